@@ -1,0 +1,50 @@
+#include "Cli.h"
+
+#include "CliArgs.h"
+#include "CliCommands.h"
+
+#include <string_view>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    int (*run)(const CliArgs&, std::ostream&, std::ostream&);
+};
+
+constexpr Command kCommands[] = {
+    {"table", "table FIRST LAST          one line per day number: the day in every calendar",
+     CmdTable},
+    {"easter", "easter FIRST_YEAR LAST_YEAR  Easter by the Gregorian and Julian computus",
+     CmdEaster},
+    {"show",
+     "show [--jd N] [--saints none|gregorian|julian|auto] [--present] [--no-feasts]\n"
+     "       [--reform JD]              the panel as text for one day (default: today)",
+     CmdShow},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: quindor-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const auto& command : kCommands)
+        out << "  " << command.usage << '\n';
+    out << "\nCalendars: gregorian, julian, roman, republican, jewish, muslim.\n"
+           "Days are Julian Day Numbers from 1 (25 November 4714 BC) to 2816787 "
+           "(31 December 2999).\n";
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return Fail(err, kExitUsage, "missing command (try --help)");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    for (const auto& command : kCommands) {
+        if (args[0] == command.name)
+            return command.run(CliArgs(args.begin() + 1, args.end()), out, err);
+    }
+    return Fail(err, kExitUsage, "unknown command '" + args[0] + "' (try --help)");
+}

@@ -1,0 +1,31 @@
+#include "CliArgs.h"
+
+#include "calendar/JulianDay.h"
+
+#include <charconv>
+
+std::optional<std::int32_t> ParseInt32(const std::string& text) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    if (first == last)
+        return std::nullopt;
+    std::int32_t value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last)
+        return std::nullopt;
+    return value;
+}
+
+int Fail(std::ostream& err, int status, const std::string& message) {
+    err << "quindor-cli: " << message << '\n';
+    return status;
+}
+
+std::optional<std::int32_t> ParseDayNumber(const std::string& text) {
+    const auto value = ParseInt32(text);
+    if (!value || *value < kFirstSupportedDay || *value > kLastSupportedDay)
+        return std::nullopt;
+    return value;
+}

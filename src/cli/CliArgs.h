@@ -1,0 +1,17 @@
+// Small helpers shared by the subcommands.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// A whole argument read as a decimal 32-bit integer (optional sign), or nothing.
+std::optional<std::int32_t> ParseInt32(const std::string& text);
+
+// Writes "quindor-cli: MESSAGE" on one line and returns the status.
+int Fail(std::ostream& err, int status, const std::string& message);
+
+// Reads a day number argument within the supported range.
+std::optional<std::int32_t> ParseDayNumber(const std::string& text);

@@ -1,0 +1,90 @@
+// show: the panel of one day as KEY<TAB>VALUE lines.
+#include "CliArgs.h"
+#include "CliCommands.h"
+#include "Cli.h"
+
+#include "calendar/JulianDay.h"
+#include "panel/Labels.h"
+#include "panel/RowTexts.h"
+#include "text/Cp1252.h"
+
+namespace {
+
+constexpr const char* kRowKeys[ROW_COUNT] = {"gregorian", "julian", "roman",
+                                             "republican", "jewish", "muslim"};
+
+std::string JoinFields(const std::vector<std::string>& fields) {
+    std::string joined;
+    for (const auto& field : fields) {
+        if (field.empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += field;
+    }
+    return joined;
+}
+
+} // namespace
+
+int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    CJulianDay day;
+    day.SetToday();
+    CLabelOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--jd") {
+            if (!hasValue)
+                return Fail(err, kExitUsage, "--jd needs a day number");
+            const auto value = ParseDayNumber(args[++i]);
+            if (!value)
+                return Fail(err, kExitUsage,
+                            "'" + args[i] + "' is not a day number from 1 to 2816787");
+            day = *value;
+        } else if (arg == "--saints") {
+            if (!hasValue)
+                return Fail(err, kExitUsage, "--saints needs none, gregorian, julian or auto");
+            const std::string& mode = args[++i];
+            if (mode == "none")
+                options.nSaintsMode = 0;
+            else if (mode == "gregorian")
+                options.nSaintsMode = 1;
+            else if (mode == "julian")
+                options.nSaintsMode = 2;
+            else if (mode == "auto")
+                options.nSaintsMode = 3;
+            else
+                return Fail(err, kExitUsage,
+                            "'" + mode + "' is not a saints mode (none, gregorian, julian, auto)");
+        } else if (arg == "--present") {
+            options.nSaintsPresent = 1;
+        } else if (arg == "--no-feasts") {
+            options.bRepFeasts = false;
+        } else if (arg == "--reform") {
+            if (!hasValue)
+                return Fail(err, kExitUsage, "--reform needs a day number");
+            const auto value = ParseInt32(args[++i]);
+            if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
+                return Fail(err, kExitUsage,
+                            "'" + args[i] + "' is not a reform day from 2299161 to 2816787");
+            g_jdGregorianStart = *value;
+        } else {
+            return Fail(err, kExitUsage, "unknown option '" + arg + "' for show");
+        }
+    }
+    if (day.GetDayNumber() < kFirstSupportedDay)
+        return Fail(err, kExitRefused, "today's date lies outside the supported range");
+
+    for (int row = 0; row < ROW_COUNT; ++row)
+        out << kRowKeys[row] << '\t'
+            << Cp1252ToUtf8(JoinFields(RowFieldTexts(static_cast<CalendarRow>(row), day)))
+            << '\n';
+    out << "weekday\t" << Cp1252ToUtf8(ComposeWeekdayLabel(day, options)) << '\n';
+    const bool republican = day.IsRepublicanEra() || day.IsSimulatedRepublicanEra();
+    out << "republican-day\t"
+        << (republican ? Cp1252ToUtf8(ComposeRepublicanLabel(day, options)) : std::string())
+        << '\n';
+    out << "civil\t" << (day.IsGregorianInForce() ? "gregorian" : "julian") << '\n';
+    return kExitOk;
+}

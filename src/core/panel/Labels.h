@@ -1,0 +1,21 @@
+// The two labels of the panel: the weekday with the saints of the day, and
+// the Republican day name with its feast name.
+#pragma once
+
+#include "calendar/JulianDay.h"
+
+#include <cstdint>
+#include <string>
+
+// The display options the labels depend on (owned by the main frame).
+struct CLabelOptions {
+    std::int32_t nSaintsMode = 3;    // 0 none, 1 Gregorian, 2 Julian, 3 automatic
+    std::int32_t nSaintsPresent = 0; // list flag: 0 traditional, 1 present
+    bool bRepFeasts = true;
+};
+
+// Windows-1252 text of the weekday label of a day.
+std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& options);
+// Windows-1252 text of the Republican label of a day (the caller shows it
+// only within the Republican era).
+std::string ComposeRepublicanLabel(const CJulianDay& day, const CLabelOptions& options);
