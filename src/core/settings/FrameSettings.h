@@ -1,0 +1,67 @@
+// The settings the main frame owns, read once at start-up and written back
+// one value at a time as they change.
+//
+//   CQtSettingsStore store(CQtSettingsStore::DefaultPath());
+//   CFrameSettings settings = ReadFrameSettings(store, desktopRight, desktopBottom);
+//   ...
+//   settings.m_bOnTop = 1;
+//   WriteSetting(store, SET_DESSUS, settings.m_bOnTop);
+#pragma once
+
+#include "calendar/JulianDay.h"
+#include "settings/SettingsSchema.h"
+#include "settings/SettingsStore.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Flags are kept as stored: any non-zero value counts as on.
+struct CFrameSettings {
+    std::int32_t m_nGregCountry = 10;
+    CJulianDay m_dtGregStart = CJulianDay(kDefaultGregorianStart);
+    std::int32_t m_bToolBar = 1;
+    std::int32_t m_nPosX = kNotFrozen;
+    std::int32_t m_nPosY = kNotFrozen;
+    std::array<std::int32_t, 6> m_bShowRow = {1, 1, 1, 1, 1, 1};
+    std::int32_t m_bRepFeasts = 1;
+    std::int32_t m_nSaintsMode = 3;
+    std::int32_t m_bOnTop = 0;
+    std::int32_t m_nSaintsDlgList = 0;
+    std::int32_t m_bSaintsPresent = 0;
+    std::int32_t m_nFmtDay = 1;
+    std::int32_t m_nFmtMonth = 1;
+    std::int32_t m_nFmtYear = 1;
+    std::string m_strSeparator = "/"; // Windows-1252, at most 9 characters
+
+    bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
+
+    // The integer member behind an integer setting; 0 for the separator.
+    std::int32_t GetInt(ESetting setting) const;
+    void SetInt(ESetting setting, std::int32_t value);
+
+    bool operator==(const CFrameSettings&) const = default;
+};
+
+// The start-up read: opens the store (writing every default first when it is
+// new), reads every value in store order, writes back the default of any
+// value that is missing or unreadable, drops a frozen position whose left is
+// beyond desktopRight or whose top is beyond desktopBottom (the desktop's
+// right and bottom edges, x + width and y + height), and replaces a separator
+// longer than 9 characters by "/". A store that cannot be opened gives the
+// defaults. Values are not range-checked: users of each value decide what an
+// odd one means. Does not touch g_jdGregorianStart; the caller sets it from
+// m_dtGregStart.
+CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRight,
+                                 std::int32_t desktopBottom);
+
+// Writes one value: open the store, set it, close. False (and nothing else
+// happens) when the store cannot be opened or the write fails; the caller
+// keeps the new value in memory either way.
+bool WriteSetting(CSettingsStore& store, ESetting setting, std::int32_t value);
+// The separator; a text longer than 9 characters is refused, since it could
+// not be read back.
+bool WriteSetting(CSettingsStore& store, ESetting setting, std::string_view text);
+// The member's current value of one setting (integer or separator).
+bool WriteSetting(CSettingsStore& store, const CFrameSettings& settings, ESetting setting);

@@ -1,0 +1,48 @@
+// The program's settings: their names in the store, types and defaults, in
+// the order a new store is written and the start-up read goes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+enum ESetting : int {
+    SET_PAYS_GREG, // "PaysGreg": reform country position, -1 typed date
+    SET_DT_GREG,   // "DtGreg": first Gregorian day (day number)
+    SET_AFF_BARRE, // "AffBarre": toolbar shown
+    SET_X,         // "X": frozen left, -1000 not frozen
+    SET_Y,         // "Y": frozen top, -1000 not frozen
+    SET_AFF_CAL0,  // "AffCal0" .. "AffCal5": row shown
+    SET_AFF_CAL5 = SET_AFF_CAL0 + 5,
+    SET_AFF_FETES_REP,     // "AffFetesRep": Republican feast names shown
+    SET_AFF_SAINTS,        // "AffSaints": saints mode
+    SET_DESSUS,            // "Dessus": always on top
+    SET_SAINTS_RECENT,     // "SaintsRecent": list chosen in the saints dialog
+    SET_AFF_SAINTS_RECENT, // "AffSaintsRecent": the panel's saints list
+    SET_FMT_JOUR,          // "FmtJour": copy format, day
+    SET_FMT_MOIS,          // "FmtMois": copy format, month
+    SET_FMT_ANNEE,         // "FmtAnnee": copy format, year
+    SET_SEPARATEUR,        // "Separateur": copy format separator (text)
+    SET_COUNT
+};
+
+enum class ESettingType { Int32, String };
+
+struct CSettingDef {
+    const char* szName;
+    ESettingType type;
+    std::int32_t nDefault; // integers
+    const char* szDefault; // the string value
+};
+
+inline constexpr std::int32_t kNotFrozen = -1000;
+// The separator is read back into a 10-byte buffer with its terminating zero.
+inline constexpr std::size_t kMaxSeparatorLength = 9;
+
+// The 20 settings in store order.
+const std::array<CSettingDef, SET_COUNT>& SettingsSchema();
+const CSettingDef& SettingDef(ESetting setting);
+// "AffCal<row>" for row 0..5; SET_COUNT (which no write accepts) for any other row.
+ESetting RowShownSetting(int row);
+// The setting of a store name, empty for a name that is not ours.
+std::optional<ESetting> FindSetting(const char* name);
