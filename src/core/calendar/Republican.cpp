@@ -36,8 +36,12 @@ double SinDeg(double x) { return std::sin(ModTrunc(x, 360.0) * 3.141592653589793
 
 std::int32_t RoundHalfUp(double jd) {
     const double whole = std::trunc(jd);
-    const double frac = jd - whole;
-    return static_cast<std::int32_t>(whole) + (frac >= 0.5 ? 1 : 0);
+    const double rounded = whole + (jd - whole >= 0.5 ? 1.0 : 0.0);
+    // Only years millions away from the range come near the 32-bit limits.
+    if (!(rounded > -2147483648.0 && rounded < 2147483647.0))
+        return rounded > 0 ? std::numeric_limits<std::int32_t>::max()
+                           : std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(rounded);
 }
 
 const std::array<std::int32_t, kLastCachedYear - kFirstEquinoxYear + 1>& EquinoxCache() {

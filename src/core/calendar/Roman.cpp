@@ -29,14 +29,16 @@ CRomanDate CJulianDay::GetRoman() const {
         return {nones - j.nDay + 1, kRomanNones, j.nMonth, j.nYear};
     if (j.nDay <= ides)
         return {ides - j.nDay + 1, kRomanIdes, j.nMonth, j.nYear};
-    // After the Ides: walk to the next Kalends, which may open the next year.
-    CJulianDay kalends(m_nDay);
-    CJulianDate k;
-    do {
-        kalends += 1;
-        k = kalends.GetJulian();
-    } while (k.nDay != 1);
-    return {(kalends - *this) + 1, kRomanKalends, k.nMonth, k.nYear};
+    // After the Ides: count to the Kalends of the next month, which may open
+    // the next year (year -1 is followed by 1).
+    const std::int32_t leapBase = j.nYear < 0 ? j.nYear + 1 : j.nYear;
+    static constexpr std::int32_t kMonthLength[12] = {31, 28, 31, 30, 31, 30,
+                                                      31, 31, 30, 31, 30, 31};
+    const std::int32_t length =
+        kMonthLength[j.nMonth - 1] + (j.nMonth == 2 && leapBase % 4 == 0 ? 1 : 0);
+    if (j.nMonth == 12)
+        return {length - j.nDay + 2, kRomanKalends, 1, j.nYear == -1 ? 1 : j.nYear + 1};
+    return {length - j.nDay + 2, kRomanKalends, j.nMonth + 1, j.nYear};
 }
 
 void CJulianDay::SetRoman(const CRomanDate& date) {
