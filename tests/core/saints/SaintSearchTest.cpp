@@ -1,0 +1,308 @@
+// Similarity levels, scores, wildcard patterns and the ranked search.
+#include "saints/SaintSearch.h"
+#include "daynames/DayNameLists.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string W(const char* utf8) {
+    return Utf8ToCp1252(utf8).value_or("<not 1252>");
+}
+
+std::int32_t Score(const char* query, const char* candidate) {
+    CSaintName q(W(query));
+    CSaintName c(W(candidate));
+    return ScoreNames(q, c);
+}
+
+TEST(SimilarityLevel, GradesOfLikeness) {
+    const struct {
+        const char* candidate;
+        const char* query;
+        int level;
+    } cases[] = {
+        {"MARI", "MAIR", 4},    // neighbours swapped: S = 2, D = 0.5
+        {"NIKOLA", "NIKOL", 3}, // one extra letter in a long word
+        {"FILIP", "FILIPE", 2}, // one extra letter in the query
+        {"PI\xC9R\xC9T", "PI\xC9R", 1},
+        {"ANI\xC9", "AGNI\xC9", 0}, // S = 3, U = 1: D = 1.75, the last step
+        {"MARK", "MARS\xC9L", -1},
+        {"", "ABC", -1}, // an empty candidate is never alike
+        {"A", "A", 4},   // one character: 4 or nothing
+        {"A", "AB", -1},
+        {"ABCDEFGH", "HBCDEFGA", 2}, // a distance of 5 or more costs 8 each: S = 16, D = 2
+        {"ABCDEFGH", "ABCDEFGH", 4},
+        {"ABCD", "", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SimilarityLevel(c.candidate, c.query), c.level)
+            << c.candidate << " / " << c.query;
+    // Not symmetric: the candidate's length sets the steps.
+    EXPECT_EQ(SimilarityLevel("NIKOL", "NIKOLA"), 2);
+}
+
+TEST(ScoreNames, EachKindOfMatch) {
+    const struct {
+        const char* query;
+        const char* candidate;
+        std::int32_t score;
+    } cases[] = {
+        {"saint jean-baptiste", "St Jean-Baptiste", 13}, // same normal form
+        {"ST JEAN BAPTISTE", "Saint Jean-Baptiste", 13},
+        {"Filippe", "Philippe", 12}, // same compact key
+        {"Mathieu", "Matthieu", 12},
+        {"Mahir", "Marie", 11},            // keys MAIR / MARI: level 4
+        {"Nicol", "Nicolas", 10},          // level 3
+        {"Filipeu", "Philippe", 9},        // FILIPE / FILIP: level 2
+        {"Pierre", "Pierrette", 8},        // level 1
+        {"Aggnié", "Agnès", 7},            // AGNIÉ / ANIÉ: level 0
+        {"Jean Paul", "Paul Chen", 6},     // a shared normal word
+        {"Jehan Bosco", "Jean Dupont", 5}, // only a shared key word (JEN)
+        {"Marc", "Marcel", -1},            // nothing alike
+        {"Anne", "Annie", 7},
+        {"Paul", "Paula", 9},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Score(c.query, c.candidate), c.score) << c.query << " / " << c.candidate;
+}
+
+// A name typed without its accents still matches the stored name whole,
+// while keys keep É apart from E.
+TEST(ScoreNames, AccentsDoNotMatterForEqualNames) {
+    EXPECT_EQ(Score("Francois", "François"), 13);
+    EXPECT_EQ(Score("FRANÇOIS", "Francois"), 13);
+    EXPECT_EQ(Score("Noel", "Noël"), 13);
+    EXPECT_EQ(Score("Helene", "Hélène"), 13);
+    EXPECT_EQ(Score("Eve", "Ève"), 13);
+    EXPECT_EQ(Score("Jean Francois", "François Xavier"), 6); // a shared word, accent aside
+    // Only É and Ç are read plainly: other folds already happen in the normal form,
+    // and capitals outside the folding table stay separators.
+    EXPECT_EQ(Score("Benoit", "Benoît"), 13);
+    EXPECT_EQ(Score("Noel", "NOËL"), -1);
+
+    CSaintName plain(W("Francois"));
+    plain.MakeKey();
+    EXPECT_EQ(plain.GetNormal(), "FRANCOIS");
+    EXPECT_EQ(plain.GetKey(), "FRENKOA");
+}
+
+TEST(ScoreNames, EmptyAndSeparatorOnlyQueries) {
+    EXPECT_EQ(Score("", ""), 13);
+    EXPECT_EQ(Score("- ' -", "()"), 13);
+    EXPECT_EQ(Score("", "Jean"), -1);
+    EXPECT_EQ(Score("--", "Jean Marie"), -1);
+    // A name that codes to an empty key shares the query's empty compact key.
+    EXPECT_EQ(Score("", "H"), 12);
+    EXPECT_EQ(Score(" ", "Qke"), 12);
+}
+
+TEST(ScoreNames, WeakScoresUseTheBestPairOfKeyWords) {
+    // Compact keys unlike, no shared word: the best level over word pairs.
+    EXPECT_EQ(Score("Jean Xavier", "Dupont Nicolas"), -1);
+    EXPECT_EQ(Score("Nicol Xavierxx", "Nicolas Dupontdupont"), 3);
+}
+
+TEST(Pattern, Compile) {
+    using T = CPatternToken;
+    const T star{T::kStar, {}};
+    const T one{T::kOne, {}};
+    const auto lit = [](const char* s) { return T{T::kLiteral, s}; };
+    EXPECT_TRUE(CompilePattern("").empty());
+    EXPECT_EQ(CompilePattern("JEAN"), (CPattern{lit("JEAN")}));
+    EXPECT_EQ(CompilePattern("JEAN*"), (CPattern{lit("JEAN"), star}));
+    EXPECT_EQ(CompilePattern("A*?B"), (CPattern{lit("A"), star, lit("B")}));
+    EXPECT_EQ(CompilePattern("A?*B"), (CPattern{lit("A"), star, lit("B")}));
+    EXPECT_EQ(CompilePattern("A??B"), (CPattern{lit("A"), one, one, lit("B")}));
+    EXPECT_EQ(CompilePattern("**"), (CPattern{star}));
+    EXPECT_EQ(CompilePattern("?X*"), (CPattern{one, lit("X"), star}));
+}
+
+TEST(Pattern, Match) {
+    const struct {
+        const char* pattern;
+        const char* text;
+        bool match;
+    } cases[] = {
+        {"", "", false}, // no token matches nothing
+        {"*", "", true},
+        {"*", "ANYTHING", true},
+        {"?", "A", true},
+        {"?", "", false},
+        {"?", "AB", false},
+        {"JEAN", "JEAN", true},
+        {"JEAN", "JEANNE", false},
+        {"JEAN*", "JEANNE", true},
+        {"JEAN*", "JEAN", true},
+        {"JEAN*", "SAINT JEAN", false},
+        {"*MARIE", "JEAN MARIE", true},
+        {"*MARIE", "MARIETTE", false},
+        {"AB*B", "AB", true}, // the last literal is only tested at the end
+        {"AB*B", "ABXB", true},
+        {"AB*B", "ABX", false},
+        {"JEA?", "JEAN", true},
+        {"JEA?", "JEANNE", true}, // a trailing "?" tests nothing
+        {"PIER??", "PIER", true},
+        {"M?RIE", "MARIE", true},
+        {"M?RIE", "MARIEE", false},
+        {"M??IE", "MARIE", true},
+        {"M?RIE", "M", false}, // "?" past the end, then a literal
+        {"*A*E", "MARIE", true},
+        {"*A*I*", "MARIE", true},
+        {"*AR*RA", "MARTHE BARBARA", true},
+        {"*RI*MA", "MARIE", false},
+        {"J*N*E", "JEANNE", true},  // the middle literal takes its first occurrence
+        {"*A?C*", "AXBAYC", false}, // ... with no second try
+        {"?A*", "MARIE", true},
+        {"?A*", "A", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchPattern(CompilePattern(c.pattern), c.text), c.match)
+            << c.pattern << " / " << c.text;
+}
+
+TEST(ScoreNames, WildcardQueries) {
+    const struct {
+        const char* query;
+        const char* candidate;
+        std::int32_t score;
+    } cases[] = {
+        {"Jean*", "Jean-Marie", 13}, // the whole normal form
+        {"jean*", "Jeanne", 13},
+        {"Jean*", "Saint Jean", 11}, // a normal word
+        {"*Marie", "Jean-Marie", 13},
+        {"*MARI", "Sainte Marie", 12}, // the whole compact key SINTMARI
+        {"J?N", "Jean", 12},
+        {"?", "X", 13},
+        {"?", "Eau", 12}, // key O
+        {"Pier?", "Pierre", 13},
+        {"Mar? Jo*", "Marc Joseph", 13},
+        {"Jo* Mar?", "Marc Joseph", 11}, // word patterns JO*, MAR?
+        {"Jo* Pol?", "Paul Marc", 10},   // key word patterns: JO*, POL?
+        {"Z*", "Jean", -1},
+        {"AB*B", "Ab", 13},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Score(c.query, c.candidate), c.score) << c.query << " / " << c.candidate;
+}
+
+TEST(WildcardMatch, PatternsFollowTheQuery) {
+    // The compiled patterns belong to the last query; a new text recompiles.
+    CSaintName candidate(W("Jeanne"));
+    candidate.MakeKey();
+    CSaintName first(W("Jea*"));
+    first.MakeKey();
+    EXPECT_TRUE(WildcardMatch(first, candidate, false, false));
+    CSaintName second(W("Pierre*"));
+    second.MakeKey();
+    EXPECT_FALSE(WildcardMatch(second, candidate, false, false));
+    EXPECT_TRUE(WildcardMatch(first, candidate, false, false));
+
+    // Words after the hundredth are not compiled.
+    std::string many;
+    for (int i = 0; i < 100; ++i)
+        many += "Xx ";
+    many += "Jea*";
+    CSaintName manyWords(many);
+    EXPECT_EQ(ScoreNames(manyWords, candidate), -1);
+    CSaintName hundred(many.substr(3));
+    EXPECT_EQ(ScoreNames(hundred, candidate), 11);
+}
+
+class SaintSearch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FreeDayNameLists();
+        ClearSaintSearchCache();
+    }
+    void TearDown() override {
+        FreeDayNameLists();
+        ClearSaintSearchCache();
+    }
+    static CSaintEntry* Add(const char* name, int day, int month, int list) {
+        return new CSaintEntry(W(name), day, month, static_cast<std::uint8_t>(list));
+    }
+    static std::vector<std::string> Lines(const std::string& text, int list, bool scores = true) {
+        std::vector<std::string> lines;
+        for (const auto& line : SearchSaints(W(text.c_str()), list))
+            lines.push_back((scores ? std::to_string(line.nScore) + " " : "") +
+                            Cp1252ToUtf8(line.strLine));
+        return lines;
+    }
+};
+
+TEST_F(SaintSearch, RanksByScoreThenNameThenDate) {
+    Add("Philippe", 3, 5, 0);
+    Add("Pierre", 29, 6, 0);
+    Add("Philippe", 1, 5, 0);
+    Add("Filippo", 26, 5, 0);
+    Add("Filipe", 6, 6, 0);
+    Add("philippe", 2, 2, 0);
+    Add("Philippe Néri", 26, 5, 0);
+    Add("Philippe", 11, 5, 1); // the present list: not searched
+    Add("Marthe", 29, 7, 0);
+    EXPECT_EQ(Lines("Philippe", 0), (std::vector<std::string>{
+                                        "13 Philippe : May 01st",
+                                        "13 Philippe : May 03rd",
+                                        "13 philippe : February 02nd",
+                                        "12 Filipe : June 06th",
+                                        "10 Filippo : May 26th",
+                                        "7 Philippe Néri : May 26th",
+                                    }));
+    EXPECT_EQ(Lines("Filippe", 1), (std::vector<std::string>{"12 Philippe : May 11th"}));
+    EXPECT_TRUE(Lines("Philippe", 2).empty()); // no such list
+    EXPECT_TRUE(Lines("Zacharie", 0).empty());
+}
+
+TEST_F(SaintSearch, LineFormat) {
+    const struct {
+        int day;
+        int month;
+        const char* line;
+    } cases[] = {
+        {1, 1, "X : January 01st"},   {2, 2, "X : February 02nd"},   {3, 3, "X : March 03rd"},
+        {4, 4, "X : April 04th"},     {11, 11, "X : November 11th"}, {12, 12, "X : December 12th"},
+        {13, 8, "X : August 13th"},   {21, 6, "X : June 21st"},      {22, 9, "X : September 22nd"},
+        {23, 10, "X : October 23rd"}, {29, 6, "X : June 29th"},      {31, 7, "X : July 31st"},
+        {0, 0, "X :  00th"},          {5, 13, "X :  05th"},
+    };
+    for (const auto& c : cases) {
+        const CSaintEntry* entry = Add("X", c.day, c.month, 0);
+        EXPECT_EQ(FormatResultLine(*entry), c.line);
+        delete entry;
+    }
+}
+
+TEST_F(SaintSearch, KeptFormsFollowListChanges) {
+    CSaintEntry* first = Add("Pierre", 29, 6, 0);
+    Add("Paul", 29, 6, 0);
+    EXPECT_EQ(Lines("Pierre", 0, false), (std::vector<std::string>{"Pierre : June 29th"}));
+    first->strName = "Paulin";
+    EXPECT_TRUE(Lines("Pierre", 0).empty());
+    delete first;
+    Add("Pierre", 1, 8, 0);
+    EXPECT_EQ(Lines("Pierre", 0, false), (std::vector<std::string>{"Pierre : August 01st"}));
+    EXPECT_EQ(Lines("Paul", 0, false), (std::vector<std::string>{"Paul : June 29th"}));
+    FreeDayNameLists();
+    EXPECT_TRUE(Lines("Paul", 0).empty());
+}
+
+TEST_F(SaintSearch, EmptyAndWildcardQueries) {
+    Add("Jean", 24, 6, 0);
+    Add("Jean-Marie", 4, 8, 0);
+    Add("Saint Jean", 27, 12, 0);
+    Add("H", 1, 1, 0);
+    EXPECT_EQ(Lines("Jean*", 0), (std::vector<std::string>{
+                                     "13 Jean : June 24th",
+                                     "13 Jean-Marie : August 04th",
+                                     "11 Saint Jean : December 27th",
+                                 }));
+    EXPECT_EQ(Lines("", 0), (std::vector<std::string>{"12 H : January 01st"}));
+    EXPECT_EQ(Lines("*", 0).size(), 4u);
+}
+
+} // namespace
