@@ -1,0 +1,192 @@
+#include "QtSettingsStore.h"
+
+#include "text/Cp1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+QString KeyOf(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// What QSettings itself would swallow without complaint but no settings file
+// of ours can contain: zero bytes, bytes that are not UTF-8, control characters.
+bool LooksLikeText(const QByteArray& content) {
+    for (char c : content) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            return false;
+        }
+        if (u == 0x7F) {
+            return false;
+        }
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(content);
+    return !decoder.hasError();
+}
+
+std::filesystem::path NativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+} // namespace
+
+CQtSettingsStore::CQtSettingsStore(QString filePath) : m_strPath(std::move(filePath)) {}
+
+CQtSettingsStore::~CQtSettingsStore() = default;
+
+QString CQtSettingsStore::DefaultPath() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty()) {
+        return {};
+    }
+    return base + QStringLiteral("/Velmont/Quindor.conf");
+}
+
+CQtSettingsStore::EFileState CQtSettingsStore::InspectFile() const {
+    std::error_code error;
+    const std::filesystem::path path = NativePath(m_strPath);
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return EFileState::Missing;
+    }
+    if (error || status.type() != std::filesystem::file_type::regular) {
+        return EFileState::Unusable;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return EFileState::Unusable;
+    }
+    if (size > static_cast<std::uintmax_t>(kMaxFileSize)) {
+        return EFileState::Damaged;
+    }
+
+    QFile file(m_strPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return EFileState::Unusable;
+    }
+    // Read one byte past the limit in case the file grew since it was measured.
+    const QByteArray content = file.read(kMaxFileSize + 1);
+    if (content.size() > kMaxFileSize || !LooksLikeText(content)) {
+        return EFileState::Damaged;
+    }
+    file.close();
+
+    QSettings probe(m_strPath, QSettings::NativeFormat);
+    if (probe.status() == QSettings::FormatError) {
+        return EFileState::Damaged;
+    }
+    return EFileState::Usable;
+}
+
+bool CQtSettingsStore::SetAside() const {
+    std::error_code error;
+    // rename() replaces an older damaged copy in one step.
+    std::filesystem::rename(NativePath(m_strPath), NativePath(SetAsidePath()), error);
+    return !error;
+}
+
+EStoreOpen CQtSettingsStore::Open() {
+    if (m_settings || m_strPath.isEmpty()) {
+        return EStoreOpen::Failed;
+    }
+    const QString folder = QFileInfo(m_strPath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return EStoreOpen::Failed;
+    }
+
+    EStoreOpen result = EStoreOpen::Existing;
+    switch (InspectFile()) {
+    case EFileState::Usable:
+        break;
+    case EFileState::Missing:
+        result = EStoreOpen::Created;
+        break;
+    case EFileState::Damaged:
+        if (!SetAside()) {
+            return EStoreOpen::Failed;
+        }
+        result = EStoreOpen::Created;
+        break;
+    case EFileState::Unusable:
+        return EStoreOpen::Failed;
+    }
+
+    m_settings = std::make_unique<QSettings>(m_strPath, QSettings::NativeFormat);
+    m_settings->setAtomicSyncRequired(true);
+    return result;
+}
+
+std::optional<std::int32_t> CQtSettingsStore::ReadInt(std::string_view name) {
+    if (!m_settings) {
+        return std::nullopt;
+    }
+    const QVariant value = m_settings->value(KeyOf(name));
+    bool ok = false;
+    qlonglong number = 0;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        number = value.toLongLong(&ok);
+        break;
+    case QMetaType::QString:
+        // Plain decimal only: "0x10", "1e3" or "12abc" are not ours.
+        number = value.toString().trimmed().toLongLong(&ok, 10);
+        break;
+    default:
+        break;
+    }
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+std::optional<std::string> CQtSettingsStore::ReadString(std::string_view name) {
+    if (!m_settings) {
+        return std::nullopt;
+    }
+    const QVariant value = m_settings->value(KeyOf(name));
+    // An unquoted text with a comma comes back as a list: not a separator we wrote.
+    if (value.typeId() != QMetaType::QString) {
+        return std::nullopt;
+    }
+    const QByteArray utf8 = value.toString().toUtf8();
+    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+bool CQtSettingsStore::WriteInt(std::string_view name, std::int32_t value) {
+    if (!m_settings) {
+        return false;
+    }
+    m_settings->setValue(KeyOf(name), static_cast<int>(value));
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+bool CQtSettingsStore::WriteString(std::string_view name, std::string_view value) {
+    if (!m_settings) {
+        return false;
+    }
+    m_settings->setValue(KeyOf(name), QString::fromStdString(Cp1252ToUtf8(value)));
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+void CQtSettingsStore::Close() {
+    m_settings.reset();
+}

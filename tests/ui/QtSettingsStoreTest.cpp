@@ -1,0 +1,332 @@
+#include "QtSettingsStore.h"
+#include "settings/FrameSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int32_t kRight = 1920;
+constexpr std::int32_t kBottom = 1080;
+
+bool IsRoot() {
+    return geteuid() == 0;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
+// Reads the settings from a copy of the file at a path QSettings has never
+// seen, so that what is checked is the file on disk and not QSettings' cache.
+CFrameSettings ReadFromDisk(const QString& path, const QString& scratch) {
+    static int count = 0;
+    const QString copy = scratch + QStringLiteral("/copy%1/Quindor.conf").arg(++count);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    QFile::copy(path, copy);
+    CQtSettingsStore store(copy);
+    return ReadFrameSettings(store, kRight, kBottom);
+}
+
+CFrameSettings CustomSettings(const std::string& separator) {
+    CFrameSettings s;
+    s.m_nGregCountry = -1;
+    s.m_dtGregStart = CJulianDay(2342032);
+    s.m_bToolBar = 0;
+    s.m_nPosX = -1;
+    s.m_nPosY = INT32_MIN;
+    s.m_bShowRow = {0, 1, 0, INT32_MAX, 1, 0};
+    s.m_bRepFeasts = 0;
+    s.m_nSaintsMode = 2;
+    s.m_bOnTop = 1;
+    s.m_nSaintsDlgList = 1;
+    s.m_bSaintsPresent = 1;
+    s.m_nFmtDay = 0;
+    s.m_nFmtMonth = 2;
+    s.m_nFmtYear = -7;
+    s.m_strSeparator = separator;
+    return s;
+}
+
+} // namespace
+
+class QtSettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_path;
+
+private slots:
+    void init() {
+        // Memory-backed when there is one: every write waits for its sync.
+        const QString shm = QStringLiteral("/dev/shm");
+        m_home = QFileInfo(shm).isWritable()
+                     ? std::make_unique<QTemporaryDir>(shm + QStringLiteral("/quindor-test-XXXXXX"))
+                     : std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+        qputenv("XDG_CONFIG_HOME", m_home->filePath(QStringLiteral("config")).toUtf8());
+        m_path = CQtSettingsStore::DefaultPath();
+    }
+
+    void cleanup() {
+        // Give back write access so the folder can be removed.
+        chmod(QFile::encodeName(m_path).constData(), 0644);
+        chmod(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), 0755);
+        m_home.reset();
+    }
+
+    void defaultPathFollowsXdgConfigHome() {
+        QCOMPARE(m_path, m_home->filePath(QStringLiteral("config/Velmont/Quindor.conf")));
+        const QByteArray saved = qgetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_home->path().toUtf8());
+        const QString fallback = CQtSettingsStore::DefaultPath();
+        qputenv("HOME", saved);
+        QCOMPARE(fallback, m_home->filePath(QStringLiteral(".config/Velmont/Quindor.conf")));
+    }
+
+    void firstRunWritesEveryDefault() {
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QVERIFY(QFileInfo(m_path).isFile());
+
+        QSettings raw(m_path, QSettings::NativeFormat);
+        QCOMPARE(raw.allKeys().size(), 20);
+        for (const CSettingDef& def : SettingsSchema()) {
+            const QVariant value = raw.value(QString::fromLatin1(def.szName));
+            if (def.type == ESettingType::Int32) {
+                QCOMPARE(value.toInt(), def.nDefault);
+            } else {
+                QCOMPARE(value.toString(), QStringLiteral("/"));
+            }
+        }
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), CFrameSettings{});
+    }
+
+    void everyValueRoundTripsThroughTheFile() {
+        const CFrameSettings wanted = CustomSettings(" - ");
+        CQtSettingsStore store(m_path);
+        ReadFrameSettings(store, kRight, kBottom);
+        for (int i = 0; i < SET_COUNT; ++i) {
+            QVERIFY(WriteSetting(store, wanted, static_cast<ESetting>(i)));
+        }
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), wanted);
+        CQtSettingsStore again(m_path);
+        QCOMPARE(ReadFrameSettings(again, kRight, kBottom), wanted);
+    }
+
+    void separatorRoundTripsThroughTheFile_data() {
+        QTest::addColumn<QByteArray>("separator"); // Windows-1252
+        const char* const separators[] = {" ",  " - ",  "",     ",",         ", ",   ";",   "#",
+                                          "@",  "@@",   "\"",   "\\",        "=",    "[x]", "a,b",
+                                          "\t", "\xE9", "\x80", "123456789", "  /  "};
+        for (const char* separator : separators) {
+            QTest::newRow(separator) << QByteArray(separator);
+        }
+    }
+
+    void separatorRoundTripsThroughTheFile() {
+        QFETCH(QByteArray, separator);
+        CQtSettingsStore store(m_path);
+        QVERIFY(WriteSetting(store, SET_SEPARATEUR, std::string_view(separator.constData())));
+
+        const QString copy = m_home->filePath(QStringLiteral("copy/Quindor.conf"));
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        QVERIFY(QFile::copy(m_path, copy));
+        CQtSettingsStore onDisk(copy);
+        QCOMPARE(onDisk.Open(), EStoreOpen::Existing);
+        const std::optional<std::string> read = onDisk.ReadString("Separateur");
+        onDisk.Close();
+        QVERIFY(read.has_value());
+        QCOMPARE(QByteArray::fromStdString(*read), separator);
+    }
+
+    void wrongValuesAreRepairedOneByOne() {
+        QVERIFY(WriteAll(m_path, "[General]\n"
+                                 "PaysGreg=abc\n"
+                                 "DtGreg=99999999999\n"
+                                 "AffBarre=0x10\n"
+                                 "X=1,2\n"
+                                 "Y=-5\n"
+                                 "AffCal0=1e3\n"
+                                 "AffCal1=\" 0 \"\n"
+                                 "AffCal2=0\n"
+                                 "AffCal3=0\n"
+                                 "AffCal4=0\n"
+                                 "AffCal5=-2147483648\n"
+                                 "AffFetesRep=2147483648\n"
+                                 "AffSaints=7\n"
+                                 "Dessus=1\n"
+                                 "SaintsRecent=1\n"
+                                 "AffSaintsRecent=1\n"
+                                 "FmtMois=2\n"
+                                 "FmtAnnee=0\n"
+                                 "Separateur=a,b\n"
+                                 "Other=kept\n"));
+        CFrameSettings expected;
+        expected.m_nPosY = -5; // X is repaired, so the position is not frozen
+        expected.m_bShowRow = {1, 0, 0, 0, 0, INT32_MIN};
+        expected.m_nSaintsMode = 7;
+        expected.m_bOnTop = 1;
+        expected.m_nSaintsDlgList = 1;
+        expected.m_bSaintsPresent = 1;
+        expected.m_nFmtMonth = 2;
+        expected.m_nFmtYear = 0;
+
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), expected);
+        QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
+        QSettings raw(m_path, QSettings::NativeFormat);
+        QCOMPARE(raw.value(QStringLiteral("Other")).toString(), QStringLiteral("kept"));
+        QCOMPARE(raw.value(QStringLiteral("FmtJour")).toInt(), 1);
+    }
+
+    void positionBeyondTheDesktopIsDroppedInTheFile() {
+        CQtSettingsStore store(m_path);
+        ReadFrameSettings(store, kRight, kBottom);
+        QVERIFY(WriteSetting(store, SET_X, kRight + 10));
+        QVERIFY(WriteSetting(store, SET_Y, 20));
+        QVERIFY(!ReadFrameSettings(store, kRight, kBottom).IsFrozen());
+        const CFrameSettings onDisk = ReadFromDisk(m_path, m_home->path());
+        QCOMPARE(onDisk.m_nPosX, kNotFrozen);
+        QCOMPARE(onDisk.m_nPosY, kNotFrozen);
+    }
+
+    void damagedFileIsKeptAside_data() {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::newRow("unclosed section") << QByteArray("[General\nDessus=1\n");
+        QTest::newRow("zero bytes") << QByteArray("[General]\nDessus=1\n\0\0\0\0", 23);
+        QTest::newRow("not UTF-8") << QByteArray("[General]\nSeparateur=\xff\xfe\n");
+        QTest::newRow("binary") << QByteArray("\x1f\x8b\x08\x00\x01\x02\x03", 7);
+    }
+
+    void damagedFileIsKeptAside() {
+        QFETCH(QByteArray, damage);
+        QVERIFY(WriteAll(m_path, damage));
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(ReadAll(store.SetAsidePath()), damage);
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), CFrameSettings{});
+
+        // Damaged again while running: the next write keeps the newest damaged
+        // copy and starts afresh instead of writing over it.
+        const QByteArray newer = damage + "\n[newer";
+        QVERIFY(WriteAll(m_path, newer));
+        QVERIFY(WriteSetting(store, SET_DESSUS, 1));
+        QCOMPARE(ReadAll(store.SetAsidePath()), newer);
+        CFrameSettings expected;
+        expected.m_bOnTop = 1;
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
+    }
+
+    void hugeFileIsSetAsideUnread() {
+        constexpr qint64 kHuge = 100 * 1024 * 1024;
+        {
+            QDir().mkpath(QFileInfo(m_path).absolutePath());
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(kHuge)); // sparse: costs no disk
+        }
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(QFileInfo(store.SetAsidePath()).size(), kHuge);
+        QVERIFY(QFileInfo(m_path).size() < 4096);
+    }
+
+    void directoryInPlaceOfTheFile() {
+        QVERIFY(QDir().mkpath(m_path));
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QVERIFY(!WriteSetting(store, SET_DESSUS, 1));
+        QVERIFY(QFileInfo(m_path).isDir());
+        QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
+    }
+
+    void fileInPlaceOfTheFolder() {
+        const QString folder = QFileInfo(m_path).absolutePath();
+        QVERIFY(WriteAll(folder, "not a folder"));
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QVERIFY(!WriteSetting(store, SET_DESSUS, 1));
+        QCOMPARE(ReadAll(folder), QByteArray("not a folder"));
+    }
+
+    void fifoInPlaceOfTheFileDoesNotBlock() {
+        QDir().mkpath(QFileInfo(m_path).absolutePath());
+        QCOMPARE(mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QVERIFY(!WriteSetting(store, SET_DESSUS, 1));
+    }
+
+    void readOnlyFileStillStarts() {
+        const CFrameSettings stored = CustomSettings(" - ");
+        {
+            CQtSettingsStore store(m_path);
+            ReadFrameSettings(store, kRight, kBottom);
+            for (int i = 0; i < SET_COUNT; ++i) {
+                QVERIFY(WriteSetting(store, stored, static_cast<ESetting>(i)));
+            }
+        }
+        const QByteArray before = ReadAll(m_path);
+        QCOMPARE(chmod(QFile::encodeName(m_path).constData(), 0444), 0);
+        QCOMPARE(chmod(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), 0555), 0);
+
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), stored);
+        const bool written = WriteSetting(store, SET_DESSUS, 0);
+        if (!IsRoot()) { // root writes anyway
+            QVERIFY(!written);
+            QCOMPARE(ReadAll(m_path), before);
+        }
+    }
+
+    void unreadableFileIsLeftAlone() {
+        if (IsRoot()) {
+            QSKIP("root reads any file");
+        }
+        QVERIFY(WriteAll(m_path, "[General]\nDessus=1\n"));
+        QCOMPARE(chmod(QFile::encodeName(m_path).constData(), 0000), 0);
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QVERIFY(!WriteSetting(store, SET_DESSUS, 0));
+        chmod(QFile::encodeName(m_path).constData(), 0644);
+        QCOMPARE(ReadAll(m_path), QByteArray("[General]\nDessus=1\n"));
+    }
+
+    // A write builds a new file and renames it into place: a second name for
+    // the old file still sees the old contents whole, so a crash half-way
+    // through a write cannot leave a half-written settings file.
+    void writeReplacesTheFileWhole() {
+        CQtSettingsStore store(m_path);
+        ReadFrameSettings(store, kRight, kBottom);
+        const QByteArray before = ReadAll(m_path);
+        const QString link = m_home->filePath(QStringLiteral("old.conf"));
+        QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(link).constData()),
+                 0);
+        QVERIFY(WriteSetting(store, SET_DESSUS, 1));
+        QCOMPARE(ReadAll(link), before);
+        QVERIFY(ReadAll(m_path) != before);
+        QVERIFY(!QFileInfo::exists(m_path + QStringLiteral(".lock")));
+    }
+};
+
+QTEST_GUILESS_MAIN(QtSettingsStoreTest)
+#include "QtSettingsStoreTest.moc"
