@@ -1,0 +1,50 @@
+// The copy format and the one line of text a row's date is copied as.
+//
+//   CCopyFormat format;                           // 03/06/1997
+//   format = {0, 2, 0, " "};                      // 3 June 97
+//   auto text = FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, format);
+//   // *text == "3 June 97"; nullopt when the row holds no valid date, which
+//   // is also when its Copy entry is greyed.
+//
+// Roman-style row (count, kind, month, year) with the defaults:
+// {3, 2, 6, 1997} gives "03/Nones/06/1997", {1, 1, 6, 1997} "Kalends/06/1997";
+// with month names and a space, "3rd day of Nones June 1997" and
+// "Kalends June 1997". Texts are Windows-1252, without a line ending.
+#pragma once
+
+#include "exchange/RowValues.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct CFrameSettings;
+
+// The separator holds at most this many characters; longer ones are cut.
+inline constexpr std::size_t kMaxCopySeparator = 9;
+
+// The four copy settings, read leniently: a day form other than 0 means two
+// digits, a month form other than 0 and 1 the month's name, a year form
+// other than 0 the full year.
+struct CCopyFormat {
+    std::int32_t nDay = 1;          // 0 "3", 1 "03"
+    std::int32_t nMonth = 1;        // 0 "6", 1 "06", 2 "June"
+    std::int32_t nYear = 1;         // 0 "97", 1 "1997"
+    std::string strSeparator = "/"; // Windows-1252, placed between the parts
+
+    bool operator==(const CCopyFormat&) const = default;
+};
+
+// The main frame's four copy settings.
+CCopyFormat CopyFormatOf(const CFrameSettings& settings);
+
+// The text of a row's date in the format, or nothing when the row's values
+// do not make a valid date (IsRowDateValid).
+std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& values,
+                                         const CCopyFormat& format);
+
+// The text a row would give for a day once the panel shows it; nothing when
+// the row stays blank for that day or its date cannot be copied.
+std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day,
+                                          const CCopyFormat& format);

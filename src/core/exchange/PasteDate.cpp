@@ -1,0 +1,285 @@
+#include "PasteDate.h"
+
+#include "text/Cp1252.h"
+#include "text/StringTable.h"
+
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr std::string_view kSeparators = " /,.";
+constexpr std::size_t kMaxTokens = 4;
+
+bool IsSeparator(char c) {
+    return kSeparators.find(c) != std::string_view::npos;
+}
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Optional white space, one optional sign, then digits; 0 without digits.
+// Values beyond 32 bits saturate, so they name no day in any calendar.
+std::int32_t LeadingInteger(std::string_view token) {
+    std::size_t i = 0;
+    while (i < token.size() && IsWhiteSpace(token[i]))
+        ++i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+        negative = token[i] == '-';
+        ++i;
+    }
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t value = 0;
+    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+        value = value * 10 + (token[i] - '0');
+        if (value > kLimit)
+            value = kLimit;
+    }
+    if (negative)
+        return static_cast<std::int32_t>(-value);
+    return static_cast<std::int32_t>(value >= kLimit ? kLimit - 1 : value);
+}
+
+// The names are plain ASCII, and no other Windows-1252 letter turns into an
+// ASCII one in upper case, so folding ASCII letters is the whole comparison.
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperAscii(a[i]) != UpperAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// Position (from 1) of the first month name of the row equal to the whole
+// token; 0 when none is.
+std::int32_t MonthOfName(CalendarRow row, std::string_view token) {
+    for (std::int32_t month = 1; month <= RowMonthCount(row); ++month) {
+        if (EqualsIgnoringCase(token, RowMonthName(row, month)))
+            return month;
+    }
+    return 0;
+}
+
+std::int32_t KindOfName(std::string_view token) {
+    for (std::int32_t kind = kRomanKalends; kind <= kRomanIdes; ++kind) {
+        if (EqualsIgnoringCase(token, RomanKindName(kind)))
+            return kind;
+    }
+    return 0;
+}
+
+// A number as written, else a month name.
+std::int32_t MonthOfToken(CalendarRow row, std::string_view token) {
+    const std::int32_t number = LeadingInteger(token);
+    return number != 0 ? number : MonthOfName(row, token);
+}
+
+struct CTokens {
+    std::array<std::string_view, kMaxTokens> token;
+    std::size_t nCount = 0; // every token, stored or not
+};
+
+CTokens CutTokens(std::string_view text) {
+    CTokens tokens;
+    std::size_t start = 0;
+    bool inToken = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool separator = i == text.size() || IsSeparator(text[i]);
+        if (separator && inToken) {
+            if (tokens.nCount < kMaxTokens)
+                tokens.token[tokens.nCount] = text.substr(start, i - start);
+            ++tokens.nCount;
+            inToken = false;
+        } else if (!separator && !inToken) {
+            start = i;
+            inToken = true;
+        }
+    }
+    return tokens;
+}
+
+bool ReadDayMonthYear(CalendarRow row, const CTokens& t, CRowValues& v) {
+    v.nFirst = LeadingInteger(t.token[0]);
+    if (v.nFirst == 0)
+        return false;
+    v.nSecond = MonthOfToken(row, t.token[1]);
+    if (v.nSecond == 0)
+        return false;
+    v.nThird = LeadingInteger(t.token[2]);
+    return v.nThird != 0;
+}
+
+// "3 Nones 6 1997", "3 nones June 1997", "Kalends June 1997".
+bool ReadRoman(const CTokens& t, CRowValues& v) {
+    v.nFirst = LeadingInteger(t.token[0]);
+    const bool named = v.nFirst == 0;
+    if (named) {
+        v.nFirst = KindOfName(t.token[0]);
+        if (v.nFirst == 0)
+            return false;
+        v.nSecond = MonthOfToken(ROW_ROMAN, t.token[1]);
+        if (v.nSecond == 0)
+            return false;
+        v.nThird = LeadingInteger(t.token[2]);
+        if (v.nThird == 0 || t.nCount != 3)
+            return false;
+        // The named day itself: count 1.
+        v = {1, v.nFirst, v.nSecond, v.nThird};
+        return true;
+    }
+    v.nSecond = KindOfName(t.token[1]);
+    if (v.nSecond == 0)
+        return false;
+    v.nThird = MonthOfToken(ROW_ROMAN, t.token[2]);
+    if (v.nThird == 0)
+        return false;
+    v.nFourth = t.nCount == 4 ? LeadingInteger(t.token[3]) : 0;
+    return v.nFourth != 0;
+}
+
+std::int32_t& YearOf(CalendarRow row, CRowValues& v) {
+    return row == ROW_ROMAN ? v.nFourth : v.nThird;
+}
+
+bool IsRow(CalendarRow row) {
+    return row >= ROW_GREGORIAN && row < ROW_COUNT;
+}
+
+// Length of the well-formed UTF-8 character at the start of the text; 0 for
+// a malformed one (overlong forms and surrogates included).
+std::size_t WellFormedLength(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+CPasteParse ParsePastedText(CalendarRow row, std::string_view text) {
+    CPasteParse result;
+    if (!IsRow(row))
+        return result;
+    // Look no further than one character past the bound, so that a huge
+    // text costs no more than a short one.
+    text = text.substr(0, kMaxPasteText + 1);
+    text = text.substr(0, text.find('\0'));
+    if (text.size() > kMaxPasteText)
+        return result;
+
+    const CTokens tokens = CutTokens(text);
+    if (tokens.nCount != 3 && !(tokens.nCount == 4 && row == ROW_ROMAN))
+        return result;
+    CRowValues values;
+    const bool read =
+        row == ROW_ROMAN ? ReadRoman(tokens, values) : ReadDayMonthYear(row, tokens, values);
+    if (!read || !IsRowDateValid(row, values))
+        return result;
+    result.bOk = true;
+    result.values = values;
+    return result;
+}
+
+std::int32_t ExpandPastedYear(CalendarRow row, std::int32_t year) {
+    if (year < 0 || year > 99)
+        return year;
+    switch (row) {
+    case ROW_GREGORIAN:
+    case ROW_JULIAN:
+    case ROW_ROMAN:
+        return year + (year <= 49 ? 2000 : 1900);
+    case ROW_JEWISH:
+        return year + 5700;
+    case ROW_MUSLIM:
+        return year + (year <= 79 ? 1400 : 1300);
+    default:
+        return year;
+    }
+}
+
+std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text) {
+    const CPasteParse parse = ParsePastedText(row, text);
+    if (!parse.bOk)
+        return std::nullopt;
+    CRowValues values = parse.values;
+    std::int32_t& year = YearOf(row, values);
+    year = ExpandPastedYear(row, year);
+    // The year as written passed; the expanded one must name the same day
+    // and month too, or the paste would land on another day than written.
+    if (!IsRowDateValid(row, values))
+        return std::nullopt;
+    return values;
+}
+
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text) {
+    const auto values = PastedValues(row, text);
+    if (!values)
+        return std::nullopt;
+    const CJulianDay day = DayOfRowValues(row, *values);
+    if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
+        return std::nullopt;
+    return day;
+}
+
+std::optional<std::string> PasteTextFromUtf8(std::string_view utf8) {
+    std::string text;
+    std::size_t i = 0;
+    while (i < utf8.size() && text.size() <= kMaxPasteText) {
+        const std::size_t length = WellFormedLength(utf8.substr(i));
+        if (length == 0) {
+            text += '?';
+            ++i;
+            continue;
+        }
+        if (utf8[i] == '\0')
+            break;
+        const auto converted = Utf8ToCp1252(utf8.substr(i, length));
+        text += converted ? *converted : std::string("?");
+        i += length;
+    }
+    if (text.size() > kMaxPasteText)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8) {
+    const auto text = PasteTextFromUtf8(utf8);
+    if (!text)
+        return std::nullopt;
+    return PastedDay(row, *text);
+}

@@ -1,0 +1,62 @@
+// Reading a date written as text into one calendar row.
+//
+// The text is cut into tokens at spaces, "/", "," and "." (every other
+// character, tabs and line breaks included, belongs to a token). A row reads
+// exactly three tokens: day, month, year. The month is a number or a whole
+// month name of the row, in any letter case; the day and year are the leading
+// integers of their tokens ("03", "3rd", "1997\n"). The Roman-style row reads
+// "3 Nones 6 1997", "03/Nones/June/1997" (count, kind, month, year) or
+// "Kalends June 1997" (the named day itself).
+//
+//   auto day = PastedDay(ROW_GREGORIAN, "3 june 97");   // 3 June 1997
+//   if (day) panel.GoToRowDay(ROW_GREGORIAN, *day);
+//   // Paste menu entry of a row: enabled exactly when PastedDay has a value.
+//
+// Every refusal is a result, never a message. A date is one short line, so a
+// text of more than kMaxPasteText characters is refused without being read.
+#pragma once
+
+#include "exchange/RowValues.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::size_t kMaxPasteText = 4096;
+
+struct CPasteParse {
+    bool bOk = false;
+    CRowValues values; // the row's values with the year as written
+};
+
+// Reads the text (Windows-1252, up to its first NUL) for a row and tests the
+// date with the year as written. Pure.
+CPasteParse ParsePastedText(CalendarRow row, std::string_view text);
+
+// The year a paste uses for a year as written: two-digit years (by value, so
+// "7", "07" and "0007" alike) are taken as 1950 to 2049 in the Gregorian,
+// Julian and Roman-style rows, 5700 to 5799 in the Jewish row and 1380 to
+// 1479 in the Muslim row. Republican, negative and larger years are kept.
+std::int32_t ExpandPastedYear(CalendarRow row, std::int32_t year);
+
+// The parse with the year expanded (year in nThird, or nFourth in the
+// Roman-style row); nothing when the text is refused, including when the
+// expanded date does not exist in the row's calendar (30 Heshvan 84 is read,
+// but Heshvan 5784 may have 29 days: that paste is refused rather than moved
+// to another day).
+std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text);
+
+// The day a paste of the text into the row shows, or nothing when the row
+// refuses the text.
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text);
+
+// Clipboard and command-line text arrive as UTF-8: converted to
+// Windows-1252, a character it cannot hold read as "?" and malformed bytes
+// likewise, as the system's own ANSI conversion does; the text ends at a NUL.
+// Nothing for a text too long to be a date.
+std::optional<std::string> PasteTextFromUtf8(std::string_view utf8);
+
+// PastedDay on UTF-8 text.
+std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8);

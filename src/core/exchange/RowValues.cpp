@@ -1,0 +1,148 @@
+#include "RowValues.h"
+
+#include "text/StringTable.h"
+
+namespace {
+
+int FirstMonthId(CalendarRow row) {
+    switch (row) {
+    case ROW_GREGORIAN:
+    case ROW_JULIAN:
+    case ROW_ROMAN:
+        return IDS_MONTH_FIRST;
+    case ROW_REPUBLICAN:
+        return IDS_REP_MONTH_FIRST;
+    case ROW_JEWISH:
+        return IDS_JEWISH_MONTH_FIRST;
+    case ROW_MUSLIM:
+        return IDS_MUSLIM_MONTH_FIRST;
+    default:
+        return 0;
+    }
+}
+
+const std::string& NoText() {
+    static const std::string empty;
+    return empty;
+}
+
+bool InSupportedRange(const CJulianDay& day) {
+    return day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
+}
+
+} // namespace
+
+std::int32_t RowMonthCount(CalendarRow row) {
+    switch (row) {
+    case ROW_GREGORIAN:
+    case ROW_JULIAN:
+    case ROW_ROMAN:
+    case ROW_MUSLIM:
+        return 12;
+    case ROW_REPUBLICAN:
+    case ROW_JEWISH:
+        return 13;
+    default:
+        return 0;
+    }
+}
+
+const std::string& RowMonthName(CalendarRow row, std::int32_t month) {
+    if (month < 1 || month > RowMonthCount(row))
+        return NoText();
+    return LoadResString(FirstMonthId(row) + month - 1);
+}
+
+const std::string& RomanKindName(std::int32_t kind) {
+    if (kind < kRomanKalends || kind > kRomanIdes)
+        return NoText();
+    return LoadResString(IDS_ROMAN_KIND_FIRST + kind - 1);
+}
+
+bool IsRowDateValid(CalendarRow row, const CRowValues& v) {
+    if (v.nFirst == 0 || v.nSecond == 0 || v.nThird == 0)
+        return false;
+    switch (row) {
+    case ROW_GREGORIAN:
+        return CJulianDay::IsValidGregorian({v.nFirst, v.nSecond, v.nThird});
+    case ROW_JULIAN:
+        return CJulianDay::IsValidJulian({v.nFirst, v.nSecond, v.nThird});
+    case ROW_ROMAN:
+        return v.nFourth != 0 &&
+               CJulianDay::IsValidRoman({v.nFirst, v.nSecond, v.nThird, v.nFourth});
+    case ROW_REPUBLICAN:
+        return CJulianDay::IsValidRepublican({v.nFirst, v.nSecond, v.nThird});
+    case ROW_JEWISH:
+        return CJulianDay::IsValidJewish({v.nFirst, v.nSecond, v.nThird});
+    case ROW_MUSLIM:
+        return CJulianDay::IsValidMuslim({v.nFirst, v.nSecond, v.nThird});
+    default:
+        return false;
+    }
+}
+
+CJulianDay DayOfRowValues(CalendarRow row, const CRowValues& v) {
+    CJulianDay day;
+    switch (row) {
+    case ROW_GREGORIAN:
+        day.SetGregorian({v.nFirst, v.nSecond, v.nThird});
+        break;
+    case ROW_JULIAN:
+        day.SetJulian({v.nFirst, v.nSecond, v.nThird});
+        break;
+    case ROW_ROMAN:
+        day.SetRoman({v.nFirst, v.nSecond, v.nThird, v.nFourth});
+        break;
+    case ROW_REPUBLICAN:
+        day.SetRepublican({v.nFirst, v.nSecond, v.nThird});
+        break;
+    case ROW_JEWISH:
+        day.SetJewish({v.nFirst, v.nSecond, v.nThird});
+        break;
+    case ROW_MUSLIM:
+        day.SetMuslim({v.nFirst, v.nSecond, v.nThird});
+        break;
+    default:
+        break;
+    }
+    return day;
+}
+
+CRowValues RowValuesOfDay(CalendarRow row, const CJulianDay& day) {
+    if (!InSupportedRange(day))
+        return {};
+    switch (row) {
+    case ROW_GREGORIAN: {
+        const CGregorianDate d = day.GetGregorian();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    case ROW_JULIAN: {
+        const CJulianDate d = day.GetJulian();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    case ROW_ROMAN: {
+        const CRomanDate d = day.GetRoman();
+        return {d.nCount, d.nKind, d.nMonth, d.nYear};
+    }
+    case ROW_REPUBLICAN: {
+        if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra())
+            return {};
+        const CRepublicanDate d = day.GetRepublican();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    case ROW_JEWISH: {
+        if (!day.IsJewishEra())
+            return {};
+        const CJewishDate d = day.GetJewish();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    case ROW_MUSLIM: {
+        if (!day.IsMuslimEra())
+            return {};
+        const CMuslimDate d = day.GetMuslim();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    default:
+        return {};
+    }
+}
