@@ -22,6 +22,12 @@ constexpr Command kCommands[] = {
      "show [--jd N] [--saints none|gregorian|julian|auto] [--present] [--no-feasts]\n"
      "       [--reform JD]              the panel as text for one day (default: today)",
      CmdShow},
+    {"convert",
+     "convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
+     "       [--separator S]] TEXT     a date read as pasting it into the CAL row; prints\n"
+     "       the day in every calendar (as show, then jd<TAB>day number), only its day\n"
+     "       number (--jd), or the date of one calendar in the copy format (--to)",
+     CmdConvert},
 };
 
 void PrintHelp(std::ostream& out) {

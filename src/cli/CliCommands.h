@@ -1,6 +1,7 @@
 // One function per subcommand; args exclude the subcommand's own name.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,3 +11,11 @@ using CliArgs = std::vector<std::string>;
 int CmdTable(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdEaster(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err);
+
+// Shared by convert and show --from (CmdConvert.cpp).
+// The row of a calendar name (gregorian .. muslim), or -1.
+int CalendarRowOfName(const std::string& name);
+// TEXT (UTF-8) read as pasting it into the row would; false, with the
+// one-line refusal written to err, when the row cannot read it.
+bool ReadPastedDay(int row, const std::string& utf8Text, std::int32_t& day, std::ostream& err);

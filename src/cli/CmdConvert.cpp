@@ -1,0 +1,187 @@
+// convert: a date written as text, read as pasting it into one row would.
+#include "Cli.h"
+#include "CliArgs.h"
+#include "CliCommands.h"
+
+#include "calendar/JulianDay.h"
+#include "exchange/CopyFormat.h"
+#include "exchange/PasteDate.h"
+#include "panel/RowTexts.h"
+#include "text/Cp1252.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr const char* kCalendarNames[ROW_COUNT] = {"gregorian",  "julian", "roman",
+                                                   "republican", "jewish", "muslim"};
+constexpr const char* kRowNames[ROW_COUNT] = {"Gregorian",         "Julian", "Roman-style",
+                                              "French Republican", "Jewish", "Muslim"};
+
+// Error messages stay on one line and short whatever the text holds.
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t kShown = 60;
+    std::size_t end = text.size();
+    if (end > kShown) {
+        end = kShown;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            --end;
+    }
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < end; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '\t') {
+            quoted += "\\t";
+        } else if (c == '\r') {
+            quoted += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            quoted += escaped;
+        } else {
+            quoted += static_cast<char>(c);
+        }
+    }
+    quoted += end < text.size() ? "\"..." : "\"";
+    return quoted;
+}
+
+std::string JoinFields(const std::vector<std::string>& fields) {
+    std::string joined;
+    for (const auto& field : fields) {
+        if (field.empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += field;
+    }
+    return joined;
+}
+
+// A whole argument that is one of the allowed small numbers.
+std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
+    const auto value = ParseInt32(text);
+    if (!value || *value < 0 || *value > largest || text.size() != 1)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+int CalendarRowOfName(const std::string& name) {
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        if (name == kCalendarNames[row])
+            return row;
+    }
+    return -1;
+}
+
+bool ReadPastedDay(int row, const std::string& utf8Text, std::int32_t& day, std::ostream& err) {
+    if (row < 0 || row >= ROW_COUNT) {
+        Fail(err, kExitUsage, "no such calendar row");
+        return false;
+    }
+    const auto pasted = PastedDayFromUtf8(static_cast<CalendarRow>(row), utf8Text);
+    if (!pasted) {
+        Fail(err, kExitRefused,
+             std::string("the ") + kRowNames[row] + " row cannot read " + Quoted(utf8Text));
+        return false;
+    }
+    day = pasted->GetDayNumber();
+    return true;
+}
+
+int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    int fromRow = -1;
+    int toRow = -1;
+    bool dayNumberOnly = false;
+    bool formatGiven = false;
+    CCopyFormat format;
+    std::optional<std::string> text;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        const bool isOption = !optionsEnded && arg.size() > 2 && arg.compare(0, 2, "--") == 0;
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!isOption) {
+            if (text)
+                return Fail(err, kExitUsage, "convert reads one TEXT; quote a date with spaces");
+            text = arg;
+        } else if (arg == "--from" || arg == "--to") {
+            if (!hasValue)
+                return Fail(err, kExitUsage, arg + " needs a calendar name");
+            const int row = CalendarRowOfName(args[++i]);
+            if (row < 0)
+                return Fail(err, kExitUsage,
+                            "'" + args[i] +
+                                "' is not a calendar (gregorian, julian, roman, republican, "
+                                "jewish, muslim)");
+            (arg == "--from" ? fromRow : toRow) = row;
+        } else if (arg == "--jd") {
+            dayNumberOnly = true;
+        } else if (arg == "--day" || arg == "--month" || arg == "--year") {
+            const std::int32_t largest = arg == "--month" ? 2 : 1;
+            const std::string choices = arg == "--month" ? "0, 1 or 2" : "0 or 1";
+            if (!hasValue)
+                return Fail(err, kExitUsage, arg + " needs " + choices);
+            const auto form = ParseForm(args[++i], largest);
+            if (!form)
+                return Fail(err, kExitUsage, arg + " takes " + choices + ", not '" + args[i] + "'");
+            (arg == "--day"     ? format.nDay
+             : arg == "--month" ? format.nMonth
+                                : format.nYear) = *form;
+            formatGiven = true;
+        } else if (arg == "--separator") {
+            if (!hasValue)
+                return Fail(err, kExitUsage, "--separator needs a text (it may be empty)");
+            const auto separator = Utf8ToCp1252(args[++i]);
+            if (!separator)
+                return Fail(err, kExitUsage, "the separator must be Windows-1252 text");
+            if (separator->size() > kMaxCopySeparator || separator->find('\0') != std::string::npos)
+                return Fail(err, kExitUsage, "the separator holds at most 9 characters");
+            format.strSeparator = *separator;
+            formatGiven = true;
+        } else {
+            return Fail(err, kExitUsage, "unknown option '" + arg + "' for convert");
+        }
+    }
+    if (fromRow < 0)
+        return Fail(err, kExitUsage, "convert needs --from CAL");
+    if (!text)
+        return Fail(err, kExitUsage, "convert needs the TEXT of a date");
+    if (dayNumberOnly && toRow >= 0)
+        return Fail(err, kExitUsage, "--jd and --to cannot go together");
+    if (formatGiven && toRow < 0)
+        return Fail(err, kExitUsage, "--day, --month, --year and --separator need --to CAL");
+
+    std::int32_t dayNumber = 0;
+    if (!ReadPastedDay(fromRow, *text, dayNumber, err))
+        return kExitRefused;
+    const CJulianDay day(dayNumber);
+
+    if (dayNumberOnly) {
+        out << dayNumber << '\n';
+        return kExitOk;
+    }
+    if (toRow >= 0) {
+        const auto copied = FormatDayInRow(static_cast<CalendarRow>(toRow), day, format);
+        if (!copied)
+            return Fail(err, kExitRefused,
+                        std::string("the ") + kRowNames[toRow] + " row holds no date for day " +
+                            std::to_string(dayNumber));
+        out << Cp1252ToUtf8(*copied) << '\n';
+        return kExitOk;
+    }
+    for (int row = 0; row < ROW_COUNT; ++row)
+        out << kCalendarNames[row] << '\t'
+            << Cp1252ToUtf8(JoinFields(RowFieldTexts(static_cast<CalendarRow>(row), day))) << '\n';
+    out << "jd\t" << dayNumber << '\n';
+    return kExitOk;
+}
