@@ -1,0 +1,29 @@
+#include "HelpTopics.h"
+
+#include <algorithm>
+
+std::string_view HelpTopicFor(EHelpTrigger trigger) {
+    switch (trigger) {
+    case EHelpTrigger::HelpTopicsCommand:
+        return "presentation";
+    case EHelpTrigger::PanelF1:
+        return "interface";
+    case EHelpTrigger::MovableFeastsDialog:
+        return "fetes";
+    case EHelpTrigger::CopyFormatDialog:
+        return "copier";
+    case EHelpTrigger::GregorianReformDialog:
+        return "gregorien";
+    case EHelpTrigger::SaintsDialog:
+        return "saints";
+    }
+    return "presentation";
+}
+
+bool IsHelpTopic(std::string_view topic) {
+    return std::find(kHelpTopics.begin(), kHelpTopics.end(), topic) != kHelpTopics.end();
+}
+
+void ShowHelp(CHelpLauncher& launcher, EHelpTrigger trigger) {
+    launcher.ShowTopic(std::string(HelpTopicFor(trigger)));
+}

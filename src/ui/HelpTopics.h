@@ -1,0 +1,34 @@
+// Which help page each help request shows. Every help trigger of the program
+// goes through ShowHelp with its trigger, so the mapping lives here only.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+enum class EHelpTrigger {
+    HelpTopicsCommand,     // main menu "&Help topics ..." (command 57667)
+    PanelF1,               // F1 in the calendar panel
+    MovableFeastsDialog,   // help button or F1 in the movable feasts dialog
+    CopyFormatDialog,      // help button or F1 in the copy format dialog
+    GregorianReformDialog, // help button or F1 in the Gregorian reform dialog
+    SaintsDialog,          // help button or F1 in the saints dialog
+};
+
+// The topics, one bundled page each (":/help/<topic>.html").
+inline constexpr std::array<std::string_view, 6> kHelpTopics = {
+    "presentation", "interface", "fetes", "copier", "gregorien", "saints"};
+
+// The topic a trigger shows.
+std::string_view HelpTopicFor(EHelpTrigger trigger);
+bool IsHelpTopic(std::string_view topic);
+
+// Shows a help topic; the program has one, tests record the requests.
+class CHelpLauncher {
+public:
+    virtual ~CHelpLauncher() = default;
+    virtual void ShowTopic(const std::string& topic) = 0;
+};
+
+// What every trigger calls.
+void ShowHelp(CHelpLauncher& launcher, EHelpTrigger trigger);

@@ -1,0 +1,153 @@
+#include "HelpWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QShortcut>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The pages live in this static library; the explicit call keeps the linker
+// from dropping them.
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace {
+
+QUrl TopicUrl(const QString& topic) {
+    return QUrl(QStringLiteral("qrc:/help/") + topic + QStringLiteral(".html"));
+}
+
+QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setText(text);
+    button->setToolTip(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitHelpResources();
+    setWindowTitle(tr("Quindor Help"));
+    setObjectName(QStringLiteral("QuindorHelp"));
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenExternalLinks(true);
+    m_back = MakeButton(this, QStyle::SP_ArrowBack, tr("Back"));
+    m_forward = MakeButton(this, QStyle::SP_ArrowForward, tr("Forward"));
+    QToolButton* contents = MakeButton(this, QStyle::SP_DirHomeIcon, tr("Contents"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addWidget(contents);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser, 1);
+
+    connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(contents, &QToolButton::clicked, this,
+            [this] { LoadTopic(QString::fromLatin1(kHelpTopics[0].data())); });
+    connect(m_browser, &QTextBrowser::historyChanged, this, &CHelpWindow::UpdateButtons);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(tr("Quindor Help") + QStringLiteral(" - ") + m_browser->documentTitle());
+    });
+    UpdateButtons();
+    resize(680, 600);
+}
+
+void CHelpWindow::LoadTopic(const QString& topic) {
+    const QByteArray name = topic.toUtf8();
+    const bool known =
+        IsHelpTopic(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    m_browser->setSource(TopicUrl(known ? topic : QString::fromLatin1(kHelpTopics[0].data())));
+}
+
+QString CHelpWindow::CurrentTopic() const {
+    return QFileInfo(m_browser->source().path()).completeBaseName();
+}
+
+void CHelpWindow::UpdateButtons() {
+    m_back->setEnabled(m_browser->isBackwardAvailable());
+    m_forward->setEnabled(m_browser->isForwardAvailable());
+}
+
+CHelpViewer::CHelpViewer(QObject* parent) : QObject(parent) {}
+
+CHelpViewer::~CHelpViewer() {
+    if (m_host) {
+        m_host->removeEventFilter(this);
+    }
+    // A window still lent to a dialog goes with the dialog; one of its own goes here.
+    if (m_window && !m_window->parentWidget()) {
+        delete m_window;
+    }
+}
+
+void CHelpViewer::ShowTopic(const std::string& topic) {
+    if (!m_window) {
+        m_window = new CHelpWindow;
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == m_window) {
+        modal = nullptr;
+    }
+    SetHost(modal);
+    m_window->LoadTopic(QString::fromStdString(topic));
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void CHelpViewer::SetHost(QWidget* host) {
+    if (host == m_host && m_window->parentWidget() == host) {
+        return;
+    }
+    if (m_host) {
+        m_host->removeEventFilter(this);
+    }
+    m_host = host;
+    if (m_host) {
+        m_host->installEventFilter(this);
+    }
+    const bool visible = m_window->isVisible();
+    const QRect geometry = m_window->geometry();
+    // Reparenting hides the window; put it back where it was.
+    m_window->setParent(host, Qt::Window);
+    if (visible) {
+        m_window->setGeometry(geometry);
+        m_window->show();
+    }
+}
+
+bool CHelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_host && m_window && event->type() == QEvent::Hide) {
+        SetHost(nullptr);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void InstallHelpKey(QWidget* widget, CHelpLauncher& launcher, EHelpTrigger trigger) {
+    auto* shortcut = new QShortcut(QKeySequence::HelpContents, widget);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, widget,
+                     [&launcher, trigger] { ShowHelp(launcher, trigger); });
+}
+
+void ConnectHelpButton(QAbstractButton* button, CHelpLauncher& launcher, EHelpTrigger trigger) {
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [&launcher, trigger] { ShowHelp(launcher, trigger); });
+}
