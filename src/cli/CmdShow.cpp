@@ -1,16 +1,16 @@
 // show: the panel of one day as KEY<TAB>VALUE lines.
+#include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
-#include "Cli.h"
 
 #include "calendar/JulianDay.h"
-#include "panel/Labels.h"
-#include "panel/RowTexts.h"
+#include "daynames/DayNameLists.h"
+#include "panel/CalendarPanel.h"
 #include "text/Cp1252.h"
 
 namespace {
 
-constexpr const char* kRowKeys[ROW_COUNT] = {"gregorian", "julian", "roman",
+constexpr const char* kRowKeys[ROW_COUNT] = {"gregorian",  "julian", "roman",
                                              "republican", "jewish", "muslim"};
 
 std::string JoinFields(const std::vector<std::string>& fields) {
@@ -30,7 +30,8 @@ std::string JoinFields(const std::vector<std::string>& fields) {
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CJulianDay day;
     day.SetToday();
-    CLabelOptions options;
+    CPanelOptions options;
+    std::int32_t reform = g_jdGregorianStart;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -68,7 +69,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
                 return Fail(err, kExitUsage,
                             "'" + args[i] + "' is not a reform day from 2299161 to 2816787");
-            g_jdGregorianStart = *value;
+            reform = *value;
         } else {
             return Fail(err, kExitUsage, "unknown option '" + arg + "' for show");
         }
@@ -76,15 +77,28 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (day.GetDayNumber() < kFirstSupportedDay)
         return Fail(err, kExitRefused, "today's date lies outside the supported range");
 
+    // The same lists and the same panel as the window, so the two never
+    // disagree. Lists a caller already holds are used as they are.
+    const bool loadLists = g_saintList.empty() && g_repFeastList.empty();
+    if (loadLists) {
+        LoadRepFeastDays();
+        LoadSaints("sts", 0);
+        LoadSaints("sts2", 1);
+    }
+    // --reform holds for this command only.
+    const std::int32_t savedGregorianStart = g_jdGregorianStart;
+    g_jdGregorianStart = reform;
+    CFixedPanelOwner owner(options);
+    CCalendarPanel panel(owner);
+    panel.GoToRowDay(ROW_GREGORIAN, day);
+    if (loadLists)
+        FreeDayNameLists();
+    g_jdGregorianStart = savedGregorianStart;
+
     for (int row = 0; row < ROW_COUNT; ++row)
-        out << kRowKeys[row] << '\t'
-            << Cp1252ToUtf8(JoinFields(RowFieldTexts(static_cast<CalendarRow>(row), day)))
-            << '\n';
-    out << "weekday\t" << Cp1252ToUtf8(ComposeWeekdayLabel(day, options)) << '\n';
-    const bool republican = day.IsRepublicanEra() || day.IsSimulatedRepublicanEra();
-    out << "republican-day\t"
-        << (republican ? Cp1252ToUtf8(ComposeRepublicanLabel(day, options)) : std::string())
-        << '\n';
-    out << "civil\t" << (day.IsGregorianInForce() ? "gregorian" : "julian") << '\n';
+        out << kRowKeys[row] << '\t' << Cp1252ToUtf8(JoinFields(panel.GetRowTexts(row))) << '\n';
+    out << "weekday\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_WEEKDAY_LABEL)) << '\n';
+    out << "republican-day\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_REP_LABEL)) << '\n';
+    out << "civil\t" << (panel.IsGregorianInForce() ? "gregorian" : "julian") << '\n';
     return kExitOk;
 }

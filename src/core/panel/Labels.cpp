@@ -1,6 +1,9 @@
 #include "Labels.h"
 
+#include "daynames/DayNameLists.h"
 #include "text/StringTable.h"
+
+#include <vector>
 
 std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& options) {
     const std::int32_t weekday = day.GetDayOfWeek();
@@ -8,12 +11,39 @@ std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& opti
     std::string label = LoadResString(IDS_WEEKDAY_FIRST + (weekday == 0 ? 6 : weekday - 1));
     if (options.nSaintsMode == 0)
         return label;
-    // The saints of the day join here once the day-name lists exist.
+
+    // Saints' days recur on the same day and month of the calendar chosen;
+    // automatic follows the calendar in civil use on that day.
+    const bool gregorian =
+        options.nSaintsMode == 1 || (options.nSaintsMode != 2 && day.IsGregorianInForce());
+    std::int32_t dayOfMonth = 0;
+    std::int32_t month = 0;
+    if (gregorian) {
+        const CGregorianDate date = day.GetGregorian();
+        dayOfMonth = date.nDay;
+        month = date.nMonth;
+    } else {
+        const CJulianDate date = day.GetJulian();
+        dayOfMonth = date.nDay;
+        month = date.nMonth;
+    }
+    std::vector<const CSaintEntry*> saints;
+    FindSaints(dayOfMonth, month, options.nSaintsPresent, saints);
+    for (std::size_t i = 0; i < saints.size(); ++i) {
+        label += i == 0 ? "  (" : ", ";
+        label += saints[i]->strName;
+    }
+    if (!saints.empty())
+        label += ')';
     return label;
 }
 
 std::string ComposeRepublicanLabel(const CJulianDay& day, const CLabelOptions& options) {
     std::string label = LoadResString(IDS_REP_DAYNAME_FIRST + day.GetRepublicanDayIndex());
-    (void)options; // the feast name joins here once the day-name lists exist
+    if (!options.bRepFeasts || !(day.IsRepublicanEra() || day.IsSimulatedRepublicanEra()))
+        return label;
+    const CRepublicanDate date = day.GetRepublican();
+    if (const CRepFeastDay* feast = FindRepFeastDay(date.nDay, date.nMonth))
+        label += "  (" + feast->strName + ")";
     return label;
 }

@@ -1,5 +1,5 @@
 // The two labels of the panel: the weekday with the saints of the day, and
-// the Republican day name with its feast name.
+// the Republican day name with its feast name. Both read the day-name lists.
 #pragma once
 
 #include "calendar/JulianDay.h"
@@ -9,13 +9,14 @@
 
 // The display options the labels depend on (owned by the main frame).
 struct CLabelOptions {
-    std::int32_t nSaintsMode = 3;    // 0 none, 1 Gregorian, 2 Julian, 3 automatic
-    std::int32_t nSaintsPresent = 0; // list flag: 0 traditional, 1 present
+    std::int32_t nSaintsMode = 3;    // 0 none, 1 Gregorian, 2 Julian, 3 (or any other) automatic
+    std::int32_t nSaintsPresent = 0; // list flag: 0 traditional, 1 present; others find none
     bool bRepFeasts = true;
 };
 
-// Windows-1252 text of the weekday label of a day.
+// Windows-1252 text of the weekday label of a day: "Monday" or
+// "Monday  (First, Second)".
 std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& options);
-// Windows-1252 text of the Republican label of a day (the caller shows it
-// only within the Republican era).
+// Windows-1252 text of the Republican label of a day: "Primidi" or
+// "Primidi  (Feast)". The caller shows it only within the Republican era.
 std::string ComposeRepublicanLabel(const CJulianDay& day, const CLabelOptions& options);

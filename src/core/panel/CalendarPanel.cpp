@@ -1,0 +1,815 @@
+#include "CalendarPanel.h"
+
+#include "FieldText.h"
+#include "text/StringTable.h"
+
+#include <cstdio>
+
+namespace {
+
+// One remembered typed length per month-like field, for the whole process:
+// the months of rows 0 to 5, then the kind field.
+std::array<int, 7> g_nTypedLength{};
+
+int TypedLengthSlot(PanelField field) {
+    if (field == FIELD_ROMAN_KIND)
+        return 6;
+    if (FieldKind(field) == PanelFieldKind::Month)
+        return FieldRow(field);
+    return -1;
+}
+
+std::string TwoDigits(int n) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", n);
+    return buf;
+}
+
+std::vector<std::string> NumberList(int first, int last) {
+    std::vector<std::string> list;
+    for (int n = first; n <= last; ++n)
+        list.push_back(TwoDigits(n));
+    return list;
+}
+
+std::vector<std::string> StringList(int firstId, int count) {
+    std::vector<std::string> list;
+    for (int i = 0; i < count; ++i)
+        list.push_back(LoadResString(firstId + i));
+    return list;
+}
+
+const std::string& EmptyText() {
+    static const std::string empty;
+    return empty;
+}
+
+bool IsRow(int row) {
+    return row >= 0 && row < ROW_COUNT;
+}
+bool IsField(PanelField field) {
+    return field >= 0 && field < FIELD_COUNT;
+}
+
+} // namespace
+
+CCalendarPanel::CCalendarPanel(IPanelOwner& owner) : m_owner(owner) {
+    FillLists();
+}
+
+// --- Lifecycle ---------------------------------------------------------------
+
+void CCalendarPanel::FillLists() {
+    for (auto& list : m_lists)
+        list.clear();
+    for (PanelField f : {FIELD_GREG_DAY, FIELD_JUL_DAY})
+        m_lists[f] = NumberList(1, 31);
+    for (PanelField f : {FIELD_REP_DAY, FIELD_JEW_DAY, FIELD_MUS_DAY})
+        m_lists[f] = NumberList(1, 30);
+    // The count's first entry, the empty text, is count 1: the named day itself.
+    m_lists[FIELD_ROMAN_COUNT] = NumberList(2, 19);
+    m_lists[FIELD_ROMAN_COUNT].insert(m_lists[FIELD_ROMAN_COUNT].begin(), std::string());
+    for (PanelField f : {FIELD_GREG_MONTH, FIELD_JUL_MONTH, FIELD_ROMAN_MONTH})
+        m_lists[f] = StringList(IDS_MONTH_FIRST, 12);
+    m_lists[FIELD_ROMAN_KIND] = StringList(IDS_ROMAN_KIND_FIRST, 3);
+    m_lists[FIELD_REP_MONTH] = StringList(IDS_REP_MONTH_FIRST, 13);
+    m_lists[FIELD_JEW_MONTH] = StringList(IDS_JEWISH_MONTH_FIRST, 13);
+    m_lists[FIELD_MUS_MONTH] = StringList(IDS_MUSLIM_MONTH_FIRST, 12);
+}
+
+void CCalendarPanel::OnInitialUpdate() {
+    FillLists();
+    CJulianDay today;
+    today.SetToday();
+    const CGregorianDate date = today.GetGregorian();
+    m_strField[FIELD_GREG_DAY] = ListEntry(FIELD_GREG_DAY, date.nDay);
+    m_strField[FIELD_GREG_MONTH] = ListEntry(FIELD_GREG_MONTH, date.nMonth);
+    m_strField[FIELD_GREG_YEAR] = date.nYear != 0 ? std::to_string(date.nYear) : std::string();
+    WriteForm();
+    ApplyGregorianRow(0);
+    m_owner.ArrangeRows(*this);
+}
+
+// --- Field texts and lists ------------------------------------------------------
+
+const std::string& CCalendarPanel::GetFieldText(PanelField field) const {
+    return IsField(field) ? m_strField[field] : EmptyText();
+}
+
+void CCalendarPanel::SetFieldText(PanelField field, std::string text) {
+    if (IsField(field))
+        m_strField[field] = std::move(text);
+}
+
+const std::vector<std::string>& CCalendarPanel::GetFieldList(PanelField field) const {
+    static const std::vector<std::string> none;
+    return IsField(field) ? m_lists[field] : none;
+}
+
+const std::string& CCalendarPanel::ListEntry(PanelField field, std::int32_t n) const {
+    const auto& list = GetFieldList(field);
+    // A day with no date in a calendar gives 0 here: an empty text, never a
+    // read outside the list.
+    if (n < 1 || static_cast<std::size_t>(n) > list.size())
+        return EmptyText();
+    return list[static_cast<std::size_t>(n - 1)];
+}
+
+std::vector<std::string> CCalendarPanel::GetRowTexts(int row) const {
+    const CRowFields f = RowFields(row);
+    std::vector<std::string> texts;
+    for (PanelField field : {f.day, f.kind, f.month, f.year}) {
+        if (field != FIELD_NONE)
+            texts.push_back(m_strField[field]);
+    }
+    return texts;
+}
+
+void CCalendarPanel::ReadForm() {
+    if (m_formReader)
+        m_formReader();
+}
+
+void CCalendarPanel::WriteForm() {
+    ++m_nRevision;
+    if (m_observer)
+        m_observer();
+}
+
+// --- Icons, markers and flags ----------------------------------------------------
+
+bool CCalendarPanel::IsIconVisible(int id) const {
+    const int i = id - kFirstIcon;
+    return i >= 0 && i < kIconCount && m_bIconVisible[static_cast<std::size_t>(i)];
+}
+
+void CCalendarPanel::SetIconVisible(int id, bool visible) {
+    const int i = id - kFirstIcon;
+    if (i < 0 || i >= kIconCount || m_bIconVisible[static_cast<std::size_t>(i)] == visible)
+        return;
+    m_bIconVisible[static_cast<std::size_t>(i)] = visible;
+    ++m_nRevision;
+}
+
+const std::string& CCalendarPanel::IconTooltip(int id) {
+    static const std::string gregorian = "Gregorian calendar";
+    static const std::string julian = "Julian calendar";
+    static const std::string roman = "Julian calendar (Roman style)";
+    static const std::string republican = "Republican calendar";
+    static const std::string simulated = "Simulated republican calendar";
+    static const std::string jewish = "Jewish calendar";
+    static const std::string muslim = "Muslim calendar";
+    switch (id) {
+    case IDC_ICON_GREG:
+        return gregorian;
+    case IDC_ICON_JUL:
+        return julian;
+    case IDC_ICON_ROMAN:
+        return roman;
+    case IDC_ICON_REP:
+        return republican;
+    case IDC_ICON_REP_SIMULATED:
+        return simulated;
+    case IDC_ICON_JEW:
+        return jewish;
+    case IDC_ICON_MUS:
+        return muslim;
+    case IDC_ICON_GREG_ILLEGAL:
+    case IDC_ICON_JUL_ILLEGAL:
+    case IDC_ICON_ROMAN_ILLEGAL:
+    case IDC_ICON_REP_ILLEGAL:
+    case IDC_ICON_JEW_ILLEGAL:
+    case IDC_ICON_MUS_ILLEGAL:
+        return LoadResString(IDS_ILLEGAL_DATE);
+    default:
+        return EmptyText();
+    }
+}
+
+bool CCalendarPanel::IsIllegal(int row) const {
+    return IsRow(row) && m_bIllegal[row];
+}
+
+bool CCalendarPanel::IsRowShown(int row) const {
+    return m_owner.IsRowShown(row);
+}
+
+CLabelOptions CCalendarPanel::GetLabelOptions() const {
+    CLabelOptions options;
+    options.nSaintsMode = m_owner.GetSaintsMode();
+    options.nSaintsPresent = m_owner.GetSaintsPresent();
+    options.bRepFeasts = m_owner.GetRepFeasts();
+    return options;
+}
+
+// --- Notifications -----------------------------------------------------------------
+
+void CCalendarPanel::OnSelChange(PanelField field, int index) {
+    const PanelFieldKind kind = FieldKind(field);
+    if (!IsField(field) || kind == PanelFieldKind::Year || kind == PanelFieldKind::Label)
+        return;
+    // The combo's edit part still holds the old text: copy the entry over.
+    ReadForm();
+    if (!TakeSelection(field, index))
+        return;
+    WriteForm();
+    CheckAndApply(FieldRow(field));
+}
+
+void CCalendarPanel::OnKillFocus(PanelField field) {
+    if (!IsField(field))
+        return;
+    switch (FieldKind(field)) {
+    case PanelFieldKind::Day:
+        ReadForm();
+        PadDayText(field);
+        WriteForm();
+        break;
+    case PanelFieldKind::Month:
+        ReadForm();
+        MonthNumberToName(field);
+        WriteForm();
+        break;
+    case PanelFieldKind::Kind:
+        KindNumberToName();
+        break;
+    case PanelFieldKind::Year:
+        break;
+    case PanelFieldKind::Label:
+        return;
+    }
+    CheckAndApply(FieldRow(field));
+}
+
+std::optional<CTextSelection> CCalendarPanel::OnEditChange(PanelField field) {
+    const PanelFieldKind kind = FieldKind(field);
+    if (!IsField(field) || (kind != PanelFieldKind::Month && kind != PanelFieldKind::Kind))
+        return std::nullopt;
+    return CompleteMonthText(field);
+}
+
+void CCalendarPanel::OnEnter() {
+    // The focused field's row; the labels, the icons and no focus mean row 0.
+    int row = FieldRow(m_focusField);
+    if (row < 0)
+        row = ROW_GREGORIAN;
+    const CRowFields f = RowFields(row);
+    ReadForm();
+    PadDayText(f.day);
+    WriteForm();
+    if (row == ROW_ROMAN)
+        KindNumberToName();
+    ReadForm();
+    MonthNumberToName(f.month);
+    WriteForm();
+    CheckAndApply(row);
+}
+
+// --- Reading and checking rows -----------------------------------------------------------
+
+std::int32_t CCalendarPanel::ListPosition(PanelField field) const {
+    const auto& list = m_lists[field];
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (EqualsNoCase(list[i], m_strField[field]))
+            return static_cast<std::int32_t>(i + 1);
+    }
+    return 0;
+}
+
+bool CCalendarPanel::GetRowFields(int row, std::int32_t& day, std::int32_t& month,
+                                  std::int32_t& year) {
+    day = month = year = 0;
+    if (!IsRow(row) || row == ROW_ROMAN)
+        return false;
+    ReadForm();
+    const CRowFields f = RowFields(row);
+    day = ListPosition(f.day);
+    month = ListPosition(f.month);
+    year = ReadLeadingInt(m_strField[f.year]);
+    return true;
+}
+
+void CCalendarPanel::GetRomanFields(std::int32_t& count, std::int32_t& kind, std::int32_t& month,
+                                    std::int32_t& year) {
+    ReadForm();
+    count = m_strField[FIELD_ROMAN_COUNT].empty() ? 1 : ListPosition(FIELD_ROMAN_COUNT);
+    kind = ListPosition(FIELD_ROMAN_KIND);
+    month = ListPosition(FIELD_ROMAN_MONTH);
+    year = ReadLeadingInt(m_strField[FIELD_ROMAN_YEAR]);
+}
+
+bool CCalendarPanel::IsRowLegal(int row) {
+    if (row == ROW_ROMAN) {
+        CRomanDate d;
+        GetRomanFields(d.nCount, d.nKind, d.nMonth, d.nYear);
+        return d.nCount != 0 && d.nKind != 0 && d.nMonth != 0 && d.nYear != 0 &&
+               CJulianDay::IsValidRoman(d);
+    }
+    std::int32_t day = 0, month = 0, year = 0;
+    if (!GetRowFields(row, day, month, year) || day == 0 || month == 0 || year == 0)
+        return false;
+    switch (row) {
+    case ROW_GREGORIAN:
+        return CJulianDay::IsValidGregorian({day, month, year});
+    case ROW_JULIAN:
+        return CJulianDay::IsValidJulian({day, month, year});
+    case ROW_REPUBLICAN:
+        return CJulianDay::IsValidRepublican({day, month, year});
+    case ROW_JEWISH:
+        return CJulianDay::IsValidJewish({day, month, year});
+    default:
+        return CJulianDay::IsValidMuslim({day, month, year});
+    }
+}
+
+bool CCalendarPanel::ValidateRow(int row) {
+    if (!IsRow(row))
+        return false;
+    const bool legal = IsRowLegal(row);
+    if (!legal)
+        ShowIllegalDate(row);
+    WriteForm();
+    return legal;
+}
+
+void CCalendarPanel::CheckAndApply(int row) {
+    if (ValidateRow(row))
+        ApplyRow(row);
+}
+
+void CCalendarPanel::EmptyRow(int row) {
+    const CRowFields f = RowFields(row);
+    for (PanelField field : {f.day, f.kind, f.month, f.year}) {
+        if (field != FIELD_NONE)
+            m_strField[field].clear();
+    }
+}
+
+void CCalendarPanel::ShowIllegalDate(int row) {
+    if (!IsRow(row))
+        return;
+    SetIconVisible(IDC_MARKER_GREG, false);
+    SetIconVisible(IDC_MARKER_JUL, false);
+    SetRowIcon(row, true, false);
+    for (int other = 0; other < ROW_COUNT; ++other) {
+        if (other != row)
+            SetRowIcon(other, false, false);
+    }
+    m_strField[FIELD_WEEKDAY_LABEL].clear();
+    m_strField[FIELD_REP_LABEL].clear();
+    // The illegal row keeps what the user typed.
+    for (int other = 0; other < ROW_COUNT; ++other) {
+        if (other != row)
+            EmptyRow(other);
+    }
+}
+
+void CCalendarPanel::SetRowIcon(int row, bool illegal, bool simulated) {
+    if (!IsRow(row))
+        return;
+    const CRowIcons icons = RowIcons(row);
+    int show = icons.valid;
+    if (illegal)
+        show = icons.illegal;
+    else if (row == ROW_REPUBLICAN && simulated)
+        show = icons.simulated;
+    if (IsIconVisible(show))
+        return;
+    SetIconVisible(icons.valid, false);
+    SetIconVisible(icons.illegal, false);
+    if (icons.simulated)
+        SetIconVisible(icons.simulated, false);
+    if (IsRowShown(row))
+        SetIconVisible(show, true);
+    if (row == ROW_REPUBLICAN)
+        m_bSimulated = simulated && !illegal;
+    // Kept for the simulated icon too, so no stale illegal flag outlives it.
+    m_bIllegal[row] = illegal;
+}
+
+void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
+    if (day.IsGregorianInForce()) {
+        if (!IsIconVisible(IDC_MARKER_GREG)) {
+            m_bGregorianInForce = true;
+            SetIconVisible(IDC_MARKER_JUL, false);
+            SetIconVisible(IDC_MARKER_GREG, IsRowShown(ROW_GREGORIAN));
+        }
+    } else if (!IsIconVisible(IDC_MARKER_JUL)) {
+        m_bGregorianInForce = false;
+        SetIconVisible(IDC_MARKER_GREG, false);
+        SetIconVisible(IDC_MARKER_JUL, IsRowShown(ROW_JULIAN));
+    }
+}
+
+void CCalendarPanel::RecheckCivilMarker() {
+    std::int32_t d = 0, m = 0, y = 0;
+    GetRowFields(ROW_GREGORIAN, d, m, y);
+    if (!CJulianDay::IsValidGregorian({d, m, y}))
+        return;
+    CJulianDay day;
+    day.SetGregorian({d, m, y});
+    UpdateCivilMarker(day);
+    // In automatic mode the saints follow the civil calendar too: keep the
+    // label in step with the marker.
+    UpdateWeekdayLabel(day);
+}
+
+// --- Filling rows ---------------------------------------------------------------------
+
+void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
+    EmptyRow(ROW_GREGORIAN);
+    SetRowIcon(ROW_GREGORIAN, false);
+    const CGregorianDate d = day.GetGregorian();
+    m_strField[FIELD_GREG_DAY] = ListEntry(FIELD_GREG_DAY, d.nDay);
+    m_strField[FIELD_GREG_MONTH] = ListEntry(FIELD_GREG_MONTH, d.nMonth);
+    if (d.nYear != 0)
+        m_strField[FIELD_GREG_YEAR] = std::to_string(d.nYear);
+    UpdateWeekdayLabel(day);
+    WriteForm();
+}
+
+void CCalendarPanel::ShowJulian(const CJulianDay& day) {
+    EmptyRow(ROW_JULIAN);
+    SetRowIcon(ROW_JULIAN, false);
+    const CJulianDate d = day.GetJulian();
+    m_strField[FIELD_JUL_DAY] = ListEntry(FIELD_JUL_DAY, d.nDay);
+    m_strField[FIELD_JUL_MONTH] = ListEntry(FIELD_JUL_MONTH, d.nMonth);
+    if (d.nYear != 0)
+        m_strField[FIELD_JUL_YEAR] = std::to_string(d.nYear);
+    WriteForm();
+}
+
+void CCalendarPanel::ShowRoman(const CJulianDay& day) {
+    EmptyRow(ROW_ROMAN);
+    SetRowIcon(ROW_ROMAN, false);
+    const CRomanDate d = day.GetRoman();
+    m_strField[FIELD_ROMAN_COUNT] = ListEntry(FIELD_ROMAN_COUNT, d.nCount);
+    m_strField[FIELD_ROMAN_KIND] = ListEntry(FIELD_ROMAN_KIND, d.nKind);
+    m_strField[FIELD_ROMAN_MONTH] = ListEntry(FIELD_ROMAN_MONTH, d.nMonth);
+    if (d.nYear != 0)
+        m_strField[FIELD_ROMAN_YEAR] = std::to_string(d.nYear);
+    WriteForm();
+}
+
+void CCalendarPanel::ShowRepublican(const CJulianDay& day) {
+    EmptyRow(ROW_REPUBLICAN);
+    m_strField[FIELD_REP_LABEL].clear();
+    if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra()) {
+        SetRowIcon(ROW_REPUBLICAN, false, false);
+        WriteForm();
+        return;
+    }
+    SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
+    const CRepublicanDate d = day.GetRepublican();
+    m_strField[FIELD_REP_DAY] = ListEntry(FIELD_REP_DAY, d.nDay);
+    m_strField[FIELD_REP_MONTH] = ListEntry(FIELD_REP_MONTH, d.nMonth);
+    if (d.nYear != 0)
+        m_strField[FIELD_REP_YEAR] = std::to_string(d.nYear);
+    UpdateRepublicanLabel(day);
+}
+
+void CCalendarPanel::ShowJewish(const CJulianDay& day) {
+    EmptyRow(ROW_JEWISH);
+    SetRowIcon(ROW_JEWISH, false);
+    if (day.IsJewishEra()) {
+        const CJewishDate d = day.GetJewish();
+        m_strField[FIELD_JEW_DAY] = ListEntry(FIELD_JEW_DAY, d.nDay);
+        m_strField[FIELD_JEW_MONTH] = ListEntry(FIELD_JEW_MONTH, d.nMonth);
+        if (d.nYear != 0)
+            m_strField[FIELD_JEW_YEAR] = std::to_string(d.nYear);
+    }
+    WriteForm();
+}
+
+void CCalendarPanel::ShowMuslim(const CJulianDay& day) {
+    EmptyRow(ROW_MUSLIM);
+    SetRowIcon(ROW_MUSLIM, false);
+    if (day.IsMuslimEra()) {
+        const CMuslimDate d = day.GetMuslim();
+        m_strField[FIELD_MUS_DAY] = ListEntry(FIELD_MUS_DAY, d.nDay);
+        m_strField[FIELD_MUS_MONTH] = ListEntry(FIELD_MUS_MONTH, d.nMonth);
+        if (d.nYear != 0)
+            m_strField[FIELD_MUS_YEAR] = std::to_string(d.nYear);
+    }
+    WriteForm();
+}
+
+void CCalendarPanel::ShowRow(int row, const CJulianDay& day) {
+    switch (row) {
+    case ROW_GREGORIAN:
+        ShowGregorian(day);
+        break;
+    case ROW_JULIAN:
+        ShowJulian(day);
+        break;
+    case ROW_ROMAN:
+        ShowRoman(day);
+        break;
+    case ROW_REPUBLICAN:
+        ShowRepublican(day);
+        break;
+    case ROW_JEWISH:
+        ShowJewish(day);
+        break;
+    case ROW_MUSLIM:
+        ShowMuslim(day);
+        break;
+    default:
+        break;
+    }
+}
+
+// --- Applying rows -------------------------------------------------------------------------
+
+std::optional<CJulianDay> CCalendarPanel::ReadRowDay(int row) {
+    // Callers check the row first. One that did not (a row filled with a
+    // day outside its calendar, a day and month forced into an empty row)
+    // must not spread a day made up from blank fields over the panel.
+    if (!IsRowLegal(row)) {
+        ShowIllegalDate(row);
+        WriteForm();
+        return std::nullopt;
+    }
+    CJulianDay day;
+    if (row == ROW_ROMAN) {
+        CRomanDate d;
+        GetRomanFields(d.nCount, d.nKind, d.nMonth, d.nYear);
+        day.SetRoman(d);
+    } else {
+        std::int32_t d = 0, m = 0, y = 0;
+        GetRowFields(row, d, m, y);
+        switch (row) {
+        case ROW_GREGORIAN:
+            day.SetGregorian({d, m, y});
+            break;
+        case ROW_JULIAN:
+            day.SetJulian({d, m, y});
+            break;
+        case ROW_REPUBLICAN:
+            day.SetRepublican({d, m, y});
+            break;
+        case ROW_JEWISH:
+            day.SetJewish({d, m, y});
+            break;
+        default:
+            day.SetMuslim({d, m, y});
+            break;
+        }
+    }
+    return day;
+}
+
+void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
+    UpdateCivilMarker(day);
+    if (row != ROW_GREGORIAN)
+        ShowGregorian(day);
+    if (row != ROW_JULIAN)
+        ShowJulian(day);
+    if (row != ROW_ROMAN)
+        ShowRoman(day);
+    if (row != ROW_REPUBLICAN)
+        ShowRepublican(day);
+    if (row != ROW_JEWISH)
+        ShowJewish(day);
+    if (row != ROW_MUSLIM)
+        ShowMuslim(day);
+    WriteForm();
+}
+
+void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
+    auto day = ReadRowDay(ROW_GREGORIAN);
+    if (!day)
+        return;
+    if (offset != 0) {
+        const std::int64_t moved = static_cast<std::int64_t>(day->GetDayNumber()) + offset;
+        // The first and last supported days have no neighbour outside.
+        if (moved >= kFirstSupportedDay && moved <= kLastSupportedDay)
+            *day = static_cast<std::int32_t>(moved);
+        else
+            offset = 0;
+    }
+    UpdateWeekdayLabel(*day);
+    SetRowIcon(ROW_GREGORIAN, false);
+    UpdateCivilMarker(*day);
+    if (offset != 0)
+        ShowGregorian(*day);
+    ShowJulian(*day);
+    ShowRoman(*day);
+    ShowRepublican(*day);
+    ShowJewish(*day);
+    ShowMuslim(*day);
+    WriteForm();
+}
+
+void CCalendarPanel::ApplyJulianRow() {
+    if (auto day = ReadRowDay(ROW_JULIAN)) {
+        SetRowIcon(ROW_JULIAN, false);
+        FinishApply(ROW_JULIAN, *day);
+    }
+}
+
+void CCalendarPanel::ApplyRomanRow() {
+    if (auto day = ReadRowDay(ROW_ROMAN)) {
+        SetRowIcon(ROW_ROMAN, false);
+        FinishApply(ROW_ROMAN, *day);
+    }
+}
+
+void CCalendarPanel::ApplyRepublicanRow() {
+    if (auto day = ReadRowDay(ROW_REPUBLICAN)) {
+        UpdateRepublicanLabel(*day);
+        SetRowIcon(ROW_REPUBLICAN, false, !day->IsRepublicanEra());
+        FinishApply(ROW_REPUBLICAN, *day);
+    }
+}
+
+void CCalendarPanel::ApplyJewishRow() {
+    if (auto day = ReadRowDay(ROW_JEWISH)) {
+        SetRowIcon(ROW_JEWISH, false);
+        FinishApply(ROW_JEWISH, *day);
+    }
+}
+
+void CCalendarPanel::ApplyMuslimRow() {
+    if (auto day = ReadRowDay(ROW_MUSLIM)) {
+        SetRowIcon(ROW_MUSLIM, false);
+        FinishApply(ROW_MUSLIM, *day);
+    }
+}
+
+void CCalendarPanel::ApplyRow(int row) {
+    switch (row) {
+    case ROW_GREGORIAN:
+        ApplyGregorianRow(0);
+        break;
+    case ROW_JULIAN:
+        ApplyJulianRow();
+        break;
+    case ROW_ROMAN:
+        ApplyRomanRow();
+        break;
+    case ROW_REPUBLICAN:
+        ApplyRepublicanRow();
+        break;
+    case ROW_JEWISH:
+        ApplyJewishRow();
+        break;
+    case ROW_MUSLIM:
+        ApplyMuslimRow();
+        break;
+    default:
+        break;
+    }
+}
+
+void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
+    if (!IsRow(row))
+        return;
+    ShowRow(row, day);
+    ApplyRow(row);
+}
+
+// --- Labels --------------------------------------------------------------------------------
+
+void CCalendarPanel::UpdateWeekdayLabel(const CJulianDay& day) {
+    // No weekday for a day outside the range (a row forced to a non-day).
+    const bool inRange =
+        day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
+    m_strField[FIELD_WEEKDAY_LABEL] =
+        inRange ? ComposeWeekdayLabel(day, GetLabelOptions()) : std::string();
+    WriteForm();
+}
+
+void CCalendarPanel::UpdateRepublicanLabel(const CJulianDay& day) {
+    m_strField[FIELD_REP_LABEL] = ComposeRepublicanLabel(day, GetLabelOptions());
+    WriteForm();
+}
+
+void CCalendarPanel::RefreshWeekdayLabel() {
+    std::int32_t d = 0, m = 0, y = 0;
+    GetRowFields(ROW_GREGORIAN, d, m, y);
+    if (!CJulianDay::IsValidGregorian({d, m, y}))
+        return;
+    CJulianDay day;
+    day.SetGregorian({d, m, y});
+    UpdateWeekdayLabel(day);
+}
+
+void CCalendarPanel::RefreshRepublicanLabel() {
+    std::int32_t d = 0, m = 0, y = 0;
+    GetRowFields(ROW_REPUBLICAN, d, m, y);
+    if (!CJulianDay::IsValidRepublican({d, m, y}))
+        return;
+    CJulianDay day;
+    day.SetRepublican({d, m, y});
+    UpdateRepublicanLabel(day);
+}
+
+void CCalendarPanel::ShowGregorianDayMonth(std::int32_t day, std::int32_t month) {
+    ReadForm();
+    const std::int32_t year = ReadLeadingInt(m_strField[FIELD_GREG_YEAR]);
+    CJulianDay jd;
+    jd.SetGregorian({day, month, year});
+    ShowGregorian(jd);
+}
+
+void CCalendarPanel::ShowJulianDayMonth(std::int32_t day, std::int32_t month) {
+    ReadForm();
+    const std::int32_t year = ReadLeadingInt(m_strField[FIELD_JUL_YEAR]);
+    CJulianDay jd;
+    jd.SetJulian({day, month, year});
+    ShowJulian(jd);
+}
+
+// --- Field helpers ------------------------------------------------------------------------------
+
+void CCalendarPanel::PadDayText(PanelField field) {
+    if (!IsField(field))
+        return;
+    std::string& text = m_strField[field];
+    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+        text.insert(text.begin(), '0');
+}
+
+void CCalendarPanel::MonthNumberToName(PanelField field) {
+    if (!IsField(field) || FieldKind(field) != PanelFieldKind::Month)
+        return;
+    // Twelve for every month list: the thirteenth month is reached by name.
+    const std::int32_t n = ReadLeadingInt(m_strField[field]);
+    if (n >= 1 && n <= 12)
+        m_strField[field] = ListEntry(field, n);
+}
+
+void CCalendarPanel::KindNumberToName() {
+    ReadForm();
+    const std::int32_t n = ReadLeadingInt(m_strField[FIELD_ROMAN_KIND]);
+    if (n >= 1 && n <= 3)
+        m_strField[FIELD_ROMAN_KIND] = ListEntry(FIELD_ROMAN_KIND, n);
+    WriteForm();
+}
+
+bool CCalendarPanel::TakeSelection(PanelField field, int index) {
+    const auto& list = GetFieldList(field);
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size())
+        return false;
+    m_strField[field] = list[static_cast<std::size_t>(index)];
+    return true;
+}
+
+std::optional<CTextSelection> CCalendarPanel::CompleteMonthText(PanelField field) {
+    const int slot = TypedLengthSlot(field);
+    if (slot < 0)
+        return std::nullopt;
+    ReadForm();
+    std::string& text = m_strField[field];
+    if (ReadLeadingInt(text) != 0)
+        return std::nullopt;
+    const std::string* found = nullptr;
+    for (const std::string& entry : m_lists[field]) {
+        if (StartsWithNoCase(entry, text)) {
+            found = &entry;
+            break;
+        }
+    }
+    const int typed = static_cast<int>(text.size());
+    // Longer than last time means the user typed rather than deleted, so
+    // Backspace over a completion does not complete it again.
+    if (typed > g_nTypedLength[static_cast<std::size_t>(slot)] && found) {
+        text = *found;
+        WriteForm();
+    }
+    g_nTypedLength[static_cast<std::size_t>(slot)] = typed;
+    return CTextSelection{typed, static_cast<int>(text.size())};
+}
+
+int CCalendarPanel::GetTypedLength(PanelField field) {
+    const int slot = TypedLengthSlot(field);
+    return slot < 0 ? 0 : g_nTypedLength[static_cast<std::size_t>(slot)];
+}
+
+void CCalendarPanel::ResetTypedLengths() {
+    g_nTypedLength.fill(0);
+}
+
+// --- Row layout
+// ------------------------------------------------------------------------------------
+
+CArrangeInput CCalendarPanel::GetArrangeState() const {
+    CArrangeInput input;
+    for (int row = 0; row < ROW_COUNT; ++row)
+        input.bShowRow[row] = IsRowShown(row);
+    input.bIllegal = m_bIllegal;
+    input.bSimulated = m_bSimulated;
+    input.bGregorianInForce = m_bGregorianInForce;
+    return input;
+}
+
+void CCalendarPanel::ApplyLayoutVisibility(const CRowLayout& layout) {
+    const std::uint64_t before = m_nRevision;
+    for (int id = kFirstIcon; id < kFirstIcon + kIconCount; ++id) {
+        if (const CControlPlace* place = layout.Find(id))
+            SetIconVisible(id, place->bVisible);
+    }
+    if (m_nRevision != before && m_observer)
+        m_observer();
+}

@@ -1,0 +1,188 @@
+// The calendar panel as a model: the six calendar rows of one day, their
+// field texts, drop-down lists, row icons and civil-use markers, and every
+// operation that checks an edited row and brings the others into step.
+//
+// The field texts (Windows-1252) are the panel's whole state: each
+// operation reads the fields back, works out the day, and writes them again.
+// A view binds to the model like this:
+//
+//   CCalendarPanel panel(frame);             // frame implements IPanelOwner
+//   panel.SetFormReader([&] { /* copy widget texts in with SetFieldText */ });
+//   panel.SetChangeObserver([&] { /* copy GetFieldText, IsIconVisible out */ });
+//   panel.OnInitialUpdate();                 // today in row 0, all rows in step
+//   // widget events:
+//   panel.SetFocusField(FIELD_JEW_YEAR);     // focus in
+//   panel.SetFieldText(FIELD_JEW_MONTH, t);  // user typed
+//   if (auto sel = panel.OnEditChange(FIELD_JEW_MONTH)) { /* select sel */ }
+//   panel.OnKillFocus(FIELD_JEW_MONTH);      // "3" becomes "Kislev", row checked and applied
+//   panel.OnSelChange(FIELD_GREG_MONTH, 1);  // "February" chosen from the list
+//   panel.OnEnter();                         // Enter key, routed by the focused field
+//
+// Nothing here throws; an illegal entry is shown in place (the row's illegal
+// icon, the other rows blank), never reported.
+#pragma once
+
+#include "Labels.h"
+#include "PanelIds.h"
+#include "PanelOwner.h"
+#include "RowLayout.h"
+#include "calendar/JulianDay.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Text selection a view applies after type-ahead completion: characters
+// nStart (inclusive) to nEnd (exclusive).
+struct CTextSelection {
+    int nStart = 0;
+    int nEnd = 0;
+    bool operator==(const CTextSelection&) const = default;
+};
+
+class CCalendarPanel {
+public:
+    explicit CCalendarPanel(IPanelOwner& owner);
+    CCalendarPanel(const CCalendarPanel&) = delete;
+    CCalendarPanel& operator=(const CCalendarPanel&) = delete;
+
+    // --- Lifecycle -------------------------------------------------------
+    // Fills the combos' lists (the constructor already has; refilling is harmless).
+    void FillLists();
+    // Today in row 0, every other row in step, then the owner lays out the rows.
+    void OnInitialUpdate();
+
+    // --- Field texts and lists --------------------------------------------
+    const std::string& GetFieldText(PanelField field) const;
+    // Stores a text as a widget holds it; no notification (the view is the source).
+    void SetFieldText(PanelField field, std::string text);
+    // The drop-down list of a combo field; empty for year edits and labels.
+    const std::vector<std::string>& GetFieldList(PanelField field) const;
+    // Entry number n (from 1) of a field's list; empty outside the list.
+    const std::string& ListEntry(PanelField field, std::int32_t n) const;
+    // The texts of a row in screen order (Roman row: count, kind, month, year).
+    std::vector<std::string> GetRowTexts(int row) const;
+
+    // Read/write the form. ReadForm runs the reader hook (a view copies its
+    // widgets' texts in); WriteForm counts a revision and runs the observer.
+    void ReadForm();
+    void WriteForm();
+    void SetFormReader(std::function<void()> reader) { m_formReader = std::move(reader); }
+    void SetChangeObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+    // Grows at every write of the form and every change of an icon.
+    std::uint64_t GetRevision() const { return m_nRevision; }
+
+    // --- Icons, markers and flags ------------------------------------------
+    // Icon or marker by control id (1064 to 1078); false for any other id.
+    bool IsIconVisible(int id) const;
+    static const std::string& IconTooltip(int id); // empty for the markers
+    bool IsIllegal(int row) const;
+    bool IsSimulated() const { return m_bSimulated; }
+    bool IsGregorianInForce() const { return m_bGregorianInForce; }
+
+    // --- Focus ---------------------------------------------------------------
+    void SetFocusField(PanelField field) { m_focusField = field; }
+    PanelField GetFocusField() const { return m_focusField; }
+
+    // --- Notifications ---------------------------------------------------------
+    // A list entry chosen (index from 0; -1 for no selection, ignored).
+    void OnSelChange(PanelField field, int index);
+    void OnKillFocus(PanelField field);
+    // Text changed by the user: month and kind fields complete as typed; the
+    // result is the selection to make (none for other fields).
+    std::optional<CTextSelection> OnEditChange(PanelField field);
+    // Enter: checks and applies the row holding the focus (row 0 when none does).
+    void OnEnter();
+
+    // --- Row operations ------------------------------------------------------
+    // Day, month, year of row 0, 1, 3, 4 or 5 (0 for a text not in its list);
+    // false and zeros for any other row.
+    bool GetRowFields(int row, std::int32_t& day, std::int32_t& month, std::int32_t& year);
+    void GetRomanFields(std::int32_t& count, std::int32_t& kind, std::int32_t& month,
+                        std::int32_t& year);
+    // True when every field of the row is set and its calendar accepts them;
+    // nothing is shown or changed.
+    bool IsRowLegal(int row);
+    // The same, showing the row as illegal when it is not.
+    bool ValidateRow(int row);
+    void CheckAndApply(int row);
+    void ShowIllegalDate(int row);
+    void SetRowIcon(int row, bool illegal, bool simulated = false);
+    void UpdateCivilMarker(const CJulianDay& day);
+    void RecheckCivilMarker();
+
+    void ShowGregorian(const CJulianDay& day);
+    void ShowJulian(const CJulianDay& day);
+    void ShowRoman(const CJulianDay& day);
+    void ShowRepublican(const CJulianDay& day);
+    void ShowJewish(const CJulianDay& day);
+    void ShowMuslim(const CJulianDay& day);
+    void ShowRow(int row, const CJulianDay& day);
+
+    void ApplyGregorianRow(std::int32_t offset);
+    void ApplyJulianRow();
+    void ApplyRomanRow();
+    void ApplyRepublicanRow();
+    void ApplyJewishRow();
+    void ApplyMuslimRow();
+    void ApplyRow(int row); // row 0 with offset 0
+
+    // How every other part moves the panel to a day: fill a row, then apply it.
+    void GoToRowDay(int row, const CJulianDay& day);
+
+    void UpdateWeekdayLabel(const CJulianDay& day);
+    void UpdateRepublicanLabel(const CJulianDay& day);
+    void RefreshWeekdayLabel();
+    void RefreshRepublicanLabel();
+    void ShowGregorianDayMonth(std::int32_t day, std::int32_t month);
+    void ShowJulianDayMonth(std::int32_t day, std::int32_t month);
+
+    // --- Field helpers -----------------------------------------------------------
+    void PadDayText(PanelField field);
+    void MonthNumberToName(PanelField field);
+    void KindNumberToName();
+    // Sets a combo's text to its list entry index (from 0); false when none.
+    bool TakeSelection(PanelField field, int index);
+    // Type-ahead completion of a month or kind field; nothing when the text
+    // is a number (left for the lost-focus conversion).
+    std::optional<CTextSelection> CompleteMonthText(PanelField field);
+    // The remembered typed length of a month or kind field; one per field for
+    // the whole process.
+    static int GetTypedLength(PanelField field);
+    static void ResetTypedLengths();
+
+    // --- Row layout ----------------------------------------------------------------
+    // The panel's part of the layout input (rows shown and flags).
+    CArrangeInput GetArrangeState() const;
+    // Takes the icons' and markers' visibility from a layout just made.
+    void ApplyLayoutVisibility(const CRowLayout& layout);
+
+    CLabelOptions GetLabelOptions() const;
+
+private:
+    static constexpr int kFirstIcon = IDC_MARKER_GREG;
+    static constexpr int kIconCount = IDC_ICON_MUS_ILLEGAL - IDC_MARKER_GREG + 1;
+
+    void SetIconVisible(int id, bool visible);
+    bool IsRowShown(int row) const;
+    void EmptyRow(int row);
+    // The day a row holds, or nullopt when it names no supported day.
+    std::optional<CJulianDay> ReadRowDay(int row);
+    std::int32_t ListPosition(PanelField field) const;
+    void FinishApply(int row, const CJulianDay& day);
+
+    IPanelOwner& m_owner;
+    std::array<std::string, FIELD_COUNT> m_strField;
+    std::array<std::vector<std::string>, FIELD_COUNT> m_lists;
+    std::array<bool, kIconCount> m_bIconVisible{};
+    std::array<bool, ROW_COUNT> m_bIllegal{}; // the row shows its illegal icon
+    bool m_bSimulated = true;                 // row 3 shows the simulated icon
+    bool m_bGregorianInForce = true;          // the last day shown is in Gregorian civil use
+    PanelField m_focusField = FIELD_NONE;
+    std::function<void()> m_formReader;
+    std::function<void()> m_observer;
+    std::uint64_t m_nRevision = 0;
+};

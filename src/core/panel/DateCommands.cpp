@@ -1,0 +1,38 @@
+#include "DateCommands.h"
+
+#include "CalendarPanel.h"
+#include "FieldText.h"
+
+void OnToday(CCalendarPanel& panel) {
+    CJulianDay today;
+    today.SetToday();
+    const CGregorianDate date = today.GetGregorian();
+    panel.SetFieldText(FIELD_GREG_DAY, panel.ListEntry(FIELD_GREG_DAY, date.nDay));
+    panel.SetFieldText(FIELD_GREG_MONTH, panel.ListEntry(FIELD_GREG_MONTH, date.nMonth));
+    panel.SetFieldText(FIELD_GREG_YEAR,
+                       date.nYear != 0 ? std::to_string(date.nYear) : std::string());
+    panel.WriteForm();
+    panel.ApplyGregorianRow(0);
+}
+
+void OnPreviousDay(CCalendarPanel& panel) {
+    if (panel.ValidateRow(ROW_GREGORIAN))
+        panel.ApplyGregorianRow(-1);
+}
+
+void OnNextDay(CCalendarPanel& panel) {
+    if (panel.ValidateRow(ROW_GREGORIAN))
+        panel.ApplyGregorianRow(+1);
+}
+
+bool IsRowDateValid(CCalendarPanel& panel, int row) {
+    return panel.IsRowLegal(row);
+}
+
+std::int32_t MovableFeastsStartYear(CCalendarPanel& panel) {
+    panel.ReadForm();
+    // The civil-use flag rather than the marker's visibility: the marker
+    // is hidden with its row, and the year must not depend on the display.
+    const PanelField year = panel.IsGregorianInForce() ? FIELD_GREG_YEAR : FIELD_JUL_YEAR;
+    return ReadLeadingInt(panel.GetFieldText(year));
+}

@@ -1,0 +1,20 @@
+// The main frame's date commands, over the panel model: Today, Previous and
+// Next Day, the copy commands' enable rule and the year the movable feasts
+// dialog opens with.
+#pragma once
+
+#include <cstdint>
+
+class CCalendarPanel;
+
+// Today in row 0 and every other row in step (no check: the clock's day).
+void OnToday(CCalendarPanel& panel);
+// Moves one day back or forward from row 0 when it holds a legal date;
+// otherwise the panel shows row 0 as illegal and nothing moves.
+void OnPreviousDay(CCalendarPanel& panel);
+void OnNextDay(CCalendarPanel& panel);
+// True when the row's fields make a legal date; nothing is shown or changed.
+bool IsRowDateValid(CCalendarPanel& panel, int row);
+// The year the movable feasts dialog opens with: the Gregorian row's year
+// while the Gregorian calendar is in civil use, the Julian row's otherwise.
+std::int32_t MovableFeastsStartYear(CCalendarPanel& panel);

@@ -1,0 +1,66 @@
+// Reading field texts: leading integers and comparisons without case.
+#include "panel/FieldText.h"
+#include "panel/PanelIds.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+TEST(FieldText, LeadingIntegerReading) {
+    struct Case {
+        const char* text;
+        std::int32_t value;
+    };
+    const Case cases[] = {
+        {"1999", 1999},
+        {"1999x", 1999},
+        {" 1999", 1999},
+        {"\t-44", -44},
+        {"+7", 7},
+        {"", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"- 5", 0},
+        {"x1999", 0},
+        {"0012", 12},
+        {"--5", 0},
+        {"99999999999", std::numeric_limits<std::int32_t>::max()},
+        {"-99999999999", std::numeric_limits<std::int32_t>::min()},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadLeadingInt(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(FieldText, CaseInsensitiveComparisons) {
+    EXPECT_TRUE(EqualsNoCase("february", "FEBRUARY"));
+    EXPECT_TRUE(EqualsNoCase("\xC9t\xE9", "\xE9T\xC9")); // accented capitals fold
+    EXPECT_FALSE(EqualsNoCase("\xD7", "\xF7"));          // multiplication and division signs
+    EXPECT_FALSE(EqualsNoCase("Adar", "Adar I"));
+    EXPECT_TRUE(StartsWithNoCase("Adar II", "adar i"));
+    EXPECT_TRUE(StartsWithNoCase("Nones", ""));
+    EXPECT_FALSE(StartsWithNoCase("Av", "Avx"));
+}
+
+TEST(PanelIds, FieldsAndControlsMapBothWays) {
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const auto field = static_cast<PanelField>(f);
+        EXPECT_EQ(FieldFromControlId(FieldControlId(field)), field);
+        const int row = FieldRow(field);
+        if (FieldKind(field) == PanelFieldKind::Label) {
+            EXPECT_EQ(row, -1);
+            continue;
+        }
+        const CRowFields fields = RowFields(row);
+        EXPECT_TRUE(field == fields.day || field == fields.kind || field == fields.month ||
+                    field == fields.year);
+    }
+    EXPECT_EQ(FieldFromControlId(IDC_ICON_GREG), FIELD_NONE);
+    EXPECT_EQ(FieldRow(FIELD_NONE), -1);
+    EXPECT_EQ(RowFields(7).day, FIELD_NONE);
+}
+
+} // namespace

@@ -1,0 +1,470 @@
+// The panel driven by a user's edits: typing, leaving fields, choosing from
+// lists, pressing Enter.
+#include "PanelFixture.h"
+
+#include "panel/DateCommands.h"
+
+#include <algorithm>
+
+namespace {
+
+const CJulianDay kMillennium = Greg(1, 1, 2000); // in every calendar's range
+
+TEST_F(PanelTest, DayTextIsPaddedOnlyWhenASingleDigit) {
+    struct Case {
+        PanelField field;
+        const char* typed;
+        const char* kept;
+        bool legal;
+    };
+    const Case cases[] = {
+        {FIELD_GREG_DAY, "5", "05", true},   {FIELD_GREG_DAY, "15", "15", true},
+        {FIELD_GREG_DAY, "5a", "5a", false}, {FIELD_JUL_DAY, "5", "05", true},
+        {FIELD_REP_DAY, "5", "05", true},    {FIELD_JEW_DAY, "5", "05", true},
+        {FIELD_MUS_DAY, "5", "05", true},    {FIELD_ROMAN_COUNT, "5", "05", true},
+        {FIELD_GREG_DAY, "0", "00", false},  {FIELD_GREG_DAY, " 5", " 5", false},
+        {FIELD_ROMAN_COUNT, "", "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " in field " + std::to_string(c.field));
+        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+        Enter(c.field, c.typed);
+        EXPECT_EQ(Text(c.field), c.kept);
+        const int row = FieldRow(c.field);
+        EXPECT_EQ(panel.IsIllegal(row), !c.legal);
+        if (c.legal) {
+            // The edited row was applied: row 0 (or row 1) follows it.
+            CJulianDay day;
+            std::int32_t d, m, y;
+            panel.GetRowFields(ROW_GREGORIAN, d, m, y);
+            day.SetGregorian({d, m, y});
+            EXPECT_TRUE(ShowsDay(day));
+        } else {
+            EXPECT_TRUE(Text(row == 0 ? FIELD_JUL_DAY : FIELD_GREG_DAY).empty());
+        }
+    }
+}
+
+TEST_F(PanelTest, MonthNumberBecomesTheMonthNameUpToTwelve) {
+    struct Case {
+        PanelField field;
+        const char* typed;
+        const char* shown;
+        bool legal;
+    };
+    const Case cases[] = {
+        {FIELD_GREG_MONTH, "3", "March", true},
+        {FIELD_JUL_MONTH, "12", "December", true},
+        {FIELD_ROMAN_MONTH, "3", "March", true},
+        {FIELD_REP_MONTH, "3", "Frimaire", true},
+        {FIELD_JEW_MONTH, "3", "Kislev", true},
+        {FIELD_MUS_MONTH, "3", "Rabi Al-Awwal", true},
+        // The thirteenth month is reached by name only.
+        {FIELD_REP_MONTH, "13", "13", false},
+        {FIELD_JEW_MONTH, "13", "13", false},
+        {FIELD_GREG_MONTH, "0", "0", false},
+        {FIELD_GREG_MONTH, "3x", "March", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " in field " + std::to_string(c.field));
+        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+        Enter(c.field, c.typed);
+        EXPECT_EQ(Text(c.field), c.shown);
+        EXPECT_EQ(panel.IsIllegal(FieldRow(c.field)), !c.legal);
+    }
+    // A name in other letter case counts and stays as typed: the edited row
+    // is not rewritten.
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    panel.SetFieldText(FIELD_GREG_MONTH, "mARCH");
+    panel.OnKillFocus(FIELD_GREG_MONTH);
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "mARCH");
+    EXPECT_TRUE(ShowsDay(Greg(1, 3, 2000)));
+    // The whole panel follows the Jewish month edit.
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 23 Tevet 5760
+    Enter(FIELD_JEW_MONTH, "3");
+    CJulianDay kislev;
+    kislev.SetJewish({23, 3, 5760});
+    EXPECT_TRUE(ShowsDay(kislev));
+}
+
+TEST_F(PanelTest, KindNumberBecomesItsName) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    Enter(FIELD_ROMAN_KIND, "2");
+    EXPECT_EQ(Text(FIELD_ROMAN_KIND), "Nones");
+    Enter(FIELD_ROMAN_KIND, "4");
+    EXPECT_EQ(Text(FIELD_ROMAN_KIND), "4");
+    EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN));
+}
+
+TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    EXPECT_EQ(Type(FIELD_GREG_MONTH, "f"), (CTextSelection{1, 8}));
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
+    // The next key replaces the selected tail.
+    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fe"), (CTextSelection{2, 8}));
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
+    // Backspace removes the selected tail and nothing completes it again.
+    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fe"), (CTextSelection{2, 2}));
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "fe");
+    EXPECT_EQ(Type(FIELD_GREG_MONTH, "f"), (CTextSelection{1, 1}));
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "f");
+    // Typing on completes again, without regard to case.
+    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fE"), (CTextSelection{2, 8}));
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
+    // Each field remembers its own length.
+    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_GREG_MONTH), 2);
+    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH), 0);
+    EXPECT_EQ(Type(FIELD_ROMAN_KIND, "i"), (CTextSelection{1, 4}));
+    EXPECT_EQ(Text(FIELD_ROMAN_KIND), "Ides");
+    EXPECT_EQ(Type(FIELD_JEW_MONTH, "adar i"), (CTextSelection{6, 6}));
+    EXPECT_EQ(Text(FIELD_JEW_MONTH), "Adar I");
+    // A number is left for the lost-focus conversion; no match stays as typed.
+    EXPECT_EQ(Type(FIELD_MUS_MONTH, "3"), std::nullopt);
+    EXPECT_EQ(Text(FIELD_MUS_MONTH), "3");
+    EXPECT_EQ(Type(FIELD_JUL_MONTH, "xy"), (CTextSelection{2, 2}));
+    EXPECT_EQ(Text(FIELD_JUL_MONTH), "xy");
+    // Day and year fields do not complete.
+    EXPECT_EQ(Type(FIELD_GREG_DAY, "0"), std::nullopt);
+    EXPECT_EQ(Type(FIELD_GREG_YEAR, "Fe"), std::nullopt);
+}
+
+TEST_F(PanelTest, IllegalDateKeepsItsRowAndBlanksTheRest) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    Enter(FIELD_GREG_DAY, "29");
+    Enter(FIELD_GREG_MONTH, "2");
+    Enter(FIELD_GREG_YEAR, "1900");
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
+              (std::vector<std::string>{"29", "February", "1900"}));
+    EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG_ILLEGAL));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_GREG));
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_GREG_ILLEGAL), "Illegal date");
+    for (int row = 1; row < ROW_COUNT; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_FALSE(panel.IsIllegal(row));
+        EXPECT_TRUE(panel.IsIconVisible(RowIcons(row).valid));
+        for (const auto& text : panel.GetRowTexts(row))
+            EXPECT_EQ(text, "");
+    }
+    EXPECT_FALSE(panel.IsSimulated());
+    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
+    EXPECT_EQ(Text(FIELD_REP_LABEL), "");
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+    // Any legal edit brings the panel back.
+    Enter(FIELD_GREG_DAY, "28");
+    EXPECT_TRUE(ShowsDay(Greg(28, 2, 1900)));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
+}
+
+TEST_F(PanelTest, YearTextsReadAsTheirLeadingInteger) {
+    // Each row in turn, holding the Millennium day, gets another year text.
+    struct Case {
+        const char* prefix;
+        const char* suffix;
+        bool sameDay; // false: the year text reads as 0 and is illegal
+    };
+    const Case cases[] = {{"", "x", true}, {" ", "", true}, {"+", "", true}};
+    const char* zeroTexts[] = {"0", "", "abc", "-", " x1999", "00"};
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        SCOPED_TRACE(row);
+        const PanelField year = RowFields(row).year;
+        for (const char* zero : zeroTexts) {
+            panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+            Enter(year, zero);
+            EXPECT_TRUE(panel.IsIllegal(row)) << zero;
+            EXPECT_EQ(Text(FIELD_GREG_YEAR), row == 0 ? zero : "");
+        }
+        for (const Case& c : cases) {
+            panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+            const std::string typed = c.prefix + Text(year) + c.suffix;
+            Enter(year, typed);
+            EXPECT_FALSE(panel.IsIllegal(row)) << typed;
+            EXPECT_EQ(Text(year), typed);
+            EXPECT_TRUE(ShowsDay(kMillennium));
+        }
+    }
+    // A negative year is passed on to the calendar.
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    Enter(FIELD_JUL_DAY, "15");
+    Enter(FIELD_JUL_MONTH, "March");
+    Enter(FIELD_JUL_YEAR, "-44");
+    EXPECT_FALSE(panel.IsIllegal(ROW_JULIAN));
+    EXPECT_TRUE(ShowsDay(Jul(15, 3, -44)));
+    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (std::vector<std::string>{"", "Ides", "March", "-44"}));
+    std::int32_t d, m, y;
+    panel.GetRowFields(ROW_JEWISH, d, m, y);
+    Enter(FIELD_JEW_YEAR, "-44");
+    EXPECT_EQ(panel.IsIllegal(ROW_JEWISH), !CJulianDay::IsValidJewish({d, m, -44}));
+}
+
+TEST_F(PanelTest, RomanCountEmptyIsTheNamedDay) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    Enter(FIELD_ROMAN_KIND, "Kalends");
+    Enter(FIELD_ROMAN_MONTH, "March");
+    Enter(FIELD_ROMAN_YEAR, "2000");
+    Enter(FIELD_ROMAN_COUNT, "");
+    EXPECT_FALSE(panel.IsIllegal(ROW_ROMAN));
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"01", "March", "2000"}));
+    Enter(FIELD_ROMAN_COUNT, "02");
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"29", "February", "2000"}));
+    // The count list ends at 19; a count the list does not hold is illegal.
+    Enter(FIELD_ROMAN_COUNT, "20");
+    EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN));
+    Enter(FIELD_ROMAN_COUNT, "1");
+    EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN)); // "01" is not an entry: count 1 is the empty text
+}
+
+TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
+    struct Case {
+        CJulianDay day;
+        bool blank;
+        int icon;
+    };
+    const Case cases[] = {
+        {Greg(21, 9, 1792), true, IDC_ICON_REP},
+        {Greg(22, 9, 1792), false, IDC_ICON_REP},
+        {Greg(31, 12, 1805), false, IDC_ICON_REP},
+        {Greg(1, 1, 1806), false, IDC_ICON_REP_SIMULATED},
+        {Greg(1, 1, 1700), true, IDC_ICON_REP},
+        {Greg(31, 12, 2999), false, IDC_ICON_REP_SIMULATED},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.day.GetDayNumber());
+        panel.GoToRowDay(ROW_GREGORIAN, c.day);
+        EXPECT_EQ(Text(FIELD_REP_DAY).empty(), c.blank);
+        EXPECT_EQ(Text(FIELD_REP_LABEL).empty(), c.blank);
+        for (int icon : {IDC_ICON_REP, IDC_ICON_REP_ILLEGAL, IDC_ICON_REP_SIMULATED})
+            EXPECT_EQ(panel.IsIconVisible(icon), icon == c.icon) << icon;
+        EXPECT_EQ(panel.IsSimulated(), c.icon == IDC_ICON_REP_SIMULATED);
+    }
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_SIMULATED), "Simulated republican calendar");
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP), "Republican calendar");
+
+    // An edit of the Republican row into the simulated era, then an illegal one.
+    Enter(FIELD_REP_YEAR, "14"); // from 31 Dec 2999 (Nivose 1208) to year 14, 1806
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
+    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
+    Enter(FIELD_REP_DAY, "31");
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_ILLEGAL));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
+    EXPECT_FALSE(panel.IsSimulated());
+    Enter(FIELD_REP_DAY, "11");
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
+    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
+}
+
+TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
+    struct Case {
+        CJulianDay day;
+        std::int32_t reform;
+        bool gregorian;
+        std::int32_t feastsYear; // the civil calendar's year
+    };
+    const Case cases[] = {
+        {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1582}, // 9 December Julian
+        {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1582},
+        {Greg(10, 12, 1582), kDefaultGregorianStart, false, 1582},
+        {Greg(15, 10, 1582), 2299161, true, 1582},
+        {Greg(13, 9, 1752), 2361222, false, 1752},
+        {Greg(14, 9, 1752), 2361222, true, 1752},
+        {Greg(5, 1, 1700), 2361222, false, 1699}, // 26 December 1699 Julian
+        {Greg(5, 1, 1700), kDefaultGregorianStart, true, 1700},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.day.GetDayNumber());
+        g_jdGregorianStart = c.reform;
+        panel.GoToRowDay(ROW_JULIAN, c.day);
+        EXPECT_EQ(panel.IsGregorianInForce(), c.gregorian);
+        EXPECT_EQ(panel.IsIconVisible(IDC_MARKER_GREG), c.gregorian);
+        EXPECT_EQ(panel.IsIconVisible(IDC_MARKER_JUL), !c.gregorian);
+        EXPECT_EQ(MovableFeastsStartYear(panel), c.feastsYear);
+    }
+    // A new reform date takes effect at the recheck.
+    g_jdGregorianStart = kDefaultGregorianStart;
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 11, 1582));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_JUL));
+    g_jdGregorianStart = 2299161;
+    panel.RecheckCivilMarker();
+    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+    // With row 0 illegal the recheck has nothing to go by.
+    Enter(FIELD_GREG_DAY, "32");
+    g_jdGregorianStart = kDefaultGregorianStart;
+    panel.RecheckCivilMarker();
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+}
+
+TEST_F(PanelTest, HiddenRowsStillTakePart) {
+    owner.m_options.bShowRow = {false, true, false, false, true, true};
+    panel.OnInitialUpdate();
+    panel.GoToRowDay(ROW_JULIAN, Greg(1, 1, 1800));
+    EXPECT_TRUE(ShowsDay(Greg(1, 1, 1800)));
+    EXPECT_FALSE(Text(FIELD_WEEKDAY_LABEL).empty());
+    EXPECT_FALSE(Text(FIELD_REP_DAY).empty());
+    // Hidden rows show no icon; the civil marker of a hidden row stays hidden.
+    for (int row : {0, 2, 3})
+        for (int icon : {RowIcons(row).valid, RowIcons(row).illegal})
+            EXPECT_FALSE(panel.IsIconVisible(icon)) << icon;
+    EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_JUL));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_TRUE(panel.IsGregorianInForce());
+    // The feasts year still follows the civil calendar, not the marker:
+    // 5 January 2024 is 23 December 2023 Julian.
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(5, 1, 2024));
+    EXPECT_EQ(MovableFeastsStartYear(panel), 2024);
+    // A hidden row can be edited and applied.
+    Enter(FIELD_GREG_YEAR, "2023");
+    EXPECT_TRUE(ShowsDay(Greg(5, 1, 2023)));
+    // The next layout shows the icons of rows shown again.
+    owner.m_options.bShowRow[ROW_GREGORIAN] = true;
+    owner.ArrangeRows(panel);
+    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG));
+    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
+}
+
+TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
+    const CJulianDay from = Greg(1, 1, 2000);
+    const CJulianDay to = Greg(1, 6, 2001);
+    const PanelField focus[] = {
+        FIELD_GREG_DAY, FIELD_JUL_MONTH,  FIELD_ROMAN_KIND,    FIELD_REP_YEAR,  FIELD_JEW_YEAR,
+        FIELD_MUS_DAY,  FIELD_ROMAN_YEAR, FIELD_WEEKDAY_LABEL, FIELD_REP_LABEL, FIELD_NONE};
+    for (PanelField field : focus) {
+        SCOPED_TRACE(field);
+        const int row = field == FIELD_NONE ? 0 : std::max(0, FieldRow(field));
+        // Write the target day into the row without applying it.
+        CFixedPanelOwner scratchOwner;
+        CCalendarPanel scratch(scratchOwner);
+        scratch.GoToRowDay(ROW_GREGORIAN, to);
+        panel.GoToRowDay(ROW_GREGORIAN, from);
+        const CRowFields f = RowFields(row);
+        for (PanelField rf : {f.day, f.kind, f.month, f.year})
+            if (rf != FIELD_NONE)
+                panel.SetFieldText(rf, scratch.GetFieldText(rf));
+        panel.SetFocusField(field);
+        panel.OnEnter();
+        EXPECT_TRUE(ShowsDay(to));
+    }
+    // Enter normalises the row first: day padded, numbers turned to names.
+    panel.GoToRowDay(ROW_GREGORIAN, from); // 23 Tevet 5760
+    panel.SetFieldText(FIELD_JEW_DAY, "5");
+    panel.SetFieldText(FIELD_JEW_MONTH, "3");
+    panel.SetFocusField(FIELD_JEW_YEAR);
+    panel.OnEnter();
+    EXPECT_EQ(panel.GetRowTexts(ROW_JEWISH), (std::vector<std::string>{"05", "Kislev", "5760"}));
+    CJulianDay kislev;
+    kislev.SetJewish({5, 3, 5760});
+    EXPECT_TRUE(ShowsDay(kislev));
+    panel.SetFieldText(FIELD_ROMAN_COUNT, "3");
+    panel.SetFieldText(FIELD_ROMAN_KIND, "1");
+    panel.SetFieldText(FIELD_ROMAN_MONTH, "2");
+    panel.SetFocusField(FIELD_ROMAN_MONTH);
+    panel.OnEnter();
+    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN),
+              (std::vector<std::string>{"03", "Kalends", "February", "1999"}));
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"30", "January", "1999"}));
+}
+
+TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    panel.OnSelChange(FIELD_GREG_MONTH, 1);
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
+    EXPECT_TRUE(ShowsDay(Greg(1, 2, 2000)));
+    panel.OnSelChange(FIELD_JEW_MONTH, 12);
+    EXPECT_EQ(Text(FIELD_JEW_MONTH), "Elul");
+    panel.OnSelChange(FIELD_ROMAN_COUNT, 0);
+    EXPECT_EQ(Text(FIELD_ROMAN_COUNT), "");
+    const auto revision = panel.GetRevision();
+    const std::string day = Text(FIELD_GREG_DAY);
+    panel.OnSelChange(FIELD_GREG_DAY, -1);
+    panel.OnSelChange(FIELD_GREG_DAY, 31);
+    panel.OnSelChange(FIELD_GREG_YEAR, 0);
+    EXPECT_EQ(Text(FIELD_GREG_DAY), day);
+    EXPECT_EQ(panel.GetRevision(), revision);
+}
+
+TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 3, 2004));
+    OnPreviousDay(panel);
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
+              (std::vector<std::string>{"29", "February", "2004"}));
+    EXPECT_TRUE(ShowsDay(Greg(29, 2, 2004)));
+    OnNextDay(panel);
+    OnNextDay(panel);
+    EXPECT_TRUE(ShowsDay(Greg(2, 3, 2004)));
+    // The ends of the range have no neighbour outside.
+    panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(kLastSupportedDay));
+    OnNextDay(panel);
+    EXPECT_TRUE(ShowsDay(CJulianDay(kLastSupportedDay)));
+    panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(kFirstSupportedDay));
+    OnPreviousDay(panel);
+    EXPECT_TRUE(ShowsDay(CJulianDay(kFirstSupportedDay)));
+    // From an illegal row 0 nothing moves.
+    Enter(FIELD_GREG_DAY, "31");
+    Enter(FIELD_GREG_MONTH, "April");
+    OnNextDay(panel);
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (std::vector<std::string>{"31", "April", "-4714"}));
+    EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_FALSE(IsRowDateValid(panel, ROW_GREGORIAN));
+    // Today is a real day in every row.
+    OnToday(panel);
+    CJulianDay today;
+    today.SetToday();
+    EXPECT_TRUE(ShowsDay(today));
+}
+
+TEST_F(PanelTest, CopyEnablingReadsWithoutChanging) {
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 1, 1700));
+    for (int row = 0; row < ROW_COUNT; ++row)
+        EXPECT_EQ(IsRowDateValid(panel, row), row != ROW_REPUBLICAN) << row;
+    panel.SetFieldText(FIELD_JUL_DAY, "31");
+    panel.SetFieldText(FIELD_JUL_MONTH, "June");
+    const auto revision = panel.GetRevision();
+    EXPECT_FALSE(IsRowDateValid(panel, ROW_JULIAN));
+    EXPECT_EQ(panel.GetRevision(), revision);
+    EXPECT_FALSE(panel.IsIllegal(ROW_JULIAN));
+    EXPECT_FALSE(IsRowDateValid(panel, -1));
+    EXPECT_FALSE(IsRowDateValid(panel, ROW_COUNT));
+}
+
+TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(10, 5, 2008));
+    panel.ShowGregorianDayMonth(25, 12);
+    panel.ApplyGregorianRow(0);
+    EXPECT_TRUE(ShowsDay(Greg(25, 12, 2008)));
+    panel.ShowJulianDayMonth(25, 12);
+    panel.ApplyJulianRow();
+    EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
+    // A list entry without a date (day and month 0) names no day: the panel
+    // shows row 0 illegal rather than a weekday of no day.
+    panel.ShowGregorianDayMonth(0, 0);
+    panel.ApplyGregorianRow(0);
+    EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+}
+
+TEST_F(PanelTest, EveryDayOfTheRangeRoundTripsThroughEveryRow) {
+    // Sampled across the whole range: each row, applied, moves the panel to
+    // the same day.
+    for (std::int32_t n = kFirstSupportedDay; n <= kLastSupportedDay; n += 9973) {
+        const CJulianDay day(n);
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            panel.GoToRowDay(row, day);
+            const bool inRange = (row != ROW_REPUBLICAN || n >= kFirstRepublicanDay) &&
+                                 (row != ROW_JEWISH || day.IsJewishEra()) &&
+                                 (row != ROW_MUSLIM || day.IsMuslimEra());
+            if (!inRange) {
+                EXPECT_TRUE(panel.IsIllegal(row)) << n << " row " << row;
+                continue;
+            }
+            ASSERT_TRUE(ShowsDay(day)) << "through row " << row;
+        }
+    }
+}
+
+} // namespace
