@@ -37,6 +37,8 @@ QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QStr
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
+    // Help left open must not keep the program running once its main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(tr("Quindor Help"));
     setObjectName(QStringLiteral("QuindorHelp"));
 
@@ -99,7 +101,6 @@ CHelpViewer::~CHelpViewer() {
 void CHelpViewer::ShowTopic(const std::string& topic) {
     if (!m_window) {
         m_window = new CHelpWindow;
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == m_window) {

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -95,6 +96,18 @@ private slots:
 
         viewer.ShowTopic("nonsense");
         QCOMPARE(window->CurrentTopic(), QStringLiteral("presentation"));
+    }
+
+    // Closing the main window ends the program even with help still open.
+    void helpDoesNotKeepTheProgramRunning() {
+        QWidget mainWindow;
+        mainWindow.show();
+        CHelpViewer viewer;
+        viewer.ShowTopic("interface");
+        QTimer::singleShot(0, &mainWindow, &QWidget::close);
+        // Only a program kept alive by the help window waits for this one.
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
     }
 
     // Help asked for from a modal dialog stays usable with it and outlives it.
