@@ -1,0 +1,375 @@
+#include "MainFrame.h"
+
+#include "Commands.h"
+#include "Icons.h"
+#include "QuindorView.h"
+#include "panel/DateCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+// The toolbar's fixed height, which the row layout adds to the window.
+constexpr int kToolBarHeight = kLayoutToolBar;
+
+QRect DesktopRect() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect(0, 0, 1 << 20, 1 << 20);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_store(std::move(store)) {
+    const QRect desktop = DesktopRect();
+    m_settings = ReadFrameSettings(*m_store, desktop.x() + desktop.width(),
+                                   desktop.y() + desktop.height());
+    g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateFrame() {
+    setWindowTitle(QStringLiteral("Quindor"));
+    setWindowIcon(MakeIcon(QuindorIcon::App));
+    CreateToolBar();
+    CreateMenus();
+    m_view = new CQuindorView(*this, m_help, this);
+    setCentralWidget(m_view);
+
+    // Apply the stored toolbar state through the toggle, as the command would.
+    m_settings.m_bToolBar = !m_settings.m_bToolBar;
+    ToggleToolBar();
+    m_bCreating = false;
+
+    ApplyOnTop();
+    if (m_settings.IsFrozen())
+        move(m_settings.m_nPosX, m_settings.m_nPosY);
+    UpdateCommandStates();
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
+                                const QKeySequence& shortcut) {
+    QAction* action = m_actions.count(id) ? m_actions[id] : nullptr;
+    if (!action) {
+        action = new QAction(text, this);
+        action->setData(id);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        if (const auto icon = CommandIcon(id))
+            action->setIcon(MakeIcon(*icon));
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        m_actions[id] = action;
+        addAction(action); // shortcuts work with the menu closed and the toolbar hidden
+    }
+    if (menu)
+        menu->addAction(action);
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, ID_FREEZE, QStringLiteral("&Freeze the Position"))->setCheckable(true);
+    AddCommand(file, ID_ON_TOP, QStringLiteral("Always on &Top"))->setCheckable(true);
+    file->addSeparator();
+    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
+
+    static const char* const kRowNames[ROW_COUNT] = {
+        "&Gregorian", "&Julian", "Julian with R&oman Style", "&French Republican", "J&ewish",
+        "&Muslim"};
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* copy = edit->addMenu(QStringLiteral("&Copy"));
+    QMenu* paste = edit->addMenu(QStringLiteral("&Paste"));
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        AddCommand(copy, ID_COPY_FIRST + row, QStringLiteral("from ") + kRowNames[row]);
+        AddCommand(paste, ID_PASTE_FIRST + row, QStringLiteral("to ") + kRowNames[row]);
+    }
+    edit->addSeparator();
+    AddCommand(edit, ID_COPY_FORMAT, QStringLiteral("Copy &Format ..."));
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(copy, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(paste, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
+    AddCommand(display, ID_VIEW_TOOLBAR, QStringLiteral("&Tool Bar"))->setCheckable(true);
+    display->addSeparator();
+    static const char* const kRowMenu[ROW_COUNT] = {
+        "&Gregorian Calendar",        "&Julian Calendar",  "Julian with R&oman Style Calendar",
+        "&French Republican Calendar", "J&ewish Calendar", "&Muslim Calendar"};
+    for (int row = 0; row < ROW_COUNT; ++row)
+        AddCommand(display, ID_SHOW_ROW_FIRST + row, QString::fromLatin1(kRowMenu[row]))
+            ->setCheckable(true);
+    display->addSeparator();
+    AddCommand(display, ID_REP_FEASTS, QStringLiteral("&Republican Feast Days"))
+        ->setCheckable(true);
+    QMenu* saints = display->addMenu(QStringLiteral("&Saints' Days"));
+    static const char* const kModes[4] = {"&No", "&Gregorian", "&Julian", "&Automatic"};
+    for (int mode = 0; mode < 4; ++mode)
+        AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, QString::fromLatin1(kModes[mode]))
+            ->setCheckable(true);
+    saints->addSeparator();
+    AddCommand(saints, ID_SAINTS_TRADITIONAL, QStringLiteral("Traditional Dates"))
+        ->setCheckable(true);
+    AddCommand(saints, ID_SAINTS_PRESENT, QStringLiteral("Present Dates"))->setCheckable(true);
+    connect(display, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(saints, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    QMenu* dates = menuBar()->addMenu(QStringLiteral("D&ates"));
+    AddCommand(dates, ID_TODAY, QStringLiteral("&Today"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    dates->addSeparator();
+    // The keypad keys first (the menu shows them), the main keyboard's too.
+    AddCommand(dates, ID_PREVIOUS_DAY, QStringLiteral("&Previous Day"))
+        ->setShortcuts({QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    AddCommand(dates, ID_NEXT_DAY, QStringLiteral("&Next Day"))
+        ->setShortcuts({QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    dates->addSeparator();
+    AddCommand(dates, ID_GREGORIAN_REFORM, QStringLiteral("Beginning of &Gregorian Calendar ..."),
+               QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddCommand(dates, ID_MOVABLE_FEASTS, QStringLiteral("&Movable Christian Holy Days ..."),
+               QKeySequence(Qt::CTRL | Qt::Key_M));
+    AddCommand(dates, ID_SAINTS, QStringLiteral("&Saints' Days ..."),
+               QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    AddCommand(help, ID_HELP_TOPICS, QStringLiteral("&Help topics ..."));
+    help->addSeparator();
+    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Quindor ..."));
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("Tool Bar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(20, 20));
+    m_toolBar->setFixedHeight(kToolBarHeight);
+    m_toolBar->toggleViewAction()->setEnabled(false); // no context menu toggle behind our back
+    setContextMenuPolicy(Qt::NoContextMenu);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    const struct {
+        int id;
+        const char* tip;
+    } buttons[] = {{ID_TODAY, "Today"},
+                   {ID_PREVIOUS_DAY, "Previous Day"},
+                   {ID_NEXT_DAY, "Next Day"},
+                   {0, nullptr},
+                   {ID_GREGORIAN_REFORM, "Beginning of Gregorian Calendar"},
+                   {ID_MOVABLE_FEASTS, "Movable Christian Holy Days"},
+                   {ID_SAINTS, "Saints' Days"},
+                   {0, nullptr},
+                   {ID_APP_ABOUT, "About Quindor"}};
+    for (const auto& button : buttons) {
+        if (!button.id) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = AddCommand(nullptr, button.id, QString());
+        action->setToolTip(QString::fromLatin1(button.tip));
+        action->setStatusTip(QString::fromLatin1(button.tip));
+        m_toolBar->addAction(action);
+    }
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto it = m_actions.find(commandId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+bool CMainFrame::IsRowShown(int row) const {
+    return row >= 0 && row < ROW_COUNT && m_settings.m_bShowRow[static_cast<std::size_t>(row)];
+}
+
+void CMainFrame::Store(ESetting setting) { WriteSetting(*m_store, m_settings, setting); }
+
+void CMainFrame::OnCommand(int id) {
+    CCalendarPanel* panel = m_view ? &m_view->Panel() : nullptr;
+    if (id >= ID_SHOW_ROW_FIRST && id < ID_SHOW_ROW_FIRST + int{ROW_COUNT}) {
+        const int row = id - ID_SHOW_ROW_FIRST;
+        auto& shown = m_settings.m_bShowRow[static_cast<std::size_t>(row)];
+        shown = !shown;
+        if (panel)
+            ArrangeRows(*panel);
+        Store(RowShownSetting(row));
+    } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {
+        m_settings.m_nSaintsMode = id - ID_SAINTS_MODE_FIRST;
+        if (panel)
+            panel->RefreshWeekdayLabel();
+        Store(SET_AFF_SAINTS);
+    } else {
+        switch (id) {
+        case ID_SAINTS_TRADITIONAL:
+        case ID_SAINTS_PRESENT:
+            m_settings.m_bSaintsPresent = id == ID_SAINTS_PRESENT ? 1 : 0;
+            if (panel)
+                panel->RefreshWeekdayLabel();
+            Store(SET_AFF_SAINTS_RECENT);
+            break;
+        case ID_REP_FEASTS:
+            m_settings.m_bRepFeasts = !m_settings.m_bRepFeasts;
+            if (panel)
+                panel->RefreshRepublicanLabel();
+            Store(SET_AFF_FETES_REP);
+            break;
+        case ID_VIEW_TOOLBAR:
+            ToggleToolBar();
+            break;
+        case ID_FREEZE:
+            ToggleFreeze();
+            break;
+        case ID_ON_TOP:
+            ToggleOnTop();
+            break;
+        case ID_APP_EXIT:
+            close();
+            break;
+        case ID_TODAY:
+            if (panel)
+                OnToday(*panel);
+            break;
+        case ID_PREVIOUS_DAY:
+            if (panel)
+                OnPreviousDay(*panel);
+            break;
+        case ID_NEXT_DAY:
+            if (panel)
+                OnNextDay(*panel);
+            break;
+        case ID_HELP_TOPICS:
+            ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);
+            break;
+        case ID_APP_ABOUT:
+            ShowAbout();
+            break;
+        default:
+            break;
+        }
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateCommandStates() {
+    const auto check = [this](int id, bool on) {
+        if (QAction* action = Action(id))
+            action->setChecked(on);
+    };
+    check(ID_FREEZE, m_settings.IsFrozen());
+    check(ID_ON_TOP, m_settings.m_bOnTop != 0);
+    check(ID_VIEW_TOOLBAR, m_settings.m_bToolBar != 0);
+    for (int row = 0; row < ROW_COUNT; ++row)
+        check(ID_SHOW_ROW_FIRST + row, IsRowShown(row));
+    check(ID_REP_FEASTS, m_settings.m_bRepFeasts != 0);
+    for (int mode = 0; mode < 4; ++mode)
+        check(ID_SAINTS_MODE_FIRST + mode, m_settings.m_nSaintsMode == mode);
+    check(ID_SAINTS_TRADITIONAL, m_settings.m_bSaintsPresent == 0);
+    check(ID_SAINTS_PRESENT, m_settings.m_bSaintsPresent != 0);
+
+    // Commands whose dialogs and clipboard exchange are not built yet stay greyed.
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        Action(ID_COPY_FIRST + row)->setEnabled(false);
+        Action(ID_PASTE_FIRST + row)->setEnabled(false);
+    }
+    for (const int id : {ID_COPY_FORMAT, ID_GREGORIAN_REFORM, ID_MOVABLE_FEASTS, ID_SAINTS})
+        Action(id)->setEnabled(false);
+}
+
+void CMainFrame::ArrangeRows(CCalendarPanel& panel) {
+    if (!m_view)
+        return;
+    CArrangeInput input = panel.GetArrangeState();
+    for (int row = 0; row < ROW_COUNT; ++row)
+        input.bShowRow[static_cast<std::size_t>(row)] = IsRowShown(row);
+    input.bToolBar = m_settings.m_bToolBar != 0;
+    // The window manager draws the caption; the frame's height starts below it.
+    input.nCaptionHeight = 0;
+    input.nMenuHeight = menuBar()->sizeHint().height();
+    input.dialogUnits = m_view->DialogUnits();
+    setUpdatesEnabled(false);
+    const CRowLayout layout = ::ArrangeRows(input);
+    m_view->ApplyLayout(layout);
+    SetWindowHeight(layout.nWindowHeight);
+    setUpdatesEnabled(true);
+}
+
+void CMainFrame::SetWindowHeight(int height) {
+    const int width = m_view ? m_view->FormWidth() : this->width();
+    setFixedSize(width, height);
+}
+
+void CMainFrame::ToggleToolBar() {
+    m_settings.m_bToolBar = m_settings.m_bToolBar ? 0 : 1;
+    m_toolBar->setVisible(m_settings.m_bToolBar != 0);
+    if (m_view) {
+        const int delta = m_settings.m_bToolBar ? kToolBarHeight : -kToolBarHeight;
+        if (height() + delta > 0 && maximumHeight() < QWIDGETSIZE_MAX)
+            SetWindowHeight(height() + delta);
+    }
+    Store(SET_AFF_BARRE);
+}
+
+void CMainFrame::ToggleFreeze() {
+    if (m_settings.IsFrozen()) {
+        m_settings.m_nPosX = kNotFrozen;
+        m_settings.m_nPosY = kNotFrozen;
+    } else {
+        m_settings.m_nPosX = x();
+        m_settings.m_nPosY = y();
+    }
+    Store(SET_X);
+    Store(SET_Y);
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (m_bCreating || !m_settings.IsFrozen() || !isVisible())
+        return;
+    if (x() == m_settings.m_nPosX && y() == m_settings.m_nPosY)
+        return;
+    m_settings.m_nPosX = x();
+    m_settings.m_nPosY = y();
+    Store(SET_X);
+    Store(SET_Y);
+}
+
+void CMainFrame::ToggleOnTop() {
+    m_settings.m_bOnTop = m_settings.m_bOnTop ? 0 : 1;
+    ApplyOnTop();
+    Store(SET_DESSUS);
+}
+
+void CMainFrame::ApplyOnTop() {
+    const bool onTop = m_settings.m_bOnTop != 0;
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    // Changing a window flag hides the window; bring it back where it was.
+    const bool wasVisible = isVisible();
+    const QPoint where = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible) {
+        move(where);
+        show();
+    }
+}
+
+void CMainFrame::ShowAbout() {
+    QMessageBox::about(
+        this, QStringLiteral("About Quindor"),
+        QStringLiteral("<p><b>Quindor</b> %1</p>"
+                       "<p>A perpetual calendar: one day at once in the Gregorian, Julian, "
+                       "Roman-style Julian, French Republican, Jewish and Muslim calendars, "
+                       "from 25 November 4714 BC to 31 December 2999.</p>"
+                       "<p>Press F1 in the window, or choose <i>Help topics</i>, for the "
+                       "manual.</p>")
+            .arg(QApplication::applicationVersion()));
+}

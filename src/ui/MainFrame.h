@@ -1,0 +1,74 @@
+// The main window: menus, toolbar and accelerators, the display settings it
+// owns and writes back the moment they change, and the row layout.
+#pragma once
+
+#include "HelpWindow.h"
+// The core headers use C++20 library parts the meta-object compiler cannot parse.
+#ifndef Q_MOC_RUN
+#include "panel/PanelOwner.h"
+#include "settings/FrameSettings.h"
+#endif
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class CQuindorView;
+class QAction;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow, public IPanelOwner {
+    Q_OBJECT
+public:
+    // Reads every setting from the store (repairing what is missing) and sets
+    // the first Gregorian day from them.
+    explicit CMainFrame(std::unique_ptr<CSettingsStore> store);
+    ~CMainFrame() override;
+
+    // Creates the toolbar, menus and the panel view; applies the stored
+    // window state. The panel's initial update comes after the lists load.
+    void CreateFrame();
+
+    CQuindorView* View() const { return m_view; }
+    const CFrameSettings& Settings() const { return m_settings; }
+    CHelpViewer& Help() { return m_help; }
+    QAction* Action(int commandId) const;
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // Runs a command as the menu or toolbar would.
+    void OnCommand(int commandId);
+    // Brings check marks and enable states up to date.
+    void UpdateCommandStates();
+
+    // IPanelOwner
+    bool IsRowShown(int row) const override;
+    std::int32_t GetSaintsMode() const override { return m_settings.m_nSaintsMode; }
+    std::int32_t GetSaintsPresent() const override { return m_settings.m_bSaintsPresent; }
+    bool GetRepFeasts() const override { return m_settings.m_bRepFeasts != 0; }
+    void ArrangeRows(CCalendarPanel& panel) override;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    QAction* AddCommand(QMenu* menu, int id, const QString& text,
+                        const QKeySequence& shortcut = QKeySequence());
+    void CreateMenus();
+    void CreateToolBar();
+    void Store(ESetting setting);
+    void ToggleToolBar();
+    void ToggleFreeze();
+    void ToggleOnTop();
+    void ApplyOnTop();
+    void ShowAbout();
+    void SetWindowHeight(int height);
+
+    std::unique_ptr<CSettingsStore> m_store;
+    CFrameSettings m_settings;
+    CHelpViewer m_help;
+    CQuindorView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+    bool m_bCreating = true;
+};

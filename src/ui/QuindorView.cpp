@@ -1,0 +1,247 @@
+#include "QuindorView.h"
+
+#include "HelpWindow.h"
+#include "Icons.h"
+#include "TextBridge.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+// Average width of the dialog font's letters and its height: what dialog
+// units are measured in.
+CDialogUnits MeasureDialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    CDialogUnits units;
+    units.nCharWidth = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+    units.nCharHeight = metrics.height();
+    return units;
+}
+
+constexpr int kIconIds[] = {IDC_MARKER_GREG, IDC_MARKER_JUL,        IDC_ICON_GREG,
+                            IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,   IDC_ICON_JUL_ILLEGAL,
+                            IDC_ICON_ROMAN,  IDC_ICON_ROMAN_ILLEGAL, IDC_ICON_REP,
+                            IDC_ICON_REP_ILLEGAL, IDC_ICON_REP_SIMULATED, IDC_ICON_JEW,
+                            IDC_ICON_JEW_ILLEGAL, IDC_ICON_MUS,  IDC_ICON_MUS_ILLEGAL};
+
+QuindorIcon IconImage(int id) {
+    switch (id) {
+    case IDC_MARKER_GREG:
+    case IDC_MARKER_JUL:
+        return QuindorIcon::CivilMarker;
+    case IDC_ICON_REP_SIMULATED:
+        return QuindorIcon::RepublicanSimulated;
+    default:
+        break;
+    }
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const CRowIcons icons = RowIcons(row);
+        if (icons.valid == id)
+            return RowValidIcon(row);
+        if (icons.illegal == id)
+            return RowIllegalIcon(row);
+    }
+    return QuindorIcon::Gregorian;
+}
+
+} // namespace
+
+CQuindorView::CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* parent)
+    : QWidget(parent), m_panel(owner) {
+    m_units = MeasureDialogUnits(font());
+    CreateControls();
+    m_panel.SetFormReader([this] { ReadForm(); });
+    m_panel.SetChangeObserver([this] { WriteForm(); });
+    InstallHelpKey(this, help, EHelpTrigger::PanelF1);
+    setFixedWidth(FormWidth());
+}
+
+int CQuindorView::FormWidth() const { return m_units.ToPixelsX(196); }
+
+void CQuindorView::CreateControls() {
+    for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS}) {
+        auto* box = new QGroupBox(this);
+        m_controls[id] = box;
+    }
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const auto field = static_cast<PanelField>(f);
+        QWidget* widget = nullptr;
+        QLineEdit* edit = nullptr;
+        switch (FieldKind(field)) {
+        case PanelFieldKind::Day:
+        case PanelFieldKind::Month:
+        case PanelFieldKind::Kind: {
+            auto* combo = new QComboBox(this);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setMaxVisibleItems(13);
+            combo->setCompleter(nullptr); // the panel completes month names itself
+            for (const std::string& entry : m_panel.GetFieldList(field))
+                combo->addItem(FromCp1252(entry));
+            widget = combo;
+            edit = combo->lineEdit();
+            break;
+        }
+        case PanelFieldKind::Year:
+            edit = new QLineEdit(this);
+            widget = edit;
+            break;
+        case PanelFieldKind::Label:
+            edit = new QLineEdit(this);
+            edit->setReadOnly(true);
+            edit->setFocusPolicy(Qt::NoFocus);
+            widget = edit;
+            break;
+        }
+        widget->setObjectName(QStringLiteral("field%1").arg(FieldControlId(field)));
+        m_fields[f] = widget;
+        m_edits[f] = edit;
+        m_controls[FieldControlId(field)] = widget;
+        ConnectField(field);
+    }
+    for (const int id : kIconIds) {
+        auto* button = new QToolButton(this);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIcon(MakeIcon(IconImage(id)));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(FromCp1252(CCalendarPanel::IconTooltip(id)));
+        button->setObjectName(QStringLiteral("icon%1").arg(id));
+        button->hide();
+        m_controls[id] = button;
+    }
+}
+
+void CQuindorView::ConnectField(PanelField field) {
+    QLineEdit* edit = m_edits[field];
+    const PanelFieldKind kind = FieldKind(field);
+    if (kind == PanelFieldKind::Label)
+        return;
+    edit->installEventFilter(this);
+    if (auto* combo = qobject_cast<QComboBox*>(m_fields[field])) {
+        combo->installEventFilter(this);
+        connect(combo, &QComboBox::activated, this, [this, field](int index) {
+            m_panel.SetFocusField(field);
+            m_panel.OnSelChange(field, index);
+        });
+    }
+    if (kind == PanelFieldKind::Month || kind == PanelFieldKind::Kind) {
+        connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString&) {
+            const auto selection = m_panel.OnEditChange(field);
+            if (selection) {
+                const int length = selection->nEnd - selection->nStart;
+                // Select backwards so the cursor stays after what was typed.
+                edit->setSelection(selection->nStart + length, -length);
+            }
+        });
+    }
+}
+
+PanelField CQuindorView::FieldOf(QObject* object) const {
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        if (m_fields[f] == object || m_edits[f] == object)
+            return static_cast<PanelField>(f);
+    }
+    return FIELD_NONE;
+}
+
+bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
+    const PanelField field = FieldOf(watched);
+    if (field != FIELD_NONE) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            m_panel.SetFocusField(field);
+            break;
+        case QEvent::FocusOut: {
+            // A popup list opening is not the user leaving the field.
+            const auto* focus = static_cast<QFocusEvent*>(event);
+            if (focus->reason() != Qt::PopupFocusReason && watched == m_edits[field])
+                m_panel.OnKillFocus(field);
+            break;
+        }
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier) {
+                m_panel.SetFocusField(field);
+                m_panel.OnEnter();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CQuindorView::ReadForm() {
+    if (m_bWriting)
+        return;
+    for (int f = 0; f < FIELD_COUNT; ++f)
+        m_panel.SetFieldText(static_cast<PanelField>(f), ToCp1252(m_edits[f]->text()));
+}
+
+void CQuindorView::WriteForm() {
+    m_bWriting = true;
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const QString text = FromCp1252(m_panel.GetFieldText(static_cast<PanelField>(f)));
+        QLineEdit* edit = m_edits[f];
+        // Rewriting an unchanged text would move the cursor under the user's hands.
+        if (edit->text() != text) {
+            edit->setText(text);
+            if (FieldKind(static_cast<PanelField>(f)) == PanelFieldKind::Label)
+                edit->setCursorPosition(0);
+        }
+    }
+    for (const int id : kIconIds)
+        m_controls[id]->setVisible(m_panel.IsIconVisible(id));
+    m_bWriting = false;
+}
+
+void CQuindorView::ApplyLayout(const CRowLayout& layout) {
+    for (const CControlPlace& place : layout.controls) {
+        QWidget* widget = ControlWidget(place.nId);
+        if (!widget)
+            continue;
+        if (place.bMoved) {
+            const QSize hint = widget->sizeHint();
+            const int width = place.nWidth > 0 ? place.nWidth : hint.width();
+            const int height = place.nHeight > 0 && qobject_cast<QGroupBox*>(widget)
+                                   ? place.nHeight
+                                   : hint.height();
+            // Rows are laid out on a fixed pixel grid; centre each control in
+            // its step so taller platform widgets still line up.
+            const bool box = qobject_cast<QGroupBox*>(widget) != nullptr;
+            const int top = box ? place.nTop : place.nTop + (24 - height) / 2;
+            widget->setGeometry(place.nLeft, top, width, height);
+        }
+        widget->setVisible(place.bVisible);
+    }
+    m_panel.ApplyLayoutVisibility(layout);
+}
+
+QWidget* CQuindorView::FieldWidget(PanelField field) const {
+    return field >= 0 && field < FIELD_COUNT ? m_fields[field] : nullptr;
+}
+
+QLineEdit* CQuindorView::FieldEdit(PanelField field) const {
+    return field >= 0 && field < FIELD_COUNT ? m_edits[field] : nullptr;
+}
+
+QToolButton* CQuindorView::IconButton(int id) const {
+    return qobject_cast<QToolButton*>(ControlWidget(id));
+}
+
+QWidget* CQuindorView::ControlWidget(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}

@@ -1,0 +1,60 @@
+// The calendar panel's widgets: six rows of combos and year edits, the two
+// labels and the row icons, bound to the panel model. The view keeps no
+// state of its own: every widget text is copied into the model before the
+// model acts, and every model text back out after it changed.
+#pragma once
+
+// The core headers use C++20 library parts the meta-object compiler cannot parse.
+#ifndef Q_MOC_RUN
+#include "panel/CalendarPanel.h"
+#endif
+
+#include <QWidget>
+
+#include <array>
+#include <map>
+
+class CHelpLauncher;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QToolButton;
+
+class CQuindorView : public QWidget {
+    Q_OBJECT
+public:
+    CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* parent = nullptr);
+
+    CCalendarPanel& Panel() { return m_panel; }
+    // The width of the panel form, pixels.
+    int FormWidth() const;
+    const CDialogUnits& DialogUnits() const { return m_units; }
+
+    // Moves, shows and hides the controls as a row layout says.
+    void ApplyLayout(const CRowLayout& layout);
+
+    // Widgets, for the frame and for tests.
+    QWidget* FieldWidget(PanelField field) const;
+    QLineEdit* FieldEdit(PanelField field) const; // the edit part of a combo, or the edit
+    QToolButton* IconButton(int id) const;
+    QWidget* ControlWidget(int id) const;
+
+    // Copies every widget text into the model, or every model text out.
+    void ReadForm();
+    void WriteForm();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectField(PanelField field);
+    PanelField FieldOf(QObject* object) const;
+
+    CCalendarPanel m_panel;
+    CDialogUnits m_units;
+    std::array<QWidget*, FIELD_COUNT> m_fields{};
+    std::array<QLineEdit*, FIELD_COUNT> m_edits{};
+    std::map<int, QWidget*> m_controls; // by control id
+    bool m_bWriting = false;
+};
