@@ -18,6 +18,11 @@ constexpr Command kCommands[] = {
      CmdTable},
     {"easter", "easter FIRST_YEAR LAST_YEAR  Easter by the Gregorian and Julian computus",
      CmdEaster},
+    {"feasts",
+     "feasts YEAR [--julian]    Ash Wednesday, Easter, Ascension, Pentecost of a year\n"
+     "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
+     "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line",
+     CmdFeasts},
     {"show",
      "show [--jd N] [--saints none|gregorian|julian|auto] [--present] [--no-feasts]\n"
      "       [--reform JD]              the panel as text for one day (default: today)",

@@ -10,6 +10,7 @@ using CliArgs = std::vector<std::string>;
 
 int CmdTable(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdEaster(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err);
 

@@ -31,6 +31,15 @@ const std::unordered_map<int, std::string>& Table() {
                "Jumad Al-Thani", "Rajab", "Sha'ban", "Ramadhan", "Shawwal", "Zul-Qida",
                "Zul-Hijja"});
         range(IDS_ROMAN_KIND_FIRST, {"Kalends", "Nones", "Ides"});
+        range(IDS_COUNTRY_FIRST,
+              {"Vatican", "Germany", "England", "Austria", "Belgium", "Bulgaria", "China",
+               "Denmark", "Spain", "Finland", "France", "Greece", "Hungary", "Ireland",
+               "Iceland", "Italy", "Japan", "Luxemburg", "Norway", "Netherlands", "Poland",
+               "Portugal", "Romania", "Russia", "Sweden", "Switzerland", "Turkey",
+               "United-States", "Yugoslavia"});
+        t.emplace(12100, "The date can not be before october, 15th 1582.");
+        t.emplace(1044, "Gregorian calendar");
+        t.emplace(1045, "Julian calendar");
         t.emplace(IDS_ILLEGAL_DATE, "Illegal date");
         t.emplace(IDS_APP_TITLE, "Quindor");
         return t;

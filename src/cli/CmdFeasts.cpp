@@ -1,0 +1,57 @@
+// feasts: the movable feasts of one year as the feasts dialog shows them.
+#include "Cli.h"
+#include "CliArgs.h"
+#include "CliCommands.h"
+
+#include "reform/MovableFeasts.h"
+#include "text/Cp1252.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// A signed run of digits, too long for 32 bits or not: a year, only maybe out of range.
+bool LooksLikeNumber(const std::string& text) {
+    std::size_t i = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+    return i < text.size() && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                                          [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    bool preferGregorian = true;
+    std::optional<std::string> yearText;
+    for (const auto& arg : args) {
+        if (arg == "--julian") {
+            preferGregorian = false;
+        } else if (arg.size() > 1 && arg[0] == '-' && !LooksLikeNumber(arg)) {
+            return Fail(err, kExitUsage, "unknown option '" + arg + "' (try --help)");
+        } else if (yearText) {
+            return Fail(err, kExitUsage, "expected one year: feasts YEAR [--julian]");
+        } else {
+            yearText = arg;
+        }
+    }
+    if (!yearText)
+        return Fail(err, kExitUsage, "missing year: feasts YEAR [--julian]");
+    if (!LooksLikeNumber(*yearText))
+        return Fail(err, kExitUsage, "'" + *yearText + "' is not a year");
+    const auto year = ParseInt32(*yearText);
+    const auto feasts = year ? ComputeMovableFeasts(*year, preferGregorian) : std::nullopt;
+    if (!feasts)
+        return Fail(err, kExitRefused,
+                    "year " + *yearText + " is outside 1 to 2999: no movable feasts");
+
+    static constexpr const char* kKeys[FEAST_COUNT] = {"ash-wednesday", "easter", "ascension",
+                                                       "pentecost"};
+    out << "reckoning\t" << (feasts->bGregorian ? "gregorian" : "julian") << '\n';
+    for (int f = 0; f < FEAST_COUNT; ++f) {
+        out << kKeys[f] << '\t'
+            << Cp1252ToUtf8(
+                   FormatFeastDate(feasts->days[static_cast<std::size_t>(f)], feasts->bGregorian))
+            << '\n';
+    }
+    return kExitOk;
+}

@@ -1,0 +1,132 @@
+#include "MovableFeasts.h"
+
+#include "ReformCountries.h"
+#include "text/StringTable.h"
+
+#include <cstdio>
+
+using namespace reform_detail;
+
+namespace {
+
+constexpr std::array<std::int32_t, FEAST_COUNT> kOffsets = {-46, 0, 39, 49};
+
+bool IsFeast(EFeast feast) {
+    return feast >= 0 && feast < FEAST_COUNT;
+}
+
+} // namespace
+
+std::int32_t FeastOffset(EFeast feast) {
+    return IsFeast(feast) ? kOffsets[static_cast<std::size_t>(feast)] : 0;
+}
+
+const std::string& FeastTooltip(EFeast feast) {
+    static const std::array<std::string, FEAST_COUNT> tips = {
+        "Display Ash Wednesday day", "Display Easter day", "Display Ascension day",
+        "Display Pentecost day"};
+    static const std::string empty;
+    return IsFeast(feast) ? tips[static_cast<std::size_t>(feast)] : empty;
+}
+
+std::int32_t LastJulianOnlyYear() {
+    static const std::int32_t year = CJulianDay(kEarliestReformDay).GetJulian().nYear;
+    return year;
+}
+
+std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool preferGregorian) {
+    if (year < kFirstFeastYear || year > kLastFeastYear)
+        return std::nullopt;
+    CMovableFeasts feasts;
+    feasts.bGregorian = year > LastJulianOnlyYear() && preferGregorian;
+    const CJulianDay easter = CJulianDay::Easter(year, feasts.bGregorian);
+    for (int f = 0; f < FEAST_COUNT; ++f) {
+        CJulianDay day = easter;
+        day += kOffsets[static_cast<std::size_t>(f)];
+        feasts.days[static_cast<std::size_t>(f)] = day;
+    }
+    return feasts;
+}
+
+std::string FormatFeastDate(const CJulianDay& day, bool gregorian) {
+    std::int32_t d = 0, m = 0, y = 0;
+    if (gregorian) {
+        const auto g = day.GetGregorian();
+        d = g.nDay, m = g.nMonth, y = g.nYear;
+    } else {
+        const auto j = day.GetJulian();
+        d = j.nDay, m = j.nMonth, y = j.nYear;
+    }
+    if (m < 1 || m > 12)
+        return {};
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d %s %d", static_cast<int>(d), MonthName(m).c_str(),
+                  static_cast<int>(y));
+    return text;
+}
+
+std::int32_t FeastsStartYear(bool gregorianMarkerShown, std::string_view gregorianYearText,
+                             std::string_view julianYearText) {
+    return LeadingInt(gregorianMarkerShown ? gregorianYearText : julianYearText);
+}
+
+CFeastsDialogModel::CFeastsDialogModel(std::int32_t startYear, const CJulianDay& reformStart)
+    : m_nYear(startYear) {
+    const std::int32_t reformYear = reformStart.GetJulian().nYear;
+    m_bGregorian = m_bPreferGregorian = startYear >= reformYear;
+    m_strYear = std::to_string(startYear);
+    Compute();
+}
+
+void CFeastsDialogModel::ReadYear() {
+    m_nYear = LeadingInt(m_strYear);
+}
+
+void CFeastsDialogModel::OnYearKillFocus() {
+    ReadYear();
+    Compute();
+}
+
+void CFeastsDialogModel::OnCalculate() {
+    ReadYear();
+    m_bPreferGregorian = m_nYear != m_nLastYear ? true : !m_bPreferGregorian;
+    Compute();
+}
+
+void CFeastsDialogModel::Compute() {
+    const auto feasts = ComputeMovableFeasts(m_nYear, m_bPreferGregorian);
+    if (!feasts) {
+        m_days.fill(CJulianDay());
+        for (auto& text : m_strFeast)
+            text.clear();
+    } else {
+        m_bGregorian = feasts->bGregorian;
+        m_bIndicatorShown = true;
+        m_days = feasts->days;
+        for (std::size_t f = 0; f < m_days.size(); ++f)
+            m_strFeast[f] = FormatFeastDate(m_days[f], m_bGregorian);
+    }
+    m_nLastYear = m_nYear;
+}
+
+CPanelMove CFeastsDialogModel::OnDisplay(EFeast feast) const {
+    CPanelMove move;
+    const CJulianDay day = GetFeastDay(feast);
+    if (day.GetDayNumber() == 0) {
+        move.strMessage = LoadResString(IDS_ILLEGAL_DATE);
+        return move;
+    }
+    move.bMove = true;
+    move.nRow = m_bGregorian ? kReformRowGregorian : kReformRowJulian;
+    move.day = day;
+    return move;
+}
+
+const std::string& CFeastsDialogModel::GetFeastText(EFeast feast) const {
+    static const std::string empty;
+    return IsFeast(feast) ? m_strFeast[static_cast<std::size_t>(feast)] : empty;
+}
+
+CJulianDay CFeastsDialogModel::GetFeastDay(EFeast feast) const {
+    return IsFeast(feast) ? m_days[static_cast<std::size_t>(feast)] : CJulianDay();
+}

@@ -1,0 +1,104 @@
+// The movable Christian feasts of a year and the "Movable Christian Holy
+// Days" dialog as a model.
+//
+//   CFeastsDialogModel dlg(FeastsStartYear(panel.IsIconVisible(IDC_MARKER_GREG),
+//                                          gregYearText, julYearText),
+//                          settings.m_dtGregStart);   // computes at once
+//   // year box loses the focus:   dlg.SetYearText(t); dlg.OnYearKillFocus();
+//   // "Calculate" or Enter:       dlg.SetYearText(t); dlg.OnCalculate();
+//   // then copy GetYearText, GetFeastText and the indicators out.
+//   CPanelMove m = dlg.OnDisplay(FEAST_EASTER);  // panel.GoToRowDay(m.nRow, m.day) or warn
+//
+// Nothing is stored; Cancel drops the model.
+#pragma once
+
+#include "ReformFields.h"
+#include "calendar/JulianDay.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum EFeast : int {
+    FEAST_ASH_WEDNESDAY,
+    FEAST_EASTER,
+    FEAST_ASCENSION,
+    FEAST_PENTECOST,
+    FEAST_COUNT
+};
+
+// Years the feasts are computed for.
+inline constexpr std::int32_t kFirstFeastYear = 1;
+inline constexpr std::int32_t kLastFeastYear = 2999;
+
+// Days from Easter Sunday.
+std::int32_t FeastOffset(EFeast feast);
+// Tooltip of the feast's display button, e.g. "Display Easter day".
+const std::string& FeastTooltip(EFeast feast);
+// The Julian year of the first Gregorian day anywhere (1582): up to that
+// year only the Julian computus is used.
+std::int32_t LastJulianOnlyYear();
+
+struct CMovableFeasts {
+    bool bGregorian = false; // the reckoning the days were computed (and are told) in
+    std::array<CJulianDay, FEAST_COUNT> days{};
+};
+
+// The feasts of a year: by the Gregorian computus when the year is after
+// 1582 and the Gregorian reckoning is preferred, by the Julian one
+// otherwise. Nothing for years outside 1..2999.
+std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool preferGregorian);
+// "23 March 2008": the day's date in the Gregorian or the Julian calendar
+// ("%02d %s %d"); empty for a day without a date.
+std::string FormatFeastDate(const CJulianDay& day, bool gregorian);
+
+// The year the dialog opens with: the Gregorian row's year while the panel
+// marks the Gregorian calendar as in civil use, the Julian row's otherwise
+// (year texts read as their leading integer).
+std::int32_t FeastsStartYear(bool gregorianMarkerShown, std::string_view gregorianYearText,
+                             std::string_view julianYearText);
+
+class CFeastsDialogModel {
+public:
+    // Opening: the reckoning starts Gregorian when the year is not before the
+    // Julian year of the reform day, then the year is computed.
+    CFeastsDialogModel(std::int32_t startYear, const CJulianDay& reformStart);
+
+    const std::string& GetYearText() const { return m_strYear; }
+    void SetYearText(std::string text) { m_strYear = std::move(text); }
+
+    // The year box loses the focus: compute, keeping the preference.
+    void OnYearKillFocus();
+    // "Calculate" (and Enter): a new year prefers the Gregorian reckoning,
+    // the year last computed flips the preference; then compute.
+    void OnCalculate();
+    // A display button: the feast's day through the row of the reckoning
+    // in use, or "Illegal date" when no year was computed.
+    CPanelMove OnDisplay(EFeast feast) const;
+
+    const std::string& GetFeastText(EFeast feast) const;
+    CJulianDay GetFeastDay(EFeast feast) const;
+    // The two indicators beside the year: at most one shows.
+    bool IsGregorianIndicatorShown() const { return m_bIndicatorShown && m_bGregorian; }
+    bool IsJulianIndicatorShown() const { return m_bIndicatorShown && !m_bGregorian; }
+
+    bool IsGregorianReckoning() const { return m_bGregorian; }
+    bool PrefersGregorian() const { return m_bPreferGregorian; }
+    std::int32_t GetYear() const { return m_nYear; }
+    std::int32_t GetLastYear() const { return m_nLastYear; }
+
+private:
+    void ReadYear();
+    void Compute();
+
+    std::int32_t m_nYear = 0;
+    std::int32_t m_nLastYear = 0;
+    bool m_bGregorian = true;
+    bool m_bPreferGregorian = true;
+    bool m_bIndicatorShown = false;
+    std::array<CJulianDay, FEAST_COUNT> m_days{};
+    std::array<std::string, FEAST_COUNT> m_strFeast;
+    std::string m_strYear;
+};

@@ -1,0 +1,20 @@
+// The countries offered in the Gregorian reform dialog, each with its first
+// day of the Gregorian calendar.
+#pragma once
+
+#include "calendar/JulianDay.h"
+
+#include <cstdint>
+#include <string>
+
+inline constexpr int kReformCountryCount = 29;
+// The earliest reform date accepted: 15 October 1582, the first Gregorian day anywhere.
+inline constexpr std::int32_t kEarliestReformDay = kFirstGregorianDay;
+
+// String id of the country's name at a list position (0 .. 28); 0 outside.
+int ReformCountryStringId(int position);
+// First Gregorian day of the country at a list position; day 0 outside.
+CJulianDay ReformCountryDay(int position);
+// "09-14-1752 : England": the day as month-day-year, then the name
+// (Windows-1252); empty outside the list.
+std::string ReformCountryListText(int position);

@@ -1,0 +1,103 @@
+// The "Beginning of Gregorian Calendar" dialog as a model: the country list,
+// the day, month and year boxes, and what each user action does to them. A
+// window binds its widgets to this and acts on the results; the model itself
+// touches neither the panel nor the settings.
+//
+//   CReformDialogModel dlg(settings.m_nGregCountry, settings.m_dtGregStart);
+//   // fill the widgets from GetCountryList, GetDayList, GetMonthList, the texts
+//   // and GetCountrySelection; on each widget event:
+//   dlg.OnCountrySelected(i);                // then copy the three texts out
+//   dlg.SetMonthText(t); dlg.OnMonthEditChange();  // type-ahead
+//   CPanelMove m = dlg.OnDisplayBeginning(); // panel.GoToRowDay(m.nRow, m.day) or warn
+//   CReformChoice c = dlg.OnOK();            // warn and stay open, or:
+//   ApplyReformChoice(c, settings, store); panel.RecheckCivilMarker(); close
+//
+// Cancel simply drops the model: nothing has been stored or moved.
+#pragma once
+
+#include "ReformFields.h"
+#include "calendar/JulianDay.h"
+#include "settings/FrameSettings.h"
+#include "settings/SettingsStore.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The outcome of OK.
+struct CReformChoice {
+    bool bAccepted = false;
+    std::string strMessage;     // the warning to show when refused (Windows-1252)
+    std::int32_t nCountry = -1; // "PaysGreg": list position, -1 for a typed date
+    CJulianDay dtStart;         // "DtGreg": the first Gregorian day
+
+    bool operator==(const CReformChoice&) const = default;
+};
+
+class CReformDialogModel {
+public:
+    // Opening: the stored country (selected when it is a list position) and
+    // the stored reform day shown as a Gregorian date.
+    CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart);
+
+    // The lists, in the order shown. Country texts are "MM-DD-YYYY : Name";
+    // the item data of a country is its first Gregorian day.
+    static const std::vector<std::string>& GetCountryList();
+    static CJulianDay GetCountryItemData(int position);
+    static const std::vector<std::string>& GetDayList();   // "01" .. "31"
+    static const std::vector<std::string>& GetMonthList(); // "January" .. "December"
+
+    // -1 when no country is selected.
+    int GetCountrySelection() const { return m_nCountrySel; }
+    const std::string& GetDayText() const { return m_strDay; }
+    const std::string& GetMonthText() const { return m_strMonth; }
+    const std::string& GetYearText() const { return m_strYear; }
+    // Texts as the user left them in the boxes (Windows-1252); no side effect.
+    void SetDayText(std::string text) { m_strDay = std::move(text); }
+    void SetMonthText(std::string text) { m_strMonth = std::move(text); }
+    void SetYearText(std::string text) { m_strYear = std::move(text); }
+
+    // A country chosen: the boxes take its first Gregorian day. Positions
+    // outside the list are ignored.
+    void OnCountrySelected(int position);
+    // A day or month chosen from its drop-down list (index from 0).
+    void OnDaySelected(int index);
+    void OnMonthSelected(int index);
+    // Leaving the boxes: "5" becomes "05", "3" becomes "March".
+    void OnDayKillFocus();
+    void OnMonthKillFocus();
+    // Text typed in the month box: completes a month name. Returns the
+    // selection to make in the box, or nothing when the text is a number.
+    std::optional<CEditSelection> OnMonthEditChange();
+
+    // "Display the beginning date": the typed date through the Gregorian
+    // row, or "Illegal date". Nothing is stored.
+    CPanelMove OnDisplayBeginning();
+    // OK: the values to store, or the refusal to show (the dialog stays open).
+    CReformChoice OnOK();
+
+    // The length remembered between keystrokes of the month type-ahead; one
+    // for the whole program, as the dialog keeps it across openings.
+    static int GetTypedLength();
+    static void ResetTypedLength();
+
+private:
+    void ShowDate(const CJulianDay& day);
+    // Normalises the day and month boxes, then reads the three fields.
+    CGregorianDate ReadDate();
+
+    int m_nCountrySel = -1;
+    std::string m_strDay;
+    std::string m_strMonth;
+    std::string m_strYear;
+};
+
+// What OK does to the program once accepted: the frame's members and the
+// process-wide threshold g_jdGregorianStart take the choice, and "PaysGreg"
+// then "DtGreg" are written (a store that cannot be opened is skipped
+// silently; the new date holds for the run). The caller then has the panel
+// recheck its civil-use marker and closes the dialog. A refused choice
+// changes nothing. True when both values were written.
+bool ApplyReformChoice(const CReformChoice& choice, CFrameSettings& settings,
+                       CSettingsStore& store);

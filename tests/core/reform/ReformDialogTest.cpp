@@ -1,0 +1,304 @@
+#include "reform/ReformDialog.h"
+#include "reform/ReformCountries.h"
+#include "settings/MemorySettingsStore.h"
+#include "text/StringTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const std::string kIllegal = "Illegal date";
+const std::string kTooEarly = "The date can not be before october, 15th 1582.";
+
+// Every test leaves the process-wide threshold as it found it.
+class ReformTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_saved = g_jdGregorianStart;
+        CReformDialogModel::ResetTypedLength();
+    }
+    void TearDown() override { g_jdGregorianStart = m_saved; }
+
+    static CReformChoice OkWith(const std::string& day, const std::string& month,
+                                const std::string& year, int country = -1) {
+        CReformDialogModel dlg(country, CJulianDay(kDefaultGregorianStart));
+        dlg.SetDayText(day);
+        dlg.SetMonthText(month);
+        dlg.SetYearText(year);
+        return dlg.OnOK();
+    }
+
+    std::int32_t m_saved = 0;
+};
+
+TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {
+    static const char* const kExpected[kReformCountryCount] = {
+        "09-02-1610 : Germany",  "09-14-1752 : England",     "10-16-1583 : Austria",
+        "12-25-1582 : Belgium",  "11-14-1915 : Bulgaria",    "01-01-1912 : China",
+        "03-01-1700 : Denmark",  "10-15-1582 : Spain",       "09-14-1752 : United-States",
+        "03-01-1753 : Finland",  "12-20-1582 : France",      "03-01-1923 : Greece",
+        "02-02-1584 : Hungary",  "09-14-1752 : Ireland",     "11-28-1700 : Iceland",
+        "10-15-1582 : Italy",    "01-01-1873 : Japan",       "12-25-1582 : Luxemburg",
+        "03-01-1700 : Norway",   "12-25-1582 : Netherlands", "10-15-1582 : Poland",
+        "10-15-1582 : Portugal", "03-18-1919 : Romania",     "02-14-1918 : Russia",
+        "03-01-1753 : Sweden",   "01-12-1701 : Switzerland", "01-01-1927 : Turkey",
+        "10-15-1582 : Vatican",  "03-18-1919 : Yugoslavia"};
+    const auto& list = CReformDialogModel::GetCountryList();
+    ASSERT_EQ(list.size(), static_cast<std::size_t>(kReformCountryCount));
+    for (int i = 0; i < kReformCountryCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(list[static_cast<std::size_t>(i)], kExpected[i]);
+        // The item data is the very day the text names, and no reform day
+        // is before the first Gregorian day.
+        int m = 0, d = 0, y = 0;
+        char name[32] = {};
+        ASSERT_EQ(std::sscanf(kExpected[i], "%d-%d-%d : %31s", &m, &d, &y, name), 4);
+        CJulianDay claimed;
+        claimed.SetGregorian({d, m, y});
+        EXPECT_EQ(CReformDialogModel::GetCountryItemData(i), claimed);
+        EXPECT_GE(claimed.GetDayNumber(), kEarliestReformDay);
+        EXPECT_EQ(LoadResString(ReformCountryStringId(i)), name);
+    }
+    EXPECT_EQ(CReformDialogModel::GetCountryItemData(-1), CJulianDay());
+    EXPECT_EQ(CReformDialogModel::GetCountryItemData(kReformCountryCount), CJulianDay());
+    EXPECT_EQ(ReformCountryListText(kReformCountryCount), "");
+}
+
+TEST_F(ReformTest, OpeningShowsTheStoredChoice) {
+    struct Case {
+        std::int32_t country;
+        std::int32_t day;
+        int selection;
+        const char* texts[3];
+    };
+    const Case cases[] = {
+        {10, 2299227, 10, {"20", "December", "1582"}}, // the defaults: France
+        {1, 2361222, 1, {"14", "September", "1752"}},
+        {-1, 2361587, -1, {"14", "September", "1753"}}, // a typed date
+        // Damaged settings: no selection, and no list entry for a missing date.
+        {99, 2299227, -1, {"20", "December", "1582"}},
+        {-7, 0, -1, {"", "", ""}},
+        {3, -5, 3, {"", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.country);
+        CReformDialogModel dlg(c.country, CJulianDay(c.day));
+        EXPECT_EQ(dlg.GetCountrySelection(), c.selection);
+        EXPECT_EQ(dlg.GetDayText(), c.texts[0]);
+        EXPECT_EQ(dlg.GetMonthText(), c.texts[1]);
+        EXPECT_EQ(dlg.GetYearText(), c.texts[2]);
+    }
+}
+
+TEST_F(ReformTest, EnglandFillsTheBoxesAndIsStored) {
+    CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
+    dlg.OnCountrySelected(1);
+    EXPECT_EQ(dlg.GetDayText(), "14");
+    EXPECT_EQ(dlg.GetMonthText(), "September");
+    EXPECT_EQ(dlg.GetYearText(), "1752");
+    const CReformChoice choice = dlg.OnOK();
+    ASSERT_TRUE(choice.bAccepted);
+    EXPECT_EQ(choice.nCountry, 1);
+    EXPECT_EQ(choice.dtStart, CJulianDay(2361222));
+
+    CFrameSettings settings;
+    CMemorySettingsStore store;
+    EXPECT_TRUE(ApplyReformChoice(choice, settings, store));
+    EXPECT_EQ(settings.m_nGregCountry, 1);
+    EXPECT_EQ(settings.m_dtGregStart, CJulianDay(2361222));
+    EXPECT_EQ(g_jdGregorianStart, 2361222);
+    const std::vector<CMemorySettingsStore::CWrite> writes = {{"PaysGreg", 1}, {"DtGreg", 2361222}};
+    EXPECT_EQ(store.Writes(), writes);
+    EXPECT_TRUE(CJulianDay(2361222).IsGregorianInForce());
+    EXPECT_FALSE(CJulianDay(2361221).IsGregorianInForce());
+
+    // Reopening shows England again.
+    CReformDialogModel again(settings.m_nGregCountry, settings.m_dtGregStart);
+    EXPECT_EQ(again.GetCountrySelection(), 1);
+    EXPECT_EQ(again.GetYearText(), "1752");
+}
+
+TEST_F(ReformTest, ChangingTheYearAfterACountryStoresATypedDate) {
+    CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
+    dlg.OnCountrySelected(1);
+    dlg.SetYearText("1753");
+    const CReformChoice choice = dlg.OnOK();
+    ASSERT_TRUE(choice.bAccepted);
+    EXPECT_EQ(choice.nCountry, -1);
+    CJulianDay typed;
+    typed.SetGregorian({14, 9, 1753});
+    EXPECT_EQ(choice.dtStart, typed);
+
+    CReformDialogModel again(choice.nCountry, choice.dtStart);
+    EXPECT_EQ(again.GetCountrySelection(), -1);
+    EXPECT_EQ(again.GetDayText(), "14");
+    EXPECT_EQ(again.GetMonthText(), "September");
+    EXPECT_EQ(again.GetYearText(), "1753");
+}
+
+TEST_F(ReformTest, EveryCountryStoresItsOwnPositionEvenWhenItsDateIsShared) {
+    // England (1), United-States (8) and Ireland (13) share 14 September 1752;
+    // Spain, Italy, Poland, Portugal and Vatican share 15 October 1582.
+    for (int position = 0; position < kReformCountryCount; ++position) {
+        SCOPED_TRACE(position);
+        CReformDialogModel dlg(-1, CJulianDay(kDefaultGregorianStart));
+        dlg.OnCountrySelected(position);
+        const CReformChoice choice = dlg.OnOK();
+        ASSERT_TRUE(choice.bAccepted);
+        EXPECT_EQ(choice.nCountry, position);
+        EXPECT_EQ(choice.dtStart, CReformDialogModel::GetCountryItemData(position));
+    }
+}
+
+TEST_F(ReformTest, TypedDatesAreCheckedInOrder) {
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* year;
+        const std::string* refusal; // null when accepted
+        CGregorianDate stored;
+    };
+    const Case cases[] = {
+        {"14", "October", "1582", &kTooEarly, {}},
+        {"15", "October", "1582", nullptr, {15, 10, 1582}},
+        {"31", "February", "1700", &kIllegal, {}},
+        {"29", "February", "1700", &kIllegal, {}}, // not a Gregorian leap year
+        {"29", "February", "2000", nullptr, {29, 2, 2000}},
+        {"01", "March", "", &kIllegal, {}},
+        {"01", "March", "year", &kIllegal, {}},
+        {"01", "March", "1582x", &kTooEarly, {}}, // reads as 1582
+        {"01", "March", "1900x", nullptr, {1, 3, 1900}},
+        {"31", "December", "2999", nullptr, {31, 12, 2999}},
+        {"01", "January", "3000", &kIllegal, {}},
+        {"01", "January", "99999999999", &kIllegal, {}},
+        {"01", "January", "-1", &kTooEarly, {}},   // a real date, but far too early
+        {"5", "2", "1701", nullptr, {5, 2, 1701}}, // normalised as when leaving the boxes
+        {"05", "febRUARY", "1701", nullptr, {5, 2, 1701}},
+        {"32", "March", "1800", &kIllegal, {}},
+        {"1", "Marchx", "1800", &kIllegal, {}},
+        {"", "", "", &kIllegal, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.day) + "/" + c.month + "/" + c.year);
+        const CReformChoice choice = OkWith(c.day, c.month, c.year);
+        if (c.refusal) {
+            EXPECT_FALSE(choice.bAccepted);
+            EXPECT_EQ(choice.strMessage, *c.refusal);
+        } else {
+            ASSERT_TRUE(choice.bAccepted);
+            CJulianDay expected;
+            expected.SetGregorian(c.stored);
+            EXPECT_EQ(choice.dtStart, expected);
+            EXPECT_EQ(choice.nCountry, -1);
+        }
+    }
+}
+
+TEST_F(ReformTest, LeavingTheBoxesNormalisesThem) {
+    CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
+    const std::pair<const char*, const char*> days[] = {
+        {"5", "05"}, {"0", "00"}, {"x", "x"}, {"12", "12"}, {"", ""}};
+    for (const auto& [typed, shown] : days) {
+        dlg.SetDayText(typed);
+        dlg.OnDayKillFocus();
+        EXPECT_EQ(dlg.GetDayText(), shown);
+    }
+    const std::pair<const char*, const char*>
+        months[] = {{"3", "March"}, {"12", "December"}, {" 1", "January"},  {"13", "13"},
+                    {"0", "0"},     {"-2", "-2"},       {"2x", "February"}, {"abc", "abc"},
+                    {"may", "may"}}; // read without regard to case, left as typed
+    for (const auto& [typed, shown] : months) {
+        dlg.SetMonthText(typed);
+        dlg.OnMonthKillFocus();
+        EXPECT_EQ(dlg.GetMonthText(), shown);
+    }
+    dlg.OnDaySelected(6);
+    dlg.OnMonthSelected(11);
+    EXPECT_EQ(dlg.GetDayText(), "07");
+    EXPECT_EQ(dlg.GetMonthText(), "December");
+    dlg.OnDaySelected(31); // no such entry
+    dlg.OnMonthSelected(-1);
+    EXPECT_EQ(dlg.GetDayText(), "07");
+    EXPECT_EQ(dlg.GetMonthText(), "December");
+}
+
+TEST_F(ReformTest, MonthTypeAheadCompletesAndSelectsTheRest) {
+    CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
+    struct Step {
+        const char* typed;
+        const char* shown;
+        CEditSelection selection;
+    };
+    const Step steps[] = {
+        {"m", "March", {1, 5}}, {"Ma", "March", {2, 5}}, {"May", "May", {3, 3}},
+        {"Ma", "Ma", {2, 2}}, // a deletion does not complete again
+        {"Mx", "Mx", {1, 2}}, // no month: the wrong letter is selected
+        {"j", "j", {1, 1}},   // shorter than remembered: left as typed
+        {"", "", {0, 0}},       {"ju", "June", {2, 4}},  {"jul", "July", {3, 4}},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.typed);
+        dlg.SetMonthText(s.typed);
+        const auto selection = dlg.OnMonthEditChange();
+        ASSERT_TRUE(selection);
+        EXPECT_EQ(dlg.GetMonthText(), s.shown);
+        EXPECT_EQ(*selection, s.selection);
+    }
+    dlg.SetMonthText("1");
+    EXPECT_FALSE(dlg.OnMonthEditChange()); // numbers wait for the box to be left
+    EXPECT_EQ(dlg.GetMonthText(), "1");
+}
+
+TEST_F(ReformTest, DisplayAndCancelStoreNothing) {
+    CFrameSettings settings;
+    CMemorySettingsStore store;
+    const std::int32_t before = g_jdGregorianStart;
+    {
+        CReformDialogModel dlg(settings.m_nGregCountry, settings.m_dtGregStart);
+        dlg.OnCountrySelected(23); // Russia
+        const CPanelMove move = dlg.OnDisplayBeginning();
+        ASSERT_TRUE(move.bMove);
+        EXPECT_EQ(move.nRow, 0);
+        EXPECT_EQ(move.day, CJulianDay(2421639));
+        // Any real date can be looked at, even one OK would refuse.
+        dlg.SetYearText("1000");
+        EXPECT_TRUE(dlg.OnDisplayBeginning().bMove);
+        dlg.SetDayText("31");
+        dlg.SetMonthText("2");
+        const CPanelMove refused = dlg.OnDisplayBeginning();
+        EXPECT_FALSE(refused.bMove);
+        EXPECT_EQ(refused.strMessage, kIllegal);
+        EXPECT_EQ(dlg.GetMonthText(), "February");
+        // Cancel: the model goes away without OK.
+    }
+    EXPECT_EQ(g_jdGregorianStart, before);
+    EXPECT_EQ(settings, CFrameSettings());
+    EXPECT_TRUE(store.Writes().empty());
+
+    // A refused OK applied by mistake changes nothing either.
+    const CReformChoice refused = OkWith("14", "October", "1582");
+    EXPECT_FALSE(ApplyReformChoice(refused, settings, store));
+    CReformChoice forged{true, "", 3, CJulianDay(2299160)};
+    EXPECT_FALSE(ApplyReformChoice(forged, settings, store));
+    EXPECT_EQ(g_jdGregorianStart, before);
+    EXPECT_EQ(settings, CFrameSettings());
+    EXPECT_TRUE(store.Writes().empty());
+}
+
+TEST_F(ReformTest, AStoreThatCannotBeWrittenStillChangesTheRun) {
+    CFrameSettings settings;
+    CMemorySettingsStore store;
+    store.SetFailOpen(true);
+    const CReformChoice choice = OkWith("01", "March", "1700");
+    ASSERT_TRUE(choice.bAccepted);
+    EXPECT_FALSE(ApplyReformChoice(choice, settings, store));
+    EXPECT_EQ(settings.m_dtGregStart, choice.dtStart);
+    EXPECT_EQ(settings.m_nGregCountry, -1);
+    EXPECT_EQ(g_jdGregorianStart, choice.dtStart.GetDayNumber());
+    EXPECT_TRUE(store.Values().empty());
+}
+
+} // namespace
