@@ -1,0 +1,321 @@
+// The desktop program as a user drives it: start-up, typing in the panel,
+// the date commands, the display options and what survives a restart.
+#include "Commands.h"
+#include "MainFrame.h"
+#include "QtSettingsStore.h"
+#include "QuindorApp.h"
+#include "QuindorView.h"
+#include "TextBridge.h"
+#include "daynames/DayNameLists.h"
+#include "panel/CalendarPanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QString Text(CMainFrame* frame, PanelField field) {
+    return frame->View()->FieldEdit(field)->text();
+}
+
+// What the user does to leave a field: the edit loses the focus.
+void Leave(CMainFrame* frame, PanelField field) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(frame->View()->FieldEdit(field), &out);
+}
+
+void Type(CMainFrame* frame, PanelField field, const QString& text) {
+    QLineEdit* edit = frame->View()->FieldEdit(field);
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &in);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void PressEnter(CMainFrame* frame, PanelField field) {
+    QTest::keyClick(frame->View()->FieldEdit(field), Qt::Key_Return);
+}
+
+bool IconShown(CMainFrame* frame, int id) {
+    return frame->View()->IconButton(id)->isVisibleTo(frame);
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+    std::unique_ptr<CQuindorApp> m_app;
+
+    CMainFrame* Start() {
+        m_app.reset();
+        m_app = std::make_unique<CQuindorApp>();
+        m_app->InitInstance();
+        return m_app->MainFrame();
+    }
+    QString ConfigFile() const { return m_config.path() + QStringLiteral("/Velmont/Quindor.conf"); }
+    QVariant Stored(const char* name) const {
+        QSettings settings(ConfigFile(), QSettings::IniFormat);
+        return settings.value(QLatin1String(name));
+    }
+
+private slots:
+    void init() {
+        QVERIFY(m_config.isValid());
+        QFile::remove(ConfigFile());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    }
+    void cleanup() { m_app.reset(); }
+
+    void firstStartWritesEverySettingAndShowsToday() {
+        CMainFrame* frame = Start();
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Quindor"));
+        QSettings settings(ConfigFile(), QSettings::IniFormat);
+        QCOMPARE(settings.allKeys().size(), 20);
+        QCOMPARE(settings.value("DtGreg").toInt(), 2299227);
+        QCOMPARE(settings.value("Separateur").toString(), QStringLiteral("/"));
+
+        CJulianDay today;
+        today.SetToday();
+        const CGregorianDate g = today.GetGregorian();
+        QCOMPARE(Text(frame, FIELD_GREG_DAY), QString::asprintf("%02d", g.nDay));
+        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QString::number(g.nYear));
+        QVERIFY(!Text(frame, FIELD_JUL_YEAR).isEmpty());
+        QVERIFY(!Text(frame, FIELD_MUS_MONTH).isEmpty());
+        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).isEmpty());
+        QVERIFY(IconShown(frame, IDC_MARKER_GREG));
+        QVERIFY(!IconShown(frame, IDC_MARKER_JUL));
+        QVERIFY(!IconShown(frame, IDC_ICON_GREG_ILLEGAL));
+    }
+
+    void typingAndLeavingFieldsMovesEveryRow() {
+        CMainFrame* frame = Start();
+        Type(frame, FIELD_GREG_DAY, QStringLiteral("1"));
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("1"));
+        Leave(frame, FIELD_GREG_MONTH);
+        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("January"));
+        Type(frame, FIELD_GREG_YEAR, QStringLiteral("2000"));
+        Leave(frame, FIELD_GREG_YEAR);
+        Leave(frame, FIELD_GREG_DAY);
+        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("01"));
+        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("19"));
+        QCOMPARE(Text(frame, FIELD_JUL_MONTH), QStringLiteral("December"));
+        QCOMPARE(Text(frame, FIELD_JEW_MONTH), QStringLiteral("Tevet"));
+        QCOMPARE(Text(frame, FIELD_MUS_MONTH), QStringLiteral("Ramadhan"));
+        QCOMPARE(Text(frame, FIELD_REP_MONTH), QStringLiteral("Nivose"));
+        QVERIFY(Text(frame, FIELD_WEEKDAY_LABEL).startsWith(QStringLiteral("Saturday")));
+    }
+
+    void typeAheadCompletesAMonthAndSelectsTheTail() {
+        CMainFrame* frame = Start();
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("fe"));
+        QLineEdit* edit = frame->View()->FieldEdit(FIELD_GREG_MONTH);
+        QCOMPARE(edit->text(), QStringLiteral("February"));
+        QCOMPARE(edit->selectedText(), QStringLiteral("bruary"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        // The selected tail goes and nothing completes again.
+        QCOMPARE(edit->text(), QStringLiteral("Fe"));
+        QVERIFY(!edit->hasSelectedText());
+    }
+
+    void enterInEachRowAppliesThatRow() {
+        CMainFrame* frame = Start();
+        const struct {
+            PanelField field;
+            QString text;
+        } rows[] = {{FIELD_JUL_YEAR, QStringLiteral("1999")},
+                    {FIELD_ROMAN_YEAR, QStringLiteral("1998")},
+                    {FIELD_REP_YEAR, QStringLiteral("200")},
+                    {FIELD_JEW_YEAR, QStringLiteral("5700")},
+                    {FIELD_MUS_YEAR, QStringLiteral("1400")},
+                    {FIELD_GREG_YEAR, QStringLiteral("1990")}};
+        for (const auto& row : rows) {
+            Type(frame, row.field, row.text);
+            PressEnter(frame, row.field);
+            QCOMPARE(Text(frame, row.field), row.text);
+            // Every other row followed: the Gregorian year changed with it.
+            const CJulianDay day = [&] {
+                CJulianDay d;
+                d.SetGregorian({Text(frame, FIELD_GREG_DAY).toInt(),
+                                frame->View()->Panel().GetFieldList(FIELD_GREG_MONTH).size() > 0
+                                    ? static_cast<int>(
+                                          static_cast<QComboBox*>(
+                                              frame->View()->FieldWidget(FIELD_GREG_MONTH))
+                                              ->findText(Text(frame, FIELD_GREG_MONTH)) +
+                                          1)
+                                    : 0,
+                                Text(frame, FIELD_GREG_YEAR).toInt()});
+                return d;
+            }();
+            QVERIFY2(day.GetDayNumber() > 0, qPrintable(row.text));
+            QCOMPARE(QString::number(day.GetJulian().nYear), Text(frame, FIELD_JUL_YEAR));
+        }
+    }
+
+    void illegalDateBlanksTheOtherRows() {
+        CMainFrame* frame = Start();
+        Type(frame, FIELD_GREG_DAY, QStringLiteral("29"));
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("2"));
+        Type(frame, FIELD_GREG_YEAR, QStringLiteral("1900"));
+        Leave(frame, FIELD_GREG_YEAR);
+        QVERIFY(IconShown(frame, IDC_ICON_GREG_ILLEGAL));
+        QVERIFY(!IconShown(frame, IDC_ICON_GREG));
+        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QStringLiteral("1900"));
+        QVERIFY(Text(frame, FIELD_JUL_DAY).isEmpty());
+        QVERIFY(Text(frame, FIELD_MUS_YEAR).isEmpty());
+        QVERIFY(Text(frame, FIELD_WEEKDAY_LABEL).isEmpty());
+        QVERIFY(!IconShown(frame, IDC_MARKER_GREG));
+        QVERIFY(!IconShown(frame, IDC_MARKER_JUL));
+        QCOMPARE(frame->View()->IconButton(IDC_ICON_GREG_ILLEGAL)->toolTip(),
+                 QStringLiteral("Illegal date"));
+        // Previous and next day leave an illegal row alone.
+        frame->OnCommand(ID_NEXT_DAY);
+        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
+        QVERIFY(Text(frame, FIELD_JUL_DAY).isEmpty());
+    }
+
+    void previousAndNextDay() {
+        CMainFrame* frame = Start();
+        Type(frame, FIELD_GREG_DAY, QStringLiteral("01"));
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("March"));
+        Type(frame, FIELD_GREG_YEAR, QStringLiteral("2004"));
+        PressEnter(frame, FIELD_GREG_YEAR);
+        frame->Action(ID_PREVIOUS_DAY)->trigger();
+        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
+        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("February"));
+        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("16"));
+        frame->Action(ID_NEXT_DAY)->trigger();
+        frame->Action(ID_NEXT_DAY)->trigger();
+        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
+        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("March"));
+        frame->Action(ID_TODAY)->trigger();
+        CJulianDay today;
+        today.SetToday();
+        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QString::number(today.GetGregorian().nYear));
+    }
+
+    void hidingRowsResizesTheWindowAndKeepsTheSetting() {
+        CMainFrame* frame = Start();
+        const int full = frame->height();
+        for (int row = 0; row < ROW_COUNT; ++row)
+            frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        const int menu = frame->menuBar()->sizeHint().height();
+        QCOMPARE(frame->height(), menu + 20 + 30);
+        for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS})
+            QVERIFY(!frame->View()->ControlWidget(id)->isVisibleTo(frame));
+        QVERIFY(!frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(frame));
+        QCOMPARE(Stored("AffCal3").toInt(), 0);
+
+        // Only the Roman row: its group box and the weekday label come back.
+        frame->OnCommand(ID_SHOW_ROW_FIRST + int{ROW_ROMAN});
+        QVERIFY(frame->View()->ControlWidget(IDC_GROUP_JULIAN)->isVisibleTo(frame));
+        QVERIFY(frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(frame));
+        QVERIFY(!frame->View()->ControlWidget(IDC_GROUP_OTHERS)->isVisibleTo(frame));
+        QCOMPARE(frame->height(), menu + 20 + 30 + 16 + 25 + 32 + 32);
+
+        // Hidden rows still follow the day.
+        Type(frame, FIELD_ROMAN_YEAR, QStringLiteral("1500"));
+        PressEnter(frame, FIELD_ROMAN_YEAR);
+        QVERIFY(Text(frame, FIELD_GREG_YEAR).startsWith(QStringLiteral("15")));
+
+        frame = Start();
+        QVERIFY(!frame->Action(ID_SHOW_ROW_FIRST)->isChecked());
+        QVERIFY(frame->Action(ID_SHOW_ROW_FIRST + int{ROW_ROMAN})->isChecked());
+        for (int row = 0; row < ROW_COUNT; ++row)
+            if (row != ROW_ROMAN)
+                frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        QCOMPARE(frame->height(), full);
+    }
+
+    void toolBarOffSurvivesARestart() {
+        CMainFrame* frame = Start();
+        const int withToolBar = frame->height();
+        frame->OnCommand(ID_VIEW_TOOLBAR);
+        QCOMPARE(frame->height(), withToolBar - 30);
+        QVERIFY(!frame->ToolBar()->isVisibleTo(frame));
+        QCOMPARE(Stored("AffBarre").toInt(), 0);
+        frame = Start();
+        QVERIFY(!frame->ToolBar()->isVisibleTo(frame));
+        QCOMPARE(frame->height(), withToolBar - 30);
+        QVERIFY(!frame->Action(ID_VIEW_TOOLBAR)->isChecked());
+    }
+
+    void frozenPositionFollowsTheWindowAcrossRestarts() {
+        CMainFrame* frame = Start();
+        frame->move(40, 50);
+        QCoreApplication::processEvents();
+        frame->OnCommand(ID_FREEZE);
+        QVERIFY(frame->Action(ID_FREEZE)->isChecked());
+        frame->move(120, 90);
+        QCoreApplication::processEvents();
+        QCOMPARE(Stored("X").toInt(), frame->x());
+        QCOMPARE(Stored("Y").toInt(), frame->y());
+        const QPoint frozen = frame->pos();
+        frame = Start();
+        QCOMPARE(frame->pos(), frozen);
+        frame->OnCommand(ID_FREEZE);
+        QCOMPARE(Stored("X").toInt(), -1000);
+        QCOMPARE(Stored("Y").toInt(), -1000);
+    }
+
+    void alwaysOnTopSurvivesARestart() {
+        CMainFrame* frame = Start();
+        frame->OnCommand(ID_ON_TOP);
+        QVERIFY(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(frame->isVisible());
+        frame = Start();
+        QVERIFY(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(frame->Action(ID_ON_TOP)->isChecked());
+    }
+
+    void saintsAndFeastOptionsAreStoredAndShown() {
+        CMainFrame* frame = Start();
+        frame->OnCommand(ID_SAINTS_MODE_FIRST); // no saints
+        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
+        QCOMPARE(Stored("AffSaints").toInt(), 0);
+        frame->OnCommand(ID_SAINTS_PRESENT);
+        QCOMPARE(Stored("AffSaintsRecent").toInt(), 1);
+        QVERIFY(frame->Action(ID_SAINTS_PRESENT)->isChecked());
+        QVERIFY(!frame->Action(ID_SAINTS_TRADITIONAL)->isChecked());
+        frame->OnCommand(ID_REP_FEASTS);
+        QVERIFY(!Text(frame, FIELD_REP_LABEL).contains(QLatin1Char('(')));
+        QCOMPARE(Stored("AffFetesRep").toInt(), 0);
+        frame = Start();
+        QVERIFY(frame->Action(ID_SAINTS_MODE_FIRST)->isChecked());
+        QVERIFY(!frame->Action(ID_REP_FEASTS)->isChecked());
+    }
+
+    void commandsOfLaterDialogsAreGreyed() {
+        CMainFrame* frame = Start();
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            QVERIFY(!frame->Action(ID_COPY_FIRST + row)->isEnabled());
+            QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
+        }
+        QVERIFY(!frame->Action(ID_COPY_FORMAT)->isEnabled());
+        QVERIFY(frame->Action(ID_TODAY)->isEnabled());
+    }
+
+    void startsWithoutListFiles() {
+        // A document with no lists still shows today, the weekday alone.
+        CMainFrame* frame = Start();
+        m_app->Document().DeleteContents();
+        frame->OnCommand(ID_TODAY);
+        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
+        QVERIFY(!Text(frame, FIELD_GREG_YEAR).isEmpty());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
