@@ -33,6 +33,11 @@ constexpr Command kCommands[] = {
      "       the day in every calendar (as show, then jd<TAB>day number), only its day\n"
      "       number (--jd), or the date of one calendar in the copy format (--to)",
      CmdConvert},
+    {"key", "key NAME                  a saint's name: normal form, phonetic key, compact key",
+     CmdKey},
+    {"score", "score QUERY CANDIDATE     the search score of one pair of names", CmdScore},
+    {"search", "search [--present] [--scores] NAME  the saints' days of a name, best first",
+     CmdSearch},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -13,6 +13,9 @@ int CmdEaster(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err);
 
 // Shared by convert and show --from (CmdConvert.cpp).
 // The row of a calendar name (gregorian .. muslim), or -1.

@@ -1,5 +1,6 @@
 #include "saints/SaintName.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 
@@ -54,22 +55,19 @@ unsigned char FoldByte(unsigned char c) {
     return 0;
 }
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
+void Trim(std::string& text) {
     const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-bool EndsWith(const std::string& text, std::string_view tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    if (last == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text.erase(last + 1);
+    text.erase(0, text.find_first_not_of(' '));
 }
 
 // Spells out one abbreviation wherever it stands as a whole word.
 void SpellOut(std::string& text, std::string_view word, std::string_view full) {
-    const std::string pattern = " " + std::string(word) + " ";
+    const std::string pattern = " " + std::string(word) + " "; // short: no allocation
     for (auto pos = text.find(pattern); pos != std::string::npos; pos = text.find(pattern, pos))
         text.replace(pos + 1, word.size(), full);
 }
@@ -83,6 +81,7 @@ void SplitInto(const std::string& text, std::unique_ptr<std::vector<std::string>
         list->clear();
     else
         list = std::make_unique<std::vector<std::string>>();
+    list->reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), ' ')) + 1);
     std::size_t pos = 0;
     while (pos < text.size()) {
         const auto start = text.find_first_not_of(' ', pos);
@@ -99,7 +98,10 @@ void SplitInto(const std::string& text, std::unique_ptr<std::vector<std::string>
 // The phonetic coder: one pass over the normal form followed by a space.
 class CKeyCoder {
 public:
-    explicit CKeyCoder(std::string_view normal) : m_s(normal) { m_s += ' '; }
+    explicit CKeyCoder(std::string_view normal) : m_s(normal) {
+        m_s += ' ';
+        m_out.reserve(m_s.size() + 8);
+    }
 
     std::string Run() {
         while (m_pos < m_s.size()) {
@@ -107,7 +109,8 @@ public:
             Code();
             m_pos += 1 + m_skip;
         }
-        return Trimmed(m_out);
+        Trim(m_out);
+        return std::move(m_out);
     }
 
 private:
@@ -688,34 +691,39 @@ void CKeyCoder::CodeY() {
 } // namespace
 
 std::string NormalizeSaintName(std::string_view text) {
-    // Fold byte by byte; separators collapse into one space.
-    std::string folded;
-    folded.reserve(text.size());
+    // Fold byte by byte into " TEXT ": separators collapse into one space,
+    // and the text keeps one space at each end while it is reworked.
+    std::string s;
+    s.reserve(text.size() + 16);
+    s += ' ';
     for (char ch : text) {
         const unsigned char c = FoldByte(static_cast<unsigned char>(ch));
         if (c != 0)
-            folded += static_cast<char>(c);
-        else if (folded.empty() || folded.back() != ' ')
-            folded += ' ';
+            s += static_cast<char>(c);
+        else if (s.back() != ' ')
+            s += ' ';
     }
-    std::string s = Trimmed(folded);
+    if (s.back() != ' ')
+        s += ' ';
 
-    // A trailing article goes to the front ("INNOCENTS LES" is "LES INNOCENTS").
-    if (EndsWith(s, " LES"))
-        s = "LES " + s.substr(0, s.size() - 4);
-    else if (EndsWith(s, " LE"))
-        s = "LE " + s.substr(0, s.size() - 3);
-    else if (EndsWith(s, " LA"))
-        s = "LA " + s.substr(0, s.size() - 3);
-    else if (EndsWith(s, " L"))
-        s = "L " + s.substr(0, s.size() - 2);
+    // One trailing article goes to the front: " INNOCENTS LES " is " LES INNOCENTS ".
+    for (std::string_view article : {"LES", "LE", "LA", "L"}) {
+        const std::size_t tail = article.size() + 2; // " LES "
+        if (s.size() > tail && s[s.size() - tail] == ' ' &&
+            s.compare(s.size() - tail + 1, article.size(), article) == 0) {
+            s.erase(s.size() - tail + 1);
+            s.insert(0, article);
+            s.insert(0, 1, ' ');
+            break;
+        }
+    }
 
-    s = " " + s + " ";
     SpellOut(s, "ST", "SAINT");
     SpellOut(s, "STE", "SAINTE");
     SpellOut(s, "STS", "SAINTS");
     SpellOut(s, "STES", "SAINTES");
-    return Trimmed(s);
+    Trim(s);
+    return s;
 }
 
 std::string PhoneticKey(std::string_view normal) {

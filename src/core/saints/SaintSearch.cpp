@@ -34,16 +34,54 @@ bool EqualIgnoringAccents(std::string_view a, std::string_view b) {
     return true;
 }
 
+// What a search knows of its query's compact key, to pass over candidates
+// that cannot reach level 0 without working out their level.
+struct CQueryCounts {
+    explicit CQueryCounts(std::string_view compact) {
+        for (char c : compact)
+            ++count[static_cast<unsigned char>(c)];
+        size = compact.size();
+    }
+
+    // True only when SimilarityLevel(a, query) is -1 for sure. Each character
+    // finds an equal unused partner whenever one is left, so the matched count
+    // is the sum of the smaller counts of each character; D is at least the
+    // number of unmatched positions U, and level 0 needs D <= n / 2.
+    bool Unlike(std::string_view a) {
+        const std::size_t n = a.size();
+        const std::size_t half = n / 2;
+        const std::size_t gap = n > size ? n - size : size - n;
+        if (n == 0 || gap > half)
+            return true;
+        std::size_t matched = 0;
+        for (char ch : a) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (taken[c] < count[c]) {
+                ++taken[c];
+                ++matched;
+            }
+        }
+        for (char ch : a)
+            taken[static_cast<unsigned char>(ch)] = 0;
+        return n + size - 2 * matched > half;
+    }
+
+    std::array<std::size_t, 256> count{};
+    std::array<std::size_t, 256> taken{};
+    std::size_t size = 0;
+};
+
 // The first test that holds without wildcards. Scores below the search
 // threshold are worked out only when asked for (the search drops them).
-std::int32_t ScorePlain(const CSaintName& q, const CSaintName& c, bool wantWeak) {
+std::int32_t ScorePlain(const CSaintName& q, const CSaintName& c, bool wantWeak,
+                        CQueryCounts* counts = nullptr) {
     if (EqualIgnoringAccents(q.GetNormal(), c.GetNormal()))
         return 13;
     const std::string& qCompact = q.GetCompactKey();
     const std::string& cCompact = c.GetCompactKey();
     if (qCompact == cCompact)
         return 12;
-    const int level = SimilarityLevel(cCompact, qCompact);
+    const int level = counts && counts->Unlike(cCompact) ? -1 : SimilarityLevel(cCompact, qCompact);
     if (level >= 0)
         return 7 + level;
     for (const std::string& qWord : q.NormalWords())
@@ -345,6 +383,8 @@ std::string FormatResultLine(const CSaintEntry& entry) {
 std::vector<CSaintSearchLine> SearchSaints(const std::string& text, std::int32_t nList) {
     CSaintName query(text);
     query.MakeKey();
+    const bool wildcard = IsWildcardQuery(query);
+    CQueryCounts counts(query.GetCompactKey());
 
     std::vector<CFormSlot>& forms = FormCache();
     if (forms.size() > g_saintList.size())
@@ -365,7 +405,8 @@ std::vector<CSaintSearchLine> SearchSaints(const std::string& text, std::int32_t
             slot.forms.MakeKey();
             slot.bReady = true;
         }
-        const std::int32_t score = ScoreReady(query, slot.forms, false);
+        const std::int32_t score = wildcard ? ScoreWildcard(query, slot.forms)
+                                            : ScorePlain(query, slot.forms, false, &counts);
         if (score >= kSaintScoreThreshold)
             found.push_back({entry, score});
     }

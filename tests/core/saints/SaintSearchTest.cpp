@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -256,6 +258,13 @@ TEST_F(SaintSearch, RanksByScoreThenNameThenDate) {
     EXPECT_EQ(Lines("Filippe", 1), (std::vector<std::string>{"12 Philippe : May 11th"}));
     EXPECT_TRUE(Lines("Philippe", 2).empty()); // no such list
     EXPECT_TRUE(Lines("Zacharie", 0).empty());
+
+    // Names compare as unsigned bytes: É (0xC9) sorts after Z.
+    const CSaintEntry* zoe = Add("Zoé", 2, 5, 0);
+    const CSaintEntry* eloi = Add("Éloi", 1, 12, 0);
+    EXPECT_TRUE(CompareResults({zoe, 7}, {eloi, 7}));
+    EXPECT_FALSE(CompareResults({eloi, 7}, {zoe, 7}));
+    EXPECT_TRUE(CompareResults({eloi, 8}, {zoe, 7}));
 }
 
 TEST_F(SaintSearch, LineFormat) {
@@ -303,6 +312,55 @@ TEST_F(SaintSearch, EmptyAndWildcardQueries) {
                                  }));
     EXPECT_EQ(Lines("", 0), (std::vector<std::string>{"12 H : January 01st"}));
     EXPECT_EQ(Lines("*", 0).size(), 4u);
+}
+
+// The search passes over hopeless candidates quickly and keeps their forms
+// between searches; what it finds must still be exactly what the pair
+// scores give, for plain and wildcard queries alike.
+TEST_F(SaintSearch, FindsExactlyWhatThePairScoresGive) {
+    const char* const syllables[] = {"jean", "ma",   "rie", "phi", "lippe", "fran", "çois",
+                                     "é",    "tien", "ne",  "an",  "toi",   "gn",   "ès",
+                                     "qu",   "eau",  "ill", "st",  " ",     "-",    "y"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(syllables) - 1);
+    std::uniform_int_distribution<int> length(1, 6);
+    std::vector<std::string> names;
+    for (int i = 0; i < 1500; ++i) {
+        std::string name;
+        for (int n = length(random); n > 0; --n)
+            name += syllables[pick(random)];
+        names.push_back(name);
+        Add(name.c_str(), 1 + i % 28, 1 + i % 12, i % 2);
+    }
+    std::vector<std::string> queries = {"Jean",       "Marie", "Filippe", "St Étienne",
+                                        "Jean-Marie", "Agnès", "Jean*",   "*rie",
+                                        "M?rie",      "",      "Antoine"};
+    for (int i = 0; i < 40; ++i)
+        queries.push_back(names[static_cast<std::size_t>(i * 37)]);
+    for (int pass = 0; pass < 2; ++pass) { // the second pass runs on kept forms
+        for (const std::string& query : queries) {
+            for (int list = 0; list < 2; ++list) {
+                std::multimap<const CSaintEntry*, std::int32_t> expected;
+                for (const CSaintEntry* entry : g_saintList) {
+                    if (entry->nList != list)
+                        continue;
+                    CSaintName q(W(query.c_str()));
+                    CSaintName c(entry->strName);
+                    const std::int32_t score = ScoreNames(q, c);
+                    if (score >= kSaintScoreThreshold)
+                        expected.emplace(entry, score);
+                }
+                std::multimap<const CSaintEntry*, std::int32_t> found;
+                const auto lines = SearchSaints(W(query.c_str()), list);
+                for (const auto& line : lines)
+                    found.emplace(line.pEntry, line.nScore);
+                EXPECT_EQ(found, expected) << query << " list " << list;
+                for (std::size_t i = 1; i < lines.size(); ++i)
+                    EXPECT_FALSE(CompareResults({lines[i].pEntry, lines[i].nScore},
+                                                {lines[i - 1].pEntry, lines[i - 1].nScore}));
+            }
+        }
+    }
 }
 
 } // namespace
