@@ -9,6 +9,7 @@
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -20,33 +21,33 @@ constexpr const char* kCalendarNames[ROW_COUNT] = {"gregorian",  "julian", "roma
 constexpr const char* kRowNames[ROW_COUNT] = {"Gregorian",         "Julian", "Roman-style",
                                               "French Republican", "Jewish", "Muslim"};
 
-// Error messages stay on one line and short whatever the text holds.
-std::string Quoted(const std::string& text) {
+// Error messages stay on one line, short and valid UTF-8 whatever the text
+// holds: the text as the paste read it, control characters escaped.
+std::string Quoted(const std::string& utf8) {
     constexpr std::size_t kShown = 60;
-    std::size_t end = text.size();
-    if (end > kShown) {
-        end = kShown;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-    }
+    std::string text =
+        PasteTextFromUtf8(std::string_view(utf8).substr(0, 4 * kShown)).value_or(std::string());
+    const bool cut = text.size() > kShown || utf8.size() > 4 * kShown;
+    text.resize(std::min(text.size(), kShown));
     std::string quoted = "\"";
-    for (std::size_t i = 0; i < end; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
         if (c == '\n') {
             quoted += "\\n";
         } else if (c == '\t') {
             quoted += "\\t";
         } else if (c == '\r') {
             quoted += "\\r";
-        } else if (c < 0x20 || c == 0x7F) {
+        } else if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 ||
+                   c == 0x9D) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
             quoted += escaped;
         } else {
-            quoted += static_cast<char>(c);
+            quoted += Cp1252ToUtf8(std::string(1, ch));
         }
     }
-    quoted += end < text.size() ? "\"..." : "\"";
+    quoted += cut ? "\"..." : "\"";
     return quoted;
 }
 
