@@ -38,8 +38,13 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 bench: build
 	@for b in $(BUILD)/bench/quindor_bench*; do [ -x "$$b" ] && "$$b"; done
 
-install: build
-	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+PREFIX ?= /usr/local
+
+# The prefix is set at configure time: the program looks for its lists there.
+install: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
