@@ -1,0 +1,37 @@
+#include "PanelExchange.h"
+
+#include "exchange/PasteDate.h"
+#include "text/Cp1252.h"
+
+CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row) {
+    CRowValues v;
+    if (row == ROW_ROMAN)
+        panel.GetRomanFields(v.nFirst, v.nSecond, v.nThird, v.nFourth);
+    else
+        panel.GetRowFields(row, v.nFirst, v.nSecond, v.nThird);
+    return v;
+}
+
+bool CanCopyRow(CCalendarPanel& panel, CalendarRow row) {
+    return IsRowDateValid(row, ReadRowValues(panel, row));
+}
+
+std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
+                                       const CCopyFormat& format) {
+    const auto text = FormatRowDate(row, ReadRowValues(panel, row), format);
+    if (!text)
+        return std::nullopt;
+    return Cp1252ToUtf8(*text);
+}
+
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8) {
+    return PastedDayFromUtf8(row, clipboardUtf8).has_value();
+}
+
+bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {
+    const auto day = PastedDayFromUtf8(row, clipboardUtf8);
+    if (!day)
+        return false;
+    panel.GoToRowDay(row, *day);
+    return true;
+}

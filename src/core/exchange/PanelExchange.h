@@ -1,0 +1,38 @@
+// The Edit menu's Copy and Paste over the calendar panel. Clipboard texts
+// are UTF-8 here; the panel and the parser work in Windows-1252 inside.
+//
+//   // Copy "from <row>": enabled exactly when CanCopyRow.
+//   if (auto text = CopyRowText(panel, ROW_JEWISH, CopyFormatOf(settings)))
+//       clipboard->setText(QString::fromStdString(*text));
+//   // Paste "to <row>": enabled exactly when CanPasteIntoRow on the
+//   // clipboard's current text; PasteIntoRow moves every row to that day.
+//   PasteIntoRow(panel, ROW_JEWISH, clipboard->text().toStdString());
+#pragma once
+
+#include "exchange/CopyFormat.h"
+#include "exchange/RowValues.h"
+#include "panel/CalendarPanel.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The row's values as its readers give them (list positions, the year text's
+// leading integer; in the Roman-style row count, kind, month, year).
+CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row);
+
+// The row holds a complete, valid date. Nothing is shown or changed.
+bool CanCopyRow(CCalendarPanel& panel, CalendarRow row);
+
+// The text to put on the clipboard (UTF-8, no line ending), or nothing when
+// the row holds no valid date.
+std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
+                                       const CCopyFormat& format);
+
+// The row reads the clipboard text as a date (two-digit year included).
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8);
+
+// Shows the date the text names in the row and brings every other row into
+// step, exactly as after the user's own edit of that row. False, and the
+// panel untouched, when the row refuses the text.
+bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8);
