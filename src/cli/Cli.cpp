@@ -24,8 +24,9 @@ constexpr Command kCommands[] = {
      "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line",
      CmdFeasts},
     {"show",
-     "show [--jd N] [--saints none|gregorian|julian|auto] [--present] [--no-feasts]\n"
-     "       [--reform JD]              the panel as text for one day (default: today)",
+     "show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
+     "       [--no-feasts] [--reform JD]  the panel as text for one day (default: today;\n"
+     "       TEXT is read as pasting it into the CAL row would)",
      CmdShow},
     {"convert",
      "convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"

@@ -32,9 +32,13 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     day.SetToday();
     CPanelOptions options;
     std::int32_t reform = g_jdGregorianStart;
+    int fromRow = ROW_GREGORIAN; // the row a pasted text goes into
+    bool dayGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        if ((arg == "--jd" || arg == "--from") && dayGiven)
+            return Fail(err, kExitUsage, "show takes one of --jd and --from");
         if (arg == "--jd") {
             if (!hasValue)
                 return Fail(err, kExitUsage, "--jd needs a day number");
@@ -43,6 +47,18 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage,
                             "'" + args[i] + "' is not a day number from 1 to 2816787");
             day = *value;
+            dayGiven = true;
+        } else if (arg == "--from") {
+            if (i + 2 >= args.size())
+                return Fail(err, kExitUsage, "--from needs a calendar and the TEXT of a date");
+            fromRow = CalendarRowOfName(args[++i]);
+            if (fromRow < 0)
+                return Fail(err, kExitUsage, "'" + args[i] + "' is not a calendar");
+            std::int32_t pasted = 0;
+            if (!ReadPastedDay(fromRow, args[++i], pasted, err))
+                return kExitRefused;
+            day = pasted;
+            dayGiven = true;
         } else if (arg == "--saints") {
             if (!hasValue)
                 return Fail(err, kExitUsage, "--saints needs none, gregorian, julian or auto");
@@ -90,7 +106,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     g_jdGregorianStart = reform;
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
-    panel.GoToRowDay(ROW_GREGORIAN, day);
+    panel.GoToRowDay(fromRow, day);
     if (loadLists)
         FreeDayNameLists();
     g_jdGregorianStart = savedGregorianStart;
