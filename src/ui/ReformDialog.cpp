@@ -1,0 +1,242 @@
+#include "ReformDialog.h"
+
+#include "HelpWindow.h"
+#include "Icons.h"
+#include "TextBridge.h"
+#include "panel/CalendarPanel.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+CDialogUnits DialogUnitsOf(const QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    CDialogUnits units;
+    units.nCharWidth = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+    units.nCharHeight = metrics.height();
+    return units;
+}
+
+QAbstractButton* MakeIconButton(QWidget* parent, const QIcon& icon, const QString& tooltip) {
+    auto* button = new QPushButton(parent);
+    button->setIcon(icon);
+    button->setIconSize(QSize(16, 16));
+    // Square, as tall as the boxes beside it.
+    QLineEdit probe;
+    probe.setFont(parent->font());
+    const int side = probe.sizeHint().height();
+    button->setFixedSize(side + 2, side);
+    button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QAbstractButton* MakeHelpButton(QWidget* parent) {
+    QAbstractButton* button =
+        MakeIconButton(parent, parent->style()->standardIcon(QStyle::SP_TitleBarContextHelpButton),
+                       QStringLiteral("Help"));
+    button->setObjectName(QStringLiteral("ctl4"));
+    return button;
+}
+
+void ShowDialogWarning(QWidget* dialog, const QString& text) {
+    QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : dialog;
+    QMessageBox::warning(owner, QString(), text);
+}
+
+CReformDialog::CReformDialog(CFrameSettings& settings, CSettingsStore& store, CCalendarPanel& panel,
+                             CHelpLauncher& help, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_store(store), m_panel(panel),
+      m_model(settings.m_nGregCountry, settings.m_dtGregStart) {
+    setWindowTitle(QStringLiteral("Beginning of Gregorian Calendar"));
+    m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
+    CreateControls(help);
+    WriteForm();
+    InstallHelpKey(this, help, EHelpTrigger::GregorianReformDialog);
+}
+
+CReformDialog::~CReformDialog() {
+    // Focus leaving the boxes while the dialog is torn down must not reach the model.
+    m_day->lineEdit()->removeEventFilter(this);
+    m_month->lineEdit()->removeEventFilter(this);
+}
+
+void CReformDialog::CreateControls(CHelpLauncher& help) {
+    const CDialogUnits units = DialogUnitsOf(this);
+
+    m_country = new QComboBox(this);
+    m_country->setObjectName(QStringLiteral("ctl1033"));
+    m_country->setMaxVisibleItems(15);
+    // Each item carries its first Gregorian day, as the model links them.
+    const auto& countries = CReformDialogModel::GetCountryList();
+    for (std::size_t i = 0; i < countries.size(); ++i) {
+        const int position = static_cast<int>(i);
+        m_country->addItem(FromCp1252(countries[i]),
+                           CReformDialogModel::GetCountryItemData(position).GetDayNumber());
+    }
+
+    auto makeCombo = [this](const std::vector<std::string>& list, const char* name) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QLatin1String(name));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // the model completes month names itself
+        combo->setMaxVisibleItems(12);
+        for (const std::string& entry : list)
+            combo->addItem(FromCp1252(entry));
+        combo->lineEdit()->installEventFilter(this);
+        return combo;
+    };
+    m_day = makeCombo(CReformDialogModel::GetDayList(), "ctl1034");
+    m_month = makeCombo(CReformDialogModel::GetMonthList(), "ctl1035");
+    m_year = new QLineEdit(this);
+    m_year->setObjectName(QStringLiteral("ctl1036"));
+
+    // Room for "31", the longest month name and a four-digit year with a sign.
+    m_day->setMinimumWidth(units.ToPixelsX(32));
+    m_month->setMinimumWidth(units.ToPixelsX(64));
+    m_year->setFixedWidth(units.ToPixelsX(36));
+
+    m_display = MakeIconButton(this, MakeIcon(QuindorIcon::Today),
+                               QStringLiteral("Display the beginning date"));
+    m_display->setObjectName(QStringLiteral("ctl1055"));
+    m_helpButton = MakeHelpButton(this);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_day);
+    dateRow->addWidget(m_month, 1);
+    dateRow->addWidget(m_year);
+    dateRow->addWidget(m_display);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_helpButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_country);
+    layout->addLayout(dateRow);
+    layout->addSpacing(units.ToPixelsY(4));
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_country, &QComboBox::activated, this, [this](int index) {
+        ReadForm();
+        m_model.OnCountrySelected(index);
+        WriteForm();
+    });
+    connect(m_day, &QComboBox::activated, this, [this](int index) {
+        ReadForm();
+        m_model.OnDaySelected(index);
+        WriteForm();
+    });
+    connect(m_month, &QComboBox::activated, this, [this](int index) {
+        ReadForm();
+        m_model.OnMonthSelected(index);
+        WriteForm();
+    });
+    connect(m_month->lineEdit(), &QLineEdit::textEdited, this, &CReformDialog::OnMonthEdited);
+    connect(m_display, &QAbstractButton::clicked, this, &CReformDialog::OnDisplay);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &CReformDialog::accept);
+    ConnectHelpButton(m_helpButton, help, EHelpTrigger::GregorianReformDialog);
+}
+
+void CReformDialog::ReadForm() {
+    m_model.SetDayText(ToCp1252(m_day->currentText()));
+    m_model.SetMonthText(ToCp1252(m_month->currentText()));
+    m_model.SetYearText(ToCp1252(m_year->text()));
+}
+
+void CReformDialog::WriteForm() {
+    if (m_country->currentIndex() != m_model.GetCountrySelection())
+        m_country->setCurrentIndex(m_model.GetCountrySelection());
+    // An unchanged text is left alone so the cursor stays under the user's hands.
+    auto put = [](QLineEdit* edit, const std::string& text) {
+        const QString value = FromCp1252(text);
+        if (edit->text() != value)
+            edit->setText(value);
+    };
+    put(m_day->lineEdit(), m_model.GetDayText());
+    put(m_month->lineEdit(), m_model.GetMonthText());
+    put(m_year, m_model.GetYearText());
+}
+
+bool CReformDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        (watched == m_day->lineEdit() || watched == m_month->lineEdit())) {
+        // A drop-down list opening is not the user leaving the box.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            ReadForm();
+            if (watched == m_day->lineEdit())
+                m_model.OnDayKillFocus();
+            else
+                m_model.OnMonthKillFocus();
+            WriteForm();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CReformDialog::OnMonthEdited(const QString& text) {
+    m_model.SetMonthText(ToCp1252(text));
+    const auto selection = m_model.OnMonthEditChange();
+    if (!selection)
+        return;
+    QLineEdit* edit = m_month->lineEdit();
+    const QString completed = FromCp1252(m_model.GetMonthText());
+    if (edit->text() != completed)
+        edit->setText(completed);
+    // Select backwards so the cursor stays after what was typed.
+    const int length = selection->nEnd - selection->nStart;
+    edit->setSelection(selection->nStart + length, -length);
+}
+
+void CReformDialog::OnDisplay() {
+    ReadForm();
+    const CPanelMove move = m_model.OnDisplayBeginning();
+    WriteForm();
+    if (move.bMove)
+        m_panel.GoToRowDay(move.nRow, move.day);
+    else
+        Warn(move.strMessage);
+}
+
+void CReformDialog::accept() {
+    ReadForm();
+    const CReformChoice choice = m_model.OnOK();
+    WriteForm();
+    if (!choice.bAccepted) {
+        Warn(choice.strMessage);
+        return;
+    }
+    // A store that cannot be written is not reported: the new day holds for this run.
+    ApplyReformChoice(choice, m_settings, m_store);
+    m_panel.RecheckCivilMarker();
+    QDialog::accept();
+}
+
+void CReformDialog::Warn(const std::string& message) {
+    if (m_warn)
+        m_warn(FromCp1252(message));
+}
+
+void RunReformDialog(QWidget* parent, CFrameSettings& settings, CSettingsStore& store,
+                     CCalendarPanel& panel, CHelpLauncher& help) {
+    CReformDialog dialog(settings, store, panel, help, parent);
+    dialog.exec();
+}
