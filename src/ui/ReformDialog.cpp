@@ -227,6 +227,8 @@ void CReformDialog::accept() {
     // A store that cannot be written is not reported: the new day holds for this run.
     ApplyReformChoice(choice, m_settings, m_store);
     m_panel.RecheckCivilMarker();
+    // The marker's change alone does not reach the view; a form write does.
+    m_panel.WriteForm();
     QDialog::accept();
 }
 

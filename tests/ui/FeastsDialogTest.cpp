@@ -131,33 +131,6 @@ private slots:
             dialog->CalculateButton()->click();
             QCOMPARE(Feasts(*dialog)[1], QStringLiteral("15 April 1582"));
         }
-        TypeYear(*dialog, QStringLiteral("33"));
-        LeaveYear(*dialog);
-        QCOMPARE(Feasts(*dialog)[1], QStringLiteral("05 April 33"));
-        QCOMPARE(Indicator(*dialog), 'J');
-    }
-
-    // The reckoning a year opens in follows the reform day's Julian year.
-    void openingReckoning() {
-        const struct {
-            std::int32_t year;
-            std::int32_t reform;
-            char indicator;
-        } table[] = {
-            {1583, kDefaultGregorianStart, 'G'},
-            {1700, 2361222, 'J'},
-            {1751, 2361222, 'J'},
-            {1752, 2361222, 'G'},
-            {2999, 2424882, 'G'},
-            {1583, 2299161, 'G'},
-        };
-        for (const auto& row : table) {
-            CRig rig;
-            auto dialog = rig.Open(row.year, row.reform);
-            QCOMPARE(Indicator(*dialog), row.indicator);
-            dialog->CalculateButton()->click();
-            QCOMPARE(Indicator(*dialog), row.indicator == 'G' ? 'J' : 'G');
-        }
     }
 
     void yearsOutOfRangeGiveNothing() {
