@@ -1,8 +1,10 @@
 #include "MainFrame.h"
 
 #include "Commands.h"
+#include "FeastsDialog.h"
 #include "Icons.h"
 #include "QuindorView.h"
+#include "ReformDialog.h"
 #include "panel/DateCommands.h"
 
 #include <QAction>
@@ -18,6 +20,8 @@ namespace {
 
 // The toolbar's fixed height, which the row layout adds to the window.
 constexpr int kToolBarHeight = kLayoutToolBar;
+// How long a frozen window must rest before its new place is stored.
+constexpr int kPositionSettleMs = 250;
 
 QRect DesktopRect() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -30,13 +34,24 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_store(std::move(store)) {
+    m_positionTimer.setSingleShot(true);
+    m_positionTimer.setInterval(kPositionSettleMs);
+    connect(&m_positionTimer, &QTimer::timeout, this, [this] {
+        Store(SET_X);
+        Store(SET_Y);
+    });
     const QRect desktop = DesktopRect();
     m_settings = ReadFrameSettings(*m_store, desktop.x() + desktop.width(),
                                    desktop.y() + desktop.height());
     g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    FlushPosition();
+    // The panel asks its owner for options; it must go while this frame is whole.
+    delete m_view;
+    m_view = nullptr;
+}
 
 void CMainFrame::CreateFrame() {
     setWindowTitle(QStringLiteral("Quindor"));
@@ -246,6 +261,14 @@ void CMainFrame::OnCommand(int id) {
             if (panel)
                 OnNextDay(*panel);
             break;
+        case ID_GREGORIAN_REFORM:
+            if (panel)
+                RunReformDialog(this, m_settings, *m_store, *panel, m_help);
+            break;
+        case ID_MOVABLE_FEASTS:
+            if (panel)
+                RunFeastsDialog(this, PanelFeastsYear(*panel), m_settings, *panel, m_help);
+            break;
         case ID_HELP_TOPICS:
             ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);
             break;
@@ -280,7 +303,7 @@ void CMainFrame::UpdateCommandStates() {
         Action(ID_COPY_FIRST + row)->setEnabled(false);
         Action(ID_PASTE_FIRST + row)->setEnabled(false);
     }
-    for (const int id : {ID_COPY_FORMAT, ID_GREGORIAN_REFORM, ID_MOVABLE_FEASTS, ID_SAINTS})
+    for (const int id : {ID_COPY_FORMAT, ID_SAINTS})
         Action(id)->setEnabled(false);
 }
 
@@ -326,6 +349,7 @@ void CMainFrame::ToggleFreeze() {
         m_settings.m_nPosX = x();
         m_settings.m_nPosY = y();
     }
+    m_positionTimer.stop();
     Store(SET_X);
     Store(SET_Y);
 }
@@ -338,6 +362,15 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
         return;
     m_settings.m_nPosX = x();
     m_settings.m_nPosY = y();
+    // A drag moves the window many times a second and each write waits for
+    // the disk: store the place once the window comes to rest.
+    m_positionTimer.start();
+}
+
+void CMainFrame::FlushPosition() {
+    if (!m_positionTimer.isActive())
+        return;
+    m_positionTimer.stop();
     Store(SET_X);
     Store(SET_Y);
 }
@@ -372,4 +405,9 @@ void CMainFrame::ShowAbout() {
                        "<p>Press F1 in the window, or choose <i>Help topics</i>, for the "
                        "manual.</p>")
             .arg(QApplication::applicationVersion()));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    FlushPosition();
+    QMainWindow::closeEvent(event);
 }

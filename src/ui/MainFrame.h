@@ -10,6 +10,7 @@
 #endif
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -50,6 +51,7 @@ public:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text,
@@ -63,6 +65,8 @@ private:
     void ApplyOnTop();
     void ShowAbout();
     void SetWindowHeight(int height);
+    // Stores a frozen place still waiting for the window to come to rest.
+    void FlushPosition();
 
     std::unique_ptr<CSettingsStore> m_store;
     CFrameSettings m_settings;
@@ -71,4 +75,5 @@ private:
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     bool m_bCreating = true;
+    QTimer m_positionTimer;
 };
