@@ -1,6 +1,7 @@
 #include "MovableFeasts.h"
 
 #include "ReformCountries.h"
+#include "panel/FieldText.h"
 #include "text/StringTable.h"
 
 #include <cstdio>
@@ -67,7 +68,7 @@ std::string FormatFeastDate(const CJulianDay& day, bool gregorian) {
 
 std::int32_t FeastsStartYear(bool gregorianMarkerShown, std::string_view gregorianYearText,
                              std::string_view julianYearText) {
-    return LeadingInt(gregorianMarkerShown ? gregorianYearText : julianYearText);
+    return ReadLeadingInt(gregorianMarkerShown ? gregorianYearText : julianYearText);
 }
 
 CFeastsDialogModel::CFeastsDialogModel(std::int32_t startYear, const CJulianDay& reformStart)
@@ -79,7 +80,7 @@ CFeastsDialogModel::CFeastsDialogModel(std::int32_t startYear, const CJulianDay&
 }
 
 void CFeastsDialogModel::ReadYear() {
-    m_nYear = LeadingInt(m_strYear);
+    m_nYear = ReadLeadingInt(m_strYear);
 }
 
 void CFeastsDialogModel::OnYearKillFocus() {

@@ -1,6 +1,7 @@
 #include "ReformDialog.h"
 
 #include "ReformCountries.h"
+#include "panel/FieldText.h"
 #include "text/StringTable.h"
 
 #include <cstdio>
@@ -95,13 +96,13 @@ void CReformDialogModel::OnDayKillFocus() {
 }
 
 void CReformDialogModel::OnMonthKillFocus() {
-    const std::int32_t month = LeadingInt(m_strMonth);
+    const std::int32_t month = ReadLeadingInt(m_strMonth);
     if (month >= 1 && month <= 12)
         m_strMonth = MonthName(month);
 }
 
 std::optional<CEditSelection> CReformDialogModel::OnMonthEditChange() {
-    if (LeadingInt(m_strMonth) != 0)
+    if (ReadLeadingInt(m_strMonth) != 0)
         return std::nullopt;
     const std::string* found = nullptr;
     for (const auto& name : GetMonthList()) {
@@ -123,7 +124,7 @@ CGregorianDate CReformDialogModel::ReadDate() {
     OnDayKillFocus();
     OnMonthKillFocus();
     return {ListPosition(GetDayList(), m_strDay), ListPosition(GetMonthList(), m_strMonth),
-            LeadingInt(m_strYear)};
+            ReadLeadingInt(m_strYear)};
 }
 
 CPanelMove CReformDialogModel::OnDisplayBeginning() {

@@ -41,11 +41,6 @@ struct CEditSelection {
 
 namespace reform_detail {
 
-// The leading signed decimal integer of a text (leading blanks and one sign
-// skipped); 0 without digits. Saturates beyond 32 bits.
-std::int32_t LeadingInt(std::string_view text);
-bool EqualsNoCase(std::string_view a, std::string_view b);
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // "January" .. "December".
 const std::vector<std::string>& MonthNames();
 // Name of month 1..12; empty otherwise.
