@@ -1,6 +1,7 @@
 #include "CopyFormat.h"
 
 #include "settings/FrameSettings.h"
+#include "text/Ordinal.h"
 
 #include <cstdio>
 
@@ -23,23 +24,6 @@ std::string MonthText(CalendarRow row, std::int32_t month, std::int32_t form) {
     if (form == 0 || form == 1)
         return Decimal(month, form == 1);
     return RowMonthName(row, month);
-}
-
-const char* OrdinalEnding(std::int32_t count) {
-    switch (count) {
-    case 1:
-    case 21:
-    case 31:
-        return "st";
-    case 2:
-    case 22:
-        return "nd";
-    case 3:
-    case 23:
-        return "rd";
-    default:
-        return "th";
-    }
 }
 
 } // namespace
@@ -70,7 +54,7 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
     const bool names = format.nMonth != 0 && format.nMonth != 1;
     if (count != 1) {
         text = Decimal(count, twoDigitDay);
-        text += names ? std::string(OrdinalEnding(count)) + " day of " : separator;
+        text += names ? std::string(OrdinalSuffix(count)) + " day of " : separator;
     }
     text += RomanKindName(values.nSecond) + separator +
             MonthText(ROW_ROMAN, values.nThird, format.nMonth) + separator +

@@ -1,6 +1,7 @@
 #include "saints/SaintSearch.h"
 
 #include "daynames/DayNameLists.h"
+#include "text/Ordinal.h"
 #include "text/StringTable.h"
 
 #include <algorithm>
@@ -169,23 +170,6 @@ struct CFormSlot {
 std::vector<CFormSlot>& FormCache() {
     static std::vector<CFormSlot> cache;
     return cache;
-}
-
-const char* DaySuffix(std::int32_t day) {
-    switch (day) {
-    case 1:
-    case 21:
-    case 31:
-        return "st";
-    case 2:
-    case 22:
-        return "nd";
-    case 3:
-    case 23:
-        return "rd";
-    default:
-        return "th";
-    }
 }
 
 } // namespace
@@ -376,7 +360,7 @@ std::string FormatResultLine(const CSaintEntry& entry) {
                                       : std::string();
     char date[32];
     std::snprintf(date, sizeof date, " %02d%s", static_cast<int>(entry.nDay),
-                  DaySuffix(entry.nDay));
+                  OrdinalSuffix(entry.nDay));
     return entry.strName + " : " + monthName + date;
 }
 
