@@ -29,3 +29,15 @@ std::optional<std::int32_t> ParseDayNumber(const std::string& text) {
         return std::nullopt;
     return value;
 }
+
+std::string JoinFieldTexts(const std::vector<std::string>& fields) {
+    std::string joined;
+    for (const auto& field : fields) {
+        if (field.empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += field;
+    }
+    return joined;
+}

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr const char* kCalendarNames[ROW_COUNT] = {"gregorian",  "julian", "roman",
-                                                   "republican", "jewish", "muslim"};
 constexpr const char* kRowNames[ROW_COUNT] = {"Gregorian",         "Julian", "Roman-style",
                                               "French Republican", "Jewish", "Muslim"};
 
@@ -51,17 +49,6 @@ std::string Quoted(const std::string& utf8) {
     return quoted;
 }
 
-std::string JoinFields(const std::vector<std::string>& fields) {
-    std::string joined;
-    for (const auto& field : fields) {
-        if (field.empty())
-            continue;
-        if (!joined.empty())
-            joined += ' ';
-        joined += field;
-    }
-    return joined;
-}
 
 // A whole argument that is one of the allowed small numbers.
 std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
@@ -182,7 +169,7 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     for (int row = 0; row < ROW_COUNT; ++row)
         out << kCalendarNames[row] << '\t'
-            << Cp1252ToUtf8(JoinFields(RowFieldTexts(static_cast<CalendarRow>(row), day))) << '\n';
+            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day))) << '\n';
     out << "jd\t" << dayNumber << '\n';
     return kExitOk;
 }

@@ -8,25 +8,6 @@
 #include "panel/CalendarPanel.h"
 #include "text/Cp1252.h"
 
-namespace {
-
-constexpr const char* kRowKeys[ROW_COUNT] = {"gregorian",  "julian", "roman",
-                                             "republican", "jewish", "muslim"};
-
-std::string JoinFields(const std::vector<std::string>& fields) {
-    std::string joined;
-    for (const auto& field : fields) {
-        if (field.empty())
-            continue;
-        if (!joined.empty())
-            joined += ' ';
-        joined += field;
-    }
-    return joined;
-}
-
-} // namespace
-
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CJulianDay day;
     day.SetToday();
@@ -112,7 +93,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     g_jdGregorianStart = savedGregorianStart;
 
     for (int row = 0; row < ROW_COUNT; ++row)
-        out << kRowKeys[row] << '\t' << Cp1252ToUtf8(JoinFields(panel.GetRowTexts(row))) << '\n';
+        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row))) << '\n';
     out << "weekday\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_WEEKDAY_LABEL)) << '\n';
     out << "republican-day\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_REP_LABEL)) << '\n';
     out << "civil\t" << (panel.IsGregorianInForce() ? "gregorian" : "julian") << '\n';
