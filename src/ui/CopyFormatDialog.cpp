@@ -1,0 +1,215 @@
+#include "CopyFormatDialog.h"
+
+#include "HelpWindow.h"
+#include "ReformDialog.h"
+#include "TextBridge.h"
+#include "calendar/JulianDay.h"
+#include "panel/PanelIds.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+
+// The control ids of the dialog's template, kept as object names.
+constexpr int kDayIds[] = {1068, 1069};
+constexpr int kMonthIds[] = {1070, 1071, 1072};
+constexpr int kYearIds[] = {1073, 1074};
+constexpr int kSeparatorId = 1075;
+
+QString ControlName(int id) {
+    return QStringLiteral("ctl%1").arg(id);
+}
+
+// The position of the checked button, or the frame's value when none is
+// checked: a stored value the dialog has no button for means the same to the
+// copy either way, and it is not lost by pressing OK.
+std::int32_t CheckedOr(const QButtonGroup* group, std::int32_t current) {
+    const int id = group->checkedId();
+    return id >= 0 ? id : current;
+}
+
+void Check(QButtonGroup* group, std::int32_t form) {
+    // An exclusive group would keep its old button; a value without a button
+    // shows none checked.
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == form);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+CCopyFormatDialog::CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store,
+                                     CHelpLauncher& help, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_store(store) {
+    setWindowTitle(QStringLiteral("Copy Format"));
+    CreateControls(help);
+    // The preview is elided to the width the layout gives it, so lay out first.
+    layout()->activate();
+    WriteForm();
+    InstallHelpKey(this, help, EHelpTrigger::CopyFormatDialog);
+}
+
+void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
+    const CDialogUnits units = DialogUnitsOf(this);
+
+    auto makeGroup = [this](const QString& title, std::initializer_list<const char*> texts,
+                            const int* ids, QRadioButton** buttons, QButtonGroup*& group) {
+        auto* box = new QGroupBox(title, this);
+        auto* column = new QVBoxLayout(box);
+        group = new QButtonGroup(this);
+        int form = 0;
+        for (const char* text : texts) {
+            auto* button = new QRadioButton(QString::fromLatin1(text), box);
+            button->setObjectName(ControlName(ids[form]));
+            group->addButton(button, form);
+            column->addWidget(button);
+            buttons[form] = button;
+            ++form;
+        }
+        column->addStretch(1);
+        connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on)
+                UpdatePreview();
+        });
+        return box;
+    };
+    QGroupBox* day =
+        makeGroup(QStringLiteral("Day"), {"3", "03"}, kDayIds, m_day.data(), m_dayGroup);
+    QGroupBox* month = makeGroup(QStringLiteral("Month"), {"6", "06", "June"}, kMonthIds,
+                                 m_month.data(), m_monthGroup);
+    QGroupBox* year =
+        makeGroup(QStringLiteral("Year"), {"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
+
+    m_separator = new QComboBox(this);
+    m_separator->setObjectName(ControlName(kSeparatorId));
+    m_separator->setEditable(true);
+    m_separator->setInsertPolicy(QComboBox::NoInsert);
+    // Completion would turn a typed space into the list's space and stop there.
+    m_separator->setCompleter(nullptr);
+    m_separator->addItem(QStringLiteral(" "));
+    m_separator->addItem(QStringLiteral("/"));
+    // The store keeps nine characters; the box takes no more.
+    m_separator->lineEdit()->setMaxLength(static_cast<int>(kMaxCopySeparator));
+    m_separator->setMinimumWidth(units.ToPixelsX(48));
+    connect(m_separator, &QComboBox::editTextChanged, this, &CCopyFormatDialog::UpdatePreview);
+
+    auto* separatorLabel = new QLabel(QStringLiteral("Separator"), this);
+    separatorLabel->setBuddy(m_separator);
+    auto* separatorRow = new QHBoxLayout;
+    separatorRow->addWidget(separatorLabel);
+    separatorRow->addWidget(m_separator);
+    separatorRow->addStretch(1);
+
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setTextFormat(Qt::PlainText);
+    // A long separator must not widen the dialog; the text is elided instead.
+    m_preview->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_preview->setMinimumHeight(m_preview->fontMetrics().height());
+
+    m_helpButton = MakeHelpButton(this);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(day);
+    groups->addWidget(month);
+    groups->addWidget(year);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_helpButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addLayout(separatorRow);
+    layout->addWidget(m_preview);
+    layout->addSpacing(units.ToPixelsY(4));
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_ok, &QPushButton::clicked, this, &CCopyFormatDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ConnectHelpButton(m_helpButton, help, EHelpTrigger::CopyFormatDialog);
+}
+
+void CCopyFormatDialog::WriteForm() {
+    Check(m_dayGroup, m_settings.m_nFmtDay);
+    Check(m_monthGroup, m_settings.m_nFmtMonth);
+    Check(m_yearGroup, m_settings.m_nFmtYear);
+    m_separator->setEditText(FromCp1252(m_settings.m_strSeparator));
+    UpdatePreview();
+}
+
+CCopyFormat CCopyFormatDialog::FormatOfControls() const {
+    CCopyFormat format;
+    format.nDay = CheckedOr(m_dayGroup, m_settings.m_nFmtDay);
+    format.nMonth = CheckedOr(m_monthGroup, m_settings.m_nFmtMonth);
+    format.nYear = CheckedOr(m_yearGroup, m_settings.m_nFmtYear);
+    std::string separator = ToCp1252(m_separator->currentText());
+    // A stored text ends at its first NUL, so the copy would too.
+    separator = separator.substr(0, separator.find('\0'));
+    if (separator.size() > kMaxCopySeparator)
+        separator.resize(kMaxCopySeparator);
+    format.strSeparator = separator;
+    return format;
+}
+
+void CCopyFormatDialog::UpdatePreview() {
+    CJulianDay today;
+    today.SetToday();
+    const auto text = FormatDayInRow(ROW_GREGORIAN, today, FormatOfControls());
+    if (!text) {
+        m_preview->clear();
+        return;
+    }
+    const QString full = QStringLiteral("Today: ") + FromCp1252(*text);
+    m_preview->setText(
+        m_preview->fontMetrics().elidedText(full, Qt::ElideRight, m_preview->width()));
+    m_preview->setToolTip(full);
+}
+
+QRadioButton* CCopyFormatDialog::DayButton(int form) const {
+    return form >= 0 && form < 2 ? m_day[static_cast<std::size_t>(form)] : nullptr;
+}
+
+QRadioButton* CCopyFormatDialog::MonthButton(int form) const {
+    return form >= 0 && form < 3 ? m_month[static_cast<std::size_t>(form)] : nullptr;
+}
+
+QRadioButton* CCopyFormatDialog::YearButton(int form) const {
+    return form >= 0 && form < 2 ? m_year[static_cast<std::size_t>(form)] : nullptr;
+}
+
+void CCopyFormatDialog::accept() {
+    const CCopyFormat format = FormatOfControls();
+    // The next copy uses the new format whether or not the store takes it.
+    m_settings.m_nFmtDay = format.nDay;
+    m_settings.m_nFmtMonth = format.nMonth;
+    m_settings.m_nFmtYear = format.nYear;
+    m_settings.m_strSeparator = format.strSeparator;
+    for (const ESetting setting : {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR})
+        WriteSetting(m_store, m_settings, setting);
+    QDialog::accept();
+}
+
+void RunCopyFormatDialog(QWidget* parent, CFrameSettings& settings, CSettingsStore& store,
+                         CHelpLauncher& help) {
+    CCopyFormatDialog dialog(settings, store, help, parent);
+    dialog.exec();
+}

@@ -1,0 +1,76 @@
+// "Copy Format": how a row's date is written when it is copied. The day with
+// or without a leading zero, the month as a number or its name, the year in
+// full or on two digits, and the text between the parts. OK hands the four
+// values to the frame's settings and writes each one to the store; Cancel
+// leaves both alone.
+//
+//   CCopyFormatDialog dialog(settings, store, help, frame);
+//   dialog.exec();
+#pragma once
+
+// The core headers use C++20 library parts the meta-object compiler cannot parse.
+#ifndef Q_MOC_RUN
+#include "exchange/CopyFormat.h"
+#include "settings/FrameSettings.h"
+#endif
+
+#include <QDialog>
+
+#include <array>
+
+class CHelpLauncher;
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class CCopyFormatDialog : public QDialog {
+    Q_OBJECT
+public:
+    CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store, CHelpLauncher& help,
+                      QWidget* parent = nullptr);
+
+    // The format the controls hold now. A group with no button checked (a
+    // stored value the dialog has no button for) keeps the frame's value.
+    CCopyFormat FormatOfControls() const;
+
+    // Widgets, for tests. Buttons by position in their group.
+    QRadioButton* DayButton(int form) const;
+    QRadioButton* MonthButton(int form) const;
+    QRadioButton* YearButton(int form) const;
+    QComboBox* SeparatorCombo() const { return m_separator; }
+    QLabel* PreviewLabel() const { return m_preview; }
+    QAbstractButton* HelpButton() const { return m_helpButton; }
+    QPushButton* OkButton() const { return m_ok; }
+    QPushButton* CancelButton() const { return m_cancel; }
+
+public slots:
+    // OK: the four values into the frame's settings, then each to the store.
+    void accept() override;
+
+private:
+    void CreateControls(CHelpLauncher& help);
+    void WriteForm();
+    void UpdatePreview();
+
+    CFrameSettings& m_settings;
+    CSettingsStore& m_store;
+
+    QButtonGroup* m_dayGroup = nullptr;
+    QButtonGroup* m_monthGroup = nullptr;
+    QButtonGroup* m_yearGroup = nullptr;
+    std::array<QRadioButton*, 2> m_day{};
+    std::array<QRadioButton*, 3> m_month{};
+    std::array<QRadioButton*, 2> m_year{};
+    QComboBox* m_separator = nullptr;
+    QLabel* m_preview = nullptr;
+    QAbstractButton* m_helpButton = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+// The "Copy Format ..." command: runs the dialog modally over the main window.
+void RunCopyFormatDialog(QWidget* parent, CFrameSettings& settings, CSettingsStore& store,
+                         CHelpLauncher& help);
