@@ -1,0 +1,68 @@
+#include "Clipboard.h"
+
+#include "exchange/PanelExchange.h"
+#include "exchange/PasteDate.h"
+#include "settings/FrameSettings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+// Well above any date's length in any encoding the text may pass through,
+// yet small enough that looking at it costs nothing.
+constexpr qsizetype kMaxClipboardText = static_cast<qsizetype>(kMaxPasteText) * 4;
+
+bool IsCalendarRow(int row) {
+    return row >= 0 && row < ROW_COUNT;
+}
+
+} // namespace
+
+bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& settings) {
+    if (!IsCalendarRow(row))
+        return false;
+    const auto text = CopyRowText(panel, static_cast<CalendarRow>(row), CopyFormatOf(settings));
+    if (!text)
+        return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(QString::fromStdString(*text));
+    return true;
+}
+
+QString ClipboardTextForPaste() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data || !data->hasText())
+        return QString();
+    QString text = data->text();
+    // The text ends at its first NUL, as a C string on the clipboard does;
+    // only the bounded head is searched.
+    const qsizetype head = std::min(text.size(), kMaxClipboardText + 1);
+    const qsizetype nul = QStringView(text).first(head).indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        text.truncate(nul);
+    if (text.size() > kMaxClipboardText)
+        return QString();
+    return text;
+}
+
+bool CanPasteRow(int row) {
+    if (!IsCalendarRow(row))
+        return false;
+    const QString text = ClipboardTextForPaste();
+    return !text.isEmpty() && CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString());
+}
+
+bool PasteRowFromClipboard(CCalendarPanel& panel, int row) {
+    if (!IsCalendarRow(row))
+        return false;
+    const QString text = ClipboardTextForPaste();
+    return !text.isEmpty() &&
+           PasteIntoRow(panel, static_cast<CalendarRow>(row), text.toStdString());
+}

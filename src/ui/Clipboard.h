@@ -1,0 +1,31 @@
+// The Edit menu's Copy and Paste over the system clipboard's plain text.
+// Every refusal is silent: the functions report it and touch nothing.
+//
+//   // Copy "from <row>", enabled exactly when CanCopyRow(panel, row):
+//   CopyRowToClipboard(panel, row, settings);
+//   // Paste "to <row>", enabled exactly when CanPasteRow(row), asked again
+//   // each time the Paste menu is about to show:
+//   PasteRowFromClipboard(panel, row);
+#pragma once
+
+#include <QString>
+
+class CCalendarPanel;
+struct CFrameSettings;
+
+// Puts the row's date, in the frame's copy format, on the clipboard as plain
+// text. False, and the clipboard untouched, when the row holds no valid date
+// or is no row.
+bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& settings);
+
+// The clipboard's plain text as a paste reads it: up to its first NUL; empty
+// when the clipboard holds no text, or more text than any date could be (so
+// the Paste menu opens at once whatever the clipboard holds).
+QString ClipboardTextForPaste();
+
+// The clipboard's text names a date the row accepts.
+bool CanPasteRow(int row);
+
+// Shows the clipboard's date in the row and brings every other row into
+// step. False, and the panel untouched, when the row refuses the text.
+bool PasteRowFromClipboard(CCalendarPanel& panel, int row);
