@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -21,19 +22,32 @@ QString KeyOf(std::string_view name) {
 
 // What QSettings itself would swallow without complaint but no settings file
 // of ours can contain: zero bytes, bytes that are not UTF-8, control characters.
+// DEL is the one exception: QSettings escapes every other control character
+// but writes DEL as it is, so a file it wrote itself may hold one.
 bool LooksLikeText(const QByteArray& content) {
     for (char c : content) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 && c != '\t' && c != '\n' && c != '\r') {
             return false;
         }
-        if (u == 0x7F) {
-            return false;
-        }
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(content);
     return !decoder.hasError();
+}
+
+// QSettings locks the file while it writes it and waits up to 30 seconds for
+// a lock it finds. A writer killed between creating its lock and filling it
+// in leaves an empty lock that QSettings cannot tell from a live one; a lock
+// that old is removed here instead, so the next write does not stall.
+constexpr int kStaleLockMs = 1000;
+
+void RemoveStaleLock(const QString& path) {
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (lock.tryLock(2 * kStaleLockMs)) {
+        lock.unlock();
+    }
 }
 
 std::filesystem::path NativePath(const QString& path) {
@@ -105,6 +119,7 @@ EStoreOpen CQtSettingsStore::Open() {
     if (!QDir().mkpath(folder)) {
         return EStoreOpen::Failed;
     }
+    RemoveStaleLock(m_strPath);
 
     EStoreOpen result = EStoreOpen::Existing;
     switch (InspectFile()) {

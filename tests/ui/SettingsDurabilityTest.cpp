@@ -1,0 +1,242 @@
+// The settings file survives what can happen to it: the writing process
+// killed at any moment, values QSettings itself writes in odd ways, a file
+// far too large to be ours. Run with "--write-settings ROUND PATH", the
+// program is the writer that the kill test kills.
+#include "QtSettingsStore.h"
+#include "settings/FrameSettings.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::int32_t kRight = 1920;
+constexpr std::int32_t kBottom = 1080;
+
+#ifdef QUINDOR_SANITIZED
+constexpr int kKillRounds = 6;
+#else
+constexpr int kKillRounds = 15;
+#endif
+
+std::string SeparatorOf(int round) {
+    return "s" + std::to_string(round);
+}
+
+// Every setting of one round holds the round number (the separator "s" and
+// the number), so a file shows how far each write got.
+bool WriteOne(CSettingsStore& store, ESetting setting, int round) {
+    if (setting == SET_SEPARATEUR)
+        return WriteSetting(store, setting, std::string_view(SeparatorOf(round)));
+    return WriteSetting(store, setting, round);
+}
+
+bool WriteRound(const QString& path, int round) {
+    CQtSettingsStore store(path);
+    for (int i = 0; i < SET_COUNT; ++i) {
+        if (!WriteOne(store, static_cast<ESetting>(i), round))
+            return false;
+    }
+    return true;
+}
+
+// The writer: round after round of single-value writes until it is killed.
+// It says "w" once its first write is on disk.
+int RunWriter(int firstRound, const QString& path) {
+    CQtSettingsStore store(path);
+    bool told = false;
+    for (int round = firstRound;; ++round) {
+        for (int i = 0; i < SET_COUNT; ++i) {
+            if (!WriteOne(store, static_cast<ESetting>(i), round))
+                return 1;
+            if (!told) {
+                std::fputs("w\n", stdout);
+                std::fflush(stdout);
+                told = true;
+            }
+        }
+    }
+}
+
+// The round a setting holds in the file, read as the program reads it.
+std::optional<int> RoundOf(CSettingsStore& store, ESetting setting) {
+    const char* name = SettingDef(setting).szName;
+    if (setting != SET_SEPARATEUR)
+        return store.ReadInt(name);
+    const std::optional<std::string> text = store.ReadString(name);
+    if (!text || text->empty() || (*text)[0] != 's')
+        return std::nullopt;
+    return std::stoi(text->substr(1));
+}
+
+// A copy at a path QSettings has never seen, so the disk is what is read.
+QString FreshCopy(const QString& path, const QString& folder) {
+    static int count = 0;
+    const QString copy = folder + QStringLiteral("/copy%1.conf").arg(++count);
+    QFile::copy(path, copy);
+    return copy;
+}
+
+} // namespace
+
+class SettingsDurabilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+
+private slots:
+    void init() {
+        const QString shm = QStringLiteral("/dev/shm");
+        m_dir = QFileInfo(shm).isWritable()
+                    ? std::make_unique<QTemporaryDir>(shm + QStringLiteral("/quindor-test-XXXXXX"))
+                    : std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_path = m_dir->filePath(QStringLiteral("Velmont/Quindor.conf"));
+    }
+
+    // The writer is killed at random moments; every time, the file is one
+    // the program trusts, and each setting holds the value of the round
+    // being written or of the round before: the settings written so far in
+    // this round, then the rest of the last one.
+    void killedWriterLeavesOldOrNewValues() {
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+        for (int cycle = 0; cycle < kKillRounds; ++cycle) {
+            const int base = cycle * 100000;
+            QVERIFY(WriteRound(m_path, base));
+
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(),
+                         {QStringLiteral("--write-settings"), QString::number(base + 1), m_path});
+            QVERIFY(writer.waitForStarted());
+            QVERIFY2(writer.waitForReadyRead(30000), "the writer never wrote");
+            QThread::msleep(QRandomGenerator::global()->bounded(40u));
+            writer.kill(); // SIGKILL: no chance to finish a write
+            QVERIFY(writer.waitForFinished());
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+            QVERIFY2(!QFile::exists(m_path + QStringLiteral(".bad")), "the file was set aside");
+            CQtSettingsStore store(FreshCopy(m_path, m_dir->path()));
+            QCOMPARE(store.Open(), EStoreOpen::Existing);
+            const std::optional<int> first = RoundOf(store, static_cast<ESetting>(0));
+            QVERIFY(first.has_value());
+            QVERIFY(*first > base);
+            bool newer = true;
+            for (int i = 0; i < SET_COUNT; ++i) {
+                const auto setting = static_cast<ESetting>(i);
+                const std::optional<int> round = RoundOf(store, setting);
+                QVERIFY2(round.has_value(), SettingDef(setting).szName);
+                if (*round != *first)
+                    newer = false;
+                QCOMPARE(*round, newer ? *first : *first - 1);
+            }
+            store.Close();
+        }
+    }
+
+    // QSettings escapes every control character it writes but DEL; a value
+    // holding one (a separator, or any value of a hand-edited file) must not
+    // make the next start set the whole file aside.
+    void fileWithDelStaysTrusted() {
+        CQtSettingsStore store(m_path);
+        CFrameSettings written = ReadFrameSettings(store, kRight, kBottom);
+        written.m_nFmtMonth = 2;
+        written.m_strSeparator = "\x7f-";
+        QVERIFY(WriteSetting(store, written, SET_FMT_MOIS));
+        QVERIFY(WriteSetting(store, written, SET_SEPARATEUR));
+
+        CQtSettingsStore next(FreshCopy(m_path, m_dir->path()));
+        QCOMPARE(next.Open(), EStoreOpen::Existing);
+        next.Close();
+        QVERIFY(ReadFrameSettings(next, kRight, kBottom) == written);
+
+        // An unknown value whose text QSettings turns into NUL and DEL: it is
+        // kept as found and written back, and the file stays trusted.
+        const QString edited = m_dir->filePath(QStringLiteral("edited/Quindor.conf"));
+        QDir().mkpath(QFileInfo(edited).absolutePath());
+        QFile file(edited);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nFmtJour=0\nOther=@Variant(\\0\\0\\0\x7f\\0)\n");
+        file.close();
+        CQtSettingsStore first(edited);
+        const CFrameSettings read = ReadFrameSettings(first, kRight, kBottom);
+        QCOMPARE(read.m_nFmtDay, 0);
+        CQtSettingsStore again(FreshCopy(edited, m_dir->path()));
+        QCOMPARE(again.Open(), EStoreOpen::Existing);
+        again.Close();
+        QVERIFY(ReadFrameSettings(again, kRight, kBottom) == read);
+    }
+
+    // A writer killed while it created its lock file leaves it empty; the
+    // next start removes it rather than have QSettings wait half a minute
+    // for it at the first write.
+    void emptyLockOfKilledWriterIsRemoved() {
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+        const QString lockPath = m_path + QStringLiteral(".lock");
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-10),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+
+        CQtSettingsStore store(m_path);
+        QCOMPARE(store.Open(), EStoreOpen::Created);
+        QVERIFY(!QFile::exists(lockPath));
+        QVERIFY(store.WriteInt("AffSaints", 2));
+        store.Close();
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom).m_nSaintsMode, 2);
+    }
+
+    // A settings file of 100 MB is set aside without being read, kept whole,
+    // and the program starts on its defaults.
+    void hugeFileIsSetAsideUnread() {
+#ifdef QUINDOR_SANITIZED
+        constexpr qint64 kSize = 16 * 1024 * 1024;
+#else
+        constexpr qint64 kSize = 100 * 1024 * 1024;
+#endif
+        QVERIFY(QDir().mkpath(QFileInfo(m_path).absolutePath()));
+        {
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray chunk("[General]\n");
+            while (chunk.size() < 1024 * 1024)
+                chunk += "AffSaints=0\n";
+            for (qint64 written = 0; written < kSize; written += chunk.size())
+                QCOMPARE(file.write(chunk), chunk.size());
+        }
+        const qint64 size = QFileInfo(m_path).size();
+
+        CQtSettingsStore store(m_path);
+        QVERIFY(ReadFrameSettings(store, kRight, kBottom) == CFrameSettings{});
+        QCOMPARE(QFileInfo(m_path + QStringLiteral(".bad")).size(), size);
+        QVERIFY(QFileInfo(m_path).size() < 4096);
+        CQtSettingsStore next(FreshCopy(m_path, m_dir->path()));
+        QCOMPARE(next.Open(), EStoreOpen::Existing);
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "--write-settings") == 0)
+        return RunWriter(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
+    QCoreApplication app(argc, argv);
+    SettingsDurabilityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SettingsDurabilityTest.moc"
