@@ -1,10 +1,13 @@
 #include "MainFrame.h"
 
+#include "Clipboard.h"
 #include "Commands.h"
+#include "CopyFormatDialog.h"
 #include "FeastsDialog.h"
 #include "Icons.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
+#include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
 
 #include <QAction>
@@ -217,6 +220,12 @@ void CMainFrame::OnCommand(int id) {
         if (panel)
             ArrangeRows(*panel);
         Store(RowShownSetting(row));
+    } else if (id >= ID_COPY_FIRST && id < ID_COPY_FIRST + int{ROW_COUNT}) {
+        if (panel)
+            CopyRowToClipboard(*panel, id - ID_COPY_FIRST, m_settings);
+    } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
+        if (panel)
+            PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST);
     } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {
         m_settings.m_nSaintsMode = id - ID_SAINTS_MODE_FIRST;
         if (panel)
@@ -261,6 +270,9 @@ void CMainFrame::OnCommand(int id) {
             if (panel)
                 OnNextDay(*panel);
             break;
+        case ID_COPY_FORMAT:
+            RunCopyFormatDialog(this, m_settings, *m_store, m_help);
+            break;
         case ID_GREGORIAN_REFORM:
             if (panel)
                 RunReformDialog(this, m_settings, *m_store, *panel, m_help);
@@ -298,13 +310,14 @@ void CMainFrame::UpdateCommandStates() {
     check(ID_SAINTS_TRADITIONAL, m_settings.m_bSaintsPresent == 0);
     check(ID_SAINTS_PRESENT, m_settings.m_bSaintsPresent != 0);
 
-    // Commands whose dialogs and clipboard exchange are not built yet stay greyed.
+    // Copy needs a legal date in the row, paste a text that row can read.
     for (int row = 0; row < ROW_COUNT; ++row) {
-        Action(ID_COPY_FIRST + row)->setEnabled(false);
-        Action(ID_PASTE_FIRST + row)->setEnabled(false);
+        Action(ID_COPY_FIRST + row)
+            ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
+        Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row));
     }
-    for (const int id : {ID_COPY_FORMAT, ID_SAINTS})
-        Action(id)->setEnabled(false);
+    // The saints dialog is not built yet.
+    Action(ID_SAINTS)->setEnabled(false);
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {

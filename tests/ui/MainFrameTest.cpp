@@ -10,6 +10,8 @@
 #include "panel/CalendarPanel.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -308,6 +310,35 @@ private slots:
         m_app.reset(); // closes before the window came to rest
         QCOMPARE(Stored("X").toInt(), last.x());
         QCOMPARE(Stored("Y").toInt(), last.y());
+    }
+
+    void copyAndPasteThroughTheEditMenu() {
+        CMainFrame* frame = Start();
+        Type(frame, FIELD_GREG_DAY, QStringLiteral("14"));
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("July"));
+        Type(frame, FIELD_GREG_YEAR, QStringLiteral("1789"));
+        PressEnter(frame, FIELD_GREG_YEAR);
+        frame->UpdateCommandStates();
+        QVERIFY(frame->Action(ID_COPY_FIRST)->isEnabled());
+        frame->Action(ID_COPY_FIRST)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("14/07/1789"));
+
+        frame->OnCommand(ID_TODAY);
+        frame->UpdateCommandStates();
+        QVERIFY(frame->Action(ID_PASTE_FIRST)->isEnabled());
+        frame->Action(ID_PASTE_FIRST)->trigger();
+        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QStringLiteral("1789"));
+        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("03"));
+
+        // An illegal row cannot be copied; text no row reads cannot be pasted.
+        Type(frame, FIELD_GREG_DAY, QStringLiteral("31"));
+        Type(frame, FIELD_GREG_MONTH, QStringLiteral("June"));
+        frame->UpdateCommandStates();
+        QVERIFY(!frame->Action(ID_COPY_FIRST)->isEnabled());
+        QGuiApplication::clipboard()->setText(QStringLiteral("no date here"));
+        frame->UpdateCommandStates();
+        for (int row = 0; row < ROW_COUNT; ++row)
+            QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
     }
 
     void startsWithoutListFiles() {
