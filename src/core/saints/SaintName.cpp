@@ -749,6 +749,7 @@ CSaintName& CSaintName::operator=(const CSaintName& other) {
 
 void CSaintName::SetText(std::string text) {
     m_strText = std::move(text);
+    CutText();
     m_strNormal.clear();
     m_strKey.clear();
     m_strCompact.clear();

@@ -4,6 +4,7 @@
 // All texts are single-byte Windows-1252.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
@@ -26,12 +27,18 @@ constexpr bool IsConsonant(unsigned char c) {
     return IsLetter(c) && !IsVowel(c);
 }
 
+// Longest text a name keeps, in bytes; a longer one is cut to it. A list
+// name is at most 99 bytes and a typed one no longer than a line, while the
+// forms and the scores of a text cost up to the square of its length: a
+// pasted megabyte must not hold the search for minutes.
+inline constexpr std::size_t kSaintTextMax = 1024;
+
 class CSaintName {
 public:
     enum WordKind : int { kNormalWords = 0, kKeyWords = 1 };
 
     CSaintName() = default;
-    explicit CSaintName(std::string text) : m_strText(std::move(text)) {}
+    explicit CSaintName(std::string text) : m_strText(std::move(text)) { CutText(); }
     CSaintName(const CSaintName& other);
     CSaintName& operator=(const CSaintName& other);
     CSaintName(CSaintName&&) noexcept = default;
@@ -74,6 +81,11 @@ public:
     bool HasWord(int kind, std::string_view word) const;
 
 private:
+    void CutText() {
+        if (m_strText.size() > kSaintTextMax)
+            m_strText.resize(kSaintTextMax);
+    }
+
     std::string m_strText;
     std::string m_strNormal;
     std::string m_strKey;
