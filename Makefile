@@ -1,10 +1,12 @@
 # Set-up and everyday commands. Every target installs what it needs first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build run test test-normal test-asan bench install fuzz clean
+.PHONY: all deps build run test test-normal test-asan test-fuzz fuzz-build bench install fuzz clean
 
 all: build
 
@@ -20,7 +22,7 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@scripts/run-quindor $(BUILD)
 
-test: deps test-normal test-asan
+test: deps test-normal test-asan test-fuzz
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -35,6 +37,20 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets (clang): `make fuzz` runs each for FUZZ_SECONDS, `make
+# test` replays their committed corpora once. See FUZZING.md.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDOR_FUZZ=ON -DQUINDOR_BENCH=OFF
+
+fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+
+test-fuzz: fuzz-build
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	@fuzz/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD)/bench/quindor_bench*; do [ -x "$$b" ] && "$$b"; done
 
@@ -47,4 +63,4 @@ install: deps
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,67 @@
+// The paste parser on arbitrary clipboard text. The first byte picks the
+// row; the rest is the text, as Windows-1252 and as UTF-8.
+//
+// Properties: a text the parser accepts names a valid date of the row; the
+// day a paste shows is in the supported range and, copied back out of that
+// row in full-year form, pastes to the same day.
+#include "FuzzCheck.h"
+
+#include "exchange/CopyFormat.h"
+#include "exchange/PasteDate.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+void CheckDay(CalendarRow row, std::string_view text) {
+    const CPasteParse parse = ParsePastedText(row, text);
+    if (parse.bOk)
+        FUZZ_CHECK(IsRowDateValid(row, parse.values));
+
+    const auto values = PastedValues(row, text);
+    FUZZ_CHECK(!values || parse.bOk);
+    if (values)
+        FUZZ_CHECK(IsRowDateValid(row, *values));
+
+    const auto day = PastedDay(row, text);
+    FUZZ_CHECK(!day || values);
+    if (!day)
+        return;
+    FUZZ_CHECK(day->GetDayNumber() >= kFirstSupportedDay);
+    FUZZ_CHECK(day->GetDayNumber() <= kLastSupportedDay);
+
+    const CRowValues shown = RowValuesOfDay(row, *day);
+    FUZZ_CHECK(shown == *values);
+    const auto copied = FormatDayInRow(row, *day, CCopyFormat{});
+    FUZZ_CHECK(copied.has_value());
+    // Years 1 to 99 written in full read back as two-digit years.
+    const std::int32_t year = row == ROW_ROMAN ? shown.nFourth : shown.nThird;
+    if (ExpandPastedYear(row, year) == year)
+        FUZZ_CHECK(PastedDay(row, *copied) == day);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    const auto row = static_cast<CalendarRow>(data[0] % ROW_COUNT);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    CheckDay(row, text);
+
+    const auto fromUtf8 = PasteTextFromUtf8(text);
+    const auto dayFromUtf8 = PastedDayFromUtf8(row, text);
+    FUZZ_CHECK(!dayFromUtf8 || fromUtf8);
+    if (fromUtf8) {
+        FUZZ_CHECK(fromUtf8->find('\0') == std::string::npos);
+        FUZZ_CHECK(dayFromUtf8 == PastedDay(row, *fromUtf8));
+        CheckDay(row, *fromUtf8);
+    }
+
+    // A row number out of range is refused, never read.
+    FUZZ_CHECK(!ParsePastedText(static_cast<CalendarRow>(data[0] + ROW_COUNT), text).bOk);
+    return 0;
+}

@@ -1,0 +1,149 @@
+// The start-up read of the settings on an arbitrary settings file: the input
+// is written as the INI file, opened through CQtSettingsStore and read with
+// ReadFrameSettings, then one setting is written.
+//
+// Properties: nothing is lost. A file the store sets aside is kept byte for
+// byte in the ".bad" copy; a file it trusts gives every value it can read
+// (only the position and separator repairs differ); the file left behind
+// opens as trusted and reads back the same settings; a write changes that one
+// setting and keeps every other.
+#include "FuzzCheck.h"
+#include "FuzzTemp.h"
+
+#include "QtSettingsStore.h"
+#include "settings/FrameSettings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr std::int32_t kRight = 1920;
+constexpr std::int32_t kBottom = 1080;
+
+QString NewPath() {
+    static unsigned long count = 0;
+    // A path QSettings has never seen: its cache never answers for the disk.
+    return QString::fromStdString(FuzzScratchDir()) + QStringLiteral("/s%1.conf").arg(++count);
+}
+
+QString CopyOf(const QString& path) {
+    const QString copy = NewPath();
+    FUZZ_CHECK(QFile::copy(path, copy));
+    return copy;
+}
+
+CFrameSettings ReadFresh(const QString& path, EStoreOpen& opened) {
+    CQtSettingsStore probe(path);
+    opened = probe.Open();
+    probe.Close();
+    CQtSettingsStore store(path);
+    return ReadFrameSettings(store, kRight, kBottom);
+}
+
+void Remove(const QString& path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral(".bad"));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString path = NewPath();
+    {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly) && file.write(input) == input.size());
+    }
+
+    // What the file holds, value by value, as the store reads it.
+    std::optional<std::int32_t> stored[SET_COUNT];
+    std::optional<std::string> storedSeparator;
+    bool trusted = false;
+    {
+        const QString copy = CopyOf(path);
+        CQtSettingsStore store(copy);
+        trusted = store.Open() == EStoreOpen::Existing;
+        if (trusted) {
+            for (int i = 0; i < SET_COUNT; ++i) {
+                const auto setting = static_cast<ESetting>(i);
+                if (setting == SET_SEPARATEUR)
+                    storedSeparator = store.ReadString(SettingDef(setting).szName);
+                else
+                    stored[i] = store.ReadInt(SettingDef(setting).szName);
+            }
+        }
+        store.Close();
+        Remove(copy);
+    }
+
+    CQtSettingsStore store(path);
+    const CFrameSettings settings = ReadFrameSettings(store, kRight, kBottom);
+    FUZZ_CHECK(settings.m_strSeparator.size() <= kMaxSeparatorLength);
+
+    if (trusted) {
+        FUZZ_CHECK(!QFile::exists(store.SetAsidePath()));
+        const bool dropped = (stored[SET_X] && *stored[SET_X] > kRight) ||
+                             (stored[SET_Y] && *stored[SET_Y] > kBottom);
+        for (int i = 0; i < SET_COUNT; ++i) {
+            const auto setting = static_cast<ESetting>(i);
+            if (setting == SET_SEPARATEUR) {
+                // The separator ends at its first zero, as a C string does.
+                if (storedSeparator && storedSeparator->size() <= kMaxSeparatorLength)
+                    FUZZ_CHECK(settings.m_strSeparator ==
+                               storedSeparator->substr(0, storedSeparator->find('\0')));
+            } else if (stored[i] && !(dropped && (setting == SET_X || setting == SET_Y))) {
+                FUZZ_CHECK(settings.GetInt(setting) == *stored[i]);
+            }
+        }
+    } else if (QFile::exists(store.SetAsidePath())) {
+        QFile aside(store.SetAsidePath());
+        FUZZ_CHECK(aside.open(QIODevice::ReadOnly) && aside.readAll() == input);
+    }
+
+    // The file left behind is trusted and holds exactly what was read.
+    EStoreOpen opened = EStoreOpen::Failed;
+    const QString again = CopyOf(path);
+    FUZZ_CHECK(ReadFresh(again, opened) == settings);
+    FUZZ_CHECK(opened == EStoreOpen::Existing);
+    Remove(again);
+
+    // One write keeps every other value.
+    const auto setting = static_cast<ESetting>(size % SET_COUNT);
+    CFrameSettings expected = settings;
+    if (setting == SET_SEPARATEUR) {
+        const std::string separator(input.left(9).constData(),
+                                    static_cast<std::size_t>(input.left(9).size()));
+        expected.m_strSeparator = separator.substr(0, separator.find('\0'));
+        if (WriteSetting(store, setting, std::string_view(separator))) {
+            const QString copy = CopyOf(path);
+            FUZZ_CHECK(ReadFresh(copy, opened) == expected);
+            Remove(copy);
+        }
+    } else {
+        std::int32_t value = 0;
+        std::memcpy(&value, input.constData(), std::min<std::size_t>(size, sizeof value));
+        if (setting == SET_X || setting == SET_Y)
+            value = std::min(value, std::min(kRight, kBottom));
+        expected.SetInt(setting, value);
+        FUZZ_CHECK(WriteSetting(store, setting, value));
+        const QString copy = CopyOf(path);
+        FUZZ_CHECK(ReadFresh(copy, opened) == expected);
+        Remove(copy);
+    }
+    Remove(path);
+    return 0;
+}

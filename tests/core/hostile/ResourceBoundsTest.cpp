@@ -1,0 +1,136 @@
+// Inputs far larger than any real one: a clipboard of 100 MB, a list file of
+// 100 MB on one line. Each is refused or handled with bounded memory, and
+// what the bound keeps still works as before.
+#include "daynames/DayNameLists.h"
+#include "daynames/ListFile.h"
+#include "daynames/Scramble.h"
+#include "exchange/PasteDate.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Sanitized builds run several times slower: smaller inputs there, still
+// far past every bound.
+#ifdef QUINDOR_SANITIZED
+constexpr std::size_t kHuge = 16u << 20;
+#else
+constexpr std::size_t kHuge = 100u << 20;
+#endif
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "quindor-hostile-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            m_path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    std::string File(const char* name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Writes a stored list file of `plain` repeated up to `size` bytes, then
+// `tail`, block by block: the scramble restarts at every block, so the file is
+// never held in memory.
+void WriteStoredList(const std::string& path, const CListKey& key, char fill, std::size_t size,
+                     const std::string& tail) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::string block(kListBlockSize, fill);
+    ScrambleBlock(reinterpret_cast<unsigned char*>(block.data()), block.size(), key);
+    for (std::size_t written = 0; written < size; written += block.size())
+        ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+    const std::string stored = ScrambleText(tail, key);
+    ASSERT_EQ(std::fwrite(stored.data(), 1, stored.size(), file), stored.size());
+    std::fclose(file);
+}
+
+} // namespace
+
+TEST(HostilePaste, HugeClipboardIsRefusedForEveryRow) {
+    const std::string huge = "3/6/1997" + std::string(kHuge, ' ');
+    for (int r = 0; r < ROW_COUNT; ++r) {
+        const auto row = static_cast<CalendarRow>(r);
+        EXPECT_FALSE(ParsePastedText(row, huge).bOk) << r;
+        EXPECT_FALSE(PastedDay(row, huge).has_value()) << r;
+        EXPECT_FALSE(PastedDayFromUtf8(row, huge).has_value()) << r;
+    }
+    EXPECT_FALSE(PasteTextFromUtf8(huge).has_value());
+    EXPECT_FALSE(PasteTextFromUtf8(std::string(kHuge, '\xff')).has_value());
+}
+
+TEST(HostilePaste, TextEndsAtTheBoundOrAtItsFirstZero) {
+    const std::string date = "3/6/1997";
+    const std::string fits = date + std::string(kMaxPasteText - date.size(), ' ');
+    EXPECT_TRUE(PastedDay(ROW_GREGORIAN, fits).has_value());
+    EXPECT_FALSE(PastedDay(ROW_GREGORIAN, fits + ' ').has_value());
+
+    // A date, a zero, then a huge rest: the text ends at the zero.
+    std::string cut = date + '\0' + std::string(kHuge, 'x');
+    EXPECT_EQ(PastedDay(ROW_GREGORIAN, cut), CJulianDay(2450603));
+    EXPECT_EQ(PastedDayFromUtf8(ROW_GREGORIAN, cut), CJulianDay(2450603));
+}
+
+TEST(HostileLists, HugeSingleLineIsDroppedInBoundedMemory) {
+    TempDir dir;
+    for (const bool endsWithLineFeed : {false, true}) {
+        const std::string path = dir.File("sts.qdr");
+        WriteStoredList(path, kSaintsListKey, 'A', kHuge, endsWithLineFeed ? "|0101\n" : "|0101");
+        const long before = PeakKilobytes();
+        EXPECT_TRUE(LoadSaintsFile(path, 0));
+        const long grown = PeakKilobytes() - before;
+        EXPECT_TRUE(g_saintList.empty());
+        // Holding the line would take the whole file.
+        EXPECT_LT(grown, static_cast<long>(kHuge / 4 / 1024)) << grown << " KiB";
+        FreeDayNameLists();
+    }
+}
+
+TEST(HostileLists, LinesAfterAnOverlongOneStillLoad) {
+    TempDir dir;
+    const std::string rep = dir.File("rep.qdr");
+    WriteStoredList(rep, kRepListKey, '9', 2 * kListLineMax, "|Long\n0101|Raisin\n0201|Safran\n");
+    EXPECT_TRUE(LoadRepFeastDaysFile(rep));
+    ASSERT_EQ(g_repFeastList.size(), 2u);
+    ASSERT_NE(FindRepFeastDay(1, 1), nullptr);
+    EXPECT_EQ(FindRepFeastDay(1, 1)->strName, "Raisin");
+    EXPECT_EQ(FindRepFeastDay(2, 1)->strName, "Safran");
+    FreeDayNameLists();
+
+    // A line just under the bound is still read whole; its name is cut.
+    const std::string sts = dir.File("sts.qdr");
+    const std::string name(kListLineMax - 16, 'B');
+    const std::string stored = ScrambleText(name + "|2906\nPierre|2906\n", kSaintsListKey);
+    std::FILE* file = std::fopen(sts.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(stored.data(), 1, stored.size(), file);
+    std::fclose(file);
+    EXPECT_TRUE(LoadSaintsFile(sts, 0));
+    ASSERT_EQ(g_saintList.size(), 2u);
+    EXPECT_EQ(g_saintList.front()->strName, std::string(kListNameMax, 'B'));
+    EXPECT_EQ(g_saintList.front()->nMonth, 6);
+    EXPECT_EQ(g_saintList.back()->strName, "Pierre");
+    FreeDayNameLists();
+}
