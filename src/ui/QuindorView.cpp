@@ -160,9 +160,10 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
             m_panel.SetFocusField(field);
             break;
         case QEvent::FocusOut: {
-            // A popup list opening is not the user leaving the field.
+            // A combo takes the focus for its edit part, so it is the combo
+            // that loses it; a popup list opening is not the user leaving.
             const auto* focus = static_cast<QFocusEvent*>(event);
-            if (focus->reason() != Qt::PopupFocusReason && watched == m_edits[field])
+            if (focus->reason() != Qt::PopupFocusReason && watched == m_fields[field])
                 m_panel.OnKillFocus(field);
             break;
         }

@@ -31,16 +31,20 @@ QString Text(CMainFrame* frame, PanelField field) {
     return frame->View()->FieldEdit(field)->text();
 }
 
-// What the user does to leave a field: the edit loses the focus.
+// What the user does to leave a field: the focus goes elsewhere.
 void Leave(CMainFrame* frame, PanelField field) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(frame->View()->FieldEdit(field), &out);
+    QWidget* widget = frame->View()->FieldWidget(field);
+    if (!widget->hasFocus())
+        widget->setFocus(Qt::TabFocusReason);
+    QWidget* other = frame->View()->FieldWidget(field == FIELD_MUS_YEAR ? FIELD_MUS_DAY
+                                                                        : FIELD_MUS_YEAR);
+    other->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
 }
 
 void Type(CMainFrame* frame, PanelField field, const QString& text) {
+    frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
     QLineEdit* edit = frame->View()->FieldEdit(field);
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &in);
     edit->selectAll();
     QTest::keyClicks(edit, text);
 }
@@ -65,7 +69,11 @@ class MainFrameTest : public QObject {
         m_app.reset();
         m_app = std::make_unique<CQuindorApp>();
         m_app->InitInstance();
-        return m_app->MainFrame();
+        CMainFrame* frame = m_app->MainFrame();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame))
+            qWarning("the main window did not become active: focus changes will not arrive");
+        return frame;
     }
     QString ConfigFile() const { return m_config.path() + QStringLiteral("/Velmont/Quindor.conf"); }
     QVariant Stored(const char* name) const {
