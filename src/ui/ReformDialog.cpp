@@ -93,7 +93,8 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
         combo->setMaxVisibleItems(12);
         for (const std::string& entry : list)
             combo->addItem(FromCp1252(entry));
-        combo->lineEdit()->installEventFilter(this);
+        // The combo, not its edit part, is what loses the focus.
+        combo->installEventFilter(this);
         return combo;
     };
     m_day = makeCombo(CReformDialogModel::GetDayList(), "ctl1034");
@@ -178,11 +179,11 @@ void CReformDialog::WriteForm() {
 
 bool CReformDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut &&
-        (watched == m_day->lineEdit() || watched == m_month->lineEdit())) {
+        (watched == m_day || watched == m_month)) {
         // A drop-down list opening is not the user leaving the box.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             ReadForm();
-            if (watched == m_day->lineEdit())
+            if (watched == m_day)
                 m_model.OnDayKillFocus();
             else
                 m_model.OnMonthKillFocus();

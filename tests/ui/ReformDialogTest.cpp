@@ -59,7 +59,10 @@ void Choose(CReformDialog& dialog, int country) {
     emit dialog.CountryCombo()->activated(country);
 }
 
+// Leaving a box: the focus leaves the combo that holds an edit part.
 void Leave(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
+        widget = combo;
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(widget, &out);
 }
