@@ -7,6 +7,7 @@
 #include "Icons.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
+#include "SaintsDialog.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
 
@@ -281,6 +282,10 @@ void CMainFrame::OnCommand(int id) {
             if (panel)
                 RunFeastsDialog(this, PanelFeastsYear(*panel), m_settings, *panel, m_help);
             break;
+        case ID_SAINTS:
+            if (panel)
+                RunSaintsDialog(this, m_settings, *m_store, *panel, m_help);
+            break;
         case ID_HELP_TOPICS:
             ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);
             break;
@@ -316,8 +321,6 @@ void CMainFrame::UpdateCommandStates() {
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
         Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row));
     }
-    // The saints dialog is not built yet.
-    Action(ID_SAINTS)->setEnabled(false);
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {
