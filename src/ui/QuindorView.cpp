@@ -199,8 +199,11 @@ void CQuindorView::WriteForm() {
         // Rewriting an unchanged text would move the cursor under the user's hands.
         if (edit->text() != text) {
             edit->setText(text);
-            if (FieldKind(static_cast<PanelField>(f)) == PanelFieldKind::Label)
+            if (FieldKind(static_cast<PanelField>(f)) == PanelFieldKind::Label) {
+                // A long list of saints runs past the label: show it whole on hover.
                 edit->setCursorPosition(0);
+                edit->setToolTip(text);
+            }
         }
     }
     for (const int id : kIconIds)
