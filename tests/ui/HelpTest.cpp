@@ -1,24 +1,13 @@
 #include "HelpWindow.h"
+#include "UiTestSupport.h"
 
 #include <QDialog>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QVBoxLayout>
-
-#include <vector>
 
 namespace {
-
-class CRecordingLauncher : public CHelpLauncher {
-public:
-    void ShowTopic(const std::string& topic) override { topics.push_back(topic); }
-    std::vector<std::string> topics;
-};
 
 QString PageText(const QString& topic) {
     QFile file(QStringLiteral(":/help/") + topic + QStringLiteral(".html"));
@@ -41,17 +30,14 @@ private slots:
             {EHelpTrigger::SaintsDialog, "saints"},
         };
         CRecordingLauncher launcher;
+        std::vector<std::string> expected;
         for (const auto& [trigger, topic] : table) {
             QCOMPARE(std::string(HelpTopicFor(trigger)), topic);
             QVERIFY(IsHelpTopic(topic));
             ShowHelp(launcher, trigger);
-            ShowHelp(launcher, trigger); // twice shows it twice
+            expected.push_back(topic);
         }
-        QCOMPARE(launcher.topics.size(), 12u);
-        for (std::size_t i = 0; i < 6; ++i) {
-            QCOMPARE(launcher.topics[2 * i], table[i].second);
-            QCOMPARE(launcher.topics[2 * i + 1], table[i].second);
-        }
+        QCOMPARE(launcher.topics, expected);
         QVERIFY(!IsHelpTopic("presentation.html"));
         QVERIFY(!IsHelpTopic(""));
     }
@@ -130,27 +116,6 @@ private slots:
         QVERIFY(window->parentWidget() == nullptr);
         QVERIFY(window->isVisible());
         QCOMPARE(window->CurrentTopic(), QStringLiteral("copier"));
-    }
-
-    void helpKeyAndButtonLeaveTheDialogOpen() {
-        CRecordingLauncher launcher;
-        QDialog dialog;
-        auto* edit = new QLineEdit(&dialog);
-        auto* help = new QPushButton(QStringLiteral("?"), &dialog);
-        auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(edit);
-        layout->addWidget(help);
-        InstallHelpKey(&dialog, launcher, EHelpTrigger::GregorianReformDialog);
-        ConnectHelpButton(help, launcher, EHelpTrigger::GregorianReformDialog);
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        edit->setFocus();
-
-        QTest::keyClick(edit, Qt::Key_F1);
-        QTest::mouseClick(help, Qt::LeftButton);
-        QCOMPARE(launcher.topics, (std::vector<std::string>{"gregorien", "gregorien"}));
-        QVERIFY(dialog.isVisible());
     }
 };
 
