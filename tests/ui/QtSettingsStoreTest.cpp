@@ -63,6 +63,16 @@ CFrameSettings CustomSettings(const std::string& separator) {
     return s;
 }
 
+// A first start at the path, then every value written one by one.
+bool WriteEverySetting(const QString& path, const CFrameSettings& settings) {
+    CQtSettingsStore store(path);
+    ReadFrameSettings(store, kRight, kBottom);
+    bool written = true;
+    for (int i = 0; i < SET_COUNT; ++i)
+        written = WriteSetting(store, settings, static_cast<ESetting>(i)) && written;
+    return written;
+}
+
 } // namespace
 
 class QtSettingsStoreTest : public QObject {
@@ -121,11 +131,7 @@ private slots:
 
     void everyValueRoundTripsThroughTheFile() {
         const CFrameSettings wanted = CustomSettings(" - ");
-        CQtSettingsStore store(m_path);
-        ReadFrameSettings(store, kRight, kBottom);
-        for (int i = 0; i < SET_COUNT; ++i) {
-            QVERIFY(WriteSetting(store, wanted, static_cast<ESetting>(i)));
-        }
+        QVERIFY(WriteEverySetting(m_path, wanted));
         QCOMPARE(ReadFromDisk(m_path, m_home->path()), wanted);
         CQtSettingsStore again(m_path);
         QCOMPARE(ReadFrameSettings(again, kRight, kBottom), wanted);
@@ -251,13 +257,7 @@ private slots:
 
     void readOnlyFileStillStarts() {
         const CFrameSettings stored = CustomSettings(" - ");
-        {
-            CQtSettingsStore store(m_path);
-            ReadFrameSettings(store, kRight, kBottom);
-            for (int i = 0; i < SET_COUNT; ++i) {
-                QVERIFY(WriteSetting(store, stored, static_cast<ESetting>(i)));
-            }
-        }
+        QVERIFY(WriteEverySetting(m_path, stored));
         const QByteArray before = ReadAll(m_path);
         QCOMPARE(chmod(QFile::encodeName(m_path).constData(), 0444), 0);
         QCOMPARE(chmod(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), 0555), 0);

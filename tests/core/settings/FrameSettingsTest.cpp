@@ -169,23 +169,23 @@ TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
     }
 }
 
-TEST(FrameSettingsRead, StoreThatCannotOpenGivesDefaultsAndSilentWrites) {
-    CMemorySettingsStore store;
-    store.SetFailOpen(true);
-    EXPECT_EQ(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
-    EXPECT_FALSE(WriteSetting(store, SET_DESSUS, 1));
-    EXPECT_FALSE(WriteSetting(store, SET_SEPARATEUR, std::string_view("-")));
-    EXPECT_TRUE(store.Writes().empty());
-    EXPECT_FALSE(store.Exists());
-}
-
-TEST(FrameSettingsRead, StoreThatCannotWriteStillGivesDefaults) {
-    CMemorySettingsStore store;
-    store.SetFailWrites(true);
-    EXPECT_EQ(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
-    EXPECT_FALSE(WriteSetting(store, SET_AFF_SAINTS, 0));
-    EXPECT_TRUE(store.Values().empty());
-    EXPECT_FALSE(store.IsOpen());
+// A store that cannot be opened, or opens but cannot be written: defaults,
+// and writes that fail without leaving anything behind.
+TEST(FrameSettingsRead, BrokenStoreGivesDefaultsAndFailedWrites) {
+    for (const bool failOpen : {true, false}) {
+        SCOPED_TRACE(failOpen);
+        CMemorySettingsStore store;
+        failOpen ? store.SetFailOpen(true) : store.SetFailWrites(true);
+        EXPECT_EQ(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        EXPECT_FALSE(WriteSetting(store, SET_DESSUS, 1));
+        EXPECT_FALSE(WriteSetting(store, SET_SEPARATEUR, std::string_view("-")));
+        EXPECT_TRUE(store.Values().empty());
+        EXPECT_FALSE(store.IsOpen());
+        if (failOpen) {
+            EXPECT_TRUE(store.Writes().empty());
+            EXPECT_FALSE(store.Exists());
+        }
+    }
 }
 
 TEST(FrameSettingsWrite, OneValueAtATime) {
