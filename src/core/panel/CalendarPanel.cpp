@@ -416,14 +416,21 @@ void CCalendarPanel::RecheckCivilMarker() {
 
 // --- Filling rows ---------------------------------------------------------------------
 
+// Day and month as their list entries, the year in decimal (none for year 0).
+void CCalendarPanel::WriteRowFields(int row, std::int32_t day, std::int32_t month,
+                                    std::int32_t year) {
+    const CRowFields fields = RowFields(row);
+    m_strField[fields.day] = ListEntry(fields.day, day);
+    m_strField[fields.month] = ListEntry(fields.month, month);
+    if (year != 0)
+        m_strField[fields.year] = std::to_string(year);
+}
+
 void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
     EmptyRow(ROW_GREGORIAN);
     SetRowIcon(ROW_GREGORIAN, false);
     const CGregorianDate d = day.GetGregorian();
-    m_strField[FIELD_GREG_DAY] = ListEntry(FIELD_GREG_DAY, d.nDay);
-    m_strField[FIELD_GREG_MONTH] = ListEntry(FIELD_GREG_MONTH, d.nMonth);
-    if (d.nYear != 0)
-        m_strField[FIELD_GREG_YEAR] = std::to_string(d.nYear);
+    WriteRowFields(ROW_GREGORIAN, d.nDay, d.nMonth, d.nYear);
     UpdateWeekdayLabel(day);
     WriteForm();
 }
@@ -432,10 +439,7 @@ void CCalendarPanel::ShowJulian(const CJulianDay& day) {
     EmptyRow(ROW_JULIAN);
     SetRowIcon(ROW_JULIAN, false);
     const CJulianDate d = day.GetJulian();
-    m_strField[FIELD_JUL_DAY] = ListEntry(FIELD_JUL_DAY, d.nDay);
-    m_strField[FIELD_JUL_MONTH] = ListEntry(FIELD_JUL_MONTH, d.nMonth);
-    if (d.nYear != 0)
-        m_strField[FIELD_JUL_YEAR] = std::to_string(d.nYear);
+    WriteRowFields(ROW_JULIAN, d.nDay, d.nMonth, d.nYear);
     WriteForm();
 }
 
@@ -461,10 +465,7 @@ void CCalendarPanel::ShowRepublican(const CJulianDay& day) {
     }
     SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
     const CRepublicanDate d = day.GetRepublican();
-    m_strField[FIELD_REP_DAY] = ListEntry(FIELD_REP_DAY, d.nDay);
-    m_strField[FIELD_REP_MONTH] = ListEntry(FIELD_REP_MONTH, d.nMonth);
-    if (d.nYear != 0)
-        m_strField[FIELD_REP_YEAR] = std::to_string(d.nYear);
+    WriteRowFields(ROW_REPUBLICAN, d.nDay, d.nMonth, d.nYear);
     UpdateRepublicanLabel(day);
 }
 
@@ -473,10 +474,7 @@ void CCalendarPanel::ShowJewish(const CJulianDay& day) {
     SetRowIcon(ROW_JEWISH, false);
     if (day.IsJewishEra()) {
         const CJewishDate d = day.GetJewish();
-        m_strField[FIELD_JEW_DAY] = ListEntry(FIELD_JEW_DAY, d.nDay);
-        m_strField[FIELD_JEW_MONTH] = ListEntry(FIELD_JEW_MONTH, d.nMonth);
-        if (d.nYear != 0)
-            m_strField[FIELD_JEW_YEAR] = std::to_string(d.nYear);
+        WriteRowFields(ROW_JEWISH, d.nDay, d.nMonth, d.nYear);
     }
     WriteForm();
 }
@@ -486,10 +484,7 @@ void CCalendarPanel::ShowMuslim(const CJulianDay& day) {
     SetRowIcon(ROW_MUSLIM, false);
     if (day.IsMuslimEra()) {
         const CMuslimDate d = day.GetMuslim();
-        m_strField[FIELD_MUS_DAY] = ListEntry(FIELD_MUS_DAY, d.nDay);
-        m_strField[FIELD_MUS_MONTH] = ListEntry(FIELD_MUS_MONTH, d.nMonth);
-        if (d.nYear != 0)
-            m_strField[FIELD_MUS_YEAR] = std::to_string(d.nYear);
+        WriteRowFields(ROW_MUSLIM, d.nDay, d.nMonth, d.nYear);
     }
     WriteForm();
 }
