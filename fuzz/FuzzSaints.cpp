@@ -47,7 +47,9 @@ void CheckForms(const std::string& text) {
     const std::string& normal = name.GetNormal();
     const std::string& key = name.GetKey();
 
-    FUZZ_CHECK(normal == NormalizeSaintName(text));
+    // A name keeps only the first kSaintTextMax bytes of its text.
+    FUZZ_CHECK(name.GetText() == text.substr(0, kSaintTextMax));
+    FUZZ_CHECK(normal == NormalizeSaintName(name.GetText()));
     FUZZ_CHECK(key == PhoneticKey(normal));
     FUZZ_CHECK(std::all_of(normal.begin(), normal.end(),
                            [](char c) { return NormalByte(static_cast<unsigned char>(c)); }));
