@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -90,8 +91,9 @@ CQtSettingsStore::EFileState CQtSettingsStore::InspectFile() const {
     if (!file.open(QIODevice::ReadOnly)) {
         return EFileState::Unusable;
     }
-    // Read one byte past the limit in case the file grew since it was measured.
-    const QByteArray content = file.read(kMaxFileSize + 1);
+    // One byte past what it holds now, in case it grew since it was measured;
+    // read(n) reserves n bytes, so never ask for the whole limit up front.
+    const QByteArray content = file.read(std::min<qint64>(file.size(), kMaxFileSize) + 1);
     if (content.size() > kMaxFileSize || !LooksLikeText(content)) {
         return EFileState::Damaged;
     }
@@ -189,8 +191,7 @@ bool CQtSettingsStore::WriteInt(std::string_view name, std::int32_t value) {
         return false;
     }
     m_settings->setValue(KeyOf(name), static_cast<int>(value));
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    return Sync();
 }
 
 bool CQtSettingsStore::WriteString(std::string_view name, std::string_view value) {
@@ -198,10 +199,25 @@ bool CQtSettingsStore::WriteString(std::string_view name, std::string_view value
         return false;
     }
     m_settings->setValue(KeyOf(name), QString::fromStdString(Cp1252ToUtf8(value)));
+    return Sync();
+}
+
+bool CQtSettingsStore::Sync() {
+    if (m_bBatch) {
+        return true;
+    }
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }
 
+void CQtSettingsStore::EndBatch() {
+    m_bBatch = false;
+    if (m_settings) {
+        Sync();
+    }
+}
+
 void CQtSettingsStore::Close() {
+    m_bBatch = false;
     m_settings.reset();
 }

@@ -46,13 +46,17 @@ public:
     std::optional<std::string> ReadString(std::string_view name) override;
     bool WriteInt(std::string_view name, std::int32_t value) override;
     bool WriteString(std::string_view name, std::string_view value) override;
+    void BeginBatch() override { m_bBatch = true; }
+    void EndBatch() override;
     void Close() override;
 
 private:
     enum class EFileState { Missing, Usable, Damaged, Unusable };
     EFileState InspectFile() const;
     bool SetAside() const;
+    bool Sync();
 
     QString m_strPath;
     std::unique_ptr<QSettings> m_settings;
+    bool m_bBatch = false;
 };

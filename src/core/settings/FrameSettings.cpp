@@ -147,6 +147,7 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRigh
     if (session.Result() == EStoreOpen::Failed) {
         return settings;
     }
+    store.BeginBatch();
     if (session.Result() == EStoreOpen::Created) {
         for (const CSettingDef& def : SettingsSchema()) {
             WriteDefault(store, def);
@@ -168,6 +169,7 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRigh
         settings.SetInt(setting, ReadIntOrRepair(store, setting));
     }
     settings.m_strSeparator = ReadSeparatorOrRepair(store);
+    store.EndBatch();
     return settings;
 }
 

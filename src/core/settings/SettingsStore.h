@@ -28,5 +28,9 @@ public:
     // False when the value could not be stored.
     virtual bool WriteInt(std::string_view name, std::int32_t value) = 0;
     virtual bool WriteString(std::string_view name, std::string_view value) = 0;
+    // Between these, a store may keep writes and store them together at
+    // EndBatch (or Close): the start-up repairs are many values at once.
+    virtual void BeginBatch() {}
+    virtual void EndBatch() {}
     virtual void Close() = 0;
 };
