@@ -284,6 +284,27 @@ private slots:
         QCOMPARE(ReadAll(m_path), QByteArray("[General]\nDessus=1\n"));
     }
 
+    // The start-up repairs are stored together: nothing reaches the disk
+    // until the batch ends or the store closes, and nothing is lost then.
+    void batchedWritesAreStoredAtTheEndOrAtClose() {
+        const char* name = SettingDef(SET_DESSUS).szName;
+        CQtSettingsStore store(m_path);
+        QCOMPARE(store.Open(), EStoreOpen::Created);
+        store.BeginBatch();
+        QVERIFY(store.WriteInt(name, 1));
+        QVERIFY(!QFileInfo::exists(m_path));
+        store.EndBatch();
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()).m_bOnTop, 1);
+
+        QVERIFY(store.WriteInt(name, 0));
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()).m_bOnTop, 0);
+
+        store.BeginBatch();
+        QVERIFY(store.WriteInt(name, 1));
+        store.Close();
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()).m_bOnTop, 1);
+    }
+
     // A write builds a new file and renames it into place: a second name for
     // the old file still sees the old contents whole, so a crash half-way
     // through a write cannot leave a half-written settings file.
