@@ -97,12 +97,7 @@ CQtSettingsStore::EFileState CQtSettingsStore::InspectFile() const {
     if (content.size() > kMaxFileSize || !LooksLikeText(content)) {
         return EFileState::Damaged;
     }
-    file.close();
-
-    QSettings probe(m_strPath, QSettings::NativeFormat);
-    if (probe.status() == QSettings::FormatError) {
-        return EFileState::Damaged;
-    }
+    // Whether QSettings can parse it is known once the store opens on it.
     return EFileState::Usable;
 }
 
@@ -141,6 +136,14 @@ EStoreOpen CQtSettingsStore::Open() {
     }
 
     m_settings = std::make_unique<QSettings>(m_strPath, QSettings::NativeFormat);
+    if (m_settings->status() == QSettings::FormatError) {
+        m_settings.reset();
+        if (!SetAside()) {
+            return EStoreOpen::Failed;
+        }
+        result = EStoreOpen::Created;
+        m_settings = std::make_unique<QSettings>(m_strPath, QSettings::NativeFormat);
+    }
     m_settings->setAtomicSyncRequired(true);
     return result;
 }
