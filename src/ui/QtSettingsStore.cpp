@@ -37,22 +37,34 @@ bool LooksLikeText(const QByteArray& content) {
     return !decoder.hasError();
 }
 
-// QSettings locks the file while it writes it and waits up to 30 seconds for
-// a lock it finds. A writer killed between creating its lock and filling it
-// in leaves an empty lock that QSettings cannot tell from a live one; a lock
-// that old is removed here instead, so the next write does not stall.
-constexpr int kStaleLockMs = 1000;
-
-void RemoveStaleLock(const QString& path) {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(kStaleLockMs);
-    if (lock.tryLock(2 * kStaleLockMs)) {
-        lock.unlock();
-    }
-}
-
 std::filesystem::path NativePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// QSettings locks the file while it writes it and waits for a lock it finds,
+// without a limit when the lock can never be taken or removed. A writer
+// killed between creating its lock and filling it in leaves an empty lock
+// that QSettings cannot tell from a live one. So the lock is taken here
+// first, briefly, treating one over a second old as stale: false when that
+// fails, or when the lock's place holds anything but a plain file (QLockFile
+// would block reading a FIFO).
+constexpr int kStaleLockMs = 1000;
+
+bool ClaimLock(const QString& path) {
+    const QString lockPath = path + QStringLiteral(".lock");
+    std::error_code error;
+    const auto type = std::filesystem::symlink_status(NativePath(lockPath), error).type();
+    if (type != std::filesystem::file_type::not_found &&
+        (error || type != std::filesystem::file_type::regular)) {
+        return false;
+    }
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(2 * kStaleLockMs)) {
+        return false;
+    }
+    lock.unlock();
+    return true;
 }
 
 } // namespace
@@ -116,7 +128,8 @@ EStoreOpen CQtSettingsStore::Open() {
     if (!QDir().mkpath(folder)) {
         return EStoreOpen::Failed;
     }
-    RemoveStaleLock(m_strPath);
+    // Without the lock a write could hang: the run goes on read-only.
+    m_bReadOnly = !ClaimLock(m_strPath);
 
     EStoreOpen result = EStoreOpen::Existing;
     switch (InspectFile()) {
@@ -190,7 +203,7 @@ std::optional<std::string> CQtSettingsStore::ReadString(std::string_view name) {
 }
 
 bool CQtSettingsStore::WriteInt(std::string_view name, std::int32_t value) {
-    if (!m_settings) {
+    if (!m_settings || m_bReadOnly) {
         return false;
     }
     m_settings->setValue(KeyOf(name), static_cast<int>(value));
@@ -198,7 +211,7 @@ bool CQtSettingsStore::WriteInt(std::string_view name, std::int32_t value) {
 }
 
 bool CQtSettingsStore::WriteString(std::string_view name, std::string_view value) {
-    if (!m_settings) {
+    if (!m_settings || m_bReadOnly) {
         return false;
     }
     m_settings->setValue(KeyOf(name), QString::fromStdString(Cp1252ToUtf8(value)));

@@ -59,4 +59,5 @@ private:
     QString m_strPath;
     std::unique_ptr<QSettings> m_settings;
     bool m_bBatch = false;
+    bool m_bReadOnly = false;
 };

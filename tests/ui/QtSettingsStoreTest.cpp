@@ -1,7 +1,9 @@
 #include "QtSettingsStore.h"
 #include "settings/FrameSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -253,6 +255,45 @@ private slots:
             QVERIFY(QFileInfo(m_path).isDir());
         if (kind == 1)
             QCOMPARE(ReadAll(folder), QByteArray("not a folder"));
+    }
+
+    // Something other than a lock where the store's lock goes: the program
+    // still starts at once, and a write fails or succeeds without waiting.
+    void obstacleInPlaceOfTheLock_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("directory") << 0;
+        QTest::newRow("fifo") << 1;
+        QTest::newRow("garbage") << 2;
+        QTest::newRow("lock of this process under another name") << 3;
+    }
+
+    void obstacleInPlaceOfTheLock() {
+        QFETCH(int, kind);
+        const CFrameSettings stored = CustomSettings(" - ");
+        QVERIFY(WriteEverySetting(m_path, stored));
+        const QString lock = m_path + QStringLiteral(".lock");
+        if (kind == 0) {
+            QVERIFY(QDir().mkpath(lock));
+        } else if (kind == 1) {
+            QCOMPARE(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+        } else if (kind == 2) {
+            QVERIFY(WriteAll(lock, QByteArray(5000, '\x01')));
+        } else {
+            QVERIFY(WriteAll(lock, QByteArray::number(QCoreApplication::applicationPid()) +
+                                       "\nquindor\n\n"));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), stored);
+        // A lock nobody could hold is stale; anything else is not ours to remove.
+        const bool stale = kind >= 2;
+        QCOMPARE(WriteSetting(store, SET_DESSUS, 0), stale);
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        CFrameSettings expected = stored;
+        expected.m_bOnTop = stale ? 0 : stored.m_bOnTop;
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
+        QCOMPARE(QFileInfo::exists(lock), !stale);
     }
 
     void readOnlyFileStillStarts() {
