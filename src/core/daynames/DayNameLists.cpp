@@ -10,13 +10,13 @@ CRepFeastDay::CRepFeastDay(std::int32_t day, std::int32_t month, std::string nam
     : nDay(day), nMonth(month), strName(std::move(name)),
       // Computed in unsigned arithmetic: any scanned values stay defined.
       m_nKey(static_cast<std::int32_t>(static_cast<std::uint32_t>(month) * 100u +
-                                       static_cast<std::uint32_t>(day))) {
-    g_repFeastList.push_back(this);
+                                       static_cast<std::uint32_t>(day))),
+      m_pos(g_repFeastList.insert(g_repFeastList.end(), this)) {
     g_repFeastMap[m_nKey] = this;
 }
 
 CRepFeastDay::~CRepFeastDay() {
-    g_repFeastList.remove(this);
+    g_repFeastList.erase(m_pos);
     const auto it = g_repFeastMap.find(m_nKey);
     if (it == g_repFeastMap.end() || it->second != this)
         return; // an earlier duplicate: the map belongs to a later entry
@@ -39,8 +39,9 @@ CSaintEntry::~CSaintEntry() {
 }
 
 void FreeDayNameLists() {
-    // Deleting from the back means the map never has to fall back to an
-    // earlier duplicate that is about to go anyway.
+    // With the map gone first, no entry looks for an earlier duplicate to
+    // hand its key to: freeing stays linear however many entries share keys.
+    g_repFeastMap.clear();
     while (!g_repFeastList.empty())
         delete g_repFeastList.back();
     while (!g_saintList.empty())

@@ -28,6 +28,8 @@ private:
     // The key it was registered under, so that unregistering does not depend
     // on nDay and nMonth staying untouched.
     std::int32_t m_nKey;
+    // Its own place in g_repFeastList: removal without a search.
+    std::list<CRepFeastDay*>::iterator m_pos;
 };
 
 // A saint's day. Creating one appends it to g_saintList; deleting it removes it.

@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "daynames/DayNameLists.h"
 #include "daynames/Scramble.h"
 
@@ -94,13 +98,22 @@ void CListLineSplitter::Feed(const unsigned char* block, std::size_t n) {
 
 bool ReadListFile(const std::string& path, const CListKey& key,
                   const CListLineSplitter::LineSink& sink) {
-    // A folder of that name is not a list file (and fopen would take it).
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    // Not blocking on a FIFO; whether it is a plain file is asked of what was
+    // opened, not of the name.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > kListFileMax) {
+        ::close(fd);
         return false;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr) {
+        ::close(fd);
+        return false;
+    }
     CListLineSplitter splitter(sink);
     unsigned char block[kListBlockSize];
     for (;;) {
@@ -175,20 +188,29 @@ bool ParseSaintsLine(std::string_view line, std::string& name, std::vector<CSain
 }
 
 bool LoadRepFeastDaysFile(const std::string& path) {
-    return ReadListFile(path, kRepListKey, [](std::string_view line) {
+    std::size_t added = 0;
+    return ReadListFile(path, kRepListKey, [&](std::string_view line) {
+        if (added == kListEntriesMax)
+            return;
         CRepLine parsed = ParseRepLine(line);
         new CRepFeastDay(parsed.nDay, parsed.nMonth, std::move(parsed.strName));
+        ++added;
     });
 }
 
 bool LoadSaintsFile(const std::string& path, std::uint8_t list) {
     std::string name;
     std::vector<CSaintDate> dates;
+    std::size_t added = 0;
     return ReadListFile(path, kSaintsListKey, [&](std::string_view line) {
-        if (!ParseSaintsLine(line, name, dates))
+        if (added == kListEntriesMax || !ParseSaintsLine(line, name, dates))
             return;
-        for (const CSaintDate& date : dates)
+        for (const CSaintDate& date : dates) {
+            if (added == kListEntriesMax)
+                return;
             new CSaintEntry(name, date.nDay, date.nMonth, list);
+            ++added;
+        }
     });
 }
 

@@ -34,8 +34,17 @@ private:
     bool m_bDropping = false; // inside a line that outgrew kListLineMax
 };
 
+// A real list is a few dozen kilobytes. A larger file, or anything but a
+// plain file (a FIFO would block, a device never end), is not read at all.
+inline constexpr std::uint64_t kListFileMax = std::uint64_t{8} << 20;
+
+// Entries one file may add; the rest of its lines are passed over, so that a
+// file of short lines or one line of many dates cannot fill the memory.
+inline constexpr std::size_t kListEntriesMax = 100000;
+
 // Opens path, unscrambles it block by block through one fixed buffer and
-// hands on every line. False when the file cannot be opened.
+// hands on every line. False when the file cannot be opened, is not a plain
+// file or is larger than kListFileMax.
 bool ReadListFile(const std::string& path, const CListKey& key,
                   const CListLineSplitter::LineSink& sink);
 // The same reading over stored bytes already in memory (for checks and

@@ -1,5 +1,5 @@
-// Inputs far larger than any real one: a clipboard of 100 MB, a list file of
-// 100 MB on one line. Each is refused or handled with bounded memory, and
+// Inputs far larger than any real one: a clipboard of 100 MB, list files of
+// 100 MB or of one enormous line, FIFOs and devices in place of a list. Each is refused or handled with bounded memory, and
 // what the bound keeps still works as before.
 #include "daynames/DayNameLists.h"
 #include "daynames/ListFile.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,19 +94,81 @@ TEST(HostilePaste, TextEndsAtTheBoundOrAtItsFirstZero) {
     EXPECT_EQ(PastedDayFromUtf8(ROW_GREGORIAN, cut), CJulianDay(2450603));
 }
 
-TEST(HostileLists, HugeSingleLineIsDroppedInBoundedMemory) {
+TEST(HostileLists, FileOverTheBoundIsNotRead) {
+    TempDir dir;
+    const std::string path = dir.File("sts.qdr");
+    WriteStoredList(path, kSaintsListKey, 'A', kHuge, "|0101\n");
+    EXPECT_FALSE(LoadSaintsFile(path, 0));
+    EXPECT_TRUE(g_saintList.empty());
+}
+
+TEST(HostileLists, SingleLineIsDroppedInBoundedMemory) {
     TempDir dir;
     for (const bool endsWithLineFeed : {false, true}) {
         const std::string path = dir.File("sts.qdr");
-        WriteStoredList(path, kSaintsListKey, 'A', kHuge, endsWithLineFeed ? "|0101\n" : "|0101");
+        const std::string tail = endsWithLineFeed ? "|0101\n" : "|0101";
+        WriteStoredList(path, kSaintsListKey, 'A', kListFileMax - 2 * kListBlockSize, tail);
         const long before = PeakKilobytes();
         EXPECT_TRUE(LoadSaintsFile(path, 0));
         const long grown = PeakKilobytes() - before;
         EXPECT_TRUE(g_saintList.empty());
         // Holding the line would take the whole file.
-        EXPECT_LT(grown, static_cast<long>(kHuge / 4 / 1024)) << grown << " KiB";
+        EXPECT_LT(grown, static_cast<long>(kListFileMax / 4 / 1024)) << grown << " KiB";
         FreeDayNameLists();
     }
+}
+
+// A FIFO would block the start for ever, a device would never end.
+TEST(HostileLists, OnlyPlainFilesAreRead) {
+    TempDir dir;
+    const std::string fifo = dir.File("fifo.qdr");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = dir.File("folder.qdr");
+    std::filesystem::create_directory(folder);
+    const std::string device = dir.File("zero.qdr");
+    std::filesystem::create_symlink("/dev/zero", device);
+    for (const std::string& path : {fifo, folder, device}) {
+        EXPECT_FALSE(LoadSaintsFile(path, 0)) << path;
+        EXPECT_FALSE(LoadRepFeastDaysFile(path)) << path;
+    }
+    EXPECT_TRUE(g_saintList.empty());
+    EXPECT_TRUE(g_repFeastList.empty());
+}
+
+TEST(HostileLists, EntriesOfOneFileAreBounded) {
+    TempDir dir;
+    // One line of many dates, then a line that comes too late.
+    std::string line = "Odile|1312";
+    while (line.size() + 5 < kListLineMax - 64)
+        line += "/1312";
+    const std::string sts = dir.File("sts.qdr");
+    const std::string stored = ScrambleText(line + "\nLate|0101\n", kSaintsListKey);
+    std::FILE* file = std::fopen(sts.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(stored.data(), 1, stored.size(), file);
+    std::fclose(file);
+    ASSERT_GT((line.size() - 10) / 5 + 1, kListEntriesMax);
+    EXPECT_TRUE(LoadSaintsFile(sts, 0));
+    EXPECT_EQ(g_saintList.size(), kListEntriesMax);
+    EXPECT_EQ(g_saintList.back()->strName, "Odile");
+    // The next file has a bound of its own.
+    EXPECT_TRUE(LoadSaintsFile(sts, 1));
+    EXPECT_EQ(g_saintList.size(), 2 * kListEntriesMax);
+    FreeDayNameLists();
+
+    // Many short lines.
+    std::string lines;
+    for (std::size_t i = 0; i <= kListEntriesMax; ++i)
+        lines += "0101|Raisin\n";
+    const std::string rep = dir.File("rep.qdr");
+    const std::string repStored = ScrambleText(lines, kRepListKey);
+    file = std::fopen(rep.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(repStored.data(), 1, repStored.size(), file);
+    std::fclose(file);
+    EXPECT_TRUE(LoadRepFeastDaysFile(rep));
+    EXPECT_EQ(g_repFeastList.size(), kListEntriesMax);
+    FreeDayNameLists();
 }
 
 TEST(HostileLists, LinesAfterAnOverlongOneStillLoad) {
