@@ -198,7 +198,13 @@ std::optional<std::string> CQtSettingsStore::ReadString(std::string_view name) {
     if (value.typeId() != QMetaType::QString) {
         return std::nullopt;
     }
-    const QByteArray utf8 = value.toString().toUtf8();
+    // A \x escape can make half a surrogate pair, which QSettings would write
+    // back as nothing: the value would change under the next write.
+    const QString text = value.toString();
+    if (!text.isValidUtf16()) {
+        return std::nullopt;
+    }
+    const QByteArray utf8 = text.toUtf8();
     return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 

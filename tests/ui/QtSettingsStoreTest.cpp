@@ -199,6 +199,26 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("FmtJour")).toInt(), 1);
     }
 
+    // QSettings reads these escapes as half a surrogate pair and would write
+    // them back as nothing: read as the separator, the value would change
+    // under the next write. They are repaired like any unreadable value.
+    void halfSurrogateSeparatorIsRepaired_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("low half, from five digits") << QByteArray("Separateur=\\x2dfC0 \n");
+        QTest::newRow("high half") << QByteArray("Separateur=\\xd800\n");
+    }
+
+    void halfSurrogateSeparatorIsRepaired() {
+        QFETCH(QByteArray, line);
+        QVERIFY(WriteAll(m_path, "[General]\nDessus=1\n" + line));
+        CFrameSettings expected;
+        expected.m_bOnTop = 1;
+        CQtSettingsStore store(m_path);
+        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), expected);
+        QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
+        QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
+    }
+
     void damagedFileIsKeptAside_data() {
         QTest::addColumn<QByteArray>("damage");
         QTest::newRow("unclosed section") << QByteArray("[General\nDessus=1\n");
