@@ -52,7 +52,9 @@ void PrintHelp(std::ostream& out) {
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return Fail(err, kExitUsage, "missing command (try --help)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -64,4 +66,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return command.run(CliArgs(args.begin() + 1, args.end()), out, err);
     }
     return Fail(err, kExitUsage, "unknown command '" + args[0] + "' (try --help)");
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(args, out, err);
+    // Output lost to a full disk or a failing device is not a success.
+    if (!out.flush() && status == kExitOk)
+        return Fail(err, kExitRefused, "cannot write the output");
+    return status;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 
 namespace {
 
@@ -121,6 +122,29 @@ TEST(Cli, EveryBadArgumentIsOneLineAndAStatus) {
         EXPECT_EQ(run.err.rfind("quindor-cli: ", 0), 0u) << joined;
     }
     EXPECT_EQ(Cli({"--help"}).status, 0);
+}
+
+// Standard output on a full disk: every write fails.
+class CFullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"table", "1", "3"}, {"show", "--jd", "2451545"}, {"--help"}}) {
+        CFullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err), 1) << args[0];
+        EXPECT_EQ(err.str(), "quindor-cli: cannot write the output\n") << args[0];
+    }
+    // A refusal keeps its own status and message.
+    CFullBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"table", "0", "5"}, out, err), 2);
+    EXPECT_EQ(err.str().find("cannot write"), std::string::npos);
 }
 
 } // namespace
