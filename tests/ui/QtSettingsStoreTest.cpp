@@ -283,6 +283,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::newRow("directory") << 0;
         QTest::newRow("fifo") << 1;
+        QTest::newRow("link") << 4;
         QTest::newRow("garbage") << 2;
         QTest::newRow("lock of this process under another name") << 3;
     }
@@ -296,6 +297,8 @@ private slots:
             QVERIFY(QDir().mkpath(lock));
         } else if (kind == 1) {
             QCOMPARE(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+        } else if (kind == 4) {
+            QVERIFY(QFile::link(m_path, lock));
         } else if (kind == 2) {
             QVERIFY(WriteAll(lock, QByteArray(5000, '\x01')));
         } else {
@@ -307,7 +310,7 @@ private slots:
         CQtSettingsStore store(m_path);
         QCOMPARE(ReadFrameSettings(store, kRight, kBottom), stored);
         // A lock nobody could hold is stale; anything else is not ours to remove.
-        const bool stale = kind >= 2;
+        const bool stale = kind == 2 || kind == 3;
         QCOMPARE(WriteSetting(store, SET_DESSUS, 0), stale);
         QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
         CFrameSettings expected = stored;
