@@ -1,6 +1,7 @@
 // Inputs far larger than any real one: a clipboard of 100 MB, list files of
-// 100 MB or of one enormous line, FIFOs and devices in place of a list. Each is refused or handled with bounded memory, and
-// what the bound keeps still works as before.
+// 100 MB or of one enormous line, FIFOs and devices in place of a list. Each
+// is refused or handled with bounded memory, and what the bound keeps still
+// works as before.
 #include "daynames/DayNameLists.h"
 #include "daynames/ListFile.h"
 #include "daynames/Scramble.h"
