@@ -116,10 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The file left behind is trusted and holds exactly what was read.
-    bool opened = false;
+    bool trustedAgain = false;
     const QString again = CopyOf(path);
-    FUZZ_CHECK(ReadFresh(again, opened) == settings);
-    FUZZ_CHECK(opened);
+    FUZZ_CHECK(ReadFresh(again, trustedAgain) == settings);
+    FUZZ_CHECK(trustedAgain);
     Remove(again);
 
     // One write keeps every other value.
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.m_strSeparator = separator.substr(0, separator.find('\0'));
         if (WriteSetting(store, setting, std::string_view(separator))) {
             const QString copy = CopyOf(path);
-            FUZZ_CHECK(ReadFresh(copy, opened) == expected && opened);
+            FUZZ_CHECK(ReadFresh(copy, trustedAgain) == expected && trustedAgain);
             Remove(copy);
         }
     } else {
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.SetInt(setting, value);
         FUZZ_CHECK(WriteSetting(store, setting, value));
         const QString copy = CopyOf(path);
-        FUZZ_CHECK(ReadFresh(copy, opened) == expected && opened);
+        FUZZ_CHECK(ReadFresh(copy, trustedAgain) == expected && trustedAgain);
         Remove(copy);
     }
     Remove(path);

@@ -50,10 +50,6 @@ void PrintHelp(std::ostream& out) {
            "(31 December 2999).\n";
 }
 
-} // namespace
-
-namespace {
-
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty())
         return Fail(err, kExitUsage, "missing command (try --help)");
