@@ -67,7 +67,11 @@ void Trim(std::string& text) {
 
 // Spells out one abbreviation wherever it stands as a whole word.
 void SpellOut(std::string& text, std::string_view word, std::string_view full) {
-    const std::string pattern = " " + std::string(word) + " "; // short: no allocation
+    // Built by appends: GCC 12 at -O3 misreads `" " + std::string(word) + " "`
+    // as an overlapping copy (-Wrestrict).
+    std::string pattern;
+    pattern.reserve(word.size() + 2);
+    pattern.append(1, ' ').append(word).append(1, ' ');
     for (auto pos = text.find(pattern); pos != std::string::npos; pos = text.find(pattern, pos))
         text.replace(pos + 1, word.size(), full);
 }
