@@ -6,15 +6,19 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build run test test-normal test-asan test-fuzz fuzz-build bench install fuzz clean
+DEB_OUT    ?= build-deb
+
+.PHONY: all deps build run test test-normal test-asan test-fuzz test-package fuzz-build bench install fuzz deb clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
+# The everyday build is the one a packager makes: Release and nothing else.
+# `make test` builds it from clean in CI and fails on any warning it prints.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -22,13 +26,14 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@scripts/run-quindor $(BUILD)
 
-test: deps test-normal test-asan test-fuzz
+test: deps test-normal test-asan test-fuzz test-package
 
-test-normal: build
+test-normal: deps $(BUILD)/CMakeCache.txt
+	@scripts/build-warning-free $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUINDOR_SANITIZE=ON -DQUINDOR_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUINDOR_SANITIZE=ON -DQUINDOR_BENCH=OFF -DQUINDOR_WERROR=ON
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -40,7 +45,7 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 # libFuzzer targets (clang): `make fuzz` runs each for FUZZ_SECONDS, `make
 # test` replays their committed corpora once. See FUZZING.md.
 $(FUZZ_BUILD)/CMakeCache.txt:
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDOR_FUZZ=ON -DQUINDOR_BENCH=OFF
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDOR_FUZZ=ON -DQUINDOR_BENCH=OFF -DQUINDOR_WERROR=ON
 
 fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
@@ -51,6 +56,15 @@ test-fuzz: fuzz-build
 fuzz: fuzz-build
 	@fuzz/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Debian package, built from the working tree as a packager would
+# (its own tests were run by test-normal, so they are not run twice).
+deb: deps
+	@scripts/build-deb $(DEB_OUT)
+
+test-package: deps test-normal
+	@scripts/build-deb $(DEB_OUT) nocheck
+	@scripts/check-package $(DEB_OUT) $(BUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/quindor_bench*; do [ -x "$$b" ] && "$$b"; done
 
@@ -58,9 +72,9 @@ PREFIX ?= /usr/local
 
 # The prefix is set at configure time: the program looks for its lists there.
 install: deps
-	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS)
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_OUT)

@@ -42,7 +42,8 @@ constexpr Command kCommands[] = {
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "Usage: quindor-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    out << "Usage: quindor-cli COMMAND [ARGUMENTS]\n"
+           "       quindor-cli --help | --version\n\nCommands:\n";
     for (const auto& command : kCommands)
         out << "  " << command.usage << '\n';
     out << "\nCalendars: gregorian, julian, roman, republican, jewish, muslim.\n"
@@ -55,6 +56,10 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return Fail(err, kExitUsage, "missing command (try --help)");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp(out);
+        return kExitOk;
+    }
+    if (args[0] == "--version" || args[0] == "-v") {
+        out << "quindor-cli " QUINDOR_VERSION "\n";
         return kExitOk;
     }
     for (const auto& command : kCommands) {

@@ -131,8 +131,10 @@ protected:
 };
 
 TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"table", "1", "3"}, {"show", "--jd", "2451545"}, {"--help"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"table", "1", "3"},
+                                                 {"show", "--jd", "2451545"},
+                                                 {"--help"},
+                                                 {"--version"}}) {
         CFullBuffer full;
         std::ostream out(&full);
         std::ostringstream err;
