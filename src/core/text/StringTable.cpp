@@ -1,10 +1,13 @@
 #include "StringTable.h"
 
+#include <atomic>
 #include <unordered_map>
 
 namespace {
 
-const std::unordered_map<int, std::string>& Table() {
+std::atomic<ETextLanguage> g_language{ETextLanguage::English};
+
+const std::unordered_map<int, std::string>& EnglishTable() {
     static const std::unordered_map<int, std::string> table = [] {
         std::unordered_map<int, std::string> t;
         const auto range = [&t](int first, std::initializer_list<const char*> texts) {
@@ -26,17 +29,16 @@ const std::unordered_map<int, std::string>& Table() {
         range(IDS_JEWISH_MONTH_FIRST,
               {"Tishri", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar I", "Adar II", "Nisan",
                "Iyar", "Sivan", "Tammuz", "Av", "Elul"});
-        range(IDS_MUSLIM_MONTH_FIRST,
-              {"Muharram", "Safar", "Rabi Al-Awwal", "Rabi Al-Thani", "Jumad Al-Ula",
-               "Jumad Al-Thani", "Rajab", "Sha'ban", "Ramadhan", "Shawwal", "Zul-Qida",
-               "Zul-Hijja"});
+        range(IDS_MUSLIM_MONTH_FIRST, {"Muharram", "Safar", "Rabi Al-Awwal", "Rabi Al-Thani",
+                                       "Jumad Al-Ula", "Jumad Al-Thani", "Rajab", "Sha'ban",
+                                       "Ramadhan", "Shawwal", "Zul-Qida", "Zul-Hijja"});
         range(IDS_ROMAN_KIND_FIRST, {"Kalends", "Nones", "Ides"});
         range(IDS_COUNTRY_FIRST,
-              {"Vatican", "Germany", "England", "Austria", "Belgium", "Bulgaria", "China",
-               "Denmark", "Spain", "Finland", "France", "Greece", "Hungary", "Ireland",
-               "Iceland", "Italy", "Japan", "Luxemburg", "Norway", "Netherlands", "Poland",
-               "Portugal", "Romania", "Russia", "Sweden", "Switzerland", "Turkey",
-               "United-States", "Yugoslavia"});
+              {"Vatican", "Germany",     "England", "Austria",       "Belgium",   "Bulgaria",
+               "China",   "Denmark",     "Spain",   "Finland",       "France",    "Greece",
+               "Hungary", "Ireland",     "Iceland", "Italy",         "Japan",     "Luxemburg",
+               "Norway",  "Netherlands", "Poland",  "Portugal",      "Romania",   "Russia",
+               "Sweden",  "Switzerland", "Turkey",  "United-States", "Yugoslavia"});
         t.emplace(12100, "The date can not be before october, 15th 1582.");
         t.emplace(1044, "Gregorian calendar");
         t.emplace(1045, "Julian calendar");
@@ -47,11 +49,86 @@ const std::unordered_map<int, std::string>& Table() {
     return table;
 }
 
+// Windows-1252 bytes, as the rest of the core. The Republican names are
+// French already; French writes month and weekday names in lower case.
+const std::unordered_map<int, std::string>& FrenchTable() {
+    static const std::unordered_map<int, std::string> table = [] {
+        std::unordered_map<int, std::string> t = EnglishTable();
+        const auto range = [&t](int first, std::initializer_list<const char*> texts) {
+            int id = first;
+            for (const char* text : texts)
+                t[id++] = text;
+        };
+        range(IDS_MONTH_FIRST, {"janvier", "f\xE9vrier", "mars", "avril", "mai", "juin", "juillet",
+                                "ao\xFBt", "septembre", "octobre", "novembre",
+                                "d\xE9"
+                                "cembre"});
+        range(IDS_WEEKDAY_FIRST,
+              {"lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"});
+        range(IDS_JEWISH_MONTH_FIRST,
+              {"Tichri", "Hechvan", "Kislev", "Tevet", "Chevat", "Adar I", "Adar II", "Nissan",
+               "Iyar", "Sivan", "Tamouz", "Av", "Eloul"});
+        range(IDS_MUSLIM_MONTH_FIRST, {"Moharram", "Safar", "Rabia al-awal", "Rabia ath-thani",
+                                       "Joumada al-oula", "Joumada ath-thania", "Rajab", "Chaabane",
+                                       "Ramadan", "Chawwal", "Dhou al-qi'da", "Dhou al-hijja"});
+        range(IDS_ROMAN_KIND_FIRST, {"calendes", "nones", "ides"});
+        range(IDS_COUNTRY_FIRST, {"Vatican",
+                                  "Allemagne",
+                                  "Angleterre",
+                                  "Autriche",
+                                  "Belgique",
+                                  "Bulgarie",
+                                  "Chine",
+                                  "Danemark",
+                                  "Espagne",
+                                  "Finlande",
+                                  "France",
+                                  "Gr\xE8"
+                                  "ce",
+                                  "Hongrie",
+                                  "Irlande",
+                                  "Islande",
+                                  "Italie",
+                                  "Japon",
+                                  "Luxembourg",
+                                  "Norv\xE8ge",
+                                  "Pays-Bas",
+                                  "Pologne",
+                                  "Portugal",
+                                  "Roumanie",
+                                  "Russie",
+                                  "Su\xE8"
+                                  "de",
+                                  "Suisse",
+                                  "Turquie",
+                                  "\xC9tats-Unis",
+                                  "Yougoslavie"});
+        t[12100] = "La date ne peut pas \xEAtre ant\xE9rieure au 15 octobre 1582.";
+        t[1044] = "Calendrier gr\xE9gorien";
+        t[1045] = "Calendrier julien";
+        t[IDS_ILLEGAL_DATE] = "Date impossible";
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
-const std::string& LoadResString(int id) {
+void SetTextLanguage(ETextLanguage language) {
+    g_language.store(language, std::memory_order_relaxed);
+}
+
+ETextLanguage TextLanguage() {
+    return g_language.load(std::memory_order_relaxed);
+}
+
+const std::string& LoadResString(int id, ETextLanguage language) {
     static const std::string empty;
-    const auto& table = Table();
+    const auto& table = language == ETextLanguage::French ? FrenchTable() : EnglishTable();
     const auto it = table.find(id);
     return it == table.end() ? empty : it->second;
+}
+
+const std::string& LoadResString(int id) {
+    return LoadResString(id, TextLanguage());
 }
