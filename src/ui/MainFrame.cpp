@@ -8,6 +8,7 @@
 #include "QuindorView.h"
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
+#include "ScreenBridge.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
 
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -27,9 +27,14 @@ constexpr int kToolBarHeight = kLayoutToolBar;
 // How long a frozen window must rest before its new place is stored.
 constexpr int kPositionSettleMs = 250;
 
-QRect DesktopRect() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry() : QRect(0, 0, 1 << 20, 1 << 20);
+// The screens a frozen place must show the title bar on, for a window as
+// wide as the panel form.
+CScreenArea ScreenAreaFor(const QWidget* frame) {
+    CScreenArea area;
+    area.screens = AvailableScreens();
+    area.nStripWidth = DialogUnitsOf(frame).ToPixelsX(CQuindorView::kFormWidthUnits);
+    area.nCaptionHeight = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    return area;
 }
 
 } // namespace
@@ -44,9 +49,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
         Store(SET_X);
         Store(SET_Y);
     });
-    const QRect desktop = DesktopRect();
-    m_settings = ReadFrameSettings(*m_store, desktop.x() + desktop.width(),
-                                   desktop.y() + desktop.height());
+    m_settings = ReadFrameSettings(*m_store, ScreenAreaFor(this));
     g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
 }
 

@@ -6,22 +6,32 @@
 #include "QuindorApp.h"
 #include "QuindorView.h"
 #include "TextBridge.h"
+#include "UiTestSupport.h"
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -54,6 +64,28 @@ void PressEnter(CMainFrame* frame, PanelField field) {
 
 bool IconShown(CMainFrame* frame, int id) {
     return frame->View()->IconButton(id)->isVisibleTo(frame);
+}
+
+// Runs an action that may open a modal dialog; the dialog is looked at by
+// inspect (when given) and closed. The dialog's title, empty when none opened.
+QString ModalOpenedBy(const std::function<void()>& act,
+                      const std::function<void(QWidget*)>& inspect = {}) {
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
+            title = modal->windowTitle();
+            if (inspect)
+                inspect(modal);
+            modal->close();
+        }
+    });
+    poll.start();
+    act();
+    QCoreApplication::processEvents();
+    return title;
 }
 
 } // namespace
@@ -322,6 +354,67 @@ private slots:
         frame->UpdateCommandStates();
         for (int row = 0; row < ROW_COUNT; ++row)
             QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
+    }
+
+    // Stored choices out of range read as their defaults, are written back,
+    // and the menus and the copy format dialog tick the default.
+    void storedValuesOutOfRangeShowTheDefault() {
+        QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
+        QFile file(ConfigFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nAffSaints=77\nFmtMois=9\nFmtJour=-1\nAffSaintsRecent=2\n");
+        file.close();
+        CMainFrame* frame = Start();
+        QCOMPARE(Stored("AffSaints").toInt(), 3);
+        QCOMPARE(Stored("FmtMois").toInt(), 1);
+        QCOMPARE(Stored("AffSaintsRecent").toInt(), 0);
+        for (int mode = 0; mode < 4; ++mode)
+            QCOMPARE(frame->Action(ID_SAINTS_MODE_FIRST + mode)->isChecked(), mode == 3);
+        QVERIFY(frame->Action(ID_SAINTS_TRADITIONAL)->isChecked());
+        QVERIFY(!frame->Action(ID_SAINTS_PRESENT)->isChecked());
+
+        QStringList ticked;
+        const QString title = ModalOpenedBy([frame] { frame->OnCommand(ID_COPY_FORMAT); },
+                                            [&ticked](QWidget* dialog) {
+                                                for (const QRadioButton* button :
+                                                     dialog->findChildren<QRadioButton*>()) {
+                                                    if (button->isChecked())
+                                                        ticked << button->text();
+                                                }
+                                            });
+        QCOMPARE(title, QStringLiteral("Copy Format"));
+        ticked.sort();
+        QCOMPARE(ticked,
+                 (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997")}));
+    }
+
+    // A frozen place whose title bar would be off every screen opens the
+    // window where the system puts a new one, unfrozen, and is stored so.
+    void frozenPlaceOffTheScreenIsDropped() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const struct {
+            int x, y;
+            bool kept;
+        } cases[] = {{-5000, 100, false},
+                     {-999999, -999999, false},
+                     {100, screen.bottom() + 1, false},
+                     {screen.left() + 30, screen.top() + 40, true}};
+        for (const auto& c : cases) {
+            QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
+            QFile file(ConfigFile());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QStringLiteral("[General]\nX=%1\nY=%2\n").arg(c.x).arg(c.y).toLatin1());
+            file.close();
+            CMainFrame* frame = Start();
+            QCOMPARE(frame->Action(ID_FREEZE)->isChecked(), c.kept);
+            QCOMPARE(Stored("X").toInt(), c.kept ? c.x : -1000);
+            QCOMPARE(Stored("Y").toInt(), c.kept ? c.y : -1000);
+            if (c.kept)
+                QCOMPARE(frame->pos(), QPoint(c.x, c.y));
+            else
+                QVERIFY(screen.contains(frame->pos()));
+            m_app.reset();
+        }
     }
 
     void startsWithoutListFiles() {
