@@ -88,6 +88,46 @@ QString ModalOpenedBy(const std::function<void()>& act,
     return title;
 }
 
+// A menu entry as the user reads it: its text without the mnemonic, and the
+// key the menu shows beside it in parentheses.
+QString EntryText(const QAction* action) {
+    QString text = action->text().remove(QLatin1Char('&'));
+    if (!action->shortcut().isEmpty())
+        text += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+    return text;
+}
+
+// The manual's menu table: each menu with its entries in order. A row's
+// first cell with a rowspan names the menu; an entry cell may list several
+// entries, one a line.
+QList<QPair<QString, QStringList>> ManualMenus(const QString& html) {
+    const qsizetype start = html.indexOf(QStringLiteral("<h2>Menus</h2>"));
+    const QString table = html.mid(start, html.indexOf(QStringLiteral("</table>"), start) - start);
+    const QRegularExpression cell(QStringLiteral("<td( rowspan=\"\\d+\")?>(.*?)</td>"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    const auto plain = [&tag](QString text) {
+        return text.remove(tag).replace(QStringLiteral("&amp;"), QStringLiteral("&")).simplified();
+    };
+    QList<QPair<QString, QStringList>> menus;
+    for (const QString& row : table.split(QStringLiteral("<tr>"))) {
+        QList<QRegularExpressionMatch> cells;
+        for (const QRegularExpressionMatch& m : cell.globalMatch(row))
+            cells << m;
+        if (cells.size() < 2)
+            continue;
+        if (!cells[0].captured(1).isEmpty()) {
+            menus.append({plain(cells[0].captured(2)), {}});
+            cells.removeFirst();
+        }
+        if (menus.isEmpty())
+            continue;
+        for (const QString& line : cells[0].captured(2).split(QStringLiteral("<br>")))
+            menus.last().second << plain(line);
+    }
+    return menus;
+}
+
 } // namespace
 
 class MainFrameTest : public QObject {
@@ -354,6 +394,129 @@ private slots:
         frame->UpdateCommandStates();
         for (int row = 0; row < ROW_COUNT; ++row)
             QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
+    }
+
+    // Every command has its text and key from the command table; the menus
+    // show the key beside the text.
+    void menuEntriesHaveTheirTextsAndKeys() {
+        CMainFrame* frame = Start();
+        const struct {
+            int id;
+            const char* text;
+            const char* key;
+        } table[] = {
+            {ID_FREEZE, "&Freeze the Position", ""},
+            {ID_ON_TOP, "Always on &Top", ""},
+            {ID_APP_EXIT, "E&xit", ""},
+            {ID_COPY_FIRST, "from &Gregorian", ""},
+            {ID_COPY_FIRST + 2, "from Julian with R&oman Style", ""},
+            {ID_COPY_FIRST + 5, "from &Muslim", ""},
+            {ID_PASTE_FIRST + 1, "to &Julian", ""},
+            {ID_PASTE_FIRST + 3, "to &French Republican", ""},
+            {ID_PASTE_FIRST + 4, "to J&ewish", ""},
+            {ID_COPY_FORMAT, "Copy &Format ...", ""},
+            {ID_VIEW_TOOLBAR, "&Tool Bar", ""},
+            {ID_SHOW_ROW_FIRST, "&Gregorian Calendar", ""},
+            {ID_SHOW_ROW_FIRST + 2, "Julian with R&oman Style Calendar", ""},
+            {ID_SHOW_ROW_FIRST + 3, "&French Republican Calendar", ""},
+            {ID_SHOW_ROW_FIRST + 5, "&Muslim Calendar", ""},
+            {ID_REP_FEASTS, "&Republican Feast Days", ""},
+            {ID_SAINTS_MODE_FIRST, "&No", ""},
+            {ID_SAINTS_MODE_FIRST + 3, "&Automatic", ""},
+            {ID_SAINTS_TRADITIONAL, "Traditional Dates", ""},
+            {ID_SAINTS_PRESENT, "Present Dates", ""},
+            {ID_TODAY, "&Today", "Ctrl+T"},
+            {ID_PREVIOUS_DAY, "&Previous Day", "Ctrl+-"},
+            {ID_NEXT_DAY, "&Next Day", "Ctrl++"},
+            {ID_GREGORIAN_REFORM, "Beginning of &Gregorian Calendar ...", "Ctrl+G"},
+            {ID_MOVABLE_FEASTS, "&Movable Christian Holy Days ...", "Ctrl+M"},
+            {ID_SAINTS, "&Saints' Days ...", "Ctrl+S"},
+            {ID_HELP_TOPICS, "&Help topics ...", ""},
+            {ID_APP_ABOUT, "&About Quindor ...", ""},
+        };
+        for (const auto& entry : table) {
+            const QAction* action = frame->Action(entry.id);
+            QVERIFY2(action, entry.text);
+            QCOMPARE(action->text(), QString::fromLatin1(entry.text));
+            QCOMPARE(action->shortcut().toString(QKeySequence::PortableText),
+                     QString::fromLatin1(entry.key));
+        }
+        // The toolbar's buttons are the same actions, with the short tooltip.
+        QCOMPARE(frame->Action(ID_TODAY)->toolTip(), QStringLiteral("Today"));
+        QVERIFY(frame->ToolBar()->actions().contains(frame->Action(ID_APP_ABOUT)));
+    }
+
+    // The manual's table of menus lists what the menus hold, in order.
+    void manualListsTheMenus() {
+        CMainFrame* frame = Start();
+        QFile page(QStringLiteral(":/help/presentation.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const auto manual = ManualMenus(QString::fromUtf8(page.readAll()));
+        QList<QPair<QString, QStringList>> menus;
+        for (const QAction* top : frame->menuBar()->actions()) {
+            QStringList entries;
+            for (const QAction* action : top->menu()->actions()) {
+                if (action->isSeparator())
+                    continue;
+                entries << (action->menu() ? action->menu()->title().remove(QLatin1Char('&'))
+                                           : EntryText(action));
+            }
+            menus.append({top->text().remove(QLatin1Char('&')), entries});
+        }
+        QCOMPARE(manual.size(), 5);
+        QCOMPARE(manual, menus);
+    }
+
+    // The menus' keys work with the focus in any kind of field: the edit of
+    // a month combo, a year edit; the keypad's plus and minus as well.
+    void shortcutsWorkFromAFocusedField() {
+        CMainFrame* frame = Start();
+        CJulianDay today;
+        today.SetToday();
+        const QString thisYear = QString::number(today.GetGregorian().nYear);
+        for (const PanelField field : {FIELD_GREG_MONTH, FIELD_JEW_YEAR, FIELD_ROMAN_KIND}) {
+            const QString name = QString::number(field);
+            Type(frame, FIELD_GREG_DAY, QStringLiteral("01"));
+            Type(frame, FIELD_GREG_MONTH, QStringLiteral("March"));
+            Type(frame, FIELD_GREG_YEAR, QStringLiteral("2004"));
+            PressEnter(frame, FIELD_GREG_YEAR);
+            frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable combo takes the keys itself and hands them to its edit.
+            QVERIFY2(qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus),
+                     qPrintable(name));
+            const auto press = [focus](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+                QTest::keyClick(focus, key, modifiers);
+            };
+
+            press(Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
+            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
+            press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("March"));
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("01"));
+            press(Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
+
+            const std::pair<Qt::Key, QString> dialogs[] = {
+                {Qt::Key_G, QStringLiteral("Beginning of Gregorian Calendar")},
+                {Qt::Key_M, QStringLiteral("Movable Christian Holy Days")},
+                {Qt::Key_S, QStringLiteral("Saints' Days")},
+            };
+            for (const auto& [key, title] : dialogs) {
+                // The offscreen platform gives no window the focus back when a
+                // dialog closes; a window manager gives it to the main window.
+                QVERIFY(Activate(frame));
+                focus->setFocus(Qt::TabFocusReason);
+                QCOMPARE(ModalOpenedBy([&] { press(key, Qt::ControlModifier); }), title);
+            }
+            QVERIFY(Activate(frame));
+            focus->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_T, Qt::ControlModifier);
+            QVERIFY2(Text(frame, FIELD_GREG_YEAR) == thisYear, qPrintable(name));
+        }
     }
 
     // Stored choices out of range read as their defaults, are written back,
