@@ -149,6 +149,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if ((setting == SET_X || setting == SET_Y) && value != kNotFrozen)
             value = std::clamp(value, 0, 1000);
         expected.SetInt(setting, value);
+        // The other coordinate, kept while not frozen, may leave the place off the screen.
+        if (expected.IsFrozen() &&
+            !IsTitleStripOnScreens(expected.m_nPosX, expected.m_nPosY, kScreens)) {
+            expected.m_nPosX = kNotFrozen;
+            expected.m_nPosY = kNotFrozen;
+        }
         // A value out of range is refused and nothing changes.
         const bool allowed = IsSettingValueAllowed(setting, value);
         FUZZ_CHECK(WriteSetting(store, setting, value) == allowed);
