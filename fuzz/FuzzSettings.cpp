@@ -6,7 +6,8 @@
 // byte in the ".bad" copy; a file it trusts gives every value it can read
 // (only the position and separator repairs differ); the file left behind
 // opens as trusted and reads back the same settings; a write changes that one
-// setting and keeps every other.
+// setting and keeps every other. Values outside their range read as their
+// default.
 #include "FuzzCheck.h"
 #include "FuzzTemp.h"
 
@@ -26,8 +27,8 @@
 
 namespace {
 
-constexpr std::int32_t kRight = 1920;
-constexpr std::int32_t kBottom = 1080;
+// One full-HD screen; a frozen window's title bar must lie on it.
+const CScreenArea kScreens{{{0, 0, 1920, 1080}}, 400, 24};
 
 QString NewPath() {
     static unsigned long count = 0;
@@ -45,7 +46,7 @@ QString CopyOf(const QString& path) {
 // does not trust is set aside before the read.
 CFrameSettings ReadFresh(const QString& path, bool& trusted) {
     CQtSettingsStore store(path);
-    CFrameSettings settings = ReadFrameSettings(store, kRight, kBottom);
+    CFrameSettings settings = ReadFrameSettings(store, kScreens);
     trusted = !QFile::exists(store.SetAsidePath());
     return settings;
 }
@@ -92,13 +93,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     CQtSettingsStore store(path);
-    const CFrameSettings settings = ReadFrameSettings(store, kRight, kBottom);
+    const CFrameSettings settings = ReadFrameSettings(store, kScreens);
     FUZZ_CHECK(settings.m_strSeparator.size() <= kMaxSeparatorLength);
 
     if (trusted) {
         FUZZ_CHECK(!QFile::exists(store.SetAsidePath()));
-        const bool dropped = (stored[SET_X] && *stored[SET_X] > kRight) ||
-                             (stored[SET_Y] && *stored[SET_Y] > kBottom);
+        const std::int32_t x = stored[SET_X].value_or(kNotFrozen);
+        const std::int32_t y = stored[SET_Y].value_or(kNotFrozen);
+        const bool dropped =
+            x != kNotFrozen && y != kNotFrozen && !IsTitleStripOnScreens(x, y, kScreens);
         for (int i = 0; i < SET_COUNT; ++i) {
             const auto setting = static_cast<ESetting>(i);
             if (setting == SET_SEPARATEUR) {
@@ -106,8 +109,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (storedSeparator && storedSeparator->size() <= kMaxSeparatorLength)
                     FUZZ_CHECK(settings.m_strSeparator ==
                                storedSeparator->substr(0, storedSeparator->find('\0')));
-            } else if (stored[i] && !(dropped && (setting == SET_X || setting == SET_Y))) {
-                FUZZ_CHECK(settings.GetInt(setting) == *stored[i]);
+            } else if (setting == SET_X || setting == SET_Y) {
+                FUZZ_CHECK(settings.GetInt(setting) ==
+                           (dropped ? kNotFrozen : stored[i].value_or(kNotFrozen)));
+            } else if (stored[i]) {
+                FUZZ_CHECK(settings.GetInt(setting) == (IsSettingValueAllowed(setting, *stored[i])
+                                                            ? *stored[i]
+                                                            : SettingDef(setting).nDefault));
             }
         }
     } else if (QFile::exists(store.SetAsidePath())) {
@@ -137,12 +145,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         std::int32_t value = 0;
         std::memcpy(&value, input.constData(), std::min<std::size_t>(size, sizeof value));
-        if (setting == SET_X || setting == SET_Y)
-            value = std::min(value, std::min(kRight, kBottom));
+        // A place is kept only where the title bar lies on the screen.
+        if ((setting == SET_X || setting == SET_Y) && value != kNotFrozen)
+            value = std::clamp(value, 0, 1000);
         expected.SetInt(setting, value);
-        FUZZ_CHECK(WriteSetting(store, setting, value));
+        // The other coordinate, kept while not frozen, may leave the place off the screen.
+        if (expected.IsFrozen() &&
+            !IsTitleStripOnScreens(expected.m_nPosX, expected.m_nPosY, kScreens)) {
+            expected.m_nPosX = kNotFrozen;
+            expected.m_nPosY = kNotFrozen;
+        }
+        // A value out of range is refused and nothing changes.
+        const bool allowed = IsSettingValueAllowed(setting, value);
+        FUZZ_CHECK(WriteSetting(store, setting, value) == allowed);
         const QString copy = CopyOf(path);
-        FUZZ_CHECK(ReadFresh(copy, trustedAgain) == expected && trustedAgain);
+        FUZZ_CHECK(ReadFresh(copy, trustedAgain) == (allowed ? expected : settings) &&
+                   trustedAgain);
         Remove(copy);
     }
     Remove(path);

@@ -31,21 +31,17 @@ QString ControlName(int id) {
     return QStringLiteral("ctl%1").arg(id);
 }
 
-// The position of the checked button, or the frame's value when none is
-// checked: a stored value the dialog has no button for means the same to the
-// copy either way, and it is not lost by pressing OK.
-std::int32_t CheckedOr(const QButtonGroup* group, std::int32_t current) {
-    const int id = group->checkedId();
-    return id >= 0 ? id : current;
+// The button of the form the copy would use: it reads a day or year form
+// other than 0 as 1 and a month form other than 0 and 1 as 2, so a value
+// without a button of its own still shows the choice in force.
+std::int32_t FormInForce(std::int32_t form, std::int32_t last) {
+    return form == 0 ? 0 : form > 0 && form < last ? form : last;
 }
 
 void Check(QButtonGroup* group, std::int32_t form) {
-    // An exclusive group would keep its old button; a value without a button
-    // shows none checked.
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == form);
-    group->setExclusive(true);
+    const int last = static_cast<int>(group->buttons().size()) - 1;
+    if (QAbstractButton* button = group->button(FormInForce(form, last)))
+        button->setChecked(true);
 }
 
 } // namespace
@@ -158,9 +154,9 @@ void CCopyFormatDialog::WriteForm() {
 
 CCopyFormat CCopyFormatDialog::FormatOfControls() const {
     CCopyFormat format;
-    format.nDay = CheckedOr(m_dayGroup, m_settings.m_nFmtDay);
-    format.nMonth = CheckedOr(m_monthGroup, m_settings.m_nFmtMonth);
-    format.nYear = CheckedOr(m_yearGroup, m_settings.m_nFmtYear);
+    format.nDay = m_dayGroup->checkedId();
+    format.nMonth = m_monthGroup->checkedId();
+    format.nYear = m_yearGroup->checkedId();
     std::string separator = ToCp1252(m_separator->currentText());
     // A stored text ends at its first NUL, so the copy would too.
     separator = separator.substr(0, separator.find('\0'));

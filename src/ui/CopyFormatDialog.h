@@ -32,8 +32,8 @@ public:
     CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store, CHelpLauncher& help,
                       QWidget* parent = nullptr);
 
-    // The format the controls hold now. A group with no button checked (a
-    // stored value the dialog has no button for) keeps the frame's value.
+    // The format the controls hold now. Each group has one button checked:
+    // a value without a button of its own shows the form the copy gives it.
     CCopyFormat FormatOfControls() const;
 
     // Widgets, for tests. Buttons by position in their group.

@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "ScreenBridge.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -18,6 +20,16 @@ static void InitHelpResources() {
 }
 
 namespace {
+
+// The size the window opens at when the screen has room for it.
+constexpr QSize kHelpSize(680, 600);
+// The window manager's border around a window, before it has shown one.
+constexpr int kGuessedBorder = 4;
+
+// Help opens on the screen of the window it is asked from.
+const QScreen* ScreenFor(const QWidget* window) {
+    return window ? window->screen() : QGuiApplication::primaryScreen();
+}
 
 QUrl TopicUrl(const QString& topic) {
     return QUrl(QStringLiteral("qrc:/help/") + topic + QStringLiteral(".html"));
@@ -67,7 +79,45 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         setWindowTitle(tr("Quindor Help") + QStringLiteral(" - ") + m_browser->documentTitle());
     });
     UpdateButtons();
-    resize(680, 600);
+    resize(kHelpSize);
+
+    // With no window manager there is no close button: the keys close it.
+    QList<QKeySequence> closeKeys = {QKeySequence(Qt::Key_Escape),
+                                     QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+        // The same key twice would make the shortcut ambiguous and do nothing.
+        if (!closeKeys.contains(key))
+            closeKeys << key;
+    }
+    auto* close = new QShortcut(this);
+    close->setKeys(closeKeys);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void CHelpWindow::PlaceOn(const QScreen* screen) {
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame is known once the window was shown; before, a caption and thin borders.
+    QMargins frame(kGuessedBorder,
+                   style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + kGuessedBorder,
+                   kGuessedBorder, kGuessedBorder);
+    const QRect outer = frameGeometry();
+    if (m_bPlaced && outer != geometry()) {
+        const QRect inner = geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    QRect wanted(QPoint(), (m_bPlaced ? size() : kHelpSize).grownBy(frame));
+    if (m_bPlaced)
+        wanted.moveTopLeft(outer.topLeft());
+    else
+        wanted.moveCenter(area.center());
+    // The whole window on the screen, a large page at a large scale factor too.
+    const QRect fitted = ToQRect(FitRectInto(ToScreenRect(wanted), ToScreenRect(area)));
+    resize(fitted.size().shrunkBy(frame).expandedTo(QSize(1, 1)));
+    move(fitted.topLeft());
+    m_bPlaced = true;
 }
 
 void CHelpWindow::LoadTopic(const QString& topic) {
@@ -108,6 +158,9 @@ void CHelpViewer::ShowTopic(const std::string& topic) {
     }
     SetHost(modal);
     m_window->LoadTopic(QString::fromStdString(topic));
+    // A window already open stays where the user put it.
+    if (!m_window->isVisible())
+        m_window->PlaceOn(ScreenFor(modal ? modal : QApplication::activeWindow()));
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

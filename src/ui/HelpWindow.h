@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QScreen;
 class QTextBrowser;
 class QToolButton;
 
@@ -27,10 +28,15 @@ public:
     // The page shown, as a topic name (the page's file name without ".html").
     QString CurrentTopic() const;
     QTextBrowser* Browser() const { return m_browser; }
+    // Sizes and places the window wholly within the screen's usable area:
+    // centred at its own size the first time, then where it last was, and
+    // smaller when the screen is.
+    void PlaceOn(const QScreen* screen);
 
 private:
     void UpdateButtons();
 
+    bool m_bPlaced = false;
     QTextBrowser* m_browser = nullptr;
     QToolButton* m_back = nullptr;
     QToolButton* m_forward = nullptr;

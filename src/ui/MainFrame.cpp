@@ -8,6 +8,7 @@
 #include "QuindorView.h"
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
+#include "ScreenBridge.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
 
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -27,9 +27,14 @@ constexpr int kToolBarHeight = kLayoutToolBar;
 // How long a frozen window must rest before its new place is stored.
 constexpr int kPositionSettleMs = 250;
 
-QRect DesktopRect() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->virtualGeometry() : QRect(0, 0, 1 << 20, 1 << 20);
+// The screens a frozen place must show the title bar on, for a window as
+// wide as the panel form.
+CScreenArea ScreenAreaFor(const QWidget* frame) {
+    CScreenArea area;
+    area.screens = AvailableScreens();
+    area.nStripWidth = DialogUnitsOf(frame).ToPixelsX(CQuindorView::kFormWidthUnits);
+    area.nCaptionHeight = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    return area;
 }
 
 } // namespace
@@ -44,9 +49,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
         Store(SET_X);
         Store(SET_Y);
     });
-    const QRect desktop = DesktopRect();
-    m_settings = ReadFrameSettings(*m_store, desktop.x() + desktop.width(),
-                                   desktop.y() + desktop.height());
+    m_settings = ReadFrameSettings(*m_store, ScreenAreaFor(this));
     g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
 }
 
@@ -60,8 +63,9 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreateFrame() {
     setWindowTitle(QStringLiteral("Quindor"));
     setWindowIcon(MakeIcon(QuindorIcon::App));
-    CreateToolBar();
+    // The menus make every command's action; the toolbar then shows some of them.
     CreateMenus();
+    CreateToolBar();
     m_view = new CQuindorView(*this, m_help, this);
     setCentralWidget(m_view);
 
@@ -77,98 +81,102 @@ void CMainFrame::CreateFrame() {
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
-                                const QKeySequence& shortcut) {
-    QAction* action = m_actions.count(id) ? m_actions[id] : nullptr;
-    if (!action) {
-        action = new QAction(text, this);
-        action->setData(id);
-        if (!shortcut.isEmpty())
-            action->setShortcut(shortcut);
-        if (const auto icon = CommandIcon(id))
-            action->setIcon(MakeIcon(*icon));
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        m_actions[id] = action;
-        addAction(action); // shortcuts work with the menu closed and the toolbar hidden
-    }
-    if (menu)
-        menu->addAction(action);
+                                const QList<QKeySequence>& shortcuts) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setShortcuts(shortcuts);
+    if (const auto icon = CommandIcon(id))
+        action->setIcon(MakeIcon(*icon));
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_actions[id] = action;
+    addAction(action); // shortcuts work with the menu closed and the toolbar hidden
+    menu->addAction(action);
     return action;
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, ID_FREEZE, QStringLiteral("&Freeze the Position"))->setCheckable(true);
-    AddCommand(file, ID_ON_TOP, QStringLiteral("Always on &Top"))->setCheckable(true);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddCommand(file, ID_FREEZE, tr("&Freeze the Position"))->setCheckable(true);
+    AddCommand(file, ID_ON_TOP, tr("Always on &Top"))->setCheckable(true);
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
+    AddCommand(file, ID_APP_EXIT, tr("E&xit"));
 
-    static const char* const kRowNames[ROW_COUNT] = {
-        "&Gregorian", "&Julian", "Julian with R&oman Style", "&French Republican", "J&ewish",
-        "&Muslim"};
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QMenu* copy = edit->addMenu(QStringLiteral("&Copy"));
-    QMenu* paste = edit->addMenu(QStringLiteral("&Paste"));
+    static const char* const kCopyTexts[ROW_COUNT] = {QT_TR_NOOP("from &Gregorian"),
+                                                      QT_TR_NOOP("from &Julian"),
+                                                      QT_TR_NOOP("from Julian with R&oman Style"),
+                                                      QT_TR_NOOP("from &French Republican"),
+                                                      QT_TR_NOOP("from J&ewish"),
+                                                      QT_TR_NOOP("from &Muslim")};
+    static const char* const kPasteTexts[ROW_COUNT] = {QT_TR_NOOP("to &Gregorian"),
+                                                       QT_TR_NOOP("to &Julian"),
+                                                       QT_TR_NOOP("to Julian with R&oman Style"),
+                                                       QT_TR_NOOP("to &French Republican"),
+                                                       QT_TR_NOOP("to J&ewish"),
+                                                       QT_TR_NOOP("to &Muslim")};
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* copy = edit->addMenu(tr("&Copy"));
+    QMenu* paste = edit->addMenu(tr("&Paste"));
     for (int row = 0; row < ROW_COUNT; ++row) {
-        AddCommand(copy, ID_COPY_FIRST + row, QStringLiteral("from ") + kRowNames[row]);
-        AddCommand(paste, ID_PASTE_FIRST + row, QStringLiteral("to ") + kRowNames[row]);
+        AddCommand(copy, ID_COPY_FIRST + row, tr(kCopyTexts[row]));
+        AddCommand(paste, ID_PASTE_FIRST + row, tr(kPasteTexts[row]));
     }
     edit->addSeparator();
-    AddCommand(edit, ID_COPY_FORMAT, QStringLiteral("Copy &Format ..."));
+    AddCommand(edit, ID_COPY_FORMAT, tr("Copy &Format ..."));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(copy, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(paste, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
-    QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
-    AddCommand(display, ID_VIEW_TOOLBAR, QStringLiteral("&Tool Bar"))->setCheckable(true);
+    QMenu* display = menuBar()->addMenu(tr("&Display"));
+    AddCommand(display, ID_VIEW_TOOLBAR, tr("&Tool Bar"))->setCheckable(true);
     display->addSeparator();
-    static const char* const kRowMenu[ROW_COUNT] = {
-        "&Gregorian Calendar",        "&Julian Calendar",  "Julian with R&oman Style Calendar",
-        "&French Republican Calendar", "J&ewish Calendar", "&Muslim Calendar"};
+    static const char* const kRowMenu[ROW_COUNT] = {QT_TR_NOOP("&Gregorian Calendar"),
+                                                    QT_TR_NOOP("&Julian Calendar"),
+                                                    QT_TR_NOOP("Julian with R&oman Style Calendar"),
+                                                    QT_TR_NOOP("&French Republican Calendar"),
+                                                    QT_TR_NOOP("J&ewish Calendar"),
+                                                    QT_TR_NOOP("&Muslim Calendar")};
     for (int row = 0; row < ROW_COUNT; ++row)
-        AddCommand(display, ID_SHOW_ROW_FIRST + row, QString::fromLatin1(kRowMenu[row]))
-            ->setCheckable(true);
+        AddCommand(display, ID_SHOW_ROW_FIRST + row, tr(kRowMenu[row]))->setCheckable(true);
     display->addSeparator();
-    AddCommand(display, ID_REP_FEASTS, QStringLiteral("&Republican Feast Days"))
-        ->setCheckable(true);
-    QMenu* saints = display->addMenu(QStringLiteral("&Saints' Days"));
-    static const char* const kModes[4] = {"&No", "&Gregorian", "&Julian", "&Automatic"};
+    AddCommand(display, ID_REP_FEASTS, tr("&Republican Feast Days"))->setCheckable(true);
+    QMenu* saints = display->addMenu(tr("&Saints' Days"));
+    static const char* const kModes[4] = {QT_TR_NOOP("&No"), QT_TR_NOOP("&Gregorian"),
+                                          QT_TR_NOOP("&Julian"), QT_TR_NOOP("&Automatic")};
     for (int mode = 0; mode < 4; ++mode)
-        AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, QString::fromLatin1(kModes[mode]))
-            ->setCheckable(true);
+        AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, tr(kModes[mode]))->setCheckable(true);
     saints->addSeparator();
-    AddCommand(saints, ID_SAINTS_TRADITIONAL, QStringLiteral("Traditional Dates"))
-        ->setCheckable(true);
-    AddCommand(saints, ID_SAINTS_PRESENT, QStringLiteral("Present Dates"))->setCheckable(true);
+    AddCommand(saints, ID_SAINTS_TRADITIONAL, tr("Traditional Dates"))->setCheckable(true);
+    AddCommand(saints, ID_SAINTS_PRESENT, tr("Present Dates"))->setCheckable(true);
     connect(display, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(saints, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
-    QMenu* dates = menuBar()->addMenu(QStringLiteral("D&ates"));
-    AddCommand(dates, ID_TODAY, QStringLiteral("&Today"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    QMenu* dates = menuBar()->addMenu(tr("D&ates"));
+    AddCommand(dates, ID_TODAY, tr("&Today"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
     dates->addSeparator();
-    // The keypad keys first (the menu shows them), the main keyboard's too.
-    AddCommand(dates, ID_PREVIOUS_DAY, QStringLiteral("&Previous Day"))
-        ->setShortcuts({QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus),
-                        QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    AddCommand(dates, ID_NEXT_DAY, QStringLiteral("&Next Day"))
-        ->setShortcuts({QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus),
-                        QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                        QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    // The menu shows the first key; the keypad's minus and plus work as well,
+    // and Ctrl+= is the plus key without Shift.
+    AddCommand(dates, ID_PREVIOUS_DAY, tr("&Previous Day"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
+    AddCommand(dates, ID_NEXT_DAY, tr("&Next Day"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus),
+                QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     dates->addSeparator();
-    AddCommand(dates, ID_GREGORIAN_REFORM, QStringLiteral("Beginning of &Gregorian Calendar ..."),
-               QKeySequence(Qt::CTRL | Qt::Key_G));
-    AddCommand(dates, ID_MOVABLE_FEASTS, QStringLiteral("&Movable Christian Holy Days ..."),
-               QKeySequence(Qt::CTRL | Qt::Key_M));
-    AddCommand(dates, ID_SAINTS, QStringLiteral("&Saints' Days ..."),
-               QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(dates, ID_GREGORIAN_REFORM, tr("Beginning of &Gregorian Calendar ..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_G)});
+    AddCommand(dates, ID_MOVABLE_FEASTS, tr("&Movable Christian Holy Days ..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_M)});
+    AddCommand(dates, ID_SAINTS, tr("&Saints' Days ..."), {QKeySequence(Qt::CTRL | Qt::Key_S)});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    AddCommand(help, ID_HELP_TOPICS, QStringLiteral("&Help topics ..."));
+    QMenu* help = menuBar()->addMenu(tr("&?"));
+    AddCommand(help, ID_HELP_TOPICS, tr("&Help topics ..."));
     help->addSeparator();
-    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Quindor ..."));
+    AddCommand(help, ID_APP_ABOUT, tr("&About Quindor ..."));
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Tool Bar"), this);
+    m_toolBar = new QToolBar(tr("Tool Bar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -180,23 +188,24 @@ void CMainFrame::CreateToolBar() {
     const struct {
         int id;
         const char* tip;
-    } buttons[] = {{ID_TODAY, "Today"},
-                   {ID_PREVIOUS_DAY, "Previous Day"},
-                   {ID_NEXT_DAY, "Next Day"},
+    } buttons[] = {{ID_TODAY, QT_TR_NOOP("Today")},
+                   {ID_PREVIOUS_DAY, QT_TR_NOOP("Previous Day")},
+                   {ID_NEXT_DAY, QT_TR_NOOP("Next Day")},
                    {0, nullptr},
-                   {ID_GREGORIAN_REFORM, "Beginning of Gregorian Calendar"},
-                   {ID_MOVABLE_FEASTS, "Movable Christian Holy Days"},
-                   {ID_SAINTS, "Saints' Days"},
+                   {ID_GREGORIAN_REFORM, QT_TR_NOOP("Beginning of Gregorian Calendar")},
+                   {ID_MOVABLE_FEASTS, QT_TR_NOOP("Movable Christian Holy Days")},
+                   {ID_SAINTS, QT_TR_NOOP("Saints' Days")},
                    {0, nullptr},
-                   {ID_APP_ABOUT, "About Quindor"}};
+                   {ID_APP_ABOUT, QT_TR_NOOP("About Quindor")}};
+    // The buttons share the menus' actions, texts and keys included.
     for (const auto& button : buttons) {
-        if (!button.id) {
+        QAction* action = button.id ? Action(button.id) : nullptr;
+        if (!action) {
             m_toolBar->addSeparator();
             continue;
         }
-        QAction* action = AddCommand(nullptr, button.id, QString());
-        action->setToolTip(QString::fromLatin1(button.tip));
-        action->setStatusTip(QString::fromLatin1(button.tip));
+        action->setToolTip(tr(button.tip));
+        action->setStatusTip(tr(button.tip));
         m_toolBar->addAction(action);
     }
 }
@@ -210,7 +219,9 @@ bool CMainFrame::IsRowShown(int row) const {
     return row >= 0 && row < ROW_COUNT && m_settings.m_bShowRow[static_cast<std::size_t>(row)];
 }
 
-void CMainFrame::Store(ESetting setting) { WriteSetting(*m_store, m_settings, setting); }
+void CMainFrame::Store(ESetting setting) {
+    WriteSetting(*m_store, m_settings, setting);
+}
 
 void CMainFrame::OnCommand(int id) {
     CCalendarPanel* panel = m_view ? &m_view->Panel() : nullptr;

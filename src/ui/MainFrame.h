@@ -9,6 +9,8 @@
 #include "settings/FrameSettings.h"
 #endif
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -55,7 +57,7 @@ protected:
 
 private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text,
-                        const QKeySequence& shortcut = QKeySequence());
+                        const QList<QKeySequence>& shortcuts = {});
     void CreateMenus();
     void CreateToolBar();
     void Store(ESetting setting);

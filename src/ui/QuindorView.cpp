@@ -63,7 +63,7 @@ CQuindorView::CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* par
     setFixedWidth(FormWidth());
 }
 
-int CQuindorView::FormWidth() const { return m_units.ToPixelsX(196); }
+int CQuindorView::FormWidth() const { return m_units.ToPixelsX(kFormWidthUnits); }
 
 void CQuindorView::CreateControls() {
     for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS}) {

@@ -26,7 +26,8 @@ public:
     CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* parent = nullptr);
 
     CCalendarPanel& Panel() { return m_panel; }
-    // The width of the panel form, pixels.
+    // The width of the panel form, in dialog units and in pixels.
+    static constexpr int kFormWidthUnits = 196;
     int FormWidth() const;
     const CDialogUnits& DialogUnits() const { return m_units; }
 

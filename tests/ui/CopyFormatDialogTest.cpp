@@ -163,20 +163,21 @@ private slots:
         QCOMPARE(other.settings.m_strSeparator, std::string("\x97?\xe9"));
     }
 
-    // A stored form the dialog has no button for shows none checked, and OK
-    // keeps it rather than losing it.
-    void oddStoredFormsKept() {
+    // A form the dialog has no button for shows the one the copy gives it,
+    // and OK stores that one.
+    void oddFormsShowTheFormInForce() {
         CRig rig;
         rig.settings.m_nFmtDay = 5;
         rig.settings.m_nFmtMonth = -1;
         rig.settings.m_nFmtYear = 2;
         auto dialog = rig.Open();
-        QCOMPARE(Checked({dialog->DayButton(0), dialog->DayButton(1)}), -1);
+        QCOMPARE(Checked({dialog->DayButton(0), dialog->DayButton(1)}), 1);
         QCOMPARE(Checked({dialog->MonthButton(0), dialog->MonthButton(1), dialog->MonthButton(2)}),
-                 -1);
+                 2);
+        QCOMPARE(Checked({dialog->YearButton(0), dialog->YearButton(1)}), 1);
         dialog->YearButton(0)->click();
         dialog->OkButton()->click();
-        QCOMPARE(rig.store.Writes(), FourWrites(5, -1, 0, "/"));
+        QCOMPARE(rig.store.Writes(), FourWrites(1, 2, 0, "/"));
     }
 
     // A store that cannot be written: the new format still holds for this run.

@@ -4,8 +4,10 @@
 #include <QDialog>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -84,6 +86,54 @@ private slots:
         QCOMPARE(window->CurrentTopic(), QStringLiteral("presentation"));
     }
 
+    // With no window manager there is no close button; the keys close it,
+    // whatever has the focus in it.
+    void keysCloseTheWindow() {
+        CHelpViewer viewer;
+        for (const QKeySequence& key :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            viewer.ShowTopic("saints");
+            CHelpWindow* window = viewer.Window();
+            QVERIFY(Activate(window));
+            for (QWidget* focus : {static_cast<QWidget*>(window->Browser()),
+                                   static_cast<QWidget*>(window->findChild<QToolButton*>())}) {
+                if (!window->isVisible()) {
+                    viewer.ShowTopic("saints");
+                    QVERIFY(Activate(window));
+                }
+                focus->setFocus();
+                QTest::keySequence(QApplication::focusWidget(), key);
+                QVERIFY2(!window->isVisible(), qPrintable(key.toString()));
+            }
+        }
+    }
+
+    // This program runs at a scale factor of 2, where the offscreen screen
+    // (800x600) is 400x300: smaller than the window's own size, as a
+    // 1280x1024 screen is. The window opens on it whole, and again after it
+    // was moved half off and reopened.
+    void windowOpensWithinTheScreen() {
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(area.width() < 680 && area.height() < 600);
+        CHelpViewer viewer;
+        viewer.ShowTopic("interface");
+        CHelpWindow* window = viewer.Window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY2(area.contains(window->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window->x())
+                                .arg(window->y())
+                                .arg(window->frameGeometry().width())
+                                .arg(window->frameGeometry().height())));
+        QVERIFY(window->width() > area.width() / 2 && window->height() > area.height() / 2);
+
+        window->move(area.right() - 20, area.bottom() - 20);
+        window->close();
+        viewer.ShowTopic("interface");
+        QVERIFY(area.contains(window->frameGeometry()));
+    }
+
     // Closing the main window ends the program even with help still open.
     void helpDoesNotKeepTheProgramRunning() {
         QWidget mainWindow;
@@ -110,6 +160,13 @@ private slots:
         QCOMPARE(window->parentWidget(), dialog);
         QVERIFY(window->isVisible());
 
+        // Escape closes help, not the dialog it is lent to.
+        QVERIFY(Activate(window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QVERIFY(dialog->isVisible());
+        viewer.ShowTopic("copier");
+
         dialog->hide();
         delete dialog;
         QCOMPARE(viewer.Window(), window);
@@ -119,5 +176,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(HelpTest)
+int main(int argc, char** argv) {
+    // Set before the application starts, as a user sets it.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    HelpTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "HelpTest.moc"

@@ -6,22 +6,32 @@
 #include "QuindorApp.h"
 #include "QuindorView.h"
 #include "TextBridge.h"
+#include "UiTestSupport.h"
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -54,6 +64,68 @@ void PressEnter(CMainFrame* frame, PanelField field) {
 
 bool IconShown(CMainFrame* frame, int id) {
     return frame->View()->IconButton(id)->isVisibleTo(frame);
+}
+
+// Runs an action that may open a modal dialog; the dialog is looked at by
+// inspect (when given) and closed. The dialog's title, empty when none opened.
+QString ModalOpenedBy(const std::function<void()>& act,
+                      const std::function<void(QWidget*)>& inspect = {}) {
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
+            title = modal->windowTitle();
+            if (inspect)
+                inspect(modal);
+            modal->close();
+        }
+    });
+    poll.start();
+    act();
+    QCoreApplication::processEvents();
+    return title;
+}
+
+// A menu entry as the user reads it: its text without the mnemonic, and the
+// key the menu shows beside it in parentheses.
+QString EntryText(const QAction* action) {
+    QString text = action->text().remove(QLatin1Char('&'));
+    if (!action->shortcut().isEmpty())
+        text += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+    return text;
+}
+
+// The manual's menu table: each menu with its entries in order. A row's
+// first cell with a rowspan names the menu; an entry cell may list several
+// entries, one a line.
+QList<QPair<QString, QStringList>> ManualMenus(const QString& html) {
+    const qsizetype start = html.indexOf(QStringLiteral("<h2>Menus</h2>"));
+    const QString table = html.mid(start, html.indexOf(QStringLiteral("</table>"), start) - start);
+    const QRegularExpression cell(QStringLiteral("<td( rowspan=\"\\d+\")?>(.*?)</td>"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    const auto plain = [&tag](QString text) {
+        return text.remove(tag).replace(QStringLiteral("&amp;"), QStringLiteral("&")).simplified();
+    };
+    QList<QPair<QString, QStringList>> menus;
+    for (const QString& row : table.split(QStringLiteral("<tr>"))) {
+        QList<QRegularExpressionMatch> cells;
+        for (const QRegularExpressionMatch& m : cell.globalMatch(row))
+            cells << m;
+        if (cells.size() < 2)
+            continue;
+        if (!cells[0].captured(1).isEmpty()) {
+            menus.append({plain(cells[0].captured(2)), {}});
+            cells.removeFirst();
+        }
+        if (menus.isEmpty())
+            continue;
+        for (const QString& line : cells[0].captured(2).split(QStringLiteral("<br>")))
+            menus.last().second << plain(line);
+    }
+    return menus;
 }
 
 } // namespace
@@ -322,6 +394,139 @@ private slots:
         frame->UpdateCommandStates();
         for (int row = 0; row < ROW_COUNT; ++row)
             QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
+    }
+
+    // The manual's table of menus lists what the menus hold, in order.
+    void manualListsTheMenus() {
+        CMainFrame* frame = Start();
+        QFile page(QStringLiteral(":/help/presentation.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const auto manual = ManualMenus(QString::fromUtf8(page.readAll()));
+        QList<QPair<QString, QStringList>> menus;
+        for (const QAction* top : frame->menuBar()->actions()) {
+            QStringList entries;
+            for (const QAction* action : top->menu()->actions()) {
+                if (action->isSeparator())
+                    continue;
+                entries << (action->menu() ? action->menu()->title().remove(QLatin1Char('&'))
+                                           : EntryText(action));
+            }
+            menus.append({top->text().remove(QLatin1Char('&')), entries});
+        }
+        QCOMPARE(manual.size(), 5);
+        QCOMPARE(manual, menus);
+        // The toolbar's buttons are the menus' actions, keys and all.
+        QCOMPARE(frame->ToolBar()->actions().first(), frame->Action(ID_TODAY));
+    }
+
+    // The menus' keys work with the focus in any kind of field: the edit of
+    // a month combo, a year edit; the keypad's plus and minus as well.
+    void shortcutsWorkFromAFocusedField() {
+        CMainFrame* frame = Start();
+        CJulianDay today;
+        today.SetToday();
+        const QString thisYear = QString::number(today.GetGregorian().nYear);
+        for (const PanelField field : {FIELD_GREG_MONTH, FIELD_JEW_YEAR}) {
+            const QString name = QString::number(field);
+            Type(frame, FIELD_GREG_DAY, QStringLiteral("01"));
+            Type(frame, FIELD_GREG_MONTH, QStringLiteral("March"));
+            Type(frame, FIELD_GREG_YEAR, QStringLiteral("2004"));
+            PressEnter(frame, FIELD_GREG_YEAR);
+            frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable combo takes the keys itself and hands them to its edit.
+            QVERIFY2(qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus),
+                     qPrintable(name));
+            const auto press = [focus](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+                QTest::keyClick(focus, key, modifiers);
+            };
+
+            press(Qt::Key_Minus, Qt::ControlModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
+            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
+            press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("March"));
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("01"));
+            press(Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
+
+            const std::pair<Qt::Key, QString> dialogs[] = {
+                {Qt::Key_G, QStringLiteral("Beginning of Gregorian Calendar")},
+                {Qt::Key_M, QStringLiteral("Movable Christian Holy Days")},
+                {Qt::Key_S, QStringLiteral("Saints' Days")},
+            };
+            for (const auto& [key, title] : dialogs) {
+                // The offscreen platform gives no window the focus back when a
+                // dialog closes; a window manager gives it to the main window.
+                QVERIFY(Activate(frame));
+                focus->setFocus(Qt::TabFocusReason);
+                QCOMPARE(ModalOpenedBy([&] { press(key, Qt::ControlModifier); }), title);
+            }
+            QVERIFY(Activate(frame));
+            focus->setFocus(Qt::TabFocusReason);
+            press(Qt::Key_T, Qt::ControlModifier);
+            QVERIFY2(Text(frame, FIELD_GREG_YEAR) == thisYear, qPrintable(name));
+        }
+    }
+
+    // Stored choices out of range read as their defaults, are written back,
+    // and the menus and the copy format dialog tick the default.
+    void storedValuesOutOfRangeShowTheDefault() {
+        QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
+        QFile file(ConfigFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nAffSaints=77\nFmtMois=9\nFmtJour=-1\nAffSaintsRecent=2\n");
+        file.close();
+        CMainFrame* frame = Start();
+        QCOMPARE(Stored("AffSaints").toInt(), 3);
+        QCOMPARE(Stored("FmtMois").toInt(), 1);
+        QCOMPARE(Stored("AffSaintsRecent").toInt(), 0);
+        for (int mode = 0; mode < 4; ++mode)
+            QCOMPARE(frame->Action(ID_SAINTS_MODE_FIRST + mode)->isChecked(), mode == 3);
+        QVERIFY(frame->Action(ID_SAINTS_TRADITIONAL)->isChecked());
+        QVERIFY(!frame->Action(ID_SAINTS_PRESENT)->isChecked());
+
+        QStringList ticked;
+        const QString title = ModalOpenedBy([frame] { frame->OnCommand(ID_COPY_FORMAT); },
+                                            [&ticked](QWidget* dialog) {
+                                                for (const QRadioButton* button :
+                                                     dialog->findChildren<QRadioButton*>()) {
+                                                    if (button->isChecked())
+                                                        ticked << button->text();
+                                                }
+                                            });
+        QCOMPARE(title, QStringLiteral("Copy Format"));
+        ticked.sort();
+        QCOMPARE(ticked,
+                 (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997")}));
+    }
+
+    // A frozen place whose title bar would be off every screen opens the
+    // window where the system puts a new one, unfrozen, and is stored so.
+    void frozenPlaceOffTheScreenIsDropped() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const struct {
+            int x, y;
+            bool kept;
+        } cases[] = {{-5000, 100, false}, {screen.left() + 30, screen.top() + 40, true}};
+        for (const auto& c : cases) {
+            QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
+            QFile file(ConfigFile());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QStringLiteral("[General]\nX=%1\nY=%2\n").arg(c.x).arg(c.y).toLatin1());
+            file.close();
+            CMainFrame* frame = Start();
+            QCOMPARE(frame->Action(ID_FREEZE)->isChecked(), c.kept);
+            QCOMPARE(Stored("X").toInt(), c.kept ? c.x : -1000);
+            QCOMPARE(Stored("Y").toInt(), c.kept ? c.y : -1000);
+            if (c.kept)
+                QCOMPARE(frame->pos(), QPoint(c.x, c.y));
+            else
+                QVERIFY(screen.contains(frame->pos()));
+            m_app.reset();
+        }
     }
 
     void startsWithoutListFiles() {

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr std::int32_t kRight = 1920;
-constexpr std::int32_t kBottom = 1080;
+// One full-HD screen; a frozen window's title bar must lie on it.
+const CScreenArea kScreens{{{0, 0, 1920, 1080}}, 400, 24};
 
 bool IsRoot() {
     return geteuid() == 0;
@@ -42,7 +42,7 @@ CFrameSettings ReadFromDisk(const QString& path, const QString& scratch) {
     QDir().mkpath(QFileInfo(copy).absolutePath());
     QFile::copy(path, copy);
     CQtSettingsStore store(copy);
-    return ReadFrameSettings(store, kRight, kBottom);
+    return ReadFrameSettings(store, kScreens);
 }
 
 CFrameSettings CustomSettings(const std::string& separator) {
@@ -50,9 +50,10 @@ CFrameSettings CustomSettings(const std::string& separator) {
     s.m_nGregCountry = -1;
     s.m_dtGregStart = CJulianDay(2342032);
     s.m_bToolBar = 0;
-    s.m_nPosX = -1;
+    // Not frozen, so the other coordinate is kept whatever it holds.
+    s.m_nPosX = kNotFrozen;
     s.m_nPosY = INT32_MIN;
-    s.m_bShowRow = {0, 1, 0, INT32_MAX, 1, 0};
+    s.m_bShowRow = {0, 1, 0, 1, 1, 0};
     s.m_bRepFeasts = 0;
     s.m_nSaintsMode = 2;
     s.m_bOnTop = 1;
@@ -60,7 +61,7 @@ CFrameSettings CustomSettings(const std::string& separator) {
     s.m_bSaintsPresent = 1;
     s.m_nFmtDay = 0;
     s.m_nFmtMonth = 2;
-    s.m_nFmtYear = -7;
+    s.m_nFmtYear = 0;
     s.m_strSeparator = separator;
     return s;
 }
@@ -68,7 +69,7 @@ CFrameSettings CustomSettings(const std::string& separator) {
 // A first start at the path, then every value written one by one.
 bool WriteEverySetting(const QString& path, const CFrameSettings& settings) {
     CQtSettingsStore store(path);
-    ReadFrameSettings(store, kRight, kBottom);
+    ReadFrameSettings(store, kScreens);
     bool written = true;
     for (int i = 0; i < SET_COUNT; ++i)
         written = WriteSetting(store, settings, static_cast<ESetting>(i)) && written;
@@ -115,7 +116,7 @@ private slots:
 
     void firstRunWritesEveryDefault() {
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(ReadFrameSettings(store, kScreens), CFrameSettings{});
         QVERIFY(QFileInfo(m_path).isFile());
 
         QSettings raw(m_path, QSettings::NativeFormat);
@@ -136,7 +137,7 @@ private slots:
         QVERIFY(WriteEverySetting(m_path, wanted));
         QCOMPARE(ReadFromDisk(m_path, m_home->path()), wanted);
         CQtSettingsStore again(m_path);
-        QCOMPARE(ReadFrameSettings(again, kRight, kBottom), wanted);
+        QCOMPARE(ReadFrameSettings(again, kScreens), wanted);
     }
 
     void separatorRoundTripsThroughTheFile_data() {
@@ -181,9 +182,8 @@ private slots:
                                  "Separateur=a,b\n"
                                  "Other=kept\n"));
         CFrameSettings expected;
-        expected.m_nPosY = -5; // X is repaired, so the position is not frozen
-        expected.m_bShowRow = {1, 0, 0, 0, 0, INT32_MIN};
-        expected.m_nSaintsMode = 7;
+        expected.m_nPosY = -5;                    // X is repaired, so the position is not frozen
+        expected.m_bShowRow = {1, 0, 0, 0, 0, 1}; // out of range, as AffSaints
         expected.m_bOnTop = 1;
         expected.m_nSaintsDlgList = 1;
         expected.m_bSaintsPresent = 1;
@@ -191,12 +191,14 @@ private slots:
         expected.m_nFmtYear = 0;
 
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), expected);
+        QCOMPARE(ReadFrameSettings(store, kScreens), expected);
         QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
         QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
         QSettings raw(m_path, QSettings::NativeFormat);
         QCOMPARE(raw.value(QStringLiteral("Other")).toString(), QStringLiteral("kept"));
         QCOMPARE(raw.value(QStringLiteral("FmtJour")).toInt(), 1);
+        QCOMPARE(raw.value(QStringLiteral("AffCal5")).toInt(), 1);
+        QCOMPARE(raw.value(QStringLiteral("AffSaints")).toInt(), 3);
     }
 
     // QSettings reads these escapes as half a surrogate pair and would write
@@ -214,7 +216,7 @@ private slots:
         CFrameSettings expected;
         expected.m_bOnTop = 1;
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), expected);
+        QCOMPARE(ReadFrameSettings(store, kScreens), expected);
         QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
         QCOMPARE(ReadFromDisk(m_path, m_home->path()), expected);
     }
@@ -231,7 +233,7 @@ private slots:
         QFETCH(QByteArray, damage);
         QVERIFY(WriteAll(m_path, damage));
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(ReadFrameSettings(store, kScreens), CFrameSettings{});
         QCOMPARE(ReadAll(store.SetAsidePath()), damage);
         QCOMPARE(ReadFromDisk(m_path, m_home->path()), CFrameSettings{});
 
@@ -268,7 +270,7 @@ private slots:
             QCOMPARE(mkfifo(QFile::encodeName(m_path).constData(), 0600), 0); // must not block
         }
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(ReadFrameSettings(store, kScreens), CFrameSettings{});
         QVERIFY(!WriteSetting(store, SET_DESSUS, 1));
         QVERIFY(!QFileInfo::exists(store.SetAsidePath()));
         if (kind == 0)
@@ -308,7 +310,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), stored);
+        QCOMPARE(ReadFrameSettings(store, kScreens), stored);
         // A lock nobody could hold is stale; anything else is not ours to remove.
         const bool stale = kind == 2 || kind == 3;
         QCOMPARE(WriteSetting(store, SET_DESSUS, 0), stale);
@@ -327,7 +329,7 @@ private slots:
         QCOMPARE(chmod(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(), 0555), 0);
 
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), stored);
+        QCOMPARE(ReadFrameSettings(store, kScreens), stored);
         const bool written = WriteSetting(store, SET_DESSUS, 0);
         if (!IsRoot()) { // root writes anyway
             QVERIFY(!written);
@@ -342,7 +344,7 @@ private slots:
         QVERIFY(WriteAll(m_path, "[General]\nDessus=1\n"));
         QCOMPARE(chmod(QFile::encodeName(m_path).constData(), 0000), 0);
         CQtSettingsStore store(m_path);
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom), CFrameSettings{});
+        QCOMPARE(ReadFrameSettings(store, kScreens), CFrameSettings{});
         QVERIFY(!WriteSetting(store, SET_DESSUS, 0));
         chmod(QFile::encodeName(m_path).constData(), 0644);
         QCOMPARE(ReadAll(m_path), QByteArray("[General]\nDessus=1\n"));
@@ -374,7 +376,7 @@ private slots:
     // through a write cannot leave a half-written settings file.
     void writeReplacesTheFileWhole() {
         CQtSettingsStore store(m_path);
-        ReadFrameSettings(store, kRight, kBottom);
+        ReadFrameSettings(store, kScreens);
         const QByteArray before = ReadAll(m_path);
         const QString link = m_home->filePath(QStringLiteral("old.conf"));
         QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(link).constData()),

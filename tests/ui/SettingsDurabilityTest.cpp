@@ -24,8 +24,8 @@
 
 namespace {
 
-constexpr std::int32_t kRight = 1920;
-constexpr std::int32_t kBottom = 1080;
+// One full-HD screen; a frozen window's title bar must lie on it.
+const CScreenArea kScreens{{{0, 0, 1920, 1080}}, 400, 24};
 
 #ifdef QUINDOR_SANITIZED
 constexpr int kKillRounds = 6;
@@ -40,11 +40,17 @@ std::string SeparatorOf(int round) {
 }
 
 // Every setting of one round holds the round number (the separator "s" and
-// the number), so a file shows how far each write got.
+// the number), so a file shows how far each write got. Round numbers are
+// outside most settings' ranges, which WriteSetting refuses, so each is
+// written the way it writes: open, one value, close.
 bool WriteOne(CSettingsStore& store, ESetting setting, int round) {
-    if (setting == SET_SEPARATEUR)
-        return WriteSetting(store, setting, std::string_view(SeparatorOf(round)));
-    return WriteSetting(store, setting, round);
+    if (store.Open() == EStoreOpen::Failed)
+        return false;
+    const char* name = SettingDef(setting).szName;
+    const bool written = setting == SET_SEPARATEUR ? store.WriteString(name, SeparatorOf(round))
+                                                   : store.WriteInt(name, round);
+    store.Close();
+    return written;
 }
 
 bool WriteRound(const QString& path, int round) {
@@ -156,7 +162,7 @@ private slots:
     // make the next start set the whole file aside.
     void fileWithDelStaysTrusted() {
         CQtSettingsStore store(m_path);
-        CFrameSettings written = ReadFrameSettings(store, kRight, kBottom);
+        CFrameSettings written = ReadFrameSettings(store, kScreens);
         written.m_nFmtMonth = 2;
         written.m_strSeparator = "\x7f-";
         QVERIFY(WriteSetting(store, written, SET_FMT_MOIS));
@@ -165,7 +171,7 @@ private slots:
         CQtSettingsStore next(FreshCopy(m_path, m_dir->path()));
         QCOMPARE(next.Open(), EStoreOpen::Existing);
         next.Close();
-        QVERIFY(ReadFrameSettings(next, kRight, kBottom) == written);
+        QVERIFY(ReadFrameSettings(next, kScreens) == written);
 
         // An unknown value whose text QSettings turns into NUL and DEL: it is
         // kept as found and written back, and the file stays trusted.
@@ -176,12 +182,12 @@ private slots:
         file.write("[General]\nFmtJour=0\nOther=@Variant(\\0\\0\\0\x7f\\0)\n");
         file.close();
         CQtSettingsStore first(edited);
-        const CFrameSettings read = ReadFrameSettings(first, kRight, kBottom);
+        const CFrameSettings read = ReadFrameSettings(first, kScreens);
         QCOMPARE(read.m_nFmtDay, 0);
         CQtSettingsStore again(FreshCopy(edited, m_dir->path()));
         QCOMPARE(again.Open(), EStoreOpen::Existing);
         again.Close();
-        QVERIFY(ReadFrameSettings(again, kRight, kBottom) == read);
+        QVERIFY(ReadFrameSettings(again, kScreens) == read);
     }
 
     // A writer killed while it created its lock file leaves it empty; the
@@ -201,7 +207,7 @@ private slots:
         QVERIFY(!QFile::exists(lockPath));
         QVERIFY(store.WriteInt("AffSaints", 2));
         store.Close();
-        QCOMPARE(ReadFrameSettings(store, kRight, kBottom).m_nSaintsMode, 2);
+        QCOMPARE(ReadFrameSettings(store, kScreens).m_nSaintsMode, 2);
     }
 
     // A settings file of 100 MB is set aside without being read, kept whole,
@@ -225,7 +231,7 @@ private slots:
         const qint64 size = QFileInfo(m_path).size();
 
         CQtSettingsStore store(m_path);
-        QVERIFY(ReadFrameSettings(store, kRight, kBottom) == CFrameSettings{});
+        QVERIFY(ReadFrameSettings(store, kScreens) == CFrameSettings{});
         QCOMPARE(QFileInfo(m_path + QStringLiteral(".bad")).size(), size);
         QVERIFY(QFileInfo(m_path).size() < 4096);
         CQtSettingsStore next(FreshCopy(m_path, m_dir->path()));

@@ -2,10 +2,6 @@
 
 namespace {
 
-bool IsIntSetting(ESetting setting) {
-    return setting >= 0 && setting < SET_COUNT && SettingDef(setting).type == ESettingType::Int32;
-}
-
 // Closes the store on every way out of a read or write.
 class CStoreSession {
 public:
@@ -35,7 +31,10 @@ void WriteDefault(CSettingsStore& store, const CSettingDef& def) {
 
 std::int32_t ReadIntOrRepair(CSettingsStore& store, ESetting setting) {
     const CSettingDef& def = SettingDef(setting);
-    if (std::optional<std::int32_t> value = store.ReadInt(def.szName)) {
+    // A value out of range would leave the menus with nothing ticked while
+    // the program acted on some reading of it.
+    if (std::optional<std::int32_t> value = store.ReadInt(def.szName);
+        value && IsSettingValueAllowed(setting, *value)) {
         return *value;
     }
     store.WriteInt(def.szName, def.nDefault);
@@ -140,8 +139,7 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
     }
 }
 
-CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRight,
-                                 std::int32_t desktopBottom) {
+CFrameSettings ReadFrameSettings(CSettingsStore& store, const CScreenArea& screens) {
     CFrameSettings settings;
     CStoreSession session(store);
     if (session.Result() == EStoreOpen::Failed) {
@@ -157,8 +155,10 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRigh
     for (ESetting setting : {SET_PAYS_GREG, SET_DT_GREG, SET_AFF_BARRE, SET_X, SET_Y}) {
         settings.SetInt(setting, ReadIntOrRepair(store, setting));
     }
-    // A window frozen beyond the desktop would reopen out of sight.
-    if (settings.m_nPosX > desktopRight || settings.m_nPosY > desktopBottom) {
+    // A window frozen off the screens there are now would reopen out of
+    // sight, or with no title bar to drag it back by.
+    if (settings.IsFrozen() &&
+        !IsTitleStripOnScreens(settings.m_nPosX, settings.m_nPosY, screens)) {
         settings.m_nPosX = kNotFrozen;
         settings.m_nPosY = kNotFrozen;
         store.WriteInt(SettingDef(SET_X).szName, kNotFrozen);
@@ -174,7 +174,8 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRigh
 }
 
 bool WriteSetting(CSettingsStore& store, ESetting setting, std::int32_t value) {
-    if (!IsIntSetting(setting)) {
+    // A value out of range would only be replaced by the default at the next start.
+    if (!IsSettingValueAllowed(setting, value)) {
         return false;
     }
     CStoreSession session(store);

@@ -2,7 +2,7 @@
 // one value at a time as they change.
 //
 //   CQtSettingsStore store(CQtSettingsStore::DefaultPath());
-//   CFrameSettings settings = ReadFrameSettings(store, desktopRight, desktopBottom);
+//   CFrameSettings settings = ReadFrameSettings(store, screens);
 //   ...
 //   settings.m_bOnTop = 1;
 //   WriteSetting(store, SET_DESSUS, settings.m_bOnTop);
@@ -11,13 +11,15 @@
 #include "calendar/JulianDay.h"
 #include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
+#include "settings/WindowPlacement.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-// Flags are kept as stored: any non-zero value counts as on.
+// As read at start-up every value is in its range (0 or 1 for a flag); the
+// users of a flag still count any non-zero value as on.
 struct CFrameSettings {
     std::int32_t m_nGregCountry = 10;
     CJulianDay m_dtGregStart = CJulianDay(kDefaultGregorianStart);
@@ -45,20 +47,18 @@ struct CFrameSettings {
 };
 
 // The start-up read: opens the store (writing every default first when it is
-// new), reads every value in store order, writes back the default of any
-// value that is missing or unreadable, drops a frozen position whose left is
-// beyond desktopRight or whose top is beyond desktopBottom (the desktop's
-// right and bottom edges, x + width and y + height), and replaces a separator
-// longer than 9 characters by "/". A store that cannot be opened gives the
-// defaults. Values are not range-checked: users of each value decide what an
-// odd one means. Does not touch g_jdGregorianStart; the caller sets it from
-// m_dtGregStart.
-CFrameSettings ReadFrameSettings(CSettingsStore& store, std::int32_t desktopRight,
-                                 std::int32_t desktopBottom);
+// new) and reads every value in store order. A value that is missing,
+// unreadable or outside its range reads as its default, which is written
+// back; so is a separator longer than 9 characters. A frozen position whose
+// title bar would not lie wholly on the screens of the area is dropped: both
+// coordinates become -1000 and are written. A store that cannot be opened
+// gives the defaults. Does not touch g_jdGregorianStart; the caller sets it
+// from m_dtGregStart.
+CFrameSettings ReadFrameSettings(CSettingsStore& store, const CScreenArea& screens);
 
 // Writes one value: open the store, set it, close. False (and nothing else
-// happens) when the store cannot be opened or the write fails; the caller
-// keeps the new value in memory either way.
+// happens) when the value is outside its range, the store cannot be opened
+// or the write fails; the caller keeps the new value in memory either way.
 bool WriteSetting(CSettingsStore& store, ESetting setting, std::int32_t value);
 // The separator; a text longer than 9 characters is refused, since it could
 // not be read back.

@@ -1,30 +1,44 @@
 #include "settings/SettingsSchema.h"
 
+#include "calendar/JulianDay.h"
+#include "reform/ReformCountries.h"
+
 #include <cstring>
+#include <limits>
 
 namespace {
 
+constexpr std::int32_t kAnyIntLow = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kAnyIntHigh = std::numeric_limits<std::int32_t>::max();
+
+// A flag is 0 or 1: the menus tick one state or the other, never a third.
+constexpr CSettingDef Flag(const char* name, std::int32_t def) {
+    return {name, ESettingType::Int32, def, nullptr, 0, 1};
+}
+
 constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
-    {"PaysGreg", ESettingType::Int32, 10, nullptr},
-    {"DtGreg", ESettingType::Int32, 2299227, nullptr},
-    {"AffBarre", ESettingType::Int32, 1, nullptr},
-    {"X", ESettingType::Int32, kNotFrozen, nullptr},
-    {"Y", ESettingType::Int32, kNotFrozen, nullptr},
-    {"AffCal0", ESettingType::Int32, 1, nullptr},
-    {"AffCal1", ESettingType::Int32, 1, nullptr},
-    {"AffCal2", ESettingType::Int32, 1, nullptr},
-    {"AffCal3", ESettingType::Int32, 1, nullptr},
-    {"AffCal4", ESettingType::Int32, 1, nullptr},
-    {"AffCal5", ESettingType::Int32, 1, nullptr},
-    {"AffFetesRep", ESettingType::Int32, 1, nullptr},
-    {"AffSaints", ESettingType::Int32, 3, nullptr},
-    {"Dessus", ESettingType::Int32, 0, nullptr},
-    {"SaintsRecent", ESettingType::Int32, 0, nullptr},
-    {"AffSaintsRecent", ESettingType::Int32, 0, nullptr},
-    {"FmtJour", ESettingType::Int32, 1, nullptr},
-    {"FmtMois", ESettingType::Int32, 1, nullptr},
-    {"FmtAnnee", ESettingType::Int32, 1, nullptr},
-    {"Separateur", ESettingType::String, 0, "/"},
+    {"PaysGreg", ESettingType::Int32, 10, nullptr, -1, kReformCountryCount - 1},
+    {"DtGreg", ESettingType::Int32, kDefaultGregorianStart, nullptr, kEarliestReformDay,
+     kLastSupportedDay},
+    Flag("AffBarre", 1),
+    // The frozen place is checked against the screens, not against a range.
+    {"X", ESettingType::Int32, kNotFrozen, nullptr, kAnyIntLow, kAnyIntHigh},
+    {"Y", ESettingType::Int32, kNotFrozen, nullptr, kAnyIntLow, kAnyIntHigh},
+    Flag("AffCal0", 1),
+    Flag("AffCal1", 1),
+    Flag("AffCal2", 1),
+    Flag("AffCal3", 1),
+    Flag("AffCal4", 1),
+    Flag("AffCal5", 1),
+    Flag("AffFetesRep", 1),
+    {"AffSaints", ESettingType::Int32, 3, nullptr, 0, 3},
+    Flag("Dessus", 0),
+    Flag("SaintsRecent", 0),
+    Flag("AffSaintsRecent", 0),
+    Flag("FmtJour", 1),
+    {"FmtMois", ESettingType::Int32, 1, nullptr, 0, 2},
+    Flag("FmtAnnee", 1),
+    {"Separateur", ESettingType::String, 0, "/", 0, 0},
 }};
 
 } // namespace
@@ -42,6 +56,14 @@ ESetting RowShownSetting(int row) {
         return SET_COUNT;
     }
     return static_cast<ESetting>(SET_AFF_CAL0 + row);
+}
+
+bool IsSettingValueAllowed(ESetting setting, std::int32_t value) {
+    if (setting < 0 || setting >= SET_COUNT) {
+        return false;
+    }
+    const CSettingDef& def = SettingDef(setting);
+    return def.type == ESettingType::Int32 && value >= def.nMin && value <= def.nMax;
 }
 
 std::optional<ESetting> FindSetting(const char* name) {

@@ -33,6 +33,9 @@ struct CSettingDef {
     ESettingType type;
     std::int32_t nDefault; // integers
     const char* szDefault; // the string value
+    // The integers the program gives a meaning; any other reads as the default.
+    std::int32_t nMin;
+    std::int32_t nMax;
 };
 
 inline constexpr std::int32_t kNotFrozen = -1000;
@@ -44,5 +47,7 @@ const std::array<CSettingDef, SET_COUNT>& SettingsSchema();
 const CSettingDef& SettingDef(ESetting setting);
 // "AffCal<row>" for row 0..5; SET_COUNT (which no write accepts) for any other row.
 ESetting RowShownSetting(int row);
+// Whether an integer setting may hold this value; false for the separator.
+bool IsSettingValueAllowed(ESetting setting, std::int32_t value);
 // The setting of a store name, empty for a name that is not ours.
 std::optional<ESetting> FindSetting(const char* name);
