@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QToolButton>
 
 namespace {
@@ -25,11 +26,14 @@ CDialogUnits MeasureDialogUnits(const QFont& font) {
     return units;
 }
 
-constexpr int kIconIds[] = {IDC_MARKER_GREG, IDC_MARKER_JUL,        IDC_ICON_GREG,
-                            IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,   IDC_ICON_JUL_ILLEGAL,
-                            IDC_ICON_ROMAN,  IDC_ICON_ROMAN_ILLEGAL, IDC_ICON_REP,
-                            IDC_ICON_REP_ILLEGAL, IDC_ICON_REP_SIMULATED, IDC_ICON_JEW,
-                            IDC_ICON_JEW_ILLEGAL, IDC_ICON_MUS,  IDC_ICON_MUS_ILLEGAL};
+// Set on a field's edit while its row shows the last legal day greyed.
+constexpr const char* kGreyedProperty = "quindorGreyed";
+
+constexpr int kIconIds[] = {IDC_MARKER_GREG,       IDC_MARKER_JUL,         IDC_ICON_GREG,
+                            IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,           IDC_ICON_JUL_ILLEGAL,
+                            IDC_ICON_ROMAN,        IDC_ICON_ROMAN_ILLEGAL, IDC_ICON_REP,
+                            IDC_ICON_REP_ILLEGAL,  IDC_ICON_REP_SIMULATED, IDC_ICON_JEW,
+                            IDC_ICON_JEW_ILLEGAL,  IDC_ICON_MUS,           IDC_ICON_MUS_ILLEGAL};
 
 QuindorIcon IconImage(int id) {
     switch (id) {
@@ -63,7 +67,9 @@ CQuindorView::CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* par
     setFixedWidth(FormWidth());
 }
 
-int CQuindorView::FormWidth() const { return m_units.ToPixelsX(196); }
+int CQuindorView::FormWidth() const {
+    return m_units.ToPixelsX(196);
+}
 
 void CQuindorView::CreateControls() {
     for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS}) {
@@ -132,16 +138,57 @@ void CQuindorView::ConnectField(PanelField field) {
             m_panel.OnSelChange(field, index);
         });
     }
-    if (kind == PanelFieldKind::Month || kind == PanelFieldKind::Kind) {
-        connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString&) {
-            const auto selection = m_panel.OnEditChange(field);
-            if (selection) {
-                const int length = selection->nEnd - selection->nStart;
-                // Select backwards so the cursor stays after what was typed.
-                edit->setSelection(selection->nStart + length, -length);
-            }
-        });
+    connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString& text) {
+        m_panel.SetFieldText(field, ToCp1252(text));
+        if (const auto selection = m_panel.OnEditChange(field)) {
+            const int length = selection->nEnd - selection->nStart;
+            // Select backwards so the cursor stays after what was typed.
+            edit->setSelection(selection->nStart + length, -length);
+        }
+        // The drop-down opened now must highlight what is typed.
+        SyncComboIndex(field);
+    });
+}
+
+void CQuindorView::ShowGreyed(PanelField field, bool greyed) {
+    QLineEdit* edit = m_edits[field];
+    if (edit->property(kGreyedProperty).toBool() == greyed)
+        return;
+    edit->setProperty(kGreyedProperty, greyed);
+    if (!greyed) {
+        edit->setPalette(QPalette()); // back to the inherited colours
+        return;
     }
+    // Greyed like a disabled field, yet still editable: it is where an edit
+    // of the row starts from.
+    QPalette palette = edit->parentWidget()->palette();
+    const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+    palette.setColor(QPalette::Active, QPalette::Text, grey);
+    palette.setColor(QPalette::Inactive, QPalette::Text, grey);
+    edit->setPalette(palette);
+}
+
+void CQuindorView::SyncComboIndex(PanelField field) {
+    auto* combo = qobject_cast<QComboBox*>(m_fields[field]);
+    const int index = m_panel.FieldListIndex(field);
+    if (!combo || combo->currentIndex() == index)
+        return;
+    QLineEdit* edit = m_edits[field];
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int selectionStart = edit->selectionStart();
+    const int selectionLength = static_cast<int>(edit->selectedText().size());
+    // An editable combo writes the entry's text (or none) into its edit part.
+    combo->setCurrentIndex(index);
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    if (selectionLength == 0)
+        edit->setCursorPosition(cursor);
+    else if (cursor == selectionStart)
+        edit->setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        edit->setSelection(selectionStart, selectionLength);
 }
 
 PanelField CQuindorView::FieldOf(QObject* object) const {
@@ -205,6 +252,11 @@ void CQuindorView::WriteForm() {
                 edit->setToolTip(text);
             }
         }
+    }
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const auto field = static_cast<PanelField>(f);
+        SyncComboIndex(field);
+        ShowGreyed(field, m_panel.IsRowGreyed(FieldRow(field)));
     }
     for (const int id : kIconIds)
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));

@@ -49,6 +49,11 @@ protected:
 private:
     void CreateControls();
     void ConnectField(PanelField field);
+    // Moves a combo's current entry to the one its text names (none when no
+    // entry does), keeping the text, cursor and selection as they are.
+    void SyncComboIndex(PanelField field);
+    // Draws a field's text greyed, or as usual.
+    void ShowGreyed(PanelField field, bool greyed);
     PanelField FieldOf(QObject* object) const;
 
     CCalendarPanel m_panel;

@@ -13,11 +13,15 @@ CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row) {
 }
 
 bool CanCopyRow(CCalendarPanel& panel, CalendarRow row) {
-    return IsRowDateValid(row, ReadRowValues(panel, row));
+    // A greyed row holds the day before the illegal entry, not the day shown:
+    // copying it would put a date on the clipboard the panel no longer shows.
+    return !panel.IsRowGreyed(row) && IsRowDateValid(row, ReadRowValues(panel, row));
 }
 
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format) {
+    if (panel.IsRowGreyed(row))
+        return std::nullopt;
     const auto text = FormatRowDate(row, ReadRowValues(panel, row), format);
     if (!text)
         return std::nullopt;

@@ -21,11 +21,13 @@
 // leading integer; in the Roman-style row count, kind, month, year).
 CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row);
 
-// The row holds a complete, valid date. Nothing is shown or changed.
+// The row holds a complete, valid date and is not greyed (a greyed row shows
+// the last legal day while another row is illegal). Nothing is shown or
+// changed.
 bool CanCopyRow(CCalendarPanel& panel, CalendarRow row);
 
 // The text to put on the clipboard (UTF-8, no line ending), or nothing when
-// the row holds no valid date.
+// CanCopyRow does not hold.
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format);
 
