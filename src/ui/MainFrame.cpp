@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
@@ -45,8 +46,8 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
         Store(SET_Y);
     });
     const QRect desktop = DesktopRect();
-    m_settings = ReadFrameSettings(*m_store, desktop.x() + desktop.width(),
-                                   desktop.y() + desktop.height());
+    m_settings =
+        ReadFrameSettings(*m_store, desktop.x() + desktop.width(), desktop.y() + desktop.height());
     g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
 }
 
@@ -64,6 +65,12 @@ void CMainFrame::CreateFrame() {
     CreateMenus();
     m_view = new CQuindorView(*this, m_help, this);
     setCentralWidget(m_view);
+    connect(m_view, &CQuindorView::PasteCommand, this,
+            [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
+    // A disabled action ignores its shortcut, and the copy and paste states
+    // follow the panel and the clipboard: look again before a shortcut is
+    // matched.
+    qApp->installEventFilter(this);
 
     // Apply the stored toolbar state through the toggle, as the command would.
     m_settings.m_bToolBar = !m_settings.m_bToolBar;
@@ -103,14 +110,19 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, ID_APP_EXIT, QStringLiteral("E&xit"));
 
     static const char* const kRowNames[ROW_COUNT] = {
-        "&Gregorian", "&Julian", "Julian with R&oman Style", "&French Republican", "J&ewish",
-        "&Muslim"};
+        "&Gregorian",         "&Julian", "Julian with R&oman Style",
+        "&French Republican", "J&ewish", "&Muslim"};
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     QMenu* copy = edit->addMenu(QStringLiteral("&Copy"));
     QMenu* paste = edit->addMenu(QStringLiteral("&Paste"));
+    // Ctrl+1 .. Ctrl+6 copy from the rows in menu order, Ctrl+Shift+1 ..
+    // Ctrl+Shift+6 paste into them.
     for (int row = 0; row < ROW_COUNT; ++row) {
-        AddCommand(copy, ID_COPY_FIRST + row, QStringLiteral("from ") + kRowNames[row]);
-        AddCommand(paste, ID_PASTE_FIRST + row, QStringLiteral("to ") + kRowNames[row]);
+        const auto digit = static_cast<Qt::Key>(Qt::Key_1 + row);
+        AddCommand(copy, ID_COPY_FIRST + row, QStringLiteral("from ") + kRowNames[row],
+                   QKeySequence(Qt::CTRL | digit));
+        AddCommand(paste, ID_PASTE_FIRST + row, QStringLiteral("to ") + kRowNames[row],
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | digit));
     }
     edit->addSeparator();
     AddCommand(edit, ID_COPY_FORMAT, QStringLiteral("Copy &Format ..."));
@@ -122,7 +134,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(display, ID_VIEW_TOOLBAR, QStringLiteral("&Tool Bar"))->setCheckable(true);
     display->addSeparator();
     static const char* const kRowMenu[ROW_COUNT] = {
-        "&Gregorian Calendar",        "&Julian Calendar",  "Julian with R&oman Style Calendar",
+        "&Gregorian Calendar",         "&Julian Calendar", "Julian with R&oman Style Calendar",
         "&French Republican Calendar", "J&ewish Calendar", "&Muslim Calendar"};
     for (int row = 0; row < ROW_COUNT; ++row)
         AddCommand(display, ID_SHOW_ROW_FIRST + row, QString::fromLatin1(kRowMenu[row]))
@@ -210,7 +222,9 @@ bool CMainFrame::IsRowShown(int row) const {
     return row >= 0 && row < ROW_COUNT && m_settings.m_bShowRow[static_cast<std::size_t>(row)];
 }
 
-void CMainFrame::Store(ESetting setting) { WriteSetting(*m_store, m_settings, setting); }
+void CMainFrame::Store(ESetting setting) {
+    WriteSetting(*m_store, m_settings, setting);
+}
 
 void CMainFrame::OnCommand(int id) {
     CCalendarPanel* panel = m_view ? &m_view->Panel() : nullptr;
@@ -321,6 +335,13 @@ void CMainFrame::UpdateCommandStates() {
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
         Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row));
     }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+        UpdateCommandStates();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {

@@ -1,8 +1,13 @@
 #include "QuindorView.h"
 
+#include "Clipboard.h"
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "TextBridge.h"
+#include "exchange/PanelExchange.h"
+
+#include <functional>
+#include <string>
 
 #include <QComboBox>
 #include <QEvent>
@@ -11,6 +16,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 namespace {
@@ -28,6 +35,32 @@ CDialogUnits MeasureDialogUnits(const QFont& font) {
 
 // Set on a field's edit while its row shows the last legal day greyed.
 constexpr const char* kGreyedProperty = "quindorGreyed";
+
+// A read-only label that knows the width its text has, and shortens its
+// text again when that width changes.
+class CLabelEdit : public QLineEdit {
+public:
+    CLabelEdit(QWidget* parent, std::function<void()> onResize)
+        : QLineEdit(parent), m_onResize(std::move(onResize)) {}
+
+    int TextWidth() const {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        const QMargins margins = textMargins();
+        // The edit keeps a margin of two pixels on each side of its text.
+        return contents.width() - margins.left() - margins.right() - 4;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        m_onResize();
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
 
 constexpr int kIconIds[] = {IDC_MARKER_GREG,       IDC_MARKER_JUL,         IDC_ICON_GREG,
                             IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,           IDC_ICON_JUL_ILLEGAL,
@@ -100,7 +133,7 @@ void CQuindorView::CreateControls() {
             widget = edit;
             break;
         case PanelFieldKind::Label:
-            edit = new QLineEdit(this);
+            edit = new CLabelEdit(this, [this, field] { ShowLabel(field); });
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
             widget = edit;
@@ -216,6 +249,8 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (OnPasteKey(field, *key))
+                return true;
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 key->modifiers() == Qt::NoModifier) {
                 m_panel.SetFocusField(field);
@@ -231,27 +266,66 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
+    const bool plain =
+        key.keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V);
+    if (!plain && !key.matches(QKeySequence::Paste))
+        return false;
+    const int row = FieldRow(field);
+    const std::string clipboard = ClipboardTextForPaste().toStdString();
+    if (ChooseFieldPaste(row, plain, clipboard) == EFieldPaste::RowDate) {
+        m_panel.SetFocusField(field);
+        emit PasteCommand(row);
+        return true;
+    }
+    // The edit pastes Ctrl+V's text itself; Ctrl+Shift+V is ours to do.
+    if (!plain)
+        return false;
+    m_edits[field]->paste();
+    return true;
+}
+
 void CQuindorView::ReadForm() {
     if (m_bWriting)
         return;
-    for (int f = 0; f < FIELD_COUNT; ++f)
-        m_panel.SetFieldText(static_cast<PanelField>(f), ToCp1252(m_edits[f]->text()));
+    // The labels are read-only and may show a shortened text: the model's
+    // own text is the whole one.
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        if (FieldKind(static_cast<PanelField>(f)) != PanelFieldKind::Label)
+            m_panel.SetFieldText(static_cast<PanelField>(f), ToCp1252(m_edits[f]->text()));
+    }
+}
+
+void CQuindorView::ShowLabel(PanelField field) {
+    auto* edit = static_cast<CLabelEdit*>(m_edits[field]);
+    const std::string& full = m_panel.GetFieldText(field);
+    const QFontMetrics metrics(edit->font());
+    const int width = edit->TextWidth();
+    // A long list of saints is cut between two names, never inside one;
+    // the whole text shows on hover.
+    const QString shown = FromCp1252(ElideAtNameBoundary(full, [&](std::string_view text) {
+        return metrics.horizontalAdvance(FromCp1252(std::string(text))) <= width;
+    }));
+    edit->setToolTip(FromCp1252(full));
+    if (edit->text() != shown) {
+        edit->setText(shown);
+        edit->setCursorPosition(0);
+    }
 }
 
 void CQuindorView::WriteForm() {
     m_bWriting = true;
     for (int f = 0; f < FIELD_COUNT; ++f) {
-        const QString text = FromCp1252(m_panel.GetFieldText(static_cast<PanelField>(f)));
+        const auto field = static_cast<PanelField>(f);
+        if (FieldKind(field) == PanelFieldKind::Label) {
+            ShowLabel(field);
+            continue;
+        }
+        const QString text = FromCp1252(m_panel.GetFieldText(field));
         QLineEdit* edit = m_edits[f];
         // Rewriting an unchanged text would move the cursor under the user's hands.
-        if (edit->text() != text) {
+        if (edit->text() != text)
             edit->setText(text);
-            if (FieldKind(static_cast<PanelField>(f)) == PanelFieldKind::Label) {
-                // A long list of saints runs past the label: show it whole on hover.
-                edit->setCursorPosition(0);
-                edit->setToolTip(text);
-            }
-        }
     }
     for (int f = 0; f < FIELD_COUNT; ++f) {
         const auto field = static_cast<PanelField>(f);

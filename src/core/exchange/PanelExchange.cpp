@@ -32,6 +32,13 @@ bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8) {
     return PastedDayFromUtf8(row, clipboardUtf8).has_value();
 }
 
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8) {
+    if (plainText || row < 0 || row >= ROW_COUNT)
+        return EFieldPaste::FieldText;
+    return CanPasteIntoRow(static_cast<CalendarRow>(row), clipboardUtf8) ? EFieldPaste::RowDate
+                                                                         : EFieldPaste::FieldText;
+}
+
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {
     const auto day = PastedDayFromUtf8(row, clipboardUtf8);
     if (!day)

@@ -34,6 +34,13 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 // The row reads the clipboard text as a date (two-digit year included).
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8);
 
+// What the paste key does in a field of a row: Ctrl+V pastes the date into
+// the whole row when the row can read the clipboard text, so a copied date
+// lands in all three fields at once; asked for plain text (Ctrl+Shift+V), or
+// with a text the row refuses, the field takes the text as typing would.
+enum class EFieldPaste { RowDate, FieldText };
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8);
+
 // Shows the date the text names in the row and brings every other row into
 // step, exactly as after the user's own edit of that row. False, and the
 // panel untouched, when the row refuses the text.
