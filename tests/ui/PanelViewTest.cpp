@@ -5,13 +5,16 @@
 #include "QuindorApp.h"
 #include "QuindorView.h"
 #include "TextBridge.h"
+#include "exchange/PasteDate.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -190,6 +193,34 @@ private slots:
         QTest::keyClick(Edit(FIELD_GREG_DAY), Qt::Key_4, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(Panel().GetRowTexts(ROW_GREGORIAN),
                  (std::vector<std::string>{"22", "September", "1793"}));
+    }
+
+    // The manual says what the program does: the keys, the paste's bound,
+    // the Republican row's last day.
+    void manualMatchesTheProgram() {
+        const auto page = [](const char* topic) {
+            QFile file(QStringLiteral(":/help/%1.html").arg(QLatin1String(topic)));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString copier = page("copier");
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            for (int id : {ID_COPY_FIRST + row, ID_PASTE_FIRST + row}) {
+                const QString key =
+                    m_frame->Action(id)->shortcut().toString(QKeySequence::PortableText);
+                QVERIFY2(copier.contains(QStringLiteral("<td>") + key + QStringLiteral("</td>")),
+                         qPrintable(key));
+            }
+        }
+        QVERIFY(copier.contains(QLocale(QLocale::English).toString(qlonglong{kMaxPasteText}) +
+                                QStringLiteral(" characters")));
+        const CRepublicanDate last = CJulianDay(kLastSupportedDay).GetRepublican();
+        const QString lastDay =
+            QStringLiteral("%1 %2 %3")
+                .arg(last.nDay)
+                .arg(FromCp1252(Panel().ListEntry(FIELD_REP_MONTH, last.nMonth)))
+                .arg(last.nYear);
+        QVERIFY2(page("interface").contains(QStringLiteral("up to ") + lastDay),
+                 qPrintable(lastDay));
     }
 
     void longListsOfSaintsAreCutBetweenNames() {
