@@ -61,15 +61,13 @@ void CheckDay(std::int32_t number) {
         back.SetRoman(r);
         FUZZ_CHECK(back == day);
     }
-    // The Republican range ends a day early, on 10 Nivose 1208.
-    if (number >= kFirstRepublicanDay && number < kLastSupportedDay) {
+    // The Republican range runs to the last supported day, 11 Nivose 1208.
+    if (number >= kFirstRepublicanDay) {
         FUZZ_CHECK(CJulianDay::IsValidRepublican(rep));
         back.SetRepublican(rep);
         FUZZ_CHECK(back == day);
-    } else if (number < kFirstRepublicanDay) {
-        FUZZ_CHECK(rep == CRepublicanDate{});
     } else {
-        FUZZ_CHECK(!CJulianDay::IsValidRepublican(rep));
+        FUZZ_CHECK(rep == CRepublicanDate{});
     }
     if (day.IsJewishEra()) {
         FUZZ_CHECK(CJulianDay::IsValidJewish(h));

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
@@ -68,6 +69,12 @@ void CMainFrame::CreateFrame() {
     CreateToolBar();
     m_view = new CQuindorView(*this, m_help, this);
     setCentralWidget(m_view);
+    connect(m_view, &CQuindorView::PasteCommand, this,
+            [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
+    // A disabled action ignores its shortcut, and the copy and paste states
+    // follow the panel and the clipboard: look again before a shortcut is
+    // matched.
+    qApp->installEventFilter(this);
 
     // Apply the stored toolbar state through the toggle, as the command would.
     m_settings.m_bToolBar = !m_settings.m_bToolBar;
@@ -116,9 +123,14 @@ void CMainFrame::CreateMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QMenu* copy = edit->addMenu(tr("&Copy"));
     QMenu* paste = edit->addMenu(tr("&Paste"));
+    // Ctrl+1 .. Ctrl+6 copy from the rows in menu order, Ctrl+Shift+1 ..
+    // Ctrl+Shift+6 paste into them.
     for (int row = 0; row < ROW_COUNT; ++row) {
-        AddCommand(copy, ID_COPY_FIRST + row, tr(kCopyTexts[row]));
-        AddCommand(paste, ID_PASTE_FIRST + row, tr(kPasteTexts[row]));
+        const auto digit = static_cast<Qt::Key>(Qt::Key_1 + row);
+        AddCommand(copy, ID_COPY_FIRST + row, tr(kCopyTexts[row]),
+                   {QKeySequence(Qt::CTRL | digit)});
+        AddCommand(paste, ID_PASTE_FIRST + row, tr(kPasteTexts[row]),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | digit)});
     }
     edit->addSeparator();
     AddCommand(edit, ID_COPY_FORMAT, tr("Copy &Format ..."));
@@ -332,6 +344,13 @@ void CMainFrame::UpdateCommandStates() {
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
         Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row));
     }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+        UpdateCommandStates();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {

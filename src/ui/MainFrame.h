@@ -52,6 +52,7 @@ public:
     void ArrangeRows(CCalendarPanel& panel) override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,8 +1,13 @@
 #include "QuindorView.h"
 
+#include "Clipboard.h"
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "TextBridge.h"
+#include "exchange/PanelExchange.h"
+
+#include <functional>
+#include <string>
 
 #include <QComboBox>
 #include <QEvent>
@@ -10,6 +15,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 namespace {
@@ -25,11 +33,40 @@ CDialogUnits MeasureDialogUnits(const QFont& font) {
     return units;
 }
 
-constexpr int kIconIds[] = {IDC_MARKER_GREG, IDC_MARKER_JUL,        IDC_ICON_GREG,
-                            IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,   IDC_ICON_JUL_ILLEGAL,
-                            IDC_ICON_ROMAN,  IDC_ICON_ROMAN_ILLEGAL, IDC_ICON_REP,
-                            IDC_ICON_REP_ILLEGAL, IDC_ICON_REP_SIMULATED, IDC_ICON_JEW,
-                            IDC_ICON_JEW_ILLEGAL, IDC_ICON_MUS,  IDC_ICON_MUS_ILLEGAL};
+// Set on a field's edit while its row shows the last legal day greyed.
+constexpr const char* kGreyedProperty = "quindorGreyed";
+
+// A read-only label that knows the width its text has, and shortens its
+// text again when that width changes.
+class CLabelEdit : public QLineEdit {
+public:
+    CLabelEdit(QWidget* parent, std::function<void()> onResize)
+        : QLineEdit(parent), m_onResize(std::move(onResize)) {}
+
+    int TextWidth() const {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        const QMargins margins = textMargins();
+        // The edit keeps a margin of two pixels on each side of its text.
+        return contents.width() - margins.left() - margins.right() - 4;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        m_onResize();
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
+
+constexpr int kIconIds[] = {IDC_MARKER_GREG,       IDC_MARKER_JUL,         IDC_ICON_GREG,
+                            IDC_ICON_GREG_ILLEGAL, IDC_ICON_JUL,           IDC_ICON_JUL_ILLEGAL,
+                            IDC_ICON_ROMAN,        IDC_ICON_ROMAN_ILLEGAL, IDC_ICON_REP,
+                            IDC_ICON_REP_ILLEGAL,  IDC_ICON_REP_SIMULATED, IDC_ICON_JEW,
+                            IDC_ICON_JEW_ILLEGAL,  IDC_ICON_MUS,           IDC_ICON_MUS_ILLEGAL};
 
 QuindorIcon IconImage(int id) {
     switch (id) {
@@ -63,7 +100,9 @@ CQuindorView::CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* par
     setFixedWidth(FormWidth());
 }
 
-int CQuindorView::FormWidth() const { return m_units.ToPixelsX(kFormWidthUnits); }
+int CQuindorView::FormWidth() const {
+    return m_units.ToPixelsX(kFormWidthUnits);
+}
 
 void CQuindorView::CreateControls() {
     for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS}) {
@@ -94,7 +133,7 @@ void CQuindorView::CreateControls() {
             widget = edit;
             break;
         case PanelFieldKind::Label:
-            edit = new QLineEdit(this);
+            edit = new CLabelEdit(this, [this, field] { ShowLabel(field); });
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
             widget = edit;
@@ -132,16 +171,57 @@ void CQuindorView::ConnectField(PanelField field) {
             m_panel.OnSelChange(field, index);
         });
     }
-    if (kind == PanelFieldKind::Month || kind == PanelFieldKind::Kind) {
-        connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString&) {
-            const auto selection = m_panel.OnEditChange(field);
-            if (selection) {
-                const int length = selection->nEnd - selection->nStart;
-                // Select backwards so the cursor stays after what was typed.
-                edit->setSelection(selection->nStart + length, -length);
-            }
-        });
+    connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString& text) {
+        m_panel.SetFieldText(field, ToCp1252(text));
+        if (const auto selection = m_panel.OnEditChange(field)) {
+            const int length = selection->nEnd - selection->nStart;
+            // Select backwards so the cursor stays after what was typed.
+            edit->setSelection(selection->nStart + length, -length);
+        }
+        // The drop-down opened now must highlight what is typed.
+        SyncComboIndex(field);
+    });
+}
+
+void CQuindorView::ShowGreyed(PanelField field, bool greyed) {
+    QLineEdit* edit = m_edits[field];
+    if (edit->property(kGreyedProperty).toBool() == greyed)
+        return;
+    edit->setProperty(kGreyedProperty, greyed);
+    if (!greyed) {
+        edit->setPalette(QPalette()); // back to the inherited colours
+        return;
     }
+    // Greyed like a disabled field, yet still editable: it is where an edit
+    // of the row starts from.
+    QPalette palette = edit->parentWidget()->palette();
+    const QColor grey = palette.color(QPalette::Disabled, QPalette::Text);
+    palette.setColor(QPalette::Active, QPalette::Text, grey);
+    palette.setColor(QPalette::Inactive, QPalette::Text, grey);
+    edit->setPalette(palette);
+}
+
+void CQuindorView::SyncComboIndex(PanelField field) {
+    auto* combo = qobject_cast<QComboBox*>(m_fields[field]);
+    const int index = m_panel.FieldListIndex(field);
+    if (!combo || combo->currentIndex() == index)
+        return;
+    QLineEdit* edit = m_edits[field];
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const int selectionStart = edit->selectionStart();
+    const int selectionLength = static_cast<int>(edit->selectedText().size());
+    // An editable combo writes the entry's text (or none) into its edit part.
+    combo->setCurrentIndex(index);
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    if (selectionLength == 0)
+        edit->setCursorPosition(cursor);
+    else if (cursor == selectionStart)
+        edit->setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        edit->setSelection(selectionStart, selectionLength);
 }
 
 PanelField CQuindorView::FieldOf(QObject* object) const {
@@ -169,6 +249,8 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (OnPasteKey(field, *key))
+                return true;
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 key->modifiers() == Qt::NoModifier) {
                 m_panel.SetFocusField(field);
@@ -184,27 +266,71 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
+    const bool plain =
+        key.keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V);
+    if (!plain && !key.matches(QKeySequence::Paste))
+        return false;
+    const int row = FieldRow(field);
+    const std::string clipboard = ClipboardTextForPaste().toStdString();
+    if (ChooseFieldPaste(row, plain, clipboard) == EFieldPaste::RowDate) {
+        m_panel.SetFocusField(field);
+        emit PasteCommand(row);
+        return true;
+    }
+    // The edit pastes Ctrl+V's text itself; Ctrl+Shift+V is ours to do.
+    if (!plain)
+        return false;
+    m_edits[field]->paste();
+    return true;
+}
+
 void CQuindorView::ReadForm() {
     if (m_bWriting)
         return;
-    for (int f = 0; f < FIELD_COUNT; ++f)
-        m_panel.SetFieldText(static_cast<PanelField>(f), ToCp1252(m_edits[f]->text()));
+    // The labels are read-only and may show a shortened text: the model's
+    // own text is the whole one.
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        if (FieldKind(static_cast<PanelField>(f)) != PanelFieldKind::Label)
+            m_panel.SetFieldText(static_cast<PanelField>(f), ToCp1252(m_edits[f]->text()));
+    }
+}
+
+void CQuindorView::ShowLabel(PanelField field) {
+    auto* edit = static_cast<CLabelEdit*>(m_edits[field]);
+    const std::string& full = m_panel.GetFieldText(field);
+    const QFontMetrics metrics(edit->font());
+    const int width = edit->TextWidth();
+    // A long list of saints is cut between two names, never inside one;
+    // the whole text shows on hover.
+    const QString shown = FromCp1252(ElideAtNameBoundary(full, [&](std::string_view text) {
+        return metrics.horizontalAdvance(FromCp1252(std::string(text))) <= width;
+    }));
+    edit->setToolTip(FromCp1252(full));
+    if (edit->text() != shown) {
+        edit->setText(shown);
+        edit->setCursorPosition(0);
+    }
 }
 
 void CQuindorView::WriteForm() {
     m_bWriting = true;
     for (int f = 0; f < FIELD_COUNT; ++f) {
-        const QString text = FromCp1252(m_panel.GetFieldText(static_cast<PanelField>(f)));
+        const auto field = static_cast<PanelField>(f);
+        if (FieldKind(field) == PanelFieldKind::Label) {
+            ShowLabel(field);
+            continue;
+        }
+        const QString text = FromCp1252(m_panel.GetFieldText(field));
         QLineEdit* edit = m_edits[f];
         // Rewriting an unchanged text would move the cursor under the user's hands.
-        if (edit->text() != text) {
+        if (edit->text() != text)
             edit->setText(text);
-            if (FieldKind(static_cast<PanelField>(f)) == PanelFieldKind::Label) {
-                // A long list of saints runs past the label: show it whole on hover.
-                edit->setCursorPosition(0);
-                edit->setToolTip(text);
-            }
-        }
+    }
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const auto field = static_cast<PanelField>(f);
+        SyncComboIndex(field);
+        ShowGreyed(field, m_panel.IsRowGreyed(FieldRow(field)));
     }
     for (const int id : kIconIds)
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));

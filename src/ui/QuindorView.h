@@ -17,6 +17,7 @@
 class CHelpLauncher;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QToolButton;
 
@@ -44,13 +45,27 @@ public:
     void ReadForm();
     void WriteForm();
 
+signals:
+    // Ctrl+V in a field of a row whose paste can read the clipboard: the
+    // owner runs that row's paste command.
+    void PasteCommand(int row);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void ConnectField(PanelField field);
+    // Moves a combo's current entry to the one its text names (none when no
+    // entry does), keeping the text, cursor and selection as they are.
+    void SyncComboIndex(PanelField field);
+    // Writes a label's text, cut between names to the label's width.
+    void ShowLabel(PanelField field);
+    // Draws a field's text greyed, or as usual.
+    void ShowGreyed(PanelField field, bool greyed);
     PanelField FieldOf(QObject* object) const;
+    // The paste keys in a field; true when the key was used.
+    bool OnPasteKey(PanelField field, const QKeyEvent& key);
 
     CCalendarPanel m_panel;
     CDialogUnits m_units;

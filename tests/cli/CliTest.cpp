@@ -61,6 +61,9 @@ TEST(Cli, ShowComposesThePanel) {
 TEST(Cli, ConvertReadsAsAPaste) {
     EXPECT_EQ(Cli({"convert", "--from", "gregorian", "--jd", "1/1/2000"}).out, "2451545\n");
     EXPECT_EQ(Cli({"convert", "--from", "jewish", "--jd", "14 Nisan 5784"}).out, "2460423\n");
+    // The Republican row's range ends with the supported range.
+    EXPECT_EQ(Cli({"convert", "--from", "republican", "--jd", "11 Nivose 1208"}).out, "2816787\n");
+    EXPECT_EQ(Cli({"convert", "--from", "republican", "--jd", "12 Nivose 1208"}).status, 1);
     const CRun refused = Cli({"convert", "--from", "gregorian", "--jd", "29/2/1900"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("Gregorian"), std::string::npos);

@@ -232,7 +232,7 @@ private slots:
         }
     }
 
-    void illegalDateBlanksTheOtherRows() {
+    void illegalDateGreysTheOtherRows() {
         CMainFrame* frame = Start();
         Type(frame, FIELD_GREG_DAY, QStringLiteral("29"));
         Type(frame, FIELD_GREG_MONTH, QStringLiteral("2"));
@@ -241,7 +241,16 @@ private slots:
         QVERIFY(IconShown(frame, IDC_ICON_GREG_ILLEGAL));
         QVERIFY(!IconShown(frame, IDC_ICON_GREG));
         QCOMPARE(Text(frame, FIELD_GREG_YEAR), QStringLiteral("1900"));
-        QVERIFY(Text(frame, FIELD_JUL_DAY).isEmpty());
+        // The other rows keep the last legal day, drawn greyed, and cannot be copied.
+        const QString julianDay = Text(frame, FIELD_JUL_DAY);
+        QVERIFY(!julianDay.isEmpty());
+        QLineEdit* julian = frame->View()->FieldEdit(FIELD_JUL_DAY);
+        QCOMPARE(julian->palette().color(QPalette::Active, QPalette::Text),
+                 julian->palette().color(QPalette::Disabled, QPalette::Text));
+        QVERIFY(julian->isEnabled());
+        frame->UpdateCommandStates();
+        QVERIFY(!frame->Action(ID_COPY_FIRST + int{ROW_JULIAN})->isEnabled());
+        QVERIFY(!frame->Action(ID_COPY_FIRST + int{ROW_GREGORIAN})->isEnabled());
         QVERIFY(Text(frame, FIELD_WEEKDAY_LABEL).isEmpty());
         QVERIFY(!IconShown(frame, IDC_MARKER_GREG));
         QCOMPARE(frame->View()->IconButton(IDC_ICON_GREG_ILLEGAL)->toolTip(),
@@ -249,7 +258,20 @@ private slots:
         // Previous and next day leave an illegal row alone.
         frame->OnCommand(ID_NEXT_DAY);
         QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
-        QVERIFY(Text(frame, FIELD_JUL_DAY).isEmpty());
+        QCOMPARE(Text(frame, FIELD_JUL_DAY), julianDay);
+        // Typing in a greyed row makes it the user's: drawn as usual at once.
+        Type(frame, FIELD_JUL_YEAR, QStringLiteral("1899"));
+        QCOMPARE(julian->palette().color(QPalette::Active, QPalette::Text),
+                 frame->View()
+                     ->FieldEdit(FIELD_GREG_DAY)
+                     ->palette()
+                     .color(QPalette::Active, QPalette::Text));
+        Leave(frame, FIELD_JUL_YEAR);
+        QVERIFY(!IconShown(frame, IDC_ICON_GREG_ILLEGAL));
+        QCOMPARE(Text(frame, FIELD_JUL_DAY), julianDay);
+        QCOMPARE(Text(frame, FIELD_JUL_YEAR), QStringLiteral("1899"));
+        frame->UpdateCommandStates();
+        QVERIFY(frame->Action(ID_COPY_FIRST + int{ROW_JULIAN})->isEnabled());
     }
 
     void previousAndNextDay() {

@@ -47,7 +47,7 @@ QStringList Lines(const QListWidget* list) {
     return lines;
 }
 
-const QStringList kJean = {"Jean : May 06th", "Jean : June 24th", "Jean : December 27th"};
+const QStringList kJean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
 
 void Pick(CSaintsDialog& dialog, const QString& name) {
     const int index = dialog.NameCombo()->findText(name);

@@ -32,7 +32,9 @@ double Norm360(double x) {
     return r;
 }
 
-double SinDeg(double x) { return std::sin(ModTrunc(x, 360.0) * 3.141592653589793 / 180.0); }
+double SinDeg(double x) {
+    return std::sin(ModTrunc(x, 360.0) * 3.141592653589793 / 180.0);
+}
 
 std::int32_t RoundHalfUp(double jd) {
     const double whole = std::trunc(jd);
@@ -60,7 +62,9 @@ bool RepublicanFieldsPass(const CRepublicanDate& d) {
         return false;
     if (d.nYear < 1 || d.nYear > 1208)
         return false;
-    if (d.nYear == 1208 && (d.nMonth > 4 || (d.nMonth == 4 && d.nDay > 10)))
+    // Year 1208 runs into the last supported day, 31 December 2999, which is
+    // 11 Nivose: every day the row can show it can also take back.
+    if (d.nYear == 1208 && (d.nMonth > 4 || (d.nMonth == 4 && d.nDay > 11)))
         return false;
     return true;
 }

@@ -53,8 +53,8 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
     const std::int32_t count = values.nFirst;
     const bool names = format.nMonth != 0 && format.nMonth != 1;
     if (count != 1) {
-        text = Decimal(count, twoDigitDay);
-        text += names ? std::string(OrdinalSuffix(count)) + " day of " : separator;
+        // "8th day of", never "08th": an ordinal has no leading zero.
+        text = names ? OrdinalText(count) + " day of " : Decimal(count, twoDigitDay) + separator;
     }
     text += RomanKindName(values.nSecond) + separator +
             MonthText(ROW_ROMAN, values.nThird, format.nMonth) + separator +

@@ -13,11 +13,15 @@ CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row) {
 }
 
 bool CanCopyRow(CCalendarPanel& panel, CalendarRow row) {
-    return IsRowDateValid(row, ReadRowValues(panel, row));
+    // A greyed row holds the day before the illegal entry, not the day shown:
+    // copying it would put a date on the clipboard the panel no longer shows.
+    return !panel.IsRowGreyed(row) && IsRowDateValid(row, ReadRowValues(panel, row));
 }
 
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format) {
+    if (panel.IsRowGreyed(row))
+        return std::nullopt;
     const auto text = FormatRowDate(row, ReadRowValues(panel, row), format);
     if (!text)
         return std::nullopt;
@@ -26,6 +30,13 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8) {
     return PastedDayFromUtf8(row, clipboardUtf8).has_value();
+}
+
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8) {
+    if (plainText || row < 0 || row >= ROW_COUNT)
+        return EFieldPaste::FieldText;
+    return CanPasteIntoRow(static_cast<CalendarRow>(row), clipboardUtf8) ? EFieldPaste::RowDate
+                                                                         : EFieldPaste::FieldText;
 }
 
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {

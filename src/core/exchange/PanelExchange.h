@@ -21,16 +21,25 @@
 // leading integer; in the Roman-style row count, kind, month, year).
 CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row);
 
-// The row holds a complete, valid date. Nothing is shown or changed.
+// The row holds a complete, valid date and is not greyed (a greyed row shows
+// the last legal day while another row is illegal). Nothing is shown or
+// changed.
 bool CanCopyRow(CCalendarPanel& panel, CalendarRow row);
 
 // The text to put on the clipboard (UTF-8, no line ending), or nothing when
-// the row holds no valid date.
+// CanCopyRow does not hold.
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format);
 
 // The row reads the clipboard text as a date (two-digit year included).
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8);
+
+// What the paste key does in a field of a row: Ctrl+V pastes the date into
+// the whole row when the row can read the clipboard text, so a copied date
+// lands in all three fields at once; asked for plain text (Ctrl+Shift+V), or
+// with a text the row refuses, the field takes the text as typing would.
+enum class EFieldPaste { RowDate, FieldText };
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8);
 
 // Shows the date the text names in the row and brings every other row into
 // step, exactly as after the user's own edit of that row. False, and the

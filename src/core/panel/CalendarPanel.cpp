@@ -115,6 +115,10 @@ const std::string& CCalendarPanel::ListEntry(PanelField field, std::int32_t n) c
     return list[static_cast<std::size_t>(n - 1)];
 }
 
+int CCalendarPanel::FieldListIndex(PanelField field) const {
+    return IsField(field) ? ListPosition(field) - 1 : -1;
+}
+
 std::vector<std::string> CCalendarPanel::GetRowTexts(int row) const {
     const CRowFields f = RowFields(row);
     std::vector<std::string> texts;
@@ -190,6 +194,10 @@ bool CCalendarPanel::IsIllegal(int row) const {
     return IsRow(row) && m_bIllegal[row];
 }
 
+bool CCalendarPanel::IsRowGreyed(int row) const {
+    return IsRow(row) && m_bGreyed[row];
+}
+
 bool CCalendarPanel::IsRowShown(int row) const {
     return m_owner.IsRowShown(row);
 }
@@ -219,6 +227,15 @@ void CCalendarPanel::OnSelChange(PanelField field, int index) {
 void CCalendarPanel::OnKillFocus(PanelField field) {
     if (!IsField(field))
         return;
+    const int row = FieldRow(field);
+    if (IsRowGreyed(row)) {
+        ReadForm();
+        // Passing through a greyed row is no edit: the illegal entry the
+        // user is working on stays.
+        if (RowMatchesLastLegal(row))
+            return;
+        m_bGreyed[row] = false;
+    }
     switch (FieldKind(field)) {
     case PanelFieldKind::Day:
         ReadForm();
@@ -242,8 +259,16 @@ void CCalendarPanel::OnKillFocus(PanelField field) {
 }
 
 std::optional<CTextSelection> CCalendarPanel::OnEditChange(PanelField field) {
+    if (!IsField(field))
+        return std::nullopt;
+    const int row = FieldRow(field);
+    if (IsRowGreyed(row)) {
+        // The greyed values are now the fields of the user's entry.
+        m_bGreyed[row] = false;
+        WriteForm();
+    }
     const PanelFieldKind kind = FieldKind(field);
-    if (!IsField(field) || (kind != PanelFieldKind::Month && kind != PanelFieldKind::Kind))
+    if (kind != PanelFieldKind::Month && kind != PanelFieldKind::Kind)
         return std::nullopt;
     return CompleteMonthText(field);
 }
@@ -343,6 +368,27 @@ void CCalendarPanel::EmptyRow(int row) {
         if (field != FIELD_NONE)
             m_strField[field].clear();
     }
+    m_bGreyed[row] = false;
+}
+
+void CCalendarPanel::RememberLegalDay() {
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        if (FieldKind(static_cast<PanelField>(f)) != PanelFieldKind::Label)
+            m_strLastLegal[f] = m_strField[f];
+    }
+    m_bHasLastLegal = true;
+    m_bGreyed.fill(false);
+}
+
+bool CCalendarPanel::RowMatchesLastLegal(int row) const {
+    if (!m_bHasLastLegal)
+        return false;
+    const CRowFields f = RowFields(row);
+    for (PanelField field : {f.day, f.kind, f.month, f.year}) {
+        if (field != FIELD_NONE && m_strField[field] != m_strLastLegal[field])
+            return false;
+    }
+    return true;
 }
 
 void CCalendarPanel::ShowIllegalDate(int row) {
@@ -355,12 +401,24 @@ void CCalendarPanel::ShowIllegalDate(int row) {
         if (other != row)
             SetRowIcon(other, false, false);
     }
+    // The labels name the day shown, and there is none.
     m_strField[FIELD_WEEKDAY_LABEL].clear();
     m_strField[FIELD_REP_LABEL].clear();
-    // The illegal row keeps what the user typed.
+    // The illegal row keeps what the user typed; the others go back to the
+    // last legal day, greyed, so that an edit there need not start from blank.
+    m_bGreyed[row] = false;
     for (int other = 0; other < ROW_COUNT; ++other) {
-        if (other != row)
-            EmptyRow(other);
+        if (other == row)
+            continue;
+        EmptyRow(other);
+        if (!m_bHasLastLegal)
+            continue;
+        const CRowFields f = RowFields(other);
+        for (PanelField field : {f.day, f.kind, f.month, f.year}) {
+            if (field != FIELD_NONE)
+                m_strField[field] = m_strLastLegal[field];
+        }
+        m_bGreyed[other] = true;
     }
 }
 
@@ -402,6 +460,9 @@ void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
 }
 
 void CCalendarPanel::RecheckCivilMarker() {
+    // A greyed row 0 is no day shown: the markers stay hidden.
+    if (IsRowGreyed(ROW_GREGORIAN))
+        return;
     std::int32_t d = 0, m = 0, y = 0;
     GetRowFields(ROW_GREGORIAN, d, m, y);
     if (!CJulianDay::IsValidGregorian({d, m, y}))
@@ -568,6 +629,7 @@ void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
         ShowJewish(day);
     if (row != ROW_MUSLIM)
         ShowMuslim(day);
+    RememberLegalDay();
     WriteForm();
 }
 
@@ -593,6 +655,7 @@ void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
     ShowRepublican(*day);
     ShowJewish(*day);
     ShowMuslim(*day);
+    RememberLegalDay();
     WriteForm();
 }
 
@@ -681,6 +744,8 @@ void CCalendarPanel::UpdateRepublicanLabel(const CJulianDay& day) {
 }
 
 void CCalendarPanel::RefreshWeekdayLabel() {
+    if (IsRowGreyed(ROW_GREGORIAN))
+        return;
     std::int32_t d = 0, m = 0, y = 0;
     GetRowFields(ROW_GREGORIAN, d, m, y);
     if (!CJulianDay::IsValidGregorian({d, m, y}))
@@ -691,6 +756,8 @@ void CCalendarPanel::RefreshWeekdayLabel() {
 }
 
 void CCalendarPanel::RefreshRepublicanLabel() {
+    if (IsRowGreyed(ROW_REPUBLICAN))
+        return;
     std::int32_t d = 0, m = 0, y = 0;
     GetRowFields(ROW_REPUBLICAN, d, m, y);
     if (!CJulianDay::IsValidRepublican({d, m, y}))

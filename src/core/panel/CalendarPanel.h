@@ -63,6 +63,10 @@ public:
     const std::vector<std::string>& GetFieldList(PanelField field) const;
     // Entry number n (from 1) of a field's list; empty outside the list.
     const std::string& ListEntry(PanelField field, std::int32_t n) const;
+    // The entry (from 0) of a combo's list its text names, compared as a row
+    // reads it (whole text, any letter case); -1 when none does, and for
+    // fields without a list. A view's drop-down highlights this entry.
+    int FieldListIndex(PanelField field) const;
     // The texts of a row in screen order (Roman row: count, kind, month, year).
     std::vector<std::string> GetRowTexts(int row) const;
 
@@ -80,6 +84,10 @@ public:
     bool IsIconVisible(int id) const;
     static const std::string& IconTooltip(int id); // empty for the markers
     bool IsIllegal(int row) const;
+    // While a row is illegal the other rows keep the last legal day's texts,
+    // greyed: not the day shown, but where an edit of that row starts from.
+    // A row stops being greyed when it is edited, filled or applied.
+    bool IsRowGreyed(int row) const;
     bool IsSimulated() const { return m_bSimulated; }
     bool IsGregorianInForce() const { return m_bGregorianInForce; }
 
@@ -91,8 +99,9 @@ public:
     // A list entry chosen (index from 0; -1 for no selection, ignored).
     void OnSelChange(PanelField field, int index);
     void OnKillFocus(PanelField field);
-    // Text changed by the user: month and kind fields complete as typed; the
-    // result is the selection to make (none for other fields).
+    // Text changed by the user: a greyed row becomes the user's entry; month
+    // and kind fields complete as typed, and the result is the selection to
+    // make (none for other fields).
     std::optional<CTextSelection> OnEditChange(PanelField field);
     // Enter: checks and applies the row holding the focus (row 0 when none does).
     void OnEnter();
@@ -174,14 +183,21 @@ private:
     std::optional<CJulianDay> ReadRowDay(int row);
     std::int32_t ListPosition(PanelField field) const;
     void FinishApply(int row, const CJulianDay& day);
+    // Keeps every row's texts as those of the last legal day; no row is greyed.
+    void RememberLegalDay();
+    // The row still holds the last legal day's texts, untouched.
+    bool RowMatchesLastLegal(int row) const;
 
     IPanelOwner& m_owner;
     std::array<std::string, FIELD_COUNT> m_strField;
     std::array<std::vector<std::string>, FIELD_COUNT> m_lists;
     std::array<bool, kIconCount> m_bIconVisible{};
-    std::array<bool, ROW_COUNT> m_bIllegal{}; // the row shows its illegal icon
-    bool m_bSimulated = true;                 // row 3 shows the simulated icon
-    bool m_bGregorianInForce = true;          // the last day shown is in Gregorian civil use
+    std::array<bool, ROW_COUNT> m_bIllegal{};            // the row shows its illegal icon
+    std::array<bool, ROW_COUNT> m_bGreyed{};             // the row shows the last legal day, greyed
+    std::array<std::string, FIELD_COUNT> m_strLastLegal; // the texts of that day
+    bool m_bHasLastLegal = false;
+    bool m_bSimulated = true;        // row 3 shows the simulated icon
+    bool m_bGregorianInForce = true; // the last day shown is in Gregorian civil use
     PanelField m_focusField = FIELD_NONE;
     std::function<void()> m_formReader;
     std::function<void()> m_observer;

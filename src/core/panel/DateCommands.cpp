@@ -26,7 +26,7 @@ void OnNextDay(CCalendarPanel& panel) {
 }
 
 bool IsRowDateValid(CCalendarPanel& panel, int row) {
-    return panel.IsRowLegal(row);
+    return !panel.IsRowGreyed(row) && panel.IsRowLegal(row);
 }
 
 std::int32_t MovableFeastsStartYear(CCalendarPanel& panel) {

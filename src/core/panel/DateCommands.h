@@ -13,7 +13,8 @@ void OnToday(CCalendarPanel& panel);
 // otherwise the panel shows row 0 as illegal and nothing moves.
 void OnPreviousDay(CCalendarPanel& panel);
 void OnNextDay(CCalendarPanel& panel);
-// True when the row's fields make a legal date; nothing is shown or changed.
+// True when the row's fields make a legal date of the day shown (not a
+// greyed row); nothing is shown or changed.
 bool IsRowDateValid(CCalendarPanel& panel, int row);
 // The year the movable feasts dialog opens with: the Gregorian row's year
 // while the Gregorian calendar is in civil use, the Julian row's otherwise.

@@ -47,3 +47,29 @@ std::string ComposeRepublicanLabel(const CJulianDay& day, const CLabelOptions& o
         label += "  (" + feast->strName + ")";
     return label;
 }
+
+std::string ElideAtNameBoundary(const std::string& label,
+                                const std::function<bool(std::string_view)>& fits) {
+    static constexpr std::string_view kOpen = "  (";
+    static constexpr std::string_view kSeparator = ", ";
+    static constexpr std::string_view kMore = "\x85)";
+    if (fits(label))
+        return label;
+    const std::size_t open = label.find(kOpen);
+    if (open == std::string::npos || label.back() != ')')
+        return label;
+    // Each cut keeps whole names: before a separator, from the last one back.
+    const std::size_t namesStart = open + kOpen.size();
+    std::size_t end = label.size() - 1;
+    while ((end = label.rfind(kSeparator, end - 1)) != std::string::npos && end >= namesStart) {
+        std::string shorter = label.substr(0, end + kSeparator.size());
+        shorter += kMore;
+        if (fits(shorter))
+            return shorter;
+    }
+    std::string none = label.substr(0, namesStart);
+    none += kMore;
+    if (fits(none))
+        return none;
+    return label.substr(0, open);
+}

@@ -5,7 +5,9 @@
 #include "calendar/JulianDay.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // The display options the labels depend on (owned by the main frame).
 struct CLabelOptions {
@@ -20,3 +22,10 @@ std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& opti
 // Windows-1252 text of the Republican label of a day: "Primidi" or
 // "Primidi  (Feast)". The caller shows it only within the Republican era.
 std::string ComposeRepublicanLabel(const CJulianDay& day, const CLabelOptions& options);
+
+// The longest form of a label that fits, cut only between names: "Monday
+// (A, B, C)" becomes "Monday  (A, B, \x85)" (the Windows-1252 ellipsis), then
+// "Monday  (\x85)", then "Monday"; a label without names comes back whole.
+// fits tells whether a text fits the space the label has.
+std::string ElideAtNameBoundary(const std::string& label,
+                                const std::function<bool(std::string_view)>& fits);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -358,10 +357,7 @@ std::string FormatResultLine(const CSaintEntry& entry) {
     const std::string monthName = entry.nMonth >= 1 && entry.nMonth <= 12
                                       ? LoadResString(IDS_MONTH_FIRST + entry.nMonth - 1)
                                       : std::string();
-    char date[32];
-    std::snprintf(date, sizeof date, " %02d%s", static_cast<int>(entry.nDay),
-                  OrdinalSuffix(entry.nDay));
-    return entry.strName + " : " + monthName + date;
+    return entry.strName + " : " + monthName + " " + OrdinalText(entry.nDay);
 }
 
 std::vector<CSaintSearchLine> SearchSaints(const std::string& text, std::int32_t nList) {

@@ -51,7 +51,7 @@ struct CSaintResult {
 // Higher score first, then the name in byte order, then month and day.
 bool CompareResults(const CSaintResult& a, const CSaintResult& b);
 
-// "Name : Month DDsuffix", e.g. "Pierre : June 29th".
+// "Name : Month Nth", e.g. "Pierre : June 29th", "Philippe : May 1st".
 std::string FormatResultLine(const CSaintEntry& entry);
 
 struct CSaintSearchLine {

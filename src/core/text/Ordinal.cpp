@@ -1,18 +1,23 @@
 #include "Ordinal.h"
 
-const char* OrdinalSuffix(std::int32_t day) {
-    switch (day) {
+const char* OrdinalSuffix(std::int32_t n) {
+    // The sign plays no part; widen first so the lowest value has a magnitude.
+    const std::int64_t magnitude = n < 0 ? -static_cast<std::int64_t>(n) : n;
+    // Eleventh, twelfth and thirteenth, also in 111th, 112th ...
+    if (magnitude % 100 >= 11 && magnitude % 100 <= 13)
+        return "th";
+    switch (magnitude % 10) {
     case 1:
-    case 21:
-    case 31:
         return "st";
     case 2:
-    case 22:
         return "nd";
     case 3:
-    case 23:
         return "rd";
     default:
         return "th";
     }
+}
+
+std::string OrdinalText(std::int32_t n) {
+    return std::to_string(n) + OrdinalSuffix(n);
 }

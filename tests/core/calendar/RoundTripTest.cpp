@@ -15,7 +15,9 @@ constexpr std::int32_t kStride = 97;
 constexpr std::int32_t kStride = 1;
 #endif
 
-constexpr std::int32_t NextYear(std::int32_t y) { return y == -1 ? 1 : y + 1; }
+constexpr std::int32_t NextYear(std::int32_t y) {
+    return y == -1 ? 1 : y + 1;
+}
 
 // b is the day after a, in a calendar whose months end on any day.
 template <typename Date> bool IsNextDay(const Date& a, const Date& b) {
@@ -35,7 +37,7 @@ TEST(CalendarRange, GregorianMatchesChronoAndRoundTrips) {
         // std::chrono counts a year 0; ours does not.
         const year_month_day ymd{sys_days{days{d - 2440588}}};
         ASSERT_EQ(g.nYear, static_cast<int>(ymd.year()) <= 0 ? static_cast<int>(ymd.year()) - 1
-                                                               : static_cast<int>(ymd.year()))
+                                                             : static_cast<int>(ymd.year()))
             << d;
         ASSERT_EQ(g.nMonth, static_cast<int>(static_cast<unsigned>(ymd.month()))) << d;
         ASSERT_EQ(g.nDay, static_cast<int>(static_cast<unsigned>(ymd.day()))) << d;
@@ -43,7 +45,8 @@ TEST(CalendarRange, GregorianMatchesChronoAndRoundTrips) {
         CJulianDay back;
         back.SetGregorian(g);
         ASSERT_EQ(back.GetDayNumber(), d);
-        ASSERT_EQ(day.GetDayOfWeek(), static_cast<int>(weekday(sys_days{days{d - 2440588}}).c_encoding()));
+        ASSERT_EQ(day.GetDayOfWeek(),
+                  static_cast<int>(weekday(sys_days{days{d - 2440588}}).c_encoding()));
     }
 }
 
@@ -86,15 +89,20 @@ TEST(CalendarRange, RepublicanRoundTripAndAdvance) {
             ASSERT_TRUE(newYear || next) << d;
         }
         prev = r;
-        // 11 Nivose 1208, the last day, lies beyond the year limit.
-        const bool enterable = d != kLastSupportedDay;
-        ASSERT_EQ(CJulianDay::IsValidRepublican(r), enterable) << d;
-        if (enterable) {
-            CJulianDay back;
-            back.SetRepublican(r);
-            ASSERT_EQ(back.GetDayNumber(), d);
-        }
+        // Every day up to the last supported one, 11 Nivose 1208, goes back.
+        ASSERT_TRUE(CJulianDay::IsValidRepublican(r)) << d;
+        CJulianDay back;
+        back.SetRepublican(r);
+        ASSERT_EQ(back.GetDayNumber(), d);
     }
+    EXPECT_EQ(prev, (CRepublicanDate{11, 4, 1208}));
+    // Past the last day nothing is enterable, whatever the month's length.
+    for (CRepublicanDate beyond = prev; beyond.nMonth <= 13; ++beyond.nMonth) {
+        for (beyond.nDay = beyond.nMonth == 4 ? 12 : 1; beyond.nDay <= 30; ++beyond.nDay)
+            ASSERT_FALSE(CJulianDay::IsValidRepublican(beyond))
+                << beyond.nDay << "/" << beyond.nMonth;
+    }
+    EXPECT_FALSE(CJulianDay::IsValidRepublican({1, 1, 1209}));
 }
 
 TEST(CalendarRange, JewishRoundTripAndYearShape) {

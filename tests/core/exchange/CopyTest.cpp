@@ -52,6 +52,11 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
         {ROW_ROMAN, {3, 2, 6, 1997}, kNamesFull, "3rd day of Nones June 1997"},
         {ROW_ROMAN, {2, 3, 3, 1997}, {0, 2, 1, "/"}, "2nd day of Ides/March/1997"},
         {ROW_ROMAN, {19, 1, 2, 2000}, {1, 2, 0, " "}, "19th day of Kalends February 00"},
+        // An ordinal is never padded, whatever the day form.
+        {ROW_ROMAN, {8, 1, 12, 2026}, {1, 2, 0, " "}, "8th day of Kalends December 26"},
+        {ROW_ROMAN, {2, 3, 3, 1997}, {1, 2, 1, "/"}, "2nd day of Ides/March/1997"},
+        {ROW_ROMAN, {11, 1, 1, 2000}, {1, 2, 1, " "}, "11th day of Kalends January 2000"},
+        {ROW_ROMAN, {3, 2, 6, 1997}, {1, 2, 1, " "}, "3rd day of Nones June 1997"},
         {ROW_ROMAN, {1, 1, 6, 1997}, kDefaults, "Kalends/06/1997"},
         {ROW_ROMAN, {1, 1, 6, 1997}, kNamesFull, "Kalends June 1997"},
         {ROW_ROMAN, {1, 3, 3, 1997}, {0, 0, 0, "."}, "Ides.3.97"},

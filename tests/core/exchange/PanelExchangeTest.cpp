@@ -105,6 +105,48 @@ TEST_F(PanelExchangeTest, RefusedPasteLeavesThePanelAlone) {
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), before);
 }
 
+TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
+    const struct {
+        int row;
+        bool plain;
+        const char* clipboard;
+        EFieldPaste expected;
+    } cases[] = {
+        {ROW_GREGORIAN, false, "03/06/1997", EFieldPaste::RowDate},
+        {ROW_GREGORIAN, true, "03/06/1997", EFieldPaste::FieldText},
+        {ROW_JULIAN, false, "29/2/04\n", EFieldPaste::RowDate},
+        {ROW_ROMAN, false, "3 Nones 6 1997", EFieldPaste::RowDate},
+        {ROW_ROMAN, false, "03/06/1997", EFieldPaste::FieldText},
+        {ROW_REPUBLICAN, false, "1 Vendemiaire 2", EFieldPaste::RowDate},
+        {ROW_JEWISH, false, "14 Adar I 5784", EFieldPaste::FieldText}, // four parts
+        {ROW_MUSLIM, false, "12/3/1445", EFieldPaste::RowDate},
+        {ROW_GREGORIAN, false, "09", EFieldPaste::FieldText},
+        {ROW_GREGORIAN, false, "March", EFieldPaste::FieldText},
+        {ROW_GREGORIAN, false, "", EFieldPaste::FieldText},
+        {ROW_GREGORIAN, false, "29/2/1900", EFieldPaste::FieldText},
+        {-1, false, "03/06/1997", EFieldPaste::FieldText}, // a label has no row
+        {ROW_COUNT, false, "03/06/1997", EFieldPaste::FieldText},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseFieldPaste(c.row, c.plain, c.clipboard), c.expected)
+            << c.row << " " << c.clipboard;
+}
+
+TEST_F(PanelExchangeTest, GreyedRowsAreNoDayToCopy) {
+    ShowGregorian(3, 6, 1997);
+    panel.SetFieldText(FIELD_GREG_DAY, "31");
+    panel.SetFieldText(FIELD_GREG_MONTH, "June");
+    panel.OnKillFocus(FIELD_GREG_DAY);
+    ASSERT_TRUE(panel.IsRowGreyed(ROW_JULIAN));
+    for (int r = 0; r < ROW_COUNT; ++r) {
+        EXPECT_FALSE(CanCopyRow(panel, static_cast<CalendarRow>(r))) << r;
+        EXPECT_EQ(CopyRowText(panel, static_cast<CalendarRow>(r), {}), std::nullopt) << r;
+    }
+    // A paste into a greyed row is an edit like any other.
+    ASSERT_TRUE(PasteIntoRow(panel, ROW_JULIAN, "1/1/2000"));
+    EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, {}), "14/01/2000");
+}
+
 TEST_F(PanelExchangeTest, CopyThenPasteShowsTheSameDayInEveryRow) {
     CFixedPanelOwner otherOwner;
     CCalendarPanel other(otherOwner);

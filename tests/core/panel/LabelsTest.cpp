@@ -2,6 +2,8 @@
 // day-name lists and the owner's options.
 #include "PanelFixture.h"
 
+#include <filesystem>
+
 namespace {
 
 class LabelsTest : public PanelTest {
@@ -140,6 +142,78 @@ TEST_F(LabelsTest, RepublicanLabelNamesTheDayAndItsFeast) {
     EXPECT_EQ(RepublicanLabelOf(complementary), "Jour des Recompenses  (Recompenses)");
     EXPECT_EQ(RepublicanLabelOf(simulated), "Primidi  (Raisin)");
     EXPECT_EQ(RepublicanLabelOf(Greg(21, 9, 1792)), ""); // before the era
+}
+
+TEST(LabelElision, CutsOnlyBetweenNames) {
+    const std::string label = "Monday  (Alpha, Beta Gamma, Delta)";
+    const struct {
+        std::size_t width; // characters that fit
+        const char* shown;
+    } cases[] = {
+        {100, "Monday  (Alpha, Beta Gamma, Delta)"},
+        {34, "Monday  (Alpha, Beta Gamma, Delta)"},
+        {33, "Monday  (Alpha, Beta Gamma, \x85)"},
+        {30, "Monday  (Alpha, Beta Gamma, \x85)"},
+        {29, "Monday  (Alpha, \x85)"},
+        {18, "Monday  (Alpha, \x85)"},
+        {17, "Monday  (\x85)"},
+        {11, "Monday  (\x85)"},
+        {10, "Monday"},
+        {0, "Monday"},
+    };
+    for (const auto& c : cases) {
+        const auto fits = [&](std::string_view text) { return text.size() <= c.width; };
+        EXPECT_EQ(ElideAtNameBoundary(label, fits), c.shown) << c.width;
+    }
+    // Nothing to cut between: the text stays whole.
+    const auto never = [](std::string_view) { return false; };
+    EXPECT_EQ(ElideAtNameBoundary("Wednesday", never), "Wednesday");
+    EXPECT_EQ(ElideAtNameBoundary("Primidi  (Raisin)", never), "Primidi");
+    EXPECT_EQ(ElideAtNameBoundary("", never), "");
+}
+
+TEST_F(LabelsTest, NoShownLabelEndsInsideAName) {
+    const std::string dir = QUINDOR_BUILD_DIR;
+    if (!std::filesystem::exists(dir + "/sts.qdr") || !std::filesystem::exists(dir + "/sts2.qdr"))
+        GTEST_SKIP() << "the saints lists were not built";
+    ASSERT_TRUE(LoadSaintsFile(dir + "/sts.qdr", 0));
+    ASSERT_TRUE(LoadSaintsFile(dir + "/sts2.qdr", 1));
+    CLabelOptions options;
+    options.nSaintsMode = 1;
+    std::size_t cut = 0;
+    for (std::int32_t list : {0, 1}) {
+        options.nSaintsPresent = list;
+        for (std::int32_t n = Greg(1, 1, 2000).GetDayNumber();
+             n <= Greg(31, 12, 2000).GetDayNumber(); ++n) {
+            const CJulianDay day(n);
+            const std::string label = ComposeWeekdayLabel(day, options);
+            const CGregorianDate date = day.GetGregorian();
+            std::vector<const CSaintEntry*> saints;
+            FindSaints(date.nDay, date.nMonth, list, saints);
+            for (std::size_t width = 8; width <= 120; width += 7) {
+                const auto fits = [&](std::string_view text) { return text.size() <= width; };
+                const std::string shown = ElideAtNameBoundary(label, fits);
+                if (shown == label)
+                    continue;
+                ++cut;
+                // The weekday, then whole names of the day in their order, then
+                // the ellipsis; or the weekday alone.
+                std::string expected = label.substr(0, label.find("  ("));
+                if (shown != expected) {
+                    ASSERT_TRUE(fits(shown)) << shown;
+                    expected += "  (";
+                    for (const CSaintEntry* saint : saints) {
+                        if (expected + "\x85)" == shown)
+                            break;
+                        expected += saint->strName + ", ";
+                    }
+                    expected += "\x85)";
+                }
+                ASSERT_EQ(shown, expected) << label << " in " << width;
+            }
+        }
+    }
+    EXPECT_GT(cut, 1000u); // the widths did cut
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST_F(PanelTest, DayTextIsPaddedOnlyWhenASingleDigit) {
             day.SetGregorian({d, m, y});
             EXPECT_TRUE(ShowsDay(day));
         } else {
-            EXPECT_TRUE(Text(row == 0 ? FIELD_JUL_DAY : FIELD_GREG_DAY).empty());
+            EXPECT_TRUE(panel.IsRowGreyed(row == 0 ? ROW_JULIAN : ROW_GREGORIAN));
         }
     }
 }
@@ -89,6 +89,39 @@ TEST_F(PanelTest, MonthAndKindNumbersBecomeTheirNames) {
     EXPECT_TRUE(ShowsDay(kislev));
 }
 
+TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
+    const struct {
+        PanelField field;
+        const char* text;
+        int index;
+    } cases[] = {
+        {FIELD_GREG_DAY, "09", 8},       {FIELD_GREG_DAY, "9", -1},
+        {FIELD_GREG_DAY, "", -1},        {FIELD_JUL_DAY, "31", 30},
+        {FIELD_GREG_MONTH, "march", 2},  {FIELD_GREG_MONTH, "Mar", -1},
+        {FIELD_ROMAN_COUNT, "", 0},      {FIELD_ROMAN_COUNT, "02", 1},
+        {FIELD_ROMAN_COUNT, "19", 18},   {FIELD_ROMAN_KIND, "IDES", 2},
+        {FIELD_JEW_MONTH, "Adar II", 6}, {FIELD_REP_MONTH, "Sans-Culottides", 12},
+        {FIELD_MUS_DAY, "30", 29},       {FIELD_MUS_DAY, "31", -1},
+        {FIELD_GREG_YEAR, "2000", -1},   {FIELD_WEEKDAY_LABEL, "Monday", -1},
+    };
+    for (const auto& c : cases) {
+        panel.SetFieldText(c.field, c.text);
+        EXPECT_EQ(panel.FieldListIndex(c.field), c.index) << c.field << " " << c.text;
+    }
+    EXPECT_EQ(panel.FieldListIndex(FIELD_NONE), -1);
+    EXPECT_EQ(panel.FieldListIndex(FIELD_COUNT), -1);
+    // A shown day names an entry in every combo of every row.
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(7, 11, 1801));
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const CRowFields f = RowFields(row);
+        for (PanelField field : {f.day, f.kind, f.month})
+            if (field != FIELD_NONE) {
+                EXPECT_GE(panel.FieldListIndex(field), 0) << field;
+                EXPECT_EQ(panel.ListEntry(field, panel.FieldListIndex(field) + 1), Text(field));
+            }
+    }
+}
+
 TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     EXPECT_EQ(Type(FIELD_GREG_MONTH, "f"), (CTextSelection{1, 8}));
@@ -121,7 +154,12 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
     EXPECT_EQ(Type(FIELD_GREG_YEAR, "Fe"), std::nullopt);
 }
 
-TEST_F(PanelTest, IllegalDateKeepsItsRowAndBlanksTheRest) {
+TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
+    // The texts every row shows for the last legal day, 29 February 2000.
+    CFixedPanelOwner scratchOwner;
+    CCalendarPanel lastLegal(scratchOwner);
+    lastLegal.GoToRowDay(ROW_GREGORIAN, Greg(29, 2, 2000));
+
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     Enter(FIELD_GREG_DAY, "29");
     Enter(FIELD_GREG_MONTH, "2");
@@ -129,26 +167,91 @@ TEST_F(PanelTest, IllegalDateKeepsItsRowAndBlanksTheRest) {
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
               (std::vector<std::string>{"29", "February", "1900"}));
     EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_FALSE(panel.IsRowGreyed(ROW_GREGORIAN));
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG_ILLEGAL));
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_GREG));
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_GREG_ILLEGAL), "Illegal date");
+    EXPECT_FALSE(IsRowDateValid(panel, ROW_GREGORIAN));
     for (int row = 1; row < ROW_COUNT; ++row) {
         SCOPED_TRACE(row);
         EXPECT_FALSE(panel.IsIllegal(row));
         EXPECT_TRUE(panel.IsIconVisible(RowIcons(row).valid));
-        for (const auto& text : panel.GetRowTexts(row))
-            EXPECT_EQ(text, "");
+        EXPECT_TRUE(panel.IsRowGreyed(row));
+        EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
+        // Legal texts, yet not the day shown: nothing to copy.
+        EXPECT_TRUE(panel.IsRowLegal(row));
+        EXPECT_FALSE(IsRowDateValid(panel, row));
     }
     EXPECT_FALSE(panel.IsSimulated());
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
     EXPECT_EQ(Text(FIELD_REP_LABEL), "");
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+    // Option changes and a new reform date have no day to show.
+    panel.RefreshWeekdayLabel();
+    panel.RefreshRepublicanLabel();
+    panel.RecheckCivilMarker();
+    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
+    EXPECT_EQ(Text(FIELD_REP_LABEL), "");
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
     // Any legal edit brings the panel back.
     Enter(FIELD_GREG_DAY, "28");
     EXPECT_TRUE(ShowsDay(Greg(28, 2, 1900)));
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG));
     EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
+    for (int row = 0; row < ROW_COUNT; ++row)
+        EXPECT_FALSE(panel.IsRowGreyed(row)) << row;
+}
+
+TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
+    const auto makeIllegal = [this] {
+        panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 19 December 1999 Julian
+        Enter(FIELD_GREG_DAY, "32");
+    };
+    // One field typed over; the others are the greyed values.
+    makeIllegal();
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"19", "December", "1999"}));
+    EXPECT_EQ(Type(FIELD_JUL_YEAR, "1899"), std::nullopt);
+    EXPECT_FALSE(panel.IsRowGreyed(ROW_JULIAN)); // the user's entry from the first key on
+    panel.OnKillFocus(FIELD_JUL_YEAR);
+    EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
+    EXPECT_FALSE(panel.IsIllegal(ROW_GREGORIAN));
+
+    // Leaving a greyed field unchanged is no edit: the illegal entry stays.
+    makeIllegal();
+    for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND, FIELD_JEW_YEAR, FIELD_MUS_MONTH}) {
+        panel.SetFocusField(field);
+        panel.OnKillFocus(field);
+        EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN)) << field;
+        EXPECT_EQ(Text(FIELD_GREG_DAY), "32");
+        EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field)));
+    }
+
+    // A choice from a list, or Enter, applies the greyed row at once.
+    makeIllegal();
+    panel.OnSelChange(FIELD_MUS_DAY, 0);
+    CJulianDay muslim;
+    muslim.SetMuslim({1, 9, 1420});
+    EXPECT_TRUE(ShowsDay(muslim));
+    makeIllegal();
+    panel.SetFocusField(FIELD_JEW_MONTH);
+    panel.OnEnter();
+    EXPECT_TRUE(ShowsDay(kMillennium));
+
+    // An illegal edit of a greyed row: the earlier illegal row goes back to
+    // the last legal day, greyed, and one row only holds an illegal entry.
+    makeIllegal();
+    Enter(FIELD_REP_DAY, "31");
+    EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
+    EXPECT_FALSE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_TRUE(panel.IsRowGreyed(ROW_GREGORIAN));
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
+              (std::vector<std::string>{"01", "January", "2000"}));
+    EXPECT_EQ(Text(FIELD_REP_DAY), "31");
+
+    // The day commands start from a greyed row 0: the last legal day.
+    OnNextDay(panel);
+    EXPECT_TRUE(ShowsDay(Greg(2, 1, 2000)));
 }
 
 TEST_F(PanelTest, YearTextsReadAsTheirLeadingInteger) {
@@ -167,7 +270,7 @@ TEST_F(PanelTest, YearTextsReadAsTheirLeadingInteger) {
             panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
             Enter(year, zero);
             EXPECT_TRUE(panel.IsIllegal(row)) << zero;
-            EXPECT_EQ(Text(FIELD_GREG_YEAR), row == 0 ? zero : "");
+            EXPECT_EQ(Text(FIELD_GREG_YEAR), row == 0 ? zero : "2000");
         }
         for (const Case& c : cases) {
             panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
@@ -246,6 +349,21 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     Enter(FIELD_REP_DAY, "11");
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
     EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
+}
+
+TEST_F(PanelTest, RepublicanRowTakesBackTheLastDays) {
+    // What the row shows on the last days of the range it accepts as typed.
+    for (std::int32_t n = kLastSupportedDay - 40; n <= kLastSupportedDay; ++n) {
+        panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(n));
+        Enter(FIELD_REP_YEAR, Text(FIELD_REP_YEAR));
+        ASSERT_FALSE(panel.IsIllegal(ROW_REPUBLICAN)) << n;
+        ASSERT_TRUE(ShowsDay(CJulianDay(n)));
+    }
+    EXPECT_EQ(panel.GetRowTexts(ROW_REPUBLICAN),
+              (std::vector<std::string>{"11", "Nivose", "1208"}));
+    EXPECT_TRUE(IsRowDateValid(panel, ROW_REPUBLICAN));
+    Enter(FIELD_REP_DAY, "12");
+    EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
 }
 
 TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {

@@ -132,7 +132,7 @@ TEST(SaintNameOrder, CaseAndAccentsComeLast) {
 // "Search" always does, and leaving the box unchanged does not.
 TEST_F(SaintsDialogModelTest, WhenItSearches) {
     CSaintsDialogModel dlg(0);
-    const Names jean = {"Jean : May 06th", "Jean : June 24th", "Jean : December 27th"};
+    const Names jean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
     const struct {
         const char* step;
         const char* typed; // set before the step; null: left as it is
