@@ -19,7 +19,7 @@
 //   panel.OnEnter();                         // Enter key, routed by the focused field
 //
 // Nothing here throws; an illegal entry is shown in place (the row's illegal
-// icon, the other rows blank), never reported.
+// icon, the other rows greyed on the last legal day), never reported.
 #pragma once
 
 #include "Labels.h"

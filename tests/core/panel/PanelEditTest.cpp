@@ -351,21 +351,6 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
 }
 
-TEST_F(PanelTest, RepublicanRowTakesBackTheLastDays) {
-    // What the row shows on the last days of the range it accepts as typed.
-    for (std::int32_t n = kLastSupportedDay - 40; n <= kLastSupportedDay; ++n) {
-        panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(n));
-        Enter(FIELD_REP_YEAR, Text(FIELD_REP_YEAR));
-        ASSERT_FALSE(panel.IsIllegal(ROW_REPUBLICAN)) << n;
-        ASSERT_TRUE(ShowsDay(CJulianDay(n)));
-    }
-    EXPECT_EQ(panel.GetRowTexts(ROW_REPUBLICAN),
-              (std::vector<std::string>{"11", "Nivose", "1208"}));
-    EXPECT_TRUE(IsRowDateValid(panel, ROW_REPUBLICAN));
-    Enter(FIELD_REP_DAY, "12");
-    EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
-}
-
 TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     struct Case {
         CJulianDay day;

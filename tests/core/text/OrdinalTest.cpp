@@ -26,12 +26,4 @@ TEST(Ordinal, EnglishEndingsWithoutPadding) {
         EXPECT_EQ(OrdinalText(c.n), c.text) << c.n;
 }
 
-TEST(Ordinal, NoTextHasALeadingZero) {
-    for (std::int32_t n = 1; n <= 1000; ++n) {
-        const std::string text = OrdinalText(n);
-        ASSERT_NE(text.front(), '0') << n;
-        ASSERT_EQ(text.substr(0, text.size() - 2), std::to_string(n));
-    }
-}
-
 } // namespace
