@@ -479,7 +479,8 @@ private slots:
                 {Qt::Key_M, QStringLiteral("Movable Christian Holy Days")},
                 {Qt::Key_S, QStringLiteral("Saints' Days")},
             };
-            for (const auto& [key, title] : dialogs) {
+            for (const auto& [dialogKey, title] : dialogs) {
+                const Qt::Key key = dialogKey; // clang 14 cannot capture a structured binding
                 // The offscreen platform gives no window the focus back when a
                 // dialog closes; a window manager gives it to the main window.
                 QVERIFY(Activate(frame));
