@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <iterator>
+#include <random>
 #include <string>
 
 namespace {
@@ -236,6 +238,47 @@ TEST(FrenchPaste, RefusesWhatIsNoFrenchDateOfTheRow) {
              "3e jour apr\xE8s les nones de juin 1997", "jour avant les nones de juin 1997",
              "3e semaine avant les nones de juin 1997", "9 ides juin 1997", "calendes 1997",
              "3rd day of calendes juin 1997", "calendes de juin 1997 x"});
+}
+
+// Whatever words arrive in whatever order, an accepted paste shows in its
+// row exactly the date it read.
+TEST(FrenchPaste, RandomWordsNeverNameAnotherDate) {
+    const char* const words[] = {"3",       "1er",        "19e",
+                                 "le",      "la",         "de",
+                                 "d'",      "l'an",       "an",
+                                 "VIII",    "II",         "I",
+                                 "juin",    "ao\xFBt",    "brumaire",
+                                 "Adar",    "Nissan",     "Rabia",
+                                 "al-awal", "Dhou",       "al",
+                                 "qi'da",   "nones",      "calendes",
+                                 "Ides",    "veille",     "des",
+                                 "jour",    "avant",      "les",
+                                 "1997",    "-44",        "5784",
+                                 "1445",    "8",          "12",
+                                 "sans-",   "culottides", "compl\xE9mentaire",
+                                 "\xA0",    "x"};
+    const char* const separators[] = {" ", "/", ".", ", ", "\xA0", "-", "'"};
+    std::mt19937 random(20261207);
+    int accepted = 0;
+    for (int n = 0; n < 30000; ++n) {
+        std::string text;
+        const int count = 2 + static_cast<int>(random() % 8);
+        for (int i = 0; i < count; ++i) {
+            text += words[random() % std::size(words)];
+            text += separators[random() % std::size(separators)];
+        }
+        for (int r = 0; r < ROW_COUNT; ++r) {
+            const auto row = static_cast<CalendarRow>(r);
+            const auto values = PastedValues(row, text);
+            const auto day = PastedDay(row, text);
+            ASSERT_EQ(values.has_value(), day.has_value()) << text;
+            if (!day)
+                continue;
+            ++accepted;
+            EXPECT_EQ(RowValuesOfDay(row, *day), *values) << r << " \"" << text << "\"";
+        }
+    }
+    EXPECT_GT(accepted, 50);
 }
 
 // A date the French copy writes in any form pastes back to the same day.
