@@ -253,11 +253,14 @@ public:
     explicit CWordReader(const std::vector<std::string>& words) : m_words(words) {}
 
     bool AtEnd() const { return m_nAt == m_words.size(); }
+    // A French word was read: a name, a Roman kind, "le", "de", "an" ...
+    bool ReadAWord() const { return m_bWord; }
 
     bool Skip(std::string_view word) {
         if (AtEnd() || m_words[m_nAt] != word)
             return false;
         ++m_nAt;
+        m_bWord = true;
         return true;
     }
 
@@ -282,6 +285,7 @@ public:
             }
         }
         m_nAt += bestLength;
+        m_bWord = m_bWord || month != 0;
         return month;
     }
 
@@ -330,6 +334,7 @@ private:
 
     const std::vector<std::string>& m_words;
     std::size_t m_nAt = 0;
+    bool m_bWord = false;
 };
 
 // "le 3 juin 1997", "18 brumaire an VIII", "14 Adar II 5784".
@@ -414,7 +419,10 @@ bool ReadFrenchDate(CalendarRow row, std::string_view text, CRowValues& values) 
         return false;
     CWordReader in(words);
     CRowValues v;
-    const bool read = row == ROW_ROMAN ? ReadRoman(in, v) : ReadDayMonthYear(row, in, v);
+    // Numbers alone are no French date: 3, 6 and 1997 apart by no-break
+    // spaces stay refused, as any separator the paste does not know always was.
+    const bool read =
+        (row == ROW_ROMAN ? ReadRoman(in, v) : ReadDayMonthYear(row, in, v)) && in.ReadAWord();
     if (read)
         values = v;
     return read;

@@ -224,7 +224,10 @@ TEST(FrenchPaste, RefusesWhatIsNoFrenchDateOfTheRow) {
                             "31 juin 1997", "0 juin 1997", "7 juin 0",
                             "7 d\xE9"
                             "cembre an MMXXVI",
-                            "3-juin-1997", "3\tjuin\t1997", "7 brumaire 1997"});
+                            "3-juin-1997", "3\tjuin\t1997", "7 brumaire 1997",
+                            "3\xA0"
+                            "6\xA0"
+                            "1997"});
     // Roman numerals only after "an", and only in their usual spelling.
     refused(ROW_REPUBLICAN,
             {"3 brumaire VIII", "3 brumaire an IIII", "3 brumaire an VX", "3 brumaire an",
