@@ -46,7 +46,8 @@ std::string MonthText(CalendarRow row, std::int32_t month, std::int32_t year, st
 }
 
 std::string DayText(std::int32_t day, const CCopyFormat& format) {
-    // French writes the first of a month "1er" ("1er juin 1997"), never "1/6".
+    // French writes the first before a month's name "1er" ("1er juin 1997");
+    // with the month's number it stays "1/6/1997".
     if (IsFrench() && format.nDay == 0 && IsMonthNameForm(format.nMonth) && day == 1)
         return FrenchDayOfMonth(day);
     return Decimal(day, format.nDay != 0);
