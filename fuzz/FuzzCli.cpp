@@ -8,11 +8,13 @@
 // Properties: the status is 0, 1 or 2; a refusal writes one line starting
 // "quindor-cli: " on the error stream (when no argument holds a line feed
 // that the message quotes) and success writes nothing there; the process-wide
-// first Gregorian day is left as it was.
+// first Gregorian day and the language the core writes in are left as they
+// were.
 #include "FuzzCheck.h"
 
 #include "Cli.h"
 #include "calendar/JulianDay.h"
+#include "text/StringTable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -62,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream err;
     const int status = RunCli(args, out, err);
     FUZZ_CHECK(g_jdGregorianStart == reform);
+    FUZZ_CHECK(TextLanguage() == ETextLanguage::English);
     FUZZ_CHECK(status == kExitOk || status == kExitRefused || status == kExitUsage);
 
     const std::string message = err.str();

@@ -3,11 +3,13 @@
 //
 // Properties: a text the parser accepts names a valid date of the row; the
 // day a paste shows is in the supported range and, copied back out of that
-// row in full-year form, pastes to the same day.
+// row in full-year form, pastes to the same day, and so does its French copy
+// with month names; the language the core writes in is left as it was.
 #include "FuzzCheck.h"
 
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
+#include "text/StringTable.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,8 +40,14 @@ void CheckDay(CalendarRow row, std::string_view text) {
     FUZZ_CHECK(copied.has_value());
     // Years 1 to 99 written in full read back as two-digit years.
     const std::int32_t year = row == ROW_ROMAN ? shown.nFourth : shown.nThird;
-    if (ExpandPastedYear(row, year) == year)
-        FUZZ_CHECK(PastedDay(row, *copied) == day);
+    if (ExpandPastedYear(row, year) != year)
+        return;
+    FUZZ_CHECK(PastedDay(row, *copied) == day);
+    SetTextLanguage(ETextLanguage::French);
+    const auto french = FormatDayInRow(row, *day, CCopyFormat{0, 2, 1, " "});
+    SetTextLanguage(ETextLanguage::English);
+    FUZZ_CHECK(french.has_value());
+    FUZZ_CHECK(PastedDay(row, *french) == day);
 }
 
 } // namespace

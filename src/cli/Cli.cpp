@@ -2,6 +2,9 @@
 
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
+
+#include "text/StringTable.h"
 
 #include <string_view>
 
@@ -9,72 +12,110 @@ namespace {
 
 struct Command {
     std::string_view name;
-    std::string_view usage;
     int (*run)(const CliArgs&, std::ostream&, std::ostream&);
 };
 
 constexpr Command kCommands[] = {
-    {"table", "table FIRST LAST          one line per day number: the day in every calendar",
-     CmdTable},
-    {"easter", "easter FIRST_YEAR LAST_YEAR  Easter by the Gregorian and Julian computus",
-     CmdEaster},
-    {"feasts",
-     "feasts YEAR [--julian]    Ash Wednesday, Easter, Ascension, Pentecost of a year\n"
-     "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
-     "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line",
-     CmdFeasts},
-    {"show",
-     "show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
-     "       [--no-feasts] [--reform JD]  the panel as text for one day (default: today;\n"
-     "       TEXT is read as pasting it into the CAL row would)",
-     CmdShow},
-    {"convert",
-     "convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
-     "       [--separator S]] TEXT     a date read as pasting it into the CAL row; prints\n"
-     "       the day in every calendar (as show, then jd<TAB>day number), only its day\n"
-     "       number (--jd), or the date of one calendar in the copy format (--to)",
-     CmdConvert},
-    {"key", "key NAME                  a saint's name: normal form, phonetic key, compact key",
-     CmdKey},
-    {"score", "score QUERY CANDIDATE     the search score of one pair of names", CmdScore},
-    {"search", "search [--present] [--scores] NAME  the saints' days of a name, best first",
-     CmdSearch},
+    {"table", CmdTable},     {"easter", CmdEaster}, {"feasts", CmdFeasts}, {"show", CmdShow},
+    {"convert", CmdConvert}, {"key", CmdKey},       {"score", CmdScore},   {"search", CmdSearch},
 };
 
-void PrintHelp(std::ostream& out) {
-    out << "Usage: quindor-cli COMMAND [ARGUMENTS]\n"
-           "       quindor-cli --help | --version\n\nCommands:\n";
-    for (const auto& command : kCommands)
-        out << "  " << command.usage << '\n';
-    out << "\nCalendars: gregorian, julian, roman, republican, jewish, muslim.\n"
-           "Days are Julian Day Numbers from 1 (25 November 4714 BC) to 2816787 "
-           "(31 December 2999).\n";
+const Command* FindCommand(const std::string& name) {
+    for (const auto& command : kCommands) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
 }
 
-int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// How many values follow an option of a command, so that a value is never
+// taken for --lang.
+int ValuesOf(const Command* command, std::string_view option) {
+    const std::string_view name = command ? command->name : std::string_view();
+    if (name == "show") {
+        if (option == "--from")
+            return 2;
+        return option == "--jd" || option == "--saints" || option == "--reform" ? 1 : 0;
+    }
+    if (name == "convert") {
+        return option == "--from" || option == "--to" || option == "--day" || option == "--month" ||
+                       option == "--year" || option == "--separator"
+                   ? 1
+                   : 0;
+    }
+    return 0;
+}
+
+// Takes every "--lang en|fr" out of the arguments: before the command and
+// anywhere among its own, but never an option's value nor an operand after
+// "--", and sets the language. The last one given wins. False, with the
+// usage error written, for a --lang without a language it knows.
+bool TakeLanguage(std::vector<std::string>& args, std::ostream& err, int& status) {
+    std::vector<std::string> rest;
+    const Command* command = nullptr;
+    bool commandSeen = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--lang") {
+            if (i + 1 == args.size()) {
+                status = Fail(err, kExitUsage, CliText(MSG_LANG_NEEDS_VALUE));
+                return false;
+            }
+            const std::string& value = args[++i];
+            if (value != "en" && value != "fr") {
+                status = Fail(err, kExitUsage, CliText(MSG_NOT_A_LANGUAGE, {value}));
+                return false;
+            }
+            // From here on, messages are in that language.
+            SetTextLanguage(value == "fr" ? ETextLanguage::French : ETextLanguage::English);
+            continue;
+        }
+        rest.push_back(arg);
+        if (!commandSeen) {
+            commandSeen = true;
+            command = FindCommand(arg);
+            continue;
+        }
+        if (arg == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        }
+        for (int n = ValuesOf(command, arg); n > 0 && i + 1 < args.size(); --n)
+            rest.push_back(args[++i]);
+    }
+    args = std::move(rest);
+    return true;
+}
+
+int RunCommand(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+    int status = kExitOk;
+    if (!TakeLanguage(args, err, status))
+        return status;
     if (args.empty())
-        return Fail(err, kExitUsage, "missing command (try --help)");
+        return Fail(err, kExitUsage, CliText(MSG_MISSING_COMMAND));
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintHelp(out);
+        out << CliHelpText();
         return kExitOk;
     }
     if (args[0] == "--version" || args[0] == "-v") {
         out << "quindor-cli " QUINDOR_VERSION "\n";
         return kExitOk;
     }
-    for (const auto& command : kCommands) {
-        if (args[0] == command.name)
-            return command.run(CliArgs(args.begin() + 1, args.end()), out, err);
-    }
-    return Fail(err, kExitUsage, "unknown command '" + args[0] + "' (try --help)");
+    if (const Command* command = FindCommand(args[0]))
+        return command->run(CliArgs(args.begin() + 1, args.end()), out, err);
+    return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_COMMAND, {args[0]}));
 }
 
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int status = RunCommand(args, out, err);
+    // The language holds for this run only, like --reform for show.
+    const ETextLanguage saved = TextLanguage();
+    SetTextLanguage(ETextLanguage::English);
+    int status = RunCommand(args, out, err);
     // Output lost to a full disk or a failing device is not a success.
     if (!out.flush() && status == kExitOk)
-        return Fail(err, kExitRefused, "cannot write the output");
+        status = Fail(err, kExitRefused, CliText(MSG_CANNOT_WRITE));
+    SetTextLanguage(saved);
     return status;
 }

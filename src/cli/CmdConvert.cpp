@@ -2,12 +2,14 @@
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
 
 #include "calendar/JulianDay.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
+#include "text/StringTable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,9 +17,6 @@
 #include <string>
 
 namespace {
-
-constexpr const char* kRowNames[ROW_COUNT] = {"Gregorian",         "Julian", "Roman-style",
-                                              "French Republican", "Jewish", "Muslim"};
 
 // Error messages stay on one line, short and valid UTF-8 whatever the text
 // holds: the text as the paste read it, control characters escaped.
@@ -27,7 +26,8 @@ std::string Quoted(const std::string& utf8) {
         PasteTextFromUtf8(std::string_view(utf8).substr(0, 4 * kShown)).value_or(std::string());
     const bool cut = text.size() > kShown || utf8.size() > 4 * kShown;
     text.resize(std::min(text.size(), kShown));
-    std::string quoted = "\"";
+    const bool french = TextLanguage() == ETextLanguage::French;
+    std::string quoted = french ? "« " : "\"";
     for (const char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if (c == '\n') {
@@ -45,10 +45,11 @@ std::string Quoted(const std::string& utf8) {
             quoted += Cp1252ToUtf8(std::string(1, ch));
         }
     }
-    quoted += cut ? "\"..." : "\"";
+    quoted += french ? " »" : "\"";
+    if (cut)
+        quoted += "...";
     return quoted;
 }
-
 
 // A whole argument that is one of the allowed small numbers.
 std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
@@ -70,13 +71,12 @@ int CalendarRowOfName(const std::string& name) {
 
 bool ReadPastedDay(int row, const std::string& utf8Text, std::int32_t& day, std::ostream& err) {
     if (row < 0 || row >= ROW_COUNT) {
-        Fail(err, kExitUsage, "no such calendar row");
+        Fail(err, kExitUsage, CliText(MSG_NO_SUCH_ROW));
         return false;
     }
     const auto pasted = PastedDayFromUtf8(static_cast<CalendarRow>(row), utf8Text);
     if (!pasted) {
-        Fail(err, kExitRefused,
-             std::string("the ") + kRowNames[row] + " row cannot read " + Quoted(utf8Text));
+        Fail(err, kExitRefused, CliText(MSG_ROW_CANNOT_READ, {CliRowName(row), Quoted(utf8Text)}));
         return false;
     }
     day = pasted->GetDayNumber();
@@ -100,54 +100,52 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
             optionsEnded = true;
         } else if (!isOption) {
             if (text)
-                return Fail(err, kExitUsage, "convert reads one TEXT; quote a date with spaces");
+                return Fail(err, kExitUsage, CliText(MSG_CONVERT_ONE_TEXT));
             text = arg;
         } else if (arg == "--from" || arg == "--to") {
             if (!hasValue)
-                return Fail(err, kExitUsage, arg + " needs a calendar name");
+                return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
             const int row = CalendarRowOfName(args[++i]);
             if (row < 0)
-                return Fail(err, kExitUsage,
-                            "'" + args[i] +
-                                "' is not a calendar (gregorian, julian, roman, republican, "
-                                "jewish, muslim)");
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR_OF_LIST, {args[i]}));
             (arg == "--from" ? fromRow : toRow) = row;
         } else if (arg == "--jd") {
             dayNumberOnly = true;
         } else if (arg == "--day" || arg == "--month" || arg == "--year") {
             const std::int32_t largest = arg == "--month" ? 2 : 1;
-            const std::string choices = arg == "--month" ? "0, 1 or 2" : "0 or 1";
+            const std::string choices =
+                CliText(arg == "--month" ? MSG_CHOICES_0_1_2 : MSG_CHOICES_0_1);
             if (!hasValue)
-                return Fail(err, kExitUsage, arg + " needs " + choices);
+                return Fail(err, kExitUsage, CliText(MSG_FORM_NEEDS, {arg, choices}));
             const auto form = ParseForm(args[++i], largest);
             if (!form)
-                return Fail(err, kExitUsage, arg + " takes " + choices + ", not '" + args[i] + "'");
+                return Fail(err, kExitUsage, CliText(MSG_FORM_TAKES, {arg, choices, args[i]}));
             (arg == "--day"     ? format.nDay
              : arg == "--month" ? format.nMonth
                                 : format.nYear) = *form;
             formatGiven = true;
         } else if (arg == "--separator") {
             if (!hasValue)
-                return Fail(err, kExitUsage, "--separator needs a text (it may be empty)");
+                return Fail(err, kExitUsage, CliText(MSG_SEPARATOR_NEEDS_TEXT));
             const auto separator = Utf8ToCp1252(args[++i]);
             if (!separator)
-                return Fail(err, kExitUsage, "the separator must be Windows-1252 text");
+                return Fail(err, kExitUsage, CliText(MSG_SEPARATOR_NOT_CP1252));
             if (separator->size() > kMaxCopySeparator || separator->find('\0') != std::string::npos)
-                return Fail(err, kExitUsage, "the separator holds at most 9 characters");
+                return Fail(err, kExitUsage, CliText(MSG_SEPARATOR_TOO_LONG));
             format.strSeparator = *separator;
             formatGiven = true;
         } else {
-            return Fail(err, kExitUsage, "unknown option '" + arg + "' for convert");
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "convert"}));
         }
     }
     if (fromRow < 0)
-        return Fail(err, kExitUsage, "convert needs --from CAL");
+        return Fail(err, kExitUsage, CliText(MSG_CONVERT_NEEDS_FROM));
     if (!text)
-        return Fail(err, kExitUsage, "convert needs the TEXT of a date");
+        return Fail(err, kExitUsage, CliText(MSG_CONVERT_NEEDS_TEXT));
     if (dayNumberOnly && toRow >= 0)
-        return Fail(err, kExitUsage, "--jd and --to cannot go together");
+        return Fail(err, kExitUsage, CliText(MSG_JD_AND_TO));
     if (formatGiven && toRow < 0)
-        return Fail(err, kExitUsage, "--day, --month, --year and --separator need --to CAL");
+        return Fail(err, kExitUsage, CliText(MSG_FORMAT_NEEDS_TO));
 
     std::int32_t dayNumber = 0;
     if (!ReadPastedDay(fromRow, *text, dayNumber, err))
@@ -161,15 +159,16 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (toRow >= 0) {
         const auto copied = FormatDayInRow(static_cast<CalendarRow>(toRow), day, format);
         if (!copied)
-            return Fail(err, kExitRefused,
-                        std::string("the ") + kRowNames[toRow] + " row holds no date for day " +
-                            std::to_string(dayNumber));
+            return Fail(
+                err, kExitRefused,
+                CliText(MSG_ROW_HOLDS_NO_DATE, {CliRowName(toRow), std::to_string(dayNumber)}));
         out << Cp1252ToUtf8(*copied) << '\n';
         return kExitOk;
     }
     for (int row = 0; row < ROW_COUNT; ++row)
         out << kCalendarNames[row] << '\t'
-            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day))) << '\n';
+            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day)))
+            << '\n';
     out << "jd\t" << dayNumber << '\n';
     return kExitOk;
 }

@@ -2,6 +2,7 @@
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
 
 #include "reform/MovableFeasts.h"
 #include "text/Cp1252.h"
@@ -27,22 +28,21 @@ int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err) {
         if (arg == "--julian") {
             preferGregorian = false;
         } else if (arg.size() > 1 && arg[0] == '-' && !LooksLikeNumber(arg)) {
-            return Fail(err, kExitUsage, "unknown option '" + arg + "' (try --help)");
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION, {arg}));
         } else if (yearText) {
-            return Fail(err, kExitUsage, "expected one year: feasts YEAR [--julian]");
+            return Fail(err, kExitUsage, CliText(MSG_EXPECTED_ONE_YEAR));
         } else {
             yearText = arg;
         }
     }
     if (!yearText)
-        return Fail(err, kExitUsage, "missing year: feasts YEAR [--julian]");
+        return Fail(err, kExitUsage, CliText(MSG_MISSING_YEAR));
     if (!LooksLikeNumber(*yearText))
-        return Fail(err, kExitUsage, "'" + *yearText + "' is not a year");
+        return Fail(err, kExitUsage, CliText(MSG_NOT_A_YEAR, {*yearText}));
     const auto year = ParseInt32(*yearText);
     const auto feasts = year ? ComputeMovableFeasts(*year, preferGregorian) : std::nullopt;
     if (!feasts)
-        return Fail(err, kExitRefused,
-                    "year " + *yearText + " is outside 1 to 2999: no movable feasts");
+        return Fail(err, kExitRefused, CliText(MSG_NO_FEASTS, {*yearText}));
 
     static constexpr const char* kKeys[FEAST_COUNT] = {"ash-wednesday", "easter", "ascension",
                                                        "pentecost"};

@@ -2,6 +2,7 @@
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
 
 #include "daynames/DayNameLists.h"
 #include "saints/SaintName.h"
@@ -17,8 +18,7 @@ namespace {
 std::optional<std::string> NameArgument(const std::string& arg, std::ostream& err) {
     auto text = Utf8ToCp1252(arg);
     if (!text)
-        Fail(err, kExitRefused,
-             "the name is not UTF-8 text made of characters that Windows-1252 can hold");
+        Fail(err, kExitRefused, CliText(MSG_NAME_NOT_CP1252));
     return text;
 }
 
@@ -26,7 +26,7 @@ std::optional<std::string> NameArgument(const std::string& arg, std::ostream& er
 
 int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1)
-        return Fail(err, kExitUsage, "usage: key NAME");
+        return Fail(err, kExitUsage, CliText(MSG_USAGE_KEY));
     const auto text = NameArgument(args[0], err);
     if (!text)
         return kExitRefused;
@@ -40,7 +40,7 @@ int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err) {
 
 int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2)
-        return Fail(err, kExitUsage, "usage: score QUERY CANDIDATE");
+        return Fail(err, kExitUsage, CliText(MSG_USAGE_SCORE));
     const auto queryText = NameArgument(args[0], err);
     if (!queryText)
         return kExitRefused;
@@ -66,15 +66,15 @@ int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err) {
         } else if (!optionsDone && arg == "--scores") {
             withScores = true;
         } else if (!optionsDone && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            return Fail(err, kExitUsage, "unknown option '" + arg + "' for search");
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "search"}));
         } else if (nameArg) {
-            return Fail(err, kExitUsage, "usage: search [--present] [--scores] NAME");
+            return Fail(err, kExitUsage, CliText(MSG_USAGE_SEARCH));
         } else {
             nameArg = arg;
         }
     }
     if (!nameArg)
-        return Fail(err, kExitUsage, "usage: search [--present] [--scores] NAME");
+        return Fail(err, kExitUsage, CliText(MSG_USAGE_SEARCH));
     const auto text = NameArgument(*nameArg, err);
     if (!text)
         return kExitRefused;

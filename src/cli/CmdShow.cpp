@@ -2,6 +2,7 @@
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
 
 #include "calendar/JulianDay.h"
 #include "daynames/DayNameLists.h"
@@ -19,22 +20,21 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         if ((arg == "--jd" || arg == "--from") && dayGiven)
-            return Fail(err, kExitUsage, "show takes one of --jd and --from");
+            return Fail(err, kExitUsage, CliText(MSG_SHOW_ONE_DAY));
         if (arg == "--jd") {
             if (!hasValue)
-                return Fail(err, kExitUsage, "--jd needs a day number");
+                return Fail(err, kExitUsage, CliText(MSG_JD_NEEDS_DAY_NUMBER));
             const auto value = ParseDayNumber(args[++i]);
             if (!value)
-                return Fail(err, kExitUsage,
-                            "'" + args[i] + "' is not a day number from 1 to 2816787");
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_DAY_NUMBER, {args[i]}));
             day = *value;
             dayGiven = true;
         } else if (arg == "--from") {
             if (i + 2 >= args.size())
-                return Fail(err, kExitUsage, "--from needs a calendar and the TEXT of a date");
+                return Fail(err, kExitUsage, CliText(MSG_FROM_NEEDS_CALENDAR_AND_TEXT));
             fromRow = CalendarRowOfName(args[++i]);
             if (fromRow < 0)
-                return Fail(err, kExitUsage, "'" + args[i] + "' is not a calendar");
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
             std::int32_t pasted = 0;
             if (!ReadPastedDay(fromRow, args[++i], pasted, err))
                 return kExitRefused;
@@ -42,7 +42,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             dayGiven = true;
         } else if (arg == "--saints") {
             if (!hasValue)
-                return Fail(err, kExitUsage, "--saints needs none, gregorian, julian or auto");
+                return Fail(err, kExitUsage, CliText(MSG_SAINTS_NEEDS_MODE));
             const std::string& mode = args[++i];
             if (mode == "none")
                 options.nSaintsMode = 0;
@@ -53,26 +53,24 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             else if (mode == "auto")
                 options.nSaintsMode = 3;
             else
-                return Fail(err, kExitUsage,
-                            "'" + mode + "' is not a saints mode (none, gregorian, julian, auto)");
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_SAINTS_MODE, {mode}));
         } else if (arg == "--present") {
             options.nSaintsPresent = 1;
         } else if (arg == "--no-feasts") {
             options.bRepFeasts = false;
         } else if (arg == "--reform") {
             if (!hasValue)
-                return Fail(err, kExitUsage, "--reform needs a day number");
+                return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
             const auto value = ParseInt32(args[++i]);
             if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
-                return Fail(err, kExitUsage,
-                            "'" + args[i] + "' is not a reform day from 2299161 to 2816787");
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
             reform = *value;
         } else {
-            return Fail(err, kExitUsage, "unknown option '" + arg + "' for show");
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "show"}));
         }
     }
     if (day.GetDayNumber() < kFirstSupportedDay)
-        return Fail(err, kExitRefused, "today's date lies outside the supported range");
+        return Fail(err, kExitRefused, CliText(MSG_TODAY_OUT_OF_RANGE));
 
     // The same lists and the same panel as the window, so the two never
     // disagree. Lists a caller already holds are used as they are.
@@ -93,7 +91,8 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     g_jdGregorianStart = savedGregorianStart;
 
     for (int row = 0; row < ROW_COUNT; ++row)
-        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row))) << '\n';
+        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row)))
+            << '\n';
     out << "weekday\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_WEEKDAY_LABEL)) << '\n';
     out << "republican-day\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_REP_LABEL)) << '\n';
     out << "civil\t" << (panel.IsGregorianInForce() ? "gregorian" : "julian") << '\n';

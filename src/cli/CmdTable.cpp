@@ -1,7 +1,8 @@
 // table and easter: bulk numeric output, written through one large buffer.
+#include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
-#include "Cli.h"
+#include "CliText.h"
 
 #include "calendar/JulianDay.h"
 
@@ -33,24 +34,32 @@ private:
     std::string m_buf;
 };
 
-bool ParseRange(const CliArgs& args, std::ostream& err, const char* what, std::int32_t low,
+// The messages of a range of day numbers or of years.
+struct CRangeTexts {
+    ECliText expectedTwo;
+    ECliText notInRange;
+};
+constexpr CRangeTexts kDayNumbers = {MSG_EXPECTED_TWO_DAY_NUMBERS, MSG_NOT_A_DAY_NUMBER_IN};
+constexpr CRangeTexts kYears = {MSG_EXPECTED_TWO_YEARS, MSG_NOT_A_YEAR_IN};
+
+bool ParseRange(const CliArgs& args, std::ostream& err, const CRangeTexts& what, std::int32_t low,
                 std::int32_t high, std::int32_t& first, std::int32_t& last, int& status) {
     if (args.size() != 2) {
-        status = Fail(err, kExitUsage, std::string("expected two ") + what + "s: FIRST LAST");
+        status = Fail(err, kExitUsage, CliText(what.expectedTwo));
         return false;
     }
     const auto a = ParseInt32(args[0]);
     const auto b = ParseInt32(args[1]);
     for (const auto& [value, text] : {std::pair{a, args[0]}, std::pair{b, args[1]}}) {
         if (!value || *value < low || *value > high) {
-            status = Fail(err, kExitUsage,
-                          "'" + text + "' is not a " + what + " from " + std::to_string(low) +
-                              " to " + std::to_string(high));
+            status =
+                Fail(err, kExitUsage,
+                     CliText(what.notInRange, {text, std::to_string(low), std::to_string(high)}));
             return false;
         }
     }
     if (*a > *b) {
-        status = Fail(err, kExitUsage, "FIRST must not be greater than LAST");
+        status = Fail(err, kExitUsage, CliText(MSG_FIRST_AFTER_LAST));
         return false;
     }
     first = *a;
@@ -63,7 +72,7 @@ bool ParseRange(const CliArgs& args, std::ostream& err, const char* what, std::i
 int CmdTable(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::int32_t first = 0, last = 0;
     int status = kExitOk;
-    if (!ParseRange(args, err, "day number", kFirstSupportedDay, kLastSupportedDay, first, last,
+    if (!ParseRange(args, err, kDayNumbers, kFirstSupportedDay, kLastSupportedDay, first, last,
                     status))
         return status;
     CNumberWriter w(out);
@@ -91,7 +100,7 @@ int CmdTable(const CliArgs& args, std::ostream& out, std::ostream& err) {
 int CmdEaster(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::int32_t first = 0, last = 0;
     int status = kExitOk;
-    if (!ParseRange(args, err, "year", 1, 2999, first, last, status))
+    if (!ParseRange(args, err, kYears, 1, 2999, first, last, status))
         return status;
     CNumberWriter w(out);
     for (std::int32_t y = first; y <= last; ++y) {

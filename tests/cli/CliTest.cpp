@@ -112,17 +112,33 @@ TEST(Cli, EveryBadArgumentIsOneLineAndAStatus) {
         {{"show", "--reform", "2299160"}, 2},
         {{"show", "--bogus"}, 2},
         {{"convert", "--from", "aztec", "1/1/2000"}, 2},
+        {{"convert", "--from", "gregorian", "--month", "3", "1/1/2000"}, 2},
+        {{"convert", "--from", "gregorian", "--jd", "29/2/1900"}, 1},
+        {{"convert", "--from", "gregorian", "--to", "republican", "1/1/1700"}, 1},
+        {{"feasts", "3000"}, 1},
+        {{"feasts", "--bogus"}, 2},
+        {{"key"}, 2},
+        {{"search", "--bogus", "x"}, 2},
     };
     for (const auto& c : cases) {
-        const CRun run = Cli(c.args);
         std::string joined;
         for (const auto& a : c.args)
             joined += a + " ";
+        const CRun run = Cli(c.args);
         EXPECT_EQ(run.status, c.status) << joined;
         EXPECT_TRUE(run.out.empty()) << joined;
         ASSERT_FALSE(run.err.empty()) << joined;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << joined;
         EXPECT_EQ(run.err.rfind("quindor-cli: ", 0), 0u) << joined;
+        // The same refusal in French: one line too, and translated.
+        std::vector<std::string> french = {"--lang", "fr"};
+        french.insert(french.end(), c.args.begin(), c.args.end());
+        const CRun fr = Cli(french);
+        EXPECT_EQ(fr.status, c.status) << joined;
+        EXPECT_TRUE(fr.out.empty()) << joined;
+        EXPECT_EQ(fr.err.find('\n'), fr.err.size() - 1) << joined;
+        EXPECT_EQ(fr.err.rfind("quindor-cli: ", 0), 0u) << joined;
+        EXPECT_NE(fr.err, run.err) << joined;
     }
     EXPECT_EQ(Cli({"--help"}).status, 0);
 }

@@ -1,9 +1,12 @@
 #include "CopyFormat.h"
 
 #include "settings/FrameSettings.h"
+#include "text/Cp1252.h"
 #include "text/Ordinal.h"
+#include "text/StringTable.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -20,10 +23,64 @@ std::string YearText(std::int32_t year, std::int32_t form) {
     return Decimal(year, false);
 }
 
-std::string MonthText(CalendarRow row, std::int32_t month, std::int32_t form) {
-    if (form == 0 || form == 1)
+bool IsMonthNameForm(std::int32_t form) {
+    return form != 0 && form != 1;
+}
+
+bool IsFrench() {
+    return TextLanguage() == ETextLanguage::French;
+}
+
+// A common Jewish year has one Adar, which French simply calls Adar; the
+// numbers keep it as month 6, the list's "Adar I".
+bool IsSingleAdar(CalendarRow row, std::int32_t month, std::int32_t year) {
+    return row == ROW_JEWISH && month == 6 && !CJulianDay::IsValidJewish({1, 7, year});
+}
+
+std::string MonthText(CalendarRow row, std::int32_t month, std::int32_t year, std::int32_t form) {
+    if (!IsMonthNameForm(form))
         return Decimal(month, form == 1);
+    if (IsFrench() && IsSingleAdar(row, month, year))
+        return "Adar";
     return RowMonthName(row, month);
+}
+
+std::string DayText(std::int32_t day, const CCopyFormat& format) {
+    // French writes the first before a month's name "1er" ("1er juin 1997");
+    // with the month's number it stays "1/6/1997".
+    if (IsFrench() && format.nDay == 0 && IsMonthNameForm(format.nMonth) && day == 1)
+        return FrenchDayOfMonth(day);
+    return Decimal(day, format.nDay != 0);
+}
+
+std::string LowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+// "de juin", but "d'avril", "d'août", "d'octobre".
+std::string FrenchOfMonth(const std::string& month) {
+    const std::string first = FoldToAsciiUpper(month.substr(0, 1));
+    const bool vowel =
+        !first.empty() && std::string_view("AEIOUY").find(first[0]) != std::string_view::npos;
+    return (vowel ? "d'" : "de ") + month;
+}
+
+// The Roman-style date told as a French historian writes it: "3e jour avant
+// les nones de juin", "veille des ides de mars", "calendes d'avril"; the
+// separator stands before the year, as between the parts of other dates.
+std::string FrenchRomanPhrase(const CRowValues& v, const std::string& separator,
+                              std::int32_t yearForm) {
+    const std::int32_t count = v.nFirst;
+    const std::string kind = LowerFirst(RomanKindName(v.nSecond, ETextLanguage::French));
+    std::string text;
+    if (count == 2)
+        text = "veille des ";
+    else if (count != 1)
+        text = OrdinalText(count, ETextLanguage::French) + " jour avant les ";
+    text += kind + " " + FrenchOfMonth(RowMonthName(ROW_ROMAN, v.nThird, ETextLanguage::French));
+    return text + separator + YearText(v.nFourth, yearForm);
 }
 
 } // namespace
@@ -39,25 +96,27 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
     std::string separator = format.strSeparator.substr(0, kMaxCopySeparator);
     // A NUL would end the clipboard text early.
     separator = separator.substr(0, separator.find('\0'));
-    const bool twoDigitDay = format.nDay != 0;
 
     std::string text;
     if (row != ROW_ROMAN) {
-        text = Decimal(values.nFirst, twoDigitDay) + separator +
-               MonthText(row, values.nSecond, format.nMonth) + separator +
+        text = DayText(values.nFirst, format) + separator +
+               MonthText(row, values.nSecond, values.nThird, format.nMonth) + separator +
                YearText(values.nThird, format.nYear);
         return text;
     }
 
     // Roman style: the named day itself has no count.
     const std::int32_t count = values.nFirst;
-    const bool names = format.nMonth != 0 && format.nMonth != 1;
+    const bool names = IsMonthNameForm(format.nMonth);
+    if (names && IsFrench())
+        return FrenchRomanPhrase(values, separator, format.nYear);
     if (count != 1) {
         // "8th day of", never "08th": an ordinal has no leading zero.
-        text = names ? OrdinalText(count) + " day of " : Decimal(count, twoDigitDay) + separator;
+        text =
+            names ? OrdinalText(count) + " day of " : Decimal(count, format.nDay != 0) + separator;
     }
     text += RomanKindName(values.nSecond) + separator +
-            MonthText(ROW_ROMAN, values.nThird, format.nMonth) + separator +
+            MonthText(ROW_ROMAN, values.nThird, values.nFourth, format.nMonth) + separator +
             YearText(values.nFourth, format.nYear);
     return text;
 }

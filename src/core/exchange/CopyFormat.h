@@ -10,6 +10,14 @@
 // {3, 2, 6, 1997} gives "03/Nones/06/1997", {1, 1, 6, 1997} "Kalends/06/1997";
 // with month names and a space, "3rd day of Nones June 1997" and
 // "Kalends June 1997". Texts are Windows-1252, without a line ending.
+//
+// The names follow the language the core writes in (SetTextLanguage). In
+// French the first of a month with its name is "1er" ("1er juin 1997"), a
+// common Jewish year's single Adar is "Adar", and the Roman-style date with
+// month names reads as French tells it: "3e jour avant les nones de juin
+// 1997", "veille des nones de juin 1997", "calendes de juin 1997", "ides
+// d'avril 1997" (the separator before the year); with month numbers it is
+// "03/Nones/06/1997", "Calendes/06/1997".
 #pragma once
 
 #include "exchange/RowValues.h"

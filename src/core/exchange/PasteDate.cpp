@@ -1,10 +1,12 @@
 #include "PasteDate.h"
 
+#include "exchange/FrenchDate.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 
 #include <array>
-#include <limits>
+
+using paste_detail::LeadingInteger;
 
 namespace {
 
@@ -15,35 +17,9 @@ bool IsSeparator(char c) {
     return kSeparators.find(c) != std::string_view::npos;
 }
 
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Optional white space, one optional sign, then digits; 0 without digits.
-// Values beyond 32 bits saturate, so they name no day in any calendar.
-std::int32_t LeadingInteger(std::string_view token) {
-    std::size_t i = 0;
-    while (i < token.size() && IsWhiteSpace(token[i]))
-        ++i;
-    bool negative = false;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
-        negative = token[i] == '-';
-        ++i;
-    }
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t value = 0;
-    for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
-        value = value * 10 + (token[i] - '0');
-        if (value > kLimit)
-            value = kLimit;
-    }
-    if (negative)
-        return static_cast<std::int32_t>(-value);
-    return static_cast<std::int32_t>(value >= kLimit ? kLimit - 1 : value);
-}
-
-// The names are plain ASCII, and no other Windows-1252 letter turns into an
-// ASCII one in upper case, so folding ASCII letters is the whole comparison.
+// The English names are plain ASCII, and no other Windows-1252 letter turns
+// into an ASCII one in upper case, so folding ASCII letters is the whole
+// comparison. French names, accents and all, are FrenchDate's to read.
 char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -58,11 +34,11 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Position (from 1) of the first month name of the row equal to the whole
-// token; 0 when none is.
+// Position (from 1) of the first English month name of the row equal to the
+// whole token; 0 when none is.
 std::int32_t MonthOfName(CalendarRow row, std::string_view token) {
     for (std::int32_t month = 1; month <= RowMonthCount(row); ++month) {
-        if (EqualsIgnoringCase(token, RowMonthName(row, month)))
+        if (EqualsIgnoringCase(token, RowMonthName(row, month, ETextLanguage::English)))
             return month;
     }
     return 0;
@@ -70,7 +46,7 @@ std::int32_t MonthOfName(CalendarRow row, std::string_view token) {
 
 std::int32_t KindOfName(std::string_view token) {
     for (std::int32_t kind = kRomanKalends; kind <= kRomanIdes; ++kind) {
-        if (EqualsIgnoringCase(token, RomanKindName(kind)))
+        if (EqualsIgnoringCase(token, RomanKindName(kind, ETextLanguage::English)))
             return kind;
     }
     return 0;
@@ -202,12 +178,15 @@ CPasteParse ParsePastedText(CalendarRow row, std::string_view text) {
     if (text.size() > kMaxPasteText)
         return result;
 
+    // The English forms first, exactly as they have always read; a text they
+    // refuse may still be a date as French writes it.
     const CTokens tokens = CutTokens(text);
-    if (tokens.nCount != 3 && !(tokens.nCount == 4 && row == ROW_ROMAN))
-        return result;
     CRowValues values;
-    const bool read =
-        row == ROW_ROMAN ? ReadRoman(tokens, values) : ReadDayMonthYear(row, tokens, values);
+    bool read = false;
+    if (tokens.nCount == 3 || (tokens.nCount == 4 && row == ROW_ROMAN))
+        read = row == ROW_ROMAN ? ReadRoman(tokens, values) : ReadDayMonthYear(row, tokens, values);
+    if (!read || !IsRowDateValid(row, values))
+        read = ReadFrenchDate(row, text, values);
     if (!read || !IsRowDateValid(row, values))
         return result;
     result.bOk = true;

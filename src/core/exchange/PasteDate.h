@@ -6,7 +6,11 @@
 // month name of the row, in any letter case; the day and year are the leading
 // integers of their tokens ("03", "3rd", "1997\n"). The Roman-style row reads
 // "3 Nones 6 1997", "03/Nones/June/1997" (count, kind, month, year) or
-// "Kalends June 1997" (the named day itself).
+// "Kalends June 1997" (the named day itself). The names are the English
+// ones, compared as they are; a text these forms refuse is then read as a
+// French date (FrenchDate.h: "7 d\xE9""cembre 2026", "18 brumaire an VIII",
+// "3e jour avant les nones de juin 1997"), whatever the language the
+// program writes in.
 //
 //   auto day = PastedDay(ROW_GREGORIAN, "3 june 97");   // 3 June 1997
 //   if (day) panel.GoToRowDay(ROW_GREGORIAN, *day);

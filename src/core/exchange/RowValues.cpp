@@ -1,7 +1,5 @@
 #include "RowValues.h"
 
-#include "text/StringTable.h"
-
 namespace {
 
 int FirstMonthId(CalendarRow row) {
@@ -48,15 +46,23 @@ std::int32_t RowMonthCount(CalendarRow row) {
 }
 
 const std::string& RowMonthName(CalendarRow row, std::int32_t month) {
+    return RowMonthName(row, month, TextLanguage());
+}
+
+const std::string& RowMonthName(CalendarRow row, std::int32_t month, ETextLanguage language) {
     if (month < 1 || month > RowMonthCount(row))
         return NoText();
-    return LoadResString(FirstMonthId(row) + month - 1);
+    return LoadResString(FirstMonthId(row) + month - 1, language);
 }
 
 const std::string& RomanKindName(std::int32_t kind) {
+    return RomanKindName(kind, TextLanguage());
+}
+
+const std::string& RomanKindName(std::int32_t kind, ETextLanguage language) {
     if (kind < kRomanKalends || kind > kRomanIdes)
         return NoText();
-    return LoadResString(IDS_ROMAN_KIND_FIRST + kind - 1);
+    return LoadResString(IDS_ROMAN_KIND_FIRST + kind - 1, language);
 }
 
 bool IsRowDateValid(CalendarRow row, const CRowValues& v) {

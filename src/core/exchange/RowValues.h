@@ -5,6 +5,7 @@
 
 #include "calendar/JulianDay.h"
 #include "panel/RowTexts.h"
+#include "text/StringTable.h"
 
 #include <cstdint>
 #include <string>
@@ -24,10 +25,14 @@ struct CRowValues {
 // Number of month names of a row (12, or 13 for the Republican and Jewish
 // rows); 0 for a number that is no row.
 std::int32_t RowMonthCount(CalendarRow row);
-// Month name number n (from 1) of a row's list, Windows-1252; empty outside it.
+// Month name number n (from 1) of a row's list, Windows-1252, in the current
+// language or in the one given; empty outside the list.
 const std::string& RowMonthName(CalendarRow row, std::int32_t month);
-// "Kalends", "Nones", "Ides" for kind 1 to 3; empty otherwise.
+const std::string& RowMonthName(CalendarRow row, std::int32_t month, ETextLanguage language);
+// "Kalends", "Nones", "Ides" (French "Calendes", "Nones", "Ides") for kind 1
+// to 3; empty otherwise.
 const std::string& RomanKindName(std::int32_t kind);
+const std::string& RomanKindName(std::int32_t kind, ETextLanguage language);
 
 // Every value the row uses is non-zero and the row's calendar accepts the
 // date. This is what decides whether a row can be copied.

@@ -2,6 +2,7 @@
 
 #include "ReformCountries.h"
 #include "panel/FieldText.h"
+#include "text/Ordinal.h"
 #include "text/StringTable.h"
 
 #include <cstdio>
@@ -23,10 +24,14 @@ std::int32_t FeastOffset(EFeast feast) {
 }
 
 const std::string& FeastTooltip(EFeast feast) {
-    static const std::array<std::string, FEAST_COUNT> tips = {
+    static const std::array<std::string, FEAST_COUNT> english = {
         "Display Ash Wednesday day", "Display Easter day", "Display Ascension day",
         "Display Pentecost day"};
+    static const std::array<std::string, FEAST_COUNT> french = {
+        "Afficher le mercredi des Cendres", "Afficher le jour de P\xE2ques",
+        "Afficher le jour de l'Ascension", "Afficher le jour de la Pentec\xF4te"};
     static const std::string empty;
+    const auto& tips = TextLanguage() == ETextLanguage::French ? french : english;
     return IsFeast(feast) ? tips[static_cast<std::size_t>(feast)] : empty;
 }
 
@@ -60,6 +65,8 @@ std::string FormatFeastDate(const CJulianDay& day, bool gregorian) {
     }
     if (m < 1 || m > 12)
         return {};
+    if (TextLanguage() == ETextLanguage::French)
+        return FrenchDayOfMonth(d) + " " + MonthName(m) + " " + std::to_string(y);
     char text[64];
     std::snprintf(text, sizeof text, "%02d %s %d", static_cast<int>(d), MonthName(m).c_str(),
                   static_cast<int>(y));

@@ -35,7 +35,8 @@ inline constexpr std::int32_t kLastFeastYear = 2999;
 
 // Days from Easter Sunday.
 std::int32_t FeastOffset(EFeast feast);
-// Tooltip of the feast's display button, e.g. "Display Easter day".
+// Tooltip of the feast's display button in the current language, e.g.
+// "Display Easter day", "Afficher le jour de P\xE2ques".
 const std::string& FeastTooltip(EFeast feast);
 // The Julian year of the first Gregorian day anywhere (1582): up to that
 // year only the Julian computus is used.
@@ -51,7 +52,8 @@ struct CMovableFeasts {
 // otherwise. Nothing for years outside 1..2999.
 std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool preferGregorian);
 // "23 March 2008": the day's date in the Gregorian or the Julian calendar
-// ("%02d %s %d"); empty for a day without a date.
+// ("%02d %s %d"; French "1er mai 2008", "6 f\xE9vrier 2008"); empty for a day
+// without a date.
 std::string FormatFeastDate(const CJulianDay& day, bool gregorian);
 
 // The year the dialog opens with: the Gregorian row's year while the panel

@@ -66,11 +66,21 @@ CJulianDay ReformCountryDay(int position) {
 }
 
 std::string ReformCountryListText(int position) {
+    return ReformCountryListText(position, TextLanguage());
+}
+
+std::string ReformCountryListText(int position, ETextLanguage language) {
     if (!IsPosition(position))
         return {};
     const CGregorianDate date = ReformCountryDay(position).GetGregorian();
     char head[48];
-    std::snprintf(head, sizeof head, "%02d-%02d-%d : ", static_cast<int>(date.nMonth),
-                  static_cast<int>(date.nDay), static_cast<int>(date.nYear));
-    return head + LoadResString(ReformCountryStringId(position));
+    // A French reader takes "01-12-1701" for the first of December: French
+    // dates put the day first.
+    if (language == ETextLanguage::French)
+        std::snprintf(head, sizeof head, "%02d/%02d/%d : ", static_cast<int>(date.nDay),
+                      static_cast<int>(date.nMonth), static_cast<int>(date.nYear));
+    else
+        std::snprintf(head, sizeof head, "%02d-%02d-%d : ", static_cast<int>(date.nMonth),
+                      static_cast<int>(date.nDay), static_cast<int>(date.nYear));
+    return head + LoadResString(ReformCountryStringId(position), language);
 }

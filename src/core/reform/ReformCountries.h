@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/JulianDay.h"
+#include "text/StringTable.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,8 @@ inline constexpr std::int32_t kEarliestReformDay = kFirstGregorianDay;
 int ReformCountryStringId(int position);
 // First Gregorian day of the country at a list position; day 0 outside.
 CJulianDay ReformCountryDay(int position);
-// "09-14-1752 : England": the day as month-day-year, then the name
-// (Windows-1252); empty outside the list.
+// "09-14-1752 : England": the day as month-day-year, then the name; in
+// French "14/09/1752 : Angleterre", day first (Windows-1252); empty outside
+// the list.
 std::string ReformCountryListText(int position);
+std::string ReformCountryListText(int position, ETextLanguage language);

@@ -4,6 +4,7 @@
 #include "panel/FieldText.h"
 #include "text/StringTable.h"
 
+#include <array>
 #include <cstdio>
 
 using namespace reform_detail;
@@ -26,13 +27,16 @@ CReformDialogModel::CReformDialogModel(std::int32_t storedCountry, const CJulian
 }
 
 const std::vector<std::string>& CReformDialogModel::GetCountryList() {
-    static const std::vector<std::string> list = [] {
-        std::vector<std::string> v;
-        for (int i = 0; i < kReformCountryCount; ++i)
-            v.push_back(ReformCountryListText(i));
+    // Both languages at once: the window asks again after a change of language.
+    static const std::array<std::vector<std::string>, 2> lists = [] {
+        std::array<std::vector<std::string>, 2> v;
+        for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
+            for (int i = 0; i < kReformCountryCount; ++i)
+                v[static_cast<std::size_t>(language)].push_back(ReformCountryListText(i, language));
+        }
         return v;
     }();
-    return list;
+    return lists[TextLanguage() == ETextLanguage::French ? 1 : 0];
 }
 
 CJulianDay CReformDialogModel::GetCountryItemData(int position) {

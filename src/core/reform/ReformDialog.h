@@ -41,8 +41,9 @@ public:
     // the stored reform day shown as a Gregorian date.
     CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart);
 
-    // The lists, in the order shown. Country texts are "MM-DD-YYYY : Name";
-    // the item data of a country is its first Gregorian day.
+    // The lists, in the order shown and the current language. Country texts
+    // are "MM-DD-YYYY : Name" (French "JJ/MM/AAAA : Nom"); the item data of
+    // a country is its first Gregorian day.
     static const std::vector<std::string>& GetCountryList();
     static CJulianDay GetCountryItemData(int position);
     static const std::vector<std::string>& GetDayList();   // "01" .. "31"

@@ -3,16 +3,21 @@
 #include "panel/FieldText.h"
 #include "text/StringTable.h"
 
+#include <array>
+
 namespace reform_detail {
 
 const std::vector<std::string>& MonthNames() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> v;
-        for (int i = 0; i < 12; ++i)
-            v.push_back(LoadResString(IDS_MONTH_FIRST + i));
-        return v;
+    static const std::array<std::vector<std::string>, 2> names = [] {
+        std::array<std::vector<std::string>, 2> lists;
+        for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
+            for (int i = 0; i < 12; ++i)
+                lists[static_cast<std::size_t>(language)].push_back(
+                    LoadResString(IDS_MONTH_FIRST + i, language));
+        }
+        return lists;
     }();
-    return names;
+    return names[TextLanguage() == ETextLanguage::French ? 1 : 0];
 }
 
 const std::string& MonthName(std::int32_t month) {

@@ -41,7 +41,7 @@ struct CEditSelection {
 
 namespace reform_detail {
 
-// "January" .. "December".
+// "January" .. "December" ("janvier" .. "d\xE9""cembre"), in the current language.
 const std::vector<std::string>& MonthNames();
 // Name of month 1..12; empty otherwise.
 const std::string& MonthName(std::int32_t month);

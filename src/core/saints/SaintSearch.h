@@ -51,7 +51,8 @@ struct CSaintResult {
 // Higher score first, then the name in byte order, then month and day.
 bool CompareResults(const CSaintResult& a, const CSaintResult& b);
 
-// "Name : Month Nth", e.g. "Pierre : June 29th", "Philippe : May 1st".
+// "Name : Month Nth", e.g. "Pierre : June 29th", "Philippe : May 1st"; in
+// French "Name : N mois", "Pierre : 29 juin", "Philippe : 1er mai".
 std::string FormatResultLine(const CSaintEntry& entry);
 
 struct CSaintSearchLine {

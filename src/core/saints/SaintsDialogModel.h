@@ -26,7 +26,7 @@
 
 // One line of the results list and the day it names.
 struct CSaintsResultLine {
-    std::string strLine; // "Name : Month DDsuffix" (Windows-1252)
+    std::string strLine; // "Name : Month DDsuffix" or "Name : DD mois" (Windows-1252)
     std::int32_t nDay = 0;
     std::int32_t nMonth = 0;
     std::int32_t nScore = 0;

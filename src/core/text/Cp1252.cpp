@@ -93,3 +93,51 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     }
     return out;
 }
+
+namespace {
+
+// The plain letters of 0xC0..0xFF, upper and lower case alike; "" for the
+// signs in that range (multiplication, division), which stay as they are.
+constexpr std::array<const char*, 64> kLatin1Letters = {
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "SS",
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "Y"};
+
+const char* FoldedLetter(unsigned char b) {
+    switch (b) {
+    case 0x8A:
+    case 0x9A:
+        return "S";
+    case 0x8C:
+    case 0x9C:
+        return "OE";
+    case 0x8E:
+    case 0x9E:
+        return "Z";
+    case 0x9F:
+        return "Y";
+    default:
+        return b >= 0xC0 ? kLatin1Letters[b - 0xC0] : "";
+    }
+}
+
+} // namespace
+
+std::string FoldToAsciiUpper(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size());
+    for (const char c : cp1252) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 'a' && b <= 'z') {
+            out += static_cast<char>(b - 'a' + 'A');
+            continue;
+        }
+        const char* letter = b >= 0x80 ? FoldedLetter(b) : "";
+        if (*letter != '\0')
+            out += letter;
+        else
+            out += c;
+    }
+    return out;
+}

@@ -21,3 +21,14 @@ const char* OrdinalSuffix(std::int32_t n) {
 std::string OrdinalText(std::int32_t n) {
     return std::to_string(n) + OrdinalSuffix(n);
 }
+
+std::string OrdinalText(std::int32_t n, ETextLanguage language) {
+    if (language != ETextLanguage::French)
+        return OrdinalText(n);
+    // Only the first is "premier"; 21e, 31e and 101e are "vingt et unième"...
+    return std::to_string(n) + (n == 1 ? "er" : "e");
+}
+
+std::string FrenchDayOfMonth(std::int32_t day) {
+    return day == 1 ? std::string("1er") : std::to_string(day);
+}

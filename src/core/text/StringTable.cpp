@@ -71,7 +71,9 @@ const std::unordered_map<int, std::string>& FrenchTable() {
         range(IDS_MUSLIM_MONTH_FIRST, {"Moharram", "Safar", "Rabia al-awal", "Rabia ath-thani",
                                        "Joumada al-oula", "Joumada ath-thania", "Rajab", "Chaabane",
                                        "Ramadan", "Chawwal", "Dhou al-qi'da", "Dhou al-hijja"});
-        range(IDS_ROMAN_KIND_FIRST, {"calendes", "nones", "ides"});
+        // The kinds as the Roman-style row lists them; a written date puts
+        // them in lower case ("3e jour avant les nones de juin").
+        range(IDS_ROMAN_KIND_FIRST, {"Calendes", "Nones", "Ides"});
         range(IDS_COUNTRY_FIRST, {"Vatican",
                                   "Allemagne",
                                   "Angleterre",

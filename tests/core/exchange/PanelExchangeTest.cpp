@@ -97,7 +97,7 @@ TEST_F(PanelExchangeTest, RefusedPasteLeavesThePanelAlone) {
     ShowGregorian(3, 6, 1997);
     const auto revision = panel.GetRevision();
     const auto before = panel.GetRowTexts(ROW_GREGORIAN);
-    for (const char* text : {"3 Jun 1997", "14 Adar I 5784", "3/6/1997/5", "", "30/2/1"}) {
+    for (const char* text : {"3 Jun 1997", "14 Adar II 5785", "3/6/1997/5", "", "30/2/1"}) {
         EXPECT_FALSE(CanPasteIntoRow(ROW_JEWISH, text)) << text;
         EXPECT_FALSE(PasteIntoRow(panel, ROW_JEWISH, text)) << text;
     }
@@ -118,7 +118,8 @@ TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
         {ROW_ROMAN, false, "3 Nones 6 1997", EFieldPaste::RowDate},
         {ROW_ROMAN, false, "03/06/1997", EFieldPaste::FieldText},
         {ROW_REPUBLICAN, false, "1 Vendemiaire 2", EFieldPaste::RowDate},
-        {ROW_JEWISH, false, "14 Adar I 5784", EFieldPaste::FieldText}, // four parts
+        {ROW_JEWISH, false, "14 Adar I 5784", EFieldPaste::RowDate},
+        {ROW_MUSLIM, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
         {ROW_MUSLIM, false, "12/3/1445", EFieldPaste::RowDate},
         {ROW_GREGORIAN, false, "09", EFieldPaste::FieldText},
         {ROW_GREGORIAN, false, "March", EFieldPaste::FieldText},

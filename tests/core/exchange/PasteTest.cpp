@@ -73,7 +73,7 @@ TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
              "3 6 99999999999999999999", "3 Vendemiaire 1997", ""});
     refused(ROW_JULIAN, {"3 6 1997 x"});
     refused(ROW_REPUBLICAN, {"6 13 2", "1 January 2"});
-    refused(ROW_JEWISH, {"14 Adar I 5784", "14 Adar II 5784", "1/7/5785"});
+    refused(ROW_JEWISH, {"14 Adar II 5785", "1/7/5785"});
     refused(ROW_MUSLIM,
             {"12 Rabi Al-Awwal 1445", "1 Jumad Al-Ula 1445", "1 Al-Ula 1445", "1 13 1445"});
     refused(ROW_ROMAN, {"3 6 6 1997", "Kalends June 1997 x", "3rd day of Kalends June 1997",

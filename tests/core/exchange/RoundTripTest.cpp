@@ -23,12 +23,13 @@ CCopyFormat FormatNumber(int n) {
     return format;
 }
 
-// Month names with a space cut into two tokens; the Roman-style text with
-// names and a count spells "3rd day of", six tokens.
+// English month names with a space cut into two tokens (Adar I and II are
+// French names too, and read as such); the Roman-style text with names and
+// a count spells "3rd day of", six tokens.
 bool NamesReadBack(CalendarRow row, const CRowValues& v) {
     if (row == ROW_ROMAN)
         return v.nFirst == 1;
-    return RowMonthName(row, v.nSecond).find(' ') == std::string::npos;
+    return row == ROW_JEWISH || RowMonthName(row, v.nSecond).find(' ') == std::string::npos;
 }
 
 std::vector<CJulianDay> SampleDays() {

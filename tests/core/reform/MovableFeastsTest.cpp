@@ -1,4 +1,5 @@
 #include "reform/MovableFeasts.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -223,6 +224,32 @@ TEST(FeastsDialog, OpeningReckoningFollowsTheReformYear) {
 TEST(FeastsDialog, StartYearComesFromTheRowInCivilUse) {
     EXPECT_EQ(FeastsStartYear(true, "2008", "2007"), 2008);
     EXPECT_EQ(FeastsStartYear(false, "1600", "1599x"), 1599);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FeastsDialog, FrenchDatesAndTooltips) {
+    SetTextLanguage(ETextLanguage::French);
+    const CFeastsDialogModel gregorian(2008, kFranceReform);
+    CFeastsDialogModel julian(2008, kFranceReform);
+    julian.OnCalculate();
+    const std::string tooltip = FeastTooltip(FEAST_EASTER);
+    const std::string pentecost = FeastTooltip(FEAST_PENTECOST);
+    const std::string illegal =
+        CFeastsDialogModel(0, kFranceReform).OnDisplay(FEAST_EASTER).strMessage;
+    SetTextLanguage(ETextLanguage::English);
+
+    // No leading zero in French, and "1er" for the first.
+    EXPECT_EQ(TextsOf(gregorian),
+              (Texts{"6 f\xE9vrier 2008", "23 mars 2008", "1er mai 2008", "11 mai 2008"}));
+    EXPECT_EQ(TextsOf(julian),
+              (Texts{"28 f\xE9vrier 2008", "14 avril 2008", "23 mai 2008", "2 juin 2008"}));
+    EXPECT_EQ(tooltip, "Afficher le jour de P\xE2ques");
+    EXPECT_EQ(pentecost, "Afficher le jour de la Pentec\xF4te");
+    EXPECT_EQ(illegal, "Date impossible");
+    EXPECT_EQ(FeastTooltip(FEAST_EASTER), "Display Easter day");
 }
 
 } // namespace

@@ -289,3 +289,43 @@ TEST_F(ReformTest, AStoreThatCannotBeWrittenStillChangesTheRun) {
 }
 
 } // namespace
+
+namespace {
+
+// The dialog in French: the lists, the typed month and the refusals.
+TEST_F(ReformTest, FrenchListsAndMessages) {
+    SetTextLanguage(ETextLanguage::French);
+    const auto countries = CReformDialogModel::GetCountryList();
+    const auto months = CReformDialogModel::GetMonthList();
+    CReformDialogModel dlg(1, CJulianDay(2361222));
+    const std::string shownMonth = dlg.GetMonthText();
+    dlg.SetMonthText("9");
+    dlg.OnMonthKillFocus();
+    const std::string typedMonth = dlg.GetMonthText();
+    dlg.SetMonthText("f\xE9");
+    dlg.OnMonthEditChange();
+    const std::string completed = dlg.GetMonthText();
+    const CReformChoice early = OkWith("14", "octobre", "1582");
+    const CReformChoice illegal = OkWith("31", "f\xE9vrier", "1700");
+    const CReformChoice accepted = OkWith("14", "septembre", "1752", 1);
+    SetTextLanguage(ETextLanguage::English);
+
+    ASSERT_EQ(countries.size(), static_cast<std::size_t>(kReformCountryCount));
+    // Day first, as French dates are written.
+    EXPECT_EQ(countries[1], "14/09/1752 : Angleterre");
+    EXPECT_EQ(countries[8], "14/09/1752 : \xC9tats-Unis");
+    EXPECT_EQ(countries[25], "12/01/1701 : Suisse");
+    EXPECT_EQ(months.front(), "janvier");
+    EXPECT_EQ(shownMonth, "septembre");
+    EXPECT_EQ(typedMonth, "septembre");
+    EXPECT_EQ(completed, "f\xE9vrier");
+    EXPECT_EQ(early.strMessage, "La date ne peut pas \xEAtre ant\xE9rieure au 15 octobre 1582.");
+    EXPECT_EQ(illegal.strMessage, "Date impossible");
+    ASSERT_TRUE(accepted.bAccepted);
+    EXPECT_EQ(accepted.nCountry, 1);
+    // Back in English, the English lists.
+    EXPECT_EQ(CReformDialogModel::GetCountryList()[1], "09-14-1752 : England");
+    EXPECT_EQ(CReformDialogModel::GetMonthList().front(), "January");
+}
+
+} // namespace

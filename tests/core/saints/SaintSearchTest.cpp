@@ -2,6 +2,7 @@
 #include "saints/SaintSearch.h"
 #include "daynames/DayNameLists.h"
 #include "text/Cp1252.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -284,6 +285,22 @@ TEST_F(SaintSearch, LineFormat) {
         EXPECT_EQ(FormatResultLine(*entry), c.line);
         delete entry;
     }
+}
+
+TEST_F(SaintSearch, LinesFollowTheLanguage) {
+    Add("Philippe", 1, 5, 0);
+    Add("Pierre", 29, 6, 0);
+    Add("Pierre", 1, 8, 0);
+    SetTextLanguage(ETextLanguage::French);
+    const auto french = Lines("P*", 0, false);
+    const auto pierre = Lines("Pierre", 0, false);
+    SetTextLanguage(ETextLanguage::English);
+    // French puts the day first, "1er" for the first of a month.
+    EXPECT_EQ(french, (std::vector<std::string>{"Philippe : 1er mai", "Pierre : 29 juin",
+                                                "Pierre : 1er août"}));
+    EXPECT_EQ(pierre, (std::vector<std::string>{"Pierre : 29 juin", "Pierre : 1er août"}));
+    EXPECT_EQ(Lines("Pierre", 0, false),
+              (std::vector<std::string>{"Pierre : June 29th", "Pierre : August 1st"}));
 }
 
 TEST_F(SaintSearch, KeptFormsFollowListChanges) {

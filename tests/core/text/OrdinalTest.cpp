@@ -1,4 +1,5 @@
-// Ordinals as the saints search and the Roman-style copy write them.
+// Ordinals as the saints search and the Roman-style copy write them, in
+// English and in French.
 #include "text/Ordinal.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,25 @@ TEST(Ordinal, EnglishEndingsWithoutPadding) {
         {111, "111th"}, {112, "112th"}, {113, "113th"},
         {-2, "-2nd"},   {-12, "-12th"}, {INT_MIN, "-2147483648th"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(OrdinalText(c.n), c.text) << c.n;
+        EXPECT_EQ(OrdinalText(c.n, ETextLanguage::English), c.text) << c.n;
+    }
+}
+
+TEST(Ordinal, FrenchHasOnlyPremierApart) {
+    const struct {
+        std::int32_t n;
+        const char* ordinal;
+        const char* dayOfMonth;
+    } cases[] = {
+        {1, "1er", "1er"}, {2, "2e", "2"},    {3, "3e", "3"},    {11, "11e", "11"},
+        {19, "19e", "19"}, {21, "21e", "21"}, {31, "31e", "31"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OrdinalText(c.n, ETextLanguage::French), c.ordinal) << c.n;
+        EXPECT_EQ(FrenchDayOfMonth(c.n), c.dayOfMonth) << c.n;
+    }
 }
 
 } // namespace

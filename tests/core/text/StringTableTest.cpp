@@ -79,6 +79,8 @@ TEST(StringTable, TheCurrentLanguageChoosesTheText) {
     SetTextLanguage(ETextLanguage::French);
     EXPECT_EQ(LoadResString(IDS_WEEKDAY_FIRST), "lundi");
     EXPECT_EQ(LoadResString(IDS_ILLEGAL_DATE), "Date impossible");
+    // A list entry, as the Roman-style row shows it.
+    EXPECT_EQ(LoadResString(IDS_ROMAN_KIND_FIRST), "Calendes");
     EXPECT_EQ(LoadResString(-1), "");
 }
 

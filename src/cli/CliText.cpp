@@ -1,0 +1,189 @@
+#include "CliText.h"
+
+#include "text/StringTable.h"
+
+#include <array>
+
+namespace {
+
+struct CTemplates {
+    std::string_view english;
+    std::string_view french;
+};
+
+// By id. The English texts are those the tool has always written; French
+// quotes an argument « so » and puts a space before a colon or a semicolon.
+constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
+    {"missing command (try --help)", "commande manquante (voir --help)"},
+    {"unknown command '%1' (try --help)", "commande inconnue « %1 » (voir --help)"},
+    {"cannot write the output", "impossible d'écrire la sortie"},
+    {"--lang needs en or fr", "--lang attend en ou fr"},
+    {"'%1' is not a language (en, fr)", "« %1 » n'est pas une langue (en, fr)"},
+    {"unknown option '%1' (try --help)", "option inconnue « %1 » (voir --help)"},
+    {"unknown option '%1' for %2", "option inconnue « %1 » pour %2"},
+    {"expected two day numbers: FIRST LAST", "deux numéros de jour attendus : PREMIER DERNIER"},
+    {"expected two years: FIRST LAST", "deux années attendues : PREMIÈRE DERNIÈRE"},
+    {"'%1' is not a day number from %2 to %3", "« %1 » n'est pas un numéro de jour de %2 à %3"},
+    {"'%1' is not a year from %2 to %3", "« %1 » n'est pas une année de %2 à %3"},
+    {"FIRST must not be greater than LAST", "PREMIER ne doit pas dépasser DERNIER"},
+    {"expected one year: feasts YEAR [--julian]",
+     "une seule année attendue : feasts ANNÉE [--julian]"},
+    {"missing year: feasts YEAR [--julian]", "année manquante : feasts ANNÉE [--julian]"},
+    {"'%1' is not a year", "« %1 » n'est pas une année"},
+    {"year %1 is outside 1 to 2999: no movable feasts",
+     "l'année %1 est hors de 1 à 2999 : pas de fêtes mobiles"},
+    {"show takes one of --jd and --from", "show prend --jd ou --from, pas les deux"},
+    {"--jd needs a day number", "--jd attend un numéro de jour"},
+    {"'%1' is not a day number from 1 to 2816787",
+     "« %1 » n'est pas un numéro de jour de 1 à 2816787"},
+    {"--from needs a calendar and the TEXT of a date",
+     "--from attend un calendrier et le TEXTE d'une date"},
+    {"'%1' is not a calendar", "« %1 » n'est pas un calendrier"},
+    {"--saints needs none, gregorian, julian or auto",
+     "--saints attend none, gregorian, julian ou auto"},
+    {"'%1' is not a saints mode (none, gregorian, julian, auto)",
+     "« %1 » n'est pas un choix de saints (none, gregorian, julian, auto)"},
+    {"--reform needs a day number", "--reform attend un numéro de jour"},
+    {"'%1' is not a reform day from 2299161 to 2816787",
+     "« %1 » n'est pas un jour de réforme de 2299161 à 2816787"},
+    {"today's date lies outside the supported range",
+     "la date du jour est hors de la période prise en charge"},
+    {"no such calendar row", "pas de telle ligne de calendrier"},
+    {"the %1 row cannot read %2", "la ligne %1 ne peut pas lire %2"},
+    {"convert reads one TEXT; quote a date with spaces",
+     "convert lit un seul TEXTE ; mettez entre guillemets une date qui a des espaces"},
+    {"%1 needs a calendar name", "%1 attend un nom de calendrier"},
+    {"'%1' is not a calendar (gregorian, julian, roman, republican, jewish, muslim)",
+     "« %1 » n'est pas un calendrier (gregorian, julian, roman, republican, jewish, muslim)"},
+    {"%1 needs %2", "%1 attend %2"},
+    {"%1 takes %2, not '%3'", "%1 prend %2, pas « %3 »"},
+    {"0 or 1", "0 ou 1"},
+    {"0, 1 or 2", "0, 1 ou 2"},
+    {"--separator needs a text (it may be empty)",
+     "--separator attend un texte (qui peut être vide)"},
+    {"the separator must be Windows-1252 text", "le séparateur doit être un texte Windows-1252"},
+    {"the separator holds at most 9 characters", "le séparateur a au plus 9 caractères"},
+    {"convert needs --from CAL", "convert attend --from CAL"},
+    {"convert needs the TEXT of a date", "convert attend le TEXTE d'une date"},
+    {"--jd and --to cannot go together", "--jd et --to ne vont pas ensemble"},
+    {"--day, --month, --year and --separator need --to CAL",
+     "--day, --month, --year et --separator demandent --to CAL"},
+    {"the %1 row holds no date for day %2", "la ligne %1 n'a pas de date pour le jour %2"},
+    {"the name is not UTF-8 text made of characters that Windows-1252 can hold",
+     "le nom n'est pas un texte UTF-8 fait de caractères que Windows-1252 sait représenter"},
+    {"usage: key NAME", "usage : key NOM"},
+    {"usage: score QUERY CANDIDATE", "usage : score REQUÊTE CANDIDAT"},
+    {"usage: search [--present] [--scores] NAME", "usage : search [--present] [--scores] NOM"},
+    {"Gregorian", "grégorienne"},
+    {"Julian", "julienne"},
+    {"Roman-style", "julienne à la romaine"},
+    {"French Republican", "républicaine"},
+    {"Jewish", "hébraïque"},
+    {"Muslim", "musulmane"},
+}};
+
+constexpr std::string_view kEnglishHelp =
+    "Usage: quindor-cli [--lang en|fr] COMMAND [ARGUMENTS]\n"
+    "       quindor-cli --help | --version\n"
+    "\n"
+    "Commands:\n"
+    "  table FIRST LAST          one line per day number: the day in every calendar\n"
+    "  easter FIRST_YEAR LAST_YEAR  Easter by the Gregorian and Julian computus\n"
+    "  feasts YEAR [--julian]    Ash Wednesday, Easter, Ascension, Pentecost of a year\n"
+    "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
+    "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line\n"
+    "  show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
+    "       [--no-feasts] [--reform JD]  the panel as text for one day (default: today;\n"
+    "       TEXT is read as pasting it into the CAL row would)\n"
+    "  convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
+    "       [--separator S]] TEXT     a date read as pasting it into the CAL row; prints\n"
+    "       the day in every calendar (as show, then jd<TAB>day number), only its day\n"
+    "       number (--jd), or the date of one calendar in the copy format (--to)\n"
+    "  key NAME                  a saint's name: normal form, phonetic key, compact key\n"
+    "  score QUERY CANDIDATE     the search score of one pair of names\n"
+    "  search [--present] [--scores] NAME  the saints' days of a name, best first\n"
+    "\n"
+    "Calendars: gregorian, julian, roman, republican, jewish, muslim.\n"
+    "Days are Julian Day Numbers from 1 (25 November 4714 BC) to 2816787 (31 December 2999).\n"
+    "--lang fr writes the dates, names and messages in French; it may stand anywhere\n"
+    "on the line. The keys of show, convert and feasts stay as they are.\n";
+
+constexpr std::string_view kFrenchHelp =
+    "Usage : quindor-cli [--lang en|fr] COMMANDE [ARGUMENTS]\n"
+    "        quindor-cli --help | --version\n"
+    "\n"
+    "Commandes :\n"
+    "  table PREMIER DERNIER     une ligne par numéro de jour : ce jour dans chaque\n"
+    "       calendrier\n"
+    "  easter PREMIÈRE DERNIÈRE  Pâques selon le comput grégorien et le julien\n"
+    "  feasts ANNÉE [--julian]   mercredi des Cendres, Pâques, Ascension, Pentecôte\n"
+    "       d'une année (comput grégorien, ou julien avec --julian ; toujours julien\n"
+    "       jusqu'en 1582), une ligne CLÉ<TAB>DATE chacune après une ligne\n"
+    "       reckoning<TAB>gregorian|julian\n"
+    "  show [--jd N | --from CAL TEXTE] [--saints none|gregorian|julian|auto]\n"
+    "       [--present] [--no-feasts] [--reform JJ]  le tableau des calendriers, en\n"
+    "       texte, pour un jour (par défaut : aujourd'hui ; TEXTE est lu comme le\n"
+    "       lirait un collage dans la ligne CAL)\n"
+    "  convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
+    "       [--separator S]] TEXTE    une date lue comme la lirait un collage dans\n"
+    "       la ligne CAL ; affiche le jour dans chaque calendrier (comme show, puis\n"
+    "       jd<TAB>numéro de jour), son seul numéro de jour (--jd) ou sa date dans\n"
+    "       un calendrier, au format de copie (--to)\n"
+    "  key NOM                   un nom de saint : forme normale, clé phonétique,\n"
+    "       clé compacte\n"
+    "  score REQUÊTE CANDIDAT    la note de recherche d'une paire de noms\n"
+    "  search [--present] [--scores] NOM  les fêtes des saints d'un nom, les\n"
+    "       meilleures d'abord\n"
+    "\n"
+    "Calendriers : gregorian, julian, roman, republican, jewish, muslim.\n"
+    "Les jours sont des numéros de jour julien, de 1 (25 novembre 4714 av. J.-C.)\n"
+    "à 2816787 (31 décembre 2999).\n"
+    "--lang fr écrit les dates, les noms et les messages en français ; l'option\n"
+    "peut figurer n'importe où sur la ligne. Les clés de show, convert et feasts\n"
+    "restent telles quelles.\n";
+
+bool IsText(ECliText id) {
+    return id >= 0 && id < MSG_COUNT;
+}
+
+} // namespace
+
+namespace cli_detail {
+
+std::string_view EnglishTemplate(ECliText id) {
+    return IsText(id) ? kTexts[static_cast<std::size_t>(id)].english : std::string_view();
+}
+
+std::string_view FrenchTemplate(ECliText id) {
+    return IsText(id) ? kTexts[static_cast<std::size_t>(id)].french : std::string_view();
+}
+
+} // namespace cli_detail
+
+std::string CliText(ECliText id, std::initializer_list<std::string_view> args) {
+    const std::string_view pattern = TextLanguage() == ETextLanguage::French
+                                         ? cli_detail::FrenchTemplate(id)
+                                         : cli_detail::EnglishTemplate(id);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto index = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
+            text += *(args.begin() + index);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string CliRowName(int row) {
+    if (row < 0 || row > MSG_ROW_MUSLIM - MSG_ROW_GREGORIAN)
+        return {};
+    return CliText(static_cast<ECliText>(MSG_ROW_GREGORIAN + row));
+}
+
+const char* CliHelpText() {
+    return TextLanguage() == ETextLanguage::French ? kFrenchHelp.data() : kEnglishHelp.data();
+}

@@ -1,0 +1,89 @@
+// quindor-cli's own messages, in English and in French. The language is the
+// core's (TextLanguage), which --lang sets for the length of one run.
+//
+//   Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
+//   // "'aztec' is not a calendar" or "« aztec » n'est pas un calendrier"
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+enum ECliText : int {
+    MSG_MISSING_COMMAND,
+    MSG_UNKNOWN_COMMAND,
+    MSG_CANNOT_WRITE,
+    MSG_LANG_NEEDS_VALUE,
+    MSG_NOT_A_LANGUAGE,
+    MSG_UNKNOWN_OPTION,
+    MSG_UNKNOWN_OPTION_FOR,
+    // table, easter
+    MSG_EXPECTED_TWO_DAY_NUMBERS,
+    MSG_EXPECTED_TWO_YEARS,
+    MSG_NOT_A_DAY_NUMBER_IN,
+    MSG_NOT_A_YEAR_IN,
+    MSG_FIRST_AFTER_LAST,
+    // feasts
+    MSG_EXPECTED_ONE_YEAR,
+    MSG_MISSING_YEAR,
+    MSG_NOT_A_YEAR,
+    MSG_NO_FEASTS,
+    // show
+    MSG_SHOW_ONE_DAY,
+    MSG_JD_NEEDS_DAY_NUMBER,
+    MSG_NOT_A_DAY_NUMBER,
+    MSG_FROM_NEEDS_CALENDAR_AND_TEXT,
+    MSG_NOT_A_CALENDAR,
+    MSG_SAINTS_NEEDS_MODE,
+    MSG_NOT_A_SAINTS_MODE,
+    MSG_REFORM_NEEDS_DAY_NUMBER,
+    MSG_NOT_A_REFORM_DAY,
+    MSG_TODAY_OUT_OF_RANGE,
+    // convert
+    MSG_NO_SUCH_ROW,
+    MSG_ROW_CANNOT_READ,
+    MSG_CONVERT_ONE_TEXT,
+    MSG_NEEDS_CALENDAR_NAME,
+    MSG_NOT_A_CALENDAR_OF_LIST,
+    MSG_FORM_NEEDS,
+    MSG_FORM_TAKES,
+    MSG_CHOICES_0_1,
+    MSG_CHOICES_0_1_2,
+    MSG_SEPARATOR_NEEDS_TEXT,
+    MSG_SEPARATOR_NOT_CP1252,
+    MSG_SEPARATOR_TOO_LONG,
+    MSG_CONVERT_NEEDS_FROM,
+    MSG_CONVERT_NEEDS_TEXT,
+    MSG_JD_AND_TO,
+    MSG_FORMAT_NEEDS_TO,
+    MSG_ROW_HOLDS_NO_DATE,
+    // key, score, search
+    MSG_NAME_NOT_CP1252,
+    MSG_USAGE_KEY,
+    MSG_USAGE_SCORE,
+    MSG_USAGE_SEARCH,
+    // the calendar rows, as "the %1 row" names them
+    MSG_ROW_GREGORIAN,
+    MSG_ROW_JULIAN,
+    MSG_ROW_ROMAN,
+    MSG_ROW_REPUBLICAN,
+    MSG_ROW_JEWISH,
+    MSG_ROW_MUSLIM,
+    MSG_COUNT
+};
+
+// The message in the current language with %1, %2 ... replaced by the
+// arguments in order (UTF-8). An id outside the table gives "".
+std::string CliText(ECliText id, std::initializer_list<std::string_view> args = {});
+
+// The name of a calendar row in messages ("Gregorian", "gr\u00E9gorienne"); "" outside.
+std::string CliRowName(int row);
+
+// The --help text in the current language.
+const char* CliHelpText();
+
+namespace cli_detail {
+// Both templates of a message, for the tests: English and French.
+std::string_view EnglishTemplate(ECliText id);
+std::string_view FrenchTemplate(ECliText id);
+} // namespace cli_detail
