@@ -29,11 +29,16 @@ constexpr Command kCommands[] = {
      "       TEXT is read as pasting it into the CAL row would)",
      CmdShow},
     {"convert",
-     "convert --from CAL [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
-     "       [--separator S]] TEXT     a date read as pasting it into the CAL row; prints\n"
-     "       the day in every calendar (as show, then jd<TAB>day number), only its day\n"
-     "       number (--jd), or the date of one calendar in the copy format (--to)",
+     "convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
+     "       [--separator S] [--gedcom 5|7]] TEXT  a date read as pasting it into the CAL\n"
+     "       row (or a GEDCOM date value naming one day); prints the day in every\n"
+     "       calendar (as show, then jd<TAB>day number), only its day number (--jd), or\n"
+     "       the date of one calendar in the copy format or as a GEDCOM value (--to)",
      CmdConvert},
+    {"gedcom",
+     "gedcom FILE|-             every DATE line of a GEDCOM file (- for standard input):\n"
+     "       LINE<TAB>FIRST<TAB>LAST<TAB>STATUS<TAB>VALUE, a summary on standard error",
+     CmdGedcom},
     {"key", "key NAME                  a saint's name: normal form, phonetic key, compact key",
      CmdKey},
     {"score", "score QUERY CANDIDATE     the search score of one pair of names", CmdScore},

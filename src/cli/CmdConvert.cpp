@@ -3,9 +3,11 @@
 #include "CliArgs.h"
 #include "CliCommands.h"
 
+#include "GedcomMessages.h"
 #include "calendar/JulianDay.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
+#include "gedcom/GedcomDate.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 
@@ -49,7 +51,6 @@ std::string Quoted(const std::string& utf8) {
     return quoted;
 }
 
-
 // A whole argument that is one of the allowed small numbers.
 std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
     const auto value = ParseInt32(text);
@@ -88,6 +89,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     int toRow = -1;
     bool dayNumberOnly = false;
     bool formatGiven = false;
+    bool fromGedcom = false;
+    std::optional<EGedcomVersion> gedcomVersion;
     CCopyFormat format;
     std::optional<std::string> text;
     bool optionsEnded = false;
@@ -106,12 +109,22 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
             if (!hasValue)
                 return Fail(err, kExitUsage, arg + " needs a calendar name");
             const int row = CalendarRowOfName(args[++i]);
+            if (arg == "--from" && args[i] == "gedcom") {
+                fromGedcom = true;
+                fromRow = ROW_GREGORIAN; // the value names its own calendar
+                continue;
+            }
             if (row < 0)
                 return Fail(err, kExitUsage,
                             "'" + args[i] +
                                 "' is not a calendar (gregorian, julian, roman, republican, "
                                 "jewish, muslim)");
             (arg == "--from" ? fromRow : toRow) = row;
+        } else if (arg == "--gedcom") {
+            if (!hasValue || (args[i + 1] != "5" && args[i + 1] != "7"))
+                return Fail(err, kExitUsage,
+                            GedcomMessage(EGedcomMessage::BadVersion, hasValue ? args[i + 1] : ""));
+            gedcomVersion = args[++i] == "5" ? EGedcomVersion::V551 : EGedcomVersion::V70;
         } else if (arg == "--jd") {
             dayNumberOnly = true;
         } else if (arg == "--day" || arg == "--month" || arg == "--year") {
@@ -149,13 +162,33 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (formatGiven && toRow < 0)
         return Fail(err, kExitUsage, "--day, --month, --year and --separator need --to CAL");
 
+    if (gedcomVersion && toRow < 0)
+        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomNeedsTo));
+    if (gedcomVersion && formatGiven)
+        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomWithFormat));
+
     std::int32_t dayNumber = 0;
-    if (!ReadPastedDay(fromRow, *text, dayNumber, err))
+    if (fromGedcom) {
+        const auto day = GedcomFullDay(ReadGedcomDate(*text));
+        if (!day)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NotAFullDay, Quoted(*text)));
+        dayNumber = day->GetDayNumber();
+    } else if (!ReadPastedDay(fromRow, *text, dayNumber, err)) {
         return kExitRefused;
+    }
     const CJulianDay day(dayNumber);
 
     if (dayNumberOnly) {
         out << dayNumber << '\n';
+        return kExitOk;
+    }
+    if (toRow >= 0 && gedcomVersion) {
+        const auto value = FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion);
+        if (!value)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NoValue, kRowNames[toRow], dayNumber));
+        out << Cp1252ToUtf8(*value) << '\n';
         return kExitOk;
     }
     if (toRow >= 0) {
@@ -169,7 +202,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     for (int row = 0; row < ROW_COUNT; ++row)
         out << kCalendarNames[row] << '\t'
-            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day))) << '\n';
+            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day)))
+            << '\n';
     out << "jd\t" << dayNumber << '\n';
     return kExitOk;
 }

@@ -60,12 +60,13 @@ if [ -r /usr/share/bash-completion/bash_completion ]; then
     [ "$got" = "$want" ] || bad "completing '$*': got '$got', want '$want'"
   }
   expect "convert " quindor-cli con
-  expect "gregorian jewish julian muslim republican roman " quindor-cli convert --from ""
+  expect "gedcom gregorian jewish julian muslim republican roman " quindor-cli convert --from ""
+  expect "gregorian jewish julian muslim republican roman " quindor-cli show --from ""
   expect "--scores " quindor-cli search --s
   expect "--saints " quindor-cli show --sa
   expect "auto gregorian julian none " quindor-cli show --saints ""
   expect "" quindor-cli show --jd ""
-  expect "--day --from --jd --month --separator --to --year " quindor-cli convert -
+  expect "--day --from --gedcom --jd --month --separator --to --year " quindor-cli convert -
   expect "0 1 2 " quindor-cli convert --month ""
 else
   bad "bash-completion is not installed (scripts/install-deps installs it)"
