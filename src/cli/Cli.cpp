@@ -16,8 +16,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"table", CmdTable},     {"easter", CmdEaster}, {"feasts", CmdFeasts}, {"show", CmdShow},
-    {"convert", CmdConvert}, {"key", CmdKey},       {"score", CmdScore},   {"search", CmdSearch},
+    {"table", CmdTable}, {"easter", CmdEaster},   {"feasts", CmdFeasts},
+    {"show", CmdShow},   {"convert", CmdConvert}, {"gedcom", CmdGedcom},
+    {"key", CmdKey},     {"score", CmdScore},     {"search", CmdSearch},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -39,7 +40,7 @@ int ValuesOf(const Command* command, std::string_view option) {
     }
     if (name == "convert") {
         return option == "--from" || option == "--to" || option == "--day" || option == "--month" ||
-                       option == "--year" || option == "--separator"
+                       option == "--year" || option == "--separator" || option == "--gedcom"
                    ? 1
                    : 0;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err);
+// The check of one GEDCOM stream (CmdGedcom.cpp); name is used in messages.
+int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err);
 
 // Shared by convert and show --from (CmdConvert.cpp).
 // The row of a calendar name (gregorian .. muslim), or -1.

@@ -4,9 +4,11 @@
 #include "CliCommands.h"
 #include "CliText.h"
 
+#include "GedcomMessages.h"
 #include "calendar/JulianDay.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
+#include "gedcom/GedcomDate.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
@@ -88,6 +90,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     int toRow = -1;
     bool dayNumberOnly = false;
     bool formatGiven = false;
+    bool fromGedcom = false;
+    std::optional<EGedcomVersion> gedcomVersion;
     CCopyFormat format;
     std::optional<std::string> text;
     bool optionsEnded = false;
@@ -106,9 +110,19 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
             const int row = CalendarRowOfName(args[++i]);
+            if (arg == "--from" && args[i] == "gedcom") {
+                fromGedcom = true;
+                fromRow = ROW_GREGORIAN; // the value names its own calendar
+                continue;
+            }
             if (row < 0)
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR_OF_LIST, {args[i]}));
             (arg == "--from" ? fromRow : toRow) = row;
+        } else if (arg == "--gedcom") {
+            if (!hasValue || (args[i + 1] != "5" && args[i + 1] != "7"))
+                return Fail(err, kExitUsage,
+                            GedcomMessage(EGedcomMessage::BadVersion, hasValue ? args[i + 1] : ""));
+            gedcomVersion = args[++i] == "5" ? EGedcomVersion::V551 : EGedcomVersion::V70;
         } else if (arg == "--jd") {
             dayNumberOnly = true;
         } else if (arg == "--day" || arg == "--month" || arg == "--year") {
@@ -147,13 +161,33 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (formatGiven && toRow < 0)
         return Fail(err, kExitUsage, CliText(MSG_FORMAT_NEEDS_TO));
 
+    if (gedcomVersion && toRow < 0)
+        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomNeedsTo));
+    if (gedcomVersion && formatGiven)
+        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomWithFormat));
+
     std::int32_t dayNumber = 0;
-    if (!ReadPastedDay(fromRow, *text, dayNumber, err))
+    if (fromGedcom) {
+        const auto day = GedcomFullDay(ReadGedcomDate(*text));
+        if (!day)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NotAFullDay, Quoted(*text)));
+        dayNumber = day->GetDayNumber();
+    } else if (!ReadPastedDay(fromRow, *text, dayNumber, err)) {
         return kExitRefused;
+    }
     const CJulianDay day(dayNumber);
 
     if (dayNumberOnly) {
         out << dayNumber << '\n';
+        return kExitOk;
+    }
+    if (toRow >= 0 && gedcomVersion) {
+        const auto value = FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion);
+        if (!value)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NoValue, CliRowName(toRow), dayNumber));
+        out << Cp1252ToUtf8(*value) << '\n';
         return kExitOk;
     }
     if (toRow >= 0) {

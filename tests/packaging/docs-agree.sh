@@ -60,16 +60,17 @@ if [ -r /usr/share/bash-completion/bash_completion ]; then
     [ "$got" = "$want" ] || bad "completing '$*': got '$got', want '$want'"
   }
   expect "convert " quindor-cli con
-  expect "gregorian jewish julian muslim republican roman " quindor-cli convert --from ""
+  expect "gedcom gregorian jewish julian muslim republican roman " quindor-cli convert --from ""
+  expect "gregorian jewish julian muslim republican roman " quindor-cli show --from ""
   expect "--scores " quindor-cli search --s
   expect "--saints " quindor-cli show --sa
   expect "auto gregorian julian none " quindor-cli show --saints ""
   expect "" quindor-cli show --jd ""
-  expect "--day --from --jd --lang --month --separator --to --year " quindor-cli convert -
+  expect "--day --from --gedcom --jd --lang --month --separator --to --year " quindor-cli convert -
   expect "en fr " quindor-cli --lang ""
   expect "convert " quindor-cli --lang fr con
   expect "en fr " quindor-cli show --jd 1 --lang ""
-  expect "gregorian jewish julian muslim republican roman " quindor-cli --lang fr convert --from ""
+  expect "gedcom gregorian jewish julian muslim republican roman " quindor-cli --lang fr convert --from ""
   expect "0 1 2 " quindor-cli convert --month ""
 else
   bad "bash-completion is not installed (scripts/install-deps installs it)"

@@ -1,0 +1,102 @@
+#include "GedcomMessages.h"
+
+#include "text/StringTable.h"
+
+namespace {
+
+// %s is the text, %d the number. UTF-8, as everything the tool prints.
+const char* FrenchTemplate(EGedcomMessage id) {
+    switch (id) {
+    case EGedcomMessage::UsageFile:
+        return "gedcom attend un FICHIER (ou - pour l'entr\u00E9e standard)";
+    case EGedcomMessage::CannotOpen:
+        return "impossible d'ouvrir %s";
+    case EGedcomMessage::ReadFailed:
+        return "impossible de lire %s";
+    case EGedcomMessage::Empty:
+        return "%s est vide : ce n'est pas un fichier GEDCOM";
+    case EGedcomMessage::NotGedcom:
+        return "%s n'est pas un fichier GEDCOM : la ligne %d n'est pas 0 HEAD";
+    case EGedcomMessage::LineTooLong:
+        return "%s : la ligne %d d\u00E9passe 1 Mio";
+    case EGedcomMessage::OddUtf16:
+        return "%s : le texte UTF-16 finit sur un demi-caract\u00E8re";
+    case EGedcomMessage::NotAFullDay:
+        return "%s ne nomme pas un seul jour (une date compl\u00E8te, ou une date apr\u00E8s ABT, "
+               "CAL, EST ou INT)";
+    case EGedcomMessage::BadVersion:
+        return "--gedcom prend 5 ou 7, pas \u00AB %s \u00BB";
+    case EGedcomMessage::GedcomNeedsTo:
+        return "--gedcom demande --to CAL";
+    case EGedcomMessage::GedcomWithFormat:
+        return "--gedcom ne va pas avec --day, --month, --year ni --separator";
+    case EGedcomMessage::NoValue:
+        return "la ligne %s n'a pas de valeur GEDCOM pour le jour %d";
+    }
+    return "";
+}
+
+const char* EnglishTemplate(EGedcomMessage id) {
+    switch (id) {
+    case EGedcomMessage::UsageFile:
+        return "gedcom needs one FILE (or - for standard input)";
+    case EGedcomMessage::CannotOpen:
+        return "cannot open %s";
+    case EGedcomMessage::ReadFailed:
+        return "cannot read %s";
+    case EGedcomMessage::Empty:
+        return "%s is empty: not a GEDCOM file";
+    case EGedcomMessage::NotGedcom:
+        return "%s is not a GEDCOM file: line %d is not 0 HEAD";
+    case EGedcomMessage::LineTooLong:
+        return "%s: line %d is longer than 1 MiB";
+    case EGedcomMessage::OddUtf16:
+        return "%s: the UTF-16 text ends in half a character";
+    case EGedcomMessage::NotAFullDay:
+        return "%s names no single day (a full date, or one after ABT, CAL, EST or INT)";
+    case EGedcomMessage::BadVersion:
+        return "--gedcom takes 5 or 7, not '%s'";
+    case EGedcomMessage::GedcomNeedsTo:
+        return "--gedcom needs --to CAL";
+    case EGedcomMessage::GedcomWithFormat:
+        return "--gedcom cannot go with --day, --month, --year or --separator";
+    case EGedcomMessage::NoValue:
+        return "the %s row has no GEDCOM value for day %d";
+    }
+    return "";
+}
+
+} // namespace
+
+std::string GedcomMessage(EGedcomMessage id, const std::string& text, std::int64_t number) {
+    std::string message;
+    const char* const pTemplate =
+        TextLanguage() == ETextLanguage::French ? FrenchTemplate(id) : EnglishTemplate(id);
+    for (const char* p = pTemplate; *p != '\0'; ++p) {
+        if (p[0] == '%' && p[1] == 's') {
+            message += text;
+            ++p;
+        } else if (p[0] == '%' && p[1] == 'd') {
+            message += std::to_string(number);
+            ++p;
+        } else {
+            message += *p;
+        }
+    }
+    return message;
+}
+
+std::string GedcomSummary(std::int64_t dates, std::int64_t ok, bool ansel) {
+    if (TextLanguage() == ETextLanguage::French) {
+        std::string summary = std::to_string(dates) + " lignes DATE : " + std::to_string(ok) +
+                              " sans remarque, " + std::to_string(dates - ok) + " avec remarques";
+        if (ansel)
+            summary += " ; fichier ANSEL, ses dates lues en ASCII";
+        return summary;
+    }
+    std::string summary = std::to_string(dates) + " DATE lines: " + std::to_string(ok) + " ok, " +
+                          std::to_string(dates - ok) + " with findings";
+    if (ansel)
+        summary += "; ANSEL file, its dates read as ASCII";
+    return summary;
+}

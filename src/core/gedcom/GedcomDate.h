@@ -1,0 +1,81 @@
+// GEDCOM date values: reading one (5.5.1 or 7.0 syntax) into the days it can
+// mean, and writing a day as one.
+//
+//   auto value = ReadGedcomDate("@#DJULIAN@ 21 JAN 1718/19");
+//   value.eForm == EGedcomForm::Date; value.nFirst == value.nLast == 2348771
+//   GedcomStatusText(value.nFindings) == "ok"
+//   FormatGedcomDate(ROW_JEWISH, CJulianDay(2460423), EGedcomVersion::V551)
+//       == "@#DHEBREW@ 14 NSN 5784"
+//
+// Keywords, escapes and month codes are read without regard to case; runs of
+// spaces count as one. Nothing here throws, and the work is linear in the
+// length of the text.
+#pragma once
+
+#include "calendar/JulianDay.h"
+#include "panel/PanelIds.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class EGedcomForm : int {
+    Unreadable = 0,
+    Date,         // one date
+    Approximated, // ABT, CAL, EST, INT ... (phrase)
+    Range,        // BEF, AFT, BET ... AND
+    Period,       // FROM, TO, FROM ... TO
+    Phrase,       // (phrase) alone
+};
+
+enum class EGedcomQualifier : int { None = 0, Abt, Cal, Est, Int, Bef, Aft, Bet, From, To, FromTo };
+
+enum class EGedcomCalendar : int { None = 0, Gregorian, Julian, Hebrew, French };
+
+// The findings, in the order their words are written.
+enum : unsigned {
+    kGedcomUnreadable = 1u << 0,
+    kGedcomPhrase = 1u << 1,
+    kGedcomNoSuchDay = 1u << 2,
+    kGedcomOutsideRange = 1u << 3,
+    kGedcomDualYearMisplaced = 1u << 4,
+    kGedcomReversed = 1u << 5,
+    kGedcomGregorianBefore1582 = 1u << 6,
+};
+inline constexpr int kGedcomFindingCount = 7;
+// "unreadable", "phrase", ... by bit position.
+inline constexpr const char* kGedcomFindingWords[kGedcomFindingCount] = {
+    "unreadable",          "phrase",   "no-such-day",          "outside-range",
+    "dual-year-misplaced", "reversed", "gregorian-before-1582"};
+
+struct CGedcomDateValue {
+    EGedcomForm eForm = EGedcomForm::Unreadable;
+    EGedcomQualifier eQualifier = EGedcomQualifier::None;
+    EGedcomCalendar eCalendar = EGedcomCalendar::None; // of the (first) date
+    // Earliest and latest day the value can mean; 0 where it is open or unknown.
+    std::int32_t nFirst = 0;
+    std::int32_t nLast = 0;
+    unsigned nFindings = 0;
+    // A single date with day, month and year (qualified by nothing or an
+    // approximation) that names a real day: nFirst is that day.
+    bool bFullDay = false;
+};
+
+CGedcomDateValue ReadGedcomDate(std::string_view text);
+
+// "ok", or the findings' words joined by commas.
+std::string GedcomStatusText(unsigned findings);
+
+// The day of a value that names one full day (a date or an approximation),
+// the way a paste or `convert --jd` takes it; nothing for any other value.
+std::optional<CJulianDay> GedcomFullDay(const CGedcomDateValue& value);
+
+enum class EGedcomVersion : int { V551 = 5, V70 = 7 };
+
+// A row's date of a day as a GEDCOM value: Gregorian, Julian, Republican and
+// Jewish as themselves, the Roman row as its Julian value, the Muslim row as
+// the civil date (with the Muslim date as a phrase in 5.5.1). Nothing when
+// the row has no date that day.
+std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
+                                            EGedcomVersion version);

@@ -1,0 +1,314 @@
+// The GEDCOM file stream: bytes are decoded to UTF-8 chunk by chunk, split
+// into lines, and only the few tags that matter (HEAD, CHAR, DATE, CONC,
+// CONT) are looked at; a DATE line is held until the next line shows whether
+// it continues.
+#include "GedcomFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kChunk = 256 * 1024;
+
+constexpr char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool TagIs(std::string_view tag, const char* name) {
+    const std::size_t n = std::strlen(name);
+    if (tag.size() != n)
+        return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (Upper(tag[i]) != name[i])
+            return false;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+constexpr std::uint32_t kReplacement = 0xFFFD;
+
+} // namespace
+
+CGedcomFileReader::CGedcomFileReader(std::istream& in) : m_in(in), m_raw(kChunk) {}
+
+bool CGedcomFileReader::Fail(EGedcomFileError error, std::int64_t line) {
+    m_eError = error;
+    m_nErrorLine = line;
+    m_bPending = false;
+    return false;
+}
+
+void CGedcomFileReader::DecodeAppend(const char* bytes, std::size_t count) {
+    if (m_eEncoding != EGedcomEncoding::Utf16Le && m_eEncoding != EGedcomEncoding::Utf16Be) {
+        m_data.append(bytes, count);
+        return;
+    }
+    const bool le = m_eEncoding == EGedcomEncoding::Utf16Le;
+    std::size_t i = 0;
+    auto unitAt = [&](unsigned char a, unsigned char b) -> std::uint32_t {
+        return le ? (a | (b << 8)) : ((a << 8) | b);
+    };
+    auto take = [&](std::uint32_t unit) {
+        if (m_nHighSurrogate != 0) {
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                AppendUtf8(m_data, 0x10000 + ((m_nHighSurrogate - 0xD800) << 10) + (unit - 0xDC00));
+                m_nHighSurrogate = 0;
+                return;
+            }
+            AppendUtf8(m_data, kReplacement);
+            m_nHighSurrogate = 0;
+        }
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            m_nHighSurrogate = unit;
+        else if (unit >= 0xDC00 && unit <= 0xDFFF)
+            AppendUtf8(m_data, kReplacement);
+        else
+            AppendUtf8(m_data, unit);
+    };
+    if (!m_strOddByte.empty() && count > 0) {
+        take(unitAt(static_cast<unsigned char>(m_strOddByte[0]),
+                    static_cast<unsigned char>(bytes[0])));
+        m_strOddByte.clear();
+        i = 1;
+    }
+    for (; i + 1 < count; i += 2)
+        take(
+            unitAt(static_cast<unsigned char>(bytes[i]), static_cast<unsigned char>(bytes[i + 1])));
+    if (i < count)
+        m_strOddByte.assign(1, bytes[i]);
+}
+
+// Reads one more chunk into m_data; false at the end of the stream.
+bool CGedcomFileReader::Fill() {
+    if (m_bEof)
+        return false;
+    // Keep only what is not yet split into lines.
+    if (m_nPos > 0) {
+        m_data.erase(0, m_nPos);
+        m_nPos = 0;
+    }
+    m_in.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
+    std::size_t got = static_cast<std::size_t>(m_in.gcount());
+    if (m_in.bad()) {
+        m_bEof = true;
+        Fail(EGedcomFileError::ReadFailed, m_nLine);
+        return false;
+    }
+    if (got == 0) {
+        m_bEof = true;
+        if (m_nHighSurrogate != 0) {
+            AppendUtf8(m_data, kReplacement);
+            m_nHighSurrogate = 0;
+        }
+        return false;
+    }
+    const char* bytes = m_raw.data();
+    if (!m_bStarted) {
+        m_bStarted = true;
+        const auto b = [&](std::size_t k) {
+            return k < got ? static_cast<unsigned char>(bytes[k]) : 0x100;
+        };
+        if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
+            m_eEncoding = EGedcomEncoding::Utf8Bom;
+            bytes += 3;
+            got -= 3;
+        } else if (b(0) == 0xFF && b(1) == 0xFE) {
+            m_eEncoding = EGedcomEncoding::Utf16Le;
+            bytes += 2;
+            got -= 2;
+        } else if (b(0) == 0xFE && b(1) == 0xFF) {
+            m_eEncoding = EGedcomEncoding::Utf16Be;
+            bytes += 2;
+            got -= 2;
+        } else if (b(0) == '0' && b(1) == 0) {
+            m_eEncoding = EGedcomEncoding::Utf16Le; // "0 HEAD" without a mark
+        } else if (b(0) == 0 && b(1) == '0') {
+            m_eEncoding = EGedcomEncoding::Utf16Be;
+        }
+    }
+    m_nBytesRead += static_cast<std::uint64_t>(m_in.gcount());
+    DecodeAppend(bytes, got);
+    return true;
+}
+
+bool CGedcomFileReader::NextPhysicalLine(std::string_view& line) {
+    for (;;) {
+        if (m_bSkipLf && m_nPos < m_data.size()) {
+            if (m_data[m_nPos] == '\n')
+                ++m_nPos;
+            m_bSkipLf = false;
+        }
+        const char* begin = m_data.data() + m_nPos;
+        const char* end = m_data.data() + m_data.size();
+        const char* eol = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+        if (eol != end || (m_bEof && begin != end)) {
+            if (static_cast<std::size_t>(eol - begin) > kGedcomMaxLine)
+                return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
+            line = std::string_view(begin, static_cast<std::size_t>(eol - begin));
+            m_nPos += line.size();
+            if (eol != end) {
+                ++m_nPos;
+                m_bSkipLf = *eol == '\r';
+            }
+            ++m_nLine;
+            return true;
+        }
+        if (static_cast<std::size_t>(end - begin) > kGedcomMaxLine)
+            return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
+        if (!Fill()) {
+            if (m_eError != EGedcomFileError::None)
+                return false;
+            if (!m_strOddByte.empty())
+                return Fail(EGedcomFileError::OddUtf16, m_nLine + 1);
+            if (m_nPos >= m_data.size())
+                return false;
+        }
+    }
+}
+
+// "LEVEL [@XREF@] TAG [VALUE]", leading blanks allowed.
+CGedcomFileReader::CParsedLine CGedcomFileReader::Parse(std::string_view line) {
+    CParsedLine parsed;
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    int level = 0;
+    std::size_t digits = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
+        level = level * 10 + (line[i] - '0');
+        ++i;
+        ++digits;
+    }
+    if (digits == 0 || i >= line.size() || line[i] != ' ')
+        return parsed;
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    if (i < line.size() && line[i] == '@') {
+        const std::size_t close = line.find('@', i + 1);
+        if (close == std::string_view::npos)
+            return parsed;
+        i = close + 1;
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+    }
+    const std::size_t tagStart = i;
+    while (i < line.size() && line[i] != ' ')
+        ++i;
+    if (i == tagStart)
+        return parsed;
+    parsed.nLevel = level;
+    parsed.tag = line.substr(tagStart, i - tagStart);
+    if (i < line.size())
+        parsed.value = line.substr(i + 1); // one space delimits the value
+    return parsed;
+}
+
+void CGedcomFileReader::AppendValue(std::string& target, std::string_view value) const {
+    if (!m_bAnsel) {
+        target.append(value);
+        return;
+    }
+    for (const char c : value) {
+        if (static_cast<unsigned char>(c) < 0x80)
+            target += c;
+        else
+            AppendUtf8(target, kReplacement);
+    }
+}
+
+bool CGedcomFileReader::Next(CGedcomDateLine& out) {
+    if (m_eError != EGedcomFileError::None)
+        return false;
+    for (;;) {
+        std::string_view text;
+        std::int64_t lineNumber = 0;
+        std::string held;
+        if (m_bHeld) {
+            held.swap(m_strHeld);
+            text = held;
+            lineNumber = m_nHeldLine;
+            m_bHeld = false;
+        } else {
+            if (!NextPhysicalLine(text)) {
+                if (m_eError != EGedcomFileError::None)
+                    return false;
+                if (!m_bSeenHead)
+                    return Fail(EGedcomFileError::Empty, 0);
+                if (m_bPending) {
+                    m_bPending = false;
+                    out = std::move(m_pending);
+                    return true;
+                }
+                return false;
+            }
+            lineNumber = m_nLine;
+        }
+
+        const CParsedLine parsed = Parse(text);
+        if (!m_bSeenHead) {
+            if (text.find_first_not_of(" \t") == std::string_view::npos)
+                continue; // blank lines before the header
+            if (parsed.nLevel != 0 || !TagIs(parsed.tag, "HEAD"))
+                return Fail(EGedcomFileError::NotGedcom, lineNumber);
+            m_bSeenHead = true;
+            m_bInHead = true;
+            continue;
+        }
+        if (parsed.nLevel < 0)
+            continue; // blank or stray lines are not ours to judge
+
+        if (m_bPending) {
+            if (parsed.nLevel == m_nPendingLevel + 1 &&
+                (TagIs(parsed.tag, "CONC") || TagIs(parsed.tag, "CONT"))) {
+                if (TagIs(parsed.tag, "CONT"))
+                    m_pending.strValue += '\n';
+                AppendValue(m_pending.strValue, parsed.value);
+                if (m_pending.strValue.size() > kGedcomMaxLine)
+                    return Fail(EGedcomFileError::LineTooLong, m_pending.nLine);
+                continue;
+            }
+            // This line ends the DATE value: keep it for the next call.
+            m_strHeld.assign(text);
+            m_nHeldLine = lineNumber;
+            m_bHeld = true;
+            m_bPending = false;
+            out = std::move(m_pending);
+            return true;
+        }
+
+        if (parsed.nLevel == 0)
+            m_bInHead = TagIs(parsed.tag, "HEAD");
+        else if (m_bInHead && parsed.nLevel == 1 && TagIs(parsed.tag, "CHAR")) {
+            std::string_view value = parsed.value;
+            while (!value.empty() && value.back() == ' ')
+                value.remove_suffix(1);
+            m_bAnsel = TagIs(value, "ANSEL");
+        }
+        if (TagIs(parsed.tag, "DATE")) {
+            m_bPending = true;
+            m_nPendingLevel = parsed.nLevel;
+            m_pending.nLine = lineNumber;
+            m_pending.strValue.clear();
+            AppendValue(m_pending.strValue, parsed.value);
+        }
+    }
+}

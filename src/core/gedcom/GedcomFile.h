@@ -1,0 +1,100 @@
+// A whole GEDCOM file read as a stream for its DATE lines.
+//
+//   std::ifstream in(path, std::ios::binary);
+//   CGedcomFileReader reader(in);
+//   CGedcomDateLine line;
+//   while (reader.Next(line))
+//       Check(line.nLine, ReadGedcomDate(line.strValue));
+//   if (reader.Error() != EGedcomFileError::None) ...
+//
+// UTF-8 (with or without a byte-order mark), UTF-16 (LE or BE, with a mark or
+// starting "0 HEAD" plainly), ASCII, and ANSEL files (read for their ASCII
+// dates); CR, LF and CRLF line ends. The file must begin with a "0 HEAD"
+// record. Memory stays bounded by the longest line allowed (1 MiB) whatever
+// the size of the file; the stream is only read.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+inline constexpr std::size_t kGedcomMaxLine = 1 << 20;
+
+enum class EGedcomFileError : int {
+    None = 0,
+    ReadFailed,  // the stream failed
+    Empty,       // nothing but blank lines
+    NotGedcom,   // the first record is not 0 HEAD
+    LineTooLong, // a line, or a DATE value with its continuations, over 1 MiB
+    OddUtf16,    // a UTF-16 file that ends in half a character
+};
+
+enum class EGedcomEncoding : int { Utf8, Utf8Bom, Utf16Le, Utf16Be };
+
+struct CGedcomDateLine {
+    std::int64_t nLine = 0; // 1-based, the line of the DATE tag
+    // As written, in UTF-8: CONC continuations joined as they stand, CONT
+    // ones after a line feed. Bytes of an ANSEL file above 127 become U+FFFD.
+    std::string strValue;
+};
+
+class CGedcomFileReader {
+public:
+    explicit CGedcomFileReader(std::istream& in);
+
+    // The next DATE line in file order; false at the end of the file or on
+    // an error (then Error() is not None).
+    bool Next(CGedcomDateLine& line);
+
+    EGedcomFileError Error() const { return m_eError; }
+    // The line at which the error was found (0 for the file as a whole).
+    std::int64_t ErrorLine() const { return m_nErrorLine; }
+    EGedcomEncoding Encoding() const { return m_eEncoding; }
+    bool IsAnsel() const { return m_bAnsel; }
+    std::int64_t LinesRead() const { return m_nLine; }
+    // Bytes taken from the stream so far, for progress.
+    std::uint64_t BytesRead() const { return m_nBytesRead; }
+
+private:
+    struct CParsedLine {
+        int nLevel = -1; // -1: not a GEDCOM line
+        std::string_view tag;
+        std::string_view value;
+    };
+
+    bool Fill();
+    bool NextPhysicalLine(std::string_view& line);
+    void DecodeAppend(const char* bytes, std::size_t count);
+    static CParsedLine Parse(std::string_view line);
+    void AppendValue(std::string& target, std::string_view value) const;
+    bool Fail(EGedcomFileError error, std::int64_t line);
+
+    std::istream& m_in;
+    std::vector<char> m_raw;
+    std::string m_data; // decoded bytes (UTF-8) not yet split into lines
+    std::size_t m_nPos = 0;
+    bool m_bEof = false;
+    bool m_bStarted = false;
+    bool m_bSkipLf = false; // the last line ended in CR: a LF next is its end too
+    EGedcomEncoding m_eEncoding = EGedcomEncoding::Utf8;
+    std::string m_strOddByte; // a UTF-16 unit split between reads
+    std::uint32_t m_nHighSurrogate = 0;
+
+    std::int64_t m_nLine = 0;
+    bool m_bSeenHead = false;
+    bool m_bInHead = false;
+    bool m_bAnsel = false;
+
+    // The DATE line being gathered, and the line that ended it.
+    bool m_bPending = false;
+    int m_nPendingLevel = 0;
+    CGedcomDateLine m_pending;
+    bool m_bHeld = false;
+    std::string m_strHeld;
+    std::int64_t m_nHeldLine = 0;
+
+    EGedcomFileError m_eError = EGedcomFileError::None;
+    std::int64_t m_nErrorLine = 0;
+    std::uint64_t m_nBytesRead = 0;
+};
