@@ -342,98 +342,98 @@
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>D&amp;ates</source>
         <translation>&amp;Dates</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="197"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;Next Day</source>
         <translation>Jour &amp;suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="209"/>
+        <location filename="../src/ui/MainFrame.cpp" line="211"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="210"/>
+        <location filename="../src/ui/MainFrame.cpp" line="212"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="212"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="229"/>
+        <location filename="../src/ui/MainFrame.cpp" line="231"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="234"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="235"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="234"/>
+        <location filename="../src/ui/MainFrame.cpp" line="236"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="236"/>
-        <location filename="../src/ui/MainFrame.cpp" line="503"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="505"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="504"/>
+        <location filename="../src/ui/MainFrame.cpp" line="506"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>

@@ -182,6 +182,8 @@ void CMainFrame::CreateMenus() {
         action->setCheckable(true);
         languages->addAction(action);
     }
+    // A build without the translation tools has no French to switch to.
+    Action(ID_LANGUAGE_FIRST + 2)->setEnabled(HasFrenchTranslation());
     connect(display, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(saints, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(language, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
