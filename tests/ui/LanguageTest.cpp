@@ -11,6 +11,7 @@
 #include "TextBridge.h"
 #include "UiTestSupport.h"
 #include "panel/CalendarPanel.h"
+#include "settings/FrameSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
@@ -36,6 +38,8 @@
 #include <QToolButton>
 #include <QXmlStreamReader>
 
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -243,6 +247,38 @@ private slots:
         }
     }
 
+    // The variables a session sets, read as Qt reads them: LANGUAGE first (a
+    // list), then LC_ALL, LC_MESSAGES and LANG.
+    void languageOfTheSession() {
+        const struct {
+            const char* language;
+            const char* lcAll;
+            const char* lcMessages;
+            const char* lang;
+            const char* expected;
+        } cases[] = {
+            {"", "", "", "fr_FR.UTF-8", "fr"},        {"", "", "", "en_US.UTF-8", "en"},
+            {"", "", "", "de_DE.UTF-8", "en"},        {"", "", "fr_BE.UTF-8", "en_GB.UTF-8", "fr"},
+            {"", "C.UTF-8", "", "fr_FR.UTF-8", "en"}, {"de:fr", "", "", "en_US.UTF-8", "fr"},
+            {"fr_CA", "en_US.UTF-8", "", "", "fr"},   {"", "", "", "", "en"},
+        };
+        for (const auto& c : cases) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("LANGUAGE"), QLatin1String(c.language));
+            env.insert(QStringLiteral("LC_ALL"), QLatin1String(c.lcAll));
+            env.insert(QStringLiteral("LC_MESSAGES"), QLatin1String(c.lcMessages));
+            env.insert(QStringLiteral("LANG"), QLatin1String(c.lang));
+            QProcess run;
+            run.setProcessEnvironment(env);
+            run.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--system-language")});
+            QVERIFY(run.waitForFinished(30000));
+            const QString what = QStringLiteral("LANGUAGE=%1 LC_ALL=%2 LC_MESSAGES=%3 LANG=%4")
+                                     .arg(c.language, c.lcAll, c.lcMessages, c.lang);
+            QVERIFY2(run.readAllStandardOutput().trimmed() == c.expected, qPrintable(what));
+        }
+    }
+
     // Every message of the French file is translated and current: none
     // unfinished, vanished or obsolete, and lupdate over today's sources
     // finds nothing new to translate either.
@@ -338,6 +374,11 @@ private slots:
              {QStringLiteral("&Fichier"), QStringLiteral("&Langue"), QStringLiteral("Annuler"),
               QStringLiteral("Date impossible"), helpTitle})
             QVERIFY2(texts.contains(wanted), qPrintable(wanted));
+        // Qt's own French, where it is installed: the keys' names.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                          QStringLiteral("/qtbase_fr.qm")))
+            QCOMPARE(frame->Action(ID_PASTE_FIRST)->shortcut().toString(QKeySequence::NativeText),
+                     QStringLiteral("Ctrl+Maj+1"));
     }
 
     // English -> French -> English at once: the same day in every row, its
@@ -408,5 +449,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(LanguageTest)
+int main(int argc, char** argv) {
+    // "--system-language": the language the system's locale gives, as the
+    // program finds it at start, for the test that sets the variables.
+    if (argc == 2 && std::strcmp(argv[1], "--system-language") == 0) {
+        QCoreApplication app(argc, argv);
+        std::puts(LanguageForSetting(kLanguageSystem) == ETextLanguage::French ? "fr" : "en");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    LanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "LanguageTest.moc"
