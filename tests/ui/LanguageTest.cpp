@@ -415,6 +415,14 @@ private slots:
 
         frame->Action(ID_LANGUAGE_FIRST + 1)->trigger();
         QCOMPARE(PanelTexts(frame), english);
+        // A dialog open at the switch follows it too.
+        ModalOpenedBy([&] { frame->OnCommand(ID_COPY_FORMAT); },
+                      [&](QWidget* dialog) {
+                          SetUiLanguage(ETextLanguage::French);
+                          QCOMPARE(dialog->windowTitle(), QStringLiteral("Format de copie"));
+                          SetUiLanguage(ETextLanguage::English);
+                          QCOMPARE(dialog->windowTitle(), QStringLiteral("Copy Format"));
+                      });
         QCOMPARE(ComboItems(frame, FIELD_JEW_MONTH).first(), QStringLiteral("Tishri"));
         QCOMPARE(frame->menuBar()->actions().first()->text(), QStringLiteral("&File"));
         QCOMPARE(browser->source().toString(), QStringLiteral("qrc:/help/presentation.html"));
