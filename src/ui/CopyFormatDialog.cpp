@@ -5,9 +5,11 @@
 #include "TextBridge.h"
 #include "calendar/JulianDay.h"
 #include "panel/PanelIds.h"
+#include "text/StringTable.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,8 +51,8 @@ void Check(QButtonGroup* group, std::int32_t form) {
 CCopyFormatDialog::CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store,
                                      CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_store(store) {
-    setWindowTitle(QStringLiteral("Copy Format"));
     CreateControls(help);
+    RetranslateUi();
     // The preview is elided to the width the layout gives it, so lay out first.
     layout()->activate();
     WriteForm();
@@ -60,9 +62,9 @@ CCopyFormatDialog::CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& s
 void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     const CDialogUnits units = DialogUnitsOf(this);
 
-    auto makeGroup = [this](const QString& title, std::initializer_list<const char*> texts,
-                            const int* ids, QRadioButton** buttons, QButtonGroup*& group) {
-        auto* box = new QGroupBox(title, this);
+    auto makeGroup = [this](std::initializer_list<const char*> texts, const int* ids,
+                            QRadioButton** buttons, QButtonGroup*& group) {
+        auto* box = new QGroupBox(this);
         auto* column = new QVBoxLayout(box);
         group = new QButtonGroup(this);
         int form = 0;
@@ -81,12 +83,10 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
         });
         return box;
     };
-    QGroupBox* day =
-        makeGroup(QStringLiteral("Day"), {"3", "03"}, kDayIds, m_day.data(), m_dayGroup);
-    QGroupBox* month = makeGroup(QStringLiteral("Month"), {"6", "06", "June"}, kMonthIds,
-                                 m_month.data(), m_monthGroup);
-    QGroupBox* year =
-        makeGroup(QStringLiteral("Year"), {"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
+    // The month's name is the one a copy writes, in the language of the moment.
+    m_dayBox = makeGroup({"3", "03"}, kDayIds, m_day.data(), m_dayGroup);
+    m_monthBox = makeGroup({"6", "06", ""}, kMonthIds, m_month.data(), m_monthGroup);
+    m_yearBox = makeGroup({"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
 
     m_separator = new QComboBox(this);
     m_separator->setObjectName(ControlName(kSeparatorId));
@@ -101,10 +101,10 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_separator->setMinimumWidth(units.ToPixelsX(48));
     connect(m_separator, &QComboBox::editTextChanged, this, &CCopyFormatDialog::UpdatePreview);
 
-    auto* separatorLabel = new QLabel(QStringLiteral("Separator"), this);
-    separatorLabel->setBuddy(m_separator);
+    m_separatorLabel = new QLabel(this);
+    m_separatorLabel->setBuddy(m_separator);
     auto* separatorRow = new QHBoxLayout;
-    separatorRow->addWidget(separatorLabel);
+    separatorRow->addWidget(m_separatorLabel);
     separatorRow->addWidget(m_separator);
     separatorRow->addStretch(1);
 
@@ -116,14 +116,14 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_preview->setMinimumHeight(m_preview->fontMetrics().height());
 
     m_helpButton = MakeHelpButton(this);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(this);
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(this);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(day);
-    groups->addWidget(month);
-    groups->addWidget(year);
+    groups->addWidget(m_dayBox);
+    groups->addWidget(m_monthBox);
+    groups->addWidget(m_yearBox);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
@@ -142,6 +142,25 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     connect(m_ok, &QPushButton::clicked, this, &CCopyFormatDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectHelpButton(m_helpButton, help, EHelpTrigger::CopyFormatDialog);
+}
+
+void CCopyFormatDialog::RetranslateUi() {
+    setWindowTitle(tr("Copy Format"));
+    m_dayBox->setTitle(tr("Day"));
+    m_monthBox->setTitle(tr("Month"));
+    m_yearBox->setTitle(tr("Year"));
+    m_month[2]->setText(FromCp1252(LoadResString(IDS_MONTH_FIRST + 5)));
+    m_separatorLabel->setText(tr("Separator"));
+    m_ok->setText(tr("OK"));
+    m_cancel->setText(tr("Cancel"));
+    SetHelpButtonText(m_helpButton);
+    UpdatePreview();
+}
+
+void CCopyFormatDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
 }
 
 void CCopyFormatDialog::WriteForm() {
@@ -174,7 +193,7 @@ void CCopyFormatDialog::UpdatePreview() {
         m_preview->clear();
         return;
     }
-    const QString full = QStringLiteral("Today: ") + FromCp1252(*text);
+    const QString full = tr("Today: %1").arg(FromCp1252(*text));
     m_preview->setText(
         m_preview->fontMetrics().elidedText(full, Qt::ElideRight, m_preview->width()));
     m_preview->setToolTip(full);

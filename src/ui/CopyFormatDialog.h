@@ -22,6 +22,7 @@ class CHelpLauncher;
 class QAbstractButton;
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -50,8 +51,12 @@ public slots:
     // OK: the four values into the frame's settings, then each to the store.
     void accept() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void CreateControls(CHelpLauncher& help);
+    void RetranslateUi();
     void WriteForm();
     void UpdatePreview();
 
@@ -64,7 +69,11 @@ private:
     std::array<QRadioButton*, 2> m_day{};
     std::array<QRadioButton*, 3> m_month{};
     std::array<QRadioButton*, 2> m_year{};
+    QGroupBox* m_dayBox = nullptr;
+    QGroupBox* m_monthBox = nullptr;
+    QGroupBox* m_yearBox = nullptr;
     QComboBox* m_separator = nullptr;
+    QLabel* m_separatorLabel = nullptr;
     QLabel* m_preview = nullptr;
     QAbstractButton* m_helpButton = nullptr;
     QPushButton* m_ok = nullptr;

@@ -20,16 +20,23 @@ namespace {
 
 constexpr int kIndicatorSize = 20;
 
-const char* const kFeastLabels[FEAST_COUNT] = {"Ash wednesday", "Easter", "Ascension", "Pentecost"};
+const char* const kFeastLabels[FEAST_COUNT] = {QT_TRANSLATE_NOOP("CFeastsDialog", "Ash wednesday"),
+                                               QT_TRANSLATE_NOOP("CFeastsDialog", "Easter"),
+                                               QT_TRANSLATE_NOOP("CFeastsDialog", "Ascension"),
+                                               QT_TRANSLATE_NOOP("CFeastsDialog", "Pentecost")};
+const char* const kDisplayTips[FEAST_COUNT] = {
+    QT_TRANSLATE_NOOP("CFeastsDialog", "Display Ash Wednesday day"),
+    QT_TRANSLATE_NOOP("CFeastsDialog", "Display Easter day"),
+    QT_TRANSLATE_NOOP("CFeastsDialog", "Display Ascension day"),
+    QT_TRANSLATE_NOOP("CFeastsDialog", "Display Pentecost day")};
 // Control ids of the date boxes and of the display buttons, by feast.
 constexpr int kFeastEditIds[FEAST_COUNT] = {1038, 1039, 1040, 1041};
 constexpr int kDisplayIds[FEAST_COUNT] = {1059, 1056, 1057, 1058};
 
-QLabel* MakeIndicator(QWidget* parent, QuindorIcon icon, int tooltipId) {
+QLabel* MakeIndicator(QWidget* parent, QuindorIcon icon) {
     auto* label = new QLabel(parent);
     label->setPixmap(MakePixmap(icon, kIndicatorSize, parent->devicePixelRatioF()));
     label->setFixedSize(kIndicatorSize, kIndicatorSize);
-    label->setToolTip(FromCp1252(LoadResString(tooltipId)));
     label->hide();
     return label;
 }
@@ -39,9 +46,9 @@ QLabel* MakeIndicator(QWidget* parent, QuindorIcon icon, int tooltipId) {
 CFeastsDialog::CFeastsDialog(std::int32_t startYear, const CJulianDay& reformStart,
                              CCalendarPanel& panel, CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_panel(panel), m_model(startYear, reformStart) {
-    setWindowTitle(QStringLiteral("Movable Christian Holy Days"));
     m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
     CreateControls(help);
+    RetranslateUi();
     WriteForm();
     InstallHelpKey(this, help, EHelpTrigger::MovableFeastsDialog);
 }
@@ -68,22 +75,22 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
     m_year->setObjectName(QStringLiteral("ctl1036"));
     m_year->setFixedWidth(units.ToPixelsX(36));
     m_year->installEventFilter(this);
-    auto* yearLabel = new QLabel(QStringLiteral("Year"), this);
-    yearLabel->setBuddy(m_year);
+    m_yearLabel = new QLabel(this);
+    m_yearLabel->setBuddy(m_year);
 
     // The two indicators share one place beside the year; at most one shows.
     auto* indicators = new QWidget(this);
     indicators->setFixedSize(kIndicatorSize, kIndicatorSize);
-    m_gregorian = MakeIndicator(indicators, QuindorIcon::Gregorian, IDS_GREGORIAN_CALENDAR);
+    m_gregorian = MakeIndicator(indicators, QuindorIcon::Gregorian);
     m_gregorian->setObjectName(QStringLiteral("ctl1060"));
-    m_julian = MakeIndicator(indicators, QuindorIcon::Julian, IDS_JULIAN_CALENDAR);
+    m_julian = MakeIndicator(indicators, QuindorIcon::Julian);
     m_julian->setObjectName(QStringLiteral("ctl1061"));
 
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(m_year);
     yearRow->addWidget(indicators);
     yearRow->addStretch(1);
-    grid->addWidget(yearLabel, 0, 0);
+    grid->addWidget(m_yearLabel, 0, 0);
     grid->addLayout(yearRow, 0, 1);
     // A little air between the year and the dates computed from it.
     grid->setRowMinimumHeight(1, units.ToPixelsY(2));
@@ -96,10 +103,10 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
         // "06 September 2008" with a little room to spare.
         edit->setMinimumWidth(units.ToPixelsX(80));
         m_feasts[f] = edit;
-        auto* label = new QLabel(QLatin1String(kFeastLabels[f]), this);
+        auto* label = new QLabel(this);
         label->setBuddy(edit);
-        QAbstractButton* display =
-            MakeIconButton(this, MakeIcon(QuindorIcon::Today), FromCp1252(FeastTooltip(feast)));
+        m_feastLabels[f] = label;
+        QAbstractButton* display = MakeIconButton(this, MakeIcon(QuindorIcon::Today), QString());
         display->setObjectName(QStringLiteral("ctl%1").arg(kDisplayIds[f]));
         m_displays[f] = display;
         connect(display, &QAbstractButton::clicked, this, [this, feast] { OnDisplay(feast); });
@@ -109,10 +116,10 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
     }
 
     m_helpButton = MakeHelpButton(this);
-    m_calculate = new QPushButton(QStringLiteral("Calculate"), this);
+    m_calculate = new QPushButton(this);
     m_calculate->setObjectName(QStringLiteral("ctl1043"));
     m_calculate->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
@@ -139,6 +146,27 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
     connect(m_calculate, &QPushButton::clicked, this, &CFeastsDialog::OnCalculate);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectHelpButton(m_helpButton, help, EHelpTrigger::MovableFeastsDialog);
+}
+
+void CFeastsDialog::RetranslateUi() {
+    setWindowTitle(tr("Movable Christian Holy Days"));
+    m_yearLabel->setText(tr("Year"));
+    // The indicators say what the core calls the two calendars.
+    m_gregorian->setToolTip(FromCp1252(LoadResString(IDS_GREGORIAN_CALENDAR)));
+    m_julian->setToolTip(FromCp1252(LoadResString(IDS_JULIAN_CALENDAR)));
+    for (int f = 0; f < FEAST_COUNT; ++f) {
+        m_feastLabels[f]->setText(tr(kFeastLabels[f]));
+        SetIconButtonTooltip(m_displays[f], tr(kDisplayTips[f]));
+    }
+    m_calculate->setText(tr("Calculate"));
+    m_cancel->setText(tr("Cancel"));
+    SetHelpButtonText(m_helpButton);
+}
+
+void CFeastsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
 }
 
 void CFeastsDialog::WriteForm() {

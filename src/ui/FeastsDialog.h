@@ -53,9 +53,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls(CHelpLauncher& help);
+    void RetranslateUi();
     void WriteForm();
     void OnCalculate();
     void OnDisplay(EFeast feast);
@@ -65,6 +67,8 @@ private:
     WarningHandler m_warn;
 
     QLineEdit* m_year = nullptr;
+    QLabel* m_yearLabel = nullptr;
+    std::array<QLabel*, FEAST_COUNT> m_feastLabels{};
     std::array<QLineEdit*, FEAST_COUNT> m_feasts{};
     std::array<QAbstractButton*, FEAST_COUNT> m_displays{};
     QLabel* m_gregorian = nullptr;

@@ -1,10 +1,12 @@
 #include "HelpWindow.h"
 
+#include "Language.h"
 #include "ScreenBridge.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QShortcut>
@@ -31,18 +33,26 @@ const QScreen* ScreenFor(const QWidget* window) {
     return window ? window->screen() : QGuiApplication::primaryScreen();
 }
 
+// The page of the window's language, or the English one where it has none.
 QUrl TopicUrl(const QString& topic) {
-    return QUrl(QStringLiteral("qrc:/help/") + topic + QStringLiteral(".html"));
+    const QString page = topic + QStringLiteral(".html");
+    QString folder = HelpFolder(UiLanguage());
+    if (!QFile::exists(folder + page))
+        folder = HelpFolder(ETextLanguage::English);
+    return QUrl(QStringLiteral("qrc") + folder + page);
 }
 
-QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text) {
+QToolButton* MakeButton(QWidget* parent, QStyle::StandardPixmap icon) {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setText(text);
-    button->setToolTip(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
+}
+
+void SetButtonText(QToolButton* button, const QString& text) {
+    button->setText(text);
+    button->setToolTip(text);
 }
 
 } // namespace
@@ -51,19 +61,18 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
     // Help left open must not keep the program running once its main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(tr("Quindor Help"));
     setObjectName(QStringLiteral("QuindorHelp"));
 
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);
-    m_back = MakeButton(this, QStyle::SP_ArrowBack, tr("Back"));
-    m_forward = MakeButton(this, QStyle::SP_ArrowForward, tr("Forward"));
-    QToolButton* contents = MakeButton(this, QStyle::SP_DirHomeIcon, tr("Contents"));
+    m_back = MakeButton(this, QStyle::SP_ArrowBack);
+    m_forward = MakeButton(this, QStyle::SP_ArrowForward);
+    m_contents = MakeButton(this, QStyle::SP_DirHomeIcon);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
     buttons->addWidget(m_forward);
-    buttons->addWidget(contents);
+    buttons->addWidget(m_contents);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -72,12 +81,11 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(contents, &QToolButton::clicked, this,
+    connect(m_contents, &QToolButton::clicked, this,
             [this] { LoadTopic(QString::fromLatin1(kHelpTopics[0].data())); });
     connect(m_browser, &QTextBrowser::historyChanged, this, &CHelpWindow::UpdateButtons);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
-        setWindowTitle(tr("Quindor Help") + QStringLiteral(" - ") + m_browser->documentTitle());
-    });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &CHelpWindow::UpdateTitle);
+    RetranslateUi();
     UpdateButtons();
     resize(kHelpSize);
 
@@ -125,6 +133,36 @@ void CHelpWindow::LoadTopic(const QString& topic) {
     const bool known =
         IsHelpTopic(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
     m_browser->setSource(TopicUrl(known ? topic : QString::fromLatin1(kHelpTopics[0].data())));
+}
+
+void CHelpWindow::RetranslateUi() {
+    SetButtonText(m_back, tr("Back"));
+    SetButtonText(m_forward, tr("Forward"));
+    SetButtonText(m_contents, tr("Contents"));
+    UpdateTitle();
+}
+
+void CHelpWindow::UpdateTitle() {
+    const QString title = m_browser->documentTitle();
+    setWindowTitle(title.isEmpty() ? tr("Quindor Help")
+                                   : tr("Quindor Help") + QStringLiteral(" - ") + title);
+}
+
+void CHelpWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    RetranslateUi();
+    if (m_browser->source().isEmpty())
+        return;
+    // The same page, at the same place, in the new language; the history
+    // would lead back to pages of the old one.
+    QUrl url = TopicUrl(CurrentTopic());
+    url.setFragment(m_browser->source().fragment());
+    if (url != m_browser->source())
+        m_browser->setSource(url);
+    m_browser->clearHistory();
+    UpdateTitle();
 }
 
 QString CHelpWindow::CurrentTopic() const {

@@ -23,7 +23,8 @@ class CHelpWindow : public QWidget {
 public:
     explicit CHelpWindow(QWidget* parent = nullptr);
 
-    // Loads a topic's page; an unknown topic shows the first page.
+    // Loads a topic's page in the window's language (the English one when
+    // it has none); an unknown topic shows the first page.
     void LoadTopic(const QString& topic);
     // The page shown, as a topic name (the page's file name without ".html").
     QString CurrentTopic() const;
@@ -33,13 +34,20 @@ public:
     // smaller when the screen is.
     void PlaceOn(const QScreen* screen);
 
+protected:
+    // A change of language shows the page shown in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
     void UpdateButtons();
+    void UpdateTitle();
+    void RetranslateUi();
 
     bool m_bPlaced = false;
     QTextBrowser* m_browser = nullptr;
     QToolButton* m_back = nullptr;
     QToolButton* m_forward = nullptr;
+    QToolButton* m_contents = nullptr;
 };
 
 // Opens the one help window on a topic, creating it the first time and

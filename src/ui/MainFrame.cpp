@@ -5,6 +5,7 @@
 #include "CopyFormatDialog.h"
 #include "FeastsDialog.h"
 #include "Icons.h"
+#include "Language.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
@@ -13,6 +14,7 @@
 #include "panel/DateCommands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -52,6 +54,8 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
     });
     m_settings = ReadFrameSettings(*m_store, ScreenAreaFor(this));
     g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
+    // Before any widget is made, so each is made in that language.
+    SetUiLanguage(LanguageForSetting(m_settings.m_nLanguage));
 }
 
 CMainFrame::~CMainFrame() {
@@ -67,6 +71,7 @@ void CMainFrame::CreateFrame() {
     // The menus make every command's action; the toolbar then shows some of them.
     CreateMenus();
     CreateToolBar();
+    RetranslateUi();
     m_view = new CQuindorView(*this, m_help, this);
     setCentralWidget(m_view);
     connect(m_view, &CQuindorView::PasteCommand, this,
@@ -87,26 +92,33 @@ void CMainFrame::CreateFrame() {
     UpdateCommandStates();
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text,
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* text,
                                 const QList<QKeySequence>& shortcuts) {
-    auto* action = new QAction(text, this);
+    auto* action = new QAction(this);
     action->setData(id);
     action->setShortcuts(shortcuts);
     if (const auto icon = CommandIcon(id))
         action->setIcon(MakeIcon(*icon));
     connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     m_actions[id] = action;
+    m_commandTexts[id] = text;
     addAction(action); // shortcuts work with the menu closed and the toolbar hidden
     menu->addAction(action);
     return action;
 }
 
+QMenu* CMainFrame::AddMenu(QMenu* parent, const char* title) {
+    QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    m_menuTitles.emplace_back(menu, title);
+    return menu;
+}
+
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    AddCommand(file, ID_FREEZE, tr("&Freeze the Position"))->setCheckable(true);
-    AddCommand(file, ID_ON_TOP, tr("Always on &Top"))->setCheckable(true);
+    QMenu* file = AddMenu(nullptr, QT_TR_NOOP("&File"));
+    AddCommand(file, ID_FREEZE, QT_TR_NOOP("&Freeze the Position"))->setCheckable(true);
+    AddCommand(file, ID_ON_TOP, QT_TR_NOOP("Always on &Top"))->setCheckable(true);
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, tr("E&xit"));
+    AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"));
 
     static const char* const kCopyTexts[ROW_COUNT] = {QT_TR_NOOP("from &Gregorian"),
                                                       QT_TR_NOOP("from &Julian"),
@@ -120,26 +132,25 @@ void CMainFrame::CreateMenus() {
                                                        QT_TR_NOOP("to &French Republican"),
                                                        QT_TR_NOOP("to J&ewish"),
                                                        QT_TR_NOOP("to &Muslim")};
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    QMenu* copy = edit->addMenu(tr("&Copy"));
-    QMenu* paste = edit->addMenu(tr("&Paste"));
+    QMenu* edit = AddMenu(nullptr, QT_TR_NOOP("&Edit"));
+    QMenu* copy = AddMenu(edit, QT_TR_NOOP("&Copy"));
+    QMenu* paste = AddMenu(edit, QT_TR_NOOP("&Paste"));
     // Ctrl+1 .. Ctrl+6 copy from the rows in menu order, Ctrl+Shift+1 ..
     // Ctrl+Shift+6 paste into them.
     for (int row = 0; row < ROW_COUNT; ++row) {
         const auto digit = static_cast<Qt::Key>(Qt::Key_1 + row);
-        AddCommand(copy, ID_COPY_FIRST + row, tr(kCopyTexts[row]),
-                   {QKeySequence(Qt::CTRL | digit)});
-        AddCommand(paste, ID_PASTE_FIRST + row, tr(kPasteTexts[row]),
+        AddCommand(copy, ID_COPY_FIRST + row, kCopyTexts[row], {QKeySequence(Qt::CTRL | digit)});
+        AddCommand(paste, ID_PASTE_FIRST + row, kPasteTexts[row],
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | digit)});
     }
     edit->addSeparator();
-    AddCommand(edit, ID_COPY_FORMAT, tr("Copy &Format ..."));
+    AddCommand(edit, ID_COPY_FORMAT, QT_TR_NOOP("Copy &Format ..."));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(copy, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(paste, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
-    QMenu* display = menuBar()->addMenu(tr("&Display"));
-    AddCommand(display, ID_VIEW_TOOLBAR, tr("&Tool Bar"))->setCheckable(true);
+    QMenu* display = AddMenu(nullptr, QT_TR_NOOP("&Display"));
+    AddCommand(display, ID_VIEW_TOOLBAR, QT_TR_NOOP("&Tool Bar"))->setCheckable(true);
     display->addSeparator();
     static const char* const kRowMenu[ROW_COUNT] = {QT_TR_NOOP("&Gregorian Calendar"),
                                                     QT_TR_NOOP("&Julian Calendar"),
@@ -148,47 +159,63 @@ void CMainFrame::CreateMenus() {
                                                     QT_TR_NOOP("J&ewish Calendar"),
                                                     QT_TR_NOOP("&Muslim Calendar")};
     for (int row = 0; row < ROW_COUNT; ++row)
-        AddCommand(display, ID_SHOW_ROW_FIRST + row, tr(kRowMenu[row]))->setCheckable(true);
+        AddCommand(display, ID_SHOW_ROW_FIRST + row, kRowMenu[row])->setCheckable(true);
     display->addSeparator();
-    AddCommand(display, ID_REP_FEASTS, tr("&Republican Feast Days"))->setCheckable(true);
-    QMenu* saints = display->addMenu(tr("&Saints' Days"));
+    AddCommand(display, ID_REP_FEASTS, QT_TR_NOOP("&Republican Feast Days"))->setCheckable(true);
+    QMenu* saints = AddMenu(display, QT_TR_NOOP("&Saints' Days"));
     static const char* const kModes[4] = {QT_TR_NOOP("&No"), QT_TR_NOOP("&Gregorian"),
                                           QT_TR_NOOP("&Julian"), QT_TR_NOOP("&Automatic")};
     for (int mode = 0; mode < 4; ++mode)
-        AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, tr(kModes[mode]))->setCheckable(true);
+        AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, kModes[mode])->setCheckable(true);
     saints->addSeparator();
-    AddCommand(saints, ID_SAINTS_TRADITIONAL, tr("Traditional Dates"))->setCheckable(true);
-    AddCommand(saints, ID_SAINTS_PRESENT, tr("Present Dates"))->setCheckable(true);
+    AddCommand(saints, ID_SAINTS_TRADITIONAL, QT_TR_NOOP("Traditional Dates"))->setCheckable(true);
+    AddCommand(saints, ID_SAINTS_PRESENT, QT_TR_NOOP("Present Dates"))->setCheckable(true);
+    display->addSeparator();
+    // Each language under its own name, so a user lost in the other one
+    // still finds the way back.
+    QMenu* language = AddMenu(display, QT_TR_NOOP("&Language"));
+    static const char* const kLanguages[3] = {QT_TR_NOOP("&System"), QT_TR_NOOP("&English"),
+                                              QT_TR_NOOP("&Français")};
+    auto* languages = new QActionGroup(this);
+    for (int choice = 0; choice < 3; ++choice) {
+        QAction* action = AddCommand(language, ID_LANGUAGE_FIRST + choice, kLanguages[choice]);
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
+    // A build without the translation tools has no French to switch to.
+    Action(ID_LANGUAGE_FIRST + 2)->setEnabled(HasFrenchTranslation());
     connect(display, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(saints, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(language, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
-    QMenu* dates = menuBar()->addMenu(tr("D&ates"));
-    AddCommand(dates, ID_TODAY, tr("&Today"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    QMenu* dates = AddMenu(nullptr, QT_TR_NOOP("D&ates"));
+    AddCommand(dates, ID_TODAY, QT_TR_NOOP("&Today"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
     dates->addSeparator();
     // The menu shows the first key; the keypad's minus and plus work as well,
     // and Ctrl+= is the plus key without Shift.
-    AddCommand(dates, ID_PREVIOUS_DAY, tr("&Previous Day"),
+    AddCommand(dates, ID_PREVIOUS_DAY, QT_TR_NOOP("&Previous Day"),
                {QKeySequence(Qt::CTRL | Qt::Key_Minus),
                 QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
-    AddCommand(dates, ID_NEXT_DAY, tr("&Next Day"),
+    AddCommand(dates, ID_NEXT_DAY, QT_TR_NOOP("&Next Day"),
                {QKeySequence(Qt::CTRL | Qt::Key_Plus),
                 QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus),
                 QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     dates->addSeparator();
-    AddCommand(dates, ID_GREGORIAN_REFORM, tr("Beginning of &Gregorian Calendar ..."),
+    AddCommand(dates, ID_GREGORIAN_REFORM, QT_TR_NOOP("Beginning of &Gregorian Calendar ..."),
                {QKeySequence(Qt::CTRL | Qt::Key_G)});
-    AddCommand(dates, ID_MOVABLE_FEASTS, tr("&Movable Christian Holy Days ..."),
+    AddCommand(dates, ID_MOVABLE_FEASTS, QT_TR_NOOP("&Movable Christian Holy Days ..."),
                {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    AddCommand(dates, ID_SAINTS, tr("&Saints' Days ..."), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    AddCommand(dates, ID_SAINTS, QT_TR_NOOP("&Saints' Days ..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_S)});
 
-    QMenu* help = menuBar()->addMenu(tr("&?"));
-    AddCommand(help, ID_HELP_TOPICS, tr("&Help topics ..."));
+    QMenu* help = AddMenu(nullptr, QT_TR_NOOP("&?"));
+    AddCommand(help, ID_HELP_TOPICS, QT_TR_NOOP("&Help topics ..."));
     help->addSeparator();
-    AddCommand(help, ID_APP_ABOUT, tr("&About Quindor ..."));
+    AddCommand(help, ID_APP_ABOUT, QT_TR_NOOP("&About Quindor ..."));
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = new QToolBar(tr("Tool Bar"), this);
+    m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
@@ -216,10 +243,38 @@ void CMainFrame::CreateToolBar() {
             m_toolBar->addSeparator();
             continue;
         }
-        action->setToolTip(tr(button.tip));
-        action->setStatusTip(tr(button.tip));
+        m_commandTips[button.id] = button.tip;
         m_toolBar->addAction(action);
     }
+}
+
+void CMainFrame::RetranslateUi() {
+    for (const auto& [menu, title] : m_menuTitles)
+        menu->setTitle(tr(title));
+    for (const auto& [id, text] : m_commandTexts) {
+        if (QAction* action = Action(id))
+            action->setText(tr(text));
+    }
+    for (const auto& [id, tip] : m_commandTips) {
+        if (QAction* action = Action(id)) {
+            action->setToolTip(tr(tip));
+            action->setStatusTip(tr(tip));
+        }
+    }
+    if (m_toolBar)
+        m_toolBar->setWindowTitle(tr("Tool Bar"));
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+}
+
+void CMainFrame::SetLanguage(std::int32_t choice) {
+    m_settings.m_nLanguage = choice;
+    Store(SET_LANGUE);
+    SetUiLanguage(LanguageForSetting(choice));
 }
 
 QAction* CMainFrame::Action(int commandId) const {
@@ -250,6 +305,8 @@ void CMainFrame::OnCommand(int id) {
     } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
         if (panel)
             PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST);
+    } else if (id >= ID_LANGUAGE_FIRST && id < ID_LANGUAGE_FIRST + 3) {
+        SetLanguage(id - ID_LANGUAGE_FIRST);
     } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {
         m_settings.m_nSaintsMode = id - ID_SAINTS_MODE_FIRST;
         if (panel)
@@ -337,6 +394,9 @@ void CMainFrame::UpdateCommandStates() {
         check(ID_SAINTS_MODE_FIRST + mode, m_settings.m_nSaintsMode == mode);
     check(ID_SAINTS_TRADITIONAL, m_settings.m_bSaintsPresent == 0);
     check(ID_SAINTS_PRESENT, m_settings.m_bSaintsPresent != 0);
+    // The choice made, not the language it gave: "System" stays ticked.
+    for (int choice = 0; choice < 3; ++choice)
+        check(ID_LANGUAGE_FIRST + choice, m_settings.m_nLanguage == choice);
 
     // Copy needs a legal date in the row, paste a text that row can read.
     for (int row = 0; row < ROW_COUNT; ++row) {
@@ -442,15 +502,14 @@ void CMainFrame::ApplyOnTop() {
 }
 
 void CMainFrame::ShowAbout() {
-    QMessageBox::about(
-        this, QStringLiteral("About Quindor"),
-        QStringLiteral("<p><b>Quindor</b> %1</p>"
-                       "<p>A perpetual calendar: one day at once in the Gregorian, Julian, "
-                       "Roman-style Julian, French Republican, Jewish and Muslim calendars, "
-                       "from 25 November 4714 BC to 31 December 2999.</p>"
-                       "<p>Press F1 in the window, or choose <i>Help topics</i>, for the "
-                       "manual.</p>")
-            .arg(QApplication::applicationVersion()));
+    QMessageBox::about(this, tr("About Quindor"),
+                       tr("<p><b>Quindor</b> %1</p>"
+                          "<p>A perpetual calendar: one day at once in the Gregorian, Julian, "
+                          "Roman-style Julian, French Republican, Jewish and Muslim calendars, "
+                          "from 25 November 4714 BC to 31 December 2999.</p>"
+                          "<p>Press F1 in the window, or choose <i>Help topics</i>, for the "
+                          "manual.</p>")
+                           .arg(QApplication::applicationVersion()));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,8 @@
 
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CQuindorView;
 class QAction;
@@ -53,14 +55,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* AddCommand(QMenu* menu, int id, const QString& text,
+    // The texts are English sources, shown translated and again at each
+    // change of language.
+    QAction* AddCommand(QMenu* menu, int id, const char* text,
                         const QList<QKeySequence>& shortcuts = {});
+    QMenu* AddMenu(QMenu* parent, const char* title); // in the menu bar when no parent
     void CreateMenus();
     void CreateToolBar();
+    void RetranslateUi();
+    // The language command: stores the choice and switches at once.
+    void SetLanguage(std::int32_t choice);
     void Store(ESetting setting);
     void ToggleToolBar();
     void ToggleFreeze();
@@ -77,6 +86,9 @@ private:
     CQuindorView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
+    std::map<int, const char*> m_commandTexts;
+    std::map<int, const char*> m_commandTips; // the toolbar's buttons
+    std::vector<std::pair<QMenu*, const char*>> m_menuTitles;
     bool m_bCreating = true;
     QTimer m_positionTimer;
 };

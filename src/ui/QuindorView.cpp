@@ -5,6 +5,7 @@
 #include "Icons.h"
 #include "TextBridge.h"
 #include "exchange/PanelExchange.h"
+#include "text/StringTable.h"
 
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
@@ -122,8 +124,6 @@ void CQuindorView::CreateControls() {
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setMaxVisibleItems(13);
             combo->setCompleter(nullptr); // the panel completes month names itself
-            for (const std::string& entry : m_panel.GetFieldList(field))
-                combo->addItem(FromCp1252(entry));
             widget = combo;
             edit = combo->lineEdit();
             break;
@@ -151,10 +151,72 @@ void CQuindorView::CreateControls() {
         button->setFocusPolicy(Qt::NoFocus);
         button->setIcon(MakeIcon(IconImage(id)));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(FromCp1252(CCalendarPanel::IconTooltip(id)));
         button->setObjectName(QStringLiteral("icon%1").arg(id));
         button->hide();
         m_controls[id] = button;
+    }
+    FillCombos();
+    RetranslateUi();
+}
+
+QString CQuindorView::IconTooltip(int id) {
+    switch (id) {
+    case IDC_ICON_GREG:
+        return tr("Gregorian calendar");
+    case IDC_ICON_JUL:
+        return tr("Julian calendar");
+    case IDC_ICON_ROMAN:
+        return tr("Julian calendar (Roman style)");
+    case IDC_ICON_REP:
+        return tr("Republican calendar");
+    case IDC_ICON_REP_SIMULATED:
+        return tr("Simulated republican calendar");
+    case IDC_ICON_JEW:
+        return tr("Jewish calendar");
+    case IDC_ICON_MUS:
+        return tr("Muslim calendar");
+    case IDC_ICON_GREG_ILLEGAL:
+    case IDC_ICON_JUL_ILLEGAL:
+    case IDC_ICON_ROMAN_ILLEGAL:
+    case IDC_ICON_REP_ILLEGAL:
+    case IDC_ICON_JEW_ILLEGAL:
+    case IDC_ICON_MUS_ILLEGAL:
+        // The panel's own text, so the icon and the row say the same.
+        return FromCp1252(LoadResString(IDS_ILLEGAL_DATE));
+    default:
+        return QString();
+    }
+}
+
+void CQuindorView::RetranslateUi() {
+    for (const int id : kIconIds)
+        m_controls[id]->setToolTip(IconTooltip(id));
+}
+
+void CQuindorView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    RetranslateUi();
+    m_panel.RefillListsKeepingTexts();
+}
+
+void CQuindorView::FillCombos() {
+    if (m_nListsShown == m_panel.GetListsRevision())
+        return;
+    m_nListsShown = m_panel.GetListsRevision();
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        auto* combo = qobject_cast<QComboBox*>(m_fields[f]);
+        if (!combo)
+            continue;
+        // Refilling an editable combo rewrites its edit part: the texts are
+        // written again right after.
+        const QSignalBlocker quiet(combo);
+        const QSignalBlocker quietEdit(combo->lineEdit());
+        combo->clear();
+        for (const std::string& entry : m_panel.GetFieldList(static_cast<PanelField>(f)))
+            combo->addItem(FromCp1252(entry));
+        combo->setCurrentIndex(-1);
     }
 }
 
@@ -315,6 +377,7 @@ void CQuindorView::ShowLabel(PanelField field) {
 
 void CQuindorView::WriteForm() {
     m_bWriting = true;
+    FillCombos();
     for (int f = 0; f < FIELD_COUNT; ++f) {
         const auto field = static_cast<PanelField>(f);
         if (FieldKind(field) == PanelFieldKind::Label) {
@@ -324,8 +387,12 @@ void CQuindorView::WriteForm() {
         const QString text = FromCp1252(m_panel.GetFieldText(field));
         QLineEdit* edit = m_edits[f];
         // Rewriting an unchanged text would move the cursor under the user's hands.
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            // A name longer than its box shows its beginning, not its end.
+            if (!edit->hasFocus() && !m_fields[f]->hasFocus())
+                edit->setCursorPosition(0);
+        }
     }
     for (int f = 0; f < FIELD_COUNT; ++f) {
         const auto field = static_cast<PanelField>(f);

@@ -45,6 +45,9 @@ public:
     void ReadForm();
     void WriteForm();
 
+    // The tooltip of a row icon in the current language; empty for the markers.
+    static QString IconTooltip(int id);
+
 signals:
     // Ctrl+V in a field of a row whose paste can read the clipboard: the
     // owner runs that row's paste command.
@@ -52,9 +55,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language: the icons' tooltips, and the lists and texts of
+    // every row in the new language for the same day.
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
+    void RetranslateUi();
+    // Refills the drop-downs from the model's lists when they changed.
+    void FillCombos();
     void ConnectField(PanelField field);
     // Moves a combo's current entry to the one its text names (none when no
     // entry does), keeping the text, cursor and selection as they are.
@@ -73,4 +82,5 @@ private:
     std::array<QLineEdit*, FIELD_COUNT> m_edits{};
     std::map<int, QWidget*> m_controls; // by control id
     bool m_bWriting = false;
+    std::uint64_t m_nListsShown = 0;
 };

@@ -6,6 +6,7 @@
 #include "panel/CalendarPanel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -34,18 +35,26 @@ QAbstractButton* MakeIconButton(QWidget* parent, const QIcon& icon, const QStrin
     probe.setFont(parent->font());
     const int side = probe.sizeHint().height();
     button->setFixedSize(side + 2, side);
-    button->setToolTip(tooltip);
-    button->setAccessibleName(tooltip);
+    SetIconButtonTooltip(button, tooltip);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
+void SetIconButtonTooltip(QAbstractButton* button, const QString& tooltip) {
+    button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);
+}
+
 QAbstractButton* MakeHelpButton(QWidget* parent) {
-    QAbstractButton* button =
-        MakeIconButton(parent, parent->style()->standardIcon(QStyle::SP_TitleBarContextHelpButton),
-                       QStringLiteral("Help"));
+    QAbstractButton* button = MakeIconButton(
+        parent, parent->style()->standardIcon(QStyle::SP_TitleBarContextHelpButton), QString());
     button->setObjectName(QStringLiteral("ctl4"));
+    SetHelpButtonText(button);
     return button;
+}
+
+void SetHelpButtonText(QAbstractButton* button) {
+    SetIconButtonTooltip(button, QCoreApplication::translate("CDialogParts", "Help"));
 }
 
 void ShowDialogWarning(QWidget* dialog, const QString& text) {
@@ -57,9 +66,9 @@ CReformDialog::CReformDialog(CFrameSettings& settings, CSettingsStore& store, CC
                              CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_store(store), m_panel(panel),
       m_model(settings.m_nGregCountry, settings.m_dtGregStart) {
-    setWindowTitle(QStringLiteral("Beginning of Gregorian Calendar"));
     m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
     CreateControls(help);
+    RetranslateUi();
     WriteForm();
     InstallHelpKey(this, help, EHelpTrigger::GregorianReformDialog);
 }
@@ -107,14 +116,13 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     m_month->setMinimumWidth(units.ToPixelsX(64));
     m_year->setFixedWidth(units.ToPixelsX(36));
 
-    m_display = MakeIconButton(this, MakeIcon(QuindorIcon::Today),
-                               QStringLiteral("Display the beginning date"));
+    m_display = MakeIconButton(this, MakeIcon(QuindorIcon::Today), QString());
     m_display->setObjectName(QStringLiteral("ctl1055"));
     m_helpButton = MakeHelpButton(this);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(this);
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(this);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(m_day);
@@ -157,6 +165,20 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     ConnectHelpButton(m_helpButton, help, EHelpTrigger::GregorianReformDialog);
 }
 
+void CReformDialog::RetranslateUi() {
+    setWindowTitle(tr("Beginning of Gregorian Calendar"));
+    SetIconButtonTooltip(m_display, tr("Display the beginning date"));
+    SetHelpButtonText(m_helpButton);
+    m_ok->setText(tr("OK"));
+    m_cancel->setText(tr("Cancel"));
+}
+
+void CReformDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+}
+
 void CReformDialog::ReadForm() {
     m_model.SetDayText(ToCp1252(m_day->currentText()));
     m_model.SetMonthText(ToCp1252(m_month->currentText()));
@@ -178,8 +200,7 @@ void CReformDialog::WriteForm() {
 }
 
 bool CReformDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        (watched == m_day || watched == m_month)) {
+    if (event->type() == QEvent::FocusOut && (watched == m_day || watched == m_month)) {
         // A drop-down list opening is not the user leaving the box.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             ReadForm();

@@ -55,9 +55,11 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls(CHelpLauncher& help);
+    void RetranslateUi();
     // Copies every widget text into the model, or every model text out.
     void ReadForm();
     void WriteForm();
@@ -91,8 +93,11 @@ CDialogUnits DialogUnitsOf(const QWidget* widget);
 // A small square button showing only an icon, with its tooltip; it takes the
 // focus when clicked, as the boxes' lost-focus handling expects.
 QAbstractButton* MakeIconButton(QWidget* parent, const QIcon& icon, const QString& tooltip);
-// The help button at the bottom left of a dialog.
+// A new tooltip for such a button, after a change of language.
+void SetIconButtonTooltip(QAbstractButton* button, const QString& tooltip);
+// The help button at the bottom left of a dialog, and its tooltip again.
 QAbstractButton* MakeHelpButton(QWidget* parent);
+void SetHelpButtonText(QAbstractButton* button);
 // A dialog's refusal: a warning box over the main window (the dialog's
 // parent window), with no title of our own.
 void ShowDialogWarning(QWidget* dialog, const QString& text);

@@ -22,8 +22,8 @@ CSaintsDialog::CSaintsDialog(CFrameSettings& settings, CSettingsStore& store, CC
                              CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_store(store), m_panel(panel),
       m_model(settings.m_nSaintsDlgList) {
-    setWindowTitle(QStringLiteral("Saints' Days"));
     CreateControls(help);
+    RetranslateUi();
     WriteForm();
     InstallHelpKey(this, help, EHelpTrigger::SaintsDialog);
 }
@@ -59,28 +59,26 @@ void CSaintsDialog::CreateControls(CHelpLauncher& help) {
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     m_results->setMinimumSize(units.ToPixelsX(200), units.ToPixelsY(80));
 
-    m_showGregorian = MakeIconButton(this, MakeIcon(QuindorIcon::Gregorian),
-                                     QStringLiteral("Display the date in Gregorian calendar"));
+    m_showGregorian = MakeIconButton(this, MakeIcon(QuindorIcon::Gregorian), QString());
     m_showGregorian->setObjectName(QStringLiteral("ctl1062"));
-    m_showJulian = MakeIconButton(this, MakeIcon(QuindorIcon::Julian),
-                                  QStringLiteral("Display the date in Julian calendar"));
+    m_showJulian = MakeIconButton(this, MakeIcon(QuindorIcon::Julian), QString());
     m_showJulian->setObjectName(QStringLiteral("ctl1063"));
     for (QAbstractButton* button : {m_showGregorian, m_showJulian})
         button->setFixedWidth(units.ToPixelsX(30));
 
-    m_traditional = new QRadioButton(QStringLiteral("Traditional dates"), this);
+    m_traditional = new QRadioButton(this);
     m_traditional->setObjectName(QStringLiteral("ctl1067"));
-    m_present = new QRadioButton(QStringLiteral("Present dates"), this);
+    m_present = new QRadioButton(this);
     m_present->setObjectName(QStringLiteral("ctl1068"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_traditional, 0);
     group->addButton(m_present, 1);
 
     m_helpButton = MakeHelpButton(this);
-    m_search = new QPushButton(QStringLiteral("Search"), this);
+    m_search = new QPushButton(this);
     m_search->setObjectName(QStringLiteral("ctl3"));
     m_search->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("ctl2"));
 
     // The display buttons stand beside the results they act on.
@@ -144,6 +142,23 @@ void CSaintsDialog::CreateControls(CHelpLauncher& help) {
             [this] { OnShow(ESaintsCalendar::Julian); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     ConnectHelpButton(m_helpButton, help, EHelpTrigger::SaintsDialog);
+}
+
+void CSaintsDialog::RetranslateUi() {
+    setWindowTitle(tr("Saints' Days"));
+    SetIconButtonTooltip(m_showGregorian, tr("Display the date in Gregorian calendar"));
+    SetIconButtonTooltip(m_showJulian, tr("Display the date in Julian calendar"));
+    m_traditional->setText(tr("Traditional dates"));
+    m_present->setText(tr("Present dates"));
+    m_search->setText(tr("Search"));
+    m_cancel->setText(tr("Cancel"));
+    SetHelpButtonText(m_helpButton);
+}
+
+void CSaintsDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
 }
 
 void CSaintsDialog::ReadForm() {

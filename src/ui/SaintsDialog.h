@@ -45,9 +45,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls(CHelpLauncher& help);
+    void RetranslateUi();
     // Copies every widget's state into the model, or the model's out.
     void ReadForm();
     void WriteForm();

@@ -2,6 +2,7 @@
 // the date commands, the display options and what survives a restart.
 #include "MainFrame.h"
 #include "Commands.h"
+#include "Language.h"
 #include "QtSettingsStore.h"
 #include "QuindorApp.h"
 #include "QuindorView.h"
@@ -164,7 +165,7 @@ private slots:
         CMainFrame* frame = Start();
         QCOMPARE(frame->windowTitle(), QStringLiteral("Quindor"));
         QSettings settings(ConfigFile(), QSettings::IniFormat);
-        QCOMPARE(settings.allKeys().size(), 20);
+        QCOMPARE(settings.allKeys().size(), 21);
         QCOMPARE(settings.value("DtGreg").toInt(), 2299227);
         QCOMPARE(settings.value("Separateur").toString(), QStringLiteral("/"));
 
@@ -418,27 +419,42 @@ private slots:
             QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
     }
 
-    // The manual's table of menus lists what the menus hold, in order.
+    // The manual's table of menus lists what the menus hold, in order: the
+    // English page the English menus, the French page the French ones.
     void manualListsTheMenus() {
-        CMainFrame* frame = Start();
-        QFile page(QStringLiteral(":/help/presentation.html"));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const auto manual = ManualMenus(QString::fromUtf8(page.readAll()));
-        QList<QPair<QString, QStringList>> menus;
-        for (const QAction* top : frame->menuBar()->actions()) {
-            QStringList entries;
-            for (const QAction* action : top->menu()->actions()) {
-                if (action->isSeparator())
-                    continue;
-                entries << (action->menu() ? action->menu()->title().remove(QLatin1Char('&'))
-                                           : EntryText(action));
+        const struct {
+            int nLanguage;
+            const char* page;
+        } manuals[] = {{1, ":/help/presentation.html"}, {2, ":/help/fr/presentation.html"}};
+        for (const auto& m : manuals) {
+            if (m.nLanguage == 2 && !HasFrenchTranslation())
+                QSKIP("built without the translation tools: no French menus");
+            {
+                QSettings settings(ConfigFile(), QSettings::IniFormat);
+                settings.setValue(QStringLiteral("Langue"), m.nLanguage);
             }
-            menus.append({top->text().remove(QLatin1Char('&')), entries});
+            CMainFrame* frame = Start();
+            QFile page(QLatin1String(m.page));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            const auto manual = ManualMenus(QString::fromUtf8(page.readAll()));
+            QList<QPair<QString, QStringList>> menus;
+            for (const QAction* top : frame->menuBar()->actions()) {
+                QStringList entries;
+                for (const QAction* action : top->menu()->actions()) {
+                    if (action->isSeparator())
+                        continue;
+                    entries << (action->menu() ? action->menu()->title().remove(QLatin1Char('&'))
+                                               : EntryText(action));
+                }
+                menus.append({top->text().remove(QLatin1Char('&')), entries});
+            }
+            QCOMPARE(manual.size(), 5);
+            QCOMPARE(manual, menus);
+            // The toolbar's buttons are the menus' actions, keys and all.
+            QCOMPARE(frame->ToolBar()->actions().first(), frame->Action(ID_TODAY));
         }
-        QCOMPARE(manual.size(), 5);
-        QCOMPARE(manual, menus);
-        // The toolbar's buttons are the menus' actions, keys and all.
-        QCOMPARE(frame->ToolBar()->actions().first(), frame->Action(ID_TODAY));
+        m_app.reset();
+        SetUiLanguage(ETextLanguage::English);
     }
 
     // The menus' keys work with the focus in any kind of field: the edit of

@@ -190,6 +190,60 @@ private slots:
         QVERIFY(ReadFrameSettings(again, kScreens) == read);
     }
 
+    // A file written before the language setting existed: its 20 values read
+    // exactly as before and the language joins them as "system". A broken
+    // language value means "system" too and changes nothing else.
+    void fileOfTwentyValuesGetsTheLanguage() {
+        const QByteArray old = "[General]\nPaysGreg=1\nDtGreg=2361222\nAffBarre=0\nX=100\nY=80\n"
+                               "AffCal0=1\nAffCal1=0\nAffCal2=1\nAffCal3=0\nAffCal4=1\nAffCal5=1\n"
+                               "AffFetesRep=0\nAffSaints=2\nDessus=1\nSaintsRecent=1\n"
+                               "AffSaintsRecent=1\nFmtJour=0\nFmtMois=2\nFmtAnnee=0\n"
+                               "Separateur=\" - \"\n";
+        const QList<QByteArray> languages = {QByteArray(),
+                                             "Langue=7\n",
+                                             "Langue=-1\n",
+                                             "Langue=fr\n",
+                                             "Langue=@Variant(\\0\\0\\0\x7f\\0)\n",
+                                             "Langue=2\n"};
+        for (const QByteArray& language : languages) {
+            const QString path = m_dir->filePath(
+                QStringLiteral("old%1/Quindor.conf").arg(languages.indexOf(language)));
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old + language);
+            file.close();
+
+            CQtSettingsStore store(path);
+            const CFrameSettings read = ReadFrameSettings(store, kScreens);
+            CFrameSettings expected;
+            expected.m_nGregCountry = 1;
+            expected.m_dtGregStart = CJulianDay(2361222);
+            expected.m_bToolBar = 0;
+            expected.m_nPosX = 100;
+            expected.m_nPosY = 80;
+            expected.m_bShowRow = {1, 0, 1, 0, 1, 1};
+            expected.m_bRepFeasts = 0;
+            expected.m_nSaintsMode = 2;
+            expected.m_bOnTop = 1;
+            expected.m_nSaintsDlgList = 1;
+            expected.m_bSaintsPresent = 1;
+            expected.m_nFmtDay = 0;
+            expected.m_nFmtMonth = 2;
+            expected.m_nFmtYear = 0;
+            expected.m_strSeparator = " - ";
+            expected.m_nLanguage = language == "Langue=2\n" ? kLanguageFrench : kLanguageSystem;
+            QVERIFY2(read == expected, language.constData());
+
+            // The file now holds the language too, and reads the same again.
+            CQtSettingsStore again(FreshCopy(path, m_dir->path()));
+            QCOMPARE(again.Open(), EStoreOpen::Existing);
+            QCOMPARE(again.ReadInt("Langue"), std::optional<std::int32_t>(expected.m_nLanguage));
+            again.Close();
+            QVERIFY(ReadFrameSettings(again, kScreens) == expected);
+        }
+    }
+
     // A writer killed while it created its lock file leaves it empty; the
     // next start removes it rather than have QSettings wait half a minute
     // for it at the first write.

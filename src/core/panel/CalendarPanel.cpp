@@ -75,6 +75,38 @@ void CCalendarPanel::FillLists() {
     m_lists[FIELD_REP_MONTH] = StringList(IDS_REP_MONTH_FIRST, 13);
     m_lists[FIELD_JEW_MONTH] = StringList(IDS_JEWISH_MONTH_FIRST, 13);
     m_lists[FIELD_MUS_MONTH] = StringList(IDS_MUSLIM_MONTH_FIRST, 12);
+    ++m_nListsRevision;
+}
+
+void CCalendarPanel::RefillListsKeepingTexts() {
+    ReadForm();
+    const auto positionIn = [](const std::vector<std::string>& list, const std::string& text) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (EqualsNoCase(list[i], text))
+                return i + 1;
+        }
+        return std::size_t{0};
+    };
+    std::array<std::size_t, FIELD_COUNT> position{};
+    std::array<std::size_t, FIELD_COUNT> lastLegalPosition{};
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        position[f] = positionIn(m_lists[f], m_strField[f]);
+        lastLegalPosition[f] = positionIn(m_lists[f], m_strLastLegal[f]);
+    }
+    FillLists();
+    for (int f = 0; f < FIELD_COUNT; ++f) {
+        const auto& list = m_lists[f];
+        // Both languages' lists have the same length; guard all the same.
+        if (position[f] > 0 && position[f] <= list.size())
+            m_strField[f] = list[position[f] - 1];
+        if (lastLegalPosition[f] > 0 && lastLegalPosition[f] <= list.size())
+            m_strLastLegal[f] = list[lastLegalPosition[f] - 1];
+    }
+    // The view takes the new lists and texts before the labels read the rows back.
+    WriteForm();
+    RefreshWeekdayLabel();
+    RefreshRepublicanLabel();
+    WriteForm();
 }
 
 void CCalendarPanel::OnInitialUpdate() {

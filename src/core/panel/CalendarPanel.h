@@ -50,8 +50,16 @@ public:
     CCalendarPanel& operator=(const CCalendarPanel&) = delete;
 
     // --- Lifecycle -------------------------------------------------------
-    // Fills the combos' lists (the constructor already has; refilling is harmless).
+    // Fills the combos' lists in the core's text language (the constructor
+    // already has; refilling is harmless).
     void FillLists();
+    // Refills the lists after a change of text language, keeping the day:
+    // a field naming an entry of its old list names the entry at the same
+    // place in the new one (an illegal entry too); a text naming none stays
+    // as typed. The labels are composed again in the new language.
+    void RefillListsKeepingTexts();
+    // Grows at every fill of the lists; a view refills its drop-downs when it changed.
+    std::uint64_t GetListsRevision() const { return m_nListsRevision; }
     // Today in row 0, every other row in step, then the owner lays out the rows.
     void OnInitialUpdate();
 
@@ -202,4 +210,5 @@ private:
     std::function<void()> m_formReader;
     std::function<void()> m_observer;
     std::uint64_t m_nRevision = 0;
+    std::uint64_t m_nListsRevision = 0;
 };

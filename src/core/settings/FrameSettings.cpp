@@ -82,6 +82,8 @@ std::int32_t CFrameSettings::GetInt(ESetting setting) const {
         return m_nFmtMonth;
     case SET_FMT_ANNEE:
         return m_nFmtYear;
+    case SET_LANGUE:
+        return m_nLanguage;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             return m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)];
@@ -131,6 +133,9 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
     case SET_FMT_ANNEE:
         m_nFmtYear = value;
         break;
+    case SET_LANGUE:
+        m_nLanguage = value;
+        break;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)] = value;
@@ -169,6 +174,7 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, const CScreenArea& scree
         settings.SetInt(setting, ReadIntOrRepair(store, setting));
     }
     settings.m_strSeparator = ReadSeparatorOrRepair(store);
+    settings.SetInt(SET_LANGUE, ReadIntOrRepair(store, SET_LANGUE));
     store.EndBatch();
     return settings;
 }

@@ -18,6 +18,11 @@
 #include <string>
 #include <string_view>
 
+// The interface language setting.
+inline constexpr std::int32_t kLanguageSystem = 0; // as the system's locale says
+inline constexpr std::int32_t kLanguageEnglish = 1;
+inline constexpr std::int32_t kLanguageFrench = 2;
+
 // As read at start-up every value is in its range (0 or 1 for a flag); the
 // users of a flag still count any non-zero value as on.
 struct CFrameSettings {
@@ -36,6 +41,7 @@ struct CFrameSettings {
     std::int32_t m_nFmtMonth = 1;
     std::int32_t m_nFmtYear = 1;
     std::string m_strSeparator = "/"; // Windows-1252, at most 9 characters
+    std::int32_t m_nLanguage = kLanguageSystem;
 
     bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
 

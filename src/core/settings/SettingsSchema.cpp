@@ -39,6 +39,8 @@ constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     {"FmtMois", ESettingType::Int32, 1, nullptr, 0, 2},
     Flag("FmtAnnee", 1),
     {"Separateur", ESettingType::String, 0, "/", 0, 0},
+    // Added later, so it comes last: an older file is read as it always was.
+    {"Langue", ESettingType::Int32, 0, nullptr, 0, 2},
 }};
 
 } // namespace

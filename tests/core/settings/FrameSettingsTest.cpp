@@ -25,6 +25,7 @@ const std::vector<Write> kFirstRun = {
     {"AffCal3", 1},   {"AffCal4", 1},      {"AffCal5", 1},      {"AffFetesRep", 1},
     {"AffSaints", 3}, {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
     {"FmtJour", 1},   {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
+    {"Langue", 0},
 };
 
 // A store holding a full set of non-default values, and the settings they mean.
@@ -45,6 +46,7 @@ CMemorySettingsStore StoreWithCustomValues(CFrameSettings& expected) {
     expected.m_nFmtMonth = 2;
     expected.m_nFmtYear = 0;
     expected.m_strSeparator = " - ";
+    expected.m_nLanguage = kLanguageFrench;
     for (const CSettingDef& def : SettingsSchema()) {
         const auto setting = *FindSetting(def.szName);
         if (def.type == ESettingType::Int32) {
@@ -177,7 +179,7 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"AffSaints", 0, 3},    {"Dessus", 0, 1},
         {"SaintsRecent", 0, 1}, {"AffSaintsRecent", 0, 1},
         {"FmtJour", 0, 1},      {"FmtMois", 0, 2},
-        {"FmtAnnee", 0, 1},
+        {"FmtAnnee", 0, 1},     {"Langue", 0, 2},
     };
     std::size_t intSettings = 0;
     for (const CSettingDef& def : SettingsSchema()) {
@@ -219,6 +221,19 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
             }
         }
     }
+}
+
+// A file from before the language setting: every one of its 20 values reads
+// as before, and the language is added as "as the system says", alone.
+TEST(FrameSettingsRead, FileWithoutTheLanguageGetsItAsSystem) {
+    CFrameSettings expected;
+    CMemorySettingsStore store = StoreWithCustomValues(expected);
+    store.Erase("Langue");
+    ASSERT_EQ(store.Values().size(), 20u);
+    const CFrameSettings settings = ReadFrameSettings(store, kScreens);
+    expected.m_nLanguage = kLanguageSystem;
+    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0}}));
 }
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {

@@ -1,0 +1,104 @@
+// The panel's lists refilled in another text language: the same day in
+// every row, each name in the new language, a user's entry kept.
+#include "PanelFixture.h"
+
+#include "text/StringTable.h"
+
+#include <vector>
+
+namespace {
+
+class PanelLanguageTest : public PanelTest {
+protected:
+    void TearDown() override {
+        SetTextLanguage(ETextLanguage::English);
+        PanelTest::TearDown();
+    }
+
+    std::vector<std::string> AllTexts() const {
+        std::vector<std::string> texts;
+        for (int f = 0; f < FIELD_COUNT; ++f)
+            texts.push_back(panel.GetFieldText(static_cast<PanelField>(f)));
+        return texts;
+    }
+
+    // What a panel started in a language shows for a day.
+    static std::vector<std::string> FreshTexts(ETextLanguage language, const CJulianDay& day) {
+        const ETextLanguage before = TextLanguage();
+        SetTextLanguage(language);
+        CFixedPanelOwner fresh;
+        CCalendarPanel other(fresh);
+        other.GoToRowDay(ROW_GREGORIAN, day);
+        std::vector<std::string> texts;
+        for (int f = 0; f < FIELD_COUNT; ++f)
+            texts.push_back(other.GetFieldText(static_cast<PanelField>(f)));
+        SetTextLanguage(before);
+        return texts;
+    }
+};
+
+// Days across the calendars' eras: before the Muslim and Republican eras, in
+// a Jewish leap year's Adar II, on Kalends, Nones and Ides, in the
+// complementary days, on the last supported day.
+TEST_F(PanelLanguageTest, EveryRowShowsTheSameDayInTheNewLanguage) {
+    const CJulianDay days[] = {
+        Greg(1, 1, 2000),  Greg(15, 3, 44),   Jul(1, 6, -500),    Greg(13, 3, 2024),
+        Greg(20, 9, 1794), Greg(5, 10, 1582), Greg(31, 12, 2999), CJulianDay(kFirstSupportedDay)};
+    for (const CJulianDay& day : days) {
+        SCOPED_TRACE(day.GetDayNumber());
+        SetTextLanguage(ETextLanguage::English);
+        panel.FillLists();
+        panel.GoToRowDay(ROW_GREGORIAN, day);
+        const std::vector<std::string> english = AllTexts();
+        ASSERT_EQ(english, FreshTexts(ETextLanguage::English, day));
+
+        SetTextLanguage(ETextLanguage::French);
+        panel.RefillListsKeepingTexts();
+        EXPECT_EQ(AllTexts(), FreshTexts(ETextLanguage::French, day));
+        EXPECT_TRUE(ShowsDay(day));
+        EXPECT_EQ(panel.GetFieldList(FIELD_GREG_MONTH).front(), "janvier");
+
+        SetTextLanguage(ETextLanguage::English);
+        panel.RefillListsKeepingTexts();
+        EXPECT_EQ(AllTexts(), english);
+    }
+}
+
+// The row being corrected keeps what was typed, a list entry by its place in
+// the list and anything else as it stands; the greyed rows stay greyed on
+// the last legal day and an untouched greyed row is still no edit.
+TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 1, 2000));
+    Type(FIELD_MUS_DAY, "31"); // no month has 31 days
+    Type(FIELD_MUS_MONTH, "Ramadhan");
+    Enter(FIELD_MUS_YEAR, "1420");
+    ASSERT_TRUE(panel.IsIllegal(ROW_MUSLIM));
+    Enter(FIELD_JEW_MONTH, "Nisanx"); // no entry of the list: stays as typed
+    ASSERT_TRUE(panel.IsIllegal(ROW_JEWISH));
+    ASSERT_TRUE(panel.IsRowGreyed(ROW_MUSLIM));
+    const std::vector<std::string> english = AllTexts();
+
+    SetTextLanguage(ETextLanguage::French);
+    panel.RefillListsKeepingTexts();
+    EXPECT_EQ(Text(FIELD_JEW_MONTH), "Nisanx");
+    EXPECT_TRUE(panel.IsIllegal(ROW_JEWISH));
+    // The Muslim row went back to the last legal day, greyed.
+    EXPECT_TRUE(panel.IsRowGreyed(ROW_MUSLIM));
+    EXPECT_EQ(Text(FIELD_MUS_MONTH), "Ramadan");
+    EXPECT_EQ(Text(FIELD_GREG_MONTH), "janvier");
+    EXPECT_TRUE(panel.IsRowGreyed(ROW_GREGORIAN));
+    EXPECT_TRUE(Text(FIELD_WEEKDAY_LABEL).empty());
+    panel.OnKillFocus(FIELD_GREG_MONTH);
+    EXPECT_TRUE(panel.IsIllegal(ROW_JEWISH));
+
+    SetTextLanguage(ETextLanguage::English);
+    panel.RefillListsKeepingTexts();
+    EXPECT_EQ(AllTexts(), english);
+    // The greyed day is still where an edit starts: the year of the Julian row
+    // typed over applies the row with its greyed day and month.
+    Enter(FIELD_JUL_YEAR, "1999");
+    EXPECT_FALSE(panel.IsIllegal(ROW_JEWISH));
+    EXPECT_EQ(Text(FIELD_JUL_MONTH), "December");
+}
+
+} // namespace

@@ -1,0 +1,540 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CCopyFormatDialog</name>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="148"/>
+        <source>Copy Format</source>
+        <translation>Format de copie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="149"/>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="150"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="151"/>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="153"/>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="154"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="155"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="196"/>
+        <source>Today: %1</source>
+        <translation>Aujourd&apos;hui&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogParts</name>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="57"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CFeastsDialog</name>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="23"/>
+        <source>Ash wednesday</source>
+        <translation>Mercredi des Cendres</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="24"/>
+        <source>Easter</source>
+        <translation>Pâques</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="25"/>
+        <source>Ascension</source>
+        <translation>Ascension</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="26"/>
+        <source>Pentecost</source>
+        <translation>Pentecôte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="28"/>
+        <source>Display Ash Wednesday day</source>
+        <translation>Afficher le mercredi des Cendres</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="29"/>
+        <source>Display Easter day</source>
+        <translation>Afficher le jour de Pâques</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="30"/>
+        <source>Display Ascension day</source>
+        <translation>Afficher le jour de l&apos;Ascension</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="31"/>
+        <source>Display Pentecost day</source>
+        <translation>Afficher le jour de la Pentecôte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="152"/>
+        <source>Movable Christian Holy Days</source>
+        <translation>Fêtes chrétiennes mobiles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="153"/>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="161"/>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="162"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <location filename="../src/ui/HelpWindow.cpp" line="139"/>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HelpWindow.cpp" line="140"/>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HelpWindow.cpp" line="141"/>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HelpWindow.cpp" line="147"/>
+        <location filename="../src/ui/HelpWindow.cpp" line="148"/>
+        <source>Quindor Help</source>
+        <translation>Aide de Quindor</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="117"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="118"/>
+        <source>&amp;Freeze the Position</source>
+        <translation>&amp;Figer la position</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="119"/>
+        <source>Always on &amp;Top</source>
+        <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="121"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="123"/>
+        <source>from &amp;Gregorian</source>
+        <translation>du calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="124"/>
+        <source>from &amp;Julian</source>
+        <translation>du calendrier &amp;julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="125"/>
+        <source>from Julian with R&amp;oman Style</source>
+        <translation>du julien à la &amp;romaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="126"/>
+        <source>from &amp;French Republican</source>
+        <translation>du calendrier &amp;républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="127"/>
+        <source>from J&amp;ewish</source>
+        <translation>du calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="128"/>
+        <source>from &amp;Muslim</source>
+        <translation>du calendrier &amp;musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="129"/>
+        <source>to &amp;Gregorian</source>
+        <translation>dans le calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="130"/>
+        <source>to &amp;Julian</source>
+        <translation>dans le calendrier &amp;julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="131"/>
+        <source>to Julian with R&amp;oman Style</source>
+        <translation>dans le julien à la &amp;romaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="132"/>
+        <source>to &amp;French Republican</source>
+        <translation>dans le calendrier &amp;républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="133"/>
+        <source>to J&amp;ewish</source>
+        <translation>dans le calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="134"/>
+        <source>to &amp;Muslim</source>
+        <translation>dans le calendrier &amp;musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="135"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <source>Copy &amp;Format ...</source>
+        <translation>&amp;Format de copie...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <source>&amp;Display</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <source>&amp;Tool Bar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <source>&amp;Gregorian Calendar</source>
+        <translation>Calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <source>&amp;Julian Calendar</source>
+        <translation>Calendrier &amp;julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <source>Julian with R&amp;oman Style Calendar</source>
+        <translation>Calendrier julien à la &amp;romaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <source>&amp;French Republican Calendar</source>
+        <translation>Calendrier &amp;républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="159"/>
+        <source>J&amp;ewish Calendar</source>
+        <translation>Calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <source>&amp;Muslim Calendar</source>
+        <translation>Calendrier &amp;musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <source>&amp;Republican Feast Days</source>
+        <translation>&amp;Fêtes républicaines</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <source>&amp;Saints&apos; Days</source>
+        <translation>&amp;Saints du jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <source>&amp;No</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <source>&amp;Gregorian</source>
+        <translation>&amp;Grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <source>&amp;Julian</source>
+        <translation>&amp;Julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatique</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <source>Traditional Dates</source>
+        <translation>Dates traditionnelles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <source>Present Dates</source>
+        <translation>Dates actuelles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <source>&amp;System</source>
+        <translation>&amp;Système</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <source>D&amp;ates</source>
+        <translation>&amp;Dates</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <source>&amp;Today</source>
+        <translation>&amp;Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <source>&amp;Previous Day</source>
+        <translation>Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <source>&amp;Next Day</source>
+        <translation>Jour &amp;suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <source>Beginning of &amp;Gregorian Calendar ...</source>
+        <translation>Début du calendrier &amp;grégorien...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <source>&amp;Movable Christian Holy Days ...</source>
+        <translation>Fêtes chrétiennes &amp;mobiles...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <source>&amp;Saints&apos; Days ...</source>
+        <translation>Fêtes des &amp;saints...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="211"/>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="212"/>
+        <source>&amp;Help topics ...</source>
+        <translation>&amp;Rubriques d&apos;aide...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <source>&amp;About Quindor ...</source>
+        <translation>À &amp;propos de Quindor...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="231"/>
+        <source>Previous Day</source>
+        <translation>Jour précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <source>Next Day</source>
+        <translation>Jour suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="234"/>
+        <source>Beginning of Gregorian Calendar</source>
+        <translation>Début du calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="235"/>
+        <source>Movable Christian Holy Days</source>
+        <translation>Fêtes chrétiennes mobiles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="236"/>
+        <source>Saints&apos; Days</source>
+        <translation>Fêtes des saints</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="505"/>
+        <source>About Quindor</source>
+        <translation>À propos de Quindor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <source>Tool Bar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="506"/>
+        <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CQuindorView</name>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="165"/>
+        <source>Gregorian calendar</source>
+        <translation>Calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="167"/>
+        <source>Julian calendar</source>
+        <translation>Calendrier julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="169"/>
+        <source>Julian calendar (Roman style)</source>
+        <translation>Calendrier julien (à la romaine)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="171"/>
+        <source>Republican calendar</source>
+        <translation>Calendrier républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="173"/>
+        <source>Simulated republican calendar</source>
+        <translation>Calendrier républicain simulé</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="175"/>
+        <source>Jewish calendar</source>
+        <translation>Calendrier hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="177"/>
+        <source>Muslim calendar</source>
+        <translation>Calendrier musulman</translation>
+    </message>
+</context>
+<context>
+    <name>CReformDialog</name>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="169"/>
+        <source>Beginning of Gregorian Calendar</source>
+        <translation>Début du calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="170"/>
+        <source>Display the beginning date</source>
+        <translation>Afficher la date de début</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="172"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="173"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSaintsDialog</name>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="148"/>
+        <source>Saints&apos; Days</source>
+        <translation>Fêtes des saints</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="149"/>
+        <source>Display the date in Gregorian calendar</source>
+        <translation>Afficher la date dans le calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="150"/>
+        <source>Display the date in Julian calendar</source>
+        <translation>Afficher la date dans le calendrier julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="151"/>
+        <source>Traditional dates</source>
+        <translation>Dates traditionnelles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="152"/>
+        <source>Present dates</source>
+        <translation>Dates actuelles</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="153"/>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>
