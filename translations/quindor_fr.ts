@@ -174,7 +174,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="125"/>
         <source>from Julian with R&amp;oman Style</source>
-        <translation>du julien à la &amp;romaine</translation>
+        <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="126"/>
@@ -204,7 +204,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="131"/>
         <source>to Julian with R&amp;oman Style</source>
-        <translation>dans le julien à la &amp;romaine</translation>
+        <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="132"/>
@@ -264,7 +264,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>Julian with R&amp;oman Style Calendar</source>
-        <translation>Calendrier julien à la &amp;romaine</translation>
+        <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="158"/>
@@ -309,7 +309,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>&amp;Automatic</source>
-        <translation>&amp;Automatique</translation>
+        <translation>A&amp;utomatique</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="171"/>
@@ -344,7 +344,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>D&amp;ates</source>
-        <translation>&amp;Dates</translation>
+        <translation>Da&amp;tes</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="192"/>
@@ -359,7 +359,7 @@
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;Next Day</source>
-        <translation>Jour &amp;suivant</translation>
+        <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="204"/>

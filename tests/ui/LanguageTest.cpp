@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -315,6 +316,40 @@ private slots:
     // The French window and every dialog show no English text that has a
     // French one: menus, actions, tooltips, labels, buttons, titles, the
     // About box, a warning and the help window.
+    // In each menu, and in the menu bar, no two entries share an access key,
+    // in either language: Alt+letter would reach only the first.
+    void accessKeysAreUniqueInEveryMenu() {
+        for (const int language : {1, 2}) {
+            if (language == 2 && !HasFrenchTranslation())
+                continue;
+            CMainFrame* frame = Start(language);
+            QList<QList<QAction*>> menus{frame->menuBar()->actions()};
+            for (QAction* top : frame->menuBar()->actions()) {
+                QList<QMenu*> pending{top->menu()};
+                while (!pending.isEmpty()) {
+                    QMenu* menu = pending.takeFirst();
+                    menus << menu->actions();
+                    for (QAction* action : menu->actions())
+                        if (action->menu())
+                            pending << action->menu();
+                }
+            }
+            for (const QList<QAction*>& actions : menus) {
+                QMap<QChar, QString> keys;
+                for (QAction* action : actions) {
+                    const QString text = action->text();
+                    const qsizetype amp = text.indexOf(QLatin1Char('&'));
+                    if (action->isSeparator() || amp < 0 || amp + 1 >= text.size())
+                        continue;
+                    const QChar key = text.at(amp + 1).toLower();
+                    QVERIFY2(!keys.contains(key),
+                             qPrintable(keys.value(key) + QStringLiteral(" / ") + text));
+                    keys.insert(key, text);
+                }
+            }
+        }
+    }
+
     void frenchWindowShowsNoEnglish() {
         if (!HasFrenchTranslation())
             QSKIP("built without the translation tools");
