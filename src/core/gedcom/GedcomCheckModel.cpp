@@ -1,0 +1,161 @@
+#include "GedcomCheckModel.h"
+
+#include "exchange/RowValues.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// One line of the list: tabs and CONT line feeds become spaces, and a long
+// value is cut on a character boundary.
+std::string ShownValue(const std::string& value) {
+    std::size_t length = value.size();
+    bool cut = false;
+    if (length > CGedcomCheckModel::kMaxValueLength) {
+        length = CGedcomCheckModel::kMaxValueLength;
+        while (length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80)
+            --length;
+        cut = true;
+    }
+    std::string shown;
+    shown.reserve(length + 3);
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = value[i];
+        shown += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    }
+    if (cut)
+        shown += "\xE2\x80\xA6"; // an ellipsis
+    return shown;
+}
+
+} // namespace
+
+void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomDateValue& value) {
+    ++m_nDates;
+    const bool problem = value.nFindings != 0;
+    if (problem) {
+        ++m_nProblems;
+        for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
+            if (value.nFindings & (1u << bit))
+                ++m_nFindingCounts[static_cast<std::size_t>(bit)];
+        }
+    }
+    std::size_t& kept = problem ? m_nProblemsKept : m_nOkKept;
+    if (kept >= (problem ? kMaxProblemRows : kMaxOkRows)) {
+        m_bCapped = true;
+        return;
+    }
+    ++kept;
+    m_rows.push_back(
+        {line.nLine, ShownValue(line.strValue), value.nFindings, value.nFirst, value.nLast});
+    // Rows come in file order; only a filter that takes this row shows it at once.
+    if (!m_bProblemsOnly || problem)
+        m_shown.push_back(m_rows.size() - 1);
+    if (m_eSortColumn != EGedcomCheckColumn::Line || !m_bAscending)
+        Rebuild();
+}
+
+bool CGedcomCheckModel::ReadSlice(CGedcomFileReader& reader, std::size_t count) {
+    CGedcomDateLine line;
+    // Rows are added with the list in file order and sorted once at the end
+    // of the slice, so a slice costs one sort, not one per line.
+    const EGedcomCheckColumn column = m_eSortColumn;
+    const bool ascending = m_bAscending;
+    m_eSortColumn = EGedcomCheckColumn::Line;
+    m_bAscending = true;
+    bool more = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!reader.Next(line)) {
+            more = false;
+            break;
+        }
+        Add(line, ReadGedcomDate(line.strValue));
+    }
+    m_bAnsel = reader.IsAnsel();
+    if (column != m_eSortColumn || ascending != m_bAscending)
+        Sort(column, ascending);
+    return more;
+}
+
+std::int64_t CGedcomCheckModel::FindingCount(int bit) const {
+    if (bit < 0 || bit >= kGedcomFindingCount)
+        return 0;
+    return m_nFindingCounts[static_cast<std::size_t>(bit)];
+}
+
+void CGedcomCheckModel::SetProblemsOnly(bool problemsOnly) {
+    if (problemsOnly == m_bProblemsOnly)
+        return;
+    m_bProblemsOnly = problemsOnly;
+    Rebuild();
+}
+
+void CGedcomCheckModel::Sort(EGedcomCheckColumn column, bool ascending) {
+    m_eSortColumn = column;
+    m_bAscending = ascending;
+    Rebuild();
+}
+
+void CGedcomCheckModel::Rebuild() {
+    m_shown.clear();
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (!m_bProblemsOnly || m_rows[i].nFindings != 0)
+            m_shown.push_back(i);
+    }
+    // Every order ends on the line number, so equal keys keep file order
+    // both ways; lines without a day come after every day.
+    const auto less = [this](std::size_t a, std::size_t b) {
+        const CGedcomCheckRow& x = m_rows[a];
+        const CGedcomCheckRow& y = m_rows[b];
+        switch (m_eSortColumn) {
+        case EGedcomCheckColumn::Line:
+            break;
+        case EGedcomCheckColumn::Value:
+            if (x.strValue != y.strValue)
+                return x.strValue < y.strValue;
+            break;
+        case EGedcomCheckColumn::Status:
+            if (x.nFindings != y.nFindings)
+                return x.nFindings < y.nFindings;
+            break;
+        case EGedcomCheckColumn::Civil: {
+            const bool xDay = x.nFirst != 0;
+            const bool yDay = y.nFirst != 0;
+            if (xDay != yDay)
+                return xDay;
+            if (x.nFirst != y.nFirst)
+                return x.nFirst < y.nFirst;
+            break;
+        }
+        }
+        return x.nLine < y.nLine;
+    };
+    if (m_bAscending)
+        std::stable_sort(m_shown.begin(), m_shown.end(), less);
+    else
+        std::stable_sort(m_shown.begin(), m_shown.end(),
+                         [&less](std::size_t a, std::size_t b) { return less(b, a); });
+}
+
+CalendarRow GedcomCivilRow(std::int32_t day) {
+    return day >= g_jdGregorianStart ? ROW_GREGORIAN : ROW_JULIAN;
+}
+
+std::string GedcomCivilText(std::int32_t day) {
+    const CalendarRow row = GedcomCivilRow(day);
+    const CRowValues values = RowValuesOfDay(row, CJulianDay(day));
+    if (values.nFirst == 0)
+        return {};
+    char dayText[16];
+    char yearText[16];
+    std::snprintf(dayText, sizeof dayText, "%02d", static_cast<int>(values.nFirst));
+    std::snprintf(yearText, sizeof yearText, "%d", static_cast<int>(values.nThird));
+    return std::string(dayText) + ' ' + RowMonthName(row, values.nSecond) + ' ' + yearText;
+}
+
+std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row) {
+    if (row.nFirst < kFirstSupportedDay || row.nFirst > kLastSupportedDay)
+        return std::nullopt;
+    return CJulianDay(row.nFirst);
+}

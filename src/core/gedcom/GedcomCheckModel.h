@@ -1,0 +1,94 @@
+// The findings of a whole family-tree file as the check window lists them:
+// one row per DATE line, sortable by each column, filterable to the lines
+// with findings, with the counts for the summary. No widgets here; the
+// window binds to it.
+//
+//   CGedcomCheckModel model;
+//   CGedcomFileReader reader(in);
+//   while (model.ReadSlice(reader, 2000)) { /* progress: reader.BytesRead() */ }
+//   model.SetProblemsOnly(true);
+//   model.Sort(EGedcomCheckColumn::Civil, true);
+//   for (std::size_t i = 0; i < model.RowCount(); ++i) model.Row(i) ...
+//
+// Memory stays bounded whatever the size of the file: at most kMaxOkRows
+// lines without findings and kMaxProblemRows lines with findings are kept
+// (the counts still cover every line), and a value is kept to its first
+// kMaxValueLength bytes.
+#pragma once
+
+#include "GedcomDate.h"
+#include "GedcomFile.h"
+#include "calendar/JulianDay.h"
+#include "panel/PanelIds.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class EGedcomCheckColumn : int { Line = 0, Value, Status, Civil };
+inline constexpr int kGedcomCheckColumns = 4;
+
+struct CGedcomCheckRow {
+    std::int64_t nLine = 0;
+    std::string strValue; // UTF-8, as written (shortened past kMaxValueLength)
+    unsigned nFindings = 0;
+    std::int32_t nFirst = 0; // 0: no first day
+    std::int32_t nLast = 0;
+};
+
+class CGedcomCheckModel {
+public:
+    static constexpr std::size_t kMaxOkRows = 100000;
+    static constexpr std::size_t kMaxProblemRows = 100000;
+    static constexpr std::size_t kMaxValueLength = 200;
+
+    // Takes one DATE line and its reading.
+    void Add(const CGedcomDateLine& line, const CGedcomDateValue& value);
+    // Reads up to count DATE lines; false once the reader is at its end or
+    // has failed (see reader.Error()). Notes the ANSEL flag.
+    bool ReadSlice(CGedcomFileReader& reader, std::size_t count);
+
+    // Counts over the whole file, kept or not.
+    std::int64_t DateCount() const { return m_nDates; }
+    std::int64_t OkCount() const { return m_nDates - m_nProblems; }
+    std::int64_t ProblemCount() const { return m_nProblems; }
+    // Lines with the finding of bit position n.
+    std::int64_t FindingCount(int bit) const;
+    bool IsAnsel() const { return m_bAnsel; }
+    // Some lines were counted but not kept.
+    bool IsCapped() const { return m_bCapped; }
+
+    // The rows shown, in the chosen order and filter.
+    void SetProblemsOnly(bool problemsOnly);
+    bool IsProblemsOnly() const { return m_bProblemsOnly; }
+    void Sort(EGedcomCheckColumn column, bool ascending);
+    std::size_t RowCount() const { return m_shown.size(); }
+    const CGedcomCheckRow& Row(std::size_t index) const { return m_rows[m_shown[index]]; }
+
+private:
+    void Rebuild();
+
+    std::vector<CGedcomCheckRow> m_rows; // file order
+    std::vector<std::size_t> m_shown;
+    std::size_t m_nOkKept = 0;
+    std::size_t m_nProblemsKept = 0;
+    std::int64_t m_nDates = 0;
+    std::int64_t m_nProblems = 0;
+    std::array<std::int64_t, kGedcomFindingCount> m_nFindingCounts{};
+    bool m_bAnsel = false;
+    bool m_bCapped = false;
+    bool m_bProblemsOnly = false;
+    EGedcomCheckColumn m_eSortColumn = EGedcomCheckColumn::Line;
+    bool m_bAscending = true;
+};
+
+// The row of the calendar in civil use on a day (Gregorian from
+// g_jdGregorianStart on, Julian before).
+CalendarRow GedcomCivilRow(std::int32_t day);
+// The day in that calendar as the panel writes it ("05 March 1700"), in the
+// core's text language, Windows-1252; empty for a day outside the range.
+std::string GedcomCivilText(std::int32_t day);
+// Where a double click on a row moves the panel: its first day, if any.
+std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row);
