@@ -116,6 +116,146 @@
     </message>
 </context>
 <context>
+    <name>CGedcomCheckDialog</name>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="65"/>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="67"/>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="69"/>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="71"/>
+        <source>Civil date</source>
+        <translation>Date civile</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="168"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="248"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
+        <source>Check a Family Tree File</source>
+        <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="169"/>
+        <source>&amp;Problems only</source>
+        <translation>&amp;Problèmes seulement</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="170"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="185"/>
+        <source>not a date value</source>
+        <translation>pas une date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="187"/>
+        <source>a phrase, no date</source>
+        <translation>une phrase, pas de date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="189"/>
+        <source>no such day in its calendar</source>
+        <translation>jour inexistant dans son calendrier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="191"/>
+        <source>outside the calendars&apos; range</source>
+        <translation>hors des limites des calendriers</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="193"/>
+        <source>dual year out of place</source>
+        <translation>double année mal placée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="195"/>
+        <source>ends before it starts</source>
+        <translation>finit avant de commencer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="197"/>
+        <source>Gregorian before 15 October 1582</source>
+        <translation>grégorienne avant le 15 octobre 1582</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="205"/>
+        <source>correct</source>
+        <translation>correcte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="220"/>
+        <source>Cannot read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="222"/>
+        <source>%1 is empty: it is not a GEDCOM file.</source>
+        <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="224"/>
+        <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
+        <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="226"/>
+        <source>%1: line %2 is longer than 1 MiB.</source>
+        <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="228"/>
+        <source>%1: the UTF-16 text ends in half a character.</source>
+        <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="237"/>
+        <source>Cannot open %1.</source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="246"/>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="246"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="284"/>
+        <source>%1: %2 date lines, %3 correct, %4 with problems.</source>
+        <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="291"/>
+        <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
+        <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="293"/>
+        <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
+        <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
+        <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
+        <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <location filename="../src/ui/HelpWindow.cpp" line="139"/>
@@ -142,298 +282,303 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="117"/>
+        <location filename="../src/ui/MainFrame.cpp" line="118"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="118"/>
+        <location filename="../src/ui/MainFrame.cpp" line="119"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="119"/>
+        <location filename="../src/ui/MainFrame.cpp" line="120"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="121"/>
+        <source>&amp;Check a Family Tree File ...</source>
+        <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="124"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="123"/>
+        <location filename="../src/ui/MainFrame.cpp" line="126"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="124"/>
+        <location filename="../src/ui/MainFrame.cpp" line="127"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="125"/>
+        <location filename="../src/ui/MainFrame.cpp" line="128"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="126"/>
+        <location filename="../src/ui/MainFrame.cpp" line="129"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="127"/>
+        <location filename="../src/ui/MainFrame.cpp" line="130"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="128"/>
+        <location filename="../src/ui/MainFrame.cpp" line="131"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="129"/>
+        <location filename="../src/ui/MainFrame.cpp" line="132"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="130"/>
+        <location filename="../src/ui/MainFrame.cpp" line="133"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="131"/>
+        <location filename="../src/ui/MainFrame.cpp" line="134"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="132"/>
+        <location filename="../src/ui/MainFrame.cpp" line="135"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="133"/>
+        <location filename="../src/ui/MainFrame.cpp" line="136"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="134"/>
+        <location filename="../src/ui/MainFrame.cpp" line="137"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="135"/>
+        <location filename="../src/ui/MainFrame.cpp" line="138"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/MainFrame.cpp" line="139"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <location filename="../src/ui/MainFrame.cpp" line="140"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>Copy &amp;Format ...</source>
         <translation>&amp;Format de copie...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="159"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="161"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="159"/>
+        <location filename="../src/ui/MainFrame.cpp" line="162"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="194"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="209"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <location filename="../src/ui/MainFrame.cpp" line="211"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="211"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="212"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="217"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <location filename="../src/ui/MainFrame.cpp" line="233"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="231"/>
+        <location filename="../src/ui/MainFrame.cpp" line="234"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="235"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="234"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="235"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="236"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
-        <location filename="../src/ui/MainFrame.cpp" line="505"/>
+        <location filename="../src/ui/MainFrame.cpp" line="241"/>
+        <location filename="../src/ui/MainFrame.cpp" line="512"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="268"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="506"/>
+        <location filename="../src/ui/MainFrame.cpp" line="513"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>

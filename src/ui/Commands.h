@@ -21,6 +21,7 @@ enum : int {
     ID_PASTE_FIRST = 32805, // .. 32810, rows 0 to 5
     ID_COPY_FORMAT = 32811,
     ID_LANGUAGE_FIRST = 32812, // .. 32814: system, English, French
+    ID_GEDCOM_CHECK = 32815,
     ID_VIEW_TOOLBAR = 59392,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,

@@ -16,6 +16,8 @@ std::string_view HelpTopicFor(EHelpTrigger trigger) {
         return "gregorien";
     case EHelpTrigger::SaintsDialog:
         return "saints";
+    case EHelpTrigger::GedcomCheckDialog:
+        return "gedcom";
     }
     return "presentation";
 }

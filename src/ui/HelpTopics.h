@@ -13,11 +13,12 @@ enum class EHelpTrigger {
     CopyFormatDialog,      // help button or F1 in the copy format dialog
     GregorianReformDialog, // help button or F1 in the Gregorian reform dialog
     SaintsDialog,          // help button or F1 in the saints dialog
+    GedcomCheckDialog,     // help button or F1 in the family-tree file check
 };
 
 // The topics, one bundled page each (":/help/<topic>.html").
-inline constexpr std::array<std::string_view, 6> kHelpTopics = {
-    "presentation", "interface", "fetes", "copier", "gregorien", "saints"};
+inline constexpr std::array<std::string_view, 7> kHelpTopics = {
+    "presentation", "interface", "fetes", "copier", "gregorien", "saints", "gedcom"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);

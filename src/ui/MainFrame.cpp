@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "CopyFormatDialog.h"
 #include "FeastsDialog.h"
+#include "GedcomCheckDialog.h"
 #include "Icons.h"
 #include "Language.h"
 #include "QuindorView.h"
@@ -117,6 +118,8 @@ void CMainFrame::CreateMenus() {
     QMenu* file = AddMenu(nullptr, QT_TR_NOOP("&File"));
     AddCommand(file, ID_FREEZE, QT_TR_NOOP("&Freeze the Position"))->setCheckable(true);
     AddCommand(file, ID_ON_TOP, QT_TR_NOOP("Always on &Top"))->setCheckable(true);
+    AddCommand(file, ID_GEDCOM_CHECK, QT_TR_NOOP("&Check a Family Tree File ..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_O)});
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"));
 
@@ -365,6 +368,10 @@ void CMainFrame::OnCommand(int id) {
         case ID_SAINTS:
             if (panel)
                 RunSaintsDialog(this, m_settings, *m_store, *panel, m_help);
+            break;
+        case ID_GEDCOM_CHECK:
+            if (panel)
+                RunGedcomCheck(this, *panel, m_help);
             break;
         case ID_HELP_TOPICS:
             ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);

@@ -57,10 +57,13 @@ QString Title(const QString& page) {
     return titles.isEmpty() ? QString() : titles.first().trimmed();
 }
 
-// The text a reader sees, without markup.
+// The text a reader sees, without markup. Code samples (GEDCOM keywords such
+// as BET ... AND) are not prose in either language.
 QString Visible(const QString& page) {
+    QString prose = page;
+    prose.remove(QRegularExpression(QStringLiteral("<code>[^<]*</code>")));
     QTextDocument document;
-    document.setHtml(page);
+    document.setHtml(prose);
     return document.toPlainText();
 }
 
