@@ -141,7 +141,7 @@
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="168"/>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="248"/>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
-        <source>Check a Family Tree File</source>
+        <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="121"/>
-        <source>&amp;Check a Family Tree File ...</source>
+        <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
     </message>
     <message>

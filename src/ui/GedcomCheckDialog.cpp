@@ -164,7 +164,7 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
 }
 
 void CGedcomCheckDialog::RetranslateUi() {
-    setWindowTitle(tr("Check a Family Tree File"));
+    setWindowTitle(tr("Check a family tree file"));
     m_problemsOnly->setText(tr("&Problems only"));
     m_close->setText(tr("Close"));
     SetHelpButtonText(m_helpButton);
@@ -244,7 +244,7 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Reading %1...").arg(name), tr("Cancel"), 0, 1000, owner);
     progress.setObjectName(QStringLiteral("gedcomProgress"));
-    progress.setWindowTitle(tr("Check a Family Tree File"));
+    progress.setWindowTitle(tr("Check a family tree file"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
@@ -313,7 +313,7 @@ void RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& h
 
 void RunGedcomCheck(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help) {
     const QString path = QFileDialog::getOpenFileName(
-        parent, CGedcomCheckDialog::tr("Check a Family Tree File"), QString(),
+        parent, CGedcomCheckDialog::tr("Check a family tree file"), QString(),
         CGedcomCheckDialog::tr("GEDCOM files (*.ged *.GED);;All files (*)"));
     if (!path.isEmpty())
         RunGedcomCheckFile(parent, panel, help, path);

@@ -1,4 +1,4 @@
-// "Check a Family Tree File": reads a GEDCOM file in slices with a progress
+// "Check a family tree file": reads a GEDCOM file in slices with a progress
 // box that can cancel, then lists every DATE line with its findings and its
 // first day in the civil calendar. The list binds to CGedcomCheckModel; a
 // double click on a line with a day moves the calendar panel there.
@@ -78,7 +78,7 @@ private:
     QAbstractButton* m_helpButton = nullptr;
 };
 
-// File > Check a Family Tree File: asks for the file, then runs the dialog.
+// File > Check a family tree file: asks for the file, then runs the dialog.
 void RunGedcomCheck(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help);
 // The same for a file already chosen.
 void RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,

@@ -118,7 +118,7 @@ void CMainFrame::CreateMenus() {
     QMenu* file = AddMenu(nullptr, QT_TR_NOOP("&File"));
     AddCommand(file, ID_FREEZE, QT_TR_NOOP("&Freeze the Position"))->setCheckable(true);
     AddCommand(file, ID_ON_TOP, QT_TR_NOOP("Always on &Top"))->setCheckable(true);
-    AddCommand(file, ID_GEDCOM_CHECK, QT_TR_NOOP("&Check a Family Tree File ..."),
+    AddCommand(file, ID_GEDCOM_CHECK, QT_TR_NOOP("&Check a family tree file…"),
                {QKeySequence(Qt::CTRL | Qt::Key_O)});
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"));
