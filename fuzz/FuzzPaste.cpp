@@ -4,7 +4,10 @@
 // Properties: a text the parser accepts names a valid date of the row; the
 // day a paste shows is in the supported range and, copied back out of that
 // row in full-year form, pastes to the same day, and so does its French copy
-// with month names; the language the core writes in is left as it was.
+// with month names; the language the core writes in is left as it was. A
+// day read as a GEDCOM value is the value's day (first when the value names
+// its calendar, else only where the row's own reading refuses the text), and
+// its GEDCOM copy in either version pastes back to it.
 #include "FuzzCheck.h"
 
 #include "exchange/CopyFormat.h"
@@ -27,12 +30,26 @@ void CheckDay(CalendarRow row, std::string_view text) {
     if (values)
         FUZZ_CHECK(IsRowDateValid(row, *values));
 
+    bool named = false;
+    const auto gedcom = PastedGedcomDay(text, &named);
     const auto day = PastedDay(row, text);
-    FUZZ_CHECK(!day || values);
+    FUZZ_CHECK(!day || values || gedcom);
     if (!day)
         return;
     FUZZ_CHECK(day->GetDayNumber() >= kFirstSupportedDay);
     FUZZ_CHECK(day->GetDayNumber() <= kLastSupportedDay);
+    if (gedcom && (named || !values)) {
+        FUZZ_CHECK(day == gedcom);
+        for (const auto version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
+            const auto value = FormatGedcomDate(ROW_GREGORIAN, *day, version);
+            FUZZ_CHECK(value.has_value());
+            FUZZ_CHECK(PastedGedcomDay(*value) == day);
+            if (const auto own = FormatGedcomDate(row, *day, version))
+                FUZZ_CHECK(PastedGedcomDay(*own) == day);
+        }
+        return;
+    }
+    FUZZ_CHECK(values.has_value());
 
     const CRowValues shown = RowValuesOfDay(row, *day);
     FUZZ_CHECK(shown == *values);

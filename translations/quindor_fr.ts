@@ -4,42 +4,52 @@
 <context>
     <name>CCopyFormatDialog</name>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="148"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="160"/>
         <source>Copy Format</source>
         <translation>Format de copie</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="149"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="161"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="150"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="162"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="151"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="163"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="153"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="165"/>
         <source>Separator</source>
         <translation>Séparateur</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="154"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="166"/>
+        <source>Family-tree value</source>
+        <translation>Valeur pour un arbre généalogique</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="167"/>
+        <source>None: the forms above</source>
+        <translation>Aucune : les formes ci-dessus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="168"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="155"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="169"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="196"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="223"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -138,99 +148,99 @@
         <translation>Date civile</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="168"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="248"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="167"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="247"/>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="169"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="168"/>
         <source>&amp;Problems only</source>
         <translation>&amp;Problèmes seulement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="170"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="169"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="185"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="184"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="187"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="186"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="189"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="188"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="191"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="190"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="193"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="192"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="195"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="194"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="197"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="196"/>
         <source>Gregorian before 15 October 1582</source>
         <translation>grégorienne avant le 15 octobre 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="205"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="204"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="220"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="219"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="222"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="221"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="224"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="223"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="226"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="225"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="228"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="227"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="237"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="236"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="246"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="245"/>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="246"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="245"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

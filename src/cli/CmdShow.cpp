@@ -6,6 +6,7 @@
 
 #include "calendar/JulianDay.h"
 #include "daynames/DayNameLists.h"
+#include "exchange/PanelExchange.h"
 #include "panel/CalendarPanel.h"
 #include "text/Cp1252.h"
 
@@ -85,7 +86,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     g_jdGregorianStart = reform;
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
-    panel.GoToRowDay(fromRow, day);
+    panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(fromRow), day), day);
     if (loadLists)
         FreeDayNameLists();
     g_jdGregorianStart = savedGregorianStart;

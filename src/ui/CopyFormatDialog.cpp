@@ -28,6 +28,7 @@ constexpr int kDayIds[] = {1068, 1069};
 constexpr int kMonthIds[] = {1070, 1071, 1072};
 constexpr int kYearIds[] = {1073, 1074};
 constexpr int kSeparatorId = 1075;
+constexpr int kGedcomIds[] = {1076, 1077, 1078};
 
 QString ControlName(int id) {
     return QStringLiteral("ctl%1").arg(id);
@@ -87,6 +88,13 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_dayBox = makeGroup({"3", "03"}, kDayIds, m_day.data(), m_dayGroup);
     m_monthBox = makeGroup({"6", "06", ""}, kMonthIds, m_month.data(), m_monthGroup);
     m_yearBox = makeGroup({"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
+    m_gedcomBox = makeGroup({"", "GEDCOM 5.5.1", "GEDCOM 7.0"}, kGedcomIds, m_gedcom.data(),
+                            m_gedcomGroup);
+    // A GEDCOM value has its own fixed form: the other choices do not apply.
+    connect(m_gedcomGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            EnableForms();
+    });
 
     m_separator = new QComboBox(this);
     m_separator->setObjectName(ControlName(kSeparatorId));
@@ -125,6 +133,9 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     groups->addWidget(m_monthBox);
     groups->addWidget(m_yearBox);
 
+    auto* gedcomRow = new QHBoxLayout;
+    gedcomRow->addWidget(m_gedcomBox);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
     buttons->addStretch(1);
@@ -134,6 +145,7 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(separatorRow);
+    layout->addLayout(gedcomRow);
     layout->addWidget(m_preview);
     layout->addSpacing(units.ToPixelsY(4));
     layout->addLayout(buttons);
@@ -151,6 +163,8 @@ void CCopyFormatDialog::RetranslateUi() {
     m_yearBox->setTitle(tr("Year"));
     m_month[2]->setText(FromCp1252(LoadResString(IDS_MONTH_FIRST + 5)));
     m_separatorLabel->setText(tr("Separator"));
+    m_gedcomBox->setTitle(tr("Family-tree value"));
+    m_gedcom[0]->setText(tr("None: the forms above"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
     SetHelpButtonText(m_helpButton);
@@ -168,7 +182,19 @@ void CCopyFormatDialog::WriteForm() {
     Check(m_monthGroup, m_settings.m_nFmtMonth);
     Check(m_yearGroup, m_settings.m_nFmtYear);
     m_separator->setEditText(FromCp1252(m_settings.m_strSeparator));
+    // Only the two versions are choices; anything else copies as before.
+    const auto version = GedcomVersionOfCopy(m_settings.m_nFmtGedcom);
+    m_gedcomGroup->button(version ? m_settings.m_nFmtGedcom : COPY_GEDCOM_NONE)->setChecked(true);
+    EnableForms();
     UpdatePreview();
+}
+
+void CCopyFormatDialog::EnableForms() {
+    const bool forms = m_gedcomGroup->checkedId() == COPY_GEDCOM_NONE;
+    for (QWidget* widget : {static_cast<QWidget*>(m_dayBox), static_cast<QWidget*>(m_monthBox),
+                            static_cast<QWidget*>(m_yearBox), static_cast<QWidget*>(m_separator),
+                            static_cast<QWidget*>(m_separatorLabel)})
+        widget->setEnabled(forms);
 }
 
 CCopyFormat CCopyFormatDialog::FormatOfControls() const {
@@ -182,6 +208,7 @@ CCopyFormat CCopyFormatDialog::FormatOfControls() const {
     if (separator.size() > kMaxCopySeparator)
         separator.resize(kMaxCopySeparator);
     format.strSeparator = separator;
+    format.nGedcom = m_gedcomGroup->checkedId();
     return format;
 }
 
@@ -211,6 +238,10 @@ QRadioButton* CCopyFormatDialog::YearButton(int form) const {
     return form >= 0 && form < 2 ? m_year[static_cast<std::size_t>(form)] : nullptr;
 }
 
+QRadioButton* CCopyFormatDialog::GedcomButton(int choice) const {
+    return choice >= 0 && choice < 3 ? m_gedcom[static_cast<std::size_t>(choice)] : nullptr;
+}
+
 void CCopyFormatDialog::accept() {
     const CCopyFormat format = FormatOfControls();
     // The next copy uses the new format whether or not the store takes it.
@@ -218,7 +249,9 @@ void CCopyFormatDialog::accept() {
     m_settings.m_nFmtMonth = format.nMonth;
     m_settings.m_nFmtYear = format.nYear;
     m_settings.m_strSeparator = format.strSeparator;
-    for (const ESetting setting : {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR})
+    m_settings.m_nFmtGedcom = format.nGedcom;
+    for (const ESetting setting :
+         {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR, SET_FMT_GEDCOM})
         WriteSetting(m_store, m_settings, setting);
     QDialog::accept();
 }

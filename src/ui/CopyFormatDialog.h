@@ -1,6 +1,7 @@
 // "Copy Format": how a row's date is written when it is copied. The day with
 // or without a leading zero, the month as a number or its name, the year in
-// full or on two digits, and the text between the parts. OK hands the four
+// full or on two digits, and the text between the parts; or, for family-tree
+// programs, a GEDCOM date value of either version. OK hands the five
 // values to the frame's settings and writes each one to the store; Cancel
 // leaves both alone.
 //
@@ -41,6 +42,8 @@ public:
     QRadioButton* DayButton(int form) const;
     QRadioButton* MonthButton(int form) const;
     QRadioButton* YearButton(int form) const;
+    // 0 the forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0.
+    QRadioButton* GedcomButton(int choice) const;
     QComboBox* SeparatorCombo() const { return m_separator; }
     QLabel* PreviewLabel() const { return m_preview; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
@@ -48,7 +51,7 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
 
 public slots:
-    // OK: the four values into the frame's settings, then each to the store.
+    // OK: the five values into the frame's settings, then each to the store.
     void accept() override;
 
 protected:
@@ -59,6 +62,7 @@ private:
     void RetranslateUi();
     void WriteForm();
     void UpdatePreview();
+    void EnableForms();
 
     CFrameSettings& m_settings;
     CSettingsStore& m_store;
@@ -69,6 +73,9 @@ private:
     std::array<QRadioButton*, 2> m_day{};
     std::array<QRadioButton*, 3> m_month{};
     std::array<QRadioButton*, 2> m_year{};
+    QButtonGroup* m_gedcomGroup = nullptr;
+    std::array<QRadioButton*, 3> m_gedcom{};
+    QGroupBox* m_gedcomBox = nullptr;
     QGroupBox* m_dayBox = nullptr;
     QGroupBox* m_monthBox = nullptr;
     QGroupBox* m_yearBox = nullptr;

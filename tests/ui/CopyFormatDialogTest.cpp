@@ -1,5 +1,5 @@
 // The "Copy Format" dialog as a user drives it: what it shows, OK storing
-// the four values, Cancel storing none, the separator's length, help.
+// the five values, Cancel storing none, the separator's length, help.
 #include "CopyFormatDialog.h"
 #include "UiTestSupport.h"
 #include "settings/MemorySettingsStore.h"
@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -28,9 +29,13 @@ struct CRig {
 
 using Write = CMemorySettingsStore::CWrite;
 
-std::vector<Write> FourWrites(std::int32_t day, std::int32_t month, std::int32_t year,
-                              const std::string& separator) {
-    return {{"FmtJour", day}, {"FmtMois", month}, {"FmtAnnee", year}, {"Separateur", separator}};
+std::vector<Write> FiveWrites(std::int32_t day, std::int32_t month, std::int32_t year,
+                              const std::string& separator, std::int32_t gedcom = 0) {
+    return {{"FmtJour", day},
+            {"FmtMois", month},
+            {"FmtAnnee", year},
+            {"Separateur", separator},
+            {"FmtGedcom", gedcom}};
 }
 
 // Which button of a group is checked; -1 for none.
@@ -83,7 +88,7 @@ private slots:
                         dialog->OkButton()->click();
                         QCOMPARE(dialog->result(), int{QDialog::Accepted});
                         QVERIFY(rig.settings == before);
-                        QCOMPARE(rig.store.Writes(), FourWrites(day, month, year, separator));
+                        QCOMPARE(rig.store.Writes(), FiveWrites(day, month, year, separator));
                     }
                 }
             }
@@ -110,7 +115,7 @@ private slots:
         QCOMPARE(rig.settings.m_nFmtMonth, 2);
         QCOMPARE(rig.settings.m_nFmtYear, 0);
         QCOMPARE(rig.settings.m_strSeparator, std::string(" - "));
-        QCOMPARE(rig.store.Writes(), FourWrites(0, 2, 0, " - "));
+        QCOMPARE(rig.store.Writes(), FiveWrites(0, 2, 0, " - "));
 
         // The space item picked from the list.
         CRig picked;
@@ -150,7 +155,7 @@ private slots:
         dialog->SeparatorCombo()->lineEdit()->insert(QStringLiteral("<--------->"));
         QCOMPARE(dialog->SeparatorCombo()->currentText(), QStringLiteral("<--------"));
         dialog->OkButton()->click();
-        QCOMPARE(rig.store.Writes().back(), (Write{"Separateur", std::string("<--------")}));
+        QCOMPARE(rig.store.Writes().at(3), (Write{"Separateur", std::string("<--------")}));
 
         // A character outside Windows-1252 is stored as "?", one byte for
         // one character, so nine typed characters always fit.
@@ -177,7 +182,7 @@ private slots:
         QCOMPARE(Checked({dialog->YearButton(0), dialog->YearButton(1)}), 1);
         dialog->YearButton(0)->click();
         dialog->OkButton()->click();
-        QCOMPARE(rig.store.Writes(), FourWrites(1, 2, 0, "/"));
+        QCOMPARE(rig.store.Writes(), FiveWrites(1, 2, 0, "/"));
     }
 
     // A store that cannot be written: the new format still holds for this run.
@@ -212,6 +217,43 @@ private slots:
         QCOMPARE(dialog->width(), width);
         QCOMPARE(dialog->PreviewLabel()->toolTip(),
                  expect(QStringLiteral("d'WWWWWWWWW'MMMM'WWWWWWWWW'yy")));
+    }
+
+    // The GEDCOM choice: shown as stored (any other value as none), the other
+    // forms greyed while it is on, the preview a GEDCOM value, OK storing it.
+    void gedcomChoice() {
+        const std::pair<std::int32_t, int> stored[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}};
+        for (const auto& [value, shown] : stored) {
+            CRig rig;
+            rig.settings.m_nFmtGedcom = value;
+            auto dialog = rig.Open();
+            QCOMPARE(Checked({dialog->GedcomButton(0), dialog->GedcomButton(1),
+                              dialog->GedcomButton(2)}),
+                     shown);
+            QCOMPARE(dialog->DayButton(0)->isEnabled(), shown == 0);
+            QCOMPARE(dialog->SeparatorCombo()->isEnabled(), shown == 0);
+        }
+
+        CRig rig;
+        auto dialog = rig.Open();
+        const QDate today = QDate::currentDate();
+        const QString gedcomToday = QStringLiteral("Today: %1 %2 %3")
+                                        .arg(today.day())
+                                        .arg(QLocale::c().monthName(today.month(),
+                                                                    QLocale::ShortFormat)
+                                                 .toUpper())
+                                        .arg(today.year());
+        dialog->GedcomButton(1)->click();
+        QVERIFY(!dialog->MonthButton(2)->isEnabled());
+        QCOMPARE(dialog->PreviewLabel()->text(), gedcomToday);
+        dialog->GedcomButton(2)->click();
+        QCOMPARE(dialog->PreviewLabel()->text(), gedcomToday);
+        dialog->GedcomButton(0)->click();
+        QVERIFY(dialog->MonthButton(2)->isEnabled());
+        dialog->GedcomButton(2)->click();
+        dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_nFmtGedcom, 2);
+        QCOMPARE(rig.store.Writes(), FiveWrites(1, 1, 1, "/", 2));
     }
 
     void helpShowsItsTopic() {

@@ -10,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
+#include "settings/SettingsSchema.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +166,7 @@ private slots:
         CMainFrame* frame = Start();
         QCOMPARE(frame->windowTitle(), QStringLiteral("Quindor"));
         QSettings settings(ConfigFile(), QSettings::IniFormat);
-        QCOMPARE(settings.allKeys().size(), 21);
+        QCOMPARE(settings.allKeys().size(), static_cast<int>(SET_COUNT));
         QCOMPARE(settings.value("DtGreg").toInt(), 2299227);
         QCOMPARE(settings.value("Separateur").toString(), QStringLiteral("/"));
 
@@ -539,7 +540,8 @@ private slots:
         QCOMPARE(title, QStringLiteral("Copy Format"));
         ticked.sort();
         QCOMPARE(ticked,
-                 (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997")}));
+                 (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997"),
+                              QStringLiteral("None: the forms above")}));
     }
 
     // A frozen place whose title bar would be off every screen opens the

@@ -120,7 +120,7 @@ private slots:
         QVERIFY(QFileInfo(m_path).isFile());
 
         QSettings raw(m_path, QSettings::NativeFormat);
-        QCOMPARE(raw.allKeys().size(), 21);
+        QCOMPARE(raw.allKeys().size(), static_cast<int>(SET_COUNT));
         for (const CSettingDef& def : SettingsSchema()) {
             const QVariant value = raw.value(QString::fromLatin1(def.szName));
             if (def.type == ESettingType::Int32) {

@@ -85,14 +85,28 @@ std::string FrenchRomanPhrase(const CRowValues& v, const std::string& separator,
 
 } // namespace
 
+std::optional<EGedcomVersion> GedcomVersionOfCopy(std::int32_t choice) {
+    switch (choice) {
+    case COPY_GEDCOM_551:
+        return EGedcomVersion::V551;
+    case COPY_GEDCOM_70:
+        return EGedcomVersion::V70;
+    default:
+        return std::nullopt;
+    }
+}
+
 CCopyFormat CopyFormatOf(const CFrameSettings& settings) {
-    return {settings.m_nFmtDay, settings.m_nFmtMonth, settings.m_nFmtYear, settings.m_strSeparator};
+    return {settings.m_nFmtDay, settings.m_nFmtMonth, settings.m_nFmtYear, settings.m_strSeparator,
+            settings.m_nFmtGedcom};
 }
 
 std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& values,
                                          const CCopyFormat& format) {
     if (!IsRowDateValid(row, values))
         return std::nullopt;
+    if (const auto version = GedcomVersionOfCopy(format.nGedcom))
+        return FormatGedcomDate(row, DayOfRowValues(row, values), *version);
     std::string separator = format.strSeparator.substr(0, kMaxCopySeparator);
     // A NUL would end the clipboard text early.
     separator = separator.substr(0, separator.find('\0'));

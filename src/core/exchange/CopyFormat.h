@@ -21,6 +21,7 @@
 #pragma once
 
 #include "exchange/RowValues.h"
+#include "gedcom/GedcomDate.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -32,19 +33,34 @@ struct CFrameSettings;
 // The separator holds at most this many characters; longer ones are cut.
 inline constexpr std::size_t kMaxCopySeparator = 9;
 
-// The four copy settings, read leniently: a day form other than 0 means two
+// The GEDCOM choice of the copy format ("FmtGedcom", SET_FMT_GEDCOM): the
+// values of the Copy Format dialog's three buttons.
+enum ECopyGedcom : std::int32_t {
+    COPY_GEDCOM_NONE = 0, // the day, month, year forms and the separator
+    COPY_GEDCOM_551 = 1,  // "@#DJULIAN@ 24 NOV 2026"
+    COPY_GEDCOM_70 = 2,   // "JULIAN 24 NOV 2026"
+};
+
+// The GEDCOM version a choice writes; nothing for COPY_GEDCOM_NONE and any
+// value that is no choice.
+std::optional<EGedcomVersion> GedcomVersionOfCopy(std::int32_t choice);
+
+// The copy settings, read leniently: a day form other than 0 means two
 // digits, a month form other than 0 and 1 the month's name, a year form
-// other than 0 the full year.
+// other than 0 the full year. A GEDCOM choice writes the day as a GEDCOM
+// value instead, whatever the other four say (FormatGedcomDate: the Roman
+// row as its Julian value, the Muslim row as the civil date).
 struct CCopyFormat {
     std::int32_t nDay = 1;          // 0 "3", 1 "03"
     std::int32_t nMonth = 1;        // 0 "6", 1 "06", 2 "June"
     std::int32_t nYear = 1;         // 0 "97", 1 "1997"
     std::string strSeparator = "/"; // Windows-1252, placed between the parts
+    std::int32_t nGedcom = COPY_GEDCOM_NONE;
 
     bool operator==(const CCopyFormat&) const = default;
 };
 
-// The main frame's four copy settings.
+// The main frame's copy settings.
 CCopyFormat CopyFormatOf(const CFrameSettings& settings);
 
 // The text of a row's date in the format, or nothing when the row's values

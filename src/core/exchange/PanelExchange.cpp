@@ -39,10 +39,15 @@ EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboard
                                                                          : EFieldPaste::FieldText;
 }
 
+CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day) {
+    // A GEDCOM value names its own day, which the row may not have.
+    return IsRowDateValid(row, RowValuesOfDay(row, day)) ? row : ROW_GREGORIAN;
+}
+
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {
     const auto day = PastedDayFromUtf8(row, clipboardUtf8);
     if (!day)
         return false;
-    panel.GoToRowDay(row, *day);
+    panel.GoToRowDay(RowShowingPaste(row, *day), *day);
     return true;
 }

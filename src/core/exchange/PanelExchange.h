@@ -41,6 +41,11 @@ bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8);
 enum class EFieldPaste { RowDate, FieldText };
 EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8);
 
+// The row a paste into a row moves the panel through: that row, unless it
+// has no date on the day (a GEDCOM value of 1700 pasted into the
+// Republican row), when the Gregorian row, which has every day, shows it.
+CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day);
+
 // Shows the date the text names in the row and brings every other row into
 // step, exactly as after the user's own edit of that row. False, and the
 // panel untouched, when the row refuses the text.

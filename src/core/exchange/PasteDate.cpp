@@ -1,6 +1,7 @@
 #include "PasteDate.h"
 
 #include "exchange/FrenchDate.h"
+#include "gedcom/GedcomDate.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 
@@ -225,14 +226,39 @@ std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text) {
     return values;
 }
 
-std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text) {
-    const auto values = PastedValues(row, text);
-    if (!values)
+std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed) {
+    if (calendarNamed)
+        *calendarNamed = false;
+    text = text.substr(0, kMaxPasteText + 1);
+    text = text.substr(0, text.find('\0'));
+    if (text.size() > kMaxPasteText)
         return std::nullopt;
-    const CJulianDay day = DayOfRowValues(row, *values);
-    if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
-        return std::nullopt;
+    const CGedcomDateValue value = ReadGedcomDate(text);
+    const auto day = GedcomFullDay(value);
+    if (day && calendarNamed)
+        *calendarNamed = value.bCalendarNamed;
     return day;
+}
+
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text) {
+    if (!IsRow(row))
+        return std::nullopt;
+    // A value that names its calendar means that calendar's day in any row.
+    // The row's own forms never start with an escape or a calendar word, so
+    // this takes nothing from them.
+    bool named = false;
+    const auto gedcom = PastedGedcomDay(text, &named);
+    if (gedcom && named)
+        return gedcom;
+    // The row's own reading comes before a bare GEDCOM value: "3 MAY 1997"
+    // stays the Julian row's 3 May, as it always was.
+    if (const auto values = PastedValues(row, text)) {
+        const CJulianDay day = DayOfRowValues(row, *values);
+        if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
+            return std::nullopt;
+        return day;
+    }
+    return gedcom;
 }
 
 std::optional<std::string> PasteTextFromUtf8(std::string_view utf8) {

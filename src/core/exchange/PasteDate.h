@@ -12,6 +12,14 @@
 // "3e jour avant les nones de juin 1997"), whatever the language the
 // program writes in.
 //
+// A GEDCOM date value ("@#DJULIAN@ 21 JAN 1718/19", "HEBREW 14 NSN 5784",
+// "ABT 3 JUN 1997", "INT 7 DEC 2026 (...)") names its own day, so any row
+// takes it: a value with an escape or a calendar word is read as that
+// calendar's date first; one without (a bare Gregorian "3 JUN 1997") only
+// when the row's own forms refuse the text, so that everything they read
+// keeps its reading. Its years are as written (no two-digit rule); ranges,
+// periods, BEF/AFT, months and years alone are refused like any other text.
+//
 //   auto day = PastedDay(ROW_GREGORIAN, "3 june 97");   // 3 June 1997
 //   if (day) panel.GoToRowDay(ROW_GREGORIAN, *day);
 //   // Paste menu entry of a row: enabled exactly when PastedDay has a value.
@@ -45,15 +53,21 @@ CPasteParse ParsePastedText(CalendarRow row, std::string_view text);
 // 1479 in the Muslim row. Republican, negative and larger years are kept.
 std::int32_t ExpandPastedYear(CalendarRow row, std::int32_t year);
 
-// The parse with the year expanded (year in nThird, or nFourth in the
+// The row's own reading with the year expanded (year in nThird, or nFourth in the
 // Roman-style row); nothing when the text is refused, including when the
 // expanded date does not exist in the row's calendar (30 Heshvan 84 is read,
 // but Heshvan 5784 may have 29 days: that paste is refused rather than moved
 // to another day).
 std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text);
 
-// The day a paste of the text into the row shows, or nothing when the row
-// refuses the text.
+// The day a GEDCOM value names (a date or an approximation of one full
+// day), read within the paste's bound; calendarNamed tells whether an escape
+// or a calendar word named its calendar.
+std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed = nullptr);
+
+// The day a paste of the text into the row moves the panel to: the row's
+// own reading (PastedValues) or a GEDCOM value's day, as above; nothing when
+// both refuse the text.
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text);
 
 // Clipboard and command-line text arrive as UTF-8: converted to

@@ -545,6 +545,7 @@ CGedcomDateValue ReadGedcomDate(std::string_view text) {
         break;
     }
     value.eCalendar = first.eCalendar;
+    value.bCalendarNamed = !first.bImplicit;
 
     const CSpan a = SpanOf(first);
     const CSpan b = hasSecond ? SpanOf(second) : CSpan{};

@@ -2,7 +2,7 @@
 // mean, and writing a day as one.
 //
 //   auto value = ReadGedcomDate("@#DJULIAN@ 21 JAN 1718/19");
-//   value.eForm == EGedcomForm::Date; value.nFirst == value.nLast == 2348771
+//   value.eForm == EGedcomForm::Date; value.nFirst == value.nLast == 2348943
 //   GedcomStatusText(value.nFindings) == "ok"
 //   FormatGedcomDate(ROW_JEWISH, CJulianDay(2460423), EGedcomVersion::V551)
 //       == "@#DHEBREW@ 14 NSN 5784"
@@ -53,6 +53,9 @@ struct CGedcomDateValue {
     EGedcomForm eForm = EGedcomForm::Unreadable;
     EGedcomQualifier eQualifier = EGedcomQualifier::None;
     EGedcomCalendar eCalendar = EGedcomCalendar::None; // of the (first) date
+    // An escape or a calendar word names that calendar; without one the
+    // date is Gregorian by default.
+    bool bCalendarNamed = false;
     // Earliest and latest day the value can mean; 0 where it is open or unknown.
     std::int32_t nFirst = 0;
     std::int32_t nLast = 0;

@@ -84,6 +84,8 @@ std::int32_t CFrameSettings::GetInt(ESetting setting) const {
         return m_nFmtYear;
     case SET_LANGUE:
         return m_nLanguage;
+    case SET_FMT_GEDCOM:
+        return m_nFmtGedcom;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             return m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)];
@@ -136,6 +138,9 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
     case SET_LANGUE:
         m_nLanguage = value;
         break;
+    case SET_FMT_GEDCOM:
+        m_nFmtGedcom = value;
+        break;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)] = value;
@@ -174,7 +179,10 @@ CFrameSettings ReadFrameSettings(CSettingsStore& store, const CScreenArea& scree
         settings.SetInt(setting, ReadIntOrRepair(store, setting));
     }
     settings.m_strSeparator = ReadSeparatorOrRepair(store);
-    settings.SetInt(SET_LANGUE, ReadIntOrRepair(store, SET_LANGUE));
+    for (int i = SET_SEPARATEUR + 1; i < SET_COUNT; ++i) {
+        const auto setting = static_cast<ESetting>(i);
+        settings.SetInt(setting, ReadIntOrRepair(store, setting));
+    }
     store.EndBatch();
     return settings;
 }

@@ -42,6 +42,7 @@ struct CFrameSettings {
     std::int32_t m_nFmtYear = 1;
     std::string m_strSeparator = "/"; // Windows-1252, at most 9 characters
     std::int32_t m_nLanguage = kLanguageSystem;
+    std::int32_t m_nFmtGedcom = 0; // 0 the four forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0
 
     bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
 

@@ -41,6 +41,7 @@ constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     {"Separateur", ESettingType::String, 0, "/", 0, 0},
     // Added later, so it comes last: an older file is read as it always was.
     {"Langue", ESettingType::Int32, 0, nullptr, 0, 2},
+    {"FmtGedcom", ESettingType::Int32, 0, nullptr, 0, 2},
 }};
 
 } // namespace

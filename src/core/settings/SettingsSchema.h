@@ -24,6 +24,7 @@ enum ESetting : int {
     SET_FMT_ANNEE,         // "FmtAnnee": copy format, year
     SET_SEPARATEUR,        // "Separateur": copy format separator (text)
     SET_LANGUE,            // "Langue": interface language, 0 system, 1 English, 2 French
+    SET_FMT_GEDCOM,        // "FmtGedcom": copy as a GEDCOM value: 0 no, 1 5.5.1, 2 7.0
     SET_COUNT
 };
 
@@ -43,7 +44,7 @@ inline constexpr std::int32_t kNotFrozen = -1000;
 // The separator is read back into a 10-byte buffer with its terminating zero.
 inline constexpr std::size_t kMaxSeparatorLength = 9;
 
-// The 21 settings in store order: the 20 the program always had, then the language.
+// The settings in store order: the 20 the program always had, then those added later.
 const std::array<CSettingDef, SET_COUNT>& SettingsSchema();
 const CSettingDef& SettingDef(ESetting setting);
 // "AffCal<row>" for row 0..5; SET_COUNT (which no write accepts) for any other row.

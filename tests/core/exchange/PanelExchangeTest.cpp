@@ -97,7 +97,7 @@ TEST_F(PanelExchangeTest, RefusedPasteLeavesThePanelAlone) {
     ShowGregorian(3, 6, 1997);
     const auto revision = panel.GetRevision();
     const auto before = panel.GetRowTexts(ROW_GREGORIAN);
-    for (const char* text : {"3 Jun 1997", "14 Adar II 5785", "3/6/1997/5", "", "30/2/1"}) {
+    for (const char* text : {"BEF 3 JUN 1997", "14 Adar II 5785", "3/6/1997/5", "", "30/2/1"}) {
         EXPECT_FALSE(CanPasteIntoRow(ROW_JEWISH, text)) << text;
         EXPECT_FALSE(PasteIntoRow(panel, ROW_JEWISH, text)) << text;
     }

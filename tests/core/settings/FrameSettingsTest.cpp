@@ -25,7 +25,7 @@ const std::vector<Write> kFirstRun = {
     {"AffCal3", 1},   {"AffCal4", 1},      {"AffCal5", 1},      {"AffFetesRep", 1},
     {"AffSaints", 3}, {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
     {"FmtJour", 1},   {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
-    {"Langue", 0},
+    {"Langue", 0},    {"FmtGedcom", 0},
 };
 
 // A store holding a full set of non-default values, and the settings they mean.
@@ -47,6 +47,7 @@ CMemorySettingsStore StoreWithCustomValues(CFrameSettings& expected) {
     expected.m_nFmtYear = 0;
     expected.m_strSeparator = " - ";
     expected.m_nLanguage = kLanguageFrench;
+    expected.m_nFmtGedcom = 2;
     for (const CSettingDef& def : SettingsSchema()) {
         const auto setting = *FindSetting(def.szName);
         if (def.type == ESettingType::Int32) {
@@ -180,6 +181,7 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"SaintsRecent", 0, 1}, {"AffSaintsRecent", 0, 1},
         {"FmtJour", 0, 1},      {"FmtMois", 0, 2},
         {"FmtAnnee", 0, 1},     {"Langue", 0, 2},
+        {"FmtGedcom", 0, 2},
     };
     std::size_t intSettings = 0;
     for (const CSettingDef& def : SettingsSchema()) {
@@ -223,17 +225,19 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
     }
 }
 
-// A file from before the language setting: every one of its 20 values reads
-// as before, and the language is added as "as the system says", alone.
-TEST(FrameSettingsRead, FileWithoutTheLanguageGetsItAsSystem) {
+// A file from before the newer settings: every one of its 20 values reads
+// as before, and each newer one is added with its default, alone.
+TEST(FrameSettingsRead, FileWithoutTheNewerSettingsGetsTheirDefaults) {
     CFrameSettings expected;
     CMemorySettingsStore store = StoreWithCustomValues(expected);
     store.Erase("Langue");
+    store.Erase("FmtGedcom");
     ASSERT_EQ(store.Values().size(), 20u);
     const CFrameSettings settings = ReadFrameSettings(store, kScreens);
     expected.m_nLanguage = kLanguageSystem;
+    expected.m_nFmtGedcom = 0;
     EXPECT_EQ(settings, expected);
-    EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0}}));
+    EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0}, {"FmtGedcom", 0}}));
 }
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
