@@ -1,0 +1,242 @@
+#include "YearStyle.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<std::string_view, kYearStyleCount> kNames = {
+    "january", "annunciation", "pisan", "nativity", "venetian", "easter",
+};
+
+// Years have no year 0.
+constexpr std::int32_t NextYear(std::int32_t year) {
+    return year == -1 ? 1 : year + 1;
+}
+constexpr std::int32_t PreviousYear(std::int32_t year) {
+    return year == 1 ? -1 : year - 1;
+}
+
+struct CDayMonth {
+    std::int32_t nDay;
+    std::int32_t nMonth;
+};
+
+CDayMonth DayMonthOf(CJulianDay day, EStyleCalendar calendar) {
+    if (calendar == EStyleCalendar::Gregorian) {
+        const CGregorianDate date = day.GetGregorian();
+        return {date.nDay, date.nMonth};
+    }
+    const CJulianDate date = day.GetJulian();
+    return {date.nDay, date.nMonth};
+}
+
+// The day of a date, or nothing when the calendar has no such date.
+std::optional<CJulianDay> DayOf(std::int32_t day, std::int32_t month, std::int32_t year,
+                                EStyleCalendar calendar) {
+    CJulianDay result;
+    if (calendar == EStyleCalendar::Gregorian) {
+        if (!CJulianDay::IsValidGregorian({day, month, year}))
+            return std::nullopt;
+        result.SetGregorian({day, month, year});
+    } else {
+        if (!CJulianDay::IsValidJulian({day, month, year}))
+            return std::nullopt;
+        result.SetJulian({day, month, year});
+    }
+    return result;
+}
+
+// Compares day/month within a year, so no day number is needed at the ends
+// of the range: negative before, 0 on, positive after.
+int CompareDayMonth(CDayMonth a, CDayMonth b) {
+    if (a.nMonth != b.nMonth)
+        return a.nMonth < b.nMonth ? -1 : 1;
+    return a.nDay == b.nDay ? 0 : (a.nDay < b.nDay ? -1 : 1);
+}
+
+// Easter Sunday of a modern year as day and month, by the calendar's computus.
+CDayMonth EasterDayMonth(std::int32_t year, EStyleCalendar calendar) {
+    const bool gregorian = calendar == EStyleCalendar::Gregorian;
+    const CJulianDay easter = CJulianDay::Easter(year, gregorian);
+    if (easter.GetDayNumber() > 0)
+        return DayMonthOf(easter, calendar);
+    // Only the first Gregorian year of the range has its Easter before day 1,
+    // and its days (from 25 November) all come after it anyway.
+    return {22, 3};
+}
+
+// The modern year N's date on which the style year changes to its next
+// number, and the offset of that next number from N (0: year N begins then,
+// 1: year N+1 begins then).
+struct CStart {
+    CDayMonth dayMonth;
+    int nOffset;
+};
+
+CStart StartIn(std::int32_t modernYear, EStyleCalendar calendar, EYearStyle style) {
+    switch (style) {
+    case EYearStyle::Annunciation:
+        return {{25, 3}, 0};
+    case EYearStyle::Pisan:
+        return {{25, 3}, 1};
+    case EYearStyle::Nativity:
+        return {{25, 12}, 1};
+    case EYearStyle::Venetian:
+        return {{1, 3}, 0};
+    case EYearStyle::Easter:
+        return {EasterDayMonth(modernYear, calendar), 0};
+    case EYearStyle::January:
+        break;
+    }
+    return {{1, 1}, 0};
+}
+
+// The style year of a modern date, ignoring the change day.
+std::int32_t StyledYear(CDayMonth date, std::int32_t modernYear, EStyleCalendar calendar,
+                        EYearStyle style) {
+    if (style == EYearStyle::January)
+        return modernYear;
+    const CStart start = StartIn(modernYear, calendar, style);
+    const bool onOrAfter = CompareDayMonth(date, start.dayMonth) >= 0;
+    if (start.nOffset == 0)
+        return onOrAfter ? modernYear : PreviousYear(modernYear);
+    return onOrAfter ? NextYear(modernYear) : modernYear;
+}
+
+} // namespace
+
+std::string_view YearStyleName(EYearStyle style) {
+    const auto index = static_cast<std::size_t>(style);
+    return index < kNames.size() ? kNames[index] : kNames[0];
+}
+
+std::optional<EYearStyle> YearStyleOfName(std::string_view name) {
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        if (kNames[i] == name)
+            return static_cast<EYearStyle>(i);
+    }
+    return std::nullopt;
+}
+
+EYearStyle YearStyleOfValue(std::int32_t value) {
+    return value > 0 && value < kYearStyleCount ? static_cast<EYearStyle>(value)
+                                                : EYearStyle::January;
+}
+
+bool StyleApplies(const CYearStyle& style, CJulianDay day) {
+    return style.eStyle != EYearStyle::January &&
+           (style.nChangeDay == 0 || day.GetDayNumber() < style.nChangeDay);
+}
+
+std::int32_t ModernYear(CJulianDay day, EStyleCalendar calendar) {
+    return calendar == EStyleCalendar::Gregorian ? day.GetGregorian().nYear
+                                                 : day.GetJulian().nYear;
+}
+
+std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle& style) {
+    const std::int32_t modern = ModernYear(day, calendar);
+    if (!StyleApplies(style, day))
+        return modern;
+    return StyledYear(DayMonthOf(day, calendar), modern, calendar, style.eStyle);
+}
+
+CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
+                               EStyleCalendar calendar, const CYearStyle& style) {
+    CStyleReadings readings;
+    if (styleYear == 0)
+        return readings;
+    // A style year lies within the modern years around it.
+    for (const std::int32_t modern :
+         {PreviousYear(styleYear), styleYear, NextYear(styleYear)}) {
+        const auto candidate = DayOf(day, month, modern, calendar);
+        if (!candidate || candidate->GetDayNumber() < kFirstSupportedDay ||
+            candidate->GetDayNumber() > kLastSupportedDay)
+            continue;
+        if (StyleYear(*candidate, calendar, style) != styleYear)
+            continue;
+        if (readings.nCount < static_cast<int>(readings.days.size()))
+            readings.days[static_cast<std::size_t>(readings.nCount++)] = *candidate;
+    }
+    return readings;
+}
+
+std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,
+                                    const CYearStyle& style) {
+    const std::int32_t modern = ModernYear(day, calendar);
+    const std::int32_t styled = StyleYear(day, calendar, style);
+    if (styled == modern)
+        return std::nullopt;
+    return styled < modern ? CDualYear{styled, modern} : CDualYear{modern, styled};
+}
+
+std::string FormatDualYear(const CDualYear& years) {
+    char text[32];
+    if (years.nEarlier > 0 && years.nEarlier / 100 == years.nLater / 100)
+        std::snprintf(text, sizeof text, "%d/%02d", years.nEarlier, years.nLater % 100);
+    else
+        std::snprintf(text, sizeof text, "%d/%d", years.nEarlier, years.nLater);
+    return text;
+}
+
+std::optional<std::int64_t> LaterOfDualYear(std::int32_t first, std::string_view digits) {
+    if (digits.empty() || digits.size() > 4)
+        return std::nullopt;
+    std::int64_t value = 0;
+    std::int64_t power = 1;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        power *= 10;
+    }
+    // The smallest year after the first that ends in the digits.
+    const std::int64_t base = static_cast<std::int64_t>(first);
+    std::int64_t later = base - (base % power + power) % power + value;
+    if (later <= base)
+        later += power;
+    return later;
+}
+
+std::optional<CDualYear> ParseDualYear(std::string_view text) {
+    auto trim = [](std::string_view part) {
+        while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
+            part.remove_prefix(1);
+        while (!part.empty() && (part.back() == ' ' || part.back() == '\t' ||
+                                 part.back() == '\r' || part.back() == '\n'))
+            part.remove_suffix(1);
+        return part;
+    };
+    const std::size_t mark = text.find_first_of("/-");
+    if (mark == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view head = trim(text.substr(0, mark));
+    const std::string_view tail = trim(text.substr(mark + 1));
+    // Years after the first; a dual year names two years of our era.
+    if (head.empty() || head.size() > 4)
+        return std::nullopt;
+    std::int32_t first = 0;
+    for (const char c : head) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        first = first * 10 + (c - '0');
+    }
+    if (first < 1)
+        return std::nullopt;
+    const auto later = LaterOfDualYear(first, tail);
+    if (!later || *later != static_cast<std::int64_t>(first) + 1)
+        return std::nullopt;
+    return CDualYear{first, first + 1};
+}
+
+CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDualYear& years,
+                               EStyleCalendar calendar) {
+    if (years.nLater != NextYear(years.nEarlier))
+        return CJulianDay();
+    const auto result = DayOf(day, month, years.nLater, calendar);
+    if (!result)
+        return CJulianDay();
+    const CDayMonth date{day, month};
+    const bool beforeLadyDay = CompareDayMonth(date, {25, 3}) < 0;
+    const bool beforeEaster = CompareDayMonth(date, EasterDayMonth(years.nLater, calendar)) < 0;
+    return beforeLadyDay || beforeEaster ? *result : CJulianDay();
+}

@@ -1,0 +1,100 @@
+// Year-start styles: the day on which the year number changed before
+// 1 January was the rule. With the Annunciation style, the day we call
+// 30 January 1649 was "30 January 1648", written today 1648/49.
+//
+//   const CYearStyle england{EYearStyle::Annunciation, 2361331};  // until 31 Dec 1751
+//   StyleYear(jd, EStyleCalendar::Julian, england);                // 1648 for 30 Jan 1649
+//   DaysOfStyleDate(30, 1, 1648, EStyleCalendar::Julian, england); // {2323385}
+//   FormatDualYear(1648, 1649);                                    // "1648/49"
+//
+// A style applies to the Gregorian, Julian and Roman rows only, and only to
+// days before its change day, the first day counted from 1 January. Year
+// numbers have no year 0, as everywhere in the calendars.
+#pragma once
+
+#include "calendar/JulianDay.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The stored values of the style ("StyleAnnee"); the order never changes.
+enum class EYearStyle : std::int32_t {
+    January = 0,      // 1 January, the modern count
+    Annunciation = 1, // year N begins on 25 March of modern year N
+    Pisan = 2,        // year N begins on 25 March of modern year N-1
+    Nativity = 3,     // year N begins on 25 December of modern year N-1
+    Venetian = 4,     // year N begins on 1 March of modern year N
+    Easter = 5,       // year N begins on Easter Sunday of modern year N
+};
+inline constexpr int kYearStyleCount = 6;
+
+// "january", "annunciation", "pisan", "nativity", "venetian", "easter".
+std::string_view YearStyleName(EYearStyle style);
+std::optional<EYearStyle> YearStyleOfName(std::string_view name);
+// A stored value read leniently: anything but a known style is January.
+EYearStyle YearStyleOfValue(std::int32_t value);
+
+// The reckoning of a row: Easter by its own computus, dates in its calendar.
+enum class EStyleCalendar { Gregorian, Julian };
+
+struct CYearStyle {
+    EYearStyle eStyle = EYearStyle::January;
+    // The first day counted from 1 January; 0: the style holds on every day.
+    std::int32_t nChangeDay = 0;
+    bool operator==(const CYearStyle&) const = default;
+};
+
+// True when the style gives the day a year of its own reckoning.
+bool StyleApplies(const CYearStyle& style, CJulianDay day);
+
+// The day's year counted from 1 January, in the calendar.
+std::int32_t ModernYear(CJulianDay day, EStyleCalendar calendar);
+// The day's year in the style; the modern year where the style does not apply.
+std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle& style);
+
+// The days with this day and month whose style year is styleYear, earliest
+// first: none for a date the style year does not hold (10 February 1751 in
+// England), two where it holds it twice (a day of April between two Easters).
+struct CStyleReadings {
+    int nCount = 0;
+    std::array<CJulianDay, 2> days{};
+    bool operator==(const CStyleReadings&) const = default;
+};
+CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
+                               EStyleCalendar calendar, const CYearStyle& style);
+
+// The earlier and the later year of a day whose style year differs from its
+// modern year; nothing when they agree.
+struct CDualYear {
+    std::int32_t nEarlier = 0;
+    std::int32_t nLater = 0;
+    bool operator==(const CDualYear&) const = default;
+};
+std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,
+                                    const CYearStyle& style);
+
+// "1648/49", "1699/1700": the later year by its last two digits when both
+// share a century, whole otherwise (and always for years before 1).
+std::string FormatDualYear(const CDualYear& years);
+
+// The later year of "FIRST/DIGITS": the first year after FIRST that ends in
+// DIGITS (1648/9 and 1648/49 give 1649, 1699/00 and 1699/1700 give 1700);
+// nothing when DIGITS is not one to four decimal digits.
+std::optional<std::int64_t> LaterOfDualYear(std::int32_t first, std::string_view digits);
+
+// A whole year text "1648/49", "1648/9", "1648-9", "1699/1700" (blanks
+// around the parts allowed): the two years, when the later is the first
+// plus one; nothing for any other text.
+std::optional<CDualYear> ParseDualYear(std::string_view text);
+
+// The day whose modern date is day/month of modern year `later`, read with
+// a dual year earlier/later: the later year is the modern one. The dual
+// year must be able to hold for that day in some style that starts after
+// 1 January: the second year is the first plus one, and the day lies before
+// 25 March or before Easter Sunday (the calendar's computus) of the later
+// year. Day 0 otherwise, or when the date does not exist.
+CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDualYear& years,
+                               EStyleCalendar calendar);

@@ -1,0 +1,288 @@
+// Year-start styles over the whole range: the style year turns on the
+// style's own day and on no other, each style date reads back to its days,
+// and the dual years written and read.
+#include "calendar/YearStyle.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// The readings of a sample of days (every day under a sanitizer would take
+// minutes); the turn of the year is checked on every day.
+// Sanitized builds walk five centuries around the reforms.
+#ifdef QUINDOR_SANITIZED
+constexpr std::int32_t kStride = 101;
+constexpr std::int32_t kWalkFirst = 2200000;
+constexpr std::int32_t kWalkLast = 2400000;
+#else
+constexpr std::int32_t kStride = 13;
+constexpr std::int32_t kWalkFirst = kFirstSupportedDay;
+constexpr std::int32_t kWalkLast = kLastSupportedDay;
+#endif
+
+constexpr std::int32_t NextYear(std::int32_t y) {
+    return y == -1 ? 1 : y + 1;
+}
+
+struct CDate {
+    std::int32_t d, m, y;
+};
+
+CDate DateOf(CJulianDay day, EStyleCalendar calendar) {
+    if (calendar == EStyleCalendar::Gregorian) {
+        const auto g = day.GetGregorian();
+        return {g.nDay, g.nMonth, g.nYear};
+    }
+    const auto j = day.GetJulian();
+    return {j.nDay, j.nMonth, j.nYear};
+}
+
+CJulianDay Julian(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJulian({d, m, y});
+    return day;
+}
+
+CJulianDay Gregorian(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetGregorian({d, m, y});
+    return day;
+}
+
+// True when the style's year begins on this day (ignoring any change day).
+bool IsStartDay(CJulianDay day, EStyleCalendar calendar, EYearStyle style) {
+    const CDate date = DateOf(day, calendar);
+    switch (style) {
+    case EYearStyle::Annunciation:
+    case EYearStyle::Pisan:
+        return date.d == 25 && date.m == 3;
+    case EYearStyle::Nativity:
+        return date.d == 25 && date.m == 12;
+    case EYearStyle::Venetian:
+        return date.d == 1 && date.m == 3;
+    case EYearStyle::Easter:
+        return day == CJulianDay::Easter(date.y, calendar == EStyleCalendar::Gregorian);
+    case EYearStyle::January:
+        return date.d == 1 && date.m == 1;
+    }
+    return false;
+}
+
+const EStyleCalendar kCalendars[] = {EStyleCalendar::Gregorian, EStyleCalendar::Julian};
+
+} // namespace
+
+// Walking the range day by day: the style year moves on by one exactly on
+// the style's first day, and every day is among the readings of its own
+// style date, which all carry that date and that style year.
+TEST(YearStyle, EveryDayReadsBackAndTheYearTurnsOnlyOnItsDay) {
+    for (int s = 0; s < kYearStyleCount; ++s) {
+        const CYearStyle style{static_cast<EYearStyle>(s), 0};
+        for (const EStyleCalendar calendar : kCalendars) {
+            std::int32_t previousYear = StyleYear(CJulianDay(kWalkFirst), calendar, style);
+            for (std::int32_t n = kWalkFirst + 1; n <= kWalkLast; ++n) {
+                const CJulianDay day(n);
+                const std::int32_t year = StyleYear(day, calendar, style);
+                if (IsStartDay(day, calendar, style.eStyle))
+                    ASSERT_EQ(year, NextYear(previousYear)) << s << " day " << n;
+                else
+                    ASSERT_EQ(year, previousYear) << s << " day " << n;
+                previousYear = year;
+                if (n % kStride != 0)
+                    continue;
+                const CDate date = DateOf(day, calendar);
+                const CStyleReadings readings = DaysOfStyleDate(date.d, date.m, year, calendar, style);
+                ASSERT_GE(readings.nCount, 1) << s << " day " << n;
+                bool found = false;
+                for (int i = 0; i < readings.nCount; ++i) {
+                    const CJulianDay reading = readings.days[static_cast<std::size_t>(i)];
+                    found = found || reading == day;
+                    const CDate other = DateOf(reading, calendar);
+                    ASSERT_EQ(other.d, date.d);
+                    ASSERT_EQ(other.m, date.m);
+                    ASSERT_EQ(StyleYear(reading, calendar, style), year);
+                }
+                ASSERT_TRUE(found) << s << " day " << n;
+                // Only Easter makes a year hold a date twice.
+                if (style.eStyle != EYearStyle::Easter)
+                    ASSERT_EQ(readings.nCount, 1) << s << " day " << n;
+                else if (readings.nCount == 2)
+                    ASSERT_LT(readings.days[0], readings.days[1]);
+                // The dual year shown is the pair of the two years.
+                const auto dual = DualYearOf(day, calendar, style);
+                ASSERT_EQ(dual.has_value(), year != date.y);
+                if (dual)
+                    ASSERT_EQ(dual->nLater, NextYear(dual->nEarlier));
+            }
+        }
+    }
+}
+
+// The turn of each style's year, with the change day in force and without.
+TEST(YearStyle, TurnOfEachYear) {
+    struct Case {
+        EYearStyle style;
+        CJulianDay day;
+        std::int32_t year;
+    };
+    const EStyleCalendar julian = EStyleCalendar::Julian;
+    const Case cases[] = {
+        {EYearStyle::January, Julian(31, 12, 1648), 1648},
+        {EYearStyle::January, Julian(1, 1, 1649), 1649},
+        {EYearStyle::Annunciation, Julian(30, 1, 1649), 1648},
+        {EYearStyle::Annunciation, Julian(24, 3, 1649), 1648},
+        {EYearStyle::Annunciation, Julian(25, 3, 1649), 1649},
+        {EYearStyle::Annunciation, Julian(31, 12, 1649), 1649},
+        {EYearStyle::Pisan, Julian(24, 3, 1648), 1648},
+        {EYearStyle::Pisan, Julian(25, 3, 1648), 1649},
+        {EYearStyle::Pisan, Julian(1, 1, 1649), 1649},
+        {EYearStyle::Nativity, Julian(24, 12, 1648), 1648},
+        {EYearStyle::Nativity, Julian(25, 12, 1648), 1649},
+        {EYearStyle::Venetian, Julian(29, 2, 1648), 1647},
+        {EYearStyle::Venetian, Julian(1, 3, 1648), 1648},
+        // Julian Easter 1500 was 19 April.
+        {EYearStyle::Easter, Julian(18, 4, 1500), 1499},
+        {EYearStyle::Easter, Julian(19, 4, 1500), 1500},
+        // Years before 1: no year 0.
+        {EYearStyle::Annunciation, Julian(1, 2, 1), -1},
+        {EYearStyle::Pisan, Julian(1, 4, -1), 1},
+        {EYearStyle::Nativity, Julian(26, 12, 2980), 2981},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StyleYear(c.day, julian, {c.style, 0}), c.year)
+            << YearStyleName(c.style) << " " << c.day.GetDayNumber();
+
+    // After the change day every style counts from 1 January.
+    const CYearStyle until1700{EYearStyle::Annunciation, Julian(1, 1, 1700).GetDayNumber()};
+    EXPECT_EQ(StyleYear(Julian(1, 2, 1699), julian, until1700), 1698);
+    EXPECT_EQ(StyleYear(Julian(1, 2, 1700), julian, until1700), 1700);
+    EXPECT_FALSE(StyleApplies(until1700, Julian(1, 1, 1700)));
+    EXPECT_TRUE(StyleApplies(until1700, Julian(31, 12, 1699)));
+    EXPECT_FALSE(StyleApplies({EYearStyle::January, 0}, Julian(1, 2, 1600)));
+}
+
+// England: 1751 began on 25 March and ended on 31 December; Charles I died
+// on 30 January 1648 by the English count, 30 January 1649 by ours.
+TEST(YearStyle, EnglandAround1751) {
+    const EStyleCalendar julian = EStyleCalendar::Julian;
+    const CYearStyle england{EYearStyle::Annunciation, Julian(1, 1, 1752).GetDayNumber()};
+    EXPECT_EQ(Julian(30, 1, 1649).GetDayNumber(), 2323385);
+    EXPECT_EQ(DaysOfStyleDate(30, 1, 1648, julian, england),
+              (CStyleReadings{1, {CJulianDay(2323385), CJulianDay()}}));
+    EXPECT_EQ(FormatDualYear(*DualYearOf(CJulianDay(2323385), julian, england)), "1648/49");
+
+    EXPECT_EQ(StyleYear(Julian(24, 3, 1751), julian, england), 1750);
+    EXPECT_EQ(StyleYear(Julian(25, 3, 1751), julian, england), 1751);
+    EXPECT_EQ(StyleYear(Julian(31, 12, 1751), julian, england), 1751);
+    EXPECT_EQ(StyleYear(Julian(1, 1, 1752), julian, england), 1752);
+    EXPECT_EQ(StyleYear(Julian(10, 2, 1752), julian, england), 1752);
+    // No day of 1751 was called 10 February 1751.
+    EXPECT_EQ(DaysOfStyleDate(10, 2, 1751, julian, england).nCount, 0);
+    EXPECT_EQ(DaysOfStyleDate(10, 2, 1750, julian, england).days[0], Julian(10, 2, 1751));
+    EXPECT_EQ(DaysOfStyleDate(10, 2, 1752, julian, england).days[0], Julian(10, 2, 1752));
+    EXPECT_FALSE(DualYearOf(Julian(10, 2, 1752), julian, england));
+}
+
+// Gregorian Easter 2024 was 31 March, 2025 20 April, 2026 5 April: style
+// year 2024 holds 31 March .. 19 April twice, style year 2025 none of
+// 5 .. 19 April.
+TEST(YearStyle, EasterYearsWithAndWithoutARepeatedApril) {
+    const EStyleCalendar gregorian = EStyleCalendar::Gregorian;
+    const CYearStyle easter{EYearStyle::Easter, 0};
+    EXPECT_EQ(DaysOfStyleDate(5, 4, 2024, gregorian, easter),
+              (CStyleReadings{2, {Gregorian(5, 4, 2024), Gregorian(5, 4, 2025)}}));
+    EXPECT_EQ(DaysOfStyleDate(31, 3, 2024, gregorian, easter).nCount, 2);
+    EXPECT_EQ(DaysOfStyleDate(19, 4, 2024, gregorian, easter).nCount, 2);
+    EXPECT_EQ(DaysOfStyleDate(20, 4, 2024, gregorian, easter),
+              (CStyleReadings{1, {Gregorian(20, 4, 2024), CJulianDay()}}));
+    EXPECT_EQ(DaysOfStyleDate(30, 3, 2024, gregorian, easter),
+              (CStyleReadings{1, {Gregorian(30, 3, 2025), CJulianDay()}}));
+    EXPECT_EQ(DaysOfStyleDate(10, 4, 2025, gregorian, easter).nCount, 0);
+    EXPECT_EQ(DaysOfStyleDate(4, 4, 2025, gregorian, easter).days[0], Gregorian(4, 4, 2026));
+    // The Julian row keeps its own computus: Julian Easter 2024 was 5 May
+    // Gregorian, 22 April Julian.
+    EXPECT_EQ(StyleYear(Julian(21, 4, 2024), EStyleCalendar::Julian, easter), 2023);
+    EXPECT_EQ(StyleYear(Julian(22, 4, 2024), EStyleCalendar::Julian, easter), 2024);
+}
+
+// Across a change day a date may be held twice: in the old style, then
+// again counted from 1 January.
+TEST(YearStyle, ChangeDayCanRepeatADate) {
+    const CYearStyle pisa{EYearStyle::Pisan, Julian(1, 1, 1700).GetDayNumber()};
+    EXPECT_EQ(DaysOfStyleDate(1, 4, 1700, EStyleCalendar::Julian, pisa),
+              (CStyleReadings{2, {Julian(1, 4, 1699), Julian(1, 4, 1700)}}));
+}
+
+TEST(YearStyle, NamesAndStoredValues) {
+    for (int s = 0; s < kYearStyleCount; ++s) {
+        const auto style = static_cast<EYearStyle>(s);
+        EXPECT_EQ(YearStyleOfName(YearStyleName(style)), style);
+        EXPECT_EQ(YearStyleOfValue(s), style);
+    }
+    EXPECT_FALSE(YearStyleOfName("Easter"));
+    EXPECT_FALSE(YearStyleOfName(""));
+    for (const std::int32_t bad : {-1, 6, 1000})
+        EXPECT_EQ(YearStyleOfValue(bad), EYearStyle::January);
+}
+
+TEST(DualYear, WrittenAndRead) {
+    struct Case {
+        std::int32_t earlier, later;
+        const char* text;
+    };
+    const Case written[] = {
+        {1648, 1649, "1648/49"}, {1709, 1710, "1709/10"}, {1699, 1700, "1699/1700"},
+        {1, 2, "1/02"},          {-1, 1, "-1/1"},         {-45, -44, "-45/-44"},
+        {999, 1000, "999/1000"},
+    };
+    for (const Case& c : written)
+        EXPECT_EQ(FormatDualYear({c.earlier, c.later}), c.text);
+
+    const std::pair<const char*, std::optional<CDualYear>> read[] = {
+        {"1648/49", CDualYear{1648, 1649}},
+        {"1648/9", CDualYear{1648, 1649}},
+        {"1648-9", CDualYear{1648, 1649}},
+        {" 1648 / 49 ", CDualYear{1648, 1649}},
+        {"1699/1700", CDualYear{1699, 1700}},
+        {"1699/00", CDualYear{1699, 1700}},
+        {"1709/10", CDualYear{1709, 1710}},
+        {"1648/50", std::nullopt},
+        {"1648/48", std::nullopt},
+        {"1648/", std::nullopt},
+        {"/49", std::nullopt},
+        {"1648", std::nullopt},
+        {"1648/4a", std::nullopt},
+        {"x1648/49", std::nullopt},
+        {"1648/49/50", std::nullopt},
+        {"0/1", std::nullopt},
+        {"1648/12345", std::nullopt},
+    };
+    for (const auto& [text, years] : read)
+        EXPECT_EQ(ParseDualYear(text), years) << text;
+
+    EXPECT_EQ(LaterOfDualYear(1648, "9"), 1649);
+    EXPECT_EQ(LaterOfDualYear(1699, "00"), 1700);
+    EXPECT_EQ(LaterOfDualYear(1648, "47"), 1747);
+    EXPECT_EQ(LaterOfDualYear(-5, "4"), 4);
+    EXPECT_FALSE(LaterOfDualYear(1648, ""));
+    EXPECT_FALSE(LaterOfDualYear(1648, "12345"));
+}
+
+// A pasted dual year is the later, modern year, on days an old style could
+// still count as the earlier year.
+TEST(DualYear, PastedDayMustBeOneTheEarlierYearCouldHold) {
+    const EStyleCalendar julian = EStyleCalendar::Julian;
+    EXPECT_EQ(DayOfPastedDualYear(30, 1, {1648, 1649}, julian), CJulianDay(2323385));
+    EXPECT_EQ(DayOfPastedDualYear(24, 3, {1648, 1649}, julian), Julian(24, 3, 1649));
+    // Julian Easter 1501 was 11 April: 10 April 1500/01 is still 1500 at Easter.
+    EXPECT_EQ(DayOfPastedDualYear(10, 4, {1500, 1501}, julian), Julian(10, 4, 1501));
+    EXPECT_EQ(DayOfPastedDualYear(11, 4, {1500, 1501}, julian), CJulianDay());
+    EXPECT_EQ(DayOfPastedDualYear(1, 6, {1648, 1649}, julian), CJulianDay());
+    EXPECT_EQ(DayOfPastedDualYear(30, 1, {1648, 1650}, julian), CJulianDay());
+    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1647, 1648}, julian), Julian(29, 2, 1648));
+    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1648, 1649}, julian), CJulianDay());
+    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, julian), Julian(29, 2, 1700));
+    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, EStyleCalendar::Gregorian), CJulianDay());
+}
