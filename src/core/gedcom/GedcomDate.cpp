@@ -5,6 +5,7 @@
 // one that lies outside the supported range.
 #include "GedcomDate.h"
 
+#include "calendar/YearStyle.h"
 #include "text/StringTable.h"
 
 #include <array>
@@ -223,24 +224,17 @@ bool ParseDate(const CTokens& tokens, std::size_t& pos, CDatePart& date) {
     } else {
         // Dual years belong to 5.5.1's Gregorian and Julian dates.
         const std::string_view tail = yearText.substr(slash + 1);
-        std::int32_t digits = 0;
         if (date.bCalendarWord || (date.eCalendar != EGedcomCalendar::Gregorian &&
                                    date.eCalendar != EGedcomCalendar::Julian))
             return false;
-        if (!ReadNumber(yearText.substr(0, slash), first) || tail.empty() || tail.size() > 4 ||
-            !ReadNumber(tail, digits))
+        if (!ReadNumber(yearText.substr(0, slash), first))
             return false;
-        std::int32_t power = 1;
-        for (std::size_t k = 0; k < tail.size(); ++k)
-            power *= 10;
-        std::int64_t later = first - first % power + digits;
-        if (later <= first)
-            later += power;
-        if (later > 999999999)
+        const auto later = LaterOfDualYear(first, tail);
+        if (!later || *later > 999999999)
             return false;
-        date.nYear = static_cast<std::int32_t>(later);
+        date.nYear = static_cast<std::int32_t>(*later);
         date.bDual = true;
-        date.bDualWrong = later != static_cast<std::int64_t>(first) + 1;
+        date.bDualWrong = *later != static_cast<std::int64_t>(first) + 1;
     }
     ++pos;
 
