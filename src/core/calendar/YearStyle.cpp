@@ -1,6 +1,7 @@
 #include "YearStyle.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -239,4 +240,79 @@ CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDual
     const bool beforeLadyDay = CompareDayMonth(date, {25, 3}) < 0;
     const bool beforeEaster = CompareDayMonth(date, EasterDayMonth(years.nLater, calendar)) < 0;
     return beforeLadyDay || beforeEaster ? *result : CJulianDay();
+}
+
+namespace {
+
+EStyleCalendar CalendarOfRow(EStyleRow row) {
+    return row == EStyleRow::Gregorian ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+}
+
+// The Kalends, Nones or Ides a Roman date counts to.
+CJulianDay RomanNamedDay(CJulianDay day) {
+    const CRomanDate roman = day.GetRoman();
+    CJulianDay named;
+    named.SetRoman({1, roman.nKind, roman.nMonth, roman.nYear});
+    return named;
+}
+
+} // namespace
+
+std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearStyle& style) {
+    if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
+        return std::nullopt;
+    if (row == EStyleRow::Roman) {
+        const CJulianDay named = RomanNamedDay(day);
+        if (named.GetDayNumber() < kFirstSupportedDay)
+            return std::nullopt;
+        return DualYearOf(named, EStyleCalendar::Julian, style);
+    }
+    return DualYearOf(day, CalendarOfRow(row), style);
+}
+
+CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style) {
+    if (row != EStyleRow::Roman)
+        return DaysOfStyleDate(dayOrCount, month, styleYear, CalendarOfRow(row), style);
+    CStyleReadings readings;
+    if (kind < kRomanKalends || kind > kRomanIdes || month < 1 || month > 12)
+        return readings;
+    // The named day's day of the month is the same in every year.
+    CJulianDay probe;
+    probe.SetRoman({1, kind, month, 2000});
+    const std::int32_t namedDayOfMonth = probe.GetJulian().nDay;
+    const CStyleReadings named =
+        DaysOfStyleDate(namedDayOfMonth, month, styleYear, EStyleCalendar::Julian, style);
+    for (int i = 0; i < named.nCount; ++i) {
+        const CRomanDate date{dayOrCount, kind, month,
+                              named.days[static_cast<std::size_t>(i)].GetJulian().nYear};
+        if (!CJulianDay::IsValidRoman(date))
+            continue;
+        CJulianDay result;
+        result.SetRoman(date);
+        readings.days[static_cast<std::size_t>(readings.nCount++)] = result;
+    }
+    return readings;
+}
+
+CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+                                 std::int32_t month, const CDualYear& years,
+                                 const CYearStyle& style) {
+    CStyleReadings readings;
+    for (const std::int32_t styleYear : {years.nEarlier, years.nLater}) {
+        const CStyleReadings some = RowReadings(row, dayOrCount, kind, month, styleYear, style);
+        for (int i = 0; i < some.nCount; ++i) {
+            const CJulianDay day = some.days[static_cast<std::size_t>(i)];
+            if (RowDualYear(row, day, style) != years)
+                continue;
+            bool seen = false;
+            for (int k = 0; k < readings.nCount; ++k)
+                seen = seen || readings.days[static_cast<std::size_t>(k)] == day;
+            if (!seen && readings.nCount < static_cast<int>(readings.days.size()))
+                readings.days[static_cast<std::size_t>(readings.nCount++)] = day;
+        }
+    }
+    if (readings.nCount == 2 && readings.days[1] < readings.days[0])
+        std::swap(readings.days[0], readings.days[1]);
+    return readings;
 }

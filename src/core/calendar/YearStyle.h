@@ -98,3 +98,22 @@ std::optional<CDualYear> ParseDualYear(std::string_view text);
 // year. Day 0 otherwise, or when the date does not exist.
 CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDualYear& years,
                                EStyleCalendar calendar);
+
+// The three rows a style applies to. The Roman row names its year by the
+// day it counts to (29 December 1648 is "4 days before the Kalends of
+// January 1649"), so its style year is that named day's, in the Julian
+// reckoning.
+enum class EStyleRow { Gregorian, Julian, Roman };
+
+// The dual year a row shows for the day, or nothing when its year is plain.
+std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearStyle& style);
+
+// The days a row's fields mean when its year field holds a style year:
+// dayOrCount is the day (the count in the Roman row), kind the Roman named
+// day (unused elsewhere). Invalid fields give no reading.
+CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style);
+// The same for a typed dual year: the readings whose dual year is that one.
+CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+                                 std::int32_t month, const CDualYear& years,
+                                 const CYearStyle& style);

@@ -286,3 +286,58 @@ TEST(DualYear, PastedDayMustBeOneTheEarlierYearCouldHold) {
     EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, julian), Julian(29, 2, 1700));
     EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, EStyleCalendar::Gregorian), CJulianDay());
 }
+
+// Each row's fields, read back with the year it shows (dual or plain), give
+// the day again, for every style, on a sample of the range.
+TEST(YearStyleRows, ShownYearReadsBackToTheDay) {
+    const CYearStyle changeIn1700{EYearStyle::Pisan, Julian(1, 1, 1700).GetDayNumber()};
+    for (int s = 0; s <= kYearStyleCount; ++s) {
+        const CYearStyle style =
+            s < kYearStyleCount ? CYearStyle{static_cast<EYearStyle>(s), 0} : changeIn1700;
+        for (std::int32_t n = kFirstSupportedDay + 40; n <= kLastSupportedDay - 40;
+             n += kStride * 7 + 3) {
+            const CJulianDay day(n);
+            for (const EStyleRow row : {EStyleRow::Gregorian, EStyleRow::Julian, EStyleRow::Roman}) {
+                std::int32_t first = 0, kind = 0, month = 0, year = 0;
+                if (row == EStyleRow::Gregorian) {
+                    const auto g = day.GetGregorian();
+                    first = g.nDay, month = g.nMonth, year = g.nYear;
+                } else if (row == EStyleRow::Julian) {
+                    const auto j = day.GetJulian();
+                    first = j.nDay, month = j.nMonth, year = j.nYear;
+                } else {
+                    const auto r = day.GetRoman();
+                    first = r.nCount, kind = r.nKind, month = r.nMonth, year = r.nYear;
+                }
+                const auto dual = RowDualYear(row, day, style);
+                const CStyleReadings readings =
+                    dual ? RowReadingsOfDual(row, first, kind, month, *dual, style)
+                         : RowReadings(row, first, kind, month, year, style);
+                bool found = false;
+                for (int i = 0; i < readings.nCount; ++i)
+                    found = found || readings.days[static_cast<std::size_t>(i)] == day;
+                ASSERT_TRUE(found) << s << " row " << static_cast<int>(row) << " day " << n;
+                // A dual year is always enough to tell the day apart, but in
+                // the Easter style.
+                if (dual && style.eStyle != EYearStyle::Easter)
+                    ASSERT_EQ(readings.nCount, 1) << s << " day " << n;
+            }
+        }
+    }
+}
+
+TEST(YearStyleRows, RomanYearIsTheNamedDays) {
+    const CYearStyle annunciation{EYearStyle::Annunciation, 0};
+    // 29 December 1648 counts to the Kalends of January 1649: 1648/49.
+    EXPECT_EQ(RowDualYear(EStyleRow::Roman, Julian(29, 12, 1648), annunciation),
+              (CDualYear{1648, 1649}));
+    EXPECT_FALSE(RowDualYear(EStyleRow::Julian, Julian(29, 12, 1648), annunciation));
+    // "4 Kalends January 1648" in the style is that day.
+    EXPECT_EQ(RowReadings(EStyleRow::Roman, 4, kRomanKalends, 1, 1648, annunciation),
+              (CStyleReadings{1, {Julian(29, 12, 1648), CJulianDay()}}));
+    EXPECT_EQ(RowReadingsOfDual(EStyleRow::Julian, 30, 1, 1, {1648, 1649}, annunciation),
+              (CStyleReadings{1, {CJulianDay(2323385), CJulianDay()}}));
+    // A dual year the day and month cannot have.
+    EXPECT_EQ(RowReadingsOfDual(EStyleRow::Julian, 30, 6, 6, {1648, 1649}, annunciation).nCount, 0);
+    EXPECT_EQ(RowReadings(EStyleRow::Roman, 1, 9, 1, 1648, annunciation).nCount, 0);
+}
