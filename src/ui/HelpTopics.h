@@ -17,8 +17,10 @@ enum class EHelpTrigger {
 };
 
 // The topics, one bundled page each (":/help/<topic>.html").
-inline constexpr std::array<std::string_view, 7> kHelpTopics = {
-    "presentation", "interface", "fetes", "copier", "gregorien", "saints", "gedcom"};
+// "annee" (year-start styles) has no trigger of its own: the reform dialog,
+// where the style is chosen, shows "gregorien", which links to it.
+inline constexpr std::array<std::string_view, 8> kHelpTopics = {
+    "presentation", "interface", "fetes", "copier", "gregorien", "annee", "saints", "gedcom"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);

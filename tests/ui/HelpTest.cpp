@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 #include "UiTestSupport.h"
+#include "calendar/YearStyle.h"
 
 #include <QDialog>
 #include <QFile>
@@ -9,11 +10,27 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <vector>
+
 namespace {
 
-QString PageText(const QString& topic) {
-    QFile file(QStringLiteral(":/help/") + topic + QStringLiteral(".html"));
+QString ResourceText(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString PageText(const QString& topic) {
+    return ResourceText(QStringLiteral(":/help/") + topic + QStringLiteral(".html"));
+}
+
+QString TopicName(std::string_view topic) {
+    return QString::fromLatin1(topic.data(), qsizetype(topic.size()));
+}
+
+CJulianDay JulianDate(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJulian({d, m, y});
+    return day;
 }
 
 } // namespace
@@ -30,6 +47,7 @@ private slots:
             {EHelpTrigger::CopyFormatDialog, "copier"},
             {EHelpTrigger::GregorianReformDialog, "gregorien"},
             {EHelpTrigger::SaintsDialog, "saints"},
+            {EHelpTrigger::GedcomCheckDialog, "gedcom"},
         };
         CRecordingLauncher launcher;
         std::vector<std::string> expected;
@@ -49,7 +67,7 @@ private slots:
         CHelpWindow window; // loads the resources
         const QRegularExpression link(QStringLiteral("href=\"([^\"#:]*)(#[^\"]*)?\""));
         for (std::string_view topic : kHelpTopics) {
-            const QString name = QString::fromLatin1(topic.data(), qsizetype(topic.size()));
+            const QString name = TopicName(topic);
             const QString text = PageText(name);
             QVERIFY2(text.size() > 2000, qPrintable(name));
             QVERIFY2(text.contains(QStringLiteral("<title>")), qPrintable(name));
@@ -60,6 +78,97 @@ private slots:
                              qPrintable(name + QStringLiteral(" -> ") + target));
                 }
             }
+        }
+    }
+
+    // A page missing from one navigation bar can only be found by chance: each
+    // bar, in both languages, links every other page and names its own in bold.
+    void everyNavigationBarListsEveryPage() {
+        CHelpWindow window; // loads the resources
+        const QRegularExpression nav(QStringLiteral("<p class=\"nav\">(.*?)</p>"),
+                                     QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression link(QStringLiteral("href=\"([a-z]+)\\.html\""));
+        for (const QString& folder : {QStringLiteral(":/help/"), QStringLiteral(":/help/fr/")}) {
+            for (std::string_view topic : kHelpTopics) {
+                const QString name = TopicName(topic);
+                const QString where = folder + name;
+                const QRegularExpressionMatch bar =
+                    nav.match(ResourceText(folder + name + QStringLiteral(".html")));
+                QVERIFY2(bar.hasMatch(), qPrintable(where));
+                QStringList linked;
+                for (const QRegularExpressionMatch& m : link.globalMatch(bar.captured(1)))
+                    linked << m.captured(1);
+                QStringList expected;
+                for (std::string_view other : kHelpTopics)
+                    if (other != topic)
+                        expected << TopicName(other);
+                linked.sort();
+                expected.sort();
+                QVERIFY2(linked == expected, qPrintable(where + QStringLiteral(": ") +
+                                                        linked.join(QLatin1Char(' '))));
+                QVERIFY2(bar.captured(1).count(QStringLiteral("<b>")) == 1, qPrintable(where));
+            }
+        }
+    }
+
+    // The day numbers and dual years the year-start page quotes, in both
+    // languages, are those the core computes.
+    void yearPageExamplesAreTheCoresDays() {
+        CHelpWindow window; // loads the resources
+        const EStyleCalendar julian = EStyleCalendar::Julian;
+        const CYearStyle england{EYearStyle::Annunciation, JulianDate(1, 1, 1752).GetDayNumber()};
+        const CYearStyle easter{EYearStyle::Easter, 0};
+        struct Example {
+            std::int32_t day, month, styleYear;
+            CYearStyle style;
+            std::vector<std::int32_t> days; // as the page quotes them, earliest first
+        };
+        const Example examples[] = {
+            {30, 1, 1648, england, {2323385}},          // Charles I
+            {25, 3, 1751, england, {2360694}},          // the English 1751 begins
+            {31, 12, 1751, england, {2360975}},         // and ends
+            {10, 2, 1751, england, {}},                 // a date of no English 1751
+            {10, 4, 1564, easter, {2292409, 2292774}},  // after and before Easter
+            {15, 4, 1500, easter, {}},                  // Easter 1501 came before 19 April
+        };
+        const QString english = PageText(QStringLiteral("annee"));
+        const QString french = ResourceText(QStringLiteral(":/help/fr/annee.html"));
+        for (const Example& e : examples) {
+            const CStyleReadings readings =
+                DaysOfStyleDate(e.day, e.month, e.styleYear, julian, e.style);
+            const QString where = QStringLiteral("%1/%2/%3").arg(e.day).arg(e.month).arg(e.styleYear);
+            QCOMPARE(readings.nCount, int(e.days.size()));
+            for (std::size_t i = 0; i < e.days.size(); ++i) {
+                QCOMPARE(readings.days[i].GetDayNumber(), e.days[i]);
+                const QString number = QString::number(e.days[i]);
+                QVERIFY2(english.contains(number) && french.contains(number),
+                         qPrintable(where + QStringLiteral(": ") + number));
+            }
+        }
+        struct Dual {
+            EStyleRow row;
+            CJulianDay day;
+            CYearStyle style;
+            const char* text; // nullptr: a plain year
+        };
+        const Dual duals[] = {
+            {EStyleRow::Julian, CJulianDay(2323385), england, "1648/49"},
+            {EStyleRow::Gregorian, CJulianDay(2323385), england, "1648/49"},
+            {EStyleRow::Julian, JulianDate(24, 3, 1751), england, "1750/51"},
+            {EStyleRow::Gregorian, JulianDate(24, 3, 1751), england, nullptr}, // 4 April
+            {EStyleRow::Julian, CJulianDay(2292774), easter, "1564/65"},
+            {EStyleRow::Julian, CJulianDay(2292409), easter, nullptr},
+        };
+        for (const Dual& d : duals) {
+            const QString where = QString::number(d.day.GetDayNumber());
+            const auto dual = RowDualYear(d.row, d.day, d.style);
+            QVERIFY2(bool(dual) == (d.text != nullptr), qPrintable(where));
+            if (!d.text)
+                continue;
+            QCOMPARE(FormatDualYear(*dual), std::string(d.text));
+            QVERIFY2(english.contains(QLatin1String(d.text)) &&
+                         french.contains(QLatin1String(d.text)),
+                     d.text);
         }
     }
 
