@@ -2,7 +2,7 @@
 // 1 January was the rule. With the Annunciation style, the day we call
 // 30 January 1649 was "30 January 1648", written today 1648/49.
 //
-//   const CYearStyle england{EYearStyle::Annunciation, 2361331};  // until 31 Dec 1751
+//   const CYearStyle england{EYearStyle::Annunciation, 2360976};  // until 31 Dec 1751
 //   StyleYear(jd, EStyleCalendar::Julian, england);                // 1648 for 30 Jan 1649
 //   DaysOfStyleDate(30, 1, 1648, EStyleCalendar::Julian, england); // {2323385}
 //   FormatDualYear(1648, 1649);                                    // "1648/49"

@@ -84,3 +84,22 @@ std::string ReformCountryListText(int position, ETextLanguage language) {
                       static_cast<int>(date.nDay), static_cast<int>(date.nYear));
     return head + LoadResString(ReformCountryStringId(position), language);
 }
+
+CYearStyle ReformCountryYearStyle(int position) {
+    // The change days are Julian: both countries were still Julian then.
+    auto firstOfJanuary = [](std::int32_t year) {
+        CJulianDay day;
+        day.SetJulian({1, 1, year});
+        return day.GetDayNumber();
+    };
+    switch (ReformCountryStringId(position)) {
+    case IDS_COUNTRY_FIRST + 2:  // England: the Calendar (New Style) Act 1750
+    case IDS_COUNTRY_FIRST + 13: // Ireland, under the same Act
+    case IDS_COUNTRY_FIRST + 27: // United States, then British colonies
+        return {EYearStyle::Annunciation, firstOfJanuary(1752)};
+    case IDS_COUNTRY_FIRST + 10: // France: the edict of Roussillon, registered in 1566
+        return {EYearStyle::Easter, firstOfJanuary(1567)};
+    default:
+        return {};
+    }
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/JulianDay.h"
+#include "calendar/YearStyle.h"
 #include "text/StringTable.h"
 
 #include <cstdint>
@@ -21,3 +22,10 @@ CJulianDay ReformCountryDay(int position);
 // the list.
 std::string ReformCountryListText(int position);
 std::string ReformCountryListText(int position, ETextLanguage language);
+
+// The year-start style of the country at a list position, with its change
+// day, where the facts are well established: England, Ireland and the
+// United States counted from 25 March until 31 December 1751, France from
+// Easter until 31 December 1566. Every other country (and any position
+// outside the list): 1 January.
+CYearStyle ReformCountryYearStyle(int position);

@@ -86,6 +86,12 @@ std::int32_t CFrameSettings::GetInt(ESetting setting) const {
         return m_nLanguage;
     case SET_FMT_GEDCOM:
         return m_nFmtGedcom;
+    case SET_STYLE_ANNEE:
+        return m_nYearStyle;
+    case SET_FIN_STYLE:
+        return m_nStyleUntil;
+    case SET_FMT_AN_DOUBLE:
+        return m_nFmtDualYear;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             return m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)];
@@ -140,6 +146,15 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
         break;
     case SET_FMT_GEDCOM:
         m_nFmtGedcom = value;
+        break;
+    case SET_STYLE_ANNEE:
+        m_nYearStyle = value;
+        break;
+    case SET_FIN_STYLE:
+        m_nStyleUntil = value;
+        break;
+    case SET_FMT_AN_DOUBLE:
+        m_nFmtDualYear = value;
         break;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {

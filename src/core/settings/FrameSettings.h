@@ -43,6 +43,9 @@ struct CFrameSettings {
     std::string m_strSeparator = "/"; // Windows-1252, at most 9 characters
     std::int32_t m_nLanguage = kLanguageSystem;
     std::int32_t m_nFmtGedcom = 0; // 0 the four forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0
+    std::int32_t m_nYearStyle = 0;   // EYearStyle
+    std::int32_t m_nStyleUntil = 0;  // the style's change day; 0: every day
+    std::int32_t m_nFmtDualYear = 0; // 0 as shown, 1 the modern year, 2 the style year
 
     bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
 

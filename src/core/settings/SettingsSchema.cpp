@@ -1,6 +1,7 @@
 #include "settings/SettingsSchema.h"
 
 #include "calendar/JulianDay.h"
+#include "calendar/YearStyle.h"
 #include "reform/ReformCountries.h"
 
 #include <cstring>
@@ -42,6 +43,9 @@ constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     // Added later, so it comes last: an older file is read as it always was.
     {"Langue", ESettingType::Int32, 0, nullptr, 0, 2},
     {"FmtGedcom", ESettingType::Int32, 0, nullptr, 0, 2},
+    {"StyleAnnee", ESettingType::Int32, 0, nullptr, 0, kYearStyleCount - 1},
+    {"FinStyle", ESettingType::Int32, 0, nullptr, 0, kLastSupportedDay},
+    {"FmtAnDouble", ESettingType::Int32, 0, nullptr, 0, 2},
 }};
 
 } // namespace

@@ -25,6 +25,9 @@ enum ESetting : int {
     SET_SEPARATEUR,        // "Separateur": copy format separator (text)
     SET_LANGUE,            // "Langue": interface language, 0 system, 1 English, 2 French
     SET_FMT_GEDCOM,        // "FmtGedcom": copy as a GEDCOM value: 0 no, 1 5.5.1, 2 7.0
+    SET_STYLE_ANNEE,       // "StyleAnnee": year-start style, EYearStyle (0 1 January)
+    SET_FIN_STYLE,         // "FinStyle": first day counted from 1 January; 0 the style always holds
+    SET_FMT_AN_DOUBLE,     // "FmtAnDouble": copy of a dual year: 0 as shown, 1 modern, 2 style
     SET_COUNT
 };
 

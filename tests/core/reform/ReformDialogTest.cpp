@@ -329,3 +329,16 @@ TEST_F(ReformTest, FrenchListsAndMessages) {
 }
 
 } // namespace
+
+TEST(ReformCountryYearStyle, PresetsWhereTheFactsAreEstablished) {
+    // Positions: 1 England, 8 United States, 10 France, 13 Ireland.
+    const CYearStyle british{EYearStyle::Annunciation, 2360976}; // 1 January 1752, Julian
+    for (const int position : {1, 8, 13})
+        EXPECT_EQ(ReformCountryYearStyle(position), british) << position;
+    EXPECT_EQ(ReformCountryYearStyle(10), (CYearStyle{EYearStyle::Easter, 2293405}));
+    for (const int position : {-1, 0, 2, 27, kReformCountryCount})
+        EXPECT_EQ(ReformCountryYearStyle(position), CYearStyle{}) << position;
+    // 1751 began on 25 March and was the last year of the style.
+    EXPECT_EQ(StyleYear(CJulianDay(2360975), EStyleCalendar::Julian, british), 1751);
+    EXPECT_EQ(StyleYear(CJulianDay(2360976), EStyleCalendar::Julian, british), 1752);
+}

@@ -25,7 +25,8 @@ const std::vector<Write> kFirstRun = {
     {"AffCal3", 1},   {"AffCal4", 1},      {"AffCal5", 1},      {"AffFetesRep", 1},
     {"AffSaints", 3}, {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
     {"FmtJour", 1},   {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
-    {"Langue", 0},    {"FmtGedcom", 0},
+    {"Langue", 0},    {"FmtGedcom", 0},    {"StyleAnnee", 0},   {"FinStyle", 0},
+    {"FmtAnDouble", 0},
 };
 
 // A store holding a full set of non-default values, and the settings they mean.
@@ -48,6 +49,9 @@ CMemorySettingsStore StoreWithCustomValues(CFrameSettings& expected) {
     expected.m_strSeparator = " - ";
     expected.m_nLanguage = kLanguageFrench;
     expected.m_nFmtGedcom = 2;
+    expected.m_nYearStyle = 5;
+    expected.m_nStyleUntil = 2293309;
+    expected.m_nFmtDualYear = 1;
     for (const CSettingDef& def : SettingsSchema()) {
         const auto setting = *FindSetting(def.szName);
         if (def.type == ESettingType::Int32) {
@@ -181,7 +185,8 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"SaintsRecent", 0, 1}, {"AffSaintsRecent", 0, 1},
         {"FmtJour", 0, 1},      {"FmtMois", 0, 2},
         {"FmtAnnee", 0, 1},     {"Langue", 0, 2},
-        {"FmtGedcom", 0, 2},
+        {"FmtGedcom", 0, 2},    {"StyleAnnee", 0, 5},
+        {"FinStyle", 0, 2816787}, {"FmtAnDouble", 0, 2},
     };
     std::size_t intSettings = 0;
     for (const CSettingDef& def : SettingsSchema()) {
@@ -230,14 +235,21 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
 TEST(FrameSettingsRead, FileWithoutTheNewerSettingsGetsTheirDefaults) {
     CFrameSettings expected;
     CMemorySettingsStore store = StoreWithCustomValues(expected);
-    store.Erase("Langue");
-    store.Erase("FmtGedcom");
+    for (const char* name : {"Langue", "FmtGedcom", "StyleAnnee", "FinStyle", "FmtAnDouble"})
+        store.Erase(name);
     ASSERT_EQ(store.Values().size(), 20u);
     const CFrameSettings settings = ReadFrameSettings(store, kScreens);
     expected.m_nLanguage = kLanguageSystem;
     expected.m_nFmtGedcom = 0;
+    expected.m_nYearStyle = 0;
+    expected.m_nStyleUntil = 0;
+    expected.m_nFmtDualYear = 0;
     EXPECT_EQ(settings, expected);
-    EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0}, {"FmtGedcom", 0}}));
+    EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0},
+                                                  {"FmtGedcom", 0},
+                                                  {"StyleAnnee", 0},
+                                                  {"FinStyle", 0},
+                                                  {"FmtAnDouble", 0}}));
 }
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
