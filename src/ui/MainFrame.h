@@ -51,6 +51,7 @@ public:
     std::int32_t GetSaintsMode() const override { return m_settings.m_nSaintsMode; }
     std::int32_t GetSaintsPresent() const override { return m_settings.m_bSaintsPresent; }
     bool GetRepFeasts() const override { return m_settings.m_bRepFeasts != 0; }
+    CYearStyle GetYearStyle() const override { return FrameYearStyle(m_settings); }
     void ArrangeRows(CCalendarPanel& panel) override;
 
 protected:

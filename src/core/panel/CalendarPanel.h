@@ -98,6 +98,8 @@ public:
     bool IsRowGreyed(int row) const;
     bool IsSimulated() const { return m_bSimulated; }
     bool IsGregorianInForce() const { return m_bGregorianInForce; }
+    // The owner's year-start style, read at each use.
+    CYearStyle GetYearStyle() const { return m_owner.GetYearStyle(); }
 
     // --- Focus ---------------------------------------------------------------
     void SetFocusField(PanelField field) { m_focusField = field; }

@@ -5,6 +5,7 @@
 
 #include "PanelIds.h"
 #include "RowLayout.h"
+#include "calendar/YearStyle.h"
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,8 @@ public:
     virtual std::int32_t GetSaintsMode() const = 0;    // 0 none, 1 Gregorian, 2 Julian, 3 auto
     virtual std::int32_t GetSaintsPresent() const = 0; // 0 traditional list, 1 present list
     virtual bool GetRepFeasts() const = 0;
+    // The year-start style of the Gregorian, Julian and Roman rows.
+    virtual CYearStyle GetYearStyle() const = 0;
     // Lay out the visible rows; the owner passes the result back to the panel
     // through CCalendarPanel::ApplyLayoutVisibility.
     virtual void ArrangeRows(CCalendarPanel& panel) = 0;
@@ -32,6 +35,7 @@ struct CPanelOptions {
     std::int32_t nSaintsMode = 3;
     std::int32_t nSaintsPresent = 0;
     bool bRepFeasts = true;
+    CYearStyle yearStyle; // 1 January
 };
 
 // An owner with fixed options and no window, for the command-line tool and
@@ -45,6 +49,7 @@ public:
     std::int32_t GetSaintsMode() const override { return m_options.nSaintsMode; }
     std::int32_t GetSaintsPresent() const override { return m_options.nSaintsPresent; }
     bool GetRepFeasts() const override { return m_options.bRepFeasts; }
+    CYearStyle GetYearStyle() const override { return m_options.yearStyle; }
     void ArrangeRows(CCalendarPanel& panel) override;
 
     CPanelOptions m_options;

@@ -231,3 +231,9 @@ bool WriteSetting(CSettingsStore& store, const CFrameSettings& settings, ESettin
     }
     return WriteSetting(store, setting, settings.GetInt(setting));
 }
+
+CYearStyle FrameYearStyle(const CFrameSettings& settings) {
+    const std::int32_t until = settings.m_nStyleUntil;
+    return {YearStyleOfValue(settings.m_nYearStyle),
+            until >= kFirstSupportedDay && until <= kLastSupportedDay ? until : 0};
+}

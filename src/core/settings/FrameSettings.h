@@ -9,6 +9,7 @@
 #pragma once
 
 #include "calendar/JulianDay.h"
+#include "calendar/YearStyle.h"
 #include "settings/SettingsSchema.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
@@ -75,3 +76,6 @@ bool WriteSetting(CSettingsStore& store, ESetting setting, std::int32_t value);
 bool WriteSetting(CSettingsStore& store, ESetting setting, std::string_view text);
 // The member's current value of one setting (integer or separator).
 bool WriteSetting(CSettingsStore& store, const CFrameSettings& settings, ESetting setting);
+
+// The year-start style the settings hold (1 January for broken values).
+CYearStyle FrameYearStyle(const CFrameSettings& settings);
