@@ -207,22 +207,43 @@ std::optional<CDualYear> ParseDualYear(std::string_view text) {
             part.remove_suffix(1);
         return part;
     };
-    const std::size_t mark = text.find_first_of("/-");
+    // Before our era both years are written whole, with their signs:
+    // "-4713/-4712", "-1/1" (there is no year 0).
+    const std::string_view trimmed = trim(text);
+    const bool negative = !trimmed.empty() && trimmed.front() == '-';
+    const std::size_t mark = trimmed.find_first_of("/-", negative ? 1 : 0);
     if (mark == std::string_view::npos)
         return std::nullopt;
-    const std::string_view head = trim(text.substr(0, mark));
-    const std::string_view tail = trim(text.substr(mark + 1));
-    // Years after the first; a dual year names two years of our era.
-    if (head.empty() || head.size() > 4)
-        return std::nullopt;
-    std::int32_t first = 0;
-    for (const char c : head) {
-        if (c < '0' || c > '9')
+    const std::string_view head = trim(trimmed.substr(negative ? 1 : 0, mark - (negative ? 1 : 0)));
+    std::string_view tail = trim(trimmed.substr(mark + 1));
+    auto digitsValue = [](std::string_view digits) -> std::optional<std::int32_t> {
+        if (digits.empty() || digits.size() > 4)
             return std::nullopt;
-        first = first * 10 + (c - '0');
-    }
-    if (first < 1)
+        std::int32_t value = 0;
+        for (const char c : digits) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const auto headValue = digitsValue(head);
+    if (!headValue || *headValue < 1)
         return std::nullopt;
+    if (negative) {
+        const std::int32_t first = -*headValue;
+        const bool laterNegative = !tail.empty() && tail.front() == '-';
+        if (laterNegative)
+            tail.remove_prefix(1);
+        const auto tailValue = digitsValue(tail);
+        if (!tailValue)
+            return std::nullopt;
+        const std::int32_t later = laterNegative ? -*tailValue : *tailValue;
+        if (later != NextYear(first))
+            return std::nullopt;
+        return CDualYear{first, later};
+    }
+    const std::int32_t first = *headValue;
     const auto later = LaterOfDualYear(first, tail);
     if (!later || *later != static_cast<std::int64_t>(first) + 1)
         return std::nullopt;

@@ -44,6 +44,39 @@ const std::string& EmptyText() {
     return empty;
 }
 
+bool IsStyledRow(int row) {
+    return row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN;
+}
+
+EStyleRow StyleRowOf(int row) {
+    return row == ROW_GREGORIAN ? EStyleRow::Gregorian
+           : row == ROW_JULIAN  ? EStyleRow::Julian
+                                : EStyleRow::Roman;
+}
+
+std::int32_t ModernRowYear(int row, const CJulianDay& day) {
+    return row == ROW_GREGORIAN ? day.GetGregorian().nYear
+           : row == ROW_JULIAN  ? day.GetJulian().nYear
+                                : day.GetRoman().nYear;
+}
+
+// "1648/50": two years where a dual year would stand, but not one.
+bool LooksLikeDualYear(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    const std::size_t digits = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == digits)
+        return false;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    return i < text.size() && (text[i] == '/' || text[i] == '-');
+}
+
 bool IsRow(int row) {
     return row >= 0 && row < ROW_COUNT;
 }
@@ -116,7 +149,7 @@ void CCalendarPanel::OnInitialUpdate() {
     const CGregorianDate date = today.GetGregorian();
     m_strField[FIELD_GREG_DAY] = ListEntry(FIELD_GREG_DAY, date.nDay);
     m_strField[FIELD_GREG_MONTH] = ListEntry(FIELD_GREG_MONTH, date.nMonth);
-    m_strField[FIELD_GREG_YEAR] = date.nYear != 0 ? std::to_string(date.nYear) : std::string();
+    m_strField[FIELD_GREG_YEAR] = ShownYearText(ROW_GREGORIAN, today);
     WriteForm();
     ApplyGregorianRow(0);
     m_owner.ArrangeRows(*this);
@@ -343,6 +376,11 @@ bool CCalendarPanel::GetRowFields(int row, std::int32_t& day, std::int32_t& mont
     day = ListPosition(f.day);
     month = ListPosition(f.month);
     year = ReadLeadingInt(m_strField[f.year]);
+    // Under a style the fields name the day in the modern count.
+    if (UsesYearStyle(row)) {
+        const auto resolved = ResolveStyledRow(row);
+        year = resolved ? ModernRowYear(row, *resolved) : 0;
+    }
     return true;
 }
 
@@ -353,6 +391,18 @@ void CCalendarPanel::GetRomanFields(std::int32_t& count, std::int32_t& kind, std
     kind = ListPosition(FIELD_ROMAN_KIND);
     month = ListPosition(FIELD_ROMAN_MONTH);
     year = ReadLeadingInt(m_strField[FIELD_ROMAN_YEAR]);
+    if (UsesYearStyle(ROW_ROMAN)) {
+        const auto resolved = ResolveStyledRow(ROW_ROMAN);
+        if (!resolved) {
+            year = 0;
+            return;
+        }
+        const CRomanDate date = resolved->GetRoman();
+        count = date.nCount;
+        kind = date.nKind;
+        month = date.nMonth;
+        year = date.nYear;
+    }
 }
 
 bool CCalendarPanel::IsRowLegal(int row) {
@@ -524,6 +574,8 @@ void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
     SetRowIcon(ROW_GREGORIAN, false);
     const CGregorianDate d = day.GetGregorian();
     WriteRowFields(ROW_GREGORIAN, d.nDay, d.nMonth, d.nYear);
+    m_strField[FIELD_GREG_YEAR] = ShownYearText(ROW_GREGORIAN, day);
+    MarkEasterReading(ROW_GREGORIAN, day);
     UpdateWeekdayLabel(day);
     WriteForm();
 }
@@ -533,6 +585,8 @@ void CCalendarPanel::ShowJulian(const CJulianDay& day) {
     SetRowIcon(ROW_JULIAN, false);
     const CJulianDate d = day.GetJulian();
     WriteRowFields(ROW_JULIAN, d.nDay, d.nMonth, d.nYear);
+    m_strField[FIELD_JUL_YEAR] = ShownYearText(ROW_JULIAN, day);
+    MarkEasterReading(ROW_JULIAN, day);
     WriteForm();
 }
 
@@ -543,8 +597,8 @@ void CCalendarPanel::ShowRoman(const CJulianDay& day) {
     m_strField[FIELD_ROMAN_COUNT] = ListEntry(FIELD_ROMAN_COUNT, d.nCount);
     m_strField[FIELD_ROMAN_KIND] = ListEntry(FIELD_ROMAN_KIND, d.nKind);
     m_strField[FIELD_ROMAN_MONTH] = ListEntry(FIELD_ROMAN_MONTH, d.nMonth);
-    if (d.nYear != 0)
-        m_strField[FIELD_ROMAN_YEAR] = std::to_string(d.nYear);
+    m_strField[FIELD_ROMAN_YEAR] = ShownYearText(ROW_ROMAN, day);
+    MarkEasterReading(ROW_ROMAN, day);
     WriteForm();
 }
 
@@ -648,6 +702,8 @@ std::optional<CJulianDay> CCalendarPanel::ReadRowDay(int row) {
 }
 
 void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
+    m_dayShown = day;
+    RewriteAppliedYear(row, day);
     UpdateCivilMarker(day);
     if (row != ROW_GREGORIAN)
         ShowGregorian(day);
@@ -677,11 +733,14 @@ void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
         else
             offset = 0;
     }
+    m_dayShown = *day;
     UpdateWeekdayLabel(*day);
     SetRowIcon(ROW_GREGORIAN, false);
     UpdateCivilMarker(*day);
     if (offset != 0)
         ShowGregorian(*day);
+    else
+        RewriteAppliedYear(ROW_GREGORIAN, *day);
     ShowJulian(*day);
     ShowRoman(*day);
     ShowRepublican(*day);
@@ -759,6 +818,155 @@ void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
     ApplyRow(row);
 }
 
+// --- Year-start styles ----------------------------------------------------------------------
+
+std::string CCalendarPanel::ShownYearText(int row, const CJulianDay& day) const {
+    if (!IsStyledRow(row))
+        return {};
+    const CYearStyle style = GetYearStyle();
+    if (style.eStyle != EYearStyle::January) {
+        if (const auto dual = RowDualYear(StyleRowOf(row), day, style))
+            return FormatDualYear(*dual);
+    }
+    const std::int32_t year = ModernRowYear(row, day);
+    return year != 0 ? std::to_string(year) : std::string();
+}
+
+bool CCalendarPanel::UsesYearStyle(int row) const {
+    if (!IsStyledRow(row))
+        return false;
+    // A dual year typed with no style is read as documents mean it, and
+    // two years that make none are refused.
+    return GetYearStyle().eStyle != EYearStyle::January ||
+           LooksLikeDualYear(m_strField[RowFields(row).year]);
+}
+
+CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
+    const EStyleRow styleRow = StyleRowOf(row);
+    std::int32_t dayOrCount = 0;
+    std::int32_t kind = 0;
+    if (row == ROW_ROMAN) {
+        dayOrCount =
+            m_strField[FIELD_ROMAN_COUNT].empty() ? 1 : ListPosition(FIELD_ROMAN_COUNT);
+        kind = ListPosition(FIELD_ROMAN_KIND);
+    } else {
+        dayOrCount = ListPosition(RowFields(row).day);
+    }
+    const std::int32_t month = ListPosition(RowFields(row).month);
+    const std::string& yearText = m_strField[RowFields(row).year];
+    const CYearStyle style = GetYearStyle();
+    const auto dual = ParseDualYear(yearText);
+    if (!dual && LooksLikeDualYear(yearText))
+        return {};
+    if (!dual)
+        return RowReadings(styleRow, dayOrCount, kind, month, ReadLeadingInt(yearText), style);
+    if (style.eStyle != EYearStyle::January)
+        return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
+    // No style: the later year is the modern one, where an old style could
+    // still have counted the earlier.
+    CStyleReadings readings;
+    CJulianDay day;
+    if (row == ROW_ROMAN) {
+        const CRomanDate date{dayOrCount, kind, month, dual->nLater};
+        if (!CJulianDay::IsValidRoman(date))
+            return readings;
+        CJulianDay named;
+        named.SetRoman({1, kind, month, dual->nLater});
+        const CJulianDate namedDate = named.GetJulian();
+        if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, *dual, EStyleCalendar::Julian)
+                .GetDayNumber() == 0)
+            return readings;
+        day.SetRoman(date);
+    } else {
+        day = DayOfPastedDualYear(dayOrCount, month, *dual,
+                                  row == ROW_GREGORIAN ? EStyleCalendar::Gregorian
+                                                       : EStyleCalendar::Julian);
+        if (day.GetDayNumber() == 0)
+            return readings;
+    }
+    readings.nCount = 1;
+    readings.days[0] = day;
+    return readings;
+}
+
+std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(int row) const {
+    const CStyleReadings readings = ReadStyledRow(row);
+    if (readings.nCount == 0)
+        return std::nullopt;
+    // Of a date held twice, the one the row's marker shows.
+    const bool later = readings.nCount == 2 && m_nEasterReading[static_cast<std::size_t>(row)] == 1;
+    return readings.days[later ? 1 : 0];
+}
+
+CStyleReadings CCalendarPanel::ReadingsOfShownDate(int row, const CJulianDay& day) const {
+    const CYearStyle style = GetYearStyle();
+    if (!IsStyledRow(row) || style.eStyle == EYearStyle::January)
+        return {};
+    const EStyleRow styleRow = StyleRowOf(row);
+    const std::int32_t modern = ModernRowYear(row, day);
+    std::int32_t styleYear = modern;
+    if (const auto dual = RowDualYear(styleRow, day, style))
+        styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
+    if (row == ROW_ROMAN) {
+        const CRomanDate date = day.GetRoman();
+        return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style);
+    }
+    std::int32_t dayOfMonth = 0;
+    std::int32_t month = 0;
+    if (row == ROW_GREGORIAN) {
+        const CGregorianDate date = day.GetGregorian();
+        dayOfMonth = date.nDay;
+        month = date.nMonth;
+    } else {
+        const CJulianDate date = day.GetJulian();
+        dayOfMonth = date.nDay;
+        month = date.nMonth;
+    }
+    return RowReadings(styleRow, dayOfMonth, 0, month, styleYear, style);
+}
+
+void CCalendarPanel::MarkEasterReading(int row, const CJulianDay& day) {
+    if (!IsStyledRow(row))
+        return;
+    int& reading = m_nEasterReading[static_cast<std::size_t>(row)];
+    reading = -1;
+    if (GetYearStyle().eStyle != EYearStyle::Easter)
+        return;
+    const CStyleReadings readings = ReadingsOfShownDate(row, day);
+    if (readings.nCount == 2)
+        reading = readings.days[1] == day ? 1 : 0;
+}
+
+void CCalendarPanel::RewriteAppliedYear(int row, const CJulianDay& day) {
+    // Without a style the year stays as typed ("2000x").
+    if (!UsesYearStyle(row))
+        return;
+    m_strField[RowFields(row).year] = ShownYearText(row, day);
+    MarkEasterReading(row, day);
+}
+
+int CCalendarPanel::GetEasterReading(int row) const {
+    return IsStyledRow(row) ? m_nEasterReading[static_cast<std::size_t>(row)] : -1;
+}
+
+void CCalendarPanel::SwitchEasterReading(int row) {
+    if (GetEasterReading(row) < 0 || IsRowGreyed(row))
+        return;
+    ReadForm();
+    const auto day = ResolveStyledRow(row);
+    if (!day)
+        return;
+    const CStyleReadings readings = ReadingsOfShownDate(row, *day);
+    if (readings.nCount != 2)
+        return;
+    GoToRowDay(row, readings.days[0] == *day ? readings.days[1] : readings.days[0]);
+}
+
+void CCalendarPanel::RedisplayDay() {
+    if (m_bHasLastLegal)
+        GoToRowDay(ROW_GREGORIAN, m_dayShown);
+}
+
 // --- Labels --------------------------------------------------------------------------------
 
 void CCalendarPanel::UpdateWeekdayLabel(const CJulianDay& day) {
@@ -800,16 +1008,16 @@ void CCalendarPanel::RefreshRepublicanLabel() {
 }
 
 void CCalendarPanel::ShowGregorianDayMonth(std::int32_t day, std::int32_t month) {
-    ReadForm();
-    const std::int32_t year = ReadLeadingInt(m_strField[FIELD_GREG_YEAR]);
+    std::int32_t d = 0, m = 0, year = 0;
+    GetRowFields(ROW_GREGORIAN, d, m, year);
     CJulianDay jd;
     jd.SetGregorian({day, month, year});
     ShowGregorian(jd);
 }
 
 void CCalendarPanel::ShowJulianDayMonth(std::int32_t day, std::int32_t month) {
-    ReadForm();
-    const std::int32_t year = ReadLeadingInt(m_strField[FIELD_JUL_YEAR]);
+    std::int32_t d = 0, m = 0, year = 0;
+    GetRowFields(ROW_JULIAN, d, m, year);
     CJulianDay jd;
     jd.SetJulian({day, month, year});
     ShowJulian(jd);

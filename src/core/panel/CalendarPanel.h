@@ -141,6 +141,20 @@ public:
     void ShowMuslim(const CJulianDay& day);
     void ShowRow(int row, const CJulianDay& day);
 
+    // --- Year-start styles -------------------------------------------------
+    // The year text a row shows for a day: the dual year where the style
+    // gives the row one ("1648/49"), the plain year otherwise.
+    std::string ShownYearText(int row, const CJulianDay& day) const;
+    // In the Easter style, when the date a row shows occurs twice in its
+    // style year: 0 for the earlier day ("after Easter"), 1 for the later
+    // ("before Easter"). -1 when the date is held once, in rows other than
+    // the Gregorian, Julian and Roman ones, and in every other style.
+    int GetEasterReading(int row) const;
+    // The marker clicked: the row goes to the other day of its date.
+    void SwitchEasterReading(int row);
+    // The day shown again after a change of style, read with the new one.
+    void RedisplayDay();
+
     void ApplyGregorianRow(std::int32_t offset);
     void ApplyJulianRow();
     void ApplyRomanRow();
@@ -195,6 +209,15 @@ private:
     void FinishApply(int row, const CJulianDay& day);
     // Keeps every row's texts as those of the last legal day; no row is greyed.
     void RememberLegalDay();
+    // Rows 0 to 2 under a style: the days the row's texts mean.
+    bool UsesYearStyle(int row) const;
+    CStyleReadings ReadStyledRow(int row) const;
+    std::optional<CJulianDay> ResolveStyledRow(int row) const;
+    // The days of the date a row shows for the day, read in its style year.
+    CStyleReadings ReadingsOfShownDate(int row, const CJulianDay& day) const;
+    void MarkEasterReading(int row, const CJulianDay& day);
+    // An applied row shows its year as the style writes it.
+    void RewriteAppliedYear(int row, const CJulianDay& day);
     // The row still holds the last legal day's texts, untouched.
     bool RowMatchesLastLegal(int row) const;
 
@@ -206,6 +229,8 @@ private:
     std::array<bool, ROW_COUNT> m_bGreyed{};             // the row shows the last legal day, greyed
     std::array<std::string, FIELD_COUNT> m_strLastLegal; // the texts of that day
     bool m_bHasLastLegal = false;
+    CJulianDay m_dayShown;                    // the last legal day
+    std::array<int, 3> m_nEasterReading{-1, -1, -1}; // rows 0 to 2
     bool m_bSimulated = true;        // row 3 shows the simulated icon
     bool m_bGregorianInForce = true; // the last day shown is in Gregorian civil use
     PanelField m_focusField = FIELD_NONE;

@@ -9,8 +9,7 @@ void OnToday(CCalendarPanel& panel) {
     const CGregorianDate date = today.GetGregorian();
     panel.SetFieldText(FIELD_GREG_DAY, panel.ListEntry(FIELD_GREG_DAY, date.nDay));
     panel.SetFieldText(FIELD_GREG_MONTH, panel.ListEntry(FIELD_GREG_MONTH, date.nMonth));
-    panel.SetFieldText(FIELD_GREG_YEAR,
-                       date.nYear != 0 ? std::to_string(date.nYear) : std::string());
+    panel.SetFieldText(FIELD_GREG_YEAR, panel.ShownYearText(ROW_GREGORIAN, today));
     panel.WriteForm();
     panel.ApplyGregorianRow(0);
 }
@@ -33,6 +32,11 @@ std::int32_t MovableFeastsStartYear(CCalendarPanel& panel) {
     panel.ReadForm();
     // The civil-use flag rather than the marker's visibility: the marker
     // is hidden with its row, and the year must not depend on the display.
-    const PanelField year = panel.IsGregorianInForce() ? FIELD_GREG_YEAR : FIELD_JUL_YEAR;
-    return ReadLeadingInt(panel.GetFieldText(year));
+    const int row = panel.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
+    const PanelField yearField = row == ROW_GREGORIAN ? FIELD_GREG_YEAR : FIELD_JUL_YEAR;
+    // The modern year of a day shown with a dual year.
+    std::int32_t day = 0, month = 0, year = 0;
+    if (!panel.IsRowGreyed(row) && panel.GetRowFields(row, day, month, year) && year != 0)
+        return year;
+    return ReadLeadingInt(panel.GetFieldText(yearField));
 }

@@ -258,9 +258,23 @@ TEST(DualYear, WrittenAndRead) {
         {"1648/49/50", std::nullopt},
         {"0/1", std::nullopt},
         {"1648/12345", std::nullopt},
+        {"-4713/-4712", CDualYear{-4713, -4712}},
+        {"-1/1", CDualYear{-1, 1}},
+        {" -2 / -1 ", CDualYear{-2, -1}},
+        {"-1/0", std::nullopt},
+        {"-5/-3", std::nullopt},
+        {"-2/1", std::nullopt},
+        {"-1648/49", std::nullopt},
     };
     for (const auto& [text, years] : read)
         EXPECT_EQ(ParseDualYear(text), years) << text;
+    // Every dual year is read back as written, across the whole range.
+    for (std::int32_t first = -4713; first < 3000; ++first) {
+        if (first == 0)
+            continue;
+        const CDualYear years{first, first == -1 ? 1 : first + 1};
+        ASSERT_EQ(ParseDualYear(FormatDualYear(years)), years) << FormatDualYear(years);
+    }
 
     EXPECT_EQ(LaterOfDualYear(1648, "9"), 1649);
     EXPECT_EQ(LaterOfDualYear(1699, "00"), 1700);

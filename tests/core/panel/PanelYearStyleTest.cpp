@@ -1,0 +1,161 @@
+// The panel under a year-start style: dual years shown and typed, the Easter
+// marker, and a change of style.
+#include "PanelFixture.h"
+
+#include "reform/ReformCountries.h"
+
+namespace {
+
+const CYearStyle kEngland{EYearStyle::Annunciation, 2360976}; // until 31 December 1751
+const CYearStyle kEaster{EYearStyle::Easter, 0};
+
+class PanelStyleTest : public PanelTest {
+protected:
+    void UseStyle(const CYearStyle& style) { owner.m_options.yearStyle = style; }
+    // A whole Julian date typed into row 1, field by field.
+    void TypeJulian(const std::string& day, const std::string& month, const std::string& year) {
+        Enter(FIELD_JUL_DAY, day);
+        Enter(FIELD_JUL_MONTH, month);
+        Enter(FIELD_JUL_YEAR, year);
+    }
+    std::int32_t ShownDay() {
+        std::int32_t d = 0, m = 0, y = 0;
+        panel.GetRowFields(ROW_JULIAN, d, m, y);
+        return CJulianDay::IsValidJulian({d, m, y}) ? Jul(d, m, y).GetDayNumber() : 0;
+    }
+};
+
+TEST_F(PanelStyleTest, EachStyledRowShowsItsOwnDualYear) {
+    UseStyle(kEngland);
+    // 30 January 1649 (Julian), 9 February 1649 (Gregorian), 3 days before
+    // the Kalends of February 1649: all three still in 1648 by the style.
+    panel.GoToRowDay(ROW_JULIAN, CJulianDay(2323385));
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1648/49");
+    EXPECT_EQ(Text(FIELD_GREG_YEAR), "1648/49");
+    EXPECT_EQ(Text(FIELD_ROMAN_YEAR), "1648/49");
+    EXPECT_TRUE(ShowsDay(CJulianDay(2323385)));
+    // 24 March 1751 (Julian) is 4 April in the Gregorian row: only the
+    // Julian row is still in 1750.
+    panel.GoToRowDay(ROW_JULIAN, Jul(24, 3, 1751));
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1750/51");
+    EXPECT_EQ(Text(FIELD_GREG_YEAR), "1751");
+    // From the change day on, plain years.
+    panel.GoToRowDay(ROW_JULIAN, Jul(1, 1, 1752));
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1752");
+    // The other rows never take a style.
+    EXPECT_EQ(panel.ShownYearText(ROW_JEWISH, CJulianDay(2323385)), "");
+}
+
+TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
+    UseStyle(kEngland);
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* year;
+        std::int32_t jd; // 0: illegal
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"30", "January", "1648", 2323385, "1648/49"},    // a plain year is the style's
+        {"30", "January", "1648/49", 2323385, "1648/49"}, // a dual year that holds
+        {"30", "January", "1648/9", 2323385, "1648/49"},
+        {"30", "January", "1648-9", 2323385, "1648/49"},
+        {"30", "May", "1648", Jul(30, 5, 1648).GetDayNumber(), "1648"},
+        {"30", "May", "1648/49", 0, nullptr},     // May 1649 is in 1649 already
+        {"30", "January", "1648/50", 0, nullptr}, // not a dual year
+        {"10", "February", "1751", 0, nullptr},   // 1751 began on 25 March
+        {"24", "March", "1750", Jul(24, 3, 1751).GetDayNumber(), "1750/51"},
+        {"25", "March", "1751", Jul(25, 3, 1751).GetDayNumber(), "1751"},
+        {"10", "February", "1752", Jul(10, 2, 1752).GetDayNumber(), "1752"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.day) + " " + c.month + " " + c.year);
+        panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+        TypeJulian(c.day, c.month, c.year);
+        EXPECT_EQ(panel.IsIllegal(ROW_JULIAN), c.jd == 0);
+        if (c.jd == 0)
+            continue;
+        EXPECT_TRUE(ShowsDay(CJulianDay(c.jd)));
+        EXPECT_EQ(Text(FIELD_JUL_YEAR), c.shown);
+    }
+}
+
+TEST_F(PanelStyleTest, ADualYearTypedWithoutAStyleMeansTheLaterYear) {
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+    TypeJulian("30", "January", "1648/49");
+    EXPECT_TRUE(ShowsDay(CJulianDay(2323385)));
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1649");
+    TypeJulian("30", "May", "1648/49");
+    EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
+}
+
+TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
+    UseStyle(kEaster);
+    // Easter 1564 (Julian) on 2 April, 1565 on 22 April.
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+    TypeJulian("10", "April", "1564");
+    EXPECT_EQ(ShownDay(), 2292409);
+    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), 0);
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1564");
+    panel.SwitchEasterReading(ROW_JULIAN);
+    EXPECT_EQ(ShownDay(), 2292774);
+    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), 1);
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1564/65");
+    panel.SwitchEasterReading(ROW_JULIAN);
+    EXPECT_EQ(ShownDay(), 2292409);
+    // The marker chosen holds while another held-twice date is typed.
+    panel.SwitchEasterReading(ROW_JULIAN);
+    Enter(FIELD_JUL_DAY, "12");
+    EXPECT_EQ(ShownDay(), 2292776);
+    // A date held once has no marker; one never held is illegal.
+    TypeJulian("1", "May", "1564");
+    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), -1);
+    TypeJulian("15", "April", "1500"); // the Easter year 1500 skipped 11 to 18 April
+    EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
+    panel.SwitchEasterReading(ROW_JULIAN); // nothing to switch on an illegal row
+    EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
+}
+
+TEST_F(PanelStyleTest, EveryShownDayReadsBackInEveryStyle) {
+    // The texts the panel writes for a day, typed again into any styled
+    // row, give that day back: the dual year, the Easter marker and the
+    // Roman row's named day all agree with the reading.
+    for (int s = 0; s < kYearStyleCount; ++s) {
+        UseStyle({static_cast<EYearStyle>(s), 0});
+        SCOPED_TRACE(s);
+        int held = 0;
+        for (std::int32_t jd = kFirstSupportedDay; jd <= kLastSupportedDay; jd += 1009) {
+            // Around Easter and the turn of the year too, where styles differ.
+            for (const std::int32_t probe : {jd, jd + 100, jd + 250}) {
+                const CJulianDay day(std::min(probe, kLastSupportedDay));
+                panel.GoToRowDay(ROW_GREGORIAN, day);
+                ASSERT_TRUE(ShowsDay(day)) << day.GetDayNumber();
+                for (const int row : {ROW_GREGORIAN, ROW_JULIAN, ROW_ROMAN}) {
+                    const PanelField year = RowFields(row).year;
+                    held += panel.GetEasterReading(row) >= 0;
+                    Enter(year, std::string(Text(year)));
+                    ASSERT_FALSE(panel.IsIllegal(row)) << row << " " << day.GetDayNumber();
+                    ASSERT_TRUE(ShowsDay(day)) << row << " " << day.GetDayNumber();
+                }
+            }
+        }
+        if (s == static_cast<int>(EYearStyle::Easter))
+            EXPECT_GT(held, 0);
+        else
+            EXPECT_EQ(held, 0);
+    }
+}
+
+TEST_F(PanelStyleTest, AChangeOfStyleKeepsTheDay) {
+    panel.GoToRowDay(ROW_JULIAN, CJulianDay(2323385));
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1649");
+    UseStyle(ReformCountryYearStyle(1)); // England
+    panel.RedisplayDay();
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1648/49");
+    EXPECT_TRUE(ShowsDay(CJulianDay(2323385)));
+    UseStyle({});
+    panel.RedisplayDay();
+    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1649");
+}
+
+} // namespace
