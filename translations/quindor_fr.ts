@@ -57,7 +57,7 @@
 <context>
     <name>CDialogParts</name>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="57"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="59"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
@@ -596,37 +596,47 @@
 <context>
     <name>CQuindorView</name>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="165"/>
+        <location filename="../src/ui/QuindorView.cpp" line="202"/>
+        <source>after Easter</source>
+        <translation>après Pâques</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="202"/>
+        <source>before Easter</source>
+        <translation>avant Pâques</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="227"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="167"/>
+        <location filename="../src/ui/QuindorView.cpp" line="229"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="169"/>
+        <location filename="../src/ui/QuindorView.cpp" line="231"/>
         <source>Julian calendar (Roman style)</source>
         <translation>Calendrier julien (à la romaine)</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="171"/>
+        <location filename="../src/ui/QuindorView.cpp" line="233"/>
         <source>Republican calendar</source>
         <translation>Calendrier républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="173"/>
+        <location filename="../src/ui/QuindorView.cpp" line="235"/>
         <source>Simulated republican calendar</source>
         <translation>Calendrier républicain simulé</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="175"/>
+        <location filename="../src/ui/QuindorView.cpp" line="237"/>
         <source>Jewish calendar</source>
         <translation>Calendrier hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="177"/>
+        <location filename="../src/ui/QuindorView.cpp" line="239"/>
         <source>Muslim calendar</source>
         <translation>Calendrier musulman</translation>
     </message>
@@ -634,24 +644,69 @@
 <context>
     <name>CReformDialog</name>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="169"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="198"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="170"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="199"/>
         <source>Display the beginning date</source>
         <translation>Afficher la date de début</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="172"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="201"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="173"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="202"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="203"/>
+        <source>&amp;Year began on</source>
+        <translation>L'&amp;année commençait le</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="204"/>
+        <source>u&amp;ntil the end of</source>
+        <translation>&amp;jusqu'à la fin de</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="205"/>
+        <source>no end</source>
+        <translation>sans fin</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="207"/>
+        <source>1 January</source>
+        <translation>1er janvier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="208"/>
+        <source>25 March, after 1 January (Annunciation)</source>
+        <translation>25 mars, après le 1er janvier (Annonciation)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="209"/>
+        <source>25 March, before 1 January (Pisan)</source>
+        <translation>25 mars, avant le 1er janvier (style pisan)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="210"/>
+        <source>25 December (Nativity)</source>
+        <translation>25 décembre (Nativité)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="211"/>
+        <source>1 March (Venetian)</source>
+        <translation>1er mars (style vénitien)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ReformDialog.cpp" line="212"/>
+        <source>Easter</source>
+        <translation>Pâques</translation>
     </message>
 </context>
 <context>

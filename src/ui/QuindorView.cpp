@@ -10,7 +10,10 @@
 #include <functional>
 #include <string>
 
+#include <QAction>
 #include <QComboBox>
+#include <QPainter>
+#include <QPainterPath>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -33,6 +36,28 @@ CDialogUnits MeasureDialogUnits(const QFont& font) {
     units.nCharWidth = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
     units.nCharHeight = metrics.height();
     return units;
+}
+
+// The Easter marker's picture: a cross, with the day as a dot after it
+// (after Easter) or before it (before Easter).
+QIcon EasterMarkerIcon(int reading, const QColor& colour) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(16, 16) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        const qreal cross = reading == 0 ? 3.0 : 8.0;
+        painter.drawRect(QRectF(cross + 1.5, 2, 2, 12));
+        painter.drawRect(QRectF(cross, 5, 5, 2));
+        painter.drawEllipse(QPointF(reading == 0 ? 12.5 : 3.5, 10.5), 2.2, 2.2);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 // Set on a field's edit while its row shows the last legal day greyed.
@@ -155,8 +180,45 @@ void CQuindorView::CreateControls() {
         button->hide();
         m_controls[id] = button;
     }
+    for (int row = 0; row < 3; ++row) {
+        QLineEdit* year = m_edits[RowFields(row).year];
+        QAction* marker = year->addAction(QIcon(), QLineEdit::TrailingPosition);
+        marker->setVisible(false);
+        connect(marker, &QAction::triggered, this, [this, row] {
+            ReadForm();
+            m_panel.SwitchEasterReading(row);
+        });
+        m_easterMarkers[static_cast<std::size_t>(row)] = marker;
+    }
     FillCombos();
     RetranslateUi();
+}
+
+QAction* CQuindorView::EasterMarker(int row) const {
+    return row >= 0 && row < 3 ? m_easterMarkers[static_cast<std::size_t>(row)] : nullptr;
+}
+
+QString CQuindorView::EasterMarkerText(int reading) {
+    return reading == 0 ? tr("after Easter") : tr("before Easter");
+}
+
+void CQuindorView::ShowEasterMarkers() {
+    for (int row = 0; row < 3; ++row) {
+        QAction* marker = m_easterMarkers[static_cast<std::size_t>(row)];
+        const int reading = m_panel.IsRowGreyed(row) ? -1 : m_panel.GetEasterReading(row);
+        const bool shown = reading >= 0;
+        if (shown) {
+            const QString text = EasterMarkerText(reading);
+            if (marker->text() != text || marker->property("reading").toInt() != reading) {
+                marker->setText(text);
+                marker->setToolTip(text);
+                marker->setProperty("reading", reading);
+                marker->setIcon(EasterMarkerIcon(reading, palette().color(QPalette::Text)));
+            }
+        }
+        if (marker->isVisible() != shown)
+            marker->setVisible(shown);
+    }
 }
 
 QString CQuindorView::IconTooltip(int id) {
@@ -191,6 +253,11 @@ QString CQuindorView::IconTooltip(int id) {
 void CQuindorView::RetranslateUi() {
     for (const int id : kIconIds)
         m_controls[id]->setToolTip(IconTooltip(id));
+    for (QAction* marker : m_easterMarkers) {
+        if (marker)
+            marker->setText(QString()); // written again in the new language
+    }
+    ShowEasterMarkers();
 }
 
 void CQuindorView::changeEvent(QEvent* event) {
@@ -401,6 +468,7 @@ void CQuindorView::WriteForm() {
     }
     for (const int id : kIconIds)
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));
+    ShowEasterMarkers();
     m_bWriting = false;
 }
 

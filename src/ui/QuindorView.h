@@ -18,6 +18,7 @@ class CHelpLauncher;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
+class QAction;
 class QLineEdit;
 class QToolButton;
 
@@ -28,7 +29,7 @@ public:
 
     CCalendarPanel& Panel() { return m_panel; }
     // The width of the panel form, in dialog units and in pixels.
-    static constexpr int kFormWidthUnits = 196;
+    static constexpr int kFormWidthUnits = 210;
     int FormWidth() const;
     const CDialogUnits& DialogUnits() const { return m_units; }
 
@@ -47,6 +48,10 @@ public:
 
     // The tooltip of a row icon in the current language; empty for the markers.
     static QString IconTooltip(int id);
+    // The Easter-style marker inside the year field of row 0, 1 or 2: shown
+    // when the row's date occurs twice in its year; a click goes to the other.
+    QAction* EasterMarker(int row) const;
+    static QString EasterMarkerText(int reading); // 0 after Easter, 1 before
 
 signals:
     // Ctrl+V in a field of a row whose paste can read the clipboard: the
@@ -72,6 +77,7 @@ private:
     void ShowLabel(PanelField field);
     // Draws a field's text greyed, or as usual.
     void ShowGreyed(PanelField field, bool greyed);
+    void ShowEasterMarkers();
     PanelField FieldOf(QObject* object) const;
     // The paste keys in a field; true when the key was used.
     bool OnPasteKey(PanelField field, const QKeyEvent& key);
@@ -81,6 +87,7 @@ private:
     std::array<QWidget*, FIELD_COUNT> m_fields{};
     std::array<QLineEdit*, FIELD_COUNT> m_edits{};
     std::map<int, QWidget*> m_controls; // by control id
+    std::array<QAction*, 3> m_easterMarkers{};
     bool m_bWriting = false;
     std::uint64_t m_nListsShown = 0;
 };

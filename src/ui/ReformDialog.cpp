@@ -10,7 +10,9 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,7 +67,7 @@ void ShowDialogWarning(QWidget* dialog, const QString& text) {
 CReformDialog::CReformDialog(CFrameSettings& settings, CSettingsStore& store, CCalendarPanel& panel,
                              CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_store(store), m_panel(panel),
-      m_model(settings.m_nGregCountry, settings.m_dtGregStart) {
+      m_model(settings.m_nGregCountry, settings.m_dtGregStart, FrameYearStyle(settings)) {
     m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
     CreateControls(help);
     RetranslateUi();
@@ -116,6 +118,19 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     m_month->setMinimumWidth(units.ToPixelsX(64));
     m_year->setFixedWidth(units.ToPixelsX(36));
 
+    // When the year began, and until when.
+    m_styleLabel = new QLabel(this);
+    m_style = new QComboBox(this);
+    m_style->setObjectName(QStringLiteral("ctl1079"));
+    for (int i = 0; i < kYearStyleCount; ++i)
+        m_style->addItem(QString());
+    m_styleLabel->setBuddy(m_style);
+    m_styleUntilLabel = new QLabel(this);
+    m_styleUntil = new QLineEdit(this);
+    m_styleUntil->setObjectName(QStringLiteral("ctl1080"));
+    m_styleUntil->setFixedWidth(units.ToPixelsX(36));
+    m_styleUntilLabel->setBuddy(m_styleUntil);
+
     m_display = MakeIconButton(this, MakeIcon(QuindorIcon::Today), QString());
     m_display->setObjectName(QStringLiteral("ctl1055"));
     m_helpButton = MakeHelpButton(this);
@@ -130,6 +145,13 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     dateRow->addWidget(m_year);
     dateRow->addWidget(m_display);
 
+    auto* styleRows = new QGridLayout;
+    styleRows->addWidget(m_styleLabel, 0, 0);
+    styleRows->addWidget(m_style, 0, 1, 1, 2);
+    styleRows->addWidget(m_styleUntilLabel, 1, 0);
+    styleRows->addWidget(m_styleUntil, 1, 1);
+    styleRows->setColumnStretch(2, 1);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
     buttons->addStretch(1);
@@ -140,12 +162,19 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     layout->addWidget(m_country);
     layout->addLayout(dateRow);
     layout->addSpacing(units.ToPixelsY(4));
+    layout->addLayout(styleRows);
+    layout->addSpacing(units.ToPixelsY(4));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_country, &QComboBox::activated, this, [this](int index) {
         ReadForm();
         m_model.OnCountrySelected(index);
+        WriteForm();
+    });
+    connect(m_style, &QComboBox::activated, this, [this](int index) {
+        ReadForm();
+        m_model.SetYearStyle(index);
         WriteForm();
     });
     connect(m_day, &QComboBox::activated, this, [this](int index) {
@@ -171,6 +200,19 @@ void CReformDialog::RetranslateUi() {
     SetHelpButtonText(m_helpButton);
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
+    m_styleLabel->setText(tr("&Year began on"));
+    m_styleUntilLabel->setText(tr("u&ntil the end of"));
+    m_styleUntil->setPlaceholderText(tr("no end"));
+    const QString styles[kYearStyleCount] = {
+        tr("1 January"),
+        tr("25 March, after 1 January (Annunciation)"),
+        tr("25 March, before 1 January (Pisan)"),
+        tr("25 December (Nativity)"),
+        tr("1 March (Venetian)"),
+        tr("Easter"),
+    };
+    for (int i = 0; i < kYearStyleCount; ++i)
+        m_style->setItemText(i, styles[i]);
 }
 
 void CReformDialog::changeEvent(QEvent* event) {
@@ -183,6 +225,8 @@ void CReformDialog::ReadForm() {
     m_model.SetDayText(ToCp1252(m_day->currentText()));
     m_model.SetMonthText(ToCp1252(m_month->currentText()));
     m_model.SetYearText(ToCp1252(m_year->text()));
+    m_model.SetYearStyle(m_style->currentIndex());
+    m_model.SetStyleUntilText(ToCp1252(m_styleUntil->text().trimmed()));
 }
 
 void CReformDialog::WriteForm() {
@@ -197,6 +241,13 @@ void CReformDialog::WriteForm() {
     put(m_day->lineEdit(), m_model.GetDayText());
     put(m_month->lineEdit(), m_model.GetMonthText());
     put(m_year, m_model.GetYearText());
+    if (m_style->currentIndex() != m_model.GetYearStyle())
+        m_style->setCurrentIndex(m_model.GetYearStyle());
+    put(m_styleUntil, m_model.GetStyleUntilText());
+    // 1 January has no end to give.
+    const bool dated = m_model.GetYearStyle() != static_cast<int>(EYearStyle::January);
+    m_styleUntil->setEnabled(dated);
+    m_styleUntilLabel->setEnabled(dated);
 }
 
 bool CReformDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -247,8 +298,12 @@ void CReformDialog::accept() {
         return;
     }
     // A store that cannot be written is not reported: the new day holds for this run.
+    const CYearStyle styleBefore = FrameYearStyle(m_settings);
     ApplyReformChoice(choice, m_settings, m_store);
     m_panel.RecheckCivilMarker();
+    // The day shown stays; its years are written in the new style.
+    if (FrameYearStyle(m_settings) != styleBefore)
+        m_panel.RedisplayDay();
     // The marker's change alone does not reach the view; a form write does.
     m_panel.WriteForm();
     QDialog::accept();

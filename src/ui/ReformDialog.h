@@ -22,6 +22,7 @@ class CHelpLauncher;
 class QAbstractButton;
 class QComboBox;
 class QIcon;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -44,6 +45,8 @@ public:
     QComboBox* DayCombo() const { return m_day; }
     QComboBox* MonthCombo() const { return m_month; }
     QLineEdit* YearEdit() const { return m_year; }
+    QComboBox* StyleCombo() const { return m_style; }
+    QLineEdit* StyleUntilEdit() const { return m_styleUntil; }
     QAbstractButton* DisplayButton() const { return m_display; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
     QPushButton* OkButton() const { return m_ok; }
@@ -77,6 +80,10 @@ private:
     QComboBox* m_day = nullptr;
     QComboBox* m_month = nullptr;
     QLineEdit* m_year = nullptr;
+    QLabel* m_styleLabel = nullptr;
+    QComboBox* m_style = nullptr;
+    QLabel* m_styleUntilLabel = nullptr;
+    QLineEdit* m_styleUntil = nullptr;
     QAbstractButton* m_display = nullptr;
     QAbstractButton* m_helpButton = nullptr;
     QPushButton* m_ok = nullptr;

@@ -16,10 +16,10 @@ struct CFormControl {
 
 constexpr int kDayWidth = 25;
 constexpr int kMonthWidth = 80;
-constexpr int kYearWidth = 30;
+constexpr int kYearWidth = 44; // room for a dual year and its Easter marker
 constexpr int kEditHeight = 12;
 constexpr int kLabelWidth = 145;
-constexpr int kGroupWidth = 185;
+constexpr int kGroupWidth = 199;
 
 constexpr CFormControl kForm[] = {
     {IDC_GROUP_JULIAN, 5, kGroupWidth, 0},

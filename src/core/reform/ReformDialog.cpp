@@ -19,11 +19,41 @@ bool IsDigit(char c) {
 
 } // namespace
 
-CReformDialogModel::CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart) {
+CReformDialogModel::CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart,
+                                       const CYearStyle& storedStyle) {
     // A stored position outside the list (a hand-edited setting) selects nothing.
     if (storedCountry >= 0 && storedCountry < kReformCountryCount)
         m_nCountrySel = storedCountry;
     ShowDate(storedStart);
+    ShowYearStyle(storedStyle, storedStart.GetDayNumber());
+}
+
+void CReformDialogModel::ShowYearStyle(const CYearStyle& style, std::int32_t reformDay) {
+    m_nYearStyle = static_cast<int>(style.eStyle);
+    m_strStyleUntil.clear();
+    if (style.eStyle == EYearStyle::January || style.nChangeDay <= kFirstSupportedDay)
+        return;
+    // The last year of the style is the civil year of the day before the change.
+    const CJulianDay last(style.nChangeDay - 1);
+    m_strStyleUntil = std::to_string(last.GetDayNumber() < reformDay ? last.GetJulian().nYear
+                                                                      : last.GetGregorian().nYear);
+}
+
+void CReformDialogModel::SetYearStyle(int style) {
+    if (style < 0 || style >= kYearStyleCount)
+        return;
+    m_nYearStyle = style;
+    if (style == static_cast<int>(EYearStyle::January))
+        m_strStyleUntil.clear();
+}
+
+std::int32_t CReformDialogModel::ChangeDayAfter(std::int32_t lastYear, std::int32_t reformDay) {
+    const std::int32_t next = lastYear == -1 ? 1 : lastYear + 1;
+    CJulianDay day;
+    day.SetJulian({1, 1, next});
+    if (day.GetDayNumber() >= reformDay)
+        day.SetGregorian({1, 1, next});
+    return day.GetDayNumber();
 }
 
 const std::vector<std::string>& CReformDialogModel::GetCountryList() {
@@ -80,6 +110,7 @@ void CReformDialogModel::OnCountrySelected(int position) {
         return;
     m_nCountrySel = position;
     ShowDate(GetCountryItemData(position));
+    ShowYearStyle(ReformCountryYearStyle(position), GetCountryItemData(position).GetDayNumber());
 }
 
 void CReformDialogModel::OnDaySelected(int index) {
@@ -157,6 +188,19 @@ CReformChoice CReformDialogModel::OnOK() {
         choice.strMessage = LoadResString(IDS_REFORM_TOO_EARLY);
         return choice;
     }
+    // The last year of the style: a whole year number, the change day after
+    // it within the range. An empty box: the style holds on every day.
+    CYearStyle style{YearStyleOfValue(m_nYearStyle), 0};
+    if (style.eStyle != EYearStyle::January && !m_strStyleUntil.empty()) {
+        const std::int32_t year = ReadLeadingInt(m_strStyleUntil);
+        const bool whole = std::to_string(year) == m_strStyleUntil;
+        if (!whole || year == 0 || year < -4713 || year > 2998) {
+            choice.strMessage = LoadResString(IDS_ILLEGAL_DATE);
+            return choice;
+        }
+        style.nChangeDay = ChangeDayAfter(year, day.GetDayNumber());
+    }
+    choice.yearStyle = style;
     choice.bAccepted = true;
     choice.dtStart = day;
     // Only the selected item is compared: with England selected, its date
@@ -179,10 +223,18 @@ bool ApplyReformChoice(const CReformChoice& choice, CFrameSettings& settings,
     const std::int32_t day = choice.dtStart.GetDayNumber();
     if (!choice.bAccepted || day < kEarliestReformDay || day > kLastSupportedDay)
         return false;
+    const auto styleValue = static_cast<std::int32_t>(choice.yearStyle.eStyle);
+    if (styleValue < 0 || styleValue >= kYearStyleCount || choice.yearStyle.nChangeDay < 0 ||
+        choice.yearStyle.nChangeDay > kLastSupportedDay)
+        return false;
     settings.m_nGregCountry = choice.nCountry;
     settings.m_dtGregStart = choice.dtStart;
+    settings.m_nYearStyle = static_cast<std::int32_t>(choice.yearStyle.eStyle);
+    settings.m_nStyleUntil = choice.yearStyle.nChangeDay;
     g_jdGregorianStart = choice.dtStart.GetDayNumber();
     const bool country = WriteSetting(store, SET_PAYS_GREG, settings.m_nGregCountry);
     const bool start = WriteSetting(store, SET_DT_GREG, settings.m_dtGregStart.GetDayNumber());
-    return country && start;
+    const bool style = WriteSetting(store, SET_STYLE_ANNEE, settings.m_nYearStyle);
+    const bool until = WriteSetting(store, SET_FIN_STYLE, settings.m_nStyleUntil);
+    return country && start && style && until;
 }

@@ -17,6 +17,7 @@
 
 #include "ReformFields.h"
 #include "calendar/JulianDay.h"
+#include "calendar/YearStyle.h"
 #include "settings/FrameSettings.h"
 #include "settings/SettingsStore.h"
 
@@ -31,6 +32,7 @@ struct CReformChoice {
     std::string strMessage;     // the warning to show when refused (Windows-1252)
     std::int32_t nCountry = -1; // "PaysGreg": list position, -1 for a typed date
     CJulianDay dtStart;         // "DtGreg": the first Gregorian day
+    CYearStyle yearStyle;       // "StyleAnnee" and "FinStyle"
 
     bool operator==(const CReformChoice&) const = default;
 };
@@ -39,7 +41,8 @@ class CReformDialogModel {
 public:
     // Opening: the stored country (selected when it is a list position) and
     // the stored reform day shown as a Gregorian date.
-    CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart);
+    CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart,
+                       const CYearStyle& storedStyle = {});
 
     // The lists, in the order shown and the current language. Country texts
     // are "MM-DD-YYYY : Name" (French "JJ/MM/AAAA : Nom"); the item data of
@@ -59,8 +62,15 @@ public:
     void SetMonthText(std::string text) { m_strMonth = std::move(text); }
     void SetYearText(std::string text) { m_strYear = std::move(text); }
 
-    // A country chosen: the boxes take its first Gregorian day. Positions
-    // outside the list are ignored.
+    // The year-start style (EYearStyle, from 0) and the last year it counted,
+    // as a year text; empty for a style with no end, and with 1 January.
+    int GetYearStyle() const { return m_nYearStyle; }
+    void SetYearStyle(int style);
+    const std::string& GetStyleUntilText() const { return m_strStyleUntil; }
+    void SetStyleUntilText(std::string text) { m_strStyleUntil = std::move(text); }
+
+    // A country chosen: the boxes take its first Gregorian day and its
+    // year-start style. Positions outside the list are ignored.
     void OnCountrySelected(int position);
     // A day or month chosen from its drop-down list (index from 0).
     void OnDaySelected(int index);
@@ -85,20 +95,27 @@ public:
 
 private:
     void ShowDate(const CJulianDay& day);
+    void ShowYearStyle(const CYearStyle& style, std::int32_t reformDay);
     // Normalises the day and month boxes, then reads the three fields.
     CGregorianDate ReadDate();
 
+    // The change day after the last year of the style: 1 January of the
+    // next year in the calendar then in civil use.
+    static std::int32_t ChangeDayAfter(std::int32_t lastYear, std::int32_t reformDay);
+
     int m_nCountrySel = -1;
+    int m_nYearStyle = 0;
+    std::string m_strStyleUntil;
     std::string m_strDay;
     std::string m_strMonth;
     std::string m_strYear;
 };
 
 // What OK does to the program once accepted: the frame's members and the
-// process-wide threshold g_jdGregorianStart take the choice, and "PaysGreg"
-// then "DtGreg" are written (a store that cannot be opened is skipped
+// process-wide threshold g_jdGregorianStart take the choice, and "PaysGreg",
+// "DtGreg", "StyleAnnee" and "FinStyle" are written (a store that cannot be opened is skipped
 // silently; the new date holds for the run). The caller then has the panel
 // recheck its civil-use marker and closes the dialog. A refused choice
-// changes nothing. True when both values were written.
+// changes nothing. True when every value was written.
 bool ApplyReformChoice(const CReformChoice& choice, CFrameSettings& settings,
                        CSettingsStore& store);

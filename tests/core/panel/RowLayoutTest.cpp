@@ -167,7 +167,7 @@ TEST(RowLayout, FormUnitsConvertWithTheDialogFont) {
     in.dialogUnits = {8, 16};
     const CRowLayout layout = ArrangeRows(in);
     EXPECT_EQ(At(layout, IDC_GREG_YEAR).nLeft, 310);
-    EXPECT_EQ(At(layout, IDC_GREG_YEAR).nWidth, 60);
+    EXPECT_EQ(At(layout, IDC_GREG_YEAR).nWidth, 88);
     EXPECT_EQ(At(layout, IDC_GREG_YEAR).nHeight, 24);
     EXPECT_EQ(At(layout, IDC_ICON_GREG).nLeft, 20);
     EXPECT_EQ(At(layout, IDC_MARKER_GREG).nLeft, 50);

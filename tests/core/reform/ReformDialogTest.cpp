@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -110,7 +111,13 @@ TEST_F(ReformTest, EnglandFillsTheBoxesAndIsStored) {
     EXPECT_EQ(settings.m_nGregCountry, 1);
     EXPECT_EQ(settings.m_dtGregStart, CJulianDay(2361222));
     EXPECT_EQ(g_jdGregorianStart, 2361222);
-    const std::vector<CMemorySettingsStore::CWrite> writes = {{"PaysGreg", 1}, {"DtGreg", 2361222}};
+    // England's year began on 25 March until the end of 1751.
+    EXPECT_EQ(dlg.GetYearStyle(), static_cast<int>(EYearStyle::Annunciation));
+    EXPECT_EQ(dlg.GetStyleUntilText(), "1751");
+    EXPECT_EQ(settings.m_nYearStyle, 1);
+    EXPECT_EQ(settings.m_nStyleUntil, 2360976);
+    const std::vector<CMemorySettingsStore::CWrite> writes = {
+        {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}};
     EXPECT_EQ(store.Writes(), writes);
 }
 
@@ -268,8 +275,12 @@ TEST_F(ReformTest, DisplayAndCancelStoreNothing) {
     // A refused OK applied by mistake changes nothing either.
     const CReformChoice refused = OkWith("14", "October", "1582");
     EXPECT_FALSE(ApplyReformChoice(refused, settings, store));
-    CReformChoice forged{true, "", 3, CJulianDay(2299160)};
+    CReformChoice forged{true, "", 3, CJulianDay(2299160), {}};
     EXPECT_FALSE(ApplyReformChoice(forged, settings, store));
+    CReformChoice badStyle{true, "", 3, CJulianDay(2299161), {static_cast<EYearStyle>(9), 0}};
+    EXPECT_FALSE(ApplyReformChoice(badStyle, settings, store));
+    badStyle.yearStyle = {EYearStyle::Easter, -5};
+    EXPECT_FALSE(ApplyReformChoice(badStyle, settings, store));
     EXPECT_EQ(g_jdGregorianStart, before);
     EXPECT_EQ(settings, CFrameSettings());
     EXPECT_TRUE(store.Writes().empty());
@@ -329,6 +340,57 @@ TEST_F(ReformTest, FrenchListsAndMessages) {
 }
 
 } // namespace
+
+TEST_F(ReformTest, TheYearStyleIsChosenShownAndChecked) {
+    // Opening shows the stored style with its last year in the civil calendar.
+    CReformDialogModel england(1, CJulianDay(2361222), {EYearStyle::Annunciation, 2360976});
+    EXPECT_EQ(england.GetYearStyle(), 1);
+    EXPECT_EQ(england.GetStyleUntilText(), "1751");
+    CReformDialogModel everyDay(-1, CJulianDay(kDefaultGregorianStart), {EYearStyle::Pisan, 0});
+    EXPECT_EQ(everyDay.GetStyleUntilText(), "");
+    // A country without a preset sets 1 January; France its Easter style.
+    england.OnCountrySelected(0);
+    EXPECT_EQ(england.GetYearStyle(), 0);
+    EXPECT_EQ(england.GetStyleUntilText(), "");
+    england.OnCountrySelected(10);
+    EXPECT_EQ(england.GetYearStyle(), static_cast<int>(EYearStyle::Easter));
+    EXPECT_EQ(england.GetStyleUntilText(), "1566");
+    EXPECT_EQ(england.OnOK().yearStyle, (CYearStyle{EYearStyle::Easter, 2293405}));
+
+    struct Case {
+        int style;
+        const char* until;
+        std::int32_t reform; // the reform day typed
+        std::optional<CYearStyle> stored;
+    };
+    CJulianDay jan1700Gregorian;
+    jan1700Gregorian.SetGregorian({1, 1, 1700});
+    const Case cases[] = {
+        {3, "", kDefaultGregorianStart, CYearStyle{EYearStyle::Nativity, 0}},
+        // After the reform the change day is a Gregorian 1 January.
+        {4, "1699", kDefaultGregorianStart,
+         CYearStyle{EYearStyle::Venetian, jan1700Gregorian.GetDayNumber()}},
+        {1, "-1", kDefaultGregorianStart, CYearStyle{EYearStyle::Annunciation, 1721424}},
+        {1, "0", kDefaultGregorianStart, std::nullopt},
+        {1, "17x", kDefaultGregorianStart, std::nullopt},
+        {1, "3000", kDefaultGregorianStart, std::nullopt},
+        {1, "-4714", kDefaultGregorianStart, std::nullopt},
+        {0, "1751", kDefaultGregorianStart, CYearStyle{}}, // 1 January has no end
+        {9, "", kDefaultGregorianStart, CYearStyle{}},     // not a style: unchanged
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.style) + " " + c.until);
+        CReformDialogModel dlg(-1, CJulianDay(c.reform));
+        dlg.SetYearStyle(c.style);
+        dlg.SetStyleUntilText(c.until);
+        const CReformChoice choice = dlg.OnOK();
+        EXPECT_EQ(choice.bAccepted, c.stored.has_value());
+        if (c.stored)
+            EXPECT_EQ(choice.yearStyle, *c.stored);
+        else
+            EXPECT_EQ(choice.strMessage, kIllegal);
+    }
+}
 
 TEST(ReformCountryYearStyle, PresetsWhereTheFactsAreEstablished) {
     // Positions: 1 England, 8 United States, 10 France, 13 Ireland.
