@@ -1,6 +1,8 @@
 #include "CliArgs.h"
 
 #include "calendar/JulianDay.h"
+#include "Cli.h"
+#include "CliText.h"
 
 #include <charconv>
 
@@ -40,4 +42,29 @@ std::string JoinFieldTexts(const std::vector<std::string>& fields) {
         joined += field;
     }
     return joined;
+}
+
+std::optional<int> ReadYearStyleOption(const std::vector<std::string>& args, std::size_t& i,
+                                       CYearStyle& style, std::ostream& err) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--year-start") {
+        if (!hasValue)
+            return Fail(err, kExitUsage, CliText(MSG_YEAR_START_NEEDS_STYLE));
+        const auto named = YearStyleOfName(args[++i]);
+        if (!named)
+            return Fail(err, kExitUsage, CliText(MSG_NOT_A_YEAR_STYLE, {args[i]}));
+        style.eStyle = *named;
+        return kExitOk;
+    }
+    if (arg == "--style-until") {
+        if (!hasValue)
+            return Fail(err, kExitUsage, CliText(MSG_STYLE_UNTIL_NEEDS_DAY));
+        const auto day = ParseDayNumber(args[++i]);
+        if (!day)
+            return Fail(err, kExitUsage, CliText(MSG_NOT_A_DAY_NUMBER, {args[i]}));
+        style.nChangeDay = *day;
+        return kExitOk;
+    }
+    return std::nullopt;
 }

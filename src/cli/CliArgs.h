@@ -1,6 +1,8 @@
 // Small helpers shared by the subcommands.
 #pragma once
 
+#include "calendar/YearStyle.h"
+
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -22,3 +24,9 @@ std::string JoinFieldTexts(const std::vector<std::string>& fields);
 
 // Reads a day number argument within the supported range.
 std::optional<std::int32_t> ParseDayNumber(const std::string& text);
+
+// --year-start STYLE and --style-until JD at args[i] (i moves past the
+// value): nothing when args[i] is neither, else the status (0 when read,
+// the usage status after writing the error).
+std::optional<int> ReadYearStyleOption(const std::vector<std::string>& args, std::size_t& i,
+                                       CYearStyle& style, std::ostream& err);

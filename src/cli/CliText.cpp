@@ -74,6 +74,16 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"usage: key NAME", "usage : key NOM"},
     {"usage: score QUERY CANDIDATE", "usage : score REQUÊTE CANDIDAT"},
     {"usage: search [--present] [--scores] NAME", "usage : search [--present] [--scores] NOM"},
+    {"--year-start needs a style: january, annunciation, pisan, nativity, venetian, easter",
+     "--year-start attend un style : january, annunciation, pisan, nativity, venetian, easter"},
+    {"'%1' is not a year-start style (january, annunciation, pisan, nativity, venetian, easter)",
+     "« %1 » n'est pas un style de début d'année (january, annunciation, pisan, nativity, "
+     "venetian, easter)"},
+    {"--style-until needs a day number", "--style-until attend un numéro de jour"},
+    {"give only one of --before-easter and --after-easter",
+     "donnez --before-easter ou --after-easter, pas les deux"},
+    {"%1 does not occur in that year of the style",
+     "%1 n'existe pas dans cette année du style"},
     {"Gregorian", "grégorienne"},
     {"Julian", "julienne"},
     {"Roman-style", "julienne à la romaine"},
@@ -93,13 +103,17 @@ constexpr std::string_view kEnglishHelp =
     "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
     "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line\n"
     "  show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
-    "       [--no-feasts] [--reform JD]  the panel as text for one day (default: today;\n"
-    "       TEXT is read as pasting it into the CAL row would)\n"
+    "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]  the panel\n"
+    "       as text for one day (default: today; TEXT is read as pasting it into the CAL\n"
+    "       row would)\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
     "       [--separator S] [--gedcom 5|7]] TEXT  a date read as pasting it into the CAL\n"
     "       row (or a GEDCOM date value naming one day); prints the day in every\n"
     "       calendar (as show, then jd<TAB>day number), only its day number (--jd), or\n"
-    "       the date of one calendar in the copy format or as a GEDCOM value (--to)\n"
+    "       the date of one calendar in the copy format or as a GEDCOM value (--to);\n"
+    "       with --year-start STYLE [--style-until JD] the Gregorian, Julian and Roman\n"
+    "       years are read and shown in that style, every day a text can mean is\n"
+    "       printed, and --before-easter or --after-easter picks one\n"
     "  gedcom FILE|-             every DATE line of a GEDCOM file (- for standard input):\n"
     "       LINE<TAB>FIRST<TAB>LAST<TAB>STATUS<TAB>VALUE, a summary on standard error\n"
     "  key NAME                  a saint's name: normal form, phonetic key, compact key\n"
@@ -124,7 +138,8 @@ constexpr std::string_view kFrenchHelp =
     "       jusqu'en 1582), une ligne CLÉ<TAB>DATE chacune après une ligne\n"
     "       reckoning<TAB>gregorian|julian\n"
     "  show [--jd N | --from CAL TEXTE] [--saints none|gregorian|julian|auto]\n"
-    "       [--present] [--no-feasts] [--reform JJ]  le tableau des calendriers, en\n"
+    "       [--present] [--no-feasts] [--reform JJ] [--year-start STYLE]\n"
+    "       [--style-until JJ]  le tableau des calendriers, en\n"
     "       texte, pour un jour (par défaut : aujourd'hui ; TEXTE est lu comme le\n"
     "       lirait un collage dans la ligne CAL)\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2]\n"
@@ -132,7 +147,10 @@ constexpr std::string_view kFrenchHelp =
     "       lirait un collage dans la ligne CAL (ou une valeur de date GEDCOM qui\n"
     "       nomme un jour) ; affiche le jour dans chaque calendrier (comme show, puis\n"
     "       jd<TAB>numéro de jour), son seul numéro de jour (--jd) ou sa date dans\n"
-    "       un calendrier, au format de copie ou en valeur GEDCOM (--to)\n"
+    "       un calendrier, au format de copie ou en valeur GEDCOM (--to) ; avec\n"
+    "       --year-start STYLE [--style-until JJ], les années grégoriennes, juliennes\n"
+    "       et romaines sont lues et écrites dans ce style, chaque jour qu'un texte\n"
+    "       peut désigner est affiché, et --before-easter ou --after-easter en choisit un\n"
     "  gedcom FICHIER|-          chaque ligne DATE d'un fichier GEDCOM (- pour l'entrée\n"
     "       standard) : LIGNE<TAB>PREMIER<TAB>DERNIER<TAB>ÉTAT<TAB>VALEUR, un bilan\n"
     "       sur la sortie d'erreur\n"

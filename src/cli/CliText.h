@@ -62,6 +62,12 @@ enum ECliText : int {
     MSG_USAGE_KEY,
     MSG_USAGE_SCORE,
     MSG_USAGE_SEARCH,
+    // year-start styles (show, convert)
+    MSG_YEAR_START_NEEDS_STYLE,
+    MSG_NOT_A_YEAR_STYLE,
+    MSG_STYLE_UNTIL_NEEDS_DAY,
+    MSG_EASTER_PICK_ONE,
+    MSG_NOT_IN_STYLE_YEAR,
     // the calendar rows, as "the %1 row" names them
     MSG_ROW_GREGORIAN,
     MSG_ROW_JULIAN,

@@ -9,6 +9,7 @@
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
+#include "panel/CalendarPanel.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
@@ -61,6 +62,40 @@ std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t larg
     return value;
 }
 
+// The days a text of a Gregorian, Julian or Roman row means with its year
+// read in the style, earliest first; nothing when the text is no date of
+// the row.
+std::optional<CStyleReadings> StyledReadings(int row, const std::string& utf8Text,
+                                             const CYearStyle& style) {
+    auto text = PasteTextFromUtf8(utf8Text);
+    if (!text)
+        return std::nullopt;
+    // A dual year as the rows show it, after the last space: "30 January 1648/49".
+    std::optional<CDualYear> dual;
+    const std::size_t space = text->find_last_of(' ');
+    if (space != std::string::npos) {
+        dual = ParseDualYear(std::string_view(*text).substr(space + 1));
+        if (dual)
+            *text = text->substr(0, space + 1) + std::to_string(dual->nEarlier);
+    }
+    const auto values = PastedValues(static_cast<CalendarRow>(row), *text);
+    if (!values)
+        return std::nullopt;
+    const EStyleRow styleRow = row == ROW_GREGORIAN ? EStyleRow::Gregorian
+                               : row == ROW_JULIAN  ? EStyleRow::Julian
+                                                    : EStyleRow::Roman;
+    const bool roman = row == ROW_ROMAN;
+    const std::int32_t first = values->nFirst;
+    const std::int32_t kind = roman ? values->nSecond : 0;
+    const std::int32_t month = roman ? values->nThird : values->nSecond;
+    if (dual)
+        return RowReadingsOfDual(styleRow, first, kind, month, *dual, style);
+    return RowReadings(styleRow, first, kind, month, roman ? values->nFourth : values->nThird,
+                       style);
+}
+
+void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style);
+
 } // namespace
 
 int CalendarRowOfName(const std::string& name) {
@@ -95,6 +130,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CCopyFormat format;
     std::optional<std::string> text;
     bool optionsEnded = false;
+    CYearStyle style;
+    int easterPick = -1; // 0 after Easter (the earlier day), 1 before Easter
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -148,6 +185,14 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_SEPARATOR_TOO_LONG));
             format.strSeparator = *separator;
             formatGiven = true;
+        } else if (arg == "--after-easter" || arg == "--before-easter") {
+            const int pick = arg == "--after-easter" ? 0 : 1;
+            if (easterPick >= 0 && easterPick != pick)
+                return Fail(err, kExitUsage, CliText(MSG_EASTER_PICK_ONE));
+            easterPick = pick;
+        } else if (const auto status = ReadYearStyleOption(args, i, style, err)) {
+            if (*status != kExitOk)
+                return *status;
         } else {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "convert"}));
         }
@@ -166,8 +211,40 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (gedcomVersion && formatGiven)
         return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomWithFormat));
 
+    // With a style, a Gregorian, Julian or Roman text may mean two days (or none).
+    // A text the row does not read as its own date (a GEDCOM value) keeps
+    // the usual reading.
+    const bool styledRow = !fromGedcom && style.eStyle != EYearStyle::January &&
+                           (fromRow == ROW_GREGORIAN || fromRow == ROW_JULIAN || fromRow == ROW_ROMAN);
+    const auto readings = styledRow ? StyledReadings(fromRow, *text, style) : std::nullopt;
+    const bool styled = readings.has_value();
+    std::vector<CJulianDay> days;
+    if (styled) {
+        if (readings->nCount == 0)
+            return Fail(err, kExitRefused, CliText(MSG_NOT_IN_STYLE_YEAR, {Quoted(*text)}));
+        for (int k = 0; k < readings->nCount; ++k)
+            days.push_back(readings->days[static_cast<std::size_t>(k)]);
+        if (days.size() == 2 && easterPick >= 0)
+            days = {days[static_cast<std::size_t>(easterPick)]};
+    }
+    if (days.size() > 1) {
+        // Every day the text can mean, earliest first.
+        for (std::size_t k = 0; k < days.size(); ++k) {
+            if (dayNumberOnly) {
+                out << days[k].GetDayNumber() << '\n';
+                continue;
+            }
+            if (k > 0)
+                out << '\n';
+            WriteDayInEveryRow(out, days[k], style);
+        }
+        return kExitOk;
+    }
+
     std::int32_t dayNumber = 0;
-    if (fromGedcom) {
+    if (styled) {
+        dayNumber = days.front().GetDayNumber();
+    } else if (fromGedcom) {
         const auto day = GedcomFullDay(ReadGedcomDate(*text));
         if (!day)
             return Fail(err, kExitRefused,
@@ -199,10 +276,26 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         out << Cp1252ToUtf8(*copied) << '\n';
         return kExitOk;
     }
-    for (int row = 0; row < ROW_COUNT; ++row)
-        out << kCalendarNames[row] << '\t'
-            << Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day)))
-            << '\n';
-    out << "jd\t" << dayNumber << '\n';
+    WriteDayInEveryRow(out, day, style);
     return kExitOk;
 }
+
+namespace {
+
+void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style) {
+    // The years as the panel shows them in the style.
+    CPanelOptions options;
+    options.yearStyle = style;
+    CFixedPanelOwner owner(options);
+    const CCalendarPanel panel(owner);
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        std::vector<std::string> texts = RowFieldTexts(static_cast<CalendarRow>(row), day);
+        const std::string year = panel.ShownYearText(row, day);
+        if (!year.empty() && !texts.empty())
+            texts.back() = year;
+        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(texts)) << '\n';
+    }
+    out << "jd\t" << day.GetDayNumber() << '\n';
+}
+
+} // namespace

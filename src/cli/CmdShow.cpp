@@ -66,6 +66,9 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
             reform = *value;
+        } else if (const auto status = ReadYearStyleOption(args, i, options.yearStyle, err)) {
+            if (*status != kExitOk)
+                return *status;
         } else {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "show"}));
         }
