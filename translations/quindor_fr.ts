@@ -4,52 +4,72 @@
 <context>
     <name>CCopyFormatDialog</name>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="160"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="164"/>
         <source>Copy Format</source>
         <translation>Format de copie</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="161"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="165"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="162"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="166"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="163"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="167"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="165"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="169"/>
         <source>Separator</source>
         <translation>Séparateur</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="166"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="170"/>
         <source>Family-tree value</source>
         <translation>Valeur pour un arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="167"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="171"/>
         <source>None: the forms above</source>
         <translation>Aucune : les formes ci-dessus</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="168"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="172"/>
+        <source>Dual year</source>
+        <translation>Double année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="173"/>
+        <source>As shown (1648/49)</source>
+        <translation>Telle qu&apos;affichée (1648/49)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="174"/>
+        <source>Modern year (1649)</source>
+        <translation>Année moderne (1649)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="175"/>
+        <source>Year of the style (1648)</source>
+        <translation>Année du style (1648)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="176"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="169"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="177"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="223"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="235"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -666,12 +686,12 @@
     <message>
         <location filename="../src/ui/ReformDialog.cpp" line="203"/>
         <source>&amp;Year began on</source>
-        <translation>L'&amp;année commençait le</translation>
+        <translation>L&apos;&amp;année commençait le</translation>
     </message>
     <message>
         <location filename="../src/ui/ReformDialog.cpp" line="204"/>
         <source>u&amp;ntil the end of</source>
-        <translation>&amp;jusqu'à la fin de</translation>
+        <translation>&amp;jusqu&apos;à la fin de</translation>
     </message>
     <message>
         <location filename="../src/ui/ReformDialog.cpp" line="205"/>

@@ -1,7 +1,10 @@
 // One function per subcommand; args exclude the subcommand's own name.
 #pragma once
 
+#include "calendar/YearStyle.h"
+
 #include <cstdint>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -24,6 +27,13 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
 // Shared by convert and show --from (CmdConvert.cpp).
 // The row of a calendar name (gregorian .. muslim), or -1.
 int CalendarRowOfName(const std::string& name);
-// TEXT (UTF-8) read as pasting it into the row would; false, with the
-// one-line refusal written to err, when the row cannot read it.
-bool ReadPastedDay(int row, const std::string& utf8Text, std::int32_t& day, std::ostream& err);
+// Every day TEXT (UTF-8) means as pasting it into the row would, its years
+// read in the style, earliest first; a pick (0 after Easter, 1 before) keeps
+// one of a date held twice. False, with the one-line refusal written to err,
+// when the row cannot read it, or when oneDay asks for one day and there
+// are two.
+bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& style, int easterPick,
+                    std::vector<CJulianDay>& days, std::ostream& err, bool oneDay = false);
+// --after-easter (0) or --before-easter (1); nothing for any other option,
+// a usage error when both are given.
+std::optional<int> ReadEasterPick(const std::string& arg, int& pick, std::ostream& err);

@@ -66,8 +66,8 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"convert needs --from CAL", "convert attend --from CAL"},
     {"convert needs the TEXT of a date", "convert attend le TEXTE d'une date"},
     {"--jd and --to cannot go together", "--jd et --to ne vont pas ensemble"},
-    {"--day, --month, --year and --separator need --to CAL",
-     "--day, --month, --year et --separator demandent --to CAL"},
+    {"--day, --month, --year, --dual-year and --separator need --to CAL",
+     "--day, --month, --year, --dual-year et --separator demandent --to CAL"},
     {"the %1 row holds no date for day %2", "la ligne %1 n'a pas de date pour le jour %2"},
     {"the name is not UTF-8 text made of characters that Windows-1252 can hold",
      "le nom n'est pas un texte UTF-8 fait de caractères que Windows-1252 sait représenter"},
@@ -84,6 +84,8 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
      "donnez --before-easter ou --after-easter, pas les deux"},
     {"%1 does not occur in that year of the style",
      "%1 n'existe pas dans cette année du style"},
+    {"%1 means two days in the Easter style: give --before-easter or --after-easter",
+     "%1 désigne deux jours dans le style de Pâques : donnez --before-easter ou --after-easter"},
     {"Gregorian", "grégorienne"},
     {"Julian", "julienne"},
     {"Roman-style", "julienne à la romaine"},
@@ -103,17 +105,19 @@ constexpr std::string_view kEnglishHelp =
     "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
     "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line\n"
     "  show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
-    "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]  the panel\n"
-    "       as text for one day (default: today; TEXT is read as pasting it into the CAL\n"
-    "       row would)\n"
+    "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]\n"
+    "       [--before-easter | --after-easter]  the panel as text for one day (default:\n"
+    "       today; TEXT is read as pasting it into the CAL row would)\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
-    "       [--separator S] [--gedcom 5|7]] TEXT  a date read as pasting it into the CAL\n"
-    "       row (or a GEDCOM date value naming one day); prints the day in every\n"
-    "       calendar (as show, then jd<TAB>day number), only its day number (--jd), or\n"
-    "       the date of one calendar in the copy format or as a GEDCOM value (--to);\n"
+    "       [--dual-year 0|1|2] [--separator S] [--gedcom 5|7]] TEXT  a date read as\n"
+    "       pasting it into the CAL row (or a GEDCOM date value naming one day);\n"
+    "       prints the day in every calendar (as show, then jd<TAB>day number), only\n"
+    "       its day number (--jd), or the date of one calendar in the copy format or\n"
+    "       as a GEDCOM value (--to);\n"
     "       with --year-start STYLE [--style-until JD] the Gregorian, Julian and Roman\n"
     "       years are read and shown in that style, every day a text can mean is\n"
-    "       printed, and --before-easter or --after-easter picks one\n"
+    "       printed, and --before-easter or --after-easter picks one; --dual-year\n"
+    "       copies a dual year as shown (0), as the modern year (1) or the style's (2)\n"
     "  gedcom FILE|-             every DATE line of a GEDCOM file (- for standard input):\n"
     "       LINE<TAB>FIRST<TAB>LAST<TAB>STATUS<TAB>VALUE, a summary on standard error\n"
     "  key NAME                  a saint's name: normal form, phonetic key, compact key\n"
@@ -139,18 +143,22 @@ constexpr std::string_view kFrenchHelp =
     "       reckoning<TAB>gregorian|julian\n"
     "  show [--jd N | --from CAL TEXTE] [--saints none|gregorian|julian|auto]\n"
     "       [--present] [--no-feasts] [--reform JJ] [--year-start STYLE]\n"
-    "       [--style-until JJ]  le tableau des calendriers, en\n"
-    "       texte, pour un jour (par défaut : aujourd'hui ; TEXTE est lu comme le\n"
-    "       lirait un collage dans la ligne CAL)\n"
+    "       [--style-until JJ] [--before-easter | --after-easter]  le tableau des\n"
+    "       calendriers, en texte, pour un jour (par défaut : aujourd'hui ; TEXTE est\n"
+    "       lu comme le lirait un collage dans la ligne CAL)\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2]\n"
-    "       [--year 0|1] [--separator S] [--gedcom 5|7]] TEXTE  une date lue comme la\n"
-    "       lirait un collage dans la ligne CAL (ou une valeur de date GEDCOM qui\n"
+    "       [--year 0|1] [--dual-year 0|1|2] [--separator S] [--gedcom 5|7]] TEXTE\n"
+    "       une date lue comme la lirait un collage dans la ligne CAL (ou une\n"
+    "       valeur de date GEDCOM qui\n"
     "       nomme un jour) ; affiche le jour dans chaque calendrier (comme show, puis\n"
     "       jd<TAB>numéro de jour), son seul numéro de jour (--jd) ou sa date dans\n"
     "       un calendrier, au format de copie ou en valeur GEDCOM (--to) ; avec\n"
     "       --year-start STYLE [--style-until JJ], les années grégoriennes, juliennes\n"
     "       et romaines sont lues et écrites dans ce style, chaque jour qu'un texte\n"
-    "       peut désigner est affiché, et --before-easter ou --after-easter en choisit un\n"
+    "       peut désigner est affiché, et --before-easter ou --after-easter en\n"
+    "       choisit un ;\n"
+    "       --dual-year copie une double année telle qu'affichée (0), en année moderne\n"
+    "       (1) ou en année du style (2)\n"
     "  gedcom FICHIER|-          chaque ligne DATE d'un fichier GEDCOM (- pour l'entrée\n"
     "       standard) : LIGNE<TAB>PREMIER<TAB>DERNIER<TAB>ÉTAT<TAB>VALEUR, un bilan\n"
     "       sur la sortie d'erreur\n"

@@ -68,6 +68,7 @@ enum ECliText : int {
     MSG_STYLE_UNTIL_NEEDS_DAY,
     MSG_EASTER_PICK_ONE,
     MSG_NOT_IN_STYLE_YEAR,
+    MSG_TWO_DAYS_PICK_ONE,
     // the calendar rows, as "the %1 row" names them
     MSG_ROW_GREGORIAN,
     MSG_ROW_JULIAN,

@@ -62,39 +62,10 @@ std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t larg
     return value;
 }
 
-// The days a text of a Gregorian, Julian or Roman row means with its year
-// read in the style, earliest first; nothing when the text is no date of
-// the row.
-std::optional<CStyleReadings> StyledReadings(int row, const std::string& utf8Text,
-                                             const CYearStyle& style) {
-    auto text = PasteTextFromUtf8(utf8Text);
-    if (!text)
-        return std::nullopt;
-    // A dual year as the rows show it, after the last space: "30 January 1648/49".
-    std::optional<CDualYear> dual;
-    const std::size_t space = text->find_last_of(' ');
-    if (space != std::string::npos) {
-        dual = ParseDualYear(std::string_view(*text).substr(space + 1));
-        if (dual)
-            *text = text->substr(0, space + 1) + std::to_string(dual->nEarlier);
-    }
-    const auto values = PastedValues(static_cast<CalendarRow>(row), *text);
-    if (!values)
-        return std::nullopt;
-    const EStyleRow styleRow = row == ROW_GREGORIAN ? EStyleRow::Gregorian
-                               : row == ROW_JULIAN  ? EStyleRow::Julian
-                                                    : EStyleRow::Roman;
-    const bool roman = row == ROW_ROMAN;
-    const std::int32_t first = values->nFirst;
-    const std::int32_t kind = roman ? values->nSecond : 0;
-    const std::int32_t month = roman ? values->nThird : values->nSecond;
-    if (dual)
-        return RowReadingsOfDual(styleRow, first, kind, month, *dual, style);
-    return RowReadings(styleRow, first, kind, month, roman ? values->nFourth : values->nThird,
-                       style);
-}
-
 void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style);
+int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
+                const CCopyFormat& format, const CYearStyle& style,
+                const std::optional<EGedcomVersion>& gedcomVersion);
 
 } // namespace
 
@@ -106,18 +77,44 @@ int CalendarRowOfName(const std::string& name) {
     return -1;
 }
 
-bool ReadPastedDay(int row, const std::string& utf8Text, std::int32_t& day, std::ostream& err) {
+bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& style, int easterPick,
+                    std::vector<CJulianDay>& days, std::ostream& err, bool oneDay) {
     if (row < 0 || row >= ROW_COUNT) {
         Fail(err, kExitUsage, CliText(MSG_NO_SUCH_ROW));
         return false;
     }
-    const auto pasted = PastedDayFromUtf8(static_cast<CalendarRow>(row), utf8Text);
-    if (!pasted) {
-        Fail(err, kExitRefused, CliText(MSG_ROW_CANNOT_READ, {CliRowName(row), Quoted(utf8Text)}));
+    const auto text = PasteTextFromUtf8(utf8Text);
+    const CStyleReadings readings =
+        text ? PastedDays(static_cast<CalendarRow>(row), *text, style) : CStyleReadings{};
+    if (readings.nCount == 0) {
+        // A date of the row that its year in the style does not hold.
+        const bool styled = text && style.eStyle != EYearStyle::January &&
+                            PastedStyleReadings(static_cast<CalendarRow>(row), *text, style);
+        Fail(err, kExitRefused,
+             styled ? CliText(MSG_NOT_IN_STYLE_YEAR, {Quoted(utf8Text)})
+                    : CliText(MSG_ROW_CANNOT_READ, {CliRowName(row), Quoted(utf8Text)}));
         return false;
     }
-    day = pasted->GetDayNumber();
+    days.clear();
+    for (int k = 0; k < readings.nCount; ++k)
+        days.push_back(readings.days[static_cast<std::size_t>(k)]);
+    if (days.size() == 2 && easterPick >= 0)
+        days = {days[static_cast<std::size_t>(easterPick)]};
+    if (oneDay && days.size() > 1) {
+        Fail(err, kExitRefused, CliText(MSG_TWO_DAYS_PICK_ONE, {Quoted(utf8Text)}));
+        return false;
+    }
     return true;
+}
+
+std::optional<int> ReadEasterPick(const std::string& arg, int& pick, std::ostream& err) {
+    if (arg != "--after-easter" && arg != "--before-easter")
+        return std::nullopt;
+    const int chosen = arg == "--after-easter" ? 0 : 1;
+    if (pick >= 0 && pick != chosen)
+        return Fail(err, kExitUsage, CliText(MSG_EASTER_PICK_ONE));
+    pick = chosen;
+    return kExitOk;
 }
 
 int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
@@ -162,10 +159,10 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
             gedcomVersion = args[++i] == "5" ? EGedcomVersion::V551 : EGedcomVersion::V70;
         } else if (arg == "--jd") {
             dayNumberOnly = true;
-        } else if (arg == "--day" || arg == "--month" || arg == "--year") {
-            const std::int32_t largest = arg == "--month" ? 2 : 1;
-            const std::string choices =
-                CliText(arg == "--month" ? MSG_CHOICES_0_1_2 : MSG_CHOICES_0_1);
+        } else if (arg == "--day" || arg == "--month" || arg == "--year" || arg == "--dual-year") {
+            const bool three = arg == "--month" || arg == "--dual-year";
+            const std::int32_t largest = three ? 2 : 1;
+            const std::string choices = CliText(three ? MSG_CHOICES_0_1_2 : MSG_CHOICES_0_1);
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_FORM_NEEDS, {arg, choices}));
             const auto form = ParseForm(args[++i], largest);
@@ -173,7 +170,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_FORM_TAKES, {arg, choices, args[i]}));
             (arg == "--day"     ? format.nDay
              : arg == "--month" ? format.nMonth
-                                : format.nYear) = *form;
+             : arg == "--year"  ? format.nYear
+                                : format.nDualYear) = *form;
             formatGiven = true;
         } else if (arg == "--separator") {
             if (!hasValue)
@@ -185,11 +183,9 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_SEPARATOR_TOO_LONG));
             format.strSeparator = *separator;
             formatGiven = true;
-        } else if (arg == "--after-easter" || arg == "--before-easter") {
-            const int pick = arg == "--after-easter" ? 0 : 1;
-            if (easterPick >= 0 && easterPick != pick)
-                return Fail(err, kExitUsage, CliText(MSG_EASTER_PICK_ONE));
-            easterPick = pick;
+        } else if (const auto picked = ReadEasterPick(arg, easterPick, err)) {
+            if (*picked != kExitOk)
+                return *picked;
         } else if (const auto status = ReadYearStyleOption(args, i, style, err)) {
             if (*status != kExitOk)
                 return *status;
@@ -211,23 +207,17 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (gedcomVersion && formatGiven)
         return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomWithFormat));
 
-    // With a style, a Gregorian, Julian or Roman text may mean two days (or none).
-    // A text the row does not read as its own date (a GEDCOM value) keeps
-    // the usual reading.
-    const bool styledRow = !fromGedcom && style.eStyle != EYearStyle::January &&
-                           (fromRow == ROW_GREGORIAN || fromRow == ROW_JULIAN || fromRow == ROW_ROMAN);
-    const auto readings = styledRow ? StyledReadings(fromRow, *text, style) : std::nullopt;
-    const bool styled = readings.has_value();
     std::vector<CJulianDay> days;
-    if (styled) {
-        if (readings->nCount == 0)
-            return Fail(err, kExitRefused, CliText(MSG_NOT_IN_STYLE_YEAR, {Quoted(*text)}));
-        for (int k = 0; k < readings->nCount; ++k)
-            days.push_back(readings->days[static_cast<std::size_t>(k)]);
-        if (days.size() == 2 && easterPick >= 0)
-            days = {days[static_cast<std::size_t>(easterPick)]};
+    if (fromGedcom) {
+        const auto day = GedcomFullDay(ReadGedcomDate(*text));
+        if (!day)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NotAFullDay, Quoted(*text)));
+        days = {*day};
+    } else if (!ReadPastedDays(fromRow, *text, style, easterPick, days, err)) {
+        return kExitRefused;
     }
-    if (days.size() > 1) {
+    if (days.size() > 1 && toRow < 0) {
         // Every day the text can mean, earliest first.
         for (std::size_t k = 0; k < days.size(); ++k) {
             if (dayNumberOnly) {
@@ -240,42 +230,24 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         }
         return kExitOk;
     }
-
-    std::int32_t dayNumber = 0;
-    if (styled) {
-        dayNumber = days.front().GetDayNumber();
-    } else if (fromGedcom) {
-        const auto day = GedcomFullDay(ReadGedcomDate(*text));
-        if (!day)
-            return Fail(err, kExitRefused,
-                        GedcomMessage(EGedcomMessage::NotAFullDay, Quoted(*text)));
-        dayNumber = day->GetDayNumber();
-    } else if (!ReadPastedDay(fromRow, *text, dayNumber, err)) {
-        return kExitRefused;
+    if (days.size() > 1) {
+        // One date of another calendar per day, earliest first.
+        for (const CJulianDay& each : days) {
+            const int status = WriteCopied(out, err, toRow, each, format, style, gedcomVersion);
+            if (status != kExitOk)
+                return status;
+        }
+        return kExitOk;
     }
+    const std::int32_t dayNumber = days.front().GetDayNumber();
     const CJulianDay day(dayNumber);
 
     if (dayNumberOnly) {
         out << dayNumber << '\n';
         return kExitOk;
     }
-    if (toRow >= 0 && gedcomVersion) {
-        const auto value = FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion);
-        if (!value)
-            return Fail(err, kExitRefused,
-                        GedcomMessage(EGedcomMessage::NoValue, CliRowName(toRow), dayNumber));
-        out << Cp1252ToUtf8(*value) << '\n';
-        return kExitOk;
-    }
-    if (toRow >= 0) {
-        const auto copied = FormatDayInRow(static_cast<CalendarRow>(toRow), day, format);
-        if (!copied)
-            return Fail(
-                err, kExitRefused,
-                CliText(MSG_ROW_HOLDS_NO_DATE, {CliRowName(toRow), std::to_string(dayNumber)}));
-        out << Cp1252ToUtf8(*copied) << '\n';
-        return kExitOk;
-    }
+    if (toRow >= 0)
+        return WriteCopied(out, err, toRow, day, format, style, gedcomVersion);
     WriteDayInEveryRow(out, day, style);
     return kExitOk;
 }
@@ -296,6 +268,26 @@ void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearSty
         out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(texts)) << '\n';
     }
     out << "jd\t" << day.GetDayNumber() << '\n';
+}
+
+int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
+                const CCopyFormat& format, const CYearStyle& style,
+                const std::optional<EGedcomVersion>& gedcomVersion) {
+    const std::int32_t dayNumber = day.GetDayNumber();
+    if (gedcomVersion) {
+        const auto value = FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion);
+        if (!value)
+            return Fail(err, kExitRefused,
+                        GedcomMessage(EGedcomMessage::NoValue, CliRowName(toRow), dayNumber));
+        out << Cp1252ToUtf8(*value) << '\n';
+        return kExitOk;
+    }
+    const auto copied = FormatDayInRow(static_cast<CalendarRow>(toRow), day, format, style);
+    if (!copied)
+        return Fail(err, kExitRefused,
+                    CliText(MSG_ROW_HOLDS_NO_DATE, {CliRowName(toRow), std::to_string(dayNumber)}));
+    out << Cp1252ToUtf8(*copied) << '\n';
+    return kExitOk;
 }
 
 } // namespace

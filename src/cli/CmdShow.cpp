@@ -17,6 +17,8 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::int32_t reform = g_jdGregorianStart;
     int fromRow = ROW_GREGORIAN; // the row a pasted text goes into
     bool dayGiven = false;
+    std::optional<std::string> pastedText;
+    int easterPick = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -36,11 +38,12 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             fromRow = CalendarRowOfName(args[++i]);
             if (fromRow < 0)
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
-            std::int32_t pasted = 0;
-            if (!ReadPastedDay(fromRow, args[++i], pasted, err))
-                return kExitRefused;
-            day = pasted;
+            // Read once every option is known: the style may come after it.
+            pastedText = args[++i];
             dayGiven = true;
+        } else if (const auto picked = ReadEasterPick(arg, easterPick, err)) {
+            if (*picked != kExitOk)
+                return *picked;
         } else if (arg == "--saints") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_SAINTS_NEEDS_MODE));
@@ -72,6 +75,14 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
         } else {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "show"}));
         }
+    }
+    if (pastedText) {
+        std::vector<CJulianDay> days;
+        // One panel shows one day: a date held twice is never picked silently.
+        if (!ReadPastedDays(fromRow, *pastedText, options.yearStyle, easterPick, days, err,
+                            true))
+            return kExitRefused;
+        day = days.front();
     }
     if (day.GetDayNumber() < kFirstSupportedDay)
         return Fail(err, kExitRefused, CliText(MSG_TODAY_OUT_OF_RANGE));

@@ -52,11 +52,15 @@ QString ClipboardTextForPaste() {
     return text;
 }
 
-bool CanPasteRow(int row) {
+bool CanPasteRow(int row, const CYearStyle& style) {
     if (!IsCalendarRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
-    return !text.isEmpty() && CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString());
+    return !text.isEmpty() && CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style);
+}
+
+bool CanPasteRow(int row) {
+    return CanPasteRow(row, CYearStyle{});
 }
 
 bool PasteRowFromClipboard(CCalendarPanel& panel, int row) {

@@ -3,7 +3,7 @@
 //
 //   // Copy "from <row>", enabled exactly when CanCopyRow(panel, row):
 //   CopyRowToClipboard(panel, row, settings);
-//   // Paste "to <row>", enabled exactly when CanPasteRow(row), asked again
+//   // Paste "to <row>", enabled exactly when CanPasteRow(row, style), asked again
 //   // each time the Paste menu is about to show:
 //   PasteRowFromClipboard(panel, row);
 #pragma once
@@ -11,6 +11,7 @@
 #include <QString>
 
 class CCalendarPanel;
+struct CYearStyle;
 struct CFrameSettings;
 
 // Puts the row's date, in the frame's copy format, on the clipboard as plain
@@ -23,7 +24,10 @@ bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& se
 // the Paste menu opens at once whatever the clipboard holds).
 QString ClipboardTextForPaste();
 
-// The clipboard's text names a date the row accepts.
+// The clipboard's text names a date the row accepts, its years read in the
+// style.
+bool CanPasteRow(int row, const CYearStyle& style);
+// The same with the modern count of years.
 bool CanPasteRow(int row);
 
 // Shows the clipboard's date in the row and brings every other row into

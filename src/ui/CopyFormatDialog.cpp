@@ -29,6 +29,7 @@ constexpr int kMonthIds[] = {1070, 1071, 1072};
 constexpr int kYearIds[] = {1073, 1074};
 constexpr int kSeparatorId = 1075;
 constexpr int kGedcomIds[] = {1076, 1077, 1078};
+constexpr int kDualYearIds[] = {1081, 1082, 1083};
 
 QString ControlName(int id) {
     return QStringLiteral("ctl%1").arg(id);
@@ -90,6 +91,8 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_yearBox = makeGroup({"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
     m_gedcomBox = makeGroup({"", "GEDCOM 5.5.1", "GEDCOM 7.0"}, kGedcomIds, m_gedcom.data(),
                             m_gedcomGroup);
+    // Texts set in RetranslateUi.
+    m_dualBox = makeGroup({"", "", ""}, kDualYearIds, m_dual.data(), m_dualGroup);
     // A GEDCOM value has its own fixed form: the other choices do not apply.
     connect(m_gedcomGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
@@ -134,6 +137,7 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     groups->addWidget(m_yearBox);
 
     auto* gedcomRow = new QHBoxLayout;
+    gedcomRow->addWidget(m_dualBox);
     gedcomRow->addWidget(m_gedcomBox);
 
     auto* buttons = new QHBoxLayout;
@@ -165,6 +169,10 @@ void CCopyFormatDialog::RetranslateUi() {
     m_separatorLabel->setText(tr("Separator"));
     m_gedcomBox->setTitle(tr("Family-tree value"));
     m_gedcom[0]->setText(tr("None: the forms above"));
+    m_dualBox->setTitle(tr("Dual year"));
+    m_dual[COPY_DUAL_AS_SHOWN]->setText(tr("As shown (1648/49)"));
+    m_dual[COPY_DUAL_MODERN]->setText(tr("Modern year (1649)"));
+    m_dual[COPY_DUAL_STYLE]->setText(tr("Year of the style (1648)"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
     SetHelpButtonText(m_helpButton);
@@ -182,6 +190,8 @@ void CCopyFormatDialog::WriteForm() {
     Check(m_monthGroup, m_settings.m_nFmtMonth);
     Check(m_yearGroup, m_settings.m_nFmtYear);
     m_separator->setEditText(FromCp1252(m_settings.m_strSeparator));
+    // Read as the copy reads it: an unknown value copies as shown.
+    m_dualGroup->button(CopyFormatOf(m_settings).nDualYear)->setChecked(true);
     // Only the two versions are choices; anything else copies as before.
     const auto version = GedcomVersionOfCopy(m_settings.m_nFmtGedcom);
     m_gedcomGroup->button(version ? m_settings.m_nFmtGedcom : COPY_GEDCOM_NONE)->setChecked(true);
@@ -192,7 +202,8 @@ void CCopyFormatDialog::WriteForm() {
 void CCopyFormatDialog::EnableForms() {
     const bool forms = m_gedcomGroup->checkedId() == COPY_GEDCOM_NONE;
     for (QWidget* widget : {static_cast<QWidget*>(m_dayBox), static_cast<QWidget*>(m_monthBox),
-                            static_cast<QWidget*>(m_yearBox), static_cast<QWidget*>(m_separator),
+                            static_cast<QWidget*>(m_yearBox), static_cast<QWidget*>(m_dualBox),
+                            static_cast<QWidget*>(m_separator),
                             static_cast<QWidget*>(m_separatorLabel)})
         widget->setEnabled(forms);
 }
@@ -209,6 +220,7 @@ CCopyFormat CCopyFormatDialog::FormatOfControls() const {
         separator.resize(kMaxCopySeparator);
     format.strSeparator = separator;
     format.nGedcom = m_gedcomGroup->checkedId();
+    format.nDualYear = m_dualGroup->checkedId();
     return format;
 }
 
@@ -238,6 +250,10 @@ QRadioButton* CCopyFormatDialog::YearButton(int form) const {
     return form >= 0 && form < 2 ? m_year[static_cast<std::size_t>(form)] : nullptr;
 }
 
+QRadioButton* CCopyFormatDialog::DualYearButton(int choice) const {
+    return choice >= 0 && choice < 3 ? m_dual[static_cast<std::size_t>(choice)] : nullptr;
+}
+
 QRadioButton* CCopyFormatDialog::GedcomButton(int choice) const {
     return choice >= 0 && choice < 3 ? m_gedcom[static_cast<std::size_t>(choice)] : nullptr;
 }
@@ -250,8 +266,9 @@ void CCopyFormatDialog::accept() {
     m_settings.m_nFmtYear = format.nYear;
     m_settings.m_strSeparator = format.strSeparator;
     m_settings.m_nFmtGedcom = format.nGedcom;
-    for (const ESetting setting :
-         {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR, SET_FMT_GEDCOM})
+    m_settings.m_nFmtDualYear = format.nDualYear;
+    for (const ESetting setting : {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR,
+                                   SET_FMT_GEDCOM, SET_FMT_AN_DOUBLE})
         WriteSetting(m_store, m_settings, setting);
     QDialog::accept();
 }

@@ -1,7 +1,8 @@
 // "Copy Format": how a row's date is written when it is copied. The day with
 // or without a leading zero, the month as a number or its name, the year in
 // full or on two digits, and the text between the parts; or, for family-tree
-// programs, a GEDCOM date value of either version. OK hands the five
+// programs, a GEDCOM date value of either version; and how a dual year
+// (1648/49) is copied. OK hands the six
 // values to the frame's settings and writes each one to the store; Cancel
 // leaves both alone.
 //
@@ -42,6 +43,8 @@ public:
     QRadioButton* DayButton(int form) const;
     QRadioButton* MonthButton(int form) const;
     QRadioButton* YearButton(int form) const;
+    // ECopyDualYear: 0 as shown, 1 the modern year, 2 the style's year.
+    QRadioButton* DualYearButton(int choice) const;
     // 0 the forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0.
     QRadioButton* GedcomButton(int choice) const;
     QComboBox* SeparatorCombo() const { return m_separator; }
@@ -51,7 +54,7 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
 
 public slots:
-    // OK: the five values into the frame's settings, then each to the store.
+    // OK: the six values into the frame's settings, then each to the store.
     void accept() override;
 
 protected:
@@ -76,6 +79,9 @@ private:
     QButtonGroup* m_gedcomGroup = nullptr;
     std::array<QRadioButton*, 3> m_gedcom{};
     QGroupBox* m_gedcomBox = nullptr;
+    QButtonGroup* m_dualGroup = nullptr;
+    std::array<QRadioButton*, 3> m_dual{};
+    QGroupBox* m_dualBox = nullptr;
     QGroupBox* m_dayBox = nullptr;
     QGroupBox* m_monthBox = nullptr;
     QGroupBox* m_yearBox = nullptr;

@@ -409,7 +409,7 @@ void CMainFrame::UpdateCommandStates() {
     for (int row = 0; row < ROW_COUNT; ++row) {
         Action(ID_COPY_FIRST + row)
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
-        Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row));
+        Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row, GetYearStyle()));
     }
 }
 

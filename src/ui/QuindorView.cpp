@@ -402,7 +402,7 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
         return false;
     const int row = FieldRow(field);
     const std::string clipboard = ClipboardTextForPaste().toStdString();
-    if (ChooseFieldPaste(row, plain, clipboard) == EFieldPaste::RowDate) {
+    if (ChooseFieldPaste(row, plain, clipboard, m_panel.GetYearStyle()) == EFieldPaste::RowDate) {
         m_panel.SetFocusField(field);
         emit PasteCommand(row);
         return true;

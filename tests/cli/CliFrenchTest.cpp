@@ -1,6 +1,6 @@
 // quindor-cli --lang fr: the same commands, French dates, names and
 // messages; the keys stay, and English stays the default.
-#include "Cli.h"
+#include "CliRun.h"
 #include "CliText.h"
 
 #include "text/StringTable.h"
@@ -14,18 +14,6 @@
 #include <vector>
 
 namespace {
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliFrench, ShowConvertAndFeastsWriteFrench) {
     const std::string show = "gregorian\t14 octobre 1582\n"

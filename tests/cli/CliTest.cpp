@@ -1,6 +1,6 @@
 // quindor-cli as a terminal user meets it: outputs of each command and the
 // exit status of every kind of bad input.
-#include "Cli.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,6 @@
 #include <streambuf>
 
 namespace {
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(Cli, TableLinesCarryEveryCalendar) {
     const CRun run = Cli({"table", "2451545", "2451546"});

@@ -1,5 +1,5 @@
 // show and convert with a year-start style.
-#include "Cli.h"
+#include "CliRun.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -7,27 +7,6 @@
 #include <sstream>
 
 namespace {
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string Line(const std::string& out, const std::string& key) {
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind(key + "\t", 0) == 0)
-            return line.substr(key.size() + 1);
-    }
-    return {};
-}
 
 TEST(CliYearStyle, ShowAndConvertTheEnglishRecords) {
     const CRun show = Cli({"show", "--year-start", "annunciation", "--jd", "2323385"});
@@ -73,6 +52,42 @@ TEST(CliYearStyle, EasterDatesHeldTwiceArePrintedAndPicked) {
                            "10 April 1564"});
     EXPECT_NE(rows.out.find("julian\t10 April 1564\n"), std::string::npos);
     EXPECT_NE(rows.out.find("julian\t10 April 1564/65\n"), std::string::npos);
+}
+
+TEST(CliYearStyle, ShowFromAndConvertToFollowTheStyle) {
+    // show --from reads the text in the style given after it, and never
+    // picks one of two days silently.
+    const CRun england =
+        Cli({"show", "--from", "julian", "30 January 1648", "--year-start", "annunciation"});
+    EXPECT_EQ(Line(england.out, "julian"), "30 January 1648/49");
+    const CRun twice = Cli({"show", "--from", "julian", "10 April 1564", "--year-start", "easter"});
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_NE(twice.err.find("--before-easter"), std::string::npos);
+    const CRun later = Cli({"show", "--before-easter", "--from", "julian", "10 April 1564",
+                            "--year-start", "easter"});
+    EXPECT_EQ(Line(later.out, "julian"), "10 April 1564/65");
+    // --to writes the dual year by --dual-year: as shown, modern, style.
+    const std::vector<std::string> to = {"convert", "--from", "julian", "--year-start",
+                                         "annunciation", "--to", "julian", "--dual-year"};
+    auto copied = [&](const char* choice, std::vector<std::string> more) {
+        std::vector<std::string> args = to;
+        args.push_back(choice);
+        args.insert(args.end(), more.begin(), more.end());
+        return Cli(args).out;
+    };
+    EXPECT_EQ(copied("0", {"30 January 1648"}), "30/01/1648/49\n");
+    EXPECT_EQ(copied("1", {"30 January 1648"}), "30/01/1649\n");
+    EXPECT_EQ(copied("2", {"--year", "0", "30 January 1648"}), "30/01/48\n");
+    EXPECT_EQ(copied("0", {"30 May 1648"}), "30/05/1648\n");
+    EXPECT_EQ(copied("3", {"30 May 1648"}), "");
+    // Two days, two lines.
+    EXPECT_EQ(Cli({"convert", "--from", "julian", "--year-start", "easter", "--to", "julian",
+                   "10 April 1564"})
+                  .out,
+              "10/04/1564\n10/04/1564/65\n");
+    // With no style a dual year means its later year where it can hold.
+    EXPECT_EQ(Cli({"convert", "--from", "julian", "--jd", "30/1/1648-9"}).out, "2323385\n");
+    EXPECT_EQ(Cli({"convert", "--from", "julian", "--jd", "30 May 1648/49"}).status, 1);
 }
 
 TEST(CliYearStyle, BadOptionsAreUsageErrors) {

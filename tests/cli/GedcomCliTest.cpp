@@ -1,6 +1,6 @@
 // quindor-cli's GEDCOM commands: the check of a file, and convert reading
 // and writing GEDCOM values.
-#include "Cli.h"
+#include "CliRun.h"
 #include "CliCommands.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +11,6 @@
 #include <sstream>
 
 namespace {
-
-struct CRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 CRun Check(const std::string& bytes) {
     std::istringstream in(bytes);

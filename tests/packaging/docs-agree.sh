@@ -66,7 +66,8 @@ if [ -r /usr/share/bash-completion/bash_completion ]; then
   expect "--saints " quindor-cli show --sa
   expect "auto gregorian julian none " quindor-cli show --saints ""
   expect "" quindor-cli show --jd ""
-  expect "--after-easter --before-easter --day --from --gedcom --jd --lang --month --separator --style-until --to --year --year-start " quindor-cli convert -
+  expect "--after-easter --before-easter --day --dual-year --from --gedcom --jd --lang --month --separator --style-until --to --year --year-start " quindor-cli convert -
+  expect "0 1 2 " quindor-cli convert --dual-year ""
   expect "annunciation easter january nativity pisan venetian " quindor-cli show --year-start ""
   expect "en fr " quindor-cli --lang ""
   expect "convert " quindor-cli --lang fr con

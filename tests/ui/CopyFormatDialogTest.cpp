@@ -1,5 +1,5 @@
 // The "Copy Format" dialog as a user drives it: what it shows, OK storing
-// the five values, Cancel storing none, the separator's length, help.
+// the six values, Cancel storing none, the separator's length, help.
 #include "CopyFormatDialog.h"
 #include "UiTestSupport.h"
 #include "settings/MemorySettingsStore.h"
@@ -29,13 +29,11 @@ struct CRig {
 
 using Write = CMemorySettingsStore::CWrite;
 
-std::vector<Write> FiveWrites(std::int32_t day, std::int32_t month, std::int32_t year,
-                              const std::string& separator, std::int32_t gedcom = 0) {
-    return {{"FmtJour", day},
-            {"FmtMois", month},
-            {"FmtAnnee", year},
-            {"Separateur", separator},
-            {"FmtGedcom", gedcom}};
+std::vector<Write> SixWrites(std::int32_t day, std::int32_t month, std::int32_t year,
+                            const std::string& separator, std::int32_t gedcom = 0,
+                            std::int32_t dualYear = 0) {
+    return {{"FmtJour", day},          {"FmtMois", month},     {"FmtAnnee", year},
+            {"Separateur", separator}, {"FmtGedcom", gedcom}, {"FmtAnDouble", dualYear}};
 }
 
 // Which button of a group is checked; -1 for none.
@@ -88,7 +86,7 @@ private slots:
                         dialog->OkButton()->click();
                         QCOMPARE(dialog->result(), int{QDialog::Accepted});
                         QVERIFY(rig.settings == before);
-                        QCOMPARE(rig.store.Writes(), FiveWrites(day, month, year, separator));
+                        QCOMPARE(rig.store.Writes(), SixWrites(day, month, year, separator));
                     }
                 }
             }
@@ -115,7 +113,7 @@ private slots:
         QCOMPARE(rig.settings.m_nFmtMonth, 2);
         QCOMPARE(rig.settings.m_nFmtYear, 0);
         QCOMPARE(rig.settings.m_strSeparator, std::string(" - "));
-        QCOMPARE(rig.store.Writes(), FiveWrites(0, 2, 0, " - "));
+        QCOMPARE(rig.store.Writes(), SixWrites(0, 2, 0, " - "));
 
         // The space item picked from the list.
         CRig picked;
@@ -124,6 +122,30 @@ private slots:
         again->SeparatorCombo()->setCurrentIndex(0);
         again->OkButton()->click();
         QCOMPARE(picked.settings.m_strSeparator, std::string(" "));
+    }
+
+    // The dual-year choice shows as stored (anything unknown as shown), is
+    // stored by OK, and is greyed with the other forms under GEDCOM.
+    void dualYearChoiceIsShownAndStored() {
+        for (const auto& [stored, shown] : {std::pair{0, 0}, {1, 1}, {2, 2}, {9, 0}}) {
+            CRig rig;
+            rig.settings.m_nFmtDualYear = stored;
+            auto dialog = rig.Open();
+            QCOMPARE(Checked({dialog->DualYearButton(0), dialog->DualYearButton(1),
+                              dialog->DualYearButton(2)}),
+                     shown);
+        }
+        CRig rig;
+        auto dialog = rig.Open();
+        QCOMPARE(dialog->DualYearButton(2)->text(), QStringLiteral("Year of the style (1648)"));
+        dialog->DualYearButton(2)->click();
+        QCOMPARE(dialog->FormatOfControls().nDualYear, 2);
+        dialog->GedcomButton(1)->click();
+        QVERIFY(!dialog->DualYearButton(2)->isEnabled());
+        dialog->GedcomButton(0)->click();
+        dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_nFmtDualYear, 2);
+        QCOMPARE(rig.store.Writes(), SixWrites(1, 1, 1, "/", 0, 2));
     }
 
     void cancelChangesNothing() {
@@ -182,7 +204,7 @@ private slots:
         QCOMPARE(Checked({dialog->YearButton(0), dialog->YearButton(1)}), 1);
         dialog->YearButton(0)->click();
         dialog->OkButton()->click();
-        QCOMPARE(rig.store.Writes(), FiveWrites(1, 2, 0, "/"));
+        QCOMPARE(rig.store.Writes(), SixWrites(1, 2, 0, "/"));
     }
 
     // A store that cannot be written: the new format still holds for this run.
@@ -253,7 +275,7 @@ private slots:
         dialog->GedcomButton(2)->click();
         dialog->OkButton()->click();
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
-        QCOMPARE(rig.store.Writes(), FiveWrites(1, 1, 1, "/", 2));
+        QCOMPARE(rig.store.Writes(), SixWrites(1, 1, 1, "/", 2));
     }
 
     void helpShowsItsTopic() {

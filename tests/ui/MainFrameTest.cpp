@@ -541,6 +541,7 @@ private slots:
         ticked.sort();
         QCOMPARE(ticked,
                  (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997"),
+                              QStringLiteral("As shown (1648/49)"),
                               QStringLiteral("None: the forms above")}));
     }
 

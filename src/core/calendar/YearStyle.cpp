@@ -320,6 +320,31 @@ CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::in
                                  std::int32_t month, const CDualYear& years,
                                  const CYearStyle& style) {
     CStyleReadings readings;
+    if (style.eStyle == EYearStyle::January) {
+        // No style: the later year is the modern one, where an old style
+        // could still have counted the earlier.
+        CJulianDay day;
+        if (row == EStyleRow::Roman) {
+            const CRomanDate date{dayOrCount, kind, month, years.nLater};
+            if (!CJulianDay::IsValidRoman(date))
+                return readings;
+            CJulianDay named;
+            named.SetRoman({1, kind, month, years.nLater});
+            const CJulianDate namedDate = named.GetJulian();
+            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years,
+                                    EStyleCalendar::Julian)
+                    .GetDayNumber() == 0)
+                return readings;
+            day.SetRoman(date);
+        } else {
+            day = DayOfPastedDualYear(dayOrCount, month, years, CalendarOfRow(row));
+            if (day.GetDayNumber() == 0)
+                return readings;
+        }
+        readings.nCount = 1;
+        readings.days[0] = day;
+        return readings;
+    }
     for (const std::int32_t styleYear : {years.nEarlier, years.nLater}) {
         const CStyleReadings some = RowReadings(row, dayOrCount, kind, month, styleYear, style);
         for (int i = 0; i < some.nCount; ++i) {

@@ -114,6 +114,8 @@ std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearS
 CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
                            std::int32_t month, std::int32_t styleYear, const CYearStyle& style);
 // The same for a typed dual year: the readings whose dual year is that one.
+// With no style (January) the later year is the modern one, as far as some
+// old style could have held the earlier (DayOfPastedDualYear).
 CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
                                  std::int32_t month, const CDualYear& years,
                                  const CYearStyle& style);

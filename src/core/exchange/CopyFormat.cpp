@@ -1,5 +1,6 @@
 #include "CopyFormat.h"
 
+#include "panel/StyledRow.h"
 #include "settings/FrameSettings.h"
 #include "text/Cp1252.h"
 #include "text/Ordinal.h"
@@ -71,7 +72,7 @@ std::string FrenchOfMonth(const std::string& month) {
 // les nones de juin", "veille des ides de mars", "calendes d'avril"; the
 // separator stands before the year, as between the parts of other dates.
 std::string FrenchRomanPhrase(const CRowValues& v, const std::string& separator,
-                              std::int32_t yearForm) {
+                              const std::string& year) {
     const std::int32_t count = v.nFirst;
     const std::string kind = LowerFirst(RomanKindName(v.nSecond, ETextLanguage::French));
     std::string text;
@@ -80,7 +81,7 @@ std::string FrenchRomanPhrase(const CRowValues& v, const std::string& separator,
     else if (count != 1)
         text = OrdinalText(count, ETextLanguage::French) + " jour avant les ";
     text += kind + " " + FrenchOfMonth(RowMonthName(ROW_ROMAN, v.nThird, ETextLanguage::French));
-    return text + separator + YearText(v.nFourth, yearForm);
+    return text + separator + year;
 }
 
 } // namespace
@@ -97,16 +98,29 @@ std::optional<EGedcomVersion> GedcomVersionOfCopy(std::int32_t choice) {
 }
 
 CCopyFormat CopyFormatOf(const CFrameSettings& settings) {
-    return {settings.m_nFmtDay, settings.m_nFmtMonth, settings.m_nFmtYear, settings.m_strSeparator,
-            settings.m_nFmtGedcom};
+    const std::int32_t dual = settings.m_nFmtDualYear;
+    return {settings.m_nFmtDay,
+            settings.m_nFmtMonth,
+            settings.m_nFmtYear,
+            settings.m_strSeparator,
+            settings.m_nFmtGedcom,
+            dual == COPY_DUAL_MODERN || dual == COPY_DUAL_STYLE ? dual : COPY_DUAL_AS_SHOWN};
 }
 
-std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& values,
-                                         const CCopyFormat& format) {
+namespace {
+
+// The date's text with its year written as yearText, or by the format when
+// there is none.
+std::optional<std::string> FormatValues(CalendarRow row, const CRowValues& values,
+                                        const CCopyFormat& format,
+                                        const std::optional<std::string>& yearText) {
     if (!IsRowDateValid(row, values))
         return std::nullopt;
     if (const auto version = GedcomVersionOfCopy(format.nGedcom))
         return FormatGedcomDate(row, DayOfRowValues(row, values), *version);
+    const std::string year =
+        yearText ? *yearText
+                 : YearText(row == ROW_ROMAN ? values.nFourth : values.nThird, format.nYear);
     std::string separator = format.strSeparator.substr(0, kMaxCopySeparator);
     // A NUL would end the clipboard text early.
     separator = separator.substr(0, separator.find('\0'));
@@ -114,8 +128,7 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
     std::string text;
     if (row != ROW_ROMAN) {
         text = DayText(values.nFirst, format) + separator +
-               MonthText(row, values.nSecond, values.nThird, format.nMonth) + separator +
-               YearText(values.nThird, format.nYear);
+               MonthText(row, values.nSecond, values.nThird, format.nMonth) + separator + year;
         return text;
     }
 
@@ -123,19 +136,35 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
     const std::int32_t count = values.nFirst;
     const bool names = IsMonthNameForm(format.nMonth);
     if (names && IsFrench())
-        return FrenchRomanPhrase(values, separator, format.nYear);
+        return FrenchRomanPhrase(values, separator, year);
     if (count != 1) {
         // "8th day of", never "08th": an ordinal has no leading zero.
         text =
             names ? OrdinalText(count) + " day of " : Decimal(count, format.nDay != 0) + separator;
     }
     text += RomanKindName(values.nSecond) + separator +
-            MonthText(ROW_ROMAN, values.nThird, values.nFourth, format.nMonth) + separator +
-            YearText(values.nFourth, format.nYear);
+            MonthText(ROW_ROMAN, values.nThird, values.nFourth, format.nMonth) + separator + year;
     return text;
 }
 
+} // namespace
+
+std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& values,
+                                         const CCopyFormat& format) {
+    return FormatValues(row, values, format, std::nullopt);
+}
+
 std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day,
-                                          const CCopyFormat& format) {
-    return FormatRowDate(row, RowValuesOfDay(row, day), format);
+                                          const CCopyFormat& format, const CYearStyle& style) {
+    const CRowValues values = RowValuesOfDay(row, day);
+    std::optional<CDualYear> dual;
+    if (IsStyledRow(row) && format.nDualYear != COPY_DUAL_MODERN)
+        dual = RowDualYear(StyleRowOf(row), day, style);
+    if (!dual)
+        return FormatRowDate(row, values, format);
+    if (format.nDualYear == COPY_DUAL_AS_SHOWN)
+        return FormatValues(row, values, format, FormatDualYear(*dual));
+    const std::int32_t modern = row == ROW_ROMAN ? values.nFourth : values.nThird;
+    const std::int32_t styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
+    return FormatValues(row, values, format, YearText(styleYear, format.nYear));
 }

@@ -20,6 +20,7 @@
 // "03/Nones/06/1997", "Calendes/06/1997".
 #pragma once
 
+#include "calendar/YearStyle.h"
 #include "exchange/RowValues.h"
 #include "gedcom/GedcomDate.h"
 
@@ -45,6 +46,14 @@ enum ECopyGedcom : std::int32_t {
 // value that is no choice.
 std::optional<EGedcomVersion> GedcomVersionOfCopy(std::int32_t choice);
 
+// How a day whose year in the year-start style differs from its modern
+// year is copied ("FmtAnDouble", SET_FMT_AN_DOUBLE).
+enum ECopyDualYear : std::int32_t {
+    COPY_DUAL_AS_SHOWN = 0, // "30/01/1648/49": the dual year whole, whatever the year form
+    COPY_DUAL_MODERN = 1,   // "30/01/1649"
+    COPY_DUAL_STYLE = 2,    // "30/01/1648"
+};
+
 // The copy settings, read leniently: a day form other than 0 means two
 // digits, a month form other than 0 and 1 the month's name, a year form
 // other than 0 the full year. A GEDCOM choice writes the day as a GEDCOM
@@ -56,6 +65,7 @@ struct CCopyFormat {
     std::int32_t nYear = 1;         // 0 "97", 1 "1997"
     std::string strSeparator = "/"; // Windows-1252, placed between the parts
     std::int32_t nGedcom = COPY_GEDCOM_NONE;
+    std::int32_t nDualYear = COPY_DUAL_AS_SHOWN;
 
     bool operator==(const CCopyFormat&) const = default;
 };
@@ -69,6 +79,10 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
                                          const CCopyFormat& format);
 
 // The text a row would give for a day once the panel shows it; nothing when
-// the row stays blank for that day or its date cannot be copied.
+// the row stays blank for that day or its date cannot be copied. With a
+// year-start style, a Gregorian, Julian or Roman day whose style year is not
+// its modern one takes the format's dual-year choice (a GEDCOM value keeps
+// the modern year, which names the day).
 std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day,
-                                          const CCopyFormat& format);
+                                          const CCopyFormat& format,
+                                          const CYearStyle& style = {});

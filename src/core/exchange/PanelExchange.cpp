@@ -22,21 +22,26 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format) {
     if (panel.IsRowGreyed(row))
         return std::nullopt;
-    const auto text = FormatRowDate(row, ReadRowValues(panel, row), format);
+    const CRowValues values = ReadRowValues(panel, row);
+    if (!IsRowDateValid(row, values))
+        return std::nullopt;
+    const auto text = FormatDayInRow(row, DayOfRowValues(row, values), format, panel.GetYearStyle());
     if (!text)
         return std::nullopt;
     return Cp1252ToUtf8(*text);
 }
 
-bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8) {
-    return PastedDayFromUtf8(row, clipboardUtf8).has_value();
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style) {
+    return PastedDayFromUtf8(row, clipboardUtf8, style).has_value();
 }
 
-EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8) {
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8,
+                             const CYearStyle& style) {
     if (plainText || row < 0 || row >= ROW_COUNT)
         return EFieldPaste::FieldText;
-    return CanPasteIntoRow(static_cast<CalendarRow>(row), clipboardUtf8) ? EFieldPaste::RowDate
-                                                                         : EFieldPaste::FieldText;
+    return CanPasteIntoRow(static_cast<CalendarRow>(row), clipboardUtf8, style)
+               ? EFieldPaste::RowDate
+               : EFieldPaste::FieldText;
 }
 
 CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day) {
@@ -45,7 +50,7 @@ CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day) {
 }
 
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {
-    const auto day = PastedDayFromUtf8(row, clipboardUtf8);
+    const auto day = PastedDayFromUtf8(row, clipboardUtf8, panel.GetYearStyle());
     if (!day)
         return false;
     panel.GoToRowDay(RowShowingPaste(row, *day), *day);

@@ -31,15 +31,18 @@ bool CanCopyRow(CCalendarPanel& panel, CalendarRow row);
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format);
 
-// The row reads the clipboard text as a date (two-digit year included).
-bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8);
+// The row reads the clipboard text as a date (two-digit year included),
+// its years in the style the panel counts them in.
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8,
+                     const CYearStyle& style = {});
 
 // What the paste key does in a field of a row: Ctrl+V pastes the date into
 // the whole row when the row can read the clipboard text, so a copied date
 // lands in all three fields at once; asked for plain text (Ctrl+Shift+V), or
 // with a text the row refuses, the field takes the text as typing would.
 enum class EFieldPaste { RowDate, FieldText };
-EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8);
+EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8,
+                             const CYearStyle& style = {});
 
 // The row a paste into a row moves the panel through: that row, unless it
 // has no date on the day (a GEDCOM value of 1700 pasted into the
@@ -47,6 +50,8 @@ EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboard
 CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day);
 
 // Shows the date the text names in the row and brings every other row into
-// step, exactly as after the user's own edit of that row. False, and the
+// step, exactly as after the user's own edit of that row; the years are
+// read in the panel's year-start style, and of a date the Easter style holds
+// twice the panel shows the day after Easter with its marker. False, and the
 // panel untouched, when the row refuses the text.
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8);

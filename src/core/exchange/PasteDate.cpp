@@ -2,6 +2,7 @@
 
 #include "exchange/FrenchDate.h"
 #include "gedcom/GedcomDate.h"
+#include "panel/StyledRow.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 
@@ -240,25 +241,110 @@ std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarN
     return day;
 }
 
-std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text) {
-    if (!IsRow(row))
+namespace {
+
+bool IsSupportedDay(const CJulianDay& day) {
+    return day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
+}
+
+struct CDualSplit {
+    std::string text; // the dual year replaced by its earlier year
+    CDualYear years;
+};
+
+// A dual year ending the text, cut at the last separator that leaves one.
+std::optional<CDualSplit> SplitDualYear(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
+                             text.back() == '\n'))
+        text.remove_suffix(1);
+    for (std::size_t start = text.size(); start-- > 0;) {
+        if (start != 0 && !IsSeparator(text[start - 1]))
+            continue;
+        if (const auto years = ParseDualYear(text.substr(start))) {
+            if (start == 0)
+                return std::nullopt; // a year alone is no date
+            return CDualSplit{std::string(text.substr(0, start)) + std::to_string(years->nEarlier),
+                              *years};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_view text,
+                                                  const CYearStyle& style) {
+    if (!IsStyledRow(row))
         return std::nullopt;
+    if (text.size() > kMaxPasteText)
+        return std::nullopt;
+    const auto split = SplitDualYear(text);
+    std::optional<CRowValues> values;
+    if (split) {
+        // Dual years stand as written: "1 January 99/100" is no 1999.
+        const CPasteParse parse = ParsePastedText(row, split->text);
+        if (parse.bOk)
+            values = parse.values;
+    }
+    const bool dual = values.has_value();
+    if (!dual) {
+        if (style.eStyle == EYearStyle::January)
+            return std::nullopt;
+        values = PastedValues(row, text);
+        if (!values)
+            return std::nullopt;
+    }
+    const bool roman = row == ROW_ROMAN;
+    const std::int32_t kind = roman ? values->nSecond : 0;
+    const std::int32_t month = roman ? values->nThird : values->nSecond;
+    CStyleReadings readings =
+        dual ? RowReadingsOfDual(StyleRowOf(row), values->nFirst, kind, month, split->years, style)
+             : RowReadings(StyleRowOf(row), values->nFirst, kind, month, YearOf(row, *values),
+                           style);
+    // Only days the calendars hold.
+    CStyleReadings supported;
+    for (int i = 0; i < readings.nCount; ++i) {
+        const CJulianDay day = readings.days[static_cast<std::size_t>(i)];
+        if (IsSupportedDay(day))
+            supported.days[static_cast<std::size_t>(supported.nCount++)] = day;
+    }
+    return supported;
+}
+
+CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style) {
+    CStyleReadings days;
+    if (!IsRow(row))
+        return days;
+    auto one = [&days](const CJulianDay& day) {
+        days.nCount = 1;
+        days.days[0] = day;
+        return days;
+    };
     // A value that names its calendar means that calendar's day in any row.
     // The row's own forms never start with an escape or a calendar word, so
     // this takes nothing from them.
     bool named = false;
     const auto gedcom = PastedGedcomDay(text, &named);
     if (gedcom && named)
-        return gedcom;
+        return one(*gedcom);
+    if (const auto readings = PastedStyleReadings(row, text, style))
+        return *readings;
     // The row's own reading comes before a bare GEDCOM value: "3 MAY 1997"
     // stays the Julian row's 3 May, as it always was.
     if (const auto values = PastedValues(row, text)) {
         const CJulianDay day = DayOfRowValues(row, *values);
-        if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
-            return std::nullopt;
-        return day;
+        return IsSupportedDay(day) ? one(day) : days;
     }
-    return gedcom;
+    return gedcom ? one(*gedcom) : days;
+}
+
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
+                                    const CYearStyle& style) {
+    const CStyleReadings days = PastedDays(row, text, style);
+    if (days.nCount == 0)
+        return std::nullopt;
+    return days.days[0];
 }
 
 std::optional<std::string> PasteTextFromUtf8(std::string_view utf8) {
@@ -282,9 +368,10 @@ std::optional<std::string> PasteTextFromUtf8(std::string_view utf8) {
     return text;
 }
 
-std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8) {
+std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8,
+                                            const CYearStyle& style) {
     const auto text = PasteTextFromUtf8(utf8);
     if (!text)
         return std::nullopt;
-    return PastedDay(row, *text);
+    return PastedDay(row, *text, style);
 }

@@ -28,6 +28,7 @@
 // text of more than kMaxPasteText characters is refused without being read.
 #pragma once
 
+#include "calendar/YearStyle.h"
 #include "exchange/RowValues.h"
 
 #include <cstddef>
@@ -65,10 +66,27 @@ std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text);
 // or a calendar word named its calendar.
 std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed = nullptr);
 
-// The day a paste of the text into the row moves the panel to: the row's
-// own reading (PastedValues) or a GEDCOM value's day, as above; nothing when
-// both refuse the text.
-std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text);
+// The row's own reading of a text in a Gregorian, Julian or Roman row whose
+// years follow the style: a plain year is the style's year, and a dual year
+// ("30 January 1648/49", "30/1/1648-9", "30/01/1648/49") must be the one the
+// style gives that day (with no style, January: the later year is the modern
+// one, DayOfPastedDualYear). Every day the text can mean, earliest first;
+// none when the year cannot hold for that day and month. Nothing when the
+// style plays no part: another row, a text the row does not read as its own
+// date, or a plain year with no style.
+std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_view text,
+                                                  const CYearStyle& style);
+
+// The day a paste of the text into the row moves the panel to: a GEDCOM
+// value that names its calendar, else the row's own reading (with the style,
+// PastedStyleReadings: the earliest day, of a date held twice the one after
+// Easter, which the panel's marker then shows; else PastedValues), else a
+// bare GEDCOM value's day, as above; nothing when all refuse the text.
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
+                                    const CYearStyle& style = {});
+// Every day that paste can mean, earliest first: two only for a date the
+// Easter style holds twice; none when the text is refused.
+CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style = {});
 
 // Clipboard and command-line text arrive as UTF-8: converted to
 // Windows-1252, a character it cannot hold read as "?" and malformed bytes
@@ -77,4 +95,5 @@ std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text);
 std::optional<std::string> PasteTextFromUtf8(std::string_view utf8);
 
 // PastedDay on UTF-8 text.
-std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8);
+std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8,
+                                            const CYearStyle& style = {});

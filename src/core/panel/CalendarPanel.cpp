@@ -1,5 +1,7 @@
 #include "CalendarPanel.h"
 
+#include "panel/StyledRow.h"
+
 #include "FieldText.h"
 #include "text/StringTable.h"
 
@@ -42,16 +44,6 @@ std::vector<std::string> StringList(int firstId, int count) {
 const std::string& EmptyText() {
     static const std::string empty;
     return empty;
-}
-
-bool IsStyledRow(int row) {
-    return row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN;
-}
-
-EStyleRow StyleRowOf(int row) {
-    return row == ROW_GREGORIAN ? EStyleRow::Gregorian
-           : row == ROW_JULIAN  ? EStyleRow::Julian
-                                : EStyleRow::Roman;
 }
 
 std::int32_t ModernRowYear(int row, const CJulianDay& day) {
@@ -860,33 +852,7 @@ CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
         return {};
     if (!dual)
         return RowReadings(styleRow, dayOrCount, kind, month, ReadLeadingInt(yearText), style);
-    if (style.eStyle != EYearStyle::January)
-        return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
-    // No style: the later year is the modern one, where an old style could
-    // still have counted the earlier.
-    CStyleReadings readings;
-    CJulianDay day;
-    if (row == ROW_ROMAN) {
-        const CRomanDate date{dayOrCount, kind, month, dual->nLater};
-        if (!CJulianDay::IsValidRoman(date))
-            return readings;
-        CJulianDay named;
-        named.SetRoman({1, kind, month, dual->nLater});
-        const CJulianDate namedDate = named.GetJulian();
-        if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, *dual, EStyleCalendar::Julian)
-                .GetDayNumber() == 0)
-            return readings;
-        day.SetRoman(date);
-    } else {
-        day = DayOfPastedDualYear(dayOrCount, month, *dual,
-                                  row == ROW_GREGORIAN ? EStyleCalendar::Gregorian
-                                                       : EStyleCalendar::Julian);
-        if (day.GetDayNumber() == 0)
-            return readings;
-    }
-    readings.nCount = 1;
-    readings.days[0] = day;
-    return readings;
+    return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
 }
 
 std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(int row) const {

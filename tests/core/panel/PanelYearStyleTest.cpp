@@ -2,7 +2,10 @@
 // marker, and a change of style.
 #include "PanelFixture.h"
 
+#include "exchange/PanelExchange.h"
+#include "exchange/PasteDate.h"
 #include "reform/ReformCountries.h"
+#include "settings/FrameSettings.h"
 
 namespace {
 
@@ -12,6 +15,7 @@ const CYearStyle kEaster{EYearStyle::Easter, 0};
 class PanelStyleTest : public PanelTest {
 protected:
     void UseStyle(const CYearStyle& style) { owner.m_options.yearStyle = style; }
+    CYearStyle GetStyle() const { return owner.m_options.yearStyle; }
     // A whole Julian date typed into row 1, field by field.
     void TypeJulian(const std::string& day, const std::string& month, const std::string& year) {
         Enter(FIELD_JUL_DAY, day);
@@ -114,6 +118,105 @@ TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
     EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
     panel.SwitchEasterReading(ROW_JULIAN); // nothing to switch on an illegal row
     EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
+}
+
+TEST_F(PanelStyleTest, CopyWritesTheDualYearAsChosen) {
+    UseStyle(kEngland);
+    panel.GoToRowDay(ROW_JULIAN, CJulianDay(2323385));
+    CCopyFormat format;
+    const std::pair<std::int32_t, const char*> julian[] = {
+        {COPY_DUAL_AS_SHOWN, "30/01/1648/49"},
+        {COPY_DUAL_MODERN, "30/01/1649"},
+        {COPY_DUAL_STYLE, "30/01/1648"},
+    };
+    for (const auto& [choice, text] : julian) {
+        format.nDualYear = choice;
+        EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), text);
+    }
+    format = {0, 2, 0, " ", COPY_GEDCOM_NONE, COPY_DUAL_AS_SHOWN};
+    // The dual year stays whole with two-digit years.
+    EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), "30 January 1648/49");
+    EXPECT_EQ(CopyRowText(panel, ROW_ROMAN, format), "3rd day of Kalends February 1648/49");
+    format.nDualYear = COPY_DUAL_STYLE;
+    EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, format), "9 February 48");
+    // A GEDCOM value names the day by its modern year.
+    format.nGedcom = COPY_GEDCOM_70;
+    EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), "JULIAN 30 JAN 1649");
+    // The stored choice is read leniently.
+    CFrameSettings settings;
+    for (const auto& [stored, read] : {std::pair{2, 2}, {1, 1}, {0, 0}, {3, 0}, {-1, 0}}) {
+        settings.m_nFmtDualYear = stored;
+        EXPECT_EQ(CopyFormatOf(settings).nDualYear, read) << stored;
+    }
+}
+
+TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
+    struct Case {
+        CYearStyle style;
+        CalendarRow row;
+        const char* text;
+        std::int32_t jd; // 0: refused
+    };
+    const CYearStyle nativity{EYearStyle::Nativity, 0};
+    const Case cases[] = {
+        {{}, ROW_JULIAN, "30 January 1648/49", 2323385},
+        {{}, ROW_JULIAN, "30/1/1648-9", 2323385},
+        {{}, ROW_JULIAN, "30/01/1648/49", 2323385},
+        {{}, ROW_JULIAN, "30 January 1648/9", 2323385},
+        {{}, ROW_JULIAN, "30 May 1648/49", 0},     // past 25 March: no style holds it
+        {{}, ROW_JULIAN, "30 January 1648/50", 0}, // no dual year
+        {{}, ROW_ROMAN, "03/Kalends/02/1648/49", 2323385},
+        {{}, ROW_GREGORIAN, "3/4/5", Greg(3, 4, 2005).GetDayNumber()}, // no dual year here
+        {kEngland, ROW_JULIAN, "30 January 1648", 2323385},
+        {kEngland, ROW_JULIAN, "30 January 1648/49", 2323385},
+        {kEngland, ROW_JULIAN, "10 February 1751", 0}, // 1751 began on 25 March
+        {kEngland, ROW_JULIAN, "10 February 1752", Jul(10, 2, 1752).GetDayNumber()},
+        {kEngland, ROW_JEWISH, "27 Shevat 5409", 2323385}, // other rows as ever
+        // The Nativity style's dual year has the style year later.
+        {nativity, ROW_JULIAN, "28 December 1648/49", Jul(28, 12, 1648).GetDayNumber()},
+        {{}, ROW_JULIAN, "28 December 1648/49", 0},
+        // Of two days, the one after Easter, its marker shown.
+        {kEaster, ROW_JULIAN, "10 April 1564", 2292409},
+        {kEaster, ROW_JULIAN, "10 April 1564/65", 2292774},
+        {kEaster, ROW_JULIAN, "15 April 1500", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        UseStyle(c.style);
+        panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+        EXPECT_EQ(CanPasteIntoRow(c.row, c.text, c.style), c.jd != 0);
+        EXPECT_EQ(PasteIntoRow(panel, c.row, c.text), c.jd != 0);
+        EXPECT_TRUE(ShowsDay(CJulianDay(c.jd != 0 ? c.jd : Greg(1, 6, 1700).GetDayNumber())));
+    }
+    UseStyle(kEaster);
+    ASSERT_TRUE(PasteIntoRow(panel, ROW_JULIAN, "10 April 1564"));
+    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), 0);
+}
+
+TEST_F(PanelStyleTest, CopiedDualYearsPasteBackInEveryStyle) {
+    // What a copy writes as shown or in the style's year, pasted into the
+    // same row under the same style, is the same day (or one of two).
+    CCopyFormat format;
+    for (int s = 0; s < kYearStyleCount; ++s) {
+        UseStyle({static_cast<EYearStyle>(s), 0});
+        // Style years of three digits and more: a paste reads "99" as 1999.
+        for (std::int32_t jd = 1758000; jd <= kLastSupportedDay; jd += 3001) {
+            panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(jd));
+            for (const int row : {ROW_GREGORIAN, ROW_JULIAN, ROW_ROMAN}) {
+                for (const std::int32_t choice : {COPY_DUAL_AS_SHOWN, COPY_DUAL_STYLE}) {
+                    format.nDualYear = choice;
+                    const auto text = FormatDayInRow(static_cast<CalendarRow>(row),
+                                                     CJulianDay(jd), format, GetStyle());
+                    ASSERT_TRUE(text) << jd;
+                    const CStyleReadings days =
+                        PastedDays(static_cast<CalendarRow>(row), *text, GetStyle());
+                    const bool found = (days.nCount > 0 && days.days[0] == CJulianDay(jd)) ||
+                                       (days.nCount > 1 && days.days[1] == CJulianDay(jd));
+                    ASSERT_TRUE(found) << s << " " << row << " " << *text;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(PanelStyleTest, EveryShownDayReadsBackInEveryStyle) {
