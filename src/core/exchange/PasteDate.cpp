@@ -247,25 +247,50 @@ bool IsSupportedDay(const CJulianDay& day) {
     return day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
 }
 
-struct CDualSplit {
-    std::string text; // the dual year replaced by its earlier year
-    CDualYear years;
+// A text cut before its year: the year a dual one or a plain signed integer.
+struct CYearSplit {
+    std::string_view head; // up to and with the separator before the year
+    std::optional<CDualYear> dual;
+    std::int32_t nPlain = 0;
 };
 
-// A dual year ending the text, cut at the last separator that leaves one.
-std::optional<CDualSplit> SplitDualYear(std::string_view text) {
+bool IsPlainYear(std::string_view text) {
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 9)
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// The year that ends the text, cut at the last separator that leaves one.
+std::optional<CYearSplit> SplitYear(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
                              text.back() == '\n'))
         text.remove_suffix(1);
-    for (std::size_t start = text.size(); start-- > 0;) {
-        if (start != 0 && !IsSeparator(text[start - 1]))
+    for (std::size_t start = text.size(); start-- > 1;) {
+        if (!IsSeparator(text[start - 1]))
             continue;
-        if (const auto years = ParseDualYear(text.substr(start))) {
-            if (start == 0)
-                return std::nullopt; // a year alone is no date
-            return CDualSplit{std::string(text.substr(0, start)) + std::to_string(years->nEarlier),
-                              *years};
+        const std::string_view tail = text.substr(start);
+        if (const auto years = ParseDualYear(tail))
+            return CYearSplit{text.substr(0, start), years, 0};
+        // The last token alone, when it is a year and no dual one.
+        if (tail.find_first_of(kSeparators) == std::string_view::npos) {
+            if (!IsPlainYear(tail))
+                return std::nullopt;
+            CYearSplit split{text.substr(0, start), std::nullopt, LeadingInteger(tail)};
+            // A dual year may still stand before: "1648 / 49".
+            for (std::size_t before = start - 1; before-- > 1;) {
+                if (!IsSeparator(text[before - 1]))
+                    continue;
+                if (const auto years = ParseDualYear(text.substr(before)))
+                    return CYearSplit{text.substr(0, before), years, 0};
+            }
+            return split;
         }
     }
     return std::nullopt;
@@ -279,29 +304,35 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
         return std::nullopt;
     if (text.size() > kMaxPasteText)
         return std::nullopt;
-    const auto split = SplitDualYear(text);
+    // The day and month are read with a leap year standing for the year:
+    // whether 29 February exists is for the modern year the style gives
+    // (29 February 1647 by the Annunciation is 29 February 1648).
     std::optional<CRowValues> values;
+    std::int32_t year = 0;
+    const auto split = SplitYear(text);
     if (split) {
-        // Dual years stand as written: "1 January 99/100" is no 1999.
-        const CPasteParse parse = ParsePastedText(row, split->text);
-        if (parse.bOk)
+        const CPasteParse parse = ParsePastedText(row, std::string(split->head) + "2000");
+        if (parse.bOk) {
             values = parse.values;
+            // Dual years stand as written: "1 January 99/100" is no 1999.
+            year = split->dual ? 0 : ExpandPastedYear(row, split->nPlain);
+        }
     }
-    const bool dual = values.has_value();
-    if (!dual) {
-        if (style.eStyle == EYearStyle::January)
-            return std::nullopt;
+    const bool dual = values && split->dual;
+    if (!dual && style.eStyle == EYearStyle::January)
+        return std::nullopt;
+    if (!values) {
         values = PastedValues(row, text);
         if (!values)
             return std::nullopt;
+        year = YearOf(row, *values);
     }
     const bool roman = row == ROW_ROMAN;
     const std::int32_t kind = roman ? values->nSecond : 0;
     const std::int32_t month = roman ? values->nThird : values->nSecond;
     CStyleReadings readings =
-        dual ? RowReadingsOfDual(StyleRowOf(row), values->nFirst, kind, month, split->years, style)
-             : RowReadings(StyleRowOf(row), values->nFirst, kind, month, YearOf(row, *values),
-                           style);
+        dual ? RowReadingsOfDual(StyleRowOf(row), values->nFirst, kind, month, *split->dual, style)
+             : RowReadings(StyleRowOf(row), values->nFirst, kind, month, year, style);
     // Only days the calendars hold.
     CStyleReadings supported;
     for (int i = 0; i < readings.nCount; ++i) {

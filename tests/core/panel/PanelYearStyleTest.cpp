@@ -71,6 +71,9 @@ TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
         {"24", "March", "1750", Jul(24, 3, 1751).GetDayNumber(), "1750/51"},
         {"25", "March", "1751", Jul(25, 3, 1751).GetDayNumber(), "1751"},
         {"10", "February", "1752", Jul(10, 2, 1752).GetDayNumber(), "1752"},
+        // Whether 29 February exists is the modern year's affair.
+        {"29", "February", "1647", Jul(29, 2, 1648).GetDayNumber(), "1647/48"},
+        {"29", "February", "1648", 0, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.day) + " " + c.month + " " + c.year);
@@ -172,6 +175,9 @@ TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
         {kEngland, ROW_JULIAN, "10 February 1751", 0}, // 1751 began on 25 March
         {kEngland, ROW_JULIAN, "10 February 1752", Jul(10, 2, 1752).GetDayNumber()},
         {kEngland, ROW_JEWISH, "27 Shevat 5409", 2323385}, // other rows as ever
+        {kEngland, ROW_JULIAN, "29 February 1647", Jul(29, 2, 1648).GetDayNumber()},
+        {kEngland, ROW_JULIAN, "29/2/1647-8", Jul(29, 2, 1648).GetDayNumber()},
+        {kEngland, ROW_JULIAN, "29 February 1648", 0},
         // The Nativity style's dual year has the style year later.
         {nativity, ROW_JULIAN, "28 December 1648/49", Jul(28, 12, 1648).GetDayNumber()},
         {{}, ROW_JULIAN, "28 December 1648/49", 0},
