@@ -1,5 +1,7 @@
 #include "YearStyle.h"
 
+#include "calendar/DayMonth.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -17,18 +19,8 @@ constexpr std::int32_t PreviousYear(std::int32_t year) {
     return year == 1 ? -1 : year - 1;
 }
 
-struct CDayMonth {
-    std::int32_t nDay;
-    std::int32_t nMonth;
-};
-
 CDayMonth DayMonthOf(CJulianDay day, EStyleCalendar calendar) {
-    if (calendar == EStyleCalendar::Gregorian) {
-        const CGregorianDate date = day.GetGregorian();
-        return {date.nDay, date.nMonth};
-    }
-    const CJulianDate date = day.GetJulian();
-    return {date.nDay, date.nMonth};
+    return DayMonthOf(day, calendar == EStyleCalendar::Gregorian);
 }
 
 // The day of a date, or nothing when the calendar has no such date.

@@ -1,5 +1,6 @@
 #include "CalendarPanel.h"
 
+#include "calendar/DayMonth.h"
 #include "panel/StyledRow.h"
 
 #include "FieldText.h"
@@ -877,18 +878,8 @@ CStyleReadings CCalendarPanel::ReadingsOfShownDate(int row, const CJulianDay& da
         const CRomanDate date = day.GetRoman();
         return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style);
     }
-    std::int32_t dayOfMonth = 0;
-    std::int32_t month = 0;
-    if (row == ROW_GREGORIAN) {
-        const CGregorianDate date = day.GetGregorian();
-        dayOfMonth = date.nDay;
-        month = date.nMonth;
-    } else {
-        const CJulianDate date = day.GetJulian();
-        dayOfMonth = date.nDay;
-        month = date.nMonth;
-    }
-    return RowReadings(styleRow, dayOfMonth, 0, month, styleYear, style);
+    const CDayMonth date = DayMonthOf(day, row == ROW_GREGORIAN);
+    return RowReadings(styleRow, date.nDay, 0, date.nMonth, styleYear, style);
 }
 
 void CCalendarPanel::MarkEasterReading(int row, const CJulianDay& day) {

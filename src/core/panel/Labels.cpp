@@ -1,5 +1,6 @@
 #include "Labels.h"
 
+#include "calendar/DayMonth.h"
 #include "daynames/DayNameLists.h"
 #include "text/StringTable.h"
 
@@ -16,19 +17,9 @@ std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& opti
     // automatic follows the calendar in civil use on that day.
     const bool gregorian =
         options.nSaintsMode == 1 || (options.nSaintsMode != 2 && day.IsGregorianInForce());
-    std::int32_t dayOfMonth = 0;
-    std::int32_t month = 0;
-    if (gregorian) {
-        const CGregorianDate date = day.GetGregorian();
-        dayOfMonth = date.nDay;
-        month = date.nMonth;
-    } else {
-        const CJulianDate date = day.GetJulian();
-        dayOfMonth = date.nDay;
-        month = date.nMonth;
-    }
+    const CDayMonth date = DayMonthOf(day, gregorian);
     std::vector<const CSaintEntry*> saints;
-    FindSaints(dayOfMonth, month, options.nSaintsPresent, saints);
+    FindSaints(date.nDay, date.nMonth, options.nSaintsPresent, saints);
     for (std::size_t i = 0; i < saints.size(); ++i) {
         label += i == 0 ? "  (" : ", ";
         label += saints[i]->strName;
