@@ -266,34 +266,28 @@ bool IsPlainYear(std::string_view text) {
     return true;
 }
 
-// The year that ends the text, cut at the last separator that leaves one.
+// The year that ends the text: a dual one ("1648/49", "1648 / 49",
+// "1648-9") or else the last token, when it is a plain year.
 std::optional<CYearSplit> SplitYear(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
                              text.back() == '\n'))
         text.remove_suffix(1);
-    for (std::size_t start = text.size(); start-- > 1;) {
+    const std::size_t last = text.find_last_of(kSeparators);
+    if (last == std::string_view::npos)
+        return std::nullopt; // a year alone is no date
+    // No dual year is longer than "-4713 / -4712" with a few blanks.
+    constexpr std::size_t kLongestDual = 32;
+    for (std::size_t start = text.size(); start-- > 1 && text.size() - start <= kLongestDual;) {
         if (!IsSeparator(text[start - 1]))
             continue;
-        const std::string_view tail = text.substr(start);
-        if (const auto years = ParseDualYear(tail))
+        if (const auto years = ParseDualYear(text.substr(start)))
             return CYearSplit{text.substr(0, start), years, 0};
-        // The last token alone, when it is a year and no dual one.
-        if (tail.find_first_of(kSeparators) == std::string_view::npos) {
-            if (!IsPlainYear(tail))
-                return std::nullopt;
-            CYearSplit split{text.substr(0, start), std::nullopt, LeadingInteger(tail)};
-            // A dual year may still stand before: "1648 / 49".
-            for (std::size_t before = start - 1; before-- > 1;) {
-                if (!IsSeparator(text[before - 1]))
-                    continue;
-                if (const auto years = ParseDualYear(text.substr(before)))
-                    return CYearSplit{text.substr(0, before), years, 0};
-            }
-            return split;
-        }
     }
-    return std::nullopt;
+    const std::string_view tail = text.substr(last + 1);
+    if (!IsPlainYear(tail))
+        return std::nullopt;
+    return CYearSplit{text.substr(0, last + 1), std::nullopt, LeadingInteger(tail)};
 }
 
 } // namespace
