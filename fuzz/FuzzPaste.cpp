@@ -7,9 +7,11 @@
 // with month names; the language the core writes in is left as it was. A
 // day read as a GEDCOM value is the value's day (first when the value names
 // its calendar, else only where the row's own reading refuses the text), and
-// its GEDCOM copy in either version pastes back to it.
+// its GEDCOM copy in either version pastes back to it. A dual year's day is
+// its first reading; a day told by the church year is the feast reader's.
 #include "FuzzCheck.h"
 
+#include "church/FeastDate.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "text/StringTable.h"
@@ -32,13 +34,28 @@ void CheckDay(CalendarRow row, std::string_view text) {
 
     bool named = false;
     const auto gedcom = PastedGedcomDay(text, &named);
+    const auto styled = PastedStyleReadings(row, text, CYearStyle{});
     const auto day = PastedDay(row, text);
-    FUZZ_CHECK(!day || values || gedcom);
     if (!day)
         return;
     FUZZ_CHECK(day->GetDayNumber() >= kFirstSupportedDay);
     FUZZ_CHECK(day->GetDayNumber() <= kLastSupportedDay);
-    if (gedcom && (named || !values)) {
+    // The readings in their order: a named GEDCOM value, a dual year, the
+    // row's own, a bare GEDCOM value, the church year.
+    if (gedcom && named) {
+        FUZZ_CHECK(day == gedcom);
+        return;
+    }
+    if (styled) {
+        FUZZ_CHECK(styled->nCount > 0 && styled->days[0] == *day);
+        return;
+    }
+    if (!values && !gedcom) {
+        const CFeastReading feast = ReadFeastDate(text, CFeastDateOptions{});
+        FUZZ_CHECK(feast.eError == EFeastDateError::None && feast.day == *day);
+        return;
+    }
+    if (gedcom && !values) {
         FUZZ_CHECK(day == gedcom);
         for (const auto version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
             const auto value = FormatGedcomDate(ROW_GREGORIAN, *day, version);

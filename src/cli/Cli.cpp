@@ -19,6 +19,7 @@ constexpr Command kCommands[] = {
     {"table", CmdTable}, {"easter", CmdEaster},   {"feasts", CmdFeasts},
     {"show", CmdShow},   {"convert", CmdConvert}, {"gedcom", CmdGedcom},
     {"key", CmdKey},     {"score", CmdScore},     {"search", CmdSearch},
+    {"feastdate", CmdFeastDate},
 };
 
 const Command* FindCommand(const std::string& name) {

@@ -21,10 +21,13 @@ int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err);
 // The check of one GEDCOM stream (CmdGedcom.cpp); name is used in messages.
 int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err);
 
 // Shared by convert and show --from (CmdConvert.cpp).
+// A text quoted for a one-line message: cut short, control characters escaped.
+std::string Quoted(const std::string& utf8);
 // The row of a calendar name (gregorian .. muslim), or -1.
 int CalendarRowOfName(const std::string& name);
 // Every day TEXT (UTF-8) means as pasting it into the row would, its years

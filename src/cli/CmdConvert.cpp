@@ -21,6 +21,21 @@
 
 namespace {
 
+// A whole argument that is one of the allowed small numbers.
+std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
+    const auto value = ParseInt32(text);
+    if (!value || *value < 0 || *value > largest || text.size() != 1)
+        return std::nullopt;
+    return value;
+}
+
+void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style);
+int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
+                const CCopyFormat& format, const CYearStyle& style,
+                const std::optional<EGedcomVersion>& gedcomVersion);
+
+} // namespace
+
 // Error messages stay on one line, short and valid UTF-8 whatever the text
 // holds: the text as the paste read it, control characters escaped.
 std::string Quoted(const std::string& utf8) {
@@ -53,21 +68,6 @@ std::string Quoted(const std::string& utf8) {
         quoted += "...";
     return quoted;
 }
-
-// A whole argument that is one of the allowed small numbers.
-std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t largest) {
-    const auto value = ParseInt32(text);
-    if (!value || *value < 0 || *value > largest || text.size() != 1)
-        return std::nullopt;
-    return value;
-}
-
-void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style);
-int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
-                const CCopyFormat& format, const CYearStyle& style,
-                const std::optional<EGedcomVersion>& gedcomVersion);
-
-} // namespace
 
 int CalendarRowOfName(const std::string& name) {
     for (int row = 0; row < ROW_COUNT; ++row) {

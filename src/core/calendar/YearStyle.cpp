@@ -1,5 +1,6 @@
 #include "YearStyle.h"
 
+#include "calendar/Computus.h"
 #include "calendar/DayMonth.h"
 
 #include <cstdio>
@@ -47,37 +48,10 @@ int CompareDayMonth(CDayMonth a, CDayMonth b) {
     return a.nDay == b.nDay ? 0 : (a.nDay < b.nDay ? -1 : 1);
 }
 
-constexpr std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
-
-// The Gregorian computus carried back before 1583 as the Gregorian calendar
-// itself is, with its solar and lunar equations for every century (the
-// feasts' rule is meant for 1583 on only).
-CDayMonth ProlepticGregorianEaster(std::int32_t year) {
-    const std::int32_t y = year < 0 ? year + 1 : year; // a year 0, for the arithmetic
-    const std::int32_t a = ((y % 19) + 19) % 19;
-    const std::int32_t b = FloorDiv(y, 100);
-    const std::int32_t c = y - 100 * b;
-    const std::int32_t d = FloorDiv(b, 4);
-    const std::int32_t e = b - 4 * d;
-    const std::int32_t f = FloorDiv(b + 8, 25);
-    const std::int32_t g = FloorDiv(b - f + 1, 3);
-    const std::int32_t h = (((19 * a + b - d - g + 15) % 30) + 30) % 30;
-    const std::int32_t i = c / 4;
-    const std::int32_t k = c % 4;
-    const std::int32_t l = (((32 + 2 * e + 2 * i - h - k) % 7) + 7) % 7;
-    const std::int32_t m = (a + 11 * h + 22 * l) / 451;
-    const std::int32_t t = h + l - 7 * m + 114;
-    return {t % 31 + 1, t / 31};
-}
-
 // Easter Sunday of a modern year as day and month, by the calendar's computus.
 CDayMonth EasterDayMonth(std::int32_t year, EStyleCalendar calendar) {
     const bool gregorian = calendar == EStyleCalendar::Gregorian;
-    if (gregorian && year < 1583)
-        return ProlepticGregorianEaster(year);
-    const CJulianDay easter = CJulianDay::Easter(year, gregorian);
+    const CJulianDay easter = EasterSunday(year, gregorian);
     if (easter.GetDayNumber() > 0)
         return DayMonthOf(easter, calendar);
     // Only the first Gregorian year of the range has its Easter before day 1,

@@ -1,5 +1,6 @@
 #include "PasteDate.h"
 
+#include "church/FeastDate.h"
 #include "exchange/FrenchDate.h"
 #include "gedcom/GedcomDate.h"
 #include "panel/StyledRow.h"
@@ -361,7 +362,11 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
         const CJulianDay day = DayOfRowValues(row, *values);
         return IsSupportedDay(day) ? one(day) : days;
     }
-    return gedcom ? one(*gedcom) : days;
+    if (gedcom)
+        return one(*gedcom);
+    // A day told by the church year: "Tuesday after Laetare 1523".
+    const CFeastReading feast = ReadFeastDate(text, CFeastDateOptions{});
+    return feast.eError == EFeastDateError::None ? one(feast.day) : days;
 }
 
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,

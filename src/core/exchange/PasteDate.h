@@ -81,7 +81,9 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
 // value that names its calendar, else the row's own reading (with the style,
 // PastedStyleReadings: the earliest day, of a date held twice the one after
 // Easter, which the panel's marker then shows; else PastedValues), else a
-// bare GEDCOM value's day, as above; nothing when all refuse the text.
+// bare GEDCOM value's day, as above, else a day told by the church year
+// (FeastDate.h: "Tuesday after Laetare 1523", by the calendar in civil use);
+// nothing when all refuse the text.
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
                                     const CYearStyle& style = {});
 // Every day that paste can mean, earliest first: two only for a date the

@@ -1,0 +1,126 @@
+// feastdate: a day told by the church year ("Tuesday after Laetare 1523").
+#include "Cli.h"
+#include "CliArgs.h"
+#include "CliCommands.h"
+#include "CliText.h"
+
+#include "church/FeastDate.h"
+#include "daynames/DayNameLists.h"
+#include "exchange/PasteDate.h"
+#include "reform/MovableFeasts.h"
+#include "text/Cp1252.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "; ") + Cp1252ToUtf8(line);
+    return text;
+}
+
+// "Tuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian
+// computus, so 17 March 1523".
+std::string ReadingSentence(const std::string& text, const CFeastReading& r) {
+    const ECliText how = r.bComputus ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS
+                                                     : MSG_FEAST_BY_JULIAN_COMPUTUS)
+                                     : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR
+                                                     : MSG_FEAST_IN_JULIAN_CALENDAR);
+    std::string sentence =
+        text + ": " +
+        CliText(how, {Cp1252ToUtf8(r.strFeast), Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian))});
+    if (r.day != r.baseDay)
+        sentence += CliText(MSG_FEAST_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
+    return sentence;
+}
+
+std::string Refusal(const std::string& text, const CFeastReading& r) {
+    const std::string quoted = Quoted(text);
+    switch (r.eError) {
+    case EFeastDateError::Unreadable:
+        return CliText(MSG_FEAST_UNREADABLE, {quoted, Quoted(Cp1252ToUtf8(r.strWhat))});
+    case EFeastDateError::UnknownName: {
+        std::string message = CliText(MSG_FEAST_UNKNOWN, {quoted, Quoted(Cp1252ToUtf8(r.strWhat))});
+        if (!r.candidates.empty())
+            message += CliText(MSG_FEAST_NEAREST, {Joined(r.candidates)});
+        return message;
+    }
+    case EFeastDateError::AmbiguousName:
+        return CliText(MSG_FEAST_AMBIGUOUS,
+                       {quoted, Quoted(Cp1252ToUtf8(r.strWhat)), Joined(r.candidates)});
+    case EFeastDateError::Skipped:
+        return CliText(MSG_FEAST_SKIPPED, {quoted});
+    case EFeastDateError::OutOfRange:
+        return CliText(MSG_FEAST_OUT_OF_RANGE, {quoted});
+    case EFeastDateError::NoYear:
+    case EFeastDateError::None:
+        break;
+    }
+    return CliText(MSG_FEAST_NO_YEAR, {quoted});
+}
+
+} // namespace
+
+int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
+    CFeastDateOptions options;
+    std::optional<std::string> text;
+    std::optional<std::int32_t> reform;
+    bool forced = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--julian" || arg == "--gregorian") {
+            const auto reckoning =
+                arg == "--julian" ? EFeastReckoning::Julian : EFeastReckoning::Gregorian;
+            if (forced && options.eReckoning != reckoning)
+                return Fail(err, kExitUsage, CliText(MSG_JULIAN_OR_GREGORIAN));
+            options.eReckoning = reckoning;
+            forced = true;
+        } else if (arg == "--reform") {
+            if (i + 1 >= args.size())
+                return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
+            const auto value = ParseInt32(args[++i]);
+            if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
+            reform = *value;
+        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "feastdate"}));
+        } else if (text) {
+            return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_ONE_TEXT));
+        } else {
+            text = arg;
+        }
+    }
+    if (!text)
+        return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_NEEDS_TEXT));
+    options.nReformDay = reform.value_or(g_jdGregorianStart);
+
+    // Saints' days come from the traditional list, loaded as show loads it.
+    const bool loadLists = g_saintList.empty() && g_repFeastList.empty();
+    if (loadLists) {
+        LoadRepFeastDays();
+        LoadSaints("sts", 0);
+        LoadSaints("sts2", 1);
+    }
+    const auto cp1252 = PasteTextFromUtf8(*text);
+    const CFeastReading reading =
+        cp1252 ? ReadFeastDate(*cp1252, options) : CFeastReading{};
+    if (loadLists)
+        FreeDayNameLists();
+    if (reading.eError != EFeastDateError::None)
+        return Fail(err, kExitRefused, Refusal(*text, reading));
+
+    out << reading.day.GetDayNumber() << '\n';
+    CliArgs show = {"--jd", std::to_string(reading.day.GetDayNumber())};
+    if (reform) {
+        show.push_back("--reform");
+        show.push_back(std::to_string(*reform));
+    }
+    const int status = CmdShow(show, out, err);
+    if (status != kExitOk)
+        return status;
+    out << "reading\t" << ReadingSentence(*text, reading) << '\n';
+    return kExitOk;
+}

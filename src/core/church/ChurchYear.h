@@ -1,0 +1,73 @@
+// The Sundays and feasts of a church year, as charters and accounts name
+// them: the movable ones by their distance from Easter, the Sundays of
+// Advent, and the fixed feasts every archivist meets.
+//
+//   auto days = ChurchYearDays(1523, false);   // Julian computus, Julian dates
+//   // ... {"Laetare", 15 March 1523}, ...
+//   const CChurchFeast* f = FindChurchFeast("laetare");
+//   CJulianDay d = ChurchFeastDay(*f, 1523, false);
+//
+// Names are Windows-1252 texts: Latin, English and French.
+#pragma once
+
+#include "calendar/JulianDay.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class EChurchFeastKind {
+    Movable, // nOffset days from Easter Sunday
+    Advent,  // nOffset: the Sunday of Advent 1 to 4
+    Fixed,   // nDay, nMonth every year
+};
+
+struct CChurchFeast {
+    EChurchFeastKind eKind;
+    std::int32_t nOffset;
+    std::int32_t nDay;
+    std::int32_t nMonth;
+    const char* pszLatin;
+    const char* pszEnglish;
+    const char* pszFrench;
+    // Other names the reader takes, folded ("|" between them).
+    const char* pszOther;
+};
+
+// Every feast the reader and the lists know, movable ones first.
+const std::vector<CChurchFeast>& ChurchFeasts();
+
+// The feast's day in a year (1 to 2999) by the Gregorian or the Julian
+// computus, its fixed dates told in the same calendar; day 0 outside the
+// supported days.
+CJulianDay ChurchFeastDay(const CChurchFeast& feast, std::int32_t year, bool gregorian);
+
+// The Sunday after Pentecost numbered n (1: Trinity Sunday), after Trinity
+// numbered n (1: a week after Trinity), after Epiphany numbered n (1: the
+// first Sunday after 6 January).
+enum class ESundaySeries { Pentecost, Trinity, Epiphany };
+CJulianDay NumberedSunday(ESundaySeries series, std::int32_t n, std::int32_t year, bool gregorian);
+
+// The name of a feast in a language: the English gloss or the French name.
+std::string ChurchFeastName(const CChurchFeast& feast, bool french);
+
+struct CChurchDay {
+    std::string strLatin; // "Laetare", "Dominica III post Pentecosten"
+    std::string strGloss; // in the language asked for: "Fourth Sunday in Lent"
+    CJulianDay day;
+};
+
+// Every named Sunday and feast of the year (its days from 1 January to
+// 31 December of the computus's calendar), in date order; a day with two
+// names (Annunciation in Holy Week) keeps both, movable first.
+std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french = false);
+
+// A name folded for comparison: ASCII lower case without accents, every
+// character other than a letter or digit a space, blanks squeezed, and the
+// words that only introduce a name dropped ("the", "saint", "feast of",
+// "la", "sancti" ...).
+std::string FoldFeastName(std::string_view cp1252);
+
+// The feast a folded name means, or nothing.
+const CChurchFeast* FindChurchFeast(std::string_view folded);
