@@ -26,9 +26,10 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"'%1' is not a day number from %2 to %3", "« %1 » n'est pas un numéro de jour de %2 à %3"},
     {"'%1' is not a year from %2 to %3", "« %1 » n'est pas une année de %2 à %3"},
     {"FIRST must not be greater than LAST", "PREMIER ne doit pas dépasser DERNIER"},
-    {"expected one year: feasts YEAR [--julian]",
-     "une seule année attendue : feasts ANNÉE [--julian]"},
-    {"missing year: feasts YEAR [--julian]", "année manquante : feasts ANNÉE [--julian]"},
+    {"expected one year: feasts YEAR [--julian] [--all]",
+     "une seule année attendue : feasts ANNÉE [--julian] [--all]"},
+    {"missing year: feasts YEAR [--julian] [--all]",
+     "année manquante : feasts ANNÉE [--julian] [--all]"},
     {"'%1' is not a year", "« %1 » n'est pas une année"},
     {"year %1 is outside 1 to 2999: no movable feasts",
      "l'année %1 est hors de 1 à 2999 : pas de fêtes mobiles"},
@@ -120,9 +121,16 @@ constexpr std::string_view kEnglishHelp =
     "Commands:\n"
     "  table FIRST LAST          one line per day number: the day in every calendar\n"
     "  easter FIRST_YEAR LAST_YEAR  Easter by the Gregorian and Julian computus\n"
-    "  feasts YEAR [--julian]    Ash Wednesday, Easter, Ascension, Pentecost of a year\n"
-    "       (Gregorian computus, or Julian with --julian; always Julian up to 1582),\n"
-    "       one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian line\n"
+    "  feasts YEAR [--julian] [--all]  Ash Wednesday, Easter, Ascension, Pentecost of\n"
+    "       a year (Gregorian computus, or Julian with --julian; always Julian up to\n"
+    "       1582), one KEY<TAB>DATE line each after a reckoning<TAB>gregorian|julian\n"
+    "       line; with --all every Sunday and feast of its church year instead, one\n"
+    "       NAME<TAB>DATE line each in date order (Latin name, English gloss)\n"
+    "  feastdate [--julian|--gregorian] [--reform JD] TEXT  a day told by the church\n"
+    "       year (\"Tuesday after Laetare 1523\", \"veille de la Saint-Michel 1450\",\n"
+    "       \"fer. 3 p. Laetare 1523\"): its day number, the day as show prints it,\n"
+    "       then reading<TAB>how it was read; the computus is that of the calendar in\n"
+    "       civil use for the reform day, unless --julian or --gregorian forces one\n"
     "  show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
     "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]\n"
     "       [--before-easter | --after-easter]  the panel as text for one day (default:\n"
@@ -156,10 +164,18 @@ constexpr std::string_view kFrenchHelp =
     "  table PREMIER DERNIER     une ligne par numéro de jour : ce jour dans chaque\n"
     "       calendrier\n"
     "  easter PREMIÈRE DERNIÈRE  Pâques selon le comput grégorien et le julien\n"
-    "  feasts ANNÉE [--julian]   mercredi des Cendres, Pâques, Ascension, Pentecôte\n"
-    "       d'une année (comput grégorien, ou julien avec --julian ; toujours julien\n"
-    "       jusqu'en 1582), une ligne CLÉ<TAB>DATE chacune après une ligne\n"
-    "       reckoning<TAB>gregorian|julian\n"
+    "  feasts ANNÉE [--julian] [--all]  mercredi des Cendres, Pâques, Ascension,\n"
+    "       Pentecôte d'une année (comput grégorien, ou julien avec --julian ;\n"
+    "       toujours julien jusqu'en 1582), une ligne CLÉ<TAB>DATE chacune après une\n"
+    "       ligne reckoning<TAB>gregorian|julian ; avec --all, à la place, chaque\n"
+    "       dimanche et chaque fête de son année liturgique, une ligne NOM<TAB>DATE\n"
+    "       chacun dans l'ordre des dates (nom latin, glose française)\n"
+    "  feastdate [--julian|--gregorian] [--reform JJ] TEXTE  un jour désigné par\n"
+    "       l'année liturgique (« mardi après Laetare 1523 », « veille de la\n"
+    "       Saint-Michel 1450 », « fer. 3 p. Laetare 1523 ») : son numéro de jour, le\n"
+    "       jour comme l'affiche show, puis reading<TAB>la lecture faite ; le comput\n"
+    "       est celui du calendrier en usage civil pour le jour de réforme, sauf si\n"
+    "       --julian ou --gregorian en impose un\n"
     "  show [--jd N | --from CAL TEXTE] [--saints none|gregorian|julian|auto]\n"
     "       [--present] [--no-feasts] [--reform JJ] [--year-start STYLE]\n"
     "       [--style-until JJ] [--before-easter | --after-easter]  le tableau des\n"

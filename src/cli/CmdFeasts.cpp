@@ -1,10 +1,13 @@
-// feasts: the movable feasts of one year as the feasts dialog shows them.
+// feasts: the movable feasts of one year as the feasts dialog shows them,
+// or with --all every Sunday and feast of its church year.
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
 #include "CliText.h"
 
+#include "church/ChurchYear.h"
 #include "reform/MovableFeasts.h"
+#include "text/StringTable.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -23,10 +26,13 @@ bool LooksLikeNumber(const std::string& text) {
 
 int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err) {
     bool preferGregorian = true;
+    bool all = false;
     std::optional<std::string> yearText;
     for (const auto& arg : args) {
         if (arg == "--julian") {
             preferGregorian = false;
+        } else if (arg == "--all") {
+            all = true;
         } else if (arg.size() > 1 && arg[0] == '-' && !LooksLikeNumber(arg)) {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION, {arg}));
         } else if (yearText) {
@@ -43,6 +49,19 @@ int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err) {
     const auto feasts = year ? ComputeMovableFeasts(*year, preferGregorian) : std::nullopt;
     if (!feasts)
         return Fail(err, kExitRefused, CliText(MSG_NO_FEASTS, {*yearText}));
+
+    if (all) {
+        // The same reckoning as the four feasts, so both listings agree.
+        const bool french = TextLanguage() == ETextLanguage::French;
+        for (const CChurchDay& day : ChurchYearDays(*year, feasts->bGregorian, french)) {
+            std::string name = day.strLatin;
+            if (day.strGloss != day.strLatin)
+                name += " (" + day.strGloss + ")";
+            out << Cp1252ToUtf8(name) << '\t'
+                << Cp1252ToUtf8(FormatFeastDate(day.day, feasts->bGregorian)) << '\n';
+        }
+        return kExitOk;
+    }
 
     static constexpr const char* kKeys[FEAST_COUNT] = {"ash-wednesday", "easter", "ascension",
                                                        "pentecost"};

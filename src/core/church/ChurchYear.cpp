@@ -264,7 +264,10 @@ std::string ChurchFeastName(const CChurchFeast& feast, bool french) {
 std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french) {
     std::vector<CChurchDay> days;
     const CJulianDay first = DayOfDate(1, 1, year, gregorian);
-    const CJulianDay last = DayOfDate(31, 12, year, gregorian);
+    // The Julian year 2999 runs past the last supported day.
+    CJulianDay last = DayOfDate(31, 12, year, gregorian);
+    if (last.GetDayNumber() == 0 && first.GetDayNumber() != 0)
+        last = CJulianDay(kLastSupportedDay);
     auto inYear = [&](const CJulianDay& day) {
         return day.GetDayNumber() != 0 && day >= first && day <= last;
     };
@@ -294,10 +297,10 @@ std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool f
         const std::string afterPentecost = OrdinalText(n, language);
         const std::string afterTrinity = OrdinalText(n - 1, language);
         days.push_back({"Dominica " + RomanNumeral(n) + " post Pentecosten",
-                        french ? afterPentecost + " dimanche apr\xE8s la Pentec\xF4te (" +
-                                     afterTrinity + " apr\xE8s la Trinit\xE9)"
-                               : afterPentecost + " Sunday after Pentecost (" + afterTrinity +
-                                     " after Trinity)",
+                        french ? afterPentecost + " dimanche apr\xE8s la Pentec\xF4te, " +
+                                     afterTrinity + " apr\xE8s la Trinit\xE9"
+                               : afterPentecost + " Sunday after Pentecost, " + afterTrinity +
+                                     " after Trinity",
                         day});
     }
     std::stable_sort(days.begin(), days.end(),
