@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CChurchYearBox</name>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="30"/>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="87"/>
+        <source>&amp;Sundays and feasts of the year</source>
+        <translation>&amp;Dimanches et fêtes de l'année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <source>Latin name</source>
+        <translation>Nom latin</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <source>Meaning</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="89"/>
+        <source>Double-click a day to display it</source>
+        <translation>Double-cliquez sur un jour pour l'afficher</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="90"/>
+        <source>Date by &amp;feast</source>
+        <translation>Dater par la &amp;fête</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="91"/>
+        <source>Tuesday after Laetare 1523</source>
+        <translation>mardi après Laetare 1523</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="92"/>
+        <source>A day told by the church year, in English, French or Latin: &quot;the Monday after St Martin 1450&quot;, &quot;veille de la Saint-Michel 1450&quot;, &quot;fer. 3 p. Laetare 1523&quot;</source>
+        <translation>Un jour désigné par l'année liturgique, en français, en anglais ou en latin : « lundi après la Saint-Martin 1450 », « the eve of Michaelmas 1450 », « fer. 3 p. Laetare 1523 »</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="95"/>
+        <source>&amp;Display</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="174"/>
+        <source>%1 is %2 by the Gregorian computus</source>
+        <translation>%1 tombe le %2 selon le comput grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="175"/>
+        <source>%1 is %2 by the Julian computus</source>
+        <translation>%1 tombe le %2 selon le comput julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="177"/>
+        <source>%1 is %2 in the Gregorian calendar</source>
+        <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="178"/>
+        <source>%1 is %2 in the Julian calendar</source>
+        <translation>%1 tombe le %2 dans le calendrier julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="179"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="181"/>
+        <source>, so %1</source>
+        <translation>, donc le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="192"/>
+        <source>Cannot read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="195"/>
+        <source>No feast or saint is named %1.</source>
+        <translation>Aucune fête ni aucun saint ne s'appelle %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="196"/>
+        <source>No feast or saint is named %1 (nearest: %2).</source>
+        <translation>Aucune fête ni aucun saint ne s'appelle %1 (les plus proches : %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="199"/>
+        <source>%1 names saints on different days: %2. Give a fuller name.</source>
+        <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="202"/>
+        <source>That day fell in the days the reform skipped.</source>
+        <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="204"/>
+        <source>The day lies outside 4713 BC to AD 2999.</source>
+        <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="209"/>
+        <source>No year from 1 to 2999 ends the text.</source>
+        <translation>Aucune année de 1 à 2999 ne termine le texte.</translation>
+    </message>
+</context>
+<context>
     <name>CCopyFormatDialog</name>
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="164"/>
@@ -85,62 +203,62 @@
 <context>
     <name>CFeastsDialog</name>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="23"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="26"/>
         <source>Ash wednesday</source>
         <translation>Mercredi des Cendres</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="24"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="27"/>
         <source>Easter</source>
         <translation>Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="25"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="28"/>
         <source>Ascension</source>
         <translation>Ascension</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="26"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="29"/>
         <source>Pentecost</source>
         <translation>Pentecôte</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="28"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="31"/>
         <source>Display Ash Wednesday day</source>
         <translation>Afficher le mercredi des Cendres</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="29"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="32"/>
         <source>Display Easter day</source>
         <translation>Afficher le jour de Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="30"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="33"/>
         <source>Display Ascension day</source>
         <translation>Afficher le jour de l&apos;Ascension</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="31"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="34"/>
         <source>Display Pentecost day</source>
         <translation>Afficher le jour de la Pentecôte</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="152"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="161"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="153"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="162"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="161"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="170"/>
         <source>Calculate</source>
         <translation>Calculer</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="162"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="171"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

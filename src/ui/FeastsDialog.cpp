@@ -1,5 +1,7 @@
 #include "FeastsDialog.h"
 
+#include "ChurchYearBox.h"
+
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "ReformDialog.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,6 +50,7 @@ CFeastsDialog::CFeastsDialog(std::int32_t startYear, const CJulianDay& reformSta
                              CCalendarPanel& panel, CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_panel(panel), m_model(startYear, reformStart) {
     m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
+    m_churchYear = new CChurchYearBox(panel, reformStart, this);
     CreateControls(help);
     RetranslateUi();
     WriteForm();
@@ -130,6 +134,8 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(units.ToPixelsY(4));
+    layout->addWidget(m_churchYear, 1);
+    layout->addSpacing(units.ToPixelsY(4));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -140,7 +146,10 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
         setTabOrder(m_feasts[f], m_displays[f]);
         previous = m_displays[f];
     }
-    setTabOrder(previous, m_cancel);
+    setTabOrder(previous, m_churchYear->DaysList());
+    setTabOrder(m_churchYear->DaysList(), m_churchYear->FeastField());
+    setTabOrder(m_churchYear->FeastField(), m_churchYear->ReadButton());
+    setTabOrder(m_churchYear->ReadButton(), m_cancel);
     setTabOrder(m_cancel, m_helpButton);
 
     connect(m_calculate, &QPushButton::clicked, this, &CFeastsDialog::OnCalculate);
@@ -177,6 +186,8 @@ void CFeastsDialog::WriteForm() {
         m_feasts[f]->setText(FromCp1252(m_model.GetFeastText(static_cast<EFeast>(f))));
     m_gregorian->setVisible(m_model.IsGregorianIndicatorShown());
     m_julian->setVisible(m_model.IsJulianIndicatorShown());
+    const bool computed = m_model.IsGregorianIndicatorShown() || m_model.IsJulianIndicatorShown();
+    m_churchYear->SetYear(computed ? m_model.GetYear() : 0, m_model.IsGregorianReckoning());
 }
 
 bool CFeastsDialog::eventFilter(QObject* watched, QEvent* event) {

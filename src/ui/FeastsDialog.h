@@ -1,7 +1,8 @@
 // "Movable Christian Holy Days": Ash Wednesday, Easter, Ascension and
 // Pentecost of one year, by the Gregorian or the Julian computus, each with a
-// button that moves the calendar panel to it. The window only binds its
-// widgets to CFeastsDialogModel; nothing is stored.
+// button that moves the calendar panel to it; below them every Sunday and
+// feast of that year and the "Date by feast" field (ChurchYearBox.h). The
+// window only binds its widgets to CFeastsDialogModel; nothing is stored.
 //
 //   CFeastsDialog dialog(PanelFeastsYear(panel), settings.m_dtGregStart, panel, help, frame);
 //   dialog.exec();
@@ -20,6 +21,7 @@
 #include <QDialog>
 
 class CCalendarPanel;
+class CChurchYearBox;
 class CHelpLauncher;
 class QAbstractButton;
 class QLabel;
@@ -50,6 +52,7 @@ public:
     QAbstractButton* HelpButton() const { return m_helpButton; }
     QLabel* GregorianIndicator() const { return m_gregorian; }
     QLabel* JulianIndicator() const { return m_julian; }
+    CChurchYearBox* ChurchYear() const { return m_churchYear; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +79,7 @@ private:
     QPushButton* m_calculate = nullptr;
     QPushButton* m_cancel = nullptr;
     QAbstractButton* m_helpButton = nullptr;
+    CChurchYearBox* m_churchYear = nullptr;
 };
 
 // The year the Ctrl+M command opens with: the Gregorian row's year while the

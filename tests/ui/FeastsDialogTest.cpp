@@ -1,12 +1,15 @@
 // The "Movable Christian Holy Days" dialog's binding: the year box, Calculate,
 // Enter and the lost focus to the model, the display buttons to the panel,
 // help. The feasts' dates are checked on the model.
+#include "ChurchYearBox.h"
 #include "FeastsDialog.h"
+#include "Language.h"
 #include "UiTestSupport.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -173,6 +176,83 @@ private slots:
         QTest::keyClick(dialog->YearEdit(), Qt::Key_F1);
         QCOMPARE(rig.help.topics, (std::vector<std::string>{"fetes", "fetes"}));
         QVERIFY(dialog->isVisible());
+    }
+
+    // The year's list follows the computed year and its reckoning, and a
+    // day of it moves the panel through that reckoning's row.
+    void churchYearListFollowsTheYear() {
+        CRig rig;
+        auto dialog = rig.Open(1523);
+        QTreeWidget* list = dialog->ChurchYear()->DaysList();
+        auto find = [&](const QString& latin) -> QTreeWidgetItem* {
+            const auto items = list->findItems(latin, Qt::MatchExactly, 1);
+            return items.isEmpty() ? nullptr : items.front();
+        };
+        QTreeWidgetItem* laetare = find(QStringLiteral("Laetare"));
+        QVERIFY(laetare);
+        QCOMPARE(laetare->text(0), QStringLiteral("15 March 1523"));
+        QCOMPARE(laetare->text(2), QStringLiteral("Fourth Sunday in Lent"));
+        emit list->itemActivated(laetare, 0);
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
+
+        LeaveYear(*dialog, QStringLiteral("2008"));
+        // Leaving the box keeps the reckoning: Julian, as for 1523.
+        QCOMPARE(find(QStringLiteral("Pascha"))->text(0), QStringLiteral("14 April 2008"));
+        // A year out of range leaves nothing to list.
+        LeaveYear(*dialog, QStringLiteral("3000"));
+        QCOMPARE(list->topLevelItemCount(), 0);
+    }
+
+    void dateByFeastMovesThePanelAndSaysHow() {
+        CRig rig;
+        auto dialog = rig.Open(2008);
+        QVERIFY(Activate(dialog.get()));
+        CChurchYearBox* box = dialog->ChurchYear();
+        const QString year = dialog->YearEdit()->text();
+        box->FeastField()->setFocus();
+        QTest::keyClicks(box->FeastField(), QStringLiteral("fer. 3 p. Laetare 1523"));
+        // Enter reads the field; it does not press Calculate.
+        QTest::keyClick(box->FeastField(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->Model().GetYear(), 2008);
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QCOMPARE(box->ReadingLabel()->text(),
+                 QStringLiteral("fer. 3 p. Laetare 1523: Laetare is 15 March 1523 by the Julian "
+                                "computus, so 17 March 1523"));
+
+        // From the reform day on, the Gregorian row.
+        Retype(box->FeastField(), QStringLiteral("3 days after Candlemas 1600"));
+        box->ReadButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
+
+        // A refusal says why and leaves the panel where it was.
+        Retype(box->FeastField(), QStringLiteral("Tuesday after Zzqxw 1523"));
+        box->ReadButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
+        QVERIFY2(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")),
+                 qPrintable(box->ReadingLabel()->text()));
+        Retype(box->FeastField(), QStringLiteral("Laetare"));
+        box->ReadButton()->click();
+        QCOMPARE(box->ReadingLabel()->text(), QStringLiteral("No year from 1 to 2999 ends the text."));
+        QVERIFY(rig.warnings.isEmpty());
+    }
+
+    void churchYearInFrench() {
+        if (!HasFrenchTranslation())
+            QSKIP("built without translations");
+        CRig rig;
+        auto dialog = rig.Open(2024);
+        SetUiLanguage(ETextLanguage::French);
+        CChurchYearBox* box = dialog->ChurchYear();
+        const auto items = box->DaysList()->findItems(QStringLiteral("Pascha"), Qt::MatchExactly, 1);
+        QVERIFY(!items.isEmpty());
+        QCOMPARE(items.front()->text(2), QStringLiteral("P\u00e2ques"));
+        Retype(box->FeastField(), QStringLiteral("veille de la Saint-Michel 1450"));
+        box->ReadButton()->click();
+        QCOMPARE(box->ReadingLabel()->text(),
+                 QStringLiteral("veille de la Saint-Michel 1450 : Saint Michel tombe le "
+                                "29 septembre 1450 dans le calendrier julien, donc le 28 septembre 1450"));
+        SetUiLanguage(ETextLanguage::English);
     }
 };
 
