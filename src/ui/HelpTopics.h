@@ -18,9 +18,11 @@ enum class EHelpTrigger {
 
 // The topics, one bundled page each (":/help/<topic>.html").
 // "annee" (year-start styles) has no trigger of its own: the reform dialog,
-// where the style is chosen, shows "gregorien", which links to it.
-inline constexpr std::array<std::string_view, 8> kHelpTopics = {
-    "presentation", "interface", "fetes", "copier", "gregorien", "annee", "saints", "gedcom"};
+// where the style is chosen, shows "gregorien", which links to it; nor has
+// "eglise" (dating by the church year): the feasts dialog's page links to it.
+inline constexpr std::array<std::string_view, 9> kHelpTopics = {
+    "presentation", "interface", "fetes", "copier", "gregorien", "annee", "eglise", "saints",
+    "gedcom"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);
