@@ -222,3 +222,12 @@ TEST(PasteText, Utf8ArrivesAsWindows1252) {
 }
 
 } // namespace
+
+// A day told by the church year pastes into any row, where the row's own
+// forms do not read the text.
+TEST(PasteFeastDate, AnyRowReadsTheChurchYear) {
+    for (const CalendarRow row : {ROW_GREGORIAN, ROW_JULIAN, ROW_ROMAN, ROW_JEWISH, ROW_MUSLIM})
+        EXPECT_EQ(PastedDay(row, "Tuesday after Laetare 1523"), CJulianDay(2277409)) << row;
+    EXPECT_EQ(PastedDay(ROW_JULIAN, "in vigilia beati Michaelis 1450"), CJulianDay(2250941));
+    EXPECT_FALSE(PastedDay(ROW_GREGORIAN, "Tuesday after Nowhere 1523"));
+}
