@@ -1,0 +1,264 @@
+#include "span/DaySpan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr CSpanReckoning kGregorian{ESpanCalendar::Gregorian};
+constexpr CSpanReckoning kJulian{ESpanCalendar::Julian};
+constexpr CSpanReckoning kRepublican{ESpanCalendar::Republican};
+constexpr CSpanReckoning kJewish{ESpanCalendar::Jewish};
+constexpr CSpanReckoning kMuslim{ESpanCalendar::Muslim};
+
+std::int32_t G(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetGregorian({d, m, y});
+    return day.GetDayNumber();
+}
+std::int32_t J(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJulian({d, m, y});
+    return day.GetDayNumber();
+}
+std::int32_t H(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJewish({d, m, y});
+    return day.GetDayNumber();
+}
+std::int32_t M(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetMuslim({d, m, y});
+    return day.GetDayNumber();
+}
+std::int32_t R(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetRepublican({d, m, y});
+    return day.GetDayNumber();
+}
+
+// Reform days: England 14 September 1752, Denmark 1 March 1700, Russia
+// 14 February 1918, France 20 December 1582.
+const CSpanReckoning kEngland{ESpanCalendar::Civil, G(14, 9, 1752)};
+const CSpanReckoning kDenmark{ESpanCalendar::Civil, G(1, 3, 1700)};
+const CSpanReckoning kRussia{ESpanCalendar::Civil, G(14, 2, 1918)};
+const CSpanReckoning kFrance{ESpanCalendar::Civil, kDefaultGregorianStart};
+
+std::string Shown(const CDaySpan& s) {
+    return std::to_string(s.nYears) + "y" + std::to_string(s.nMonths) + "m" +
+           std::to_string(s.nDays) + "d";
+}
+
+struct AddCase {
+    const char* what;
+    CSpanReckoning reckoning;
+    std::int32_t from;
+    CDaySpan span;
+    std::int32_t expected;
+    bool clipped;
+};
+
+TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
+    const AddCase cases[] = {
+        {"31 Jan + 1 month, common year", kGregorian, G(31, 1, 2001), {0, 1, 0}, G(28, 2, 2001), true},
+        {"31 Jan + 1 month, leap year", kGregorian, G(31, 1, 2000), {0, 1, 0}, G(29, 2, 2000), true},
+        {"29 Feb + 1 year", kGregorian, G(29, 2, 2000), {1, 0, 0}, G(28, 2, 2001), true},
+        {"29 Feb + 4 years", kGregorian, G(29, 2, 2000), {4, 0, 0}, G(29, 2, 2004), false},
+        {"1896 + 4 years, Gregorian", kGregorian, G(29, 2, 1896), {4, 0, 0}, G(28, 2, 1900), true},
+        {"1896 + 4 years, Julian", kJulian, J(29, 2, 1896), {4, 0, 0}, J(29, 2, 1900), false},
+        {"31 Mar - 1 month", kJulian, J(31, 3, 1700), {0, -1, 0}, J(29, 2, 1700), true},
+        {"no year 0", kJulian, J(1, 3, -1), {1, 0, 0}, J(1, 3, 1), false},
+        {"back across year 0", kGregorian, G(15, 6, 2), {-3, 0, 0}, G(15, 6, -2), false},
+        {"months carry into years", kGregorian, G(30, 11, 1999), {0, 27, 0}, G(28, 2, 2002), true},
+        {"days go first when taken away", kGregorian, G(3, 3, 1702), {-67, -4, -12}, G(19, 10, 1634), false},
+        {"weeks are days", kGregorian, G(1, 1, 2000), {0, 0, 21}, G(22, 1, 2000), false},
+        // Jewish: Heshvan and Kislev vary, Adar doubles in leap years.
+        {"30 Heshvan into a short Heshvan", kJewish, H(30, 2, 5785), {1, 0, 0}, H(29, 2, 5786), true},
+        {"Adar into a leap year is Adar II", kJewish, H(10, 6, 5783), {1, 0, 0}, H(10, 7, 5784), true},
+        {"30 Adar I into a common year", kJewish, H(30, 6, 5784), {1, 0, 0}, H(29, 6, 5785), true},
+        {"13 months of a leap year are a year", kJewish, H(1, 1, 5784), {0, 13, 0}, H(1, 1, 5785), false},
+        {"12 months of a common year are a year", kJewish, H(1, 1, 5785), {0, 12, 0}, H(1, 1, 5786), false},
+        {"Shevat + 2 months in a common year", kJewish, H(5, 5, 5785), {0, 2, 0}, H(5, 8, 5785), false},
+        // Muslim months of 29 and 30 days.
+        {"Muslim year", kMuslim, M(9, 9, 1444), {1, 0, 0}, M(9, 9, 1445), false},
+        // Republican: twelve months of 30 days and the complementary days.
+        {"30 Fructidor + 1 month", kRepublican, R(30, 12, 2), {0, 1, 0}, R(5, 13, 2), true},
+        {"6th complementary day + 1 year", kRepublican, R(6, 13, 3), {1, 0, 0}, R(5, 13, 4), true},
+        {"complementary days + 1 month", kRepublican, R(3, 13, 7), {0, 1, 0}, R(3, 1, 8), false},
+        // The calendar in civil use across a reform.
+        {"England, a month into the skipped days", kEngland, J(5, 8, 1752), {0, 1, 0}, G(14, 9, 1752), true},
+        {"England, a month across the reform", kEngland, J(31, 8, 1752), {0, 1, 0}, G(30, 9, 1752), true},
+        {"England, a year across the reform", kEngland, J(10, 2, 1700), {60, 0, 0}, G(10, 2, 1760), false},
+        {"England, days across the reform", kEngland, J(2, 9, 1752), {0, 0, 1}, G(14, 9, 1752), false},
+        {"France, days across the reform", kFrance, J(9, 12, 1582), {0, 0, 1}, G(20, 12, 1582), false},
+        {"Denmark, February cut short", kDenmark, J(31, 1, 1700), {0, 1, 0}, J(18, 2, 1700), true},
+        {"Russia, a February date before the reform", kRussia, J(5, 1, 1918), {0, 1, 0}, G(14, 2, 1918), true},
+        {"Russia, taken away across the reform", kRussia, G(20, 2, 1918), {0, -1, 0}, J(20, 1, 1918), false},
+    };
+    for (const AddCase& c : cases) {
+        const CAddedDay added = AddSpan(c.from, c.span, c.reckoning);
+        EXPECT_EQ(added.day.GetDayNumber(), c.expected) << c.what;
+        EXPECT_EQ(added.bClipped, c.clipped) << c.what;
+    }
+}
+
+TEST(DaySpan, MuslimMonthsOf30DaysClipIntoMonthsOf29) {
+    int seen = 0;
+    for (std::int32_t year = 1440; year <= 1450; ++year) {
+        for (std::int32_t month = 1; month < 12; ++month) {
+            if (!CJulianDay::IsValidMuslim({30, month, year}) ||
+                CJulianDay::IsValidMuslim({30, month + 1, year}))
+                continue;
+            const CAddedDay added = AddSpan(M(30, month, year), {0, 1, 0}, kMuslim);
+            EXPECT_EQ(added.day.GetDayNumber(), M(29, month + 1, year));
+            EXPECT_TRUE(added.bClipped);
+            ++seen;
+        }
+    }
+    EXPECT_GT(seen, 10);
+}
+
+struct SpanCase {
+    const char* what;
+    CSpanReckoning reckoning;
+    std::int32_t first;
+    std::int32_t last;
+    CDaySpan expected;
+};
+
+TEST(DaySpan, SpansTable) {
+    const SpanCase cases[] = {
+        {"same day", kGregorian, G(1, 1, 2000), G(1, 1, 2000), {0, 0, 0}},
+        {"31 Jan to 28 Feb", kGregorian, G(31, 1, 2001), G(28, 2, 2001), {0, 1, 0}},
+        {"28 Feb to 31 Mar", kGregorian, G(28, 2, 2001), G(31, 3, 2001), {0, 1, 3}},
+        {"29 Feb to 28 Feb", kGregorian, G(29, 2, 2000), G(28, 2, 2001), {1, 0, 0}},
+        {"backwards is the same, negative", kGregorian, G(31, 3, 2001), G(28, 2, 2001), {0, -1, -3}},
+        {"no year 0", kJulian, J(1, 1, -1), J(1, 1, 1), {1, 0, 0}},
+        {"birth to death, England", kEngland, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 10}},
+        {"the same, Gregorian", kGregorian, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 0}},
+        {"the same, Julian", kJulian, J(10, 2, 1700), G(20, 2, 1760), {59, 11, 30}},
+        {"over the skipped days, France", kFrance, J(9, 12, 1582), G(20, 12, 1582), {0, 0, 1}},
+        {"a month into the skipped days", kFrance, J(19, 11, 1582), G(20, 12, 1582), {0, 1, 0}},
+        {"Jewish leap year", kJewish, H(1, 1, 5784), H(29, 13, 5784), {0, 12, 28}},
+        {"Jewish, Adar to Adar I", kJewish, H(15, 6, 5783), H(14, 6, 5784), {0, 11, 29}},
+        {"Muslim", kMuslim, M(1, 9, 1444), M(1, 10, 1445), {1, 1, 0}},
+    };
+    for (const SpanCase& c : cases) {
+        const auto span = SpanBetween(c.first, c.last, c.reckoning);
+        ASSERT_TRUE(span) << c.what;
+        EXPECT_EQ(Shown(*span), Shown(c.expected)) << c.what;
+    }
+    EXPECT_FALSE(SpanBetween(1, H(1, 1, 1), kJewish)) << "before the Jewish era";
+    EXPECT_FALSE(SpanBetween(0, 10, kGregorian));
+}
+
+TEST(DaySpan, AgesAtDeathGiveTheirBirthDays) {
+    // Died 3 March 1702, aged 67 years 4 months 12 days / 67 years / 67 years 4 months.
+    const std::int32_t death = J(3, 3, 1702);
+    const CSpanReckoning england = kEngland;
+    CDayRange exact = DaysAtAge(death, {67, 4, 12}, EAgeSide::Before, england);
+    EXPECT_EQ(exact.first.GetDayNumber(), J(19, 10, 1634));
+    EXPECT_EQ(exact.last.GetDayNumber(), J(19, 10, 1634));
+    CDayRange years = DaysAtAge(death, {67, {}, {}}, EAgeSide::Before, england);
+    EXPECT_EQ(years.first.GetDayNumber(), J(4, 3, 1634));
+    EXPECT_EQ(years.last.GetDayNumber(), J(3, 3, 1635));
+    CDayRange months = DaysAtAge(death, {67, 4, {}}, EAgeSide::Before, england);
+    EXPECT_EQ(months.first.GetDayNumber(), J(4, 10, 1634));
+    EXPECT_EQ(months.last.GetDayNumber(), J(3, 11, 1634));
+    // Born 10 February 1700 in England, aged 60 across the reform.
+    CDayRange sixty = DaysAtAge(J(10, 2, 1700), {60, {}, {}}, EAgeSide::After, england);
+    EXPECT_EQ(sixty.first.GetDayNumber(), G(10, 2, 1760));
+    EXPECT_EQ(sixty.last.GetDayNumber(), G(9, 2, 1761));
+    // Every birth from 28 to 31 January is one month old on 28 February.
+    CDayRange clipped = DaysAtAge(G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian);
+    EXPECT_EQ(clipped.first.GetDayNumber(), G(28, 1, 2001));
+    EXPECT_EQ(clipped.last.GetDayNumber(), G(31, 1, 2001));
+    const CDayRange tenDays = DaysAtAge(G(31, 1, 2000), {0, 0, 10}, EAgeSide::Before, kGregorian);
+    EXPECT_EQ(tenDays.first.GetDayNumber(), G(21, 1, 2000));
+    EXPECT_EQ(tenDays.last.GetDayNumber(), G(21, 1, 2000));
+    EXPECT_EQ(DaysAtAge(G(1, 3, 2001), {0, 0, -1}, EAgeSide::Before, kGregorian).first, 0);
+    EXPECT_EQ(DaysAtAge(G(1, 3, 2001), {}, EAgeSide::Before, kGregorian).first, 0);
+    // Births before the first supported day are cut off, and said to be.
+    const CDayRange infant = DaysAtAge(100, {0, {}, {}}, EAgeSide::Before, kGregorian);
+    EXPECT_EQ(infant.first, 1);
+    EXPECT_EQ(infant.last, 100);
+    EXPECT_TRUE(infant.bCut);
+    EXPECT_EQ(DaysAtAge(100, {1, {}, {}}, EAgeSide::Before, kGregorian).first, 0);
+}
+
+// Properties over the whole range, for every reckoning.
+class DaySpanProperties : public ::testing::TestWithParam<CSpanReckoning> {};
+
+TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
+    const CSpanReckoning reckoning = GetParam();
+    std::mt19937 random(20261207);
+    const std::int32_t start = reckoning.eCalendar == ESpanCalendar::Republican ? kFirstRepublicanDay
+                               : reckoning.eCalendar == ESpanCalendar::Jewish ? kFirstJewishDay
+                               : reckoning.eCalendar == ESpanCalendar::Muslim ? kFirstMuslimDay
+                                                                              : kFirstSupportedDay;
+    std::uniform_int_distribution<std::int32_t> anyDay(start, kLastSupportedDay);
+    std::uniform_int_distribution<std::int32_t> years(0, 120), months(0, 14), days(0, 40);
+    // The Jewish age search looks at every day near its answer: fewer cases.
+    const int cases = reckoning.eCalendar == ESpanCalendar::Jewish ? 400 : 4000;
+    int checked = 0;
+    for (int n = 0; n < cases; ++n) {
+        const std::int32_t day = anyDay(random);
+        const CDaySpan span{years(random), months(random), days(random)};
+        const CAddedDay there = AddSpan(day, span, reckoning);
+        if (there.day == 0)
+            continue;
+        ++checked;
+        // Adding then taking away gives the day back unless a month end was cut.
+        if (!there.bClipped) {
+            const CDaySpan back{-span.nYears, -span.nMonths, -span.nDays};
+            EXPECT_EQ(AddSpan(there.day, back, reckoning).day.GetDayNumber(), day)
+                << day << " + " << Shown(span);
+        }
+        // The span between two days, added to the first, gives the second,
+        // and counts the same either way.
+        const auto between = SpanBetween(day, there.day, reckoning);
+        ASSERT_TRUE(between) << day;
+        EXPECT_EQ(AddSpan(day, *between, reckoning).day, there.day) << day << " " << Shown(*between);
+        EXPECT_GE(between->nMonths, 0);
+        EXPECT_LT(between->nMonths, 13);
+        const auto backwards = SpanBetween(there.day, day, reckoning);
+        EXPECT_EQ(Shown(*backwards),
+                  Shown({-between->nYears, -between->nMonths, -between->nDays}));
+
+        // The births for an age at death hold every day of that age, and
+        // no day next to them has it.
+        for (int parts = 1; parts <= 3; ++parts) {
+            const CAge age{between->nYears, parts >= 2 ? std::optional(between->nMonths) : std::nullopt,
+                           parts == 3 ? std::optional(between->nDays) : std::nullopt};
+            const CDayRange births = DaysAtAge(there.day, age, EAgeSide::Before, reckoning);
+            ASSERT_NE(births.first, 0) << day << " " << parts;
+            EXPECT_LE(births.first.GetDayNumber(), day);
+            EXPECT_GE(births.last.GetDayNumber(), day);
+            const auto matches = [&](std::int32_t birth) {
+                const auto got = SpanBetween(birth, there.day, reckoning);
+                if (!got)
+                    return false;
+                return got->nYears == between->nYears &&
+                       (parts < 2 || got->nMonths == between->nMonths) &&
+                       (parts < 3 || got->nDays == between->nDays);
+            };
+            for (const std::int32_t edge : {births.first.GetDayNumber(), births.last.GetDayNumber()})
+                EXPECT_TRUE(matches(edge)) << day << " " << parts;
+            if (!births.bCut)
+                EXPECT_FALSE(matches(births.first.GetDayNumber() - 1)) << day << " " << parts;
+            if (births.last < there.day)
+                EXPECT_FALSE(matches(births.last.GetDayNumber() + 1)) << day << " " << parts;
+            const CDayRange reached = DaysAtAge(day, age, EAgeSide::After, reckoning);
+            EXPECT_LE(reached.first, there.day);
+            EXPECT_GE(reached.last, there.day);
+        }
+    }
+    EXPECT_GT(checked, cases * 3 / 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryReckoning, DaySpanProperties,
+                         ::testing::Values(kGregorian, kJulian, kFrance, kEngland, kRussia,
+                                           kRepublican, kJewish, kMuslim));
+
+} // namespace
