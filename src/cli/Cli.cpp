@@ -20,6 +20,7 @@ constexpr Command kCommands[] = {
     {"show", CmdShow},   {"convert", CmdConvert}, {"gedcom", CmdGedcom},
     {"key", CmdKey},     {"score", CmdScore},     {"search", CmdSearch},
     {"feastdate", CmdFeastDate},
+    {"span", CmdSpan},   {"add", CmdAdd},         {"born", CmdBorn},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -42,6 +43,12 @@ int ValuesOf(const Command* command, std::string_view option) {
     if (name == "convert") {
         return option == "--from" || option == "--to" || option == "--day" || option == "--month" ||
                        option == "--year" || option == "--separator" || option == "--gedcom"
+                   ? 1
+                   : 0;
+    }
+    if (name == "span" || name == "add" || name == "born") {
+        return option == "--calendar" || option == "--reform" || option == "--from" ||
+                       option == "--died" || option == "--age"
                    ? 1
                    : 0;
     }

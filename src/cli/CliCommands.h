@@ -22,6 +22,9 @@ int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err);
 // The check of one GEDCOM stream (CmdGedcom.cpp); name is used in messages.
 int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err);
 

@@ -106,6 +106,26 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"%1 is %2 in the Julian calendar", "%1 tombe le %2 dans le calendrier julien"},
     {"%1 is %2 in the Gregorian calendar", "%1 tombe le %2 dans le calendrier grégorien"},
     {", so %1", ", donc le %1"},
+    {"'%1' is not a calendar to count in (gregorian, julian, civil, roman, republican, jewish, "
+     "muslim)",
+     "« %1 » n'est pas un calendrier où compter (gregorian, julian, civil, roman, republican, "
+     "jewish, muslim)"},
+    {"span needs two days: FIRST LAST", "span attend deux jours : PREMIER DERNIER"},
+    {"a day has no date in that calendar", "un des jours n'a pas de date dans ce calendrier"},
+    {"add needs --from CAL, a TEXT and a SPAN (like 67y4m12d, 3w or -10d)",
+     "add attend --from CAL, un TEXTE et une DURÉE (comme 67y4m12d, 3w ou -10d)"},
+    {"%1 is not a span (like 67y4m12d, 3w or -10d)",
+     "%1 n'est pas une durée (comme 67y4m12d, 3w ou -10d)"},
+    {"the result lies outside 4713 BC to AD 2999, or before the first day of that calendar",
+     "le résultat sort de la période de 4713 av. J.-C. à 2999, ou précède le premier jour de ce "
+     "calendrier"},
+    {"born needs --died TEXT, --from CAL and --age SPAN",
+     "born attend --died TEXTE, --from CAL et --age DURÉE"},
+    {"%1 is not an age (like 67y, 67y4m or 67y4m12d)",
+     "%1 n'est pas un âge (comme 67y, 67y4m ou 67y4m12d)"},
+    {"no day of birth gives that age", "aucun jour de naissance ne donne cet âge"},
+    {"more births would give that age before the first supported day",
+     "d'autres naissances donneraient cet âge avant le premier jour pris en charge"},
     {"Gregorian", "grégorienne"},
     {"Julian", "julienne"},
     {"Roman-style", "julienne à la romaine"},
@@ -145,6 +165,18 @@ constexpr std::string_view kEnglishHelp =
     "       years are read and shown in that style, every day a text can mean is\n"
     "       printed, and --before-easter or --after-easter picks one; --dual-year\n"
     "       copies a dual year as shown (0), as the modern year (1) or the style's (2)\n"
+    "  span [--calendar CAL|civil] [--reform JD] [--from CAL] FIRST LAST  the span from\n"
+    "       FIRST to LAST (day numbers, or texts of the --from row): days<TAB>N,\n"
+    "       weeks<TAB>W<TAB>D, ymd<TAB>Y<TAB>M<TAB>D counted in a calendar (default\n"
+    "       gregorian; civil: Julian before the reform day, Gregorian from it); a span\n"
+    "       backwards is the same with every part negative\n"
+    "  add --from CAL [--calendar CAL|civil] [--reform JD] TEXT [+|-]SPAN  a day plus or\n"
+    "       minus a span (67y4m12d, 3w, -10d; y years, m months, w weeks, d days)\n"
+    "       counted in the CAL row's calendar: its day number, then the day as show\n"
+    "       prints it; a day clipped to the end of a shorter month stays there\n"
+    "  born --died TEXT --from CAL --age SPAN [--calendar CAL|civil] [--reform JD]\n"
+    "       the days of birth that give that age (67y, 67y4m, 67y4m12d) on the day of\n"
+    "       death: first<TAB>N and last<TAB>N\n"
     "  gedcom FILE|-             every DATE line of a GEDCOM file (- for standard input):\n"
     "       LINE<TAB>FIRST<TAB>LAST<TAB>STATUS<TAB>VALUE, a summary on standard error\n"
     "  key NAME                  a saint's name: normal form, phonetic key, compact key\n"
@@ -194,6 +226,19 @@ constexpr std::string_view kFrenchHelp =
     "       choisit un ;\n"
     "       --dual-year copie une double année telle qu'affichée (0), en année moderne\n"
     "       (1) ou en année du style (2)\n"
+    "  span [--calendar CAL|civil] [--reform JJ] [--from CAL] PREMIER DERNIER  la durée\n"
+    "       de PREMIER à DERNIER (numéros de jour, ou textes de la ligne --from) :\n"
+    "       days<TAB>N, weeks<TAB>S<TAB>J, ymd<TAB>A<TAB>M<TAB>J comptée dans un\n"
+    "       calendrier (gregorian par défaut ; civil : julien avant le jour de\n"
+    "       réforme, grégorien à partir de lui) ; à rebours, la même durée en négatif\n"
+    "  add --from CAL [--calendar CAL|civil] [--reform JJ] TEXTE [+|-]DURÉE  un jour\n"
+    "       plus ou moins une durée (67y4m12d, 3w, -10d ; y ans, m mois, w semaines,\n"
+    "       d jours ; ou a, s, j) comptée dans le calendrier de la ligne CAL : son\n"
+    "       numéro de jour, puis le jour comme l'affiche show ; un jour ramené à la\n"
+    "       fin d'un mois plus court y reste\n"
+    "  born --died TEXTE --from CAL --age DURÉE [--calendar CAL|civil] [--reform JJ]\n"
+    "       les jours de naissance qui donnent cet âge (67y, 67y4m, 67y4m12d) au jour\n"
+    "       du décès : first<TAB>N et last<TAB>N\n"
     "  gedcom FICHIER|-          chaque ligne DATE d'un fichier GEDCOM (- pour l'entrée\n"
     "       standard) : LIGNE<TAB>PREMIER<TAB>DERNIER<TAB>ÉTAT<TAB>VALEUR, un bilan\n"
     "       sur la sortie d'erreur\n"

@@ -85,6 +85,17 @@ enum ECliText : int {
     MSG_FEAST_IN_JULIAN_CALENDAR,
     MSG_FEAST_IN_GREGORIAN_CALENDAR,
     MSG_FEAST_SO,
+    // span, add, born
+    MSG_NOT_A_COUNT_CALENDAR,
+    MSG_SPAN_NEEDS_TWO_DAYS,
+    MSG_NO_DATE_IN_COUNT_CALENDAR,
+    MSG_ADD_USAGE,
+    MSG_NOT_A_SPAN,
+    MSG_SPAN_LEAVES_RANGE,
+    MSG_BORN_USAGE,
+    MSG_NOT_AN_AGE,
+    MSG_NO_BIRTH_GIVES_AGE,
+    MSG_BIRTHS_CUT,
     // the calendar rows, as "the %1 row" names them
     MSG_ROW_GREGORIAN,
     MSG_ROW_JULIAN,

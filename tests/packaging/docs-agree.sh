@@ -74,6 +74,8 @@ if [ -r /usr/share/bash-completion/bash_completion ]; then
   expect "en fr " quindor-cli show --jd 1 --lang ""
   expect "gedcom gregorian jewish julian muslim republican roman " quindor-cli --lang fr convert --from ""
   expect "0 1 2 " quindor-cli convert --month ""
+  expect "civil gregorian jewish julian muslim republican roman " quindor-cli span --calendar ""
+  expect "--age --calendar --died --from --lang --reform " quindor-cli born -
 else
   bad "bash-completion is not installed (scripts/install-deps installs it)"
 fi

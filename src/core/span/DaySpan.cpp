@@ -458,3 +458,64 @@ CDayRange DaysAtAge(CJulianDay day, const CAge& age, EAgeSide side,
         return {};
     return {first, last, side == EAgeSide::Before ? first == low : last == high};
 }
+
+std::optional<CSpanText> ParseSpanText(std::string_view text) {
+    CSpanText read;
+    std::int32_t sign = 1;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        sign = text.front() == '-' ? -1 : 1;
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return std::nullopt;
+    bool weeks = false;
+    std::int64_t days = 0;
+    while (!text.empty()) {
+        std::int64_t number = 0;
+        std::size_t digits = 0;
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+            number = number * 10 + (text[digits] - '0');
+            if (++digits > 7)
+                return std::nullopt; // more than any span of the range
+        }
+        if (digits == 0 || digits == text.size())
+            return std::nullopt;
+        const char unit = static_cast<char>(text[digits] | 0x20); // either case
+        const auto value = static_cast<std::int32_t>(number) * sign;
+        bool* seen = nullptr;
+        if (unit == 'y' || unit == 'a') {
+            seen = &read.bYears;
+            read.span.nYears = value;
+        } else if (unit == 'm') {
+            seen = &read.bMonths;
+            read.span.nMonths = value;
+        } else if (unit == 'w' || unit == 's') {
+            seen = &weeks;
+            days += 7 * number;
+        } else if (unit == 'd' || unit == 'j') {
+            seen = &read.bDays;
+            days += number;
+        } else {
+            return std::nullopt;
+        }
+        if (*seen)
+            return std::nullopt;
+        *seen = true;
+        text.remove_prefix(digits + 1);
+    }
+    read.bDays = read.bDays || weeks;
+    read.span.nDays = static_cast<std::int32_t>(days) * sign;
+    return read;
+}
+
+CAge AgeOfSpanText(const CSpanText& text) {
+    CAge age;
+    // The smallest part written fixes the precision; larger ones left out are 0.
+    if (text.bYears || text.bMonths || text.bDays)
+        age.nYears = text.span.nYears;
+    if (text.bMonths || text.bDays)
+        age.nMonths = text.span.nMonths;
+    if (text.bDays)
+        age.nDays = text.span.nDays;
+    return age;
+}

@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 enum class ESpanCalendar { Gregorian, Julian, Civil, Republican, Jewish, Muslim };
 
@@ -84,3 +85,18 @@ struct CDayRange {
 // outside it has. An age with no part, or with a negative part, fits no day.
 CDayRange DaysAtAge(CJulianDay day, const CAge& age, EAgeSide side,
                     const CSpanReckoning& reckoning);
+
+// A span written as on the command line: "67y4m12d", "3w", "-10d", "+1y":
+// whole numbers of years (y, or French a), months (m), weeks (w, or s) and
+// days (d, or j), each unit once, in any order, with one sign before all.
+// Weeks count as 7 days. Which parts were written tells an age's precision.
+struct CSpanText {
+    CDaySpan span;
+    bool bYears = false;
+    bool bMonths = false;
+    bool bDays = false; // days or weeks
+};
+std::optional<CSpanText> ParseSpanText(std::string_view text);
+
+// The age a written span gives (its sign must be +).
+CAge AgeOfSpanText(const CSpanText& text);
