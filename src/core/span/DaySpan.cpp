@@ -519,3 +519,49 @@ CAge AgeOfSpanText(const CSpanText& text) {
         age.nDays = text.span.nDays;
     return age;
 }
+
+CMonthGrid MonthGridOf(CJulianDay day, std::int32_t reformDay) {
+    const CReckoner r({ESpanCalendar::Civil, reformDay});
+    CYmd date;
+    CMonthGrid grid;
+    if (!r.DateOf(day.GetDayNumber(), date))
+        return grid;
+    grid.nYear = date.nYear;
+    grid.nMonth = date.nMonth;
+    const std::int32_t reform = std::clamp(reformDay, kFirstGregorianDay, kLastSupportedDay);
+    // Every date of the month up to its longest length in either calendar.
+    std::int32_t previous = 0;
+    for (std::int32_t n = 1; n <= 31; ++n) {
+        const CYmd at{date.nYear, date.nMonth, n};
+        if (r.InSkippedDays(at)) {
+            if (n > SolarMonthLength(date.nMonth, IsJulianLeap(Astronomical(date.nYear))))
+                break; // the Julian month had no such date
+
+            if (grid.nFirstSkipped == 0)
+                grid.nFirstSkipped = n;
+            grid.nLastSkipped = n;
+            continue;
+        }
+        const std::int32_t number = r.DayOf(at);
+        CYmd back;
+        // A date past the month's end names a day of the next month.
+        if (number == 0 || number <= previous || !r.DateOf(number, back) || back != at)
+            continue;
+        previous = number;
+        CMonthCell cell;
+        cell.day = number;
+        cell.nDay = n;
+        cell.nColumn = (CJulianDay(number).GetDayOfWeek() + 6) % 7;
+        cell.bGregorian = number >= reform;
+        cell.bReformDay = number == reform;
+        grid.cells.push_back(cell);
+    }
+    std::int32_t week = 0;
+    for (std::size_t k = 0; k < grid.cells.size(); ++k) {
+        if (k > 0 && grid.cells[k].nColumn <= grid.cells[k - 1].nColumn)
+            ++week;
+        grid.cells[k].nWeek = week;
+    }
+    grid.nWeeks = grid.cells.empty() ? 0 : week + 1;
+    return grid;
+}

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 enum class ESpanCalendar { Gregorian, Julian, Civil, Republican, Jewish, Muslim };
 
@@ -100,3 +101,27 @@ std::optional<CSpanText> ParseSpanText(std::string_view text);
 
 // The age a written span gives (its sign must be +).
 CAge AgeOfSpanText(const CSpanText& text);
+
+// One month of the calendar in civil use for a reform day, as a grid of
+// weeks from Monday to Sunday. A month the reform cut holds only the days
+// that were lived: the skipped dates are given apart.
+struct CMonthCell {
+    CJulianDay day;
+    std::int32_t nDay = 0;    // the day of the month
+    std::int32_t nWeek = 0;   // row of the grid, from 0
+    std::int32_t nColumn = 0; // 0 Monday .. 6 Sunday
+    bool bGregorian = false;  // written in the Gregorian calendar
+    bool bReformDay = false;  // the first Gregorian day, after the skipped ones
+};
+
+struct CMonthGrid {
+    std::int32_t nYear = 0;
+    std::int32_t nMonth = 0;       // 1 .. 12
+    std::vector<CMonthCell> cells; // in date order
+    std::int32_t nWeeks = 0;
+    std::int32_t nFirstSkipped = 0; // the dates of this month the reform skipped,
+    std::int32_t nLastSkipped = 0;  // 0 when none
+};
+
+// The month that holds the day; no cells outside the supported range.
+CMonthGrid MonthGridOf(CJulianDay day, std::int32_t reformDay);

@@ -262,3 +262,48 @@ INSTANTIATE_TEST_SUITE_P(EveryReckoning, DaySpanProperties,
                                            kRepublican, kJewish, kMuslim));
 
 } // namespace
+
+namespace {
+
+TEST(MonthGrid, MonthsTheReformCut) {
+    const struct {
+        const char* what;
+        std::int32_t day;
+        std::int32_t reform;
+        std::size_t cells;
+        std::int32_t weeks;
+        std::int32_t firstSkipped, lastSkipped;
+        std::int32_t firstColumn; // of the 1st
+        long reformDays;
+    } cases[] = {
+        {"February 2024", G(10, 2, 2024), kDefaultGregorianStart, 29, 5, 0, 0, 3, 0},
+        {"England, September 1752", G(20, 9, 1752), G(14, 9, 1752), 19, 3, 3, 13, 1, 1},
+        {"France, December 1582", J(1, 12, 1582), kDefaultGregorianStart, 21, 4, 10, 19, 5, 1},
+        {"Denmark, February 1700", J(1, 2, 1700), G(1, 3, 1700), 18, 3, 19, 29, 3, 0},
+        {"Russia, February 1918", G(20, 2, 1918), G(14, 2, 1918), 15, 3, 1, 13, 3, 1},
+        {"Russia, January 1918", J(20, 1, 1918), G(14, 2, 1918), 31, 5, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const CMonthGrid grid = MonthGridOf(c.day, c.reform);
+        ASSERT_EQ(grid.cells.size(), c.cells) << c.what;
+        EXPECT_EQ(grid.nWeeks, c.weeks) << c.what;
+        EXPECT_EQ(grid.nFirstSkipped, c.firstSkipped) << c.what;
+        EXPECT_EQ(grid.nLastSkipped, c.lastSkipped) << c.what;
+        // Consecutive lived days, each in its weekday's column.
+        for (std::size_t k = 1; k < grid.cells.size(); ++k) {
+            EXPECT_EQ(grid.cells[k].day - grid.cells[k - 1].day, 1) << c.what;
+            EXPECT_EQ(grid.cells[k].nColumn, (grid.cells[k - 1].nColumn + 1) % 7) << c.what;
+        }
+        const bool holdsThe1st = grid.cells.front().nDay == 1;
+        if (holdsThe1st)
+            EXPECT_EQ(grid.cells.front().nColumn, c.firstColumn) << c.what;
+        EXPECT_EQ(std::count_if(grid.cells.begin(), grid.cells.end(),
+                                [](const CMonthCell& cell) { return cell.bReformDay; }),
+                  c.reformDays)
+            << c.what;
+    }
+    EXPECT_TRUE(MonthGridOf(0, kDefaultGregorianStart).cells.empty());
+    EXPECT_EQ(MonthGridOf(kLastSupportedDay, kDefaultGregorianStart).cells.size(), 31u);
+}
+
+} // namespace
