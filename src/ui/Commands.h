@@ -22,6 +22,8 @@ enum : int {
     ID_COPY_FORMAT = 32811,
     ID_LANGUAGE_FIRST = 32812, // .. 32814: system, English, French
     ID_GEDCOM_CHECK = 32815,
+    ID_COUNT_DAYS = 32816,
+    ID_MONTH_VIEW = 32817,
     ID_VIEW_TOOLBAR = 59392,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,

@@ -18,6 +18,9 @@ std::string_view HelpTopicFor(EHelpTrigger trigger) {
         return "saints";
     case EHelpTrigger::GedcomCheckDialog:
         return "gedcom";
+    case EHelpTrigger::CountDaysDialog:
+    case EHelpTrigger::MonthView:
+        return "compte";
     }
     return "presentation";
 }

@@ -14,15 +14,17 @@ enum class EHelpTrigger {
     GregorianReformDialog, // help button or F1 in the Gregorian reform dialog
     SaintsDialog,          // help button or F1 in the saints dialog
     GedcomCheckDialog,     // help button or F1 in the family-tree file check
+    CountDaysDialog,       // help button or F1 in the count days dialog
+    MonthView,             // F1 in the month view
 };
 
 // The topics, one bundled page each (":/help/<topic>.html").
 // "annee" (year-start styles) has no trigger of its own: the reform dialog,
 // where the style is chosen, shows "gregorien", which links to it; nor has
 // "eglise" (dating by the church year): the feasts dialog's page links to it.
-inline constexpr std::array<std::string_view, 9> kHelpTopics = {
-    "presentation", "interface", "fetes", "copier", "gregorien", "annee", "eglise", "saints",
-    "gedcom"};
+inline constexpr std::array<std::string_view, 10> kHelpTopics = {
+    "presentation", "interface", "fetes",  "copier", "gregorien",
+    "annee",        "eglise",    "saints", "gedcom", "compte"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);

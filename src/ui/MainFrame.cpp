@@ -3,10 +3,12 @@
 #include "Clipboard.h"
 #include "Commands.h"
 #include "CopyFormatDialog.h"
+#include "CountDaysDialog.h"
 #include "FeastsDialog.h"
 #include "GedcomCheckDialog.h"
 #include "Icons.h"
 #include "Language.h"
+#include "MonthView.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
@@ -21,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -61,7 +64,10 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
 
 CMainFrame::~CMainFrame() {
     FlushPosition();
-    // The panel asks its owner for options; it must go while this frame is whole.
+    // The month view reads the panel; the panel asks its owner for options:
+    // both go while this frame is whole.
+    delete m_monthView;
+    m_monthView = nullptr;
     delete m_view;
     m_view = nullptr;
 }
@@ -77,6 +83,10 @@ void CMainFrame::CreateFrame() {
     setCentralWidget(m_view);
     connect(m_view, &CQuindorView::PasteCommand, this,
             [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
+    connect(m_view, &CQuindorView::FormWritten, this, [this] {
+        if (m_monthView && m_monthView->isVisible())
+            m_monthView->Refresh();
+    });
     // A disabled action ignores its shortcut, and the copy and paste states
     // follow the panel and the clipboard: look again before a shortcut is
     // matched.
@@ -165,6 +175,7 @@ void CMainFrame::CreateMenus() {
         AddCommand(display, ID_SHOW_ROW_FIRST + row, kRowMenu[row])->setCheckable(true);
     display->addSeparator();
     AddCommand(display, ID_REP_FEASTS, QT_TR_NOOP("&Republican Feast Days"))->setCheckable(true);
+    AddCommand(display, ID_MONTH_VIEW, QT_TR_NOOP("Mont&h"))->setCheckable(true);
     QMenu* saints = AddMenu(display, QT_TR_NOOP("&Saints' Days"));
     static const char* const kModes[4] = {QT_TR_NOOP("&No"), QT_TR_NOOP("&Gregorian"),
                                           QT_TR_NOOP("&Julian"), QT_TR_NOOP("&Automatic")};
@@ -210,6 +221,9 @@ void CMainFrame::CreateMenus() {
                {QKeySequence(Qt::CTRL | Qt::Key_M)});
     AddCommand(dates, ID_SAINTS, QT_TR_NOOP("&Saints' Days ..."),
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    dates->addSeparator();
+    AddCommand(dates, ID_COUNT_DAYS, QT_TR_NOOP("&Count Days ..."),
+               {QKeySequence(Qt::CTRL | Qt::Key_D)});
 
     QMenu* help = AddMenu(nullptr, QT_TR_NOOP("&?"));
     AddCommand(help, ID_HELP_TOPICS, QT_TR_NOOP("&Help topics ..."));
@@ -369,6 +383,13 @@ void CMainFrame::OnCommand(int id) {
             if (panel)
                 RunSaintsDialog(this, m_settings, *m_store, *panel, m_help);
             break;
+        case ID_COUNT_DAYS:
+            if (panel)
+                RunCountDaysDialog(this, *panel, m_help);
+            break;
+        case ID_MONTH_VIEW:
+            SetMonthViewShown(m_settings.m_bMonthView == 0);
+            break;
         case ID_GEDCOM_CHECK:
             if (panel)
                 RunGedcomCheck(this, *panel, m_help);
@@ -386,6 +407,45 @@ void CMainFrame::OnCommand(int id) {
     UpdateCommandStates();
 }
 
+void CMainFrame::SetMonthViewShown(bool shown) {
+    m_settings.m_bMonthView = shown ? 1 : 0;
+    Store(SET_AFF_MOIS);
+    if (!shown) {
+        if (m_monthView)
+            m_monthView->hide();
+        return;
+    }
+    if (!m_view)
+        return;
+    if (!m_monthView) {
+        m_monthView = new CMonthView(m_view->Panel(), m_help, this);
+        connect(m_monthView, &CMonthView::Closed, this, [this] {
+            m_settings.m_bMonthView = 0;
+            Store(SET_AFF_MOIS);
+            UpdateCommandStates();
+        });
+        // Beside the main window, on the same screen.
+        m_monthView->adjustSize();
+        const QRect frame = frameGeometry();
+        QPoint place(frame.right() + 8, frame.top());
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            if (place.x() + m_monthView->width() > room.right())
+                place.setX(std::max(room.left(), frame.left() - m_monthView->width() - 8));
+        }
+        m_monthView->move(place);
+    }
+    m_monthView->Refresh();
+    m_monthView->show();
+    m_monthView->raise();
+}
+
+void CMainFrame::RestoreMonthView() {
+    if (m_settings.m_bMonthView != 0)
+        SetMonthViewShown(true);
+    UpdateCommandStates();
+}
+
 void CMainFrame::UpdateCommandStates() {
     const auto check = [this](int id, bool on) {
         if (QAction* action = Action(id))
@@ -397,6 +457,7 @@ void CMainFrame::UpdateCommandStates() {
     for (int row = 0; row < ROW_COUNT; ++row)
         check(ID_SHOW_ROW_FIRST + row, IsRowShown(row));
     check(ID_REP_FEASTS, m_settings.m_bRepFeasts != 0);
+    check(ID_MONTH_VIEW, m_settings.m_bMonthView != 0);
     for (int mode = 0; mode < 4; ++mode)
         check(ID_SAINTS_MODE_FIRST + mode, m_settings.m_nSaintsMode == mode);
     check(ID_SAINTS_TRADITIONAL, m_settings.m_bSaintsPresent == 0);

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class CMonthView;
 class CQuindorView;
 class QAction;
 class QMenu;
@@ -41,6 +42,10 @@ public:
     CHelpViewer& Help() { return m_help; }
     QAction* Action(int commandId) const;
     QToolBar* ToolBar() const { return m_toolBar; }
+    // The month view; null until first shown.
+    CMonthView* MonthView() const { return m_monthView; }
+    // Opens the month view again when it was open at the last close.
+    void RestoreMonthView();
     // Runs a command as the menu or toolbar would.
     void OnCommand(int commandId);
     // Brings check marks and enable states up to date.
@@ -77,6 +82,7 @@ private:
     void ToggleOnTop();
     void ApplyOnTop();
     void ShowAbout();
+    void SetMonthViewShown(bool shown);
     void SetWindowHeight(int height);
     // Stores a frozen place still waiting for the window to come to rest.
     void FlushPosition();
@@ -86,6 +92,7 @@ private:
     CHelpViewer m_help;
     CQuindorView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
+    CMonthView* m_monthView = nullptr;
     std::map<int, QAction*> m_actions;
     std::map<int, const char*> m_commandTexts;
     std::map<int, const char*> m_commandTips; // the toolbar's buttons

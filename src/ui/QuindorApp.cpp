@@ -21,5 +21,6 @@ bool CQuindorApp::InitInstance(std::unique_ptr<CSettingsStore> store) {
     m_frame->View()->Panel().OnInitialUpdate();
     m_frame->setWindowTitle(QStringLiteral("Quindor"));
     m_frame->show();
+    m_frame->RestoreMonthView();
     return true;
 }

@@ -470,6 +470,7 @@ void CQuindorView::WriteForm() {
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));
     ShowEasterMarkers();
     m_bWriting = false;
+    emit FormWritten();
 }
 
 void CQuindorView::ApplyLayout(const CRowLayout& layout) {

@@ -57,6 +57,8 @@ signals:
     // Ctrl+V in a field of a row whose paste can read the clipboard: the
     // owner runs that row's paste command.
     void PasteCommand(int row);
+    // The widgets show the model again: the day may have moved.
+    void FormWritten();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

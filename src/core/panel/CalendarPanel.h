@@ -97,6 +97,8 @@ public:
     // A row stops being greyed when it is edited, filled or applied.
     bool IsRowGreyed(int row) const;
     bool IsSimulated() const { return m_bSimulated; }
+    // The last legal day the rows showed (0 before the first).
+    CJulianDay GetDayShown() const { return m_dayShown; }
     bool IsGregorianInForce() const { return m_bGregorianInForce; }
     // The owner's year-start style, read at each use.
     CYearStyle GetYearStyle() const { return m_owner.GetYearStyle(); }

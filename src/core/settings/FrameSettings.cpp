@@ -92,6 +92,8 @@ std::int32_t CFrameSettings::GetInt(ESetting setting) const {
         return m_nStyleUntil;
     case SET_FMT_AN_DOUBLE:
         return m_nFmtDualYear;
+    case SET_AFF_MOIS:
+        return m_bMonthView;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             return m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)];
@@ -155,6 +157,9 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
         break;
     case SET_FMT_AN_DOUBLE:
         m_nFmtDualYear = value;
+        break;
+    case SET_AFF_MOIS:
+        m_bMonthView = value;
         break;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {

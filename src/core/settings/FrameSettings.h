@@ -47,6 +47,7 @@ struct CFrameSettings {
     std::int32_t m_nYearStyle = 0;   // EYearStyle
     std::int32_t m_nStyleUntil = 0;  // the style's change day; 0: every day
     std::int32_t m_nFmtDualYear = 0; // 0 as shown, 1 the modern year, 2 the style year
+    std::int32_t m_bMonthView = 0;
 
     bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
 

@@ -46,6 +46,7 @@ constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     {"StyleAnnee", ESettingType::Int32, 0, nullptr, 0, kYearStyleCount - 1},
     {"FinStyle", ESettingType::Int32, 0, nullptr, 0, kLastSupportedDay},
     {"FmtAnDouble", ESettingType::Int32, 0, nullptr, 0, 2},
+    Flag("AffMois", 0),
 }};
 
 } // namespace

@@ -28,6 +28,7 @@ enum ESetting : int {
     SET_STYLE_ANNEE,       // "StyleAnnee": year-start style, EYearStyle (0 1 January)
     SET_FIN_STYLE,         // "FinStyle": first day counted from 1 January; 0 the style always holds
     SET_FMT_AN_DOUBLE,     // "FmtAnDouble": copy of a dual year: 0 as shown, 1 modern, 2 style
+    SET_AFF_MOIS,          // "AffMois": the month view open
     SET_COUNT
 };
 

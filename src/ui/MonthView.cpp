@@ -1,0 +1,272 @@
+#include "MonthView.h"
+
+#include "CountDaysDialog.h"
+#include "HelpWindow.h"
+#include "TextBridge.h"
+#include "church/ChurchYear.h"
+#include "panel/CalendarPanel.h"
+#include "panel/Labels.h"
+#include "panel/RowTexts.h"
+#include "span/DaySpan.h"
+#include "text/StringTable.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFeastMark = QStringLiteral("\u271D");  // ✝
+const QString kReformMark = QStringLiteral("\u2016"); // ‖
+
+// A cell holds its day, its marks and the beginning of its saint's name.
+int CellWidth(const QFontMetrics& metrics) {
+    return metrics.horizontalAdvance(QLatin1Char('x')) * 11;
+}
+
+// The saints' names of a weekday label: "Monday  (Ambroise, Nicolas)".
+QStringList SaintsOfLabel(const QString& label) {
+    const qsizetype open = label.indexOf(QStringLiteral("  ("));
+    if (open < 0 || !label.endsWith(QLatin1Char(')')))
+        return {};
+    return label.mid(open + 3, label.size() - open - 4).split(QStringLiteral(", "));
+}
+
+QString MonthName(std::int32_t month) {
+    return FromCp1252(LoadResString(IDS_MONTH_FIRST + month - 1));
+}
+
+QString DateInRow(int row, const CJulianDay& day) {
+    QStringList parts;
+    for (const std::string& text : RowFieldTexts(static_cast<CalendarRow>(row), day)) {
+        if (!text.empty())
+            parts << FromCp1252(text);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// The movable feasts of a day, by the computus of the calendar in civil use on it.
+QStringList MovableFeastsOn(const CJulianDay& day, bool gregorian) {
+    QStringList names;
+    const std::int32_t year = gregorian ? day.GetGregorian().nYear : day.GetJulian().nYear;
+    if (year < 1)
+        return names;
+    const bool french = TextLanguage() == ETextLanguage::French;
+    for (const CChurchFeast& feast : ChurchFeasts()) {
+        if (feast.eKind == EChurchFeastKind::Movable && ChurchFeastDay(feast, year, gregorian) == day)
+            names << FromCp1252(ChurchFeastName(feast, french));
+    }
+    return names;
+}
+
+} // namespace
+
+CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_panel(panel) {
+    setObjectName(QStringLiteral("monthView"));
+    m_previous = new QToolButton(this);
+    m_previous->setArrowType(Qt::LeftArrow);
+    m_previous->setAutoRaise(true);
+    m_next = new QToolButton(this);
+    m_next->setArrowType(Qt::RightArrow);
+    m_next->setAutoRaise(true);
+    m_title = new QLabel(this);
+    m_title->setAlignment(Qt::AlignCenter);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+
+    m_grid = new QTableWidget(this);
+    m_grid->setColumnCount(7);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->setWordWrap(true);
+    // Room for a day number and a line of marks in every cell, at any scale.
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    m_grid->horizontalHeader()->setMinimumSectionSize(CellWidth(metrics));
+    m_grid->verticalHeader()->setMinimumSectionSize(metrics.height() * 5 / 2);
+    m_grid->setMinimumSize(CellWidth(metrics) * 7 + metrics.height(), metrics.height() * 18);
+
+    m_legend = new QLabel(this);
+    m_legend->setWordWrap(true);
+    m_skipped = new QLabel(this);
+    m_skipped->setWordWrap(true);
+    m_details = new QLabel(this);
+    m_details->setWordWrap(true);
+    m_details->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_details->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 34);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(m_previous);
+    header->addWidget(m_title, 1);
+    header->addWidget(m_next);
+    auto* left = new QVBoxLayout;
+    left->addLayout(header);
+    left->addWidget(m_grid, 1);
+    left->addWidget(m_skipped);
+    left->addWidget(m_legend);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 3);
+    layout->addWidget(m_details, 2);
+
+    connect(m_previous, &QToolButton::clicked, this, [this] { MoveMonths(-1); });
+    connect(m_next, &QToolButton::clicked, this, [this] { MoveMonths(1); });
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { CellChosen(row, column); });
+    connect(m_grid, &QTableWidget::cellClicked, this, &CMonthView::CellChosen);
+    InstallHelpKey(this, help, EHelpTrigger::MonthView);
+    RetranslateUi();
+}
+
+CJulianDay CMonthView::DayAt(int row, int column) const {
+    if (row < 0 || column < 0 || row >= static_cast<int>(m_days.size()) || column >= 7)
+        return {};
+    return m_days[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void CMonthView::RetranslateUi() {
+    setWindowTitle(tr("Month"));
+    m_previous->setToolTip(tr("Previous month"));
+    m_next->setToolTip(tr("Next month"));
+    QStringList weekdays;
+    for (int day = 0; day < 7; ++day)
+        weekdays << FromCp1252(LoadResString(IDS_WEEKDAY_FIRST + day)).left(3);
+    m_grid->setHorizontalHeaderLabels(weekdays);
+    m_legend->setText(tr("Under each day, its first saint.   %1 movable feast   %2 first day of "
+                         "the reform")
+                          .arg(kFeastMark, kReformMark));
+    Refresh();
+}
+
+void CMonthView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_grid)
+        RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CMonthView::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit Closed();
+}
+
+void CMonthView::Refresh() {
+    m_bRefreshing = true;
+    const CJulianDay shown = m_panel.GetDayShown();
+    const CMonthGrid grid = MonthGridOf(shown, g_jdGregorianStart);
+    m_grid->clearContents();
+    m_grid->setRowCount(grid.nWeeks);
+    m_days.assign(static_cast<std::size_t>(grid.nWeeks), std::vector<CJulianDay>(7));
+    bool julian = false;
+    bool gregorian = false;
+    const CLabelOptions options = m_panel.GetLabelOptions();
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    for (const CMonthCell& cell : grid.cells) {
+        (cell.bGregorian ? gregorian : julian) = true;
+        m_days[static_cast<std::size_t>(cell.nWeek)][static_cast<std::size_t>(cell.nColumn)] =
+            cell.day;
+        const QString label = FromCp1252(ComposeWeekdayLabel(cell.day, options));
+        const QStringList feasts = MovableFeastsOn(cell.day, cell.bGregorian);
+        QStringList marks{QString::number(cell.nDay)};
+        QStringList tips{label};
+        if (!feasts.isEmpty()) {
+            marks << kFeastMark;
+            tips << feasts;
+        }
+        if (cell.bReformDay) {
+            marks << kReformMark;
+            tips << tr("The first day of the Gregorian calendar");
+        }
+        const QStringList saints = SaintsOfLabel(label);
+        const QString saint =
+            saints.isEmpty() ? QString()
+                             : metrics.elidedText(saints.front(), Qt::ElideRight,
+                                                  CellWidth(metrics) - metrics.averageCharWidth());
+        auto* item = new QTableWidgetItem(marks.join(QLatin1Char(' ')) + QLatin1Char('\n') + saint);
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setToolTip(tips.join(QLatin1Char('\n')));
+        if (cell.nColumn == 6)
+            item->setForeground(QColor(0xA0, 0x10, 0x10));
+        m_grid->setItem(cell.nWeek, cell.nColumn, item);
+        if (cell.day == shown)
+            m_grid->setCurrentCell(cell.nWeek, cell.nColumn);
+    }
+    // Cells of no day take no click.
+    for (int row = 0; row < grid.nWeeks; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            if (!m_grid->item(row, column)) {
+                auto* empty = new QTableWidgetItem;
+                empty->setFlags(Qt::NoItemFlags);
+                m_grid->setItem(row, column, empty);
+            }
+        }
+    }
+
+    const QString calendar = julian && gregorian ? tr("Julian, then Gregorian")
+                             : gregorian         ? tr("Gregorian")
+                                                 : tr("Julian");
+    m_title->setText(grid.cells.empty() ? QString()
+                                        : tr("%1 %2 (%3)")
+                                              .arg(MonthName(grid.nMonth))
+                                              .arg(grid.nYear)
+                                              .arg(calendar));
+    if (grid.nFirstSkipped != 0) {
+        const QString month = MonthName(grid.nMonth);
+        m_skipped->setText(
+            grid.nFirstSkipped == grid.nLastSkipped
+                ? tr("The reform skipped %1 %2.").arg(grid.nFirstSkipped).arg(month)
+                : tr("The reform skipped %1 to %2 %3.")
+                      .arg(grid.nFirstSkipped)
+                      .arg(grid.nLastSkipped)
+                      .arg(month));
+        m_skipped->show();
+    } else {
+        m_skipped->hide();
+    }
+
+    // The selected day in every calendar.
+    QStringList lines;
+    if (shown.GetDayNumber() != 0) {
+        lines << QStringLiteral("<b>%1</b>")
+                     .arg(FromCp1252(ComposeWeekdayLabel(shown, options)).toHtmlEscaped());
+        const bool shownGregorian = shown.IsGregorianInForce();
+        for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
+            lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            const QString date = DateInRow(row, shown);
+            if (!date.isEmpty())
+                lines << QStringLiteral("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
+                                                      date.toHtmlEscaped());
+        }
+        lines << tr("Day number: %1").arg(shown.GetDayNumber());
+    }
+    m_details->setText(lines.join(QStringLiteral("<br>")));
+    m_bRefreshing = false;
+}
+
+void CMonthView::MoveMonths(int months) {
+    const CJulianDay shown = m_panel.GetDayShown();
+    const CAddedDay moved =
+        AddSpan(shown, {0, months, 0}, {ESpanCalendar::Civil, g_jdGregorianStart});
+    if (moved.day.GetDayNumber() == 0)
+        return;
+    m_panel.GoToRowDay(moved.day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN, moved.day);
+}
+
+void CMonthView::CellChosen(int row, int column) {
+    if (m_bRefreshing)
+        return;
+    const CJulianDay day = DayAt(row, column);
+    if (day.GetDayNumber() == 0 || day == m_panel.GetDayShown())
+        return;
+    m_panel.GoToRowDay(day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN, day);
+}
