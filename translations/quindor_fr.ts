@@ -11,7 +11,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="87"/>
         <source>&amp;Sundays and feasts of the year</source>
-        <translation>&amp;Dimanches et fêtes de l'année</translation>
+        <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
@@ -31,7 +31,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="89"/>
         <source>Double-click a day to display it</source>
-        <translation>Double-cliquez sur un jour pour l'afficher</translation>
+        <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="90"/>
@@ -46,7 +46,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="92"/>
         <source>A day told by the church year, in English, French or Latin: &quot;the Monday after St Martin 1450&quot;, &quot;veille de la Saint-Michel 1450&quot;, &quot;fer. 3 p. Laetare 1523&quot;</source>
-        <translation>Un jour désigné par l'année liturgique, en français, en anglais ou en latin : « lundi après la Saint-Martin 1450 », « the eve of Michaelmas 1450 », « fer. 3 p. Laetare 1523 »</translation>
+        <translation>Un jour désigné par l&apos;année liturgique, en français, en anglais ou en latin : « lundi après la Saint-Martin 1450 », « the eve of Michaelmas 1450 », « fer. 3 p. Laetare 1523 »</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="95"/>
@@ -91,12 +91,12 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="195"/>
         <source>No feast or saint is named %1.</source>
-        <translation>Aucune fête ni aucun saint ne s'appelle %1.</translation>
+        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="196"/>
         <source>No feast or saint is named %1 (nearest: %2).</source>
-        <translation>Aucune fête ni aucun saint ne s'appelle %1 (les plus proches : %2).</translation>
+        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="199"/>
@@ -190,6 +190,223 @@
         <location filename="../src/ui/CopyFormatDialog.cpp" line="235"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CCountDaysDialog</name>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
+        <source>Count Days</source>
+        <translation>Compter les jours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <source>Count &amp;in:</source>
+        <translation>&amp;Compter dans&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
+        <source>Calendar in civil use</source>
+        <translation>Calendrier en usage civil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
+        <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
+        <source>&amp;Between Two Days</source>
+        <translation>&amp;Entre deux jours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <source>From an &amp;Age</source>
+        <translation>D&apos;après un â&amp;ge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <source>First day</source>
+        <translation>Premier jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <source>Second day</source>
+        <translation>Second jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <source>Days:</source>
+        <translation>Jours&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <source>Weeks:</source>
+        <translation>Semaines&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
+        <source>Years, months, days:</source>
+        <translation>Années, mois, jours&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <source>&amp;Show Second Day</source>
+        <translation>Afficher le &amp;second jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
+        <source>&amp;Years:</source>
+        <translation>&amp;Années&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
+        <source>&amp;Months:</source>
+        <translation>&amp;Mois&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
+        <source>&amp;Days:</source>
+        <translation>&amp;Jours&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
+        <source>Bor&amp;n before this day, with this age on it</source>
+        <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
+        <source>Rea&amp;ched after this day, by someone born on it</source>
+        <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <source>Last day</source>
+        <translation>Dernier jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
+        <source>Show &amp;First Day</source>
+        <translation>Afficher le p&amp;remier jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
+        <source>Show &amp;Last Day</source>
+        <translation>Afficher le &amp;dernier jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="434"/>
+        <source>%1 weeks and %2 days</source>
+        <translation>%1 semaines et %2 jours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="437"/>
+        <source>%1 years, %2 months and %3 days</source>
+        <translation>%1 ans, %2 mois et %3 jours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="441"/>
+        <source>A day has no date in that calendar.</source>
+        <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="459"/>
+        <source>Give an age in years, months or days; the smallest part given is its precision.</source>
+        <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="469"/>
+        <source>No day gives this age.</source>
+        <translation>Aucun jour ne donne cet âge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="475"/>
+        <source>One day: %1 %2.</source>
+        <translation>Un seul jour&#xa0;: %1 %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
+        <source>%1 days, from %2 to %3.</source>
+        <translation>%1 jours, du %2 au %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
+        <source>More days would fit before the first supported day.</source>
+        <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
+        <source>More days would fit after the last supported day.</source>
+        <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
+        <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
+        <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
+        <source>Day number</source>
+        <translation>Numéro de jour</translation>
+    </message>
+</context>
+<context>
+    <name>CDayPicker</name>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="203"/>
+        <source>This row cannot read the text.</source>
+        <translation>Cette ligne ne peut pas lire le texte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="212"/>
+        <source>%1, day number %2</source>
+        <translation>%1, jour numéro %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="225"/>
+        <source>Text:</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="226"/>
+        <source>a date to read, as pasted into the row</source>
+        <translation>une date à lire, comme collée dans la ligne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="227"/>
+        <source>Panel&apos;s Day</source>
+        <translation>Jour du tableau</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="228"/>
+        <source>Take the day the calendar panel shows</source>
+        <translation>Prendre le jour affiché par le tableau des calendriers</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="229"/>
+        <source>Count (1: the named day itself)</source>
+        <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="229"/>
+        <source>Day</source>
+        <translation>Jour</translation>
     </message>
 </context>
 <context>
@@ -430,305 +647,383 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="118"/>
+        <location filename="../src/ui/MainFrame.cpp" line="128"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="119"/>
+        <location filename="../src/ui/MainFrame.cpp" line="129"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="120"/>
+        <location filename="../src/ui/MainFrame.cpp" line="130"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="121"/>
+        <location filename="../src/ui/MainFrame.cpp" line="131"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="124"/>
+        <location filename="../src/ui/MainFrame.cpp" line="134"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="126"/>
+        <location filename="../src/ui/MainFrame.cpp" line="136"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="127"/>
+        <location filename="../src/ui/MainFrame.cpp" line="137"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="128"/>
+        <location filename="../src/ui/MainFrame.cpp" line="138"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="129"/>
+        <location filename="../src/ui/MainFrame.cpp" line="139"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="130"/>
+        <location filename="../src/ui/MainFrame.cpp" line="140"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="131"/>
+        <location filename="../src/ui/MainFrame.cpp" line="141"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="132"/>
+        <location filename="../src/ui/MainFrame.cpp" line="142"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="133"/>
+        <location filename="../src/ui/MainFrame.cpp" line="143"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="134"/>
+        <location filename="../src/ui/MainFrame.cpp" line="144"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="135"/>
+        <location filename="../src/ui/MainFrame.cpp" line="145"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/MainFrame.cpp" line="146"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="138"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="139"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="140"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
         <source>Copy &amp;Format ...</source>
         <translation>&amp;Format de copie...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="159"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="161"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="162"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <source>Mont&amp;h</source>
+        <translation>Mo&amp;is</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="185"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="186"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <location filename="../src/ui/MainFrame.cpp" line="190"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="210"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="213"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="209"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="211"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="225"/>
+        <source>&amp;Count Days ...</source>
+        <translation>&amp;Compter les jours...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="229"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="217"/>
+        <location filename="../src/ui/MainFrame.cpp" line="231"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="247"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="234"/>
+        <location filename="../src/ui/MainFrame.cpp" line="248"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="235"/>
+        <location filename="../src/ui/MainFrame.cpp" line="249"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
+        <location filename="../src/ui/MainFrame.cpp" line="251"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="252"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="253"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="241"/>
-        <location filename="../src/ui/MainFrame.cpp" line="512"/>
+        <location filename="../src/ui/MainFrame.cpp" line="255"/>
+        <location filename="../src/ui/MainFrame.cpp" line="573"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="268"/>
+        <location filename="../src/ui/MainFrame.cpp" line="282"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="513"/>
+        <location filename="../src/ui/MainFrame.cpp" line="574"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CMonthView</name>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="137"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="138"/>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="139"/>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="144"/>
+        <source>Under each day, its first saint.   %1 movable feast   %2 first day of the reform</source>
+        <translation>Sous chaque jour, son premier saint.   %1 fête mobile   %2 premier jour de la réforme</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="187"/>
+        <source>The first day of the Gregorian calendar</source>
+        <translation>Le premier jour du calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="214"/>
+        <source>Julian, then Gregorian</source>
+        <translation>julien, puis grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="215"/>
+        <source>Gregorian</source>
+        <translation>grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="216"/>
+        <source>Julian</source>
+        <translation>julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="218"/>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="226"/>
+        <source>The reform skipped %1 %2.</source>
+        <translation>La réforme a sauté le %1 %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="227"/>
+        <source>The reform skipped %1 to %2 %3.</source>
+        <translation>La réforme a sauté du %1 au %2 %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="247"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MonthView.cpp" line="250"/>
+        <source>Day number: %1</source>
+        <translation>Numéro de jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -244,8 +244,8 @@ void CMonthView::Refresh() {
         for (int row = 0; row < ROW_COUNT; ++row) {
             const QString date = DateInRow(row, shown);
             if (!date.isEmpty())
-                lines << QStringLiteral("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
-                                                      date.toHtmlEscaped());
+                lines << tr("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
+                                          date.toHtmlEscaped());
         }
         lines << tr("Day number: %1").arg(shown.GetDayNumber());
     }

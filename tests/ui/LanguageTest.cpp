@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "FeastsDialog.h"
 #include "MainFrame.h"
+#include "MonthView.h"
 #include "QuindorApp.h"
 #include "QuindorView.h"
 #include "TextBridge.h"
@@ -360,8 +361,11 @@ private slots:
 
         QStringList texts;
         CollectTexts(frame, texts);
+        frame->OnCommand(ID_MONTH_VIEW);
+        QVERIFY(frame->MonthView());
+        CollectTexts(frame->MonthView(), texts);
         const int opened[] = {ID_COPY_FORMAT, ID_GREGORIAN_REFORM, ID_MOVABLE_FEASTS, ID_SAINTS,
-                              ID_APP_ABOUT};
+                              ID_COUNT_DAYS, ID_APP_ABOUT};
         QStringList titles;
         for (const int id : opened) {
             titles << ModalOpenedBy([&] { frame->OnCommand(id); },
@@ -386,6 +390,7 @@ private slots:
                                       QStringLiteral("Début du calendrier grégorien"), QString(),
                                       QStringLiteral("Fêtes chrétiennes mobiles"),
                                       QStringLiteral("Fêtes des saints"),
+                                      QStringLiteral("Compter les jours"),
                                       QStringLiteral("À propos de Quindor")}));
         frame->OnCommand(ID_HELP_TOPICS);
         CHelpWindow* help = frame->Help().Window();

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Language.h"
 #include "QtSettingsStore.h"
+#include "MonthView.h"
 #include "QuindorApp.h"
 #include "QuindorView.h"
 #include "TextBridge.h"
@@ -26,6 +27,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -180,6 +182,30 @@ private slots:
         QVERIFY(IconShown(frame, IDC_MARKER_GREG));
         QVERIFY(!IconShown(frame, IDC_MARKER_JUL));
         QVERIFY(!IconShown(frame, IDC_ICON_GREG_ILLEGAL));
+    }
+
+    // The month view follows the panel, and opens again at the next start.
+    void monthViewFollowsThePanelAndIsRemembered() {
+        CMainFrame* frame = Start();
+        QVERIFY(!frame->MonthView());
+        QVERIFY(!frame->Action(ID_MONTH_VIEW)->isChecked());
+        frame->OnCommand(ID_MONTH_VIEW);
+        QVERIFY(frame->MonthView() && frame->MonthView()->isVisible());
+        QVERIFY(frame->Action(ID_MONTH_VIEW)->isChecked());
+        QCOMPARE(Stored("AffMois").toInt(), 1);
+        for (const int id : {ID_NEXT_DAY, ID_NEXT_DAY, ID_PREVIOUS_DAY}) {
+            frame->OnCommand(id);
+            const CMonthView* view = frame->MonthView();
+            QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
+                     frame->View()->Panel().GetDayShown());
+        }
+        frame = Start();
+        QVERIFY(frame->MonthView() && frame->MonthView()->isVisible());
+        frame->MonthView()->close();
+        QCOMPARE(Stored("AffMois").toInt(), 0);
+        QVERIFY(!frame->Action(ID_MONTH_VIEW)->isChecked());
+        frame = Start();
+        QVERIFY(!frame->MonthView());
     }
 
     void typingAndLeavingFieldsMovesEveryRow() {
