@@ -40,15 +40,6 @@ QString WeekdayName(const CJulianDay& day) {
     return FromCp1252(LoadResString(IDS_WEEKDAY_FIRST + (day.GetDayOfWeek() + 6) % 7));
 }
 
-QString RowDateText(int row, const CJulianDay& day) {
-    QStringList parts;
-    for (const std::string& text : RowFieldTexts(static_cast<CalendarRow>(row), day)) {
-        if (!text.empty())
-            parts << FromCp1252(text);
-    }
-    return parts.join(QLatin1Char(' '));
-}
-
 // The row a day is moved to: the calendar in civil use on it.
 int CivilRow(const CJulianDay& day) {
     return day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
@@ -61,6 +52,15 @@ std::optional<std::int32_t> AgePart(const QLineEdit* edit) {
 }
 
 } // namespace
+
+QString RowDateText(int row, const CJulianDay& day) {
+    QStringList parts;
+    for (const std::string& text : RowFieldTexts(static_cast<CalendarRow>(row), day)) {
+        if (!text.empty())
+            parts << FromCp1252(text);
+    }
+    return parts.join(QLatin1Char(' '));
+}
 
 QString RowCalendarName(int row) {
     static constexpr int kIcons[ROW_COUNT] = {IDC_ICON_GREG, IDC_ICON_JUL, IDC_ICON_ROMAN,
@@ -197,13 +197,12 @@ void CDayPicker::ReadText() {
     const QString typed = m_text->text().trimmed();
     if (typed.isEmpty())
         return;
-    const CStyleReadings readings =
-        PastedDays(static_cast<CalendarRow>(Row()), ToCp1252(typed), m_panel.GetYearStyle());
+    // Modern years, as in the fields beside it, whatever the year-start style.
+    const CStyleReadings readings = PastedDays(static_cast<CalendarRow>(Row()), ToCp1252(typed));
     if (readings.nCount == 0) {
         m_reading->setText(tr("This row cannot read the text."));
         return;
     }
-    // A date held twice in the Easter style: its first day, as the paste takes it.
     SetDay(readings.days[0]);
 }
 

@@ -29,6 +29,9 @@ class QTreeWidget;
 
 // A calendar name as the panel's icons give it ("Gregorian calendar").
 QString RowCalendarName(int row);
+// A day's date in a row as the panel shows it ("14 September 1752"); empty
+// before the row's calendar begins.
+QString RowDateText(int row, const CJulianDay& day);
 
 // One day, in the calendar a row choice names: its fields (day, month,
 // year; count, kind, month, year in Roman style) or a text read as pasting

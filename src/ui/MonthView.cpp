@@ -6,7 +6,6 @@
 #include "church/ChurchYear.h"
 #include "panel/CalendarPanel.h"
 #include "panel/Labels.h"
-#include "panel/RowTexts.h"
 #include "span/DaySpan.h"
 #include "text/StringTable.h"
 
@@ -39,15 +38,6 @@ QStringList SaintsOfLabel(const QString& label) {
 
 QString MonthName(std::int32_t month) {
     return FromCp1252(LoadResString(IDS_MONTH_FIRST + month - 1));
-}
-
-QString DateInRow(int row, const CJulianDay& day) {
-    QStringList parts;
-    for (const std::string& text : RowFieldTexts(static_cast<CalendarRow>(row), day)) {
-        if (!text.empty())
-            parts << FromCp1252(text);
-    }
-    return parts.join(QLatin1Char(' '));
 }
 
 // The movable feasts of a day, by the computus of the calendar in civil use on it.
@@ -242,7 +232,7 @@ void CMonthView::Refresh() {
         for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
             lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
         for (int row = 0; row < ROW_COUNT; ++row) {
-            const QString date = DateInRow(row, shown);
+            const QString date = RowDateText(row, shown);
             if (!date.isEmpty())
                 lines << tr("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
                                           date.toHtmlEscaped());

@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 #include "UiTestSupport.h"
 #include "calendar/YearStyle.h"
+#include "span/DaySpan.h"
 
 #include <QDialog>
 #include <QFile>
@@ -48,6 +49,8 @@ private slots:
             {EHelpTrigger::GregorianReformDialog, "gregorien"},
             {EHelpTrigger::SaintsDialog, "saints"},
             {EHelpTrigger::GedcomCheckDialog, "gedcom"},
+            {EHelpTrigger::CountDaysDialog, "compte"},
+            {EHelpTrigger::MonthView, "compte"},
         };
         CRecordingLauncher launcher;
         std::vector<std::string> expected;
@@ -170,6 +173,45 @@ private slots:
                          french.contains(QLatin1String(d.text)),
                      d.text);
         }
+    }
+
+    // The worked examples of the counting page, in both languages, are the
+    // core's spans and days.
+    void countingPageExamplesAreTheCoresDays() {
+        CHelpWindow window; // loads the resources
+        const QString pages[] = {PageText(QStringLiteral("compte")),
+                                 ResourceText(QStringLiteral(":/help/fr/compte.html"))};
+        const CSpanReckoning england{ESpanCalendar::Civil, 2361222};
+        const auto quoted = [&](std::int32_t number) {
+            for (const QString& page : pages)
+                QVERIFY2(page.contains(QString::number(number)), qPrintable(QString::number(number)));
+        };
+        const std::int32_t burial = 2342775; // 3 March 1702, Julian
+        const struct {
+            CAge age;
+            std::int32_t first, last;
+        } births[] = {{{67, 4, 12}, 2318168, 2318168}, {{67, {}, {}}, 2317939, 2318303}};
+        for (const auto& b : births) {
+            const CDayRange range = DaysAtAge(burial, b.age, EAgeSide::Before, england);
+            QCOMPARE(range.first.GetDayNumber(), b.first);
+            QCOMPARE(range.last.GetDayNumber(), b.last);
+            quoted(b.first);
+            quoted(b.last);
+        }
+        const CDayRange sixty = DaysAtAge(2342014 + 9, {60, {}, {}}, EAgeSide::After, england);
+        QCOMPARE(sixty.first.GetDayNumber(), 2363927);
+        QCOMPARE(sixty.last.GetDayNumber(), 2364292);
+        quoted(2363927);
+        quoted(2364292);
+        const struct {
+            ESpanCalendar calendar;
+            CDaySpan span;
+        } spans[] = {{ESpanCalendar::Civil, {53, 8, 16}},
+                     {ESpanCalendar::Gregorian, {53, 8, 6}},
+                     {ESpanCalendar::Julian, {53, 8, 5}}};
+        for (const auto& s : spans)
+            QVERIFY(SpanBetween(2341983, 2361590, {s.calendar, 2361222}) == s.span);
+        quoted(2361590 - 2341983);
     }
 
     void oneWindowShowsAndRaisesTopics() {

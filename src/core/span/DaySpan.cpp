@@ -204,16 +204,23 @@ private:
         } else {
             next = {year == -1 ? 1 : year + 1, 1, 1};
         }
-        const std::int32_t first = DayOf({year, month, 1});
-        const std::int32_t following = DayOf(next);
-        if (first != 0 && following != 0)
+        // The month's first days, even where the range or the era has begun
+        // or ended within it.
+        const auto start = [this](const CYmd& date) {
+            CJulianDay day;
+            if (m_eCalendar == ESpanCalendar::Jewish)
+                day.SetJewish({1, date.nMonth, date.nYear});
+            else
+                day.SetMuslim({1, date.nMonth, date.nYear});
+            return day.GetDayNumber();
+        };
+        const std::int32_t first = start({year, month, 1});
+        const std::int32_t following = start(next);
+        if (first != 0 && following - first >= 29 && following - first <= 30)
             return following - first;
-        // The range ends within or just after this month.
-        for (std::int32_t length = 30; length >= 29; --length) {
-            if (DayOf({year, month, length}) != 0)
-                return length;
-        }
-        return 0;
+        // The calendar gives no end for the range's last month: its longest
+        // length, so that a day past the range is refused, not cut back into it.
+        return first != 0 ? 30 : 0;
     }
 
     ESpanCalendar m_eCalendar;
@@ -422,10 +429,13 @@ CDayRange DaysAtAge(CJulianDay day, const CAge& age, EAgeSide side,
         // Adar I and Adar II both become Adar of a common year, so the age
         // is not monotonic in the day: look at every day near the answer.
         const std::int32_t sign = side == EAgeSide::Before ? -1 : 1;
+        // The day the age itself is reached, then the one a unit more gives:
+        // an age no day of the range reaches fits none; one whose next unit
+        // leaves the range is looked for up to its end.
         const auto near = [&](std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t pad) {
             const CAddedDay at = AddSpan(anchor, {sign * y, sign * m, sign * d}, reckoning);
             if (at.day == 0)
-                return pad < 0 ? low : high;
+                return sign < 0 ? low : high;
             return std::clamp(at.day.GetDayNumber() + pad, low, high);
         };
         const std::int32_t y = wanted[0];
@@ -434,6 +444,8 @@ CDayRange DaysAtAge(CJulianDay day, const CAge& age, EAgeSide side,
         const std::int32_t farY = parts == 1 ? y + 1 : y;
         const std::int32_t farM = parts == 2 ? m + 1 : m;
         const std::int32_t farD = parts == 3 ? d + 1 : d;
+        if (AddSpan(anchor, {sign * y, sign * m, sign * d}, reckoning).day == 0)
+            return {};
         std::int32_t from = near(y, m, d, -62 * sign);
         std::int32_t to = near(farY, farM, farD, 62 * sign);
         if (from > to)

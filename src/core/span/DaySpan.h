@@ -2,8 +2,8 @@
 // added to a day, and the days on which an age is reached.
 //
 //   CSpanReckoning civil{ESpanCalendar::Civil, 2361222}; // England, 14 Sep 1752
-//   SpanBetween(2317778, 2361590, civil);  // birth 10 Feb 1634 Julian,
-//                                          // death 17 Sep 1753 Gregorian
+//   SpanBetween(2341983, 2361590, civil);  // 1 Jan 1700 Julian to 17 Sep 1753
+//                                          // Gregorian: {53, 8, 16}
 //
 // Years and months are added to the date as it is written in the reckoning's
 // calendar, then the day is clipped to the end of the month it lands in

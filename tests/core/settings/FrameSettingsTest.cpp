@@ -27,6 +27,7 @@ const std::vector<Write> kFirstRun = {
     {"FmtJour", 1},   {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
     {"Langue", 0},    {"FmtGedcom", 0},    {"StyleAnnee", 0},   {"FinStyle", 0},
     {"FmtAnDouble", 0},
+    {"AffMois", 0},
 };
 
 // A store holding a full set of non-default values, and the settings they mean.
@@ -52,6 +53,7 @@ CMemorySettingsStore StoreWithCustomValues(CFrameSettings& expected) {
     expected.m_nYearStyle = 5;
     expected.m_nStyleUntil = 2293309;
     expected.m_nFmtDualYear = 1;
+    expected.m_bMonthView = 1;
     for (const CSettingDef& def : SettingsSchema()) {
         const auto setting = *FindSetting(def.szName);
         if (def.type == ESettingType::Int32) {
@@ -187,6 +189,7 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"FmtAnnee", 0, 1},     {"Langue", 0, 2},
         {"FmtGedcom", 0, 2},    {"StyleAnnee", 0, 5},
         {"FinStyle", 0, 2816787}, {"FmtAnDouble", 0, 2},
+        {"AffMois", 0, 1},
     };
     std::size_t intSettings = 0;
     for (const CSettingDef& def : SettingsSchema()) {
@@ -235,7 +238,7 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
 TEST(FrameSettingsRead, FileWithoutTheNewerSettingsGetsTheirDefaults) {
     CFrameSettings expected;
     CMemorySettingsStore store = StoreWithCustomValues(expected);
-    for (const char* name : {"Langue", "FmtGedcom", "StyleAnnee", "FinStyle", "FmtAnDouble"})
+    for (const char* name : {"Langue", "FmtGedcom", "StyleAnnee", "FinStyle", "FmtAnDouble", "AffMois"})
         store.Erase(name);
     ASSERT_EQ(store.Values().size(), 20u);
     const CFrameSettings settings = ReadFrameSettings(store, kScreens);
@@ -244,12 +247,14 @@ TEST(FrameSettingsRead, FileWithoutTheNewerSettingsGetsTheirDefaults) {
     expected.m_nYearStyle = 0;
     expected.m_nStyleUntil = 0;
     expected.m_nFmtDualYear = 0;
+    expected.m_bMonthView = 0;
     EXPECT_EQ(settings, expected);
     EXPECT_EQ(store.Writes(), (std::vector<Write>{{"Langue", 0},
                                                   {"FmtGedcom", 0},
                                                   {"StyleAnnee", 0},
                                                   {"FinStyle", 0},
-                                                  {"FmtAnDouble", 0}}));
+                                                  {"FmtAnDouble", 0},
+                                                  {"AffMois", 0}}));
 }
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {

@@ -143,6 +143,10 @@ TEST(DaySpan, SpansTable) {
         {"Jewish leap year", kJewish, H(1, 1, 5784), H(29, 13, 5784), {0, 12, 28}},
         {"Jewish, Adar to Adar I", kJewish, H(15, 6, 5783), H(14, 6, 5784), {0, 11, 29}},
         {"Muslim", kMuslim, M(1, 9, 1444), M(1, 10, 1445), {1, 1, 0}},
+        // The range ends within a month whose end no calendar gives.
+        {"last day, Jewish", kJewish, kLastSupportedDay, kLastSupportedDay, {0, 0, 0}},
+        {"last day, Muslim", kMuslim, kLastSupportedDay - 3, kLastSupportedDay, {0, 0, 3}},
+        {"a year to the last day", kJewish, kLastSupportedDay - 354, kLastSupportedDay, {0, 11, 29}},
     };
     for (const SpanCase& c : cases) {
         const auto span = SpanBetween(c.first, c.last, c.reckoning);
