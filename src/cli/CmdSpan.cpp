@@ -83,6 +83,22 @@ std::optional<CJulianDay> ReadDay(const std::string& text, int fromRow, std::ost
     return days.front();
 }
 
+// The options and operands of span and add; the status (0 when all are read).
+int ReadCountArgs(const CliArgs& args, const char* command, CCountOptions& options,
+                  std::vector<std::string>& operands, std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const auto status = ReadCountOption(args, i, options, err)) {
+            if (*status != kExitOk)
+                return *status;
+        } else if (IsOption(args[i])) {
+            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {args[i], command}));
+        } else {
+            operands.push_back(args[i]);
+        }
+    }
+    return kExitOk;
+}
+
 std::string Weeks(std::int32_t days) {
     const std::int32_t sign = days < 0 ? -1 : 1;
     return std::to_string(sign * (sign * days / 7)) + '\t' + std::to_string(sign * (sign * days % 7));
@@ -93,16 +109,8 @@ std::string Weeks(std::int32_t days) {
 int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CCountOptions options;
     std::vector<std::string> operands;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (const auto status = ReadCountOption(args, i, options, err)) {
-            if (*status != kExitOk)
-                return *status;
-        } else if (IsOption(args[i])) {
-            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {args[i], "span"}));
-        } else {
-            operands.push_back(args[i]);
-        }
-    }
+    if (const int status = ReadCountArgs(args, "span", options, operands, err); status != kExitOk)
+        return status;
     if (operands.size() != 2)
         return Fail(err, kExitUsage, CliText(MSG_SPAN_NEEDS_TWO_DAYS));
     const auto first = ReadDay(operands[0], options.fromRow, err);
@@ -124,16 +132,8 @@ int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err) {
 int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CCountOptions options;
     std::vector<std::string> operands;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (const auto status = ReadCountOption(args, i, options, err)) {
-            if (*status != kExitOk)
-                return *status;
-        } else if (IsOption(args[i])) {
-            return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {args[i], "add"}));
-        } else {
-            operands.push_back(args[i]);
-        }
-    }
+    if (const int status = ReadCountArgs(args, "add", options, operands, err); status != kExitOk)
+        return status;
     if (options.fromRow < 0 || operands.size() != 2)
         return Fail(err, kExitUsage, CliText(MSG_ADD_USAGE));
     const auto span = ParseSpanText(operands[1]);

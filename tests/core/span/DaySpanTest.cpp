@@ -12,31 +12,18 @@ constexpr CSpanReckoning kRepublican{ESpanCalendar::Republican};
 constexpr CSpanReckoning kJewish{ESpanCalendar::Jewish};
 constexpr CSpanReckoning kMuslim{ESpanCalendar::Muslim};
 
-std::int32_t G(std::int32_t d, std::int32_t m, std::int32_t y) {
+// The day a date names, by a calendar's Set operation.
+template <class TDate, void (CJulianDay::*Set)(const TDate&)>
+std::int32_t DayOf(std::int32_t d, std::int32_t m, std::int32_t y) {
     CJulianDay day;
-    day.SetGregorian({d, m, y});
+    (day.*Set)(TDate{d, m, y});
     return day.GetDayNumber();
 }
-std::int32_t J(std::int32_t d, std::int32_t m, std::int32_t y) {
-    CJulianDay day;
-    day.SetJulian({d, m, y});
-    return day.GetDayNumber();
-}
-std::int32_t H(std::int32_t d, std::int32_t m, std::int32_t y) {
-    CJulianDay day;
-    day.SetJewish({d, m, y});
-    return day.GetDayNumber();
-}
-std::int32_t M(std::int32_t d, std::int32_t m, std::int32_t y) {
-    CJulianDay day;
-    day.SetMuslim({d, m, y});
-    return day.GetDayNumber();
-}
-std::int32_t R(std::int32_t d, std::int32_t m, std::int32_t y) {
-    CJulianDay day;
-    day.SetRepublican({d, m, y});
-    return day.GetDayNumber();
-}
+constexpr auto G = DayOf<CGregorianDate, &CJulianDay::SetGregorian>;
+constexpr auto J = DayOf<CJulianDate, &CJulianDay::SetJulian>;
+constexpr auto H = DayOf<CJewishDate, &CJulianDay::SetJewish>;
+constexpr auto M = DayOf<CMuslimDate, &CJulianDay::SetMuslim>;
+constexpr auto R = DayOf<CRepublicanDate, &CJulianDay::SetRepublican>;
 
 // Reform days: England 14 September 1752, Denmark 1 March 1700, Russia
 // 14 February 1918, France 20 December 1582.
