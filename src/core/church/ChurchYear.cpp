@@ -60,7 +60,7 @@ const std::vector<CChurchFeast> kFeasts = {
     {K::Movable, 35, 0, 0, "Rogate", "Rogation Sunday", "Cinqui\xE8me dimanche apr\xE8s P\xE2ques",
      "vocem iucunditatis|vocem jucunditatis|dimanche des rogations"},
     {K::Movable, 39, 0, 0, "Ascensio Domini", "Ascension Day", "Ascension",
-     "ascension|ascensio|feast of the ascension"},
+     "ascension|ascensio|feast of the ascension|ascensionis domini|ascensionis"},
     {K::Movable, 42, 0, 0, "Exaudi", "Sunday after Ascension", "Dimanche apr\xE8s l'Ascension", ""},
     {K::Movable, 49, 0, 0, "Pentecoste", "Whitsunday", "Pentec\xF4te",
      "pentecost|pentecosten|pentecostes|whit sunday|whitsun|pentecote"},
@@ -79,34 +79,39 @@ const std::vector<CChurchFeast> kFeasts = {
     {K::Advent, 4, 0, 0, "Dominica quarta Adventus", "Fourth Sunday of Advent",
      "Quatri\xE8me dimanche de l'Avent", "rorate|4th sunday of advent|fourth sunday in advent"},
     {K::Fixed, 0, 1, 1, "Circumcisio Domini", "Circumcision", "Circoncision",
-     "circumcisio|new year s day|jour de l an|circoncision"},
+     "circumcisio|new year s day|jour de l an|circoncision|circumcisionis domini|circumcisionis"},
     {K::Fixed, 0, 6, 1, "Epiphania Domini", "Epiphany", "\xC9piphanie",
-     "epiphania|epiphaniam|epiphanie|twelfth day|three kings|trium regum|jour des rois|les rois"},
+     "epiphania|epiphaniam|epiphanie|twelfth day|three kings|trium regum|jour des rois|les rois|"
+     "epiphaniae domini|epiphaniae"},
     {K::Fixed, 0, 25, 1, "Conversio Pauli", "Conversion of St Paul", "Conversion de saint Paul",
-     "conversio sancti pauli|conversion pauli|conversion paul"},
+     "conversio sancti pauli|conversion pauli|conversion paul|conversionis pauli"},
     {K::Fixed, 0, 2, 2, "Purificatio Mariae", "Candlemas", "Chandeleur",
      "purification|purification of mary|purificatio beatae mariae virginis|purification notre dame|"
-     "chandeleur|candlemas day"},
+     "chandeleur|candlemas day|purificationis mariae|purificationis mariae virginis|purificationis"},
     {K::Fixed, 0, 22, 2, "Cathedra Petri", "Chair of St Peter", "Chaire de saint Pierre",
-     "chair of peter|chaire pierre|cathedra sancti petri"},
+     "chair of peter|chaire pierre|cathedra sancti petri|cathedrae petri"},
     {K::Fixed, 0, 24, 2, "Matthiae apostoli", "St Matthias", "Saint Matthias",
      "matthias|matthie|mathias|matthiae"},
     {K::Fixed, 0, 25, 3, "Annuntiatio Mariae", "Annunciation", "Annonciation",
-     "annunciation|lady day|annuntiatio|annunciatio|annonciation|notre dame de mars"},
+     "annunciation|lady day|annuntiatio|annunciatio|annonciation|notre dame de mars|"
+     "annuntiationis mariae|annuntiationis mariae virginis|annuntiationis|annunciationis"},
     {K::Fixed, 0, 23, 4, "Georgii", "St George", "Saint Georges", "george|georges|georgius"},
     {K::Fixed, 0, 25, 4, "Marci evangelistae", "St Mark", "Saint Marc", "mark|marc|marci|marcus"},
     {K::Fixed, 0, 1, 5, "Philippi et Jacobi", "Sts Philip and James", "Saints Philippe et Jacques",
      "philip and james|philippe et jacques|philippi iacobi|may day|walpurgis"},
     {K::Fixed, 0, 3, 5, "Inventio Crucis", "Finding of the Holy Cross", "Invention de la sainte Croix",
-     "invention of the cross|inventio sanctae crucis|invention croix|holy rood day in may"},
+     "invention of the cross|inventio sanctae crucis|invention croix|holy rood day in may|"
+     "inventionis crucis|inventionis sanctae crucis"},
     {K::Fixed, 0, 24, 6, "Nativitas Johannis Baptistae", "St John the Baptist",
      "Saint Jean-Baptiste",
      "john the baptist|nativity of st john the baptist|midsummer|midsummer day|johannis baptistae|"
-     "iohannis baptistae|jean baptiste|saint jean|nativite saint jean baptiste|baptiste"},
+     "iohannis baptistae|jean baptiste|saint jean|nativite saint jean baptiste|baptiste|"
+     "nativitatis iohannis baptistae"},
     {K::Fixed, 0, 29, 6, "Petri et Pauli", "Sts Peter and Paul", "Saints Pierre et Paul",
-     "peter and paul|pierre et paul|apostolorum petri et pauli|petri pauli"},
+     "peter and paul|pierre et paul|apostolorum petri et pauli|petri pauli|sanctorum petri et pauli|"
+     "apostolorum petri pauli"},
     {K::Fixed, 0, 2, 7, "Visitatio Mariae", "Visitation", "Visitation",
-     "visitation of mary|visitatio|visitation notre dame"},
+     "visitation of mary|visitatio|visitation notre dame|visitationis mariae|visitationis"},
     {K::Fixed, 0, 22, 7, "Mariae Magdalenae", "St Mary Magdalene", "Sainte Marie-Madeleine",
      "mary magdalene|magdalene|madeleine|marie madeleine|magdalenae|maria magdalena"},
     {K::Fixed, 0, 25, 7, "Jacobi apostoli", "St James", "Saint Jacques",
@@ -117,14 +122,15 @@ const std::vector<CChurchFeast> kFeasts = {
      "lawrence|laurence|laurent|laurentius"},
     {K::Fixed, 0, 15, 8, "Assumptio Mariae", "Assumption", "Assomption",
      "assumption of mary|assumptio|assumption of our lady|assomption notre dame|notre dame d aout|"
-     "mi aout"},
+     "mi aout|assumptionis mariae|assumptionis mariae virginis|assumptionis"},
     {K::Fixed, 0, 24, 8, "Bartholomaei", "St Bartholomew", "Saint Barth\xE9lemy",
      "bartholomew|barthelemy|bartholomei|bartholomaeus"},
     {K::Fixed, 0, 8, 9, "Nativitas Mariae", "Nativity of Mary", "Nativit\xE9 de Notre-Dame",
      "nativity of our lady|nativity of the virgin|nativitas beatae mariae|nativite notre dame|"
-     "notre dame de septembre"},
+     "notre dame de septembre|nativitatis mariae|nativitatis mariae virginis"},
     {K::Fixed, 0, 14, 9, "Exaltatio Crucis", "Holy Cross Day", "Exaltation de la sainte Croix",
-     "exaltation of the cross|holy rood day|exaltatio sanctae crucis|exaltation croix|sainte croix"},
+     "exaltation of the cross|holy rood day|exaltatio sanctae crucis|exaltation croix|sainte croix|"
+     "exaltationis crucis|exaltationis sanctae crucis"},
     {K::Fixed, 0, 21, 9, "Matthaei", "St Matthew", "Saint Matthieu",
      "matthew|matthieu|matthei|mathei|matthaeus"},
     {K::Fixed, 0, 29, 9, "Michaelis", "St Michael", "Saint Michel",
@@ -136,7 +142,7 @@ const std::vector<CChurchFeast> kFeasts = {
      "all saints day|all hallows|hallowmas|omnium sanctorum|toussaint|festum omnium sanctorum"},
     {K::Fixed, 0, 2, 11, "Commemoratio Animarum", "All Souls", "Jour des morts",
      "all souls day|omnium animarum|commemoratio omnium fidelium defunctorum|jour des morts|"
-     "fete des morts|trepasses"},
+     "fete des morts|trepasses|commemorationis animarum|commemorationis omnium fidelium defunctorum"},
     {K::Fixed, 0, 11, 11, "Martini", "St Martin", "Saint Martin",
      "martin|martinmas|martini episcopi|martinus"},
     {K::Fixed, 0, 25, 11, "Catharinae", "St Catherine", "Sainte Catherine",
@@ -147,11 +153,12 @@ const std::vector<CChurchFeast> kFeasts = {
      "nicholas|nicolas|nicolaus|nicolai episcopi"},
     {K::Fixed, 0, 8, 12, "Conceptio Mariae", "Conception of Mary", "Conception de Notre-Dame",
      "conception|conception of our lady|conceptio beatae mariae|immaculate conception|"
-     "conception notre dame|immaculee conception"},
+     "conception notre dame|immaculee conception|conceptionis mariae|conceptionis mariae virginis"},
     {K::Fixed, 0, 21, 12, "Thomae apostoli", "St Thomas the Apostle", "Saint Thomas, ap\xF4tre",
      "thomas|thomas apostle|thomas the apostle|thome|thomae|thomas apotre"},
     {K::Fixed, 0, 25, 12, "Nativitas Domini", "Christmas", "No\xEBl",
-     "christmas day|nativity|nativitas|natale domini|nativity of our lord|noel|nativite"},
+     "christmas day|nativity|nativitas|natale domini|nativity of our lord|noel|nativite|"
+     "nativitatis domini|natalis domini|nativitatis"},
     {K::Fixed, 0, 26, 12, "Stephani", "St Stephen", "Saint \xC9tienne",
      "stephen|etienne|stephanus|stephani protomartyris"},
     {K::Fixed, 0, 27, 12, "Johannis evangelistae", "St John the Evangelist",
@@ -164,7 +171,7 @@ const std::vector<CChurchFeast> kFeasts = {
 // Words that only introduce a name.
 constexpr std::string_view kIntroducing[] = {
     "the", "of", "feast", "day",  "st",     "ste",    "sts",     "saint",  "sainte",
-    "s",   "sanct", "sancti", "sancte", "sanctae", "beati", "beatae", "b", "festum", "festo",
+    "s",   "sanct", "sancti", "sancte", "sanctae", "beati", "beatae", "beate", "b", "festum", "festo",
     "in",  "fete", "de",   "du",  "des",    "la",     "le",      "l",      "d",     "jour",
     "divi", "dive",
 };

@@ -76,6 +76,24 @@ TEST(FeastDate, TheSameDaysInThreeLanguages) {
     ExpectDays(std::begin(cases), std::end(cases));
 }
 
+// Charters name the feast in the genitive after "in festo" or "in die".
+TEST(FeastDate, LatinGenitivesOfTheFeasts) {
+    const CCase cases[] = {
+        {"in festo Nativitatis Domini 1450", 25, 12, 1450, false},
+        {"in festo Circumcisionis Domini 1450", 1, 1, 1450, false},
+        {"in festo Purificationis beatae Mariae virginis 1450", 2, 2, 1450, false},
+        {"in festo Annuntiationis beatae Mariae 1450", 25, 3, 1450, false},
+        {"in festo Ascensionis Domini 1450", 14, 5, 1450, false},
+        {"in festo sanctorum Petri et Pauli 1450", 29, 6, 1450, false},
+        {"in festo Assumptionis 1450", 15, 8, 1450, false},
+        {"in festo Nativitatis beatae Mariae 1450", 8, 9, 1450, false},
+        {"in festo Exaltationis sanctae Crucis 1450", 14, 9, 1450, false},
+        {"in vigilia Nativitatis Domini 1450", 24, 12, 1450, false},
+        {"in crastino Assumptionis beatae Mariae 1450", 16, 8, 1450, false},
+    };
+    ExpectDays(std::begin(cases), std::end(cases));
+}
+
 // "Sunday after Laetare" is a week after it, not Laetare itself.
 TEST(FeastDate, AWeekdayAfterOrBeforeIsStrictlySo) {
     const CCase cases[] = {
