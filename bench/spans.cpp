@@ -8,9 +8,10 @@
 
 namespace {
 
-const CSpanReckoning kReckonings[] = {
-    {ESpanCalendar::Gregorian}, {ESpanCalendar::Civil, 2361222}, {ESpanCalendar::Jewish},
-    {ESpanCalendar::Muslim}};
+const CSpanReckoning kReckonings[] = {{ESpanCalendar::Gregorian},
+                                      {ESpanCalendar::Civil, 2361222},
+                                      {ESpanCalendar::Jewish},
+                                      {ESpanCalendar::Muslim}};
 
 std::vector<CJulianDay> SpreadDays() {
     std::vector<CJulianDay> days;

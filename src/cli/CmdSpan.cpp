@@ -101,7 +101,8 @@ int ReadCountArgs(const CliArgs& args, const char* command, CCountOptions& optio
 
 std::string Weeks(std::int32_t days) {
     const std::int32_t sign = days < 0 ? -1 : 1;
-    return std::to_string(sign * (sign * days / 7)) + '\t' + std::to_string(sign * (sign * days % 7));
+    return std::to_string(sign * (sign * days / 7)) + '\t' +
+           std::to_string(sign * (sign * days % 7));
 }
 
 } // namespace
@@ -143,8 +144,7 @@ int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!day)
         return kExitRefused;
     const CSpanReckoning reckoning = ReckoningOf(
-        options,
-        SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
+        options, SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
     const CAddedDay added = AddSpan(*day, span->span, reckoning);
     if (added.day == 0)
         return Fail(err, kExitRefused, CliText(MSG_SPAN_LEAVES_RANGE));
@@ -186,9 +186,9 @@ int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (!death)
         return kExitRefused;
     const CSpanReckoning reckoning = ReckoningOf(
-        options,
-        SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
-    const CDayRange births = DaysAtAge(*death, AgeOfSpanText(*written), EAgeSide::Before, reckoning);
+        options, SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
+    const CDayRange births =
+        DaysAtAge(*death, AgeOfSpanText(*written), EAgeSide::Before, reckoning);
     if (births.first == 0)
         return Fail(err, kExitRefused, CliText(MSG_NO_BIRTH_GIVES_AGE));
     out << "first\t" << births.first.GetDayNumber() << '\n'

@@ -29,11 +29,11 @@
 namespace {
 
 // The calendars a span is counted in, in the order the choice lists them.
-constexpr ESpanCalendar kReckonings[] = {ESpanCalendar::Civil,      ESpanCalendar::Gregorian,
-                                         ESpanCalendar::Julian,     ESpanCalendar::Republican,
-                                         ESpanCalendar::Jewish,     ESpanCalendar::Muslim};
-constexpr int kReckoningRows[] = {-1, ROW_GREGORIAN, ROW_JULIAN, ROW_REPUBLICAN, ROW_JEWISH,
-                                  ROW_MUSLIM};
+constexpr ESpanCalendar kReckonings[] = {ESpanCalendar::Civil,  ESpanCalendar::Gregorian,
+                                         ESpanCalendar::Julian, ESpanCalendar::Republican,
+                                         ESpanCalendar::Jewish, ESpanCalendar::Muslim};
+constexpr int kReckoningRows[] = {-1,         ROW_GREGORIAN, ROW_JULIAN, ROW_REPUBLICAN,
+                                  ROW_JEWISH, ROW_MUSLIM};
 
 QString WeekdayName(const CJulianDay& day) {
     // 0 Sunday .. 6 Saturday; the table runs from Monday.
@@ -70,8 +70,7 @@ QString RowCalendarName(int row) {
 
 // --- CDayPicker ---------------------------------------------------------------
 
-CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent)
-    : QGroupBox(parent), m_panel(panel) {
+CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(parent), m_panel(panel) {
     m_row = new QComboBox(this);
     for (int row = 0; row < ROW_COUNT; ++row)
         m_row->addItem(QString());
@@ -208,9 +207,7 @@ void CDayPicker::ReadText() {
 
 void CDayPicker::ShowReading() {
     const auto day = Day();
-    m_reading->setText(day ? tr("%1, day number %2")
-                                 .arg(WeekdayName(*day))
-                                 .arg(day->GetDayNumber())
+    m_reading->setText(day ? tr("%1, day number %2").arg(WeekdayName(*day)).arg(day->GetDayNumber())
                            : FromCp1252(LoadResString(IDS_ILLEGAL_DATE)));
 }
 
@@ -302,7 +299,8 @@ void CCountDaysDialog::CreateControls(CHelpLauncher& help) {
     for (int part = 0; part < 3; ++part) {
         m_age[part] = new QLineEdit(fromAge);
         m_age[part]->setValidator(new QIntValidator(0, 9999, m_age[part]));
-        m_age[part]->setMaximumWidth(m_age[part]->fontMetrics().horizontalAdvance(QStringLiteral("00000")) * 2);
+        m_age[part]->setMaximumWidth(
+            m_age[part]->fontMetrics().horizontalAdvance(QStringLiteral("00000")) * 2);
         m_ageLabels[part] = new QLabel(fromAge);
         m_ageLabels[part]->setBuddy(m_age[part]);
         ageRow->addWidget(m_ageLabels[part]);
@@ -376,7 +374,7 @@ void CCountDaysDialog::RetranslateUi() {
     m_reckoningLabel->setText(tr("Count &in:"));
     for (int k = 0; k < static_cast<int>(std::size(kReckonings)); ++k) {
         m_reckoning->setItemText(k, kReckoningRows[k] < 0 ? tr("Calendar in civil use")
-                                                           : RowCalendarName(kReckoningRows[k]));
+                                                          : RowCalendarName(kReckoningRows[k]));
     }
     m_reckoning->setToolTip(
         tr("Years and months are counted in this calendar; in civil use, the Julian calendar "
@@ -430,9 +428,8 @@ void CCountDaysDialog::Recount() {
     const std::int32_t days = *last - *first;
     const std::int32_t sign = days < 0 ? -1 : 1;
     m_days->setText(QString::number(days));
-    m_weeks->setText(tr("%1 weeks and %2 days")
-                         .arg(sign * (sign * days / 7))
-                         .arg(sign * (sign * days % 7)));
+    m_weeks->setText(
+        tr("%1 weeks and %2 days").arg(sign * (sign * days / 7)).arg(sign * (sign * days % 7)));
     m_ymd->setText(span ? tr("%1 years, %2 months and %3 days")
                               .arg(span->nYears)
                               .arg(span->nMonths)
@@ -461,9 +458,8 @@ void CCountDaysDialog::RecountAge() {
     }
     const int choice = std::max(0, m_reckoning->currentIndex());
     const CSpanReckoning reckoning{kReckonings[choice], g_jdGregorianStart};
-    const CDayRange range = DaysAtAge(*day, age, m_before->isChecked() ? EAgeSide::Before
-                                                                       : EAgeSide::After,
-                                      reckoning);
+    const CDayRange range =
+        DaysAtAge(*day, age, m_before->isChecked() ? EAgeSide::Before : EAgeSide::After, reckoning);
     if (range.first.GetDayNumber() == 0) {
         m_ageSummary->setText(tr("No day gives this age."));
         return;
@@ -479,9 +475,10 @@ void CCountDaysDialog::RecountAge() {
                                        .arg(RowDateText(CivilRow(range.first), range.first),
                                             RowDateText(CivilRow(range.last), range.last));
     if (range.bCut)
-        summary += QLatin1Char(' ') +
-                   (m_before->isChecked() ? tr("More days would fit before the first supported day.")
-                                          : tr("More days would fit after the last supported day."));
+        summary +=
+            QLatin1Char(' ') + (m_before->isChecked()
+                                    ? tr("More days would fit before the first supported day.")
+                                    : tr("More days would fit after the last supported day."));
     if (kReckonings[choice] == ESpanCalendar::Jewish && count > 1)
         summary += QLatin1Char(' ') + tr("Adar I and Adar II both become Adar in a common year: "
                                          "some days between may not give this age.");

@@ -48,7 +48,8 @@ QStringList MovableFeastsOn(const CJulianDay& day, bool gregorian) {
         return names;
     const bool french = TextLanguage() == ETextLanguage::French;
     for (const CChurchFeast& feast : ChurchFeasts()) {
-        if (feast.eKind == EChurchFeastKind::Movable && ChurchFeastDay(feast, year, gregorian) == day)
+        if (feast.eKind == EChurchFeastKind::Movable &&
+            ChurchFeastDay(feast, year, gregorian) == day)
             names << FromCp1252(ChurchFeastName(feast, french));
     }
     return names;
@@ -204,20 +205,18 @@ void CMonthView::Refresh() {
     const QString calendar = julian && gregorian ? tr("Julian, then Gregorian")
                              : gregorian         ? tr("Gregorian")
                                                  : tr("Julian");
-    m_title->setText(grid.cells.empty() ? QString()
-                                        : tr("%1 %2 (%3)")
-                                              .arg(MonthName(grid.nMonth))
-                                              .arg(grid.nYear)
-                                              .arg(calendar));
+    m_title->setText(
+        grid.cells.empty()
+            ? QString()
+            : tr("%1 %2 (%3)").arg(MonthName(grid.nMonth)).arg(grid.nYear).arg(calendar));
     if (grid.nFirstSkipped != 0) {
         const QString month = MonthName(grid.nMonth);
-        m_skipped->setText(
-            grid.nFirstSkipped == grid.nLastSkipped
-                ? tr("The reform skipped %1 %2.").arg(grid.nFirstSkipped).arg(month)
-                : tr("The reform skipped %1 to %2 %3.")
-                      .arg(grid.nFirstSkipped)
-                      .arg(grid.nLastSkipped)
-                      .arg(month));
+        m_skipped->setText(grid.nFirstSkipped == grid.nLastSkipped
+                               ? tr("The reform skipped %1 %2.").arg(grid.nFirstSkipped).arg(month)
+                               : tr("The reform skipped %1 to %2 %3.")
+                                     .arg(grid.nFirstSkipped)
+                                     .arg(grid.nLastSkipped)
+                                     .arg(month));
         m_skipped->show();
     } else {
         m_skipped->hide();

@@ -13,8 +13,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTreeWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -115,12 +115,12 @@ private slots:
         QCOMPARE(AgeRow(dialog, ROW_COUNT),
                  (QStringList{QStringLiteral("2317939"), QStringLiteral("2318303")}));
         QTest::keyClicks(dialog.AgeField(1), QStringLiteral("4"));
-        QCOMPARE(AgeRow(dialog, ROW_JULIAN),
-                 (QStringList{QStringLiteral("04 October 1634"), QStringLiteral("03 November 1634")}));
+        QCOMPARE(AgeRow(dialog, ROW_JULIAN), (QStringList{QStringLiteral("04 October 1634"),
+                                                          QStringLiteral("03 November 1634")}));
         QTest::keyClicks(dialog.AgeField(2), QStringLiteral("12"));
         QVERIFY(dialog.AgeSummary()->text().startsWith(QStringLiteral("One day: ")));
-        QCOMPARE(AgeRow(dialog, ROW_JULIAN),
-                 (QStringList{QStringLiteral("19 October 1634"), QStringLiteral("19 October 1634")}));
+        QCOMPARE(AgeRow(dialog, ROW_JULIAN), (QStringList{QStringLiteral("19 October 1634"),
+                                                          QStringLiteral("19 October 1634")}));
         dialog.ShowFirstButton()->click();
         QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2318168);
 
@@ -131,7 +131,7 @@ private slots:
             dialog.AgeField(part)->clear();
         Retype(dialog.AgeField(0), QStringLiteral("60"));
         QCOMPARE(AgeRow(dialog, ROW_GREGORIAN), (QStringList{QStringLiteral("10 February 1760"),
-                                                            QStringLiteral("09 February 1761")}));
+                                                             QStringLiteral("09 February 1761")}));
         dialog.ShowLastButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("09 February 1761"));
 
@@ -152,14 +152,16 @@ private slots:
         view.Refresh();
         QCOMPARE(view.Title()->text(), QStringLiteral("September 1752 (Julian, then Gregorian)"));
         QCOMPARE(view.Grid()->rowCount(), 3);
-        QCOMPARE(view.SkippedNote()->text(), QStringLiteral("The reform skipped 3 to 13 September."));
+        QCOMPARE(view.SkippedNote()->text(),
+                 QStringLiteral("The reform skipped 3 to 13 September."));
         // 2 September, a Wednesday, then 14 September on the Thursday beside it.
         QCOMPARE(view.DayAt(0, 2).GetDayNumber(), kEnglandReform - 1);
         QCOMPARE(view.DayAt(0, 3).GetDayNumber(), kEnglandReform);
         QVERIFY(view.Grid()->item(0, 3)->text().startsWith(QStringLiteral("14 \u2016")));
         QCOMPARE(view.Grid()->currentRow(), 0);
         QCOMPARE(view.Grid()->currentColumn(), 3);
-        QVERIFY(view.Details()->text().contains(QStringLiteral("Julian calendar: 03 September 1752")));
+        QVERIFY(
+            view.Details()->text().contains(QStringLiteral("Julian calendar: 03 September 1752")));
         QVERIFY(view.Grid()->item(0, 0)->flags() == Qt::NoItemFlags); // Monday 31 August: no cell
 
         // A click moves the panel; the grid follows it.

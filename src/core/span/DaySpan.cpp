@@ -20,10 +20,16 @@ constexpr bool InRange(std::int64_t day) {
 }
 
 // Years run ..., -2, -1, 1, 2, ...: shift on the astronomical count, which has a 0.
-constexpr std::int64_t Astronomical(std::int32_t year) { return year < 0 ? year + 1 : year; }
-constexpr std::int64_t FromAstronomical(std::int64_t year) { return year <= 0 ? year - 1 : year; }
+constexpr std::int64_t Astronomical(std::int32_t year) {
+    return year < 0 ? year + 1 : year;
+}
+constexpr std::int64_t FromAstronomical(std::int64_t year) {
+    return year <= 0 ? year - 1 : year;
+}
 
-constexpr bool IsJulianLeap(std::int64_t astronomical) { return astronomical % 4 == 0; }
+constexpr bool IsJulianLeap(std::int64_t astronomical) {
+    return astronomical % 4 == 0;
+}
 constexpr bool IsGregorianLeap(std::int64_t astronomical) {
     return astronomical % 4 == 0 && (astronomical % 100 != 0 || astronomical % 400 == 0);
 }
@@ -33,7 +39,9 @@ constexpr std::int32_t SolarMonthLength(std::int32_t month, bool leap) {
     return month == 2 && leap ? 29 : kLengths[static_cast<std::size_t>(month - 1)];
 }
 
-constexpr bool IsJewishLeap(std::int32_t year) { return ((7 * std::int64_t{year} + 1) % 19) < 7; }
+constexpr bool IsJewishLeap(std::int32_t year) {
+    return ((7 * std::int64_t{year} + 1) % 19) < 7;
+}
 
 // One calendar's months and days, as the span arithmetic sees them.
 class CReckoner {
@@ -176,7 +184,8 @@ public:
     }
 
     bool InSkippedDays(const CYmd& date) const {
-        return m_eCalendar == ESpanCalendar::Civil && date > m_lastJulian && date < m_firstGregorian;
+        return m_eCalendar == ESpanCalendar::Civil && date > m_lastJulian &&
+               date < m_firstGregorian;
     }
 
 private:
@@ -319,7 +328,8 @@ std::optional<CDaySpan> Between(const CReckoner& r, std::int32_t first, std::int
         const std::int32_t day = DayAfter(r, from, years, months);
         return day != 0 && day <= last;
     };
-    std::int64_t years = std::max<std::int64_t>(0, Astronomical(to.nYear) - Astronomical(from.nYear));
+    std::int64_t years =
+        std::max<std::int64_t>(0, Astronomical(to.nYear) - Astronomical(from.nYear));
     while (years > 0 && !notPast(years, 0))
         --years;
     while (notPast(years + 1, 0))

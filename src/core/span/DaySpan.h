@@ -54,9 +54,9 @@ std::optional<CDaySpan> SpanBetween(CJulianDay first, CJulianDay last,
                                     const CSpanReckoning& reckoning);
 
 struct CAddedDay {
-    CJulianDay day;         // 0 when the result lies outside the supported range
-    bool bClipped = false;  // the day of the month was cut down, or a skipped
-                            // or missing month was stepped over
+    CJulianDay day;        // 0 when the result lies outside the supported range
+    bool bClipped = false; // the day of the month was cut down, or a skipped
+                           // or missing month was stepped over
 };
 
 // The day plus the span (each part signed); day 0 when the day has no date
@@ -77,7 +77,7 @@ enum class EAgeSide {
 };
 
 struct CDayRange {
-    CJulianDay first;  // 0 when no day fits
+    CJulianDay first; // 0 when no day fits
     CJulianDay last;
     bool bCut = false; // more days would fit beyond the supported range
 };
