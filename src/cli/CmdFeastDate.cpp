@@ -9,6 +9,7 @@
 #include "exchange/PasteDate.h"
 #include "reform/MovableFeasts.h"
 #include "text/Cp1252.h"
+#include "text/StringTable.h"
 
 #include <optional>
 #include <string>
@@ -29,8 +30,9 @@ std::string ReadingSentence(const std::string& text, const CFeastReading& r) {
                                                      : MSG_FEAST_BY_JULIAN_COMPUTUS)
                                      : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR
                                                      : MSG_FEAST_IN_JULIAN_CALENDAR);
+    // French sets a space before the colon.
     std::string sentence =
-        text + ": " +
+        text + (TextLanguage() == ETextLanguage::French ? " : " : ": ") +
         CliText(how, {Cp1252ToUtf8(r.strFeast), Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian))});
     if (r.day != r.baseDay)
         sentence += CliText(MSG_FEAST_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});

@@ -40,7 +40,8 @@ const std::vector<CChurchFeast> kFeasts = {
     {K::Movable, -14, 0, 0, "Judica", "Passion Sunday", "Dimanche de la Passion",
      "iudica|fifth sunday in lent|dimanche de la passion|passion"},
     {K::Movable, -7, 0, 0, "Palmarum", "Palm Sunday", "Rameaux",
-     "dominica palmarum|dominica in palmis|palmsunday|dimanche des rameaux|rameaux|pasques fleuries"},
+     "dominica palmarum|dominica in palmis|palmsunday|dimanche des rameaux|rameaux|pasques fleuries|"
+     "paques fleuries"},
     {K::Movable, -3, 0, 0, "Cena Domini", "Maundy Thursday", "Jeudi saint",
      "coena domini|feria quinta in cena domini|holy thursday|jeudi saint"},
     {K::Movable, -2, 0, 0, "Parasceve", "Good Friday", "Vendredi saint",

@@ -387,7 +387,9 @@ CFeastReading ReadFeastDate(std::string_view cp1252, const CFeastDateOptions& op
     // "anno domini 1523", "in 1523", "en 1523".
     if (words.size() > 1 && words.back() == "domini" && words[words.size() - 2] == "anno")
         words.resize(words.size() - 2);
-    while (words.size() > 1 && IsOneOf(words.back(), {"anno", "ad", "an", "en", "in", "of", "de"}))
+    // ... but "jour de l'an 1600" keeps its "an".
+    while (words.size() > 1 && IsOneOf(words.back(), {"anno", "ad", "an", "en", "in", "of", "de"}) &&
+           !(words.back() == "an" && words[words.size() - 2] == "l"))
         words.pop_back();
     reading.nYear = *year;
     CReader reader(options, *year, reading);

@@ -76,8 +76,9 @@ TEST(FeastDate, TheSameDaysInThreeLanguages) {
     ExpectDays(std::begin(cases), std::end(cases));
 }
 
-// Charters name the feast in the genitive after "in festo" or "in die".
-TEST(FeastDate, LatinGenitivesOfTheFeasts) {
+// Charters name the feast in the genitive after "in festo" or "in die", or by
+// its French names of old.
+TEST(FeastDate, TheNamesChartersGiveTheFeasts) {
     const CCase cases[] = {
         {"in festo Nativitatis Domini 1450", 25, 12, 1450, false},
         {"in festo Circumcisionis Domini 1450", 1, 1, 1450, false},
@@ -90,6 +91,8 @@ TEST(FeastDate, LatinGenitivesOfTheFeasts) {
         {"in festo Exaltationis sanctae Crucis 1450", 14, 9, 1450, false},
         {"in vigilia Nativitatis Domini 1450", 24, 12, 1450, false},
         {"in crastino Assumptionis beatae Mariae 1450", 16, 8, 1450, false},
+        {"jour de l'an 1450", 1, 1, 1450, false},
+        {"Pâques fleuries 1450", 29, 3, 1450, false},
     };
     ExpectDays(std::begin(cases), std::end(cases));
 }
