@@ -195,173 +195,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="370"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="371"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="373"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="380"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="381"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="434"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="429"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="437"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="430"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="441"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="434"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="459"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="452"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="469"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="461"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="475"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="467"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="470"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="477"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="480"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="490"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -369,7 +369,7 @@
 <context>
     <name>CDayPicker</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="203"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="202"/>
         <source>This row cannot read the text.</source>
         <translation>Cette ligne ne peut pas lire le texte.</translation>
     </message>
@@ -379,32 +379,32 @@
         <translation>%1, jour numéro %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="225"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="219"/>
         <source>Text:</source>
         <translation>Texte&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="226"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="220"/>
         <source>a date to read, as pasted into the row</source>
         <translation>une date à lire, comme collée dans la ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="227"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="221"/>
         <source>Panel&apos;s Day</source>
         <translation>Jour du tableau</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="228"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="222"/>
         <source>Take the day the calendar panel shows</source>
         <translation>Prendre le jour affiché par le tableau des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="229"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
         <source>Count (1: the named day itself)</source>
         <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="229"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -961,67 +961,67 @@
 <context>
     <name>CMonthView</name>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="137"/>
+        <location filename="../src/ui/MonthView.cpp" line="121"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="138"/>
+        <location filename="../src/ui/MonthView.cpp" line="122"/>
         <source>Previous month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="139"/>
+        <location filename="../src/ui/MonthView.cpp" line="123"/>
         <source>Next month</source>
         <translation>Mois suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="144"/>
+        <location filename="../src/ui/MonthView.cpp" line="128"/>
         <source>Under each day, its first saint.   %1 movable feast   %2 first day of the reform</source>
         <translation>Sous chaque jour, son premier saint.   %1 fête mobile   %2 premier jour de la réforme</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="187"/>
+        <location filename="../src/ui/MonthView.cpp" line="171"/>
         <source>The first day of the Gregorian calendar</source>
         <translation>Le premier jour du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="214"/>
+        <location filename="../src/ui/MonthView.cpp" line="198"/>
         <source>Julian, then Gregorian</source>
         <translation>julien, puis grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="215"/>
+        <location filename="../src/ui/MonthView.cpp" line="199"/>
         <source>Gregorian</source>
         <translation>grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="216"/>
+        <location filename="../src/ui/MonthView.cpp" line="200"/>
         <source>Julian</source>
         <translation>julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="218"/>
+        <location filename="../src/ui/MonthView.cpp" line="204"/>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="226"/>
+        <location filename="../src/ui/MonthView.cpp" line="208"/>
         <source>The reform skipped %1 %2.</source>
         <translation>La réforme a sauté le %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="227"/>
+        <location filename="../src/ui/MonthView.cpp" line="209"/>
         <source>The reform skipped %1 to %2 %3.</source>
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="247"/>
+        <location filename="../src/ui/MonthView.cpp" line="229"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="250"/>
+        <location filename="../src/ui/MonthView.cpp" line="232"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>

@@ -32,18 +32,6 @@ std::optional<std::int32_t> ParseDayNumber(const std::string& text) {
     return value;
 }
 
-std::string JoinFieldTexts(const std::vector<std::string>& fields) {
-    std::string joined;
-    for (const auto& field : fields) {
-        if (field.empty())
-            continue;
-        if (!joined.empty())
-            joined += ' ';
-        joined += field;
-    }
-    return joined;
-}
-
 std::optional<int> ReadYearStyleOption(const std::vector<std::string>& args, std::size_t& i,
                                        CYearStyle& style, std::ostream& err) {
     const std::string& arg = args[i];

@@ -19,8 +19,6 @@ int Fail(std::ostream& err, int status, const std::string& message);
 inline constexpr const char* kCalendarNames[6] = {"gregorian",  "julian", "roman",
                                                   "republican", "jewish", "muslim"};
 
-// A row's field texts as one value: joined by single spaces, empty ones left out.
-std::string JoinFieldTexts(const std::vector<std::string>& fields);
 
 // Reads a day number argument within the supported range.
 std::optional<std::int32_t> ParseDayNumber(const std::string& text);

@@ -8,6 +8,7 @@
 #include "daynames/DayNameLists.h"
 #include "exchange/PanelExchange.h"
 #include "panel/CalendarPanel.h"
+#include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {

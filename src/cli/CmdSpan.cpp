@@ -18,7 +18,7 @@ std::optional<ESpanCalendar> SpanCalendarOfName(const std::string& name) {
     const int row = CalendarRowOfName(name);
     if (row < 0)
         return std::nullopt;
-    return SpanReckoningOfRow(static_cast<CalendarRow>(row), 0).eCalendar;
+    return SpanCalendarOfRow(static_cast<CalendarRow>(row));
 }
 
 // The options the three commands share. Nothing when args[i] is none of
@@ -99,10 +99,9 @@ int ReadCountArgs(const CliArgs& args, const char* command, CCountOptions& optio
     return kExitOk;
 }
 
+// Division truncates: -45 days are -6 weeks and -3 days.
 std::string Weeks(std::int32_t days) {
-    const std::int32_t sign = days < 0 ? -1 : 1;
-    return std::to_string(sign * (sign * days / 7)) + '\t' +
-           std::to_string(sign * (sign * days % 7));
+    return std::to_string(days / 7) + '\t' + std::to_string(days % 7);
 }
 
 } // namespace
@@ -143,8 +142,8 @@ int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err) {
     const auto day = ReadDay(operands[0], options.fromRow, err);
     if (!day)
         return kExitRefused;
-    const CSpanReckoning reckoning = ReckoningOf(
-        options, SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
+    const CSpanReckoning reckoning =
+        ReckoningOf(options, SpanCalendarOfRow(static_cast<CalendarRow>(options.fromRow)));
     const CAddedDay added = AddSpan(*day, span->span, reckoning);
     if (added.day == 0)
         return Fail(err, kExitRefused, CliText(MSG_SPAN_LEAVES_RANGE));
@@ -185,8 +184,8 @@ int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err) {
     const auto death = ReadDay(*died, options.fromRow, err);
     if (!death)
         return kExitRefused;
-    const CSpanReckoning reckoning = ReckoningOf(
-        options, SpanReckoningOfRow(static_cast<CalendarRow>(options.fromRow), 0).eCalendar);
+    const CSpanReckoning reckoning =
+        ReckoningOf(options, SpanCalendarOfRow(static_cast<CalendarRow>(options.fromRow)));
     const CDayRange births =
         DaysAtAge(*death, AgeOfSpanText(*written), EAgeSide::Before, reckoning);
     if (births.first == 0)

@@ -7,6 +7,7 @@
 #include "exchange/PasteDate.h"
 #include "exchange/RowValues.h"
 #include "panel/CalendarPanel.h"
+#include "panel/Labels.h"
 #include "panel/RowTexts.h"
 #include "span/DaySpan.h"
 #include "text/StringTable.h"
@@ -36,8 +37,7 @@ constexpr int kReckoningRows[] = {-1,         ROW_GREGORIAN, ROW_JULIAN, ROW_REP
                                   ROW_JEWISH, ROW_MUSLIM};
 
 QString WeekdayName(const CJulianDay& day) {
-    // 0 Sunday .. 6 Saturday; the table runs from Monday.
-    return FromCp1252(LoadResString(IDS_WEEKDAY_FIRST + (day.GetDayOfWeek() + 6) % 7));
+    return FromCp1252(ComposeWeekdayLabel(day, {0, 0, false})); // no saints
 }
 
 // The row a day is moved to: the calendar in civil use on it.
@@ -54,12 +54,7 @@ std::optional<std::int32_t> AgePart(const QLineEdit* edit) {
 } // namespace
 
 QString RowDateText(int row, const CJulianDay& day) {
-    QStringList parts;
-    for (const std::string& text : RowFieldTexts(static_cast<CalendarRow>(row), day)) {
-        if (!text.empty())
-            parts << FromCp1252(text);
-    }
-    return parts.join(QLatin1Char(' '));
+    return FromCp1252(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day)));
 }
 
 QString RowCalendarName(int row) {
@@ -104,13 +99,10 @@ CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(paren
     layout->addLayout(text);
     layout->addWidget(m_reading);
 
+    // Another row shows the same day in its own calendar.
     connect(m_row, &QComboBox::currentIndexChanged, this, [this] {
-        const auto day = Day();
-        FillFields();
-        if (day)
-            SetDay(*day);
-        else
-            ShowReading();
+        if (!m_bFilling)
+            RefillKeepingDay();
     });
     const auto edited = [this] {
         if (m_bFilling)
@@ -122,14 +114,12 @@ CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(paren
     connect(m_kind, &QComboBox::currentIndexChanged, this, edited);
     connect(m_month, &QComboBox::currentIndexChanged, this, edited);
     connect(m_year, &QLineEdit::textEdited, this, edited);
-    connect(m_text, &QLineEdit::returnPressed, this, &CDayPicker::ReadText);
-    connect(m_text, &QLineEdit::editingFinished, this, &CDayPicker::ReadText);
+    connect(m_text, &QLineEdit::editingFinished, this, &CDayPicker::ReadText); // Enter too
     connect(m_fromPanel, &QPushButton::clicked, this, [this] {
         if (m_panel.GetDayShown().GetDayNumber() != 0)
             SetDay(m_panel.GetDayShown());
     });
-    FillFields();
-    RetranslateUi();
+    RetranslateUi(); // fills the fields' lists
 }
 
 int CDayPicker::Row() const {
@@ -150,7 +140,16 @@ void CDayPicker::FillFields() {
     for (std::int32_t m = 1; m <= RowMonthCount(row); ++m)
         m_month->addItem(FromCp1252(RowMonthName(row, m)));
     m_month->setCurrentIndex(std::clamp(month, 0, m_month->count() - 1));
+    m_day->setToolTip(roman ? tr("Count (1: the named day itself)") : tr("Day"));
     m_bFilling = false;
+}
+
+void CDayPicker::RefillKeepingDay() {
+    FillFields();
+    if (m_lastDay)
+        SetDay(*m_lastDay);
+    else
+        ShowReading();
 }
 
 std::optional<CJulianDay> CDayPicker::Day() const {
@@ -174,6 +173,7 @@ void CDayPicker::SetDay(const CJulianDay& day) {
     if (values.nFirst == 0) {
         m_bFilling = true;
         m_row->setCurrentIndex(ROW_GREGORIAN);
+        m_bFilling = false;
         FillFields();
         values = RowValuesOfDay(ROW_GREGORIAN, day);
     }
@@ -207,6 +207,8 @@ void CDayPicker::ReadText() {
 
 void CDayPicker::ShowReading() {
     const auto day = Day();
+    if (day)
+        m_lastDay = day;
     m_reading->setText(day ? tr("%1, day number %2").arg(WeekdayName(*day)).arg(day->GetDayNumber())
                            : FromCp1252(LoadResString(IDS_ILLEGAL_DATE)));
 }
@@ -214,16 +216,11 @@ void CDayPicker::ShowReading() {
 void CDayPicker::RetranslateUi() {
     for (int row = 0; row < ROW_COUNT; ++row)
         m_row->setItemText(row, RowCalendarName(row));
-    const auto day = Day();
-    FillFields();
-    if (day)
-        SetDay(*day);
     m_textLabel->setText(tr("Text:"));
     m_text->setPlaceholderText(tr("a date to read, as pasted into the row"));
     m_fromPanel->setText(tr("Panel's Day"));
     m_fromPanel->setToolTip(tr("Take the day the calendar panel shows"));
-    m_day->setToolTip(Row() == ROW_ROMAN ? tr("Count (1: the named day itself)") : tr("Day"));
-    ShowReading();
+    RefillKeepingDay(); // the names of the new language
 }
 
 // --- CCountDaysDialog ---------------------------------------------------------

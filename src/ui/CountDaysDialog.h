@@ -62,7 +62,9 @@ signals:
 
 private:
     int Row() const;
+    // The lists of the chosen row, without a signal.
     void FillFields();
+    void RefillKeepingDay();
     void ReadText();
     void ShowReading();
 
@@ -77,6 +79,7 @@ private:
     QPushButton* m_fromPanel = nullptr;
     QLabel* m_reading = nullptr;
     bool m_bFilling = false;
+    std::optional<CJulianDay> m_lastDay; // the last day the fields named
 };
 
 class CCountDaysDialog : public QDialog {

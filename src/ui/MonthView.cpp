@@ -4,6 +4,7 @@
 #include "HelpWindow.h"
 #include "TextBridge.h"
 #include "church/ChurchYear.h"
+#include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
 #include "panel/Labels.h"
 #include "span/DaySpan.h"
@@ -26,14 +27,6 @@ const QString kReformMark = QStringLiteral("\u2016"); // ‖
 // A cell holds its day, its marks and the beginning of its saint's name.
 int CellWidth(const QFontMetrics& metrics) {
     return metrics.horizontalAdvance(QLatin1Char('x')) * 11;
-}
-
-// The saints' names of a weekday label: "Monday  (Ambroise, Nicolas)".
-QStringList SaintsOfLabel(const QString& label) {
-    const qsizetype open = label.indexOf(QStringLiteral("  ("));
-    if (open < 0 || !label.endsWith(QLatin1Char(')')))
-        return {};
-    return label.mid(open + 3, label.size() - open - 4).split(QStringLiteral(", "));
 }
 
 QString MonthName(std::int32_t month) {
@@ -177,11 +170,11 @@ void CMonthView::Refresh() {
             marks << kReformMark;
             tips << tr("The first day of the Gregorian calendar");
         }
-        const QStringList saints = SaintsOfLabel(label);
+        const auto saints = SaintsOfDay(cell.day, options);
         const QString saint =
-            saints.isEmpty() ? QString()
-                             : metrics.elidedText(saints.front(), Qt::ElideRight,
-                                                  CellWidth(metrics) - metrics.averageCharWidth());
+            saints.empty() ? QString()
+                           : metrics.elidedText(FromCp1252(saints.front()->strName), Qt::ElideRight,
+                                                CellWidth(metrics) - metrics.averageCharWidth());
         auto* item = new QTableWidgetItem(marks.join(QLatin1Char(' ')) + QLatin1Char('\n') + saint);
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(tips.join(QLatin1Char('\n')));

@@ -57,6 +57,10 @@ private slots:
         PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("17 September 1753"));
         QCOMPARE(dialog.FirstDay()->Day()->GetDayNumber(), 2341983);
         QCOMPARE(dialog.SecondDay()->MonthField()->currentText(), QStringLiteral("September"));
+        // Another row shows the same day in its own calendar.
+        dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JULIAN);
+        QCOMPARE(dialog.SecondDay()->DayField()->value(), 6);
+        QCOMPARE(dialog.SecondDay()->Day()->GetDayNumber(), 2361590);
         const struct {
             int choice;
             const char* ymd;

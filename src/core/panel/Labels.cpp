@@ -6,20 +6,24 @@
 
 #include <vector>
 
-std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& options) {
-    const std::int32_t weekday = day.GetDayOfWeek();
-    // The string table runs Monday..Sunday; weekday 0 is Sunday.
-    std::string label = LoadResString(IDS_WEEKDAY_FIRST + (weekday == 0 ? 6 : weekday - 1));
+std::vector<const CSaintEntry*> SaintsOfDay(const CJulianDay& day, const CLabelOptions& options) {
+    std::vector<const CSaintEntry*> saints;
     if (options.nSaintsMode == 0)
-        return label;
-
+        return saints;
     // Saints' days recur on the same day and month of the calendar chosen;
     // automatic follows the calendar in civil use on that day.
     const bool gregorian =
         options.nSaintsMode == 1 || (options.nSaintsMode != 2 && day.IsGregorianInForce());
     const CDayMonth date = DayMonthOf(day, gregorian);
-    std::vector<const CSaintEntry*> saints;
     FindSaints(date.nDay, date.nMonth, options.nSaintsPresent, saints);
+    return saints;
+}
+
+std::string ComposeWeekdayLabel(const CJulianDay& day, const CLabelOptions& options) {
+    const std::int32_t weekday = day.GetDayOfWeek();
+    // The string table runs Monday..Sunday; weekday 0 is Sunday.
+    std::string label = LoadResString(IDS_WEEKDAY_FIRST + (weekday == 0 ? 6 : weekday - 1));
+    const std::vector<const CSaintEntry*> saints = SaintsOfDay(day, options);
     for (std::size_t i = 0; i < saints.size(); ++i) {
         label += i == 0 ? "  (" : ", ";
         label += saints[i]->strName;

@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct CSaintEntry;
 
 // The display options the labels depend on (owned by the main frame).
 struct CLabelOptions {
@@ -15,6 +18,10 @@ struct CLabelOptions {
     std::int32_t nSaintsPresent = 0; // list flag: 0 traditional, 1 present; others find none
     bool bRepFeasts = true;
 };
+
+// The saints the weekday label names for a day, in list order; none when
+// the options show no saints.
+std::vector<const CSaintEntry*> SaintsOfDay(const CJulianDay& day, const CLabelOptions& options);
 
 // Windows-1252 text of the weekday label of a day: "Monday" or
 // "Monday  (First, Second)".

@@ -16,3 +16,15 @@ std::vector<std::string> RowFieldTexts(CalendarRow row, const CJulianDay& day) {
     }
     return {};
 }
+
+std::string JoinFieldTexts(const std::vector<std::string>& fields) {
+    std::string joined;
+    for (const auto& field : fields) {
+        if (field.empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += field;
+    }
+    return joined;
+}

@@ -12,3 +12,6 @@
 // year), taken from a panel moved to the day. Empty fields are kept as
 // empty strings; a day before the row's calendar gives no fields at all.
 std::vector<std::string> RowFieldTexts(CalendarRow row, const CJulianDay& day);
+
+// A row's field texts as one value: joined by single spaces, empty ones left out.
+std::string JoinFieldTexts(const std::vector<std::string>& fields);

@@ -1,5 +1,7 @@
 #include "span/DaySpan.h"
 
+#include "exchange/RowValues.h"
+
 #include <algorithm>
 #include <array>
 #include <compare>
@@ -43,10 +45,26 @@ constexpr bool IsJewishLeap(std::int32_t year) {
     return ((7 * std::int64_t{year} + 1) % 19) < 7;
 }
 
+CalendarRow RowOfCalendar(ESpanCalendar calendar) {
+    switch (calendar) {
+    case ESpanCalendar::Julian:
+        return ROW_JULIAN;
+    case ESpanCalendar::Republican:
+        return ROW_REPUBLICAN;
+    case ESpanCalendar::Jewish:
+        return ROW_JEWISH;
+    case ESpanCalendar::Muslim:
+        return ROW_MUSLIM;
+    default:
+        return ROW_GREGORIAN;
+    }
+}
+
 // One calendar's months and days, as the span arithmetic sees them.
 class CReckoner {
 public:
-    explicit CReckoner(const CSpanReckoning& reckoning) : m_eCalendar(reckoning.eCalendar) {
+    explicit CReckoner(const CSpanReckoning& reckoning)
+        : m_eCalendar(reckoning.eCalendar), m_row(RowOfCalendar(reckoning.eCalendar)) {
         if (m_eCalendar == ESpanCalendar::Civil) {
             m_nReform = std::clamp(reckoning.nReformDay, kFirstGregorianDay, kLastSupportedDay);
             CJulianDay before(m_nReform - 1);
@@ -60,27 +78,12 @@ public:
 
     // The day's date; false when the calendar has none for it.
     bool DateOf(std::int32_t dayNumber, CYmd& date) const {
-        if (!InRange(dayNumber))
-            return false;
-        const CJulianDay day(dayNumber);
-        switch (m_eCalendar) {
-        case ESpanCalendar::Gregorian:
-            return Take(day.GetGregorian(), date);
-        case ESpanCalendar::Julian:
-            return Take(day.GetJulian(), date);
-        case ESpanCalendar::Civil:
-            return dayNumber < m_nReform ? Take(day.GetJulian(), date)
-                                         : Take(day.GetGregorian(), date);
-        case ESpanCalendar::Republican:
-            return day.IsRepublicanEra() || day.IsSimulatedRepublicanEra()
-                       ? Take(day.GetRepublican(), date)
-                       : false;
-        case ESpanCalendar::Jewish:
-            return day.IsJewishEra() && Take(day.GetJewish(), date);
-        case ESpanCalendar::Muslim:
-            return day.IsMuslimEra() && Take(day.GetMuslim(), date);
-        }
-        return false;
+        const CalendarRow row = m_eCalendar != ESpanCalendar::Civil ? m_row
+                                : dayNumber < m_nReform             ? ROW_JULIAN
+                                                                    : ROW_GREGORIAN;
+        const CRowValues values = RowValuesOfDay(row, dayNumber);
+        date = {values.nThird, values.nSecond, values.nFirst};
+        return values.nFirst != 0;
     }
 
     bool HasFixedMonths() const { return m_eCalendar != ESpanCalendar::Jewish; }
@@ -148,39 +151,17 @@ public:
     // The day a date names (its day within the month's length); 0 outside
     // the range. A civil date in the days the reform skipped is the reform day.
     std::int32_t DayOf(const CYmd& date) const {
-        CJulianDay day;
-        switch (m_eCalendar) {
-        case ESpanCalendar::Gregorian:
-            day.SetGregorian({date.nDay, date.nMonth, date.nYear});
-            break;
-        case ESpanCalendar::Julian:
-            day.SetJulian({date.nDay, date.nMonth, date.nYear});
-            break;
-        case ESpanCalendar::Civil:
-            if (date <= m_lastJulian)
-                day.SetJulian({date.nDay, date.nMonth, date.nYear});
-            else if (date < m_firstGregorian)
-                day = m_nReform;
-            else
-                day.SetGregorian({date.nDay, date.nMonth, date.nYear});
-            break;
-        case ESpanCalendar::Republican:
-            if (!CJulianDay::IsValidRepublican({date.nDay, date.nMonth, date.nYear}))
-                return 0;
-            day.SetRepublican({date.nDay, date.nMonth, date.nYear});
-            break;
-        case ESpanCalendar::Jewish:
-            if (!CJulianDay::IsValidJewish({date.nDay, date.nMonth, date.nYear}))
-                return 0;
-            day.SetJewish({date.nDay, date.nMonth, date.nYear});
-            break;
-        case ESpanCalendar::Muslim:
-            if (!CJulianDay::IsValidMuslim({date.nDay, date.nMonth, date.nYear}))
-                return 0;
-            day.SetMuslim({date.nDay, date.nMonth, date.nYear});
-            break;
+        CalendarRow row = m_row;
+        if (m_eCalendar == ESpanCalendar::Civil) {
+            if (InSkippedDays(date))
+                return m_nReform;
+            row = date <= m_lastJulian ? ROW_JULIAN : ROW_GREGORIAN;
         }
-        return InRange(day.GetDayNumber()) ? day.GetDayNumber() : 0;
+        const CRowValues values{date.nDay, date.nMonth, date.nYear, 0};
+        if (!IsRowDateValid(row, values))
+            return 0;
+        const std::int32_t day = DayOfRowValues(row, values).GetDayNumber();
+        return InRange(day) ? day : 0;
     }
 
     bool InSkippedDays(const CYmd& date) const {
@@ -189,11 +170,6 @@ public:
     }
 
 private:
-    template <class TDate> static bool Take(const TDate& from, CYmd& date) {
-        date = {from.nYear, from.nMonth, from.nDay};
-        return from.nDay != 0;
-    }
-
     std::int32_t CivilMonthLength(std::int32_t year, std::int32_t month) const {
         const CYmd start{year, month, 1};
         const CYmd lastJulianMonth{m_lastJulian.nYear, m_lastJulian.nMonth, 1};
@@ -216,12 +192,7 @@ private:
         // The month's first days, even where the range or the era has begun
         // or ended within it.
         const auto start = [this](const CYmd& date) {
-            CJulianDay day;
-            if (m_eCalendar == ESpanCalendar::Jewish)
-                day.SetJewish({1, date.nMonth, date.nYear});
-            else
-                day.SetMuslim({1, date.nMonth, date.nYear});
-            return day.GetDayNumber();
+            return DayOfRowValues(m_row, {1, date.nMonth, date.nYear, 0}).GetDayNumber();
         };
         const std::int32_t first = start({year, month, 1});
         const std::int32_t following = start(next);
@@ -233,6 +204,7 @@ private:
     }
 
     ESpanCalendar m_eCalendar;
+    CalendarRow m_row; // the row whose dates these are (civil: either)
     std::int32_t m_nReform = 0;
     CYmd m_lastJulian;
     CYmd m_firstGregorian;
@@ -369,18 +341,18 @@ template <class TTest> std::int32_t FirstHolding(std::int32_t low, std::int32_t 
 
 } // namespace
 
-CSpanReckoning SpanReckoningOfRow(CalendarRow row, std::int32_t reformDay) {
+ESpanCalendar SpanCalendarOfRow(CalendarRow row) {
     switch (row) {
     case ROW_GREGORIAN:
-        return {ESpanCalendar::Gregorian, reformDay};
+        return ESpanCalendar::Gregorian;
     case ROW_REPUBLICAN:
-        return {ESpanCalendar::Republican, reformDay};
+        return ESpanCalendar::Republican;
     case ROW_JEWISH:
-        return {ESpanCalendar::Jewish, reformDay};
+        return ESpanCalendar::Jewish;
     case ROW_MUSLIM:
-        return {ESpanCalendar::Muslim, reformDay};
+        return ESpanCalendar::Muslim;
     default:
-        return {ESpanCalendar::Julian, reformDay};
+        return ESpanCalendar::Julian;
     }
 }
 
@@ -439,25 +411,24 @@ CDayRange DaysAtAge(CJulianDay day, const CAge& age, EAgeSide side,
         // Adar I and Adar II both become Adar of a common year, so the age
         // is not monotonic in the day: look at every day near the answer.
         const std::int32_t sign = side == EAgeSide::Before ? -1 : 1;
-        // The day the age itself is reached, then the one a unit more gives:
-        // an age no day of the range reaches fits none; one whose next unit
-        // leaves the range is looked for up to its end.
-        const auto near = [&](std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t pad) {
-            const CAddedDay at = AddSpan(anchor, {sign * y, sign * m, sign * d}, reckoning);
-            if (at.day == 0)
-                return sign < 0 ? low : high;
-            return std::clamp(at.day.GetDayNumber() + pad, low, high);
-        };
         const std::int32_t y = wanted[0];
         const std::int32_t m = parts >= 2 ? wanted[1] : 0;
         const std::int32_t d = parts >= 3 ? wanted[2] : 0;
-        const std::int32_t farY = parts == 1 ? y + 1 : y;
-        const std::int32_t farM = parts == 2 ? m + 1 : m;
-        const std::int32_t farD = parts == 3 ? d + 1 : d;
-        if (AddSpan(anchor, {sign * y, sign * m, sign * d}, reckoning).day == 0)
+        // The day the age itself is reached: an age no day of the range
+        // reaches fits none. The day a unit more gives bounds the search, or
+        // the range's end when it lies beyond.
+        const CAddedDay reached = AddSpan(anchor, {sign * y, sign * m, sign * d}, reckoning);
+        if (reached.day == 0)
             return {};
-        std::int32_t from = near(y, m, d, -62 * sign);
-        std::int32_t to = near(farY, farM, farD, 62 * sign);
+        const CAddedDay further =
+            AddSpan(anchor,
+                    {sign * (parts == 1 ? y + 1 : y), sign * (parts == 2 ? m + 1 : m),
+                     sign * (parts == 3 ? d + 1 : d)},
+                    reckoning);
+        std::int32_t from = std::clamp(reached.day.GetDayNumber() - 62 * sign, low, high);
+        std::int32_t to = further.day == 0
+                              ? (sign < 0 ? low : high)
+                              : std::clamp(further.day.GetDayNumber() + 62 * sign, low, high);
         if (from > to)
             std::swap(from, to);
         first = to + 1;
@@ -552,7 +523,6 @@ CMonthGrid MonthGridOf(CJulianDay day, std::int32_t reformDay) {
     grid.nMonth = date.nMonth;
     const std::int32_t reform = std::clamp(reformDay, kFirstGregorianDay, kLastSupportedDay);
     // Every date of the month up to its longest length in either calendar.
-    std::int32_t previous = 0;
     for (std::int32_t n = 1; n <= 31; ++n) {
         const CYmd at{date.nYear, date.nMonth, n};
         if (r.InSkippedDays(at)) {
@@ -565,11 +535,8 @@ CMonthGrid MonthGridOf(CJulianDay day, std::int32_t reformDay) {
             continue;
         }
         const std::int32_t number = r.DayOf(at);
-        CYmd back;
-        // A date past the month's end names a day of the next month.
-        if (number == 0 || number <= previous || !r.DateOf(number, back) || back != at)
-            continue;
-        previous = number;
+        if (number == 0)
+            continue; // past the month's end, or outside the range
         CMonthCell cell;
         cell.day = number;
         cell.nDay = n;

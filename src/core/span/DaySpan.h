@@ -38,8 +38,8 @@ struct CSpanReckoning {
     std::int32_t nReformDay = kDefaultGregorianStart; // for Civil only
 };
 
-// The reckoning of a calendar row: the Roman-style row counts as Julian.
-CSpanReckoning SpanReckoningOfRow(CalendarRow row, std::int32_t reformDay);
+// The calendar a row counts in: the Roman-style row counts as Julian.
+ESpanCalendar SpanCalendarOfRow(CalendarRow row);
 
 struct CDaySpan {
     std::int32_t nYears = 0;
