@@ -40,11 +40,6 @@ QString WeekdayName(const CJulianDay& day) {
     return FromCp1252(ComposeWeekdayLabel(day, {0, 0, false})); // no saints
 }
 
-// The row a day is moved to: the calendar in civil use on it.
-int CivilRow(const CJulianDay& day) {
-    return day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
-}
-
 std::optional<std::int32_t> AgePart(const QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok);

@@ -7,6 +7,7 @@
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
 #include "panel/Labels.h"
+#include "panel/RowTexts.h"
 #include "span/DaySpan.h"
 #include "text/StringTable.h"
 
@@ -112,9 +113,8 @@ CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* pare
 }
 
 CJulianDay CMonthView::DayAt(int row, int column) const {
-    if (row < 0 || column < 0 || row >= static_cast<int>(m_days.size()) || column >= 7)
-        return {};
-    return m_days[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    const QTableWidgetItem* item = m_grid->item(row, column);
+    return item ? CJulianDay(item->data(Qt::UserRole).toInt()) : CJulianDay();
 }
 
 void CMonthView::RetranslateUi() {
@@ -149,15 +149,12 @@ void CMonthView::Refresh() {
     const CMonthGrid grid = MonthGridOf(shown, g_jdGregorianStart);
     m_grid->clearContents();
     m_grid->setRowCount(grid.nWeeks);
-    m_days.assign(static_cast<std::size_t>(grid.nWeeks), std::vector<CJulianDay>(7));
     bool julian = false;
     bool gregorian = false;
     const CLabelOptions options = m_panel.GetLabelOptions();
     const QFontMetrics metrics = m_grid->fontMetrics();
     for (const CMonthCell& cell : grid.cells) {
         (cell.bGregorian ? gregorian : julian) = true;
-        m_days[static_cast<std::size_t>(cell.nWeek)][static_cast<std::size_t>(cell.nColumn)] =
-            cell.day;
         const QString label = FromCp1252(ComposeWeekdayLabel(cell.day, options));
         const QStringList feasts = MovableFeastsOn(cell.day, cell.bGregorian);
         QStringList marks{QString::number(cell.nDay)};
@@ -176,6 +173,7 @@ void CMonthView::Refresh() {
                            : metrics.elidedText(FromCp1252(saints.front()->strName), Qt::ElideRight,
                                                 CellWidth(metrics) - metrics.averageCharWidth());
         auto* item = new QTableWidgetItem(marks.join(QLatin1Char(' ')) + QLatin1Char('\n') + saint);
+        item->setData(Qt::UserRole, cell.day.GetDayNumber());
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(tips.join(QLatin1Char('\n')));
         if (cell.nColumn == 6)
@@ -241,7 +239,7 @@ void CMonthView::MoveMonths(int months) {
         AddSpan(shown, {0, months, 0}, {ESpanCalendar::Civil, g_jdGregorianStart});
     if (moved.day.GetDayNumber() == 0)
         return;
-    m_panel.GoToRowDay(moved.day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN, moved.day);
+    m_panel.GoToRowDay(CivilRow(moved.day), moved.day);
 }
 
 void CMonthView::CellChosen(int row, int column) {
@@ -250,5 +248,5 @@ void CMonthView::CellChosen(int row, int column) {
     const CJulianDay day = DayAt(row, column);
     if (day.GetDayNumber() == 0 || day == m_panel.GetDayShown())
         return;
-    m_panel.GoToRowDay(day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN, day);
+    m_panel.GoToRowDay(CivilRow(day), day);
 }

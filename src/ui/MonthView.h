@@ -7,8 +7,6 @@
 
 #ifndef Q_MOC_RUN
 #include "calendar/JulianDay.h"
-
-#include <vector>
 #endif
 
 #include <QWidget>
@@ -58,6 +56,5 @@ private:
     QLabel* m_legend = nullptr;
     QLabel* m_skipped = nullptr;
     QLabel* m_details = nullptr;
-    std::vector<std::vector<CJulianDay>> m_days; // by grid row, then column
     bool m_bRefreshing = false;
 };

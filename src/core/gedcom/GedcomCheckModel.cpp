@@ -1,6 +1,7 @@
 #include "GedcomCheckModel.h"
 
 #include "exchange/RowValues.h"
+#include "panel/RowTexts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -139,7 +140,7 @@ void CGedcomCheckModel::Rebuild() {
 }
 
 CalendarRow GedcomCivilRow(std::int32_t day) {
-    return day >= g_jdGregorianStart ? ROW_GREGORIAN : ROW_JULIAN;
+    return CivilRow(CJulianDay(day));
 }
 
 std::string GedcomCivilText(std::int32_t day) {
