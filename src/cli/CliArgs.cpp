@@ -1,8 +1,8 @@
 #include "CliArgs.h"
 
-#include "calendar/JulianDay.h"
 #include "Cli.h"
 #include "CliText.h"
+#include "calendar/JulianDay.h"
 
 #include <charconv>
 
@@ -30,6 +30,19 @@ std::optional<std::int32_t> ParseDayNumber(const std::string& text) {
     if (!value || *value < kFirstSupportedDay || *value > kLastSupportedDay)
         return std::nullopt;
     return value;
+}
+
+std::optional<int> ReadReformOption(const std::vector<std::string>& args, std::size_t& i,
+                                    std::optional<std::int32_t>& reform, std::ostream& err) {
+    if (args[i] != "--reform")
+        return std::nullopt;
+    if (i + 1 >= args.size())
+        return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
+    const auto value = ParseInt32(args[++i]);
+    if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
+        return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
+    reform = *value;
+    return kExitOk;
 }
 
 std::optional<int> ReadYearStyleOption(const std::vector<std::string>& args, std::size_t& i,

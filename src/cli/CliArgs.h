@@ -23,6 +23,12 @@ inline constexpr const char* kCalendarNames[6] = {"gregorian",  "julian", "roman
 // Reads a day number argument within the supported range.
 std::optional<std::int32_t> ParseDayNumber(const std::string& text);
 
+// --reform JD at args[i] (i moves past the value): nothing when args[i] is
+// another argument, else the status (0 when read, the usage status after
+// writing the error).
+std::optional<int> ReadReformOption(const std::vector<std::string>& args, std::size_t& i,
+                                    std::optional<std::int32_t>& reform, std::ostream& err);
+
 // --year-start STYLE and --style-until JD at args[i] (i moves past the
 // value): nothing when args[i] is neither, else the status (0 when read,
 // the usage status after writing the error).

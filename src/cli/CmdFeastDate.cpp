@@ -26,14 +26,14 @@ std::string Joined(const std::vector<std::string>& lines) {
 // "Tuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian
 // computus, so 17 March 1523".
 std::string ReadingSentence(const std::string& text, const CFeastReading& r) {
-    const ECliText how = r.bComputus ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS
-                                                     : MSG_FEAST_BY_JULIAN_COMPUTUS)
-                                     : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR
-                                                     : MSG_FEAST_IN_JULIAN_CALENDAR);
+    const ECliText how =
+        r.bComputus
+            ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS : MSG_FEAST_BY_JULIAN_COMPUTUS)
+            : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR : MSG_FEAST_IN_JULIAN_CALENDAR);
     // French sets a space before the colon.
-    std::string sentence =
-        text + (TextLanguage() == ETextLanguage::French ? " : " : ": ") +
-        CliText(how, {Cp1252ToUtf8(r.strFeast), Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian))});
+    std::string sentence = text + (TextLanguage() == ETextLanguage::French ? " : " : ": ") +
+                           CliText(how, {Cp1252ToUtf8(r.strFeast),
+                                         Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian))});
     if (r.day != r.baseDay)
         sentence += CliText(MSG_FEAST_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
     return sentence;
@@ -80,13 +80,9 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_JULIAN_OR_GREGORIAN));
             options.eReckoning = reckoning;
             forced = true;
-        } else if (arg == "--reform") {
-            if (i + 1 >= args.size())
-                return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
-            const auto value = ParseInt32(args[++i]);
-            if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
-            reform = *value;
+        } else if (const auto status = ReadReformOption(args, i, reform, err)) {
+            if (*status != kExitOk)
+                return *status;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "feastdate"}));
         } else if (text) {
@@ -107,8 +103,7 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
         LoadSaints("sts2", 1);
     }
     const auto cp1252 = PasteTextFromUtf8(*text);
-    const CFeastReading reading =
-        cp1252 ? ReadFeastDate(*cp1252, options) : CFeastReading{};
+    const CFeastReading reading = cp1252 ? ReadFeastDate(*cp1252, options) : CFeastReading{};
     if (loadLists)
         FreeDayNameLists();
     if (reading.eError != EFeastDateError::None)

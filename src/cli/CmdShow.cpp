@@ -15,7 +15,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CJulianDay day;
     day.SetToday();
     CPanelOptions options;
-    std::int32_t reform = g_jdGregorianStart;
+    std::optional<std::int32_t> reform;
     int fromRow = ROW_GREGORIAN; // the row a pasted text goes into
     bool dayGiven = false;
     std::optional<std::string> pastedText;
@@ -63,13 +63,9 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             options.nSaintsPresent = 1;
         } else if (arg == "--no-feasts") {
             options.bRepFeasts = false;
-        } else if (arg == "--reform") {
-            if (!hasValue)
-                return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
-            const auto value = ParseInt32(args[++i]);
-            if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
-            reform = *value;
+        } else if (const auto status = ReadReformOption(args, i, reform, err)) {
+            if (*status != kExitOk)
+                return *status;
         } else if (const auto status = ReadYearStyleOption(args, i, options.yearStyle, err)) {
             if (*status != kExitOk)
                 return *status;
@@ -80,8 +76,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (pastedText) {
         std::vector<CJulianDay> days;
         // One panel shows one day: a date held twice is never picked silently.
-        if (!ReadPastedDays(fromRow, *pastedText, options.yearStyle, easterPick, days, err,
-                            true))
+        if (!ReadPastedDays(fromRow, *pastedText, options.yearStyle, easterPick, days, err, true))
             return kExitRefused;
         day = days.front();
     }
@@ -98,7 +93,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     // --reform holds for this command only.
     const std::int32_t savedGregorianStart = g_jdGregorianStart;
-    g_jdGregorianStart = reform;
+    g_jdGregorianStart = reform.value_or(g_jdGregorianStart);
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
     panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(fromRow), day), day);

@@ -41,15 +41,8 @@ std::optional<int> ReadCountOption(const CliArgs& args, std::size_t& i, CCountOp
             return Fail(err, kExitUsage, CliText(MSG_NOT_A_COUNT_CALENDAR, {args[i]}));
         return kExitOk;
     }
-    if (arg == "--reform") {
-        if (!hasValue)
-            return Fail(err, kExitUsage, CliText(MSG_REFORM_NEEDS_DAY_NUMBER));
-        const auto value = ParseInt32(args[++i]);
-        if (!value || *value < kFirstGregorianDay || *value > kLastSupportedDay)
-            return Fail(err, kExitUsage, CliText(MSG_NOT_A_REFORM_DAY, {args[i]}));
-        options.reform = *value;
-        return kExitOk;
-    }
+    if (const auto status = ReadReformOption(args, i, options.reform, err))
+        return status;
     if (arg == "--from") {
         if (!hasValue)
             return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
