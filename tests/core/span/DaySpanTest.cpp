@@ -47,19 +47,10 @@ struct AddCase {
 };
 
 TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
+    // clang-format off
     const AddCase cases[] = {
-        {"31 Jan + 1 month, common year",
-         kGregorian,
-         G(31, 1, 2001),
-         {0, 1, 0},
-         G(28, 2, 2001),
-         true},
-        {"31 Jan + 1 month, leap year",
-         kGregorian,
-         G(31, 1, 2000),
-         {0, 1, 0},
-         G(29, 2, 2000),
-         true},
+        {"31 Jan + 1 month, common year", kGregorian, G(31, 1, 2001), {0, 1, 0}, G(28, 2, 2001), true},
+        {"31 Jan + 1 month, leap year", kGregorian, G(31, 1, 2000), {0, 1, 0}, G(29, 2, 2000), true},
         {"29 Feb + 1 year", kGregorian, G(29, 2, 2000), {1, 0, 0}, G(28, 2, 2001), true},
         {"29 Feb + 4 years", kGregorian, G(29, 2, 2000), {4, 0, 0}, G(29, 2, 2004), false},
         {"1896 + 4 years, Gregorian", kGregorian, G(29, 2, 1896), {4, 0, 0}, G(28, 2, 1900), true},
@@ -68,45 +59,15 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"no year 0", kJulian, J(1, 3, -1), {1, 0, 0}, J(1, 3, 1), false},
         {"back across year 0", kGregorian, G(15, 6, 2), {-3, 0, 0}, G(15, 6, -2), false},
         {"months carry into years", kGregorian, G(30, 11, 1999), {0, 27, 0}, G(28, 2, 2002), true},
-        {"days go first when taken away",
-         kGregorian,
-         G(3, 3, 1702),
-         {-67, -4, -12},
-         G(19, 10, 1634),
-         false},
+        {"days go first when taken away", kGregorian, G(3, 3, 1702), {-67, -4, -12}, G(19, 10, 1634), false},
         {"weeks are days", kGregorian, G(1, 1, 2000), {0, 0, 21}, G(22, 1, 2000), false},
         // Jewish: Heshvan and Kislev vary, Adar doubles in leap years.
-        {"30 Heshvan into a short Heshvan",
-         kJewish,
-         H(30, 2, 5785),
-         {1, 0, 0},
-         H(29, 2, 5786),
-         true},
-        {"Adar into a leap year is Adar II",
-         kJewish,
-         H(10, 6, 5783),
-         {1, 0, 0},
-         H(10, 7, 5784),
-         true},
+        {"30 Heshvan into a short Heshvan", kJewish, H(30, 2, 5785), {1, 0, 0}, H(29, 2, 5786), true},
+        {"Adar into a leap year is Adar II", kJewish, H(10, 6, 5783), {1, 0, 0}, H(10, 7, 5784), true},
         {"30 Adar I into a common year", kJewish, H(30, 6, 5784), {1, 0, 0}, H(29, 6, 5785), true},
-        {"13 months of a leap year are a year",
-         kJewish,
-         H(1, 1, 5784),
-         {0, 13, 0},
-         H(1, 1, 5785),
-         false},
-        {"12 months of a common year are a year",
-         kJewish,
-         H(1, 1, 5785),
-         {0, 12, 0},
-         H(1, 1, 5786),
-         false},
-        {"Shevat + 2 months in a common year",
-         kJewish,
-         H(5, 5, 5785),
-         {0, 2, 0},
-         H(5, 8, 5785),
-         false},
+        {"13 months of a leap year are a year", kJewish, H(1, 1, 5784), {0, 13, 0}, H(1, 1, 5785), false},
+        {"12 months of a common year are a year", kJewish, H(1, 1, 5785), {0, 12, 0}, H(1, 1, 5786), false},
+        {"Shevat + 2 months in a common year", kJewish, H(5, 5, 5785), {0, 2, 0}, H(5, 8, 5785), false},
         // Muslim months of 29 and 30 days.
         {"Muslim year", kMuslim, M(9, 9, 1444), {1, 0, 0}, M(9, 9, 1445), false},
         // Republican: twelve months of 30 days and the complementary days.
@@ -114,50 +75,16 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"6th complementary day + 1 year", kRepublican, R(6, 13, 3), {1, 0, 0}, R(5, 13, 4), true},
         {"complementary days + 1 month", kRepublican, R(3, 13, 7), {0, 1, 0}, R(3, 1, 8), false},
         // The calendar in civil use across a reform.
-        {"England, a month into the skipped days",
-         kEngland,
-         J(5, 8, 1752),
-         {0, 1, 0},
-         G(14, 9, 1752),
-         true},
-        {"England, a month across the reform",
-         kEngland,
-         J(31, 8, 1752),
-         {0, 1, 0},
-         G(30, 9, 1752),
-         true},
-        {"England, a year across the reform",
-         kEngland,
-         J(10, 2, 1700),
-         {60, 0, 0},
-         G(10, 2, 1760),
-         false},
-        {"England, days across the reform",
-         kEngland,
-         J(2, 9, 1752),
-         {0, 0, 1},
-         G(14, 9, 1752),
-         false},
-        {"France, days across the reform",
-         kFrance,
-         J(9, 12, 1582),
-         {0, 0, 1},
-         G(20, 12, 1582),
-         false},
+        {"England, a month into the skipped days", kEngland, J(5, 8, 1752), {0, 1, 0}, G(14, 9, 1752), true},
+        {"England, a month across the reform", kEngland, J(31, 8, 1752), {0, 1, 0}, G(30, 9, 1752), true},
+        {"England, a year across the reform", kEngland, J(10, 2, 1700), {60, 0, 0}, G(10, 2, 1760), false},
+        {"England, days across the reform", kEngland, J(2, 9, 1752), {0, 0, 1}, G(14, 9, 1752), false},
+        {"France, days across the reform", kFrance, J(9, 12, 1582), {0, 0, 1}, G(20, 12, 1582), false},
         {"Denmark, February cut short", kDenmark, J(31, 1, 1700), {0, 1, 0}, J(18, 2, 1700), true},
-        {"Russia, a February date before the reform",
-         kRussia,
-         J(5, 1, 1918),
-         {0, 1, 0},
-         G(14, 2, 1918),
-         true},
-        {"Russia, taken away across the reform",
-         kRussia,
-         G(20, 2, 1918),
-         {0, -1, 0},
-         J(20, 1, 1918),
-         false},
+        {"Russia, a February date before the reform", kRussia, J(5, 1, 1918), {0, 1, 0}, G(14, 2, 1918), true},
+        {"Russia, taken away across the reform", kRussia, G(20, 2, 1918), {0, -1, 0}, J(20, 1, 1918), false},
     };
+    // clang-format on
     for (const AddCase& c : cases) {
         const CAddedDay added = AddSpan(c.from, c.span, c.reckoning);
         EXPECT_EQ(added.day.GetDayNumber(), c.expected) << c.what;
@@ -190,16 +117,13 @@ struct SpanCase {
 };
 
 TEST(DaySpan, SpansTable) {
+    // clang-format off
     const SpanCase cases[] = {
         {"same day", kGregorian, G(1, 1, 2000), G(1, 1, 2000), {0, 0, 0}},
         {"31 Jan to 28 Feb", kGregorian, G(31, 1, 2001), G(28, 2, 2001), {0, 1, 0}},
         {"28 Feb to 31 Mar", kGregorian, G(28, 2, 2001), G(31, 3, 2001), {0, 1, 3}},
         {"29 Feb to 28 Feb", kGregorian, G(29, 2, 2000), G(28, 2, 2001), {1, 0, 0}},
-        {"backwards is the same, negative",
-         kGregorian,
-         G(31, 3, 2001),
-         G(28, 2, 2001),
-         {0, -1, -3}},
+        {"backwards is the same, negative", kGregorian, G(31, 3, 2001), G(28, 2, 2001), {0, -1, -3}},
         {"no year 0", kJulian, J(1, 1, -1), J(1, 1, 1), {1, 0, 0}},
         {"birth to death, England", kEngland, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 10}},
         {"the same, Gregorian", kGregorian, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 0}},
@@ -212,12 +136,9 @@ TEST(DaySpan, SpansTable) {
         // The range ends within a month whose end no calendar gives.
         {"last day, Jewish", kJewish, kLastSupportedDay, kLastSupportedDay, {0, 0, 0}},
         {"last day, Muslim", kMuslim, kLastSupportedDay - 3, kLastSupportedDay, {0, 0, 3}},
-        {"a year to the last day",
-         kJewish,
-         kLastSupportedDay - 354,
-         kLastSupportedDay,
-         {0, 11, 29}},
+        {"a year to the last day", kJewish, kLastSupportedDay - 354, kLastSupportedDay, {0, 11, 29}},
     };
+    // clang-format on
     for (const SpanCase& c : cases) {
         const auto span = SpanBetween(c.first, c.last, c.reckoning);
         ASSERT_TRUE(span) << c.what;
@@ -343,6 +264,7 @@ INSTANTIATE_TEST_SUITE_P(EveryReckoning, DaySpanProperties,
 namespace {
 
 TEST(MonthGrid, MonthsTheReformCut) {
+    // clang-format off
     const struct {
         const char* what;
         std::int32_t day;
@@ -360,6 +282,7 @@ TEST(MonthGrid, MonthsTheReformCut) {
         {"Russia, February 1918", G(20, 2, 1918), G(14, 2, 1918), 15, 3, 1, 13, 3, 1},
         {"Russia, January 1918", J(20, 1, 1918), G(14, 2, 1918), 31, 5, 0, 0, 0, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const CMonthGrid grid = MonthGridOf(c.day, c.reform);
         ASSERT_EQ(grid.cells.size(), c.cells) << c.what;
