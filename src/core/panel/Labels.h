@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-struct CSaintEntry;
+class CSaintEntry;
 
 // The display options the labels depend on (owned by the main frame).
 struct CLabelOptions {
