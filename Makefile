@@ -1,6 +1,5 @@
 # Set-up and everyday commands. Every target installs what it needs first.
 BUILD      ?= build
-ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
@@ -8,7 +7,7 @@ GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 DEB_OUT    ?= build-deb
 
-.PHONY: all deps build run test test-normal test-asan test-fuzz test-package fuzz-build bench install fuzz deb clean
+.PHONY: all deps build run test test-share test-normal test-asan test-fuzz test-package fuzz-build bench install fuzz deb clean
 
 all: build
 
@@ -26,30 +25,30 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@scripts/run-quindor $(BUILD)
 
-test: deps test-normal test-asan test-fuzz test-package
+test: deps test-share test-normal test-asan test-fuzz test-package
+
+# Tests stay at a quarter to a third of the code.
+test-share:
+	@scripts/check-test-share
 
 test-normal: deps $(BUILD)/CMakeCache.txt
 	@scripts/build-warning-free $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-$(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUINDOR_SANITIZE=ON -DQUINDOR_BENCH=OFF -DQUINDOR_WERROR=ON
-
-test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
-	  ctest --output-on-failure -j $(JOBS)
-
-# libFuzzer targets (clang): `make fuzz` runs each for FUZZ_SECONDS, `make
-# test` replays their committed corpora once. See FUZZING.md. The whole tree
-# is built there, so clang's errors and warnings show as well as GCC's.
+# One clang build serves three stages: every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the replay of the fuzz corpora (libFuzzer needs
+# clang), and clang's warnings over the whole tree. See FUZZING.md.
 $(FUZZ_BUILD)/CMakeCache.txt:
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDOR_FUZZ=ON -DQUINDOR_BENCH=OFF -DQUINDOR_WERROR=ON
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINDOR_FUZZ=ON -DQUINDOR_SANITIZE=ON -DQUINDOR_BENCH=OFF -DQUINDOR_WERROR=ON
 
 fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+test-asan: fuzz-build
+	cd $(FUZZ_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  ctest --output-on-failure -LE fuzz -j $(JOBS)
 
 test-fuzz: fuzz-build
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz -j $(JOBS)
@@ -78,4 +77,4 @@ install: deps
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_OUT)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(DEB_OUT)
