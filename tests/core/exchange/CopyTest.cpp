@@ -1,5 +1,8 @@
+// The copy: each row's date in the chosen forms, English and French, and
+// the GEDCOM values.
 #include "exchange/CopyFormat.h"
 #include "settings/FrameSettings.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -8,123 +11,191 @@
 
 namespace {
 
-// A copy format without a std::string member: GCC 12 at -O3 reports a false
-// -Wmaybe-uninitialized for arrays of records that hold one.
-struct CaseFormat {
-    CaseFormat(const CCopyFormat& f)
-        : nDay(f.nDay), nMonth(f.nMonth), nYear(f.nYear), pSeparator(f.strSeparator.c_str()) {}
-    CaseFormat(std::int32_t day, std::int32_t month, std::int32_t year, const char* separator)
-        : nDay(day), nMonth(month), nYear(year), pSeparator(separator) {}
-    operator CCopyFormat() const { return {nDay, nMonth, nYear, pSeparator}; }
+constexpr ETextLanguage E = ETextLanguage::English;
+constexpr ETextLanguage F = ETextLanguage::French;
 
-    std::int32_t nDay, nMonth, nYear;
-    const char* pSeparator;
-};
+std::optional<std::string> Opt(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
 
+// Plain members only: GCC 12 at -O3 warns falsely on arrays of records
+// holding a std::string.
 struct CopyCase {
+    ETextLanguage language;
     CalendarRow row;
     CRowValues values;
-    CaseFormat format;
-    std::optional<std::string> expected;
+    std::int32_t day, month, year;
+    const char* separator;
+    const char* text; // nullptr: nothing to copy
 };
-
-const CCopyFormat kDefaults;
-const CCopyFormat kNamesShort{0, 2, 0, " "};
-const CCopyFormat kNamesFull{0, 2, 1, " "};
 
 TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     const CopyCase cases[] = {
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, kDefaults, "03/06/1997"},
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, kNamesShort, "3 June 97"},
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, {0, 0, 1, " - "}, "3 - 6 - 1997"},
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, {1, 1, 1, ""}, "03061997"},
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, {1, 1, 1, " "}, "03 06 1997"},
-        {ROW_GREGORIAN, {25, 12, 2005, 0}, {1, 1, 0, "/"}, "25/12/05"},
-        {ROW_GREGORIAN, {1, 1, 2000, 0}, {1, 1, 0, "/"}, "01/01/00"},
-        // Stored forms outside their range are read leniently.
-        {ROW_GREGORIAN, {3, 6, 1997, 0}, {7, -1, 9, "."}, "03.June.1997"},
-        {ROW_JULIAN, {15, 3, -44, 0}, {0, 0, 0, "/"}, "15/3/-44"},
-        {ROW_JULIAN, {15, 3, -5, 0}, {0, 0, 0, "/"}, "15/3/-5"},
-        {ROW_JULIAN, {15, 3, -144, 0}, {0, 0, 0, "/"}, "15/3/-44"},
-        {ROW_JULIAN, {29, 2, 4, 0}, kDefaults, "29/02/4"},
-        // Roman style: count, kind, month, year.
-        {ROW_ROMAN, {3, 2, 6, 1997}, kDefaults, "03/Nones/06/1997"},
-        {ROW_ROMAN, {3, 2, 6, 1997}, kNamesFull, "3rd day of Nones June 1997"},
-        {ROW_ROMAN, {2, 3, 3, 1997}, {0, 2, 1, "/"}, "2nd day of Ides/March/1997"},
-        {ROW_ROMAN, {19, 1, 2, 2000}, {1, 2, 0, " "}, "19th day of Kalends February 00"},
-        // An ordinal is never padded, whatever the day form.
-        {ROW_ROMAN, {8, 1, 12, 2026}, {1, 2, 0, " "}, "8th day of Kalends December 26"},
-        {ROW_ROMAN, {2, 3, 3, 1997}, {1, 2, 1, "/"}, "2nd day of Ides/March/1997"},
-        {ROW_ROMAN, {11, 1, 1, 2000}, {1, 2, 1, " "}, "11th day of Kalends January 2000"},
-        {ROW_ROMAN, {3, 2, 6, 1997}, {1, 2, 1, " "}, "3rd day of Nones June 1997"},
-        {ROW_ROMAN, {1, 1, 6, 1997}, kDefaults, "Kalends/06/1997"},
-        {ROW_ROMAN, {1, 1, 6, 1997}, kNamesFull, "Kalends June 1997"},
-        {ROW_ROMAN, {1, 3, 3, 1997}, {0, 0, 0, "."}, "Ides.3.97"},
-        {ROW_REPUBLICAN, {1, 1, 2, 0}, kNamesFull, "1 Vendemiaire 2"},
-        {ROW_REPUBLICAN, {5, 13, 3, 0}, kNamesFull, "5 Sans-Culottides 3"},
-        {ROW_REPUBLICAN, {5, 13, 3, 0}, kDefaults, "05/13/3"},
-        {ROW_JEWISH, {14, 6, 5784, 0}, kNamesFull, "14 Adar I 5784"},
-        {ROW_JEWISH, {14, 7, 5784, 0}, {1, 2, 0, "/"}, "14/Adar II/84"},
-        {ROW_MUSLIM, {12, 3, 1445, 0}, kNamesFull, "12 Rabi Al-Awwal 1445"},
-        {ROW_MUSLIM, {1, 9, 1445, 0}, {1, 2, 1, ", "}, "01, Ramadhan, 1445"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "/", "03/06/1997"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 0, 1, " - ", "3 - 6 - 1997"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
+        {E, ROW_GREGORIAN, {25, 12, 2005, 0}, 1, 1, 0, "/", "25/12/05"},
+        {E, ROW_GREGORIAN, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read leniently
+        {E, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 2, 1, " ", "1 August 1997"},
+        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "0123456789AB", "03012345678060123456781997"},
+        {E, ROW_JULIAN, {15, 3, -44, 0}, 0, 0, 0, "/", "15/3/-44"},
+        {E, ROW_JULIAN, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
+        {E, ROW_JULIAN, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
+        {E, ROW_JULIAN, {29, 2, 4, 0}, 1, 1, 1, "/", "29/02/4"},
+        {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
+        {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
+        {E, ROW_ROMAN, {2, 3, 3, 1997}, 0, 2, 1, "/", "2nd day of Ides/March/1997"},
+        {E, ROW_ROMAN, {19, 1, 2, 2000}, 1, 2, 0, " ", "19th day of Kalends February 00"},
+        {E, ROW_ROMAN, {11, 1, 1, 2000}, 1, 2, 1, " ", "11th day of Kalends January 2000"},
+        {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
+        {E, ROW_ROMAN, {1, 1, 6, 1997}, 0, 2, 1, " ", "Kalends June 1997"},
+        {E, ROW_ROMAN, {1, 3, 3, 1997}, 0, 0, 0, ".", "Ides.3.97"},
+        {E, ROW_REPUBLICAN, {1, 1, 2, 0}, 0, 2, 1, " ", "1 Vendemiaire 2"},
+        {E, ROW_REPUBLICAN, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
+        {E, ROW_REPUBLICAN, {5, 13, 3, 0}, 1, 1, 1, "/", "05/13/3"},
+        {E, ROW_JEWISH, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
+        {E, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
+        {E, ROW_JEWISH, {14, 7, 5784, 0}, 1, 2, 0, "/", "14/Adar II/84"},
+        {E, ROW_MUSLIM, {12, 3, 1445, 0}, 0, 2, 1, " ", "12 Rabi Al-Awwal 1445"},
+        {E, ROW_MUSLIM, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
+        // Refused: a zero or empty year, values outside their lists, no such day.
+        {E, ROW_GREGORIAN, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_GREGORIAN, {0, 6, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_GREGORIAN, {3, 0, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_GREGORIAN, {29, 2, 1900, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_GREGORIAN, {1, 1, 3000, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_ROMAN, {3, 2, 6, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_ROMAN, {0, 2, 6, 1997}, 1, 1, 1, "/", nullptr},
+        {E, ROW_ROMAN, {19, 1, 3, 2001}, 1, 1, 1, "/", nullptr}, // count too large there
+        {E, ROW_ROMAN, {2, 3, 12, 2999}, 1, 1, 1, "/", nullptr}, // Ides beyond the range
+        {E, ROW_REPUBLICAN, {6, 13, 2, 0}, 1, 1, 1, "/", nullptr},
+        {E, ROW_JEWISH, {1, 7, 5785, 0}, 1, 1, 1, "/", nullptr}, // Adar II in a common year
+        {E, ROW_MUSLIM, {1, 13, 1445, 0}, 1, 1, 1, "/", nullptr},
+        {E, static_cast<CalendarRow>(6), {1, 1, 2000, 0}, 1, 1, 1, "/", nullptr},
+        // French: "1er" by name only, the Roman day as a historian tells it.
+        {F, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 juin 97"},
+        {F, ROW_GREGORIAN, {7, 12, 2026, 0}, 0, 2, 1, " ", "7 d\351cembre 2026"},
+        {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
+        {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
+        {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 0, 1, "/", "1/8/1997"},
+        {F, ROW_JULIAN, {15, 3, -44, 0}, 0, 2, 1, " ", "15 mars -44"},
+        {F, ROW_ROMAN, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
+        {F, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Calendes/06/1997"},
+        {F, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3e jour avant les nones de juin 1997"},
+        {F, ROW_ROMAN, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
+        {F, ROW_ROMAN, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
+        {F, ROW_ROMAN, {1, 1, 4, 1997}, 0, 2, 1, " ", "calendes d'avril 1997"},
+        {F, ROW_ROMAN, {1, 3, 10, 1997}, 0, 2, 0, "/", "ides d'octobre/97"},
+        {F,
+         ROW_ROMAN,
+         {19, 1, 2, 2000},
+         0,
+         2,
+         0,
+         " ",
+         "19e jour avant les calendes de f\xE9vrier 00"},
+        {F,
+         ROW_ROMAN,
+         {8, 1, 8, 2026},
+         0,
+         2,
+         1,
+         ", ",
+         "8e jour avant les calendes d'ao\xFBt, 2026"},
+        {F, ROW_ROMAN, {19, 1, 3, 2001}, 0, 2, 1, " ", nullptr},
+        {F, ROW_REPUBLICAN, {1, 1, 2, 0}, 0, 2, 1, " ", "1er Vendemiaire 2"},
+        {F, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's Adar
+        {F, ROW_JEWISH, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
+        {F, ROW_JEWISH, {14, 7, 5784, 0}, 0, 2, 1, "/", "14/Adar II/5784"},
+        {F, ROW_JEWISH, {14, 6, 5783, 0}, 1, 1, 1, "/", "14/06/5783"},
+        {F, ROW_JEWISH, {1, 1, 5785, 0}, 0, 2, 1, " ", "1er Tichri 5785"},
+        {F, ROW_MUSLIM, {12, 3, 1445, 0}, 0, 2, 1, " ", "12 Rabia al-awal 1445"},
+        {F, ROW_MUSLIM, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadan, 1445"},
+        // Back in English, the English texts.
+        {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
     };
-    for (const CopyCase& c : cases)
-        EXPECT_EQ(FormatRowDate(c.row, c.values, c.format), c.expected)
+    for (const CopyCase& c : cases) {
+        SetTextLanguage(c.language);
+        EXPECT_EQ(FormatRowDate(c.row, c.values, {c.day, c.month, c.year, c.separator}),
+                  Opt(c.text))
             << "row " << c.row << " " << c.values.nFirst << "/" << c.values.nSecond << "/"
             << c.values.nThird << "/" << c.values.nFourth;
-}
-
-TEST(CopyFormat, RefusesWhatTheRowCannotHold) {
-    const CopyCase cases[] = {
-        {ROW_GREGORIAN, {3, 6, 0, 0}, kDefaults, std::nullopt},     // empty or zero year
-        {ROW_GREGORIAN, {0, 6, 1997, 0}, kDefaults, std::nullopt},  // day not in its list
-        {ROW_GREGORIAN, {3, 0, 1997, 0}, kDefaults, std::nullopt},  // month not in its list
-        {ROW_GREGORIAN, {29, 2, 1900, 0}, kDefaults, std::nullopt}, // no such day
-        {ROW_GREGORIAN, {1, 1, 3000, 0}, kDefaults, std::nullopt},  // past the range
-        {ROW_ROMAN, {3, 2, 6, 0}, kDefaults, std::nullopt},
-        {ROW_ROMAN, {0, 2, 6, 1997}, kDefaults, std::nullopt},
-        {ROW_ROMAN, {19, 1, 3, 2001}, kDefaults, std::nullopt}, // count too large there
-        {ROW_ROMAN, {2, 3, 12, 2999}, kDefaults, std::nullopt}, // Ides beyond the range
-        {ROW_REPUBLICAN, {6, 13, 2, 0}, kDefaults, std::nullopt},
-        {ROW_JEWISH, {1, 7, 5785, 0}, kDefaults, std::nullopt}, // Adar II in a common year
-        {ROW_MUSLIM, {1, 13, 1445, 0}, kDefaults, std::nullopt},
-        {static_cast<CalendarRow>(6), {1, 1, 2000, 0}, kDefaults, std::nullopt},
-    };
-    for (const CopyCase& c : cases)
-        EXPECT_EQ(FormatRowDate(c.row, c.values, c.format), c.expected) << "row " << c.row;
-}
-
-TEST(CopyFormat, SeparatorNeverExceedsNineCharacters) {
-    const CCopyFormat longSeparator{1, 1, 1, "0123456789AB"};
-    EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, longSeparator),
-              "03012345678060123456781997");
+    }
+    SetTextLanguage(E);
     const CCopyFormat withNul{1, 1, 1, std::string("-\0-", 3)};
     EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, withNul), "03-06-1997");
 }
 
-TEST(CopyFormat, DefaultsAreThoseOfTheFrame) {
-    EXPECT_EQ(CopyFormatOf(CFrameSettings{}), kDefaults);
+TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
+    const CCopyFormat names{0, 2, 1, " "};
+    const struct {
+        CalendarRow row;
+        std::int32_t day;
+        const char* text;
+    } cases[] = {
+        {ROW_MUSLIM, kFirstMuslimDay - 1, nullptr},
+        {ROW_REPUBLICAN, kFirstRepublicanDay - 1, nullptr},
+        {ROW_REPUBLICAN, kFirstRepublicanDay, "1 Vendemiaire 1"},
+        {ROW_GREGORIAN, 0, nullptr},
+        {ROW_ROMAN, kLastSupportedDay, nullptr}, // before an Ides beyond the range
+        {ROW_GREGORIAN, kLastSupportedDay, "31 December 2999"},
+        {ROW_JULIAN, kFirstSupportedDay, "2 January -4713"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDayInRow(c.row, CJulianDay(c.day), names), Opt(c.text)) << c.day;
+}
+
+TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
+    constexpr std::int32_t kDec7th2026 = 2461382;
+    const struct {
+        CalendarRow row;
+        std::int32_t day;
+        const char* v551;
+        const char* v70;
+    } cases[] = {
+        {ROW_GREGORIAN, kDec7th2026, "7 DEC 2026", "7 DEC 2026"},
+        {ROW_JULIAN, kDec7th2026, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
+        {ROW_ROMAN, kDec7th2026, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
+        {ROW_REPUBLICAN, kDec7th2026, "@#DFRENCH R@ 16 FRIM 235", "FRENCH_R 16 FRIM 235"},
+        {ROW_JEWISH, 2453809, "@#DHEBREW@ 14 ADR 5766", "HEBREW 14 ADS 5766"},
+        {ROW_MUSLIM, kDec7th2026, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)", "7 DEC 2026"},
+        {ROW_REPUBLICAN, kFirstRepublicanDay - 1, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        CCopyFormat format{0, 2, 0, " - "}; // the other forms play no part
+        format.nGedcom = COPY_GEDCOM_551;
+        EXPECT_EQ(FormatDayInRow(c.row, CJulianDay(c.day), format), Opt(c.v551)) << c.row;
+        format.nGedcom = COPY_GEDCOM_70;
+        EXPECT_EQ(FormatDayInRow(c.row, CJulianDay(c.day), format), Opt(c.v70)) << c.row;
+    }
+    // A choice that is none writes the four forms.
+    for (const std::int32_t choice : {std::int32_t{COPY_GEDCOM_NONE}, 3, -1}) {
+        CCopyFormat format;
+        format.nGedcom = choice;
+        EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, format), "03/06/1997") << choice;
+        EXPECT_FALSE(GedcomVersionOfCopy(choice).has_value()) << choice;
+    }
+    CCopyFormat gedcom;
+    gedcom.nGedcom = COPY_GEDCOM_551;
+    EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {29, 2, 1900, 0}, gedcom), std::nullopt);
+}
+
+TEST(CopyFormat, SettingsGiveTheFormat) {
+    EXPECT_EQ(CopyFormatOf(CFrameSettings{}), CCopyFormat{});
     CFrameSettings settings;
     settings.m_nFmtDay = 0;
     settings.m_nFmtMonth = 2;
     settings.m_nFmtYear = 0;
     settings.m_strSeparator = " ";
-    EXPECT_EQ(CopyFormatOf(settings), kNamesShort);
-}
-
-TEST(CopyFormat, RowsBeforeTheirCalendarGiveNothing) {
-    // 1 January 1 Gregorian is the first Muslim day; the day before has no Muslim date.
-    EXPECT_EQ(FormatDayInRow(ROW_MUSLIM, CJulianDay(kFirstMuslimDay - 1), kDefaults), std::nullopt);
-    EXPECT_EQ(FormatDayInRow(ROW_REPUBLICAN, CJulianDay(kFirstRepublicanDay - 1), kDefaults),
-              std::nullopt);
-    EXPECT_EQ(FormatDayInRow(ROW_REPUBLICAN, CJulianDay(kFirstRepublicanDay), kNamesFull),
-              "1 Vendemiaire 1");
-    EXPECT_EQ(FormatDayInRow(ROW_GREGORIAN, CJulianDay(0), kDefaults), std::nullopt);
-    // 6 to 11 December 2999 Julian lie before an Ides beyond the range.
-    EXPECT_EQ(FormatDayInRow(ROW_ROMAN, CJulianDay(kLastSupportedDay), kDefaults), std::nullopt);
-    EXPECT_EQ(FormatDayInRow(ROW_GREGORIAN, CJulianDay(kLastSupportedDay), kDefaults),
-              "31/12/2999");
-    EXPECT_EQ(FormatDayInRow(ROW_JULIAN, CJulianDay(kFirstSupportedDay), kDefaults), "02/01/-4713");
+    settings.m_nFmtGedcom = COPY_GEDCOM_70;
+    EXPECT_EQ(CopyFormatOf(settings), (CCopyFormat{0, 2, 0, " ", COPY_GEDCOM_70}));
+    // The dual-year choice is read leniently.
+    for (const auto& [stored, read] : {std::pair{2, 2}, {1, 1}, {0, 0}, {3, 0}, {-1, 0}}) {
+        settings.m_nFmtDualYear = stored;
+        EXPECT_EQ(CopyFormatOf(settings).nDualYear, read) << stored;
+    }
 }
 
 } // namespace
