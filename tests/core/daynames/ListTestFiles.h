@@ -28,24 +28,17 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    CTempDir(const CTempDir&) = delete;
-    CTempDir& operator=(const CTempDir&) = delete;
-
     std::string File(std::string_view name) const { return (m_path / name).string(); }
-
-    // Writes bytes as they stand.
     std::string Write(std::string_view name, std::string_view bytes) const {
-        const std::string path = File(name);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path;
+        std::ofstream(File(name), std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return File(name);
     }
-    // Writes a plain Windows-1252 text in its stored form.
+    // A plain Windows-1252 text in its stored form.
     std::string WriteList(std::string_view name, std::string_view plain,
                           const CListKey& key) const {
         return Write(name, ScrambleText(plain, key));
     }
-
     const std::filesystem::path& Path() const { return m_path; }
 
 private:
@@ -62,11 +55,7 @@ protected:
 
 inline std::string RandomBytes(std::mt19937& rng, std::size_t n, std::string_view alphabet = {}) {
     std::string out(n, '\0');
-    for (char& c : out) {
-        if (alphabet.empty())
-            c = static_cast<char>(rng() & 0xFF);
-        else
-            c = alphabet[rng() % alphabet.size()];
-    }
+    for (char& c : out)
+        c = alphabet.empty() ? static_cast<char>(rng() & 0xFF) : alphabet[rng() % alphabet.size()];
     return out;
 }
