@@ -4,6 +4,10 @@
 
 #include <random>
 
+void PrintTo(const CDaySpan& s, std::ostream* os) {
+    *os << s.nYears << "y" << s.nMonths << "m" << s.nDays << "d";
+}
+
 namespace {
 
 constexpr CSpanReckoning kGregorian{ESpanCalendar::Gregorian};
@@ -31,11 +35,6 @@ const CSpanReckoning kEngland{ESpanCalendar::Civil, G(14, 9, 1752)};
 const CSpanReckoning kDenmark{ESpanCalendar::Civil, G(1, 3, 1700)};
 const CSpanReckoning kRussia{ESpanCalendar::Civil, G(14, 2, 1918)};
 const CSpanReckoning kFrance{ESpanCalendar::Civil, kDefaultGregorianStart};
-
-std::string Shown(const CDaySpan& s) {
-    return std::to_string(s.nYears) + "y" + std::to_string(s.nMonths) + "m" +
-           std::to_string(s.nDays) + "d";
-}
 
 struct AddCase {
     const char* what;
@@ -142,44 +141,43 @@ TEST(DaySpan, SpansTable) {
     for (const SpanCase& c : cases) {
         const auto span = SpanBetween(c.first, c.last, c.reckoning);
         ASSERT_TRUE(span) << c.what;
-        EXPECT_EQ(Shown(*span), Shown(c.expected)) << c.what;
+        EXPECT_EQ(*span, c.expected) << c.what;
     }
     EXPECT_FALSE(SpanBetween(1, H(1, 1, 1), kJewish)) << "before the Jewish era";
     EXPECT_FALSE(SpanBetween(0, 10, kGregorian));
 }
 
-TEST(DaySpan, AgesAtDeathGiveTheirBirthDays) {
-    // Died 3 March 1702, aged 67 years 4 months 12 days / 67 years / 67 years 4 months.
-    const std::int32_t death = J(3, 3, 1702);
-    const CSpanReckoning england = kEngland;
-    CDayRange exact = DaysAtAge(death, {67, 4, 12}, EAgeSide::Before, england);
-    EXPECT_EQ(exact.first.GetDayNumber(), J(19, 10, 1634));
-    EXPECT_EQ(exact.last.GetDayNumber(), J(19, 10, 1634));
-    CDayRange years = DaysAtAge(death, {67, {}, {}}, EAgeSide::Before, england);
-    EXPECT_EQ(years.first.GetDayNumber(), J(4, 3, 1634));
-    EXPECT_EQ(years.last.GetDayNumber(), J(3, 3, 1635));
-    CDayRange months = DaysAtAge(death, {67, 4, {}}, EAgeSide::Before, england);
-    EXPECT_EQ(months.first.GetDayNumber(), J(4, 10, 1634));
-    EXPECT_EQ(months.last.GetDayNumber(), J(3, 11, 1634));
-    // Born 10 February 1700 in England, aged 60 across the reform.
-    CDayRange sixty = DaysAtAge(J(10, 2, 1700), {60, {}, {}}, EAgeSide::After, england);
-    EXPECT_EQ(sixty.first.GetDayNumber(), G(10, 2, 1760));
-    EXPECT_EQ(sixty.last.GetDayNumber(), G(9, 2, 1761));
-    // Every birth from 28 to 31 January is one month old on 28 February.
-    CDayRange clipped = DaysAtAge(G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian);
-    EXPECT_EQ(clipped.first.GetDayNumber(), G(28, 1, 2001));
-    EXPECT_EQ(clipped.last.GetDayNumber(), G(31, 1, 2001));
-    const CDayRange tenDays = DaysAtAge(G(31, 1, 2000), {0, 0, 10}, EAgeSide::Before, kGregorian);
-    EXPECT_EQ(tenDays.first.GetDayNumber(), G(21, 1, 2000));
-    EXPECT_EQ(tenDays.last.GetDayNumber(), G(21, 1, 2000));
-    EXPECT_EQ(DaysAtAge(G(1, 3, 2001), {0, 0, -1}, EAgeSide::Before, kGregorian).first, 0);
-    EXPECT_EQ(DaysAtAge(G(1, 3, 2001), {}, EAgeSide::Before, kGregorian).first, 0);
-    // Births before the first supported day are cut off, and said to be.
-    const CDayRange infant = DaysAtAge(100, {0, {}, {}}, EAgeSide::Before, kGregorian);
-    EXPECT_EQ(infant.first, 1);
-    EXPECT_EQ(infant.last, 100);
-    EXPECT_TRUE(infant.bCut);
-    EXPECT_EQ(DaysAtAge(100, {1, {}, {}}, EAgeSide::Before, kGregorian).first, 0);
+TEST(DaySpan, AgesGiveTheirDays) {
+    constexpr std::optional<std::int32_t> no;
+    // clang-format off
+    const struct {
+        const char* what;
+        std::int32_t day;
+        CAge age;
+        EAgeSide side;
+        CSpanReckoning reckoning;
+        std::int32_t first, last;
+        bool cut;
+    } cases[] = {
+        {"died 3 March 1702 aged 67y 4m 12d", J(3, 3, 1702), {67, 4, 12}, EAgeSide::Before, kEngland, J(19, 10, 1634), J(19, 10, 1634), false},
+        {"aged 67 years", J(3, 3, 1702), {67, no, no}, EAgeSide::Before, kEngland, J(4, 3, 1634), J(3, 3, 1635), false},
+        {"aged 67 years 4 months", J(3, 3, 1702), {67, 4, no}, EAgeSide::Before, kEngland, J(4, 10, 1634), J(3, 11, 1634), false},
+        {"born 10 Feb 1700, 60 across the reform", J(10, 2, 1700), {60, no, no}, EAgeSide::After, kEngland, G(10, 2, 1760), G(9, 2, 1761), false},
+        {"every birth from 28 to 31 Jan", G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian, G(28, 1, 2001), G(31, 1, 2001), false},
+        {"ten days", G(31, 1, 2000), {0, 0, 10}, EAgeSide::Before, kGregorian, G(21, 1, 2000), G(21, 1, 2000), false},
+        {"a negative part", G(1, 3, 2001), {0, 0, -1}, EAgeSide::Before, kGregorian, 0, 0, false},
+        {"no part", G(1, 3, 2001), {}, EAgeSide::Before, kGregorian, 0, 0, false},
+        {"births cut at the first day", 100, {0, no, no}, EAgeSide::Before, kGregorian, 1, 100, true},
+        {"no birth before the first day", 100, {1, no, no}, EAgeSide::Before, kGregorian, 0, 0, false},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const CDayRange range = DaysAtAge(c.day, c.age, c.side, c.reckoning);
+        EXPECT_EQ(range.first.GetDayNumber(), c.first) << c.what;
+        if (c.first != 0)
+            EXPECT_EQ(range.last.GetDayNumber(), c.last) << c.what;
+        EXPECT_EQ(range.bCut, c.cut) << c.what;
+    }
 }
 
 // Properties over the whole range, for every reckoning.
@@ -206,62 +204,55 @@ TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
             continue;
         ++checked;
         // Adding then taking away gives the day back unless a month end was cut.
-        if (!there.bClipped) {
-            const CDaySpan back{-span.nYears, -span.nMonths, -span.nDays};
-            EXPECT_EQ(AddSpan(there.day, back, reckoning).day.GetDayNumber(), day)
-                << day << " + " << Shown(span);
-        }
+        const CDaySpan back{-span.nYears, -span.nMonths, -span.nDays};
+        if (!there.bClipped)
+            EXPECT_EQ(AddSpan(there.day, back, reckoning).day, day) << day << " " << n;
         // The span between two days, added to the first, gives the second,
         // and counts the same either way.
         const auto between = SpanBetween(day, there.day, reckoning);
         ASSERT_TRUE(between) << day;
-        EXPECT_EQ(AddSpan(day, *between, reckoning).day, there.day)
-            << day << " " << Shown(*between);
-        EXPECT_GE(between->nMonths, 0);
-        EXPECT_LT(between->nMonths, 13);
-        const auto backwards = SpanBetween(there.day, day, reckoning);
-        EXPECT_EQ(Shown(*backwards), Shown({-between->nYears, -between->nMonths, -between->nDays}));
-
-        // The births for an age at death hold every day of that age, and
-        // no day next to them has it.
+        EXPECT_EQ(AddSpan(day, *between, reckoning).day, there.day) << day << " " << n;
+        EXPECT_TRUE(between->nMonths >= 0 && between->nMonths < 13) << day << " " << n;
+        EXPECT_EQ(SpanBetween(there.day, day, reckoning),
+                  (CDaySpan{-between->nYears, -between->nMonths, -between->nDays}));
+        // The births for an age at death hold every day of that age, and no
+        // day next to them has it; the days the age is reached hold the death.
         for (int parts = 1; parts <= 3; ++parts) {
-            const CAge age{between->nYears,
-                           parts >= 2 ? std::optional(between->nMonths) : std::nullopt,
-                           parts == 3 ? std::optional(between->nDays) : std::nullopt};
+            const CAge age{between->nYears, parts >= 2 ? between->nMonths : std::optional<int>(),
+                           parts == 3 ? between->nDays : std::optional<int>()};
             const CDayRange births = DaysAtAge(there.day, age, EAgeSide::Before, reckoning);
             ASSERT_NE(births.first, 0) << day << " " << parts;
-            EXPECT_LE(births.first.GetDayNumber(), day);
-            EXPECT_GE(births.last.GetDayNumber(), day);
+            EXPECT_TRUE(births.first <= day && births.last >= day) << day << " " << parts;
             const auto matches = [&](std::int32_t birth) {
                 const auto got = SpanBetween(birth, there.day, reckoning);
-                if (!got)
-                    return false;
-                return got->nYears == between->nYears &&
+                return got && got->nYears == between->nYears &&
                        (parts < 2 || got->nMonths == between->nMonths) &&
                        (parts < 3 || got->nDays == between->nDays);
             };
-            for (const std::int32_t edge :
-                 {births.first.GetDayNumber(), births.last.GetDayNumber()})
-                EXPECT_TRUE(matches(edge)) << day << " " << parts;
+            EXPECT_TRUE(matches(births.first.GetDayNumber()) && matches(births.last.GetDayNumber()))
+                << day << " " << parts;
             if (!births.bCut)
                 EXPECT_FALSE(matches(births.first.GetDayNumber() - 1)) << day << " " << parts;
             if (births.last < there.day)
                 EXPECT_FALSE(matches(births.last.GetDayNumber() + 1)) << day << " " << parts;
             const CDayRange reached = DaysAtAge(day, age, EAgeSide::After, reckoning);
-            EXPECT_LE(reached.first, there.day);
-            EXPECT_GE(reached.last, there.day);
+            EXPECT_TRUE(reached.first <= there.day && reached.last >= there.day) << day;
         }
     }
     EXPECT_GT(checked, cases * 3 / 4);
 }
 
+// Names in the order of the values below.
+std::string ReckoningName(const ::testing::TestParamInfo<CSpanReckoning>& info) {
+    const char* names[] = {"Gregorian", "Julian",     "France", "England",
+                           "Russia",    "Republican", "Jewish", "Muslim"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryReckoning, DaySpanProperties,
                          ::testing::Values(kGregorian, kJulian, kFrance, kEngland, kRussia,
-                                           kRepublican, kJewish, kMuslim));
-
-} // namespace
-
-namespace {
+                                           kRepublican, kJewish, kMuslim),
+                         ReckoningName);
 
 TEST(MonthGrid, MonthsTheReformCut) {
     // clang-format off
@@ -294,8 +285,7 @@ TEST(MonthGrid, MonthsTheReformCut) {
             EXPECT_EQ(grid.cells[k].day - grid.cells[k - 1].day, 1) << c.what;
             EXPECT_EQ(grid.cells[k].nColumn, (grid.cells[k - 1].nColumn + 1) % 7) << c.what;
         }
-        const bool holdsThe1st = grid.cells.front().nDay == 1;
-        if (holdsThe1st)
+        if (grid.cells.front().nDay == 1)
             EXPECT_EQ(grid.cells.front().nColumn, c.firstColumn) << c.what;
         EXPECT_EQ(std::count_if(grid.cells.begin(), grid.cells.end(),
                                 [](const CMonthCell& cell) { return cell.bReformDay; }),
