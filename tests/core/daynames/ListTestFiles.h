@@ -1,14 +1,13 @@
 // Temporary list files for the day-name tests.
 #pragma once
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include "daynames/DayNameLists.h"
 #include "daynames/ListKeys.h"
@@ -18,11 +17,9 @@
 class CTempDir {
 public:
     CTempDir() {
-        static std::atomic<int> counter{0};
-        m_path = std::filesystem::temp_directory_path() /
-                 ("quindor-lists-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
+        std::string name =
+            (std::filesystem::temp_directory_path() / "quindor-lists-XXXXXX").string();
+        m_path = ::mkdtemp(name.data());
     }
     ~CTempDir() {
         std::error_code ignored;
@@ -30,8 +27,7 @@ public:
     }
     std::string File(std::string_view name) const { return (m_path / name).string(); }
     std::string Write(std::string_view name, std::string_view bytes) const {
-        std::ofstream(File(name), std::ios::binary | std::ios::trunc)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(File(name), std::ios::binary).write(bytes.data(), std::ssize(bytes));
         return File(name);
     }
     // A plain Windows-1252 text in its stored form.
@@ -39,9 +35,6 @@ public:
                           const CListKey& key) const {
         return Write(name, ScrambleText(plain, key));
     }
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
     std::filesystem::path m_path;
 };
 
