@@ -1,0 +1,96 @@
+// The texts in both languages, ordinals, and names folded for comparison.
+#include "text/Cp1252.h"
+#include "text/Ordinal.h"
+#include "text/StringTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(Fold, LettersLoseTheirMarksAndCase) {
+    EXPECT_EQ(FoldToAsciiUpper("D\311cembre ao\xFBt Niv\xF4se"), "DECEMBRE AOUT NIVOSE");
+    EXPECT_EQ(FoldToAsciiUpper("\xC0\xC7\xC8\xCE\xCF\xD4\xD9\xDC\xFF\xDF\xE6\x9C\x8A\x9E"),
+              "ACEIIOUUYSSAEOESZ");
+    // Digits, signs, separators and other bytes stay.
+    EXPECT_EQ(FoldToAsciiUpper("1er -44/\xA0\x92\xD7\xF7"), "1ER -44/\xA0\x92\xD7\xF7");
+}
+
+TEST(Ordinal, EnglishAndFrench) {
+    const struct {
+        std::int32_t n;
+        const char* english;
+        const char* french;
+    } cases[] = {
+        {1, "1st", "1er"},      {2, "2nd", "2e"},       {3, "3rd", "3e"},
+        {4, "4th", "4e"},       {11, "11th", "11e"},    {12, "12th", "12e"},
+        {13, "13th", "13e"},    {20, "20th", "20e"},    {21, "21st", "21e"},
+        {22, "22nd", "22e"},    {23, "23rd", "23e"},    {24, "24th", "24e"},
+        {31, "31st", "31e"},    {0, "0th", "0e"},       {101, "101st", "101e"},
+        {111, "111th", "111e"}, {112, "112th", "112e"}, {113, "113th", "113e"},
+        {-2, "-2nd", "-2e"},    {-12, "-12th", "-12e"}, {INT_MIN, "-2147483648th", nullptr},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OrdinalText(c.n), c.english) << c.n;
+        EXPECT_EQ(OrdinalText(c.n, ETextLanguage::English), c.english) << c.n;
+        if (c.french)
+            EXPECT_EQ(OrdinalText(c.n, ETextLanguage::French), c.french) << c.n;
+    }
+    EXPECT_EQ(FrenchDayOfMonth(1), "1er");
+    EXPECT_EQ(FrenchDayOfMonth(2), "2");
+    EXPECT_EQ(FrenchDayOfMonth(31), "31");
+}
+
+// A field reads its text by its place in the list, without regard to case:
+// two entries of one list that fold alike would read as the first.
+TEST(StringTable, EveryListHasEveryTextInBothLanguagesOnceEach) {
+    const struct {
+        int first, count;
+        bool frenchAlready; // the Republican names are French in both languages
+    } ranges[] = {
+        {IDS_MONTH_FIRST, 12, false},        {IDS_WEEKDAY_FIRST, 7, false},
+        {IDS_REP_DAYNAME_FIRST, 16, true},   {IDS_REP_MONTH_FIRST, 13, true},
+        {IDS_JEWISH_MONTH_FIRST, 13, false}, {IDS_MUSLIM_MONTH_FIRST, 12, false},
+        {IDS_ROMAN_KIND_FIRST, 3, false},    {IDS_COUNTRY_FIRST, 29, false},
+        {IDS_ILLEGAL_DATE, 1, false},
+    };
+    for (const auto& range : ranges) {
+        int same = 0;
+        for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
+            std::set<std::string> seen;
+            for (int id = range.first; id < range.first + range.count; ++id) {
+                std::string text = LoadResString(id, language);
+                EXPECT_FALSE(text.empty()) << id;
+                // Every byte is one the code page can show.
+                EXPECT_EQ(Cp1252ToUtf8(text).find("\xEF\xBF\xBD"), std::string::npos) << text;
+                std::transform(text.begin(), text.end(), text.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                EXPECT_TRUE(seen.insert(text).second) << text;
+                same += language == ETextLanguage::French &&
+                        LoadResString(id, language) == LoadResString(id, ETextLanguage::English);
+            }
+        }
+        // A few names are the same in both (Kislev, Ides).
+        EXPECT_EQ(same == range.count, range.frenchAlready) << range.first;
+    }
+    EXPECT_EQ(Cp1252ToUtf8(LoadResString(IDS_MONTH_FIRST + 11, ETextLanguage::French)), "d\xC3\xA9"
+                                                                                        "cembre");
+}
+
+TEST(StringTable, TheCurrentLanguageChoosesTheText) {
+    EXPECT_EQ(TextLanguage(), ETextLanguage::English);
+    EXPECT_EQ(LoadResString(IDS_WEEKDAY_FIRST), "Monday");
+    SetTextLanguage(ETextLanguage::French);
+    EXPECT_EQ(LoadResString(IDS_WEEKDAY_FIRST), "lundi");
+    EXPECT_EQ(LoadResString(IDS_ILLEGAL_DATE), "Date impossible");
+    EXPECT_EQ(LoadResString(IDS_ROMAN_KIND_FIRST), "Calendes");
+    EXPECT_EQ(LoadResString(-1), "");
+    SetTextLanguage(ETextLanguage::English);
+}
+
+} // namespace
