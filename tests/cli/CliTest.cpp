@@ -70,7 +70,6 @@ const struct {
     {{"convert", "--from", "jewish", "--jd", "14 Nisan 5784"}, "2460423\n"},
     {{"convert", "--from", "republican", "--jd", "11 Nivose 1208"}, "2816787\n"}, // the row ends with the range
     {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "roman", "--day", "0", "--month", "2", "--separator", " ", "3 juin 1997"}, "12e jour avant les calendes de juin 1997\n"},
-    {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "jewish", "--day", "0", "--month", "2", "--separator", " ", "7/3/2023"}, "14 Adar 5783\n"},
     {{"convert", "--lang", "fr", "--from", "republican", "--to", "gregorian", "--day", "0", "--month", "2", "--separator", " ", "18 brumaire an VIII"}, "9 novembre 1799\n"},
     // A paste reads French whatever the language; the copy stays English.
     {{"convert", "--from", "jewish", "--to", "gregorian", "14 Nissan 5784"}, "22/04/2024\n"},
@@ -93,10 +92,8 @@ const struct {
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "0", "30 May 1648"}, "30/05/1648\n"},
     {{"convert", "--from", "julian", "--jd", "30/1/1648-9"}, "2323385\n"}, // without a style: the later year
     // GEDCOM values in and out.
-    {{"convert", "--from", "gedcom", "--jd", "@#DJULIAN@ 21 JAN 1718/19"}, "2348943\n"},
     {{"convert", "--from", "gedcom", "--jd", "cal hebrew 14 nsn 5784"}, "2460423\n"},
     {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "5", "7/12/2026"}, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)\n"},
-    {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "7", "7/12/2026"}, "7 DEC 2026\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "5", "14/3/2006"}, "@#DHEBREW@ 14 ADR 5766\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "7", "14/3/2006"}, "HEBREW 14 ADS 5766\n"},
     {{"convert", "--from", "gedcom", "--to", "republican", "--gedcom", "7", "6 DEC 1793"}, "FRENCH_R 16 FRIM 2\n"},
@@ -253,8 +250,6 @@ const struct {
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
     {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
     {{"convert", "--from", "gedcom", "--jd", "JAN 2000"}, 1, ""},
-    {{"convert", "--from", "gedcom", "--jd", "BET 1 JAN 2000 AND 2 JAN 2000"}, 1, ""},
-    {{"convert", "--from", "gedcom", "--jd", "30 FEB 2000"}, 1, ""},
     {{"convert", "--from", "gregorian", "--to", "republican", "--gedcom", "5", "1/1/1700"}, 1, ""},
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},
     {{"convert", "--from", "gregorian", "--to", "julian", "--gedcom", "6", "1/1/2000"}, 2, "--gedcom"},
@@ -401,38 +396,36 @@ TEST(Cli, WhatShowPrintsConvertReadsBack) {
     }
 }
 
-CRun Check(const std::string& bytes) {
-    std::istringstream in(bytes);
-    std::ostringstream out, err;
-    const int status = CmdGedcomFile(in, "standard input", out, err);
-    return {status, out.str(), err.str()};
-}
-
 TEST(Cli, GedcomFileLinesAndSummary) {
-    const CRun run =
-        Check("0 HEAD\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 BIRT\r\n2 DATE 30 FEB 1700\r\n"
-              "2 DATE BET 1700\r\n3 CONC  AND 1710\r\n2 DATE ABT 1 JAN 2000\r\n"
-              "2 DATE (in\tthe\r\n3 CONT spring)\r\n2 DATE FROM 1700\r\n0 TRLR\r\n");
-    ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "5\t\t\tno-such-day\t30 FEB 1700\n"
-                       "6\t2341973\t2345989\tok\tBET 1700 AND 1710\n"
-                       "8\t2451545\t2451545\tok\tABT 1 JAN 2000\n"
-                       "9\t\t\tphrase\t(in the spring)\n"
-                       "11\t2341973\t\tok\tFROM 1700\n");
+    std::istringstream in(
+        "0 HEAD\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 BIRT\r\n2 DATE 30 FEB 1700\r\n"
+        "2 DATE BET 1700\r\n3 CONC  AND 1710\r\n2 DATE ABT 1 JAN 2000\r\n"
+        "2 DATE (in\tthe\r\n3 CONT spring)\r\n2 DATE FROM 1700\r\n0 TRLR\r\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(CmdGedcomFile(in, "standard input", out, err), 0);
+    EXPECT_EQ(out.str(), "5\t\t\tno-such-day\t30 FEB 1700\n"
+                         "6\t2341973\t2345989\tok\tBET 1700 AND 1710\n"
+                         "8\t2451545\t2451545\tok\tABT 1 JAN 2000\n"
+                         "9\t\t\tphrase\t(in the spring)\n"
+                         "11\t2341973\t\tok\tFROM 1700\n");
     EXPECT_EQ(
-        run.err,
+        err.str(),
         "quindor-cli: 5 DATE lines: 3 ok, 2 with findings; ANSEL file, its dates read as ASCII\n");
-    EXPECT_EQ(Check("").status, 1);
-    EXPECT_EQ(Check("name,born\nAda,1815\n").err,
-              "quindor-cli: standard input is not a GEDCOM file: line 1 is not 0 HEAD\n");
-    // By name, after a byte order mark.
+    // By name, after a byte order mark; and a file that is not GEDCOM.
     const std::string path = ::testing::TempDir() + "gedcom-cli-test.ged";
+    const std::string csv = ::testing::TempDir() + "gedcom-cli-test.csv";
     std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF"
                                              "0 HEAD\n1 DATE @#DHEBREW@ 14 NSN 5784\n";
+    std::ofstream(csv, std::ios::binary) << "name,born\nAda,1815\n";
     const CRun file = Cli({"gedcom", path});
+    const CRun notGedcom = Cli({"gedcom", csv});
     std::remove(path.c_str());
+    std::remove(csv.c_str());
     EXPECT_EQ(file.status, 0);
     EXPECT_EQ(file.out, "2\t2460423\t2460423\tok\t@#DHEBREW@ 14 NSN 5784\n");
+    EXPECT_EQ(notGedcom.status, 1);
+    EXPECT_EQ(notGedcom.err,
+              "quindor-cli: " + csv + " is not a GEDCOM file: line 1 is not 0 HEAD\n");
 }
 
 } // namespace
