@@ -97,8 +97,10 @@ TEST(CalendarRange, JewishWalkAndYearLengths) {
     }
 }
 
-// The Roman count falls by one a day to the named day, which is followed by
-// the largest count of the next one: Kalends, Nones, Ides, next Kalends.
+// The Roman count falls by one a day to the named day (the Kalends on the
+// 1st, the Nones on the 7th of March, May, July and October and the 5th of
+// other months, the Ides eight days later), which is followed by the largest
+// count of the next one: Kalends, Nones, Ides, next Kalends.
 TEST(CalendarRange, RomanCountsDownAndRoundTrips) {
     CRomanDate prev = CJulianDay(kFirstSupportedDay).GetRoman();
     for (std::int32_t d = kFirstSupportedDay + 1; d <= kLastSupportedDay; ++d) {
@@ -111,6 +113,11 @@ TEST(CalendarRange, RomanCountsDownAndRoundTrips) {
             ASSERT_EQ(r.nMonth, kalends ? prev.nMonth % 12 + 1 : prev.nMonth) << d;
             ASSERT_EQ(r.nYear, kalends && prev.nMonth == 12 ? NextYear(prev.nYear) : prev.nYear);
             ASSERT_GT(r.nCount, 1) << d;
+        }
+        if (r.nCount == 1) {
+            const bool late = r.nMonth == 3 || r.nMonth == 5 || r.nMonth == 7 || r.nMonth == 10;
+            const std::int32_t named[] = {0, 1, late ? 7 : 5, late ? 15 : 13};
+            ASSERT_EQ(CJulianDay(d).GetJulian().nDay, named[r.nKind]) << d;
         }
         prev = r;
         if (d % kStride != 0)
