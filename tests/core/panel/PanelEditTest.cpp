@@ -8,85 +8,104 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
 const CJulianDay kMillennium = Greg(1, 1, 2000); // in every calendar's range
 
-TEST_F(PanelTest, DayTextIsPaddedOnlyWhenASingleDigit) {
-    struct Case {
-        PanelField field;
-        const char* typed;
-        const char* kept;
-        bool legal;
-    };
-    const Case cases[] = {
-        {FIELD_GREG_DAY, "5", "05", true},   {FIELD_GREG_DAY, "15", "15", true},
-        {FIELD_GREG_DAY, "5a", "5a", false}, {FIELD_JUL_DAY, "5", "05", true},
-        {FIELD_REP_DAY, "5", "05", true},    {FIELD_JEW_DAY, "5", "05", true},
-        {FIELD_MUS_DAY, "5", "05", true},    {FIELD_ROMAN_COUNT, "5", "05", true},
-        {FIELD_GREG_DAY, "0", "00", false},  {FIELD_GREG_DAY, " 5", " 5", false},
-        {FIELD_ROMAN_COUNT, "", "", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.typed) + " in field " + std::to_string(c.field));
-        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-        Enter(c.field, c.typed);
-        EXPECT_EQ(Text(c.field), c.kept);
-        const int row = FieldRow(c.field);
-        EXPECT_EQ(panel.IsIllegal(row), !c.legal);
-        if (c.legal) {
-            // The edited row was applied: row 0 (or row 1) follows it.
-            CJulianDay day;
-            std::int32_t d, m, y;
-            panel.GetRowFields(ROW_GREGORIAN, d, m, y);
-            day.SetGregorian({d, m, y});
-            EXPECT_TRUE(ShowsDay(day));
-        } else {
-            EXPECT_TRUE(panel.IsRowGreyed(row == 0 ? ROW_JULIAN : ROW_GREGORIAN));
-        }
-    }
-}
-
-TEST_F(PanelTest, MonthAndKindNumbersBecomeTheirNames) {
-    struct Case {
+// One field typed over on 1 January 2000, then left: what it shows, and
+// whether its row is applied (every row in step) or shown illegal.
+TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
+    const struct {
         PanelField field;
         const char* typed;
         const char* shown;
         bool legal;
-    };
-    const Case cases[] = {
+    } cases[] = {
+        {FIELD_GREG_DAY, "5", "05", true},
+        {FIELD_GREG_DAY, "15", "15", true},
+        {FIELD_GREG_DAY, "5a", "5a", false},
+        {FIELD_GREG_DAY, "0", "00", false},
+        {FIELD_GREG_DAY, " 5", " 5", false},
+        {FIELD_JUL_DAY, "5", "05", true},
+        {FIELD_REP_DAY, "5", "05", true},
+        {FIELD_JEW_DAY, "5", "05", true},
+        {FIELD_MUS_DAY, "5", "05", true},
+        {FIELD_ROMAN_COUNT, "5", "05", true},
+        {FIELD_ROMAN_COUNT, "", "", true},
         {FIELD_GREG_MONTH, "3", "March", true},
+        {FIELD_GREG_MONTH, "3x", "March", true},
+        {FIELD_GREG_MONTH, "0", "0", false},
         {FIELD_JUL_MONTH, "12", "December", true},
         {FIELD_ROMAN_MONTH, "3", "March", true},
         {FIELD_REP_MONTH, "3", "Frimaire", true},
+        {FIELD_REP_MONTH, "13", "13", false}, // the thirteenth month by name only
         {FIELD_JEW_MONTH, "3", "Kislev", true},
-        {FIELD_MUS_MONTH, "3", "Rabi Al-Awwal", true},
-        // The thirteenth month is reached by name only.
-        {FIELD_REP_MONTH, "13", "13", false},
         {FIELD_JEW_MONTH, "13", "13", false},
-        {FIELD_GREG_MONTH, "0", "0", false},
-        {FIELD_GREG_MONTH, "3x", "March", true},
+        {FIELD_MUS_MONTH, "3", "Rabi Al-Awwal", true},
         {FIELD_ROMAN_KIND, "2", "Nones", false}, // no such count before the Nones
         {FIELD_ROMAN_KIND, "4", "4", false},
+        // A year text reads as its leading integer; 0 is no year.
+        {FIELD_GREG_YEAR, "2000x", "2000x", true},
+        {FIELD_JUL_YEAR, " 1999", " 1999", true},
+        {FIELD_ROMAN_YEAR, "+1999", "+1999", true},
+        {FIELD_REP_YEAR, "208x", "208x", true},
+        {FIELD_JEW_YEAR, " 5760", " 5760", true},
+        {FIELD_MUS_YEAR, "+1420", "+1420", true},
+        {FIELD_GREG_YEAR, "0", "0", false},
+        {FIELD_JUL_YEAR, "", "", false},
+        {FIELD_ROMAN_YEAR, "abc", "abc", false},
+        {FIELD_REP_YEAR, "-", "-", false},
+        {FIELD_JEW_YEAR, " x1999", " x1999", false},
+        {FIELD_MUS_YEAR, "00", "00", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.typed) + " in field " + std::to_string(c.field));
         panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
         Enter(c.field, c.typed);
         EXPECT_EQ(Text(c.field), c.shown);
-        EXPECT_EQ(panel.IsIllegal(FieldRow(c.field)), !c.legal);
+        const int row = FieldRow(c.field);
+        EXPECT_EQ(panel.IsIllegal(row), !c.legal);
+        if (c.legal) {
+            std::int32_t d, m, y;
+            panel.GetRowFields(ROW_GREGORIAN, d, m, y);
+            EXPECT_TRUE(ShowsDay(Greg(d, m, y)));
+        } else {
+            EXPECT_TRUE(panel.IsRowGreyed(row == 0 ? ROW_JULIAN : ROW_GREGORIAN));
+            if (row != 0)
+                EXPECT_EQ(panel.GetRowTexts(0), (Texts{"01", "January", "2000"}));
+        }
     }
-    // A name in other letter case counts and stays as typed: the edited row
-    // is not rewritten.
+    // A name in other letter case counts and stays as typed.
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     panel.SetFieldText(FIELD_GREG_MONTH, "mARCH");
     panel.OnKillFocus(FIELD_GREG_MONTH);
     EXPECT_EQ(Text(FIELD_GREG_MONTH), "mARCH");
     EXPECT_TRUE(ShowsDay(Greg(1, 3, 2000)));
-    // The whole panel follows the Jewish month edit.
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 23 Tevet 5760
-    Enter(FIELD_JEW_MONTH, "3");
-    CJulianDay kislev;
-    kislev.SetJewish({23, 3, 5760});
-    EXPECT_TRUE(ShowsDay(kislev));
+    // A negative year is passed on to the calendar.
+    Enter(FIELD_JUL_DAY, "15");
+    Enter(FIELD_JUL_MONTH, "March");
+    Enter(FIELD_JUL_YEAR, "-44");
+    EXPECT_TRUE(ShowsDay(Jul(15, 3, -44)));
+    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"", "Ides", "March", "-44"}));
+    std::int32_t d, m, y;
+    panel.GetRowFields(ROW_JEWISH, d, m, y);
+    Enter(FIELD_JEW_YEAR, "-44");
+    EXPECT_EQ(panel.IsIllegal(ROW_JEWISH), !CJulianDay::IsValidJewish({d, m, -44}));
+}
+
+TEST_F(PanelTest, RomanCountEmptyIsTheNamedDay) {
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    Enter(FIELD_ROMAN_KIND, "Kalends");
+    Enter(FIELD_ROMAN_MONTH, "March");
+    Enter(FIELD_ROMAN_YEAR, "2000");
+    Enter(FIELD_ROMAN_COUNT, "");
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"01", "March", "2000"}));
+    Enter(FIELD_ROMAN_COUNT, "02");
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"29", "February", "2000"}));
+    // The count list ends at 19; count 1 is the empty text, not "01".
+    for (const char* count : {"20", "1"}) {
+        Enter(FIELD_ROMAN_COUNT, count);
+        EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN)) << count;
+    }
 }
 
 TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
@@ -110,90 +129,77 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
     }
     EXPECT_EQ(panel.FieldListIndex(FIELD_NONE), -1);
     EXPECT_EQ(panel.FieldListIndex(FIELD_COUNT), -1);
-    // A shown day names an entry in every combo of every row.
+    // A shown day names an entry in every list.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(7, 11, 1801));
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        const CRowFields f = RowFields(row);
-        for (PanelField field : {f.day, f.kind, f.month})
-            if (field != FIELD_NONE) {
-                EXPECT_GE(panel.FieldListIndex(field), 0) << field;
-                EXPECT_EQ(panel.ListEntry(field, panel.FieldListIndex(field) + 1), Text(field));
-            }
+    for (int field = 0; field < FIELD_COUNT; ++field) {
+        const auto f = static_cast<PanelField>(field);
+        if (!panel.GetFieldList(f).empty())
+            EXPECT_EQ(panel.ListEntry(f, panel.FieldListIndex(f) + 1), Text(f)) << field;
     }
 }
 
 TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
+    const struct {
+        PanelField field;
+        const char* typed;
+        std::optional<CTextSelection> selection;
+        const char* shown;
+    } steps[] = {
+        {FIELD_GREG_MONTH, "f", CTextSelection{1, 8}, "February"},
+        {FIELD_GREG_MONTH, "fe", CTextSelection{2, 8}, "February"}, // the next key
+        {FIELD_GREG_MONTH, "fe", CTextSelection{2, 2}, "fe"},       // backspace
+        {FIELD_GREG_MONTH, "f", CTextSelection{1, 1}, "f"},
+        {FIELD_GREG_MONTH, "fE", CTextSelection{2, 8}, "February"}, // typing on, any case
+        {FIELD_ROMAN_KIND, "i", CTextSelection{1, 4}, "Ides"},
+        {FIELD_JEW_MONTH, "adar i", CTextSelection{6, 6}, "Adar I"},
+        {FIELD_MUS_MONTH, "3", std::nullopt, "3"}, // a number waits for the lost focus
+        {FIELD_JUL_MONTH, "xy", CTextSelection{2, 2}, "xy"},
+        {FIELD_GREG_DAY, "0", std::nullopt, "0"}, // day and year fields do not complete
+        {FIELD_GREG_YEAR, "Fe", std::nullopt, "Fe"},
+    };
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    EXPECT_EQ(Type(FIELD_GREG_MONTH, "f"), (CTextSelection{1, 8}));
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
-    // The next key replaces the selected tail.
-    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fe"), (CTextSelection{2, 8}));
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
-    // Backspace removes the selected tail and nothing completes it again.
-    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fe"), (CTextSelection{2, 2}));
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "fe");
-    EXPECT_EQ(Type(FIELD_GREG_MONTH, "f"), (CTextSelection{1, 1}));
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "f");
-    // Typing on completes again, without regard to case.
-    EXPECT_EQ(Type(FIELD_GREG_MONTH, "fE"), (CTextSelection{2, 8}));
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "February");
+    for (const auto& s : steps) {
+        EXPECT_EQ(Type(s.field, s.typed), s.selection) << s.typed;
+        EXPECT_EQ(Text(s.field), s.shown);
+    }
     // Each field remembers its own length.
     EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_GREG_MONTH), 2);
-    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH), 0);
-    EXPECT_EQ(Type(FIELD_ROMAN_KIND, "i"), (CTextSelection{1, 4}));
-    EXPECT_EQ(Text(FIELD_ROMAN_KIND), "Ides");
-    EXPECT_EQ(Type(FIELD_JEW_MONTH, "adar i"), (CTextSelection{6, 6}));
-    EXPECT_EQ(Text(FIELD_JEW_MONTH), "Adar I");
-    // A number is left for the lost-focus conversion; no match stays as typed.
-    EXPECT_EQ(Type(FIELD_MUS_MONTH, "3"), std::nullopt);
-    EXPECT_EQ(Text(FIELD_MUS_MONTH), "3");
-    EXPECT_EQ(Type(FIELD_JUL_MONTH, "xy"), (CTextSelection{2, 2}));
-    EXPECT_EQ(Text(FIELD_JUL_MONTH), "xy");
-    // Day and year fields do not complete.
-    EXPECT_EQ(Type(FIELD_GREG_DAY, "0"), std::nullopt);
-    EXPECT_EQ(Type(FIELD_GREG_YEAR, "Fe"), std::nullopt);
+    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH), 2);
+    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_ROMAN_MONTH), 0);
 }
 
 TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
-    // The texts every row shows for the last legal day, 29 February 2000.
     CFixedPanelOwner scratchOwner;
     CCalendarPanel lastLegal(scratchOwner);
     lastLegal.GoToRowDay(ROW_GREGORIAN, Greg(29, 2, 2000));
-
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     Enter(FIELD_GREG_DAY, "29");
     Enter(FIELD_GREG_MONTH, "2");
     Enter(FIELD_GREG_YEAR, "1900");
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
-              (std::vector<std::string>{"29", "February", "1900"}));
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"29", "February", "1900"}));
     EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
     EXPECT_FALSE(panel.IsRowGreyed(ROW_GREGORIAN));
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG_ILLEGAL));
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_GREG));
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_GREG_ILLEGAL), "Illegal date");
-    EXPECT_FALSE(IsRowDateValid(panel, ROW_GREGORIAN));
-    for (int row = 1; row < ROW_COUNT; ++row) {
+    for (int row = 0; row < ROW_COUNT; ++row) {
         SCOPED_TRACE(row);
+        EXPECT_FALSE(IsRowDateValid(panel, row)); // greyed texts are not the day shown
+        if (row == 0)
+            continue;
         EXPECT_FALSE(panel.IsIllegal(row));
         EXPECT_TRUE(panel.IsIconVisible(RowIcons(row).valid));
         EXPECT_TRUE(panel.IsRowGreyed(row));
-        EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
-        // Legal texts, yet not the day shown: nothing to copy.
         EXPECT_TRUE(panel.IsRowLegal(row));
-        EXPECT_FALSE(IsRowDateValid(panel, row));
+        EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
     }
+    // No day to speak of: no labels, no civil marker, even after a refresh.
     EXPECT_FALSE(panel.IsSimulated());
-    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
-    EXPECT_EQ(Text(FIELD_REP_LABEL), "");
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
-    // Option changes and a new reform date have no day to show.
     panel.RefreshWeekdayLabel();
     panel.RefreshRepublicanLabel();
     panel.RecheckCivilMarker();
-    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
-    EXPECT_EQ(Text(FIELD_REP_LABEL), "");
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
+    EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL) + Text(FIELD_REP_LABEL), "");
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
     // Any legal edit brings the panel back.
     Enter(FIELD_GREG_DAY, "28");
     EXPECT_TRUE(ShowsDay(Greg(28, 2, 1900)));
@@ -208,25 +214,19 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
         panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 19 December 1999 Julian
         Enter(FIELD_GREG_DAY, "32");
     };
-    // One field typed over; the others are the greyed values.
     makeIllegal();
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"19", "December", "1999"}));
     EXPECT_EQ(Type(FIELD_JUL_YEAR, "1899"), std::nullopt);
     EXPECT_FALSE(panel.IsRowGreyed(ROW_JULIAN)); // the user's entry from the first key on
     panel.OnKillFocus(FIELD_JUL_YEAR);
     EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
-    EXPECT_FALSE(panel.IsIllegal(ROW_GREGORIAN));
-
-    // Leaving a greyed field unchanged is no edit: the illegal entry stays.
+    // Leaving a greyed field unchanged is no edit.
     makeIllegal();
     for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND, FIELD_JEW_YEAR, FIELD_MUS_MONTH}) {
         panel.SetFocusField(field);
         panel.OnKillFocus(field);
         EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN)) << field;
-        EXPECT_EQ(Text(FIELD_GREG_DAY), "32");
         EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field)));
     }
-
     // A choice from a list, or Enter, applies the greyed row at once.
     makeIllegal();
     panel.OnSelChange(FIELD_MUS_DAY, 0);
@@ -237,88 +237,25 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     panel.SetFocusField(FIELD_JEW_MONTH);
     panel.OnEnter();
     EXPECT_TRUE(ShowsDay(kMillennium));
-
     // An illegal edit of a greyed row: the earlier illegal row goes back to
-    // the last legal day, greyed, and one row only holds an illegal entry.
+    // the last legal day, greyed; one row only holds an illegal entry.
     makeIllegal();
     Enter(FIELD_REP_DAY, "31");
     EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
     EXPECT_FALSE(panel.IsIllegal(ROW_GREGORIAN));
     EXPECT_TRUE(panel.IsRowGreyed(ROW_GREGORIAN));
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
-              (std::vector<std::string>{"01", "January", "2000"}));
-    EXPECT_EQ(Text(FIELD_REP_DAY), "31");
-
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"01", "January", "2000"}));
     // The day commands start from a greyed row 0: the last legal day.
     OnNextDay(panel);
     EXPECT_TRUE(ShowsDay(Greg(2, 1, 2000)));
 }
 
-TEST_F(PanelTest, YearTextsReadAsTheirLeadingInteger) {
-    // Each row in turn, holding the Millennium day, gets another year text.
-    struct Case {
-        const char* prefix;
-        const char* suffix;
-        bool sameDay; // false: the year text reads as 0 and is illegal
-    };
-    const Case cases[] = {{"", "x", true}, {" ", "", true}, {"+", "", true}};
-    const char* zeroTexts[] = {"0", "", "abc", "-", " x1999", "00"};
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        SCOPED_TRACE(row);
-        const PanelField year = RowFields(row).year;
-        for (const char* zero : zeroTexts) {
-            panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-            Enter(year, zero);
-            EXPECT_TRUE(panel.IsIllegal(row)) << zero;
-            EXPECT_EQ(Text(FIELD_GREG_YEAR), row == 0 ? zero : "2000");
-        }
-        for (const Case& c : cases) {
-            panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-            const std::string typed = c.prefix + Text(year) + c.suffix;
-            Enter(year, typed);
-            EXPECT_FALSE(panel.IsIllegal(row)) << typed;
-            EXPECT_EQ(Text(year), typed);
-            EXPECT_TRUE(ShowsDay(kMillennium));
-        }
-    }
-    // A negative year is passed on to the calendar.
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    Enter(FIELD_JUL_DAY, "15");
-    Enter(FIELD_JUL_MONTH, "March");
-    Enter(FIELD_JUL_YEAR, "-44");
-    EXPECT_FALSE(panel.IsIllegal(ROW_JULIAN));
-    EXPECT_TRUE(ShowsDay(Jul(15, 3, -44)));
-    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (std::vector<std::string>{"", "Ides", "March", "-44"}));
-    std::int32_t d, m, y;
-    panel.GetRowFields(ROW_JEWISH, d, m, y);
-    Enter(FIELD_JEW_YEAR, "-44");
-    EXPECT_EQ(panel.IsIllegal(ROW_JEWISH), !CJulianDay::IsValidJewish({d, m, -44}));
-}
-
-TEST_F(PanelTest, RomanCountEmptyIsTheNamedDay) {
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    Enter(FIELD_ROMAN_KIND, "Kalends");
-    Enter(FIELD_ROMAN_MONTH, "March");
-    Enter(FIELD_ROMAN_YEAR, "2000");
-    Enter(FIELD_ROMAN_COUNT, "");
-    EXPECT_FALSE(panel.IsIllegal(ROW_ROMAN));
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"01", "March", "2000"}));
-    Enter(FIELD_ROMAN_COUNT, "02");
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"29", "February", "2000"}));
-    // The count list ends at 19; a count the list does not hold is illegal.
-    Enter(FIELD_ROMAN_COUNT, "20");
-    EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN));
-    Enter(FIELD_ROMAN_COUNT, "1");
-    EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN)); // "01" is not an entry: count 1 is the empty text
-}
-
 TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
-    struct Case {
+    const struct {
         CJulianDay day;
         bool blank;
         int icon;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {Greg(21, 9, 1792), true, IDC_ICON_REP},
         {Greg(22, 9, 1792), false, IDC_ICON_REP},
         {Greg(31, 12, 1805), false, IDC_ICON_REP},
@@ -326,7 +263,7 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
         {Greg(1, 1, 1700), true, IDC_ICON_REP},
         {Greg(31, 12, 2999), false, IDC_ICON_REP_SIMULATED},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.day.GetDayNumber());
         panel.GoToRowDay(ROW_GREGORIAN, c.day);
         EXPECT_EQ(Text(FIELD_REP_DAY).empty(), c.blank);
@@ -337,38 +274,32 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     }
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_SIMULATED), "Simulated republican calendar");
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP), "Republican calendar");
-
-    // An edit of the Republican row into the simulated era, then an illegal one.
-    Enter(FIELD_REP_YEAR, "14"); // from 31 Dec 2999 (Nivose 1208) to year 14, 1806
+    Enter(FIELD_REP_YEAR, "14"); // from Nivose 1208 to year 14, 1806
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
-    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
     Enter(FIELD_REP_DAY, "31");
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_ILLEGAL));
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
     EXPECT_FALSE(panel.IsSimulated());
     Enter(FIELD_REP_DAY, "11");
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_REP_SIMULATED));
-    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
 }
 
 TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
-    struct Case {
+    const struct {
         CJulianDay day;
         std::int32_t reform;
         bool gregorian;
         std::int32_t feastsYear; // the civil calendar's year
-    };
-    const Case cases[] = {
+    } cases[] = {
         {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1582}, // 9 December Julian
         {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1582},
-        {Greg(10, 12, 1582), kDefaultGregorianStart, false, 1582},
         {Greg(15, 10, 1582), 2299161, true, 1582},
         {Greg(13, 9, 1752), 2361222, false, 1752},
         {Greg(14, 9, 1752), 2361222, true, 1752},
         {Greg(5, 1, 1700), 2361222, false, 1699}, // 26 December 1699 Julian
         {Greg(5, 1, 1700), kDefaultGregorianStart, true, 1700},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.day.GetDayNumber());
         g_jdGregorianStart = c.reform;
         panel.GoToRowDay(ROW_JULIAN, c.day);
@@ -380,16 +311,9 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     // A new reform date takes effect at the recheck.
     g_jdGregorianStart = kDefaultGregorianStart;
     panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 11, 1582));
-    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_JUL));
     g_jdGregorianStart = 2299161;
     panel.RecheckCivilMarker();
     EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
-    // With row 0 illegal the recheck has nothing to go by.
-    Enter(FIELD_GREG_DAY, "32");
-    g_jdGregorianStart = kDefaultGregorianStart;
-    panel.RecheckCivilMarker();
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
 }
 
@@ -400,7 +324,7 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     EXPECT_TRUE(ShowsDay(Greg(1, 1, 1800)));
     EXPECT_FALSE(Text(FIELD_WEEKDAY_LABEL).empty());
     EXPECT_FALSE(Text(FIELD_REP_DAY).empty());
-    // Hidden rows show no icon; the civil marker of a hidden row stays hidden.
+    // Hidden rows show no icon, nor the civil marker of a hidden row.
     for (int row : {0, 2, 3})
         for (int icon : {RowIcons(row).valid, RowIcons(row).illegal})
             EXPECT_FALSE(panel.IsIconVisible(icon)) << icon;
@@ -408,11 +332,10 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_JUL));
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
     EXPECT_TRUE(panel.IsGregorianInForce());
-    // The feasts year still follows the civil calendar, not the marker:
-    // 5 January 2024 is 23 December 2023 Julian.
+    // The feasts year follows the civil calendar: 5 January 2024 is
+    // 23 December 2023 Julian.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(5, 1, 2024));
     EXPECT_EQ(MovableFeastsStartYear(panel), 2024);
-    // A hidden row can be edited and applied.
     Enter(FIELD_GREG_YEAR, "2023");
     EXPECT_TRUE(ShowsDay(Greg(5, 1, 2023)));
     // The next layout shows the icons of rows shown again.
@@ -423,45 +346,36 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
 }
 
 TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
-    const CJulianDay from = Greg(1, 1, 2000);
-    const CJulianDay to = Greg(1, 6, 2001);
-    const PanelField focus[] = {
-        FIELD_GREG_DAY, FIELD_JUL_MONTH,  FIELD_ROMAN_KIND,    FIELD_REP_YEAR,  FIELD_JEW_YEAR,
-        FIELD_MUS_DAY,  FIELD_ROMAN_YEAR, FIELD_WEEKDAY_LABEL, FIELD_REP_LABEL, FIELD_NONE};
-    for (PanelField field : focus) {
+    CFixedPanelOwner scratchOwner;
+    CCalendarPanel to(scratchOwner);
+    to.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 2001));
+    for (PanelField field : {FIELD_GREG_DAY, FIELD_JUL_MONTH, FIELD_ROMAN_KIND, FIELD_REP_YEAR,
+                             FIELD_JEW_YEAR, FIELD_MUS_DAY, FIELD_WEEKDAY_LABEL, FIELD_NONE}) {
         SCOPED_TRACE(field);
-        const int row = field == FIELD_NONE ? 0 : std::max(0, FieldRow(field));
-        // Write the target day into the row without applying it.
-        CFixedPanelOwner scratchOwner;
-        CCalendarPanel scratch(scratchOwner);
-        scratch.GoToRowDay(ROW_GREGORIAN, to);
-        panel.GoToRowDay(ROW_GREGORIAN, from);
+        const int row = std::max(0, FieldRow(field)); // row 0 for no field or a label
+        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
         const CRowFields f = RowFields(row);
         for (PanelField rf : {f.day, f.kind, f.month, f.year})
             if (rf != FIELD_NONE)
-                panel.SetFieldText(rf, scratch.GetFieldText(rf));
+                panel.SetFieldText(rf, to.GetFieldText(rf));
         panel.SetFocusField(field);
         panel.OnEnter();
-        EXPECT_TRUE(ShowsDay(to));
+        EXPECT_TRUE(ShowsDay(to.GetDayShown()));
     }
     // Enter normalises the row first: day padded, numbers turned to names.
-    panel.GoToRowDay(ROW_GREGORIAN, from); // 23 Tevet 5760
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 23 Tevet 5760
     panel.SetFieldText(FIELD_JEW_DAY, "5");
     panel.SetFieldText(FIELD_JEW_MONTH, "3");
     panel.SetFocusField(FIELD_JEW_YEAR);
     panel.OnEnter();
-    EXPECT_EQ(panel.GetRowTexts(ROW_JEWISH), (std::vector<std::string>{"05", "Kislev", "5760"}));
-    CJulianDay kislev;
-    kislev.SetJewish({5, 3, 5760});
-    EXPECT_TRUE(ShowsDay(kislev));
+    EXPECT_EQ(panel.GetRowTexts(ROW_JEWISH), (Texts{"05", "Kislev", "5760"}));
     panel.SetFieldText(FIELD_ROMAN_COUNT, "3");
     panel.SetFieldText(FIELD_ROMAN_KIND, "1");
     panel.SetFieldText(FIELD_ROMAN_MONTH, "2");
     panel.SetFocusField(FIELD_ROMAN_MONTH);
     panel.OnEnter();
-    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN),
-              (std::vector<std::string>{"03", "Kalends", "February", "1999"}));
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (std::vector<std::string>{"30", "January", "1999"}));
+    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"03", "Kalends", "February", "1999"}));
+    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"30", "January", "1999"}));
 }
 
 TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
@@ -473,20 +387,17 @@ TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
     EXPECT_EQ(Text(FIELD_JEW_MONTH), "Elul");
     panel.OnSelChange(FIELD_ROMAN_COUNT, 0);
     EXPECT_EQ(Text(FIELD_ROMAN_COUNT), "");
+    // No selection, past the list, or no list: nothing happens.
     const auto revision = panel.GetRevision();
-    const std::string day = Text(FIELD_GREG_DAY);
     panel.OnSelChange(FIELD_GREG_DAY, -1);
     panel.OnSelChange(FIELD_GREG_DAY, 31);
     panel.OnSelChange(FIELD_GREG_YEAR, 0);
-    EXPECT_EQ(Text(FIELD_GREG_DAY), day);
     EXPECT_EQ(panel.GetRevision(), revision);
 }
 
 TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
     panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 3, 2004));
     OnPreviousDay(panel);
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN),
-              (std::vector<std::string>{"29", "February", "2004"}));
     EXPECT_TRUE(ShowsDay(Greg(29, 2, 2004)));
     OnNextDay(panel);
     OnNextDay(panel);
@@ -502,10 +413,8 @@ TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
     Enter(FIELD_GREG_DAY, "31");
     Enter(FIELD_GREG_MONTH, "April");
     OnNextDay(panel);
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (std::vector<std::string>{"31", "April", "-4714"}));
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"31", "April", "-4714"}));
     EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
-    EXPECT_FALSE(IsRowDateValid(panel, ROW_GREGORIAN));
-    // Today is a real day in every row.
     OnToday(panel);
     CJulianDay today;
     today.SetToday();
@@ -534,19 +443,16 @@ TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
     panel.ShowJulianDayMonth(25, 12);
     panel.ApplyJulianRow();
     EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
-    // A list entry without a date (day and month 0) names no day: the panel
-    // shows row 0 illegal rather than a weekday of no day.
+    // An entry without a date names no day: row 0 illegal, no weekday.
     panel.ShowGregorianDayMonth(0, 0);
     panel.ApplyGregorianRow(0);
     EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_JUL));
+    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
 }
 
+// Sampled over the whole range: each row, applied, shows the same day.
 TEST_F(PanelTest, EveryDayOfTheRangeRoundTripsThroughEveryRow) {
-    // Sampled across the whole range: each row, applied, moves the panel to
-    // the same day.
     for (std::int32_t n = kFirstSupportedDay; n <= kLastSupportedDay; n += 9973) {
         const CJulianDay day(n);
         for (int row = 0; row < ROW_COUNT; ++row) {
@@ -554,11 +460,10 @@ TEST_F(PanelTest, EveryDayOfTheRangeRoundTripsThroughEveryRow) {
             const bool inRange = (row != ROW_REPUBLICAN || n >= kFirstRepublicanDay) &&
                                  (row != ROW_JEWISH || day.IsJewishEra()) &&
                                  (row != ROW_MUSLIM || day.IsMuslimEra());
-            if (!inRange) {
+            if (inRange)
+                ASSERT_TRUE(ShowsDay(day)) << "through row " << row;
+            else
                 EXPECT_TRUE(panel.IsIllegal(row)) << n << " row " << row;
-                continue;
-            }
-            ASSERT_TRUE(ShowsDay(day)) << "through row " << row;
         }
     }
 }
