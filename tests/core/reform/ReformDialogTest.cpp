@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -74,25 +75,21 @@ TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {
 }
 
 TEST_F(ReformTest, OpeningShowsTheStoredChoice) {
-    const struct {
-        std::int32_t country, day;
-        int selection;
-        const char* texts[3];
-    } cases[] = {
-        {10, 2299227, 10, {"20", "December", "1582"}}, // the defaults: France
-        {1, 2361222, 1, {"14", "September", "1752"}},
-        {-1, 2361587, -1, {"14", "September", "1753"}}, // a typed date
+    using Shown = std::tuple<int, std::string, std::string, std::string>;
+    const std::tuple<std::int32_t, std::int32_t, Shown> cases[] = {
+        {10, 2299227, {10, "20", "December", "1582"}}, // the defaults: France
+        {1, 2361222, {1, "14", "September", "1752"}},
+        {-1, 2361587, {-1, "14", "September", "1753"}}, // a typed date
         // Damaged settings: no selection, and no list entry for a missing date.
-        {99, 2299227, -1, {"20", "December", "1582"}},
-        {-7, 0, -1, {"", "", ""}},
-        {3, -5, 3, {"", "", ""}},
+        {99, 2299227, {-1, "20", "December", "1582"}},
+        {-7, 0, {-1, "", "", ""}},
+        {3, -5, {3, "", "", ""}},
     };
-    for (const auto& c : cases) {
-        CReformDialogModel dlg(c.country, CJulianDay(c.day));
-        EXPECT_EQ(dlg.GetCountrySelection(), c.selection) << c.country;
-        EXPECT_EQ(dlg.GetDayText(), c.texts[0]) << c.country;
-        EXPECT_EQ(dlg.GetMonthText(), c.texts[1]) << c.country;
-        EXPECT_EQ(dlg.GetYearText(), c.texts[2]) << c.country;
+    for (const auto& [country, day, shown] : cases) {
+        const CReformDialogModel dlg(country, CJulianDay(day));
+        EXPECT_EQ(Shown(dlg.GetCountrySelection(), dlg.GetDayText(), dlg.GetMonthText(),
+                        dlg.GetYearText()),
+                  shown);
     }
 }
 
@@ -121,39 +118,35 @@ TEST_F(ReformTest, EnglandIsStoredWithItsYearStyle) {
 }
 
 TEST_F(ReformTest, TypedDatesAreCheckedInOrder) {
-    const struct {
-        const char *day, *month, *year;
-        const std::string* refusal; // null when accepted
-        CGregorianDate stored;
-    } cases[] = {
-        {"14", "October", "1582", &kTooEarly, {}},
-        {"15", "October", "1582", nullptr, {15, 10, 1582}},
-        {"31", "February", "1700", &kIllegal, {}},
-        {"29", "February", "1700", &kIllegal, {}}, // not a Gregorian leap year
-        {"29", "February", "2000", nullptr, {29, 2, 2000}},
-        {"01", "March", "", &kIllegal, {}},
-        {"01", "March", "year", &kIllegal, {}},
-        {"01", "March", "1582x", &kTooEarly, {}}, // reads as 1582
-        {"01", "March", "1900x", nullptr, {1, 3, 1900}},
-        {"31", "December", "2999", nullptr, {31, 12, 2999}},
-        {"01", "January", "3000", &kIllegal, {}},
-        {"01", "January", "99999999999", &kIllegal, {}},
-        {"01", "January", "-1", &kTooEarly, {}},   // a real date, but far too early
-        {"5", "2", "1701", nullptr, {5, 2, 1701}}, // normalised as when leaving the boxes
-        {"05", "febRUARY", "1701", nullptr, {5, 2, 1701}},
-        {"32", "March", "1800", &kIllegal, {}},
-        {"1", "Marchx", "1800", &kIllegal, {}},
-        {"", "", "", &kIllegal, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.day) + "/" + c.month + "/" + c.year);
-        const CReformChoice choice = OkWith(c.day, c.month, c.year);
-        EXPECT_EQ(choice.bAccepted, !c.refusal);
-        EXPECT_EQ(choice.strMessage, c.refusal ? *c.refusal : "");
+    // The refusal, or none and the day stored.
+    const std::tuple<const char*, const char*, const char*, const std::string*, CGregorianDate>
+        cases[] = {
+            {"14", "October", "1582", &kTooEarly, {}},
+            {"15", "October", "1582", nullptr, {15, 10, 1582}},
+            {"31", "February", "1700", &kIllegal, {}},
+            {"29", "February", "1700", &kIllegal, {}}, // not a Gregorian leap year
+            {"29", "February", "2000", nullptr, {29, 2, 2000}},
+            {"01", "March", "", &kIllegal, {}},
+            {"01", "March", "year", &kIllegal, {}},
+            {"01", "March", "1582x", &kTooEarly, {}}, // reads as 1582
+            {"01", "March", "1900x", nullptr, {1, 3, 1900}},
+            {"31", "December", "2999", nullptr, {31, 12, 2999}},
+            {"01", "January", "3000", &kIllegal, {}},
+            {"01", "January", "99999999999", &kIllegal, {}},
+            {"01", "January", "-1", &kTooEarly, {}},   // a real date, but far too early
+            {"5", "2", "1701", nullptr, {5, 2, 1701}}, // normalised as when leaving the boxes
+            {"05", "febRUARY", "1701", nullptr, {5, 2, 1701}},
+            {"32", "March", "1800", &kIllegal, {}},
+            {"1", "Marchx", "1800", &kIllegal, {}},
+            {"", "", "", &kIllegal, {}},
+        };
+    for (const auto& [day, month, year, refusal, stored] : cases) {
+        const CReformChoice choice = OkWith(day, month, year);
         CJulianDay expected;
-        expected.SetGregorian(c.stored);
-        if (!c.refusal)
-            EXPECT_EQ(choice.dtStart, expected);
+        expected.SetGregorian(stored);
+        EXPECT_EQ(choice.bAccepted, !refusal) << day << "/" << month << "/" << year;
+        EXPECT_EQ(choice.strMessage, refusal ? *refusal : "") << day << "/" << month << "/" << year;
+        EXPECT_EQ(choice.dtStart, refusal ? CJulianDay() : expected) << day << "/" << month;
     }
 }
 
@@ -185,22 +178,17 @@ TEST_F(ReformTest, LeavingTheBoxesNormalisesThem) {
 
 TEST_F(ReformTest, MonthTypeAheadCompletesAndSelectsTheRest) {
     CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
-    const struct {
-        const char *typed, *shown;
-        CEditSelection selection;
-    } steps[] = {
+    const std::tuple<const char*, const char*, CEditSelection> steps[] = {
         {"m", "March", {1, 5}}, {"Ma", "March", {2, 5}}, {"May", "May", {3, 3}},
         {"Ma", "Ma", {2, 2}}, // a deletion does not complete again
         {"Mx", "Mx", {1, 2}}, // no month: the wrong letter is selected
         {"j", "j", {1, 1}},   // shorter than remembered: left as typed
         {"", "", {0, 0}},       {"ju", "June", {2, 4}},  {"jul", "July", {3, 4}},
     };
-    for (const auto& s : steps) {
-        dlg.SetMonthText(s.typed);
-        const auto selection = dlg.OnMonthEditChange();
-        ASSERT_TRUE(selection) << s.typed;
-        EXPECT_EQ(dlg.GetMonthText(), s.shown);
-        EXPECT_EQ(*selection, s.selection) << s.typed;
+    for (const auto& [typed, shown, selection] : steps) {
+        dlg.SetMonthText(typed);
+        EXPECT_EQ(dlg.OnMonthEditChange(), selection) << typed;
+        EXPECT_EQ(dlg.GetMonthText(), shown);
     }
     dlg.SetMonthText("1");
     EXPECT_FALSE(dlg.OnMonthEditChange()); // numbers wait for the box to be left
@@ -287,11 +275,7 @@ TEST_F(ReformTest, TheYearStyleIsChosenShownAndChecked) {
 
     CJulianDay jan1700;
     jan1700.SetGregorian({1, 1, 1700});
-    const struct {
-        int style;
-        const char* until;
-        std::optional<CYearStyle> stored;
-    } cases[] = {
+    const std::tuple<int, const char*, std::optional<CYearStyle>> cases[] = {
         {3, "", CYearStyle{EYearStyle::Nativity, 0}},
         // After the reform the change day is a Gregorian 1 January.
         {4, "1699", CYearStyle{EYearStyle::Venetian, jan1700.GetDayNumber()}},
@@ -303,15 +287,14 @@ TEST_F(ReformTest, TheYearStyleIsChosenShownAndChecked) {
         {0, "1751", CYearStyle{}}, // 1 January has no end
         {9, "", CYearStyle{}},     // not a style: unchanged
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.style) + " " + c.until);
+    for (const auto& [style, until, stored] : cases) {
         CReformDialogModel dlg(-1, CJulianDay(kDefaultGregorianStart));
-        dlg.SetYearStyle(c.style);
-        dlg.SetStyleUntilText(c.until);
+        dlg.SetYearStyle(style);
+        dlg.SetStyleUntilText(until);
         const CReformChoice choice = dlg.OnOK();
-        EXPECT_EQ(choice.bAccepted, c.stored.has_value());
-        EXPECT_EQ(choice.yearStyle, c.stored.value_or(choice.yearStyle));
-        EXPECT_EQ(choice.strMessage, c.stored ? "" : kIllegal);
+        EXPECT_EQ(choice.bAccepted, stored.has_value()) << style << " " << until;
+        EXPECT_EQ(choice.yearStyle, stored.value_or(CYearStyle{})) << style << " " << until;
+        EXPECT_EQ(choice.strMessage, stored ? "" : kIllegal) << style << " " << until;
     }
 }
 
