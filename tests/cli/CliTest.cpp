@@ -70,6 +70,7 @@ const struct {
     {{"convert", "--from", "jewish", "--jd", "14 Nisan 5784"}, "2460423\n"},
     {{"convert", "--from", "republican", "--jd", "11 Nivose 1208"}, "2816787\n"}, // the row ends with the range
     {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "roman", "--day", "0", "--month", "2", "--separator", " ", "3 juin 1997"}, "12e jour avant les calendes de juin 1997\n"},
+    {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "jewish", "--day", "0", "--month", "2", "--separator", " ", "7/3/2023"}, "14 Adar 5783\n"},
     {{"convert", "--lang", "fr", "--from", "republican", "--to", "gregorian", "--day", "0", "--month", "2", "--separator", " ", "18 brumaire an VIII"}, "9 novembre 1799\n"},
     // A paste reads French whatever the language; the copy stays English.
     {{"convert", "--from", "jewish", "--to", "gregorian", "14 Nissan 5784"}, "22/04/2024\n"},
@@ -93,7 +94,9 @@ const struct {
     {{"convert", "--from", "julian", "--jd", "30/1/1648-9"}, "2323385\n"}, // without a style: the later year
     // GEDCOM values in and out.
     {{"convert", "--from", "gedcom", "--jd", "cal hebrew 14 nsn 5784"}, "2460423\n"},
+    {{"convert", "--from", "gedcom", "--jd", "@#DJULIAN@ 21 JAN 1718/19"}, "2348943\n"},
     {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "5", "7/12/2026"}, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)\n"},
+    {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "7", "7/12/2026"}, "7 DEC 2026\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "5", "14/3/2006"}, "@#DHEBREW@ 14 ADR 5766\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "7", "14/3/2006"}, "HEBREW 14 ADS 5766\n"},
     {{"convert", "--from", "gedcom", "--to", "republican", "--gedcom", "7", "6 DEC 1793"}, "FRENCH_R 16 FRIM 2\n"},
@@ -250,6 +253,7 @@ const struct {
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
     {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
     {{"convert", "--from", "gedcom", "--jd", "JAN 2000"}, 1, ""},
+    {{"convert", "--from", "gedcom", "--jd", "30 FEB 2000"}, 1, ""},
     {{"convert", "--from", "gregorian", "--to", "republican", "--gedcom", "5", "1/1/1700"}, 1, ""},
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},
     {{"convert", "--from", "gregorian", "--to", "julian", "--gedcom", "6", "1/1/2000"}, 2, "--gedcom"},
@@ -411,16 +415,20 @@ TEST(Cli, GedcomFileLinesAndSummary) {
     EXPECT_EQ(
         err.str(),
         "quindor-cli: 5 DATE lines: 3 ok, 2 with findings; ANSEL file, its dates read as ASCII\n");
-    // By name, after a byte order mark; and a file that is not GEDCOM.
+    // By name, after a byte order mark; a file that is not GEDCOM, an empty one.
     const std::string path = ::testing::TempDir() + "gedcom-cli-test.ged";
     const std::string csv = ::testing::TempDir() + "gedcom-cli-test.csv";
+    const std::string empty = ::testing::TempDir() + "gedcom-cli-empty.ged";
     std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF"
                                              "0 HEAD\n1 DATE @#DHEBREW@ 14 NSN 5784\n";
     std::ofstream(csv, std::ios::binary) << "name,born\nAda,1815\n";
+    std::ofstream(empty, std::ios::binary).flush();
     const CRun file = Cli({"gedcom", path});
     const CRun notGedcom = Cli({"gedcom", csv});
-    std::remove(path.c_str());
-    std::remove(csv.c_str());
+    const CRun nothing = Cli({"gedcom", empty});
+    for (const std::string& name : {path, csv, empty})
+        std::remove(name.c_str());
+    EXPECT_EQ(nothing.status, 1);
     EXPECT_EQ(file.status, 0);
     EXPECT_EQ(file.out, "2\t2460423\t2460423\tok\t@#DHEBREW@ 14 NSN 5784\n");
     EXPECT_EQ(notGedcom.status, 1);
