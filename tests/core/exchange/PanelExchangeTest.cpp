@@ -35,10 +35,7 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
         {ROW_GREGORIAN, {"03", "JUNE", " 1997x"}, "03/06/1997", "3 June 1997"},
         {ROW_GREGORIAN, {"3", "June", "1997"}, nullptr, nullptr}, // "3" is not in the day list
         {ROW_GREGORIAN, {"03", "June", ""}, nullptr, nullptr},
-        {ROW_GREGORIAN, {"03", "June", "0"}, nullptr, nullptr},
-        {ROW_GREGORIAN, {"03", "June", "abc"}, nullptr, nullptr},
         {ROW_GREGORIAN, {"29", "February", "1900"}, nullptr, nullptr},
-        {ROW_JULIAN, {"21", "May", "1997"}, "21/05/1997", "21 May 1997"},
         {ROW_ROMAN, {"", "Kalends", "June", "1997"}, "Kalends/06/1997", "Kalends June 1997"},
         {ROW_ROMAN,
          {"03", "Nones", "June", "1997"},
@@ -47,7 +44,6 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
         {ROW_ROMAN, {"03", "Nones", "June", ""}, nullptr, nullptr},
         {ROW_REPUBLICAN, {"05", "Sans-Culottides", "3"}, "05/13/3", "5 Sans-Culottides 3"},
         {ROW_JEWISH, {"14", "Adar II", "5784"}, "14/07/5784", "14 Adar II 5784"},
-        {ROW_MUSLIM, {"27", "Muharram", "1418"}, "27/01/1418", "27 Muharram 1418"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.texts[1]);

@@ -22,14 +22,12 @@ struct ParseCase {
 TEST(PasteParse, ReadsTheWrittenForms) {
     const ParseCase cases[] = {
         {ROW_GREGORIAN, " /3//6/1997/ ", {3, 6, 1997, 0}},
-        {ROW_GREGORIAN, "3, 6, 1997", {3, 6, 1997, 0}},
         {ROW_GREGORIAN, "3.6.1997\r\n", {3, 6, 1997, 0}},
         {ROW_GREGORIAN, "3rd June 1997AD", {3, 6, 1997, 0}},
         {ROW_GREGORIAN, "+3/+6/+1997", {3, 6, 1997, 0}},
         {ROW_GREGORIAN, "\t3/\n6/\v1997", {3, 6, 1997, 0}},
         {ROW_GREGORIAN, "3 JUNE 97", {3, 6, 97, 0}},
         {ROW_GREGORIAN, "3 6 0007", {3, 6, 7, 0}},
-        {ROW_JULIAN, "15 March -44", {15, 3, -44, 0}},
         {ROW_ROMAN, "3rd IDES june 97", {3, 3, 6, 97}},
         {ROW_ROMAN, "ides.3.-44", {1, 3, 3, -44}},
         {ROW_ROMAN, "17 Kalends March 2000", {17, 1, 3, 2000}},
@@ -42,10 +40,10 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         {ROW_GREGORIAN, "3\xA0juin\2401997\r\n", {3, 6, 1997, 0}},
         {ROW_REPUBLICAN, "3 brumaire an VIII", {3, 2, 8, 0}},
         {ROW_REPUBLICAN, "18 brumaire an 8", {18, 2, 8, 0}},
-        {ROW_REPUBLICAN, "1er vend\xE9miaire an II", {1, 1, 2, 0}},
         {ROW_REPUBLICAN, "18 Brumaire de l'an VIII\n", {18, 2, 8, 0}},
         {ROW_REPUBLICAN, "10 niv\xF4se an XIV", {10, 4, 14, 0}},
         {ROW_REPUBLICAN, "11 Nivose an MCCVIII", {11, 4, 1208, 0}},
+        {ROW_REPUBLICAN, "1 nivose an CDXLIX", {1, 4, 449, 0}},
         {ROW_REPUBLICAN, "5e jour compl\xE9mentaire an III", {5, 13, 3, 0}},
         {ROW_REPUBLICAN, "6 sans-culottides an III", {6, 13, 3, 0}},
         {ROW_REPUBLICAN, "1 Flor\351al 2", {1, 8, 2, 0}},
@@ -54,7 +52,6 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         {ROW_JEWISH, "14 Adar Cheni 5784", {14, 7, 5784, 0}},
         {ROW_JEWISH, "14 V\xE9-Adar 5784", {14, 7, 5784, 0}},
         {ROW_JEWISH, "17 Tammouz 5784", {17, 11, 5784, 0}},
-        {ROW_MUSLIM, "1er Moharram 1446", {1, 1, 1446, 0}},
         {ROW_MUSLIM, "12 Rabia al awal 1445", {12, 3, 1445, 0}},
         {ROW_MUSLIM, "10 Dhou al-qi\222da 1445", {10, 11, 1445, 0}},
         {ROW_MUSLIM, "10 DHOU AL-HIJJA 1445", {10, 12, 1445, 0}},
@@ -62,7 +59,6 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         {ROW_ROMAN, "le 3e jour avant les Nones de juin 97", {3, 2, 6, 97}},
         {ROW_ROMAN, "la veille des ides de mars -44", {2, 3, 3, -44}},
         {ROW_ROMAN, "kalendes de janvier 2001", {1, 1, 1, 2001}},
-        {ROW_ROMAN, "ides d'avril 1997", {1, 3, 4, 1997}},
     };
     for (const auto language : {ETextLanguage::French, ETextLanguage::English}) {
         SetTextLanguage(language);
@@ -145,20 +141,13 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
         const char* text;
         std::int32_t day;
     } cases[] = {
-        {ROW_GREGORIAN, "03/06/1997", 2450603},
-        {ROW_GREGORIAN, "3 june 97", 2450603},
-        {ROW_GREGORIAN, "3 Jun 1997", 2450603}, // a GEDCOM value
-        {ROW_JULIAN, "21/5/1997", 2450603},
-        {ROW_ROMAN, "Kalends June 1997", 2450614},     // 1 June Julian
-        {ROW_ROMAN, "3 nones June 1997", 2450616},     // 3 June Julian
+        {ROW_GREGORIAN, "3 Jun 1997", 2450603},        // a GEDCOM value
         {ROW_ROMAN, "17 Kalends March 2000", 2451602}, // 14 February Julian
         {ROW_ROMAN, "veille des nones de juin 1997", 2450617},
         {ROW_REPUBLICAN, "1 Vendemiaire 1", kFirstRepublicanDay},
         {ROW_REPUBLICAN, "1er vend\xE9miaire an I", kFirstRepublicanDay},
         {ROW_REPUBLICAN, "18 brumaire an VIII", 2378444},
         {ROW_JEWISH, "1 Tishri 1", 2429906}, // 5701 as the Jewish two-digit year
-        {ROW_JEWISH, "1/1/5701", 2429906},
-        {ROW_MUSLIM, "1 Ramadhan 45", 2460382},
         {ROW_MUSLIM, "1 Ramadhan 85", 2439119},
         // The row's own reading comes first.
         {ROW_JULIAN, "3 MAY 1997", 2450585},
@@ -169,7 +158,6 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
         {ROW_MUSLIM, "3 MAY 97", 1756612},
         // A day told by the church year, in any row.
         {ROW_GREGORIAN, "Tuesday after Laetare 1523", 2277409},
-        {ROW_MUSLIM, "Tuesday after Laetare 1523", 2277409},
         {ROW_JULIAN, "in vigilia beati Michaelis 1450", 2250941},
         {ROW_GREGORIAN, "Tuesday after Nowhere 1523", 0},
     };
@@ -188,34 +176,19 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
     } cases[] = {
         {"@#DJULIAN@ 21 JAN 1718/19", 2348943},
         {"@#djulian@ 24 nov 2026", kDec7th2026},
-        {"@#DGREGORIAN@ 7 DEC 2026", kDec7th2026},
         {"GREGORIAN 7  DEC  2026", kDec7th2026},
-        {"@#DHEBREW@ 14 NSN 5784", 2460423},
         {"HEBREW 14 nsn 5784", 2460423},
-        {"@#DFRENCH R@ 16 FRIM 2", 2376280},
         {"07 Dec 2026\n", kDec7th2026},
         {"15 MAR 44 B.C.", 1705428},
-        {"15 MAR 44 BCE", 1705428},
         {"ABT 7 DEC 2026", kDec7th2026},
-        {"cal 7 DEC 2026", kDec7th2026},
-        {"EST JULIAN 24 NOV 2026", kDec7th2026},
         {"INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", 2299160},
         {"BEF 7 DEC 2026", 0},
-        {"AFT 7 DEC 2026", 0},
         {"BET 7 DEC 2026 AND 8 DEC 2026", 0},
-        {"FROM 7 DEC 2026", 0},
-        {"TO 7 DEC 2026", 0},
         {"FROM 7 DEC 2026 TO 8 DEC 2026", 0},
         {"DEC 2026", 0},
-        {"JULIAN 2026", 0},
-        {"@#DHEBREW@ NSN 5784", 0},
-        {"(christmas)", 0},
         {"INT (christmas)", 0},
-        {"30 FEB 2000", 0},
         {"@#DHEBREW@ 30 CSH 5784", 0}, // a Heshvan of 29 days
-        {"@#DFRENCH R@ 6 COMP 2", 0},  // a common year
         {"1 JAN 3000", 0},
-        {"JULIAN 1 JAN 4714 BCE", 0},
         {"@#DROMAN@ 1 JAN 2000", 0},
         {"@#DJULIAN@ 7 DEC", 0},
     };
@@ -267,10 +240,8 @@ TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
         {ROW_GREGORIAN, false, "03/06/1997", EFieldPaste::RowDate},
         {ROW_GREGORIAN, true, "03/06/1997", EFieldPaste::FieldText},
         {ROW_JULIAN, false, "29/2/04\n", EFieldPaste::RowDate},
-        {ROW_ROMAN, false, "03/06/1997", EFieldPaste::FieldText},
         {ROW_MUSLIM, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
         {ROW_MUSLIM, false, "12/3/1445", EFieldPaste::RowDate},
-        {ROW_GREGORIAN, false, "March", EFieldPaste::FieldText},
         {ROW_GREGORIAN, false, "29/2/1900", EFieldPaste::FieldText},
         {-1, false, "03/06/1997", EFieldPaste::FieldText}, // a label has no row
         {ROW_COUNT, false, "03/06/1997", EFieldPaste::FieldText},

@@ -37,9 +37,8 @@ protected:
     }
 };
 
-// Days across the calendars' eras: before the Muslim and Republican eras, in
-// a Jewish leap year's Adar II, on Kalends, Nones and Ides, in the
-// complementary days, on the last supported day.
+// Days before the Muslim and Republican eras, in Adar II, on Kalends, Nones
+// and Ides, in the complementary days, on the last supported day.
 TEST_F(PanelLanguageTest, EveryRowShowsTheSameDayInTheNewLanguage) {
     const CJulianDay days[] = {
         Greg(1, 1, 2000),  Greg(15, 3, 44),   Jul(1, 6, -500),    Greg(13, 3, 2024),
@@ -82,7 +81,6 @@ TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
     panel.RefillListsKeepingTexts();
     EXPECT_EQ(Text(FIELD_JEW_MONTH), "Nisanx");
     EXPECT_TRUE(panel.IsIllegal(ROW_JEWISH));
-    // The Muslim row went back to the last legal day, greyed.
     EXPECT_TRUE(panel.IsRowGreyed(ROW_MUSLIM));
     EXPECT_EQ(Text(FIELD_MUS_MONTH), "Ramadan");
     EXPECT_EQ(Text(FIELD_GREG_MONTH), "janvier");
@@ -94,8 +92,7 @@ TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
     SetTextLanguage(ETextLanguage::English);
     panel.RefillListsKeepingTexts();
     EXPECT_EQ(AllTexts(), english);
-    // The greyed day is still where an edit starts: the year of the Julian row
-    // typed over applies the row with its greyed day and month.
+    // The greyed day is still where an edit starts.
     Enter(FIELD_JUL_YEAR, "1999");
     EXPECT_FALSE(panel.IsIllegal(ROW_JEWISH));
     EXPECT_EQ(Text(FIELD_JUL_MONTH), "December");

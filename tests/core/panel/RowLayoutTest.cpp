@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kCaption = 20;
 constexpr int kMenu = 18;
+constexpr int kFrame = kCaption + kMenu + 20 + 30; // with the tool bar
 
 CArrangeInput Input(std::initializer_list<int> shown, bool toolBar = true) {
     CArrangeInput in;
@@ -22,144 +23,102 @@ CArrangeInput Input(std::initializer_list<int> shown, bool toolBar = true) {
 }
 
 const CControlPlace& At(const CRowLayout& layout, int id) {
+    static const CControlPlace none;
     const CControlPlace* place = layout.Find(id);
     EXPECT_NE(place, nullptr) << id;
-    static const CControlPlace none;
     return place ? *place : none;
 }
 
-int Top(const CRowLayout& layout, int id) {
-    const CControlPlace& place = At(layout, id);
-    EXPECT_TRUE(place.bMoved) << id;
-    EXPECT_TRUE(place.bVisible) << id;
-    return place.nTop;
-}
-
-TEST(RowLayout, AllRowsShown) {
-    const CRowLayout layout = ArrangeRows(Input({0, 1, 2, 3, 4, 5}));
-    struct Row {
-        int id;
-        int top;
-    };
-    const Row rows[] = {
+// Where each shown control goes (all rows, or the Roman row alone), and the
+// groups' extents.
+TEST(RowLayout, ShownControlsAndGroups) {
+    const CRowLayout all = ArrangeRows(Input({0, 1, 2, 3, 4, 5}));
+    const CRowLayout roman = ArrangeRows(Input({ROW_ROMAN}));
+    const struct {
+        int id, top;
+    } rows[] = {
         {IDC_GREG_DAY, 16},     {IDC_GREG_YEAR, 16},           {IDC_ICON_GREG, 16},
         {IDC_MARKER_GREG, 16},  {IDC_JUL_MONTH, 48},           {IDC_ICON_JUL, 48},
         {IDC_ROMAN_COUNT, 80},  {IDC_ROMAN_KIND, 80},          {IDC_ICON_ROMAN, 80},
         {IDC_ROMAN_MONTH, 105}, {IDC_ROMAN_YEAR, 105},         {IDC_WEEKDAY_LABEL, 137},
         {IDC_REP_DAY, 185},     {IDC_ICON_REP_SIMULATED, 185}, {IDC_REP_LABEL, 217},
         {IDC_JEW_DAY, 265},     {IDC_ICON_JEW, 265},           {IDC_MUS_YEAR, 297},
+        {IDC_GROUP_JULIAN, 0},  {IDC_GROUP_REPUBLICAN, 169},   {IDC_GROUP_OTHERS, 249},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(Top(layout, r.id), r.top) << r.id;
-    struct Group {
-        int id;
-        int top;
-        int bottom;
-    };
-    for (const Group& g : {Group{IDC_GROUP_JULIAN, 0, 169}, Group{IDC_GROUP_REPUBLICAN, 169, 249},
-                           Group{IDC_GROUP_OTHERS, 249, 329}}) {
-        EXPECT_EQ(Top(layout, g.id), g.top) << g.id;
-        EXPECT_EQ(At(layout, g.id).nHeight, g.bottom - g.top) << g.id;
+    for (const auto& r : rows) {
+        EXPECT_TRUE(At(all, r.id).bVisible && At(all, r.id).bMoved) << r.id;
+        EXPECT_EQ(At(all, r.id).nTop, r.top) << r.id;
     }
-    EXPECT_EQ(layout.nWindowHeight, 329 + kCaption + kMenu + 20 + 30);
-    // The default flags: valid icons, simulated Republican, Gregorian in force.
-    for (int id : {IDC_ICON_GREG_ILLEGAL, IDC_ICON_REP, IDC_ICON_REP_ILLEGAL, IDC_MARKER_JUL})
-        EXPECT_FALSE(At(layout, id).bVisible) << id;
+    EXPECT_EQ(At(all, IDC_GROUP_JULIAN).nHeight, 169);
+    EXPECT_EQ(At(all, IDC_GROUP_REPUBLICAN).nHeight, 80);
+    EXPECT_EQ(At(all, IDC_GROUP_OTHERS).nHeight, 80);
+    // The Roman row alone: its two lines, then the weekday label.
+    EXPECT_EQ(At(roman, IDC_ROMAN_KIND).nTop, 16);
+    EXPECT_EQ(At(roman, IDC_ROMAN_MONTH).nTop, 41);
+    EXPECT_EQ(At(roman, IDC_WEEKDAY_LABEL).nTop, 73);
+    EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5})).nWindowHeight, 329 + kFrame);
+    EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5}, false)).nWindowHeight, 329 + kFrame - 30);
+    // All rows hidden: every control hidden, each keeping its place.
+    const CRowLayout none = ArrangeRows(Input({}));
+    EXPECT_EQ(none.nWindowHeight, kFrame);
+    EXPECT_EQ(none.controls.size(), 39u);
+    for (const CControlPlace& place : none.controls)
+        EXPECT_FALSE(place.bVisible || place.bMoved) << place.nId;
 }
 
-TEST(RowLayout, ToolBarAddsThirtyPixels) {
-    EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5}, true)).nWindowHeight -
-                  ArrangeRows(Input({0, 1, 2, 3, 4, 5}, false)).nWindowHeight,
-              30);
-    EXPECT_EQ(ArrangeRows(Input({}, false)).nWindowHeight, kCaption + kMenu + 20);
-}
-
-TEST(RowLayout, AllRowsHiddenHidesEveryControl) {
-    const CRowLayout layout = ArrangeRows(Input({}));
-    EXPECT_EQ(layout.nWindowHeight, kCaption + kMenu + 20 + 30);
-    EXPECT_EQ(layout.controls.size(), 39u);
-    for (const CControlPlace& place : layout.controls) {
-        EXPECT_FALSE(place.bVisible) << place.nId;
-        EXPECT_FALSE(place.bMoved) << place.nId; // hidden controls keep their place
-    }
-}
-
+// One row alone: its fields and valid icon (the Gregorian row's civil
+// marker too), its group, and the group's label.
 TEST(RowLayout, OnlyOneRowShown) {
-    struct Case {
-        int row;
-        int group;
-        int bottom;
-        std::initializer_list<int> visible;
+    const struct {
+        int row, group, label, bottom;
+    } cases[] = {
+        {ROW_GREGORIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
+        {ROW_JULIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
+        {ROW_ROMAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 105},
+        {ROW_REPUBLICAN, IDC_GROUP_REPUBLICAN, IDC_REP_LABEL, 80},
+        {ROW_MUSLIM, IDC_GROUP_OTHERS, 0, 48},
     };
-    const Case cases[] = {
-        {ROW_ROMAN,
-         IDC_GROUP_JULIAN,
-         105,
-         {IDC_ROMAN_COUNT, IDC_ROMAN_KIND, IDC_ROMAN_MONTH, IDC_ROMAN_YEAR, IDC_ICON_ROMAN,
-          IDC_WEEKDAY_LABEL, IDC_GROUP_JULIAN}},
-        {ROW_GREGORIAN,
-         IDC_GROUP_JULIAN,
-         80,
-         {IDC_GREG_DAY, IDC_GREG_MONTH, IDC_GREG_YEAR, IDC_ICON_GREG, IDC_MARKER_GREG,
-          IDC_WEEKDAY_LABEL, IDC_GROUP_JULIAN}},
-        {ROW_JULIAN,
-         IDC_GROUP_JULIAN,
-         80,
-         {IDC_JUL_DAY, IDC_JUL_MONTH, IDC_JUL_YEAR, IDC_ICON_JUL, IDC_WEEKDAY_LABEL,
-          IDC_GROUP_JULIAN}},
-        {ROW_REPUBLICAN,
-         IDC_GROUP_REPUBLICAN,
-         80,
-         {IDC_REP_DAY, IDC_REP_MONTH, IDC_REP_YEAR, IDC_ICON_REP_SIMULATED, IDC_REP_LABEL,
-          IDC_GROUP_REPUBLICAN}},
-        {ROW_MUSLIM,
-         IDC_GROUP_OTHERS,
-         48,
-         {IDC_MUS_DAY, IDC_MUS_MONTH, IDC_MUS_YEAR, IDC_ICON_MUS, IDC_GROUP_OTHERS}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         const CRowLayout layout = ArrangeRows(Input({c.row}));
+        const CRowIcons icons = RowIcons(c.row);
         for (const CControlPlace& place : layout.controls) {
-            bool expected = false;
-            for (int id : c.visible)
-                expected = expected || id == place.nId;
-            EXPECT_EQ(place.bVisible, expected) << place.nId;
+            const PanelField field = FieldFromControlId(place.nId);
+            const bool mine = (field != FIELD_NONE && FieldRow(field) == c.row) ||
+                              place.nId == c.group || place.nId == c.label ||
+                              place.nId == (icons.simulated ? icons.simulated : icons.valid) ||
+                              (c.row == ROW_GREGORIAN && place.nId == IDC_MARKER_GREG);
+            EXPECT_EQ(place.bVisible, mine) << place.nId;
         }
         EXPECT_EQ(At(layout, c.group).nTop, 0);
         EXPECT_EQ(At(layout, c.group).nHeight, c.bottom);
-        EXPECT_EQ(layout.nWindowHeight, c.bottom + kCaption + kMenu + 20 + 30);
+        EXPECT_EQ(layout.nWindowHeight, c.bottom + kFrame);
     }
-    // Row 2 alone: its two lines, then the weekday label.
-    const CRowLayout roman = ArrangeRows(Input({ROW_ROMAN}));
-    EXPECT_EQ(Top(roman, IDC_ROMAN_KIND), 16);
-    EXPECT_EQ(Top(roman, IDC_ROMAN_MONTH), 41);
-    EXPECT_EQ(Top(roman, IDC_WEEKDAY_LABEL), 73);
 }
 
 TEST(RowLayout, IconsFollowTheFlags) {
     CArrangeInput in = Input({0, 1, 2, 3, 4, 5});
+    const auto visible = [&](int id) {
+        const CRowLayout layout = ArrangeRows(in);
+        return At(layout, id).bVisible;
+    };
+    // The defaults: valid icons, simulated Republican, Gregorian in force.
+    for (int id : {IDC_ICON_GREG_ILLEGAL, IDC_ICON_REP, IDC_ICON_REP_ILLEGAL, IDC_MARKER_JUL})
+        EXPECT_FALSE(visible(id)) << id;
     in.bSimulated = false;
     in.bGregorianInForce = false;
-    CRowLayout layout = ArrangeRows(in);
-    EXPECT_TRUE(At(layout, IDC_ICON_REP).bVisible);
-    EXPECT_TRUE(At(layout, IDC_MARKER_JUL).bVisible);
-    EXPECT_FALSE(At(layout, IDC_MARKER_GREG).bVisible);
-
-    in.bIllegal[ROW_REPUBLICAN] = true;
-    layout = ArrangeRows(in);
-    EXPECT_TRUE(At(layout, IDC_ICON_REP_ILLEGAL).bVisible);
-    EXPECT_FALSE(At(layout, IDC_ICON_REP).bVisible);
+    EXPECT_TRUE(visible(IDC_ICON_REP));
+    EXPECT_TRUE(visible(IDC_MARKER_JUL));
+    EXPECT_FALSE(visible(IDC_MARKER_GREG));
     // No civil-use marker while a row is illegal: there is no day to speak of.
-    EXPECT_FALSE(At(layout, IDC_MARKER_JUL).bVisible);
-    EXPECT_FALSE(At(layout, IDC_MARKER_GREG).bVisible);
-
+    in.bIllegal[ROW_REPUBLICAN] = true;
+    EXPECT_TRUE(visible(IDC_ICON_REP_ILLEGAL));
+    EXPECT_FALSE(visible(IDC_ICON_REP) || visible(IDC_MARKER_JUL) || visible(IDC_MARKER_GREG));
     in.bIllegal[ROW_REPUBLICAN] = false;
     in.bIllegal[ROW_JEWISH] = true;
-    layout = ArrangeRows(in);
-    EXPECT_TRUE(At(layout, IDC_ICON_JEW_ILLEGAL).bVisible);
-    EXPECT_FALSE(At(layout, IDC_ICON_JEW).bVisible);
-    EXPECT_TRUE(At(layout, IDC_ICON_REP).bVisible);
+    EXPECT_TRUE(visible(IDC_ICON_JEW_ILLEGAL));
+    EXPECT_FALSE(visible(IDC_ICON_JEW));
+    EXPECT_TRUE(visible(IDC_ICON_REP));
 }
 
 TEST(RowLayout, FormUnitsConvertWithTheDialogFont) {
@@ -175,29 +134,6 @@ TEST(RowLayout, FormUnitsConvertWithTheDialogFont) {
     EXPECT_EQ(CDialogUnits{}.ToPixelsX(145), 218);
     EXPECT_EQ(CDialogUnits{}.ToPixelsY(12), 20);
     EXPECT_EQ((CDialogUnits{0, 0}.ToPixelsY(12)), 0);
-}
-
-TEST_F(PanelTest, InitialUpdateLaysOutOnceAndIconsFollowTheLayout) {
-    owner.m_options.bShowRow = {true, true, false, true, false, true};
-    owner.m_bToolBar = false;
-    panel.OnInitialUpdate();
-    EXPECT_EQ(owner.m_nArrangeCount, 1);
-    for (const CControlPlace& place : owner.m_layout.controls) {
-        if (place.nId >= IDC_MARKER_GREG && place.nId <= IDC_ICON_MUS_ILLEGAL)
-            EXPECT_EQ(panel.IsIconVisible(place.nId), place.bVisible) << place.nId;
-    }
-    EXPECT_EQ(owner.m_layout.nWindowHeight, 16 + 32 + 32 + 32 + 16 + 32 + 32 + 16 + 32 + 20);
-
-    // Hiding a row hides its icons in the model too; an illegal row shown
-    // again comes back with its illegal icon.
-    Enter(FIELD_MUS_DAY, "31");
-    owner.m_options.bShowRow[ROW_MUSLIM] = false;
-    owner.ArrangeRows(panel);
-    EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_MUS_ILLEGAL));
-    owner.m_options.bShowRow[ROW_MUSLIM] = true;
-    owner.ArrangeRows(panel);
-    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_MUS_ILLEGAL));
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG));
 }
 
 } // namespace
