@@ -1,130 +1,51 @@
-// The desktop program as a user drives it: start-up, typing in the panel,
-// the date commands, the display options and what survives a restart.
-#include "MainFrame.h"
+// The desktop program as a user drives it: typing in the panel, the menus'
+// commands and keys, copy and paste, the options stored and in force again
+// after a restart, and the manual's word on the menus.
 #include "Commands.h"
 #include "Language.h"
-#include "QtSettingsStore.h"
 #include "MonthView.h"
-#include "QuindorApp.h"
-#include "QuindorView.h"
-#include "TextBridge.h"
 #include "UiTestSupport.h"
-#include "daynames/DayNameLists.h"
-#include "panel/CalendarPanel.h"
+#include "exchange/PasteDate.h"
 #include "settings/SettingsSchema.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
-#include <cstdlib>
-#include <functional>
-#include <memory>
-
 namespace {
 
-QString Text(CMainFrame* frame, PanelField field) {
-    return frame->View()->FieldEdit(field)->text();
+QClipboard* Clipboard() {
+    return QGuiApplication::clipboard();
 }
 
-// What the user does to leave a field: the focus goes elsewhere.
-void Leave(CMainFrame* frame, PanelField field) {
-    QWidget* widget = frame->View()->FieldWidget(field);
-    if (!widget->hasFocus())
-        widget->setFocus(Qt::TabFocusReason);
-    QWidget* other =
-        frame->View()->FieldWidget(field == FIELD_MUS_YEAR ? FIELD_MUS_DAY : FIELD_MUS_YEAR);
-    other->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-}
-
-void Type(CMainFrame* frame, PanelField field, const QString& text) {
-    frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
-    QLineEdit* edit = frame->View()->FieldEdit(field);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void PressEnter(CMainFrame* frame, PanelField field) {
-    QTest::keyClick(frame->View()->FieldEdit(field), Qt::Key_Return);
-}
-
-bool IconShown(CMainFrame* frame, int id) {
-    return frame->View()->IconButton(id)->isVisibleTo(frame);
-}
-
-// Runs an action that may open a modal dialog; the dialog is looked at by
-// inspect (when given) and closed. The dialog's title, empty when none opened.
-QString ModalOpenedBy(const std::function<void()>& act,
-                      const std::function<void(QWidget*)>& inspect = {}) {
-    QString title;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll.stop();
-            title = modal->windowTitle();
-            if (inspect)
-                inspect(modal);
-            modal->close();
-        }
-    });
-    poll.start();
-    act();
-    QCoreApplication::processEvents();
-    return title;
-}
-
-// A menu entry as the user reads it: its text without the mnemonic, and the
-// key the menu shows beside it in parentheses.
-QString EntryText(const QAction* action) {
-    QString text = action->text().remove(QLatin1Char('&'));
-    if (!action->shortcut().isEmpty())
-        text += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
-    return text;
-}
-
-// The manual's menu table: each menu with its entries in order. A row's
-// first cell with a rowspan names the menu; an entry cell may list several
-// entries, one a line.
+// The manual's table of menus: each menu with its entries in order. A first
+// cell with a rowspan names the menu; an entry cell lists entries one a line.
 QList<QPair<QString, QStringList>> ManualMenus(const QString& html) {
     const qsizetype start = html.indexOf(QStringLiteral("<h2>Menus</h2>"));
     const QString table = html.mid(start, html.indexOf(QStringLiteral("</table>"), start) - start);
     const QRegularExpression cell(QStringLiteral("<td( rowspan=\"\\d+\")?>(.*?)</td>"),
                                   QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    const auto plain = [&tag](QString text) {
-        return text.remove(tag).replace(QStringLiteral("&amp;"), QStringLiteral("&")).simplified();
+    const auto plain = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("<[^>]*>")))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"))
+            .simplified();
     };
     QList<QPair<QString, QStringList>> menus;
     for (const QString& row : table.split(QStringLiteral("<tr>"))) {
         QList<QRegularExpressionMatch> cells;
         for (const QRegularExpressionMatch& m : cell.globalMatch(row))
             cells << m;
-        if (cells.size() < 2)
-            continue;
-        if (!cells[0].captured(1).isEmpty()) {
-            menus.append({plain(cells[0].captured(2)), {}});
-            cells.removeFirst();
-        }
-        if (menus.isEmpty())
+        if (cells.size() >= 2 && !cells[0].captured(1).isEmpty())
+            menus.append({plain(cells.takeFirst().captured(2)), {}});
+        if (cells.size() < 1 || menus.isEmpty())
             continue;
         for (const QString& line : cells[0].captured(2).split(QStringLiteral("<br>")))
             menus.last().second << plain(line);
@@ -137,475 +58,472 @@ QList<QPair<QString, QStringList>> ManualMenus(const QString& html) {
 class MainFrameTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_config;
-    std::unique_ptr<CQuindorApp> m_app;
+    std::unique_ptr<CAppRig> m_rig;
+    CMainFrame* m_frame = nullptr;
 
-    CMainFrame* Start() {
-        m_app.reset();
-        m_app = std::make_unique<CQuindorApp>();
-        m_app->InitInstance();
-        CMainFrame* frame = m_app->MainFrame();
-        frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(frame))
-            qWarning("the main window did not become active: focus changes will not arrive");
-        return frame;
+    CMainFrame* Start() { return m_frame = m_rig->Start(); }
+    QVariant Stored(const char* name) const { return m_rig->Stored(name); }
+    QLineEdit* Edit(PanelField field) const { return m_frame->View()->FieldEdit(field); }
+    QString Text(PanelField field) const { return Edit(field)->text(); }
+    QComboBox* Combo(PanelField field) const {
+        return qobject_cast<QComboBox*>(m_frame->View()->FieldWidget(field));
     }
-    QString ConfigFile() const { return m_config.path() + QStringLiteral("/Velmont/Quindor.conf"); }
-    QVariant Stored(const char* name) const {
-        QSettings settings(ConfigFile(), QSettings::IniFormat);
-        return settings.value(QLatin1String(name));
+    CCalendarPanel& Panel() const { return m_frame->View()->Panel(); }
+    bool Shown(int id) const { return m_frame->View()->IconButton(id)->isVisibleTo(m_frame); }
+    bool Checked(int id) const { return m_frame->Action(id)->isChecked(); }
+    bool Enabled(int id) const {
+        m_frame->UpdateCommandStates();
+        return m_frame->Action(id)->isEnabled();
+    }
+    void Focus(PanelField field) {
+        m_frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+    void Type(PanelField field, const QString& text) {
+        Focus(field);
+        Edit(field)->selectAll();
+        QTest::keyClicks(Edit(field), text);
+    }
+    // What the user does to leave a field: the focus goes elsewhere.
+    void Leave(PanelField field) {
+        Focus(field == FIELD_MUS_YEAR ? FIELD_MUS_DAY : FIELD_MUS_YEAR);
+    }
+    void GoTo(std::int32_t d, std::int32_t m, std::int32_t y) {
+        CJulianDay day;
+        day.SetGregorian({d, m, y});
+        Panel().GoToRowDay(ROW_GREGORIAN, day);
+    }
+    void PasteKey(PanelField field, const QString& text, Qt::KeyboardModifiers modifiers) {
+        Clipboard()->setText(text);
+        Focus(field);
+        Edit(field)->selectAll();
+        QTest::keyClick(Edit(field), Qt::Key_V, modifiers);
+    }
+    // Every combo's current entry is the one its text names.
+    bool CombosFollowTheirTexts() const {
+        for (int f = 0; f < FIELD_COUNT; ++f) {
+            const auto field = static_cast<PanelField>(f);
+            QComboBox* combo = Combo(field);
+            if (combo && (combo->currentIndex() != Panel().FieldListIndex(field) ||
+                          (combo->currentIndex() >= 0 &&
+                           combo->currentText().compare(Text(field), Qt::CaseInsensitive) != 0)))
+                return false;
+        }
+        return true;
     }
 
 private slots:
     void init() {
-        QVERIFY(m_config.isValid());
-        QFile::remove(ConfigFile());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        m_rig = std::make_unique<CAppRig>();
+        QVERIFY(m_rig->config.isValid());
+        Clipboard()->clear();
     }
-    void cleanup() { m_app.reset(); }
+    void cleanup() { m_rig.reset(); }
 
-    void firstStartWritesEverySettingAndShowsToday() {
-        CMainFrame* frame = Start();
-        QCOMPARE(frame->windowTitle(), QStringLiteral("Quindor"));
-        QSettings settings(ConfigFile(), QSettings::IniFormat);
-        QCOMPARE(settings.allKeys().size(), static_cast<int>(SET_COUNT));
-        QCOMPARE(settings.value("DtGreg").toInt(), 2299227);
-        QCOMPARE(settings.value("Separateur").toString(), QStringLiteral("/"));
-
+    void firstStartStoresEverySettingAndShowsToday() {
+        Start();
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Quindor"));
+        QCOMPARE(QSettings(m_rig->ConfigFile(), QSettings::IniFormat).allKeys().size(),
+                 int{SET_COUNT});
         CJulianDay today;
         today.SetToday();
-        const CGregorianDate g = today.GetGregorian();
-        QCOMPARE(Text(frame, FIELD_GREG_DAY), QString::asprintf("%02d", g.nDay));
-        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QString::number(g.nYear));
-        QVERIFY(!Text(frame, FIELD_MUS_MONTH).isEmpty());
-        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).isEmpty());
-        QVERIFY(IconShown(frame, IDC_MARKER_GREG));
-        QVERIFY(!IconShown(frame, IDC_MARKER_JUL));
-        QVERIFY(!IconShown(frame, IDC_ICON_GREG_ILLEGAL));
+        QCOMPARE(Text(FIELD_GREG_DAY), QString::asprintf("%02d", today.GetGregorian().nDay));
+        QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(today.GetGregorian().nYear));
+        QVERIFY(!Text(FIELD_WEEKDAY_LABEL).isEmpty());
+        QVERIFY(Shown(IDC_MARKER_GREG) && !Shown(IDC_MARKER_JUL) && !Shown(IDC_ICON_GREG_ILLEGAL));
+        QVERIFY(CombosFollowTheirTexts());
+        // A document with no lists still shows a day, the weekday alone.
+        m_rig->app->Document().DeleteContents();
+        m_frame->OnCommand(ID_TODAY);
+        QVERIFY(!Text(FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
     }
 
-    // The month view follows the panel, and opens again at the next start.
-    void monthViewFollowsThePanelAndIsRemembered() {
-        CMainFrame* frame = Start();
-        QVERIFY(!frame->MonthView());
-        QVERIFY(!frame->Action(ID_MONTH_VIEW)->isChecked());
-        frame->OnCommand(ID_MONTH_VIEW);
-        QVERIFY(frame->MonthView() && frame->MonthView()->isVisible());
-        QVERIFY(frame->Action(ID_MONTH_VIEW)->isChecked());
-        QCOMPARE(Stored("AffMois").toInt(), 1);
-        for (const int id : {ID_NEXT_DAY, ID_NEXT_DAY, ID_PREVIOUS_DAY}) {
-            frame->OnCommand(id);
-            const CMonthView* view = frame->MonthView();
-            QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
-                     frame->View()->Panel().GetDayShown());
-        }
-        frame = Start();
-        QVERIFY(frame->MonthView() && frame->MonthView()->isVisible());
-        frame->MonthView()->close();
-        QCOMPARE(Stored("AffMois").toInt(), 0);
-        QVERIFY(!frame->Action(ID_MONTH_VIEW)->isChecked());
-        frame = Start();
-        QVERIFY(!frame->MonthView());
-    }
-
-    void typingAndLeavingFieldsMovesEveryRow() {
-        CMainFrame* frame = Start();
-        Type(frame, FIELD_GREG_DAY, QStringLiteral("1"));
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("1"));
-        Leave(frame, FIELD_GREG_MONTH);
-        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("January"));
-        Type(frame, FIELD_GREG_YEAR, QStringLiteral("2000"));
-        Leave(frame, FIELD_GREG_YEAR);
-        Leave(frame, FIELD_GREG_DAY);
-        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("01"));
-        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("19"));
-        QCOMPARE(Text(frame, FIELD_JUL_MONTH), QStringLiteral("December"));
-        QCOMPARE(Text(frame, FIELD_JEW_MONTH), QStringLiteral("Tevet"));
-        QCOMPARE(Text(frame, FIELD_MUS_MONTH), QStringLiteral("Ramadhan"));
-        QCOMPARE(Text(frame, FIELD_REP_MONTH), QStringLiteral("Nivose"));
-        QVERIFY(Text(frame, FIELD_WEEKDAY_LABEL).startsWith(QStringLiteral("Saturday")));
-    }
-
-    void typeAheadCompletesAMonthAndSelectsTheTail() {
-        CMainFrame* frame = Start();
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("fe"));
-        QLineEdit* edit = frame->View()->FieldEdit(FIELD_GREG_MONTH);
-        QCOMPARE(edit->text(), QStringLiteral("February"));
-        QCOMPARE(edit->selectedText(), QStringLiteral("bruary"));
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        // The selected tail goes and nothing completes again.
-        QCOMPARE(edit->text(), QStringLiteral("Fe"));
-        QVERIFY(!edit->hasSelectedText());
+    void typingMovesEveryRowAndTheDropDowns() {
+        Start();
+        Type(FIELD_GREG_DAY, QStringLiteral("1"));
+        Type(FIELD_GREG_MONTH, QStringLiteral("1"));
+        Leave(FIELD_GREG_MONTH);
+        QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("January"));
+        Type(FIELD_GREG_YEAR, QStringLiteral("2000"));
+        Leave(FIELD_GREG_YEAR);
+        QCOMPARE(Text(FIELD_GREG_DAY), QStringLiteral("01"));
+        const std::pair<PanelField, const char*> rows[] = {
+            {FIELD_JUL_DAY, "19"},       {FIELD_JUL_MONTH, "December"},
+            {FIELD_JEW_MONTH, "Tevet"},  {FIELD_MUS_MONTH, "Ramadhan"},
+            {FIELD_REP_MONTH, "Nivose"},
+        };
+        for (const auto& [field, text] : rows)
+            QCOMPARE(Text(field), QLatin1String(text));
+        QVERIFY(Text(FIELD_WEEKDAY_LABEL).startsWith(QStringLiteral("Saturday")));
+        QVERIFY(CombosFollowTheirTexts());
+        // Typed, before the field is left: the list shows the entry; no entry, none.
+        Type(FIELD_GREG_DAY, QStringLiteral("09"));
+        QCOMPARE(Combo(FIELD_GREG_DAY)->currentIndex(), 8);
+        QTest::keyClick(Edit(FIELD_GREG_DAY), Qt::Key_Backspace);
+        QCOMPARE(Combo(FIELD_GREG_DAY)->currentIndex(), -1);
+        // A month completes as typed, the tail selected; Backspace drops the tail.
+        Type(FIELD_GREG_MONTH, QStringLiteral("fe"));
+        QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("February"));
+        QCOMPARE(Edit(FIELD_GREG_MONTH)->selectedText(), QStringLiteral("bruary"));
+        QTest::keyClick(Edit(FIELD_GREG_MONTH), Qt::Key_Backspace);
+        QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("Fe"));
+        // A name in other letters highlights its entry and keeps its letters.
+        Panel().SetFieldText(FIELD_GREG_MONTH, "aPRIL");
+        Panel().WriteForm();
+        QCOMPARE(Combo(FIELD_GREG_MONTH)->currentIndex(), 3);
+        QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("aPRIL"));
     }
 
     // Enter applies the row it is pressed in: the Gregorian row follows.
     void enterInEachRowAppliesThatRow() {
-        CMainFrame* frame = Start();
+        Start();
         const struct {
             PanelField field;
-            QString text;
+            const char* text;
             int gregorianYear; // give or take one
-        } rows[] = {{FIELD_JUL_YEAR, QStringLiteral("1999"), 1999},
-                    {FIELD_ROMAN_YEAR, QStringLiteral("1998"), 1998},
-                    {FIELD_REP_YEAR, QStringLiteral("200"), 1991},
-                    {FIELD_JEW_YEAR, QStringLiteral("5700"), 1939},
-                    {FIELD_MUS_YEAR, QStringLiteral("1400"), 1979},
-                    {FIELD_GREG_YEAR, QStringLiteral("1990"), 1990}};
+        } rows[] = {{FIELD_JUL_YEAR, "1999", 1999}, {FIELD_ROMAN_YEAR, "1998", 1998},
+                    {FIELD_REP_YEAR, "200", 1991},  {FIELD_JEW_YEAR, "5700", 1939},
+                    {FIELD_MUS_YEAR, "1400", 1979}, {FIELD_GREG_YEAR, "1990", 1990}};
         for (const auto& row : rows) {
-            Type(frame, row.field, row.text);
-            PressEnter(frame, row.field);
-            QCOMPARE(Text(frame, row.field), row.text);
-            const int year = Text(frame, FIELD_GREG_YEAR).toInt();
-            QVERIFY2(std::abs(year - row.gregorianYear) <= 1, qPrintable(row.text));
+            Type(row.field, QLatin1String(row.text));
+            QTest::keyClick(Edit(row.field), Qt::Key_Return);
+            QCOMPARE(Text(row.field), QLatin1String(row.text));
+            QVERIFY2(std::abs(Text(FIELD_GREG_YEAR).toInt() - row.gregorianYear) <= 1, row.text);
         }
     }
 
     void illegalDateGreysTheOtherRows() {
-        CMainFrame* frame = Start();
-        Type(frame, FIELD_GREG_DAY, QStringLiteral("29"));
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("2"));
-        Type(frame, FIELD_GREG_YEAR, QStringLiteral("1900"));
-        Leave(frame, FIELD_GREG_YEAR);
-        QVERIFY(IconShown(frame, IDC_ICON_GREG_ILLEGAL));
-        QVERIFY(!IconShown(frame, IDC_ICON_GREG));
-        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QStringLiteral("1900"));
-        // The other rows keep the last legal day, drawn greyed, and cannot be copied.
-        const QString julianDay = Text(frame, FIELD_JUL_DAY);
-        QVERIFY(!julianDay.isEmpty());
-        QLineEdit* julian = frame->View()->FieldEdit(FIELD_JUL_DAY);
-        QCOMPARE(julian->palette().color(QPalette::Active, QPalette::Text),
-                 julian->palette().color(QPalette::Disabled, QPalette::Text));
-        QVERIFY(julian->isEnabled());
-        frame->UpdateCommandStates();
-        QVERIFY(!frame->Action(ID_COPY_FIRST + int{ROW_JULIAN})->isEnabled());
-        QVERIFY(!frame->Action(ID_COPY_FIRST + int{ROW_GREGORIAN})->isEnabled());
-        QVERIFY(Text(frame, FIELD_WEEKDAY_LABEL).isEmpty());
-        QVERIFY(!IconShown(frame, IDC_MARKER_GREG));
-        QCOMPARE(frame->View()->IconButton(IDC_ICON_GREG_ILLEGAL)->toolTip(),
+        Start();
+        Type(FIELD_GREG_DAY, QStringLiteral("29"));
+        Type(FIELD_GREG_MONTH, QStringLiteral("2"));
+        Type(FIELD_GREG_YEAR, QStringLiteral("1900"));
+        Leave(FIELD_GREG_YEAR);
+        QVERIFY(Shown(IDC_ICON_GREG_ILLEGAL) && !Shown(IDC_ICON_GREG) && !Shown(IDC_MARKER_GREG));
+        QCOMPARE(m_frame->View()->IconButton(IDC_ICON_GREG_ILLEGAL)->toolTip(),
                  QStringLiteral("Illegal date"));
-        // Previous and next day leave an illegal row alone.
-        frame->OnCommand(ID_NEXT_DAY);
-        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
-        QCOMPARE(Text(frame, FIELD_JUL_DAY), julianDay);
+        QVERIFY(Text(FIELD_WEEKDAY_LABEL).isEmpty());
+        // The other rows keep the last legal day, drawn greyed, and cannot be copied.
+        const QString julianDay = Text(FIELD_JUL_DAY);
+        const QPalette& julian = Edit(FIELD_JUL_DAY)->palette();
+        QCOMPARE(julian.color(QPalette::Active, QPalette::Text),
+                 julian.color(QPalette::Disabled, QPalette::Text));
+        QVERIFY(!Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
+        QVERIFY(!Enabled(ID_COPY_FIRST + int{ROW_GREGORIAN}));
+        m_frame->OnCommand(ID_NEXT_DAY); // leaves an illegal row alone
+        QCOMPARE(Text(FIELD_GREG_DAY), QStringLiteral("29"));
+        QCOMPARE(Text(FIELD_JUL_DAY), julianDay);
         // Typing in a greyed row makes it the user's: drawn as usual at once.
-        Type(frame, FIELD_JUL_YEAR, QStringLiteral("1899"));
-        QCOMPARE(julian->palette().color(QPalette::Active, QPalette::Text),
-                 frame->View()
-                     ->FieldEdit(FIELD_GREG_DAY)
-                     ->palette()
-                     .color(QPalette::Active, QPalette::Text));
-        Leave(frame, FIELD_JUL_YEAR);
-        QVERIFY(!IconShown(frame, IDC_ICON_GREG_ILLEGAL));
-        QCOMPARE(Text(frame, FIELD_JUL_DAY), julianDay);
-        QCOMPARE(Text(frame, FIELD_JUL_YEAR), QStringLiteral("1899"));
-        frame->UpdateCommandStates();
-        QVERIFY(frame->Action(ID_COPY_FIRST + int{ROW_JULIAN})->isEnabled());
-    }
-
-    void previousAndNextDay() {
-        CMainFrame* frame = Start();
-        Type(frame, FIELD_GREG_DAY, QStringLiteral("01"));
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("March"));
-        Type(frame, FIELD_GREG_YEAR, QStringLiteral("2004"));
-        PressEnter(frame, FIELD_GREG_YEAR);
-        frame->Action(ID_PREVIOUS_DAY)->trigger();
-        QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
-        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("February"));
-        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("16"));
-        frame->Action(ID_NEXT_DAY)->trigger();
-        QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("March"));
-        frame->Action(ID_TODAY)->trigger();
-        CJulianDay today;
-        today.SetToday();
-        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QString::number(today.GetGregorian().nYear));
-    }
-
-    void hidingRowsResizesTheWindowAndKeepsTheSetting() {
-        CMainFrame* frame = Start();
-        const int full = frame->height();
-        for (int row = 0; row < ROW_COUNT; ++row)
-            frame->OnCommand(ID_SHOW_ROW_FIRST + row);
-        const int menu = frame->menuBar()->sizeHint().height();
-        QCOMPARE(frame->height(), menu + 20 + 30);
-        for (const int id : {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS})
-            QVERIFY(!frame->View()->ControlWidget(id)->isVisibleTo(frame));
-        QVERIFY(!frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(frame));
-        QCOMPARE(Stored("AffCal3").toInt(), 0);
-
-        // Only the Roman row: its group box and the weekday label come back.
-        frame->OnCommand(ID_SHOW_ROW_FIRST + int{ROW_ROMAN});
-        QVERIFY(frame->View()->ControlWidget(IDC_GROUP_JULIAN)->isVisibleTo(frame));
-        QVERIFY(frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(frame));
-        QVERIFY(!frame->View()->ControlWidget(IDC_GROUP_OTHERS)->isVisibleTo(frame));
-        QCOMPARE(frame->height(), menu + 20 + 30 + 16 + 25 + 32 + 32);
-
-        // Hidden rows still follow the day.
-        Type(frame, FIELD_ROMAN_YEAR, QStringLiteral("1500"));
-        PressEnter(frame, FIELD_ROMAN_YEAR);
-        QVERIFY(Text(frame, FIELD_GREG_YEAR).startsWith(QStringLiteral("15")));
-
-        frame = Start();
-        QVERIFY(!frame->Action(ID_SHOW_ROW_FIRST)->isChecked());
-        QVERIFY(frame->Action(ID_SHOW_ROW_FIRST + int{ROW_ROMAN})->isChecked());
-        for (int row = 0; row < ROW_COUNT; ++row)
-            if (row != ROW_ROMAN)
-                frame->OnCommand(ID_SHOW_ROW_FIRST + row);
-        QCOMPARE(frame->height(), full);
-    }
-
-    // The tool bar, always-on-top, saints and feast options: stored at once,
-    // shown at once, and in force again after a restart.
-    void displayOptionsSurviveARestart() {
-        CMainFrame* frame = Start();
-        const int withToolBar = frame->height();
-        frame->OnCommand(ID_VIEW_TOOLBAR);
-        QCOMPARE(frame->height(), withToolBar - 30);
-        QVERIFY(!frame->ToolBar()->isVisibleTo(frame));
-        QCOMPARE(Stored("AffBarre").toInt(), 0);
-        frame->OnCommand(ID_ON_TOP);
-        QVERIFY(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(frame->isVisible());
-        frame->OnCommand(ID_SAINTS_MODE_FIRST); // no saints
-        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
-        QCOMPARE(Stored("AffSaints").toInt(), 0);
-        frame->OnCommand(ID_SAINTS_PRESENT);
-        QCOMPARE(Stored("AffSaintsRecent").toInt(), 1);
-        QVERIFY(frame->Action(ID_SAINTS_PRESENT)->isChecked());
-        QVERIFY(!frame->Action(ID_SAINTS_TRADITIONAL)->isChecked());
-        frame->OnCommand(ID_REP_FEASTS);
-        QVERIFY(!Text(frame, FIELD_REP_LABEL).contains(QLatin1Char('(')));
-        QCOMPARE(Stored("AffFetesRep").toInt(), 0);
-
-        frame = Start();
-        QVERIFY(!frame->ToolBar()->isVisibleTo(frame));
-        QCOMPARE(frame->height(), withToolBar - 30);
-        QVERIFY(!frame->Action(ID_VIEW_TOOLBAR)->isChecked());
-        QVERIFY(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(frame->Action(ID_ON_TOP)->isChecked());
-        QVERIFY(frame->Action(ID_SAINTS_MODE_FIRST)->isChecked());
-        QVERIFY(!frame->Action(ID_REP_FEASTS)->isChecked());
-    }
-
-    void frozenPositionFollowsTheWindowAcrossRestarts() {
-        CMainFrame* frame = Start();
-        frame->move(40, 50);
-        QCoreApplication::processEvents();
-        frame->OnCommand(ID_FREEZE);
-        QVERIFY(frame->Action(ID_FREEZE)->isChecked());
-        frame->move(100, 80);
-        frame->move(120, 90);
-        QCoreApplication::processEvents();
-        // Stored once the window rests.
-        QTRY_COMPARE(Stored("X").toInt(), frame->x());
-        QTRY_COMPARE(Stored("Y").toInt(), frame->y());
-        const QPoint frozen = frame->pos();
-        frame = Start();
-        QCOMPARE(frame->pos(), frozen);
-        frame->OnCommand(ID_FREEZE);
-        QCOMPARE(Stored("X").toInt(), -1000);
-        QCOMPARE(Stored("Y").toInt(), -1000);
-    }
-
-    void frozenPlaceStillMovingIsStoredAtClose() {
-        CMainFrame* frame = Start();
-        frame->OnCommand(ID_FREEZE);
-        frame->move(200, 150);
-        QCoreApplication::processEvents();
-        const QPoint last = frame->pos();
-        m_app.reset(); // closes before the window came to rest
-        QCOMPARE(Stored("X").toInt(), last.x());
-        QCOMPARE(Stored("Y").toInt(), last.y());
-    }
-
-    void copyAndPasteThroughTheEditMenu() {
-        CMainFrame* frame = Start();
-        Type(frame, FIELD_GREG_DAY, QStringLiteral("14"));
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("July"));
-        Type(frame, FIELD_GREG_YEAR, QStringLiteral("1789"));
-        PressEnter(frame, FIELD_GREG_YEAR);
-        frame->UpdateCommandStates();
-        QVERIFY(frame->Action(ID_COPY_FIRST)->isEnabled());
-        frame->Action(ID_COPY_FIRST)->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("14/07/1789"));
-
-        frame->OnCommand(ID_TODAY);
-        frame->UpdateCommandStates();
-        QVERIFY(frame->Action(ID_PASTE_FIRST)->isEnabled());
-        frame->Action(ID_PASTE_FIRST)->trigger();
-        QCOMPARE(Text(frame, FIELD_GREG_YEAR), QStringLiteral("1789"));
-        QCOMPARE(Text(frame, FIELD_JUL_DAY), QStringLiteral("03"));
-
-        // An illegal row cannot be copied; text no row reads cannot be pasted.
-        Type(frame, FIELD_GREG_DAY, QStringLiteral("31"));
-        Type(frame, FIELD_GREG_MONTH, QStringLiteral("June"));
-        frame->UpdateCommandStates();
-        QVERIFY(!frame->Action(ID_COPY_FIRST)->isEnabled());
-        QGuiApplication::clipboard()->setText(QStringLiteral("no date here"));
-        frame->UpdateCommandStates();
-        for (int row = 0; row < ROW_COUNT; ++row)
-            QVERIFY(!frame->Action(ID_PASTE_FIRST + row)->isEnabled());
-    }
-
-    // The manual's table of menus lists what the menus hold, in order: the
-    // English page the English menus, the French page the French ones.
-    void manualListsTheMenus() {
-        const struct {
-            int nLanguage;
-            const char* page;
-        } manuals[] = {{1, ":/help/presentation.html"}, {2, ":/help/fr/presentation.html"}};
-        for (const auto& m : manuals) {
-            if (m.nLanguage == 2 && !HasFrenchTranslation())
-                QSKIP("built without the translation tools: no French menus");
-            {
-                QSettings settings(ConfigFile(), QSettings::IniFormat);
-                settings.setValue(QStringLiteral("Langue"), m.nLanguage);
-            }
-            CMainFrame* frame = Start();
-            QFile page(QLatin1String(m.page));
-            QVERIFY(page.open(QIODevice::ReadOnly));
-            const auto manual = ManualMenus(QString::fromUtf8(page.readAll()));
-            QList<QPair<QString, QStringList>> menus;
-            for (const QAction* top : frame->menuBar()->actions()) {
-                QStringList entries;
-                for (const QAction* action : top->menu()->actions()) {
-                    if (action->isSeparator())
-                        continue;
-                    entries << (action->menu() ? action->menu()->title().remove(QLatin1Char('&'))
-                                               : EntryText(action));
-                }
-                menus.append({top->text().remove(QLatin1Char('&')), entries});
-            }
-            QCOMPARE(manual.size(), 5);
-            QCOMPARE(manual, menus);
-            // The toolbar's buttons are the menus' actions, keys and all.
-            QCOMPARE(frame->ToolBar()->actions().first(), frame->Action(ID_TODAY));
-        }
-        m_app.reset();
-        SetUiLanguage(ETextLanguage::English);
+        Type(FIELD_JUL_YEAR, QStringLiteral("1899"));
+        QCOMPARE(Edit(FIELD_JUL_DAY)->palette().color(QPalette::Active, QPalette::Text),
+                 Edit(FIELD_GREG_DAY)->palette().color(QPalette::Active, QPalette::Text));
+        Leave(FIELD_JUL_YEAR);
+        QVERIFY(!Shown(IDC_ICON_GREG_ILLEGAL));
+        QCOMPARE(Text(FIELD_JUL_YEAR), QStringLiteral("1899"));
+        QVERIFY(Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
     }
 
     // The menus' keys work with the focus in any kind of field: the edit of
     // a month combo, a year edit; the keypad's plus and minus as well.
     void shortcutsWorkFromAFocusedField() {
-        CMainFrame* frame = Start();
+        Start();
         CJulianDay today;
         today.SetToday();
-        const QString thisYear = QString::number(today.GetGregorian().nYear);
         for (const PanelField field : {FIELD_GREG_MONTH, FIELD_JEW_YEAR}) {
-            const QString name = QString::number(field);
-            Type(frame, FIELD_GREG_DAY, QStringLiteral("01"));
-            Type(frame, FIELD_GREG_MONTH, QStringLiteral("March"));
-            Type(frame, FIELD_GREG_YEAR, QStringLiteral("2004"));
-            PressEnter(frame, FIELD_GREG_YEAR);
-            frame->View()->FieldWidget(field)->setFocus(Qt::TabFocusReason);
+            GoTo(1, 3, 2004);
+            Focus(field);
             QWidget* focus = QApplication::focusWidget();
             // An editable combo takes the keys itself and hands them to its edit.
-            QVERIFY2(qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus),
-                     qPrintable(name));
-            const auto press = [focus](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-                QTest::keyClick(focus, key, modifiers);
-            };
-
-            press(Qt::Key_Minus, Qt::ControlModifier);
-            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("29"));
-            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-            press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
-            press(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
-            QCOMPARE(Text(frame, FIELD_GREG_MONTH), QStringLiteral("March"));
-            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("01"));
-            press(Qt::Key_Plus, Qt::ControlModifier);
-            QCOMPARE(Text(frame, FIELD_GREG_DAY), QStringLiteral("02"));
-
-            const std::pair<Qt::Key, QString> dialogs[] = {
-                {Qt::Key_G, QStringLiteral("Beginning of Gregorian Calendar")},
-                {Qt::Key_M, QStringLiteral("Movable Christian Holy Days")},
-                {Qt::Key_S, QStringLiteral("Saints' Days")},
-            };
-            for (const auto& [dialogKey, title] : dialogs) {
-                const Qt::Key key = dialogKey; // clang 14 cannot capture a structured binding
+            QVERIFY(qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus));
+            const struct {
+                Qt::Key key;
+                Qt::KeyboardModifiers modifiers;
+                const char* day;
+            } steps[] = {{Qt::Key_Minus, Qt::ControlModifier, "29"},
+                         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "01"},
+                         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "02"},
+                         {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, "01"},
+                         {Qt::Key_Plus, Qt::ControlModifier, "02"}};
+            for (const auto& step : steps) {
+                QTest::keyClick(focus, step.key, step.modifiers);
+                QCOMPARE(Text(FIELD_GREG_DAY), QLatin1String(step.day));
+            }
+            QCOMPARE(Text(FIELD_JUL_DAY), QStringLiteral("18"));
+            const std::pair<Qt::Key, const char*> dialogs[] = {
+                {Qt::Key_G, "Beginning of Gregorian Calendar"},
+                {Qt::Key_M, "Movable Christian Holy Days"},
+                {Qt::Key_S, "Saints' Days"}};
+            for (const auto& [key, title] : dialogs) {
                 // The offscreen platform gives no window the focus back when a
                 // dialog closes; a window manager gives it to the main window.
-                QVERIFY(Activate(frame));
+                QVERIFY(Activate(m_frame));
                 focus->setFocus(Qt::TabFocusReason);
-                QCOMPARE(ModalOpenedBy([&] { press(key, Qt::ControlModifier); }), title);
+                const Qt::Key pressed = key; // clang 14 cannot capture a structured binding
+                QCOMPARE(
+                    ModalOpenedBy([&] { QTest::keyClick(focus, pressed, Qt::ControlModifier); }),
+                    QLatin1String(title));
             }
-            QVERIFY(Activate(frame));
+            QVERIFY(Activate(m_frame));
             focus->setFocus(Qt::TabFocusReason);
-            press(Qt::Key_T, Qt::ControlModifier);
-            QVERIFY2(Text(frame, FIELD_GREG_YEAR) == thisYear, qPrintable(name));
+            QTest::keyClick(focus, Qt::Key_T, Qt::ControlModifier);
+            QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(today.GetGregorian().nYear));
         }
     }
 
-    // Stored choices out of range read as their defaults, are written back,
-    // and the menus and the copy format dialog tick the default.
-    void storedValuesOutOfRangeShowTheDefault() {
-        QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
-        QFile file(ConfigFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\nAffSaints=77\nFmtMois=9\nFmtJour=-1\nAffSaintsRecent=2\n");
-        file.close();
-        CMainFrame* frame = Start();
+    // Copy and paste through the menus and their keys, which no two actions share.
+    void copyAndPaste() {
+        Start();
+        QSet<QString> taken;
+        for (QAction* action : m_frame->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!taken.contains(key.toString()), qPrintable(key.toString()));
+                taken.insert(key.toString());
+            }
+        for (int row = 0; row < ROW_COUNT; ++row) {
+            const auto digit = static_cast<Qt::Key>(Qt::Key_1 + row);
+            QCOMPARE(m_frame->Action(ID_COPY_FIRST + row)->shortcut(),
+                     QKeySequence(Qt::CTRL | digit));
+            QCOMPARE(m_frame->Action(ID_PASTE_FIRST + row)->shortcut(),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | digit));
+        }
+        GoTo(14, 7, 1789);
+        QVERIFY(Enabled(ID_COPY_FIRST));
+        m_frame->Action(ID_COPY_FIRST)->trigger();
+        QCOMPARE(Clipboard()->text(), QStringLiteral("14/07/1789"));
+        m_frame->OnCommand(ID_TODAY);
+        QVERIFY(Enabled(ID_PASTE_FIRST));
+        m_frame->Action(ID_PASTE_FIRST)->trigger();
+        QCOMPARE(Text(FIELD_JUL_DAY), QStringLiteral("03"));
+        // The keys, right after an edit, with no menu opened since: the
+        // states are looked at again when the key comes.
+        Type(FIELD_GREG_YEAR, QStringLiteral("0"));
+        Focus(FIELD_GREG_DAY);
+        QVERIFY(Panel().IsIllegal(ROW_GREGORIAN));
+        m_frame->UpdateCommandStates();
+        GoTo(3, 6, 1997);
+        QTest::keyClick(Edit(FIELD_GREG_DAY), Qt::Key_5, Qt::ControlModifier);
+        QCOMPARE(Clipboard()->text(), QStringLiteral("27/09/5757"));
+        Clipboard()->setText(QStringLiteral("1 Vendemiaire 2"));
+        QTest::keyClick(Edit(FIELD_GREG_DAY), Qt::Key_4, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QStringLiteral("1793"));
+        // Text no row reads greys every paste.
+        Clipboard()->setText(QStringLiteral("no date here"));
+        for (int row = 0; row < ROW_COUNT; ++row)
+            QVERIFY(!Enabled(ID_PASTE_FIRST + row));
+    }
+
+    // Ctrl+V in a field pastes a date the row reads into the whole row, any
+    // other text into the field; Ctrl+Shift+V always the text.
+    void pasteKeysInAField() {
+        Start();
+        GoTo(1, 1, 2000);
+        PasteKey(FIELD_GREG_DAY, QStringLiteral("03/06/1997"), Qt::ControlModifier);
+        QCOMPARE(Panel().GetRowTexts(ROW_GREGORIAN),
+                 (std::vector<std::string>{"03", "June", "1997"}));
+        QCOMPARE(Text(FIELD_JUL_DAY), QStringLiteral("21"));
+        PasteKey(FIELD_JEW_YEAR, QStringLiteral("1 tishri 84"), Qt::ControlModifier);
+        QCOMPARE(Text(FIELD_JEW_YEAR), QStringLiteral("5784"));
+        QCOMPARE(Text(FIELD_GREG_YEAR), QStringLiteral("2023"));
+        PasteKey(FIELD_ROMAN_COUNT, QStringLiteral("03/06/1997"), Qt::ControlModifier);
+        QCOMPARE(Text(FIELD_ROMAN_COUNT), QStringLiteral("03/06/1997"));
+        QCOMPARE(Text(FIELD_GREG_YEAR), QStringLiteral("2023"));
+        PasteKey(FIELD_GREG_DAY, QStringLiteral("12"), Qt::ControlModifier);
+        QCOMPARE(Combo(FIELD_GREG_DAY)->currentIndex(), 11);
+        PasteKey(FIELD_GREG_YEAR, QStringLiteral("03/06/1997"),
+                 Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QStringLiteral("03/06/1997"));
+        QCOMPARE(Text(FIELD_GREG_DAY), QStringLiteral("12"));
+    }
+
+    // Each option the menus set: stored at once, ticked, and in force after a
+    // restart; out of range in the file, it reads as its default.
+    void optionsAreStoredAndRestored() {
+        Start();
+        const int withToolBar = m_frame->height();
+        const struct {
+            int command;
+            const char* key;
+            int stored;
+            bool ticked;
+        } options[] = {
+            {ID_VIEW_TOOLBAR, "AffBarre", 0, false},
+            {ID_ON_TOP, "Dessus", 1, true},
+            {ID_SAINTS_MODE_FIRST, "AffSaints", 0, true},
+            {ID_SAINTS_PRESENT, "AffSaintsRecent", 1, true},
+            {ID_REP_FEASTS, "AffFetesRep", 0, false},
+            {ID_SHOW_ROW_FIRST + 3, "AffCal3", 0, false},
+            {ID_MONTH_VIEW, "AffMois", 1, true},
+        };
+        for (const auto& option : options) {
+            m_frame->OnCommand(option.command);
+            QVERIFY2(Stored(option.key).toInt() == option.stored, option.key);
+            QVERIFY2(Checked(option.command) == option.ticked, option.key);
+            if (option.command == ID_VIEW_TOOLBAR)
+                QCOMPARE(m_frame->height(), withToolBar - 30);
+        }
+        const int height = m_frame->height();
+        QVERIFY(!m_frame->ToolBar()->isVisibleTo(m_frame));
+        QVERIFY(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!Text(FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
+        QVERIFY(!Text(FIELD_REP_LABEL).contains(QLatin1Char('(')));
+        Start();
+        for (const auto& option : options)
+            QVERIFY2(Checked(option.command) == option.ticked, option.key);
+        QCOMPARE(m_frame->height(), height);
+        QVERIFY(!m_frame->ToolBar()->isVisibleTo(m_frame));
+        QVERIFY(m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(m_frame->MonthView() && m_frame->MonthView()->isVisible());
+
+        m_rig->app.reset();
+        m_rig->WriteConfig("[General]\nAffSaints=77\nFmtMois=9\nFmtJour=-1\nAffSaintsRecent=2\n");
+        Start();
         QCOMPARE(Stored("AffSaints").toInt(), 3);
         QCOMPARE(Stored("FmtMois").toInt(), 1);
-        QCOMPARE(Stored("AffSaintsRecent").toInt(), 0);
         for (int mode = 0; mode < 4; ++mode)
-            QCOMPARE(frame->Action(ID_SAINTS_MODE_FIRST + mode)->isChecked(), mode == 3);
-        QVERIFY(frame->Action(ID_SAINTS_TRADITIONAL)->isChecked());
-        QVERIFY(!frame->Action(ID_SAINTS_PRESENT)->isChecked());
-
+            QCOMPARE(Checked(ID_SAINTS_MODE_FIRST + mode), mode == 3);
+        QVERIFY(Checked(ID_SAINTS_TRADITIONAL) && !Checked(ID_SAINTS_PRESENT));
         QStringList ticked;
-        const QString title = ModalOpenedBy([frame] { frame->OnCommand(ID_COPY_FORMAT); },
-                                            [&ticked](QWidget* dialog) {
-                                                for (const QRadioButton* button :
-                                                     dialog->findChildren<QRadioButton*>()) {
-                                                    if (button->isChecked())
-                                                        ticked << button->text();
-                                                }
-                                            });
-        QCOMPARE(title, QStringLiteral("Copy Format"));
+        QCOMPARE(ModalOpenedBy([this] { m_frame->OnCommand(ID_COPY_FORMAT); },
+                               [&ticked](QWidget* dialog) {
+                                   for (const QRadioButton* button :
+                                        dialog->findChildren<QRadioButton*>())
+                                       if (button->isChecked())
+                                           ticked << button->text();
+                               }),
+                 QStringLiteral("Copy Format"));
         ticked.sort();
         QCOMPARE(ticked,
-                 (QStringList{QStringLiteral("03"), QStringLiteral("06"), QStringLiteral("1997"),
-                              QStringLiteral("As shown (1648/49)"),
-                              QStringLiteral("None: the forms above")}));
+                 (QStringList{"03", "06", "1997", "As shown (1648/49)", "None: the forms above"}));
     }
 
-    // A frozen place whose title bar would be off every screen opens the
-    // window where the system puts a new one, unfrozen, and is stored so.
-    void frozenPlaceOffTheScreenIsDropped() {
+    // The month view follows the panel; closed, it stays closed at the next start.
+    void monthViewFollowsThePanel() {
+        Start();
+        m_frame->OnCommand(ID_MONTH_VIEW);
+        for (const int id : {ID_NEXT_DAY, ID_NEXT_DAY, ID_PREVIOUS_DAY}) {
+            m_frame->OnCommand(id);
+            const CMonthView* view = m_frame->MonthView();
+            QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
+                     Panel().GetDayShown());
+        }
+        m_frame->MonthView()->close();
+        QCOMPARE(Stored("AffMois").toInt(), 0);
+        QVERIFY(!Checked(ID_MONTH_VIEW));
+        Start();
+        QVERIFY(!m_frame->MonthView());
+    }
+
+    void hidingRowsResizesTheWindow() {
+        Start();
+        const int full = m_frame->height();
+        for (int row = 0; row < ROW_COUNT; ++row)
+            m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        const int menu = m_frame->menuBar()->sizeHint().height();
+        QCOMPARE(m_frame->height(), menu + 20 + 30);
+        for (const int id :
+             {IDC_GROUP_JULIAN, IDC_GROUP_REPUBLICAN, IDC_GROUP_OTHERS, IDC_WEEKDAY_LABEL})
+            QVERIFY(!m_frame->View()->ControlWidget(id)->isVisibleTo(m_frame));
+        // Only the Roman row: its group box and the weekday label come back.
+        m_frame->OnCommand(ID_SHOW_ROW_FIRST + int{ROW_ROMAN});
+        QVERIFY(m_frame->View()->ControlWidget(IDC_GROUP_JULIAN)->isVisibleTo(m_frame));
+        QVERIFY(m_frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(m_frame));
+        QVERIFY(!m_frame->View()->ControlWidget(IDC_GROUP_OTHERS)->isVisibleTo(m_frame));
+        QCOMPARE(m_frame->height(), menu + 20 + 30 + 16 + 25 + 32 + 32);
+        // Hidden rows still follow the day.
+        Type(FIELD_ROMAN_YEAR, QStringLiteral("1500"));
+        QTest::keyClick(Edit(FIELD_ROMAN_YEAR), Qt::Key_Return);
+        QVERIFY(Text(FIELD_GREG_YEAR).startsWith(QStringLiteral("15")));
+        Start();
+        for (int row = 0; row < ROW_COUNT; ++row)
+            if (row != ROW_ROMAN)
+                m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        QCOMPARE(m_frame->height(), full);
+    }
+
+    // A frozen window stores its place once it rests, or at close when it
+    // still moves; a frozen place off every screen is dropped at the start.
+    void frozenPlace() {
+        Start();
+        m_frame->OnCommand(ID_FREEZE);
+        m_frame->move(100, 80);
+        m_frame->move(120, 90);
+        QCoreApplication::processEvents();
+        QTRY_COMPARE(Stored("X").toInt(), m_frame->x());
+        QTRY_COMPARE(Stored("Y").toInt(), m_frame->y());
+        const QPoint frozen = m_frame->pos();
+        Start();
+        QCOMPARE(m_frame->pos(), frozen);
+        m_frame->move(200, 150);
+        QCoreApplication::processEvents();
+        const QPoint last = m_frame->pos();
+        m_rig->app.reset(); // closes before the window came to rest
+        QCOMPARE(QPoint(Stored("X").toInt(), Stored("Y").toInt()), last);
+        Start();
+        m_frame->OnCommand(ID_FREEZE);
+        QCOMPARE(Stored("X").toInt(), -1000);
+
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const struct {
-            int x, y;
-            bool kept;
-        } cases[] = {{-5000, 100, false}, {screen.left() + 30, screen.top() + 40, true}};
-        for (const auto& c : cases) {
-            QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
-            QFile file(ConfigFile());
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(QStringLiteral("[General]\nX=%1\nY=%2\n").arg(c.x).arg(c.y).toLatin1());
-            file.close();
-            CMainFrame* frame = Start();
-            QCOMPARE(frame->Action(ID_FREEZE)->isChecked(), c.kept);
-            QCOMPARE(Stored("X").toInt(), c.kept ? c.x : -1000);
-            QCOMPARE(Stored("Y").toInt(), c.kept ? c.y : -1000);
-            if (c.kept)
-                QCOMPARE(frame->pos(), QPoint(c.x, c.y));
-            else
-                QVERIFY(screen.contains(frame->pos()));
-            m_app.reset();
+        for (const QPoint place : {QPoint(-5000, 100), screen.topLeft() + QPoint(30, 40)}) {
+            m_rig->app.reset();
+            m_rig->WriteConfig(
+                QStringLiteral("[General]\nX=%1\nY=%2\n").arg(place.x()).arg(place.y()).toLatin1());
+            Start();
+            const bool kept = place.x() > 0;
+            QCOMPARE(Checked(ID_FREEZE), kept);
+            QCOMPARE(Stored("X").toInt(), kept ? place.x() : -1000);
+            QVERIFY(kept ? m_frame->pos() == place : screen.contains(m_frame->pos()));
         }
     }
 
-    void startsWithoutListFiles() {
-        // A document with no lists still shows today, the weekday alone.
-        CMainFrame* frame = Start();
-        m_app->Document().DeleteContents();
-        frame->OnCommand(ID_TODAY);
-        QVERIFY(!Text(frame, FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')));
-        QVERIFY(!Text(frame, FIELD_GREG_YEAR).isEmpty());
+    // The manual says what the program does: its menu table, in English and
+    // French, the copy keys, the paste's bound, the Republican row's last day.
+    void manualMatchesTheProgram() {
+        for (const auto& [language, page] : {std::pair{1, ":/help/presentation.html"},
+                                             std::pair{2, ":/help/fr/presentation.html"}}) {
+            if (language == 2 && !HasFrenchTranslation())
+                continue; // built without the translation tools: no French menus
+            m_rig->app.reset();
+            m_rig->WriteConfig(QStringLiteral("[General]\nLangue=%1\n").arg(language).toLatin1());
+            Start();
+            QList<QPair<QString, QStringList>> menus;
+            for (const QAction* top : m_frame->menuBar()->actions()) {
+                QStringList entries;
+                for (const QAction* action : top->menu()->actions()) {
+                    QString text = action->menu() ? action->menu()->title() : action->text();
+                    text.remove(QLatin1Char('&'));
+                    if (!action->menu() && !action->shortcut().isEmpty())
+                        text += QStringLiteral(" (%1)").arg(
+                            action->shortcut().toString(QKeySequence::NativeText));
+                    if (!action->isSeparator())
+                        entries << text;
+                }
+                menus.append({top->text().remove(QLatin1Char('&')), entries});
+            }
+            const auto manual = ManualMenus(ResourceText(QLatin1String(page)));
+            QCOMPARE(manual.size(), 5);
+            QCOMPARE(manual, menus);
+        }
+        m_rig->app.reset();
+        SetUiLanguage(ETextLanguage::English);
+        Start();
+        QCOMPARE(m_frame->ToolBar()->actions().first(), m_frame->Action(ID_TODAY));
+        const QString copier = ResourceText(QStringLiteral(":/help/copier.html"));
+        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
+            const QString key =
+                m_frame->Action(id)->shortcut().toString(QKeySequence::PortableText);
+            QVERIFY2(copier.contains(QStringLiteral("<td>%1</td>").arg(key)), qPrintable(key));
+        }
+        QVERIFY(copier.contains(QLocale(QLocale::English).toString(qlonglong{kMaxPasteText}) +
+                                QStringLiteral(" characters")));
+        const CRepublicanDate last = CJulianDay(kLastSupportedDay).GetRepublican();
+        const QString lastDay =
+            QStringLiteral("up to %1 %2 %3")
+                .arg(last.nDay)
+                .arg(FromCp1252(Panel().ListEntry(FIELD_REP_MONTH, last.nMonth)))
+                .arg(last.nYear);
+        QVERIFY2(ResourceText(QStringLiteral(":/help/interface.html")).contains(lastDay),
+                 qPrintable(lastDay));
     }
 };
+QUINDOR_UI_TEST("MainFrame", MainFrameTest);
 
-QTEST_MAIN(MainFrameTest)
 #include "MainFrameTest.moc"

@@ -1,23 +1,50 @@
-// Pieces the widget tests share: a help launcher that records, a panel to
-// drive, and the user's ways of retyping and leaving a box.
+// Pieces the widget tests share: the registry main() runs, the program on a
+// scratch configuration, a help launcher that records, a panel to drive, and
+// the user's ways of retyping and leaving a box.
 #pragma once
 
 #include "HelpTopics.h"
 #include "TextBridge.h"
 // The core headers use C++20 library parts the meta-object compiler cannot parse.
 #ifndef Q_MOC_RUN
+#include "MainFrame.h"
+#include "QuindorApp.h"
+#include "QuindorView.h"
 #include "panel/CalendarPanel.h"
 #include "panel/PanelOwner.h"
 #endif
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+// Each test file registers its classes under its own name; main() runs a group.
+struct CUiTest {
+    const char* group;
+    std::function<QObject*()> make;
+};
+inline std::vector<CUiTest>& UiTests() {
+    static std::vector<CUiTest> tests;
+    return tests;
+}
+#define QUINDOR_UI_TEST(group, Class)                                                              \
+    static const bool g_registered##Class =                                                        \
+        (UiTests().push_back({group, [] { return static_cast<QObject*>(new Class); }}), true)
+
+int RunSettingsWriter(int firstRound, const QString& path);
 
 class CRecordingLauncher : public CHelpLauncher {
 public:
@@ -44,6 +71,34 @@ struct CPanelRig {
     }
 };
 
+// The whole program on a configuration file of its own.
+struct CAppRig {
+    QTemporaryDir config;
+    std::unique_ptr<CQuindorApp> app;
+
+    CAppRig() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    QString ConfigFile() const { return config.path() + QStringLiteral("/Velmont/Quindor.conf"); }
+    void WriteConfig(const QByteArray& text) const {
+        QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
+        QFile file(ConfigFile());
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(text);
+    }
+    QVariant Stored(const char* name) const {
+        return QSettings(ConfigFile(), QSettings::IniFormat).value(QLatin1String(name));
+    }
+    CMainFrame* Start() {
+        app.reset();
+        app = std::make_unique<CQuindorApp>();
+        app->InitInstance();
+        CMainFrame* frame = app->MainFrame();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame))
+            qWarning("the main window did not become active: focus changes will not arrive");
+        return frame;
+    }
+};
+
 inline void Retype(QLineEdit* edit, const QString& text) {
     edit->selectAll();
     edit->del();
@@ -62,4 +117,31 @@ inline void Leave(QWidget* widget) {
 inline bool Activate(QWidget* window) {
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+// Runs an action that may open a modal window, hands the window to inspect
+// and closes it. The window's title, empty when none opened.
+inline QString ModalOpenedBy(const std::function<void()>& act,
+                             const std::function<void(QWidget*)>& inspect = {}) {
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
+            title = modal->windowTitle();
+            if (inspect)
+                inspect(modal);
+            modal->close();
+        }
+    });
+    poll.start();
+    act();
+    QCoreApplication::processEvents();
+    return title;
+}
+
+inline QString ResourceText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }

@@ -1,0 +1,640 @@
+// The dialogs' binding: widgets to their models, OK and Cancel to the
+// settings and store, display buttons to the panel, refusals with their
+// message, help. What the models decide is checked in the core.
+#include "ChurchYearBox.h"
+#include "CopyFormatDialog.h"
+#include "FeastsDialog.h"
+#include "Language.h"
+#include "ReformDialog.h"
+#include "SaintsDialog.h"
+#include "UiTestSupport.h"
+#include "daynames/DayNameLists.h"
+#include "reform/ReformCountries.h"
+#include "saints/SaintSearch.h"
+#include "settings/MemorySettingsStore.h"
+
+#include <QAbstractButton>
+#include <QDate>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace {
+
+using Write = CMemorySettingsStore::CWrite;
+using Writes = std::vector<Write>;
+
+// The help button, then F1 in the box given, show the dialog's topic; it stays open.
+void CheckHelp(QDialog* dialog, QWidget* box, QAbstractButton* button,
+               const CRecordingLauncher& help, const std::string& topic) {
+    QVERIFY(Activate(dialog));
+    box->setFocus();
+    button->click();
+    QTest::keyClick(box, Qt::Key_F1);
+    QCOMPARE(help.topics, (std::vector<std::string>{topic, topic}));
+    QVERIFY(dialog->isVisible());
+}
+
+// Which button of a group is checked; -1 for none, -2 for two.
+int Checked(std::initializer_list<QRadioButton*> group) {
+    int checked = -1;
+    int position = 0;
+    for (QRadioButton* button : group) {
+        if (button->isChecked())
+            checked = checked >= 0 ? -2 : position;
+        ++position;
+    }
+    return checked;
+}
+
+void Choose(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+QStringList Texts(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// What the dialogs work on: the frame's settings and store, a panel, help.
+struct CRig : CPanelRig {
+    CMemorySettingsStore store;
+    CFrameSettings settings;
+    QStringList warnings;
+
+    explicit CRig(std::int32_t day) : CPanelRig(day) {}
+    template <class Dialog, class... Args> std::unique_ptr<Dialog> Open(Args&&... args) {
+        auto dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
+        if constexpr (requires { dialog->SetWarningHandler({}); })
+            dialog->SetWarningHandler([this](const QString& text) { warnings << text; });
+        dialog->show();
+        return dialog;
+    }
+    auto CopyFormat() { return Open<CCopyFormatDialog>(settings, store, help); }
+    auto Reform() { return Open<CReformDialog>(settings, store, panel, help); }
+    auto Feasts(std::int32_t year) {
+        return Open<CFeastsDialog>(year, CJulianDay(kDefaultGregorianStart), panel, help);
+    }
+    auto Saints() { return Open<CSaintsDialog>(settings, store, panel, help); }
+};
+
+Writes SixWrites(int day, int month, int year, const std::string& separator, int gedcom = 0,
+                 int dualYear = 0) {
+    return {{"FmtJour", day},          {"FmtMois", month},    {"FmtAnnee", year},
+            {"Separateur", separator}, {"FmtGedcom", gedcom}, {"FmtAnDouble", dualYear}};
+}
+
+} // namespace
+
+class CopyFormatDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each combination of forms shows as loaded, and OK stores it back.
+    void showsAndStoresTheFormsLoaded() {
+        const std::string separators[] = {"/", " ", " - ", "", "abcdefghi"};
+        for (int form = 0; form < 12; ++form) {
+            const int day = form % 2, month = form / 2 % 3, year = form / 6;
+            CRig rig(2451545);
+            rig.settings.m_nFmtDay = day;
+            rig.settings.m_nFmtMonth = month;
+            rig.settings.m_nFmtYear = year;
+            rig.settings.m_strSeparator = separators[form % 5];
+            auto dialog = rig.CopyFormat();
+            QCOMPARE(Checked({dialog->DayButton(0), dialog->DayButton(1)}), day);
+            QCOMPARE(
+                Checked({dialog->MonthButton(0), dialog->MonthButton(1), dialog->MonthButton(2)}),
+                month);
+            QCOMPARE(Checked({dialog->YearButton(0), dialog->YearButton(1)}), year);
+            QCOMPARE(dialog->SeparatorCombo()->currentText(),
+                     QString::fromStdString(separators[form % 5]));
+            dialog->OkButton()->click();
+            QCOMPARE(rig.store.Writes(), SixWrites(day, month, year, separators[form % 5]));
+        }
+        // A form the dialog has no button for shows the one the copy gives it.
+        CRig rig(2451545);
+        rig.settings.m_nFmtDay = 5;
+        rig.settings.m_nFmtMonth = -1;
+        rig.settings.m_nFmtYear = 2;
+        rig.settings.m_nFmtDualYear = 9;
+        auto dialog = rig.CopyFormat();
+        QCOMPARE(Checked({dialog->MonthButton(0), dialog->MonthButton(1), dialog->MonthButton(2)}),
+                 2);
+        QCOMPARE(Checked({dialog->DualYearButton(0), dialog->DualYearButton(1),
+                          dialog->DualYearButton(2)}),
+                 0);
+        dialog->OkButton()->click();
+        QCOMPARE(rig.store.Writes(), SixWrites(1, 2, 1, "/"));
+    }
+
+    // Nothing changes before OK; OK stores the six values; Cancel and Escape none.
+    void okStoresCancelDoesNot() {
+        for (const int close : {0, 1, 2}) { // OK, Cancel, Escape
+            CRig rig(2451545);
+            const CFrameSettings before = rig.settings;
+            auto dialog = rig.CopyFormat();
+            for (auto [button, text] : {std::pair{dialog->DayButton(0), "3"},
+                                        {dialog->MonthButton(2), "June"},
+                                        {dialog->YearButton(0), "97"},
+                                        {dialog->DualYearButton(2), "Year of the style (1648)"}}) {
+                QCOMPARE(button->text(), QString::fromUtf8(text));
+                button->click();
+            }
+            Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral(" - "));
+            QVERIFY(rig.store.Writes().empty() && rig.settings == before);
+            QVERIFY(dialog->OkButton()->isDefault());
+            if (close == 0)
+                dialog->OkButton()->click();
+            else if (close == 1)
+                dialog->CancelButton()->click();
+            else
+                QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(rig.store.Writes(), close == 0 ? SixWrites(0, 2, 0, " - ", 0, 2) : Writes{});
+            QCOMPARE(rig.settings.m_nFmtMonth, close == 0 ? 2 : 1);
+            QCOMPARE(rig.settings.m_strSeparator, close == 0 ? " - " : "/");
+        }
+        // A store that cannot be written: the new format still holds for this run.
+        CRig rig(2451545);
+        rig.store.SetFailOpen(true);
+        auto dialog = rig.CopyFormat();
+        dialog->SeparatorCombo()->setCurrentIndex(0); // the space item, picked from the list
+        dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_strSeparator, " ");
+        QVERIFY(rig.store.Values().empty());
+    }
+
+    // The store holds nine Windows-1252 characters: the box takes no more,
+    // typed or pasted, and a character outside it is stored as "?".
+    void separatorHoldsNine() {
+        CRig rig(2451545);
+        auto dialog = rig.CopyFormat();
+        QLineEdit* edit = dialog->SeparatorCombo()->lineEdit();
+        Retype(edit, QStringLiteral("0123456789ABC"));
+        QCOMPARE(edit->text(), QStringLiteral("012345678"));
+        edit->selectAll();
+        edit->insert(QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-------->"));
+        QCOMPARE(edit->text(), QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-----"));
+        dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
+    }
+
+    // The preview follows the controls (QDate is an independent reference);
+    // GEDCOM greys the other forms and previews a GEDCOM value.
+    void previewOfToday() {
+        CRig rig(2451545);
+        auto dialog = rig.CopyFormat();
+        const QDate today = QDate::currentDate();
+        const auto expect = [&today](const QString& format) {
+            return QStringLiteral("Today: ") + today.toString(format);
+        };
+        QCOMPARE(dialog->PreviewLabel()->text(), expect(QStringLiteral("dd/MM/yyyy")));
+        dialog->DayButton(0)->click();
+        dialog->MonthButton(2)->click();
+        dialog->YearButton(0)->click();
+        const int width = dialog->width();
+        Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral("WWWWWWWWW"));
+        QCOMPARE(dialog->width(), width); // elided, not widening the dialog
+        QCOMPARE(dialog->PreviewLabel()->toolTip(),
+                 expect(QStringLiteral("d'WWWWWWWWW'MMMM'WWWWWWWWW'yy")));
+        const QString gedcom =
+            QStringLiteral("Today: %1 %2 %3")
+                .arg(today.day())
+                .arg(QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper())
+                .arg(today.year());
+        for (const int choice : {1, 2}) {
+            dialog->GedcomButton(choice)->click();
+            QCOMPARE(dialog->PreviewLabel()->text(), gedcom);
+            QVERIFY(!dialog->MonthButton(2)->isEnabled() &&
+                    !dialog->DualYearButton(2)->isEnabled());
+            QVERIFY(!dialog->SeparatorCombo()->isEnabled());
+        }
+        dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_nFmtGedcom, 2);
+        for (const auto& [stored, shown] : {std::pair{1, 1}, {3, 0}, {-1, 0}}) {
+            CRig other(2451545);
+            other.settings.m_nFmtGedcom = stored;
+            auto again = other.CopyFormat();
+            QCOMPARE(
+                Checked({again->GedcomButton(0), again->GedcomButton(1), again->GedcomButton(2)}),
+                shown);
+            QCOMPARE(again->DayButton(0)->isEnabled(), shown == 0);
+        }
+        CRig help(2451545);
+        auto helped = help.CopyFormat();
+        CheckHelp(helped.get(), helped->SeparatorCombo()->lineEdit(), helped->HelpButton(),
+                  help.help, "copier");
+    }
+};
+QUINDOR_UI_TEST("Dialogs", CopyFormatDialogTest);
+
+class ReformDialogTest : public QObject {
+    Q_OBJECT
+
+    // The three boxes typed and left in turn, as a user tabbing through them.
+    static void TypeDate(CReformDialog& dialog, const QString& day, const QString& month,
+                         const QString& year) {
+        for (auto [edit, text] : {std::pair{dialog.DayCombo()->lineEdit(), day},
+                                  {dialog.MonthCombo()->lineEdit(), month},
+                                  {dialog.YearEdit(), year}}) {
+            Retype(edit, text);
+            Leave(edit);
+        }
+    }
+    static QStringList Boxes(const CReformDialog& dialog) {
+        return {dialog.DayCombo()->currentText(), dialog.MonthCombo()->currentText(),
+                dialog.YearEdit()->text()};
+    }
+
+private slots:
+    void init() {
+        g_jdGregorianStart = kDefaultGregorianStart;
+        CReformDialogModel::ResetTypedLength();
+    }
+    void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
+
+    // The stored choice, damaged or not, is what the widgets show; each
+    // country item carries its day.
+    void opensOnTheStoredChoice() {
+        for (const auto& [country, selection, text] :
+             {std::tuple{10, 10, "12-20-1582 : France"}, {99, -1, ""}}) {
+            CRig rig(2361000);
+            rig.settings.m_nGregCountry = country;
+            auto dialog = rig.Reform();
+            QCOMPARE(dialog->CountryCombo()->currentIndex(), selection);
+            QCOMPARE(dialog->CountryCombo()->currentText(), QLatin1String(text));
+            QCOMPARE(Boxes(*dialog), (QStringList{"20", "December", "1582"}));
+        }
+        CRig rig(2361000);
+        auto dialog = rig.Reform();
+        QCOMPARE(dialog->CountryCombo()->count(), kReformCountryCount);
+        for (int i = 0; i < kReformCountryCount; ++i)
+            QCOMPARE(dialog->CountryCombo()->itemData(i).toInt(),
+                     ReformCountryDay(i).GetDayNumber());
+        QCOMPARE(dialog->DayCombo()->count(), 31);
+        CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "gregorien");
+    }
+
+    // OK stores the country and its day, and the panel's civil marker moves.
+    void okStoresTheCountryAndMovesTheMarker() {
+        CRig rig(2361000); // 5 February 1752
+        QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_GREG));
+        auto dialog = rig.Reform();
+        Choose(dialog->CountryCombo(), 1);
+        QCOMPARE(Boxes(*dialog), (QStringList{"14", "September", "1752"}));
+        dialog->OkButton()->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(rig.settings.m_nGregCountry, 1);
+        QCOMPARE(g_jdGregorianStart, 2361222);
+        QCOMPARE(
+            rig.store.Writes(),
+            (Writes{
+                {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}}));
+        QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_JUL));
+        // Typed boxes, left or not, are read by OK; list choices fill them.
+        auto typed = rig.Reform();
+        TypeDate(*typed, "5", "2", "1800");
+        QCOMPARE(Boxes(*typed), (QStringList{"05", "February", "1800"}));
+        Retype(typed->DayCombo()->lineEdit(), QStringLiteral("7"));
+        Retype(typed->MonthCombo()->lineEdit(), QStringLiteral("3"));
+        typed->OkButton()->click();
+        QCOMPARE(Boxes(*typed), (QStringList{"07", "March", "1800"}));
+        QCOMPARE(rig.settings.m_nGregCountry, -1);
+        QCOMPARE(rig.settings.m_dtGregStart.GetGregorian().nDay, 7);
+        auto picked = rig.Reform();
+        Choose(picked->DayCombo(), 8);
+        Choose(picked->MonthCombo(), 3);
+        QCOMPARE(Boxes(*picked), (QStringList{"09", "April", "1800"}));
+        Retype(picked->MonthCombo()->lineEdit(), QStringLiteral("ju"));
+        QCOMPARE(picked->MonthCombo()->lineEdit()->selectedText(), QStringLiteral("ne"));
+        // A store that cannot be written still lets the new day hold for the run.
+        rig.store.SetFailWrites(true);
+        auto failing = rig.Reform();
+        Choose(failing->CountryCombo(), 23);
+        failing->OkButton()->click();
+        QCOMPARE(g_jdGregorianStart, 2421639);
+        QVERIFY(rig.warnings.isEmpty());
+    }
+
+    // Refused dates keep the dialog open with what was typed and change
+    // nothing; Display moves the panel only; Cancel changes nothing.
+    void refusalsDisplayAndCancel() {
+        const std::tuple<const char*, const char*, const char*, const char*> refused[] = {
+            {"14", "October", "1582", "The date can not be before october, 15th 1582."},
+            {"31", "February", "1700", "Illegal date"}};
+        for (const auto& [day, month, year, message] : refused) {
+            CRig rig(2361000);
+            auto dialog = rig.Reform();
+            TypeDate(*dialog, day, month, year);
+            dialog->OkButton()->click();
+            QCOMPARE(rig.warnings, QStringList{message});
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(Boxes(*dialog), (QStringList{day, month, year}));
+            QVERIFY(rig.store.Writes().empty() && rig.settings == CFrameSettings{});
+            QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
+        }
+        CRig rig(2361000);
+        auto dialog = rig.Reform();
+        Choose(dialog->CountryCombo(), 1);
+        dialog->DisplayButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("03 September 1752"));
+        TypeDate(*dialog, "31", "April", "1752");
+        dialog->DisplayButton()->click();
+        QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        dialog->CancelButton()->click();
+        QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
+                rig.settings == CFrameSettings{});
+        QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
+    }
+
+    // Without a handler of its own the refusal is a warning box over the
+    // main window, and the dialog stays open behind it.
+    void warningBoxOverTheMainWindow() {
+        CRig rig(2361000);
+        QWidget main;
+        main.show();
+        CReformDialog dialog(rig.settings, rig.store, rig.panel, rig.help, &main);
+        dialog.show();
+        Retype(dialog.YearEdit(), QString());
+        QMessageBox* box = nullptr;
+        QCOMPARE(ModalOpenedBy([&] { dialog.OkButton()->click(); },
+                               [&](QWidget* modal) {
+                                   box = qobject_cast<QMessageBox*>(modal);
+                                   QVERIFY(box && box->text() == QStringLiteral("Illegal date"));
+                                   QVERIFY(box->parentWidget() == &main &&
+                                           box->icon() == QMessageBox::Warning);
+                               }),
+                 QString());
+        QVERIFY(box && dialog.isVisible());
+    }
+};
+QUINDOR_UI_TEST("Dialogs", ReformDialogTest);
+
+class FeastsDialogTest : public QObject {
+    Q_OBJECT
+
+    static QStringList Feasts(const CFeastsDialog& dialog) {
+        QStringList texts;
+        for (int f = 0; f < FEAST_COUNT; ++f)
+            texts << dialog.FeastEdit(static_cast<EFeast>(f))->text();
+        return texts;
+    }
+    // 'G' or 'J' for the indicator showing, '-' for none, '!' for both.
+    static char Indicator(const CFeastsDialog& dialog) {
+        const bool g = dialog.GregorianIndicator()->isVisibleTo(&dialog);
+        const bool j = dialog.JulianIndicator()->isVisibleTo(&dialog);
+        return g && j ? '!' : g ? 'G' : j ? 'J' : '-';
+    }
+    static void LeaveYear(CFeastsDialog& dialog, const QString& year) {
+        Retype(dialog.YearEdit(), year);
+        Leave(dialog.YearEdit());
+    }
+
+private slots:
+    void init() { g_jdGregorianStart = kDefaultGregorianStart; }
+
+    // Calculate on the year shown alternates the reckonings; each display
+    // button lands the reckoning's row on the date its box shows.
+    void calculateFlipsAndDisplayMovesThePanel() {
+        CRig rig(2451545);
+        auto dialog = rig.Feasts(2008);
+        QCOMPARE(Feasts(*dialog),
+                 (QStringList{"06 February 2008", "23 March 2008", "01 May 2008", "11 May 2008"}));
+        QVERIFY(dialog->CalculateButton()->isDefault());
+        for (const auto& [indicator, row] : {std::pair{'G', ROW_GREGORIAN}, {'J', ROW_JULIAN}}) {
+            QCOMPARE(Indicator(*dialog), indicator);
+            for (int f = 0; f < FEAST_COUNT; ++f) {
+                QVERIFY(dialog->FeastEdit(static_cast<EFeast>(f))->isReadOnly());
+                dialog->DisplayButton(static_cast<EFeast>(f))->click();
+                QCOMPARE(rig.Row(row), dialog->FeastEdit(static_cast<EFeast>(f))->text());
+            }
+            dialog->CalculateButton()->click();
+        }
+        QCOMPARE(Indicator(*dialog), 'G');
+        QVERIFY(rig.warnings.isEmpty() && dialog->isVisible());
+        // A year out of range empties the boxes; displaying warns and leaves the panel.
+        const QString before = rig.Row(ROW_GREGORIAN);
+        LeaveYear(*dialog, QStringLiteral("3000"));
+        QCOMPARE(Feasts(*dialog), (QStringList{"", "", "", ""}));
+        dialog->DisplayButton(FEAST_EASTER)->click();
+        QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
+        QCOMPARE(rig.Row(ROW_GREGORIAN), before);
+        CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "fetes");
+    }
+
+    // Enter in the year box computes it in the Gregorian reckoning; leaving
+    // the box keeps the reckoning; a click elsewhere computes it first.
+    void theYearBox() {
+        CRig rig(2451545);
+        auto dialog = rig.Feasts(2008);
+        dialog->CalculateButton()->click();
+        Retype(dialog->YearEdit(), QStringLiteral("2009"));
+        QTest::keyClick(dialog->YearEdit(), Qt::Key_Return);
+        QCOMPARE(Indicator(*dialog), 'G');
+        QCOMPARE(Feasts(*dialog)[1], QStringLiteral("12 April 2009"));
+        QVERIFY(dialog->isVisible());
+        LeaveYear(*dialog, QStringLiteral("2010"));
+        dialog->CalculateButton()->click();
+        QCOMPARE(Indicator(*dialog), 'J');
+        QCOMPARE(Feasts(*dialog)[1], QStringLiteral("22 March 2010"));
+        dialog->CalculateButton()->click();
+        QVERIFY(Activate(dialog.get()));
+        dialog->YearEdit()->setFocus();
+        Retype(dialog->YearEdit(), QStringLiteral("2011"));
+        QTest::mouseClick(dialog->DisplayButton(FEAST_EASTER), Qt::LeftButton);
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 April 2011"));
+        // The year the dialog opens on: the panel's, in the reckoning in force.
+        g_jdGregorianStart = 2361222;
+        rig.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(2341977)); // 26 December 1699 in England
+        QCOMPARE(PanelFeastsYear(rig.panel), 1699);
+    }
+
+    // The year's list follows the year and its reckoning, and a day of it
+    // moves the panel; a date told by a feast moves it and says how.
+    void churchYear() {
+        CRig rig(2451545);
+        auto dialog = rig.Feasts(1523);
+        CChurchYearBox* box = dialog->ChurchYear();
+        const auto find = [box](const char* latin) {
+            const auto items =
+                box->DaysList()->findItems(QLatin1String(latin), Qt::MatchExactly, 1);
+            return items.isEmpty() ? nullptr : items.front();
+        };
+        QTreeWidgetItem* laetare = find("Laetare");
+        QVERIFY(laetare);
+        QCOMPARE(laetare->text(0), QStringLiteral("15 March 1523"));
+        QCOMPARE(laetare->text(2), QStringLiteral("Fourth Sunday in Lent"));
+        emit box->DaysList()->itemActivated(laetare, 0);
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
+        LeaveYear(*dialog, QStringLiteral("2008"));
+        QCOMPARE(find("Pascha")->text(0), QStringLiteral("14 April 2008"));
+        LeaveYear(*dialog, QStringLiteral("3000"));
+        QCOMPARE(box->DaysList()->topLevelItemCount(), 0);
+
+        QVERIFY(Activate(dialog.get()));
+        box->FeastField()->setFocus();
+        QTest::keyClicks(box->FeastField(), QStringLiteral("fer. 3 p. Laetare 1523"));
+        QTest::keyClick(box->FeastField(), Qt::Key_Return); // reads the field, not Calculate
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QCOMPARE(box->ReadingLabel()->text(),
+                 QStringLiteral("fer. 3 p. Laetare 1523: Laetare is 15 March 1523 "
+                                "by the Julian computus, so 17 March 1523"));
+        const std::pair<const char*, const char*> reads[] = {
+            {"3 days after Candlemas 1600", nullptr}, // from the reform on, the Gregorian row
+            {"Tuesday after Zzqxw 1523", "\"zzqxw\""},
+            {"Laetare", "No year from 1 to 2999 ends the text."}};
+        for (const auto& [text, refusal] : reads) {
+            Retype(box->FeastField(), QLatin1String(text));
+            box->ReadButton()->click();
+            QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
+            QVERIFY2(!refusal || box->ReadingLabel()->text().contains(QLatin1String(refusal)),
+                     qPrintable(box->ReadingLabel()->text()));
+        }
+        QVERIFY(rig.warnings.isEmpty());
+        if (!HasFrenchTranslation())
+            return;
+        LeaveYear(*dialog, QStringLiteral("2024"));
+        SetUiLanguage(ETextLanguage::French);
+        QCOMPARE(find("Pascha")->text(2), QStringLiteral("P\u00e2ques"));
+        Retype(box->FeastField(), QStringLiteral("veille de la Saint-Michel 1450"));
+        box->ReadButton()->click();
+        QCOMPARE(
+            box->ReadingLabel()->text(),
+            QStringLiteral("veille de la Saint-Michel 1450 : Saint Michel tombe le 29 "
+                           "septembre 1450 dans le calendrier julien, donc le 28 septembre 1450"));
+        SetUiLanguage(ETextLanguage::English);
+    }
+};
+QUINDOR_UI_TEST("Dialogs", FeastsDialogTest);
+
+class SaintsDialogTest : public QObject {
+    Q_OBJECT
+
+    const QStringList kJean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
+
+    static void Pick(CSaintsDialog& dialog, const QString& name) {
+        Choose(dialog.NameCombo(), dialog.NameCombo()->findText(name));
+    }
+    static void Type(CSaintsDialog& dialog, const QString& text) {
+        dialog.NameCombo()->setFocus();
+        Retype(dialog.NameCombo()->lineEdit(), text);
+    }
+
+private slots:
+    void init() {
+        FreeDayNameLists();
+        ClearSaintSearchCache();
+        CSaintsDialogModel::ResetTypedLength();
+        const std::tuple<const char*, int, int, int> entries[] = {
+            {"Pierre", 29, 6, 0}, {"Jean", 24, 6, 0},   {"Jean", 27, 12, 0},
+            {"Marie", 15, 8, 0},  {"Romain", 29, 2, 0}, {"Jean", 6, 5, 0},
+            {"Zo\xE9", 2, 5, 1},  {"Jean", 26, 8, 1},   {"Pierre", 29, 6, 1}};
+        for (const auto& [name, day, month, list] : entries)
+            new CSaintEntry(name, day, month, static_cast<std::uint8_t>(list));
+    }
+    void cleanup() {
+        FreeDayNameLists();
+        ClearSaintSearchCache();
+        CSaintsDialogModel::ResetTypedLength();
+    }
+
+    // Picking a name searches once; Search always; leaving the box searches
+    // a changed name only; Enter presses Search.
+    void whenItSearches() {
+        CRig rig(2459955); // 10 January 2023
+        auto dialog = rig.Saints();
+        QVERIFY(Activate(dialog.get()));
+        QVERIFY(dialog->SearchButton()->isDefault());
+        Pick(*dialog, QStringLiteral("Jean"));
+        QCOMPARE(Texts(dialog->ResultList()), kJean);
+        dialog->ResultList()->setCurrentRow(2);
+        Pick(*dialog, QStringLiteral("Jean"));
+        QCOMPARE(dialog->Model().GetSearchCount(), 1u);
+        QCOMPARE(dialog->ResultList()->currentRow(), 2);
+        dialog->SearchButton()->click();
+        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
+        QCOMPARE(dialog->ResultList()->currentRow(), 0);
+        Type(*dialog, QStringLiteral("Maria"));
+        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
+        dialog->ResultList()->setFocus();
+        QCOMPARE(dialog->Model().GetSearchCount(), 3u);
+        QCOMPARE(dialog->ResultList()->item(0)->text(), QStringLiteral("Marie : August 15th"));
+        dialog->NameCombo()->setFocus();
+        dialog->TraditionalButton()->setFocus();
+        QCOMPARE(dialog->Model().GetSearchCount(), 3u);
+        Type(*dialog, QStringLiteral("Pierre"));
+        QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(Texts(dialog->ResultList()), QStringList{"Pierre : June 29th"});
+        // Keystrokes complete with the tail selected; Backspace never completes.
+        Retype(dialog->NameCombo()->lineEdit(), QStringLiteral("m"));
+        QCOMPARE(dialog->NameCombo()->lineEdit()->selectedText(), QStringLiteral("arie"));
+        QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(dialog->NameCombo()->currentText().toLower(), QStringLiteral("m"));
+        CheckHelp(dialog.get(), dialog->NameCombo()->lineEdit(), dialog->HelpButton(), rig.help,
+                  "saints");
+    }
+
+    // Any non-zero stored choice opens on the present list; switching lists
+    // stores at once and searches the name again.
+    void listsAreStoredAtOnce() {
+        CRig rig(2459955);
+        rig.settings.m_nSaintsDlgList = 5;
+        auto dialog = rig.Saints();
+        QVERIFY(dialog->PresentButton()->isChecked() && !dialog->TraditionalButton()->isChecked());
+        QCOMPARE(dialog->NameCombo()->count(), 3);
+        QVERIFY(rig.store.Writes().empty());
+        dialog->TraditionalButton()->click();
+        QCOMPARE(rig.settings.m_nSaintsDlgList, 0);
+        Type(*dialog, QStringLiteral("Jean"));
+        dialog->SearchButton()->click();
+        QCOMPARE(Texts(dialog->ResultList()), kJean);
+        dialog->PresentButton()->click();
+        QCOMPARE(Texts(dialog->ResultList()), QStringList{"Jean : August 26th"});
+        QCOMPARE(rig.store.Writes(), (Writes{{"SaintsRecent", 0}, {"SaintsRecent", 1}}));
+    }
+
+    // The panel goes to the selected day in the year its row shows (29
+    // February of a common year as the panel takes it: 1 March).
+    void displayButtons() {
+        CRig rig(2459955);
+        auto dialog = rig.Saints();
+        const QString before = rig.Row(ROW_GREGORIAN);
+        dialog->GregorianButton()->click(); // nothing found yet
+        QCOMPARE(rig.Row(ROW_GREGORIAN), before);
+        Pick(*dialog, QStringLiteral("Jean"));
+        dialog->ResultList()->setCurrentRow(1);
+        dialog->GregorianButton()->click();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 June 2023"));
+        dialog->ResultList()->setCurrentRow(2);
+        dialog->JulianButton()->click();
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
+        Type(*dialog, QStringLiteral("Romain"));
+        dialog->SearchButton()->click();
+        dialog->GregorianButton()->click(); // now in 2024
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("29 February 2024"));
+        CJulianDay common;
+        common.SetGregorian({1, 1, 2023});
+        rig.panel.GoToRowDay(ROW_GREGORIAN, common);
+        dialog->GregorianButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("01 March 2023"));
+        Type(*dialog, QStringLiteral("Xyzzy"));
+        dialog->SearchButton()->click();
+        dialog->JulianButton()->click(); // found nothing: no line to show
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("01 March 2023"));
+    }
+};
+QUINDOR_UI_TEST("Dialogs", SaintsDialogTest);
+
+#include "DialogsTest.moc"

@@ -1,0 +1,352 @@
+// The windows over the panel: the family-tree file check, the day counts and
+// ages, the month view, and the real clipboard. What they compute is checked
+// in the core; here, that it reaches the widgets and the panel.
+#include "Clipboard.h"
+#include "CountDaysDialog.h"
+#include "GedcomCheckDialog.h"
+#include "MonthView.h"
+#include "UiTestSupport.h"
+#include "settings/FrameSettings.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <fstream>
+
+namespace {
+
+// DATE lines 4, 6, 8, 10, 12.
+const std::string kSample = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 DATE 14 JUL 1789\n"
+                            "0 @I2@ INDI\n1 DATE 30 FEB 1700\n0 @I3@ INDI\n1 DATE 2 JAN 1200\n"
+                            "0 @I4@ INDI\n1 DATE ABT @#DJULIAN@ 1 MAR 1600\n0 @I5@ INDI\n"
+                            "1 DATE (unknown)\n0 TRLR\n";
+
+struct CGedcomRig : CPanelRig {
+    QTemporaryDir dir;
+    QStringList warnings;
+    CGedcomCheckDialog dialog{panel, help};
+
+    CGedcomRig() : CPanelRig(2451545) {
+        dialog.SetWarningHandler([this](const QString& text) { warnings << text; });
+    }
+    EGedcomLoad Load(const QString& name, const std::string& bytes, std::size_t slice = 2000) {
+        std::ofstream(dir.filePath(name).toStdString(), std::ios::binary) << bytes;
+        dialog.SetSliceSize(slice);
+        return dialog.Load(dir.filePath(name));
+    }
+    QStringList Column(int column) const {
+        const QAbstractItemModel* model = dialog.Table()->model();
+        QStringList cells;
+        for (int row = 0; row < model->rowCount(); ++row)
+            cells << model->data(model->index(row, column)).toString();
+        return cells;
+    }
+};
+
+void PickByFields(CDayPicker* picker, int row, int day, int month, const QString& year) {
+    picker->RowChoice()->setCurrentIndex(row);
+    picker->DayField()->setValue(day);
+    picker->MonthField()->setCurrentIndex(month - 1);
+    Retype(picker->YearField(), year);
+}
+
+void PickByText(CDayPicker* picker, int row, const QString& text) {
+    picker->RowChoice()->setCurrentIndex(row);
+    Retype(picker->TextField(), text);
+    QTest::keyClick(picker->TextField(), Qt::Key_Return);
+}
+
+QStringList AgeRow(const CCountDaysDialog& dialog, int row) {
+    const QTreeWidgetItem* item = dialog.AgeDays()->topLevelItem(row);
+    return item ? QStringList{item->text(1), item->text(2)} : QStringList{};
+}
+
+QClipboard* Clipboard() {
+    return QGuiApplication::clipboard();
+}
+
+} // namespace
+
+class PanelToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { g_jdGregorianStart = kDefaultGregorianStart; }
+    void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
+
+    // Every DATE line listed with its verdict and civil day; the header
+    // sorts, the box filters, a double click moves the panel; F1 helps.
+    void gedcomCheckListsEveryDateLine() {
+        CGedcomRig rig;
+        QCOMPARE(rig.Load("tree.ged", kSample, 1), EGedcomLoad::Loaded);
+        QVERIFY(rig.warnings.isEmpty());
+        QCOMPARE(rig.Column(1).first(), QStringLiteral("14 JUL 1789"));
+        QCOMPARE(rig.Column(2),
+                 (QStringList{"correct", "no such day in its calendar",
+                              "Gregorian before 15 October 1582", "correct", "a phrase, no date"}));
+        QCOMPARE(rig.Column(3),
+                 (QStringList{"14 July 1789", "", "26 December 1199", "11 March 1600", ""}));
+        QVERIFY(rig.dialog.SummaryLabel()->text().contains(
+            "tree.ged: 5 date lines, 2 correct, 3 with problems."));
+        QHeaderView* header = rig.dialog.Table()->horizontalHeader();
+        header->setSortIndicator(3, Qt::AscendingOrder);
+        QCOMPARE(rig.Column(0), (QStringList{"8", "10", "4", "6", "12"}));
+        header->setSortIndicator(0, Qt::DescendingOrder);
+        rig.dialog.ProblemsOnlyBox()->click();
+        QCOMPARE(rig.Column(0), (QStringList{"12", "8", "6"}));
+        rig.dialog.ProblemsOnlyBox()->click();
+        header->setSortIndicator(0, Qt::AscendingOrder);
+        rig.dialog.show();
+        QTableView* table = rig.dialog.Table();
+        for (const auto& [line, row, text] :
+             {std::tuple{0, ROW_GREGORIAN, "14 July 1789"},
+              {2, ROW_JULIAN, "26 December 1199"},
+              {1, ROW_JULIAN, "26 December 1199"}}) { // no day: stays
+            const QPoint cell = table->visualRect(table->model()->index(line, 1)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
+            QCOMPARE(rig.Row(row), QLatin1String(text));
+        }
+        QVERIFY(Activate(&rig.dialog));
+        table->setFocus();
+        rig.dialog.HelpButton()->click();
+        QTest::keyClick(table, Qt::Key_F1);
+        QCOMPARE(rig.help.topics, (std::vector<std::string>{"gedcom", "gedcom"}));
+    }
+
+    // A file that is not GEDCOM warns and lists nothing; a long read can be cancelled.
+    void gedcomCheckRefusesAndCancels() {
+        const std::pair<std::string, const char*> refused[] = {
+            {"hello\n0 HEAD\n", "odd.ged is not a GEDCOM file: line 1 is not 0 HEAD."},
+            {"\n\n", "odd.ged is empty: it is not a GEDCOM file."},
+            {"0 HEAD\n1 DATE " + std::string(kGedcomMaxLine + 10, '1') + "\n",
+             "odd.ged: line 2 is longer than 1 MiB."}};
+        for (const auto& [bytes, message] : refused) {
+            CGedcomRig rig;
+            QCOMPARE(rig.Load("odd.ged", bytes), EGedcomLoad::Failed);
+            QCOMPARE(rig.warnings, QStringList{message});
+            QCOMPARE(rig.Column(0), QStringList{});
+        }
+        CGedcomRig rig;
+        std::string ansel = kSample;
+        QCOMPARE(rig.Load("ansel.ged", ansel.replace(ansel.find("UTF-8"), 5, "ANSEL")),
+                 EGedcomLoad::Loaded);
+        QVERIFY(rig.dialog.SummaryLabel()->text().contains(QStringLiteral("ANSEL")));
+        QCOMPARE(rig.dialog.Load(rig.dir.filePath("missing.ged")), EGedcomLoad::Failed);
+        QCOMPARE(rig.warnings, QStringList{"Cannot open missing.ged."});
+        std::string bytes = "0 HEAD\n";
+        for (int i = 0; i < 20000; ++i)
+            bytes += "1 DATE 1 JAN 1900\n";
+        // The first turn of the event loop after a slice finds the progress box.
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* progress = qobject_cast<QProgressDialog*>(widget))
+                    progress->cancel();
+        });
+        QCOMPARE(rig.Load("long.ged", bytes, 10), EGedcomLoad::Cancelled);
+        QCOMPARE(rig.Column(0).size(), 0);
+        QCOMPARE(rig.Load("long.ged", bytes, 1000), EGedcomLoad::Loaded);
+        QCOMPARE(rig.Column(0).size(), 20000);
+    }
+
+    // Days picked by fields and by text give the span in each reckoning;
+    // a date no calendar has, or a text the row cannot read, says so; the
+    // panel moves to a picked day and gives its day back.
+    void countDaysBetweenTwoDays() {
+        g_jdGregorianStart = 2361222; // England
+        CPanelRig rig(2451545);
+        CCountDaysDialog dialog(rig.panel, rig.help);
+        QCOMPARE(dialog.DaysResult()->text(), QStringLiteral("0"));
+        PickByFields(dialog.FirstDay(), ROW_JULIAN, 1, 1, QStringLiteral("1700"));
+        PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("17 September 1753"));
+        QCOMPARE(dialog.SecondDay()->MonthField()->currentText(), QStringLiteral("September"));
+        dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JULIAN);
+        QCOMPARE(dialog.SecondDay()->DayField()->value(), 6);
+        for (const auto& [choice, ymd] : {std::pair{0, "53 years, 8 months and 16 days"},
+                                          {1, "53 years, 8 months and 6 days"},
+                                          {2, "53 years, 8 months and 5 days"}}) {
+            dialog.Reckoning()->setCurrentIndex(choice);
+            QCOMPARE(dialog.SpanResult()->text(), QLatin1String(ymd));
+            QCOMPARE(dialog.DaysResult()->text(), QStringLiteral("19607"));
+            QCOMPARE(dialog.WeeksResult()->text(), QStringLiteral("2801 weeks and 0 days"));
+        }
+        // Backwards, every part is negative.
+        PickByFields(dialog.FirstDay(), ROW_GREGORIAN, 1, 1, QStringLiteral("2000"));
+        PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 17, 11, QStringLiteral("1999"));
+        QCOMPARE(dialog.WeeksResult()->text(), QStringLiteral("-6 weeks and -3 days"));
+        QCOMPARE(dialog.SpanResult()->text(), QStringLiteral("0 years, -1 months and -15 days"));
+        dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JEWISH);
+        QCOMPARE(dialog.SecondDay()->DayField()->value(), 8);
+        QCOMPARE(dialog.SecondDay()->MonthField()->currentText(), QStringLiteral("Kislev"));
+        PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 30, 2, QStringLiteral("2001"));
+        QCOMPARE(dialog.SecondDay()->Reading()->text(), QStringLiteral("Illegal date"));
+        QVERIFY(dialog.DaysResult()->text().isEmpty() && !dialog.ShowSecondButton()->isEnabled());
+        PickByText(dialog.SecondDay(), ROW_JEWISH, QStringLiteral("no date here"));
+        QCOMPARE(dialog.SecondDay()->Reading()->text(),
+                 QStringLiteral("This row cannot read the text."));
+        PickByText(dialog.SecondDay(), ROW_ROMAN, QStringLiteral("3 Nones March 1702"));
+        QVERIFY(dialog.SecondDay()->KindField()->isVisibleTo(dialog.SecondDay()));
+        dialog.ShowSecondButton()->click();
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("05 March 1702"));
+        dialog.FirstDay()->RowChoice()->setCurrentIndex(ROW_JEWISH);
+        dialog.FirstDay()->PanelButton()->click();
+        QCOMPARE(dialog.FirstDay()->Day()->GetDayNumber(), 2342777);
+    }
+
+    // The days of birth an age at death gives, or the days an age is reached.
+    void countDaysFromAnAge() {
+        g_jdGregorianStart = 2361222;
+        CPanelRig rig(2451545);
+        CCountDaysDialog dialog(rig.panel, rig.help);
+        dialog.Tabs()->setCurrentIndex(1);
+        QVERIFY(!dialog.ShowFirstButton()->isEnabled());
+        PickByText(dialog.AgeDay(), ROW_JULIAN, QStringLiteral("3 March 1702"));
+        QTest::keyClicks(dialog.AgeField(0), QStringLiteral("67"));
+        QVERIFY(dialog.AgeSummary()->text().startsWith(QStringLiteral("365 days, from ")));
+        QCOMPARE(AgeRow(dialog, ROW_JULIAN), (QStringList{"04 March 1634", "03 March 1635"}));
+        QCOMPARE(AgeRow(dialog, ROW_COUNT), (QStringList{"2317939", "2318303"}));
+        QTest::keyClicks(dialog.AgeField(1), QStringLiteral("4"));
+        QTest::keyClicks(dialog.AgeField(2), QStringLiteral("12"));
+        QVERIFY(dialog.AgeSummary()->text().startsWith(QStringLiteral("One day: ")));
+        dialog.ShowFirstButton()->click();
+        QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2318168);
+        dialog.AfterChoice()->setChecked(true);
+        PickByText(dialog.AgeDay(), ROW_JULIAN, QStringLiteral("10 February 1700"));
+        dialog.AgeField(1)->clear();
+        dialog.AgeField(2)->clear();
+        Retype(dialog.AgeField(0), QStringLiteral("60"));
+        dialog.ShowLastButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("09 February 1761"));
+        dialog.AgeField(0)->clear();
+        QVERIFY(dialog.AgeSummary()->text().startsWith(QStringLiteral("Give an age")));
+        dialog.BeforeChoice()->setChecked(true);
+        PickByText(dialog.AgeDay(), ROW_GREGORIAN, QStringLiteral("1 January -4713"));
+        Retype(dialog.AgeField(0), QStringLiteral("5"));
+        QCOMPARE(dialog.AgeSummary()->text(), QStringLiteral("No day gives this age."));
+    }
+
+    // The month of the reform: the skipped days noted, each cell its day; a
+    // click moves the panel, the buttons move the month; Easter marked.
+    void monthViewShowsTheReformAndMovesThePanel() {
+        g_jdGregorianStart = 2361222;
+        CPanelRig rig(2361222);
+        CMonthView view(rig.panel, rig.help);
+        view.Refresh();
+        QCOMPARE(view.Title()->text(), QStringLiteral("September 1752 (Julian, then Gregorian)"));
+        QCOMPARE(view.SkippedNote()->text(),
+                 QStringLiteral("The reform skipped 3 to 13 September."));
+        QCOMPARE(view.DayAt(0, 2).GetDayNumber(), 2361221);
+        QCOMPARE(view.DayAt(0, 3).GetDayNumber(), 2361222);
+        QVERIFY(view.Grid()->item(0, 3)->text().startsWith(QStringLiteral("14 \u2016")));
+        QCOMPARE(view.Grid()->currentColumn(), 3);
+        QVERIFY(
+            view.Details()->text().contains(QStringLiteral("Julian calendar: 03 September 1752")));
+        QVERIFY(view.Grid()->item(0, 0)->flags() == Qt::NoItemFlags); // 31 August: no cell
+        view.Grid()->setCurrentCell(2, 0);
+        QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2361233);
+        view.NextButton()->click();
+        view.Refresh();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("25 October 1752"));
+        QVERIFY(view.SkippedNote()->isHidden());
+        view.PreviousButton()->click();
+        view.PreviousButton()->click();
+        view.Refresh();
+        QCOMPARE(view.Title()->text(), QStringLiteral("August 1752 (Julian)"));
+        rig.panel.GoToRowDay(ROW_GREGORIAN, 2460401); // Easter 2024
+        view.Refresh();
+        const QTableWidgetItem* easter =
+            view.Grid()->item(view.Grid()->currentRow(), view.Grid()->currentColumn());
+        QVERIFY(easter->text().startsWith(QStringLiteral("31 \u271D")));
+        QVERIFY(easter->toolTip().contains(QStringLiteral("Easter")));
+    }
+
+    // A row copied through the real clipboard and pasted into the same row
+    // of a panel on another day lands on the same day, in every row; the
+    // Paste entries follow the clipboard.
+    void clipboardRoundTripsEveryRow() {
+        const auto format = [](int day, int month, const char* separator) {
+            CFrameSettings settings;
+            settings.m_nFmtDay = day;
+            settings.m_nFmtMonth = month;
+            settings.m_strSeparator = separator;
+            return settings;
+        };
+        CPanelRig source(2450616), target(2450603);
+        QVERIFY(CopyRowToClipboard(source.panel, ROW_ROMAN, format(0, 2, " ")));
+        QCOMPARE(Clipboard()->text(), QStringLiteral("3rd day of Nones June 1997"));
+        for (const std::int32_t day : {2450603, 2460000}) {
+            source.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day));
+            for (int i = 0; i < 4 * ROW_COUNT; ++i) {
+                const int row = i % ROW_COUNT;
+                const CFrameSettings formats[] = {format(1, 1, "/"), format(0, 0, " "),
+                                                  format(1, 0, "."), format(0, 1, ", ")};
+                QVERIFY(CopyRowToClipboard(source.panel, row, formats[i / ROW_COUNT]));
+                target.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day - 1234567));
+                QVERIFY2(CanPasteRow(row) && PasteRowFromClipboard(target.panel, row),
+                         qPrintable(Clipboard()->text()));
+                QCOMPARE(target.panel.GetDayShown(), source.panel.GetDayShown());
+            }
+        }
+        for (const auto& [text, rows] :
+             {std::pair{"03/06/1997\n", "110011"}, {"Kalends June 1997", "001000"}}) {
+            Clipboard()->setText(QLatin1String(text));
+            QString enabled;
+            for (int row = 0; row < ROW_COUNT; ++row)
+                enabled += CanPasteRow(row) ? QLatin1Char('1') : QLatin1Char('0');
+            QCOMPARE(enabled, QLatin1String(rows));
+        }
+        // The text ends at its first NUL, whatever follows it.
+        Clipboard()->setText(QStringLiteral("29/2/04") + QChar(u'\0') + QString(1000, u'x'));
+        QCOMPARE(ClipboardTextForPaste(), QStringLiteral("29/2/04"));
+        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JULIAN));
+        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("29 February 2004"));
+    }
+
+    // Copies of no row or of an illegal date leave the clipboard alone;
+    // clipboards no row accepts grey every Paste and leave the panel alone.
+    void clipboardRefusals() {
+        CPanelRig rig(2450603);
+        Clipboard()->setText(QStringLiteral("kept"));
+        for (const int row : {-1, int{ROW_COUNT}})
+            QVERIFY(!CopyRowToClipboard(rig.panel, row, CFrameSettings()));
+        rig.panel.SetFieldText(FIELD_GREG_DAY, "31");
+        rig.panel.SetFieldText(FIELD_GREG_MONTH, "February");
+        QVERIFY(!CopyRowToClipboard(rig.panel, ROW_GREGORIAN, CFrameSettings()));
+        rig.panel.SetFieldText(FIELD_JEW_YEAR, "");
+        QVERIFY(!CopyRowToClipboard(rig.panel, ROW_JEWISH, CFrameSettings()));
+        QCOMPARE(Clipboard()->text(), QStringLiteral("kept"));
+        const CJulianDay before = rig.panel.GetDayShown();
+        auto* image = new QMimeData;
+        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        auto* html = new QMimeData;
+        html->setHtml(QStringLiteral("<b>03/06/1997</b>"));
+        // Ten megabytes that would read as the date if the whole text were looked at.
+        auto* huge = new QMimeData;
+        huge->setText(QStringLiteral("03/06/1997") + QString(10 * 1024 * 1024, u' '));
+        for (QMimeData* data : {static_cast<QMimeData*>(nullptr), image, html, huge}) {
+            if (data)
+                Clipboard()->setMimeData(data);
+            else
+                Clipboard()->clear();
+            QVERIFY(ClipboardTextForPaste().isEmpty());
+            for (int row = -1; row <= ROW_COUNT; ++row)
+                QVERIFY(!CanPasteRow(row) && !PasteRowFromClipboard(rig.panel, row));
+            QCOMPARE(rig.panel.GetDayShown(), before);
+        }
+    }
+};
+QUINDOR_UI_TEST("PanelTools", PanelToolsTest);
+
+#include "PanelToolsTest.moc"
