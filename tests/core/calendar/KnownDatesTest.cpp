@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -81,16 +82,17 @@ TEST(KnownDates, ErasAndCivilUse) {
     }
     EXPECT_EQ(CJulianDay(2375839).GetRepublican(), CRepublicanDate{});
     EXPECT_EQ(CJulianDay(347997).GetJewish(), CJewishDate{});
-    EXPECT_FALSE(CJulianDay(2375839).IsRepublicanEra());
-    EXPECT_TRUE(CJulianDay(2375840).IsRepublicanEra());
-    EXPECT_TRUE(CJulianDay(2380687).IsRepublicanEra());
-    EXPECT_FALSE(CJulianDay(2380688).IsRepublicanEra());
-    EXPECT_TRUE(CJulianDay(2380688).IsSimulatedRepublicanEra());
-    EXPECT_FALSE(CJulianDay(2380687).IsSimulatedRepublicanEra());
-    EXPECT_FALSE(CJulianDay(1721425).IsMuslimEra());
-    EXPECT_TRUE(CJulianDay(1721426).IsMuslimEra());
-    EXPECT_FALSE(CJulianDay(347997).IsJewishEra());
-    EXPECT_TRUE(CJulianDay(347998).IsJewishEra());
+    // Each day's eras: Republican, simulated Republican, Jewish, Muslim.
+    const std::tuple<std::int32_t, bool, bool, bool, bool> eras[] = {
+        {347997, 0, 0, 0, 0},  {347998, 0, 0, 1, 0},  {1721425, 0, 0, 1, 0}, {1721426, 0, 0, 1, 1},
+        {2375839, 0, 0, 1, 1}, {2375840, 1, 0, 1, 1}, {2380687, 1, 0, 1, 1}, {2380688, 0, 1, 1, 1}};
+    for (const auto& [d, republican, simulated, jewish, muslim] : eras) {
+        const CJulianDay day(d);
+        EXPECT_EQ(std::tuple(day.IsRepublicanEra(), day.IsSimulatedRepublicanEra(),
+                             day.IsJewishEra(), day.IsMuslimEra()),
+                  std::tuple(republican, simulated, jewish, muslim))
+            << d;
+    }
     EXPECT_EQ(g_jdGregorianStart, 2299227);
     EXPECT_FALSE(CJulianDay(2299226).IsGregorianInForce());
     EXPECT_TRUE(CJulianDay(2299227).IsGregorianInForce());

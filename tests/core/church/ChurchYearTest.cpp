@@ -1,14 +1,23 @@
 // The church year's Sundays and feasts in every year, against the Easter of
-// the rows' computus (checked in the calendar tests).
+// the rows' computus (checked in the calendar tests), and the dates told by
+// them in English, French and Latin.
 #include "church/ChurchYear.h"
 #include "calendar/Computus.h"
+#include "church/FeastDate.h"
+#include "daynames/DayNameLists.h"
+#include "saints/SaintSearch.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <set>
+#include <tuple>
 
 namespace {
+
+constexpr std::int32_t kEngland = 2361222; // 14 September 1752
 
 CJulianDay Date(std::int32_t d, std::int32_t m, std::int32_t y, bool gregorian) {
     CJulianDay day;
@@ -108,6 +117,170 @@ TEST(ChurchYear, NumberedSundaysAndYearBounds) {
     EXPECT_EQ(ChurchFeastDay(ChurchFeasts().front(), 0, true).GetDayNumber(), 0);
     EXPECT_EQ(ChurchFeastDay(ChurchFeasts().front(), 3000, false).GetDayNumber(), 0);
     EXPECT_TRUE(ChurchYearDays(3000, true).empty());
+}
+
+CFeastReading Read(const char* utf8, EFeastReckoning reckoning = EFeastReckoning::Civil,
+                   std::int32_t reform = 0) {
+    return ReadFeastDate(Utf8ToCp1252(utf8).value_or(""), {reckoning, reform});
+}
+
+// Julian Easter 1523: 5 April; 1450: 5 April; 1500: 19 April. Gregorian
+// Easter 1600: 2 April. Charters name the feast in the genitive after
+// "in festo" or "in die", or by its French names of old.
+TEST(FeastDate, TheSameDaysInThreeLanguages) {
+    // The day named, and whether it is a Gregorian date.
+    const std::tuple<const char*, std::int32_t, std::int32_t, std::int32_t, bool> cases[] = {
+        {"Tuesday after Laetare 1523", 17, 3, 1523, false},
+        {"feria tertia post Laetare 1523", 17, 3, 1523, false},
+        {"fer. 3 p. Laetare 1523", 17, 3, 1523, false},
+        {"MARDI APRÈS LÆTARE 1523", 17, 3, 1523, false},
+        {"Dominica Laetare 1523", 15, 3, 1523, false},
+        {"Mothering Sunday 1523", 15, 3, 1523, false},
+        {"Sunday after Laetare 1523", 22, 3, 1523, false}, // strictly after
+        {"Sunday before Easter 1523", 29, 3, 1523, false},
+        {"second Sunday after Easter 1523", 19, 4, 1523, false},
+        {"dimanche 2 après Pâques 1523", 19, 4, 1523, false},
+        {"eve of Michaelmas 1450", 28, 9, 1450, false},
+        {"in vigilia beati Michaelis 1450", 28, 9, 1450, false},
+        {"veille de la Saint-Michel 1450", 28, 9, 1450, false},
+        {"octave of Easter 1500", 26, 4, 1500, false},
+        {"in octava Paschae 1500", 26, 4, 1500, false},
+        {"l'octave de Pâques 1500", 26, 4, 1500, false},
+        {"morrow of St Martin 1400", 12, 11, 1400, false},
+        {"in crastino sancti Martini 1400", 12, 11, 1400, false},
+        {"lendemain de la Saint-Martin 1400", 12, 11, 1400, false},
+        {"3 days after Candlemas 1600", 5, 2, 1600, true},
+        {"3 jours avant Noël 1600", 22, 12, 1600, true},
+        {"10 dies post Pascha 1600", 12, 4, 1600, true},
+        {"3rd Sunday after Trinity 1600", 18, 6, 1600, true},
+        {"troisième dimanche après la Trinité 1600", 18, 6, 1600, true},
+        {"dominica III post Trinitatis 1600", 18, 6, 1600, true},
+        {"dominica III post Pentecosten 1600", 11, 6, 1600, true},
+        {"first Sunday of Advent 1600", 3, 12, 1600, true},
+        {"Invocavit anno domini 1600", 20, 2, 1600, true},
+        {"Whit Monday 1600", 22, 5, 1600, true},
+        {"in festo Nativitatis Domini 1450", 25, 12, 1450, false},
+        {"in festo Circumcisionis Domini 1450", 1, 1, 1450, false},
+        {"in festo Purificationis beatae Mariae virginis 1450", 2, 2, 1450, false},
+        {"in festo Annuntiationis beatae Mariae 1450", 25, 3, 1450, false},
+        {"in festo Ascensionis Domini 1450", 14, 5, 1450, false},
+        {"in festo sanctorum Petri et Pauli 1450", 29, 6, 1450, false},
+        {"in festo Assumptionis 1450", 15, 8, 1450, false},
+        {"in festo Nativitatis beatae Mariae 1450", 8, 9, 1450, false},
+        {"in festo Exaltationis sanctae Crucis 1450", 14, 9, 1450, false},
+        {"in vigilia Nativitatis Domini 1450", 24, 12, 1450, false},
+        {"in crastino Assumptionis beatae Mariae 1450", 16, 8, 1450, false},
+        {"jour de l'an 1450", 1, 1, 1450, false},
+        {"Pâques fleuries 1450", 29, 3, 1450, false},
+    };
+    for (const auto& [text, d, m, y, gregorian] : cases) {
+        const CFeastReading r = Read(text);
+        EXPECT_EQ(r.eError, EFeastDateError::None) << text << ": " << r.strWhat;
+        EXPECT_EQ(r.day, Date(d, m, y, gregorian)) << text;
+        EXPECT_EQ(r.bGregorian, gregorian) << text;
+    }
+}
+
+// Over a week of years each fixed feast falls once on each weekday: a
+// weekday after (before) it is within the next (last) seven days.
+TEST(FeastDate, AWeekdayAfterOrBeforeIsStrictlySo) {
+    const char* weekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                              "Thursday", "Friday", "Saturday"};
+    for (std::int32_t year = 1601; year <= 1608; ++year) {
+        for (const CChurchFeast& feast : ChurchFeasts()) {
+            if (feast.eKind != EChurchFeastKind::Fixed)
+                continue;
+            const CJulianDay base = ChurchFeastDay(feast, year, true);
+            for (int w = 0; w < 7; ++w) {
+                for (const int direction : {1, -1}) {
+                    const std::string text = std::string(weekdays[w]) +
+                                             (direction > 0 ? " after " : " before ") +
+                                             feast.pszEnglish + " " + std::to_string(year);
+                    const CFeastReading r = ReadFeastDate(text, {});
+                    ASSERT_EQ(r.eError, EFeastDateError::None) << text;
+                    const std::int32_t gap = (r.day - base) * direction;
+                    EXPECT_TRUE(gap >= 1 && gap <= 7 && r.day.GetDayOfWeek() == w) << text;
+                    EXPECT_EQ(r.baseDay, base) << text;
+                }
+            }
+        }
+    }
+}
+
+TEST(FeastDate, TheReformCountryChoosesTheComputus) {
+    // England: Easter 1752 by the Julian computus, Michaelmas after the
+    // change in the Gregorian calendar; 8 September 1752 never happened.
+    CFeastReading r = Read("Easter 1752", EFeastReckoning::Civil, kEngland);
+    EXPECT_FALSE(r.bGregorian);
+    EXPECT_TRUE(r.bComputus);
+    EXPECT_EQ(r.day, Date(29, 3, 1752, false));
+    r = Read("Michaelmas 1752", EFeastReckoning::Civil, kEngland);
+    EXPECT_TRUE(r.bGregorian);
+    EXPECT_FALSE(r.bComputus);
+    EXPECT_EQ(r.day, Date(29, 9, 1752, true));
+    EXPECT_EQ(Read("Nativity of Mary 1752", EFeastReckoning::Civil, kEngland).eError,
+              EFeastDateError::Skipped);
+    EXPECT_EQ(Read("Easter 1753", EFeastReckoning::Civil, kEngland).day, Date(22, 4, 1753, true));
+    // With the first reform, Gregorian from 15 October 1582; by default
+    // (France) from 20 December.
+    EXPECT_EQ(Read("St Luke 1582", EFeastReckoning::Civil, 2299161).day, Date(18, 10, 1582, true));
+    EXPECT_EQ(Read("St Luke 1582").day, Date(18, 10, 1582, false));
+    EXPECT_EQ(Read("St Thomas 1582").day, Date(21, 12, 1582, true));
+    EXPECT_EQ(Read("St Michael 1582", EFeastReckoning::Civil, 2299161).day,
+              Date(29, 9, 1582, false));
+    // Forced either way, the Gregorian computus carried back before 1583.
+    r = Read("Easter 1752", EFeastReckoning::Gregorian, kEngland);
+    EXPECT_TRUE(r.bGregorian);
+    EXPECT_EQ(r.day, Date(2, 4, 1752, true));
+    EXPECT_EQ(Read("Easter 1500", EFeastReckoning::Gregorian).day, Date(1, 4, 1500, true));
+    EXPECT_EQ(Read("Easter 2024", EFeastReckoning::Julian).day, Date(22, 4, 2024, false));
+}
+
+TEST(FeastDate, RefusalsSayWhy) {
+    const std::tuple<const char*, EFeastDateError, const char*> cases[] = {
+        {"Laetare", EFeastDateError::NoYear, ""},
+        {"Laetare 0", EFeastDateError::NoYear, ""},
+        {"Laetare 3000", EFeastDateError::NoYear, ""},
+        {"Laetare 15x3", EFeastDateError::NoYear, ""},
+        {"", EFeastDateError::NoYear, ""},
+        {"Tuesday after 1523", EFeastDateError::Unreadable, "tuesday after"},
+        {"octave of Zzqxw 1500", EFeastDateError::UnknownName, "zzqxw"},
+        {"octave of St Stephen 2999", EFeastDateError::OutOfRange, ""},
+    };
+    for (const auto& [text, error, what] : cases) {
+        const CFeastReading r = Read(text);
+        EXPECT_EQ(r.eError, error) << text;
+        EXPECT_EQ(r.strWhat, what) << text;
+    }
+    // Long or hostile texts are refused before any search.
+    EXPECT_EQ(ReadFeastDate(std::string(5000, 'a') + " 1500", {}).eError, EFeastDateError::NoYear);
+    EXPECT_EQ(ReadFeastDate(std::string("Easter\0 1500", 12), {}).eError, EFeastDateError::NoYear);
+}
+
+// Saints outside the table come from the traditional list, and only when
+// their best matches agree on one day.
+TEST(FeastDate, OneSaintsDayIsTakenSeveralAreListedNoneIsRefused) {
+    std::vector<std::unique_ptr<CSaintEntry>> entries;
+    for (auto* entry : {new CSaintEntry("Remigius", 1, 10, 0), new CSaintEntry("Gerold", 5, 3, 0),
+                        new CSaintEntry("Gerold", 9, 10, 0), new CSaintEntry("Quirinus", 4, 6, 1)})
+        entries.emplace_back(entry);
+    ClearSaintSearchCache();
+    const CFeastReading monday = Read("Monday after St Remigius 1500");
+    const CFeastReading eve = Read("veille de la Saint-Remigius 1500");
+    const CFeastReading gerold = Read("St Gerold 1500");
+    const CFeastReading quirinus = Read("St Quirinus 1500"); // not on the traditional list
+    entries.clear();
+    ClearSaintSearchCache();
+    ASSERT_EQ(monday.eError, EFeastDateError::None) << monday.strWhat;
+    EXPECT_EQ(monday.baseDay, Date(1, 10, 1500, false));
+    EXPECT_EQ(monday.day.GetDayOfWeek(), 1);
+    EXPECT_EQ(monday.strFeast, "Remigius");
+    EXPECT_EQ(eve.day, Date(30, 9, 1500, false));
+    EXPECT_EQ(gerold.eError, EFeastDateError::AmbiguousName);
+    EXPECT_EQ(gerold.strWhat, "st gerold");
+    EXPECT_EQ(gerold.candidates.size(), 2u);
+    EXPECT_EQ(quirinus.eError, EFeastDateError::UnknownName);
+    EXPECT_EQ(quirinus.strWhat, "st quirinus");
 }
 
 } // namespace

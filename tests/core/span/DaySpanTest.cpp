@@ -69,6 +69,7 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"Shevat + 2 months in a common year", kJewish, H(5, 5, 5785), {0, 2, 0}, H(5, 8, 5785), false},
         // Muslim months of 29 and 30 days.
         {"Muslim year", kMuslim, M(9, 9, 1444), {1, 0, 0}, M(9, 9, 1445), false},
+        {"30 Ramadhan into a Shawwal of 29 days", kMuslim, M(30, 9, 1427), {0, 1, 0}, M(29, 10, 1427), true},
         // Republican: twelve months of 30 days and the complementary days.
         {"30 Fructidor + 1 month", kRepublican, R(30, 12, 2), {0, 1, 0}, R(5, 13, 2), true},
         {"6th complementary day + 1 year", kRepublican, R(6, 13, 3), {1, 0, 0}, R(5, 13, 4), true},
@@ -89,22 +90,6 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         EXPECT_EQ(added.day.GetDayNumber(), c.expected) << c.what;
         EXPECT_EQ(added.bClipped, c.clipped) << c.what;
     }
-}
-
-TEST(DaySpan, MuslimMonthsOf30DaysClipIntoMonthsOf29) {
-    int seen = 0;
-    for (std::int32_t year = 1440; year <= 1450; ++year) {
-        for (std::int32_t month = 1; month < 12; ++month) {
-            if (!CJulianDay::IsValidMuslim({30, month, year}) ||
-                CJulianDay::IsValidMuslim({30, month + 1, year}))
-                continue;
-            const CAddedDay added = AddSpan(M(30, month, year), {0, 1, 0}, kMuslim);
-            EXPECT_EQ(added.day.GetDayNumber(), M(29, month + 1, year));
-            EXPECT_TRUE(added.bClipped);
-            ++seen;
-        }
-    }
-    EXPECT_GT(seen, 10);
 }
 
 struct SpanCase {
@@ -138,11 +123,8 @@ TEST(DaySpan, SpansTable) {
         {"a year to the last day", kJewish, kLastSupportedDay - 354, kLastSupportedDay, {0, 11, 29}},
     };
     // clang-format on
-    for (const SpanCase& c : cases) {
-        const auto span = SpanBetween(c.first, c.last, c.reckoning);
-        ASSERT_TRUE(span) << c.what;
-        EXPECT_EQ(*span, c.expected) << c.what;
-    }
+    for (const SpanCase& c : cases)
+        EXPECT_EQ(SpanBetween(c.first, c.last, c.reckoning), c.expected) << c.what;
     EXPECT_FALSE(SpanBetween(1, H(1, 1, 1), kJewish)) << "before the Jewish era";
     EXPECT_FALSE(SpanBetween(0, 10, kGregorian));
 }
