@@ -1,6 +1,10 @@
-// The file stream: encodings, line ends, continuations, and the files it
-// refuses.
+// A whole file: the stream (encodings, line ends, continuations, the files it
+// refuses) and the check list (what each line becomes, the orders, the filter,
+// the counts, the caps, and the civil date as the panel writes it).
 #include "gedcom/GedcomFile.h"
+#include "gedcom/GedcomCheckModel.h"
+#include "panel/RowTexts.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +106,136 @@ TEST(GedcomFile, RefusedFiles) {
     // A line of exactly the bound is fine.
     EXPECT_EQ(ReadAll("0 HEAD\n1 DATE " + std::string(kGedcomMaxLine - 7, '1') + "\n").error,
               EGedcomFileError::None);
+}
+
+using Lines = std::vector<std::int64_t>;
+
+// A file with one DATE line per value, each on line 4 + 2 * index.
+void Load(CGedcomCheckModel& model, const std::vector<std::string>& values, std::size_t slice = 3) {
+    std::string text = "0 HEAD\n1 CHAR UTF-8\n";
+    for (const std::string& value : values)
+        text += "0 @I1@ INDI\n1 DATE " + value + "\n";
+    std::istringstream in(text + "0 TRLR\n");
+    CGedcomFileReader reader(in);
+    while (model.ReadSlice(reader, slice)) {
+    }
+}
+
+Lines LinesOf(const CGedcomCheckModel& model) {
+    Lines lines;
+    for (std::size_t i = 0; i < model.RowCount(); ++i)
+        lines.push_back(model.Row(i).nLine);
+    return lines;
+}
+
+TEST(GedcomCheckModel, RowsKeepTheReadingOfEachLine) {
+    CGedcomCheckModel model;
+    Load(model, {"1 JAN 2000", "30 FEB 1700", "BEF 1900", "(some day)", "@#DJULIAN@ 1 JAN 1600",
+                 "FROM 1900 TO 1800"});
+    const std::tuple<const char*, const char*, std::int32_t> expected[] = {
+        {"1 JAN 2000", "ok", 2451545},
+        {"30 FEB 1700", "no-such-day", 0},
+        {"BEF 1900", "ok", 0},
+        {"(some day)", "phrase", 0},
+        {"@#DJULIAN@ 1 JAN 1600", "ok", 2305458},
+        {"FROM 1900 TO 1800", "reversed", 2415021}};
+    ASSERT_EQ(model.RowCount(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const CGedcomCheckRow& row = model.Row(i);
+        const auto& [value, status, first] = expected[i];
+        EXPECT_EQ(row.nLine, static_cast<std::int64_t>(4 + 2 * i));
+        EXPECT_EQ(row.strValue, value);
+        EXPECT_EQ(GedcomStatusText(row.nFindings), status) << i;
+        EXPECT_EQ(GedcomCheckRowDay(row).value_or(0), first) << i;
+    }
+    EXPECT_EQ(model.DateCount(), 6);
+    EXPECT_EQ(model.ProblemCount(), 3);
+    EXPECT_EQ(model.OkCount(), 3);
+    EXPECT_EQ(model.FindingCount(2), 1); // no-such-day
+    EXPECT_EQ(model.FindingCount(1), 1); // phrase
+    EXPECT_EQ(model.FindingCount(5), 1); // reversed
+    EXPECT_EQ(model.FindingCount(kGedcomFindingCount), 0);
+    EXPECT_FALSE(model.IsAnsel());
+    EXPECT_FALSE(model.IsCapped());
+}
+
+TEST(GedcomCheckModel, OrdersAndFilterCombine) {
+    CGedcomCheckModel model;
+    Load(model, {"5 MAR 1900", "garbage", "10 JAN 200", "1 JAN 1000", "31 APR 1800"});
+    model.Sort(EGedcomCheckColumn::Civil, true);
+    // Numbers as numbers (day 200 AD before 1000 AD), lines without a day last.
+    EXPECT_EQ(LinesOf(model), (Lines{8, 10, 4, 6, 12}));
+    model.Sort(EGedcomCheckColumn::Civil, false);
+    EXPECT_EQ(LinesOf(model), (Lines{12, 6, 4, 10, 8}));
+    model.Sort(EGedcomCheckColumn::Value, true);
+    EXPECT_EQ(LinesOf(model), (Lines{10, 8, 12, 4, 6}));
+    // ok first (in file order), then by findings.
+    model.Sort(EGedcomCheckColumn::Status, true);
+    EXPECT_EQ(LinesOf(model).front(), 4);
+    EXPECT_EQ(GedcomStatusText(model.Row(model.RowCount() - 1).nFindings), "gregorian-before-1582");
+    // 200 and 1000 AD are Gregorian values before 1582: findings too.
+    model.SetProblemsOnly(true);
+    EXPECT_TRUE(model.IsProblemsOnly());
+    model.Sort(EGedcomCheckColumn::Line, false);
+    EXPECT_EQ(LinesOf(model), (Lines{12, 10, 8, 6}));
+    model.SetProblemsOnly(false);
+    EXPECT_EQ(LinesOf(model), (Lines{12, 10, 8, 6, 4}));
+    // An order chosen before reading holds through the slices.
+    CGedcomCheckModel early;
+    early.Sort(EGedcomCheckColumn::Line, false);
+    early.SetProblemsOnly(true);
+    Load(early, {"1 JAN 2000", "30 FEB 1700", "2 JAN 2000", "31 JUN 1999", "xx"}, 2);
+    EXPECT_EQ(LinesOf(early), (Lines{12, 10, 6}));
+}
+
+TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
+    std::string text = "0 HEAD\n1 CHAR ANSEL\n";
+    for (std::size_t i = 0; i < CGedcomCheckModel::kMaxOkRows + 5; ++i)
+        text += "1 DATE 1 JAN 2000\n";
+    std::istringstream in(text + "1 DATE 30 FEB 1700\n1 DATE " + std::string(5000, 'x') + "\n");
+    CGedcomFileReader reader(in);
+    CGedcomCheckModel model;
+    while (model.ReadSlice(reader, 4096)) {
+    }
+    EXPECT_TRUE(model.IsCapped());
+    EXPECT_TRUE(model.IsAnsel());
+    EXPECT_EQ(model.DateCount(), static_cast<std::int64_t>(CGedcomCheckModel::kMaxOkRows + 7));
+    EXPECT_EQ(model.ProblemCount(), 2);
+    EXPECT_EQ(model.RowCount(), CGedcomCheckModel::kMaxOkRows + 2);
+    model.SetProblemsOnly(true);
+    ASSERT_EQ(model.RowCount(), 2u);
+    EXPECT_EQ(model.Row(0).strValue, "30 FEB 1700");
+    // A long value is kept short, ending in an ellipsis, on one line, and
+    // not cut inside a character.
+    EXPECT_EQ(model.Row(1).strValue,
+              std::string(CGedcomCheckModel::kMaxValueLength, 'x') + "\xE2\x80\xA6");
+    CGedcomCheckModel added;
+    for (const std::string value :
+         {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail"})
+        added.Add({7, value}, ReadGedcomDate(value));
+    EXPECT_EQ(added.Row(0).strValue, "ABT 1900 (cont) x");
+    EXPECT_EQ(added.Row(1).strValue, std::string(199, 'a') + "\xE2\x80\xA6");
+}
+
+TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
+    const std::int32_t saved = g_jdGregorianStart;
+    for (const ETextLanguage language : {ETextLanguage::French, ETextLanguage::English}) {
+        SetTextLanguage(language);
+        for (std::int32_t day = kFirstSupportedDay; day <= kLastSupportedDay; day += 7919) {
+            const CalendarRow row = GedcomCivilRow(day);
+            EXPECT_EQ(row, day >= g_jdGregorianStart ? ROW_GREGORIAN : ROW_JULIAN);
+            const auto texts = RowFieldTexts(row, CJulianDay(day));
+            EXPECT_EQ(GedcomCivilText(day), texts.at(0) + ' ' + texts.at(1) + ' ' + texts.at(2));
+        }
+    }
+    EXPECT_EQ(GedcomCivilText(kDefaultGregorianStart - 1), "09 December 1582");
+    EXPECT_EQ(GedcomCivilText(kDefaultGregorianStart), "20 December 1582");
+    g_jdGregorianStart = 2361222; // 14 September 1752
+    EXPECT_EQ(GedcomCivilText(2361221), "02 September 1752");
+    EXPECT_EQ(GedcomCivilText(2361222), "14 September 1752");
+    EXPECT_EQ(GedcomCivilText(0), "");
+    EXPECT_EQ(GedcomCivilText(kLastSupportedDay + 1), "");
+    g_jdGregorianStart = saved;
 }
 
 } // namespace
