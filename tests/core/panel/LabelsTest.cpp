@@ -2,8 +2,6 @@
 // day-name lists and the owner's options.
 #include "PanelFixture.h"
 
-#include <filesystem>
-
 namespace {
 
 // The saints of a day join its weekday in list order; the mode picks the
@@ -127,47 +125,6 @@ TEST(LabelElision, CutsOnlyBetweenNames) {
     EXPECT_EQ(ElideAtNameBoundary("Wednesday", never), "Wednesday");
     EXPECT_EQ(ElideAtNameBoundary("Primidi  (Raisin)", never), "Primidi");
     EXPECT_EQ(ElideAtNameBoundary("", never), "");
-}
-
-// Over a year of the real lists and many widths: the weekday, then whole
-// names of the day in their order, then the ellipsis; or the weekday alone.
-TEST_F(PanelTest, NoShownLabelEndsInsideAName) {
-    const std::string dir = QUINDOR_BUILD_DIR;
-    if (!std::filesystem::exists(dir + "/sts.qdr") || !std::filesystem::exists(dir + "/sts2.qdr"))
-        GTEST_SKIP() << "the saints lists were not built";
-    ASSERT_TRUE(LoadSaintsFile(dir + "/sts.qdr", 0));
-    ASSERT_TRUE(LoadSaintsFile(dir + "/sts2.qdr", 1));
-    CLabelOptions options;
-    options.nSaintsMode = 1;
-    std::size_t cut = 0;
-    for (options.nSaintsPresent = 0; options.nSaintsPresent < 2; ++options.nSaintsPresent) {
-        for (std::int32_t n = 2451545; n <= 2451910; ++n) { // 2000
-            const std::string label = ComposeWeekdayLabel(CJulianDay(n), options);
-            const CGregorianDate date = CJulianDay(n).GetGregorian();
-            std::vector<const CSaintEntry*> saints;
-            FindSaints(date.nDay, date.nMonth, options.nSaintsPresent, saints);
-            for (std::size_t width = 8; width <= 120; width += 7) {
-                const auto fits = [&](std::string_view text) { return text.size() <= width; };
-                const std::string shown = ElideAtNameBoundary(label, fits);
-                if (shown == label)
-                    continue;
-                ++cut;
-                std::string expected = label.substr(0, label.find("  ("));
-                if (shown != expected) {
-                    ASSERT_TRUE(fits(shown)) << shown;
-                    expected += "  (";
-                    for (const CSaintEntry* saint : saints) {
-                        if (expected + "\x85)" == shown)
-                            break;
-                        expected += saint->strName + ", ";
-                    }
-                    expected += "\x85)";
-                }
-                ASSERT_EQ(shown, expected) << label << " in " << width;
-            }
-        }
-    }
-    EXPECT_GT(cut, 1000u);
 }
 
 } // namespace

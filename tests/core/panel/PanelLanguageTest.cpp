@@ -15,25 +15,21 @@ protected:
         PanelTest::TearDown();
     }
 
-    std::vector<std::string> AllTexts() const {
+    // The texts of every field of a panel.
+    static std::vector<std::string> AllTexts(const CCalendarPanel& p) {
         std::vector<std::string> texts;
         for (int f = 0; f < FIELD_COUNT; ++f)
-            texts.push_back(panel.GetFieldText(static_cast<PanelField>(f)));
+            texts.push_back(p.GetFieldText(static_cast<PanelField>(f)));
         return texts;
     }
-
+    std::vector<std::string> AllTexts() const { return AllTexts(panel); }
     // What a panel started in a language shows for a day.
     static std::vector<std::string> FreshTexts(ETextLanguage language, const CJulianDay& day) {
-        const ETextLanguage before = TextLanguage();
         SetTextLanguage(language);
         CFixedPanelOwner fresh;
         CCalendarPanel other(fresh);
         other.GoToRowDay(ROW_GREGORIAN, day);
-        std::vector<std::string> texts;
-        for (int f = 0; f < FIELD_COUNT; ++f)
-            texts.push_back(other.GetFieldText(static_cast<PanelField>(f)));
-        SetTextLanguage(before);
-        return texts;
+        return AllTexts(other);
     }
 };
 

@@ -31,28 +31,18 @@ const Writes kFirstRun = {
     {"FmtAnDouble", 0}, {"AffMois", 0},
 };
 
-// Every member off its default, and a store holding it.
-const CFrameSettings kCustom{.m_nGregCountry = -1,
-                             .m_dtGregStart = CJulianDay(2361222),
-                             .m_bToolBar = 0,
-                             .m_nPosX = -200,
-                             .m_nPosY = 40,
-                             .m_bShowRow = {0, 1, 0, 1, 1, 0},
-                             .m_bRepFeasts = 0,
-                             .m_nSaintsMode = 2,
-                             .m_bOnTop = 1,
-                             .m_nSaintsDlgList = 1,
-                             .m_bSaintsPresent = 1,
-                             .m_nFmtDay = 0,
-                             .m_nFmtMonth = 2,
-                             .m_nFmtYear = 0,
-                             .m_strSeparator = " - ",
-                             .m_nLanguage = kLanguageFrench,
-                             .m_nFmtGedcom = 2,
-                             .m_nYearStyle = 5,
-                             .m_nStyleUntil = 2293309,
-                             .m_nFmtDualYear = 1,
-                             .m_bMonthView = 1};
+// Every member off its default, in the order they are declared.
+const CFrameSettings kCustom{-1,      CJulianDay(2361222),
+                             0,       -200,
+                             40,      {0, 1, 0, 1, 1, 0},
+                             0,       2,
+                             1,       1,
+                             1,       0,
+                             2,       0,
+                             " - ",   kLanguageFrench,
+                             2,       5,
+                             2293309, 1,
+                             1};
 
 CMemorySettingsStore CustomStore() {
     CMemorySettingsStore store;
@@ -120,24 +110,22 @@ TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
     const struct {
         std::int32_t x, y;
         bool dropped;
-    } cases[] = {
-        {0, 0, false},
-        {-200, 40, false},
-        {-1280, 1000, false},
-        {1520, 1056, false},
-        {1521, 100, true},
-        {100, 1057, true},
-        {-5000, 100, true},
-        {100, -5000, true},
-        {-999999, -999999, true},
-        {-1281, 500, true},
-        {-100, 1030, true},
-        {INT32_MAX, INT32_MIN, true},
-        {INT32_MAX - 100, 10, true},
-        {-1000, -1000, false},
-        {-1000, 1000000, false},
-        {-999999, -1000, false},
-    };
+    } cases[] = {{0, 0, false},
+                 {-200, 40, false},
+                 {-1280, 1000, false},
+                 {1520, 1056, false},
+                 {1521, 100, true},
+                 {100, 1057, true},
+                 {-5000, 100, true},
+                 {100, -5000, true},
+                 {-999999, -999999, true},
+                 {-1281, 500, true},
+                 {-100, 1030, true},
+                 {INT32_MAX, INT32_MIN, true},
+                 {INT32_MAX - 100, 10, true},
+                 {-1000, -1000, false},
+                 {-1000, 1000000, false},
+                 {-999999, -1000, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         CMemorySettingsStore store;
