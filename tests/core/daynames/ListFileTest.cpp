@@ -59,17 +59,16 @@ TEST(ListReader, SplitsLinesAcrossBlocksAndDropsAnUnfinishedLastLine) {
         std::string plain;
         Strings lines;
     } cases[] = {
-        {"", {}},
-        {"0101|Raisin", {}},
-        {"0101|A\n0201|B", {"0101|A\n"}},
+        // clang-format off
+        {"", {}}, {"0101|Raisin", {}}, {"0101|A\n0201|B", {"0101|A\n"}},
         {"0101|A\r\n", {"0101|A\r\n"}},
         {a990 + "\n0101|Across\n", {a990 + "\n", "0101|Across\n"}},
         {b999 + "\n0201|B\n", {b999 + "\n", "0201|B\n"}}, // line feed last in its block
         {"0101|A\n" + y2500 + "0201|B\n", {"0101|A\n", y2500, "0201|B\n"}},
         {"\n\n", {"\n", "\n"}},
         {huge + "\n0101|A\n", {"0101|A\n"}}, // outgrew the bound: dropped, and on
-        {"0101|A\n" + huge, {"0101|A\n"}},
-        {big + "\n", {big + "\n"}},
+        {"0101|A\n" + huge, {"0101|A\n"}}, {big + "\n", {big + "\n"}},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(Lines(c.plain), c.lines) << c.plain.substr(0, 20);
@@ -81,21 +80,15 @@ TEST(ListLines, RepLineScansLikeTheLineFormat) {
         int day, month;
         std::string name;
     } cases[] = {
-        {"0101|Raisin\n", 1, 1, "Raisin"},
-        {"3012|Charrue\r\n", 30, 12, "Charrue"},
-        {"0613|Jour de la Revolution\n", 6, 13, "Jour"},
-        {"0101|\tPomme\n", 1, 1, "Pomme"},
-        {"0101|\n", 1, 1, ""},
-        {"0101Raisin\n", 1, 1, ""},
-        {"1|Raisin\n", 1, 0, ""},
-        {"01x1|Raisin\n", 1, 0, ""},
-        {"Raisin\n", 0, 0, ""},
-        {"\n", 0, 0, ""},
-        {"-101|A\n", -1, 1, "A"},
-        {" 1 2|A\n", 1, 2, "A"},
-        {"0101|Ra\0isin\n"s, 1, 1, "Ra"},
+        // clang-format off
+        {"0101|Raisin\n", 1, 1, "Raisin"}, {"3012|Charrue\r\n", 30, 12, "Charrue"},
+        {"0613|Jour de la Revolution\n", 6, 13, "Jour"}, {"0101|\tPomme\n", 1, 1, "Pomme"},
+        {"0101|\n", 1, 1, ""}, {"0101Raisin\n", 1, 1, ""}, {"1|Raisin\n", 1, 0, ""},
+        {"01x1|Raisin\n", 1, 0, ""}, {"Raisin\n", 0, 0, ""}, {"\n", 0, 0, ""},
+        {"-101|A\n", -1, 1, "A"}, {" 1 2|A\n", 1, 2, "A"}, {"0101|Ra\0isin\n"s, 1, 1, "Ra"},
         {"01\0001|A\n"s, 1, 0, ""},
         {"0101|" + std::string(150, 'n') + "\n", 1, 1, std::string(kListNameMax, 'n')},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const CRepLine parsed = ParseRepLine(c.line);
@@ -111,21 +104,17 @@ TEST(ListLines, SaintsLineGivesOneDatePerSlashWithUnscannedNumbersKept) {
         std::string name; // empty: the line gives nothing
         std::vector<std::pair<int, int>> dates;
     } cases[] = {
+        // clang-format off
         {"Sainte Anne|2607\n", "Sainte Anne", {{26, 7}}},
         {"Pierre|2906/3006\n", "Pierre", {{29, 6}, {30, 6}}},
-        {"A|0101/3112\r\n", "A", {{1, 1}, {31, 12}}},
-        {"B|0101/xx\n", "B", {{1, 1}, {1, 1}}},
-        {"C|0101/05x\n", "C", {{1, 1}, {5, 1}}},
-        {"D|01ab\n", "D", {{1, 0}}},
-        {"E|\n", "E", {{0, 0}}},
-        {"No bar\n", "No bar\n", {{0, 0}}},
-        {"\n", "\n", {{0, 0}}},
+        {"A|0101/3112\r\n", "A", {{1, 1}, {31, 12}}}, {"B|0101/xx\n", "B", {{1, 1}, {1, 1}}},
+        {"C|0101/05x\n", "C", {{1, 1}, {5, 1}}}, {"D|01ab\n", "D", {{1, 0}}},
+        {"E|\n", "E", {{0, 0}}}, {"No bar\n", "No bar\n", {{0, 0}}}, {"\n", "\n", {{0, 0}}},
         {"F|0101/0202/0303/\n", "F", {{1, 1}, {2, 2}, {3, 3}, {3, 3}}},
         {std::string(120, 'n') + "|0101\n", std::string(kListNameMax, 'n'), {{1, 1}}},
-        {"G\0|0101\n"s, "G", {{0, 0}}},
-        {"|0101\n", "", {}},
-        {"|0101/0202\n", "", {}},
+        {"G\0|0101\n"s, "G", {{0, 0}}}, {"|0101\n", "", {}}, {"|0101/0202\n", "", {}},
         {"\0A|0101\n"s, "", {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         std::string name = "old";

@@ -149,25 +149,21 @@ TEST(SaintName, SeparatorsArticlesAndAbbreviations) {
         const char* name;
         const char* normal;
     } cases[] = {
-        {"  --Jean--  ", "JEAN"},
-        {"Jean (l')", "L JEAN"},
-        {"Rosaire (le)", "LE ROSAIRE"},
-        {"Visitation (la)", "LA VISITATION"},
-        {"Innocents (les)", "LES INNOCENTS"},
+        // clang-format off
+        {"  --Jean--  ", "JEAN"}, {"Jean (l')", "L JEAN"}, {"Rosaire (le)", "LE ROSAIRE"},
+        {"Visitation (la)", "LA VISITATION"}, {"Innocents (les)", "LES INNOCENTS"},
         {"X la le", "LE X LA"},      // only one article moves
         {"Les", "LES"},              // an article needs a word before it
         {"Marie-St", "MARIE SAINT"}, // ST as a whole word
         {"St St", "SAINT SAINT"},    // every occurrence
-        {"Ste Anne", "SAINTE ANNE"},
-        {"Sts Pierre et Paul", "SAINTS PIERRE ET PAUL"},
+        {"Ste Anne", "SAINTE ANNE"}, {"Sts Pierre et Paul", "SAINTS PIERRE ET PAUL"},
         {"Stes Perpétue", "SAINTES PERPÉTUE"},
         {"Stéphane Stes-sts", "STÉPHANE SAINTES SAINTS"}, // ST inside a word stays
         {"St (l')", "L SAINT"}, // the article moves before ST is spelled out
         {"Ôdile", "DILE"},      // capitals other than Ç, È, É, Ê, Î are separators
         {"NOËL", "L NO"},       // ... and then read as an article
-        {"Saint 12 ans", "SAINT ANS"},
-        {"", ""},
-        {" ' - () ", ""},
+        {"Saint 12 ans", "SAINT ANS"}, {"", ""}, {" ' - () ", ""},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(U(NormalizeSaintName(W(c.name))), c.normal) << c.name;

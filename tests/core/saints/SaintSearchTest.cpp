@@ -33,7 +33,8 @@ TEST(SimilarityLevel, GradesOfLikeness) {
         const char* query;
         int level;
     } cases[] = {
-        {"MARI", "MAIR", 4},    // neighbours swapped: S = 2, D = 0.5
+        {"MARI", "MAIR", 4}, // neighbours swapped: S = 2, D = 0.5
+        // clang-format off
         {"NIKOLA", "NIKOL", 3}, // one extra letter in a long word
         {"FILIP", "FILIPE", 2}, // one extra letter in the query
         {"NIKOL", "NIKOLA", 2}, // not symmetric: the candidate's length sets the steps
@@ -44,8 +45,8 @@ TEST(SimilarityLevel, GradesOfLikeness) {
         {"A", "A", 4},   // one character: 4 or nothing
         {"A", "AB", -1},
         {"ABCDEFGH", "HBCDEFGA", 2}, // a distance of 5 or more costs 8 each: S = 16, D = 2
-        {"ABCDEFGH", "ABCDEFGH", 4},
-        {"ABCD", "", -1},
+        {"ABCDEFGH", "ABCDEFGH", 4}, {"ABCD", "", -1},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(SimilarityLevel(c.candidate, c.query), c.level)
@@ -59,6 +60,7 @@ TEST(ScoreNames, EachKindOfMatch) {
         std::int32_t score;
     } cases[] = {
         {"saint jean-baptiste", "St Jean-Baptiste", 13}, // same normal form
+        // clang-format off
         {"ST JEAN BAPTISTE", "Saint Jean-Baptiste", 13},
         {"Filippe", "Philippe", 12}, // same compact key
         {"Mathieu", "Matthieu", 12},
@@ -73,38 +75,26 @@ TEST(ScoreNames, EachKindOfMatch) {
         {"Jehan Bosco", "Jean Dupont", 5}, // only a shared key word (JEN)
         {"Marc", "Marcel", -1},            // nothing alike
         // Compact keys unlike, no shared word: the best level over word pairs.
-        {"Jean Xavier", "Dupont Nicolas", -1},
-        {"Nicol Xavierxx", "Nicolas Dupontdupont", 3},
+        {"Jean Xavier", "Dupont Nicolas", -1}, {"Nicol Xavierxx", "Nicolas Dupontdupont", 3},
         // Typed without accents, a name still matches whole; keys keep É apart from E.
-        {"Francois", "François", 13},
-        {"FRANÇOIS", "Francois", 13},
-        {"Noel", "Noël", 13},
-        {"Helene", "Hélène", 13},
-        {"Eve", "Ève", 13},
-        {"Benoit", "Benoît", 13},
+        {"Francois", "François", 13}, {"FRANÇOIS", "Francois", 13}, {"Noel", "Noël", 13},
+        {"Helene", "Hélène", 13}, {"Eve", "Ève", 13}, {"Benoit", "Benoît", 13},
         {"Jean Francois", "François Xavier", 6}, // a shared word, accent aside
         {"Noel", "NOËL", -1}, // capitals outside the folding table stay separators
-        {"", "", 13},
-        {"- ' -", "()", 13},
-        {"", "Jean", -1},
-        {"--", "Jean Marie", -1},
+        {"", "", 13}, {"- ' -", "()", 13}, {"", "Jean", -1}, {"--", "Jean Marie", -1},
         {"", "H", 12}, // a name coding to an empty key shares the query's empty compact key
         {" ", "Qke", 12},
         // Wildcards: the whole normal form, a normal word, the compact key, key words.
-        {"Jean*", "Jean-Marie", 13},
-        {"jean*", "Jeanne", 13},
-        {"Jean*", "Saint Jean", 11},
+        {"Jean*", "Jean-Marie", 13}, {"jean*", "Jeanne", 13}, {"Jean*", "Saint Jean", 11},
         {"*Marie", "Jean-Marie", 13},
         {"*MARI", "Sainte Marie", 12}, // the whole compact key SINTMARI
-        {"J?N", "Jean", 12},
-        {"?", "X", 13},
+        {"J?N", "Jean", 12}, {"?", "X", 13},
         {"?", "Eau", 12}, // key O
-        {"Pier?", "Pierre", 13},
-        {"Mar? Jo*", "Marc Joseph", 13},
+        {"Pier?", "Pierre", 13}, {"Mar? Jo*", "Marc Joseph", 13},
         {"Jo* Mar?", "Marc Joseph", 11}, // word patterns JO*, MAR?
         {"Jo* Pol?", "Paul Marc", 10},   // key word patterns: JO*, POL?
-        {"Z*", "Jean", -1},
-        {"AB*B", "Ab", 13},
+        {"Z*", "Jean", -1}, {"AB*B", "Ab", 13},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(Score(c.query, c.candidate), c.score) << c.query << " / " << c.candidate;
@@ -132,36 +122,23 @@ TEST(Pattern, CompileAndMatch) {
         bool match;
     } cases[] = {
         {"", "", false}, // no token matches nothing
-        {"*", "", true},
-        {"*", "ANYTHING", true},
-        {"?", "A", true},
-        {"?", "", false},
-        {"?", "AB", false},
-        {"JEAN", "JEAN", true},
-        {"JEAN", "JEANNE", false},
-        {"JEAN*", "JEANNE", true},
-        {"JEAN*", "JEAN", true},
-        {"JEAN*", "SAINT JEAN", false},
-        {"*MARIE", "JEAN MARIE", true},
-        {"*MARIE", "MARIETTE", false},
+        // clang-format off
+        {"*", "", true}, {"*", "ANYTHING", true}, {"?", "A", true}, {"?", "", false},
+        {"?", "AB", false}, {"JEAN", "JEAN", true}, {"JEAN", "JEANNE", false},
+        {"JEAN*", "JEANNE", true}, {"JEAN*", "JEAN", true}, {"JEAN*", "SAINT JEAN", false},
+        {"*MARIE", "JEAN MARIE", true}, {"*MARIE", "MARIETTE", false},
         {"AB*B", "AB", true}, // the last literal is only tested at the end
-        {"AB*B", "ABXB", true},
-        {"AB*B", "ABX", false},
-        {"JEA?", "JEAN", true},
+        {"AB*B", "ABXB", true}, {"AB*B", "ABX", false}, {"JEA?", "JEAN", true},
         {"JEA?", "JEANNE", true}, // a trailing "?" tests nothing
-        {"PIER??", "PIER", true},
-        {"M?RIE", "MARIE", true},
-        {"M?RIE", "MARIEE", false},
+        {"PIER??", "PIER", true}, {"M?RIE", "MARIE", true}, {"M?RIE", "MARIEE", false},
         {"M??IE", "MARIE", true},
         {"M?RIE", "M", false}, // "?" past the end, then a literal
-        {"*A*E", "MARIE", true},
-        {"*A*I*", "MARIE", true},
-        {"*AR*RA", "MARTHE BARBARA", true},
+        {"*A*E", "MARIE", true}, {"*A*I*", "MARIE", true}, {"*AR*RA", "MARTHE BARBARA", true},
         {"*RI*MA", "MARIE", false},
         {"J*N*E", "JEANNE", true},  // the middle literal takes its first occurrence
         {"*A?C*", "AXBAYC", false}, // ... with no second try
-        {"?A*", "MARIE", true},
-        {"?A*", "A", false},
+        {"?A*", "MARIE", true}, {"?A*", "A", false},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchPattern(CompilePattern(c.pattern), c.text), c.match)
