@@ -38,10 +38,9 @@ TEST(HostileSaints, MegabyteQueryIsReadAsItsFirstKilobyte) {
         for (std::size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].strLine, expected[i].strLine) << piece;
         // The weak likeness of every pair of words used to take minutes.
-        const CSaintName b(repeat(std::string("x ") + piece));
-        EXPECT_EQ(ScoreNames(CSaintName(query), b),
-                  ScoreNames(CSaintName(kept), CSaintName(b.GetText())))
-            << piece;
+        CSaintName a(query), b(repeat(std::string("x ") + piece));
+        CSaintName a2(kept), b2(b.GetText());
+        EXPECT_EQ(ScoreNames(a, b), ScoreNames(a2, b2)) << piece;
     }
     CSaintName renamed("Jean");
     renamed.SetText(repeat("Jean "));
