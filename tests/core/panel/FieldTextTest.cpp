@@ -4,16 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cstdint>
 
 namespace {
 
 TEST(FieldText, LeadingIntegerReading) {
-    struct Case {
-        const char* text;
-        std::int32_t value;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::int32_t> cases[] = {
         {"1999", 1999},
         {"1999x", 1999},
         {" 1999", 1999},
@@ -26,13 +22,13 @@ TEST(FieldText, LeadingIntegerReading) {
         {"x1999", 0},
         {"0012", 12},
         {"--5", 0},
-        {"99999999999", std::numeric_limits<std::int32_t>::max()},
-        {"-99999999999", std::numeric_limits<std::int32_t>::min()},
+        {"99999999999", INT32_MAX},
+        {"-99999999999", INT32_MIN},
         {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+        {"-2147483648", INT32_MIN},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ReadLeadingInt(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ReadLeadingInt(text), value) << '"' << text << '"';
 }
 
 TEST(FieldText, CaseInsensitiveComparisons) {

@@ -49,38 +49,30 @@ protected:
     // True when every row in its calendar's range holds this day and the
     // rows before their era are blank.
     ::testing::AssertionResult ShowsDay(const CJulianDay& day) {
-        std::int32_t d, m, y;
-        const auto check = [&](int row, bool inEra, auto expected) -> std::string {
-            if (!inEra) {
-                for (const auto& t : panel.GetRowTexts(row))
-                    if (!t.empty())
-                        return "row " + std::to_string(row) + " should be blank";
-                return {};
-            }
-            panel.GetRowFields(row, d, m, y);
-            if (d != expected.nDay || m != expected.nMonth || y != expected.nYear)
-                return "row " + std::to_string(row) + " holds " + std::to_string(d) + "/" +
-                       std::to_string(m) + "/" + std::to_string(y);
-            return {};
+        const auto holds = [&](int row, bool inEra, auto date) {
+            std::int32_t d = 0, m = 0, y = 0;
+            if (inEra)
+                return panel.GetRowFields(row, d, m, y) && d == date.nDay && m == date.nMonth &&
+                       y == date.nYear;
+            for (const auto& text : panel.GetRowTexts(row))
+                if (!text.empty())
+                    return false;
+            return true;
         };
-        std::string why = check(ROW_GREGORIAN, true, day.GetGregorian());
-        if (why.empty())
-            why = check(ROW_JULIAN, true, day.GetJulian());
-        if (why.empty())
-            why = check(ROW_REPUBLICAN, day.IsRepublicanEra() || day.IsSimulatedRepublicanEra(),
-                        day.GetRepublican());
-        if (why.empty())
-            why = check(ROW_JEWISH, day.IsJewishEra(), day.GetJewish());
-        if (why.empty())
-            why = check(ROW_MUSLIM, day.IsMuslimEra(), day.GetMuslim());
-        if (why.empty()) {
-            CRomanDate r;
-            panel.GetRomanFields(r.nCount, r.nKind, r.nMonth, r.nYear);
-            if (!(r == day.GetRoman()))
-                why = "Roman row differs";
-        }
-        if (!why.empty())
-            return ::testing::AssertionFailure() << why << " for day " << day.GetDayNumber();
+        CRomanDate roman;
+        panel.GetRomanFields(roman.nCount, roman.nKind, roman.nMonth, roman.nYear);
+        const bool rows[ROW_COUNT] = {holds(ROW_GREGORIAN, true, day.GetGregorian()),
+                                      holds(ROW_JULIAN, true, day.GetJulian()),
+                                      roman == day.GetRoman(),
+                                      holds(ROW_REPUBLICAN,
+                                            day.IsRepublicanEra() || day.IsSimulatedRepublicanEra(),
+                                            day.GetRepublican()),
+                                      holds(ROW_JEWISH, day.IsJewishEra(), day.GetJewish()),
+                                      holds(ROW_MUSLIM, day.IsMuslimEra(), day.GetMuslim())};
+        for (int row = 0; row < ROW_COUNT; ++row)
+            if (!rows[row])
+                return ::testing::AssertionFailure()
+                       << "row " << row << " differs for day " << day.GetDayNumber();
         return ::testing::AssertionSuccess();
     }
 
