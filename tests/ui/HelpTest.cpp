@@ -1,7 +1,6 @@
 // Help: each place that asks for it gets its topic, the pages in both
-// languages are bundled, linked, alike and styled, their worked examples are
-// the core's days, and the one help window behaves with keys, screens and
-// modal dialogs.
+// languages are bundled, linked and alike, their worked examples are the
+// core's days, and the one help window answers keys and modal dialogs.
 #include "HelpWindow.h"
 #include "UiTestSupport.h"
 #include "calendar/YearStyle.h"
@@ -9,12 +8,9 @@
 
 #include <QDialog>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSet>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <QToolButton>
 
 namespace {
@@ -28,12 +24,6 @@ QSet<QString> Captures(const QString& text, const QString& pattern) {
     for (const QRegularExpressionMatch& m : QRegularExpression(pattern).globalMatch(text))
         found << m.captured(1);
     return found;
-}
-
-// How the first line of a page, its navigation bar, is sized: help.css makes it small.
-int NavSizeAdjustment(const QTextBrowser& browser) {
-    const QTextFragment first = browser.document()->firstBlock().begin().fragment();
-    return first.charFormat().intProperty(QTextFormat::FontSizeAdjustment);
 }
 
 std::int32_t JulianDate(std::int32_t d, std::int32_t m, std::int32_t y) {
@@ -134,29 +124,6 @@ private slots:
         }
     }
 
-    // The help window shows the French pages with the shared stylesheet,
-    // which makes the navigation bar small.
-    void frenchPagesLoadStyled() {
-        CHelpWindow window;
-        QTextBrowser* browser = window.Browser();
-        for (std::string_view topic : kHelpTopics) {
-            const QString name = TopicName(topic);
-            window.LoadTopic(name);
-            const QString englishTitle = browser->documentTitle();
-            QVERIFY2(NavSizeAdjustment(*browser) < 0, qPrintable(name));
-            browser->setSource(
-                QUrl(QStringLiteral("qrc:/help/fr/") + name + QStringLiteral(".html")));
-            QCOMPARE(window.CurrentTopic(), name);
-            QVERIFY2(!browser->documentTitle().isEmpty() &&
-                         browser->documentTitle() != englishTitle,
-                     qPrintable(name));
-            QVERIFY2(NavSizeAdjustment(*browser) < 0, qPrintable(name));
-        }
-        QTextBrowser plain; // without the stylesheet the bar is not small
-        plain.setHtml(QStringLiteral("<p class=\"nav\">Sommaire</p>"));
-        QCOMPARE(NavSizeAdjustment(plain), 0);
-    }
-
     // The days and dual years the year-start and counting pages quote, in
     // both languages, are those the core computes.
     void workedExamplesAreTheCoresDays() {
@@ -215,97 +182,6 @@ private slots:
                     QVERIFY2(page.contains(number),
                              qPrintable(folder + topic + QLatin1Char(' ') + number));
             }
-    }
-
-    // One window shows each topic asked for, raised again once closed; an
-    // unknown topic shows the contents.
-    void oneWindowShowsAndRaisesTopics() {
-        CHelpViewer viewer;
-        QVERIFY(viewer.Window() == nullptr);
-        viewer.ShowTopic("fetes");
-        CHelpWindow* window = viewer.Window();
-        QVERIFY(window && window->isVisible());
-        QCOMPARE(window->CurrentTopic(), QStringLiteral("fetes"));
-        QVERIFY(window->Browser()->toPlainText().contains(QStringLiteral("Easter")));
-        window->close();
-        viewer.ShowTopic("saints");
-        QCOMPARE(viewer.Window(), window);
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->CurrentTopic(), QStringLiteral("saints"));
-        viewer.ShowTopic("nonsense");
-        QCOMPARE(window->CurrentTopic(), QStringLiteral("presentation"));
-    }
-
-    // With no window manager there is no close button; the keys close it,
-    // whatever has the focus in it.
-    void keysCloseTheWindow() {
-        CHelpViewer viewer;
-        for (const QKeySequence& key :
-             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
-            for (const bool onButton : {false, true}) {
-                viewer.ShowTopic("saints");
-                CHelpWindow* window = viewer.Window();
-                QVERIFY(Activate(window));
-                if (onButton)
-                    window->findChild<QToolButton*>()->setFocus();
-                else
-                    window->Browser()->setFocus();
-                QTest::keySequence(QApplication::focusWidget(), key);
-                QVERIFY2(!window->isVisible(), qPrintable(key.toString()));
-            }
-    }
-
-    // At a scale factor of 2 the offscreen screen (800x600) is 400x300,
-    // smaller than the window, as a 1280x1024 screen is. The window opens on
-    // it whole, and again after it was moved half off and reopened.
-    void windowOpensWithinTheScreen() {
-        if (qgetenv("QT_SCALE_FACTOR") != "2")
-            QSKIP("run as \"test_ui Help\" for a screen smaller than the window");
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(area.width() < 680 && area.height() < 600);
-        CHelpViewer viewer;
-        viewer.ShowTopic("interface");
-        CHelpWindow* window = viewer.Window();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(area.contains(window->frameGeometry()));
-        QVERIFY(window->width() > area.width() / 2 && window->height() > area.height() / 2);
-        window->move(area.right() - 20, area.bottom() - 20);
-        window->close();
-        viewer.ShowTopic("interface");
-        QVERIFY(area.contains(window->frameGeometry()));
-    }
-
-    // Closing the main window ends the program even with help still open.
-    void helpDoesNotKeepTheProgramRunning() {
-        QWidget mainWindow;
-        mainWindow.show();
-        CHelpViewer viewer;
-        viewer.ShowTopic("interface");
-        QTimer::singleShot(0, &mainWindow, &QWidget::close);
-        // Only a program kept alive by the help window waits for this one.
-        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
-    }
-
-    // Help asked for from a modal dialog stays usable with it and outlives it.
-    void helpFromAModalDialogOutlivesIt() {
-        CHelpViewer viewer;
-        auto* dialog = new QDialog;
-        dialog->setModal(true);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        viewer.ShowTopic("copier");
-        CHelpWindow* window = viewer.Window();
-        QCOMPARE(window->parentWidget(), dialog);
-        // Escape closes help, not the dialog it is lent to.
-        QVERIFY(Activate(window));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!window->isVisible() && dialog->isVisible());
-        viewer.ShowTopic("copier");
-        delete dialog;
-        QCOMPARE(viewer.Window(), window);
-        QVERIFY(window->parentWidget() == nullptr && window->isVisible());
-        QCOMPARE(window->CurrentTopic(), QStringLiteral("copier"));
     }
 };
 QUINDOR_UI_TEST("Help", HelpTest);

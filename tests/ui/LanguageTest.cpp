@@ -8,11 +8,9 @@
 
 #include <QAction>
 #include <QLibraryInfo>
-#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -121,35 +119,6 @@ private slots:
         }
     }
 
-    // The variables a session sets, read as Qt reads them: LANGUAGE first (a
-    // list), then LC_ALL, LC_MESSAGES and LANG.
-    void languageOfTheSession() {
-        const struct {
-            const char *language, *lcAll, *lcMessages, *lang, *expected;
-        } cases[] = {
-            {"", "", "", "fr_FR.UTF-8", "fr"},        {"", "", "", "en_US.UTF-8", "en"},
-            {"", "", "", "de_DE.UTF-8", "en"},        {"", "", "fr_BE.UTF-8", "en_GB.UTF-8", "fr"},
-            {"", "C.UTF-8", "", "fr_FR.UTF-8", "en"}, {"de:fr", "", "", "en_US.UTF-8", "fr"},
-            {"fr_CA", "en_US.UTF-8", "", "", "fr"},   {"", "", "", "", "en"},
-        };
-        for (const auto& c : cases) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("LANGUAGE"), QLatin1String(c.language));
-            env.insert(QStringLiteral("LC_ALL"), QLatin1String(c.lcAll));
-            env.insert(QStringLiteral("LC_MESSAGES"), QLatin1String(c.lcMessages));
-            env.insert(QStringLiteral("LANG"), QLatin1String(c.lang));
-            QProcess run;
-            run.setProcessEnvironment(env);
-            run.start(QCoreApplication::applicationFilePath(),
-                      {QStringLiteral("--system-language")});
-            QVERIFY(run.waitForFinished(30000));
-            QVERIFY2(
-                run.readAllStandardOutput().trimmed() == c.expected,
-                qPrintable(
-                    QStringLiteral("%1 %2 %3 %4").arg(c.language, c.lcAll, c.lcMessages, c.lang)));
-        }
-    }
-
     // Every message of the French file is translated and current, mnemonics
     // and arguments kept, and lupdate over today's sources finds nothing new.
     void translationFileIsComplete() {
@@ -178,34 +147,6 @@ private slots:
         QCOMPARE(updated.size(), messages.size());
         for (const CTsMessage& m : updated)
             QVERIFY2(m.type.isEmpty(), qPrintable(m.source + QStringLiteral(" is ") + m.type));
-    }
-
-    // In each menu, and in the menu bar, no two entries share an access key,
-    // in either language: Alt+letter would reach only the first.
-    void accessKeysAreUniqueInEveryMenu() {
-        for (const int language : {1, 2}) {
-            if (language == 2 && !HasFrenchTranslation())
-                continue;
-            CMainFrame* frame = Start(language);
-            QList<QList<QAction*>> menus{frame->menuBar()->actions()};
-            for (int i = 0; i < menus.size(); ++i)
-                for (QAction* action : menus[i])
-                    if (action->menu())
-                        menus << action->menu()->actions();
-            for (const QList<QAction*>& actions : menus) {
-                QMap<QChar, QString> keys;
-                for (QAction* action : actions) {
-                    const QString text = action->text();
-                    const qsizetype amp = text.indexOf(QLatin1Char('&'));
-                    if (amp < 0 || amp + 1 >= text.size())
-                        continue;
-                    const QChar key = text.at(amp + 1).toLower();
-                    QVERIFY2(!keys.contains(key),
-                             qPrintable(keys.value(key) + QStringLiteral(" / ") + text));
-                    keys.insert(key, text);
-                }
-            }
-        }
     }
 
     // English -> French -> English at once: the same day in every row in the

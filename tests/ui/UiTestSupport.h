@@ -44,8 +44,6 @@ inline std::vector<CUiTest>& UiTests() {
     static const bool g_registered##Class =                                                        \
         (UiTests().push_back({group, [] { return static_cast<QObject*>(new Class); }}), true)
 
-int RunSettingsWriter(int firstRound, const QString& path);
-
 class CRecordingLauncher : public CHelpLauncher {
 public:
     void ShowTopic(const std::string& topic) override { topics.push_back(topic); }
