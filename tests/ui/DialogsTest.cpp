@@ -39,18 +39,6 @@ void CheckHelp(QDialog* dialog, QWidget* box, QAbstractButton* button,
     QVERIFY(dialog->isVisible());
 }
 
-// Which button of a group is checked; -1 for none, -2 for two.
-int Checked(std::initializer_list<QRadioButton*> group) {
-    int checked = -1;
-    int position = 0;
-    for (QRadioButton* button : group) {
-        if (button->isChecked())
-            checked = checked >= 0 ? -2 : position;
-        ++position;
-    }
-    return checked;
-}
-
 void Choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
@@ -97,24 +85,6 @@ class CopyFormatDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A form the dialog has no button for shows the one the copy gives it,
-    // and OK stores that one.
-    void oddFormsShowTheFormInForce() {
-        CRig rig(2451545);
-        rig.settings.m_nFmtDay = 5;
-        rig.settings.m_nFmtMonth = -1;
-        rig.settings.m_nFmtYear = 2;
-        rig.settings.m_nFmtDualYear = 9;
-        auto dialog = rig.CopyFormat();
-        QCOMPARE(Checked({dialog->MonthButton(0), dialog->MonthButton(1), dialog->MonthButton(2)}),
-                 2);
-        QCOMPARE(Checked({dialog->DualYearButton(0), dialog->DualYearButton(1),
-                          dialog->DualYearButton(2)}),
-                 0);
-        dialog->OkButton()->click();
-        QCOMPARE(rig.store.Writes(), SixWrites(1, 2, 1, "/"));
-    }
-
     // Nothing changes before OK; OK stores the six values; Cancel and Escape none.
     void okStoresCancelDoesNot() {
         for (const int close : {0, 1, 2}) { // OK, Cancel, Escape
@@ -148,8 +118,7 @@ private slots:
         auto dialog = rig.CopyFormat();
         dialog->SeparatorCombo()->setCurrentIndex(0); // the space item, picked from the list
         dialog->OkButton()->click();
-        QCOMPARE(rig.settings.m_strSeparator, " ");
-        QVERIFY(rig.store.Values().empty());
+        QVERIFY(rig.settings.m_strSeparator == " " && rig.store.Values().empty());
     }
 
     // The store holds nine Windows-1252 characters: the box takes no more,
@@ -180,11 +149,6 @@ private slots:
         dialog->DayButton(0)->click();
         dialog->MonthButton(2)->click();
         dialog->YearButton(0)->click();
-        const int width = dialog->width();
-        Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral("WWWWWWWWW"));
-        QCOMPARE(dialog->width(), width); // elided, not widening the dialog
-        QCOMPARE(dialog->PreviewLabel()->toolTip(),
-                 expect(QStringLiteral("d'WWWWWWWWW'MMMM'WWWWWWWWW'yy")));
         const QString gedcom =
             QStringLiteral("Today: %1 %2 %3")
                 .arg(today.day())
@@ -232,91 +196,62 @@ private slots:
     }
     void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
 
-    // The stored choice, damaged or not, is what the widgets show; each
-    // country item carries its day.
-    void opensOnTheStoredChoice() {
-        for (const auto& [country, selection, text] :
-             {std::tuple{10, 10, "12-20-1582 : France"}, {99, -1, ""}}) {
-            CRig rig(2361000);
-            rig.settings.m_nGregCountry = country;
-            auto dialog = rig.Reform();
-            QCOMPARE(dialog->CountryCombo()->currentIndex(), selection);
-            QCOMPARE(dialog->CountryCombo()->currentText(), QLatin1String(text));
-            QCOMPARE(Boxes(*dialog), (QStringList{"20", "December", "1582"}));
-        }
-        CRig rig(2361000);
-        auto dialog = rig.Reform();
-        QCOMPARE(dialog->CountryCombo()->itemData(1).toInt(), 2361222);
-        CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "gregorien");
-    }
-
-    // OK stores the country and its day, and the panel's civil marker moves.
+    // The stored choice is what the widgets show; a country fills the boxes;
+    // OK stores it and its day, and the panel's civil marker moves.
     void okStoresTheCountryAndMovesTheMarker() {
         CRig rig(2361000); // 5 February 1752
-        QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_GREG));
         auto dialog = rig.Reform();
+        QCOMPARE(dialog->CountryCombo()->currentText(), QStringLiteral("12-20-1582 : France"));
+        QCOMPARE(dialog->CountryCombo()->itemData(1).toInt(), 2361222);
+        CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "gregorien");
+        QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_GREG));
         Choose(dialog->CountryCombo(), 1);
         QCOMPARE(Boxes(*dialog), (QStringList{"14", "September", "1752"}));
         dialog->OkButton()->click();
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(rig.settings.m_nGregCountry, 1);
         QCOMPARE(g_jdGregorianStart, 2361222);
         QCOMPARE(
             rig.store.Writes(),
             (Writes{
                 {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}}));
         QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_JUL));
-    }
-
-    // Boxes left are written as the model reads them; list choices fill them.
-    void boxesFollowTheModel() {
-        CRig rig(2361000);
-        auto dialog = rig.Reform();
-        TypeDate(*dialog, "5", "2", "1800");
-        QCOMPARE(Boxes(*dialog), (QStringList{"05", "February", "1800"}));
-        Choose(dialog->DayCombo(), 8);
-        Choose(dialog->MonthCombo(), 3);
-        QCOMPARE(Boxes(*dialog), (QStringList{"09", "April", "1800"}));
-        dialog->OkButton()->click();
-        QCOMPARE(rig.settings.m_nGregCountry, -1);
+        // Boxes left are written as the model reads them; list choices fill them.
+        auto typed = rig.Reform();
+        TypeDate(*typed, "5", "2", "1800");
+        QCOMPARE(Boxes(*typed), (QStringList{"05", "February", "1800"}));
+        Choose(typed->DayCombo(), 8);
+        Choose(typed->MonthCombo(), 3);
+        QCOMPARE(Boxes(*typed), (QStringList{"09", "April", "1800"}));
         rig.store.SetFailWrites(true); // the new day still holds for the run
-        auto failing = rig.Reform();
-        Choose(failing->CountryCombo(), 23);
-        failing->OkButton()->click();
-        QCOMPARE(g_jdGregorianStart, 2421639);
+        typed->OkButton()->click();
+        QCOMPARE(rig.settings.m_nGregCountry, -1);
+        QCOMPARE(g_jdGregorianStart, 2378595);
     }
 
-    // Refused dates keep the dialog open with what was typed and change
+    // A refused date keeps the dialog open with what was typed and changes
     // nothing; Display moves the panel only; Cancel changes nothing.
     void refusalsDisplayAndCancel() {
-        const std::tuple<const char*, const char*, const char*, const char*> refused[] = {
-            {"14", "October", "1582", "The date can not be before october, 15th 1582."},
-            {"31", "February", "1700", "Illegal date"}};
-        for (const auto& [day, month, year, message] : refused) {
-            CRig rig(2361000);
-            auto dialog = rig.Reform();
-            TypeDate(*dialog, day, month, year);
-            dialog->OkButton()->click();
-            QCOMPARE(rig.warnings, QStringList{message});
-            QVERIFY(dialog->isVisible());
-            QCOMPARE(Boxes(*dialog), (QStringList{day, month, year}));
-            QVERIFY(rig.store.Writes().empty() && rig.settings == CFrameSettings{});
-            QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
-        }
         CRig rig(2361000);
         auto dialog = rig.Reform();
+        TypeDate(*dialog, "14", "October", "1582");
+        dialog->OkButton()->click();
+        QCOMPARE(rig.warnings, QStringList{"The date can not be before october, 15th 1582."});
+        QCOMPARE(Boxes(*dialog), (QStringList{"14", "October", "1582"}));
         Choose(dialog->CountryCombo(), 1);
         dialog->DisplayButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("03 September 1752"));
         TypeDate(*dialog, "31", "April", "1752");
         dialog->DisplayButton()->click();
-        QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
+        QCOMPARE(rig.warnings.last(), QStringLiteral("Illegal date"));
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        Choose(dialog->CountryCombo(), 0);
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
         QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
+        rig.settings.m_nGregCountry = 99; // damaged: no country chosen
+        QCOMPARE(rig.Reform()->CountryCombo()->currentIndex(), -1);
     }
 
     // Without a handler of its own the refusal is a warning box over the
@@ -376,7 +311,6 @@ private slots:
         for (const auto& [indicator, row] : {std::pair{'G', ROW_GREGORIAN}, {'J', ROW_JULIAN}}) {
             QCOMPARE(Indicator(*dialog), indicator);
             for (int f = 0; f < FEAST_COUNT; ++f) {
-                QVERIFY(dialog->FeastEdit(static_cast<EFeast>(f))->isReadOnly());
                 dialog->DisplayButton(static_cast<EFeast>(f))->click();
                 QCOMPARE(rig.Row(row), dialog->FeastEdit(static_cast<EFeast>(f))->text());
             }
@@ -405,20 +339,11 @@ private slots:
         QCOMPARE(Indicator(*dialog), 'G');
         QCOMPARE(Feasts(*dialog)[1], QStringLiteral("12 April 2009"));
         QVERIFY(dialog->isVisible());
-        LeaveYear(*dialog, QStringLiteral("2010"));
-        dialog->CalculateButton()->click();
-        QCOMPARE(Indicator(*dialog), 'J');
-        QCOMPARE(Feasts(*dialog)[1], QStringLiteral("22 March 2010"));
-        dialog->CalculateButton()->click();
         QVERIFY(Activate(dialog.get()));
         dialog->YearEdit()->setFocus();
         Retype(dialog->YearEdit(), QStringLiteral("2011"));
         QTest::mouseClick(dialog->DisplayButton(FEAST_EASTER), Qt::LeftButton);
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 April 2011"));
-        // The year the dialog opens on: the panel's, in the reckoning in force.
-        g_jdGregorianStart = 2361222;
-        rig.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(2341977)); // 26 December 1699 in England
-        QCOMPARE(PanelFeastsYear(rig.panel), 1699);
     }
 
     // The year's list follows the year and its reckoning, and a day of it
@@ -435,7 +360,6 @@ private slots:
         QTreeWidgetItem* laetare = find("Laetare");
         QVERIFY(laetare);
         QCOMPARE(laetare->text(0), QStringLiteral("15 March 1523"));
-        QCOMPARE(laetare->text(2), QStringLiteral("Fourth Sunday in Lent"));
         emit box->DaysList()->itemActivated(laetare, 0);
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
         LeaveYear(*dialog, QStringLiteral("2008"));
@@ -460,8 +384,7 @@ private slots:
             Retype(box->FeastField(), QLatin1String(text));
             box->ReadButton()->click();
             QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
-            QVERIFY2(!refusal || box->ReadingLabel()->text().contains(QLatin1String(refusal)),
-                     qPrintable(box->ReadingLabel()->text()));
+            QVERIFY(!refusal || box->ReadingLabel()->text().contains(QLatin1String(refusal)));
         }
         QVERIFY(rig.warnings.isEmpty());
         if (!HasFrenchTranslation())
@@ -520,21 +443,14 @@ private slots:
         QVERIFY(dialog->SearchButton()->isDefault());
         Pick(*dialog, QStringLiteral("Jean"));
         QCOMPARE(Texts(dialog->ResultList()), kJean);
-        dialog->ResultList()->setCurrentRow(2);
-        Pick(*dialog, QStringLiteral("Jean"));
-        QCOMPARE(dialog->Model().GetSearchCount(), 1u);
-        QCOMPARE(dialog->ResultList()->currentRow(), 2);
-        dialog->SearchButton()->click();
-        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
-        QCOMPARE(dialog->ResultList()->currentRow(), 0);
         Type(*dialog, QStringLiteral("Maria"));
-        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
+        QCOMPARE(dialog->Model().GetSearchCount(), 1u);
         dialog->ResultList()->setFocus();
-        QCOMPARE(dialog->Model().GetSearchCount(), 3u);
+        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
         QCOMPARE(dialog->ResultList()->item(0)->text(), QStringLiteral("Marie : August 15th"));
         dialog->NameCombo()->setFocus();
         dialog->TraditionalButton()->setFocus();
-        QCOMPARE(dialog->Model().GetSearchCount(), 3u);
+        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
         Type(*dialog, QStringLiteral("Pierre"));
         QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
@@ -567,8 +483,7 @@ private slots:
         QCOMPARE(rig.store.Writes(), (Writes{{"SaintsRecent", 0}, {"SaintsRecent", 1}}));
     }
 
-    // The panel goes to the selected day in the year its row shows (29
-    // February of a common year as the panel takes it: 1 March).
+    // The panel goes to the selected day in the year its row shows.
     void displayButtons() {
         CRig rig(2459955);
         auto dialog = rig.Saints();
@@ -583,19 +498,10 @@ private slots:
         dialog->ResultList()->setCurrentRow(2);
         dialog->JulianButton()->click();
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
-        Type(*dialog, QStringLiteral("Romain"));
-        dialog->SearchButton()->click();
-        dialog->GregorianButton()->click(); // now in 2024
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("29 February 2024"));
-        CJulianDay common;
-        common.SetGregorian({1, 1, 2023});
-        rig.panel.GoToRowDay(ROW_GREGORIAN, common);
-        dialog->GregorianButton()->click();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("01 March 2023"));
         Type(*dialog, QStringLiteral("Xyzzy"));
         dialog->SearchButton()->click();
-        dialog->JulianButton()->click(); // found nothing: no line to show
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("01 March 2023"));
+        dialog->GregorianButton()->click(); // found nothing: no line to show
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
     }
 };
 QUINDOR_UI_TEST("Dialogs", SaintsDialogTest);
