@@ -44,7 +44,8 @@ const CFrameSettings kCustom{-1,      CJulianDay(2361222),
                              2293309, 1,
                              1};
 
-CMemorySettingsStore CustomStore() {
+// The custom settings stored, then these values put over them.
+CMemorySettingsStore CustomStore(const Writes& over = {}) {
     CMemorySettingsStore store;
     for (const CSettingDef& def : SettingsSchema()) {
         if (def.type == ESettingType::Int32)
@@ -52,6 +53,8 @@ CMemorySettingsStore CustomStore() {
         else
             store.Put(def.szName, kCustom.m_strSeparator);
     }
+    for (const Write& write : over)
+        store.Put(write.strName, write.value);
     return store;
 }
 
@@ -60,8 +63,6 @@ TEST(FrameSettingsRead, FirstRunWritesEveryDefaultInOrder) {
     const CFrameSettings settings = ReadFrameSettings(store, kScreens);
     EXPECT_EQ(store.Writes(), kFirstRun);
     EXPECT_EQ(settings, CFrameSettings{});
-    EXPECT_EQ(settings.m_dtGregStart.GetDayNumber(), kDefaultGregorianStart);
-    EXPECT_FALSE(settings.IsFrozen());
     EXPECT_FALSE(store.IsOpen());
     EXPECT_EQ(store.OpenCount(), 1);
     // Stored values are taken without writes.
@@ -110,37 +111,24 @@ TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
     const struct {
         std::int32_t x, y;
         bool dropped;
-    } cases[] = {{0, 0, false},
-                 {-200, 40, false},
-                 {-1280, 1000, false},
-                 {1520, 1056, false},
-                 {1521, 100, true},
-                 {100, 1057, true},
-                 {-5000, 100, true},
-                 {-1281, 500, true},
-                 {-100, 1030, true},
-                 {INT32_MAX, INT32_MIN, true},
-                 {INT32_MAX - 100, 10, true},
-                 {-1000, -1000, false},
-                 {-1000, 1000000, false},
-                 {-999999, -1000, false}};
+    } cases[] = {
+        {-200, 40, false},           {-1280, 1000, false},
+        {1520, 1056, false},         {1521, 100, true},
+        {100, 1057, true},           {-1281, 500, true},
+        {-100, 1030, true},          {INT32_MAX, INT32_MIN, true},
+        {INT32_MAX - 100, 10, true}, {-1000, 1000000, false},
+        {-999999, -1000, false},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
-        CMemorySettingsStore store;
-        ReadFrameSettings(store, kScreens);
-        store.Put("X", c.x);
-        store.Put("Y", c.y);
-        store.ClearWrites();
-        const CFrameSettings settings = ReadFrameSettings(store, kScreens);
-        EXPECT_EQ(settings.m_nPosX, c.dropped ? kNotFrozen : c.x);
-        EXPECT_EQ(settings.m_nPosY, c.dropped ? kNotFrozen : c.y);
+        CMemorySettingsStore store = CustomStore({{"X", c.x}, {"Y", c.y}});
+        const CFrameSettings read = ReadFrameSettings(store, kScreens);
+        EXPECT_EQ(std::pair(read.m_nPosX, read.m_nPosY),
+                  c.dropped ? std::pair(kNotFrozen, kNotFrozen) : std::pair(c.x, c.y))
+            << c.x << "," << c.y;
         EXPECT_EQ(store.Writes(), (c.dropped ? Writes{{"X", -1000}, {"Y", -1000}} : Writes{}));
     }
     // With no screen at all, no frozen place can be used.
-    CMemorySettingsStore store;
-    ReadFrameSettings(store, kScreens);
-    store.Put("X", 0);
-    store.Put("Y", 0);
+    CMemorySettingsStore store = CustomStore();
     EXPECT_FALSE(ReadFrameSettings(store, CScreenArea{{}, 400, 24}).IsFrozen());
 }
 
@@ -175,9 +163,7 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         for (std::size_t i = 0; i < std::size(values); ++i) {
             const bool kept = i < 3;
             SCOPED_TRACE(std::string(range.name) + " value " + std::to_string(i));
-            CMemorySettingsStore store = CustomStore();
-            store.Put(range.name, values[i]);
-            store.ClearWrites();
+            CMemorySettingsStore store = CustomStore({{range.name, values[i]}});
             CFrameSettings expected = kCustom;
             expected.SetInt(setting, kept ? std::get<std::int32_t>(values[i]) : def);
             EXPECT_EQ(ReadFrameSettings(store, kScreens), expected);
@@ -194,19 +180,14 @@ TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
         std::string read;
     } cases[] = {
         {"", ""},
-        {" - ", " - "},
         {"123456789", "123456789"},
         {"1234567890", "/"},
         {std::string(5000, '#'), "/"},
         {std::string("a\0b", 3), "a"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored.substr(0, 20));
-        CMemorySettingsStore store;
-        ReadFrameSettings(store, kScreens);
-        store.Put("Separateur", c.stored);
-        store.ClearWrites();
-        EXPECT_EQ(ReadFrameSettings(store, kScreens).m_strSeparator, c.read);
+        CMemorySettingsStore store = CustomStore({{"Separateur", c.stored}});
+        EXPECT_EQ(ReadFrameSettings(store, kScreens).m_strSeparator, c.read) << c.stored.size();
         EXPECT_EQ(store.Writes(),
                   (c.read == "/" ? Writes{{"Separateur", std::string("/")}} : Writes{}));
     }
