@@ -87,11 +87,7 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
 
 TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
     const CCopyFormat names{0, 2, 1, " "};
-    const struct {
-        CalendarRow row;
-        std::int32_t day;
-        const char* text;
-    } cases[] = {
+    const std::tuple<CalendarRow, std::int32_t, const char*> cases[] = {
         {ROW_MUSLIM, kFirstMuslimDay - 1, nullptr},
         {ROW_REPUBLICAN, kFirstRepublicanDay - 1, nullptr},
         {ROW_REPUBLICAN, kFirstRepublicanDay, "1 Vendemiaire 1"},
@@ -100,8 +96,8 @@ TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
         {ROW_GREGORIAN, kLastSupportedDay, "31 December 2999"},
         {ROW_JULIAN, kFirstSupportedDay, "2 January -4713"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatDayInRow(c.row, CJulianDay(c.day), names), Opt(c.text)) << c.day;
+    for (const auto& [row, day, text] : cases)
+        EXPECT_EQ(FormatDayInRow(row, CJulianDay(day), names), Opt(text)) << day;
 }
 
 // The values themselves are the GEDCOM writer's; here only the choice.

@@ -1,37 +1,29 @@
 // Copy from and paste into the panel's rows: the fields as typed, greyed
 // rows, and a paste that moves every row.
 #include "exchange/PanelExchange.h"
+#include "../panel/PanelFixture.h"
 #include "exchange/PasteDate.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include <tuple>
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-class PanelExchangeTest : public ::testing::Test {
+class PanelExchangeTest : public PanelTest {
 protected:
     void SetUp() override {
-        g_jdGregorianStart = kDefaultGregorianStart;
+        PanelTest::SetUp();
         panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(2450603)); // 3 June 1997
     }
-    CFixedPanelOwner owner;
-    CCalendarPanel panel{owner};
 };
 
 const CCopyFormat kNames{0, 2, 1, " "};
 
 // The row's texts as a user left them, and what the copy makes of them.
 TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
-    const struct {
-        CalendarRow row;
-        Texts texts;
-        const char* numbers; // nullptr: nothing to copy
-        const char* names;
-    } cases[] = {
+    // Texts, then the copy in numbers and in names (nullptr: nothing to copy).
+    const std::tuple<CalendarRow, Texts, const char*, const char*> cases[] = {
         {ROW_GREGORIAN, {"03", "JUNE", " 1997x"}, "03/06/1997", "3 June 1997"},
         {ROW_GREGORIAN, {"3", "June", "1997"}, nullptr, nullptr}, // "3" is not in the day list
         {ROW_GREGORIAN, {"03", "June", ""}, nullptr, nullptr},
@@ -45,18 +37,12 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
         {ROW_REPUBLICAN, {"05", "Sans-Culottides", "3"}, "05/13/3", "5 Sans-Culottides 3"},
         {ROW_JEWISH, {"14", "Adar II", "5784"}, "14/07/5784", "14 Adar II 5784"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.texts[1]);
-        const CRowFields f = RowFields(c.row);
-        std::size_t i = 0;
-        for (PanelField field : {f.day, f.kind, f.month, f.year})
-            if (field != FIELD_NONE)
-                panel.SetFieldText(field, c.texts[i++]);
-        EXPECT_EQ(CanCopyRow(panel, c.row), c.numbers != nullptr);
-        const auto numbers = CopyRowText(panel, c.row, {});
-        const auto names = CopyRowText(panel, c.row, kNames);
-        EXPECT_EQ(numbers.value_or("-"), c.numbers ? c.numbers : "-");
-        EXPECT_EQ(names.value_or("-"), c.names ? c.names : "-");
+    for (const auto& [row, texts, numbers, names] : cases) {
+        SCOPED_TRACE(texts[1]);
+        SetRowTexts(row, texts);
+        EXPECT_EQ(CanCopyRow(panel, row), numbers != nullptr);
+        EXPECT_EQ(CopyRowText(panel, row, {}).value_or("-"), numbers ? numbers : "-");
+        EXPECT_EQ(CopyRowText(panel, row, kNames).value_or("-"), names ? names : "-");
     }
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -103,11 +104,7 @@ TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
 }
 
 TEST(PasteApply, TwoDigitYearsByRow) {
-    const struct {
-        CalendarRow row;
-        std::int32_t written;
-        std::int32_t used;
-    } cases[] = {
+    const std::tuple<CalendarRow, std::int32_t, std::int32_t> cases[] = {
         {ROW_GREGORIAN, 0, 2000},  {ROW_GREGORIAN, 49, 2049}, {ROW_GREGORIAN, 50, 1950},
         {ROW_GREGORIAN, 99, 1999}, {ROW_GREGORIAN, 100, 100}, {ROW_GREGORIAN, -5, -5},
         {ROW_JULIAN, 49, 2049},    {ROW_JULIAN, 50, 1950},    {ROW_ROMAN, 4, 2004},
@@ -116,8 +113,8 @@ TEST(PasteApply, TwoDigitYearsByRow) {
         {ROW_MUSLIM, 80, 1380},    {ROW_MUSLIM, 99, 1399},    {ROW_MUSLIM, 100, 100},
         {ROW_REPUBLICAN, 2, 2},    {ROW_REPUBLICAN, 99, 99},  {ROW_GREGORIAN, 1997, 1997},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ExpandPastedYear(c.row, c.written), c.used) << c.row << " " << c.written;
+    for (const auto& [row, written, used] : cases)
+        EXPECT_EQ(ExpandPastedYear(row, written), used) << row << " " << written;
     EXPECT_EQ(PastedValues(ROW_ROMAN, "Kalends June 97"), (CRowValues{1, 1, 6, 1997}));
     EXPECT_EQ(PastedValues(ROW_JEWISH, "29 Eloul 84"), (CRowValues{29, 13, 5784, 0}));
 }
@@ -125,11 +122,7 @@ TEST(PasteApply, TwoDigitYearsByRow) {
 // The day each text names in its row (0: refused): the row's own reading
 // first, then a bare GEDCOM value, then a day told by the church year.
 TEST(PasteApply, GivesTheDayOfTheRow) {
-    const struct {
-        CalendarRow row;
-        const char* text;
-        std::int32_t day;
-    } cases[] = {
+    const std::tuple<CalendarRow, const char*, std::int32_t> cases[] = {
         {G, "3 Jun 1997", 2450603},
         {R, "17 Kalends March 2000", 2451602},
         {REP, "1 Vendemiaire 1", kFirstRepublicanDay},
@@ -145,9 +138,9 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
         {J, "in vigilia beati Michaelis 1450", 2250941},
         {G, "Tuesday after Nowhere 1523", 0},
     };
-    for (const auto& c : cases) {
-        const auto day = PastedDay(c.row, c.text);
-        EXPECT_EQ(day ? day->GetDayNumber() : 0, c.day) << c.row << " \"" << c.text << "\"";
+    for (const auto& [row, text, expected] : cases) {
+        const auto day = PastedDay(row, text);
+        EXPECT_EQ(day ? day->GetDayNumber() : 0, expected) << row << " \"" << text << "\"";
     }
 }
 
@@ -200,12 +193,7 @@ TEST(PasteText, Utf8ArrivesAsWindows1252) {
 }
 
 TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
-    const struct {
-        int row;
-        bool plain;
-        const char* clipboard;
-        EFieldPaste expected;
-    } cases[] = {
+    const std::tuple<int, bool, const char*, EFieldPaste> cases[] = {
         {ROW_GREGORIAN, false, "03/06/1997", EFieldPaste::RowDate},
         {ROW_GREGORIAN, true, "03/06/1997", EFieldPaste::FieldText},
         {ROW_JULIAN, false, "29/2/04\n", EFieldPaste::RowDate},
@@ -215,9 +203,8 @@ TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
         {-1, false, "03/06/1997", EFieldPaste::FieldText}, // a label has no row
         {ROW_COUNT, false, "03/06/1997", EFieldPaste::FieldText},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ChooseFieldPaste(c.row, c.plain, c.clipboard), c.expected)
-            << c.row << " " << c.clipboard;
+    for (const auto& [row, plain, clipboard, expected] : cases)
+        EXPECT_EQ(ChooseFieldPaste(row, plain, clipboard), expected) << row << " " << clipboard;
 }
 
 } // namespace

@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 inline CJulianDay Greg(std::int32_t d, std::int32_t m, std::int32_t y) {
     CJulianDay day;
@@ -44,7 +48,25 @@ protected:
         Type(field, text);
         panel.OnKillFocus(field);
     }
+    void Enter(std::initializer_list<std::pair<PanelField, const char*>> entries) {
+        for (const auto& [field, text] : entries)
+            Enter(field, text);
+    }
+    // A row's fields set, day first, as a view would before a command.
+    void SetRowTexts(int row, const std::vector<std::string>& texts) {
+        const CRowFields f = RowFields(row);
+        std::size_t i = 0;
+        for (PanelField field : {f.day, f.kind, f.month, f.year})
+            if (field != FIELD_NONE)
+                panel.SetFieldText(field, texts.at(i++));
+    }
     const std::string& Text(PanelField field) const { return panel.GetFieldText(field); }
+    // Illegal, greyed, its valid icon shown, its illegal icon shown.
+    std::array<bool, 4> RowState(int row) const {
+        return {panel.IsIllegal(row), panel.IsRowGreyed(row),
+                panel.IsIconVisible(RowIcons(row).valid),
+                panel.IsIconVisible(RowIcons(row).illegal)};
+    }
 
     // True when every row in its calendar's range holds this day and the
     // rows before their era are blank.

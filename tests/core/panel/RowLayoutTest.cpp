@@ -4,6 +4,7 @@
 #include "panel/RowLayout.h"
 
 #include <initializer_list>
+#include <tuple>
 
 namespace {
 
@@ -34,9 +35,7 @@ const CControlPlace& At(const CRowLayout& layout, int id) {
 TEST(RowLayout, ShownControlsAndGroups) {
     const CRowLayout all = ArrangeRows(Input({0, 1, 2, 3, 4, 5}));
     const CRowLayout roman = ArrangeRows(Input({ROW_ROMAN}));
-    const struct {
-        int id, top;
-    } rows[] = {
+    const std::tuple<int, int> rows[] = {
         {IDC_GREG_DAY, 16},     {IDC_GREG_YEAR, 16},           {IDC_ICON_GREG, 16},
         {IDC_MARKER_GREG, 16},  {IDC_JUL_MONTH, 48},           {IDC_ICON_JUL, 48},
         {IDC_ROMAN_COUNT, 80},  {IDC_ROMAN_KIND, 80},          {IDC_ICON_ROMAN, 80},
@@ -45,17 +44,17 @@ TEST(RowLayout, ShownControlsAndGroups) {
         {IDC_JEW_DAY, 265},     {IDC_ICON_JEW, 265},           {IDC_MUS_YEAR, 297},
         {IDC_GROUP_JULIAN, 0},  {IDC_GROUP_REPUBLICAN, 169},   {IDC_GROUP_OTHERS, 249},
     };
-    for (const auto& r : rows) {
-        EXPECT_TRUE(At(all, r.id).bVisible && At(all, r.id).bMoved) << r.id;
-        EXPECT_EQ(At(all, r.id).nTop, r.top) << r.id;
+    for (const auto& [id, top] : rows) {
+        EXPECT_TRUE(At(all, id).bVisible && At(all, id).bMoved) << id;
+        EXPECT_EQ(At(all, id).nTop, top) << id;
     }
-    EXPECT_EQ(At(all, IDC_GROUP_JULIAN).nHeight, 169);
-    EXPECT_EQ(At(all, IDC_GROUP_REPUBLICAN).nHeight, 80);
-    EXPECT_EQ(At(all, IDC_GROUP_OTHERS).nHeight, 80);
+    EXPECT_EQ(std::tuple(At(all, IDC_GROUP_JULIAN).nHeight, At(all, IDC_GROUP_REPUBLICAN).nHeight,
+                         At(all, IDC_GROUP_OTHERS).nHeight),
+              std::tuple(169, 80, 80));
     // The Roman row alone: its two lines, then the weekday label.
-    EXPECT_EQ(At(roman, IDC_ROMAN_KIND).nTop, 16);
-    EXPECT_EQ(At(roman, IDC_ROMAN_MONTH).nTop, 41);
-    EXPECT_EQ(At(roman, IDC_WEEKDAY_LABEL).nTop, 73);
+    EXPECT_EQ(std::tuple(At(roman, IDC_ROMAN_KIND).nTop, At(roman, IDC_ROMAN_MONTH).nTop,
+                         At(roman, IDC_WEEKDAY_LABEL).nTop),
+              std::tuple(16, 41, 73));
     EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5})).nWindowHeight, 329 + kFrame);
     EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5}, false)).nWindowHeight, 329 + kFrame - 30);
     // All rows hidden: every control hidden, each keeping its place.
@@ -69,30 +68,28 @@ TEST(RowLayout, ShownControlsAndGroups) {
 // One row alone: its fields and valid icon (the Gregorian row's civil
 // marker too), its group, and the group's label.
 TEST(RowLayout, OnlyOneRowShown) {
-    const struct {
-        int row, group, label, bottom;
-    } cases[] = {
+    const std::tuple<int, int, int, int> cases[] = {
         {ROW_GREGORIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
         {ROW_JULIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
         {ROW_ROMAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 105},
         {ROW_REPUBLICAN, IDC_GROUP_REPUBLICAN, IDC_REP_LABEL, 80},
         {ROW_MUSLIM, IDC_GROUP_OTHERS, 0, 48},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.row);
-        const CRowLayout layout = ArrangeRows(Input({c.row}));
-        const CRowIcons icons = RowIcons(c.row);
+    for (const auto& [row, group, label, bottom] : cases) {
+        SCOPED_TRACE(row);
+        const CRowLayout layout = ArrangeRows(Input({row}));
+        const CRowIcons icons = RowIcons(row);
         for (const CControlPlace& place : layout.controls) {
             const PanelField field = FieldFromControlId(place.nId);
-            const bool mine = (field != FIELD_NONE && FieldRow(field) == c.row) ||
-                              place.nId == c.group || place.nId == c.label ||
+            const bool mine = (field != FIELD_NONE && FieldRow(field) == row) ||
+                              place.nId == group || place.nId == label ||
                               place.nId == (icons.simulated ? icons.simulated : icons.valid) ||
-                              (c.row == ROW_GREGORIAN && place.nId == IDC_MARKER_GREG);
+                              (row == ROW_GREGORIAN && place.nId == IDC_MARKER_GREG);
             EXPECT_EQ(place.bVisible, mine) << place.nId;
         }
-        EXPECT_EQ(At(layout, c.group).nTop, 0);
-        EXPECT_EQ(At(layout, c.group).nHeight, c.bottom);
-        EXPECT_EQ(layout.nWindowHeight, c.bottom + kFrame);
+        EXPECT_EQ(
+            std::tuple(At(layout, group).nTop, At(layout, group).nHeight, layout.nWindowHeight),
+            std::tuple(0, bottom, bottom + kFrame));
     }
 }
 
@@ -107,29 +104,24 @@ TEST(RowLayout, IconsFollowTheFlags) {
         EXPECT_FALSE(visible(id)) << id;
     in.bSimulated = false;
     in.bGregorianInForce = false;
-    EXPECT_TRUE(visible(IDC_ICON_REP));
-    EXPECT_TRUE(visible(IDC_MARKER_JUL));
-    EXPECT_FALSE(visible(IDC_MARKER_GREG));
+    EXPECT_TRUE(visible(IDC_ICON_REP) && visible(IDC_MARKER_JUL) && !visible(IDC_MARKER_GREG));
     // No civil-use marker while a row is illegal: there is no day to speak of.
     in.bIllegal[ROW_REPUBLICAN] = true;
     EXPECT_TRUE(visible(IDC_ICON_REP_ILLEGAL));
     EXPECT_FALSE(visible(IDC_ICON_REP) || visible(IDC_MARKER_JUL) || visible(IDC_MARKER_GREG));
     in.bIllegal[ROW_REPUBLICAN] = false;
     in.bIllegal[ROW_JEWISH] = true;
-    EXPECT_TRUE(visible(IDC_ICON_JEW_ILLEGAL));
-    EXPECT_FALSE(visible(IDC_ICON_JEW));
-    EXPECT_TRUE(visible(IDC_ICON_REP));
+    EXPECT_TRUE(visible(IDC_ICON_JEW_ILLEGAL) && !visible(IDC_ICON_JEW) && visible(IDC_ICON_REP));
 }
 
 TEST(RowLayout, FormUnitsConvertWithTheDialogFont) {
     CArrangeInput in = Input({0, 1, 2, 3, 4, 5});
     in.dialogUnits = {8, 16};
     const CRowLayout layout = ArrangeRows(in);
-    EXPECT_EQ(At(layout, IDC_GREG_YEAR).nLeft, 310);
-    EXPECT_EQ(At(layout, IDC_GREG_YEAR).nWidth, 88);
-    EXPECT_EQ(At(layout, IDC_GREG_YEAR).nHeight, 24);
-    EXPECT_EQ(At(layout, IDC_ICON_GREG).nLeft, 20);
-    EXPECT_EQ(At(layout, IDC_MARKER_GREG).nLeft, 50);
+    const CControlPlace& year = At(layout, IDC_GREG_YEAR);
+    EXPECT_EQ(std::tuple(year.nLeft, year.nWidth, year.nHeight, At(layout, IDC_ICON_GREG).nLeft,
+                         At(layout, IDC_MARKER_GREG).nLeft),
+              std::tuple(310, 88, 24, 20, 50));
     // The default font rounds half units up.
     EXPECT_EQ(CDialogUnits{}.ToPixelsX(145), 218);
     EXPECT_EQ(CDialogUnits{}.ToPixelsY(12), 20);

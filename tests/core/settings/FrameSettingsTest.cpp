@@ -8,6 +8,7 @@
 #include <climits>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -108,10 +109,7 @@ TEST(FrameSettingsRead, EachMissingOrWrongTypedValueIsRepairedAlone) {
 // A frozen place whose title bar is off the screens is dropped, both
 // coordinates written as not frozen; -1000 in either is not frozen at all.
 TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
-    const struct {
-        std::int32_t x, y;
-        bool dropped;
-    } cases[] = {
+    const std::tuple<std::int32_t, std::int32_t, bool> cases[] = {
         {-200, 40, false},           {-1280, 1000, false},
         {1520, 1056, false},         {1521, 100, true},
         {100, 1057, true},           {-1281, 500, true},
@@ -119,13 +117,13 @@ TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
         {INT32_MAX - 100, 10, true}, {-1000, 1000000, false},
         {-999999, -1000, false},
     };
-    for (const auto& c : cases) {
-        CMemorySettingsStore store = CustomStore({{"X", c.x}, {"Y", c.y}});
+    for (const auto& [x, y, dropped] : cases) {
+        CMemorySettingsStore store = CustomStore({{"X", x}, {"Y", y}});
         const CFrameSettings read = ReadFrameSettings(store, kScreens);
         EXPECT_EQ(std::pair(read.m_nPosX, read.m_nPosY),
-                  c.dropped ? std::pair(kNotFrozen, kNotFrozen) : std::pair(c.x, c.y))
-            << c.x << "," << c.y;
-        EXPECT_EQ(store.Writes(), (c.dropped ? Writes{{"X", -1000}, {"Y", -1000}} : Writes{}));
+                  dropped ? std::pair(kNotFrozen, kNotFrozen) : std::pair(x, y))
+            << x << "," << y;
+        EXPECT_EQ(store.Writes(), (dropped ? Writes{{"X", -1000}, {"Y", -1000}} : Writes{}));
     }
     // With no screen at all, no frozen place can be used.
     CMemorySettingsStore store = CustomStore();
@@ -136,10 +134,7 @@ TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
 // the ends and the middle are kept; a value past either end, or not an
 // integer, reads as the default, written back alone; writes refuse the same.
 TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
-    const struct {
-        const char* name;
-        std::int32_t min, max;
-    } ranges[] = {
+    const std::tuple<const char*, std::int32_t, std::int32_t> ranges[] = {
         {"PaysGreg", -1, 28},     {"DtGreg", 2299161, 2816787},
         {"AffBarre", 0, 1},       {"AffCal0", 0, 1},
         {"AffCal1", 0, 1},        {"AffCal2", 0, 1},
@@ -154,20 +149,20 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"AffMois", 0, 1},
     };
     ASSERT_EQ(std::size(ranges) + 3, SettingsSchema().size()); // X, Y and the separator apart
-    for (const auto& range : ranges) {
-        const ESetting setting = *FindSetting(range.name);
+    for (const auto& [name, lowest, highest] : ranges) {
+        const ESetting setting = *FindSetting(name);
         const std::int32_t def = SettingDef(setting).nDefault;
-        const Value values[] = {range.min,     range.max,           (range.min + range.max) / 2,
-                                range.min - 1, range.max + 1,       INT32_MIN,
-                                INT32_MAX,     std::string("junk"), std::to_string(range.min)};
+        const Value values[] = {Value(lowest), Value(highest),      (lowest + highest) / 2,
+                                lowest - 1,    highest + 1,         INT32_MIN,
+                                INT32_MAX,     std::string("junk"), std::to_string(lowest)};
         for (std::size_t i = 0; i < std::size(values); ++i) {
             const bool kept = i < 3;
-            SCOPED_TRACE(std::string(range.name) + " value " + std::to_string(i));
-            CMemorySettingsStore store = CustomStore({{range.name, values[i]}});
+            SCOPED_TRACE(std::string(name) + " value " + std::to_string(i));
+            CMemorySettingsStore store = CustomStore({{name, values[i]}});
             CFrameSettings expected = kCustom;
             expected.SetInt(setting, kept ? std::get<std::int32_t>(values[i]) : def);
             EXPECT_EQ(ReadFrameSettings(store, kScreens), expected);
-            EXPECT_EQ(store.Writes(), (kept ? Writes{} : Writes{{range.name, def}}));
+            EXPECT_EQ(store.Writes(), (kept ? Writes{} : Writes{{name, def}}));
             if (const auto* n = std::get_if<std::int32_t>(&values[i]))
                 EXPECT_EQ(WriteSetting(store, setting, *n), kept);
         }
@@ -175,21 +170,18 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
 }
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
-    const struct {
-        std::string stored;
-        std::string read;
-    } cases[] = {
+    const std::tuple<std::string, std::string> cases[] = {
         {"", ""},
         {"123456789", "123456789"},
         {"1234567890", "/"},
         {std::string(5000, '#'), "/"},
         {std::string("a\0b", 3), "a"},
     };
-    for (const auto& c : cases) {
-        CMemorySettingsStore store = CustomStore({{"Separateur", c.stored}});
-        EXPECT_EQ(ReadFrameSettings(store, kScreens).m_strSeparator, c.read) << c.stored.size();
+    for (const auto& [stored, read] : cases) {
+        CMemorySettingsStore store = CustomStore({{"Separateur", stored}});
+        EXPECT_EQ(ReadFrameSettings(store, kScreens).m_strSeparator, read) << stored.size();
         EXPECT_EQ(store.Writes(),
-                  (c.read == "/" ? Writes{{"Separateur", std::string("/")}} : Writes{}));
+                  (read == "/" ? Writes{{"Separateur", std::string("/")}} : Writes{}));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -13,10 +14,7 @@ const std::vector<CScreenRect> kScreens = {
     {-1280, 56, 1280, 968}, {0, 0, 1920, 1080}, {0, -1200, 960, 1200}};
 
 TEST(WindowPlacement, RectCoveredByTheScreens) {
-    const struct {
-        CScreenRect rect;
-        bool covered;
-    } cases[] = {
+    const std::tuple<CScreenRect, bool> cases[] = {
         {{0, 0, 1920, 1080}, true},     // one whole screen
         {{-1280, 56, 3200, 24}, true},  // across the left and right screens
         {{-1280, 55, 3200, 24}, false}, // one row above the left screen
@@ -31,8 +29,8 @@ TEST(WindowPlacement, RectCoveredByTheScreens) {
         {{0, 0, 0, 24}, false}, // empty
         {{0, 0, 400, -1}, false},
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(IsRectCovered(cases[i].rect, kScreens), cases[i].covered) << i;
+    for (const auto& [rect, covered] : cases)
+        EXPECT_EQ(IsRectCovered(rect, kScreens), covered) << rect.nLeft << "," << rect.nTop;
     EXPECT_FALSE(IsRectCovered({0, 0, 10, 10}, {}));
     // An empty screen covers nothing, not even its own corner.
     EXPECT_FALSE(IsRectCovered({0, 0, 1, 1}, {{0, 0, 0, 0}}));
@@ -53,9 +51,7 @@ TEST(WindowPlacement, TitleStripIsTheWindowsTopFullWidth) {
 
 TEST(WindowPlacement, FitRectIntoTheScreen) {
     const CScreenRect screen = {0, 0, 640, 512}; // 1280x1024 at a scale factor of 2
-    const struct {
-        CScreenRect wanted, screen, fitted;
-    } cases[] = {
+    const std::tuple<CScreenRect, CScreenRect, CScreenRect> cases[] = {
         {{20, 30, 300, 200}, screen, {20, 30, 300, 200}}, // fits: unchanged
         {{0, 0, 1360, 1200}, screen, {0, 0, 640, 512}},   // too large both ways
         {{500, 400, 300, 200}, screen, {340, 312, 300, 200}},
@@ -65,8 +61,8 @@ TEST(WindowPlacement, FitRectIntoTheScreen) {
         {{0, 0, 680, 600}, {-1280, 56, 1280, 968}, {-680, 56, 680, 600}},
         {{5, 6, 7, 8}, {}, {5, 6, 7, 8}},
     };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(FitRectInto(cases[i].wanted, cases[i].screen), cases[i].fitted) << i;
+    for (const auto& [wanted, on, fitted] : cases)
+        EXPECT_EQ(FitRectInto(wanted, on), fitted) << wanted.nLeft << "," << wanted.nTop;
 }
 
 } // namespace

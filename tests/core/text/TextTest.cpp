@@ -10,6 +10,7 @@
 #include <climits>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -22,11 +23,7 @@ TEST(Fold, LettersLoseTheirMarksAndCase) {
 }
 
 TEST(Ordinal, EnglishAndFrench) {
-    const struct {
-        std::int32_t n;
-        const char* english;
-        const char* french;
-    } cases[] = {
+    const std::tuple<std::int32_t, const char*, const char*> cases[] = {
         {1, "1st", "1er"},      {2, "2nd", "2e"},       {3, "3rd", "3e"},
         {4, "4th", "4e"},       {11, "11th", "11e"},    {12, "12th", "12e"},
         {13, "13th", "13e"},    {20, "20th", "20e"},    {21, "21st", "21e"},
@@ -35,11 +32,11 @@ TEST(Ordinal, EnglishAndFrench) {
         {111, "111th", "111e"}, {112, "112th", "112e"}, {113, "113th", "113e"},
         {-2, "-2nd", "-2e"},    {-12, "-12th", "-12e"}, {INT_MIN, "-2147483648th", nullptr},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(OrdinalText(c.n), c.english) << c.n;
-        EXPECT_EQ(OrdinalText(c.n, ETextLanguage::English), c.english) << c.n;
-        if (c.french)
-            EXPECT_EQ(OrdinalText(c.n, ETextLanguage::French), c.french) << c.n;
+    for (const auto& [n, english, french] : cases) {
+        EXPECT_EQ(OrdinalText(n), english) << n;
+        EXPECT_EQ(OrdinalText(n, ETextLanguage::English), english) << n;
+        if (french)
+            EXPECT_EQ(OrdinalText(n, ETextLanguage::French), french) << n;
     }
     EXPECT_EQ(FrenchDayOfMonth(1), "1er");
     EXPECT_EQ(FrenchDayOfMonth(2), "2");
@@ -49,21 +46,19 @@ TEST(Ordinal, EnglishAndFrench) {
 // A field reads its text by its place in the list, without regard to case:
 // two entries of one list that fold alike would read as the first.
 TEST(StringTable, EveryListHasEveryTextInBothLanguagesOnceEach) {
-    const struct {
-        int first, count;
-        bool frenchAlready; // the Republican names are French in both languages
-    } ranges[] = {
+    // First id, count, and whether both languages share the texts (the Republican names).
+    const std::tuple<int, int, bool> ranges[] = {
         {IDS_MONTH_FIRST, 12, false},        {IDS_WEEKDAY_FIRST, 7, false},
         {IDS_REP_DAYNAME_FIRST, 16, true},   {IDS_REP_MONTH_FIRST, 13, true},
         {IDS_JEWISH_MONTH_FIRST, 13, false}, {IDS_MUSLIM_MONTH_FIRST, 12, false},
         {IDS_ROMAN_KIND_FIRST, 3, false},    {IDS_COUNTRY_FIRST, 29, false},
         {IDS_ILLEGAL_DATE, 1, false},
     };
-    for (const auto& range : ranges) {
+    for (const auto& [first, count, frenchAlready] : ranges) {
         int same = 0;
         for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
             std::set<std::string> seen;
-            for (int id = range.first; id < range.first + range.count; ++id) {
+            for (int id = first; id < first + count; ++id) {
                 std::string text = LoadResString(id, language);
                 EXPECT_FALSE(text.empty()) << id;
                 // Every byte is one the code page can show.
@@ -76,7 +71,7 @@ TEST(StringTable, EveryListHasEveryTextInBothLanguagesOnceEach) {
             }
         }
         // A few names are the same in both (Kislev, Ides).
-        EXPECT_EQ(same == range.count, range.frenchAlready) << range.first;
+        EXPECT_EQ(same == count, frenchAlready) << first;
     }
     EXPECT_EQ(Cp1252ToUtf8(LoadResString(IDS_MONTH_FIRST + 11, ETextLanguage::French)), "d\xC3\xA9"
                                                                                         "cembre");
