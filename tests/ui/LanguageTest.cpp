@@ -98,16 +98,14 @@ private slots:
         const struct {
             QStringList locales;
             ETextLanguage language;
-        } cases[] = {
-            {{"fr-FR", "fr"}, ETextLanguage::French},
-            {{"fr_CA.UTF-8"}, ETextLanguage::French},
-            {{"en-US", "en"}, ETextLanguage::English},
-            {{"de-DE", "fr-FR"}, ETextLanguage::French},
-            {{"en-GB", "fr-FR"}, ETextLanguage::English},
-            {{"de-DE", "ja-JP"}, ETextLanguage::English},
-            {{"C"}, ETextLanguage::English},
-            {{}, ETextLanguage::English},
-        };
+        } cases[] = {{{"fr-FR", "fr"}, ETextLanguage::French},
+                     {{"fr_CA.UTF-8"}, ETextLanguage::French},
+                     {{"en-US", "en"}, ETextLanguage::English},
+                     {{"de-DE", "fr-FR"}, ETextLanguage::French},
+                     {{"en-GB", "fr-FR"}, ETextLanguage::English},
+                     {{"de-DE", "ja-JP"}, ETextLanguage::English},
+                     {{"C"}, ETextLanguage::English},
+                     {{}, ETextLanguage::English}};
         for (const auto& c : cases) {
             const QByteArray what = c.locales.join(QLatin1Char(':')).toLatin1();
             QVERIFY2(LanguageForLocales(c.locales) == c.language, what);

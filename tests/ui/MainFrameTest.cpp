@@ -120,11 +120,11 @@ private slots:
         Type(FIELD_GREG_YEAR, QStringLiteral("2000"));
         Leave(FIELD_GREG_YEAR);
         QCOMPARE(Text(FIELD_GREG_DAY), QStringLiteral("01"));
-        const std::pair<PanelField, const char*> rows[] = {
-            {FIELD_JUL_DAY, "19"},       {FIELD_JUL_MONTH, "December"},
-            {FIELD_JEW_MONTH, "Tevet"},  {FIELD_MUS_MONTH, "Ramadhan"},
-            {FIELD_REP_MONTH, "Nivose"},
-        };
+        const std::pair<PanelField, const char*> rows[] = {{FIELD_JUL_DAY, "19"},
+                                                           {FIELD_JUL_MONTH, "December"},
+                                                           {FIELD_JEW_MONTH, "Tevet"},
+                                                           {FIELD_MUS_MONTH, "Ramadhan"},
+                                                           {FIELD_REP_MONTH, "Nivose"}};
         for (const auto& [field, text] : rows)
             QCOMPARE(Text(field), QLatin1String(text));
         QVERIFY(Text(FIELD_WEEKDAY_LABEL).startsWith(QStringLiteral("Saturday")));
@@ -294,15 +294,13 @@ private slots:
             const char* key;
             int stored;
             bool ticked;
-        } options[] = {
-            {ID_VIEW_TOOLBAR, "AffBarre", 0, false},
-            {ID_ON_TOP, "Dessus", 1, true},
-            {ID_SAINTS_MODE_FIRST, "AffSaints", 0, true},
-            {ID_SAINTS_PRESENT, "AffSaintsRecent", 1, true},
-            {ID_REP_FEASTS, "AffFetesRep", 0, false},
-            {ID_SHOW_ROW_FIRST + 3, "AffCal3", 0, false},
-            {ID_MONTH_VIEW, "AffMois", 1, true},
-        };
+        } options[] = {{ID_VIEW_TOOLBAR, "AffBarre", 0, false},
+                       {ID_ON_TOP, "Dessus", 1, true},
+                       {ID_SAINTS_MODE_FIRST, "AffSaints", 0, true},
+                       {ID_SAINTS_PRESENT, "AffSaintsRecent", 1, true},
+                       {ID_REP_FEASTS, "AffFetesRep", 0, false},
+                       {ID_SHOW_ROW_FIRST + 3, "AffCal3", 0, false},
+                       {ID_MONTH_VIEW, "AffMois", 1, true}};
         for (const auto& option : options) {
             m_frame->OnCommand(option.command);
             QVERIFY2(Stored(option.key).toInt() == option.stored, option.key);

@@ -268,6 +268,8 @@ private slots:
             settings.m_strSeparator = separator;
             return settings;
         };
+        const CFrameSettings formats[] = {format(1, 1, "/"), format(0, 0, " "), format(1, 0, "."),
+                                          format(0, 1, ", ")};
         CPanelRig source(2450616), target(2450603);
         QVERIFY(CopyRowToClipboard(source.panel, ROW_ROMAN, format(0, 2, " ")));
         QCOMPARE(Clipboard()->text(), QStringLiteral("3rd day of Nones June 1997"));
@@ -275,8 +277,6 @@ private slots:
             source.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day));
             for (int i = 0; i < 4 * ROW_COUNT; ++i) {
                 const int row = i % ROW_COUNT;
-                const CFrameSettings formats[] = {format(1, 1, "/"), format(0, 0, " "),
-                                                  format(1, 0, "."), format(0, 1, ", ")};
                 QVERIFY(CopyRowToClipboard(source.panel, row, formats[i / ROW_COUNT]));
                 target.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day - 1234567));
                 QVERIFY2(CanPasteRow(row) && PasteRowFromClipboard(target.panel, row),

@@ -190,22 +190,20 @@ private slots:
             QByteArray file;
             char obstacle; // as Place() puts it
             bool setAside, writes;
-        } cases[] = {
-            {"unclosed section", "[General\nDessus=1\n", 0, true, true},
-            {"zero bytes", QByteArray("[General]\nDessus=1\n\0\0\0\0", 23), 0, true, true},
-            {"not UTF-8", "[General]\nSeparateur=\xff\xfe\n", 0, true, true},
-            {"binary", QByteArray("\x1f\x8b\x08\x00\x01\x02\x03", 7), 0, true, true},
-            {"hugeFileIsSetAsideUnread", QByteArray(kHugeFile, '\n'), 0, true, true},
-            {"directory as the file", {}, 'd', false, false},
-            {"file as the folder", {}, 'f', false, false},
-            {"fifo as the file", {}, 'p', false, false},
-            {"obstacleInPlaceOfTheLock: directory", onTop, 'D', false, false},
-            {"obstacleInPlaceOfTheLock: fifo", onTop, 'P', false, false},
-            {"obstacleInPlaceOfTheLock: link", onTop, 'L', false, false},
-            {"obstacleInPlaceOfTheLock: garbage", onTop, 'G', false, true},
-            {"obstacleInPlaceOfTheLock: this process's", onTop, 'O', false, true},
-            {"emptyLockOfKilledWriterIsRemoved", onTop, 'E', false, true},
-        };
+        } cases[] = {{"unclosed section", "[General\nDessus=1\n", 0, true, true},
+                     {"zero bytes", QByteArray("[General]\nDessus=1\n\0\0\0\0", 23), 0, true, true},
+                     {"not UTF-8", "[General]\nSeparateur=\xff\xfe\n", 0, true, true},
+                     {"binary", QByteArray("\x1f\x8b\x08\x00\x01\x02\x03", 7), 0, true, true},
+                     {"hugeFileIsSetAsideUnread", QByteArray(kHugeFile, '\n'), 0, true, true},
+                     {"directory as the file", {}, 'd', false, false},
+                     {"file as the folder", {}, 'f', false, false},
+                     {"fifo as the file", {}, 'p', false, false},
+                     {"obstacleInPlaceOfTheLock: directory", onTop, 'D', false, false},
+                     {"obstacleInPlaceOfTheLock: fifo", onTop, 'P', false, false},
+                     {"obstacleInPlaceOfTheLock: link", onTop, 'L', false, false},
+                     {"obstacleInPlaceOfTheLock: garbage", onTop, 'G', false, true},
+                     {"obstacleInPlaceOfTheLock: this process's", onTop, 'O', false, true},
+                     {"emptyLockOfKilledWriterIsRemoved", onTop, 'E', false, true}};
         for (const auto& c : cases) {
             const QString folder = QFileInfo(m_path).absolutePath();
             const QString lock = m_path + QStringLiteral(".lock");
