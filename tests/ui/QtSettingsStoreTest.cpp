@@ -234,6 +234,20 @@ private slots:
             }
         }
     }
+
+    // A write renames a new file into place: a second name for the old file
+    // still sees it whole, so a writer killed half-way cannot leave half a file.
+    void writeReplacesTheFileWhole() {
+        CQtSettingsStore store(m_path);
+        ReadFrameSettings(store, kScreens);
+        const QByteArray before = ReadAll(m_path);
+        const QString old = m_home->filePath(QStringLiteral("old.conf"));
+        QCOMPARE(link(QFile::encodeName(m_path).constData(), QFile::encodeName(old).constData()),
+                 0);
+        QVERIFY(WriteSetting(store, SET_DESSUS, 1));
+        QCOMPARE(ReadAll(old), before);
+        QVERIFY(ReadAll(m_path) != before && !QFileInfo::exists(m_path + QStringLiteral(".lock")));
+    }
 };
 QUINDOR_UI_TEST("QtSettingsStore", QtSettingsStoreTest);
 
