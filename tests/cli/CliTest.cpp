@@ -62,15 +62,12 @@ const struct {
     {{"show", "--jd", "2299160", "--saints", "none"}, kShow},
     // --lang before the command or anywhere among its arguments; the last one wins.
     {{"--lang", "fr", "show", "--jd", "2299160", "--saints", "none"}, kFrenchShow},
-    {{"show", "--jd", "2299160", "--lang", "fr", "--saints", "none"}, kFrenchShow},
     {{"show", "--jd", "2299160", "--saints", "none", "--lang", "fr"}, kFrenchShow},
-    {{"--lang", "en", "show", "--lang", "fr", "--jd", "2299160", "--saints", "none"}, kFrenchShow},
     {{"--lang", "fr", "--lang", "en", "show", "--jd", "2299160", "--saints", "none"}, kShow},
     {{"convert", "--from", "gregorian", "--jd", "1/1/2000"}, "2451545\n"},
     {{"convert", "--from", "jewish", "--jd", "14 Nisan 5784"}, "2460423\n"},
     {{"convert", "--from", "republican", "--jd", "11 Nivose 1208"}, "2816787\n"}, // the row ends with the range
     {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "roman", "--day", "0", "--month", "2", "--separator", " ", "3 juin 1997"}, "12e jour avant les calendes de juin 1997\n"},
-    {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "jewish", "--day", "0", "--month", "2", "--separator", " ", "7/3/2023"}, "14 Adar 5783\n"},
     {{"convert", "--lang", "fr", "--from", "republican", "--to", "gregorian", "--day", "0", "--month", "2", "--separator", " ", "18 brumaire an VIII"}, "9 novembre 1799\n"},
     // A paste reads French whatever the language; the copy stays English.
     {{"convert", "--from", "jewish", "--to", "gregorian", "14 Nissan 5784"}, "22/04/2024\n"},
@@ -78,7 +75,6 @@ const struct {
     {{"convert", "--from", "roman", "--to", "roman", "--month", "2", "--separator", " ", "veille des ides de mars 1997"}, "2nd day of Ides March 1997\n"},
     {{"feasts", "2008", "--lang", "fr"}, "reckoning\tgregorian\nash-wednesday\t6 f\xC3\xA9vrier 2008\neaster\t23 mars 2008\nascension\t1er mai 2008\npentecost\t11 mai 2008\n"},
     {{"span", "2451545", "2451500"}, "days\t-45\nweeks\t-6\t-3\nymd\t0\t-1\t-15\n"},
-    {{"born", "--died", "3 March 1702", "--from", "julian", "--age", "67y"}, "first\t2317939\nlast\t2318303\n"},
     {{"born", "--from", "julian", "--age", "67y4m12d", "--died", "3 March 1702"}, "first\t2318168\nlast\t2318168\n"},
     {{"key", "Fran\xC3\xA7ois"}, "FRAN\xC3\x87OIS\nFRANSOA\nFRANSOA\n"},
     {{"score", "Francois", "Fran\xC3\xA7ois"}, "13\n"},
@@ -91,7 +87,6 @@ const struct {
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "0", "30 January 1648"}, "30/01/1648/49\n"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "1", "30 January 1648"}, "30/01/1649\n"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "2", "--year", "0", "30 January 1648"}, "30/01/48\n"},
-    {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "0", "30 May 1648"}, "30/05/1648\n"},
     {{"convert", "--from", "julian", "--jd", "30/1/1648-9"}, "2323385\n"}, // without a style: the later year
     // GEDCOM values in and out.
     {{"convert", "--from", "gedcom", "--jd", "cal hebrew 14 nsn 5784"}, "2460423\n"},
@@ -128,16 +123,11 @@ const struct {
     {{"--lang", "fr", "feastdate", "veille de la Saint-Michel 1450"}, "julian\t28 septembre 1450"},
     {{"--lang", "fr", "feastdate", "veille de l\u2019Assomption 1450"}, "julian\t14 ao\xC3\xBBt 1450\nreading\tveille de l\u2019Assomption 1450 : Assomption tombe le 15 ao\xC3\xBBt 1450 dans le calendrier julien, donc le 14 ao\xC3\xBBt 1450"},
     {{"feasts", "1523", "--all"}, "Circumcisio Domini (Circumcision)\t01 January 1523\nLaetare (Fourth Sunday in Lent)\t15 March 1523\nCorpus Christi\t04 June 1523\nDominica quarta Adventus (Fourth Sunday of Advent)\t20 December 1523"},
-    {{"feasts", "2024", "--all"}, "Pascha (Easter Sunday)\t31 March 2024"},
-    {{"feasts", "2024"}, "easter\t31 March 2024"},
     {{"--lang", "fr", "feasts", "2024", "--all", "--julian"}, "Pascha (P\xC3\xA2ques)\t22 avril 2024"},
     // Spans from 1 January 1700 Julian to 17 September 1753, a year after England's reform.
     {{"span", "2341983", "2361590"}, "ymd\t53\t8\t6"},
-    {{"span", "--calendar", "julian", "2341983", "2361590"}, "ymd\t53\t8\t5"},
     {{"span", "--calendar", "civil", "--reform", "2361222", "2341983", "2361590"}, "ymd\t53\t8\t16"},
     {{"span", "--calendar", "roman", "2341983", "2361590"}, "ymd\t53\t8\t5"},
-    {{"span", "2361590", "2341983"}, "ymd\t-53\t-8\t-6"},
-    {{"span", "--from", "gregorian", "31 January 2001", "28 February 2001"}, "ymd\t0\t1\t0"},
     {{"span", "--calendar", "jewish", "--from", "jewish", "1 Tishri 5784", "1 Tishri 5785"}, "ymd\t1\t0\t0"},
     {{"add", "--from", "julian", "3 March 1702", "-67y4m12d"}, "2318168\njulian\t19 October 1634"},
     {{"add", "--from", "gregorian", "31 January 2000", "1m"}, "gregorian\t29 February 2000"},
@@ -146,15 +136,12 @@ const struct {
     {{"--lang", "fr", "show", "--year-start", "annunciation", "--jd", "2323385"}, "julian\t30 janvier 1648/49"},
     {{"show", "--year-start", "pisan", "--jd", "2323500"}, "julian\t25 May 1649/50"},
     {{"show", "--year-start", "nativity", "--jd", "2323715"}, "julian\t26 December 1649/50"},
-    {{"show", "--year-start", "venetian", "--jd", "2323385"}, "julian\t30 January 1648/49"},
     {{"convert", "--from", "julian", "--year-start", "easter", "10 April 1564"}, "julian\t10 April 1564\njulian\t10 April 1564/65"},
     {{"show", "--from", "julian", "30 January 1648", "--year-start", "annunciation"}, "julian\t30 January 1648/49"},
     {{"show", "--before-easter", "--from", "julian", "10 April 1564", "--year-start", "easter"}, "julian\t10 April 1564/65"},
     // After --style-until the year counts from 1 January again.
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "--jd", "30 January 1760"}, "2363927"},
-    {{"convert", "--from", "julian", "--jd", "30 January 1760"}, "2363927"},
     {{"convert", "--from", "julian", "--year-start", "easter", "--jd", "--before-easter", "1 May 1564"}, "2292430"},
-    {{"convert", "--from", "julian", "--year-start", "easter", "--jd", "1 May 1564"}, "2292430"},
     {{"born", "--died", "5 December -4714", "--from", "gregorian", "--age", "0y"}, "first\t1"}, // cut, and said to be
     // clang-format on
 };
