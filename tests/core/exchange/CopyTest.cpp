@@ -19,16 +19,10 @@ std::optional<std::string> Opt(const char* text) {
     return text ? std::optional<std::string>(text) : std::nullopt;
 }
 
-// Plain members only: GCC 12 at -O3 warns falsely on arrays of records
-// holding a std::string.
-struct CopyCase {
-    ETextLanguage language;
-    CalendarRow row;
-    CRowValues values;
-    std::int32_t day, month, year;
-    const char* separator;
-    const char* text; // nullptr: nothing to copy
-};
+// The language, row, values, the day, month and year forms, the separator and
+// the text (nullptr: nothing to copy).
+using CopyCase = std::tuple<ETextLanguage, CalendarRow, CRowValues, std::int32_t, std::int32_t,
+                            std::int32_t, const char*, const char*>;
 
 TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     const CopyCase cases[] = {
@@ -73,12 +67,11 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
         // Back in English, the English texts.
         {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
     };
-    for (const CopyCase& c : cases) {
-        SetTextLanguage(c.language);
-        EXPECT_EQ(FormatRowDate(c.row, c.values, {c.day, c.month, c.year, c.separator}),
-                  Opt(c.text))
-            << "row " << c.row << " " << c.values.nFirst << "/" << c.values.nSecond << "/"
-            << c.values.nThird << "/" << c.values.nFourth;
+    for (const auto& [language, row, values, day, month, year, separator, text] : cases) {
+        SetTextLanguage(language);
+        EXPECT_EQ(FormatRowDate(row, values, {day, month, year, separator}), Opt(text))
+            << "row " << row << " " << values.nFirst << "/" << values.nSecond << "/"
+            << values.nThird << "/" << values.nFourth;
     }
     SetTextLanguage(E);
     const CCopyFormat withNul{1, 1, 1, std::string("-\0-", 3)};

@@ -89,24 +89,4 @@ TEST_F(PanelExchangeTest, GreyedRowsAreNoDayToCopy) {
     EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, {}), "14/01/2000");
 }
 
-TEST_F(PanelExchangeTest, CopyThenPasteShowsTheSameDayInEveryRow) {
-    CFixedPanelOwner otherOwner;
-    CCalendarPanel other(otherOwner);
-    for (std::int32_t d = 1800000; d <= kLastSupportedDay; d += 20011) {
-        panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(d));
-        for (int r = 0; r < ROW_COUNT; ++r) {
-            const auto row = static_cast<CalendarRow>(r);
-            const auto text = CopyRowText(panel, row, {});
-            const CRowValues values = ReadRowValues(panel, row);
-            const std::int32_t year = row == ROW_ROMAN ? values.nFourth : values.nThird;
-            if (!text || ExpandPastedYear(row, year) != year)
-                continue; // years 1 to 99 paste as two-digit years
-            ASSERT_TRUE(PasteIntoRow(other, row, *text)) << r << " " << *text;
-            for (int shown = 0; shown < ROW_COUNT; ++shown)
-                ASSERT_EQ(other.GetRowTexts(shown), panel.GetRowTexts(shown))
-                    << d << " pasted into row " << r << ", row " << shown;
-        }
-    }
-}
-
 } // namespace

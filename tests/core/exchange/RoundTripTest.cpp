@@ -109,39 +109,6 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
     EXPECT_GT(refusedTwoDigit, 0);
 }
 
-// A GEDCOM value pastes into every row; a value naming its calendar is no
-// text of any row's own forms, and a bare one is read as the row's own date
-// first (a May, also an English month name).
-TEST(CopyPasteRoundTrip, GedcomCopiesPasteIntoEveryRow) {
-    int rowsOwn = 0;
-    for (std::int32_t d = kFirstSupportedDay; d <= kLastSupportedDay; d += 9973) {
-        for (const ECopyGedcom choice : {COPY_GEDCOM_551, COPY_GEDCOM_70}) {
-            CCopyFormat format;
-            format.nGedcom = choice;
-            for (int from = 0; from < ROW_COUNT; ++from) {
-                const auto text = FormatDayInRow(static_cast<CalendarRow>(from), d, format);
-                if (!text)
-                    continue;
-                const bool named = from != ROW_GREGORIAN && from != ROW_MUSLIM;
-                for (int to = 0; to < ROW_COUNT; ++to) {
-                    const auto row = static_cast<CalendarRow>(to);
-                    SCOPED_TRACE(std::to_string(to) + " \"" + *text + "\"");
-                    const auto own = PastedValues(row, *text);
-                    ASSERT_FALSE(named && own);
-                    if (own) {
-                        ASSERT_NE(text->find(" MAY "), std::string::npos);
-                        ASSERT_EQ(PastedDay(row, *text), DayOfRowValues(row, *own));
-                        ++rowsOwn;
-                    } else {
-                        ASSERT_EQ(PastedDay(row, *text), CJulianDay(d));
-                    }
-                }
-            }
-        }
-    }
-    EXPECT_GT(rowsOwn, 0);
-}
-
 // A Jewish or Muslim date read with its two-digit year may not exist in the
 // expanded year (a 30th, or Adar II): refused, never moved to another day.
 TEST(CopyPasteRoundTrip, ExpandedYearIsTestedAgain) {

@@ -145,18 +145,3 @@ TEST_F(HostileLists, EntriesOfOneFileAreBounded) {
     EXPECT_EQ(g_repFeastList.size(), kListEntriesMax);
 }
 
-TEST_F(HostileLists, LinesAfterAnOverlongOneStillLoad) {
-    EXPECT_TRUE(LoadRepFeastDaysFile(
-        Write("rep.qdr", kRepListKey, "|Long\n0101|Raisin\n0201|Safran\n", '9', 2 * kListLineMax)));
-    ASSERT_EQ(g_repFeastList.size(), 2u);
-    ASSERT_NE(FindRepFeastDay(1, 1), nullptr);
-    EXPECT_EQ(FindRepFeastDay(1, 1)->strName, "Raisin");
-    EXPECT_EQ(FindRepFeastDay(2, 1)->strName, "Safran");
-    // A line just under the bound is still read whole; its name is cut.
-    const std::string name(kListLineMax - 16, 'B');
-    EXPECT_TRUE(LoadSaintsFile(Write("sts.qdr", kSaintsListKey, name + "|2906\nPierre|2906\n"), 0));
-    ASSERT_EQ(g_saintList.size(), 2u);
-    EXPECT_EQ(g_saintList.front()->strName, std::string(kListNameMax, 'B'));
-    EXPECT_EQ(g_saintList.front()->nMonth, 6);
-    EXPECT_EQ(g_saintList.back()->strName, "Pierre");
-}

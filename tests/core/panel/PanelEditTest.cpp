@@ -62,10 +62,9 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
 
 TEST_F(PanelTest, RomanCountEmptyIsTheNamedDay) {
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    Enter({{FIELD_ROMAN_KIND, "Kalends"},
-           {FIELD_ROMAN_MONTH, "March"},
-           {FIELD_ROMAN_YEAR, "2000"},
-           {FIELD_ROMAN_COUNT, ""}});
+    Enter(
+        {{FIELD_ROMAN_KIND, "Kalends"}, {FIELD_ROMAN_MONTH, "March"}, {FIELD_ROMAN_YEAR, "2000"}});
+    Enter(FIELD_ROMAN_COUNT, "");
     EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"01", "March", "2000"}));
     Enter(FIELD_ROMAN_COUNT, "02");
     EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"29", "February", "2000"}));
@@ -106,27 +105,27 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
 // nothing completes it again, typing on does (in any case); a number waits
 // for the lost focus; day and year fields do not complete.
 TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
-    const std::tuple<PanelField, const char*, std::optional<CTextSelection>, const char*> steps[] =
-        {{FIELD_GREG_MONTH, "f", CTextSelection{1, 8}, "February"},
-         {FIELD_GREG_MONTH, "fe", CTextSelection{2, 8}, "February"},
-         {FIELD_GREG_MONTH, "fe", CTextSelection{2, 2}, "fe"},
-         {FIELD_GREG_MONTH, "f", CTextSelection{1, 1}, "f"},
-         {FIELD_GREG_MONTH, "fE", CTextSelection{2, 8}, "February"},
-         {FIELD_ROMAN_KIND, "i", CTextSelection{1, 4}, "Ides"},
-         {FIELD_JEW_MONTH, "adar i", CTextSelection{6, 6}, "Adar I"},
-         {FIELD_MUS_MONTH, "3", std::nullopt, "3"},
-         {FIELD_JUL_MONTH, "xy", CTextSelection{2, 2}, "xy"},
-         {FIELD_GREG_DAY, "0", std::nullopt, "0"},
-         {FIELD_GREG_YEAR, "Fe", std::nullopt, "Fe"}};
+    // The text typed, the selection after it (from -1: none), the text shown.
+    const std::tuple<PanelField, const char*, int, int, const char*> steps[] = {
+        {FIELD_GREG_MONTH, "f", 1, 8, "February"},   {FIELD_GREG_MONTH, "fe", 2, 8, "February"},
+        {FIELD_GREG_MONTH, "fe", 2, 2, "fe"},        {FIELD_GREG_MONTH, "f", 1, 1, "f"},
+        {FIELD_GREG_MONTH, "fE", 2, 8, "February"},  {FIELD_ROMAN_KIND, "i", 1, 4, "Ides"},
+        {FIELD_JEW_MONTH, "adar i", 6, 6, "Adar I"}, {FIELD_MUS_MONTH, "3", -1, 0, "3"},
+        {FIELD_JUL_MONTH, "xy", 2, 2, "xy"},         {FIELD_GREG_DAY, "0", -1, 0, "0"},
+        {FIELD_GREG_YEAR, "Fe", -1, 0, "Fe"},
+    };
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    for (const auto& [field, typed, selection, shown] : steps) {
-        EXPECT_EQ(Type(field, typed), selection) << typed;
+    for (const auto& [field, typed, from, to, shown] : steps) {
+        const auto selection = Type(field, typed);
+        EXPECT_EQ(selection, from < 0 ? std::nullopt : std::optional(CTextSelection{from, to}))
+            << typed;
         EXPECT_EQ(Text(field), shown);
     }
     // Each field remembers its own length.
-    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_GREG_MONTH), 2);
-    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH), 2);
-    EXPECT_EQ(CCalendarPanel::GetTypedLength(FIELD_ROMAN_MONTH), 0);
+    EXPECT_EQ(std::tuple(CCalendarPanel::GetTypedLength(FIELD_GREG_MONTH),
+                         CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH),
+                         CCalendarPanel::GetTypedLength(FIELD_ROMAN_MONTH)),
+              std::tuple(2, 2, 0));
 }
 
 TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {

@@ -6,6 +6,8 @@
 #include "exchange/PasteDate.h"
 #include "reform/ReformCountries.h"
 
+#include <tuple>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -48,34 +50,27 @@ TEST_F(PanelStyleTest, EachStyledRowShowsItsOwnDualYear) {
 
 // In the English style, and without one (a dual year then means the later).
 TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
-    struct Case {
-        bool england;
-        const char* day;
-        const char* month;
-        const char* year;
-        std::int32_t jd; // 0: illegal
-        const char* shown;
-    };
-    const Case cases[] = {
-        {true, "30", "January", "1648", 2323385, "1648/49"}, // a plain year is the style's
-        {true, "30", "January", "1648/9", 2323385, "1648/49"},
-        {true, "30", "May", "1648", Jul(30, 5, 1648).GetDayNumber(), "1648"},
-        {true, "30", "May", "1648/49", 0, nullptr},   // May 1649 is in 1649 already
-        {true, "10", "February", "1751", 0, nullptr}, // 1751 began on 25 March
-        {true, "24", "March", "1750", Jul(24, 3, 1751).GetDayNumber(), "1750/51"},
-        {false, "30", "January", "1648/49", 2323385, "1649"},
-        {false, "30", "May", "1648/49", 0, nullptr},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.day) + " " + c.month + " " + c.year);
-        UseStyle(c.england ? kEngland : CYearStyle{});
+    // In the English style or none, the date typed, the day (0: illegal), the year shown.
+    const std::tuple<bool, const char*, const char*, const char*, std::int32_t, const char*>
+        cases[] = {
+            {true, "30", "January", "1648", 2323385, "1648/49"}, // a plain year is the style's
+            {true, "30", "January", "1648/9", 2323385, "1648/49"},
+            {true, "30", "May", "1648", Jul(30, 5, 1648).GetDayNumber(), "1648"},
+            {true, "30", "May", "1648/49", 0, nullptr},     // May 1649 is in 1649 already
+            {true, "30", "January", "1648/50", 0, nullptr}, // not a dual year
+            {true, "10", "February", "1751", 0, nullptr},   // 1751 began on 25 March
+            {true, "24", "March", "1750", Jul(24, 3, 1751).GetDayNumber(), "1750/51"},
+            {false, "30", "January", "1648/49", 2323385, "1649"},
+            {false, "30", "May", "1648/49", 0, nullptr},
+        };
+    for (const auto& [england, day, month, year, jd, shown] : cases) {
+        SCOPED_TRACE(std::string(day) + " " + month + " " + year);
+        UseStyle(england ? kEngland : CYearStyle{});
         panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
-        TypeJulian(c.day, c.month, c.year);
-        EXPECT_EQ(panel.IsIllegal(ROW_JULIAN), c.jd == 0);
-        if (c.jd == 0)
-            continue;
-        EXPECT_TRUE(ShowsDay(CJulianDay(c.jd)));
-        EXPECT_EQ(Text(FIELD_JUL_YEAR), c.shown);
+        TypeJulian(day, month, year);
+        EXPECT_EQ(panel.IsIllegal(ROW_JULIAN), jd == 0);
+        if (jd != 0)
+            EXPECT_TRUE(ShowsDay(CJulianDay(jd)) && Text(FIELD_JUL_YEAR) == shown);
     }
 }
 
@@ -131,14 +126,9 @@ TEST_F(PanelStyleTest, CopyWritesTheDualYearAsChosen) {
 }
 
 TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
-    struct Case {
-        CYearStyle style;
-        CalendarRow row;
-        const char* text;
-        std::int32_t jd; // 0: refused
-    };
     const CYearStyle nativity{EYearStyle::Nativity, 0};
-    const Case cases[] = {
+    // The style, the row, the text pasted, the day (0: refused).
+    const std::tuple<CYearStyle, CalendarRow, const char*, std::int32_t> cases[] = {
         {{}, ROW_JULIAN, "30 January 1648/49", 2323385},
         {{}, ROW_JULIAN, "30/01/1648/49", 2323385},
         {{}, ROW_JULIAN, "30 May 1648/49", 0}, // past 25 March: no style holds it
@@ -157,13 +147,13 @@ TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
         {kEaster, ROW_JULIAN, "10 April 1564/65", 2292774},
         {kEaster, ROW_JULIAN, "15 April 1500", 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        UseStyle(c.style);
+    for (const auto& [style, row, text, jd] : cases) {
+        SCOPED_TRACE(text);
+        UseStyle(style);
         panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
-        EXPECT_EQ(CanPasteIntoRow(c.row, c.text, c.style), c.jd != 0);
-        EXPECT_EQ(PasteIntoRow(panel, c.row, c.text), c.jd != 0);
-        EXPECT_TRUE(ShowsDay(CJulianDay(c.jd != 0 ? c.jd : Greg(1, 6, 1700).GetDayNumber())));
+        EXPECT_EQ(CanPasteIntoRow(row, text, style), jd != 0);
+        EXPECT_EQ(PasteIntoRow(panel, row, text), jd != 0);
+        EXPECT_TRUE(ShowsDay(CJulianDay(jd != 0 ? jd : Greg(1, 6, 1700).GetDayNumber())));
     }
     UseStyle(kEaster);
     ASSERT_TRUE(PasteIntoRow(panel, ROW_JULIAN, "10 April 1564"));
