@@ -1,5 +1,4 @@
-// The copy: each row's date in the chosen forms, English and French, and
-// the GEDCOM values.
+// The copy: each row's date in the chosen forms, English and French.
 #include "exchange/CopyFormat.h"
 #include "settings/FrameSettings.h"
 #include "text/StringTable.h"

@@ -1,5 +1,4 @@
-// Copy from and paste into the panel's rows: the fields as typed, greyed
-// rows, and a paste that moves every row.
+// Copy from and paste into the panel's rows.
 #include "exchange/PanelExchange.h"
 #include "../panel/PanelFixture.h"
 #include "exchange/PasteDate.h"

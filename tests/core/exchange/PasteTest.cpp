@@ -1,5 +1,4 @@
-// The paste: the texts each row reads, English, French and GEDCOM, and the
-// ones it refuses.
+// The paste: the texts each row reads, and the ones it refuses.
 #include "exchange/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "text/StringTable.h"

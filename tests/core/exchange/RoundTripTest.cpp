@@ -1,5 +1,4 @@
-// Properties over the whole range: what the copy writes, the paste reads
-// back; whatever the paste accepts is the date it read.
+// What the copy writes, the paste reads back; what the paste accepts is the date it read.
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "text/StringTable.h"

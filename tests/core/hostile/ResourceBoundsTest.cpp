@@ -1,7 +1,4 @@
-// Inputs far larger than any real one: a clipboard of 100 MB, list files of
-// 100 MB or of one enormous line, FIFOs and devices in place of a list. Each
-// is refused or handled with bounded memory, and what the bound keeps still
-// works as before.
+// Inputs far larger than any real one are refused or handled with bounded memory.
 #include "daynames/DayNameLists.h"
 #include "daynames/ListFile.h"
 #include "daynames/Scramble.h"
@@ -144,4 +141,3 @@ TEST_F(HostileLists, EntriesOfOneFileAreBounded) {
     EXPECT_TRUE(LoadRepFeastDaysFile(Write("rep.qdr", kRepListKey, lines)));
     EXPECT_EQ(g_repFeastList.size(), kListEntriesMax);
 }
-

@@ -1,6 +1,4 @@
-// A saints query of a megabyte, pasted into the search: the name keeps its
-// first kSaintTextMax bytes, so the search and the scores stay bounded and
-// read the text as its first kilobyte.
+// A megabyte saints query reads as its first kSaintTextMax bytes.
 #include "daynames/DayNameLists.h"
 #include "saints/SaintName.h"
 #include "saints/SaintSearch.h"

@@ -1,5 +1,4 @@
-// The weekday and Republican labels as the panel composes them from the
-// day-name lists and the owner's options.
+// The weekday and Republican labels from the day-name lists and the options.
 #include "PanelFixture.h"
 
 #include <tuple>

@@ -1,5 +1,4 @@
-// The panel driven by a user's edits: typing, leaving fields, choosing from
-// lists, pressing Enter.
+// The panel driven by a user's edits.
 #include "PanelFixture.h"
 
 #include "panel/DateCommands.h"

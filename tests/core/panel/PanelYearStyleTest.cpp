@@ -1,5 +1,4 @@
-// The panel under a year-start style: dual years shown and typed, the Easter
-// marker, and a change of style.
+// The panel under a year-start style.
 #include "PanelFixture.h"
 
 #include "exchange/PanelExchange.h"

@@ -1,5 +1,4 @@
-// The stored settings: first run, repair of each bad value, the frozen
-// place, writes one value at a time.
+// The stored settings: first run, repair of each bad value, writes.
 #include "settings/FrameSettings.h"
 #include "settings/MemorySettingsStore.h"
 
