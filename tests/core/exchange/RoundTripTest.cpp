@@ -112,9 +112,9 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
 // expanded year (a 30th, or Adar II): refused, never moved to another day.
 TEST(CopyPasteRoundTrip, ExpandedYearIsTestedAgain) {
     int refused = 0;
-    for (const CalendarRow row : {ROW_JEWISH, ROW_MUSLIM}) {
-        for (std::int32_t year = 1; year <= 99; ++year) {
-            for (std::int32_t month = 1; month <= RowMonthCount(row); ++month) {
+    for (const CalendarRow row : {ROW_JEWISH, ROW_MUSLIM})
+        for (std::int32_t year = 1; year <= 99; ++year)
+            for (std::int32_t month = 1; month <= RowMonthCount(row); ++month)
                 for (std::int32_t day : {29, 30}) {
                     const std::string text = std::to_string(day) + "/" + std::to_string(month) +
                                              "/" + std::to_string(year);
@@ -128,9 +128,6 @@ TEST(CopyPasteRoundTrip, ExpandedYearIsTestedAgain) {
                     else if (IsRowDateValid(row, written))
                         ++refused;
                 }
-            }
-        }
-    }
     EXPECT_GT(refused, 10);
 }
 

@@ -98,17 +98,15 @@ TEST_F(PanelTest, OptionChangesRefreshTheLabels) {
 
 TEST(LabelElision, CutsOnlyBetweenNames) {
     const std::string label = "Monday  (Alpha, Beta Gamma, Delta)";
-    const std::pair<std::size_t, const char*> cases[] = {
-        {100, "Monday  (Alpha, Beta Gamma, Delta)"},
-        {34, "Monday  (Alpha, Beta Gamma, Delta)"},
-        {33, "Monday  (Alpha, Beta Gamma, \x85)"},
-        {30, "Monday  (Alpha, Beta Gamma, \x85)"},
-        {29, "Monday  (Alpha, \x85)"},
-        {18, "Monday  (Alpha, \x85)"},
-        {17, "Monday  (\x85)"},
-        {11, "Monday  (\x85)"},
-        {10, "Monday"},
-        {0, "Monday"}};
+    const std::pair<std::size_t, const char*> cases[] = {{34, "Monday  (Alpha, Beta Gamma, Delta)"},
+                                                         {33, "Monday  (Alpha, Beta Gamma, \x85)"},
+                                                         {30, "Monday  (Alpha, Beta Gamma, \x85)"},
+                                                         {29, "Monday  (Alpha, \x85)"},
+                                                         {18, "Monday  (Alpha, \x85)"},
+                                                         {17, "Monday  (\x85)"},
+                                                         {11, "Monday  (\x85)"},
+                                                         {10, "Monday"},
+                                                         {0, "Monday"}};
     for (const auto& [width, shown] : cases) {
         const auto fits = [&](std::string_view text) { return text.size() <= width; };
         EXPECT_EQ(ElideAtNameBoundary(label, fits), shown) << width;

@@ -203,9 +203,7 @@ TEST(FrameSettingsRead, BrokenStoreGivesDefaultsAndFailedWrites) {
 }
 
 TEST(FrameSettingsWrite, OneValueAtATime) {
-    CMemorySettingsStore store;
-    ReadFrameSettings(store, kScreens);
-    store.ClearWrites();
+    CMemorySettingsStore store = CustomStore();
     EXPECT_TRUE(WriteSetting(store, RowShownSetting(3), 0));
     EXPECT_TRUE(WriteSetting(store, SET_X, -32));
     EXPECT_TRUE(WriteSetting(store, SET_SEPARATEUR, std::string_view(" ")));
