@@ -77,14 +77,13 @@ TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
     UseStyle(kEaster);
     // Easter 1564 (Julian) on 2 April, 1565 on 22 April.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+    const auto state = [this] {
+        return std::tuple(ShownDay(), panel.GetEasterReading(ROW_JULIAN), Text(FIELD_JUL_YEAR));
+    };
     TypeJulian("10", "April", "1564");
-    EXPECT_EQ(ShownDay(), 2292409);
-    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), 0);
-    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1564");
+    EXPECT_EQ(state(), std::tuple(2292409, 0, "1564"));
     panel.SwitchEasterReading(ROW_JULIAN);
-    EXPECT_EQ(ShownDay(), 2292774);
-    EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), 1);
-    EXPECT_EQ(Text(FIELD_JUL_YEAR), "1564/65");
+    EXPECT_EQ(state(), std::tuple(2292774, 1, "1564/65"));
     panel.SwitchEasterReading(ROW_JULIAN);
     EXPECT_EQ(ShownDay(), 2292409);
     // The marker chosen holds while another held-twice date is typed.

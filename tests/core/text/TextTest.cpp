@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -81,10 +82,9 @@ TEST(StringTable, TheCurrentLanguageChoosesTheText) {
     EXPECT_EQ(TextLanguage(), ETextLanguage::English);
     EXPECT_EQ(LoadResString(IDS_WEEKDAY_FIRST), "Monday");
     SetTextLanguage(ETextLanguage::French);
-    EXPECT_EQ(LoadResString(IDS_WEEKDAY_FIRST), "lundi");
-    EXPECT_EQ(LoadResString(IDS_ILLEGAL_DATE), "Date impossible");
-    EXPECT_EQ(LoadResString(IDS_ROMAN_KIND_FIRST), "Calendes");
-    EXPECT_EQ(LoadResString(-1), "");
+    EXPECT_EQ((std::vector{LoadResString(IDS_WEEKDAY_FIRST), LoadResString(IDS_ILLEGAL_DATE),
+                           LoadResString(IDS_ROMAN_KIND_FIRST), LoadResString(-1)}),
+              (std::vector<std::string>{"lundi", "Date impossible", "Calendes", ""}));
     SetTextLanguage(ETextLanguage::English);
 }
 
