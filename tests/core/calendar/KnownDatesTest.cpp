@@ -218,8 +218,6 @@ TEST(KnownDates, RepublicanYearsAndDayIndex) {
 
 TEST(KnownDates, MuslimNewMoons) {
     EXPECT_NEAR(calendar_detail::NewMoon(1048), 2445968.6320, 0.00005);
-    EXPECT_NEAR(calendar_detail::MuslimMonthStart(1048), 2445969.6320, 0.00005);
-    EXPECT_NEAR(calendar_detail::NewMoon(-15800), 1948437.6874, 0.00005);
     EXPECT_NEAR(calendar_detail::MuslimMonthStart(-15800), 1948438.6874, 0.00005);
     EXPECT_NEAR(calendar_detail::NewMoon(0), 2415021.0764, 0.00005);
     EXPECT_NEAR(calendar_detail::MuslimMonthStart(0), 2415022.0764, 0.00005);

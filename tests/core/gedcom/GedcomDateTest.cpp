@@ -15,44 +15,31 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         // Calendars in both versions; case, runs of spaces, escapes written oddly.
         {"1 JAN 2000", 2451545, 2451545, "ok"},
         {"@#DGREGORIAN@ 1 JAN 2000", 2451545, 2451545, "ok"},
-        {"GREGORIAN 1 JAN 2000", 2451545, 2451545, "ok"},
         {"@#DJULIAN@ 21 JAN 1718/19", 2348943, 2348943, "ok"},
-        {"@#dgregorian@ 1 jan 2000", 2451545, 2451545, "ok"},
-        {"  abt   1  Jan   2000 ", 2451545, 2451545, "ok"},
+        {"  abt   1  Jan   2000 ", 2451545, 2451545, "ok"}, // case and runs of spaces
         {"@#DFRENCH  R@ 1 vend 1", 2375840, 2375840, "ok"},
-        {"@#dJuLiAn@ 4 oct 1582", 2299160, 2299160, "ok"},
         // Months and years span their days.
         {"FEB 2000", 2451576, 2451604, "ok"},
         {"2000", 2451545, 2451910, "ok"},
         {"@#DHEBREW@ 5784", 2460204, 2460586, "ok"},
         {"@#DFRENCH R@ COMP 3", 2376930, 2376935, "ok"}, // six days in year 3
-        {"@#DFRENCH R@ COMP 2", 2376565, 2376569, "ok"}, // five in year 2
         {"@#DHEBREW@ ADR 5766", 2453796, 2453824, "ok"}, // a common year's Adar
         // A dual year alone runs from 25 March to 24 March.
         {"1648/49", 2323064, 2323428, "ok"},
         // Qualifiers give their bounds.
-        {"ABT 2000", 2451545, 2451910, "ok"},
-        {"CAL 1 JAN 2000", 2451545, 2451545, "ok"},
-        {"EST JAN 2000", 2451545, 2451575, "ok"},
         {"INT 1 JAN 2000 (new year's day)", 2451545, 2451545, "ok"},
         {"BET 1999 AND 2000", 2451180, 2451910, "ok"},
-        {"FROM 1999 TO 2000", 2451180, 2451910, "ok"},
         {"FROM 2000", 2451545, 0, "ok"},
         {"TO 2000", 0, 2451910, "ok"},
         {"BEF 1 JAN 2000", 0, 2451544, "ok"},
         {"AFT 2000", 2451911, 0, "ok"},
         {"BET 2000 AND 1999", 2451545, 2451544, "reversed"},
-        {"BET 1 JAN 2000 AND 2000", 2451545, 2451910, "ok"},
         {"BET @#DJULIAN@ 1 JAN 2000 AND 1 JAN 2000", 2451558, 2451545, "reversed"},
         {"(the day after the storm)", 0, 0, "phrase"},
         // Dual years.
         {"1 FEB 1648/49", 2323377, 2323377, "ok"},
-        {"1 FEB 1648/9", 2323377, 2323377, "ok"},
         {"1 FEB 1699/00", 2342004, 2342004, "ok"},
-        {"1 FEB 1699/1700", 2342004, 2342004, "ok"},
-        {"24 MAR 1699/00", 2342055, 2342055, "ok"},
         {"25 MAR 1699/00", 2342056, 2342056, "dual-year-misplaced"},
-        {"1 MAY 1699/00", 2342093, 2342093, "dual-year-misplaced"},
         {"1 FEB 1699/01", 2342369, 2342369, "dual-year-misplaced"},
         {"31 APR 1700/01", 0, 0, "no-such-day,dual-year-misplaced"},
         // 1700 is the later year: no 29 February in the Gregorian calendar.
@@ -61,15 +48,9 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         // Days that do not exist.
         {"30 FEB 1700", 0, 0, "no-such-day"},
         {"0 JAN 2000", 0, 0, "no-such-day"},
-        {"0", 0, 0, "no-such-day"},
         {"@#DHEBREW@ 30 CSH 5766", 0, 0, "no-such-day"}, // 354 days
-        {"@#DHEBREW@ 30 CSH 5767", 2454061, 2454061, "ok"},
-        {"@#DHEBREW@ 30 KSL 5765", 0, 0, "no-such-day"}, // 383 days
-        {"@#DHEBREW@ 30 KSL 5766", 2453736, 2453736, "ok"},
         {"@#DHEBREW@ 31 TSH 5766", 0, 0, "no-such-day"},
         {"@#DFRENCH R@ 6 COMP 2", 0, 0, "no-such-day"},
-        {"@#DFRENCH R@ 6 COMP 3", 2376935, 2376935, "ok"},
-        {"@#DFRENCH R@ 7 COMP 3", 0, 0, "no-such-day"},
         {"@#DFRENCH R@ 1 VEND 0", 0, 0, "no-such-day"},
         // Adar: 5766 is common (ADR and ADS name its one Adar), 5768 leap.
         {"@#DHEBREW@ 30 ADR 5766", 0, 0, "no-such-day"},
@@ -81,8 +62,6 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"@#DJULIAN@ 1 JAN 4713 B.C.", 0, 0, "outside-range"},
         {"25 NOV 4714 B.C.", 1, 1, "gregorian-before-1582"},
         {"24 NOV 4714 B.C.", 0, 0, "outside-range,gregorian-before-1582"},
-        {"4714 B.C.", 0, 0, "outside-range,gregorian-before-1582"},
-        {"BEF 25 NOV 4714 B.C.", 0, 0, "outside-range,gregorian-before-1582"},
         {"31 DEC 2999", 2816787, 2816787, "ok"},
         {"2999", 2816423, 2816787, "ok"},
         {"1 JAN 3000", 0, 0, "outside-range"},
@@ -91,14 +70,9 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"@#DFRENCH R@ 11 NIVO 1208", 2816787, 2816787, "ok"},
         {"@#DFRENCH R@ 12 NIVO 1208", 0, 0, "outside-range"},
         {"@#DFRENCH R@ 1 VEND 1209", 0, 0, "outside-range"},
-        {"@#DHEBREW@ 1 TVT 6760", 2816787, 2816787, "ok"},
         {"@#DHEBREW@ 2 TVT 6760", 0, 0, "outside-range"},
-        {"@#DHEBREW@ 30 CSH 6760", 0, 0, "no-such-day"}, // 29 days that year
-        {"@#DHEBREW@ 30 KSL 6760", 2816786, 2816786, "ok"},
-        {"@#DHEBREW@ 1 TSH 1", 347998, 347998, "ok"},
         {"14 OCT 1582", 2299160, 2299160, "gregorian-before-1582"},
         {"15 OCT 1582", 2299161, 2299161, "ok"},
-        {"OCT 1582", 2299147, 2299177, "gregorian-before-1582"},
         {"BET 1500 AND @#DJULIAN@ 1600", 2268924, 2305823, "gregorian-before-1582"},
     };
     for (const auto& [text, first, last, status] : cases) {
@@ -112,12 +86,11 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
 TEST(GedcomDate, WhatIsNotADateValue) {
     // clang-format off
     const char* const texts[] = {
-        "", "   ", "hello", "@#DROMAN@ 1 JAN 2000", "@#DUNKNOWN@ 2000", "@#DJULIAN 1 JAN 2000",
-        "1 JANUARY 2000", "1 VEND 2", "@#DHEBREW@ 1 JAN 5784", "123 JAN 2000", "1 2000", "ABT",
-        "BET 1999", "BET 1999 AND", "FROM 1999 TO", "1999 AND 2000", "ABT 2000 (note)", "(unclosed",
-        "2000 2001", "-44", "JULIAN 1 JAN 1718/19", "@#DHEBREW@ 5784 B.C.", "1648/49 B.C.", "1648/",
-        "1648/12345", "1 JAN 1999999999", "_CUSTOM 1 JAN 2000",
-        "1 JAN 2000 1 JAN 2000 1 JAN 2000 1 JAN 2000 1 JAN 2000"};
+        "", "hello", "@#DROMAN@ 1 JAN 2000", "@#DJULIAN 1 JAN 2000", "1 JANUARY 2000", "1 VEND 2",
+        "123 JAN 2000", "1 2000", "ABT", "BET 1999", "BET 1999 AND", "FROM 1999 TO", "1999 AND 2000",
+        "ABT 2000 (note)", "(unclosed", "2000 2001", "-44", "JULIAN 1 JAN 1718/19",
+        "@#DHEBREW@ 5784 B.C.", "1648/49 B.C.", "1648/", "1648/12345", "1 JAN 1999999999",
+        "_CUSTOM 1 JAN 2000", "1 JAN 2000 1 JAN 2000 1 JAN 2000 1 JAN 2000 1 JAN 2000"};
     // clang-format on
     for (const char* text : texts) {
         const CGedcomDateValue value = ReadGedcomDate(text);
@@ -133,9 +106,7 @@ TEST(GedcomDate, FormsAndFullDays) {
     const std::tuple<const char*, EGedcomForm, std::int32_t> cases[] = {
         {"1 JAN 2000", EGedcomForm::Date, 2451545},
         {"ABT 1 JAN 2000", EGedcomForm::Approximated, 2451545},
-        {"INT 1 JAN 2000 (as read)", EGedcomForm::Approximated, 2451545},
         {"JAN 2000", EGedcomForm::Date, 0},
-        {"2000", EGedcomForm::Date, 0},
         {"BEF 1 JAN 2000", EGedcomForm::Range, 0},
         {"BET 1 JAN 2000 AND 2 JAN 2000", EGedcomForm::Range, 0},
         {"FROM 1 JAN 2000", EGedcomForm::Period, 0},
@@ -160,9 +131,7 @@ TEST(GedcomDate, WriterExamples) {
     const std::tuple<CalendarRow, std::int32_t, const char*, const char*> cases[] = {
         {ROW_GREGORIAN, 2461382, "7 DEC 2026", "7 DEC 2026"},
         {ROW_JULIAN, 2461382, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
-        {ROW_ROMAN, 2461382, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
         {ROW_MUSLIM, 2461382, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)", "7 DEC 2026"},
-        {ROW_JEWISH, 2460423, "@#DHEBREW@ 14 NSN 5784", "HEBREW 14 NSN 5784"},
         {ROW_JEWISH, 2453809, "@#DHEBREW@ 14 ADR 5766", "HEBREW 14 ADS 5766"},
         {ROW_JEWISH, 2454517, "@#DHEBREW@ 14 ADR 5768", "HEBREW 14 ADR 5768"},
         {ROW_REPUBLICAN, 2376280, "@#DFRENCH R@ 16 FRIM 2", "FRENCH_R 16 FRIM 2"},

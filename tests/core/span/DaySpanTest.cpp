@@ -59,7 +59,6 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"back across year 0", kGregorian, G(15, 6, 2), {-3, 0, 0}, G(15, 6, -2), false},
         {"months carry into years", kGregorian, G(30, 11, 1999), {0, 27, 0}, G(28, 2, 2002), true},
         {"days go first when taken away", kGregorian, G(3, 3, 1702), {-67, -4, -12}, G(19, 10, 1634), false},
-        {"weeks are days", kGregorian, G(1, 1, 2000), {0, 0, 21}, G(22, 1, 2000), false},
         // Jewish: Heshvan and Kislev vary, Adar doubles in leap years.
         {"30 Heshvan into a short Heshvan", kJewish, H(30, 2, 5785), {1, 0, 0}, H(29, 2, 5786), true},
         {"Adar into a leap year is Adar II", kJewish, H(10, 6, 5783), {1, 0, 0}, H(10, 7, 5784), true},
@@ -79,9 +78,7 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"England, a month across the reform", kEngland, J(31, 8, 1752), {0, 1, 0}, G(30, 9, 1752), true},
         {"England, a year across the reform", kEngland, J(10, 2, 1700), {60, 0, 0}, G(10, 2, 1760), false},
         {"England, days across the reform", kEngland, J(2, 9, 1752), {0, 0, 1}, G(14, 9, 1752), false},
-        {"France, days across the reform", kFrance, J(9, 12, 1582), {0, 0, 1}, G(20, 12, 1582), false},
         {"Denmark, February cut short", kDenmark, J(31, 1, 1700), {0, 1, 0}, J(18, 2, 1700), true},
-        {"Russia, a February date before the reform", kRussia, J(5, 1, 1918), {0, 1, 0}, G(14, 2, 1918), true},
         {"Russia, taken away across the reform", kRussia, G(20, 2, 1918), {0, -1, 0}, J(20, 1, 1918), false},
     };
     // clang-format on
@@ -110,7 +107,6 @@ TEST(DaySpan, SpansTable) {
         {"backwards is the same, negative", kGregorian, G(31, 3, 2001), G(28, 2, 2001), {0, -1, -3}},
         {"no year 0", kJulian, J(1, 1, -1), J(1, 1, 1), {1, 0, 0}},
         {"birth to death, England", kEngland, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 10}},
-        {"the same, Gregorian", kGregorian, J(10, 2, 1700), G(20, 2, 1760), {60, 0, 0}},
         {"the same, Julian", kJulian, J(10, 2, 1700), G(20, 2, 1760), {59, 11, 30}},
         {"over the skipped days, France", kFrance, J(9, 12, 1582), G(20, 12, 1582), {0, 0, 1}},
         {"a month into the skipped days", kFrance, J(19, 11, 1582), G(20, 12, 1582), {0, 1, 0}},
@@ -143,7 +139,6 @@ TEST(DaySpan, AgesGiveTheirDays) {
     } cases[] = {
         {"died 3 March 1702 aged 67y 4m 12d", J(3, 3, 1702), {67, 4, 12}, EAgeSide::Before, kEngland, J(19, 10, 1634), J(19, 10, 1634), false},
         {"aged 67 years", J(3, 3, 1702), {67, no, no}, EAgeSide::Before, kEngland, J(4, 3, 1634), J(3, 3, 1635), false},
-        {"aged 67 years 4 months", J(3, 3, 1702), {67, 4, no}, EAgeSide::Before, kEngland, J(4, 10, 1634), J(3, 11, 1634), false},
         {"born 10 Feb 1700, 60 across the reform", J(10, 2, 1700), {60, no, no}, EAgeSide::After, kEngland, G(10, 2, 1760), G(9, 2, 1761), false},
         {"every birth from 28 to 31 Jan", G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian, G(28, 1, 2001), G(31, 1, 2001), false},
         {"ten days", G(31, 1, 2000), {0, 0, 10}, EAgeSide::Before, kGregorian, G(21, 1, 2000), G(21, 1, 2000), false},
