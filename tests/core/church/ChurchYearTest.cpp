@@ -149,10 +149,7 @@ TEST(FeastDate, TheSameDaysInThreeLanguages) {
         {"first Sunday of Advent 1600", 3, 12, 1600, true},
         {"Invocavit anno domini 1600", 20, 2, 1600, true},
         {"in festo Nativitatis Domini 1450", 25, 12, 1450, false},
-        {"in festo Assumptionis 1450", 15, 8, 1450, false},
-        {"in vigilia Nativitatis Domini 1450", 24, 12, 1450, false},
         {"in crastino Assumptionis beatae Mariae 1450", 16, 8, 1450, false},
-        {"Pâques fleuries 1450", 29, 3, 1450, false},
         {"jour de l'an 1450", 1, 1, 1450, false},
     };
     for (const auto& [text, d, m, y, gregorian] : cases) {

@@ -10,6 +10,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -151,9 +152,9 @@ TEST(GedcomCheckModel, RowsKeepTheReadingOfEachLine) {
     EXPECT_EQ(model.DateCount(), 6);
     EXPECT_EQ(model.ProblemCount(), 3);
     EXPECT_EQ(model.OkCount(), 3);
-    EXPECT_EQ(model.FindingCount(2), 1); // no-such-day
-    EXPECT_EQ(model.FindingCount(1), 1); // phrase
-    EXPECT_EQ(model.FindingCount(5), 1); // reversed
+    // no-such-day, phrase, reversed
+    EXPECT_EQ(std::tuple(model.FindingCount(2), model.FindingCount(1), model.FindingCount(5)),
+              std::tuple(1, 1, 1));
     EXPECT_EQ(model.FindingCount(kGedcomFindingCount), 0);
     EXPECT_FALSE(model.IsAnsel());
     EXPECT_FALSE(model.IsCapped());

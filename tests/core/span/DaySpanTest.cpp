@@ -65,9 +65,7 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"30 Adar I into a common year", kJewish, H(30, 6, 5784), {1, 0, 0}, H(29, 6, 5785), true},
         {"13 months of a leap year are a year", kJewish, H(1, 1, 5784), {0, 13, 0}, H(1, 1, 5785), false},
         {"12 months of a common year are a year", kJewish, H(1, 1, 5785), {0, 12, 0}, H(1, 1, 5786), false},
-        {"Shevat + 2 months in a common year", kJewish, H(5, 5, 5785), {0, 2, 0}, H(5, 8, 5785), false},
         // Muslim months of 29 and 30 days.
-        {"Muslim year", kMuslim, M(9, 9, 1444), {1, 0, 0}, M(9, 9, 1445), false},
         {"30 Ramadhan into a Shawwal of 29 days", kMuslim, M(30, 9, 1427), {0, 1, 0}, M(29, 10, 1427), true},
         // Republican: twelve months of 30 days and the complementary days.
         {"30 Fructidor + 1 month", kRepublican, R(30, 12, 2), {0, 1, 0}, R(5, 13, 2), true},
@@ -76,7 +74,6 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         // The calendar in civil use across a reform.
         {"England, a month into the skipped days", kEngland, J(5, 8, 1752), {0, 1, 0}, G(14, 9, 1752), true},
         {"England, a month across the reform", kEngland, J(31, 8, 1752), {0, 1, 0}, G(30, 9, 1752), true},
-        {"England, a year across the reform", kEngland, J(10, 2, 1700), {60, 0, 0}, G(10, 2, 1760), false},
         {"England, days across the reform", kEngland, J(2, 9, 1752), {0, 0, 1}, G(14, 9, 1752), false},
         {"Denmark, February cut short", kDenmark, J(31, 1, 1700), {0, 1, 0}, J(18, 2, 1700), true},
         {"Russia, taken away across the reform", kRussia, G(20, 2, 1918), {0, -1, 0}, J(20, 1, 1918), false},
@@ -100,7 +97,6 @@ struct SpanCase {
 TEST(DaySpan, SpansTable) {
     // clang-format off
     const SpanCase cases[] = {
-        {"same day", kGregorian, G(1, 1, 2000), G(1, 1, 2000), {0, 0, 0}},
         {"31 Jan to 28 Feb", kGregorian, G(31, 1, 2001), G(28, 2, 2001), {0, 1, 0}},
         {"28 Feb to 31 Mar", kGregorian, G(28, 2, 2001), G(31, 3, 2001), {0, 1, 3}},
         {"29 Feb to 28 Feb", kGregorian, G(29, 2, 2000), G(28, 2, 2001), {1, 0, 0}},
@@ -112,7 +108,6 @@ TEST(DaySpan, SpansTable) {
         {"a month into the skipped days", kFrance, J(19, 11, 1582), G(20, 12, 1582), {0, 1, 0}},
         {"Jewish leap year", kJewish, H(1, 1, 5784), H(29, 13, 5784), {0, 12, 28}},
         {"Jewish, Adar to Adar I", kJewish, H(15, 6, 5783), H(14, 6, 5784), {0, 11, 29}},
-        {"Muslim", kMuslim, M(1, 9, 1444), M(1, 10, 1445), {1, 1, 0}},
         // The range ends within a month whose end no calendar gives.
         {"last day, Jewish", kJewish, kLastSupportedDay, kLastSupportedDay, {0, 0, 0}},
         {"last day, Muslim", kMuslim, kLastSupportedDay - 3, kLastSupportedDay, {0, 0, 3}},
@@ -141,7 +136,6 @@ TEST(DaySpan, AgesGiveTheirDays) {
         {"aged 67 years", J(3, 3, 1702), {67, no, no}, EAgeSide::Before, kEngland, J(4, 3, 1634), J(3, 3, 1635), false},
         {"born 10 Feb 1700, 60 across the reform", J(10, 2, 1700), {60, no, no}, EAgeSide::After, kEngland, G(10, 2, 1760), G(9, 2, 1761), false},
         {"every birth from 28 to 31 Jan", G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian, G(28, 1, 2001), G(31, 1, 2001), false},
-        {"ten days", G(31, 1, 2000), {0, 0, 10}, EAgeSide::Before, kGregorian, G(21, 1, 2000), G(21, 1, 2000), false},
         {"a negative part", G(1, 3, 2001), {0, 0, -1}, EAgeSide::Before, kGregorian, 0, 0, false},
         {"no part", G(1, 3, 2001), {}, EAgeSide::Before, kGregorian, 0, 0, false},
         {"births cut at the first day", 100, {0, no, no}, EAgeSide::Before, kGregorian, 1, 100, true},
