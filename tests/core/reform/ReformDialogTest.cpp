@@ -287,9 +287,9 @@ TEST_F(ReformTest, TypedDatesAreCheckedInOrder) {
             {"01", "March", "1900x", nullptr, {1, 3, 1900}},
             {"31", "December", "2999", nullptr, {31, 12, 2999}},
             {"01", "January", "3000", &kIllegal, {}},
+            {"32", "March", "1800", &kIllegal, {}},    // no such entry in the day list
             {"01", "January", "-1", &kTooEarly, {}},   // a real date, but far too early
             {"5", "2", "1701", nullptr, {5, 2, 1701}}, // normalised as when leaving the boxes
-            {"32", "March", "1800", &kIllegal, {}},
         };
     for (const auto& [day, month, year, refusal, stored] : cases) {
         const CReformChoice choice = OkWith(day, month, year);
