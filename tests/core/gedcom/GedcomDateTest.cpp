@@ -119,13 +119,6 @@ TEST(GedcomDate, FormsAndFullDays) {
     }
 }
 
-TEST(GedcomDate, StatusWordsInTheirOrder) {
-    EXPECT_EQ(GedcomStatusText(0), "ok");
-    EXPECT_EQ(GedcomStatusText((1u << kGedcomFindingCount) - 1),
-              "unreadable,phrase,no-such-day,outside-range,"
-              "dual-year-misplaced,reversed,gregorian-before-1582");
-}
-
 TEST(GedcomDate, WriterExamples) {
     const std::tuple<CalendarRow, std::int32_t, const char*, const char*> cases[] = {
         {ROW_GREGORIAN, 2461382, "7 DEC 2026", "7 DEC 2026"},
