@@ -28,17 +28,6 @@ namespace {
 using Write = CMemorySettingsStore::CWrite;
 using Writes = std::vector<Write>;
 
-// The help button, then F1 in the box given, show the dialog's topic; it stays open.
-void CheckHelp(QDialog* dialog, QWidget* box, QAbstractButton* button,
-               const CRecordingLauncher& help, const std::string& topic) {
-    QVERIFY(Activate(dialog));
-    box->setFocus();
-    button->click();
-    QTest::keyClick(box, Qt::Key_F1);
-    QCOMPARE(help.topics, (std::vector<std::string>{topic, topic}));
-    QVERIFY(dialog->isVisible());
-}
-
 void Choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
@@ -73,52 +62,41 @@ struct CRig : CPanelRig {
     auto Saints() { return Open<CSaintsDialog>(settings, store, panel, help); }
 };
 
-Writes SixWrites(int day, int month, int year, const std::string& separator, int gedcom = 0,
-                 int dualYear = 0) {
-    return {{"FmtJour", day},          {"FmtMois", month},    {"FmtAnnee", year},
-            {"Separateur", separator}, {"FmtGedcom", gedcom}, {"FmtAnDouble", dualYear}};
-}
-
 } // namespace
 
 class CopyFormatDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Nothing changes before OK; OK stores the six values; Cancel and Escape none.
+    // Nothing changes before OK; OK stores the six values; Cancel and Escape
+    // none; a store that cannot be written still gives the format for this run.
     void okStoresCancelDoesNot() {
-        for (const int close : {0, 1, 2}) { // OK, Cancel, Escape
+        for (const int close : {0, 1, 2, 3}) { // OK, Cancel, Escape, OK on a failing store
             CRig rig(2451545);
-            const CFrameSettings before = rig.settings;
+            rig.store.SetFailOpen(close == 3);
             auto dialog = rig.CopyFormat();
-            for (auto [button, text] : {std::pair{dialog->DayButton(0), "3"},
-                                        {dialog->MonthButton(2), "June"},
-                                        {dialog->YearButton(0), "97"},
-                                        {dialog->DualYearButton(2), "Year of the style (1648)"}}) {
-                QCOMPARE(button->text(), QString::fromUtf8(text));
-                button->click();
-            }
-            Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral(" - "));
-            QVERIFY(rig.store.Writes().empty() && rig.settings == before);
-            QVERIFY(dialog->OkButton()->isDefault());
             if (close == 0)
-                dialog->OkButton()->click();
-            else if (close == 1)
+                CheckHelp(dialog.get(), dialog->SeparatorCombo()->lineEdit(), dialog->HelpButton(),
+                          rig.help, "copier");
+            for (QAbstractButton* button : {dialog->DayButton(0), dialog->MonthButton(2),
+                                            dialog->YearButton(0), dialog->DualYearButton(2)})
+                button->click();
+            Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral(" - "));
+            QVERIFY(rig.store.Writes().empty() && rig.settings == CFrameSettings{});
+            QVERIFY(dialog->OkButton()->isDefault());
+            if (close == 1)
                 dialog->CancelButton()->click();
-            else
+            else if (close == 2)
                 QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            else
+                dialog->OkButton()->click();
             QVERIFY(!dialog->isVisible());
-            QCOMPARE(rig.store.Writes(), close == 0 ? SixWrites(0, 2, 0, " - ", 0, 2) : Writes{});
-            QCOMPARE(rig.settings.m_nFmtMonth, close == 0 ? 2 : 1);
-            QCOMPARE(rig.settings.m_strSeparator, close == 0 ? " - " : "/");
+            const Writes six = {{"FmtJour", 0},        {"FmtMois", 2},   {"FmtAnnee", 0},
+                                {"Separateur", " - "}, {"FmtGedcom", 0}, {"FmtAnDouble", 2}};
+            QCOMPARE(rig.store.Writes(), close == 0 ? six : Writes{});
+            QCOMPARE(rig.settings.m_nFmtMonth, close % 3 == 0 ? 2 : 1);
+            QCOMPARE(rig.settings.m_strSeparator, close % 3 == 0 ? " - " : "/");
         }
-        // A store that cannot be written: the new format still holds for this run.
-        CRig rig(2451545);
-        rig.store.SetFailOpen(true);
-        auto dialog = rig.CopyFormat();
-        dialog->SeparatorCombo()->setCurrentIndex(0); // the space item, picked from the list
-        dialog->OkButton()->click();
-        QVERIFY(rig.settings.m_strSeparator == " " && rig.store.Values().empty());
     }
 
     // The store holds nine Windows-1252 characters: the box takes no more,
@@ -136,37 +114,24 @@ private slots:
         QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
     }
 
-    // The preview follows the controls (QDate is an independent reference);
-    // GEDCOM greys the other forms and previews a GEDCOM value.
+    // The preview shows today (QDate is an independent reference) in the
+    // form chosen; GEDCOM greys the other forms.
     void previewOfToday() {
         CRig rig(2451545);
         auto dialog = rig.CopyFormat();
         const QDate today = QDate::currentDate();
-        const auto expect = [&today](const QString& format) {
-            return QStringLiteral("Today: ") + today.toString(format);
-        };
-        QCOMPARE(dialog->PreviewLabel()->text(), expect(QStringLiteral("dd/MM/yyyy")));
-        dialog->DayButton(0)->click();
-        dialog->MonthButton(2)->click();
-        dialog->YearButton(0)->click();
-        const QString gedcom =
-            QStringLiteral("Today: %1 %2 %3")
-                .arg(today.day())
-                .arg(QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper())
-                .arg(today.year());
-        for (const int choice : {1, 2}) {
-            dialog->GedcomButton(choice)->click();
-            QCOMPARE(dialog->PreviewLabel()->text(), gedcom);
-            QVERIFY(!dialog->MonthButton(2)->isEnabled() &&
-                    !dialog->DualYearButton(2)->isEnabled());
-            QVERIFY(!dialog->SeparatorCombo()->isEnabled());
-        }
+        QCOMPARE(dialog->PreviewLabel()->text(),
+                 QStringLiteral("Today: ") + today.toString(QStringLiteral("dd/MM/yyyy")));
+        dialog->GedcomButton(2)->click();
+        QCOMPARE(dialog->PreviewLabel()->text(),
+                 QStringLiteral("Today: %1 %2 %3")
+                     .arg(today.day())
+                     .arg(QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper())
+                     .arg(today.year()));
+        QVERIFY(!dialog->MonthButton(2)->isEnabled() && !dialog->DualYearButton(2)->isEnabled() &&
+                !dialog->SeparatorCombo()->isEnabled());
         dialog->OkButton()->click();
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
-        CRig help(2451545);
-        auto helped = help.CopyFormat();
-        CheckHelp(helped.get(), helped->SeparatorCombo()->lineEdit(), helped->HelpButton(),
-                  help.help, "copier");
     }
 };
 QUINDOR_UI_TEST("Dialogs", CopyFormatDialogTest);
@@ -197,35 +162,32 @@ private slots:
     void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
 
     // The stored choice is what the widgets show; a country fills the boxes;
-    // OK stores it and its day, and the panel's civil marker moves.
+    // OK stores it and its day, and the panel's civil marker moves; typed
+    // boxes are read when left; a store that fails keeps the day for the run.
     void okStoresTheCountryAndMovesTheMarker() {
         CRig rig(2361000); // 5 February 1752
         auto dialog = rig.Reform();
         QCOMPARE(dialog->CountryCombo()->currentText(), QStringLiteral("12-20-1582 : France"));
-        QCOMPARE(dialog->CountryCombo()->itemData(1).toInt(), 2361222);
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "gregorien");
         QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_GREG));
         Choose(dialog->CountryCombo(), 1);
         QCOMPARE(Boxes(*dialog), (QStringList{"14", "September", "1752"}));
         dialog->OkButton()->click();
-        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->isVisible() && rig.panel.IsIconVisible(IDC_MARKER_JUL));
         QCOMPARE(g_jdGregorianStart, 2361222);
         QCOMPARE(
             rig.store.Writes(),
             (Writes{
                 {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}}));
-        QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_JUL));
-        // Boxes left are written as the model reads them; list choices fill them.
         auto typed = rig.Reform();
         TypeDate(*typed, "5", "2", "1800");
         QCOMPARE(Boxes(*typed), (QStringList{"05", "February", "1800"}));
         Choose(typed->DayCombo(), 8);
         Choose(typed->MonthCombo(), 3);
-        QCOMPARE(Boxes(*typed), (QStringList{"09", "April", "1800"}));
-        rig.store.SetFailWrites(true); // the new day still holds for the run
+        rig.store.SetFailWrites(true);
         typed->OkButton()->click();
         QCOMPARE(rig.settings.m_nGregCountry, -1);
-        QCOMPARE(g_jdGregorianStart, 2378595);
+        QCOMPARE(g_jdGregorianStart, 2378595); // 9 April 1800
     }
 
     // A refused date keeps the dialog open with what was typed and changes
@@ -240,18 +202,14 @@ private slots:
         Choose(dialog->CountryCombo(), 1);
         dialog->DisplayButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("03 September 1752"));
         TypeDate(*dialog, "31", "April", "1752");
         dialog->DisplayButton()->click();
         QCOMPARE(rig.warnings.last(), QStringLiteral("Illegal date"));
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
-        Choose(dialog->CountryCombo(), 0);
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
         QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
-        rig.settings.m_nGregCountry = 99; // damaged: no country chosen
-        QCOMPARE(rig.Reform()->CountryCombo()->currentIndex(), -1);
     }
 
     // Without a handler of its own the refusal is a warning box over the
@@ -301,7 +259,8 @@ private slots:
     void init() { g_jdGregorianStart = kDefaultGregorianStart; }
 
     // Calculate on the year shown alternates the reckonings; each display
-    // button lands the reckoning's row on the date its box shows.
+    // button lands the reckoning's row on the date its box shows; a year out
+    // of range empties the boxes, and displaying warns and leaves the panel.
     void calculateFlipsAndDisplayMovesThePanel() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(2008);
@@ -316,9 +275,7 @@ private slots:
             }
             dialog->CalculateButton()->click();
         }
-        QCOMPARE(Indicator(*dialog), 'G');
-        QVERIFY(rig.warnings.isEmpty() && dialog->isVisible());
-        // A year out of range empties the boxes; displaying warns and leaves the panel.
+        QVERIFY(Indicator(*dialog) == 'G' && rig.warnings.isEmpty() && dialog->isVisible());
         const QString before = rig.Row(ROW_GREGORIAN);
         LeaveYear(*dialog, QStringLiteral("3000"));
         QCOMPARE(Feasts(*dialog), (QStringList{"", "", "", ""}));
@@ -328,17 +285,16 @@ private slots:
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "fetes");
     }
 
-    // Enter in the year box computes it in the Gregorian reckoning; leaving
-    // the box keeps the reckoning; a click elsewhere computes it first.
+    // Enter in the year box computes it in the Gregorian reckoning; a click
+    // elsewhere computes it first.
     void theYearBox() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(2008);
         dialog->CalculateButton()->click();
         Retype(dialog->YearEdit(), QStringLiteral("2009"));
         QTest::keyClick(dialog->YearEdit(), Qt::Key_Return);
-        QCOMPARE(Indicator(*dialog), 'G');
+        QVERIFY(Indicator(*dialog) == 'G' && dialog->isVisible());
         QCOMPARE(Feasts(*dialog)[1], QStringLiteral("12 April 2009"));
-        QVERIFY(dialog->isVisible());
         QVERIFY(Activate(dialog.get()));
         dialog->YearEdit()->setFocus();
         Retype(dialog->YearEdit(), QStringLiteral("2011"));
@@ -346,8 +302,8 @@ private slots:
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 April 2011"));
     }
 
-    // The year's list follows the year and its reckoning, and a day of it
-    // moves the panel; a date told by a feast moves it and says how.
+    // The year's list follows the year, and a day of it moves the panel; a
+    // date told by a feast moves it and says how, or why not.
     void churchYear() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(1523);
@@ -359,14 +315,12 @@ private slots:
         };
         QTreeWidgetItem* laetare = find("Laetare");
         QVERIFY(laetare);
-        QCOMPARE(laetare->text(0), QStringLiteral("15 March 1523"));
         emit box->DaysList()->itemActivated(laetare, 0);
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
         LeaveYear(*dialog, QStringLiteral("2008"));
         QCOMPARE(find("Pascha")->text(0), QStringLiteral("14 April 2008"));
         LeaveYear(*dialog, QStringLiteral("3000"));
         QCOMPARE(box->DaysList()->topLevelItemCount(), 0);
-
         QVERIFY(Activate(dialog.get()));
         box->FeastField()->setFocus();
         QTest::keyClicks(box->FeastField(), QStringLiteral("fer. 3 p. Laetare 1523"));
@@ -376,29 +330,14 @@ private slots:
         QCOMPARE(box->ReadingLabel()->text(),
                  QStringLiteral("fer. 3 p. Laetare 1523: Laetare is 15 March 1523 "
                                 "by the Julian computus, so 17 March 1523"));
-        const std::pair<const char*, const char*> reads[] = {
-            {"3 days after Candlemas 1600", nullptr}, // from the reform on, the Gregorian row
-            {"Tuesday after Zzqxw 1523", "\"zzqxw\""},
-            {"Laetare", "No year from 1 to 2999 ends the text."}};
-        for (const auto& [text, refusal] : reads) {
+        for (const char* text : {"3 days after Candlemas 1600", "Tuesday after Zzqxw 1523"}) {
             Retype(box->FeastField(), QLatin1String(text));
             box->ReadButton()->click();
-            QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
-            QVERIFY(!refusal || box->ReadingLabel()->text().contains(QLatin1String(refusal)));
+            QCOMPARE(rig.Row(ROW_GREGORIAN),
+                     QStringLiteral("05 February 1600")); // from the reform on
         }
+        QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")));
         QVERIFY(rig.warnings.isEmpty());
-        if (!HasFrenchTranslation())
-            return;
-        LeaveYear(*dialog, QStringLiteral("2024"));
-        SetUiLanguage(ETextLanguage::French);
-        QCOMPARE(find("Pascha")->text(2), QStringLiteral("P\u00e2ques"));
-        Retype(box->FeastField(), QStringLiteral("veille de la Saint-Michel 1450"));
-        box->ReadButton()->click();
-        QCOMPARE(
-            box->ReadingLabel()->text(),
-            QStringLiteral("veille de la Saint-Michel 1450 : Saint Michel tombe le 29 "
-                           "septembre 1450 dans le calendrier julien, donc le 28 septembre 1450"));
-        SetUiLanguage(ETextLanguage::English);
     }
 };
 QUINDOR_UI_TEST("Dialogs", FeastsDialogTest);
@@ -434,8 +373,8 @@ private slots:
         CSaintsDialogModel::ResetTypedLength();
     }
 
-    // Picking a name searches once; Search always; leaving the box searches
-    // a changed name only; Enter presses Search.
+    // Picking a name searches; leaving the box searches a changed name
+    // only; Enter presses Search; keystrokes complete, Backspace does not.
     void whenItSearches() {
         CRig rig(2459955); // 10 January 2023
         auto dialog = rig.Saints();
@@ -444,18 +383,15 @@ private slots:
         Pick(*dialog, QStringLiteral("Jean"));
         QCOMPARE(Texts(dialog->ResultList()), kJean);
         Type(*dialog, QStringLiteral("Maria"));
-        QCOMPARE(dialog->Model().GetSearchCount(), 1u);
         dialog->ResultList()->setFocus();
-        QCOMPARE(dialog->Model().GetSearchCount(), 2u);
-        QCOMPARE(dialog->ResultList()->item(0)->text(), QStringLiteral("Marie : August 15th"));
         dialog->NameCombo()->setFocus();
         dialog->TraditionalButton()->setFocus();
         QCOMPARE(dialog->Model().GetSearchCount(), 2u);
+        QCOMPARE(dialog->ResultList()->item(0)->text(), QStringLiteral("Marie : August 15th"));
         Type(*dialog, QStringLiteral("Pierre"));
         QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Return);
         QVERIFY(dialog->isVisible());
         QCOMPARE(Texts(dialog->ResultList()), QStringList{"Pierre : June 29th"});
-        // Keystrokes complete with the tail selected; Backspace never completes.
         Retype(dialog->NameCombo()->lineEdit(), QStringLiteral("m"));
         QCOMPARE(dialog->NameCombo()->lineEdit()->selectedText(), QStringLiteral("arie"));
         QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Backspace);
@@ -472,7 +408,6 @@ private slots:
         auto dialog = rig.Saints();
         QVERIFY(dialog->PresentButton()->isChecked() && !dialog->TraditionalButton()->isChecked());
         QCOMPARE(dialog->NameCombo()->count(), 3);
-        QVERIFY(rig.store.Writes().empty());
         dialog->TraditionalButton()->click();
         QCOMPARE(rig.settings.m_nSaintsDlgList, 0);
         Type(*dialog, QStringLiteral("Jean"));
@@ -483,12 +418,13 @@ private slots:
         QCOMPARE(rig.store.Writes(), (Writes{{"SaintsRecent", 0}, {"SaintsRecent", 1}}));
     }
 
-    // The panel goes to the selected day in the year its row shows.
+    // The panel goes to the selected day in the year its row shows; with no
+    // line found, nowhere.
     void displayButtons() {
         CRig rig(2459955);
         auto dialog = rig.Saints();
         const QString before = rig.Row(ROW_GREGORIAN);
-        dialog->GregorianButton()->click(); // nothing found yet
+        dialog->GregorianButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), before);
         Pick(*dialog, QStringLiteral("Jean"));
         dialog->ResultList()->setCurrentRow(1);
@@ -497,10 +433,6 @@ private slots:
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 June 2023"));
         dialog->ResultList()->setCurrentRow(2);
         dialog->JulianButton()->click();
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
-        Type(*dialog, QStringLiteral("Xyzzy"));
-        dialog->SearchButton()->click();
-        dialog->GregorianButton()->click(); // found nothing: no line to show
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
     }
 };

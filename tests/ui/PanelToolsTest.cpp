@@ -116,11 +116,7 @@ private slots:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
             QCOMPARE(rig.Row(row), QLatin1String(text));
         }
-        QVERIFY(Activate(&rig.dialog));
-        table->setFocus();
-        rig.dialog.HelpButton()->click();
-        QTest::keyClick(table, Qt::Key_F1);
-        QCOMPARE(rig.help.topics, (std::vector<std::string>{"gedcom", "gedcom"}));
+        CheckHelp(&rig.dialog, table, rig.dialog.HelpButton(), rig.help, "gedcom");
     }
 
     // A file that is not GEDCOM warns and lists nothing; a long read can be cancelled.

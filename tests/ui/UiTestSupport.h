@@ -14,6 +14,7 @@
 #include "panel/PanelOwner.h"
 #endif
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -137,6 +138,17 @@ inline QString ModalOpenedBy(const std::function<void()>& act,
     act();
     QCoreApplication::processEvents();
     return title;
+}
+
+// The help button, then F1 in the box given, show the dialog's topic; it stays open.
+inline void CheckHelp(QWidget* dialog, QWidget* box, QAbstractButton* button,
+                      const CRecordingLauncher& help, const std::string& topic) {
+    QVERIFY(Activate(dialog));
+    box->setFocus();
+    button->click();
+    QTest::keyClick(box, Qt::Key_F1);
+    QCOMPARE(help.topics, (std::vector<std::string>{topic, topic}));
+    QVERIFY(dialog->isVisible());
 }
 
 inline QString ResourceText(const QString& path) {
