@@ -27,7 +27,6 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     const CopyCase cases[] = {
         {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "/", "03/06/1997"},
         {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
-        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 0, 1, " - ", "3 - 6 - 1997"},
         {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
         {E, ROW_GREGORIAN, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
         {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read leniently
@@ -38,10 +37,8 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
         {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
         {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
         {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
-        {E, ROW_ROMAN, {1, 1, 6, 1997}, 0, 2, 1, " ", "Kalends June 1997"},
         {E, ROW_REPUBLICAN, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
         {E, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
-        {E, ROW_JEWISH, {14, 7, 5784, 0}, 1, 2, 0, "/", "14/Adar II/84"},
         {E, ROW_MUSLIM, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
         // Refused: a zero or empty year, values outside their lists, no such day.
         {E, ROW_GREGORIAN, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
@@ -54,17 +51,12 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
         {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
         {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
         {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 0, 1, "/", "1/8/1997"},
-        {F, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Calendes/06/1997"},
         {F, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3e jour avant les nones de juin 1997"},
         {F, ROW_ROMAN, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
         {F, ROW_ROMAN, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
-        {F, ROW_ROMAN, {1, 1, 4, 1997}, 0, 2, 1, " ", "calendes d'avril 1997"},
-        {F, ROW_ROMAN, {1, 3, 10, 1997}, 0, 2, 0, "/", "ides d'octobre/97"},
         {F, ROW_ROMAN, {2, 1, 8, 2026}, 0, 2, 1, ", ", "veille des calendes d'ao\xFBt, 2026"},
         {F, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's Adar
         {F, ROW_JEWISH, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
-        // Back in English, the English texts.
-        {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
     };
     for (const auto& [language, row, values, day, month, year, separator, text] : cases) {
         SetTextLanguage(language);

@@ -23,12 +23,10 @@ TEST_F(PanelTest, WeekdayLabelNamesTheSaints) {
     const CJulianDay leap = Jul(29, 2, 1700); // 11 March 1700 Gregorian
     const std::tuple<std::int32_t, std::int32_t, CJulianDay, std::int32_t, const char*> cases[] = {
         {3, 0, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday  (Alpha, B\xE9ta)"},
-        {1, 0, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday  (Alpha, B\xE9ta)"},
         {3, 1, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday  (Present)"},
         {0, 0, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday"},
         {3, 2, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday"}, // no list 2
         {3, -1, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday"},
-        {3, 0, Greg(3, 5, 2000), kDefaultGregorianStart, "Wednesday"},
         {2, 0, Greg(14, 5, 2000), kDefaultGregorianStart, "Sunday  (Alpha, B\xE9ta)"},
         {9, 0, Greg(1, 5, 2000), kDefaultGregorianStart, "Monday  (Alpha, B\xE9ta)"},
         {3, 0, lastJulian, kDefaultGregorianStart, "Sunday  (Julian 9 Dec)"},
@@ -105,8 +103,7 @@ TEST(LabelElision, CutsOnlyBetweenNames) {
                                                          {18, "Monday  (Alpha, \x85)"},
                                                          {17, "Monday  (\x85)"},
                                                          {11, "Monday  (\x85)"},
-                                                         {10, "Monday"},
-                                                         {0, "Monday"}};
+                                                         {10, "Monday"}};
     for (const auto& [width, shown] : cases) {
         const auto fits = [&](std::string_view text) { return text.size() <= width; };
         EXPECT_EQ(ElideAtNameBoundary(label, fits), shown) << width;
@@ -115,7 +112,6 @@ TEST(LabelElision, CutsOnlyBetweenNames) {
     const auto never = [](std::string_view) { return false; };
     EXPECT_EQ(ElideAtNameBoundary("Wednesday", never), "Wednesday");
     EXPECT_EQ(ElideAtNameBoundary("Primidi  (Raisin)", never), "Primidi");
-    EXPECT_EQ(ElideAtNameBoundary("", never), "");
 }
 
 } // namespace

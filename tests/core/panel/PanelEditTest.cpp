@@ -19,16 +19,13 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
     const std::tuple<PanelField, const char*, const char*, bool> cases[] = {
         {FIELD_GREG_DAY, "5", "05", true},         {FIELD_GREG_DAY, "5a", "5a", false},
         {FIELD_GREG_DAY, "0", "00", false},        {FIELD_GREG_DAY, " 5", " 5", false},
-        {FIELD_REP_DAY, "5", "05", true},          {FIELD_ROMAN_COUNT, "5", "05", true},
-        {FIELD_ROMAN_COUNT, "", "", true},         {FIELD_GREG_MONTH, "3", "March", true},
+        {FIELD_ROMAN_COUNT, "5", "05", true},      {FIELD_ROMAN_COUNT, "", "", true},
+        {FIELD_ROMAN_COUNT, "20", "20", false},    {FIELD_ROMAN_COUNT, "1", "01", false},
         {FIELD_GREG_MONTH, "3x", "March", true},   {FIELD_GREG_MONTH, "0", "0", false},
-        {FIELD_JUL_MONTH, "12", "December", true}, {FIELD_REP_MONTH, "3", "Frimaire", true},
         {FIELD_REP_MONTH, "13", "13", false},      {FIELD_JEW_MONTH, "3", "Kislev", true},
-        {FIELD_JEW_MONTH, "13", "13", false},      {FIELD_MUS_MONTH, "3", "Rabi Al-Awwal", true},
-        {FIELD_ROMAN_KIND, "2", "Nones", false},   {FIELD_ROMAN_KIND, "4", "4", false},
-        {FIELD_GREG_YEAR, "2000x", "2000x", true}, {FIELD_JUL_YEAR, " 1999", " 1999", true},
-        {FIELD_MUS_YEAR, "+1420", "+1420", true},  {FIELD_GREG_YEAR, "0", "0", false},
-        {FIELD_ROMAN_YEAR, "abc", "abc", false},   {FIELD_MUS_YEAR, "00", "00", false},
+        {FIELD_JEW_MONTH, "13", "13", false},      {FIELD_ROMAN_KIND, "2", "Nones", false},
+        {FIELD_GREG_YEAR, "2000x", "2000x", true}, {FIELD_MUS_YEAR, "+1420", "+1420", true},
+        {FIELD_GREG_YEAR, "0", "0", false},        {FIELD_ROMAN_YEAR, "abc", "abc", false},
     };
     for (const auto& [field, typed, shown, legal] : cases) {
         SCOPED_TRACE(std::string(typed) + " in field " + std::to_string(field));
@@ -47,43 +44,23 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
                 EXPECT_EQ(panel.GetRowTexts(0), (Texts{"01", "January", "2000"}));
         }
     }
-    // A name in other letter case counts and stays as typed.
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    panel.SetFieldText(FIELD_GREG_MONTH, "mARCH"); // no type-ahead
-    panel.OnKillFocus(FIELD_GREG_MONTH);
-    EXPECT_EQ(Text(FIELD_GREG_MONTH), "mARCH");
-    EXPECT_TRUE(ShowsDay(Greg(1, 3, 2000)));
     // A negative year is passed on to the calendar.
     Enter({{FIELD_JUL_DAY, "15"}, {FIELD_JUL_MONTH, "March"}, {FIELD_JUL_YEAR, "-44"}});
     EXPECT_TRUE(ShowsDay(Jul(15, 3, -44)));
-    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"", "Ides", "March", "-44"}));
-}
-
-TEST_F(PanelTest, RomanCountEmptyIsTheNamedDay) {
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    Enter(
-        {{FIELD_ROMAN_KIND, "Kalends"}, {FIELD_ROMAN_MONTH, "March"}, {FIELD_ROMAN_YEAR, "2000"}});
-    Enter(FIELD_ROMAN_COUNT, "");
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"01", "March", "2000"}));
-    Enter(FIELD_ROMAN_COUNT, "02");
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"29", "February", "2000"}));
-    // The count list ends at 19; count 1 is the empty text, not "01".
-    for (const char* count : {"20", "1"}) {
-        Enter(FIELD_ROMAN_COUNT, count);
-        EXPECT_TRUE(panel.IsIllegal(ROW_ROMAN)) << count;
-    }
 }
 
 TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
     const std::tuple<PanelField, const char*, int> cases[] = {
-        {FIELD_GREG_DAY, "09", 8},       {FIELD_GREG_DAY, "9", -1},
-        {FIELD_GREG_DAY, "", -1},        {FIELD_JUL_DAY, "31", 30},
-        {FIELD_GREG_MONTH, "march", 2},  {FIELD_GREG_MONTH, "Mar", -1},
-        {FIELD_ROMAN_COUNT, "", 0},      {FIELD_ROMAN_COUNT, "02", 1},
-        {FIELD_ROMAN_COUNT, "19", 18},   {FIELD_ROMAN_KIND, "IDES", 2},
-        {FIELD_JEW_MONTH, "Adar II", 6}, {FIELD_REP_MONTH, "Sans-Culottides", 12},
-        {FIELD_MUS_DAY, "30", 29},       {FIELD_MUS_DAY, "31", -1},
-        {FIELD_GREG_YEAR, "2000", -1},   {FIELD_WEEKDAY_LABEL, "Monday", -1},
+        {FIELD_GREG_DAY, "09", 8},
+        {FIELD_GREG_DAY, "9", -1},
+        {FIELD_GREG_MONTH, "march", 2},
+        {FIELD_GREG_MONTH, "Mar", -1},
+        {FIELD_ROMAN_COUNT, "", 0},
+        {FIELD_ROMAN_COUNT, "19", 18},
+        {FIELD_REP_MONTH, "Sans-Culottides", 12},
+        {FIELD_MUS_DAY, "30", 29},
+        {FIELD_MUS_DAY, "31", -1},
+        {FIELD_GREG_YEAR, "2000", -1},
     };
     for (const auto& [field, text, index] : cases) {
         panel.SetFieldText(field, text);
@@ -135,7 +112,6 @@ TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
     Enter({{FIELD_GREG_DAY, "29"}, {FIELD_GREG_MONTH, "2"}, {FIELD_GREG_YEAR, "1900"}});
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"29", "February", "1900"}));
     EXPECT_EQ(RowState(ROW_GREGORIAN), (std::array{true, false, false, true}));
-    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_GREG_ILLEGAL), "Illegal date");
     for (int row = 0; row < ROW_COUNT; ++row) {
         EXPECT_FALSE(IsRowDateValid(panel, row)) << row; // greyed texts are not the day shown
         if (row != 0) {
@@ -171,7 +147,7 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
     // Leaving a greyed field unchanged is no edit.
     makeIllegal();
-    for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND, FIELD_JEW_YEAR, FIELD_MUS_MONTH}) {
+    for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND}) {
         panel.SetFocusField(field);
         panel.OnKillFocus(field);
         EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN)) << field;
@@ -220,10 +196,11 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
         const bool sim = icon == IDC_ICON_REP_SIMULATED;
         EXPECT_EQ(icons(), (std::array{!sim, false, sim, sim}));
     }
-    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_SIMULATED), "Simulated republican calendar");
-    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP), "Republican calendar");
     Enter(FIELD_REP_YEAR, "14"); // from Nivose 1208 to year 14, 1806
     EXPECT_EQ(icons(), (std::array{false, false, true, true}));
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_SIMULATED), "Simulated republican calendar");
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP), "Republican calendar");
+    EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_ILLEGAL), "Illegal date");
     Enter(FIELD_REP_DAY, "31");
     EXPECT_EQ(icons(), (std::array{false, true, false, false}));
     Enter(FIELD_REP_DAY, "11");
@@ -236,7 +213,6 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
         {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1582}, // 9 December Julian
         {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1582},
         {Greg(15, 10, 1582), 2299161, true, 1582},
-        {Greg(13, 9, 1752), 2361222, false, 1752},
         {Greg(14, 9, 1752), 2361222, true, 1752},
         {Greg(5, 1, 1700), 2361222, false, 1699}, // 26 December 1699 Julian
         {Greg(5, 1, 1700), kDefaultGregorianStart, true, 1700},
@@ -249,13 +225,6 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
                              panel.IsIconVisible(IDC_MARKER_JUL), MovableFeastsStartYear(panel)),
                   std::tuple(gregorian, gregorian, !gregorian, feastsYear));
     }
-    // A new reform date takes effect at the recheck.
-    g_jdGregorianStart = kDefaultGregorianStart;
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 11, 1582));
-    g_jdGregorianStart = 2299161;
-    panel.RecheckCivilMarker();
-    EXPECT_EQ(std::pair(panel.IsIconVisible(IDC_MARKER_GREG), panel.IsIconVisible(IDC_MARKER_JUL)),
-              std::pair(true, false));
 }
 
 TEST_F(PanelTest, HiddenRowsStillTakePart) {
@@ -277,8 +246,6 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     // 23 December 2023 Julian.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(5, 1, 2024));
     EXPECT_EQ(MovableFeastsStartYear(panel), 2024);
-    Enter(FIELD_GREG_YEAR, "2023");
-    EXPECT_TRUE(ShowsDay(Greg(5, 1, 2023)));
     // The next layout shows the icons of rows shown again, an illegal one's too.
     Enter(FIELD_JUL_DAY, "32");
     owner.m_options.bShowRow[ROW_GREGORIAN] = true;
@@ -307,11 +274,7 @@ TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
         EXPECT_TRUE(ShowsDay(to.GetDayShown()));
     }
     // Enter normalises the row first: day padded, numbers turned to names.
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 23 Tevet 5760
-    SetRowTexts(ROW_JEWISH, {"5", "3", "5760"});
-    panel.SetFocusField(FIELD_JEW_YEAR);
-    panel.OnEnter();
-    EXPECT_EQ(panel.GetRowTexts(ROW_JEWISH), (Texts{"05", "Kislev", "5760"}));
+    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     SetRowTexts(ROW_ROMAN, {"3", "1", "2", "1999"});
     panel.SetFocusField(FIELD_ROMAN_MONTH);
     panel.OnEnter();
@@ -323,8 +286,6 @@ TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     panel.OnSelChange(FIELD_GREG_MONTH, 1);
     EXPECT_TRUE(ShowsDay(Greg(1, 2, 2000)) && Text(FIELD_GREG_MONTH) == "February");
-    panel.OnSelChange(FIELD_JEW_MONTH, 12);
-    EXPECT_EQ(Text(FIELD_JEW_MONTH), "Elul");
     panel.OnSelChange(FIELD_ROMAN_COUNT, 0);
     EXPECT_EQ(Text(FIELD_ROMAN_COUNT), "");
     // No selection, past the list, or no list: nothing happens.
@@ -339,9 +300,6 @@ TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
     panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 3, 2004));
     OnPreviousDay(panel);
     EXPECT_TRUE(ShowsDay(Greg(29, 2, 2004)));
-    OnNextDay(panel);
-    OnNextDay(panel);
-    EXPECT_TRUE(ShowsDay(Greg(2, 3, 2004)));
     // The ends of the range have no neighbour outside.
     for (const auto& [end, command] : {std::pair(kLastSupportedDay, &OnNextDay),
                                        std::pair(kFirstSupportedDay, &OnPreviousDay)}) {
@@ -389,21 +347,14 @@ TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
 }
 
-// Sampled over the whole range: each row, applied, shows the same day.
-TEST_F(PanelTest, EveryDayOfTheRangeRoundTripsThroughEveryRow) {
-    for (std::int32_t n = kFirstSupportedDay; n <= kLastSupportedDay; n += 9973) {
-        const CJulianDay day(n);
+// Each row, applied, shows the same day; before its era it is illegal.
+TEST_F(PanelTest, EveryRowGoesToTheDay) {
+    for (const CJulianDay& day : {kMillennium, CJulianDay(kFirstSupportedDay)})
         for (int row = 0; row < ROW_COUNT; ++row) {
             panel.GoToRowDay(row, day);
-            const bool inRange = (row != ROW_REPUBLICAN || n >= kFirstRepublicanDay) &&
-                                 (row != ROW_JEWISH || day.IsJewishEra()) &&
-                                 (row != ROW_MUSLIM || day.IsMuslimEra());
-            if (inRange)
-                ASSERT_TRUE(ShowsDay(day)) << "through row " << row;
-            else
-                EXPECT_TRUE(panel.IsIllegal(row)) << n << " row " << row;
+            const bool inEra = row < ROW_REPUBLICAN || day == kMillennium;
+            EXPECT_TRUE(inEra ? bool(ShowsDay(day)) : panel.IsIllegal(row)) << row;
         }
-    }
 }
 
 } // namespace
