@@ -68,7 +68,6 @@ TEST(RowLayout, ShownControlsAndGroups) {
 TEST(RowLayout, OnlyOneRowShown) {
     const std::tuple<int, int, int, int> cases[] = {
         {ROW_GREGORIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
-        {ROW_JULIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
         {ROW_ROMAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 105},
         {ROW_REPUBLICAN, IDC_GROUP_REPUBLICAN, IDC_REP_LABEL, 80},
         {ROW_MUSLIM, IDC_GROUP_OTHERS, 0, 48},
