@@ -100,28 +100,21 @@ private slots:
     }
 
     // The store holds nine Windows-1252 characters: the box takes no more,
-    // typed or pasted, and a character outside it is stored as "?".
-    void separatorHoldsNine() {
+    // typed or pasted, and a character outside it is stored as "?". The
+    // preview shows today (QDate is an independent reference) in the form
+    // chosen; GEDCOM greys the other forms.
+    void separatorAndPreview() {
         CRig rig(2451545);
         auto dialog = rig.CopyFormat();
+        const QDate today = QDate::currentDate();
+        QCOMPARE(dialog->PreviewLabel()->text(),
+                 QStringLiteral("Today: ") + today.toString(QStringLiteral("dd/MM/yyyy")));
         QLineEdit* edit = dialog->SeparatorCombo()->lineEdit();
         Retype(edit, QStringLiteral("0123456789ABC"));
         QCOMPARE(edit->text(), QStringLiteral("012345678"));
         edit->selectAll();
         edit->insert(QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-------->"));
         QCOMPARE(edit->text(), QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-----"));
-        dialog->OkButton()->click();
-        QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
-    }
-
-    // The preview shows today (QDate is an independent reference) in the
-    // form chosen; GEDCOM greys the other forms.
-    void previewOfToday() {
-        CRig rig(2451545);
-        auto dialog = rig.CopyFormat();
-        const QDate today = QDate::currentDate();
-        QCOMPARE(dialog->PreviewLabel()->text(),
-                 QStringLiteral("Today: ") + today.toString(QStringLiteral("dd/MM/yyyy")));
         dialog->GedcomButton(2)->click();
         QCOMPARE(dialog->PreviewLabel()->text(),
                  QStringLiteral("Today: %1 %2 %3")
@@ -131,6 +124,7 @@ private slots:
         QVERIFY(!dialog->MonthButton(2)->isEnabled() && !dialog->DualYearButton(2)->isEnabled() &&
                 !dialog->SeparatorCombo()->isEnabled());
         dialog->OkButton()->click();
+        QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
     }
 };
@@ -264,8 +258,6 @@ private slots:
     void calculateFlipsAndDisplayMovesThePanel() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(2008);
-        QCOMPARE(Feasts(*dialog),
-                 (QStringList{"06 February 2008", "23 March 2008", "01 May 2008", "11 May 2008"}));
         QVERIFY(dialog->CalculateButton()->isDefault());
         for (const auto& [indicator, row] : {std::pair{'G', ROW_GREGORIAN}, {'J', ROW_JULIAN}}) {
             QCOMPARE(Indicator(*dialog), indicator);
@@ -283,19 +275,13 @@ private slots:
         QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
         QCOMPARE(rig.Row(ROW_GREGORIAN), before);
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "fetes");
-    }
-
-    // Enter in the year box computes it in the Gregorian reckoning; a click
-    // elsewhere computes it first.
-    void theYearBox() {
-        CRig rig(2451545);
-        auto dialog = rig.Feasts(2008);
+        // Enter in the year box computes it in the Gregorian reckoning; a
+        // click elsewhere computes it first.
         dialog->CalculateButton()->click();
         Retype(dialog->YearEdit(), QStringLiteral("2009"));
         QTest::keyClick(dialog->YearEdit(), Qt::Key_Return);
         QVERIFY(Indicator(*dialog) == 'G' && dialog->isVisible());
         QCOMPARE(Feasts(*dialog)[1], QStringLiteral("12 April 2009"));
-        QVERIFY(Activate(dialog.get()));
         dialog->YearEdit()->setFocus();
         Retype(dialog->YearEdit(), QStringLiteral("2011"));
         QTest::mouseClick(dialog->DisplayButton(FEAST_EASTER), Qt::LeftButton);
@@ -374,7 +360,8 @@ private slots:
     }
 
     // Picking a name searches; leaving the box searches a changed name
-    // only; Enter presses Search; keystrokes complete, Backspace does not.
+    // only; Enter presses Search; keystrokes complete, Backspace does not;
+    // the display buttons move the panel.
     void whenItSearches() {
         CRig rig(2459955); // 10 January 2023
         auto dialog = rig.Saints();
@@ -398,6 +385,14 @@ private slots:
         QCOMPARE(dialog->NameCombo()->currentText().toLower(), QStringLiteral("m"));
         CheckHelp(dialog.get(), dialog->NameCombo()->lineEdit(), dialog->HelpButton(), rig.help,
                   "saints");
+        // The panel goes to the selected day in the year its row shows.
+        Pick(*dialog, QStringLiteral("Jean"));
+        dialog->ResultList()->setCurrentRow(1);
+        dialog->GregorianButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 June 2023"));
+        dialog->ResultList()->setCurrentRow(2);
+        dialog->JulianButton()->click();
+        QVERIFY(dialog->isVisible() && rig.Row(ROW_JULIAN) == QStringLiteral("27 December 2023"));
     }
 
     // Any non-zero stored choice opens on the present list; switching lists
@@ -416,24 +411,6 @@ private slots:
         dialog->PresentButton()->click();
         QCOMPARE(Texts(dialog->ResultList()), QStringList{"Jean : August 26th"});
         QCOMPARE(rig.store.Writes(), (Writes{{"SaintsRecent", 0}, {"SaintsRecent", 1}}));
-    }
-
-    // The panel goes to the selected day in the year its row shows; with no
-    // line found, nowhere.
-    void displayButtons() {
-        CRig rig(2459955);
-        auto dialog = rig.Saints();
-        const QString before = rig.Row(ROW_GREGORIAN);
-        dialog->GregorianButton()->click();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), before);
-        Pick(*dialog, QStringLiteral("Jean"));
-        dialog->ResultList()->setCurrentRow(1);
-        dialog->GregorianButton()->click();
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 June 2023"));
-        dialog->ResultList()->setCurrentRow(2);
-        dialog->JulianButton()->click();
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("27 December 2023"));
     }
 };
 QUINDOR_UI_TEST("Dialogs", SaintsDialogTest);

@@ -1,10 +1,7 @@
 // Help: each place that asks for it gets its topic, the window opens every
-// page, the pages of both languages are linked and alike, and the numbers
-// the pages quote are the core's.
+// page, and the pages of both languages are linked and alike.
 #include "HelpWindow.h"
 #include "UiTestSupport.h"
-#include "calendar/YearStyle.h"
-#include "span/DaySpan.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -95,49 +92,6 @@ private slots:
                     .match(document.toPlainText());
             QVERIFY2(!left.hasMatch(), qPrintable(name + QStringLiteral(": ") + left.captured(0)));
         }
-    }
-
-    // The year-start page's days and dual years, and the counting page's
-    // span, are the core's.
-    void workedExamplesAreTheCoresDays() {
-        const auto julian = [](std::int32_t d, std::int32_t m, std::int32_t y) {
-            CJulianDay day;
-            day.SetJulian({d, m, y});
-            return day;
-        };
-        const CYearStyle england{EYearStyle::Annunciation, julian(1, 1, 1752).GetDayNumber()};
-        const CYearStyle easter{EYearStyle::Easter, 0};
-        std::vector<CJulianDay> days;
-        for (const auto& [d, m, y, style] : {std::tuple{30, 1, 1648, england},
-                                             {25, 3, 1751, england},
-                                             {31, 12, 1751, england},
-                                             {10, 4, 1564, easter}}) {
-            const CStyleReadings read = DaysOfStyleDate(d, m, y, EStyleCalendar::Julian, style);
-            days.insert(days.end(), read.days.begin(), read.days.begin() + read.nCount);
-        }
-        QStringList annee;
-        for (const CJulianDay& day : days)
-            annee << QString::number(day.GetDayNumber());
-        for (const auto& [day, style] :
-             {std::pair{days.at(0), england}, {julian(24, 3, 1751), england}, {days.at(4), easter}})
-            annee << QString::fromStdString(
-                FormatDualYear(*RowDualYear(EStyleRow::Julian, day, style)));
-        QCOMPARE(annee.size(), 8);
-        const std::pair<const char*, QStringList> quoted[] = {
-            {"annee", annee}, {"compte", {"19607", "2318168", "2317939", "2318303"}}};
-        for (const auto& [topic, numbers] : quoted)
-            for (const char* folder : {":/help/", ":/help/fr/"}) {
-                const QString page = ResourceText(QLatin1String(folder) + QLatin1String(topic) +
-                                                  QStringLiteral(".html"));
-                for (const QString& number : numbers)
-                    QVERIFY2(page.contains(number), qPrintable(QLatin1String(topic) + number));
-            }
-        const CDaySpan span = *SpanBetween(2341983, 2361590, {ESpanCalendar::Civil, 2361222});
-        QVERIFY(ResourceText(QStringLiteral(":/help/compte.html"))
-                    .contains(QStringLiteral("%1 years, %2 months and %3 days")
-                                  .arg(span.nYears)
-                                  .arg(span.nMonths)
-                                  .arg(span.nDays)));
     }
 };
 QUINDOR_UI_TEST("Help", HelpTest);
