@@ -107,27 +107,4 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
     EXPECT_GT(refusedTwoDigit, 0);
 }
 
-// A Jewish or Muslim date read with its two-digit year may not exist in the
-// expanded year (a 30th, or Adar II): refused, never moved to another day.
-TEST(CopyPasteRoundTrip, ExpandedYearIsTestedAgain) {
-    int refused = 0;
-    for (const CalendarRow row : {ROW_JEWISH, ROW_MUSLIM})
-        for (std::int32_t year = 1; year <= 99; ++year)
-            for (std::int32_t month = 1; month <= RowMonthCount(row); ++month)
-                for (std::int32_t day : {29, 30}) {
-                    const std::string text = std::to_string(day) + "/" + std::to_string(month) +
-                                             "/" + std::to_string(year);
-                    const CRowValues written{day, month, year, 0};
-                    const CRowValues expanded{day, month, ExpandPastedYear(row, year), 0};
-                    const auto pasted = PastedDay(row, text);
-                    const bool both = IsRowDateValid(row, written) && IsRowDateValid(row, expanded);
-                    ASSERT_EQ(pasted.has_value(), both) << row << " " << text;
-                    if (pasted)
-                        EXPECT_EQ(RowValuesOfDay(row, *pasted), expanded) << row << " " << text;
-                    else if (IsRowDateValid(row, written))
-                        ++refused;
-                }
-    EXPECT_GT(refused, 10);
-}
-
 } // namespace

@@ -15,7 +15,6 @@ const std::vector<CScreenRect> kScreens = {
 
 TEST(WindowPlacement, RectCoveredByTheScreens) {
     const std::tuple<CScreenRect, bool> cases[] = {
-        {{0, 0, 1920, 1080}, true},     // one whole screen
         {{-1280, 56, 3200, 24}, true},  // across the left and right screens
         {{-1280, 55, 3200, 24}, false}, // one row above the left screen
         {{-100, 30, 400, 24}, false},   // partly above the lower left screen
