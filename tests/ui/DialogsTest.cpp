@@ -62,12 +62,73 @@ struct CRig : CPanelRig {
     auto Saints() { return Open<CSaintsDialog>(settings, store, panel, help); }
 };
 
+// The three boxes typed and left in turn, as a user tabbing through them.
+void TypeDate(CReformDialog& dialog, const QString& day, const QString& month,
+              const QString& year) {
+    for (auto [edit, text] : {std::pair{dialog.DayCombo()->lineEdit(), day},
+                              {dialog.MonthCombo()->lineEdit(), month},
+                              {dialog.YearEdit(), year}}) {
+        Retype(edit, text);
+        Leave(edit);
+    }
+}
+QStringList Boxes(const CReformDialog& dialog) {
+    return {dialog.DayCombo()->currentText(), dialog.MonthCombo()->currentText(),
+            dialog.YearEdit()->text()};
+}
+
+QStringList Feasts(const CFeastsDialog& dialog) {
+    QStringList texts;
+    for (int f = 0; f < FEAST_COUNT; ++f)
+        texts << dialog.FeastEdit(static_cast<EFeast>(f))->text();
+    return texts;
+}
+// 'G' or 'J' for the indicator showing, '-' for none, '!' for both.
+char Indicator(const CFeastsDialog& dialog) {
+    const bool g = dialog.GregorianIndicator()->isVisibleTo(&dialog);
+    const bool j = dialog.JulianIndicator()->isVisibleTo(&dialog);
+    return g && j ? '!' : g ? 'G' : j ? 'J' : '-';
+}
+void LeaveYear(CFeastsDialog& dialog, const QString& year) {
+    Retype(dialog.YearEdit(), year);
+    Leave(dialog.YearEdit());
+}
+
+const QStringList kJean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
+
+void Pick(CSaintsDialog& dialog, const QString& name) {
+    Choose(dialog.NameCombo(), dialog.NameCombo()->findText(name));
+}
+void Type(CSaintsDialog& dialog, const QString& text) {
+    dialog.NameCombo()->setFocus();
+    Retype(dialog.NameCombo()->lineEdit(), text);
+}
+
+// A few saints in two lists, the present one (1) shorter.
+void LoadSaints() {
+    const std::tuple<const char*, int, int, int> entries[] = {
+        {"Pierre", 29, 6, 0}, {"Jean", 24, 6, 0},   {"Jean", 27, 12, 0},
+        {"Marie", 15, 8, 0},  {"Romain", 29, 2, 0}, {"Jean", 6, 5, 0},
+        {"Zo\xE9", 2, 5, 1},  {"Jean", 26, 8, 1},   {"Pierre", 29, 6, 1}};
+    for (const auto& [name, day, month, list] : entries)
+        new CSaintEntry(name, day, month, static_cast<std::uint8_t>(list));
+}
+
 } // namespace
 
-class CopyFormatDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() {
+        g_jdGregorianStart = kDefaultGregorianStart;
+        CReformDialogModel::ResetTypedLength();
+        CSaintsDialogModel::ResetTypedLength();
+        FreeDayNameLists();
+        ClearSaintSearchCache();
+    }
+    void cleanup() { init(); }
+
     // Nothing changes before OK; OK stores the six values; Cancel and Escape
     // none; a store that cannot be written still gives the format for this run.
     void okStoresCancelDoesNot() {
@@ -127,33 +188,6 @@ private slots:
         QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
     }
-};
-QUINDOR_UI_TEST("Dialogs", CopyFormatDialogTest);
-
-class ReformDialogTest : public QObject {
-    Q_OBJECT
-
-    // The three boxes typed and left in turn, as a user tabbing through them.
-    static void TypeDate(CReformDialog& dialog, const QString& day, const QString& month,
-                         const QString& year) {
-        for (auto [edit, text] : {std::pair{dialog.DayCombo()->lineEdit(), day},
-                                  {dialog.MonthCombo()->lineEdit(), month},
-                                  {dialog.YearEdit(), year}}) {
-            Retype(edit, text);
-            Leave(edit);
-        }
-    }
-    static QStringList Boxes(const CReformDialog& dialog) {
-        return {dialog.DayCombo()->currentText(), dialog.MonthCombo()->currentText(),
-                dialog.YearEdit()->text()};
-    }
-
-private slots:
-    void init() {
-        g_jdGregorianStart = kDefaultGregorianStart;
-        CReformDialogModel::ResetTypedLength();
-    }
-    void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
 
     // The stored choice is what the widgets show; a country fills the boxes;
     // OK stores it and its day, and the panel's civil marker moves; typed
@@ -226,31 +260,6 @@ private slots:
                  QString());
         QVERIFY(box && dialog.isVisible());
     }
-};
-QUINDOR_UI_TEST("Dialogs", ReformDialogTest);
-
-class FeastsDialogTest : public QObject {
-    Q_OBJECT
-
-    static QStringList Feasts(const CFeastsDialog& dialog) {
-        QStringList texts;
-        for (int f = 0; f < FEAST_COUNT; ++f)
-            texts << dialog.FeastEdit(static_cast<EFeast>(f))->text();
-        return texts;
-    }
-    // 'G' or 'J' for the indicator showing, '-' for none, '!' for both.
-    static char Indicator(const CFeastsDialog& dialog) {
-        const bool g = dialog.GregorianIndicator()->isVisibleTo(&dialog);
-        const bool j = dialog.JulianIndicator()->isVisibleTo(&dialog);
-        return g && j ? '!' : g ? 'G' : j ? 'J' : '-';
-    }
-    static void LeaveYear(CFeastsDialog& dialog, const QString& year) {
-        Retype(dialog.YearEdit(), year);
-        Leave(dialog.YearEdit());
-    }
-
-private slots:
-    void init() { g_jdGregorianStart = kDefaultGregorianStart; }
 
     // Calculate on the year shown alternates the reckonings; each display
     // button lands the reckoning's row on the date its box shows; a year out
@@ -325,44 +334,12 @@ private slots:
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")));
         QVERIFY(rig.warnings.isEmpty());
     }
-};
-QUINDOR_UI_TEST("Dialogs", FeastsDialogTest);
-
-class SaintsDialogTest : public QObject {
-    Q_OBJECT
-
-    const QStringList kJean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
-
-    static void Pick(CSaintsDialog& dialog, const QString& name) {
-        Choose(dialog.NameCombo(), dialog.NameCombo()->findText(name));
-    }
-    static void Type(CSaintsDialog& dialog, const QString& text) {
-        dialog.NameCombo()->setFocus();
-        Retype(dialog.NameCombo()->lineEdit(), text);
-    }
-
-private slots:
-    void init() {
-        FreeDayNameLists();
-        ClearSaintSearchCache();
-        CSaintsDialogModel::ResetTypedLength();
-        const std::tuple<const char*, int, int, int> entries[] = {
-            {"Pierre", 29, 6, 0}, {"Jean", 24, 6, 0},   {"Jean", 27, 12, 0},
-            {"Marie", 15, 8, 0},  {"Romain", 29, 2, 0}, {"Jean", 6, 5, 0},
-            {"Zo\xE9", 2, 5, 1},  {"Jean", 26, 8, 1},   {"Pierre", 29, 6, 1}};
-        for (const auto& [name, day, month, list] : entries)
-            new CSaintEntry(name, day, month, static_cast<std::uint8_t>(list));
-    }
-    void cleanup() {
-        FreeDayNameLists();
-        ClearSaintSearchCache();
-        CSaintsDialogModel::ResetTypedLength();
-    }
 
     // Picking a name searches; leaving the box searches a changed name
     // only; Enter presses Search; keystrokes complete, Backspace does not;
     // the display buttons move the panel.
     void whenItSearches() {
+        LoadSaints();
         CRig rig(2459955); // 10 January 2023
         auto dialog = rig.Saints();
         QVERIFY(Activate(dialog.get()));
@@ -398,6 +375,7 @@ private slots:
     // Any non-zero stored choice opens on the present list; switching lists
     // stores at once and searches the name again.
     void listsAreStoredAtOnce() {
+        LoadSaints();
         CRig rig(2459955);
         rig.settings.m_nSaintsDlgList = 5;
         auto dialog = rig.Saints();
@@ -413,6 +391,6 @@ private slots:
         QCOMPARE(rig.store.Writes(), (Writes{{"SaintsRecent", 0}, {"SaintsRecent", 1}}));
     }
 };
-QUINDOR_UI_TEST("Dialogs", SaintsDialogTest);
+QUINDOR_UI_TEST("Dialogs", DialogsTest);
 
 #include "DialogsTest.moc"
