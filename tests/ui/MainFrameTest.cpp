@@ -79,19 +79,6 @@ private slots:
     }
     void cleanup() { m_rig.reset(); }
 
-    void firstStartStoresEverySettingAndShowsToday() {
-        Start();
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Quindor"));
-        QCOMPARE(QSettings(m_rig->ConfigFile(), QSettings::IniFormat).allKeys().size(),
-                 int{SET_COUNT});
-        CJulianDay today;
-        today.SetToday();
-        QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(today.GetGregorian().nYear));
-        QVERIFY(Shown(IDC_MARKER_GREG) && !Shown(IDC_MARKER_JUL) && !Shown(IDC_ICON_GREG_ILLEGAL));
-        QVERIFY(CombosFollowTheirTexts());
-        QCOMPARE(m_frame->ToolBar()->actions().first(), m_frame->Action(ID_TODAY));
-    }
-
     // Typing moves every row and the drop-downs; a typed month completes.
     void typingMovesEveryRowAndTheDropDowns() {
         Start();
@@ -113,9 +100,17 @@ private slots:
         QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("Fe"));
     }
 
-    // Enter applies the row it is pressed in: the Gregorian row follows.
-    void enterInEachRowAppliesThatRow() {
+    // The first start stores every setting and shows today; Enter applies
+    // the row it is pressed in: the Gregorian row follows.
+    void firstStartAndEnterInEachRow() {
         Start();
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Quindor"));
+        QCOMPARE(QSettings(m_rig->ConfigFile(), QSettings::IniFormat).allKeys().size(),
+                 int{SET_COUNT});
+        QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(QDate::currentDate().year()));
+        QVERIFY(Shown(IDC_MARKER_GREG) && !Shown(IDC_MARKER_JUL) && !Shown(IDC_ICON_GREG_ILLEGAL));
+        QVERIFY(CombosFollowTheirTexts());
+        QCOMPARE(m_frame->ToolBar()->actions().first(), m_frame->Action(ID_TODAY));
         const std::tuple<PanelField, const char*, int> rows[] = {
             // Gregorian year, give or take one
             {FIELD_JUL_YEAR, "1999", 1999}, {FIELD_ROMAN_YEAR, "1998", 1998},
@@ -187,6 +182,7 @@ private slots:
     // Copy and paste through the menus and their keys, the states looked at
     // again when a key comes; Ctrl+V in a field pastes a date the row reads
     // into the row, other text into the field; Ctrl+Shift+V always the text.
+    // The manual names each key.
     void copyAndPaste() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         Start();
@@ -224,6 +220,12 @@ private slots:
         clipboard->setText(QStringLiteral("no date here"));
         for (int row = 0; row < ROW_COUNT; ++row)
             QVERIFY(!Enabled(ID_PASTE_FIRST + row));
+        const QString copier = ResourceText(QStringLiteral(":/help/copier.html"));
+        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
+            const QString key =
+                m_frame->Action(id)->shortcut().toString(QKeySequence::PortableText);
+            QVERIFY2(copier.contains(QStringLiteral("<td>%1</td>").arg(key)), qPrintable(key));
+        }
     }
 
     // Each option the menus set: stored at once, ticked, and in force after a
@@ -256,19 +258,7 @@ private slots:
                 QVERIFY2(Checked(command) == ticked, key);
             Start();
         }
-        m_rig->app.reset();
-        m_rig->WriteConfig("[General]\nAffSaints=77\nFmtMois=9\nAffSaintsRecent=2\n");
-        Start();
-        QCOMPARE(Stored("AffSaints").toInt(), 3);
-        QCOMPARE(Stored("FmtMois").toInt(), 1);
-        QVERIFY(Checked(ID_SAINTS_MODE_FIRST + 3) && !Checked(ID_SAINTS_MODE_FIRST));
-        QVERIFY(Checked(ID_SAINTS_TRADITIONAL) && !Checked(ID_SAINTS_PRESENT));
-    }
-
-    // The month view follows the panel; closed, it stays closed at the next start.
-    void monthViewFollowsThePanel() {
-        Start();
-        m_frame->OnCommand(ID_MONTH_VIEW);
+        // The month view follows the panel; closed, it stays closed at the next start.
         for (const int id : {ID_NEXT_DAY, ID_PREVIOUS_DAY, ID_PREVIOUS_DAY}) {
             m_frame->OnCommand(id);
             const CMonthView* view = m_frame->MonthView();
@@ -279,6 +269,13 @@ private slots:
         QVERIFY(Stored("AffMois").toInt() == 0 && !Checked(ID_MONTH_VIEW));
         Start();
         QVERIFY(!m_frame->MonthView());
+        m_rig->app.reset();
+        m_rig->WriteConfig("[General]\nAffSaints=77\nFmtMois=9\nAffSaintsRecent=2\n");
+        Start();
+        QCOMPARE(Stored("AffSaints").toInt(), 3);
+        QCOMPARE(Stored("FmtMois").toInt(), 1);
+        QVERIFY(Checked(ID_SAINTS_MODE_FIRST + 3) && !Checked(ID_SAINTS_MODE_FIRST));
+        QVERIFY(Checked(ID_SAINTS_TRADITIONAL) && !Checked(ID_SAINTS_PRESENT));
     }
 
     // Hiding rows shrinks the window to what is left; hidden rows still follow the day.
@@ -299,17 +296,6 @@ private slots:
             if (row != ROW_ROMAN)
                 m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
         QCOMPARE(m_frame->height(), full);
-    }
-
-    // The manual names each copy and paste key the menus have.
-    void manualNamesTheCopyKeys() {
-        Start();
-        const QString copier = ResourceText(QStringLiteral(":/help/copier.html"));
-        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
-            const QString key =
-                m_frame->Action(id)->shortcut().toString(QKeySequence::PortableText);
-            QVERIFY2(copier.contains(QStringLiteral("<td>%1</td>").arg(key)), qPrintable(key));
-        }
     }
 };
 QUINDOR_UI_TEST("MainFrame", MainFrameTest);
