@@ -155,6 +155,9 @@ TEST(Validity, WhatSetStores) {
     for (const CMuslimDate absurd : {CMuslimDate{1, 1, INT_MIN}, CMuslimDate{1, INT_MAX, INT_MAX},
                                      CMuslimDate{INT_MAX, 1, 1400}, CMuslimDate{INT_MIN, 1, 1400}})
         EXPECT_LT(day(&CJulianDay::SetMuslim, absurd), kFirstSupportedDay);
+    // The last lunation held counts on; the next one is refused.
+    EXPECT_GT(day(&CJulianDay::SetMuslim, CMuslimDate{1, 1, 5834651}), kLastSupportedDay);
+    EXPECT_EQ(day(&CJulianDay::SetMuslim, CMuslimDate{1, 2, 5834651}), 0);
     for (const std::int32_t v : {INT_MIN, -1, 0, INT_MAX}) {
         EXPECT_FALSE(CJulianDay::IsValidGregorian({v, v, v})) << v;
         EXPECT_FALSE(CJulianDay::IsValidJulian({v, v, v})) << v;

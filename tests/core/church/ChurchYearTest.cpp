@@ -115,6 +115,29 @@ TEST(ChurchYear, NumberedSundaysAndYearBounds) {
     EXPECT_EQ(ChurchFeastDay(ChurchFeasts().front(), 0, true).GetDayNumber(), 0);
     EXPECT_EQ(ChurchFeastDay(ChurchFeasts().front(), 3000, false).GetDayNumber(), 0);
     EXPECT_TRUE(ChurchYearDays(3000, true).empty());
+    EXPECT_EQ(NumberedSunday(ESundaySeries::Epiphany, 1, 3000, true).GetDayNumber(), 0);
+    EXPECT_EQ(NumberedSunday(ESundaySeries::Pentecost, 31, 1600, true).GetDayNumber(), 0);
+}
+
+// The fixed feasts' days as the handbooks give them.
+TEST(ChurchYear, FixedFeastsFallOnTheirDays) {
+    const std::string expected =
+        "1/1 Circumcisio Domini|6/1 Epiphania Domini|25/1 Conversio Pauli|2/2 Purificatio "
+        "Mariae|22/2 Cathedra Petri|24/2 Matthiae apostoli|25/3 Annuntiatio Mariae|23/4 "
+        "Georgii|25/4 Marci evangelistae|1/5 Philippi et Jacobi|3/5 Inventio Crucis|24/6 "
+        "Nativitas Johannis Baptistae|29/6 Petri et Pauli|2/7 Visitatio Mariae|22/7 Mariae "
+        "Magdalenae|25/7 Jacobi apostoli|1/8 Petri ad Vincula|10/8 Laurentii|15/8 Assumptio "
+        "Mariae|24/8 Bartholomaei|8/9 Nativitas Mariae|14/9 Exaltatio Crucis|21/9 Matthaei|29/9 "
+        "Michaelis|18/10 Lucae evangelistae|28/10 Simonis et Judae|1/11 Omnium Sanctorum|2/11 "
+        "Commemoratio Animarum|11/11 Martini|25/11 Catharinae|30/11 Andreae apostoli|6/12 "
+        "Nicolai|8/12 Conceptio Mariae|21/12 Thomae apostoli|25/12 Nativitas Domini|26/12 "
+        "Stephani|27/12 Johannis evangelistae|28/12 Innocentium|";
+    std::string found;
+    for (const CChurchFeast& feast : ChurchFeasts())
+        if (feast.eKind == EChurchFeastKind::Fixed)
+            found += std::to_string(feast.nDay) + "/" + std::to_string(feast.nMonth) + " " +
+                     feast.pszLatin + "|";
+    EXPECT_EQ(found, expected);
 }
 
 CFeastReading Read(const char* utf8, EFeastReckoning reckoning = EFeastReckoning::Civil,

@@ -51,6 +51,8 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"@#DHEBREW@ 30 CSH 5766", 0, 0, "no-such-day"}, // 354 days
         {"@#DHEBREW@ 31 TSH 5766", 0, 0, "no-such-day"},
         {"@#DFRENCH R@ 6 COMP 2", 0, 0, "no-such-day"},
+        {"@#DFRENCH R@ 31 VEND 2", 0, 0, "no-such-day"},
+        {"@#DFRENCH R@ 7 COMP 3", 0, 0, "no-such-day"},
         {"@#DFRENCH R@ 1 VEND 0", 0, 0, "no-such-day"},
         // Adar: 5766 is common (ADR and ADS name its one Adar), 5768 leap.
         {"@#DHEBREW@ 30 ADR 5766", 0, 0, "no-such-day"},
@@ -70,6 +72,7 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"@#DFRENCH R@ 11 NIVO 1208", 2816787, 2816787, "ok"},
         {"@#DFRENCH R@ 12 NIVO 1208", 0, 0, "outside-range"},
         {"@#DFRENCH R@ 1 VEND 1209", 0, 0, "outside-range"},
+        {"@#DFRENCH R@ 1208", 0, 0, "outside-range"}, // runs past the last day
         {"@#DHEBREW@ 2 TVT 6760", 0, 0, "outside-range"},
         {"14 OCT 1582", 2299160, 2299160, "gregorian-before-1582"},
         {"15 OCT 1582", 2299161, 2299161, "ok"},

@@ -51,8 +51,9 @@ TEST(GedcomFile, EveryEncodingAndLineEnd) {
         std::string text;
         for (const char c : tree)
             text += c == '\n' ? end : std::string(1, c);
-        for (const std::string& bytes : {text, "\xEF\xBB\xBF" + text, Utf16(text, true),
-                                         Utf16(text, false), Utf16(text, true).substr(2)}) {
+        for (const std::string& bytes :
+             {text, "\xEF\xBB\xBF" + text, Utf16(text, true), Utf16(text, false),
+              Utf16(text, true).substr(2), Utf16(text, false).substr(2)}) {
             const CRead read = ReadAll(bytes);
             EXPECT_EQ(read.error, EGedcomFileError::None);
             EXPECT_EQ(read.dates, (Dates{{5, "1 JAN 2000"}, {7, "ABT 1950"}}));
@@ -72,7 +73,7 @@ TEST(GedcomFile, ContinuationsJoinTheValueAndAnselIsSaid) {
                                  {6, "INT 1 JAN 2000\n(as read) here"},
                                  {9, "2000"},
                                  {12, "1999"}}));
-    const CRead ansel = ReadAll("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 BIRT\n2 DATE (caf\xE2"
+    const CRead ansel = ReadAll("0 HEAD\n1 CHAR ANSEL \n0 @I1@ INDI\n1 BIRT\n2 DATE (caf\xE2"
                                 "e)\n2 DATE 1 JAN 2000\n");
     EXPECT_TRUE(ansel.ansel);
     EXPECT_EQ(ansel.dates, (Dates{{5, "(caf\xEF\xBF\xBD"
@@ -211,7 +212,7 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
     EXPECT_EQ(model.Row(1).strValue,
               std::string(CGedcomCheckModel::kMaxValueLength, 'x') + "\xE2\x80\xA6");
     CGedcomCheckModel added;
-    for (const std::string value :
+    for (const std::string& value :
          {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail"})
         added.Add({7, value}, ReadGedcomDate(value));
     EXPECT_EQ(added.Row(0).strValue, "ABT 1900 (cont) x");

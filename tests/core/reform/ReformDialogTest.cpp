@@ -207,10 +207,19 @@ protected:
 TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {
     const auto& list = CReformDialogModel::GetCountryList();
     ASSERT_EQ(list.size(), static_cast<std::size_t>(kReformCountryCount));
-    // A gap of 10 days, of 11 with a year-start change, of 13.
-    EXPECT_EQ(list[10], "12-20-1582 : France");
-    EXPECT_EQ(list[1], "09-14-1752 : England");
-    EXPECT_EQ(list[23], "02-14-1918 : Russia");
+    // The first Gregorian day of each country, as the handbooks give it.
+    const std::vector<std::string> expected = {
+        "09-02-1610 : Germany",  "09-14-1752 : England",     "10-16-1583 : Austria",
+        "12-25-1582 : Belgium",  "11-14-1915 : Bulgaria",    "01-01-1912 : China",
+        "03-01-1700 : Denmark",  "10-15-1582 : Spain",       "09-14-1752 : United-States",
+        "03-01-1753 : Finland",  "12-20-1582 : France",      "03-01-1923 : Greece",
+        "02-02-1584 : Hungary",  "09-14-1752 : Ireland",     "11-28-1700 : Iceland",
+        "10-15-1582 : Italy",    "01-01-1873 : Japan",       "12-25-1582 : Luxemburg",
+        "03-01-1700 : Norway",   "12-25-1582 : Netherlands", "10-15-1582 : Poland",
+        "10-15-1582 : Portugal", "03-18-1919 : Romania",     "02-14-1918 : Russia",
+        "03-01-1753 : Sweden",   "01-12-1701 : Switzerland", "01-01-1927 : Turkey",
+        "10-15-1582 : Vatican",  "03-18-1919 : Yugoslavia"};
+    EXPECT_EQ(list, expected);
     EXPECT_EQ(CReformDialogModel::GetCountryItemData(23), CJulianDay(2421639));
     for (int i = 0; i < kReformCountryCount; ++i) {
         const CJulianDay claimed = CReformDialogModel::GetCountryItemData(i);
