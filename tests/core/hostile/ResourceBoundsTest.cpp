@@ -76,7 +76,6 @@ TEST(HostilePaste, HugeClipboardIsRefusedForEveryRow) {
         EXPECT_FALSE(PastedDay(row, huge).has_value()) << r;
         EXPECT_FALSE(PastedDayFromUtf8(row, huge).has_value()) << r;
     }
-    EXPECT_FALSE(PasteTextFromUtf8(std::string(kHuge, '\xff')).has_value());
     // The text ends at the bound, or at a zero before it.
     const std::string date = "3/6/1997";
     const std::string fits = date + std::string(kMaxPasteText - date.size(), ' ');
