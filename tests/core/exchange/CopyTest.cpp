@@ -88,7 +88,6 @@ TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
     const std::tuple<std::int32_t, const char*> cases[] = {
         {COPY_GEDCOM_551, "@#DJULIAN@ 24 NOV 2026"},
         {COPY_GEDCOM_70, "JULIAN 24 NOV 2026"},
-        {COPY_GEDCOM_NONE, "24 - November - 26"},
         {3, "24 - November - 26"},
         {-1, "24 - November - 26"}};
     for (const auto& [choice, text] : cases) {

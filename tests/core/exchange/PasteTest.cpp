@@ -132,7 +132,7 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
         {G, "3 MAY 97", 2450572},
         {G, "3 JUN 97", 1756643}, // GEDCOM: the year as written
         {G, "Tuesday after Laetare 1523", 2277409},
-        {J, "in vigilia beati Michaelis 1450", 2250941},
+        {J, "in vigilia beati Michaelis anno 1450", 2250941},
         {G, "Tuesday after Nowhere 1523", 0},
         {G, "1997", 0},
     };

@@ -150,7 +150,6 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
 
 TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
     const std::tuple<std::string, std::string> cases[] = {
-        {"", ""},
         {"123456789", "123456789"},
         {"1234567890", "/"},
         {std::string("a\0b", 3), "a"},
