@@ -22,18 +22,6 @@ constexpr int kHugeFile = 16 * 1024 * 1024;
 constexpr int kHugeFile = 100 * 1024 * 1024;
 #endif
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(content) == content.size();
-}
-
 // A copy at a path QSettings has never seen, so the disk is what is read.
 QString FreshCopy(const QString& path) {
     static int count = 0;

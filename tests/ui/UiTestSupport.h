@@ -70,6 +70,18 @@ struct CPanelRig {
     }
 };
 
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
 // The whole program on a configuration file of its own.
 struct CAppRig {
     QTemporaryDir config;
@@ -77,12 +89,7 @@ struct CAppRig {
 
     CAppRig() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
     QString ConfigFile() const { return config.path() + QStringLiteral("/Velmont/Quindor.conf"); }
-    void WriteConfig(const QByteArray& text) const {
-        QDir().mkpath(QFileInfo(ConfigFile()).absolutePath());
-        QFile file(ConfigFile());
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(text);
-    }
+    void WriteConfig(const QByteArray& text) const { WriteAll(ConfigFile(), text); }
     QVariant Stored(const char* name) const {
         return QSettings(ConfigFile(), QSettings::IniFormat).value(QLatin1String(name));
     }
@@ -152,6 +159,5 @@ inline void CheckHelp(QWidget* dialog, QWidget* box, QAbstractButton* button,
 }
 
 inline QString ResourceText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(ReadAll(path));
 }
