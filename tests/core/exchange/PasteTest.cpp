@@ -155,6 +155,7 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
         {"BEF 7 DEC 2026", 0},
         {"1 JAN 3000", 0},
         {"@#DROMAN@ 1 JAN 2000", 0},
+        {"@#DJULIAN@ 7 DEC", 0},
         {"INT (christmas)", 0},
     };
     for (const auto& [text, expected] : cases) {
