@@ -206,7 +206,7 @@ TEST(DualYear, WrittenAndRead) {
     for (const auto& [text, years] : read)
         EXPECT_EQ(ParseDualYear(text), years) << text;
     for (const char* text : {"1648/50", "1648/48", "1648/", "/49", "1648", "1648/4a", "x1648/49",
-                             "1648/49/50", "0/1", "1648/12345", "-1/0", "-2/1"})
+                             "1648/49/50", "0/1", "1648/12345", "-1/0", "-2/1", "-2/x"})
         EXPECT_FALSE(ParseDualYear(text)) << text;
     // Every dual year is read back as written, across the whole range.
     for (std::int32_t first = -4713; first < 3000; ++first) {

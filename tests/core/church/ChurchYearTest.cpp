@@ -246,6 +246,7 @@ TEST(FeastDate, RefusalsSayWhy) {
         {"Tuesday after 1523", EFeastDateError::Unreadable, "tuesday after"},
         {"octave of Zzqxw 1500", EFeastDateError::UnknownName, "zzqxw"},
         {"octave of St Stephen 2999", EFeastDateError::OutOfRange, ""},
+        {"3zz Sunday after Trinity 1600", EFeastDateError::UnknownName, "3zz sunday after trinity"},
     };
     for (const auto& [text, error, what] : cases) {
         const CFeastReading r = Read(text);

@@ -26,6 +26,7 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
         {FIELD_JEW_MONTH, "13", "13", false},      {FIELD_ROMAN_KIND, "2", "Nones", false},
         {FIELD_GREG_YEAR, "2000x", "2000x", true}, {FIELD_MUS_YEAR, "+1420", "+1420", true},
         {FIELD_GREG_YEAR, "0", "0", false},        {FIELD_ROMAN_YEAR, "abc", "abc", false},
+        {FIELD_JUL_YEAR, "5", "5", true}, // a small year is no month number
     };
     for (const auto& [field, typed, shown, legal] : cases) {
         SCOPED_TRACE(std::string(typed) + " in field " + std::to_string(field));

@@ -42,6 +42,14 @@ TEST(Ordinal, EnglishAndFrench) {
     EXPECT_EQ(FrenchDayOfMonth(2), "2");
 }
 
+TEST(Cp1252, OnlyWellFormedUtf8IsRead) {
+    EXPECT_EQ(Utf8ToCp1252("Fran\xC3\xA7ois \xE2\x82\xAC"), "Fran\xE7ois \x80");
+    // Overlong, surrogate, past U+10FFFF, cut short, a bad follower, outside the code page.
+    for (const char* bad :
+         {"\xE0\x81\x81", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3", "\xC3(", "\xC5\x81"})
+        EXPECT_FALSE(Utf8ToCp1252(bad)) << bad;
+}
+
 // A field reads its text by its place in the list, without regard to case:
 // two entries of one list that fold alike would read as the first.
 TEST(StringTable, EveryListHasEveryTextInBothLanguagesOnceEach) {
