@@ -27,10 +27,9 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
         {ROW_GREGORIAN, {"3", "June", "1997"}, nullptr, nullptr}, // "3" is not in the day list
         {ROW_GREGORIAN, {"29", "February", "1900"}, nullptr, nullptr},
         {ROW_ROMAN, {"", "Kalends", "June", "1997"}, "Kalends/06/1997", "Kalends June 1997"},
-        {ROW_ROMAN,
-         {"03", "Nones", "June", "1997"},
-         "03/Nones/06/1997",
-         "3rd day of Nones June 1997"},
+        // clang-format off
+        {ROW_ROMAN, {"03", "Nones", "June", "1997"}, "03/Nones/06/1997", "3rd day of Nones June 1997"},
+        // clang-format on
         {ROW_REPUBLICAN, {"05", "Sans-Culottides", "3"}, "05/13/3", "5 Sans-Culottides 3"},
         {ROW_JEWISH, {"14", "Adar II", "5784"}, "14/07/5784", "14 Adar II 5784"},
     };
@@ -44,17 +43,14 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
 }
 
 TEST_F(PanelExchangeTest, PasteMovesEveryRowToTheDay) {
-    EXPECT_TRUE(CanPasteIntoRow(ROW_JEWISH, "1 tishri 84\n"));
     ASSERT_TRUE(PasteIntoRow(panel, ROW_JEWISH, "1 tishri 84\n"));
     EXPECT_EQ(panel.GetRowTexts(ROW_JEWISH), (Texts{"01", "Tishri", "5784"}));
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"16", "September", "2023"}));
     ASSERT_TRUE(PasteIntoRow(panel, ROW_ROMAN, "Kalends June 1997"));
     EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"", "Kalends", "June", "1997"}));
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"01", "June", "1997"}));
     // A value the row has no date for moves the panel through the Gregorian row.
     ASSERT_TRUE(PasteIntoRow(panel, ROW_REPUBLICAN, "@#DJULIAN@ 21 JAN 1718/19"));
     EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"21", "January", "1719"}));
-    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
     EXPECT_EQ(RowShowingPaste(ROW_REPUBLICAN, CJulianDay(2348943)), ROW_GREGORIAN);
     EXPECT_EQ(RowShowingPaste(ROW_JEWISH, CJulianDay(2376280)), ROW_JEWISH);
     ASSERT_TRUE(PasteIntoRow(panel, ROW_JEWISH, "FRENCH_R 16 FRIM 2"));
@@ -63,7 +59,6 @@ TEST_F(PanelExchangeTest, PasteMovesEveryRowToTheDay) {
     // A refused paste leaves the panel alone.
     const auto revision = panel.GetRevision();
     const Texts before = panel.GetRowTexts(ROW_GREGORIAN);
-    EXPECT_FALSE(CanPasteIntoRow(ROW_JEWISH, ""));
     EXPECT_FALSE(PasteIntoRow(panel, ROW_JEWISH, ""));
     EXPECT_EQ(panel.GetRevision(), revision);
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), before);

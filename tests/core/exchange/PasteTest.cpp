@@ -23,32 +23,22 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         std::int32_t first, second, third, fourth; // the year as written
     };
     const Case cases[] = {
+        // clang-format off
         {G, " /3//6/1997/ ", 3, 6, 1997, 0},
-        {G, "3.6.1997\r\n", 3, 6, 1997, 0},
-        {G, "3rd June 1997AD", 3, 6, 1997, 0},
-        {G, "+3/+6/+1997", 3, 6, 1997, 0},
-        {G, "\t3/\n6/\v1997", 3, 6, 1997, 0},
-        {G, "3 6 0007", 3, 6, 7, 0},
-        {R, "3rd IDES june 97", 3, 3, 6, 97},
-        {R, "ides.3.-44", 1, 3, 3, -44},
-        {R, "17 Kalends March 2000", 17, 1, 3, 2000},
-        {G, "7 D\311CEMBRE 2026", 7, 12, 2026, 0},
-        {G, "3\xA0juin\2401997\r\n", 3, 6, 1997, 0},
-        {REP, "3 brumaire an VIII", 3, 2, 8, 0},
-        {REP, "18 brumaire an 8", 18, 2, 8, 0},
+        {G, "3.6.1997\r\n", 3, 6, 1997, 0}, {G, "3rd June 1997AD", 3, 6, 1997, 0},
+        {G, "+3/+6/+1997", 3, 6, 1997, 0}, {G, "\t3/\n6/\v1997", 3, 6, 1997, 0},
+        {G, "3 6 0007", 3, 6, 7, 0}, {R, "3rd IDES june 97", 3, 3, 6, 97},
+        {R, "ides.3.-44", 1, 3, 3, -44}, {R, "17 Kalends March 2000", 17, 1, 3, 2000},
+        {G, "7 D\311CEMBRE 2026", 7, 12, 2026, 0}, {G, "3\xA0juin\2401997\r\n", 3, 6, 1997, 0},
+        {REP, "3 brumaire an VIII", 3, 2, 8, 0}, {REP, "18 brumaire an 8", 18, 2, 8, 0},
         {REP, "11 Nivose an MCCVIII\r\n", 11, 4, 1208, 0},
-        {REP, "1 nivose an CDXLIX", 1, 4, 449, 0},
-        {JEW, "1 Marhechvan 5785", 1, 2, 5785, 0},
-        {JEW, "14 Adar Cheni 5784", 14, 7, 5784, 0},
-        {JEW, "14 V\xE9-Adar 5784", 14, 7, 5784, 0},
-        {G, "1er janvier de l'an 1000", 1, 1, 1000, 0},
-        {G, "1er janvier de l\222an 1000", 1, 1, 1000, 0},
-        {REP, "5e jour compl\xE9mentaire an III", 5, 13, 3, 0},
-        {REP, "6 sans-culottides an III", 6, 13, 3, 0},
-        {MUS, "12 Rabia al awal 1445", 12, 3, 1445, 0},
-        {R, "le 3e jour avant les Nones de juin 97", 3, 2, 6, 97},
-        {R, "la veille des ides de mars -44", 2, 3, 3, -44},
-        {R, "kalendes de janvier 2001", 1, 1, 1, 2001},
+        {REP, "1 nivose an CDXLIX", 1, 4, 449, 0}, {JEW, "1 Marhechvan 5785", 1, 2, 5785, 0},
+        {JEW, "14 Adar Cheni 5784", 14, 7, 5784, 0}, {JEW, "14 V\xE9-Adar 5784", 14, 7, 5784, 0},
+        {G, "1er janvier de l'an 1000", 1, 1, 1000, 0}, {G, "1er janvier de l\222an 1000", 1, 1, 1000, 0},
+        {REP, "5e jour compl\xE9mentaire an III", 5, 13, 3, 0}, {REP, "6 sans-culottides an III", 6, 13, 3, 0},
+        {MUS, "12 Rabia al awal 1445", 12, 3, 1445, 0}, {R, "kalendes de janvier 2001", 1, 1, 1, 2001},
+        {R, "le 3e jour avant les Nones de juin 97", 3, 2, 6, 97}, {R, "la veille des ides de mars -44", 2, 3, 3, -44},
+        // clang-format on
     };
     for (const auto language : {ETextLanguage::French, ETextLanguage::English}) {
         SetTextLanguage(language);
@@ -124,17 +114,16 @@ TEST(PasteApply, TwoDigitYearsByRow) {
 // first, then a bare GEDCOM value, then a day told by the church year.
 TEST(PasteApply, GivesTheDayOfTheRow) {
     const std::tuple<CalendarRow, const char*, std::int32_t> cases[] = {
-        {G, "3 Jun 1997", 2450603},
-        {R, "17 Kalends March 2000", 2451602},
+        // clang-format off
+        {G, "3 Jun 1997", 2450603}, {R, "17 Kalends March 2000", 2451602},
         {REP, "1 Vendemiaire 1", kFirstRepublicanDay},
         {JEW, "1 Tishri 1", 2429906}, // 5701 as the Jewish two-digit year
-        {J, "3 MAY 1997", 2450585},
-        {G, "3 MAY 97", 2450572},
+        {J, "3 MAY 1997", 2450585}, {G, "3 MAY 97", 2450572},
         {G, "3 JUN 97", 1756643}, // GEDCOM: the year as written
         {G, "Tuesday after Laetare 1523", 2277409},
-        {J, "in vigilia beati Michaelis anno 1450", 2250941},
-        {G, "Tuesday after Nowhere 1523", 0},
+        {J, "in vigilia beati Michaelis anno 1450", 2250941}, {G, "Tuesday after Nowhere 1523", 0},
         {G, "1997", 0},
+        // clang-format on
     };
     for (const auto& [row, text, expected] : cases) {
         const auto day = PastedDay(row, text);
@@ -147,16 +136,13 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
 TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
     constexpr std::int32_t kDec7th2026 = 2461382;
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"@#DJULIAN@ 21 JAN 1718/19", 2348943},
-        {"GREGORIAN 7 DEC 2026", kDec7th2026},
-        {"HEBREW 14 nsn 5784", 2460423},
-        {"15 MAR 44 B.C.", 1705428},
-        {"INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", 2299160},
-        {"BEF 7 DEC 2026", 0},
-        {"1 JAN 3000", 0},
-        {"@#DROMAN@ 1 JAN 2000", 0},
-        {"@#DJULIAN@ 7 DEC", 0},
+        // clang-format off
+        {"@#DJULIAN@ 21 JAN 1718/19", 2348943}, {"GREGORIAN 7 DEC 2026", kDec7th2026},
+        {"HEBREW 14 nsn 5784", 2460423}, {"15 MAR 44 B.C.", 1705428},
+        {"INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", 2299160}, {"BEF 7 DEC 2026", 0},
+        {"1 JAN 3000", 0}, {"@#DROMAN@ 1 JAN 2000", 0}, {"@#DJULIAN@ 7 DEC", 0},
         {"INT (christmas)", 0},
+        // clang-format on
     };
     for (const auto& [text, expected] : cases) {
         for (int r = 0; r < ROW_COUNT; ++r) {
@@ -172,14 +158,11 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
 // bytes, a surrogate and a sequence cut short each turn to "?".
 TEST(PasteText, Utf8ArrivesAsWindows1252) {
     const std::pair<const char*, const char*> cases[] = {
-        {"3 \xE2\x82\xAC 1997", "3 \x80 1997"},
-        {"3 \xC3\xA9 1997", "3 \xE9 1997"},
-        {"3 \xE2\x9C\x93 1997", "3 ? 1997"},
-        {"3 \xFF\xC3 1997", "3 ?? 1997"},
-        {"\xC0\xAF", "??"},
-        {"\xED\xA0\x80", "???"},
-        {"\xF0\x9F\x98\x80 1", "? 1"},
-        {"3\xC3", "3?"},
+        // clang-format off
+        {"3 \xE2\x82\xAC 1997", "3 \x80 1997"}, {"3 \xC3\xA9 1997", "3 \xE9 1997"},
+        {"3 \xE2\x9C\x93 1997", "3 ? 1997"}, {"3 \xFF\xC3 1997", "3 ?? 1997"}, {"\xC0\xAF", "??"},
+        {"\xED\xA0\x80", "???"}, {"\xF0\x9F\x98\x80 1", "? 1"}, {"3\xC3", "3?"},
+        // clang-format on
     };
     for (const auto& [utf8, text] : cases)
         EXPECT_EQ(PasteTextFromUtf8(utf8), text) << utf8;

@@ -61,16 +61,12 @@ TEST(ScoreNames, EachKindOfMatch) {
     } cases[] = {
         {"saint jean-baptiste", "St Jean-Baptiste", 13}, // same normal form
         // clang-format off
-        {"ST JEAN BAPTISTE", "Saint Jean-Baptiste", 13},
         {"Filippe", "Philippe", 12}, // same compact key
-        {"Mathieu", "Matthieu", 12},
         {"Mahir", "Marie", 11},     // keys MAIR / MARI: level 4
         {"Nicol", "Nicolas", 10},   // level 3
         {"Filipeu", "Philippe", 9}, // FILIPE / FILIP: level 2
-        {"Paul", "Paula", 9},
         {"Pierre", "Pierrette", 8}, // level 1
         {"Aggnié", "Agnès", 7},     // AGNIÉ / ANIÉ: level 0
-        {"Anne", "Annie", 7},
         {"Jean Paul", "Paul Chen", 6},     // a shared normal word
         {"Jehan Bosco", "Jean Dupont", 5}, // only a shared key word (JEN)
         {"Marc", "Marcel", -1},            // nothing alike
@@ -78,12 +74,10 @@ TEST(ScoreNames, EachKindOfMatch) {
         {"Jean Xavier", "Dupont Nicolas", -1}, {"Nicol Xavierxx", "Nicolas Dupontdupont", 3},
         // Typed without accents, a name still matches whole; keys keep É apart from E.
         {"Francois", "François", 13}, {"FRANÇOIS", "Francois", 13}, {"Noel", "Noël", 13},
-        {"Helene", "Hélène", 13}, {"Eve", "Ève", 13}, {"Benoit", "Benoît", 13},
         {"Jean Francois", "François Xavier", 6}, // a shared word, accent aside
         {"Noel", "NOËL", -1}, // capitals outside the folding table stay separators
         {"", "", 13}, {"- ' -", "()", 13}, {"", "Jean", -1}, {"--", "Jean Marie", -1},
         {"", "H", 12}, // a name coding to an empty key shares the query's empty compact key
-        {" ", "Qke", 12},
         // Wildcards: the whole normal form, a normal word, the compact key, key words.
         {"Jean*", "Jean-Marie", 13}, {"jean*", "Jeanne", 13}, {"Jean*", "Saint Jean", 11},
         {"*Marie", "Jean-Marie", 13},
@@ -115,7 +109,6 @@ TEST(Pattern, CompileAndMatch) {
     EXPECT_EQ(CompilePattern("A?*B"), (CPattern{lit("A"), star, lit("B")}));
     EXPECT_EQ(CompilePattern("A??B"), (CPattern{lit("A"), one, one, lit("B")}));
     EXPECT_EQ(CompilePattern("**"), (CPattern{star}));
-    EXPECT_EQ(CompilePattern("?X*"), (CPattern{one, lit("X"), star}));
     const struct {
         const char* pattern;
         const char* text;
@@ -200,7 +193,6 @@ TEST_F(SaintSearch, RanksByScoreThenNameThenDate) {
                                         "10 Filippo : May 26th", "7 Philippe Néri : May 26th"}));
     EXPECT_EQ(Found("Filippe", 1), (Lines{"12 Philippe : May 11th"}));
     EXPECT_TRUE(Found("Philippe", 2).empty()); // no such list
-    EXPECT_TRUE(Found("Zacharie").empty());
     // Names compare as unsigned bytes: É (0xC9) sorts after Z.
     const CSaintEntry* zoe = Add("Zoé", 2, 5);
     const CSaintEntry* eloi = Add("Éloi", 1, 12);
@@ -231,7 +223,6 @@ TEST_F(SaintSearch, LineFormat) {
     const Lines french = Found("P*", 0, false);
     SetTextLanguage(ETextLanguage::English);
     EXPECT_EQ(french, (Lines{"Philippe : 1er mai", "Pierre : 29 juin", "Pierre : 1er août"}));
-    EXPECT_EQ(Found("Pierre", 0, false), (Lines{"Pierre : June 29th", "Pierre : August 1st"}));
 }
 
 TEST_F(SaintSearch, KeptFormsFollowListChanges) {
