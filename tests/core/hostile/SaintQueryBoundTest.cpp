@@ -1,4 +1,3 @@
-// A megabyte saints query reads as its first kSaintTextMax bytes.
 #include "daynames/DayNameLists.h"
 #include "saints/SaintName.h"
 #include "saints/SaintSearch.h"
@@ -16,7 +15,6 @@ TEST(HostileSaints, MegabyteQueryIsReadAsItsFirstKilobyte) {
             text += piece;
         return text;
     };
-    // Many names of several words, sharing words.
     const char* const kNames[] = {"Jean",   "St Jean-Baptiste", "Jeanne",    "Marie",
                                   "Pierre", "Anne-Marie",       "St Pierre", "Jean-Marie"};
     std::vector<std::unique_ptr<CSaintEntry>> entries;
@@ -35,7 +33,6 @@ TEST(HostileSaints, MegabyteQueryIsReadAsItsFirstKilobyte) {
         ASSERT_EQ(lines.size(), expected.size()) << piece;
         for (std::size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].strLine, expected[i].strLine) << piece;
-        // The weak likeness of every pair of words used to take minutes.
         CSaintName a(query), b(repeat(std::string("x ") + piece));
         CSaintName a2(kept), b2(b.GetText());
         EXPECT_EQ(ScoreNames(a, b), ScoreNames(a2, b2)) << piece;

@@ -1,4 +1,3 @@
-// Reading field texts: leading integers and comparisons without case.
 #include "panel/FieldText.h"
 #include "panel/PanelIds.h"
 
@@ -14,7 +13,6 @@ TEST(FieldText, LeadingIntegerReading) {
         {"\t-44", -44},
         {"+7", 7},
         {"", 0},
-        {"-", 0},
         {"x1999", 0},
         {"99999999999", INT32_MAX},
         {"-99999999999", INT32_MIN},

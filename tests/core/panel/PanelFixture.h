@@ -1,4 +1,3 @@
-// A panel with a test owner, driven the way a user drives the window.
 #pragma once
 
 #include "calendar/JulianDay.h"
@@ -37,13 +36,11 @@ protected:
         g_jdGregorianStart = kDefaultGregorianStart;
     }
 
-    // Typing a whole text into a field (as if the user replaced it).
     std::optional<CTextSelection> Type(PanelField field, const std::string& text) {
         panel.SetFocusField(field);
         panel.SetFieldText(field, text);
         return panel.OnEditChange(field);
     }
-    // Typing then leaving the field.
     void Enter(PanelField field, const std::string& text) {
         Type(field, text);
         panel.OnKillFocus(field);
@@ -52,7 +49,6 @@ protected:
         for (const auto& [field, text] : entries)
             Enter(field, text);
     }
-    // A row's fields set, day first, as a view would before a command.
     void SetRowTexts(int row, const std::vector<std::string>& texts) {
         const CRowFields f = RowFields(row);
         std::size_t i = 0;
@@ -68,8 +64,7 @@ protected:
                 panel.IsIconVisible(RowIcons(row).illegal)};
     }
 
-    // True when every row in its calendar's range holds this day and the
-    // rows before their era are blank.
+    // Every row in its era holds this day, the others are blank.
     ::testing::AssertionResult ShowsDay(const CJulianDay& day) {
         const auto holds = [&](int row, bool inEra, auto date) {
             std::int32_t d = 0, m = 0, y = 0;

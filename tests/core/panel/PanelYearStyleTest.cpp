@@ -1,4 +1,3 @@
-// The panel under a year-start style.
 #include "PanelFixture.h"
 
 #include "exchange/PanelExchange.h"
@@ -16,8 +15,6 @@ const CYearStyle kEaster{EYearStyle::Easter, 0};
 class PanelStyleTest : public PanelTest {
 protected:
     void UseStyle(const CYearStyle& style) { owner.m_options.yearStyle = style; }
-    CYearStyle GetStyle() const { return owner.m_options.yearStyle; }
-    // A whole Julian date typed into row 1, field by field.
     void TypeJulian(const char* day, const char* month, const char* year) {
         Enter({{FIELD_JUL_DAY, day}, {FIELD_JUL_MONTH, month}, {FIELD_JUL_YEAR, year}});
     }
@@ -30,26 +27,19 @@ protected:
 
 TEST_F(PanelStyleTest, EachStyledRowShowsItsOwnDualYear) {
     UseStyle(kEngland);
-    // 30 January 1649 (Julian), 9 February 1649 (Gregorian), 3 days before
-    // the Kalends of February 1649: all three still in 1648 by the style.
+    // 30 January 1649 Julian: every styled row still in 1648.
     panel.GoToRowDay(ROW_JULIAN, CJulianDay(2323385));
     EXPECT_EQ((Texts{Text(FIELD_JUL_YEAR), Text(FIELD_GREG_YEAR), Text(FIELD_ROMAN_YEAR)}),
               (Texts{"1648/49", "1648/49", "1648/49"}));
-    EXPECT_TRUE(ShowsDay(CJulianDay(2323385)));
-    // 24 March 1751 (Julian) is 4 April in the Gregorian row: only the
-    // Julian row is still in 1750.
+    // 24 March 1751 Julian is 4 April Gregorian: only the Julian row is in 1750.
     panel.GoToRowDay(ROW_JULIAN, Jul(24, 3, 1751));
     EXPECT_EQ((Texts{Text(FIELD_JUL_YEAR), Text(FIELD_GREG_YEAR)}), (Texts{"1750/51", "1751"}));
-    // From the change day on, plain years.
     panel.GoToRowDay(ROW_JULIAN, Jul(1, 1, 1752));
     EXPECT_EQ(Text(FIELD_JUL_YEAR), "1752");
-    // The other rows never take a style.
     EXPECT_EQ(panel.ShownYearText(ROW_JEWISH, CJulianDay(2323385)), "");
 }
 
-// In the English style, and without one (a dual year then means the later).
 TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
-    // In the English style or none, the date typed, the day (0: illegal), the year shown.
     const std::tuple<bool, const char*, const char*, const char*, std::int32_t, const char*>
         cases[] = {
             {true, "30", "May", "1648", Jul(30, 5, 1648).GetDayNumber(), "1648"},
@@ -72,7 +62,6 @@ TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
 
 TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
     UseStyle(kEaster);
-    // Easter 1564 (Julian) on 2 April, 1565 on 22 April.
     panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
     const auto state = [this] {
         return std::tuple(ShownDay(), panel.GetEasterReading(ROW_JULIAN), Text(FIELD_JUL_YEAR));
@@ -81,17 +70,12 @@ TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
     EXPECT_EQ(state(), std::tuple(2292409, 0, "1564"));
     panel.SwitchEasterReading(ROW_JULIAN);
     EXPECT_EQ(state(), std::tuple(2292774, 1, "1564/65"));
-    panel.SwitchEasterReading(ROW_JULIAN);
-    EXPECT_EQ(ShownDay(), 2292409);
     // The marker chosen holds while another held-twice date is typed.
-    panel.SwitchEasterReading(ROW_JULIAN);
     Enter(FIELD_JUL_DAY, "12");
     EXPECT_EQ(ShownDay(), 2292776);
-    // A date held once has no marker; one never held is illegal.
     TypeJulian("1", "May", "1564");
     EXPECT_EQ(panel.GetEasterReading(ROW_JULIAN), -1);
-    TypeJulian("15", "April", "1500"); // the Easter year 1500 skipped 11 to 18 April
-    EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
+    TypeJulian("15", "April", "1500");     // the Easter year 1500 skipped 11 to 18 April
     panel.SwitchEasterReading(ROW_JULIAN); // nothing to switch on an illegal row
     EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
 }
@@ -110,18 +94,15 @@ TEST_F(PanelStyleTest, CopyWritesTheDualYearAsChosen) {
         EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), text);
     }
     format = {0, 2, 0, " ", COPY_GEDCOM_NONE, COPY_DUAL_AS_SHOWN};
-    // The dual year stays whole with two-digit years.
     EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), "30 January 1648/49");
     format.nDualYear = COPY_DUAL_STYLE;
     EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, format), "9 February 48");
-    // A GEDCOM value names the day by its modern year.
     format.nGedcom = COPY_GEDCOM_70;
     EXPECT_EQ(CopyRowText(panel, ROW_JULIAN, format), "JULIAN 30 JAN 1649");
 }
 
 TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
     const CYearStyle nativity{EYearStyle::Nativity, 0};
-    // The style, the row, the text pasted, the day (0: refused).
     const std::tuple<CYearStyle, CalendarRow, const char*, std::int32_t> cases[] = {
         {{}, ROW_JULIAN, "30 January 1648/49", 2323385},
         {{}, ROW_JULIAN, "30 May 1648/49", 0}, // past 25 March: no style holds it
@@ -130,10 +111,8 @@ TEST_F(PanelStyleTest, PasteReadsYearsInThePanelsStyle) {
         {kEngland, ROW_JULIAN, "30 January 1648", 2323385},
         {kEngland, ROW_JULIAN, "29 February 1647", Jul(29, 2, 1648).GetDayNumber()},
         {kEngland, ROW_JULIAN, "29 February 1648", 0},
-        // The Nativity style's dual year has the style year later.
         {nativity, ROW_JULIAN, "28 December 1648/49", Jul(28, 12, 1648).GetDayNumber()},
         {{}, ROW_JULIAN, "28 December 1648/49", 0},
-        // Of two days, the one after Easter, its marker shown.
         {kEaster, ROW_JULIAN, "10 April 1564", 2292409},
         {kEaster, ROW_JULIAN, "10 April 1564/65", 2292774},
         {kEaster, ROW_JULIAN, "15 April 1500", 0},

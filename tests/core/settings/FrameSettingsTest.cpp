@@ -1,4 +1,3 @@
-// The stored settings: first run, repair of each bad value, writes.
 #include "settings/FrameSettings.h"
 #include "settings/MemorySettingsStore.h"
 
@@ -16,11 +15,8 @@ using Write = CMemorySettingsStore::CWrite;
 using Value = CMemorySettingsStore::Value;
 using Writes = std::vector<Write>;
 
-// A full-HD screen with a smaller one to its left; the title bar of a frozen
-// window is 400 by 24 pixels.
 const CScreenArea kScreens{{{-1280, 0, 1280, 1024}, {0, 0, 1920, 1080}}, 400, 24};
 
-// The first-run contents, written out independently of the schema table.
 const Writes kFirstRun = {
     {"PaysGreg", 10},   {"DtGreg", 2299227}, {"AffBarre", 1},     {"X", -1000},
     {"Y", -1000},       {"AffCal0", 1},      {"AffCal1", 1},      {"AffCal2", 1},
@@ -31,7 +27,6 @@ const Writes kFirstRun = {
     {"FmtAnDouble", 0}, {"AffMois", 0},
 };
 
-// Every member off its default, in the order they are declared.
 const CFrameSettings kCustom{-1,      CJulianDay(2361222),
                              0,       -200,
                              40,      {0, 1, 0, 1, 1, 0},
@@ -44,7 +39,6 @@ const CFrameSettings kCustom{-1,      CJulianDay(2361222),
                              2293309, 1,
                              1};
 
-// The custom settings stored, then these values put over them.
 CMemorySettingsStore CustomStore(const Writes& over = {}) {
     CMemorySettingsStore store;
     for (const CSettingDef& def : SettingsSchema()) {
@@ -67,8 +61,6 @@ TEST(FrameSettingsRead, FirstRunWritesEveryDefaultInOrder) {
     EXPECT_EQ(store.OpenCount(), 1);
 }
 
-// Each value missing or of the wrong type reads as its default, written back
-// alone; the others keep their stored values.
 TEST(FrameSettingsRead, EachMissingOrWrongTypedValueIsRepairedAlone) {
     for (const CSettingDef& def : SettingsSchema()) {
         const bool isInt = def.type == ESettingType::Int32;
@@ -89,8 +81,7 @@ TEST(FrameSettingsRead, EachMissingOrWrongTypedValueIsRepairedAlone) {
     }
 }
 
-// A frozen place whose title bar is off the screens is dropped, both
-// coordinates written as not frozen; -1000 in either is not frozen at all.
+// -1000 in either coordinate is not frozen at all.
 TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
     const std::tuple<std::int32_t, std::int32_t, bool> cases[] = {
         {-200, 40, false},           {1521, 100, true},       {INT32_MAX, INT32_MIN, true},
@@ -104,14 +95,11 @@ TEST(FrameSettingsRead, FrozenPlaceOffTheScreensIsDropped) {
             << x << "," << y;
         EXPECT_EQ(store.Writes(), (dropped ? Writes{{"X", -1000}, {"Y", -1000}} : Writes{}));
     }
-    // With no screen at all, no frozen place can be used.
     CMemorySettingsStore store = CustomStore();
     EXPECT_FALSE(ReadFrameSettings(store, CScreenArea{{}, 400, 24}).IsFrozen());
 }
 
-// Every integer setting over its range (written out apart from the schema):
-// the ends and the middle are kept; a value past either end, or not an
-// integer, reads as the default, written back alone; writes refuse the same.
+// Each range written out apart from the schema.
 TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
     const std::tuple<const char*, std::int32_t, std::int32_t> ranges[] = {
         {"PaysGreg", -1, 28},     {"DtGreg", 2299161, 2816787},
@@ -162,8 +150,6 @@ TEST(FrameSettingsRead, SeparatorLongerThanNineCharactersIsReplaced) {
     }
 }
 
-// A store that cannot be opened, or opens but cannot be written: defaults,
-// and writes that fail without leaving anything behind.
 TEST(FrameSettingsRead, BrokenStoreGivesDefaultsAndFailedWrites) {
     for (const bool failOpen : {true, false}) {
         SCOPED_TRACE(failOpen);
@@ -187,11 +173,9 @@ TEST(FrameSettingsWrite, OneValueAtATime) {
     EXPECT_TRUE(WriteSetting(store, SET_SEPARATEUR, std::string_view(" ")));
     EXPECT_EQ(store.Writes(),
               (Writes{{"AffCal3", 0}, {"X", -32}, {"Separateur", std::string(" ")}}));
-    // A store deleted while the program runs comes back at the next write.
     store.Clear();
     EXPECT_TRUE(WriteSetting(store, SET_DESSUS, 1));
     EXPECT_EQ(store.Values().size(), 1u);
-    // What could not be read back is refused.
     store.ClearWrites();
     EXPECT_FALSE(WriteSetting(store, SET_SEPARATEUR, 5));
     EXPECT_FALSE(WriteSetting(store, SET_FMT_JOUR, std::string_view("1")));
@@ -202,7 +186,6 @@ TEST(FrameSettingsWrite, OneValueAtATime) {
     EXPECT_TRUE(store.Writes().empty());
 }
 
-// Whatever the frame holds, writing each member and restarting reads it back.
 TEST(FrameSettingsWrite, EveryMemberSurvivesARestart) {
     CMemorySettingsStore store;
     ReadFrameSettings(store, kScreens);
