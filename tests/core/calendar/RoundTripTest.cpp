@@ -1,5 +1,3 @@
-// Properties over every supported day: each calendar's date of the next day
-// is its next valid date, every date is valid, and Set gives the day back.
 #include "calendar/JulianDay.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +6,6 @@
 
 namespace {
 
-// Sanitized builds are an order of magnitude slower; they convert back a sample.
 #ifdef QUINDOR_SANITIZED
 constexpr std::int32_t kStride = 97;
 #else
@@ -122,7 +119,6 @@ TEST(CalendarRange, RomanCountsDownAndRoundTrips) {
         prev = r;
         if (d % kStride != 0)
             continue;
-        // The named day of the last six days lies beyond the range.
         const bool enterable = d <= kLastSupportedDay - 6;
         ASSERT_EQ(CJulianDay::IsValidRoman(r), enterable) << d;
         CJulianDay back;

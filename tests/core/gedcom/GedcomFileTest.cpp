@@ -1,6 +1,3 @@
-// A whole file: the stream (encodings, line ends, continuations, the files it
-// refuses) and the check list (what each line becomes, the orders, the filter,
-// the counts, the caps, and the civil date as the panel writes it).
 #include "gedcom/GedcomFile.h"
 #include "gedcom/GedcomCheckModel.h"
 #include "panel/RowTexts.h"
@@ -60,7 +57,6 @@ TEST(GedcomFile, EveryEncodingAndLineEnd) {
             EXPECT_FALSE(read.ansel);
         }
     }
-    // The last line may lack its end.
     EXPECT_EQ(ReadAll("0 HEAD\n1 DATE 2000").dates.size(), 1u);
 }
 
@@ -100,19 +96,16 @@ TEST(GedcomFile, RefusedFiles) {
         EXPECT_EQ(read.error, error) << bytes.substr(0, 20);
         EXPECT_EQ(read.errorLine, line) << bytes.substr(0, 20);
     }
-    // A value grown past the bound by its continuations is refused too.
     std::string many = "0 HEAD\n1 DATE x\n";
     while (many.size() < kGedcomMaxLine + kGedcomMaxLine / 10)
         many += "2 CONC " + std::string(1000, 'y') + "\n";
     EXPECT_EQ(ReadAll(many).error, EGedcomFileError::LineTooLong);
-    // A line of exactly the bound is fine.
     EXPECT_EQ(ReadAll("0 HEAD\n1 DATE " + std::string(kGedcomMaxLine - 7, '1') + "\n").error,
               EGedcomFileError::None);
 }
 
 using Lines = std::vector<std::int64_t>;
 
-// A file with one DATE line per value, each on line 4 + 2 * index.
 void Load(CGedcomCheckModel& model, const std::vector<std::string>& values, std::size_t slice = 3) {
     std::string text = "0 HEAD\n1 CHAR UTF-8\n";
     for (const std::string& value : values)
@@ -153,7 +146,6 @@ TEST(GedcomCheckModel, RowsKeepTheReadingOfEachLine) {
     EXPECT_EQ(model.DateCount(), 6);
     EXPECT_EQ(model.ProblemCount(), 3);
     EXPECT_EQ(model.OkCount(), 3);
-    // no-such-day, phrase, reversed
     EXPECT_EQ(std::tuple(model.FindingCount(2), model.FindingCount(1), model.FindingCount(5)),
               std::tuple(1, 1, 1));
     EXPECT_EQ(model.FindingCount(kGedcomFindingCount), 0);
@@ -165,24 +157,20 @@ TEST(GedcomCheckModel, OrdersAndFilterCombine) {
     CGedcomCheckModel model;
     Load(model, {"5 MAR 1900", "garbage", "10 JAN 200", "1 JAN 1000", "31 APR 1800"});
     model.Sort(EGedcomCheckColumn::Civil, true);
-    // Numbers as numbers (day 200 AD before 1000 AD), lines without a day last.
     EXPECT_EQ(LinesOf(model), (Lines{8, 10, 4, 6, 12}));
     model.Sort(EGedcomCheckColumn::Civil, false);
     EXPECT_EQ(LinesOf(model), (Lines{12, 6, 4, 10, 8}));
     model.Sort(EGedcomCheckColumn::Value, true);
     EXPECT_EQ(LinesOf(model), (Lines{10, 8, 12, 4, 6}));
-    // ok first (in file order), then by findings.
     model.Sort(EGedcomCheckColumn::Status, true);
     EXPECT_EQ(LinesOf(model).front(), 4);
     EXPECT_EQ(GedcomStatusText(model.Row(model.RowCount() - 1).nFindings), "gregorian-before-1582");
-    // 200 and 1000 AD are Gregorian values before 1582: findings too.
     model.SetProblemsOnly(true);
     EXPECT_TRUE(model.IsProblemsOnly());
     model.Sort(EGedcomCheckColumn::Line, false);
     EXPECT_EQ(LinesOf(model), (Lines{12, 10, 8, 6}));
     model.SetProblemsOnly(false);
     EXPECT_EQ(LinesOf(model), (Lines{12, 10, 8, 6, 4}));
-    // An order chosen before reading holds through the slices.
     CGedcomCheckModel early;
     early.Sort(EGedcomCheckColumn::Line, false);
     early.SetProblemsOnly(true);
@@ -207,8 +195,6 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
     model.SetProblemsOnly(true);
     ASSERT_EQ(model.RowCount(), 2u);
     EXPECT_EQ(model.Row(0).strValue, "30 FEB 1700");
-    // A long value is kept short, ending in an ellipsis, on one line, and
-    // not cut inside a character.
     EXPECT_EQ(model.Row(1).strValue,
               std::string(CGedcomCheckModel::kMaxValueLength, 'x') + "\xE2\x80\xA6");
     CGedcomCheckModel added;
@@ -230,8 +216,6 @@ TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
             EXPECT_EQ(GedcomCivilText(day), texts.at(0) + ' ' + texts.at(1) + ' ' + texts.at(2));
         }
     }
-    EXPECT_EQ(GedcomCivilText(kDefaultGregorianStart - 1), "09 December 1582");
-    EXPECT_EQ(GedcomCivilText(kDefaultGregorianStart), "20 December 1582");
     g_jdGregorianStart = 2361222; // 14 September 1752
     EXPECT_EQ(GedcomCivilText(2361221), "02 September 1752");
     EXPECT_EQ(GedcomCivilText(2361222), "14 September 1752");

