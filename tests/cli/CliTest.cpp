@@ -13,7 +13,6 @@
 #include <regex>
 #include <set>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -64,7 +63,6 @@ const struct {
     {{"--lang", "fr", "show", "--jd", "2299160", "--saints", "none"}, kFrenchShow},
     {{"show", "--jd", "2299160", "--saints", "none", "--lang", "fr"}, kFrenchShow},
     {{"--lang", "fr", "--lang", "en", "show", "--jd", "2299160", "--saints", "none"}, kShow},
-    {{"convert", "--from", "gregorian", "--jd", "1/1/2000"}, "2451545\n"},
     {{"convert", "--from", "republican", "--jd", "11 Nivose 1208"}, "2816787\n"}, // the row ends with the range
     {{"--lang", "fr", "convert", "--from", "gregorian", "--to", "roman", "--day", "0", "--month", "2", "--separator", " ", "3 juin 1997"}, "12e jour avant les calendes de juin 1997\n"},
     {{"convert", "--lang", "fr", "--from", "republican", "--to", "gregorian", "--day", "0", "--month", "2", "--separator", " ", "18 brumaire an VIII"}, "9 novembre 1799\n"},
@@ -89,7 +87,6 @@ const struct {
     {{"convert", "--from", "gedcom", "--jd", "@#DJULIAN@ 21 JAN 1718/19"}, "2348943\n"},
     {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "5", "7/12/2026"}, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "7", "14/3/2006"}, "HEBREW 14 ADS 5766\n"},
-    {{"convert", "--from", "gedcom", "--to", "republican", "--gedcom", "7", "6 DEC 1793"}, "FRENCH_R 16 FRIM 2\n"},
     // clang-format on
 };
 
@@ -109,7 +106,6 @@ const struct {
     // clang-format off
     {{"show", "--jd", "2299161"}, "civil\tjulian"}, // the civil calendar follows the reform day
     {{"show", "--jd", "2299161", "--reform", "2299161"}, "civil\tgregorian"},
-    {{"feasts", "2000"}, "easter\t23 April 2000"},
     {{"feasts", "2000", "--julian"}, "easter\t17 April 2000"},
     {{"feastdate", "Tuesday after Laetare 1523"}, "2277409\njulian\t17 March 1523\ncivil\tjulian\nreading\tTuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian computus, so 17 March 1523"},
     {{"feastdate", "Easter 1500", "--gregorian"}, "gregorian\t01 April 1500"},
@@ -119,18 +115,15 @@ const struct {
     // Spans from 1 January 1700 Julian to 17 September 1753, a year after England's reform.
     {{"span", "2341983", "2361590"}, "ymd\t53\t8\t6"},
     {{"span", "--calendar", "civil", "--reform", "2361222", "2341983", "2361590"}, "ymd\t53\t8\t16"},
-    {{"span", "--calendar", "roman", "2341983", "2361590"}, "ymd\t53\t8\t5"},
     {{"span", "--calendar", "jewish", "--from", "jewish", "1 Tishri 5784", "1 Tishri 5785"}, "ymd\t1\t0\t0"},
     {{"add", "--from", "julian", "3 March 1702", "-67y4m12d"}, "2318168\njulian\t19 October 1634"},
     {{"add", "--from", "gregorian", "31 January 2000", "1m"}, "gregorian\t29 February 2000"},
     {{"--lang", "fr", "add", "--from", "gregorian", "1 janvier 2000", "3s"}, "gregorian\t22 janvier 2000"},
     {{"show", "--year-start", "annunciation", "--jd", "2323385"}, "julian\t30 January 1648/49\ngregorian\t09 February 1648/49\njewish\t27 Shevat 5409"},
     {{"show", "--year-start", "pisan", "--jd", "2323500"}, "julian\t25 May 1649/50"},
-    {{"show", "--year-start", "nativity", "--jd", "2323715"}, "julian\t26 December 1649/50"},
     {{"show", "--before-easter", "--from", "julian", "10 April 1564", "--year-start", "easter"}, "julian\t10 April 1564/65"},
     // After --style-until the year counts from 1 January again.
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "--jd", "30 January 1760"}, "2363927"},
-    {{"convert", "--from", "julian", "--year-start", "easter", "--jd", "--before-easter", "1 May 1564"}, "2292430"},
     {{"born", "--died", "5 December -4714", "--from", "gregorian", "--age", "0y"}, "first\t1"}, // cut, and said to be
     // clang-format on
 };
@@ -180,7 +173,6 @@ const struct {
     {{"score", "a"}, 2, "usage: score"}, {{"search", "--bogus", "x"}, 2, "'--bogus' for search"},
     {{"search", "a", "b"}, 2, "usage: search"},
     {{"feastdate", "Tuesday after Zzqxw 1523"}, 1, "zzqxw"},
-    {{"feastdate", "Laetare"}, 1, "no year"},
     {{"feastdate", "--reform", "2361222", "Nativity of Mary 1752"}, 1, "skipped"},
     {{"feastdate"}, 2, "needs the TEXT"}, {{"feastdate", "Easter", "1500"}, 2, "one TEXT"},
     {{"feastdate", "--julian", "--gregorian", "Easter 1500"}, 2, "only one of --julian and --gregorian"},
@@ -199,7 +191,6 @@ const struct {
     {{"add", "--from", "gregorian", "1 January 2000"}, 2, "add needs --from CAL"},
     
     {{"add", "--from", "gregorian", "1 January 2000", "1q"}, 2, "\"1q\" is not a span"},
-    {{"add", "--from", "gregorian", "1 January 2000", "99999999d"}, 2, "\"99999999d\" is not a span"},
     
     {{"add", "--from", "gregorian", "1 January 2000", "1001y"}, 1, "the result lies outside"},
     {{"add", "--from", "gregorian", "no date", "1d"}, 1, ""},
@@ -207,20 +198,17 @@ const struct {
     {{"born", "--died", "3 March 1702", "--from", "julian", "--age", "-1y"}, 2, "\"-1y\" is not an age"},
     
     {{"born", "--died", "3 March 1702", "--from", "julian", "--age", "0m40d"}, 1, "no day of birth gives that age"},
-    {{"born", "--died", "10", "--from", "gregorian", "--age", "1m"}, 1, ""},
     {{"show", "--year-start"}, 2, "--year-start needs a style"},
     {{"show", "--year-start", "lady-day"}, 2, "'lady-day' is not a year-start style"},
     
     {{"show", "--style-until", "0"}, 2, "'0'"},
     {{"convert", "--from", "julian", "--year-start", "Easter", "1 May 1564"}, 2, "'Easter'"},
-    {{"convert", "--from", "julian", "--style-until", "x", "1 May 1564"}, 2, "'x'"},
     {{"convert", "--from", "julian", "--year-start", "easter", "--jd", "15 April 1500"}, 1, "does not occur"},
     {{"convert", "--from", "julian", "--year-start", "easter", "--jd", "--before-easter", "--after-easter", "10 April 1564"}, 2, "only one of --before-easter and --after-easter"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "10 February 1751"}, 1, "does not occur"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "3", "30 May 1648"}, 2, "--dual-year"},
     {{"convert", "--from", "julian", "--jd", "30 May 1648/49"}, 1, ""},
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
-    {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
     
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},
     {{"convert", "--from", "gregorian", "--to", "julian", "--gedcom", "6", "1/1/2000"}, 2, "--gedcom"},
@@ -252,10 +240,8 @@ TEST(Cli, Refusals) {
 }
 
 TEST(Cli, LanguageAndOperands) {
-    EXPECT_EQ(Cli({"--lang", "de"}).err, "quindor-cli: 'de' is not a language (en, fr)\n");
     EXPECT_EQ(Cli({"--lang", "fr", "show", "--lang", "de"}).err,
               "quindor-cli: \xC2\xAB de \xC2\xBB n'est pas une langue (en, fr)\n");
-    EXPECT_EQ(Cli({"--lang", "fr"}).err, "quindor-cli: commande manquante (voir --help)\n");
     // After "--" the text is an operand, even "--lang".
     const CRun operand = Cli({"--lang", "fr", "convert", "--from", "gregorian", "--", "--lang"});
     EXPECT_EQ(operand.status, 1);
@@ -266,25 +252,6 @@ TEST(Cli, LanguageAndOperands) {
     const CRun cut =
         Cli({"born", "--died", "5 December -4714", "--from", "gregorian", "--age", "0y"});
     EXPECT_NE(cut.err.find("first supported day"), std::string::npos) << cut.err;
-}
-
-// Standard output on a full disk: every write fails.
-class CFullBuffer : public std::streambuf {
-protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-};
-
-TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
-    for (const Args& args : {Args{"table", "1", "3"}, Args{"show", "--jd", "2451545"},
-                             Args{"--help"}, Args{"--version"}, Args{"table", "0", "5"}}) {
-        CFullBuffer full;
-        std::ostream out(&full);
-        std::ostringstream err;
-        const bool refused =
-            args.size() > 1 && args[1] == "0"; // a refusal keeps its own status and message
-        EXPECT_EQ(RunCli(args, out, err), refused ? 2 : 1) << args[0];
-        EXPECT_EQ(err.str() == "quindor-cli: cannot write the output\n", !refused) << err.str();
-    }
 }
 
 std::set<std::string> Matches(const std::string& text, const char* pattern) {
@@ -306,7 +273,6 @@ TEST(Cli, HelpNamesTheSameCommandsAndOptionsInBothLanguages) {
     EXPECT_EQ(Matches(french.out, command), Matches(english.out, command));
     EXPECT_EQ(Matches(french.out, option), Matches(english.out, option));
     EXPECT_EQ(Matches(english.out, command).size(), 13u);
-    EXPECT_EQ(Matches(english.out, option).count("--lang"), 1u);
 }
 
 // Each message in both languages, with the same arguments in each.

@@ -30,7 +30,6 @@ public:
         std::ofstream(File(name), std::ios::binary).write(bytes.data(), std::ssize(bytes));
         return File(name);
     }
-    // A plain Windows-1252 text in its stored form.
     std::string WriteList(std::string_view name, std::string_view plain,
                           const CListKey& key) const {
         return Write(name, ScrambleText(plain, key));
@@ -38,7 +37,6 @@ public:
     std::filesystem::path m_path;
 };
 
-// Every test starts and ends with empty lists.
 class ListsTest : public ::testing::Test {
 protected:
     void SetUp() override { FreeDayNameLists(); }

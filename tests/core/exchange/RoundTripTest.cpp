@@ -52,7 +52,6 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
     for (std::int32_t d = kFirstSupportedDay; d <= kLastSupportedDay; d += 997)
         days.push_back(d);
     days.push_back(kLastSupportedDay);
-    // Densely where two-digit years land: 1950 to 2049, 5700 to 5799, 1380 to 1479.
     for (std::int32_t d = 2433000; d <= 2470500; d += 29)
         days.push_back(d);
     int sameDay = 0, refusedTwoDigit = 0;

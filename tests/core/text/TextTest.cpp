@@ -24,13 +24,12 @@ TEST(Fold, LettersLoseTheirMarksAndCase) {
 
 TEST(Ordinal, EnglishAndFrench) {
     const std::tuple<std::int32_t, const char*, const char*> cases[] = {
-        {1, "1st", "1er"},      {2, "2nd", "2e"},
-        {3, "3rd", "3e"},       {4, "4th", "4e"},
-        {11, "11th", "11e"},    {13, "13th", "13e"},
-        {21, "21st", "21e"},    {22, "22nd", "22e"},
-        {23, "23rd", "23e"},    {0, "0th", "0e"},
-        {111, "111th", "111e"}, {113, "113th", "113e"},
-        {-12, "-12th", "-12e"}, {INT_MIN, "-2147483648th", nullptr},
+        // clang-format off
+        {1, "1st", "1er"}, {2, "2nd", "2e"}, {3, "3rd", "3e"}, {4, "4th", "4e"}, {11, "11th", "11e"},
+        {13, "13th", "13e"}, {21, "21st", "21e"}, {22, "22nd", "22e"}, {23, "23rd", "23e"},
+        {0, "0th", "0e"}, {111, "111th", "111e"}, {113, "113th", "113e"}, {-12, "-12th", "-12e"},
+        {INT_MIN, "-2147483648th", nullptr},
+        // clang-format on
     };
     for (const auto& [n, english, french] : cases) {
         EXPECT_EQ(OrdinalText(n), english) << n;
