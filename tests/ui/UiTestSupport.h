@@ -1,6 +1,4 @@
-// Pieces the widget tests share: the registry main() runs, the program on a
-// scratch configuration, a help launcher that records, a panel to drive, and
-// the user's ways of retyping and leaving a box.
+// What the widget tests share.
 #pragma once
 
 #include "HelpTopics.h"
@@ -18,8 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSettings>
@@ -32,7 +28,6 @@
 #include <string>
 #include <vector>
 
-// Each test file registers its classes under its own name; main() runs a group.
 struct CUiTest {
     const char* group;
     std::function<QObject*()> make;
@@ -51,7 +46,6 @@ public:
     std::vector<std::string> topics;
 };
 
-// A panel on the given day, as the dialogs work on it.
 struct CPanelRig {
     CFixedPanelOwner owner;
     CCalendarPanel panel{owner};
@@ -61,7 +55,6 @@ struct CPanelRig {
         panel.OnInitialUpdate();
         panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day));
     }
-    // A row's texts joined by spaces: "14 September 1752".
     QString Row(int row) const {
         QStringList parts;
         for (const std::string& text : panel.GetRowTexts(row))
@@ -82,7 +75,6 @@ inline bool WriteAll(const QString& path, const QByteArray& content) {
            file.write(content) == content.size();
 }
 
-// The whole program on a configuration file of its own.
 struct CAppRig {
     QTemporaryDir config;
     std::unique_ptr<CQuindorApp> app;
@@ -111,7 +103,7 @@ inline void Retype(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Leaving a box: the focus leaves the combo that holds an edit part.
+// The focus leaves the combo that holds an edit part.
 inline void Leave(QWidget* widget) {
     if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget()))
         widget = combo;
@@ -119,14 +111,12 @@ inline void Leave(QWidget* widget) {
     QApplication::sendEvent(widget, &out);
 }
 
-// Makes a window active so real focus changes and key presses reach it.
 inline bool Activate(QWidget* window) {
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
 }
 
-// Runs an action that may open a modal window, hands the window to inspect
-// and closes it. The window's title, empty when none opened.
+// The title of the modal window the action opens (empty if none), inspected and closed.
 inline QString ModalOpenedBy(const std::function<void()>& act,
                              const std::function<void(QWidget*)>& inspect = {}) {
     QString title;
@@ -147,7 +137,7 @@ inline QString ModalOpenedBy(const std::function<void()>& act,
     return title;
 }
 
-// The help button, then F1 in the box given, show the dialog's topic; it stays open.
+// The help button, then F1, show the dialog's topic; it stays open.
 inline void CheckHelp(QWidget* dialog, QWidget* box, QAbstractButton* button,
                       const CRecordingLauncher& help, const std::string& topic) {
     QVERIFY(Activate(dialog));
