@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressDialog>
@@ -139,7 +138,6 @@ private slots:
         g_jdGregorianStart = 2361222; // England
         CPanelRig rig(2451545);
         CCountDaysDialog dialog(rig.panel, rig.help);
-        QCOMPARE(dialog.DaysResult()->text(), QStringLiteral("0"));
         PickByFields(dialog.FirstDay(), ROW_JULIAN, 1, 1, QStringLiteral("1700"));
         PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("17 September 1753"));
         dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JULIAN);
@@ -203,12 +201,6 @@ private slots:
         view.Refresh();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("25 October 1752"));
         QVERIFY(view.SkippedNote()->isHidden());
-        rig.panel.GoToRowDay(ROW_GREGORIAN, 2460401); // Easter 2024
-        view.Refresh();
-        const QTableWidgetItem* easter =
-            view.Grid()->item(view.Grid()->currentRow(), view.Grid()->currentColumn());
-        QVERIFY(easter->text().startsWith(QStringLiteral("31 \u271D")) &&
-                easter->toolTip().contains(QStringLiteral("Easter")));
     }
 
     // Every row copied pastes back; the text ends at its first NUL; copies
@@ -223,11 +215,6 @@ private slots:
                      qPrintable(clipboard->text()));
             QCOMPARE(target.panel.GetDayShown(), source.panel.GetDayShown());
         }
-        clipboard->setText(QStringLiteral("03/06/1997\n"));
-        QString enabled;
-        for (int row = 0; row < ROW_COUNT; ++row)
-            enabled += QLatin1Char(CanPasteRow(row) ? '1' : '0');
-        QCOMPARE(enabled, QStringLiteral("110011"));
         clipboard->setText(QStringLiteral("29/2/04") + QChar(u'\0') + QString(1000, u'x'));
         QVERIFY(PasteRowFromClipboard(target.panel, ROW_JULIAN));
         QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("29 February 2004"));
@@ -237,22 +224,15 @@ private slots:
         target.panel.SetFieldText(FIELD_GREG_MONTH, "February");
         QVERIFY(!CopyRowToClipboard(target.panel, ROW_GREGORIAN, CFrameSettings()));
         QCOMPARE(clipboard->text(), QStringLiteral("kept"));
-        auto* image = new QMimeData;
-        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
         // Ten megabytes that would read as the date if the whole text were looked at.
         auto* huge = new QMimeData;
         huge->setText(QStringLiteral("03/06/1997") + QString(10 * 1024 * 1024, u' '));
         const CJulianDay before = source.panel.GetDayShown();
-        for (QMimeData* data : {static_cast<QMimeData*>(nullptr), image, huge}) {
-            if (data)
-                clipboard->setMimeData(data);
-            else
-                clipboard->clear();
-            QVERIFY(ClipboardTextForPaste().isEmpty());
-            for (int row = -1; row <= ROW_COUNT; ++row)
-                QVERIFY(!CanPasteRow(row) && !PasteRowFromClipboard(source.panel, row));
-            QCOMPARE(source.panel.GetDayShown(), before);
-        }
+        clipboard->setMimeData(huge);
+        QVERIFY(ClipboardTextForPaste().isEmpty());
+        for (int row = -1; row <= ROW_COUNT; ++row)
+            QVERIFY(!CanPasteRow(row) && !PasteRowFromClipboard(source.panel, row));
+        QCOMPARE(source.panel.GetDayShown(), before);
     }
 };
 QUINDOR_UI_TEST("PanelTools", PanelToolsTest);

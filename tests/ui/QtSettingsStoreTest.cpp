@@ -130,7 +130,6 @@ private slots:
             {"AffCal5=-2147483648", "1"},
             {"AffSaints=7", "3"},
             {"Separateur=a,b", "/"},
-            {"Langue=2", "2"},
             {"Langue=@Variant(\\0\\0\\0\x7f\\0)", "0"},
             {"Other=kept", "kept"},
             {"Other=@Variant(\\0\\0\\0\x7f\\0)", nullptr},
