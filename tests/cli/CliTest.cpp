@@ -87,6 +87,7 @@ const struct {
     {{"convert", "--from", "gedcom", "--jd", "@#DJULIAN@ 21 JAN 1718/19"}, "2348943\n"},
     {{"convert", "--from", "gregorian", "--to", "muslim", "--gedcom", "5", "7/12/2026"}, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)\n"},
     {{"convert", "--from", "gregorian", "--to", "jewish", "--gedcom", "7", "14/3/2006"}, "HEBREW 14 ADS 5766\n"},
+    {{"convert", "--from", "gedcom", "--to", "republican", "--gedcom", "7", "6 DEC 1793"}, "FRENCH_R 16 FRIM 2\n"},
     // clang-format on
 };
 
@@ -98,7 +99,6 @@ TEST(Cli, WholeOutputs) {
     }
 }
 
-// Lines (separated by \n) each found whole in the output of a command line that succeeds.
 const struct {
     Args args;
     const char* lines;
@@ -121,6 +121,8 @@ const struct {
     {{"--lang", "fr", "add", "--from", "gregorian", "1 janvier 2000", "3s"}, "gregorian\t22 janvier 2000"},
     {{"show", "--year-start", "annunciation", "--jd", "2323385"}, "julian\t30 January 1648/49\ngregorian\t09 February 1648/49\njewish\t27 Shevat 5409"},
     {{"show", "--year-start", "pisan", "--jd", "2323500"}, "julian\t25 May 1649/50"},
+    {{"show", "--year-start", "nativity", "--jd", "2323715"}, "julian\t26 December 1649/50"},
+    {{"show", "--from", "julian", "30 January 1648", "--year-start", "annunciation"}, "julian\t30 January 1648/49"},
     {{"show", "--before-easter", "--from", "julian", "10 April 1564", "--year-start", "easter"}, "julian\t10 April 1564/65"},
     // After --style-until the year counts from 1 January again.
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "--jd", "30 January 1760"}, "2363927"},
@@ -140,8 +142,7 @@ TEST(Cli, OutputLines) {
     }
 }
 
-// Command lines refused: nothing on standard output, the status, and one
-// line of error that says what (and says it in French after --lang fr).
+// Refused: nothing on standard output, one line of error, in French after --lang fr.
 const struct {
     Args args;
     int status;
@@ -191,6 +192,8 @@ const struct {
     {{"add", "--from", "gregorian", "1 January 2000"}, 2, "add needs --from CAL"},
     
     {{"add", "--from", "gregorian", "1 January 2000", "1q"}, 2, "\"1q\" is not a span"},
+    {{"add", "--from", "gregorian", "1 January 2000", "1y1y"}, 2, "\"1y1y\" is not a span"},
+    {{"add", "--from", "gregorian", "1 January 2000", "99999999d"}, 2, "\"99999999d\" is not a span"},
     
     {{"add", "--from", "gregorian", "1 January 2000", "1001y"}, 1, "the result lies outside"},
     {{"add", "--from", "gregorian", "no date", "1d"}, 1, ""},
@@ -208,6 +211,7 @@ const struct {
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "10 February 1751"}, 1, "does not occur"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "3", "30 May 1648"}, 2, "--dual-year"},
     {{"convert", "--from", "julian", "--jd", "30 May 1648/49"}, 1, ""},
+    {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
     
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},
@@ -302,15 +306,17 @@ TEST(Cli, EveryMessageHasItsFrenchText) {
 TEST(Cli, GedcomFileLinesAndSummary) {
     std::istringstream in(
         "0 HEAD\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 BIRT\r\n2 DATE 30 FEB 1700\r\n"
-        "2 DATE BET 1700\r\n3 CONC  AND 1710\r\n2 DATE (in\tthe\r\n3 CONT spring)\r\n");
+        "2 DATE BET 1700\r\n3 CONC  AND 1710\r\n2 DATE (in\tthe\r\n3 CONT spring)\r\n"
+        "2 DATE FROM 1700\r\n");
     std::ostringstream out, err;
     ASSERT_EQ(CmdGedcomFile(in, "standard input", out, err), 0);
     EXPECT_EQ(out.str(), "5\t\t\tno-such-day\t30 FEB 1700\n"
                          "6\t2341973\t2345989\tok\tBET 1700 AND 1710\n"
-                         "8\t\t\tphrase\t(in the spring)\n");
+                         "8\t\t\tphrase\t(in the spring)\n"
+                         "10\t2341973\t\tok\tFROM 1700\n");
     EXPECT_EQ(
         err.str(),
-        "quindor-cli: 3 DATE lines: 1 ok, 2 with findings; ANSEL file, its dates read as ASCII\n");
+        "quindor-cli: 4 DATE lines: 2 ok, 2 with findings; ANSEL file, its dates read as ASCII\n");
     const std::string csv = ::testing::TempDir() + "gedcom-cli-test.csv";
     std::ofstream(csv, std::ios::binary) << "name,born\nAda,1815\n";
     const CRun notGedcom = Cli({"gedcom", csv});

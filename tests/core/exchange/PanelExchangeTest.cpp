@@ -19,7 +19,6 @@ protected:
 
 const CCopyFormat kNames{0, 2, 1, " "};
 
-// The row's texts as a user left them, and what the copy makes of them.
 TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
     // Texts, then the copy in numbers and in names (nullptr: nothing to copy).
     const std::tuple<CalendarRow, Texts, const char*, const char*> cases[] = {
@@ -48,6 +47,7 @@ TEST_F(PanelExchangeTest, PasteMovesEveryRowToTheDay) {
     // A value the row has no date for moves the panel through the Gregorian row.
     ASSERT_TRUE(PasteIntoRow(panel, ROW_REPUBLICAN, "@#DJULIAN@ 21 JAN 1718/19"));
     EXPECT_EQ(panel.GetRowTexts(ROW_JULIAN), (Texts{"21", "January", "1719"}));
+    EXPECT_FALSE(panel.IsIllegal(ROW_REPUBLICAN));
     EXPECT_EQ(RowShowingPaste(ROW_REPUBLICAN, CJulianDay(2348943)), ROW_GREGORIAN);
     EXPECT_EQ(RowShowingPaste(ROW_JEWISH, CJulianDay(2376280)), ROW_JEWISH);
     ASSERT_TRUE(PasteIntoRow(panel, ROW_JEWISH, "FRENCH_R 16 FRIM 2"));

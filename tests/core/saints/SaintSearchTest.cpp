@@ -246,9 +246,7 @@ TEST_F(SaintSearch, EmptyAndWildcardQueries) {
     EXPECT_EQ(Found(""), (Lines{"12 H : January 1st"}));
 }
 
-// The search passes over hopeless candidates quickly and keeps their forms
-// between searches; what it finds must still be exactly what the pair
-// scores give, for plain and wildcard queries alike.
+// The quick pass and the kept forms must find exactly what the pair scores give.
 TEST_F(SaintSearch, FindsExactlyWhatThePairScoresGive) {
     const char* const syllables[] = {"jean", "ma",   "rie", "phi", "lippe", "fran", "çois",
                                      "é",    "tien", "ne",  "an",  "toi",   "gn",   "ès",

@@ -18,7 +18,6 @@ using Names = std::vector<std::string>;
 
 const std::string kElisabeth = "\xC9lisabeth"; // Élisabeth
 
-// Two small lists of our own; the entries register themselves.
 class SaintsDialogModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -93,8 +92,7 @@ TEST_F(SaintsDialogModelTest, FillNameListMergesNeighboursAndSelects) {
     EXPECT_EQ(dlg.GetSearchCount(), 0u);
 }
 
-// The box's order ignores case and accents first, so it is a total order
-// consistent with equality of the texts.
+// Case and accents only break ties: a total order consistent with equality.
 TEST(SaintNameOrder, CaseAndAccentsComeLast) {
     const Names shuffled = {"jeanne",       "Zo\xE9",        "\xC0gathe", "Jean-Paul", "agathe",
                             "\xC9lisabeth", "Jean Baptiste", "Agathe",    "Jean"};
@@ -111,8 +109,6 @@ TEST(SaintNameOrder, CaseAndAccentsComeLast) {
     EXPECT_FALSE(SaintNameStartsWith("\xC9lisabeth", "eli")); // accents count in prefixes
 }
 
-// Picking searches when the name changed, picking it again does not,
-// "Search" always does, and leaving the box unchanged does not.
 TEST_F(SaintsDialogModelTest, WhenItSearches) {
     CSaintsDialogModel dlg(0);
     const Names jean = {"Jean : May 6th", "Jean : June 24th", "Jean : December 27th"};
@@ -229,7 +225,6 @@ TEST_F(SaintsDialogModelTest, TypeAhead) {
     EXPECT_EQ(dlg.GetSearchCount(), 0u); // typing alone never searches
 }
 
-// The typed length outlives the dialog: a new opening compares with it.
 TEST_F(SaintsDialogModelTest, TypedLengthIsKeptAcrossOpenings) {
     {
         CSaintsDialogModel first(0);
