@@ -122,6 +122,7 @@ const struct {
     {{"show", "--year-start", "annunciation", "--jd", "2323385"}, "julian\t30 January 1648/49\ngregorian\t09 February 1648/49\njewish\t27 Shevat 5409"},
     {{"show", "--year-start", "pisan", "--jd", "2323500"}, "julian\t25 May 1649/50"},
     {{"show", "--year-start", "nativity", "--jd", "2323715"}, "julian\t26 December 1649/50"},
+    {{"convert", "--from", "julian", "--year-start", "easter", "10 April 1564"}, "julian\t10 April 1564\njulian\t10 April 1564/65"},
     {{"show", "--from", "julian", "30 January 1648", "--year-start", "annunciation"}, "julian\t30 January 1648/49"},
     {{"show", "--before-easter", "--from", "julian", "10 April 1564", "--year-start", "easter"}, "julian\t10 April 1564/65"},
     // After --style-until the year counts from 1 January again.
@@ -212,6 +213,7 @@ const struct {
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "3", "30 May 1648"}, 2, "--dual-year"},
     {{"convert", "--from", "julian", "--jd", "30 May 1648/49"}, 1, ""},
     {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
+    {{"convert", "--from", "gregorian", "--to", "republican", "--gedcom", "5", "1/1/1700"}, 1, ""},
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
     
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},

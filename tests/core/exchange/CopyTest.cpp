@@ -82,7 +82,6 @@ TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
         EXPECT_EQ(FormatDayInRow(row, CJulianDay(day), names), Opt(text)) << day;
 }
 
-// The values themselves are the GEDCOM writer's; here only the choice.
 TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
     const std::tuple<std::int32_t, const char*> cases[] = {
         {COPY_GEDCOM_551, "@#DJULIAN@ 24 NOV 2026"},

@@ -15,7 +15,6 @@ namespace {
 constexpr CalendarRow G = ROW_GREGORIAN, J = ROW_JULIAN, R = ROW_ROMAN, REP = ROW_REPUBLICAN,
                       JEW = ROW_JEWISH, MUS = ROW_MUSLIM;
 
-// Every form reads the same whatever the language the program writes in.
 TEST(PasteParse, ReadsTheWrittenForms) {
     struct Case {
         CalendarRow row;
