@@ -13,6 +13,7 @@
 #include <regex>
 #include <set>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -258,6 +259,25 @@ TEST(Cli, LanguageAndOperands) {
     const CRun cut =
         Cli({"born", "--died", "5 December -4714", "--from", "gregorian", "--age", "0y"});
     EXPECT_NE(cut.err.find("first supported day"), std::string::npos) << cut.err;
+}
+
+// Standard output on a full disk: every write fails.
+class CFullBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    for (const Args& args : {Args{"table", "1", "3"}, Args{"show", "--jd", "2451545"},
+                             Args{"--help"}, Args{"--version"}, Args{"table", "0", "5"}}) {
+        CFullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        const bool refused =
+            args.size() > 1 && args[1] == "0"; // a refusal keeps its own status and message
+        EXPECT_EQ(RunCli(args, out, err), refused ? 2 : 1) << args[0];
+        EXPECT_EQ(err.str() == "quindor-cli: cannot write the output\n", !refused) << err.str();
+    }
 }
 
 std::set<std::string> Matches(const std::string& text, const char* pattern) {
