@@ -83,7 +83,7 @@ TEST(LabelElision, CutsOnlyBetweenNames) {
                                                          {11, "Monday  (\x85)"},
                                                          {10, "Monday"}};
     for (const auto& [width, shown] : cases) {
-        const auto fits = [&](std::string_view text) { return text.size() <= width; };
+        const auto fits = [w = width](std::string_view text) { return text.size() <= w; };
         EXPECT_EQ(ElideAtNameBoundary(label, fits), shown) << width;
     }
     const auto never = [](std::string_view) { return false; };
