@@ -190,6 +190,11 @@ private slots:
         Choose(dialog->CountryCombo(), 1);
         dialog->DisplayButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        TypeDate(*dialog, "31", "April", "1752");
+        dialog->DisplayButton()->click();
+        dialog->OkButton()->click();
+        QCOMPARE(rig.warnings.size(), 3);
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
@@ -242,9 +247,12 @@ private slots:
         QTest::keyClick(box->FeastField(), Qt::Key_Return); // reads the field, not Calculate
         QVERIFY(dialog->isVisible());
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        Retype(box->FeastField(), QStringLiteral("3 days after Candlemas 1600"));
+        box->ReadButton()->click();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600")); // from the reform on
         Retype(box->FeastField(), QStringLiteral("Tuesday after Zzqxw 1523"));
         box->ReadButton()->click();
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")));
         QVERIFY(rig.warnings.isEmpty());
     }

@@ -88,8 +88,9 @@ private slots:
         QHeaderView* header = rig.dialog.Table()->horizontalHeader();
         header->setSortIndicator(3, Qt::AscendingOrder);
         QCOMPARE(rig.Column(0), (QStringList{"8", "10", "4", "6", "12"}));
+        header->setSortIndicator(0, Qt::DescendingOrder);
         rig.dialog.ProblemsOnlyBox()->click();
-        QCOMPARE(rig.Column(0), (QStringList{"8", "6", "12"}));
+        QCOMPARE(rig.Column(0), (QStringList{"12", "8", "6"}));
         rig.dialog.ProblemsOnlyBox()->click();
         header->setSortIndicator(0, Qt::AscendingOrder);
         rig.dialog.show();
@@ -130,6 +131,7 @@ private slots:
         });
         QCOMPARE(rig.Load("long.ged", bytes, 10), EGedcomLoad::Cancelled);
         QCOMPARE(rig.Column(0).size(), 0);
+        QCOMPARE(rig.Load("long.ged", bytes, 1000), EGedcomLoad::Loaded);
     }
 
     // Days picked by fields and by text give the span; an illegal date says
@@ -207,7 +209,12 @@ private slots:
     // of no row or an illegal date leave it; clipboards no row accepts grey Paste.
     void clipboard() {
         QClipboard* clipboard = QGuiApplication::clipboard();
+        CFrameSettings roman;
+        roman.m_nFmtDay = 0;
+        roman.m_nFmtMonth = 2;
+        roman.m_strSeparator = " ";
         CPanelRig source(2450616), target(2450603);
+        QVERIFY(CopyRowToClipboard(source.panel, ROW_ROMAN, roman));
         for (int row = 0; row < ROW_COUNT; ++row) {
             QVERIFY(CopyRowToClipboard(source.panel, row, CFrameSettings()));
             target.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(1234567));
@@ -215,6 +222,8 @@ private slots:
                      qPrintable(clipboard->text()));
             QCOMPARE(target.panel.GetDayShown(), source.panel.GetDayShown());
         }
+        clipboard->setText(QStringLiteral("03/06/1997\n"));
+        QVERIFY(CanPasteRow(ROW_GREGORIAN));
         clipboard->setText(QStringLiteral("29/2/04") + QChar(u'\0') + QString(1000, u'x'));
         QVERIFY(PasteRowFromClipboard(target.panel, ROW_JULIAN));
         QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("29 February 2004"));

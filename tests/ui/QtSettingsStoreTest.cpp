@@ -106,7 +106,6 @@ private slots:
 
     // Every value, and separators QSettings writes in odd ways, read back.
     void everyValueRoundTripsThroughTheFile() {
-        QCOMPARE(m_path, m_home->filePath(QStringLiteral("config/Velmont/Quindor.conf")));
         CQtSettingsStore store(m_path);
         QCOMPARE(ReadFrameSettings(store, kScreens), CFrameSettings{});
         for (int i = 0; i < SET_COUNT; ++i)
