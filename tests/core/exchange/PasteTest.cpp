@@ -37,6 +37,7 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         {REP, "5e jour compl\xE9mentaire an III", 5, 13, 3, 0}, {REP, "6 sans-culottides an III", 6, 13, 3, 0},
         {MUS, "12 Rabia al awal 1445", 12, 3, 1445, 0}, {R, "kalendes de janvier 2001", 1, 1, 1, 2001},
         {R, "le 3e jour avant les Nones de juin 97", 3, 2, 6, 97}, {R, "la veille des ides de mars -44", 2, 3, 3, -44},
+        {R, "3e jour avant des ides de mars 1997", 3, 3, 3, 1997},
         // clang-format on
     };
     for (const auto language : {ETextLanguage::French, ETextLanguage::English}) {
