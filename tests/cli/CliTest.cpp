@@ -196,6 +196,7 @@ const struct {
     {{"add", "--from", "gregorian", "1 January 2000", "1q"}, 2, "\"1q\" is not a span"},
     {{"add", "--from", "gregorian", "1 January 2000", "1y1y"}, 2, "\"1y1y\" is not a span"},
     {{"add", "--from", "gregorian", "1 January 2000", "99999999d"}, 2, "\"99999999d\" is not a span"},
+    {{"add", "--from", "gregorian", "1 January 2000", "+"}, 2, "\"+\" is not a span"},
     
     {{"add", "--from", "gregorian", "1 January 2000", "1001y"}, 1, "the result lies outside"},
     {{"add", "--from", "gregorian", "no date", "1d"}, 1, ""},
