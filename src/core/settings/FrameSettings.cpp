@@ -94,6 +94,12 @@ std::int32_t CFrameSettings::GetInt(ESetting setting) const {
         return m_nFmtDualYear;
     case SET_AFF_MOIS:
         return m_bMonthView;
+    case SET_AFF_ELEMENTS:
+        return m_bElementsView;
+    case SET_FMT_REGNE:
+        return m_bFmtRegnal;
+    case SET_FMT_INDICTION:
+        return m_nFmtIndiction;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {
             return m_bShowRow[static_cast<std::size_t>(setting - SET_AFF_CAL0)];
@@ -160,6 +166,15 @@ void CFrameSettings::SetInt(ESetting setting, std::int32_t value) {
         break;
     case SET_AFF_MOIS:
         m_bMonthView = value;
+        break;
+    case SET_AFF_ELEMENTS:
+        m_bElementsView = value;
+        break;
+    case SET_FMT_REGNE:
+        m_bFmtRegnal = value;
+        break;
+    case SET_FMT_INDICTION:
+        m_nFmtIndiction = value;
         break;
     default:
         if (setting >= SET_AFF_CAL0 && setting <= SET_AFF_CAL5) {

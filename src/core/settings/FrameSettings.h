@@ -43,11 +43,15 @@ struct CFrameSettings {
     std::int32_t m_nFmtYear = 1;
     std::string m_strSeparator = "/"; // Windows-1252, at most 9 characters
     std::int32_t m_nLanguage = kLanguageSystem;
-    std::int32_t m_nFmtGedcom = 0; // 0 the four forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0
+    std::int32_t m_nFmtGedcom = 0;   // 0 the four forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0
     std::int32_t m_nYearStyle = 0;   // EYearStyle
     std::int32_t m_nStyleUntil = 0;  // the style's change day; 0: every day
     std::int32_t m_nFmtDualYear = 0; // 0 as shown, 1 the modern year, 2 the style year
     std::int32_t m_bMonthView = 0;
+    std::int32_t m_bElementsView = 0;
+    std::int32_t m_bFmtRegnal = 0; // copy appends the regnal year of England
+    std::int32_t m_nFmtIndiction =
+        0; // copy appends an indiction: 0 none, 1 Roman, 2 Greek, 3 Bedan
 
     bool IsFrozen() const { return m_nPosX != kNotFrozen && m_nPosY != kNotFrozen; }
 

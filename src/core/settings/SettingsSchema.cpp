@@ -47,6 +47,9 @@ constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     {"FinStyle", ESettingType::Int32, 0, nullptr, 0, kLastSupportedDay},
     {"FmtAnDouble", ESettingType::Int32, 0, nullptr, 0, 2},
     Flag("AffMois", 0),
+    Flag("AffElements", 0),
+    Flag("FmtRegne", 0),
+    {"FmtIndiction", ESettingType::Int32, 0, nullptr, 0, 3},
 }};
 
 } // namespace

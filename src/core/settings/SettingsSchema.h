@@ -29,6 +29,10 @@ enum ESetting : int {
     SET_FIN_STYLE,         // "FinStyle": first day counted from 1 January; 0 the style always holds
     SET_FMT_AN_DOUBLE,     // "FmtAnDouble": copy of a dual year: 0 as shown, 1 modern, 2 style
     SET_AFF_MOIS,          // "AffMois": the month view open
+    SET_AFF_ELEMENTS,      // "AffElements": the elements of the year window open
+    SET_FMT_REGNE,         // "FmtRegne": copy appends the regnal year of England
+    SET_FMT_INDICTION,     // "FmtIndiction": copy appends an indiction: 0 none, 1 Roman, 2 Greek, 3
+                           // Bedan
     SET_COUNT
 };
 

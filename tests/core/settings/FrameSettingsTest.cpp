@@ -24,7 +24,8 @@ const Writes kFirstRun = {
     {"AffSaints", 3},   {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
     {"FmtJour", 1},     {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
     {"Langue", 0},      {"FmtGedcom", 0},    {"StyleAnnee", 0},   {"FinStyle", 0},
-    {"FmtAnDouble", 0}, {"AffMois", 0},
+    {"FmtAnDouble", 0}, {"AffMois", 0},      {"AffElements", 0},  {"FmtRegne", 0},
+    {"FmtIndiction", 0},
 };
 
 const CFrameSettings kCustom{-1,      CJulianDay(2361222),
@@ -37,7 +38,8 @@ const CFrameSettings kCustom{-1,      CJulianDay(2361222),
                              " - ",   kLanguageFrench,
                              2,       5,
                              2293309, 1,
-                             1};
+                             1,       1,
+                             1,       2};
 
 CMemorySettingsStore CustomStore(const Writes& over = {}) {
     CMemorySettingsStore store;
@@ -113,7 +115,8 @@ TEST(FrameSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
         {"FmtAnnee", 0, 1},       {"Langue", 0, 2},
         {"FmtGedcom", 0, 2},      {"StyleAnnee", 0, 5},
         {"FinStyle", 0, 2816787}, {"FmtAnDouble", 0, 2},
-        {"AffMois", 0, 1},
+        {"AffMois", 0, 1},        {"AffElements", 0, 1},
+        {"FmtRegne", 0, 1},       {"FmtIndiction", 0, 3},
     };
     ASSERT_EQ(std::size(ranges) + 3, SettingsSchema().size()); // X, Y and the separator apart
     for (const auto& [name, lowest, highest] : ranges) {
