@@ -16,11 +16,20 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"table", CmdTable}, {"easter", CmdEaster},   {"feasts", CmdFeasts},
-    {"show", CmdShow},   {"convert", CmdConvert}, {"gedcom", CmdGedcom},
-    {"key", CmdKey},     {"score", CmdScore},     {"search", CmdSearch},
+    {"table", CmdTable},
+    {"easter", CmdEaster},
+    {"feasts", CmdFeasts},
+    {"show", CmdShow},
+    {"elements", CmdElements},
+    {"convert", CmdConvert},
+    {"gedcom", CmdGedcom},
+    {"key", CmdKey},
+    {"score", CmdScore},
+    {"search", CmdSearch},
     {"feastdate", CmdFeastDate},
-    {"span", CmdSpan},   {"add", CmdAdd},         {"born", CmdBorn},
+    {"span", CmdSpan},
+    {"add", CmdAdd},
+    {"born", CmdBorn},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -39,6 +48,14 @@ int ValuesOf(const Command* command, std::string_view option) {
         if (option == "--from")
             return 2;
         return option == "--jd" || option == "--saints" || option == "--reform" ? 1 : 0;
+    }
+    if (name == "elements") {
+        if (option == "--from")
+            return 2;
+        return option == "--jd" || option == "--reform" || option == "--year-start" ||
+                       option == "--style-until"
+                   ? 1
+                   : 0;
     }
     if (name == "convert") {
         return option == "--from" || option == "--to" || option == "--day" || option == "--month" ||

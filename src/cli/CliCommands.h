@@ -4,8 +4,8 @@
 #include "calendar/YearStyle.h"
 
 #include <cstdint>
-#include <optional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +16,7 @@ int CmdTable(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdEaster(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdFeasts(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdElements(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdKey(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);

@@ -83,8 +83,7 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"--style-until needs a day number", "--style-until attend un numéro de jour"},
     {"give only one of --before-easter and --after-easter",
      "donnez --before-easter ou --after-easter, pas les deux"},
-    {"%1 does not occur in that year of the style",
-     "%1 n'existe pas dans cette année du style"},
+    {"%1 does not occur in that year of the style", "%1 n'existe pas dans cette année du style"},
     {"%1 means two days in the Easter style: give --before-easter or --after-easter",
      "%1 désigne deux jours dans le style de Pâques : donnez --before-easter ou --after-easter"},
     {"feastdate needs the TEXT of a date", "feastdate attend le TEXTE d'une date"},
@@ -132,6 +131,7 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"French Republican", "républicaine"},
     {"Jewish", "hébraïque"},
     {"Muslim", "musulmane"},
+    {"elements takes one of --jd and --from", "elements prend --jd ou --from, pas les deux"},
 }};
 
 constexpr std::string_view kEnglishHelp =
@@ -155,6 +155,14 @@ constexpr std::string_view kEnglishHelp =
     "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]\n"
     "       [--before-easter | --after-easter]  the panel as text for one day (default:\n"
     "       today; TEXT is read as pasting it into the CAL row would)\n"
+    "  elements [--jd N | --from CAL TEXT] [--reform JD] [--year-start STYLE]\n"
+    "       [--style-until JD] [--before-easter | --after-easter]  the chronological\n"
+    "       elements of one day (default: today), one KEY<TAB>VALUE line each:\n"
+    "       dominical letters, golden number, epacts, concurrent, solar cycle,\n"
+    "       indictions, year of the Julian Period and of the Byzantine era, day of\n"
+    "       the year, ISO week, regnal year of England; each counted in the year of\n"
+    "       the calendar in civil use for the reform day, and left out where it does\n"
+    "       not apply\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2] [--year 0|1]\n"
     "       [--dual-year 0|1|2] [--separator S] [--gedcom 5|7]] TEXT  a date read as\n"
     "       pasting it into the CAL row (or a GEDCOM date value naming one day);\n"
@@ -186,7 +194,7 @@ constexpr std::string_view kEnglishHelp =
     "Calendars: gregorian, julian, roman, republican, jewish, muslim.\n"
     "Days are Julian Day Numbers from 1 (25 November 4714 BC) to 2816787 (31 December 2999).\n"
     "--lang fr writes the dates, names and messages in French; it may stand anywhere\n"
-    "on the line. The keys of show, convert and feasts stay as they are.\n";
+    "on the line. The keys of show, elements, convert and feasts stay as they are.\n";
 
 constexpr std::string_view kFrenchHelp =
     "Usage : quindor-cli [--lang en|fr] COMMANDE [ARGUMENTS]\n"
@@ -213,6 +221,14 @@ constexpr std::string_view kFrenchHelp =
     "       [--style-until JJ] [--before-easter | --after-easter]  le tableau des\n"
     "       calendriers, en texte, pour un jour (par défaut : aujourd'hui ; TEXTE est\n"
     "       lu comme le lirait un collage dans la ligne CAL)\n"
+    "  elements [--jd N | --from CAL TEXTE] [--reform JJ] [--year-start STYLE]\n"
+    "       [--style-until JJ] [--before-easter | --after-easter]  les éléments\n"
+    "       chronologiques d'un jour (par défaut : aujourd'hui), une ligne\n"
+    "       CLÉ<TAB>VALEUR chacun : lettres dominicales, nombre d'or, épactes,\n"
+    "       concurrent, cycle solaire, indictions, année de la période julienne et\n"
+    "       de l'ère byzantine, quantième, semaine ISO, année de règne en\n"
+    "       Angleterre ; chacun compté dans l'année du calendrier en usage civil\n"
+    "       pour le jour de réforme, et omis là où il ne s'applique pas\n"
     "  convert --from CAL|gedcom [--jd | --to CAL [--day 0|1] [--month 0|1|2]\n"
     "       [--year 0|1] [--dual-year 0|1|2] [--separator S] [--gedcom 5|7]] TEXTE\n"
     "       une date lue comme la lirait un collage dans la ligne CAL (ou une\n"
@@ -252,8 +268,8 @@ constexpr std::string_view kFrenchHelp =
     "Les jours sont des numéros de jour julien, de 1 (25 novembre 4714 av. J.-C.)\n"
     "à 2816787 (31 décembre 2999).\n"
     "--lang fr écrit les dates, les noms et les messages en français ; l'option\n"
-    "peut figurer n'importe où sur la ligne. Les clés de show, convert et feasts\n"
-    "restent telles quelles.\n";
+    "peut figurer n'importe où sur la ligne. Les clés de show, elements, convert\n"
+    "et feasts restent telles quelles.\n";
 
 bool IsText(ECliText id) {
     return id >= 0 && id < MSG_COUNT;

@@ -103,6 +103,8 @@ enum ECliText : int {
     MSG_ROW_REPUBLICAN,
     MSG_ROW_JEWISH,
     MSG_ROW_MUSLIM,
+    // elements
+    MSG_ELEMENTS_ONE_DAY,
     MSG_COUNT
 };
 
