@@ -1,5 +1,7 @@
 #include "CopyFormat.h"
 
+#include "elements/Elements.h"
+#include "elements/Reigns.h"
 #include "panel/StyledRow.h"
 #include "settings/FrameSettings.h"
 #include "text/Cp1252.h"
@@ -99,25 +101,45 @@ std::optional<EGedcomVersion> GedcomVersionOfCopy(std::int32_t choice) {
 
 CCopyFormat CopyFormatOf(const CFrameSettings& settings) {
     const std::int32_t dual = settings.m_nFmtDualYear;
+    const std::int32_t indiction = settings.m_nFmtIndiction;
     return {settings.m_nFmtDay,
             settings.m_nFmtMonth,
             settings.m_nFmtYear,
             settings.m_strSeparator,
             settings.m_nFmtGedcom,
-            dual == COPY_DUAL_MODERN || dual == COPY_DUAL_STYLE ? dual : COPY_DUAL_AS_SHOWN};
+            dual == COPY_DUAL_MODERN || dual == COPY_DUAL_STYLE ? dual : COPY_DUAL_AS_SHOWN,
+            settings.m_bFmtRegnal != 0,
+            indiction >= COPY_INDICTION_ROMAN && indiction <= COPY_INDICTION_BEDAN
+                ? indiction
+                : COPY_INDICTION_NONE};
 }
 
 namespace {
 
-// The date's text with its year written as yearText, or by the format when
-// there is none.
-std::optional<std::string> FormatValues(CalendarRow row, const CRowValues& values,
-                                        const CCopyFormat& format,
-                                        const std::optional<std::string>& yearText) {
-    if (!IsRowDateValid(row, values))
-        return std::nullopt;
-    if (const auto version = GedcomVersionOfCopy(format.nGedcom))
-        return FormatGedcomDate(row, DayOfRowValues(row, values), *version);
+// What follows the date: ", 9 Edward III, indiction 4 (Greek)", each part
+// only where it applies to the day (no regnal year before 1066 nor between
+// reigns). The years are those of the calendar in civil use, whatever row
+// the date is copied from.
+std::string Appendix(const CJulianDay& day, const CCopyFormat& format) {
+    std::string text;
+    if (format.bRegnal) {
+        const std::string reigns = FormatRegnalYears(RegnalYears(day), IsFrench(), true);
+        if (!reigns.empty())
+            text += ", " + reigns;
+    }
+    constexpr EIndiction kStyles[] = {EIndiction::Roman, EIndiction::Greek, EIndiction::Bedan};
+    if (format.nIndiction >= COPY_INDICTION_ROMAN && format.nIndiction <= COPY_INDICTION_BEDAN) {
+        const std::int32_t style = format.nIndiction - COPY_INDICTION_ROMAN;
+        text += ", indiction " + Decimal(Indiction(day, kStyles[style]), false) + " (" +
+                LoadResString(IDS_INDICTION_FIRST + style) + ")";
+    }
+    return text;
+}
+
+// The date's text in the day, month and year forms, its year written as
+// yearText, or by the format when there is none.
+std::string FormatForms(CalendarRow row, const CRowValues& values, const CCopyFormat& format,
+                        const std::optional<std::string>& yearText) {
     const std::string year =
         yearText ? *yearText
                  : YearText(row == ROW_ROMAN ? values.nFourth : values.nThird, format.nYear);
@@ -145,6 +167,19 @@ std::optional<std::string> FormatValues(CalendarRow row, const CRowValues& value
     text += RomanKindName(values.nSecond) + separator +
             MonthText(ROW_ROMAN, values.nThird, values.nFourth, format.nMonth) + separator + year;
     return text;
+}
+
+// The date's text as the format copies it, or nothing when the values are
+// no date of the row.
+std::optional<std::string> FormatValues(CalendarRow row, const CRowValues& values,
+                                        const CCopyFormat& format,
+                                        const std::optional<std::string>& yearText) {
+    if (!IsRowDateValid(row, values))
+        return std::nullopt;
+    const CJulianDay day = DayOfRowValues(row, values);
+    if (const auto version = GedcomVersionOfCopy(format.nGedcom))
+        return FormatGedcomDate(row, day, *version);
+    return FormatForms(row, values, format, yearText) + Appendix(day, format);
 }
 
 } // namespace

@@ -54,11 +54,19 @@ enum ECopyDualYear : std::int32_t {
     COPY_DUAL_STYLE = 2,    // "30/01/1648"
 };
 
+// The indiction a copy appends to the date ("FmtIndiction", SET_FMT_INDICTION).
+enum ECopyIndiction : std::int32_t {
+    COPY_INDICTION_NONE = 0,
+    COPY_INDICTION_ROMAN = 1, // from 1 January
+    COPY_INDICTION_GREEK = 2, // from 1 September
+    COPY_INDICTION_BEDAN = 3, // from 24 September
+};
+
 // The copy settings, read leniently: a day form other than 0 means two
 // digits, a month form other than 0 and 1 the month's name, a year form
-// other than 0 the full year. A GEDCOM choice writes the day as a GEDCOM
-// value instead, whatever the other four say (FormatGedcomDate: the Roman
-// row as its Julian value, the Muslim row as the civil date).
+// other than 0 the full year, an indiction other than 1, 2 and 3 none. A GEDCOM choice writes the
+// day as a GEDCOM value instead, whatever the other four say (FormatGedcomDate: the Roman row as
+// its Julian value, the Muslim row as the civil date).
 struct CCopyFormat {
     std::int32_t nDay = 1;          // 0 "3", 1 "03"
     std::int32_t nMonth = 1;        // 0 "6", 1 "06", 2 "June"
@@ -66,6 +74,11 @@ struct CCopyFormat {
     std::string strSeparator = "/"; // Windows-1252, placed between the parts
     std::int32_t nGedcom = COPY_GEDCOM_NONE;
     std::int32_t nDualYear = COPY_DUAL_AS_SHOWN;
+    // Appended after the date, each after a comma, where it applies to the
+    // day: "26 September 1335, 9 Edward III, indiction 4 (Greek)". Never to
+    // a GEDCOM value, which must stay a value.
+    bool bRegnal = false;
+    std::int32_t nIndiction = COPY_INDICTION_NONE;
 
     bool operator==(const CCopyFormat&) const = default;
 };
@@ -84,5 +97,4 @@ std::optional<std::string> FormatRowDate(CalendarRow row, const CRowValues& valu
 // its modern one takes the format's dual-year choice (a GEDCOM value keeps
 // the modern year, which names the day).
 std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day,
-                                          const CCopyFormat& format,
-                                          const CYearStyle& style = {});
+                                          const CCopyFormat& format, const CYearStyle& style = {});

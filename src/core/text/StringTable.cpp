@@ -33,6 +33,7 @@ const std::unordered_map<int, std::string>& EnglishTable() {
                                        "Jumad Al-Ula", "Jumad Al-Thani", "Rajab", "Sha'ban",
                                        "Ramadhan", "Shawwal", "Zul-Qida", "Zul-Hijja"});
         range(IDS_ROMAN_KIND_FIRST, {"Kalends", "Nones", "Ides"});
+        range(IDS_INDICTION_FIRST, {"Roman", "Greek", "Bedan"});
         range(IDS_COUNTRY_FIRST,
               {"Vatican", "Germany",     "England", "Austria",       "Belgium",   "Bulgaria",
                "China",   "Denmark",     "Spain",   "Finland",       "France",    "Greece",
@@ -74,6 +75,10 @@ const std::unordered_map<int, std::string>& FrenchTable() {
         // The kinds as the Roman-style row lists them; a written date puts
         // them in lower case ("3e jour avant les nones de juin").
         range(IDS_ROMAN_KIND_FIRST, {"Calendes", "Nones", "Ides"});
+        // As a copied date names them: "indiction 4 (grecque)".
+        range(IDS_INDICTION_FIRST, {"romaine", "grecque",
+                                    "de B\xE8"
+                                    "de"});
         range(IDS_COUNTRY_FIRST, {"Vatican",
                                   "Allemagne",
                                   "Angleterre",

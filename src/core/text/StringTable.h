@@ -12,6 +12,7 @@ enum : int {
     IDS_JEWISH_MONTH_FIRST = 10300, // "Tishri" .. "Elul"
     IDS_MUSLIM_MONTH_FIRST = 10400, // "Muharram" .. "Zul-Hijja"
     IDS_ROMAN_KIND_FIRST = 10500,   // "Kalends", "Nones", "Ides"
+    IDS_INDICTION_FIRST = 10600,    // "Roman", "Greek", "Bedan": the indictions' styles
     IDS_COUNTRY_FIRST = 12000,      // the reform countries
     IDS_ILLEGAL_DATE = 12500,
     IDS_APP_TITLE = 57344,

@@ -100,6 +100,31 @@ TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
               std::nullopt);
 }
 
+// The Julian date copied with names and spaces, whether the regnal year is
+// appended, the indiction choice, the GEDCOM choice and the text.
+TEST(CopyFormat, AppendsTheRegnalYearAndTheIndictionWhereTheyApply) {
+    constexpr std::int32_t None = COPY_GEDCOM_NONE;
+    const std::tuple<ETextLanguage, CRowValues, bool, std::int32_t, std::int32_t, const char*>
+        cases[] = {
+            // clang-format off
+            {E, {26, 9, 1335, 0}, true, COPY_INDICTION_GREEK, None, "26 September 1335, 9 Edward III, indiction 4 (Greek)"},
+            {F, {26, 9, 1335, 0}, true, COPY_INDICTION_GREEK, None, "26 septembre 1335, 9 \xC9" "douard III, indiction 4 (grecque)"},
+            {E, {26, 9, 1335, 0}, false, COPY_INDICTION_ROMAN, None, "26 September 1335, indiction 3 (Roman)"},
+            {F, {26, 9, 1335, 0}, false, COPY_INDICTION_BEDAN, None, "26 septembre 1335, indiction 4 (de B\xE8" "de)"},
+            {E, {26, 9, 1335, 0}, true, 4, None, "26 September 1335, 9 Edward III"},
+            {E, {22, 1, 1327, 0}, true, COPY_INDICTION_NONE, None, "22 January 1327"}, // between two reigns
+            {E, {25, 12, 1065, 0}, true, COPY_INDICTION_NONE, None, "25 December 1065"},
+            {E, {26, 9, 1335, 0}, true, COPY_INDICTION_GREEK, COPY_GEDCOM_70, "JULIAN 26 SEP 1335"},
+            // clang-format on
+        };
+    for (const auto& [language, values, regnal, indiction, gedcom, text] : cases) {
+        SetTextLanguage(language);
+        const CCopyFormat format{0, 2, 1, " ", gedcom, COPY_DUAL_AS_SHOWN, regnal, indiction};
+        EXPECT_EQ(FormatRowDate(ROW_JULIAN, values, format), text);
+    }
+    SetTextLanguage(E);
+}
+
 TEST(CopyFormat, SettingsGiveTheFormat) {
     EXPECT_EQ(CopyFormatOf(CFrameSettings{}), CCopyFormat{});
     CFrameSettings settings;
@@ -112,6 +137,12 @@ TEST(CopyFormat, SettingsGiveTheFormat) {
     for (const auto& [stored, read] : {std::pair{2, 2}, {1, 1}, {0, 0}, {3, 0}, {-1, 0}}) {
         settings.m_nFmtDualYear = stored;
         EXPECT_EQ(CopyFormatOf(settings), (CCopyFormat{0, 2, 0, " ", COPY_GEDCOM_70, read}));
+    }
+    settings.m_bFmtRegnal = 1;
+    for (const auto& [stored, read] : {std::pair{3, 3}, {1, 1}, {4, 0}, {-1, 0}}) {
+        settings.m_nFmtIndiction = stored;
+        EXPECT_EQ(CopyFormatOf(settings),
+                  (CCopyFormat{0, 2, 0, " ", COPY_GEDCOM_70, 0, true, read}));
     }
 }
 
