@@ -197,13 +197,16 @@ std::vector<CRegnalYear> RegnalYears(CJulianDay day) {
 }
 
 CRegnalSpan RegnalYearDays(const CReign& reign, std::int32_t n) {
-    if (n < 1 || n > 200)
+    if (n < 1 || n > 3000) // no reign outlasts the supported years
         return {};
     const CJulianDay start = StartOfYear(reign, n);
     const CJulianDay next = StartOfYear(reign, n + 1);
     const CJulianDay first = std::max(start, reign.first);
-    const CJulianDay last = std::min(CJulianDay(next.GetDayNumber() - 1), reign.last);
-    if (start.GetDayNumber() == 0 || next.GetDayNumber() == 0 || first > last)
+    // A year running past the last supported day ends with the reign.
+    const CJulianDay last = next.GetDayNumber() == 0
+                                ? reign.last
+                                : std::min(CJulianDay(next.GetDayNumber() - 1), reign.last);
+    if (start.GetDayNumber() == 0 || first > last)
         return {};
     return {first, last};
 }
