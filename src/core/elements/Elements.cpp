@@ -2,8 +2,6 @@
 
 #include "elements/Reigns.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
@@ -41,6 +39,38 @@ constexpr std::int32_t Weekday(std::int32_t day) { // 0 Sunday
 // A for a Sunday, G for a Monday ... B for a Saturday.
 char LetterOfWeekday(std::int32_t weekday) {
     return static_cast<char>('A' + Mod(-weekday, 7));
+}
+
+// The day elements from the civil date, worked out once per day.
+std::int32_t IndictionOf(const CCivilDate& date, EIndiction style) {
+    // 3 BC was the first year of a cycle; the Greek and Bedan indictions
+    // begin the next year's in September.
+    bool next = false;
+    if (style == EIndiction::Greek)
+        next = date.nMonth >= 9;
+    else if (style == EIndiction::Bedan)
+        next = date.nMonth > 9 || (date.nMonth == 9 && date.nDay >= 24);
+    return Mod(Astronomical(date.nYear) + 2 + (next ? 1 : 0), 15) + 1;
+}
+
+std::int32_t ByzantineYearOf(const CCivilDate& date) {
+    return Astronomical(date.nYear) + 5508 + (date.nMonth >= 9 ? 1 : 0);
+}
+
+std::int32_t DayOfYearOf(CJulianDay day, const CCivilDate& date) {
+    return day.GetDayNumber() - NewYearDay(Astronomical(date.nYear), date.bGregorian) + 1;
+}
+
+// Digits of a non-negative number, at least `width` of them.
+void AppendNumber(std::string& text, std::int32_t value, int width) {
+    char digits[12];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 || n < width);
+    while (n > 0)
+        text += digits[--n];
 }
 
 } // namespace
@@ -106,25 +136,15 @@ std::int32_t JulianPeriodYear(std::int32_t year) {
 }
 
 std::int32_t Indiction(CJulianDay day, EIndiction style) {
-    const CCivilDate date = CivilDate(day);
-    // 3 BC was the first year of a cycle; the Greek and Bedan indictions
-    // begin the next year's in September.
-    bool next = false;
-    if (style == EIndiction::Greek)
-        next = date.nMonth >= 9;
-    else if (style == EIndiction::Bedan)
-        next = date.nMonth > 9 || (date.nMonth == 9 && date.nDay >= 24);
-    return Mod(Astronomical(date.nYear) + 2 + (next ? 1 : 0), 15) + 1;
+    return IndictionOf(CivilDate(day), style);
 }
 
 std::int32_t ByzantineYear(CJulianDay day) {
-    const CCivilDate date = CivilDate(day);
-    return Astronomical(date.nYear) + 5508 + (date.nMonth >= 9 ? 1 : 0);
+    return ByzantineYearOf(CivilDate(day));
 }
 
 std::int32_t DayOfYear(CJulianDay day) {
-    const CCivilDate date = CivilDate(day);
-    return day.GetDayNumber() - NewYearDay(Astronomical(date.nYear), date.bGregorian) + 1;
+    return DayOfYearOf(day, CivilDate(day));
 }
 
 CIsoWeek IsoWeek(CJulianDay day) {
@@ -138,9 +158,12 @@ CIsoWeek IsoWeek(CJulianDay day) {
 }
 
 std::string FormatIsoWeek(const CIsoWeek& week) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-W%02d-%d", static_cast<int>(week.nYear),
-                  static_cast<int>(week.nWeek), static_cast<int>(week.nDay));
+    std::string text;
+    AppendNumber(text, week.nYear, 4);
+    text += "-W";
+    AppendNumber(text, week.nWeek, 2);
+    text += '-';
+    AppendNumber(text, week.nDay, 1);
     return text;
 }
 
@@ -148,7 +171,8 @@ std::vector<CElementLine> DayElements(CJulianDay day, bool french) {
     std::vector<CElementLine> lines;
     if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
         return lines;
-    const std::int32_t year = CivilDate(day).nYear;
+    const CCivilDate date = CivilDate(day);
+    const std::int32_t year = date.nYear;
     // The reformed computus is shown from its first whole year.
     const bool reformed = year >= 1583;
     lines.reserve(15);
@@ -161,13 +185,13 @@ std::vector<CElementLine> DayElements(CJulianDay day, bool french) {
         lines.push_back({"epact-gregorian", GregorianEpactText(year)});
     lines.push_back({"concurrent", std::to_string(Concurrent(year))});
     lines.push_back({"solar-cycle", std::to_string(SolarCycle(year))});
-    lines.push_back({"indiction-roman", std::to_string(Indiction(day, EIndiction::Roman))});
-    lines.push_back({"indiction-greek", std::to_string(Indiction(day, EIndiction::Greek))});
-    lines.push_back({"indiction-bedan", std::to_string(Indiction(day, EIndiction::Bedan))});
+    lines.push_back({"indiction-roman", std::to_string(IndictionOf(date, EIndiction::Roman))});
+    lines.push_back({"indiction-greek", std::to_string(IndictionOf(date, EIndiction::Greek))});
+    lines.push_back({"indiction-bedan", std::to_string(IndictionOf(date, EIndiction::Bedan))});
     lines.push_back({"julian-period", std::to_string(JulianPeriodYear(year))});
-    lines.push_back({"byzantine-year", std::to_string(ByzantineYear(day))});
-    lines.push_back({"day-of-year", std::to_string(DayOfYear(day))});
-    if (day.GetGregorian().nYear >= 1583)
+    lines.push_back({"byzantine-year", std::to_string(ByzantineYearOf(date))});
+    lines.push_back({"day-of-year", std::to_string(DayOfYearOf(day, date))});
+    if ((date.bGregorian ? year : day.GetGregorian().nYear) >= 1583)
         lines.push_back({"iso-week", FormatIsoWeek(IsoWeek(day))});
     if (const auto reigns = RegnalYears(day); !reigns.empty())
         lines.push_back({"regnal-england", FormatRegnalYears(reigns, french)});
