@@ -122,72 +122,107 @@
 <context>
     <name>CCopyFormatDialog</name>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="164"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="186"/>
         <source>Copy Format</source>
         <translation>Format de copie</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="165"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="187"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="166"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="188"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="167"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="189"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="169"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="191"/>
         <source>Separator</source>
         <translation>Séparateur</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="170"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="192"/>
         <source>Family-tree value</source>
         <translation>Valeur pour un arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="171"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="193"/>
         <source>None: the forms above</source>
         <translation>Aucune : les formes ci-dessus</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="172"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="194"/>
         <source>Dual year</source>
         <translation>Double année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="173"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="195"/>
         <source>As shown (1648/49)</source>
         <translation>Telle qu&apos;affichée (1648/49)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="174"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="196"/>
         <source>Modern year (1649)</source>
         <translation>Année moderne (1649)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="175"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="197"/>
         <source>Year of the style (1648)</source>
         <translation>Année du style (1648)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="176"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="198"/>
+        <source>After the date</source>
+        <translation>Après la date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="199"/>
+        <source>Append the regnal year of England</source>
+        <translation>Ajouter l&apos;année de règne en Angleterre</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="200"/>
+        <source>Indiction</source>
+        <translation>Indiction</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="201"/>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="202"/>
+        <source>Roman (from 1 January)</source>
+        <translation>Romaine (au 1er janvier)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="203"/>
+        <source>Greek (from 1 September)</source>
+        <translation>Grecque (au 1er septembre)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="204"/>
+        <source>Bedan (from 24 September)</source>
+        <translation>De Bède (au 24 septembre)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="205"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="177"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="206"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="235"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="270"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -195,173 +230,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="370"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="365"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="371"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="366"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="373"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="368"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="372"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="374"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="380"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="375"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="381"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="378"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="381"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="384"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="429"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="424"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="430"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="425"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="434"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="429"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="452"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="447"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="461"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="456"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="467"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="462"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="470"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="465"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="477"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="472"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="473"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="480"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="475"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="490"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -369,42 +404,42 @@
 <context>
     <name>CDayPicker</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="202"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="197"/>
         <source>This row cannot read the text.</source>
         <translation>Cette ligne ne peut pas lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="212"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="207"/>
         <source>%1, day number %2</source>
         <translation>%1, jour numéro %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="219"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="214"/>
         <source>Text:</source>
         <translation>Texte&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="220"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="215"/>
         <source>a date to read, as pasted into the row</source>
         <translation>une date à lire, comme collée dans la ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="221"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="216"/>
         <source>Panel&apos;s Day</source>
         <translation>Jour du tableau</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="222"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="217"/>
         <source>Take the day the calendar panel shows</source>
         <translation>Prendre le jour affiché par le tableau des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="138"/>
         <source>Count (1: the named day itself)</source>
         <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="138"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -415,6 +450,189 @@
         <location filename="../src/ui/ReformDialog.cpp" line="59"/>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CElementsView</name>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="32"/>
+        <source>Dominical letters (Julian)</source>
+        <translation>Lettres dominicales (julien)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="33"/>
+        <source>The letters of the year&apos;s Sundays in the Julian calendar: A when 1 January is a Sunday, G when a Monday, and so back; a leap year has two, the second from 25 February.</source>
+        <translation>Les lettres des dimanches de l&apos;année dans le calendrier julien : A quand le 1er janvier est un dimanche, G quand c&apos;est un lundi, et ainsi de suite à rebours ; une année bissextile en a deux, la seconde à partir du 25 février.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="38"/>
+        <source>Dominical letters (Gregorian)</source>
+        <translation>Lettres dominicales (grégorien)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="39"/>
+        <source>The same letters for the Gregorian year, from 1583.</source>
+        <translation>Les mêmes lettres pour l&apos;année grégorienne, à partir de 1583.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="40"/>
+        <source>Golden number</source>
+        <translation>Nombre d&apos;or</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="41"/>
+        <source>The year&apos;s place in the 19-year lunar cycle: the year&apos;s remainder by 19, plus 1.</source>
+        <translation>Le rang de l&apos;année dans le cycle lunaire de 19 ans : le reste de l&apos;année divisée par 19, plus 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="43"/>
+        <source>Epact (Julian)</source>
+        <translation>Épacte (julienne)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="44"/>
+        <source>The age of the moon on 22 March by the old computus: 0 (nullae) for golden number 1, then 11 more each year, modulo 30.</source>
+        <translation>L&apos;âge de la lune au 22 mars selon l&apos;ancien comput : 0 (nullae) pour le nombre d&apos;or 1, puis 11 de plus chaque année, modulo 30.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="47"/>
+        <source>Epact (Gregorian)</source>
+        <translation>Épacte (grégorienne)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="48"/>
+        <source>The epact of the reformed calendar, corrected by the solar and lunar equations; &quot;25&quot; is reckoned as 26 when the golden number is above 11.</source>
+        <translation>L&apos;épacte du calendrier réformé, corrigée par les équations solaire et lunaire ; « 25 » compte pour 26 quand le nombre d&apos;or dépasse 11.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="51"/>
+        <source>Concurrent</source>
+        <translation>Concurrent</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="52"/>
+        <source>The weekday of 24 March, counted from Sunday 1 to Saturday 7.</source>
+        <translation>Le jour de la semaine du 24 mars, compté de 1 pour dimanche à 7 pour samedi.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="54"/>
+        <source>Solar cycle</source>
+        <translation>Cycle solaire</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="55"/>
+        <source>The year&apos;s place in the 28-year cycle of weekdays: the remainder of the year plus 9 by 28, 0 read as 28.</source>
+        <translation>Le rang de l&apos;année dans le cycle de 28 ans des jours de la semaine : le reste de l&apos;année plus 9 divisée par 28, 0 valant 28.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="58"/>
+        <source>Indiction (Roman, from 1 January)</source>
+        <translation>Indiction (romaine, au 1er janvier)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="59"/>
+        <source>The year&apos;s place in the 15-year cycle of indictions, changing on 1 January.</source>
+        <translation>Le rang de l&apos;année dans le cycle de 15 ans des indictions, qui change au 1er janvier.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="61"/>
+        <source>Indiction (Greek, from 1 September)</source>
+        <translation>Indiction (grecque, au 1er septembre)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="62"/>
+        <source>The indiction changing on 1 September, four months ahead of the Roman one.</source>
+        <translation>L&apos;indiction qui change au 1er septembre, quatre mois avant la romaine.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="64"/>
+        <source>Indiction (Bedan, from 24 September)</source>
+        <translation>Indiction (de Bède, au 24 septembre)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="65"/>
+        <source>The indiction changing on 24 September, as Bede reckoned it and English charters often did.</source>
+        <translation>L&apos;indiction qui change au 24 septembre, comme la comptait Bède et souvent les chartes anglaises.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="67"/>
+        <source>Year of the Julian Period</source>
+        <translation>Année de la période julienne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="68"/>
+        <source>The year in Scaliger&apos;s 7980-year period that began in 4713 BC: the year plus 4713.</source>
+        <translation>L&apos;année dans la période de 7980 ans de Scaliger, commencée en 4713 av. J.-C. : l&apos;année plus 4713.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="71"/>
+        <source>Byzantine year</source>
+        <translation>Année byzantine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="72"/>
+        <source>The year of the world of the Byzantine era: the year plus 5508, one more from 1 September.</source>
+        <translation>L&apos;année du monde de l&apos;ère byzantine : l&apos;année plus 5508, une de plus à partir du 1er septembre.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="74"/>
+        <source>Day of the year</source>
+        <translation>Jour de l&apos;année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="75"/>
+        <source>The day&apos;s number counted from 1 January of its year.</source>
+        <translation>Le rang du jour compté depuis le 1er janvier de son année.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="76"/>
+        <source>ISO week</source>
+        <translation>Semaine ISO</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="77"/>
+        <source>The ISO 8601 week date of the Gregorian date: year, week from Monday, and weekday from 1 Monday to 7 Sunday.</source>
+        <translation>La date en semaines ISO 8601 de la date grégorienne : année, semaine commençant le lundi, et jour de 1 pour lundi à 7 pour dimanche.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="80"/>
+        <source>Regnal year (England)</source>
+        <translation>Année de règne (Angleterre)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="81"/>
+        <source>The year of the reign in England as the king&apos;s clerks counted it, most reigns from the accession day; on the day of a demise both are named.</source>
+        <translation>L&apos;année de règne en Angleterre telle que la comptaient les clercs du roi, le plus souvent depuis le jour de l&apos;avènement ; le jour d&apos;un décès, les deux règnes sont nommés.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="140"/>
+        <source>Elements of the Year</source>
+        <translation>Éléments de l&apos;année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="141"/>
+        <source>Element</source>
+        <translation>Élément</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="141"/>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="176"/>
+        <source>%1 %2 %3 (%4)</source>
+        <translation>%1 %2 %3 (%4)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="180"/>
+        <source>Gregorian</source>
+        <translation>grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ElementsView.cpp" line="180"/>
+        <source>Julian</source>
+        <translation>julien</translation>
     </message>
 </context>
 <context>
@@ -647,313 +865,318 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="128"/>
+        <location filename="../src/ui/MainFrame.cpp" line="133"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="129"/>
+        <location filename="../src/ui/MainFrame.cpp" line="134"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="130"/>
+        <location filename="../src/ui/MainFrame.cpp" line="135"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="131"/>
+        <location filename="../src/ui/MainFrame.cpp" line="136"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="134"/>
+        <location filename="../src/ui/MainFrame.cpp" line="139"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/MainFrame.cpp" line="141"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <location filename="../src/ui/MainFrame.cpp" line="142"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="138"/>
+        <location filename="../src/ui/MainFrame.cpp" line="143"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="139"/>
+        <location filename="../src/ui/MainFrame.cpp" line="144"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="140"/>
+        <location filename="../src/ui/MainFrame.cpp" line="145"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="141"/>
+        <location filename="../src/ui/MainFrame.cpp" line="146"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="142"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="143"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="144"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="145"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="146"/>
+        <location filename="../src/ui/MainFrame.cpp" line="151"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>Copy &amp;Format ...</source>
         <translation>&amp;Format de copie...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="182"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="183"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <location filename="../src/ui/MainFrame.cpp" line="184"/>
+        <source>Elements of the &amp;Year</source>
+        <translation>Éléments de l&apos;&amp;année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="187"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="188"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="188"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <location filename="../src/ui/MainFrame.cpp" line="189"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <location filename="../src/ui/MainFrame.cpp" line="189"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="185"/>
+        <location filename="../src/ui/MainFrame.cpp" line="193"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="186"/>
+        <location filename="../src/ui/MainFrame.cpp" line="194"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="198"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="205"/>
+        <location filename="../src/ui/MainFrame.cpp" line="213"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="210"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="213"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="218"/>
+        <location filename="../src/ui/MainFrame.cpp" line="226"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="222"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="225"/>
+        <location filename="../src/ui/MainFrame.cpp" line="233"/>
         <source>&amp;Count Days ...</source>
         <translation>&amp;Compter les jours...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="236"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="229"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="231"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="247"/>
+        <location filename="../src/ui/MainFrame.cpp" line="255"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="248"/>
+        <location filename="../src/ui/MainFrame.cpp" line="256"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="249"/>
+        <location filename="../src/ui/MainFrame.cpp" line="257"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="251"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="252"/>
+        <location filename="../src/ui/MainFrame.cpp" line="260"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="253"/>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="255"/>
-        <location filename="../src/ui/MainFrame.cpp" line="573"/>
+        <location filename="../src/ui/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/MainFrame.cpp" line="617"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="282"/>
+        <location filename="../src/ui/MainFrame.cpp" line="290"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="574"/>
+        <location filename="../src/ui/MainFrame.cpp" line="618"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
@@ -981,47 +1204,47 @@
         <translation>Sous chaque jour, son premier saint.   %1 fête mobile   %2 premier jour de la réforme</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="171"/>
+        <location filename="../src/ui/MonthView.cpp" line="168"/>
         <source>The first day of the Gregorian calendar</source>
         <translation>Le premier jour du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="198"/>
+        <location filename="../src/ui/MonthView.cpp" line="196"/>
         <source>Julian, then Gregorian</source>
         <translation>julien, puis grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="199"/>
+        <location filename="../src/ui/MonthView.cpp" line="197"/>
         <source>Gregorian</source>
         <translation>grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="200"/>
+        <location filename="../src/ui/MonthView.cpp" line="198"/>
         <source>Julian</source>
         <translation>julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="204"/>
+        <location filename="../src/ui/MonthView.cpp" line="202"/>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="208"/>
+        <location filename="../src/ui/MonthView.cpp" line="206"/>
         <source>The reform skipped %1 %2.</source>
         <translation>La réforme a sauté le %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="209"/>
+        <location filename="../src/ui/MonthView.cpp" line="207"/>
         <source>The reform skipped %1 to %2 %3.</source>
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="229"/>
+        <location filename="../src/ui/MonthView.cpp" line="227"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="232"/>
+        <location filename="../src/ui/MonthView.cpp" line="230"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "text/StringTable.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -89,8 +90,8 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_dayBox = makeGroup({"3", "03"}, kDayIds, m_day.data(), m_dayGroup);
     m_monthBox = makeGroup({"6", "06", ""}, kMonthIds, m_month.data(), m_monthGroup);
     m_yearBox = makeGroup({"97", "1997"}, kYearIds, m_year.data(), m_yearGroup);
-    m_gedcomBox = makeGroup({"", "GEDCOM 5.5.1", "GEDCOM 7.0"}, kGedcomIds, m_gedcom.data(),
-                            m_gedcomGroup);
+    m_gedcomBox =
+        makeGroup({"", "GEDCOM 5.5.1", "GEDCOM 7.0"}, kGedcomIds, m_gedcom.data(), m_gedcomGroup);
     // Texts set in RetranslateUi.
     m_dualBox = makeGroup({"", "", ""}, kDualYearIds, m_dual.data(), m_dualGroup);
     // A GEDCOM value has its own fixed form: the other choices do not apply.
@@ -118,6 +119,26 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     separatorRow->addWidget(m_separatorLabel);
     separatorRow->addWidget(m_separator);
     separatorRow->addStretch(1);
+
+    // What may follow the date: texts set in RetranslateUi.
+    m_appendBox = new QGroupBox(this);
+    m_regnal = new QCheckBox(m_appendBox);
+    m_regnal->setObjectName(QStringLiteral("regnal"));
+    connect(m_regnal, &QCheckBox::toggled, this, &CCopyFormatDialog::UpdatePreview);
+    m_indiction = new QComboBox(m_appendBox);
+    m_indiction->setObjectName(QStringLiteral("indiction"));
+    for (int choice = COPY_INDICTION_NONE; choice <= COPY_INDICTION_BEDAN; ++choice)
+        m_indiction->addItem(QString());
+    connect(m_indiction, &QComboBox::currentIndexChanged, this, &CCopyFormatDialog::UpdatePreview);
+    m_indictionLabel = new QLabel(m_appendBox);
+    m_indictionLabel->setBuddy(m_indiction);
+    auto* indictionRow = new QHBoxLayout;
+    indictionRow->addWidget(m_indictionLabel);
+    indictionRow->addWidget(m_indiction);
+    indictionRow->addStretch(1);
+    auto* appendColumn = new QVBoxLayout(m_appendBox);
+    appendColumn->addWidget(m_regnal);
+    appendColumn->addLayout(indictionRow);
 
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -150,6 +171,7 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     layout->addLayout(groups);
     layout->addLayout(separatorRow);
     layout->addLayout(gedcomRow);
+    layout->addWidget(m_appendBox);
     layout->addWidget(m_preview);
     layout->addSpacing(units.ToPixelsY(4));
     layout->addLayout(buttons);
@@ -173,6 +195,13 @@ void CCopyFormatDialog::RetranslateUi() {
     m_dual[COPY_DUAL_AS_SHOWN]->setText(tr("As shown (1648/49)"));
     m_dual[COPY_DUAL_MODERN]->setText(tr("Modern year (1649)"));
     m_dual[COPY_DUAL_STYLE]->setText(tr("Year of the style (1648)"));
+    m_appendBox->setTitle(tr("After the date"));
+    m_regnal->setText(tr("Append the regnal year of England"));
+    m_indictionLabel->setText(tr("Indiction"));
+    m_indiction->setItemText(COPY_INDICTION_NONE, tr("None"));
+    m_indiction->setItemText(COPY_INDICTION_ROMAN, tr("Roman (from 1 January)"));
+    m_indiction->setItemText(COPY_INDICTION_GREEK, tr("Greek (from 1 September)"));
+    m_indiction->setItemText(COPY_INDICTION_BEDAN, tr("Bedan (from 24 September)"));
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
     SetHelpButtonText(m_helpButton);
@@ -190,8 +219,12 @@ void CCopyFormatDialog::WriteForm() {
     Check(m_monthGroup, m_settings.m_nFmtMonth);
     Check(m_yearGroup, m_settings.m_nFmtYear);
     m_separator->setEditText(FromCp1252(m_settings.m_strSeparator));
-    // Read as the copy reads it: an unknown value copies as shown.
-    m_dualGroup->button(CopyFormatOf(m_settings).nDualYear)->setChecked(true);
+    // Read as the copy reads it: an unknown value copies as shown, or
+    // without an indiction.
+    const CCopyFormat format = CopyFormatOf(m_settings);
+    m_dualGroup->button(format.nDualYear)->setChecked(true);
+    m_regnal->setChecked(format.bRegnal);
+    m_indiction->setCurrentIndex(format.nIndiction);
     // Only the two versions are choices; anything else copies as before.
     const auto version = GedcomVersionOfCopy(m_settings.m_nFmtGedcom);
     m_gedcomGroup->button(version ? m_settings.m_nFmtGedcom : COPY_GEDCOM_NONE)->setChecked(true);
@@ -203,7 +236,7 @@ void CCopyFormatDialog::EnableForms() {
     const bool forms = m_gedcomGroup->checkedId() == COPY_GEDCOM_NONE;
     for (QWidget* widget : {static_cast<QWidget*>(m_dayBox), static_cast<QWidget*>(m_monthBox),
                             static_cast<QWidget*>(m_yearBox), static_cast<QWidget*>(m_dualBox),
-                            static_cast<QWidget*>(m_separator),
+                            static_cast<QWidget*>(m_appendBox), static_cast<QWidget*>(m_separator),
                             static_cast<QWidget*>(m_separatorLabel)})
         widget->setEnabled(forms);
 }
@@ -221,6 +254,8 @@ CCopyFormat CCopyFormatDialog::FormatOfControls() const {
     format.strSeparator = separator;
     format.nGedcom = m_gedcomGroup->checkedId();
     format.nDualYear = m_dualGroup->checkedId();
+    format.bRegnal = m_regnal->isChecked();
+    format.nIndiction = m_indiction->currentIndex();
     return format;
 }
 
@@ -267,8 +302,11 @@ void CCopyFormatDialog::accept() {
     m_settings.m_strSeparator = format.strSeparator;
     m_settings.m_nFmtGedcom = format.nGedcom;
     m_settings.m_nFmtDualYear = format.nDualYear;
-    for (const ESetting setting : {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR,
-                                   SET_FMT_GEDCOM, SET_FMT_AN_DOUBLE})
+    m_settings.m_bFmtRegnal = format.bRegnal ? 1 : 0;
+    m_settings.m_nFmtIndiction = format.nIndiction;
+    for (const ESetting setting :
+         {SET_FMT_JOUR, SET_FMT_MOIS, SET_FMT_ANNEE, SET_SEPARATEUR, SET_FMT_GEDCOM,
+          SET_FMT_AN_DOUBLE, SET_FMT_REGNE, SET_FMT_INDICTION})
         WriteSetting(m_store, m_settings, setting);
     QDialog::accept();
 }

@@ -1,10 +1,10 @@
 // "Copy Format": how a row's date is written when it is copied. The day with
 // or without a leading zero, the month as a number or its name, the year in
 // full or on two digits, and the text between the parts; or, for family-tree
-// programs, a GEDCOM date value of either version; and how a dual year
-// (1648/49) is copied. OK hands the six
-// values to the frame's settings and writes each one to the store; Cancel
-// leaves both alone.
+// programs, a GEDCOM date value of either version; how a dual year
+// (1648/49) is copied; and whether the regnal year of England and an
+// indiction follow the date. OK hands the eight values to the frame's
+// settings and writes each one to the store; Cancel leaves both alone.
 //
 //   CCopyFormatDialog dialog(settings, store, help, frame);
 //   dialog.exec();
@@ -23,6 +23,7 @@
 class CHelpLauncher;
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -48,13 +49,16 @@ public:
     // 0 the forms above, 1 GEDCOM 5.5.1, 2 GEDCOM 7.0.
     QRadioButton* GedcomButton(int choice) const;
     QComboBox* SeparatorCombo() const { return m_separator; }
+    QCheckBox* RegnalCheck() const { return m_regnal; }
+    // ECopyIndiction by position: none, Roman, Greek, Bedan.
+    QComboBox* IndictionCombo() const { return m_indiction; }
     QLabel* PreviewLabel() const { return m_preview; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
 
 public slots:
-    // OK: the six values into the frame's settings, then each to the store.
+    // OK: the eight values into the frame's settings, then each to the store.
     void accept() override;
 
 protected:
@@ -87,6 +91,10 @@ private:
     QGroupBox* m_yearBox = nullptr;
     QComboBox* m_separator = nullptr;
     QLabel* m_separatorLabel = nullptr;
+    QGroupBox* m_appendBox = nullptr;
+    QCheckBox* m_regnal = nullptr;
+    QLabel* m_indictionLabel = nullptr;
+    QComboBox* m_indiction = nullptr;
     QLabel* m_preview = nullptr;
     QAbstractButton* m_helpButton = nullptr;
     QPushButton* m_ok = nullptr;

@@ -12,6 +12,7 @@
 #include "settings/MemorySettingsStore.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -110,7 +111,7 @@ private slots:
     }
     void cleanup() { init(); }
 
-    // OK stores the six values, Cancel none; a failing store still gives the format.
+    // OK stores the eight values, Cancel none; a failing store still gives the format.
     void okStoresCancelDoesNot() {
         for (const int close : {0, 1, 2}) { // OK, Cancel, OK on a failing store
             CRig rig(2451545);
@@ -122,13 +123,16 @@ private slots:
             for (QAbstractButton* button : {dialog->DayButton(0), dialog->MonthButton(2),
                                             dialog->YearButton(0), dialog->DualYearButton(2)})
                 button->click();
+            dialog->RegnalCheck()->click();
+            Choose(dialog->IndictionCombo(), COPY_INDICTION_BEDAN);
             Retype(dialog->SeparatorCombo()->lineEdit(), QStringLiteral(" - "));
             QVERIFY(rig.store.Writes().empty() && rig.settings == CFrameSettings{});
             (close == 1 ? dialog->CancelButton() : dialog->OkButton())->click();
             QVERIFY(!dialog->isVisible());
-            const Writes six = {{"FmtJour", 0},        {"FmtMois", 2},   {"FmtAnnee", 0},
-                                {"Separateur", " - "}, {"FmtGedcom", 0}, {"FmtAnDouble", 2}};
-            QCOMPARE(rig.store.Writes(), close == 0 ? six : Writes{});
+            const Writes eight = {{"FmtJour", 0},        {"FmtMois", 2},     {"FmtAnnee", 0},
+                                  {"Separateur", " - "}, {"FmtGedcom", 0},   {"FmtAnDouble", 2},
+                                  {"FmtRegne", 1},       {"FmtIndiction", 3}};
+            QCOMPARE(rig.store.Writes(), close == 0 ? eight : Writes{});
             QCOMPARE(rig.settings.m_strSeparator, close != 1 ? " - " : "/");
         }
     }
@@ -139,6 +143,9 @@ private slots:
         CRig rig(2451545);
         auto dialog = rig.CopyFormat();
         const QString before = dialog->PreviewLabel()->text();
+        const QString plain = dialog->PreviewLabel()->toolTip();
+        Choose(dialog->IndictionCombo(), COPY_INDICTION_GREEK);
+        QVERIFY(dialog->PreviewLabel()->toolTip().startsWith(plain + ", indiction "));
         QLineEdit* edit = dialog->SeparatorCombo()->lineEdit();
         edit->selectAll();
         edit->insert(QString::fromUtf8("\xe2\x80\x94\xe2\x86\x92\xc3\xa9<-------->"));
@@ -146,7 +153,7 @@ private slots:
         dialog->GedcomButton(2)->click();
         QVERIFY(dialog->PreviewLabel()->text() != before);
         QVERIFY(!dialog->MonthButton(2)->isEnabled() && !dialog->DualYearButton(2)->isEnabled() &&
-                !dialog->SeparatorCombo()->isEnabled());
+                !dialog->SeparatorCombo()->isEnabled() && !dialog->RegnalCheck()->isEnabled());
         dialog->OkButton()->click();
         QCOMPARE(rig.settings.m_strSeparator, "\x97?\xe9<-----");
         QCOMPARE(rig.settings.m_nFmtGedcom, 2);
