@@ -1,0 +1,82 @@
+#include "church/ClauseText.h"
+
+#include "text/Cp1252.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text with the editors' marks blanked out, so that offsets still
+// point into the original.
+std::string WithoutEditorialMarks(std::string_view text) {
+    std::string out(text);
+    for (const std::string_view mark : {"(!)", "(?)", "(sic)", "[sic]", "(Sic)", "[!]", "[?]"}) {
+        for (std::size_t at = out.find(mark); at != std::string::npos; at = out.find(mark, at))
+            out.replace(at, mark.size(), mark.size(), ' ');
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
+    const std::string text = WithoutEditorialMarks(cp1252);
+    std::vector<CClauseWord> words;
+    CClauseWord word;
+    bool inWord = false;
+    const auto finish = [&](std::size_t end, char next) {
+        if (!inWord)
+            return;
+        inWord = false;
+        word.nEnd = end;
+        // 0xB0 degree, 0xBA masculine ordinal, 0xAA feminine ordinal.
+        word.bMarked = next == '.' || next == '\xB0' || next == '\xBA' || next == '\xAA';
+        if (words.size() < kMaxClauseWords)
+            words.push_back(word);
+        word = CClauseWord();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // A restored letter stays part of its word: "son[dages]", "pin[ge]ssten".
+        if (c == '[' || c == ']') {
+            const bool letterNext =
+                i + 1 < text.size() &&
+                (IsDigit(text[i + 1]) ||
+                 FoldToAsciiUpper(text.substr(i + 1, 1)) != text.substr(i + 1, 1) ||
+                 (text[i + 1] >= 'A' && text[i + 1] <= 'Z'));
+            if (!(inWord && letterNext))
+                finish(i, c);
+            continue;
+        }
+        std::string folded;
+        if (IsDigit(c))
+            folded = std::string(1, c);
+        else {
+            const std::string upper = FoldToAsciiUpper(std::string_view(&text[i], 1));
+            for (const char u : upper) {
+                if (u >= 'A' && u <= 'Z')
+                    folded += static_cast<char>(u - 'A' + 'a');
+            }
+        }
+        if (folded.empty()) {
+            finish(i, c);
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            word.nStart = i;
+        }
+        word.strText += folded;
+    }
+    finish(text.size(), '\0');
+    return words;
+}
+
+std::string ClauseSpan(std::string_view cp1252, const std::vector<CClauseWord>& words,
+                       std::size_t first, std::size_t last) {
+    if (first > last || last >= words.size() || words[last].nEnd > cp1252.size())
+        return {};
+    return std::string(cp1252.substr(words[first].nStart, words[last].nEnd - words[first].nStart));
+}
