@@ -21,6 +21,8 @@ std::string_view HelpTopicFor(EHelpTrigger trigger) {
     case EHelpTrigger::CountDaysDialog:
     case EHelpTrigger::MonthView:
         return "compte";
+    case EHelpTrigger::ElementsView:
+        return "elements";
     }
     return "presentation";
 }

@@ -16,15 +16,16 @@ enum class EHelpTrigger {
     GedcomCheckDialog,     // help button or F1 in the family-tree file check
     CountDaysDialog,       // help button or F1 in the count days dialog
     MonthView,             // F1 in the month view
+    ElementsView,          // F1 in the elements of the year window
 };
 
 // The topics, one bundled page each (":/help/<topic>.html").
 // "annee" (year-start styles) has no trigger of its own: the reform dialog,
 // where the style is chosen, shows "gregorien", which links to it; nor has
 // "eglise" (dating by the church year): the feasts dialog's page links to it.
-inline constexpr std::array<std::string_view, 10> kHelpTopics = {
-    "presentation", "interface", "fetes",  "copier", "gregorien",
-    "annee",        "eglise",    "saints", "gedcom", "compte"};
+inline constexpr std::array<std::string_view, 11> kHelpTopics = {
+    "presentation", "interface", "fetes",  "copier", "gregorien", "annee",
+    "eglise",       "saints",    "gedcom", "compte", "elements"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);

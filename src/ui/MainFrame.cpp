@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "CopyFormatDialog.h"
 #include "CountDaysDialog.h"
+#include "ElementsView.h"
 #include "FeastsDialog.h"
 #include "GedcomCheckDialog.h"
 #include "Icons.h"
@@ -64,10 +65,12 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
 
 CMainFrame::~CMainFrame() {
     FlushPosition();
-    // The month view reads the panel; the panel asks its owner for options:
-    // both go while this frame is whole.
+    // The tool windows read the panel; the panel asks its owner for options:
+    // all go while this frame is whole.
     delete m_monthView;
     m_monthView = nullptr;
+    delete m_elementsView;
+    m_elementsView = nullptr;
     delete m_view;
     m_view = nullptr;
 }
@@ -86,6 +89,8 @@ void CMainFrame::CreateFrame() {
     connect(m_view, &CQuindorView::FormWritten, this, [this] {
         if (m_monthView && m_monthView->isVisible())
             m_monthView->Refresh();
+        if (m_elementsView && m_elementsView->isVisible())
+            m_elementsView->Refresh();
     });
     // A disabled action ignores its shortcut, and the copy and paste states
     // follow the panel and the clipboard: look again before a shortcut is
@@ -176,6 +181,9 @@ void CMainFrame::CreateMenus() {
     display->addSeparator();
     AddCommand(display, ID_REP_FEASTS, QT_TR_NOOP("&Republican Feast Days"))->setCheckable(true);
     AddCommand(display, ID_MONTH_VIEW, QT_TR_NOOP("Mont&h"))->setCheckable(true);
+    AddCommand(display, ID_ELEMENTS_VIEW, QT_TR_NOOP("Elements of the &Year"),
+               {QKeySequence(Qt::CTRL | Qt::Key_E)})
+        ->setCheckable(true);
     QMenu* saints = AddMenu(display, QT_TR_NOOP("&Saints' Days"));
     static const char* const kModes[4] = {QT_TR_NOOP("&No"), QT_TR_NOOP("&Gregorian"),
                                           QT_TR_NOOP("&Julian"), QT_TR_NOOP("&Automatic")};
@@ -374,6 +382,9 @@ void CMainFrame::OnCommand(int id) {
         case ID_GREGORIAN_REFORM:
             if (panel)
                 RunReformDialog(this, m_settings, *m_store, *panel, m_help);
+            // The elements are counted in the calendar the reform puts in use.
+            if (m_elementsView && m_elementsView->isVisible())
+                m_elementsView->Refresh();
             break;
         case ID_MOVABLE_FEASTS:
             if (panel)
@@ -389,6 +400,9 @@ void CMainFrame::OnCommand(int id) {
             break;
         case ID_MONTH_VIEW:
             SetMonthViewShown(m_settings.m_bMonthView == 0);
+            break;
+        case ID_ELEMENTS_VIEW:
+            SetElementsViewShown(m_settings.m_bElementsView == 0);
             break;
         case ID_GEDCOM_CHECK:
             if (panel)
@@ -424,25 +438,54 @@ void CMainFrame::SetMonthViewShown(bool shown) {
             Store(SET_AFF_MOIS);
             UpdateCommandStates();
         });
-        // Beside the main window, on the same screen.
-        m_monthView->adjustSize();
-        const QRect frame = frameGeometry();
-        QPoint place(frame.right() + 8, frame.top());
-        if (const QScreen* screen = this->screen()) {
-            const QRect room = screen->availableGeometry();
-            if (place.x() + m_monthView->width() > room.right())
-                place.setX(std::max(room.left(), frame.left() - m_monthView->width() - 8));
-        }
-        m_monthView->move(place);
+        PlaceBeside(m_monthView);
     }
     m_monthView->Refresh();
     m_monthView->show();
     m_monthView->raise();
 }
 
+void CMainFrame::SetElementsViewShown(bool shown) {
+    m_settings.m_bElementsView = shown ? 1 : 0;
+    Store(SET_AFF_ELEMENTS);
+    if (!shown) {
+        if (m_elementsView)
+            m_elementsView->hide();
+        return;
+    }
+    if (!m_view)
+        return;
+    if (!m_elementsView) {
+        m_elementsView = new CElementsView(m_view->Panel(), m_help, this);
+        connect(m_elementsView, &CElementsView::Closed, this, [this] {
+            m_settings.m_bElementsView = 0;
+            Store(SET_AFF_ELEMENTS);
+            UpdateCommandStates();
+        });
+        PlaceBeside(m_elementsView);
+    }
+    m_elementsView->Refresh();
+    m_elementsView->show();
+    m_elementsView->raise();
+}
+
+void CMainFrame::PlaceBeside(QWidget* tool) const {
+    tool->adjustSize();
+    const QRect frame = frameGeometry();
+    QPoint place(frame.right() + 8, frame.top());
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (place.x() + tool->width() > room.right())
+            place.setX(std::max(room.left(), frame.left() - tool->width() - 8));
+    }
+    tool->move(place);
+}
+
 void CMainFrame::RestoreMonthView() {
     if (m_settings.m_bMonthView != 0)
         SetMonthViewShown(true);
+    if (m_settings.m_bElementsView != 0)
+        SetElementsViewShown(true);
     UpdateCommandStates();
 }
 
@@ -458,6 +501,7 @@ void CMainFrame::UpdateCommandStates() {
         check(ID_SHOW_ROW_FIRST + row, IsRowShown(row));
     check(ID_REP_FEASTS, m_settings.m_bRepFeasts != 0);
     check(ID_MONTH_VIEW, m_settings.m_bMonthView != 0);
+    check(ID_ELEMENTS_VIEW, m_settings.m_bElementsView != 0);
     for (int mode = 0; mode < 4; ++mode)
         check(ID_SAINTS_MODE_FIRST + mode, m_settings.m_nSaintsMode == mode);
     check(ID_SAINTS_TRADITIONAL, m_settings.m_bSaintsPresent == 0);

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class CElementsView;
 class CMonthView;
 class CQuindorView;
 class QAction;
@@ -44,8 +45,11 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     // The month view; null until first shown.
     CMonthView* MonthView() const { return m_monthView; }
-    // Opens the month view again when it was open at the last close.
+    // Opens the month view, and the elements window, again when they were
+    // open at the last close.
     void RestoreMonthView();
+    // The elements of the year window; null until first shown.
+    CElementsView* ElementsView() const { return m_elementsView; }
     // Runs a command as the menu or toolbar would.
     void OnCommand(int commandId);
     // Brings check marks and enable states up to date.
@@ -83,6 +87,9 @@ private:
     void ApplyOnTop();
     void ShowAbout();
     void SetMonthViewShown(bool shown);
+    void SetElementsViewShown(bool shown);
+    // Beside the main window, on the same screen.
+    void PlaceBeside(QWidget* tool) const;
     void SetWindowHeight(int height);
     // Stores a frozen place still waiting for the window to come to rest.
     void FlushPosition();
@@ -93,6 +100,7 @@ private:
     CQuindorView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     CMonthView* m_monthView = nullptr;
+    CElementsView* m_elementsView = nullptr;
     std::map<int, QAction*> m_actions;
     std::map<int, const char*> m_commandTexts;
     std::map<int, const char*> m_commandTips; // the toolbar's buttons

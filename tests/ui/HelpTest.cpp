@@ -24,11 +24,11 @@ class HelpTest : public QObject {
 private slots:
     void eachTriggerShowsItsTopic() {
         CRecordingLauncher launcher;
-        for (int t = 0; t <= int(EHelpTrigger::MonthView); ++t)
+        for (int t = 0; t <= int(EHelpTrigger::ElementsView); ++t)
             ShowHelp(launcher, static_cast<EHelpTrigger>(t));
-        QCOMPARE(launcher.topics,
-                 (std::vector<std::string>{"presentation", "interface", "fetes", "copier",
-                                           "gregorien", "saints", "gedcom", "compte", "compte"}));
+        QCOMPARE(launcher.topics, (std::vector<std::string>{
+                                      "presentation", "interface", "fetes", "copier", "gregorien",
+                                      "saints", "gedcom", "compte", "compte", "elements"}));
     }
 
     // Each page opens; the French page has the English one's anchors and links.

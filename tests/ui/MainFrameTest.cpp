@@ -1,8 +1,10 @@
 // The program as a user drives it: typing, commands and keys, copy and paste, options.
 #include "Commands.h"
+#include "ElementsView.h"
 #include "Language.h"
 #include "MonthView.h"
 #include "UiTestSupport.h"
+#include "elements/Elements.h"
 #include "settings/SettingsSchema.h"
 
 #include <QAction>
@@ -205,13 +207,15 @@ private slots:
             {ID_SAINTS_PRESENT, "AffSaintsRecent", 1, true},
             {ID_REP_FEASTS, "AffFetesRep", 0, false},
             {ID_SHOW_ROW_FIRST + 3, "AffCal3", 0, false},
-            {ID_MONTH_VIEW, "AffMois", 1, true}};
+            {ID_MONTH_VIEW, "AffMois", 1, true},
+            {ID_ELEMENTS_VIEW, "AffElements", 1, true}};
         for (const auto& [command, key, stored, ticked] : options) {
             m_frame->OnCommand(command);
             QVERIFY2(Stored(key).toInt() == stored && Checked(command) == ticked, key);
         }
         Start();
         QVERIFY(!m_frame->ToolBar()->isVisibleTo(m_frame) && m_frame->MonthView() &&
+                m_frame->ElementsView() &&
                 m_frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         for (const auto& [command, key, stored, ticked] : options)
             QVERIFY2(Checked(command) == ticked, key);
@@ -220,10 +224,24 @@ private slots:
         const CMonthView* view = m_frame->MonthView();
         QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
                  Panel().GetDayShown());
+        // So do the elements, in French too.
+        Panel().GoToRowDay(ROW_JULIAN, CJulianDay(2208935));
+        const CElementsView* elements = m_frame->ElementsView();
+        QCOMPARE(elements->Value("golden-number"),
+                 QString::number(GoldenNumber(CivilDate(Panel().GetDayShown()).nYear)));
+        if (HasFrenchTranslation()) {
+            SetUiLanguage(ETextLanguage::French);
+            QCOMPARE(elements->windowTitle(), QStringLiteral("Éléments de l'année"));
+            for (const CElementLine& line : DayElements(Panel().GetDayShown(), true))
+                QCOMPARE(elements->Value(line.pszKey), FromCp1252(line.strValue));
+            SetUiLanguage(ETextLanguage::English);
+        }
         m_frame->MonthView()->close();
+        m_frame->ElementsView()->close();
         QVERIFY(Stored("AffMois").toInt() == 0 && !Checked(ID_MONTH_VIEW));
+        QVERIFY(Stored("AffElements").toInt() == 0 && !Checked(ID_ELEMENTS_VIEW));
         Start();
-        QVERIFY(!m_frame->MonthView());
+        QVERIFY(!m_frame->MonthView() && !m_frame->ElementsView());
     }
 
     // Hiding rows shrinks the window; showing them again restores it.
