@@ -1,0 +1,466 @@
+#include "church/FeastNames.h"
+
+#include "calendar/Computus.h"
+#include "text/Cp1252.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+#include "FeastTable.inc"
+
+// Words around a saint's name that only title or praise it, and the small
+// words that join two names; a clause may put them anywhere in a name.
+// clang-format off
+constexpr std::string_view kEpithets[] = {
+    "sancti", "sancte", "sancta", "sanctae", "sanctus", "sancto", "s", "st", "ss", "sant", "sante",
+    "santi", "sanct", "sankt", "sankti", "sand", "sandt", "sunte", "sunt", "sinte", "sente",
+    "sent", "saint", "sainte", "sainct", "saincte", "seint", "seinte", "b", "beati", "beate",
+    "beatae", "beatus", "beata", "beatorum", "beatissimi", "divi", "dive", "diui", "des", "der",
+    "dem", "den", "die", "de", "du", "la", "le", "les", "l", "d", "heiligen", "heilgen", "hilgen",
+    "hilligen", "hiligen", "heyligen", "hylgen", "hylligen", "heil", "heilige", "hillige", "hilge",
+    "hl", "apostoli", "apostolorum", "ap", "aplor", "apostel", "apostels", "apostell", "apostelen",
+    "appostoly", "apostuli", "apostulorum", "apostolo", "ewangeliste", "evangeliste",
+    "evangelisten", "ewangelisten", "evangelistae", "evangelisti", "evangelista", "evangestae",
+    "martiris", "martyris", "martyrum", "martirum", "maryrum", "martiri", "marterer", "marterers",
+    "marteres", "martrer", "martherer", "martyrers", "virginis", "virgo", "virginum", "jungfrawen",
+    "jungfrowen", "jungfrauen", "jungfrau", "junkfraun", "jungfern", "episcopi", "episcopus",
+    "bischofs", "bischoffs", "bisschopes", "confessoris", "confessor", "pontificis", "pape",
+    "papae", "papst", "pabst", "pawestes", "abbatis", "abbetes", "abbath", "abt", "archangeli",
+    "archangel", "gloriosi", "gloriose", "glorwurdigen", "werdigen", "festum", "festo", "festi",
+    "fest", "feste", "fete", "feast", "day", "dag", "dage", "dages", "dagh", "daghe", "dach",
+    "tag", "tage", "tages", "tagk", "tagas", "thage", "dagen", "jour", "ipso", "ipsa", "in", "im",
+    "am", "an", "up", "op", "vp", "to", "zu", "ze", "zum", "of", "the", "irer", "erer", "ihrer", "iren", "siner", "seiner", "syner",
+    "konnickliken", "koniglichen", "et", "und", "unde", "un",
+    "undt", "u", "and", "atque", "ac", "ende"};
+// clang-format on
+
+bool IsEpithet(std::string_view word) {
+    return std::find(std::begin(kEpithets), std::end(kEpithets), word) != std::end(kEpithets);
+}
+
+// An eve may stand inside the name it belongs to: "unser leven vrouwen
+// avent Nativitatis". The reader sees it; the name passes over it.
+constexpr std::string_view kInside[] = {"avent",  "avend",  "avende", "avendt",  "abend",
+                                        "abende", "abendt", "abent",  "vigilia", "vigiliam"};
+
+bool MayStandInside(std::string_view word) {
+    return IsEpithet(word) ||
+           std::find(std::begin(kInside), std::end(kInside), word) != std::end(kInside);
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// A key that forgives the spellings of medieval scribes and German
+// dialects: i for j and y, u for v and w, t for th, f for ph, c for k,
+// s for z, no h after the first letter, e for ae and oe, single letters for
+// doubled ones, no "-tag" at the end of a compound and no final inflection.
+std::string SpellingKey(std::string_view word) {
+    std::string w(word);
+    for (const std::string_view day : {"stage", "stags", "stagk", "tage", "tags", "tagk", "tag",
+                                       "dages", "dage", "dags", "dag", "dach"}) {
+        if (EndsWith(w, day) && w.size() >= day.size() + 4) {
+            w.resize(w.size() - day.size());
+            break;
+        }
+    }
+    std::string k;
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        char c = w[i];
+        const char next = i + 1 < w.size() ? w[i + 1] : '\0';
+        if (c == 'h' && i > 0)
+            continue;
+        if (c == 'p' && next == 'h') {
+            k += 'f';
+            ++i;
+            continue;
+        }
+        if (c == 'x' && next == 's')
+            ++i;
+        if (c == 'j' || c == 'y')
+            c = 'i';
+        else if (c == 'v' && (next == 'r' || next == 'l'))
+            c = 'f';
+        else if (c == 'v' || c == 'w')
+            c = 'u';
+        else if (c == 'k')
+            c = 'c';
+        else if (c == 'z')
+            c = 's';
+        k += c;
+    }
+    std::string out;
+    for (std::size_t i = 0; i < k.size(); ++i) {
+        char c = k[i];
+        if ((c == 'a' || c == 'o') && i + 1 < k.size() && k[i + 1] == 'e')
+            continue; // ae, oe: e
+        if (!out.empty() && out.back() == c)
+            continue;
+        if (c == 'c' && i + 1 < k.size() && k[i + 1] == 'i' && !out.empty())
+            c = 't'; // -cius, -cio: -tius, -tio
+        out += c;
+    }
+    for (const std::string_view end :
+         {"ius", "ias", "ie", "ia", "is", "en", "es", "um", "us", "i", "e", "s", "a"}) {
+        if (EndsWith(out, end) && out.size() >= end.size() + 3) {
+            out.resize(out.size() - end.size());
+            break;
+        }
+    }
+    return out;
+}
+
+// Damerau's distance, only asked whether it is at most one.
+bool WithinOneEdit(std::string_view a, std::string_view b) {
+    if (a.size() > b.size())
+        std::swap(a, b);
+    if (b.size() - a.size() > 1)
+        return false;
+    std::size_t i = 0;
+    while (i < a.size() && a[i] == b[i])
+        ++i;
+    if (i == a.size())
+        return true; // equal, or one letter added at the end
+    if (a.size() == b.size()) {
+        if (a.substr(i + 1) == b.substr(i + 1))
+            return true; // one letter changed
+        return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
+               a.substr(i + 2) == b.substr(i + 2); // two letters swapped
+    }
+    return a.substr(i) == b.substr(i + 1); // one letter added
+}
+
+struct CNameWord {
+    std::string strText;
+    std::string strKey;
+    bool bEpithet = false;
+};
+
+struct CIndexedName {
+    const CFeastDay* pFeast = nullptr;
+    std::vector<CNameWord> words;
+};
+
+struct CIndex {
+    std::vector<CIndexedName> names;
+    std::vector<std::string> keys; // every name word's key, sorted
+};
+
+const CIndex& Index() {
+    static const CIndex index = [] {
+        CIndex built;
+        for (const CFeastDay& feast : FeastDays()) {
+            for (const auto& name : feast.names) {
+                CIndexedName indexed{&feast, {}};
+                for (const std::string& word : name) {
+                    indexed.words.push_back({word, SpellingKey(word), IsEpithet(word)});
+                    if (!IsEpithet(word))
+                        built.keys.push_back(indexed.words.back().strKey);
+                }
+                built.names.push_back(std::move(indexed));
+            }
+        }
+        std::sort(built.keys.begin(), built.keys.end());
+        built.keys.erase(std::unique(built.keys.begin(), built.keys.end()), built.keys.end());
+        return built;
+    }();
+    return index;
+}
+
+constexpr std::int32_t kExact = 4;   // the word as the table writes it
+constexpr std::int32_t kSameKey = 3; // another spelling of it
+constexpr std::int32_t kNearKey = 2; // one letter off, for long words only
+
+struct CClauseKey {
+    std::string_view text;
+    bool bAbbreviated = false; // "Epiph.", "Purif."
+    std::string key;
+    bool bEpithet = false;
+    bool bInside = false;   // an epithet, or an eve inside a name
+    bool bKnownKey = false; // some name has this key: no tolerance for it
+};
+
+std::int32_t WordScore(const CClauseKey& clause, const CNameWord& name) {
+    if (clause.text == name.strText)
+        return kExact;
+    if (clause.key == name.strKey)
+        return kSameKey;
+    if (clause.bAbbreviated && clause.text.size() >= 3 && !clause.bEpithet &&
+        name.strText.size() > clause.text.size() &&
+        name.strText.compare(0, clause.text.size(), clause.text) == 0)
+        return kNearKey;
+    if (!clause.bKnownKey && !clause.bEpithet && clause.text.size() >= 5 &&
+        std::min(clause.key.size(), name.strKey.size()) >= 4 &&
+        WithinOneEdit(clause.key, name.strKey))
+        return kNearKey;
+    return 0;
+}
+
+// The best place of one name in the span: its words in order from where
+// it starts, only epithets between them; an epithet of the name itself may
+// be left out.
+CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& keys,
+                      std::size_t from) {
+    CFeastMatch best{name.pFeast, 0, 0, 0};
+    for (std::size_t start = 0; start < keys.size(); ++start) {
+        std::size_t at = start;
+        std::size_t last = start;
+        std::int32_t score = 0;
+        bool proper = false; // a word that is not an epithet matched
+        bool ok = true;
+        for (const CNameWord& word : name.words) {
+            std::size_t probe = at;
+            std::int32_t found = 0;
+            while (probe < keys.size()) {
+                found = WordScore(keys[probe], word);
+                if (found > 0 || score == 0 || !keys[probe].bInside)
+                    break;
+                ++probe;
+            }
+            if (found > 0) {
+                score += found;
+                last = probe;
+                proper = proper || !word.bEpithet;
+                at = probe + 1;
+            } else if (!word.bEpithet) {
+                ok = false;
+                break;
+            } else if (score > 0) {
+                --score; // "Thome" is the apostle rather than "Thome martiris"
+            }
+        }
+        if (ok && proper && score > best.nScore)
+            best = {name.pFeast, score, from + start, from + last};
+    }
+    return best;
+}
+
+bool ParseNumber(std::string_view text, std::int32_t& value, std::int32_t most) {
+    if (text.empty() || text.size() > 4)
+        return false;
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return value <= most;
+}
+
+bool ParseMonthDay(std::string_view text, CFeastDay& feast) {
+    static constexpr std::array<std::int32_t, 12> kDays = {31, 29, 31, 30, 31, 30,
+                                                           31, 31, 30, 31, 30, 31};
+    if (text.size() != 5 || text[2] != '-' || !ParseNumber(text.substr(0, 2), feast.nMonth, 12) ||
+        !ParseNumber(text.substr(3), feast.nDay, 31) || feast.nMonth < 1 || feast.nDay < 1)
+        return false;
+    return feast.nDay <= kDays[static_cast<std::size_t>(feast.nMonth - 1)];
+}
+
+bool ParseRule(std::string_view rule, CFeastDay& feast) {
+    if (rule.substr(0, 6) == "easter" && rule.size() > 7 && (rule[6] == '+' || rule[6] == '-')) {
+        feast.eRule = EFeastRule::Easter;
+        if (!ParseNumber(rule.substr(7), feast.nOffset, 366))
+            return false;
+        if (rule[6] == '-')
+            feast.nOffset = -feast.nOffset;
+        return true;
+    }
+    if (rule.substr(0, 6) == "advent") {
+        feast.eRule = EFeastRule::Advent;
+        return ParseNumber(rule.substr(6), feast.nOffset, 4) && feast.nOffset >= 1;
+    }
+    if (rule.size() > 9 && rule.substr(5, 4) == ">sun") {
+        feast.eRule = EFeastRule::Sunday;
+        return ParseMonthDay(rule.substr(0, 5), feast) &&
+               ParseNumber(rule.substr(9), feast.nOffset, 52) && feast.nOffset >= 1;
+    }
+    feast.eRule = EFeastRule::Fixed;
+    return ParseMonthDay(rule, feast);
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = text.find(separator, at);
+        parts.push_back(text.substr(at, end == std::string_view::npos ? end : end - at));
+        if (end == std::string_view::npos)
+            return parts;
+        at = end + 1;
+    }
+}
+
+// One column's names; the first, as written, for messages.
+bool ReadNames(std::string_view column, CFeastDay& feast, std::string& first) {
+    for (const std::string_view part : Split(column, '|')) {
+        const std::string_view name = Trimmed(part);
+        if (name.empty())
+            return column.empty() || Trimmed(column).empty();
+        const auto text = Utf8ToCp1252(name);
+        if (!text)
+            return false;
+        std::vector<std::string> words;
+        for (const CClauseWord& word : ClauseWords(*text))
+            words.push_back(word.strText);
+        if (words.empty())
+            return false;
+        if (first.empty())
+            first = *text;
+        feast.names.push_back(std::move(words));
+    }
+    return true;
+}
+
+CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian) {
+    CJulianDay result;
+    if (gregorian ? !CJulianDay::IsValidGregorian({day, month, year})
+                  : !CJulianDay::IsValidJulian({day, month, year}))
+        return result;
+    if (gregorian)
+        result.SetGregorian({day, month, year});
+    else
+        result.SetJulian({day, month, year});
+    return result;
+}
+
+CJulianDay Supported(CJulianDay day) {
+    const std::int32_t n = day.GetDayNumber();
+    return n >= kFirstSupportedDay && n <= kLastSupportedDay ? day : CJulianDay();
+}
+
+// The n-th Sunday strictly after a day.
+CJulianDay SundayAfter(CJulianDay day, std::int32_t n) {
+    if (day.GetDayNumber() == 0)
+        return day;
+    day += 7 - day.GetDayOfWeek() + 7 * (n - 1);
+    return Supported(day);
+}
+
+} // namespace
+
+bool ParseFeastDays(std::string_view utf8, std::vector<CFeastDay>& feasts, int& badLine) {
+    badLine = 0;
+    int number = 0;
+    for (const std::string_view raw : Split(utf8, '\n')) {
+        ++number;
+        const std::string_view line = Trimmed(raw);
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::vector<std::string_view> fields = Split(raw, '\t');
+        CFeastDay feast;
+        bool ok = fields.size() == 7 && ParseRule(Trimmed(fields[0]), feast);
+        std::string* const firsts[] = {&feast.strLatin, &feast.strGerman, &feast.strEnglish,
+                                       &feast.strFrench, &feast.strOther};
+        for (std::size_t column = 1; ok && column <= 5; ++column)
+            ok = ReadNames(fields[column], feast, *firsts[column - 1]);
+        if (ok) {
+            const auto usage = Utf8ToCp1252(Trimmed(fields[6]));
+            ok = usage.has_value() && !feast.names.empty();
+            if (ok)
+                feast.strUsage = *usage;
+        }
+        if (!ok) {
+            badLine = number;
+            return false;
+        }
+        feasts.push_back(std::move(feast));
+    }
+    return true;
+}
+
+const std::vector<CFeastDay>& FeastDays() {
+    static const std::vector<CFeastDay> feasts = [] {
+        std::vector<CFeastDay> read;
+        int badLine = 0;
+        ParseFeastDays(kFeastTable, read, badLine);
+        return read;
+    }();
+    return feasts;
+}
+
+std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, std::size_t from,
+                                        std::size_t to) {
+    std::vector<CFeastMatch> found;
+    to = std::min(to, words.size());
+    if (from >= to)
+        return found;
+    const CIndex& index = Index();
+    std::vector<CClauseKey> keys;
+    for (std::size_t i = from; i < to; ++i) {
+        CClauseKey key{words[i].strText,
+                       words[i].bMarked,
+                       SpellingKey(words[i].strText),
+                       IsEpithet(words[i].strText),
+                       MayStandInside(words[i].strText),
+                       false};
+        key.bKnownKey = std::binary_search(index.keys.begin(), index.keys.end(), key.key);
+        keys.push_back(std::move(key));
+    }
+    for (const CIndexedName& name : index.names) {
+        const CFeastMatch match = MatchName(name, keys, from);
+        if (match.nScore == 0 || (!found.empty() && match.nScore < found.front().nScore))
+            continue;
+        if (!found.empty() && match.nScore > found.front().nScore)
+            found.clear();
+        const auto same = std::find_if(found.begin(), found.end(), [&](const CFeastMatch& m) {
+            return m.pFeast == match.pFeast;
+        });
+        if (same == found.end())
+            found.push_back(match);
+    }
+    return found;
+}
+
+CJulianDay FeastDayOf(const CFeastDay& feast, std::int32_t year, bool gregorian) {
+    if (year < 1 || year > 2999)
+        return CJulianDay();
+    switch (feast.eRule) {
+    case EFeastRule::Fixed:
+        return Supported(DayOfDate(feast.nDay, feast.nMonth, year, gregorian));
+    case EFeastRule::Easter: {
+        CJulianDay easter = EasterSunday(year, gregorian);
+        if (easter.GetDayNumber() == 0)
+            return easter;
+        easter += feast.nOffset;
+        return Supported(easter);
+    }
+    case EFeastRule::Advent: {
+        // Four Sundays back from the last Sunday before Christmas.
+        const CJulianDay christmas = DayOfDate(25, 12, year, gregorian);
+        if (christmas.GetDayNumber() == 0)
+            return christmas;
+        CJulianDay sunday = christmas;
+        const std::int32_t weekday = christmas.GetDayOfWeek();
+        sunday -= (weekday == 0 ? 7 : weekday) + 7 * (4 - feast.nOffset);
+        return Supported(sunday);
+    }
+    case EFeastRule::Sunday:
+        return SundayAfter(DayOfDate(feast.nDay, feast.nMonth, year, gregorian), feast.nOffset);
+    }
+    return CJulianDay();
+}
+
+std::string FeastDayName(const CFeastDay& feast, bool french) {
+    const bool introit = feast.eRule == EFeastRule::Advent || feast.eRule == EFeastRule::Sunday ||
+                         (feast.eRule == EFeastRule::Easter && feast.nOffset % 7 == 0 &&
+                          ((feast.nOffset >= -63 && feast.nOffset <= -14) ||
+                           (feast.nOffset >= 7 && feast.nOffset <= 42) || feast.nOffset > 56));
+    if (introit && !feast.strLatin.empty())
+        return feast.strLatin;
+    for (const std::string* name : {french ? &feast.strFrench : &feast.strEnglish, &feast.strLatin,
+                                    &feast.strGerman, &feast.strEnglish, &feast.strOther}) {
+        if (!name->empty())
+            return *name;
+    }
+    return {};
+}
