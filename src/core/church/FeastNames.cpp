@@ -133,6 +133,10 @@ bool WithinOneEdit(std::string_view a, std::string_view b) {
     return a.substr(i) == b.substr(i + 1); // one letter added
 }
 
+bool IsVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
 struct CNameWord {
     std::string strText;
     std::string strKey;
@@ -192,9 +196,15 @@ std::int32_t WordScore(const CClauseKey& clause, const CNameWord& name) {
         name.strText.size() > clause.text.size() &&
         name.strText.compare(0, clause.text.size(), clause.text) == 0)
         return kNearKey;
-    if (!clause.bKnownKey && !clause.bEpithet && clause.text.size() >= 5 &&
-        std::min(clause.key.size(), name.strKey.size()) >= 4 &&
+    if (clause.bKnownKey || clause.bEpithet || clause.text.size() < 5)
+        return 0;
+    if (std::min(clause.key.size(), name.strKey.size()) >= 5 &&
         WithinOneEdit(clause.key, name.strKey))
+        return kNearKey;
+    // A short name forgives only its first vowel ("Ogidii", "Egidii"):
+    // "tertia" must not become "Merten".
+    if (clause.key.size() == 4 && name.strKey.size() == 4 && IsVowel(clause.key[0]) &&
+        IsVowel(name.strKey[0]) && clause.key.compare(1, 3, name.strKey, 1, 3) == 0)
         return kNearKey;
     return 0;
 }
