@@ -1,0 +1,1213 @@
+#include "church/ClauseYears.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr std::size_t kNoWord = static_cast<std::size_t>(-1);
+constexpr std::int32_t kLastYear = 2999; // the last year the calendars show
+constexpr std::int32_t kMaxRegnal = 70;  // no reign of England ran longer
+constexpr std::size_t kMaxPhraseWords = 16;
+constexpr std::size_t kFormulaReach = 8; // words between "anno" and its number, at most
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+template <std::size_t N> bool OneOf(std::string_view word, const std::string_view (&list)[N]) {
+    return std::find(std::begin(list), std::end(list), word) != std::end(list);
+}
+
+// Latin as scribes spelled it: one key for "tertio" and "tercio", "vigesimo"
+// and "vicesimo", "millesimo" and "milesimo", "Elizabethae" and "Elizabethe".
+std::string LatinKey(std::string_view word) {
+    std::string s;
+    for (const char c : word)
+        s += c == 'y' || c == 'j' ? 'i' : c == 'v' ? 'u' : c == 'k' ? 'c' : c;
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto next = [&](std::size_t k) { return i + k < s.size() ? s[i + k] : '\0'; };
+        const auto vowel = [](char c) {
+            return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+        };
+        if ((s[i] == 'a' || s[i] == 'o') && next(1) == 'e') {
+            out += 'e';
+            ++i;
+        } else if ((s[i] == 't' || s[i] == 'p') && next(1) == 'h') {
+            out += s[i] == 'p' ? 'f' : 't';
+            ++i;
+        } else if (s[i] == 't' && next(1) == 'i' && vowel(next(2))) {
+            out += 'c';
+        } else if (s[i] == 'g' && next(1) == 'e' && next(2) == 's') {
+            out += 'c';
+        } else if (out.empty() || out.back() != s[i] || vowel(s[i])) {
+            out += s[i]; // "ll" is "l", but "tercii" keeps its ending
+        }
+    }
+    return out;
+}
+
+// ---- Number words -------------------------------------------------------
+
+enum class EAtom { None, Unit, Hundred, Thousand, Score, Conj };
+
+struct CAtom {
+    EAtom eKind = EAtom::None;
+    std::int32_t nValue = 0;
+    bool bDigits = false;
+    bool bRoman = false;
+    bool bWord = false;
+    bool bOrdinal = false; // "9th", "neunten", "nono": also a king's or a Sunday's number
+};
+
+struct CWordNumber {
+    std::string_view strWord;
+    std::int32_t nValue;
+    EAtom eKind;
+};
+
+// French (old spellings too) and English, folded.
+constexpr CWordNumber kWordNumbers[] = {
+    {"un", 1, EAtom::Unit},
+    {"une", 1, EAtom::Unit},
+    {"deux", 2, EAtom::Unit},
+    {"dous", 2, EAtom::Unit},
+    {"deus", 2, EAtom::Unit},
+    {"trois", 3, EAtom::Unit},
+    {"troys", 3, EAtom::Unit},
+    {"quatre", 4, EAtom::Unit},
+    {"cinq", 5, EAtom::Unit},
+    {"cinc", 5, EAtom::Unit},
+    {"six", 6, EAtom::Unit},
+    {"sept", 7, EAtom::Unit},
+    {"huit", 8, EAtom::Unit},
+    {"uit", 8, EAtom::Unit},
+    {"neuf", 9, EAtom::Unit},
+    {"dix", 10, EAtom::Unit},
+    {"dis", 10, EAtom::Unit},
+    {"onze", 11, EAtom::Unit},
+    {"douze", 12, EAtom::Unit},
+    {"treize", 13, EAtom::Unit},
+    {"quatorze", 14, EAtom::Unit},
+    {"quinze", 15, EAtom::Unit},
+    {"seize", 16, EAtom::Unit},
+    {"saize", 16, EAtom::Unit},
+    {"vingt", 20, EAtom::Score},
+    {"vingts", 20, EAtom::Score},
+    {"vint", 20, EAtom::Score},
+    {"vinz", 20, EAtom::Score},
+    {"vins", 20, EAtom::Score},
+    {"trente", 30, EAtom::Unit},
+    {"quarante", 40, EAtom::Unit},
+    {"cinquante", 50, EAtom::Unit},
+    {"soixante", 60, EAtom::Unit},
+    {"seissante", 60, EAtom::Unit},
+    {"sexante", 60, EAtom::Unit},
+    {"soissante", 60, EAtom::Unit},
+    {"septante", 70, EAtom::Unit},
+    {"octante", 80, EAtom::Unit},
+    {"huitante", 80, EAtom::Unit},
+    {"nonante", 90, EAtom::Unit},
+    {"cent", 100, EAtom::Hundred},
+    {"cens", 100, EAtom::Hundred},
+    {"cenz", 100, EAtom::Hundred},
+    {"cents", 100, EAtom::Hundred},
+    {"centz", 100, EAtom::Hundred},
+    {"mil", 1000, EAtom::Thousand},
+    {"mille", 1000, EAtom::Thousand},
+    {"mill", 1000, EAtom::Thousand},
+    // French ordinals (an indiction, a king's year)
+    {"premier", 1, EAtom::Unit},
+    {"premiere", 1, EAtom::Unit},
+    {"deuxieme", 2, EAtom::Unit},
+    {"troisieme", 3, EAtom::Unit},
+    {"quatrieme", 4, EAtom::Unit},
+    {"cinquieme", 5, EAtom::Unit},
+    {"sixieme", 6, EAtom::Unit},
+    {"septieme", 7, EAtom::Unit},
+    {"huitieme", 8, EAtom::Unit},
+    {"neuvieme", 9, EAtom::Unit},
+    {"dixieme", 10, EAtom::Unit},
+    {"onzieme", 11, EAtom::Unit},
+    {"douzieme", 12, EAtom::Unit},
+    {"treizieme", 13, EAtom::Unit},
+    {"quatorzieme", 14, EAtom::Unit},
+    {"quinzieme", 15, EAtom::Unit},
+    {"vingtieme", 20, EAtom::Unit},
+    // English
+    {"one", 1, EAtom::Unit},
+    {"two", 2, EAtom::Unit},
+    {"three", 3, EAtom::Unit},
+    {"four", 4, EAtom::Unit},
+    {"five", 5, EAtom::Unit},
+    {"seven", 7, EAtom::Unit},
+    {"eight", 8, EAtom::Unit},
+    {"nine", 9, EAtom::Unit},
+    {"ten", 10, EAtom::Unit},
+    {"eleven", 11, EAtom::Unit},
+    {"twelve", 12, EAtom::Unit},
+    {"twenty", 20, EAtom::Unit},
+    {"thirty", 30, EAtom::Unit},
+    {"forty", 40, EAtom::Unit},
+    {"fifty", 50, EAtom::Unit},
+    {"sixty", 60, EAtom::Unit},
+    {"seventy", 70, EAtom::Unit},
+    {"eighty", 80, EAtom::Unit},
+    {"ninety", 90, EAtom::Unit},
+    {"hundred", 100, EAtom::Hundred},
+    {"thousand", 1000, EAtom::Thousand},
+    {"first", 1, EAtom::Unit},
+    {"second", 2, EAtom::Unit},
+    {"third", 3, EAtom::Unit},
+    {"fourth", 4, EAtom::Unit},
+    {"fifth", 5, EAtom::Unit},
+    {"sixth", 6, EAtom::Unit},
+    {"seventh", 7, EAtom::Unit},
+    {"eighth", 8, EAtom::Unit},
+    {"ninth", 9, EAtom::Unit},
+    {"tenth", 10, EAtom::Unit},
+    {"eleventh", 11, EAtom::Unit},
+    {"twelfth", 12, EAtom::Unit},
+    {"twentieth", 20, EAtom::Unit},
+    {"thirtieth", 30, EAtom::Unit},
+    {"fortieth", 40, EAtom::Unit},
+    {"fiftieth", 50, EAtom::Unit},
+    {"sixtieth", 60, EAtom::Unit},
+};
+
+// English teens by their common stem: "thirteen", "thirteenth".
+constexpr CWordNumber kEnglishTeens[] = {
+    {"thirteen", 13, EAtom::Unit}, {"fourteen", 14, EAtom::Unit},  {"fifteen", 15, EAtom::Unit},
+    {"sixteen", 16, EAtom::Unit},  {"seventeen", 17, EAtom::Unit}, {"eighteen", 18, EAtom::Unit},
+    {"nineteen", 19, EAtom::Unit},
+};
+
+// Latin ordinals by stem; the ending says the case: "-o" after "anno",
+// "-a" for a feria or an indiction, "-i" for a king ("Edwardi tercii").
+constexpr CWordNumber kLatinStems[] = {
+    {"prim", 1, EAtom::Unit},
+    {"secund", 2, EAtom::Unit},
+    {"terci", 3, EAtom::Unit},
+    {"quart", 4, EAtom::Unit},
+    {"quint", 5, EAtom::Unit},
+    {"sext", 6, EAtom::Unit},
+    {"septim", 7, EAtom::Unit},
+    {"octav", 8, EAtom::Unit},
+    {"non", 9, EAtom::Unit},
+    {"decim", 10, EAtom::Unit},
+    {"undecim", 11, EAtom::Unit},
+    {"duodecim", 12, EAtom::Unit},
+    {"duodevicesim", 18, EAtom::Unit},
+    {"undevicesim", 19, EAtom::Unit},
+    {"vicesim", 20, EAtom::Unit},
+    {"tricesim", 30, EAtom::Unit},
+    {"quadragesim", 40, EAtom::Unit},
+    {"quinquagesim", 50, EAtom::Unit},
+    {"sexagesim", 60, EAtom::Unit},
+    {"septuagesim", 70, EAtom::Unit},
+    {"octogesim", 80, EAtom::Unit},
+    {"nonagesim", 90, EAtom::Unit},
+    {"centesim", 100, EAtom::Unit},
+    {"ducentesim", 200, EAtom::Unit},
+    {"trecentesim", 300, EAtom::Unit},
+    {"tricentesim", 300, EAtom::Unit},
+    {"quadringentesim", 400, EAtom::Unit},
+    {"quingentesim", 500, EAtom::Unit},
+    {"sexcentesim", 600, EAtom::Unit},
+    {"sescentesim", 600, EAtom::Unit},
+    {"septingentesim", 700, EAtom::Unit},
+    {"octingentesim", 800, EAtom::Unit},
+    {"nongentesim", 900, EAtom::Unit},
+    {"millesim", 1000, EAtom::Unit},
+};
+
+// German number morphemes, folded ("funf", "dreissig"); compounds are cut
+// into them: "fuenfzehnhundertsten" is funfzehn + hundert.
+constexpr CWordNumber kGermanMorphemes[] = {
+    {"tausend", 1000, EAtom::Thousand},
+    {"tausent", 1000, EAtom::Thousand},
+    {"tusent", 1000, EAtom::Thousand},
+    {"tusend", 1000, EAtom::Thousand},
+    {"dusent", 1000, EAtom::Thousand},
+    {"dusend", 1000, EAtom::Thousand},
+    {"hundert", 100, EAtom::Hundred},
+    {"hundirt", 100, EAtom::Hundred},
+    {"zwanzig", 20, EAtom::Unit},
+    {"zwainzig", 20, EAtom::Unit},
+    {"dreissig", 30, EAtom::Unit},
+    {"dreisig", 30, EAtom::Unit},
+    {"vierzig", 40, EAtom::Unit},
+    {"funfzig", 50, EAtom::Unit},
+    {"sechzig", 60, EAtom::Unit},
+    {"siebzig", 70, EAtom::Unit},
+    {"siebenzig", 70, EAtom::Unit},
+    {"achtzig", 80, EAtom::Unit},
+    {"neunzig", 90, EAtom::Unit},
+    {"zehen", 10, EAtom::Unit},
+    {"zehn", 10, EAtom::Unit},
+    {"elf", 11, EAtom::Unit},
+    {"eilf", 11, EAtom::Unit},
+    {"zwolf", 12, EAtom::Unit},
+    {"zwelf", 12, EAtom::Unit},
+    {"eins", 1, EAtom::Unit},
+    {"ein", 1, EAtom::Unit},
+    {"erst", 1, EAtom::Unit},
+    {"zwei", 2, EAtom::Unit},
+    {"zwai", 2, EAtom::Unit},
+    {"zwo", 2, EAtom::Unit},
+    {"drei", 3, EAtom::Unit},
+    {"drey", 3, EAtom::Unit},
+    {"dritt", 3, EAtom::Unit},
+    {"vier", 4, EAtom::Unit},
+    {"funf", 5, EAtom::Unit},
+    {"fumf", 5, EAtom::Unit},
+    {"sechs", 6, EAtom::Unit},
+    {"sech", 6, EAtom::Unit},
+    {"sieben", 7, EAtom::Unit},
+    {"siben", 7, EAtom::Unit},
+    {"sieb", 7, EAtom::Unit},
+    {"acht", 8, EAtom::Unit},
+    {"neun", 9, EAtom::Unit},
+    {"newn", 9, EAtom::Unit},
+    {"und", 0, EAtom::Conj},
+    {"vnd", 0, EAtom::Conj},
+};
+
+constexpr std::string_view kConjunctions[] = {"et", "und", "unde", "vnd", "and", "e", "ende", "ac"};
+
+std::int32_t Place(std::int32_t value) {
+    if (value <= 0)
+        return std::numeric_limits<std::int32_t>::max();
+    std::int32_t place = 1;
+    while (value % (place * 10) == 0 && place < 100000)
+        place *= 10;
+    return place;
+}
+
+// A number built atom by atom, largest parts first, as every language here
+// writes it, with the orders that break the rule: "soixante et quinze",
+// "quatre vingts", "neun und zwanzig", "tertio decimo".
+struct CSum {
+    std::int32_t nTotal = 0;   // thousands
+    std::int32_t nCurrent = 0; // below them
+    std::int32_t nLastUnit = 0;
+    bool bAdjacent = false; // the last unit came right before, no "et" between
+    bool bClosed = false;
+    std::size_t nAtoms = 0;
+
+    std::int32_t Value() const { return nTotal + nCurrent; }
+
+    void Conjunction() { bAdjacent = false; }
+
+    bool Add(const CAtom& atom) {
+        if (nAtoms >= kMaxPhraseWords)
+            return false;
+        const std::int32_t sum = Value();
+        switch (atom.eKind) {
+        case EAtom::Score:
+            if (bAdjacent && nLastUnit >= 2 && nLastUnit <= 19) {
+                nCurrent += nLastUnit * 19;
+                nLastUnit = 0;
+                bAdjacent = false;
+                ++nAtoms;
+                return true;
+            }
+            return AddUnit(20, sum);
+        case EAtom::Unit:
+            return AddUnit(atom.nValue, sum);
+        case EAtom::Hundred:
+            if (nCurrent == 0) {
+                if (100 >= Place(nTotal))
+                    return false;
+                nCurrent = 100;
+            } else if (nCurrent < 100 && (nTotal == 0 || nCurrent * 100 < Place(nTotal))) {
+                nCurrent *= 100;
+            } else {
+                return false;
+            }
+            break;
+        case EAtom::Thousand:
+            if (nTotal != 0 || nCurrent >= 1000)
+                return false;
+            nTotal = std::max(nCurrent, 1) * 1000;
+            nCurrent = 0;
+            break;
+        default:
+            return false;
+        }
+        nLastUnit = 0;
+        bAdjacent = false;
+        bClosed = false; // "funfzehn hundert": a multiplier opens the number again
+        ++nAtoms;
+        return true;
+    }
+
+private:
+    bool AddUnit(std::int32_t a, std::int32_t sum) {
+        if (a <= 0 || bClosed)
+            return false;
+        const bool vigesimal = a < 20 && (sum % 100 == 60 || sum % 100 == 80);
+        const std::int32_t before = sum - nLastUnit;
+        const bool tensAfterUnit =
+            nLastUnit >= 1 && nLastUnit <= 9 && a % 10 == 0 && a <= 90 && Place(before) >= 100;
+        if (a < Place(sum) || vigesimal) {
+            nCurrent += a;
+        } else if (tensAfterUnit) {
+            nCurrent += a;
+            bClosed = true;
+        } else {
+            return false;
+        }
+        nLastUnit = a < 20 ? a : 0;
+        bAdjacent = true;
+        ++nAtoms;
+        return true;
+    }
+};
+
+// Strictly formed Roman numerals as medieval hands wrote them: "iiii" and
+// "cccc" allowed, "j" as a last "i", "u" for "v".
+std::int32_t RomanValue(std::string_view word) {
+    if (word.empty() || word.size() > 16)
+        return 0;
+    std::string s(word);
+    // "u" for "v" only in a numeral long enough not to be a word: "du" is French.
+    for (char& c : s)
+        c = c == 'u' && word.size() >= 3 ? 'v' : c;
+    if (s.back() == 'j')
+        s.back() = 'i';
+    std::size_t i = 0;
+    std::int32_t value = 0;
+    const auto take = [&](char c, std::size_t most, std::int32_t each) {
+        std::size_t n = 0;
+        while (i < s.size() && s[i] == c && n < most) {
+            ++i;
+            ++n;
+            value += each;
+        }
+    };
+    const auto pair = [&](char a, char b, std::int32_t v) {
+        if (i + 1 < s.size() && s[i] == a && s[i + 1] == b) {
+            i += 2;
+            value += v;
+            return true;
+        }
+        return false;
+    };
+    take('m', 4, 1000);
+    if (!pair('c', 'm', 900) && !pair('c', 'd', 400)) {
+        take('d', 1, 500);
+        take('c', 4, 100);
+    }
+    if (!pair('x', 'c', 90) && !pair('x', 'l', 40)) {
+        take('l', 1, 50);
+        take('x', 4, 10);
+    }
+    if (!pair('i', 'x', 9) && !pair('i', 'v', 4)) {
+        take('v', 1, 5);
+        take('i', 5, 1);
+    }
+    return i == s.size() ? value : 0;
+}
+
+// "IIIc" three hundred, "IIIIxx" four score: a small numeral times a mark.
+std::int32_t RomanTimesValue(std::string_view word) {
+    for (const auto& [mark, times] :
+         std::array<std::pair<std::string_view, std::int32_t>, 2>{{{"c", 100}, {"xx", 20}}}) {
+        if (word.size() > mark.size() && word.substr(word.size() - mark.size()) == mark) {
+            const std::int32_t n = RomanValue(word.substr(0, word.size() - mark.size()));
+            if (n >= 2 && n < 20)
+                return n * times;
+        }
+    }
+    return 0;
+}
+
+std::int32_t GermanValue(std::string_view word) {
+    // Cut into morphemes, longest first, then sum as the words of a phrase.
+    CSum sum;
+    std::size_t at = 0;
+    std::size_t parts = 0;
+    while (at < word.size() && parts < 8) {
+        const CWordNumber* best = nullptr;
+        for (const CWordNumber& m : kGermanMorphemes) {
+            if (word.substr(at).substr(0, m.strWord.size()) == m.strWord &&
+                (best == nullptr || m.strWord.size() > best->strWord.size()))
+                best = &m;
+        }
+        if (best == nullptr)
+            return 0;
+        at += best->strWord.size();
+        ++parts;
+        if (best->eKind == EAtom::Conj) {
+            sum.Conjunction();
+            continue;
+        }
+        // "funfzehn": a unit before "zehn" makes a teen.
+        CAtom atom{best->eKind, best->nValue};
+        if (!sum.Add(atom))
+            return 0;
+    }
+    return parts > 0 ? sum.Value() : 0;
+}
+
+std::int32_t GermanNumber(std::string_view word, bool& ordinal) {
+    if (word.size() < 3 || word.size() > 40)
+        return 0;
+    ordinal = false;
+    if (const std::int32_t v = GermanValue(word))
+        return v;
+    for (const std::string_view suffix :
+         {"sten", "stem", "ster", "stes", "ste", "ten", "tem", "ter", "tes", "te", "en", "e"}) {
+        if (word.size() > suffix.size() + 2 && word.substr(word.size() - suffix.size()) == suffix) {
+            if (const std::int32_t v = GermanValue(word.substr(0, word.size() - suffix.size()))) {
+                ordinal = true;
+                return v;
+            }
+        }
+    }
+    return 0;
+}
+
+enum class ELatin { AblativeOnly, AnyCase };
+
+CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullptr) {
+    const std::string key = LatinKey(word);
+    for (const std::string_view end : {"o", "a", "e", "i", "us", "um", "am", "is"}) {
+        if (mode == ELatin::AblativeOnly && end != "o")
+            continue;
+        if (key.size() <= end.size() || key.substr(key.size() - end.size()) != end)
+            continue;
+        const std::string stem = key.substr(0, key.size() - end.size());
+        for (const CWordNumber& n : kLatinStems) {
+            if (LatinKey(n.strWord) == stem) {
+                if (ending != nullptr)
+                    *ending = end;
+                CAtom atom{EAtom::Unit, n.nValue};
+                atom.bWord = atom.bOrdinal = true;
+                return atom;
+            }
+        }
+    }
+    return {};
+}
+
+bool IsOrdinalSuffix(std::string_view s) {
+    static constexpr std::string_view kSuffixes[] = {
+        "th",   "st",  "nd", "rd",  "a",   "o",   "e",    "er", "re", "eme", "me",
+        "ieme", "ten", "te", "ter", "tes", "ste", "sten", "us", "um", "mo"};
+    return OneOf(s, kSuffixes);
+}
+
+// One word as a number: digits ("1316", "9th", "3a"), a Roman numeral, or a
+// number word of one of the languages.
+CAtom ReadAtom(const CClauseWord& w, ELatin mode) {
+    const std::string& t = w.strText;
+    CAtom atom;
+    if (t.empty())
+        return atom;
+    if (OneOf(t, kConjunctions)) {
+        atom.eKind = EAtom::Conj;
+        return atom;
+    }
+    if (IsDigit(t[0])) {
+        std::size_t n = 0;
+        std::int32_t value = 0;
+        while (n < t.size() && IsDigit(t[n])) {
+            if (n >= 6)
+                return {};
+            value = value * 10 + (t[n] - '0');
+            ++n;
+        }
+        if (n < t.size() && !IsOrdinalSuffix(std::string_view(t).substr(n)))
+            return {};
+        if (value == 0)
+            return {};
+        atom = {EAtom::Unit, value};
+        atom.bDigits = true;
+        atom.bOrdinal = n < t.size();
+        return atom;
+    }
+    for (const CWordNumber& n : kWordNumbers) {
+        if (n.strWord == t) {
+            atom = {n.eKind, n.nValue};
+            atom.bWord = true;
+            return atom;
+        }
+    }
+    for (const CWordNumber& n : kEnglishTeens) {
+        if (t == n.strWord || t == std::string(n.strWord) + "th") {
+            atom = {EAtom::Unit, n.nValue};
+            atom.bWord = true;
+            return atom;
+        }
+    }
+    if (const std::int32_t v = RomanValue(t); v > 0) {
+        atom = {EAtom::Unit, v};
+        atom.bRoman = true;
+        return atom;
+    }
+    if (const std::int32_t v = RomanTimesValue(t); v > 0) {
+        atom = {EAtom::Unit, v};
+        atom.bRoman = true;
+        return atom;
+    }
+    atom = LatinAtom(t, mode);
+    if (atom.eKind != EAtom::None)
+        return atom;
+    bool ordinal = false;
+    if (const std::int32_t v = GermanNumber(t, ordinal); v > 0) {
+        const bool multiplier = v == 1000 || v == 100;
+        atom = {multiplier && !ordinal ? (v == 1000 ? EAtom::Thousand : EAtom::Hundred)
+                                       : EAtom::Unit,
+                v};
+        atom.bWord = true;
+        atom.bOrdinal = ordinal;
+        return atom;
+    }
+    return {};
+}
+
+bool IsNumberAtom(const CAtom& a) {
+    return a.eKind != EAtom::None && a.eKind != EAtom::Conj;
+}
+
+struct CNumber {
+    std::int32_t nValue = 0;
+    std::size_t nFirst = kNoWord, nLast = kNoWord;
+    std::size_t nAtoms = 0;
+    bool bDigits = false, bRoman = false, bWord = false;
+    bool bSingleLetter = false; // one Roman letter alone: "d." is an abbreviation
+    bool Found() const { return nFirst != kNoWord; }
+};
+
+// The number phrase that starts at word i: "M\xB0 CC\xB0 XL\xB0 octavo", "mil trois cens
+// dix et sept", "1300 et vingt et un", "funfzehnhundertsten und neunten".
+CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
+                   const std::vector<bool>& claimed, ELatin mode) {
+    CNumber number;
+    CSum sum;
+    bool lastDigits = false, lastRoman = false, sawWord = false;
+    std::size_t j = i;
+    while (j < words.size() && j < i + 2 * kMaxPhraseWords && !claimed[j]) {
+        CAtom atom = ReadAtom(words[j], mode);
+        std::size_t next = j + 1;
+        CSum trial = sum;
+        if (atom.eKind == EAtom::Conj) {
+            if (!number.Found() || next >= words.size() || claimed[next])
+                break;
+            atom = ReadAtom(words[next], mode);
+            if (!IsNumberAtom(atom))
+                break;
+            trial.Conjunction();
+            ++next;
+        } else if (!IsNumberAtom(atom)) {
+            // "CCCCXI//mo", "I\xB0": the ordinal's ending written apart.
+            if (number.Found() && (lastRoman || lastDigits) &&
+                (words[j].strText == "mo" || words[j].strText == "o") && j == number.nLast + 1) {
+                number.nLast = j;
+                ++j;
+                continue;
+            }
+            break;
+        } else if (number.Found()) {
+            // Digits are written as one number: "1316 5" is two.
+            if (atom.bDigits && (lastDigits || lastRoman))
+                break;
+            if (lastDigits && !sawWord)
+                break;
+            if (atom.bRoman && lastDigits)
+                break;
+        }
+        if (!trial.Add(atom))
+            break;
+        sum = trial;
+        if (!number.Found())
+            number.nFirst = j;
+        number.nLast = next - 1;
+        number.bDigits |= atom.bDigits;
+        number.bRoman |= atom.bRoman;
+        number.bWord |= atom.bWord;
+        sawWord |= atom.bWord;
+        lastDigits = atom.bDigits;
+        lastRoman = atom.bRoman;
+        ++number.nAtoms;
+        j = next;
+    }
+    number.nValue = sum.Value();
+    number.bSingleLetter = number.nAtoms == 1 && number.bRoman && number.nFirst != kNoWord &&
+                           words[number.nFirst].strText.size() == 1;
+    return number;
+}
+
+// ---- Year words ---------------------------------------------------------
+
+constexpr std::string_view kYearBefore[] = {"anno", "annum", "an", "annee", "year", "ao"};
+constexpr std::string_view kYearAfter[] = {"jar",   "jare",   "jars",  "jares", "jahr", "jahre",
+                                           "jahrs", "jahres", "jaren", "iar",   "iare", "year"};
+constexpr std::string_view kBirthWords[] = {"gepurd", "gepurde", "geburt",
+                                            "geburd", "gepurt",  "gebort"};
+// Words between a year word and its number: "anno a nativitate Domini",
+// "l'an de grace nostre Signour", "nach Kristi gepurd", "in the year of our Lord".
+constexpr std::string_view kFormulaWords[] = {"domini",
+                                              "dni",
+                                              "d",
+                                              "christi",
+                                              "cristi",
+                                              "kristi",
+                                              "christes",
+                                              "incarnationis",
+                                              "incarnacionis",
+                                              "dominice",
+                                              "dominicae",
+                                              "nativitate",
+                                              "nativitatis",
+                                              "a",
+                                              "ab",
+                                              "gracie",
+                                              "gratie",
+                                              "gratiae",
+                                              "graciae",
+                                              "salutis",
+                                              "etc",
+                                              "du",
+                                              "de",
+                                              "la",
+                                              "seigneur",
+                                              "signour",
+                                              "nostre",
+                                              "notre",
+                                              "grace",
+                                              "nativite",
+                                              "christ",
+                                              "jesu",
+                                              "ihesu",
+                                              "jhesu",
+                                              "iesu",
+                                              "inn",
+                                              "in",
+                                              "our",
+                                              "lord",
+                                              "of",
+                                              "the",
+                                              "von",
+                                              "nach"};
+// Years of an office, not of the Lord: "anno pontificatus nostri quinto".
+constexpr std::string_view kOfficeWords[] = {
+    "regni",   "regnante",  "regnantis",  "pontificatus", "imperii", "presulatus", "episcopatus",
+    "ducatus", "regiminis", "consulatus", "etatis",       "aetatis", "reign",      "regne"};
+
+bool IsYearBefore(const std::vector<CClauseWord>& words, std::size_t k) {
+    const std::string& t = words[k].strText;
+    if (t == "an")
+        return k > 0 && words[k - 1].strText == "l"; // French "l'an", not German "an"
+    return OneOf(t, kYearBefore) || OneOf(t, kBirthWords);
+}
+
+bool IsYearAfter(const std::string& t) {
+    return OneOf(t, kYearAfter);
+}
+
+struct CCall {
+    bool bBefore = false;           // "anno", "l'an" ahead of the number
+    bool bOffice = false;           // "anno regni", "anno pontificatus"
+    std::size_t nFormula = kNoWord; // where the formula begins
+};
+
+CCall CallBefore(const std::vector<CClauseWord>& words, std::size_t first,
+                 const std::vector<bool>& claimed) {
+    CCall call;
+    std::size_t k = first;
+    std::size_t chainStart = kNoWord;
+    for (std::size_t steps = 0; k > 0 && steps < kFormulaReach; ++steps) {
+        --k;
+        if (claimed[k])
+            break;
+        const std::string& t = words[k].strText;
+        if (OneOf(t, kOfficeWords) || t == "nostri" || t == "sui") {
+            call.bOffice |= OneOf(t, kOfficeWords);
+            chainStart = k;
+            continue;
+        }
+        if (IsYearBefore(words, k)) {
+            call.bBefore = true;
+            chainStart = k;
+            continue;
+        }
+        if (OneOf(t, kFormulaWords) ||
+            (t == "l" && k + 1 < words.size() && words[k + 1].strText == "an")) {
+            chainStart = k;
+            continue;
+        }
+        break;
+    }
+    if (call.bBefore && chainStart != kNoWord) {
+        // A formula starts at a word that can start it, not at "de" or "in".
+        std::size_t start = chainStart;
+        while (start < first && (words[start].strText == "de" || words[start].strText == "la" ||
+                                 words[start].strText == "du" || words[start].strText == "a" ||
+                                 words[start].strText == "of" || words[start].strText == "etc"))
+            ++start;
+        call.nFormula = start;
+    }
+    return call;
+}
+
+bool OfficeAfter(const std::vector<CClauseWord>& words, std::size_t last) {
+    for (std::size_t k = last + 1; k < words.size() && k <= last + 5; ++k) {
+        if (OneOf(words[k].strText, kOfficeWords))
+            return true;
+    }
+    return false;
+}
+
+// ---- Regnal years -------------------------------------------------------
+
+struct CKingName {
+    std::string_view strForm; // as written, folded
+    std::string_view strBase; // the table's name without its number
+};
+
+constexpr CKingName kKingNames[] = {
+    {"willelmi", "William"},
+    {"willelmus", "William"},
+    {"willielmi", "William"},
+    {"guillelmi", "William"},
+    {"guilielmi", "William"},
+    {"gulielmi", "William"},
+    {"william", "William"},
+    {"guillaume", "William"},
+    {"will", "William"},
+    {"henrici", "Henry"},
+    {"henricus", "Henry"},
+    {"henry", "Henry"},
+    {"henri", "Henry"},
+    {"hen", "Henry"},
+    {"stephani", "Stephen"},
+    {"stephanus", "Stephen"},
+    {"stephen", "Stephen"},
+    {"etienne", "Stephen"},
+    {"estienne", "Stephen"},
+    {"ricardi", "Richard"},
+    {"richardi", "Richard"},
+    {"ricardus", "Richard"},
+    {"richard", "Richard"},
+    {"ric", "Richard"},
+    {"johannis", "John"},
+    {"iohannis", "John"},
+    {"john", "John"},
+    {"jean", "John"},
+    {"jehan", "John"},
+    {"edwardi", "Edward"},
+    {"edwardus", "Edward"},
+    {"edward", "Edward"},
+    {"edouard", "Edward"},
+    {"edw", "Edward"},
+    {"marie", "Mary"},
+    {"mariae", "Mary"},
+    {"mary", "Mary"},
+    {"elizabethe", "Elizabeth"},
+    {"elizabeth", "Elizabeth"},
+    {"elisabeth", "Elizabeth"},
+    {"elisabethe", "Elizabeth"},
+    {"eliz", "Elizabeth"},
+    {"jacobi", "James"},
+    {"iacobi", "James"},
+    {"james", "James"},
+    {"jacques", "James"},
+    {"jac", "James"},
+    {"caroli", "Charles"},
+    {"carolus", "Charles"},
+    {"charles", "Charles"},
+    {"car", "Charles"},
+    {"georgii", "George"},
+    {"georgius", "George"},
+    {"george", "George"},
+    {"georges", "George"},
+    {"geo", "George"},
+    {"anne", "Anne"},
+    {"anna", "Anne"},
+    {"victorie", "Victoria"},
+    {"victoria", "Victoria"},
+    {"jane", "Jane"},
+    {"philippi", "Philip"},
+    {"philip", "Philip"},
+    {"philippe", "Philip"},
+};
+
+const CKingName* KingName(const std::string& word) {
+    const std::string key = LatinKey(word);
+    for (const CKingName& k : kKingNames) {
+        if (LatinKey(k.strForm) == key)
+            return &k;
+    }
+    return nullptr;
+}
+
+// Words between a king's name and the number of his year.
+constexpr std::string_view kRegnalFillers[] = {"of",
+                                               "the",
+                                               "reign",
+                                               "our",
+                                               "sovereign",
+                                               "lord",
+                                               "lady",
+                                               "king",
+                                               "queen",
+                                               "regni",
+                                               "regis",
+                                               "regine",
+                                               "reginae",
+                                               "nostri",
+                                               "domini",
+                                               "domine",
+                                               "serenissimi",
+                                               "illustrissimi",
+                                               "excellentissimi",
+                                               "principis",
+                                               "du",
+                                               "de",
+                                               "d",
+                                               "le",
+                                               "la",
+                                               "regne",
+                                               "roi",
+                                               "reine",
+                                               "year",
+                                               "annee",
+                                               "an",
+                                               "anno",
+                                               "in",
+                                               "dicti",
+                                               "l"};
+constexpr std::string_view kAfterKingFillers[] = {
+    "post",  "conquestum", "conquestu", "conquest", "after",   "the",     "a",        "ab",
+    "apres", "la",         "conquete",  "anglie",   "angliae", "francie", "hibernie", "scocie",
+    "et",    "dei",        "gratia",    "gracia",   "rex",     "regis"};
+constexpr std::string_view kRegnalMarkers[] = {"regni", "regnante", "regnantis", "reign",
+                                               "regne", "regis",    "regine"};
+
+std::string RomanName(std::int32_t n) {
+    static constexpr std::string_view kRoman[] = {"I",  "II",  "III",  "IV", "V",
+                                                  "VI", "VII", "VIII", "IX"};
+    return n >= 1 && n <= 9 ? std::string(kRoman[n - 1]) : std::string();
+}
+
+bool IsRomanName(std::string_view s) {
+    return !s.empty() && s.find_first_not_of("IVX") == std::string_view::npos;
+}
+
+// The king's own number after his name: "III", "tercii", "the third".
+std::int32_t KingOrdinal(const std::vector<CClauseWord>& words, std::size_t k, std::size_t& last) {
+    if (k >= words.size())
+        return 0;
+    std::size_t at = k;
+    if (words[at].strText == "the" && at + 1 < words.size())
+        ++at;
+    const std::string& t = words[at].strText;
+    if (const std::int32_t v = RomanValue(t);
+        v >= 1 && v <= 9 && t.find('m') == std::string::npos) {
+        last = at;
+        return v;
+    }
+    std::string ending;
+    const CAtom latin = LatinAtom(t, ELatin::AnyCase, &ending);
+    if (latin.eKind == EAtom::Unit && ending != "o" && latin.nValue <= 9) {
+        last = at;
+        return latin.nValue;
+    }
+    if (at != k) {
+        const CAtom word = ReadAtom(words[at], ELatin::AnyCase);
+        if (word.bWord && word.nValue >= 1 && word.nValue <= 9) {
+            last = at;
+            return word.nValue;
+        }
+    }
+    return 0;
+}
+
+std::vector<const CReign*> ReignsNamed(std::string_view base, std::int32_t ordinal) {
+    std::vector<const CReign*> reigns;
+    for (const CReign& reign : EnglishReigns()) {
+        const std::string& name = reign.strEnglish;
+        const bool plain = name == base;
+        const bool numbered = name.size() > base.size() + 1 &&
+                              name.compare(0, base.size(), base) == 0 && name[base.size()] == ' ' &&
+                              IsRomanName(std::string_view(name).substr(base.size() + 1));
+        if (ordinal == 0
+                ? (plain || numbered)
+                : (name == std::string(base) + ' ' + RomanName(ordinal) || (ordinal == 1 && plain)))
+            reigns.push_back(&reign);
+    }
+    return reigns;
+}
+
+// The number phrase that ends at word last, read from its own start.
+CNumber NumberEndingAt(const std::vector<CClauseWord>& words, std::size_t last,
+                       const std::vector<bool>& claimed, ELatin mode, bool firstOfPair) {
+    std::size_t start = last;
+    for (std::size_t n = 0; start > 0 && n < 6; ++n) {
+        const CAtom a = ReadAtom(words[start - 1], mode);
+        if (a.eKind == EAtom::None || claimed[start - 1])
+            break;
+        --start;
+    }
+    for (std::size_t s = start; s <= last; ++s) {
+        if (ReadAtom(words[s], mode).eKind == EAtom::Conj)
+            continue;
+        const CNumber n = ReadNumber(words, s, claimed, mode);
+        if (n.Found() && (n.nLast == last || (firstOfPair && n.nLast < last)))
+            return n;
+    }
+    return {};
+}
+
+void FindRegnalYears(const std::vector<CClauseWord>& words, std::vector<bool>& claimed,
+                     std::vector<CClauseYear>& years) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (claimed[i])
+            continue;
+        const CKingName* king = KingName(words[i].strText);
+        if (king == nullptr)
+            continue;
+        std::string_view base = king->strBase;
+        std::size_t nameLast = i;
+        // "Philippi et Marie", "William and Mary": one joint reign.
+        if (i + 2 < words.size() && OneOf(words[i + 1].strText, kConjunctions)) {
+            const CKingName* second = KingName(words[i + 2].strText);
+            if (second != nullptr && second->strBase == "Mary" &&
+                (base == "Philip" || base == "William")) {
+                base = base == "Philip" ? "Philip and Mary" : "William and Mary";
+                nameLast = i + 2;
+            }
+        }
+        if (base == "Philip")
+            continue;
+        std::size_t ordLast = nameLast;
+        const std::int32_t ordinal = KingOrdinal(words, nameLast + 1, ordLast);
+        const bool joint = base == "Philip and Mary" || base == "William and Mary";
+
+        // The number ahead of the name: "9 Edward III", "anno primo Elizabethe",
+        // "the ninth year of the reign of King Edward III".
+        CNumber number;
+        std::size_t k = i;
+        bool marker = false;
+        for (std::size_t steps = 0; k > 0 && steps < 10; ++steps) {
+            --k;
+            if (claimed[k])
+                break;
+            const std::string& t = words[k].strText;
+            if (OneOf(t, kRegnalMarkers))
+                marker = true;
+            if (OneOf(t, kRegnalFillers))
+                continue;
+            const CNumber n = NumberEndingAt(words, k, claimed, ELatin::AblativeOnly, joint);
+            if (n.Found()) {
+                const bool adjacent = k + 1 == i && (ordinal > 0 || joint);
+                const bool yearBefore = n.nFirst > 0 && IsYearBefore(words, n.nFirst - 1);
+                const bool yearAfter = k + 1 < words.size() && (words[k + 1].strText == "year" ||
+                                                                words[k + 1].strText == "annee");
+                if (adjacent || yearBefore || yearAfter)
+                    number = n;
+            }
+            break;
+        }
+        // The number after it: "anno regni regis Edwardi tercii [post conquestum] nono".
+        if (!number.Found() && marker) {
+            for (std::size_t j = ordLast + 1, steps = 0; j < words.size() && steps < 8;
+                 ++j, ++steps) {
+                if (claimed[j])
+                    break;
+                if (OneOf(words[j].strText, kAfterKingFillers))
+                    continue;
+                number = ReadNumber(words, j, claimed, ELatin::AblativeOnly);
+                break;
+            }
+        }
+        if (!number.Found() || number.nValue < 1 || number.nValue > kMaxRegnal)
+            continue;
+        std::size_t first = std::min(number.nFirst, i);
+        std::size_t last = std::max(number.nLast, ordLast);
+        // "1 & 2 Philip and Mary", "primo et secundo": the first count names it.
+        if (joint && last + 2 < words.size() && last == number.nLast &&
+            OneOf(words[last + 1].strText, kConjunctions) &&
+            IsNumberAtom(ReadAtom(words[last + 2], ELatin::AblativeOnly)))
+            last += 2;
+        for (std::size_t steps = 0; first > 0 && steps < 6 && !claimed[first - 1]; ++steps) {
+            const std::string& t = words[first - 1].strText;
+            if (!(OneOf(t, kRegnalFillers) || t == "anno" || IsYearBefore(words, first - 1)))
+                break;
+            --first;
+        }
+        while (first < i && (words[first].strText == "of" || words[first].strText == "de" ||
+                             words[first].strText == "du" || words[first].strText == "la"))
+            ++first;
+        bool any = false;
+        for (const CReign* reign : ReignsNamed(base, ordinal)) {
+            if (RegnalYearDays(*reign, number.nValue).first.GetDayNumber() == 0)
+                continue;
+            CClauseYear year;
+            year.nFirst = first;
+            year.nLast = last;
+            year.pReign = reign;
+            year.nRegnal = number.nValue;
+            years.push_back(year);
+            any = true;
+        }
+        if (any) {
+            for (std::size_t w = first; w <= last; ++w)
+                claimed[w] = true;
+            i = last;
+        }
+    }
+}
+
+// ---- Years of the Lord --------------------------------------------------
+
+std::size_t TrailingYearWord(const std::vector<CClauseWord>& words, std::size_t last) {
+    if (last + 1 < words.size() &&
+        (IsYearAfter(words[last + 1].strText) || words[last + 1].strText == "ans"))
+        return last + 1;
+    return last;
+}
+
+void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t contextYear,
+                        std::vector<bool>& claimed, std::vector<CClauseYear>& years) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (claimed[i])
+            continue;
+        const CNumber number = ReadNumber(words, i, claimed, ELatin::AblativeOnly);
+        if (!number.Found())
+            continue;
+        const CCall call = CallBefore(words, number.nFirst, claimed);
+        const bool etc = number.nFirst > 0 && words[number.nFirst - 1].strText == "etc";
+        const bool calledAfter =
+            number.nLast + 1 < words.size() && IsYearAfter(words[number.nLast + 1].strText);
+        const bool called =
+            (call.bBefore || calledAfter) && !call.bOffice && !OfficeAfter(words, number.nLast);
+        std::int32_t value = number.nValue;
+        bool century = false;
+        bool isYear = false;
+        if (value > kLastYear) {
+            isYear = false;
+        } else if (etc && value < 1000) {
+            // "anno etc. LVI", "anno etc. CCCC": the scribe left out what all knew.
+            if (contextYear > 0) {
+                value += value < 100 ? contextYear / 100 * 100 : contextYear / 1000 * 1000;
+                century = isYear = true;
+            }
+        } else if (number.bSingleLetter) {
+            isYear = false; // "d." for "domini", "M." for a name
+        } else if (value >= 1000) {
+            // One word alone must be called: "dusent jungfern" are not a year, "MCCCXVI" is.
+            const CClauseWord& only = words[number.nFirst];
+            isYear = number.bDigits || number.nAtoms >= 2 || called ||
+                     (number.bRoman && (only.strText.size() >= 3 || only.bMarked));
+        } else if (value >= 100) {
+            isYear = (number.bDigits && !number.bRoman && !number.bWord) || called;
+        } else if (called && !number.bRoman) {
+            if (contextYear > 0) {
+                value += contextYear / 100 * 100;
+                century = isYear = true;
+            }
+        } else if (called && (call.bBefore || number.nAtoms >= 2)) {
+            // A Roman numeral after "anno" alone: "anno XVI\xB0".
+            if (contextYear > 0) {
+                value += contextYear / 100 * 100;
+                century = isYear = true;
+            }
+        }
+        if (!isYear || value < 1 || value > kLastYear) {
+            // A number that is no year is passed over whole: "Dom. XXIII".
+            i = number.nLast;
+            continue;
+        }
+        CClauseYear year;
+        year.nYear = value;
+        year.bCenturyFromContext = century;
+        year.nFirst = call.nFormula != kNoWord ? call.nFormula : number.nFirst;
+        if (etc && call.nFormula == kNoWord)
+            year.nFirst = number.nFirst - 1;
+        year.nLast = TrailingYearWord(words, number.nLast);
+        // "1400 jar und darnach in dem 7. jar", "tausend vierhundert und im sechsten jar".
+        if (!century && value >= 1000 && value % 100 == 0) {
+            static constexpr std::string_view kBridge[] = {
+                "jar",    "jare", "jahr", "jahre", "jaren", "iar", "darnach", "dornach",
+                "darnah", "dar",  "nach", "in",    "im",    "ym",  "dem",     "deme"};
+            std::size_t j = number.nLast + 1;
+            bool onlyAnd = true;
+            for (std::size_t steps = 0; j < words.size() && steps < 6 && !claimed[j]; ++steps) {
+                if (OneOf(words[j].strText, kBridge))
+                    onlyAnd = false;
+                else if (!OneOf(words[j].strText, kConjunctions))
+                    break;
+                ++j;
+            }
+            if (j < words.size() && j > number.nLast + 1) {
+                const CNumber units = ReadNumber(words, j, claimed, ELatin::AblativeOnly);
+                const bool yearWord = units.Found() && units.nLast + 1 < words.size() &&
+                                      IsYearAfter(words[units.nLast + 1].strText);
+                if (units.Found() && units.nValue >= 1 && units.nValue < 100 &&
+                    (onlyAnd || yearWord)) {
+                    year.nYear += units.nValue;
+                    year.nLast = TrailingYearWord(words, units.nLast);
+                }
+            }
+        }
+        for (std::size_t w = year.nFirst; w <= year.nLast; ++w)
+            claimed[w] = true;
+        years.push_back(year);
+        i = year.nLast;
+    }
+}
+
+bool IsIndictionWord(const CClauseWord& w) {
+    const std::string& t = w.strText;
+    if (t == "ind" || t == "indict" || t == "romerzinszahl" || t == "zinszahl" ||
+        t == "romerzinszal")
+        return true;
+    return t.size() >= 7 && (t.compare(0, 5, "indic") == 0 || t.compare(0, 5, "indik") == 0 ||
+                             t.compare(0, 5, "indix") == 0 || t.compare(0, 5, "indiz") == 0);
+}
+
+} // namespace
+
+std::optional<CClauseIndiction> FindClauseIndiction(const std::vector<CClauseWord>& words) {
+    const std::vector<bool> none(words.size(), false);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!IsIndictionWord(words[i]))
+            continue;
+        // After the word ("indictione XV"), else before it ("quinta decima indictione").
+        CNumber n;
+        if (i + 1 < words.size())
+            n = ReadNumber(words, i + 1, none, ELatin::AnyCase);
+        if (n.Found() && n.nValue >= 1 && n.nValue <= 15)
+            return CClauseIndiction{n.nValue, i, n.nLast};
+        if (i > 0) {
+            n = NumberEndingAt(words, i - 1, none, ELatin::AnyCase, false);
+            if (n.Found() && n.nValue >= 1 && n.nValue <= 15)
+                return CClauseIndiction{n.nValue, n.nFirst, i};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<CClauseYear> FindClauseYears(const std::vector<CClauseWord>& words,
+                                         std::int32_t contextYear) {
+    std::vector<CClauseYear> years;
+    std::vector<bool> claimed(words.size(), false);
+    if (const auto indiction = FindClauseIndiction(words)) {
+        for (std::size_t w = indiction->nFirst; w <= indiction->nLast; ++w)
+            claimed[w] = true;
+    }
+    FindRegnalYears(words, claimed, years);
+    FindYearsOfTheLord(words, contextYear, claimed, years);
+    std::stable_sort(years.begin(), years.end(), [](const CClauseYear& a, const CClauseYear& b) {
+        return a.nFirst < b.nFirst;
+    });
+    return years;
+}
