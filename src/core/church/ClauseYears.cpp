@@ -61,7 +61,6 @@ struct CAtom {
     bool bDigits = false;
     bool bRoman = false;
     bool bWord = false;
-    bool bOrdinal = false; // "9th", "neunten", "nono": also a king's or a Sunday's number
 };
 
 struct CWordNumber {
@@ -71,213 +70,103 @@ struct CWordNumber {
 };
 
 // French (old spellings too) and English, folded.
+// clang-format off
 constexpr CWordNumber kWordNumbers[] = {
-    {"un", 1, EAtom::Unit},
-    {"une", 1, EAtom::Unit},
-    {"deux", 2, EAtom::Unit},
-    {"dous", 2, EAtom::Unit},
-    {"deus", 2, EAtom::Unit},
-    {"trois", 3, EAtom::Unit},
-    {"troys", 3, EAtom::Unit},
-    {"quatre", 4, EAtom::Unit},
-    {"cinq", 5, EAtom::Unit},
-    {"cinc", 5, EAtom::Unit},
-    {"six", 6, EAtom::Unit},
-    {"sept", 7, EAtom::Unit},
-    {"huit", 8, EAtom::Unit},
-    {"uit", 8, EAtom::Unit},
-    {"neuf", 9, EAtom::Unit},
-    {"dix", 10, EAtom::Unit},
-    {"dis", 10, EAtom::Unit},
-    {"onze", 11, EAtom::Unit},
-    {"douze", 12, EAtom::Unit},
-    {"treize", 13, EAtom::Unit},
-    {"quatorze", 14, EAtom::Unit},
-    {"quinze", 15, EAtom::Unit},
-    {"seize", 16, EAtom::Unit},
-    {"saize", 16, EAtom::Unit},
-    {"vingt", 20, EAtom::Score},
-    {"vingts", 20, EAtom::Score},
-    {"vint", 20, EAtom::Score},
-    {"vinz", 20, EAtom::Score},
-    {"vins", 20, EAtom::Score},
-    {"trente", 30, EAtom::Unit},
-    {"quarante", 40, EAtom::Unit},
-    {"cinquante", 50, EAtom::Unit},
-    {"soixante", 60, EAtom::Unit},
-    {"seissante", 60, EAtom::Unit},
-    {"sexante", 60, EAtom::Unit},
-    {"soissante", 60, EAtom::Unit},
-    {"septante", 70, EAtom::Unit},
-    {"octante", 80, EAtom::Unit},
-    {"huitante", 80, EAtom::Unit},
-    {"nonante", 90, EAtom::Unit},
-    {"cent", 100, EAtom::Hundred},
-    {"cens", 100, EAtom::Hundred},
-    {"cenz", 100, EAtom::Hundred},
-    {"cents", 100, EAtom::Hundred},
-    {"centz", 100, EAtom::Hundred},
-    {"mil", 1000, EAtom::Thousand},
-    {"mille", 1000, EAtom::Thousand},
-    {"mill", 1000, EAtom::Thousand},
+    {"un", 1, EAtom::Unit}, {"une", 1, EAtom::Unit}, {"deux", 2, EAtom::Unit},
+    {"dous", 2, EAtom::Unit}, {"deus", 2, EAtom::Unit}, {"trois", 3, EAtom::Unit},
+    {"troys", 3, EAtom::Unit}, {"quatre", 4, EAtom::Unit}, {"cinq", 5, EAtom::Unit},
+    {"cinc", 5, EAtom::Unit}, {"six", 6, EAtom::Unit}, {"sept", 7, EAtom::Unit},
+    {"huit", 8, EAtom::Unit}, {"uit", 8, EAtom::Unit}, {"neuf", 9, EAtom::Unit},
+    {"dix", 10, EAtom::Unit}, {"dis", 10, EAtom::Unit}, {"onze", 11, EAtom::Unit},
+    {"douze", 12, EAtom::Unit}, {"treize", 13, EAtom::Unit}, {"quatorze", 14, EAtom::Unit},
+    {"quinze", 15, EAtom::Unit}, {"seize", 16, EAtom::Unit}, {"saize", 16, EAtom::Unit},
+    {"vingt", 20, EAtom::Score}, {"vingts", 20, EAtom::Score}, {"vint", 20, EAtom::Score},
+    {"vinz", 20, EAtom::Score}, {"vins", 20, EAtom::Score}, {"trente", 30, EAtom::Unit},
+    {"quarante", 40, EAtom::Unit}, {"cinquante", 50, EAtom::Unit}, {"soixante", 60, EAtom::Unit},
+    {"seissante", 60, EAtom::Unit}, {"sexante", 60, EAtom::Unit}, {"soissante", 60, EAtom::Unit},
+    {"septante", 70, EAtom::Unit}, {"octante", 80, EAtom::Unit}, {"huitante", 80, EAtom::Unit},
+    {"nonante", 90, EAtom::Unit}, {"cent", 100, EAtom::Hundred}, {"cens", 100, EAtom::Hundred},
+    {"cenz", 100, EAtom::Hundred}, {"cents", 100, EAtom::Hundred}, {"centz", 100, EAtom::Hundred},
+    {"mil", 1000, EAtom::Thousand}, {"mille", 1000, EAtom::Thousand}, {"mill", 1000, EAtom::Thousand},
     // French ordinals (an indiction, a king's year)
-    {"premier", 1, EAtom::Unit},
-    {"premiere", 1, EAtom::Unit},
-    {"deuxieme", 2, EAtom::Unit},
-    {"troisieme", 3, EAtom::Unit},
-    {"quatrieme", 4, EAtom::Unit},
-    {"cinquieme", 5, EAtom::Unit},
-    {"sixieme", 6, EAtom::Unit},
-    {"septieme", 7, EAtom::Unit},
-    {"huitieme", 8, EAtom::Unit},
-    {"neuvieme", 9, EAtom::Unit},
-    {"dixieme", 10, EAtom::Unit},
-    {"onzieme", 11, EAtom::Unit},
-    {"douzieme", 12, EAtom::Unit},
-    {"treizieme", 13, EAtom::Unit},
-    {"quatorzieme", 14, EAtom::Unit},
-    {"quinzieme", 15, EAtom::Unit},
-    {"vingtieme", 20, EAtom::Unit},
+    {"premier", 1, EAtom::Unit}, {"premiere", 1, EAtom::Unit}, {"deuxieme", 2, EAtom::Unit},
+    {"troisieme", 3, EAtom::Unit}, {"quatrieme", 4, EAtom::Unit}, {"cinquieme", 5, EAtom::Unit},
+    {"sixieme", 6, EAtom::Unit}, {"septieme", 7, EAtom::Unit}, {"huitieme", 8, EAtom::Unit},
+    {"neuvieme", 9, EAtom::Unit}, {"dixieme", 10, EAtom::Unit}, {"onzieme", 11, EAtom::Unit},
+    {"douzieme", 12, EAtom::Unit}, {"treizieme", 13, EAtom::Unit}, {"quatorzieme", 14, EAtom::Unit},
+    {"quinzieme", 15, EAtom::Unit}, {"vingtieme", 20, EAtom::Unit},
     // English
-    {"one", 1, EAtom::Unit},
-    {"two", 2, EAtom::Unit},
-    {"three", 3, EAtom::Unit},
-    {"four", 4, EAtom::Unit},
-    {"five", 5, EAtom::Unit},
-    {"seven", 7, EAtom::Unit},
-    {"eight", 8, EAtom::Unit},
-    {"nine", 9, EAtom::Unit},
-    {"ten", 10, EAtom::Unit},
-    {"eleven", 11, EAtom::Unit},
-    {"twelve", 12, EAtom::Unit},
-    {"twenty", 20, EAtom::Unit},
-    {"thirty", 30, EAtom::Unit},
-    {"forty", 40, EAtom::Unit},
-    {"fifty", 50, EAtom::Unit},
-    {"sixty", 60, EAtom::Unit},
-    {"seventy", 70, EAtom::Unit},
-    {"eighty", 80, EAtom::Unit},
-    {"ninety", 90, EAtom::Unit},
-    {"hundred", 100, EAtom::Hundred},
-    {"thousand", 1000, EAtom::Thousand},
-    {"first", 1, EAtom::Unit},
-    {"second", 2, EAtom::Unit},
-    {"third", 3, EAtom::Unit},
-    {"fourth", 4, EAtom::Unit},
-    {"fifth", 5, EAtom::Unit},
-    {"sixth", 6, EAtom::Unit},
-    {"seventh", 7, EAtom::Unit},
-    {"eighth", 8, EAtom::Unit},
-    {"ninth", 9, EAtom::Unit},
-    {"tenth", 10, EAtom::Unit},
-    {"eleventh", 11, EAtom::Unit},
-    {"twelfth", 12, EAtom::Unit},
-    {"twentieth", 20, EAtom::Unit},
-    {"thirtieth", 30, EAtom::Unit},
-    {"fortieth", 40, EAtom::Unit},
-    {"fiftieth", 50, EAtom::Unit},
-    {"sixtieth", 60, EAtom::Unit},
+    {"one", 1, EAtom::Unit}, {"two", 2, EAtom::Unit}, {"three", 3, EAtom::Unit},
+    {"four", 4, EAtom::Unit}, {"five", 5, EAtom::Unit}, {"seven", 7, EAtom::Unit},
+    {"eight", 8, EAtom::Unit}, {"nine", 9, EAtom::Unit}, {"ten", 10, EAtom::Unit},
+    {"eleven", 11, EAtom::Unit}, {"twelve", 12, EAtom::Unit}, {"twenty", 20, EAtom::Unit},
+    {"thirty", 30, EAtom::Unit}, {"forty", 40, EAtom::Unit}, {"fifty", 50, EAtom::Unit},
+    {"sixty", 60, EAtom::Unit}, {"seventy", 70, EAtom::Unit}, {"eighty", 80, EAtom::Unit},
+    {"ninety", 90, EAtom::Unit}, {"hundred", 100, EAtom::Hundred}, {"thousand", 1000, EAtom::Thousand},
+    {"first", 1, EAtom::Unit}, {"second", 2, EAtom::Unit}, {"third", 3, EAtom::Unit},
+    {"fourth", 4, EAtom::Unit}, {"fifth", 5, EAtom::Unit}, {"sixth", 6, EAtom::Unit},
+    {"seventh", 7, EAtom::Unit}, {"eighth", 8, EAtom::Unit}, {"ninth", 9, EAtom::Unit},
+    {"tenth", 10, EAtom::Unit}, {"eleventh", 11, EAtom::Unit}, {"twelfth", 12, EAtom::Unit},
+    {"twentieth", 20, EAtom::Unit}, {"thirtieth", 30, EAtom::Unit}, {"fortieth", 40, EAtom::Unit},
+    {"fiftieth", 50, EAtom::Unit}, {"sixtieth", 60, EAtom::Unit},
 };
+// clang-format on
 
 // English teens by their common stem: "thirteen", "thirteenth".
+// clang-format off
 constexpr CWordNumber kEnglishTeens[] = {
-    {"thirteen", 13, EAtom::Unit}, {"fourteen", 14, EAtom::Unit},  {"fifteen", 15, EAtom::Unit},
-    {"sixteen", 16, EAtom::Unit},  {"seventeen", 17, EAtom::Unit}, {"eighteen", 18, EAtom::Unit},
+    {"thirteen", 13, EAtom::Unit}, {"fourteen", 14, EAtom::Unit}, {"fifteen", 15, EAtom::Unit},
+    {"sixteen", 16, EAtom::Unit}, {"seventeen", 17, EAtom::Unit}, {"eighteen", 18, EAtom::Unit},
     {"nineteen", 19, EAtom::Unit},
 };
+// clang-format on
 
 // Latin ordinals by stem; the ending says the case: "-o" after "anno",
 // "-a" for a feria or an indiction, "-i" for a king ("Edwardi tercii").
+// clang-format off
 constexpr CWordNumber kLatinStems[] = {
-    {"prim", 1, EAtom::Unit},
-    {"secund", 2, EAtom::Unit},
-    {"terci", 3, EAtom::Unit},
-    {"quart", 4, EAtom::Unit},
-    {"quint", 5, EAtom::Unit},
-    {"sext", 6, EAtom::Unit},
-    {"septim", 7, EAtom::Unit},
-    {"octav", 8, EAtom::Unit},
-    {"non", 9, EAtom::Unit},
-    {"decim", 10, EAtom::Unit},
-    {"undecim", 11, EAtom::Unit},
-    {"duodecim", 12, EAtom::Unit},
-    {"duodevicesim", 18, EAtom::Unit},
-    {"undevicesim", 19, EAtom::Unit},
-    {"vicesim", 20, EAtom::Unit},
-    {"tricesim", 30, EAtom::Unit},
-    {"quadragesim", 40, EAtom::Unit},
-    {"quinquagesim", 50, EAtom::Unit},
-    {"sexagesim", 60, EAtom::Unit},
-    {"septuagesim", 70, EAtom::Unit},
-    {"octogesim", 80, EAtom::Unit},
-    {"nonagesim", 90, EAtom::Unit},
-    {"centesim", 100, EAtom::Unit},
-    {"ducentesim", 200, EAtom::Unit},
-    {"trecentesim", 300, EAtom::Unit},
-    {"tricentesim", 300, EAtom::Unit},
-    {"quadringentesim", 400, EAtom::Unit},
-    {"quingentesim", 500, EAtom::Unit},
-    {"sexcentesim", 600, EAtom::Unit},
-    {"sescentesim", 600, EAtom::Unit},
-    {"septingentesim", 700, EAtom::Unit},
-    {"octingentesim", 800, EAtom::Unit},
-    {"nongentesim", 900, EAtom::Unit},
+    {"prim", 1, EAtom::Unit}, {"secund", 2, EAtom::Unit}, {"terci", 3, EAtom::Unit},
+    {"quart", 4, EAtom::Unit}, {"quint", 5, EAtom::Unit}, {"sext", 6, EAtom::Unit},
+    {"septim", 7, EAtom::Unit}, {"octav", 8, EAtom::Unit}, {"non", 9, EAtom::Unit},
+    {"decim", 10, EAtom::Unit}, {"undecim", 11, EAtom::Unit}, {"duodecim", 12, EAtom::Unit},
+    {"duodevicesim", 18, EAtom::Unit}, {"undevicesim", 19, EAtom::Unit}, {"vicesim", 20, EAtom::Unit},
+    {"tricesim", 30, EAtom::Unit}, {"quadragesim", 40, EAtom::Unit}, {"quinquagesim", 50, EAtom::Unit},
+    {"sexagesim", 60, EAtom::Unit}, {"septuagesim", 70, EAtom::Unit}, {"octogesim", 80, EAtom::Unit},
+    {"nonagesim", 90, EAtom::Unit}, {"centesim", 100, EAtom::Unit}, {"ducentesim", 200, EAtom::Unit},
+    {"trecentesim", 300, EAtom::Unit}, {"tricentesim", 300, EAtom::Unit}, {"quadringentesim", 400, EAtom::Unit},
+    {"quingentesim", 500, EAtom::Unit}, {"sexcentesim", 600, EAtom::Unit}, {"sescentesim", 600, EAtom::Unit},
+    {"septingentesim", 700, EAtom::Unit}, {"octingentesim", 800, EAtom::Unit}, {"nongentesim", 900, EAtom::Unit},
     {"millesim", 1000, EAtom::Unit},
 };
+// clang-format on
 
 // German number morphemes, folded ("funf", "dreissig"); compounds are cut
-// into them: "fuenfzehnhundertsten" is funfzehn + hundert.
+// into them: "funfzehnhundertsten" is funf + zehn + hundert.
+// clang-format off
 constexpr CWordNumber kGermanMorphemes[] = {
-    {"tausend", 1000, EAtom::Thousand},
-    {"tausent", 1000, EAtom::Thousand},
-    {"tusent", 1000, EAtom::Thousand},
-    {"tusend", 1000, EAtom::Thousand},
-    {"dusent", 1000, EAtom::Thousand},
-    {"dusend", 1000, EAtom::Thousand},
-    {"hundert", 100, EAtom::Hundred},
-    {"hundirt", 100, EAtom::Hundred},
-    {"zwanzig", 20, EAtom::Unit},
-    {"zwainzig", 20, EAtom::Unit},
-    {"dreissig", 30, EAtom::Unit},
-    {"dreisig", 30, EAtom::Unit},
-    {"vierzig", 40, EAtom::Unit},
-    {"funfzig", 50, EAtom::Unit},
-    {"sechzig", 60, EAtom::Unit},
-    {"siebzig", 70, EAtom::Unit},
-    {"siebenzig", 70, EAtom::Unit},
-    {"achtzig", 80, EAtom::Unit},
-    {"neunzig", 90, EAtom::Unit},
-    {"zehen", 10, EAtom::Unit},
-    {"zehn", 10, EAtom::Unit},
-    {"elf", 11, EAtom::Unit},
-    {"eilf", 11, EAtom::Unit},
-    {"zwolf", 12, EAtom::Unit},
-    {"zwelf", 12, EAtom::Unit},
-    {"eins", 1, EAtom::Unit},
-    {"ein", 1, EAtom::Unit},
-    {"erst", 1, EAtom::Unit},
-    {"zwei", 2, EAtom::Unit},
-    {"zwai", 2, EAtom::Unit},
-    {"zwo", 2, EAtom::Unit},
-    {"drei", 3, EAtom::Unit},
-    {"drey", 3, EAtom::Unit},
-    {"dritt", 3, EAtom::Unit},
-    {"vier", 4, EAtom::Unit},
-    {"funf", 5, EAtom::Unit},
-    {"fumf", 5, EAtom::Unit},
-    {"sechs", 6, EAtom::Unit},
-    {"sech", 6, EAtom::Unit},
-    {"sieben", 7, EAtom::Unit},
-    {"siben", 7, EAtom::Unit},
-    {"sieb", 7, EAtom::Unit},
-    {"acht", 8, EAtom::Unit},
-    {"neun", 9, EAtom::Unit},
-    {"newn", 9, EAtom::Unit},
-    {"und", 0, EAtom::Conj},
-    {"vnd", 0, EAtom::Conj},
+    {"tausend", 1000, EAtom::Thousand}, {"tausent", 1000, EAtom::Thousand}, {"tusent", 1000, EAtom::Thousand},
+    {"tusend", 1000, EAtom::Thousand}, {"dusent", 1000, EAtom::Thousand}, {"dusend", 1000, EAtom::Thousand},
+    {"hundert", 100, EAtom::Hundred}, {"hundirt", 100, EAtom::Hundred}, {"zwanzig", 20, EAtom::Unit},
+    {"zwainzig", 20, EAtom::Unit}, {"dreissig", 30, EAtom::Unit}, {"dreisig", 30, EAtom::Unit},
+    {"vierzig", 40, EAtom::Unit}, {"funfzig", 50, EAtom::Unit}, {"sechzig", 60, EAtom::Unit},
+    {"siebzig", 70, EAtom::Unit}, {"siebenzig", 70, EAtom::Unit}, {"achtzig", 80, EAtom::Unit},
+    {"neunzig", 90, EAtom::Unit}, {"zehen", 10, EAtom::Unit}, {"zehn", 10, EAtom::Unit},
+    {"elf", 11, EAtom::Unit}, {"eilf", 11, EAtom::Unit}, {"zwolf", 12, EAtom::Unit},
+    {"zwelf", 12, EAtom::Unit}, {"eins", 1, EAtom::Unit}, {"ein", 1, EAtom::Unit},
+    {"erst", 1, EAtom::Unit}, {"zwei", 2, EAtom::Unit}, {"zwai", 2, EAtom::Unit},
+    {"zwo", 2, EAtom::Unit}, {"drei", 3, EAtom::Unit}, {"drey", 3, EAtom::Unit},
+    {"dritt", 3, EAtom::Unit}, {"vier", 4, EAtom::Unit}, {"funf", 5, EAtom::Unit},
+    {"fumf", 5, EAtom::Unit}, {"sechs", 6, EAtom::Unit}, {"sech", 6, EAtom::Unit},
+    {"sieben", 7, EAtom::Unit}, {"siben", 7, EAtom::Unit}, {"sieb", 7, EAtom::Unit},
+    {"acht", 8, EAtom::Unit}, {"neun", 9, EAtom::Unit}, {"newn", 9, EAtom::Unit},
+    {"und", 0, EAtom::Conj}, {"vnd", 0, EAtom::Conj},
 };
+// clang-format on
 
-constexpr std::string_view kConjunctions[] = {"et", "und", "unde", "vnd", "and", "e", "ende", "ac"};
+// clang-format off
+constexpr std::string_view kConjunctions[] = {
+    "et", "und", "unde", "vnd", "and", "e", "ende", "ac"};
+// clang-format on
 
 std::int32_t Place(std::int32_t value) {
     if (value <= 0)
@@ -427,8 +316,9 @@ std::int32_t RomanTimesValue(std::string_view word) {
     return 0;
 }
 
+// A German compound cut into morphemes, longest first, and summed as the
+// words of a phrase, "neunundzwanzig" as "neun und zwanzig".
 std::int32_t GermanValue(std::string_view word) {
-    // Cut into morphemes, longest first, then sum as the words of a phrase.
     CSum sum;
     std::size_t at = 0;
     std::size_t parts = 0;
@@ -447,8 +337,7 @@ std::int32_t GermanValue(std::string_view word) {
             sum.Conjunction();
             continue;
         }
-        // "funfzehn": a unit before "zehn" makes a teen.
-        CAtom atom{best->eKind, best->nValue};
+        CAtom atom{best->eKind, best->nValue}; // "funf" + "zehn" is a teen, as "neun und zwanzig"
         if (!sum.Add(atom))
             return 0;
     }
@@ -476,19 +365,26 @@ std::int32_t GermanNumber(std::string_view word, bool& ordinal) {
 enum class ELatin { AblativeOnly, AnyCase };
 
 CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullptr) {
+    static const std::vector<std::string> kStemKeys = [] {
+        std::vector<std::string> keys;
+        for (const CWordNumber& n : kLatinStems)
+            keys.push_back(LatinKey(n.strWord));
+        return keys;
+    }();
     const std::string key = LatinKey(word);
     for (const std::string_view end : {"o", "a", "e", "i", "us", "um", "am", "is"}) {
         if (mode == ELatin::AblativeOnly && end != "o")
             continue;
         if (key.size() <= end.size() || key.substr(key.size() - end.size()) != end)
             continue;
-        const std::string stem = key.substr(0, key.size() - end.size());
-        for (const CWordNumber& n : kLatinStems) {
-            if (LatinKey(n.strWord) == stem) {
+        const std::string_view stem = std::string_view(key).substr(0, key.size() - end.size());
+        for (std::size_t k = 0; k < kStemKeys.size(); ++k) {
+            const CWordNumber& n = kLatinStems[k];
+            if (kStemKeys[k] == stem) {
                 if (ending != nullptr)
                     *ending = end;
                 CAtom atom{EAtom::Unit, n.nValue};
-                atom.bWord = atom.bOrdinal = true;
+                atom.bWord = true;
                 return atom;
             }
         }
@@ -497,9 +393,11 @@ CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullpt
 }
 
 bool IsOrdinalSuffix(std::string_view s) {
+    // clang-format off
     static constexpr std::string_view kSuffixes[] = {
-        "th",   "st",  "nd", "rd",  "a",   "o",   "e",    "er", "re", "eme", "me",
-        "ieme", "ten", "te", "ter", "tes", "ste", "sten", "us", "um", "mo"};
+        "th", "st", "nd", "rd", "a", "o", "e", "er", "re", "eme", "me", "ieme", "ten", "te",
+        "ter", "tes", "ste", "sten", "us", "um", "mo"};
+    // clang-format on
     return OneOf(s, kSuffixes);
 }
 
@@ -529,7 +427,6 @@ CAtom ReadAtom(const CClauseWord& w, ELatin mode) {
             return {};
         atom = {EAtom::Unit, value};
         atom.bDigits = true;
-        atom.bOrdinal = n < t.size();
         return atom;
     }
     for (const CWordNumber& n : kWordNumbers) {
@@ -566,7 +463,6 @@ CAtom ReadAtom(const CClauseWord& w, ELatin mode) {
                                        : EAtom::Unit,
                 v};
         atom.bWord = true;
-        atom.bOrdinal = ordinal;
         return atom;
     }
     return {};
@@ -647,59 +543,29 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
 // ---- Year words ---------------------------------------------------------
 
 constexpr std::string_view kYearBefore[] = {"anno", "annum", "an", "annee", "year", "ao"};
-constexpr std::string_view kYearAfter[] = {"jar",   "jare",   "jars",  "jares", "jahr", "jahre",
-                                           "jahrs", "jahres", "jaren", "iar",   "iare", "year"};
-constexpr std::string_view kBirthWords[] = {"gepurd", "gepurde", "geburt",
-                                            "geburd", "gepurt",  "gebort"};
+// clang-format off
+constexpr std::string_view kYearAfter[] = {
+    "jar", "jare", "jars", "jares", "jahr", "jahre", "jahrs", "jahres", "jaren", "iar", "iare",
+    "year"};
+constexpr std::string_view kBirthWords[] = {
+    "gepurd", "gepurde", "geburt", "geburd", "gepurt", "gebort"};
+// clang-format on
 // Words between a year word and its number: "anno a nativitate Domini",
 // "l'an de grace nostre Signour", "nach Kristi gepurd", "in the year of our Lord".
-constexpr std::string_view kFormulaWords[] = {"domini",
-                                              "dni",
-                                              "d",
-                                              "christi",
-                                              "cristi",
-                                              "kristi",
-                                              "christes",
-                                              "incarnationis",
-                                              "incarnacionis",
-                                              "dominice",
-                                              "dominicae",
-                                              "nativitate",
-                                              "nativitatis",
-                                              "a",
-                                              "ab",
-                                              "gracie",
-                                              "gratie",
-                                              "gratiae",
-                                              "graciae",
-                                              "salutis",
-                                              "etc",
-                                              "du",
-                                              "de",
-                                              "la",
-                                              "seigneur",
-                                              "signour",
-                                              "nostre",
-                                              "notre",
-                                              "grace",
-                                              "nativite",
-                                              "christ",
-                                              "jesu",
-                                              "ihesu",
-                                              "jhesu",
-                                              "iesu",
-                                              "inn",
-                                              "in",
-                                              "our",
-                                              "lord",
-                                              "of",
-                                              "the",
-                                              "von",
-                                              "nach"};
+// clang-format off
+constexpr std::string_view kFormulaWords[] = {
+    "domini", "dni", "d", "christi", "cristi", "kristi", "christes", "incarnationis",
+    "incarnacionis", "dominice", "dominicae", "nativitate", "nativitatis", "a", "ab", "gracie",
+    "gratie", "gratiae", "graciae", "salutis", "etc", "du", "de", "la", "seigneur", "signour",
+    "nostre", "notre", "grace", "nativite", "christ", "jesu", "ihesu", "jhesu", "iesu", "inn",
+    "in", "our", "lord", "of", "the", "von", "nach"};
+// clang-format on
 // Years of an office, not of the Lord: "anno pontificatus nostri quinto".
+// clang-format off
 constexpr std::string_view kOfficeWords[] = {
-    "regni",   "regnante",  "regnantis",  "pontificatus", "imperii", "presulatus", "episcopatus",
-    "ducatus", "regiminis", "consulatus", "etatis",       "aetatis", "reign",      "regne"};
+    "regni", "regnante", "regnantis", "pontificatus", "imperii", "presulatus", "episcopatus",
+    "ducatus", "regiminis", "consulatus", "etatis", "aetatis", "reign", "regne"};
+// clang-format on
 
 bool IsYearBefore(const std::vector<CClauseWord>& words, std::size_t k) {
     const std::string& t = words[k].strText;
@@ -772,128 +638,62 @@ struct CKingName {
     std::string_view strBase; // the table's name without its number
 };
 
+// clang-format off
 constexpr CKingName kKingNames[] = {
-    {"willelmi", "William"},
-    {"willelmus", "William"},
-    {"willielmi", "William"},
-    {"guillelmi", "William"},
-    {"guilielmi", "William"},
-    {"gulielmi", "William"},
-    {"william", "William"},
-    {"guillaume", "William"},
-    {"will", "William"},
-    {"henrici", "Henry"},
-    {"henricus", "Henry"},
-    {"henry", "Henry"},
-    {"henri", "Henry"},
-    {"hen", "Henry"},
-    {"stephani", "Stephen"},
-    {"stephanus", "Stephen"},
-    {"stephen", "Stephen"},
-    {"etienne", "Stephen"},
-    {"estienne", "Stephen"},
-    {"ricardi", "Richard"},
-    {"richardi", "Richard"},
-    {"ricardus", "Richard"},
-    {"richard", "Richard"},
-    {"ric", "Richard"},
-    {"johannis", "John"},
-    {"iohannis", "John"},
-    {"john", "John"},
-    {"jean", "John"},
-    {"jehan", "John"},
-    {"edwardi", "Edward"},
-    {"edwardus", "Edward"},
-    {"edward", "Edward"},
-    {"edouard", "Edward"},
-    {"edw", "Edward"},
-    {"marie", "Mary"},
-    {"mariae", "Mary"},
-    {"mary", "Mary"},
-    {"elizabethe", "Elizabeth"},
-    {"elizabeth", "Elizabeth"},
-    {"elisabeth", "Elizabeth"},
-    {"elisabethe", "Elizabeth"},
-    {"eliz", "Elizabeth"},
-    {"jacobi", "James"},
-    {"iacobi", "James"},
-    {"james", "James"},
-    {"jacques", "James"},
-    {"jac", "James"},
-    {"caroli", "Charles"},
-    {"carolus", "Charles"},
-    {"charles", "Charles"},
-    {"car", "Charles"},
-    {"georgii", "George"},
-    {"georgius", "George"},
-    {"george", "George"},
-    {"georges", "George"},
-    {"geo", "George"},
-    {"anne", "Anne"},
-    {"anna", "Anne"},
-    {"victorie", "Victoria"},
-    {"victoria", "Victoria"},
-    {"jane", "Jane"},
-    {"philippi", "Philip"},
-    {"philip", "Philip"},
-    {"philippe", "Philip"},
+    {"willelmi", "William"}, {"willelmus", "William"}, {"willielmi", "William"}, {"guillelmi", "William"},
+    {"guilielmi", "William"}, {"gulielmi", "William"}, {"william", "William"}, {"guillaume", "William"},
+    {"will", "William"}, {"henrici", "Henry"}, {"henricus", "Henry"}, {"henry", "Henry"},
+    {"henri", "Henry"}, {"hen", "Henry"}, {"stephani", "Stephen"}, {"stephanus", "Stephen"},
+    {"stephen", "Stephen"}, {"etienne", "Stephen"}, {"estienne", "Stephen"}, {"ricardi", "Richard"},
+    {"richardi", "Richard"}, {"ricardus", "Richard"}, {"richard", "Richard"}, {"ric", "Richard"},
+    {"johannis", "John"}, {"iohannis", "John"}, {"john", "John"}, {"jean", "John"},
+    {"jehan", "John"}, {"edwardi", "Edward"}, {"edwardus", "Edward"}, {"edward", "Edward"},
+    {"edouard", "Edward"}, {"edw", "Edward"}, {"marie", "Mary"}, {"mariae", "Mary"},
+    {"mary", "Mary"}, {"elizabethe", "Elizabeth"}, {"elizabeth", "Elizabeth"}, {"elisabeth", "Elizabeth"},
+    {"elisabethe", "Elizabeth"}, {"eliz", "Elizabeth"}, {"jacobi", "James"}, {"iacobi", "James"},
+    {"james", "James"}, {"jacques", "James"}, {"jac", "James"}, {"caroli", "Charles"},
+    {"carolus", "Charles"}, {"charles", "Charles"}, {"car", "Charles"}, {"georgii", "George"},
+    {"georgius", "George"}, {"george", "George"}, {"georges", "George"}, {"geo", "George"},
+    {"anne", "Anne"}, {"anna", "Anne"}, {"victorie", "Victoria"}, {"victoria", "Victoria"},
+    {"jane", "Jane"}, {"philippi", "Philip"}, {"philip", "Philip"}, {"philippe", "Philip"},
 };
+// clang-format on
 
 const CKingName* KingName(const std::string& word) {
+    static const std::vector<std::string> kKeys = [] {
+        std::vector<std::string> keys;
+        for (const CKingName& k : kKingNames)
+            keys.push_back(LatinKey(k.strForm));
+        return keys;
+    }();
     const std::string key = LatinKey(word);
-    for (const CKingName& k : kKingNames) {
-        if (LatinKey(k.strForm) == key)
-            return &k;
+    for (std::size_t k = 0; k < kKeys.size(); ++k) {
+        if (kKeys[k] == key)
+            return &kKingNames[k];
     }
     return nullptr;
 }
 
 // Words between a king's name and the number of his year.
-constexpr std::string_view kRegnalFillers[] = {"of",
-                                               "the",
-                                               "reign",
-                                               "our",
-                                               "sovereign",
-                                               "lord",
-                                               "lady",
-                                               "king",
-                                               "queen",
-                                               "regni",
-                                               "regis",
-                                               "regine",
-                                               "reginae",
-                                               "nostri",
-                                               "domini",
-                                               "domine",
-                                               "serenissimi",
-                                               "illustrissimi",
-                                               "excellentissimi",
-                                               "principis",
-                                               "du",
-                                               "de",
-                                               "d",
-                                               "le",
-                                               "la",
-                                               "regne",
-                                               "roi",
-                                               "reine",
-                                               "year",
-                                               "annee",
-                                               "an",
-                                               "anno",
-                                               "in",
-                                               "dicti",
-                                               "l"};
+// clang-format off
+constexpr std::string_view kRegnalFillers[] = {
+    "of", "the", "reign", "our", "sovereign", "lord", "lady", "king", "queen", "regni", "regis",
+    "regine", "reginae", "nostri", "domini", "domine", "serenissimi", "illustrissimi",
+    "excellentissimi", "principis", "du", "de", "d", "le", "la", "regne", "roi", "reine", "year",
+    "annee", "an", "anno", "in", "dicti", "l"};
 constexpr std::string_view kAfterKingFillers[] = {
-    "post",  "conquestum", "conquestu", "conquest", "after",   "the",     "a",        "ab",
-    "apres", "la",         "conquete",  "anglie",   "angliae", "francie", "hibernie", "scocie",
-    "et",    "dei",        "gratia",    "gracia",   "rex",     "regis"};
-constexpr std::string_view kRegnalMarkers[] = {"regni", "regnante", "regnantis", "reign",
-                                               "regne", "regis",    "regine"};
+    "post", "conquestum", "conquestu", "conquest", "after", "the", "a", "ab", "apres", "la",
+    "conquete", "anglie", "angliae", "francie", "hibernie", "scocie", "et", "dei", "gratia",
+    "gracia", "rex", "regis"};
+constexpr std::string_view kRegnalMarkers[] = {
+    "regni", "regnante", "regnantis", "reign", "regne", "regis", "regine"};
+// clang-format on
 
 std::string RomanName(std::int32_t n) {
-    static constexpr std::string_view kRoman[] = {"I",  "II",  "III",  "IV", "V",
-                                                  "VI", "VII", "VIII", "IX"};
+    // clang-format off
+    static constexpr std::string_view kRoman[] = {
+        "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+    // clang-format on
     return n >= 1 && n <= 9 ? std::string(kRoman[n - 1]) : std::string();
 }
 
@@ -1100,7 +900,7 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
                 value += value < 100 ? contextYear / 100 * 100 : contextYear / 1000 * 1000;
                 century = isYear = true;
             }
-        } else if (number.bSingleLetter) {
+        } else if (number.bSingleLetter && !(called && value >= 1000)) {
             isYear = false; // "d." for "domini", "M." for a name
         } else if (value >= 1000) {
             // One word alone must be called: "dusent jungfern" are not a year, "MCCCXVI" is.
@@ -1135,9 +935,11 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
         year.nLast = TrailingYearWord(words, number.nLast);
         // "1400 jar und darnach in dem 7. jar", "tausend vierhundert und im sechsten jar".
         if (!century && value >= 1000 && value % 100 == 0) {
+            // clang-format off
             static constexpr std::string_view kBridge[] = {
-                "jar",    "jare", "jahr", "jahre", "jaren", "iar", "darnach", "dornach",
-                "darnah", "dar",  "nach", "in",    "im",    "ym",  "dem",     "deme"};
+                "jar", "jare", "jahr", "jahre", "jaren", "iar", "darnach", "dornach", "darnah",
+                "dar", "nach", "in", "im", "ym", "dem", "deme"};
+            // clang-format on
             std::size_t j = number.nLast + 1;
             bool onlyAnd = true;
             for (std::size_t steps = 0; j < words.size() && steps < 6 && !claimed[j]; ++steps) {
