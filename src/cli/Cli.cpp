@@ -47,7 +47,16 @@ int ValuesOf(const Command* command, std::string_view option) {
     if (name == "show") {
         if (option == "--from")
             return 2;
-        return option == "--jd" || option == "--saints" || option == "--reform" ? 1 : 0;
+        return option == "--jd" || option == "--saints" || option == "--reform" ||
+                       option == "--year-start" || option == "--style-until"
+                   ? 1
+                   : 0;
+    }
+    if (name == "feastdate") {
+        return option == "--reform" || option == "--year" || option == "--year-start" ||
+                       option == "--style-until"
+                   ? 1
+                   : 0;
     }
     if (name == "elements") {
         if (option == "--from")

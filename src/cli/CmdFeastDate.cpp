@@ -4,6 +4,7 @@
 #include "CliCommands.h"
 #include "CliText.h"
 
+#include "church/Clause.h"
 #include "church/FeastDate.h"
 #include "daynames/DayNameLists.h"
 #include "exchange/PasteDate.h"
@@ -25,7 +26,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 // "Tuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian
 // computus, so 17 March 1523".
-std::string ReadingSentence(const std::string& text, const CFeastReading& r) {
+template <typename Reading> std::string ReadingSentence(const std::string& text, const Reading& r) {
     const ECliText how =
         r.bComputus
             ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS : MSG_FEAST_BY_JULIAN_COMPUTUS)
@@ -64,10 +65,31 @@ std::string Refusal(const std::string& text, const CFeastReading& r) {
     return CliText(MSG_FEAST_NO_YEAR, {quoted});
 }
 
+// One block: the day number, the day as show prints it, the reading and its checks.
+int PrintBlock(const std::string& text, const CClauseReading& r,
+               const std::optional<std::int32_t>& reform, std::ostream& out, std::ostream& err) {
+    out << r.day.GetDayNumber() << '\n';
+    CliArgs show = {"--jd", std::to_string(r.day.GetDayNumber())};
+    if (reform) {
+        show.push_back("--reform");
+        show.push_back(std::to_string(*reform));
+    }
+    const int status = CmdShow(show, out, err);
+    if (status != kExitOk)
+        return status;
+    std::string sentence = ReadingSentence(text, r);
+    if (!r.strUsage.empty())
+        sentence += CliText(MSG_FEAST_USAGE, {Cp1252ToUtf8(r.strUsage)});
+    out << "reading\t" << sentence << '\n';
+    for (const CClauseCheck& check : r.checks)
+        out << "check\t" << Cp1252ToUtf8(check.strText) << '\n';
+    return kExitOk;
+}
+
 } // namespace
 
 int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    CFeastDateOptions options;
+    CClauseOptions options;
     std::optional<std::string> text;
     std::optional<std::int32_t> reform;
     bool forced = false;
@@ -80,7 +102,16 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_JULIAN_OR_GREGORIAN));
             options.eReckoning = reckoning;
             forced = true;
+        } else if (arg == "--year") {
+            const auto year = i + 1 < args.size() ? ParseInt32(args[i + 1]) : std::nullopt;
+            if (!year || *year < 1 || *year > 2999)
+                return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_YEAR));
+            options.nYear = *year;
+            ++i;
         } else if (const auto status = ReadReformOption(args, i, reform, err)) {
+            if (*status != kExitOk)
+                return *status;
+        } else if (const auto status = ReadYearStyleOption(args, i, options.yearStyle, err)) {
             if (*status != kExitOk)
                 return *status;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
@@ -103,21 +134,50 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
         LoadSaints("sts2", 1);
     }
     const auto cp1252 = PasteTextFromUtf8(*text);
-    const CFeastReading reading = cp1252 ? ReadFeastDate(*cp1252, options) : CFeastReading{};
+    CClauseResult clause = cp1252 ? ReadDatingClause(*cp1252, options) : CClauseResult{};
+    // The short forms of the church-year reader ("3 days after Candlemas
+    // 1600", a saint of the traditional list) where the clause reader has none.
+    CFeastReading reading;
+    if (clause.readings.empty() && cp1252) {
+        reading = ReadFeastDate(*cp1252, {options.eReckoning, options.nReformDay});
+        if (reading.eError == EFeastDateError::None) {
+            CClauseReading r;
+            r.day = reading.day;
+            r.baseDay = reading.baseDay;
+            r.strFeast = reading.strFeast;
+            r.bGregorian = reading.bGregorian;
+            r.bComputus = reading.bComputus;
+            r.nYear = reading.nYear;
+            clause.readings.push_back(r);
+        }
+    }
     if (loadLists)
         FreeDayNameLists();
-    if (reading.eError != EFeastDateError::None)
+    if (clause.readings.empty()) {
+        // The older reader's refusal where it is the more precise (a name it
+        // looked up, a day it found out of reach), else the words not read.
+        const EFeastDateError old = reading.eError;
+        if (old == EFeastDateError::UnknownName || old == EFeastDateError::AmbiguousName ||
+            old == EFeastDateError::Skipped || old == EFeastDateError::OutOfRange)
+            return Fail(err, kExitRefused, Refusal(*text, reading));
+        if (clause.eError == EFeastDateError::UnknownName && !clause.strWhat.empty())
+            return Fail(err, kExitRefused,
+                        CliText(MSG_FEAST_UNREADABLE,
+                                {Quoted(*text), Quoted(Cp1252ToUtf8(clause.strWhat))}));
+        if (clause.eError == EFeastDateError::Skipped ||
+            clause.eError == EFeastDateError::OutOfRange) {
+            CFeastReading refused;
+            refused.eError = clause.eError;
+            return Fail(err, kExitRefused, Refusal(*text, refused));
+        }
         return Fail(err, kExitRefused, Refusal(*text, reading));
-
-    out << reading.day.GetDayNumber() << '\n';
-    CliArgs show = {"--jd", std::to_string(reading.day.GetDayNumber())};
-    if (reform) {
-        show.push_back("--reform");
-        show.push_back(std::to_string(*reform));
     }
-    const int status = CmdShow(show, out, err);
-    if (status != kExitOk)
-        return status;
-    out << "reading\t" << ReadingSentence(*text, reading) << '\n';
+    for (std::size_t i = 0; i < clause.readings.size(); ++i) {
+        if (i > 0)
+            out << '\n';
+        if (const int status = PrintBlock(*text, clause.readings[i], reform, out, err);
+            status != kExitOk)
+            return status;
+    }
     return kExitOk;
 }

@@ -80,8 +80,8 @@ std::optional<std::int32_t> Ordinal(const std::string& word) {
     std::size_t used = 0;
     if (const auto n = Digits(word, used)) {
         const std::string suffix = word.substr(used);
-        if (IsOneOf(suffix, {"", "st", "nd", "rd", "th", "e", "er", "re", "eme", "ieme", "me",
-                             "o", "a", "us", "um"}))
+        if (IsOneOf(suffix, {"", "st", "nd", "rd", "th", "e", "er", "re", "eme", "ieme", "me", "o",
+                             "a", "us", "um"}))
             return n;
         return std::nullopt;
     }
@@ -152,32 +152,10 @@ struct CBase {
     bool bGregorian = false;
 };
 
-// The feast's day in the reckoning asked for; in civil use, the Gregorian
-// date where it falls from the reform day on, else the Julian one.
-CBase DayInReckoning(const std::function<CJulianDay(bool)>& dayIn, const CFeastDateOptions& options) {
+CBase DayInReckoning(const std::function<CJulianDay(bool)>& dayIn,
+                     const CFeastDateOptions& options) {
     CBase base;
-    if (options.eReckoning != EFeastReckoning::Civil) {
-        base.bGregorian = options.eReckoning == EFeastReckoning::Gregorian;
-        base.day = dayIn(base.bGregorian);
-        if (base.day.GetDayNumber() == 0)
-            base.eError = EFeastDateError::OutOfRange;
-        return base;
-    }
-    const std::int32_t reform = options.nReformDay != 0 ? options.nReformDay : g_jdGregorianStart;
-    const CJulianDay gregorian = dayIn(true);
-    if (gregorian.GetDayNumber() != 0 && gregorian.GetDayNumber() >= reform) {
-        base.day = gregorian;
-        base.bGregorian = true;
-        return base;
-    }
-    const CJulianDay julian = dayIn(false);
-    if (julian.GetDayNumber() != 0 && julian.GetDayNumber() < reform) {
-        base.day = julian;
-        return base;
-    }
-    base.eError = gregorian.GetDayNumber() != 0 || julian.GetDayNumber() != 0
-                      ? EFeastDateError::Skipped
-                      : EFeastDateError::OutOfRange;
+    base.day = FeastDayInReckoning(dayIn, options, base.bGregorian, base.eError);
     return base;
 }
 
@@ -216,9 +194,9 @@ public:
         // N days after or before.
         std::size_t used = 0;
         if (i < n) {
-            if (const auto count = Digits(w[i], used); count && used == w[i].size() &&
-                                                        is(i + 1, {"days", "day", "jours", "jour",
-                                                                   "dies", "diebus"})) {
+            if (const auto count = Digits(w[i], used);
+                count && used == w[i].size() &&
+                is(i + 1, {"days", "day", "jours", "jour", "dies", "diebus"})) {
                 const int direction = i + 2 < n ? Direction(w[i + 2]) : 0;
                 if (direction != 0)
                     return Shifted(Base(w, i + 3), direction * *count);
@@ -229,7 +207,8 @@ public:
         std::size_t k = i;
         if (k < n) {
             std::size_t weekdayWords = 0;
-            if (const auto first = Ordinal(w[k]); first && k + 1 < n && Weekday(w, k + 1, weekdayWords)) {
+            if (const auto first = Ordinal(w[k]);
+                first && k + 1 < n && Weekday(w, k + 1, weekdayWords)) {
                 count = *first;
                 ++k;
             }
@@ -239,7 +218,8 @@ public:
             if (const auto weekday = Weekday(w, k, weekdayWords)) {
                 std::size_t d = k + weekdayWords;
                 if (d < n && count == 1) {
-                    if (const auto second = Ordinal(w[d]); second && d + 1 < n && Direction(w[d + 1]) != 0) {
+                    if (const auto second = Ordinal(w[d]);
+                        second && d + 1 < n && Direction(w[d + 1]) != 0) {
                         count = *second;
                         ++d;
                     }
@@ -293,7 +273,8 @@ private:
             const bool latin = feast->eKind == EChurchFeastKind::Movable &&
                                feast->nOffset % 7 == 0 && feast->nOffset != 0 &&
                                feast->nOffset != -7 && feast->nOffset < 49;
-            m_reading.strFeast = latin ? std::string(feast->pszLatin) : ChurchFeastName(*feast, french);
+            m_reading.strFeast =
+                latin ? std::string(feast->pszLatin) : ChurchFeastName(*feast, french);
             m_reading.bComputus = feast->eKind != EChurchFeastKind::Fixed;
             return Reckoned(
                 [&](bool gregorian) { return ChurchFeastDay(*feast, m_nYear, gregorian); });
@@ -308,9 +289,10 @@ private:
         // The saints' names stand alone in the list: "Martin", not "saint Martin".
         std::string query;
         for (const std::string& word : WordsOf(phrase)) {
-            if (IsOneOf(word, {"st", "ste", "sts", "saint", "sainte", "saints", "s", "sancti",
-                               "sanctae", "sancte", "beati", "beatae", "b", "of", "the", "de",
-                               "la", "le", "l", "feast", "day", "fete", "festum", "jour"}))
+            if (IsOneOf(word, {"st", "ste",    "sts",     "saint",  "sainte", "saints",
+                               "s",  "sancti", "sanctae", "sancte", "beati",  "beatae",
+                               "b",  "of",     "the",     "de",     "la",     "le",
+                               "l",  "feast",  "day",     "fete",   "festum", "jour"}))
                 continue;
             query += (query.empty() ? "" : " ") + word;
         }
@@ -371,6 +353,33 @@ private:
 
 } // namespace
 
+CJulianDay FeastDayInReckoning(const std::function<CJulianDay(bool)>& dayIn,
+                               const CFeastDateOptions& options, bool& gregorian,
+                               EFeastDateError& error) {
+    error = EFeastDateError::None;
+    gregorian = false;
+    if (options.eReckoning != EFeastReckoning::Civil) {
+        gregorian = options.eReckoning == EFeastReckoning::Gregorian;
+        const CJulianDay day = dayIn(gregorian);
+        if (day.GetDayNumber() == 0)
+            error = EFeastDateError::OutOfRange;
+        return day;
+    }
+    const std::int32_t reform = options.nReformDay != 0 ? options.nReformDay : g_jdGregorianStart;
+    const CJulianDay inGregorian = dayIn(true);
+    if (inGregorian.GetDayNumber() != 0 && inGregorian.GetDayNumber() >= reform) {
+        gregorian = true;
+        return inGregorian;
+    }
+    const CJulianDay inJulian = dayIn(false);
+    if (inJulian.GetDayNumber() != 0 && inJulian.GetDayNumber() < reform)
+        return inJulian;
+    error = inGregorian.GetDayNumber() != 0 || inJulian.GetDayNumber() != 0
+                ? EFeastDateError::Skipped
+                : EFeastDateError::OutOfRange;
+    return CJulianDay();
+}
+
 CFeastReading ReadFeastDate(std::string_view cp1252, const CFeastDateOptions& options) {
     CFeastReading reading;
     cp1252 = cp1252.substr(0, cp1252.find('\0'));
@@ -388,7 +397,8 @@ CFeastReading ReadFeastDate(std::string_view cp1252, const CFeastDateOptions& op
     if (words.size() > 1 && words.back() == "domini" && words[words.size() - 2] == "anno")
         words.resize(words.size() - 2);
     // ... but "jour de l'an 1600" keeps its "an".
-    while (words.size() > 1 && IsOneOf(words.back(), {"anno", "ad", "an", "en", "in", "of", "de"}) &&
+    while (words.size() > 1 &&
+           IsOneOf(words.back(), {"anno", "ad", "an", "en", "in", "of", "de"}) &&
            !(words.back() == "an" && words[words.size() - 2] == "l"))
         words.pop_back();
     reading.nYear = *year;

@@ -28,6 +28,7 @@
 #include "calendar/JulianDay.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,13 +59,20 @@ struct CFeastReading {
     std::string strWhat;
     std::vector<std::string> candidates; // saints' search lines ("Name : Month Nth")
 
-    CJulianDay day;        // the day the text names
-    CJulianDay baseDay;    // the feast's own day
-    std::string strFeast;  // the feast's name, in the language the core writes
+    CJulianDay day;          // the day the text names
+    CJulianDay baseDay;      // the feast's own day
+    std::string strFeast;    // the feast's name, in the language the core writes
     bool bGregorian = false; // the reckoning of the feast's day
     bool bComputus = false;  // the feast's day came from Easter (else a fixed date)
     std::int32_t nYear = 0;
 };
+
+// The day dayIn(gregorian) gives in the reckoning asked for: in civil use
+// the Gregorian day where it falls from the reform day on, else the Julian
+// one. Day 0 with the error set when neither is a day.
+CJulianDay FeastDayInReckoning(const std::function<CJulianDay(bool)>& dayIn,
+                               const CFeastDateOptions& options, bool& gregorian,
+                               EFeastDateError& error);
 
 // Reads the text (Windows-1252). The saints search needs the lists loaded;
 // without them only the church-year names are known.

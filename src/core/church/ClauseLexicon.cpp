@@ -1,0 +1,272 @@
+#include "church/ClauseLexicon.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <vector>
+
+namespace {
+
+using K = EClauseWord;
+
+// Spellings drift: doubled letters, y for i, th for t, ck for k.
+std::string Key(std::string_view word) {
+    std::string key;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i] == 'y' ? 'i' : word[i];
+        const char next = i + 1 < word.size() ? word[i + 1] : '\0';
+        if ((c == 't' || c == 'd' || c == 'g' || c == 'p' || c == 'c') && next == 'h' && c != 'c') {
+            key += c == 'p' ? 'f' : c;
+            ++i;
+            continue;
+        }
+        if (c == 'd' && next == 't') // "abendt", "midtweken"
+            continue;
+        if (c == 'c' && next == 'k') // "mitwecken"
+            continue;
+        if (!key.empty() && key.back() == c)
+            continue;
+        key += c;
+    }
+    return key;
+}
+
+struct CStem {
+    const char* pszStem;
+    std::int32_t nWeekday;
+};
+
+// German weekday names take endings: "donredags", "middewekens", "sonnavendes".
+const CStem kWeekdayStems[] = {
+    {"sontag", 0},    {"sondag", 0},    {"sundag", 0},    {"sondach", 0},   {"sunendag", 0},
+    {"sonentag", 0},  {"suntag", 0},    {"montag", 1},    {"mantag", 1},    {"mandag", 1},
+    {"mondag", 1},    {"maendag", 1},   {"mandach", 1},   {"dinstag", 2},   {"dienstag", 2},
+    {"dinxdag", 2},   {"dinxtag", 2},   {"dingstag", 2},  {"dinsdag", 2},   {"dinxstag", 2},
+    {"dingsdag", 2},  {"diengstag", 2}, {"dingestag", 2}, {"dinstdag", 2},  {"eritag", 2},
+    {"erigtag", 2},   {"ertag", 2},     {"erchtag", 2},   {"ergetag", 2},   {"iritag", 2},
+    {"dinxte", 2},    {"dinste", 2},    {"tisdag", 2},    {"mitwoch", 3},   {"mitwuch", 3},
+    {"midwek", 3},    {"midewek", 3},   {"mitwek", 3},    {"medwek", 3},    {"mudwek", 3},
+    {"midwoch", 3},   {"onsdag", 3},    {"donerstag", 4}, {"donertag", 4},  {"donredag", 4},
+    {"donerdag", 4},  {"donresdag", 4}, {"dornstag", 4},  {"dorstag", 4},   {"finztag", 4},
+    {"pfinztag", 4},  {"fintztag", 4},  {"pfintztag", 4}, {"donderdag", 4}, {"torsdag", 4},
+    {"donredach", 4}, {"freitag", 5},   {"fritag", 5},    {"fridag", 5},    {"fridach", 5},
+    {"frigdag", 5},   {"friedag", 5},   {"freidag", 5},   {"vridag", 5},    {"vrigdag", 5},
+    {"fredag", 5},    {"samstag", 6},   {"sambstag", 6},  {"samtag", 6},    {"sonabend", 6},
+    {"sonavend", 6},  {"sonavent", 6},  {"sonavind", 6},  {"sunavend", 6},  {"lordag", 6},
+};
+constexpr std::string_view kWeekdayEndings[] = {"",  "s",   "es", "e", "en",
+                                                "n", "ens", "ns", "a", "er"};
+
+// Whole words, in Latin, French, English and Swedish (no endings).
+const std::map<std::string, CClauseWordInfo>& Words() {
+    static const std::map<std::string, CClauseWordInfo> words = [] {
+        std::map<std::string, CClauseWordInfo> map;
+        const auto add = [&map](std::initializer_list<const char*> list, K kind, int value = 0) {
+            for (const char* word : list)
+                map.emplace(Key(word), CClauseWordInfo{kind, value});
+        };
+        add({"dominica", "dominicam", "dominico", "dominice", "dom", "dimanche", "diemanche",
+             "diemenche", "sunday"},
+            K::Weekday, 0);
+        add({"lune", "lunae", "lundi", "lundy", "monday"}, K::Weekday, 1);
+        add({"martis", "mardi", "mardy", "tuesday"}, K::Weekday, 2);
+        add({"mercurii", "mercredi", "mecredi", "mercredy", "wednesday"}, K::Weekday, 3);
+        add({"jovis", "iovis", "jeudi", "jeudy", "thursday"}, K::Weekday, 4);
+        add({"veneris", "vendredi", "vendredy", "venredi", "friday"}, K::Weekday, 5);
+        add({"sabbato", "sabbati", "sabbatum", "sabato", "samedi", "samedy", "sabmedi", "saturday"},
+            K::Weekday, 6);
+        add({"feria", "feriam", "fer", "ferie", "feriis"}, K::Feria);
+        add({"nach", "na", "nha", "nah", "noch", "nae", "post", "after", "apres", "efter",
+             "sequenti", "sequente"},
+            K::After);
+        add({"vor", "vore", "vur", "voer", "ante", "before", "avant", "fore", "vorn"}, K::Before);
+        add({"negst",   "negest",    "negist",   "neest",     "neist",     "nest",     "neste",
+             "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
+             "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
+             "proxime", "proximo",   "proximam", "proximi",   "next",      "prochain", "prochaine",
+             "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
+            K::Next);
+        add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
+        add({"avend",    "avende",  "avendes",  "avendt",   "abend",  "abende",
+             "abendt",   "abent",   "abents",   "avond",    "aubent", "vigilia",
+             "vigiliam", "vigilie", "vigiliis", "profesto", "veille", "vigile",
+             "eve",      "pridie",  "afton",    "aftonen",  "even"},
+            K::Eve);
+        add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
+            K::Morrow);
+        add({"perendie"}, K::TwoDays);
+        add({"octava", "octavam", "octavas", "octavis", "octave", "octaves", "utas"}, K::Octave);
+        add({"tag",      "tage",     "tages",      "tagk",    "dag",      "dage",  "dages",
+             "dach",     "dagh",     "die",        "festo",   "festum",   "festi", "festivitate",
+             "jour",     "jor",      "jur",        "fete",    "feste",    "feast", "day",
+             "hochtid",  "hochtit",  "hochzeit",   "hochzit", "hochtide", "dagen", "fierdagen",
+             "fierdage", "feiertag", "feiertagen", "dags",    "tags"},
+            K::DayWord);
+        add({"orthodox", "orthodoxe", "orthodoxen", "eastern"}, K::Orthodox);
+        add({"am",        "an",          "ann",      "in",      "im",     "ym",       "up",
+             "op",        "uf",          "auf",      "auff",    "to",     "tho",      "zu",
+             "ze",        "dem",         "den",      "der",     "des",    "de",       "du",
+             "la",        "le",          "l",        "les",     "the",    "of",       "on",
+             "a",         "au",          "aux",      "en",      "eu",     "ipso",     "ipsa",
+             "ipsius",    "datum",       "actum",    "gegeben", "geben",  "gheven",   "gegheven",
+             "gescreven", "geschrieben", "donne",    "fait",    "fu",     "ce",       "given",
+             "dat",       "etc",         "et",       "und",     "unde",   "unt",      "u",
+             "and",       "ok",          "ouch",     "qua",     "quo",    "cantatur", "canitur",
+             "als",       "alse",        "men",      "man",     "synget", "singet",   "singt",
+             "da",        "wan",         "wen",      "wanne",   "ou",     "chante",   "chantoit",
+             "fuit",      "est",         "ist",      "war",     "was",    "so",       "zo",
+             "i",         "pa",          "at",       "by",      "ad",     "dicto",    "dicta",
+             "dictum",    "predicto",    "predicta", "anno",    "domini", "jare",     "jar",
+             "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
+            K::Filler);
+        return map;
+    }();
+    return words;
+}
+
+struct CNamedOrdinal {
+    const char* pszWord;
+    std::int32_t nValue;
+};
+
+const CNamedOrdinal kOrdinals[] = {
+    {"erste", 1},     {"ersten", 1},    {"eersten", 1},   {"irsten", 1},   {"first", 1},
+    {"premier", 1},   {"premiere", 1},  {"prima", 1},     {"primo", 1},    {"primam", 1},
+    {"second", 2},    {"secunda", 2},   {"secundo", 2},   {"secundam", 2}, {"deuxieme", 2},
+    {"seconde", 2},   {"dritte", 3},    {"dritten", 3},   {"derden", 3},   {"drudden", 3},
+    {"third", 3},     {"tertia", 3},    {"tercia", 3},    {"tertio", 3},   {"tertiam", 3},
+    {"troisieme", 3}, {"tierce", 3},    {"tredje", 3},    {"tredie", 3},   {"vierde", 4},
+    {"vierten", 4},   {"vierden", 4},   {"fourth", 4},    {"quarta", 4},   {"quarto", 4},
+    {"quartam", 4},   {"quatrieme", 4}, {"fierde", 4},    {"funfte", 5},   {"funften", 5},
+    {"vefte", 5},     {"veften", 5},    {"fifth", 5},     {"quinta", 5},   {"quinto", 5},
+    {"quintam", 5},   {"cinquieme", 5}, {"femte", 5},     {"sechste", 6},  {"sechsten", 6},
+    {"sesten", 6},    {"sixth", 6},     {"sexta", 6},     {"sexto", 6},    {"sextam", 6},
+    {"sixieme", 6},   {"siebente", 7},  {"siebenden", 7}, {"seventh", 7},  {"septima", 7},
+    {"septieme", 7},  {"achte", 8},     {"achten", 8},    {"eighth", 8},   {"huitieme", 8},
+    {"neunte", 9},    {"neunten", 9},   {"ninth", 9},     {"nona", 9},     {"zehnten", 10},
+    {"tenth", 10},    {"decima", 10},
+};
+
+std::int32_t DigitsValue(std::string_view word, std::size_t& used) {
+    used = 0;
+    std::int32_t value = 0;
+    while (used < word.size() && used < 3 && word[used] >= '0' && word[used] <= '9')
+        value = value * 10 + (word[used++] - '0');
+    return value;
+}
+
+std::int32_t RomanValue(std::string_view word) {
+    if (word.empty() || word.size() > 6 || word.find_first_not_of("ivxj") != std::string_view::npos)
+        return 0;
+    const auto value = [](char c) { return c == 'x' ? 10 : c == 'v' ? 5 : 1; };
+    std::int32_t total = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const int v = value(word[i]);
+        total += (i + 1 < word.size() && v < value(word[i + 1])) ? -v : v;
+    }
+    return total;
+}
+
+// "3", "3a", "3e", "2nd", "III", "iij": small numbers that count days,
+// Sundays and weekdays.
+std::int32_t NumberedOrdinal(std::string_view word, bool marked) {
+    std::size_t used = 0;
+    const std::int32_t digits = DigitsValue(word, used);
+    if (used > 0 && used <= 2) {
+        static constexpr std::string_view kSuffixes[] = {
+            "", "a", "e", "o", "us", "um", "st", "nd", "rd", "th", "er", "re", "eme", "ieme"};
+        const std::string_view suffix = word.substr(used);
+        if (std::find(std::begin(kSuffixes), std::end(kSuffixes), suffix) != std::end(kSuffixes))
+            return digits >= 1 && digits <= 30 ? digits : 0;
+        return 0;
+    }
+    // A lone "i" or "v" is a word of its own unless a mark follows.
+    if (word.size() == 1 && !marked)
+        return 0;
+    const std::int32_t roman = RomanValue(word);
+    return roman >= 1 && roman <= 30 ? roman : 0;
+}
+
+} // namespace
+
+CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
+    if (folded.empty())
+        return {};
+    if (const std::int32_t n = NumberedOrdinal(folded, marked); n != 0)
+        return {K::Ordinal, n};
+    const std::string key = Key(folded);
+    // "p." and "f." stand for post and feria; alone they are letters.
+    if (marked && (key == "p" || key == "f"))
+        return key == "p" ? CClauseWordInfo{K::After, 0} : CClauseWordInfo{K::Feria, 0};
+    if (!marked && (key == "p" || key == "f"))
+        return {};
+    for (const CNamedOrdinal& ordinal : kOrdinals) {
+        if (key == Key(ordinal.pszWord))
+            return {K::Ordinal, ordinal.nValue};
+    }
+    const auto& words = Words();
+    if (const auto found = words.find(key); found != words.end())
+        return found->second;
+    for (const CStem& stem : kWeekdayStems) {
+        const std::string stemKey = Key(stem.pszStem);
+        if (key.size() >= stemKey.size() && key.compare(0, stemKey.size(), stemKey) == 0) {
+            const std::string_view ending = std::string_view(key).substr(stemKey.size());
+            if (std::find(std::begin(kWeekdayEndings), std::end(kWeekdayEndings), ending) !=
+                std::end(kWeekdayEndings))
+                return {K::Weekday, stem.nWeekday};
+        }
+    }
+    return {};
+}
+
+std::string ExpandAbbreviation(std::string_view folded) {
+    static const std::map<std::string_view, std::string_view> kWords = {
+        {"purif", "purificationis"},
+        {"circumcis", "circumcisionis"},
+        {"circ", "circumcisionis"},
+        {"nativ", "nativitatis"},
+        {"nat", "nativitatis"},
+        {"pasch", "pasche"},
+        {"epiph", "epiphanie"},
+        {"epiphan", "epiphanie"},
+        {"adv", "adventus"},
+        {"advent", "adventus"},
+        {"trin", "trinitatis"},
+        {"trinit", "trinitatis"},
+        {"pent", "pentecostes"},
+        {"pentec", "pentecostes"},
+        {"ascens", "ascensionis"},
+        {"assumpt", "assumptionis"},
+        {"annunc", "annunciationis"},
+        {"annunt", "annuntiationis"},
+        {"visit", "visitationis"},
+        {"concept", "conceptionis"},
+        {"bapt", "baptiste"},
+        {"joh", "johannis"},
+        {"johan", "johannis"},
+        {"ap", "apostoli"},
+        {"apost", "apostoli"},
+        {"aplor", "apostolorum"},
+        {"ev", "evangeliste"},
+        {"evang", "evangeliste"},
+        {"mich", "michaelis"},
+        {"mart", "martini"},
+        {"exalt", "exaltationis"},
+        {"invent", "inventionis"},
+        {"conv", "conversionis"},
+        {"septuag", "septuagesima"},
+        {"sexag", "sexagesima"},
+        {"quinquag", "quinquagesima"},
+        {"quasim", "quasimodogeniti"},
+        {"miser", "misericordia"},
+        {"jubil", "jubilate"},
+        {"cant", "cantate"},
+        {"palm", "palmarum"},
+        {"reminisc", "reminiscere"},
+        {"invoc", "invocavit"},
+        {"heil", "heiligen"},
+        {"hl", "heiligen"},
+    };
+    const auto found = kWords.find(folded);
+    return std::string(found == kWords.end() ? folded : found->second);
+}

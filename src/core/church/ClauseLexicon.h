@@ -1,0 +1,40 @@
+// The words of dating clauses that are not names: weekdays, relations,
+// eves, morrows and octaves, ordinals, words for "day" and words that only
+// join, in Latin, German (with its Low German and Bavarian spellings),
+// French, English and Swedish. Tables, not branches: a new spelling is a
+// new line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class EClauseWord {
+    Unknown,
+    Filler,   // joins or introduces: "am", "des", "le", "datum", "qua cantatur"
+    Weekday,  // nValue 0 Sunday .. 6 Saturday
+    Feria,    // "feria", "fer.": a weekday by its number
+    After,    // "nach", "post", "apres"
+    Before,   // "vor", "ante", "avant"
+    Next,     // "negsten", "proxima": the next one, which "after" already means
+    Ordinal,  // nValue 1..30: "ersten", "tertia", "3a", "III."
+    Other,    // "anderen": the second, or with "tag" the next day
+    Eve,      // the day before
+    Morrow,   // the day after
+    TwoDays,  // "perendie": two days after
+    Octave,   // the feast's eighth day, seven days on
+    DayWord,  // "tag", "dage", "die", "festo", "jour": the feast's own day
+    Orthodox, // "Orthodox Easter": Easter by the Julian computus, whatever the calendar
+};
+
+struct CClauseWordInfo {
+    EClauseWord eKind = EClauseWord::Unknown;
+    std::int32_t nValue = 0;
+};
+
+// What a folded word is; marked says a "." or "°" follows it ("p.", "3.").
+CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked);
+
+// A feast's abbreviated word written out ("purif." -> "purificationis"),
+// or the word itself.
+std::string ExpandAbbreviation(std::string_view folded);
