@@ -119,6 +119,20 @@ CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
             relation = i;
     }
     const auto kind = [&f](std::size_t i) { return f.claimed[i] ? K::Unknown : f.infos[i].eKind; };
+    // "am middeweken negist dem Sondaghe Reminiscere": "next" alone, after a
+    // weekday, is the next one after the feast.
+    bool nextMeansAfter = false;
+    if (!relation) {
+        bool weekdaySeen = false;
+        for (std::size_t i = 0; i < feastFirst; ++i) {
+            if (kind(i) == K::Weekday)
+                weekdaySeen = true;
+            else if (kind(i) == K::Next && weekdaySeen) {
+                relation = i;
+                nextMeansAfter = true;
+            }
+        }
+    }
     // Offsets anywhere around the feast: "am avende X", "X abendt", "in octava X".
     for (std::size_t i = 0; i < n; ++i) {
         // An eve the name passed over still counts: "unser vrouwen avent Nativitatis".
@@ -145,7 +159,7 @@ CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
     }
     const std::size_t end = relation ? *relation : feastFirst;
     if (relation)
-        plan.nDirection = kind(*relation) == K::After ? 1 : -1;
+        plan.nDirection = nextMeansAfter || kind(*relation) == K::After ? 1 : -1;
     // The weekday before the relation (or anywhere outside the feast without one).
     std::optional<std::size_t> weekdayAt;
     for (std::size_t i = 0; i < end; ++i) {
@@ -285,7 +299,22 @@ CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& op
     };
     for (const auto& [first, last] : NameRuns(f))
         consider(MatchFeastName(expanded, first, last));
-    consider(MatchFeastName(expanded, 0, n));
+    // Across the clause, a name may take a weekday or a relation only as its
+    // own word ("Whit Monday"), never by a likeness ("Martis" is not Marci).
+    std::vector<CFeastMatch> across = MatchFeastName(expanded, 0, n);
+    across.erase(std::remove_if(across.begin(), across.end(),
+                                [&f](const CFeastMatch& m) {
+                                    for (std::size_t i = m.nFirst; i <= m.nLast; ++i) {
+                                        const K k = f.infos[i].eKind;
+                                        if ((k == K::Weekday || k == K::After || k == K::Before ||
+                                             k == K::Feria) &&
+                                            !NameHolds(*m.pFeast, f.words[i].strText))
+                                            return true;
+                                    }
+                                    return false;
+                                }),
+                 across.end());
+    consider(std::move(across));
     // Words neither read nor part of the name, for a refusal.
     std::string unread;
     for (std::size_t i = 0; i < n; ++i) {

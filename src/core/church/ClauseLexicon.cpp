@@ -38,21 +38,25 @@ struct CStem {
 
 // German weekday names take endings: "donredags", "middewekens", "sonnavendes".
 const CStem kWeekdayStems[] = {
-    {"sontag", 0},    {"sondag", 0},    {"sundag", 0},    {"sondach", 0},   {"sunendag", 0},
-    {"sonentag", 0},  {"suntag", 0},    {"montag", 1},    {"mantag", 1},    {"mandag", 1},
-    {"mondag", 1},    {"maendag", 1},   {"mandach", 1},   {"dinstag", 2},   {"dienstag", 2},
-    {"dinxdag", 2},   {"dinxtag", 2},   {"dingstag", 2},  {"dinsdag", 2},   {"dinxstag", 2},
-    {"dingsdag", 2},  {"diengstag", 2}, {"dingestag", 2}, {"dinstdag", 2},  {"eritag", 2},
-    {"erigtag", 2},   {"ertag", 2},     {"erchtag", 2},   {"ergetag", 2},   {"iritag", 2},
-    {"dinxte", 2},    {"dinste", 2},    {"tisdag", 2},    {"mitwoch", 3},   {"mitwuch", 3},
-    {"midwek", 3},    {"midewek", 3},   {"mitwek", 3},    {"medwek", 3},    {"mudwek", 3},
-    {"midwoch", 3},   {"onsdag", 3},    {"donerstag", 4}, {"donertag", 4},  {"donredag", 4},
-    {"donerdag", 4},  {"donresdag", 4}, {"dornstag", 4},  {"dorstag", 4},   {"finztag", 4},
-    {"pfinztag", 4},  {"fintztag", 4},  {"pfintztag", 4}, {"donderdag", 4}, {"torsdag", 4},
-    {"donredach", 4}, {"freitag", 5},   {"fritag", 5},    {"fridag", 5},    {"fridach", 5},
-    {"frigdag", 5},   {"friedag", 5},   {"freidag", 5},   {"vridag", 5},    {"vrigdag", 5},
-    {"fredag", 5},    {"samstag", 6},   {"sambstag", 6},  {"samtag", 6},    {"sonabend", 6},
-    {"sonavend", 6},  {"sonavent", 6},  {"sonavind", 6},  {"sunavend", 6},  {"lordag", 6},
+    {"sontag", 0},    {"sondag", 0},    {"sundag", 0},     {"sondach", 0},   {"sunendag", 0},
+    {"sonentag", 0},  {"suntag", 0},    {"montag", 1},     {"mantag", 1},    {"mandag", 1},
+    {"mondag", 1},    {"maendag", 1},   {"mandach", 1},    {"dinstag", 2},   {"dienstag", 2},
+    {"dinxdag", 2},   {"dinxtag", 2},   {"dingstag", 2},   {"dinsdag", 2},   {"dinxstag", 2},
+    {"dingsdag", 2},  {"diengstag", 2}, {"dingestag", 2},  {"dinstdag", 2},  {"eritag", 2},
+    {"erigtag", 2},   {"ertag", 2},     {"erchtag", 2},    {"dingesdag", 2}, {"dingeszdag", 2},
+    {"dinestag", 2},  {"dientag", 2},   {"dinstgag", 2},   {"ergetag", 2},   {"iritag", 2},
+    {"dinxte", 2},    {"dinste", 2},    {"tisdag", 2},     {"mitwoch", 3},   {"mitwuch", 3},
+    {"midwek", 3},    {"midewek", 3},   {"mitwek", 3},     {"medwek", 3},    {"mudwek", 3},
+    {"midwoch", 3},   {"midewed", 3},   {"mitich", 3},     {"mitwech", 3},   {"onsdag", 3},
+    {"donerstag", 4}, {"donertag", 4},  {"donredag", 4},   {"donerdag", 4},  {"donresdag", 4},
+    {"dornstag", 4},  {"dorstag", 4},   {"finztag", 4},    {"pfinztag", 4},  {"fintztag", 4},
+    {"pfintztag", 4}, {"donderdag", 4}, {"torsdag", 4},    {"donredach", 4}, {"donersdag", 4},
+    {"donrstag", 4},  {"donrestag", 4}, {"donerstdag", 4}, {"freitag", 5},   {"fritag", 5},
+    {"fridag", 5},    {"fridach", 5},   {"frigdag", 5},    {"friedag", 5},   {"freidag", 5},
+    {"vridag", 5},    {"vrigdag", 5},   {"fredag", 5},     {"fregdag", 5},   {"samstag", 6},
+    {"sambstag", 6},  {"samtag", 6},    {"sonabend", 6},   {"sonavend", 6},  {"sonavent", 6},
+    {"sonavind", 6},  {"sunavend", 6},  {"lordag", 6},     {"sonabent", 6},  {"szonavend", 6},
+    {"sambztag", 6},  {"sampstag", 6},
 };
 constexpr std::string_view kWeekdayEndings[] = {"",  "s",   "es", "e", "en",
                                                 "n", "ens", "ns", "a", "er"};
@@ -87,10 +91,10 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
-        add({"avend",    "avende",  "avendes",  "avendt",   "abend",  "abende",
-             "abendt",   "abent",   "abents",   "avond",    "aubent", "vigilia",
-             "vigiliam", "vigilie", "vigiliis", "profesto", "veille", "vigile",
-             "eve",      "pridie",  "afton",    "aftonen",  "even"},
+        add({"avend",    "avende",  "avendes",  "avendt",   "abend",   "abende",
+             "abendt",   "abent",   "abents",   "avond",    "aubent",  "vigilia",
+             "vigiliam", "vigilie", "vigiliis", "profesto", "vigila",  "veille",
+             "vigile",   "eve",     "pridie",   "afton",    "aftonen", "even"},
             K::Eve);
         add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
             K::Morrow);

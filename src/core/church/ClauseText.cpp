@@ -16,6 +16,18 @@ std::string WithoutEditorialMarks(std::string_view text) {
         for (std::size_t at = out.find(mark); at != std::string::npos; at = out.find(mark, at))
             out.replace(at, mark.size(), mark.size(), ' ');
     }
+    // An editor's note in brackets ("[statt: ame vrydage]", "[R\xFCckvermerk: 1550]")
+    // is not the document's; a restored letter or word ("son[dages]") is.
+    for (std::size_t open = out.find('['); open != std::string::npos;
+         open = out.find('[', open + 1)) {
+        const std::size_t close = out.find(']', open);
+        if (close == std::string::npos)
+            break;
+        const std::string_view inside = std::string_view(out).substr(open + 1, close - open - 1);
+        if (inside.find(':') != std::string_view::npos ||
+            inside.find(' ') != std::string_view::npos)
+            out.replace(open, close - open + 1, close - open + 1, ' ');
+    }
     return out;
 }
 
@@ -39,6 +51,11 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        // "ma/entags": a letter written above another, set beside it by the editor.
+        if (c == '/' && inWord && i + 1 < text.size() && !IsDigit(text[i + 1]) &&
+            FoldToAsciiUpper(text.substr(i + 1, 1)) != text.substr(i + 1, 1) &&
+            !IsDigit(text[i - 1]))
+            continue;
         // A restored letter stays part of its word: "son[dages]", "pin[ge]ssten".
         if (c == '[' || c == ']') {
             const bool letterNext =
@@ -51,7 +68,12 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
             continue;
         }
         std::string folded;
-        if (IsDigit(c))
+        // A final sharp s is the old long-s-and-s of "Michaeli\xDF": one s.
+        const bool lastLetter = i + 1 >= text.size() ||
+                                FoldToAsciiUpper(text.substr(i + 1, 1)) == text.substr(i + 1, 1);
+        if (c == '\xDF' && lastLetter && inWord)
+            folded = "s";
+        else if (IsDigit(c))
             folded = std::string(1, c);
         else {
             const std::string upper = FoldToAsciiUpper(std::string_view(&text[i], 1));
