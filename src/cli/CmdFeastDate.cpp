@@ -135,42 +135,14 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     const auto cp1252 = PasteTextFromUtf8(*text);
     CClauseResult clause = cp1252 ? ReadDatingClause(*cp1252, options) : CClauseResult{};
-    // The short forms of the church-year reader ("3 days after Candlemas
-    // 1600", a saint of the traditional list) where the clause reader has none.
-    CFeastReading reading;
-    if (clause.readings.empty() && cp1252) {
-        reading = ReadFeastDate(*cp1252, {options.eReckoning, options.nReformDay});
-        if (reading.eError == EFeastDateError::None) {
-            CClauseReading r;
-            r.day = reading.day;
-            r.baseDay = reading.baseDay;
-            r.strFeast = reading.strFeast;
-            r.bGregorian = reading.bGregorian;
-            r.bComputus = reading.bComputus;
-            r.nYear = reading.nYear;
-            clause.readings.push_back(r);
-        }
-    }
     if (loadLists)
         FreeDayNameLists();
     if (clause.readings.empty()) {
-        // The older reader's refusal where it is the more precise (a name it
-        // looked up, a day it found out of reach), else the words not read.
-        const EFeastDateError old = reading.eError;
-        if (old == EFeastDateError::UnknownName || old == EFeastDateError::AmbiguousName ||
-            old == EFeastDateError::Skipped || old == EFeastDateError::OutOfRange)
-            return Fail(err, kExitRefused, Refusal(*text, reading));
-        if (clause.eError == EFeastDateError::UnknownName && !clause.strWhat.empty())
-            return Fail(err, kExitRefused,
-                        CliText(MSG_FEAST_UNREADABLE,
-                                {Quoted(*text), Quoted(Cp1252ToUtf8(clause.strWhat))}));
-        if (clause.eError == EFeastDateError::Skipped ||
-            clause.eError == EFeastDateError::OutOfRange) {
-            CFeastReading refused;
-            refused.eError = clause.eError;
-            return Fail(err, kExitRefused, Refusal(*text, refused));
-        }
-        return Fail(err, kExitRefused, Refusal(*text, reading));
+        CFeastReading refused;
+        refused.eError = cp1252 ? clause.eError : EFeastDateError::NoYear;
+        refused.strWhat = clause.strWhat;
+        refused.candidates = clause.candidates;
+        return Fail(err, kExitRefused, Refusal(*text, refused));
     }
     for (std::size_t i = 0; i < clause.readings.size(); ++i) {
         if (i > 0)

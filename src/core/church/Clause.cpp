@@ -262,7 +262,9 @@ std::string DateText(CJulianDay day, bool gregorian) {
 
 } // namespace
 
-CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& options) {
+namespace {
+
+CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {
     CClauseResult result;
     cp1252 = cp1252.substr(0, cp1252.find('\0'));
     CFound f;
@@ -324,7 +326,7 @@ CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& op
             unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
     }
     if (matches.empty()) {
-        result.eError = EFeastDateError::UnknownName;
+        result.eError = EFeastDateError::Unreadable;
         result.strWhat = unread.empty() ? std::string(cp1252) : unread;
         return result;
     }
@@ -485,6 +487,48 @@ CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& op
     if (!result.readings.empty()) {
         result.eError = EFeastDateError::None;
         result.strWhat.clear();
+    }
+    return result;
+}
+
+} // namespace
+
+CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& options) {
+    CClauseResult result = ReadClause(cp1252, options);
+    if (!result.readings.empty())
+        return result;
+    // The short forms only the church-year reader knows ("3 days after
+    // Candlemas 1600", a saint of the loaded lists), and its refusals where
+    // they say more: a name looked up and not found, a day out of reach.
+    const CFeastReading old = ReadFeastDate(cp1252, {options.eReckoning, options.nReformDay});
+    switch (old.eError) {
+    case EFeastDateError::None: {
+        CClauseReading reading;
+        reading.day = old.day;
+        reading.baseDay = old.baseDay;
+        reading.strFeast = old.strFeast;
+        reading.bGregorian = old.bGregorian;
+        reading.bComputus = old.bComputus;
+        reading.nYear = old.nYear;
+        result.readings.push_back(reading);
+        result.eError = EFeastDateError::None;
+        result.strWhat.clear();
+        break;
+    }
+    case EFeastDateError::UnknownName:
+    case EFeastDateError::AmbiguousName:
+    case EFeastDateError::Skipped:
+    case EFeastDateError::OutOfRange:
+        if (result.eError != EFeastDateError::Skipped &&
+            result.eError != EFeastDateError::OutOfRange) {
+            result.eError = old.eError;
+            result.strWhat = old.strWhat;
+            result.candidates = old.candidates;
+        }
+        break;
+    case EFeastDateError::NoYear:
+    case EFeastDateError::Unreadable:
+        break;
     }
     return result;
 }

@@ -50,8 +50,12 @@ struct CClauseReading {
 
 struct CClauseResult {
     EFeastDateError eError = EFeastDateError::None; // None when there is a reading
-    std::string strWhat;                            // the words that were not read
+    std::string strWhat;                            // the words not read, or the name not found
+    std::vector<std::string> candidates;            // the nearest saints of an unknown name
     std::vector<CClauseReading> readings;           // every day the clause can mean
 };
 
+// Also takes the short forms of ReadFeastDate ("3 days after Candlemas
+// 1600", a saint of the loaded lists). Unreadable names in strWhat the
+// words that were not read.
 CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& options);

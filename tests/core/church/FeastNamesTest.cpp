@@ -46,7 +46,7 @@ const CNameCase kCases[] = {
     {"Undecim milium virginum", {"21.10"}},
     {"Assumtionis Marie", {"15.8"}},
     {"Mathei apostoli", {"21.9"}},
-    {"Mathie", {"24.2"}},
+    {"Mathie", {"21.9", "24.2"}}, // scribes wrote it for both
     {"Partolomeis", {"24.8"}},
     {"Ogidii", {"1.9"}},
     {"Macelli papae", {"16.1"}},
