@@ -427,11 +427,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             if (plan.nCheckWeekday >= 0 && day.GetDayOfWeek() != plan.nCheckWeekday) {
                 const std::string says = WeekdayName(plan.nCheckWeekday);
                 const std::string is = WeekdayName(day.GetDayOfWeek());
+                // ... and where the weekday would have put it.
+                const std::string after =
+                    DateText(NthWeekday(day, plan.nCheckWeekday, 1, 1), gregorian);
+                const std::string& feastName = reading.strFeast;
                 reading.checks.push_back(
                     {false, French() ? "le texte dit " + says + " ; le " +
-                                           DateText(day, gregorian) + " est un " + is
+                                           DateText(day, gregorian) + " est un " + is + ", et le " +
+                                           says + " apr\xE8s " + feastName + " est le " + after
                                      : "the text says " + says + "; " + DateText(day, gregorian) +
-                                           " is a " + is});
+                                           " is a " + is + ", and the " + says + " after " +
+                                           feastName + " is " + after});
             }
             if (indiction) {
                 const std::int32_t stated = indiction->nIndiction;
