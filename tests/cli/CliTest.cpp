@@ -111,7 +111,12 @@ const struct {
     {{"feastdate", "Tuesday after Laetare 1523"}, "2277409\njulian\t17 March 1523\ncivil\tjulian\nreading\tTuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian computus, so 17 March 1523"},
     {{"feastdate", "Easter 1500", "--gregorian"}, "gregorian\t01 April 1500"},
     {{"feastdate", "--reform", "2361222", "Michaelmas 1752"}, "gregorian\t29 September 1752\ncivil\tgregorian"},
-    {{"--lang", "fr", "feastdate", "veille de l\u2019Assomption 1450"}, "julian\t14 ao\xC3\xBBt 1450\nreading\tveille de l\u2019Assomption 1450 : Assomption tombe le 15 ao\xC3\xBBt 1450 dans le calendrier julien, donc le 14 ao\xC3\xBBt 1450"},
+    // A whole clause with its year apart, a check, and a clause that means two days.
+    {{"feastdate", "--year", "1553", "freitags nach Martini"}, "2288612\njulian\t17 November 1553"},
+    {{"feastdate", "Michaelmas 1348, indiction XV"}, "check\tindiction 15 is that of 1347 in the Roman style, not of 1348"},
+    {{"feastdate", "Crucis 1400"}, "2232531\n\n2232665"},
+    {{"feastdate", "--year-start", "easter", "Donn\u00e9 \u00e0 Paris, le lundi apr\u00e8s les Brandons, l'an du Seigneur 1316"}, "julian\t21 February 1317"},
+    {{"--lang", "fr", "feastdate", "veille de l\u2019Assomption 1450"}, "julian\t14 ao\xC3\xBBt 1450\nreading\tveille de l\u2019Assomption 1450 : l'Assomption tombe le 15 ao\xC3\xBBt 1450 dans le calendrier julien, donc le 14 ao\xC3\xBBt 1450"},
     {{"feasts", "1523", "--all"}, "Circumcisio Domini (Circumcision)\t01 January 1523\nLaetare (Fourth Sunday in Lent)\t15 March 1523\nCorpus Christi\t04 June 1523\nDominica quarta Adventus (Fourth Sunday of Advent)\t20 December 1523"},
     // Spans from 1 January 1700 Julian to 17 September 1753, a year after England's reform.
     {{"span", "2341983", "2361590"}, "ymd\t53\t8\t6"},
@@ -180,6 +185,9 @@ const struct {
     {{"search", "a", "b"}, 2, "usage: search"},
     {{"feastdate", "Tuesday after Zzqxw 1523"}, 1, "zzqxw"},
     {{"feastdate", "--reform", "2361222", "Nativity of Mary 1752"}, 1, "skipped"},
+    {{"feastdate", "--year", "1500", "freitags nach Xyzzy"}, 1, "cannot read \"Xyzzy\""},
+    {{"feastdate", "freitags nach Martini"}, 1, "--year"},
+    {{"feastdate", "--year", "3000", "Martini"}, 2, "--year needs a year"},
     {{"feastdate"}, 2, "needs the TEXT"}, {{"feastdate", "Easter", "1500"}, 2, "one TEXT"},
     {{"feastdate", "--julian", "--gregorian", "Easter 1500"}, 2, "only one of --julian and --gregorian"},
     {{"feastdate", "--reform", "12", "Easter 1500"}, 2, "'12' is not a reform day"},
