@@ -1,6 +1,7 @@
 #include "PanelExchange.h"
 
 #include "exchange/PasteDate.h"
+#include "panel/DateCommands.h"
 #include "text/Cp1252.h"
 
 CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row) {
@@ -25,7 +26,8 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
     const CRowValues values = ReadRowValues(panel, row);
     if (!IsRowDateValid(row, values))
         return std::nullopt;
-    const auto text = FormatDayInRow(row, DayOfRowValues(row, values), format, panel.GetYearStyle());
+    const auto text =
+        FormatDayInRow(row, DayOfRowValues(row, values), format, panel.GetYearStyle());
     if (!text)
         return std::nullopt;
     return Cp1252ToUtf8(*text);
@@ -55,4 +57,17 @@ bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipb
         return false;
     panel.GoToRowDay(RowShowingPaste(row, *day), *day);
     return true;
+}
+
+CClauseResult ReadPastedClause(CCalendarPanel& panel, std::string_view clipboardUtf8) {
+    const auto text = PasteTextFromUtf8(clipboardUtf8);
+    if (!text) {
+        CClauseResult refused;
+        refused.eError = EFeastDateError::Unreadable;
+        return refused;
+    }
+    CClauseOptions options;
+    options.nYear = MovableFeastsStartYear(panel);
+    options.yearStyle = panel.GetYearStyle();
+    return ReadDatingClause(*text, options);
 }

@@ -9,6 +9,7 @@
 //   PasteIntoRow(panel, ROW_JEWISH, clipboard->text().toStdString());
 #pragma once
 
+#include "church/Clause.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/RowValues.h"
 #include "panel/CalendarPanel.h"
@@ -33,8 +34,7 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 
 // The row reads the clipboard text as a date (two-digit year included),
 // its years in the style the panel counts them in.
-bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8,
-                     const CYearStyle& style = {});
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style = {});
 
 // What the paste key does in a field of a row: Ctrl+V pastes the date into
 // the whole row when the row can read the clipboard text, so a copied date
@@ -55,3 +55,10 @@ CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day);
 // twice the panel shows the day after Easter with its marker. False, and the
 // panel untouched, when the row refuses the text.
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8);
+
+// A pasted text that is no date of the row may be a dating clause
+// ("freitags nach Martini"): every day it can mean, its years counted in the
+// panel's year-start style, a clause that states no year taken in the year
+// the panel shows (as the movable feasts take it), the reform day in force.
+// A refusal names the words not read.
+CClauseResult ReadPastedClause(CCalendarPanel& panel, std::string_view clipboardUtf8);

@@ -72,4 +72,13 @@ TEST_F(PanelExchangeTest, GreyedRowsAreNoDayToCopy) {
     EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, {}), "14/01/2000");
 }
 
+TEST_F(PanelExchangeTest, AClauseWithoutYearIsReadInThePanelsYear) {
+    const CClauseResult friday = ReadPastedClause(panel, "freitags nach Martini");
+    ASSERT_EQ(friday.readings.size(), 1u);
+    panel.GoToRowDay(ROW_GREGORIAN, friday.readings[0].day);
+    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"14", "November", "1997"}));
+    EXPECT_EQ(ReadPastedClause(panel, "Dinstagh nach Crucis 1541").readings.size(), 2u);
+    EXPECT_EQ(ReadPastedClause(panel, "freitags nach Zzqxw").strWhat, "Zzqxw");
+}
+
 } // namespace
