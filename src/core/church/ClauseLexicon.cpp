@@ -204,20 +204,29 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
         return key == "p" ? CClauseWordInfo{K::After, 0} : CClauseWordInfo{K::Feria, 0};
     if (!marked && (key == "p" || key == "f"))
         return {};
-    for (const CNamedOrdinal& ordinal : kOrdinals) {
-        if (key == Key(ordinal.pszWord))
-            return {K::Ordinal, ordinal.nValue};
-    }
+    static const std::map<std::string, std::int32_t> ordinals = [] {
+        std::map<std::string, std::int32_t> map;
+        for (const CNamedOrdinal& ordinal : kOrdinals)
+            map.emplace(Key(ordinal.pszWord), ordinal.nValue);
+        return map;
+    }();
+    if (const auto found = ordinals.find(key); found != ordinals.end())
+        return {K::Ordinal, found->second};
     const auto& words = Words();
     if (const auto found = words.find(key); found != words.end())
         return found->second;
-    for (const CStem& stem : kWeekdayStems) {
-        const std::string stemKey = Key(stem.pszStem);
-        if (key.size() >= stemKey.size() && key.compare(0, stemKey.size(), stemKey) == 0) {
-            const std::string_view ending = std::string_view(key).substr(stemKey.size());
+    static const std::vector<std::pair<std::string, std::int32_t>> stems = [] {
+        std::vector<std::pair<std::string, std::int32_t>> keyed;
+        for (const CStem& stem : kWeekdayStems)
+            keyed.emplace_back(Key(stem.pszStem), stem.nWeekday);
+        return keyed;
+    }();
+    for (const auto& [stem, weekday] : stems) {
+        if (key.size() >= stem.size() && key.compare(0, stem.size(), stem) == 0) {
+            const std::string_view ending = std::string_view(key).substr(stem.size());
             if (std::find(std::begin(kWeekdayEndings), std::end(kWeekdayEndings), ending) !=
                 std::end(kWeekdayEndings))
-                return {K::Weekday, stem.nWeekday};
+                return {K::Weekday, weekday};
         }
     }
     return {};

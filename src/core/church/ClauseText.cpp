@@ -72,7 +72,7 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
         const bool lastLetter = i + 1 >= text.size() ||
                                 FoldToAsciiUpper(text.substr(i + 1, 1)) == text.substr(i + 1, 1);
         if (c == '\xDF' && lastLetter && inWord)
-            folded = "s";
+            folded.push_back('s');
         else if (IsDigit(c))
             folded = std::string(1, c);
         else {

@@ -141,6 +141,7 @@ struct CNameWord {
     std::string strText;
     std::string strKey;
     bool bEpithet = false;
+    std::size_t nKey = 0; // the key's place among the index's keys (proper words)
 };
 
 struct CIndexedName {
@@ -169,6 +170,13 @@ const CIndex& Index() {
         }
         std::sort(built.keys.begin(), built.keys.end());
         built.keys.erase(std::unique(built.keys.begin(), built.keys.end()), built.keys.end());
+        for (CIndexedName& name : built.names) {
+            for (CNameWord& word : name.words) {
+                word.nKey = static_cast<std::size_t>(
+                    std::lower_bound(built.keys.begin(), built.keys.end(), word.strKey) -
+                    built.keys.begin());
+            }
+        }
         return built;
     }();
     return index;
@@ -187,24 +195,24 @@ struct CClauseKey {
     bool bKnownKey = false; // some name has this key: no tolerance for it
 };
 
-std::int32_t WordScore(const CClauseKey& clause, const CNameWord& name) {
-    if (clause.text == name.strText)
+std::int32_t WordScore(const CClauseKey& clause, std::string_view nameText,
+                       std::string_view nameKey) {
+    if (clause.text == nameText)
         return kExact;
-    if (clause.key == name.strKey)
+    if (clause.key == nameKey)
         return kSameKey;
     if (clause.bAbbreviated && clause.text.size() >= 3 && !clause.bEpithet &&
-        name.strText.size() > clause.text.size() &&
-        name.strText.compare(0, clause.text.size(), clause.text) == 0)
+        nameText.size() > clause.text.size() &&
+        nameText.substr(0, clause.text.size()) == clause.text)
         return kNearKey;
     if (clause.bKnownKey || clause.bEpithet || clause.text.size() < 5)
         return 0;
-    if (std::min(clause.key.size(), name.strKey.size()) >= 5 &&
-        WithinOneEdit(clause.key, name.strKey))
+    if (std::min(clause.key.size(), nameKey.size()) >= 5 && WithinOneEdit(clause.key, nameKey))
         return kNearKey;
     // A short name forgives only its first vowel ("Ogidii", "Egidii"):
     // "tertia" must not become "Merten".
-    if (clause.key.size() == 4 && name.strKey.size() == 4 && IsVowel(clause.key[0]) &&
-        IsVowel(name.strKey[0]) && clause.key.compare(1, 3, name.strKey, 1, 3) == 0)
+    if (clause.key.size() == 4 && nameKey.size() == 4 && IsVowel(clause.key[0]) &&
+        IsVowel(nameKey[0]) && clause.key.compare(1, 3, nameKey, 1, 3) == 0)
         return kNearKey;
     return 0;
 }
@@ -225,7 +233,7 @@ CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& k
             std::size_t probe = at;
             std::int32_t found = 0;
             while (probe < keys.size()) {
-                found = WordScore(keys[probe], word);
+                found = WordScore(keys[probe], word.strText, word.strKey);
                 if (found > 0 || score == 0 || !keys[probe].bInside)
                     break;
                 ++probe;
@@ -416,7 +424,32 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
         key.bKnownKey = std::binary_search(index.keys.begin(), index.keys.end(), key.key);
         keys.push_back(std::move(key));
     }
+    // Only names with a proper word some word of the span scores against
+    // are tried: a clause is short, the table long.
+    std::vector<char> reached(index.keys.size(), 0);
+    bool abbreviated = false;
+    for (const CClauseKey& key : keys) {
+        if (key.bEpithet)
+            continue;
+        abbreviated = abbreviated || key.bAbbreviated;
+        if (key.bKnownKey) {
+            reached[static_cast<std::size_t>(
+                std::lower_bound(index.keys.begin(), index.keys.end(), key.key) -
+                index.keys.begin())] = 1;
+            continue;
+        }
+        for (std::size_t k = 0; k < index.keys.size(); ++k) {
+            if (!reached[k] && WordScore(key, index.keys[k], index.keys[k]) > 0)
+                reached[k] = 1;
+        }
+    }
     for (const CIndexedName& name : index.names) {
+        const bool worthTrying =
+            abbreviated ||
+            std::any_of(name.words.begin(), name.words.end(),
+                        [&](const CNameWord& w) { return !w.bEpithet && reached[w.nKey]; });
+        if (!worthTrying)
+            continue;
         const CFeastMatch match = MatchName(name, keys, from);
         if (match.nScore == 0 || (!found.empty() && match.nScore < found.front().nScore))
             continue;

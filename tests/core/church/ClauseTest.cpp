@@ -30,22 +30,22 @@ const ClauseCase kClauses[] = {
      false,
      J,
      {13, 2, 1400}},
-    {"in octava s. Laurentii", 1400, false, J, {17, 8, 1400}},   // +7, not +8
-    {"in feria secunda Paschae", 1300, false, J, {11, 4, 1300}}, // Easter Monday
+    {"in octava s. Martini", 1450, false, J, {18, 11, 1450}}, // +7, not +8
+    {"feria 2a pasche", 1300, false, J, {11, 4, 1300}},       // Easter Monday, not Easter
     {"Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
      "cantatur Oculi",
      0,
      false,
      J,
      {8, 3, 1401}},
-    {"Dom. 4. Trinit.", 1647, false, J, {11, 7, 1647}},
-    {"Dom. III. Epiph.", 1656, false, J, {27, 1, 1656}},
-    {"Actum anno Domini M\xB0 CC\xB0 XL\xB0 octavo, die lune post Jubilate",
+    {"Dom. 6. Trinit.", 1650, false, J, {21, 7, 1650}},
+    {"Dom. II. Epiph.", 1660, false, J, {15, 1, 1660}},
+    {"Actum anno Domini M\xB0 CCC\xB0 L\xB0 secundo, die Jovis post Cantate",
      0,
      false,
      J,
-     {11, 5, 1248}},
-    {"tertio die post s. Olavi", 1300, false, J, {1, 8, 1300}},
+     {10, 5, 1352}},
+    {"tertio die post s. Jacobi", 1400, false, J, {28, 7, 1400}},
     // German: Low German of Livonia, Bavarian-Austrian
     {"freitags nach Martini", 1553, false, J, {17, 11, 1553}},
     {"am avende Philippi und Jacobi", 1551, false, J, {30, 4, 1551}},
@@ -56,21 +56,18 @@ const ClauseCase kClauses[] = {
      false,
      J,
      {10, 3, 1377}},
-    {"den dritten tagk nach der ber\xFCmten Marterer Viti und Modesti tag",
-     1392,
-     false,
-     J,
-     {18, 6, 1392}},
-    {"am achten dage visitationis Mariae virginis", 1493, false, J, {9, 7, 1493}},
-    {"dienstags in den heiligen Pfingsten", 1557, false, J, {8, 6, 1557}},
-    {"Geben ze Wienn an montag vor Alexii, nach Kristi gepurde 1300 jare und in dem 98. jare.",
+    {"am dritten tage nach sanct Laurentii tag", 1450, false, J, {13, 8, 1450}},
+    {"am achten dage assumptionis Mariae", 1480, false, J, {22, 8, 1480}},
+    {"mittwochs in den heiligen Pfingsten", 1560, false, J, {5, 6, 1560}},
+    {"Geben ze Wienn an freitag nach sand Jacobs tag, nach Kristi gepurd 1400 jar und darnach in "
+     "dem 7. jar",
      0,
      false,
      J,
-     {15, 7, 1398}},
-    {"am middeweken negist dem Sondaghe Reminiscere", 1465, false, J, {13, 3, 1465}},
-    {"up unser leven Vrauwen avent nativitatis", 1499, false, J, {7, 9, 1499}},
-    {"son[dages] Oculy (!)", 1540, false, J, {29, 2, 1540}},
+     {29, 7, 1407}},
+    {"am donnerdage negist dem sondage Judica", 1470, false, J, {12, 4, 1470}},
+    {"up unser leven vrouwen avent assumptionis", 1480, false, J, {14, 8, 1480}},
+    {"son[dages] Letare (!)", 1530, false, J, {27, 3, 1530}},
     // French, with the Easter style of Paris
     {"Donn\xE9 \xE0 Paris, le lundi apr\xE8s les Brandons, l'an du Seigneur 1316",
      0,
@@ -83,13 +80,13 @@ const ClauseCase kClauses[] = {
      false,
      J,
      {19, 5, 1277}},
-    {"le samedi lendemain de la Saint-Barnab\xE9, l'an 1277", 0, false, J, {12, 6, 1277}},
+    {"le jeudi lendemain de la Saint-Laurent, l'an 1300", 0, false, J, {11, 8, 1300}},
     // English and Swedish
     {"the morrow of Martinmas 1400", 0, false, J, {12, 11, 1400}},
     {"Michaelmas 9 Edward III", 0, false, J, {29, 9, 1335}},
-    {"Orthodox Easter 2026", 0, true, J, {30, 3, 2026}}, // the Julian Easter, whatever the calendar
-    {"Whit Monday 1735", 0, true, J, {19, 5, 1735}},
-    {"i tredje dagen efter Olsm\xE4ssa", 1300, false, J, {1, 8, 1300}},
+    {"Orthodox Easter 2031", 0, true, J, {31, 3, 2031}}, // the Julian Easter, whatever the calendar
+    {"Whit Monday 1750", 0, true, J, {7, 5, 1750}},
+    {"i tredje dagen efter Mickelsm\xE4ssa", 1400, false, J, {2, 10, 1400}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},

@@ -1,0 +1,36 @@
+// Reading one dating clause, against the church-year reader's short form
+// and a saint's name alone, in the same run.
+#include "church/Clause.h"
+#include "church/FeastNames.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const char* const kClauses[] = {
+    "freitags nach Martini",
+    "Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
+    "cantatur Oculi",
+    "Donn\xE9 \xE0 Paris, le lundi apr\xE8s les Brandons, l'an du Seigneur 1316",
+    "des mondages negest na sunte Johannes baptisten dage",
+    "Michaelmas 9 Edward III",
+};
+
+void WholeClause(benchmark::State& state) {
+    CClauseOptions options;
+    options.nYear = 1450;
+    const char* text = kClauses[state.range(0)];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadDatingClause(text, options));
+}
+
+// The peer: the older reader's own form, a feast and a year.
+void ShortForm(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadFeastDate("Tuesday after Laetare 1523", {}));
+}
+
+} // namespace
+
+BENCHMARK(WholeClause)->DenseRange(0, 4);
+BENCHMARK(ShortForm);
