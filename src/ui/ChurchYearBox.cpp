@@ -2,32 +2,71 @@
 
 #include "TextBridge.h"
 #include "church/ChurchYear.h"
+#include "church/Clause.h"
 #include "church/FeastDate.h"
+#include "exchange/PasteDate.h"
 #include "panel/CalendarPanel.h"
+#include "panel/DateCommands.h"
 #include "panel/PanelIds.h"
 #include "reform/MovableFeasts.h"
 #include "text/StringTable.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 enum EColumn { COL_DATE, COL_LATIN, COL_GLOSS, COL_COUNT };
+enum EClauseColumn { CLAUSE_DATE, CLAUSE_READING, CLAUSE_USAGE, CLAUSE_COUNT };
 constexpr int kDayRole = Qt::UserRole;
+constexpr int kGregorianRole = Qt::UserRole + 1;
 constexpr int kListRows = 12;
 constexpr int kListColumns = 96;
+constexpr int kFieldLines = 3;
+constexpr int kClauseRows = 4;
+// Far above any dating clause; the reader bounds itself, this bounds the copy.
+constexpr qsizetype kMaxClauseText = static_cast<qsizetype>(kMaxPasteText);
 
 QString Quoted(const QString& text) {
     return CChurchYearBox::tr("\"%1\"").arg(text);
+}
+
+// How the feast's day was found: "Martinmas is 11 November 1553 in the
+// Julian calendar".
+QString FeastDayText(const CClauseReading& r) {
+    const QString feast = FromCp1252(r.strFeast);
+    const QString base = FromCp1252(FormatFeastDate(r.baseDay, r.bGregorian));
+    if (r.bComputus)
+        return r.bGregorian
+                   ? CChurchYearBox::tr("%1 is %2 by the Gregorian computus").arg(feast, base)
+                   : CChurchYearBox::tr("%1 is %2 by the Julian computus").arg(feast, base);
+    return r.bGregorian ? CChurchYearBox::tr("%1 is %2 in the Gregorian calendar").arg(feast, base)
+                        : CChurchYearBox::tr("%1 is %2 in the Julian calendar").arg(feast, base);
+}
+
+QTreeWidget* NewClauseList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QStringLiteral("clauseDays"));
+    list->setColumnCount(CLAUSE_COUNT);
+    list->setRootIsDecorated(false);
+    list->setAllColumnsShowFocus(true);
+    list->setWordWrap(true);
+    list->header()->setStretchLastSection(true);
+    list->setHeaderLabels(
+        {CChurchYearBox::tr("Day"), CChurchYearBox::tr("Reading"), CChurchYearBox::tr("Usage")});
+    list->setMinimumHeight(list->fontMetrics().height() * kClauseRows);
+    return list;
 }
 
 } // namespace
@@ -52,10 +91,12 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
             [this](QTreeWidgetItem* item) { OnItemActivated(item); });
 
     m_fieldLabel = new QLabel(this);
-    m_field = new QLineEdit(this);
+    // A clause is pasted as the edition prints it, over several lines.
+    m_field = new QPlainTextEdit(this);
     m_field->setObjectName(QStringLiteral("feastDateField"));
-    m_field->setClearButtonEnabled(true);
-    m_field->setMaxLength(200);
+    m_field->setTabChangesFocus(true);
+    m_field->setFixedHeight(m_field->fontMetrics().lineSpacing() * kFieldLines +
+                            2 * m_field->frameWidth() + 8);
     m_field->installEventFilter(this);
     m_fieldLabel->setBuddy(m_field);
     m_read = new QPushButton(this);
@@ -68,11 +109,14 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
     m_reading->setTextFormat(Qt::PlainText);
     // Room for a reading of two lines, so the dialog does not jump.
     m_reading->setMinimumHeight(m_reading->fontMetrics().lineSpacing() * 2);
+    m_clauseDays = NewClauseList(this);
+    connect(m_clauseDays, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { ShowClauseItem(m_panel, item); });
 
     auto* fieldRow = new QHBoxLayout;
-    fieldRow->addWidget(m_fieldLabel);
+    fieldRow->addWidget(m_fieldLabel, 0, Qt::AlignTop);
     fieldRow->addWidget(m_field, 1);
-    fieldRow->addWidget(m_read);
+    fieldRow->addWidget(m_read, 0, Qt::AlignTop);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -80,6 +124,7 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
     layout->addWidget(m_days, 1);
     layout->addLayout(fieldRow);
     layout->addWidget(m_reading);
+    layout->addWidget(m_clauseDays);
     RetranslateUi();
 }
 
@@ -89,12 +134,17 @@ void CChurchYearBox::RetranslateUi() {
     m_days->setToolTip(tr("Double-click a day to display it"));
     m_fieldLabel->setText(tr("Date by &feast"));
     m_field->setPlaceholderText(tr("Tuesday after Laetare 1523"));
-    m_field->setToolTip(tr("A day told by the church year, in English, French or Latin: "
-                           "\"the Monday after St Martin 1450\", \"veille de la Saint-Michel "
-                           "1450\", \"fer. 3 p. Laetare 1523\""));
+    m_field->setToolTip(tr("A dating clause in Latin, German, French or English, typed or pasted "
+                           "whole: \"feria tertia post dominicam qua cantatur Oculi 1401\", "
+                           "\"freitags nach Martini\", \"le lundi après les Brandons 1316\", "
+                           "\"the morrow of Martinmas 1400\". Without a year, the panel's year. "
+                           "Enter reads it; Shift+Enter starts a new line."));
+    m_clauseDays->setHeaderLabels({tr("Day"), tr("Reading"), tr("Usage")});
+    m_clauseDays->setToolTip(tr("Double-click a day to display it"));
     m_read->setText(tr("&Display"));
     FillList();
     m_reading->clear();
+    m_clauseDays->clear();
 }
 
 void CChurchYearBox::changeEvent(QEvent* event) {
@@ -104,11 +154,15 @@ void CChurchYearBox::changeEvent(QEvent* event) {
 }
 
 bool CChurchYearBox::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the field reads it rather than pressing the dialog's default button.
+    // Enter in the box reads it rather than pressing the dialog's default
+    // button; Shift+Enter or Ctrl+Enter breaks the line.
     if (watched == m_field && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ReadFeastField();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
+                m_field->insertPlainText(QStringLiteral("\n"));
+            else
+                ReadFeastField();
             return true;
         }
     }
@@ -133,7 +187,8 @@ void CChurchYearBox::FillList() {
         auto* item = new QTreeWidgetItem;
         item->setText(COL_DATE, FromCp1252(FormatFeastDate(day.day, m_bGregorian)));
         item->setText(COL_LATIN, FromCp1252(day.strLatin));
-        item->setText(COL_GLOSS, day.strGloss == day.strLatin ? QString() : FromCp1252(day.strGloss));
+        item->setText(COL_GLOSS,
+                      day.strGloss == day.strLatin ? QString() : FromCp1252(day.strGloss));
         item->setData(COL_DATE, kDayRole, day.day.GetDayNumber());
         items << item;
     }
@@ -150,51 +205,58 @@ void CChurchYearBox::OnItemActivated(QTreeWidgetItem* item) {
 }
 
 void CChurchYearBox::ReadFeastField() {
-    const QString text = m_field->text().simplified();
+    const QString text = m_field->toPlainText().left(kMaxClauseText).simplified();
+    m_clauseDays->clear();
     if (text.isEmpty()) {
         m_reading->clear();
         return;
     }
-    CFeastDateOptions options;
+    CClauseOptions options;
     options.nReformDay = m_nReformDay;
-    const CFeastReading reading = ReadFeastDate(ToCp1252(text), options);
-    if (reading.eError != EFeastDateError::None) {
-        m_reading->setText(RefusalText(reading));
+    options.nYear = MovableFeastsStartYear(m_panel);
+    options.yearStyle = m_panel.GetYearStyle();
+    const CClauseResult clause = ReadDatingClause(ToCp1252(text), options);
+    if (clause.readings.empty()) {
+        m_reading->setText(RefusalText(clause));
         return;
     }
-    m_reading->setText(ReadingText(text, reading));
-    m_panel.GoToRowDay(reading.bGregorian ? ROW_GREGORIAN : ROW_JULIAN, reading.day);
+    FillClauseList(m_clauseDays, text, clause);
+    if (clause.readings.size() > 1) {
+        m_reading->setText(
+            tr("%1 can mean more than one day; choose one below.").arg(Quoted(text)));
+        m_clauseDays->setFocus();
+        return;
+    }
+    m_reading->setText(ReadingText(text, clause.readings.front()));
+    ShowClauseItem(m_panel, m_clauseDays->topLevelItem(0));
 }
 
-QString CChurchYearBox::ReadingText(const QString& text, const CFeastReading& r) const {
-    const QString feast = FromCp1252(r.strFeast);
-    const QString base = FromCp1252(FormatFeastDate(r.baseDay, r.bGregorian));
-    QString how;
-    if (r.bComputus)
-        how = r.bGregorian ? tr("%1 is %2 by the Gregorian computus").arg(feast, base)
-                           : tr("%1 is %2 by the Julian computus").arg(feast, base);
-    else
-        how = r.bGregorian ? tr("%1 is %2 in the Gregorian calendar").arg(feast, base)
-                           : tr("%1 is %2 in the Julian calendar").arg(feast, base);
-    QString sentence = tr("%1: %2").arg(text, how);
+QString CChurchYearBox::HowText(const CClauseReading& r) {
+    QString how = FeastDayText(r);
     if (r.day != r.baseDay)
-        sentence += tr(", so %1").arg(FromCp1252(FormatFeastDate(r.day, r.bGregorian)));
+        how += tr(", so %1").arg(FromCp1252(FormatFeastDate(r.day, r.bGregorian)));
+    return how;
+}
+
+QString CChurchYearBox::ReadingText(const QString& text, const CClauseReading& r) {
+    QString sentence = tr("%1: %2").arg(text, HowText(r));
+    if (!r.strUsage.empty())
+        sentence += tr(" (in the usage of %1)").arg(FromCp1252(r.strUsage));
     return sentence;
 }
 
-QString CChurchYearBox::RefusalText(const CFeastReading& r) const {
+QString CChurchYearBox::RefusalText(const CClauseResult& r) {
     QStringList candidates;
     for (const std::string& line : r.candidates)
         candidates << FromCp1252(line);
     const QString what = Quoted(FromCp1252(r.strWhat));
     switch (r.eError) {
     case EFeastDateError::Unreadable:
-        return tr("Cannot read %1.").arg(what);
+        return r.strWhat.empty() ? tr("Cannot read the text.") : tr("Cannot read %1.").arg(what);
     case EFeastDateError::UnknownName:
-        return candidates.isEmpty()
-                   ? tr("No feast or saint is named %1.").arg(what)
-                   : tr("No feast or saint is named %1 (nearest: %2).")
-                         .arg(what, candidates.join(QStringLiteral("; ")));
+        return candidates.isEmpty() ? tr("No feast or saint is named %1.").arg(what)
+                                    : tr("No feast or saint is named %1 (nearest: %2).")
+                                          .arg(what, candidates.join(QStringLiteral("; ")));
     case EFeastDateError::AmbiguousName:
         return tr("%1 names saints on different days: %2. Give a fuller name.")
             .arg(what, candidates.join(QStringLiteral("; ")));
@@ -206,5 +268,78 @@ QString CChurchYearBox::RefusalText(const CFeastReading& r) const {
     case EFeastDateError::None:
         break;
     }
-    return tr("No year from 1 to 2999 ends the text.");
+    return tr("The text states no year, and the panel shows none.");
+}
+
+void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult& clause) {
+    list->clear();
+    const QIcon warning = list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (const CClauseReading& r : clause.readings) {
+        auto* item = new QTreeWidgetItem(list);
+        item->setText(CLAUSE_DATE, FromCp1252(FormatFeastDate(r.day, r.bGregorian)));
+        item->setText(CLAUSE_READING, CChurchYearBox::HowText(r));
+        item->setToolTip(CLAUSE_READING, CChurchYearBox::ReadingText(text, r));
+        item->setText(CLAUSE_USAGE, FromCp1252(r.strUsage));
+        for (int c = 0; c < CLAUSE_COUNT; ++c) {
+            item->setData(c, kDayRole, r.day.GetDayNumber());
+            item->setData(c, kGregorianRole, r.bGregorian);
+        }
+        for (const CClauseCheck& check : r.checks) {
+            auto* line = new QTreeWidgetItem(item);
+            line->setText(CLAUSE_DATE, FromCp1252(check.strText));
+            line->setData(CLAUSE_DATE, kDayRole, r.day.GetDayNumber());
+            line->setData(CLAUSE_DATE, kGregorianRole, r.bGregorian);
+            line->setFirstColumnSpanned(true);
+            if (!check.bAgrees) {
+                QFont bold = line->font(CLAUSE_DATE);
+                bold.setBold(true);
+                line->setFont(CLAUSE_DATE, bold);
+                line->setIcon(CLAUSE_DATE, warning);
+            }
+        }
+    }
+    list->expandAll();
+    list->resizeColumnToContents(CLAUSE_DATE);
+    if (QTreeWidgetItem* first = list->topLevelItem(0))
+        list->setCurrentItem(first);
+}
+
+bool ShowClauseItem(CCalendarPanel& panel, const QTreeWidgetItem* item) {
+    if (!item)
+        return false;
+    const bool gregorian = item->data(CLAUSE_DATE, kGregorianRole).toBool();
+    panel.GoToRowDay(gregorian ? ROW_GREGORIAN : ROW_JULIAN,
+                     CJulianDay(item->data(CLAUSE_DATE, kDayRole).toInt()));
+    return true;
+}
+
+bool ChooseClauseDay(QWidget* parent, CCalendarPanel& panel, const QString& text,
+                     const CClauseResult& clause) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("clauseChoice"));
+    dialog.setWindowTitle(CChurchYearBox::tr("Date by feast"));
+    auto* prompt =
+        new QLabel(CChurchYearBox::tr("%1 can mean more than one day. Choose the one to display.")
+                       .arg(Quoted(text)),
+                   &dialog);
+    prompt->setWordWrap(true);
+    prompt->setTextFormat(Qt::PlainText);
+    QTreeWidget* list = NewClauseList(&dialog);
+    FillClauseList(list, text, clause);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QTreeWidget::itemActivated, &dialog,
+                     [list, &dialog](QTreeWidgetItem* item) {
+                         list->setCurrentItem(item);
+                         dialog.accept();
+                     });
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(prompt);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    dialog.resize(list->fontMetrics().averageCharWidth() * kListColumns,
+                  dialog.sizeHint().height());
+    list->setFocus();
+    return dialog.exec() == QDialog::Accepted && ShowClauseItem(panel, list->currentItem());
 }

@@ -1,5 +1,6 @@
 #include "Clipboard.h"
 
+#include "ChurchYearBox.h"
 #include "exchange/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "settings/FrameSettings.h"
@@ -56,17 +57,33 @@ bool CanPasteRow(int row, const CYearStyle& style) {
     if (!IsCalendarRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
-    return !text.isEmpty() && CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style);
+    return !text.isEmpty() &&
+           CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style);
 }
 
 bool CanPasteRow(int row) {
     return CanPasteRow(row, CYearStyle{});
 }
 
-bool PasteRowFromClipboard(CCalendarPanel& panel, int row) {
+bool CanPasteClause(CCalendarPanel& panel) {
+    const QString text = ClipboardTextForPaste();
+    return !text.isEmpty() && !ReadPastedClause(panel, text.toStdString()).readings.empty();
+}
+
+bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent) {
     if (!IsCalendarRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
-    return !text.isEmpty() &&
-           PasteIntoRow(panel, static_cast<CalendarRow>(row), text.toStdString());
+    if (text.isEmpty())
+        return false;
+    if (PasteIntoRow(panel, static_cast<CalendarRow>(row), text.toStdString()))
+        return true;
+    const CClauseResult clause = ReadPastedClause(panel, text.toStdString());
+    if (clause.readings.size() == 1) {
+        const CClauseReading& only = clause.readings.front();
+        panel.GoToRowDay(only.bGregorian ? ROW_GREGORIAN : ROW_JULIAN, only.day);
+        return true;
+    }
+    return clause.readings.size() > 1 && parent &&
+           ChooseClauseDay(parent, panel, text.simplified(), clause);
 }

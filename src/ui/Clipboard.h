@@ -5,12 +5,15 @@
 //   CopyRowToClipboard(panel, row, settings);
 //   // Paste "to <row>", enabled exactly when CanPasteRow(row, style), asked again
 //   // each time the Paste menu is about to show:
-//   PasteRowFromClipboard(panel, row);
+//   PasteRowFromClipboard(panel, row, window);
+// A text no row reads may be a dating clause ("freitags nach Martini"): the
+// paste then moves the panel to its day, or asks which of its days.
 #pragma once
 
 #include <QString>
 
 class CCalendarPanel;
+class QWidget;
 struct CYearStyle;
 struct CFrameSettings;
 
@@ -30,6 +33,13 @@ bool CanPasteRow(int row, const CYearStyle& style);
 // The same with the modern count of years.
 bool CanPasteRow(int row);
 
+// The clipboard's text is a dating clause the panel can show a day of (in
+// the panel's year when it states none).
+bool CanPasteClause(CCalendarPanel& panel);
+
 // Shows the clipboard's date in the row and brings every other row into
-// step. False, and the panel untouched, when the row refuses the text.
-bool PasteRowFromClipboard(CCalendarPanel& panel, int row);
+// step. A text the row refuses is read as a dating clause: one day moves
+// the panel there, several are offered in a dialog over the parent (none:
+// nothing moves). False, and the panel untouched, when nothing is read or
+// the choice is cancelled.
+bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent = nullptr);

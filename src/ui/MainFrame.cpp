@@ -28,6 +28,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <optional>
+
 namespace {
 
 // The toolbar's fixed height, which the row layout adds to the window.
@@ -329,7 +331,7 @@ void CMainFrame::OnCommand(int id) {
             CopyRowToClipboard(*panel, id - ID_COPY_FIRST, m_settings);
     } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
         if (panel)
-            PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST);
+            PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST, this);
     } else if (id >= ID_LANGUAGE_FIRST && id < ID_LANGUAGE_FIRST + 3) {
         SetLanguage(id - ID_LANGUAGE_FIRST);
     } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {
@@ -510,11 +512,19 @@ void CMainFrame::UpdateCommandStates() {
     for (int choice = 0; choice < 3; ++choice)
         check(ID_LANGUAGE_FIRST + choice, m_settings.m_nLanguage == choice);
 
-    // Copy needs a legal date in the row, paste a text that row can read.
+    // Copy needs a legal date in the row, paste a text that row can read
+    // or a dating clause (read once, whatever the row).
+    std::optional<bool> clause;
     for (int row = 0; row < ROW_COUNT; ++row) {
         Action(ID_COPY_FIRST + row)
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
-        Action(ID_PASTE_FIRST + row)->setEnabled(m_view && CanPasteRow(row, GetYearStyle()));
+        bool paste = m_view && CanPasteRow(row, GetYearStyle());
+        if (m_view && !paste) {
+            if (!clause)
+                clause = CanPasteClause(m_view->Panel());
+            paste = *clause;
+        }
+        Action(ID_PASTE_FIRST + row)->setEnabled(paste);
     }
 }
 

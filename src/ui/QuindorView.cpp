@@ -12,13 +12,13 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QPainter>
-#include <QPainterPath>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -403,6 +403,14 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
     const int row = FieldRow(field);
     const std::string clipboard = ClipboardTextForPaste().toStdString();
     if (ChooseFieldPaste(row, plain, clipboard, m_panel.GetYearStyle()) == EFieldPaste::RowDate) {
+        m_panel.SetFocusField(field);
+        emit PasteCommand(row);
+        return true;
+    }
+    // A dating clause of more than one word goes to the row's paste; one
+    // word ("Mai") may be the field's own text, and stays the field's.
+    if (!plain && QString::fromStdString(clipboard).simplified().contains(QLatin1Char(' ')) &&
+        CanPasteClause(m_panel)) {
         m_panel.SetFocusField(field);
         emit PasteCommand(row);
         return true;

@@ -21,6 +21,12 @@
 
 namespace {
 
+// Replaces the clause in the box and reads it with the button.
+void Enter(CChurchYearBox* box, const QString& clause) {
+    box->FeastField()->setPlainText(clause);
+    box->ReadButton()->click();
+}
+
 using Write = CMemorySettingsStore::CWrite;
 using Writes = std::vector<Write>;
 
@@ -254,13 +260,31 @@ private slots:
         QTest::keyClick(box->FeastField(), Qt::Key_Return); // reads the field, not Calculate
         QVERIFY(dialog->isVisible());
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
-        Retype(box->FeastField(), QStringLiteral("3 days after Candlemas 1600"));
-        box->ReadButton()->click();
+        // A clause over two lines; the panel's year when it states none.
+        box->FeastField()->clear();
+        QTest::keyClicks(box->FeastField(), QStringLiteral("freitags nach"));
+        QTest::keyClick(box->FeastField(), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(box->FeastField(), QStringLiteral("Martini"));
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QTest::keyClick(box->FeastField(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("13 November 1523"));
+        Enter(box, QStringLiteral("3 days after Candlemas 1600"));
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600")); // from the reform on
-        Retype(box->FeastField(), QStringLiteral("Tuesday after Zzqxw 1523"));
-        box->ReadButton()->click();
+        // Two days to choose from; a check that disagrees is marked.
+        Enter(box, QStringLiteral("Dinstagh nach Crucis Anno Domini inn 1541"));
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
+        QCOMPARE(box->ClauseList()->topLevelItemCount(), 2);
+        emit box->ClauseList()->itemActivated(box->ClauseList()->topLevelItem(1), 0);
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("20 September 1541"));
+        Enter(box, QStringLiteral("Saturday St Martin 1533"));
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("11 November 1533"));
+        const QTreeWidgetItem* check = box->ClauseList()->topLevelItem(0)->child(0);
+        QVERIFY(check && check->font(0).bold() &&
+                check->text(0).contains(QStringLiteral("Saturday")));
+        Enter(box, QStringLiteral("Tuesday after Zzqxw 1523"));
+        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("11 November 1533"));
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"zzqxw\"")));
+        QCOMPARE(box->ClauseList()->topLevelItemCount(), 0);
         QVERIFY(rig.warnings.isEmpty());
     }
 

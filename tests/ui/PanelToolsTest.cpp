@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
@@ -227,6 +228,21 @@ private slots:
         clipboard->setText(QStringLiteral("29/2/04") + QChar(u'\0') + QString(1000, u'x'));
         QVERIFY(PasteRowFromClipboard(target.panel, ROW_JULIAN));
         QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("29 February 2004"));
+        // A dating clause no row reads moves the panel to its day, or asks which.
+        clipboard->setText(QStringLiteral("freitags nach\nMartini 1553"));
+        QVERIFY(!CanPasteRow(ROW_JEWISH) && CanPasteClause(target.panel));
+        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JEWISH));
+        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("17 November 1553"));
+        clipboard->setText(QStringLiteral("Dinstagh nach Crucis 1541"));
+        QWidget window;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QTreeWidget* days = dialog ? dialog->findChild<QTreeWidget*>() : nullptr;
+            if (days && days->topLevelItemCount() == 2)
+                emit days->itemActivated(days->topLevelItem(1), 0);
+        });
+        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JEWISH, &window));
+        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("20 September 1541"));
         clipboard->setText(QStringLiteral("kept"));
         QVERIFY(!CopyRowToClipboard(target.panel, ROW_COUNT, CFrameSettings()));
         target.panel.SetFieldText(FIELD_GREG_DAY, "31");
