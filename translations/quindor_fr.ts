@@ -4,119 +4,163 @@
 <context>
     <name>CChurchYearBox</name>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="30"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="42"/>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="87"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="132"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="88"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="89"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="134"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="143"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="90"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="135"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="91"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="92"/>
-        <source>A day told by the church year, in English, French or Latin: &quot;the Monday after St Martin 1450&quot;, &quot;veille de la Saint-Michel 1450&quot;, &quot;fer. 3 p. Laetare 1523&quot;</source>
-        <translation>Un jour désigné par l&apos;année liturgique, en français, en anglais ou en latin : « lundi après la Saint-Martin 1450 », « the eve of Michaelmas 1450 », « fer. 3 p. Laetare 1523 »</translation>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="271"/>
+        <source>The text states no year, and the panel shows none.</source>
+        <translation>Le texte ne donne pas d&apos;année, et le panneau n&apos;en montre aucune.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="95"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="320"/>
+        <source>Date by feast</source>
+        <translation>Dater par la fête</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="322"/>
+        <source>%1 can mean more than one day. Choose the one to display.</source>
+        <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="144"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="174"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="52"/>
         <source>%1 is %2 by the Gregorian computus</source>
         <translation>%1 tombe le %2 selon le comput grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="175"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="53"/>
         <source>%1 is %2 by the Julian computus</source>
         <translation>%1 tombe le %2 selon le comput julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="177"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
         <source>%1 is %2 in the Gregorian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="178"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
         <source>%1 is %2 in the Julian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="179"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="242"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="181"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="237"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="192"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
+        <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="226"/>
+        <source>%1 can mean more than one day; choose one below.</source>
+        <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="244"/>
+        <source> (in the usage of %1)</source>
+        <translation> (selon l&apos;usage de %1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="255"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="195"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="255"/>
+        <source>Cannot read the text.</source>
+        <translation>Impossible de lire le texte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="257"/>
         <source>No feast or saint is named %1.</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="196"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
         <source>No feast or saint is named %1 (nearest: %2).</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="199"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="261"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
         <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="202"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="264"/>
         <source>That day fell in the days the reform skipped.</source>
         <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="204"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="266"/>
         <source>The day lies outside 4713 BC to AD 2999.</source>
         <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="209"/>
-        <source>No year from 1 to 2999 ends the text.</source>
-        <translation>Aucune année de 1 à 2999 ne termine le texte.</translation>
     </message>
 </context>
 <context>
@@ -865,318 +909,318 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="133"/>
+        <location filename="../src/ui/MainFrame.cpp" line="135"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="134"/>
+        <location filename="../src/ui/MainFrame.cpp" line="136"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="135"/>
+        <location filename="../src/ui/MainFrame.cpp" line="137"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/MainFrame.cpp" line="138"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="139"/>
+        <location filename="../src/ui/MainFrame.cpp" line="141"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="141"/>
+        <location filename="../src/ui/MainFrame.cpp" line="143"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="142"/>
+        <location filename="../src/ui/MainFrame.cpp" line="144"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="143"/>
+        <location filename="../src/ui/MainFrame.cpp" line="145"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="144"/>
+        <location filename="../src/ui/MainFrame.cpp" line="146"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="145"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="146"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="151"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="151"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>Copy &amp;Format ...</source>
         <translation>&amp;Format de copie...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="182"/>
+        <location filename="../src/ui/MainFrame.cpp" line="184"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="183"/>
+        <location filename="../src/ui/MainFrame.cpp" line="185"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="184"/>
+        <location filename="../src/ui/MainFrame.cpp" line="186"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="187"/>
+        <location filename="../src/ui/MainFrame.cpp" line="189"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="188"/>
+        <location filename="../src/ui/MainFrame.cpp" line="190"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="188"/>
+        <location filename="../src/ui/MainFrame.cpp" line="190"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="193"/>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="198"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="213"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="216"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="218"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="221"/>
+        <location filename="../src/ui/MainFrame.cpp" line="223"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="226"/>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="235"/>
         <source>&amp;Count Days ...</source>
         <translation>&amp;Compter les jours...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="236"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="241"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="255"/>
+        <location filename="../src/ui/MainFrame.cpp" line="257"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="256"/>
+        <location filename="../src/ui/MainFrame.cpp" line="258"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="257"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <location filename="../src/ui/MainFrame.cpp" line="262"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="263"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="263"/>
-        <location filename="../src/ui/MainFrame.cpp" line="617"/>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="627"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="290"/>
+        <location filename="../src/ui/MainFrame.cpp" line="292"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="618"/>
+        <location filename="../src/ui/MainFrame.cpp" line="628"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
