@@ -41,6 +41,24 @@ int CalendarRowOfName(const std::string& name);
 // are two.
 bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& style, int easterPick,
                     std::vector<CJulianDay>& days, std::ostream& err, bool oneDay = false);
+// The one day of show and elements: --jd N, or --from CAL TEXT read once
+// every option is known (the year-start style may come after it).
+struct CDayArgument {
+    CJulianDay day;  // --jd, or today
+    int fromRow = 0; // the row a pasted text goes into (ROW_GREGORIAN)
+    std::optional<std::string> pastedText;
+    bool bGiven = false;
+};
+// --jd or --from at args[i] (i moves past the values): nothing for any other
+// argument, else the status (0 when read, the usage status after writing
+// the error; oneDay is the message for a second day).
+std::optional<int> ReadDayArgument(const CliArgs& args, std::size_t& i, CDayArgument& day,
+                                   int oneDay, std::ostream& err);
+// The day of the argument: the pasted text read in the style (one day only,
+// a date held twice refused); false after writing the refusal.
+bool ResolveDayArgument(CDayArgument& day, const CYearStyle& style, int easterPick,
+                        std::ostream& err);
+
 // --after-easter (0) or --before-easter (1); nothing for any other option,
 // a usage error when both are given.
 std::optional<int> ReadEasterPick(const std::string& arg, int& pick, std::ostream& err);

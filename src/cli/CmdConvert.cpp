@@ -107,6 +107,44 @@ bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& styl
     return true;
 }
 
+std::optional<int> ReadDayArgument(const CliArgs& args, std::size_t& i, CDayArgument& day,
+                                   int oneDay, std::ostream& err) {
+    const std::string& arg = args[i];
+    if (arg != "--jd" && arg != "--from")
+        return std::nullopt;
+    if (day.bGiven)
+        return Fail(err, kExitUsage, CliText(static_cast<ECliText>(oneDay)));
+    if (arg == "--jd") {
+        if (i + 1 >= args.size())
+            return Fail(err, kExitUsage, CliText(MSG_JD_NEEDS_DAY_NUMBER));
+        const auto value = ParseDayNumber(args[++i]);
+        if (!value)
+            return Fail(err, kExitUsage, CliText(MSG_NOT_A_DAY_NUMBER, {args[i]}));
+        day.day = *value;
+    } else {
+        if (i + 2 >= args.size())
+            return Fail(err, kExitUsage, CliText(MSG_FROM_NEEDS_CALENDAR_AND_TEXT));
+        day.fromRow = CalendarRowOfName(args[++i]);
+        if (day.fromRow < 0)
+            return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
+        day.pastedText = args[++i];
+    }
+    day.bGiven = true;
+    return kExitOk;
+}
+
+bool ResolveDayArgument(CDayArgument& day, const CYearStyle& style, int easterPick,
+                        std::ostream& err) {
+    if (day.pastedText) {
+        std::vector<CJulianDay> days;
+        // One day: a date held twice is never picked silently.
+        if (!ReadPastedDays(day.fromRow, *day.pastedText, style, easterPick, days, err, true))
+            return false;
+        day.day = days.front();
+    }
+    return true;
+}
+
 std::optional<int> ReadEasterPick(const std::string& arg, int& pick, std::ostream& err) {
     if (arg != "--after-easter" && arg != "--before-easter")
         return std::nullopt;

@@ -12,36 +12,17 @@
 #include "text/Cp1252.h"
 
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    CJulianDay day;
-    day.SetToday();
+    CDayArgument day;
+    day.day.SetToday();
     CPanelOptions options;
     std::optional<std::int32_t> reform;
-    int fromRow = ROW_GREGORIAN; // the row a pasted text goes into
-    bool dayGiven = false;
-    std::optional<std::string> pastedText;
     int easterPick = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if ((arg == "--jd" || arg == "--from") && dayGiven)
-            return Fail(err, kExitUsage, CliText(MSG_SHOW_ONE_DAY));
-        if (arg == "--jd") {
-            if (!hasValue)
-                return Fail(err, kExitUsage, CliText(MSG_JD_NEEDS_DAY_NUMBER));
-            const auto value = ParseDayNumber(args[++i]);
-            if (!value)
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_DAY_NUMBER, {args[i]}));
-            day = *value;
-            dayGiven = true;
-        } else if (arg == "--from") {
-            if (i + 2 >= args.size())
-                return Fail(err, kExitUsage, CliText(MSG_FROM_NEEDS_CALENDAR_AND_TEXT));
-            fromRow = CalendarRowOfName(args[++i]);
-            if (fromRow < 0)
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
-            // Read once every option is known: the style may come after it.
-            pastedText = args[++i];
-            dayGiven = true;
+        if (const auto status = ReadDayArgument(args, i, day, MSG_SHOW_ONE_DAY, err)) {
+            if (*status != kExitOk)
+                return *status;
         } else if (const auto picked = ReadEasterPick(arg, easterPick, err)) {
             if (*picked != kExitOk)
                 return *picked;
@@ -73,14 +54,10 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "show"}));
         }
     }
-    if (pastedText) {
-        std::vector<CJulianDay> days;
-        // One panel shows one day: a date held twice is never picked silently.
-        if (!ReadPastedDays(fromRow, *pastedText, options.yearStyle, easterPick, days, err, true))
-            return kExitRefused;
-        day = days.front();
-    }
-    if (day.GetDayNumber() < kFirstSupportedDay)
+    // One panel shows one day: a date held twice is never picked silently.
+    if (!ResolveDayArgument(day, options.yearStyle, easterPick, err))
+        return kExitRefused;
+    if (day.day.GetDayNumber() < kFirstSupportedDay)
         return Fail(err, kExitRefused, CliText(MSG_TODAY_OUT_OF_RANGE));
 
     // The same lists and the same panel as the window, so the two never
@@ -96,7 +73,7 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     g_jdGregorianStart = reform.value_or(g_jdGregorianStart);
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
-    panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(fromRow), day), day);
+    panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(day.fromRow), day.day), day.day);
     if (loadLists)
         FreeDayNameLists();
     g_jdGregorianStart = savedGregorianStart;

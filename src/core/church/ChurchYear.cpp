@@ -34,13 +34,15 @@ const std::vector<CChurchFeast> kFeasts = {
      "2nd sunday in lent|second sunday of lent|deuxieme dimanche de careme"},
     {K::Movable, -28, 0, 0, "Oculi", "Third Sunday in Lent", "Troisi\xE8me dimanche de Car\xEAme",
      "3rd sunday in lent|third sunday of lent|troisieme dimanche de careme"},
-    {K::Movable, -21, 0, 0, "Laetare", "Fourth Sunday in Lent", "Quatri\xE8me dimanche de Car\xEAme",
+    {K::Movable, -21, 0, 0, "Laetare", "Fourth Sunday in Lent",
+     "Quatri\xE8me dimanche de Car\xEAme",
      "letare|mid lent sunday|mothering sunday|4th sunday in lent|fourth sunday of lent|"
      "quatrieme dimanche de careme|mi careme|dimanche de la mi careme"},
     {K::Movable, -14, 0, 0, "Judica", "Passion Sunday", "Dimanche de la Passion",
      "iudica|fifth sunday in lent|dimanche de la passion|passion"},
     {K::Movable, -7, 0, 0, "Palmarum", "Palm Sunday", "Rameaux",
-     "dominica palmarum|dominica in palmis|palmsunday|dimanche des rameaux|rameaux|pasques fleuries|"
+     "dominica palmarum|dominica in palmis|palmsunday|dimanche des rameaux|rameaux|pasques "
+     "fleuries|"
      "paques fleuries"},
     {K::Movable, -3, 0, 0, "Cena Domini", "Maundy Thursday", "Jeudi saint",
      "coena domini|feria quinta in cena domini|holy thursday|jeudi saint"},
@@ -54,8 +56,8 @@ const std::vector<CChurchFeast> kFeasts = {
      "quasimodo|dominica in albis|first sunday after easter|1st sunday after easter"},
     {K::Movable, 14, 0, 0, "Misericordia Domini", "Second Sunday after Easter",
      "Deuxi\xE8me dimanche apr\xE8s P\xE2ques", "misericordias domini|misericordia|misericordias"},
-    {K::Movable, 21, 0, 0, "Jubilate", "Third Sunday after Easter", "Troisi\xE8me dimanche apr\xE8s P\xE2ques",
-     "iubilate"},
+    {K::Movable, 21, 0, 0, "Jubilate", "Third Sunday after Easter",
+     "Troisi\xE8me dimanche apr\xE8s P\xE2ques", "iubilate"},
     {K::Movable, 28, 0, 0, "Cantate", "Fourth Sunday after Easter",
      "Quatri\xE8me dimanche apr\xE8s P\xE2ques", ""},
     {K::Movable, 35, 0, 0, "Rogate", "Rogation Sunday", "Cinqui\xE8me dimanche apr\xE8s P\xE2ques",
@@ -72,9 +74,11 @@ const std::vector<CChurchFeast> kFeasts = {
     {K::Movable, 60, 0, 0, "Corpus Christi", "Corpus Christi", "F\xEAte-Dieu",
      "festum corporis christi|corporis christi|fete dieu|saint sacrement"},
     {K::Advent, 1, 0, 0, "Dominica prima Adventus", "First Sunday of Advent",
-     "Premier dimanche de l'Avent", "advent sunday|ad te levavi|1st sunday of advent|first sunday in advent"},
+     "Premier dimanche de l'Avent",
+     "advent sunday|ad te levavi|1st sunday of advent|first sunday in advent"},
     {K::Advent, 2, 0, 0, "Dominica secunda Adventus", "Second Sunday of Advent",
-     "Deuxi\xE8me dimanche de l'Avent", "populus sion|2nd sunday of advent|second sunday in advent"},
+     "Deuxi\xE8me dimanche de l'Avent",
+     "populus sion|2nd sunday of advent|second sunday in advent"},
     {K::Advent, 3, 0, 0, "Dominica tertia Adventus", "Third Sunday of Advent",
      "Troisi\xE8me dimanche de l'Avent", "gaudete|3rd sunday of advent|third sunday in advent"},
     {K::Advent, 4, 0, 0, "Dominica quarta Adventus", "Fourth Sunday of Advent",
@@ -88,7 +92,8 @@ const std::vector<CChurchFeast> kFeasts = {
      "conversio sancti pauli|conversion pauli|conversion paul|conversionis pauli"},
     {K::Fixed, 0, 2, 2, "Purificatio Mariae", "Candlemas", "Chandeleur",
      "purification|purification of mary|purificatio beatae mariae virginis|purification notre dame|"
-     "chandeleur|candlemas day|purificationis mariae|purificationis mariae virginis|purificationis"},
+     "chandeleur|candlemas day|purificationis mariae|purificationis mariae "
+     "virginis|purificationis"},
     {K::Fixed, 0, 22, 2, "Cathedra Petri", "Chair of St Peter", "Chaire de saint Pierre",
      "chair of peter|chaire pierre|cathedra sancti petri|cathedrae petri"},
     {K::Fixed, 0, 24, 2, "Matthiae apostoli", "St Matthias", "Saint Matthias",
@@ -100,7 +105,8 @@ const std::vector<CChurchFeast> kFeasts = {
     {K::Fixed, 0, 25, 4, "Marci evangelistae", "St Mark", "Saint Marc", "mark|marc|marci|marcus"},
     {K::Fixed, 0, 1, 5, "Philippi et Jacobi", "Sts Philip and James", "Saints Philippe et Jacques",
      "philip and james|philippe et jacques|philippi iacobi|may day|walpurgis"},
-    {K::Fixed, 0, 3, 5, "Inventio Crucis", "Finding of the Holy Cross", "Invention de la sainte Croix",
+    {K::Fixed, 0, 3, 5, "Inventio Crucis", "Finding of the Holy Cross",
+     "Invention de la sainte Croix",
      "invention of the cross|inventio sanctae crucis|invention croix|holy rood day in may|"
      "inventionis crucis|inventionis sanctae crucis"},
     {K::Fixed, 0, 24, 6, "Nativitas Johannis Baptistae", "St John the Baptist",
@@ -109,7 +115,8 @@ const std::vector<CChurchFeast> kFeasts = {
      "iohannis baptistae|jean baptiste|saint jean|nativite saint jean baptiste|baptiste|"
      "nativitatis iohannis baptistae"},
     {K::Fixed, 0, 29, 6, "Petri et Pauli", "Sts Peter and Paul", "Saints Pierre et Paul",
-     "peter and paul|pierre et paul|apostolorum petri et pauli|petri pauli|sanctorum petri et pauli|"
+     "peter and paul|pierre et paul|apostolorum petri et pauli|petri pauli|sanctorum petri et "
+     "pauli|"
      "apostolorum petri pauli"},
     {K::Fixed, 0, 2, 7, "Visitatio Mariae", "Visitation", "Visitation",
      "visitation of mary|visitatio|visitation notre dame|visitationis mariae|visitationis"},
@@ -143,7 +150,8 @@ const std::vector<CChurchFeast> kFeasts = {
      "all saints day|all hallows|hallowmas|omnium sanctorum|toussaint|festum omnium sanctorum"},
     {K::Fixed, 0, 2, 11, "Commemoratio Animarum", "All Souls", "Jour des morts",
      "all souls day|omnium animarum|commemoratio omnium fidelium defunctorum|jour des morts|"
-     "fete des morts|trepasses|commemorationis animarum|commemorationis omnium fidelium defunctorum"},
+     "fete des morts|trepasses|commemorationis animarum|commemorationis omnium fidelium "
+     "defunctorum"},
     {K::Fixed, 0, 11, 11, "Martini", "St Martin", "Saint Martin",
      "martin|martinmas|martini episcopi|martinus"},
     {K::Fixed, 0, 25, 11, "Catharinae", "St Catherine", "Sainte Catherine",
@@ -164,17 +172,18 @@ const std::vector<CChurchFeast> kFeasts = {
      "stephen|etienne|stephanus|stephani protomartyris"},
     {K::Fixed, 0, 27, 12, "Johannis evangelistae", "St John the Evangelist",
      "Saint Jean l'\xC9vang\xE9liste",
-     "john the evangelist|john evangelist|iohannis evangelistae|jean evangeliste|jean l evangeliste"},
+     "john the evangelist|john evangelist|iohannis evangelistae|jean evangeliste|jean l "
+     "evangeliste"},
     {K::Fixed, 0, 28, 12, "Innocentium", "Holy Innocents", "Saints Innocents",
      "innocents|childermas|sanctorum innocentium|innocentes|saints innocents"},
 };
 
 // Words that only introduce a name.
 constexpr std::string_view kIntroducing[] = {
-    "the", "of", "feast", "day",  "st",     "ste",    "sts",     "saint",  "sainte",
-    "s",   "sanct", "sancti", "sancte", "sanctae", "beati", "beatae", "beate", "b", "festum", "festo",
-    "in",  "fete", "de",   "du",  "des",    "la",     "le",      "l",      "d",     "jour",
-    "divi", "dive",
+    "the",    "of", "feast",  "day",    "st",     "ste",     "sts",   "saint",
+    "sainte", "s",  "sanct",  "sancti", "sancte", "sanctae", "beati", "beatae",
+    "beate",  "b",  "festum", "festo",  "in",     "fete",    "de",    "du",
+    "des",    "la", "le",     "l",      "d",      "jour",    "divi",  "dive",
 };
 
 bool IsIntroducing(std::string_view word) {
@@ -182,41 +191,11 @@ bool IsIntroducing(std::string_view word) {
            std::end(kIntroducing);
 }
 
-CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian) {
-    if (gregorian ? !CJulianDay::IsValidGregorian({day, month, year})
-                  : !CJulianDay::IsValidJulian({day, month, year}))
-        return CJulianDay();
-    CJulianDay result;
-    if (gregorian)
-        result.SetGregorian({day, month, year});
-    else
-        result.SetJulian({day, month, year});
-    return result;
-}
-
-bool IsSupported(const CJulianDay& day) {
-    return day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
-}
-
-CJulianDay Supported(const CJulianDay& day) {
-    return IsSupported(day) ? day : CJulianDay();
-}
-
 CJulianDay Shifted(CJulianDay day, std::int32_t days) {
     if (day.GetDayNumber() == 0)
         return day;
     day += days;
-    return Supported(day);
-}
-
-// The last Sunday before Christmas, then a week back for each Sunday.
-CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian) {
-    const CJulianDay christmas = DayOfDate(25, 12, year, gregorian);
-    if (christmas.GetDayNumber() == 0)
-        return christmas;
-    const std::int32_t weekday = christmas.GetDayOfWeek();
-    const CJulianDay fourth = Shifted(christmas, -(weekday == 0 ? 7 : weekday));
-    return Shifted(fourth, -7 * (4 - n));
+    return SupportedDay(day);
 }
 
 std::string RomanNumeral(std::int32_t n) {
@@ -234,6 +213,34 @@ std::string RomanNumeral(std::int32_t n) {
 
 } // namespace
 
+CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian) {
+    if (gregorian ? !CJulianDay::IsValidGregorian({day, month, year})
+                  : !CJulianDay::IsValidJulian({day, month, year}))
+        return CJulianDay();
+    CJulianDay result;
+    if (gregorian)
+        result.SetGregorian({day, month, year});
+    else
+        result.SetJulian({day, month, year});
+    return result;
+}
+
+CJulianDay SupportedDay(const CJulianDay& day) {
+    const bool supported =
+        day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
+    return supported ? day : CJulianDay();
+}
+
+// The last Sunday before Christmas, then a week back for each Sunday.
+CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian) {
+    const CJulianDay christmas = DayOfDate(25, 12, year, gregorian);
+    if (christmas.GetDayNumber() == 0)
+        return christmas;
+    const std::int32_t weekday = christmas.GetDayOfWeek();
+    const CJulianDay fourth = Shifted(christmas, -(weekday == 0 ? 7 : weekday));
+    return Shifted(fourth, -7 * (4 - n));
+}
+
 const std::vector<CChurchFeast>& ChurchFeasts() {
     return kFeasts;
 }
@@ -247,7 +254,7 @@ CJulianDay ChurchFeastDay(const CChurchFeast& feast, std::int32_t year, bool gre
     case K::Advent:
         return AdventSunday(feast.nOffset, year, gregorian);
     case K::Fixed:
-        return Supported(DayOfDate(feast.nDay, feast.nMonth, year, gregorian));
+        return SupportedDay(DayOfDate(feast.nDay, feast.nMonth, year, gregorian));
     }
     return CJulianDay();
 }
@@ -290,7 +297,8 @@ std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool f
         const CJulianDay day = NumberedSunday(ESundaySeries::Epiphany, n, year, gregorian);
         if (!inYear(day) || day >= septuagesima)
             break;
-        const std::string number = OrdinalText(n, french ? ETextLanguage::French : ETextLanguage::English);
+        const std::string number =
+            OrdinalText(n, french ? ETextLanguage::French : ETextLanguage::English);
         days.push_back({"Dominica " + RomanNumeral(n) + " post Epiphaniam",
                         french ? number + " dimanche apr\xE8s l'\xC9piphanie"
                                : number + " Sunday after Epiphany",

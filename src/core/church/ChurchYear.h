@@ -35,6 +35,14 @@ struct CChurchFeast {
     const char* pszOther;
 };
 
+// The day of a date in the Julian or the Gregorian calendar; day 0 for a
+// date the calendar lacks (30 February, 29 February 1700 Gregorian).
+CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian);
+// The day itself when it is a supported day, else day 0.
+CJulianDay SupportedDay(const CJulianDay& day);
+// Sunday n (1 to 4) of Advent of a year; day 0 outside the supported days.
+CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian);
+
 // Every feast the reader and the lists know, movable ones first.
 const std::vector<CChurchFeast>& ChurchFeasts();
 

@@ -1,5 +1,7 @@
 #include "church/FeastNames.h"
 
+#include "church/ChurchYear.h"
+
 #include "calendar/Computus.h"
 #include "text/Cp1252.h"
 
@@ -339,29 +341,12 @@ bool ReadNames(std::string_view column, CFeastDay& feast, std::string& first) {
     return true;
 }
 
-CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian) {
-    CJulianDay result;
-    if (gregorian ? !CJulianDay::IsValidGregorian({day, month, year})
-                  : !CJulianDay::IsValidJulian({day, month, year}))
-        return result;
-    if (gregorian)
-        result.SetGregorian({day, month, year});
-    else
-        result.SetJulian({day, month, year});
-    return result;
-}
-
-CJulianDay Supported(CJulianDay day) {
-    const std::int32_t n = day.GetDayNumber();
-    return n >= kFirstSupportedDay && n <= kLastSupportedDay ? day : CJulianDay();
-}
-
 // The n-th Sunday strictly after a day.
 CJulianDay SundayAfter(CJulianDay day, std::int32_t n) {
     if (day.GetDayNumber() == 0)
         return day;
     day += 7 - day.GetDayOfWeek() + 7 * (n - 1);
-    return Supported(day);
+    return SupportedDay(day);
 }
 
 } // namespace
@@ -469,24 +454,16 @@ CJulianDay FeastDayOf(const CFeastDay& feast, std::int32_t year, bool gregorian)
         return CJulianDay();
     switch (feast.eRule) {
     case EFeastRule::Fixed:
-        return Supported(DayOfDate(feast.nDay, feast.nMonth, year, gregorian));
+        return SupportedDay(DayOfDate(feast.nDay, feast.nMonth, year, gregorian));
     case EFeastRule::Easter: {
         CJulianDay easter = EasterSunday(year, gregorian);
         if (easter.GetDayNumber() == 0)
             return easter;
         easter += feast.nOffset;
-        return Supported(easter);
+        return SupportedDay(easter);
     }
-    case EFeastRule::Advent: {
-        // Four Sundays back from the last Sunday before Christmas.
-        const CJulianDay christmas = DayOfDate(25, 12, year, gregorian);
-        if (christmas.GetDayNumber() == 0)
-            return christmas;
-        CJulianDay sunday = christmas;
-        const std::int32_t weekday = christmas.GetDayOfWeek();
-        sunday -= (weekday == 0 ? 7 : weekday) + 7 * (4 - feast.nOffset);
-        return Supported(sunday);
-    }
+    case EFeastRule::Advent:
+        return AdventSunday(feast.nOffset, year, gregorian);
     case EFeastRule::Sunday:
         return SundayAfter(DayOfDate(feast.nDay, feast.nMonth, year, gregorian), feast.nOffset);
     }
