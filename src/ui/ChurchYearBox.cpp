@@ -35,6 +35,7 @@ constexpr int kListRows = 12;
 constexpr int kListColumns = 96;
 constexpr int kFieldLines = 3;
 constexpr int kClauseRows = 4;
+constexpr int kClauseRowsAtMost = 8;
 // Far above any dating clause; the reader bounds itself, this bounds the copy.
 constexpr qsizetype kMaxClauseText = static_cast<qsizetype>(kMaxPasteText);
 
@@ -110,6 +111,8 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
     // Room for a reading of two lines, so the dialog does not jump.
     m_reading->setMinimumHeight(m_reading->fontMetrics().lineSpacing() * 2);
     m_clauseDays = NewClauseList(this);
+    // The year's list keeps the room; a clause has a day or two and their checks.
+    m_clauseDays->setMaximumHeight(m_clauseDays->fontMetrics().height() * kClauseRowsAtMost);
     connect(m_clauseDays, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { ShowClauseItem(m_panel, item); });
 
@@ -287,6 +290,7 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
         for (const CClauseCheck& check : r.checks) {
             auto* line = new QTreeWidgetItem(item);
             line->setText(CLAUSE_DATE, FromCp1252(check.strText));
+            line->setToolTip(CLAUSE_DATE, line->text(CLAUSE_DATE));
             line->setData(CLAUSE_DATE, kDayRole, r.day.GetDayNumber());
             line->setData(CLAUSE_DATE, kGregorianRole, r.bGregorian);
             line->setFirstColumnSpanned(true);
@@ -300,6 +304,7 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
     }
     list->expandAll();
     list->resizeColumnToContents(CLAUSE_DATE);
+    list->resizeColumnToContents(CLAUSE_READING);
     if (QTreeWidgetItem* first = list->topLevelItem(0))
         list->setCurrentItem(first);
 }
