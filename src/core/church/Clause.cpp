@@ -55,6 +55,7 @@ bool IsStructural(const CClauseWordInfo& info) {
     case K::Morrow:
     case K::TwoDays:
     case K::Octave:
+    case K::Within:
     case K::Orthodox:
         return true;
     default:
@@ -78,6 +79,15 @@ void JoinFerias(CFound& f) {
                 break;
             }
         }
+    }
+}
+
+// "donnerst. v. Invocavit": a "v." after a weekday is "vor", not five.
+void JoinAbbreviatedBefore(CFound& f) {
+    for (std::size_t i = 1; i < f.infos.size(); ++i) {
+        if (f.words[i].strText == "v" && f.words[i].bMarked && f.infos[i - 1].eKind == K::Weekday &&
+            !f.claimed[i])
+            f.infos[i] = {K::Before, 0};
     }
 }
 
@@ -133,6 +143,7 @@ CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
             }
         }
     }
+    bool withinOctave = false;
     // Offsets anywhere around the feast: "am avende X", "X abendt", "in octava X".
     for (std::size_t i = 0; i < n; ++i) {
         // An eve the name passed over still counts: "unser vrouwen avent Nativitatis".
@@ -151,11 +162,23 @@ CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
             plan.nShift = 2;
             break;
         case K::Octave:
+            // "feria quarta infra octavam": the Wednesday of the octave.
+            if (i > 0 && kind(i - 1) == K::Within && !relation) {
+                withinOctave = true;
+                break;
+            }
             plan.nShift = 7;
             break;
         default:
             break;
         }
+    }
+    if (withinOctave) {
+        for (std::size_t i = 0; i < feastFirst; ++i) {
+            if (kind(i) == K::Within)
+                relation = i;
+        }
+        nextMeansAfter = true;
     }
     const std::size_t end = relation ? *relation : feastFirst;
     if (relation)
@@ -291,6 +314,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             expanded[i].strText = ExpandAbbreviation(f.words[i].strText);
     }
     JoinFerias(f);
+    JoinAbbreviatedBefore(f);
 
     // The feast: the best name in any run, or across the clause where the
     // name holds a word that is also a weekday ("Whit Monday").

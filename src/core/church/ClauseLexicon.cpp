@@ -24,6 +24,8 @@ std::string Key(std::string_view word) {
             continue;
         if (c == 'c' && next == 'k') // "mitwecken"
             continue;
+        if ((c == 't' || c == 'c') && next == 'z') // "pfintztag", "pfincztag"
+            continue;
         if (!key.empty() && key.back() == c)
             continue;
         key += c;
@@ -38,25 +40,30 @@ struct CStem {
 
 // German weekday names take endings: "donredags", "middewekens", "sonnavendes".
 const CStem kWeekdayStems[] = {
-    {"sontag", 0},    {"sondag", 0},    {"sundag", 0},     {"sondach", 0},   {"sunendag", 0},
-    {"sonentag", 0},  {"suntag", 0},    {"montag", 1},     {"mantag", 1},    {"mandag", 1},
-    {"mondag", 1},    {"maendag", 1},   {"mandach", 1},    {"dinstag", 2},   {"dienstag", 2},
-    {"dinxdag", 2},   {"dinxtag", 2},   {"dingstag", 2},   {"dinsdag", 2},   {"dinxstag", 2},
-    {"dingsdag", 2},  {"diengstag", 2}, {"dingestag", 2},  {"dinstdag", 2},  {"eritag", 2},
-    {"erigtag", 2},   {"ertag", 2},     {"erchtag", 2},    {"dingesdag", 2}, {"dingeszdag", 2},
-    {"dinestag", 2},  {"dientag", 2},   {"dinstgag", 2},   {"ergetag", 2},   {"iritag", 2},
-    {"dinxte", 2},    {"dinste", 2},    {"tisdag", 2},     {"mitwoch", 3},   {"mitwuch", 3},
-    {"midwek", 3},    {"midewek", 3},   {"mitwek", 3},     {"medwek", 3},    {"mudwek", 3},
-    {"midwoch", 3},   {"midewed", 3},   {"mitich", 3},     {"mitwech", 3},   {"onsdag", 3},
-    {"donerstag", 4}, {"donertag", 4},  {"donredag", 4},   {"donerdag", 4},  {"donresdag", 4},
-    {"dornstag", 4},  {"dorstag", 4},   {"finztag", 4},    {"pfinztag", 4},  {"fintztag", 4},
-    {"pfintztag", 4}, {"donderdag", 4}, {"torsdag", 4},    {"donredach", 4}, {"donersdag", 4},
-    {"donrstag", 4},  {"donrestag", 4}, {"donerstdag", 4}, {"freitag", 5},   {"fritag", 5},
-    {"fridag", 5},    {"fridach", 5},   {"frigdag", 5},    {"friedag", 5},   {"freidag", 5},
-    {"vridag", 5},    {"vrigdag", 5},   {"fredag", 5},     {"fregdag", 5},   {"samstag", 6},
-    {"sambstag", 6},  {"samtag", 6},    {"sonabend", 6},   {"sonavend", 6},  {"sonavent", 6},
-    {"sonavind", 6},  {"sunavend", 6},  {"lordag", 6},     {"sonabent", 6},  {"szonavend", 6},
-    {"sambztag", 6},  {"sampstag", 6},
+    {"sontag", 0},    {"sondag", 0},    {"sundag", 0},      {"sondach", 0},    {"sunendag", 0},
+    {"sonentag", 0},  {"suntag", 0},    {"montag", 1},      {"mantag", 1},     {"mandag", 1},
+    {"mondag", 1},    {"maendag", 1},   {"mendag", 1},      {"mentag", 1},     {"maentag", 1},
+    {"mandach", 1},   {"dinstag", 2},   {"dienstag", 2},    {"dinxdag", 2},    {"dinxtag", 2},
+    {"dingstag", 2},  {"dinsdag", 2},   {"dinxstag", 2},    {"dingsdag", 2},   {"diengstag", 2},
+    {"dingestag", 2}, {"dinstdag", 2},  {"eritag", 2},      {"erigtag", 2},    {"ertag", 2},
+    {"erchtag", 2},   {"dingesdag", 2}, {"dinxedag", 2},    {"dinxstedag", 2}, {"dinstedag", 2},
+    {"erichtag", 2},  {"irchtag", 2},   {"aftermontag", 2}, {"dingsdag", 2},   {"dingeszdag", 2},
+    {"dinestag", 2},  {"dientag", 2},   {"dinstgag", 2},    {"ergetag", 2},    {"iritag", 2},
+    {"dinxte", 2},    {"dinste", 2},    {"tisdag", 2},      {"mitwoch", 3},    {"mitwuch", 3},
+    {"midwek", 3},    {"midewek", 3},   {"mitwek", 3},      {"medwek", 3},     {"mudwek", 3},
+    {"midwoch", 3},   {"midewed", 3},   {"mitwuch", 3},     {"mitichen", 3},   {"woensdag", 3},
+    {"gudensdag", 3}, {"godensdag", 3}, {"mitich", 3},      {"mitwech", 3},    {"onsdag", 3},
+    {"donerstag", 4}, {"donertag", 4},  {"donredag", 4},    {"donerdag", 4},   {"donresdag", 4},
+    {"dornstag", 4},  {"dorstag", 4},   {"finztag", 4},     {"pfinztag", 4},   {"fintztag", 4},
+    {"pfintztag", 4}, {"donderdag", 4}, {"torsdag", 4},     {"donredach", 4},  {"donersdag", 4},
+    {"dunredag", 4},  {"pfinztag", 4},  {"pfinstag", 4},    {"dunerstag", 4},  {"donderdag", 4},
+    {"donrstag", 4},  {"donrestag", 4}, {"donerstdag", 4},  {"freitag", 5},    {"fritag", 5},
+    {"fridag", 5},    {"fridach", 5},   {"frigdag", 5},     {"friedag", 5},    {"freidag", 5},
+    {"vridag", 5},    {"vrigdag", 5},   {"fredag", 5},      {"fregdag", 5},    {"fritach", 5},
+    {"vrigdag", 5},   {"frigedag", 5},  {"samstag", 6},     {"sambstag", 6},   {"samtag", 6},
+    {"sonabend", 6},  {"sonavend", 6},  {"sonavent", 6},    {"sonavind", 6},   {"sunavend", 6},
+    {"lordag", 6},    {"sonabent", 6},  {"sunavent", 6},    {"saterdag", 6},   {"satersdag", 6},
+    {"samztag", 6},   {"szonavend", 6}, {"sambztag", 6},    {"sampstag", 6},
 };
 constexpr std::string_view kWeekdayEndings[] = {"",  "s",   "es", "e", "en",
                                                 "n", "ens", "ns", "a", "er"};
@@ -91,14 +98,15 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
-        add({"avend",    "avende",  "avendes",  "avendt",   "abend",   "abende",
-             "abendt",   "abent",   "abents",   "avond",    "aubent",  "vigilia",
-             "vigiliam", "vigilie", "vigiliis", "profesto", "vigila",  "veille",
-             "vigile",   "eve",     "pridie",   "afton",    "aftonen", "even"},
+        add({"avend",   "avende",   "avendes", "avendt",   "abend",    "abende", "abendt", "abent",
+             "abents",  "abends",   "awend",   "awende",   "awendes",  "obent",  "avond",  "aubent",
+             "vigilia", "vigiliam", "vigilie", "vigiliis", "profesto", "vigila", "veille", "vigile",
+             "eve",     "pridie",   "afton",   "aftonen",  "even"},
             K::Eve);
         add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
             K::Morrow);
         add({"perendie"}, K::TwoDays);
+        add({"infra", "intra", "within", "binnen", "innerhalb", "durant"}, K::Within);
         add({"octava", "octavam", "octavas", "octavis", "octave", "octaves", "utas"}, K::Octave);
         add({"tag",      "tage",     "tages",      "tagk",    "dag",      "dage",  "dages",
              "dach",     "dagh",     "die",        "festo",   "festum",   "festi", "festivitate",
@@ -134,21 +142,21 @@ struct CNamedOrdinal {
 };
 
 const CNamedOrdinal kOrdinals[] = {
-    {"erste", 1},     {"ersten", 1},    {"eersten", 1},   {"irsten", 1},   {"first", 1},
-    {"premier", 1},   {"premiere", 1},  {"prima", 1},     {"primo", 1},    {"primam", 1},
-    {"second", 2},    {"secunda", 2},   {"secundo", 2},   {"secundam", 2}, {"deuxieme", 2},
-    {"seconde", 2},   {"dritte", 3},    {"dritten", 3},   {"derden", 3},   {"drudden", 3},
-    {"third", 3},     {"tertia", 3},    {"tercia", 3},    {"tertio", 3},   {"tertiam", 3},
-    {"troisieme", 3}, {"tierce", 3},    {"tredje", 3},    {"tredie", 3},   {"vierde", 4},
-    {"vierten", 4},   {"vierden", 4},   {"fourth", 4},    {"quarta", 4},   {"quarto", 4},
-    {"quartam", 4},   {"quatrieme", 4}, {"fierde", 4},    {"funfte", 5},   {"funften", 5},
-    {"vefte", 5},     {"veften", 5},    {"fifth", 5},     {"quinta", 5},   {"quinto", 5},
-    {"quintam", 5},   {"cinquieme", 5}, {"femte", 5},     {"sechste", 6},  {"sechsten", 6},
-    {"sesten", 6},    {"sixth", 6},     {"sexta", 6},     {"sexto", 6},    {"sextam", 6},
-    {"sixieme", 6},   {"siebente", 7},  {"siebenden", 7}, {"seventh", 7},  {"septima", 7},
-    {"septieme", 7},  {"achte", 8},     {"achten", 8},    {"eighth", 8},   {"huitieme", 8},
-    {"neunte", 9},    {"neunten", 9},   {"ninth", 9},     {"nona", 9},     {"zehnten", 10},
-    {"tenth", 10},    {"decima", 10},
+    {"erste", 1},     {"ersten", 1},   {"eersten", 1},  {"irsten", 1},    {"first", 1},
+    {"premier", 1},   {"premiere", 1}, {"prima", 1},    {"primo", 1},     {"primam", 1},
+    {"second", 2},    {"secunda", 2},  {"secundo", 2},  {"secundam", 2},  {"deuxieme", 2},
+    {"seconde", 2},   {"dritte", 3},   {"dritten", 3},  {"derden", 3},    {"drudden", 3},
+    {"third", 3},     {"tertia", 3},   {"tercia", 3},   {"tertio", 3},    {"tertiam", 3},
+    {"troisieme", 3}, {"tiers", 3},    {"tierz", 3},    {"tierce", 3},    {"tredje", 3},
+    {"tredie", 3},    {"vierde", 4},   {"vierten", 4},  {"vierden", 4},   {"fourth", 4},
+    {"quarta", 4},    {"quarto", 4},   {"quartam", 4},  {"quatrieme", 4}, {"fierde", 4},
+    {"funfte", 5},    {"funften", 5},  {"vefte", 5},    {"veften", 5},    {"fifth", 5},
+    {"quinta", 5},    {"quinto", 5},   {"quintam", 5},  {"cinquieme", 5}, {"femte", 5},
+    {"sechste", 6},   {"sechsten", 6}, {"sesten", 6},   {"sixth", 6},     {"sexta", 6},
+    {"sexto", 6},     {"sextam", 6},   {"sixieme", 6},  {"siebente", 7},  {"siebenden", 7},
+    {"seventh", 7},   {"septima", 7},  {"septieme", 7}, {"achte", 8},     {"achten", 8},
+    {"eighth", 8},    {"huitieme", 8}, {"neunte", 9},   {"neunten", 9},   {"ninth", 9},
+    {"nona", 9},      {"zehnten", 10}, {"tenth", 10},   {"decima", 10},
 };
 
 std::int32_t DigitsValue(std::string_view word, std::size_t& used) {
@@ -199,10 +207,12 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
     if (const std::int32_t n = NumberedOrdinal(folded, marked); n != 0)
         return {K::Ordinal, n};
     const std::string key = Key(folded);
-    // "p." and "f." stand for post and feria; alone they are letters.
-    if (marked && (key == "p" || key == "f"))
-        return key == "p" ? CClauseWordInfo{K::After, 0} : CClauseWordInfo{K::Feria, 0};
-    if (!marked && (key == "p" || key == "f"))
+    // "p.", "n." stand for post and nach, "f." for feria; alone they are letters.
+    if (marked && (key == "p" || key == "n"))
+        return {K::After, 0};
+    if (marked && key == "f")
+        return {K::Feria, 0};
+    if (!marked && (key == "p" || key == "f" || key == "n"))
         return {};
     static const std::map<std::string, std::int32_t> ordinals = [] {
         std::map<std::string, std::int32_t> map;
@@ -217,10 +227,26 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
         return found->second;
     static const std::vector<std::pair<std::string, std::int32_t>> stems = [] {
         std::vector<std::pair<std::string, std::int32_t>> keyed;
-        for (const CStem& stem : kWeekdayStems)
-            keyed.emplace_back(Key(stem.pszStem), stem.nWeekday);
+        for (const CStem& stem : kWeekdayStems) {
+            const std::string key = Key(stem.pszStem);
+            keyed.emplace_back(key, stem.nWeekday);
+            // Low German writes "-dach" as often as "-dag".
+            const std::size_t n = key.size();
+            if (n > 3 && (key.compare(n - 3, 3, "dag") == 0 || key.compare(n - 3, 3, "tag") == 0))
+                keyed.emplace_back(key.substr(0, n - 1) + "ch", stem.nWeekday);
+        }
         return keyed;
     }();
+    // "donnerst.", "mittw.", "sonnab.": a weekday cut short, when only one weekday fits.
+    if (marked && key.size() >= 4) {
+        int found = -1;
+        for (const auto& [stem, weekday] : stems) {
+            if (stem.size() > key.size() && stem.compare(0, key.size(), key) == 0)
+                found = found < 0 || found == weekday ? weekday : 7;
+        }
+        if (found >= 0 && found < 7)
+            return {K::Weekday, found};
+    }
     for (const auto& [stem, weekday] : stems) {
         if (key.size() >= stem.size() && key.compare(0, stem.size(), stem) == 0) {
             const std::string_view ending = std::string_view(key).substr(stem.size());

@@ -24,6 +24,7 @@ enum class EClauseWord {
     TwoDays,  // "perendie": two days after
     Octave,   // the feast's eighth day, seven days on
     DayWord,  // "tag", "dage", "die", "festo", "jour": the feast's own day
+    Within,   // "infra octavam": a weekday inside the octave, not the octave day
     Orthodox, // "Orthodox Easter": Easter by the Julian computus, whatever the calendar
 };
 

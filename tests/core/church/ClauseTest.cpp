@@ -46,6 +46,8 @@ const ClauseCase kClauses[] = {
      J,
      {10, 5, 1352}},
     {"tertio die post s. Jacobi", 1400, false, J, {28, 7, 1400}},
+    {"feria quarta infra octavam Pentecostes", 1500, false, J, {10, 6, 1500}}, // not the octave
+    {"donnerst. v. Invocavit", 1508, false, J, {9, 3, 1508}},
     // German: Low German of Livonia, Bavarian-Austrian
     {"freitags nach Martini", 1553, false, J, {17, 11, 1553}},
     {"am avende Philippi und Jacobi", 1551, false, J, {30, 4, 1551}},
@@ -81,6 +83,7 @@ const ClauseCase kClauses[] = {
      J,
      {19, 5, 1277}},
     {"le jeudi lendemain de la Saint-Laurent, l'an 1300", 0, false, J, {11, 8, 1300}},
+    {"le tiers jour apr\xE8s la Saint-Martin", 1400, false, J, {14, 11, 1400}},
     // English and Swedish
     {"the morrow of Martinmas 1400", 0, false, J, {12, 11, 1400}},
     {"Michaelmas 9 Edward III", 0, false, J, {29, 9, 1335}},
