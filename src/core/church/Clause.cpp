@@ -331,6 +331,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     across.erase(std::remove_if(across.begin(), across.end(),
                                 [&f](const CFeastMatch& m) {
                                     for (std::size_t i = m.nFirst; i <= m.nLast; ++i) {
+                                        if (f.claimed[i])
+                                            return true; // a year's words name no feast
                                         const K k = f.infos[i].eKind;
                                         if ((k == K::Weekday || k == K::After || k == K::Before ||
                                              k == K::Feria) &&

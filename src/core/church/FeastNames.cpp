@@ -241,7 +241,8 @@ CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& k
                 ++probe;
             }
             if (found > 0) {
-                score += found;
+                // A title ("sunte", "apostoli") counts for less than a name.
+                score += word.bEpithet ? 1 : found;
                 last = probe;
                 proper = proper || !word.bEpithet;
                 at = probe + 1;
