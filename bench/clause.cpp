@@ -9,8 +9,8 @@ namespace {
 
 const char* const kClauses[] = {
     "freitags nach Martini",
-    "Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
-    "cantatur Oculi",
+    ("Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
+     "cantatur Oculi"),
     "Donn\xE9 \xE0 Paris, le lundi apr\xE8s les Brandons, l'an du Seigneur 1316",
     "des mondages negest na sunte Johannes baptisten dage",
     "Michaelmas 9 Edward III",

@@ -468,9 +468,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             if (indiction) {
                 const std::int32_t stated = indiction->nIndiction;
                 const char* styles[] = {"Roman", "Greek", "Bedan"};
-                const char* stylesFr[] = {"romaine", "grecque",
-                                          "de B\xE8"
-                                          "de"};
+                const char* stylesFr[] = {"romaine", "grecque", "de B\350de"};
                 std::string agrees;
                 for (int s = 0; s < 3; ++s) {
                     if (Indiction(day, static_cast<EIndiction>(s)) == stated && agrees.empty())

@@ -52,12 +52,7 @@ const ClauseCase kClauses[] = {
     {"freitags nach Martini", 1553, false, J, {17, 11, 1553}},
     {"am avende Philippi und Jacobi", 1551, false, J, {30, 4, 1551}},
     {"donredags noch Quasimodogeniti", 1553, false, J, {13, 4, 1553}},
-    {"des n\xEA"
-     "chsten eritags nach Mittervasten",
-     1377,
-     false,
-     J,
-     {10, 3, 1377}},
+    {"des n\352chsten eritags nach Mittervasten", 1377, false, J, {10, 3, 1377}},
     {"am dritten tage nach sanct Laurentii tag", 1450, false, J, {13, 8, 1450}},
     {"am achten dage assumptionis Mariae", 1480, false, J, {22, 8, 1480}},
     {"mittwochs in den heiligen Pfingsten", 1560, false, J, {5, 6, 1560}},
