@@ -307,6 +307,26 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         for (std::size_t i = indiction->nFirst; i <= indiction->nLast && i < n; ++i)
             f.claimed[i] = true;
     }
+    // "den 13. November", "die xvii mensis novembris", "le 15 novembre": a
+    // day of the month, checked against the day found.
+    std::optional<std::pair<std::int32_t, std::int32_t>> dayOfMonth;
+    for (std::size_t i = 0; i + 1 < n && !dayOfMonth; ++i) {
+        if (f.claimed[i])
+            continue;
+        const CClauseWordInfo number = ClassifyClauseWord(f.words[i].strText, f.words[i].bMarked);
+        if (number.eKind != K::Ordinal)
+            continue;
+        std::size_t m = i + 1;
+        if (m + 1 < n && (f.words[m].strText == "mensis" || f.words[m].strText == "de" ||
+                          f.words[m].strText == "d"))
+            ++m;
+        const std::int32_t month = f.claimed[m] ? 0 : MonthOfClauseWord(f.words[m].strText);
+        if (month == 0)
+            continue;
+        dayOfMonth = std::make_pair(number.nValue, month);
+        for (std::size_t k = i; k <= m; ++k)
+            f.claimed[k] = true;
+    }
     std::vector<CClauseWord> expanded = f.words;
     for (std::size_t i = 0; i < n; ++i) {
         f.infos.push_back(ClassifyClauseWord(f.words[i].strText, f.words[i].bMarked));
@@ -464,6 +484,20 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                      : "the text says " + says + "; " + DateText(day, gregorian) +
                                            " is a " + is + ", and the " + says + " after " +
                                            feastName + " is " + after});
+            }
+            if (dayOfMonth) {
+                const bool same = gregorian ? day.GetGregorian().nDay == dayOfMonth->first &&
+                                                  day.GetGregorian().nMonth == dayOfMonth->second
+                                            : day.GetJulian().nDay == dayOfMonth->first &&
+                                                  day.GetJulian().nMonth == dayOfMonth->second;
+                const std::string stated = std::to_string(dayOfMonth->first) + " " +
+                                           LoadResString(IDS_MONTH_FIRST + dayOfMonth->second - 1);
+                reading.checks.push_back(
+                    {same, same ? (French() ? "le " + stated + " : d'accord" : stated + " agrees")
+                                : (French() ? "le texte dit le " + stated + " ; le jour est le " +
+                                                  DateText(day, gregorian)
+                                            : "the text says " + stated + "; the day is " +
+                                                  DateText(day, gregorian))});
             }
             if (indiction) {
                 const std::int32_t stated = indiction->nIndiction;

@@ -258,6 +258,33 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
     return {};
 }
 
+std::int32_t MonthOfClauseWord(std::string_view folded) {
+    static const std::map<std::string, std::int32_t> months = [] {
+        std::map<std::string, std::int32_t> map;
+        const std::initializer_list<const char*> names[12] = {
+            {"januarii", "ianuarii", "januar", "jenner", "janvier", "january", "januari"},
+            {"februarii", "februar", "hornung", "fevrier", "february", "februari"},
+            {"martii", "marcii", "marz", "merz", "maerz", "mars", "march"},
+            {"aprilis", "april", "avril", "aprilis"},
+            {"maii", "maji", "mai", "mey", "meyen", "may"},
+            {"junii", "iunii", "juni", "junius", "juin", "june", "brachmonat"},
+            {"julii", "iulii", "juli", "julius", "juillet", "july", "heumonat"},
+            {"augusti", "august", "augst", "aout", "aoust", "augusti"},
+            {"septembris", "september", "septembre"},
+            {"octobris", "oktober", "october", "octobre"},
+            {"novembris", "november", "novembre"},
+            {"decembris", "dezember", "december", "decembre"},
+        };
+        for (std::int32_t m = 0; m < 12; ++m) {
+            for (const char* name : names[m])
+                map.emplace(Key(name), m + 1);
+        }
+        return map;
+    }();
+    const auto found = months.find(Key(folded));
+    return found == months.end() ? 0 : found->second;
+}
+
 std::string ExpandAbbreviation(std::string_view folded) {
     static const std::map<std::string_view, std::string_view> kWords = {
         {"purif", "purificationis"},

@@ -36,6 +36,10 @@ struct CClauseWordInfo {
 // What a folded word is; marked says a "." or "°" follows it ("p.", "3.").
 CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked);
 
+// The month a word names (1..12), in Latin, German, French or English; 0
+// for no month. "mensis" and the like are not months themselves.
+std::int32_t MonthOfClauseWord(std::string_view folded);
+
 // A feast's abbreviated word written out ("purif." -> "purificationis"),
 // or the word itself.
 std::string ExpandAbbreviation(std::string_view folded);

@@ -85,6 +85,7 @@ const ClauseCase kClauses[] = {
     {"Orthodox Easter 2031", 0, true, J, {31, 3, 2031}}, // the Julian Easter, whatever the calendar
     {"Whit Monday 1750", 0, true, J, {7, 5, 1750}},
     {"i tredje dagen efter Mickelsm\xE4ssa", 1400, false, J, {2, 10, 1400}},
+    {"donnerdages in den hylygen Passchen fierdagen", 1500, false, J, {23, 4, 1500}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
@@ -139,6 +140,10 @@ TEST(Clause, SeveralDaysAndChecks) {
     EXPECT_TRUE(checkOf("Michaelmas 1347, indiction XV").bAgrees);
     EXPECT_EQ(checkOf("Michaelmas 1348, indiction XV").strText,
               "indiction 15 is that of 1347 in the Roman style, not of 1348");
+    EXPECT_TRUE(
+        checkOf("feria secunda post Martini, die xiii mensis novembris, anno 1553").bAgrees);
+    EXPECT_EQ(checkOf("Montag nach Martini, den 14. November 1553").strText,
+              "the text says 14 November; the day is 13 November 1553");
     EXPECT_TRUE(checkOf("Michaelmas 1335, 9 Edward III").bAgrees);
     EXPECT_EQ(checkOf("Michaelmas 1340, 9 Edward III").strText,
               "9 Edward III runs from 25 January 1335 to 24 January 1336");
