@@ -1,5 +1,7 @@
 #include "church/ClauseLexicon.h"
 
+#include "church/ClauseText.h"
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -247,6 +249,22 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
         if (found >= 0 && found < 7)
             return {K::Weekday, found};
     }
+    // One letter off a weekday of six letters or more, with its ending:
+    // "dinxsedages", "frydaghes" (never a name: those are matched apart).
+    const auto nearWeekday = [&key]() -> int {
+        for (const std::string_view ending : kWeekdayEndings) {
+            if (key.size() < ending.size() + 6 ||
+                key.compare(key.size() - ending.size(), ending.size(), ending) != 0)
+                continue;
+            const std::string_view body =
+                std::string_view(key).substr(0, key.size() - ending.size());
+            for (const auto& [stem, weekday] : stems) {
+                if (stem.size() >= 6 && WithinOneEdit(body, stem))
+                    return weekday;
+            }
+        }
+        return -1;
+    };
     for (const auto& [stem, weekday] : stems) {
         if (key.size() >= stem.size() && key.compare(0, stem.size(), stem) == 0) {
             const std::string_view ending = std::string_view(key).substr(stem.size());
@@ -255,6 +273,8 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
                 return {K::Weekday, weekday};
         }
     }
+    if (const int weekday = nearWeekday(); weekday >= 0)
+        return {K::Weekday, weekday};
     return {};
 }
 

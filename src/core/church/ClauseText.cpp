@@ -102,3 +102,22 @@ std::string ClauseSpan(std::string_view cp1252, const std::vector<CClauseWord>& 
         return {};
     return std::string(cp1252.substr(words[first].nStart, words[last].nEnd - words[first].nStart));
 }
+
+bool WithinOneEdit(std::string_view a, std::string_view b) {
+    if (a.size() > b.size())
+        std::swap(a, b);
+    if (b.size() - a.size() > 1)
+        return false;
+    std::size_t i = 0;
+    while (i < a.size() && a[i] == b[i])
+        ++i;
+    if (i == a.size())
+        return true; // equal, or one letter added at the end
+    if (a.size() == b.size()) {
+        if (a.substr(i + 1) == b.substr(i + 1))
+            return true; // one letter changed
+        return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
+               a.substr(i + 2) == b.substr(i + 2); // two letters swapped
+    }
+    return a.substr(i) == b.substr(i + 1); // one letter added
+}

@@ -31,3 +31,8 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252);
 // The text's own words from word first to word last (inclusive), as written.
 std::string ClauseSpan(std::string_view cp1252, const std::vector<CClauseWord>& words,
                        std::size_t first, std::size_t last);
+
+// True when the two words are at most one letter apart (Damerau: a letter
+// added, dropped or changed, or two neighbours swapped): the spelling
+// drift both the names and the weekdays forgive.
+bool WithinOneEdit(std::string_view a, std::string_view b);

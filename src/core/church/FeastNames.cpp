@@ -115,26 +115,6 @@ std::string SpellingKey(std::string_view word) {
     return out;
 }
 
-// Damerau's distance, only asked whether it is at most one.
-bool WithinOneEdit(std::string_view a, std::string_view b) {
-    if (a.size() > b.size())
-        std::swap(a, b);
-    if (b.size() - a.size() > 1)
-        return false;
-    std::size_t i = 0;
-    while (i < a.size() && a[i] == b[i])
-        ++i;
-    if (i == a.size())
-        return true; // equal, or one letter added at the end
-    if (a.size() == b.size()) {
-        if (a.substr(i + 1) == b.substr(i + 1))
-            return true; // one letter changed
-        return i + 1 < a.size() && a[i] == b[i + 1] && a[i + 1] == b[i] &&
-               a.substr(i + 2) == b.substr(i + 2); // two letters swapped
-    }
-    return a.substr(i) == b.substr(i + 1); // one letter added
-}
-
 bool IsVowel(char c) {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
 }
