@@ -50,6 +50,7 @@ const ClauseCase kClauses[] = {
     {"donnerst. v. Invocavit", 1508, false, J, {9, 3, 1508}},
     // German: Low German of Livonia, Bavarian-Austrian
     {"freitags nach Martini", 1553, false, J, {17, 11, 1553}},
+    {"dinxsedages nach Martini", 1500, false, J, {17, 11, 1500}}, // a spelling one letter off
     {"am avende Philippi und Jacobi", 1551, false, J, {30, 4, 1551}},
     {"donredags noch Quasimodogeniti", 1553, false, J, {13, 4, 1553}},
     {"des n\352chsten eritags nach Mittervasten", 1377, false, J, {10, 3, 1377}},
