@@ -1,0 +1,425 @@
+// Lenient date values. The value is cut into words, each word folded (case,
+// accents, a final dot or comma) and looked up in one table of the words
+// genealogists write; a small grammar then takes at most two dates, and the
+// standard value is written from what it found. A value that reads to other
+// days than the standard one is refused, so a suggestion never moves a date.
+#include "GedcomLenient.h"
+
+#include "calendar/YearStyle.h"
+#include "text/Cp1252.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+constexpr std::size_t kMaxValue = 256;
+constexpr std::size_t kMaxWords = 16;
+
+enum class EKind { Qualifier, And, To, Month, Epoch };
+enum class EQual { None, Abt, Cal, Est, Int, Bef, Aft, Bet, From, To };
+
+struct CWordRow {
+    const char* words; // folded, one space between words
+    EKind eKind;
+    int nCode; // EQual or month number
+};
+
+// clang-format off
+constexpr CWordRow kWords[] = {
+    // qualifiers
+    {"ABT", EKind::Qualifier, int(EQual::Abt)}, {"ABOUT", EKind::Qualifier, int(EQual::Abt)},
+    {"APPROX", EKind::Qualifier, int(EQual::Abt)}, {"APPROXIMATELY", EKind::Qualifier, int(EQual::Abt)},
+    {"CIRCA", EKind::Qualifier, int(EQual::Abt)}, {"C", EKind::Qualifier, int(EQual::Abt)},
+    {"CA", EKind::Qualifier, int(EQual::Abt)}, {"CCA", EKind::Qualifier, int(EQual::Abt)},
+    {"VERS", EKind::Qualifier, int(EQual::Abt)}, {"ENVIRON", EKind::Qualifier, int(EQual::Abt)},
+    {"UM", EKind::Qualifier, int(EQual::Abt)}, {"ETWA", EKind::Qualifier, int(EQual::Abt)},
+    {"EST", EKind::Qualifier, int(EQual::Est)}, {"ESTIMATED", EKind::Qualifier, int(EQual::Est)},
+    {"CAL", EKind::Qualifier, int(EQual::Cal)}, {"CALC", EKind::Qualifier, int(EQual::Cal)},
+    {"CALCULATED", EKind::Qualifier, int(EQual::Cal)},
+    {"INT", EKind::Qualifier, int(EQual::Int)},
+    {"BEF", EKind::Qualifier, int(EQual::Bef)}, {"BEFORE", EKind::Qualifier, int(EQual::Bef)},
+    {"AVANT", EKind::Qualifier, int(EQual::Bef)}, {"VOR", EKind::Qualifier, int(EQual::Bef)},
+    {"AFT", EKind::Qualifier, int(EQual::Aft)}, {"AFTER", EKind::Qualifier, int(EQual::Aft)},
+    {"APRES", EKind::Qualifier, int(EQual::Aft)}, {"NACH", EKind::Qualifier, int(EQual::Aft)},
+    {"BET", EKind::Qualifier, int(EQual::Bet)}, {"BETWEEN", EKind::Qualifier, int(EQual::Bet)},
+    {"ENTRE", EKind::Qualifier, int(EQual::Bet)}, {"ZWISCHEN", EKind::Qualifier, int(EQual::Bet)},
+    {"FROM", EKind::Qualifier, int(EQual::From)}, {"DE", EKind::Qualifier, int(EQual::From)},
+    {"DU", EKind::Qualifier, int(EQual::From)}, {"VON", EKind::Qualifier, int(EQual::From)},
+    {"TO", EKind::Qualifier, int(EQual::To)}, {"BIS", EKind::Qualifier, int(EQual::To)},
+    // the second date of a range or a period
+    {"AND", EKind::And, 0}, {"ET", EKind::And, 0}, {"UND", EKind::And, 0}, {"&", EKind::And, 0},
+    {"TO", EKind::To, 0}, {"-", EKind::To, 0}, {"A", EKind::To, 0}, {"AU", EKind::To, 0},
+    {"BIS", EKind::To, 0},
+    // months: codes, English, French, German, and their usual shortenings
+    {"JAN", EKind::Month, 1}, {"JANUARY", EKind::Month, 1}, {"JANVIER", EKind::Month, 1},
+    {"JANV", EKind::Month, 1}, {"JANUAR", EKind::Month, 1}, {"JANNER", EKind::Month, 1},
+    {"FEB", EKind::Month, 2}, {"FEBRUARY", EKind::Month, 2}, {"FEVRIER", EKind::Month, 2},
+    {"FEV", EKind::Month, 2}, {"FEVR", EKind::Month, 2}, {"FEBRUAR", EKind::Month, 2},
+    {"FEBER", EKind::Month, 2},
+    {"MAR", EKind::Month, 3}, {"MARCH", EKind::Month, 3}, {"MARS", EKind::Month, 3},
+    {"MARZ", EKind::Month, 3},
+    {"APR", EKind::Month, 4}, {"APRIL", EKind::Month, 4}, {"AVRIL", EKind::Month, 4},
+    {"AVR", EKind::Month, 4},
+    {"MAY", EKind::Month, 5}, {"MAI", EKind::Month, 5},
+    {"JUN", EKind::Month, 6}, {"JUNE", EKind::Month, 6}, {"JUIN", EKind::Month, 6},
+    {"JUNI", EKind::Month, 6},
+    {"JUL", EKind::Month, 7}, {"JULY", EKind::Month, 7}, {"JUILLET", EKind::Month, 7},
+    {"JUIL", EKind::Month, 7}, {"JULI", EKind::Month, 7},
+    {"AUG", EKind::Month, 8}, {"AUGUST", EKind::Month, 8}, {"AOUT", EKind::Month, 8},
+    {"SEP", EKind::Month, 9}, {"SEPT", EKind::Month, 9}, {"SEPTEMBER", EKind::Month, 9},
+    {"SEPTEMBRE", EKind::Month, 9},
+    {"OCT", EKind::Month, 10}, {"OCTOBER", EKind::Month, 10}, {"OCTOBRE", EKind::Month, 10},
+    {"OKT", EKind::Month, 10}, {"OKTOBER", EKind::Month, 10},
+    {"NOV", EKind::Month, 11}, {"NOVEMBER", EKind::Month, 11}, {"NOVEMBRE", EKind::Month, 11},
+    {"DEC", EKind::Month, 12}, {"DECEMBER", EKind::Month, 12}, {"DECEMBRE", EKind::Month, 12},
+    {"DEZ", EKind::Month, 12}, {"DEZEMBER", EKind::Month, 12},
+    // before the era
+    {"BC", EKind::Epoch, 0}, {"B.C", EKind::Epoch, 0}, {"BCE", EKind::Epoch, 0},
+    {"B.C.E", EKind::Epoch, 0}, {"AV J.-C", EKind::Epoch, 0},
+    {"V CHR", EKind::Epoch, 0}, {"V.CHR", EKind::Epoch, 0},
+};
+// clang-format on
+
+constexpr const char* kMonthCodes[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+struct CCalendarName {
+    const char* escape; // 5.5.1
+    const char* word;   // 7.0
+    EGedcomCalendar eCalendar;
+};
+constexpr CCalendarName kCalendars[] = {
+    {"@#DGREGORIAN@", "GREGORIAN", EGedcomCalendar::Gregorian},
+    {"@#DJULIAN@", "JULIAN", EGedcomCalendar::Julian},
+    {"@#DHEBREW@", "HEBREW", EGedcomCalendar::Hebrew},
+    {"@#DFRENCH R@", "FRENCH_R", EGedcomCalendar::French},
+};
+
+struct CWord {
+    std::string_view raw;
+    std::string key; // folded, without a final dot or comma
+    bool bComma = false;
+};
+
+struct CWords {
+    std::array<CWord, kMaxWords> items{};
+    std::size_t count = 0;
+};
+
+constexpr bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view s, std::size_t maxDigits) {
+    if (s.empty() || s.size() > maxDigits)
+        return false;
+    for (const char c : s) {
+        if (!IsDigit(c))
+            return false;
+    }
+    return true;
+}
+
+// Words at spaces; an escape runs to its closing "@" and a phrase to the
+// last ")". False when there are too many or one is left open.
+bool SplitWords(std::string_view text, CWords& words) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (IsSpace(text[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        if (text[i] == '(' || text[i] == '@') {
+            const std::size_t close = text[i] == '(' ? text.rfind(')') : text.find('@', i + 1);
+            if (close == std::string_view::npos || close < i)
+                return false;
+            end = close + 1;
+        } else {
+            while (end < text.size() && !IsSpace(text[end]) && text[end] != '(')
+                ++end;
+        }
+        if (words.count == kMaxWords)
+            return false;
+        CWord& word = words.items[words.count++];
+        word.raw = text.substr(i, end - i);
+        std::string key;
+        if (text[i] == '@') {
+            for (const char c : FoldToAsciiUpper(word.raw)) {
+                if (c != ' ' || key.empty() || key.back() != ' ')
+                    key += c;
+            }
+        } else {
+            key = FoldToAsciiUpper(word.raw);
+            if (text[i] != '(' && key.size() > 1 && key.back() == ',') {
+                key.pop_back();
+                word.bComma = true;
+            }
+            if (text[i] != '(' && key.size() > 1 && key.back() == '.')
+                key.pop_back();
+        }
+        word.key = std::move(key);
+        i = end;
+    }
+    return true;
+}
+
+// The table row of that kind written at words[pos..]; its length in words, or 0.
+std::size_t MatchRow(const CWords& words, std::size_t pos, EKind kind, int& code) {
+    for (const CWordRow& row : kWords) {
+        if (row.eKind != kind)
+            continue;
+        std::string_view rest = row.words;
+        std::size_t k = pos;
+        while (!rest.empty() && k < words.count) {
+            const std::size_t space = rest.find(' ');
+            const std::string_view part = rest.substr(0, space);
+            if (words.items[k].key != part)
+                break;
+            ++k;
+            rest = space == std::string_view::npos ? std::string_view() : rest.substr(space + 1);
+        }
+        if (rest.empty() && k > pos) {
+            code = row.nCode;
+            return k - pos;
+        }
+    }
+    return 0;
+}
+
+const CCalendarName* CalendarAt(const CWords& words, std::size_t pos) {
+    if (pos >= words.count)
+        return nullptr;
+    for (const CCalendarName& c : kCalendars) {
+        if (words.items[pos].key == c.escape || words.items[pos].key == c.word)
+            return &c;
+    }
+    return nullptr;
+}
+
+struct CDate {
+    const CCalendarName* pCalendar = nullptr;
+    std::string day;   // digits, or empty
+    std::string month; // the standard code, or empty
+    std::string year;  // as written, a dual year with its slash
+    bool bDual = false;
+    bool bEpoch = false;
+};
+
+// Day digits with an ordinal ending ("1st", "1er") or a dot ("3.").
+bool ReadDay(const std::string& key, std::string& day) {
+    std::size_t n = 0;
+    while (n < key.size() && n < 3 && IsDigit(key[n]))
+        ++n;
+    if (n == 0 || n > 2)
+        return false;
+    const std::string_view rest = std::string_view(key).substr(n);
+    if (!rest.empty() && rest != "ST" && rest != "ND" && rest != "RD" && rest != "TH" &&
+        rest != "ER")
+        return false;
+    day = key.substr(0, n);
+    return true;
+}
+
+bool ReadMonth(const CWords& words, std::size_t pos, EGedcomCalendar calendar, std::string& month) {
+    if (pos >= words.count)
+        return false;
+    if (calendar == EGedcomCalendar::Hebrew || calendar == EGedcomCalendar::French) {
+        // Their codes only; the reader decides whether the code is one.
+        const std::string& key = words.items[pos].key;
+        if (key.size() < 3 || key.size() > 4 || IsDigit(key[0]))
+            return false;
+        month = key;
+        return true;
+    }
+    int code = 0;
+    if (MatchRow(words, pos, EKind::Month, code) != 1)
+        return false;
+    month = kMonthCodes[code - 1];
+    return true;
+}
+
+bool ReadYear(const std::string& key, CDate& date) {
+    const std::size_t slash = key.find('/');
+    if (slash == std::string::npos) {
+        if (!AllDigits(key, 9))
+            return false;
+    } else if (!AllDigits(std::string_view(key).substr(0, slash), 9) ||
+               !AllDigits(std::string_view(key).substr(slash + 1), 4)) {
+        return false;
+    }
+    date.year = key;
+    date.bDual = slash != std::string::npos;
+    return true;
+}
+
+// One date at words[pos..]: [calendar] [[day] month] year [epoch], or
+// month "day," year. pos moves past it.
+bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer, CDate& date) {
+    date.pCalendar = CalendarAt(words, pos);
+    if (date.pCalendar)
+        ++pos;
+    else
+        date.pCalendar = outer;
+    const EGedcomCalendar calendar =
+        date.pCalendar ? date.pCalendar->eCalendar : EGedcomCalendar::Gregorian;
+    if (pos >= words.count)
+        return false;
+    std::string day;
+    if (ReadDay(words.items[pos].key, day) && ReadMonth(words, pos + 1, calendar, date.month)) {
+        date.day = day;
+        pos += 2;
+    } else if (ReadMonth(words, pos, calendar, date.month)) {
+        ++pos;
+        if (pos + 1 < words.count && words.items[pos].bComma &&
+            ReadDay(words.items[pos].key, date.day))
+            ++pos;
+    }
+    if (pos >= words.count || !ReadYear(words.items[pos].key, date))
+        return false;
+    ++pos;
+    int code = 0;
+    if (const std::size_t n = MatchRow(words, pos, EKind::Epoch, code); n != 0) {
+        date.bEpoch = true;
+        pos += n;
+    }
+    return true;
+}
+
+struct CLenient {
+    EQual eQual = EQual::None;
+    CDate first, second;
+    bool bSecond = false;
+    std::string_view phrase;
+};
+
+bool ReadLenient(std::string_view value, CLenient& lenient) {
+    if (value.size() > kMaxValue)
+        return false;
+    CWords words;
+    if (!SplitWords(value, words) || words.count == 0)
+        return false;
+    std::size_t pos = 0;
+    // A calendar written before the qualifier holds for every date.
+    const CCalendarName* outer = nullptr;
+    int code = 0;
+    if (CalendarAt(words, 0) && MatchRow(words, 1, EKind::Qualifier, code) != 0) {
+        outer = CalendarAt(words, 0);
+        pos = 1;
+    }
+    if (const std::size_t n = MatchRow(words, pos, EKind::Qualifier, code); n != 0) {
+        lenient.eQual = static_cast<EQual>(code);
+        pos += n;
+    }
+    if (!ReadDate(words, pos, outer, lenient.first))
+        return false;
+    const EKind joiner = lenient.eQual == EQual::Bet ? EKind::And : EKind::To;
+    if (lenient.eQual == EQual::Bet || lenient.eQual == EQual::From) {
+        if (const std::size_t n = MatchRow(words, pos, joiner, code); n != 0) {
+            pos += n;
+            if (!ReadDate(words, pos, outer, lenient.second))
+                return false;
+            lenient.bSecond = true;
+        } else if (lenient.eQual == EQual::Bet) {
+            return false;
+        }
+    }
+    if (lenient.eQual == EQual::Int && pos < words.count && words.items[pos].raw[0] == '(')
+        lenient.phrase = words.items[pos++].raw;
+    return pos == words.count;
+}
+
+bool WriteDate(const CDate& date, EGedcomVersion version, std::string& text) {
+    const bool v70 = version == EGedcomVersion::V70;
+    if (date.bDual && date.bEpoch)
+        return false;
+    std::string year = date.year;
+    if (date.bDual && v70) {
+        // 7.0 has no dual year: only a Julian one has a sure later year.
+        if (!date.pCalendar || date.pCalendar->eCalendar != EGedcomCalendar::Julian)
+            return false;
+        const std::size_t slash = year.find('/');
+        std::int32_t first = 0;
+        for (std::size_t i = 0; i < slash; ++i) // nine digits at most: no overflow
+            first = first * 10 + (year[i] - '0');
+        const auto later = LaterOfDualYear(first, std::string_view(year).substr(slash + 1));
+        if (!later)
+            return false;
+        year = std::to_string(*later);
+    }
+    if (date.pCalendar) {
+        text += v70 ? date.pCalendar->word : date.pCalendar->escape;
+        text += ' ';
+    }
+    if (!date.day.empty())
+        text += date.day + ' ';
+    if (!date.month.empty())
+        text += date.month + ' ';
+    text += year;
+    if (date.bEpoch)
+        text += v70 ? " BCE" : " B.C.";
+    return true;
+}
+
+constexpr const char* kQualWords[] = {"",    "ABT", "CAL", "EST",  "INT",
+                                      "BEF", "AFT", "BET", "FROM", "TO"};
+
+} // namespace
+
+std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version) {
+    CLenient lenient;
+    if (!ReadLenient(value, lenient))
+        return std::nullopt;
+    std::string text;
+    EQual qual = lenient.eQual;
+    if (qual == EQual::Int && lenient.phrase.empty())
+        qual = EQual::None; // nothing interpreted: the date alone
+    if (qual == EQual::Int && version == EGedcomVersion::V70)
+        return std::nullopt; // 7.0 keeps the phrase elsewhere
+    if (qual != EQual::None) {
+        text += kQualWords[static_cast<int>(qual)];
+        text += ' ';
+    }
+    if (!WriteDate(lenient.first, version, text))
+        return std::nullopt;
+    if (lenient.bSecond) {
+        text += qual == EQual::Bet ? " AND " : " TO ";
+        if (!WriteDate(lenient.second, version, text))
+            return std::nullopt;
+    }
+    if (!lenient.phrase.empty()) {
+        text += ' ';
+        text += lenient.phrase;
+    }
+    if (text == value)
+        return std::nullopt;
+
+    // The suggestion must name days, and the very days the value already
+    // reads to when the reader takes it as it stands.
+    const CGedcomDateValue standard = ReadGedcomDate(text);
+    constexpr unsigned kNoDays = kGedcomUnreadable | kGedcomNoSuchDay | kGedcomOutsideRange;
+    if (standard.nFindings & kNoDays)
+        return std::nullopt;
+    const CGedcomDateValue asWritten = ReadGedcomDate(value);
+    if (!(asWritten.nFindings & kGedcomUnreadable) &&
+        (asWritten.nFirst != standard.nFirst || asWritten.nLast != standard.nLast ||
+         asWritten.nFindings != standard.nFindings))
+        return std::nullopt;
+    return text;
+}
+
+bool IsOldStyleDualYear(std::string_view value) {
+    CLenient lenient;
+    if (!ReadLenient(value, lenient))
+        return false;
+    auto oldStyle = [](const CDate& date) {
+        return date.bDual &&
+               (!date.pCalendar || date.pCalendar->eCalendar != EGedcomCalendar::Julian);
+    };
+    return oldStyle(lenient.first) || (lenient.bSecond && oldStyle(lenient.second));
+}

@@ -1,0 +1,29 @@
+// Date values as family-tree files really write them, read into the one
+// standard value they mean.
+//
+//   StandardGedcomValue("Abt. 17 Jul 2016", EGedcomVersion::V551) == "ABT 17 JUL 2016"
+//   StandardGedcomValue("entre 1850 et 1860", EGedcomVersion::V70) == "BET 1850 AND 1860"
+//   StandardGedcomValue("@#DJULIAN@ BEF 1700", EGedcomVersion::V70) == "BEF JULIAN 1700"
+//   StandardGedcomValue("1076 or 1088", EGedcomVersion::V551) == nothing
+//
+// Qualifiers with dots, in other cases or as whole English, French and German
+// words, full month names, "BC" and its kin, runs of spaces, a calendar
+// escape written before the qualifier and the other version's escapes are
+// all read; each suggestion reads back with ReadGedcomDate to the days the
+// lenient value means. Texts are Windows-1252; nothing here throws.
+#pragma once
+
+#include "gedcom/GedcomDate.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The standard value (in the syntax of that version) a lenient value means
+// when it has one sure meaning; nothing when the value is already standard,
+// is no date, or could mean several things.
+std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version);
+
+// True for a dual year ("11 FEB 1731/32") written without a Julian escape:
+// whether its day is Julian or Gregorian is the reader's guess.
+bool IsOldStyleDualYear(std::string_view value);

@@ -1,0 +1,112 @@
+#include "gedcom/GedcomLenient.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+constexpr EGedcomVersion V5 = EGedcomVersion::V551;
+constexpr EGedcomVersion V7 = EGedcomVersion::V70;
+
+// Lenient value, the version of the file, the standard value (nullptr: none).
+const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
+    // English qualifiers and month names
+    {"Abt. 17 JUL 2016", V5, "ABT 17 JUL 2016"},
+    {"ABT. 1 JUL 932", V5, "ABT 1 JUL 932"},
+    {"circa 21 Dec 1884", V5, "ABT 21 DEC 1884"},
+    {"ca. 8 Mar 1505", V5, "ABT 8 MAR 1505"},
+    {"c. 1850", V7, "ABT 1850"},
+    {"Approx. 1850", V5, "ABT 1850"},
+    {"Est. 1850", V5, "EST 1850"},
+    {"Calc. 1850", V5, "CAL 1850"},
+    {"Bef. 21 Dec 1884", V5, "BEF 21 DEC 1884"},
+    {"After Feb 1907", V5, "AFT FEB 1907"},
+    {"Bet. 29 August 1640 AND 19 Feb 1992", V5, "BET 29 AUG 1640 AND 19 FEB 1992"},
+    {"Between 1850 and 1860", V7, "BET 1850 AND 1860"},
+    {"from 29 August 1640 to 19 Feb 1992", V5, "FROM 29 AUG 1640 TO 19 FEB 1992"},
+    {"from 1640 - 1650", V5, "FROM 1640 TO 1650"},
+    {"18 November 1992", V5, "18 NOV 1992"},
+    {"DECEMBER 1901", V7, "DEC 1901"},
+    {"Dec. 5, 1850", V5, "5 DEC 1850"},
+    {"1st March 1850", V5, "1 MAR 1850"},
+    // French
+    {"vers 1850", V5, "ABT 1850"},
+    {"environ 1850", V5, "ABT 1850"},
+    {"avant 5 mars 1850", V5, "BEF 5 MAR 1850"},
+    {"apr\350s ao\373t 1850", V5, "AFT AUG 1850"},
+    {"entre 1850 et 1860", V5, "BET 1850 AND 1860"},
+    {"de 1850 \340 1860", V5, "FROM 1850 TO 1860"},
+    {"1er d\351cembre 1850", V5, "1 DEC 1850"},
+    {"560 av. J.-C.", V5, "560 B.C."},
+    // German
+    {"um 1850", V5, "ABT 1850"},
+    {"vor 3. M\344rz 1850", V5, "BEF 3 MAR 1850"},
+    {"nach Oktober 1850", V5, "AFT OCT 1850"},
+    {"zwischen 1850 und 1860", V5, "BET 1850 AND 1860"},
+    {"von 1850 bis 1860", V5, "FROM 1850 TO 1860"},
+    {"560 v. Chr.", V7, "560 BCE"},
+    // spacing, case, epochs, escapes and the other version's syntax
+    {"17  JUL   2016", V5, "17 JUL 2016"},
+    {"abt 1 jan 2000", V5, "ABT 1 JAN 2000"},
+    {"560 BC", V5, "560 B.C."},
+    {"560 B.C.E.", V7, "560 BCE"},
+    {"560 B.C.", V7, "560 BCE"},
+    {"@#DHEBREW@ BET 5776 AND 5777", V5, "BET @#DHEBREW@ 5776 AND @#DHEBREW@ 5777"},
+    {"@#DJULIAN@ BEF 25 DEC 1700", V5, "BEF @#DJULIAN@ 25 DEC 1700"},
+    {"@#DJULIAN@ 25 DEC 1700", V7, "JULIAN 25 DEC 1700"},
+    {"JULIAN 25 DEC 1700", V5, "@#DJULIAN@ 25 DEC 1700"},
+    {"@#DJULIAN@ 11 FEB 1731/32", V7, "JULIAN 11 FEB 1732"},
+    {"@#DFRENCH R@ 1 vend 1", V7, "FRENCH_R 1 VEND 1"},
+    {"INT 1700", V5, "1700"},
+    // already standard
+    {"ABT 17 JUL 2016", V5, nullptr},
+    {"BET @#DHEBREW@ 5776 AND @#DHEBREW@ 5777", V5, nullptr},
+    {"INT 1700 (about then)", V5, nullptr},
+    {"560 BCE", V7, nullptr},
+    {"11 FEB 1731/32", V5, nullptr},
+    // several meanings, or no date at all
+    {"1076 or 1088", V5, nullptr},
+    {"941 (or 926)", V5, nullptr},
+    {"30 Apr 782 - 783", V5, nullptr},
+    {"03/04/1850", V5, nullptr},
+    {"11 FEB 1731/32", V7, nullptr},
+    {"Abt. 31 Feb 1900", V5, nullptr},
+    {"@#DROMAN@ 1850", V5, nullptr},
+    {"Machine operator, Ford Motor Co.", V5, nullptr},
+    {"99999999999999", V5, nullptr},
+};
+
+TEST(GedcomLenient, StandardValues) {
+    for (const auto& [value, version, expected] : kCases) {
+        const auto standard = StandardGedcomValue(value, version);
+        EXPECT_EQ(standard.value_or("(none)"), expected ? expected : "(none)") << value;
+    }
+}
+
+// Every suggestion reads, names the days the value already reads to when it
+// reads at all, and is itself standard.
+TEST(GedcomLenient, SuggestionsReadBackToTheSameDays) {
+    for (const auto& [value, version, expected] : kCases) {
+        const auto standard = StandardGedcomValue(value, version);
+        if (!standard)
+            continue;
+        const CGedcomDateValue read = ReadGedcomDate(*standard);
+        EXPECT_EQ(read.nFindings & (kGedcomUnreadable | kGedcomNoSuchDay), 0u) << value;
+        const CGedcomDateValue asWritten = ReadGedcomDate(value);
+        if (!(asWritten.nFindings & kGedcomUnreadable)) {
+            EXPECT_EQ(read.nFirst, asWritten.nFirst) << value;
+            EXPECT_EQ(read.nLast, asWritten.nLast) << value;
+        }
+        EXPECT_FALSE(StandardGedcomValue(*standard, version)) << *standard;
+    }
+}
+
+TEST(GedcomLenient, OldStyleDualYears) {
+    EXPECT_TRUE(IsOldStyleDualYear("11 FEB 1731/32"));
+    EXPECT_TRUE(IsOldStyleDualYear("BET 1700 AND 1 FEB 1731/32"));
+    EXPECT_FALSE(IsOldStyleDualYear("@#DJULIAN@ 11 FEB 1731/32"));
+    EXPECT_FALSE(IsOldStyleDualYear("11 FEB 1732"));
+}
+
+} // namespace
