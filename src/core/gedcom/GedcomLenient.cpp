@@ -30,7 +30,7 @@ struct CWordRow {
 constexpr CWordRow kWords[] = {
     // qualifiers
     {"ABT", EKind::Qualifier, int(EQual::Abt)}, {"ABOUT", EKind::Qualifier, int(EQual::Abt)},
-    {"APPROX", EKind::Qualifier, int(EQual::Abt)}, {"APPROXIMATELY", EKind::Qualifier, int(EQual::Abt)},
+    {"APPROX", EKind::Qualifier, int(EQual::Abt)}, {"APPX", EKind::Qualifier, int(EQual::Abt)}, {"APPROXIMATELY", EKind::Qualifier, int(EQual::Abt)},
     {"CIRCA", EKind::Qualifier, int(EQual::Abt)}, {"C", EKind::Qualifier, int(EQual::Abt)},
     {"CA", EKind::Qualifier, int(EQual::Abt)}, {"CCA", EKind::Qualifier, int(EQual::Abt)},
     {"VERS", EKind::Qualifier, int(EQual::Abt)}, {"ENVIRON", EKind::Qualifier, int(EQual::Abt)},
@@ -43,7 +43,7 @@ constexpr CWordRow kWords[] = {
     {"AVANT", EKind::Qualifier, int(EQual::Bef)}, {"VOR", EKind::Qualifier, int(EQual::Bef)},
     {"AFT", EKind::Qualifier, int(EQual::Aft)}, {"AFTER", EKind::Qualifier, int(EQual::Aft)},
     {"APRES", EKind::Qualifier, int(EQual::Aft)}, {"NACH", EKind::Qualifier, int(EQual::Aft)},
-    {"BET", EKind::Qualifier, int(EQual::Bet)}, {"BETWEEN", EKind::Qualifier, int(EQual::Bet)},
+    {"BET", EKind::Qualifier, int(EQual::Bet)}, {"BTW", EKind::Qualifier, int(EQual::Bet)}, {"BETWEEN", EKind::Qualifier, int(EQual::Bet)},
     {"ENTRE", EKind::Qualifier, int(EQual::Bet)}, {"ZWISCHEN", EKind::Qualifier, int(EQual::Bet)},
     {"FROM", EKind::Qualifier, int(EQual::From)}, {"DE", EKind::Qualifier, int(EQual::From)},
     {"DU", EKind::Qualifier, int(EQual::From)}, {"VON", EKind::Qualifier, int(EQual::From)},
@@ -75,15 +75,20 @@ constexpr CWordRow kWords[] = {
     {"NOV", EKind::Month, 11}, {"NOVEMBER", EKind::Month, 11}, {"NOVEMBRE", EKind::Month, 11},
     {"DEC", EKind::Month, 12}, {"DECEMBER", EKind::Month, 12}, {"DECEMBRE", EKind::Month, 12},
     {"DEZ", EKind::Month, 12}, {"DEZEMBER", EKind::Month, 12},
-    // before the era
-    {"BC", EKind::Epoch, 0}, {"B.C", EKind::Epoch, 0}, {"BCE", EKind::Epoch, 0},
-    {"B.C.E", EKind::Epoch, 0}, {"AV J.-C", EKind::Epoch, 0},
-    {"V CHR", EKind::Epoch, 0}, {"V.CHR", EKind::Epoch, 0},
+    // the era: after it (said for nothing), before it
+    {"AD", EKind::Epoch, 0}, {"A.D", EKind::Epoch, 0}, {"CE", EKind::Epoch, 0},
+    {"BC", EKind::Epoch, 1}, {"B.C", EKind::Epoch, 1}, {"BCE", EKind::Epoch, 1},
+    {"B.C.E", EKind::Epoch, 1}, {"AV J.-C", EKind::Epoch, 1},
+    {"V CHR", EKind::Epoch, 1}, {"V.CHR", EKind::Epoch, 1},
 };
 // clang-format on
 
 constexpr const char* kMonthCodes[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                          "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr const char* kFrenchCodes[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                          "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr const char* kHebrewCodes[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
+                                          "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
 
 struct CCalendarName {
     const char* escape; // 5.5.1
@@ -230,12 +235,15 @@ bool ReadMonth(const CWords& words, std::size_t pos, EGedcomCalendar calendar, s
     if (pos >= words.count)
         return false;
     if (calendar == EGedcomCalendar::Hebrew || calendar == EGedcomCalendar::French) {
-        // Their codes only; the reader decides whether the code is one.
-        const std::string& key = words.items[pos].key;
-        if (key.size() < 3 || key.size() > 4 || IsDigit(key[0]))
-            return false;
-        month = key;
-        return true;
+        // Their codes only: no one writes these months' names out.
+        const auto& codes = calendar == EGedcomCalendar::Hebrew ? kHebrewCodes : kFrenchCodes;
+        for (const char* code : codes) {
+            if (words.items[pos].key == code) {
+                month = code;
+                return true;
+            }
+        }
+        return false;
     }
     int code = 0;
     if (MatchRow(words, pos, EKind::Month, code) != 1)
@@ -244,7 +252,15 @@ bool ReadMonth(const CWords& words, std::size_t pos, EGedcomCalendar calendar, s
     return true;
 }
 
-bool ReadYear(const std::string& key, CDate& date) {
+bool ReadYear(std::string key, CDate& date) {
+    // "001B.C.": the era glued to the year
+    if (const std::size_t b = key.find('B'); b != std::string::npos && b > 0) {
+        const std::string_view era = std::string_view(key).substr(b);
+        if (era != "B.C" && era != "BC" && era != "BCE" && era != "B.C.E")
+            return false;
+        date.bEpoch = true;
+        key.resize(b);
+    }
     const std::size_t slash = key.find('/');
     if (slash == std::string::npos) {
         if (!AllDigits(key, 9))
@@ -284,8 +300,8 @@ bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer,
         return false;
     ++pos;
     int code = 0;
-    if (const std::size_t n = MatchRow(words, pos, EKind::Epoch, code); n != 0) {
-        date.bEpoch = true;
+    if (const std::size_t n = MatchRow(words, pos, EKind::Epoch, code); n != 0 && !date.bEpoch) {
+        date.bEpoch = code == 1;
         pos += n;
     }
     return true;
