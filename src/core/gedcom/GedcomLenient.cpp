@@ -282,19 +282,33 @@ bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer,
         ++pos;
     else
         date.pCalendar = outer;
-    const EGedcomCalendar calendar =
-        date.pCalendar ? date.pCalendar->eCalendar : EGedcomCalendar::Gregorian;
     if (pos >= words.count)
         return false;
-    std::string day;
-    if (ReadDay(words.items[pos].key, day) && ReadMonth(words, pos + 1, calendar, date.month)) {
-        date.day = day;
-        pos += 2;
-    } else if (ReadMonth(words, pos, calendar, date.month)) {
+    auto readMonth = [&](EGedcomCalendar calendar) {
+        std::string day;
+        if (ReadDay(words.items[pos].key, day) && ReadMonth(words, pos + 1, calendar, date.month)) {
+            date.day = day;
+            pos += 2;
+            return true;
+        }
+        if (!ReadMonth(words, pos, calendar, date.month))
+            return false;
         ++pos;
         if (pos + 1 < words.count && words.items[pos].bComma &&
             ReadDay(words.items[pos].key, date.day))
             ++pos;
+        return true;
+    };
+    if (date.pCalendar) {
+        readMonth(date.pCalendar->eCalendar);
+    } else if (!readMonth(EGedcomCalendar::Gregorian)) {
+        // A Hebrew or Republican month code names its calendar, escape or not.
+        for (const CCalendarName* calendar : {&kCalendars[2], &kCalendars[3]}) {
+            if (readMonth(calendar->eCalendar)) {
+                date.pCalendar = calendar;
+                break;
+            }
+        }
     }
     if (pos >= words.count || !ReadYear(words.items[pos].key, date))
         return false;

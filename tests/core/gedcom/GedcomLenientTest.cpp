@@ -63,6 +63,8 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"@#DJULIAN@ 11 FEB 1731/32", V7, "JULIAN 11 FEB 1732"},
     {"@#DFRENCH R@ 1 vend 1", V7, "FRENCH_R 1 VEND 1"},
     {"INT 1700", V5, "1700"},
+    {"2 TVT 5758", V5, "@#DHEBREW@ 2 TVT 5758"},
+    {"11 NIVO 0006", V7, "FRENCH_R 11 NIVO 0006"},
     // already standard
     {"ABT 17 JUL 2016", V5, nullptr},
     {"BET @#DHEBREW@ 5776 AND @#DHEBREW@ 5777", V5, nullptr},
@@ -74,6 +76,7 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"941 (or 926)", V5, nullptr},
     {"30 Apr 782 - 783", V5, nullptr},
     {"03/04/1850", V5, nullptr},
+    {"20 MAR", V5, nullptr},
     {"11 FEB 1731/32", V7, nullptr},
     {"Abt. 31 Feb 1900", V5, nullptr},
     {"@#DROMAN@ 1850", V5, nullptr},
