@@ -22,6 +22,7 @@ constexpr auto J = EYearStyle::January;
 const ClauseCase kClauses[] = {
     // Latin
     {"feria tertia post Oculi", 1480, false, J, {7, 3, 1480}},
+    {"feria iii post Oculi", 1480, false, J, {7, 3, 1480}},
     {"die Martis post Letare Jerusalem", 1541, false, J, {29, 3, 1541}},
     {"ipso die beati Calixti Papae", 1387, false, J, {14, 10, 1387}},
     {"crastino Petri et Pauli ap.", 1425, false, J, {30, 6, 1425}},
