@@ -231,6 +231,14 @@ CJulianDay SupportedDay(const CJulianDay& day) {
     return supported ? day : CJulianDay();
 }
 
+CJulianDay NthWeekdayFrom(CJulianDay day, int weekday, int direction, std::int32_t count) {
+    do
+        day += direction;
+    while (day.GetDayOfWeek() != weekday);
+    day += direction * 7 * (count - 1);
+    return day;
+}
+
 // The last Sunday before Christmas, then a week back for each Sunday.
 CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian) {
     const CJulianDay christmas = DayOfDate(25, 12, year, gregorian);

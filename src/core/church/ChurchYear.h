@@ -40,6 +40,9 @@ struct CChurchFeast {
 CJulianDay DayOfDate(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian);
 // The day itself when it is a supported day, else day 0.
 CJulianDay SupportedDay(const CJulianDay& day);
+// The count-th given weekday (0 Sunday) strictly after (direction 1) or
+// before (-1) a day: "the second Wednesday before Michaelmas".
+CJulianDay NthWeekdayFrom(CJulianDay day, int weekday, int direction, std::int32_t count);
 // Sunday n (1 to 4) of Advent of a year; day 0 outside the supported days.
 CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian);
 

@@ -1,5 +1,6 @@
 #include "church/Clause.h"
 
+#include "church/ChurchYear.h"
 #include "church/ClauseLexicon.h"
 #include "church/ClauseText.h"
 #include "church/ClauseYears.h"
@@ -244,21 +245,13 @@ CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
     return plan;
 }
 
-CJulianDay NthWeekday(CJulianDay day, int weekday, int direction, int count) {
-    do
-        day += direction;
-    while (day.GetDayOfWeek() != weekday);
-    day += direction * 7 * (count - 1);
-    return day;
-}
-
 // The day the plan gives from the feast's day; 0 when the plan places nothing.
 CJulianDay Apply(const CPlan& plan, const CFeastDay& feast, CJulianDay base) {
     CJulianDay day = base;
     day += plan.nShift;
     if (plan.nDirection != 0) {
         if (plan.nWeekday >= 0)
-            return NthWeekday(day, plan.nWeekday, plan.nDirection, plan.nCount);
+            return NthWeekdayFrom(day, plan.nWeekday, plan.nDirection, plan.nCount);
         if (plan.bDays)
             return CJulianDay(day.GetDayNumber() + plan.nDirection * plan.nDays);
         return CJulianDay();
@@ -270,17 +263,13 @@ CJulianDay Apply(const CPlan& plan, const CFeastDay& feast, CJulianDay base) {
             // "Dom. 4. Trinit.", "Dom. 1. Adv.": numbered Sundays.
             if (feast.eRule == EFeastRule::Advent)
                 return CJulianDay(day.GetDayNumber() + 7 * (plan.nCount - 1));
-            return NthWeekday(day, 0, 1, plan.nCount);
+            return NthWeekdayFrom(day, 0, 1, plan.nCount);
         }
         // A weekday in a Sunday feast's week: "feria 2a pasche", "dienstags in den Pfingsten".
         if (IsSundayFeast(feast) && plan.nCheckWeekday != 0)
             return CJulianDay(day.GetDayNumber() + plan.nCheckWeekday);
     }
     return day;
-}
-
-std::string DateText(CJulianDay day, bool gregorian) {
-    return FormatFeastDate(day, gregorian);
 }
 
 } // namespace
@@ -475,15 +464,16 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 const std::string is = WeekdayName(day.GetDayOfWeek());
                 // ... and where the weekday would have put it.
                 const std::string after =
-                    DateText(NthWeekday(day, plan.nCheckWeekday, 1, 1), gregorian);
+                    FormatFeastDate(NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
                 const std::string& feastName = reading.strFeast;
                 reading.checks.push_back(
-                    {false, French() ? "le texte dit " + says + " ; le " +
-                                           DateText(day, gregorian) + " est un " + is + ", et le " +
-                                           says + " apr\xE8s " + feastName + " est le " + after
-                                     : "the text says " + says + "; " + DateText(day, gregorian) +
-                                           " is a " + is + ", and the " + says + " after " +
-                                           feastName + " is " + after});
+                    {false,
+                     French() ? "le texte dit " + says + " ; le " +
+                                    FormatFeastDate(day, gregorian) + " est un " + is + ", et le " +
+                                    says + " apr\xE8s " + feastName + " est le " + after
+                              : "the text says " + says + "; " + FormatFeastDate(day, gregorian) +
+                                    " is a " + is + ", and the " + says + " after " + feastName +
+                                    " is " + after});
             }
             if (dayOfMonth) {
                 const bool same = gregorian ? day.GetGregorian().nDay == dayOfMonth->first &&
@@ -495,9 +485,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 reading.checks.push_back(
                     {same, same ? (French() ? "le " + stated + " : d'accord" : stated + " agrees")
                                 : (French() ? "le texte dit le " + stated + " ; le jour est le " +
-                                                  DateText(day, gregorian)
+                                                  FormatFeastDate(day, gregorian)
                                             : "the text says " + stated + "; the day is " +
-                                                  DateText(day, gregorian))});
+                                                  FormatFeastDate(day, gregorian))});
             }
             if (indiction) {
                 const std::int32_t stated = indiction->nIndiction;
@@ -537,8 +527,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 const std::string regnal = FormatRegnalYear(
                     {other.pRegnal->pReign, other.pRegnal->nRegnal, 0}, French(), true);
                 const bool within = day >= span.first && day <= span.last;
-                const std::string from = DateText(span.first, span.first.IsGregorianInForce());
-                const std::string to = DateText(span.last, span.last.IsGregorianInForce());
+                const std::string from =
+                    FormatFeastDate(span.first, span.first.IsGregorianInForce());
+                const std::string to = FormatFeastDate(span.last, span.last.IsGregorianInForce());
                 reading.checks.push_back(
                     {within,
                      French()

@@ -229,7 +229,7 @@ public:
                     const auto base = Base(w, d + 1);
                     if (!base)
                         return std::nullopt;
-                    return NthWeekday(*base, *weekday, direction, count);
+                    return NthWeekdayFrom(*base, *weekday, direction, count);
                 }
             }
         }
@@ -248,14 +248,6 @@ private:
         if (!day)
             return day;
         *day += days;
-        return day;
-    }
-
-    static CJulianDay NthWeekday(CJulianDay day, int weekday, int direction, std::int32_t count) {
-        do
-            day += direction;
-        while (day.GetDayOfWeek() != weekday);
-        day += direction * 7 * (count - 1);
         return day;
     }
 

@@ -104,22 +104,14 @@ CTokens Tokenize(std::string_view text) {
     return tokens;
 }
 
-constexpr const char* kGregorianMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                              "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr const char* kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                           "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
-// Counted from Tishri, as our own month numbers are.
-constexpr const char* kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
-                                           "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
-
 int MonthOfCode(EGedcomCalendar calendar, std::string_view word) {
-    const char* const* codes = kGregorianMonths;
+    const char* const* codes = kGedcomGregorianMonths;
     int count = 12;
     if (calendar == EGedcomCalendar::French) {
-        codes = kFrenchMonths;
+        codes = kGedcomFrenchMonths;
         count = 13;
     } else if (calendar == EGedcomCalendar::Hebrew) {
-        codes = kHebrewMonths;
+        codes = kGedcomHebrewMonths;
         count = 13;
     }
     for (int m = 0; m < count; ++m) {
@@ -617,8 +609,8 @@ std::string CivilValue(bool julian, const CJulianDay& day, EGedcomVersion versio
     std::string text;
     if (julian)
         text = version == EGedcomVersion::V551 ? "@#DJULIAN@ " : "JULIAN ";
-    text +=
-        std::to_string(d) + ' ' + kGregorianMonths[m - 1] + ' ' + std::to_string(y < 0 ? -y : y);
+    text += std::to_string(d) + ' ' + kGedcomGregorianMonths[m - 1] + ' ' +
+            std::to_string(y < 0 ? -y : y);
     if (y < 0)
         text += version == EGedcomVersion::V551 ? " B.C." : " BCE";
     return text;
@@ -643,14 +635,14 @@ std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
             return std::nullopt;
         const CRepublicanDate r = day.GetRepublican();
         return std::string(v551 ? "@#DFRENCH R@ " : "FRENCH_R ") + std::to_string(r.nDay) + ' ' +
-               kFrenchMonths[r.nMonth - 1] + ' ' + std::to_string(r.nYear);
+               kGedcomFrenchMonths[r.nMonth - 1] + ' ' + std::to_string(r.nYear);
     }
     case ROW_JEWISH: {
         if (n < kFirstJewishDay)
             return std::nullopt;
         const CJewishDate j = day.GetJewish();
         // A common year's Adar: 5.5.1 files write ADR, 7.0 defines ADS.
-        std::string month = kHebrewMonths[j.nMonth - 1];
+        std::string month = kGedcomHebrewMonths[j.nMonth - 1];
         if (j.nMonth == 6 && !IsJewishLeapYear(j.nYear) && !v551)
             month = "ADS";
         return std::string(v551 ? "@#DHEBREW@ " : "HEBREW ") + std::to_string(j.nDay) + ' ' +

@@ -49,6 +49,15 @@ inline constexpr const char* kGedcomFindingWords[kGedcomFindingCount] = {
     "unreadable",          "phrase",   "no-such-day",          "outside-range",
     "dual-year-misplaced", "reversed", "gregorian-before-1582"};
 
+// The month codes of each calendar, by month number from 1 (Hebrew from Tishri).
+inline constexpr const char* kGedcomGregorianMonths[12] = {
+    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+inline constexpr const char* kGedcomFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV",
+                                                        "VENT", "GERM", "FLOR", "PRAI", "MESS",
+                                                        "THER", "FRUC", "COMP"};
+inline constexpr const char* kGedcomHebrewMonths[13] = {
+    "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
+
 struct CGedcomDateValue {
     EGedcomForm eForm = EGedcomForm::Unreadable;
     EGedcomQualifier eQualifier = EGedcomQualifier::None;

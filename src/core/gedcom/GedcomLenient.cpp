@@ -83,13 +83,6 @@ constexpr CWordRow kWords[] = {
 };
 // clang-format on
 
-constexpr const char* kMonthCodes[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr const char* kFrenchCodes[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                          "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
-constexpr const char* kHebrewCodes[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
-                                          "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
-
 struct CCalendarName {
     const char* escape; // 5.5.1
     const char* word;   // 7.0
@@ -236,7 +229,8 @@ bool ReadMonth(const CWords& words, std::size_t pos, EGedcomCalendar calendar, s
         return false;
     if (calendar == EGedcomCalendar::Hebrew || calendar == EGedcomCalendar::French) {
         // Their codes only: no one writes these months' names out.
-        const auto& codes = calendar == EGedcomCalendar::Hebrew ? kHebrewCodes : kFrenchCodes;
+        const auto& codes =
+            calendar == EGedcomCalendar::Hebrew ? kGedcomHebrewMonths : kGedcomFrenchMonths;
         for (const char* code : codes) {
             if (words.items[pos].key == code) {
                 month = code;
@@ -248,7 +242,7 @@ bool ReadMonth(const CWords& words, std::size_t pos, EGedcomCalendar calendar, s
     int code = 0;
     if (MatchRow(words, pos, EKind::Month, code) != 1)
         return false;
-    month = kMonthCodes[code - 1];
+    month = kGedcomGregorianMonths[code - 1];
     return true;
 }
 

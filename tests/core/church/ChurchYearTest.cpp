@@ -16,14 +16,7 @@ namespace {
 
 constexpr std::int32_t kEngland = 2361222; // 14 September 1752
 
-CJulianDay Date(std::int32_t d, std::int32_t m, std::int32_t y, bool gregorian) {
-    CJulianDay day;
-    if (gregorian)
-        day.SetGregorian({d, m, y});
-    else
-        day.SetJulian({d, m, y});
-    return day;
-}
+constexpr auto Date = &DayOfDate;
 
 TEST(ChurchYear, EveryYearsFeastsAndSundays) {
     for (const bool gregorian : {false, true}) {

@@ -2,20 +2,15 @@
 
 #include "calendar/Computus.h"
 
+#include "church/ChurchYear.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-CJulianDay Date(std::int32_t d, std::int32_t m, std::int32_t y, bool gregorian) {
-    CJulianDay day;
-    if (gregorian)
-        day.SetGregorian({d, m, y});
-    else
-        day.SetJulian({d, m, y});
-    return day;
-}
+constexpr auto Date = &DayOfDate;
 
 // Sets the reform day for one test and puts the program's back.
 class ElementsTest : public testing::Test {

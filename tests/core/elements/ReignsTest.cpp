@@ -2,6 +2,8 @@
 
 #include "calendar/Computus.h"
 
+#include "church/ChurchYear.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,12 +11,7 @@
 namespace {
 
 CJulianDay Date(std::int32_t d, std::int32_t m, std::int32_t y, bool gregorian = false) {
-    CJulianDay day;
-    if (gregorian)
-        day.SetGregorian({d, m, y});
-    else
-        day.SetJulian({d, m, y});
-    return day;
+    return DayOfDate(d, m, y, gregorian);
 }
 
 std::string Regnal(CJulianDay day, bool documentary = false) {
