@@ -32,6 +32,16 @@ const char* FrenchTemplate(EGedcomMessage id) {
         return "--gedcom ne va pas avec --day, --month, --year ni --separator";
     case EGedcomMessage::NoValue:
         return "la ligne %s n'a pas de valeur GEDCOM pour le jour %d";
+    case EGedcomMessage::UsageFix:
+        return "gedcom --fix attend SORTIE et FICHIER";
+    case EGedcomMessage::FixExists:
+        return "%s existe d\u00E9j\u00E0 : --force pour le remplacer";
+    case EGedcomMessage::FixOverSource:
+        return "--fix n'\u00E9crit jamais sur le fichier qu'il lit (%s)";
+    case EGedcomMessage::CannotWrite:
+        return "impossible d'\u00E9crire %s";
+    case EGedcomMessage::FixSummary:
+        return "%s \u00E9crit : %d valeurs remplac\u00E9es";
     }
     return "";
 }
@@ -62,6 +72,16 @@ const char* EnglishTemplate(EGedcomMessage id) {
         return "--gedcom cannot go with --day, --month, --year or --separator";
     case EGedcomMessage::NoValue:
         return "the %s row has no GEDCOM value for day %d";
+    case EGedcomMessage::UsageFix:
+        return "gedcom --fix needs OUT and FILE";
+    case EGedcomMessage::FixExists:
+        return "%s exists: give --force to replace it";
+    case EGedcomMessage::FixOverSource:
+        return "--fix never writes over the file it reads (%s)";
+    case EGedcomMessage::CannotWrite:
+        return "cannot write %s";
+    case EGedcomMessage::FixSummary:
+        return "%s written: %d values replaced";
     }
     return "";
 }
@@ -86,16 +106,23 @@ std::string GedcomMessage(EGedcomMessage id, const std::string& text, std::int64
     return message;
 }
 
-std::string GedcomSummary(std::int64_t dates, std::int64_t ok, bool ansel) {
+std::string GedcomSummary(std::int64_t dates, std::int64_t ok, std::int64_t apart, bool ansel) {
+    const std::int64_t problems = dates - ok - apart;
     if (TextLanguage() == ETextLanguage::French) {
         std::string summary = std::to_string(dates) + " lignes DATE : " + std::to_string(ok) +
-                              " sans remarque, " + std::to_string(dates - ok) + " avec remarques";
+                              " sans remarque, " + std::to_string(problems) + " avec remarques";
+        if (apart != 0)
+            summary += ", " + std::to_string(apart) +
+                       " justes mais \u00E0 noter (gr\u00E9gorien avant 1582, extension)";
         if (ansel)
             summary += " ; fichier ANSEL, ses dates lues en ASCII";
         return summary;
     }
     std::string summary = std::to_string(dates) + " DATE lines: " + std::to_string(ok) + " ok, " +
-                          std::to_string(dates - ok) + " with findings";
+                          std::to_string(problems) + " with findings";
+    if (apart != 0)
+        summary += ", " + std::to_string(apart) +
+                   " right but worth knowing (Gregorian before 1582, extension)";
     if (ansel)
         summary += "; ANSEL file, its dates read as ASCII";
     return summary;

@@ -18,11 +18,17 @@ enum class EGedcomMessage : int {
     GedcomNeedsTo,    // "--gedcom needs --to CAL"
     GedcomWithFormat, // "--gedcom cannot go with --day, --month, --year or --separator"
     NoValue,          // "the %s row has no GEDCOM value for day %d"
+    UsageFix,         // "gedcom --fix needs OUT and FILE"
+    FixExists,        // "%s exists: give --force to replace it"
+    FixOverSource,    // "--fix never writes over the file it reads (%s)"
+    CannotWrite,      // "cannot write %s"
+    FixSummary,       // "%s written: %d values replaced"
 };
 
 // The message with its one argument (text) and line (number) filled in.
 std::string GedcomMessage(EGedcomMessage id, const std::string& text = std::string(),
                           std::int64_t number = 0);
 
-// The summary line: "N DATE lines: M ok, K with findings[; ANSEL file, its dates read as ASCII]".
-std::string GedcomSummary(std::int64_t dates, std::int64_t ok, bool ansel);
+// The summary line: "N DATE lines: M ok, K with findings[, J right but
+// worth knowing][; ANSEL file, its dates read as ASCII]".
+std::string GedcomSummary(std::int64_t dates, std::int64_t ok, std::int64_t apart, bool ansel);

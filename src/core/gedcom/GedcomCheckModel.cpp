@@ -32,11 +32,15 @@ std::string ShownValue(const std::string& value) {
 
 } // namespace
 
-void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomDateValue& value) {
+void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomCheck& check) {
+    const CGedcomDateValue& value = check.value;
     ++m_nDates;
     const bool problem = value.nFindings != 0;
     if (problem) {
-        ++m_nProblems;
+        if (value.nFindings & ~kGedcomNotProblems)
+            ++m_nProblems;
+        else
+            ++m_nApart;
         for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
             if (value.nFindings & (1u << bit))
                 ++m_nFindingCounts[static_cast<std::size_t>(bit)];
@@ -48,10 +52,10 @@ void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomDateValue&
         return;
     }
     ++kept;
-    m_rows.push_back(
-        {line.nLine, ShownValue(line.strValue), value.nFindings, value.nFirst, value.nLast});
+    m_rows.push_back({line.nLine, ShownValue(line.strValue), value.nFindings, value.nFirst,
+                      value.nLast, ShownValue(check.strSuggestion), value.eCalendar});
     // Rows come in file order; only a filter that takes this row shows it at once.
-    if (!m_bProblemsOnly || problem)
+    if (Shows(m_rows.back()))
         m_shown.push_back(m_rows.size() - 1);
     if (m_eSortColumn != EGedcomCheckColumn::Line || !m_bAscending)
         Rebuild();
@@ -71,7 +75,7 @@ bool CGedcomCheckModel::ReadSlice(CGedcomFileReader& reader, std::size_t count) 
             more = false;
             break;
         }
-        Add(line, ReadGedcomDate(line.strValue));
+        Add(line, CheckGedcomValue(line.strValue, reader.Version()));
     }
     m_bAnsel = reader.IsAnsel();
     if (column != m_eSortColumn || ascending != m_bAscending)
@@ -98,10 +102,23 @@ void CGedcomCheckModel::Sort(EGedcomCheckColumn column, bool ascending) {
     Rebuild();
 }
 
+void CGedcomCheckModel::SetFindingFilter(unsigned findings) {
+    if (findings == m_nFilter)
+        return;
+    m_nFilter = findings;
+    Rebuild();
+}
+
+bool CGedcomCheckModel::Shows(const CGedcomCheckRow& row) const {
+    if (m_nFilter != 0)
+        return (row.nFindings & m_nFilter) != 0;
+    return !m_bProblemsOnly || row.nFindings != 0;
+}
+
 void CGedcomCheckModel::Rebuild() {
     m_shown.clear();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (!m_bProblemsOnly || m_rows[i].nFindings != 0)
+        if (Shows(m_rows[i]))
             m_shown.push_back(i);
     }
     // Every order ends on the line number, so equal keys keep file order

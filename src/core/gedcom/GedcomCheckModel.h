@@ -18,6 +18,7 @@
 
 #include "GedcomDate.h"
 #include "GedcomFile.h"
+#include "GedcomLenient.h"
 #include "calendar/JulianDay.h"
 #include "panel/PanelIds.h"
 
@@ -36,6 +37,8 @@ struct CGedcomCheckRow {
     unsigned nFindings = 0;
     std::int32_t nFirst = 0; // 0: no first day
     std::int32_t nLast = 0;
+    std::string strSuggestion; // the standard value, UTF-8; empty for none
+    EGedcomCalendar eCalendar = EGedcomCalendar::None;
 };
 
 class CGedcomCheckModel {
@@ -44,16 +47,19 @@ public:
     static constexpr std::size_t kMaxProblemRows = 100000;
     static constexpr std::size_t kMaxValueLength = 200;
 
-    // Takes one DATE line and its reading.
-    void Add(const CGedcomDateLine& line, const CGedcomDateValue& value);
+    // Takes one DATE line and its check.
+    void Add(const CGedcomDateLine& line, const CGedcomCheck& check);
     // Reads up to count DATE lines; false once the reader is at its end or
     // has failed (see reader.Error()). Notes the ANSEL flag.
     bool ReadSlice(CGedcomFileReader& reader, std::size_t count);
 
     // Counts over the whole file, kept or not.
     std::int64_t DateCount() const { return m_nDates; }
-    std::int64_t OkCount() const { return m_nDates - m_nProblems; }
+    // Lines without any finding, with a problem, and with only findings
+    // that are no problem (a Gregorian date before 1582, an extension).
+    std::int64_t OkCount() const { return m_nDates - m_nProblems - m_nApart; }
     std::int64_t ProblemCount() const { return m_nProblems; }
+    std::int64_t ApartCount() const { return m_nApart; }
     // Lines with the finding of bit position n.
     std::int64_t FindingCount(int bit) const;
     bool IsAnsel() const { return m_bAnsel; }
@@ -63,12 +69,16 @@ public:
     // The rows shown, in the chosen order and filter.
     void SetProblemsOnly(bool problemsOnly);
     bool IsProblemsOnly() const { return m_bProblemsOnly; }
+    // Only the lines with any of these findings (0: as the line above says).
+    void SetFindingFilter(unsigned findings);
+    unsigned FindingFilter() const { return m_nFilter; }
     void Sort(EGedcomCheckColumn column, bool ascending);
     std::size_t RowCount() const { return m_shown.size(); }
     const CGedcomCheckRow& Row(std::size_t index) const { return m_rows[m_shown[index]]; }
 
 private:
     void Rebuild();
+    bool Shows(const CGedcomCheckRow& row) const;
 
     std::vector<CGedcomCheckRow> m_rows; // file order
     std::vector<std::size_t> m_shown;
@@ -76,6 +86,8 @@ private:
     std::size_t m_nProblemsKept = 0;
     std::int64_t m_nDates = 0;
     std::int64_t m_nProblems = 0;
+    std::int64_t m_nApart = 0;
+    unsigned m_nFilter = 0;
     std::array<std::int64_t, kGedcomFindingCount> m_nFindingCounts{};
     bool m_bAnsel = false;
     bool m_bCapped = false;

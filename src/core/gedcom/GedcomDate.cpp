@@ -142,7 +142,8 @@ struct CDatePart {
     std::int32_t nMonth = 0;
     std::int32_t nYear = 0; // the year read (a dual year's later year), negative B.C.
     bool bDual = false;
-    bool bDualWrong = false; // the second year is not the first plus one
+    bool bDualWrong = false;     // the second year is not the first plus one
+    std::int32_t nFirstYear = 0; // a dual year's first year
 };
 
 // One date at tokens[pos..]; pos moves past it. False when it is not one.
@@ -226,6 +227,7 @@ bool ParseDate(const CTokens& tokens, std::size_t& pos, CDatePart& date) {
             return false;
         date.nYear = static_cast<std::int32_t>(*later);
         date.bDual = true;
+        date.nFirstYear = first;
         date.bDualWrong = *later != static_cast<std::int64_t>(first) + 1;
     }
     ++pos;
@@ -324,7 +326,16 @@ CSpan CivilSpan(const CDatePart& date) {
             }
             loD = hiD = date.nDay;
         }
-    } else if (date.bDual) {
+    }
+    if (date.bDualWrong) {
+        // Years that do not follow: anything from the first year's Lady Day
+        // to the eve of the last one's.
+        loY = date.nFirstYear;
+        loD = 25;
+        loM = 3;
+        hiD = 24;
+        hiM = 3;
+    } else if (date.nMonth == 0 && date.bDual) {
         // A dual year alone runs from Lady Day to Lady Day.
         loY = date.nYear - 1 == 0 ? -1 : date.nYear - 1;
         loD = 25;

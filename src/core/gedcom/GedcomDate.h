@@ -35,19 +35,25 @@ enum class EGedcomCalendar : int { None = 0, Gregorian, Julian, Hebrew, French }
 
 // The findings, in the order their words are written.
 enum : unsigned {
-    kGedcomUnreadable = 1u << 0,
-    kGedcomPhrase = 1u << 1,
-    kGedcomNoSuchDay = 1u << 2,
-    kGedcomOutsideRange = 1u << 3,
-    kGedcomDualYearMisplaced = 1u << 4,
-    kGedcomReversed = 1u << 5,
-    kGedcomGregorianBefore1582 = 1u << 6,
+    kGedcomNonstandard = 1u << 0, // not GEDCOM, but with one sure standard form
+    kGedcomOldStyle = 1u << 1,    // a dual year without a Julian escape
+    kGedcomExtension = 1u << 2,   // a calendar or month the file's own schema defines
+    kGedcomUnreadable = 1u << 3,
+    kGedcomPhrase = 1u << 4,
+    kGedcomNoSuchDay = 1u << 5,
+    kGedcomOutsideRange = 1u << 6,
+    kGedcomDualYearMisplaced = 1u << 7,
+    kGedcomReversed = 1u << 8,
+    kGedcomGregorianBefore1582 = 1u << 9,
 };
-inline constexpr int kGedcomFindingCount = 7;
-// "unreadable", "phrase", ... by bit position.
+inline constexpr int kGedcomFindingCount = 10;
+// "nonstandard", "old-style", ... by bit position.
 inline constexpr const char* kGedcomFindingWords[kGedcomFindingCount] = {
-    "unreadable",          "phrase",   "no-such-day",          "outside-range",
-    "dual-year-misplaced", "reversed", "gregorian-before-1582"};
+    "nonstandard", "old-style",     "extension",           "unreadable", "phrase",
+    "no-such-day", "outside-range", "dual-year-misplaced", "reversed",   "gregorian-before-1582"};
+// Findings that tell something true of a right value: the summary counts
+// them apart from the problems.
+inline constexpr unsigned kGedcomNotProblems = kGedcomExtension | kGedcomGregorianBefore1582;
 
 // The month codes of each calendar, by month number from 1 (Hebrew from Tishri).
 inline constexpr const char* kGedcomGregorianMonths[12] = {

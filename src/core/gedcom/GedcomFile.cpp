@@ -15,11 +15,10 @@ constexpr char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool TagIs(std::string_view tag, const char* name) {
-    const std::size_t n = std::strlen(name);
-    if (tag.size() != n)
+bool TagIs(std::string_view tag, std::string_view name) {
+    if (tag.size() != name.size())
         return false;
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
         if (Upper(tag[i]) != name[i])
             return false;
     }
@@ -185,9 +184,12 @@ bool CGedcomFileReader::NextPhysicalLine(std::string_view& line) {
     }
 }
 
-// "LEVEL [@XREF@] TAG [VALUE]", leading blanks allowed.
-CGedcomFileReader::CParsedLine CGedcomFileReader::Parse(std::string_view line) {
-    CParsedLine parsed;
+bool GedcomTagIs(std::string_view tag, std::string_view name) {
+    return TagIs(tag, name);
+}
+
+CGedcomLine ParseGedcomLine(std::string_view line) {
+    CGedcomLine parsed;
     std::size_t i = 0;
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
         ++i;
@@ -263,7 +265,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             lineNumber = m_nLine;
         }
 
-        const CParsedLine parsed = Parse(text);
+        const CGedcomLine parsed = ParseGedcomLine(text);
         if (!m_bSeenHead) {
             if (text.find_first_not_of(" \t") == std::string_view::npos)
                 continue; // blank lines before the header
@@ -297,11 +299,16 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
 
         if (parsed.nLevel == 0)
             m_bInHead = TagIs(parsed.tag, "HEAD");
-        else if (m_bInHead && parsed.nLevel == 1 && TagIs(parsed.tag, "CHAR")) {
+        else if (m_bInHead && parsed.nLevel == 1) {
             std::string_view value = parsed.value;
             while (!value.empty() && value.back() == ' ')
                 value.remove_suffix(1);
-            m_bAnsel = TagIs(value, "ANSEL");
+            if (TagIs(parsed.tag, "CHAR"))
+                m_bAnsel = TagIs(value, "ANSEL");
+            m_bInGedc = TagIs(parsed.tag, "GEDC");
+        } else if (m_bInHead && m_bInGedc && parsed.nLevel == 2 && TagIs(parsed.tag, "VERS")) {
+            const std::string_view value = parsed.value.substr(0, parsed.value.find_first_of(" ."));
+            m_eVersion = value == "7" ? EGedcomVersion::V70 : EGedcomVersion::V551;
         }
         if (TagIs(parsed.tag, "DATE")) {
             m_bPending = true;

@@ -14,6 +14,8 @@
 // the size of the file; the stream is only read.
 #pragma once
 
+#include "GedcomDate.h"
+
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -39,6 +41,17 @@ struct CGedcomDateLine {
     std::string strValue;
 };
 
+// "LEVEL [@XREF@] TAG [VALUE]", leading blanks allowed; nLevel is -1 for
+// anything else.
+struct CGedcomLine {
+    int nLevel = -1;
+    std::string_view tag;
+    std::string_view value;
+};
+CGedcomLine ParseGedcomLine(std::string_view line);
+// The tag, compared without regard to case with an upper-case name.
+bool GedcomTagIs(std::string_view tag, std::string_view name);
+
 class CGedcomFileReader {
 public:
     explicit CGedcomFileReader(std::istream& in);
@@ -52,21 +65,17 @@ public:
     std::int64_t ErrorLine() const { return m_nErrorLine; }
     EGedcomEncoding Encoding() const { return m_eEncoding; }
     bool IsAnsel() const { return m_bAnsel; }
+    // HEAD.GEDC.VERS as far as read: 7.0 for "7" and its minor versions,
+    // 5.5.1 for anything else or nothing.
+    EGedcomVersion Version() const { return m_eVersion; }
     std::int64_t LinesRead() const { return m_nLine; }
     // Bytes taken from the stream so far, for progress.
     std::uint64_t BytesRead() const { return m_nBytesRead; }
 
 private:
-    struct CParsedLine {
-        int nLevel = -1; // -1: not a GEDCOM line
-        std::string_view tag;
-        std::string_view value;
-    };
-
     bool Fill();
     bool NextPhysicalLine(std::string_view& line);
     void DecodeAppend(const char* bytes, std::size_t count);
-    static CParsedLine Parse(std::string_view line);
     void AppendValue(std::string& target, std::string_view value) const;
     bool Fail(EGedcomFileError error, std::int64_t line);
 
@@ -85,6 +94,8 @@ private:
     bool m_bSeenHead = false;
     bool m_bInHead = false;
     bool m_bAnsel = false;
+    bool m_bInGedc = false;
+    EGedcomVersion m_eVersion = EGedcomVersion::V551;
 
     // The DATE line being gathered, and the line that ended it.
     bool m_bPending = false;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -393,12 +394,7 @@ bool WriteDate(const CDate& date, EGedcomVersion version, std::string& text) {
 constexpr const char* kQualWords[] = {"",    "ABT", "CAL", "EST",  "INT",
                                       "BEF", "AFT", "BET", "FROM", "TO"};
 
-} // namespace
-
-std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version) {
-    CLenient lenient;
-    if (!ReadLenient(value, lenient))
-        return std::nullopt;
+std::optional<std::string> WriteLenient(const CLenient& lenient, EGedcomVersion version) {
     std::string text;
     EQual qual = lenient.eQual;
     if (qual == EQual::Int && lenient.phrase.empty())
@@ -420,19 +416,110 @@ std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVe
         text += ' ';
         text += lenient.phrase;
     }
-    if (text == value)
+    return text;
+}
+
+constexpr unsigned kNoDays = kGedcomUnreadable | kGedcomNoSuchDay | kGedcomOutsideRange;
+
+// Before 15 October 1582, the first day of the Gregorian calendar.
+bool Before1582(const CDate& date) {
+    std::string_view year = std::string_view(date.year).substr(0, date.year.find('/'));
+    while (year.size() > 1 && year[0] == '0')
+        year.remove_prefix(1);
+    if (date.bEpoch || year.size() < 4)
+        return true;
+    if (year.size() > 4 || year > "1582")
+        return false;
+    if (year < "1582" || date.month.empty())
+        return true;
+    int month = 0;
+    for (int m = 0; m < 12; ++m) {
+        if (date.month == kGedcomGregorianMonths[m])
+            month = m + 1;
+    }
+    const int day = date.day.empty() ? 0 : std::atoi(date.day.c_str()); // two digits at most
+    return month < 10 || (month == 10 && day < 15);
+}
+
+// "ABT 1850" for "abt  1850": what a case- and space-blind reader sees.
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (const char c : text) {
+        if (IsSpace(c)) {
+            if (!folded.empty() && folded.back() != ' ')
+                folded += ' ';
+        } else {
+            folded += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+    }
+    if (!folded.empty() && folded.back() == ' ')
+        folded.pop_back();
+    return folded;
+}
+
+// An extension tag ("_UNKNOWN", "_MONTH") in a 7.0 value, or a 5.5.1
+// calendar escape that no day can be reckoned in.
+bool NamesExtension(std::string_view value) {
+    CWords words;
+    if (!SplitWords(value, words))
+        return false;
+    for (std::size_t i = 0; i < words.count; ++i) {
+        const std::string& key = words.items[i].key;
+        if (key == "@#DROMAN@" || key == "@#DUNKNOWN@")
+            return true;
+        if (key.size() > 1 && key[0] == '_' &&
+            key.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") == std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version) {
+    CLenient lenient;
+    if (!ReadLenient(value, lenient))
+        return std::nullopt;
+    const auto text = WriteLenient(lenient, version);
+    if (!text || *text == value)
         return std::nullopt;
 
     // The suggestion must name days, and the very days the value already
     // reads to when the reader takes it as it stands.
-    const CGedcomDateValue standard = ReadGedcomDate(text);
-    constexpr unsigned kNoDays = kGedcomUnreadable | kGedcomNoSuchDay | kGedcomOutsideRange;
+    const CGedcomDateValue standard = ReadGedcomDate(*text);
     if (standard.nFindings & kNoDays)
         return std::nullopt;
     const CGedcomDateValue asWritten = ReadGedcomDate(value);
     if (!(asWritten.nFindings & kGedcomUnreadable) &&
         (asWritten.nFirst != standard.nFirst || asWritten.nLast != standard.nLast ||
          asWritten.nFindings != standard.nFindings))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVersion version,
+                                             EJulianDates which) {
+    CLenient lenient;
+    if (!ReadLenient(value, lenient))
+        return std::nullopt;
+    bool changed = false;
+    auto make = [&](CDate& date) {
+        const bool gregorian =
+            !date.pCalendar || date.pCalendar->eCalendar == EGedcomCalendar::Gregorian;
+        const bool take = which == EJulianDates::DualYears ? date.bDual && gregorian
+                                                           : !date.pCalendar && Before1582(date);
+        if (take) {
+            date.pCalendar = &kCalendars[1];
+            changed = true;
+        }
+    };
+    make(lenient.first);
+    if (lenient.bSecond)
+        make(lenient.second);
+    if (!changed)
+        return std::nullopt;
+    auto text = WriteLenient(lenient, version);
+    if (!text || (ReadGedcomDate(*text).nFindings & kNoDays))
         return std::nullopt;
     return text;
 }
@@ -446,4 +533,41 @@ bool IsOldStyleDualYear(std::string_view value) {
                (!date.pCalendar || date.pCalendar->eCalendar != EGedcomCalendar::Julian);
     };
     return oldStyle(lenient.first) || (lenient.bSecond && oldStyle(lenient.second));
+}
+
+CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
+    // Files are UTF-8 or, when they are not, most often Windows-1252.
+    const auto cp1252 = Utf8ToCp1252(value);
+    const std::string_view text = cp1252 ? std::string_view(*cp1252) : value;
+    CGedcomCheck check;
+    check.value = ReadGedcomDate(text);
+    std::string standard(text);
+    if (auto suggestion = StandardGedcomValue(text, version);
+        suggestion &&
+        ((check.value.nFindings & kGedcomUnreadable) || Folded(text) != *suggestion)) {
+        check.value = ReadGedcomDate(*suggestion);
+        check.value.nFindings |= kGedcomNonstandard;
+        standard = std::move(*suggestion);
+    }
+    if (!(check.value.nFindings & (kNoDays | kGedcomDualYearMisplaced)) &&
+        IsOldStyleDualYear(standard)) {
+        if (auto julian = JulianGedcomValue(standard, version, EJulianDates::DualYears)) {
+            const unsigned nonstandard = check.value.nFindings & kGedcomNonstandard;
+            check.value = ReadGedcomDate(*julian);
+            check.value.nFindings |= nonstandard | kGedcomOldStyle;
+            standard = std::move(*julian);
+        }
+    }
+    if ((check.value.nFindings & kGedcomUnreadable) && NamesExtension(text))
+        check.value = CGedcomDateValue{EGedcomForm::Unreadable,
+                                       EGedcomQualifier::None,
+                                       EGedcomCalendar::None,
+                                       false,
+                                       0,
+                                       0,
+                                       kGedcomExtension,
+                                       false};
+    if (check.value.nFindings & (kGedcomNonstandard | kGedcomOldStyle))
+        check.strSuggestion = cp1252 ? Cp1252ToUtf8(standard) : standard;
+    return check;
 }

@@ -27,3 +27,24 @@ std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVe
 // True for a dual year ("11 FEB 1731/32") written without a Julian escape:
 // whether its day is Julian or Gregorian is the reader's guess.
 bool IsOldStyleDualYear(std::string_view value);
+
+enum class EJulianDates : int {
+    DualYears,  // Gregorian dates with a dual year: the old style meant
+    Before1582, // dates naming no calendar, before the Gregorian one began
+};
+
+// The value with those dates made Julian, in the standard syntax of that
+// version; nothing when no date is such or the result names no day.
+std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVersion version,
+                                             EJulianDates which);
+
+// One DATE value of a file of that version, checked: its findings (with
+// "nonstandard", "old-style" and "extension"), the days the file means, and
+// the standard value to write instead where there is one. The value is
+// UTF-8, or Windows-1252 when it is not valid UTF-8; the suggestion comes
+// back in the same encoding.
+struct CGedcomCheck {
+    CGedcomDateValue value;    // of the suggestion, where there is one
+    std::string strSuggestion; // empty: the value stays as it is
+};
+CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version);

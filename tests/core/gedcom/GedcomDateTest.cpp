@@ -32,7 +32,8 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"1 FEB 1648/49", 2323377, 2323377, "ok"},
         {"1 FEB 1699/00", 2342004, 2342004, "ok"},
         {"25 MAR 1699/00", 2342056, 2342056, "dual-year-misplaced"},
-        {"1 FEB 1699/01", 2342369, 2342369, "dual-year-misplaced"},
+        {"1 FEB 1699/01", 2341691, 2342420, "dual-year-misplaced"}, // Lady Day 1699 to 1701
+        {"1343/48", 2211664, 2213490, "dual-year-misplaced,gregorian-before-1582"},
         {"31 APR 1700/01", 0, 0, "no-such-day,dual-year-misplaced"},
         {"29 FEB 1699/00", 0, 0, "no-such-day"},
         {"@#DJULIAN@ 29 FEB 1699/00", 2342042, 2342042, "ok"},

@@ -146,7 +146,7 @@ TEST(GedcomCheckModel, RowsKeepTheReadingOfEachLine) {
     EXPECT_EQ(model.DateCount(), 6);
     EXPECT_EQ(model.ProblemCount(), 3);
     EXPECT_EQ(model.OkCount(), 3);
-    EXPECT_EQ(std::tuple(model.FindingCount(2), model.FindingCount(1), model.FindingCount(5)),
+    EXPECT_EQ(std::tuple(model.FindingCount(5), model.FindingCount(4), model.FindingCount(8)),
               std::tuple(1, 1, 1));
     EXPECT_EQ(model.FindingCount(kGedcomFindingCount), 0);
     EXPECT_FALSE(model.IsAnsel());
@@ -200,7 +200,7 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
     CGedcomCheckModel added;
     for (const std::string& value :
          {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail"})
-        added.Add({7, value}, ReadGedcomDate(value));
+        added.Add({7, value}, CheckGedcomValue(value, EGedcomVersion::V551));
     EXPECT_EQ(added.Row(0).strValue, "ABT 1900 (cont) x");
     EXPECT_EQ(added.Row(1).strValue, std::string(199, 'a') + "\xE2\x80\xA6");
 }
