@@ -4,7 +4,6 @@
 #include "calendar/DayMonth.h"
 
 #include <cstdio>
-#include <utility>
 
 namespace {
 
@@ -123,8 +122,7 @@ bool StyleApplies(const CYearStyle& style, CJulianDay day) {
 }
 
 std::int32_t ModernYear(CJulianDay day, EStyleCalendar calendar) {
-    return calendar == EStyleCalendar::Gregorian ? day.GetGregorian().nYear
-                                                 : day.GetJulian().nYear;
+    return calendar == EStyleCalendar::Gregorian ? day.GetGregorian().nYear : day.GetJulian().nYear;
 }
 
 std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle& style) {
@@ -140,16 +138,27 @@ CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_
     if (styleYear == 0)
         return readings;
     // A style year lies within the modern years around it.
-    for (const std::int32_t modern :
-         {PreviousYear(styleYear), styleYear, NextYear(styleYear)}) {
+    std::array<CJulianDay, 3> found{};
+    std::size_t count = 0;
+    bool modernFound = false;
+    for (const std::int32_t modern : {PreviousYear(styleYear), styleYear, NextYear(styleYear)}) {
         const auto candidate = DayOf(day, month, modern, calendar);
         if (!candidate || candidate->GetDayNumber() < kFirstSupportedDay ||
             candidate->GetDayNumber() > kLastSupportedDay)
             continue;
         if (StyleYear(*candidate, calendar, style) != styleYear)
             continue;
+        found[count++] = *candidate;
+        modernFound = modernFound || !StyleApplies(style, *candidate);
+    }
+    // A style that ran ahead (Pisan, Nativity) also named its last days by
+    // the year that follows its change day; from that day on a plain year
+    // is the modern one, and the styled day is written with its dual year.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (modernFound && StyleApplies(style, found[i]))
+            continue;
         if (readings.nCount < static_cast<int>(readings.days.size()))
-            readings.days[static_cast<std::size_t>(readings.nCount++)] = *candidate;
+            readings.days[static_cast<std::size_t>(readings.nCount++)] = found[i];
     }
     return readings;
 }
@@ -195,8 +204,8 @@ std::optional<CDualYear> ParseDualYear(std::string_view text) {
     auto trim = [](std::string_view part) {
         while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
             part.remove_prefix(1);
-        while (!part.empty() && (part.back() == ' ' || part.back() == '\t' ||
-                                 part.back() == '\r' || part.back() == '\n'))
+        while (!part.empty() && (part.back() == ' ' || part.back() == '\t' || part.back() == '\r' ||
+                                 part.back() == '\n'))
             part.remove_suffix(1);
         return part;
     };
@@ -324,8 +333,7 @@ CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::in
             CJulianDay named;
             named.SetRoman({1, kind, month, years.nLater});
             const CJulianDate namedDate = named.GetJulian();
-            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years,
-                                    EStyleCalendar::Julian)
+            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years, EStyleCalendar::Julian)
                     .GetDayNumber() == 0)
                 return readings;
             day.SetRoman(date);
@@ -338,20 +346,23 @@ CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::in
         readings.days[0] = day;
         return readings;
     }
-    for (const std::int32_t styleYear : {years.nEarlier, years.nLater}) {
-        const CStyleReadings some = RowReadings(row, dayOrCount, kind, month, styleYear, style);
-        for (int i = 0; i < some.nCount; ++i) {
-            const CJulianDay day = some.days[static_cast<std::size_t>(i)];
-            if (RowDualYear(row, day, style) != years)
+    // A day showing this dual year has one of its two years for its modern
+    // year (the Roman row's is that of the day it counts to).
+    for (const std::int32_t modern : {years.nEarlier, years.nLater}) {
+        CJulianDay day;
+        if (row == EStyleRow::Roman) {
+            const CRomanDate date{dayOrCount, kind, month, modern};
+            if (!CJulianDay::IsValidRoman(date))
                 continue;
-            bool seen = false;
-            for (int k = 0; k < readings.nCount; ++k)
-                seen = seen || readings.days[static_cast<std::size_t>(k)] == day;
-            if (!seen && readings.nCount < static_cast<int>(readings.days.size()))
-                readings.days[static_cast<std::size_t>(readings.nCount++)] = day;
+            day.SetRoman(date);
+        } else {
+            const auto candidate = DayOf(dayOrCount, month, modern, CalendarOfRow(row));
+            if (!candidate)
+                continue;
+            day = *candidate;
         }
+        if (RowDualYear(row, day, style) == years)
+            readings.days[static_cast<std::size_t>(readings.nCount++)] = day;
     }
-    if (readings.nCount == 2 && readings.days[1] < readings.days[0])
-        std::swap(readings.days[0], readings.days[1]);
     return readings;
 }

@@ -58,6 +58,9 @@ std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle
 // The days with this day and month whose style year is styleYear, earliest
 // first: none for a date the style year does not hold (10 February 1751 in
 // England), two where it holds it twice (a day of April between two Easters).
+// From the change day on the year is the modern one, and a date it names is
+// that day only: with a Pisan style until 1750, 10 September 1750 is the day
+// of 1750, not the one of 1749 the style also called 1750 (that is 1749/50).
 struct CStyleReadings {
     int nCount = 0;
     std::array<CJulianDay, 2> days{};

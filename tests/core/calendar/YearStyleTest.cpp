@@ -103,6 +103,43 @@ TEST(YearStyle, EveryDayReadsBackAndTheYearTurnsOnlyOnItsDay) {
     }
 }
 
+// Around change days on 1 January and within a year, in every style and row:
+// the year a row shows reads back as that day, and from the change day on it
+// is the modern year alone, no dual year, naming no other day.
+TEST(YearStyleRows, ShownYearReadsBackAroundTheChangeDay) {
+    const CJulianDay changes[] = {Julian(1, 1, 1700), Gregorian(1, 1, 1750), Gregorian(20, 4, 1743),
+                                  Julian(26, 12, 1600), Gregorian(1, 3, 1800)};
+    for (int s = 1; s < kYearStyleCount; ++s) {
+        for (const CJulianDay change : changes) {
+            const CYearStyle style{static_cast<EYearStyle>(s), change.GetDayNumber()};
+            for (std::int32_t n = change.GetDayNumber() - 800; n < change.GetDayNumber() + 800;
+                 ++n) {
+                const CJulianDay day(n);
+                for (const EStyleRow row :
+                     {EStyleRow::Gregorian, EStyleRow::Julian, EStyleRow::Roman}) {
+                    const CRomanDate roman = day.GetRoman();
+                    const CDate date =
+                        row == EStyleRow::Roman
+                            ? CDate{roman.nCount, roman.nMonth, roman.nYear}
+                            : DateOf(day, row == EStyleRow::Gregorian ? EStyleCalendar::Gregorian
+                                                                      : EStyleCalendar::Julian);
+                    const auto dual = RowDualYear(row, day, style);
+                    const CStyleReadings readings =
+                        dual ? RowReadingsOfDual(row, date.d, roman.nKind, date.m, *dual, style)
+                             : RowReadings(row, date.d, roman.nKind, date.m, date.y, style);
+                    const bool modern = n >= change.GetDayNumber();
+                    ASSERT_FALSE(modern && dual) << s << " day " << n;
+                    ASSERT_TRUE(readings.days[0] == day ||
+                                (readings.nCount == 2 && readings.days[1] == day &&
+                                 style.eStyle == EYearStyle::Easter && !modern))
+                        << s << " day " << n << " row " << static_cast<int>(row);
+                    ASSERT_TRUE(readings.nCount == 1 || !modern) << s << " day " << n;
+                }
+            }
+        }
+    }
+}
+
 TEST(YearStyle, TurnOfEachYear) {
     const std::tuple<EYearStyle, CJulianDay, std::int32_t> cases[] = {
         {EYearStyle::Annunciation, Julian(24, 3, 1649), 1648},
@@ -126,7 +163,9 @@ TEST(YearStyle, TurnOfEachYear) {
     EXPECT_FALSE(StyleApplies({EYearStyle::January, 0}, Julian(1, 2, 1600)));
     const CYearStyle pisa{EYearStyle::Pisan, Julian(1, 1, 1700).GetDayNumber()};
     EXPECT_EQ(DaysOfStyleDate(1, 4, 1700, EStyleCalendar::Julian, pisa),
-              (CStyleReadings{2, {Julian(1, 4, 1699), Julian(1, 4, 1700)}}));
+              (CStyleReadings{1, {Julian(1, 4, 1700), CJulianDay()}}));
+    EXPECT_EQ(RowReadingsOfDual(EStyleRow::Julian, 1, 4, 4, {1699, 1700}, pisa),
+              (CStyleReadings{1, {Julian(1, 4, 1699), CJulianDay()}}));
 }
 
 TEST(YearStyle, EnglandAround1751) {

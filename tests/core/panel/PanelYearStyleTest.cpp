@@ -37,6 +37,21 @@ TEST_F(PanelStyleTest, EachStyledRowShowsItsOwnDualYear) {
     panel.GoToRowDay(ROW_JULIAN, Jul(1, 1, 1752));
     EXPECT_EQ(Text(FIELD_JUL_YEAR), "1752");
     EXPECT_EQ(panel.ShownYearText(ROW_JEWISH, CJulianDay(2323385)), "");
+    // Styles ahead of the modern year, ended on 1 January 1750 or on 20 April
+    // 1743: from then on the plain modern year, in the rows and the copy alike.
+    const CCopyFormat copy{0, 2, 1, " ", COPY_GEDCOM_NONE, COPY_DUAL_AS_SHOWN};
+    const std::tuple<EYearStyle, std::int32_t, CJulianDay, const char*> ended[] = {
+        {EYearStyle::Pisan, 2360235, Greg(10, 9, 1750), "10 September 1750"},
+        {EYearStyle::Pisan, 2357787, Greg(20, 4, 1743), "20 April 1743"},
+        {EYearStyle::Nativity, 2360235, Greg(25, 12, 1750), "25 December 1750"},
+        {EYearStyle::Pisan, 2360235, Greg(10, 9, 1749), "10 September 1749/50"},
+    };
+    for (const auto& [style, until, day, text] : ended) {
+        UseStyle({style, until});
+        panel.GoToRowDay(ROW_JEWISH, day);
+        EXPECT_TRUE(ShowsDay(day)) << text;
+        EXPECT_EQ(CopyRowText(panel, ROW_GREGORIAN, copy), text);
+    }
 }
 
 TEST_F(PanelStyleTest, TypedYearsAreReadInTheStyle) {
