@@ -237,6 +237,13 @@ std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarN
         return std::nullopt;
     const CGedcomDateValue value = ReadGedcomDate(text);
     const auto day = GedcomFullDay(value);
+    // GEDCOM writes years in full: "5 Dec 70" is a date with a two-digit
+    // year, not the year 70, and only the row's own two-digit rule reads it.
+    if (day && !value.bCalendarNamed) {
+        const std::int32_t year = day->GetGregorian().nYear;
+        if (year >= 1 && year <= 99)
+            return std::nullopt;
+    }
     if (day && calendarNamed)
         *calendarNamed = value.bCalendarNamed;
     return day;

@@ -17,7 +17,8 @@
 // takes it: a value with an escape or a calendar word is read as that
 // calendar's date first; one without (a bare Gregorian "3 JUN 1997") only
 // when the row's own forms refuse the text, so that everything they read
-// keeps its reading. Its years are as written (no two-digit rule); ranges,
+// keeps its reading. Its years are as written (no two-digit rule), but a
+// bare value's year of one or two digits is no GEDCOM year; ranges,
 // periods, BEF/AFT, months and years alone are refused like any other text.
 //
 //   auto day = PastedDay(ROW_GREGORIAN, "3 june 97");   // 3 June 1997
@@ -63,7 +64,8 @@ std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text);
 
 // The day a GEDCOM value names (a date or an approximation of one full
 // day), read within the paste's bound; calendarNamed tells whether an escape
-// or a calendar word named its calendar.
+// or a calendar word named its calendar. A value naming none whose year is
+// 1 to 99 is none: that is a date with a two-digit year ("5 Dec 70").
 std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed = nullptr);
 
 // The row's own reading of a text in a Gregorian, Julian or Roman row whose

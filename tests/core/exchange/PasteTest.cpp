@@ -119,7 +119,8 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
         {REP, "1 Vendemiaire 1", kFirstRepublicanDay},
         {JEW, "1 Tishri 1", 2429906}, // 5701 as the Jewish two-digit year
         {J, "3 MAY 1997", 2450585}, {G, "3 MAY 97", 2450572},
-        {G, "3 JUN 97", 1756643}, // GEDCOM: the year as written
+        {G, "3 JUN 97", 0}, {JEW, "5 Dec 70", 0}, // no GEDCOM year has two digits
+        {JEW, "5 Dec 1970", 2440926}, {JEW, "5 DEC 170", 1783490},
         {G, "Tuesday after Laetare 1523", 2277409},
         {J, "in vigilia beati Michaelis anno 1450", 2250941}, {G, "Tuesday after Nowhere 1523", 0},
         {G, "1997", 0},
