@@ -232,6 +232,9 @@ const struct {
     {{"convert", "--from", "gregorian", "--gedcom", "5", "1/1/2000"}, 2, "--gedcom needs --to CAL"},
     {{"convert", "--from", "gregorian", "--to", "julian", "--gedcom", "6", "1/1/2000"}, 2, "--gedcom"},
     {{"gedcom"}, 2, ""}, {{"gedcom", "a", "b"}, 2, ""}, {{"gedcom", "--bogus"}, 2, ""},
+    {{"gedcom", "--fix"}, 2, "gedcom --fix needs OUT and FILE"}, {{"gedcom", "--force", "a.ged"}, 2, "--fix"},
+    {{"gedcom", "--fix", "-", "a.ged"}, 2, "--fix"},
+    {{"gedcom", "--fix", "a.ged", "a.ged"}, 1, "--fix never writes over the file it reads (a.ged)"},
     {{"gedcom", "/nonexistent/tree.ged"}, 1, "cannot open /nonexistent/tree.ged"},
     {{"--lang"}, 2, "--lang needs en or fr"},
     {{"--lang", "de", "show"}, 2, "'de' is not a language (en, fr)"},
@@ -344,16 +347,22 @@ TEST(Cli, GedcomFileLinesAndSummary) {
     std::istringstream in(
         "0 HEAD\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 BIRT\r\n2 DATE 30 FEB 1700\r\n"
         "2 DATE BET 1700\r\n3 CONC  AND 1710\r\n2 DATE (in\tthe\r\n3 CONT spring)\r\n"
-        "2 DATE FROM 1700\r\n");
+        "2 DATE FROM 1700\r\n2 DATE Abt. 17 JUL 2016\r\n2 DATE 11 FEB 1731/32\r\n"
+        "2 DATE 1500\r\n2 DATE _UNKNOWN 87\r\n");
     std::ostringstream out, err;
     ASSERT_EQ(CmdGedcomFile(in, "standard input", out, err), 0);
-    EXPECT_EQ(out.str(), "5\t\t\tno-such-day\t30 FEB 1700\n"
-                         "6\t2341973\t2345989\tok\tBET 1700 AND 1710\n"
-                         "8\t\t\tphrase\t(in the spring)\n"
-                         "10\t2341973\t\tok\tFROM 1700\n");
-    EXPECT_EQ(
-        err.str(),
-        "quindor-cli: 4 DATE lines: 2 ok, 2 with findings; ANSEL file, its dates read as ASCII\n");
+    EXPECT_EQ(out.str(),
+              "5\t\t\tno-such-day\t30 FEB 1700\t\n"
+              "6\t2341973\t2345989\tok\tBET 1700 AND 1710\t\n"
+              "8\t\t\tphrase\t(in the spring)\t\n"
+              "10\t2341973\t\tok\tFROM 1700\t\n"
+              "11\t2457587\t2457587\tnonstandard\tAbt. 17 JUL 2016\tABT 17 JUL 2016\n"
+              "12\t2353712\t2353712\told-style\t11 FEB 1731/32\t@#DJULIAN@ 11 FEB 1731/32\n"
+              "13\t2268924\t2269288\tgregorian-before-1582\t1500\t\n"
+              "14\t\t\textension\t_UNKNOWN 87\t\n");
+    EXPECT_EQ(err.str(), "quindor-cli: 8 DATE lines: 2 ok, 4 with findings, 2 right but worth "
+                         "knowing (Gregorian before 1582, extension); ANSEL file, its dates read "
+                         "as ASCII\n");
     const std::string csv = ::testing::TempDir() + "gedcom-cli-test.csv";
     std::ofstream(csv, std::ios::binary) << "name,born\nAda,1815\n";
     const CRun notGedcom = Cli({"gedcom", csv});
@@ -361,5 +370,24 @@ TEST(Cli, GedcomFileLinesAndSummary) {
     EXPECT_EQ(notGedcom.status, 1);
     EXPECT_EQ(notGedcom.err,
               "quindor-cli: " + csv + " is not a GEDCOM file: line 1 is not 0 HEAD\n");
+}
+
+TEST(Cli, GedcomFixWritesACopyAndListsItsChanges) {
+    const std::string dir = ::testing::TempDir();
+    const std::string file = dir + "fix-in.ged", copy = dir + "fix-out.ged";
+    std::ofstream(file, std::ios::binary) << "0 HEAD\r\n1 DATE Abt. 1850\r\n1 DATE 1500\r\n";
+    std::ofstream(copy, std::ios::binary) << "mine";
+    const CRun refused = Cli({"gedcom", "--fix", copy, file});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "quindor-cli: " + copy + " exists: give --force to replace it\n");
+    const CRun fixed = Cli({"gedcom", "--fix", copy, "--force", "--julian-before-1582", file});
+    EXPECT_EQ(fixed.status, 0);
+    EXPECT_EQ(fixed.out, "2\tAbt. 1850\tABT 1850\n3\t1500\t@#DJULIAN@ 1500\n");
+    EXPECT_EQ(fixed.err, "quindor-cli: " + copy + " written: 2 values replaced\n");
+    std::ifstream in(copy, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "0 HEAD\r\n1 DATE ABT 1850\r\n1 DATE @#DJULIAN@ 1500\r\n");
+    std::remove(file.c_str());
+    std::remove(copy.c_str());
 }
 } // namespace

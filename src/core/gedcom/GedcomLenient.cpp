@@ -457,21 +457,30 @@ std::string Folded(std::string_view text) {
     return folded;
 }
 
-// An extension tag ("_UNKNOWN", "_MONTH") in a 7.0 value, or a 5.5.1
-// calendar escape that no day can be reckoned in.
+// A value that reads once its extension tags ("_UNKNOWN 13 _MONTH 17") or
+// the 5.5.1 escapes no day can be reckoned in stand for standard ones: a
+// month after a day becomes JAN, a calendar or an era is left out.
 bool NamesExtension(std::string_view value) {
     CWords words;
     if (!SplitWords(value, words))
         return false;
+    std::string standard;
+    bool extension = false;
     for (std::size_t i = 0; i < words.count; ++i) {
         const std::string& key = words.items[i].key;
-        if (key == "@#DROMAN@" || key == "@#DUNKNOWN@")
-            return true;
-        if (key.size() > 1 && key[0] == '_' &&
-            key.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") == std::string::npos)
-            return true;
+        const bool tag =
+            key.size() > 1 && key[0] == '_' &&
+            key.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") == std::string::npos;
+        if (tag || key == "@#DROMAN@" || key == "@#DUNKNOWN@") {
+            extension = true;
+            if (tag && i > 0 && AllDigits(words.items[i - 1].key, 2))
+                standard += " JAN";
+            continue;
+        }
+        standard += ' ';
+        standard += words.items[i].raw;
     }
-    return false;
+    return extension && !(ReadGedcomDate(standard).nFindings & kGedcomUnreadable);
 }
 
 } // namespace
@@ -528,8 +537,11 @@ bool IsOldStyleDualYear(std::string_view value) {
     CLenient lenient;
     if (!ReadLenient(value, lenient))
         return false;
+    // Dual years were written while the year began on 25 March: in England
+    // the last was 1751/52. Later ones mean something else ("1951/1952").
     auto oldStyle = [](const CDate& date) {
-        return date.bDual &&
+        const std::string_view first = std::string_view(date.year).substr(0, date.year.find('/'));
+        return date.bDual && !date.bEpoch && (first.size() < 4 || first <= "1751") &&
                (!date.pCalendar || date.pCalendar->eCalendar != EGedcomCalendar::Julian);
     };
     return oldStyle(lenient.first) || (lenient.bSecond && oldStyle(lenient.second));

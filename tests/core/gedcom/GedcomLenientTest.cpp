@@ -114,6 +114,48 @@ TEST(GedcomLenient, OldStyleDualYears) {
     EXPECT_TRUE(IsOldStyleDualYear("BET 1700 AND 1 FEB 1731/32"));
     EXPECT_FALSE(IsOldStyleDualYear("@#DJULIAN@ 11 FEB 1731/32"));
     EXPECT_FALSE(IsOldStyleDualYear("11 FEB 1732"));
+    EXPECT_FALSE(IsOldStyleDualYear("1951/1952")); // long after the last of them
+}
+
+// A file's value, its version: the status, the first day, the suggestion.
+const std::tuple<const char*, EGedcomVersion, const char*, std::int32_t, const char*> kChecks[] = {
+    {"Abt. 17 JUL 2016", V5, "nonstandard", 2457587, "ABT 17 JUL 2016"},
+    {"apr\xC3\xA8s 1850", V5, "nonstandard", 2397124, "AFT 1850"}, // UTF-8
+    {"apr\xE8s 1850", V5, "nonstandard", 2397124, "AFT 1850"},     // Windows-1252
+    {"11 FEB 1731/32", V5, "old-style", 2353712, "@#DJULIAN@ 11 FEB 1731/32"},
+    {"1731/32", V5, "old-style", 2353389, "@#DJULIAN@ 1731/32"},
+    {"11 FEB 1731/32", V7, "old-style", 2353712, "JULIAN 11 FEB 1732"},
+    {"Abt. 11 Feb 1731/32", V5, "nonstandard,old-style", 2353712, "ABT @#DJULIAN@ 11 FEB 1731/32"},
+    {"@#DJULIAN@ 11 FEB 1731/32", V5, "ok", 2353712, ""},
+    {"1951/52", V5, "ok", 2433731, ""},
+    {"1343/48", V5, "dual-year-misplaced,gregorian-before-1582", 2211664, ""},
+    {"INT 1700", V5, "nonstandard", 2341973, "1700"},
+    {"JULIAN 1700", V5, "nonstandard", 2341983, "@#DJULIAN@ 1700"},
+    {"@#DJULIAN@ 1700", V7, "nonstandard", 2341983, "JULIAN 1700"},
+    {"abt  1 jan 1850", V5, "ok", 2396759, ""}, // case and spaces alone are no fault
+    {"_UNKNOWN 87", V7, "extension", 0, ""},
+    {"_UNKNOWN 13 _MONTH 17", V7, "extension", 0, ""},
+    {"@#DROMAN@ 1850", V5, "extension", 0, ""},
+    {"1500", V5, "gregorian-before-1582", 2268924, ""},
+    {"1076 or 1088", V5, "unreadable", 0, ""},
+    {"_UNKNOWN or so", V7, "unreadable", 0, ""},
+};
+
+TEST(GedcomLenient, FileValuesChecked) {
+    for (const auto& [value, version, status, first, suggestion] : kChecks) {
+        const CGedcomCheck check = CheckGedcomValue(value, version);
+        EXPECT_EQ(GedcomStatusText(check.value.nFindings), status) << value;
+        EXPECT_EQ(check.value.nFirst, first) << value;
+        EXPECT_EQ(check.strSuggestion, suggestion) << value;
+        // A suggestion is standard: it checks clean, with the same days.
+        if (*suggestion != '\0') {
+            const CGedcomCheck again = CheckGedcomValue(check.strSuggestion, version);
+            EXPECT_EQ(again.value.nFindings & ~kGedcomNotProblems, 0u) << value;
+            EXPECT_EQ(std::pair(again.value.nFirst, again.value.nLast),
+                      std::pair(check.value.nFirst, check.value.nLast))
+                << value;
+        }
+    }
 }
 
 } // namespace

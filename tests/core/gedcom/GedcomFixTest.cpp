@@ -1,0 +1,147 @@
+#include "gedcom/GedcomFix.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct CFixed {
+    std::string text;
+    std::vector<CGedcomChange> changes;
+    EGedcomFileError error = EGedcomFileError::None;
+};
+
+CFixed Fix(const std::string& text, CGedcomFixOptions options = {}) {
+    std::istringstream in(text);
+    std::ostringstream out;
+    CFixed fixed;
+    CGedcomFixer fixer(in, out, options,
+                       [&](const CGedcomChange& change) { fixed.changes.push_back(change); });
+    while (fixer.Step()) {
+    }
+    fixed.error = fixer.Error();
+    fixed.text = out.str();
+    return fixed;
+}
+
+std::string Utf16(const std::string& ascii, bool little) {
+    std::string units;
+    for (const char c : ascii) {
+        units += little ? c : '\0';
+        units += little ? '\0' : c;
+    }
+    return units;
+}
+
+const std::string k551 = "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n";
+const std::string k70 = "0 HEAD\n1 GEDC\n2 VERS 7.0\n";
+
+// A file, what its repaired copy is.
+const std::pair<std::string, std::string> kCopies[] = {
+    {k551 + "0 @I1@ INDI\n1 BIRT\n2 DATE Abt. 17 JUL 2016\n1 NOTE Abt. here\n",
+     k551 + "0 @I1@ INDI\n1 BIRT\n2 DATE ABT 17 JUL 2016\n1 NOTE Abt. here\n"},
+    // line ends and blanks as they were; the last line without one
+    {"0 HEAD\r\n  1 DATE vers 1850\r\n1 DATE 11 FEB 1731/32",
+     "0 HEAD\r\n  1 DATE ABT 1850\r\n1 DATE @#DJULIAN@ 11 FEB 1731/32"},
+    {"0 HEAD\r1 DATE 1850\r1 DATE entre 1850\r2 CONC  et 1860\r1 NOTE x\r2 CONT y\r",
+     "0 HEAD\r1 DATE 1850\r1 DATE BET 1850 AND 1860\r1 NOTE x\r2 CONT y\r"},
+    {"\xEF\xBB\xBF" + k551 + "1 DATE apr\xC3\xA8s 1850\n",
+     "\xEF\xBB\xBF" + k551 + "1 DATE AFT 1850\n"},
+    // a Windows-1252 file stays one
+    {"0 HEAD\n1 CHAR ANSI\n1 DATE apr\xE8s 1850\n1 NOTE \xE9t\xE9\n",
+     "0 HEAD\n1 CHAR ANSI\n1 DATE AFT 1850\n1 NOTE \xE9t\xE9\n"},
+    // ANSEL letters cannot be written back: that value stays
+    {"0 HEAD\n1 CHAR ANSEL\n1 DATE apr\xE2"
+     "es 1850\n1 DATE Bef. 1850\n",
+     "0 HEAD\n1 CHAR ANSEL\n1 DATE apr\xE2"
+     "es 1850\n1 DATE BEF 1850\n"},
+    // 7.0: the text it had goes under the DATE as its phrase
+    {k70 + "1 BIRT\n2 DATE circa 1850\n2 PLAC x\n",
+     k70 + "1 BIRT\n2 DATE ABT 1850\n3 PHRASE circa 1850\n2 PLAC x\n"},
+    {k70 + "2 DATE circa 1850\r\n3 PHRASE as said\r\n",
+     k70 + "2 DATE ABT 1850\r\n3 PHRASE as said\r\n"},
+    {k70 + "2 DATE @#DJULIAN@ 1 JAN 1700",
+     k70 + "2 DATE JULIAN 1 JAN 1700\n3 PHRASE @#DJULIAN@ 1 JAN 1700"},
+    {k70 + "2 DATE Bef.\n3 CONT 1850\n", k70 + "2 DATE BEF 1850\n3 PHRASE Bef.\n4 CONT 1850\n"},
+    // nothing to do: the same bytes
+    {k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n",
+     k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n"},
+};
+
+TEST(GedcomFix, CopiesKeepEveryOtherByte) {
+    for (const auto& [file, copy] : kCopies) {
+        const CFixed fixed = Fix(file);
+        EXPECT_EQ(fixed.error, EGedcomFileError::None) << file;
+        EXPECT_EQ(fixed.text, copy) << file;
+        // Fixing the copy changes nothing.
+        EXPECT_EQ(Fix(copy).text, copy) << copy;
+        EXPECT_TRUE(Fix(copy).changes.empty()) << copy;
+    }
+}
+
+TEST(GedcomFix, Utf16KeepsItsOrderAndMark) {
+    for (const bool little : {true, false}) {
+        for (const std::string& mark :
+             {std::string(), std::string(little ? "\xFF\xFE" : "\xFE\xFF")}) {
+            const std::string file =
+                mark + Utf16(k551 + "1 DATE Abt. 1850\r\n1 NOTE n\r\n", little);
+            const CFixed fixed = Fix(file);
+            EXPECT_EQ(fixed.text,
+                      std::string(mark) + Utf16(k551 + "1 DATE ABT 1850\r\n1 NOTE n\r\n", little));
+            ASSERT_EQ(fixed.changes.size(), 1u);
+            EXPECT_EQ(fixed.changes[0].nLine, 4);
+            EXPECT_EQ(fixed.changes[0].strOld, "Abt. 1850");
+        }
+    }
+}
+
+TEST(GedcomFix, ChangesAreListedWithTheirLines) {
+    const CFixed fixed = Fix(k551 + "1 DATE 1500\n1 DATE Bet. 1500 and 1600\n1 DATE 1700\n"
+                                    "1 DATE @#DJULIAN@ 1500\n",
+                             {true});
+    const std::tuple<std::int64_t, const char*, const char*> expected[] = {
+        {4, "1500", "@#DJULIAN@ 1500"}, {5, "Bet. 1500 and 1600", "BET @#DJULIAN@ 1500 AND 1600"}};
+    ASSERT_EQ(fixed.changes.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [line, old, now] = expected[i];
+        EXPECT_EQ(fixed.changes[i].nLine, line);
+        EXPECT_EQ(fixed.changes[i].strOld, old);
+        EXPECT_EQ(fixed.changes[i].strNew, now);
+    }
+}
+
+TEST(GedcomFix, RefusedFilesAndTheTargetLeftWhole) {
+    EXPECT_EQ(Fix("").error, EGedcomFileError::Empty);
+    EXPECT_EQ(Fix("name,born\n").error, EGedcomFileError::NotGedcom);
+    EXPECT_EQ(Fix("0 HEAD\n1 DATE " + std::string(kGedcomMaxLine + 8, '1')).error,
+              EGedcomFileError::LineTooLong);
+    EXPECT_EQ(Fix("\xFF\xFE" + Utf16("0 HEAD\n", true) + "0").error, EGedcomFileError::OddUtf16);
+
+    const std::string target = ::testing::TempDir() + "gedcom-fix-target.ged";
+    std::ofstream(target, std::ios::binary) << "old";
+    {
+        CAtomicFile file(target);
+        ASSERT_TRUE(file.IsOpen());
+        file.Stream() << "half";
+    } // dropped: the target is untouched and nothing is left beside it
+    std::ifstream kept(target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+    {
+        CAtomicFile file(target);
+        file.Stream() << "new";
+        EXPECT_TRUE(file.Commit());
+    }
+    std::ifstream replaced(target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(replaced), {}), "new");
+    std::size_t beside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
+        beside += entry.path().filename().string().rfind("gedcom-fix-target.ged", 0) == 0;
+    EXPECT_EQ(beside, 1u);
+    std::filesystem::remove(target);
+    EXPECT_FALSE(CAtomicFile("/nonexistent/dir/x.ged").IsOpen());
+}
+
+} // namespace
