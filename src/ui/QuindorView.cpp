@@ -301,6 +301,7 @@ void CQuindorView::ConnectField(PanelField field) {
         });
     }
     connect(edit, &QLineEdit::textEdited, this, [this, field, edit](const QString& text) {
+        m_bEditedSinceFocus[field] = true;
         m_panel.SetFieldText(field, ToCp1252(text));
         if (const auto selection = m_panel.OnEditChange(field)) {
             const int length = selection->nEnd - selection->nStart;
@@ -367,12 +368,20 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::FocusIn:
             m_panel.SetFocusField(field);
+            // Back from the field's own popup list is still the same visit.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                m_strTextAtFocus[field] = m_edits[field]->text();
+                m_bEditedSinceFocus[field] = false;
+            }
             break;
         case QEvent::FocusOut: {
             // A combo takes the focus for its edit part, so it is the combo
             // that loses it; a popup list opening is not the user leaving.
+            // Tabbing through a field is no edit: a blank row would turn
+            // illegal and grey all the others.
             const auto* focus = static_cast<QFocusEvent*>(event);
-            if (focus->reason() != Qt::PopupFocusReason && watched == m_fields[field])
+            if (focus->reason() != Qt::PopupFocusReason && watched == m_fields[field] &&
+                m_bEditedSinceFocus[field] && m_edits[field]->text() != m_strTextAtFocus[field])
                 m_panel.OnKillFocus(field);
             break;
         }

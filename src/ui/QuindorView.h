@@ -90,6 +90,10 @@ private:
     std::array<QLineEdit*, FIELD_COUNT> m_edits{};
     std::map<int, QWidget*> m_controls; // by control id
     std::array<QAction*, 3> m_easterMarkers{};
+    // Each field's text when it took the focus, and whether the user edited
+    // it since: leaving a field unchanged is no edit to check.
+    std::array<QString, FIELD_COUNT> m_strTextAtFocus{};
+    std::array<bool, FIELD_COUNT> m_bEditedSinceFocus{};
     bool m_bWriting = false;
     std::uint64_t m_nListsShown = 0;
 };

@@ -132,6 +132,20 @@ private slots:
         QVERIFY(!Shown(IDC_ICON_GREG_ILLEGAL) && Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
     }
 
+    // Tabbing through every field, the blank Republican ones of 1293 included,
+    // checks nothing: no row turns illegal or grey, the weekday stays.
+    void tabbingThroughBlankFieldsChangesNothing() {
+        Start();
+        GoTo(3, 9, 1293);
+        const QString weekday = Text(FIELD_WEEKDAY_LABEL);
+        Key(FIELD_GREG_DAY, Qt::Key_Tab, Qt::NoModifier);
+        for (int i = 0; i < FIELD_COUNT; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int row = 0; row < ROW_COUNT; ++row)
+            QVERIFY(!Panel().IsIllegal(row) && !Panel().IsRowGreyed(row));
+        QVERIFY(Text(FIELD_REP_DAY).isEmpty() && Text(FIELD_WEEKDAY_LABEL) == weekday);
+    }
+
     // The menus' keys reach their command from a focused field; the keypad's plus as well.
     void keysWorkFromAFocusedField() {
         Start();
