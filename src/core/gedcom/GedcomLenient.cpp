@@ -8,6 +8,7 @@
 #include "calendar/YearStyle.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -547,12 +548,50 @@ bool IsOldStyleDualYear(std::string_view value) {
     return oldStyle(lenient.first) || (lenient.bSecond && oldStyle(lenient.second));
 }
 
+namespace {
+
+// Upper-case words of codes and digits, one space apart, none of the other
+// version's words, no dual year, phrase or era: a value the reader took
+// that has no other standard form, known without the lenient reading. Most
+// values of a real file are such.
+bool PlainlyStandard(std::string_view text, EGedcomVersion version) {
+    if (text.empty() || text.front() == ' ' || text.back() == ' ')
+        return false;
+    char previous = 0;
+    for (const char c : text) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                        (c == ' ' && previous != ' ') ||
+                        (version == EGedcomVersion::V551 && (c == '@' || c == '#'));
+        if (!ok)
+            return false;
+        previous = c;
+    }
+    // "INT" wants its phrase; calendar words and eras have two spellings.
+    for (std::string_view word :
+         {"INT", "JULIAN", "GREGORIAN", "HEBREW", "FRENCH", "BC", "BCE", "AD", "FRENCH R"}) {
+        for (std::size_t at = text.find(word); at != std::string_view::npos;
+             at = text.find(word, at + 1)) {
+            const std::size_t end = at + word.size();
+            if ((at == 0 || text[at - 1] == ' ' || text[at - 1] == '@') &&
+                (end == text.size() || text[end] == ' ' || text[end] == '_'))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
     // Files are UTF-8 or, when they are not, most often Windows-1252.
-    const auto cp1252 = Utf8ToCp1252(value);
+    const bool ascii = std::all_of(value.begin(), value.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const auto cp1252 = ascii ? std::nullopt : Utf8ToCp1252(value);
     const std::string_view text = cp1252 ? std::string_view(*cp1252) : value;
     CGedcomCheck check;
     check.value = ReadGedcomDate(text);
+    if (!(check.value.nFindings & kGedcomUnreadable) && PlainlyStandard(text, version))
+        return check;
     std::string standard(text);
     if (auto suggestion = StandardGedcomValue(text, version);
         suggestion &&
