@@ -114,8 +114,16 @@ int MonthOfCode(EGedcomCalendar calendar, std::string_view word) {
         codes = kGedcomHebrewMonths;
         count = 13;
     }
+    // Codes are three or four letters: most words are none, and a code is
+    // compared without measuring it.
+    if (word.size() < 3 || word.size() > 4)
+        return 0;
     for (int m = 0; m < count; ++m) {
-        if (EqualsNoCase(word, codes[m]))
+        const char* code = codes[m];
+        std::size_t i = 0;
+        while (i < word.size() && code[i] != '\0' && Upper(word[i]) == code[i])
+            ++i;
+        if (i == word.size() && code[i] == '\0')
             return m + 1;
     }
     return 0;

@@ -158,7 +158,11 @@ bool CGedcomFileReader::NextPhysicalLine(std::string_view& line) {
         }
         const char* begin = m_data.data() + m_nPos;
         const char* end = m_data.data() + m_data.size();
-        const char* eol = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+        // Two library searches beat one loop over both characters.
+        const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', end - begin));
+        const char* stop = lf ? lf : end;
+        const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', stop - begin));
+        const char* eol = cr ? cr : stop;
         if (eol != end || (m_bEof && begin != end)) {
             if (static_cast<std::size_t>(eol - begin) > kGedcomMaxLine)
                 return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
@@ -182,6 +186,30 @@ bool CGedcomFileReader::NextPhysicalLine(std::string_view& line) {
                 return false;
         }
     }
+}
+
+// A level 0 line, a line with a cross-reference, or a DATE line.
+static bool MayMatter(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    int level = 0;
+    std::size_t digits = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
+        level = level * 10 + (line[i] - '0');
+        ++i;
+        ++digits;
+    }
+    if (digits == 0)
+        return false; // no GEDCOM line: skipped in full too
+    if (level == 0)
+        return true;
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    if (i < line.size() && line[i] == '@')
+        return true;
+    return line.size() - i >= 4 && TagIs(line.substr(i, 4), "DATE") &&
+           (line.size() - i == 4 || line[i + 4] == ' ');
 }
 
 bool GedcomTagIs(std::string_view tag, std::string_view name) {
@@ -265,6 +293,10 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             lineNumber = m_nLine;
         }
 
+        // Most lines are neither a record's first line nor a DATE: only the
+        // header, the line after a DATE and those are looked at in full.
+        if (m_bSeenHead && !m_bPending && !m_bInHead && !MayMatter(text))
+            continue;
         const CGedcomLine parsed = ParseGedcomLine(text);
         if (!m_bSeenHead) {
             if (text.find_first_not_of(" \t") == std::string_view::npos)
