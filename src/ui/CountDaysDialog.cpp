@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -402,6 +403,17 @@ void CCountDaysDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
+void CCountDaysDialog::keyPressEvent(QKeyEvent* event) {
+    // A field has taken its text on Enter already (editingFinished, or as
+    // typed); the dialog's default button must not close it and lose that.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void CCountDaysDialog::Recount() {
     if (!m_days)
         return;
@@ -494,7 +506,9 @@ void CCountDaysDialog::MovePanel(const CJulianDay& day) {
         m_panel.GoToRowDay(CivilRow(day), day);
 }
 
-void RunCountDaysDialog(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help) {
-    CCountDaysDialog dialog(panel, help, parent);
-    dialog.exec();
+void RunCountDaysDialog(QWidget* parent, CCountDaysDialog*& kept, CCalendarPanel& panel,
+                        CHelpLauncher& help) {
+    if (!kept)
+        kept = new CCountDaysDialog(panel, help, parent);
+    kept->exec();
 }

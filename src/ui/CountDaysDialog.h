@@ -4,6 +4,10 @@
 //
 //   CCountDaysDialog dialog(panel, help, frame);
 //   dialog.exec();
+//
+// Enter in a field takes what it holds, as Tab does; only Close or Escape
+// closes. The frame keeps one dialog for the session, so its fields, tab
+// and reckoning are there again at the next opening.
 #pragma once
 
 #ifndef Q_MOC_RUN
@@ -19,6 +23,7 @@ class CCalendarPanel;
 class CHelpLauncher;
 class QAbstractButton;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -107,6 +112,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls(CHelpLauncher& help);
@@ -143,5 +149,7 @@ private:
     CJulianDay m_lastResult;
 };
 
-// The Dates menu command: runs the dialog modally over the main window.
-void RunCountDaysDialog(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help);
+// The Dates menu command: runs the dialog modally over the main window,
+// made at the first call and kept in `kept` (a child of parent) after it.
+void RunCountDaysDialog(QWidget* parent, CCountDaysDialog*& kept, CCalendarPanel& panel,
+                        CHelpLauncher& help);

@@ -73,6 +73,8 @@ CMainFrame::~CMainFrame() {
     m_monthView = nullptr;
     delete m_elementsView;
     m_elementsView = nullptr;
+    delete m_countDays;
+    m_countDays = nullptr;
     delete m_view;
     m_view = nullptr;
 }
@@ -398,7 +400,7 @@ void CMainFrame::OnCommand(int id) {
             break;
         case ID_COUNT_DAYS:
             if (panel)
-                RunCountDaysDialog(this, *panel, m_help);
+                RunCountDaysDialog(this, m_countDays, *panel, m_help);
             break;
         case ID_MONTH_VIEW:
             SetMonthViewShown(m_settings.m_bMonthView == 0);
@@ -436,6 +438,8 @@ void CMainFrame::SetMonthViewShown(bool shown) {
     if (!m_monthView) {
         m_monthView = new CMonthView(m_view->Panel(), m_help, this);
         connect(m_monthView, &CMonthView::Closed, this, [this] {
+            if (m_bClosing)
+                return;
             m_settings.m_bMonthView = 0;
             Store(SET_AFF_MOIS);
             UpdateCommandStates();
@@ -460,6 +464,8 @@ void CMainFrame::SetElementsViewShown(bool shown) {
     if (!m_elementsView) {
         m_elementsView = new CElementsView(m_view->Panel(), m_help, this);
         connect(m_elementsView, &CElementsView::Closed, this, [this] {
+            if (m_bClosing)
+                return;
             m_settings.m_bElementsView = 0;
             Store(SET_AFF_ELEMENTS);
             UpdateCommandStates();
@@ -637,4 +643,5 @@ void CMainFrame::ShowAbout() {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     FlushPosition();
     QMainWindow::closeEvent(event);
+    m_bClosing = event->isAccepted();
 }

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class CCountDaysDialog;
 class CElementsView;
 class CMonthView;
 class CQuindorView;
@@ -101,10 +102,14 @@ private:
     QToolBar* m_toolBar = nullptr;
     CMonthView* m_monthView = nullptr;
     CElementsView* m_elementsView = nullptr;
+    CCountDaysDialog* m_countDays = nullptr; // kept for the session once opened
     std::map<int, QAction*> m_actions;
     std::map<int, const char*> m_commandTexts;
     std::map<int, const char*> m_commandTips; // the toolbar's buttons
     std::vector<std::pair<QMenu*, const char*>> m_menuTitles;
     bool m_bCreating = true;
+    // Once the window closes, the tool windows closing with it keep their
+    // stored "open" marks for the next start.
+    bool m_bClosing = false;
     QTimer m_positionTimer;
 };

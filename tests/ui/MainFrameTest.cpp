@@ -1,5 +1,6 @@
 // The program as a user drives it: typing, commands and keys, copy and paste, options.
 #include "Commands.h"
+#include "CountDaysDialog.h"
 #include "ElementsView.h"
 #include "Language.h"
 #include "MonthView.h"
@@ -250,12 +251,39 @@ private slots:
                 QCOMPARE(elements->Value(line.pszKey), FromCp1252(line.strValue));
             SetUiLanguage(ETextLanguage::English);
         }
+        // Exit, and the application's closing of every window after it, keep them open.
+        m_frame->OnCommand(ID_APP_EXIT);
+        QApplication::closeAllWindows();
+        QVERIFY(Stored("AffMois").toInt() == 1 && Stored("AffElements").toInt() == 1);
+        Start();
         m_frame->MonthView()->close();
         m_frame->ElementsView()->close();
         QVERIFY(Stored("AffMois").toInt() == 0 && !Checked(ID_MONTH_VIEW));
         QVERIFY(Stored("AffElements").toInt() == 0 && !Checked(ID_ELEMENTS_VIEW));
         Start();
         QVERIFY(!m_frame->MonthView() && !m_frame->ElementsView());
+    }
+
+    // Count Days keeps its tab, reckoning and fields for the session; Escape closes it.
+    void countDaysIsKeptForTheSession() {
+        Start();
+        const auto open = [this](const std::function<void(CCountDaysDialog*)>& inspect) {
+            ModalOpenedBy([this] { m_frame->OnCommand(ID_COUNT_DAYS); },
+                          [&](QWidget* modal) { inspect(qobject_cast<CCountDaysDialog*>(modal)); });
+        };
+        open([](CCountDaysDialog* dialog) {
+            dialog->Tabs()->setCurrentIndex(1);
+            dialog->Reckoning()->setCurrentIndex(2);
+            QTest::keyClicks(dialog->AgeField(1), QStringLiteral("4\r"));
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog->AgeField(1), Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+        });
+        open([](CCountDaysDialog* dialog) {
+            QVERIFY(dialog->Tabs()->currentIndex() == 1 &&
+                    dialog->Reckoning()->currentIndex() == 2 &&
+                    dialog->AgeField(1)->text() == QStringLiteral("4"));
+        });
     }
 
     // Hiding rows shrinks the window; showing them again restores it.

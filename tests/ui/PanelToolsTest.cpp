@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -76,23 +77,34 @@ private slots:
     void init() { g_jdGregorianStart = kDefaultGregorianStart; }
     void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
 
-    // Every DATE line listed with its verdict and civil day; the header
-    // sorts, the box filters, a double click moves the panel; F1 helps.
+    // Every DATE line listed with its verdict and days; the header sorts,
+    // the choice filters by kind, a double click or Enter moves the panel
+    // and leaves the list open; F1 helps.
     void gedcomCheckListsEveryDateLine() {
         CGedcomRig rig;
         QCOMPARE(rig.Load("tree.ged", kSample, 1), EGedcomLoad::Loaded);
         QVERIFY(rig.warnings.isEmpty());
-        QCOMPARE(rig.Column(3),
+        const int days = static_cast<int>(EGedcomCheckColumn::Civil);
+        QCOMPARE(rig.Column(days),
                  (QStringList{"14 July 1789", "", "26 December 1199", "11 March 1600", ""}));
         QVERIFY(rig.dialog.SummaryLabel()->text().contains(
-            "tree.ged: 5 date lines, 2 correct, 3 with problems."));
+            "tree.ged: 5 date lines, 2 correct, 2 with problems, 1 right but worth knowing."));
+        QCOMPARE(rig.dialog.FindingsLabel()->text(),
+                 "Problems: phrase (1), no such day (1). Right but worth knowing: Gregorian "
+                 "before 1582 (1).");
         QHeaderView* header = rig.dialog.Table()->horizontalHeader();
-        header->setSortIndicator(3, Qt::AscendingOrder);
+        header->setSortIndicator(days, Qt::AscendingOrder);
         QCOMPARE(rig.Column(0), (QStringList{"8", "10", "4", "6", "12"}));
         header->setSortIndicator(0, Qt::DescendingOrder);
-        rig.dialog.ProblemsOnlyBox()->click();
-        QCOMPARE(rig.Column(0), (QStringList{"12", "8", "6"}));
-        rig.dialog.ProblemsOnlyBox()->click();
+        QComboBox* show = rig.dialog.ShowChoice();
+        QCOMPARE(show->count(), 5);
+        for (const auto& [choice, lines] : {std::pair{1, QStringList{"12", "6"}},
+                                            {4, QStringList{"8"}},
+                                            {0, QStringList{"12", "10", "8", "6", "4"}}}) {
+            show->setCurrentIndex(choice);
+            emit show->activated(choice);
+            QCOMPARE(rig.Column(0), lines);
+        }
         header->setSortIndicator(0, Qt::AscendingOrder);
         rig.dialog.show();
         QTableView* table = rig.dialog.Table();
@@ -104,7 +116,68 @@ private slots:
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
             QCOMPARE(rig.Row(row), QLatin1String(text));
         }
+        table->setFocus();
+        table->selectRow(0);
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("14 July 1789"));
+        QVERIFY(rig.dialog.isVisible());
         CheckHelp(&rig.dialog, table, rig.dialog.HelpButton(), rig.help, "gedcom");
+    }
+
+    // The repaired copy: never over the file itself, a report of the
+    // changes for a 5.5.1 file, the copy checked at once; Ctrl+S saves.
+    void gedcomCheckSavesARepairedCopy() {
+        CGedcomRig rig;
+        QStringList notices;
+        QString suggested;
+        QString target = rig.dir.filePath("old.ged");
+        rig.dialog.SetNoticeHandler([&notices](const QString& text) { notices << text; });
+        rig.dialog.SetSaveTargetHandler([&](const QString& path) {
+            suggested = path;
+            return target;
+        });
+        const std::string head = "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\n";
+        const std::string body = "0 @I1@ INDI\n1 DATE Abt. 17 Jul 2016\n0 @I2@ INDI\n"
+                                 "1 DATE 11 FEB 1731/32\n0 @I3@ INDI\n1 DATE 1383\n0 TRLR\n";
+        QCOMPARE(rig.Load("old.ged", head + body), EGedcomLoad::Loaded);
+        QCOMPARE(rig.Column(static_cast<int>(EGedcomCheckColumn::Suggestion)),
+                 (QStringList{"ABT 17 JUL 2016", "@#DJULIAN@ 11 FEB 1731/32", ""}));
+        QVERIFY(rig.dialog.SaveButton()->isEnabled());
+        rig.dialog.SaveButton()->click();
+        QCOMPARE(suggested, rig.dir.filePath("old-repaired.ged"));
+        QCOMPARE(rig.warnings.size(), 1);
+        QVERIFY(rig.warnings[0].contains("cannot replace the file it repairs"));
+        target = rig.dir.filePath("copy.ged");
+        rig.dialog.show();
+        QVERIFY(Activate(&rig.dialog));
+        QTest::keyClick(&rig.dialog, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices[0].contains("values replaced: 2."));
+        QVERIFY(notices[0].contains("copy.ged.changes.txt"));
+        QFile copy(target);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll().toStdString(),
+                 head + "0 @I1@ INDI\n1 DATE ABT 17 JUL 2016\n0 @I2@ INDI\n"
+                        "1 DATE @#DJULIAN@ 11 FEB 1731/32\n0 @I3@ INDI\n1 DATE 1383\n0 TRLR\n");
+        QFile report(CGedcomCheckDialog::ChangesPath(target));
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QCOMPARE(report.readAll(), "Line\tOld value\tNew value\n6\tAbt. 17 Jul 2016\tABT 17 JUL "
+                                   "2016\n8\t11 FEB 1731/32\t@#DJULIAN@ 11 FEB 1731/32\n");
+        // The list now shows the copy, with nothing left to repair...
+        QVERIFY(rig.dialog.SummaryLabel()->text().startsWith("copy.ged: 3 date lines"));
+        QVERIFY(!rig.dialog.SaveButton()->isEnabled());
+        // ...unless its old dates are to be Julian; a 7.0 copy needs no report.
+        rig.dialog.JulianBox()->click();
+        target = rig.dir.filePath("julian.ged");
+        rig.dialog.SaveButton()->click();
+        QVERIFY(QFile(target).open(QIODevice::ReadOnly));
+        QVERIFY(rig.Column(1).contains("@#DJULIAN@ 1383"));
+        QCOMPARE(rig.Load("new.ged", "0 HEAD\n1 GEDC\n2 VERS 7.0\n" + body), EGedcomLoad::Loaded);
+        target = rig.dir.filePath("new-copy.ged");
+        rig.dialog.SaveButton()->click();
+        QVERIFY(QFile::exists(target));
+        QVERIFY(!QFile::exists(CGedcomCheckDialog::ChangesPath(target)));
+        QVERIFY(notices.last().contains("PHRASE"));
     }
 
     // A file that is not GEDCOM warns and lists nothing; a long read can be cancelled.
@@ -135,12 +208,16 @@ private slots:
         QCOMPARE(rig.Load("long.ged", bytes, 1000), EGedcomLoad::Loaded);
     }
 
-    // Days picked by fields and by text give the span; an illegal date says
-    // so; the panel moves to a picked day and gives its day back.
+    // Days picked by fields and by text (Enter takes it, the dialog stays)
+    // give the span; an illegal date says so; the panel moves to a picked day
+    // and gives its day back.
     void countDaysBetweenTwoDays() {
         g_jdGregorianStart = 2361222; // England
         CPanelRig rig(2451545);
         CCountDaysDialog dialog(rig.panel, rig.help);
+        dialog.show();
+        PickByText(dialog.FirstDay(), ROW_JULIAN, QStringLiteral("30 January 1648/49"));
+        QVERIFY(dialog.isVisible() && dialog.FirstDay()->Day() == CJulianDay(2323385));
         PickByFields(dialog.FirstDay(), ROW_JULIAN, 1, 1, QStringLiteral("1700"));
         PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("17 September 1753"));
         dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JULIAN);
@@ -163,13 +240,15 @@ private slots:
         g_jdGregorianStart = 2361222;
         CPanelRig rig(2451545);
         CCountDaysDialog dialog(rig.panel, rig.help);
+        dialog.show();
         dialog.Tabs()->setCurrentIndex(1);
         QVERIFY(!dialog.ShowFirstButton()->isEnabled());
         PickByText(dialog.AgeDay(), ROW_JULIAN, QStringLiteral("3 March 1702"));
         QTest::keyClicks(dialog.AgeField(0), QStringLiteral("67"));
         const QTreeWidgetItem* julian = dialog.AgeDays()->topLevelItem(ROW_JULIAN);
         QVERIFY(julian && julian->text(1) == QStringLiteral("04 March 1634"));
-        QTest::keyClicks(dialog.AgeField(1), QStringLiteral("4"));
+        QTest::keyClicks(dialog.AgeField(1), QStringLiteral("4\r"));
+        QVERIFY(dialog.isVisible());
         QTest::keyClicks(dialog.AgeField(2), QStringLiteral("12"));
         dialog.ShowFirstButton()->click();
         QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2318168);
