@@ -4,161 +4,161 @@
 <context>
     <name>CChurchYearBox</name>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="42"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="43"/>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="67"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
         <source>Usage</source>
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="132"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="135"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="133"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="134"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="143"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="135"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="138"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="139"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="271"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="274"/>
         <source>The text states no year, and the panel shows none.</source>
         <translation>Le texte ne donne pas d&apos;année, et le panneau n&apos;en montre aucune.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="320"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="325"/>
         <source>Date by feast</source>
         <translation>Dater par la fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="322"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="327"/>
         <source>%1 can mean more than one day. Choose the one to display.</source>
         <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="144"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="147"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="52"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="53"/>
         <source>%1 is %2 by the Gregorian computus</source>
         <translation>%1 tombe le %2 selon le comput grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="53"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
         <source>%1 is %2 by the Julian computus</source>
         <translation>%1 tombe le %2 selon le comput julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
         <source>%1 is %2 in the Gregorian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="56"/>
         <source>%1 is %2 in the Julian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="242"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="245"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="237"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="140"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
         <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="226"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="229"/>
         <source>%1 can mean more than one day; choose one below.</source>
         <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="244"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="247"/>
         <source> (in the usage of %1)</source>
         <translation> (selon l&apos;usage de %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="255"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="255"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
         <source>Cannot read the text.</source>
         <translation>Impossible de lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="257"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="260"/>
         <source>No feast or saint is named %1.</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="261"/>
         <source>No feast or saint is named %1 (nearest: %2).</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="261"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="264"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
         <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="264"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="267"/>
         <source>That day fell in the days the reform skipped.</source>
         <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="266"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="269"/>
         <source>The day lies outside 4713 BC to AD 2999.</source>
         <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
     </message>
@@ -274,173 +274,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="365"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="366"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="366"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="367"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="368"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="369"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="372"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="373"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="374"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="375"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="375"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="378"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="378"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="381"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="384"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="384"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="424"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="436"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="425"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="437"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="429"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="441"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="447"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="459"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="456"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="468"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="462"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="474"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="465"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="477"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="472"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="473"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="475"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -448,42 +448,42 @@
 <context>
     <name>CDayPicker</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="197"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="198"/>
         <source>This row cannot read the text.</source>
         <translation>Cette ligne ne peut pas lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="207"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="208"/>
         <source>%1, day number %2</source>
         <translation>%1, jour numéro %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="214"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="215"/>
         <source>Text:</source>
         <translation>Texte&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="215"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="216"/>
         <source>a date to read, as pasted into the row</source>
         <translation>une date à lire, comme collée dans la ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="216"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="217"/>
         <source>Panel&apos;s Day</source>
         <translation>Jour du tableau</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="217"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="218"/>
         <source>Take the day the calendar panel shows</source>
         <translation>Prendre le jour affiché par le tableau des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="138"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="139"/>
         <source>Count (1: the named day itself)</source>
         <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="138"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="139"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -745,139 +745,322 @@
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="65"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="542"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="67"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="69"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
+        <source>Suggestion</source>
+        <translation>Suggestion</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="71"/>
-        <source>Civil date</source>
-        <translation>Date civile</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="167"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="247"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="252"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="384"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="606"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="168"/>
-        <source>&amp;Problems only</source>
-        <translation>&amp;Problèmes seulement</translation>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="121"/>
+        <source>Days</source>
+        <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="169"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="158"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="557"/>
+        <source>Save a Repaired Copy</source>
+        <translation>Enregistrer une copie réparée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="253"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="254"/>
+        <source>Also make dates before 1582 &amp;Julian</source>
+        <translation>Rendre aussi &amp;juliennes les dates avant 1582</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="255"/>
+        <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before 15 October 1582 that name no calendar.</source>
+        <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le 15 octobre 1582 qui ne nomment aucun calendrier.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="258"/>
+        <source>Save a &amp;Repaired Copy…</source>
+        <translation>&amp;Enregistrer une copie réparée…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="259"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="184"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="287"/>
+        <source>not standard: see the suggestion</source>
+        <translation>non standard&#xa0;: voir la suggestion</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="289"/>
+        <source>dual year of the old style, read as Julian</source>
+        <translation>double année de l&apos;ancien style, lue en julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="291"/>
+        <source>extension calendar: right, no days</source>
+        <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="293"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="186"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="295"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="188"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="297"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="190"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="299"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="192"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="301"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="194"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="303"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="196"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="305"/>
         <source>Gregorian before 15 October 1582</source>
         <translation>grégorienne avant le 15 octobre 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="204"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="314"/>
+        <source>nonstandard</source>
+        <translation>non standard</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
+        <source>old style</source>
+        <translation>ancien style</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="318"/>
+        <source>extension</source>
+        <translation>extension</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="320"/>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
+        <source>phrase</source>
+        <translation>phrase</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="324"/>
+        <source>no such day</source>
+        <translation>jour inexistant</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="326"/>
+        <source>outside the range</source>
+        <translation>hors limites</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="328"/>
+        <source>misplaced dual year</source>
+        <translation>double année mal placée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="330"/>
+        <source>reversed</source>
+        <translation>inversée</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="332"/>
+        <source>Gregorian before 1582</source>
+        <translation>grégorienne avant 1582</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="340"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="219"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="355"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="221"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="357"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="223"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="359"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="225"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="227"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="363"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="236"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="372"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="532"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="245"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="382"/>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="245"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="382"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="555"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="284"/>
-        <source>%1: %2 date lines, %3 correct, %4 with problems.</source>
-        <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes.</translation>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
+        <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
+        <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="291"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="448"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="470"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="452"/>
+        <source>Problems: %1.</source>
+        <translation>Problèmes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="452"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="454"/>
+        <source>, </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="454"/>
+        <source>Right but worth knowing: %1.</source>
+        <translation>Justes mais à savoir&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="463"/>
+        <source>All lines (%1)</source>
+        <translation>Toutes les lignes (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="464"/>
+        <source>Lines with problems (%1)</source>
+        <translation>Lignes à problèmes (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="491"/>
+        <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
+        <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="493"/>
+        <source>Nothing to repair: no value of this file has a sure standard form.</source>
+        <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="525"/>
+        <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
+        <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="537"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="576"/>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="542"/>
+        <source>Old value</source>
+        <translation>Ancienne valeur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="543"/>
+        <source>New value</source>
+        <translation>Nouvelle valeur</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="555"/>
+        <source>Writing %1...</source>
+        <translation>Écriture de %1...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="579"/>
+        <source>%1 written: values replaced: %2.</source>
+        <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="584"/>
+        <source>The changes are listed in %1.</source>
+        <translation>Les changements sont listés dans %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="586"/>
+        <source>The list of the changes could not be written beside it.</source>
+        <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="589"/>
+        <source>Each replaced value keeps its old text in a PHRASE line.</source>
+        <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="293"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="437"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="159"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="607"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>
@@ -909,318 +1092,318 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="135"/>
+        <location filename="../src/ui/MainFrame.cpp" line="137"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="136"/>
+        <location filename="../src/ui/MainFrame.cpp" line="138"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <location filename="../src/ui/MainFrame.cpp" line="139"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="138"/>
+        <location filename="../src/ui/MainFrame.cpp" line="140"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="141"/>
+        <location filename="../src/ui/MainFrame.cpp" line="143"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="143"/>
+        <location filename="../src/ui/MainFrame.cpp" line="145"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="144"/>
+        <location filename="../src/ui/MainFrame.cpp" line="146"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="145"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="146"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="151"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="151"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="159"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>Copy &amp;Format ...</source>
         <translation>&amp;Format de copie...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="182"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="184"/>
+        <location filename="../src/ui/MainFrame.cpp" line="186"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="185"/>
+        <location filename="../src/ui/MainFrame.cpp" line="187"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="186"/>
+        <location filename="../src/ui/MainFrame.cpp" line="188"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="191"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="193"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="193"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="197"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <location filename="../src/ui/MainFrame.cpp" line="198"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="203"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="203"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="217"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="216"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="223"/>
+        <location filename="../src/ui/MainFrame.cpp" line="225"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>Beginning of &amp;Gregorian Calendar ...</source>
         <translation>Début du calendrier &amp;grégorien...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>&amp;Movable Christian Holy Days ...</source>
         <translation>Fêtes chrétiennes &amp;mobiles...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="234"/>
         <source>&amp;Saints&apos; Days ...</source>
         <translation>Fêtes des &amp;saints...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="235"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>&amp;Count Days ...</source>
         <translation>&amp;Compter les jours...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="240"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="241"/>
         <source>&amp;Help topics ...</source>
         <translation>&amp;Rubriques d&apos;aide...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="241"/>
+        <location filename="../src/ui/MainFrame.cpp" line="243"/>
         <source>&amp;About Quindor ...</source>
         <translation>À &amp;propos de Quindor...</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="257"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="258"/>
+        <location filename="../src/ui/MainFrame.cpp" line="260"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="263"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="262"/>
+        <location filename="../src/ui/MainFrame.cpp" line="264"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
-        <location filename="../src/ui/MainFrame.cpp" line="627"/>
+        <location filename="../src/ui/MainFrame.cpp" line="267"/>
+        <location filename="../src/ui/MainFrame.cpp" line="633"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="292"/>
+        <location filename="../src/ui/MainFrame.cpp" line="294"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="628"/>
+        <location filename="../src/ui/MainFrame.cpp" line="634"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>

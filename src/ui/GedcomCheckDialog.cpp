@@ -1,25 +1,71 @@
 #include "GedcomCheckDialog.h"
 
 #include "HelpWindow.h"
+#include "Language.h"
 #include "ReformDialog.h"
 #include "TextBridge.h"
 
+#ifndef Q_MOC_RUN
+#include "gedcom/GedcomFix.h"
+#endif
+
 #include <QAbstractTableModel>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <bit>
 #include <fstream>
+
+namespace {
+
+// Counts with the group separator of the window's language ("4,765", "4 765").
+QString Count(std::int64_t count) {
+    const QLocale locale = UiLanguage() == ETextLanguage::French
+                               ? QLocale(QLocale::French, QLocale::France)
+                               : QLocale(QLocale::English, QLocale::UnitedStates);
+    return locale.toString(static_cast<qint64>(count));
+}
+
+// Every finding that is a problem, for "Lines with problems".
+constexpr unsigned kProblemFindings = ((1u << kGedcomFindingCount) - 1) & ~kGedcomNotProblems;
+
+std::int64_t FindingCount(const CGedcomCheckModel& model, unsigned finding) {
+    return model.FindingCount(std::countr_zero(finding));
+}
+
+std::string LocalName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// One report line: the old value stays on one line.
+void AppendChange(std::string& out, const CGedcomChange& change) {
+    out += std::to_string(change.nLine);
+    out += '\t';
+    for (const char c : change.strOld)
+        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    out += '\t';
+    out += change.strNew;
+    out += '\n';
+}
+
+} // namespace
 
 // The list's rows and columns over the core model; the order and the filter
 // live there, the texts are made here, for the rows Qt asks for.
@@ -49,10 +95,12 @@ public:
             return QString::number(row.nLine);
         case EGedcomCheckColumn::Value:
             return QString::fromStdString(row.strValue);
+        case EGedcomCheckColumn::Suggestion:
+            return QString::fromStdString(row.strSuggestion);
         case EGedcomCheckColumn::Status:
             return CGedcomCheckDialog::StatusText(row.nFindings);
         case EGedcomCheckColumn::Civil:
-            return row.nFirst != 0 ? FromCp1252(GedcomCivilText(row.nFirst)) : QString();
+            return FromCp1252(GedcomCheckDaysText(row));
         }
         return {};
     }
@@ -65,10 +113,12 @@ public:
             return CGedcomCheckDialog::tr("Line");
         case EGedcomCheckColumn::Value:
             return CGedcomCheckDialog::tr("Value");
+        case EGedcomCheckColumn::Suggestion:
+            return CGedcomCheckDialog::tr("Suggestion");
         case EGedcomCheckColumn::Status:
             return CGedcomCheckDialog::tr("Status");
         case EGedcomCheckColumn::Civil:
-            return CGedcomCheckDialog::tr("Civil date");
+            return CGedcomCheckDialog::tr("Days");
         }
         return {};
     }
@@ -81,9 +131,9 @@ public:
         endResetModel();
     }
 
-    void SetProblemsOnly(bool problemsOnly) {
+    void SetFindingFilter(unsigned findings) {
         beginResetModel();
-        m_model.SetProblemsOnly(problemsOnly);
+        m_model.SetFindingFilter(findings);
         endResetModel();
     }
     void Reset() {
@@ -103,6 +153,11 @@ private:
 CGedcomCheckDialog::CGedcomCheckDialog(CCalendarPanel& panel, CHelpLauncher& help, QWidget* parent)
     : QDialog(parent), m_panel(panel) {
     m_warn = [this](const QString& text) { ShowDialogWarning(this, text); };
+    m_notice = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+    m_chooseTarget = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, tr("Save a Repaired Copy"), suggested,
+                                            tr("GEDCOM files (*.ged *.GED);;All files (*)"));
+    };
     CreateControls(help);
     RetranslateUi();
     InstallHelpKey(this, help, EHelpTrigger::GedcomCheckDialog);
@@ -127,45 +182,80 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
-    m_table->setColumnWidth(0, units.ToPixelsX(30));
-    m_table->setColumnWidth(1, units.ToPixelsX(110));
-    m_table->setColumnWidth(2, units.ToPixelsX(100));
-    m_table->setMinimumSize(units.ToPixelsX(330), units.ToPixelsY(160));
+    const std::pair<EGedcomCheckColumn, int> widths[] = {{EGedcomCheckColumn::Line, 30},
+                                                         {EGedcomCheckColumn::Value, 100},
+                                                         {EGedcomCheckColumn::Suggestion, 100},
+                                                         {EGedcomCheckColumn::Status, 110}};
+    for (const auto& [column, width] : widths)
+        m_table->setColumnWidth(static_cast<int>(column), units.ToPixelsX(width));
+    m_table->setMinimumSize(units.ToPixelsX(460), units.ToPixelsY(160));
+    // Enter shows the day, as a double click does: it must not reach the
+    // dialog, whose default button would close it.
+    m_table->installEventFilter(this);
 
-    m_problemsOnly = new QCheckBox(this);
-    m_problemsOnly->setObjectName(QStringLiteral("problemsOnly"));
+    m_showLabel = new QLabel(this);
+    m_show = new QComboBox(this);
+    m_show->setObjectName(QStringLiteral("showFindings"));
+    m_show->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_showLabel->setBuddy(m_show);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
+    m_findings = new QLabel(this);
+    m_findings->setObjectName(QStringLiteral("findings"));
+    m_findings->setWordWrap(true);
+    m_findings->setTextFormat(Qt::PlainText);
 
+    m_julian = new QCheckBox(this);
+    m_julian->setObjectName(QStringLiteral("julianBefore1582"));
+    m_save = new QPushButton(this);
+    m_save->setObjectName(QStringLiteral("saveRepaired"));
     m_helpButton = MakeHelpButton(this);
     m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("ctl2"));
-    m_close->setDefault(true);
+
+    auto* show = new QHBoxLayout;
+    show->addWidget(m_showLabel);
+    show->addWidget(m_show);
+    show->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
     buttons->addStretch(1);
+    buttons->addWidget(m_julian);
+    buttons->addWidget(m_save);
     buttons->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(show);
     layout->addWidget(m_table, 1);
-    layout->addWidget(m_problemsOnly);
     layout->addWidget(m_summary);
+    layout->addWidget(m_findings);
     layout->addLayout(buttons);
 
-    connect(m_problemsOnly, &QCheckBox::toggled, this,
-            [this](bool on) { m_tableModel->SetProblemsOnly(on); });
+    connect(m_show, &QComboBox::activated, this, [this] { OnShowChosen(); });
     connect(m_table, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { OnActivated(index.row()); });
+    connect(m_julian, &QCheckBox::toggled, this, [this] { UpdateSaveState(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { SaveRepairedCopy(); });
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (m_save->isEnabled())
+            SaveRepairedCopy();
+    });
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     ConnectHelpButton(m_helpButton, help, EHelpTrigger::GedcomCheckDialog);
 }
 
 void CGedcomCheckDialog::RetranslateUi() {
     setWindowTitle(tr("Check a family tree file"));
-    m_problemsOnly->setText(tr("&Problems only"));
+    m_showLabel->setText(tr("&Show:"));
+    m_julian->setText(tr("Also make dates before 1582 &Julian"));
+    m_julian->setToolTip(tr("For a file known to mean the old reckoning: the copy also gives the "
+                            "Julian escape to the dates before 15 October 1582 that name no "
+                            "calendar."));
+    m_save->setText(tr("Save a &Repaired Copy…"));
     m_close->setText(tr("Close"));
     SetHelpButtonText(m_helpButton);
     m_tableModel->Retranslate();
@@ -178,22 +268,68 @@ void CGedcomCheckDialog::changeEvent(QEvent* event) {
         RetranslateUi();
 }
 
+bool CGedcomCheckDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (m_table->currentIndex().isValid())
+                OnActivated(m_table->currentIndex().row());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 QString CGedcomCheckDialog::FindingPhrase(int bit) {
-    switch (bit) {
-    case 0:
+    switch (bit < 0 || bit >= kGedcomFindingCount ? 0u : 1u << bit) {
+    case kGedcomNonstandard:
+        return tr("not standard: see the suggestion");
+    case kGedcomOldStyle:
+        return tr("dual year of the old style, read as Julian");
+    case kGedcomExtension:
+        return tr("extension calendar: right, no days");
+    case kGedcomUnreadable:
         return tr("not a date value");
-    case 1:
+    case kGedcomPhrase:
         return tr("a phrase, no date");
-    case 2:
+    case kGedcomNoSuchDay:
         return tr("no such day in its calendar");
-    case 3:
+    case kGedcomOutsideRange:
         return tr("outside the calendars' range");
-    case 4:
+    case kGedcomDualYearMisplaced:
         return tr("dual year out of place");
-    case 5:
+    case kGedcomReversed:
         return tr("ends before it starts");
-    case 6:
+    case kGedcomGregorianBefore1582:
         return tr("Gregorian before 15 October 1582");
+    default:
+        return {};
+    }
+}
+
+QString CGedcomCheckDialog::FindingName(int bit) {
+    switch (bit < 0 || bit >= kGedcomFindingCount ? 0u : 1u << bit) {
+    case kGedcomNonstandard:
+        return tr("nonstandard");
+    case kGedcomOldStyle:
+        return tr("old style");
+    case kGedcomExtension:
+        return tr("extension");
+    case kGedcomUnreadable:
+        return tr("unreadable");
+    case kGedcomPhrase:
+        return tr("phrase");
+    case kGedcomNoSuchDay:
+        return tr("no such day");
+    case kGedcomOutsideRange:
+        return tr("outside the range");
+    case kGedcomDualYearMisplaced:
+        return tr("misplaced dual year");
+    case kGedcomReversed:
+        return tr("reversed");
+    case kGedcomGregorianBefore1582:
+        return tr("Gregorian before 1582");
     default:
         return {};
     }
@@ -238,8 +374,9 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     }
     const double size = static_cast<double>(std::max<qint64>(QFileInfo(path).size(), 1));
     CGedcomFileReader reader(in);
+    const unsigned filter = m_model.FindingFilter();
     m_model = CGedcomCheckModel();
-    m_model.SetProblemsOnly(m_problemsOnly->isChecked());
+    m_model.SetFindingFilter(filter);
 
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Reading %1...").arg(name), tr("Cancel"), 0, 1000, owner);
@@ -256,20 +393,25 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
             static_cast<int>(1000.0 * static_cast<double>(reader.BytesRead()) / size));
         // The event loop turns between slices: the window repaints and Cancel is heard.
         QCoreApplication::processEvents();
-        if (progress.wasCanceled()) {
-            m_model = CGedcomCheckModel();
-            m_tableModel->Reset();
-            return EGedcomLoad::Cancelled;
-        }
+        if (progress.wasCanceled())
+            break;
     }
-    if (reader.Error() != EGedcomFileError::None) {
+    const bool failed = reader.Error() != EGedcomFileError::None;
+    if (more || failed) {
         m_model = CGedcomCheckModel();
+        m_model.SetFindingFilter(filter);
+        m_strFile.clear();
+        m_strPath.clear();
         m_tableModel->Reset();
+        UpdateSummary();
         progress.close();
+        if (!failed)
+            return EGedcomLoad::Cancelled;
         m_warn(ErrorText(reader.Error(), reader.ErrorLine(), name));
         return EGedcomLoad::Failed;
     }
     m_strFile = name;
+    m_strPath = path;
     const QHeaderView* header = m_table->horizontalHeader();
     m_tableModel->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     UpdateSummary();
@@ -277,31 +419,179 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
 }
 
 void CGedcomCheckDialog::UpdateSummary() {
+    UpdateShowChoices();
+    UpdateSaveState();
     if (m_strFile.isEmpty()) {
         m_summary->clear();
+        m_findings->clear();
         return;
     }
-    QString text = tr("%1: %2 date lines, %3 correct, %4 with problems.")
-                       .arg(m_strFile)
-                       .arg(m_model.DateCount())
-                       .arg(m_model.OkCount())
-                       .arg(m_model.ProblemCount());
+    QString text = tr("%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth "
+                      "knowing.")
+                       .arg(m_strFile, Count(m_model.DateCount()), Count(m_model.OkCount()),
+                            Count(m_model.ProblemCount()), Count(m_model.ApartCount()));
     if (m_model.IsAnsel())
         text += QLatin1Char(' ') +
                 tr("The file is in ANSEL: its dates were read, its other texts were not.");
     if (m_model.IsCapped())
         text += QLatin1Char(' ') + tr("The list keeps the first %1 correct lines and the first %2 "
                                       "lines with problems; the counts cover the whole file.")
-                                       .arg(CGedcomCheckModel::kMaxOkRows)
-                                       .arg(CGedcomCheckModel::kMaxProblemRows);
+                                       .arg(Count(CGedcomCheckModel::kMaxOkRows),
+                                            Count(CGedcomCheckModel::kMaxProblemRows));
     m_summary->setText(text);
+    // The kinds found, problems first, then what is right but worth knowing.
+    QStringList problems;
+    QStringList apart;
+    for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
+        if (const std::int64_t count = m_model.FindingCount(bit); count > 0)
+            ((1u << bit) & kGedcomNotProblems ? apart : problems)
+                << tr("%1 (%2)").arg(FindingName(bit), Count(count));
+    }
+    QStringList findings;
+    if (!problems.isEmpty())
+        findings << tr("Problems: %1.").arg(problems.join(tr(", ")));
+    if (!apart.isEmpty())
+        findings << tr("Right but worth knowing: %1.").arg(apart.join(tr(", ")));
+    m_findings->setText(findings.join(QLatin1Char(' ')));
+    m_findings->setVisible(!findings.isEmpty());
+}
+
+// "All lines", "Lines with problems", then each kind found, with its count.
+void CGedcomCheckDialog::UpdateShowChoices() {
+    const unsigned filter = m_model.FindingFilter();
+    m_show->clear();
+    m_show->addItem(tr("All lines (%1)").arg(Count(m_model.DateCount())), 0u);
+    m_show->addItem(tr("Lines with problems (%1)").arg(Count(m_model.ProblemCount())),
+                    kProblemFindings);
+    for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
+        if (const std::int64_t count = m_model.FindingCount(bit); count > 0) {
+            QString name = FindingName(bit);
+            name[0] = name[0].toUpper();
+            m_show->addItem(tr("%1 (%2)").arg(name, Count(count)), 1u << bit);
+        }
+    }
+    const int index = m_show->findData(filter);
+    m_show->setCurrentIndex(index < 0 ? 0 : index);
+    if (index < 0 && filter != 0)
+        m_tableModel->SetFindingFilter(0);
+}
+
+void CGedcomCheckDialog::OnShowChosen() {
+    m_tableModel->SetFindingFilter(m_show->currentData().toUInt());
+}
+
+void CGedcomCheckDialog::UpdateSaveState() {
+    const bool before1582 = FindingCount(m_model, kGedcomGregorianBefore1582) > 0;
+    const bool repairable = FindingCount(m_model, kGedcomNonstandard) > 0 ||
+                            FindingCount(m_model, kGedcomOldStyle) > 0 ||
+                            (before1582 && m_julian->isChecked());
+    m_julian->setEnabled(before1582);
+    m_save->setEnabled(repairable);
+    m_save->setToolTip(
+        repairable ? tr("Writes a copy of the file with each value that has a sure standard form "
+                        "replaced by it; the file itself is left as it is (Ctrl+S).")
+                   : tr("Nothing to repair: no value of this file has a sure standard form."));
 }
 
 void CGedcomCheckDialog::OnActivated(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_model.RowCount())
         return;
-    if (const auto day = GedcomCheckRowDay(m_model.Row(static_cast<std::size_t>(row))))
-        m_panel.GoToRowDay(GedcomCivilRow(day->GetDayNumber()), *day);
+    const CGedcomCheckRow& line = m_model.Row(static_cast<std::size_t>(row));
+    if (const auto day = GedcomCheckRowDay(line))
+        m_panel.GoToRowDay(GedcomCheckRowCalendar(line), *day);
+}
+
+QString CGedcomCheckDialog::ChangesPath(const QString& copy) {
+    return copy + QStringLiteral(".changes.txt");
+}
+
+EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
+    if (m_strPath.isEmpty())
+        return EGedcomSave::Failed;
+    const QFileInfo source(m_strPath);
+    const QString suggested =
+        source.dir().filePath(source.completeBaseName() + QStringLiteral("-repaired.ged"));
+    const QString target = m_chooseTarget(suggested);
+    if (target.isEmpty())
+        return EGedcomSave::Cancelled;
+    const QString report = ChangesPath(target);
+    // The copy and its report never go over the file being repaired.
+    const auto isSource = [&source](const QString& path) {
+        const QFileInfo info(path);
+        return info.absoluteFilePath() == source.absoluteFilePath() ||
+               (info.exists() && info.canonicalFilePath() == source.canonicalFilePath());
+    };
+    if (isSource(target) || isSource(report)) {
+        m_warn(tr("A repaired copy cannot replace the file it repairs (%1): choose another name.")
+                   .arg(m_strFile));
+        return EGedcomSave::Failed;
+    }
+    const QString targetName = QFileInfo(target).fileName();
+    std::ifstream in(LocalName(m_strPath), std::ios::binary);
+    if (!in) {
+        m_warn(tr("Cannot open %1.").arg(m_strFile));
+        return EGedcomSave::Failed;
+    }
+    CAtomicFile copy(LocalName(target));
+    if (!copy.IsOpen()) {
+        m_warn(tr("Cannot write %1.").arg(targetName));
+        return EGedcomSave::Failed;
+    }
+    // Written as the changes come, kept only for a 5.5.1 file with changes.
+    CAtomicFile changes(LocalName(report));
+    std::string line = (tr("Line") + QLatin1Char('\t') + tr("Old value") + QLatin1Char('\t') +
+                        tr("New value") + QLatin1Char('\n'))
+                           .toStdString();
+    changes.Stream().write(line.data(), static_cast<std::streamsize>(line.size()));
+    CGedcomFixOptions options;
+    options.bJulianBefore1582 = m_julian->isEnabled() && m_julian->isChecked();
+    CGedcomFixer fixer(in, copy.Stream(), options, [&](const CGedcomChange& change) {
+        line.clear();
+        AppendChange(line, change);
+        changes.Stream().write(line.data(), static_cast<std::streamsize>(line.size()));
+    });
+
+    const double size = static_cast<double>(std::max<qint64>(source.size(), 1));
+    QProgressDialog progress(tr("Writing %1...").arg(targetName), tr("Cancel"), 0, 1000, this);
+    progress.setObjectName(QStringLiteral("gedcomProgress"));
+    progress.setWindowTitle(tr("Save a Repaired Copy"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    while (fixer.Step()) {
+        progress.setValue(static_cast<int>(1000.0 * static_cast<double>(fixer.BytesRead()) / size));
+        QCoreApplication::processEvents();
+        // Dropped without Commit, the copy's temporary file goes: nothing half-written stays.
+        if (progress.wasCanceled())
+            return EGedcomSave::Cancelled;
+    }
+    progress.close();
+    if (fixer.Error() != EGedcomFileError::None) {
+        m_warn(ErrorText(fixer.Error(), fixer.ErrorLine(), m_strFile));
+        return EGedcomSave::Failed;
+    }
+    const bool withReport = fixer.Version() == EGedcomVersion::V551 && fixer.ChangeCount() > 0;
+    if (!copy.Commit()) {
+        m_warn(tr("Cannot write %1.").arg(targetName));
+        return EGedcomSave::Failed;
+    }
+    QString notice = tr("%1 written: values replaced: %2.")
+                         .arg(QDir::toNativeSeparators(target), Count(fixer.ChangeCount()));
+    if (withReport) {
+        if (changes.Commit())
+            notice += QLatin1Char(' ') +
+                      tr("The changes are listed in %1.").arg(QDir::toNativeSeparators(report));
+        else
+            notice += QLatin1Char(' ') + tr("The list of the changes could not be written "
+                                            "beside it.");
+    } else if (fixer.ChangeCount() > 0) {
+        notice += QLatin1Char(' ') + tr("Each replaced value keeps its old text in a PHRASE line.");
+    }
+    // The list shows the copy from now on.
+    Load(target);
+    m_notice(notice);
+    return EGedcomSave::Saved;
 }
 
 void RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,

@@ -1,7 +1,9 @@
 // "Check a family tree file": reads a GEDCOM file in slices with a progress
-// box that can cancel, then lists every DATE line with its findings and its
-// first day in the civil calendar. The list binds to CGedcomCheckModel; a
-// double click on a line with a day moves the calendar panel there.
+// box that can cancel, then lists every DATE line with its findings, its
+// suggestion and its days, counted and filtered by kind. The list binds to
+// CGedcomCheckModel; a double click (or Enter) on a line with a day moves
+// the calendar panel there. "Save a Repaired Copy" writes the file with each
+// value that has a sure standard form replaced, then checks the copy.
 //
 //   CGedcomCheckDialog dialog(panel, help, frame);
 //   if (dialog.Load(path) == EGedcomLoad::Loaded) dialog.exec();
@@ -21,11 +23,13 @@ class CHelpLauncher;
 class CGedcomCheckTable;
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
 
 enum class EGedcomLoad { Loaded, Failed, Cancelled };
+enum class EGedcomSave { Saved, Failed, Cancelled };
 
 class CGedcomCheckDialog : public QDialog {
     Q_OBJECT
@@ -40,40 +44,70 @@ public:
     void SetSliceSize(std::size_t lines) { m_nSlice = lines; }
     // Where the warning goes (a message box over the main window by default).
     void SetWarningHandler(std::function<void(const QString&)> warn) { m_warn = std::move(warn); }
+    // Where the message after a save goes (a message box by default).
+    void SetNoticeHandler(std::function<void(const QString&)> notice) {
+        m_notice = std::move(notice);
+    }
+    // Chooses the repaired copy's path from the one suggested ("" gives up);
+    // a save dialog that asks before replacing a file by default.
+    void SetSaveTargetHandler(std::function<QString(const QString&)> choose) {
+        m_chooseTarget = std::move(choose);
+    }
+
+    // Writes the repaired copy (asking for its path) and lists its findings.
+    EGedcomSave SaveRepairedCopy();
+    // The report beside a repaired copy of a 5.5.1 file.
+    static QString ChangesPath(const QString& copy);
 
     const CGedcomCheckModel& Model() const { return m_model; }
     // Widgets, for tests.
     QTableView* Table() const { return m_table; }
-    QCheckBox* ProblemsOnlyBox() const { return m_problemsOnly; }
+    QComboBox* ShowChoice() const { return m_show; }
     QLabel* SummaryLabel() const { return m_summary; }
+    QLabel* FindingsLabel() const { return m_findings; }
+    QPushButton* SaveButton() const { return m_save; }
+    QCheckBox* JulianBox() const { return m_julian; }
     QPushButton* CloseButton() const { return m_close; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
 
     // The words of one finding (bit position), and of a line's findings.
     static QString FindingPhrase(int bit);
+    // The short name of a kind of finding, for the counts and the filter.
+    static QString FindingName(int bit);
     static QString StatusText(unsigned findings);
     // The reader's error in one line.
     static QString ErrorText(EGedcomFileError error, std::int64_t line, const QString& file);
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls(CHelpLauncher& help);
     void RetranslateUi();
     void UpdateSummary();
+    void UpdateShowChoices();
+    void UpdateSaveState();
+    void OnShowChosen();
     void OnActivated(int row);
 
     CCalendarPanel& m_panel;
     CGedcomCheckModel m_model;
     std::size_t m_nSlice = 2000;
     std::function<void(const QString&)> m_warn;
+    std::function<void(const QString&)> m_notice;
+    std::function<QString(const QString&)> m_chooseTarget;
     QString m_strFile; // the file listed, for the summary
+    QString m_strPath; // and its path, for the repaired copy
 
     CGedcomCheckTable* m_tableModel = nullptr;
     QTableView* m_table = nullptr;
-    QCheckBox* m_problemsOnly = nullptr;
+    QLabel* m_showLabel = nullptr;
+    QComboBox* m_show = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_findings = nullptr;
+    QCheckBox* m_julian = nullptr;
+    QPushButton* m_save = nullptr;
     QPushButton* m_close = nullptr;
     QAbstractButton* m_helpButton = nullptr;
 };

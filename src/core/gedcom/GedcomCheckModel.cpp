@@ -133,17 +133,24 @@ void CGedcomCheckModel::Rebuild() {
             if (x.strValue != y.strValue)
                 return x.strValue < y.strValue;
             break;
+        case EGedcomCheckColumn::Suggestion:
+            // Lines with a suggestion first.
+            if (x.strSuggestion.empty() != y.strSuggestion.empty())
+                return y.strSuggestion.empty();
+            if (x.strSuggestion != y.strSuggestion)
+                return x.strSuggestion < y.strSuggestion;
+            break;
         case EGedcomCheckColumn::Status:
             if (x.nFindings != y.nFindings)
                 return x.nFindings < y.nFindings;
             break;
         case EGedcomCheckColumn::Civil: {
-            const bool xDay = x.nFirst != 0;
-            const bool yDay = y.nFirst != 0;
+            const std::int32_t xDay = x.nFirst != 0 ? x.nFirst : x.nLast;
+            const std::int32_t yDay = y.nFirst != 0 ? y.nFirst : y.nLast;
+            if ((xDay != 0) != (yDay != 0))
+                return xDay != 0;
             if (xDay != yDay)
-                return xDay;
-            if (x.nFirst != y.nFirst)
-                return x.nFirst < y.nFirst;
+                return xDay < yDay;
             break;
         }
         }
@@ -172,8 +179,71 @@ std::string GedcomCivilText(std::int32_t day) {
     return std::string(dayText) + ' ' + RowMonthName(row, values.nSecond) + ' ' + yearText;
 }
 
+namespace {
+
+bool IsSupportedDay(std::int32_t day) {
+    return day >= kFirstSupportedDay && day <= kLastSupportedDay;
+}
+
+std::string Number(std::int32_t number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(number));
+    return text;
+}
+
+} // namespace
+
+std::string GedcomCheckDaysText(const CGedcomCheckRow& row) {
+    if (row.nFirst != 0 && row.nFirst == row.nLast)
+        return GedcomCivilText(row.nFirst);
+    const CalendarRow calendar = GedcomCheckRowCalendar(row);
+    const auto values = [calendar](std::int32_t day) {
+        return IsSupportedDay(day) ? RowValuesOfDay(calendar, CJulianDay(day)) : CRowValues{};
+    };
+    const CRowValues first = values(row.nFirst);
+    const CRowValues last = values(row.nLast);
+    if (first.nFirst == 0 && last.nFirst == 0)
+        return {};
+    const auto month = [calendar](const CRowValues& v) {
+        return RowMonthName(calendar, v.nSecond);
+    };
+    const std::string dash = " \x96 ";
+    const std::string open = "\x85";
+    if (first.nFirst == 0)
+        return open + dash + Number(last.nFirst) + ' ' + month(last) + ' ' + Number(last.nThird);
+    std::string text = Number(first.nFirst);
+    if (last.nFirst == 0)
+        return text + ' ' + month(first) + ' ' + Number(first.nThird) + dash + open;
+    // Both ends in one month or one year say it once, at the end.
+    if (first.nThird != last.nThird)
+        text += ' ' + month(first) + ' ' + Number(first.nThird);
+    else if (first.nSecond != last.nSecond)
+        text += ' ' + month(first);
+    return text + dash + Number(last.nFirst) + ' ' + month(last) + ' ' + Number(last.nThird);
+}
+
 std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row) {
-    if (row.nFirst < kFirstSupportedDay || row.nFirst > kLastSupportedDay)
+    const std::int32_t day = row.nFirst != 0 ? row.nFirst : row.nLast;
+    if (!IsSupportedDay(day))
         return std::nullopt;
-    return CJulianDay(row.nFirst);
+    return CJulianDay(day);
+}
+
+CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row) {
+    const std::int32_t day = row.nFirst != 0 ? row.nFirst : row.nLast;
+    if (row.nFirst == row.nLast)
+        return GedcomCivilRow(day);
+    switch (row.eCalendar) {
+    case EGedcomCalendar::Gregorian:
+        return ROW_GREGORIAN;
+    case EGedcomCalendar::Julian:
+        return ROW_JULIAN;
+    case EGedcomCalendar::Hebrew:
+        return ROW_JEWISH;
+    case EGedcomCalendar::French:
+        return ROW_REPUBLICAN;
+    case EGedcomCalendar::None:
+        break;
+    }
+    return GedcomCivilRow(day);
 }

@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-enum class EGedcomCheckColumn : int { Line = 0, Value, Status, Civil };
-inline constexpr int kGedcomCheckColumns = 4;
+enum class EGedcomCheckColumn : int { Line = 0, Value, Suggestion, Status, Civil };
+inline constexpr int kGedcomCheckColumns = 5;
 
 struct CGedcomCheckRow {
     std::int64_t nLine = 0;
@@ -102,5 +102,18 @@ CalendarRow GedcomCivilRow(std::int32_t day);
 // The day in that calendar as the panel writes it ("05 March 1700"), in the
 // core's text language, Windows-1252; empty for a day outside the range.
 std::string GedcomCivilText(std::int32_t day);
-// Where a double click on a row moves the panel: its first day, if any.
+// The days a row means, as its day column writes them: one full day as the
+// civil date (GedcomCivilText); a year, a month or a range in the value's own
+// calendar, its ends joined by an en dash, shortened where both share the
+// month or the year, an open end as an ellipsis:
+//   "1383"     -> "1 January - 31 December 1383"
+//   "JUL 1850" -> "1 - 31 July 1850"
+//   "BEF 1900" -> "... - 31 December 1899"
+// In the core's text language, Windows-1252; empty for a row without days.
+std::string GedcomCheckDaysText(const CGedcomCheckRow& row);
+// Where a double click on a row moves the panel: its first day (the last for
+// a range open at its start), if any...
 std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row);
+// ...and the row shown there: the civil calendar's for one full day, the
+// value's own calendar's for a longer span.
+CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -130,7 +131,7 @@ TEST(GedcomCheckModel, RowsKeepTheReadingOfEachLine) {
     const std::tuple<const char*, const char*, std::int32_t> expected[] = {
         {"1 JAN 2000", "ok", 2451545},
         {"30 FEB 1700", "no-such-day", 0},
-        {"BEF 1900", "ok", 0},
+        {"BEF 1900", "ok", 2415020},
         {"(some day)", "phrase", 0},
         {"@#DJULIAN@ 1 JAN 1600", "ok", 2305458},
         {"FROM 1900 TO 1800", "reversed", 2415021}};
@@ -222,6 +223,83 @@ TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
     EXPECT_EQ(GedcomCivilText(0), "");
     EXPECT_EQ(GedcomCivilText(kLastSupportedDay + 1), "");
     g_jdGregorianStart = saved;
+}
+
+// A full day is its civil date; a longer span is written, and reached, in
+// the value's own calendar.
+TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
+    const std::tuple<const char*, const char*, std::int32_t, CalendarRow> cases[] = {
+        {"1383", "1 January \x96 31 December 1383", 2226191, ROW_GREGORIAN},
+        {"@#DJULIAN@ 1383", "1 January \x96 31 December 1383", 2226199, ROW_JULIAN},
+        {"JUL 1850", "1 \x96 31 July 1850", 2396940, ROW_GREGORIAN},
+        {"FEB 1700", "1 \x96 28 February 1700", 2342004, ROW_GREGORIAN},
+        {"@#DJULIAN@ FEB 1700", "1 \x96 29 February 1700", 2342014, ROW_JULIAN},
+        {"BET MAR 1850 AND 1860", "1 March 1850 \x96 31 December 1860", 2396818, ROW_GREGORIAN},
+        {"FROM 1900 TO 1800", "1 January 1900 \x96 31 December 1800", 2415021, ROW_GREGORIAN},
+        {"BEF 1900", "\x85 \x96 31 December 1899", 2415020, ROW_GREGORIAN},
+        {"AFT 1900", "1 January 1901 \x96 \x85", 2415386, ROW_GREGORIAN},
+        {"@#DHEBREW@ 5784", "1 Tishri \x96 29 Elul 5784", 2460204, ROW_JEWISH},
+        {"14 JUL 1789", "14 July 1789", 2374674, ROW_GREGORIAN},
+        {"ABT @#DJULIAN@ 1 MAR 1600", "11 March 1600", 2305518, ROW_GREGORIAN},
+        {"2 JAN 1200", "26 December 1199", 2159352, ROW_JULIAN},
+        {"(unknown)", "", 0, ROW_GREGORIAN},
+    };
+    SetTextLanguage(ETextLanguage::English);
+    for (const auto& [value, text, day, row] : cases) {
+        CGedcomCheckModel model;
+        Load(model, {value});
+        ASSERT_EQ(model.RowCount(), 1u);
+        EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), text) << value;
+        EXPECT_EQ(GedcomCheckRowDay(model.Row(0)).value_or(0), day) << value;
+        if (day != 0)
+            EXPECT_EQ(GedcomCheckRowCalendar(model.Row(0)), row) << value;
+    }
+    SetTextLanguage(ETextLanguage::French);
+    CGedcomCheckModel model;
+    Load(model, {"1383"});
+    EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), "1 janvier \x96 31 d\xE9"
+                                                 "cembre 1383");
+    SetTextLanguage(ETextLanguage::English);
+}
+
+// Each kind of finding is counted and can be shown alone; a suggestion is
+// kept with its row and sorts.
+TEST(GedcomCheckModel, FindingsCountedAndFilteredByKind) {
+    CGedcomCheckModel model;
+    Load(model, {"Abt. 17 Jul 2016", "11 FEB 1731/32", "_UNKNOWN 87", "1383", "garbage",
+                 "1 JAN 2000", "30 FEB 1300", "Abt. 1900"});
+    EXPECT_EQ(
+        std::tuple(model.DateCount(), model.OkCount(), model.ProblemCount(), model.ApartCount()),
+        std::tuple(8, 1, 5, 2));
+    const std::pair<unsigned, Lines> filters[] = {
+        {kGedcomNonstandard, {4, 18}},
+        {kGedcomOldStyle, {6}},
+        {kGedcomExtension, {8}},
+        {kGedcomGregorianBefore1582, {10}},
+        {kGedcomUnreadable | kGedcomNoSuchDay, {12, 16}},
+        {kGedcomNotProblems, {8, 10}},
+        {~kGedcomNotProblems, {4, 6, 12, 16, 18}},
+    };
+    for (const auto& [mask, lines] : filters) {
+        model.SetFindingFilter(mask);
+        EXPECT_EQ(model.FindingFilter(), mask);
+        EXPECT_EQ(LinesOf(model), lines) << mask;
+        if (std::has_single_bit(mask))
+            EXPECT_EQ(model.FindingCount(std::countr_zero(mask)),
+                      static_cast<std::int64_t>(lines.size()));
+    }
+    model.SetFindingFilter(0);
+    model.SetProblemsOnly(true);
+    EXPECT_EQ(LinesOf(model), (Lines{4, 6, 8, 10, 12, 16, 18}));
+    model.Sort(EGedcomCheckColumn::Suggestion, true);
+    ASSERT_EQ(LinesOf(model).size(), 7u);
+    EXPECT_EQ(model.Row(0).strSuggestion, "@#DJULIAN@ 11 FEB 1731/32");
+    EXPECT_EQ(model.Row(1).strSuggestion, "ABT 17 JUL 2016");
+    EXPECT_EQ(model.Row(2).strSuggestion, "ABT 1900");
+    EXPECT_EQ(model.Row(3).nLine, 8);
+    model.Sort(EGedcomCheckColumn::Suggestion, false);
+    EXPECT_EQ(model.Row(6).strSuggestion, "@#DJULIAN@ 11 FEB 1731/32");
+    EXPECT_EQ(model.Row(0).strSuggestion, "");
 }
 
 } // namespace
