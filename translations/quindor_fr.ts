@@ -746,7 +746,7 @@
     <name>CGedcomCheckDialog</name>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="542"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="545"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
@@ -766,9 +766,9 @@
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="252"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="384"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="606"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="254"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="609"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
@@ -779,288 +779,288 @@
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="158"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="557"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="560"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="253"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="255"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="254"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="256"/>
         <source>Also make dates before 1582 &amp;Julian</source>
         <translation>Rendre aussi &amp;juliennes les dates avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="255"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="257"/>
         <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before 15 October 1582 that name no calendar.</source>
         <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le 15 octobre 1582 qui ne nomment aucun calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="258"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="260"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="259"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="261"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="287"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="288"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="289"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="290"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="291"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="292"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="293"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="294"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="295"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="296"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="297"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="298"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="299"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="300"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="301"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="302"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="303"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="304"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="305"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="306"/>
         <source>Gregorian before 15 October 1582</source>
         <translation>grégorienne avant le 15 octobre 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="314"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="315"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="316"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="318"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="319"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="320"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="321"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="324"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="325"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="326"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="327"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="328"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="329"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="330"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="331"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="332"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="333"/>
         <source>Gregorian before 1582</source>
         <translation>grégorienne avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="340"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="341"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="355"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="357"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="359"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="362"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="363"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="364"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="372"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="532"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="373"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="535"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="382"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="382"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="555"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="432"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="448"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="470"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="451"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="452"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="452"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="454"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="454"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="463"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="466"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="464"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="467"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="491"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="494"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="493"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="496"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="525"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="528"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="537"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="576"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="540"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="579"/>
         <source>Cannot write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="542"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="545"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="543"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="546"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="555"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
         <source>Writing %1...</source>
         <translation>Écriture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="579"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="582"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="584"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="587"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="586"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="589"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="589"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="592"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="438"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="437"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="440"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="159"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="607"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="610"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>

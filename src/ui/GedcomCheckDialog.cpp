@@ -182,16 +182,15 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
+    // One line a row, no taller than the text needs.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     const std::pair<EGedcomCheckColumn, int> widths[] = {{EGedcomCheckColumn::Line, 30},
                                                          {EGedcomCheckColumn::Value, 100},
-                                                         {EGedcomCheckColumn::Suggestion, 100},
-                                                         {EGedcomCheckColumn::Status, 110}};
+                                                         {EGedcomCheckColumn::Suggestion, 105},
+                                                         {EGedcomCheckColumn::Status, 140}};
     for (const auto& [column, width] : widths)
         m_table->setColumnWidth(static_cast<int>(column), units.ToPixelsX(width));
-    m_table->setMinimumSize(units.ToPixelsX(460), units.ToPixelsY(160));
-    // Enter shows the day, as a double click does: it must not reach the
-    // dialog, whose default button would close it.
-    m_table->installEventFilter(this);
+    m_table->setMinimumSize(units.ToPixelsX(540), units.ToPixelsY(200));
 
     m_showLabel = new QLabel(this);
     m_show = new QComboBox(this);
@@ -211,9 +210,12 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_julian->setObjectName(QStringLiteral("julianBefore1582"));
     m_save = new QPushButton(this);
     m_save->setObjectName(QStringLiteral("saveRepaired"));
+    // No default button: Enter belongs to the list (see keyPressEvent).
+    m_save->setAutoDefault(false);
     m_helpButton = MakeHelpButton(this);
     m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("ctl2"));
+    m_close->setAutoDefault(false);
 
     auto* show = new QHBoxLayout;
     show->addWidget(m_showLabel);
@@ -268,17 +270,16 @@ void CGedcomCheckDialog::changeEvent(QEvent* event) {
         RetranslateUi();
 }
 
-bool CGedcomCheckDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_table && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (m_table->currentIndex().isValid())
-                OnActivated(m_table->currentIndex().row());
-            return true;
-        }
+// Enter never closes the list: in it Enter shows the day (the view's
+// activation), on a focused button it presses that button, elsewhere nothing.
+void CGedcomCheckDialog::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        return;
     }
-    return QDialog::eventFilter(watched, event);
+    QDialog::keyPressEvent(event);
 }
 
 QString CGedcomCheckDialog::FindingPhrase(int bit) {
@@ -412,6 +413,8 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     }
     m_strFile = name;
     m_strPath = path;
+    // The list takes the keys first: Enter there shows a day, never saves.
+    m_table->setFocus();
     const QHeaderView* header = m_table->horizontalHeader();
     m_tableModel->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     UpdateSummary();

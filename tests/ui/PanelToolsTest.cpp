@@ -120,6 +120,8 @@ private slots:
         table->selectRow(0);
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("14 July 1789"));
+        show->setFocus();
+        QTest::keyClick(show, Qt::Key_Return);
         QVERIFY(rig.dialog.isVisible());
         CheckHelp(&rig.dialog, table, rig.dialog.HelpButton(), rig.help, "gedcom");
     }
