@@ -594,6 +594,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     // The list shows the copy from now on.
     Load(target);
     m_notice(notice);
+    m_table->setFocus();
     return EGedcomSave::Saved;
 }
 
