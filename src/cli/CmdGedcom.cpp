@@ -59,8 +59,11 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
     std::int64_t dates = 0;
     std::int64_t ok = 0;
     std::int64_t apart = 0;
-    // One write per line: a stream insertion per field costs more than the check.
+    // Rows gathered and written in large pieces: a stream call per line or
+    // per field costs more than the check.
+    constexpr std::size_t kWriteAt = 1 << 16;
     std::string row;
+    row.reserve(kWriteAt + 4096);
     while (reader.Next(line)) {
         const CGedcomCheck check = CheckGedcomValue(line.strValue, reader.Version());
         const CGedcomDateValue& value = check.value;
@@ -69,7 +72,6 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
             ++ok;
         else if ((value.nFindings & ~kGedcomNotProblems) == 0)
             ++apart;
-        row.clear();
         AppendNumber(row, line.nLine);
         row.push_back('\t');
         if (value.nFirst != 0)
@@ -78,14 +80,21 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
         if (value.nLast != 0)
             AppendNumber(row, value.nLast);
         row.push_back('\t');
-        row += GedcomStatusText(value.nFindings);
+        if (value.nFindings == 0)
+            row += "ok";
+        else
+            row += GedcomStatusText(value.nFindings);
         row.push_back('\t');
         AppendValue(row, line.strValue);
         row.push_back('\t');
         row += check.strSuggestion;
         row.push_back('\n');
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+        if (row.size() >= kWriteAt) {
+            out.write(row.data(), static_cast<std::streamsize>(row.size()));
+            row.clear();
+        }
     }
+    out.write(row.data(), static_cast<std::streamsize>(row.size()));
     if (const int status = FileError(err, reader.Error(), reader.ErrorLine(), name); status != 0)
         return status;
     err << "quindor-cli: " << GedcomSummary(dates, ok, apart, reader.IsAnsel()) << '\n';

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::size_t kChunk = 256 * 1024;
+constexpr std::size_t kChunk = 1024 * 1024;
 
 constexpr char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -105,6 +105,23 @@ bool CGedcomFileReader::Fill() {
         m_data.erase(0, m_nPos);
         m_nPos = 0;
     }
+    if (m_bStarted && m_eEncoding != EGedcomEncoding::Utf16Le &&
+        m_eEncoding != EGedcomEncoding::Utf16Be) {
+        // 8-bit text needs no decoding: read straight behind what is kept.
+        const std::size_t kept = m_data.size();
+        m_data.resize(kept + kChunk);
+        m_in.read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
+        const auto got = static_cast<std::size_t>(m_in.gcount());
+        m_data.resize(kept + got);
+        if (m_in.bad()) {
+            m_bEof = true;
+            Fail(EGedcomFileError::ReadFailed, m_nLine);
+            return false;
+        }
+        m_nBytesRead += got;
+        m_bEof = got == 0;
+        return got != 0;
+    }
     m_in.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
     std::size_t got = static_cast<std::size_t>(m_in.gcount());
     if (m_in.bad()) {
@@ -188,6 +205,111 @@ bool CGedcomFileReader::NextPhysicalLine(std::string_view& line) {
     }
 }
 
+namespace {
+
+constexpr std::size_t kBlock = 64;
+
+constexpr unsigned char Lower(char c) {
+    return static_cast<unsigned char>(static_cast<unsigned char>(c) | 0x20);
+}
+
+// Whether "date" or "head", in any case, begins in the n bytes; reads three
+// bytes past them. One pass without branches, which the compiler vectorises.
+template <std::size_t n> bool HasTag(const char* p) {
+    unsigned char found = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char a = Lower(p[i]), b = Lower(p[i + 1]), c = Lower(p[i + 2]),
+                            d = Lower(p[i + 3]);
+        const unsigned char date = (a ^ 'd') | (b ^ 'a') | (c ^ 't') | (d ^ 'e');
+        const unsigned char head = (a ^ 'h') | (b ^ 'e') | (c ^ 'a') | (d ^ 'd');
+        found |= static_cast<unsigned char>((date == 0) | (head == 0));
+    }
+    return found != 0;
+}
+
+bool TagAt(const char* p) {
+    const unsigned char a = Lower(p[0]), b = Lower(p[1]), c = Lower(p[2]), d = Lower(p[3]);
+    return (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
+           (a == 'h' && b == 'e' && c == 'a' && d == 'd');
+}
+
+// Line ends in [p, p + n): a LF, or a CR not followed by a LF (which then
+// ends the line itself); reads one byte past.
+std::int64_t CountLineEnds(const char* p, std::size_t n) {
+    std::int64_t count = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        count += (p[i] == '\n') | ((p[i] == '\r') & (p[i + 1] != '\n'));
+    return count;
+}
+
+// Line ends in one block, with a count the compiler keeps in bytes.
+unsigned BlockLineEnds(const char* p) {
+    unsigned char count = 0;
+    for (std::size_t i = 0; i < kBlock; ++i)
+        count += static_cast<unsigned char>((p[i] == '\n') | ((p[i] == '\r') & (p[i + 1] != '\n')));
+    return count;
+}
+
+bool IsLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
+} // namespace
+
+CGedcomSkip SkipGedcomLines(const char* text, std::size_t size) {
+    CGedcomSkip skip;
+    std::size_t pos = 0;
+    std::int64_t lines = 0;
+    std::size_t lastEnds = std::string_view::npos; // the last block with a line end
+    // The start of the line holding 'at', no earlier than pos unless the
+    // line began in an earlier block.
+    auto lineStart = [&](std::size_t at) -> std::size_t {
+        for (std::size_t k = at; k > pos; --k) {
+            if (IsLineEnd(text[k - 1]))
+                return k;
+        }
+        if (lastEnds == std::string_view::npos)
+            return 0;
+        for (std::size_t k = lastEnds + kBlock; k > lastEnds; --k) {
+            if (IsLineEnd(text[k - 1]))
+                return k;
+        }
+        return 0;
+    };
+    // A line of several KiB is left to the careful splitting, which knows the limit.
+    constexpr std::size_t kLongLine = 8192;
+    while (pos + kBlock + 4 <= size) {
+        if (HasTag<kBlock>(text + pos)) {
+            std::size_t at = pos;
+            while (!HasTag<16>(text + at))
+                at += 16;
+            while (!TagAt(text + at))
+                ++at;
+            const std::size_t start = lineStart(at);
+            skip.nStart = start;
+            skip.nLines = lines + (start > pos ? CountLineEnds(text + pos, start - pos) : 0);
+            skip.bFound = true;
+            return skip;
+        }
+        if (const unsigned ends = BlockLineEnds(text + pos); ends != 0) {
+            lines += ends;
+            lastEnds = pos;
+        } else if (pos - (lastEnds == std::string_view::npos ? 0 : lastEnds) > kLongLine) {
+            break;
+        }
+        pos += kBlock;
+    }
+    // A CR last before the stop with its LF after it: the pair is one end.
+    if (pos > 0 && pos < size && text[pos - 1] == '\r' && text[pos] == '\n') {
+        skip.nStart = pos + 1;
+        skip.nLines = lines + 1;
+        return skip;
+    }
+    skip.nStart = lineStart(pos);
+    skip.nLines = lines;
+    return skip;
+}
+
 // A level 0 line, a line with a cross-reference, or a DATE line.
 static bool MayMatter(std::string_view line) {
     std::size_t i = 0;
@@ -265,19 +387,42 @@ void CGedcomFileReader::AppendValue(std::string& target, std::string_view value)
     }
 }
 
+// The value's buffer goes to the caller and the caller's comes back, so a
+// long file is read without a new string per date.
+void CGedcomFileReader::TakePending(CGedcomDateLine& out) {
+    out.nLine = m_pending.nLine;
+    out.strValue.swap(m_pending.strValue);
+}
+
+// Outside the header and any DATE value, only a DATE line or a new header
+// changes anything: the lines before the next one that may be such are
+// counted, not split.
+void CGedcomFileReader::SkipLines() {
+    if (m_bSkipLf) {
+        if (m_nPos >= m_data.size())
+            return;
+        if (m_data[m_nPos] == '\n')
+            ++m_nPos;
+        m_bSkipLf = false;
+    }
+    const CGedcomSkip skip = SkipGedcomLines(m_data.data() + m_nPos, m_data.size() - m_nPos);
+    m_nPos += skip.nStart;
+    m_nLine += skip.nLines;
+}
+
 bool CGedcomFileReader::Next(CGedcomDateLine& out) {
     if (m_eError != EGedcomFileError::None)
         return false;
     for (;;) {
         std::string_view text;
         std::int64_t lineNumber = 0;
-        std::string held;
         if (m_bHeld) {
-            held.swap(m_strHeld);
-            text = held;
+            text = m_held;
             lineNumber = m_nHeldLine;
             m_bHeld = false;
         } else {
+            if (m_bSeenHead && !m_bPending && !m_bInHead)
+                SkipLines();
             if (!NextPhysicalLine(text)) {
                 if (m_eError != EGedcomFileError::None)
                     return false;
@@ -285,7 +430,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
                     return Fail(EGedcomFileError::Empty, 0);
                 if (m_bPending) {
                     m_bPending = false;
-                    out = std::move(m_pending);
+                    TakePending(out);
                     return true;
                 }
                 return false;
@@ -321,11 +466,11 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
                 continue;
             }
             // This line ends the DATE value: keep it for the next call.
-            m_strHeld.assign(text);
+            m_held = text;
             m_nHeldLine = lineNumber;
             m_bHeld = true;
             m_bPending = false;
-            out = std::move(m_pending);
+            TakePending(out);
             return true;
         }
 

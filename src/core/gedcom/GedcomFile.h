@@ -52,6 +52,19 @@ CGedcomLine ParseGedcomLine(std::string_view line);
 // The tag, compared without regard to case with an upper-case name.
 bool GedcomTagIs(std::string_view tag, std::string_view name);
 
+// Lines of 8-bit or UTF-8 text passed over without being split one by one:
+// from a line start, the start of the first line holding the letters of
+// DATE or HEAD in any case (bFound), or of the last line begun before the
+// search had to stop (near the end of the text, or after a line of several
+// KiB, left to be split the slow way), with the line ends (CR, LF, CRLF)
+// passed. Only size bytes from text are read.
+struct CGedcomSkip {
+    std::size_t nStart = 0;
+    std::int64_t nLines = 0;
+    bool bFound = false;
+};
+CGedcomSkip SkipGedcomLines(const char* text, std::size_t size);
+
 class CGedcomFileReader {
 public:
     explicit CGedcomFileReader(std::istream& in);
@@ -78,6 +91,8 @@ private:
     void DecodeAppend(const char* bytes, std::size_t count);
     void AppendValue(std::string& target, std::string_view value) const;
     bool Fail(EGedcomFileError error, std::int64_t line);
+    void SkipLines();
+    void TakePending(CGedcomDateLine& out);
 
     std::istream& m_in;
     std::vector<char> m_raw;
@@ -102,7 +117,7 @@ private:
     int m_nPendingLevel = 0;
     CGedcomDateLine m_pending;
     bool m_bHeld = false;
-    std::string m_strHeld;
+    std::string_view m_held; // in m_data, which stays as it is until the next line is split
     std::int64_t m_nHeldLine = 0;
 
     EGedcomFileError m_eError = EGedcomFileError::None;

@@ -57,9 +57,7 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
 
 CGedcomFixer::CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
                            ChangeSink onChange)
-    : m_in(in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {
-    m_chunk.resize(kChunk);
-}
+    : m_in(in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {}
 
 bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
@@ -239,13 +237,16 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end) {
 bool CGedcomFixer::Step() {
     if (m_bDone)
         return false;
-    m_in.read(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size()));
+    // Read straight behind what is kept, with no copy between.
+    const std::size_t kept = m_raw.size();
+    m_raw.resize(kept + kChunk);
+    m_in.read(m_raw.data() + kept, static_cast<std::streamsize>(kChunk));
+    const auto got = static_cast<std::size_t>(m_in.gcount());
+    m_raw.resize(kept + got);
     if (m_in.bad())
         return Fail(EGedcomFileError::ReadFailed, m_nLine);
-    const auto got = static_cast<std::size_t>(m_in.gcount());
     m_nBytesRead += got;
     m_bEof = got == 0;
-    m_raw.append(m_chunk.data(), got);
 
     if (!m_bStarted && (m_raw.size() >= 4 || m_bEof)) {
         m_bStarted = true;
@@ -283,6 +284,18 @@ bool CGedcomFixer::Step() {
     std::size_t i = 0;
     const std::size_t whole = m_raw.size() - m_raw.size() % u;
     while (i < whole) {
+        if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead) {
+            // Between dates the bytes are copied as they stand, a stretch at
+            // a time, with only their line ends counted.
+            const CGedcomSkip skip = SkipGedcomLines(m_raw.data() + start, whole - start);
+            if (skip.nStart > 0) {
+                m_write.append(m_raw, start, skip.nStart);
+                m_nLine += skip.nLines;
+                start = i = start + skip.nStart;
+                if (m_write.size() >= kFlushAt)
+                    Flush();
+            }
+        }
         if (u == 1) {
             const char* p = m_raw.data();
             const char* hit =

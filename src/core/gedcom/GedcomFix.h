@@ -65,7 +65,6 @@ private:
     ChangeSink m_onChange;
 
     std::string m_raw; // bytes read, not yet split into lines
-    std::string m_chunk;
     std::string m_text; // the line being looked at, in UTF-8
     std::string m_write;
     bool m_bStarted = false;

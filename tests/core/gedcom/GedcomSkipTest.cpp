@@ -1,0 +1,62 @@
+// The fast pass over lines that cannot matter agrees with splitting them one
+// by one, whatever the line ends and wherever the tags fall.
+#include "gedcom/GedcomFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+// Line ends before 'at' as the reader counts them: a LF, or a CR not
+// followed by a LF.
+std::int64_t EndsBefore(const std::string& text, std::size_t at) {
+    std::int64_t n = 0;
+    for (std::size_t i = 0; i < at; ++i)
+        n += text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'));
+    return n;
+}
+
+bool HoldsTag(const std::string& line) {
+    std::string lower;
+    for (const char c : line)
+        lower += static_cast<char>(c | 0x20);
+    return lower.find("date") != std::string::npos || lower.find("head") != std::string::npos;
+}
+
+} // namespace
+
+TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
+    const char* const words[] = {"2 PLAC Paris",
+                                 "1 NAME Jean /Dupont/",
+                                 "2 DaTe 1 JAN 1900",
+                                 "0 @I1@ INDI",
+                                 "0 head",
+                                 "3 NOTE x",
+                                 "",
+                                 "1 _UPD 2000"};
+    const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const int lines = 1 + static_cast<int>(rng() % 60);
+        for (int i = 0; i < lines; ++i) {
+            const std::size_t w = rng() % 16;
+            text += w < 8 ? words[w] : std::string(rng() % 100, 'x');
+            text += ends[rng() % 4];
+        }
+        const CGedcomSkip skip = SkipGedcomLines(text.data(), text.size());
+        ASSERT_LE(skip.nStart, text.size());
+        // A line start, every line before it free of the tags.
+        ASSERT_TRUE(skip.nStart == 0 || text[skip.nStart - 1] == '\n' ||
+                    (text[skip.nStart - 1] == '\r' && text[skip.nStart] != '\n'))
+            << round;
+        EXPECT_FALSE(HoldsTag(text.substr(0, skip.nStart))) << round;
+        EXPECT_EQ(skip.nLines, EndsBefore(text, skip.nStart)) << round;
+        if (skip.bFound) {
+            const std::size_t end = text.find_first_of("\r\n", skip.nStart);
+            EXPECT_TRUE(HoldsTag(text.substr(skip.nStart, end - skip.nStart))) << round;
+        }
+    }
+}
