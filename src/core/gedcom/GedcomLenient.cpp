@@ -550,32 +550,39 @@ bool IsOldStyleDualYear(std::string_view value) {
 
 namespace {
 
-// Upper-case words of codes and digits, one space apart, none of the other
-// version's words, no dual year, phrase or era: a value the reader took
-// that has no other standard form, known without the lenient reading. Most
-// values of a real file are such.
-bool PlainlyStandard(std::string_view text, EGedcomVersion version) {
-    if (text.empty() || text.front() == ' ' || text.back() == ' ')
-        return false;
-    char previous = 0;
-    for (const char c : text) {
-        const bool ok = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                        (c == ' ' && previous != ' ') ||
-                        (version == EGedcomVersion::V551 && (c == '@' || c == '#'));
-        if (!ok)
-            return false;
-        previous = c;
-    }
-    // "INT" wants its phrase; calendar words and eras have two spellings.
-    for (std::string_view word :
-         {"INT", "JULIAN", "GREGORIAN", "HEBREW", "FRENCH", "BC", "BCE", "AD", "FRENCH R"}) {
-        for (std::size_t at = text.find(word); at != std::string_view::npos;
-             at = text.find(word, at + 1)) {
-            const std::size_t end = at + word.size();
-            if ((at == 0 || text[at - 1] == ' ' || text[at - 1] == '@') &&
-                (end == text.size() || text[end] == ' ' || text[end] == '_'))
-                return false;
+// Words of codes and digits, in any case and any spacing (which the reader
+// takes and a standard form would not change), none of the other version's
+// words, no dual year, phrase or era: a value the reader took that has no
+// other standard form, known without the lenient reading. Most values of a
+// real file are such.
+bool PlainlyStandard(std::string_view value, EGedcomVersion version) {
+    char folded[48];
+    std::size_t n = 0;
+    for (const char c : value) {
+        if (c == ' ') {
+            if (n > 0 && folded[n - 1] != ' ' && n < sizeof folded)
+                folded[n++] = ' ';
+            continue;
         }
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        const bool ok = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') ||
+                        (version == EGedcomVersion::V551 && (c == '@' || c == '#'));
+        if (!ok || n == sizeof folded)
+            return false;
+        folded[n++] = upper;
+    }
+    const std::string_view text(folded, n > 0 && folded[n - 1] == ' ' ? n - 1 : n);
+    // "INT" wants its phrase; calendar words and eras have two spellings.
+    static constexpr std::string_view kTwoWays[] = {"INT",    "JULIAN", "GREGORIAN", "HEBREW",
+                                                    "FRENCH", "BC",     "BCE",       "AD"};
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != ' ' && text[end] != '@')
+            ++end;
+        const std::string_view word = text.substr(start, end - start);
+        if (std::find(std::begin(kTwoWays), std::end(kTwoWays), word) != std::end(kTwoWays))
+            return false;
+        start = end + 1;
     }
     return true;
 }
