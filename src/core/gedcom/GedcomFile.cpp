@@ -25,24 +25,6 @@ bool TagIs(std::string_view tag, std::string_view name) {
     return true;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 constexpr std::uint32_t kReplacement = 0xFFFD;
 
 } // namespace
@@ -310,19 +292,27 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size) {
     return skip;
 }
 
-// A level 0 line, a line with a cross-reference, or a DATE line.
-static bool MayMatter(std::string_view line) {
+// The level at the start of a line, after any blanks (at most three
+// digits); the position after it, or npos when the line starts with none.
+static std::size_t ReadLevel(std::string_view line, int& level) {
     std::size_t i = 0;
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
         ++i;
-    int level = 0;
+    level = 0;
     std::size_t digits = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
         level = level * 10 + (line[i] - '0');
         ++i;
         ++digits;
     }
-    if (digits == 0)
+    return digits == 0 ? std::string_view::npos : i;
+}
+
+// A level 0 line, a line with a cross-reference, or a DATE line.
+static bool MayMatter(std::string_view line) {
+    int level = 0;
+    std::size_t i = ReadLevel(line, level);
+    if (i == std::string_view::npos)
         return false; // no GEDCOM line: skipped in full too
     if (level == 0)
         return true;
@@ -334,23 +324,33 @@ static bool MayMatter(std::string_view line) {
            (line.size() - i == 4 || line[i + 4] == ' ');
 }
 
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
 bool GedcomTagIs(std::string_view tag, std::string_view name) {
     return TagIs(tag, name);
 }
 
 CGedcomLine ParseGedcomLine(std::string_view line) {
     CGedcomLine parsed;
-    std::size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
     int level = 0;
-    std::size_t digits = 0;
-    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
-        level = level * 10 + (line[i] - '0');
-        ++i;
-        ++digits;
-    }
-    if (digits == 0 || i >= line.size() || line[i] != ' ')
+    std::size_t i = ReadLevel(line, level);
+    if (i == std::string_view::npos || i >= line.size() || line[i] != ' ')
         return parsed;
     while (i < line.size() && line[i] == ' ')
         ++i;

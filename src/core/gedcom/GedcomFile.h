@@ -49,6 +49,8 @@ struct CGedcomLine {
     std::string_view value;
 };
 CGedcomLine ParseGedcomLine(std::string_view line);
+// One code point written in UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t cp);
 // The tag, compared without regard to case with an upper-case name.
 bool GedcomTagIs(std::string_view tag, std::string_view name);
 
