@@ -93,45 +93,90 @@ void CGedcomFixer::Encode(std::string_view utf8) {
 }
 
 // The DATE value gathered so far is complete; next is the line that ended
-// it (nothing at the end of the file).
-void CGedcomFixer::EndDate(const CGedcomLine* next) {
+// it (nothing at the end of the file). Its repair is left to Consume.
+void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     m_bPending = false;
     ++m_nDates;
-    std::optional<std::string> repaired = RepairedGedcomValue(m_strValue, m_eVersion, m_options);
-    // An ANSEL value was read with its letters replaced: it cannot be
-    // written back, so it stays.
-    if (!repaired || (m_bAnsel && !IsAscii(m_strValue))) {
-        m_write += m_strGroup;
-        return;
-    }
-    ++m_nChanges;
-    Encode(m_strPrefix);
-    Encode(*repaired);
-    const bool hasPhrase = next && next->nLevel == m_nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
-    if (m_eVersion == EGedcomVersion::V70 && !hasPhrase) {
-        // The line end the file uses, even after a last line without one.
-        const std::string_view lineBreak = !m_strEnd.empty() ? std::string_view(m_strEnd)
-                                           : m_nUnit == 1    ? std::string_view("\n")
-                                           : m_bLittle       ? std::string_view("\n\0", 2)
-                                                             : std::string_view("\0\n", 2);
-        std::string_view rest = m_strValue;
-        for (int level = m_nLevel + 1;; level = m_nLevel + 2) {
-            const std::size_t feed = rest.find('\n');
-            m_write += lineBreak;
-            Encode(m_strLead + std::to_string(level) +
-                   (level == m_nLevel + 1 ? " PHRASE " : " CONT ") +
-                   std::string(rest.substr(0, feed)));
-            if (feed == std::string_view::npos)
-                break;
-            rest.remove_prefix(feed + 1);
-        }
-    }
-    m_write += m_strEnd;
-    if (m_onChange)
-        m_onChange({m_nDateLine, m_strValue, *repaired});
+    if (batch.dates.size() <= batch.nDates)
+        batch.dates.emplace_back();
+    CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
+    date.nOffset = batch.bytes.size();
+    date.nLength = m_strGroup.size();
+    date.nLine = m_nDateLine;
+    date.nLevel = m_nLevel;
+    date.eVersion = m_eVersion;
+    date.bAnsel = m_bAnsel;
+    date.bPhraseFollows = next && next->nLevel == m_nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
+    date.strPrefix.swap(m_strPrefix);
+    date.strLead.swap(m_strLead);
+    date.strEnd.swap(m_strEnd);
+    date.strValue.swap(m_strValue);
+    batch.bytes += m_strGroup;
 }
 
-bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end) {
+void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < batch.nDates; ++i) {
+        const CGedcomFixBatch::CDate& date = batch.dates[i];
+        m_write.append(batch.bytes, done, date.nOffset - done);
+        done = date.nOffset + date.nLength;
+        std::optional<std::string> repaired =
+            RepairedGedcomValue(date.strValue, date.eVersion, m_options);
+        // An ANSEL value was read with its letters replaced: it cannot be
+        // written back, so it stays.
+        if (!repaired || (date.bAnsel && !IsAscii(date.strValue))) {
+            m_write.append(batch.bytes, date.nOffset, date.nLength);
+            continue;
+        }
+        ++m_nChanges;
+        Encode(date.strPrefix);
+        Encode(*repaired);
+        if (date.eVersion == EGedcomVersion::V70 && !date.bPhraseFollows) {
+            // The line end the file uses, even after a last line without one.
+            const std::string_view lineBreak = !date.strEnd.empty() ? std::string_view(date.strEnd)
+                                               : m_nUnit == 1       ? std::string_view("\n")
+                                               : m_bLittle          ? std::string_view("\n\0", 2)
+                                                                    : std::string_view("\0\n", 2);
+            std::string_view rest = date.strValue;
+            for (int level = date.nLevel + 1;; level = date.nLevel + 2) {
+                const std::size_t feed = rest.find('\n');
+                m_write += lineBreak;
+                Encode(date.strLead + std::to_string(level) +
+                       (level == date.nLevel + 1 ? " PHRASE " : " CONT ") +
+                       std::string(rest.substr(0, feed)));
+                if (feed == std::string_view::npos)
+                    break;
+                rest.remove_prefix(feed + 1);
+            }
+        }
+        m_write += date.strEnd;
+        if (m_onChange)
+            m_onChange({date.nLine, date.strValue, *repaired});
+        if (m_write.size() >= kFlushAt)
+            Flush();
+    }
+    m_write.append(batch.bytes, done, std::string::npos);
+    if (m_write.size() >= kFlushAt)
+        Flush();
+}
+
+bool CGedcomFixer::Finish() {
+    Flush();
+    m_out.flush();
+    return static_cast<bool>(m_out);
+}
+
+bool CGedcomFixer::Step() {
+    if (m_bDone)
+        return false;
+    const bool more = Produce(m_batch);
+    Consume(m_batch);
+    if (!more && m_eError == EGedcomFileError::None && !Finish())
+        Fail(EGedcomFileError::ReadFailed, m_nLine);
+    return more;
+}
+
+bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end, CGedcomFixBatch& batch) {
     ++m_nLine;
     std::string_view text = raw;
     if (m_nUnit == 2) {
@@ -178,7 +223,7 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end) {
                 return Fail(EGedcomFileError::LineTooLong, m_nDateLine);
             return true;
         }
-        EndDate(parsed.nLevel >= 0 ? &parsed : nullptr);
+        EndDate(parsed.nLevel >= 0 ? &parsed : nullptr, batch);
     }
     if (m_bSeenHead && parsed.nLevel >= 0) {
         std::string_view value = parsed.value;
@@ -212,11 +257,13 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end) {
             return true;
         }
     }
-    m_write.append(raw.data(), raw.size()).append(end.data(), end.size());
+    batch.bytes.append(raw.data(), raw.size()).append(end.data(), end.size());
     return true;
 }
 
-bool CGedcomFixer::Step() {
+bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
+    batch.bytes.clear();
+    batch.nDates = 0;
     if (m_bDone)
         return false;
     // Read straight behind what is kept, with no copy between.
@@ -246,7 +293,7 @@ bool CGedcomFixer::Step() {
             m_bLittle = false;
             mark = b(0) == 0xFE ? 2 : 0;
         }
-        m_write.append(m_raw, 0, mark);
+        batch.bytes.append(m_raw, 0, mark);
         m_raw.erase(0, mark);
     }
     if (!m_bStarted)
@@ -271,11 +318,9 @@ bool CGedcomFixer::Step() {
             // a time, with only their line ends counted.
             const CGedcomSkip skip = SkipGedcomLines(m_raw.data() + start, whole - start);
             if (skip.nStart > 0) {
-                m_write.append(m_raw, start, skip.nStart);
+                batch.bytes.append(m_raw, start, skip.nStart);
                 m_nLine += skip.nLines;
                 start = i = start + skip.nStart;
-                if (m_write.size() >= kFlushAt)
-                    Flush();
             }
         }
         if (u == 1) {
@@ -299,31 +344,25 @@ bool CGedcomFixer::Step() {
         if (i - start > kGedcomMaxLine)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
         if (!TakeLine(std::string_view(m_raw).substr(start, i - start),
-                      std::string_view(m_raw).substr(i, next - i)))
+                      std::string_view(m_raw).substr(i, next - i), batch))
             return false;
         start = i = next;
     }
     m_raw.erase(0, start);
     if (m_raw.size() > kGedcomMaxLine + 4)
         return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
-    if (!m_bEof) {
-        if (m_write.size() >= kFlushAt)
-            Flush();
+    if (!m_bEof)
         return true;
-    }
     if (m_raw.size() % u != 0)
         return Fail(EGedcomFileError::OddUtf16, m_nLine + 1);
-    if (!m_raw.empty() && !TakeLine(m_raw, {}))
+    if (!m_raw.empty() && !TakeLine(m_raw, {}, batch))
         return false;
     m_raw.clear();
     if (!m_bSeenHead)
         return Fail(EGedcomFileError::Empty, 0);
     if (m_bPending)
-        EndDate(nullptr);
-    Flush();
+        EndDate(nullptr, batch);
     m_bDone = true;
-    if (!m_out)
-        return Fail(EGedcomFileError::ReadFailed, m_nLine);
     return false;
 }
 

@@ -22,6 +22,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 struct CGedcomFixOptions {
     // Also make Julian the dates before 1582 that name no calendar, for a
@@ -35,6 +36,28 @@ struct CGedcomChange {
     std::string strNew;
 };
 
+// What one chunk of the input becomes: its bytes as read, and where in
+// them each DATE value (with its continuations) lies, with what its
+// repair needs to know.
+struct CGedcomFixBatch {
+    struct CDate {
+        std::size_t nOffset = 0;
+        std::size_t nLength = 0;
+        std::int64_t nLine = 0;
+        int nLevel = 0;
+        EGedcomVersion eVersion = EGedcomVersion::V551;
+        bool bAnsel = false;
+        bool bPhraseFollows = false; // a PHRASE line is already under it
+        std::string strPrefix;       // "2 DATE " in UTF-8, leading blanks kept
+        std::string strLead;         // the leading blanks alone
+        std::string strEnd;          // the DATE line's own line end, raw
+        std::string strValue;        // UTF-8, as the reader joins it
+    };
+    std::string bytes;
+    std::vector<CDate> dates;
+    std::size_t nDates = 0; // dates[0, nDates) are this batch's; the rest kept for reuse
+};
+
 class CGedcomFixer {
 public:
     using ChangeSink = std::function<void(const CGedcomChange&)>;
@@ -45,6 +68,16 @@ public:
     // (then Error() is not None).
     bool Step();
 
+    // The same in two halves, which may run on two threads (one each, the
+    // batches handed over in order): Produce reads one chunk into the batch
+    // and says whether more is to come (the last batch is to be consumed
+    // too); Consume writes a batch, checking and repairing its dates; Finish
+    // writes what is left once every batch is consumed, false if the output
+    // failed.
+    bool Produce(CGedcomFixBatch& batch);
+    void Consume(const CGedcomFixBatch& batch);
+    bool Finish();
+
     EGedcomFileError Error() const { return m_eError; }
     std::int64_t ErrorLine() const { return m_nErrorLine; }
     std::uint64_t BytesRead() const { return m_nBytesRead; }
@@ -54,8 +87,8 @@ public:
 
 private:
     bool Fail(EGedcomFileError error, std::int64_t line);
-    bool TakeLine(std::string_view raw, std::string_view end);
-    void EndDate(const CGedcomLine* next);
+    bool TakeLine(std::string_view raw, std::string_view end, CGedcomFixBatch& batch);
+    void EndDate(const CGedcomLine* next, CGedcomFixBatch& batch);
     void Encode(std::string_view utf8);
     void Flush();
 
@@ -64,9 +97,10 @@ private:
     CGedcomFixOptions m_options;
     ChangeSink m_onChange;
 
-    std::string m_raw; // bytes read, not yet split into lines
-    std::string m_text; // the line being looked at, in UTF-8
-    std::string m_write;
+    std::string m_raw;   // bytes read, not yet split into lines
+    std::string m_text;  // the line being looked at, in UTF-8
+    std::string m_write; // the output not yet written
+    CGedcomFixBatch m_batch;
     bool m_bStarted = false;
     bool m_bEof = false;
     bool m_bDone = false;
