@@ -4,6 +4,7 @@
 #include "CliArgs.h"
 #include "CliCommands.h"
 #include "GedcomMessages.h"
+#include "HandOver.h"
 
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomFile.h"
@@ -16,6 +17,8 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -53,25 +56,56 @@ int FileError(std::ostream& err, EGedcomFileError error, std::int64_t line,
 
 } // namespace
 
-int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err) {
-    CGedcomFileReader reader(in);
-    CGedcomDateLine line;
+namespace {
+
+// DATE lines read ahead of the check, a batch at a time.
+struct CLineBatch {
+    std::vector<CGedcomDateLine> lines;
+    std::vector<EGedcomVersion> versions; // the file's version as each line was read
+    std::size_t nCount = 0;
+};
+
+constexpr std::size_t kBatchLines = 4096;
+constexpr std::size_t kBatchBytes = 1 << 20;
+constexpr std::size_t kSlots = 4;
+
+// False once the reader is at its end or has failed.
+bool FillBatch(CGedcomFileReader& reader, CLineBatch& batch) {
+    batch.nCount = 0;
+    std::size_t bytes = 0;
+    while (batch.nCount < kBatchLines && bytes < kBatchBytes) {
+        if (batch.lines.size() <= batch.nCount) {
+            batch.lines.emplace_back();
+            batch.versions.emplace_back();
+        }
+        CGedcomDateLine& line = batch.lines[batch.nCount];
+        if (!reader.Next(line))
+            return false;
+        batch.versions[batch.nCount++] = reader.Version();
+        bytes += line.strValue.size();
+    }
+    return true;
+}
+
+struct CCheckCounts {
     std::int64_t dates = 0;
     std::int64_t ok = 0;
     std::int64_t apart = 0;
-    // Rows gathered and written in large pieces: a stream call per line or
-    // per field costs more than the check.
+};
+
+// Rows gathered and written in large pieces: a stream call per line or per
+// field costs more than the check.
+void WriteRows(const CLineBatch& batch, CCheckCounts& counts, std::string& row, std::ostream& out) {
     constexpr std::size_t kWriteAt = 1 << 16;
-    std::string row;
-    row.reserve(kWriteAt + 4096);
-    while (reader.Next(line)) {
-        const CGedcomCheck check = CheckGedcomValue(line.strValue, reader.Version());
+    for (std::size_t i = 0; i < batch.nCount; ++i) {
+        const CGedcomDateLine& line = batch.lines[i];
+        const CGedcomCheck check = CheckGedcomValue(line.strValue, batch.versions[i]);
         const CGedcomDateValue& value = check.value;
-        ++dates;
+        ++counts.dates;
         if (value.nFindings == 0)
-            ++ok;
+            ++counts.ok;
         else if ((value.nFindings & ~kGedcomNotProblems) == 0)
-            ++apart;
+            ++counts.apart;
         AppendNumber(row, line.nLine);
         row.push_back('\t');
         if (value.nFirst != 0)
@@ -94,10 +128,54 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
             row.clear();
         }
     }
+}
+
+// Runs produce (true while more is to come) on a second thread and consume
+// on this one, batch by batch in order; on one thread when no second can
+// be had.
+template <class T, class Produce, class Consume> void Pipeline(Produce produce, Consume consume) {
+    CHandOver<T> hand(kSlots);
+    std::thread reader;
+    try {
+        reader = std::thread([&] {
+            for (bool more = true; more;) {
+                T batch = hand.Fresh();
+                more = produce(batch);
+                hand.Give(std::move(batch));
+            }
+            hand.Close();
+        });
+    } catch (const std::system_error&) {
+        T batch;
+        for (bool more = true; more;) {
+            more = produce(batch);
+            consume(batch);
+        }
+        return;
+    }
+    while (auto batch = hand.Next()) {
+        consume(*batch);
+        hand.Return(std::move(*batch));
+    }
+    reader.join();
+}
+
+} // namespace
+
+// The reading and the checking run side by side: on a big file each takes
+// about half the work.
+int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err) {
+    CGedcomFileReader reader(in);
+    CCheckCounts counts;
+    std::string row;
+    row.reserve((1 << 16) + 4096);
+    Pipeline<CLineBatch>([&](CLineBatch& batch) { return FillBatch(reader, batch); },
+                         [&](const CLineBatch& batch) { WriteRows(batch, counts, row, out); });
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
     if (const int status = FileError(err, reader.Error(), reader.ErrorLine(), name); status != 0)
         return status;
-    err << "quindor-cli: " << GedcomSummary(dates, ok, apart, reader.IsAnsel()) << '\n';
+    err << "quindor-cli: " << GedcomSummary(counts.dates, counts.ok, counts.apart, reader.IsAnsel())
+        << '\n';
     return kExitOk;
 }
 
@@ -121,10 +199,12 @@ int FixGedcomFile(std::istream& in, const std::string& name, const std::string& 
         row.push_back('\n');
         out.write(row.data(), static_cast<std::streamsize>(row.size()));
     });
-    while (fixer.Step()) {
-    }
+    Pipeline<CGedcomFixBatch>([&](CGedcomFixBatch& batch) { return fixer.Produce(batch); },
+                              [&](const CGedcomFixBatch& batch) { fixer.Consume(batch); });
     if (const int status = FileError(err, fixer.Error(), fixer.ErrorLine(), name); status != 0)
         return status;
+    if (!fixer.Finish())
+        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
     std::error_code error;
     // Checked again at the last moment: the file may have appeared meanwhile.
     if (!force && std::filesystem::exists(outPath, error))
