@@ -52,8 +52,9 @@ void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomCheck& che
         return;
     }
     ++kept;
-    m_rows.push_back({line.nLine, ShownValue(line.strValue), value.nFindings, value.nFirst,
-                      value.nLast, ShownValue(check.strSuggestion), value.eCalendar});
+    m_rows.push_back({line.nLine, line.strRecord, line.strEvent, line.nRecordLine,
+                      ShownValue(line.strValue), value.nFindings, value.nFirst, value.nLast,
+                      ShownValue(check.strSuggestion), value.eCalendar});
     // Rows come in file order; only a filter that takes this row shows it at once.
     if (Shows(m_rows.back()))
         m_shown.push_back(m_rows.size() - 1);
@@ -70,17 +71,27 @@ bool CGedcomCheckModel::ReadSlice(CGedcomFileReader& reader, std::size_t count) 
     m_eSortColumn = EGedcomCheckColumn::Line;
     m_bAscending = true;
     bool more = true;
+    std::int64_t recordLine = 0;
+    std::string name;
     for (std::size_t i = 0; i < count; ++i) {
-        if (!reader.Next(line)) {
-            more = false;
+        more = reader.Next(line);
+        // A late name belongs to rows already added, before this one.
+        if (reader.TakeLateName(recordLine, name))
+            PatchRecord(recordLine, name);
+        if (!more)
             break;
-        }
         Add(line, CheckGedcomValue(line.strValue, reader.Version()));
     }
     m_bAnsel = reader.IsAnsel();
     if (column != m_eSortColumn || ascending != m_bAscending)
         Sort(column, ascending);
     return more;
+}
+
+// The rows of one record are the last ones kept, in file order.
+void CGedcomCheckModel::PatchRecord(std::int64_t recordLine, const std::string& name) {
+    for (auto row = m_rows.rbegin(); row != m_rows.rend() && row->nRecordLine == recordLine; ++row)
+        row->strRecord = name;
 }
 
 std::int64_t CGedcomCheckModel::FindingCount(int bit) const {
@@ -129,6 +140,14 @@ void CGedcomCheckModel::Rebuild() {
         switch (m_eSortColumn) {
         case EGedcomCheckColumn::Line:
             break;
+        case EGedcomCheckColumn::Record:
+            if (x.strRecord != y.strRecord)
+                return x.strRecord < y.strRecord;
+            break;
+        case EGedcomCheckColumn::Event:
+            if (x.strEvent != y.strEvent)
+                return x.strEvent < y.strEvent;
+            break;
         case EGedcomCheckColumn::Value:
             if (x.strValue != y.strValue)
                 return x.strValue < y.strValue;
@@ -161,6 +180,36 @@ void CGedcomCheckModel::Rebuild() {
     else
         std::stable_sort(m_shown.begin(), m_shown.end(),
                          [&less](std::size_t a, std::size_t b) { return less(b, a); });
+}
+
+void AppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        const std::string& field = fields[i];
+        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+            out += field;
+            continue;
+        }
+        out += '"';
+        for (const char c : field) {
+            if (c == '"')
+                out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    out += "\r\n";
+}
+
+void AppendTsvRow(std::string& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += '\t';
+        for (const char c : fields[i])
+            out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    }
+    out += '\n';
 }
 
 CalendarRow GedcomCivilRow(std::int32_t day) {

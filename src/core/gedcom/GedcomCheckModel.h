@@ -28,11 +28,15 @@
 #include <string>
 #include <vector>
 
-enum class EGedcomCheckColumn : int { Line = 0, Value, Suggestion, Status, Civil };
-inline constexpr int kGedcomCheckColumns = 5;
+enum class EGedcomCheckColumn : int { Line = 0, Record, Event, Value, Suggestion, Status, Civil };
+inline constexpr int kGedcomCheckColumns = 7;
 
 struct CGedcomCheckRow {
     std::int64_t nLine = 0;
+    // As the reader gives them when it tracks records (UTF-8), else empty.
+    std::string strRecord;
+    std::string strEvent;
+    std::int64_t nRecordLine = 0;
     std::string strValue; // UTF-8, as written (shortened past kMaxValueLength)
     unsigned nFindings = 0;
     std::int32_t nFirst = 0; // 0: no first day
@@ -50,7 +54,9 @@ public:
     // Takes one DATE line and its check.
     void Add(const CGedcomDateLine& line, const CGedcomCheck& check);
     // Reads up to count DATE lines; false once the reader is at its end or
-    // has failed (see reader.Error()). Notes the ANSEL flag.
+    // has failed (see reader.Error()). Notes the ANSEL flag. A record's
+    // name the reader finds after some of its DATE lines goes into their
+    // rows too.
     bool ReadSlice(CGedcomFileReader& reader, std::size_t count);
 
     // Counts over the whole file, kept or not.
@@ -78,6 +84,7 @@ public:
 
 private:
     void Rebuild();
+    void PatchRecord(std::int64_t recordLine, const std::string& name);
     bool Shows(const CGedcomCheckRow& row) const;
 
     std::vector<CGedcomCheckRow> m_rows; // file order
@@ -95,6 +102,12 @@ private:
     EGedcomCheckColumn m_eSortColumn = EGedcomCheckColumn::Line;
     bool m_bAscending = true;
 };
+
+// One line of a table of texts: CSV as RFC 4180 has it (a field with a
+// comma, a quote or a line end quoted, its quotes doubled; CRLF at the end),
+// or tab-separated (a tab or line end in a field made a space; LF).
+void AppendCsvRow(std::string& out, const std::vector<std::string>& fields);
+void AppendTsvRow(std::string& out, const std::vector<std::string>& fields);
 
 // The row of the calendar in civil use on a day (Gregorian from
 // g_jdGregorianStart on, Julian before).

@@ -387,11 +387,103 @@ void CGedcomFileReader::AppendValue(std::string& target, std::string_view value)
     }
 }
 
+namespace {
+
+// Cuts text to kGedcomMaxRecordText bytes, never inside a character.
+void CapRecordText(std::string& text) {
+    if (text.size() <= kGedcomMaxRecordText)
+        return;
+    std::size_t length = kGedcomMaxRecordText;
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
+    text.resize(length);
+}
+
+// "@I1@" of "0 @I1@ INDI"; empty for a line without one.
+std::string_view XrefOf(std::string_view line) {
+    const std::size_t at = line.find('@');
+    if (at == std::string_view::npos || line.find_first_not_of("0123456789 \t") != at)
+        return {};
+    const std::size_t close = line.find('@', at + 1);
+    return close == std::string_view::npos ? std::string_view{} : line.substr(at, close - at + 1);
+}
+
+} // namespace
+
+std::string GedcomShownName(std::string_view value) {
+    std::string name;
+    bool blank = false;
+    for (const char c : value) {
+        if (c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            // A slash between two parts ("John/Smith/") still parts them.
+            blank = true;
+            continue;
+        }
+        if (blank && !name.empty())
+            name += ' ';
+        blank = false;
+        name += c;
+        if (name.size() > kGedcomMaxRecordText)
+            break;
+    }
+    CapRecordText(name);
+    return name;
+}
+
+bool CGedcomFileReader::TakeLateName(std::int64_t& recordLine, std::string& name) {
+    if (!m_bLateName)
+        return false;
+    m_bLateName = false;
+    recordLine = m_nLateRecord;
+    name = m_strLateName;
+    return true;
+}
+
+// The record and the level-1 structure each line opens.
+void CGedcomFileReader::TrackLine(const CGedcomLine& parsed, std::string_view text,
+                                  std::int64_t line) {
+    const auto take = [this](std::string& target, std::string_view value) {
+        target.clear();
+        AppendValue(target, value.substr(0, kGedcomMaxRecordText + 4));
+        CapRecordText(target);
+    };
+    if (parsed.nLevel == 0) {
+        m_nRecordLine = line;
+        take(m_strRecord, XrefOf(text));
+        take(m_strRecordTag, parsed.tag);
+        m_strEvent.clear();
+        m_bNamed = false;
+        m_bDateOut = false;
+        return;
+    }
+    if (parsed.nLevel != 1)
+        return;
+    take(m_strEvent, parsed.tag);
+    if (m_bNamed || !TagIs(parsed.tag, "NAME"))
+        return;
+    std::string value;
+    AppendValue(value, parsed.value.substr(0, 4 * kGedcomMaxRecordText));
+    std::string name = GedcomShownName(value);
+    if (name.empty())
+        return;
+    m_bNamed = true;
+    m_strRecord = std::move(name);
+    if (m_bDateOut) {
+        // Rows already out show the cross-reference: their reader patches them.
+        m_bLateName = true;
+        m_nLateRecord = m_nRecordLine;
+        m_strLateName = m_strRecord;
+    }
+}
+
 // The value's buffer goes to the caller and the caller's comes back, so a
 // long file is read without a new string per date.
 void CGedcomFileReader::TakePending(CGedcomDateLine& out) {
     out.nLine = m_pending.nLine;
     out.strValue.swap(m_pending.strValue);
+    out.strRecord.assign(m_pending.strRecord);
+    out.strEvent.assign(m_pending.strEvent);
+    out.nRecordLine = m_pending.nRecordLine;
 }
 
 // Outside the header and any DATE value, only a DATE line or a new header
@@ -421,7 +513,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             lineNumber = m_nHeldLine;
             m_bHeld = false;
         } else {
-            if (m_bSeenHead && !m_bPending && !m_bInHead)
+            if (m_bSeenHead && !m_bPending && !m_bInHead && !m_bTrack)
                 SkipLines();
             if (!NextPhysicalLine(text)) {
                 if (m_eError != EGedcomFileError::None)
@@ -440,7 +532,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
 
         // Most lines are neither a record's first line nor a DATE: only the
         // header, the line after a DATE and those are looked at in full.
-        if (m_bSeenHead && !m_bPending && !m_bInHead && !MayMatter(text))
+        if (m_bSeenHead && !m_bPending && !m_bInHead && !m_bTrack && !MayMatter(text))
             continue;
         const CGedcomLine parsed = ParseGedcomLine(text);
         if (!m_bSeenHead) {
@@ -450,6 +542,8 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
                 return Fail(EGedcomFileError::NotGedcom, lineNumber);
             m_bSeenHead = true;
             m_bInHead = true;
+            if (m_bTrack)
+                TrackLine(parsed, text, lineNumber);
             continue;
         }
         if (parsed.nLevel < 0)
@@ -474,6 +568,8 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             return true;
         }
 
+        if (m_bTrack)
+            TrackLine(parsed, text, lineNumber);
         if (parsed.nLevel == 0)
             m_bInHead = TagIs(parsed.tag, "HEAD");
         else if (m_bInHead && parsed.nLevel == 1) {
@@ -493,6 +589,14 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             m_pending.nLine = lineNumber;
             m_pending.strValue.clear();
             AppendValue(m_pending.strValue, parsed.value);
+            if (m_bTrack) {
+                m_pending.strRecord = m_strRecord;
+                m_pending.strEvent = parsed.nLevel == 1   ? m_strRecordTag
+                                     : parsed.nLevel == 0 ? std::string()
+                                                          : m_strEvent;
+                m_pending.nRecordLine = m_nRecordLine;
+                m_bDateOut = m_bDateOut || !m_bNamed;
+            }
         }
     }
 }

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr std::size_t kGedcomMaxLine = 1 << 20;
@@ -39,7 +40,22 @@ struct CGedcomDateLine {
     // As written, in UTF-8: CONC continuations joined as they stand, CONT
     // ones after a line feed. Bytes of an ANSEL file above 127 become U+FFFD.
     std::string strValue;
+    // Filled only when the reader tracks records (see TrackRecords), empty
+    // otherwise. The record's name from its first NAME line as known when
+    // the DATE is read ("John /Smith/" as "John Smith"), else its
+    // cross-reference ("@F12@"); the tag of the level-1 structure the DATE
+    // is under ("BIRT"), or of the record for a DATE at level 1 ("HEAD");
+    // the line of the record's level-0 line, which tells records apart.
+    std::string strRecord;
+    std::string strEvent;
+    std::int64_t nRecordLine = 0;
 };
+
+// Names and tags are kept to this many bytes.
+inline constexpr std::size_t kGedcomMaxRecordText = 120;
+// A NAME value as shown: the slashes around the surname dropped, runs of
+// blanks made one space, cut to kGedcomMaxRecordText bytes on a character.
+std::string GedcomShownName(std::string_view value);
 
 // "LEVEL [@XREF@] TAG [VALUE]", leading blanks allowed; nLevel is -1 for
 // anything else.
@@ -71,6 +87,14 @@ class CGedcomFileReader {
 public:
     explicit CGedcomFileReader(std::istream& in);
 
+    // Off by default: the record and event of each DATE line are then left
+    // empty and lines that cannot hold a DATE are passed over unread. On,
+    // every line is looked at. Set before the first Next.
+    void TrackRecords(bool track) { m_bTrack = track; }
+    // A record's NAME read after some of its DATE lines were returned: the
+    // record's line and its shown name, once; false when there is none.
+    bool TakeLateName(std::int64_t& recordLine, std::string& name);
+
     // The next DATE line in file order; false at the end of the file or on
     // an error (then Error() is not None).
     bool Next(CGedcomDateLine& line);
@@ -95,6 +119,7 @@ private:
     bool Fail(EGedcomFileError error, std::int64_t line);
     void SkipLines();
     void TakePending(CGedcomDateLine& out);
+    void TrackLine(const CGedcomLine& parsed, std::string_view text, std::int64_t line);
 
     std::istream& m_in;
     std::vector<char> m_raw;
@@ -121,6 +146,18 @@ private:
     bool m_bHeld = false;
     std::string_view m_held; // in m_data, which stays as it is until the next line is split
     std::int64_t m_nHeldLine = 0;
+
+    // The record being read, when tracked.
+    bool m_bTrack = false;
+    std::string m_strRecord;    // its shown name, or its cross-reference
+    std::string m_strRecordTag; // "INDI", "HEAD"
+    std::string m_strEvent;     // the last level-1 tag
+    std::int64_t m_nRecordLine = 0;
+    bool m_bNamed = false;
+    bool m_bDateOut = false; // a DATE of this record went out before its name
+    bool m_bLateName = false;
+    std::int64_t m_nLateRecord = 0;
+    std::string m_strLateName;
 
     EGedcomFileError m_eError = EGedcomFileError::None;
     std::int64_t m_nErrorLine = 0;

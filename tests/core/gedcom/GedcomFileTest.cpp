@@ -201,7 +201,7 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
     CGedcomCheckModel added;
     for (const std::string& value :
          {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail"})
-        added.Add({7, value}, CheckGedcomValue(value, EGedcomVersion::V551));
+        added.Add({7, value, {}, {}, 0}, CheckGedcomValue(value, EGedcomVersion::V551));
     EXPECT_EQ(added.Row(0).strValue, "ABT 1900 (cont) x");
     EXPECT_EQ(added.Row(1).strValue, std::string(199, 'a') + "\xE2\x80\xA6");
 }
@@ -300,6 +300,107 @@ TEST(GedcomCheckModel, FindingsCountedAndFilteredByKind) {
     model.Sort(EGedcomCheckColumn::Suggestion, false);
     EXPECT_EQ(model.Row(6).strSuggestion, "@#DJULIAN@ 11 FEB 1731/32");
     EXPECT_EQ(model.Row(0).strSuggestion, "");
+}
+
+// The record and event of each DATE line, as the reader knows them and as
+// the list shows them once a late NAME is read; untracked, the same dates
+// come without them.
+TEST(GedcomFile, RecordsAndEventsWhenTracked) {
+    const std::string tree = "0 HEAD\n1 DATE 1 JAN 2000\n0 @I1@ INDI\n1 NAME John /Smith/\n"
+                             "1 BIRT\n2 DATE 1 JAN 1900\n2 SOUR @S1@\n3 DATA\n4 DATE 1901\n"
+                             "0 @F12@ FAM\n1 MARR\n2 DATE 1920\n0 @I2@ INDI\n1 DEAT\n2 DATE 1950\n"
+                             "1 NAME  Mary  /Brown/ \n1 CHAN\n2 DATE 1 JAN 2020\n0 @I3@ INDI\n"
+                             "1 BIRT\n2 DATE 1800\n1 NAME Ann//\n0 TRLR\n";
+    // Line, record as read, as listed, event, record line.
+    const std::tuple<std::int64_t, const char*, const char*, const char*, std::int64_t> rows[] = {
+        {2, "", "", "HEAD", 1},
+        {6, "John Smith", "John Smith", "BIRT", 3},
+        {9, "John Smith", "John Smith", "BIRT", 3},
+        {12, "@F12@", "@F12@", "MARR", 10},
+        {15, "@I2@", "Mary Brown", "DEAT", 13},
+        {18, "Mary Brown", "Mary Brown", "CHAN", 13},
+        {21, "@I3@", "Ann", "BIRT", 19},
+    };
+    for (const bool crlf : {false, true}) {
+        std::string text = tree;
+        if (crlf)
+            for (std::size_t at = text.find('\n'); at != std::string::npos;
+                 at = text.find('\n', at + 2))
+                text.insert(at, "\r");
+        std::istringstream in(text);
+        CGedcomFileReader reader(in);
+        reader.TrackRecords(true);
+        CGedcomDateLine line;
+        std::size_t i = 0;
+        for (; reader.Next(line) && i < std::size(rows); ++i) {
+            const auto& [number, read, listed, event, record] = rows[i];
+            EXPECT_EQ(std::tuple(line.nLine, line.strRecord, line.strEvent, line.nRecordLine),
+                      std::tuple(number, read, event, record));
+        }
+        EXPECT_EQ(i, std::size(rows));
+        std::istringstream again(text);
+        CGedcomFileReader tracked(again);
+        tracked.TrackRecords(true);
+        CGedcomCheckModel model;
+        while (model.ReadSlice(tracked, 2)) {
+        }
+        ASSERT_EQ(model.RowCount(), std::size(rows));
+        for (std::size_t k = 0; k < std::size(rows); ++k)
+            EXPECT_EQ(model.Row(k).strRecord, std::get<2>(rows[k])) << k;
+        model.Sort(EGedcomCheckColumn::Record, true);
+        EXPECT_EQ(model.Row(0).nLine, 2);
+        EXPECT_EQ(model.Row(1).strRecord, "@F12@");
+        model.Sort(EGedcomCheckColumn::Event, true);
+        EXPECT_EQ(model.Row(0).strEvent, "BIRT");
+        EXPECT_EQ(model.Row(std::size(rows) - 1).strEvent, "MARR");
+    }
+    std::istringstream plain(tree);
+    CGedcomFileReader reader(plain);
+    CGedcomDateLine line;
+    std::size_t count = 0;
+    while (reader.Next(line)) {
+        EXPECT_EQ(line.nLine, std::get<0>(rows[count++]));
+        EXPECT_TRUE(line.strRecord.empty() && line.strEvent.empty() && line.nRecordLine == 0);
+    }
+    EXPECT_EQ(count, std::size(rows));
+}
+
+TEST(GedcomFile, ShownNames) {
+    const std::pair<std::string, std::string> names[] = {
+        {"John /Smith/", "John Smith"},
+        {"/Smith/ John", "Smith John"},
+        {"  Mary  /Brown/ ", "Mary Brown"},
+        {"John/Smith/Jr", "John Smith Jr"},
+        {"//", ""},
+        {"Zo\xC3\xA9 /L\xC3\xA9on/", "Zo\xC3\xA9 L\xC3\xA9on"},
+    };
+    for (const auto& [value, shown] : names)
+        EXPECT_EQ(GedcomShownName(value), shown) << value;
+    // A long name is cut on a character, never past the limit.
+    for (std::size_t pad = 0; pad < 3; ++pad) {
+        const std::string name = GedcomShownName(std::string(pad, 'a') + std::string(200, '\xE9'));
+        EXPECT_LE(name.size(), kGedcomMaxRecordText);
+        EXPECT_GE(name.size(), kGedcomMaxRecordText - 3);
+    }
+}
+
+TEST(GedcomCheckModel, CsvAndTabRows) {
+    using Fields = std::vector<std::string>;
+    const std::tuple<Fields, const char*, const char*> rows[] = {
+        {{"a", "b"}, "a,b\r\n", "a\tb\n"},
+        {{"x,y", ""}, "\"x,y\",\r\n", "x,y\t\n"},
+        {{"say \"hi\""}, "\"say \"\"hi\"\"\"\r\n", "say \"hi\"\n"},
+        {{"two\nlines", "c\rr"}, "\"two\nlines\",\"c\rr\"\r\n", "two lines\tc r\n"},
+        {{"tab\there", "\xC3\xA9"}, "tab\there,\xC3\xA9\r\n", "tab here\t\xC3\xA9\n"},
+    };
+    for (const auto& [fields, csv, tsv] : rows) {
+        std::string out = "x";
+        AppendCsvRow(out, fields);
+        EXPECT_EQ(out, std::string("x") + csv);
+        out.clear();
+        AppendTsvRow(out, fields);
+        EXPECT_EQ(out, tsv);
+    }
 }
 
 } // namespace
