@@ -390,4 +390,42 @@ TEST(Cli, GedcomFixWritesACopyAndListsItsChanges) {
     std::remove(file.c_str());
     std::remove(copy.c_str());
 }
+
+// Big enough for many batches between the reading and the checking thread:
+// every line comes once, in order, and the copy matches a line-by-line one.
+TEST(Cli, GedcomBatchesKeepTheFileOrder) {
+    std::string file = "0 HEAD\n";
+    std::string expected = "0 HEAD\n";
+    constexpr int kDates = 12000;
+    const std::string note = "1 NOTE " + std::string(1000, 'n') + "\n"; // over 1 MiB in all
+    for (int i = 0; i < kDates; ++i) {
+        const std::string year = std::to_string(1600 + i % 400);
+        file += i % 3 == 0 ? "1 DATE Abt. " + year + "\n" : "1 DATE " + year + "\n";
+        expected += i % 3 == 0 ? "1 DATE ABT " + year + "\n" : "1 DATE " + year + "\n";
+        if (i % 10 == 9) {
+            file += note;
+            expected += note;
+        }
+    }
+    std::istringstream in(file);
+    std::ostringstream out, err;
+    ASSERT_EQ(CmdGedcomFile(in, "standard input", out, err), 0);
+    std::istringstream rows(out.str());
+    std::string row;
+    int line = 1, dates = 0;
+    while (std::getline(rows, row)) {
+        line += dates++ % 10 == 0 && dates > 1 ? 2 : 1;
+        ASSERT_EQ(row.substr(0, row.find('\t')), std::to_string(line));
+    }
+    EXPECT_EQ(dates, kDates);
+    const std::string dir = ::testing::TempDir();
+    const std::string source = dir + "batches-in.ged", copy = dir + "batches-out.ged";
+    std::ofstream(source, std::ios::binary) << file;
+    const CRun fixed = Cli({"gedcom", "--fix", copy, "--force", source});
+    EXPECT_EQ(fixed.status, 0);
+    std::ifstream written(copy, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), expected);
+    std::remove(source.c_str());
+    std::remove(copy.c_str());
+}
 } // namespace
