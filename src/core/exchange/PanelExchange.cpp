@@ -1,6 +1,7 @@
 #include "PanelExchange.h"
 
 #include "exchange/PasteDate.h"
+#include "gedcom/GedcomDate.h"
 #include "panel/DateCommands.h"
 #include "text/Cp1252.h"
 
@@ -19,6 +20,16 @@ bool CanCopyRow(CCalendarPanel& panel, CalendarRow row) {
     return !panel.IsRowGreyed(row) && IsRowDateValid(row, ReadRowValues(panel, row));
 }
 
+ECopyRefusal CopyRefusal(CCalendarPanel& panel, CalendarRow row) {
+    if (CanCopyRow(panel, row))
+        return ECopyRefusal::None;
+    for (const std::string& text : panel.GetRowTexts(row)) {
+        if (!text.empty())
+            return ECopyRefusal::NoDate;
+    }
+    return ECopyRefusal::Blank;
+}
+
 std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format) {
     if (panel.IsRowGreyed(row))
@@ -35,6 +46,63 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style) {
     return PastedDayFromUtf8(row, clipboardUtf8, style).has_value();
+}
+
+namespace {
+
+EPasteReason ReasonOfRefusal(CalendarRow row, const std::string& text, const CYearStyle& style) {
+    if (const auto readings = PastedStyleReadings(row, text, style);
+        readings && readings->nCount == 0)
+        return EPasteReason::NoDayInStyle;
+    const CGedcomDateValue value = ReadGedcomDate(text);
+    switch (value.eForm) {
+    case EGedcomForm::Approximated:
+    case EGedcomForm::Range:
+    case EGedcomForm::Period:
+        if (!value.bFullDay)
+            return EPasteReason::GedcomNoSingleDay;
+        break;
+    default:
+        break;
+    }
+    if (value.nFindings & kGedcomNoSuchDay)
+        return EPasteReason::NoSuchDay;
+    if (value.nFindings & kGedcomOutsideRange)
+        return EPasteReason::OutsideRange;
+    // Read as the row's own date, but the day or what it names is refused.
+    if (const CPasteParse parse = ParsePastedText(row, text); parse.bOk)
+        return EPasteReason::OutsideRange;
+    // The day number alone at fault: the first day of that month reads.
+    const std::size_t digits = text.find_first_not_of(" ");
+    const std::size_t end = text.find_first_not_of("0123456789", digits);
+    if (digits != std::string::npos && end != digits && end != std::string::npos &&
+        ParsePastedText(row, "1" + text.substr(end)).bOk)
+        return EPasteReason::NoSuchDay;
+    return EPasteReason::NotADate;
+}
+
+} // namespace
+
+CPasteRefusal PasteRefusal(CalendarRow row, std::string_view clipboardUtf8,
+                           const CYearStyle& style) {
+    CPasteRefusal refusal;
+    if (CanPasteIntoRow(row, clipboardUtf8, style))
+        return refusal;
+    if (clipboardUtf8.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        refusal.eReason = EPasteReason::Empty;
+        return refusal;
+    }
+    const auto text = PasteTextFromUtf8(clipboardUtf8);
+    if (!text) {
+        refusal.eReason = EPasteReason::TooLong;
+        return refusal;
+    }
+    for (int other = 0; other < ROW_COUNT && refusal.nOtherRow < 0; ++other) {
+        if (other != row && CanPasteIntoRow(static_cast<CalendarRow>(other), clipboardUtf8, style))
+            refusal.nOtherRow = other;
+    }
+    refusal.eReason = ReasonOfRefusal(row, *text, style);
+    return refusal;
 }
 
 EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8,

@@ -36,6 +36,34 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 // its years in the style the panel counts them in.
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style = {});
 
+// Why a row's copy or paste command is greyed, for its tooltip.
+enum class ECopyRefusal {
+    None,
+    Blank,  // the row shows nothing: the day is before its calendar's first
+    NoDate, // the row holds an entry that is no date, or is greyed
+};
+ECopyRefusal CopyRefusal(CCalendarPanel& panel, CalendarRow row);
+
+enum class EPasteReason {
+    None,
+    Empty,             // no text, or only blanks
+    TooLong,           // more text than any date
+    NoDayInStyle,      // the date does not occur in the year-start style's year
+    GedcomNoSingleDay, // a GEDCOM value with a qualifier, a range or a period
+    NoSuchDay,         // the day is beyond its month's length
+    OutsideRange,      // a day the calendars here do not reach
+    NotADate,          // nothing more to tell
+};
+struct CPasteRefusal {
+    EPasteReason eReason = EPasteReason::None; // None: the row reads the text
+    // Another row that reads the text, or -1.
+    int nOtherRow = -1;
+    bool operator==(const CPasteRefusal&) const = default;
+};
+// The most useful reason the row refuses the text, as the paste reads it.
+CPasteRefusal PasteRefusal(CalendarRow row, std::string_view clipboardUtf8,
+                           const CYearStyle& style = {});
+
 // What the paste key does in a field of a row: Ctrl+V pastes the date into
 // the whole row when the row can read the clipboard text, so a copied date
 // lands in all three fields at once; asked for plain text (Ctrl+Shift+V), or

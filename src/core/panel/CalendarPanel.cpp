@@ -4,6 +4,7 @@
 #include "panel/StyledRow.h"
 
 #include "FieldText.h"
+#include "exchange/FrenchDate.h"
 #include "text/StringTable.h"
 
 #include <cstdio>
@@ -20,6 +21,20 @@ int TypedLengthSlot(PanelField field) {
     if (FieldKind(field) == PanelFieldKind::Month)
         return FieldRow(field);
     return -1;
+}
+
+// A row's year text as a number; the Republican year may be written in
+// Roman numerals, as the period's documents write it ("an VIII").
+std::int32_t ReadYearText(int row, std::string_view text) {
+    const std::int32_t year = ReadLeadingInt(text);
+    if (year != 0 || row != ROW_REPUBLICAN)
+        return year;
+    std::string upper;
+    for (const char c : text) {
+        if (c != ' ')
+            upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return ReadRomanNumeral(upper);
 }
 
 std::string TwoDigits(int n) {
@@ -368,7 +383,7 @@ bool CCalendarPanel::GetRowFields(int row, std::int32_t& day, std::int32_t& mont
     const CRowFields f = RowFields(row);
     day = ListPosition(f.day);
     month = ListPosition(f.month);
-    year = ReadLeadingInt(m_strField[f.year]);
+    year = ReadYearText(row, m_strField[f.year]);
     // Under a style the fields name the day in the modern count.
     if (UsesYearStyle(row)) {
         const auto resolved = ResolveStyledRow(row);
@@ -453,6 +468,22 @@ void CCalendarPanel::RememberLegalDay() {
     }
     m_bHasLastLegal = true;
     m_bGreyed.fill(false);
+    if (m_dayObserver)
+        m_dayObserver(m_dayShown);
+}
+
+bool CCalendarPanel::HasYearZero(int row) const {
+    if (!IsRow(row))
+        return false;
+    std::string_view text = m_strField[RowFields(row).year];
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    // A zero written as such ("0", "-00"), not a blank or a word.
+    return !text.empty() && text.find_first_not_of('0') == std::string_view::npos;
 }
 
 bool CCalendarPanel::RowMatchesLastLegal(int row) const {
@@ -759,6 +790,8 @@ void CCalendarPanel::ApplyRomanRow() {
 
 void CCalendarPanel::ApplyRepublicanRow() {
     if (auto day = ReadRowDay(ROW_REPUBLICAN)) {
+        // A year typed in Roman numerals is shown, and copied, as digits.
+        m_strField[FIELD_REP_YEAR] = std::to_string(day->GetRepublican().nYear);
         UpdateRepublicanLabel(*day);
         SetRowIcon(ROW_REPUBLICAN, false, !day->IsRepublicanEra());
         FinishApply(ROW_REPUBLICAN, *day);
@@ -839,8 +872,7 @@ CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
     std::int32_t dayOrCount = 0;
     std::int32_t kind = 0;
     if (row == ROW_ROMAN) {
-        dayOrCount =
-            m_strField[FIELD_ROMAN_COUNT].empty() ? 1 : ListPosition(FIELD_ROMAN_COUNT);
+        dayOrCount = m_strField[FIELD_ROMAN_COUNT].empty() ? 1 : ListPosition(FIELD_ROMAN_COUNT);
         kind = ListPosition(FIELD_ROMAN_KIND);
     } else {
         dayOrCount = ListPosition(RowFields(row).day);

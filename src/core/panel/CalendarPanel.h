@@ -84,6 +84,12 @@ public:
     void WriteForm();
     void SetFormReader(std::function<void()> reader) { m_formReader = std::move(reader); }
     void SetChangeObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+    // Told the day each time the rows come into step on a legal day (an
+    // edit, a paste, a command or a dialog moving the panel; the same day
+    // again too): the one place every move of the panel goes through.
+    void SetDayObserver(std::function<void(const CJulianDay&)> observer) {
+        m_dayObserver = std::move(observer);
+    }
     // Grows at every write of the form and every change of an icon.
     std::uint64_t GetRevision() const { return m_nRevision; }
 
@@ -92,6 +98,9 @@ public:
     bool IsIconVisible(int id) const;
     static const std::string& IconTooltip(int id); // empty for the markers
     bool IsIllegal(int row) const;
+    // The row's year field holds a written zero ("0", "-0"), which no
+    // calendar here counts: the year before 1 is -1.
+    bool HasYearZero(int row) const;
     // While a row is illegal the other rows keep the last legal day's texts,
     // greyed: not the day shown, but where an edit of that row starts from.
     // A row stops being greyed when it is edited, filled or applied.
@@ -231,13 +240,14 @@ private:
     std::array<bool, ROW_COUNT> m_bGreyed{};             // the row shows the last legal day, greyed
     std::array<std::string, FIELD_COUNT> m_strLastLegal; // the texts of that day
     bool m_bHasLastLegal = false;
-    CJulianDay m_dayShown;                    // the last legal day
+    CJulianDay m_dayShown;                           // the last legal day
     std::array<int, 3> m_nEasterReading{-1, -1, -1}; // rows 0 to 2
-    bool m_bSimulated = true;        // row 3 shows the simulated icon
-    bool m_bGregorianInForce = true; // the last day shown is in Gregorian civil use
+    bool m_bSimulated = true;                        // row 3 shows the simulated icon
+    bool m_bGregorianInForce = true;                 // the last day shown is in Gregorian civil use
     PanelField m_focusField = FIELD_NONE;
     std::function<void()> m_formReader;
     std::function<void()> m_observer;
+    std::function<void(const CJulianDay&)> m_dayObserver;
     std::uint64_t m_nRevision = 0;
     std::uint64_t m_nListsRevision = 0;
 };

@@ -82,3 +82,37 @@ TEST_F(PanelExchangeTest, AClauseWithoutYearIsReadInThePanelsYear) {
 }
 
 } // namespace
+
+TEST(PasteRefusalTest, TellsTheMostUsefulReason) {
+    const CYearStyle easter{EYearStyle::Easter, kLastSupportedDay};
+    // Row, text, style, reason, another row reading it (-1 none).
+    const std::tuple<CalendarRow, const char*, CYearStyle, EPasteReason, int> cases[] = {
+        {ROW_GREGORIAN, "3 June 1997", {}, EPasteReason::None, -1},
+        {ROW_GREGORIAN, " \t\n", {}, EPasteReason::Empty, -1},
+        {ROW_GREGORIAN, "ABT 1850", {}, EPasteReason::GedcomNoSingleDay, -1},
+        {ROW_GREGORIAN, "BET 1850 AND 1860", {}, EPasteReason::GedcomNoSingleDay, -1},
+        {ROW_JULIAN, "1 avril 1648", easter, EPasteReason::NoDayInStyle, ROW_GREGORIAN},
+        {ROW_GREGORIAN, "31 February 1700", {}, EPasteReason::NoSuchDay, -1},
+        {ROW_GREGORIAN, "1 JAN 3000", {}, EPasteReason::OutsideRange, -1},
+        {ROW_GREGORIAN, "3 Kislev 5784", {}, EPasteReason::NotADate, ROW_JEWISH},
+        {ROW_REPUBLICAN, "hello world", {}, EPasteReason::NotADate, -1},
+    };
+    for (const auto& [row, text, style, reason, other] : cases) {
+        SCOPED_TRACE(text);
+        const CPasteRefusal refusal = PasteRefusal(row, text, style);
+        EXPECT_EQ(refusal.eReason, reason);
+        EXPECT_EQ(refusal.nOtherRow, other);
+        EXPECT_EQ(reason == EPasteReason::None, CanPasteIntoRow(row, text, style));
+    }
+    EXPECT_EQ(PasteRefusal(ROW_GREGORIAN, std::string(kMaxPasteText + 1, '1')).eReason,
+              EPasteReason::TooLong);
+}
+
+TEST_F(PanelExchangeTest, CopyRefusalTellsABlankRowFromABadEntry) {
+    EXPECT_EQ(CopyRefusal(panel, ROW_REPUBLICAN), ECopyRefusal::None);
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(21, 9, 1792));
+    EXPECT_EQ(CopyRefusal(panel, ROW_REPUBLICAN), ECopyRefusal::Blank);
+    EXPECT_EQ(CopyRefusal(panel, ROW_JEWISH), ECopyRefusal::None);
+    SetRowTexts(ROW_JEWISH, {"31", "Kislev", "5553"});
+    EXPECT_EQ(CopyRefusal(panel, ROW_JEWISH), ECopyRefusal::NoDate);
+}
