@@ -166,107 +166,117 @@
 <context>
     <name>CCopyFormatDialog</name>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="186"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="194"/>
         <source>Copy Format</source>
         <translation>Format de copie</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="187"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="195"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="188"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="196"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="189"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="197"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="191"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="199"/>
         <source>Separator</source>
         <translation>Séparateur</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="192"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="203"/>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="206"/>
         <source>Family-tree value</source>
         <translation>Valeur pour un arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="193"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="207"/>
         <source>None: the forms above</source>
         <translation>Aucune : les formes ci-dessus</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="194"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="208"/>
         <source>Dual year</source>
         <translation>Double année</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="195"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="209"/>
         <source>As shown (1648/49)</source>
         <translation>Telle qu&apos;affichée (1648/49)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="196"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="210"/>
         <source>Modern year (1649)</source>
         <translation>Année moderne (1649)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="197"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="211"/>
         <source>Year of the style (1648)</source>
         <translation>Année du style (1648)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="198"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="212"/>
         <source>After the date</source>
         <translation>Après la date</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="199"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="213"/>
         <source>Append the regnal year of England</source>
         <translation>Ajouter l&apos;année de règne en Angleterre</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="200"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="214"/>
         <source>Indiction</source>
         <translation>Indiction</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="201"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="215"/>
         <source>None</source>
         <translation>Aucune</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="202"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="216"/>
         <source>Roman (from 1 January)</source>
         <translation>Romaine (au 1er janvier)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="203"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="217"/>
         <source>Greek (from 1 September)</source>
         <translation>Grecque (au 1er septembre)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="204"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="218"/>
         <source>Bedan (from 24 September)</source>
         <translation>De Bède (au 24 septembre)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="205"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="219"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="206"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="220"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="270"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="285"/>
+        <source>Panel&apos;s day: %1</source>
+        <translation>Jour du tableau : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="290"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -274,173 +284,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="366"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="367"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="369"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="373"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="375"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="378"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="382"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="384"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="390"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="436"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="446"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="437"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="447"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="441"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="451"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="459"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="469"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="468"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="474"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="477"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="494"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="485"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="495"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="507"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -683,7 +693,7 @@
     <name>CFeastsDialog</name>
     <message>
         <location filename="../src/ui/FeastsDialog.cpp" line="26"/>
-        <source>Ash wednesday</source>
+        <source>Ash Wednesday</source>
         <translation>Mercredi des Cendres</translation>
     </message>
     <message>
@@ -722,345 +732,400 @@
         <translation>Afficher le jour de la Pentecôte</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="161"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="168"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="162"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="169"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="170"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="177"/>
         <source>Calculate</source>
         <translation>Calculer</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="171"/>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <location filename="../src/ui/FeastsDialog.cpp" line="179"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/FeastsDialog.cpp" line="207"/>
+        <source>No feasts for the year %1: years from %2 to %3 can be shown.</source>
+        <translation>Pas de fêtes pour l’année %1 : seules les années %2 à %3 peuvent être affichées.</translation>
     </message>
 </context>
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="545"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="107"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="692"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
         <source>Suggestion</source>
         <translation>Suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="254"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="609"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="459"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="791"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="800"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="121"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="158"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="560"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="109"/>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="111"/>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="197"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="707"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="255"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="201"/>
+        <source>Export the List</source>
+        <translation>Exporter la liste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="202"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="256"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="324"/>
         <source>Also make dates before 1582 &amp;Julian</source>
         <translation>Rendre aussi &amp;juliennes les dates avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="257"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="325"/>
         <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before 15 October 1582 that name no calendar.</source>
         <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le 15 octobre 1582 qui ne nomment aucun calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="260"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="328"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="261"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="329"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="288"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="330"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="333"/>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="331"/>
+        <source>Saves the lines shown, in their order, as a CSV file.</source>
+        <translation>Enregistre les lignes affichées, dans leur ordre, dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="332"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="334"/>
+        <source>&amp;Show the Day</source>
+        <translation>Afficher le &amp;jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="290"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="363"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="292"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="365"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="294"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="367"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="296"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="369"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="298"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="371"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="300"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="373"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="302"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="375"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="304"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="377"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="306"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
         <source>Gregorian before 15 October 1582</source>
         <translation>grégorienne avant le 15 octobre 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="315"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="388"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="390"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="319"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="392"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="321"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="394"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="396"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="325"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="398"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="327"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="400"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="329"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="402"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="331"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="404"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="333"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
         <source>Gregorian before 1582</source>
         <translation>grégorienne avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="341"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="414"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="431"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="433"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="362"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="364"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="437"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="373"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="535"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="682"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="705"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="432"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="506"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="451"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="525"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="466"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="540"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="467"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="541"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="494"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="568"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="496"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="570"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="528"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="620"/>
+        <source>The list cannot replace the file it lists (%1): choose another name.</source>
+        <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="675"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="540"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="579"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="626"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="640"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="687"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="726"/>
         <source>Cannot write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="545"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="692"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="546"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="693"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="705"/>
         <source>Writing %1...</source>
         <translation>Écriture de %1...</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="582"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="729"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="587"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="734"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="589"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="592"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="739"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="438"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="512"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="440"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="514"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="159"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="610"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="198"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="792"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="801"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>
@@ -1068,460 +1133,512 @@
 <context>
     <name>CHelpWindow</name>
     <message>
-        <location filename="../src/ui/HelpWindow.cpp" line="139"/>
+        <location filename="../src/ui/HelpWindow.cpp" line="140"/>
         <source>Back</source>
         <translation>Précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/HelpWindow.cpp" line="140"/>
+        <location filename="../src/ui/HelpWindow.cpp" line="141"/>
         <source>Forward</source>
         <translation>Suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/HelpWindow.cpp" line="141"/>
+        <location filename="../src/ui/HelpWindow.cpp" line="142"/>
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
     <message>
-        <location filename="../src/ui/HelpWindow.cpp" line="147"/>
-        <location filename="../src/ui/HelpWindow.cpp" line="148"/>
+        <location filename="../src/ui/HelpWindow.cpp" line="159"/>
         <source>Quindor Help</source>
         <translation>Aide de Quindor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HelpWindow.cpp" line="161"/>
+        <source>%1 – Quindor Help</source>
+        <translation>%1 – Aide de Quindor</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="137"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="138"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="139"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="140"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Check a family tree file…</source>
-        <translation>&amp;Vérifier un fichier d&apos;arbre généalogique...</translation>
+        <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="143"/>
+        <location filename="../src/ui/MainFrame.cpp" line="161"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="145"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="146"/>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="151"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="159"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
-        <source>Copy &amp;Format ...</source>
-        <translation>&amp;Format de copie...</translation>
+        <location filename="../src/ui/MainFrame.cpp" line="60"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <source>&amp;Recent Family-Tree Files</source>
+        <translation>Fichiers d&apos;arbre &amp;récents</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <source>Copy &amp;Format…</source>
+        <translation>&amp;Format de copie…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="198"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="182"/>
+        <location filename="../src/ui/MainFrame.cpp" line="203"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="186"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="187"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="188"/>
+        <location filename="../src/ui/MainFrame.cpp" line="211"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="191"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="193"/>
+        <location filename="../src/ui/MainFrame.cpp" line="216"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="193"/>
+        <location filename="../src/ui/MainFrame.cpp" line="216"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="197"/>
+        <location filename="../src/ui/MainFrame.cpp" line="223"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="198"/>
+        <location filename="../src/ui/MainFrame.cpp" line="224"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="203"/>
+        <location filename="../src/ui/MainFrame.cpp" line="233"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="203"/>
+        <location filename="../src/ui/MainFrame.cpp" line="233"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="234"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="217"/>
+        <location filename="../src/ui/MainFrame.cpp" line="247"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="218"/>
+        <location filename="../src/ui/MainFrame.cpp" line="248"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="222"/>
+        <location filename="../src/ui/MainFrame.cpp" line="252"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="225"/>
+        <location filename="../src/ui/MainFrame.cpp" line="255"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
-        <source>Beginning of &amp;Gregorian Calendar ...</source>
-        <translation>Début du calendrier &amp;grégorien...</translation>
+        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <source>&amp;Back</source>
+        <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
-        <source>&amp;Movable Christian Holy Days ...</source>
-        <translation>Fêtes chrétiennes &amp;mobiles...</translation>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <source>&amp;Forward</source>
+        <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="234"/>
-        <source>&amp;Saints&apos; Days ...</source>
-        <translation>Fêtes des &amp;saints...</translation>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <source>Beginning of &amp;Gregorian Calendar…</source>
+        <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
-        <source>&amp;Count Days ...</source>
-        <translation>&amp;Compter les jours...</translation>
+        <location filename="../src/ui/MainFrame.cpp" line="267"/>
+        <source>&amp;Movable Christian Holy Days…</source>
+        <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="240"/>
+        <location filename="../src/ui/MainFrame.cpp" line="269"/>
+        <source>&amp;Saints&apos; Days…</source>
+        <translation>Fêtes des &amp;saints…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="272"/>
+        <source>&amp;Count Days…</source>
+        <translation>&amp;Compter les jours…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="276"/>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d’aide</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="278"/>
+        <source>&amp;About Quindor…</source>
+        <translation>À &amp;propos de Quindor…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="293"/>
+        <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
+        <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="774"/>
+        <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="275"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="241"/>
-        <source>&amp;Help topics ...</source>
-        <translation>&amp;Rubriques d&apos;aide...</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/MainFrame.cpp" line="243"/>
-        <source>&amp;About Quindor ...</source>
-        <translation>À &amp;propos de Quindor...</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="335"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <location filename="../src/ui/MainFrame.cpp" line="336"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="337"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/MainFrame.cpp" line="339"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="264"/>
+        <location filename="../src/ui/MainFrame.cpp" line="340"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="341"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="267"/>
-        <location filename="../src/ui/MainFrame.cpp" line="633"/>
+        <location filename="../src/ui/MainFrame.cpp" line="343"/>
+        <source>Help Topics</source>
+        <translation>Rubriques d’aide</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="773"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="294"/>
+        <location filename="../src/ui/MainFrame.cpp" line="378"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
-    <message>
-        <location filename="../src/ui/MainFrame.cpp" line="634"/>
-        <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d&apos;aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
-    </message>
+    
 </context>
 <context>
     <name>CMonthView</name>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="121"/>
+        <location filename="../src/ui/MonthView.cpp" line="146"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="122"/>
+        <location filename="../src/ui/MonthView.cpp" line="151"/>
         <source>Previous month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="123"/>
+        <location filename="../src/ui/MonthView.cpp" line="152"/>
         <source>Next month</source>
         <translation>Mois suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="128"/>
-        <source>Under each day, its first saint.   %1 movable feast   %2 first day of the reform</source>
-        <translation>Sous chaque jour, son premier saint.   %1 fête mobile   %2 premier jour de la réforme</translation>
+        <location filename="../src/ui/MonthView.cpp" line="158"/>
+        <source>Under each day, its first saint.&lt;br&gt;%1 movable feast&lt;br&gt;%2 first day of the reform</source>
+        <translation>Sous chaque jour, son premier saint.&lt;br&gt;%1 fête mobile&lt;br&gt;%2 premier jour de la réforme</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="168"/>
+        <location filename="../src/ui/MonthView.cpp" line="197"/>
         <source>The first day of the Gregorian calendar</source>
         <translation>Le premier jour du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="196"/>
+        <location filename="../src/ui/MonthView.cpp" line="225"/>
         <source>Julian, then Gregorian</source>
         <translation>julien, puis grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="197"/>
+        <location filename="../src/ui/MonthView.cpp" line="226"/>
         <source>Gregorian</source>
         <translation>grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="198"/>
+        <location filename="../src/ui/MonthView.cpp" line="227"/>
         <source>Julian</source>
         <translation>julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="202"/>
+        <location filename="../src/ui/MonthView.cpp" line="231"/>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="206"/>
+        <location filename="../src/ui/MonthView.cpp" line="235"/>
         <source>The reform skipped %1 %2.</source>
         <translation>La réforme a sauté le %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="207"/>
+        <location filename="../src/ui/MonthView.cpp" line="236"/>
         <source>The reform skipped %1 to %2 %3.</source>
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="227"/>
+        <location filename="../src/ui/MonthView.cpp" line="261"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="230"/>
+        <location filename="../src/ui/MonthView.cpp" line="264"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>
+    <name>CPanelIcons</name>
+    <message>
+        <location filename="../src/ui/Icons.cpp" line="739"/>
+        <source>Gregorian calendar in civil use</source>
+        <translation>Calendrier grégorien en usage civil</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Icons.cpp" line="741"/>
+        <source>Julian calendar in civil use</source>
+        <translation>Calendrier julien en usage civil</translation>
+    </message>
+</context>
+<context>
     <name>CQuindorView</name>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="202"/>
+        <location filename="../src/ui/QuindorView.cpp" line="210"/>
         <source>after Easter</source>
         <translation>après Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="202"/>
+        <location filename="../src/ui/QuindorView.cpp" line="210"/>
         <source>before Easter</source>
         <translation>avant Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="227"/>
+        <location filename="../src/ui/QuindorView.cpp" line="235"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="229"/>
+        <location filename="../src/ui/QuindorView.cpp" line="237"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="231"/>
+        <location filename="../src/ui/QuindorView.cpp" line="239"/>
         <source>Julian calendar (Roman style)</source>
         <translation>Calendrier julien (à la romaine)</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="233"/>
+        <location filename="../src/ui/QuindorView.cpp" line="241"/>
         <source>Republican calendar</source>
         <translation>Calendrier républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="235"/>
+        <location filename="../src/ui/QuindorView.cpp" line="243"/>
         <source>Simulated republican calendar</source>
         <translation>Calendrier républicain simulé</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="237"/>
+        <location filename="../src/ui/QuindorView.cpp" line="245"/>
         <source>Jewish calendar</source>
         <translation>Calendrier hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="239"/>
+        <location filename="../src/ui/QuindorView.cpp" line="247"/>
         <source>Muslim calendar</source>
         <translation>Calendrier musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="487"/>
+        <source>There is no year 0: the year before 1 is -1</source>
+        <translation>Il n&apos;y a pas d&apos;an 0 : l&apos;année avant 1 est -1</translation>
     </message>
 </context>
 <context>
@@ -1595,39 +1712,169 @@
 <context>
     <name>CSaintsDialog</name>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="148"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="153"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="149"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
+        <source>Saint&apos;s &amp;name:</source>
+        <translation>&amp;Nom du saint :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="155"/>
+        <source>a name, e.g. Geneviève or Genevieve</source>
+        <translation>un nom, par exemple Geneviève ou Genevieve</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="156"/>
+        <source>Saints found</source>
+        <translation>Saints trouvés</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SaintsDialog.cpp" line="157"/>
         <source>Display the date in Gregorian calendar</source>
         <translation>Afficher la date dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="150"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="158"/>
         <source>Display the date in Julian calendar</source>
         <translation>Afficher la date dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="151"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="159"/>
         <source>Traditional dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="152"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="160"/>
         <source>Present dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="153"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="161"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="162"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Clipboard</name>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="126"/>
+        <source>The Republican calendar begins on %1.</source>
+        <translation>Le calendrier républicain commence le %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="129"/>
+        <source>The Jewish calendar begins on %1 (Julian calendar).</source>
+        <translation>Le calendrier juif commence le %1 (calendrier julien).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="133"/>
+        <source>The Muslim row shows no date before %1 (Gregorian calendar).</source>
+        <translation>La ligne musulmane ne montre aucune date avant le %1 (calendrier grégorien).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="150"/>
+        <source>Nothing to copy: the row is blank on this day.</source>
+        <translation>Rien à copier : la ligne est vide ce jour-là.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="152"/>
+        <source>Nothing to copy: the row is blank. %1</source>
+        <translation>Rien à copier : la ligne est vide. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="159"/>
+        <source>Nothing to copy: the row holds no valid date.</source>
+        <translation>Rien à copier : la ligne ne contient pas de date valide.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="171"/>
+        <location filename="../src/ui/Clipboard.cpp" line="184"/>
+        <source>The clipboard holds more text than any date.</source>
+        <translation>Le presse-papiers contient plus de texte que toute date.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="173"/>
+        <location filename="../src/ui/Clipboard.cpp" line="182"/>
+        <source>The clipboard holds no text to paste.</source>
+        <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="187"/>
+        <source>that day and month do not occur in that year as the year-start style counts it</source>
+        <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="192"/>
+        <source>a family-tree value with a qualifier names no single day</source>
+        <translation>une valeur d&apos;arbre généalogique avec un qualificatif ne désigne aucun jour précis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="196"/>
+        <source>its month has no such day</source>
+        <translation>son mois n&apos;a pas ce jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="199"/>
+        <source>the day is outside the range of this calendar</source>
+        <translation>le jour est hors des limites de ce calendrier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="206"/>
+        <source>Gregorian</source>
+        <translation>grégorienne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="206"/>
+        <source>Julian</source>
+        <translation>julienne</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="207"/>
+        <source>Roman-style</source>
+        <translation>julienne à la romaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="207"/>
+        <source>Republican</source>
+        <translation>républicaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <source>Jewish</source>
+        <translation>juive</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <source>Muslim</source>
+        <translation>musulmane</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="211"/>
+        <source>a date of the %1 row, not of this one</source>
+        <translation>une date de la ligne %1, pas de celle-ci</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="213"/>
+        <source>not a date of any row</source>
+        <translation>aucune ligne n&apos;y lit une date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <source>The clipboard holds “%1”: %2</source>
+        <translation>Le presse-papiers contient « %1 » : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="218"/>
+        <source>%1; %2.</source>
+        <translation>%1 ; %2.</translation>
     </message>
 </context>
 </TS>

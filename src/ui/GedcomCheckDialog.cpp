@@ -7,10 +7,13 @@
 
 #ifndef Q_MOC_RUN
 #include "gedcom/GedcomFix.h"
+#include "settings/RecentFiles.h"
 #endif
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -65,6 +69,65 @@ void AppendChange(std::string& out, const CGedcomChange& change) {
     out += '\n';
 }
 
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+std::vector<std::string> Utf8Fields(const QStringList& texts) {
+    std::vector<std::string> fields;
+    fields.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts)
+        fields.push_back(Utf8(text));
+    return fields;
+}
+
+QString CellText(const CGedcomCheckRow& row, EGedcomCheckColumn column) {
+    switch (column) {
+    case EGedcomCheckColumn::Line:
+        return QString::number(row.nLine);
+    case EGedcomCheckColumn::Record:
+        return QString::fromStdString(row.strRecord);
+    case EGedcomCheckColumn::Event:
+        return QString::fromStdString(row.strEvent);
+    case EGedcomCheckColumn::Value:
+        return QString::fromStdString(row.strValue);
+    case EGedcomCheckColumn::Suggestion:
+        return QString::fromStdString(row.strSuggestion);
+    case EGedcomCheckColumn::Status:
+        return CGedcomCheckDialog::StatusText(row.nFindings);
+    case EGedcomCheckColumn::Civil:
+        return FromCp1252(GedcomCheckDaysText(row));
+    }
+    return {};
+}
+
+QString ColumnTitle(EGedcomCheckColumn column) {
+    switch (column) {
+    case EGedcomCheckColumn::Line:
+        return CGedcomCheckDialog::tr("Line");
+    case EGedcomCheckColumn::Record:
+        return CGedcomCheckDialog::tr("Record");
+    case EGedcomCheckColumn::Event:
+        return CGedcomCheckDialog::tr("Event");
+    case EGedcomCheckColumn::Value:
+        return CGedcomCheckDialog::tr("Value");
+    case EGedcomCheckColumn::Suggestion:
+        return CGedcomCheckDialog::tr("Suggestion");
+    case EGedcomCheckColumn::Status:
+        return CGedcomCheckDialog::tr("Status");
+    case EGedcomCheckColumn::Civil:
+        return CGedcomCheckDialog::tr("Days");
+    }
+    return {};
+}
+
+QStringList PathList(const std::vector<std::string>& paths) {
+    QStringList list;
+    for (const std::string& path : paths)
+        list << QFile::decodeName(QByteArray::fromStdString(path));
+    return list;
+}
+
 } // namespace
 
 // The list's rows and columns over the core model; the order and the filter
@@ -90,37 +153,13 @@ public:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
             return {};
-        switch (column) {
-        case EGedcomCheckColumn::Line:
-            return QString::number(row.nLine);
-        case EGedcomCheckColumn::Value:
-            return QString::fromStdString(row.strValue);
-        case EGedcomCheckColumn::Suggestion:
-            return QString::fromStdString(row.strSuggestion);
-        case EGedcomCheckColumn::Status:
-            return CGedcomCheckDialog::StatusText(row.nFindings);
-        case EGedcomCheckColumn::Civil:
-            return FromCp1252(GedcomCheckDaysText(row));
-        }
-        return {};
+        return CellText(row, column);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        switch (static_cast<EGedcomCheckColumn>(section)) {
-        case EGedcomCheckColumn::Line:
-            return CGedcomCheckDialog::tr("Line");
-        case EGedcomCheckColumn::Value:
-            return CGedcomCheckDialog::tr("Value");
-        case EGedcomCheckColumn::Suggestion:
-            return CGedcomCheckDialog::tr("Suggestion");
-        case EGedcomCheckColumn::Status:
-            return CGedcomCheckDialog::tr("Status");
-        case EGedcomCheckColumn::Civil:
-            return CGedcomCheckDialog::tr("Days");
-        }
-        return {};
+        return ColumnTitle(static_cast<EGedcomCheckColumn>(section));
     }
 
     void sort(int column, Qt::SortOrder order) override {
@@ -158,6 +197,10 @@ CGedcomCheckDialog::CGedcomCheckDialog(CCalendarPanel& panel, CHelpLauncher& hel
         return QFileDialog::getSaveFileName(this, tr("Save a Repaired Copy"), suggested,
                                             tr("GEDCOM files (*.ged *.GED);;All files (*)"));
     };
+    m_chooseExport = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, tr("Export the List"), suggested,
+                                            tr("CSV files (*.csv);;All files (*)"));
+    };
     CreateControls(help);
     RetranslateUi();
     InstallHelpKey(this, help, EHelpTrigger::GedcomCheckDialog);
@@ -173,7 +216,7 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_table->setObjectName(QStringLiteral("gedcomList"));
     m_table->setModel(m_tableModel);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
@@ -182,15 +225,28 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     m_table->setSortingEnabled(true);
-    // One line a row, no taller than the text needs.
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    const std::pair<EGedcomCheckColumn, int> widths[] = {{EGedcomCheckColumn::Line, 30},
-                                                         {EGedcomCheckColumn::Value, 100},
-                                                         {EGedcomCheckColumn::Suggestion, 105},
-                                                         {EGedcomCheckColumn::Status, 140}};
+    // One line a row, no taller than the text needs: a screenful shows many.
+    m_table->verticalHeader()->setMinimumSectionSize(m_table->fontMetrics().height() + 2);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 2);
+    const std::pair<EGedcomCheckColumn, int> widths[] = {
+        {EGedcomCheckColumn::Line, 30},       {EGedcomCheckColumn::Record, 95},
+        {EGedcomCheckColumn::Event, 32},      {EGedcomCheckColumn::Value, 95},
+        {EGedcomCheckColumn::Suggestion, 95}, {EGedcomCheckColumn::Status, 130}};
     for (const auto& [column, width] : widths)
         m_table->setColumnWidth(static_cast<int>(column), units.ToPixelsX(width));
-    m_table->setMinimumSize(units.ToPixelsX(540), units.ToPixelsY(200));
+    m_table->setMinimumSize(units.ToPixelsX(620), units.ToPixelsY(270));
+
+    // The list's own commands, in its context menu; Ctrl+C there copies.
+    m_copyAction = new QAction(this);
+    m_copyAction->setObjectName(QStringLiteral("copyLines"));
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    m_copyAction->setShortcutContext(Qt::WidgetShortcut);
+    m_exportAction = new QAction(this);
+    m_exportAction->setObjectName(QStringLiteral("exportList"));
+    m_showDayAction = new QAction(this);
+    m_showDayAction->setObjectName(QStringLiteral("showDay"));
+    m_table->addActions({m_copyAction, m_exportAction, m_showDayAction});
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     m_showLabel = new QLabel(this);
     m_show = new QComboBox(this);
@@ -212,6 +268,9 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_save->setObjectName(QStringLiteral("saveRepaired"));
     // No default button: Enter belongs to the list (see keyPressEvent).
     m_save->setAutoDefault(false);
+    m_export = new QPushButton(this);
+    m_export->setObjectName(QStringLiteral("exportButton"));
+    m_export->setAutoDefault(false);
     m_helpButton = MakeHelpButton(this);
     m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("ctl2"));
@@ -225,6 +284,7 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
     buttons->addStretch(1);
+    buttons->addWidget(m_export);
     buttons->addWidget(m_julian);
     buttons->addWidget(m_save);
     buttons->addWidget(m_close);
@@ -239,6 +299,14 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     connect(m_show, &QComboBox::activated, this, [this] { OnShowChosen(); });
     connect(m_table, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { OnActivated(index.row()); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { UpdateShowDayState(); });
+    connect(m_tableModel, &QAbstractItemModel::modelReset, this, [this] { UpdateShowDayState(); });
+    connect(m_copyAction, &QAction::triggered, this, [this] { CopySelection(); });
+    connect(m_exportAction, &QAction::triggered, this, [this] { Export(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { Export(); });
+    connect(m_showDayAction, &QAction::triggered, this,
+            [this] { OnActivated(m_table->currentIndex().row()); });
     connect(m_julian, &QCheckBox::toggled, this, [this] { UpdateSaveState(); });
     connect(m_save, &QPushButton::clicked, this, [this] { SaveRepairedCopy(); });
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
@@ -259,6 +327,11 @@ void CGedcomCheckDialog::RetranslateUi() {
                             "calendar."));
     m_save->setText(tr("Save a &Repaired Copy…"));
     m_close->setText(tr("Close"));
+    m_export->setText(tr("&Export…"));
+    m_export->setToolTip(tr("Saves the lines shown, in their order, as a CSV file."));
+    m_copyAction->setText(tr("&Copy"));
+    m_exportAction->setText(tr("&Export…"));
+    m_showDayAction->setText(tr("&Show the Day"));
     SetHelpButtonText(m_helpButton);
     m_tableModel->Retranslate();
     UpdateSummary();
@@ -375,6 +448,7 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     }
     const double size = static_cast<double>(std::max<qint64>(QFileInfo(path).size(), 1));
     CGedcomFileReader reader(in);
+    reader.TrackRecords(true);
     const unsigned filter = m_model.FindingFilter();
     m_model = CGedcomCheckModel();
     m_model.SetFindingFilter(filter);
@@ -496,6 +570,79 @@ void CGedcomCheckDialog::UpdateSaveState() {
                    : tr("Nothing to repair: no value of this file has a sure standard form."));
 }
 
+void CGedcomCheckDialog::UpdateShowDayState() {
+    const int row = m_table->currentIndex().row();
+    m_showDayAction->setEnabled(row >= 0 && static_cast<std::size_t>(row) < m_model.RowCount() &&
+                                GedcomCheckRowDay(m_model.Row(static_cast<std::size_t>(row))));
+    m_export->setEnabled(m_model.RowCount() > 0);
+    m_exportAction->setEnabled(m_model.RowCount() > 0);
+}
+
+QStringList CGedcomCheckDialog::ColumnTitles() {
+    QStringList titles;
+    for (int column = 0; column < kGedcomCheckColumns; ++column)
+        titles << ColumnTitle(static_cast<EGedcomCheckColumn>(column));
+    return titles;
+}
+
+QStringList CGedcomCheckDialog::RowTexts(std::size_t row) const {
+    QStringList texts;
+    if (row >= m_model.RowCount())
+        return texts;
+    for (int column = 0; column < kGedcomCheckColumns; ++column)
+        texts << CellText(m_model.Row(row), static_cast<EGedcomCheckColumn>(column));
+    return texts;
+}
+
+void CGedcomCheckDialog::CopySelection() {
+    QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::string text;
+    AppendTsvRow(text, Utf8Fields(ColumnTitles()));
+    for (const QModelIndex& index : rows)
+        AppendTsvRow(text, Utf8Fields(RowTexts(static_cast<std::size_t>(index.row()))));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+EGedcomSave CGedcomCheckDialog::Export() {
+    if (m_strPath.isEmpty() || m_model.RowCount() == 0)
+        return EGedcomSave::Failed;
+    const QFileInfo source(m_strPath);
+    const QString target =
+        m_chooseExport(source.dir().filePath(source.completeBaseName() + QStringLiteral(".csv")));
+    if (target.isEmpty())
+        return EGedcomSave::Cancelled;
+    const QString targetName = QFileInfo(target).fileName();
+    if (QFileInfo(target).absoluteFilePath() == source.absoluteFilePath()) {
+        m_warn(tr("The list cannot replace the file it lists (%1): choose another name.")
+                   .arg(m_strFile));
+        return EGedcomSave::Failed;
+    }
+    CAtomicFile file(LocalName(target));
+    if (!file.IsOpen()) {
+        m_warn(tr("Cannot write %1.").arg(targetName));
+        return EGedcomSave::Failed;
+    }
+    std::string text;
+    AppendCsvRow(text, Utf8Fields(ColumnTitles()));
+    for (std::size_t row = 0; row < m_model.RowCount(); ++row) {
+        AppendCsvRow(text, Utf8Fields(RowTexts(row)));
+        if (text.size() >= (1u << 16)) {
+            file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
+            text.clear();
+        }
+    }
+    file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!file.Commit()) {
+        m_warn(tr("Cannot write %1.").arg(targetName));
+        return EGedcomSave::Failed;
+    }
+    return EGedcomSave::Saved;
+}
+
 void CGedcomCheckDialog::OnActivated(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_model.RowCount())
         return;
@@ -598,11 +745,54 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     return EGedcomSave::Saved;
 }
 
-void RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,
-                        const QString& path) {
+EGedcomLoad RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,
+                               const QString& path, const std::function<void()>& loaded) {
     CGedcomCheckDialog dialog(panel, help, parent);
-    if (dialog.Load(path) == EGedcomLoad::Loaded)
+    const EGedcomLoad load = dialog.Load(path);
+    if (load == EGedcomLoad::Loaded) {
+        if (loaded)
+            loaded();
         dialog.exec();
+    }
+    return load;
+}
+
+QStringList RecentGedcomFiles(CSettingsStore& store) {
+    return PathList(ReadRecentFiles(store, kRecentGedcomFiles));
+}
+
+void NoteRecentGedcomFile(CSettingsStore& store, const QString& path) {
+    const QFileInfo info(path);
+    WriteRecentFiles(store, kRecentGedcomFiles,
+                     WithRecentFile(ReadRecentFiles(store, kRecentGedcomFiles),
+                                    LocalName(info.absoluteFilePath())));
+    WriteRecentFiles(store, kGedcomFolder, {LocalName(info.absolutePath())});
+}
+
+void ForgetRecentGedcomFile(CSettingsStore& store, const QString& path) {
+    WriteRecentFiles(
+        store, kRecentGedcomFiles,
+        WithoutRecentFile(ReadRecentFiles(store, kRecentGedcomFiles), LocalName(path)));
+}
+
+QString ChooseGedcomFile(QWidget* parent, CSettingsStore& store) {
+    // The folder last used, else that of the file checked last.
+    QStringList folders = PathList(ReadRecentFiles(store, kGedcomFolder));
+    for (const QString& file : RecentGedcomFiles(store))
+        folders << QFileInfo(file).absolutePath();
+    QString start;
+    for (const QString& folder : folders) {
+        if (QFileInfo(folder).isDir()) {
+            start = folder;
+            break;
+        }
+    }
+    const QString path = QFileDialog::getOpenFileName(
+        parent, CGedcomCheckDialog::tr("Check a family tree file"), start,
+        CGedcomCheckDialog::tr("GEDCOM files (*.ged *.GED);;All files (*)"));
+    if (!path.isEmpty())
+        WriteRecentFiles(store, kGedcomFolder, {LocalName(QFileInfo(path).absolutePath())});
+    return path;
 }
 
 void RunGedcomCheck(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help) {

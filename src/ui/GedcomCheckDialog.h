@@ -2,8 +2,12 @@
 // box that can cancel, then lists every DATE line with its findings, its
 // suggestion and its days, counted and filtered by kind. The list binds to
 // CGedcomCheckModel; a double click (or Enter) on a line with a day moves
-// the calendar panel there. "Save a Repaired Copy" writes the file with each
-// value that has a sure standard form replaced, then checks the copy.
+// the calendar panel there. Each line names its record (the person's or
+// family's name, else its cross-reference) and event. Ctrl+C copies the
+// selected lines as tab-separated text, "Export..." saves the list shown as
+// CSV; the list's context menu has both and "Show the Day". "Save a
+// Repaired Copy" writes the file with each value that has a sure standard
+// form replaced, then checks the copy.
 //
 //   CGedcomCheckDialog dialog(panel, help, frame);
 //   if (dialog.Load(path) == EGedcomLoad::Loaded) dialog.exec();
@@ -13,6 +17,7 @@
 #ifndef Q_MOC_RUN
 #include "gedcom/GedcomCheckModel.h"
 #include "panel/CalendarPanel.h"
+#include "settings/SettingsStore.h"
 #endif
 
 #include <QDialog>
@@ -22,6 +27,7 @@
 class CHelpLauncher;
 class CGedcomCheckTable;
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -54,6 +60,22 @@ public:
         m_chooseTarget = std::move(choose);
     }
 
+    // Chooses the export's path from the one suggested ("" gives up); a
+    // save dialog by default.
+    void SetExportTargetHandler(std::function<QString(const QString&)> choose) {
+        m_chooseExport = std::move(choose);
+    }
+
+    // The selected lines, with the column titles first, as tab-separated
+    // text on the clipboard.
+    void CopySelection();
+    // Writes the lines shown, in their order, as CSV (UTF-8, the column
+    // titles first) under a temporary name renamed at the end.
+    EGedcomSave Export();
+    // The texts of one line and of the column titles, in column order.
+    QStringList RowTexts(std::size_t row) const;
+    static QStringList ColumnTitles();
+
     // Writes the repaired copy (asking for its path) and lists its findings.
     EGedcomSave SaveRepairedCopy();
     // The report beside a repaired copy of a 5.5.1 file.
@@ -69,6 +91,10 @@ public:
     QCheckBox* JulianBox() const { return m_julian; }
     QPushButton* CloseButton() const { return m_close; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
+    QPushButton* ExportButton() const { return m_export; }
+    QAction* CopyAction() const { return m_copyAction; }
+    QAction* ExportAction() const { return m_exportAction; }
+    QAction* ShowDayAction() const { return m_showDayAction; }
 
     // The words of one finding (bit position), and of a line's findings.
     static QString FindingPhrase(int bit);
@@ -90,6 +116,7 @@ private:
     void UpdateSaveState();
     void OnShowChosen();
     void OnActivated(int row);
+    void UpdateShowDayState();
 
     CCalendarPanel& m_panel;
     CGedcomCheckModel m_model;
@@ -97,6 +124,7 @@ private:
     std::function<void(const QString&)> m_warn;
     std::function<void(const QString&)> m_notice;
     std::function<QString(const QString&)> m_chooseTarget;
+    std::function<QString(const QString&)> m_chooseExport;
     QString m_strFile; // the file listed, for the summary
     QString m_strPath; // and its path, for the repaired copy
 
@@ -108,12 +136,26 @@ private:
     QLabel* m_findings = nullptr;
     QCheckBox* m_julian = nullptr;
     QPushButton* m_save = nullptr;
+    QPushButton* m_export = nullptr;
+    QAction* m_copyAction = nullptr;
+    QAction* m_exportAction = nullptr;
+    QAction* m_showDayAction = nullptr;
     QPushButton* m_close = nullptr;
     QAbstractButton* m_helpButton = nullptr;
 };
 
 // File > Check a family tree file: asks for the file, then runs the dialog.
 void RunGedcomCheck(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help);
-// The same for a file already chosen.
-void RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,
-                        const QString& path);
+// The same for a file already chosen; loaded (if set) runs once the file
+// is read, before the list shows.
+EGedcomLoad RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,
+                               const QString& path, const std::function<void()>& loaded = {});
+
+// The family-tree files checked last, most recent first, as the store keeps
+// them (an empty list for a missing or damaged value).
+QStringList RecentGedcomFiles(CSettingsStore& store);
+// Puts the file first in that list and keeps its folder for the next open.
+void NoteRecentGedcomFile(CSettingsStore& store, const QString& path);
+void ForgetRecentGedcomFile(CSettingsStore& store, const QString& path);
+// The open dialog, starting in the folder last used; "" when given up.
+QString ChooseGedcomFile(QWidget* parent, CSettingsStore& store);

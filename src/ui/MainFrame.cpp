@@ -20,6 +20,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -139,6 +141,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, ID_ON_TOP, QT_TR_NOOP("Always on &Top"))->setCheckable(true);
     AddCommand(file, ID_GEDCOM_CHECK, QT_TR_NOOP("&Check a family tree file…"),
                {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    m_recentGedcom = AddMenu(file, QT_TR_NOOP("&Recent Family-Tree Files"));
+    m_recentGedcom->setToolTipsVisible(true);
+    UpdateRecentGedcomFiles();
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"));
 
@@ -241,6 +246,47 @@ void CMainFrame::CreateMenus() {
     AddCommand(help, ID_HELP_TOPICS, QT_TR_NOOP("&Help topics ..."));
     help->addSeparator();
     AddCommand(help, ID_APP_ABOUT, QT_TR_NOOP("&About Quindor ..."));
+}
+
+void CMainFrame::OpenGedcomFile(const QString& recent) {
+    if (!m_view)
+        return;
+    QString path = recent;
+    if (path.isEmpty()) {
+        path = ChooseGedcomFile(this, *m_store);
+        if (path.isEmpty())
+            return;
+    } else if (!QFileInfo(path).isFile()) {
+        ForgetRecentGedcomFile(*m_store, path);
+        UpdateRecentGedcomFiles();
+        QMessageBox::warning(this, QString(),
+                             tr("%1 is no longer there: it is taken off the recent family-tree "
+                                "files.")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    // Only a file that reads as GEDCOM goes on the list.
+    RunGedcomCheckFile(this, m_view->Panel(), m_help, path, [this, path] {
+        NoteRecentGedcomFile(*m_store, path);
+        UpdateRecentGedcomFiles();
+    });
+}
+
+// The menu lists the store's files, most recent first, by name; the path
+// is in the tooltip.
+void CMainFrame::UpdateRecentGedcomFiles() {
+    m_recentGedcom->clear();
+    const QStringList files = RecentGedcomFiles(*m_store);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = m_recentGedcom->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { OpenGedcomFile(path); });
+    }
+    m_recentGedcom->setEnabled(!files.isEmpty());
 }
 
 void CMainFrame::CreateToolBar() {
@@ -409,8 +455,7 @@ void CMainFrame::OnCommand(int id) {
             SetElementsViewShown(m_settings.m_bElementsView == 0);
             break;
         case ID_GEDCOM_CHECK:
-            if (panel)
-                RunGedcomCheck(this, *panel, m_help);
+            OpenGedcomFile(QString());
             break;
         case ID_HELP_TOPICS:
             ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);

@@ -44,6 +44,8 @@ public:
     CHelpViewer& Help() { return m_help; }
     QAction* Action(int commandId) const;
     QToolBar* ToolBar() const { return m_toolBar; }
+    // File > Recent Family-Tree Files.
+    QMenu* RecentGedcomMenu() const { return m_recentGedcom; }
     // The month view; null until first shown.
     CMonthView* MonthView() const { return m_monthView; }
     // Opens the month view, and the elements window, again when they were
@@ -78,6 +80,9 @@ private:
     QMenu* AddMenu(QMenu* parent, const char* title); // in the menu bar when no parent
     void CreateMenus();
     void CreateToolBar();
+    // File > Check a family tree file ("" asks for it) and its recent files.
+    void OpenGedcomFile(const QString& recent);
+    void UpdateRecentGedcomFiles();
     void RetranslateUi();
     // The language command: stores the choice and switches at once.
     void SetLanguage(std::int32_t choice);
@@ -100,6 +105,7 @@ private:
     CHelpViewer m_help;
     CQuindorView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QMenu* m_recentGedcom = nullptr;
     CMonthView* m_monthView = nullptr;
     CElementsView* m_elementsView = nullptr;
     CCountDaysDialog* m_countDays = nullptr; // kept for the session once opened

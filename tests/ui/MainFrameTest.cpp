@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -76,6 +78,48 @@ private slots:
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() { m_rig.reset(); }
+
+    // File > Recent Family-Tree Files: none for a damaged value; a file
+    // checked goes first, one gone warns and leaves the list.
+    void recentFamilyTreeFiles() {
+        m_rig->WriteConfig("[General]\nFichiersGedcom=%ZZ\n");
+        Start();
+        QVERIFY(!m_frame->RecentGedcomMenu()->isEnabled());
+        const QString tree = m_rig->config.filePath("tree.ged");
+        const QString gone = m_rig->config.filePath("gone.ged");
+        QVERIFY(WriteAll(tree, "0 HEAD\n1 DATE 1 JAN 2000\n0 TRLR\n"));
+        m_rig->WriteConfig(("[General]\nFichiersGedcom=" + gone + "|" + tree + "\n").toUtf8());
+        Start();
+        QMenu* menu = m_frame->RecentGedcomMenu();
+        const auto texts = [menu] {
+            QStringList list;
+            for (const QAction* action : menu->actions())
+                list << action->text();
+            return list;
+        };
+        QCOMPARE(texts(), (QStringList{"&1 gone.ged", "&2 tree.ged"}));
+        // Each modal window that opens is read and closed.
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                shown << (box ? box->text() : modal->windowTitle());
+                modal->close();
+            }
+        });
+        closer.start(20);
+        menu->actions()[1]->trigger();
+        QCOMPARE(shown, QStringList{"Check a family tree file"});
+        QCOMPARE(Stored("FichiersGedcom").toString(), tree + "|" + gone);
+        QCOMPARE(Stored("DossierGedcom").toString(), m_rig->config.path());
+        QCOMPARE(texts(), (QStringList{"&1 tree.ged", "&2 gone.ged"}));
+        menu->actions()[1]->trigger();
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[1].startsWith(gone + " is no longer there"));
+        QCOMPARE(Stored("FichiersGedcom").toString(), tree);
+        QCOMPARE(texts(), QStringList{"&1 tree.ged"});
+    }
 
     // Typing moves every row and the drop-downs; a typed month completes.
     void typingMovesEveryRowAndTheDropDowns() {

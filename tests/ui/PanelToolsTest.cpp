@@ -173,13 +173,76 @@ private slots:
         target = rig.dir.filePath("julian.ged");
         rig.dialog.SaveButton()->click();
         QVERIFY(QFile(target).open(QIODevice::ReadOnly));
-        QVERIFY(rig.Column(1).contains("@#DJULIAN@ 1383"));
+        QVERIFY(
+            rig.Column(static_cast<int>(EGedcomCheckColumn::Value)).contains("@#DJULIAN@ 1383"));
         QCOMPARE(rig.Load("new.ged", "0 HEAD\n1 GEDC\n2 VERS 7.0\n" + body), EGedcomLoad::Loaded);
         target = rig.dir.filePath("new-copy.ged");
         rig.dialog.SaveButton()->click();
         QVERIFY(QFile::exists(target));
         QVERIFY(!QFile::exists(CGedcomCheckDialog::ChangesPath(target)));
         QVERIFY(notices.last().contains("PHRASE"));
+    }
+
+    // Each line names its record and event; Ctrl+C copies the selected lines
+    // under the titles, Export writes the lines shown as CSV; the list's
+    // context menu has both and shows the day of a line that has one.
+    void gedcomCheckCopiesAndExports() {
+        CGedcomRig rig;
+        QCOMPARE(rig.Load("tree.ged", "0 HEAD\n0 @I1@ INDI\n1 NAME Ann /Lee/\n1 BIRT\n2 DATE 1 "
+                                      "JAN 1900\n0 @F1@ FAM\n1 MARR\n2 DATE (1900, \"or so\")\n"),
+                 EGedcomLoad::Loaded);
+        QCOMPARE(rig.Column(static_cast<int>(EGedcomCheckColumn::Record)),
+                 (QStringList{"Ann Lee", "@F1@"}));
+        QCOMPARE(rig.Column(static_cast<int>(EGedcomCheckColumn::Event)),
+                 (QStringList{"BIRT", "MARR"}));
+        rig.dialog.show();
+        QVERIFY(Activate(&rig.dialog));
+        QTableView* table = rig.dialog.Table();
+        table->setFocus();
+        table->selectAll();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "Line\tRecord\tEvent\tValue\tSuggestion\tStatus\tDays\n"
+                 "5\tAnn Lee\tBIRT\t1 JAN 1900\t\tcorrect\t01 January 1900\n"
+                 "8\t@F1@\tMARR\t(1900, \"or so\")\t\ta phrase, no date\t\n");
+        const QString target = rig.dir.filePath("list.csv");
+        QString suggested;
+        rig.dialog.SetExportTargetHandler([&](const QString& path) {
+            suggested = path;
+            return target;
+        });
+        const auto exported = [&target] {
+            QFile file(target);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        rig.dialog.ExportButton()->click();
+        QCOMPARE(suggested, rig.dir.filePath("tree.csv"));
+        const QByteArray header = "Line,Record,Event,Value,Suggestion,Status,Days\r\n";
+        const QByteArray phrase =
+            "8,@F1@,MARR,\"(1900, \"\"or so\"\")\",,\"a phrase, no date\",\r\n";
+        QCOMPARE(exported(),
+                 header + "5,Ann Lee,BIRT,1 JAN 1900,,correct,01 January 1900\r\n" + phrase);
+        QComboBox* show = rig.dialog.ShowChoice();
+        show->setCurrentIndex(1);
+        emit show->activated(1);
+        rig.dialog.ExportAction()->trigger();
+        QCOMPARE(exported(), header + phrase);
+        QCOMPARE(rig.warnings, QStringList{});
+
+        QCOMPARE(table->contextMenuPolicy(), Qt::ContextMenuPolicy::ActionsContextMenu);
+        QCOMPARE(table->actions(),
+                 (QList<QAction*>{rig.dialog.CopyAction(), rig.dialog.ExportAction(),
+                                  rig.dialog.ShowDayAction()}));
+        QCOMPARE(rig.dialog.ShowDayAction()->text(), "&Show the Day");
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QVERIFY(!rig.dialog.ShowDayAction()->isEnabled());
+        show->setCurrentIndex(0);
+        emit show->activated(0);
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QVERIFY(rig.dialog.ShowDayAction()->isEnabled());
+        rig.dialog.ShowDayAction()->trigger();
+        QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("01 January 1900"));
     }
 
     // A file that is not GEDCOM warns and lists nothing; a long read can be cancelled.
