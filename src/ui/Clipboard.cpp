@@ -1,9 +1,13 @@
 #include "Clipboard.h"
 
 #include "ChurchYearBox.h"
+#include "TextBridge.h"
 #include "exchange/PanelExchange.h"
 #include "exchange/PasteDate.h"
+#include "exchange/RowValues.h"
 #include "settings/FrameSettings.h"
+
+#include <QCoreApplication>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,6 +23,34 @@ constexpr qsizetype kMaxClipboardText = static_cast<qsizetype>(kMaxPasteText) * 
 
 bool IsCalendarRow(int row) {
     return row >= 0 && row < ROW_COUNT;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Clipboard", text);
+}
+
+// The clipboard's text as a message quotes it: on one line, its head only.
+QString Quoted(const QString& text) {
+    constexpr qsizetype kShown = 40;
+    QString line = text.simplified();
+    if (line.size() > kShown)
+        line = line.left(kShown - 1) + QChar(0x2026);
+    return line;
+}
+
+// "22 September 1792", in the Gregorian or the Julian calendar.
+QString DateText(const CJulianDay& day, bool gregorian) {
+    std::int32_t d = 0, m = 0, y = 0;
+    CalendarRow row = ROW_GREGORIAN;
+    if (gregorian) {
+        const CGregorianDate date = day.GetGregorian();
+        d = date.nDay, m = date.nMonth, y = date.nYear;
+    } else {
+        const CJulianDate date = day.GetJulian();
+        d = date.nDay, m = date.nMonth, y = date.nYear;
+        row = ROW_JULIAN;
+    }
+    return QStringLiteral("%1 %2 %3").arg(d).arg(FromCp1252(RowMonthName(row, m))).arg(y);
 }
 
 } // namespace
@@ -86,4 +118,102 @@ bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent) {
     }
     return clause.readings.size() > 1 && parent &&
            ChooseClauseDay(parent, panel, text.simplified(), clause);
+}
+
+QString CalendarBeginsText(int row) {
+    switch (row) {
+    case ROW_REPUBLICAN:
+        return QCoreApplication::translate("Clipboard", "The Republican calendar begins on %1.")
+            .arg(DateText(CJulianDay(kFirstRepublicanDay), true));
+    case ROW_JEWISH:
+        return QCoreApplication::translate("Clipboard",
+                                           "The Jewish calendar begins on %1 (Julian calendar).")
+            .arg(DateText(CJulianDay(kFirstJewishDay), false));
+    case ROW_MUSLIM:
+        return QCoreApplication::translate(
+                   "Clipboard", "The Muslim row shows no date before %1 (Gregorian calendar).")
+            .arg(DateText(CJulianDay(kFirstMuslimDay), true));
+    default:
+        return QString();
+    }
+}
+
+QString CopyRefusalText(CCalendarPanel& panel, int row) {
+    if (!IsCalendarRow(row))
+        return QString();
+    switch (CopyRefusal(panel, static_cast<CalendarRow>(row))) {
+    case ECopyRefusal::None:
+        return QString();
+    case ECopyRefusal::Blank: {
+        const QString begins = CalendarBeginsText(row);
+        return begins.isEmpty()
+                   ? QCoreApplication::translate("Clipboard",
+                                                 "Nothing to copy: the row is blank on this day.")
+                   : QCoreApplication::translate("Clipboard",
+                                                 "Nothing to copy: the row is blank. %1")
+                         .arg(begins);
+    }
+    case ECopyRefusal::NoDate:
+        break;
+    }
+    return QCoreApplication::translate("Clipboard",
+                                       "Nothing to copy: the row holds no valid date.");
+}
+
+QString PasteRefusalText(int row, const CYearStyle& style) {
+    if (!IsCalendarRow(row))
+        return QString();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    const QString text = ClipboardTextForPaste();
+    if (text.isEmpty()) {
+        if (data && data->hasText() && !data->text().isEmpty() && data->text().at(0) != u'\0')
+            return QCoreApplication::translate("Clipboard",
+                                               "The clipboard holds more text than any date.");
+        return QCoreApplication::translate("Clipboard", "The clipboard holds no text to paste.");
+    }
+    const CPasteRefusal refusal =
+        PasteRefusal(static_cast<CalendarRow>(row), text.toStdString(), style);
+    QString why;
+    switch (refusal.eReason) {
+    case EPasteReason::None:
+        return QString();
+    case EPasteReason::Empty:
+        return QCoreApplication::translate("Clipboard", "The clipboard holds no text to paste.");
+    case EPasteReason::TooLong:
+        return QCoreApplication::translate("Clipboard",
+                                           "The clipboard holds more text than any date.");
+    case EPasteReason::NoDayInStyle:
+        why = QCoreApplication::translate(
+            "Clipboard",
+            "that day and month do not occur in that year as the year-start style counts it");
+        break;
+    case EPasteReason::GedcomNoSingleDay:
+        why = QCoreApplication::translate(
+            "Clipboard", "a family-tree value with a qualifier names no single day");
+        break;
+    case EPasteReason::NoSuchDay:
+        why = QCoreApplication::translate("Clipboard", "its month has no such day");
+        break;
+    case EPasteReason::OutsideRange:
+        why = QCoreApplication::translate("Clipboard",
+                                          "the day is outside the range of this calendar");
+        break;
+    case EPasteReason::NotADate:
+        break;
+    }
+    static const char* const kRowNames[ROW_COUNT] = {
+        QT_TRANSLATE_NOOP("Clipboard", "Gregorian"),   QT_TRANSLATE_NOOP("Clipboard", "Julian"),
+        QT_TRANSLATE_NOOP("Clipboard", "Roman-style"), QT_TRANSLATE_NOOP("Clipboard", "Republican"),
+        QT_TRANSLATE_NOOP("Clipboard", "Jewish"),      QT_TRANSLATE_NOOP("Clipboard", "Muslim")};
+    const QString rows =
+        refusal.nOtherRow >= 0
+            ? QCoreApplication::translate("Clipboard", "a date of the %1 row, not of this one")
+                  .arg(Tr(kRowNames[refusal.nOtherRow]))
+            : QCoreApplication::translate("Clipboard", "not a date of any row");
+    const QString head =
+        QCoreApplication::translate("Clipboard", "The clipboard holds \u201C%1\u201D: %2")
+            .arg(Quoted(text), rows);
+    return why.isEmpty() ? head + QLatin1Char('.')
+                         : QCoreApplication::translate("Clipboard", "%1; %2.").arg(head, why);
 }

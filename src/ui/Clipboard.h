@@ -43,3 +43,11 @@ bool CanPasteClause(CCalendarPanel& panel);
 // nothing moves). False, and the panel untouched, when nothing is read or
 // the choice is cancelled.
 bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent = nullptr);
+
+// Why a command is greyed, for its tooltip and the status bar; empty when it
+// is not. The paste's names the clipboard's text, shortened when long.
+QString PasteRefusalText(int row, const CYearStyle& style);
+QString CopyRefusalText(CCalendarPanel& panel, int row);
+// "The Republican calendar begins on 22 September 1792."; empty for the rows
+// that have a date on every day.
+QString CalendarBeginsText(int row);

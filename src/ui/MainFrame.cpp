@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QMoveEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 
@@ -36,6 +37,8 @@ namespace {
 
 // The toolbar's fixed height, which the row layout adds to the window.
 constexpr int kToolBarHeight = kLayoutToolBar;
+// How long a status bar message stays.
+constexpr int kMessageMs = 10000;
 // How long a frozen window must rest before its new place is stored.
 constexpr int kPositionSettleMs = 250;
 
@@ -92,6 +95,10 @@ void CMainFrame::CreateFrame() {
     setCentralWidget(m_view);
     connect(m_view, &CQuindorView::PasteCommand, this,
             [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
+    // Why an entry or a command was refused, and Back and Forward's states.
+    statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+    connect(m_view, &CQuindorView::Message, this, &CMainFrame::ShowMessage);
+    connect(m_view, &CQuindorView::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_view, &CQuindorView::FormWritten, this, [this] {
         if (m_monthView && m_monthView->isVisible())
             m_monthView->Refresh();
@@ -162,6 +169,9 @@ void CMainFrame::CreateMenus() {
     QMenu* edit = AddMenu(nullptr, QT_TR_NOOP("&Edit"));
     QMenu* copy = AddMenu(edit, QT_TR_NOOP("&Copy"));
     QMenu* paste = AddMenu(edit, QT_TR_NOOP("&Paste"));
+    // A greyed entry's tooltip says why it is greyed.
+    copy->setToolTipsVisible(true);
+    paste->setToolTipsVisible(true);
     // Ctrl+1 .. Ctrl+6 copy from the rows in menu order, Ctrl+Shift+1 ..
     // Ctrl+Shift+6 paste into them.
     for (int row = 0; row < ROW_COUNT; ++row) {
@@ -231,6 +241,11 @@ void CMainFrame::CreateMenus() {
                {QKeySequence(Qt::CTRL | Qt::Key_Plus),
                 QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus),
                 QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    dates->addSeparator();
+    AddCommand(dates, ID_HISTORY_BACK, QT_TR_NOOP("&Back"), {QKeySequence(Qt::ALT | Qt::Key_Left)});
+    AddCommand(dates, ID_HISTORY_FORWARD, QT_TR_NOOP("&Forward"),
+               {QKeySequence(Qt::ALT | Qt::Key_Right)});
+    connect(dates, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     dates->addSeparator();
     AddCommand(dates, ID_GREGORIAN_REFORM, QT_TR_NOOP("Beginning of &Gregorian Calendar ..."),
                {QKeySequence(Qt::CTRL | Qt::Key_G)});
@@ -378,8 +393,8 @@ void CMainFrame::OnCommand(int id) {
         if (panel)
             CopyRowToClipboard(*panel, id - ID_COPY_FIRST, m_settings);
     } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
-        if (panel)
-            PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST, this);
+        if (panel && !PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST, this))
+            ShowMessage(PasteRefusalText(id - ID_PASTE_FIRST, GetYearStyle()));
     } else if (id >= ID_LANGUAGE_FIRST && id < ID_LANGUAGE_FIRST + 3) {
         SetLanguage(id - ID_LANGUAGE_FIRST);
     } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {
@@ -417,6 +432,14 @@ void CMainFrame::OnCommand(int id) {
         case ID_TODAY:
             if (panel)
                 OnToday(*panel);
+            break;
+        case ID_HISTORY_BACK:
+            if (m_view)
+                m_view->GoBack();
+            break;
+        case ID_HISTORY_FORWARD:
+            if (m_view)
+                m_view->GoForward();
             break;
         case ID_PREVIOUS_DAY:
             if (panel)
@@ -576,13 +599,48 @@ void CMainFrame::UpdateCommandStates() {
             paste = *clause;
         }
         Action(ID_PASTE_FIRST + row)->setEnabled(paste);
+        if (m_view)
+            ShowRefusal(ID_COPY_FIRST + row, CopyRefusalText(m_view->Panel(), row));
+        ShowRefusal(ID_PASTE_FIRST + row,
+                    paste ? QString() : PasteRefusalText(row, GetYearStyle()));
     }
+    Action(ID_HISTORY_BACK)->setEnabled(m_view && m_view->CanGoBack());
+    Action(ID_HISTORY_FORWARD)->setEnabled(m_view && m_view->CanGoForward());
+}
+
+void CMainFrame::ShowRefusal(int id, const QString& why) {
+    QAction* action = Action(id);
+    // The menu's own text while the command can run.
+    action->setToolTip(why.isEmpty() ? action->text().remove(QLatin1Char('&')) : why);
+    action->setStatusTip(why);
+}
+
+void CMainFrame::ShowMessage(const QString& text) {
+    if (!text.isEmpty())
+        statusBar()->showMessage(text, kMessageMs);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
         UpdateCommandStates();
+        // A greyed command's key does nothing: say why.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
+            const QAction* action = Action(id);
+            if (!action->isEnabled() && action->shortcut() == pressed)
+                ShowMessage(action->statusTip());
+        }
+    }
+    // A greyed menu entry shows no status tip when pointed at: its tooltip does.
+    if (event->type() == QEvent::ToolTip) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            const QAction* action = menu->actionAt(static_cast<QHelpEvent*>(event)->pos());
+            if (action && !action->isEnabled())
+                ShowMessage(action->statusTip());
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -600,7 +658,8 @@ void CMainFrame::ArrangeRows(CCalendarPanel& panel) {
     setUpdatesEnabled(false);
     const CRowLayout layout = ::ArrangeRows(input);
     m_view->ApplyLayout(layout);
-    SetWindowHeight(layout.nWindowHeight);
+    // The status bar sits below the rows.
+    SetWindowHeight(layout.nWindowHeight + statusBar()->sizeHint().height());
     setUpdatesEnabled(true);
 }
 

@@ -99,6 +99,10 @@ private:
     void SetWindowHeight(int height);
     // Stores a frozen place still waiting for the window to come to rest.
     void FlushPosition();
+    // A command's tooltip and status tip: why it is greyed, or its own text.
+    void ShowRefusal(int id, const QString& why);
+    // A line in the status bar for a while; nothing for an empty text.
+    void ShowMessage(const QString& text);
 
     std::unique_ptr<CSettingsStore> m_store;
     CFrameSettings m_settings;

@@ -22,6 +22,7 @@
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QToolButton>
 
@@ -123,6 +124,13 @@ CQuindorView::CQuindorView(IPanelOwner& owner, CHelpLauncher& help, QWidget* par
     CreateControls();
     m_panel.SetFormReader([this] { ReadForm(); });
     m_panel.SetChangeObserver([this] { WriteForm(); });
+    m_panel.SetDayObserver([this](const CJulianDay& day) {
+        m_bAccepted = true;
+        const bool back = m_history.CanGoBack(), forward = m_history.CanGoForward();
+        m_history.Visit(day);
+        if (back != m_history.CanGoBack() || forward != m_history.CanGoForward())
+            emit HistoryChanged();
+    });
     InstallHelpKey(this, help, EHelpTrigger::PanelF1);
     setFixedWidth(FormWidth());
 }
@@ -253,6 +261,8 @@ QString CQuindorView::IconTooltip(int id) {
 void CQuindorView::RetranslateUi() {
     for (const int id : kIconIds)
         m_controls[id]->setToolTip(IconTooltip(id));
+    for (const int id : kIconIds)
+        m_controls[id]->setAccessibleName(PanelIconName(id, IconTooltip(id)));
     for (QAction* marker : m_easterMarkers) {
         if (marker)
             marker->setText(QString()); // written again in the new language
@@ -285,6 +295,8 @@ void CQuindorView::FillCombos() {
             combo->addItem(FromCp1252(entry));
         combo->setCurrentIndex(-1);
     }
+    // Names of another language have other lengths.
+    FitMonthsAndYears();
 }
 
 void CQuindorView::ConnectField(PanelField field) {
@@ -389,6 +401,9 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (OnPasteKey(field, *key))
                 return true;
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier &&
+                RevertField(field))
+                return true;
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 key->modifiers() == Qt::NoModifier) {
                 m_panel.SetFocusField(field);
@@ -429,6 +444,65 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
         return false;
     m_edits[field]->paste();
     return true;
+}
+
+bool CQuindorView::RevertField(PanelField field) {
+    QLineEdit* edit = m_edits[field];
+    const QString before = m_strTextAtFocus[field];
+    const int row = FieldRow(field);
+    if (edit->text() == before && !m_panel.IsIllegal(row))
+        return false;
+    edit->setText(before);
+    m_panel.SetFieldText(field, ToCp1252(before));
+    m_bEditedSinceFocus[field] = false;
+    SyncComboIndex(field);
+    // An entry already refused greys the other rows: show the day they
+    // were on again, which is no move.
+    if (m_panel.IsIllegal(row) && m_panel.GetDayShown().GetDayNumber() != 0)
+        m_panel.RedisplayDay();
+    edit->selectAll();
+    return true;
+}
+
+void CQuindorView::GoTo(const std::optional<CJulianDay>& day) {
+    if (!day)
+        return;
+    // The history has moved already: the panel's visit of the day adds nothing.
+    m_panel.GoToRowDay(ROW_GREGORIAN, *day);
+    emit HistoryChanged();
+}
+
+void CQuindorView::GoBack() {
+    GoTo(m_history.Back());
+}
+
+void CQuindorView::GoForward() {
+    GoTo(m_history.Forward());
+}
+
+void CQuindorView::ShowRowTips() {
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const int illegalIcon = RowIcons(row).illegal;
+        const bool yearZero = m_panel.IsIllegal(row) && m_panel.HasYearZero(row);
+        const QString noYearZero = tr("There is no year 0: the year before 1 is -1");
+        if (QWidget* icon = ControlWidget(illegalIcon))
+            icon->setToolTip(yearZero ? noYearZero : IconTooltip(illegalIcon));
+        if (yearZero && !m_bYearZeroShown[static_cast<std::size_t>(row)])
+            emit Message(noYearZero);
+        m_bYearZeroShown[static_cast<std::size_t>(row)] = yearZero;
+        // A blank row tells when its calendar begins.
+        bool blank = !m_panel.IsIllegal(row);
+        for (const std::string& text : m_panel.GetRowTexts(row))
+            blank = blank && text.empty();
+        const QString tip = blank ? CalendarBeginsText(row) : QString();
+        const CRowFields fields = RowFields(row);
+        for (const PanelField field : {fields.day, fields.kind, fields.month, fields.year}) {
+            if (field != FIELD_NONE) {
+                m_fields[field]->setToolTip(tip);
+                m_edits[field]->setToolTip(tip);
+            }
+        }
+    }
 }
 
 void CQuindorView::ReadForm() {
@@ -486,6 +560,15 @@ void CQuindorView::WriteForm() {
     for (const int id : kIconIds)
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));
     ShowEasterMarkers();
+    ShowRowTips();
+    if (m_bAccepted) {
+        // What Escape puts back from now on.
+        m_bAccepted = false;
+        for (int f = 0; f < FIELD_COUNT; ++f) {
+            m_strTextAtFocus[f] = m_edits[f]->text();
+            m_bEditedSinceFocus[f] = false;
+        }
+    }
     m_bWriting = false;
     emit FormWritten();
 }
@@ -510,6 +593,52 @@ void CQuindorView::ApplyLayout(const CRowLayout& layout) {
         widget->setVisible(place.bVisible);
     }
     m_panel.ApplyLayoutVisibility(layout);
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const QWidget* month = m_fields[RowFields(row).month];
+        m_nLaidMonthWidth[static_cast<std::size_t>(row)] = month->width();
+        m_nLaidSpan[static_cast<std::size_t>(row)] =
+            m_fields[RowFields(row).year]->geometry().right() + 1 - month->x();
+    }
+    FitMonthsAndYears();
+}
+
+void CQuindorView::FitMonthsAndYears() {
+    const QFontMetrics metrics(font());
+    for (int row = 0; row < ROW_COUNT; ++row) {
+        const CRowFields fields = RowFields(row);
+        auto* month = qobject_cast<QComboBox*>(m_fields[fields.month]);
+        QLineEdit* year = m_edits[fields.year];
+        if (!month || !year || m_nLaidSpan[static_cast<std::size_t>(row)] <= 0)
+            continue;
+        // The month and the year share their line: the year keeps room for
+        // its longest text and, in rows 0 to 2, a dual year and the Easter
+        // marker beside it; the month takes the rest, up to its longest name.
+        const int left = month->x();
+        const int gap = year->x() - month->geometry().right() - 1;
+        const int span = m_nLaidSpan[static_cast<std::size_t>(row)];
+        QStyleOptionComboBox option;
+        option.initFrom(month);
+        option.editable = true;
+        const QRect field = month->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, month);
+        int longest = 0;
+        for (int i = 0; i < month->count(); ++i)
+            longest = std::max(longest, metrics.horizontalAdvance(month->itemText(i)));
+        const int monthNeed = longest + month->width() - field.width() + 6;
+        const bool marked = row < 3;
+        const int yearNeed = metrics.horizontalAdvance(marked ? QStringLiteral("-0000/00")
+                                                              : QStringLiteral("-00000")) +
+                             (marked ? 16 + 12 : 0) + 10;
+        // As laid out unless a name or the year needs otherwise.
+        const int laid = m_nLaidMonthWidth[static_cast<std::size_t>(row)];
+        const int monthWidth =
+            std::max(0, std::min(std::max(monthNeed, laid), span - gap - yearNeed));
+        month->resize(monthWidth, month->height());
+        if (fields.kind != FIELD_NONE)
+            m_fields[fields.kind]->resize(monthWidth, m_fields[fields.kind]->height());
+        year->setGeometry(left + monthWidth + gap, year->y(), span - monthWidth - gap,
+                          year->height());
+    }
 }
 
 QWidget* CQuindorView::FieldWidget(PanelField field) const {

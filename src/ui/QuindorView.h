@@ -7,6 +7,7 @@
 // The core headers use C++20 library parts the meta-object compiler cannot parse.
 #ifndef Q_MOC_RUN
 #include "panel/CalendarPanel.h"
+#include "panel/DayHistory.h"
 #endif
 
 #include <QWidget>
@@ -53,7 +54,18 @@ public:
     QAction* EasterMarker(int row) const;
     static QString EasterMarkerText(int reading); // 0 after Easter, 1 before
 
+    // The days the panel went through: Back and Forward move along them
+    // without adding to them.
+    bool CanGoBack() const { return m_history.CanGoBack(); }
+    bool CanGoForward() const { return m_history.CanGoForward(); }
+    void GoBack();
+    void GoForward();
+
 signals:
+    // A line for the status bar: why an entry or a paste was refused.
+    void Message(const QString& text);
+    // The history changed: Back and Forward may have become possible.
+    void HistoryChanged();
     // Ctrl+V in a field of a row whose paste can read the clipboard: the
     // owner runs that row's paste command.
     void PasteCommand(int row);
@@ -83,6 +95,13 @@ private:
     PanelField FieldOf(QObject* object) const;
     // The paste keys in a field; true when the key was used.
     bool OnPasteKey(PanelField field, const QKeyEvent& key);
+    // Escape: the field's text from before the edit; false when unchanged.
+    bool RevertField(PanelField field);
+    void GoTo(const std::optional<CJulianDay>& day);
+    // The tooltips that tell why a row is blank or illegal.
+    void ShowRowTips();
+    // Sizes each row's month combo and year edit to what they show.
+    void FitMonthsAndYears();
 
     CCalendarPanel m_panel;
     CDialogUnits m_units;
@@ -95,5 +114,12 @@ private:
     std::array<QString, FIELD_COUNT> m_strTextAtFocus{};
     std::array<bool, FIELD_COUNT> m_bEditedSinceFocus{};
     bool m_bWriting = false;
+    // The rows came into step on a day: the texts now shown are accepted.
+    bool m_bAccepted = false;
+    std::array<bool, ROW_COUNT> m_bYearZeroShown{};
+    CDayHistory m_history;
+    // Each row's month width and month-to-year span as the layout placed them.
+    std::array<int, ROW_COUNT> m_nLaidMonthWidth{};
+    std::array<int, ROW_COUNT> m_nLaidSpan{};
     std::uint64_t m_nListsShown = 0;
 };

@@ -191,6 +191,34 @@ private slots:
         QVERIFY(Text(FIELD_REP_DAY).isEmpty() && Text(FIELD_WEEKDAY_LABEL) == weekday);
     }
 
+    // Back and Forward go through the days shown, keys included; Escape puts
+    // a field back without moving the panel.
+    void backForwardAndEscape() {
+        Start();
+        GoTo(3, 6, 1997);
+        GoTo(9, 11, 1799);
+        Type(FIELD_GREG_YEAR, QStringLiteral("1805"));
+        QTest::keyClick(Edit(FIELD_GREG_YEAR), Qt::Key_Escape);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QLatin1String("1799"));
+        QVERIFY(Enabled(ID_HISTORY_BACK) && !Enabled(ID_HISTORY_FORWARD));
+        Key(FIELD_GREG_DAY, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QLatin1String("1997"));
+        QVERIFY(Enabled(ID_HISTORY_FORWARD));
+        Key(FIELD_GREG_DAY, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(Text(FIELD_GREG_YEAR), QLatin1String("1799"));
+        // A blank row says when its calendar begins; its copy and a refused paste say why.
+        GoTo(1, 1, 1700);
+        QVERIFY(Edit(FIELD_REP_YEAR)->toolTip().contains(QLatin1String("1792")));
+        QVERIFY(!Enabled(ID_COPY_FIRST + int{ROW_REPUBLICAN}));
+        QVERIFY(m_frame->Action(ID_COPY_FIRST + int{ROW_REPUBLICAN})->toolTip().contains("1792"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("ABT 1850"));
+        QVERIFY(!Enabled(ID_PASTE_FIRST));
+        QVERIFY(m_frame->Action(ID_PASTE_FIRST)->toolTip().contains(QLatin1String("ABT 1850")));
+        Type(FIELD_GREG_YEAR, QStringLiteral("0"));
+        QTest::keyClick(Edit(FIELD_GREG_YEAR), Qt::Key_Return);
+        QVERIFY(m_frame->View()->IconButton(IDC_ICON_GREG_ILLEGAL)->toolTip().contains("year 0"));
+    }
+
     // The menus' keys reach their command from a focused field; the keypad's plus as well.
     void keysWorkFromAFocusedField() {
         Start();
