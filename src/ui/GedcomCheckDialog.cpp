@@ -230,7 +230,7 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 2);
     const std::pair<EGedcomCheckColumn, int> widths[] = {
         {EGedcomCheckColumn::Line, 30},       {EGedcomCheckColumn::Record, 95},
-        {EGedcomCheckColumn::Event, 32},      {EGedcomCheckColumn::Value, 95},
+        {EGedcomCheckColumn::Event, 50},      {EGedcomCheckColumn::Value, 95},
         {EGedcomCheckColumn::Suggestion, 95}, {EGedcomCheckColumn::Status, 130}};
     for (const auto& [column, width] : widths)
         m_table->setColumnWidth(static_cast<int>(column), units.ToPixelsX(width));
