@@ -18,10 +18,90 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+constexpr char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// "[ABT|CAL|EST|BEF|AFT] [DD] [MON] YYYY", or BET ... AND ..., FROM ... [TO
+// ...], TO ...: the plain Gregorian forms that make most of a file, in any
+// case and spacing. Such a value reads as it is, so it has no repair; the
+// test costs a small part of a full reading.
+class CPlainDate {
+public:
+    explicit CPlainDate(std::string_view text) : m_text(text) {}
+
+    bool Matches() {
+        if (Word("BET"))
+            return Date() && Word("AND") && Date() && AtEnd();
+        if (Word("FROM"))
+            return Date() && (AtEnd() || (Word("TO") && Date() && AtEnd()));
+        if (!Word("ABT") && !Word("CAL") && !Word("EST") && !Word("BEF") && !Word("AFT"))
+            Word("TO");
+        return Date() && AtEnd();
+    }
+
+private:
+    void Blanks() {
+        while (m_pos < m_text.size() && m_text[m_pos] == ' ')
+            ++m_pos;
+    }
+    bool AtEnd() {
+        Blanks();
+        return m_pos == m_text.size();
+    }
+    // The word here, whole, in any case.
+    bool Word(std::string_view word) {
+        Blanks();
+        if (m_text.size() - m_pos < word.size())
+            return false;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            if (Upper(m_text[m_pos + i]) != word[i])
+                return false;
+        }
+        const std::size_t end = m_pos + word.size();
+        if (end < m_text.size() && m_text[end] != ' ')
+            return false;
+        m_pos = end;
+        return true;
+    }
+    bool Digits(std::size_t most) {
+        Blanks();
+        std::size_t n = 0;
+        while (m_pos + n < m_text.size() && m_text[m_pos + n] >= '0' && m_text[m_pos + n] <= '9')
+            ++n;
+        if (n == 0 || n > most || (m_pos + n < m_text.size() && m_text[m_pos + n] != ' '))
+            return false;
+        m_pos += n;
+        return true;
+    }
+    bool Month() {
+        for (const char* code : kGedcomGregorianMonths) {
+            if (Word(std::string_view(code, 3)))
+                return true;
+        }
+        return false;
+    }
+    bool Date() {
+        const std::size_t start = m_pos;
+        if (Digits(2) && Month() && Digits(4))
+            return true;
+        m_pos = start;
+        if (Month() && Digits(4))
+            return true;
+        m_pos = start;
+        return Digits(4);
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
 } // namespace
 
 std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
                                                const CGedcomFixOptions& options) {
+    if (!options.bJulianBefore1582 && CPlainDate(value).Matches())
+        return std::nullopt;
     const CGedcomCheck check = CheckGedcomValue(value, version);
     std::optional<std::string> repaired;
     if (!check.strSuggestion.empty())

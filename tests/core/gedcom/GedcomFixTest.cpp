@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -110,6 +111,25 @@ TEST(GedcomFix, ChangesAreListedWithTheirLines) {
         EXPECT_EQ(fixed.changes[i].nLine, line);
         EXPECT_EQ(fixed.changes[i].strOld, old);
         EXPECT_EQ(fixed.changes[i].strNew, now);
+    }
+}
+
+// The quick way past plain dates is sound only if the full check would
+// suggest nothing for any of them, in either version, in any case.
+TEST(GedcomFix, PlainDatesNeedNoRepair) {
+    const char* const forms[] = {"%s",     "ABT %s", "cal %s",  "Est  %s",       "BEF %s",
+                                 "aft %s", "TO %s",  "FROM %s", "FROM %s TO %s", "BET %s AND %s"};
+    const char* const dates[] = {"1850",       "0",           "31 FEB 1700", "Jan 2000",
+                                 "1 may 1500", "07 DEC 0999", "00 JUL 1850"};
+    for (const char* form : forms) {
+        for (const char* date : dates) {
+            char value[64];
+            std::snprintf(value, sizeof value, form, date, dates[0]);
+            for (const EGedcomVersion version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
+                EXPECT_EQ(CheckGedcomValue(value, version).strSuggestion, "") << value;
+                EXPECT_FALSE(RepairedGedcomValue(value, version, {})) << value;
+            }
+        }
     }
 }
 
