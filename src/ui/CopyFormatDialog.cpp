@@ -4,7 +4,10 @@
 #include "ReformDialog.h"
 #include "TextBridge.h"
 #include "calendar/JulianDay.h"
+#include "exchange/PanelExchange.h"
+#include "panel/CalendarPanel.h"
 #include "panel/PanelIds.h"
+#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <QButtonGroup>
@@ -52,8 +55,8 @@ void Check(QButtonGroup* group, std::int32_t form) {
 } // namespace
 
 CCopyFormatDialog::CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store,
-                                     CHelpLauncher& help, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_store(store) {
+                                     CHelpLauncher& help, QWidget* parent, CCalendarPanel* panel)
+    : QDialog(parent), m_settings(settings), m_store(store), m_panel(panel) {
     CreateControls(help);
     RetranslateUi();
     // The preview is elided to the width the layout gives it, so lay out first.
@@ -106,8 +109,13 @@ void CCopyFormatDialog::CreateControls(CHelpLauncher& help) {
     m_separator->setInsertPolicy(QComboBox::NoInsert);
     // Completion would turn a typed space into the list's space and stop there.
     m_separator->setCompleter(nullptr);
-    m_separator->addItem(QStringLiteral(" "));
-    m_separator->addItem(QStringLiteral("/"));
+    // The space is named in the list, where a blank line would say nothing;
+    // choosing it puts a real space in the box.
+    m_separator->addItem(QString(), QStringLiteral(" "));
+    m_separator->addItem(QStringLiteral("/"), QStringLiteral("/"));
+    connect(m_separator, &QComboBox::activated, this, [this](int index) {
+        m_separator->setEditText(m_separator->itemData(index).toString());
+    });
     // The store keeps nine characters; the box takes no more.
     m_separator->lineEdit()->setMaxLength(static_cast<int>(kMaxCopySeparator));
     m_separator->setMinimumWidth(units.ToPixelsX(48));
@@ -189,6 +197,12 @@ void CCopyFormatDialog::RetranslateUi() {
     m_yearBox->setTitle(tr("Year"));
     m_month[2]->setText(FromCp1252(LoadResString(IDS_MONTH_FIRST + 5)));
     m_separatorLabel->setText(tr("Separator"));
+    {
+        // Renaming the item rewrites the box when it is the current one.
+        const QString text = m_separator->currentText();
+        m_separator->setItemText(0, tr("space"));
+        m_separator->setEditText(text);
+    }
     m_gedcomBox->setTitle(tr("Family-tree value"));
     m_gedcom[0]->setText(tr("None: the forms above"));
     m_dualBox->setTitle(tr("Dual year"));
@@ -260,14 +274,26 @@ CCopyFormat CCopyFormatDialog::FormatOfControls() const {
 }
 
 void CCopyFormatDialog::UpdatePreview() {
-    CJulianDay today;
-    today.SetToday();
-    const auto text = FormatDayInRow(ROW_GREGORIAN, today, FormatOfControls());
-    if (!text) {
+    // The panel's day copied from its row in civil use, as Copy would write it.
+    QString text;
+    if (m_panel) {
+        const CJulianDay day = m_panel->GetDayShown();
+        const auto copied = day.GetDayNumber() != 0
+                                ? CopyRowText(*m_panel, CivilRow(day), FormatOfControls())
+                                : std::nullopt;
+        if (copied)
+            text = tr("Panel's day: %1").arg(QString::fromStdString(*copied));
+    } else {
+        CJulianDay today;
+        today.SetToday();
+        if (const auto copied = FormatDayInRow(ROW_GREGORIAN, today, FormatOfControls()))
+            text = tr("Today: %1").arg(FromCp1252(*copied));
+    }
+    if (text.isEmpty()) {
         m_preview->clear();
         return;
     }
-    const QString full = tr("Today: %1").arg(FromCp1252(*text));
+    const QString full = text;
     m_preview->setText(
         m_preview->fontMetrics().elidedText(full, Qt::ElideRight, m_preview->width()));
     m_preview->setToolTip(full);
@@ -312,7 +338,7 @@ void CCopyFormatDialog::accept() {
 }
 
 void RunCopyFormatDialog(QWidget* parent, CFrameSettings& settings, CSettingsStore& store,
-                         CHelpLauncher& help) {
-    CCopyFormatDialog dialog(settings, store, help, parent);
+                         CHelpLauncher& help, CCalendarPanel* panel) {
+    CCopyFormatDialog dialog(settings, store, help, parent, panel);
     dialog.exec();
 }

@@ -20,6 +20,7 @@
 
 #include <array>
 
+class CCalendarPanel;
 class CHelpLauncher;
 class QAbstractButton;
 class QButtonGroup;
@@ -33,8 +34,9 @@ class QRadioButton;
 class CCopyFormatDialog : public QDialog {
     Q_OBJECT
 public:
+    // The preview copies the panel's day; without a panel, today's Gregorian date.
     CCopyFormatDialog(CFrameSettings& settings, CSettingsStore& store, CHelpLauncher& help,
-                      QWidget* parent = nullptr);
+                      QWidget* parent = nullptr, CCalendarPanel* panel = nullptr);
 
     // The format the controls hold now. Each group has one button checked:
     // a value without a button of its own shows the form the copy gives it.
@@ -73,6 +75,7 @@ private:
 
     CFrameSettings& m_settings;
     CSettingsStore& m_store;
+    CCalendarPanel* m_panel = nullptr;
 
     QButtonGroup* m_dayGroup = nullptr;
     QButtonGroup* m_monthGroup = nullptr;
@@ -101,6 +104,6 @@ private:
     QPushButton* m_cancel = nullptr;
 };
 
-// The "Copy Format ..." command: runs the dialog modally over the main window.
+// The "Copy Format…" command: runs the dialog modally over the main window.
 void RunCopyFormatDialog(QWidget* parent, CFrameSettings& settings, CSettingsStore& store,
-                         CHelpLauncher& help);
+                         CHelpLauncher& help, CCalendarPanel* panel = nullptr);

@@ -272,6 +272,9 @@ void CCountDaysDialog::CreateControls(CHelpLauncher& help) {
     results->addWidget(m_weeks, 1, 1);
     results->addWidget(m_ymdLabel, 2, 0);
     results->addWidget(m_ymd, 2, 1);
+    // Beside the results rather than on a line of its own: the dialog must
+    // fit a small screen at a large scale.
+    results->addWidget(m_showSecond, 2, 2);
     results->setColumnStretch(1, 1);
     auto* betweenLayout = new QVBoxLayout(between);
     auto* pickers = new QHBoxLayout;
@@ -279,11 +282,6 @@ void CCountDaysDialog::CreateControls(CHelpLauncher& help) {
     pickers->addWidget(m_second);
     betweenLayout->addLayout(pickers);
     betweenLayout->addLayout(results);
-    auto* showSecond = new QHBoxLayout;
-    showSecond->addStretch(1);
-    showSecond->addWidget(m_showSecond);
-    betweenLayout->addLayout(showSecond);
-    betweenLayout->addStretch(1);
 
     // From an age.
     auto* fromAge = new QWidget(this);
@@ -311,7 +309,9 @@ void CCountDaysDialog::CreateControls(CHelpLauncher& help) {
     m_ageDays->setRootIsDecorated(false);
     m_ageDays->setSelectionMode(QAbstractItemView::NoSelection);
     m_ageDays->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_ageDays->setMinimumHeight(m_ageDays->fontMetrics().height() * 10);
+    // A header and the three lines it can hold, no more: the dialog must fit
+    // a small screen at a large scale.
+    m_ageDays->setMinimumHeight(m_ageDays->fontMetrics().height() * 6);
     m_showFirst = new QPushButton(fromAge);
     m_showLast = new QPushButton(fromAge);
     auto* showButtons = new QHBoxLayout;
@@ -330,6 +330,16 @@ void CCountDaysDialog::CreateControls(CHelpLauncher& help) {
     m_tabs = new QTabWidget(this);
     m_tabs->addTab(between, QString());
     m_tabs->addTab(fromAge, QString());
+    // The dialog takes the size of the page shown, with no empty band under
+    // the shorter one.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int current) {
+        for (int page = 0; page < m_tabs->count(); ++page)
+            m_tabs->widget(page)->setSizePolicy(QSizePolicy::Preferred, page == current
+                                                                            ? QSizePolicy::Preferred
+                                                                            : QSizePolicy::Ignored);
+        adjustSize();
+    });
+    fromAge->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
 
     m_helpButton = MakeHelpButton(this);
     m_close = new QPushButton(this);

@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kIndicatorSize = 20;
 
-const char* const kFeastLabels[FEAST_COUNT] = {QT_TRANSLATE_NOOP("CFeastsDialog", "Ash wednesday"),
+const char* const kFeastLabels[FEAST_COUNT] = {QT_TRANSLATE_NOOP("CFeastsDialog", "Ash Wednesday"),
                                                QT_TRANSLATE_NOOP("CFeastsDialog", "Easter"),
                                                QT_TRANSLATE_NOOP("CFeastsDialog", "Ascension"),
                                                QT_TRANSLATE_NOOP("CFeastsDialog", "Pentecost")};
@@ -119,6 +119,13 @@ void CFeastsDialog::CreateControls(CHelpLauncher& help) {
         grid->addWidget(display, f + 2, 2);
     }
 
+    // Why the dates stay empty for a year out of range.
+    m_rangeNote = new QLabel(this);
+    m_rangeNote->setObjectName(QStringLiteral("rangeNote"));
+    m_rangeNote->setWordWrap(true);
+    m_rangeNote->hide();
+    grid->addWidget(m_rangeNote, FEAST_COUNT + 2, 0, 1, 3);
+
     m_helpButton = MakeHelpButton(this);
     m_calculate = new QPushButton(this);
     m_calculate->setObjectName(QStringLiteral("ctl1043"));
@@ -168,8 +175,10 @@ void CFeastsDialog::RetranslateUi() {
         SetIconButtonTooltip(m_displays[f], tr(kDisplayTips[f]));
     }
     m_calculate->setText(tr("Calculate"));
-    m_cancel->setText(tr("Cancel"));
+    // Nothing here is stored: the dialog is closed, not cancelled.
+    m_cancel->setText(tr("Close"));
     SetHelpButtonText(m_helpButton);
+    WriteRangeNote();
 }
 
 void CFeastsDialog::changeEvent(QEvent* event) {
@@ -188,6 +197,18 @@ void CFeastsDialog::WriteForm() {
     m_julian->setVisible(m_model.IsJulianIndicatorShown());
     const bool computed = m_model.IsGregorianIndicatorShown() || m_model.IsJulianIndicatorShown();
     m_churchYear->SetYear(computed ? m_model.GetYear() : 0, m_model.IsGregorianReckoning());
+    WriteRangeNote();
+}
+
+void CFeastsDialog::WriteRangeNote() {
+    const bool outOfRange = !m_model.GetYearText().empty() &&
+                            m_model.GetFeastDay(FEAST_ASH_WEDNESDAY).GetDayNumber() == 0;
+    if (outOfRange)
+        m_rangeNote->setText(tr("No feasts for the year %1: years from %2 to %3 can be shown.")
+                                 .arg(FromCp1252(m_model.GetYearText()))
+                                 .arg(kFirstFeastYear)
+                                 .arg(kLastFeastYear));
+    m_rangeNote->setVisible(outOfRange);
 }
 
 bool CFeastsDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -48,7 +48,10 @@ public:
     QLineEdit* FeastEdit(EFeast feast) const;
     QAbstractButton* DisplayButton(EFeast feast) const;
     QPushButton* CalculateButton() const { return m_calculate; }
+    // "Close": nothing here is stored.
     QPushButton* CancelButton() const { return m_cancel; }
+    // Says why no dates show for a year out of range; hidden otherwise.
+    QLabel* RangeNote() const { return m_rangeNote; }
     QAbstractButton* HelpButton() const { return m_helpButton; }
     QLabel* GregorianIndicator() const { return m_gregorian; }
     QLabel* JulianIndicator() const { return m_julian; }
@@ -63,6 +66,7 @@ private:
     void RetranslateUi();
     void WriteForm();
     void OnCalculate();
+    void WriteRangeNote();
     void OnDisplay(EFeast feast);
 
     CCalendarPanel& m_panel;
@@ -78,6 +82,7 @@ private:
     QLabel* m_julian = nullptr;
     QPushButton* m_calculate = nullptr;
     QPushButton* m_cancel = nullptr;
+    QLabel* m_rangeNote = nullptr;
     QAbstractButton* m_helpButton = nullptr;
     CChurchYearBox* m_churchYear = nullptr;
 };

@@ -7,7 +7,7 @@
 #include <string_view>
 
 enum class EHelpTrigger {
-    HelpTopicsCommand,     // main menu "&Help topics ..." (command 57667)
+    HelpTopicsCommand,     // main menu "&Help Topics" (command 57667)
     PanelF1,               // F1 in the calendar panel
     MovableFeastsDialog,   // help button or F1 in the movable feasts dialog
     CopyFormatDialog,      // help button or F1 in the copy format dialog

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -143,9 +144,21 @@ void CHelpWindow::RetranslateUi() {
 }
 
 void CHelpWindow::UpdateTitle() {
-    const QString title = m_browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? tr("Quindor Help")
-                                   : tr("Quindor Help") + QStringLiteral(" - ") + title);
+    setWindowTitle(HelpWindowTitle(m_browser->documentTitle()));
+}
+
+QString HelpWindowTitle(const QString& pageTitle) {
+    // The pages' titles begin with the program's name, which the window's
+    // title already gives: "Quindor: counting days", "Quindor : sommaire".
+    static const QRegularExpression kProgram(
+        QStringLiteral("^[\\s\\x{00A0}]*Quindor[\\s\\x{00A0}]*:[\\s\\x{00A0}]*"));
+    QString page = pageTitle;
+    page.remove(kProgram);
+    page = page.trimmed();
+    if (page.isEmpty())
+        return CHelpWindow::tr("Quindor Help");
+    page[0] = page[0].toUpper();
+    return CHelpWindow::tr("%1 – Quindor Help").arg(page);
 }
 
 void CHelpWindow::changeEvent(QEvent* event) {

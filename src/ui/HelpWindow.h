@@ -50,6 +50,10 @@ private:
     QToolButton* m_contents = nullptr;
 };
 
+// The window's title for a page's title: the page named once, then the
+// help's own name ("Counting days – Quindor Help").
+QString HelpWindowTitle(const QString& pageTitle);
+
 // Opens the one help window on a topic, creating it the first time and
 // raising it afterwards. Opened from a modal dialog, the window is lent to
 // that dialog so it can still be scrolled and clicked, and becomes a window

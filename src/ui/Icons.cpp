@@ -1,5 +1,6 @@
 #include "Icons.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -506,6 +507,20 @@ void DrawAbout(CCanvas& c) {
     }
 }
 
+// A question mark on the About icon's disc: the help.
+void DrawHelp(CCanvas& c) {
+    const double u = c.U(1);
+    FillOutlined(c, Circle(QPointF(8 * u, 8 * u), 6.6 * u), kGregorianBlue,
+                 Mix(kGregorianBlue, kInk, 0.6));
+    QPainterPath hook;
+    hook.moveTo(5.6 * u, 6.2 * u);
+    hook.cubicTo(5.6 * u, 3.2 * u, 10.4 * u, 3.2 * u, 10.4 * u, 6.0 * u);
+    hook.cubicTo(10.4 * u, 7.6 * u, 8.0 * u, 7.8 * u, 8.0 * u, 9.6 * u);
+    c.p.strokePath(hook, QPen(kPaper, std::max(1.0, std::round(1.7 * u)), Qt::SolidLine,
+                              Qt::FlatCap, Qt::RoundJoin));
+    c.p.fillPath(Circle(QPointF(8 * u, 12 * u), 1.1 * u), kPaper);
+}
+
 // Three calendars stacked: the program's own icon.
 void DrawApp(CCanvas& c) {
     if (c.Detailed()) {
@@ -573,6 +588,9 @@ void Draw(CCanvas& c, QuindorIcon id) {
         break;
     case QuindorIcon::About:
         DrawAbout(c);
+        break;
+    case QuindorIcon::Help:
+        DrawHelp(c);
         break;
     case QuindorIcon::App:
         DrawApp(c);
@@ -707,7 +725,27 @@ std::optional<QuindorIcon> CommandIcon(int commandId) {
         return QuindorIcon::Saints;
     case 57664:
         return QuindorIcon::About;
+    case 57667:
+        return QuindorIcon::Help;
     default:
         return std::nullopt;
     }
+}
+
+QString PanelIconName(int id, const QString& tooltip) {
+    // The civil-use markers have no tooltip of their own.
+    switch (id) {
+    case 1064:
+        return QCoreApplication::translate("CPanelIcons", "Gregorian calendar in civil use");
+    case 1065:
+        return QCoreApplication::translate("CPanelIcons", "Julian calendar in civil use");
+    default:
+        return tooltip;
+    }
+}
+
+QString ToolTipWithKey(const QString& tip, const QKeySequence& key) {
+    return key.isEmpty() ? tip
+                         : QCoreApplication::translate("CMainFrame", "%1 (%2)")
+                               .arg(tip, key.toString(QKeySequence::NativeText));
 }

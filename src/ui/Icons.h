@@ -12,7 +12,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QPixmap>
+#include <QString>
 
 #include <optional>
 
@@ -41,6 +43,7 @@ enum class QuindorIcon {
     MovableFeasts,
     Saints,
     About,
+    Help,
     // The window and desktop icon.
     App,
 };
@@ -65,5 +68,12 @@ QuindorIcon RowValidIcon(int row);
 QuindorIcon RowIllegalIcon(int row);
 
 // The image of a toolbar or menu command (32771 Today, 32778, 32779, 32772,
-// 32776, 32792, 57664 About); no value for the commands that have none.
+// 32776, 32792, 57664 About, 57667 Help topics); no value for the commands that have none.
 std::optional<QuindorIcon> CommandIcon(int commandId);
+
+// The accessible name of a panel icon (control ids 1064 and 1065 the
+// civil-use markers, the others named by their tooltip), translated.
+QString PanelIconName(int id, const QString& tooltip);
+
+// A button's tooltip: its text with its key, "Today (Ctrl+T)".
+QString ToolTipWithKey(const QString& tip, const QKeySequence& key);

@@ -2,6 +2,7 @@
 
 #include "CountDaysDialog.h"
 #include "HelpWindow.h"
+#include "Icons.h"
 #include "TextBridge.h"
 #include "church/ChurchYear.h"
 #include "daynames/DayNameLists.h"
@@ -15,19 +16,24 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QString kFeastMark = QStringLiteral("\u271D");  // ✝
 const QString kReformMark = QStringLiteral("\u2016"); // ‖
 
-// A cell holds its day, its marks and the beginning of its saint's name.
+// A cell holds its day, its marks and the beginning of its saint's name;
+// narrow enough that the window fits beside the main one at a scale of 2.
 int CellWidth(const QFontMetrics& metrics) {
-    return metrics.horizontalAdvance(QLatin1Char('x')) * 11;
+    return metrics.horizontalAdvance(QLatin1Char('x')) * 9 / 2;
 }
 
 QString MonthName(std::int32_t month) {
@@ -62,6 +68,8 @@ CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* pare
     m_next->setAutoRaise(true);
     m_title = new QLabel(this);
     m_title->setAlignment(Qt::AlignCenter);
+    // A long month and calendar take two lines rather than widen the window.
+    m_title->setWordWrap(true);
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
@@ -78,7 +86,8 @@ CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* pare
     const QFontMetrics metrics = m_grid->fontMetrics();
     m_grid->horizontalHeader()->setMinimumSectionSize(CellWidth(metrics));
     m_grid->verticalHeader()->setMinimumSectionSize(metrics.height() * 5 / 2);
-    m_grid->setMinimumSize(CellWidth(metrics) * 7 + metrics.height(), metrics.height() * 18);
+    m_grid->setMinimumSize(CellWidth(metrics) * 7 + 2 * m_grid->frameWidth(),
+                           metrics.height() * 18);
 
     m_legend = new QLabel(this);
     m_legend->setWordWrap(true);
@@ -88,7 +97,6 @@ CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* pare
     m_details->setWordWrap(true);
     m_details->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_details->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 34);
 
     auto* header = new QHBoxLayout;
     header->addWidget(m_previous);
@@ -100,14 +108,34 @@ CMonthView::CMonthView(CCalendarPanel& panel, CHelpLauncher& help, QWidget* pare
     left->addWidget(m_skipped);
     left->addWidget(m_legend);
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(left, 3);
     layout->addWidget(m_details, 2);
 
-    connect(m_previous, &QToolButton::clicked, this, [this] { MoveMonths(-1); });
-    connect(m_next, &QToolButton::clicked, this, [this] { MoveMonths(1); });
+    connect(m_previous, &QToolButton::clicked, this, [this] { Move(0, -1); });
+    connect(m_next, &QToolButton::clicked, this, [this] { Move(0, 1); });
+    // Page Up and Page Down turn the months, with Ctrl the years, wherever
+    // the focus is in the window.
+    const struct {
+        QKeySequence key;
+        int years;
+        int months;
+    } keys[] = {{QKeySequence(Qt::Key_PageUp), 0, -1},
+                {QKeySequence(Qt::Key_PageDown), 0, 1},
+                {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1, 0},
+                {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1, 0}};
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.key, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        const int years = key.years, months = key.months;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, years, months] { Move(years, months); });
+    }
     connect(m_grid, &QTableWidget::currentCellChanged, this,
             [this](int row, int column) { CellChosen(row, column); });
     connect(m_grid, &QTableWidget::cellClicked, this, &CMonthView::CellChosen);
+    // The grid would take Page Up and Page Down to move its own cursor.
+    m_grid->installEventFilter(this);
     InstallHelpKey(this, help, EHelpTrigger::MonthView);
     RetranslateUi();
 }
@@ -119,15 +147,19 @@ CJulianDay CMonthView::DayAt(int row, int column) const {
 
 void CMonthView::RetranslateUi() {
     setWindowTitle(tr("Month"));
-    m_previous->setToolTip(tr("Previous month"));
-    m_next->setToolTip(tr("Next month"));
+    const auto name = [](QToolButton* button, const QString& text, QKeySequence::StandardKey key) {
+        button->setAccessibleName(text);
+        button->setToolTip(ToolTipWithKey(text, QKeySequence(key)));
+    };
+    name(m_previous, tr("Previous month"), QKeySequence::MoveToPreviousPage);
+    name(m_next, tr("Next month"), QKeySequence::MoveToNextPage);
     QStringList weekdays;
     for (int day = 0; day < 7; ++day)
         weekdays << FromCp1252(LoadResString(IDS_WEEKDAY_FIRST + day)).left(3);
     m_grid->setHorizontalHeaderLabels(weekdays);
-    m_legend->setText(tr("Under each day, its first saint.   %1 movable feast   %2 first day of "
-                         "the reform")
-                          .arg(kFeastMark, kReformMark));
+    m_legend->setText(
+        tr("Under each day, its first saint.<br>%1 movable feast<br>%2 first day of the reform")
+            .arg(kFeastMark, kReformMark));
     Refresh();
 }
 
@@ -135,6 +167,23 @@ void CMonthView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && m_grid)
         RetranslateUi();
     QWidget::changeEvent(event);
+}
+
+bool CMonthView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool page = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (page && (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+            const int step = key->key() == Qt::Key_PageUp ? -1 : 1;
+            if (modifiers == Qt::ControlModifier)
+                Move(step, 0);
+            else
+                Move(0, step);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CMonthView::closeEvent(QCloseEvent* event) {
@@ -215,6 +264,8 @@ void CMonthView::Refresh() {
 
     // The selected day in every calendar.
     QStringList lines;
+    int widest = 0;
+    const QFontMetrics detailMetrics = m_details->fontMetrics();
     if (shown.GetDayNumber() != 0) {
         lines << QStringLiteral("<b>%1</b>")
                      .arg(FromCp1252(ComposeWeekdayLabel(shown, options)).toHtmlEscaped());
@@ -222,21 +273,35 @@ void CMonthView::Refresh() {
         for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
             lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
         for (int row = 0; row < ROW_COUNT; ++row) {
-            const QString date = RowDateText(row, shown);
-            if (!date.isEmpty())
-                lines << tr("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
-                                          date.toHtmlEscaped());
+            const QString date = ShownDateText(row, shown);
+            if (date.isEmpty())
+                continue;
+            // The line breaks after the calendar's name when it must, never in the date.
+            widest = std::max(widest, detailMetrics.horizontalAdvance(date));
+            lines << tr("%1: %2").arg(RowCalendarName(row).toHtmlEscaped(),
+                                      QStringLiteral("<nobr>%1</nobr>").arg(date.toHtmlEscaped()));
         }
         lines << tr("Day number: %1").arg(shown.GetDayNumber());
     }
+    m_details->setMinimumWidth(widest + detailMetrics.averageCharWidth());
     m_details->setText(lines.join(QStringLiteral("<br>")));
     m_bRefreshing = false;
 }
 
-void CMonthView::MoveMonths(int months) {
+QString CMonthView::ShownDateText(int row, const CJulianDay& day) const {
+    std::vector<std::string> fields = RowFieldTexts(static_cast<CalendarRow>(row), day);
+    if (fields.empty())
+        return QString();
+    // The year as the panel writes it, with the dual year of the year-start style.
+    if (row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN)
+        fields.back() = m_panel.ShownYearText(row, day);
+    return FromCp1252(JoinFieldTexts(fields));
+}
+
+void CMonthView::Move(int years, int months) {
     const CJulianDay shown = m_panel.GetDayShown();
     const CAddedDay moved =
-        AddSpan(shown, {0, months, 0}, {ESpanCalendar::Civil, g_jdGregorianStart});
+        AddSpan(shown, {years, months, 0}, {ESpanCalendar::Civil, g_jdGregorianStart});
     if (moved.day.GetDayNumber() == 0)
         return;
     m_panel.GoToRowDay(CivilRow(moved.day), moved.day);

@@ -40,12 +40,16 @@ signals:
     void Closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void RetranslateUi();
-    void MoveMonths(int months);
+    // Moves the panel by whole years and months in the calendar in civil use.
+    void Move(int years, int months);
+    // A row's date for the side panel: as the panel shows it, in one piece.
+    QString ShownDateText(int row, const CJulianDay& day) const;
     void CellChosen(int row, int column);
 
     CCalendarPanel& m_panel;

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -53,6 +54,9 @@ void CSaintsDialog::CreateControls(CHelpLauncher& help) {
     m_name->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // The editable box takes the focus itself, its edit part is its proxy.
     m_name->installEventFilter(this);
+
+    m_nameLabel = new QLabel(this);
+    m_nameLabel->setBuddy(m_name);
 
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("ctl1061"));
@@ -96,11 +100,12 @@ void CSaintsDialog::CreateControls(CHelpLauncher& help) {
     listRow->addStretch(1);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(m_name, 0, 0);
-    grid->addWidget(m_results, 1, 0);
-    grid->addLayout(showColumn, 1, 1);
-    grid->addLayout(listRow, 2, 0, 1, 2);
-    grid->setRowStretch(1, 1);
+    grid->addWidget(m_nameLabel, 0, 0, 1, 2);
+    grid->addWidget(m_name, 1, 0);
+    grid->addWidget(m_results, 2, 0);
+    grid->addLayout(showColumn, 2, 1);
+    grid->addLayout(listRow, 3, 0, 1, 2);
+    grid->setRowStretch(2, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_helpButton);
@@ -146,6 +151,9 @@ void CSaintsDialog::CreateControls(CHelpLauncher& help) {
 
 void CSaintsDialog::RetranslateUi() {
     setWindowTitle(tr("Saints' Days"));
+    m_nameLabel->setText(tr("Saint's &name:"));
+    m_name->lineEdit()->setPlaceholderText(tr("a name, e.g. Geneviève or Genevieve"));
+    m_results->setAccessibleName(tr("Saints found"));
     SetIconButtonTooltip(m_showGregorian, tr("Display the date in Gregorian calendar"));
     SetIconButtonTooltip(m_showJulian, tr("Display the date in Julian calendar"));
     m_traditional->setText(tr("Traditional dates"));

@@ -19,6 +19,7 @@
 class CHelpLauncher;
 class QAbstractButton;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -66,6 +67,8 @@ private:
     std::uint64_t m_nResultsShown = 0;
 
     QComboBox* m_name = nullptr;
+
+    QLabel* m_nameLabel = nullptr;
     QListWidget* m_results = nullptr;
     QRadioButton* m_traditional = nullptr;
     QRadioButton* m_present = nullptr;

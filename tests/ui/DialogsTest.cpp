@@ -7,6 +7,8 @@
 #include "SaintsDialog.h"
 #include "UiTestSupport.h"
 #include "daynames/DayNameLists.h"
+#include "exchange/PanelExchange.h"
+#include "panel/RowTexts.h"
 #include "reform/ReformCountries.h"
 #include "saints/SaintSearch.h"
 #include "settings/MemorySettingsStore.h"
@@ -114,6 +116,32 @@ private slots:
         CSaintsDialogModel::ResetTypedLength();
         FreeDayNameLists();
         ClearSaintSearchCache();
+    }
+
+    // A year out of range says so in place of the dates; a year in range hides it.
+    void feastsYearOutOfRange() {
+        CRig rig(kDefaultGregorianStart);
+        auto dialog = rig.Feasts(2000);
+        QVERIFY(!dialog->RangeNote()->isVisibleTo(dialog.get()));
+        for (const auto& [year, note] : {std::pair{"3000", true}, {"0", true}, {"1999", false}}) {
+            LeaveYear(*dialog, QString::fromLatin1(year));
+            QCOMPARE(dialog->RangeNote()->isVisibleTo(dialog.get()), note);
+            QCOMPARE(dialog->FeastEdit(FEAST_EASTER)->text().isEmpty(), note);
+        }
+    }
+
+    // The preview copies the panel's day as Copy would, GEDCOM choice included.
+    void copyFormatPreviewsThePanelsDay() {
+        CRig rig(2208935);
+        auto dialog =
+            rig.Open<CCopyFormatDialog>(rig.settings, rig.store, rig.help, nullptr, &rig.panel);
+        for (const int choice : {0, 1}) {
+            dialog->GedcomButton(choice)->click();
+            const auto copied = CopyRowText(rig.panel, CivilRow(rig.panel.GetDayShown()),
+                                            dialog->FormatOfControls());
+            QVERIFY(copied);
+            QVERIFY(dialog->PreviewLabel()->toolTip().endsWith(QString::fromStdString(*copied)));
+        }
     }
     void cleanup() { init(); }
 
