@@ -273,7 +273,7 @@
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="285"/>
         <source>Panel&apos;s day: %1</source>
-        <translation>Jour du tableau : %1</translation>
+        <translation>Jour du tableau&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="290"/>
@@ -754,7 +754,7 @@
     <message>
         <location filename="../src/ui/FeastsDialog.cpp" line="207"/>
         <source>No feasts for the year %1: years from %2 to %3 can be shown.</source>
-        <translation>Pas de fêtes pour l’année %1 : seules les années %2 à %3 peuvent être affichées.</translation>
+        <translation>Pas de fêtes pour l’année %1&#xa0;: seules les années %2 à %3 peuvent être affichées.</translation>
     </message>
 </context>
 <context>
@@ -1161,416 +1161,415 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="146"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="161"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="159"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="161"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
+        <location filename="../src/ui/MainFrame.cpp" line="162"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="60"/>
+        <location filename="../src/ui/Icons.cpp" line="749"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="151"/>
         <source>&amp;Recent Family-Tree Files</source>
         <translation>Fichiers d&apos;arbre &amp;récents</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="184"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="189"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <location filename="../src/ui/MainFrame.cpp" line="190"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="198"/>
+        <location filename="../src/ui/MainFrame.cpp" line="192"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="193"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="194"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="203"/>
+        <location filename="../src/ui/MainFrame.cpp" line="197"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="211"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="209"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="209"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="216"/>
+        <location filename="../src/ui/MainFrame.cpp" line="210"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="216"/>
+        <location filename="../src/ui/MainFrame.cpp" line="210"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="223"/>
+        <location filename="../src/ui/MainFrame.cpp" line="217"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="224"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="226"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="227"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="227"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="234"/>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="247"/>
+        <location filename="../src/ui/MainFrame.cpp" line="241"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="248"/>
+        <location filename="../src/ui/MainFrame.cpp" line="242"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="252"/>
+        <location filename="../src/ui/MainFrame.cpp" line="246"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="255"/>
+        <location filename="../src/ui/MainFrame.cpp" line="249"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <location filename="../src/ui/MainFrame.cpp" line="254"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="255"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="267"/>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="269"/>
+        <location filename="../src/ui/MainFrame.cpp" line="263"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="272"/>
+        <location filename="../src/ui/MainFrame.cpp" line="266"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="276"/>
+        <location filename="../src/ui/MainFrame.cpp" line="270"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="278"/>
+        <location filename="../src/ui/MainFrame.cpp" line="272"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="293"/>
+        <location filename="../src/ui/MainFrame.cpp" line="287"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="774"/>
+        <location filename="../src/ui/MainFrame.cpp" line="768"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="275"/>
+        <location filename="../src/ui/MainFrame.cpp" line="269"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="335"/>
+        <location filename="../src/ui/MainFrame.cpp" line="329"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="336"/>
+        <location filename="../src/ui/MainFrame.cpp" line="330"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/MainFrame.cpp" line="331"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="339"/>
+        <location filename="../src/ui/MainFrame.cpp" line="333"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/MainFrame.cpp" line="334"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/MainFrame.cpp" line="335"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/MainFrame.cpp" line="337"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="773"/>
+        <location filename="../src/ui/MainFrame.cpp" line="767"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="378"/>
+        <location filename="../src/ui/MainFrame.cpp" line="372"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
-    
 </context>
 <context>
     <name>CMonthView</name>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="146"/>
+        <location filename="../src/ui/MonthView.cpp" line="149"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="151"/>
+        <location filename="../src/ui/MonthView.cpp" line="154"/>
         <source>Previous month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="152"/>
+        <location filename="../src/ui/MonthView.cpp" line="155"/>
         <source>Next month</source>
         <translation>Mois suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="158"/>
+        <location filename="../src/ui/MonthView.cpp" line="161"/>
         <source>Under each day, its first saint.&lt;br&gt;%1 movable feast&lt;br&gt;%2 first day of the reform</source>
         <translation>Sous chaque jour, son premier saint.&lt;br&gt;%1 fête mobile&lt;br&gt;%2 premier jour de la réforme</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="197"/>
+        <location filename="../src/ui/MonthView.cpp" line="217"/>
         <source>The first day of the Gregorian calendar</source>
         <translation>Le premier jour du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="225"/>
+        <location filename="../src/ui/MonthView.cpp" line="245"/>
         <source>Julian, then Gregorian</source>
         <translation>julien, puis grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="226"/>
+        <location filename="../src/ui/MonthView.cpp" line="246"/>
         <source>Gregorian</source>
         <translation>grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="227"/>
+        <location filename="../src/ui/MonthView.cpp" line="247"/>
         <source>Julian</source>
         <translation>julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="231"/>
+        <location filename="../src/ui/MonthView.cpp" line="251"/>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="235"/>
+        <location filename="../src/ui/MonthView.cpp" line="255"/>
         <source>The reform skipped %1 %2.</source>
         <translation>La réforme a sauté le %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="236"/>
+        <location filename="../src/ui/MonthView.cpp" line="256"/>
         <source>The reform skipped %1 to %2 %3.</source>
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="261"/>
+        <location filename="../src/ui/MonthView.cpp" line="281"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="264"/>
+        <location filename="../src/ui/MonthView.cpp" line="284"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>
@@ -1719,7 +1718,7 @@
     <message>
         <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
         <source>Saint&apos;s &amp;name:</source>
-        <translation>&amp;Nom du saint :</translation>
+        <translation>&amp;Nom du saint&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/SaintsDialog.cpp" line="155"/>

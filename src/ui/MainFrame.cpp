@@ -152,7 +152,7 @@ void CMainFrame::CreateMenus() {
     m_recentGedcom->setToolTipsVisible(true);
     UpdateRecentGedcomFiles();
     file->addSeparator();
-    AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"));
+    AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     static const char* const kCopyTexts[ROW_COUNT] = {QT_TR_NOOP("from &Gregorian"),
                                                       QT_TR_NOOP("from &Julian"),
@@ -181,7 +181,7 @@ void CMainFrame::CreateMenus() {
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | digit)});
     }
     edit->addSeparator();
-    AddCommand(edit, ID_COPY_FORMAT, QT_TR_NOOP("Copy &Format ..."));
+    AddCommand(edit, ID_COPY_FORMAT, QT_TR_NOOP("Copy &Format…"));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(copy, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     connect(paste, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -199,7 +199,9 @@ void CMainFrame::CreateMenus() {
         AddCommand(display, ID_SHOW_ROW_FIRST + row, kRowMenu[row])->setCheckable(true);
     display->addSeparator();
     AddCommand(display, ID_REP_FEASTS, QT_TR_NOOP("&Republican Feast Days"))->setCheckable(true);
-    AddCommand(display, ID_MONTH_VIEW, QT_TR_NOOP("Mont&h"))->setCheckable(true);
+    AddCommand(display, ID_MONTH_VIEW, QT_TR_NOOP("Mont&h"),
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)})
+        ->setCheckable(true);
     AddCommand(display, ID_ELEMENTS_VIEW, QT_TR_NOOP("Elements of the &Year"),
                {QKeySequence(Qt::CTRL | Qt::Key_E)})
         ->setCheckable(true);
@@ -209,8 +211,15 @@ void CMainFrame::CreateMenus() {
     for (int mode = 0; mode < 4; ++mode)
         AddCommand(saints, ID_SAINTS_MODE_FIRST + mode, kModes[mode])->setCheckable(true);
     saints->addSeparator();
-    AddCommand(saints, ID_SAINTS_TRADITIONAL, QT_TR_NOOP("Traditional Dates"))->setCheckable(true);
-    AddCommand(saints, ID_SAINTS_PRESENT, QT_TR_NOOP("Present Dates"))->setCheckable(true);
+    // One list or the other: drawn as a choice, as the languages are.
+    auto* lists = new QActionGroup(this);
+    for (const auto& [id, text] :
+         {std::pair{ID_SAINTS_TRADITIONAL, QT_TR_NOOP("Traditional Dates")},
+          std::pair{ID_SAINTS_PRESENT, QT_TR_NOOP("Present Dates")}}) {
+        QAction* action = AddCommand(saints, id, text);
+        action->setCheckable(true);
+        lists->addAction(action);
+    }
     display->addSeparator();
     // Each language under its own name, so a user lost in the other one
     // still finds the way back.
@@ -247,20 +256,20 @@ void CMainFrame::CreateMenus() {
                {QKeySequence(Qt::ALT | Qt::Key_Right)});
     connect(dates, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     dates->addSeparator();
-    AddCommand(dates, ID_GREGORIAN_REFORM, QT_TR_NOOP("Beginning of &Gregorian Calendar ..."),
+    AddCommand(dates, ID_GREGORIAN_REFORM, QT_TR_NOOP("Beginning of &Gregorian Calendar…"),
                {QKeySequence(Qt::CTRL | Qt::Key_G)});
-    AddCommand(dates, ID_MOVABLE_FEASTS, QT_TR_NOOP("&Movable Christian Holy Days ..."),
+    AddCommand(dates, ID_MOVABLE_FEASTS, QT_TR_NOOP("&Movable Christian Holy Days…"),
                {QKeySequence(Qt::CTRL | Qt::Key_M)});
-    AddCommand(dates, ID_SAINTS, QT_TR_NOOP("&Saints' Days ..."),
+    AddCommand(dates, ID_SAINTS, QT_TR_NOOP("&Saints' Days…"),
                {QKeySequence(Qt::CTRL | Qt::Key_S)});
     dates->addSeparator();
-    AddCommand(dates, ID_COUNT_DAYS, QT_TR_NOOP("&Count Days ..."),
+    AddCommand(dates, ID_COUNT_DAYS, QT_TR_NOOP("&Count Days…"),
                {QKeySequence(Qt::CTRL | Qt::Key_D)});
 
     QMenu* help = AddMenu(nullptr, QT_TR_NOOP("&?"));
-    AddCommand(help, ID_HELP_TOPICS, QT_TR_NOOP("&Help topics ..."));
+    AddCommand(help, ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"));
     help->addSeparator();
-    AddCommand(help, ID_APP_ABOUT, QT_TR_NOOP("&About Quindor ..."));
+    AddCommand(help, ID_APP_ABOUT, QT_TR_NOOP("&About Quindor…"));
 }
 
 void CMainFrame::OpenGedcomFile(const QString& recent) {
@@ -325,7 +334,7 @@ void CMainFrame::CreateToolBar() {
                    {ID_MOVABLE_FEASTS, QT_TR_NOOP("Movable Christian Holy Days")},
                    {ID_SAINTS, QT_TR_NOOP("Saints' Days")},
                    {0, nullptr},
-                   {ID_APP_ABOUT, QT_TR_NOOP("About Quindor")}};
+                   {ID_HELP_TOPICS, QT_TR_NOOP("Help Topics")}};
     // The buttons share the menus' actions, texts and keys included.
     for (const auto& button : buttons) {
         QAction* action = button.id ? Action(button.id) : nullptr;
@@ -345,9 +354,17 @@ void CMainFrame::RetranslateUi() {
         if (QAction* action = Action(id))
             action->setText(tr(text));
     }
+    // F1 is the panel's own key, which opens the page of the panel; the menu
+    // shows it beside the contents so it can be found.
+    if (QAction* topics = Action(ID_HELP_TOPICS))
+        topics->setText(
+            topics->text() + QLatin1Char('\t') +
+            QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText));
     for (const auto& [id, tip] : m_commandTips) {
         if (QAction* action = Action(id)) {
-            action->setToolTip(tr(tip));
+            const QKeySequence key = id == ID_HELP_TOPICS ? QKeySequence(QKeySequence::HelpContents)
+                                                          : action->shortcut();
+            action->setToolTip(ToolTipWithKey(tr(tip), key));
             action->setStatusTip(tr(tip));
         }
     }
@@ -450,7 +467,7 @@ void CMainFrame::OnCommand(int id) {
                 OnNextDay(*panel);
             break;
         case ID_COPY_FORMAT:
-            RunCopyFormatDialog(this, m_settings, *m_store, m_help);
+            RunCopyFormatDialog(this, m_settings, *m_store, m_help, panel);
             break;
         case ID_GREGORIAN_REFORM:
             if (panel)
@@ -546,15 +563,28 @@ void CMainFrame::SetElementsViewShown(bool shown) {
 }
 
 void CMainFrame::PlaceBeside(QWidget* tool) const {
+    constexpr int kGap = 8;
     tool->adjustSize();
     const QRect frame = frameGeometry();
-    QPoint place(frame.right() + 8, frame.top());
-    if (const QScreen* screen = this->screen()) {
-        const QRect room = screen->availableGeometry();
-        if (place.x() + tool->width() > room.right())
-            place.setX(std::max(room.left(), frame.left() - tool->width() - 8));
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        tool->move(frame.right() + kGap, frame.top());
+        return;
     }
-    tool->move(place);
+    // On the side with room for it, the right first; with room on neither,
+    // the side with more, narrowed to it: never over the main window.
+    const QRect room = screen->availableGeometry();
+    const int right = room.right() - frame.right() - kGap;
+    const int left = frame.left() - room.left() - kGap;
+    const int width = tool->width();
+    const bool onRight = right >= width || (left < width && right >= left);
+    const int fitted = std::max(tool->minimumWidth(), std::min(width, onRight ? right : left));
+    if (fitted != width)
+        tool->resize(fitted, tool->height());
+    const int x = onRight ? frame.right() + kGap : frame.left() - kGap - tool->width();
+    const int y =
+        std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - tool->height()));
+    tool->move(std::max(room.left(), x), y);
 }
 
 void CMainFrame::RestoreMonthView() {
@@ -739,7 +769,7 @@ void CMainFrame::ShowAbout() {
                           "<p>A perpetual calendar: one day at once in the Gregorian, Julian, "
                           "Roman-style Julian, French Republican, Jewish and Muslim calendars, "
                           "from 25 November 4714 BC to 31 December 2999.</p>"
-                          "<p>Press F1 in the window, or choose <i>Help topics</i>, for the "
+                          "<p>Press F1 in the window, or choose <i>Help Topics</i>, for the "
                           "manual.</p>")
                            .arg(QApplication::applicationVersion()));
 }

@@ -9,6 +9,7 @@
 #include "settings/SettingsSchema.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QDate>
 #include <QMenu>
@@ -78,6 +79,51 @@ private slots:
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() { m_rig.reset(); }
+
+    // Keys in the menus and on the toolbar: the saints' lists are one
+    // choice, the toolbar's tips carry the keys, its last button is the help.
+    void menuKeysAndChoices() {
+        Start();
+        QCOMPARE(m_frame->Action(ID_APP_EXIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(m_frame->Action(ID_MONTH_VIEW)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+        QVERIFY(m_frame->Action(ID_HELP_TOPICS)->text().endsWith(QStringLiteral("\tF1")));
+        QActionGroup* lists = m_frame->Action(ID_SAINTS_PRESENT)->actionGroup();
+        QVERIFY(lists && lists->isExclusive());
+        QVERIFY(lists->actions().contains(m_frame->Action(ID_SAINTS_TRADITIONAL)));
+        for (QAction* action : m_frame->ToolBar()->actions()) {
+            if (!action->shortcut().isEmpty())
+                QVERIFY(action->toolTip().contains(
+                    action->shortcut().toString(QKeySequence::NativeText)));
+        }
+        QCOMPARE(m_frame->ToolBar()->actions().last(), m_frame->Action(ID_HELP_TOPICS));
+    }
+
+    // Page Up and Page Down in the month view turn months, with Ctrl years.
+    void monthViewPageKeys() {
+        Start();
+        Panel().GoToRowDay(ROW_GREGORIAN, CJulianDay(2451545)); // 1 January 2000
+        m_frame->OnCommand(ID_MONTH_VIEW);
+        CMonthView* view = m_frame->MonthView();
+        // Shortcuts answer in the active window only.
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        const struct {
+            QKeyCombination key;
+            std::int32_t month, year;
+        } steps[] = {{QKeyCombination(Qt::Key_PageDown), 2, 2000},
+                     {QKeyCombination(Qt::ControlModifier, Qt::Key_PageDown), 2, 2001},
+                     {QKeyCombination(Qt::ControlModifier, Qt::Key_PageUp), 2, 2000},
+                     {QKeyCombination(Qt::Key_PageUp), 1, 2000}};
+        for (const auto& step : steps) {
+            QTest::keyClick(view->Grid(), step.key.key(), step.key.keyboardModifiers());
+            const auto shown = Panel().GetDayShown().GetGregorian();
+            QCOMPARE(shown.nMonth, step.month);
+            QCOMPARE(shown.nYear, step.year);
+        }
+        QVERIFY(!view->PreviousButton()->accessibleName().isEmpty());
+        QVERIFY(!view->NextButton()->accessibleName().isEmpty());
+    }
 
     // File > Recent Family-Tree Files: none for a damaged value; a file
     // checked goes first, one gone warns and leaves the list.
