@@ -2,7 +2,9 @@
 //
 // Properties: DATE lines come in increasing line order, never past the lines
 // read; values stay within the bound; the reader ends (an error or the end of
-// the file) and then keeps returning false.
+// the file) and then keeps returning false; tracking records (the careful
+// path through every line) gives the same lines, values and end as the
+// quick path.
 #include "FuzzCheck.h"
 
 #include "gedcom/GedcomDate.h"
@@ -14,9 +16,13 @@
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(text);
     CGedcomFileReader reader(in);
-    CGedcomDateLine line;
+    std::istringstream again(text);
+    CGedcomFileReader tracked(again);
+    tracked.TrackRecords(true);
+    CGedcomDateLine line, other;
     std::int64_t previous = 0;
     while (reader.Next(line)) {
         FUZZ_CHECK(line.nLine > previous);
@@ -24,7 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(line.strValue.size() <= kGedcomMaxLine);
         previous = line.nLine;
         ReadGedcomDate(line.strValue);
+        FUZZ_CHECK(tracked.Next(other));
+        FUZZ_CHECK(other.nLine == line.nLine && other.strValue == line.strValue);
+        FUZZ_CHECK(other.nRecordLine <= other.nLine);
     }
+    FUZZ_CHECK(!tracked.Next(other));
+    FUZZ_CHECK(tracked.Error() == reader.Error());
     FUZZ_CHECK(!reader.Next(line));
     FUZZ_CHECK(reader.BytesRead() <= size);
     return 0;
