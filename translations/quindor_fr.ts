@@ -1003,8 +1003,8 @@
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
-        <source>Reading %1...</source>
-        <translation>Lecture de %1...</translation>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
@@ -1089,8 +1089,8 @@
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="705"/>
-        <source>Writing %1...</source>
-        <translation>Écriture de %1...</translation>
+        <source>Writing %1…</source>
+        <translation>Écriture de %1…</translation>
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="729"/>

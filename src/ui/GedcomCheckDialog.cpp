@@ -454,7 +454,7 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     m_model.SetFindingFilter(filter);
 
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
-    QProgressDialog progress(tr("Reading %1...").arg(name), tr("Cancel"), 0, 1000, owner);
+    QProgressDialog progress(tr("Reading %1…").arg(name), tr("Cancel"), 0, 1000, owner);
     progress.setObjectName(QStringLiteral("gedcomProgress"));
     progress.setWindowTitle(tr("Check a family tree file"));
     progress.setWindowModality(Qt::WindowModal);
@@ -702,7 +702,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     });
 
     const double size = static_cast<double>(std::max<qint64>(source.size(), 1));
-    QProgressDialog progress(tr("Writing %1...").arg(targetName), tr("Cancel"), 0, 1000, this);
+    QProgressDialog progress(tr("Writing %1…").arg(targetName), tr("Cancel"), 0, 1000, this);
     progress.setObjectName(QStringLiteral("gedcomProgress"));
     progress.setWindowTitle(tr("Save a Repaired Copy"));
     progress.setWindowModality(Qt::WindowModal);

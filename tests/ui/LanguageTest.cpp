@@ -151,7 +151,7 @@ private slots:
         frame->OnCommand(ID_LANGUAGE_FIRST + 2);
         // French from the next start; System is the tests' locale, neither.
         frame = m_rig->Start();
-        QCOMPARE(frame->Action(ID_SAINTS)->text(), QStringLiteral("Fêtes des &saints..."));
+        QCOMPARE(frame->Action(ID_SAINTS)->text(), QStringLiteral("Fêtes des &saints…"));
         frame->Action(ID_LANGUAGE_FIRST)->trigger();
         QCOMPARE(m_rig->Stored("Langue").toInt(), 0);
     }
