@@ -1,0 +1,250 @@
+#include "YearSheet.h"
+
+#include "church/ChurchYear.h"
+#include "daynames/DayNameLists.h"
+#include "elements/Elements.h"
+#include "exchange/RowValues.h"
+#include "panel/CalendarPanel.h"
+#include "panel/RowTexts.h"
+#include "text/StringTable.h"
+
+#include <algorithm>
+
+namespace {
+
+// Years the arithmetic below is asked about; the supported days lie well inside.
+constexpr std::int32_t kYearBound = 5000;
+
+std::int32_t Astronomical(std::int32_t year) {
+    return year < 0 ? year + 1 : year;
+}
+
+// 1 January of a year (no year 0) in the Julian or the Gregorian calendar,
+// for any year within kYearBound, supported day or not.
+std::int32_t NewYearDay(std::int32_t year, bool gregorian) {
+    const std::int32_t y = Astronomical(year) + 4799; // March-based year of 1 January
+    const std::int32_t day = 1 + 306 + 365 * y + y / 4;
+    return gregorian ? day - y / 100 + y / 400 - 32045 : day - 32083;
+}
+
+std::int32_t NextYear(std::int32_t year) {
+    return year == -1 ? 1 : year + 1;
+}
+
+// The first day of a year of the civil calendar: the Julian new year while
+// the Julian calendar holds, else the Gregorian one, or the reform day
+// itself when the skipped dates took 1 January away.
+std::int32_t CivilNewYearDay(std::int32_t year, std::int32_t reformDay) {
+    const std::int32_t julian = NewYearDay(year, false);
+    if (julian < reformDay)
+        return julian;
+    return std::max(NewYearDay(year, true), reformDay);
+}
+
+std::int32_t FirstDayOf(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay) {
+    if (calendar == ESheetCalendar::Civil)
+        return CivilNewYearDay(year, reformDay);
+    return NewYearDay(year, calendar == ESheetCalendar::Gregorian);
+}
+
+// The computus and the calendar of fixed feasts a day keeps: Julian until
+// the Gregorian calendar takes over (the reform day in the civil calendar,
+// its very first day in the Gregorian one).
+bool KeepsGregorianReckoning(ESheetCalendar calendar, std::int32_t reformDay, CJulianDay day) {
+    switch (calendar) {
+    case ESheetCalendar::Civil:
+        return day.GetDayNumber() >= reformDay;
+    case ESheetCalendar::Gregorian:
+        return day.GetDayNumber() >= kFirstGregorianDay;
+    case ESheetCalendar::Julian:
+        break;
+    }
+    return false;
+}
+
+// The global reform day for the length of one sheet, as the panel reads it.
+class CReformDayScope {
+public:
+    explicit CReformDayScope(std::int32_t day) : m_nSaved(g_jdGregorianStart) {
+        g_jdGregorianStart = day;
+    }
+    ~CReformDayScope() { g_jdGregorianStart = m_nSaved; }
+    CReformDayScope(const CReformDayScope&) = delete;
+    CReformDayScope& operator=(const CReformDayScope&) = delete;
+
+private:
+    std::int32_t m_nSaved;
+};
+
+std::string DayText(std::int32_t day, bool french) {
+    return french && day == 1 ? "1er" : std::to_string(day);
+}
+
+void AddFeasts(CYearSheet& sheet, bool french) {
+    const std::int32_t year = sheet.nYear;
+    const CYearSheetOptions& options = sheet.options;
+    for (const std::int32_t y : {year == 1 ? -1 : year - 1, year, NextYear(year)}) {
+        if (y < 1 || y > 2999)
+            continue;
+        for (const bool gregorian : {false, true}) {
+            for (CChurchDay& feast : ChurchYearDays(y, gregorian, french)) {
+                if (feast.day < sheet.firstDay || feast.day > sheet.lastDay ||
+                    KeepsGregorianReckoning(options.eCalendar, options.nReformDay, feast.day) !=
+                        gregorian)
+                    continue;
+                auto& day = sheet.days[static_cast<std::size_t>(feast.day - sheet.firstDay)];
+                day.feasts.push_back({std::move(feast.strLatin), std::move(feast.strGloss)});
+            }
+        }
+    }
+}
+
+CYearElements ElementsOf(const CYearSheet& sheet) {
+    const std::int32_t year = sheet.nYear;
+    const ESheetCalendar calendar = sheet.options.eCalendar;
+    const std::int32_t reform = sheet.options.nReformDay;
+    CYearElements elements;
+    elements.nGoldenNumber = GoldenNumber(year);
+    elements.nIndiction = (Astronomical(year) + 2) % 15 + 1;
+    if (elements.nIndiction <= 0)
+        elements.nIndiction += 15;
+    // Each reckoning's elements where some day of the sheet keeps it.
+    if (!KeepsGregorianReckoning(calendar, reform, sheet.firstDay)) {
+        elements.strDominicalJulian = DominicalLetters(year, false);
+        elements.nJulianEpact = JulianEpact(year);
+    }
+    if (KeepsGregorianReckoning(calendar, reform, sheet.lastDay)) {
+        elements.strDominicalGregorian = DominicalLetters(year, true);
+        elements.strGregorianEpact = GregorianEpactText(year);
+    }
+    return elements;
+}
+
+} // namespace
+
+std::optional<ESheetCalendar> SheetCalendarOfName(std::string_view name) {
+    for (const ESheetCalendar calendar :
+         {ESheetCalendar::Civil, ESheetCalendar::Julian, ESheetCalendar::Gregorian}) {
+        if (name == SheetCalendarName(calendar))
+            return calendar;
+    }
+    return std::nullopt;
+}
+
+std::string_view SheetCalendarName(ESheetCalendar calendar) {
+    switch (calendar) {
+    case ESheetCalendar::Civil:
+        return "civil";
+    case ESheetCalendar::Julian:
+        return "julian";
+    case ESheetCalendar::Gregorian:
+        return "gregorian";
+    }
+    return {};
+}
+
+std::string FeastLabel(const CSheetFeast& feast) {
+    if (feast.strGloss.empty() || feast.strGloss == feast.strLatin)
+        return feast.strLatin;
+    return feast.strLatin + " (" + feast.strGloss + ")";
+}
+
+std::string FormatSkippedDates(const CSkippedDates& skipped) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    const CGregorianDate& a = skipped.first;
+    const CGregorianDate& b = skipped.last;
+    auto month = [](std::int32_t m) { return RowMonthName(ROW_GREGORIAN, m); };
+    std::string text = DayText(a.nDay, french);
+    if (a.nMonth == b.nMonth && a.nYear == b.nYear)
+        text += "\x96";
+    else if (a.nYear == b.nYear)
+        text += " " + month(a.nMonth) + " \x96 ";
+    else
+        text += " " + month(a.nMonth) + " " + std::to_string(a.nYear) + " \x96 ";
+    text += DayText(b.nDay, french) + " " + month(b.nMonth) + " " + std::to_string(b.nYear);
+    return text + (french ? " omis" : " omitted");
+}
+
+CDayRange YearDays(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay) {
+    if (year == 0 || year < -kYearBound || year > kYearBound)
+        return {};
+    return {FirstDayOf(year, calendar, reformDay),
+            FirstDayOf(NextYear(year), calendar, reformDay) - 1};
+}
+
+CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& options) {
+    CYearSheetResult result;
+    if (!SheetCalendarOfName(SheetCalendarName(options.eCalendar))) {
+        result.eRefusal = EYearSheetRefusal::UnknownCalendar;
+        return result;
+    }
+    const CDayRange range = YearDays(year, options.eCalendar, options.nReformDay);
+    const std::int32_t first = std::max(range.first.GetDayNumber(), kFirstSupportedDay);
+    const std::int32_t last = std::min(range.last.GetDayNumber(), kLastSupportedDay);
+    if (year == 0 || first > last) {
+        result.eRefusal = EYearSheetRefusal::YearOutOfRange;
+        return result;
+    }
+    CYearSheet& sheet = result.sheet;
+    sheet.nYear = year;
+    sheet.options = options;
+    sheet.firstDay = first;
+    sheet.lastDay = last;
+    sheet.bCut = first != range.first.GetDayNumber() || last != range.last.GetDayNumber();
+
+    const CReformDayScope reform(options.nReformDay);
+    const bool french = TextLanguage() == ETextLanguage::French;
+    // One panel moved from day to day writes every row as the window does.
+    CPanelOptions panelOptions;
+    panelOptions.nSaintsMode = 0;
+    panelOptions.bRepFeasts = false;
+    panelOptions.yearStyle = options.yearStyle;
+    CFixedPanelOwner owner(panelOptions);
+    CCalendarPanel panel(owner);
+    std::vector<const CSaintEntry*> saints;
+    sheet.days.reserve(static_cast<std::size_t>(last - first + 1));
+    for (std::int32_t n = first; n <= last; ++n) {
+        CSheetDay day;
+        day.day = n;
+        day.bGregorian = options.eCalendar == ESheetCalendar::Gregorian ||
+                         (options.eCalendar == ESheetCalendar::Civil && n >= options.nReformDay);
+        if (day.bGregorian) {
+            const CGregorianDate date = day.day.GetGregorian();
+            day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
+        } else {
+            const CJulianDate date = day.day.GetJulian();
+            day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
+        }
+        panel.GoToRowDay(ROW_GREGORIAN, day.day);
+        auto row = [&](CalendarRow r) { return JoinFieldTexts(panel.GetRowTexts(r)); };
+        day.strDate = row(day.bGregorian ? ROW_GREGORIAN : ROW_JULIAN);
+        day.strRoman = row(ROW_ROMAN);
+        day.strRepublican = row(ROW_REPUBLICAN);
+        day.strJewish = row(ROW_JEWISH);
+        day.strMuslim = row(ROW_MUSLIM);
+        day.nWeekday = day.day.GetDayOfWeek();
+        // The string table runs Monday..Sunday.
+        day.strWeekday = LoadResString(IDS_WEEKDAY_FIRST + (day.nWeekday + 6) % 7);
+        if (options.eSaints != ESheetSaints::None) {
+            // A saint's day recurs on its date in the sheet's own calendar.
+            saints.clear();
+            FindSaints(day.nDay, day.nMonth, static_cast<std::int32_t>(options.eSaints), saints);
+            if (!saints.empty())
+                day.strSaint = saints.front()->strName;
+        }
+        sheet.days.push_back(std::move(day));
+    }
+    AddFeasts(sheet, french);
+    sheet.elements = ElementsOf(sheet);
+
+    if (options.eCalendar == ESheetCalendar::Civil) {
+        // The dates between the last Julian day and the first Gregorian one.
+        const CJulianDate from = CJulianDay(options.nReformDay).GetJulian();
+        const CGregorianDate to = CJulianDay(options.nReformDay - 1).GetGregorian();
+        if (from.nYear <= year && year <= to.nYear) {
+            sheet.skipped = CSkippedDates{{from.nDay, from.nMonth, from.nYear}, to};
+            sheet.strSkipped = FormatSkippedDates(*sheet.skipped);
+        }
+    }
+    return result;
+}
