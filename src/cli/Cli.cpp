@@ -30,6 +30,7 @@ constexpr Command kCommands[] = {
     {"span", CmdSpan},
     {"add", CmdAdd},
     {"born", CmdBorn},
+    {"year", CmdYear},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -69,6 +70,15 @@ int ValuesOf(const Command* command, std::string_view option) {
     if (name == "convert") {
         return option == "--from" || option == "--to" || option == "--day" || option == "--month" ||
                        option == "--year" || option == "--separator" || option == "--gedcom"
+                   ? 1
+                   : 0;
+    }
+    if (name == "year") {
+        if (option == "--anniversary")
+            return 2;
+        return option == "--calendar" || option == "--reform" || option == "--year-start" ||
+                       option == "--style-until" || option == "--format" || option == "--saints" ||
+                       option == "--stamp"
                    ? 1
                    : 0;
     }

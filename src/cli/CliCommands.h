@@ -26,6 +26,7 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err);
+int CmdYear(const CliArgs& args, std::ostream& out, std::ostream& err);
 // The check of one GEDCOM stream (CmdGedcom.cpp); name is used in messages.
 int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err);
 

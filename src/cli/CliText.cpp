@@ -134,6 +134,30 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"Jewish", "hébraïque"},
     {"Muslim", "musulmane"},
     {"elements takes one of --jd and --from", "elements prend --jd ou --from, pas les deux"},
+    {"year needs a YEAR and --format csv or ics (try --help)",
+     "year attend une ANNÉE et --format csv ou ics (voir --help)"},
+    {"'%1' is not a calendar for a year (civil, julian, gregorian)",
+     "« %1 » n'est pas un calendrier pour une année (civil, julian, gregorian)"},
+    {"--format needs csv or ics", "--format attend csv ou ics"},
+    {"'%1' is not a format (csv, ics)", "« %1 » n'est pas un format (csv, ics)"},
+    {"--saints needs none, traditional or present", "--saints attend none, traditional ou present"},
+    {"'%1' is not a saints list (none, traditional, present)",
+     "« %1 » n'est pas une liste de saints (none, traditional, present)"},
+    {"--anniversary needs a calendar and the TEXT of a date",
+     "--anniversary attend un calendrier et le TEXTE d'une date"},
+    {"'%1' is not a calendar for an anniversary (gregorian, julian, jewish, muslim, republican)",
+     "« %1 » n'est pas un calendrier pour un anniversaire (gregorian, julian, jewish, muslim, "
+     "republican)"},
+    {"--stamp needs a UTC time like 20240101T120000Z",
+     "--stamp attend une heure UTC comme 20240101T120000Z"},
+    {"'%1' is not a UTC time like 20240101T120000Z",
+     "« %1 » n'est pas une heure UTC comme 20240101T120000Z"},
+    {"the year %1 has no day from 4713 BC to AD 2999 in that calendar",
+     "l'année %1 n'a aucun jour de 4713 av. J.-C. à 2999 dans ce calendrier"},
+    {"an iCalendar file holds no day before 1 January 1 (Gregorian): the year %1 begins earlier",
+     "un fichier iCalendar ne contient aucun jour avant le 1er janvier 1 (grégorien) : l'année "
+     "%1 commence plus tôt"},
+    {"Anniversary of %1", "Anniversaire du %1"},
 }};
 
 constexpr std::string_view kEnglishHelp =
@@ -192,6 +216,22 @@ constexpr std::string_view kEnglishHelp =
     "  born --died TEXT --from CAL --age SPAN [--calendar CAL|civil] [--reform JD]\n"
     "       the days of birth that give that age (67y, 67y4m, 67y4m12d) on the day of\n"
     "       death: first<TAB>N and last<TAB>N\n"
+    "  year YEAR --format csv|ics [--calendar civil|julian|gregorian] [--reform JD]\n"
+    "       [--year-start STYLE] [--style-until JD] [--saints none|traditional|present]\n"
+    "       [--feasts] [--anniversary CAL TEXT]... [--stamp YYYYMMDDTHHMMSSZ]\n"
+    "       every day of a year (counted from 1 January) of a calendar (default\n"
+    "       civil: Julian before the reform day, Gregorian from it): csv writes a\n"
+    "       line a day (jd, the date, weekday, roman, republican, jewish, muslim,\n"
+    "       saint, feasts, and anniversaries when asked); ics writes an iCalendar\n"
+    "       file, one all-day event for each Sunday and feast of the church year\n"
+    "       (--feasts), each first saint of the list (--saints) and each return of\n"
+    "       an anniversary, dated in the proleptic Gregorian calendar, stamped\n"
+    "       --stamp (default: now). An anniversary (CAL gregorian, julian, jewish,\n"
+    "       muslim or republican; TEXT read as convert --from CAL reads it) comes\n"
+    "       back on its date in its own calendar: 30 Heshvan or 30 Kislev in a year\n"
+    "       without it on the 1st of the next month, Adar of a common year in Adar\n"
+    "       II, Adar I or II in a common year in Adar, 29 February in a common year\n"
+    "       on 28 February, any other missing day on the month's last day\n"
     "  gedcom FILE|-             every DATE line of a GEDCOM file (- for standard input):\n"
     "       LINE<TAB>FIRST<TAB>LAST<TAB>STATUS<TAB>VALUE<TAB>SUGGESTION, a summary on\n"
     "       standard error\n"
@@ -271,6 +311,23 @@ constexpr std::string_view kFrenchHelp =
     "  born --died TEXTE --from CAL --age DURÉE [--calendar CAL|civil] [--reform JJ]\n"
     "       les jours de naissance qui donnent cet âge (67y, 67y4m, 67y4m12d) au jour\n"
     "       du décès : first<TAB>N et last<TAB>N\n"
+    "  year ANNÉE --format csv|ics [--calendar civil|julian|gregorian] [--reform JJ]\n"
+    "       [--year-start STYLE] [--style-until JJ] [--saints none|traditional|present]\n"
+    "       [--feasts] [--anniversary CAL TEXTE]... [--stamp AAAAMMJJTHHMMSSZ]\n"
+    "       chaque jour d'une année (comptée du 1er janvier) d'un calendrier (par\n"
+    "       défaut civil : julien avant le jour de réforme, grégorien à partir de\n"
+    "       lui) : csv écrit une ligne par jour (jd, la date, jour de la semaine,\n"
+    "       roman, republican, jewish, muslim, saint, fêtes, et anniversaires si\n"
+    "       demandés) ; ics écrit un fichier iCalendar, un événement d'un jour pour\n"
+    "       chaque dimanche et fête de l'année liturgique (--feasts), chaque premier\n"
+    "       saint de la liste (--saints) et chaque retour d'un anniversaire, daté\n"
+    "       dans le calendrier grégorien proleptique, horodaté --stamp (par défaut :\n"
+    "       maintenant). Un anniversaire (CAL gregorian, julian, jewish, muslim ou\n"
+    "       republican ; TEXTE lu comme le lit convert --from CAL) revient à sa date\n"
+    "       dans son propre calendrier : 30 Hechvan ou 30 Kislev d'une année qui\n"
+    "       n'en a pas le 1er du mois suivant, Adar d'une année commune en Adar II,\n"
+    "       Adar I ou II d'une année commune en Adar, 29 février d'une année\n"
+    "       commune le 28 février, tout autre jour manquant le dernier du mois\n"
     "  gedcom FICHIER|-          chaque ligne DATE d'un fichier GEDCOM (- pour l'entrée\n"
     "       standard) : LIGNE<TAB>PREMIER<TAB>DERNIER<TAB>ÉTAT<TAB>VALEUR<TAB>SUGGESTION,\n"
     "       un bilan sur la sortie d'erreur\n"
