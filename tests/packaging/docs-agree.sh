@@ -19,13 +19,13 @@ for c in $commands; do
   grep -qE "^\.BI? $c( |$)" "$climan" || bad "quindor-cli.1 has no entry for '$c'"
   grep -qE "commands=\".*\\b$c\\b" "$completion" || bad "the completion does not offer '$c'"
 done
-for o in $(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
+for o in $(grep -oE -- '--[a-z][a-z0-9-]*' <<<"$help" | sort -u); do
   grep -qF -- "${o//-/\\-}" "$climan" || bad "quindor-cli.1 does not name $o"
   grep -qE -- "(^|[ \"])$o( |\"|$|\))" "$completion" || bad "the completion does not offer $o"
 done
 
 guihelp=$("$gui" --help) || bad "quindor --help failed"
-for o in $(grep -oE -- '--[a-z][a-z-]*' <<<"$guihelp" | sort -u); do
+for o in $(grep -oE -- '--[a-z][a-z0-9-]*' <<<"$guihelp" | sort -u); do
   grep -qF -- "${o//-/\\-}" "$guiman" || bad "quindor.1 does not name $o"
 done
 
