@@ -81,14 +81,14 @@ int ReadYearArgs(const CliArgs& args, CYearArgs& read, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
             const auto calendar = SheetCalendarOfName(args[++i]);
             if (!calendar)
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_SHEET_CALENDAR, {Quoted(args[i])}));
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_SHEET_CALENDAR, {args[i]}));
             read.options.eCalendar = *calendar;
         } else if (arg == "--format") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_FORMAT_NEEDS_KIND));
             read.format = args[++i];
             if (read.format != "csv" && read.format != "ics")
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_FORMAT, {Quoted(args[i])}));
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_FORMAT, {args[i]}));
         } else if (arg == "--saints") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_LIST_NEEDS_SAINTS));
@@ -100,7 +100,7 @@ int ReadYearArgs(const CliArgs& args, CYearArgs& read, std::ostream& err) {
             else if (list == "present")
                 read.options.eSaints = ESheetSaints::Present;
             else
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_SAINTS_LIST, {Quoted(list)}));
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_SAINTS_LIST, {list}));
         } else if (arg == "--feasts") {
             read.feasts = true;
         } else if (arg == "--anniversary") {
@@ -108,15 +108,14 @@ int ReadYearArgs(const CliArgs& args, CYearArgs& read, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_ANNIVERSARY_NEEDS));
             const int row = CalendarRowOfName(args[++i]);
             if (!AnniversaryCalendarOfRow(row))
-                return Fail(err, kExitUsage,
-                            CliText(MSG_NOT_AN_ANNIVERSARY_CALENDAR, {Quoted(args[i])}));
+                return Fail(err, kExitUsage, CliText(MSG_NOT_AN_ANNIVERSARY_CALENDAR, {args[i]}));
             read.anniversaries.push_back({row, args[++i]});
         } else if (arg == "--stamp") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_STAMP_NEEDS_TIME));
             read.stamp = args[++i];
             if (!IsStamp(*read.stamp))
-                return Fail(err, kExitUsage, CliText(MSG_NOT_A_STAMP, {Quoted(*read.stamp)}));
+                return Fail(err, kExitUsage, CliText(MSG_NOT_A_STAMP, {*read.stamp}));
         } else if (read.yearText || !ParseInt32(arg)) {
             if (arg.size() > 1 && arg[0] == '-' && !ParseInt32(arg))
                 return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "year"}));

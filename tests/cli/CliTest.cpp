@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -427,5 +428,56 @@ TEST(Cli, GedcomBatchesKeepTheFileOrder) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), expected);
     std::remove(source.c_str());
     std::remove(copy.c_str());
+}
+
+// year: the civil year of a reform, an anniversary across it, an iCalendar
+// file that comes out the same twice, and each refusal in one line.
+TEST(Cli, YearTablesAndCalendarFiles) {
+    const struct {
+        Args args;
+        const char* found; // a piece of the output
+        std::size_t lines; // CRLF lines
+    } kYears[] = {
+        // clang-format off
+        {{"year", "1582", "--reform", "2299161", "--format", "csv"}, "\r\n2299160,04 October 1582,Thursday,04 Nones October 1582,,18 Tishri 5343,17 Ramadhan 990,,\r\n2299161,15 October 1582,Friday,", 356},
+        {{"year", "1752", "--reform", "2361222", "--format", "csv", "--anniversary", "julian", "10 September 1700"}, ",21 September 1752,Thursday,04 Ides September 1752,,13 Tishri 5513,13 Zul-Qida 1165,,Matthaei (St Matthew),Anniversary of 10 September 1700\r\n", 356},
+        {{"year", "2025", "--calendar", "gregorian", "--format", "ics", "--stamp", "20250101T000000Z", "--anniversary", "jewish", "1 Tevet 5780"}, "DTSTART;VALUE=DATE:20251221\r\nDTEND;VALUE=DATE:20251222\r\nSUMMARY:Anniversary of 01 Tevet 5780\r\n", 24},
+        {{"--lang", "fr", "year", "1523", "--calendar", "julian", "--format", "ics", "--feasts", "--stamp", "20250101T000000Z"}, "DTSTART;VALUE=DATE:15230415\r\nDTEND;VALUE=DATE:15230416\r\nSUMMARY:Pascha (P\xC3\xA2ques)\r\n", 0},
+        // clang-format on
+    };
+    for (const auto& c : kYears) {
+        const CRun run = Cli(c.args);
+        EXPECT_EQ(run.status, 0) << Joined(c.args) << run.err;
+        EXPECT_NE(run.out.find(c.found), std::string::npos) << Joined(c.args);
+        if (c.lines)
+            EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
+                      c.lines);
+        EXPECT_EQ(Cli(c.args).out, run.out) << Joined(c.args); // reproducible
+    }
+    const struct {
+        Args args;
+        int status;
+        const char* err;
+    } kRefused[] = {
+        // clang-format off
+        {{"year", "0", "--format", "csv"}, 1, "the year 0 has no day from 4713 BC to AD 2999 in that calendar"},
+        {{"year", "1", "--calendar", "julian", "--format", "ics"}, 1, "an iCalendar file holds no day before 1 January 1 (Gregorian): the year 1 begins earlier"},
+        {{"year", "1582", "--format", "pdf"}, 2, "'pdf' is not a format (csv, ics)"},
+        {{"year", "1582"}, 2, "year needs a YEAR and --format csv or ics (try --help)"},
+        {{"year", "1582", "--calendar", "roman", "--format", "csv"}, 2, "'roman' is not a calendar for a year (civil, julian, gregorian)"},
+        {{"year", "1582", "--format", "csv", "--anniversary", "roman", "1 May 1600"}, 2, "'roman' is not a calendar for an anniversary (gregorian, julian, jewish, muslim, republican)"},
+        {{"year", "1582", "--format", "csv", "--anniversary", "jewish"}, 2, "--anniversary needs a calendar and the TEXT of a date"},
+        {{"year", "1582", "--format", "csv", "--anniversary", "jewish", "31 Adar 5700"}, 1, "the Jewish row cannot read \"31 Adar 5700\""},
+        {{"year", "1582", "--format", "ics", "--stamp", "2024"}, 2, "'2024' is not a UTC time like 20240101T120000Z"},
+        {{"year", "1582", "--format", "csv", "--saints", "julian"}, 2, "'julian' is not a saints list (none, traditional, present)"},
+        {{"--lang", "fr", "year", "1582", "--format", "csv", "--bogus"}, 2, "option inconnue \xC2\xAB --bogus \xC2\xBB pour year"},
+        // clang-format on
+    };
+    for (const auto& c : kRefused) {
+        const CRun run = Cli(c.args);
+        EXPECT_EQ(run.status, c.status) << Joined(c.args);
+        EXPECT_EQ(run.err, std::string("quindor-cli: ") + c.err + "\n") << Joined(c.args);
+        EXPECT_EQ(run.out, "") << Joined(c.args);
+    }
 }
 } // namespace

@@ -115,7 +115,7 @@ CJulianDay AnniversaryInYear(const CAnniversary& anniversary, std::int32_t year)
             date = {1, date.nMonth + 1, year};
     }
     // Any other day the month lacks: its last day.
-    while (date.nDay > 28 && !IsValid(calendar, date))
+    while (date.nDay > 1 && !IsValid(calendar, date))
         --date.nDay;
     if (!IsValid(calendar, date))
         return {};
