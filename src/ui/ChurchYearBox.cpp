@@ -110,6 +110,7 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
     m_reading->setTextFormat(Qt::PlainText);
     // Room for a reading of two lines, so the dialog does not jump.
     m_reading->setMinimumHeight(m_reading->fontMetrics().lineSpacing() * 2);
+    m_reading->hide(); // shown with a reading, so no empty band waits for one
     m_clauseDays = NewClauseList(this);
     // The year's list keeps the room; a clause has a day or two and their checks.
     m_clauseDays->setMaximumHeight(m_clauseDays->fontMetrics().height() * kClauseRowsAtMost);
@@ -146,7 +147,7 @@ void CChurchYearBox::RetranslateUi() {
     m_clauseDays->setToolTip(tr("Double-click a day to display it"));
     m_read->setText(tr("&Display"));
     FillList();
-    m_reading->clear();
+    ShowReading(QString());
     m_clauseDays->clear();
 }
 
@@ -211,7 +212,7 @@ void CChurchYearBox::ReadFeastField() {
     const QString text = m_field->toPlainText().left(kMaxClauseText).simplified();
     m_clauseDays->clear();
     if (text.isEmpty()) {
-        m_reading->clear();
+        ShowReading(QString());
         return;
     }
     CClauseOptions options;
@@ -220,17 +221,16 @@ void CChurchYearBox::ReadFeastField() {
     options.yearStyle = m_panel.GetYearStyle();
     const CClauseResult clause = ReadDatingClause(ToCp1252(text), options);
     if (clause.readings.empty()) {
-        m_reading->setText(RefusalText(clause));
+        ShowReading(RefusalText(clause));
         return;
     }
     FillClauseList(m_clauseDays, text, clause);
     if (clause.readings.size() > 1) {
-        m_reading->setText(
-            tr("%1 can mean more than one day; choose one below.").arg(Quoted(text)));
+        ShowReading(tr("%1 can mean more than one day; choose one below.").arg(Quoted(text)));
         m_clauseDays->setFocus();
         return;
     }
-    m_reading->setText(ReadingText(text, clause.readings.front()));
+    ShowReading(ReadingText(text, clause.readings.front()));
     ShowClauseItem(m_panel, m_clauseDays->topLevelItem(0));
 }
 
@@ -347,4 +347,9 @@ bool ChooseClauseDay(QWidget* parent, CCalendarPanel& panel, const QString& text
                   dialog.sizeHint().height());
     list->setFocus();
     return dialog.exec() == QDialog::Accepted && ShowClauseItem(panel, list->currentItem());
+}
+
+void CChurchYearBox::ShowReading(const QString& text) {
+    m_reading->setText(text);
+    m_reading->setVisible(!text.isEmpty());
 }

@@ -58,6 +58,7 @@ protected:
 
 private:
     void RetranslateUi();
+    void ShowReading(const QString& text);
     void FillList();
     void OnItemActivated(QTreeWidgetItem* item);
 
