@@ -22,10 +22,11 @@ enum class EHelpTrigger {
 // The topics, one bundled page each (":/help/<topic>.html").
 // "annee" (year-start styles) has no trigger of its own: the reform dialog,
 // where the style is chosen, shows "gregorien", which links to it; nor has
-// "eglise" (dating by the church year): the feasts dialog's page links to it.
-inline constexpr std::array<std::string_view, 11> kHelpTopics = {
+// "eglise" (dating by the church year): the feasts dialog's page links to it;
+// nor has "exporter" (a year printed or exported) yet.
+inline constexpr std::array<std::string_view, 12> kHelpTopics = {
     "presentation", "interface", "fetes",  "copier", "gregorien", "annee",
-    "eglise",       "saints",    "gedcom", "compte", "elements"};
+    "eglise",       "saints",    "gedcom", "compte", "elements",  "exporter"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);
