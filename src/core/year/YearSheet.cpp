@@ -155,13 +155,23 @@ std::string FormatSkippedDates(const CSkippedDates& skipped) {
     const CGregorianDate& b = skipped.last;
     auto month = [](std::int32_t m) { return RowMonthName(ROW_GREGORIAN, m); };
     std::string text = DayText(a.nDay, french);
-    if (a.nMonth == b.nMonth && a.nYear == b.nYear)
-        text += "\x96";
-    else if (a.nYear == b.nYear)
-        text += " " + month(a.nMonth) + " \x96 ";
-    else
-        text += " " + month(a.nMonth) + " " + std::to_string(a.nYear) + " \x96 ";
-    text += DayText(b.nDay, french) + " " + month(b.nMonth) + " " + std::to_string(b.nYear);
+    // Appended piece by piece: gcc 12 misreads "x" + std::string as overlapping copies.
+    if (a.nMonth == b.nMonth && a.nYear == b.nYear) {
+        text += '\x96';
+    } else {
+        text += ' ';
+        text += month(a.nMonth);
+        if (a.nYear != b.nYear) {
+            text += ' ';
+            text += std::to_string(a.nYear);
+        }
+        text += " \x96 ";
+    }
+    text += DayText(b.nDay, french);
+    text += ' ';
+    text += month(b.nMonth);
+    text += ' ';
+    text += std::to_string(b.nYear);
     return text + (french ? " omis" : " omitted");
 }
 
