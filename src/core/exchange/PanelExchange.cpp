@@ -76,7 +76,7 @@ EPasteReason ReasonOfRefusal(CalendarRow row, const std::string& text, const CYe
     const std::size_t digits = text.find_first_not_of(" ");
     const std::size_t end = text.find_first_not_of("0123456789", digits);
     if (digits != std::string::npos && end != digits && end != std::string::npos &&
-        ParsePastedText(row, "1" + text.substr(end)).bOk)
+        ParsePastedText(row, std::string(1, '1').append(text, end)).bOk)
         return EPasteReason::NoSuchDay;
     return EPasteReason::NotADate;
 }

@@ -326,7 +326,7 @@ TEST(GedcomFile, RecordsAndEventsWhenTracked) {
         if (crlf)
             for (std::size_t at = text.find('\n'); at != std::string::npos;
                  at = text.find('\n', at + 2))
-                text.insert(at, "\r");
+                text.insert(at, 1, '\r');
         std::istringstream in(text);
         CGedcomFileReader reader(in);
         reader.TrackRecords(true);

@@ -24,7 +24,7 @@ TEST(DayHistoryTest, MovesAsABrowserDoes) {
     CDayHistory history;
     std::int32_t current = 0;
     for (const CStep& step : steps) {
-        SCOPED_TRACE(std::string(1, step.cAction) + std::to_string(step.nCurrent));
+        SCOPED_TRACE(std::string(1, step.cAction).append(std::to_string(step.nCurrent)));
         if (step.cAction == 'v') {
             history.Visit(CJulianDay(step.nDay));
             current = step.nDay;
