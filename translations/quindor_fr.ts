@@ -10,55 +10,55 @@
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>Usage</source>
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="135"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="138"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="147"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="138"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="139"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="139"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="140"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
@@ -78,7 +78,7 @@
         <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="147"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="148"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
@@ -113,7 +113,7 @@
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="140"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
         <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
     </message>
@@ -1161,102 +1161,102 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="146"/>
+        <location filename="../src/ui/MainFrame.cpp" line="147"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="148"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="149"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="150"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="162"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="159"/>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="161"/>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="162"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
@@ -1266,242 +1266,257 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="151"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>&amp;Recent Family-Tree Files</source>
         <translation>Fichiers d&apos;arbre &amp;récents</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="184"/>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <source>Print Pre&amp;view…</source>
+        <translation>Aperçu a&amp;vant impression…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <source>Save as P&amp;DF…</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="189"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="194"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="190"/>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="192"/>
+        <location filename="../src/ui/MainFrame.cpp" line="197"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="193"/>
+        <location filename="../src/ui/MainFrame.cpp" line="198"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="197"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="205"/>
+        <location filename="../src/ui/MainFrame.cpp" line="210"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <location filename="../src/ui/MainFrame.cpp" line="213"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="209"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="209"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="210"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="210"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="217"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="218"/>
+        <location filename="../src/ui/MainFrame.cpp" line="223"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="226"/>
+        <location filename="../src/ui/MainFrame.cpp" line="231"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="227"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="227"/>
+        <location filename="../src/ui/MainFrame.cpp" line="232"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="233"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="241"/>
+        <location filename="../src/ui/MainFrame.cpp" line="246"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="242"/>
+        <location filename="../src/ui/MainFrame.cpp" line="247"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="246"/>
+        <location filename="../src/ui/MainFrame.cpp" line="251"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="249"/>
+        <location filename="../src/ui/MainFrame.cpp" line="254"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="254"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="255"/>
+        <location filename="../src/ui/MainFrame.cpp" line="260"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="264"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="266"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="263"/>
+        <location filename="../src/ui/MainFrame.cpp" line="268"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="266"/>
+        <location filename="../src/ui/MainFrame.cpp" line="271"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="270"/>
+        <location filename="../src/ui/MainFrame.cpp" line="275"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="272"/>
+        <location filename="../src/ui/MainFrame.cpp" line="277"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="287"/>
+        <location filename="../src/ui/MainFrame.cpp" line="292"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="768"/>
+        <location filename="../src/ui/MainFrame.cpp" line="779"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="269"/>
+        <location filename="../src/ui/MainFrame.cpp" line="274"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="329"/>
+        <location filename="../src/ui/MainFrame.cpp" line="334"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="330"/>
+        <location filename="../src/ui/MainFrame.cpp" line="335"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="331"/>
+        <location filename="../src/ui/MainFrame.cpp" line="336"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="333"/>
+        <location filename="../src/ui/MainFrame.cpp" line="338"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/MainFrame.cpp" line="339"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="335"/>
+        <location filename="../src/ui/MainFrame.cpp" line="340"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="337"/>
+        <location filename="../src/ui/MainFrame.cpp" line="342"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="767"/>
+        <location filename="../src/ui/MainFrame.cpp" line="778"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="372"/>
+        <location filename="../src/ui/MainFrame.cpp" line="377"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1874,6 +1889,164 @@
         <location filename="../src/ui/Clipboard.cpp" line="218"/>
         <source>%1; %2.</source>
         <translation>%1 ; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>YearPrint</name>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="39"/>
+        <source>Julian calendar</source>
+        <translation>Calendrier julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="41"/>
+        <source>Gregorian calendar</source>
+        <translation>Calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="46"/>
+        <source>Civil calendar, Gregorian from %1 %2 %3</source>
+        <translation>Calendrier civil, grégorien depuis le %1 %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="55"/>
+        <source>Dominical letters</source>
+        <translation>Lettres dominicales</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="56"/>
+        <source>Golden number</source>
+        <translation>Nombre d’or</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="57"/>
+        <source>Epact</source>
+        <translation>Épacte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="58"/>
+        <source>Indiction</source>
+        <translation>Indiction</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="74"/>
+        <source>Print a Month or a Year</source>
+        <translation>Imprimer un mois ou une année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="79"/>
+        <source>&amp;Year:</source>
+        <translation>&amp;Année :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="81"/>
+        <source>Civil (Julian, then Gregorian from the reform)</source>
+        <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="82"/>
+        <source>Julian</source>
+        <translation>Julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="82"/>
+        <source>Gregorian</source>
+        <translation>Grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <source>&amp;Calendar:</source>
+        <translation>&amp;Calendrier :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="86"/>
+        <source>The whole year</source>
+        <translation>L’année entière</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="90"/>
+        <source>&amp;Month:</source>
+        <translation>&amp;Mois :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <source>No saints</source>
+        <translation>Sans saints</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <source>Traditional list</source>
+        <translation>Liste traditionnelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="93"/>
+        <source>Present list</source>
+        <translation>Liste actuelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <source>&amp;Saints:</source>
+        <translation>&amp;Saints :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="97"/>
+        <source>Roman style</source>
+        <translation>Style romain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="98"/>
+        <source>Republican</source>
+        <translation>Républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="99"/>
+        <source>Jewish</source>
+        <translation>Juif</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <source>Muslim</source>
+        <translation>Musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="101"/>
+        <source>Feasts</source>
+        <translation>Fêtes</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
+        <source>Columns:</source>
+        <translation>Colonnes :</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="136"/>
+        <source>The year %1 cannot be printed in this calendar.</source>
+        <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="140"/>
+        <source>The printer could not be opened.</source>
+        <translation>L’imprimante n’a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="198"/>
+        <source>The PDF file %1 cannot be written.</source>
+        <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="239"/>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="240"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="264"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
     </message>
 </context>
 </TS>

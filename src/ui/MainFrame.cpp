@@ -14,6 +14,7 @@
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
 #include "ScreenBridge.h"
+#include "YearPrint.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
 
@@ -151,6 +152,10 @@ void CMainFrame::CreateMenus() {
     m_recentGedcom = AddMenu(file, QT_TR_NOOP("&Recent Family-Tree Files"));
     m_recentGedcom->setToolTipsVisible(true);
     UpdateRecentGedcomFiles();
+    file->addSeparator();
+    AddCommand(file, ID_YEAR_PRINT, QT_TR_NOOP("&Print…"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    AddCommand(file, ID_YEAR_PRINT_PREVIEW, QT_TR_NOOP("Print Pre&view…"));
+    AddCommand(file, ID_YEAR_SAVE_PDF, QT_TR_NOOP("Save as P&DF…"));
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
@@ -496,6 +501,12 @@ void CMainFrame::OnCommand(int id) {
             break;
         case ID_GEDCOM_CHECK:
             OpenGedcomFile(QString());
+            break;
+        case ID_YEAR_PRINT:
+        case ID_YEAR_PRINT_PREVIEW:
+        case ID_YEAR_SAVE_PDF:
+            if (panel)
+                RunYearPrint(this, id, *panel);
             break;
         case ID_HELP_TOPICS:
             ShowHelp(m_help, EHelpTrigger::HelpTopicsCommand);

@@ -160,7 +160,7 @@ std::vector<CYearPage> LayOutYearPages(const CYearSheet& sheet, const CPageOptio
         const std::vector<double> widths = FitWidths(wanted, width);
 
         const double rowHeight =
-            std::min(1.25 * line, (top + height - y) / static_cast<double>(days.size()));
+            std::min(1.5 * line, (top + height - y) / static_cast<double>(days.size()));
         for (std::size_t r = 0; r < rows.size(); ++r) {
             double x = left;
             for (std::size_t k = 0; k < used.size(); ++k) {

@@ -1,0 +1,274 @@
+#include "YearPrint.h"
+
+#include "TextBridge.h"
+
+#ifndef Q_MOC_RUN
+#include "exchange/RowValues.h"
+#include "panel/CalendarPanel.h"
+#endif
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+struct CYearPrint {
+    Q_DECLARE_TR_FUNCTIONS(YearPrint)
+};
+
+QString CalendarLabel(ESheetCalendar calendar) {
+    switch (calendar) {
+    case ESheetCalendar::Julian:
+        return CYearPrint::tr("Julian calendar");
+    case ESheetCalendar::Gregorian:
+        return CYearPrint::tr("Gregorian calendar");
+    case ESheetCalendar::Civil:
+        break;
+    }
+    const CGregorianDate reform = CJulianDay(g_jdGregorianStart).GetGregorian();
+    return CYearPrint::tr("Civil calendar, Gregorian from %1 %2 %3")
+        .arg(reform.nDay)
+        .arg(FromCp1252(RowMonthName(ROW_GREGORIAN, reform.nMonth)))
+        .arg(reform.nYear);
+}
+
+CPageLabels Labels(ESheetCalendar calendar) {
+    CPageLabels labels;
+    labels.strCalendar = ToCp1252(CalendarLabel(calendar));
+    labels.strDominical = ToCp1252(CYearPrint::tr("Dominical letters"));
+    labels.strGoldenNumber = ToCp1252(CYearPrint::tr("Golden number"));
+    labels.strEpact = ToCp1252(CYearPrint::tr("Epact"));
+    labels.strIndiction = ToCp1252(CYearPrint::tr("Indiction"));
+    return labels;
+}
+
+} // namespace
+
+CYearPrintChoice DefaultYearPrintChoice(const CCalendarPanel& panel) {
+    const CJulianDay day = panel.GetDayShown();
+    CYearPrintChoice choice;
+    choice.nYear = day.IsGregorianInForce() ? day.GetGregorian().nYear : day.GetJulian().nYear;
+    choice.nMonth = day.IsGregorianInForce() ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
+    return choice;
+}
+
+bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(CYearPrint::tr("Print a Month or a Year"));
+    auto* form = new QFormLayout;
+    auto* year = new QSpinBox;
+    year->setRange(-4713, 2999);
+    year->setValue(choice.nYear);
+    form->addRow(CYearPrint::tr("&Year:"), year);
+    auto* calendar = new QComboBox;
+    calendar->addItems({CYearPrint::tr("Civil (Julian, then Gregorian from the reform)"),
+                        CYearPrint::tr("Julian"), CYearPrint::tr("Gregorian")});
+    calendar->setCurrentIndex(static_cast<int>(choice.eCalendar));
+    form->addRow(CYearPrint::tr("&Calendar:"), calendar);
+    auto* month = new QComboBox;
+    month->addItem(CYearPrint::tr("The whole year"));
+    for (std::int32_t m = 1; m <= 12; ++m)
+        month->addItem(FromCp1252(RowMonthName(ROW_GREGORIAN, m)));
+    month->setCurrentIndex(choice.nMonth);
+    form->addRow(CYearPrint::tr("&Month:"), month);
+    auto* saints = new QComboBox;
+    saints->addItems({CYearPrint::tr("No saints"), CYearPrint::tr("Traditional list"),
+                      CYearPrint::tr("Present list")});
+    saints->setCurrentIndex(static_cast<int>(choice.eSaints) + 1);
+    form->addRow(CYearPrint::tr("&Saints:"), saints);
+    const std::pair<EPageColumn, QString> columns[] = {
+        {PAGE_ROMAN, CYearPrint::tr("Roman style")},
+        {PAGE_REPUBLICAN, CYearPrint::tr("Republican")},
+        {PAGE_JEWISH, CYearPrint::tr("Jewish")},
+        {PAGE_MUSLIM, CYearPrint::tr("Muslim")},
+        {PAGE_FEASTS, CYearPrint::tr("Feasts")}};
+    std::vector<std::pair<EPageColumn, QCheckBox*>> boxes;
+    for (const auto& [column, text] : columns) {
+        auto* box = new QCheckBox(text);
+        box->setChecked((choice.nColumns & column) != 0);
+        form->addRow(boxes.empty() ? CYearPrint::tr("Columns:") : QString(), box);
+        boxes.emplace_back(column, box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice.nYear = year->value();
+    choice.eCalendar = static_cast<ESheetCalendar>(calendar->currentIndex());
+    choice.nMonth = month->currentIndex();
+    choice.eSaints = static_cast<ESheetSaints>(saints->currentIndex() - 1);
+    choice.nColumns = choice.eSaints == ESheetSaints::None ? 0u : std::uint32_t{PAGE_SAINT};
+    for (const auto& [column, box] : boxes)
+        if (box->isChecked())
+            choice.nColumns |= column;
+    return true;
+}
+
+QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
+    CYearSheetOptions options;
+    options.eCalendar = choice.eCalendar;
+    options.nReformDay = g_jdGregorianStart;
+    options.yearStyle = style;
+    options.eSaints = choice.eSaints;
+    const CYearSheetResult result = MakeYearSheet(choice.nYear, options);
+    if (!result.ok())
+        return CYearPrint::tr("The year %1 cannot be printed in this calendar.").arg(choice.nYear);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return CYearPrint::tr("The printer could not be opened.");
+    // The layout works in points; the printer in its own pixels.
+    const double scale = printer.resolution() / 72.0;
+    QFont font(QStringLiteral("Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(8);
+    QFont title = font;
+    title.setPointSizeF(14);
+    title.setBold(true);
+    QFont bold = font;
+    bold.setBold(true);
+    // Measured in bold, so a Sunday's row fits as well as a weekday's.
+    const QFontMetricsF metrics(bold, &printer);
+    const QRectF area = printer.pageLayout().paintRectPoints();
+    CPageMetrics page;
+    page.fWidth = area.width();
+    page.fHeight = area.height();
+    page.fMargin = 0;
+    page.fLineHeight = metrics.height() / scale * 1.1;
+    page.textWidth = [&metrics, scale](std::string_view text) {
+        return metrics.horizontalAdvance(FromCp1252(std::string(text))) / scale;
+    };
+    CPageOptions pageOptions;
+    pageOptions.nMonth = choice.nMonth;
+    pageOptions.nColumns = choice.nColumns;
+    pageOptions.labels = Labels(choice.eCalendar);
+    const std::vector<CYearPage> pages = LayOutYearPages(result.sheet, pageOptions, page);
+
+    painter.setPen(QPen(Qt::black, 0));
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            printer.newPage();
+        double lastRow = -1;
+        for (const CPageCell& cell : pages[p].cells) {
+            const QRectF rect(cell.x * scale, cell.y * scale, cell.w * scale, cell.h * scale);
+            const CSheetDay* day =
+                cell.nDayIndex >= 0 ? &result.sheet.days[static_cast<std::size_t>(cell.nDayIndex)]
+                                    : nullptr;
+            painter.setFont(cell.eKind == EPageCell::Title ? title
+                            : !day || day->nWeekday == 0   ? bold
+                                                           : font);
+            QString text = FromCp1252(cell.strText);
+            if (cell.eKind == EPageCell::Title)
+                text =
+                    QFontMetricsF(title, &printer).elidedText(text, Qt::ElideRight, rect.width());
+            painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            if (day && rect.top() != lastRow) {
+                lastRow = rect.top();
+                painter.drawLine(QPointF(0, rect.bottom()),
+                                 QPointF(area.width() * scale, rect.bottom()));
+            }
+        }
+    }
+    painter.end();
+    return QString();
+}
+
+QString SaveYearPdf(const QString& path, const CYearPrintChoice& choice, const CYearStyle& style) {
+    const QString cannot =
+        CYearPrint::tr("The PDF file %1 cannot be written.").arg(QDir::toNativeSeparators(path));
+    // Written beside its place and renamed once whole, so a failure leaves
+    // any older file as it was.
+    QTemporaryFile temporary(QFileInfo(path).absolutePath() +
+                             QStringLiteral("/.quindor-XXXXXX.pdf"));
+    if (path.isEmpty() || QFileInfo(path).isDir() || !temporary.open())
+        return cannot;
+    temporary.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temporary.fileName());
+    printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+    printer.setDocName(QFileInfo(path).completeBaseName());
+    const QString error = PaintYearPages(printer, choice, style);
+    if (!error.isEmpty())
+        return error;
+    // A temporary file is private; the PDF gets the old file's rights or the usual ones.
+    const QByteArray from = QFile::encodeName(temporary.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat old {};
+    ::chmod(from.constData(),
+            ::stat(to.constData(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask));
+    if (std::rename(from.constData(), to.constData()) != 0)
+        return cannot;
+    temporary.setAutoRemove(false);
+    return QString();
+}
+
+void RunYearPrint(QWidget* parent, int commandId, const CCalendarPanel& panel) {
+    static CYearPrintChoice s_choice;
+    static bool s_asked = false;
+    CYearPrintChoice choice = DefaultYearPrintChoice(panel);
+    if (s_asked) {
+        // The year and month follow the panel; the rest is as last chosen.
+        s_choice.nYear = choice.nYear;
+        s_choice.nMonth = s_choice.nMonth == 0 ? 0 : choice.nMonth;
+        choice = s_choice;
+    }
+    if (!AskYearPrint(parent, choice))
+        return;
+    s_choice = choice;
+    s_asked = true;
+    const CYearStyle style = panel.GetYearStyle();
+    QString error;
+    if (commandId == ID_YEAR_SAVE_PDF) {
+        const QString path =
+            QFileDialog::getSaveFileName(parent, CYearPrint::tr("Save as PDF"), QDir::homePath(),
+                                         CYearPrint::tr("PDF files (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        error = SaveYearPdf(path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+                                ? path
+                                : path + QLatin1String(".pdf"),
+                            choice, style);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        if (commandId == ID_YEAR_PRINT_PREVIEW) {
+            QPrintPreviewDialog preview(&printer, parent);
+            QObject::connect(
+                &preview, &QPrintPreviewDialog::paintRequested, parent,
+                [&](QPrinter* target) { error = PaintYearPages(*target, choice, style); });
+            preview.exec();
+        } else {
+            QPrintDialog dialog(&printer, parent);
+            if (dialog.exec() != QDialog::Accepted)
+                return;
+            error = PaintYearPages(printer, choice, style);
+        }
+    }
+    if (!error.isEmpty())
+        QMessageBox::warning(parent, CYearPrint::tr("Print"), error);
+}
