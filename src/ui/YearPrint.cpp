@@ -126,31 +126,31 @@ bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice) {
     return true;
 }
 
-QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
+namespace {
+
+CYearSheetResult SheetFor(const CYearPrintChoice& choice, const CYearStyle& style) {
     CYearSheetOptions options;
     options.eCalendar = choice.eCalendar;
     options.nReformDay = g_jdGregorianStart;
     options.yearStyle = style;
     options.eSaints = choice.eSaints;
-    const CYearSheetResult result = MakeYearSheet(choice.nYear, options);
-    if (!result.ok())
-        return CYearPrint::tr("The year %1 cannot be printed in this calendar.").arg(choice.nYear);
+    return MakeYearSheet(choice.nYear, options);
+}
 
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return CYearPrint::tr("The printer could not be opened.");
-    // The layout works in points; the printer in its own pixels.
-    const double scale = printer.resolution() / 72.0;
+QFont RowFont(bool bold) {
     QFont font(QStringLiteral("Serif"));
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(8);
-    QFont title = font;
-    title.setPointSizeF(14);
-    title.setBold(true);
-    QFont bold = font;
-    bold.setBold(true);
+    font.setBold(bold);
+    return font;
+}
+
+// The layout works in points, inside the printable area.
+std::vector<CYearPage> LayOut(QPrinter& printer, const CYearSheet& sheet,
+                              const CYearPrintChoice& choice) {
+    const double scale = printer.resolution() / 72.0;
     // Measured in bold, so a Sunday's row fits as well as a weekday's.
-    const QFontMetricsF metrics(bold, &printer);
+    const QFontMetricsF metrics(RowFont(true), &printer);
     const QRectF area = printer.pageLayout().paintRectPoints();
     CPageMetrics page;
     page.fWidth = area.width();
@@ -160,11 +160,41 @@ QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const 
     page.textWidth = [&metrics, scale](std::string_view text) {
         return metrics.horizontalAdvance(FromCp1252(std::string(text))) / scale;
     };
-    CPageOptions pageOptions;
-    pageOptions.nMonth = choice.nMonth;
-    pageOptions.nColumns = choice.nColumns;
-    pageOptions.labels = Labels(choice.eCalendar);
-    const std::vector<CYearPage> pages = LayOutYearPages(result.sheet, pageOptions, page);
+    CPageOptions options;
+    options.nMonth = choice.nMonth;
+    options.nColumns = choice.nColumns;
+    options.labels = Labels(choice.eCalendar);
+    return LayOutYearPages(sheet, options, page);
+}
+
+} // namespace
+
+void ChooseOrientation(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
+    const CYearSheetResult result = SheetFor(choice, style);
+    if (!result.ok())
+        return;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    for (const CYearPage& page : LayOut(printer, result.sheet, choice)) {
+        if (page.bCut) {
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return;
+        }
+    }
+}
+
+QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
+    const CYearSheetResult result = SheetFor(choice, style);
+    if (!result.ok())
+        return CYearPrint::tr("The year %1 cannot be printed in this calendar.").arg(choice.nYear);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return CYearPrint::tr("The printer could not be opened.");
+    const std::vector<CYearPage> pages = LayOut(printer, result.sheet, choice);
+    const double scale = printer.resolution() / 72.0;
+    const QRectF area = printer.pageLayout().paintRectPoints();
+    const QFont font = RowFont(false), bold = RowFont(true);
+    QFont title = bold;
+    title.setPointSizeF(14);
 
     painter.setPen(QPen(Qt::black, 0));
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -210,6 +240,7 @@ QString SaveYearPdf(const QString& path, const CYearPrintChoice& choice, const C
     printer.setOutputFileName(temporary.fileName());
     printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
     printer.setDocName(QFileInfo(path).completeBaseName());
+    ChooseOrientation(printer, choice, style);
     const QString error = PaintYearPages(printer, choice, style);
     if (!error.isEmpty())
         return error;
@@ -256,6 +287,7 @@ void RunYearPrint(QWidget* parent, int commandId, const CCalendarPanel& panel) {
     } else {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        ChooseOrientation(printer, choice, style);
         if (commandId == ID_YEAR_PRINT_PREVIEW) {
             QPrintPreviewDialog preview(&printer, parent);
             QObject::connect(

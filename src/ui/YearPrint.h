@@ -31,6 +31,9 @@ CYearPrintChoice DefaultYearPrintChoice(const CCalendarPanel& panel);
 // Asks what to print; false when cancelled.
 bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice);
 
+// Turns the paper to landscape where portrait would cut the rows' texts.
+void ChooseOrientation(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style);
+
 // Paints the pages on the printer; an empty text when done, else why not.
 QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style);
 

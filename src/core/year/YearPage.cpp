@@ -165,10 +165,11 @@ std::vector<CYearPage> LayOutYearPages(const CYearSheet& sheet, const CPageOptio
             double x = left;
             for (std::size_t k = 0; k < used.size(); ++k) {
                 const double w = k + 1 == used.size() ? left + width - x : widths[k];
-                page.cells.push_back(
-                    {x, y, w, rowHeight,
-                     ElideText(rows[r][used[k]], std::max(0.0, w - gap), metrics.textWidth),
-                     EPageCell::Day, static_cast<std::int32_t>(days[r])});
+                const std::string& text = rows[r][used[k]];
+                std::string shown = ElideText(text, std::max(0.0, w - gap), metrics.textWidth);
+                page.bCut = page.bCut || shown != text;
+                page.cells.push_back({x, y, w, rowHeight, std::move(shown), EPageCell::Day,
+                                      static_cast<std::int32_t>(days[r])});
                 x += w;
             }
             y += rowHeight;

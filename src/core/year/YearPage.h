@@ -66,6 +66,7 @@ struct CPageCell {
 struct CYearPage {
     std::int32_t nMonth = 0;
     std::vector<CPageCell> cells;
+    bool bCut = false; // some text of a day's row is cut
 };
 
 // The text cut to fit width, ending with an ellipsis when cut; empty when

@@ -106,6 +106,10 @@ TEST(YearPage, TheWholeYearIsAPageAMonth) {
     }
     EXPECT_EQ(dayCells, sheet.days.size());
     EXPECT_TRUE(LayOutYearPages(sheet, {}, {100, 100, 40, 10, Width}).empty());
+    // Cut texts are told, on narrow paper and not on wide.
+    for (const double width : {298.0, 3000.0})
+        for (const CYearPage& page : LayOutYearPages(sheet, {}, {width, 842, 36, 10, Width}))
+            EXPECT_EQ(page.bCut, width < 1000) << page.nMonth;
 }
 
 TEST(YearPage, ACutTextIsItsBeginningAndAnEllipsis) {
