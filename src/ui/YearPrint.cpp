@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryFile>
@@ -293,6 +294,11 @@ void RunYearPrint(QWidget* parent, int commandId, const CCalendarPanel& panel) {
             QObject::connect(
                 &preview, &QPrintPreviewDialog::paintRequested, parent,
                 [&](QPrinter* target) { error = PaintYearPages(*target, choice, style); });
+            // The preview sets the paper upright when it opens; turn it back.
+            ChooseOrientation(printer, choice, style);
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>();
+                widget && printer.pageLayout().orientation() == QPageLayout::Landscape)
+                widget->setLandscapeOrientation();
             preview.exec();
         } else {
             QPrintDialog dialog(&printer, parent);
