@@ -38,6 +38,27 @@ bool CGedcomFileReader::Fail(EGedcomFileError error, std::int64_t line) {
     return false;
 }
 
+void AppendUtf16(std::string& out, std::string_view bytes, bool little, std::uint32_t& pending) {
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        const std::uint32_t unit = little ? (a | (b << 8)) : ((a << 8) | b);
+        if (pending != 0) {
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((pending - 0xD800) << 10) + (unit - 0xDC00));
+                pending = 0;
+                continue;
+            }
+            AppendUtf8(out, kReplacement);
+            pending = 0;
+        }
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            pending = unit;
+        else
+            AppendUtf8(out, unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
+    }
+}
+
 void CGedcomFileReader::DecodeAppend(const char* bytes, std::size_t count) {
     if (m_eEncoding != EGedcomEncoding::Utf16Le && m_eEncoding != EGedcomEncoding::Utf16Be) {
         m_data.append(bytes, count);
@@ -45,37 +66,17 @@ void CGedcomFileReader::DecodeAppend(const char* bytes, std::size_t count) {
     }
     const bool le = m_eEncoding == EGedcomEncoding::Utf16Le;
     std::size_t i = 0;
-    auto unitAt = [&](unsigned char a, unsigned char b) -> std::uint32_t {
-        return le ? (a | (b << 8)) : ((a << 8) | b);
-    };
-    auto take = [&](std::uint32_t unit) {
-        if (m_nHighSurrogate != 0) {
-            if (unit >= 0xDC00 && unit <= 0xDFFF) {
-                AppendUtf8(m_data, 0x10000 + ((m_nHighSurrogate - 0xD800) << 10) + (unit - 0xDC00));
-                m_nHighSurrogate = 0;
-                return;
-            }
-            AppendUtf8(m_data, kReplacement);
-            m_nHighSurrogate = 0;
-        }
-        if (unit >= 0xD800 && unit <= 0xDBFF)
-            m_nHighSurrogate = unit;
-        else if (unit >= 0xDC00 && unit <= 0xDFFF)
-            AppendUtf8(m_data, kReplacement);
-        else
-            AppendUtf8(m_data, unit);
-    };
     if (!m_strOddByte.empty() && count > 0) {
-        take(unitAt(static_cast<unsigned char>(m_strOddByte[0]),
-                    static_cast<unsigned char>(bytes[0])));
+        // The unit split between two reads.
+        m_strOddByte.push_back(bytes[0]);
+        AppendUtf16(m_data, m_strOddByte, le, m_nHighSurrogate);
         m_strOddByte.clear();
         i = 1;
     }
-    for (; i + 1 < count; i += 2)
-        take(
-            unitAt(static_cast<unsigned char>(bytes[i]), static_cast<unsigned char>(bytes[i + 1])));
-    if (i < count)
-        m_strOddByte.assign(1, bytes[i]);
+    const std::size_t whole = (count - i) & ~std::size_t(1);
+    AppendUtf16(m_data, std::string_view(bytes + i, whole), le, m_nHighSurrogate);
+    if (i + whole < count)
+        m_strOddByte.assign(1, bytes[i + whole]);
 }
 
 // Reads one more chunk into m_data; false at the end of the stream.

@@ -67,6 +67,10 @@ struct CGedcomLine {
 CGedcomLine ParseGedcomLine(std::string_view line);
 // One code point written in UTF-8.
 void AppendUtf8(std::string& out, std::uint32_t cp);
+// UTF-16 units (pairs of bytes, a last odd byte ignored) appended as UTF-8,
+// lone surrogates as U+FFFD; a high surrogate still waiting for its pair at
+// the end is left in pending (0: none) for the next call.
+void AppendUtf16(std::string& out, std::string_view bytes, bool little, std::uint32_t& pending);
 // The tag, compared without regard to case with an upper-case name.
 bool GedcomTagIs(std::string_view tag, std::string_view name);
 

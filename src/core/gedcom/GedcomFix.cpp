@@ -262,23 +262,7 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end, CGedcomF
     if (m_nUnit == 2) {
         m_text.clear();
         std::uint32_t high = 0;
-        for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
-            const auto a = static_cast<unsigned char>(raw[i]);
-            const auto b = static_cast<unsigned char>(raw[i + 1]);
-            const std::uint32_t u = m_bLittle ? (a | (b << 8)) : ((a << 8) | b);
-            if (high != 0 && u >= 0xDC00 && u <= 0xDFFF) {
-                AppendUtf8(m_text, 0x10000 + ((high - 0xD800) << 10) + (u - 0xDC00));
-                high = 0;
-                continue;
-            }
-            if (high != 0)
-                AppendUtf8(m_text, 0xFFFD);
-            high = 0;
-            if (u >= 0xD800 && u <= 0xDBFF)
-                high = u;
-            else
-                AppendUtf8(m_text, u >= 0xDC00 && u <= 0xDFFF ? 0xFFFD : u);
-        }
+        AppendUtf16(m_text, raw, m_bLittle, high);
         if (high != 0)
             AppendUtf8(m_text, 0xFFFD);
         text = m_text;
