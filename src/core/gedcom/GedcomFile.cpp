@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 constexpr std::size_t kChunk = 1024 * 1024;
@@ -196,45 +200,133 @@ constexpr unsigned char Lower(char c) {
     return static_cast<unsigned char>(static_cast<unsigned char>(c) | 0x20);
 }
 
-// Whether "date" or "head", in any case, begins in the n bytes; reads three
-// bytes past them. One pass without branches, which the compiler vectorises.
-template <std::size_t n> bool HasTag(const char* p) {
-    unsigned char found = 0;
-    for (std::size_t i = 0; i < n; ++i) {
+// What one block holds, a bit a byte: where "date" or "head" begins, in any
+// case, and where a line ends (a LF, or a CR not followed by a LF, which
+// then ends the line itself). Reads three bytes past the block.
+struct CBlockMasks {
+    std::uint64_t tags = 0;
+    std::uint64_t ends = 0;
+};
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QUINDOR_SCAN_WIDE 1
+// The whole block in one step, where the processor has 64-byte compares.
+__attribute__((target("avx512bw"))) CBlockMasks ScanBlockAvx512(const char* p) {
+    const __m512i lower = _mm512_set1_epi8(0x20);
+    const __m512i v0 = _mm512_loadu_si512(p);
+    const __m512i v1 = _mm512_loadu_si512(p + 1);
+    const __m512i l0 = _mm512_or_si512(v0, lower);
+    const __m512i l1 = _mm512_or_si512(v1, lower);
+    const __m512i l2 = _mm512_or_si512(_mm512_loadu_si512(p + 2), lower);
+    const __m512i l3 = _mm512_or_si512(_mm512_loadu_si512(p + 3), lower);
+#define QUINDOR_IS(k, v, c) _mm512_mask_cmpeq_epi8_mask(k, v, _mm512_set1_epi8(c))
+    const __mmask64 date = QUINDOR_IS(
+        QUINDOR_IS(QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'd'), l1, 'a'), l2, 't'), l3, 'e');
+    const __mmask64 head = QUINDOR_IS(
+        QUINDOR_IS(QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'h'), l1, 'e'), l2, 'a'), l3, 'd');
+    const __mmask64 lf = QUINDOR_IS(~__mmask64(0), v0, '\n');
+    const __mmask64 cr = QUINDOR_IS(~__mmask64(0), v0, '\r');
+    const __mmask64 crlf = QUINDOR_IS(cr, v1, '\n');
+#undef QUINDOR_IS
+    CBlockMasks masks;
+    masks.tags = date | head;
+    masks.ends = lf | (cr & ~crlf);
+    return masks;
+}
+
+// The same with 32 bytes a step, where the processor has them.
+__attribute__((target("avx2"))) CBlockMasks ScanBlockAvx2(const char* p) {
+    const __m256i lower = _mm256_set1_epi8(0x20);
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i cr = _mm256_set1_epi8('\r');
+    CBlockMasks masks;
+    for (std::size_t i = 0; i < kBlock; i += 32) {
+        const __m256i v0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
+        const __m256i v1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 1));
+        const __m256i l0 = _mm256_or_si256(v0, lower), l1 = _mm256_or_si256(v1, lower);
+        const __m256i l2 =
+            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 2)), lower);
+        const __m256i l3 =
+            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 3)), lower);
+#define QUINDOR_IS(v, c) _mm256_cmpeq_epi8(v, _mm256_set1_epi8(c))
+        const __m256i date =
+            _mm256_and_si256(_mm256_and_si256(QUINDOR_IS(l0, 'd'), QUINDOR_IS(l1, 'a')),
+                             _mm256_and_si256(QUINDOR_IS(l2, 't'), QUINDOR_IS(l3, 'e')));
+        const __m256i head =
+            _mm256_and_si256(_mm256_and_si256(QUINDOR_IS(l0, 'h'), QUINDOR_IS(l1, 'e')),
+                             _mm256_and_si256(QUINDOR_IS(l2, 'a'), QUINDOR_IS(l3, 'd')));
+#undef QUINDOR_IS
+        const __m256i end = _mm256_or_si256(
+            _mm256_cmpeq_epi8(v0, lf),
+            _mm256_andnot_si256(_mm256_cmpeq_epi8(v1, lf), _mm256_cmpeq_epi8(v0, cr)));
+        masks.tags |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(
+                          _mm256_movemask_epi8(_mm256_or_si256(date, head))))
+                      << i;
+        masks.ends |=
+            static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(end))) << i;
+    }
+    return masks;
+}
+#endif
+
+#if defined(__SSE2__)
+// Sixteen bytes a step, the four letters compared at once.
+CBlockMasks ScanBlock(const char* p) {
+    const __m128i lower = _mm_set1_epi8(0x20);
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    CBlockMasks masks;
+    for (std::size_t i = 0; i < kBlock; i += 16) {
+        auto at = [&](std::size_t k) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + k));
+        };
+        const __m128i v0 = at(0), v1 = at(1);
+        const __m128i l0 = _mm_or_si128(v0, lower), l1 = _mm_or_si128(v1, lower),
+                      l2 = _mm_or_si128(at(2), lower), l3 = _mm_or_si128(at(3), lower);
+        auto is = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        const __m128i date = _mm_and_si128(_mm_and_si128(is(l0, 'd'), is(l1, 'a')),
+                                           _mm_and_si128(is(l2, 't'), is(l3, 'e')));
+        const __m128i head = _mm_and_si128(_mm_and_si128(is(l0, 'h'), is(l1, 'e')),
+                                           _mm_and_si128(is(l2, 'a'), is(l3, 'd')));
+        const __m128i end =
+            _mm_or_si128(_mm_cmpeq_epi8(v0, lf),
+                         _mm_andnot_si128(_mm_cmpeq_epi8(v1, lf), _mm_cmpeq_epi8(v0, cr)));
+        masks.tags |= static_cast<std::uint64_t>(
+                          static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(date, head))))
+                      << i;
+        masks.ends |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(end)))
+                      << i;
+    }
+    return masks;
+}
+#else
+CBlockMasks ScanBlock(const char* p) {
+    CBlockMasks masks;
+    for (std::size_t i = 0; i < kBlock; ++i) {
         const unsigned char a = Lower(p[i]), b = Lower(p[i + 1]), c = Lower(p[i + 2]),
                             d = Lower(p[i + 3]);
-        const unsigned char date = (a ^ 'd') | (b ^ 'a') | (c ^ 't') | (d ^ 'e');
-        const unsigned char head = (a ^ 'h') | (b ^ 'e') | (c ^ 'a') | (d ^ 'd');
-        found |= static_cast<unsigned char>((date == 0) | (head == 0));
+        const bool tag = (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
+                         (a == 'h' && b == 'e' && c == 'a' && d == 'd');
+        const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
+        masks.tags |= static_cast<std::uint64_t>(tag) << i;
+        masks.ends |= static_cast<std::uint64_t>(end) << i;
     }
-    return found != 0;
+    return masks;
+}
+#endif
+
+// Without a popcount instruction in the baseline the library call costs
+// more than this.
+unsigned CountBits(std::uint64_t x) {
+    x -= (x >> 1) & 0x5555555555555555ULL;
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<unsigned>((x * 0x0101010101010101ULL) >> 56);
 }
 
-bool TagAt(const char* p) {
-    const unsigned char a = Lower(p[0]), b = Lower(p[1]), c = Lower(p[2]), d = Lower(p[3]);
-    return (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
-           (a == 'h' && b == 'e' && c == 'a' && d == 'd');
-}
-
-// Line ends in [p, p + n): a LF, or a CR not followed by a LF (which then
-// ends the line itself); reads one byte past.
-std::int64_t CountLineEnds(const char* p, std::size_t n) {
-    std::int64_t count = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        count += (p[i] == '\n') | ((p[i] == '\r') & (p[i + 1] != '\n'));
-    return count;
-}
-
-// Line ends in one block, with a count the compiler keeps in bytes.
-unsigned BlockLineEnds(const char* p) {
-    unsigned char count = 0;
-    for (std::size_t i = 0; i < kBlock; ++i)
-        count += static_cast<unsigned char>((p[i] == '\n') | ((p[i] == '\r') & (p[i + 1] != '\n')));
-    return count;
-}
-
-bool IsLineEnd(char c) {
-    return c == '\n' || c == '\r';
+// The byte after the last line end in the mask.
+std::size_t AfterLastEnd(std::uint64_t ends) {
+    return 64 - static_cast<std::size_t>(__builtin_clzll(ends));
 }
 
 } // namespace
@@ -243,41 +335,34 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size) {
     CGedcomSkip skip;
     std::size_t pos = 0;
     std::int64_t lines = 0;
-    std::size_t lastEnds = std::string_view::npos; // the last block with a line end
-    // The start of the line holding 'at', no earlier than pos unless the
-    // line began in an earlier block.
-    auto lineStart = [&](std::size_t at) -> std::size_t {
-        for (std::size_t k = at; k > pos; --k) {
-            if (IsLineEnd(text[k - 1]))
-                return k;
-        }
-        if (lastEnds == std::string_view::npos)
-            return 0;
-        for (std::size_t k = lastEnds + kBlock; k > lastEnds; --k) {
-            if (IsLineEnd(text[k - 1]))
-                return k;
-        }
-        return 0;
-    };
+    std::size_t lineStart = 0; // of the line the scan is in
     // A line of several KiB is left to the careful splitting, which knows the limit.
     constexpr std::size_t kLongLine = 8192;
+#ifdef QUINDOR_SCAN_WIDE
+    static const int wide = __builtin_cpu_supports("avx512bw") ? 2
+                            : __builtin_cpu_supports("avx2")   ? 1
+                                                               : 0;
+#endif
     while (pos + kBlock + 4 <= size) {
-        if (HasTag<kBlock>(text + pos)) {
-            std::size_t at = pos;
-            while (!HasTag<16>(text + at))
-                at += 16;
-            while (!TagAt(text + at))
-                ++at;
-            const std::size_t start = lineStart(at);
-            skip.nStart = start;
-            skip.nLines = lines + (start > pos ? CountLineEnds(text + pos, start - pos) : 0);
+#ifdef QUINDOR_SCAN_WIDE
+        const CBlockMasks masks = wide == 2   ? ScanBlockAvx512(text + pos)
+                                  : wide == 1 ? ScanBlockAvx2(text + pos)
+                                              : ScanBlock(text + pos);
+#else
+        const CBlockMasks masks = ScanBlock(text + pos);
+#endif
+        if (masks.tags != 0) {
+            const auto tag = static_cast<unsigned>(__builtin_ctzll(masks.tags));
+            const std::uint64_t before = masks.ends & ((std::uint64_t(1) << tag) - 1);
+            skip.nStart = before != 0 ? pos + AfterLastEnd(before) : lineStart;
+            skip.nLines = lines + CountBits(before);
             skip.bFound = true;
             return skip;
         }
-        if (const unsigned ends = BlockLineEnds(text + pos); ends != 0) {
-            lines += ends;
-            lastEnds = pos;
-        } else if (pos - (lastEnds == std::string_view::npos ? 0 : lastEnds) > kLongLine) {
+        if (masks.ends != 0) {
+            lines += CountBits(masks.ends);
+            lineStart = pos + AfterLastEnd(masks.ends);
+        } else if (pos - lineStart > kLongLine) {
             break;
         }
         pos += kBlock;
@@ -288,7 +373,7 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size) {
         skip.nLines = lines + 1;
         return skip;
     }
-    skip.nStart = lineStart(pos);
+    skip.nStart = lineStart;
     skip.nLines = lines;
     return skip;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -18,82 +19,123 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-constexpr char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// A word of up to four letters in capitals, one byte each, as a number to
+// switch on.
+constexpr std::uint32_t Key(std::string_view word) {
+    std::uint32_t key = 0;
+    for (const char c : word)
+        key = (key << 8) | static_cast<unsigned char>(c);
+    return key;
 }
 
 // "[ABT|CAL|EST|BEF|AFT] [DD] [MON] YYYY", or BET ... AND ..., FROM ... [TO
 // ...], TO ...: the plain Gregorian forms that make most of a file, in any
 // case and spacing. Such a value reads as it is, so it has no repair; the
-// test costs a small part of a full reading.
+// test is a small part of a full reading, and runs on every DATE line.
 class CPlainDate {
 public:
-    explicit CPlainDate(std::string_view text) : m_text(text) {}
+    explicit CPlainDate(std::string_view text)
+        : m_p(text.data()), m_end(text.data() + text.size()) {}
 
     bool Matches() {
-        if (Word("BET"))
-            return Date() && Word("AND") && Date() && AtEnd();
-        if (Word("FROM"))
-            return Date() && (AtEnd() || (Word("TO") && Date() && AtEnd()));
-        if (!Word("ABT") && !Word("CAL") && !Word("EST") && !Word("BEF") && !Word("AFT"))
-            Word("TO");
+        switch (PeekWord()) {
+        case Key("BET"):
+            TakeWord();
+            return Date() && PeekWord() == Key("AND") && TakeWord() && Date() && AtEnd();
+        case Key("FROM"):
+            TakeWord();
+            return Date() &&
+                   (AtEnd() || (PeekWord() == Key("TO") && TakeWord() && Date() && AtEnd()));
+        case Key("ABT"):
+        case Key("CAL"):
+        case Key("EST"):
+        case Key("BEF"):
+        case Key("AFT"):
+        case Key("TO"):
+            TakeWord();
+            break;
+        default:
+            break;
+        }
         return Date() && AtEnd();
     }
 
 private:
     void Blanks() {
-        while (m_pos < m_text.size() && m_text[m_pos] == ' ')
-            ++m_pos;
+        while (m_p < m_end && *m_p == ' ')
+            ++m_p;
     }
     bool AtEnd() {
         Blanks();
-        return m_pos == m_text.size();
+        return m_p == m_end;
     }
-    // The word here, whole, in any case.
-    bool Word(std::string_view word) {
+    static bool Letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+    static bool Digit(char c) { return c >= '0' && c <= '9'; }
+    // The word here, whole and in capitals (0 if it is none of two to four
+    // letters); it stays to be taken.
+    std::uint32_t PeekWord() {
         Blanks();
-        if (m_text.size() - m_pos < word.size())
-            return false;
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            if (Upper(m_text[m_pos + i]) != word[i])
-                return false;
+        std::uint32_t key = 0;
+        const char* q = m_p;
+        for (; q < m_end && Letter(*q); ++q) {
+            if (q - m_p == 4)
+                return 0;
+            key = (key << 8) | static_cast<unsigned char>(*q & ~0x20);
         }
-        const std::size_t end = m_pos + word.size();
-        if (end < m_text.size() && m_text[end] != ' ')
-            return false;
-        m_pos = end;
-        return true;
+        if (q - m_p < 2 || (q < m_end && *q != ' '))
+            return 0;
+        m_pWord = q;
+        return key;
     }
-    bool Digits(std::size_t most) {
-        Blanks();
-        std::size_t n = 0;
-        while (m_pos + n < m_text.size() && m_text[m_pos + n] >= '0' && m_text[m_pos + n] <= '9')
-            ++n;
-        if (n == 0 || n > most || (m_pos + n < m_text.size() && m_text[m_pos + n] != ' '))
-            return false;
-        m_pos += n;
+    bool TakeWord() {
+        m_p = m_pWord;
         return true;
     }
     bool Month() {
-        for (const char* code : kGedcomGregorianMonths) {
-            if (Word(std::string_view(code, 3)))
-                return true;
+        switch (PeekWord()) {
+        case Key("JAN"):
+        case Key("FEB"):
+        case Key("MAR"):
+        case Key("APR"):
+        case Key("MAY"):
+        case Key("JUN"):
+        case Key("JUL"):
+        case Key("AUG"):
+        case Key("SEP"):
+        case Key("OCT"):
+        case Key("NOV"):
+        case Key("DEC"):
+            return TakeWord();
+        default:
+            return false;
         }
-        return false;
+    }
+    // Up to most digits, whole.
+    bool Digits(std::size_t most) {
+        Blanks();
+        const char* q = m_p;
+        while (q < m_end && Digit(*q))
+            ++q;
+        const auto n = static_cast<std::size_t>(q - m_p);
+        if (n == 0 || n > most || (q < m_end && *q != ' '))
+            return false;
+        m_p = q;
+        return true;
     }
     bool Date() {
-        const std::size_t start = m_pos;
+        const char* start = m_p;
         if (Digits(2) && Month() && Digits(4))
             return true;
-        m_pos = start;
+        m_p = start;
         if (Month() && Digits(4))
             return true;
-        m_pos = start;
+        m_p = start;
         return Digits(4);
     }
 
-    std::string_view m_text;
-    std::size_t m_pos = 0;
+    const char* m_p;
+    const char* m_end;
+    const char* m_pWord = nullptr;
 };
 
 } // namespace
@@ -128,9 +170,17 @@ bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
     return false;
 }
 
+// Gathered into large writes: a write call per stretch between two changes
+// costs more than copying the stretch.
+void CGedcomFixer::Write(const char* bytes, std::size_t count) {
+    m_pending.append(bytes, count);
+    if (m_pending.size() >= kFlushAt)
+        Flush();
+}
+
 void CGedcomFixer::Flush() {
-    m_out.write(m_write.data(), static_cast<std::streamsize>(m_write.size()));
-    m_write.clear();
+    m_out.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size()));
+    m_pending.clear();
 }
 
 // UTF-8 text written in the file's own encoding.
@@ -172,72 +222,73 @@ void CGedcomFixer::Encode(std::string_view utf8) {
     }
 }
 
+void CGedcomBytes::Reserve(std::size_t n) {
+    if (n <= m_nCapacity)
+        return;
+    auto bigger = std::make_unique_for_overwrite<char[]>(n);
+    if (m_nSize > 0)
+        std::memcpy(bigger.get(), m_data.get(), m_nSize);
+    m_data = std::move(bigger);
+    m_nCapacity = n;
+}
+
 // The DATE value gathered so far is complete; next is the line that ended
 // it (nothing at the end of the file). Its repair is left to Consume.
 void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     m_bPending = false;
     ++m_nDates;
+    m_date.bPhraseFollows =
+        next && next->nLevel == m_date.nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
     if (batch.dates.size() <= batch.nDates)
         batch.dates.emplace_back();
-    CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
-    date.nOffset = batch.bytes.size();
-    date.nLength = m_strGroup.size();
-    date.nLine = m_nDateLine;
-    date.nLevel = m_nLevel;
-    date.eVersion = m_eVersion;
-    date.bAnsel = m_bAnsel;
-    date.bPhraseFollows = next && next->nLevel == m_nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
-    date.strPrefix.swap(m_strPrefix);
-    date.strLead.swap(m_strLead);
-    date.strEnd.swap(m_strEnd);
-    date.strValue.swap(m_strValue);
-    batch.bytes += m_strGroup;
+    batch.dates[batch.nDates++] = m_date;
 }
 
 void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
+    const char* bytes = batch.bytes.Data();
     std::size_t done = 0;
     for (std::size_t i = 0; i < batch.nDates; ++i) {
         const CGedcomFixBatch::CDate& date = batch.dates[i];
-        m_write.append(batch.bytes, done, date.nOffset - done);
-        done = date.nOffset + date.nLength;
-        std::optional<std::string> repaired =
-            RepairedGedcomValue(date.strValue, date.eVersion, m_options);
+        const std::string_view value = batch.Value(date);
+        std::optional<std::string> repaired = RepairedGedcomValue(value, date.eVersion, m_options);
         // An ANSEL value was read with its letters replaced: it cannot be
         // written back, so it stays.
-        if (!repaired || (date.bAnsel && !IsAscii(date.strValue))) {
-            m_write.append(batch.bytes, date.nOffset, date.nLength);
+        if (!repaired || (date.bAnsel && !IsAscii(value)))
             continue;
-        }
         ++m_nChanges;
-        Encode(date.strPrefix);
+        Write(bytes + done, date.nOffset - done);
+        done = date.nOffset + date.nLength;
+        // The line up to its value as it stands, in the file's encoding.
+        m_write.assign(bytes + date.nOffset, date.nPrefix);
+        if (date.bNoValue)
+            Encode(" ");
         Encode(*repaired);
+        const std::string_view end(bytes + date.nEnd, date.nEndLength);
         if (date.eVersion == EGedcomVersion::V70 && !date.bPhraseFollows) {
             // The line end the file uses, even after a last line without one.
-            const std::string_view lineBreak = !date.strEnd.empty() ? std::string_view(date.strEnd)
-                                               : m_nUnit == 1       ? std::string_view("\n")
-                                               : m_bLittle          ? std::string_view("\n\0", 2)
-                                                                    : std::string_view("\0\n", 2);
-            std::string_view rest = date.strValue;
+            const std::string_view lineBreak = !end.empty()   ? end
+                                               : m_nUnit == 1 ? std::string_view("\n")
+                                               : m_bLittle    ? std::string_view("\n\0", 2)
+                                                              : std::string_view("\0\n", 2);
+            const std::string_view lead(bytes + date.nOffset, date.nLead);
+            std::string_view rest = value;
             for (int level = date.nLevel + 1;; level = date.nLevel + 2) {
                 const std::size_t feed = rest.find('\n');
                 m_write += lineBreak;
-                Encode(date.strLead + std::to_string(level) +
-                       (level == date.nLevel + 1 ? " PHRASE " : " CONT ") +
+                m_write += lead;
+                Encode(std::to_string(level) + (level == date.nLevel + 1 ? " PHRASE " : " CONT ") +
                        std::string(rest.substr(0, feed)));
                 if (feed == std::string_view::npos)
                     break;
                 rest.remove_prefix(feed + 1);
             }
         }
-        m_write += date.strEnd;
+        m_write += end;
+        Write(m_write.data(), m_write.size());
         if (m_onChange)
-            m_onChange({date.nLine, date.strValue, *repaired});
-        if (m_write.size() >= kFlushAt)
-            Flush();
+            m_onChange({date.nLine, std::string(value), *repaired});
     }
-    m_write.append(batch.bytes, done, std::string::npos);
-    if (m_write.size() >= kFlushAt)
-        Flush();
+    Write(bytes + done, batch.bytes.Size() - done);
 }
 
 bool CGedcomFixer::Finish() {
@@ -256,8 +307,28 @@ bool CGedcomFixer::Step() {
     return more;
 }
 
-bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end, CGedcomFixBatch& batch) {
+namespace {
+
+// Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
+std::size_t Utf16Size(std::string_view utf8) {
+    std::size_t size = 0;
+    for (const char c : utf8) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0xF0)
+            size += 4;
+        else if (b < 0x80 || b >= 0xC0)
+            size += 2;
+    }
+    return size;
+}
+
+} // namespace
+
+// One line: [start, end) of the batch's bytes, its line end up to next.
+bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
+                            std::size_t next) {
     ++m_nLine;
+    const std::string_view raw(batch.bytes.Data() + start, end - start);
     std::string_view text = raw;
     if (m_nUnit == 2) {
         m_text.clear();
@@ -277,14 +348,21 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end, CGedcomF
             m_bInHead = true;
         }
     } else if (m_bPending) {
-        if (parsed.nLevel == m_nLevel + 1 &&
+        if (parsed.nLevel == m_date.nLevel + 1 &&
             (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
+            if (!m_date.bJoined) {
+                const std::string_view first = batch.Value(m_date);
+                m_date.nValue = batch.joined.size();
+                m_date.bJoined = true;
+                batch.joined += first;
+            }
             if (GedcomTagIs(parsed.tag, "CONT"))
-                m_strValue += '\n';
-            m_strValue += parsed.value;
-            m_strGroup.append(raw.data(), raw.size()).append(end.data(), end.size());
-            if (m_strValue.size() > kGedcomMaxLine || m_strGroup.size() > 4 * kGedcomMaxLine)
-                return Fail(EGedcomFileError::LineTooLong, m_nDateLine);
+                batch.joined += '\n';
+            batch.joined += parsed.value;
+            m_date.nValueLength = batch.joined.size() - m_date.nValue;
+            m_date.nLength = next - m_date.nOffset;
+            if (m_date.nValueLength > kGedcomMaxLine || m_date.nLength > 4 * kGedcomMaxLine)
+                return Fail(EGedcomFileError::LineTooLong, m_date.nLine);
             return true;
         }
         EndDate(parsed.nLevel >= 0 ? &parsed : nullptr, batch);
@@ -306,98 +384,114 @@ bool CGedcomFixer::TakeLine(std::string_view raw, std::string_view end, CGedcomF
         }
         if (GedcomTagIs(parsed.tag, "DATE")) {
             m_bPending = true;
-            m_nLevel = parsed.nLevel;
-            m_nDateLine = m_nLine;
-            if (parsed.value.data() == nullptr) {
-                m_strPrefix.assign(text).push_back(' ');
+            CGedcomFixBatch::CDate& date = m_date;
+            date.nLine = m_nLine;
+            date.nLevel = parsed.nLevel;
+            date.eVersion = m_eVersion;
+            date.bAnsel = m_bAnsel;
+            date.nOffset = start;
+            date.nLength = next - start;
+            date.nEnd = end;
+            date.nEndLength = next - end;
+            const std::size_t unit = static_cast<std::size_t>(m_nUnit);
+            const std::size_t lead = text.find_first_not_of(" \t");
+            date.nLead = (lead == std::string_view::npos ? text.size() : lead) * unit;
+            date.bNoValue = parsed.value.data() == nullptr;
+            const std::size_t at =
+                date.bNoValue ? text.size()
+                              : static_cast<std::size_t>(parsed.value.data() - text.data());
+            date.nPrefix = unit == 1 ? at : Utf16Size(text.substr(0, at));
+            date.nValueLength = parsed.value.size();
+            date.bJoined = unit == 2;
+            if (date.bJoined) {
+                date.nValue = batch.joined.size();
+                batch.joined += parsed.value;
             } else {
-                const auto offset = static_cast<std::size_t>(parsed.value.data() - text.data());
-                m_strPrefix.assign(text.substr(0, offset));
+                date.nValue = start + at;
             }
-            m_strLead.assign(text.substr(0, text.find_first_not_of(" \t")));
-            m_strValue.assign(parsed.value);
-            m_strGroup.assign(raw.data(), raw.size()).append(end.data(), end.size());
-            m_strEnd.assign(end);
             return true;
         }
     }
-    batch.bytes.append(raw.data(), raw.size()).append(end.data(), end.size());
     return true;
 }
 
 bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
-    batch.bytes.clear();
     batch.nDates = 0;
+    batch.joined.clear();
+    batch.bytes.Resize(0);
     if (m_bDone)
         return false;
-    // Read straight behind what is kept, with no copy between.
+    // Read straight behind what is kept from the last batch.
     const std::size_t kept = m_raw.size();
-    m_raw.resize(kept + kChunk);
-    m_in.read(m_raw.data() + kept, static_cast<std::streamsize>(kChunk));
+    batch.bytes.Reserve(kept + kChunk);
+    std::memcpy(batch.bytes.Data(), m_raw.data(), kept);
+    m_raw.clear();
+    m_in.read(batch.bytes.Data() + kept, static_cast<std::streamsize>(kChunk));
     const auto got = static_cast<std::size_t>(m_in.gcount());
-    m_raw.resize(kept + got);
+    batch.bytes.Resize(kept + got);
     if (m_in.bad())
         return Fail(EGedcomFileError::ReadFailed, m_nLine);
     m_nBytesRead += got;
-    m_bEof = got == 0;
+    m_bEof = m_in.eof() || got == 0;
 
-    if (!m_bStarted && (m_raw.size() >= 4 || m_bEof)) {
+    const char* p = batch.bytes.Data();
+    const std::size_t size = batch.bytes.Size();
+    std::size_t start = 0;
+    if (!m_bStarted) {
+        if (size < 4 && !m_bEof) {
+            m_raw.assign(p, size);
+            batch.bytes.Resize(0);
+            return true;
+        }
         m_bStarted = true;
         auto b = [&](std::size_t k) {
-            return k < m_raw.size() ? static_cast<unsigned char>(m_raw[k]) : 0x100u;
+            return k < size ? static_cast<unsigned char>(p[k]) : 0x100u;
         };
-        std::size_t mark = 0;
         if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
-            mark = 3;
+            start = 3;
         } else if ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == '0' && b(1) == 0)) {
             m_nUnit = 2;
-            mark = b(0) == 0xFF ? 2 : 0;
+            start = b(0) == 0xFF ? 2 : 0;
         } else if ((b(0) == 0xFE && b(1) == 0xFF) || (b(0) == 0 && b(1) == '0')) {
             m_nUnit = 2;
             m_bLittle = false;
-            mark = b(0) == 0xFE ? 2 : 0;
+            start = b(0) == 0xFE ? 2 : 0;
         }
-        batch.bytes.append(m_raw, 0, mark);
-        m_raw.erase(0, mark);
     }
-    if (!m_bStarted)
-        return true;
 
     // Split what is read into lines; a CR last in the buffer waits to see
     // whether a LF follows.
     const std::size_t u = static_cast<std::size_t>(m_nUnit);
     auto unitAt = [&](std::size_t i) -> std::uint32_t {
         if (u == 1)
-            return static_cast<unsigned char>(m_raw[i]);
-        const auto a = static_cast<unsigned char>(m_raw[i]);
-        const auto c = static_cast<unsigned char>(m_raw[i + 1]);
+            return static_cast<unsigned char>(p[i]);
+        const auto a = static_cast<unsigned char>(p[i]);
+        const auto c = static_cast<unsigned char>(p[i + 1]);
         return m_bLittle ? (a | (c << 8)) : ((a << 8) | c);
     };
-    std::size_t start = 0;
-    std::size_t i = 0;
-    const std::size_t whole = m_raw.size() - m_raw.size() % u;
-    while (i < whole) {
+    const std::size_t whole = size - (size - start) % u;
+    while (start < whole) {
         if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead) {
-            // Between dates the bytes are copied as they stand, a stretch at
-            // a time, with only their line ends counted.
-            const CGedcomSkip skip = SkipGedcomLines(m_raw.data() + start, whole - start);
-            if (skip.nStart > 0) {
-                batch.bytes.append(m_raw, start, skip.nStart);
-                m_nLine += skip.nLines;
-                start = i = start + skip.nStart;
-            }
+            // Between dates the lines are passed over a stretch at a time,
+            // with only their line ends counted.
+            const CGedcomSkip skip = SkipGedcomLines(p + start, whole - start);
+            start += skip.nStart;
+            m_nLine += skip.nLines;
         }
+        std::size_t i = start;
         if (u == 1) {
-            const char* p = m_raw.data();
-            const char* hit =
-                std::find_if(p + i, p + whole, [](char c) { return c == '\n' || c == '\r'; });
-            i = static_cast<std::size_t>(hit - p);
-            if (i >= whole)
-                break;
-        } else if (const std::uint32_t c = unitAt(i); c != '\n' && c != '\r') {
-            i += u;
-            continue;
+            // Two library searches beat one loop over both characters.
+            const auto* lf = static_cast<const char*>(std::memchr(p + start, '\n', whole - start));
+            const char* stop = lf ? lf : p + whole;
+            const auto* cr =
+                static_cast<const char*>(std::memchr(p + start, '\r', stop - (p + start)));
+            i = static_cast<std::size_t>((cr ? cr : stop) - p);
+        } else {
+            while (i < whole && unitAt(i) != '\n' && unitAt(i) != '\r')
+                i += u;
         }
+        if (i >= whole)
+            break;
         std::size_t next = i + u;
         if (unitAt(i) == '\r') {
             if (next >= whole && !m_bEof)
@@ -407,21 +501,29 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
         }
         if (i - start > kGedcomMaxLine)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
-        if (!TakeLine(std::string_view(m_raw).substr(start, i - start),
-                      std::string_view(m_raw).substr(i, next - i), batch))
+        if (!TakeLine(batch, start, i, next))
             return false;
-        start = i = next;
+        start = next;
     }
-    m_raw.erase(0, start);
-    if (m_raw.size() > kGedcomMaxLine + 4)
-        return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
-    if (!m_bEof)
+    if (!m_bEof) {
+        if (size - start > kGedcomMaxLine + 4)
+            return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
+        if (m_bPending) {
+            // The value may go on in the next chunk: read it again there.
+            start = m_date.nOffset;
+            m_nLine = m_date.nLine - 1;
+            m_bPending = false;
+        }
+        m_raw.assign(p + start, size - start);
+        batch.bytes.Resize(start);
         return true;
-    if (m_raw.size() % u != 0)
+    }
+    if (size - start > kGedcomMaxLine)
+        return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
+    if ((size - start) % u != 0)
         return Fail(EGedcomFileError::OddUtf16, m_nLine + 1);
-    if (!m_raw.empty() && !TakeLine(m_raw, {}, batch))
+    if (start < size && !TakeLine(batch, start, size, size))
         return false;
-    m_raw.clear();
     if (!m_bSeenHead)
         return Fail(EGedcomFileError::Empty, 0);
     if (m_bPending)
@@ -439,7 +541,10 @@ CAtomicFile::CAtomicFile(std::string target) : m_strTarget(std::move(target)) {
         // "x": never over a file that is already there.
         if (std::FILE* f = std::fopen(m_strTemp.c_str(), "wbx")) {
             std::fclose(f);
-            m_stream.open(m_strTemp, std::ios::binary | std::ios::trunc);
+            // Opened again without truncating: a truncated file makes the
+            // file system write it all out at close, which costs a third of
+            // copying a large file.
+            m_stream.open(m_strTemp, std::ios::binary | std::ios::in | std::ios::out);
             m_bOpen = m_stream.is_open();
         }
     }

@@ -20,8 +20,10 @@
 #include <fstream>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CGedcomFixOptions {
@@ -36,26 +38,56 @@ struct CGedcomChange {
     std::string strNew;
 };
 
-// What one chunk of the input becomes: its bytes as read, and where in
-// them each DATE value (with its continuations) lies, with what its
-// repair needs to know.
+// Bytes read straight into place: no zero fill before a read, which on a
+// large file costs as much as the read.
+class CGedcomBytes {
+public:
+    const char* Data() const { return m_data.get(); }
+    char* Data() { return m_data.get(); }
+    std::size_t Size() const { return m_nSize; }
+    std::string_view View() const { return {m_data.get(), m_nSize}; }
+    // Room for n bytes; what is held is kept.
+    void Reserve(std::size_t n);
+    // At most the room reserved.
+    void Resize(std::size_t n) { m_nSize = n; }
+
+private:
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_nSize = 0;
+    std::size_t m_nCapacity = 0;
+};
+
+// One chunk of the input as read, and where in it each DATE value (with
+// its continuations) lies, with what its repair needs to know. Offsets are
+// into bytes; a value read from several lines, or decoded from UTF-16, is
+// in joined.
 struct CGedcomFixBatch {
     struct CDate {
-        std::size_t nOffset = 0;
+        std::size_t nOffset = 0; // the DATE line and its continuations
         std::size_t nLength = 0;
+        std::size_t nPrefix = 0; // bytes of the DATE line before its value ("2 DATE ")
+        std::size_t nLead = 0;   // its leading blanks
+        std::size_t nEnd = 0;    // its own line end
+        std::size_t nEndLength = 0;
+        std::size_t nValue = 0; // UTF-8, as the reader joins it
+        std::size_t nValueLength = 0;
+        bool bJoined = false;
+        bool bNoValue = false; // "2 DATE" with no blank after the tag
         std::int64_t nLine = 0;
         int nLevel = 0;
         EGedcomVersion eVersion = EGedcomVersion::V551;
         bool bAnsel = false;
         bool bPhraseFollows = false; // a PHRASE line is already under it
-        std::string strPrefix;       // "2 DATE " in UTF-8, leading blanks kept
-        std::string strLead;         // the leading blanks alone
-        std::string strEnd;          // the DATE line's own line end, raw
-        std::string strValue;        // UTF-8, as the reader joins it
     };
-    std::string bytes;
+    CGedcomBytes bytes;
+    std::string joined;
     std::vector<CDate> dates;
     std::size_t nDates = 0; // dates[0, nDates) are this batch's; the rest kept for reuse
+
+    std::string_view Value(const CDate& date) const {
+        return date.bJoined ? std::string_view(joined).substr(date.nValue, date.nValueLength)
+                            : bytes.View().substr(date.nValue, date.nValueLength);
+    }
 };
 
 class CGedcomFixer {
@@ -87,9 +119,10 @@ public:
 
 private:
     bool Fail(EGedcomFileError error, std::int64_t line);
-    bool TakeLine(std::string_view raw, std::string_view end, CGedcomFixBatch& batch);
+    bool TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next);
     void EndDate(const CGedcomLine* next, CGedcomFixBatch& batch);
     void Encode(std::string_view utf8);
+    void Write(const char* bytes, std::size_t count);
     void Flush();
 
     std::istream& m_in;
@@ -97,9 +130,10 @@ private:
     CGedcomFixOptions m_options;
     ChangeSink m_onChange;
 
-    std::string m_raw;   // bytes read, not yet split into lines
-    std::string m_text;  // the line being looked at, in UTF-8
-    std::string m_write; // the output not yet written
+    std::string m_raw;     // bytes read, not yet split into lines
+    std::string m_text;    // the line being looked at, in UTF-8
+    std::string m_write;   // a replaced DATE line
+    std::string m_pending; // output not yet written
     CGedcomFixBatch m_batch;
     bool m_bStarted = false;
     bool m_bEof = false;
@@ -114,15 +148,10 @@ private:
     bool m_bAnsel = false;
     EGedcomVersion m_eVersion = EGedcomVersion::V551;
 
-    // The DATE line being gathered with its continuations.
+    // The DATE line being gathered with its continuations; a batch that ends
+    // inside it is cut before it, and the next one reads it again.
     bool m_bPending = false;
-    int m_nLevel = 0;
-    std::int64_t m_nDateLine = 0;
-    std::string m_strGroup;  // its raw bytes, line ends included
-    std::string m_strPrefix; // "2 DATE " in UTF-8, leading blanks kept
-    std::string m_strLead;   // the leading blanks alone
-    std::string m_strEnd;    // the DATE line's own line end, raw
-    std::string m_strValue;  // UTF-8, as the reader joins it
+    CGedcomFixBatch::CDate m_date;
 
     std::int64_t m_nDates = 0;
     std::int64_t m_nChanges = 0;

@@ -23,7 +23,7 @@ enum class EKind { Qualifier, And, To, Month, Epoch };
 enum class EQual { None, Abt, Cal, Est, Int, Bef, Aft, Bet, From, To };
 
 struct CWordRow {
-    const char* words; // folded, one space between words
+    std::string_view words; // folded, one space between words
     EKind eKind;
     int nCode; // EQual or month number
 };
@@ -535,6 +535,10 @@ std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVers
 }
 
 bool IsOldStyleDualYear(std::string_view value) {
+    // No dual year without a slash; only a folded letter could make one.
+    if (std::all_of(value.begin(), value.end(),
+                    [](char c) { return c != '/' && static_cast<unsigned char>(c) < 0x80; }))
+        return false;
     CLenient lenient;
     if (!ReadLenient(value, lenient))
         return false;
