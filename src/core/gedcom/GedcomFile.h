@@ -72,7 +72,20 @@ void AppendUtf8(std::string& out, std::uint32_t cp);
 // the end is left in pending (0: none) for the next call.
 void AppendUtf16(std::string& out, std::string_view bytes, bool little, std::uint32_t& pending);
 // The tag, compared without regard to case with an upper-case name.
-bool GedcomTagIs(std::string_view tag, std::string_view name);
+inline bool GedcomTagIs(std::string_view tag, std::string_view name) {
+    if (tag.size() != name.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c =
+            tag[i] >= 'a' && tag[i] <= 'z' ? static_cast<char>(tag[i] - 'a' + 'A') : tag[i];
+        if (c != name[i])
+            return false;
+    }
+    return true;
+}
+
+// The first CR or LF in [begin, end), or end.
+const char* FindGedcomLineEnd(const char* begin, const char* end);
 
 // Lines of 8-bit or UTF-8 text passed over without being split one by one:
 // from a line start, the start of the first line holding the letters of

@@ -140,10 +140,16 @@ private:
 
 } // namespace
 
-std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
-                                               const CGedcomFixOptions& options) {
-    if (!options.bJulianBefore1582 && CPlainDate(value).Matches())
-        return std::nullopt;
+namespace {
+
+// A plain value needs no repair unless pre-1582 dates are to turn Julian.
+bool NeedsNoRepair(std::string_view value, const CGedcomFixOptions& options) {
+    return !options.bJulianBefore1582 && CPlainDate(value).Matches();
+}
+
+// The repair the full check finds.
+std::optional<std::string> CheckedRepair(std::string_view value, EGedcomVersion version,
+                                         const CGedcomFixOptions& options) {
     const CGedcomCheck check = CheckGedcomValue(value, version);
     std::optional<std::string> repaired;
     if (!check.strSuggestion.empty())
@@ -159,6 +165,15 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
     return repaired;
 }
 
+} // namespace
+
+std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
+                                               const CGedcomFixOptions& options) {
+    if (NeedsNoRepair(value, options))
+        return std::nullopt;
+    return CheckedRepair(value, version, options);
+}
+
 CGedcomFixer::CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
                            ChangeSink onChange)
     : m_in(in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {}
@@ -170,9 +185,15 @@ bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
     return false;
 }
 
-// Gathered into large writes: a write call per stretch between two changes
-// costs more than copying the stretch.
+// Short stretches are gathered into large writes: a write call per stretch
+// between two changes costs more than copying the stretch.
 void CGedcomFixer::Write(const char* bytes, std::size_t count) {
+    if (count >= kFlushAt / 4) {
+        // Long enough to be written from where it is.
+        Flush();
+        m_out.write(bytes, static_cast<std::streamsize>(count));
+        return;
+    }
     m_pending.append(bytes, count);
     if (m_pending.size() >= kFlushAt)
         Flush();
@@ -237,11 +258,11 @@ void CGedcomBytes::Reserve(std::size_t n) {
 void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     m_bPending = false;
     ++m_nDates;
-    m_date.bPhraseFollows =
-        next && next->nLevel == m_date.nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
-    if (batch.dates.size() <= batch.nDates)
-        batch.dates.emplace_back();
-    batch.dates[batch.nDates++] = m_date;
+    CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
+    date.bPhraseFollows =
+        next && next->nLevel == date.nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
+    // Tested here, where the value was just read, to spare the writing side.
+    date.bPlain = NeedsNoRepair(batch.Value(date), m_options);
 }
 
 void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
@@ -249,8 +270,10 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
     std::size_t done = 0;
     for (std::size_t i = 0; i < batch.nDates; ++i) {
         const CGedcomFixBatch::CDate& date = batch.dates[i];
+        if (date.bPlain)
+            continue;
         const std::string_view value = batch.Value(date);
-        std::optional<std::string> repaired = RepairedGedcomValue(value, date.eVersion, m_options);
+        std::optional<std::string> repaired = CheckedRepair(value, date.eVersion, m_options);
         // An ANSEL value was read with its letters replaced: it cannot be
         // written back, so it stays.
         if (!repaired || (date.bAnsel && !IsAscii(value)))
@@ -309,6 +332,33 @@ bool CGedcomFixer::Step() {
 
 namespace {
 
+// Whether the line at p may be at that level as ParseGedcomLine reads it;
+// also when it is cut off before its level is known.
+bool MayBeAtLevel(const char* p, const char* end, int level) {
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
+    int value = 0;
+    int digits = 0;
+    for (; p < end && digits < 3 && *p >= '0' && *p <= '9'; ++p, ++digits)
+        value = value * 10 + (*p - '0');
+    if (p == end && digits < 3)
+        return true;
+    return digits > 0 && value == level;
+}
+
+// A level of one digit, one blank, DATE in capitals, then the value or
+// nothing: read as ParseGedcomLine would.
+bool IsCommonDateLine(std::string_view line) {
+    return line.size() >= 6 && line[0] >= '0' && line[0] <= '9' && line[1] == ' ' &&
+           line.substr(2, 4) == "DATE" && (line.size() == 6 || line[6] == ' ');
+}
+
+std::string_view TrimmedEnd(std::string_view text) {
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 // Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
 std::size_t Utf16Size(std::string_view utf8) {
     std::size_t size = 0;
@@ -348,71 +398,75 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
             m_bInHead = true;
         }
     } else if (m_bPending) {
-        if (parsed.nLevel == m_date.nLevel + 1 &&
+        CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
+        if (parsed.nLevel == date.nLevel + 1 &&
             (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
-            if (!m_date.bJoined) {
-                const std::string_view first = batch.Value(m_date);
-                m_date.nValue = batch.joined.size();
-                m_date.bJoined = true;
+            if (!date.bJoined) {
+                const std::string_view first = batch.Value(date);
+                date.nValue = batch.joined.size();
+                date.bJoined = true;
                 batch.joined += first;
             }
             if (GedcomTagIs(parsed.tag, "CONT"))
                 batch.joined += '\n';
             batch.joined += parsed.value;
-            m_date.nValueLength = batch.joined.size() - m_date.nValue;
-            m_date.nLength = next - m_date.nOffset;
-            if (m_date.nValueLength > kGedcomMaxLine || m_date.nLength > 4 * kGedcomMaxLine)
-                return Fail(EGedcomFileError::LineTooLong, m_date.nLine);
+            date.nValueLength = batch.joined.size() - date.nValue;
+            date.nLength = next - date.nOffset;
+            if (date.nValueLength > kGedcomMaxLine || date.nLength > 4 * kGedcomMaxLine)
+                return Fail(EGedcomFileError::LineTooLong, date.nLine);
             return true;
         }
         EndDate(parsed.nLevel >= 0 ? &parsed : nullptr, batch);
     }
     if (m_bSeenHead && parsed.nLevel >= 0) {
-        std::string_view value = parsed.value;
-        while (!value.empty() && value.back() == ' ')
-            value.remove_suffix(1);
         if (parsed.nLevel == 0) {
             m_bInHead = GedcomTagIs(parsed.tag, "HEAD");
         } else if (m_bInHead && parsed.nLevel == 1) {
             if (GedcomTagIs(parsed.tag, "CHAR"))
-                m_bAnsel = GedcomTagIs(value, "ANSEL");
+                m_bAnsel = GedcomTagIs(TrimmedEnd(parsed.value), "ANSEL");
             m_bInGedc = GedcomTagIs(parsed.tag, "GEDC");
         } else if (m_bInHead && m_bInGedc && parsed.nLevel == 2 &&
                    GedcomTagIs(parsed.tag, "VERS")) {
+            const std::string_view value = TrimmedEnd(parsed.value);
             m_eVersion = value.substr(0, value.find('.')) == "7" ? EGedcomVersion::V70
                                                                  : EGedcomVersion::V551;
         }
-        if (GedcomTagIs(parsed.tag, "DATE")) {
-            m_bPending = true;
-            CGedcomFixBatch::CDate& date = m_date;
-            date.nLine = m_nLine;
-            date.nLevel = parsed.nLevel;
-            date.eVersion = m_eVersion;
-            date.bAnsel = m_bAnsel;
-            date.nOffset = start;
-            date.nLength = next - start;
-            date.nEnd = end;
-            date.nEndLength = next - end;
-            const std::size_t unit = static_cast<std::size_t>(m_nUnit);
-            const std::size_t lead = text.find_first_not_of(" \t");
-            date.nLead = (lead == std::string_view::npos ? text.size() : lead) * unit;
-            date.bNoValue = parsed.value.data() == nullptr;
-            const std::size_t at =
-                date.bNoValue ? text.size()
-                              : static_cast<std::size_t>(parsed.value.data() - text.data());
-            date.nPrefix = unit == 1 ? at : Utf16Size(text.substr(0, at));
-            date.nValueLength = parsed.value.size();
-            date.bJoined = unit == 2;
-            if (date.bJoined) {
-                date.nValue = batch.joined.size();
-                batch.joined += parsed.value;
-            } else {
-                date.nValue = start + at;
-            }
-            return true;
-        }
+        if (GedcomTagIs(parsed.tag, "DATE"))
+            StartDate(batch, start, end, next, parsed, text);
     }
     return true;
+}
+
+// A DATE line: its value is gathered until a line shows it is complete.
+void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
+                             std::size_t next, const CGedcomLine& parsed, std::string_view text) {
+    m_bPending = true;
+    if (batch.dates.size() <= batch.nDates)
+        batch.dates.emplace_back();
+    CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
+    date.nLine = m_nLine;
+    date.nLevel = parsed.nLevel;
+    date.eVersion = m_eVersion;
+    date.bAnsel = m_bAnsel;
+    date.nOffset = start;
+    date.nLength = next - start;
+    date.nEnd = end;
+    date.nEndLength = next - end;
+    const std::size_t unit = static_cast<std::size_t>(m_nUnit);
+    const std::size_t lead = text.find_first_not_of(" \t");
+    date.nLead = (lead == std::string_view::npos ? text.size() : lead) * unit;
+    date.bNoValue = parsed.value.data() == nullptr;
+    const std::size_t at =
+        date.bNoValue ? text.size() : static_cast<std::size_t>(parsed.value.data() - text.data());
+    date.nPrefix = unit == 1 ? at : Utf16Size(text.substr(0, at));
+    date.nValueLength = parsed.value.size();
+    date.bJoined = unit == 2;
+    if (date.bJoined) {
+        date.nValue = batch.joined.size();
+        batch.joined += parsed.value;
+    } else {
+        date.nValue = start + at;
+    }
 }
 
 bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
@@ -480,12 +534,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
         }
         std::size_t i = start;
         if (u == 1) {
-            // Two library searches beat one loop over both characters.
-            const auto* lf = static_cast<const char*>(std::memchr(p + start, '\n', whole - start));
-            const char* stop = lf ? lf : p + whole;
-            const auto* cr =
-                static_cast<const char*>(std::memchr(p + start, '\r', stop - (p + start)));
-            i = static_cast<std::size_t>((cr ? cr : stop) - p);
+            i = static_cast<std::size_t>(FindGedcomLineEnd(p + start, p + whole) - p);
         } else {
             while (i < whole && unitAt(i) != '\n' && unitAt(i) != '\r')
                 i += u;
@@ -501,17 +550,31 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
         }
         if (i - start > kGedcomMaxLine)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
-        if (!TakeLine(batch, start, i, next))
+        const std::string_view raw(p + start, i - start);
+        if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead && IsCommonDateLine(raw)) {
+            // "2 DATE ...", as most DATE lines are: no need to split it.
+            ++m_nLine;
+            const CGedcomLine parsed{raw[0] - '0', raw.substr(2, 4),
+                                     raw.size() > 6 ? raw.substr(7) : std::string_view()};
+            StartDate(batch, start, i, next, parsed, raw);
+        } else if (!TakeLine(batch, start, i, next)) {
             return false;
+        }
         start = next;
+        // Most often the line after a DATE is at its level or above: then
+        // it neither goes on with the value nor gives it a phrase, and the
+        // next stretch can be passed over from there.
+        if (u == 1 && m_bPending && !m_bInHead &&
+            !MayBeAtLevel(p + start, p + whole, batch.dates[batch.nDates].nLevel + 1))
+            EndDate(nullptr, batch);
     }
     if (!m_bEof) {
         if (size - start > kGedcomMaxLine + 4)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
         if (m_bPending) {
             // The value may go on in the next chunk: read it again there.
-            start = m_date.nOffset;
-            m_nLine = m_date.nLine - 1;
+            start = batch.dates[batch.nDates].nOffset;
+            m_nLine = batch.dates[batch.nDates].nLine - 1;
             m_bPending = false;
         }
         m_raw.assign(p + start, size - start);

@@ -78,6 +78,7 @@ struct CGedcomFixBatch {
         EGedcomVersion eVersion = EGedcomVersion::V551;
         bool bAnsel = false;
         bool bPhraseFollows = false; // a PHRASE line is already under it
+        bool bPlain = false;         // a plain form that needs no repair
     };
     CGedcomBytes bytes;
     std::string joined;
@@ -120,6 +121,8 @@ public:
 private:
     bool Fail(EGedcomFileError error, std::int64_t line);
     bool TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next);
+    void StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next,
+                   const CGedcomLine& parsed, std::string_view text);
     void EndDate(const CGedcomLine* next, CGedcomFixBatch& batch);
     void Encode(std::string_view utf8);
     void Write(const char* bytes, std::size_t count);
@@ -148,10 +151,10 @@ private:
     bool m_bAnsel = false;
     EGedcomVersion m_eVersion = EGedcomVersion::V551;
 
-    // The DATE line being gathered with its continuations; a batch that ends
-    // inside it is cut before it, and the next one reads it again.
+    // The DATE line being gathered with its continuations, in the batch's
+    // dates[nDates]; a batch that ends inside it is cut before it, and the
+    // next one reads it again.
     bool m_bPending = false;
-    CGedcomFixBatch::CDate m_date;
 
     std::int64_t m_nDates = 0;
     std::int64_t m_nChanges = 0;
