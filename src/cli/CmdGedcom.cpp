@@ -5,6 +5,7 @@
 #include "CliCommands.h"
 #include "GedcomMessages.h"
 #include "HandOver.h"
+#include "MappedFile.h"
 
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomFile.h"
@@ -183,13 +184,14 @@ namespace {
 
 // gedcom --fix OUT FILE: the copy under a temporary name, renamed only when
 // the whole file has been read and written.
-int FixGedcomFile(std::istream& in, const std::string& name, const std::string& outPath, bool force,
-                  const CGedcomFixOptions& options, std::ostream& out, std::ostream& err) {
+int FixGedcomFile(std::istream& in, const std::string& file, const std::string& name,
+                  const std::string& outPath, bool force, const CGedcomFixOptions& options,
+                  std::ostream& out, std::ostream& err) {
     std::string row;
     CAtomicFile target(outPath);
     if (!target.IsOpen())
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
-    CGedcomFixer fixer(in, target.Stream(), options, [&](const CGedcomChange& change) {
+    auto onChange = [&](const CGedcomChange& change) {
         row.clear();
         AppendNumber(row, change.nLine);
         row.push_back('\t');
@@ -198,9 +200,21 @@ int FixGedcomFile(std::istream& in, const std::string& name, const std::string& 
         row += change.strNew;
         row.push_back('\n');
         out.write(row.data(), static_cast<std::streamsize>(row.size()));
-    });
+    };
+    // A file on disk is read where it lies, with no copy; standard input
+    // and what cannot be mapped are read as a stream.
+    const CMappedFile mapped(file == "-" ? std::string() : file);
+    std::optional<CTruncationGuard> guard;
+    if (mapped.IsMapped())
+        guard.emplace(target.TempPath(),
+                      "quindor-cli: " + GedcomMessage(EGedcomMessage::ReadFailed, name) + '\n',
+                      kExitRefused);
+    CGedcomFixer fixer = mapped.IsMapped()
+                             ? CGedcomFixer(mapped.Bytes(), target.Stream(), options, onChange)
+                             : CGedcomFixer(in, target.Stream(), options, onChange);
     Pipeline<CGedcomFixBatch>([&](CGedcomFixBatch& batch) { return fixer.Produce(batch); },
                               [&](const CGedcomFixBatch& batch) { fixer.Consume(batch); });
+    guard.reset();
     if (const int status = FileError(err, fixer.Error(), fixer.ErrorLine(), name); status != 0)
         return status;
     if (!fixer.Finish())
@@ -262,6 +276,6 @@ int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     std::istream& in = file == "-" ? std::cin : stream;
     if (fixOut)
-        return FixGedcomFile(in, name, *fixOut, force, options, out, err);
+        return FixGedcomFile(in, file, name, *fixOut, force, options, out, err);
     return CmdGedcomFile(in, name, out, err);
 }

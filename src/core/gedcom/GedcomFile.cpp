@@ -186,9 +186,10 @@ constexpr unsigned char Lower(char c) {
     return static_cast<unsigned char>(static_cast<unsigned char>(c) | 0x20);
 }
 
-// What one block holds, a bit a byte: where "date" or "head" begins, in any
-// case, and where a line ends (a LF, or a CR not followed by a LF, which
-// then ends the line itself). Reads three bytes past the block.
+// What one block holds, a bit a byte: where "date" or "head" may begin, in
+// any case (its first and last letters are there: the caller makes sure of
+// the rest), and where a line ends (a LF, or a CR not followed by a LF,
+// which then ends the line itself). Reads three bytes past the block.
 struct CBlockMasks {
     std::uint64_t tags = 0;
     std::uint64_t ends = 0;
@@ -202,14 +203,10 @@ __attribute__((target("avx512bw"))) CBlockMasks ScanBlockAvx512(const char* p) {
     const __m512i v0 = _mm512_loadu_si512(p);
     const __m512i v1 = _mm512_loadu_si512(p + 1);
     const __m512i l0 = _mm512_or_si512(v0, lower);
-    const __m512i l1 = _mm512_or_si512(v1, lower);
-    const __m512i l2 = _mm512_or_si512(_mm512_loadu_si512(p + 2), lower);
     const __m512i l3 = _mm512_or_si512(_mm512_loadu_si512(p + 3), lower);
 #define QUINDOR_IS(k, v, c) _mm512_mask_cmpeq_epi8_mask(k, v, _mm512_set1_epi8(c))
-    const __mmask64 date = QUINDOR_IS(
-        QUINDOR_IS(QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'd'), l1, 'a'), l2, 't'), l3, 'e');
-    const __mmask64 head = QUINDOR_IS(
-        QUINDOR_IS(QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'h'), l1, 'e'), l2, 'a'), l3, 'd');
+    const __mmask64 date = QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'd'), l3, 'e');
+    const __mmask64 head = QUINDOR_IS(QUINDOR_IS(~__mmask64(0), l0, 'h'), l3, 'd');
     const __mmask64 lf = QUINDOR_IS(~__mmask64(0), v0, '\n');
     const __mmask64 cr = QUINDOR_IS(~__mmask64(0), v0, '\r');
     const __mmask64 crlf = QUINDOR_IS(cr, v1, '\n');
@@ -229,18 +226,12 @@ __attribute__((target("avx2"))) CBlockMasks ScanBlockAvx2(const char* p) {
     for (std::size_t i = 0; i < kBlock; i += 32) {
         const __m256i v0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
         const __m256i v1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 1));
-        const __m256i l0 = _mm256_or_si256(v0, lower), l1 = _mm256_or_si256(v1, lower);
-        const __m256i l2 =
-            _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 2)), lower);
+        const __m256i l0 = _mm256_or_si256(v0, lower);
         const __m256i l3 =
             _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 3)), lower);
 #define QUINDOR_IS(v, c) _mm256_cmpeq_epi8(v, _mm256_set1_epi8(c))
-        const __m256i date =
-            _mm256_and_si256(_mm256_and_si256(QUINDOR_IS(l0, 'd'), QUINDOR_IS(l1, 'a')),
-                             _mm256_and_si256(QUINDOR_IS(l2, 't'), QUINDOR_IS(l3, 'e')));
-        const __m256i head =
-            _mm256_and_si256(_mm256_and_si256(QUINDOR_IS(l0, 'h'), QUINDOR_IS(l1, 'e')),
-                             _mm256_and_si256(QUINDOR_IS(l2, 'a'), QUINDOR_IS(l3, 'd')));
+        const __m256i date = _mm256_and_si256(QUINDOR_IS(l0, 'd'), QUINDOR_IS(l3, 'e'));
+        const __m256i head = _mm256_and_si256(QUINDOR_IS(l0, 'h'), QUINDOR_IS(l3, 'd'));
 #undef QUINDOR_IS
         const __m256i end = _mm256_or_si256(
             _mm256_cmpeq_epi8(v0, lf),
@@ -267,13 +258,10 @@ CBlockMasks ScanBlock(const char* p) {
             return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + k));
         };
         const __m128i v0 = at(0), v1 = at(1);
-        const __m128i l0 = _mm_or_si128(v0, lower), l1 = _mm_or_si128(v1, lower),
-                      l2 = _mm_or_si128(at(2), lower), l3 = _mm_or_si128(at(3), lower);
+        const __m128i l0 = _mm_or_si128(v0, lower), l3 = _mm_or_si128(at(3), lower);
         auto is = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
-        const __m128i date = _mm_and_si128(_mm_and_si128(is(l0, 'd'), is(l1, 'a')),
-                                           _mm_and_si128(is(l2, 't'), is(l3, 'e')));
-        const __m128i head = _mm_and_si128(_mm_and_si128(is(l0, 'h'), is(l1, 'e')),
-                                           _mm_and_si128(is(l2, 'a'), is(l3, 'd')));
+        const __m128i date = _mm_and_si128(is(l0, 'd'), is(l3, 'e'));
+        const __m128i head = _mm_and_si128(is(l0, 'h'), is(l3, 'd'));
         const __m128i end =
             _mm_or_si128(_mm_cmpeq_epi8(v0, lf),
                          _mm_andnot_si128(_mm_cmpeq_epi8(v1, lf), _mm_cmpeq_epi8(v0, cr)));
@@ -300,6 +288,12 @@ CBlockMasks ScanBlock(const char* p) {
     return masks;
 }
 #endif
+
+bool IsTagAt(const char* p) {
+    const unsigned char a = Lower(p[0]), b = Lower(p[1]), c = Lower(p[2]), d = Lower(p[3]);
+    return (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
+           (a == 'h' && b == 'e' && c == 'a' && d == 'd');
+}
 
 // Without a popcount instruction in the baseline the library call costs
 // more than this.
@@ -330,9 +324,14 @@ CGedcomSkip SkipWith(const char* text, std::size_t size) {
     // A line of several KiB is left to the careful splitting, which knows the limit.
     constexpr std::size_t kLongLine = 8192;
     while (pos + kBlock + 4 <= size) {
+        // Ahead of the hardware's own fetching, which stops at each page.
+        __builtin_prefetch(text + pos + 4096);
         const CBlockMasks masks = Scan(text + pos);
-        if (masks.tags != 0) {
-            const auto tag = static_cast<unsigned>(__builtin_ctzll(masks.tags));
+        std::uint64_t tags = masks.tags;
+        while (tags != 0 && !IsTagAt(text + pos + __builtin_ctzll(tags)))
+            tags &= tags - 1;
+        if (tags != 0) {
+            const auto tag = static_cast<unsigned>(__builtin_ctzll(tags));
             const std::uint64_t before = masks.ends & ((std::uint64_t(1) << tag) - 1);
             skip.nStart = before != 0 ? pos + AfterLastEnd(before) : lineStart;
             skip.nLines = lines + CountBits(before);

@@ -122,15 +122,22 @@ private:
         m_p = q;
         return true;
     }
+    // [DD] MON YYYY, MON YYYY or YYYY, the digits read once.
     bool Date() {
+        Blanks();
+        if (m_p == m_end || !Digit(*m_p))
+            return Month() && Digits(4);
+        const char* q = m_p;
+        while (q < m_end && Digit(*q))
+            ++q;
+        if (q < m_end && *q != ' ')
+            return false;
         const char* start = m_p;
-        if (Digits(2) && Month() && Digits(4))
+        m_p = q;
+        if (q - start <= 2 && Month() && Digits(4))
             return true;
-        m_p = start;
-        if (Month() && Digits(4))
-            return true;
-        m_p = start;
-        return Digits(4);
+        m_p = q;
+        return q - start <= 4;
     }
 
     const char* m_p;
@@ -176,7 +183,12 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
 
 CGedcomFixer::CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
                            ChangeSink onChange)
-    : m_in(in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {}
+    : m_in(&in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {}
+
+CGedcomFixer::CGedcomFixer(std::string_view whole, std::ostream& out, CGedcomFixOptions options,
+                           ChangeSink onChange)
+    : m_in(nullptr), m_whole(whole), m_out(out), m_options(options),
+      m_onChange(std::move(onChange)) {}
 
 bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
@@ -244,6 +256,7 @@ void CGedcomFixer::Encode(std::string_view utf8) {
 }
 
 void CGedcomBytes::Reserve(std::size_t n) {
+    m_pShown = nullptr;
     if (n <= m_nCapacity)
         return;
     auto bigger = std::make_unique_for_overwrite<char[]>(n);
@@ -469,32 +482,48 @@ void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::siz
     }
 }
 
+// The batch ends at from; the rest goes to the next one.
+void CGedcomFixer::Keep(CGedcomFixBatch& batch, std::size_t from) {
+    if (m_in)
+        m_raw.assign(batch.bytes.Data() + from, batch.bytes.Size() - from);
+    else
+        m_nWholeAt += from;
+    batch.bytes.Resize(from);
+}
+
 bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
     batch.nDates = 0;
     batch.joined.clear();
     batch.bytes.Resize(0);
     if (m_bDone)
         return false;
-    // Read straight behind what is kept from the last batch.
-    const std::size_t kept = m_raw.size();
-    batch.bytes.Reserve(kept + kChunk);
-    std::memcpy(batch.bytes.Data(), m_raw.data(), kept);
-    m_raw.clear();
-    m_in.read(batch.bytes.Data() + kept, static_cast<std::streamsize>(kChunk));
-    const auto got = static_cast<std::size_t>(m_in.gcount());
-    batch.bytes.Resize(kept + got);
-    if (m_in.bad())
-        return Fail(EGedcomFileError::ReadFailed, m_nLine);
-    m_nBytesRead += got;
-    m_bEof = m_in.eof() || got == 0;
+    if (m_in) {
+        // Read straight behind what is kept from the last batch.
+        const std::size_t kept = m_raw.size();
+        batch.bytes.Reserve(kept + kChunk);
+        std::memcpy(batch.bytes.Room(), m_raw.data(), kept);
+        m_raw.clear();
+        m_in->read(batch.bytes.Room() + kept, static_cast<std::streamsize>(kChunk));
+        const auto got = static_cast<std::size_t>(m_in->gcount());
+        batch.bytes.Resize(kept + got);
+        if (m_in->bad())
+            return Fail(EGedcomFileError::ReadFailed, m_nLine);
+        m_nBytesRead += got;
+        m_bEof = m_in->eof() || got == 0;
+    } else {
+        // The file is in memory: a batch is a stretch of it.
+        const std::size_t end = std::min(m_whole.size(), m_nBytesRead + kChunk);
+        batch.bytes.Show(m_whole.data() + m_nWholeAt, end - m_nWholeAt);
+        m_nBytesRead = end;
+        m_bEof = end == m_whole.size();
+    }
 
     const char* p = batch.bytes.Data();
     const std::size_t size = batch.bytes.Size();
     std::size_t start = 0;
     if (!m_bStarted) {
         if (size < 4 && !m_bEof) {
-            m_raw.assign(p, size);
-            batch.bytes.Resize(0);
+            Keep(batch, 0);
             return true;
         }
         m_bStarted = true;
@@ -577,8 +606,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
             m_nLine = batch.dates[batch.nDates].nLine - 1;
             m_bPending = false;
         }
-        m_raw.assign(p + start, size - start);
-        batch.bytes.Resize(start);
+        Keep(batch, start);
         return true;
     }
     if (size - start > kGedcomMaxLine)

@@ -40,18 +40,24 @@ struct CGedcomChange {
 
 // Bytes read straight into place: no zero fill before a read, which on a
 // large file costs as much as the read.
+// Or bytes held elsewhere, shown as they are.
 class CGedcomBytes {
 public:
-    const char* Data() const { return m_data.get(); }
-    char* Data() { return m_data.get(); }
+    const char* Data() const { return m_pShown ? m_pShown : m_data.get(); }
+    char* Room() { return m_data.get(); } // to read into, after Reserve
     std::size_t Size() const { return m_nSize; }
-    std::string_view View() const { return {m_data.get(), m_nSize}; }
-    // Room for n bytes; what is held is kept.
+    std::string_view View() const { return {Data(), m_nSize}; }
+    // Room for n bytes of its own; what is held is kept.
     void Reserve(std::size_t n);
-    // At most the room reserved.
+    // At most the room reserved, or the size shown.
     void Resize(std::size_t n) { m_nSize = n; }
+    void Show(const char* bytes, std::size_t n) {
+        m_pShown = bytes;
+        m_nSize = n;
+    }
 
 private:
+    const char* m_pShown = nullptr;
     std::unique_ptr<char[]> m_data;
     std::size_t m_nSize = 0;
     std::size_t m_nCapacity = 0;
@@ -96,6 +102,10 @@ public:
     using ChangeSink = std::function<void(const CGedcomChange&)>;
     CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
                  ChangeSink onChange);
+    // The same over a whole file already in memory (mapped), which must
+    // outlive the fixer: batches are stretches of it, with no copy.
+    CGedcomFixer(std::string_view whole, std::ostream& out, CGedcomFixOptions options,
+                 ChangeSink onChange);
 
     // Reads and writes one chunk; false once the file is done or has failed
     // (then Error() is not None).
@@ -127,8 +137,11 @@ private:
     void Encode(std::string_view utf8);
     void Write(const char* bytes, std::size_t count);
     void Flush();
+    void Keep(CGedcomFixBatch& batch, std::size_t from);
 
-    std::istream& m_in;
+    std::istream* m_in; // none: the file is m_whole
+    std::string_view m_whole;
+    std::size_t m_nWholeAt = 0; // where the next batch starts in it
     std::ostream& m_out;
     CGedcomFixOptions m_options;
     ChangeSink m_onChange;
@@ -180,6 +193,7 @@ public:
 
     bool IsOpen() const { return m_bOpen; }
     std::ostream& Stream() { return m_stream; }
+    const std::string& TempPath() const { return m_strTemp; }
     // Flushes, closes and renames; false (and the target untouched) on any
     // failure.
     bool Commit();

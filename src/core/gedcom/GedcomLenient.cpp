@@ -171,8 +171,13 @@ bool SplitWords(std::string_view text, CWords& words) {
 
 // The table row of that kind written at words[pos..]; its length in words, or 0.
 std::size_t MatchRow(const CWords& words, std::size_t pos, EKind kind, int& code) {
+    if (pos >= words.count)
+        return 0;
+    const std::string_view first = words.items[pos].key;
     for (const CWordRow& row : kWords) {
-        if (row.eKind != kind)
+        // The first word rules out most rows at once.
+        if (row.eKind != kind || !row.words.starts_with(first) ||
+            (row.words.size() > first.size() && row.words[first.size()] != ' '))
             continue;
         std::string_view rest = row.words;
         std::size_t k = pos;
@@ -486,25 +491,36 @@ bool NamesExtension(std::string_view value) {
 
 } // namespace
 
-std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version) {
+namespace {
+
+// The standard value with what the reader makes of it, given what the
+// reader makes of the value as it stands.
+std::optional<std::string> Standard(std::string_view value, EGedcomVersion version,
+                                    const CGedcomDateValue& asWritten, CGedcomDateValue& standard) {
     CLenient lenient;
     if (!ReadLenient(value, lenient))
         return std::nullopt;
-    const auto text = WriteLenient(lenient, version);
+    auto text = WriteLenient(lenient, version);
     if (!text || *text == value)
         return std::nullopt;
 
     // The suggestion must name days, and the very days the value already
     // reads to when the reader takes it as it stands.
-    const CGedcomDateValue standard = ReadGedcomDate(*text);
+    standard = ReadGedcomDate(*text);
     if (standard.nFindings & kNoDays)
         return std::nullopt;
-    const CGedcomDateValue asWritten = ReadGedcomDate(value);
     if (!(asWritten.nFindings & kGedcomUnreadable) &&
         (asWritten.nFirst != standard.nFirst || asWritten.nLast != standard.nLast ||
          asWritten.nFindings != standard.nFindings))
         return std::nullopt;
     return text;
+}
+
+} // namespace
+
+std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVersion version) {
+    CGedcomDateValue standard;
+    return Standard(value, version, ReadGedcomDate(value), standard);
 }
 
 std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVersion version,
@@ -604,10 +620,11 @@ CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
     if (!(check.value.nFindings & kGedcomUnreadable) && PlainlyStandard(text, version))
         return check;
     std::string standard(text);
-    if (auto suggestion = StandardGedcomValue(text, version);
+    CGedcomDateValue read;
+    if (auto suggestion = Standard(text, version, check.value, read);
         suggestion &&
         ((check.value.nFindings & kGedcomUnreadable) || Folded(text) != *suggestion)) {
-        check.value = ReadGedcomDate(*suggestion);
+        check.value = read;
         check.value.nFindings |= kGedcomNonstandard;
         standard = std::move(*suggestion);
     }
