@@ -369,14 +369,36 @@ __attribute__((target("avx2"), flatten)) CGedcomSkip SkipAvx2(const char* text, 
 
 } // namespace
 
-CGedcomSkip SkipGedcomLines(const char* text, std::size_t size) {
+bool GedcomScanAvailable(EGedcomScan scan) {
+    switch (scan) {
+    case EGedcomScan::Best:
+    case EGedcomScan::Baseline:
+        return true;
 #ifdef QUINDOR_SCAN_WIDE
-    static const int wide = __builtin_cpu_supports("avx512bw") ? 2
-                            : __builtin_cpu_supports("avx2")   ? 1
-                                                               : 0;
-    if (wide == 2)
+    case EGedcomScan::Avx2:
+        return __builtin_cpu_supports("avx2");
+    case EGedcomScan::Avx512:
+        return __builtin_cpu_supports("avx512bw");
+#else
+    case EGedcomScan::Avx2:
+    case EGedcomScan::Avx512:
+        return false;
+#endif
+    }
+    return false;
+}
+
+CGedcomSkip SkipGedcomLines(const char* text, std::size_t size, EGedcomScan scan) {
+#ifdef QUINDOR_SCAN_WIDE
+    static const EGedcomScan best = GedcomScanAvailable(EGedcomScan::Avx512) ? EGedcomScan::Avx512
+                                    : GedcomScanAvailable(EGedcomScan::Avx2)
+                                        ? EGedcomScan::Avx2
+                                        : EGedcomScan::Baseline;
+    if (scan == EGedcomScan::Best)
+        scan = best;
+    if (scan == EGedcomScan::Avx512)
         return SkipAvx512(text, size);
-    if (wide == 1)
+    if (scan == EGedcomScan::Avx2)
         return SkipAvx2(text, size);
 #endif
     return SkipWith<ScanBlock>(text, size);

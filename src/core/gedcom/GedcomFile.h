@@ -98,7 +98,12 @@ struct CGedcomSkip {
     std::int64_t nLines = 0;
     bool bFound = false;
 };
-CGedcomSkip SkipGedcomLines(const char* text, std::size_t size);
+// The widest instructions the processor has (Best) do the pass; tests ask
+// for each set the processor has, and Available says which.
+enum class EGedcomScan { Best, Baseline, Avx2, Avx512 };
+CGedcomSkip SkipGedcomLines(const char* text, std::size_t size,
+                            EGedcomScan scan = EGedcomScan::Best);
+bool GedcomScanAvailable(EGedcomScan scan);
 
 class CGedcomFileReader {
 public:

@@ -593,7 +593,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
         // Most often the line after a DATE is at its level or above: then
         // it neither goes on with the value nor gives it a phrase, and the
         // next stretch can be passed over from there.
-        if (u == 1 && m_bPending && !m_bInHead &&
+        if (u == 1 && m_bPending &&
             !MayBeAtLevel(p + start, p + whole, batch.dates[batch.nDates].nLevel + 1))
             EndDate(nullptr, batch);
     }

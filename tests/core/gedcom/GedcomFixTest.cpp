@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -15,6 +18,8 @@ struct CFixed {
     EGedcomFileError error = EGedcomFileError::None;
 };
 
+// The copy of a file read as a stream; reading the same bytes where they
+// lie (as a mapped file is) must give the very same copy.
 CFixed Fix(const std::string& text, CGedcomFixOptions options = {}) {
     std::istringstream in(text);
     std::ostringstream out;
@@ -25,6 +30,19 @@ CFixed Fix(const std::string& text, CGedcomFixOptions options = {}) {
     }
     fixed.error = fixer.Error();
     fixed.text = out.str();
+
+    std::ostringstream whole;
+    std::size_t changes = 0;
+    CGedcomFixer mapped(std::string_view(text), whole, options,
+                        [&](const CGedcomChange&) { ++changes; });
+    while (mapped.Step()) {
+    }
+    EXPECT_EQ(mapped.Error(), fixed.error);
+    EXPECT_EQ(mapped.ErrorLine(), fixer.ErrorLine());
+    if (fixed.error == EGedcomFileError::None) {
+        EXPECT_EQ(whole.str(), fixed.text);
+        EXPECT_EQ(changes, fixed.changes.size());
+    }
     return fixed;
 }
 
@@ -80,6 +98,56 @@ TEST(GedcomFix, CopiesKeepEveryOtherByte) {
         // Fixing the copy changes nothing.
         EXPECT_EQ(Fix(copy).text, copy) << copy;
         EXPECT_TRUE(Fix(copy).changes.empty()) << copy;
+    }
+}
+
+// Files of several chunks, values and their continuations falling across
+// chunk ends wherever the random lengths put them: the copy and the listed
+// lines are those of each value alone.
+TEST(GedcomFix, LargeFilesAcrossChunks) {
+    struct CRecord {
+        const char* lines; // with \n for each line end
+        const char* copy;
+        bool changed;
+    };
+    const CRecord records[] = {
+        {"2 DATE Abt. 1850\n", "2 DATE ABT 1850\n", true},
+        {"2 DATE entre 1850\n3 CONC  et 1860\n", "2 DATE BET 1850 AND 1860\n", true},
+        {"2 DATE 12 JAN 1850\n3 _MARK x\n", "2 DATE 12 JAN 1850\n3 _MARK x\n", false},
+        {"2 DATE 11 FEB 1731/32\n", "2 DATE @#DJULIAN@ 11 FEB 1731/32\n", true},
+        // blanks after the one that ends the tag belong to the value
+        {"  2   DATE   Bef. 1900\n", "  2   DATE BEF 1900\n", true},
+        {"2 DATE\n3 CONT vers 1700\n", "2 DATE ABT 1700\n", true},
+        {"1 DEAT\n", "1 DEAT\n", false},
+    };
+    std::mt19937 rng(11);
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        std::string file = k551;
+        std::string copy = k551;
+        std::vector<std::int64_t> changedLines;
+        std::int64_t line = 3;
+        auto add = [&](std::string_view lines, std::string& to) {
+            for (const char c : lines)
+                to += c == '\n' ? end : std::string(1, c);
+        };
+        while (file.size() < 3'500'000) {
+            const std::string note = "1 NOTE " + std::string(rng() % 300, 'n');
+            add(note + "\n", file);
+            add(note + "\n", copy);
+            ++line;
+            const CRecord& record = records[rng() % std::size(records)];
+            add(record.lines, file);
+            add(record.copy, copy);
+            if (record.changed)
+                changedLines.push_back(line + 1);
+            line += std::count(record.lines, record.lines + std::strlen(record.lines), '\n');
+        }
+        const CFixed fixed = Fix(file);
+        ASSERT_EQ(fixed.error, EGedcomFileError::None);
+        EXPECT_TRUE(fixed.text == copy) << "line ends " << end.size();
+        ASSERT_EQ(fixed.changes.size(), changedLines.size());
+        for (std::size_t i = 0; i < changedLines.size(); ++i)
+            ASSERT_EQ(fixed.changes[i].nLine, changedLines[i]) << i;
     }
 }
 

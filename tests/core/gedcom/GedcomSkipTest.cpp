@@ -28,12 +28,13 @@ bool HoldsTag(const std::string& line) {
 } // namespace
 
 TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
-    const char* const words[] = {"2 PLAC Paris",
-                                 "1 NAME Jean /Dupont/",
+    // with words that start and end as the tags do
+    const char* const words[] = {"2 PLAC Dale Head",
+                                 "1 NAME Jean /Hood/ Dane",
                                  "2 DaTe 1 JAN 1900",
                                  "0 @I1@ INDI",
                                  "0 head",
-                                 "3 NOTE x",
+                                 "3 NOTE hold the data",
                                  "",
                                  "1 _UPD 2000"};
     const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
@@ -46,17 +47,23 @@ TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
             text += w < 8 ? words[w] : std::string(rng() % 100, 'x');
             text += ends[rng() % 4];
         }
-        const CGedcomSkip skip = SkipGedcomLines(text.data(), text.size());
-        ASSERT_LE(skip.nStart, text.size());
-        // A line start, every line before it free of the tags.
-        ASSERT_TRUE(skip.nStart == 0 || text[skip.nStart - 1] == '\n' ||
-                    (text[skip.nStart - 1] == '\r' && text[skip.nStart] != '\n'))
-            << round;
-        EXPECT_FALSE(HoldsTag(text.substr(0, skip.nStart))) << round;
-        EXPECT_EQ(skip.nLines, EndsBefore(text, skip.nStart)) << round;
-        if (skip.bFound) {
-            const std::size_t end = text.find_first_of("\r\n", skip.nStart);
-            EXPECT_TRUE(HoldsTag(text.substr(skip.nStart, end - skip.nStart))) << round;
+        // Every set of instructions the processor has, the same way.
+        for (const EGedcomScan scan :
+             {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
+            if (!GedcomScanAvailable(scan))
+                continue;
+            const CGedcomSkip skip = SkipGedcomLines(text.data(), text.size(), scan);
+            ASSERT_LE(skip.nStart, text.size());
+            // A line start, every line before it free of the tags.
+            ASSERT_TRUE(skip.nStart == 0 || text[skip.nStart - 1] == '\n' ||
+                        (text[skip.nStart - 1] == '\r' && text[skip.nStart] != '\n'))
+                << round;
+            EXPECT_FALSE(HoldsTag(text.substr(0, skip.nStart))) << round;
+            EXPECT_EQ(skip.nLines, EndsBefore(text, skip.nStart)) << round;
+            if (skip.bFound) {
+                const std::size_t end = text.find_first_of("\r\n", skip.nStart);
+                EXPECT_TRUE(HoldsTag(text.substr(skip.nStart, end - skip.nStart))) << round;
+            }
         }
     }
 }
