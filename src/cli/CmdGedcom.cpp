@@ -133,7 +133,8 @@ void WriteRows(const CLineBatch& batch, CCheckCounts& counts, std::string& row, 
 
 // Runs produce (true while more is to come) on a second thread and consume
 // on this one, batch by batch in order; on one thread when no second can
-// be had.
+// be had. produce is told whether the consumer is behind (two batches or
+// more waiting), so that it can take over work the consumer could do.
 template <class T, class Produce, class Consume> void Pipeline(Produce produce, Consume consume) {
     CHandOver<T> hand(kSlots);
     std::thread reader;
@@ -141,7 +142,7 @@ template <class T, class Produce, class Consume> void Pipeline(Produce produce, 
         reader = std::thread([&] {
             for (bool more = true; more;) {
                 T batch = hand.Fresh();
-                more = produce(batch);
+                more = produce(batch, hand.Waiting() >= 2);
                 hand.Give(std::move(batch));
             }
             hand.Close();
@@ -149,7 +150,7 @@ template <class T, class Produce, class Consume> void Pipeline(Produce produce, 
     } catch (const std::system_error&) {
         T batch;
         for (bool more = true; more;) {
-            more = produce(batch);
+            more = produce(batch, false);
             consume(batch);
         }
         return;
@@ -170,7 +171,7 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
     CCheckCounts counts;
     std::string row;
     row.reserve((1 << 16) + 4096);
-    Pipeline<CLineBatch>([&](CLineBatch& batch) { return FillBatch(reader, batch); },
+    Pipeline<CLineBatch>([&](CLineBatch& batch, bool) { return FillBatch(reader, batch); },
                          [&](const CLineBatch& batch) { WriteRows(batch, counts, row, out); });
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
     if (const int status = FileError(err, reader.Error(), reader.ErrorLine(), name); status != 0)
@@ -203,7 +204,7 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
     };
     // A file on disk is read where it lies, with no copy; standard input
     // and what cannot be mapped are read as a stream.
-    const CMappedFile mapped(file == "-" ? std::string() : file);
+    CMappedFile mapped(file == "-" ? std::string() : file);
     std::optional<CTruncationGuard> guard;
     if (mapped.IsMapped())
         guard.emplace(target.TempPath(),
@@ -212,8 +213,14 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
     CGedcomFixer fixer = mapped.IsMapped()
                              ? CGedcomFixer(mapped.Bytes(), target.Stream(), options, onChange)
                              : CGedcomFixer(in, target.Stream(), options, onChange);
-    Pipeline<CGedcomFixBatch>([&](CGedcomFixBatch& batch) { return fixer.Produce(batch); },
-                              [&](const CGedcomFixBatch& batch) { fixer.Consume(batch); });
+    Pipeline<CGedcomFixBatch>(
+        // The reading side tests for plain dates while the writing side is
+        // behind, so neither waits on the other.
+        [&](CGedcomFixBatch& batch, bool behind) { return fixer.Produce(batch, behind); },
+        [&](const CGedcomFixBatch& batch) {
+            fixer.Consume(batch);
+            mapped.Release(batch.bytes.Data() + batch.bytes.Size());
+        });
     guard.reset();
     if (const int status = FileError(err, fixer.Error(), fixer.ErrorLine(), name); status != 0)
         return status;

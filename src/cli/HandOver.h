@@ -33,6 +33,11 @@ public:
         }
         m_changed.notify_all();
     }
+    // Batches given and not yet taken: how far the producer is ahead.
+    std::size_t Waiting() {
+        std::lock_guard lock(m_mutex);
+        return m_full.size();
+    }
     void Close() {
         {
             std::lock_guard lock(m_mutex);

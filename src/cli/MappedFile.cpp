@@ -24,6 +24,18 @@ CMappedFile::CMappedFile(const std::string& path) {
     ::close(fd);
 }
 
+void CMappedFile::Release(const char* upTo) {
+    const auto* start = static_cast<const char*>(m_pData);
+    if (!m_pData || upTo <= start || upTo > start + m_nSize)
+        return;
+    static const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t end = static_cast<std::size_t>(upTo - start) / page * page;
+    if (end <= m_nReleased)
+        return;
+    ::madvise(static_cast<char*>(m_pData) + m_nReleased, end - m_nReleased, MADV_DONTNEED);
+    m_nReleased = end;
+}
+
 CMappedFile::~CMappedFile() {
     if (m_pData)
         ::munmap(m_pData, m_nSize);

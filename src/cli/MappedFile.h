@@ -17,10 +17,15 @@ public:
 
     bool IsMapped() const { return m_pData != nullptr; }
     std::string_view Bytes() const { return {static_cast<const char*>(m_pData), m_nSize}; }
+    // The bytes before upTo will not be read again: their pages leave this
+    // process (they stay in the system's cache), so the memory it holds
+    // stays small whatever the size of the file.
+    void Release(const char* upTo);
 
 private:
     void* m_pData = nullptr;
     std::size_t m_nSize = 0;
+    std::size_t m_nReleased = 0;
 };
 
 // While one is alive, a SIGBUS removes the file being written (a temporary

@@ -274,8 +274,8 @@ void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
     date.bPhraseFollows =
         next && next->nLevel == date.nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
-    // Tested here, where the value was just read, to spare the writing side.
-    date.bPlain = NeedsNoRepair(batch.Value(date), m_options);
+    date.bTested = m_bTestPlain;
+    date.bPlain = m_bTestPlain && NeedsNoRepair(batch.Value(date), m_options);
 }
 
 void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
@@ -283,9 +283,9 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
     std::size_t done = 0;
     for (std::size_t i = 0; i < batch.nDates; ++i) {
         const CGedcomFixBatch::CDate& date = batch.dates[i];
-        if (date.bPlain)
-            continue;
         const std::string_view value = batch.Value(date);
+        if (date.bTested ? date.bPlain : NeedsNoRepair(value, m_options))
+            continue;
         std::optional<std::string> repaired = CheckedRepair(value, date.eVersion, m_options);
         // An ANSEL value was read with its letters replaced: it cannot be
         // written back, so it stays.
@@ -491,7 +491,8 @@ void CGedcomFixer::Keep(CGedcomFixBatch& batch, std::size_t from) {
     batch.bytes.Resize(from);
 }
 
-bool CGedcomFixer::Produce(CGedcomFixBatch& batch) {
+bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool testPlain) {
+    m_bTestPlain = testPlain;
     batch.nDates = 0;
     batch.joined.clear();
     batch.bytes.Resize(0);

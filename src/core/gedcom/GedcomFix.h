@@ -84,6 +84,7 @@ struct CGedcomFixBatch {
         EGedcomVersion eVersion = EGedcomVersion::V551;
         bool bAnsel = false;
         bool bPhraseFollows = false; // a PHRASE line is already under it
+        bool bTested = false;        // bPlain is known
         bool bPlain = false;         // a plain form that needs no repair
     };
     CGedcomBytes bytes;
@@ -117,7 +118,9 @@ public:
     // too); Consume writes a batch, checking and repairing its dates; Finish
     // writes what is left once every batch is consumed, false if the output
     // failed.
-    bool Produce(CGedcomFixBatch& batch);
+    // testPlain: tell here which dates are plain forms with no repair, a
+    // part of the checking that either side may do.
+    bool Produce(CGedcomFixBatch& batch, bool testPlain = true);
     void Consume(const CGedcomFixBatch& batch);
     bool Finish();
 
@@ -168,6 +171,7 @@ private:
     // dates[nDates]; a batch that ends inside it is cut before it, and the
     // next one reads it again.
     bool m_bPending = false;
+    bool m_bTestPlain = true; // for the batch being read
 
     std::int64_t m_nDates = 0;
     std::int64_t m_nChanges = 0;
