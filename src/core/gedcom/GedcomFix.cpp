@@ -274,8 +274,29 @@ void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
     date.bPhraseFollows =
         next && next->nLevel == date.nLevel + 1 && GedcomTagIs(next->tag, "PHRASE");
-    date.bTested = m_bTestPlain;
-    date.bPlain = m_bTestPlain && NeedsNoRepair(batch.Value(date), m_options);
+    date.bDecided = m_bDecide;
+    date.bRepaired = false;
+    if (m_bDecide) {
+        if (auto repaired = Repair(batch.Value(date), date)) {
+            date.bRepaired = true;
+            date.nRepair = batch.repairs.size();
+            date.nRepairLength = repaired->size();
+            batch.repairs += *repaired;
+        }
+    }
+}
+
+// The value a date gets in the copy, or nothing to keep it.
+std::optional<std::string> CGedcomFixer::Repair(std::string_view value,
+                                                const CGedcomFixBatch::CDate& date) const {
+    if (NeedsNoRepair(value, m_options))
+        return std::nullopt;
+    std::optional<std::string> repaired = CheckedRepair(value, date.eVersion, m_options);
+    // An ANSEL value was read with its letters replaced: it cannot be
+    // written back, so it stays.
+    if (repaired && date.bAnsel && !IsAscii(value))
+        return std::nullopt;
+    return repaired;
 }
 
 void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
@@ -284,12 +305,12 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
     for (std::size_t i = 0; i < batch.nDates; ++i) {
         const CGedcomFixBatch::CDate& date = batch.dates[i];
         const std::string_view value = batch.Value(date);
-        if (date.bTested ? date.bPlain : NeedsNoRepair(value, m_options))
-            continue;
-        std::optional<std::string> repaired = CheckedRepair(value, date.eVersion, m_options);
-        // An ANSEL value was read with its letters replaced: it cannot be
-        // written back, so it stays.
-        if (!repaired || (date.bAnsel && !IsAscii(value)))
+        std::optional<std::string> repaired;
+        if (!date.bDecided)
+            repaired = Repair(value, date);
+        else if (date.bRepaired)
+            repaired.emplace(batch.repairs, date.nRepair, date.nRepairLength);
+        if (!repaired)
             continue;
         ++m_nChanges;
         Write(bytes + done, date.nOffset - done);
@@ -491,10 +512,11 @@ void CGedcomFixer::Keep(CGedcomFixBatch& batch, std::size_t from) {
     batch.bytes.Resize(from);
 }
 
-bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool testPlain) {
-    m_bTestPlain = testPlain;
+bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
+    m_bDecide = decide;
     batch.nDates = 0;
     batch.joined.clear();
+    batch.repairs.clear();
     batch.bytes.Resize(0);
     if (m_bDone)
         return false;

@@ -84,11 +84,14 @@ struct CGedcomFixBatch {
         EGedcomVersion eVersion = EGedcomVersion::V551;
         bool bAnsel = false;
         bool bPhraseFollows = false; // a PHRASE line is already under it
-        bool bTested = false;        // bPlain is known
-        bool bPlain = false;         // a plain form that needs no repair
+        bool bDecided = false;       // its repair is known: none, or in repairs
+        bool bRepaired = false;
+        std::size_t nRepair = 0;
+        std::size_t nRepairLength = 0;
     };
     CGedcomBytes bytes;
     std::string joined;
+    std::string repairs; // the new values of dates decided while reading
     std::vector<CDate> dates;
     std::size_t nDates = 0; // dates[0, nDates) are this batch's; the rest kept for reuse
 
@@ -118,9 +121,9 @@ public:
     // too); Consume writes a batch, checking and repairing its dates; Finish
     // writes what is left once every batch is consumed, false if the output
     // failed.
-    // testPlain: tell here which dates are plain forms with no repair, a
-    // part of the checking that either side may do.
-    bool Produce(CGedcomFixBatch& batch, bool testPlain = true);
+    // decide: check the dates here (their repairs are then known to
+    // Consume), which either side may do: the one with time to spare.
+    bool Produce(CGedcomFixBatch& batch, bool decide = true);
     void Consume(const CGedcomFixBatch& batch);
     bool Finish();
 
@@ -137,6 +140,8 @@ private:
     void StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next,
                    const CGedcomLine& parsed, std::string_view text);
     void EndDate(const CGedcomLine* next, CGedcomFixBatch& batch);
+    std::optional<std::string> Repair(std::string_view value,
+                                      const CGedcomFixBatch::CDate& date) const;
     void Encode(std::string_view utf8);
     void Write(const char* bytes, std::size_t count);
     void Flush();
@@ -171,7 +176,7 @@ private:
     // dates[nDates]; a batch that ends inside it is cut before it, and the
     // next one reads it again.
     bool m_bPending = false;
-    bool m_bTestPlain = true; // for the batch being read
+    bool m_bDecide = true; // for the batch being read
 
     std::int64_t m_nDates = 0;
     std::int64_t m_nChanges = 0;

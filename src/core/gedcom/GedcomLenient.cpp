@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -86,8 +87,8 @@ constexpr CWordRow kWords[] = {
 // clang-format on
 
 struct CCalendarName {
-    const char* escape; // 5.5.1
-    const char* word;   // 7.0
+    std::string_view escape; // 5.5.1
+    std::string_view word;   // 7.0
     EGedcomCalendar eCalendar;
 };
 constexpr CCalendarName kCalendars[] = {
@@ -169,14 +170,33 @@ bool SplitWords(std::string_view text, CWords& words) {
     return true;
 }
 
+// The rows of each kind by their first letter, in the table's order: a
+// lookup passes over a few rows, not the whole table.
+constexpr std::size_t kKinds = 5;
+using CRowIndex = std::array<std::array<std::vector<const CWordRow*>, 256>, kKinds>;
+
+const CRowIndex& RowIndex() {
+    static const CRowIndex index = [] {
+        CRowIndex rows;
+        for (const CWordRow& row : kWords)
+            rows[static_cast<std::size_t>(row.eKind)][static_cast<unsigned char>(row.words[0])]
+                .push_back(&row);
+        return rows;
+    }();
+    return index;
+}
+
 // The table row of that kind written at words[pos..]; its length in words, or 0.
 std::size_t MatchRow(const CWords& words, std::size_t pos, EKind kind, int& code) {
     if (pos >= words.count)
         return 0;
     const std::string_view first = words.items[pos].key;
-    for (const CWordRow& row : kWords) {
-        // The first word rules out most rows at once.
-        if (row.eKind != kind || !row.words.starts_with(first) ||
+    if (first.empty())
+        return 0;
+    for (const CWordRow* candidate :
+         RowIndex()[static_cast<std::size_t>(kind)][static_cast<unsigned char>(first[0])]) {
+        const CWordRow& row = *candidate;
+        if (!row.words.starts_with(first) ||
             (row.words.size() > first.size() && row.words[first.size()] != ' '))
             continue;
         std::string_view rest = row.words;
