@@ -214,7 +214,7 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
                              ? CGedcomFixer(mapped.Bytes(), target.Stream(), options, onChange)
                              : CGedcomFixer(in, target.Stream(), options, onChange);
     Pipeline<CGedcomFixBatch>(
-        // The reading side tests for plain dates while the writing side is
+        // The reading side checks the dates while the writing side is
         // behind, so neither waits on the other.
         [&](CGedcomFixBatch& batch, bool behind) { return fixer.Produce(batch, behind); },
         [&](const CGedcomFixBatch& batch) {
