@@ -313,61 +313,94 @@ std::size_t AfterLastEnd(std::uint64_t ends) {
 
 namespace {
 
-// The pass itself, with the block scan of one instruction set built into it
+// A line of several KiB is left to the careful splitting, which knows the limit.
+constexpr std::size_t kLongLine = 8192;
+
+// The scan itself, with the block scan of one instruction set built into it
 // (a call per block costs as much as the scan).
 template <CBlockMasks (*Scan)(const char*)>
-CGedcomSkip SkipWith(const char* text, std::size_t size) {
-    CGedcomSkip skip;
-    std::size_t pos = 0;
-    std::int64_t lines = 0;
-    std::size_t lineStart = 0; // of the line the scan is in
-    // A line of several KiB is left to the careful splitting, which knows the limit.
-    constexpr std::size_t kLongLine = 8192;
-    while (pos + kBlock + 4 <= size) {
-        // Ahead of the hardware's own fetching, which stops at each page.
-        __builtin_prefetch(text + pos + 4096);
-        const CBlockMasks masks = Scan(text + pos);
-        std::uint64_t tags = masks.tags;
-        while (tags != 0 && !IsTagAt(text + pos + __builtin_ctzll(tags)))
-            tags &= tags - 1;
-        if (tags != 0) {
-            const auto tag = static_cast<unsigned>(__builtin_ctzll(tags));
-            const std::uint64_t before = masks.ends & ((std::uint64_t(1) << tag) - 1);
-            skip.nStart = before != 0 ? pos + AfterLastEnd(before) : lineStart;
-            skip.nLines = lines + CountBits(before);
-            skip.bFound = true;
-            return skip;
-        }
-        if (masks.ends != 0) {
-            lines += CountBits(masks.ends);
-            lineStart = pos + AfterLastEnd(masks.ends);
-        } else if (pos - lineStart > kLongLine) {
-            break;
-        }
-        pos += kBlock;
-    }
-    // A CR last before the stop with its LF after it: the pair is one end.
-    if (pos > 0 && pos < size && text[pos - 1] == '\r' && text[pos] == '\n') {
-        skip.nStart = pos + 1;
-        skip.nLines = lines + 1;
+CGedcomSkip NextWith(CGedcomLineScanner::CState& state, std::size_t from) {
+    // Kept in registers while it runs, stored once when it returns.
+    CGedcomLineScanner::CState s = state;
+    auto give = [&](CGedcomSkip skip) {
+        state = s;
         return skip;
+    };
+    for (;;) {
+        if (s.bHave) {
+            while (s.nTags != 0) {
+                const auto bit = static_cast<unsigned>(__builtin_ctzll(s.nTags));
+                s.nTags &= s.nTags - 1;
+                if (!IsTagAt(s.pText + s.nBlock + bit))
+                    continue;
+                const std::uint64_t before = s.nEnds & ((std::uint64_t(1) << bit) - 1);
+                const std::size_t start =
+                    before != 0 ? s.nBlock + AfterLastEnd(before) : s.nLineStart;
+                if (start < from)
+                    continue; // in a line the caller has taken
+                return give({start, s.nEndsBefore + CountBits(before), true});
+            }
+            s.bHave = false;
+            s.nPos = s.nBlock + kBlock;
+            if (s.nEnds != 0) {
+                s.nEndsBefore += CountBits(s.nEnds);
+                s.nLineStart = s.nBlock + AfterLastEnd(s.nEnds);
+            } else if (s.nPos - s.nLineStart > kLongLine && s.nLineStart >= from) {
+                return give({s.nLineStart, s.nEndsBefore, false});
+            }
+        }
+        if (s.nPos + kBlock + 4 > s.nSize) {
+            // Near the end: the last line begun, unless the caller is past it.
+            if (s.nLineStart >= from)
+                return give({s.nLineStart, s.nEndsBefore, false});
+            return give({CGedcomLineScanner::kWhereYouAre, 0, false});
+        }
+        // Ahead of the hardware's own fetching, which stops at each page.
+        __builtin_prefetch(s.pText + s.nPos + 4096);
+        const CBlockMasks masks = Scan(s.pText + s.nPos);
+        s.nBlock = s.nPos;
+        s.nTags = masks.tags;
+        s.nEnds = masks.ends;
+        s.bHave = true;
     }
-    skip.nStart = lineStart;
-    skip.nLines = lines;
-    return skip;
 }
 
 #ifdef QUINDOR_SCAN_WIDE
-__attribute__((target("avx512bw"), flatten)) CGedcomSkip SkipAvx512(const char* text,
-                                                                    std::size_t size) {
-    return SkipWith<ScanBlockAvx512>(text, size);
+__attribute__((target("avx512bw"), flatten)) CGedcomSkip
+NextAvx512(CGedcomLineScanner::CState& state, std::size_t from) {
+    return NextWith<ScanBlockAvx512>(state, from);
 }
-__attribute__((target("avx2"), flatten)) CGedcomSkip SkipAvx2(const char* text, std::size_t size) {
-    return SkipWith<ScanBlockAvx2>(text, size);
+__attribute__((target("avx2"), flatten)) CGedcomSkip NextAvx2(CGedcomLineScanner::CState& state,
+                                                              std::size_t from) {
+    return NextWith<ScanBlockAvx2>(state, from);
 }
 #endif
 
 } // namespace
+
+CGedcomLineScanner::CGedcomLineScanner(const char* text, std::size_t size, EGedcomScan scan) {
+    m_state.pText = text;
+    m_state.nSize = size;
+#ifdef QUINDOR_SCAN_WIDE
+    static const EGedcomScan best = GedcomScanAvailable(EGedcomScan::Avx512) ? EGedcomScan::Avx512
+                                    : GedcomScanAvailable(EGedcomScan::Avx2)
+                                        ? EGedcomScan::Avx2
+                                        : EGedcomScan::Baseline;
+    if (scan == EGedcomScan::Best)
+        scan = best;
+    if (scan == EGedcomScan::Avx512) {
+        m_next = NextAvx512;
+        return;
+    }
+    if (scan == EGedcomScan::Avx2) {
+        m_next = NextAvx2;
+        return;
+    }
+#else
+    (void)scan;
+#endif
+    m_next = NextWith<ScanBlock>;
+}
 
 bool GedcomScanAvailable(EGedcomScan scan) {
     switch (scan) {
@@ -389,19 +422,10 @@ bool GedcomScanAvailable(EGedcomScan scan) {
 }
 
 CGedcomSkip SkipGedcomLines(const char* text, std::size_t size, EGedcomScan scan) {
-#ifdef QUINDOR_SCAN_WIDE
-    static const EGedcomScan best = GedcomScanAvailable(EGedcomScan::Avx512) ? EGedcomScan::Avx512
-                                    : GedcomScanAvailable(EGedcomScan::Avx2)
-                                        ? EGedcomScan::Avx2
-                                        : EGedcomScan::Baseline;
-    if (scan == EGedcomScan::Best)
-        scan = best;
-    if (scan == EGedcomScan::Avx512)
-        return SkipAvx512(text, size);
-    if (scan == EGedcomScan::Avx2)
-        return SkipAvx2(text, size);
-#endif
-    return SkipWith<ScanBlock>(text, size);
+    CGedcomSkip skip = CGedcomLineScanner(text, size, scan).Next(0);
+    if (skip.nStart == CGedcomLineScanner::kWhereYouAre)
+        skip.nStart = 0;
+    return skip;
 }
 
 // The level at the start of a line, after any blanks (at most three

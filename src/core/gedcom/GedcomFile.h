@@ -105,6 +105,35 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size,
                             EGedcomScan scan = EGedcomScan::Best);
 bool GedcomScanAvailable(EGedcomScan scan);
 
+// The same pass kept going over one text, for a caller that splits some
+// lines itself: Next(from) gives the first line that may matter starting at
+// or after from (a line start the caller has reached), with nLines the line
+// ends before it from the text's start, so that the caller's count agrees
+// wherever it is; or kWhereYouAre when the caller, near the end of the text,
+// is past the last line begun and should go on from where it is.
+class CGedcomLineScanner {
+public:
+    static constexpr std::size_t kWhereYouAre = static_cast<std::size_t>(-1);
+    CGedcomLineScanner(const char* text, std::size_t size, EGedcomScan scan = EGedcomScan::Best);
+    CGedcomSkip Next(std::size_t from) { return m_next(m_state, from); }
+
+    struct CState {
+        const char* pText = nullptr;
+        std::size_t nSize = 0;
+        std::size_t nPos = 0;         // of the next block to scan
+        std::size_t nBlock = 0;       // of the block being looked at
+        std::uint64_t nTags = 0;      // its tags not yet given
+        std::uint64_t nEnds = 0;      // its line ends
+        bool bHave = false;           // a block is being looked at
+        std::int64_t nEndsBefore = 0; // line ends before it
+        std::size_t nLineStart = 0;   // of the line it begins in
+    };
+
+private:
+    CState m_state;
+    CGedcomSkip (*m_next)(CState&, std::size_t) = nullptr;
+};
+
 class CGedcomFileReader {
 public:
     explicit CGedcomFileReader(std::istream& in);

@@ -455,7 +455,8 @@ bool MayBeAtLevel(const char* p, const char* end, int level) {
 // nothing: read as ParseGedcomLine would.
 bool IsCommonDateLine(std::string_view line) {
     return line.size() >= 6 && line[0] >= '0' && line[0] <= '9' && line[1] == ' ' &&
-           line.substr(2, 4) == "DATE" && (line.size() == 6 || line[6] == ' ');
+           line[2] == 'D' && line[3] == 'A' && line[4] == 'T' && line[5] == 'E' &&
+           (line.size() == 6 || line[6] == ' ');
 }
 
 std::string_view TrimmedEnd(std::string_view text) {
@@ -536,41 +537,47 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
             m_eVersion = value.substr(0, value.find('.')) == "7" ? EGedcomVersion::V70
                                                                  : EGedcomVersion::V551;
         }
-        if (GedcomTagIs(parsed.tag, "DATE"))
-            StartDate(batch, start, end, next, parsed, text);
+        if (GedcomTagIs(parsed.tag, "DATE")) {
+            // Bytes of the file's own encoding before the value.
+            const std::size_t unit = static_cast<std::size_t>(m_nUnit);
+            const std::size_t lead = text.find_first_not_of(" \t");
+            const bool noValue = parsed.value.data() == nullptr;
+            const std::size_t at =
+                noValue ? text.size() : static_cast<std::size_t>(parsed.value.data() - text.data());
+            StartDate(batch, start, end, next,
+                      {parsed.nLevel, (lead == std::string_view::npos ? text.size() : lead) * unit,
+                       unit == 1 ? at : Utf16Size(text.substr(0, at)), noValue,
+                       noValue ? raw.substr(raw.size()) : parsed.value});
+        }
     }
     return true;
 }
 
 // A DATE line: its value is gathered until a line shows it is complete.
 void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
-                             std::size_t next, const CGedcomLine& parsed, std::string_view text) {
+                             std::size_t next, const CDateLine& line) {
     m_bPending = true;
     if (batch.dates.size() <= batch.nDates)
         batch.dates.emplace_back();
     CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
     date.nLine = m_nLine;
-    date.nLevel = parsed.nLevel;
+    date.nLevel = line.nLevel;
     date.eVersion = m_eVersion;
     date.bAnsel = m_bAnsel;
     date.nOffset = start;
     date.nLength = next - start;
     date.nEnd = end;
     date.nEndLength = next - end;
-    const std::size_t unit = static_cast<std::size_t>(m_nUnit);
-    const std::size_t lead = text.find_first_not_of(" \t");
-    date.nLead = (lead == std::string_view::npos ? text.size() : lead) * unit;
-    date.bNoValue = parsed.value.data() == nullptr;
-    const std::size_t at =
-        date.bNoValue ? text.size() : static_cast<std::size_t>(parsed.value.data() - text.data());
-    date.nPrefix = unit == 1 ? at : Utf16Size(text.substr(0, at));
-    date.nValueLength = parsed.value.size();
-    date.bJoined = unit == 2;
+    date.nLead = line.nLead;
+    date.nPrefix = line.nPrefix;
+    date.bNoValue = line.bNoValue;
+    date.nValueLength = line.value.size();
+    date.bJoined = m_nUnit == 2;
     if (date.bJoined) {
         date.nValue = batch.joined.size();
-        batch.joined += parsed.value;
+        batch.joined += line.value;
     } else {
-        date.nValue = start + at;
+        date.nValue = static_cast<std::size_t>(line.value.data() - batch.bytes.Data());
     }
 }
 
@@ -647,13 +654,24 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         return m_bLittle ? (a | (c << 8)) : ((a << 8) | c);
     };
     const std::size_t whole = size - (size - start) % u;
+    // Between dates the lines are passed over a stretch at a time, with only
+    // their line ends counted: by one scan over the batch, which keeps its
+    // place while the lines it finds are split here.
+    std::optional<CGedcomLineScanner> scanner;
+    std::size_t origin = 0;
+    std::int64_t originLine = 0;
     while (start < whole) {
         if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead) {
-            // Between dates the lines are passed over a stretch at a time,
-            // with only their line ends counted.
-            const CGedcomSkip skip = SkipGedcomLines(p + start, whole - start);
-            start += skip.nStart;
-            m_nLine += skip.nLines;
+            if (!scanner) {
+                scanner.emplace(p + start, whole - start);
+                origin = start;
+                originLine = m_nLine;
+            }
+            const CGedcomSkip skip = scanner->Next(start - origin);
+            if (skip.nStart != CGedcomLineScanner::kWhereYouAre && origin + skip.nStart > start) {
+                start = origin + skip.nStart;
+                m_nLine = originLine + skip.nLines;
+            }
         }
         std::size_t i = start;
         if (u == 1) {
@@ -677,9 +695,9 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead && IsCommonDateLine(raw)) {
             // "2 DATE ...", as most DATE lines are: no need to split it.
             ++m_nLine;
-            const CGedcomLine parsed{raw[0] - '0', raw.substr(2, 4),
-                                     raw.size() > 6 ? raw.substr(7) : std::string_view()};
-            StartDate(batch, start, i, next, parsed, raw);
+            const bool noValue = raw.size() == 6;
+            StartDate(batch, start, i, next,
+                      {raw[0] - '0', 0, noValue ? 6u : 7u, noValue, raw.substr(noValue ? 6 : 7)});
         } else if (!TakeLine(batch, start, i, next)) {
             return false;
         }

@@ -137,8 +137,18 @@ public:
 private:
     bool Fail(EGedcomFileError error, std::int64_t line);
     bool TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next);
+    // What a DATE line's repair needs of the line itself: bytes of its
+    // leading blanks and before its value in the file's encoding, and the
+    // value (in the batch's bytes when they are 8-bit, else decoded).
+    struct CDateLine {
+        int nLevel = 0;
+        std::size_t nLead = 0;
+        std::size_t nPrefix = 0;
+        bool bNoValue = false;
+        std::string_view value;
+    };
     void StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end, std::size_t next,
-                   const CGedcomLine& parsed, std::string_view text);
+                   const CDateLine& line);
     void EndDate(const CGedcomLine* next, CGedcomFixBatch& batch);
     std::optional<std::string> Repair(std::string_view value,
                                       const CGedcomFixBatch::CDate& date) const;
