@@ -67,3 +67,51 @@ TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
         }
     }
 }
+
+// The scan kept going over one text while its caller splits some lines
+// itself: each line it gives starts at or after where the caller is, none
+// between holds a tag, and its count of line ends from the start is right.
+TEST(GedcomSkip, KeepsItsPlaceWhileTheCallerSplitsLines) {
+    const char* const words[] = {
+        "2 DATE 1 JAN 1900", "1 NOTE Dale Hood", "0 HEAD", "3 CONC date here", "", "1 _UPD x"};
+    const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
+    std::mt19937 rng(13);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int lines = 1 + static_cast<int>(rng() % 200);
+        for (int i = 0; i < lines; ++i) {
+            const std::size_t w = rng() % 9;
+            text += w < 6 ? words[w] : std::string(rng() % (w == 8 ? 9000 : 120), 'x');
+            text += ends[rng() % 4];
+        }
+        for (const EGedcomScan scan :
+             {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
+            if (!GedcomScanAvailable(scan))
+                continue;
+            CGedcomLineScanner scanner(text.data(), text.size(), scan);
+            std::size_t from = 0;
+            for (int step = 0; step < 400 && from < text.size(); ++step) {
+                const CGedcomSkip skip = scanner.Next(from);
+                if (skip.nStart == CGedcomLineScanner::kWhereYouAre) {
+                    EXPECT_GT(from + 200, text.size()) << round;
+                    break;
+                }
+                ASSERT_GE(skip.nStart, from) << round;
+                ASSERT_LE(skip.nStart, text.size()) << round;
+                EXPECT_FALSE(HoldsTag(text.substr(from, skip.nStart - from))) << round;
+                EXPECT_EQ(skip.nLines, EndsBefore(text, skip.nStart)) << round;
+                // The caller takes one to three lines itself (a long line,
+                // or the last ones, it must).
+                from = skip.nStart;
+                for (std::size_t n = 1 + rng() % 3; n > 0 && from < text.size(); --n) {
+                    from = text.find_first_of("\r\n", from);
+                    if (from == std::string::npos) {
+                        from = text.size();
+                        break;
+                    }
+                    from += text.compare(from, 2, "\r\n") == 0 ? 2 : 1;
+                }
+            }
+        }
+    }
+}
