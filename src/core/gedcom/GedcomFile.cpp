@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::size_t kChunk = 1024 * 1024;
 
-constexpr char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 constexpr std::uint32_t kReplacement = 0xFFFD;
 
 } // namespace
@@ -478,6 +474,26 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
+void CGedcomHeader::Take(const CGedcomLine& line) {
+    if (line.nLevel == 0) {
+        bInHead = GedcomTagIs(line.tag, "HEAD");
+    } else if (bInHead && line.nLevel == 1) {
+        std::string_view value = line.value;
+        while (!value.empty() && value.back() == ' ')
+            value.remove_suffix(1);
+        if (GedcomTagIs(line.tag, "CHAR"))
+            bAnsel = GedcomTagIs(value, "ANSEL");
+        bInGedc = GedcomTagIs(line.tag, "GEDC");
+    } else if (bInHead && bInGedc && line.nLevel == 2 && GedcomTagIs(line.tag, "VERS")) {
+        eVersion = GedcomVersionOf(line.value);
+    }
+}
+
+EGedcomVersion GedcomVersionOf(std::string_view vers) {
+    return vers.substr(0, vers.find_first_of(" .")) == "7" ? EGedcomVersion::V70
+                                                           : EGedcomVersion::V551;
+}
+
 const char* FindGedcomLineEnd(const char* begin, const char* end) {
     const char* p = begin;
 #if defined(__SSE2__)
@@ -528,7 +544,7 @@ CGedcomLine ParseGedcomLine(std::string_view line) {
 }
 
 void CGedcomFileReader::AppendValue(std::string& target, std::string_view value) const {
-    if (!m_bAnsel) {
+    if (!m_head.bAnsel) {
         target.append(value);
         return;
     }
@@ -666,7 +682,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             lineNumber = m_nHeldLine;
             m_bHeld = false;
         } else {
-            if (m_bSeenHead && !m_bPending && !m_bInHead && !m_bTrack)
+            if (m_bSeenHead && !m_bPending && !m_head.bInHead && !m_bTrack)
                 SkipLines();
             if (!NextPhysicalLine(text)) {
                 if (m_eError != EGedcomFileError::None)
@@ -685,7 +701,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
 
         // Most lines are neither a record's first line nor a DATE: only the
         // header, the line after a DATE and those are looked at in full.
-        if (m_bSeenHead && !m_bPending && !m_bInHead && !m_bTrack && !MayMatter(text))
+        if (m_bSeenHead && !m_bPending && !m_head.bInHead && !m_bTrack && !MayMatter(text))
             continue;
         const CGedcomLine parsed = ParseGedcomLine(text);
         if (!m_bSeenHead) {
@@ -694,7 +710,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             if (parsed.nLevel != 0 || !GedcomTagIs(parsed.tag, "HEAD"))
                 return Fail(EGedcomFileError::NotGedcom, lineNumber);
             m_bSeenHead = true;
-            m_bInHead = true;
+            m_head.bInHead = true;
             if (m_bTrack)
                 TrackLine(parsed, text, lineNumber);
             continue;
@@ -723,20 +739,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
 
         if (m_bTrack)
             TrackLine(parsed, text, lineNumber);
-        if (parsed.nLevel == 0)
-            m_bInHead = GedcomTagIs(parsed.tag, "HEAD");
-        else if (m_bInHead && parsed.nLevel == 1) {
-            std::string_view value = parsed.value;
-            while (!value.empty() && value.back() == ' ')
-                value.remove_suffix(1);
-            if (GedcomTagIs(parsed.tag, "CHAR"))
-                m_bAnsel = GedcomTagIs(value, "ANSEL");
-            m_bInGedc = GedcomTagIs(parsed.tag, "GEDC");
-        } else if (m_bInHead && m_bInGedc && parsed.nLevel == 2 &&
-                   GedcomTagIs(parsed.tag, "VERS")) {
-            const std::string_view value = parsed.value.substr(0, parsed.value.find_first_of(" ."));
-            m_eVersion = value == "7" ? EGedcomVersion::V70 : EGedcomVersion::V551;
-        }
+        m_head.Take(parsed);
         if (GedcomTagIs(parsed.tag, "DATE")) {
             m_bPending = true;
             m_nPendingLevel = parsed.nLevel;

@@ -84,6 +84,22 @@ inline bool GedcomTagIs(std::string_view tag, std::string_view name) {
     return true;
 }
 
+// What a file's header says that matters here, followed line by line:
+// whether the lines are in the header and its GEDC, the character set
+// (ANSEL or not) and the version.
+struct CGedcomHeader {
+    bool bInHead = false;
+    bool bInGedc = false;
+    bool bAnsel = false;
+    EGedcomVersion eVersion = EGedcomVersion::V551;
+    // One line of the file, parsed (level 0 or more).
+    void Take(const CGedcomLine& line);
+};
+
+// The version a HEAD.GEDC.VERS value names: 7.0 for "7", "7.0", "7.0.14"
+// (what comes before the first dot or blank), else 5.5.1.
+EGedcomVersion GedcomVersionOf(std::string_view vers);
+
 // The first CR or LF in [begin, end), or end.
 const char* FindGedcomLineEnd(const char* begin, const char* end);
 
@@ -154,10 +170,10 @@ public:
     // The line at which the error was found (0 for the file as a whole).
     std::int64_t ErrorLine() const { return m_nErrorLine; }
     EGedcomEncoding Encoding() const { return m_eEncoding; }
-    bool IsAnsel() const { return m_bAnsel; }
+    bool IsAnsel() const { return m_head.bAnsel; }
     // HEAD.GEDC.VERS as far as read: 7.0 for "7" and its minor versions,
     // 5.5.1 for anything else or nothing.
-    EGedcomVersion Version() const { return m_eVersion; }
+    EGedcomVersion Version() const { return m_head.eVersion; }
     std::int64_t LinesRead() const { return m_nLine; }
     // Bytes taken from the stream so far, for progress.
     std::uint64_t BytesRead() const { return m_nBytesRead; }
@@ -185,10 +201,7 @@ private:
 
     std::int64_t m_nLine = 0;
     bool m_bSeenHead = false;
-    bool m_bInHead = false;
-    bool m_bAnsel = false;
-    bool m_bInGedc = false;
-    EGedcomVersion m_eVersion = EGedcomVersion::V551;
+    CGedcomHeader m_head;
 
     // The DATE line being gathered, and the line that ended it.
     bool m_bPending = false;

@@ -459,12 +459,6 @@ bool IsCommonDateLine(std::string_view line) {
            (line.size() == 6 || line[6] == ' ');
 }
 
-std::string_view TrimmedEnd(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 // Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
 std::size_t Utf16Size(std::string_view utf8) {
     std::size_t size = 0;
@@ -501,7 +495,7 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
             if (parsed.nLevel != 0 || !GedcomTagIs(parsed.tag, "HEAD"))
                 return Fail(EGedcomFileError::NotGedcom, m_nLine);
             m_bSeenHead = true;
-            m_bInHead = true;
+            m_head.bInHead = true;
         }
     } else if (m_bPending) {
         CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
@@ -525,18 +519,7 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
         EndDate(parsed.nLevel >= 0 ? &parsed : nullptr, batch);
     }
     if (m_bSeenHead && parsed.nLevel >= 0) {
-        if (parsed.nLevel == 0) {
-            m_bInHead = GedcomTagIs(parsed.tag, "HEAD");
-        } else if (m_bInHead && parsed.nLevel == 1) {
-            if (GedcomTagIs(parsed.tag, "CHAR"))
-                m_bAnsel = GedcomTagIs(TrimmedEnd(parsed.value), "ANSEL");
-            m_bInGedc = GedcomTagIs(parsed.tag, "GEDC");
-        } else if (m_bInHead && m_bInGedc && parsed.nLevel == 2 &&
-                   GedcomTagIs(parsed.tag, "VERS")) {
-            const std::string_view value = TrimmedEnd(parsed.value);
-            m_eVersion = value.substr(0, value.find('.')) == "7" ? EGedcomVersion::V70
-                                                                 : EGedcomVersion::V551;
-        }
+        m_head.Take(parsed);
         if (GedcomTagIs(parsed.tag, "DATE")) {
             // Bytes of the file's own encoding before the value.
             const std::size_t unit = static_cast<std::size_t>(m_nUnit);
@@ -562,8 +545,8 @@ void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::siz
     CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
     date.nLine = m_nLine;
     date.nLevel = line.nLevel;
-    date.eVersion = m_eVersion;
-    date.bAnsel = m_bAnsel;
+    date.eVersion = m_head.eVersion;
+    date.bAnsel = m_head.bAnsel;
     date.nOffset = start;
     date.nLength = next - start;
     date.nEnd = end;
@@ -661,7 +644,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
     std::size_t origin = 0;
     std::int64_t originLine = 0;
     while (start < whole) {
-        if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead) {
+        if (u == 1 && m_bSeenHead && !m_bPending && !m_head.bInHead) {
             if (!scanner) {
                 scanner.emplace(p + start, whole - start);
                 origin = start;
@@ -692,7 +675,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         if (i - start > kGedcomMaxLine)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
         const std::string_view raw(p + start, i - start);
-        if (u == 1 && m_bSeenHead && !m_bPending && !m_bInHead && IsCommonDateLine(raw)) {
+        if (u == 1 && m_bSeenHead && !m_bPending && !m_head.bInHead && IsCommonDateLine(raw)) {
             // "2 DATE ...", as most DATE lines are: no need to split it.
             ++m_nLine;
             const bool noValue = raw.size() == 6;

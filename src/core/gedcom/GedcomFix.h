@@ -132,7 +132,7 @@ public:
     std::uint64_t BytesRead() const { return m_nBytesRead; }
     std::int64_t DateCount() const { return m_nDates; }
     std::int64_t ChangeCount() const { return m_nChanges; }
-    EGedcomVersion Version() const { return m_eVersion; }
+    EGedcomVersion Version() const { return m_head.eVersion; }
 
 private:
     bool Fail(EGedcomFileError error, std::int64_t line);
@@ -177,10 +177,7 @@ private:
 
     std::int64_t m_nLine = 0;
     bool m_bSeenHead = false;
-    bool m_bInHead = false;
-    bool m_bInGedc = false;
-    bool m_bAnsel = false;
-    EGedcomVersion m_eVersion = EGedcomVersion::V551;
+    CGedcomHeader m_head;
 
     // The DATE line being gathered with its continuations, in the batch's
     // dates[nDates]; a batch that ends inside it is cut before it, and the

@@ -85,6 +85,9 @@ const std::pair<std::string, std::string> kCopies[] = {
     {k70 + "2 DATE @#DJULIAN@ 1 JAN 1700",
      k70 + "2 DATE JULIAN 1 JAN 1700\n3 PHRASE @#DJULIAN@ 1 JAN 1700"},
     {k70 + "2 DATE Bef.\n3 CONT 1850\n", k70 + "2 DATE BEF 1850\n3 PHRASE Bef.\n4 CONT 1850\n"},
+    // the version as the check reads it: what comes before a dot or a blank
+    {"0 HEAD\n1 GEDC\n2 VERS 7 x.0\n1 DATE circa 1850\n",
+     "0 HEAD\n1 GEDC\n2 VERS 7 x.0\n1 DATE ABT 1850\n2 PHRASE circa 1850\n"},
     // nothing to do: the same bytes
     {k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n",
      k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n"},
