@@ -157,25 +157,7 @@ private:
             return false;
         }
     }
-    bool Month() {
-        switch (PeekWord()) {
-        case Key("JAN"):
-        case Key("FEB"):
-        case Key("MAR"):
-        case Key("APR"):
-        case Key("MAY"):
-        case Key("JUN"):
-        case Key("JUL"):
-        case Key("AUG"):
-        case Key("SEP"):
-        case Key("OCT"):
-        case Key("NOV"):
-        case Key("DEC"):
-            return TakeWord();
-        default:
-            return false;
-        }
-    }
+    bool Month() { return IsMonth(PeekWord()) && TakeWord(); }
     // Up to most digits, whole.
     bool Digits(std::size_t most) {
         Blanks();

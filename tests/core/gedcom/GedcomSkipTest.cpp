@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +27,34 @@ bool HoldsTag(const std::string& line) {
     return lower.find("date") != std::string::npos || lower.find("head") != std::string::npos;
 }
 
+// Up to maxLines lines, each one of the words or a run of x (now and then
+// of several KiB when long), with every kind of line end.
+std::string RandomLines(std::span<const char* const> words, std::mt19937& rng, int maxLines,
+                        bool longLines) {
+    const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
+    std::string text;
+    const int lines = 1 + static_cast<int>(rng() % static_cast<unsigned>(maxLines));
+    for (int i = 0; i < lines; ++i) {
+        const std::size_t w = rng() % (2 * words.size());
+        if (w < words.size())
+            text += words[w];
+        else
+            text += std::string(rng() % (longLines && w + 1 == 2 * words.size() ? 9000 : 100), 'x');
+        text += ends[rng() % 4];
+    }
+    return text;
+}
+
+// Every set of instructions this processor has.
+std::vector<EGedcomScan> AvailableScans() {
+    std::vector<EGedcomScan> scans;
+    for (const EGedcomScan scan : {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
+        if (GedcomScanAvailable(scan))
+            scans.push_back(scan);
+    }
+    return scans;
+}
+
 } // namespace
 
 TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
@@ -37,21 +67,11 @@ TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
                                  "3 NOTE hold the data",
                                  "",
                                  "1 _UPD 2000"};
-    const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
     std::mt19937 rng(7);
     for (int round = 0; round < 400; ++round) {
-        std::string text;
-        const int lines = 1 + static_cast<int>(rng() % 60);
-        for (int i = 0; i < lines; ++i) {
-            const std::size_t w = rng() % 16;
-            text += w < 8 ? words[w] : std::string(rng() % 100, 'x');
-            text += ends[rng() % 4];
-        }
-        // Every set of instructions the processor has, the same way.
-        for (const EGedcomScan scan :
-             {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
-            if (!GedcomScanAvailable(scan))
-                continue;
+        const std::string text = RandomLines(words, rng, 60, false);
+        // With every set of instructions, the same way.
+        for (const EGedcomScan scan : AvailableScans()) {
             const CGedcomSkip skip = SkipGedcomLines(text.data(), text.size(), scan);
             ASSERT_LE(skip.nStart, text.size());
             // A line start, every line before it free of the tags.
@@ -74,20 +94,10 @@ TEST(GedcomSkip, StopsAtTheFirstLineThatMayMatterWithTheLinesCounted) {
 TEST(GedcomSkip, KeepsItsPlaceWhileTheCallerSplitsLines) {
     const char* const words[] = {
         "2 DATE 1 JAN 1900", "1 NOTE Dale Hood", "0 HEAD", "3 CONC date here", "", "1 _UPD x"};
-    const char* const ends[] = {"\n", "\r", "\r\n", "\n\r"};
     std::mt19937 rng(13);
     for (int round = 0; round < 300; ++round) {
-        std::string text;
-        const int lines = 1 + static_cast<int>(rng() % 200);
-        for (int i = 0; i < lines; ++i) {
-            const std::size_t w = rng() % 9;
-            text += w < 6 ? words[w] : std::string(rng() % (w == 8 ? 9000 : 120), 'x');
-            text += ends[rng() % 4];
-        }
-        for (const EGedcomScan scan :
-             {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
-            if (!GedcomScanAvailable(scan))
-                continue;
+        const std::string text = RandomLines(words, rng, 200, true);
+        for (const EGedcomScan scan : AvailableScans()) {
             CGedcomLineScanner scanner(text.data(), text.size(), scan);
             std::size_t from = 0;
             for (int step = 0; step < 400 && from < text.size(); ++step) {
