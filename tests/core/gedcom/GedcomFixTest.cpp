@@ -185,6 +185,26 @@ TEST(GedcomFix, ChangesAreListedWithTheirLines) {
     }
 }
 
+// --julian-before-1582: dates before 15 October 1582 that name no calendar.
+TEST(GedcomFix, JulianBeforeTheReform) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"14 OCT 1582", "@#DJULIAN@ 14 OCT 1582"},
+        {"SEP 1582", "@#DJULIAN@ SEP 1582"},
+        {"1582", "@#DJULIAN@ 1582"},
+        {"0999", "@#DJULIAN@ 0999"},
+        {"44 B.C.", "@#DJULIAN@ 44 B.C."},
+        {"15 OCT 1582", nullptr},
+        {"NOV 1582", nullptr},
+        {"1583", nullptr},
+        {"10000", nullptr},
+        {"@#DGREGORIAN@ 1500", nullptr},
+    };
+    for (const auto& [value, julian] : rows) {
+        const auto repaired = RepairedGedcomValue(value, EGedcomVersion::V551, {true});
+        EXPECT_EQ(repaired.value_or("(none)"), julian ? julian : "(none)") << value;
+    }
+}
+
 // The quick way past plain dates is sound only if the full check would
 // suggest nothing for any of them, in either version, in any case.
 TEST(GedcomFix, PlainDatesNeedNoRepair) {
