@@ -713,6 +713,8 @@ CAtomicFile::CAtomicFile(std::string target) : m_strTarget(std::move(target)) {
             // file system write it all out at close, which costs a third of
             // copying a large file.
             m_stream.open(m_strTemp, std::ios::binary | std::ios::in | std::ios::out);
+            if (!m_stream.is_open()) // a file we may write but not read
+                m_stream.open(m_strTemp, std::ios::binary | std::ios::trunc);
             m_bOpen = m_stream.is_open();
         }
     }
