@@ -194,12 +194,7 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
     auto onChange = [&](const CGedcomChange& change) {
         row.clear();
-        AppendNumber(row, change.nLine);
-        row.push_back('\t');
-        AppendValue(row, change.strOld);
-        row.push_back('\t');
-        row += change.strNew;
-        row.push_back('\n');
+        AppendGedcomChange(row, change);
         out.write(row.data(), static_cast<std::streamsize>(row.size()));
     };
     // A file on disk is read where it lies, with no copy; standard input

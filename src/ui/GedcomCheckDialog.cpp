@@ -58,17 +58,6 @@ std::string LocalName(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// One report line: the old value stays on one line.
-void AppendChange(std::string& out, const CGedcomChange& change) {
-    out += std::to_string(change.nLine);
-    out += '\t';
-    for (const char c : change.strOld)
-        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
-    out += '\t';
-    out += change.strNew;
-    out += '\n';
-}
-
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
@@ -697,7 +686,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     options.bJulianBefore1582 = m_julian->isEnabled() && m_julian->isChecked();
     CGedcomFixer fixer(in, copy.Stream(), options, [&](const CGedcomChange& change) {
         line.clear();
-        AppendChange(line, change);
+        AppendGedcomChange(line, change);
         changes.Stream().write(line.data(), static_cast<std::streamsize>(line.size()));
     });
 

@@ -195,16 +195,11 @@ private:
 
 } // namespace
 
-namespace {
-
-// A plain value needs no repair unless pre-1582 dates are to turn Julian.
-bool NeedsNoRepair(std::string_view value, const CGedcomFixOptions& options) {
-    return !options.bJulianBefore1582 && CPlainDate(value).Matches();
-}
-
-// The repair the full check finds.
-std::optional<std::string> CheckedRepair(std::string_view value, EGedcomVersion version,
-                                         const CGedcomFixOptions& options) {
+std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
+                                               const CGedcomFixOptions& options) {
+    // A plain value needs no repair unless pre-1582 dates are to turn Julian.
+    if (!options.bJulianBefore1582 && CPlainDate(value).Matches())
+        return std::nullopt;
     const CGedcomCheck check = CheckGedcomValue(value, version);
     std::optional<std::string> repaired;
     if (!check.strSuggestion.empty())
@@ -220,13 +215,14 @@ std::optional<std::string> CheckedRepair(std::string_view value, EGedcomVersion 
     return repaired;
 }
 
-} // namespace
-
-std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
-                                               const CGedcomFixOptions& options) {
-    if (NeedsNoRepair(value, options))
-        return std::nullopt;
-    return CheckedRepair(value, version, options);
+void AppendGedcomChange(std::string& out, const CGedcomChange& change) {
+    out += std::to_string(change.nLine);
+    out += '\t';
+    for (const char c : change.strOld)
+        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    out += '\t';
+    out += change.strNew;
+    out += '\n';
 }
 
 CGedcomFixer::CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
@@ -337,9 +333,7 @@ void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
 // The value a date gets in the copy, or nothing to keep it.
 std::optional<std::string> CGedcomFixer::Repair(std::string_view value,
                                                 const CGedcomFixBatch::CDate& date) const {
-    if (NeedsNoRepair(value, m_options))
-        return std::nullopt;
-    std::optional<std::string> repaired = CheckedRepair(value, date.eVersion, m_options);
+    std::optional<std::string> repaired = RepairedGedcomValue(value, date.eVersion, m_options);
     // An ANSEL value was read with its letters replaced: it cannot be
     // written back, so it stays.
     if (repaired && date.bAnsel && !IsAscii(value))

@@ -192,6 +192,10 @@ private:
     std::int64_t m_nErrorLine = 0;
 };
 
+// One change as the list of changes has it: LINE<TAB>OLD<TAB>NEW and a line
+// feed, the old value's tabs and line breaks made blanks.
+void AppendGedcomChange(std::string& out, const CGedcomChange& change);
+
 // The value a repaired copy writes for a DATE value of a file of that
 // version, or nothing to keep it.
 std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
