@@ -182,26 +182,6 @@ void CGedcomCheckModel::Rebuild() {
                          [&less](std::size_t a, std::size_t b) { return less(b, a); });
 }
 
-void AppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        const std::string& field = fields[i];
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
-            out += field;
-            continue;
-        }
-        out += '"';
-        for (const char c : field) {
-            if (c == '"')
-                out += '"';
-            out += c;
-        }
-        out += '"';
-    }
-    out += "\r\n";
-}
-
 void AppendTsvRow(std::string& out, const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)

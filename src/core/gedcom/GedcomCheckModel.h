@@ -21,6 +21,7 @@
 #include "GedcomLenient.h"
 #include "calendar/JulianDay.h"
 #include "panel/PanelIds.h"
+#include "text/Csv.h"
 
 #include <array>
 #include <cstdint>
@@ -103,10 +104,8 @@ private:
     bool m_bAscending = true;
 };
 
-// One line of a table of texts: CSV as RFC 4180 has it (a field with a
-// comma, a quote or a line end quoted, its quotes doubled; CRLF at the end),
-// or tab-separated (a tab or line end in a field made a space; LF).
-void AppendCsvRow(std::string& out, const std::vector<std::string>& fields);
+// One line of a table of texts, tab-separated (a tab or line end in a field
+// made a space; LF at the end); AppendCsvRow writes it as CSV.
 void AppendTsvRow(std::string& out, const std::vector<std::string>& fields);
 
 // The row of the calendar in civil use on a day (Gregorian from

@@ -26,20 +26,6 @@ std::string Utf8(const std::string& cp1252) {
 
 } // namespace
 
-std::string CsvField(std::string_view utf8) {
-    const bool quote = utf8.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!utf8.empty() && (utf8.front() == ' ' || utf8.back() == ' '));
-    if (!quote)
-        return std::string(utf8);
-    std::string field = "\"";
-    for (const char c : utf8) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    return field + '"';
-}
-
 std::string YearSheetCsv(const CYearSheet& sheet, const std::vector<std::string>& extra) {
     std::string csv = "jd," + std::string(SheetCalendarName(sheet.options.eCalendar)) +
                       ",weekday,roman,republican,jewish,muslim,saint,feasts";

@@ -11,14 +11,11 @@
 #pragma once
 
 #include "YearSheet.h"
+#include "text/Csv.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
-
-// One field of a CSV line: quoted when it holds a comma, a quote, a line
-// break or a blank at either end, its quotes doubled.
-std::string CsvField(std::string_view utf8);
 
 // The header line and one line a day: jd, the date in the sheet's calendar
 // (column named after it), weekday, roman, republican, jewish, muslim,

@@ -392,6 +392,8 @@ TEST(GedcomCheckModel, CsvAndTabRows) {
         {{"say \"hi\""}, "\"say \"\"hi\"\"\"\r\n", "say \"hi\"\n"},
         {{"two\nlines", "c\rr"}, "\"two\nlines\",\"c\rr\"\r\n", "two lines\tc r\n"},
         {{"tab\there", "\xC3\xA9"}, "tab\there,\xC3\xA9\r\n", "tab here\t\xC3\xA9\n"},
+        // a value's blanks kept where spreadsheets would drop them
+        {{"       1850"}, "\"       1850\"\r\n", "       1850\n"},
     };
     for (const auto& [fields, csv, tsv] : rows) {
         std::string out = "x";

@@ -1,0 +1,24 @@
+#include "Csv.h"
+
+std::string CsvField(std::string_view utf8) {
+    const bool quote = utf8.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!utf8.empty() && (utf8.front() == ' ' || utf8.back() == ' '));
+    if (!quote)
+        return std::string(utf8);
+    std::string field = "\"";
+    for (const char c : utf8) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    return field + '"';
+}
+
+void AppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += CsvField(fields[i]);
+    }
+    out += "\r\n";
+}

@@ -1,0 +1,14 @@
+// CSV as RFC 4180 has it, for the tables the program writes out.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One field: quoted when it holds a comma, a quote, a line break or a blank
+// at either end (which spreadsheets would otherwise drop), its quotes
+// doubled.
+std::string CsvField(std::string_view utf8);
+
+// One line of fields, comma-separated, ended by CRLF.
+void AppendCsvRow(std::string& out, const std::vector<std::string>& fields);
