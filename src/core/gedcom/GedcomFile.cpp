@@ -182,6 +182,13 @@ constexpr unsigned char Lower(char c) {
     return static_cast<unsigned char>(static_cast<unsigned char>(c) | 0x20);
 }
 
+// Whether "date" or "head", in any case, begins at p.
+bool IsTagAt(const char* p) {
+    const unsigned char a = Lower(p[0]), b = Lower(p[1]), c = Lower(p[2]), d = Lower(p[3]);
+    return (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
+           (a == 'h' && b == 'e' && c == 'a' && d == 'd');
+}
+
 // What one block holds, a bit a byte: where "date" or "head" may begin, in
 // any case (its first and last letters are there: the caller makes sure of
 // the rest), and where a line ends (a LF, or a CR not followed by a LF,
@@ -243,7 +250,7 @@ __attribute__((target("avx2"))) CBlockMasks ScanBlockAvx2(const char* p) {
 #endif
 
 #if defined(__SSE2__)
-// Sixteen bytes a step, the four letters compared at once.
+// Sixteen bytes a step, the first and last letters compared at once.
 CBlockMasks ScanBlock(const char* p) {
     const __m128i lower = _mm_set1_epi8(0x20);
     const __m128i lf = _mm_set1_epi8('\n');
@@ -273,10 +280,7 @@ CBlockMasks ScanBlock(const char* p) {
 CBlockMasks ScanBlock(const char* p) {
     CBlockMasks masks;
     for (std::size_t i = 0; i < kBlock; ++i) {
-        const unsigned char a = Lower(p[i]), b = Lower(p[i + 1]), c = Lower(p[i + 2]),
-                            d = Lower(p[i + 3]);
-        const bool tag = (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
-                         (a == 'h' && b == 'e' && c == 'a' && d == 'd');
+        const bool tag = IsTagAt(p + i);
         const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
         masks.tags |= static_cast<std::uint64_t>(tag) << i;
         masks.ends |= static_cast<std::uint64_t>(end) << i;
@@ -284,12 +288,6 @@ CBlockMasks ScanBlock(const char* p) {
     return masks;
 }
 #endif
-
-bool IsTagAt(const char* p) {
-    const unsigned char a = Lower(p[0]), b = Lower(p[1]), c = Lower(p[2]), d = Lower(p[3]);
-    return (a == 'd' && b == 'a' && c == 't' && d == 'e') ||
-           (a == 'h' && b == 'e' && c == 'a' && d == 'd');
-}
 
 // Without a popcount instruction in the baseline the library call costs
 // more than this.
