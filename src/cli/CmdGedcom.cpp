@@ -11,6 +11,7 @@
 #include "gedcom/GedcomFile.h"
 #include "gedcom/GedcomFix.h"
 #include "gedcom/GedcomLenient.h"
+#include "text/Csv.h"
 
 #include <charconv>
 #include <filesystem>
@@ -28,12 +29,6 @@ void AppendNumber(std::string& row, std::int64_t number) {
     char digits[24];
     const auto end = std::to_chars(std::begin(digits), std::end(digits), number).ptr;
     row.append(digits, end);
-}
-
-// VALUE stays one column of one line: tabs and CONT line feeds become spaces.
-void AppendValue(std::string& row, const std::string& value) {
-    for (const char c : value)
-        row.push_back(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
 }
 
 int FileError(std::ostream& err, EGedcomFileError error, std::int64_t line,
@@ -120,7 +115,7 @@ void WriteRows(const CLineBatch& batch, CCheckCounts& counts, std::string& row, 
         else
             row += GedcomStatusText(value.nFindings);
         row.push_back('\t');
-        AppendValue(row, line.strValue);
+        AppendTsvField(row, line.strValue); // CONT line feeds become blanks
         row.push_back('\t');
         row += check.strSuggestion;
         row.push_back('\n');

@@ -3,6 +3,8 @@
 // changes, so whatever this program does not understand passes untouched.
 #include "GedcomFix.h"
 
+#include "text/Csv.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -218,8 +220,7 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
 void AppendGedcomChange(std::string& out, const CGedcomChange& change) {
     out += std::to_string(change.nLine);
     out += '\t';
-    for (const char c : change.strOld)
-        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+    AppendTsvField(out, change.strOld);
     out += '\t';
     out += change.strNew;
     out += '\n';

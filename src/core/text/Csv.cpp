@@ -22,3 +22,8 @@ void AppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
     }
     out += "\r\n";
 }
+
+void AppendTsvField(std::string& out, std::string_view text) {
+    for (const char c : text)
+        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+}

@@ -1,4 +1,5 @@
-// CSV as RFC 4180 has it, for the tables the program writes out.
+// CSV as RFC 4180 has it, and tab-separated fields, for the tables the
+// program writes out.
 #pragma once
 
 #include <string>
@@ -12,3 +13,7 @@ std::string CsvField(std::string_view utf8);
 
 // One line of fields, comma-separated, ended by CRLF.
 void AppendCsvRow(std::string& out, const std::vector<std::string>& fields);
+
+// One tab-separated field: its tabs and line breaks made blanks, so that it
+// stays one column of one line.
+void AppendTsvField(std::string& out, std::string_view text);
