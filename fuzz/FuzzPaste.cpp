@@ -11,7 +11,7 @@
 // its first reading; a day told by the church year is the feast reader's.
 #include "FuzzCheck.h"
 
-#include "church/FeastDate.h"
+#include "church/Clause.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "text/StringTable.h"
@@ -51,8 +51,9 @@ void CheckDay(CalendarRow row, std::string_view text) {
         return;
     }
     if (!values && !gedcom) {
-        const CFeastReading feast = ReadFeastDate(text, CFeastDateOptions{});
-        FUZZ_CHECK(feast.eError == EFeastDateError::None && feast.day == *day);
+        const CClauseResult clause = ReadDatingClause(text, CClauseOptions{});
+        FUZZ_CHECK(clause.readings.size() == 1 && clause.readings.front().bSure &&
+                   clause.readings.front().day == *day);
         return;
     }
     if (gedcom && !values) {

@@ -107,6 +107,10 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {", so %1", ", donc le %1"},
     {"--year needs a year from 1 to 2999", "--year attend une année de 1 à 2999"},
     {" (in the usage of %1)", " (selon l'usage de %1)"},
+    {"%1 in the Julian calendar", "le %1 dans le calendrier julien"},
+    {"%1 in the Gregorian calendar", "le %1 dans le calendrier grégorien"},
+    {" (the year %1 assumed: the text states none)",
+     " (année %1 supposée : le texte n'en donne pas)"},
     {"'%1' is not a calendar to count in (gregorian, julian, civil, roman, republican, jewish, "
      "muslim)",
      "« %1 » n'est pas un calendrier où compter (gregorian, julian, civil, roman, republican, "

@@ -5,7 +5,6 @@
 #include "CliText.h"
 
 #include "church/Clause.h"
-#include "church/FeastDate.h"
 #include "daynames/DayNameLists.h"
 #include "exchange/PasteDate.h"
 #include "reform/MovableFeasts.h"
@@ -26,21 +25,26 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 // "Tuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian
 // computus, so 17 March 1523".
-template <typename Reading> std::string ReadingSentence(const std::string& text, const Reading& r) {
+std::string ReadingSentence(const std::string& text, const CClauseReading& r) {
     const ECliText how =
         r.bComputus
             ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS : MSG_FEAST_BY_JULIAN_COMPUTUS)
             : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR : MSG_FEAST_IN_JULIAN_CALENDAR);
     // French sets a space before the colon.
-    std::string sentence = text + (TextLanguage() == ETextLanguage::French ? " : " : ": ") +
-                           CliText(how, {Cp1252ToUtf8(r.strFeast),
-                                         Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian))});
+    const std::string day = Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian));
+    std::string sentence = text + (TextLanguage() == ETextLanguage::French ? " : " : ": ");
+    if (r.bWritten)
+        sentence += CliText(r.bGregorian ? MSG_WRITTEN_IN_GREGORIAN_CALENDAR
+                                         : MSG_WRITTEN_IN_JULIAN_CALENDAR,
+                            {day});
+    else
+        sentence += CliText(how, {Cp1252ToUtf8(r.strFeast), day});
     if (r.day != r.baseDay)
         sentence += CliText(MSG_FEAST_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
     return sentence;
 }
 
-std::string Refusal(const std::string& text, const CFeastReading& r) {
+std::string Refusal(const std::string& text, const CClauseResult& r) {
     const std::string quoted = Quoted(text);
     switch (r.eError) {
     case EFeastDateError::Unreadable:
@@ -66,7 +70,8 @@ std::string Refusal(const std::string& text, const CFeastReading& r) {
 }
 
 // One block: the day number, the day as show prints it, the reading and its checks.
-int PrintBlock(const std::string& text, const CClauseReading& r,
+int PrintBlock(const std::string& text, std::string_view cp1252, const CClauseResult& clause,
+               const CClauseReading& r,
                const std::optional<std::int32_t>& reform, std::ostream& out, std::ostream& err) {
     out << r.day.GetDayNumber() << '\n';
     CliArgs show = {"--jd", std::to_string(r.day.GetDayNumber())};
@@ -80,7 +85,18 @@ int PrintBlock(const std::string& text, const CClauseReading& r,
     std::string sentence = ReadingSentence(text, r);
     if (!r.strUsage.empty())
         sentence += CliText(MSG_FEAST_USAGE, {Cp1252ToUtf8(r.strUsage)});
+    if (r.bYearAssumed)
+        sentence += CliText(MSG_YEAR_ASSUMED, {std::to_string(r.nYear)});
     out << "reading\t" << sentence << '\n';
+    // The words "sure" and "doubtful" are kept in every language, as keys are.
+    out << "certainty\t" << (r.bSure ? "sure" : "doubtful");
+    for (std::size_t i = 0; i < r.doubts.size(); ++i)
+        out << (i == 0 ? ": " : "; ") << Cp1252ToUtf8(r.doubts[i]);
+    out << '\n';
+    if (const std::string unread = UnreadWords(cp1252, clause); !unread.empty())
+        out << "unread\t" << Cp1252ToUtf8(unread) << '\n';
+    for (const std::string& element : clause.notChecked)
+        out << "check\t" << Cp1252ToUtf8(element) << '\n';
     for (const CClauseCheck& check : r.checks)
         out << "check\t" << Cp1252ToUtf8(check.strText) << '\n';
     return kExitOk;
@@ -138,16 +154,15 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (loadLists)
         FreeDayNameLists();
     if (clause.readings.empty()) {
-        CFeastReading refused;
-        refused.eError = cp1252 ? clause.eError : EFeastDateError::NoYear;
-        refused.strWhat = clause.strWhat;
-        refused.candidates = clause.candidates;
-        return Fail(err, kExitRefused, Refusal(*text, refused));
+        if (!cp1252)
+            clause.eError = EFeastDateError::NoYear;
+        return Fail(err, kExitRefused, Refusal(*text, clause));
     }
     for (std::size_t i = 0; i < clause.readings.size(); ++i) {
         if (i > 0)
             out << '\n';
-        if (const int status = PrintBlock(*text, clause.readings[i], reform, out, err);
+        if (const int status =
+                PrintBlock(*text, *cp1252, clause, clause.readings[i], reform, out, err);
             status != kExitOk)
             return status;
     }

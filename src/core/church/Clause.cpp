@@ -8,10 +8,13 @@
 #include "elements/Elements.h"
 #include "elements/Reigns.h"
 #include "reform/MovableFeasts.h"
+#include "daynames/DayNameLists.h"
+#include "saints/SaintSearch.h"
 #include "text/StringTable.h"
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -122,6 +125,20 @@ bool NameHolds(const CFeastDay& feast, const std::string& word) {
 
 CPlan PlanOf(const CFound& f, const CFeastDay& feast, std::size_t feastFirst,
              std::size_t feastLast) {
+    // "am achten tag nach Ostern" counts the feast as the first day: the octave.
+    for (std::size_t i = 0; i + 2 < feastFirst; ++i) {
+        if (f.claimed[i] || f.infos[i].eKind != K::Ordinal || f.infos[i].nValue != 8)
+            continue;
+        std::size_t j = i + 1;
+        while (j < feastFirst && f.infos[j].eKind == K::Filler)
+            ++j;
+        if (j + 1 < feastFirst && f.infos[j].eKind == K::DayWord &&
+            f.infos[j + 1].eKind == K::After) {
+            CPlan octave;
+            octave.nShift = 7;
+            return octave;
+        }
+    }
     CPlan plan;
     const std::size_t n = f.words.size();
     std::optional<std::size_t> relation;
@@ -274,7 +291,155 @@ CJulianDay Apply(const CPlan& plan, const CFeastDay& feast, CJulianDay base) {
 
 } // namespace
 
+
 namespace {
+
+using R = EClauseRole;
+
+// Words that put a place or a person after them: "Datum Rige", "zu Wien",
+// "apud Lugdunum", "Di Leida". The weak ones ("in", "a") only before a
+// capital letter.
+bool IntroducesName(std::string_view word, bool& strong) {
+    static constexpr std::string_view kStrong[] = {"datum", "actum", "apud",  "zu",
+                                                   "ze",    "tho",   "scriptum", "testibus",
+                                                   "presentibus", "zeugen", "teste"};
+    static constexpr std::string_view kWeak[] = {"in", "a", "at", "di", "da", "te", "to",
+                                                 "from", "de", "en", "tot", "yn", "binnen"};
+    strong = std::find(std::begin(kStrong), std::end(kStrong), word) != std::end(kStrong);
+    return strong || std::find(std::begin(kWeak), std::end(kWeak), word) != std::end(kWeak);
+}
+
+bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
+    const char c = word.nStart < cp1252.size() ? cp1252[word.nStart] : 'a';
+    return (c >= 'A' && c <= 'Z') || (static_cast<unsigned char>(c) >= 0xC0 &&
+                                      static_cast<unsigned char>(c) <= 0xDE);
+}
+
+// Words that only introduce or join, and do not date.
+bool IsNonDating(std::string_view word) {
+    static constexpr std::string_view kWords[] = {
+        "datum", "actum", "gegeben", "geben", "gheven", "gegheven", "gescreven", "geschrieben",
+        "donne", "fait", "given", "dat", "etc", "scriptum", "ita", "est"};
+    return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
+}
+
+// A year-start style named in the clause, and the words that name it.
+struct CNamedStyle {
+    EYearStyle eStyle = EYearStyle::January;
+    std::size_t nFirst = 0, nLast = 0;
+};
+
+std::optional<CNamedStyle> FindNamedStyle(const std::vector<CClauseWord>& w) {
+    const auto at = [&w](std::size_t i) -> std::string_view {
+        return i < w.size() ? std::string_view(w[i].strText) : std::string_view();
+    };
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const std::string_view a = at(i), b = at(i + 1), c = at(i + 2);
+        // "more veneto", "stilo florentino", "style de Paques", "ab incarnatione"
+        if ((a == "more" || a == "stilo" || a == "stylo" || a == "style" || a == "stile") &&
+            !b.empty()) {
+            std::string_view place = b;
+            std::size_t last = i + 1;
+            if ((b == "de" || b == "di") && !c.empty()) {
+                place = c;
+                last = i + 2;
+            }
+            if (place == "veneto" || place == "venetorum" || place == "venitien" || place == "veneziano")
+                return CNamedStyle{EYearStyle::Venetian, i, last};
+            if (place == "florentino" || place == "florentinorum" || place == "florence" ||
+                place == "fiorentino" || place == "incarnationis")
+                return CNamedStyle{EYearStyle::Annunciation, i, last};
+            if (place == "pisano" || place == "pisanorum" || place == "pise")
+                return CNamedStyle{EYearStyle::Pisan, i, last};
+            if (place == "paques" || place == "pasque" || place == "pasques" || place == "paschali" ||
+                place == "gallicano" || place == "francie" || place == "gallico")
+                return CNamedStyle{EYearStyle::Easter, i, last};
+            if (place == "nativitatis" || place == "natali")
+                return CNamedStyle{EYearStyle::Nativity, i, last};
+        }
+        if ((a == "ab" || a == "a") && (b == "incarnatione" || b == "incarnationis")) {
+            std::size_t last = i + 1;
+            if (at(i + 2) == "domini" || at(i + 2) == "dominica")
+                last = i + 2;
+            return CNamedStyle{EYearStyle::Annunciation, i, last};
+        }
+        if (a == "incarnationis" && (b == "dominice" || b == "domini") && i > 0 &&
+            at(i - 1) == "anno")
+            return CNamedStyle{EYearStyle::Annunciation, i, i + 1};
+    }
+    return std::nullopt;
+}
+
+// Where the reading's day comes from: a feast of the table, or a day and
+// month the clause writes out.
+struct CAnchor {
+    const CFeastDay* pFeast = nullptr;
+    CFeastDay own; // a written day and month, as a fixed feast
+    std::size_t nFirst = 0, nLast = 0;
+    std::size_t nLoose = static_cast<std::size_t>(-1);
+    std::string strLooseName;
+    bool bWritten = false;
+    const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
+};
+
+std::string MonthName(std::int32_t month) {
+    return LoadResString(IDS_MONTH_FIRST + month - 1);
+}
+
+std::string Quote(const std::string& text) {
+    return French() ? "\xAB " + text + " \xBB" : "'" + text + "'";
+}
+
+// Below this score the saints search only guesses (SaintSearch.h).
+constexpr std::int32_t kSureSaintScore = 11;
+
+struct CSaintAnchor {
+    std::string strName;
+    std::string strQuery;
+    std::int32_t nDay = 0, nMonth = 0;
+    bool bExact = false; // the words are the saint's name as the list writes it
+};
+
+// The saint the words name in the traditional list, kept only when its best
+// matches all fall on one day; else the refusal, with the nearest names.
+std::optional<CSaintAnchor> SaintOfLists(const std::string& words, CClauseResult& result) {
+    std::string query;
+    for (const CClauseWord& word : ClauseWords(words)) {
+        static constexpr std::string_view kTitles[] = {"st", "ste", "sts", "saint", "sainte",
+                                                       "saints", "s", "sancti", "sanctae",
+                                                       "sancte", "beati", "beatae", "b"};
+        if (std::find(std::begin(kTitles), std::end(kTitles), word.strText) == std::end(kTitles))
+            query += (query.empty() ? "" : " ") + word.strText;
+    }
+    result.eError = EFeastDateError::UnknownName;
+    result.strWhat = words;
+    const auto lines = query.empty() ? std::vector<CSaintSearchLine>{} : SearchSaints(query, 0);
+    if (lines.empty() || lines.front().nScore < kSureSaintScore) {
+        for (std::size_t i = 0; i < lines.size() && i < 5; ++i)
+            result.candidates.push_back(lines[i].strLine);
+        return std::nullopt;
+    }
+    std::set<std::pair<std::int32_t, std::int32_t>> dates;
+    for (const CSaintSearchLine& line : lines) {
+        if (line.nScore != lines.front().nScore)
+            break;
+        if (dates.emplace(line.pEntry->nMonth, line.pEntry->nDay).second &&
+            result.candidates.size() < 10)
+            result.candidates.push_back(line.strLine);
+    }
+    if (dates.size() != 1) {
+        result.eError = EFeastDateError::AmbiguousName;
+        return std::nullopt;
+    }
+    result.candidates.clear();
+    const CSaintEntry& entry = *lines.front().pEntry;
+    CSaintAnchor saint{entry.strName, query, entry.nDay, entry.nMonth, false};
+    std::string folded;
+    for (const CClauseWord& word : ClauseWords(entry.strName))
+        folded += (folded.empty() ? "" : " ") + word.strText;
+    saint.bExact = folded == query;
+    return saint;
+}
 
 CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {
     CClauseResult result;
@@ -285,21 +450,29 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     result.eError = EFeastDateError::Unreadable;
     if (n == 0)
         return result;
+    std::vector<R> roles(n, R::Unread);
     f.claimed.assign(n, false);
+    const auto take = [&](std::size_t first, std::size_t last, R role) {
+        for (std::size_t i = first; i <= last && i < n; ++i) {
+            f.claimed[i] = true;
+            roles[i] = role;
+        }
+    };
     const std::vector<CClauseYear> years = FindClauseYears(f.words, options.nYear);
-    for (const CClauseYear& year : years) {
-        for (std::size_t i = year.nFirst; i <= year.nLast && i < n; ++i)
-            f.claimed[i] = true;
-    }
+    for (const CClauseYear& year : years)
+        take(year.nFirst, year.nLast, year.pReign != nullptr ? R::Regnal : R::Year);
     const auto indiction = FindClauseIndiction(f.words);
-    if (indiction) {
-        for (std::size_t i = indiction->nFirst; i <= indiction->nLast && i < n; ++i)
-            f.claimed[i] = true;
+    if (indiction)
+        take(indiction->nFirst, indiction->nLast, R::Indiction);
+    CYearStyle yearStyle = options.yearStyle;
+    if (const auto named = FindNamedStyle(f.words)) {
+        take(named->nFirst, named->nLast, R::Style);
+        yearStyle = {named->eStyle, 0};
     }
     // "den 13. November", "die xvii mensis novembris", "le 15 novembre": a
-    // day of the month, checked against the day found.
-    std::optional<std::pair<std::int32_t, std::int32_t>> dayOfMonth;
-    for (std::size_t i = 0; i + 1 < n && !dayOfMonth; ++i) {
+    // day and month written out are the date.
+    std::optional<CAnchor> written;
+    for (std::size_t i = 0; i + 1 < n && !written; ++i) {
         if (f.claimed[i])
             continue;
         const CClauseWordInfo number = ClassifyClauseWord(f.words[i].strText, f.words[i].bMarked);
@@ -312,9 +485,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const std::int32_t month = f.claimed[m] ? 0 : MonthOfClauseWord(f.words[m].strText);
         if (month == 0)
             continue;
-        dayOfMonth = std::make_pair(number.nValue, month);
-        for (std::size_t k = i; k <= m; ++k)
-            f.claimed[k] = true;
+        CAnchor anchor;
+        anchor.bWritten = true;
+        anchor.own.eRule = EFeastRule::Fixed;
+        anchor.own.nDay = number.nValue;
+        anchor.own.nMonth = month;
+        anchor.own.strEnglish = std::to_string(number.nValue) + " " + MonthName(month);
+        anchor.nFirst = i;
+        anchor.nLast = m;
+        written = anchor;
+        take(i, m - 1, R::Day);
+        take(m, m, R::Month);
     }
     std::vector<CClauseWord> expanded = f.words;
     for (std::size_t i = 0; i < n; ++i) {
@@ -324,6 +505,12 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     }
     JoinFerias(f);
     JoinAbbreviatedBefore(f);
+    // Words of another kind take part in a name only as its own words.
+    std::vector<bool> exactOnly(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        exactOnly[i] = f.claimed[i] || (f.infos[i].eKind != K::Unknown) ||
+                       MonthOfClauseWord(f.words[i].strText) != 0;
+    }
 
     // The feast: the best name in any run, or across the clause where the
     // name holds a word that is also a weekday ("Whit Monday").
@@ -333,10 +520,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             matches = std::move(found);
     };
     for (const auto& [first, last] : NameRuns(f))
-        consider(MatchFeastName(expanded, first, last));
+        consider(MatchFeastName(expanded, first, last, exactOnly));
     // Across the clause, a name may take a weekday or a relation only as its
     // own word ("Whit Monday"), never by a likeness ("Martis" is not Marci).
-    std::vector<CFeastMatch> across = MatchFeastName(expanded, 0, n);
+    std::vector<CFeastMatch> across = MatchFeastName(expanded, 0, n, exactOnly);
     across.erase(std::remove_if(across.begin(), across.end(),
                                 [&f](const CFeastMatch& m) {
                                     for (std::size_t i = m.nFirst; i <= m.nLast; ++i) {
@@ -352,18 +539,149 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                 }),
                  across.end());
     consider(std::move(across));
-    // Words neither read nor part of the name, for a refusal.
+
+    std::vector<CAnchor> anchors;
+    // A feast named beside a written date is checked against it, not read.
+    std::vector<CFeastMatch> besideWritten;
+    if (written) {
+        anchors.push_back(*written);
+        besideWritten = matches;
+    } else {
+        for (const CFeastMatch& match : matches) {
+            CAnchor anchor;
+            anchor.pFeast = match.pFeast;
+            anchor.nFirst = match.nFirst;
+            anchor.nLast = match.nLast;
+            anchor.nLoose = match.nLoose;
+            anchor.strLooseName = match.strLooseName;
+            anchors.push_back(anchor);
+        }
+    }
+    // The name's words, with the titles around it: "beati Michaelis archangeli".
+    const auto nameWords = [&](std::size_t first, std::size_t last) {
+        while (first > 0 && !f.claimed[first - 1] && f.infos[first - 1].eKind == K::Unknown &&
+               IsFeastEpithet(f.words[first - 1].strText))
+            --first;
+        while (last + 1 < n && !f.claimed[last + 1] && f.infos[last + 1].eKind == K::Unknown &&
+               IsFeastEpithet(f.words[last + 1].strText))
+            ++last;
+        for (std::size_t i = first; i <= last && i < n; ++i) {
+            if (!f.claimed[i])
+                roles[i] = R::Feast;
+        }
+    };
+    if (!anchors.empty() && !anchors.front().bWritten)
+        nameWords(anchors.front().nFirst, anchors.front().nLast);
+    if (!besideWritten.empty())
+        nameWords(besideWritten.front().nFirst, besideWritten.front().nLast);
+    // The rest by kind, then the names that stand after "zu", "apud", "Datum".
+    for (std::size_t i = 0; i < n; ++i) {
+        if (roles[i] != R::Unread)
+            continue;
+        switch (f.infos[i].eKind) {
+        case K::Unknown:
+            break;
+        case K::Weekday:
+        case K::Feria:
+            roles[i] = R::Weekday;
+            break;
+        case K::Filler:
+            roles[i] = R::Other;
+            break;
+        default:
+            roles[i] = R::Relation;
+            break;
+        }
+        if (IsNonDating(f.words[i].strText))
+            roles[i] = R::Other;
+    }
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        bool strong = false;
+        if (!IntroducesName(f.words[i].strText, strong))
+            continue;
+        for (std::size_t j = i + 1; j < n && j <= i + 3 && roles[j] == R::Unread; ++j) {
+            if (!strong && !Capitalised(cp1252, f.words[j]))
+                break;
+            roles[j] = R::Name;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        result.words.push_back({f.words[i].nStart, f.words[i].nEnd, roles[i]});
+
     std::string unread;
     for (std::size_t i = 0; i < n; ++i) {
-        const bool inName =
-            !matches.empty() && i >= matches.front().nFirst && i <= matches.front().nLast;
-        if (!f.claimed[i] && !inName && f.infos[i].eKind == K::Unknown)
+        if (roles[i] == R::Unread)
             unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
     }
-    if (matches.empty()) {
+    // A saint of the loaded lists, from the words nothing else read.
+    std::optional<CSaintAnchor> saint;
+    if (anchors.empty() && !unread.empty()) {
+        saint = SaintOfLists(unread, result);
+        if (!saint)
+            return result;
+        CAnchor anchor;
+        anchor.own.eRule = EFeastRule::Fixed;
+        anchor.own.nDay = saint->nDay;
+        anchor.own.nMonth = saint->nMonth;
+        anchor.own.strEnglish = saint->strName;
+        anchor.nFirst = n;
+        anchor.nLast = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (roles[i] == R::Unread) {
+                roles[i] = R::Feast;
+                result.words[i].eRole = R::Feast;
+                anchor.nFirst = std::min(anchor.nFirst, i);
+                anchor.nLast = i;
+            }
+        }
+        anchors.push_back(anchor);
+        unread.clear();
+    }
+    if (anchors.empty()) {
         result.eError = EFeastDateError::Unreadable;
         result.strWhat = unread.empty() ? std::string(cp1252) : unread;
         return result;
+    }
+    // Unread words among the date words make every reading doubtful.
+    std::string among;
+    {
+        std::size_t first = n, last = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const R role = roles[i];
+            if (role == R::Weekday || role == R::Relation || role == R::Feast || role == R::Day ||
+                role == R::Month) {
+                first = std::min(first, i);
+                last = i;
+            }
+        }
+        // A word joined to a feast's name by "and" belongs to it: "Peters und Pauwels".
+        const auto joins = [&f](std::size_t i) {
+            const std::string& w = f.words[i].strText;
+            return w == "und" || w == "unde" || w == "unt" || w == "et" || w == "and" ||
+                   w == "ende" || w == "u" || w == "ac" || w == "atque";
+        };
+        for (std::size_t i = 0; i < n; ++i) {
+            if (roles[i] != R::Feast)
+                continue;
+            for (const int step : {-1, 1}) {
+                std::size_t j = i + static_cast<std::size_t>(step);
+                while (j < n && joins(j))
+                    j += static_cast<std::size_t>(step);
+                if (j < n && roles[j] == R::Unread && j != i + static_cast<std::size_t>(step)) {
+                    first = std::min(first, j);
+                    last = std::max(last, j);
+                }
+            }
+        }
+        // An unread word right beside a date word may change it: "am dinxsth dages na".
+        if (first < n && first > 0 && roles[first - 1] == R::Unread)
+            --first;
+        if (first < n && last + 1 < n && roles[last + 1] == R::Unread)
+            ++last;
+        for (std::size_t i = first; i <= last && i < n; ++i) {
+            if (roles[i] == R::Unread)
+                among += (among.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
+        }
     }
 
     // The years to look in: the clause's own, or the one the caller gives.
@@ -379,10 +697,13 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         else if (!statedYear)
             statedYear = year.nYear;
     }
-    if (statedYear)
+    bool yearAssumed = false;
+    if (statedYear) {
         choices.insert(choices.begin(), {*statedYear, nullptr});
-    else if (choices.empty() && options.nYear != 0)
+    } else if (choices.empty() && options.nYear != 0) {
         choices.push_back({options.nYear, nullptr});
+        yearAssumed = true;
+    }
     if (choices.empty()) {
         result.eError = EFeastDateError::NoYear;
         return result;
@@ -393,9 +714,19 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         std::any_of(f.infos.begin(), f.infos.end(),
                     [](const CClauseWordInfo& info) { return info.eKind == K::Orthodox; });
     result.eError = EFeastDateError::OutOfRange;
-    for (const CFeastMatch& match : matches) {
-        const CFeastDay& feast = *match.pFeast;
-        const CPlan plan = PlanOf(f, feast, match.nFirst, match.nLast);
+    for (const CAnchor& anchor : anchors) {
+        const CFeastDay& feast = anchor.Feast();
+        CPlan plan = PlanOf(f, feast, anchor.nFirst, anchor.nLast);
+        if (anchor.bWritten) {
+            // A written date is the day itself; a weekday beside it is checked.
+            plan = CPlan();
+            for (std::size_t i = 0; i < n; ++i) {
+                if (!f.claimed[i] && f.infos[i].eKind == K::Weekday) {
+                    plan.nCheckWeekday = f.infos[i].nValue;
+                    break;
+                }
+            }
+        }
         // Every modern year the written one may be, kept where the day's own
         // year in the style is the written one.
         std::vector<std::int32_t> modernYears;
@@ -407,7 +738,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             for (std::int32_t y = span.first.GetJulian().nYear; y <= span.last.GetJulian().nYear;
                  ++y)
                 modernYears.push_back(y);
-        } else if (options.yearStyle.eStyle == EYearStyle::January) {
+        } else if (yearStyle.eStyle == EYearStyle::January) {
             modernYears.push_back(choice.nWritten);
         } else {
             modernYears = {choice.nWritten - 1, choice.nWritten, choice.nWritten + 1};
@@ -443,8 +774,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
                 if (day < span.first || day > span.last)
                     continue;
-            } else if (options.yearStyle.eStyle != EYearStyle::January &&
-                       StyleYear(day, calendar, options.yearStyle) != choice.nWritten) {
+            } else if (yearStyle.eStyle != EYearStyle::January &&
+                       StyleYear(day, calendar, yearStyle) != choice.nWritten) {
                 continue;
             }
             if (std::any_of(result.readings.begin(), result.readings.end(),
@@ -453,41 +784,60 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             CClauseReading reading;
             reading.day = day;
             reading.baseDay = base;
-            reading.strFeast = FeastDayName(feast, French());
+            reading.strFeast = anchor.bWritten ? anchor.own.strEnglish : FeastDayName(feast, French());
             reading.strUsage = feast.strUsage;
             reading.bGregorian = gregorian;
             reading.bComputus = feast.eRule != EFeastRule::Fixed;
             reading.nYear = year;
+            reading.bYearAssumed = yearAssumed;
+            reading.bWritten = anchor.bWritten;
             // A weekday written beside the feast's own day must be that day's.
             if (plan.nCheckWeekday >= 0 && day.GetDayOfWeek() != plan.nCheckWeekday) {
                 const std::string says = WeekdayName(plan.nCheckWeekday);
                 const std::string is = WeekdayName(day.GetDayOfWeek());
-                // ... and where the weekday would have put it.
-                const std::string after =
-                    FormatFeastDate(NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
-                const std::string& feastName = reading.strFeast;
-                reading.checks.push_back(
-                    {false,
-                     French() ? "le texte dit " + says + " ; le " +
-                                    FormatFeastDate(day, gregorian) + " est un " + is + ", et le " +
-                                    says + " apr\xE8s " + feastName + " est le " + after
-                              : "the text says " + says + "; " + FormatFeastDate(day, gregorian) +
-                                    " is a " + is + ", and the " + says + " after " + feastName +
-                                    " is " + after});
+                const std::string dayText = FormatFeastDate(day, gregorian);
+                if (anchor.bWritten) {
+                    reading.checks.push_back(
+                        {false, French() ? "le texte dit " + says + " ; le " + dayText +
+                                               " est un " + is
+                                         : "the text says " + says + "; " + dayText + " is a " +
+                                               is});
+                } else {
+                    // ... and where the weekday would have put it.
+                    const std::string after =
+                        FormatFeastDate(NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
+                    const std::string& feastName = reading.strFeast;
+                    reading.checks.push_back(
+                        {false, French() ? "le texte dit " + says + " ; le " + dayText +
+                                               " est un " + is + ", et le " + says + " apr\xE8s " +
+                                               feastName + " est le " + after
+                                         : "the text says " + says + "; " + dayText + " is a " +
+                                               is + ", and the " + says + " after " + feastName +
+                                               " is " + after});
+                }
             }
-            if (dayOfMonth) {
-                const bool same = gregorian ? day.GetGregorian().nDay == dayOfMonth->first &&
-                                                  day.GetGregorian().nMonth == dayOfMonth->second
-                                            : day.GetJulian().nDay == dayOfMonth->first &&
-                                                  day.GetJulian().nMonth == dayOfMonth->second;
-                const std::string stated = std::to_string(dayOfMonth->first) + " " +
-                                           LoadResString(IDS_MONTH_FIRST + dayOfMonth->second - 1);
+            // A feast named beside a written date must fall on it.
+            if (!besideWritten.empty()) {
+                bool any = false;
+                std::string names;
+                for (const CFeastMatch& match : besideWritten) {
+                    bool g = false;
+                    EFeastDateError e = EFeastDateError::None;
+                    const CFeastDay& named = *match.pFeast;
+                    const CJulianDay at = FeastDayInReckoning(
+                        [&named, year](bool gg) { return FeastDayOf(named, year, gg); }, reckoning,
+                        g, e);
+                    if (e == EFeastDateError::None &&
+                        Apply(PlanOf(f, named, match.nFirst, match.nLast), named, at) == day)
+                        any = true;
+                    names = FeastDayName(named, French());
+                }
                 reading.checks.push_back(
-                    {same, same ? (French() ? "le " + stated + " : d'accord" : stated + " agrees")
-                                : (French() ? "le texte dit le " + stated + " ; le jour est le " +
-                                                  FormatFeastDate(day, gregorian)
-                                            : "the text says " + stated + "; the day is " +
-                                                  FormatFeastDate(day, gregorian))});
+                    {any, any ? (French() ? names + " : d'accord" : names + " agrees")
+                              : (French() ? "le texte nomme aussi " + names +
+                                                ", qui ne tombe pas ce jour-l\xE0"
+                                          : "the text also names " + names +
+                                                ", which does not fall on that day")});
             }
             if (indiction) {
                 const std::int32_t stated = indiction->nIndiction;
@@ -536,6 +886,23 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                          ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
                          : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
             }
+            // Sure only with nothing against it.
+            if (!among.empty())
+                reading.doubts.push_back((French() ? "mots non lus : " : "unread: ") +
+                                         Quote(among));
+            if (saint && !saint->bExact)
+                reading.doubts.push_back(Quote(saint->strQuery) +
+                                         (French() ? " lu comme " : " read as ") + saint->strName);
+            if (anchor.nLoose < n) {
+                const std::string word = ClauseSpan(cp1252, f.words, anchor.nLoose, anchor.nLoose);
+                reading.doubts.push_back(Quote(word) + (French() ? " lu comme " : " read as ") +
+                                         anchor.strLooseName);
+            }
+            for (const CClauseCheck& check : reading.checks) {
+                if (!check.bAgrees)
+                    reading.doubts.push_back(check.strText);
+            }
+            reading.bSure = reading.doubts.empty();
             result.readings.push_back(std::move(reading));
         }
     }
@@ -548,42 +915,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
 
 } // namespace
 
+std::string UnreadWords(std::string_view cp1252, const CClauseResult& result) {
+    std::string text;
+    for (const CClauseWordRole& word : result.words) {
+        if (word.eRole != EClauseRole::Unread || word.nEnd > cp1252.size() ||
+            word.nStart >= word.nEnd)
+            continue;
+        text += (text.empty() ? "" : " ") + std::string(cp1252.substr(word.nStart, word.nEnd - word.nStart));
+    }
+    return text;
+}
+
 CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& options) {
-    CClauseResult result = ReadClause(cp1252, options);
-    if (!result.readings.empty())
-        return result;
-    // The short forms only the church-year reader knows ("3 days after
-    // Candlemas 1600", a saint of the loaded lists), and its refusals where
-    // they say more: a name looked up and not found, a day out of reach.
-    const CFeastReading old = ReadFeastDate(cp1252, {options.eReckoning, options.nReformDay});
-    switch (old.eError) {
-    case EFeastDateError::None: {
-        CClauseReading reading;
-        reading.day = old.day;
-        reading.baseDay = old.baseDay;
-        reading.strFeast = old.strFeast;
-        reading.bGregorian = old.bGregorian;
-        reading.bComputus = old.bComputus;
-        reading.nYear = old.nYear;
-        result.readings.push_back(reading);
-        result.eError = EFeastDateError::None;
-        result.strWhat.clear();
-        break;
-    }
-    case EFeastDateError::UnknownName:
-    case EFeastDateError::AmbiguousName:
-    case EFeastDateError::Skipped:
-    case EFeastDateError::OutOfRange:
-        if (result.eError != EFeastDateError::Skipped &&
-            result.eError != EFeastDateError::OutOfRange) {
-            result.eError = old.eError;
-            result.strWhat = old.strWhat;
-            result.candidates = old.candidates;
-        }
-        break;
-    case EFeastDateError::NoYear:
-    case EFeastDateError::Unreadable:
-        break;
-    }
-    return result;
+    return ReadClause(cp1252, options);
 }

@@ -8,9 +8,12 @@
 //   CClauseResult r = ReadDatingClause("freitags nach Martini", options);
 //   // r.readings[0].day: 17 November 1553 (Julian), after St Martin, 11 November
 //
-// Words that do not date (places, "Datum", "Gegeben", editorial marks) are
-// passed over, but only when the rest of the clause is read whole; a feast
-// is never guessed from a word the tables do not know. A clause that names
+// Every word is accounted for (CClauseResult::words): a date word, a word
+// that does not date ("Datum", a place after "zu" or "apud"), an element not
+// checked yet (a pontifical year), or unread. A day and month written out
+// are the date; a feast is read only from the words they leave free. A
+// reading with an unread word among its date words, a name matched only
+// loosely, or a check that contradicts it is doubtful, and says why. A clause that names
 // more than it needs (a weekday with a feast day, an indiction, a regnal
 // year beside the year of grace) has each element checked against the day.
 // A name that two usages give different days (St Margaret, the Cross) gives
@@ -36,6 +39,29 @@ struct CClauseCheck {
     std::string strText; // "the text says Saturday; 15 November 1533 is a Tuesday"
 };
 
+// What the reader made of one word of the clause.
+enum class EClauseRole {
+    Unread,
+    Other,     // joins or introduces ("am", "des", "Datum", "etc.")
+    Name,      // a place or a person, known by its position ("zu Wien", "apud Rigam")
+    Weekday,
+    Relation,  // after, before, eve, morrow, octave, an ordinal, "day"
+    Feast,
+    Day,       // a day of the month, plain or Roman
+    Month,
+    Year,
+    Regnal,
+    Indiction,
+    Style,     // a year-start style named in the clause ("more veneto")
+    Unchecked, // an element the reader does not check yet (a pontifical year)
+};
+
+struct CClauseWordRole {
+    std::size_t nStart = 0; // bytes of the text
+    std::size_t nEnd = 0;
+    EClauseRole eRole = EClauseRole::Unread;
+};
+
 struct CClauseReading {
     CJulianDay day;
     CJulianDay baseDay;      // the feast's own day
@@ -46,6 +72,10 @@ struct CClauseReading {
     bool bComputus = false;  // the feast's day came from Easter
     std::int32_t nYear = 0;  // the year (modern count) the feast was taken in
     std::vector<CClauseCheck> checks;
+    bool bSure = true;              // false: doubtful, for the reasons in doubts
+    std::vector<std::string> doubts; // "unread: 'Stadt'", "'Pauwels' read as Paul"
+    bool bYearAssumed = false;       // the year came from the options, not the text
+    bool bWritten = false;           // a day and month written out, no feast
 };
 
 struct CClauseResult {
@@ -53,7 +83,12 @@ struct CClauseResult {
     std::string strWhat;                            // the words not read, or the name not found
     std::vector<std::string> candidates;            // the nearest saints of an unknown name
     std::vector<CClauseReading> readings;           // every day the clause can mean
+    std::vector<CClauseWordRole> words;             // one per word of the text
+    std::vector<std::string> notChecked;            // "pontifical year 5: not checked"
 };
+
+// The words the reader did not read, as written, blank-separated.
+std::string UnreadWords(std::string_view cp1252, const CClauseResult& result);
 
 // Also takes the short forms of ReadFeastDate ("3 days after Candlemas
 // 1600", a saint of the loaded lists). Unreadable names in strWhat the

@@ -114,7 +114,8 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "dach",     "dagh",     "die",        "festo",   "festum",   "festi", "festivitate",
              "jour",     "jor",      "jur",        "fete",    "feste",    "feast", "day",
              "hochtid",  "hochtit",  "hochzeit",   "hochzit", "hochtide", "dagen", "fierdagen",
-             "fierdage", "feiertag", "feiertagen", "dags",    "tags"},
+             "fierdage", "feiertag", "feiertagen", "dags",    "tags",
+             "days",     "jours",    "dies",       "diebus",  "tagen"},
             K::DayWord);
         add({"orthodox", "orthodoxe", "orthodoxen", "eastern"}, K::Orthodox);
         add({"am",        "an",          "ann",      "in",      "im",     "ym",       "up",

@@ -175,19 +175,23 @@ struct CClauseKey {
     bool bEpithet = false;
     bool bInside = false;   // an epithet, or an eve inside a name
     bool bKnownKey = false; // some name has this key: no tolerance for it
+    bool bExactOnly = false; // a word of another kind: its own spelling only
 };
 
 std::int32_t WordScore(const CClauseKey& clause, std::string_view nameText,
                        std::string_view nameKey) {
     if (clause.text == nameText)
         return kExact;
+    if (clause.bExactOnly)
+        return 0;
     if (clause.key == nameKey)
         return kSameKey;
     if (clause.bAbbreviated && clause.text.size() >= 3 && !clause.bEpithet &&
         nameText.size() > clause.text.size() &&
         nameText.substr(0, clause.text.size()) == clause.text)
         return kNearKey;
-    if (clause.bKnownKey || clause.bEpithet || clause.text.size() < 5)
+    // A likeness only for long words: short ones are too often other words.
+    if (clause.bKnownKey || clause.bEpithet || clause.text.size() < 6)
         return 0;
     if (std::min(clause.key.size(), nameKey.size()) >= 5 && WithinOneEdit(clause.key, nameKey))
         return kNearKey;
@@ -202,15 +206,19 @@ std::int32_t WordScore(const CClauseKey& clause, std::string_view nameText,
 // The best place of one name in the span: its words in order from where
 // it starts, only epithets between them; an epithet of the name itself may
 // be left out.
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
 CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& keys,
                       std::size_t from) {
-    CFeastMatch best{name.pFeast, 0, 0, 0};
+    CFeastMatch best{name.pFeast, 0, 0, 0, kNone, {}};
     for (std::size_t start = 0; start < keys.size(); ++start) {
         std::size_t at = start;
         std::size_t last = start;
         std::int32_t score = 0;
         bool proper = false; // a word that is not an epithet matched
         bool ok = true;
+        std::size_t loose = kNone;
+        std::string looseName;
         for (const CNameWord& word : name.words) {
             std::size_t probe = at;
             std::int32_t found = 0;
@@ -221,6 +229,11 @@ CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& k
                 ++probe;
             }
             if (found > 0) {
+                if (found == kNearKey && !keys[probe].bAbbreviated && !word.bEpithet &&
+                    loose == kNone) {
+                    loose = from + probe;
+                    looseName = word.strText;
+                }
                 // A title ("sunte", "apostoli") counts for less than a name.
                 score += word.bEpithet ? 1 : found;
                 last = probe;
@@ -233,8 +246,9 @@ CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& k
                 --score; // "Thome" is the apostle rather than "Thome martiris"
             }
         }
-        if (ok && proper && score > best.nScore)
-            best = {name.pFeast, score, from + start, from + last};
+        if (ok && proper && score > best.nScore) {
+            best = {name.pFeast, score, from + start, from + last, loose, looseName};
+        }
     }
     return best;
 }
@@ -373,7 +387,7 @@ const std::vector<CFeastDay>& FeastDays() {
 }
 
 std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, std::size_t from,
-                                        std::size_t to) {
+                                        std::size_t to, const std::vector<bool>& exactOnly) {
     std::vector<CFeastMatch> found;
     to = std::min(to, words.size());
     if (from >= to)
@@ -386,7 +400,8 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
                        SpellingKey(words[i].strText),
                        IsEpithet(words[i].strText),
                        MayStandInside(words[i].strText),
-                       false};
+                       false,
+                       i < exactOnly.size() && exactOnly[i]};
         key.bKnownKey = std::binary_search(index.keys.begin(), index.keys.end(), key.key);
         keys.push_back(std::move(key));
     }
@@ -428,6 +443,10 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
             found.push_back(match);
     }
     return found;
+}
+
+bool IsFeastEpithet(std::string_view folded) {
+    return IsEpithet(folded);
 }
 
 CJulianDay FeastDayOf(const CFeastDay& feast, std::int32_t year, bool gregorian) {

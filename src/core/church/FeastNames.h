@@ -54,6 +54,10 @@ struct CFeastMatch {
     std::int32_t nScore = 0;
     std::size_t nFirst = 0; // the words the name used, inclusive
     std::size_t nLast = 0;
+    // The first word matched only by a likeness (one letter off, six letters
+    // or more), and the name's word it was taken for; npos when none.
+    std::size_t nLoose = static_cast<std::size_t>(-1);
+    std::string strLooseName;
 };
 
 // The feasts named by words [from, to) of a clause, best first: every feast
@@ -61,8 +65,15 @@ struct CFeastMatch {
 // empty when nothing is named with confidence. Epithets and titles around
 // and inside the name ("sancti", "martiris", "des heiligen", "dage") are
 // passed over; spellings that drift are forgiven, an exact one preferred.
+// exactOnly (indexed like words; may be empty) marks words known as another
+// kind (a weekday, a month, a number, a relation): they join a name only as
+// the name's own word, never by a likeness.
 std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, std::size_t from,
-                                        std::size_t to);
+                                        std::size_t to, const std::vector<bool>& exactOnly = {});
+
+// True for a word that only titles or praises a name ("sancti", "beati",
+// "martiris", "des heiligen") or joins two names.
+bool IsFeastEpithet(std::string_view folded);
 
 // The feast's day in a year (1 to 2999) by the Gregorian or the Julian
 // computus, fixed dates in the same calendar; day 0 outside that range.

@@ -1,6 +1,6 @@
 #include "PasteDate.h"
 
-#include "church/FeastDate.h"
+#include "church/Clause.h"
 #include "exchange/FrenchDate.h"
 #include "gedcom/GedcomDate.h"
 #include "panel/StyledRow.h"
@@ -372,8 +372,11 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
     if (gedcom)
         return one(*gedcom);
     // A day told by the church year: "Tuesday after Laetare 1523".
-    const CFeastReading feast = ReadFeastDate(text, CFeastDateOptions{});
-    return feast.eError == EFeastDateError::None ? one(feast.day) : days;
+    // Only a sure reading of one day: a doubtful one needs the clause box.
+    const CClauseResult clause = ReadDatingClause(text, CClauseOptions{});
+    return clause.readings.size() == 1 && clause.readings.front().bSure
+               ? one(clause.readings.front().day)
+               : days;
 }
 
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
