@@ -51,7 +51,8 @@ void CheckDay(CalendarRow row, std::string_view text) {
         return;
     }
     if (!values && !gedcom) {
-        const CClauseResult clause = ReadDatingClause(text, CClauseOptions{});
+        CClauseOptions options;
+        const CClauseResult clause = ReadDatingClause(text, options);
         FUZZ_CHECK(clause.readings.size() == 1 && clause.readings.front().bSure &&
                    clause.readings.front().day == *day);
         return;

@@ -4,161 +4,191 @@
 <context>
     <name>CChurchYearBox</name>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="43"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="45"/>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
+        <source>%1 in the Gregorian calendar</source>
+        <translation>le %1 dans le calendrier grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
+        <source>%1 in the Julian calendar</source>
+        <translation>le %1 dans le calendrier julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="68"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
         <source>Usage</source>
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="137"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="138"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="147"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="143"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="152"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="139"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="144"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="140"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="274"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="263"/>
+        <source>Not read</source>
+        <translation>Non lu</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="281"/>
+        <source> (the year %1 assumed: the text states none)</source>
+        <translation> (année %1 supposée&#xa0;: le texte n’en donne pas)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="287"/>
+        <source>Sure.</source>
+        <translation>Sûr.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="291"/>
+        <source>Doubtful: %1.</source>
+        <translation>Douteux&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="317"/>
         <source>The text states no year, and the panel shows none.</source>
         <translation>Le texte ne donne pas d&apos;année, et le panneau n&apos;en montre aucune.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="325"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="379"/>
         <source>Date by feast</source>
         <translation>Dater par la fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="327"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="381"/>
         <source>%1 can mean more than one day. Choose the one to display.</source>
         <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="148"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="153"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="53"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="58"/>
         <source>%1 is %2 by the Gregorian computus</source>
         <translation>%1 tombe le %2 selon le comput grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="59"/>
         <source>%1 is %2 by the Julian computus</source>
         <translation>%1 tombe le %2 selon le comput julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="60"/>
         <source>%1 is %2 in the Gregorian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="56"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="61"/>
         <source>%1 is %2 in the Julian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="245"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="277"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="272"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
         <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="229"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
         <source>%1 can mean more than one day; choose one below.</source>
         <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="247"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="279"/>
         <source> (in the usage of %1)</source>
         <translation> (selon l&apos;usage de %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="258"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
         <source>Cannot read the text.</source>
         <translation>Impossible de lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="260"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="303"/>
         <source>No feast or saint is named %1.</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="261"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="304"/>
         <source>No feast or saint is named %1 (nearest: %2).</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="264"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="307"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
         <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="267"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
         <source>That day fell in the days the reform skipped.</source>
         <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="269"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="312"/>
         <source>The day lies outside 4713 BC to AD 2999.</source>
         <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
     </message>
@@ -760,372 +790,372 @@
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="107"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="692"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="96"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="681"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="102"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="104"/>
         <source>Suggestion</source>
         <translation>Suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="106"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="459"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="791"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="800"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="311"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="448"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="780"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="789"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="108"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="109"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="98"/>
         <source>Record</source>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="111"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="100"/>
         <source>Event</source>
         <translation>Événement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="197"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="707"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="186"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="696"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="201"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="190"/>
         <source>Export the List</source>
         <translation>Exporter la liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="202"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="191"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="312"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="324"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="313"/>
         <source>Also make dates before 1582 &amp;Julian</source>
         <translation>Rendre aussi &amp;juliennes les dates avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="325"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="314"/>
         <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before 15 October 1582 that name no calendar.</source>
         <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le 15 octobre 1582 qui ne nomment aucun calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="328"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="329"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="318"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="330"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="333"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="319"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
         <source>&amp;Export…</source>
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="331"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="320"/>
         <source>Saves the lines shown, in their order, as a CSV file.</source>
         <translation>Enregistre les lignes affichées, dans leur ordre, dans un fichier CSV.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="332"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="321"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="334"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
         <source>&amp;Show the Day</source>
         <translation>Afficher le &amp;jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="363"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="352"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="365"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="354"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="367"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="369"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="371"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="373"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="362"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="375"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="364"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="377"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="366"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="368"/>
         <source>Gregorian before 15 October 1582</source>
         <translation>grégorienne avant le 15 octobre 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="388"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="377"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="390"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="392"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="381"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="394"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="396"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="398"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="387"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="400"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="389"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="402"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="391"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="404"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="393"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="395"/>
         <source>Gregorian before 1582</source>
         <translation>grégorienne avant 1582</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="414"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="403"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="418"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="431"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="420"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="433"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="422"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="424"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="437"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="426"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="682"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="671"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
         <source>Reading %1…</source>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="457"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="705"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="694"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="506"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="495"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="525"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="514"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="536"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="518"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="518"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="520"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="520"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="540"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="541"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="568"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="557"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="570"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="620"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="609"/>
         <source>The list cannot replace the file it lists (%1): choose another name.</source>
         <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="675"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="664"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="626"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="640"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="687"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="726"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="615"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="629"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="676"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
         <source>Cannot write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="692"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="681"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="693"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="682"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="705"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="694"/>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="729"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="718"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="734"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="725"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="739"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="728"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="512"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="501"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="514"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="503"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="198"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="792"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="801"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="187"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="781"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="790"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>
@@ -1894,157 +1924,157 @@
 <context>
     <name>YearPrint</name>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="39"/>
+        <location filename="../src/ui/YearPrint.cpp" line="41"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="41"/>
+        <location filename="../src/ui/YearPrint.cpp" line="43"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="46"/>
+        <location filename="../src/ui/YearPrint.cpp" line="48"/>
         <source>Civil calendar, Gregorian from %1 %2 %3</source>
         <translation>Calendrier civil, grégorien depuis le %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="55"/>
+        <location filename="../src/ui/YearPrint.cpp" line="57"/>
         <source>Dominical letters</source>
         <translation>Lettres dominicales</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="56"/>
+        <location filename="../src/ui/YearPrint.cpp" line="58"/>
         <source>Golden number</source>
         <translation>Nombre d’or</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="57"/>
+        <location filename="../src/ui/YearPrint.cpp" line="59"/>
         <source>Epact</source>
         <translation>Épacte</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="58"/>
+        <location filename="../src/ui/YearPrint.cpp" line="60"/>
         <source>Indiction</source>
         <translation>Indiction</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="74"/>
+        <location filename="../src/ui/YearPrint.cpp" line="76"/>
         <source>Print a Month or a Year</source>
         <translation>Imprimer un mois ou une année</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="79"/>
+        <location filename="../src/ui/YearPrint.cpp" line="81"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="81"/>
+        <location filename="../src/ui/YearPrint.cpp" line="83"/>
         <source>Civil (Julian, then Gregorian from the reform)</source>
         <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="82"/>
+        <location filename="../src/ui/YearPrint.cpp" line="84"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="82"/>
+        <location filename="../src/ui/YearPrint.cpp" line="84"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <location filename="../src/ui/YearPrint.cpp" line="86"/>
         <source>&amp;Calendar:</source>
         <translation>&amp;Calendrier :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="86"/>
+        <location filename="../src/ui/YearPrint.cpp" line="88"/>
         <source>The whole year</source>
         <translation>L’année entière</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="90"/>
+        <location filename="../src/ui/YearPrint.cpp" line="92"/>
         <source>&amp;Month:</source>
         <translation>&amp;Mois :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <location filename="../src/ui/YearPrint.cpp" line="94"/>
         <source>No saints</source>
         <translation>Sans saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <location filename="../src/ui/YearPrint.cpp" line="94"/>
         <source>Traditional list</source>
         <translation>Liste traditionnelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="93"/>
+        <location filename="../src/ui/YearPrint.cpp" line="95"/>
         <source>Present list</source>
         <translation>Liste actuelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <location filename="../src/ui/YearPrint.cpp" line="97"/>
         <source>&amp;Saints:</source>
         <translation>&amp;Saints :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="97"/>
+        <location filename="../src/ui/YearPrint.cpp" line="99"/>
         <source>Roman style</source>
         <translation>Style romain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="98"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>Republican</source>
         <translation>Républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="99"/>
+        <location filename="../src/ui/YearPrint.cpp" line="101"/>
         <source>Jewish</source>
         <translation>Juif</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <location filename="../src/ui/YearPrint.cpp" line="102"/>
         <source>Muslim</source>
         <translation>Musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="101"/>
+        <location filename="../src/ui/YearPrint.cpp" line="103"/>
         <source>Feasts</source>
         <translation>Fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="106"/>
+        <location filename="../src/ui/YearPrint.cpp" line="108"/>
         <source>Columns:</source>
         <translation>Colonnes :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="136"/>
+        <location filename="../src/ui/YearPrint.cpp" line="189"/>
         <source>The year %1 cannot be printed in this calendar.</source>
         <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="140"/>
+        <location filename="../src/ui/YearPrint.cpp" line="192"/>
         <source>The printer could not be opened.</source>
         <translation>L’imprimante n’a pas pu être ouverte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="198"/>
+        <location filename="../src/ui/YearPrint.cpp" line="231"/>
         <source>The PDF file %1 cannot be written.</source>
         <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="239"/>
+        <location filename="../src/ui/YearPrint.cpp" line="280"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="240"/>
+        <location filename="../src/ui/YearPrint.cpp" line="281"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="264"/>
+        <location filename="../src/ui/YearPrint.cpp" line="311"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>

@@ -22,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +50,9 @@ QString Quoted(const QString& text) {
 QString FeastDayText(const CClauseReading& r) {
     const QString feast = FromCp1252(r.strFeast);
     const QString base = FromCp1252(FormatFeastDate(r.baseDay, r.bGregorian));
+    if (r.bWritten)
+        return r.bGregorian ? CChurchYearBox::tr("%1 in the Gregorian calendar").arg(base)
+                            : CChurchYearBox::tr("%1 in the Julian calendar").arg(base);
     if (r.bComputus)
         return r.bGregorian
                    ? CChurchYearBox::tr("%1 is %2 by the Gregorian computus").arg(feast, base)
@@ -209,8 +214,12 @@ void CChurchYearBox::OnItemActivated(QTreeWidgetItem* item) {
 }
 
 void CChurchYearBox::ReadFeastField() {
-    const QString text = m_field->toPlainText().left(kMaxClauseText).simplified();
+    // Read as typed, line ends as blanks, so that word places match the field.
+    QString raw = m_field->toPlainText().left(kMaxClauseText);
+    raw.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString text = raw.simplified();
     m_clauseDays->clear();
+    m_field->setExtraSelections({});
     if (text.isEmpty()) {
         ShowReading(QString());
         return;
@@ -219,7 +228,9 @@ void CChurchYearBox::ReadFeastField() {
     options.nReformDay = m_nReformDay;
     options.nYear = MovableFeastsStartYear(m_panel);
     options.yearStyle = m_panel.GetYearStyle();
-    const CClauseResult clause = ReadDatingClause(ToCp1252(text), options);
+    const std::string cp1252 = ToCp1252(raw);
+    const CClauseResult clause = ReadDatingClause(cp1252, options);
+    UnderlineUnread(clause, cp1252.size() == static_cast<std::size_t>(raw.size()));
     if (clause.readings.empty()) {
         ShowReading(RefusalText(clause));
         return;
@@ -234,6 +245,27 @@ void CChurchYearBox::ReadFeastField() {
     ShowClauseItem(m_panel, m_clauseDays->topLevelItem(0));
 }
 
+// The words the reader could not read, underlined as a spelling checker
+// would, so the user sees what the reading rests on.
+void CChurchYearBox::UnderlineUnread(const CClauseResult& clause, bool placesMatch) {
+    if (!placesMatch)
+        return;
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const CClauseWordRole& word : clause.words) {
+        if (word.eRole != EClauseRole::Unread)
+            continue;
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(m_field->document());
+        mark.cursor.setPosition(static_cast<int>(word.nStart));
+        mark.cursor.setPosition(static_cast<int>(word.nEnd), QTextCursor::KeepAnchor);
+        mark.format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+        mark.format.setUnderlineColor(Qt::red);
+        mark.format.setToolTip(tr("Not read"));
+        marks << mark;
+    }
+    m_field->setExtraSelections(marks);
+}
+
 QString CChurchYearBox::HowText(const CClauseReading& r) {
     QString how = FeastDayText(r);
     if (r.day != r.baseDay)
@@ -245,7 +277,18 @@ QString CChurchYearBox::ReadingText(const QString& text, const CClauseReading& r
     QString sentence = tr("%1: %2").arg(text, HowText(r));
     if (!r.strUsage.empty())
         sentence += tr(" (in the usage of %1)").arg(FromCp1252(r.strUsage));
-    return sentence;
+    if (r.bYearAssumed)
+        sentence += tr(" (the year %1 assumed: the text states none)").arg(r.nYear);
+    return sentence + QLatin1Char(' ') + CertaintyText(r);
+}
+
+QString CChurchYearBox::CertaintyText(const CClauseReading& r) {
+    if (r.bSure)
+        return tr("Sure.");
+    QStringList doubts;
+    for (const std::string& doubt : r.doubts)
+        doubts << FromCp1252(doubt);
+    return tr("Doubtful: %1.").arg(doubts.join(QStringLiteral("; ")));
 }
 
 QString CChurchYearBox::RefusalText(const CClauseResult& r) {
@@ -286,6 +329,17 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
         for (int c = 0; c < CLAUSE_COUNT; ++c) {
             item->setData(c, kDayRole, r.day.GetDayNumber());
             item->setData(c, kGregorianRole, r.bGregorian);
+        }
+        // A doubtful reading says so first, never looking like a sure one.
+        if (!r.bSure) {
+            auto* line = new QTreeWidgetItem(item);
+            line->setText(CLAUSE_DATE, CChurchYearBox::CertaintyText(r));
+            line->setToolTip(CLAUSE_DATE, line->text(CLAUSE_DATE));
+            line->setData(CLAUSE_DATE, kDayRole, r.day.GetDayNumber());
+            line->setData(CLAUSE_DATE, kGregorianRole, r.bGregorian);
+            line->setFirstColumnSpanned(true);
+            line->setIcon(CLAUSE_DATE, warning);
+            item->setIcon(CLAUSE_DATE, warning);
         }
         for (const CClauseCheck& check : r.checks) {
             auto* line = new QTreeWidgetItem(item);

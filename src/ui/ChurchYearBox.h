@@ -49,6 +49,8 @@ public:
     static QString ReadingText(const QString& text, const CClauseReading& reading);
     // The same without the clause: "Martinmas is ..., so 17 November 1553".
     static QString HowText(const CClauseReading& reading);
+    // "Sure." or "Doubtful: REASONS."
+    static QString CertaintyText(const CClauseReading& reading);
     // What a refused clause did not read.
     static QString RefusalText(const CClauseResult& clause);
 
@@ -59,6 +61,7 @@ protected:
 private:
     void RetranslateUi();
     void ShowReading(const QString& text);
+    void UnderlineUnread(const CClauseResult& clause, bool placesMatch);
     void FillList();
     void OnItemActivated(QTreeWidgetItem* item);
 

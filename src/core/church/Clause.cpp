@@ -379,6 +379,7 @@ struct CAnchor {
     std::size_t nLoose = static_cast<std::size_t>(-1);
     std::string strLooseName;
     bool bWritten = false;
+    bool bBeside = false; // a feast named beside a written date
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
 };
 
@@ -545,7 +546,32 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     std::vector<CFeastMatch> besideWritten;
     if (written) {
         anchors.push_back(*written);
-        besideWritten = matches;
+        // ... and the feast's own day, where the two disagree, as the other choice.
+        const auto asAnchor = [](const CFeastMatch& match) {
+            CAnchor anchor;
+            anchor.pFeast = match.pFeast;
+            anchor.nFirst = match.nFirst;
+            anchor.nLast = match.nLast;
+            anchor.nLoose = match.nLoose;
+            anchor.strLooseName = match.strLooseName;
+            anchor.bBeside = true;
+            return anchor;
+        };
+        // Only a name the clause calls a day: "am Tag St. Jakob, den 25. Juli".
+        if (!matches.empty() && matches.front().nLoose == static_cast<std::size_t>(-1)) {
+            std::size_t before = matches.front().nFirst;
+            while (before > 0 && (f.infos[before - 1].eKind == K::Filler ||
+                                  IsFeastEpithet(f.words[before - 1].strText)))
+                --before;
+            const K kind = before > 0 ? f.infos[before - 1].eKind : K::Unknown;
+            if (before > 0 && !f.claimed[before - 1] &&
+                (kind == K::DayWord || kind == K::Weekday || kind == K::Eve ||
+                 kind == K::Morrow || kind == K::Octave || kind == K::After ||
+                 kind == K::Before))
+                besideWritten = matches;
+        }
+        for (const CFeastMatch& match : besideWritten)
+            anchors.push_back(asAnchor(match));
     } else {
         for (const CFeastMatch& match : matches) {
             CAnchor anchor;
@@ -816,8 +842,21 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                                " is " + after});
                 }
             }
+            if (anchor.bBeside) {
+                // The written date must be this day.
+                bool g = false;
+                EFeastDateError e = EFeastDateError::None;
+                const CFeastDay& own = written->own;
+                const CJulianDay stated = FeastDayInReckoning(
+                    [&own, year](bool gg) { return FeastDayOf(own, year, gg); }, reckoning, g, e);
+                const std::string says = std::to_string(own.nDay) + " " + MonthName(own.nMonth);
+                const std::string is = FormatFeastDate(day, gregorian);
+                reading.checks.push_back(
+                    {stated == day, French() ? "le texte dit le " + says + " ; le jour est le " + is
+                                             : "the text says " + says + "; the day is " + is});
+            }
             // A feast named beside a written date must fall on it.
-            if (!besideWritten.empty()) {
+            if (anchor.bWritten && !besideWritten.empty()) {
                 bool any = false;
                 std::string names;
                 for (const CFeastMatch& match : besideWritten) {
@@ -921,7 +960,9 @@ std::string UnreadWords(std::string_view cp1252, const CClauseResult& result) {
         if (word.eRole != EClauseRole::Unread || word.nEnd > cp1252.size() ||
             word.nStart >= word.nEnd)
             continue;
-        text += (text.empty() ? "" : " ") + std::string(cp1252.substr(word.nStart, word.nEnd - word.nStart));
+        if (!text.empty())
+            text += ' ';
+        text += cp1252.substr(word.nStart, word.nEnd - word.nStart);
     }
     return text;
 }

@@ -132,6 +132,9 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "fuit",      "est",         "ist",      "war",     "was",    "so",       "zo",
              "i",         "pa",          "at",       "by",      "ad",     "dicto",    "dicta",
              "dictum",    "predicto",    "predicta", "anno",    "domini", "jare",     "jar",
+             "mensis",    "mense",       "monats",   "monat",   "monatstag", "monnats",
+             "monnatstag", "monathstag", "monaths",  "monath",  "monadts", "maendes",
+             "maands",    "mois",        "month",    "mese",
              "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
             K::Filler);
         return map;

@@ -34,7 +34,9 @@ constexpr std::string_view kEpithets[] = {
     "fest", "feste", "fete", "feast", "day", "dag", "dage", "dages", "dagh", "daghe", "dach",
     "tag", "tage", "tages", "tagk", "tagas", "thage", "dagen", "jour", "ipso", "ipsa", "in", "im",
     "am", "an", "up", "op", "vp", "to", "zu", "ze", "zum", "of", "the", "irer", "erer", "ihrer", "iren", "siner", "seiner", "syner",
-    "konnickliken", "koniglichen", "et", "und", "unde", "un",
+    "konnickliken", "koniglichen", "et", "und", "unde", "un", "sannd", "sanndt", "sannt",
+    "sanctorum", "wirdigen", "wirdig", "jungkfrawen", "martrerin", "martrer", "bischoffs",
+    "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 

@@ -373,7 +373,9 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
         return one(*gedcom);
     // A day told by the church year: "Tuesday after Laetare 1523".
     // Only a sure reading of one day: a doubtful one needs the clause box.
-    const CClauseResult clause = ReadDatingClause(text, CClauseOptions{});
+    CClauseOptions options;
+    options.yearStyle = style;
+    const CClauseResult clause = ReadDatingClause(text, options);
     return clause.readings.size() == 1 && clause.readings.front().bSure
                ? one(clause.readings.front().day)
                : days;

@@ -144,7 +144,13 @@ TEST(Clause, SeveralDaysAndChecks) {
               "indiction 15 is that of 1347 in the Roman style, not of 1348");
     EXPECT_TRUE(
         checkOf("feria secunda post Martini, die xiii mensis novembris, anno 1553").bAgrees);
-    EXPECT_EQ(checkOf("Montag nach Martini, den 14. November 1553").strText,
+    // A written date against a feast: both days offered, neither sure.
+    const CClauseResult both = ReadDatingClause("Montag nach Martini, den 14. November 1553", {});
+    ASSERT_EQ(both.readings.size(), 2u);
+    EXPECT_EQ(both.readings[0].day.GetJulian(), (CJulianDate{14, 11, 1553}));
+    EXPECT_EQ(both.readings[1].day.GetJulian(), (CJulianDate{13, 11, 1553}));
+    EXPECT_FALSE(both.readings[0].bSure || both.readings[1].bSure);
+    EXPECT_EQ(both.readings[1].checks.back().strText,
               "the text says 14 November; the day is 13 November 1553");
     EXPECT_TRUE(checkOf("Michaelmas 1335, 9 Edward III").bAgrees);
     EXPECT_EQ(checkOf("Michaelmas 1340, 9 Edward III").strText,
