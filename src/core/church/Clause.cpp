@@ -86,6 +86,21 @@ void JoinFerias(CFound& f) {
     }
 }
 
+// "Lord's day", "Lords day": Sunday, as English diaries name it.
+void JoinLordsDay(CFound& f) {
+    for (std::size_t i = 0; i + 1 < f.words.size(); ++i) {
+        const std::string& w = f.words[i].strText;
+        std::size_t day = i + 1;
+        if (w == "lord" && f.words[day].strText == "s" && day + 1 < f.words.size())
+            ++day;
+        if ((w == "lord" || w == "lords") && f.words[day].strText == "day" && !f.claimed[i]) {
+            f.infos[i] = {K::Weekday, 0};
+            for (std::size_t j = i + 1; j <= day; ++j)
+                f.infos[j] = {K::Filler, 0};
+        }
+    }
+}
+
 // "donnerst. v. Invocavit": a "v." after a weekday is "vor", not five.
 void JoinAbbreviatedBefore(CFound& f) {
     for (std::size_t i = 1; i < f.infos.size(); ++i) {
@@ -380,6 +395,7 @@ struct CAnchor {
     std::string strLooseName;
     bool bWritten = false;
     bool bBeside = false; // a feast named beside a written date
+    bool bWeek = false;   // the week the feast begins: "nach der osterwochen"
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
 };
 
@@ -506,6 +522,32 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     }
     JoinFerias(f);
     JoinAbbreviatedBefore(f);
+    JoinLordsDay(f);
+    // "osterwochen", "pfingstwoch", "pinxtweken": a feast's week, the name in front.
+    std::vector<bool> week(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (f.claimed[i] || f.infos[i].eKind != K::Unknown)
+            continue;
+        const std::string& w = f.words[i].strText;
+        for (const std::string_view suffix :
+             {"wochen", "woche", "woch", "weken", "weke", "wecken", "weeke", "week"}) {
+            if (w.size() < suffix.size() + 4 || w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
+                continue;
+            const std::string stem = w.substr(0, w.size() - suffix.size());
+            for (const std::string& name : {stem, stem + "n", stem + "en"}) {
+                std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
+                if (!MatchFeastName(one, 0, 1).empty()) {
+                    expanded[i].strText = name;
+                    week[i] = true;
+                    break;
+                }
+            }
+            break;
+        }
+        // "in der pfingsten woche": the week word after the name.
+        if (i > 0 && (w == "woche" || w == "wochen" || w == "weke" || w == "weken" || w == "week"))
+            week[i] = true;
+    }
     // Words of another kind take part in a name only as its own words.
     std::vector<bool> exactOnly(n, false);
     for (std::size_t i = 0; i < n; ++i) {
@@ -575,6 +617,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     } else {
         for (const CFeastMatch& match : matches) {
             CAnchor anchor;
+            anchor.bWeek = week[match.nLast] || (match.nLast + 1 < n && week[match.nLast + 1]);
+            if (anchor.bWeek && match.nLast + 1 < n && week[match.nLast + 1])
+                roles[match.nLast + 1] = R::Relation;
             anchor.pFeast = match.pFeast;
             anchor.nFirst = match.nFirst;
             anchor.nLast = match.nLast;
@@ -753,6 +798,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 }
             }
         }
+        // After a week is after its last day; a weekday in it counts from its Sunday.
+        if (anchor.bWeek && plan.nDirection > 0)
+            plan.nShift += 6;
         // Every modern year the written one may be, kept where the day's own
         // year in the style is the written one.
         std::vector<std::int32_t> modernYears;

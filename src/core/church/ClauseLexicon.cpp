@@ -97,6 +97,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
              "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
              "proxime", "proximo",   "proximam", "proximi",   "next",      "prochain", "prochaine",
+             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",
              "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
@@ -135,6 +136,10 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "mensis",    "mense",       "monats",   "monat",   "monatstag", "monnats",
              "monnatstag", "monathstag", "monaths",  "monath",  "monadts", "maendes",
              "maands",    "mois",        "month",    "mese",
+             "il",        "li",          "alli",     "adi",     "addi",  "lo",       "del",
+             "della",     "dello",       "di",       "al",      "dall",  "dalla",    "nel",
+             "nella",     "van",         "int",      "jaer",    "jaers", "ons",      "heeren",
+             "heren",     "desen",       "dezes",    "deses",   "ditto",  "dez",
              "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
             K::Filler);
         return map;

@@ -24,8 +24,8 @@ std::string WithoutEditorialMarks(std::string_view text) {
         if (close == std::string::npos)
             break;
         const std::string_view inside = std::string_view(out).substr(open + 1, close - open - 1);
-        if (inside.find(':') != std::string_view::npos ||
-            inside.find(' ') != std::string_view::npos)
+        // An editor's heading ("[October 1660]") dates the entry: it stays.
+        if (inside.find(':') != std::string_view::npos)
             out.replace(open, close - open + 1, close - open + 1, ' ');
     }
     return out;
@@ -56,6 +56,14 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
             FoldToAsciiUpper(text.substr(i + 1, 1)) != text.substr(i + 1, 1) &&
             !IsDigit(text[i - 1]))
             continue;
+        // A letter written above another, in braces: "Jo{e}rgen" is "Jorgen".
+        if (c == '{' && inWord) {
+            const std::size_t close = text.find('}', i);
+            if (close != std::string::npos && close - i <= 3) {
+                i = close;
+                continue;
+            }
+        }
         // A restored letter stays part of its word: "son[dages]", "pin[ge]ssten".
         if (c == '[' || c == ']') {
             const bool letterNext =
