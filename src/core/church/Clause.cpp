@@ -628,13 +628,23 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             anchors.push_back(anchor);
         }
     }
-    // The name's words, with the titles around it: "beati Michaelis archangeli".
+    // The name's words, with the titles around it: "beati Michaelis archangeli",
+    // "unser leven vrouwen avent assumptionis".
+    const auto titles = [&](std::size_t i) {
+        static constexpr std::string_view kLady[] = {
+            "unser",  "unse",   "unsir",  "unses",   "unsers", "unnser",  "vnser", "vnnser",
+            "onser",  "leven",  "lieben", "liewen",  "leiven", "vrouwen", "frauen", "frawen",
+            "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",  "notre",
+            "nostre", "dame",   "our",    "lady",    "ladies", "herrn",   "heren", "hern"};
+        const std::string& w = f.words[i].strText;
+        return !f.claimed[i] && f.infos[i].eKind == K::Unknown &&
+               (IsFeastEpithet(w) ||
+                std::find(std::begin(kLady), std::end(kLady), w) != std::end(kLady));
+    };
     const auto nameWords = [&](std::size_t first, std::size_t last) {
-        while (first > 0 && !f.claimed[first - 1] && f.infos[first - 1].eKind == K::Unknown &&
-               IsFeastEpithet(f.words[first - 1].strText))
+        while (first > 0 && titles(first - 1))
             --first;
-        while (last + 1 < n && !f.claimed[last + 1] && f.infos[last + 1].eKind == K::Unknown &&
-               IsFeastEpithet(f.words[last + 1].strText))
+        while (last + 1 < n && titles(last + 1))
             ++last;
         for (std::size_t i = first; i <= last && i < n; ++i) {
             if (!f.claimed[i])
@@ -645,6 +655,21 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         nameWords(anchors.front().nFirst, anchors.front().nLast);
     if (!besideWritten.empty())
         nameWords(besideWritten.front().nFirst, besideWritten.front().nLast);
+    // Our Lady's words before an eve inside her feast's name: "unser leven vrouwen avent".
+    for (std::size_t i = 0; i < n; ++i) {
+        if (roles[i] != R::Unread || !titles(i))
+            continue;
+        std::size_t j = i + 1;
+        while (j < n && roles[j] != R::Feast &&
+               (titles(j) || f.infos[j].eKind == K::Eve || f.infos[j].eKind == K::DayWord))
+            ++j;
+        if (j < n && roles[j] == R::Feast) {
+            for (std::size_t k = i; k < j; ++k) {
+                if (titles(k))
+                    roles[k] = R::Feast;
+            }
+        }
+    }
     // The rest by kind, then the names that stand after "zu", "apud", "Datum".
     for (std::size_t i = 0; i < n; ++i) {
         if (roles[i] != R::Unread)
@@ -749,7 +774,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             --first;
         if (first < n && last + 1 < n && roles[last + 1] == R::Unread)
             ++last;
+        // A name between date words is no place: "la f\xEAte de Zzqvx la Pentec\xF4te".
         for (std::size_t i = first; i <= last && i < n; ++i) {
+            if (roles[i] == R::Name && i > first && i < last)
+                roles[i] = result.words[i].eRole = R::Unread;
             if (roles[i] == R::Unread)
                 among += (among.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
         }

@@ -92,7 +92,9 @@ const std::map<std::string, CClauseWordInfo>& Words() {
         add({"nach", "na", "nha", "nah", "noch", "nae", "post", "after", "apres", "efter",
              "sequenti", "sequente"},
             K::After);
-        add({"vor", "vore", "vur", "voer", "ante", "before", "avant", "fore", "vorn"}, K::Before);
+        add({"vor", "vore", "vur", "voer", "ante", "before", "avant", "fore", "vorn", "fur", "fuer", "vuer", "devant",
+             "devent", "davant", "vour", "vore"},
+            K::Before);
         add({"negst",   "negest",    "negist",   "neest",     "neist",     "nest",     "neste",
              "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
              "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
@@ -104,7 +106,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
         add({"avend",   "avende",   "avendes", "avendt",   "abend",    "abende", "abendt", "abent",
              "abents",  "abends",   "awend",   "awende",   "awendes",  "obent",  "avond",  "aubent",
              "vigilia", "vigiliam", "vigilie", "vigiliis", "profesto", "vigila", "veille", "vigile",
-             "eve",     "pridie",   "afton",   "aftonen",  "even"},
+             "eve",     "pridie",   "afton",   "aftonen",  "even",   "vigil",  "vigils", "veile"},
             K::Eve);
         add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
             K::Morrow);

@@ -36,7 +36,8 @@ constexpr std::string_view kEpithets[] = {
     "am", "an", "up", "op", "vp", "to", "zu", "ze", "zum", "of", "the", "irer", "erer", "ihrer", "iren", "siner", "seiner", "syner",
     "konnickliken", "koniglichen", "et", "und", "unde", "un", "sannd", "sanndt", "sannt",
     "sanctorum", "wirdigen", "wirdig", "jungkfrawen", "martrerin", "martrer", "bischoffs",
-    "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine",
+    "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine", "hylygen",
+    "heilligen", "heillign", "heiling", "heylgen",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 

@@ -88,6 +88,24 @@ const ClauseCase kClauses[] = {
     {"Whit Monday 1750", 0, true, J, {7, 5, 1750}},
     {"i tredje dagen efter Mickelsm\xE4ssa", 1400, false, J, {2, 10, 1400}},
     {"donnerdages in den hylygen Passchen fierdagen", 1500, false, J, {23, 4, 1500}},
+    // Relations in every spelling, and the octave counted inclusively
+    {"vigil of St Andrew", 1420, false, J, {29, 11, 1420}},
+    {"the vigil of St Andrew", 1420, false, J, {29, 11, 1420}},
+    {"le lundi devant la Toussaint", 1402, false, J, {30, 10, 1402}},
+    {"Sonnabend f\xFCr Martini", 1490, false, J, {6, 11, 1490}},
+    {"Sonnabend fur Martini", 1490, false, J, {6, 11, 1490}},
+    {"am achten tag nach Ostern", 1490, false, J, {18, 4, 1490}},
+    {"an der nachsten mitwochen nach der osterwochen", 1336, false, J, {10, 4, 1336}},
+    {"an pfinztag in der pfingstwoch", 1495, false, J, {11, 6, 1495}},
+    // A day and month written out are the date, whatever saint a word resembles
+    {"den 7. Juli", 1590, false, J, {7, 7, 1590}},
+    {"le 3 mars", 1402, false, J, {3, 3, 1402}},
+    {"die 15 februarii", 1460, false, J, {15, 2, 1460}},
+    {"Di Leida il 14 di Marzo 1605", 0, false, J, {14, 3, 1605}},
+    {"Datum Florentie, 9 Julii 1450", 0, false, J, {9, 7, 1450}},
+    {"Gegeben zu Wien, Montag den 9. Juli", 1590, false, J, {9, 7, 1590}},
+    {"dez na{e}gsten su{o}ntags vor sand Jo{e}rgen tag", 1333, false, J, {18, 4, 1333}},
+    {"[October 1660] 14 October, Lord's day", 0, false, J, {14, 10, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
@@ -110,7 +128,60 @@ TEST(Clause, ClausesOfEveryLanguage) {
         ASSERT_EQ(result.readings.size(), 1u);
         EXPECT_EQ(result.readings[0].day.GetJulian(), c.day);
         EXPECT_TRUE(result.readings[0].checks.empty());
+        EXPECT_TRUE(result.readings[0].bSure) << result.readings[0].doubts.front();
     }
+}
+
+// A word the reader cannot read, put between any two words of a clause it
+// reads, never leaves a sure reading.
+TEST(Clause, AnUnreadWordAmongTheDateWordsIsNeverSure) {
+    for (const ClauseCase& c : kClauses) {
+        if (c.day.nDay == 0)
+            continue;
+        CClauseOptions options;
+        options.nYear = c.nYear;
+        options.eReckoning = c.bGregorian ? EFeastReckoning::Gregorian : EFeastReckoning::Julian;
+        options.yearStyle.eStyle = c.eStyle;
+        const std::string text = c.pszText;
+        const CClauseResult plain = ReadDatingClause(text, options);
+        for (std::size_t i = 0; i + 1 < plain.words.size(); ++i) {
+            const auto dates = [](EClauseRole role) {
+                return role == EClauseRole::Weekday || role == EClauseRole::Relation ||
+                       role == EClauseRole::Feast || role == EClauseRole::Day ||
+                       role == EClauseRole::Month;
+            };
+            if (!dates(plain.words[i].eRole) || !dates(plain.words[i + 1].eRole))
+                continue;
+            const std::string spoilt =
+                text.substr(0, plain.words[i].nEnd) + " Zzqvx" + text.substr(plain.words[i].nEnd);
+            const CClauseResult r = ReadDatingClause(spoilt, options);
+            for (const CClauseReading& reading : r.readings)
+                EXPECT_FALSE(reading.bSure) << spoilt;
+            ASSERT_EQ(r.words.size(), plain.words.size() + 1) << spoilt;
+            EXPECT_EQ(r.words[i + 1].eRole, EClauseRole::Unread) << spoilt;
+        }
+    }
+}
+
+// What must never be read as sure: a likeness, a contradiction, a word left over.
+TEST(Clause, DoubtsAreSaidAloud) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Peters und Pauwels 1490", "unread: 'Pauwels'"},
+        {"Saturday St Martin 1533", "the text says Saturday"},
+        {"freitags nach Marteins 1500", "'Marteins' read as "},
+        {"am dinxsth dages na Judica 1500", "unread: 'dinxsth'"},
+        {"3zz Sunday after Trinity 1600", "unread: '3zz'"},
+    };
+    for (const auto& [text, doubt] : cases) {
+        const CClauseResult r = ReadDatingClause(text, {});
+        ASSERT_FALSE(r.readings.empty()) << text;
+        EXPECT_FALSE(r.readings[0].bSure) << text;
+        ASSERT_FALSE(r.readings[0].doubts.empty()) << text;
+        EXPECT_EQ(r.readings[0].doubts[0].substr(0, std::string(doubt).size()), doubt) << text;
+    }
+    // Refused outright, never guessed: a saint's likeness in a short word.
+    for (const char* text : {"den 1590", "dominica 1590", "mars 1590"})
+        EXPECT_TRUE(ReadDatingClause(text, {}).readings.empty()) << text;
 }
 
 TEST(Clause, RefusalsNameTheWordsNotRead) {
