@@ -266,7 +266,7 @@ private:
                                feast->nOffset % 7 == 0 && feast->nOffset != 0 &&
                                feast->nOffset != -7 && feast->nOffset < 49;
             m_reading.strFeast =
-                latin ? std::string(feast->pszLatin) : ChurchFeastName(*feast, french);
+                latin ? feast->strLatin : ChurchFeastName(*feast, french);
             m_reading.bComputus = feast->eKind != EChurchFeastKind::Fixed;
             return Reckoned(
                 [&](bool gregorian) { return ChurchFeastDay(*feast, m_nYear, gregorian); });
