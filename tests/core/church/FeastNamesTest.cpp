@@ -198,8 +198,10 @@ TEST(FeastNames, EveryLineOfTheTableIsAFeast) {
             if (feast.names[n] == std::vector<std::string>{"le", "jour", "de", "l", "an"})
                 continue;
             std::vector<CClauseWord> words;
-            for (const std::string& word : feast.names[n])
-                words.push_back({word, false});
+            for (const std::string& word : feast.names[n]) {
+                words.emplace_back();
+                words.back().strText = word;
+            }
             const auto found = MatchFeastName(words, 0, words.size());
             const bool week = std::find(feast.weekNames.begin(), feast.weekNames.end(), n) !=
                               feast.weekNames.end();
