@@ -83,6 +83,10 @@ TEST(ChurchYear, EveryNameFindsItsOwnDayOrNothing) {
                 EXPECT_TRUE(SameDay(*found->pRow, row)) << name << " finds " << found->strLatin;
         }
     }
+    // A local usage's other day leaves the name to the feast kept everywhere.
+    const CChurchFeast* petri = FindChurchFeast(FoldFeastName("Petri"));
+    ASSERT_NE(petri, nullptr);
+    EXPECT_EQ(petri->nMonth * 100 + petri->nDay, 629);
     // Names the table gives to two days.
     for (const char* name : {"sainte croix", "holy rood day", "johannis", "pauli"})
         EXPECT_EQ(FindChurchFeast(FoldFeastName(name)), nullptr) << name;
