@@ -255,6 +255,7 @@ TEST(FeastDate, OneSaintsDayIsTakenSeveralAreListedNoneIsRefused) {
     const CFeastReading eve = Read("veille de la Saint-Remigius 1500");
     const CFeastReading gerold = Read("St Gerold 1500");
     const CFeastReading quirinus = Read("St Quirinus 1500"); // not on the traditional list
+    const CFeastReading near = Read("St Remigio 1500");
     entries.clear();
     ClearSaintSearchCache();
     ASSERT_EQ(monday.eError, EFeastDateError::None) << monday.strWhat;
@@ -265,6 +266,10 @@ TEST(FeastDate, OneSaintsDayIsTakenSeveralAreListedNoneIsRefused) {
     EXPECT_EQ(gerold.eError, EFeastDateError::AmbiguousName);
     EXPECT_EQ(gerold.candidates.size(), 2u);
     EXPECT_EQ(quirinus.eError, EFeastDateError::UnknownName);
+    // A name not sure enough offers the nearest saints, best first.
+    EXPECT_EQ(near.eError, EFeastDateError::UnknownName);
+    ASSERT_FALSE(near.candidates.empty());
+    EXPECT_NE(near.candidates.front().find("Remigius"), std::string::npos);
 }
 
 } // namespace
