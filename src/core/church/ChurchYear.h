@@ -1,6 +1,7 @@
 // The Sundays and feasts of a church year, as charters and accounts name
 // them: the movable ones by their distance from Easter, the Sundays of
-// Advent, and the fixed feasts every archivist meets.
+// Advent, and the fixed feasts every archivist meets. They are the lines of
+// the feast table (FeastNames.h) that carry a list entry.
 //
 //   auto days = ChurchYearDays(1523, false);   // Julian computus, Julian dates
 //   // ... {"Laetare", 15 March 1523}, ...
@@ -23,16 +24,15 @@ enum class EChurchFeastKind {
     Fixed,   // nDay, nMonth every year
 };
 
+struct CFeastDay;
+
 struct CChurchFeast {
-    EChurchFeastKind eKind;
-    std::int32_t nOffset;
-    std::int32_t nDay;
-    std::int32_t nMonth;
-    const char* pszLatin;
-    const char* pszEnglish;
-    const char* pszFrench;
-    // Other names the reader takes, folded ("|" between them).
-    const char* pszOther;
+    EChurchFeastKind eKind = EChurchFeastKind::Fixed;
+    std::int32_t nOffset = 0;
+    std::int32_t nDay = 0;
+    std::int32_t nMonth = 0;
+    std::string strLatin, strEnglish, strFrench;
+    const CFeastDay* pRow = nullptr; // its line of the feast table, with every name
 };
 
 // The day of a date in the Julian or the Gregorian calendar; day 0 for a
@@ -46,7 +46,8 @@ CJulianDay NthWeekdayFrom(CJulianDay day, int weekday, int direction, std::int32
 // Sunday n (1 to 4) of Advent of a year; day 0 outside the supported days.
 CJulianDay AdventSunday(std::int32_t n, std::int32_t year, bool gregorian);
 
-// Every feast the reader and the lists know, movable ones first.
+// Every feast the lists show: movable ones by their distance from Easter,
+// the Sundays of Advent, then the fixed ones by date.
 const std::vector<CChurchFeast>& ChurchFeasts();
 
 // The feast's day in a year (1 to 2999) by the Gregorian or the Julian
@@ -80,5 +81,7 @@ std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool f
 // "la", "sancti" ...).
 std::string FoldFeastName(std::string_view cp1252);
 
-// The feast a folded name means, or nothing.
+// The listed feast a folded name means, or nothing: a name it is shown by,
+// or one of the names the table gives only to feasts of its day (lines of a
+// local usage aside). A name of feasts on two days means nothing here.
 const CChurchFeast* FindChurchFeast(std::string_view folded);

@@ -489,6 +489,27 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     // "den 13. November", "die xvii mensis novembris", "le 15 novembre": a
     // day and month written out are the date.
     std::optional<CAnchor> written;
+    // "le jour de l'an", "New Year's Day": 1 January, every word a filler.
+    for (std::size_t i = 0; i + 3 < n && !written; ++i) {
+        const auto is = [&](std::size_t k, std::initializer_list<std::string_view> any) {
+            return !f.claimed[k] && std::find(any.begin(), any.end(), f.words[k].strText) != any.end();
+        };
+        // "l'an" may be the year's own formula too: "le jour de l'an 1450".
+        if (is(i, {"jour", "jor"}) && is(i + 1, {"de", "du"}) && f.words[i + 2].strText == "l" &&
+            f.words[i + 3].strText == "an") {
+            CAnchor anchor;
+            anchor.bWritten = true;
+            anchor.own.nDay = anchor.own.nMonth = 1;
+            anchor.own.strEnglish = "1 " + MonthName(1);
+            anchor.nFirst = i;
+            anchor.nLast = i + 3;
+            written = anchor;
+            for (std::size_t k = i; k <= i + 3; ++k) {
+                if (!f.claimed[k])
+                    take(k, k, R::Day);
+            }
+        }
+    }
     for (std::size_t i = 0; i + 1 < n && !written; ++i) {
         if (f.claimed[i])
             continue;
@@ -617,7 +638,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     } else {
         for (const CFeastMatch& match : matches) {
             CAnchor anchor;
-            anchor.bWeek = week[match.nLast] || (match.nLast + 1 < n && week[match.nLast + 1]);
+            anchor.bWeek = match.bWeek || week[match.nLast] ||
+                           (match.nLast + 1 < n && week[match.nLast + 1]);
             if (anchor.bWeek && match.nLast + 1 < n && week[match.nLast + 1])
                 roles[match.nLast + 1] = R::Relation;
             anchor.pFeast = match.pFeast;
@@ -690,6 +712,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         }
         if (IsNonDating(f.words[i].strText))
             roles[i] = R::Other;
+        // A month with no day is read, and dates nothing alone.
+        if (roles[i] == R::Unread && MonthOfClauseWord(f.words[i].strText) != 0)
+            roles[i] = R::Month;
     }
     for (std::size_t i = 0; i + 1 < n; ++i) {
         bool strong = false;
@@ -1017,6 +1042,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 if (!check.bAgrees)
                     reading.doubts.push_back(check.strText);
             }
+            // A week names seven days: without a weekday it is not one of them.
+            if (anchor.bWeek && plan.nWeekday < 0 && plan.nCheckWeekday < 0 && !plan.bDays)
+                reading.doubts.push_back(French() ? "une semaine, non un jour"
+                                                  : "a week, not a day");
             reading.bSure = reading.doubts.empty();
             result.readings.push_back(std::move(reading));
         }

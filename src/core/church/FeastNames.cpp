@@ -132,6 +132,7 @@ struct CNameWord {
 struct CIndexedName {
     const CFeastDay* pFeast = nullptr;
     std::vector<CNameWord> words;
+    bool bWeek = false;
 };
 
 struct CIndex {
@@ -143,8 +144,11 @@ const CIndex& Index() {
     static const CIndex index = [] {
         CIndex built;
         for (const CFeastDay& feast : FeastDays()) {
-            for (const auto& name : feast.names) {
-                CIndexedName indexed{&feast, {}};
+            for (std::size_t n = 0; n < feast.names.size(); ++n) {
+                const auto& name = feast.names[n];
+                const bool week = std::find(feast.weekNames.begin(), feast.weekNames.end(), n) !=
+                                  feast.weekNames.end();
+                CIndexedName indexed{&feast, {}, week};
                 for (const std::string& word : name) {
                     indexed.words.push_back({word, SpellingKey(word), IsEpithet(word)});
                     if (!IsEpithet(word))
@@ -213,7 +217,7 @@ constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& keys,
                       std::size_t from) {
-    CFeastMatch best{name.pFeast, 0, 0, 0, kNone, {}};
+    CFeastMatch best{name.pFeast, 0, 0, 0, name.bWeek, kNone, {}};
     for (std::size_t start = 0; start < keys.size(); ++start) {
         std::size_t at = start;
         std::size_t last = start;
@@ -249,9 +253,8 @@ CFeastMatch MatchName(const CIndexedName& name, const std::vector<CClauseKey>& k
                 --score; // "Thome" is the apostle rather than "Thome martiris"
             }
         }
-        if (ok && proper && score > best.nScore) {
-            best = {name.pFeast, score, from + start, from + last, loose, looseName};
-        }
+        if (ok && proper && score > best.nScore)
+            best = {name.pFeast, score, from + start, from + last, name.bWeek, loose, looseName};
     }
     return best;
 }
@@ -318,12 +321,18 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
+constexpr std::string_view kWeek = "week:";
+
 // One column's names; the first, as written, for messages.
 bool ReadNames(std::string_view column, CFeastDay& feast, std::string& first) {
     for (const std::string_view part : Split(column, '|')) {
-        const std::string_view name = Trimmed(part);
+        std::string_view name = Trimmed(part);
         if (name.empty())
             return column.empty() || Trimmed(column).empty();
+        if (name.substr(0, kWeek.size()) == kWeek) {
+            name = Trimmed(name.substr(kWeek.size()));
+            feast.weekNames.push_back(feast.names.size());
+        }
         const auto text = Utf8ToCp1252(name);
         if (!text)
             return false;
@@ -337,6 +346,29 @@ bool ReadNames(std::string_view column, CFeastDay& feast, std::string& first) {
         feast.names.push_back(std::move(words));
     }
     return true;
+}
+
+// The list column: empty, or "Latin|English|French" for a feast the
+// church-year lists show, one line per rule.
+bool ReadListing(std::string_view column, CFeastDay& feast, const std::vector<CFeastDay>& before) {
+    column = Trimmed(column);
+    if (column.empty())
+        return true;
+    const std::vector<std::string_view> parts = Split(column, '|');
+    if (parts.size() != 3 || feast.eRule == EFeastRule::Sunday)
+        return false;
+    std::string* const texts[] = {&feast.strListLatin, &feast.strListEnglish, &feast.strListFrench};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto text = Utf8ToCp1252(Trimmed(parts[i]));
+        if (!text || text->empty())
+            return false;
+        *texts[i] = *text;
+    }
+    feast.bListed = true;
+    return std::none_of(before.begin(), before.end(), [&feast](const CFeastDay& other) {
+        return other.bListed && other.eRule == feast.eRule && other.nOffset == feast.nOffset &&
+               other.nDay == feast.nDay && other.nMonth == feast.nMonth;
+    });
 }
 
 // The n-th Sunday strictly after a day.
@@ -359,7 +391,9 @@ bool ParseFeastDays(std::string_view utf8, std::vector<CFeastDay>& feasts, int& 
             continue;
         const std::vector<std::string_view> fields = Split(raw, '\t');
         CFeastDay feast;
-        bool ok = fields.size() == 7 && ParseRule(Trimmed(fields[0]), feast);
+        // Seven columns before the list column came.
+        bool ok =
+            (fields.size() == 7 || fields.size() == 8) && ParseRule(Trimmed(fields[0]), feast);
         std::string* const firsts[] = {&feast.strLatin, &feast.strGerman, &feast.strEnglish,
                                        &feast.strFrench, &feast.strOther};
         for (std::size_t column = 1; ok && column <= 5; ++column)
@@ -370,6 +404,8 @@ bool ParseFeastDays(std::string_view utf8, std::vector<CFeastDay>& feasts, int& 
             if (ok)
                 feast.strUsage = *usage;
         }
+        if (ok && fields.size() == 8)
+            ok = ReadListing(fields[7], feast, feasts);
         if (!ok) {
             badLine = number;
             return false;
@@ -379,14 +415,30 @@ bool ParseFeastDays(std::string_view utf8, std::vector<CFeastDay>& feasts, int& 
     return true;
 }
 
-const std::vector<CFeastDay>& FeastDays() {
-    static const std::vector<CFeastDay> feasts = [] {
-        std::vector<CFeastDay> read;
-        int badLine = 0;
-        ParseFeastDays(kFeastTable, read, badLine);
+namespace {
+
+struct CBuiltTable {
+    std::vector<CFeastDay> feasts;
+    int nBadLine = 0;
+};
+
+const CBuiltTable& BuiltTable() {
+    static const CBuiltTable table = [] {
+        CBuiltTable read;
+        ParseFeastDays(kFeastTable, read.feasts, read.nBadLine);
         return read;
     }();
-    return feasts;
+    return table;
+}
+
+} // namespace
+
+const std::vector<CFeastDay>& FeastDays() {
+    return BuiltTable().feasts;
+}
+
+int FeastTableBadLine() {
+    return BuiltTable().nBadLine;
 }
 
 std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, std::size_t from,

@@ -39,14 +39,22 @@ struct CFeastDay {
     std::string strUsage; // empty when kept everywhere: "Passau", "Livonia", "Sweden"
     // Every name, each as its folded words (see ClauseWords).
     std::vector<std::vector<std::string>> names;
+    // The places in names of those that name the week from the day ("Pfingstwoche").
+    std::vector<std::size_t> weekNames;
+    // How the church-year lists show the feast; bListed false on most lines.
+    bool bListed = false;
+    std::string strListLatin, strListEnglish, strListFrench;
 };
 
 // The built-in table, parsed once.
 const std::vector<CFeastDay>& FeastDays();
+// The first line of the built-in table that could not be read (the feasts
+// from there on are missing), 0 when it was read whole.
+int FeastTableBadLine();
 
-// Reads a table in the format of data/feast-days.tsv (UTF-8). False with
-// the 1-based number of the first bad line; feasts gets the lines read
-// before it.
+// Reads a table in the format of data/feast-days.tsv (UTF-8); a line
+// without the last column (list) is read as not listed. False with the
+// 1-based number of the first bad line; feasts gets the lines read before it.
 bool ParseFeastDays(std::string_view utf8, std::vector<CFeastDay>& feasts, int& badLine);
 
 struct CFeastMatch {
@@ -54,6 +62,7 @@ struct CFeastMatch {
     std::int32_t nScore = 0;
     std::size_t nFirst = 0; // the words the name used, inclusive
     std::size_t nLast = 0;
+    bool bWeek = false; // the name names the week from the feast's day
     // The first word matched only by a likeness (one letter off, six letters
     // or more), and the name's word it was taken for; npos when none.
     std::size_t nLoose = static_cast<std::size_t>(-1);

@@ -2,6 +2,7 @@
 #include "church/Clause.h"
 #include "calendar/Computus.h"
 #include "church/FeastDate.h"
+#include "church/FeastNames.h"
 #include "daynames/DayNameLists.h"
 #include "saints/SaintSearch.h"
 #include "text/Cp1252.h"
@@ -30,7 +31,7 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
             for (const CChurchFeast& feast : ChurchFeasts()) {
                 const CJulianDay day = ChurchFeastDay(feast, year, gregorian);
                 if (feast.eKind == EChurchFeastKind::Movable)
-                    ASSERT_EQ(day.GetDayNumber(), easter + feast.nOffset) << feast.pszLatin << year;
+                    ASSERT_EQ(day.GetDayNumber(), easter + feast.nOffset) << feast.strLatin << year;
                 if (feast.eKind != EChurchFeastKind::Advent || christmas == 0)
                     continue;
                 ASSERT_EQ(day.GetDayOfWeek(), 0) << year;
@@ -58,22 +59,38 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
     }
 }
 
-TEST(ChurchYear, EveryNameFindsItsOwnFeast) {
+bool SameDay(const CFeastDay& a, const CFeastDay& b) {
+    return a.eRule == b.eRule && a.nOffset == b.nOffset && a.nDay == b.nDay && a.nMonth == b.nMonth;
+}
+
+// The names a feast is shown by find it; every other name of the table finds
+// a feast of its own day or nothing, never one of another day.
+TEST(ChurchYear, EveryNameFindsItsOwnDayOrNothing) {
     for (const CChurchFeast& feast : ChurchFeasts()) {
-        const std::string all = std::string(feast.pszLatin) + "|" + feast.pszEnglish + "|" +
-                                feast.pszFrench + "|" + feast.pszOther;
-        for (std::size_t start = 0, end = 0; start <= all.size(); start = end + 1) {
-            end = std::min(all.find('|', start), all.size());
-            const std::string name = all.substr(start, end - start);
-            if (name.empty())
-                continue;
-            const CChurchFeast* found = FindChurchFeast(FoldFeastName(name));
-            ASSERT_NE(found, nullptr) << name;
-            EXPECT_TRUE(found->eKind == feast.eKind && found->nOffset == feast.nOffset &&
-                        found->nDay == feast.nDay && found->nMonth == feast.nMonth)
-                << name << " finds " << found->pszLatin;
+        for (const std::string* name : {&feast.strLatin, &feast.strEnglish, &feast.strFrench}) {
+            const CChurchFeast* found = FindChurchFeast(FoldFeastName(*name));
+            ASSERT_NE(found, nullptr) << *name;
+            EXPECT_TRUE(SameDay(*found->pRow, *feast.pRow))
+                << *name << " finds " << found->strLatin;
         }
     }
+    for (const CFeastDay& row : FeastDays()) {
+        for (const auto& words : row.names) {
+            std::string name;
+            for (const std::string& word : words)
+                name += word + " ";
+            const CChurchFeast* found = FindChurchFeast(FoldFeastName(name));
+            if (found && row.strUsage.empty())
+                EXPECT_TRUE(SameDay(*found->pRow, row)) << name << " finds " << found->strLatin;
+        }
+    }
+    // A local usage's other day leaves the name to the feast kept everywhere.
+    const CChurchFeast* petri = FindChurchFeast(FoldFeastName("Petri"));
+    ASSERT_NE(petri, nullptr);
+    EXPECT_EQ(petri->nMonth * 100 + petri->nDay, 629);
+    // Names the table gives to two days.
+    for (const char* name : {"sainte croix", "holy rood day", "johannis", "pauli"})
+        EXPECT_EQ(FindChurchFeast(FoldFeastName(name)), nullptr) << name;
 }
 
 TEST(ChurchYear, FoldingIgnoresCaseAccentsSpellingAndIntroducingWords) {
@@ -120,7 +137,7 @@ TEST(ChurchYear, FixedFeastsFallOnTheirDays) {
     for (const CChurchFeast& feast : ChurchFeasts())
         if (feast.eKind == EChurchFeastKind::Fixed)
             found += std::to_string(feast.nDay) + "/" + std::to_string(feast.nMonth) + " " +
-                     feast.pszLatin + "|";
+                     feast.strLatin + "|";
     EXPECT_EQ(found, expected);
 }
 
@@ -200,7 +217,7 @@ TEST(FeastDate, AWeekdayAfterOrBeforeIsStrictlySo) {
                 for (const int direction : {1, -1}) {
                     const std::string text = std::string(weekdays[w]) +
                                              (direction > 0 ? " after " : " before ") +
-                                             feast.pszEnglish + " " + std::to_string(year);
+                                             feast.strEnglish + " " + std::to_string(year);
                     const CRead r = ReadText(text);
                     ASSERT_EQ(r.eError, EFeastDateError::None) << text;
                     const std::int32_t gap = (r.day - base) * direction;
@@ -265,6 +282,7 @@ TEST(FeastDate, OneSaintsDayIsTakenSeveralAreListedNoneIsRefused) {
     const CRead eve = Read("veille de la Saint-Remigius 1500");
     const CRead gerold = Read("St Gerold 1500");
     const CRead quirinus = Read("St Quorvanus 1500"); // not on the traditional list
+    const CRead near = Read("St Remigio 1500");
     entries.clear();
     ClearSaintSearchCache();
     ASSERT_EQ(monday.eError, EFeastDateError::None) << monday.strWhat;
@@ -275,6 +293,10 @@ TEST(FeastDate, OneSaintsDayIsTakenSeveralAreListedNoneIsRefused) {
     EXPECT_EQ(gerold.eError, EFeastDateError::AmbiguousName);
     EXPECT_EQ(gerold.candidates.size(), 2u);
     EXPECT_EQ(quirinus.eError, EFeastDateError::UnknownName);
+    // A name not sure enough offers the nearest saints, best first.
+    EXPECT_EQ(near.eError, EFeastDateError::UnknownName);
+    ASSERT_FALSE(near.candidates.empty());
+    EXPECT_NE(near.candidates.front().find("Remigius"), std::string::npos);
 }
 
 } // namespace
