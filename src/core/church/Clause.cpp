@@ -657,10 +657,15 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             "unser",  "unse",   "unsir",  "unses",   "unsers", "unnser",  "vnser", "vnnser",
             "onser",  "leven",  "lieben", "liewen",  "leiven", "vrouwen", "frauen", "frawen",
             "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",  "notre",
-            "nostre", "dame",   "our",    "lady",    "ladies", "herrn",   "heren", "hern"};
+            "nostre", "dame",   "our",    "lady",    "ladies", "herrn",   "heren", "hern",
+            "levenn", "vrowenn", "fraun", "fruwen",  "frawn",  "marie",   "mariae", "maria",
+            "marien", "christi", "jhesu", "ihesu",   "domini", "unsers",  "gloriose"};
         const std::string& w = f.words[i].strText;
-        return !f.claimed[i] && f.infos[i].eKind == K::Unknown &&
-               (IsFeastEpithet(w) ||
+        const K kind = f.infos[i].eKind;
+        if (f.claimed[i] || (kind != K::Unknown && kind != K::Filler && kind != K::DayWord))
+            return false;
+        return IsFeastEpithet(w) ||
+               (kind == K::Unknown &&
                 std::find(std::begin(kLady), std::end(kLady), w) != std::end(kLady));
     };
     const auto nameWords = [&](std::size_t first, std::size_t last) {
@@ -683,7 +688,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             continue;
         std::size_t j = i + 1;
         while (j < n && roles[j] != R::Feast &&
-               (titles(j) || f.infos[j].eKind == K::Eve || f.infos[j].eKind == K::DayWord))
+               (titles(j) || f.infos[j].eKind == K::Eve || f.infos[j].eKind == K::DayWord ||
+                f.infos[j].eKind == K::Filler))
             ++j;
         if (j < n && roles[j] == R::Feast) {
             for (std::size_t k = i; k < j; ++k) {

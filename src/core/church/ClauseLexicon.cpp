@@ -99,7 +99,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
              "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
              "proxime", "proximo",   "proximam", "proximi",   "next",      "prochain", "prochaine",
-             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",
+             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",  "nasten", "naesten",
              "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
@@ -118,7 +118,8 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "jour",     "jor",      "jur",        "fete",    "feste",    "feast", "day",
              "hochtid",  "hochtit",  "hochzeit",   "hochzit", "hochtide", "dagen", "fierdagen",
              "fierdage", "feiertag", "feiertagen", "dags",    "tags",
-             "days",     "jours",    "dies",       "diebus",  "tagen"},
+             "days",     "jours",    "dies",       "diebus",  "tagen",
+             "fest",     "diem",     "hochtyd",    "hochtiet", "hochgezit", "hochtzeit", "hochzeyt"},
             K::DayWord);
         add({"orthodox", "orthodoxe", "orthodoxen", "eastern"}, K::Orthodox);
         add({"am",        "an",          "ann",      "in",      "im",     "ym",       "up",
@@ -142,6 +143,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "della",     "dello",       "di",       "al",      "dall",  "dalla",    "nel",
              "nella",     "van",         "int",      "jaer",    "jaers", "ons",      "heeren",
              "heren",     "desen",       "dezes",    "deses",   "ditto",  "dez",
+             "ahm",       "ahn",         "dene",     "denne",
              "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
             K::Filler);
         return map;
@@ -225,6 +227,9 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
         return {K::After, 0};
     if (marked && key == "f")
         return {K::Feria, 0};
+    // "a. t. Elisabeth": am Tage.
+    if (marked && key == "t")
+        return {K::DayWord, 0};
     if (!marked && (key == "p" || key == "f" || key == "n"))
         return {};
     static const std::map<std::string, std::int32_t> ordinals = [] {

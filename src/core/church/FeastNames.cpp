@@ -37,7 +37,8 @@ constexpr std::string_view kEpithets[] = {
     "konnickliken", "koniglichen", "et", "und", "unde", "un", "sannd", "sanndt", "sannt",
     "sanctorum", "wirdigen", "wirdig", "jungkfrawen", "martrerin", "martrer", "bischoffs",
     "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine", "hylygen",
-    "heilligen", "heillign", "heiling", "heylgen",
+    "heilligen", "heillign", "heiling", "heylgen", "berumten", "beruemten", "praecursoris",
+    "precursoris", "appostoly", "apostoly", "appostoli", "patroni", "patronis",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 
