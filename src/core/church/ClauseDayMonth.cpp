@@ -41,8 +41,9 @@ const CClauseDayMonthRow kNumbers[] = {
     {"ein", 1, false}, {"ain", 1, false}, {"eins", 1, false}, {"zwei", 2, false},
     {"zwey", 2, false}, {"zwai", 2, false}, {"zwo", 2, false}, {"drei", 3, false},
     {"drey", 3, false}, {"vier", 4, false}, {"funf", 5, false}, {"funff", 5, false},
-    {"sechs", 6, false}, {"sieben", 7, false}, {"siben", 7, false}, {"acht", 8, false},
-    {"neun", 9, false},
+    {"sechs", 6, false}, {"sieben", 7, false}, {"siben", 7, false}, {"suben", 7, false}, {"acht", 8, false},
+    {"neun", 9, false}, {"zwen", 2, false}, {"zway", 2, false}, {"ander", 2, true},
+    {"andern", 2, true}, {"anderen", 2, true}, {"anderten", 2, true},
     // Dutch
     {"een", 1, false}, {"twee", 2, false}, {"drie", 3, false}, {"vijf", 5, false},
     {"vyf", 5, false}, {"zes", 6, false}, {"zeven", 7, false}, {"negen", 9, false},
@@ -61,6 +62,7 @@ const CClauseDayMonthRow kMarks[] = {
     {"calendae", 1, true}, {"calende", 1, true}, {"calendarum", 1, true}, {"kalendes", 1, true},
     {"calendes", 1, true}, {"kalends", 1, true}, {"calends", 1, true}, {"kal", 1, false},
     {"kl", 1, false}, {"kls", 1, false}, {"kalend", 1, false}, {"cal", 1, false},
+    {"kln", 1, false}, {"kaln", 1, false},
     {"nonas", 2, true}, {"nonis", 2, true}, {"nonae", 2, true}, {"nonarum", 2, true},
     {"nones", 2, true}, {"non", 2, false},
     {"idus", 3, true}, {"idibus", 3, true}, {"iduum", 3, true}, {"ides", 3, true},
@@ -73,10 +75,12 @@ const CClauseDayMonthRow kBetween[] = {
     {"tag", 0, true}, {"tage", 0, true}, {"tages", 0, true}, {"tags", 0, true}, {"tagk", 0, true},
     {"dag", 0, true}, {"dage", 0, true}, {"dages", 0, true}, {"dach", 0, true}, {"dagh", 0, true},
     {"die", 0, true}, {"diei", 0, true}, {"jour", 0, true}, {"jor", 0, true}, {"day", 0, true},
-    {"daye", 0, true}, {"giorno", 0, true},
+    {"daye", 0, true}, {"giorno", 0, true}, {"iour", 0, true}, {"monatstag", 0, true},
+    {"monnatstag", 0, true}, {"monathstag", 0, true},
     // months and joining words
     {"des", 0, false}, {"der", 0, false}, {"dem", 0, false}, {"monats", 0, false},
-    {"monat", 0, false}, {"monatz", 0, false}, {"mondes", 0, false}, {"monds", 0, false},
+    {"monat", 0, false}, {"monatz", 0, false}, {"monnats", 0, false},
+    {"monaths", 0, false}, {"monnaths", 0, false}, {"mondes", 0, false}, {"monds", 0, false},
     {"manedes", 0, false}, {"maendes", 0, false}, {"maand", 0, false}, {"maent", 0, false},
     {"van", 0, false}, {"im", 0, false}, {"in", 0, false}, {"ym", 0, false}, {"jm", 0, false},
     {"of", 0, false}, {"the", 0, false}, {"month", 0, false}, {"moneth", 0, false},
@@ -88,12 +92,14 @@ const CClauseDayMonthRow kBetween[] = {
 
 // Words that introduce a day: "den 7. Juli", "the 20th", "il 14", "adi 3", "op den 14".
 constexpr std::string_view kLeading[] = {
-    "den", "dem", "am", "an", "der", "the", "ye",   "this", "on", "upon", "le", "la",  "ce", "du",
-    "au",  "il",  "li", "lo", "al",  "adi", "addi", "a",    "di", "op",   "de", "die", "in"};
+    "den",  "dem", "am", "an", "der", "the", "ye", "this", "on",   "upon",  "le",
+    "la",   "ce",  "du", "au", "il",  "li",  "lo", "al",   "alli", "alle",  "adi",
+    "addi", "a",   "di", "op", "de",  "die", "in", "vero", "denn", "mensis"};
+constexpr std::string_view kRomanEndings[] = {"a", "e", "o", "me", "mo", "eme", "us", "um"};
 // Around the named day: "ides de mars", "Ides of March"; "3rd day of Nones",
 // "3e jour avant les nones", "veille des nones"; "in die Kalendarum", "aux ides".
 constexpr std::string_view kMarkToMonth[] = {"de", "d", "of", "des"};
-constexpr std::string_view kCountToMark[] = {"day", "of", "jour", "avant", "les", "des"};
+constexpr std::string_view kCountToMark[] = {"day", "of", "jour", "avant", "les", "des", "o", "mo"};
 constexpr std::string_view kBeforeMark[] = {"die", "the", "les", "aux"};
 constexpr std::string_view kConjunctions[] = {"et", "und", "unde", "vnd", "and", "en", "ende", "e"};
 // One-word compounds: "einundzwanzigsten", "eenentwintigste".
@@ -139,13 +145,68 @@ bool IsRomanLetters(std::string_view word) {
 
 struct CAtom {
     std::int32_t nValue = 0;
-    bool bAlone = false; // a day by itself
-    bool bPlain = false; // digits or a Roman numeral: never part of a compound
+    bool bAlone = false;     // a day by itself
+    bool bPlain = false;     // digits or a Roman numeral: never part of a compound
+    bool bJoinsNext = false; // "zwenund": a unit and its "und"
+    bool bJoinedTo = false;  // "undzwainzigisten": "und" and the tens
 };
 
 std::int32_t OrdinalValue(std::string_view word, bool marked) {
     const CClauseWordInfo info = ClassifyClauseWord(word, marked);
     return info.eKind == EClauseWord::Ordinal ? info.nValue : 0;
+}
+
+bool IsTens(std::int32_t value) {
+    return value == 20 || value == 30;
+}
+
+bool IsUnit(std::int32_t value) {
+    return value >= 1 && value <= 9;
+}
+
+std::int32_t UnitValue(std::string_view word) {
+    const CClauseDayMonthRow* row = Row(word, kNumbers);
+    if (row != nullptr && IsUnit(row->nValue))
+        return row->nValue;
+    const std::int32_t ordinal = OrdinalValue(word, false);
+    return IsUnit(ordinal) ? ordinal : 0;
+}
+
+// A compound written as one word: "einundzwanzigsten", "eenentwintigste",
+// "vicesimatertia", "decimasexta", and the halves "zwenund", "undzwainzigisten".
+CAtom CompoundAtom(std::string_view t) {
+    for (const std::string_view joint : kJoints) {
+        if (t.size() > joint.size() && t.substr(t.size() - joint.size()) == joint) {
+            if (const std::int32_t unit = UnitValue(t.substr(0, t.size() - joint.size())))
+                return {unit, false, false, true, false};
+        }
+        if (t.size() > joint.size() && t.substr(0, joint.size()) == joint) {
+            if (const std::int32_t tens = OrdinalValue(t.substr(joint.size()), false); IsTens(tens))
+                return {tens, false, false, false, true};
+        }
+        for (std::size_t at = t.find(joint, 1); at != std::string_view::npos;
+             at = t.find(joint, at + 1)) {
+            const std::int32_t unit = UnitValue(t.substr(0, at));
+            const std::int32_t tens = OrdinalValue(t.substr(at + joint.size()), false);
+            if (unit != 0 && IsTens(tens))
+                return {unit + tens, true, false};
+        }
+    }
+    for (std::size_t at = 4; at + 4 <= t.size(); ++at) {
+        const std::int32_t left = OrdinalValue(t.substr(0, at), false);
+        const std::int32_t right = OrdinalValue(t.substr(at), false);
+        if ((left >= 10 && IsUnit(right)) || (IsUnit(left) && right == 10))
+            return {left + right, true, false};
+    }
+    return {};
+}
+
+// "IIIe", "XVa", "XXXme", "xxviiie": a numeral with its ordinal ending.
+std::int32_t RomanWithEnding(std::string_view t) {
+    const std::size_t letters = std::min(t.find_first_not_of("ivxj"), t.size());
+    if (letters < 2 || letters == t.size() || !OneOf(t.substr(letters), kRomanEndings))
+        return 0;
+    return OrdinalValue(t.substr(0, letters), true);
 }
 
 CAtom Atom(const CClauseWord& word) {
@@ -162,22 +223,15 @@ CAtom Atom(const CClauseWord& word) {
             return {};
         return {value, true, true};
     }
-    if (IsRomanLetters(t)) // a lone "i" or "v" only with its mark: "v. Maii"
-        return {OrdinalValue(t, word.bMarked), true, true};
+    if (IsRomanLetters(t)) // a lone "i" is a word ("i maj") unless marked
+        return {OrdinalValue(t, word.bMarked || t != "i"), true, true};
+    if (const std::int32_t value = RomanWithEnding(t))
+        return {value, true, true};
     if (const std::int32_t value = OrdinalValue(t, word.bMarked))
         return {value, true, false};
     if (const CClauseDayMonthRow* row = Row(t, kNumbers))
         return {row->nValue, row->bAlone, false};
-    for (const std::string_view joint : kJoints) {
-        for (std::size_t at = t.find(joint, 1); at != std::string::npos;
-             at = t.find(joint, at + 1)) {
-            const CClauseDayMonthRow* unit = Row(std::string_view(t).substr(0, at), kNumbers);
-            const std::int32_t tens = OrdinalValue(t.substr(at + joint.size()), false);
-            if (unit != nullptr && unit->nValue <= 9 && (tens == 20 || tens == 30))
-                return {unit->nValue + tens, true, false};
-        }
-    }
-    return {};
+    return CompoundAtom(t);
 }
 
 struct CDayPhrase {
@@ -245,7 +299,7 @@ private:
             const std::int32_t next = value(i + 1);
             const std::int32_t afterConjunction = conjunction ? value(i + 2) : 0;
             const auto unit = [](std::int32_t v) { return v >= 1 && v <= 9; };
-            if (a.nValue == 20 || a.nValue == 30) {
+            if (IsTens(a.nValue) && !a.bJoinedTo) {
                 if (unit(next))
                     return CDayPhrase{a.nValue + next, i + 1};
                 if (unit(afterConjunction))
@@ -253,9 +307,12 @@ private:
             } else if (a.nValue == 10 && unit(next)) {
                 return CDayPhrase{10 + next, i + 1};
             } else if (unit(a.nValue)) {
-                if (afterConjunction == 20 || afterConjunction == 30)
+                if (IsTens(afterConjunction))
                     return CDayPhrase{a.nValue + afterConjunction, i + 2};
-                if (next == 10) // "tertia decima"
+                const CAtom b = Free(i + 1) ? Atom(m_words[i + 1]) : CAtom{};
+                if ((a.bJoinsNext || b.bJoinedTo) && IsTens(b.nValue))
+                    return CDayPhrase{a.nValue + b.nValue, i + 1};
+                if (next == 10 && !a.bJoinsNext) // "tertia decima", "drey zechenden"
                     return CDayPhrase{a.nValue + 10, i + 1};
             }
         }
@@ -268,8 +325,12 @@ private:
     std::optional<std::pair<std::size_t, CDayPhrase>> DayEndingAt(std::size_t last) const {
         for (std::size_t s = last >= 3 ? last - 3 : 0; s <= last; ++s) {
             const auto day = ReadDay(s);
-            if (day && day->nLast == last)
-                return std::make_pair(s, *day);
+            if (!day || day->nLast != last)
+                continue;
+            // "den süben und zwainzigisten": a unit we cannot read; not the 20th.
+            if (s > 0 && Free(s - 1) && OneOf(Text(s - 1), kConjunctions))
+                return std::nullopt;
+            return std::make_pair(s, *day);
         }
         return std::nullopt;
     }
@@ -318,10 +379,11 @@ private:
         return Day(day->second.nValue, month, Leading(first), m);
     }
 
-    // "May 20", "May the 20th", "Julii 7": only where nothing but a year or a
-    // joining word follows, so that "they may 3 times" is no date.
+    // "May 20", "May the 20th", "mensis junii die vigesimo octavo": only where nothing but a year
+    // or a joining word follows, so that "they may 3 times" is no date.
     std::optional<CClauseDayMonth> DayAfter(std::size_t m, std::int32_t month) const {
-        const std::size_t at = Free(m + 1) && Text(m + 1) == "the" ? m + 2 : m + 1;
+        const std::size_t at =
+            Free(m + 1) && (Text(m + 1) == "the" || Text(m + 1) == "die") ? m + 2 : m + 1;
         const auto day = ReadDay(at);
         if (!day)
             return std::nullopt;

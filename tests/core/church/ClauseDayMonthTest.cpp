@@ -63,6 +63,10 @@ TEST(ClauseDayMonth, German) {
         {"am vierzehenden tag Hornungs", "14/2 0-3"},
         {"den ain und zwainzigisten tag Brachmonats", "21/6 0-5"},
         {"den einundzwanzigsten Augstmonat", "21/8 0-2"},
+        {"den zwenund zwainzigisten monatstag february", "22/2 0-4"},
+        {"den drey zechenden novembris", "13/11 0-3"},
+        {"den sybenundzwainzigisten Januarii", ""},
+        {"den sybn und zwainzigisten Januarii", ""},
         {"den ein und dreissigsten tag Christmonats", "31/12 0-5"},
         // a weekday's number, a count of days, no month: no date
         {"am dritten sontag im Mai", ""},
@@ -81,6 +85,7 @@ TEST(ClauseDayMonth, DutchAndItalian) {
         {"a di 3 maggio", "3/5 0-3"},
         {"il primo di maggio", "1/5 0-3"},
         {"li ventuno luglio", "21/7 0-2"},
+        {"Dall'Haya a' x decembre", "10/12 2-4"},
         {"il due giugno", "2/6 0-2"},
     };
     CheckAll(cases);
@@ -99,6 +104,7 @@ TEST(ClauseDayMonth, French) {
         {"le dix sept mars", "17/3 0-3"},
         {"le trente et unieme jour de decembre", "31/12 0-6"},
         {"le 3 sept", "3/9 0-2"},
+        {"ce xxviiie Juin", "28/6 0-2"},
         // an article is no day
         {"un jour de mars", ""},
         {"le 31 avril", "31/4 past 0-2"},
@@ -134,6 +140,9 @@ TEST(ClauseDayMonth, Latin) {
         {"die vicesima prima mensis maii", "21/5 0-4"},
         {"die tertia decima mensis junii", "13/6 0-4"},
         {"die octava mensis septembris", "8/9 0-3"},
+        {"die vero vicesimatertia mensis junii", "23/6 0-4"},
+        {"mensis junij die vigesimo octavo", "28/6 0-4"},
+        {"Sleydinghe XVa Novembris", "15/11 1-2"},
         {"die 3 7bris", "3/9 0-2"},
         // a feria's number is a weekday
         {"feria tertia mensis maii", ""},
@@ -157,6 +166,7 @@ TEST(ClauseDayMonth, RomanStyle) {
         {"idibus martii", "1 Ides 3 0-1"},
         {"Datum Romae XV. kalendas novembris", "15 Kalends 11 2-4"},
         {"xiiii kl. junii", "14 Kalends 6 0-2"},
+        {"VI{o} nonas maii", "6 Nones 5 0-3"},
         {"v kal. jan.", "5 Kalends 1 0-2"},
         {"tertio decimo kalendas januarii", "13 Kalends 1 0-3"},
         {"the Ides of March", "1 Ides 3 0-3"},
