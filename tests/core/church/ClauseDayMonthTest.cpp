@@ -144,6 +144,8 @@ TEST(ClauseDayMonth, Latin) {
         {"mensis junij die vigesimo octavo", "28/6 0-4"},
         {"Sleydinghe XVa Novembris", "15/11 1-2"},
         {"die 3 7bris", "3/9 0-2"},
+        // St Augustine is no August
+        {"in die sancti Augustini 1490", ""},
         // a feria's number is a weekday
         {"feria tertia mensis maii", ""},
         {"dominica 3a mensis maii", ""},
@@ -269,6 +271,31 @@ TEST(ClauseDayMonth, EveryTableRowReadsBack) {
         EXPECT_EQ(Found("den 3. " + std::string(row.strWord)),
                   "3/" + std::to_string(row.nValue) + " 0-2")
             << row.strWord;
+    // Month words come from the Latin names: one that opens as a Latin name does
+    // ("sept", "aprile", "martij") is that month.
+    const char* const latin[] = {"januarii",   "februarii", "martii",    "aprilis",
+                                 "maii",       "junii",     "julii",     "augusti",
+                                 "septembris", "octobris",  "novembris", "decembris"};
+    for (const CClauseTableRow& row : ClauseMonthRows()) {
+        for (int m = 0; m < 12; ++m) {
+            if (row.strWord.substr(0, 3) == std::string_view(latin[m]).substr(0, 3))
+                EXPECT_EQ(row.nValue, m + 1) << row.strWord;
+        }
+    }
+    // An ordinal made from a cardinal has its value: "quatorz-ieme", "negen-de",
+    // "sech-sten", "sedic-esimo".
+    for (const CClauseTableRow& ordinal : ClauseOrdinalRows()) {
+        for (const CClauseDayMonthRow& number : ClauseDayNumberRows()) {
+            const std::string n(number.strWord);
+            const std::string cut = n.substr(0, n.size() - 1);
+            for (const std::string& made :
+                 {n + "ieme", n + "iesme", n + "de", n + "den", n + "ste", n + "sten", n + "ten",
+                  n + "te", cut + "ieme", cut + "iesme", cut + "esimo"}) {
+                if (ordinal.strWord == made)
+                    EXPECT_EQ(ordinal.nValue, number.nValue) << made;
+            }
+        }
+    }
     for (const CClauseTableRow& row : ClauseOrdinalRows()) {
         EXPECT_EQ(ClassifyClauseWord(row.strWord, false).nValue, row.nValue) << row.strWord;
         EXPECT_EQ(Found(std::string(row.strWord) + " mensis julii"),
