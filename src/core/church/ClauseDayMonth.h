@@ -79,7 +79,8 @@ struct CClauseDayMonthRow {
     std::string_view strWord;
     std::int32_t nValue; // a number; a mark (EClauseMark); 0 for a joining word
     bool bAlone;         // a number that is a day alone ("trois"), not only in compounds ("three");
-                         // a mark written out ("idibus"), not cut short ("id.")
+                         // a mark written out ("idibus"), not cut short ("id."); a joining
+                         // word that means "day" ("tag", "jour", "die")
 };
 std::vector<CClauseDayMonthRow> ClauseDayNumberRows();
 std::vector<CClauseDayMonthRow> ClauseMarkRows();
