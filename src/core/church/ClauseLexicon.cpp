@@ -156,23 +156,148 @@ struct CNamedOrdinal {
     std::int32_t nValue;
 };
 
+// Ordinals 1..31 as single words. Compounds ("vicesima prima", "vingt et
+// unieme", "one and twentieth", "ein und dreissigsten") are several words and
+// are joined by the readers that need them. "octava" stays an octave word.
+// clang-format off
 const CNamedOrdinal kOrdinals[] = {
-    {"erste", 1},     {"ersten", 1},   {"eersten", 1},  {"irsten", 1},    {"first", 1},
-    {"premier", 1},   {"premiere", 1}, {"prima", 1},    {"primo", 1},     {"primam", 1},
-    {"second", 2},    {"secunda", 2},  {"secundo", 2},  {"secundam", 2},  {"deuxieme", 2},
-    {"seconde", 2},   {"dritte", 3},   {"dritten", 3},  {"derden", 3},    {"drudden", 3},
-    {"third", 3},     {"tertia", 3},   {"tercia", 3},   {"tertio", 3},    {"tertiam", 3},
-    {"troisieme", 3}, {"tiers", 3},    {"tierz", 3},    {"tierce", 3},    {"tredje", 3},
-    {"tredie", 3},    {"vierde", 4},   {"vierten", 4},  {"vierden", 4},   {"fourth", 4},
-    {"quarta", 4},    {"quarto", 4},   {"quartam", 4},  {"quatrieme", 4}, {"fierde", 4},
-    {"funfte", 5},    {"funften", 5},  {"vefte", 5},    {"veften", 5},    {"fifth", 5},
-    {"quinta", 5},    {"quinto", 5},   {"quintam", 5},  {"cinquieme", 5}, {"femte", 5},
-    {"sechste", 6},   {"sechsten", 6}, {"sesten", 6},   {"sixth", 6},     {"sexta", 6},
-    {"sexto", 6},     {"sextam", 6},   {"sixieme", 6},  {"siebente", 7},  {"siebenden", 7},
-    {"seventh", 7},   {"septima", 7},  {"septieme", 7}, {"achte", 8},     {"achten", 8},
-    {"eighth", 8},    {"huitieme", 8}, {"neunte", 9},   {"neunten", 9},   {"ninth", 9},
-    {"nona", 9},      {"zehnten", 10}, {"tenth", 10},   {"decima", 10},
+    // German, Early New High German, Low German
+    {"erste", 1}, {"ersten", 1}, {"irsten", 1}, {"zweite", 2}, {"zweiten", 2}, {"zwaiten", 2},
+    {"dritte", 3}, {"dritten", 3}, {"drudden", 3}, {"vierde", 4}, {"vierten", 4}, {"vierden", 4},
+    {"verden", 4}, {"fierde", 4}, {"funfte", 5}, {"funften", 5}, {"vefte", 5}, {"veften", 5},
+    {"sechste", 6}, {"sechsten", 6}, {"sesten", 6}, {"siebente", 7}, {"siebenden", 7},
+    {"siebenten", 7}, {"sibenden", 7}, {"sibenten", 7}, {"sevenden", 7}, {"achte", 8}, {"achten", 8},
+    {"achteden", 8}, {"neunte", 9}, {"neunten", 9}, {"neunden", 9}, {"zehnten", 10},
+    {"zehenden", 10}, {"zehenten", 10}, {"zechenden", 10}, {"zechenten", 10}, {"teinden", 10}, {"elften", 11}, {"eilften", 11},
+    {"zwelften", 12}, {"zwolften", 12}, {"twelften", 12}, {"dreizehenden", 13}, {"dreizehnten", 13},
+    {"vierzehenden", 14}, {"vierzehnten", 14}, {"vierzechenten", 14}, {"funfzehenden", 15}, {"funfzehnten", 15},
+    {"sechzehenden", 16}, {"sechzehnten", 16}, {"siebenzehenden", 17}, {"siebzehnten", 17},
+    {"achtzehenden", 18}, {"achtzehnten", 18}, {"neunzehenden", 19}, {"neunzehnten", 19}, {"neunzechenten", 19},
+    {"zwanzigsten", 20}, {"zwanzigisten", 20}, {"zwainzigisten", 20}, {"zwenzigsten", 20}, {"dreissigsten", 30}, {"dreissigst", 30},
+    {"dreissigisten", 30},
+    // Dutch
+    {"eerste", 1}, {"eersten", 1}, {"tweede", 2}, {"tweeden", 2}, {"derde", 3}, {"derden", 3},
+    {"vijfde", 5}, {"vijfden", 5}, {"vyfden", 5}, {"zesde", 6}, {"zesden", 6}, {"zevende", 7},
+    {"zevenden", 7}, {"achtste", 8}, {"achtsten", 8}, {"negende", 9}, {"negenden", 9},
+    {"tiende", 10}, {"tienden", 10}, {"elfde", 11}, {"elfden", 11}, {"twaalfde", 12},
+    {"twaalfden", 12}, {"dertiende", 13}, {"dertienden", 13}, {"veertiende", 14},
+    {"veertienden", 14}, {"vijftiende", 15}, {"vijftienden", 15}, {"zestiende", 16},
+    {"zestienden", 16}, {"zeventiende", 17}, {"zeventienden", 17}, {"achttiende", 18},
+    {"achttienden", 18}, {"negentiende", 19}, {"negentienden", 19}, {"twintigste", 20},
+    {"twintigsten", 20}, {"dertigste", 30}, {"dertigsten", 30},
+    // English
+    {"first", 1}, {"second", 2}, {"third", 3}, {"fourth", 4}, {"fifth", 5}, {"sixth", 6},
+    {"seventh", 7}, {"eighth", 8}, {"ninth", 9}, {"tenth", 10}, {"eleventh", 11}, {"twelfth", 12},
+    {"thirteenth", 13}, {"fourteenth", 14}, {"fifteenth", 15}, {"sixteenth", 16},
+    {"seventeenth", 17}, {"eighteenth", 18}, {"nineteenth", 19}, {"twentieth", 20},
+    {"thirtieth", 30},
+    // French and Middle French
+    {"premier", 1}, {"premiere", 1}, {"unieme", 1}, {"uniesme", 1}, {"second", 2}, {"seconde", 2},
+    {"deuxieme", 2}, {"deuxiesme", 2}, {"troisieme", 3}, {"troisiesme", 3}, {"tiers", 3},
+    {"tierz", 3}, {"tierce", 3}, {"quatrieme", 4}, {"quatriesme", 4}, {"cinquieme", 5},
+    {"cinquiesme", 5}, {"sixieme", 6}, {"sixiesme", 6}, {"septieme", 7}, {"septiesme", 7},
+    {"huitieme", 8}, {"huictiesme", 8}, {"huitiesme", 8}, {"neuvieme", 9}, {"neufiesme", 9},
+    {"neufviesme", 9}, {"dixieme", 10}, {"dixiesme", 10}, {"onzieme", 11}, {"onziesme", 11},
+    {"unziesme", 11}, {"douzieme", 12}, {"douziesme", 12}, {"treizieme", 13}, {"treiziesme", 13},
+    {"quatorzieme", 14}, {"quatorziesme", 14}, {"quinzieme", 15}, {"quinziesme", 15},
+    {"seizieme", 16}, {"seiziesme", 16}, {"vingtieme", 20}, {"vingtiesme", 20}, {"trentieme", 30},
+    {"trentiesme", 30},
+    // Latin: the feminine after "die", the ablative, the accusative after "ante diem"
+    {"prima", 1}, {"primo", 1}, {"primam", 1}, {"primum", 1}, {"secunda", 2}, {"secundo", 2},
+    {"secundam", 2}, {"secundum", 2}, {"tertia", 3}, {"tercia", 3}, {"tertio", 3}, {"tercio", 3},
+    {"tertiam", 3}, {"tertium", 3}, {"quarta", 4}, {"quarto", 4}, {"quartam", 4}, {"quartum", 4},
+    {"quinta", 5}, {"quinto", 5}, {"quintam", 5}, {"quintum", 5}, {"sexta", 6}, {"sexto", 6},
+    {"sextam", 6}, {"sextum", 6}, {"septima", 7}, {"septimo", 7}, {"septimum", 7}, {"nona", 9},
+    {"nono", 9}, {"nonum", 9}, {"decima", 10}, {"decimo", 10}, {"decimum", 10}, {"undecima", 11},
+    {"undecimo", 11}, {"undecimum", 11}, {"duodecima", 12}, {"duodecimo", 12}, {"duodecimum", 12},
+    {"duodevicesima", 18}, {"duodevicesimo", 18}, {"duodevicesimum", 18}, {"undevicesima", 19},
+    {"undevicesimo", 19}, {"undevicesimum", 19}, {"vicesima", 20}, {"vicesimo", 20},
+    {"vigesima", 20}, {"vigesimo", 20}, {"tricesima", 30}, {"tricesimo", 30}, {"trigesima", 30},
+    {"trigesimo", 30},
+    // Italian
+    {"secondo", 2}, {"terzo", 3}, {"sesto", 6}, {"settimo", 7}, {"ottavo", 8},
+    {"undicesimo", 11}, {"dodicesimo", 12}, {"tredicesimo", 13}, {"quattordicesimo", 14},
+    {"quindicesimo", 15}, {"sedicesimo", 16}, {"diciassettesimo", 17}, {"diciottesimo", 18},
+    {"diciannovesimo", 19}, {"ventesimo", 20}, {"ventunesimo", 21}, {"ventiduesimo", 22},
+    {"ventitreesimo", 23}, {"ventiquattresimo", 24}, {"venticinquesimo", 25},
+    {"ventiseiesimo", 26}, {"ventisettesimo", 27}, {"ventottesimo", 28}, {"ventinovesimo", 29},
+    {"trentesimo", 30}, {"trentunesimo", 31},
+    // Swedish
+    {"tredje", 3}, {"tredie", 3}, {"femte", 5},
 };
+// clang-format on
+
+// The month words of every language, cases and abbreviations included.
+// clang-format off
+const CNamedOrdinal kMonths[] = {
+    // Latin: genitive, nominative, accusative, ablative, the plural adjectives of
+    // Roman dates ("kalendas apriles", "idibus martiis") and the usual abbreviations
+    {"januarii", 1}, {"ianuarii", 1}, {"januarij", 1}, {"ianuarij", 1}, {"januarius", 1}, {"ianuarius", 1}, {"januarium", 1},
+    {"januario", 1}, {"ianuario", 1}, {"januarias", 1}, {"ianuarias", 1}, {"januariis", 1},
+    {"ianuariis", 1}, {"ian", 1}, {"jan", 1}, {"ianuar", 1},
+    {"februarii", 2}, {"februarij", 2}, {"februarius", 2}, {"februarium", 2}, {"februario", 2}, {"februarias", 2},
+    {"februariis", 2}, {"febr", 2}, {"feb", 2},
+    {"martii", 3}, {"marcii", 3}, {"martij", 3}, {"marcij", 3}, {"martius", 3}, {"martium", 3}, {"martio", 3}, {"marcio", 3},
+    {"martias", 3}, {"martiis", 3}, {"mart", 3}, {"mar", 3},
+    {"aprilis", 4}, {"aprilem", 4}, {"aprili", 4}, {"apriles", 4}, {"aprilibus", 4}, {"apr", 4},
+    {"aprl", 4},
+    {"maii", 5}, {"maji", 5}, {"maij", 5}, {"madii", 5}, {"maius", 5}, {"maium", 5}, {"maio", 5}, {"majo", 5},
+    {"madio", 5}, {"maias", 5}, {"maiis", 5},
+    {"junii", 6}, {"iunii", 6}, {"junij", 6}, {"iunij", 6}, {"junius", 6}, {"iunius", 6}, {"junium", 6}, {"junio", 6},
+    {"iunio", 6}, {"junias", 6}, {"iunias", 6}, {"juniis", 6}, {"iuniis", 6}, {"jun", 6},
+    {"iun", 6},
+    {"julii", 7}, {"iulii", 7}, {"julij", 7}, {"iulij", 7}, {"julius", 7}, {"iulius", 7}, {"julium", 7}, {"julio", 7},
+    {"iulio", 7}, {"julias", 7}, {"iulias", 7}, {"juliis", 7}, {"iuliis", 7}, {"jul", 7},
+    {"iul", 7},
+    {"augusti", 8}, {"augustus", 8}, {"augustum", 8}, {"augusto", 8}, {"augustas", 8},
+    {"augustis", 8}, {"aug", 8},
+    {"septembris", 9}, {"septembrem", 9}, {"septembri", 9}, {"septembres", 9},
+    {"septembribus", 9}, {"sept", 9}, {"sep", 9}, {"septemb", 9}, {"7bris", 9}, {"7ber", 9},
+    {"7bre", 9},
+    {"octobris", 10}, {"octobrem", 10}, {"octobri", 10}, {"octobres", 10}, {"octobribus", 10},
+    {"oct", 10}, {"octob", 10}, {"8bris", 10}, {"8ber", 10}, {"8bre", 10},
+    {"novembris", 11}, {"novembrem", 11}, {"novembri", 11}, {"novembres", 11},
+    {"novembribus", 11}, {"nov", 11}, {"novemb", 11}, {"9bris", 11}, {"9ber", 11}, {"9bre", 11},
+    {"decembris", 12}, {"decembrem", 12}, {"decembri", 12}, {"decembres", 12},
+    {"decembribus", 12}, {"dec", 12}, {"decemb", 12}, {"10bris", 12}, {"xbris", 12},
+    {"10ber", 12}, {"xber", 12}, {"10bre", 12}, {"xbre", 12},
+    // German, Early New High German, Low German
+    {"januar", 1}, {"jenner", 1}, {"jenners", 1}, {"janner", 1}, {"hornung", 2}, {"hornungs", 2},
+    {"februar", 2}, {"marz", 3}, {"merz", 3}, {"mertz", 3}, {"mertzen", 3}, {"maerz", 3},
+    {"lenzmonat", 3}, {"april", 4}, {"aprillen", 4}, {"ostermonat", 4}, {"mai", 5}, {"mey", 5},
+    {"mayen", 5}, {"meyen", 5}, {"maien", 5}, {"meien", 5}, {"brachmonat", 6}, {"brachmonats", 6},
+    {"juni", 6}, {"heumonat", 7}, {"heumonats", 7}, {"hewmonat", 7}, {"juli", 7},
+    {"august", 8}, {"augst", 8}, {"augstmonat", 8}, {"augstmonats", 8}, {"herbstmonat", 9},
+    {"herbstmonats", 9}, {"september", 9}, {"weinmonat", 10}, {"weinmonats", 10},
+    {"oktober", 10}, {"wintermonat", 11}, {"wintermonats", 11}, {"november", 11},
+    {"christmonat", 12}, {"christmonats", 12}, {"dezember", 12},
+    // French and Middle French
+    {"janvier", 1}, {"jenvier", 1}, {"genvier", 1}, {"janv", 1}, {"fevrier", 2}, {"febvrier", 2},
+    {"feuvrier", 2}, {"fevr", 2}, {"mars", 3}, {"avril", 4}, {"apvril", 4}, {"auril", 4},
+    {"may", 5}, {"juin", 6}, {"juing", 6}, {"juign", 6}, {"juillet", 7}, {"juilliet", 7},
+    {"juil", 7}, {"aoust", 8}, {"aout", 8}, {"septembre", 9}, {"octobre", 10}, {"novembre", 11},
+    {"decembre", 12},
+    // English
+    {"january", 1}, {"february", 2}, {"march", 3}, {"june", 6}, {"july", 7}, {"october", 10},
+    {"december", 12},
+    // Italian
+    {"gennaio", 1}, {"genaro", 1}, {"gennaro", 1}, {"genn", 1}, {"febbraio", 2}, {"febraro", 2},
+    {"febb", 2}, {"marzo", 3}, {"aprile", 4}, {"maggio", 5}, {"magg", 5}, {"giugno", 6},
+    {"zugno", 6}, {"luglio", 7}, {"agosto", 8}, {"settembre", 9}, {"sett", 9}, {"ottobre", 10},
+    {"ott", 10}, {"dicembre", 12}, {"dic", 12},
+    // Dutch
+    {"januari", 1}, {"februari", 2}, {"maart", 3}, {"maert", 3}, {"mrt", 3}, {"mei", 5},
+    {"meye", 5}, {"augustus", 8}, {"okt", 10},
+};
+// clang-format on
+
+template <std::size_t N>
+std::map<std::string, std::int32_t> KeyedTable(const CNamedOrdinal (&rows)[N]) {
+    std::map<std::string, std::int32_t> map;
+    for (const CNamedOrdinal& row : rows)
+        map.emplace(Key(row.pszWord), row.nValue);
+    return map;
+}
 
 std::int32_t DigitsValue(std::string_view word, std::size_t& used) {
     used = 0;
@@ -204,14 +329,14 @@ std::int32_t NumberedOrdinal(std::string_view word, bool marked) {
             "", "a", "e", "o", "us", "um", "st", "nd", "rd", "th", "er", "re", "eme", "ieme"};
         const std::string_view suffix = word.substr(used);
         if (std::find(std::begin(kSuffixes), std::end(kSuffixes), suffix) != std::end(kSuffixes))
-            return digits >= 1 && digits <= 30 ? digits : 0;
+            return digits >= 1 && digits <= 31 ? digits : 0;
         return 0;
     }
     // A lone "i" or "v" is a word of its own unless a mark follows.
     if (word.size() == 1 && !marked)
         return 0;
     const std::int32_t roman = RomanValue(word);
-    return roman >= 1 && roman <= 30 ? roman : 0;
+    return roman >= 1 && roman <= 31 ? roman : 0;
 }
 
 } // namespace
@@ -232,12 +357,7 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
         return {K::DayWord, 0};
     if (!marked && (key == "p" || key == "f" || key == "n"))
         return {};
-    static const std::map<std::string, std::int32_t> ordinals = [] {
-        std::map<std::string, std::int32_t> map;
-        for (const CNamedOrdinal& ordinal : kOrdinals)
-            map.emplace(Key(ordinal.pszWord), ordinal.nValue);
-        return map;
-    }();
+    static const std::map<std::string, std::int32_t> ordinals = KeyedTable(kOrdinals);
     if (const auto found = ordinals.find(key); found != ordinals.end())
         return {K::Ordinal, found->second};
     const auto& words = Words();
@@ -295,30 +415,23 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
 }
 
 std::int32_t MonthOfClauseWord(std::string_view folded) {
-    static const std::map<std::string, std::int32_t> months = [] {
-        std::map<std::string, std::int32_t> map;
-        const std::initializer_list<const char*> names[12] = {
-            {"januarii", "ianuarii", "januar", "jenner", "janvier", "january", "januari"},
-            {"februarii", "februar", "hornung", "fevrier", "february", "februari"},
-            {"martii", "marcii", "marz", "merz", "maerz", "mars", "march"},
-            {"aprilis", "april", "avril", "aprilis"},
-            {"maii", "maji", "mai", "mey", "meyen", "may"},
-            {"junii", "iunii", "juni", "junius", "juin", "june", "brachmonat"},
-            {"julii", "iulii", "juli", "julius", "juillet", "july", "heumonat"},
-            {"augusti", "august", "augst", "aout", "aoust", "augusti"},
-            {"septembris", "september", "septembre"},
-            {"octobris", "oktober", "october", "octobre"},
-            {"novembris", "november", "novembre"},
-            {"decembris", "dezember", "december", "decembre"},
-        };
-        for (std::int32_t m = 0; m < 12; ++m) {
-            for (const char* name : names[m])
-                map.emplace(Key(name), m + 1);
-        }
-        return map;
-    }();
+    static const std::map<std::string, std::int32_t> months = KeyedTable(kMonths);
     const auto found = months.find(Key(folded));
     return found == months.end() ? 0 : found->second;
+}
+
+std::vector<CClauseTableRow> ClauseMonthRows() {
+    std::vector<CClauseTableRow> rows;
+    for (const CNamedOrdinal& row : kMonths)
+        rows.push_back({row.pszWord, row.nValue});
+    return rows;
+}
+
+std::vector<CClauseTableRow> ClauseOrdinalRows() {
+    std::vector<CClauseTableRow> rows;
+    for (const CNamedOrdinal& row : kOrdinals)
+        rows.push_back({row.pszWord, row.nValue});
+    return rows;
 }
 
 std::string ExpandAbbreviation(std::string_view folded) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class EClauseWord {
     Unknown,
@@ -17,7 +18,7 @@ enum class EClauseWord {
     After,    // "nach", "post", "apres"
     Before,   // "vor", "ante", "avant"
     Next,     // "negsten", "proxima": the next one, which "after" already means
-    Ordinal,  // nValue 1..30: "ersten", "tertia", "3a", "III."
+    Ordinal,  // nValue 1..31: "ersten", "tertia", "3a", "III."
     Other,    // "anderen": the second, or with "tag" the next day
     Eve,      // the day before
     Morrow,   // the day after
@@ -36,9 +37,19 @@ struct CClauseWordInfo {
 // What a folded word is; marked says a "." or "°" follows it ("p.", "3.").
 CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked);
 
-// The month a word names (1..12), in Latin, German, French or English; 0
-// for no month. "mensis" and the like are not months themselves.
+// The month a word names (1..12), in Latin (every case, "7bris"), German,
+// French, English, Italian or Dutch, abbreviations included; 0 for no
+// month. "mensis" and the like are not months themselves. Some months are
+// words too ("may", "mars", "sept"): callers take them only beside a day.
 std::int32_t MonthOfClauseWord(std::string_view folded);
+
+// The rows of the month and ordinal tables, for the tests that read each back.
+struct CClauseTableRow {
+    std::string_view strWord;
+    std::int32_t nValue;
+};
+std::vector<CClauseTableRow> ClauseMonthRows();
+std::vector<CClauseTableRow> ClauseOrdinalRows();
 
 // A feast's abbreviated word written out ("purif." -> "purificationis"),
 // or the word itself.
