@@ -52,6 +52,10 @@ void CheckDay(CalendarRow row, std::string_view text) {
     }
     if (!values && !gedcom) {
         CClauseOptions options;
+        if (row == ROW_GREGORIAN)
+            options.eReckoning = EFeastReckoning::Gregorian;
+        else if (row == ROW_JULIAN || row == ROW_ROMAN)
+            options.eReckoning = EFeastReckoning::Julian;
         const CClauseResult clause = ReadDatingClause(text, options);
         FUZZ_CHECK(clause.readings.size() == 1 && clause.readings.front().bSure &&
                    clause.readings.front().day == *day);

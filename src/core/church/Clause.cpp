@@ -1,6 +1,7 @@
 #include "church/Clause.h"
 
 #include "church/ChurchYear.h"
+#include "church/ClauseDayMonth.h"
 #include "church/ClauseLexicon.h"
 #include "church/ClauseText.h"
 #include "church/ClauseYears.h"
@@ -13,6 +14,7 @@
 #include "text/StringTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <set>
 
@@ -396,6 +398,8 @@ struct CAnchor {
     bool bWritten = false;
     bool bBeside = false; // a feast named beside a written date
     bool bWeek = false;   // the week the feast begins: "nach der osterwochen"
+    std::optional<CClauseDayMonth> roman; // a Roman date, its day found year by year
+    bool bOwnRoman = false;               // written as this program copies one
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
 };
 
@@ -476,8 +480,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         }
     };
     const std::vector<CClauseYear> years = FindClauseYears(f.words, options.nYear);
-    for (const CClauseYear& year : years)
+    for (const CClauseYear& year : years) {
         take(year.nFirst, year.nLast, year.pReign != nullptr ? R::Regnal : R::Year);
+        // "-2961" is a year before Christ, not 2961; "1653-54" is a range.
+        const std::size_t at = f.words[year.nFirst].nStart;
+        if (at > 0 && cp1252[at - 1] == '-' &&
+            (at == 1 || !std::isalnum(static_cast<unsigned char>(cp1252[at - 2])))) {
+            result.eError = EFeastDateError::NoYear;
+            result.strWhat = ClauseSpan(cp1252, f.words, year.nFirst, year.nLast);
+            return result;
+        }
+    }
     const auto indiction = FindClauseIndiction(f.words);
     if (indiction)
         take(indiction->nFirst, indiction->nLast, R::Indiction);
@@ -486,13 +499,12 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         take(named->nFirst, named->nLast, R::Style);
         yearStyle = {named->eStyle, 0};
     }
-    // "den 13. November", "die xvii mensis novembris", "le 15 novembre": a
-    // day and month written out are the date.
     std::optional<CAnchor> written;
-    // "le jour de l'an", "New Year's Day": 1 January, every word a filler.
+    // "le jour de l'an": 1 January, every word a filler.
     for (std::size_t i = 0; i + 3 < n && !written; ++i) {
         const auto is = [&](std::size_t k, std::initializer_list<std::string_view> any) {
-            return !f.claimed[k] && std::find(any.begin(), any.end(), f.words[k].strText) != any.end();
+            return !f.claimed[k] &&
+                   std::find(any.begin(), any.end(), f.words[k].strText) != any.end();
         };
         // "l'an" may be the year's own formula too: "le jour de l'an 1450".
         if (is(i, {"jour", "jor"}) && is(i + 1, {"de", "du"}) && f.words[i + 2].strText == "l" &&
@@ -510,30 +522,41 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             }
         }
     }
-    for (std::size_t i = 0; i + 1 < n && !written; ++i) {
-        if (f.claimed[i])
-            continue;
-        const CClauseWordInfo number = ClassifyClauseWord(f.words[i].strText, f.words[i].bMarked);
-        if (number.eKind != K::Ordinal)
-            continue;
-        std::size_t m = i + 1;
-        if (m + 1 < n && (f.words[m].strText == "mensis" || f.words[m].strText == "de" ||
-                          f.words[m].strText == "d"))
-            ++m;
-        const std::int32_t month = f.claimed[m] ? 0 : MonthOfClauseWord(f.words[m].strText);
-        if (month == 0)
-            continue;
+    // "den 13. November", "die xvii mensis novembris", "vii idus julii": a
+    // day and month written out are the date.
+    const std::vector<CClauseDayMonth> dayMonths = FindClauseDayMonths(f.words, f.claimed);
+    if (!written && !dayMonths.empty()) {
+        const CClauseDayMonth& dm = dayMonths.front();
+        const std::string span = ClauseSpan(cp1252, f.words, dm.nFirst, dm.nLast);
+        if (dm.eProblem != EDayMonthProblem::None) {
+            result.eError = EFeastDateError::Unreadable;
+            result.strWhat =
+                span + (dm.eProblem == EDayMonthProblem::DayPastMonth
+                            ? (French() ? " (le mois n'a pas ce jour)" : " (no such day in the month)")
+                            : (French() ? " (le compte d\xE9passe le mois)"
+                                        : " (the count runs past the month)"));
+            return result;
+        }
         CAnchor anchor;
         anchor.bWritten = true;
         anchor.own.eRule = EFeastRule::Fixed;
-        anchor.own.nDay = number.nValue;
-        anchor.own.nMonth = month;
-        anchor.own.strEnglish = std::to_string(number.nValue) + " " + MonthName(month);
-        anchor.nFirst = i;
-        anchor.nLast = m;
+        anchor.own.nDay = dm.nDay;
+        anchor.own.nMonth = dm.nMonth;
+        anchor.own.strEnglish = dm.eMark == EClauseMark::None
+                                    ? std::to_string(dm.nDay) + " " + MonthName(dm.nMonth)
+                                    : span;
+        if (dm.eMark != EClauseMark::None) {
+            anchor.roman = dm;
+            for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i) {
+                const std::string& w = f.words[i].strText;
+                anchor.bOwnRoman = anchor.bOwnRoman || w == "day" || w == "jour";
+            }
+        }
+        anchor.nFirst = dm.nFirst;
+        anchor.nLast = dm.nLast;
         written = anchor;
-        take(i, m - 1, R::Day);
-        take(m, m, R::Month);
+        for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i)
+            take(i, i, MonthOfClauseWord(f.words[i].strText) != 0 ? R::Month : R::Day);
     }
     std::vector<CClauseWord> expanded = f.words;
     for (std::size_t i = 0; i < n; ++i) {
@@ -734,41 +757,6 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     }
     for (std::size_t i = 0; i < n; ++i)
         result.words.push_back({f.words[i].nStart, f.words[i].nEnd, roles[i]});
-
-    std::string unread;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (roles[i] == R::Unread)
-            unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
-    }
-    // A saint of the loaded lists, from the words nothing else read.
-    std::optional<CSaintAnchor> saint;
-    if (anchors.empty() && !unread.empty()) {
-        saint = SaintOfLists(unread, result);
-        if (!saint)
-            return result;
-        CAnchor anchor;
-        anchor.own.eRule = EFeastRule::Fixed;
-        anchor.own.nDay = saint->nDay;
-        anchor.own.nMonth = saint->nMonth;
-        anchor.own.strEnglish = saint->strName;
-        anchor.nFirst = n;
-        anchor.nLast = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (roles[i] == R::Unread) {
-                roles[i] = R::Feast;
-                result.words[i].eRole = R::Feast;
-                anchor.nFirst = std::min(anchor.nFirst, i);
-                anchor.nLast = i;
-            }
-        }
-        anchors.push_back(anchor);
-        unread.clear();
-    }
-    if (anchors.empty()) {
-        result.eError = EFeastDateError::Unreadable;
-        result.strWhat = unread.empty() ? std::string(cp1252) : unread;
-        return result;
-    }
     // Unread words among the date words make every reading doubtful.
     std::string among;
     {
@@ -814,6 +802,41 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         }
     }
 
+
+    std::string unread;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (roles[i] == R::Unread)
+            unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
+    }
+    // A saint of the loaded lists, from the words nothing else read.
+    std::optional<CSaintAnchor> saint;
+    if (anchors.empty() && !unread.empty()) {
+        saint = SaintOfLists(unread, result);
+        if (!saint)
+            return result;
+        CAnchor anchor;
+        anchor.own.eRule = EFeastRule::Fixed;
+        anchor.own.nDay = saint->nDay;
+        anchor.own.nMonth = saint->nMonth;
+        anchor.own.strEnglish = saint->strName;
+        anchor.nFirst = n;
+        anchor.nLast = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (roles[i] == R::Unread) {
+                roles[i] = R::Feast;
+                result.words[i].eRole = R::Feast;
+                anchor.nFirst = std::min(anchor.nFirst, i);
+                anchor.nLast = i;
+            }
+        }
+        anchors.push_back(anchor);
+        unread.clear();
+    }
+    if (anchors.empty()) {
+        result.eError = EFeastDateError::Unreadable;
+        result.strWhat = unread.empty() ? std::string(cp1252) : unread;
+        return result;
+    }
     // The years to look in: the clause's own, or the one the caller gives.
     struct CYearChoice {
         std::int32_t nWritten = 0; // in the style
@@ -885,9 +908,29 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 reckoning.eReckoning = EFeastReckoning::Julian;
             bool gregorian = false;
             EFeastDateError error = EFeastDateError::None;
-            const CJulianDay base =
-                FeastDayInReckoning([&feast, year](bool g) { return FeastDayOf(feast, year, g); },
-                                    reckoning, gregorian, error);
+            // A Roman date's day depends on the year: the leap day, the Kalends
+            // of January that fall in December of the year written.
+            std::int32_t plainDay = 0, plainMonth = 0;
+            const auto dayOf = [&](bool g) {
+                if (!anchor.roman)
+                    return FeastDayOf(feast, year, g);
+                const EStyleCalendar cal = g ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+                CRomanClauseDay roman = RomanClauseDay(*anchor.roman, year, cal);
+                // Charters give the day's own year to the days before the Kalends of
+                // January; this program's copies ("17th day of Kalends January")
+                // give the year of the Kalends.
+                if (roman.nYearOffset < 0 && !anchor.bOwnRoman)
+                    roman = RomanClauseDay(*anchor.roman, year + 1, cal);
+                const std::int32_t dayYear = year + (anchor.bOwnRoman ? roman.nYearOffset : 0);
+                if (roman.nDay == 0)
+                    return CJulianDay();
+                if (roman.nPlainDay != 0 && roman.nPlainDay != roman.nDay) {
+                    plainDay = roman.nPlainDay;
+                    plainMonth = roman.nMonth;
+                }
+                return SupportedDay(DayOfDate(roman.nDay, roman.nMonth, dayYear, g));
+            };
+            const CJulianDay base = FeastDayInReckoning(dayOf, reckoning, gregorian, error);
             if (error != EFeastDateError::None) {
                 result.eError = error;
                 continue;
@@ -1047,6 +1090,13 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             for (const CClauseCheck& check : reading.checks) {
                 if (!check.bAgrees)
                     reading.doubts.push_back(check.strText);
+            }
+            // A leap year doubles 24 February: counted without it, the day is another.
+            if (plainDay != 0) {
+                const std::string other = std::to_string(plainDay) + " " + MonthName(plainMonth);
+                reading.doubts.push_back(
+                    French() ? "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le " + other
+                             : "a leap year: counted without the doubled day, it is " + other);
             }
             // A week names seven days: without a weekday it is not one of them.
             if (anchor.bWeek && plan.nWeekday < 0 && plan.nCheckWeekday < 0 && !plan.bDays)

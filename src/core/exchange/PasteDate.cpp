@@ -373,8 +373,13 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
         return one(*gedcom);
     // A day told by the church year: "Tuesday after Laetare 1523".
     // Only a sure reading of one day: a doubtful one needs the clause box.
+    // In the row's own calendar: the Roman row is Julian, as the Julian one.
     CClauseOptions options;
     options.yearStyle = style;
+    if (row == ROW_GREGORIAN)
+        options.eReckoning = EFeastReckoning::Gregorian;
+    else if (row == ROW_JULIAN || row == ROW_ROMAN)
+        options.eReckoning = EFeastReckoning::Julian;
     const CClauseResult clause = ReadDatingClause(text, options);
     return clause.readings.size() == 1 && clause.readings.front().bSure
                ? one(clause.readings.front().day)

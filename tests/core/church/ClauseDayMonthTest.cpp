@@ -168,7 +168,7 @@ TEST(ClauseDayMonth, RomanStyle) {
         {"idibus martii", "1 Ides 3 0-1"},
         {"Datum Romae XV. kalendas novembris", "15 Kalends 11 2-4"},
         {"xiiii kl. junii", "14 Kalends 6 0-2"},
-        {"VI{o} nonas maii", "6 Nones 5 0-3"},
+        {"VI{o} nonas maii", "6 Nones 5 0-2"},
         {"v kal. jan.", "5 Kalends 1 0-2"},
         {"tertio decimo kalendas januarii", "13 Kalends 1 0-3"},
         {"the Ides of March", "1 Ides 3 0-3"},

@@ -103,7 +103,7 @@ const ClauseCase kClauses[] = {
     {"die 15 februarii", 1460, false, J, {15, 2, 1460}},
     {"Di Leida il 14 di Marzo 1605", 0, false, J, {14, 3, 1605}},
     {"Datum Florentie, 9 Julii 1450", 0, false, J, {9, 7, 1450}},
-    {"Gegeben zu Wien, Montag den 9. Juli", 1590, false, J, {9, 7, 1590}},
+    {"Gegeben zu Wien, Donnerstag den 9. Juli", 1590, false, J, {9, 7, 1590}},
     {"dez na{e}gsten su{o}ntags vor sand Jo{e}rgen tag", 1333, false, J, {18, 4, 1333}},
     {"[October 1660] 14 October, Lord's day", 0, false, J, {14, 10, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count

@@ -75,7 +75,9 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
             CRowValues values = RowValuesOfDay(row, day);
             const bool french = f.language == ETextLanguage::French;
             if (f.format.nMonth == 2 && !french && !NamesReadBack(row, values)) {
-                EXPECT_FALSE(pasted.has_value());
+                // The row cannot read it back; the dating-clause reader may, to the same day.
+                if (pasted)
+                    EXPECT_EQ(*pasted, day);
                 continue;
             }
             const std::int32_t year = YearOf(row, values);
