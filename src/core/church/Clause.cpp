@@ -276,7 +276,8 @@ CJulianDay Apply(const CPlan& plan, const CFeastDay& feast, CJulianDay base) {
 
 namespace {
 
-CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {
+CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options,
+                         bool& yearRefused) {
     CClauseResult result;
     cp1252 = cp1252.substr(0, cp1252.find('\0'));
     CFound f;
@@ -294,6 +295,20 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     const auto indiction = FindClauseIndiction(f.words);
     if (indiction) {
         for (std::size_t i = indiction->nFirst; i <= indiction->nLast && i < n; ++i)
+            f.claimed[i] = true;
+    }
+    // A year not read whole is no year to date by: name its words.
+    for (const CClauseYear& year : years) {
+        if (year.bIncomplete) {
+            result.strWhat = ClauseSpan(cp1252, f.words, year.nFirst, year.nLast);
+            yearRefused = true;
+            return result;
+        }
+    }
+    // A regnal year of France, a pontifical year, an epact: said, not checked.
+    const std::vector<CClauseElement> unchecked = FindUncheckedElements(f.words);
+    for (const CClauseElement& element : unchecked) {
+        for (std::size_t i = element.nFirst; i <= element.nLast && i < n; ++i)
             f.claimed[i] = true;
     }
     // "den 13. November", "die xvii mensis novembris", "le 15 novembre": a
@@ -357,8 +372,11 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     for (std::size_t i = 0; i < n; ++i) {
         const bool inName =
             !matches.empty() && i >= matches.front().nFirst && i <= matches.front().nLast;
-        if (!f.claimed[i] && !inName && f.infos[i].eKind == K::Unknown)
-            unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
+        if (!f.claimed[i] && !inName && f.infos[i].eKind == K::Unknown) {
+            if (!unread.empty())
+                unread += ' ';
+            unread += ClauseSpan(cp1252, f.words, i, i);
+        }
     }
     if (matches.empty()) {
         result.eError = EFeastDateError::Unreadable;
@@ -536,6 +554,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                          ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
                          : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
             }
+            for (const CClauseElement& element : unchecked)
+                reading.checks.push_back({true, UncheckedElementText(element)});
             result.readings.push_back(std::move(reading));
         }
     }
@@ -549,8 +569,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
 } // namespace
 
 CClauseResult ReadDatingClause(std::string_view cp1252, const CClauseOptions& options) {
-    CClauseResult result = ReadClause(cp1252, options);
-    if (!result.readings.empty())
+    bool yearRefused = false;
+    CClauseResult result = ReadClause(cp1252, options, yearRefused);
+    // Readings, or a year refused by name: the short forms would cut it short.
+    if (!result.readings.empty() || yearRefused)
         return result;
     // The short forms only the church-year reader knows ("3 days after
     // Candlemas 1600", a saint of the loaded lists), and its refusals where

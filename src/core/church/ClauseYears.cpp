@@ -1190,3 +1190,126 @@ std::vector<CClauseYear> FindClauseYears(const std::vector<CClauseWord>& words,
     });
     return years;
 }
+
+namespace {
+
+struct CElementMarker {
+    std::string_view strPrefix; // of the folded word
+    EClauseElement eKind;
+    std::int32_t nMax; // the largest number it can have
+    std::size_t nReach; // words from the marker to its number, at most
+};
+
+// clang-format off
+constexpr CElementMarker kElementMarkers[] = {
+    {"pontificat", EClauseElement::PontificalYear, 60, 8},
+    {"regni", EClauseElement::RegnalYear, 70, 6}, {"regne", EClauseElement::RegnalYear, 70, 6},
+    {"epact", EClauseElement::Epact, 30, 3}, {"epakt", EClauseElement::Epact, 30, 3},
+    {"concurren", EClauseElement::Concurrent, 7, 3}, {"concuren", EClauseElement::Concurrent, 7, 3},
+};
+// Words of an element's formula ahead of its marker: "l'an de nostre regne".
+constexpr std::string_view kElementFillers[] = {
+    "anno", "an", "l", "annee", "de", "du", "nostre", "notre", "nostri", "sui", "year", "of",
+    "our", "the", "in", "le"};
+// The number after these is a pope's or a king's own: "Johannis pape XXII".
+constexpr std::string_view kOwnNumber[] = {"pape", "papae", "papa", "pp", "pontificis"};
+// clang-format on
+
+CNumber ElementNumber(const std::vector<CClauseWord>& words, std::size_t marker,
+                      const CElementMarker& m, const std::vector<bool>& claimed) {
+    for (std::size_t j = marker + 1, steps = 0; j < words.size() && steps < m.nReach;
+         ++j, ++steps) {
+        if (claimed[j])
+            break;
+        if (!IsNumberAtom(ReadAtom(words[j], ELatin::AnyCase)))
+            continue;
+        const CNumber n = ReadNumber(words, j, claimed, ELatin::AnyCase);
+        if (OneOf(words[j - 1].strText, kOwnNumber)) {
+            j = n.nLast;
+            continue;
+        }
+        return n;
+    }
+    // "anno quinto pontificatus nostri", "le septiesme an de nostre regne"
+    std::size_t k = marker;
+    for (std::size_t steps = 0; k > 0 && steps < 4; ++steps) {
+        --k;
+        if (claimed[k])
+            break;
+        if (IsNumberAtom(ReadAtom(words[k], ELatin::AnyCase)))
+            return NumberEndingAt(words, k, claimed, ELatin::AnyCase, false);
+        if (!OneOf(words[k].strText, kElementFillers))
+            break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<CClauseElement> FindUncheckedElements(const std::vector<CClauseWord>& words) {
+    std::vector<bool> claimed(words.size(), false);
+    for (const CClauseYear& year : FindClauseYears(words, 0)) {
+        for (std::size_t w = year.nFirst; w <= year.nLast && w < words.size(); ++w)
+            claimed[w] = true;
+    }
+    if (const auto indiction = FindClauseIndiction(words)) {
+        for (std::size_t w = indiction->nFirst; w <= indiction->nLast; ++w)
+            claimed[w] = true;
+    }
+    std::vector<CClauseElement> elements;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& t = words[i].strText;
+        const CElementMarker* marker = nullptr;
+        for (const CElementMarker& m : kElementMarkers) {
+            if (t.compare(0, m.strPrefix.size(), m.strPrefix) == 0)
+                marker = &m;
+        }
+        if (marker == nullptr || claimed[i])
+            continue;
+        CClauseElement element;
+        element.eKind = marker->eKind;
+        element.nFirst = element.nLast = i;
+        const CNumber n = ElementNumber(words, i, *marker, claimed);
+        if (n.Found() && n.nValue >= 1 && n.nValue <= marker->nMax) {
+            element.value = n.nValue;
+            element.nFirst = std::min(i, n.nFirst);
+            element.nLast = std::max(i, n.nLast);
+        }
+        while (element.nFirst > 0 && !claimed[element.nFirst - 1] &&
+               OneOf(words[element.nFirst - 1].strText, kElementFillers))
+            --element.nFirst;
+        while (element.nLast + 1 < words.size() && !claimed[element.nLast + 1] &&
+               (words[element.nLast + 1].strText == "nostri" ||
+                words[element.nLast + 1].strText == "sui"))
+            ++element.nLast;
+        for (std::size_t w = element.nFirst; w <= element.nLast; ++w)
+            claimed[w] = true;
+        elements.push_back(element);
+        i = element.nLast;
+    }
+    return elements;
+}
+
+std::string ClauseElementName(EClauseElement kind) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    switch (kind) {
+    case EClauseElement::RegnalYear:
+        return french ? "ann\xE9\x65 du r\xE8gne" : "regnal year";
+    case EClauseElement::PontificalYear:
+        return french ? "ann\xE9\x65 du pontificat" : "pontifical year";
+    case EClauseElement::Epact:
+        return french ? "\xE9pacte" : "epact";
+    case EClauseElement::Concurrent:
+        return french ? "concurrent" : "concurrent";
+    }
+    return {};
+}
+
+std::string UncheckedElementText(const CClauseElement& element) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    std::string text = (french ? "non v\xE9rifi\xE9 : " : "not checked: ") +
+                       ClauseElementName(element.eKind);
+    if (element.value)
+        text += ' ' + std::to_string(*element.value);
+    return text;
+}
