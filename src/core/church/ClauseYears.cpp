@@ -69,7 +69,7 @@ struct CAtom {
     bool bDigits = false;
     bool bRoman = false;
     bool bWord = false;
-    bool bOrdinal = false;        // "zehnten", "septiesme": a year's last word, not its middle
+    bool bOrdinal = false;       // "zehnten", "septiesme": a year's last word, not its middle
     std::uint8_t nLanguages = 0; // of a word: the languages it is a number word of
 };
 
@@ -286,11 +286,11 @@ std::vector<CKeyedWord> KeyedRows(ENumberForm form, std::uint8_t languages) {
     for (const CNumberWord& row : ClauseNumberWords()) {
         if (row.eForm != form || (Bit(row.eLanguage) & languages) == 0)
             continue;
-        std::string key = row.eLanguage == ENumberLanguage::Latin ? LatinKey(row.strWord)
-                          : row.eLanguage == ENumberLanguage::German ||
-                                  row.eLanguage == ENumberLanguage::Dutch
-                              ? GermanicKey(row.strWord)
-                              : std::string(row.strWord);
+        std::string key =
+            row.eLanguage == ENumberLanguage::Latin ? LatinKey(row.strWord)
+            : row.eLanguage == ENumberLanguage::German || row.eLanguage == ENumberLanguage::Dutch
+                ? GermanicKey(row.strWord)
+                : std::string(row.strWord);
         rows.push_back({std::move(key), &row});
     }
     return rows;
@@ -406,15 +406,20 @@ CAtom FrenchOrdinalAtom(std::string_view word) {
             tries.push_back(stem.substr(0, stem.size() - 1)); // "cinqu", "neufv"
         if (stem.back() == 'v')
             tries.push_back(stem.substr(0, stem.size() - 1) + 'f'); // "neuv"
+        CAtom found;
         for (const std::string& t : tries) {
-            CAtom atom = WordAtom(t);
-            if (atom.eKind != EAtom::None && atom.eKind != EAtom::Conj &&
-                (atom.nLanguages & Bit(ENumberLanguage::French)) != 0) {
-                atom.eKind = EAtom::Unit;
-                atom.bOrdinal = true;
-                atom.nLanguages = Bit(ENumberLanguage::French);
-                return atom;
-            }
+            const CAtom atom = WordAtom(t);
+            if (atom.eKind == EAtom::None || (atom.nLanguages & Bit(ENumberLanguage::French)) == 0)
+                continue;
+            if (found.eKind != EAtom::None && found.nValue != atom.nValue)
+                return {}; // "dousiesme": "dous" two or "douse" twelve
+            found = atom;
+        }
+        if (found.eKind != EAtom::None) {
+            found.eKind = EAtom::Unit;
+            found.bOrdinal = true;
+            found.nLanguages = Bit(ENumberLanguage::French);
+            return found;
         }
     }
     return {};
@@ -428,8 +433,8 @@ std::int32_t RomanOrdinalValue(std::string_view word) {
             continue;
         const std::string_view numeral = word.substr(0, word.size() - ending.size());
         // "vie", "lie", "die", "mie" are words; "VIe" is lost with them.
-        if (ending == "e" && (numeral.size() < 2 || numeral == "vi" || numeral == "li" ||
-                              numeral == "ci"))
+        if (ending == "e" &&
+            (numeral.size() < 2 || numeral == "vi" || numeral == "li" || numeral == "ci"))
             continue;
         if (numeral.find_first_of("dm") != std::string_view::npos)
             continue;
@@ -448,7 +453,8 @@ CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullpt
         KeyedRows(ENumberForm::Cardinal, Bit(ENumberLanguage::Latin));
     const std::string key = LatinKey(word);
     const auto withEnding = [&key](std::string_view end) {
-        return key.size() > end.size() && key.compare(key.size() - end.size(), end.size(), end) == 0;
+        return key.size() > end.size() &&
+               key.compare(key.size() - end.size(), end.size(), end) == 0;
     };
     CAtom atom;
     atom.bWord = true;
@@ -570,8 +576,8 @@ struct CNumber {
     std::size_t nFirst = kNoWord, nLast = kNoWord;
     std::size_t nAtoms = 0;
     bool bDigits = false, bRoman = false, bWord = false;
-    bool bSingleLetter = false; // one Roman letter alone: "d." is an abbreviation
-    bool bLastOrdinal = false;  // its last word has an ordinal ending: "im zehnten"
+    bool bSingleLetter = false;              // one Roman letter alone: "d." is an abbreviation
+    bool bLastOrdinal = false;               // its last word has an ordinal ending: "im zehnten"
     std::uint8_t nLanguages = kAllLanguages; // shared by all its number words
     bool Found() const { return nFirst != kNoWord; }
 };
@@ -641,10 +647,9 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
     return number;
 }
 
-
 // ---- Year words ---------------------------------------------------------
 
-constexpr std::string_view kYearBefore[] = {"anno", "annum", "an",  "annee", "year",
+constexpr std::string_view kYearBefore[] = {"anno", "annum", "an",   "annee", "year",
                                             "ao",   "jaer",  "jaar", "iaer"};
 // clang-format off
 constexpr std::string_view kYearAfter[] = {
@@ -991,14 +996,16 @@ bool LooksLikeNumberWord(const std::string& t) {
     const std::string germanic = GermanicKey(t);
     // clang-format off
     static constexpr std::string_view kInside[] = {
-        "zig", "zich", "hundert", "hondert", "honderd", "tausen", "tusen", "dusen", "duisen",
-        "cento"};
+        "zig", "zich", "tig", "zehen", "zehn", "hundert", "hondert", "honderd", "tausen", "tusen",
+        "dusen", "duisen", "cento"};
     static constexpr std::string_view kEndings[] = {
         "iesme", "ieme", "ante", "anta", "tich", "tig", "teen", "tieth"};
     // clang-format on
-    return endsWith(LatinKey(t), "esimo") ||
-           std::any_of(std::begin(kInside), std::end(kInside),
-                       [&](std::string_view in) { return germanic.find(in) != std::string::npos; }) ||
+    const std::string latin = LatinKey(t);
+    return (endsWith(latin, "simo") && latin != "prosimo") ||
+           std::any_of(
+               std::begin(kInside), std::end(kInside),
+               [&](std::string_view in) { return germanic.find(in) != std::string::npos; }) ||
            std::any_of(std::begin(kEndings), std::end(kEndings),
                        [&](std::string_view end) { return endsWith(t, end); });
 }
@@ -1196,7 +1203,7 @@ namespace {
 struct CElementMarker {
     std::string_view strPrefix; // of the folded word
     EClauseElement eKind;
-    std::int32_t nMax; // the largest number it can have
+    std::int32_t nMax;  // the largest number it can have
     std::size_t nReach; // words from the marker to its number, at most
 };
 
@@ -1307,8 +1314,8 @@ std::string ClauseElementName(EClauseElement kind) {
 
 std::string UncheckedElementText(const CClauseElement& element) {
     const bool french = TextLanguage() == ETextLanguage::French;
-    std::string text = (french ? "non v\xE9rifi\xE9 : " : "not checked: ") +
-                       ClauseElementName(element.eKind);
+    std::string text =
+        (french ? "non v\xE9rifi\xE9 : " : "not checked: ") + ClauseElementName(element.eKind);
     if (element.value)
         text += ' ' + std::to_string(*element.value);
     return text;

@@ -14,7 +14,8 @@
 // Middle High and Low German spellings, Dutch, Italian, English), and
 // mixtures of them ("1300 et vingt et un", "1400 jar und darnach in dem 7.
 // jar", "mil IIIc LX") are one year. A run of number words is read whole or
-// not at all: see CClauseYear::bIncomplete. A small number is a year only where a year word calls for it
+// not at all: see CClauseYear::bIncomplete. A small number is a year only where a year word calls
+// for it
 // ("anno 16", "l'an 16", "im 16. jar", "etc. LVI"); the day of a month, a
 // Sunday's or a weekday's number, a count of days and an indiction's number
 // are left alone.
@@ -78,11 +79,11 @@ enum class ENumberRole : std::uint8_t {
 };
 
 enum class ENumberForm : std::uint8_t {
-    Word,       // the whole word: "quarante", "ung", "viginti"
-    Ordinal,    // a Latin stem with a case ending: "octogesim" + o/a/e/i/us/um
-    Cardinal,   // a Latin hundreds stem with a plural ending: "quadringent" + i/ae/a/os/is
-    Part,       // a part of a compound, with an ordinal ending or not:
-                // "vier" + "zehen" + "hundert", "sechzig" + "isten", "cinque" + "cento"
+    Word,     // the whole word: "quarante", "ung", "viginti"
+    Ordinal,  // a Latin stem with a case ending: "octogesim" + o/a/e/i/us/um
+    Cardinal, // a Latin hundreds stem with a plural ending: "quadringent" + i/ae/a/os/is
+    Part,     // a part of a compound, with an ordinal ending or not:
+              // "vier" + "zehen" + "hundert", "sechzig" + "isten", "cinque" + "cento"
 };
 
 struct CNumberWord {

@@ -119,6 +119,11 @@ TEST(Clause, RefusalsNameTheWordsNotRead) {
     EXPECT_EQ(ReadDatingClause("freitags nach Xyzzy", options).strWhat, "Xyzzy");
     options.nYear = 0;
     EXPECT_EQ(ReadDatingClause("freitags nach Martini", options).eError, EFeastDateError::NoYear);
+    // A year not read whole is no year, not a shorter one.
+    const CClauseResult cut = ReadDatingClause(
+        "lundi apr\xE8s la Saint Martin l'an mil quatre cens quarante dix", options);
+    EXPECT_TRUE(cut.readings.empty());
+    EXPECT_EQ(cut.strWhat, "l'an mil quatre cens quarante dix");
 }
 
 // A name two usages place apart gives both days; what the clause also
@@ -135,6 +140,8 @@ TEST(Clause, SeveralDaysAndChecks) {
                    ? r.readings[0].checks[0]
                    : CClauseCheck{true, "no single check"};
     };
+    EXPECT_EQ(checkOf("Michaelmas 1347, pontificatus nostri anno quinto").strText,
+              "not checked: pontifical year 5");
     const CClauseCheck saturday = checkOf("Saturday St Martin 1533");
     EXPECT_FALSE(saturday.bAgrees);
     EXPECT_EQ(saturday.strText, "the text says Saturday; 11 November 1533 is a Tuesday, and the "
