@@ -388,17 +388,21 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options,
     struct CYearChoice {
         std::int32_t nWritten = 0; // in the style
         const CClauseYear* pRegnal = nullptr;
+        bool bDouble = false; // "1653/4": nWritten is the first
     };
     std::vector<CYearChoice> choices;
     std::optional<std::int32_t> statedYear;
+    bool doubleYear = false;
     for (const CClauseYear& year : years) {
-        if (year.pReign != nullptr)
+        if (year.pReign != nullptr) {
             choices.push_back({0, &year});
-        else if (!statedYear)
+        } else if (!statedYear) {
             statedYear = year.nYear;
+            doubleYear = year.bDoubleYear;
+        }
     }
     if (statedYear)
-        choices.insert(choices.begin(), {*statedYear, nullptr});
+        choices.insert(choices.begin(), {*statedYear, nullptr, doubleYear});
     else if (choices.empty() && options.nYear != 0)
         choices.push_back({options.nYear, nullptr});
     if (choices.empty()) {
@@ -425,6 +429,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options,
             for (std::int32_t y = span.first.GetJulian().nYear; y <= span.last.GetJulian().nYear;
                  ++y)
                 modernYears.push_back(y);
+        } else if (choice.bDouble) {
+            modernYears.push_back(choice.nWritten + 1); // both counts are written
         } else if (options.yearStyle.eStyle == EYearStyle::January) {
             modernYears.push_back(choice.nWritten);
         } else {
@@ -461,7 +467,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options,
                     RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
                 if (day < span.first || day > span.last)
                     continue;
-            } else if (options.yearStyle.eStyle != EYearStyle::January &&
+            } else if (!choice.bDouble && options.yearStyle.eStyle != EYearStyle::January &&
                        StyleYear(day, calendar, options.yearStyle) != choice.nWritten) {
                 continue;
             }
@@ -553,6 +559,22 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options,
                      French()
                          ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
                          : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
+            }
+            if (choice.bDouble) {
+                // Only a day before Lady Day has two years.
+                const std::int32_t month =
+                    gregorian ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
+                const std::int32_t dayOfMonth =
+                    gregorian ? day.GetGregorian().nDay : day.GetJulian().nDay;
+                if (month > 3 || (month == 3 && dayOfMonth > 24)) {
+                    const std::string written = std::to_string(choice.nWritten) + "/" +
+                                                std::to_string((choice.nWritten + 1) % 10);
+                    reading.checks.push_back(
+                        {false, French() ? "une ann\xE9\x65 double (" + written +
+                                               ") ne va que du 1er janvier au 24 mars"
+                                         : "a double year (" + written +
+                                               ") runs only from 1 January to 24 March"});
+                }
             }
             for (const CClauseElement& element : unchecked)
                 reading.checks.push_back({true, UncheckedElementText(element)});

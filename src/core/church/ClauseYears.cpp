@@ -487,7 +487,7 @@ CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullpt
         }
     }
     // Two ordinals written as one word: "quintodecimo", "vicesimoprimo".
-    if (mode == ELatin::AblativeOnly && key.size() >= 8 && key.size() <= 40 && withEnding("o")) {
+    if (key.size() >= 8 && key.size() <= 40 && withEnding("o")) {
         for (std::size_t cut = 4; cut + 4 <= key.size(); ++cut) {
             if (key[cut - 1] != 'o')
                 continue;
@@ -1133,6 +1133,21 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
                     year.nLast = TrailingYearWord(words, units.nLast);
                     lastNumber = units.nLast;
                 }
+            }
+        }
+        // "1653/4", "1653/54", "1653-4", "1653/1654": the second is the next year.
+        if (number.bDigits && number.nAtoms == 1 && value >= 1000 && !century &&
+            number.nLast + 1 < words.size() && !claimed[number.nLast + 1] &&
+            (words[number.nLast].chAfter == '/' || words[number.nLast].chAfter == '-')) {
+            const std::string& second = words[number.nLast + 1].strText;
+            std::int32_t modulo = 1;
+            for (std::size_t d = 0; d < second.size(); ++d)
+                modulo *= 10;
+            const CAtom atom = ReadAtom(words[number.nLast + 1], ELatin::AblativeOnly);
+            if (atom.bDigits && std::to_string(atom.nValue) == second &&
+                (second.size() <= 2 || second.size() == 4) && atom.nValue == (value + 1) % modulo) {
+                year.bDoubleYear = true;
+                year.nLast = TrailingYearWord(words, number.nLast + 1);
             }
         }
         if (number.bWord) {

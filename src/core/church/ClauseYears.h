@@ -46,6 +46,10 @@ struct CClauseYear {
     // was read would be a wrong year given as sure, so the caller refuses
     // and names the words.
     bool bIncomplete = false;
+    // "1653/4", "1653/54", "1653-4": a day from 1 January to 24 March written
+    // in both counts; nYear is the first, the year begun at Lady Day, and the
+    // January year is nYear + 1. nLast takes in the second number.
+    bool bDoubleYear = false;
 };
 
 // Every year the words state, left to right. contextYear (0: none) gives the

@@ -133,6 +133,14 @@ TEST(Clause, SeveralDaysAndChecks) {
     ASSERT_EQ(crosses.readings.size(), 2u);
     EXPECT_EQ(crosses.readings[0].day.GetJulian(), (CJulianDate{10, 5, 1541}));
     EXPECT_EQ(crosses.readings[1].day.GetJulian(), (CJulianDate{20, 9, 1541}));
+    // A double year is the later one in the January count, before Lady Day only.
+    for (const char* text : {"Candlemas 1653/4", "Candlemas 1653/54", "Candlemas 1653-1654"}) {
+        const CClauseResult r = ReadDatingClause(text, {});
+        ASSERT_EQ(r.readings.size(), 1u) << text;
+        EXPECT_EQ(r.readings[0].nYear, 1654) << text;
+        EXPECT_TRUE(r.readings[0].checks.empty()) << text;
+    }
+    EXPECT_FALSE(ReadDatingClause("Michaelmas 1653/4", {}).readings.at(0).checks.at(0).bAgrees);
 
     const auto checkOf = [](const char* text) {
         const CClauseResult r = ReadDatingClause(text, {});

@@ -322,6 +322,7 @@ TEST(ClauseYears, ElementsNoCalendarHereChecks) {
         {"anno regni nostri tercio", "regnal year 3"},
         {"pontificatus nostri anno quinto", "pontifical year 5"},
         {"anno quinto pontificatus nostri", "pontifical year 5"},
+        {"pontificatus nostri anno quintodecimo", "pontifical year 15"},
         {"pontificatus domini Johannis pape XXII anno tertio", "pontifical year 3"},
         {"anno pontificatus", "pontifical year"},
         {"epacta XII", "epact 12"},
