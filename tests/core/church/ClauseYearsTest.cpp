@@ -229,12 +229,75 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         EXPECT_EQ(Found(text, 0), expected) << text;
 }
 
+// What each number word (or Latin stem, or part of a compound) is worth,
+// known apart from the reader's tables.
+// clang-format off
+const std::pair<std::int32_t, const char*> kWorth[] = {
+    {0, "und unde en ende"},
+    {1, "prim unus uno unum un une ung premier premiere one first ein eins erst een eerst"},
+    {2, "secund duo duobus deux deus dous deulx second seconde two zwei zwai zwo twe twee due"},
+    {3, "terci tres tribus trois troys tiers tierce three third drei drey dreu dre dritt drie derd tre"},
+    {4, "quart quattuor quatuor quatre four fourth vier ver quattro quatro"},
+    {5, "quint quinque cinq cinc cincq five fifth funf fumf vif vijf cinque"},
+    {6, "sext sex six sixth sechs sech zes sei"},
+    {7, "septim septem sept seven seventh sieben sieb zeven sette"},
+    {8, "octav octo huit uit huict huyt eight eighth acht otto"},
+    {9, "non novem neuf nuef nine ninth neun newn negen nove"},
+    {10, "decim decem dix dis ten tenth zehen zehn tein tien dieci"},
+    {11, "undecim onze unze eleven eleventh elf eilf elven undici"},
+    {12, "duodecim douze douse twelve twelfth zwolf zwelf twelf twaalf twaelf dodici"},
+    {13, "tredecim treize treze thirteen thirteenth dertien tredici"},
+    {14, "quattuordecim quatuordecim quatorze quatorse fourteen fourteenth veertien quattordici"},
+    {15, "quindecim quinze fifteen fifteenth vijftien quindici"},
+    {16, "sedecim sexdecim seize saize seze sixteen sixteenth zestien sedici"},
+    {17, "septendecim seventeen seventeenth zeventien diciassette"},
+    {18, "duodevicesim duodeviginti eighteen eighteenth achttien diciotto"},
+    {19, "undevicesim undeviginti nineteen nineteenth negentien diciannove"},
+    {20, "vicesim viginti vingt vingts vingtz vint vinz vins twenty twentieth zwanzig zwainzig "
+         "zweinzig twintich twintig venti vent"},
+    {30, "tricesim triginta trente trante thirty thirtieth dreissig dreizig druttich druttege "
+         "dertig dertich trenta trent"},
+    {40, "quadragesim quadraginta quarante forty fourty fortieth vierzig vertich veertig veertich "
+         "quaranta quarant"},
+    {50, "quinquagesim quinquaginta cinquante cinquente fifty fiftieth funfzig viftich veftich "
+         "vijftig vijftich cinquanta cinquant"},
+    {60, "sexagesim sexaginta soixante soixente seissante sexante soissante sixty sixtieth sechzig "
+         "sostich sestich zestig zestich sessanta sessant"},
+    {70, "septuagesim septuaginta septante seventy seventieth siebzig siebenzig seventich zeventig "
+         "zeventich tseventich settanta settant"},
+    {80, "octogesim octuagesim octoginta octuaginta octante huitante huictante eighty eightieth "
+         "achtzig achtentich tachtentich tachtig tachtich ottanta ottant"},
+    {90, "nonagesim nonaginta nonante ninety ninetieth neunzig negentich negentig tnegentich "
+         "novanta novant"},
+    {100, "centesim centum cent cens cenz cents centz hundred hundert hundirt hondert honderd cento"},
+    {200, "ducentesim ducent dugento"}, {300, "trecentesim tricentesim trecent"},
+    {400, "quadringentesim quadringent"}, {500, "quingentesim quingent"},
+    {600, "sexcentesim sescentesim sescent sexcent"}, {700, "septingentesim septingent"},
+    {800, "octingentesim octingent"}, {900, "nongentesim noningentesim nongent noningent"},
+    {1000, "millesim mille milia mil mill thousand tausend tausent tawsent tusend tusent dusend "
+           "dusent duizend duisent mila"},
+};
+// clang-format on
+
+std::int32_t WorthOf(std::string_view word) {
+    for (const auto& [value, words] : kWorth) {
+        for (std::string_view rest = words; !rest.empty();) {
+            const std::size_t space = rest.find(' ');
+            if (rest.substr(0, space) == word)
+                return value;
+            rest = space == std::string_view::npos ? "" : rest.substr(space + 1);
+        }
+    }
+    return -1;
+}
+
 // Each row of the tables, set in a year of its language, gives that year.
 TEST(ClauseYears, EveryNumberWordReadsBackInAYear) {
     using R = ENumberRole;
     for (const CNumberWord& row : ClauseNumberWords()) {
         const std::string w(row.strWord);
-        const std::int32_t v = row.nValue;
+        const std::int32_t v = WorthOf(w);
+        ASSERT_EQ(v, row.nValue) << w;
         std::string text;
         std::int32_t year = 0;
         const bool big = row.eRole == R::Hundred || row.eRole == R::Thousand;
