@@ -1322,7 +1322,7 @@ std::string ClauseElementName(EClauseElement kind) {
     case EClauseElement::Epact:
         return french ? "\xE9pacte" : "epact";
     case EClauseElement::Concurrent:
-        return french ? "concurrent" : "concurrent";
+        return "concurrent"; // the same word in French
     }
     return {};
 }

@@ -42,7 +42,7 @@ struct CClauseYear {
     // The number words from nFirst to nLast could not be read whole: a
     // number word left over inside or right after the year ("mil quatre
     // cens quarante dix"), or a word shaped like one the tables lack
-    // ("octuagessimo", "viertzigisten"). nYear is then 0: the part that
+    // ("octuagenisimo", "neuntzehentigsten"). nYear is then 0: the part that
     // was read would be a wrong year given as sure, so the caller refuses
     // and names the words.
     bool bIncomplete = false;
