@@ -216,6 +216,7 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         {"tusent virhundert druttegesten jar", "1430"},
         {"tausend vierhundert sibenundsibentzig jar", "1477"},
         {"tausend vierhundert und neuntzehentigsten", "not read"},
+        {"tausend vierhundert jar und im hundertsten jar", "not read"},
         // English, Italian, Dutch
         {"in the year of our Lord one thousand four hundred and ninety", "1490"},
         {"fourteen hundred and ninety", "1490"},
