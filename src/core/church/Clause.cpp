@@ -494,6 +494,19 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     const auto indiction = FindClauseIndiction(f.words);
     if (indiction)
         take(indiction->nFirst, indiction->nLast, R::Indiction);
+    // A year not read whole is no year to date by: name its words.
+    for (const CClauseYear& year : years) {
+        if (year.bIncomplete) {
+            result.strWhat = ClauseSpan(cp1252, f.words, year.nFirst, year.nLast);
+            return result;
+        }
+    }
+    // A regnal year of France, a pontifical year, an epact: said, not checked.
+    const std::vector<CClauseElement> unchecked = FindUncheckedElements(f.words);
+    for (const CClauseElement& element : unchecked) {
+        take(element.nFirst, element.nLast, R::Unchecked);
+        result.notChecked.push_back(UncheckedElementText(element));
+    }
     CYearStyle yearStyle = options.yearStyle;
     if (const auto named = FindNamedStyle(f.words)) {
         take(named->nFirst, named->nLast, R::Style);
@@ -841,18 +854,22 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     struct CYearChoice {
         std::int32_t nWritten = 0; // in the style
         const CClauseYear* pRegnal = nullptr;
+        bool bDouble = false; // "1653/4": nWritten is the first
     };
     std::vector<CYearChoice> choices;
     std::optional<std::int32_t> statedYear;
+    bool doubleYear = false;
     for (const CClauseYear& year : years) {
-        if (year.pReign != nullptr)
+        if (year.pReign != nullptr) {
             choices.push_back({0, &year});
-        else if (!statedYear)
+        } else if (!statedYear) {
             statedYear = year.nYear;
+            doubleYear = year.bDoubleYear;
+        }
     }
     bool yearAssumed = false;
     if (statedYear) {
-        choices.insert(choices.begin(), {*statedYear, nullptr});
+        choices.insert(choices.begin(), {*statedYear, nullptr, doubleYear});
     } else if (choices.empty() && options.nYear != 0) {
         choices.push_back({options.nYear, nullptr});
         yearAssumed = true;
@@ -894,6 +911,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             for (std::int32_t y = span.first.GetJulian().nYear; y <= span.last.GetJulian().nYear;
                  ++y)
                 modernYears.push_back(y);
+        } else if (choice.bDouble) {
+            modernYears.push_back(choice.nWritten + 1); // both counts are written
         } else if (yearStyle.eStyle == EYearStyle::January) {
             modernYears.push_back(choice.nWritten);
         } else {
@@ -950,7 +969,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
                 if (day < span.first || day > span.last)
                     continue;
-            } else if (yearStyle.eStyle != EYearStyle::January &&
+            } else if (!choice.bDouble && yearStyle.eStyle != EYearStyle::January &&
                        StyleYear(day, calendar, yearStyle) != choice.nWritten) {
                 continue;
             }
@@ -1074,6 +1093,22 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                      French()
                          ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
                          : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
+            }
+            if (choice.bDouble) {
+                // Only a day before Lady Day has two years.
+                const std::int32_t month =
+                    gregorian ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
+                const std::int32_t dayOfMonth =
+                    gregorian ? day.GetGregorian().nDay : day.GetJulian().nDay;
+                if (month > 3 || (month == 3 && dayOfMonth > 24)) {
+                    const std::string written = std::to_string(choice.nWritten) + "/" +
+                                                std::to_string((choice.nWritten + 1) % 10);
+                    reading.checks.push_back(
+                        {false, French() ? "une ann\xE9\x65 double (" + written +
+                                               ") ne va que du 1er janvier au 24 mars"
+                                         : "a double year (" + written +
+                                               ") runs only from 1 January to 24 March"});
+                }
             }
             // Sure only with nothing against it.
             if (!among.empty())

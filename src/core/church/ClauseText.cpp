@@ -44,6 +44,7 @@ std::vector<CClauseWord> ClauseWords(std::string_view cp1252) {
         inWord = false;
         word.nEnd = end;
         // 0xB0 degree, 0xBA masculine ordinal, 0xAA feminine ordinal.
+        word.chAfter = next;
         word.bMarked = next == '.' || next == '\xB0' || next == '\xBA' || next == '\xAA';
         if (words.size() < kMaxClauseWords)
             words.push_back(word);

@@ -19,6 +19,7 @@
 struct CClauseWord {
     std::string strText;    // folded: "lundi", "1316", "mccc", "3a"
     bool bMarked = false;   // followed by "." or a degree or ordinal sign: "p.", "M\xB0", "98."
+    char chAfter = '\0';    // the character right after it: the "/" of "1653/4"
     std::size_t nStart = 0; // where the word stands in the text (bytes), for messages
     std::size_t nEnd = 0;
 };

@@ -1,5 +1,8 @@
 #include "church/ClauseYears.h"
 
+#include "church/ClauseLexicon.h"
+#include "text/StringTable.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -55,113 +58,36 @@ std::string LatinKey(std::string_view word) {
 
 enum class EAtom { None, Unit, Hundred, Thousand, Score, Conj };
 
+constexpr std::uint8_t Bit(ENumberLanguage l) {
+    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(l));
+}
+constexpr std::uint8_t kAllLanguages = 0x3F;
+
 struct CAtom {
     EAtom eKind = EAtom::None;
     std::int32_t nValue = 0;
     bool bDigits = false;
     bool bRoman = false;
     bool bWord = false;
+    bool bOrdinal = false;       // "zehnten", "septiesme": a year's last word, not its middle
+    std::uint8_t nLanguages = 0; // of a word: the languages it is a number word of
 };
 
-struct CWordNumber {
-    std::string_view strWord;
-    std::int32_t nValue;
-    EAtom eKind;
-};
-
-// French (old spellings too) and English, folded.
-// clang-format off
-constexpr CWordNumber kWordNumbers[] = {
-    {"un", 1, EAtom::Unit}, {"une", 1, EAtom::Unit}, {"deux", 2, EAtom::Unit},
-    {"dous", 2, EAtom::Unit}, {"deus", 2, EAtom::Unit}, {"trois", 3, EAtom::Unit},
-    {"troys", 3, EAtom::Unit}, {"quatre", 4, EAtom::Unit}, {"cinq", 5, EAtom::Unit},
-    {"cinc", 5, EAtom::Unit}, {"six", 6, EAtom::Unit}, {"sept", 7, EAtom::Unit},
-    {"huit", 8, EAtom::Unit}, {"uit", 8, EAtom::Unit}, {"neuf", 9, EAtom::Unit},
-    {"dix", 10, EAtom::Unit}, {"dis", 10, EAtom::Unit}, {"onze", 11, EAtom::Unit},
-    {"douze", 12, EAtom::Unit}, {"treize", 13, EAtom::Unit}, {"quatorze", 14, EAtom::Unit},
-    {"quinze", 15, EAtom::Unit}, {"seize", 16, EAtom::Unit}, {"saize", 16, EAtom::Unit},
-    {"vingt", 20, EAtom::Score}, {"vingts", 20, EAtom::Score}, {"vint", 20, EAtom::Score},
-    {"vinz", 20, EAtom::Score}, {"vins", 20, EAtom::Score}, {"trente", 30, EAtom::Unit},
-    {"quarante", 40, EAtom::Unit}, {"cinquante", 50, EAtom::Unit}, {"soixante", 60, EAtom::Unit},
-    {"seissante", 60, EAtom::Unit}, {"sexante", 60, EAtom::Unit}, {"soissante", 60, EAtom::Unit},
-    {"septante", 70, EAtom::Unit}, {"octante", 80, EAtom::Unit}, {"huitante", 80, EAtom::Unit},
-    {"nonante", 90, EAtom::Unit}, {"cent", 100, EAtom::Hundred}, {"cens", 100, EAtom::Hundred},
-    {"cenz", 100, EAtom::Hundred}, {"cents", 100, EAtom::Hundred}, {"centz", 100, EAtom::Hundred},
-    {"mil", 1000, EAtom::Thousand}, {"mille", 1000, EAtom::Thousand}, {"mill", 1000, EAtom::Thousand},
-    // French ordinals (an indiction, a king's year)
-    {"premier", 1, EAtom::Unit}, {"premiere", 1, EAtom::Unit}, {"deuxieme", 2, EAtom::Unit},
-    {"troisieme", 3, EAtom::Unit}, {"quatrieme", 4, EAtom::Unit}, {"cinquieme", 5, EAtom::Unit},
-    {"sixieme", 6, EAtom::Unit}, {"septieme", 7, EAtom::Unit}, {"huitieme", 8, EAtom::Unit},
-    {"neuvieme", 9, EAtom::Unit}, {"dixieme", 10, EAtom::Unit}, {"onzieme", 11, EAtom::Unit},
-    {"douzieme", 12, EAtom::Unit}, {"treizieme", 13, EAtom::Unit}, {"quatorzieme", 14, EAtom::Unit},
-    {"quinzieme", 15, EAtom::Unit}, {"vingtieme", 20, EAtom::Unit},
-    // English
-    {"one", 1, EAtom::Unit}, {"two", 2, EAtom::Unit}, {"three", 3, EAtom::Unit},
-    {"four", 4, EAtom::Unit}, {"five", 5, EAtom::Unit}, {"seven", 7, EAtom::Unit},
-    {"eight", 8, EAtom::Unit}, {"nine", 9, EAtom::Unit}, {"ten", 10, EAtom::Unit},
-    {"eleven", 11, EAtom::Unit}, {"twelve", 12, EAtom::Unit}, {"twenty", 20, EAtom::Unit},
-    {"thirty", 30, EAtom::Unit}, {"forty", 40, EAtom::Unit}, {"fifty", 50, EAtom::Unit},
-    {"sixty", 60, EAtom::Unit}, {"seventy", 70, EAtom::Unit}, {"eighty", 80, EAtom::Unit},
-    {"ninety", 90, EAtom::Unit}, {"hundred", 100, EAtom::Hundred}, {"thousand", 1000, EAtom::Thousand},
-    {"first", 1, EAtom::Unit}, {"second", 2, EAtom::Unit}, {"third", 3, EAtom::Unit},
-    {"fourth", 4, EAtom::Unit}, {"fifth", 5, EAtom::Unit}, {"sixth", 6, EAtom::Unit},
-    {"seventh", 7, EAtom::Unit}, {"eighth", 8, EAtom::Unit}, {"ninth", 9, EAtom::Unit},
-    {"tenth", 10, EAtom::Unit}, {"eleventh", 11, EAtom::Unit}, {"twelfth", 12, EAtom::Unit},
-    {"twentieth", 20, EAtom::Unit}, {"thirtieth", 30, EAtom::Unit}, {"fortieth", 40, EAtom::Unit},
-    {"fiftieth", 50, EAtom::Unit}, {"sixtieth", 60, EAtom::Unit},
-};
-// clang-format on
-
-// English teens by their common stem: "thirteen", "thirteenth".
-// clang-format off
-constexpr CWordNumber kEnglishTeens[] = {
-    {"thirteen", 13, EAtom::Unit}, {"fourteen", 14, EAtom::Unit}, {"fifteen", 15, EAtom::Unit},
-    {"sixteen", 16, EAtom::Unit}, {"seventeen", 17, EAtom::Unit}, {"eighteen", 18, EAtom::Unit},
-    {"nineteen", 19, EAtom::Unit},
-};
-// clang-format on
-
-// Latin ordinals by stem; the ending says the case: "-o" after "anno",
-// "-a" for a feria or an indiction, "-i" for a king ("Edwardi tercii").
-// clang-format off
-constexpr CWordNumber kLatinStems[] = {
-    {"prim", 1, EAtom::Unit}, {"secund", 2, EAtom::Unit}, {"terci", 3, EAtom::Unit},
-    {"quart", 4, EAtom::Unit}, {"quint", 5, EAtom::Unit}, {"sext", 6, EAtom::Unit},
-    {"septim", 7, EAtom::Unit}, {"octav", 8, EAtom::Unit}, {"non", 9, EAtom::Unit},
-    {"decim", 10, EAtom::Unit}, {"undecim", 11, EAtom::Unit}, {"duodecim", 12, EAtom::Unit},
-    {"duodevicesim", 18, EAtom::Unit}, {"undevicesim", 19, EAtom::Unit}, {"vicesim", 20, EAtom::Unit},
-    {"tricesim", 30, EAtom::Unit}, {"quadragesim", 40, EAtom::Unit}, {"quinquagesim", 50, EAtom::Unit},
-    {"sexagesim", 60, EAtom::Unit}, {"septuagesim", 70, EAtom::Unit}, {"octogesim", 80, EAtom::Unit},
-    {"nonagesim", 90, EAtom::Unit}, {"centesim", 100, EAtom::Unit}, {"ducentesim", 200, EAtom::Unit},
-    {"trecentesim", 300, EAtom::Unit}, {"tricentesim", 300, EAtom::Unit}, {"quadringentesim", 400, EAtom::Unit},
-    {"quingentesim", 500, EAtom::Unit}, {"sexcentesim", 600, EAtom::Unit}, {"sescentesim", 600, EAtom::Unit},
-    {"septingentesim", 700, EAtom::Unit}, {"octingentesim", 800, EAtom::Unit}, {"nongentesim", 900, EAtom::Unit},
-    {"millesim", 1000, EAtom::Unit},
-};
-// clang-format on
-
-// German number morphemes, folded ("funf", "dreissig"); compounds are cut
-// into them: "funfzehnhundertsten" is funf + zehn + hundert.
-// clang-format off
-constexpr CWordNumber kGermanMorphemes[] = {
-    {"tausend", 1000, EAtom::Thousand}, {"tausent", 1000, EAtom::Thousand}, {"tusent", 1000, EAtom::Thousand},
-    {"tusend", 1000, EAtom::Thousand}, {"dusent", 1000, EAtom::Thousand}, {"dusend", 1000, EAtom::Thousand},
-    {"hundert", 100, EAtom::Hundred}, {"hundirt", 100, EAtom::Hundred}, {"zwanzig", 20, EAtom::Unit},
-    {"zwainzig", 20, EAtom::Unit}, {"dreissig", 30, EAtom::Unit}, {"dreisig", 30, EAtom::Unit},
-    {"vierzig", 40, EAtom::Unit}, {"funfzig", 50, EAtom::Unit}, {"sechzig", 60, EAtom::Unit},
-    {"siebzig", 70, EAtom::Unit}, {"siebenzig", 70, EAtom::Unit}, {"achtzig", 80, EAtom::Unit},
-    {"neunzig", 90, EAtom::Unit}, {"zehen", 10, EAtom::Unit}, {"zehn", 10, EAtom::Unit},
-    {"elf", 11, EAtom::Unit}, {"eilf", 11, EAtom::Unit}, {"zwolf", 12, EAtom::Unit},
-    {"zwelf", 12, EAtom::Unit}, {"eins", 1, EAtom::Unit}, {"ein", 1, EAtom::Unit},
-    {"erst", 1, EAtom::Unit}, {"zwei", 2, EAtom::Unit}, {"zwai", 2, EAtom::Unit},
-    {"zwo", 2, EAtom::Unit}, {"drei", 3, EAtom::Unit}, {"drey", 3, EAtom::Unit},
-    {"dritt", 3, EAtom::Unit}, {"vier", 4, EAtom::Unit}, {"funf", 5, EAtom::Unit},
-    {"fumf", 5, EAtom::Unit}, {"sechs", 6, EAtom::Unit}, {"sech", 6, EAtom::Unit},
-    {"sieben", 7, EAtom::Unit}, {"siben", 7, EAtom::Unit}, {"sieb", 7, EAtom::Unit},
-    {"acht", 8, EAtom::Unit}, {"neun", 9, EAtom::Unit}, {"newn", 9, EAtom::Unit},
-    {"und", 0, EAtom::Conj}, {"vnd", 0, EAtom::Conj},
-};
-// clang-format on
+EAtom AtomOf(ENumberRole role) {
+    switch (role) {
+    case ENumberRole::Unit:
+        return EAtom::Unit;
+    case ENumberRole::Score:
+        return EAtom::Score;
+    case ENumberRole::Hundred:
+        return EAtom::Hundred;
+    case ENumberRole::Thousand:
+        return EAtom::Thousand;
+    case ENumberRole::And:
+        return EAtom::Conj;
+    }
+    return EAtom::None;
+}
 
 // clang-format off
 constexpr std::string_view kConjunctions[] = {
@@ -316,48 +242,204 @@ std::int32_t RomanTimesValue(std::string_view word) {
     return 0;
 }
 
-// A German compound cut into morphemes, longest first, and summed as the
-// words of a phrase, "neunundzwanzig" as "neun und zwanzig".
-std::int32_t GermanValue(std::string_view word) {
+// German and Dutch as scribes spelled them: one key for "vierzig", "viertzig"
+// and "virczig", "funff" and "funf", "vijf" and "vif", "drey" and "drei".
+std::string GermanicKey(std::string_view word) {
+    std::string out;
+    const auto vowel = [](char c) {
+        return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+    };
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        const char next = i + 1 < word.size() ? word[i + 1] : '\0';
+        if (c == 'y')
+            c = 'i';
+        else if (c == 'v')
+            c = 'f';
+        if (c == 'i' && (next == 'j' || next == 'e')) {
+            out += 'i';
+            ++i;
+            continue;
+        }
+        if ((c == 't' || c == 'c') && next == 'z')
+            continue;
+        if ((c == 't' && next == 'h') || (c == 'd' && next == 't')) {
+            out += 't';
+            ++i;
+            continue;
+        }
+        if (!vowel(c) && !out.empty() && out.back() == c)
+            continue;
+        out += c;
+    }
+    return out;
+}
+
+struct CKeyedWord {
+    std::string strKey;
+    const CNumberWord* pRow;
+};
+
+// The rows of one form (and language, where given), each with the key it is compared by.
+std::vector<CKeyedWord> KeyedRows(ENumberForm form, std::uint8_t languages) {
+    std::vector<CKeyedWord> rows;
+    for (const CNumberWord& row : ClauseNumberWords()) {
+        if (row.eForm != form || (Bit(row.eLanguage) & languages) == 0)
+            continue;
+        std::string key =
+            row.eLanguage == ENumberLanguage::Latin ? LatinKey(row.strWord)
+            : row.eLanguage == ENumberLanguage::German || row.eLanguage == ENumberLanguage::Dutch
+                ? GermanicKey(row.strWord)
+                : std::string(row.strWord);
+        rows.push_back({std::move(key), &row});
+    }
+    return rows;
+}
+
+// A whole number word: "quarante", "ung", "viginti" (Latin by its key).
+CAtom WordAtom(std::string_view word) {
+    static const std::vector<CKeyedWord> kRows = KeyedRows(ENumberForm::Word, kAllLanguages);
+    const std::string latin = LatinKey(word);
+    CAtom atom;
+    for (const CKeyedWord& k : kRows) {
+        const bool isLatin = k.pRow->eLanguage == ENumberLanguage::Latin;
+        if (k.strKey != (isLatin ? std::string_view(latin) : word))
+            continue;
+        if (atom.eKind == EAtom::None) {
+            atom.eKind = AtomOf(k.pRow->eRole);
+            atom.nValue = k.pRow->nValue;
+            atom.bWord = true;
+        }
+        if (k.pRow->nValue == atom.nValue)
+            atom.nLanguages |= Bit(k.pRow->eLanguage);
+    }
+    return atom;
+}
+
+// A word cut into parts of one language, longest first, and summed as the
+// words of a phrase: "neunundzwanzig" as "neun und zwanzig".
+std::int32_t CompoundValue(std::string_view key, const std::vector<CKeyedWord>& parts) {
     CSum sum;
     std::size_t at = 0;
-    std::size_t parts = 0;
-    while (at < word.size() && parts < 8) {
-        const CWordNumber* best = nullptr;
-        for (const CWordNumber& m : kGermanMorphemes) {
-            if (word.substr(at).substr(0, m.strWord.size()) == m.strWord &&
-                (best == nullptr || m.strWord.size() > best->strWord.size()))
-                best = &m;
+    std::size_t count = 0;
+    while (at < key.size() && count < 8) {
+        const CKeyedWord* best = nullptr;
+        for (const CKeyedWord& part : parts) {
+            if (key.substr(at, part.strKey.size()) == part.strKey &&
+                (best == nullptr || part.strKey.size() > best->strKey.size()))
+                best = &part;
         }
         if (best == nullptr)
             return 0;
-        at += best->strWord.size();
-        ++parts;
-        if (best->eKind == EAtom::Conj) {
+        at += best->strKey.size();
+        ++count;
+        if (best->pRow->eRole == ENumberRole::And) {
             sum.Conjunction();
             continue;
         }
-        CAtom atom{best->eKind, best->nValue}; // "funf" + "zehn" is a teen, as "neun und zwanzig"
-        if (!sum.Add(atom))
+        // "funf" + "zehn" is a teen, as "neun und zwanzig"
+        if (!sum.Add(CAtom{AtomOf(best->pRow->eRole), best->pRow->nValue}))
             return 0;
     }
-    return parts > 0 ? sum.Value() : 0;
+    return at == key.size() ? sum.Value() : 0;
 }
 
-std::int32_t GermanNumber(std::string_view word, bool& ordinal) {
+// German and Dutch with their ordinal endings ("sechzigisten", "zehnten",
+// "druttegesten", "twintigste", "vierde"), and Italian compounds.
+CAtom CompoundAtom(std::string_view word) {
     if (word.size() < 3 || word.size() > 40)
-        return 0;
-    ordinal = false;
-    if (const std::int32_t v = GermanValue(word))
-        return v;
-    for (const std::string_view suffix :
-         {"sten", "stem", "ster", "stes", "ste", "ten", "tem", "ter", "tes", "te", "en", "e"}) {
-        if (word.size() > suffix.size() + 2 && word.substr(word.size() - suffix.size()) == suffix) {
-            if (const std::int32_t v = GermanValue(word.substr(0, word.size() - suffix.size()))) {
-                ordinal = true;
-                return v;
+        return {};
+    using L = ENumberLanguage;
+    static const std::vector<CKeyedWord> kGerman = KeyedRows(ENumberForm::Part, Bit(L::German));
+    static const std::vector<CKeyedWord> kDutch = KeyedRows(ENumberForm::Part, Bit(L::Dutch));
+    static const std::vector<CKeyedWord> kItalian = KeyedRows(ENumberForm::Part, Bit(L::Italian));
+    // clang-format off
+    static constexpr std::string_view kEndings[] = {
+        "isten", "esten", "sten", "stem", "ster", "stes", "ste", "ten", "tem", "ter", "tes", "te",
+        "den", "dem", "der", "des", "de", "en", "em", "er", "es", "e"};
+    // clang-format on
+    CAtom atom;
+    const auto take = [&atom](std::int32_t value, L language, bool ordinal) {
+        if (value <= 0 || (atom.nValue != 0 && atom.nValue != value))
+            return;
+        atom.nValue = value;
+        atom.nLanguages |= Bit(language);
+        atom.bOrdinal |= ordinal;
+    };
+    const std::string key = GermanicKey(word);
+    for (const auto& [parts, language] : {std::pair{&kGerman, L::German}, {&kDutch, L::Dutch}}) {
+        std::int32_t value = CompoundValue(key, *parts);
+        bool ordinal = false;
+        for (const std::string_view ending : kEndings) {
+            if (value != 0)
+                break;
+            if (key.size() >= ending.size() + 3 &&
+                key.compare(key.size() - ending.size(), ending.size(), ending) == 0) {
+                value = CompoundValue(std::string_view(key).substr(0, key.size() - ending.size()),
+                                      *parts);
+                ordinal = value != 0;
             }
         }
+        take(value, language, ordinal);
+    }
+    take(CompoundValue(word, kItalian), L::Italian, false);
+    if (atom.nValue == 0)
+        return {};
+    // "tausend", "hundert" alone multiply; "tausendsten" is a count.
+    atom.eKind = atom.bOrdinal || (atom.nValue != 1000 && atom.nValue != 100) ? EAtom::Unit
+                 : atom.nValue == 1000                                        ? EAtom::Thousand
+                                                                              : EAtom::Hundred;
+    atom.bWord = true;
+    return atom;
+}
+
+// French ordinals from the cardinals: "septiesme", "unziesme", "cinquiesme",
+// "neufviesme", "vingtiesme", "milliesme".
+CAtom FrenchOrdinalAtom(std::string_view word) {
+    for (const std::string_view ending : {"iesme", "ieme", "yesme", "isme"}) {
+        if (word.size() < ending.size() + 2 ||
+            word.compare(word.size() - ending.size(), ending.size(), ending) != 0)
+            continue;
+        const std::string stem(word.substr(0, word.size() - ending.size()));
+        std::vector<std::string> tries = {stem, stem + 'e'};
+        if (stem.back() == 'u' || stem.back() == 'v')
+            tries.push_back(stem.substr(0, stem.size() - 1)); // "cinqu", "neufv"
+        if (stem.back() == 'v')
+            tries.push_back(stem.substr(0, stem.size() - 1) + 'f'); // "neuv"
+        CAtom found;
+        for (const std::string& t : tries) {
+            const CAtom atom = WordAtom(t);
+            if (atom.eKind == EAtom::None || (atom.nLanguages & Bit(ENumberLanguage::French)) == 0)
+                continue;
+            if (found.eKind != EAtom::None && found.nValue != atom.nValue)
+                return {}; // "dousiesme": "dous" two or "douse" twelve
+            found = atom;
+        }
+        if (found.eKind != EAtom::None) {
+            found.eKind = EAtom::Unit;
+            found.bOrdinal = true;
+            found.nLanguages = Bit(ENumberLanguage::French);
+            return found;
+        }
+    }
+    return {};
+}
+
+// A Roman numeral with a French ordinal ending: "XIIe", "Vme", "IIIeme".
+std::int32_t RomanOrdinalValue(std::string_view word) {
+    for (const std::string_view ending : {"eme", "me", "e"}) {
+        if (word.size() <= ending.size() ||
+            word.compare(word.size() - ending.size(), ending.size(), ending) != 0)
+            continue;
+        const std::string_view numeral = word.substr(0, word.size() - ending.size());
+        // "vie", "lie", "die", "mie" are words; "VIe" is lost with them.
+        if (ending == "e" &&
+            (numeral.size() < 2 || numeral == "vi" || numeral == "li" || numeral == "ci"))
+            continue;
+        if (numeral.find_first_of("dm") != std::string_view::npos)
+            continue;
+        if (const std::int32_t v = RomanValue(numeral))
+            return v;
     }
     return 0;
 }
@@ -365,26 +447,58 @@ std::int32_t GermanNumber(std::string_view word, bool& ordinal) {
 enum class ELatin { AblativeOnly, AnyCase };
 
 CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullptr) {
-    static const std::vector<std::string> kStemKeys = [] {
-        std::vector<std::string> keys;
-        for (const CWordNumber& n : kLatinStems)
-            keys.push_back(LatinKey(n.strWord));
-        return keys;
-    }();
+    static const std::vector<CKeyedWord> kOrdinals =
+        KeyedRows(ENumberForm::Ordinal, Bit(ENumberLanguage::Latin));
+    static const std::vector<CKeyedWord> kCardinals =
+        KeyedRows(ENumberForm::Cardinal, Bit(ENumberLanguage::Latin));
     const std::string key = LatinKey(word);
+    const auto withEnding = [&key](std::string_view end) {
+        return key.size() > end.size() &&
+               key.compare(key.size() - end.size(), end.size(), end) == 0;
+    };
+    CAtom atom;
+    atom.bWord = true;
+    atom.nLanguages = Bit(ENumberLanguage::Latin);
     for (const std::string_view end : {"o", "a", "e", "i", "us", "um", "am", "is"}) {
-        if (mode == ELatin::AblativeOnly && end != "o")
-            continue;
-        if (key.size() <= end.size() || key.substr(key.size() - end.size()) != end)
+        if ((mode == ELatin::AblativeOnly && end != "o") || !withEnding(end))
             continue;
         const std::string_view stem = std::string_view(key).substr(0, key.size() - end.size());
-        for (std::size_t k = 0; k < kStemKeys.size(); ++k) {
-            const CWordNumber& n = kLatinStems[k];
-            if (kStemKeys[k] == stem) {
+        for (const CKeyedWord& k : kOrdinals) {
+            if (k.strKey == stem) {
                 if (ending != nullptr)
                     *ending = end;
-                CAtom atom{EAtom::Unit, n.nValue};
-                atom.bWord = true;
+                atom.eKind = EAtom::Unit;
+                atom.nValue = k.pRow->nValue;
+                return atom;
+            }
+        }
+    }
+    // "quadringenti", "quadringentis", "quadringentorum"
+    for (const std::string_view end : {"i", "e", "a", "os", "as", "is", "orum", "arum", "ibus"}) {
+        if (!withEnding(end))
+            continue;
+        const std::string_view stem = std::string_view(key).substr(0, key.size() - end.size());
+        for (const CKeyedWord& k : kCardinals) {
+            if (k.strKey == stem) {
+                atom.eKind = EAtom::Unit;
+                atom.nValue = k.pRow->nValue;
+                return atom;
+            }
+        }
+    }
+    // Two ordinals written as one word: "quintodecimo", "vicesimoprimo".
+    if (key.size() >= 8 && key.size() <= 40 && withEnding("o")) {
+        for (std::size_t cut = 4; cut + 4 <= key.size(); ++cut) {
+            if (key[cut - 1] != 'o')
+                continue;
+            const CAtom a = LatinAtom(std::string_view(key).substr(0, cut), mode);
+            const CAtom b = LatinAtom(std::string_view(key).substr(cut), mode);
+            CSum sum;
+            if (a.eKind == EAtom::Unit && b.eKind == EAtom::Unit && sum.Add(a) && sum.Add(b)) {
+                if (ending != nullptr)
+                    *ending = "o";
+                atom.eKind = EAtom::Unit;
+                atom.nValue = sum.Value();
                 return atom;
             }
         }
@@ -429,43 +543,28 @@ CAtom ReadAtom(const CClauseWord& w, ELatin mode) {
         atom.bDigits = true;
         return atom;
     }
-    for (const CWordNumber& n : kWordNumbers) {
-        if (n.strWord == t) {
-            atom = {n.eKind, n.nValue};
-            atom.bWord = true;
-            return atom;
-        }
-    }
-    for (const CWordNumber& n : kEnglishTeens) {
-        if (t == n.strWord || t == std::string(n.strWord) + "th") {
-            atom = {EAtom::Unit, n.nValue};
-            atom.bWord = true;
-            return atom;
-        }
-    }
-    if (const std::int32_t v = RomanValue(t); v > 0) {
-        atom = {EAtom::Unit, v};
-        atom.bRoman = true;
+    atom = WordAtom(t);
+    if (atom.eKind != EAtom::None) {
+        // "mille" is Italian too, "acht" Dutch as well as German.
+        const CAtom compound = CompoundAtom(t);
+        if (compound.nValue == atom.nValue)
+            atom.nLanguages |= compound.nLanguages;
         return atom;
     }
-    if (const std::int32_t v = RomanTimesValue(t); v > 0) {
-        atom = {EAtom::Unit, v};
-        atom.bRoman = true;
+    atom = FrenchOrdinalAtom(t);
+    if (atom.eKind != EAtom::None)
         return atom;
+    for (const auto value : {RomanValue(t), RomanTimesValue(t), RomanOrdinalValue(t)}) {
+        if (value > 0) {
+            atom = {EAtom::Unit, value};
+            atom.bRoman = true;
+            return atom;
+        }
     }
     atom = LatinAtom(t, mode);
     if (atom.eKind != EAtom::None)
         return atom;
-    bool ordinal = false;
-    if (const std::int32_t v = GermanNumber(t, ordinal); v > 0) {
-        const bool multiplier = v == 1000 || v == 100;
-        atom = {multiplier && !ordinal ? (v == 1000 ? EAtom::Thousand : EAtom::Hundred)
-                                       : EAtom::Unit,
-                v};
-        atom.bWord = true;
-        return atom;
-    }
-    return {};
+    return CompoundAtom(t);
 }
 
 bool IsNumberAtom(const CAtom& a) {
@@ -477,7 +576,9 @@ struct CNumber {
     std::size_t nFirst = kNoWord, nLast = kNoWord;
     std::size_t nAtoms = 0;
     bool bDigits = false, bRoman = false, bWord = false;
-    bool bSingleLetter = false; // one Roman letter alone: "d." is an abbreviation
+    bool bSingleLetter = false;              // one Roman letter alone: "d." is an abbreviation
+    bool bLastOrdinal = false;               // its last word has an ordinal ending: "im zehnten"
+    std::uint8_t nLanguages = kAllLanguages; // shared by all its number words
     bool Found() const { return nFirst != kNoWord; }
 };
 
@@ -518,6 +619,9 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
                 break;
             if (atom.bRoman && lastDigits)
                 break;
+            // Words of two languages are two numbers: "soixante tres haut" is not 63.
+            if (atom.bWord && number.bWord && (atom.nLanguages & number.nLanguages) == 0)
+                break;
         }
         if (!trial.Add(atom))
             break;
@@ -528,6 +632,9 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
         number.bDigits |= atom.bDigits;
         number.bRoman |= atom.bRoman;
         number.bWord |= atom.bWord;
+        if (atom.bWord)
+            number.nLanguages &= atom.nLanguages;
+        number.bLastOrdinal = atom.bOrdinal;
         sawWord |= atom.bWord;
         lastDigits = atom.bDigits;
         lastRoman = atom.bRoman;
@@ -542,7 +649,8 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
 
 // ---- Year words ---------------------------------------------------------
 
-constexpr std::string_view kYearBefore[] = {"anno", "annum", "an", "annee", "year", "ao"};
+constexpr std::string_view kYearBefore[] = {"anno", "annum", "an",   "annee", "year",
+                                            "ao",   "jaer",  "jaar", "iaer"};
 // clang-format off
 constexpr std::string_view kYearAfter[] = {
     "jar", "jare", "jars", "jares", "jahr", "jahre", "jahrs", "jahres", "jaren", "iar", "iare",
@@ -558,7 +666,9 @@ constexpr std::string_view kFormulaWords[] = {
     "incarnacionis", "dominice", "dominicae", "nativitate", "nativitatis", "a", "ab", "gracie",
     "gratie", "gratiae", "graciae", "salutis", "etc", "du", "de", "la", "seigneur", "signour",
     "nostre", "notre", "grace", "nativite", "christ", "jesu", "ihesu", "jhesu", "iesu", "inn",
-    "in", "our", "lord", "of", "the", "von", "nach"};
+    "in", "our", "lord", "of", "the", "von", "nach", "ons", "onses", "heren", "heeren", "heere",
+    "int", "del", "di", "nostro", "signore", "signor", "della", "dalla", "nativita",
+    "incarnazione", "salute"};
 // clang-format on
 // Years of an office, not of the Lord: "anno pontificatus nostri quinto".
 // clang-format off
@@ -868,6 +978,73 @@ void FindRegnalYears(const std::vector<CClauseWord>& words, std::vector<bool>& c
 
 // ---- Years of the Lord --------------------------------------------------
 
+// Words between the hundreds and the rest of a year: "1400 jar und darnach in dem 7. jar".
+// clang-format off
+constexpr std::string_view kBridge[] = {
+    "jar", "jare", "jahr", "jahre", "jaren", "iar", "darnach", "dornach", "darnah",
+    "dar", "nach", "in", "im", "ym", "dem", "deme"};
+// clang-format on
+
+// A word shaped like a number word the tables lack: "octuagessimo",
+// "sibentzig", "quarentiesme", "seventyeth".
+bool LooksLikeNumberWord(const std::string& t) {
+    if (t.size() < 6)
+        return false;
+    const auto endsWith = [](std::string_view s, std::string_view end) {
+        return s.size() > end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+    };
+    const std::string germanic = GermanicKey(t);
+    // clang-format off
+    static constexpr std::string_view kInside[] = {
+        "zig", "zich", "tig", "zehen", "zehn", "hundert", "hondert", "honderd", "tausen", "tusen",
+        "dusen", "duisen", "cento"};
+    static constexpr std::string_view kEndings[] = {
+        "iesme", "ieme", "ante", "anta", "tich", "tig", "teen", "tieth"};
+    // clang-format on
+    const std::string latin = LatinKey(t);
+    return (endsWith(latin, "simo") && latin != "prosimo") ||
+           std::any_of(
+               std::begin(kInside), std::end(kInside),
+               [&](std::string_view in) { return germanic.find(in) != std::string::npos; }) ||
+           std::any_of(std::begin(kEndings), std::end(kEndings),
+                       [&](std::string_view end) { return endsWith(t, end); });
+}
+
+// The word after a year of number words (past "et", "und", "jar", "darnach")
+// that is a number word of its language, or looks like one: the year was not
+// read whole. A count of days is not one ("quinto die", "le quinziesme jour").
+std::size_t LeftOver(const std::vector<CClauseWord>& words, std::size_t last,
+                     const std::vector<bool>& claimed, std::uint8_t languages) {
+    std::size_t j = last + 1;
+    for (std::size_t steps = 0; j < words.size() && steps < 4 && !claimed[j]; ++steps, ++j) {
+        const std::string& t = words[j].strText;
+        if (!(OneOf(t, kConjunctions) || OneOf(t, kBridge) || IsYearAfter(t)))
+            break;
+    }
+    if (j >= words.size() || claimed[j])
+        return kNoWord;
+    // "millesimo quadringentesimo, sexto kalendas maii": the last ordinal may
+    // be the year's or the day's; the comma that told them apart is gone.
+    // clang-format off
+    static constexpr std::string_view kRomanDays[] = {
+        "kalendas", "kalendis", "kal", "idus", "id", "nonas", "nonis", "non"};
+    // clang-format on
+    if (j == last + 1 && OneOf(words[j].strText, kRomanDays)) {
+        const CAtom unit = ReadAtom(words[last], ELatin::AblativeOnly);
+        if (unit.eKind == EAtom::Unit && unit.nValue < 20 && !unit.bDigits)
+            return last;
+    }
+    if (j + 1 < words.size() &&
+        (ClassifyClauseWord(words[j + 1].strText, words[j + 1].bMarked).eKind ==
+             EClauseWord::DayWord ||
+         MonthOfClauseWord(words[j + 1].strText) != 0))
+        return kNoWord;
+    const CAtom atom = ReadAtom(words[j], ELatin::AblativeOnly);
+    if (IsNumberAtom(atom))
+        return atom.bWord && (atom.nLanguages & languages) != 0 ? j : kNoWord;
+    return LooksLikeNumberWord(words[j].strText) ? j : kNoWord;
+}
+
 std::size_t TrailingYearWord(const std::vector<CClauseWord>& words, std::size_t last) {
     if (last + 1 < words.size() &&
         (IsYearAfter(words[last + 1].strText) || words[last + 1].strText == "ans"))
@@ -906,7 +1083,8 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
             // One word alone must be called: "dusent jungfern" are not a year, "MCCCXVI" is.
             const CClauseWord& only = words[number.nFirst];
             isYear = number.bDigits || number.nAtoms >= 2 || called ||
-                     (number.bRoman && (only.strText.size() >= 3 || only.bMarked));
+                     (number.bRoman && (only.strText.size() >= 3 || only.bMarked)) ||
+                     (number.bWord && value > 1000); // "vierzehenhundert", not "dusent"
         } else if (value >= 100) {
             isYear = (number.bDigits && !number.bRoman && !number.bWord) || called;
         } else if (called && !number.bRoman) {
@@ -933,13 +1111,9 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
         if (etc && call.nFormula == kNoWord)
             year.nFirst = number.nFirst - 1;
         year.nLast = TrailingYearWord(words, number.nLast);
+        std::size_t lastNumber = number.nLast;
         // "1400 jar und darnach in dem 7. jar", "tausend vierhundert und im sechsten jar".
         if (!century && value >= 1000 && value % 100 == 0) {
-            // clang-format off
-            static constexpr std::string_view kBridge[] = {
-                "jar", "jare", "jahr", "jahre", "jaren", "iar", "darnach", "dornach", "darnah",
-                "dar", "nach", "in", "im", "ym", "dem", "deme"};
-            // clang-format on
             std::size_t j = number.nLast + 1;
             bool onlyAnd = true;
             for (std::size_t steps = 0; j < words.size() && steps < 6 && !claimed[j]; ++steps) {
@@ -954,10 +1128,35 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
                 const bool yearWord = units.Found() && units.nLast + 1 < words.size() &&
                                       IsYearAfter(words[units.nLast + 1].strText);
                 if (units.Found() && units.nValue >= 1 && units.nValue < 100 &&
-                    (onlyAnd || yearWord)) {
+                    (onlyAnd || yearWord || units.bLastOrdinal)) {
                     year.nYear += units.nValue;
                     year.nLast = TrailingYearWord(words, units.nLast);
+                    lastNumber = units.nLast;
                 }
+            }
+        }
+        // "1653/4", "1653/54", "1653-4", "1653/1654": the second is the next year.
+        if (number.bDigits && number.nAtoms == 1 && value >= 1000 && !century &&
+            number.nLast + 1 < words.size() && !claimed[number.nLast + 1] &&
+            (words[number.nLast].chAfter == '/' || words[number.nLast].chAfter == '-')) {
+            const std::string& second = words[number.nLast + 1].strText;
+            std::int32_t modulo = 1;
+            for (std::size_t d = 0; d < second.size(); ++d)
+                modulo *= 10;
+            const CAtom atom = ReadAtom(words[number.nLast + 1], ELatin::AblativeOnly);
+            if (atom.bDigits && std::to_string(atom.nValue) == second &&
+                (second.size() <= 2 || second.size() == 4) && atom.nValue == (value + 1) % modulo) {
+                year.bDoubleYear = true;
+                year.nLast = TrailingYearWord(words, number.nLast + 1);
+            }
+        }
+        if (number.bWord) {
+            if (const std::size_t left = LeftOver(words, lastNumber, claimed, number.nLanguages);
+                left != kNoWord) {
+                year.bIncomplete = true;
+                year.nYear = 0;
+                year.bCenturyFromContext = false;
+                year.nLast = TrailingYearWord(words, left);
             }
         }
         for (std::size_t w = year.nFirst; w <= year.nLast; ++w)
@@ -1012,4 +1211,127 @@ std::vector<CClauseYear> FindClauseYears(const std::vector<CClauseWord>& words,
         return a.nFirst < b.nFirst;
     });
     return years;
+}
+
+namespace {
+
+struct CElementMarker {
+    std::string_view strPrefix; // of the folded word
+    EClauseElement eKind;
+    std::int32_t nMax;  // the largest number it can have
+    std::size_t nReach; // words from the marker to its number, at most
+};
+
+// clang-format off
+constexpr CElementMarker kElementMarkers[] = {
+    {"pontificat", EClauseElement::PontificalYear, 60, 8},
+    {"regni", EClauseElement::RegnalYear, 70, 6}, {"regne", EClauseElement::RegnalYear, 70, 6},
+    {"epact", EClauseElement::Epact, 30, 3}, {"epakt", EClauseElement::Epact, 30, 3},
+    {"concurren", EClauseElement::Concurrent, 7, 3}, {"concuren", EClauseElement::Concurrent, 7, 3},
+};
+// Words of an element's formula ahead of its marker: "l'an de nostre regne".
+constexpr std::string_view kElementFillers[] = {
+    "anno", "an", "l", "annee", "de", "du", "nostre", "notre", "nostri", "sui", "year", "of",
+    "our", "the", "in", "le"};
+// The number after these is a pope's or a king's own: "Johannis pape XXII".
+constexpr std::string_view kOwnNumber[] = {"pape", "papae", "papa", "pp", "pontificis"};
+// clang-format on
+
+CNumber ElementNumber(const std::vector<CClauseWord>& words, std::size_t marker,
+                      const CElementMarker& m, const std::vector<bool>& claimed) {
+    for (std::size_t j = marker + 1, steps = 0; j < words.size() && steps < m.nReach;
+         ++j, ++steps) {
+        if (claimed[j])
+            break;
+        if (!IsNumberAtom(ReadAtom(words[j], ELatin::AnyCase)))
+            continue;
+        const CNumber n = ReadNumber(words, j, claimed, ELatin::AnyCase);
+        if (OneOf(words[j - 1].strText, kOwnNumber)) {
+            j = n.nLast;
+            continue;
+        }
+        return n;
+    }
+    // "anno quinto pontificatus nostri", "le septiesme an de nostre regne"
+    std::size_t k = marker;
+    for (std::size_t steps = 0; k > 0 && steps < 4; ++steps) {
+        --k;
+        if (claimed[k])
+            break;
+        if (IsNumberAtom(ReadAtom(words[k], ELatin::AnyCase)))
+            return NumberEndingAt(words, k, claimed, ELatin::AnyCase, false);
+        if (!OneOf(words[k].strText, kElementFillers))
+            break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<CClauseElement> FindUncheckedElements(const std::vector<CClauseWord>& words) {
+    std::vector<bool> claimed(words.size(), false);
+    for (const CClauseYear& year : FindClauseYears(words, 0)) {
+        for (std::size_t w = year.nFirst; w <= year.nLast && w < words.size(); ++w)
+            claimed[w] = true;
+    }
+    if (const auto indiction = FindClauseIndiction(words)) {
+        for (std::size_t w = indiction->nFirst; w <= indiction->nLast; ++w)
+            claimed[w] = true;
+    }
+    std::vector<CClauseElement> elements;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& t = words[i].strText;
+        const CElementMarker* marker = nullptr;
+        for (const CElementMarker& m : kElementMarkers) {
+            if (t.compare(0, m.strPrefix.size(), m.strPrefix) == 0)
+                marker = &m;
+        }
+        if (marker == nullptr || claimed[i])
+            continue;
+        CClauseElement element;
+        element.eKind = marker->eKind;
+        element.nFirst = element.nLast = i;
+        const CNumber n = ElementNumber(words, i, *marker, claimed);
+        if (n.Found() && n.nValue >= 1 && n.nValue <= marker->nMax) {
+            element.value = n.nValue;
+            element.nFirst = std::min(i, n.nFirst);
+            element.nLast = std::max(i, n.nLast);
+        }
+        while (element.nFirst > 0 && !claimed[element.nFirst - 1] &&
+               OneOf(words[element.nFirst - 1].strText, kElementFillers))
+            --element.nFirst;
+        while (element.nLast + 1 < words.size() && !claimed[element.nLast + 1] &&
+               (words[element.nLast + 1].strText == "nostri" ||
+                words[element.nLast + 1].strText == "sui"))
+            ++element.nLast;
+        for (std::size_t w = element.nFirst; w <= element.nLast; ++w)
+            claimed[w] = true;
+        elements.push_back(element);
+        i = element.nLast;
+    }
+    return elements;
+}
+
+std::string ClauseElementName(EClauseElement kind) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    switch (kind) {
+    case EClauseElement::RegnalYear:
+        return french ? "ann\xE9\x65 du r\xE8gne" : "regnal year";
+    case EClauseElement::PontificalYear:
+        return french ? "ann\xE9\x65 du pontificat" : "pontifical year";
+    case EClauseElement::Epact:
+        return french ? "\xE9pacte" : "epact";
+    case EClauseElement::Concurrent:
+        return "concurrent"; // the same word in French
+    }
+    return {};
+}
+
+std::string UncheckedElementText(const CClauseElement& element) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    std::string text =
+        (french ? "non v\xE9rifi\xE9 : " : "not checked: ") + ClauseElementName(element.eKind);
+    if (element.value)
+        text += ' ' + std::to_string(*element.value);
+    return text;
 }

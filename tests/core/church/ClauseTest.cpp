@@ -191,6 +191,11 @@ TEST(Clause, RefusalsNameTheWordsNotRead) {
     EXPECT_EQ(ReadDatingClause("freitags nach Xyzzy", options).strWhat, "Xyzzy");
     options.nYear = 0;
     EXPECT_EQ(ReadDatingClause("freitags nach Martini", options).eError, EFeastDateError::NoYear);
+    // A year not read whole is no year, not a shorter one.
+    const CClauseResult cut = ReadDatingClause(
+        "lundi apr\xE8s la Saint Martin l'an mil quatre cens quarante dix", options);
+    EXPECT_TRUE(cut.readings.empty());
+    EXPECT_EQ(cut.strWhat, "l'an mil quatre cens quarante dix");
 }
 
 // A name two usages place apart gives both days; what the clause also
@@ -200,6 +205,14 @@ TEST(Clause, SeveralDaysAndChecks) {
     ASSERT_EQ(crosses.readings.size(), 2u);
     EXPECT_EQ(crosses.readings[0].day.GetJulian(), (CJulianDate{10, 5, 1541}));
     EXPECT_EQ(crosses.readings[1].day.GetJulian(), (CJulianDate{20, 9, 1541}));
+    // A double year is the later one in the January count, before Lady Day only.
+    for (const char* text : {"Candlemas 1653/4", "Candlemas 1653/54", "Candlemas 1653-1654"}) {
+        const CClauseResult r = ReadDatingClause(text, {});
+        ASSERT_EQ(r.readings.size(), 1u) << text;
+        EXPECT_EQ(r.readings[0].nYear, 1654) << text;
+        EXPECT_TRUE(r.readings[0].checks.empty()) << text;
+    }
+    EXPECT_FALSE(ReadDatingClause("Michaelmas 1653/4", {}).readings.at(0).checks.at(0).bAgrees);
 
     const auto checkOf = [](const char* text) {
         const CClauseResult r = ReadDatingClause(text, {});
@@ -207,6 +220,10 @@ TEST(Clause, SeveralDaysAndChecks) {
                    ? r.readings[0].checks[0]
                    : CClauseCheck{true, "no single check"};
     };
+    const CClauseResult pope = ReadDatingClause("Michaelmas 1347, pontificatus nostri anno quinto", {});
+    ASSERT_EQ(pope.notChecked.size(), 1u);
+    EXPECT_EQ(pope.notChecked[0], "not checked: pontifical year 5");
+    EXPECT_TRUE(pope.readings.at(0).bSure);
     const CClauseCheck saturday = checkOf("Saturday St Martin 1533");
     EXPECT_FALSE(saturday.bAgrees);
     EXPECT_EQ(saturday.strText, "the text says Saturday; 11 November 1533 is a Tuesday, and the "

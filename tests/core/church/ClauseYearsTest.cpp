@@ -1,4 +1,5 @@
 #include "church/ClauseYears.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,8 @@ std::string Found(const char* text, std::int32_t context) {
             found += " / ";
         found += year.pReign != nullptr
                      ? year.pReign->strEnglish + ' ' + std::to_string(year.nRegnal)
-                     : std::to_string(year.nYear);
+                 : year.bIncomplete ? "not read"
+                                    : std::to_string(year.nYear);
         if (year.bCenturyFromContext)
             found += " century";
     }
@@ -182,6 +184,231 @@ TEST(ClauseYears, Indictions) {
         const auto found = FindClauseIndiction(ClauseWords(text));
         EXPECT_EQ(found ? found->nIndiction : 0, indiction) << text;
     }
+}
+
+TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
+    const std::pair<const char*, const char*> cases[] = {
+        // Latin
+        {"anno domini millesimo quadringentesimo octuagesimo nono", "1489"},
+        {"anno millesimo quadringentesimo nono et octogesimo", "1489"},
+        {"anno domini millesimo quadringentesimo undevicesimo", "1419"},
+        {"anno millesimo quingentesimo quintodecimo", "1515"},
+        {"anno domini mille quadringenti nonaginta duo", "1492"},
+        {"anno Domini millesimo CC\xB0 septuagesimo septimo", "1277"},
+        {"anno domini millesimo quadringentesimo octuagenisimo", "not read"},
+        {"anno domini millesimo quadringentesimo, sexto kalendas maii", "not read"},
+        {"anno domini millesimo trecentesimo sexto, quinto die mensis maii", "1306"},
+        // French
+        {"l'an mil quatre cens quarante ung", "1441"},
+        {"l'an mil quatre cens quatre vingts et dix", "1490"},
+        {"l'an mil quatre cens quatre vingt et unze", "1491"},
+        {"l'an mil cinq cens cinquante et ung", "1551"},
+        {"l'an de gr\xE2\x63\x65 mil IIIc LX", "1360"},
+        {"mil quatre cens septante neuf", "1479"},
+        {"l'an mil quatre cens quarante dix", "not read"},
+        {"l'an mil quatre cens soixante, tres haut et puissant", "1460"},
+        {"l'an mil cinq cent soixante et dix, le quinziesme jour", "1570"},
+        // German, Middle High and Low German
+        {"vierzehenhundert und im ein und sechzigisten jare", "1461"},
+        {"dreuzehenhundert jar und darnach in dem siben und zwainzigisten jar", "1327"},
+        {"tausend f\xFCnfhundert und im zehnten", "1510"},
+        {"im jar dusent verhundert und sostich", "1460"},
+        {"tusent virhundert druttegesten jar", "1430"},
+        {"tausend vierhundert sibenundsibentzig jar", "1477"},
+        {"tausend vierhundert und neuntzehentigsten", "not read"},
+        {"tausend vierhundert jar und im hundertsten jar", "not read"},
+        // English, Italian, Dutch
+        {"in the year of our Lord one thousand four hundred and ninety", "1490"},
+        {"fourteen hundred and ninety", "1490"},
+        {"the year one thousand four hundred and ninetieth", "1490"},
+        {"l'anno mille cinquecento ventotto", "1528"},
+        {"l'anno millequattrocentonovantadue", "1492"},
+        {"int jaer ons heren duysent vierhondert ende tseventich", "1470"},
+        {"duizend vijfhonderd eenentwintig", "1521"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(Found(text, 0), expected) << text;
+}
+
+// What each number word (or Latin stem, or part of a compound) is worth,
+// known apart from the reader's tables.
+// clang-format off
+const std::pair<std::int32_t, const char*> kWorth[] = {
+    {0, "und unde en ende"},
+    {1, "prim unus uno unum un une ung premier premiere one first ein eins erst een eerst"},
+    {2, "secund duo duobus deux deus dous deulx second seconde two zwei zwai zwo twe twee due"},
+    {3, "terci tres tribus trois troys tiers tierce three third drei drey dreu dre dritt drie derd tre"},
+    {4, "quart quattuor quatuor quatre four fourth vier ver quattro quatro"},
+    {5, "quint quinque cinq cinc cincq five fifth funf fumf vif vijf cinque"},
+    {6, "sext sex six sixth sechs sech zes sei"},
+    {7, "septim septem sept seven seventh sieben sieb zeven sette"},
+    {8, "octav octo huit uit huict huyt eight eighth acht otto"},
+    {9, "non novem neuf nuef nine ninth neun newn negen nove"},
+    {10, "decim decem dix dis ten tenth zehen zehn tein tien dieci"},
+    {11, "undecim onze unze eleven eleventh elf eilf elven undici"},
+    {12, "duodecim douze douse twelve twelfth zwolf zwelf twelf twaalf twaelf dodici"},
+    {13, "tredecim treize treze thirteen thirteenth dertien tredici"},
+    {14, "quattuordecim quatuordecim quatorze quatorse fourteen fourteenth veertien quattordici"},
+    {15, "quindecim quinze fifteen fifteenth vijftien quindici"},
+    {16, "sedecim sexdecim seize saize seze sixteen sixteenth zestien sedici"},
+    {17, "septendecim seventeen seventeenth zeventien diciassette"},
+    {18, "duodevicesim duodeviginti eighteen eighteenth achttien diciotto"},
+    {19, "undevicesim undeviginti nineteen nineteenth negentien diciannove"},
+    {20, "vicesim viginti vingt vingts vingtz vint vinz vins twenty twentieth zwanzig zwainzig "
+         "zweinzig twintich twintig venti vent"},
+    {30, "tricesim triginta trente trante thirty thirtieth dreissig dreizig druttich druttege "
+         "dertig dertich trenta trent"},
+    {40, "quadragesim quadraginta quarante forty fourty fortieth vierzig vertich veertig veertich "
+         "quaranta quarant"},
+    {50, "quinquagesim quinquaginta cinquante cinquente fifty fiftieth funfzig viftich veftich "
+         "vijftig vijftich cinquanta cinquant"},
+    {60, "sexagesim sexaginta soixante soixente seissante sexante soissante sixty sixtieth sechzig "
+         "sostich sestich zestig zestich sessanta sessant"},
+    {70, "septuagesim septuaginta septante seventy seventieth siebzig siebenzig seventich zeventig "
+         "zeventich tseventich settanta settant"},
+    {80, "octogesim octuagesim octoginta octuaginta octante huitante huictante eighty eightieth "
+         "achtzig achtentich tachtentich tachtig tachtich ottanta ottant"},
+    {90, "nonagesim nonaginta nonante ninety ninetieth neunzig negentich negentig tnegentich "
+         "novanta novant"},
+    {100, "centesim centum cent cens cenz cents centz hundred hundert hundirt hondert honderd cento"},
+    {200, "ducentesim ducent dugento"}, {300, "trecentesim tricentesim trecent"},
+    {400, "quadringentesim quadringent"}, {500, "quingentesim quingent"},
+    {600, "sexcentesim sescentesim sescent sexcent"}, {700, "septingentesim septingent"},
+    {800, "octingentesim octingent"}, {900, "nongentesim noningentesim nongent noningent"},
+    {1000, "millesim mille milia mil mill thousand tausend tausent tawsent tusend tusent dusend "
+           "dusent duizend duisent mila"},
+};
+// clang-format on
+
+std::int32_t WorthOf(std::string_view word) {
+    for (const auto& [value, words] : kWorth) {
+        for (std::string_view rest = words; !rest.empty();) {
+            const std::size_t space = rest.find(' ');
+            if (rest.substr(0, space) == word)
+                return value;
+            rest = space == std::string_view::npos ? "" : rest.substr(space + 1);
+        }
+    }
+    return -1;
+}
+
+// Each row of the tables, set in a year of its language, gives that year.
+TEST(ClauseYears, EveryNumberWordReadsBackInAYear) {
+    using R = ENumberRole;
+    for (const CNumberWord& row : ClauseNumberWords()) {
+        const std::string w(row.strWord);
+        const std::int32_t v = WorthOf(w);
+        ASSERT_EQ(v, row.nValue) << w;
+        std::string text;
+        std::int32_t year = 0;
+        const bool big = row.eRole == R::Hundred || row.eRole == R::Thousand;
+        const auto set = [&](std::string t, std::int32_t y) { text = std::move(t), year = y; };
+        switch (row.eLanguage) {
+        case ENumberLanguage::Latin:
+            if (row.eForm == ENumberForm::Ordinal)
+                set(v < 100    ? "anno millesimo quadringentesimo " + w + 'o'
+                    : v < 1000 ? "anno millesimo " + w + 'o'
+                               : "anno " + w + 'o',
+                    v < 100    ? 1400 + v
+                    : v < 1000 ? 1000 + v
+                               : 1000);
+            else if (row.eForm == ENumberForm::Cardinal)
+                set("anno mille " + w + 'i', 1000 + v);
+            else
+                set(big ? "anno " + w + " quadringenti"
+                        : "anno mille " + (v < 100 ? "quadringenti " + w : w),
+                    big       ? 1400
+                    : v < 100 ? 1400 + v
+                              : 1000 + v);
+            break;
+        case ENumberLanguage::French:
+            set(row.eRole == R::Thousand  ? "l'an " + w + " deux cens"
+                : row.eRole == R::Hundred ? "l'an mil deux " + w
+                                          : "l'an mil quatre cens " + w,
+                big ? 1200 : 1400 + v);
+            if (!big) { // and its ordinal, "septiesme", unless two cardinals give it
+                const auto stemOf = [](std::string_view x) {
+                    return std::string(x.back() == 'e' ? x.substr(0, x.size() - 1) : x);
+                };
+                const std::string stem = stemOf(w);
+                bool twoWays = false;
+                for (const CNumberWord& other : ClauseNumberWords())
+                    twoWays |= other.eLanguage == ENumberLanguage::French &&
+                               stemOf(other.strWord) == stem && other.nValue != v;
+                EXPECT_EQ(Found(("l'an mil quatre cens " + stem + "iesme").c_str(), 0),
+                          twoWays ? "not read" : std::to_string(1400 + v))
+                    << w;
+            }
+            break;
+        case ENumberLanguage::English:
+            set(row.eRole == R::Thousand  ? "in the year one " + w + " two hundred"
+                : row.eRole == R::Hundred ? "in the year one thousand two " + w
+                                          : "in the year one thousand four hundred and " + w,
+                big ? 1200 : 1400 + v);
+            break;
+        case ENumberLanguage::German:
+        case ENumberLanguage::Dutch: {
+            const bool german = row.eLanguage == ENumberLanguage::German;
+            const std::string thousand = german ? "tausend" : "duizend";
+            const std::string four = german ? " vierhundert " : " vierhonderd ";
+            if (row.eRole == R::And) // "vierhundert ein-und-zwanzig"
+                set(thousand + four + (german ? "ein" : "een") + w +
+                        (german ? "zwanzig" : "twintig"),
+                    1421);
+            else if (row.eRole == R::Thousand)
+                set("im jar " + w + four, 1400);
+            else if (row.eRole == R::Hundred)
+                set(thousand + " vier" + w, 1400);
+            else // with an ordinal ending: "sechzigisten", "druttegesten"
+                set(thousand + four + w + "sten jar", 1400 + v);
+            break;
+        }
+        case ENumberLanguage::Italian:
+            if (row.eRole == R::Thousand)
+                set("l'anno " + w + " quattrocento", 1400);
+            else if (row.eRole == R::Hundred)
+                set("l'anno mille quattro" + w, 1400);
+            else if (v >= 20 && v < 100 && v % 10 == 0) // "ventotto", "trentotto"
+                set("l'anno mille quattrocento " + w + "otto", 1408 + v);
+            else
+                set("l'anno mille " + (v < 100 ? "quattrocento" + w : w),
+                    v < 100 ? 1400 + v : 1000 + v);
+            break;
+        }
+        EXPECT_EQ(Found(text.c_str(), 0), std::to_string(year)) << text;
+    }
+}
+
+TEST(ClauseYears, ElementsNoCalendarHereChecks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"et de nostre regne le septiesme", "regnal year 7"},
+        {"l'an de nostre regne le XIIe", "regnal year 12"},
+        {"anno regni nostri tercio", "regnal year 3"},
+        {"pontificatus nostri anno quinto", "pontifical year 5"},
+        {"anno quinto pontificatus nostri", "pontifical year 5"},
+        {"pontificatus nostri anno quintodecimo", "pontifical year 15"},
+        {"pontificatus domini Johannis pape XXII anno tertio", "pontifical year 3"},
+        {"anno pontificatus", "pontifical year"},
+        {"epacta XII", "epact 12"},
+        {"concurrente V", "concurrent 5"},
+        {"concurrente IX", "concurrent"},
+        {"anno regni regis Edwardi tercii nono", ""},
+        {"in die xi milium virginum", ""},
+    };
+    for (const auto& [text, expected] : cases) {
+        std::string found;
+        for (const CClauseElement& e : FindUncheckedElements(ClauseWords(text)))
+            found += UncheckedElementText(e).substr(std::string("not checked: ").size());
+        EXPECT_EQ(found, expected) << text;
+    }
+    const auto words = ClauseWords("Datum anno Domini 1316, pontificatus nostri anno quinto");
+    const auto elements = FindUncheckedElements(words);
+    ASSERT_EQ(elements.size(), 1u);
+    EXPECT_EQ(elements[0].nFirst, 4u);
+    EXPECT_EQ(elements[0].nLast, 7u);
+    SetTextLanguage(ETextLanguage::French);
+    EXPECT_EQ(UncheckedElementText(elements[0]), "non v\xE9rifi\xE9 : ann\xE9\x65 du pontificat 5");
+    SetTextLanguage(ETextLanguage::English);
 }
 
 } // namespace
