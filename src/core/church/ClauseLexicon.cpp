@@ -167,7 +167,7 @@ const CNamedOrdinal kOrdinals[] = {
     {"verden", 4}, {"fierde", 4}, {"funfte", 5}, {"funften", 5}, {"vefte", 5}, {"veften", 5},
     {"sechste", 6}, {"sechsten", 6}, {"sesten", 6}, {"siebente", 7}, {"siebenden", 7},
     {"siebenten", 7}, {"sibenden", 7}, {"sibenten", 7}, {"sevenden", 7}, {"achte", 8}, {"achten", 8},
-    {"achteden", 8}, {"neunte", 9}, {"neunten", 9}, {"neunden", 9}, {"zehnten", 10},
+    {"achteden", 8}, {"achtende", 8}, {"achtenden", 8}, {"neunte", 9}, {"neunten", 9}, {"neunden", 9}, {"zehnten", 10},
     {"zehenden", 10}, {"zehenten", 10}, {"zechenden", 10}, {"zechenten", 10}, {"teinden", 10}, {"elften", 11}, {"eilften", 11},
     {"zwelften", 12}, {"zwolften", 12}, {"twelften", 12}, {"dreizehenden", 13}, {"dreizehnten", 13},
     {"vierzehenden", 14}, {"vierzehnten", 14}, {"vierzechenten", 14}, {"funfzehenden", 15}, {"funfzehnten", 15},
