@@ -320,8 +320,10 @@ bool IntroducesName(std::string_view word, bool& strong) {
     static constexpr std::string_view kStrong[] = {"datum", "actum", "apud",  "zu",
                                                    "ze",    "tho",   "scriptum", "testibus",
                                                    "presentibus", "zeugen", "teste"};
-    static constexpr std::string_view kWeak[] = {"in", "a", "at", "di", "da", "te", "to",
-                                                 "from", "de", "en", "tot", "yn", "binnen"};
+    static constexpr std::string_view kWeak[] = {"in",  "a",   "at",    "di",   "da",  "te",
+                                                 "to",  "from", "de",   "en",   "tot", "yn",
+                                                 "binnen", "dall", "dal", "dalla", "ex", "uit",
+                                                 "aus", "van", "ab"};
     strong = std::find(std::begin(kStrong), std::end(kStrong), word) != std::end(kStrong);
     return strong || std::find(std::begin(kWeak), std::end(kWeak), word) != std::end(kWeak);
 }
@@ -336,7 +338,8 @@ bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
 bool IsNonDating(std::string_view word) {
     static constexpr std::string_view kWords[] = {
         "datum", "actum", "gegeben", "geben", "gheven", "gegheven", "gescreven", "geschrieben",
-        "donne", "fait", "given", "dat", "etc", "scriptum", "ita", "est"};
+        "donne", "fait", "given", "dat", "etc", "scriptum", "ita", "est", "vale", "valete",
+        "raptim", "cito"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 
@@ -766,6 +769,23 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             if (!strong && !Capitalised(cp1252, f.words[j]))
                 break;
             roles[j] = R::Name;
+        }
+    }
+    // A letter begins with its place: "Tiguri, 12 Martii", "Anvers ce 3 d'aoust".
+    // Written as a name is, not in capitals as a keyword is ("BEF 7 DEC 2026").
+    const auto nameCase = [&](const CClauseWord& word) {
+        const std::string_view text = cp1252.substr(word.nStart, word.nEnd - word.nStart);
+        return Capitalised(cp1252, word) && text.size() >= 3 &&
+               std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    };
+    for (std::size_t i = 0; i < n && roles[i] == R::Unread && nameCase(f.words[i]); ++i) {
+        std::size_t next = i + 1;
+        while (next < n && roles[next] == R::Other)
+            ++next;
+        if (next < n && (roles[next] == R::Day || roles[next] == R::Month)) {
+            for (std::size_t k = 0; k <= i; ++k)
+                roles[k] = R::Name;
+            break;
         }
     }
     for (std::size_t i = 0; i < n; ++i)

@@ -112,7 +112,9 @@ const std::map<std::string, CClauseWordInfo>& Words() {
             K::Morrow);
         add({"perendie"}, K::TwoDays);
         add({"infra", "intra", "within", "binnen", "innerhalb", "durant"}, K::Within);
-        add({"octava", "octavam", "octavas", "octavis", "octave", "octaves", "utas"}, K::Octave);
+        add({"octava", "octavam", "octavas", "octavis", "octave", "octaves", "utas", "octaua",
+             "octauam", "octauas", "octauis"},
+            K::Octave);
         add({"tag",      "tage",     "tages",      "tagk",    "dag",      "dage",  "dages",
              "dach",     "dagh",     "die",        "festo",   "festum",   "festi", "festivitate",
              "jour",     "jor",      "jur",        "fete",    "feste",    "feast", "day",
@@ -143,7 +145,8 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "della",     "dello",       "di",       "al",      "dall",  "dalla",    "nel",
              "nella",     "van",         "int",      "jaer",    "jaers", "ons",      "heeren",
              "heren",     "desen",       "dezes",    "deses",   "ditto",  "dez",
-             "ahm",       "ahn",         "dene",     "denne",
+             "ahm",       "ahn",         "dene",     "denne",   "vasten", "vastenn",  "vassten",
+             "fasten",    "fastenn",
              "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
             K::Filler);
         return map;

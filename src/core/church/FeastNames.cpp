@@ -38,7 +38,9 @@ constexpr std::string_view kEpithets[] = {
     "sanctorum", "wirdigen", "wirdig", "jungkfrawen", "martrerin", "martrer", "bischoffs",
     "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine", "hylygen",
     "heilligen", "heillign", "heiling", "heylgen", "berumten", "beruemten", "praecursoris",
-    "precursoris", "appostoly", "apostoly", "appostoli", "patroni", "patronis",
+    "precursoris", "appostoly", "apostoly", "appostoli", "patroni", "patronis", "zwelfpoten",
+    "zwelifpoten", "zwellffpoten", "zwelffpoten", "tzweliffpoten", "zwelfboten", "zwolfboten",
+    "zwelfpotn", "zwellfpoten", "zwelfbotten", "zwolfbotten", "prothomartiris", "protomartiris",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 

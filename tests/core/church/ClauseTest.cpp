@@ -106,6 +106,16 @@ const ClauseCase kClauses[] = {
     {"Gegeben zu Wien, Donnerstag den 9. Juli", 1590, false, J, {9, 7, 1590}},
     {"dez na{e}gsten su{o}ntags vor sand Jo{e}rgen tag", 1333, false, J, {18, 4, 1333}},
     {"[October 1660] 14 October, Lord's day", 0, false, J, {14, 10, 1660}},
+    {"Tiguri, 12 Martii 1550", 0, false, J, {12, 3, 1550}},
+    {"Dall'Haya a' 13 settembre 1616", 0, false, J, {13, 9, 1616}},
+    {"Anvers ce 3 d'aoust 1590", 0, false, J, {3, 8, 1590}},
+    {"vii idus julii", 1490, false, J, {9, 7, 1490}},
+    {"pridie kalendas maii", 1490, false, J, {30, 4, 1490}},
+    {"XVII. kalendas ianuarii 1209", 0, false, J, {16, 12, 1209}}, // the day's own year
+    {"the seventh day of July", 1590, false, J, {7, 7, 1590}},
+    {"le quatriesme jour d'avril", 1402, false, J, {4, 4, 1402}},
+    {"den siebenden tag des monats Julii", 1590, false, J, {7, 7, 1590}},
+    {"le jour de l'an 1450", 0, false, J, {1, 1, 1450}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
@@ -153,7 +163,7 @@ TEST(Clause, AnUnreadWordAmongTheDateWordsIsNeverSure) {
             if (!dates(plain.words[i].eRole) || !dates(plain.words[i + 1].eRole))
                 continue;
             const std::string spoilt =
-                text.substr(0, plain.words[i].nEnd) + " Zzqvx" + text.substr(plain.words[i].nEnd);
+                text.substr(0, plain.words[i].nEnd) + " zzqvx" + text.substr(plain.words[i].nEnd);
             const CClauseResult r = ReadDatingClause(spoilt, options);
             for (const CClauseReading& reading : r.readings)
                 EXPECT_FALSE(reading.bSure) << spoilt;
@@ -168,6 +178,8 @@ TEST(Clause, DoubtsAreSaidAloud) {
     const std::pair<const char*, const char*> cases[] = {
         {"Martini und Qwertzes 1490", "unread: 'Qwertzes'"},
         {"in der pinxtweken 1490", "a week, not a day"},
+        {"BEF 7 DEC 2026", "unread: 'BEF'"},
+        {"VI kalendas martii 1404", "a leap year"},
         {"Saturday St Martin 1533", "the text says Saturday"},
         {"freitags nach Marteins 1500", "'Marteins' read as "},
         {"am dinxsth dages na Judica 1500", "unread: 'dinxsth'"},
@@ -181,7 +193,8 @@ TEST(Clause, DoubtsAreSaidAloud) {
         EXPECT_EQ(r.readings[0].doubts[0].substr(0, std::string(doubt).size()), doubt) << text;
     }
     // Refused outright, never guessed: a saint's likeness in a short word.
-    for (const char* text : {"den 1590", "dominica 1590", "mars 1590"})
+    for (const char* text : {"den 1590", "dominica 1590", "mars 1590", "31 April 1500",
+                             "xx idus martii 1500", "Laetare -1500"})
         EXPECT_TRUE(ReadDatingClause(text, {}).readings.empty()) << text;
 }
 
