@@ -6,10 +6,10 @@
 #include "church/ClauseText.h"
 #include "church/ClauseYears.h"
 #include "church/FeastNames.h"
+#include "daynames/DayNameLists.h"
 #include "elements/Elements.h"
 #include "elements/Reigns.h"
 #include "reform/MovableFeasts.h"
-#include "daynames/DayNameLists.h"
 #include "saints/SaintSearch.h"
 #include "text/StringTable.h"
 
@@ -308,7 +308,6 @@ CJulianDay Apply(const CPlan& plan, const CFeastDay& feast, CJulianDay base) {
 
 } // namespace
 
-
 namespace {
 
 using R = EClauseRole;
@@ -317,29 +316,28 @@ using R = EClauseRole;
 // "apud Lugdunum", "Di Leida". The weak ones ("in", "a") only before a
 // capital letter.
 bool IntroducesName(std::string_view word, bool& strong) {
-    static constexpr std::string_view kStrong[] = {"datum", "actum", "apud",  "zu",
-                                                   "ze",    "tho",   "scriptum", "testibus",
+    static constexpr std::string_view kStrong[] = {"datum",       "actum",  "apud",     "zu",
+                                                   "ze",          "tho",    "scriptum", "testibus",
                                                    "presentibus", "zeugen", "teste"};
-    static constexpr std::string_view kWeak[] = {"in",  "a",   "at",    "di",   "da",  "te",
-                                                 "to",  "from", "de",   "en",   "tot", "yn",
-                                                 "binnen", "dall", "dal", "dalla", "ex", "uit",
-                                                 "aus", "van", "ab"};
+    static constexpr std::string_view kWeak[] = {
+        "in", "a",      "at",   "di",  "da",    "te", "to",  "from", "de",  "en", "tot",
+        "yn", "binnen", "dall", "dal", "dalla", "ex", "uit", "aus",  "van", "ab"};
     strong = std::find(std::begin(kStrong), std::end(kStrong), word) != std::end(kStrong);
     return strong || std::find(std::begin(kWeak), std::end(kWeak), word) != std::end(kWeak);
 }
 
 bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
     const char c = word.nStart < cp1252.size() ? cp1252[word.nStart] : 'a';
-    return (c >= 'A' && c <= 'Z') || (static_cast<unsigned char>(c) >= 0xC0 &&
-                                      static_cast<unsigned char>(c) <= 0xDE);
+    return (c >= 'A' && c <= 'Z') ||
+           (static_cast<unsigned char>(c) >= 0xC0 && static_cast<unsigned char>(c) <= 0xDE);
 }
 
 // Words that only introduce or join, and do not date.
 bool IsNonDating(std::string_view word) {
     static constexpr std::string_view kWords[] = {
-        "datum", "actum", "gegeben", "geben", "gheven", "gegheven", "gescreven", "geschrieben",
-        "donne", "fait", "given", "dat", "etc", "scriptum", "ita", "est", "vale", "valete",
-        "raptim", "cito"};
+        "datum",       "actum", "gegeben", "geben",  "gheven", "gegheven", "gescreven",
+        "geschrieben", "donne", "fait",    "given",  "dat",    "etc",      "scriptum",
+        "ita",         "est",   "vale",    "valete", "raptim", "cito"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 
@@ -364,15 +362,17 @@ std::optional<CNamedStyle> FindNamedStyle(const std::vector<CClauseWord>& w) {
                 place = c;
                 last = i + 2;
             }
-            if (place == "veneto" || place == "venetorum" || place == "venitien" || place == "veneziano")
+            if (place == "veneto" || place == "venetorum" || place == "venitien" ||
+                place == "veneziano")
                 return CNamedStyle{EYearStyle::Venetian, i, last};
             if (place == "florentino" || place == "florentinorum" || place == "florence" ||
                 place == "fiorentino" || place == "incarnationis")
                 return CNamedStyle{EYearStyle::Annunciation, i, last};
             if (place == "pisano" || place == "pisanorum" || place == "pise")
                 return CNamedStyle{EYearStyle::Pisan, i, last};
-            if (place == "paques" || place == "pasque" || place == "pasques" || place == "paschali" ||
-                place == "gallicano" || place == "francie" || place == "gallico")
+            if (place == "paques" || place == "pasque" || place == "pasques" ||
+                place == "paschali" || place == "gallicano" || place == "francie" ||
+                place == "gallico")
                 return CNamedStyle{EYearStyle::Easter, i, last};
             if (place == "nativitatis" || place == "natali")
                 return CNamedStyle{EYearStyle::Nativity, i, last};
@@ -399,8 +399,8 @@ struct CAnchor {
     std::size_t nLoose = static_cast<std::size_t>(-1);
     std::string strLooseName;
     bool bWritten = false;
-    bool bBeside = false; // a feast named beside a written date
-    bool bWeek = false;   // the week the feast begins: "nach der osterwochen"
+    bool bBeside = false;                 // a feast named beside a written date
+    bool bWeek = false;                   // the week the feast begins: "nach der osterwochen"
     std::optional<CClauseDayMonth> roman; // a Roman date, its day found year by year
     bool bOwnRoman = false;               // written as this program copies one
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
@@ -429,9 +429,9 @@ struct CSaintAnchor {
 std::optional<CSaintAnchor> SaintOfLists(const std::string& words, CClauseResult& result) {
     std::string query;
     for (const CClauseWord& word : ClauseWords(words)) {
-        static constexpr std::string_view kTitles[] = {"st", "ste", "sts", "saint", "sainte",
-                                                       "saints", "s", "sancti", "sanctae",
-                                                       "sancte", "beati", "beatae", "b"};
+        static constexpr std::string_view kTitles[] = {
+            "st",     "ste",     "sts",    "saint", "sainte", "saints", "s",
+            "sancti", "sanctae", "sancte", "beati", "beatae", "b"};
         if (std::find(std::begin(kTitles), std::end(kTitles), word.strText) == std::end(kTitles))
             query += (query.empty() ? "" : " ") + word.strText;
     }
@@ -546,11 +546,11 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const std::string span = ClauseSpan(cp1252, f.words, dm.nFirst, dm.nLast);
         if (dm.eProblem != EDayMonthProblem::None) {
             result.eError = EFeastDateError::Unreadable;
-            result.strWhat =
-                span + (dm.eProblem == EDayMonthProblem::DayPastMonth
-                            ? (French() ? " (le mois n'a pas ce jour)" : " (no such day in the month)")
-                            : (French() ? " (le compte d\xE9passe le mois)"
-                                        : " (the count runs past the month)"));
+            result.strWhat = span + (dm.eProblem == EDayMonthProblem::DayPastMonth
+                                         ? (French() ? " (le mois n'a pas ce jour)"
+                                                     : " (no such day in the month)")
+                                         : (French() ? " (le compte d\xE9passe le mois)"
+                                                     : " (the count runs past the month)"));
             return result;
         }
         CAnchor anchor;
@@ -563,7 +563,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                     : span;
         if (dm.eMark != EClauseMark::None) {
             anchor.roman = dm;
-            for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i) {
+            for (std::size_t i = dm.nFirst > 2 ? dm.nFirst - 2 : 0; i <= dm.nLast && i < n; ++i) {
                 const std::string& w = f.words[i].strText;
                 anchor.bOwnRoman = anchor.bOwnRoman || w == "day" || w == "jour";
             }
@@ -591,7 +591,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const std::string& w = f.words[i].strText;
         for (const std::string_view suffix :
              {"wochen", "woche", "woch", "weken", "weke", "wecken", "weeke", "week"}) {
-            if (w.size() < suffix.size() + 4 || w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
+            if (w.size() < suffix.size() + 4 ||
+                w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
                 continue;
             const std::string stem = w.substr(0, w.size() - suffix.size());
             for (const std::string& name : {stem, stem + "n", stem + "en"}) {
@@ -642,6 +643,18 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                 }),
                  across.end());
     consider(std::move(across));
+    // A month's name alone names no feast: "May" is no May Day.
+    matches.erase(std::remove_if(matches.begin(), matches.end(),
+                                 [&f](const CFeastMatch& m) {
+                                     for (std::size_t i = m.nFirst; i <= m.nLast; ++i) {
+                                         const std::string& w = f.words[i].strText;
+                                         if (!IsFeastEpithet(w) && MonthOfClauseWord(w) == 0 &&
+                                             f.infos[i].eKind == K::Unknown)
+                                             return false;
+                                     }
+                                     return true;
+                                 }),
+                  matches.end());
 
     std::vector<CAnchor> anchors;
     // A feast named beside a written date is checked against it, not read.
@@ -667,9 +680,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 --before;
             const K kind = before > 0 ? f.infos[before - 1].eKind : K::Unknown;
             if (before > 0 && !f.claimed[before - 1] &&
-                (kind == K::DayWord || kind == K::Weekday || kind == K::Eve ||
-                 kind == K::Morrow || kind == K::Octave || kind == K::After ||
-                 kind == K::Before))
+                (kind == K::DayWord || kind == K::Weekday || kind == K::Eve || kind == K::Morrow ||
+                 kind == K::Octave || kind == K::After || kind == K::Before))
                 besideWritten = matches;
         }
         for (const CFeastMatch& match : besideWritten)
@@ -677,8 +689,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     } else {
         for (const CFeastMatch& match : matches) {
             CAnchor anchor;
-            anchor.bWeek = match.bWeek || week[match.nLast] ||
-                           (match.nLast + 1 < n && week[match.nLast + 1]);
+            anchor.bWeek =
+                match.bWeek || week[match.nLast] || (match.nLast + 1 < n && week[match.nLast + 1]);
             if (anchor.bWeek && match.nLast + 1 < n && week[match.nLast + 1])
                 roles[match.nLast + 1] = R::Relation;
             anchor.pFeast = match.pFeast;
@@ -693,12 +705,12 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     // "unser leven vrouwen avent assumptionis".
     const auto titles = [&](std::size_t i) {
         static constexpr std::string_view kLady[] = {
-            "unser",  "unse",   "unsir",  "unses",   "unsers", "unnser",  "vnser", "vnnser",
-            "onser",  "leven",  "lieben", "liewen",  "leiven", "vrouwen", "frauen", "frawen",
-            "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",  "notre",
-            "nostre", "dame",   "our",    "lady",    "ladies", "herrn",   "heren", "hern",
-            "levenn", "vrowenn", "fraun", "fruwen",  "frawn",  "marie",   "mariae", "maria",
-            "marien", "christi", "jhesu", "ihesu",   "domini", "unsers",  "gloriose"};
+            "unser",  "unse",    "unsir",  "unses",  "unsers", "unnser",  "vnser",   "vnnser",
+            "onser",  "leven",   "lieben", "liewen", "leiven", "vrouwen", "frauen",  "frawen",
+            "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",    "notre",
+            "nostre", "dame",    "our",    "lady",   "ladies", "herrn",   "heren",   "hern",
+            "levenn", "vrowenn", "fraun",  "fruwen", "frawn",  "marie",   "mariae",  "maria",
+            "marien", "christi", "jhesu",  "ihesu",  "domini", "unsers",  "gloriose"};
         const std::string& w = f.words[i].strText;
         const K kind = f.infos[i].eKind;
         if (f.claimed[i] || (kind != K::Unknown && kind != K::Filler && kind != K::DayWord))
@@ -802,11 +814,16 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 last = i;
             }
         }
-        // A word joined to a feast's name by "and" belongs to it: "Peters und Pauwels".
+        // A word joined to a feast's name by "and" belongs to it ("Peters und
+        // Pauwels"), and so does what "als" or "when" says of it ("sant Pauls tag
+        // als er bekert ward": which feast of Paul).
         const auto joins = [&f](std::size_t i) {
-            const std::string& w = f.words[i].strText;
-            return w == "und" || w == "unde" || w == "unt" || w == "et" || w == "and" ||
-                   w == "ende" || w == "u" || w == "ac" || w == "atque";
+            static constexpr std::string_view kJoins[] = {
+                "und", "unde", "unt", "et",   "and",     "ende", "u",   "ac",    "atque",
+                "als", "alse", "alz", "da",   "do",      "wan",  "wen", "wanne", "quando",
+                "qua", "quo",  "ubi", "when", "lorsque", "que",  "qui", "so"};
+            return std::find(std::begin(kJoins), std::end(kJoins), f.words[i].strText) !=
+                   std::end(kJoins);
         };
         for (std::size_t i = 0; i < n; ++i) {
             if (roles[i] != R::Feast)
@@ -834,7 +851,6 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 among += (among.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
         }
     }
-
 
     std::string unread;
     for (std::size_t i = 0; i < n; ++i) {
@@ -904,263 +920,288 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         std::any_of(f.infos.begin(), f.infos.end(),
                     [](const CClauseWordInfo& info) { return info.eKind == K::Orthodox; });
     result.eError = EFeastDateError::OutOfRange;
-    for (const CAnchor& anchor : anchors) {
-        const CFeastDay& feast = anchor.Feast();
-        CPlan plan = PlanOf(f, feast, anchor.nFirst, anchor.nLast);
-        if (anchor.bWritten) {
-            // A written date is the day itself; a weekday beside it is checked.
-            plan = CPlan();
-            for (std::size_t i = 0; i < n; ++i) {
-                if (!f.claimed[i] && f.infos[i].eKind == K::Weekday) {
-                    plan.nCheckWeekday = f.infos[i].nValue;
-                    break;
+    // First the days in the year written; failing those, the feast of that
+    // year whose day falls in the next or the last, as a doubt.
+    for (int pass = 0; pass < 2 && result.readings.empty(); ++pass)
+        for (const CAnchor& anchor : anchors) {
+            const CFeastDay& feast = anchor.Feast();
+            CPlan plan = PlanOf(f, feast, anchor.nFirst, anchor.nLast);
+            if (anchor.bWritten) {
+                // A written date is the day itself; a weekday beside it is checked.
+                plan = CPlan();
+                for (std::size_t i = 0; i < n; ++i) {
+                    if (!f.claimed[i] && f.infos[i].eKind == K::Weekday) {
+                        plan.nCheckWeekday = f.infos[i].nValue;
+                        break;
+                    }
                 }
             }
-        }
-        // After a week is after its last day; a weekday in it counts from its Sunday.
-        if (anchor.bWeek && plan.nDirection > 0)
-            plan.nShift += 6;
-        // Every modern year the written one may be, kept where the day's own
-        // year in the style is the written one.
-        std::vector<std::int32_t> modernYears;
-        if (choice.pRegnal != nullptr) {
-            const CRegnalSpan span =
-                RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
-            if (span.first.GetDayNumber() == 0)
-                continue;
-            for (std::int32_t y = span.first.GetJulian().nYear; y <= span.last.GetJulian().nYear;
-                 ++y)
-                modernYears.push_back(y);
-        } else if (choice.bDouble) {
-            modernYears.push_back(choice.nWritten + 1); // both counts are written
-        } else if (yearStyle.eStyle == EYearStyle::January) {
-            modernYears.push_back(choice.nWritten);
-        } else {
-            modernYears = {choice.nWritten - 1, choice.nWritten, choice.nWritten + 1};
-        }
-        for (const std::int32_t year : modernYears) {
-            if (year < 1 || year > 2999)
-                continue;
-            CFeastDateOptions reckoning{options.eReckoning, options.nReformDay};
-            // The Eastern churches keep the Julian Easter, whatever the calendar.
-            if (orthodox && feast.eRule == EFeastRule::Easter)
-                reckoning.eReckoning = EFeastReckoning::Julian;
-            bool gregorian = false;
-            EFeastDateError error = EFeastDateError::None;
-            // A Roman date's day depends on the year: the leap day, the Kalends
-            // of January that fall in December of the year written.
-            std::int32_t plainDay = 0, plainMonth = 0;
-            const auto dayOf = [&](bool g) {
-                if (!anchor.roman)
-                    return FeastDayOf(feast, year, g);
-                const EStyleCalendar cal = g ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
-                CRomanClauseDay roman = RomanClauseDay(*anchor.roman, year, cal);
-                // Charters give the day's own year to the days before the Kalends of
-                // January; this program's copies ("17th day of Kalends January")
-                // give the year of the Kalends.
-                if (roman.nYearOffset < 0 && !anchor.bOwnRoman)
-                    roman = RomanClauseDay(*anchor.roman, year + 1, cal);
-                const std::int32_t dayYear = year + (anchor.bOwnRoman ? roman.nYearOffset : 0);
-                if (roman.nDay == 0)
-                    return CJulianDay();
-                if (roman.nPlainDay != 0 && roman.nPlainDay != roman.nDay) {
-                    plainDay = roman.nPlainDay;
-                    plainMonth = roman.nMonth;
-                }
-                return SupportedDay(DayOfDate(roman.nDay, roman.nMonth, dayYear, g));
-            };
-            const CJulianDay base = FeastDayInReckoning(dayOf, reckoning, gregorian, error);
-            if (error != EFeastDateError::None) {
-                result.eError = error;
-                continue;
-            }
-            const CJulianDay day = Apply(plan, feast, base);
-            if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay) {
-                if (plan.nDirection != 0 && plan.nWeekday < 0 && !plan.bDays) {
-                    result.eError = EFeastDateError::Unreadable;
-                    result.strWhat = ClauseSpan(cp1252, f.words, 0, n - 1);
-                }
-                continue;
-            }
-            const EStyleCalendar calendar =
-                gregorian ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+            // After a week is after its last day; a weekday in it counts from its Sunday.
+            if (anchor.bWeek && plan.nDirection > 0)
+                plan.nShift += 6;
+            // Every modern year the written one may be, kept where the day's own
+            // year in the style is the written one.
+            std::vector<std::int32_t> modernYears;
             if (choice.pRegnal != nullptr) {
                 const CRegnalSpan span =
                     RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
-                if (day < span.first || day > span.last)
+                if (span.first.GetDayNumber() == 0)
                     continue;
-            } else if (!choice.bDouble && yearStyle.eStyle != EYearStyle::January &&
-                       StyleYear(day, calendar, yearStyle) != choice.nWritten) {
-                continue;
+                for (std::int32_t y = span.first.GetJulian().nYear;
+                     y <= span.last.GetJulian().nYear; ++y)
+                    modernYears.push_back(y);
+            } else if (choice.bDouble) {
+                modernYears.push_back(choice.nWritten + 1); // both counts are written
+            } else if (anchor.bOwnRoman && yearStyle.eStyle == EYearStyle::January) {
+                modernYears.push_back(choice.nWritten); // the year of its Kalends, as copied
+            } else if (yearStyle.eStyle == EYearStyle::January) {
+                // The year written is the day's: the octave of St Stephen 1423 is
+                // 2 January 1423, its feast in the December before.
+                modernYears = {choice.nWritten, choice.nWritten - 1, choice.nWritten + 1};
+            } else {
+                modernYears = {choice.nWritten - 1, choice.nWritten, choice.nWritten + 1};
             }
-            if (std::any_of(result.readings.begin(), result.readings.end(),
-                            [day](const CClauseReading& r) { return r.day == day; }))
-                continue;
-            CClauseReading reading;
-            reading.day = day;
-            reading.baseDay = base;
-            reading.strFeast = anchor.bWritten ? anchor.own.strEnglish : FeastDayName(feast, French());
-            reading.strUsage = feast.strUsage;
-            reading.bGregorian = gregorian;
-            reading.bComputus = feast.eRule != EFeastRule::Fixed;
-            reading.nYear = year;
-            reading.bYearAssumed = yearAssumed;
-            reading.bWritten = anchor.bWritten;
-            // A weekday written beside the feast's own day must be that day's.
-            if (plan.nCheckWeekday >= 0 && day.GetDayOfWeek() != plan.nCheckWeekday) {
-                const std::string says = WeekdayName(plan.nCheckWeekday);
-                const std::string is = WeekdayName(day.GetDayOfWeek());
-                const std::string dayText = FormatFeastDate(day, gregorian);
-                if (anchor.bWritten) {
-                    reading.checks.push_back(
-                        {false, French() ? "le texte dit " + says + " ; le " + dayText +
-                                               " est un " + is
-                                         : "the text says " + says + "; " + dayText + " is a " +
-                                               is});
-                } else {
-                    // ... and where the weekday would have put it.
-                    const std::string after =
-                        FormatFeastDate(NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
-                    const std::string& feastName = reading.strFeast;
-                    reading.checks.push_back(
-                        {false, French() ? "le texte dit " + says + " ; le " + dayText +
-                                               " est un " + is + ", et le " + says + " apr\xE8s " +
-                                               feastName + " est le " + after
-                                         : "the text says " + says + "; " + dayText + " is a " +
-                                               is + ", and the " + says + " after " + feastName +
-                                               " is " + after});
+            for (const std::int32_t year : modernYears) {
+                if (year < 1 || year > 2999)
+                    continue;
+                CFeastDateOptions reckoning{options.eReckoning, options.nReformDay};
+                // The Eastern churches keep the Julian Easter, whatever the calendar.
+                if (orthodox && feast.eRule == EFeastRule::Easter)
+                    reckoning.eReckoning = EFeastReckoning::Julian;
+                bool gregorian = false;
+                EFeastDateError error = EFeastDateError::None;
+                // A Roman date's day depends on the year: the leap day, the Kalends
+                // of January that fall in December of the year written.
+                std::int32_t plainDay = 0, plainMonth = 0;
+                const auto dayOf = [&](bool g) {
+                    if (!anchor.roman)
+                        return FeastDayOf(feast, year, g);
+                    const EStyleCalendar cal =
+                        g ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+                    CRomanClauseDay roman = RomanClauseDay(*anchor.roman, year, cal);
+                    // Charters give the day's own year to the days before the Kalends of
+                    // January; this program's copies ("17th day of Kalends January")
+                    // give the year of the Kalends.
+                    if (roman.nYearOffset < 0 && !anchor.bOwnRoman)
+                        roman = RomanClauseDay(*anchor.roman, year + 1, cal);
+                    const std::int32_t dayYear = year + (anchor.bOwnRoman ? roman.nYearOffset : 0);
+                    if (roman.nDay == 0)
+                        return CJulianDay();
+                    if (roman.nPlainDay != 0 && roman.nPlainDay != roman.nDay) {
+                        plainDay = roman.nPlainDay;
+                        plainMonth = roman.nMonth;
+                    }
+                    return SupportedDay(DayOfDate(roman.nDay, roman.nMonth, dayYear, g));
+                };
+                const CJulianDay base = FeastDayInReckoning(dayOf, reckoning, gregorian, error);
+                if (error != EFeastDateError::None) {
+                    result.eError = error;
+                    continue;
                 }
-            }
-            if (anchor.bBeside) {
-                // The written date must be this day.
-                bool g = false;
-                EFeastDateError e = EFeastDateError::None;
-                const CFeastDay& own = written->own;
-                const CJulianDay stated = FeastDayInReckoning(
-                    [&own, year](bool gg) { return FeastDayOf(own, year, gg); }, reckoning, g, e);
-                const std::string says = std::to_string(own.nDay) + " " + MonthName(own.nMonth);
-                const std::string is = FormatFeastDate(day, gregorian);
-                reading.checks.push_back(
-                    {stated == day, French() ? "le texte dit le " + says + " ; le jour est le " + is
-                                             : "the text says " + says + "; the day is " + is});
-            }
-            // A feast named beside a written date must fall on it.
-            if (anchor.bWritten && !besideWritten.empty()) {
-                bool any = false;
-                std::string names;
-                for (const CFeastMatch& match : besideWritten) {
+                const CJulianDay day = Apply(plan, feast, base);
+                if (day.GetDayNumber() < kFirstSupportedDay ||
+                    day.GetDayNumber() > kLastSupportedDay) {
+                    if (plan.nDirection != 0 && plan.nWeekday < 0 && !plan.bDays) {
+                        result.eError = EFeastDateError::Unreadable;
+                        result.strWhat = ClauseSpan(cp1252, f.words, 0, n - 1);
+                    }
+                    continue;
+                }
+                const EStyleCalendar calendar =
+                    gregorian ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+                if (choice.pRegnal != nullptr) {
+                    const CRegnalSpan span =
+                        RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
+                    if (day < span.first || day > span.last)
+                        continue;
+                } else if (!choice.bDouble && !(anchor.bOwnRoman && modernYears.size() == 1) &&
+                           StyleYear(day, calendar, yearStyle) != choice.nWritten &&
+                           (pass == 0 || year != choice.nWritten)) {
+                    continue;
+                }
+                const bool otherYear = pass == 1 && choice.pRegnal == nullptr && !choice.bDouble &&
+                                       StyleYear(day, calendar, yearStyle) != choice.nWritten;
+                if (std::any_of(result.readings.begin(), result.readings.end(),
+                                [day](const CClauseReading& r) { return r.day == day; }))
+                    continue;
+                CClauseReading reading;
+                reading.day = day;
+                reading.baseDay = base;
+                reading.strFeast =
+                    anchor.bWritten ? anchor.own.strEnglish : FeastDayName(feast, French());
+                reading.strUsage = feast.strUsage;
+                reading.bGregorian = gregorian;
+                reading.bComputus = feast.eRule != EFeastRule::Fixed;
+                reading.nYear = year;
+                reading.bYearAssumed = yearAssumed;
+                reading.bWritten = anchor.bWritten;
+                // A weekday written beside the feast's own day must be that day's.
+                if (plan.nCheckWeekday >= 0 && day.GetDayOfWeek() != plan.nCheckWeekday) {
+                    const std::string says = WeekdayName(plan.nCheckWeekday);
+                    const std::string is = WeekdayName(day.GetDayOfWeek());
+                    const std::string dayText = FormatFeastDate(day, gregorian);
+                    if (anchor.bWritten) {
+                        reading.checks.push_back(
+                            {false,
+                             French()
+                                 ? "le texte dit " + says + " ; le " + dayText + " est un " + is
+                                 : "the text says " + says + "; " + dayText + " is a " + is});
+                    } else {
+                        // ... and where the weekday would have put it.
+                        const std::string after = FormatFeastDate(
+                            NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
+                        const std::string& feastName = reading.strFeast;
+                        reading.checks.push_back(
+                            {false, French() ? "le texte dit " + says + " ; le " + dayText +
+                                                   " est un " + is + ", et le " + says +
+                                                   " apr\xE8s " + feastName + " est le " + after
+                                             : "the text says " + says + "; " + dayText + " is a " +
+                                                   is + ", and the " + says + " after " +
+                                                   feastName + " is " + after});
+                    }
+                }
+                if (anchor.bBeside) {
+                    // The written date must be this day.
                     bool g = false;
                     EFeastDateError e = EFeastDateError::None;
-                    const CFeastDay& named = *match.pFeast;
-                    const CJulianDay at = FeastDayInReckoning(
-                        [&named, year](bool gg) { return FeastDayOf(named, year, gg); }, reckoning,
-                        g, e);
-                    if (e == EFeastDateError::None &&
-                        Apply(PlanOf(f, named, match.nFirst, match.nLast), named, at) == day)
-                        any = true;
-                    names = FeastDayName(named, French());
-                }
-                reading.checks.push_back(
-                    {any, any ? (French() ? names + " : d'accord" : names + " agrees")
-                              : (French() ? "le texte nomme aussi " + names +
-                                                ", qui ne tombe pas ce jour-l\xE0"
-                                          : "the text also names " + names +
-                                                ", which does not fall on that day")});
-            }
-            if (indiction) {
-                const std::int32_t stated = indiction->nIndiction;
-                const char* styles[] = {"Roman", "Greek", "Bedan"};
-                const char* stylesFr[] = {"romaine", "grecque", "de B\350de"};
-                std::string agrees;
-                for (int s = 0; s < 3; ++s) {
-                    if (Indiction(day, static_cast<EIndiction>(s)) == stated && agrees.empty())
-                        agrees = French() ? stylesFr[s] : styles[s];
-                }
-                const std::string number = std::to_string(stated);
-                if (!agrees.empty()) {
+                    const CFeastDay& own = written->own;
+                    const CJulianDay stated = FeastDayInReckoning(
+                        [&own, year](bool gg) { return FeastDayOf(own, year, gg); }, reckoning, g,
+                        e);
+                    const std::string says = std::to_string(own.nDay) + " " + MonthName(own.nMonth);
+                    const std::string is = FormatFeastDate(day, gregorian);
                     reading.checks.push_back(
-                        {true, French() ? "indiction " + number + " : d'accord (" + agrees + ")"
-                                        : "indiction " + number + " agrees (" + agrees + ")"});
-                } else {
-                    // The nearest year whose Roman indiction is the stated one.
-                    const std::int32_t dayYear = CivilDate(day).nYear;
-                    const std::int32_t roman = Indiction(day, EIndiction::Roman);
-                    std::int32_t off = (stated - roman + 15) % 15;
-                    if (off > 7)
-                        off -= 15;
-                    const std::string other = std::to_string(dayYear + off);
-                    const std::string own = std::to_string(dayYear);
-                    reading.checks.push_back(
-                        {false, French() ? "l'indiction " + number + " est celle de " + other +
-                                               " dans le style romain, non de " + own
-                                         : "indiction " + number + " is that of " + other +
-                                               " in the Roman style, not of " + own});
+                        {stated == day, French()
+                                            ? "le texte dit le " + says + " ; le jour est le " + is
+                                            : "the text says " + says + "; the day is " + is});
                 }
-            }
-            for (const CYearChoice& other : choices) {
-                if (&other == &choice || other.pRegnal == nullptr)
-                    continue;
-                const CRegnalSpan span =
-                    RegnalYearDays(*other.pRegnal->pReign, other.pRegnal->nRegnal);
-                const std::string regnal = FormatRegnalYear(
-                    {other.pRegnal->pReign, other.pRegnal->nRegnal, 0}, French(), true);
-                const bool within = day >= span.first && day <= span.last;
-                const std::string from =
-                    FormatFeastDate(span.first, span.first.IsGregorianInForce());
-                const std::string to = FormatFeastDate(span.last, span.last.IsGregorianInForce());
-                reading.checks.push_back(
-                    {within,
-                     French()
-                         ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
-                         : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
-            }
-            if (choice.bDouble) {
-                // Only a day before Lady Day has two years.
-                const std::int32_t month =
-                    gregorian ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
-                const std::int32_t dayOfMonth =
-                    gregorian ? day.GetGregorian().nDay : day.GetJulian().nDay;
-                if (month > 3 || (month == 3 && dayOfMonth > 24)) {
-                    const std::string written = std::to_string(choice.nWritten) + "/" +
-                                                std::to_string((choice.nWritten + 1) % 10);
+                // A feast named beside a written date must fall on it.
+                if (anchor.bWritten && !besideWritten.empty()) {
+                    bool any = false;
+                    std::string names;
+                    for (const CFeastMatch& match : besideWritten) {
+                        bool g = false;
+                        EFeastDateError e = EFeastDateError::None;
+                        const CFeastDay& named = *match.pFeast;
+                        const CJulianDay at = FeastDayInReckoning(
+                            [&named, year](bool gg) { return FeastDayOf(named, year, gg); },
+                            reckoning, g, e);
+                        if (e == EFeastDateError::None &&
+                            Apply(PlanOf(f, named, match.nFirst, match.nLast), named, at) == day)
+                            any = true;
+                        names = FeastDayName(named, French());
+                    }
                     reading.checks.push_back(
-                        {false, French() ? "une ann\xE9\x65 double (" + written +
-                                               ") ne va que du 1er janvier au 24 mars"
-                                         : "a double year (" + written +
-                                               ") runs only from 1 January to 24 March"});
+                        {any, any ? (French() ? names + " : d'accord" : names + " agrees")
+                                  : (French() ? "le texte nomme aussi " + names +
+                                                    ", qui ne tombe pas ce jour-l\xE0"
+                                              : "the text also names " + names +
+                                                    ", which does not fall on that day")});
                 }
+                if (indiction) {
+                    const std::int32_t stated = indiction->nIndiction;
+                    const char* styles[] = {"Roman", "Greek", "Bedan"};
+                    const char* stylesFr[] = {"romaine", "grecque", "de B\350de"};
+                    std::string agrees;
+                    for (int s = 0; s < 3; ++s) {
+                        if (Indiction(day, static_cast<EIndiction>(s)) == stated && agrees.empty())
+                            agrees = French() ? stylesFr[s] : styles[s];
+                    }
+                    const std::string number = std::to_string(stated);
+                    if (!agrees.empty()) {
+                        reading.checks.push_back(
+                            {true, French() ? "indiction " + number + " : d'accord (" + agrees + ")"
+                                            : "indiction " + number + " agrees (" + agrees + ")"});
+                    } else {
+                        // The nearest year whose Roman indiction is the stated one.
+                        const std::int32_t dayYear = CivilDate(day).nYear;
+                        const std::int32_t roman = Indiction(day, EIndiction::Roman);
+                        std::int32_t off = (stated - roman + 15) % 15;
+                        if (off > 7)
+                            off -= 15;
+                        const std::string other = std::to_string(dayYear + off);
+                        const std::string own = std::to_string(dayYear);
+                        reading.checks.push_back(
+                            {false, French() ? "l'indiction " + number + " est celle de " + other +
+                                                   " dans le style romain, non de " + own
+                                             : "indiction " + number + " is that of " + other +
+                                                   " in the Roman style, not of " + own});
+                    }
+                }
+                for (const CYearChoice& other : choices) {
+                    if (&other == &choice || other.pRegnal == nullptr)
+                        continue;
+                    const CRegnalSpan span =
+                        RegnalYearDays(*other.pRegnal->pReign, other.pRegnal->nRegnal);
+                    const std::string regnal = FormatRegnalYear(
+                        {other.pRegnal->pReign, other.pRegnal->nRegnal, 0}, French(), true);
+                    const bool within = day >= span.first && day <= span.last;
+                    const std::string from =
+                        FormatFeastDate(span.first, span.first.IsGregorianInForce());
+                    const std::string to =
+                        FormatFeastDate(span.last, span.last.IsGregorianInForce());
+                    reading.checks.push_back(
+                        {within,
+                         French()
+                             ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
+                             : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
+                }
+                if (choice.bDouble) {
+                    // Only a day before Lady Day has two years.
+                    const std::int32_t month =
+                        gregorian ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
+                    const std::int32_t dayOfMonth =
+                        gregorian ? day.GetGregorian().nDay : day.GetJulian().nDay;
+                    if (month > 3 || (month == 3 && dayOfMonth > 24)) {
+                        const std::string written = std::to_string(choice.nWritten) + "/" +
+                                                    std::to_string((choice.nWritten + 1) % 10);
+                        reading.checks.push_back(
+                            {false, French() ? "une ann\xE9\x65 double (" + written +
+                                                   ") ne va que du 1er janvier au 24 mars"
+                                             : "a double year (" + written +
+                                                   ") runs only from 1 January to 24 March"});
+                    }
+                }
+                // Sure only with nothing against it.
+                if (!among.empty())
+                    reading.doubts.push_back((French() ? "mots non lus : " : "unread: ") +
+                                             Quote(among));
+                if (saint && !saint->bExact)
+                    reading.doubts.push_back(Quote(saint->strQuery) +
+                                             (French() ? " lu comme " : " read as ") +
+                                             saint->strName);
+                if (anchor.nLoose < n) {
+                    const std::string word =
+                        ClauseSpan(cp1252, f.words, anchor.nLoose, anchor.nLoose);
+                    reading.doubts.push_back(Quote(word) + (French() ? " lu comme " : " read as ") +
+                                             anchor.strLooseName);
+                }
+                for (const CClauseCheck& check : reading.checks) {
+                    if (!check.bAgrees)
+                        reading.doubts.push_back(check.strText);
+                }
+                if (otherYear)
+                    reading.doubts.push_back(
+                        (French() ? "le jour tombe en " : "the day falls in ") +
+                        std::to_string(StyleYear(day, calendar, yearStyle)) +
+                        (French() ? ", non en " : ", not in ") + std::to_string(choice.nWritten));
+                // A leap year doubles 24 February: counted without it, the day is another.
+                if (plainDay != 0) {
+                    const std::string other =
+                        std::to_string(plainDay) + " " + MonthName(plainMonth);
+                    reading.doubts.push_back(
+                        French()
+                            ? "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le " + other
+                            : "a leap year: counted without the doubled day, it is " + other);
+                }
+                // A week names seven days: without a weekday it is not one of them.
+                if (anchor.bWeek && plan.nWeekday < 0 && plan.nCheckWeekday < 0 && !plan.bDays)
+                    reading.doubts.push_back(French() ? "une semaine, non un jour"
+                                                      : "a week, not a day");
+                reading.bSure = reading.doubts.empty();
+                result.readings.push_back(std::move(reading));
             }
-            // Sure only with nothing against it.
-            if (!among.empty())
-                reading.doubts.push_back((French() ? "mots non lus : " : "unread: ") +
-                                         Quote(among));
-            if (saint && !saint->bExact)
-                reading.doubts.push_back(Quote(saint->strQuery) +
-                                         (French() ? " lu comme " : " read as ") + saint->strName);
-            if (anchor.nLoose < n) {
-                const std::string word = ClauseSpan(cp1252, f.words, anchor.nLoose, anchor.nLoose);
-                reading.doubts.push_back(Quote(word) + (French() ? " lu comme " : " read as ") +
-                                         anchor.strLooseName);
-            }
-            for (const CClauseCheck& check : reading.checks) {
-                if (!check.bAgrees)
-                    reading.doubts.push_back(check.strText);
-            }
-            // A leap year doubles 24 February: counted without it, the day is another.
-            if (plainDay != 0) {
-                const std::string other = std::to_string(plainDay) + " " + MonthName(plainMonth);
-                reading.doubts.push_back(
-                    French() ? "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le " + other
-                             : "a leap year: counted without the doubled day, it is " + other);
-            }
-            // A week names seven days: without a weekday it is not one of them.
-            if (anchor.bWeek && plan.nWeekday < 0 && plan.nCheckWeekday < 0 && !plan.bDays)
-                reading.doubts.push_back(French() ? "une semaine, non un jour"
-                                                  : "a week, not a day");
-            reading.bSure = reading.doubts.empty();
-            result.readings.push_back(std::move(reading));
         }
-    }
     if (!result.readings.empty()) {
         result.eError = EFeastDateError::None;
         result.strWhat.clear();

@@ -41,6 +41,7 @@ constexpr std::string_view kEpithets[] = {
     "precursoris", "appostoly", "apostoly", "appostoli", "patroni", "patronis", "zwelfpoten",
     "zwelifpoten", "zwellffpoten", "zwelffpoten", "tzweliffpoten", "zwelfboten", "zwolfboten",
     "zwelfpotn", "zwellfpoten", "zwelfbotten", "zwolfbotten", "prothomartiris", "protomartiris",
+    "sts", "sainctz",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 
