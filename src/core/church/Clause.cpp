@@ -335,9 +335,10 @@ bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
 // Words that only introduce or join, and do not date.
 bool IsNonDating(std::string_view word) {
     static constexpr std::string_view kWords[] = {
-        "datum",       "actum", "gegeben", "geben",  "gheven", "gegheven", "gescreven",
-        "geschrieben", "donne", "fait",    "given",  "dat",    "etc",      "scriptum",
-        "ita",         "est",   "vale",    "valete", "raptim", "cito"};
+        "datum",       "actum", "gegeben", "geben",       "gheven", "gegheven", "gescreven",
+        "geschrieben", "donne", "fait",    "given",       "dat",    "etc",      "scriptum",
+        "ita",         "est",   "vale",    "valete",      "raptim", "cito",     "vitement",
+        "hastivement", "haste", "hate",    "festinanter", "bien"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 
@@ -574,6 +575,30 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i)
             take(i, i, MonthOfClauseWord(f.words[i].strText) != 0 ? R::Month : R::Day);
     }
+    // A diary's heading names the month and year, its entry the day:
+    // "[May 1660] 4th (Lord's day)".
+    for (std::size_t i = 0; i + 2 < n && !written; ++i) {
+        const std::int32_t month = f.claimed[i] ? 0 : MonthOfClauseWord(f.words[i].strText);
+        std::size_t k = i + 1;
+        while (k < n && roles[k] == R::Year)
+            ++k;
+        if (month == 0 || k == i + 1 || k >= n || f.claimed[k])
+            continue;
+        const CClauseWordInfo day = ClassifyClauseWord(f.words[k].strText, f.words[k].bMarked);
+        const char first = f.words[k].strText.front();
+        if (day.eKind != K::Ordinal || first < '0' || first > '9')
+            continue;
+        CAnchor anchor;
+        anchor.bWritten = true;
+        anchor.own.nDay = day.nValue;
+        anchor.own.nMonth = month;
+        anchor.own.strEnglish = std::to_string(day.nValue) + " " + MonthName(month);
+        anchor.nFirst = i;
+        anchor.nLast = k;
+        written = anchor;
+        take(i, i, R::Month);
+        take(k, k, R::Day);
+    }
     std::vector<CClauseWord> expanded = f.words;
     for (std::size_t i = 0; i < n; ++i) {
         f.infos.push_back(ClassifyClauseWord(f.words[i].strText, f.words[i].bMarked));
@@ -783,21 +808,27 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             roles[j] = R::Name;
         }
     }
-    // A letter begins with its place: "Tiguri, 12 Martii", "Anvers ce 3 d'aoust".
+    // A letter's place stands before its date, after the sentence before:
+    // "Tiguri, 12 Martii", "Anvers ce 3 d'aoust", "porte-toi bien. Leyde, 16 F\xE9vrier".
     // Written as a name is, not in capitals as a keyword is ("BEF 7 DEC 2026").
     const auto nameCase = [&](const CClauseWord& word) {
         const std::string_view text = cp1252.substr(word.nStart, word.nEnd - word.nStart);
         return Capitalised(cp1252, word) && text.size() >= 3 &&
                std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
     };
-    for (std::size_t i = 0; i < n && roles[i] == R::Unread && nameCase(f.words[i]); ++i) {
-        std::size_t next = i + 1;
-        while (next < n && roles[next] == R::Other)
-            ++next;
-        if (next < n && (roles[next] == R::Day || roles[next] == R::Month)) {
-            for (std::size_t k = 0; k <= i; ++k)
-                roles[k] = R::Name;
-            break;
+    for (std::size_t start = 0; start < n; ++start) {
+        const char before = start == 0 ? '.' : f.words[start - 1].chAfter;
+        if (before != '.' && before != ',' && before != ';')
+            continue;
+        for (std::size_t i = start; i < n && roles[i] == R::Unread && nameCase(f.words[i]); ++i) {
+            std::size_t next = i + 1;
+            while (next < n && roles[next] == R::Other)
+                ++next;
+            if (next < n && (roles[next] == R::Day || roles[next] == R::Month)) {
+                for (std::size_t k = start; k <= i; ++k)
+                    roles[k] = R::Name;
+                break;
+            }
         }
     }
     for (std::size_t i = 0; i < n; ++i)

@@ -1138,7 +1138,8 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
         // "1653/4", "1653/54", "1653-4", "1653/1654": the second is the next year.
         if (number.bDigits && number.nAtoms == 1 && value >= 1000 && !century &&
             number.nLast + 1 < words.size() && !claimed[number.nLast + 1] &&
-            (words[number.nLast].chAfter == '/' || words[number.nLast].chAfter == '-')) {
+            (words[number.nLast].chAfter == '/' || words[number.nLast].chAfter == '-' ||
+             words[number.nLast].chAfter == '\x96')) { // an en dash: "1667\x9668"
             const std::string& second = words[number.nLast + 1].strText;
             std::int32_t modulo = 1;
             for (std::size_t d = 0; d < second.size(); ++d)
