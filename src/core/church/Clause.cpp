@@ -320,8 +320,8 @@ bool IntroducesName(std::string_view word, bool& strong) {
                                                    "ze",          "tho",    "scriptum", "testibus",
                                                    "presentibus", "zeugen", "teste"};
     static constexpr std::string_view kWeak[] = {
-        "in", "a",      "at",   "di",  "da",    "te", "to",  "from", "de",  "en", "tot",
-        "yn", "binnen", "dall", "dal", "dalla", "ex", "uit", "aus",  "van", "ab"};
+        "d",   "in", "a",      "at",   "di",  "da",    "te", "to",  "from", "de",  "en",
+        "tot", "yn", "binnen", "dall", "dal", "dalla", "ex", "uit", "aus",  "van", "ab"};
     strong = std::find(std::begin(kStrong), std::end(kStrong), word) != std::end(kStrong);
     return strong || std::find(std::begin(kWeak), std::end(kWeak), word) != std::end(kWeak);
 }
@@ -389,6 +389,42 @@ std::optional<CNamedStyle> FindNamedStyle(const std::vector<CClauseWord>& w) {
             return CNamedStyle{EYearStyle::Annunciation, i, i + 1};
     }
     return std::nullopt;
+}
+
+// The calendar a clause names: "stilo novo", "new style", "neuen Kalenders",
+// "st. v.", "old style". 1 Gregorian, -1 Julian, 0 none; the words it took.
+int FindNamedCalendar(const std::vector<CClauseWord>& w, std::size_t& first, std::size_t& last) {
+    static constexpr std::string_view kNew[] = {
+        "novo", "novi", "new", "neue", "neuen", "neuer", "neu", "nouveau", "n", "nieuwe", "nuovo"};
+    static constexpr std::string_view kOld[] = {"veteri", "vetere", "veteris", "old",
+                                                "alten",  "alter",  "alte",    "vieux",
+                                                "ancien", "v",      "oude",    "vecchio"};
+    static constexpr std::string_view kStyle[] = {
+        "stilo", "stylo",    "styli",     "stili",    "style",    "styl", "st",   "stile",
+        "kal",   "kalender", "kalenders", "calender", "calendar", "s",    "stijl"};
+    const auto in = [](std::string_view word, const auto& list) {
+        return std::find(std::begin(list), std::end(list), word) != std::end(list);
+    };
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+        for (const std::size_t j : {i, i + 1}) {
+            const std::size_t k = j == i ? i + 1 : i;
+            if (!in(w[k].strText, kStyle))
+                continue;
+            // "st." and "n." alone are letters: both must be marked.
+            if ((w[k].strText == "st" || w[k].strText == "s") && !w[k].bMarked)
+                continue;
+            const std::string& word = w[j].strText;
+            if ((word == "n" || word == "v") && !w[j].bMarked)
+                continue;
+            first = std::min(j, k);
+            last = std::max(j, k);
+            if (in(word, kNew))
+                return 1;
+            if (in(word, kOld))
+                return -1;
+        }
+    }
+    return 0;
 }
 
 // Where the reading's day comes from: a feast of the table, or a day and
@@ -512,6 +548,20 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         result.notChecked.push_back(UncheckedElementText(element));
     }
     CYearStyle yearStyle = options.yearStyle;
+    // A calendar named in the clause is the one it dates in.
+    std::size_t calendarFirst = 0, calendarLast = 0;
+    const int namedCalendar = FindNamedCalendar(f.words, calendarFirst, calendarLast);
+    EFeastReckoning reckoningOf = options.eReckoning;
+    std::string calendarDoubt;
+    if (namedCalendar != 0) {
+        take(calendarFirst, calendarLast, R::Style);
+        const EFeastReckoning named =
+            namedCalendar > 0 ? EFeastReckoning::Gregorian : EFeastReckoning::Julian;
+        if (reckoningOf == EFeastReckoning::Civil)
+            reckoningOf = named;
+        else if (reckoningOf != named)
+            calendarDoubt = ClauseSpan(cp1252, f.words, calendarFirst, calendarLast);
+    }
     if (const auto named = FindNamedStyle(f.words)) {
         take(named->nFirst, named->nLast, R::Style);
         yearStyle = {named->eStyle, 0};
@@ -704,9 +754,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                   IsFeastEpithet(f.words[before - 1].strText)))
                 --before;
             const K kind = before > 0 ? f.infos[before - 1].eKind : K::Unknown;
-            if (before > 0 && !f.claimed[before - 1] &&
-                (kind == K::DayWord || kind == K::Weekday || kind == K::Eve || kind == K::Morrow ||
-                 kind == K::Octave || kind == K::After || kind == K::Before))
+            // ... or one named in full after it: "25th (Christmas day)".
+            std::size_t letters = 0;
+            for (std::size_t i = matches.front().nFirst; i <= matches.front().nLast; ++i) {
+                if (!IsFeastEpithet(f.words[i].strText))
+                    letters += f.words[i].strText.size();
+            }
+            const bool after = matches.front().nFirst > written->nLast && letters >= 6;
+            if (after ||
+                (before > 0 && !f.claimed[before - 1] &&
+                 (kind == K::DayWord || kind == K::Weekday || kind == K::Eve || kind == K::Morrow ||
+                  kind == K::Octave || kind == K::After || kind == K::Before)))
                 besideWritten = matches;
         }
         for (const CFeastMatch& match : besideWritten)
@@ -802,8 +860,27 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         bool strong = false;
         if (!IntroducesName(f.words[i].strText, strong))
             continue;
-        for (std::size_t j = i + 1; j < n && j <= i + 3 && roles[j] == R::Unread; ++j) {
-            if (!strong && !Capitalised(cp1252, f.words[j]))
+        // "de la Haye": an article may stand between; "De liege le 25e": a place
+        // in small letters is one where the date follows at once.
+        std::size_t j = i + 1;
+        while (j < n && j <= i + 2 && roles[j] == R::Other)
+            ++j;
+        std::size_t end = j;
+        while (end < n && end <= j + 2 && roles[end] == R::Unread)
+            ++end;
+        std::size_t next = end;
+        while (next < n && roles[next] == R::Other)
+            ++next;
+        // Only after "from" ("de", "di", "van"): a letter says where it is written.
+        const std::string& from = f.words[i].strText;
+        const bool dateNext =
+            next < n && (roles[next] == R::Day || roles[next] == R::Month) &&
+            (i == 0 || roles[i - 1] == R::Other || roles[i - 1] == R::Name ||
+             f.words[i - 1].chAfter == '.' || f.words[i - 1].chAfter == ',') &&
+            (from == "de" || from == "d" || from == "di" || from == "da" || from == "dall" ||
+             from == "ex" || from == "van" || from == "from" || from == "uit" || from == "aus");
+        for (; j < end; ++j) {
+            if (!strong && !dateNext && !Capitalised(cp1252, f.words[j]))
                 break;
             roles[j] = R::Name;
         }
@@ -995,7 +1072,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             for (const std::int32_t year : modernYears) {
                 if (year < 1 || year > 2999)
                     continue;
-                CFeastDateOptions reckoning{options.eReckoning, options.nReformDay};
+                CFeastDateOptions reckoning{reckoningOf, options.nReformDay};
                 // The Eastern churches keep the Julian Easter, whatever the calendar.
                 if (orthodox && feast.eRule == EFeastRule::Easter)
                     reckoning.eReckoning = EFeastReckoning::Julian;
@@ -1216,6 +1293,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         (French() ? "le jour tombe en " : "the day falls in ") +
                         std::to_string(StyleYear(day, calendar, yearStyle)) +
                         (French() ? ", non en " : ", not in ") + std::to_string(choice.nWritten));
+                if (!calendarDoubt.empty())
+                    reading.doubts.push_back(
+                        (French() ? "le texte dit " : "the text says ") + Quote(calendarDoubt) +
+                        (French() ? ", un autre calendrier" : ", another calendar"));
                 // A leap year doubles 24 February: counted without it, the day is another.
                 if (plainDay != 0) {
                     const std::string other =
