@@ -478,6 +478,9 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
                 index.keys.begin())] = 1;
             continue;
         }
+        // Only a long word or an abbreviation reaches a name it does not spell.
+        if (key.bExactOnly || (!key.bAbbreviated && key.text.size() < 6))
+            continue;
         for (std::size_t k = 0; k < index.keys.size(); ++k) {
             if (!reached[k] && WordScore(key, index.keys[k], index.keys[k]) > 0)
                 reached[k] = 1;
