@@ -443,6 +443,16 @@ struct CAnchor {
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
 };
 
+CAnchor AnchorOf(const CFeastMatch& match) {
+    CAnchor anchor;
+    anchor.pFeast = match.pFeast;
+    anchor.nFirst = match.nFirst;
+    anchor.nLast = match.nLast;
+    anchor.nLoose = match.nLoose;
+    anchor.strLooseName = match.strLooseName;
+    return anchor;
+}
+
 std::string MonthName(std::int32_t month) {
     return LoadResString(IDS_MONTH_FIRST + month - 1);
 }
@@ -737,16 +747,6 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     if (written) {
         anchors.push_back(*written);
         // ... and the feast's own day, where the two disagree, as the other choice.
-        const auto asAnchor = [](const CFeastMatch& match) {
-            CAnchor anchor;
-            anchor.pFeast = match.pFeast;
-            anchor.nFirst = match.nFirst;
-            anchor.nLast = match.nLast;
-            anchor.nLoose = match.nLoose;
-            anchor.strLooseName = match.strLooseName;
-            anchor.bBeside = true;
-            return anchor;
-        };
         // Only a name the clause calls a day: "am Tag St. Jakob, den 25. Juli".
         if (!matches.empty() && matches.front().nLoose == static_cast<std::size_t>(-1)) {
             std::size_t before = matches.front().nFirst;
@@ -767,20 +767,17 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                   kind == K::Octave || kind == K::After || kind == K::Before)))
                 besideWritten = matches;
         }
-        for (const CFeastMatch& match : besideWritten)
-            anchors.push_back(asAnchor(match));
+        for (const CFeastMatch& match : besideWritten) {
+            anchors.push_back(AnchorOf(match));
+            anchors.back().bBeside = true;
+        }
     } else {
         for (const CFeastMatch& match : matches) {
-            CAnchor anchor;
+            CAnchor anchor = AnchorOf(match);
             anchor.bWeek =
                 match.bWeek || week[match.nLast] || (match.nLast + 1 < n && week[match.nLast + 1]);
             if (anchor.bWeek && match.nLast + 1 < n && week[match.nLast + 1])
                 roles[match.nLast + 1] = R::Relation;
-            anchor.pFeast = match.pFeast;
-            anchor.nFirst = match.nFirst;
-            anchor.nLast = match.nLast;
-            anchor.nLoose = match.nLoose;
-            anchor.strLooseName = match.strLooseName;
             anchors.push_back(anchor);
         }
     }
