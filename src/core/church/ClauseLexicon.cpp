@@ -430,6 +430,13 @@ std::vector<CClauseTableRow> ClauseMonthRows() {
     return rows;
 }
 
+std::vector<CClauseTableRow> ClauseWeekdayRows() {
+    std::vector<CClauseTableRow> rows;
+    for (const CStem& row : kWeekdayStems)
+        rows.push_back({row.pszStem, row.nWeekday});
+    return rows;
+}
+
 std::vector<CClauseTableRow> ClauseOrdinalRows() {
     std::vector<CClauseTableRow> rows;
     for (const CNamedOrdinal& row : kOrdinals)

@@ -50,6 +50,7 @@ struct CClauseTableRow {
 };
 std::vector<CClauseTableRow> ClauseMonthRows();
 std::vector<CClauseTableRow> ClauseOrdinalRows();
+std::vector<CClauseTableRow> ClauseWeekdayRows(); // German stems, 0 Sunday .. 6 Saturday
 
 // A feast's abbreviated word written out ("purif." -> "purificationis"),
 // or the word itself.

@@ -266,6 +266,57 @@ TEST(ClauseDayMonth, ReadsBackTheProgramsRomanDates) {
     SetTextLanguage(language);
 }
 
+// The value a word's opening letters give, the longest opening deciding
+// ("juil" is July, "jui" June): what a scribe's word is known by.
+std::int32_t ByOpening(std::string_view word,
+                       std::initializer_list<std::pair<std::int32_t, std::string_view>> openings) {
+    std::size_t longest = 0;
+    std::int32_t value = -1;
+    for (const auto& [v, opening] : openings) {
+        if (word.substr(0, opening.size()) == opening && opening.size() > longest) {
+            longest = opening.size();
+            value = v;
+        }
+    }
+    return value;
+}
+
+// Every month word and every weekday stem opens as its own month's or day's
+// names do, in one language or another, and as no other's.
+TEST(ClauseDayMonth, EveryMonthAndWeekdayRowOpensAsItsNames) {
+    for (const CClauseTableRow& row : ClauseMonthRows()) {
+        EXPECT_EQ(
+            ByOpening(row.strWord,
+                      {{1, "gen"},   {1, "ian"},     {1, "jan"},   {1, "jen"},     {2, "feb"},
+                       {2, "fev"},   {2, "feu"},     {2, "horn"},  {3, "lenz"},    {3, "maa"},
+                       {3, "mae"},   {3, "mar"},     {3, "mer"},   {3, "mrt"},     {4, "ap"},
+                       {4, "au"},    {4, "av"},      {4, "oster"}, {5, "mad"},     {5, "mag"},
+                       {5, "mai"},   {5, "maj"},     {5, "may"},   {5, "mei"},     {5, "mey"},
+                       {6, "brach"}, {6, "giu"},     {6, "iun"},   {6, "jui"},     {6, "jun"},
+                       {6, "zug"},   {7, "heu"},     {7, "hew"},   {7, "iul"},     {7, "juil"},
+                       {7, "jul"},   {7, "lug"},     {8, "ago"},   {8, "aou"},     {8, "aug"},
+                       {9, "7b"},    {9, "herbst"},  {9, "sep"},   {9, "set"},     {10, "8b"},
+                       {10, "oct"},  {10, "okt"},    {10, "ott"},  {10, "wein"},   {11, "9b"},
+                       {11, "nov"},  {11, "winter"}, {12, "10b"},  {12, "christ"}, {12, "dec"},
+                       {12, "dez"},  {12, "dic"},    {12, "xb"}}),
+            row.nValue)
+            << row.strWord;
+    }
+    for (const CClauseTableRow& row : ClauseWeekdayRows()) {
+        EXPECT_EQ(ByOpening(row.strWord,
+                            {{0, "son"},    {0, "sun"},   {6, "sonab"}, {6, "sonav"}, {6, "sunav"},
+                             {6, "szonav"}, {1, "mon"},   {1, "man"},   {1, "men"},   {1, "maen"},
+                             {1, "maan"},   {2, "din"},   {2, "die"},   {2, "er"},    {2, "ir"},
+                             {2, "tis"},    {2, "after"}, {3, "mit"},   {3, "mid"},   {3, "med"},
+                             {3, "mud"},    {3, "woe"},   {3, "gud"},   {3, "god"},   {3, "ons"},
+                             {4, "don"},    {4, "dor"},   {4, "dun"},   {4, "fin"},   {4, "fint"},
+                             {4, "pfin"},   {4, "tor"},   {5, "fre"},   {5, "fri"},   {5, "vri"},
+                             {5, "fry"},    {6, "sam"},   {6, "lor"},   {6, "sat"}}),
+                  row.nValue)
+            << row.strWord;
+    }
+}
+
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {
     for (const CClauseTableRow& row : ClauseMonthRows())
         EXPECT_EQ(Found("den 3. " + std::string(row.strWord)),

@@ -1,4 +1,5 @@
 #include "church/Clause.h"
+#include "church/ClauseText.h"
 
 #include "text/StringTable.h"
 
@@ -129,6 +130,26 @@ const ClauseCase kClauses[] = {
     {"freitags nach Martini", 0, false, J, {}},
     {"nach Martini", 1500, false, J, {}},
 };
+
+// The words the reader sees: editors' notes out, their restorations and
+// headings in, a letter written above another dropped.
+TEST(Clause, WordsAsTheReaderSeesThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Datum Rige, feria 3a p. Oculi (!)", "datum rige feria 3a p oculi"},
+        {"son[dages] Letare (sic)", "sondages letare"},
+        {"am dage [statt: ame vrydage] Nativitatis", "am dage nativitatis"},
+        {"[October 1660] 14th", "october 1660 14th"},
+        {"Jo{e}rgen tag, su{o}ntag", "jorgen tag suntag"},
+        {"l'an mil trois cens dix-sept", "l an mil trois cens dix sept"},
+        {"sanct Michaeli\xDF", "sanct michaelis"},
+    };
+    for (const auto& [text, expected] : cases) {
+        std::string joined;
+        for (const CClauseWord& word : ClauseWords(text))
+            joined += (joined.empty() ? "" : " ") + word.strText;
+        EXPECT_EQ(joined, expected) << text;
+    }
+}
 
 TEST(Clause, ClausesOfEveryLanguage) {
     for (const ClauseCase& c : kClauses) {
