@@ -590,7 +590,7 @@ CNumber ReadNumber(const std::vector<CClauseWord>& words, std::size_t i,
     CSum sum;
     bool lastDigits = false, lastRoman = false, sawWord = false;
     std::size_t j = i;
-    while (j < words.size() && j < i + 2 * kMaxPhraseWords && !claimed[j]) {
+    while (j < words.size() && !claimed[j]) {
         CAtom atom = ReadAtom(words[j], mode);
         std::size_t next = j + 1;
         CSum trial = sum;
@@ -1238,13 +1238,20 @@ constexpr std::string_view kElementFillers[] = {
 constexpr std::string_view kOwnNumber[] = {"pape", "papae", "papa", "pp", "pontificis"};
 // clang-format on
 
+// The "l" of "l'an" is an article, not fifty.
+bool IsElementNumberStart(const std::vector<CClauseWord>& words, std::size_t k) {
+    if (words[k].strText == "l" && k + 1 < words.size() && words[k + 1].strText == "an")
+        return false;
+    return IsNumberAtom(ReadAtom(words[k], ELatin::AnyCase));
+}
+
 CNumber ElementNumber(const std::vector<CClauseWord>& words, std::size_t marker,
                       const CElementMarker& m, const std::vector<bool>& claimed) {
     for (std::size_t j = marker + 1, steps = 0; j < words.size() && steps < m.nReach;
          ++j, ++steps) {
         if (claimed[j])
             break;
-        if (!IsNumberAtom(ReadAtom(words[j], ELatin::AnyCase)))
+        if (!IsElementNumberStart(words, j))
             continue;
         const CNumber n = ReadNumber(words, j, claimed, ELatin::AnyCase);
         if (OneOf(words[j - 1].strText, kOwnNumber)) {
@@ -1259,7 +1266,7 @@ CNumber ElementNumber(const std::vector<CClauseWord>& words, std::size_t marker,
         --k;
         if (claimed[k])
             break;
-        if (IsNumberAtom(ReadAtom(words[k], ELatin::AnyCase)))
+        if (IsElementNumberStart(words, k))
             return NumberEndingAt(words, k, claimed, ELatin::AnyCase, false);
         if (!OneOf(words[k].strText, kElementFillers))
             break;

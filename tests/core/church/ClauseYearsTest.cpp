@@ -85,6 +85,8 @@ TEST(ClauseYears, EveryWayOfWritingTheYear) {
         {"Dinstagh nach Crucis Anno Domini inn 1541", 0, 1541, nullptr},
         // English
         {"in the year of our Lord one thousand three hundred and sixteen", 0, 1316, nullptr},
+        {"in the one thousand five hundred and fortieth year of our Lord, the 5 day of May", 1540,
+         1540, nullptr},
         // Regnal years of England
         {"anno regni regis Edwardi tercii nono", 0, 0, "Edward III", 9},
         {"anno regni regis Henrici sexti post conquestum vicesimo", 0, 0, "Henry VI", 20},
@@ -198,6 +200,7 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         {"anno domini millesimo quadringentesimo octuagenisimo", "not read"},
         {"anno domini millesimo quadringentesimo, sexto kalendas maii", "not read"},
         {"anno domini millesimo trecentesimo sexto, quinto die mensis maii", "1306"},
+        {"anno domini millesimo quadringentesimo nono, presentibus testibus", "1409"},
         // French
         {"l'an mil quatre cens quarante ung", "1441"},
         {"l'an mil quatre cens quatre vingts et dix", "1490"},
@@ -392,6 +395,8 @@ TEST(ClauseYears, ElementsNoCalendarHereChecks) {
         {"epacta XII", "epact 12"},
         {"concurrente V", "concurrent 5"},
         {"concurrente IX", "concurrent"},
+        {"concurrente, mense Maio die V", "concurrent"},
+        {"le XXV, l'an de nostre regne", "regnal year"},
         {"anno regni regis Edwardi tercii nono", ""},
         {"in die xi milium virginum", ""},
     };
