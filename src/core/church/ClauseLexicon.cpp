@@ -311,7 +311,8 @@ std::int32_t DigitsValue(std::string_view word, std::size_t& used) {
 }
 
 std::int32_t RomanValue(std::string_view word) {
-    if (word.empty() || word.size() > 6 || word.find_first_not_of("ivxj") != std::string_view::npos)
+    // "xxviiij": a day of the month is seven letters at the most.
+    if (word.empty() || word.size() > 7 || word.find_first_not_of("ivxj") != std::string_view::npos)
         return 0;
     const auto value = [](char c) { return c == 'x' ? 10 : c == 'v' ? 5 : 1; };
     std::int32_t total = 0;

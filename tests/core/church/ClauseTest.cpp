@@ -111,6 +111,7 @@ const ClauseCase kClauses[] = {
     {"Dall'Haya a' 13 settembre 1616", 0, false, J, {13, 9, 1616}},
     {"Anvers ce 3 d'aoust 1590", 0, false, J, {3, 8, 1590}},
     {"vii idus julii", 1490, false, J, {9, 7, 1490}},
+    {"die xxviiij mensis maii", 1500, false, J, {29, 5, 1500}},
     {"pridie kalendas maii", 1490, false, J, {30, 4, 1490}},
     {"XVII. kalendas ianuarii 1209", 0, false, J, {16, 12, 1209}}, // the day's own year
     {"the seventh day of July", 1590, false, J, {7, 7, 1590}},
@@ -139,6 +140,8 @@ TEST(Clause, WordsAsTheReaderSeesThem) {
         {"son[dages] Letare (sic)", "sondages letare"},
         {"am dage [statt: ame vrydage] Nativitatis", "am dage nativitatis"},
         {"[October 1660] 14th", "october 1660 14th"},
+        {"[1316]: le 5 mai", "1316 le 5 mai"},
+        {"le 5 mai [1316] [note: 1317]", "le 5 mai 1316"},
         {"Jo{e}rgen tag, su{o}ntag", "jorgen tag suntag"},
         {"l'an mil trois cens dix-sept", "l an mil trois cens dix sept"},
         {"sanct Michaeli\xDF", "sanct michaelis"},
