@@ -85,8 +85,8 @@ std::size_t DaySuffix(std::string_view word) {
 // dialects: i for j and y, u for v and w, t for th, f for ph, c for k and
 // ch, s for z, no h after the first letter, e for ae and oe, single letters
 // for doubled ones, no "-tag" at the end of a compound and no final
-// inflection. Bavarian spellings too: i written ei before n and t
-// ("Martein", "Veit"), ie before ch ("liechtmess"), dt for d ("Erhardt"),
+// inflection. Bavarian spellings too: i written ei before n ("Martein",
+// "Kathrein"), ie before ch ("liechtmess"), dt for d ("Erhardt"),
 // cz for tz ("Vincencz"), ts and rd at the end for t and rt ("Lorentzen",
 // "Erhartz" and "Erhardi").
 std::string SpellingKey(std::string_view word) {
@@ -126,9 +126,8 @@ std::string SpellingKey(std::string_view word) {
             continue; // ae, oe: e
         if (c == 't' && !out.empty() && out.back() == 'd')
             continue; // "avendt" stays an eve, not "Avent"
-        // Not a final ei: "Mathei" is Matthew, "Mathie" Matthias.
-        if (c == 'e' && next == 'i' && !out.empty() && i + 2 < k.size() &&
-            (k[i + 2] == 'n' || k[i + 2] == 't'))
+        // Only before n: "Mathei" and "Matheis" stay Matthew's.
+        if (c == 'e' && next == 'i' && !out.empty() && i + 2 < k.size() && k[i + 2] == 'n')
             continue;
         if (c == 'e' && next == 'c' && !out.empty() && out.back() == 'i')
             continue;
@@ -155,8 +154,7 @@ std::string SpellingKey(std::string_view word) {
 }
 
 // The key an epithet is known by across dialects: b written p ("pischolfs",
-// "peichtiger"), nc written ng ("jungkfrawen", "jungfrawen"), the e of
-// the last syllable left out ("apostl", "ertzenngls") and a final n of case
+// "peichtiger"), ngk for nk, the e of the last syllable left out ("apostl", "ertzenngls") and a final n of case
 // ("iunkfrawn", "potn", "heylign").
 std::string EpithetKey(std::string_view word) {
     const std::string key = SpellingKey(word);
@@ -166,8 +164,8 @@ std::string EpithetKey(std::string_view word) {
         const char next = i + 1 < key.size() ? key[i + 1] : '\0';
         if (i == 0 && c == 'p')
             c = 'b';
-        else if (c == 'g' && !out.empty() && out.back() == 'n' && (next == 'c' || next == 'f'))
-            c = 'c';
+        else if (c == 'g' && !out.empty() && out.back() == 'n' && next == 'c')
+            continue; // "jungkfrawen": "junkfrawen"
         else if (c == 'e' && i + 2 == key.size() && i > 0 &&
                  (next == 'l' || next == 'n' || next == 'r'))
             continue;
