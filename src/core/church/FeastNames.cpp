@@ -41,12 +41,20 @@ constexpr std::string_view kEpithets[] = {
     "precursoris", "appostoly", "apostoly", "appostoli", "patroni", "patronis", "zwelfpoten",
     "zwelifpoten", "zwellffpoten", "zwelffpoten", "tzweliffpoten", "zwelfboten", "zwolfboten",
     "zwelfpotn", "zwellfpoten", "zwelfbotten", "zwolfbotten", "prothomartiris", "protomartiris",
-    "sts", "sainctz",
+    "sts", "sainctz", "bischof", "bischolfs", "babst", "beichtiger", "ertzengel", "ritter",
+    "tauffers", "gotztauffers", "martrar", "evangelii", "boten", "welfpoten", "gesellschaft",
+    "zwayer", "zweier", "apostle", "apostles",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 
-bool IsEpithet(std::string_view word) {
-    return std::find(std::begin(kEpithets), std::end(kEpithets), word) != std::end(kEpithets);
+// Shorter words are epithets only as listed: "sand", "heil", "tage"; a
+// listed word of this length gives no key ("diui" would take "dieu").
+constexpr std::size_t kEpithetKeyLetters = 4;
+
+bool IsEpithet(std::string_view word);
+
+bool IsVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
 }
 
 // An eve may stand inside the name it belongs to: "unser leven vrouwen
@@ -63,19 +71,26 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// A key that forgives the spellings of medieval scribes and German
-// dialects: i for j and y, u for v and w, t for th, f for ph, c for k,
-// s for z, no h after the first letter, e for ae and oe, single letters for
-// doubled ones, no "-tag" at the end of a compound and no final inflection.
-std::string SpellingKey(std::string_view word) {
-    std::string w(word);
+// The ending a compound with "-tag" has ("Marteinstag"); 0 when none.
+std::size_t DaySuffix(std::string_view word) {
     for (const std::string_view day : {"stage", "stags", "stagk", "tage", "tags", "tagk", "tag",
                                        "dages", "dage", "dags", "dag", "dach"}) {
-        if (EndsWith(w, day) && w.size() >= day.size() + 4) {
-            w.resize(w.size() - day.size());
-            break;
-        }
+        if (EndsWith(word, day) && word.size() >= day.size() + 4)
+            return day.size();
     }
+    return 0;
+}
+
+// A key that forgives the spellings of medieval scribes and German
+// dialects: i for j and y, u for v and w, t for th, f for ph, c for k and
+// ch, s for z, no h after the first letter, e for ae and oe, single letters
+// for doubled ones, no "-tag" at the end of a compound and no final
+// inflection. Bavarian spellings too: i written ei before n ("Martein",
+// "Kathrein"), ie before ch ("liechtmess"), dt for d ("Erhardt"),
+// cz for tz ("Vincencz"), ts and rd at the end for t and rt ("Lorentzen",
+// "Erhartz" and "Erhardi").
+std::string SpellingKey(std::string_view word) {
+    const std::string w(word.substr(0, word.size() - DaySuffix(word)));
     std::string k;
     for (std::size_t i = 0; i < w.size(); ++i) {
         char c = w[i];
@@ -97,6 +112,8 @@ std::string SpellingKey(std::string_view word) {
             c = 'u';
         else if (c == 'k')
             c = 'c';
+        else if (c == 'c' && next == 'z')
+            c = 't';
         else if (c == 'z')
             c = 's';
         k += c;
@@ -104,11 +121,19 @@ std::string SpellingKey(std::string_view word) {
     std::string out;
     for (std::size_t i = 0; i < k.size(); ++i) {
         char c = k[i];
-        if ((c == 'a' || c == 'o') && i + 1 < k.size() && k[i + 1] == 'e')
+        const char next = i + 1 < k.size() ? k[i + 1] : '\0';
+        if ((c == 'a' || c == 'o') && next == 'e')
             continue; // ae, oe: e
+        if (c == 't' && !out.empty() && out.back() == 'd')
+            continue; // "avendt" stays an eve, not "Avent"
+        // Only before n: "Mathei" and "Matheis" stay Matthew's.
+        if (c == 'e' && next == 'i' && !out.empty() && i + 2 < k.size() && k[i + 2] == 'n')
+            continue;
+        if (c == 'e' && next == 'c' && !out.empty() && out.back() == 'i')
+            continue;
         if (!out.empty() && out.back() == c)
             continue;
-        if (c == 'c' && i + 1 < k.size() && k[i + 1] == 'i' && !out.empty())
+        if (c == 'c' && next == 'i' && !out.empty())
             c = 't'; // -cius, -cio: -tius, -tio
         out += c;
     }
@@ -119,11 +144,73 @@ std::string SpellingKey(std::string_view word) {
             break;
         }
     }
+    // A final ts is a genitive ("Erhartz"); a final d is t only after r:
+    // "mardi" must not become "Marti", nor "avend" "Avent".
+    if (out.size() >= 5 && EndsWith(out, "ts"))
+        out.pop_back();
+    else if (out.size() >= 5 && EndsWith(out, "rd"))
+        out.back() = 't';
     return out;
 }
 
-bool IsVowel(char c) {
-    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+// The key an epithet is known by across dialects: b written p ("pischolfs",
+// "peichtiger"), ngk for nk, the e of the last syllable left out ("apostl", "ertzenngls") and a final n of case
+// ("iunkfrawn", "potn", "heylign").
+std::string EpithetKey(std::string_view word) {
+    const std::string key = SpellingKey(word);
+    std::string out;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        char c = key[i];
+        const char next = i + 1 < key.size() ? key[i + 1] : '\0';
+        if (i == 0 && c == 'p')
+            c = 'b';
+        else if (c == 'g' && !out.empty() && out.back() == 'n' && next == 'c')
+            continue; // "jungkfrawen": "junkfrawen"
+        else if (c == 'e' && i + 2 == key.size() && i > 0 &&
+                 (next == 'l' || next == 'n' || next == 'r'))
+            continue;
+        if (!out.empty() && out.back() == c)
+            continue;
+        out += c;
+    }
+    if (out.size() >= 4 && out.back() == 'n' && !IsVowel(out[out.size() - 2]))
+        out.pop_back();
+    return out;
+}
+
+// A word is an epithet as listed, or as another spelling of a listed one
+// that spells no word of a feast's name ("regum" is Epiphany, not "regis").
+bool IsEpithet(std::string_view word) {
+    if (std::find(std::begin(kEpithets), std::end(kEpithets), word) != std::end(kEpithets))
+        return true;
+    // "sunttag" is Sunday, not "sunte" (saint).
+    if (word.size() < kEpithetKeyLetters || DaySuffix(word) > 0)
+        return false;
+    static const std::vector<std::string> epithetKeys = [] {
+        std::vector<std::string> built;
+        for (const std::string_view listed : kEpithets) {
+            if (listed.size() > kEpithetKeyLetters)
+                built.push_back(EpithetKey(listed));
+        }
+        std::sort(built.begin(), built.end());
+        return built;
+    }();
+    static const std::vector<std::string> nameKeys = [] {
+        std::vector<std::string> built;
+        for (const CFeastDay& feast : FeastDays()) {
+            for (const auto& name : feast.names) {
+                for (const std::string& w : name) {
+                    if (std::find(std::begin(kEpithets), std::end(kEpithets), w) ==
+                        std::end(kEpithets))
+                        built.push_back(SpellingKey(w));
+                }
+            }
+        }
+        std::sort(built.begin(), built.end());
+        return built;
+    }();
+    return std::binary_search(epithetKeys.begin(), epithetKeys.end(), EpithetKey(word)) &&
+           !std::binary_search(nameKeys.begin(), nameKeys.end(), SpellingKey(word));
 }
 
 struct CNameWord {

@@ -216,7 +216,7 @@ TEST(Clause, DoubtsAreSaidAloud) {
         {"[December 1668] 24th (Christmas day)", "the text also names Christmas"},
         {"Saturday before Epiphany 1601", "the day falls in 1600, not in 1601"},
         {"Saturday St Martin 1533", "the text says Saturday"},
-        {"freitags nach Marteins 1500", "'Marteins' read as "},
+        {"freitags nach Martimi 1500", "'Martimi' read as "},
         {"am dinxsth dages na Judica 1500", "unread: 'dinxsth'"},
         {"3zz Sunday after Trinity 1600", "unread: '3zz'"},
     };

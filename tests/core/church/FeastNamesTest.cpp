@@ -156,6 +156,60 @@ TEST(FeastNames, NamesInEveryLanguage) {
         EXPECT_EQ(NamedDays(c.text), c.days) << c.text;
 }
 
+// Bavarian and Austrian spellings name their feast through the spelling key,
+// never by a likeness; the titles around them are all read.
+const CNameCase kDialect[] = {
+    {"sand Marteins tag des heiligen pischolfs", {"11.11"}},
+    {"Marteinstag", {"11.11"}},
+    {"sannd Erhardts tag", {"8.1"}},
+    {"Erhartztag", {"8.1"}},
+    {"Erhardti", {"8.1"}},
+    {"sand Niclasen tag", {"6.12"}},
+    {"sand Elspetten tag", {"19.11"}},
+    {"Laurenczen", {"10.8"}},
+    {"lorentzen tag", {"10.8"}},
+    {"Vincentzentag", {"22.1"}},
+    {"Vincencz", {"22.1"}},
+    {"des heiligen aufferttag", {"14.5"}},
+    {"ze liechtmess", {"2.2"}},
+    {"Veichtstag", {"15.6"}},
+    {"Kathrein", {"25.11"}},
+    {"sand Dorotheen tag der heiligen iunkchfrawn", {"6.2"}},
+    {"sand Barbaren tag der heiligen junckfraun", {"4.12"}},
+    {"Michels des heiligen ertzenngels", {"29.9"}},
+    {"Lienharts des heiligen peichtiger", {"6.11"}},
+    {"sand Clemens des heyligen pabst", {"23.11"}},
+    {"sand Andres des zwelfpoten", {"30.11"}},
+    {"sand Thomans tag des heylign apostl", {"21.12"}},
+    {"der elftausend jungfrauen und irer gesellschaft", {"21.10"}},
+    {"Matheis", {"24.2", "21.9"}}, // Matthias to a Bavarian scribe, Matthew to others
+    {"Rueprechts", {"27.3", "24.9"}},
+    {"Giligen", {"1.9"}},
+    {"der heiligen drei kunig", {"6.1"}},
+};
+
+TEST(FeastNames, DialectSpellingsAreNoLikeness) {
+    for (const CNameCase& c : kDialect) {
+        EXPECT_EQ(NamedDays(c.text), c.days) << c.text;
+        const auto words = ClauseWords(Utf8ToCp1252(c.text).value_or(""));
+        for (const CFeastMatch& match : MatchFeastName(words, 0, words.size()))
+            EXPECT_EQ(match.nLoose, static_cast<std::size_t>(-1)) << c.text;
+    }
+    for (const char* title : {"iunkfrawn", "junkchfrawen", "pischolffs", "bischof", "apostl",
+                              "babst", "peichtigers", "ertzenngls", "ritters", "gotztauffers",
+                              "martrar", "ewangelii", "potn", "heylign", "seynner", "zwayer"})
+        EXPECT_TRUE(IsFeastEpithet(title)) << title;
+    // Weekdays, months, eves and common words the keys must not make a saint
+    // or a title; nor a word of a feast's own name a title.
+    for (const char* word : {"montag", "erchtag", "pfinztag", "samcztag", "sunttag", "mardi",
+                             "merzen", "mars", "weichnachten", "reinigen"}) {
+        EXPECT_TRUE(NamedDays(word).empty()) << word;
+        EXPECT_FALSE(IsFeastEpithet(word)) << word;
+    }
+    for (const char* word : {"regum", "dives", "seventh", "martyr", "avendt", "monatstag"})
+        EXPECT_FALSE(IsFeastEpithet(word)) << word;
+}
+
 TEST(FeastNames, MatchKeepsToItsSpan) {
     const auto words = ClauseWords("feria sexta post festum beati Laurentii martiris anno");
     const auto found = MatchFeastName(words, 3, words.size());
