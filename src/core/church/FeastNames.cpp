@@ -33,7 +33,7 @@ constexpr std::string_view kEpithets[] = {
     "archangel", "gloriosi", "gloriose", "glorwurdigen", "werdigen", "festum", "festo", "festi",
     "fest", "feste", "fete", "feast", "day", "dag", "dage", "dages", "dagh", "daghe", "dach",
     "tag", "tage", "tages", "tagk", "tagas", "thage", "dagen", "jour", "ipso", "ipsa", "in", "im",
-    "am", "an", "up", "op", "vp", "to", "zu", "ze", "zum", "of", "the", "irer", "erer", "ihrer", "iren", "siner", "seiner", "syner",
+    "am", "an", "up", "op", "vp", "to", "zu", "ze", "zum", "of", "the", "dez", "dess", "irer", "erer", "ihrer", "iren", "siner", "seiner", "syner",
     "konnickliken", "koniglichen", "et", "und", "unde", "un", "sannd", "sanndt", "sannt",
     "sanctorum", "wirdigen", "wirdig", "jungkfrawen", "martrerin", "martrer", "bischoffs",
     "confessorum", "pontificum", "doctoris", "abbas", "regis", "reginae", "regine", "hylygen",
