@@ -783,27 +783,35 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     }
     // The name's words, with the titles around it: "beati Michaelis archangeli",
     // "unser leven vrouwen avent assumptionis".
-    const auto titles = [&](std::size_t i) {
-        static constexpr std::string_view kLady[] = {
-            "unser",  "unse",    "unsir",  "unses",  "unsers", "unnser",  "vnser",   "vnnser",
-            "onser",  "leven",   "lieben", "liewen", "leiven", "vrouwen", "frauen",  "frawen",
-            "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",    "notre",
-            "nostre", "dame",    "our",    "lady",   "ladies", "herrn",   "heren",   "hern",
-            "levenn", "vrowenn", "fraun",  "fruwen", "frawn",  "marie",   "mariae",  "maria",
-            "marien", "christi", "jhesu",  "ihesu",  "domini", "unsers",  "gloriose"};
+    // Our Lady's and Our Lord's words stand before a name; only their names after it.
+    const auto titles = [&](std::size_t i, bool before) {
+        static constexpr std::string_view kBefore[] = {
+            "unser",  "unse",    "unsir",  "unses",  "unsers", "unnser",  "vnser",  "vnnser",
+            "onser",  "leven",   "lieben", "liewen", "leiven", "vrouwen", "frauen", "frawen",
+            "frowen", "frouwen", "vrowen", "frawn",  "vrouwe", "frau",    "vrou",   "notre",
+            "nostre", "dame",    "our",    "lady",   "ladies", "herrn",   "heren",  "hern",
+            "levenn", "vrowenn", "fraun",  "fruwen"};
+        static constexpr std::string_view kEither[] = {"marie",  "mariae",  "maria",
+                                                       "marien", "christi", "jhesu",
+                                                       "ihesu",  "domini",  "gloriose"};
         const std::string& w = f.words[i].strText;
         const K kind = f.infos[i].eKind;
         if (f.claimed[i] || (kind != K::Unknown && kind != K::Filler && kind != K::DayWord))
             return false;
+        const auto in = [&w](const auto& list) {
+            return std::find(std::begin(list), std::end(list), w) != std::end(list);
+        };
         return IsFeastEpithet(w) ||
-               (kind == K::Unknown &&
-                std::find(std::begin(kLady), std::end(kLady), w) != std::end(kLady));
+               (kind == K::Unknown && (in(kEither) || (before && in(kBefore))));
     };
     const auto nameWords = [&](std::size_t first, std::size_t last) {
-        while (first > 0 && titles(first - 1))
+        while (first > 0 && titles(first - 1, true))
             --first;
-        while (last + 1 < n && titles(last + 1))
-            ++last;
+        // Forward, a joining word ("in", "und") counts only with a title after it.
+        for (std::size_t k = last + 1; k < n && titles(k, false); ++k) {
+            if (f.infos[k].eKind != K::Filler)
+                last = k;
+        }
         for (std::size_t i = first; i <= last && i < n; ++i) {
             if (!f.claimed[i])
                 roles[i] = R::Feast;
@@ -815,16 +823,16 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         nameWords(besideWritten.front().nFirst, besideWritten.front().nLast);
     // Our Lady's words before an eve inside her feast's name: "unser leven vrouwen avent".
     for (std::size_t i = 0; i < n; ++i) {
-        if (roles[i] != R::Unread || !titles(i))
+        if (roles[i] != R::Unread || !titles(i, true))
             continue;
         std::size_t j = i + 1;
         while (j < n && roles[j] != R::Feast &&
-               (titles(j) || f.infos[j].eKind == K::Eve || f.infos[j].eKind == K::DayWord ||
+               (titles(j, true) || f.infos[j].eKind == K::Eve || f.infos[j].eKind == K::DayWord ||
                 f.infos[j].eKind == K::Filler))
             ++j;
         if (j < n && roles[j] == R::Feast) {
             for (std::size_t k = i; k < j; ++k) {
-                if (titles(k))
+                if (titles(k, true))
                     roles[k] = R::Feast;
             }
         }
@@ -930,14 +938,27 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             return std::find(std::begin(kJoins), std::end(kJoins), f.words[i].strText) !=
                    std::end(kJoins);
         };
+        // "Peters tag in der vasten, als er auf den stul gesetzt ward": the
+        // words before "als" may be fillers.
+        const auto relative = [&f](std::size_t i) {
+            const std::string& w = f.words[i].strText;
+            return w == "als" || w == "alse" || w == "alz" || w == "quando" || w == "when" ||
+                   w == "lorsque" || w == "ubi" || w == "da" || w == "do";
+        };
         for (std::size_t i = 0; i < n; ++i) {
             if (roles[i] != R::Feast)
                 continue;
             for (const int step : {-1, 1}) {
                 std::size_t j = i + static_cast<std::size_t>(step);
-                while (j < n && joins(j))
+                bool joined = false, saidOf = false;
+                while (j < n && (joins(j) || (step > 0 && roles[j] == R::Other))) {
+                    joined = joined || joins(j);
+                    saidOf = saidOf || relative(j);
                     j += static_cast<std::size_t>(step);
-                if (j < n && roles[j] == R::Unread && j != i + static_cast<std::size_t>(step)) {
+                }
+                const bool onlyJoins = j == i + static_cast<std::size_t>(step) + 1 && joined;
+                if (j < n && roles[j] == R::Unread &&
+                    (onlyJoins || saidOf || (joined && step < 0))) {
                     first = std::min(first, j);
                     last = std::max(last, j);
                 }
