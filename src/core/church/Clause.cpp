@@ -950,15 +950,21 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 continue;
             for (const int step : {-1, 1}) {
                 std::size_t j = i + static_cast<std::size_t>(step);
-                bool joined = false, saidOf = false;
+                // After the name, in the same phrase (no comma or point between),
+                // "in den weinachtsfeyern" says which John: it is read or doubted.
+                bool joined = false, saidOf = false, phrase = step > 0;
                 while (j < n && (joins(j) || (step > 0 && roles[j] == R::Other))) {
                     joined = joined || joins(j);
                     saidOf = saidOf || relative(j);
+                    phrase = phrase && f.words[j - 1].chAfter != ',' &&
+                             f.words[j - 1].chAfter != '.' && f.words[j - 1].chAfter != ';';
                     j += static_cast<std::size_t>(step);
                 }
                 const bool onlyJoins = j == i + static_cast<std::size_t>(step) + 1 && joined;
+                phrase = phrase && j < n && j > i + 1 && f.words[j - 1].chAfter != ',' &&
+                         f.words[j - 1].chAfter != '.' && f.words[j - 1].chAfter != ';';
                 if (j < n && roles[j] == R::Unread &&
-                    (onlyJoins || saidOf || (joined && step < 0))) {
+                    (onlyJoins || saidOf || phrase || (joined && step < 0))) {
                     first = std::min(first, j);
                     last = std::max(last, j);
                 }
