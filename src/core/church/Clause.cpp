@@ -335,10 +335,10 @@ bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
 // Words that only introduce or join, and do not date.
 bool IsNonDating(std::string_view word) {
     static constexpr std::string_view kWords[] = {
-        "datum",       "actum", "gegeben", "geben",       "gheven", "gegheven", "gescreven",
-        "geschrieben", "donne", "fait",    "given",       "dat",    "etc",      "scriptum",
-        "ita",         "est",   "vale",    "valete",      "raptim", "cito",     "vitement",
-        "hastivement", "haste", "hate",    "festinanter", "bien"};
+        "datum",       "actum",    "gegeben",     "geben",  "gheven", "gegheven",    "gescreven",
+        "geschrieben", "donne",    "fait",        "given",  "dat",    "etc",         "scriptum",
+        "ita",         "est",      "vale",        "valete", "raptim", "cito",        "laus",
+        "deo",         "vitement", "hastivement", "haste",  "hate",   "festinanter", "bien"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 
@@ -400,8 +400,9 @@ int FindNamedCalendar(const std::vector<CClauseWord>& w, std::size_t& first, std
                                                 "alten",  "alter",  "alte",    "vieux",
                                                 "ancien", "v",      "oude",    "vecchio"};
     static constexpr std::string_view kStyle[] = {
-        "stilo", "stylo",    "styli",     "stili",    "style",    "styl", "st",   "stile",
-        "kal",   "kalender", "kalenders", "calender", "calendar", "s",    "stijl"};
+        "stilo",    "stylo", "styli", "stili",    "style",     "styl",
+        "st",       "stile", "kal",   "kalender", "kalenders", "calender",
+        "calendar", "s",     "stijl", "calculo",  "calculi",   "calendario"};
     const auto in = [](std::string_view word, const auto& list) {
         return std::find(std::begin(list), std::end(list), word) != std::end(list);
     };
@@ -562,15 +563,12 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     std::size_t calendarFirst = 0, calendarLast = 0;
     const int namedCalendar = FindNamedCalendar(f.words, calendarFirst, calendarLast);
     EFeastReckoning reckoningOf = options.eReckoning;
-    std::string calendarDoubt;
     if (namedCalendar != 0) {
         take(calendarFirst, calendarLast, R::Style);
         const EFeastReckoning named =
             namedCalendar > 0 ? EFeastReckoning::Gregorian : EFeastReckoning::Julian;
-        if (reckoningOf == EFeastReckoning::Civil)
-            reckoningOf = named;
-        else if (reckoningOf != named)
-            calendarDoubt = ClauseSpan(cp1252, f.words, calendarFirst, calendarLast);
+        // The text's own word outweighs a reckoning asked for.
+        reckoningOf = named;
     }
     if (const auto named = FindNamedStyle(f.words)) {
         take(named->nFirst, named->nLast, R::Style);
@@ -760,7 +758,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 if (!IsFeastEpithet(f.words[i].strText))
                     letters += f.words[i].strText.size();
             }
-            const bool after = matches.front().nFirst > written->nLast && letters >= 6;
+            const bool after = matches.front().nFirst > written->nLast && letters >= 4;
             if (after ||
                 (before > 0 && !f.claimed[before - 1] &&
                  (kind == K::DayWord || kind == K::Weekday || kind == K::Eve || kind == K::Morrow ||
@@ -970,10 +968,22 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 }
             }
         }
-        // An unread word right beside a date word may change it: "am dinxsth dages na".
-        if (first < n && first > 0 && roles[first - 1] == R::Unread)
+        // An unread word right beside a date word may change it: "am dinxsth dages na";
+        // not across a sentence's end or a comma ("Vale. 22. aprilis").
+        // A point ends a sentence only before a capital or a number; else it
+        // marks an abbreviation ("donnerst. v. Invocavit").
+        const auto breaks = [&f, &cp1252, n](std::size_t i) {
+            const char c = f.words[i].chAfter;
+            if (c == ',' || c == ';' || c == ':')
+                return true;
+            if (c != '.' || i + 1 >= n)
+                return false;
+            const char next = cp1252[f.words[i + 1].nStart];
+            return (next >= 'A' && next <= 'Z') || (next >= '0' && next <= '9');
+        };
+        if (first < n && first > 0 && roles[first - 1] == R::Unread && !breaks(first - 1))
             --first;
-        if (first < n && last + 1 < n && roles[last + 1] == R::Unread)
+        if (first < n && last + 1 < n && roles[last + 1] == R::Unread && !breaks(last))
             ++last;
         // A name between date words is no place: "la f\xEAte de Zzqvx la Pentec\xF4te".
         for (std::size_t i = first; i <= last && i < n; ++i) {
@@ -1279,12 +1289,11 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                              : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
                 }
                 if (choice.bDouble) {
-                    // Only a day before Lady Day has two years.
+                    // Only the months before Lady Day's have two years; the rest of
+                    // March keeps them too, as a diary's heading does ("[March 1659-60] 31st").
                     const std::int32_t month =
                         gregorian ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
-                    const std::int32_t dayOfMonth =
-                        gregorian ? day.GetGregorian().nDay : day.GetJulian().nDay;
-                    if (month > 3 || (month == 3 && dayOfMonth > 24)) {
+                    if (month > 3) {
                         const std::string written = std::to_string(choice.nWritten) + "/" +
                                                     std::to_string((choice.nWritten + 1) % 10);
                         reading.checks.push_back(
@@ -1317,10 +1326,6 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         (French() ? "le jour tombe en " : "the day falls in ") +
                         std::to_string(StyleYear(day, calendar, yearStyle)) +
                         (French() ? ", non en " : ", not in ") + std::to_string(choice.nWritten));
-                if (!calendarDoubt.empty())
-                    reading.doubts.push_back(
-                        (French() ? "le texte dit " : "the text says ") + Quote(calendarDoubt) +
-                        (French() ? ", un autre calendrier" : ", another calendar"));
                 // A leap year doubles 24 February: counted without it, the day is another.
                 if (plainDay != 0) {
                     const std::string other =

@@ -99,14 +99,16 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
              "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
              "proxime", "proximo",   "proximam", "proximi",   "next",      "prochain", "prochaine",
-             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",  "nasten", "naesten",
+             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",  "naehsten", "nahsten",
+             "nachgsten",  "nasten", "naesten",
              "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
         add({"avend",   "avende",   "avendes", "avendt",   "abend",    "abende", "abendt", "abent",
              "abents",  "abends",   "awend",   "awende",   "awendes",  "obent",  "avond",  "aubent",
              "vigilia", "vigiliam", "vigilie", "vigiliis", "profesto", "vigila", "veille", "vigile",
-             "eve",     "pridie",   "afton",   "aftonen",  "even",   "vigil",  "vigils", "veile"},
+             "eve",     "pridie",   "afton",   "aftonen",  "even",   "vigil",  "vigils", "veile",
+             "viglia"},
             K::Eve);
         add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
             K::Morrow);
@@ -121,7 +123,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "hochtid",  "hochtit",  "hochzeit",   "hochzit", "hochtide", "dagen", "fierdagen",
              "fierdage", "feiertag", "feiertagen", "dags",    "tags",
              "days",     "jours",    "dies",       "diebus",  "tagen",
-             "fest",     "diem",     "hochtyd",    "hochtiet", "hochgezit", "hochtzeit", "hochzeyt"},
+             "fest",     "diem",     "festivitatem", "festivitatis",     "hochtyd",    "hochtiet", "hochgezit", "hochtzeit", "hochzeyt"},
             K::DayWord);
         add({"orthodox", "orthodoxe", "orthodoxen", "eastern"}, K::Orthodox);
         add({"am",        "an",          "ann",      "in",      "im",     "ym",       "up",
@@ -145,7 +147,7 @@ const std::map<std::string, CClauseWordInfo>& Words() {
              "della",     "dello",       "di",       "al",      "dall",  "dalla",    "nel",
              "nella",     "van",         "int",      "jaer",    "jaers", "ons",      "heeren",
              "heren",     "desen",       "dezes",    "deses",   "ditto",  "dez",
-             "ahm",       "ahn",         "dene",     "denne",   "vasten", "vastenn",  "vassten",
+             "ahm",       "ahn",         "dene",     "denne",   "anni",   "aufn",     "auffn",   "vasten", "vastenn",  "vassten",
              "fasten",    "fastenn",
              "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
             K::Filler);
@@ -420,7 +422,17 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
 
 std::int32_t MonthOfClauseWord(std::string_view folded) {
     static const std::map<std::string, std::int32_t> months = KeyedTable(kMonths);
-    const auto found = months.find(Key(folded));
+    auto found = months.find(Key(folded));
+    if (found == months.end()) {
+        // A scribe's u for v before a vowel: "nouembris", "nouember".
+        std::string v(folded);
+        for (std::size_t i = 0; i + 1 < v.size(); ++i) {
+            const char next = v[i + 1];
+            if (v[i] == 'u' && (next == 'a' || next == 'e' || next == 'i' || next == 'o'))
+                v[i] = 'v';
+        }
+        found = months.find(Key(v));
+    }
     return found == months.end() ? 0 : found->second;
 }
 

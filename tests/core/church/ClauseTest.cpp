@@ -126,6 +126,10 @@ const ClauseCase kClauses[] = {
     {"[December 1668] 25th (Christmas day)", 0, false, J, {25, 12, 1668}},
     {"Londini 3 Maii 1620 stilo veteri", 0, false, J, {3, 5, 1620}},
     {"in octava Iohannis ewangeliste 1340", 0, false, J, {3, 1, 1340}}, // the day's year
+    {"Vale meque commendatum habe. 22. aprilis 1558", 0, false, J, {22, 4, 1558}},
+    {"13 Nouembris 1584 veteri calculo", 0, true, J, {13, 11, 1584}}, // the text's calendar wins
+    {"Die 8a Novembris 1590 Stilo Novo", 0, false, J, {29, 10, 1590}},
+    {"[March 1659\x96" "60] 31st", 0, false, J, {31, 3, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
@@ -212,6 +216,8 @@ TEST(Clause, DoubtsAreSaidAloud) {
         {"Martini und Qwertzes 1490", "unread: 'Qwertzes'"},
         {"in der pinxtweken 1490", "a week, not a day"},
         {"BEF 7 DEC 2026", "unread: 'BEF'"},
+        {"Vale meque commendatum habe 22 aprilis 1558", "unread: 'habe'"},
+        {"Michaelmas 1653/4", "a double year (1653/4) runs only"},
         {"VI kalendas martii 1404", "a leap year"},
         {"[December 1668] 24th (Christmas day)", "the text also names Christmas"},
         {"Saturday before Epiphany 1601", "the day falls in 1600, not in 1601"},
