@@ -400,9 +400,9 @@ int FindNamedCalendar(const std::vector<CClauseWord>& w, std::size_t& first, std
                                                 "alten",  "alter",  "alte",    "vieux",
                                                 "ancien", "v",      "oude",    "vecchio"};
     static constexpr std::string_view kStyle[] = {
-        "stilo",    "stylo", "styli", "stili",    "style",     "styl",
-        "st",       "stile", "kal",   "kalender", "kalenders", "calender",
-        "calendar", "s",     "stijl", "calculo",  "calculi",   "calendario"};
+        "stilo",    "stylo", "styli",   "stili",    "style",     "styl",
+        "st",       "stile", "kal",     "kalender", "kalenders", "calender",
+        "calendar", "stijl", "calculo", "calculi",  "calendario"};
     const auto in = [](std::string_view word, const auto& list) {
         return std::find(std::begin(list), std::end(list), word) != std::end(list);
     };
@@ -563,12 +563,16 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
     std::size_t calendarFirst = 0, calendarLast = 0;
     const int namedCalendar = FindNamedCalendar(f.words, calendarFirst, calendarLast);
     EFeastReckoning reckoningOf = options.eReckoning;
+    std::string calendarDoubt;
     if (namedCalendar != 0) {
         take(calendarFirst, calendarLast, R::Style);
         const EFeastReckoning named =
             namedCalendar > 0 ? EFeastReckoning::Gregorian : EFeastReckoning::Julian;
-        // The text's own word outweighs a reckoning asked for.
-        reckoningOf = named;
+        // A reckoning asked for stands, but a clause that says otherwise is doubted.
+        if (reckoningOf == EFeastReckoning::Civil)
+            reckoningOf = named;
+        else if (reckoningOf != named)
+            calendarDoubt = ClauseSpan(cp1252, f.words, calendarFirst, calendarLast);
     }
     if (const auto named = FindNamedStyle(f.words)) {
         take(named->nFirst, named->nLast, R::Style);
@@ -1326,6 +1330,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         (French() ? "le jour tombe en " : "the day falls in ") +
                         std::to_string(StyleYear(day, calendar, yearStyle)) +
                         (French() ? ", non en " : ", not in ") + std::to_string(choice.nWritten));
+                if (!calendarDoubt.empty())
+                    reading.doubts.push_back(
+                        (French() ? "le texte dit " : "the text says ") + Quote(calendarDoubt) +
+                        (French() ? ", un autre calendrier" : ", another calendar"));
                 // A leap year doubles 24 February: counted without it, the day is another.
                 if (plainDay != 0) {
                     const std::string other =

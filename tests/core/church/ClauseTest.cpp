@@ -127,8 +127,8 @@ const ClauseCase kClauses[] = {
     {"Londini 3 Maii 1620 stilo veteri", 0, false, J, {3, 5, 1620}},
     {"in octava Iohannis ewangeliste 1340", 0, false, J, {3, 1, 1340}}, // the day's year
     {"Vale meque commendatum habe. 22. aprilis 1558", 0, false, J, {22, 4, 1558}},
-    {"13 Nouembris 1584 veteri calculo", 0, true, J, {13, 11, 1584}}, // the text's calendar wins
-    {"Die 8a Novembris 1590 Stilo Novo", 0, false, J, {29, 10, 1590}},
+    {"13 Nouembris 1584 veteri calculo", 0, false, J, {13, 11, 1584}},
+    {"Di Leiden alli 21 di Gennaio 1609 Di V. S. molto Illustre", 0, false, J, {21, 1, 1609}},
     {"[March 1659\x96" "60] 31st", 0, false, J, {31, 3, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
@@ -218,16 +218,19 @@ TEST(Clause, DoubtsAreSaidAloud) {
         {"BEF 7 DEC 2026", "unread: 'BEF'"},
         {"Vale meque commendatum habe 22 aprilis 1558", "unread: 'habe'"},
         {"Michaelmas 1653/4", "a double year (1653/4) runs only"},
+        {"Die 8a Novembris 1590 Stilo Novo", "the text says 'Stilo Novo', another calendar"},
         {"VI kalendas martii 1404", "a leap year"},
         {"[December 1668] 24th (Christmas day)", "the text also names Christmas"},
-        {"Saturday before Epiphany 1601", "the day falls in 1600, not in 1601"},
+        {"Saturday before Epiphany 1604", "the day falls in 1603, not in 1604"},
         {"Saturday St Martin 1533", "the text says Saturday"},
         {"freitags nach Martimi 1500", "'Martimi' read as "},
         {"am dinxsth dages na Judica 1500", "unread: 'dinxsth'"},
         {"3zz Sunday after Trinity 1600", "unread: '3zz'"},
     };
     for (const auto& [text, doubt] : cases) {
-        const CClauseResult r = ReadDatingClause(text, {});
+        CClauseOptions julian;
+        julian.eReckoning = EFeastReckoning::Julian;
+        const CClauseResult r = ReadDatingClause(text, julian);
         ASSERT_FALSE(r.readings.empty()) << text;
         EXPECT_FALSE(r.readings[0].bSure) << text;
         ASSERT_FALSE(r.readings[0].doubts.empty()) << text;
