@@ -440,6 +440,7 @@ struct CAnchor {
     bool bBeside = false;                 // a feast named beside a written date
     bool bWeek = false;                   // the week the feast begins: "nach der osterwochen"
     std::optional<CClauseDayMonth> roman; // a Roman date, its day found year by year
+    std::int32_t nFromEnd = 0;            // 1: the month's last day, 2: the day before
     bool bOwnRoman = false;               // written as this program copies one
     const CFeastDay& Feast() const { return pFeast != nullptr ? *pFeast : own; }
 };
@@ -637,18 +638,59 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i)
             take(i, i, MonthOfClauseWord(f.words[i].strText) != 0 ? R::Month : R::Day);
     }
+    // The last day of a month, or the one before: "ultimo novembris", "le dernier
+    // juing", "all'ultimo di aprile", "penultima mensis aprilis", "den letzten tag
+    // monats februarii".
+    for (std::size_t i = 0; i + 1 < n && !written; ++i) {
+        static constexpr std::string_view kLast[] = {
+            "ultimo", "ultima",  "ultimi", "ultimus", "dernier", "derrenier", "darrenier",
+            "last",   "letzten", "letzte", "lesten",  "lesteen", "leste",     "laatsten"};
+        static constexpr std::string_view kBeforeLast[] = {"penultimo", "penultima", "penultimi",
+                                                           "vorletzten", "penultimate"};
+        const std::string& w = f.words[i].strText;
+        const auto in = [&w](const auto& list) {
+            return std::find(std::begin(list), std::end(list), w) != std::end(list);
+        };
+        const std::int32_t back = in(kLast) ? 1 : in(kBeforeLast) ? 2 : 0;
+        if (back == 0 || f.claimed[i])
+            continue;
+        std::size_t m = i + 1;
+        while (m < n && m <= i + 4 && !f.claimed[m] && MonthOfClauseWord(f.words[m].strText) == 0 &&
+               (ClassifyClauseWord(f.words[m].strText, false).eKind == K::Filler ||
+                ClassifyClauseWord(f.words[m].strText, false).eKind == K::DayWord))
+            ++m;
+        const std::int32_t month =
+            m < n && !f.claimed[m] ? MonthOfClauseWord(f.words[m].strText) : 0;
+        if (month == 0)
+            continue;
+        CAnchor anchor;
+        anchor.bWritten = true;
+        anchor.own.nMonth = month;
+        anchor.nFromEnd = back;
+        anchor.own.strEnglish = ClauseSpan(cp1252, f.words, i, m);
+        anchor.nFirst = i;
+        anchor.nLast = m;
+        written = anchor;
+        take(i, m - 1, R::Day);
+        take(m, m, R::Month);
+    }
     // A diary's heading names the month and year, its entry the day:
-    // "[May 1660] 4th (Lord's day)".
-    for (std::size_t i = 0; i + 2 < n && !written; ++i) {
+    // "[May 1660] 4th (Lord's day)"; or the entry names them: "November 1st".
+    for (std::size_t i = 0; i + 1 < n && !written; ++i) {
         const std::int32_t month = f.claimed[i] ? 0 : MonthOfClauseWord(f.words[i].strText);
         std::size_t k = i + 1;
         while (k < n && roles[k] == R::Year)
             ++k;
-        if (month == 0 || k == i + 1 || k >= n || f.claimed[k])
+        if (month == 0 || k >= n || f.claimed[k])
             continue;
         const CClauseWordInfo day = ClassifyClauseWord(f.words[k].strText, f.words[k].bMarked);
-        const char first = f.words[k].strText.front();
-        if (day.eKind != K::Ordinal || first < '0' || first > '9')
+        const std::string& number = f.words[k].strText;
+        const std::size_t digits = std::min(number.find_first_not_of("0123456789"), number.size());
+        if (day.eKind != K::Ordinal || digits == 0)
+            continue;
+        // Right after the month, only an English ordinal: "November 1st", not "May 3".
+        const std::string_view suffix = std::string_view(number).substr(digits);
+        if (k == i + 1 && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
             continue;
         CAnchor anchor;
         anchor.bWritten = true;
@@ -1120,6 +1162,14 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 // of January that fall in December of the year written.
                 std::int32_t plainDay = 0, plainMonth = 0;
                 const auto dayOf = [&](bool g) {
+                    if (anchor.nFromEnd > 0) {
+                        const std::int32_t next = feast.nMonth % 12 + 1;
+                        CJulianDay end = DayOfDate(1, next, next == 1 ? year + 1 : year, g);
+                        if (end.GetDayNumber() == 0)
+                            return end;
+                        end += -anchor.nFromEnd;
+                        return SupportedDay(end);
+                    }
                     if (!anchor.roman)
                         return FeastDayOf(feast, year, g);
                     const EStyleCalendar cal =

@@ -130,6 +130,12 @@ const ClauseCase kClauses[] = {
     {"13 Nouembris 1584 veteri calculo", 0, false, J, {13, 11, 1584}},
     {"Di Leiden alli 21 di Gennaio 1609 Di V. S. molto Illustre", 0, false, J, {21, 1, 1609}},
     {"[March 1659\x96" "60] 31st", 0, false, J, {31, 3, 1660}},
+    {"[November 1668] November 1st (Lord's day)", 0, false, J, {1, 11, 1668}},
+    {"Curiae ultimo novembris 1554", 0, false, J, {30, 11, 1554}},
+    {"penultima mensis aprilis 1443", 0, false, J, {29, 4, 1443}},
+    {"A Rouen le dernier Juing 1599", 0, false, J, {30, 6, 1599}},
+    {"den letzten tag monats februarii 1548", 0, false, J, {29, 2, 1548}}, // a leap year
+    {"all'ultimo di aprile 1618", 0, false, J, {30, 4, 1618}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
