@@ -965,7 +965,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         std::size_t first = n, last = 0;
         for (std::size_t i = 0; i < n; ++i) {
             const R role = roles[i];
-            if (role == R::Weekday || role == R::Relation || role == R::Feast || role == R::Day ||
+            // Beside a written date, "day" in an aside dates nothing: "7th (Office day)".
+            const bool relation = role == R::Relation && !(written && besideWritten.empty());
+            if (role == R::Weekday || relation || role == R::Feast || role == R::Day ||
                 role == R::Month) {
                 first = std::min(first, i);
                 last = i;
@@ -1022,7 +1024,15 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             const char c = f.words[i].chAfter;
             if (c == ',' || c == ';' || c == ':')
                 return true;
-            if (c != '.' || i + 1 >= n)
+            if (i + 1 >= n)
+                return false;
+            // An aside in brackets is the writer's remark: "29th (Office day)".
+            std::size_t at = f.words[i + 1].nStart;
+            while (at > f.words[i].nEnd && cp1252[at - 1] == ' ')
+                --at;
+            if (at > f.words[i].nEnd && cp1252[at - 1] == '(')
+                return true;
+            if (c != '.')
                 return false;
             const char next = cp1252[f.words[i + 1].nStart];
             return (next >= 'A' && next <= 'Z') || (next >= '0' && next <= '9');
@@ -1114,8 +1124,16 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         for (const CAnchor& anchor : anchors) {
             const CFeastDay& feast = anchor.Feast();
             CPlan plan = PlanOf(f, feast, anchor.nFirst, anchor.nLast);
-            if (anchor.bWritten) {
-                // A written date is the day itself; a weekday beside it is checked.
+            // A written date is the day itself and a weekday beside it is checked,
+            // unless a relation stands right before it: "freitags vor den 7. Juli".
+            std::size_t before = anchor.nFirst;
+            while (before > 0 && f.infos[before - 1].eKind == K::Filler && !f.claimed[before - 1])
+                --before;
+            const K led =
+                before > 0 && !f.claimed[before - 1] ? f.infos[before - 1].eKind : K::Unknown;
+            const bool related = led == K::After || led == K::Before || led == K::Eve ||
+                                 led == K::Morrow || led == K::Octave;
+            if (anchor.bWritten && !(related && anchor.nFirst < n && !anchor.bBeside)) {
                 plan = CPlan();
                 for (std::size_t i = 0; i < n; ++i) {
                     if (!f.claimed[i] && f.infos[i].eKind == K::Weekday) {

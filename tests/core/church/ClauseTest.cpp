@@ -136,6 +136,8 @@ const ClauseCase kClauses[] = {
     {"A Rouen le dernier Juing 1599", 0, false, J, {30, 6, 1599}},
     {"den letzten tag monats februarii 1548", 0, false, J, {29, 2, 1548}}, // a leap year
     {"all'ultimo di aprile 1618", 0, false, J, {30, 4, 1618}},
+    {"freitags vor den 7. Juli 1590", 0, false, J, {3, 7, 1590}},
+    {"[November 1660] 7th (Office day)", 0, false, J, {7, 11, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
