@@ -506,12 +506,10 @@ std::optional<CSaintAnchor> SaintOfLists(const std::string& words, CClauseResult
     }
     result.candidates.clear();
     const CSaintEntry& entry = *lines.front().pEntry;
-    CSaintAnchor saint{entry.strName, query, entry.nDay, entry.nMonth, false};
     std::string folded;
     for (const CClauseWord& word : ClauseWords(entry.strName))
         folded += (folded.empty() ? "" : " ") + word.strText;
-    saint.bExact = folded == query;
-    return saint;
+    return CSaintAnchor{entry.strName, query, entry.nDay, entry.nMonth, folded == query};
 }
 
 CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {

@@ -302,6 +302,12 @@ TEST(ClauseDayMonth, EveryMonthAndWeekdayRowOpensAsItsNames) {
             row.nValue)
             << row.strWord;
     }
+    for (const CClauseDayMonthRow& row : ClauseMarkRows()) {
+        EXPECT_EQ(ByOpening(row.strWord, {{kRomanKalends, "k"}, {kRomanKalends, "c"},
+                                          {kRomanNones, "n"}, {kRomanIdes, "i"}}),
+                  row.nValue)
+            << row.strWord;
+    }
     for (const CClauseTableRow& row : ClauseWeekdayRows()) {
         EXPECT_EQ(ByOpening(row.strWord,
                             {{0, "son"},    {0, "sun"},   {6, "sonab"}, {6, "sonav"}, {6, "sunav"},
@@ -315,6 +321,28 @@ TEST(ClauseDayMonth, EveryMonthAndWeekdayRowOpensAsItsNames) {
                   row.nValue)
             << row.strWord;
     }
+}
+
+// The ordinals of the day table and the number words of the year reader
+// were written apart: where both know a word, they give it one value
+// ("anno millesimo quinto" is 1005 when "quinto" is the fifth).
+TEST(ClauseDayMonth, OrdinalsAgreeWithTheYearsNumberWords) {
+    int compared = 0;
+    for (const CClauseTableRow& row : ClauseOrdinalRows()) {
+        for (const std::string frame : {"anno domini millesimo ", "l'an mil ", "im tausend und ",
+                                        "the year one thousand and ", "anno mille e ",
+                                        "in het jaar duizend "}) {
+            const std::string text = frame + std::string(row.strWord);
+            const auto years = FindClauseYears(ClauseWords(text), 0);
+            if (years.size() != 1 || years[0].bIncomplete || years[0].nYear <= 1000 ||
+                years[0].nLast + 1 != ClauseWords(text).size())
+                continue;
+            EXPECT_EQ(years[0].nYear - 1000, row.nValue) << text;
+            ++compared;
+            break;
+        }
+    }
+    EXPECT_GT(compared, 100);
 }
 
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {

@@ -137,6 +137,8 @@ const ClauseCase kClauses[] = {
     {"den letzten tag monats februarii 1548", 0, false, J, {29, 2, 1548}}, // a leap year
     {"all'ultimo di aprile 1618", 0, false, J, {30, 4, 1618}},
     {"freitags vor den 7. Juli 1590", 0, false, J, {3, 7, 1590}},
+    {"freitags nach Martini, in unser stadt", 1553, false, J, {17, 11, 1553}},
+    {"Dom. 3. Adv.", 1600, false, J, {14, 12, 1600}},
     {"[November 1660] 7th (Office day)", 0, false, J, {7, 11, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
@@ -163,6 +165,28 @@ TEST(Clause, WordsAsTheReaderSeesThem) {
         for (const CClauseWord& word : ClauseWords(text))
             joined += (joined.empty() ? "" : " ") + word.strText;
         EXPECT_EQ(joined, expected) << text;
+    }
+}
+
+// What the reader made of each word: U unread, O other, N a name, W weekday,
+// R relation, F feast, D day, M month, Y year, G regnal year, I indiction,
+// S style, C not checked.
+TEST(Clause, EveryWordIsAccountedFor) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Datum Rige am dinxdage na Judica zu Wien 1553", "ONOWRFONY"},
+        {"in festo beati Martini episcopi, indictione XV, anno 1346", "FFFFFIIYY"},
+        {"Michaelmas 9 Edward III", "FGGG"},
+        {"den 7. Juli 1590 more veneto", "DDMYSS"},
+        {"vii idus julii 1490, pontificatus nostri anno quinto", "DDMYCCCC"},
+        {"Tiguri, 12 Martii 1550", "NDMY"},
+        {"freitags nach Martini in unser stadt 1553", "WRFOUUY"},
+    };
+    for (const auto& [text, roles] : cases) {
+        const CClauseResult r = ReadDatingClause(text, {});
+        std::string got;
+        for (const CClauseWordRole& word : r.words)
+            got += "UONWRFDMYGISC"[static_cast<int>(word.eRole)];
+        EXPECT_EQ(got, roles) << text;
     }
 }
 
@@ -222,6 +246,8 @@ TEST(Clause, AnUnreadWordAmongTheDateWordsIsNeverSure) {
 TEST(Clause, DoubtsAreSaidAloud) {
     const std::pair<const char*, const char*> cases[] = {
         {"Martini und Qwertzes 1490", "unread: 'Qwertzes'"},
+        {"Qwertzes und Martini 1490", "unread: 'Qwertzes'"},
+        {"freitags nach Martini in unser stadt 1553", "unread: 'unser stadt'"},
         {"in der pinxtweken 1490", "a week, not a day"},
         {"BEF 7 DEC 2026", "unread: 'BEF'"},
         {"Vale meque commendatum habe 22 aprilis 1558", "unread: 'habe'"},
