@@ -154,7 +154,8 @@ std::string SpellingKey(std::string_view word) {
 }
 
 // The key an epithet is known by across dialects: b written p ("pischolfs",
-// "peichtiger"), ngk for nk, the e of the last syllable left out ("apostl", "ertzenngls") and a final n of case
+// "peichtiger"), ngk for nk, the e of the last syllable left out ("apostl", "ertzenngls") and a
+// final n of case
 // ("iunkfrawn", "potn", "heylign").
 std::string EpithetKey(std::string_view word) {
     const std::string key = SpellingKey(word);
@@ -228,7 +229,9 @@ struct CIndexedName {
 
 struct CIndex {
     std::vector<CIndexedName> names;
-    std::vector<std::string> keys; // every name word's key, sorted
+    std::vector<std::string> keys;                      // every name word's key, sorted
+    std::vector<std::vector<std::size_t>> namesOfKey;   // the names a proper key stands in
+    std::vector<std::vector<std::size_t>> keysOfLength; // the keys by their length
 };
 
 const CIndex& Index() {
@@ -250,12 +253,21 @@ const CIndex& Index() {
         }
         std::sort(built.keys.begin(), built.keys.end());
         built.keys.erase(std::unique(built.keys.begin(), built.keys.end()), built.keys.end());
-        for (CIndexedName& name : built.names) {
-            for (CNameWord& word : name.words) {
+        built.namesOfKey.resize(built.keys.size());
+        for (std::size_t n = 0; n < built.names.size(); ++n) {
+            for (CNameWord& word : built.names[n].words) {
                 word.nKey = static_cast<std::size_t>(
                     std::lower_bound(built.keys.begin(), built.keys.end(), word.strKey) -
                     built.keys.begin());
+                if (!word.bEpithet && word.nKey < built.keys.size())
+                    built.namesOfKey[word.nKey].push_back(n);
             }
+        }
+        for (std::size_t k = 0; k < built.keys.size(); ++k) {
+            const std::size_t length = built.keys[k].size();
+            if (built.keysOfLength.size() <= length)
+                built.keysOfLength.resize(length + 1);
+            built.keysOfLength[length].push_back(k);
         }
         return built;
     }();
@@ -271,8 +283,8 @@ struct CClauseKey {
     bool bAbbreviated = false; // "Epiph.", "Purif."
     std::string key;
     bool bEpithet = false;
-    bool bInside = false;   // an epithet, or an eve inside a name
-    bool bKnownKey = false; // some name has this key: no tolerance for it
+    bool bInside = false;    // an epithet, or an eve inside a name
+    bool bKnownKey = false;  // some name has this key: no tolerance for it
     bool bExactOnly = false; // a word of another kind: its own spelling only
 };
 
@@ -568,18 +580,37 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
         // Only a long word or an abbreviation reaches a name it does not spell.
         if (key.bExactOnly || (!key.bAbbreviated && key.text.size() < 6))
             continue;
-        for (std::size_t k = 0; k < index.keys.size(); ++k) {
+        // One letter off is a key one letter longer or shorter at the most; an
+        // abbreviation may stand for a name of any length.
+        const auto compare = [&](std::size_t k) {
             if (!reached[k] && WordScore(key, index.keys[k], index.keys[k]) > 0)
                 reached[k] = 1;
+        };
+        if (key.bAbbreviated) {
+            for (std::size_t k = 0; k < index.keys.size(); ++k)
+                compare(k);
+            continue;
+        }
+        const std::size_t length = key.key.size();
+        for (std::size_t l = length > 0 ? length - 1 : 0; l <= length + 1; ++l) {
+            if (l < index.keysOfLength.size()) {
+                for (const std::size_t k : index.keysOfLength[l])
+                    compare(k);
+            }
         }
     }
-    for (const CIndexedName& name : index.names) {
-        const bool worthTrying =
-            abbreviated ||
-            std::any_of(name.words.begin(), name.words.end(),
-                        [&](const CNameWord& w) { return !w.bEpithet && reached[w.nKey]; });
-        if (!worthTrying)
+    // The names to try, in the table's order: those a reached key stands in.
+    std::vector<char> tried(index.names.size(), abbreviated ? 1 : 0);
+    for (std::size_t k = 0; k < reached.size() && !abbreviated; ++k) {
+        if (reached[k]) {
+            for (const std::size_t n : index.namesOfKey[k])
+                tried[n] = 1;
+        }
+    }
+    for (std::size_t n = 0; n < index.names.size(); ++n) {
+        if (!tried[n])
             continue;
+        const CIndexedName& name = index.names[n];
         const CFeastMatch match = MatchName(name, keys, from);
         if (match.nScore == 0 || (!found.empty() && match.nScore < found.front().nScore))
             continue;
