@@ -182,7 +182,12 @@ std::string EpithetKey(std::string_view word) {
 // A word is an epithet as listed, or as another spelling of a listed one
 // that spells no word of a feast's name ("regum" is Epiphany, not "regis").
 bool IsEpithet(std::string_view word) {
-    if (std::find(std::begin(kEpithets), std::end(kEpithets), word) != std::end(kEpithets))
+    static const std::vector<std::string_view> listed = [] {
+        std::vector<std::string_view> sorted(std::begin(kEpithets), std::end(kEpithets));
+        std::sort(sorted.begin(), sorted.end());
+        return sorted;
+    }();
+    if (std::binary_search(listed.begin(), listed.end(), word))
         return true;
     // "sunttag" is Sunday, not "sunte" (saint).
     if (word.size() < kEpithetKeyLetters || DaySuffix(word) > 0)
@@ -229,9 +234,10 @@ struct CIndexedName {
 
 struct CIndex {
     std::vector<CIndexedName> names;
-    std::vector<std::string> keys;                      // every name word's key, sorted
-    std::vector<std::vector<std::size_t>> namesOfKey;   // the names a proper key stands in
-    std::vector<std::vector<std::size_t>> keysOfLength; // the keys by their length
+    std::vector<std::string> keys;                          // every name word's key, sorted
+    std::vector<std::vector<std::size_t>> namesOfKey;       // the names a proper key stands in
+    std::vector<std::vector<std::size_t>> keysOfLength;     // the keys by their length
+    std::vector<std::pair<std::string, std::size_t>> texts; // proper words and their names, sorted
 };
 
 const CIndex& Index() {
@@ -261,8 +267,11 @@ const CIndex& Index() {
                     built.keys.begin());
                 if (!word.bEpithet && word.nKey < built.keys.size())
                     built.namesOfKey[word.nKey].push_back(n);
+                if (!word.bEpithet)
+                    built.texts.emplace_back(word.strText, n);
             }
         }
+        std::sort(built.texts.begin(), built.texts.end());
         for (std::size_t k = 0; k < built.keys.size(); ++k) {
             const std::size_t length = built.keys[k].size();
             if (built.keysOfLength.size() <= length)
@@ -566,11 +575,18 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
     // Only names with a proper word some word of the span scores against
     // are tried: a clause is short, the table long.
     std::vector<char> reached(index.keys.size(), 0);
-    bool abbreviated = false;
+    // An abbreviation ("Purif.") tries the names with a word it begins.
+    std::vector<char> tried(index.names.size(), 0);
     for (const CClauseKey& key : keys) {
         if (key.bEpithet)
             continue;
-        abbreviated = abbreviated || key.bAbbreviated;
+        if (key.bAbbreviated && key.text.size() >= 3) {
+            auto at = std::lower_bound(index.texts.begin(), index.texts.end(),
+                                       std::make_pair(std::string(key.text), std::size_t{0}));
+            for (; at != index.texts.end() && at->first.compare(0, key.text.size(), key.text) == 0;
+                 ++at)
+                tried[at->second] = 1;
+        }
         if (key.bKnownKey) {
             reached[static_cast<std::size_t>(
                 std::lower_bound(index.keys.begin(), index.keys.end(), key.key) -
@@ -580,17 +596,11 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
         // Only a long word or an abbreviation reaches a name it does not spell.
         if (key.bExactOnly || (!key.bAbbreviated && key.text.size() < 6))
             continue;
-        // One letter off is a key one letter longer or shorter at the most; an
-        // abbreviation may stand for a name of any length.
+        // One letter off is a key one letter longer or shorter at the most.
         const auto compare = [&](std::size_t k) {
             if (!reached[k] && WordScore(key, index.keys[k], index.keys[k]) > 0)
                 reached[k] = 1;
         };
-        if (key.bAbbreviated) {
-            for (std::size_t k = 0; k < index.keys.size(); ++k)
-                compare(k);
-            continue;
-        }
         const std::size_t length = key.key.size();
         for (std::size_t l = length > 0 ? length - 1 : 0; l <= length + 1; ++l) {
             if (l < index.keysOfLength.size()) {
@@ -600,8 +610,7 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
         }
     }
     // The names to try, in the table's order: those a reached key stands in.
-    std::vector<char> tried(index.names.size(), abbreviated ? 1 : 0);
-    for (std::size_t k = 0; k < reached.size() && !abbreviated; ++k) {
+    for (std::size_t k = 0; k < reached.size(); ++k) {
         if (reached[k]) {
             for (const std::size_t n : index.namesOfKey[k])
                 tried[n] = 1;
