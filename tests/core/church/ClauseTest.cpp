@@ -139,6 +139,10 @@ const ClauseCase kClauses[] = {
     {"freitags vor den 7. Juli 1590", 0, false, J, {3, 7, 1590}},
     {"freitags nach Martini, in unser stadt", 1553, false, J, {17, 11, 1553}},
     {"Dom. 3. Adv.", 1600, false, J, {14, 12, 1600}},
+    {"the Lord's day after Michaelmas", 1660, false, J, {30, 9, 1660}},
+    {"achten tag nach Ostern", 1490, false, J, {18, 4, 1490}},
+    {"le jour de l'an", 1450, false, J, {1, 1, 1450}},
+    {"am tage nach sanct Laurentii", 1450, false, J, {11, 8, 1450}},
     {"[November 1660] 7th (Office day)", 0, false, J, {7, 11, 1660}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
@@ -179,6 +183,7 @@ TEST(Clause, EveryWordIsAccountedFor) {
         {"den 7. Juli 1590 more veneto", "DDMYSS"},
         {"vii idus julii 1490, pontificatus nostri anno quinto", "DDMYCCCC"},
         {"Tiguri, 12 Martii 1550", "NDMY"},
+        {"Michaelmas 1450 style de Paques", "FYSSS"},
         {"freitags nach Martini in unser stadt 1553", "WRFOUUY"},
     };
     for (const auto& [text, roles] : cases) {
@@ -270,6 +275,9 @@ TEST(Clause, DoubtsAreSaidAloud) {
         ASSERT_FALSE(r.readings[0].doubts.empty()) << text;
         EXPECT_EQ(r.readings[0].doubts[0].substr(0, std::string(doubt).size()), doubt) << text;
     }
+    EXPECT_EQ(UnreadWords("Martini in unser stadt 1553",
+                          ReadDatingClause("Martini in unser stadt 1553", {})),
+              "unser stadt");
     // Refused outright, never guessed: a saint's likeness in a short word.
     for (const char* text : {"den 1590", "dominica 1590", "mars 1590", "31 April 1500",
                              "xx idus martii 1500", "Laetare -1500"})
