@@ -792,8 +792,10 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         // Only a name the clause calls a day: "am Tag St. Jakob, den 25. Juli".
         if (!matches.empty() && matches.front().nLoose == static_cast<std::size_t>(-1)) {
             std::size_t before = matches.front().nFirst;
+            // Titles and joining words are passed over, never the day word itself.
             while (before > 0 && (f.infos[before - 1].eKind == K::Filler ||
-                                  IsFeastEpithet(f.words[before - 1].strText)))
+                                  (f.infos[before - 1].eKind == K::Unknown &&
+                                   IsFeastEpithet(f.words[before - 1].strText))))
                 --before;
             const K kind = before > 0 ? f.infos[before - 1].eKind : K::Unknown;
             // ... or one named in full after it: "25th (Christmas day)".

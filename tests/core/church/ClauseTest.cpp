@@ -332,6 +332,8 @@ TEST(Clause, SeveralDaysAndChecks) {
               "indiction 15 is that of 1347 in the Roman style, not of 1348");
     EXPECT_TRUE(
         checkOf("feria secunda post Martini, die xiii mensis novembris, anno 1553").bAgrees);
+    // A feast the clause calls the day of a written date is checked against it.
+    EXPECT_EQ(checkOf("am Tag sanct Martini, den 11. November 1500").strText, "Martinmas agrees");
     // A written date against a feast: both days offered, neither sure.
     const CClauseResult both = ReadDatingClause("Montag nach Martini, den 14. November 1553", {});
     ASSERT_EQ(both.readings.size(), 2u);
