@@ -1131,8 +1131,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 --before;
             const K led =
                 before > 0 && !f.claimed[before - 1] ? f.infos[before - 1].eKind : K::Unknown;
-            const bool related = led == K::After || led == K::Before || led == K::Eve ||
-                                 led == K::Morrow || led == K::Octave;
+            // Not "zu abend 19. septembris": before a date, "abend" is the evening.
+            const bool related = led == K::After || led == K::Before;
             if (anchor.bWritten && !(related && anchor.nFirst < n && !anchor.bBeside)) {
                 plan = CPlan();
                 for (std::size_t i = 0; i < n; ++i) {

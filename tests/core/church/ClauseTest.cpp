@@ -137,6 +137,7 @@ const ClauseCase kClauses[] = {
     {"den letzten tag monats februarii 1548", 0, false, J, {29, 2, 1548}}, // a leap year
     {"all'ultimo di aprile 1618", 0, false, J, {30, 4, 1618}},
     {"freitags vor den 7. Juli 1590", 0, false, J, {3, 7, 1590}},
+    {"Dingstag zu abend 19. septembris 1570", 0, false, J, {19, 9, 1570}}, // the evening
     {"freitags nach Martini, in unser stadt", 1553, false, J, {17, 11, 1553}},
     {"Dom. 3. Adv.", 1600, false, J, {14, 12, 1600}},
     {"the Lord's day after Michaelmas", 1660, false, J, {30, 9, 1660}},
