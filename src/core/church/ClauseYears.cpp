@@ -446,7 +446,8 @@ std::int32_t RomanOrdinalValue(std::string_view word) {
 
 enum class ELatin { AblativeOnly, AnyCase };
 
-CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullptr) {
+CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullptr,
+                bool split = true) {
     static const std::vector<CKeyedWord> kOrdinals =
         KeyedRows(ENumberForm::Ordinal, Bit(ENumberLanguage::Latin));
     static const std::vector<CKeyedWord> kCardinals =
@@ -487,11 +488,15 @@ CAtom LatinAtom(std::string_view word, ELatin mode, std::string* ending = nullpt
         }
     }
     // Two ordinals written as one word: "quintodecimo", "vicesimoprimo".
-    if (key.size() >= 8 && key.size() <= 40 && withEnding("o")) {
+    // The first part is one ordinal, never split again: a word of many "o"s
+    // would otherwise be cut every way there is.
+    if (split && key.size() >= 8 && key.size() <= 40 && withEnding("o")) {
         for (std::size_t cut = 4; cut + 4 <= key.size(); ++cut) {
             if (key[cut - 1] != 'o')
                 continue;
-            const CAtom a = LatinAtom(std::string_view(key).substr(0, cut), mode);
+            const CAtom a = LatinAtom(std::string_view(key).substr(0, cut), mode, nullptr, false);
+            if (a.eKind != EAtom::Unit)
+                continue;
             const CAtom b = LatinAtom(std::string_view(key).substr(cut), mode);
             CSum sum;
             if (a.eKind == EAtom::Unit && b.eKind == EAtom::Unit && sum.Add(a) && sum.Add(b)) {
