@@ -303,8 +303,10 @@ TEST(ClauseDayMonth, EveryMonthAndWeekdayRowOpensAsItsNames) {
             << row.strWord;
     }
     for (const CClauseDayMonthRow& row : ClauseMarkRows()) {
-        EXPECT_EQ(ByOpening(row.strWord, {{kRomanKalends, "k"}, {kRomanKalends, "c"},
-                                          {kRomanNones, "n"}, {kRomanIdes, "i"}}),
+        EXPECT_EQ(ByOpening(row.strWord, {{kRomanKalends, "k"},
+                                          {kRomanKalends, "c"},
+                                          {kRomanNones, "n"},
+                                          {kRomanIdes, "i"}}),
                   row.nValue)
             << row.strWord;
     }
@@ -329,9 +331,9 @@ TEST(ClauseDayMonth, EveryMonthAndWeekdayRowOpensAsItsNames) {
 TEST(ClauseDayMonth, OrdinalsAgreeWithTheYearsNumberWords) {
     int compared = 0;
     for (const CClauseTableRow& row : ClauseOrdinalRows()) {
-        for (const std::string frame : {"anno domini millesimo ", "l'an mil ", "im tausend und ",
-                                        "the year one thousand and ", "anno mille e ",
-                                        "in het jaar duizend "}) {
+        for (const std::string frame :
+             {"anno domini millesimo ", "l'an mil ", "im tausend und ",
+              "the year one thousand and ", "anno mille e ", "in het jaar duizend "}) {
             const std::string text = frame + std::string(row.strWord);
             const auto years = FindClauseYears(ClauseWords(text), 0);
             if (years.size() != 1 || years[0].bIncomplete || years[0].nYear <= 1000 ||
@@ -343,6 +345,19 @@ TEST(ClauseDayMonth, OrdinalsAgreeWithTheYearsNumberWords) {
         }
     }
     EXPECT_GT(compared, 100);
+    // ... and so do the day table's numbers: "l'an mil trois" is 1003.
+    for (const CClauseDayMonthRow& row : ClauseDayNumberRows()) {
+        for (const std::string frame : {"anno domini millesimo ", "l'an mil ",
+                                        "the year one thousand and ", "anno mille e "}) {
+            const std::string text = frame + std::string(row.strWord);
+            const auto years = FindClauseYears(ClauseWords(text), 0);
+            if (years.size() == 1 && !years[0].bIncomplete && years[0].nYear > 1000 &&
+                years[0].nLast + 1 == ClauseWords(text).size()) {
+                EXPECT_EQ(years[0].nYear - 1000, row.nValue) << text;
+                break;
+            }
+        }
+    }
 }
 
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {

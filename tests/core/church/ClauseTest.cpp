@@ -122,14 +122,24 @@ const ClauseCase kClauses[] = {
     {"De la Haye ce xxixe de novembre 1599", 0, false, J, {29, 11, 1599}},
     {"Adieu. Leyde, 16 F\xE9vrier 1595", 0, false, J, {16, 2, 1595}},
     {"[May 1660] 4th", 0, false, J, {4, 5, 1660}},
-    {"[February 1667\x96" "68] 23rd (Lord's day)", 0, false, J, {23, 2, 1668}},
+    {"[February 1667\x96"
+     "68] 23rd (Lord's day)",
+     0,
+     false,
+     J,
+     {23, 2, 1668}},
     {"[December 1668] 25th (Christmas day)", 0, false, J, {25, 12, 1668}},
     {"Londini 3 Maii 1620 stilo veteri", 0, false, J, {3, 5, 1620}},
     {"in octava Iohannis ewangeliste 1340", 0, false, J, {3, 1, 1340}}, // the day's year
     {"Vale meque commendatum habe. 22. aprilis 1558", 0, false, J, {22, 4, 1558}},
     {"13 Nouembris 1584 veteri calculo", 0, false, J, {13, 11, 1584}},
     {"Di Leiden alli 21 di Gennaio 1609 Di V. S. molto Illustre", 0, false, J, {21, 1, 1609}},
-    {"[March 1659\x96" "60] 31st", 0, false, J, {31, 3, 1660}},
+    {"[March 1659\x96"
+     "60] 31st",
+     0,
+     false,
+     J,
+     {31, 3, 1660}},
     {"[November 1668] November 1st (Lord's day)", 0, false, J, {1, 11, 1668}},
     {"Curiae ultimo novembris 1554", 0, false, J, {30, 11, 1554}},
     {"penultima mensis aprilis 1443", 0, false, J, {29, 4, 1443}},
@@ -185,6 +195,8 @@ TEST(Clause, EveryWordIsAccountedFor) {
         {"vii idus julii 1490, pontificatus nostri anno quinto", "DDMYCCCC"},
         {"Tiguri, 12 Martii 1550", "NDMY"},
         {"Michaelmas 1450 style de Paques", "FYSSS"},
+        {"Michaelmas anno incarnationis dominice 1300", "FYSSY"},
+        {"tertia feria post Oculi 1480", "OWRFY"},
         {"freitags nach Martini in unser stadt 1553", "WRFOUUY"},
     };
     for (const auto& [text, roles] : cases) {
@@ -257,6 +269,7 @@ TEST(Clause, DoubtsAreSaidAloud) {
         {"in der pinxtweken 1490", "a week, not a day"},
         {"BEF 7 DEC 2026", "unread: 'BEF'"},
         {"Vale meque commendatum habe 22 aprilis 1558", "unread: 'habe'"},
+        {"den 7. Juli zzqvx 1590", "unread: 'zzqvx'"},
         {"Michaelmas 1653/4", "a double year (1653/4) runs only"},
         {"Die 8a Novembris 1590 Stilo Novo", "the text says 'Stilo Novo', another calendar"},
         {"VI kalendas martii 1404", "a leap year"},
@@ -320,7 +333,8 @@ TEST(Clause, SeveralDaysAndChecks) {
                    ? r.readings[0].checks[0]
                    : CClauseCheck{true, "no single check"};
     };
-    const CClauseResult pope = ReadDatingClause("Michaelmas 1347, pontificatus nostri anno quinto", {});
+    const CClauseResult pope =
+        ReadDatingClause("Michaelmas 1347, pontificatus nostri anno quinto", {});
     ASSERT_EQ(pope.notChecked.size(), 1u);
     EXPECT_EQ(pope.notChecked[0], "not checked: pontifical year 5");
     EXPECT_TRUE(pope.readings.at(0).bSure);
