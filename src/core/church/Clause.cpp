@@ -459,6 +459,21 @@ std::string MonthName(std::int32_t month) {
     return LoadResString(IDS_MONTH_FIRST + month - 1);
 }
 
+// A day and month the clause writes out, as a fixed feast of its own; named
+// "7 July" unless the words name it better ("ultimo novembris").
+CAnchor WrittenAnchor(std::int32_t day, std::int32_t month, std::size_t first, std::size_t last,
+                      std::string name = {}) {
+    CAnchor anchor;
+    anchor.bWritten = true;
+    anchor.own.nDay = day;
+    anchor.own.nMonth = month;
+    anchor.own.strEnglish =
+        name.empty() ? std::to_string(day) + " " + MonthName(month) : std::move(name);
+    anchor.nFirst = first;
+    anchor.nLast = last;
+    return anchor;
+}
+
 std::string Quote(const std::string& text) {
     return French() ? "\xAB " + text + " \xBB" : "'" + text + "'";
 }
@@ -587,13 +602,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         // "l'an" may be the year's own formula too: "le jour de l'an 1450".
         if (is(i, {"jour", "jor"}) && is(i + 1, {"de", "du"}) && f.words[i + 2].strText == "l" &&
             f.words[i + 3].strText == "an") {
-            CAnchor anchor;
-            anchor.bWritten = true;
-            anchor.own.nDay = anchor.own.nMonth = 1;
-            anchor.own.strEnglish = "1 " + MonthName(1);
-            anchor.nFirst = i;
-            anchor.nLast = i + 3;
-            written = anchor;
+            written = WrittenAnchor(1, 1, i, i + 3);
             for (std::size_t k = i; k <= i + 3; ++k) {
                 if (!f.claimed[k])
                     take(k, k, R::Day);
@@ -615,14 +624,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                                      : " (the count runs past the month)"));
             return result;
         }
-        CAnchor anchor;
-        anchor.bWritten = true;
-        anchor.own.eRule = EFeastRule::Fixed;
-        anchor.own.nDay = dm.nDay;
-        anchor.own.nMonth = dm.nMonth;
-        anchor.own.strEnglish = dm.eMark == EClauseMark::None
-                                    ? std::to_string(dm.nDay) + " " + MonthName(dm.nMonth)
-                                    : span;
+        CAnchor anchor = WrittenAnchor(dm.nDay, dm.nMonth, dm.nFirst, dm.nLast,
+                                       dm.eMark == EClauseMark::None ? std::string() : span);
         if (dm.eMark != EClauseMark::None) {
             anchor.roman = dm;
             for (std::size_t i = dm.nFirst > 2 ? dm.nFirst - 2 : 0; i <= dm.nLast && i < n; ++i) {
@@ -630,8 +633,6 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                 anchor.bOwnRoman = anchor.bOwnRoman || w == "day" || w == "jour";
             }
         }
-        anchor.nFirst = dm.nFirst;
-        anchor.nLast = dm.nLast;
         written = anchor;
         for (std::size_t i = dm.nFirst; i <= dm.nLast && i < n; ++i)
             take(i, i, MonthOfClauseWord(f.words[i].strText) != 0 ? R::Month : R::Day);
@@ -661,14 +662,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             m < n && !f.claimed[m] ? MonthOfClauseWord(f.words[m].strText) : 0;
         if (month == 0)
             continue;
-        CAnchor anchor;
-        anchor.bWritten = true;
-        anchor.own.nMonth = month;
-        anchor.nFromEnd = back;
-        anchor.own.strEnglish = ClauseSpan(cp1252, f.words, i, m);
-        anchor.nFirst = i;
-        anchor.nLast = m;
-        written = anchor;
+        written = WrittenAnchor(0, month, i, m, ClauseSpan(cp1252, f.words, i, m));
+        written->nFromEnd = back;
         take(i, m - 1, R::Day);
         take(m, m, R::Month);
     }
@@ -690,14 +685,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const std::string_view suffix = std::string_view(number).substr(digits);
         if (k == i + 1 && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
             continue;
-        CAnchor anchor;
-        anchor.bWritten = true;
-        anchor.own.nDay = day.nValue;
-        anchor.own.nMonth = month;
-        anchor.own.strEnglish = std::to_string(day.nValue) + " " + MonthName(month);
-        anchor.nFirst = i;
-        anchor.nLast = k;
-        written = anchor;
+        written = WrittenAnchor(day.nValue, month, i, k);
         take(i, i, R::Month);
         take(k, k, R::Day);
     }
