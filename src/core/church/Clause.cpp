@@ -332,13 +332,12 @@ bool Capitalised(std::string_view cp1252, const CClauseWord& word) {
            (static_cast<unsigned char>(c) >= 0xC0 && static_cast<unsigned char>(c) <= 0xDE);
 }
 
-// Words that only introduce or join, and do not date.
+// Words of a letter's greeting or closing that do not date; the joining
+// words of a charter ("Datum", "Gegeben", "etc.") are the lexicon's fillers.
 bool IsNonDating(std::string_view word) {
     static constexpr std::string_view kWords[] = {
-        "datum",       "actum",    "gegeben",     "geben",  "gheven", "gegheven",    "gescreven",
-        "geschrieben", "donne",    "fait",        "given",  "dat",    "etc",         "scriptum",
-        "ita",         "est",      "vale",        "valete", "raptim", "cito",        "laus",
-        "deo",         "vitement", "hastivement", "haste",  "hate",   "festinanter", "bien"};
+        "scriptum", "ita",      "vale",        "valete", "raptim",      "cito", "laus",
+        "deo",      "vitement", "hastivement", "haste",  "festinanter", "hate", "bien"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
 }
 
