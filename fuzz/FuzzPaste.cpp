@@ -51,12 +51,7 @@ void CheckDay(CalendarRow row, std::string_view text) {
         return;
     }
     if (!values && !gedcom) {
-        CClauseOptions options;
-        if (row == ROW_GREGORIAN)
-            options.eReckoning = EFeastReckoning::Gregorian;
-        else if (row == ROW_JULIAN || row == ROW_ROMAN)
-            options.eReckoning = EFeastReckoning::Julian;
-        const CClauseResult clause = ReadDatingClause(text, options);
+        const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, {}));
         FUZZ_CHECK(clause.readings.size() == 1 && clause.readings.front().bSure &&
                    clause.readings.front().day == *day);
         return;

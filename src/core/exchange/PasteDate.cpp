@@ -345,6 +345,17 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
     return supported;
 }
 
+CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style) {
+    // The Roman row is Julian, as the Julian one; the others follow the reform.
+    CClauseOptions options;
+    options.yearStyle = style;
+    if (row == ROW_GREGORIAN)
+        options.eReckoning = EFeastReckoning::Gregorian;
+    else if (row == ROW_JULIAN || row == ROW_ROMAN)
+        options.eReckoning = EFeastReckoning::Julian;
+    return options;
+}
+
 CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style) {
     CStyleReadings days;
     if (!IsRow(row))
@@ -373,14 +384,7 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
         return one(*gedcom);
     // A day told by the church year: "Tuesday after Laetare 1523".
     // Only a sure reading of one day: a doubtful one needs the clause box.
-    // In the row's own calendar: the Roman row is Julian, as the Julian one.
-    CClauseOptions options;
-    options.yearStyle = style;
-    if (row == ROW_GREGORIAN)
-        options.eReckoning = EFeastReckoning::Gregorian;
-    else if (row == ROW_JULIAN || row == ROW_ROMAN)
-        options.eReckoning = EFeastReckoning::Julian;
-    const CClauseResult clause = ReadDatingClause(text, options);
+    const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, style));
     return clause.readings.size() == 1 && clause.readings.front().bSure
                ? one(clause.readings.front().day)
                : days;

@@ -30,6 +30,7 @@
 #pragma once
 
 #include "calendar/YearStyle.h"
+#include "church/Clause.h"
 #include "exchange/RowValues.h"
 
 #include <cstddef>
@@ -84,13 +85,17 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
 // PastedStyleReadings: the earliest day, of a date held twice the one after
 // Easter, which the panel's marker then shows; else PastedValues), else a
 // bare GEDCOM value's day, as above, else a day told by the church year
-// (FeastDate.h: "Tuesday after Laetare 1523", by the calendar in civil use);
+// (church/Clause.h: "Tuesday after Laetare 1523", one sure day, read in the
+// row's own calendar);
 // nothing when all refuse the text.
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
                                     const CYearStyle& style = {});
 // Every day that paste can mean, earliest first: two only for a date the
 // Easter style holds twice; none when the text is refused.
 CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style = {});
+
+// How a row reads a date told by the church year: in the row's own calendar.
+CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style);
 
 // Clipboard and command-line text arrive as UTF-8: converted to
 // Windows-1252, a character it cannot hold read as "?" and malformed bytes
