@@ -2,31 +2,15 @@
 
 #include "calendar/Computus.h"
 #include "church/FeastNames.h"
-#include "text/Cp1252.h"
 #include "text/Ordinal.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <string_view>
 #include <tuple>
 
 namespace {
 
 using K = EChurchFeastKind;
-
-// Words that only introduce a name.
-constexpr std::string_view kIntroducing[] = {
-    "the",    "of", "feast",  "day",    "st",     "ste",     "sts",   "saint",
-    "sainte", "s",  "sanct",  "sancti", "sancte", "sanctae", "beati", "beatae",
-    "beate",  "b",  "festum", "festo",  "in",     "fete",    "de",    "du",
-    "des",    "la", "le",     "l",      "d",      "jour",    "divi",  "dive",
-};
-
-bool IsIntroducing(std::string_view word) {
-    return std::find(std::begin(kIntroducing), std::end(kIntroducing), word) !=
-           std::end(kIntroducing);
-}
 
 CJulianDay Shifted(CJulianDay day, std::int32_t days) {
     if (day.GetDayNumber() == 0)
@@ -178,90 +162,3 @@ std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool f
     return days;
 }
 
-std::string FoldFeastName(std::string_view cp1252) {
-    const std::string upper = FoldToAsciiUpper(cp1252);
-    std::string spaced;
-    for (const char c : upper) {
-        if (c >= 'A' && c <= 'Z')
-            spaced += static_cast<char>(c - 'A' + 'a');
-        else if (c >= '0' && c <= '9')
-            spaced += c;
-        else
-            spaced += ' ';
-    }
-    // Medieval spellings: "Iohannis" and "Johannis", "Andree" and "Andreae".
-    std::string spelled;
-    for (std::size_t i = 0; i < spaced.size(); ++i) {
-        if (spaced[i] == 'j') {
-            spelled += 'i';
-        } else if ((spaced[i] == 'a' || spaced[i] == 'o') && i + 1 < spaced.size() &&
-                   spaced[i + 1] == 'e') {
-            spelled += 'e';
-            ++i;
-        } else {
-            spelled += spaced[i];
-        }
-    }
-    std::string folded;
-    std::size_t start = 0;
-    while (start < spelled.size()) {
-        const std::size_t end = std::min(spelled.find(' ', start), spelled.size());
-        const std::string_view word = std::string_view(spelled).substr(start, end - start);
-        if (!word.empty() && !IsIntroducing(word)) {
-            if (!folded.empty())
-                folded += ' ';
-            folded += word;
-        }
-        start = end + 1;
-    }
-    return folded;
-}
-
-const CChurchFeast* FindChurchFeast(std::string_view folded) {
-    using CNames = std::map<std::string, const CChurchFeast*, std::less<>>;
-    static const CNames names = [] {
-        CNames map;
-        const auto sameDay = [](const CFeastDay& a, const CFeastDay& b) {
-            return a.eRule == b.eRule && a.nOffset == b.nOffset && a.nDay == b.nDay &&
-                   a.nMonth == b.nMonth;
-        };
-        // The names a feast is shown by; the first feast to claim one keeps it.
-        for (const CChurchFeast& feast : ChurchFeasts()) {
-            for (const std::string* name : {&feast.strLatin, &feast.strEnglish, &feast.strFrench}) {
-                if (const std::string key = FoldFeastName(*name); !key.empty())
-                    map.emplace(key, &feast);
-            }
-        }
-        // Every other name of the table, when all its lines fall on one day.
-        std::map<std::string, const CFeastDay*, std::less<>> owners;
-        std::set<std::string, std::less<>> shared;
-        for (const CFeastDay& row : FeastDays()) {
-            if (!row.strUsage.empty())
-                continue;
-            for (const auto& words : row.names) {
-                std::string joined;
-                for (const std::string& word : words)
-                    joined += (joined.empty() ? "" : " ") + word;
-                const std::string key = FoldFeastName(joined);
-                if (key.empty())
-                    continue;
-                const auto [at, added] = owners.emplace(key, &row);
-                if (!added && !sameDay(*at->second, row))
-                    shared.insert(key);
-            }
-        }
-        for (const auto& [key, row] : owners) {
-            if (shared.count(key))
-                continue;
-            for (const CChurchFeast& feast : ChurchFeasts()) {
-                if (sameDay(*feast.pRow, *row)) {
-                    map.emplace(key, &feast);
-                    break;
-                }
-            }
-        }
-        return map;
-    }();
-    const auto found = names.find(folded);
-    return found == names.end() ? nullptr : found->second;
-}

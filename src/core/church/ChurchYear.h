@@ -5,8 +5,7 @@
 //
 //   auto days = ChurchYearDays(1523, false);   // Julian computus, Julian dates
 //   // ... {"Laetare", 15 March 1523}, ...
-//   const CChurchFeast* f = FindChurchFeast("laetare");
-//   CJulianDay d = ChurchFeastDay(*f, 1523, false);
+//   CJulianDay d = ChurchFeastDay(ChurchFeasts().front(), 1523, false);
 //
 // Names are Windows-1252 texts: Latin, English and French.
 #pragma once
@@ -75,13 +74,3 @@ struct CChurchDay {
 // names (Annunciation in Holy Week) keeps both, movable first.
 std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french = false);
 
-// A name folded for comparison: ASCII lower case without accents, every
-// character other than a letter or digit a space, blanks squeezed, and the
-// words that only introduce a name dropped ("the", "saint", "feast of",
-// "la", "sancti" ...).
-std::string FoldFeastName(std::string_view cp1252);
-
-// The listed feast a folded name means, or nothing: a name it is shown by,
-// or one of the names the table gives only to feasts of its day (lines of a
-// local usage aside). A name of feasts on two days means nothing here.
-const CChurchFeast* FindChurchFeast(std::string_view folded);

@@ -59,54 +59,6 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
     }
 }
 
-bool SameDay(const CFeastDay& a, const CFeastDay& b) {
-    return a.eRule == b.eRule && a.nOffset == b.nOffset && a.nDay == b.nDay && a.nMonth == b.nMonth;
-}
-
-// The names a feast is shown by find it; every other name of the table finds
-// a feast of its own day or nothing, never one of another day.
-TEST(ChurchYear, EveryNameFindsItsOwnDayOrNothing) {
-    for (const CChurchFeast& feast : ChurchFeasts()) {
-        for (const std::string* name : {&feast.strLatin, &feast.strEnglish, &feast.strFrench}) {
-            const CChurchFeast* found = FindChurchFeast(FoldFeastName(*name));
-            ASSERT_NE(found, nullptr) << *name;
-            EXPECT_TRUE(SameDay(*found->pRow, *feast.pRow))
-                << *name << " finds " << found->strLatin;
-        }
-    }
-    for (const CFeastDay& row : FeastDays()) {
-        for (const auto& words : row.names) {
-            std::string name;
-            for (const std::string& word : words)
-                name += word + " ";
-            const CChurchFeast* found = FindChurchFeast(FoldFeastName(name));
-            if (found && row.strUsage.empty())
-                EXPECT_TRUE(SameDay(*found->pRow, row)) << name << " finds " << found->strLatin;
-        }
-    }
-    // A local usage's other day leaves the name to the feast kept everywhere.
-    const CChurchFeast* petri = FindChurchFeast(FoldFeastName("Petri"));
-    ASSERT_NE(petri, nullptr);
-    EXPECT_EQ(petri->nMonth * 100 + petri->nDay, 629);
-    // Names the table gives to two days.
-    for (const char* name : {"sainte croix", "holy rood day", "johannis", "pauli"})
-        EXPECT_EQ(FindChurchFeast(FoldFeastName(name)), nullptr) << name;
-}
-
-TEST(ChurchYear, FoldingIgnoresCaseAccentsSpellingAndIntroducingWords) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"L\xC6TARE", "letare"},
-        {"la Saint-Michel", "michel"},
-        {"Festum Sancti Johannis Baptistae", "iohannis baptiste"},
-        {"P\xE2ques", "paques"},
-        {"  the  feast of  St. Martin ", "martin"},
-        {"No\xEBl", "nel"}, // as NOEL
-    };
-    for (const auto& [text, folded] : cases)
-        EXPECT_EQ(FoldFeastName(text), folded) << text;
-    EXPECT_EQ(FindChurchFeast("nothing of the sort"), nullptr);
-}
-
 TEST(ChurchYear, NumberedSundaysAndYearBounds) {
     const std::int32_t easter = EasterSunday(1600, true).GetDayNumber();
     EXPECT_EQ(NumberedSunday(ESundaySeries::Pentecost, 1, 1600, true), easter + 56);
