@@ -1146,8 +1146,9 @@ void FindYearsOfTheLord(const std::vector<CClauseWord>& words, std::int32_t cont
             (words[number.nLast].chAfter == '/' || words[number.nLast].chAfter == '-' ||
              words[number.nLast].chAfter == '\x96')) { // an en dash: "1667\x9668"
             const std::string& second = words[number.nLast + 1].strText;
+            // Only a second year of up to four digits is counted: no more can be one.
             std::int32_t modulo = 1;
-            for (std::size_t d = 0; d < second.size(); ++d)
+            for (std::size_t d = 0; d < second.size() && d < 5; ++d)
                 modulo *= 10;
             const CAtom atom = ReadAtom(words[number.nLast + 1], ELatin::AblativeOnly);
             if (atom.bDigits && std::to_string(atom.nValue) == second &&
