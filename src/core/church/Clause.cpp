@@ -719,6 +719,30 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             }
             break;
         }
+        // "in den pfingstfeyern", "nach den osterfeiern": the feast's holidays,
+        // counted from the feast; "in" them is the week from its day.
+        for (const std::string_view suffix :
+             {"feiertagen", "feyertagen", "feiertag", "feyertag", "feiern", "feyern", "feirn"}) {
+            if (w.size() < suffix.size() + 4 ||
+                w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
+                continue;
+            std::string stem = w.substr(0, w.size() - suffix.size());
+            if (stem.size() > 4 && stem.back() == 's') // "weinachtsfeyern"
+                stem.pop_back();
+            for (const std::string& name : {stem, stem + "n", stem + "en"}) {
+                std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
+                if (!MatchFeastName(one, 0, 1).empty()) {
+                    expanded[i].strText = name;
+                    std::size_t k = i;
+                    while (k > 0 && IsFeastEpithet(f.words[k - 1].strText) &&
+                           f.words[k - 1].strText != "in")
+                        --k;
+                    week[i] = k > 0 && f.words[k - 1].strText == "in";
+                    break;
+                }
+            }
+            break;
+        }
         // "in der pfingsten woche": the week word after the name.
         if (i > 0 && (w == "woche" || w == "wochen" || w == "weke" || w == "weken" || w == "week"))
             week[i] = true;
@@ -843,6 +867,19 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
             if (f.infos[k].eKind != K::Filler)
                 last = k;
         }
+        // "als si geboren ist worden": the verbs that close the saying which feast.
+        static constexpr std::string_view kOpen[] = {"als", "alz", "alse", "do", "da"};
+        static constexpr std::string_view kClose[] = {"ward",   "wardt", "wart", "ist",
+                                                      "worden", "wurde", "sei",  "sey"};
+        const auto among = [&](std::size_t i, const auto& list) {
+            return std::find(std::begin(list), std::end(list), f.words[i].strText) !=
+                   std::end(list);
+        };
+        bool opened = false;
+        for (std::size_t i = first; i <= last && i < n; ++i)
+            opened = opened || among(i, kOpen);
+        while (opened && last + 1 < n && !f.claimed[last + 1] && among(last + 1, kClose))
+            ++last;
         for (std::size_t i = first; i <= last && i < n; ++i) {
             if (!f.claimed[i])
                 roles[i] = R::Feast;
@@ -933,12 +970,15 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const char before = start == 0 ? '.' : f.words[start - 1].chAfter;
         if (before != '.' && before != ',' && before != ';')
             continue;
-        for (std::size_t i = start; i < n && roles[i] == R::Unread && nameCase(f.words[i]); ++i) {
+        std::size_t first = start; // "Le Leyden ce 18 de Septembre"
+        while (first < n && roles[first] == R::Other)
+            ++first;
+        for (std::size_t i = first; i < n && roles[i] == R::Unread && nameCase(f.words[i]); ++i) {
             std::size_t next = i + 1;
             while (next < n && roles[next] == R::Other)
                 ++next;
             if (next < n && (roles[next] == R::Day || roles[next] == R::Month)) {
-                for (std::size_t k = start; k <= i; ++k)
+                for (std::size_t k = first; k <= i; ++k)
                     roles[k] = R::Name;
                 break;
             }

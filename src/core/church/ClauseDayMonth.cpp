@@ -92,10 +92,12 @@ const CClauseDayMonthRow kBetween[] = {
 
 // Words that introduce a day: "den 7. Juli", "the 20th", "il 14", "adi 3", "op den 14".
 constexpr std::string_view kLeading[] = {
-    "den",  "dem", "am", "an", "der", "the", "ye", "this", "on",   "upon",  "le",
-    "la",   "ce",  "du", "au", "il",  "li",  "lo", "al",   "alli", "alle",  "adi",
-    "addi", "a",   "di", "op", "de",  "die", "in", "vero", "denn", "mensis"};
-constexpr std::string_view kRomanEndings[] = {"a", "e", "o", "me", "mo", "eme", "us", "um"};
+    "den",  "dem", "am", "an", "der", "the", "ye", "this", "on",   "upon",   "le",
+    "la",   "ce",  "du", "au", "il",  "li",  "lo", "al",   "alli", "alle",   "adi",
+    "addi", "a",   "di", "op", "de",  "die", "in", "vero", "denn", "mensis", "ad"};
+// "XIam": the accusative after "ad" ("ad undecimam").
+constexpr std::string_view kRomanEndings[] = {"a",   "e",  "o",  "me", "mo",
+                                              "eme", "us", "um", "am", "ae"};
 // Around the named day: "ides de mars", "Ides of March"; "3rd day of Nones",
 // "3e jour avant les nones", "veille des nones"; "in die Kalendarum", "aux ides".
 constexpr std::string_view kMarkToMonth[] = {"de", "d", "of", "des"};

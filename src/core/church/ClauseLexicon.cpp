@@ -92,23 +92,23 @@ const std::map<std::string, CClauseWordInfo>& Words() {
         add({"nach", "na", "nha", "nah", "noch", "nae", "post", "after", "apres", "efter",
              "sequenti", "sequente"},
             K::After);
-        add({"vor", "vore", "vur", "voer", "ante", "before", "avant", "fore", "vorn", "fur", "fuer", "vuer", "devant",
-             "devent", "davant", "vour", "vore"},
+        add({"vor", "vore", "vur", "voer", "ante", "before", "avant", "fore", "vorn", "fur", "fuer",
+             "vuer", "devant", "devent", "davant", "vour", "vore"},
             K::Before);
-        add({"negst",   "negest",    "negist",   "neest",     "neist",     "nest",     "neste",
-             "nesten",  "negsten",   "neisten",  "neysten",   "nechsten",  "nachsten", "naechsten",
-             "nehsten", "neghesten", "negesten", "negestem",  "neesten",   "neigsten", "proxima",
-             "proxime", "proximo",   "proximam", "proximi",   "next",      "prochain", "prochaine",
-             "nagsten", "nagst",     "naegsten", "nagesten",  "nagisten",  "naehsten", "nahsten",
-             "nachgsten",  "nasten", "naesten",
-             "nyst",    "nehest",    "nechst",   "immediate", "sunderlich"},
+        add({"negst",     "negest",    "negist",   "neest",    "neist",    "nest",     "neste",
+             "nesten",    "negsten",   "neisten",  "neysten",  "nechsten", "nachsten", "naechsten",
+             "nehsten",   "neghesten", "negesten", "negestem", "neesten",  "neigsten", "proxima",
+             "proxime",   "proximo",   "proximam", "proximi",  "next",     "prochain", "prochaine",
+             "nagsten",   "nagst",     "naegsten", "nagesten", "nagisten", "naehsten", "nahsten",
+             "nachgsten", "nasten",    "naesten",  "nyst",     "nehest",   "nechst",   "immediate",
+             "sunderlich"},
             K::Next);
         add({"ander", "andere", "anderen", "andern", "anderm", "andir"}, K::Other);
-        add({"avend",   "avende",   "avendes", "avendt",   "abend",    "abende", "abendt", "abent",
-             "abents",  "abends",   "awend",   "awende",   "awendes",  "obent",  "avond",  "aubent",
-             "vigilia", "vigiliam", "vigilie", "vigiliis", "profesto", "vigila", "veille", "vigile",
-             "eve",     "pridie",   "afton",   "aftonen",  "even",   "vigil",  "vigils", "veile",
-             "viglia"},
+        add({"avend",  "avende", "avendes", "avendt",   "abend",   "abende",   "abendt",
+             "abent",  "abents", "abends",  "awend",    "awende",  "awendes",  "obent",
+             "avond",  "aubent", "vigilia", "vigiliam", "vigilie", "vigiliis", "profesto",
+             "vigila", "veille", "vigile",  "eve",      "pridie",  "afton",    "aftonen",
+             "even",   "vigil",  "vigils",  "veile",    "viglia"},
             K::Eve);
         add({"crastino", "crastinum", "crastina", "crastini", "lendemain", "morrow", "postridie"},
             K::Morrow);
@@ -117,39 +117,43 @@ const std::map<std::string, CClauseWordInfo>& Words() {
         add({"octava", "octavam", "octavas", "octavis", "octave", "octaves", "utas", "octaua",
              "octauam", "octauas", "octauis"},
             K::Octave);
-        add({"tag",      "tage",     "tages",      "tagk",    "dag",      "dage",  "dages",
-             "dach",     "dagh",     "die",        "festo",   "festum",   "festi", "festivitate",
-             "jour",     "jor",      "jur",        "fete",    "feste",    "feast", "day",
-             "hochtid",  "hochtit",  "hochzeit",   "hochzit", "hochtide", "dagen", "fierdagen",
-             "fierdage", "feiertag", "feiertagen", "dags",    "tags",
-             "days",     "jours",    "dies",       "diebus",  "tagen",
-             "fest",     "diem",     "festivitatem", "festivitatis",     "hochtyd",    "hochtiet", "hochgezit", "hochtzeit", "hochzeyt"},
+        add({"tag",        "tage",        "tages",     "tagk",      "dag",          "dage",
+             "dages",      "dach",        "dagh",      "die",       "festo",        "festum",
+             "festi",      "festivitate", "jour",      "jor",       "jur",          "fete",
+             "feste",      "feast",       "day",       "hochtid",   "hochtit",      "hochzeit",
+             "hochzit",    "hochtide",    "dagen",     "fierdagen", "fierdage",     "feiertag",
+             "feiertagen", "dags",        "tags",      "days",      "jours",        "dies",
+             "diebus",     "tagen",       "fest",      "diem",      "festivitatem", "festivitatis",
+             "hochtyd",    "hochtiet",    "hochgezit", "hochtzeit", "hochzeyt"},
             K::DayWord);
         add({"orthodox", "orthodoxe", "orthodoxen", "eastern"}, K::Orthodox);
-        add({"am",        "an",          "ann",      "in",      "im",     "ym",       "up",
-             "op",        "uf",          "auf",      "auff",    "to",     "tho",      "zu",
-             "ze",        "dem",         "den",      "der",     "des",    "de",       "du",
-             "la",        "le",          "l",        "les",     "the",    "of",       "on",
-             "a",         "au",          "aux",      "en",      "eu",     "ipso",     "ipsa",
-             "ipsius",    "datum",       "actum",    "gegeben", "geben",  "gheven",   "gegheven",
-             "gescreven", "geschrieben", "donne",    "fait",    "fu",     "ce",       "given",
-             "dat",       "etc",         "et",       "und",     "unde",   "unt",      "u",
-             "and",       "ok",          "ouch",     "qua",     "quo",    "cantatur", "canitur",
-             "als",       "alse",        "men",      "man",     "synget", "singet",   "singt",
-             "da",        "wan",         "wen",      "wanne",   "ou",     "chante",   "chantoit",
-             "fuit",      "est",         "ist",      "war",     "was",    "so",       "zo",
-             "i",         "pa",          "at",       "by",      "ad",     "dicto",    "dicta",
-             "dictum",    "predicto",    "predicta", "anno",    "domini", "jare",     "jar",
-             "mensis",    "mense",       "monats",   "monat",   "monatstag", "monnats",
-             "monnatstag", "monathstag", "monaths",  "monath",  "monadts", "maendes",
-             "maands",    "mois",        "month",    "mese",
-             "il",        "li",          "alli",     "adi",     "addi",  "lo",       "del",
-             "della",     "dello",       "di",       "al",      "dall",  "dalla",    "nel",
-             "nella",     "van",         "int",      "jaer",    "jaers", "ons",      "heeren",
-             "heren",     "desen",       "dezes",    "deses",   "ditto",  "dez",
-             "ahm",       "ahn",         "dene",     "denne",   "anni",   "aufn",     "auffn",   "vasten", "vastenn",  "vassten",
-             "fasten",    "fastenn",
-             "jahr",      "jahre",       "l",        "an",      "ans",    "year"},
+        add({"am",        "an",          "ann",     "in",         "im",         "ym",
+             "up",        "op",          "uf",      "auf",        "auff",       "to",
+             "tho",       "zu",          "ze",      "dem",        "den",        "der",
+             "des",       "de",          "du",      "la",         "le",         "l",
+             "les",       "the",         "of",      "on",         "a",          "au",
+             "aux",       "en",          "eu",      "ipso",       "ipsa",       "ipsius",
+             "datum",     "actum",       "gegeben", "geben",      "gheven",     "gegheven",
+             "gescreven", "geschrieben", "donne",   "fait",       "fu",         "ce",
+             "given",     "dat",         "etc",     "et",         "und",        "unde",
+             "unt",       "u",           "and",     "ok",         "ouch",       "qua",
+             "quo",       "cantatur",    "canitur", "als",        "alse",       "alz",
+             "men",       "man",         "synget",  "singet",     "singt",      "da",
+             "wan",       "wen",         "wanne",   "ou",         "chante",     "chantoit",
+             "fuit",      "est",         "ist",     "war",        "was",        "so",
+             "zo",        "i",           "pa",      "at",         "by",         "ad",
+             "dicto",     "dicta",       "dictum",  "predicto",   "predicta",   "anno",
+             "domini",    "jare",        "jar",     "mensis",     "mense",      "monats",
+             "monat",     "monatstag",   "monnats", "monnatstag", "monathstag", "monaths",
+             "monath",    "monadts",     "maendes", "maands",     "mois",       "month",
+             "mese",      "il",          "li",      "alli",       "adi",        "addi",
+             "lo",        "del",         "della",   "dello",      "di",         "al",
+             "dall",      "dalla",       "nel",     "nella",      "van",        "int",
+             "jaer",      "jaers",       "ons",     "heeren",     "heren",      "desen",
+             "dezes",     "deses",       "ditto",   "dez",        "ahm",        "ahn",
+             "dene",      "denne",       "anni",    "aufn",       "auffn",      "vasten",
+             "vastenn",   "vassten",     "fasten",  "fastenn",    "jahr",       "jahre",
+             "l",         "an",          "ans",     "year"},
             K::Filler);
         return map;
     }();
@@ -174,10 +178,7 @@ const CNamedOrdinal kOrdinals[] = {
     {"siebenten", 7}, {"sibenden", 7}, {"sibenten", 7}, {"sevenden", 7}, {"achte", 8}, {"achten", 8},
     {"achteden", 8}, {"achtende", 8}, {"achtenden", 8}, {"neunte", 9}, {"neunten", 9}, {"neunden", 9}, {"zehnten", 10},
     {"zehenden", 10}, {"zehenten", 10}, {"zechenden", 10}, {"zechenten", 10}, {"teinden", 10}, {"elften", 11}, {"eilften", 11},
-    {"zwelften", 12}, {"zwolften", 12}, {"twelften", 12}, {"dreizehenden", 13}, {"dreizehnten", 13},
-    {"vierzehenden", 14}, {"vierzehnten", 14}, {"vierzechenten", 14}, {"funfzehenden", 15}, {"funfzehnten", 15},
-    {"sechzehenden", 16}, {"sechzehnten", 16}, {"siebenzehenden", 17}, {"siebzehnten", 17},
-    {"achtzehenden", 18}, {"achtzehnten", 18}, {"neunzehenden", 19}, {"neunzehnten", 19}, {"neunzechenten", 19},
+    {"zwelften", 12}, {"zwolften", 12}, {"twelften", 12},
     {"zwanzigsten", 20}, {"zwanzigisten", 20}, {"zwainzigisten", 20}, {"zwenzigsten", 20}, {"dreissigsten", 30}, {"dreissigst", 30},
     {"dreissigisten", 30},
     // Dutch
@@ -325,6 +326,32 @@ std::int32_t RomanValue(std::string_view word) {
     return total;
 }
 
+// German ordinals of 13 to 19 as scribes build them: a unit, "zehen" in any
+// spelling, an ordinal ending ("dreizehnten", "vierzehenten",
+// "funffzechenden", "sibenzehende").
+std::int32_t GermanTeenOrdinal(const std::string& key) {
+    static const std::map<std::string, std::int32_t> teens = [] {
+        static constexpr std::pair<std::string_view, std::int32_t> kUnits[] = {
+            {"drei", 3},  {"drey", 3}, {"drai", 3},  {"vier", 4},   {"fier", 4},  {"funf", 5},
+            {"fumf", 5},  {"sech", 6}, {"sechs", 6}, {"sieben", 7}, {"siben", 7}, {"sieb", 7},
+            {"suben", 7}, {"acht", 8}, {"neun", 9},  {"nein", 9}};
+        static constexpr std::string_view kTens[] = {"zehen", "zehn", "zechen", "zechn"};
+        static constexpr std::string_view kEndings[] = {"ten", "den", "te",  "de",  "tem",
+                                                        "dem", "ter", "der", "tes", "des"};
+        std::map<std::string, std::int32_t> built;
+        for (const auto& [unit, value] : kUnits) {
+            for (const std::string_view ten : kTens) {
+                for (const std::string_view ending : kEndings)
+                    built.emplace(Key(std::string(unit) + std::string(ten) + std::string(ending)),
+                                  value + 10);
+            }
+        }
+        return built;
+    }();
+    const auto found = teens.find(key);
+    return found != teens.end() ? found->second : 0;
+}
+
 // "3", "3a", "3e", "2nd", "III", "iij": small numbers that count days,
 // Sundays and weekdays.
 std::int32_t NumberedOrdinal(std::string_view word, bool marked) {
@@ -366,6 +393,8 @@ CClauseWordInfo ClassifyClauseWord(std::string_view folded, bool marked) {
     static const std::map<std::string, std::int32_t> ordinals = KeyedTable(kOrdinals);
     if (const auto found = ordinals.find(key); found != ordinals.end())
         return {K::Ordinal, found->second};
+    if (const std::int32_t teen = GermanTeenOrdinal(key))
+        return {K::Ordinal, teen};
     const auto& words = Words();
     if (const auto found = words.find(key); found != words.end())
         return found->second;

@@ -43,7 +43,8 @@ constexpr std::string_view kEpithets[] = {
     "zwelfpotn", "zwellfpoten", "zwelfbotten", "zwolfbotten", "prothomartiris", "protomartiris",
     "sts", "sainctz", "bischof", "bischolfs", "babst", "beichtiger", "ertzengel", "ritter",
     "tauffers", "gotztauffers", "martrar", "evangelii", "boten", "welfpoten", "gesellschaft",
-    "zwayer", "zweier", "apostle", "apostles",
+    "zwayer", "zweier", "apostle", "apostles", "semper", "weterherren",
+    "wetterherren", "zder", "zer",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 
@@ -58,9 +59,14 @@ bool IsVowel(char c) {
 }
 
 // An eve may stand inside the name it belongs to: "unser leven vrouwen
-// avent Nativitatis". The reader sees it; the name passes over it.
-constexpr std::string_view kInside[] = {"avent",  "avend",  "avende", "avendt",  "abend",
-                                        "abende", "abendt", "abent",  "vigilia", "vigiliam"};
+// avent Nativitatis". The reader sees it; the name passes over it. So may
+// the small words of a clause that says which of a saint's feasts is meant:
+// "Pauls tag als er bekert ward", "frawen tag als si geboren ist worden".
+constexpr std::string_view kInside[] = {"avent",  "avend", "avende",  "avendt",   "abend", "abende",
+                                        "abendt", "abent", "vigilia", "vigiliam", "als",   "alz",
+                                        "alse",   "do",    "da",      "er",       "si",    "sy",
+                                        "sie",    "ist",   "ward",    "wart",     "wardt", "worden",
+                                        "wurde",  "ir",    "lieben",  "liben",    "lieve", "leven"};
 
 bool MayStandInside(std::string_view word) {
     return IsEpithet(word) ||
@@ -112,6 +118,8 @@ std::string SpellingKey(std::string_view word) {
             c = 'u';
         else if (c == 'k')
             c = 'c';
+        else if (c == 'p')
+            c = 'b'; // Bavarian p for b: "gepurt", "Lamperti"
         else if (c == 'c' && next == 'z')
             c = 't';
         else if (c == 'z')
@@ -144,6 +152,9 @@ std::string SpellingKey(std::string_view word) {
             break;
         }
     }
+    // "frawn", "fraun": the e of "-en" left out after a diphthong.
+    if (out.size() >= 5 && EndsWith(out, "aun"))
+        out.pop_back();
     // A final ts is a genitive ("Erhartz"); a final d is t only after r:
     // "mardi" must not become "Marti", nor "avend" "Avent".
     if (out.size() >= 5 && EndsWith(out, "ts"))

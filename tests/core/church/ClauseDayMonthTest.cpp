@@ -68,6 +68,16 @@ TEST(ClauseDayMonth, German) {
         {"den sybenundzwainzigisten Januarii", ""},
         {"den sybn und zwainzigisten Januarii", ""},
         {"den ein und dreissigsten tag Christmonats", "31/12 0-5"},
+        // the teens: a unit, "zehen" in any spelling, an ordinal ending
+        {"den dreizehnten mai", "13/5 0-2"},
+        {"den fierzehenden mai", "14/5 0-2"},
+        {"den funffzechenten mai", "15/5 0-2"},
+        {"den sechzehnten mai", "16/5 0-2"},
+        {"den sibenzehende mai", "17/5 0-2"},
+        {"den achtzehenten mai", "18/5 0-2"},
+        {"den neunzechenden mai", "19/5 0-2"},
+        {"den vierzehner mai", ""},
+        {"den zehenzehnten mai", ""},
         // a weekday's number, a count of days, no month: no date
         {"am dritten sontag im Mai", ""},
         {"am dritten tag nach Pfingsten 1590", ""},

@@ -58,6 +58,21 @@ const ClauseCase kClauses[] = {
     {"des n\352chsten eritags nach Mittervasten", 1377, false, J, {10, 3, 1377}},
     {"am dritten tage nach sanct Laurentii tag", 1450, false, J, {13, 8, 1450}},
     {"am achten dage assumptionis Mariae", 1480, false, J, {22, 8, 1480}},
+    // which of a saint's feasts, said by what befell: a relative clause, "ir", "irer"
+    {"an unser frauen tag als si geboren ward", 1460, false, J, {8, 9, 1460}},
+    {"am montag nach unser lieben frawn tag irer gepurt", 1480, false, J, {11, 9, 1480}},
+    {"an vnser frawen tag ir verk\xFCndung", 1500, false, J, {25, 3, 1500}},
+    {"an sant Pauls tag als er bekert ward", 1450, false, J, {25, 1, 1450}},
+    {"an sand Johanns und Pauls tag der wetterherren", 1500, false, J, {26, 6, 1500}},
+    {"an montag vor dem weissen suntag in der vasten", 1420, false, J, {19, 2, 1420}},
+    {"an suntag in der vasten alz man singet Oculi", 1480, false, J, {5, 3, 1480}},
+    // a feast's holidays: "in" them is its week, "nach" them after the feast
+    {"am dinstag in den pfingstfeiertagen", 1480, false, J, {23, 5, 1480}},
+    {"am freitag nach den osterfeyern", 1490, false, J, {16, 4, 1490}},
+    // teen ordinals as scribes build them
+    {"den sechzehenten tag des monats Mai", 1530, false, J, {16, 5, 1530}},
+    {"den neunzechenden junii", 1530, false, J, {19, 6, 1530}},
+    {"den dreyzehnden monatstag julii", 1530, false, J, {13, 7, 1530}},
     {"mittwochs in den heiligen Pfingsten", 1560, false, J, {5, 6, 1560}},
     {"Geben ze Wienn an freitag nach sand Jacobs tag, nach Kristi gepurd 1400 jar und darnach in "
      "dem 7. jar",
@@ -82,6 +97,8 @@ const ClauseCase kClauses[] = {
      {19, 5, 1277}},
     {"le jeudi lendemain de la Saint-Laurent, l'an 1300", 0, false, J, {11, 8, 1300}},
     {"le tiers jour apr\xE8s la Saint-Martin", 1400, false, J, {14, 11, 1400}},
+    {"Le Mans ce 3 de mars 1620", 0, false, J, {3, 3, 1620}}, // the place after an article
+    {"Ad XVIam Aprilis 1600", 0, false, J, {16, 4, 1600}},    // a numeral with its case ending
     // English and Swedish
     {"the morrow of Martinmas 1400", 0, false, J, {12, 11, 1400}},
     {"Michaelmas 9 Edward III", 0, false, J, {29, 9, 1335}},
