@@ -526,6 +526,65 @@ std::optional<CSaintAnchor> SaintOfLists(const std::string& words, CClauseResult
     return CSaintAnchor{entry.strName, query, entry.nDay, entry.nMonth, folded == query};
 }
 
+// The name a word of a feast's holidays stands for: "pfingstfeyern",
+// "weinachtsfeyern", "osterfeiertagen"; empty when it is none.
+std::string HolidaysName(const std::string& w) {
+    for (const std::string_view suffix :
+         {"feiertagen", "feyertagen", "feiertag", "feyertag", "feiern", "feyern", "feirn"}) {
+        if (w.size() < suffix.size() + 4 ||
+            w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        std::string stem = w.substr(0, w.size() - suffix.size());
+        if (stem.size() > 4 && stem.back() == 's') // "weinachtsfeyern"
+            stem.pop_back();
+        for (const std::string& name : {stem, stem + "n", stem + "en"}) {
+            std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
+            if (!MatchFeastName(one, 0, 1).empty())
+                return name;
+        }
+        return {};
+    }
+    return {};
+}
+
+// A day of a common year, 0 for 1 January.
+int DayOfYear(std::int32_t month, std::int32_t day) {
+    static constexpr int kBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    return kBefore[(month + 11) % 12] + day - 1;
+}
+
+// The fixed days a season spans, as days of a common year (wrapping at the
+// year's end): Lent by name, or a fixed feast's fortnight ("in den
+// weichnachten"). False for a word that names no season.
+bool SeasonOf(const std::string& word, int& from, int& to) {
+    static constexpr std::string_view kLent[] = {"vasten", "fasten", "vassten",     "fassten",
+                                                 "vastn",  "fastn",  "quadragesima"};
+    if (std::find(std::begin(kLent), std::end(kLent), word) != std::end(kLent)) {
+        from = DayOfYear(2, 1);
+        to = DayOfYear(4, 25);
+        return true;
+    }
+    // Bavarian "weich-" (hallowed) for "weih-"
+    std::string name = HolidaysName(word);
+    if (name.empty())
+        name = word.compare(0, 5, "weich") == 0 ? "weih" + word.substr(5) : word;
+    std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
+    const std::vector<CFeastMatch> found = MatchFeastName(one, 0, 1);
+    if (found.size() != 1 || found.front().pFeast->eRule != EFeastRule::Fixed)
+        return false;
+    const int day = DayOfYear(found.front().pFeast->nMonth, found.front().pFeast->nDay);
+    from = (day + 364) % 365;
+    to = (day + 14) % 365;
+    return true;
+}
+
+bool InSeason(const CFeastDay& feast, int from, int to) {
+    if (feast.eRule != EFeastRule::Fixed)
+        return false;
+    const int day = DayOfYear(feast.nMonth, feast.nDay);
+    return from <= to ? (day >= from && day <= to) : (day >= from || day <= to);
+}
+
 CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {
     CClauseResult result;
     cp1252 = cp1252.substr(0, cp1252.find('\0'));
@@ -721,27 +780,13 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         }
         // "in den pfingstfeyern", "nach den osterfeiern": the feast's holidays,
         // counted from the feast; "in" them is the week from its day.
-        for (const std::string_view suffix :
-             {"feiertagen", "feyertagen", "feiertag", "feyertag", "feiern", "feyern", "feirn"}) {
-            if (w.size() < suffix.size() + 4 ||
-                w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
-                continue;
-            std::string stem = w.substr(0, w.size() - suffix.size());
-            if (stem.size() > 4 && stem.back() == 's') // "weinachtsfeyern"
-                stem.pop_back();
-            for (const std::string& name : {stem, stem + "n", stem + "en"}) {
-                std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
-                if (!MatchFeastName(one, 0, 1).empty()) {
-                    expanded[i].strText = name;
-                    std::size_t k = i;
-                    while (k > 0 && IsFeastEpithet(f.words[k - 1].strText) &&
-                           f.words[k - 1].strText != "in")
-                        --k;
-                    week[i] = k > 0 && f.words[k - 1].strText == "in";
-                    break;
-                }
-            }
-            break;
+        if (const std::string holidays = HolidaysName(w); !holidays.empty()) {
+            expanded[i].strText = holidays;
+            std::size_t k = i;
+            while (k > 0 && IsFeastEpithet(f.words[k - 1].strText) &&
+                   f.words[k - 1].strText != "in")
+                --k;
+            week[i] = k > 0 && f.words[k - 1].strText == "in";
         }
         // "in der pfingsten woche": the week word after the name.
         if (i > 0 && (w == "woche" || w == "wochen" || w == "weke" || w == "weken" || w == "week"))
@@ -793,6 +838,44 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                                      return true;
                                  }),
                   matches.end());
+
+    // "sand Stephans tag in den weichnachten", "Peters tag in der vasten": of
+    // the saint's feasts, the one in the season named after it.
+    for (std::size_t i = 1; i + 1 < n && !written; ++i) {
+        if (f.words[i].strText != "in" || f.claimed[i])
+            continue;
+        std::size_t s = i + 1;
+        if (s + 1 < n && (f.words[s].strText == "den" || f.words[s].strText == "der" ||
+                          f.words[s].strText == "dem"))
+            ++s;
+        int from = 0, to = 0;
+        if (f.claimed[s] || !SeasonOf(f.words[s].strText, from, to))
+            continue;
+        std::size_t saint = i;
+        while (saint > 0 && (f.infos[saint - 1].eKind == K::DayWord ||
+                             (f.infos[saint - 1].eKind == K::Unknown &&
+                              IsFeastEpithet(f.words[saint - 1].strText))))
+            --saint;
+        if (saint == 0 || f.claimed[saint - 1] || f.infos[saint - 1].eKind != K::Unknown)
+            continue;
+        --saint;
+        std::vector<CFeastMatch> inSeason;
+        for (const CFeastDay* feast : FeastsNamedWith(f.words[saint].strText)) {
+            if (InSeason(*feast, from, to))
+                inSeason.push_back({feast,
+                                    matches.empty() ? 1 : matches.front().nScore,
+                                    saint,
+                                    s,
+                                    false,
+                                    static_cast<std::size_t>(-1),
+                                    {}});
+        }
+        if (!inSeason.empty()) {
+            matches = std::move(inSeason);
+            week[s] = false; // the season names the feast, not a week
+            break;
+        }
+    }
 
     std::vector<CAnchor> anchors;
     // A feast named beside a written date is checked against it, not read.

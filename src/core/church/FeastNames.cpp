@@ -44,7 +44,7 @@ constexpr std::string_view kEpithets[] = {
     "sts", "sainctz", "bischof", "bischolfs", "babst", "beichtiger", "ertzengel", "ritter",
     "tauffers", "gotztauffers", "martrar", "evangelii", "boten", "welfpoten", "gesellschaft",
     "zwayer", "zweier", "apostle", "apostles", "semper", "weterherren",
-    "wetterherren", "zder", "zer",
+    "wetterherren", "zder", "zer", "zwelf", "zwelff", "zwellff", "zwolf", "zwolff", "zwoelf",
     "undt", "u", "and", "atque", "ac", "ende"};
 // clang-format on
 
@@ -643,6 +643,21 @@ std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, s
             found.push_back(match);
     }
     return found;
+}
+
+std::vector<const CFeastDay*> FeastsNamedWith(std::string_view folded) {
+    std::vector<const CFeastDay*> feasts;
+    if (IsEpithet(folded))
+        return feasts;
+    const std::string key = SpellingKey(folded);
+    for (const CIndexedName& name : Index().names) {
+        const bool holds =
+            std::any_of(name.words.begin(), name.words.end(),
+                        [&](const CNameWord& w) { return !w.bEpithet && w.strKey == key; });
+        if (holds && std::find(feasts.begin(), feasts.end(), name.pFeast) == feasts.end())
+            feasts.push_back(name.pFeast);
+    }
+    return feasts;
 }
 
 bool IsFeastEpithet(std::string_view folded) {

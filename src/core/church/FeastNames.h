@@ -80,6 +80,11 @@ struct CFeastMatch {
 std::vector<CFeastMatch> MatchFeastName(const std::vector<CClauseWord>& words, std::size_t from,
                                         std::size_t to, const std::vector<bool>& exactOnly = {});
 
+// The feasts some name of which holds a word spelled as this one does
+// ("Peters": Peter and Paul, Peter's Chair, Peter's Chains ...), in the
+// table's order; none for a title.
+std::vector<const CFeastDay*> FeastsNamedWith(std::string_view folded);
+
 // True for a word that only titles or praises a name ("sancti", "beati",
 // "martiris", "des heiligen") or joins two names.
 bool IsFeastEpithet(std::string_view folded);

@@ -66,6 +66,11 @@ const ClauseCase kClauses[] = {
     {"an sand Johanns und Pauls tag der wetterherren", 1500, false, J, {26, 6, 1500}},
     {"an montag vor dem weissen suntag in der vasten", 1420, false, J, {19, 2, 1420}},
     {"an suntag in der vasten alz man singet Oculi", 1480, false, J, {5, 3, 1480}},
+    // which of a saint's feasts, said by the season it falls in
+    {"an sand Johanns tag in den weinachten", 1500, false, J, {27, 12, 1500}},
+    {"an sant Steffans tag in den weihnachtfeiertagen", 1480, false, J, {26, 12, 1480}},
+    {"am montag nach sand Peters tag in der vasten", 1470, false, J, {26, 2, 1470}},
+    {"an sannd mathey in der fasten", 1460, false, J, {24, 2, 1460}},
     // a feast's holidays: "in" them is its week, "nach" them after the feast
     {"am dinstag in den pfingstfeiertagen", 1480, false, J, {23, 5, 1480}},
     {"am freitag nach den osterfeyern", 1490, false, J, {16, 4, 1490}},
