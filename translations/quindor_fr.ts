@@ -1496,7 +1496,7 @@
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="779"/>
+        <location filename="../src/ui/MainFrame.cpp" line="781"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
@@ -1541,7 +1541,7 @@
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="778"/>
+        <location filename="../src/ui/MainFrame.cpp" line="780"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
@@ -1809,114 +1809,129 @@
 <context>
     <name>Clipboard</name>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="126"/>
+        <location filename="../src/ui/Clipboard.cpp" line="127"/>
+        <source>“%1” read as an Old Style (Julian) date</source>
+        <translation>« %1 » lu comme une date de l&apos;ancien style (julien)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="135"/>
         <source>The Republican calendar begins on %1.</source>
         <translation>Le calendrier républicain commence le %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="129"/>
+        <location filename="../src/ui/Clipboard.cpp" line="138"/>
         <source>The Jewish calendar begins on %1 (Julian calendar).</source>
         <translation>Le calendrier juif commence le %1 (calendrier julien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="133"/>
+        <location filename="../src/ui/Clipboard.cpp" line="142"/>
         <source>The Muslim row shows no date before %1 (Gregorian calendar).</source>
         <translation>La ligne musulmane ne montre aucune date avant le %1 (calendrier grégorien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="150"/>
+        <location filename="../src/ui/Clipboard.cpp" line="159"/>
         <source>Nothing to copy: the row is blank on this day.</source>
         <translation>Rien à copier : la ligne est vide ce jour-là.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="152"/>
+        <location filename="../src/ui/Clipboard.cpp" line="161"/>
         <source>Nothing to copy: the row is blank. %1</source>
         <translation>Rien à copier : la ligne est vide. %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="159"/>
+        <location filename="../src/ui/Clipboard.cpp" line="168"/>
         <source>Nothing to copy: the row holds no valid date.</source>
         <translation>Rien à copier : la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="171"/>
-        <location filename="../src/ui/Clipboard.cpp" line="184"/>
+        <location filename="../src/ui/Clipboard.cpp" line="180"/>
+        <location filename="../src/ui/Clipboard.cpp" line="193"/>
         <source>The clipboard holds more text than any date.</source>
         <translation>Le presse-papiers contient plus de texte que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="173"/>
         <location filename="../src/ui/Clipboard.cpp" line="182"/>
+        <location filename="../src/ui/Clipboard.cpp" line="191"/>
         <source>The clipboard holds no text to paste.</source>
         <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="187"/>
+        <location filename="../src/ui/Clipboard.cpp" line="196"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="192"/>
-        <source>a family-tree value with a qualifier names no single day</source>
-        <translation>une valeur d&apos;arbre généalogique avec un qualificatif ne désigne aucun jour précis</translation>
+        <location filename="../src/ui/Clipboard.cpp" line="201"/>
+        <source>a year or a month alone names no day</source>
+        <translation>une année ou un mois seul ne désigne aucun jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="196"/>
+        <location filename="../src/ui/Clipboard.cpp" line="204"/>
+        <source>a family-tree range or period names no single day</source>
+        <translation>un intervalle ou une période d&apos;arbre généalogique ne désigne aucun jour précis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <source>a dual year out of its place spans years, not one day</source>
+        <translation>une double année hors de sa place couvre des années, pas un jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="212"/>
         <source>its month has no such day</source>
         <translation>son mois n&apos;a pas ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="199"/>
+        <location filename="../src/ui/Clipboard.cpp" line="215"/>
         <source>the day is outside the range of this calendar</source>
         <translation>le jour est hors des limites de ce calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="206"/>
+        <location filename="../src/ui/Clipboard.cpp" line="222"/>
         <source>Gregorian</source>
         <translation>grégorienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="206"/>
+        <location filename="../src/ui/Clipboard.cpp" line="222"/>
         <source>Julian</source>
         <translation>julienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="207"/>
+        <location filename="../src/ui/Clipboard.cpp" line="223"/>
         <source>Roman-style</source>
         <translation>julienne à la romaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="207"/>
+        <location filename="../src/ui/Clipboard.cpp" line="223"/>
         <source>Republican</source>
         <translation>républicaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <location filename="../src/ui/Clipboard.cpp" line="224"/>
         <source>Jewish</source>
         <translation>juive</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <location filename="../src/ui/Clipboard.cpp" line="224"/>
         <source>Muslim</source>
         <translation>musulmane</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="211"/>
+        <location filename="../src/ui/Clipboard.cpp" line="227"/>
         <source>a date of the %1 row, not of this one</source>
         <translation>une date de la ligne %1, pas de celle-ci</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="213"/>
+        <location filename="../src/ui/Clipboard.cpp" line="229"/>
         <source>not a date of any row</source>
         <translation>aucune ligne n&apos;y lit une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <location filename="../src/ui/Clipboard.cpp" line="231"/>
         <source>The clipboard holds “%1”: %2</source>
         <translation>Le presse-papiers contient « %1 » : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="218"/>
+        <location filename="../src/ui/Clipboard.cpp" line="234"/>
         <source>%1; %2.</source>
         <translation>%1 ; %2.</translation>
     </message>

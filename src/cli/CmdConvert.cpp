@@ -9,6 +9,7 @@
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
+#include "gedcom/GedcomLenient.h"
 #include "panel/CalendarPanel.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"
@@ -247,10 +248,28 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
 
     std::vector<CJulianDay> days;
     if (fromGedcom) {
-        const auto day = GedcomFullDay(ReadGedcomDate(*text));
-        if (!day)
-            return Fail(err, kExitRefused,
-                        GedcomMessage(EGedcomMessage::NotAFullDay, Quoted(*text)));
+        const CGedcomDateValue value = GedcomValueMeaning(*text);
+        const auto day = GedcomFullDay(value);
+        if (!day) {
+            EGedcomMessage why = EGedcomMessage::NotAFullDay;
+            switch (GedcomNoDayOf(value)) {
+            case EGedcomNoDay::YearOrMonth:
+                why = EGedcomMessage::NoDayYearOrMonth;
+                break;
+            case EGedcomNoDay::Span:
+                why = EGedcomMessage::NoDaySpan;
+                break;
+            case EGedcomNoDay::DualYearSpan:
+                why = EGedcomMessage::NoDayDualYear;
+                break;
+            default:
+                break;
+            }
+            return Fail(err, kExitRefused, GedcomMessage(why, Quoted(*text)));
+        }
+        if (value.nFindings & kGedcomOldStyle)
+            err << "quindor-cli: " << GedcomMessage(EGedcomMessage::ReadOldStyle, Quoted(*text))
+                << '\n';
         days = {*day};
     } else if (!ReadPastedDays(fromRow, *text, style, easterPick, days, err)) {
         return kExitRefused;

@@ -42,6 +42,16 @@ const char* FrenchTemplate(EGedcomMessage id) {
         return "impossible d'\u00E9crire %s";
     case EGedcomMessage::FixSummary:
         return "%s \u00E9crit : %d valeurs remplac\u00E9es";
+    case EGedcomMessage::NoDayYearOrMonth:
+        return "%s ne nomme pas un seul jour : une ann\u00E9e ou un mois seul ne d\u00E9signe "
+               "aucun jour";
+    case EGedcomMessage::NoDaySpan:
+        return "%s ne nomme pas un seul jour : c'est un intervalle ou une p\u00E9riode";
+    case EGedcomMessage::NoDayDualYear:
+        return "%s ne nomme pas un seul jour : une double ann\u00E9e hors de sa place couvre "
+               "des ann\u00E9es";
+    case EGedcomMessage::ReadOldStyle:
+        return "%s lu comme une date de l'ancien style (julien)";
     }
     return "";
 }
@@ -82,6 +92,14 @@ const char* EnglishTemplate(EGedcomMessage id) {
         return "cannot write %s";
     case EGedcomMessage::FixSummary:
         return "%s written: %d values replaced";
+    case EGedcomMessage::NoDayYearOrMonth:
+        return "%s names no single day: a year or a month alone names no day";
+    case EGedcomMessage::NoDaySpan:
+        return "%s names no single day: it is a range or a period";
+    case EGedcomMessage::NoDayDualYear:
+        return "%s names no single day: a dual year out of its place spans years";
+    case EGedcomMessage::ReadOldStyle:
+        return "%s read as an Old Style (Julian) date";
     }
     return "";
 }

@@ -23,6 +23,10 @@ enum class EGedcomMessage : int {
     FixOverSource,    // "--fix never writes over the file it reads (%s)"
     CannotWrite,      // "cannot write %s"
     FixSummary,       // "%s written: %d values replaced"
+    NoDayYearOrMonth, // "%s names no single day: a year or a month alone names no day"
+    NoDaySpan,        // "%s names no single day: it is a range or a period"
+    NoDayDualYear,    // "%s names no single day: a dual year out of its place spans years"
+    ReadOldStyle,     // "%s read as an Old Style (Julian) date"
 };
 
 // The message with its one argument (text) and line (number) filled in.

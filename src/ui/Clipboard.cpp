@@ -120,6 +120,15 @@ bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent) {
            ChooseClauseDay(parent, panel, text.simplified(), clause);
 }
 
+QString PasteNoteText() {
+    const QString text = ClipboardTextForPaste();
+    if (text.isEmpty() || !PasteReadsOldStyle(text.toStdString()))
+        return QString();
+    return QCoreApplication::translate("Clipboard",
+                                       "\u201C%1\u201D read as an Old Style (Julian) date")
+        .arg(text.simplified());
+}
+
 QString CalendarBeginsText(int row) {
     switch (row) {
     case ROW_REPUBLICAN:
@@ -188,9 +197,16 @@ QString PasteRefusalText(int row, const CYearStyle& style) {
             "Clipboard",
             "that day and month do not occur in that year as the year-start style counts it");
         break;
+    case EPasteReason::GedcomYearOrMonth:
+        why = QCoreApplication::translate("Clipboard", "a year or a month alone names no day");
+        break;
     case EPasteReason::GedcomNoSingleDay:
-        why = QCoreApplication::translate(
-            "Clipboard", "a family-tree value with a qualifier names no single day");
+        why = QCoreApplication::translate("Clipboard",
+                                          "a family-tree range or period names no single day");
+        break;
+    case EPasteReason::GedcomYearsSpan:
+        why = QCoreApplication::translate("Clipboard",
+                                          "a dual year out of its place spans years, not one day");
         break;
     case EPasteReason::NoSuchDay:
         why = QCoreApplication::translate("Clipboard", "its month has no such day");

@@ -47,6 +47,9 @@ bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent = nul
 // Why a command is greyed, for its tooltip and the status bar; empty when it
 // is not. The paste's names the clipboard's text, shortened when long.
 QString PasteRefusalText(int row, const CYearStyle& style);
+// What the window says after a paste read the clipboard's text otherwise than
+// as written ("read as an Old Style (Julian) date"); empty when nothing.
+QString PasteNoteText();
 QString CopyRefusalText(CCalendarPanel& panel, int row);
 // "The Republican calendar begins on 22 September 1792."; empty for the rows
 // that have a date on every day.

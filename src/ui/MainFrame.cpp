@@ -417,6 +417,8 @@ void CMainFrame::OnCommand(int id) {
     } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
         if (panel && !PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST, this))
             ShowMessage(PasteRefusalText(id - ID_PASTE_FIRST, GetYearStyle()));
+        else if (panel)
+            ShowMessage(PasteNoteText());
     } else if (id >= ID_LANGUAGE_FIRST && id < ID_LANGUAGE_FIRST + 3) {
         SetLanguage(id - ID_LANGUAGE_FIRST);
     } else if (id >= ID_SAINTS_MODE_FIRST && id < ID_SAINTS_MODE_FIRST + 4) {

@@ -226,7 +226,9 @@ const struct {
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--style-until", "2360976", "10 February 1751"}, 1, "does not occur"},
     {{"convert", "--from", "julian", "--year-start", "annunciation", "--to", "julian", "--dual-year", "3", "30 May 1648"}, 2, "--dual-year"},
     {{"convert", "--from", "julian", "--jd", "30 May 1648/49"}, 1, ""},
-    {{"convert", "--from", "gedcom", "--jd", "INT 14 NSN 5784 (x)"}, 1, ""},
+    {{"convert", "--from", "gedcom", "--jd", "ABT 1850"}, 1, "a year or a month alone names no day"},
+    {{"convert", "--from", "gedcom", "--jd", "BET 1850 AND 1860"}, 1, "a range or a period"},
+    {{"convert", "--from", "gedcom", "--jd", "1 FEB 1649/9"}, 1, "a dual year out of its place"},
     {{"convert", "--from", "gregorian", "--to", "republican", "--gedcom", "5", "1/1/1700"}, 1, ""},
     {{"show", "--from", "julian", "10 April 1564", "--year-start", "easter"}, 1, "--before-easter"}, // never one of two silently
     

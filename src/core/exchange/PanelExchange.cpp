@@ -2,6 +2,7 @@
 
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
+#include "gedcom/GedcomLenient.h"
 #include "panel/DateCommands.h"
 #include "text/Cp1252.h"
 
@@ -44,6 +45,12 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
     return Cp1252ToUtf8(*text);
 }
 
+bool PasteReadsOldStyle(std::string_view clipboardUtf8) {
+    const auto text = PasteTextFromUtf8(clipboardUtf8);
+    bool oldStyle = false;
+    return text && PastedGedcomDay(*text, nullptr, &oldStyle) && oldStyle;
+}
+
 bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style) {
     return PastedDayFromUtf8(row, clipboardUtf8, style).has_value();
 }
@@ -54,21 +61,21 @@ EPasteReason ReasonOfRefusal(CalendarRow row, const std::string& text, const CYe
     if (const auto readings = PastedStyleReadings(row, text, style);
         readings && readings->nCount == 0)
         return EPasteReason::NoDayInStyle;
-    const CGedcomDateValue value = ReadGedcomDate(text);
-    switch (value.eForm) {
-    case EGedcomForm::Approximated:
-    case EGedcomForm::Range:
-    case EGedcomForm::Period:
-        if (!value.bFullDay)
-            return EPasteReason::GedcomNoSingleDay;
-        break;
-    default:
+    switch (GedcomNoDayOf(GedcomValueMeaning(text))) {
+    case EGedcomNoDay::YearOrMonth:
+        return EPasteReason::GedcomYearOrMonth;
+    case EGedcomNoDay::Span:
+        return EPasteReason::GedcomNoSingleDay;
+    case EGedcomNoDay::DualYearSpan:
+        return EPasteReason::GedcomYearsSpan;
+    case EGedcomNoDay::NoSuchDay:
+        return EPasteReason::NoSuchDay;
+    case EGedcomNoDay::OutsideRange:
+        return EPasteReason::OutsideRange;
+    case EGedcomNoDay::None:
+    case EGedcomNoDay::Unreadable:
         break;
     }
-    if (value.nFindings & kGedcomNoSuchDay)
-        return EPasteReason::NoSuchDay;
-    if (value.nFindings & kGedcomOutsideRange)
-        return EPasteReason::OutsideRange;
     // Read as the row's own date, but the day or what it names is refused.
     if (const CPasteParse parse = ParsePastedText(row, text); parse.bOk)
         return EPasteReason::OutsideRange;

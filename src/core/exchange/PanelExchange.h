@@ -49,7 +49,9 @@ enum class EPasteReason {
     Empty,             // no text, or only blanks
     TooLong,           // more text than any date
     NoDayInStyle,      // the date does not occur in the year-start style's year
-    GedcomNoSingleDay, // a GEDCOM value with a qualifier, a range or a period
+    GedcomYearOrMonth, // a GEDCOM value of a year or a month alone ("ABT 1850")
+    GedcomNoSingleDay, // a GEDCOM range or period (BEF, AFT, BET, FROM, TO)
+    GedcomYearsSpan,   // a misplaced GEDCOM dual year ("1 FEB 1649/9") spans years
     NoSuchDay,         // the day is beyond its month's length
     OutsideRange,      // a day the calendars here do not reach
     NotADate,          // nothing more to tell
@@ -63,6 +65,10 @@ struct CPasteRefusal {
 // The most useful reason the row refuses the text, as the paste reads it.
 CPasteRefusal PasteRefusal(CalendarRow row, std::string_view clipboardUtf8,
                            const CYearStyle& style = {});
+
+// The text is a family-tree dual year of the Old Style ("11 FEB 1731/32"),
+// which a paste reads as its Julian day whatever the row: the window says so.
+bool PasteReadsOldStyle(std::string_view clipboardUtf8);
 
 // What the paste key does in a field of a row: Ctrl+V pastes the date into
 // the whole row when the row can read the clipboard text, so a copied date

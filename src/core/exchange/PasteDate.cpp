@@ -3,6 +3,7 @@
 #include "church/Clause.h"
 #include "exchange/FrenchDate.h"
 #include "gedcom/GedcomDate.h"
+#include "gedcom/GedcomLenient.h"
 #include "panel/StyledRow.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
@@ -228,25 +229,49 @@ std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text) {
     return values;
 }
 
-std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed) {
-    if (calendarNamed)
-        *calendarNamed = false;
+namespace {
+
+struct CPastedGedcom {
+    std::optional<CJulianDay> day;
+    bool bCalendarNamed = false;
+    bool bOldStyle = false;
+    EGedcomNoDay eNoDay = EGedcomNoDay::Unreadable;
+};
+
+CPastedGedcom ReadPastedGedcom(std::string_view text) {
+    CPastedGedcom read;
     text = text.substr(0, kMaxPasteText + 1);
     text = text.substr(0, text.find('\0'));
     if (text.size() > kMaxPasteText)
-        return std::nullopt;
-    const CGedcomDateValue value = ReadGedcomDate(text);
+        return read;
+    const CGedcomDateValue value = GedcomValueMeaning(text);
+    read.eNoDay = GedcomNoDayOf(value);
     const auto day = GedcomFullDay(value);
     // GEDCOM writes years in full: "5 Dec 70" is a date with a two-digit
     // year, not the year 70, and only the row's own two-digit rule reads it.
     if (day && !value.bCalendarNamed) {
         const std::int32_t year = day->GetGregorian().nYear;
         if (year >= 1 && year <= 99)
-            return std::nullopt;
+            return read;
     }
-    if (day && calendarNamed)
-        *calendarNamed = value.bCalendarNamed;
-    return day;
+    if (day) {
+        read.day = day;
+        read.bCalendarNamed = value.bCalendarNamed;
+        read.bOldStyle = (value.nFindings & kGedcomOldStyle) != 0;
+    }
+    return read;
+}
+
+} // namespace
+
+std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed,
+                                          bool* oldStyle) {
+    const CPastedGedcom read = ReadPastedGedcom(text);
+    if (calendarNamed)
+        *calendarNamed = read.bCalendarNamed;
+    if (oldStyle)
+        *oldStyle = read.bOldStyle;
+    return read.day;
 }
 
 namespace {
@@ -368,10 +393,14 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
     // A value that names its calendar means that calendar's day in any row.
     // The row's own forms never start with an escape or a calendar word, so
     // this takes nothing from them.
-    bool named = false;
-    const auto gedcom = PastedGedcomDay(text, &named);
-    if (gedcom && named)
+    // So does a dual year of the Old Style: it is Julian whatever the row.
+    const CPastedGedcom read = ReadPastedGedcom(text);
+    const auto& gedcom = read.day;
+    if (gedcom && (read.bCalendarNamed || read.bOldStyle))
         return one(*gedcom);
+    // A dual year out of its place spans years: no row takes it for a day.
+    if (read.eNoDay == EGedcomNoDay::DualYearSpan)
+        return days;
     if (const auto readings = PastedStyleReadings(row, text, style))
         return *readings;
     // The row's own reading comes before a bare GEDCOM value: "3 MAY 1997"

@@ -64,10 +64,13 @@ std::int32_t ExpandPastedYear(CalendarRow row, std::int32_t year);
 std::optional<CRowValues> PastedValues(CalendarRow row, std::string_view text);
 
 // The day a GEDCOM value names (a date or an approximation of one full
-// day), read within the paste's bound; calendarNamed tells whether an escape
-// or a calendar word named its calendar. A value naming none whose year is
-// 1 to 99 is none: that is a date with a two-digit year ("5 Dec 70").
-std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed = nullptr);
+// day) as every reader of one takes it (GedcomValueMeaning), within the
+// paste's bound; calendarNamed tells whether an escape or a calendar word
+// named its calendar, oldStyle whether it is a dual year read as an Old
+// Style (Julian) date. A value naming none whose year is 1 to 99 is none:
+// that is a date with a two-digit year ("5 Dec 70").
+std::optional<CJulianDay> PastedGedcomDay(std::string_view text, bool* calendarNamed = nullptr,
+                                          bool* oldStyle = nullptr);
 
 // The row's own reading of a text in a Gregorian, Julian or Roman row whose
 // years follow the style: a plain year is the style's year, and a dual year

@@ -317,7 +317,11 @@ CSpan CivilSpan(const CDatePart& date) {
     const EGedcomCalendar cal = date.eCalendar;
     // A dual year belongs to 1 January .. 24 March, the days of the year
     // before Lady Day.
-    if (date.bDual && (date.bDualWrong || date.nMonth > 3 || (date.nMonth == 3 && date.nDay > 24)))
+    // After 1751/52 no year began on Lady Day any more: "1840/41" is
+    // "1840 or 1841", both whole years.
+    const bool modern = date.bDual && !date.bDualWrong && date.nFirstYear >= kLastDualYear + 1;
+    if (date.bDual &&
+        (modern || date.bDualWrong || date.nMonth > 3 || (date.nMonth == 3 && date.nDay > 24)))
         span.nFindings |= kGedcomDualYearMisplaced;
     if (date.nYear == 0 || date.nDay < 0) {
         span.nFindings |= kGedcomNoSuchDay;
@@ -335,7 +339,12 @@ CSpan CivilSpan(const CDatePart& date) {
             loD = hiD = date.nDay;
         }
     }
-    if (date.bDualWrong) {
+    if (modern) {
+        loY = date.nFirstYear;
+        loD = loM = 1;
+        hiD = 31;
+        hiM = 12;
+    } else if (date.bDualWrong) {
         // Years that do not follow: anything from the first year's Lady Day
         // to the eve of the last one's.
         loY = date.nFirstYear;
@@ -592,7 +601,7 @@ CGedcomDateValue ReadGedcomDate(std::string_view text) {
     }
     value.bFullDay =
         (value.eForm == EGedcomForm::Date || value.eForm == EGedcomForm::Approximated) &&
-        first.nDay > 0 && first.nMonth > 0;
+        first.nDay > 0 && first.nMonth > 0 && value.nFirst == value.nLast;
     return value;
 }
 

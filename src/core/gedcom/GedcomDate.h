@@ -64,6 +64,9 @@ inline constexpr const char* kGedcomFrenchMonths[13] = {"VEND", "BRUM", "FRIM", 
 inline constexpr const char* kGedcomHebrewMonths[13] = {
     "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
 
+// The last dual year written while a year began on Lady Day (England's 1751/52).
+inline constexpr std::int32_t kLastDualYear = 1751;
+
 struct CGedcomDateValue {
     EGedcomForm eForm = EGedcomForm::Unreadable;
     EGedcomQualifier eQualifier = EGedcomQualifier::None;
@@ -76,7 +79,8 @@ struct CGedcomDateValue {
     std::int32_t nLast = 0;
     unsigned nFindings = 0;
     // A single date with day, month and year (qualified by nothing or an
-    // approximation) that names a real day: nFirst is that day.
+    // approximation) that names one real day: nFirst (and nLast) is that
+    // day. A misplaced dual year ("1 FEB 1649/9") spans years: no full day.
     bool bFullDay = false;
 };
 

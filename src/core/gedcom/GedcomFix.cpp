@@ -199,8 +199,16 @@ private:
 
 std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
                                                const CGedcomFixOptions& options) {
-    // A plain value needs no repair unless pre-1582 dates are to turn Julian.
-    if (!options.bJulianBefore1582 && CPlainDate(value).Matches())
+    // A plain value needs no repair unless pre-1582 dates are to turn Julian;
+    // in 7.0 only as the standard writes it, in capitals and single blanks.
+    const auto written = [&] {
+        return version == EGedcomVersion::V551 ||
+               (value.find("  ") == std::string_view::npos && !value.starts_with(' ') &&
+                !value.ends_with(' ') && std::none_of(value.begin(), value.end(), [](char c) {
+                    return c >= 'a' && c <= 'z';
+                }));
+    };
+    if (!options.bJulianBefore1582 && written() && CPlainDate(value).Matches())
         return std::nullopt;
     const CGedcomCheck check = CheckGedcomValue(value, version);
     std::optional<std::string> repaired;
@@ -369,7 +377,9 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
             Encode(" ");
         Encode(*repaired);
         const std::string_view end(bytes + date.nEnd, date.nEndLength);
-        if (date.eVersion == EGedcomVersion::V70 && !date.bPhraseFollows) {
+        // The old text goes under the new one as its PHRASE, but an exact
+        // date may have none: there it stays in the list of changes only.
+        if (date.eVersion == EGedcomVersion::V70 && !date.bPhraseFollows && !date.bExact) {
             // The line end the file uses, even after a last line without one.
             const std::string_view lineBreak = !end.empty()   ? end
                                                : m_nUnit == 1 ? std::string_view("\n")
@@ -497,6 +507,12 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
     }
     if (m_bSeenHead && parsed.nLevel >= 0) {
         m_head.Take(parsed);
+        const auto level = static_cast<std::size_t>(parsed.nLevel);
+        if (level < 100) {
+            if (m_tags.size() <= level)
+                m_tags.resize(level + 1);
+            m_tags[level].assign(parsed.tag);
+        }
         if (GedcomTagIs(parsed.tag, "DATE")) {
             // Bytes of the file's own encoding before the value.
             const std::size_t unit = static_cast<std::size_t>(m_nUnit);
@@ -512,6 +528,36 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
     }
     return true;
 }
+
+namespace {
+
+// The tag of the line a line at level belongs to, going back from offset
+// through the bytes (8-bit or UTF-8 text); empty when they do not reach it.
+std::string_view ParentTagBefore(const char* data, std::size_t offset, int level) {
+    std::size_t end = offset;
+    while (end > 0) {
+        std::size_t stop = end;
+        while (stop > 0 && (data[stop - 1] == '\n' || data[stop - 1] == '\r'))
+            --stop;
+        std::size_t begin = stop;
+        while (begin > 0 && data[begin - 1] != '\n' && data[begin - 1] != '\r')
+            --begin;
+        const CGedcomLine line = ParseGedcomLine(std::string_view(data + begin, stop - begin));
+        if (line.nLevel >= 0 && line.nLevel < level)
+            return line.nLevel == level - 1 ? line.tag : std::string_view();
+        end = begin;
+    }
+    return {};
+}
+
+// 7.0's exact dates (a DateExact: a time may follow, never a phrase).
+bool IsExactDateOf(std::string_view parent, bool inHead) {
+    return GedcomTagIs(parent, "CHAN") || GedcomTagIs(parent, "CREA") ||
+           GedcomTagIs(parent, "STAT") ||
+           (inHead && (GedcomTagIs(parent, "HEAD") || GedcomTagIs(parent, "DATA")));
+}
+
+} // namespace
 
 // A DATE line: its value is gathered until a line shows it is complete.
 void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
@@ -531,6 +577,15 @@ void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::siz
     date.nLead = line.nLead;
     date.nPrefix = line.nPrefix;
     date.bNoValue = line.bNoValue;
+    date.bExact = false;
+    if (date.eVersion == EGedcomVersion::V70 && line.nLevel > 0) {
+        const auto level = static_cast<std::size_t>(line.nLevel);
+        const std::string_view parent =
+            m_nUnit == 1             ? ParentTagBefore(batch.bytes.Data(), start, line.nLevel)
+            : level <= m_tags.size() ? std::string_view(m_tags[level - 1])
+                                     : std::string_view();
+        date.bExact = IsExactDateOf(parent, m_head.bInHead);
+    }
     date.nValueLength = line.value.size();
     date.bJoined = m_nUnit == 2;
     if (date.bJoined) {

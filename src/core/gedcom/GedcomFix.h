@@ -84,6 +84,7 @@ struct CGedcomFixBatch {
         EGedcomVersion eVersion = EGedcomVersion::V551;
         bool bAnsel = false;
         bool bPhraseFollows = false; // a PHRASE line is already under it
+        bool bExact = false;         // a 7.0 exact date (CHAN.DATE, HEAD.DATE): no PHRASE
         bool bDecided = false;       // its repair is known: none, or in repairs
         bool bRepaired = false;
         std::size_t nRepair = 0;
@@ -178,6 +179,9 @@ private:
     std::int64_t m_nLine = 0;
     bool m_bSeenHead = false;
     CGedcomHeader m_head;
+    // The tag last seen at each level, for the lines split one by one (all
+    // of a UTF-16 file): what a DATE line belongs to.
+    std::vector<std::string> m_tags;
 
     // The DATE line being gathered with its continuations, in the batch's
     // dates[nDates]; a batch that ends inside it is cut before it, and the

@@ -468,10 +468,15 @@ bool Before1582(const CDate& date) {
 }
 
 // "ABT 1850" for "abt  1850": what a case- and space-blind reader sees.
+// A phrase is the user's own text: its case stays ("int 1850 (x)").
 std::string Folded(std::string_view text) {
     std::string folded;
+    bool phrase = false;
     for (const char c : text) {
-        if (IsSpace(c)) {
+        phrase = phrase || c == '(';
+        if (phrase) {
+            folded += c;
+        } else if (IsSpace(c)) {
             if (!folded.empty() && folded.back() != ' ')
                 folded += ' ';
         } else {
@@ -582,7 +587,9 @@ bool IsOldStyleDualYear(std::string_view value) {
     // the last was 1751/52. Later ones mean something else ("1951/1952").
     auto oldStyle = [](const CDate& date) {
         const std::string_view first = std::string_view(date.year).substr(0, date.year.find('/'));
-        return date.bDual && !date.bEpoch && (first.size() < 4 || first <= "1751") &&
+        return date.bDual && !date.bEpoch &&
+               (first.size() < 4 ||
+                (first.size() == 4 && first <= std::to_string(kLastDualYear))) &&
                (!date.pCalendar || date.pCalendar->eCalendar != EGedcomCalendar::Julian);
     };
     return oldStyle(lenient.first) || (lenient.bSecond && oldStyle(lenient.second));
@@ -637,13 +644,17 @@ CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
     const std::string_view text = cp1252 ? std::string_view(*cp1252) : value;
     CGedcomCheck check;
     check.value = ReadGedcomDate(text);
-    if (!(check.value.nFindings & kGedcomUnreadable) && PlainlyStandard(text, version))
+    // 5.5.1 reads keywords in any case and any spacing; 7.0's grammar is
+    // case-sensitive, so there only the standard text itself is standard.
+    const bool v70 = version == EGedcomVersion::V70;
+    if (!(check.value.nFindings & kGedcomUnreadable) && PlainlyStandard(text, version) &&
+        (!v70 || Folded(text) == text))
         return check;
     std::string standard(text);
     CGedcomDateValue read;
     if (auto suggestion = Standard(text, version, check.value, read);
-        suggestion &&
-        ((check.value.nFindings & kGedcomUnreadable) || Folded(text) != *suggestion)) {
+        suggestion && ((check.value.nFindings & kGedcomUnreadable) ||
+                       (v70 ? std::string(text) : Folded(text)) != *suggestion)) {
         check.value = read;
         check.value.nFindings |= kGedcomNonstandard;
         standard = std::move(*suggestion);
@@ -666,7 +677,32 @@ CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
                                        0,
                                        kGedcomExtension,
                                        false};
-    if (check.value.nFindings & (kGedcomNonstandard | kGedcomOldStyle))
+    // A misplaced dual year has no standard form that keeps its meaning.
+    if (check.value.nFindings & kGedcomDualYearMisplaced)
+        check.value.nFindings &= ~kGedcomNonstandard;
+    else if (check.value.nFindings & (kGedcomNonstandard | kGedcomOldStyle))
         check.strSuggestion = cp1252 ? Cp1252ToUtf8(standard) : standard;
     return check;
+}
+
+CGedcomDateValue GedcomValueMeaning(std::string_view value) {
+    return CheckGedcomValue(value, EGedcomVersion::V551).value;
+}
+
+EGedcomNoDay GedcomNoDayOf(const CGedcomDateValue& value) {
+    if (GedcomFullDay(value))
+        return EGedcomNoDay::None;
+    if (value.nFindings & kGedcomUnreadable)
+        return EGedcomNoDay::Unreadable;
+    if (value.nFindings & kGedcomNoSuchDay)
+        return EGedcomNoDay::NoSuchDay;
+    if (value.nFindings & kGedcomOutsideRange)
+        return EGedcomNoDay::OutsideRange;
+    if (value.nFindings & kGedcomDualYearMisplaced)
+        return EGedcomNoDay::DualYearSpan;
+    if (value.eForm == EGedcomForm::Range || value.eForm == EGedcomForm::Period)
+        return EGedcomNoDay::Span;
+    if (value.eForm == EGedcomForm::Phrase)
+        return EGedcomNoDay::Unreadable;
+    return EGedcomNoDay::YearOrMonth;
 }

@@ -48,3 +48,22 @@ struct CGedcomCheck {
     std::string strSuggestion; // empty: the value stays as it is
 };
 CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version);
+
+// What a value means wherever one is read: a paste, `convert --from gedcom`,
+// the copy format's read-back, the file check and its window. It is the
+// check's reading (of a 5.5.1 file: the days do not depend on the version),
+// so lenient forms read as their standard value and a dual year up to
+// 1751/52 without an escape is Julian (kGedcomOldStyle in its findings).
+CGedcomDateValue GedcomValueMeaning(std::string_view value);
+
+// Why a value names no single day, for a paste or a conversion to say.
+enum class EGedcomNoDay {
+    None,         // GedcomFullDay gives its day
+    Unreadable,   // no GEDCOM value, even read leniently
+    NoSuchDay,    // "30 FEB 1900"
+    OutsideRange, // a day the calendars here do not reach
+    YearOrMonth,  // "ABT 1850", "MAR 1850": a year or a month alone names no day
+    Span,         // a range or a period: BEF, AFT, BET, FROM, TO
+    DualYearSpan, // a misplaced dual year spans years
+};
+EGedcomNoDay GedcomNoDayOf(const CGedcomDateValue& value);

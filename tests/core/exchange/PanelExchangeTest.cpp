@@ -89,7 +89,8 @@ TEST(PasteRefusalTest, TellsTheMostUsefulReason) {
     const std::tuple<CalendarRow, const char*, CYearStyle, EPasteReason, int> cases[] = {
         {ROW_GREGORIAN, "3 June 1997", {}, EPasteReason::None, -1},
         {ROW_GREGORIAN, " \t\n", {}, EPasteReason::Empty, -1},
-        {ROW_GREGORIAN, "ABT 1850", {}, EPasteReason::GedcomNoSingleDay, -1},
+        {ROW_GREGORIAN, "ABT 1850", {}, EPasteReason::GedcomYearOrMonth, -1},
+        {ROW_GREGORIAN, "1 FEB 1649/9", {}, EPasteReason::GedcomYearsSpan, -1},
         {ROW_GREGORIAN, "BET 1850 AND 1860", {}, EPasteReason::GedcomNoSingleDay, -1},
         {ROW_JULIAN, "1 avril 1648", easter, EPasteReason::NoDayInStyle, ROW_GREGORIAN},
         {ROW_GREGORIAN, "31 February 1700", {}, EPasteReason::NoSuchDay, -1},

@@ -86,8 +86,13 @@ const std::pair<std::string, std::string> kCopies[] = {
      k70 + "2 DATE JULIAN 1 JAN 1700\n3 PHRASE @#DJULIAN@ 1 JAN 1700"},
     {k70 + "2 DATE Bef.\n3 CONT 1850\n", k70 + "2 DATE BEF 1850\n3 PHRASE Bef.\n4 CONT 1850\n"},
     // the version as the check reads it: what comes before a dot or a blank
-    {"0 HEAD\n1 GEDC\n2 VERS 7 x.0\n1 DATE circa 1850\n",
-     "0 HEAD\n1 GEDC\n2 VERS 7 x.0\n1 DATE ABT 1850\n2 PHRASE circa 1850\n"},
+    {"0 HEAD\n1 GEDC\n2 VERS 7 x.0\n0 @I1@ INDI\n1 BIRT\n2 DATE circa 1850\n",
+     "0 HEAD\n1 GEDC\n2 VERS 7 x.0\n0 @I1@ INDI\n1 BIRT\n2 DATE ABT 1850\n3 PHRASE circa 1850\n"},
+    // an exact date (the header's, a change's, a creation's) takes no phrase
+    {k70 + "1 DATE 1 Jan 2020\n0 @I1@ INDI\n1 CHAN\n2 DATE 3 Jun 2021\n3 TIME 10:00\n"
+           "1 CREA\n2 NOTE n\n2 DATE 4 jun 2021\n1 BIRT\n2 DATE 3 Jun 2021\n",
+     k70 + "1 DATE 1 JAN 2020\n0 @I1@ INDI\n1 CHAN\n2 DATE 3 JUN 2021\n3 TIME 10:00\n"
+           "1 CREA\n2 NOTE n\n2 DATE 4 JUN 2021\n1 BIRT\n2 DATE 3 JUN 2021\n3 PHRASE 3 Jun 2021\n"},
     // nothing to do: the same bytes
     {k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n",
      k551 + "1 DATE 1 jan 1850\n1 DATE 1076 or 1088\n1 DATE @#DJULIAN@ 1 FEB 1731/32\n"},
@@ -206,7 +211,8 @@ TEST(GedcomFix, JulianBeforeTheReform) {
 }
 
 // The quick way past plain dates is sound only if the full check would
-// suggest nothing for any of them, in either version, in any case.
+// suggest nothing for any of them: in 5.5.1 in any case and spacing, in
+// 7.0 (whose grammar is case-sensitive) as the standard writes them.
 TEST(GedcomFix, PlainDatesNeedNoRepair) {
     const char* const forms[] = {"%s",     "ABT %s", "cal %s",  "Est  %s",       "BEF %s",
                                  "aft %s", "TO %s",  "FROM %s", "FROM %s TO %s", "BET %s AND %s"};
@@ -216,9 +222,15 @@ TEST(GedcomFix, PlainDatesNeedNoRepair) {
         for (const char* date : dates) {
             char value[64];
             std::snprintf(value, sizeof value, form, date, dates[0]);
-            for (const EGedcomVersion version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
-                EXPECT_EQ(CheckGedcomValue(value, version).strSuggestion, "") << value;
-                EXPECT_FALSE(RepairedGedcomValue(value, version, {})) << value;
+            EXPECT_EQ(CheckGedcomValue(value, EGedcomVersion::V551).strSuggestion, "") << value;
+            EXPECT_FALSE(RepairedGedcomValue(value, EGedcomVersion::V551, {})) << value;
+            // 7.0: the upper-case form where the value reads, nothing else.
+            const CGedcomCheck check = CheckGedcomValue(value, EGedcomVersion::V70);
+            const auto repaired = RepairedGedcomValue(value, EGedcomVersion::V70, {});
+            EXPECT_EQ(repaired.value_or(""), check.strSuggestion) << value;
+            if (repaired) {
+                EXPECT_NE(*repaired, value);
+                EXPECT_EQ(CheckGedcomValue(*repaired, EGedcomVersion::V70).strSuggestion, "");
             }
         }
     }

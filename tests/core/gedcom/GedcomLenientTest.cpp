@@ -127,7 +127,12 @@ const std::tuple<const char*, EGedcomVersion, const char*, std::int32_t, const c
     {"11 FEB 1731/32", V7, "old-style", 2353712, "JULIAN 11 FEB 1732"},
     {"Abt. 11 Feb 1731/32", V5, "nonstandard,old-style", 2353712, "ABT @#DJULIAN@ 11 FEB 1731/32"},
     {"@#DJULIAN@ 11 FEB 1731/32", V5, "ok", 2353712, ""},
-    {"1951/52", V5, "ok", 2433731, ""},
+    {"1951/52", V5, "dual-year-misplaced", 2433648, ""},         // 1951 or 1952: both whole years
+    {"1 April 1860/61", V5, "dual-year-misplaced", 2400411, ""}, // and no suggestion
+    {"int 1850 (X y)", V5, "ok", 2396759, ""},                   // INT as every keyword
+    {"INT 20 may 1845 (x)", V5, "ok", 2395072, ""},
+    {"abt 1 jan 1850", V7, "nonstandard", 2396759, "ABT 1 JAN 1850"}, // 7.0 is case-sensitive
+    {"ABT  1850", V7, "nonstandard", 2396759, "ABT 1850"},
     {"1343/48", V5, "dual-year-misplaced,gregorian-before-1582", 2211664, ""},
     {"INT 1700", V5, "nonstandard", 2341973, "1700"},
     {"JULIAN 1700", V5, "nonstandard", 2341983, "@#DJULIAN@ 1700"},
