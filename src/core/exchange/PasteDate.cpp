@@ -398,11 +398,12 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
     const auto& gedcom = read.day;
     if (gedcom && (read.bCalendarNamed || read.bOldStyle))
         return one(*gedcom);
-    // A dual year out of its place spans years: no row takes it for a day.
-    if (read.eNoDay == EGedcomNoDay::DualYearSpan)
-        return days;
     if (const auto readings = PastedStyleReadings(row, text, style))
         return *readings;
+    // A dual year no year-start style explains contradicts itself: no row
+    // takes it for a day ("1 FEB 1649/9").
+    if (read.eNoDay == EGedcomNoDay::DualYearSpan)
+        return days;
     // The row's own reading comes before a bare GEDCOM value: "3 MAY 1997"
     // stays the Julian row's 3 May, as it always was.
     if (const auto values = PastedValues(row, text)) {

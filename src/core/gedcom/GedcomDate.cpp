@@ -601,7 +601,8 @@ CGedcomDateValue ReadGedcomDate(std::string_view text) {
     }
     value.bFullDay =
         (value.eForm == EGedcomForm::Date || value.eForm == EGedcomForm::Approximated) &&
-        first.nDay > 0 && first.nMonth > 0 && value.nFirst == value.nLast;
+        first.nDay > 0 && first.nMonth > 0 && value.nFirst == value.nLast &&
+        !(value.nFindings & kGedcomDualYearMisplaced);
     return value;
 }
 

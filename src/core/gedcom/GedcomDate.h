@@ -80,7 +80,8 @@ struct CGedcomDateValue {
     unsigned nFindings = 0;
     // A single date with day, month and year (qualified by nothing or an
     // approximation) that names one real day: nFirst (and nLast) is that
-    // day. A misplaced dual year ("1 FEB 1649/9") spans years: no full day.
+    // day. A dual year out of its place ("1 FEB 1649/9", "1 APR 1731/32")
+    // contradicts itself: no full day.
     bool bFullDay = false;
 };
 

@@ -53,31 +53,51 @@ constexpr CWordRow kWords[] = {
     {"TO", EKind::Qualifier, int(EQual::To)}, {"BIS", EKind::Qualifier, int(EQual::To)},
     // the second date of a range or a period
     {"AND", EKind::And, 0}, {"ET", EKind::And, 0}, {"UND", EKind::And, 0}, {"&", EKind::And, 0},
+    {"-", EKind::And, 0}, {"Y", EKind::And, 0}, {"E", EKind::And, 0}, {"EN", EKind::And, 0},
     {"TO", EKind::To, 0}, {"-", EKind::To, 0}, {"A", EKind::To, 0}, {"AU", EKind::To, 0},
     {"BIS", EKind::To, 0},
-    // months: codes, English, French, German, and their usual shortenings
+    // months, one row a spelling: the codes, and the names and usual
+    // shortenings of English, French, German, Dutch, Spanish, Italian and
+    // Portuguese (accents folded: "F\xC9VR." is FEVR, "M\xC4R" MAR)
     {"JAN", EKind::Month, 1}, {"JANUARY", EKind::Month, 1}, {"JANVIER", EKind::Month, 1},
     {"JANV", EKind::Month, 1}, {"JANUAR", EKind::Month, 1}, {"JANNER", EKind::Month, 1},
+    {"JAENNER", EKind::Month, 1}, {"JANUARI", EKind::Month, 1}, {"ENERO", EKind::Month, 1},
+    {"ENE", EKind::Month, 1}, {"GENNAIO", EKind::Month, 1}, {"GEN", EKind::Month, 1},
+    {"JANEIRO", EKind::Month, 1},
     {"FEB", EKind::Month, 2}, {"FEBRUARY", EKind::Month, 2}, {"FEVRIER", EKind::Month, 2},
     {"FEV", EKind::Month, 2}, {"FEVR", EKind::Month, 2}, {"FEBRUAR", EKind::Month, 2},
-    {"FEBER", EKind::Month, 2},
+    {"FEBER", EKind::Month, 2}, {"FEBRUARI", EKind::Month, 2}, {"FEBRERO", EKind::Month, 2},
+    {"FEBBRAIO", EKind::Month, 2}, {"FEVEREIRO", EKind::Month, 2},
     {"MAR", EKind::Month, 3}, {"MARCH", EKind::Month, 3}, {"MARS", EKind::Month, 3},
-    {"MARZ", EKind::Month, 3},
+    {"MARZ", EKind::Month, 3}, {"MAERZ", EKind::Month, 3}, {"MRZ", EKind::Month, 3},
+    {"MAART", EKind::Month, 3}, {"MRT", EKind::Month, 3}, {"MARZO", EKind::Month, 3},
+    {"MARCO", EKind::Month, 3},
     {"APR", EKind::Month, 4}, {"APRIL", EKind::Month, 4}, {"AVRIL", EKind::Month, 4},
-    {"AVR", EKind::Month, 4},
-    {"MAY", EKind::Month, 5}, {"MAI", EKind::Month, 5},
+    {"AVR", EKind::Month, 4}, {"ABRIL", EKind::Month, 4}, {"ABR", EKind::Month, 4},
+    {"APRILE", EKind::Month, 4},
+    {"MAY", EKind::Month, 5}, {"MAI", EKind::Month, 5}, {"MEI", EKind::Month, 5},
+    {"MAYO", EKind::Month, 5}, {"MAGGIO", EKind::Month, 5}, {"MAG", EKind::Month, 5},
+    {"MAIO", EKind::Month, 5},
     {"JUN", EKind::Month, 6}, {"JUNE", EKind::Month, 6}, {"JUIN", EKind::Month, 6},
-    {"JUNI", EKind::Month, 6},
+    {"JUNI", EKind::Month, 6}, {"JUNIO", EKind::Month, 6}, {"GIUGNO", EKind::Month, 6},
+    {"GIU", EKind::Month, 6}, {"JUNHO", EKind::Month, 6},
     {"JUL", EKind::Month, 7}, {"JULY", EKind::Month, 7}, {"JUILLET", EKind::Month, 7},
-    {"JUIL", EKind::Month, 7}, {"JULI", EKind::Month, 7},
+    {"JUIL", EKind::Month, 7}, {"JULI", EKind::Month, 7}, {"JULIO", EKind::Month, 7},
+    {"LUGLIO", EKind::Month, 7}, {"LUG", EKind::Month, 7}, {"JULHO", EKind::Month, 7},
     {"AUG", EKind::Month, 8}, {"AUGUST", EKind::Month, 8}, {"AOUT", EKind::Month, 8},
+    {"AUGUSTUS", EKind::Month, 8}, {"AGOSTO", EKind::Month, 8}, {"AGO", EKind::Month, 8},
     {"SEP", EKind::Month, 9}, {"SEPT", EKind::Month, 9}, {"SEPTEMBER", EKind::Month, 9},
-    {"SEPTEMBRE", EKind::Month, 9},
+    {"SEPTEMBRE", EKind::Month, 9}, {"SEPTIEMBRE", EKind::Month, 9}, {"SETIEMBRE", EKind::Month, 9},
+    {"SET", EKind::Month, 9}, {"SETTEMBRE", EKind::Month, 9}, {"SETEMBRO", EKind::Month, 9},
     {"OCT", EKind::Month, 10}, {"OCTOBER", EKind::Month, 10}, {"OCTOBRE", EKind::Month, 10},
-    {"OKT", EKind::Month, 10}, {"OKTOBER", EKind::Month, 10},
+    {"OKT", EKind::Month, 10}, {"OKTOBER", EKind::Month, 10}, {"OCTUBRE", EKind::Month, 10},
+    {"OTTOBRE", EKind::Month, 10}, {"OTT", EKind::Month, 10}, {"OUTUBRO", EKind::Month, 10},
+    {"OUT", EKind::Month, 10},
     {"NOV", EKind::Month, 11}, {"NOVEMBER", EKind::Month, 11}, {"NOVEMBRE", EKind::Month, 11},
+    {"NOVIEMBRE", EKind::Month, 11}, {"NOVEMBRO", EKind::Month, 11},
     {"DEC", EKind::Month, 12}, {"DECEMBER", EKind::Month, 12}, {"DECEMBRE", EKind::Month, 12},
-    {"DEZ", EKind::Month, 12}, {"DEZEMBER", EKind::Month, 12},
+    {"DEZ", EKind::Month, 12}, {"DEZEMBER", EKind::Month, 12}, {"DICIEMBRE", EKind::Month, 12},
+    {"DIC", EKind::Month, 12}, {"DICEMBRE", EKind::Month, 12}, {"DEZEMBRO", EKind::Month, 12},
     // the era: after it (said for nothing), before it
     {"AD", EKind::Epoch, 0}, {"A.D", EKind::Epoch, 0}, {"CE", EKind::Epoch, 0},
     {"BC", EKind::Epoch, 1}, {"B.C", EKind::Epoch, 1}, {"BCE", EKind::Epoch, 1},
@@ -295,9 +315,96 @@ bool ReadYear(std::string key, CDate& date) {
     return true;
 }
 
-// One date at words[pos..]: [calendar] [[day] month] year [epoch], or
-// month "day," year. pos moves past it.
-bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer, CDate& date) {
+// A date written in digits alone, where it can mean one day only:
+// "1971-03-22" (the year first), "23.10.1948" or "25/12/1919" (the day over
+// 12 or equal to the month), "10.1999" (a month and its year). "03.04.1850"
+// could be either way round: no date.
+bool ReadNumericDate(std::string_view key, CDate& date) {
+    std::string_view parts[3];
+    std::size_t count = 0;
+    char separator = 0;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = key.find_first_of(".-/", start);
+        if (count == 3)
+            return false;
+        parts[count++] = key.substr(start, end == std::string_view::npos ? end : end - start);
+        if (end == std::string_view::npos)
+            break;
+        if (separator != 0 && key[end] != separator)
+            return false;
+        separator = key[end];
+        start = end + 1;
+    }
+    if (count < 2)
+        return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!AllDigits(parts[i], 4))
+            return false;
+    }
+    const auto number = [](std::string_view digits) {
+        return std::atoi(std::string(digits).c_str());
+    };
+    const auto month = [&](int m) {
+        if (m < 1 || m > 12)
+            return false;
+        date.month = kGedcomGregorianMonths[m - 1];
+        return true;
+    };
+    std::string_view day, year;
+    if (count == 2) { // month and year
+        if (parts[0].size() > 2 || parts[1].size() < 3 || !month(number(parts[0])))
+            return false;
+        year = parts[1];
+    } else if (parts[0].size() == 4 && parts[1].size() <= 2 && parts[2].size() <= 2) {
+        if (!month(number(parts[1])))
+            return false;
+        day = parts[2];
+        year = parts[0];
+    } else if (parts[0].size() <= 2 && parts[1].size() <= 2 && parts[2].size() >= 3) {
+        const int a = number(parts[0]), b = number(parts[1]);
+        const bool dayFirst = a > 12 || a == b;
+        if (!(dayFirst || b > 12) || (a > 12 && b > 12) || !month(dayFirst ? b : a))
+            return false;
+        day = dayFirst ? parts[0] : parts[1];
+        year = parts[2];
+    } else {
+        return false;
+    }
+    if (!day.empty()) {
+        if (number(day) < 1 || number(day) > 31)
+            return false;
+        date.day = std::to_string(number(day));
+    }
+    date.year = std::string(year);
+    return true;
+}
+
+// "1623-1624" after a day of 1 January to 24 March, or a month of January
+// or February: the dual year one program writes for the others' 1623/24.
+bool HyphenDualYear(const std::string& key, CDate& date) {
+    const std::size_t dash = key.find('-');
+    if (dash == std::string::npos || dash != 4 || key.size() != 9 ||
+        !AllDigits(std::string_view(key).substr(0, 4), 4) ||
+        !AllDigits(std::string_view(key).substr(5), 4))
+        return false;
+    const int first = std::atoi(key.substr(0, 4).c_str());
+    const int second = std::atoi(key.substr(5).c_str());
+    const bool early =
+        date.month == "JAN" || date.month == "FEB" ||
+        (date.month == "MAR" && !date.day.empty() && std::atoi(date.day.c_str()) <= 24);
+    if (second != first + 1 || !early)
+        return false;
+    date.year = key.substr(0, 4) + '/' + key.substr(7);
+    date.bDual = true;
+    return true;
+}
+
+// One date at words[pos..]: [calendar] [[day] month] year [epoch], month
+// "day," year, year month [day] ("1890 MARCH 3RD"), or the digits alone
+// ("23.10.1948"). A year may be left out (noYear) where the date that
+// follows gives it: "BET MAR AND SEP 1911". pos moves past it.
+bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer, CDate& date,
+              bool noYear = false) {
     date.pCalendar = CalendarAt(words, pos);
     if (date.pCalendar)
         ++pos;
@@ -305,6 +412,23 @@ bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer,
         date.pCalendar = outer;
     if (pos >= words.count)
         return false;
+    int code = 0;
+    const bool civil = !date.pCalendar || date.pCalendar->eCalendar == EGedcomCalendar::Gregorian ||
+                       date.pCalendar->eCalendar == EGedcomCalendar::Julian;
+    if (civil && ReadNumericDate(words.items[pos].key, date)) {
+        ++pos;
+        return true;
+    }
+    // "1890 MARCH 3RD": the year first, the month named.
+    if (civil && pos + 1 < words.count && AllDigits(words.items[pos].key, 4) &&
+        words.items[pos].key.size() >= 3 &&
+        ReadMonth(words, pos + 1, EGedcomCalendar::Gregorian, date.month)) {
+        date.year = words.items[pos].key;
+        pos += 2;
+        if (pos < words.count && ReadDay(words.items[pos].key, date.day))
+            ++pos;
+        return true;
+    }
     auto readMonth = [&](EGedcomCalendar calendar) {
         std::string day;
         if (ReadDay(words.items[pos].key, day) && ReadMonth(words, pos + 1, calendar, date.month)) {
@@ -331,10 +455,14 @@ bool ReadDate(const CWords& words, std::size_t& pos, const CCalendarName* outer,
             }
         }
     }
-    if (pos >= words.count || !ReadYear(words.items[pos].key, date))
+    if (noYear && !date.month.empty() &&
+        (pos >= words.count || MatchRow(words, pos, EKind::And, code) ||
+         MatchRow(words, pos, EKind::To, code)))
+        return true;
+    if (pos >= words.count ||
+        (!ReadYear(words.items[pos].key, date) && !HyphenDualYear(words.items[pos].key, date)))
         return false;
     ++pos;
-    int code = 0;
     if (const std::size_t n = MatchRow(words, pos, EKind::Epoch, code); n != 0 && !date.bEpoch) {
         date.bEpoch = code == 1;
         pos += n;
@@ -367,19 +495,38 @@ bool ReadLenient(std::string_view value, CLenient& lenient) {
         lenient.eQual = static_cast<EQual>(code);
         pos += n;
     }
-    if (!ReadDate(words, pos, outer, lenient.first))
+    const bool two = lenient.eQual == EQual::Bet || lenient.eQual == EQual::From;
+    if (!ReadDate(words, pos, outer, lenient.first, two))
         return false;
     const EKind joiner = lenient.eQual == EQual::Bet ? EKind::And : EKind::To;
-    if (lenient.eQual == EQual::Bet || lenient.eQual == EQual::From) {
+    if (two) {
         if (const std::size_t n = MatchRow(words, pos, joiner, code); n != 0) {
             pos += n;
             if (!ReadDate(words, pos, outer, lenient.second))
                 return false;
             lenient.bSecond = true;
+            // "BET MAR AND SEP 1911": both months of that year.
+            if (lenient.first.year.empty()) {
+                if (lenient.second.bDual || lenient.second.bEpoch || lenient.second.month.empty())
+                    return false;
+                // "BET SEP AND MAR 1911" may start in 1910: no sure reading.
+                const auto order = [](const CDate& date) {
+                    const auto* const month = std::find_if(
+                        std::begin(kGedcomGregorianMonths), std::end(kGedcomGregorianMonths),
+                        [&](const char* code) { return date.month == code; });
+                    return (month - std::begin(kGedcomGregorianMonths)) * 32 +
+                           (date.day.empty() ? 0 : std::atoi(date.day.c_str()));
+                };
+                if (order(lenient.first) > order(lenient.second))
+                    return false;
+                lenient.first.year = lenient.second.year;
+            }
         } else if (lenient.eQual == EQual::Bet) {
             return false;
         }
     }
+    if (lenient.first.year.empty())
+        return false;
     if (lenient.eQual == EQual::Int && pos < words.count && words.items[pos].raw[0] == '(')
         lenient.phrase = words.items[pos++].raw;
     return pos == words.count;
@@ -705,4 +852,13 @@ EGedcomNoDay GedcomNoDayOf(const CGedcomDateValue& value) {
     if (value.eForm == EGedcomForm::Phrase)
         return EGedcomNoDay::Unreadable;
     return EGedcomNoDay::YearOrMonth;
+}
+
+std::vector<CGedcomMonthWord> GedcomMonthWords() {
+    std::vector<CGedcomMonthWord> months;
+    for (const CWordRow& row : kWords) {
+        if (row.eKind == EKind::Month)
+            months.push_back({row.words, row.nCode});
+    }
+    return months;
 }

@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The standard value (in the syntax of that version) a lenient value means
 // when it has one sure meaning; nothing when the value is already standard,
@@ -67,3 +68,11 @@ enum class EGedcomNoDay {
     DualYearSpan, // a misplaced dual year spans years
 };
 EGedcomNoDay GedcomNoDayOf(const CGedcomDateValue& value);
+
+// The month words a lenient value may use (folded: upper case, no accents),
+// with their month, for the tests that read every row back.
+struct CGedcomMonthWord {
+    std::string_view strWord;
+    int nMonth;
+};
+std::vector<CGedcomMonthWord> GedcomMonthWords();

@@ -1,6 +1,7 @@
 // The paste: the texts each row reads, and the ones it refuses.
 #include "exchange/PanelExchange.h"
 #include "exchange/PasteDate.h"
+#include "gedcom/GedcomLenient.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +144,9 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
         {"INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", 2299160}, {"BEF 7 DEC 2026", 0},
         {"1 JAN 3000", 0}, {"@#DROMAN@ 1 JAN 2000", 0}, {"@#DJULIAN@ 7 DEC", 0},
         {"INT (christmas)", 0},
+        // an Old Style dual year is Julian; one out of its place names no day
+        {"11 FEB 1731/32", 2353712}, {"Abt. 11 Feb 1731-1732", 2353712}, {"1 FEB 1649/9", 0},
+        {"1 APR 1860/61", 0},
         // clang-format on
     };
     for (const auto& [text, expected] : cases) {
@@ -153,6 +157,34 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
             EXPECT_EQ(CanPasteIntoRow(row, text), expected != 0) << r << " \"" << text << "\"";
         }
     }
+}
+
+// One value, one meaning: a paste reads a family-tree value to the day the
+// file check gives it, and to none where the check gives a span.
+TEST(PasteApply, AValueReadsAsTheFileCheckReadsIt) {
+    int days = 0;
+    for (const char* qualifier : {"", "ABT ", "Abt. ", "cal ", "INT ", "BEF ", "from "}) {
+        for (const char* day : {"", "1 ", "24 ", "29 ", "31 "}) {
+            for (const char* month : {"", "FEB ", "Mar. ", "mrt ", "APR ", "juil "}) {
+                for (const char* year : {"1731/32", "1731-1732", "1649/9", "1840/41", "1600",
+                                         "@#DJULIAN@ 1600", "1752/53", "0999/1000"}) {
+                    const std::string text = std::string(qualifier) + day + month + year;
+                    const CGedcomCheck check = CheckGedcomValue(text, EGedcomVersion::V551);
+                    const auto checked = GedcomFullDay(check.value);
+                    EXPECT_EQ(PastedGedcomDay(text), checked) << text;
+                    if (checked && (check.value.nFindings & kGedcomOldStyle)) {
+                        ++days;
+                        for (int r = 0; r < ROW_COUNT; ++r)
+                            EXPECT_EQ(PastedDay(static_cast<CalendarRow>(r), text), checked)
+                                << r << ' ' << text;
+                    }
+                    if (check.value.nFindings & kGedcomDualYearMisplaced)
+                        EXPECT_FALSE(PastedDay(ROW_GREGORIAN, text)) << text;
+                }
+            }
+        }
+    }
+    EXPECT_GT(days, 20);
 }
 
 // The euro sign, an accent; what Windows-1252 lacks, malformed or overlong

@@ -1,5 +1,7 @@
 #include "gedcom/GedcomLenient.h"
 
+#include "church/ClauseLexicon.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -65,6 +67,33 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"INT 1700", V5, "1700"},
     {"2 TVT 5758", V5, "@#DHEBREW@ 2 TVT 5758"},
     {"11 NIVO 0006", V7, "FRENCH_R 11 NIVO 0006"},
+    // digits alone, where they can mean one day only
+    {"23.10.1948", V7, "23 OCT 1948"},
+    {"FROM 14.02.1950 TO 30.06.1955", V7, "FROM 14 FEB 1950 TO 30 JUN 1955"},
+    {"FROM 10.1999 TO 3.2004", V7, "FROM OCT 1999 TO MAR 2004"},
+    {"25/12/1919", V5, "25 DEC 1919"},
+    {"12/25/1919", V5, "25 DEC 1919"},
+    {"07.07.1850", V5, "7 JUL 1850"},
+    {"1971-03-22", V5, "22 MAR 1971"},
+    {"Abt. 1971/3/22", V5, "ABT 22 MAR 1971"},
+    // the dual year one program writes with a hyphen
+    {"14 Feb 1623-1624", V5, "14 FEB 1623/24"},
+    {"Aft 2 Mar 1688-1689", V5, "AFT 2 MAR 1688/89"},
+    {"Jan 1700-1701", V5, "JAN 1700/01"},
+    // month names of other languages, with or without their dot
+    {"14 Mrt 1850", V5, "14 MAR 1850"},
+    {"3 mei 1850", V5, "3 MAY 1850"},
+    {"1 M\344r. 1850", V5, "1 MAR 1850"},
+    {"2 F\351vr. 1850", V5, "2 FEB 1850"},
+    {"5 Ago 1850", V5, "5 AUG 1850"},
+    {"6 dic. 1850", V5, "6 DEC 1850"},
+    {"7 outubro 1850", V5, "7 OCT 1850"},
+    {"8 giugno 1850", V7, "8 JUN 1850"},
+    // ranges and dates written loosely
+    {"BET. 1790 - 1802", V5, "BET 1790 AND 1802"},
+    {"BET MAR AND SEP 1911", V5, "BET MAR 1911 AND SEP 1911"},
+    {"FROM 3 MAR TO 5 MAR 1911", V5, "FROM 3 MAR 1911 TO 5 MAR 1911"},
+    {"1890 MARCH 3RD", V5, "3 MAR 1890"},
     // already standard
     {"ABT 17 JUL 2016", V5, nullptr},
     {"BET @#DHEBREW@ 5776 AND @#DHEBREW@ 5777", V5, nullptr},
@@ -76,6 +105,16 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"941 (or 926)", V5, nullptr},
     {"30 Apr 782 - 783", V5, nullptr},
     {"03/04/1850", V5, nullptr},
+    {"03.04.1850", V7, nullptr},
+    {"13.13.1850", V5, nullptr},
+    {"0.5.1850", V5, nullptr},
+    {"23.10.48", V5, nullptr},
+    {"1.2.3", V5, nullptr},
+    {"1850-1851", V5, nullptr},            // a range or a dual year
+    {"2 Apr 1688-1689", V5, nullptr},      // after Lady Day: no dual year
+    {"14 Feb 1623-1625", V5, nullptr},     // years that do not follow
+    {"BET SEP AND MAR 1911", V5, nullptr}, // may start in 1910
+    {"BET 1688-1689 AND 1690", V5, nullptr},
     {"20 MAR", V5, nullptr},
     {"11 FEB 1731/32", V7, nullptr},
     {"Abt. 31 Feb 1900", V5, nullptr},
@@ -83,6 +122,25 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"Machine operator, Ford Motor Co.", V5, nullptr},
     {"99999999999999", V5, nullptr},
 };
+
+// The month words were written apart from the clause reader's: where both
+// know a word, they give it one month; and every word reads as its month.
+TEST(GedcomLenient, MonthWordsAgreeWithTheClauseReader) {
+    int compared = 0;
+    for (const CGedcomMonthWord& row : GedcomMonthWords()) {
+        std::string lower(row.strWord);
+        for (char& c : lower)
+            c = static_cast<char>(c - 'A' + 'a');
+        if (const std::int32_t month = MonthOfClauseWord(lower); month != 0) {
+            EXPECT_EQ(month, row.nMonth) << row.strWord;
+            ++compared;
+        }
+        EXPECT_EQ(StandardGedcomValue("3 " + std::string(row.strWord) + ". 1850", V5).value_or(""),
+                  "3 " + std::string(kGedcomGregorianMonths[row.nMonth - 1]) + " 1850")
+            << row.strWord;
+    }
+    EXPECT_GT(compared, 60);
+}
 
 TEST(GedcomLenient, StandardValues) {
     for (const auto& [value, version, expected] : kCases) {
@@ -127,7 +185,8 @@ const std::tuple<const char*, EGedcomVersion, const char*, std::int32_t, const c
     {"11 FEB 1731/32", V7, "old-style", 2353712, "JULIAN 11 FEB 1732"},
     {"Abt. 11 Feb 1731/32", V5, "nonstandard,old-style", 2353712, "ABT @#DJULIAN@ 11 FEB 1731/32"},
     {"@#DJULIAN@ 11 FEB 1731/32", V5, "ok", 2353712, ""},
-    {"1951/52", V5, "dual-year-misplaced", 2433648, ""},         // 1951 or 1952: both whole years
+    {"1951/52", V5, "dual-year-misplaced", 2433648, ""}, // 1951 or 1952: both whole years
+    {"14 Feb 1623-1624", V5, "nonstandard,old-style", 2314268, "@#DJULIAN@ 14 FEB 1623/24"},
     {"1 April 1860/61", V5, "dual-year-misplaced", 2400411, ""}, // and no suggestion
     {"int 1850 (X y)", V5, "ok", 2396759, ""},                   // INT as every keyword
     {"INT 20 may 1845 (x)", V5, "ok", 2395072, ""},
