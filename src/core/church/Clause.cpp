@@ -554,9 +554,10 @@ int DayOfYear(std::int32_t month, std::int32_t day) {
 }
 
 // The fixed days a season spans, as days of a common year (wrapping at the
-// year's end): Lent by name, or a fixed feast's fortnight ("in den
-// weichnachten"). False for a word that names no season.
-bool SeasonOf(const std::string& word, int& from, int& to) {
+// year's end): Lent by name, or the fortnight of the fixed feast a word of
+// no other kind names ("in den weichnachten"). False for a word that names
+// no season ("in octava").
+bool SeasonOf(const std::string& word, bool feastWord, int& from, int& to) {
     static constexpr std::string_view kLent[] = {"vasten", "fasten", "vassten",     "fassten",
                                                  "vastn",  "fastn",  "quadragesima"};
     if (std::find(std::begin(kLent), std::end(kLent), word) != std::end(kLent)) {
@@ -564,6 +565,8 @@ bool SeasonOf(const std::string& word, int& from, int& to) {
         to = DayOfYear(4, 25);
         return true;
     }
+    if (!feastWord)
+        return false;
     // Bavarian "weich-" (hallowed) for "weih-"
     std::string name = HolidaysName(word);
     if (name.empty())
@@ -849,7 +852,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                           f.words[s].strText == "dem"))
             ++s;
         int from = 0, to = 0;
-        if (f.claimed[s] || !SeasonOf(f.words[s].strText, from, to))
+        if (f.claimed[s] || !SeasonOf(f.words[s].strText, f.infos[s].eKind == K::Unknown, from, to))
             continue;
         std::size_t saint = i;
         while (saint > 0 && (f.infos[saint - 1].eKind == K::DayWord ||

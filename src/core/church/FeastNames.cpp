@@ -145,9 +145,12 @@ std::string SpellingKey(std::string_view word) {
             c = 't'; // -cius, -cio: -tius, -tio
         out += c;
     }
+    // The accusative after ante and post ("purificationem", "epiphaniam")
+    // only on a long stem: "vocem" stays Rogate's, not "wochen".
     for (const std::string_view end :
-         {"ius", "ias", "ie", "ia", "is", "en", "es", "um", "us", "i", "e", "s", "a"}) {
-        if (EndsWith(out, end) && out.size() >= end.size() + 3) {
+         {"ius", "ias", "ie", "ia", "is", "en", "es", "em", "am", "um", "us", "i", "e", "s", "a"}) {
+        const std::size_t stem = end == "em" || end == "am" ? 6 : 3;
+        if (EndsWith(out, end) && out.size() >= end.size() + stem) {
             out.resize(out.size() - end.size());
             break;
         }

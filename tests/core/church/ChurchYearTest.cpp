@@ -1,6 +1,6 @@
 #include "church/ChurchYear.h"
-#include "church/Clause.h"
 #include "calendar/Computus.h"
+#include "church/Clause.h"
 #include "church/FeastDate.h"
 #include "church/FeastNames.h"
 #include "daynames/DayNameLists.h"
@@ -111,8 +111,11 @@ CRead ReadText(const std::string& cp1252, EFeastReckoning reckoning = EFeastReck
     CRead read{r.eError, r.strWhat, {}, r.candidates, {}, {}};
     if (!r.readings.empty()) {
         const CClauseReading& first = r.readings.front();
-        read = {r.eError, {}, first.strFeast, {}, first.day, first.baseDay, first.bGregorian,
-                first.bComputus, first.bSure};
+        read = {r.eError,         {},
+                first.strFeast,   {},
+                first.day,        first.baseDay,
+                first.bGregorian, first.bComputus,
+                first.bSure};
     }
     return read;
 }
@@ -177,7 +180,8 @@ TEST(FeastDate, AWeekdayAfterOrBeforeIsStrictlySo) {
                     EXPECT_EQ(r.day.GetGregorian().nYear == year, r.bSure) << text;
                     bool strictly = false;
                     for (const std::int32_t y : {year - 1, year, year + 1}) {
-                        const std::int32_t gap = (r.day - ChurchFeastDay(feast, y, true)) * direction;
+                        const std::int32_t gap =
+                            (r.day - ChurchFeastDay(feast, y, true)) * direction;
                         strictly = strictly || (gap >= 1 && gap <= 7);
                     }
                     EXPECT_TRUE(strictly && r.day.GetDayOfWeek() == w) << text;

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -368,6 +370,43 @@ TEST(ClauseDayMonth, OrdinalsAgreeWithTheYearsNumberWords) {
             }
         }
     }
+}
+
+// Forms of one word give one number: rows whose words differ only in an
+// ending of case or number ("prima", "primo", "primam"; "ander", "andern";
+// "achte", "achten") agree, across the ordinals and the number words.
+TEST(ClauseDayMonth, SpellingsOfOneWordAgree) {
+    std::vector<std::pair<std::string, std::int32_t>> rows;
+    for (const CClauseTableRow& row : ClauseOrdinalRows())
+        rows.emplace_back(row.strWord, row.nValue);
+    for (const CClauseDayMonthRow& row : ClauseDayNumberRows())
+        rows.emplace_back(row.strWord, row.nValue);
+    int pairs = 0;
+    for (const auto& [a, va] : rows) {
+        for (const auto& [b, vb] : rows) {
+            for (std::size_t ka = 0; ka <= 2 && ka + 4 <= a.size(); ++ka) {
+                for (std::size_t kb = 0; kb <= 2 && kb + 4 <= b.size(); ++kb) {
+                    static const std::set<std::string> kEndings = {
+                        "", "a", "o", "e", "m", "n", "s", "am", "um", "us", "ae", "en", "es", "em"};
+                    if (a != b && a.substr(0, a.size() - ka) == b.substr(0, b.size() - kb) &&
+                        kEndings.contains(a.substr(a.size() - ka)) &&
+                        kEndings.contains(b.substr(b.size() - kb))) {
+                        EXPECT_EQ(va, vb) << a << " " << b;
+                        ++pairs;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(pairs, 100);
+}
+
+// The Roman marks cut short are these; every other row is written out.
+TEST(ClauseDayMonth, MarksCutShort) {
+    const std::set<std::string_view> cut = {"kal", "kl",   "kls", "kalend", "cal",
+                                            "kln", "kaln", "non", "id"};
+    for (const CClauseDayMonthRow& row : ClauseMarkRows())
+        EXPECT_EQ(row.bAlone, !cut.contains(row.strWord)) << row.strWord;
 }
 
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {

@@ -58,6 +58,10 @@ const ClauseCase kClauses[] = {
     {"des n\352chsten eritags nach Mittervasten", 1377, false, J, {10, 3, 1377}},
     {"am dritten tage nach sanct Laurentii tag", 1450, false, J, {13, 8, 1450}},
     {"am achten dage assumptionis Mariae", 1480, false, J, {22, 8, 1480}},
+    // Latin accusatives after ante and post
+    {"feria sexta post epiphaniam", 1500, false, J, {10, 1, 1500}},
+    {"feria secunda post purificationem beate Marie", 1500, false, J, {3, 2, 1500}},
+    {"sabbato ante nativitatem domini", 1500, false, J, {19, 12, 1500}},
     // which of a saint's feasts, said by what befell: a relative clause, "ir", "irer"
     {"an unser frauen tag als si geboren ward", 1460, false, J, {8, 9, 1460}},
     {"am montag nach unser lieben frawn tag irer gepurt", 1480, false, J, {11, 9, 1480}},
@@ -196,6 +200,7 @@ TEST(Clause, WordsAsTheReaderSeesThem) {
         {"Jo{e}rgen tag, su{o}ntag", "jorgen tag suntag"},
         {"l'an mil trois cens dix-sept", "l an mil trois cens dix sept"},
         {"sanct Michaeli\xDF", "sanct michaelis"},
+        {"ma/entags, 1648/49, mensis/Junii", "maentags 1648 49 mensis junii"},
     };
     for (const auto& [text, expected] : cases) {
         std::string joined;
@@ -324,6 +329,8 @@ TEST(Clause, RefusalsNameTheWordsNotRead) {
     CClauseOptions options;
     options.nYear = 1500;
     EXPECT_EQ(ReadDatingClause("freitags nach Xyzzy", options).strWhat, "Xyzzy");
+    // A relation with nothing to count: the whole clause is not read.
+    EXPECT_EQ(ReadDatingClause("nach Martini", options).strWhat, "nach Martini");
     options.nYear = 0;
     EXPECT_EQ(ReadDatingClause("freitags nach Martini", options).eError, EFeastDateError::NoYear);
     // A year not read whole is no year, not a shorter one.

@@ -201,6 +201,7 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         {"anno domini millesimo quadringentesimo, sexto kalendas maii", "not read"},
         {"anno domini millesimo trecentesimo sexto, quinto die mensis maii", "1306"},
         {"anno domini millesimo quadringentesimo nono, presentibus testibus", "1409"},
+        {"anno domini millesimo quadringentesimo et", "1400"},
         // French
         {"l'an mil quatre cens quarante ung", "1441"},
         {"l'an mil quatre cens quatre vingts et dix", "1490"},

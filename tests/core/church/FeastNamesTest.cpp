@@ -267,6 +267,27 @@ TEST(FeastNames, EveryLineOfTheTableIsAFeast) {
     }
 }
 
+// The Sundays known by their introits keep their Latin names in every
+// language (days from Easter: Septuagesima -63 to Judica -14, Quasimodo 7 to
+// Exaudi 42); Palm Sunday, Easter, Whitsunday and Trinity take the language's.
+TEST(FeastNames, SundaysByTheirIntroits) {
+    const std::pair<int, bool> sundays[] = {{-63, true}, {-56, true}, {-14, true},
+                                            {-7, false}, {0, false},  {7, true},
+                                            {42, true},  {49, false}, {56, false}};
+    for (const auto& [offset, latin] : sundays) {
+        int seen = 0;
+        for (const CFeastDay& feast : FeastDays()) {
+            if (feast.eRule != EFeastRule::Easter || feast.nOffset != offset ||
+                !feast.strUsage.empty() || feast.strLatin.empty() || feast.strEnglish.empty())
+                continue;
+            ++seen;
+            EXPECT_EQ(FeastDayName(feast, false) == feast.strLatin, latin) << offset;
+            EXPECT_EQ(FeastDayName(feast, true) == feast.strLatin, latin) << offset;
+        }
+        EXPECT_GT(seen, 0) << offset;
+    }
+}
+
 TEST(FeastNames, TheListColumnAndWeekNames) {
     std::vector<CFeastDay> feasts;
     int badLine = -1;
