@@ -790,372 +790,387 @@
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="96"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="681"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="102"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="121"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="104"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="123"/>
         <source>Suggestion</source>
         <translation>Suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="106"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="125"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="311"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="448"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="780"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="789"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="338"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="479"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="829"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="838"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="108"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="127"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="98"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
         <source>Record</source>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="100"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
         <source>Event</source>
         <translation>Événement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="186"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="696"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="210"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="738"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="190"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="214"/>
         <source>Export the List</source>
         <translation>Exporter la liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="191"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="215"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="312"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="339"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="313"/>
-        <source>Also make dates before 1582 &amp;Julian</source>
-        <translation>Rendre aussi &amp;juliennes les dates avant 1582</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="314"/>
-        <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before 15 October 1582 that name no calendar.</source>
-        <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le 15 octobre 1582 qui ne nomment aucun calendrier.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="317"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="346"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="318"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="347"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="319"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="322"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="348"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="351"/>
         <source>&amp;Export…</source>
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="320"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="349"/>
         <source>Saves the lines shown, in their order, as a CSV file.</source>
         <translation>Enregistre les lignes affichées, dans leur ordre, dans un fichier CSV.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="321"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="323"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="352"/>
         <source>&amp;Show the Day</source>
         <translation>Afficher le &amp;jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="352"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="381"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="354"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="387"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="389"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="362"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="391"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="364"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="393"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="366"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="395"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="368"/>
-        <source>Gregorian before 15 October 1582</source>
-        <translation>grégorienne avant le 15 octobre 1582</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="377"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="408"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="381"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="410"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="412"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="414"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="387"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="416"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="389"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="418"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="391"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="420"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="393"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="422"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="395"/>
-        <source>Gregorian before 1582</source>
-        <translation>grégorienne avant 1582</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="403"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="432"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="418"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="447"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="420"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="449"/>
         <source>%1 is empty: it is not a GEDCOM file.</source>
         <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="422"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="451"/>
         <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
         <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="424"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="453"/>
         <source>%1: line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="426"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
         <source>%1: the UTF-16 text ends in half a character.</source>
         <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="435"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="671"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="464"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="713"/>
         <source>Cannot open %1.</source>
         <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="477"/>
         <source>Reading %1…</source>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="446"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="694"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="477"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="495"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="528"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="514"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="536"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="569"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="518"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="551"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="518"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="520"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="551"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="553"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="520"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="553"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="529"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="562"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="563"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="557"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="590"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="592"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="609"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="643"/>
         <source>The list cannot replace the file it lists (%1): choose another name.</source>
         <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="664"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="666"/>
+        <source>%1 written: %2 lines.</source>
+        <translation>%1 écrit&#xa0;: %2 lignes.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="671"/>
+        <source>Only the lines shown: %1.</source>
+        <translation>Seulement les lignes affichées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="672"/>
+        <source>Every line of the list, none left out by the Show choice.</source>
+        <translation>Toutes les lignes de la liste, aucune écartée par le choix Afficher.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="706"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="615"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="629"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="676"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="649"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="663"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="718"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="757"/>
         <source>Cannot write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="681"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="341"/>
+        <source>Also make dates before %1 &amp;Julian</source>
+        <translation>Rendre aussi &amp;juliennes les dates avant le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="342"/>
+        <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before %1 that name no calendar, as the Suggestion column shows while this is ticked.</source>
+        <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le %1 qui ne nomment aucun calendrier, comme le montre la colonne Suggestion tant que la case est cochée.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="397"/>
+        <source>Gregorian before the reform of %1</source>
+        <translation>grégorienne avant la réforme du %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="424"/>
+        <source>Gregorian before %1</source>
+        <translation>grégorienne avant le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="682"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="694"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="718"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="760"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="765"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="725"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="767"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="728"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="770"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="501"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="534"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="503"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="536"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="187"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="781"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="790"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="211"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="830"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="839"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>

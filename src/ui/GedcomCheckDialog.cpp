@@ -70,7 +70,26 @@ std::vector<std::string> Utf8Fields(const QStringList& texts) {
     return fields;
 }
 
-QString CellText(const CGedcomCheckRow& row, EGedcomCheckColumn column) {
+// The reform's first Gregorian day as the window writes dates.
+QString ReformText(std::int32_t reformDay) {
+    return FromCp1252(GedcomCivilText(reformDay));
+}
+
+// What a Save writes for the row: with the Julian box ticked, its dates
+// before the reform made Julian too.
+QString SuggestionText(const CGedcomCheckModel& model, const CGedcomCheckRow& row, bool julian) {
+    if (julian && (row.nFindings & kGedcomGregorianBefore1582) && !row.strWhole.empty()) {
+        CGedcomFixOptions options;
+        options.bJulianBefore1582 = true;
+        options.nReformDay = model.ReformDay();
+        if (const auto repaired = RepairedGedcomValue(row.strWhole, model.Version(), options))
+            return QString::fromStdString(*repaired);
+    }
+    return QString::fromStdString(row.strSuggestion);
+}
+
+QString CellText(const CGedcomCheckModel& model, const CGedcomCheckRow& row,
+                 EGedcomCheckColumn column, bool julian) {
     switch (column) {
     case EGedcomCheckColumn::Line:
         return QString::number(row.nLine);
@@ -81,9 +100,9 @@ QString CellText(const CGedcomCheckRow& row, EGedcomCheckColumn column) {
     case EGedcomCheckColumn::Value:
         return QString::fromStdString(row.strValue);
     case EGedcomCheckColumn::Suggestion:
-        return QString::fromStdString(row.strSuggestion);
+        return SuggestionText(model, row, julian);
     case EGedcomCheckColumn::Status:
-        return CGedcomCheckDialog::StatusText(row.nFindings);
+        return CGedcomCheckDialog::StatusText(row.nFindings, model.ReformDay());
     case EGedcomCheckColumn::Civil:
         return FromCp1252(GedcomCheckDaysText(row));
     }
@@ -142,7 +161,7 @@ public:
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
             return {};
-        return CellText(row, column);
+        return CellText(m_model, row, column, m_bJulian);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -168,6 +187,10 @@ public:
         beginResetModel();
         endResetModel();
     }
+    void SetJulian(bool julian) {
+        m_bJulian = julian;
+        Retranslate();
+    }
     void Retranslate() {
         emit headerDataChanged(Qt::Horizontal, 0, kGedcomCheckColumns - 1);
         if (rowCount({}) > 0)
@@ -176,6 +199,7 @@ public:
 
 private:
     CGedcomCheckModel& m_model;
+    bool m_bJulian = false;
 };
 
 CGedcomCheckDialog::CGedcomCheckDialog(CCalendarPanel& panel, CHelpLauncher& help, QWidget* parent)
@@ -296,7 +320,10 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
     connect(m_export, &QPushButton::clicked, this, [this] { Export(); });
     connect(m_showDayAction, &QAction::triggered, this,
             [this] { OnActivated(m_table->currentIndex().row()); });
-    connect(m_julian, &QCheckBox::toggled, this, [this] { UpdateSaveState(); });
+    connect(m_julian, &QCheckBox::toggled, this, [this] {
+        UpdateSaveState();
+        m_tableModel->SetJulian(m_julian->isEnabled() && m_julian->isChecked());
+    });
     connect(m_save, &QPushButton::clicked, this, [this] { SaveRepairedCopy(); });
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, [this] {
@@ -310,10 +337,12 @@ void CGedcomCheckDialog::CreateControls(CHelpLauncher& help) {
 void CGedcomCheckDialog::RetranslateUi() {
     setWindowTitle(tr("Check a family tree file"));
     m_showLabel->setText(tr("&Show:"));
-    m_julian->setText(tr("Also make dates before 1582 &Julian"));
+    const QString reform = ReformText(m_model.ReformDay());
+    m_julian->setText(tr("Also make dates before %1 &Julian").arg(reform));
     m_julian->setToolTip(tr("For a file known to mean the old reckoning: the copy also gives the "
-                            "Julian escape to the dates before 15 October 1582 that name no "
-                            "calendar."));
+                            "Julian escape to the dates before %1 that name no calendar, as the "
+                            "Suggestion column shows while this is ticked.")
+                             .arg(reform));
     m_save->setText(tr("Save a &Repaired Copy…"));
     m_close->setText(tr("Close"));
     m_export->setText(tr("&Export…"));
@@ -344,7 +373,7 @@ void CGedcomCheckDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-QString CGedcomCheckDialog::FindingPhrase(int bit) {
+QString CGedcomCheckDialog::FindingPhrase(int bit, std::int32_t reformDay) {
     switch (bit < 0 || bit >= kGedcomFindingCount ? 0u : 1u << bit) {
     case kGedcomNonstandard:
         return tr("not standard: see the suggestion");
@@ -365,13 +394,13 @@ QString CGedcomCheckDialog::FindingPhrase(int bit) {
     case kGedcomReversed:
         return tr("ends before it starts");
     case kGedcomGregorianBefore1582:
-        return tr("Gregorian before 15 October 1582");
+        return tr("Gregorian before the reform of %1").arg(ReformText(reformDay));
     default:
         return {};
     }
 }
 
-QString CGedcomCheckDialog::FindingName(int bit) {
+QString CGedcomCheckDialog::FindingName(int bit, std::int32_t reformDay) {
     switch (bit < 0 || bit >= kGedcomFindingCount ? 0u : 1u << bit) {
     case kGedcomNonstandard:
         return tr("nonstandard");
@@ -392,19 +421,19 @@ QString CGedcomCheckDialog::FindingName(int bit) {
     case kGedcomReversed:
         return tr("reversed");
     case kGedcomGregorianBefore1582:
-        return tr("Gregorian before 1582");
+        return tr("Gregorian before %1").arg(ReformText(reformDay));
     default:
         return {};
     }
 }
 
-QString CGedcomCheckDialog::StatusText(unsigned findings) {
+QString CGedcomCheckDialog::StatusText(unsigned findings, std::int32_t reformDay) {
     if (findings == 0)
         return tr("correct");
     QStringList phrases;
     for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
         if (findings & (1u << bit))
-            phrases << FindingPhrase(bit);
+            phrases << FindingPhrase(bit, reformDay);
     }
     return phrases.join(QStringLiteral("; "));
 }
@@ -441,6 +470,8 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     const unsigned filter = m_model.FindingFilter();
     m_model = CGedcomCheckModel();
     m_model.SetFindingFilter(filter);
+    // Dates worth knowing as Gregorian before the reform the panel follows.
+    m_model.SetReformDay(g_jdGregorianStart);
 
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Reading %1…").arg(name), tr("Cancel"), 0, 1000, owner);
@@ -476,6 +507,8 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     }
     m_strFile = name;
     m_strPath = path;
+    RetranslateUi();
+    m_tableModel->SetJulian(m_julian->isEnabled() && m_julian->isChecked());
     // The list takes the keys first: Enter there shows a day, never saves.
     m_table->setFocus();
     const QHeaderView* header = m_table->horizontalHeader();
@@ -511,7 +544,7 @@ void CGedcomCheckDialog::UpdateSummary() {
     for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
         if (const std::int64_t count = m_model.FindingCount(bit); count > 0)
             ((1u << bit) & kGedcomNotProblems ? apart : problems)
-                << tr("%1 (%2)").arg(FindingName(bit), Count(count));
+                << tr("%1 (%2)").arg(FindingName(bit, m_model.ReformDay()), Count(count));
     }
     QStringList findings;
     if (!problems.isEmpty())
@@ -531,7 +564,7 @@ void CGedcomCheckDialog::UpdateShowChoices() {
                     kProblemFindings);
     for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
         if (const std::int64_t count = m_model.FindingCount(bit); count > 0) {
-            QString name = FindingName(bit);
+            QString name = FindingName(bit, m_model.ReformDay());
             name[0] = name[0].toUpper();
             m_show->addItem(tr("%1 (%2)").arg(name, Count(count)), 1u << bit);
         }
@@ -579,7 +612,8 @@ QStringList CGedcomCheckDialog::RowTexts(std::size_t row) const {
     if (row >= m_model.RowCount())
         return texts;
     for (int column = 0; column < kGedcomCheckColumns; ++column)
-        texts << CellText(m_model.Row(row), static_cast<EGedcomCheckColumn>(column));
+        texts << CellText(m_model, m_model.Row(row), static_cast<EGedcomCheckColumn>(column),
+                          m_julian->isEnabled() && m_julian->isChecked());
     return texts;
 }
 
@@ -629,6 +663,14 @@ EGedcomSave CGedcomCheckDialog::Export() {
         m_warn(tr("Cannot write %1.").arg(targetName));
         return EGedcomSave::Failed;
     }
+    QString notice = tr("%1 written: %2 lines.")
+                         .arg(QDir::toNativeSeparators(target),
+                              Count(static_cast<std::int64_t>(m_model.RowCount())));
+    notice +=
+        QLatin1Char(' ') + (m_model.FindingFilter() != 0
+                                ? tr("Only the lines shown: %1.").arg(m_show->currentText())
+                                : tr("Every line of the list, none left out by the Show choice."));
+    m_notice(notice);
     return EGedcomSave::Saved;
 }
 
@@ -736,13 +778,20 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
 
 EGedcomLoad RunGedcomCheckFile(QWidget* parent, CCalendarPanel& panel, CHelpLauncher& help,
                                const QString& path, const std::function<void()>& loaded) {
-    CGedcomCheckDialog dialog(panel, help, parent);
-    const EGedcomLoad load = dialog.Load(path);
-    if (load == EGedcomLoad::Loaded) {
-        if (loaded)
-            loaded();
-        dialog.exec();
+    // Modeless: the panel stays in use beside the list.
+    auto* dialog = new CGedcomCheckDialog(panel, help, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const EGedcomLoad load = dialog->Load(path);
+    if (load != EGedcomLoad::Loaded) {
+        delete dialog;
+        return load;
     }
+    if (loaded)
+        loaded();
+    dialog->setModal(false);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
     return load;
 }
 

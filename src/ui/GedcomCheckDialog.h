@@ -97,10 +97,11 @@ public:
     QAction* ShowDayAction() const { return m_showDayAction; }
 
     // The words of one finding (bit position), and of a line's findings.
-    static QString FindingPhrase(int bit);
+    // The Gregorian dates worth knowing are those before the reform day.
+    static QString FindingPhrase(int bit, std::int32_t reformDay = kFirstGregorianDay);
     // The short name of a kind of finding, for the counts and the filter.
-    static QString FindingName(int bit);
-    static QString StatusText(unsigned findings);
+    static QString FindingName(int bit, std::int32_t reformDay = kFirstGregorianDay);
+    static QString StatusText(unsigned findings, std::int32_t reformDay = kFirstGregorianDay);
     // The reader's error in one line.
     static QString ErrorText(EGedcomFileError error, std::int64_t line, const QString& file);
 

@@ -86,12 +86,13 @@ private slots:
         QVERIFY(rig.warnings.isEmpty());
         const int days = static_cast<int>(EGedcomCheckColumn::Civil);
         QCOMPARE(rig.Column(days),
-                 (QStringList{"14 July 1789", "", "26 December 1199", "11 March 1600", ""}));
+                 (QStringList{"14 July 1789 (Gregorian)", "", "26 December 1199 (Julian)",
+                              "11 March 1600 (Gregorian)", ""}));
         QVERIFY(rig.dialog.SummaryLabel()->text().contains(
             "tree.ged: 5 date lines, 2 correct, 2 with problems, 1 right but worth knowing."));
         QCOMPARE(rig.dialog.FindingsLabel()->text(),
                  "Problems: phrase (1), no such day (1). Right but worth knowing: Gregorian "
-                 "before 1582 (1).");
+                 "before 20 December 1582 (1)."); // the panel's reform: France
         QHeaderView* header = rig.dialog.Table()->horizontalHeader();
         header->setSortIndicator(days, Qt::AscendingOrder);
         QCOMPARE(rig.Column(0), (QStringList{"8", "10", "4", "6", "12"}));
@@ -204,10 +205,12 @@ private slots:
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "Line\tRecord\tEvent\tValue\tSuggestion\tStatus\tDays\n"
-                 "5\tAnn Lee\tBIRT\t1 JAN 1900\t\tcorrect\t01 January 1900\n"
+                 "5\tAnn Lee\tBIRT\t1 JAN 1900\t\tcorrect\t01 January 1900 (Gregorian)\n"
                  "8\t@F1@\tMARR\t(1900, \"or so\")\t\ta phrase, no date\t\n");
         const QString target = rig.dir.filePath("list.csv");
         QString suggested;
+        QStringList notices;
+        rig.dialog.SetNoticeHandler([&notices](const QString& text) { notices << text; });
         rig.dialog.SetExportTargetHandler([&](const QString& path) {
             suggested = path;
             return target;
@@ -222,13 +225,18 @@ private slots:
         const QByteArray phrase =
             "8,@F1@,MARR,\"(1900, \"\"or so\"\")\",,\"a phrase, no date\",\r\n";
         QCOMPARE(exported(),
-                 header + "5,Ann Lee,BIRT,1 JAN 1900,,correct,01 January 1900\r\n" + phrase);
+                 header + "5,Ann Lee,BIRT,1 JAN 1900,,correct,01 January 1900 (Gregorian)\r\n" +
+                     phrase);
         QComboBox* show = rig.dialog.ShowChoice();
         show->setCurrentIndex(1);
         emit show->activated(1);
         rig.dialog.ExportAction()->trigger();
         QCOMPARE(exported(), header + phrase);
         QCOMPARE(rig.warnings, QStringList{});
+        // Each export says what it wrote, and whether the list was filtered.
+        QCOMPARE(notices.size(), 2);
+        QVERIFY(notices[0].contains("list.csv written: 2 lines. Every line"));
+        QVERIFY(notices[1].contains("1 lines. Only the lines shown: Lines with problems (1)."));
 
         QCOMPARE(table->contextMenuPolicy(), Qt::ContextMenuPolicy::ActionsContextMenu);
         QCOMPARE(table->actions(),
@@ -243,6 +251,39 @@ private slots:
         QVERIFY(rig.dialog.ShowDayAction()->isEnabled());
         rig.dialog.ShowDayAction()->trigger();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("01 January 1900"));
+    }
+
+    // The dates worth knowing as Gregorian are those before the panel's
+    // reform; with the Julian box ticked the Suggestion column shows what the
+    // copy would write.
+    void gedcomCheckFollowsTheReform() {
+        g_jdGregorianStart = 2361222; // England: 14 September 1752
+        CGedcomRig rig;
+        QCOMPARE(rig.Load("tree.ged", "0 HEAD\n0 @I1@ INDI\n1 DATE 3 MAR 1700\n1 DATE Abt. 1500\n"
+                                      "1 DATE 1 JAN 1800\n"),
+                 EGedcomLoad::Loaded);
+        const int status = static_cast<int>(EGedcomCheckColumn::Status);
+        const int suggestion = static_cast<int>(EGedcomCheckColumn::Suggestion);
+        QCOMPARE(rig.Column(status)[0], "Gregorian before the reform of 14 September 1752");
+        QCOMPARE(rig.Column(status)[2], "correct");
+        QCOMPARE(rig.Column(suggestion), (QStringList{"", "ABT 1500", ""}));
+        QVERIFY(rig.dialog.JulianBox()->text().contains("14 September 1752"));
+        rig.dialog.JulianBox()->click();
+        QCOMPARE(rig.Column(suggestion),
+                 (QStringList{"@#DJULIAN@ 3 MAR 1700", "ABT @#DJULIAN@ 1500", ""}));
+    }
+
+    // The check window leaves the panel free to use beside it.
+    void gedcomCheckIsModeless() {
+        CPanelRig rig(2451545);
+        QTemporaryDir dir;
+        std::ofstream(dir.filePath("t.ged").toStdString()) << kSample;
+        QWidget owner;
+        QCOMPARE(RunGedcomCheckFile(&owner, rig.panel, rig.help, dir.filePath("t.ged")),
+                 EGedcomLoad::Loaded);
+        auto* dialog = owner.findChild<CGedcomCheckDialog*>();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        dialog->close();
     }
 
     // A file that is not GEDCOM warns and lists nothing; a long read can be cancelled.
@@ -339,8 +380,7 @@ private slots:
         QCOMPARE(view.Title()->text(), QStringLiteral("September 1752 (Julian, then Gregorian)"));
         QVERIFY(!view.SkippedNote()->isHidden());
         QCOMPARE(view.DayAt(0, 3).GetDayNumber(), 2361222);
-        QVERIFY(
-            view.Details()->text().contains(QStringLiteral("03 September 1752")));
+        QVERIFY(view.Details()->text().contains(QStringLiteral("03 September 1752")));
         QVERIFY(view.Grid()->item(0, 0)->flags() == Qt::NoItemFlags); // 31 August: no cell
         view.Grid()->setCurrentCell(2, 0);
         QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2361233);

@@ -2,6 +2,7 @@
 
 #include "exchange/RowValues.h"
 #include "panel/RowTexts.h"
+#include "text/StringTable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -35,14 +36,21 @@ std::string ShownValue(const std::string& value) {
 void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomCheck& check) {
     const CGedcomDateValue& value = check.value;
     ++m_nDates;
-    const bool problem = value.nFindings != 0;
+    // A Gregorian date before the country's reform, not only before 1582.
+    unsigned findings = value.nFindings;
+    if (m_nReformDay != kFirstGregorianDay && !(findings & kGedcomUnreadable)) {
+        findings &= ~kGedcomGregorianBefore1582;
+        if (GregorianBeforeReform(value, m_nReformDay))
+            findings |= kGedcomGregorianBefore1582;
+    }
+    const bool problem = findings != 0;
     if (problem) {
-        if (value.nFindings & ~kGedcomNotProblems)
+        if (findings & ~kGedcomNotProblems)
             ++m_nProblems;
         else
             ++m_nApart;
         for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
-            if (value.nFindings & (1u << bit))
+            if (findings & (1u << bit))
                 ++m_nFindingCounts[static_cast<std::size_t>(bit)];
         }
     }
@@ -53,8 +61,9 @@ void CGedcomCheckModel::Add(const CGedcomDateLine& line, const CGedcomCheck& che
     }
     ++kept;
     m_rows.push_back({line.nLine, line.strRecord, line.strEvent, line.nRecordLine,
-                      ShownValue(line.strValue), value.nFindings, value.nFirst, value.nLast,
-                      ShownValue(check.strSuggestion), value.eCalendar});
+                      ShownValue(line.strValue), findings, value.nFirst, value.nLast,
+                      ShownValue(check.strSuggestion), value.eCalendar,
+                      line.strValue.size() <= kMaxValueLength ? line.strValue : std::string()});
     // Rows come in file order; only a filter that takes this row shows it at once.
     if (Shows(m_rows.back()))
         m_shown.push_back(m_rows.size() - 1);
@@ -83,6 +92,7 @@ bool CGedcomCheckModel::ReadSlice(CGedcomFileReader& reader, std::size_t count) 
         Add(line, CheckGedcomValue(line.strValue, reader.Version()));
     }
     m_bAnsel = reader.IsAnsel();
+    m_eVersion = reader.Version();
     if (column != m_eSortColumn || ascending != m_bAscending)
         Sort(column, ascending);
     return more;
@@ -213,6 +223,27 @@ bool IsSupportedDay(std::int32_t day) {
     return day >= kFirstSupportedDay && day <= kLastSupportedDay;
 }
 
+// The calendar a row's days are written in, for the days column.
+std::string RowCalendarName(CalendarRow row) {
+    const bool french = TextLanguage() == ETextLanguage::French;
+    switch (row) {
+    case ROW_GREGORIAN:
+        return french ? "gr\xE9gorien" : "Gregorian";
+    case ROW_JULIAN:
+    case ROW_ROMAN:
+        return french ? "julien" : "Julian";
+    case ROW_REPUBLICAN:
+        return french ? "r\xE9publicain" : "Republican";
+    case ROW_JEWISH:
+        return french ? "juif" : "Jewish";
+    case ROW_MUSLIM:
+        return french ? "musulman" : "Muslim";
+    case ROW_COUNT:
+        break;
+    }
+    return {};
+}
+
 std::string Number(std::int32_t number) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", static_cast<int>(number));
@@ -222,6 +253,13 @@ std::string Number(std::int32_t number) {
 } // namespace
 
 std::string GedcomCheckDaysText(const CGedcomCheckRow& row) {
+    const std::string days = GedcomCheckDaysOnly(row);
+    if (days.empty())
+        return days;
+    return days + " (" + RowCalendarName(GedcomCheckRowCalendar(row)) + ')';
+}
+
+std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row) {
     if (row.nFirst != 0 && row.nFirst == row.nLast)
         return GedcomCivilText(row.nFirst);
     const CalendarRow calendar = GedcomCheckRowCalendar(row);

@@ -44,6 +44,7 @@ struct CGedcomCheckRow {
     std::int32_t nLast = 0;
     std::string strSuggestion; // the standard value, UTF-8; empty for none
     EGedcomCalendar eCalendar = EGedcomCalendar::None;
+    std::string strWhole; // the value whole when strValue is; empty when shortened
 };
 
 class CGedcomCheckModel {
@@ -52,6 +53,13 @@ public:
     static constexpr std::size_t kMaxProblemRows = 100000;
     static constexpr std::size_t kMaxValueLength = 200;
 
+    // The first Gregorian day of the country meant (15 October 1582 by
+    // default): Gregorian dates before it are the ones worth knowing. Set
+    // before the lines are read.
+    void SetReformDay(std::int32_t day) { m_nReformDay = day; }
+    std::int32_t ReformDay() const { return m_nReformDay; }
+    // The version of the file read.
+    EGedcomVersion Version() const { return m_eVersion; }
     // Takes one DATE line and its check.
     void Add(const CGedcomDateLine& line, const CGedcomCheck& check);
     // Reads up to count DATE lines; false once the reader is at its end or
@@ -99,6 +107,8 @@ private:
     std::array<std::int64_t, kGedcomFindingCount> m_nFindingCounts{};
     bool m_bAnsel = false;
     bool m_bCapped = false;
+    std::int32_t m_nReformDay = kFirstGregorianDay;
+    EGedcomVersion m_eVersion = EGedcomVersion::V551;
     bool m_bProblemsOnly = false;
     EGedcomCheckColumn m_eSortColumn = EGedcomCheckColumn::Line;
     bool m_bAscending = true;
@@ -121,8 +131,11 @@ std::string GedcomCivilText(std::int32_t day);
 //   "1383"     -> "1 January - 31 December 1383"
 //   "JUL 1850" -> "1 - 31 July 1850"
 //   "BEF 1900" -> "... - 31 December 1899"
+// followed by the calendar they are written in: "20 February 1702 (Julian)".
 // In the core's text language, Windows-1252; empty for a row without days.
 std::string GedcomCheckDaysText(const CGedcomCheckRow& row);
+// The same without the calendar's name.
+std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row);
 // Where a double click on a row moves the panel: its first day (the last for
 // a range open at its start), if any...
 std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row);

@@ -214,12 +214,13 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
     std::optional<std::string> repaired;
     if (!check.strSuggestion.empty())
         repaired = check.strSuggestion;
-    if (options.bJulianBefore1582 && (check.value.nFindings & kGedcomGregorianBefore1582) &&
-        !check.value.bCalendarNamed) {
+    if (options.bJulianBefore1582 && !check.value.bCalendarNamed &&
+        !(check.value.nFindings & (kGedcomUnreadable | kGedcomExtension)) &&
+        GregorianBeforeReform(check.value, options.nReformDay)) {
         // Escapes and month codes are ASCII: a phrase is the only text that
         // could need its encoding kept, and it passes through unchanged.
         if (auto julian = JulianGedcomValue(repaired ? *repaired : std::string(value), version,
-                                            EJulianDates::Before1582))
+                                            EJulianDates::Before1582, options.nReformDay))
             repaired = std::move(julian);
     }
     return repaired;

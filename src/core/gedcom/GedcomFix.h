@@ -27,9 +27,11 @@
 #include <vector>
 
 struct CGedcomFixOptions {
-    // Also make Julian the dates before 1582 that name no calendar, for a
-    // file known to mean the old reckoning.
+    // Also make Julian the dates before the reform that name no calendar,
+    // for a file known to mean the old reckoning; the reform is the first
+    // Gregorian day (15 October 1582 unless a country's is chosen).
     bool bJulianBefore1582 = false;
+    std::int32_t nReformDay = kFirstGregorianDay;
 };
 
 struct CGedcomChange {

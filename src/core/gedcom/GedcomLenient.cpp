@@ -594,24 +594,13 @@ std::optional<std::string> WriteLenient(const CLenient& lenient, EGedcomVersion 
 
 constexpr unsigned kNoDays = kGedcomUnreadable | kGedcomNoSuchDay | kGedcomOutsideRange;
 
-// Before 15 October 1582, the first day of the Gregorian calendar.
-bool Before1582(const CDate& date) {
-    std::string_view year = std::string_view(date.year).substr(0, date.year.find('/'));
-    while (year.size() > 1 && year[0] == '0')
-        year.remove_prefix(1);
-    if (date.bEpoch || year.size() < 4)
-        return true;
-    if (year.size() > 4 || year > "1582")
+// Before the reform day: the date's first day, read as a Gregorian one.
+bool BeforeReform(const CDate& date, EGedcomVersion version, std::int32_t reformDay) {
+    std::string text;
+    if (!WriteDate(date, version, text))
         return false;
-    if (year < "1582" || date.month.empty())
-        return true;
-    int month = 0;
-    for (int m = 0; m < 12; ++m) {
-        if (date.month == kGedcomGregorianMonths[m])
-            month = m + 1;
-    }
-    const int day = date.day.empty() ? 0 : std::atoi(date.day.c_str()); // two digits at most
-    return month < 10 || (month == 10 && day < 15);
+    const CGedcomDateValue value = ReadGedcomDate(text);
+    return value.nFirst != 0 && value.nFirst < reformDay;
 }
 
 // "ABT 1850" for "abt  1850": what a case- and space-blind reader sees.
@@ -696,7 +685,7 @@ std::optional<std::string> StandardGedcomValue(std::string_view value, EGedcomVe
 }
 
 std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVersion version,
-                                             EJulianDates which) {
+                                             EJulianDates which, std::int32_t reformDay) {
     CLenient lenient;
     if (!ReadLenient(value, lenient))
         return std::nullopt;
@@ -704,8 +693,9 @@ std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVers
     auto make = [&](CDate& date) {
         const bool gregorian =
             !date.pCalendar || date.pCalendar->eCalendar == EGedcomCalendar::Gregorian;
-        const bool take = which == EJulianDates::DualYears ? date.bDual && gregorian
-                                                           : !date.pCalendar && Before1582(date);
+        const bool take = which == EJulianDates::DualYears
+                              ? date.bDual && gregorian
+                              : !date.pCalendar && BeforeReform(date, version, reformDay);
         if (take) {
             date.pCalendar = &kCalendars[1];
             changed = true;
@@ -861,4 +851,10 @@ std::vector<CGedcomMonthWord> GedcomMonthWords() {
             months.push_back({row.words, row.nCode});
     }
     return months;
+}
+
+bool GregorianBeforeReform(const CGedcomDateValue& value, std::int32_t reformDay) {
+    const std::int32_t first = value.nFirst != 0 ? value.nFirst : value.nLast;
+    return !value.bCalendarNamed && value.eCalendar == EGedcomCalendar::Gregorian && first != 0 &&
+           first < reformDay;
 }

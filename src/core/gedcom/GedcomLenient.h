@@ -31,13 +31,20 @@ bool IsOldStyleDualYear(std::string_view value);
 
 enum class EJulianDates : int {
     DualYears,  // Gregorian dates with a dual year: the old style meant
-    Before1582, // dates naming no calendar, before the Gregorian one began
+    Before1582, // dates naming no calendar, before the reform day
 };
 
 // The value with those dates made Julian, in the standard syntax of that
-// version; nothing when no date is such or the result names no day.
+// version; nothing when no date is such or the result names no day. The
+// reform day is the first Gregorian day of the country meant.
 std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVersion version,
-                                             EJulianDates which);
+                                             EJulianDates which,
+                                             std::int32_t reformDay = kFirstGregorianDay);
+
+// A value naming no calendar whose days begin before that reform day (its
+// first day, or its last for a range open at its start): in that country
+// the dates were Julian then.
+bool GregorianBeforeReform(const CGedcomDateValue& value, std::int32_t reformDay);
 
 // One DATE value of a file of that version, checked: its findings (with
 // "nonstandard", "old-style" and "extension"), the days the file means, and

@@ -249,16 +249,22 @@ TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
         CGedcomCheckModel model;
         Load(model, {value});
         ASSERT_EQ(model.RowCount(), 1u);
-        EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), text) << value;
+        EXPECT_EQ(GedcomCheckDaysOnly(model.Row(0)), text) << value;
         EXPECT_EQ(GedcomCheckRowDay(model.Row(0)).value_or(0), day) << value;
-        if (day != 0)
+        if (day != 0) {
             EXPECT_EQ(GedcomCheckRowCalendar(model.Row(0)), row) << value;
+            // The column names the calendar its dates are written in.
+            const char* name = row == ROW_GREGORIAN ? "Gregorian"
+                               : row == ROW_JULIAN  ? "Julian"
+                                                    : "Jewish";
+            EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), std::string(text) + " (" + name + ")");
+        }
     }
     SetTextLanguage(ETextLanguage::French);
     CGedcomCheckModel model;
     Load(model, {"1383"});
     EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), "1 janvier \x96 31 d\xE9"
-                                                 "cembre 1383");
+                                                 "cembre 1383 (gr\xE9gorien)");
     SetTextLanguage(ETextLanguage::English);
 }
 
