@@ -549,8 +549,10 @@ std::string HolidaysName(const std::string& w) {
 
 // A day of a common year, 0 for 1 January.
 int DayOfYear(std::int32_t month, std::int32_t day) {
-    static constexpr int kBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    return kBefore[(month + 11) % 12] + day - 1;
+    CJulianDay date, first;
+    date.SetGregorian({day, month, 2001});
+    first.SetGregorian({1, 1, 2001});
+    return date.GetDayNumber() - first.GetDayNumber();
 }
 
 // The fixed days a season spans, as days of a common year (wrapping at the

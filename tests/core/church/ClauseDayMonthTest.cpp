@@ -409,6 +409,16 @@ TEST(ClauseDayMonth, MarksCutShort) {
         EXPECT_EQ(row.bAlone, !cut.contains(row.strWord)) << row.strWord;
 }
 
+// Between a day and its month, these words mean "day"; the rest join.
+TEST(ClauseDayMonth, JoiningWordsThatMeanDay) {
+    const std::set<std::string_view> day = {
+        "tag",   "tage", "tages",  "tags", "tagk",      "dag",        "dage",
+        "dages", "dach", "dagh",   "die",  "diei",      "jour",       "jor",
+        "day",   "daye", "giorno", "iour", "monatstag", "monnatstag", "monathstag"};
+    for (const CClauseDayMonthRow& row : ClauseDayJoinerRows())
+        EXPECT_EQ(row.bAlone, day.contains(row.strWord)) << row.strWord;
+}
+
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {
     for (const CClauseTableRow& row : ClauseMonthRows())
         EXPECT_EQ(Found("den 3. " + std::string(row.strWord)),

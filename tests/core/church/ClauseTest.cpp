@@ -225,6 +225,9 @@ TEST(Clause, EveryWordIsAccountedFor) {
         {"Michaelmas anno incarnationis dominice 1300", "FYSSY"},
         {"tertia feria post Oculi 1480", "OWRFY"},
         {"freitags nach Martini in unser stadt 1553", "WRFOUUY"},
+        {"am montag in der pfingsten woche 1500", "OWFFFRY"},
+        {"an sand Johanns tag in den weinachten 1500", "FFFFFFFY"},
+        {"an montag nach sand pauls tag als er bekert ward 1438", "OWRFFFFFFFY"},
     };
     for (const auto& [text, roles] : cases) {
         const CClauseResult r = ReadDatingClause(text, {});
