@@ -1924,157 +1924,186 @@
 <context>
     <name>YearPrint</name>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="41"/>
+        <location filename="../src/ui/YearPrint.cpp" line="45"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="43"/>
+        <location filename="../src/ui/YearPrint.cpp" line="47"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="48"/>
+        <location filename="../src/ui/YearPrint.cpp" line="52"/>
         <source>Civil calendar, Gregorian from %1 %2 %3</source>
         <translation>Calendrier civil, grégorien depuis le %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="57"/>
+        <location filename="../src/ui/YearPrint.cpp" line="61"/>
         <source>Dominical letters</source>
         <translation>Lettres dominicales</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="58"/>
+        <location filename="../src/ui/YearPrint.cpp" line="62"/>
         <source>Golden number</source>
         <translation>Nombre d’or</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="59"/>
+        <location filename="../src/ui/YearPrint.cpp" line="63"/>
         <source>Epact</source>
         <translation>Épacte</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="60"/>
+        <location filename="../src/ui/YearPrint.cpp" line="64"/>
         <source>Indiction</source>
         <translation>Indiction</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="76"/>
+        <location filename="../src/ui/YearPrint.cpp" line="65"/>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="66"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="71"/>
+        <source>Saint</source>
+        <translation>Saint</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="72"/>
+        <source>Sundays and feasts</source>
+        <translation>Dimanches et fêtes</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="88"/>
         <source>Print a Month or a Year</source>
         <translation>Imprimer un mois ou une année</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="81"/>
+        <location filename="../src/ui/YearPrint.cpp" line="93"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="83"/>
+        <location filename="../src/ui/YearPrint.cpp" line="95"/>
         <source>Civil (Julian, then Gregorian from the reform)</source>
         <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <location filename="../src/ui/YearPrint.cpp" line="96"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <location filename="../src/ui/YearPrint.cpp" line="96"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="86"/>
+        <location filename="../src/ui/YearPrint.cpp" line="98"/>
         <source>&amp;Calendar:</source>
         <translation>&amp;Calendrier :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="88"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>The whole year</source>
         <translation>L’année entière</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <location filename="../src/ui/YearPrint.cpp" line="104"/>
         <source>&amp;Month:</source>
         <translation>&amp;Mois :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="94"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>No saints</source>
         <translation>Sans saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="94"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>Traditional list</source>
         <translation>Liste traditionnelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <location filename="../src/ui/YearPrint.cpp" line="107"/>
         <source>Present list</source>
         <translation>Liste actuelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="97"/>
+        <location filename="../src/ui/YearPrint.cpp" line="109"/>
         <source>&amp;Saints:</source>
         <translation>&amp;Saints :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="99"/>
+        <location filename="../src/ui/YearPrint.cpp" line="67"/>
+        <location filename="../src/ui/YearPrint.cpp" line="111"/>
         <source>Roman style</source>
         <translation>Style romain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <location filename="../src/ui/YearPrint.cpp" line="68"/>
+        <location filename="../src/ui/YearPrint.cpp" line="112"/>
         <source>Republican</source>
         <translation>Républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="101"/>
+        <location filename="../src/ui/YearPrint.cpp" line="69"/>
+        <location filename="../src/ui/YearPrint.cpp" line="113"/>
         <source>Jewish</source>
         <translation>Juif</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="102"/>
+        <location filename="../src/ui/YearPrint.cpp" line="70"/>
+        <location filename="../src/ui/YearPrint.cpp" line="114"/>
         <source>Muslim</source>
         <translation>Musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="103"/>
+        <location filename="../src/ui/YearPrint.cpp" line="115"/>
         <source>Feasts</source>
         <translation>Fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="108"/>
+        <location filename="../src/ui/YearPrint.cpp" line="120"/>
         <source>Columns:</source>
         <translation>Colonnes :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="189"/>
+        <location filename="../src/ui/YearPrint.cpp" line="261"/>
         <source>The year %1 cannot be printed in this calendar.</source>
         <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="192"/>
+        <location filename="../src/ui/YearPrint.cpp" line="264"/>
+        <source>The chosen columns do not fit on this paper, even in small print. Choose fewer columns, landscape or a larger paper.</source>
+        <translation>Les colonnes choisies ne tiennent pas sur ce papier, même en petits caractères. Choisissez moins de colonnes, le format paysage ou un papier plus grand.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="268"/>
         <source>The printer could not be opened.</source>
         <translation>L’imprimante n’a pas pu être ouverte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="231"/>
+        <location filename="../src/ui/YearPrint.cpp" line="303"/>
         <source>The PDF file %1 cannot be written.</source>
         <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="280"/>
+        <location filename="../src/ui/YearPrint.cpp" line="352"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="281"/>
+        <location filename="../src/ui/YearPrint.cpp" line="353"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="311"/>
+        <location filename="../src/ui/YearPrint.cpp" line="383"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
