@@ -4,191 +4,202 @@
 <context>
     <name>CChurchYearBox</name>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="45"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="47"/>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="56"/>
         <source>%1 in the Gregorian calendar</source>
         <translation>le %1 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="57"/>
         <source>%1 in the Julian calendar</source>
         <translation>le %1 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="115"/>
+        <source>; </source>
+        <comment>between the items of a list</comment>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="215"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="215"/>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="136"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="215"/>
         <source>Usage</source>
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="205"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="206"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="206"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="206"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="143"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="152"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="207"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="216"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="144"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="208"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="209"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="263"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="309"/>
+        <source>Warning for %1: %2.</source>
+        <translation>Attention, pour le %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="336"/>
         <source>Not read</source>
         <translation>Non lu</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="281"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="354"/>
         <source> (the year %1 assumed: the text states none)</source>
         <translation> (année %1 supposée&#xa0;: le texte n’en donne pas)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="287"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="367"/>
         <source>Sure.</source>
         <translation>Sûr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="291"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="368"/>
         <source>Doubtful: %1.</source>
         <translation>Douteux&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="317"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="382"/>
+        <source>No feast or saint is named %1. Nearest in the traditional list of saints (names in French): %2.</source>
+        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1. Les plus proches dans la liste traditionnelle des saints&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="396"/>
         <source>The text states no year, and the panel shows none.</source>
         <translation>Le texte ne donne pas d&apos;année, et le panneau n&apos;en montre aucune.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="379"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="459"/>
         <source>Date by feast</source>
         <translation>Dater par la fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="381"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="461"/>
         <source>%1 can mean more than one day. Choose the one to display.</source>
         <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="153"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="217"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="58"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="60"/>
         <source>%1 is %2 by the Gregorian computus</source>
         <translation>%1 tombe le %2 selon le comput grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="59"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="61"/>
         <source>%1 is %2 by the Julian computus</source>
         <translation>%1 tombe le %2 selon le comput julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="60"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="62"/>
         <source>%1 is %2 in the Gregorian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="61"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="63"/>
         <source>%1 is %2 in the Julian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="277"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="350"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="272"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="345"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="210"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
         <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="304"/>
         <source>%1 can mean more than one day; choose one below.</source>
         <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="279"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="352"/>
         <source> (in the usage of %1)</source>
         <translation> (selon l&apos;usage de %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="379"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="379"/>
         <source>Cannot read the text.</source>
         <translation>Impossible de lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="303"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="381"/>
         <source>No feast or saint is named %1.</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="304"/>
-        <source>No feast or saint is named %1 (nearest: %2).</source>
-        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="307"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="386"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
         <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="389"/>
         <source>That day fell in the days the reform skipped.</source>
         <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="312"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="391"/>
         <source>The day lies outside 4713 BC to AD 2999.</source>
         <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
     </message>
