@@ -206,6 +206,8 @@ TEST(YearPage, APaperTooNarrowForTheDatesGetsNoPage) {
     for (const CYearPage& page : september.pages)
         EXPECT_EQ(page.nMonth, 9);
     EXPECT_FALSE(LayOutYearPages(sheet, few, {100, 100, 40, 10, Width}).bFits);
+    EXPECT_FALSE(LayOutYearPages(sheet, few, {842, 595, 36, 0, Width}).bFits);
+    EXPECT_FALSE(LayOutYearPages(sheet, few, {842, 595, 36, 10, nullptr}).bFits);
 }
 
 TEST(YearPage, AWrappedTextBreaksBetweenWordsAsLateAsItCan) {
