@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -39,7 +40,7 @@ constexpr int kListRows = 12;
 constexpr int kListColumns = 96;
 constexpr int kFieldLines = 3;
 constexpr int kClauseRows = 4;
-constexpr int kClauseRowsAtMost = 8;
+constexpr int kClauseRowsAtMost = 12; // warnings take lines of their own
 // Far above any dating clause; the reader bounds itself, this bounds the copy.
 constexpr qsizetype kMaxClauseText = static_cast<qsizetype>(kMaxPasteText);
 
@@ -79,8 +80,13 @@ QString BrokenText(const QString& text, const QFontMetrics& metrics, int width) 
 // Breaks the doubts and checks under each day to the width the list shows,
 // so a warning is read whole rather than cut off.
 void BreakClauseLines(QTreeWidget* list) {
-    const int width = list->viewport()->width() - list->indentation() - list->iconSize().width() -
-                      4 * list->fontMetrics().averageCharWidth();
+    // As wide with the scroll bar as without, so the breaks do not bring it
+    // and take it away in turn.
+    const int bar = list->verticalScrollBar()->isVisible()
+                        ? 0
+                        : list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int width = list->viewport()->width() - bar - list->indentation() -
+                      list->iconSize().width() - 4 * list->fontMetrics().averageCharWidth();
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list->topLevelItem(i);
         for (int k = 0; k < item->childCount(); ++k) {
