@@ -131,6 +131,7 @@ TEST(YearPage, EveryTextOfEveryDayIsWholeUnderItsHeadedColumn) {
                     if (!text.empty())
                         filled[day.nMonth].insert(column);
             }
+            std::map<std::int32_t, std::vector<double>> pads; // in lines, by month
             for (const CYearPage& page : laid.pages) {
                 someGoOn = someGoOn || !months.insert(page.nMonth).second;
                 std::set<std::uint32_t> heads, used;
@@ -161,6 +162,28 @@ TEST(YearPage, EveryTextOfEveryDayIsWholeUnderItsHeadedColumn) {
                 }
                 EXPECT_TRUE(std::includes(heads.begin(), heads.end(), used.begin(), used.end()));
                 EXPECT_EQ(heads, filled[page.nMonth]);
+                // The room around each row's text, from the rule above it.
+                std::map<std::int32_t, double> tops;
+                for (const CPageCell& cell : cells)
+                    if (cell.eKind == EPageCell::Day &&
+                        !tops.try_emplace(cell.nDayIndex, cell.y).second)
+                        tops[cell.nDayIndex] = std::min(tops[cell.nDayIndex], cell.y);
+                for (const auto& [day, top] : tops) {
+                    const auto above = std::lower_bound(page.rules.begin(), page.rules.end(), top);
+                    ASSERT_NE(above, page.rules.begin());
+                    pads[page.nMonth].push_back(2 * (top - *std::prev(above)) / paper.line);
+                }
+            }
+            // Rows come as close as they go before a month goes on over another page.
+            for (const auto& [month, room] : pads) {
+                const bool goesOn = std::count_if(laid.pages.begin(), laid.pages.end(),
+                                                  [month](const CYearPage& page) {
+                                                      return page.nMonth == month;
+                                                  }) > 1;
+                for (const double pad : room) {
+                    EXPECT_GE(pad, 0.2 - 1e-6);
+                    EXPECT_LE(pad, goesOn ? 0.2 + 1e-6 : 0.5 + 1e-6) << month;
+                }
             }
             for (std::size_t i = 0; i < sheet.days.size(); ++i) {
                 const CSheetDay& day = sheet.days[i];
