@@ -4,191 +4,202 @@
 <context>
     <name>CChurchYearBox</name>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="45"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="48"/>
         <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="57"/>
         <source>%1 in the Gregorian calendar</source>
         <translation>le %1 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="55"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="58"/>
         <source>%1 in the Julian calendar</source>
         <translation>le %1 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="121"/>
+        <source>; </source>
+        <comment>between the items of a list</comment>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="221"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="221"/>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="73"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="151"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="221"/>
         <source>Usage</source>
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="211"/>
         <source>&amp;Sundays and feasts of the year</source>
         <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="212"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="212"/>
         <source>Latin name</source>
         <translation>Nom latin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="212"/>
         <source>Meaning</source>
         <translation>Sens</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="143"/>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="152"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="213"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="222"/>
         <source>Double-click a day to display it</source>
         <translation>Double-cliquez sur un jour pour l&apos;afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="144"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="214"/>
         <source>Date by &amp;feast</source>
         <translation>Dater par la &amp;fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="145"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="215"/>
         <source>Tuesday after Laetare 1523</source>
         <translation>mardi après Laetare 1523</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="263"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="315"/>
+        <source>Warning for %1: %2.</source>
+        <translation>Attention, pour le %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="342"/>
         <source>Not read</source>
         <translation>Non lu</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="281"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="360"/>
         <source> (the year %1 assumed: the text states none)</source>
         <translation> (année %1 supposée&#xa0;: le texte n’en donne pas)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="287"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="373"/>
         <source>Sure.</source>
         <translation>Sûr.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="291"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="374"/>
         <source>Doubtful: %1.</source>
         <translation>Douteux&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="317"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="388"/>
+        <source>No feast or saint is named %1. Nearest in the traditional list of saints (names in French): %2.</source>
+        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1. Les plus proches dans la liste traditionnelle des saints&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="402"/>
         <source>The text states no year, and the panel shows none.</source>
         <translation>Le texte ne donne pas d&apos;année, et le panneau n&apos;en montre aucune.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="379"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="465"/>
         <source>Date by feast</source>
         <translation>Dater par la fête</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="381"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="467"/>
         <source>%1 can mean more than one day. Choose the one to display.</source>
         <translation>%1 peut désigner plusieurs jours. Choisissez celui à afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="153"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="223"/>
         <source>&amp;Display</source>
         <translation>&amp;Afficher</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="58"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="61"/>
         <source>%1 is %2 by the Gregorian computus</source>
         <translation>%1 tombe le %2 selon le comput grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="59"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="62"/>
         <source>%1 is %2 by the Julian computus</source>
         <translation>%1 tombe le %2 selon le comput julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="60"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="63"/>
         <source>%1 is %2 in the Gregorian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="61"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="64"/>
         <source>%1 is %2 in the Julian calendar</source>
         <translation>%1 tombe le %2 dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="277"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="356"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="272"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="351"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="216"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
         <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
         <source>%1 can mean more than one day; choose one below.</source>
         <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="279"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="358"/>
         <source> (in the usage of %1)</source>
         <translation> (selon l&apos;usage de %1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="385"/>
         <source>Cannot read %1.</source>
         <translation>Impossible de lire %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="301"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="385"/>
         <source>Cannot read the text.</source>
         <translation>Impossible de lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="303"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="387"/>
         <source>No feast or saint is named %1.</source>
         <translation>Aucune fête ni aucun saint ne s&apos;appelle %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="304"/>
-        <source>No feast or saint is named %1 (nearest: %2).</source>
-        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="307"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="392"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
         <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="395"/>
         <source>That day fell in the days the reform skipped.</source>
         <translation>Ce jour tombe dans les jours que la réforme a sautés.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="312"/>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="397"/>
         <source>The day lies outside 4713 BC to AD 2999.</source>
         <translation>Ce jour est hors de 4713 av. J.-C. à 2999 apr. J.-C.</translation>
     </message>
@@ -1954,157 +1965,186 @@
 <context>
     <name>YearPrint</name>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="41"/>
+        <location filename="../src/ui/YearPrint.cpp" line="45"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="43"/>
+        <location filename="../src/ui/YearPrint.cpp" line="47"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="48"/>
+        <location filename="../src/ui/YearPrint.cpp" line="52"/>
         <source>Civil calendar, Gregorian from %1 %2 %3</source>
         <translation>Calendrier civil, grégorien depuis le %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="57"/>
+        <location filename="../src/ui/YearPrint.cpp" line="61"/>
         <source>Dominical letters</source>
         <translation>Lettres dominicales</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="58"/>
+        <location filename="../src/ui/YearPrint.cpp" line="62"/>
         <source>Golden number</source>
         <translation>Nombre d’or</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="59"/>
+        <location filename="../src/ui/YearPrint.cpp" line="63"/>
         <source>Epact</source>
         <translation>Épacte</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="60"/>
+        <location filename="../src/ui/YearPrint.cpp" line="64"/>
         <source>Indiction</source>
         <translation>Indiction</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="76"/>
+        <location filename="../src/ui/YearPrint.cpp" line="65"/>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="66"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="71"/>
+        <source>Saint</source>
+        <translation>Saint</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="72"/>
+        <source>Sundays and feasts</source>
+        <translation>Dimanches et fêtes</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="88"/>
         <source>Print a Month or a Year</source>
         <translation>Imprimer un mois ou une année</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="81"/>
+        <location filename="../src/ui/YearPrint.cpp" line="93"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="83"/>
+        <location filename="../src/ui/YearPrint.cpp" line="95"/>
         <source>Civil (Julian, then Gregorian from the reform)</source>
         <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <location filename="../src/ui/YearPrint.cpp" line="96"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="84"/>
+        <location filename="../src/ui/YearPrint.cpp" line="96"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="86"/>
+        <location filename="../src/ui/YearPrint.cpp" line="98"/>
         <source>&amp;Calendar:</source>
         <translation>&amp;Calendrier :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="88"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>The whole year</source>
         <translation>L’année entière</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="92"/>
+        <location filename="../src/ui/YearPrint.cpp" line="104"/>
         <source>&amp;Month:</source>
         <translation>&amp;Mois :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="94"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>No saints</source>
         <translation>Sans saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="94"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>Traditional list</source>
         <translation>Liste traditionnelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <location filename="../src/ui/YearPrint.cpp" line="107"/>
         <source>Present list</source>
         <translation>Liste actuelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="97"/>
+        <location filename="../src/ui/YearPrint.cpp" line="109"/>
         <source>&amp;Saints:</source>
         <translation>&amp;Saints :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="99"/>
+        <location filename="../src/ui/YearPrint.cpp" line="67"/>
+        <location filename="../src/ui/YearPrint.cpp" line="111"/>
         <source>Roman style</source>
         <translation>Style romain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <location filename="../src/ui/YearPrint.cpp" line="68"/>
+        <location filename="../src/ui/YearPrint.cpp" line="112"/>
         <source>Republican</source>
         <translation>Républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="101"/>
+        <location filename="../src/ui/YearPrint.cpp" line="69"/>
+        <location filename="../src/ui/YearPrint.cpp" line="113"/>
         <source>Jewish</source>
         <translation>Juif</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="102"/>
+        <location filename="../src/ui/YearPrint.cpp" line="70"/>
+        <location filename="../src/ui/YearPrint.cpp" line="114"/>
         <source>Muslim</source>
         <translation>Musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="103"/>
+        <location filename="../src/ui/YearPrint.cpp" line="115"/>
         <source>Feasts</source>
         <translation>Fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="108"/>
+        <location filename="../src/ui/YearPrint.cpp" line="120"/>
         <source>Columns:</source>
         <translation>Colonnes :</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="189"/>
+        <location filename="../src/ui/YearPrint.cpp" line="261"/>
         <source>The year %1 cannot be printed in this calendar.</source>
         <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="192"/>
+        <location filename="../src/ui/YearPrint.cpp" line="264"/>
+        <source>The chosen columns do not fit on this paper, even in small print. Choose fewer columns, landscape or a larger paper.</source>
+        <translation>Les colonnes choisies ne tiennent pas sur ce papier, même en petits caractères. Choisissez moins de colonnes, le format paysage ou un papier plus grand.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/YearPrint.cpp" line="268"/>
         <source>The printer could not be opened.</source>
         <translation>L’imprimante n’a pas pu être ouverte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="231"/>
+        <location filename="../src/ui/YearPrint.cpp" line="303"/>
         <source>The PDF file %1 cannot be written.</source>
         <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="280"/>
+        <location filename="../src/ui/YearPrint.cpp" line="352"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="281"/>
+        <location filename="../src/ui/YearPrint.cpp" line="353"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="311"/>
+        <location filename="../src/ui/YearPrint.cpp" line="383"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "daynames/DayNameLists.h"
 #include "exchange/PasteDate.h"
 #include "reform/MovableFeasts.h"
+#include "saints/SaintSearch.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 
@@ -71,8 +72,8 @@ std::string Refusal(const std::string& text, const CClauseResult& r) {
 
 // One block: the day number, the day as show prints it, the reading and its checks.
 int PrintBlock(const std::string& text, std::string_view cp1252, const CClauseResult& clause,
-               const CClauseReading& r,
-               const std::optional<std::int32_t>& reform, std::ostream& out, std::ostream& err) {
+               const CClauseReading& r, const std::optional<std::int32_t>& reform,
+               std::ostream& out, std::ostream& err) {
     out << r.day.GetDayNumber() << '\n';
     CliArgs show = {"--jd", std::to_string(r.day.GetDayNumber())};
     if (reform) {
@@ -151,6 +152,10 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     const auto cp1252 = PasteTextFromUtf8(*text);
     CClauseResult clause = cp1252 ? ReadDatingClause(*cp1252, options) : CClauseResult{};
+    // The saints offered are result lines of the traditional list; told as
+    // the language writes a day while the list is there.
+    for (std::string& line : clause.candidates)
+        line = SuggestionOfResultLine(line, 0);
     if (loadLists)
         FreeDayNameLists();
     if (clause.readings.empty()) {

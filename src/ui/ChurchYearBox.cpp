@@ -9,6 +9,7 @@
 #include "panel/DateCommands.h"
 #include "panel/PanelIds.h"
 #include "reform/MovableFeasts.h"
+#include "saints/SaintSearch.h"
 #include "text/StringTable.h"
 
 #include <QDialog>
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -33,11 +35,12 @@ enum EColumn { COL_DATE, COL_LATIN, COL_GLOSS, COL_COUNT };
 enum EClauseColumn { CLAUSE_DATE, CLAUSE_READING, CLAUSE_USAGE, CLAUSE_COUNT };
 constexpr int kDayRole = Qt::UserRole;
 constexpr int kGregorianRole = Qt::UserRole + 1;
+constexpr int kWholeTextRole = Qt::UserRole + 2; // a doubt's or check's text, unbroken
 constexpr int kListRows = 12;
 constexpr int kListColumns = 96;
 constexpr int kFieldLines = 3;
 constexpr int kClauseRows = 4;
-constexpr int kClauseRowsAtMost = 8;
+constexpr int kClauseRowsAtMost = 12; // warnings take lines of their own
 // Far above any dating clause; the reader bounds itself, this bounds the copy.
 constexpr qsizetype kMaxClauseText = static_cast<qsizetype>(kMaxPasteText);
 
@@ -61,6 +64,72 @@ QString FeastDayText(const CClauseReading& r) {
                         : CChurchYearBox::tr("%1 is %2 in the Julian calendar").arg(feast, base);
 }
 
+// The text broken between words into lines no wider than width.
+QString BrokenText(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() &&
+            metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= width)
+            lines.back() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Breaks the doubts and checks under each day to the width the list shows,
+// so a warning is read whole rather than cut off.
+void BreakClauseLines(QTreeWidget* list) {
+    // As wide with the scroll bar as without, so the breaks do not bring it
+    // and take it away in turn.
+    const int bar = list->verticalScrollBar()->isVisible()
+                        ? 0
+                        : list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    const int width = list->viewport()->width() - bar - list->indentation() -
+                      list->iconSize().width() - 4 * list->fontMetrics().averageCharWidth();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        for (int k = 0; k < item->childCount(); ++k) {
+            QTreeWidgetItem* line = item->child(k);
+            const QString broken =
+                BrokenText(line->data(CLAUSE_DATE, kWholeTextRole).toString(),
+                           QFontMetrics(line->font(CLAUSE_DATE)), std::max(width, 1));
+            if (line->text(CLAUSE_DATE) != broken)
+                line->setText(CLAUSE_DATE, broken);
+        }
+    }
+}
+
+// Breaks the lines again whenever the list changes width.
+class CClauseLineBreaker : public QObject {
+public:
+    explicit CClauseLineBreaker(QTreeWidget* list) : QObject(list), m_list(list) {
+        list->viewport()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            BreakClauseLines(m_list);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QTreeWidget* m_list;
+};
+
+// Between the items of a list in a sentence: French spaces it.
+QString ListSeparator() {
+    return CChurchYearBox::tr("; ", "between the items of a list");
+}
+
+// What the clause states that this day contradicts.
+QStringList Disagreements(const CClauseReading& r) {
+    QStringList texts;
+    for (const CClauseCheck& check : r.checks)
+        if (!check.bAgrees)
+            texts << FromCp1252(check.strText);
+    return texts;
+}
+
 QTreeWidget* NewClauseList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QStringLiteral("clauseDays"));
@@ -72,6 +141,7 @@ QTreeWidget* NewClauseList(QWidget* parent) {
     list->setHeaderLabels(
         {CChurchYearBox::tr("Day"), CChurchYearBox::tr("Reading"), CChurchYearBox::tr("Usage")});
     list->setMinimumHeight(list->fontMetrics().height() * kClauseRows);
+    new CClauseLineBreaker(list);
     return list;
 }
 
@@ -237,7 +307,16 @@ void CChurchYearBox::ReadFeastField() {
     }
     FillClauseList(m_clauseDays, text, clause);
     if (clause.readings.size() > 1) {
-        ShowReading(tr("%1 can mean more than one day; choose one below.").arg(Quoted(text)));
+        QString choose = tr("%1 can mean more than one day; choose one below.").arg(Quoted(text));
+        for (const CClauseReading& r : clause.readings) {
+            const QStringList against = Disagreements(r);
+            if (!against.isEmpty())
+                choose +=
+                    QLatin1Char(' ') + tr("Warning for %1: %2.")
+                                           .arg(FromCp1252(FormatFeastDate(r.day, r.bGregorian)),
+                                                against.join(ListSeparator()));
+        }
+        ShowReading(choose);
         m_clauseDays->setFocus();
         return;
     }
@@ -283,29 +362,35 @@ QString CChurchYearBox::ReadingText(const QString& text, const CClauseReading& r
 }
 
 QString CChurchYearBox::CertaintyText(const CClauseReading& r) {
-    if (r.bSure)
-        return tr("Sure.");
     QStringList doubts;
     for (const std::string& doubt : r.doubts)
         doubts << FromCp1252(doubt);
-    return tr("Doubtful: %1.").arg(doubts.join(QStringLiteral("; ")));
+    // A check the text contradicts is a doubt, whether the reader said so or not.
+    for (const QString& check : Disagreements(r))
+        if (!doubts.contains(check))
+            doubts << check;
+    if (r.bSure && doubts.isEmpty())
+        return tr("Sure.");
+    return tr("Doubtful: %1.").arg(doubts.join(ListSeparator()));
 }
 
 QString CChurchYearBox::RefusalText(const CClauseResult& r) {
+    // The reader offers saints of the traditional list, in its result lines.
     QStringList candidates;
     for (const std::string& line : r.candidates)
-        candidates << FromCp1252(line);
+        candidates << FromCp1252(SuggestionOfResultLine(line, 0));
     const QString what = Quoted(FromCp1252(r.strWhat));
     switch (r.eError) {
     case EFeastDateError::Unreadable:
         return r.strWhat.empty() ? tr("Cannot read the text.") : tr("Cannot read %1.").arg(what);
     case EFeastDateError::UnknownName:
         return candidates.isEmpty() ? tr("No feast or saint is named %1.").arg(what)
-                                    : tr("No feast or saint is named %1 (nearest: %2).")
-                                          .arg(what, candidates.join(QStringLiteral("; ")));
+                                    : tr("No feast or saint is named %1. Nearest in the "
+                                         "traditional list of saints (names in French): %2.")
+                                          .arg(what, candidates.join(ListSeparator()));
     case EFeastDateError::AmbiguousName:
         return tr("%1 names saints on different days: %2. Give a fuller name.")
-            .arg(what, candidates.join(QStringLiteral("; ")));
+            .arg(what, candidates.join(ListSeparator()));
     case EFeastDateError::Skipped:
         return tr("That day fell in the days the reform skipped.");
     case EFeastDateError::OutOfRange:
@@ -333,8 +418,8 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
         // A doubtful reading says so first, never looking like a sure one.
         if (!r.bSure) {
             auto* line = new QTreeWidgetItem(item);
-            line->setText(CLAUSE_DATE, CChurchYearBox::CertaintyText(r));
-            line->setToolTip(CLAUSE_DATE, line->text(CLAUSE_DATE));
+            line->setData(CLAUSE_DATE, kWholeTextRole, CChurchYearBox::CertaintyText(r));
+            line->setToolTip(CLAUSE_DATE, CChurchYearBox::CertaintyText(r));
             line->setData(CLAUSE_DATE, kDayRole, r.day.GetDayNumber());
             line->setData(CLAUSE_DATE, kGregorianRole, r.bGregorian);
             line->setFirstColumnSpanned(true);
@@ -343,8 +428,8 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
         }
         for (const CClauseCheck& check : r.checks) {
             auto* line = new QTreeWidgetItem(item);
-            line->setText(CLAUSE_DATE, FromCp1252(check.strText));
-            line->setToolTip(CLAUSE_DATE, line->text(CLAUSE_DATE));
+            line->setData(CLAUSE_DATE, kWholeTextRole, FromCp1252(check.strText));
+            line->setToolTip(CLAUSE_DATE, FromCp1252(check.strText));
             line->setData(CLAUSE_DATE, kDayRole, r.day.GetDayNumber());
             line->setData(CLAUSE_DATE, kGregorianRole, r.bGregorian);
             line->setFirstColumnSpanned(true);
@@ -356,6 +441,7 @@ void FillClauseList(QTreeWidget* list, const QString& text, const CClauseResult&
             }
         }
     }
+    BreakClauseLines(list);
     list->expandAll();
     list->resizeColumnToContents(CLAUSE_DATE);
     list->resizeColumnToContents(CLAUSE_READING);

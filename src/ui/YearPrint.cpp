@@ -27,7 +27,11 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <memory>
+#include <set>
 #include <sys/stat.h>
+#include <tuple>
+#include <unordered_map>
 
 namespace {
 
@@ -58,6 +62,14 @@ CPageLabels Labels(ESheetCalendar calendar) {
     labels.strGoldenNumber = ToCp1252(CYearPrint::tr("Golden number"));
     labels.strEpact = ToCp1252(CYearPrint::tr("Epact"));
     labels.strIndiction = ToCp1252(CYearPrint::tr("Indiction"));
+    labels.strWeekday = ToCp1252(CYearPrint::tr("Day"));
+    labels.strDate = ToCp1252(CYearPrint::tr("Date"));
+    labels.strRoman = ToCp1252(CYearPrint::tr("Roman style"));
+    labels.strRepublican = ToCp1252(CYearPrint::tr("Republican"));
+    labels.strJewish = ToCp1252(CYearPrint::tr("Jewish"));
+    labels.strMuslim = ToCp1252(CYearPrint::tr("Muslim"));
+    labels.strSaint = ToCp1252(CYearPrint::tr("Saint"));
+    labels.strFeasts = ToCp1252(CYearPrint::tr("Sundays and feasts"));
     return labels;
 }
 
@@ -138,28 +150,41 @@ CYearSheetResult SheetFor(const CYearPrintChoice& choice, const CYearStyle& styl
     return MakeYearSheet(choice.nYear, options);
 }
 
-QFont RowFont(bool bold) {
+// The print sizes tried, largest first: a size smaller than the last would
+// not be read without a glass.
+constexpr double kLargestPoints = 8;
+constexpr double kSmallestPoints = 5;
+constexpr double kPointsStep = 0.5;
+// Down to this size the print shrinks to keep a month on one page.
+constexpr double kOnePagePoints = 6.5;
+
+QFont RowFont(double points, bool bold) {
     QFont font(QStringLiteral("Serif"));
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(8);
+    font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
 
 // The layout works in points, inside the printable area.
-std::vector<CYearPage> LayOut(QPrinter& printer, const CYearSheet& sheet,
-                              const CYearPrintChoice& choice) {
+CYearPages LayOut(QPrinter& printer, const CYearSheet& sheet, const CYearPrintChoice& choice,
+                  double points) {
     const double scale = printer.resolution() / 72.0;
     // Measured in bold, so a Sunday's row fits as well as a weekday's.
-    const QFontMetricsF metrics(RowFont(true), &printer);
+    const QFontMetricsF metrics(RowFont(points, true), &printer);
     const QRectF area = printer.pageLayout().paintRectPoints();
     CPageMetrics page;
     page.fWidth = area.width();
     page.fHeight = area.height();
     page.fMargin = 0;
     page.fLineHeight = metrics.height() / scale * 1.1;
-    page.textWidth = [&metrics, scale](std::string_view text) {
-        return metrics.horizontalAdvance(FromCp1252(std::string(text))) / scale;
+    // The layout measures the same texts many times over.
+    auto known = std::make_shared<std::unordered_map<std::string, double>>();
+    page.textWidth = [metrics, scale, known](std::string_view text) {
+        auto [at, added] = known->try_emplace(std::string(text), 0.0);
+        if (added)
+            at->second = metrics.horizontalAdvance(FromCp1252(at->first)) / scale;
+        return at->second;
     };
     CPageOptions options;
     options.nMonth = choice.nMonth;
@@ -168,40 +193,90 @@ std::vector<CYearPage> LayOut(QPrinter& printer, const CYearSheet& sheet,
     return LayOutYearPages(sheet, options, page);
 }
 
+struct CFittedPages {
+    CYearPages laid;
+    double fPoints = 0; // 0: no size fits
+};
+
+bool MonthAPage(const CYearPages& laid) {
+    std::set<std::int32_t> months;
+    for (const CYearPage& page : laid.pages)
+        months.insert(page.nMonth);
+    return months.size() == laid.pages.size();
+}
+
+// The pages at the largest print size whose texts are all whole on the
+// printer's paper; a little smaller where that keeps each month on one page.
+CFittedPages FitPages(QPrinter& printer, const CYearSheet& sheet, const CYearPrintChoice& choice) {
+    CFittedPages largest;
+    for (double points = kLargestPoints; points >= kSmallestPoints; points -= kPointsStep) {
+        CYearPages laid = LayOut(printer, sheet, choice, points);
+        if (!laid.bFits)
+            continue;
+        if (largest.fPoints != 0 && points < kOnePagePoints)
+            break;
+        if (MonthAPage(laid))
+            return {std::move(laid), points};
+        if (largest.fPoints == 0)
+            largest = {std::move(laid), points};
+    }
+    return largest;
+}
+
+// The lines of text the rows take: fewer where fewer texts wrap.
+std::size_t RowLines(const CYearPages& laid) {
+    std::size_t lines = 0;
+    for (const CYearPage& page : laid.pages) {
+        std::set<std::pair<std::int32_t, double>> seen;
+        for (const CPageCell& cell : page.cells)
+            if (cell.eKind == EPageCell::Day)
+                seen.emplace(cell.nDayIndex, cell.y);
+        lines += seen.size();
+    }
+    return lines;
+}
+
 } // namespace
 
 void ChooseOrientation(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
     const CYearSheetResult result = SheetFor(choice, style);
     if (!result.ok())
         return;
+    // The larger print wins, then fewer pages, then fewer wrapped texts.
     printer.setPageOrientation(QPageLayout::Portrait);
-    for (const CYearPage& page : LayOut(printer, result.sheet, choice)) {
-        if (page.bCut) {
-            printer.setPageOrientation(QPageLayout::Landscape);
-            return;
-        }
-    }
+    const CFittedPages upright = FitPages(printer, result.sheet, choice);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const CFittedPages wide = FitPages(printer, result.sheet, choice);
+    auto rank = [](const CFittedPages& fitted) {
+        return std::make_tuple(fitted.fPoints, -static_cast<double>(fitted.laid.pages.size()),
+                               -static_cast<double>(RowLines(fitted.laid)));
+    };
+    if (!(rank(upright) < rank(wide)))
+        printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style) {
     const CYearSheetResult result = SheetFor(choice, style);
     if (!result.ok())
         return CYearPrint::tr("The year %1 cannot be printed in this calendar.").arg(choice.nYear);
+    const CFittedPages fitted = FitPages(printer, result.sheet, choice);
+    if (fitted.fPoints == 0)
+        return CYearPrint::tr("The chosen columns do not fit on this paper, even in small print. "
+                              "Choose fewer columns, landscape or a larger paper.");
     QPainter painter;
     if (!painter.begin(&printer))
         return CYearPrint::tr("The printer could not be opened.");
-    const std::vector<CYearPage> pages = LayOut(printer, result.sheet, choice);
+    const std::vector<CYearPage>& pages = fitted.laid.pages;
     const double scale = printer.resolution() / 72.0;
     const QRectF area = printer.pageLayout().paintRectPoints();
-    const QFont font = RowFont(false), bold = RowFont(true);
-    QFont title = bold;
+    const QFont font = RowFont(fitted.fPoints, false), bold = RowFont(fitted.fPoints, true);
+    QFont title = RowFont(kLargestPoints, true);
     title.setPointSizeF(14);
 
     painter.setPen(QPen(Qt::black, 0));
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
             printer.newPage();
-        double lastRow = -1;
         for (const CPageCell& cell : pages[p].cells) {
             const QRectF rect(cell.x * scale, cell.y * scale, cell.w * scale, cell.h * scale);
             const CSheetDay* day =
@@ -215,12 +290,9 @@ QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const 
                 text =
                     QFontMetricsF(title, &printer).elidedText(text, Qt::ElideRight, rect.width());
             painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-            if (day && rect.top() != lastRow) {
-                lastRow = rect.top();
-                painter.drawLine(QPointF(0, rect.bottom()),
-                                 QPointF(area.width() * scale, rect.bottom()));
-            }
         }
+        for (const double y : pages[p].rules)
+            painter.drawLine(QPointF(0, y * scale), QPointF(area.width() * scale, y * scale));
     }
     painter.end();
     return QString();

@@ -31,10 +31,12 @@ CYearPrintChoice DefaultYearPrintChoice(const CCalendarPanel& panel);
 // Asks what to print; false when cancelled.
 bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice);
 
-// Turns the paper to landscape where portrait would cut the rows' texts.
+// Turns the paper the way that prints larger, on fewer pages, with fewer
+// wrapped texts; portrait when both are alike.
 void ChooseOrientation(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style);
 
-// Paints the pages on the printer; an empty text when done, else why not.
+// Paints the pages on the printer, at the largest print size (8 down to 5
+// points) that keeps every text whole; an empty text when done, else why not.
 QString PaintYearPages(QPrinter& printer, const CYearPrintChoice& choice, const CYearStyle& style);
 
 // Writes the pages as a PDF file at path (replaced only once the new one is

@@ -312,6 +312,22 @@ private slots:
         const QTreeWidgetItem* check = box->ClauseList()->topLevelItem(0)->child(1);
         QVERIFY(check && check->font(0).bold() &&
                 check->text(0).contains(QStringLiteral("Saturday")));
+        // A warning is broken into lines that fit the list, never cut.
+        const QStringList lines = check->text(0).split(QLatin1Char('\n'));
+        QCOMPARE(lines.join(QLatin1Char(' ')), check->toolTip(0));
+        for (const QString& line : lines)
+            QVERIFY(QFontMetrics(check->font(0)).horizontalAdvance(line) <
+                    box->ClauseList()->viewport()->width());
+        // Several days: the summary names each one's disagreement.
+        Enter(box, QStringLiteral("am Samstag nach Martini 1533 am 20. November"));
+        QVERIFY(box->ClauseList()->topLevelItemCount() > 1);
+        QVERIFY(box->ReadingLabel()->text().contains(
+            QStringLiteral("Warning for 20 November 1533: the text says Saturday")));
+        // The nearest saints, as the interface writes a day.
+        const std::unique_ptr<CSaintEntry> saint(new CSaintEntry("Hildegarde", 17, 9, 0));
+        ClearSaintSearchCache();
+        Enter(box, QStringLiteral("Sancte Hildegardis 1523"));
+        QVERIFY(box->ReadingLabel()->text().endsWith(QStringLiteral("Hildegarde, 17 September.")));
         Enter(box, QStringLiteral("Tuesday after Zzqxw 1523"));
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("11 November 1533"));
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"Zzqxw\"")));

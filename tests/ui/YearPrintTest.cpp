@@ -3,6 +3,7 @@
 #include "UiTestSupport.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QtTest>
 
 class YearPrintTest : public QObject {
@@ -46,6 +47,25 @@ private slots:
         QVERIFY(SaveYearPdf(nowhere, January1523(), {}).contains(QStringLiteral("x.pdf")));
         QVERIFY(!QFile::exists(nowhere));
         QVERIFY(!SaveYearPdf(m_dir.path(), January1523(), {}).isEmpty());
+    }
+
+    void thePaperTurnsWhereItPrintsLargerAndATooSmallOneIsRefused() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir.filePath(QStringLiteral("small.pdf")));
+        CYearPrintChoice choice = January1523();
+        ChooseOrientation(printer, choice, {});
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        choice.nColumns = PAGE_SAINT;
+        ChooseOrientation(printer, choice, {});
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        // A paper where even small print cuts the dates is refused, saying why.
+        printer.setPageSize(QPageSize(QSizeF(200, 300), QPageSize::Point));
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+        choice.nColumns = PAGE_ALL;
+        QVERIFY(PaintYearPages(printer, choice, {}).contains(QStringLiteral("do not fit")));
+        choice.nColumns = 0;
+        QCOMPARE(PaintYearPages(printer, choice, {}), QString());
     }
 
     void theFileMenuHoldsTheCommands() {

@@ -362,6 +362,22 @@ std::string FormatResultLine(const CSaintEntry& entry) {
     return entry.strName + " : " + monthName + " " + OrdinalText(entry.nDay);
 }
 
+std::string FormatSuggestionLine(const CSaintEntry& entry) {
+    const std::string monthName = entry.nMonth >= 1 && entry.nMonth <= 12
+                                      ? LoadResString(IDS_MONTH_FIRST + entry.nMonth - 1)
+                                      : std::string();
+    const std::string day = TextLanguage() == ETextLanguage::French ? FrenchDayOfMonth(entry.nDay)
+                                                                    : std::to_string(entry.nDay);
+    return entry.strName + ", " + day + " " + monthName;
+}
+
+std::string SuggestionOfResultLine(const std::string& line, std::int32_t nList) {
+    for (const CSaintEntry* entry : g_saintList)
+        if (static_cast<std::int32_t>(entry->nList) == nList && FormatResultLine(*entry) == line)
+            return FormatSuggestionLine(*entry);
+    return line;
+}
+
 std::vector<CSaintSearchLine> SearchSaints(const std::string& text, std::int32_t nList) {
     CSaintName query(text);
     query.MakeKey();

@@ -55,6 +55,14 @@ bool CompareResults(const CSaintResult& a, const CSaintResult& b);
 // French "Name : N mois", "Pierre : 29 juin", "Philippe : 1er mai".
 std::string FormatResultLine(const CSaintEntry& entry);
 
+// A saint offered in a message, as the language the core writes in writes a
+// day: "Hildegarde, 17 September", "Hildegarde, 17 septembre", "Philippe,
+// 1er mai". The name stays as the list writes it (the lists are French).
+std::string FormatSuggestionLine(const CSaintEntry& entry);
+// The suggestion for a result line of the list (FormatResultLine's text);
+// the line itself where no entry of g_saintList writes it.
+std::string SuggestionOfResultLine(const std::string& line, std::int32_t nList);
+
 struct CSaintSearchLine {
     const CSaintEntry* pEntry = nullptr;
     std::int32_t nScore = 0;

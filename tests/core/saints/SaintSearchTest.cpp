@@ -222,6 +222,34 @@ TEST_F(SaintSearch, LineFormat) {
     EXPECT_EQ(french, (Lines{"Philippe : 1er mai", "Pierre : 29 juin", "Pierre : 1er août"}));
 }
 
+// A saint offered in a message: the day as the language writes it, found
+// back from the list's result line (the same name in both lists, two dates).
+TEST_F(SaintSearch, SuggestionsFollowTheLanguage) {
+    Add("Philippe", 1, 5);
+    Add("Pierre", 29, 6);
+    Add("Pierre", 1, 8, 1);
+    const struct {
+        ETextLanguage language;
+        std::int32_t list;
+        const char* query;
+        Lines suggestions;
+    } cases[] = {
+        {ETextLanguage::English, 0, "P*", {"Philippe, 1 May", "Pierre, 29 June"}},
+        {ETextLanguage::French, 0, "P*", {"Philippe, 1er mai", "Pierre, 29 juin"}},
+        {ETextLanguage::French, 1, "Pierre", {"Pierre, 1er août"}},
+    };
+    for (const auto& c : cases) {
+        SetTextLanguage(c.language);
+        Lines suggestions;
+        for (const auto& line : SearchSaints(W(c.query), c.list))
+            suggestions.push_back(Cp1252ToUtf8(SuggestionOfResultLine(line.strLine, c.list)));
+        SetTextLanguage(ETextLanguage::English);
+        EXPECT_EQ(suggestions, c.suggestions) << c.query;
+    }
+    // A line no entry of that list writes is kept as it is.
+    EXPECT_EQ(SuggestionOfResultLine("Pierre : August 1st", 0), "Pierre : August 1st");
+}
+
 TEST_F(SaintSearch, KeptFormsFollowListChanges) {
     CSaintEntry* first = Add("Pierre", 29, 6);
     Add("Paul", 29, 6);
