@@ -9,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -376,14 +377,15 @@ TEST(ClauseDayMonth, OrdinalsAgreeWithTheYearsNumberWords) {
 // ending of case or number ("prima", "primo", "primam"; "ander", "andern";
 // "achte", "achten") agree, across the ordinals and the number words.
 TEST(ClauseDayMonth, SpellingsOfOneWordAgree) {
-    std::vector<std::pair<std::string, std::int32_t>> rows;
+    // The value, and for a number word whether it is a day alone (2 for an ordinal).
+    std::vector<std::tuple<std::string, std::int32_t, int>> rows;
     for (const CClauseTableRow& row : ClauseOrdinalRows())
-        rows.emplace_back(row.strWord, row.nValue);
+        rows.emplace_back(row.strWord, row.nValue, 2);
     for (const CClauseDayMonthRow& row : ClauseDayNumberRows())
-        rows.emplace_back(row.strWord, row.nValue);
+        rows.emplace_back(row.strWord, row.nValue, row.bAlone ? 1 : 0);
     int pairs = 0;
-    for (const auto& [a, va] : rows) {
-        for (const auto& [b, vb] : rows) {
+    for (const auto& [a, va, alone_a] : rows) {
+        for (const auto& [b, vb, alone_b] : rows) {
             for (std::size_t ka = 0; ka <= 2 && ka + 4 <= a.size(); ++ka) {
                 for (std::size_t kb = 0; kb <= 2 && kb + 4 <= b.size(); ++kb) {
                     static const std::set<std::string> kEndings = {
@@ -392,6 +394,8 @@ TEST(ClauseDayMonth, SpellingsOfOneWordAgree) {
                         kEndings.contains(a.substr(a.size() - ka)) &&
                         kEndings.contains(b.substr(b.size() - kb))) {
                         EXPECT_EQ(va, vb) << a << " " << b;
+                        if (alone_a < 2 && alone_b < 2)
+                            EXPECT_EQ(alone_a, alone_b) << a << " " << b;
                         ++pairs;
                     }
                 }

@@ -181,6 +181,12 @@ const ClauseCase kClauses[] = {
     {"le jour de l'an", 1450, false, J, {1, 1, 1450}},
     {"am tage nach sanct Laurentii", 1450, false, J, {11, 8, 1450}},
     {"[November 1660] 7th (Office day)", 0, false, J, {7, 11, 1660}},
+    {"[November 1660] 23rd", 0, false, J, {23, 11, 1660}},
+    {"[November 1660] 2nd", 0, false, J, {2, 11, 1660}},
+    // weekdays spelled with th, gh, ph
+    {"phintztag nach Martini", 1500, false, J, {12, 11, 1500}},
+    {"donnersthag nach Martini", 1500, false, J, {12, 11, 1500}},
+    {"mandagh nach Martini", 1500, false, J, {16, 11, 1500}},
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
@@ -226,6 +232,7 @@ TEST(Clause, EveryWordIsAccountedFor) {
         {"tertia feria post Oculi 1480", "OWRFY"},
         {"freitags nach Martini in unser stadt 1553", "WRFOUUY"},
         {"am montag in der pfingsten woche 1500", "OWFFFRY"},
+        {"datum le jour de l'an", "OODDDD"},
         {"an sand Johanns tag in den weinachten 1500", "FFFFFFFY"},
         {"an montag nach sand pauls tag als er bekert ward 1438", "OWRFFFFFFFY"},
     };
@@ -306,6 +313,7 @@ TEST(Clause, DoubtsAreSaidAloud) {
         {"[December 1668] 24th (Christmas day)", "the text also names Christmas"},
         {"Saturday before Epiphany 1604", "the day falls in 1603, not in 1604"},
         {"Saturday St Martin 1533", "the text says Saturday"},
+        {"Martini sonnabend 1533", "the text says Saturday"}, // the weekday after the name
         {"freitags nach Martimi 1500", "'Martimi' read as "},
         {"am dinxsth dages na Judica 1500", "unread: 'dinxsth'"},
         {"3zz Sunday after Trinity 1600", "unread: '3zz'"},
