@@ -674,6 +674,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
                 ShowMessage(action->statusTip());
         }
     }
+    // A field may claim one of our keys for itself (Ctrl+E is the end of the
+    // line on X11): in this window the menus' keys are the menus'.
+    if (event->type() == QEvent::ShortcutOverride && IsCommandKey(watched, *event)) {
+        event->ignore();
+        return true;
+    }
     // A greyed menu entry shows no status tip when pointed at: its tooltip does.
     if (event->type() == QEvent::ToolTip) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
@@ -683,6 +689,18 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::IsCommandKey(const QObject* watched, const QEvent& event) const {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const QKeySequence pressed(static_cast<const QKeyEvent&>(event).keyCombination());
+    for (const auto& entry : m_actions) {
+        if (entry.second->isEnabled() && entry.second->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {

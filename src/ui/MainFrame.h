@@ -101,6 +101,8 @@ private:
     void FlushPosition();
     // A command's tooltip and status tip: why it is greyed, or its own text.
     void ShowRefusal(int id, const QString& why);
+    // A key of an enabled command, pressed in this window.
+    bool IsCommandKey(const QObject* watched, const QEvent& event) const;
     // A line in the status bar for a while; nothing for an empty text.
     void ShowMessage(const QString& text);
 
