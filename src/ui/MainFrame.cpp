@@ -14,6 +14,7 @@
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
 #include "ScreenBridge.h"
+#include "StatusLine.h"
 #include "YearPrint.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
@@ -29,6 +30,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 
@@ -98,7 +100,10 @@ void CMainFrame::CreateFrame() {
             [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
     // Why an entry or a command was refused, and Back and Forward's states.
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+    m_statusLine = new CStatusLine(statusBar());
+    statusBar()->addWidget(m_statusLine, 1);
     connect(m_view, &CQuindorView::Message, this, &CMainFrame::ShowMessage);
+    connect(m_view, &CQuindorView::MessageGone, m_statusLine, &CStatusLine::Withdraw);
     connect(m_view, &CQuindorView::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_view, &CQuindorView::FormWritten, this, [this] {
         if (m_monthView && m_monthView->isVisible())
@@ -657,8 +662,17 @@ void CMainFrame::ShowRefusal(int id, const QString& why) {
 }
 
 void CMainFrame::ShowMessage(const QString& text) {
-    if (!text.isEmpty())
-        statusBar()->showMessage(text, kMessageMs);
+    if (!text.isEmpty() && m_statusLine)
+        m_statusLine->ShowMessage(text, kMessageMs);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // The tips go to our line, which shows a long one whole on hover.
+    if (event->type() == QEvent::StatusTip && m_statusLine) {
+        m_statusLine->ShowTip(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include "ElementsView.h"
 #include "Language.h"
 #include "MonthView.h"
+#include "StatusLine.h"
 #include "UiTestSupport.h"
 #include "elements/Elements.h"
 #include "settings/SettingsSchema.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -346,6 +348,37 @@ private slots:
             }
         }
         QVERIFY(keys > 0);
+    }
+
+    // A line in the status bar goes when its cause goes, not when another
+    // took its place; a long one is cut to the bar, whole in its tooltip; a
+    // pointed-at tip shows over it.
+    void statusLineFollowsItsCause() {
+        Start();
+        const CStatusLine* line = m_frame->StatusLine();
+        QVERIFY(line->width() > m_frame->width() / 2);
+        for (const bool overtaken : {false, true}) {
+            Type(FIELD_GREG_YEAR, QStringLiteral("0"));
+            Leave(FIELD_GREG_YEAR);
+            QVERIFY(line->text().startsWith(QLatin1String("There is no year 0")));
+            if (overtaken)
+                emit m_frame->View()->Message(QStringLiteral("other"));
+            Type(FIELD_GREG_YEAR, QStringLiteral("1"));
+            Leave(FIELD_GREG_YEAR);
+            QCOMPARE(line->text(), overtaken ? QStringLiteral("other") : QString());
+        }
+        const QString longText = QStringLiteral("The Republican calendar ").repeated(9);
+        emit m_frame->View()->Message(longText);
+        QVERIFY(line->text().endsWith(QChar(0x2026)));
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <=
+                line->contentsRect().width());
+        QCOMPARE(line->toolTip().simplified(), longText.simplified());
+        QStatusTipEvent tip(QStringLiteral("tip"));
+        QApplication::sendEvent(m_frame->ToolBar(), &tip);
+        QVERIFY(line->text() == QStringLiteral("tip") && line->toolTip().isEmpty());
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(m_frame->ToolBar(), &gone);
+        QCOMPARE(line->toolTip().simplified(), longText.simplified());
     }
 
     // Copy and paste by menu and key; Ctrl+V in a field pastes a date the
