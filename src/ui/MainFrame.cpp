@@ -545,9 +545,9 @@ void CMainFrame::SetMonthViewShown(bool shown) {
             Store(SET_AFF_MOIS);
             UpdateCommandStates();
         });
-        PlaceBeside(m_monthView);
     }
     m_monthView->Refresh();
+    PlaceBeside(m_monthView);
     m_monthView->show();
     m_monthView->raise();
 }
@@ -571,9 +571,9 @@ void CMainFrame::SetElementsViewShown(bool shown) {
             Store(SET_AFF_ELEMENTS);
             UpdateCommandStates();
         });
-        PlaceBeside(m_elementsView);
     }
     m_elementsView->Refresh();
+    PlaceBeside(m_elementsView);
     m_elementsView->show();
     m_elementsView->raise();
 }
@@ -587,20 +587,23 @@ void CMainFrame::PlaceBeside(QWidget* tool) const {
         tool->move(frame.right() + kGap, frame.top());
         return;
     }
-    // On the side with room for it, the right first; with room on neither,
-    // the side with more, narrowed to it: never over the main window.
-    const QRect room = screen->availableGeometry();
-    const int right = room.right() - frame.right() - kGap;
-    const int left = frame.left() - room.left() - kGap;
-    const int width = tool->width();
-    const bool onRight = right >= width || (left < width && right >= left);
-    const int fitted = std::max(tool->minimumWidth(), std::min(width, onRight ? right : left));
-    if (fitted != width)
-        tool->resize(fitted, tool->height());
-    const int x = onRight ? frame.right() + kGap : frame.left() - kGap - tool->width();
-    const int y =
-        std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - tool->height()));
-    tool->move(std::max(room.left(), x), y);
+    // A window not yet shown has no frame: the window manager will draw the
+    // main window's around it.
+    const QSize decoration = frame.size() - size();
+    std::vector<CScreenRect> open;
+    for (const QWidget* other :
+         {static_cast<QWidget*>(m_monthView), static_cast<QWidget*>(m_elementsView)}) {
+        if (other && other != tool && other->isVisible())
+            open.push_back(ToScreenRect(other->frameGeometry()));
+    }
+    const CScreenRect placed =
+        PlaceToolWindow(ToScreenRect(frame), tool->width() + decoration.width(),
+                        tool->height() + decoration.height(), open,
+                        ToScreenRect(screen->availableGeometry()), kGap);
+    const QSize size(placed.nWidth - decoration.width(), placed.nHeight - decoration.height());
+    if (size != tool->size())
+        tool->resize(size);
+    tool->move(placed.nLeft, placed.nTop);
 }
 
 void CMainFrame::RestoreMonthView() {

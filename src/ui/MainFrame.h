@@ -97,7 +97,7 @@ private:
     void ShowAbout();
     void SetMonthViewShown(bool shown);
     void SetElementsViewShown(bool shown);
-    // Beside the main window, on the same screen.
+    // Beside the main window, on its screen, clear of the other tool window.
     void PlaceBeside(QWidget* tool) const;
     void SetWindowHeight(int height);
     // Stores a frozen place still waiting for the window to come to rest.
