@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="45"/>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="54"/>
@@ -135,7 +135,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="277"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="272"/>
@@ -145,12 +145,12 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
-        <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
+        <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière&#xa0;: «&#xa0;feria tertia post dominicam qua cantatur Oculi 1401&#xa0;», «&#xa0;freitags nach Martini&#xa0;», «&#xa0;le lundi après les Brandons 1316&#xa0;», «&#xa0;the morrow of Martinmas 1400&#xa0;». Sans année, celle du panneau. Entrée la lit&#xa0;; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="240"/>
         <source>%1 can mean more than one day; choose one below.</source>
-        <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
+        <translation>%1 peut désigner plusieurs jours&#xa0;; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="279"/>
@@ -175,12 +175,12 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="304"/>
         <source>No feast or saint is named %1 (nearest: %2).</source>
-        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches : %2).</translation>
+        <translation>Aucune fête ni aucun saint ne s&apos;appelle %1 (les plus proches&#xa0;: %2).</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="307"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
-        <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
+        <translation>%1 désigne des saints fêtés des jours différents&#xa0;: %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
@@ -233,7 +233,7 @@
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="207"/>
         <source>None: the forms above</source>
-        <translation>Aucune : les formes ci-dessus</translation>
+        <translation>Aucune&#xa0;: les formes ci-dessus</translation>
     </message>
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="208"/>
@@ -402,7 +402,7 @@
     <message>
         <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
-        <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
+        <translation>Atteint a&amp;près ce jour par une personne née ce jour-là</translation>
     </message>
     <message>
         <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
@@ -546,7 +546,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="33"/>
         <source>The letters of the year&apos;s Sundays in the Julian calendar: A when 1 January is a Sunday, G when a Monday, and so back; a leap year has two, the second from 25 February.</source>
-        <translation>Les lettres des dimanches de l&apos;année dans le calendrier julien : A quand le 1er janvier est un dimanche, G quand c&apos;est un lundi, et ainsi de suite à rebours ; une année bissextile en a deux, la seconde à partir du 25 février.</translation>
+        <translation>Les lettres des dimanches de l&apos;année dans le calendrier julien&#xa0;: A quand le 1er janvier est un dimanche, G quand c&apos;est un lundi, et ainsi de suite à rebours&#xa0;; une année bissextile en a deux, la seconde à partir du 25 février.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="38"/>
@@ -566,7 +566,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="41"/>
         <source>The year&apos;s place in the 19-year lunar cycle: the year&apos;s remainder by 19, plus 1.</source>
-        <translation>Le rang de l&apos;année dans le cycle lunaire de 19 ans : le reste de l&apos;année divisée par 19, plus 1.</translation>
+        <translation>Le rang de l&apos;année dans le cycle lunaire de 19 ans&#xa0;: le reste de l&apos;année divisée par 19, plus 1.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="43"/>
@@ -576,7 +576,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="44"/>
         <source>The age of the moon on 22 March by the old computus: 0 (nullae) for golden number 1, then 11 more each year, modulo 30.</source>
-        <translation>L&apos;âge de la lune au 22 mars selon l&apos;ancien comput : 0 (nullae) pour le nombre d&apos;or 1, puis 11 de plus chaque année, modulo 30.</translation>
+        <translation>L&apos;âge de la lune au 22 mars selon l&apos;ancien comput&#xa0;: 0 (nullae) pour le nombre d&apos;or 1, puis 11 de plus chaque année, modulo 30.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="47"/>
@@ -586,7 +586,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="48"/>
         <source>The epact of the reformed calendar, corrected by the solar and lunar equations; &quot;25&quot; is reckoned as 26 when the golden number is above 11.</source>
-        <translation>L&apos;épacte du calendrier réformé, corrigée par les équations solaire et lunaire ; « 25 » compte pour 26 quand le nombre d&apos;or dépasse 11.</translation>
+        <translation>L&apos;épacte du calendrier réformé, corrigée par les équations solaire et lunaire&#xa0;; «&#xa0;25&#xa0;» compte pour 26 quand le nombre d&apos;or dépasse 11.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="51"/>
@@ -606,7 +606,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="55"/>
         <source>The year&apos;s place in the 28-year cycle of weekdays: the remainder of the year plus 9 by 28, 0 read as 28.</source>
-        <translation>Le rang de l&apos;année dans le cycle de 28 ans des jours de la semaine : le reste de l&apos;année plus 9 divisée par 28, 0 valant 28.</translation>
+        <translation>Le rang de l&apos;année dans le cycle de 28 ans des jours de la semaine&#xa0;: le reste de l&apos;année plus 9 divisée par 28, 0 valant 28.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="58"/>
@@ -646,7 +646,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="68"/>
         <source>The year in Scaliger&apos;s 7980-year period that began in 4713 BC: the year plus 4713.</source>
-        <translation>L&apos;année dans la période de 7980 ans de Scaliger, commencée en 4713 av. J.-C. : l&apos;année plus 4713.</translation>
+        <translation>L&apos;année dans la période de 7980 ans de Scaliger, commencée en 4713 av. J.-C.&#xa0;: l&apos;année plus 4713.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="71"/>
@@ -656,7 +656,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="72"/>
         <source>The year of the world of the Byzantine era: the year plus 5508, one more from 1 September.</source>
-        <translation>L&apos;année du monde de l&apos;ère byzantine : l&apos;année plus 5508, une de plus à partir du 1er septembre.</translation>
+        <translation>L&apos;année du monde de l&apos;ère byzantine&#xa0;: l&apos;année plus 5508, une de plus à partir du 1er septembre.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="74"/>
@@ -676,7 +676,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="77"/>
         <source>The ISO 8601 week date of the Gregorian date: year, week from Monday, and weekday from 1 Monday to 7 Sunday.</source>
-        <translation>La date en semaines ISO 8601 de la date grégorienne : année, semaine commençant le lundi, et jour de 1 pour lundi à 7 pour dimanche.</translation>
+        <translation>La date en semaines ISO 8601 de la date grégorienne&#xa0;: année, semaine commençant le lundi, et jour de 1 pour lundi à 7 pour dimanche.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="80"/>
@@ -686,7 +686,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="81"/>
         <source>The year of the reign in England as the king&apos;s clerks counted it, most reigns from the accession day; on the day of a demise both are named.</source>
-        <translation>L&apos;année de règne en Angleterre telle que la comptaient les clercs du roi, le plus souvent depuis le jour de l&apos;avènement ; le jour d&apos;un décès, les deux règnes sont nommés.</translation>
+        <translation>L&apos;année de règne en Angleterre telle que la comptaient les clercs du roi, le plus souvent depuis le jour de l&apos;avènement&#xa0;; le jour d&apos;un décès, les deux règnes sont nommés.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="140"/>
@@ -1682,7 +1682,7 @@
     <message>
         <location filename="../src/ui/QuindorView.cpp" line="487"/>
         <source>There is no year 0: the year before 1 is -1</source>
-        <translation>Il n&apos;y a pas d&apos;an 0 : l&apos;année avant 1 est -1</translation>
+        <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
     </message>
 </context>
 <context>
@@ -1826,17 +1826,17 @@
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="150"/>
         <source>Nothing to copy: the row is blank on this day.</source>
-        <translation>Rien à copier : la ligne est vide ce jour-là.</translation>
+        <translation>Rien à copier&#xa0;: la ligne est vide ce jour-là.</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="152"/>
         <source>Nothing to copy: the row is blank. %1</source>
-        <translation>Rien à copier : la ligne est vide. %1</translation>
+        <translation>Rien à copier&#xa0;: la ligne est vide. %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="159"/>
         <source>Nothing to copy: the row holds no valid date.</source>
-        <translation>Rien à copier : la ligne ne contient pas de date valide.</translation>
+        <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="171"/>
@@ -1913,12 +1913,12 @@
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="215"/>
         <source>The clipboard holds “%1”: %2</source>
-        <translation>Le presse-papiers contient « %1 » : %2</translation>
+        <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="218"/>
         <source>%1; %2.</source>
-        <translation>%1 ; %2.</translation>
+        <translation>%1&#xa0;; %2.</translation>
     </message>
 </context>
 <context>
@@ -1966,7 +1966,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="81"/>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="83"/>
@@ -1986,7 +1986,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="86"/>
         <source>&amp;Calendar:</source>
-        <translation>&amp;Calendrier :</translation>
+        <translation>&amp;Calendrier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="88"/>
@@ -1996,7 +1996,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="92"/>
         <source>&amp;Month:</source>
-        <translation>&amp;Mois :</translation>
+        <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="94"/>
@@ -2016,7 +2016,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="97"/>
         <source>&amp;Saints:</source>
-        <translation>&amp;Saints :</translation>
+        <translation>&amp;Saints&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="99"/>
@@ -2046,7 +2046,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="108"/>
         <source>Columns:</source>
-        <translation>Colonnes :</translation>
+        <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="189"/>
