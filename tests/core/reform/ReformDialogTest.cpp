@@ -345,7 +345,8 @@ TEST_F(ReformTest, TypedDatesAreCheckedInOrder) {
 
 TEST_F(ReformTest, LeavingTheBoxesNormalisesThem) {
     CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
-    const std::pair<const char*, const char*> days[] = {{"5", "05"}, {"x", "x"}, {"12", "12"}};
+    const std::pair<const char*, const char*> days[] = {
+        {"5", "05"}, {"0", "00"}, {"9", "09"}, {"x", "x"}, {"12", "12"}};
     for (const auto& [typed, shown] : days) {
         dlg.SetDayText(typed);
         dlg.OnDayKillFocus();
