@@ -70,8 +70,14 @@ TEST(WindowPlacement, ToolWindowsOpenBesideTheMainWindow) {
             {frame, 300, 500, {{508, 100, 300, 500}}, screen, {816, 100, 300, 500}}, // further
             {{1150, 100, 400, 600}, 300, 250, {}, screen, {842, 100, 300, 250}},     // left
             {{1150, 100, 400, 600}, 300, 250, {{842, 100, 300, 250}}, screen, {842, 358, 300, 250}},
-            // No room: on the screen, over the main window least.
+            // No room: on the screen, over the main window least, then the others.
             {{0, 0, 700, 600}, 300, 200, {}, {0, 0, 800, 600}, {500, 0, 300, 200}},
+            {{0, 0, 400, 600},
+             300,
+             300,
+             {{408, 0, 300, 350}},
+             {0, 0, 1000, 600},
+             {700, 300, 300, 300}},
         };
     for (const auto& [main, width, height, open, on, placed] : cases)
         EXPECT_EQ(PlaceToolWindow(main, width, height, open, on, 8), placed)
