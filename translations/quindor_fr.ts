@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="48"/>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="57"/>
@@ -151,7 +151,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="356"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="351"/>
@@ -161,12 +161,12 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="216"/>
         <source>A dating clause in Latin, German, French or English, typed or pasted whole: &quot;feria tertia post dominicam qua cantatur Oculi 1401&quot;, &quot;freitags nach Martini&quot;, &quot;le lundi après les Brandons 1316&quot;, &quot;the morrow of Martinmas 1400&quot;. Without a year, the panel&apos;s year. Enter reads it; Shift+Enter starts a new line.</source>
-        <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière : « feria tertia post dominicam qua cantatur Oculi 1401 », « freitags nach Martini », « le lundi après les Brandons 1316 », « the morrow of Martinmas 1400 ». Sans année, celle du panneau. Entrée la lit ; Maj+Entrée passe à la ligne.</translation>
+        <translation>Une formule de date en latin, en allemand, en français ou en anglais, tapée ou collée entière&#xa0;: «&#xa0;feria tertia post dominicam qua cantatur Oculi 1401&#xa0;», «&#xa0;freitags nach Martini&#xa0;», «&#xa0;le lundi après les Brandons 1316&#xa0;», «&#xa0;the morrow of Martinmas 1400&#xa0;». Sans année, celle du panneau. Entrée la lit&#xa0;; Maj+Entrée passe à la ligne.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="310"/>
         <source>%1 can mean more than one day; choose one below.</source>
-        <translation>%1 peut désigner plusieurs jours ; choisissez-en un ci-dessous.</translation>
+        <translation>%1 peut désigner plusieurs jours&#xa0;; choisissez-en un ci-dessous.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="358"/>
@@ -191,7 +191,7 @@
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="392"/>
         <source>%1 names saints on different days: %2. Give a fuller name.</source>
-        <translation>%1 désigne des saints fêtés des jours différents : %2. Donnez un nom plus complet.</translation>
+        <translation>%1 désigne des saints fêtés des jours différents&#xa0;: %2. Donnez un nom plus complet.</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="395"/>
@@ -244,7 +244,7 @@
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="207"/>
         <source>None: the forms above</source>
-        <translation>Aucune : les formes ci-dessus</translation>
+        <translation>Aucune&#xa0;: les formes ci-dessus</translation>
     </message>
     <message>
         <location filename="../src/ui/CopyFormatDialog.cpp" line="208"/>
@@ -413,7 +413,7 @@
     <message>
         <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
-        <translation>Atteint a&amp;près ce jour, par qui y est né</translation>
+        <translation>Atteint a&amp;près ce jour par une personne née ce jour-là</translation>
     </message>
     <message>
         <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
@@ -557,7 +557,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="33"/>
         <source>The letters of the year&apos;s Sundays in the Julian calendar: A when 1 January is a Sunday, G when a Monday, and so back; a leap year has two, the second from 25 February.</source>
-        <translation>Les lettres des dimanches de l&apos;année dans le calendrier julien : A quand le 1er janvier est un dimanche, G quand c&apos;est un lundi, et ainsi de suite à rebours ; une année bissextile en a deux, la seconde à partir du 25 février.</translation>
+        <translation>Les lettres des dimanches de l&apos;année dans le calendrier julien&#xa0;: A quand le 1er janvier est un dimanche, G quand c&apos;est un lundi, et ainsi de suite à rebours&#xa0;; une année bissextile en a deux, la seconde à partir du 25 février.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="38"/>
@@ -577,7 +577,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="41"/>
         <source>The year&apos;s place in the 19-year lunar cycle: the year&apos;s remainder by 19, plus 1.</source>
-        <translation>Le rang de l&apos;année dans le cycle lunaire de 19 ans : le reste de l&apos;année divisée par 19, plus 1.</translation>
+        <translation>Le rang de l&apos;année dans le cycle lunaire de 19 ans&#xa0;: le reste de l&apos;année divisée par 19, plus 1.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="43"/>
@@ -587,7 +587,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="44"/>
         <source>The age of the moon on 22 March by the old computus: 0 (nullae) for golden number 1, then 11 more each year, modulo 30.</source>
-        <translation>L&apos;âge de la lune au 22 mars selon l&apos;ancien comput : 0 (nullae) pour le nombre d&apos;or 1, puis 11 de plus chaque année, modulo 30.</translation>
+        <translation>L&apos;âge de la lune au 22 mars selon l&apos;ancien comput&#xa0;: 0 (nullae) pour le nombre d&apos;or 1, puis 11 de plus chaque année, modulo 30.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="47"/>
@@ -597,7 +597,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="48"/>
         <source>The epact of the reformed calendar, corrected by the solar and lunar equations; &quot;25&quot; is reckoned as 26 when the golden number is above 11.</source>
-        <translation>L&apos;épacte du calendrier réformé, corrigée par les équations solaire et lunaire ; « 25 » compte pour 26 quand le nombre d&apos;or dépasse 11.</translation>
+        <translation>L&apos;épacte du calendrier réformé, corrigée par les équations solaire et lunaire&#xa0;; «&#xa0;25&#xa0;» compte pour 26 quand le nombre d&apos;or dépasse 11.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="51"/>
@@ -617,7 +617,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="55"/>
         <source>The year&apos;s place in the 28-year cycle of weekdays: the remainder of the year plus 9 by 28, 0 read as 28.</source>
-        <translation>Le rang de l&apos;année dans le cycle de 28 ans des jours de la semaine : le reste de l&apos;année plus 9 divisée par 28, 0 valant 28.</translation>
+        <translation>Le rang de l&apos;année dans le cycle de 28 ans des jours de la semaine&#xa0;: le reste de l&apos;année plus 9 divisée par 28, 0 valant 28.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="58"/>
@@ -657,7 +657,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="68"/>
         <source>The year in Scaliger&apos;s 7980-year period that began in 4713 BC: the year plus 4713.</source>
-        <translation>L&apos;année dans la période de 7980 ans de Scaliger, commencée en 4713 av. J.-C. : l&apos;année plus 4713.</translation>
+        <translation>L&apos;année dans la période de 7980 ans de Scaliger, commencée en 4713 av. J.-C.&#xa0;: l&apos;année plus 4713.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="71"/>
@@ -667,7 +667,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="72"/>
         <source>The year of the world of the Byzantine era: the year plus 5508, one more from 1 September.</source>
-        <translation>L&apos;année du monde de l&apos;ère byzantine : l&apos;année plus 5508, une de plus à partir du 1er septembre.</translation>
+        <translation>L&apos;année du monde de l&apos;ère byzantine&#xa0;: l&apos;année plus 5508, une de plus à partir du 1er septembre.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="74"/>
@@ -687,7 +687,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="77"/>
         <source>The ISO 8601 week date of the Gregorian date: year, week from Monday, and weekday from 1 Monday to 7 Sunday.</source>
-        <translation>La date en semaines ISO 8601 de la date grégorienne : année, semaine commençant le lundi, et jour de 1 pour lundi à 7 pour dimanche.</translation>
+        <translation>La date en semaines ISO 8601 de la date grégorienne&#xa0;: année, semaine commençant le lundi, et jour de 1 pour lundi à 7 pour dimanche.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="80"/>
@@ -697,7 +697,7 @@
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="81"/>
         <source>The year of the reign in England as the king&apos;s clerks counted it, most reigns from the accession day; on the day of a demise both are named.</source>
-        <translation>L&apos;année de règne en Angleterre telle que la comptaient les clercs du roi, le plus souvent depuis le jour de l&apos;avènement ; le jour d&apos;un décès, les deux règnes sont nommés.</translation>
+        <translation>L&apos;année de règne en Angleterre telle que la comptaient les clercs du roi, le plus souvent depuis le jour de l&apos;avènement&#xa0;; le jour d&apos;un décès, les deux règnes sont nommés.</translation>
     </message>
     <message>
         <location filename="../src/ui/ElementsView.cpp" line="140"/>
@@ -1217,102 +1217,102 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="147"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="148"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="149"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="150"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="160"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="162"/>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="166"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
@@ -1322,257 +1322,257 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>&amp;Recent Family-Tree Files</source>
         <translation>Fichiers d&apos;arbre &amp;récents</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="161"/>
         <source>&amp;Print…</source>
         <translation>&amp;Imprimer…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="162"/>
         <source>Print Pre&amp;view…</source>
         <translation>Aperçu a&amp;vant impression…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>Save as P&amp;DF…</source>
         <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="189"/>
+        <location filename="../src/ui/MainFrame.cpp" line="194"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="199"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="197"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="198"/>
+        <location filename="../src/ui/MainFrame.cpp" line="203"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="211"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="212"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="210"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="213"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="219"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="219"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="222"/>
+        <location filename="../src/ui/MainFrame.cpp" line="227"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="223"/>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="231"/>
+        <location filename="../src/ui/MainFrame.cpp" line="236"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="232"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="233"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="246"/>
+        <location filename="../src/ui/MainFrame.cpp" line="251"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="247"/>
+        <location filename="../src/ui/MainFrame.cpp" line="252"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="251"/>
+        <location filename="../src/ui/MainFrame.cpp" line="256"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="254"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="264"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="264"/>
+        <location filename="../src/ui/MainFrame.cpp" line="269"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="266"/>
+        <location filename="../src/ui/MainFrame.cpp" line="271"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="268"/>
+        <location filename="../src/ui/MainFrame.cpp" line="273"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="271"/>
+        <location filename="../src/ui/MainFrame.cpp" line="276"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="275"/>
+        <location filename="../src/ui/MainFrame.cpp" line="280"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="277"/>
+        <location filename="../src/ui/MainFrame.cpp" line="282"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="292"/>
+        <location filename="../src/ui/MainFrame.cpp" line="297"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="781"/>
+        <location filename="../src/ui/MainFrame.cpp" line="816"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="274"/>
+        <location filename="../src/ui/MainFrame.cpp" line="279"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="334"/>
+        <location filename="../src/ui/MainFrame.cpp" line="339"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="335"/>
+        <location filename="../src/ui/MainFrame.cpp" line="340"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="336"/>
+        <location filename="../src/ui/MainFrame.cpp" line="341"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="338"/>
+        <location filename="../src/ui/MainFrame.cpp" line="343"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="339"/>
+        <location filename="../src/ui/MainFrame.cpp" line="344"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/MainFrame.cpp" line="345"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="342"/>
+        <location filename="../src/ui/MainFrame.cpp" line="347"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="780"/>
+        <location filename="../src/ui/MainFrame.cpp" line="815"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="377"/>
+        <location filename="../src/ui/MainFrame.cpp" line="382"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1708,73 +1708,73 @@
     <message>
         <location filename="../src/ui/QuindorView.cpp" line="487"/>
         <source>There is no year 0: the year before 1 is -1</source>
-        <translation>Il n&apos;y a pas d&apos;an 0 : l&apos;année avant 1 est -1</translation>
+        <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
     </message>
 </context>
 <context>
     <name>CReformDialog</name>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="198"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="196"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="199"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="197"/>
         <source>Display the beginning date</source>
         <translation>Afficher la date de début</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="201"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="199"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="202"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="200"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="203"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="201"/>
         <source>&amp;Year began on</source>
         <translation>L&apos;&amp;année commençait le</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="204"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="202"/>
         <source>u&amp;ntil the end of</source>
         <translation>&amp;jusqu&apos;à la fin de</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="205"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="203"/>
         <source>no end</source>
         <translation>sans fin</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="207"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="205"/>
         <source>1 January</source>
         <translation>1er janvier</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="208"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="206"/>
         <source>25 March, after 1 January (Annunciation)</source>
         <translation>25 mars, après le 1er janvier (Annonciation)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="209"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="207"/>
         <source>25 March, before 1 January (Pisan)</source>
         <translation>25 mars, avant le 1er janvier (style pisan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="210"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="208"/>
         <source>25 December (Nativity)</source>
         <translation>25 décembre (Nativité)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="211"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="209"/>
         <source>1 March (Venetian)</source>
         <translation>1er mars (style vénitien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ReformDialog.cpp" line="212"/>
+        <location filename="../src/ui/ReformDialog.cpp" line="210"/>
         <source>Easter</source>
         <translation>Pâques</translation>
     </message>
@@ -1835,11 +1835,6 @@
 <context>
     <name>Clipboard</name>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="127"/>
-        <source>“%1” read as an Old Style (Julian) date</source>
-        <translation>« %1 » lu comme une date de l&apos;ancien style (julien)</translation>
-    </message>
-    <message>
         <location filename="../src/ui/Clipboard.cpp" line="135"/>
         <source>The Republican calendar begins on %1.</source>
         <translation>Le calendrier républicain commence le %1.</translation>
@@ -1857,17 +1852,17 @@
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="159"/>
         <source>Nothing to copy: the row is blank on this day.</source>
-        <translation>Rien à copier : la ligne est vide ce jour-là.</translation>
+        <translation>Rien à copier&#xa0;: la ligne est vide ce jour-là.</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="161"/>
         <source>Nothing to copy: the row is blank. %1</source>
-        <translation>Rien à copier : la ligne est vide. %1</translation>
+        <translation>Rien à copier&#xa0;: la ligne est vide. %1</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="168"/>
         <source>Nothing to copy: the row holds no valid date.</source>
-        <translation>Rien à copier : la ligne ne contient pas de date valide.</translation>
+        <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="180"/>
@@ -1885,6 +1880,11 @@
         <location filename="../src/ui/Clipboard.cpp" line="196"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="127"/>
+        <source>“%1” read as an Old Style (Julian) date</source>
+        <translation>«&#xa0;%1&#xa0;» lu comme une date de l&apos;ancien style (julien)</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="201"/>
@@ -1954,12 +1954,12 @@
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="231"/>
         <source>The clipboard holds “%1”: %2</source>
-        <translation>Le presse-papiers contient « %1 » : %2</translation>
+        <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../src/ui/Clipboard.cpp" line="234"/>
         <source>%1; %2.</source>
-        <translation>%1 ; %2.</translation>
+        <translation>%1&#xa0;; %2.</translation>
     </message>
 </context>
 <context>
@@ -2027,7 +2027,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="93"/>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="95"/>
@@ -2047,7 +2047,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="98"/>
         <source>&amp;Calendar:</source>
-        <translation>&amp;Calendrier :</translation>
+        <translation>&amp;Calendrier&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="100"/>
@@ -2057,7 +2057,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="104"/>
         <source>&amp;Month:</source>
-        <translation>&amp;Mois :</translation>
+        <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="106"/>
@@ -2077,7 +2077,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="109"/>
         <source>&amp;Saints:</source>
-        <translation>&amp;Saints :</translation>
+        <translation>&amp;Saints&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="67"/>
@@ -2111,7 +2111,7 @@
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="120"/>
         <source>Columns:</source>
-        <translation>Colonnes :</translation>
+        <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="261"/>

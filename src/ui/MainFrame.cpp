@@ -14,6 +14,7 @@
 #include "ReformDialog.h"
 #include "SaintsDialog.h"
 #include "ScreenBridge.h"
+#include "StatusLine.h"
 #include "YearPrint.h"
 #include "exchange/PanelExchange.h"
 #include "panel/DateCommands.h"
@@ -29,6 +30,7 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 
@@ -98,7 +100,10 @@ void CMainFrame::CreateFrame() {
             [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
     // Why an entry or a command was refused, and Back and Forward's states.
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
+    m_statusLine = new CStatusLine(statusBar());
+    statusBar()->addWidget(m_statusLine, 1);
     connect(m_view, &CQuindorView::Message, this, &CMainFrame::ShowMessage);
+    connect(m_view, &CQuindorView::MessageGone, m_statusLine, &CStatusLine::Withdraw);
     connect(m_view, &CQuindorView::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_view, &CQuindorView::FormWritten, this, [this] {
         if (m_monthView && m_monthView->isVisible())
@@ -542,9 +547,9 @@ void CMainFrame::SetMonthViewShown(bool shown) {
             Store(SET_AFF_MOIS);
             UpdateCommandStates();
         });
-        PlaceBeside(m_monthView);
     }
     m_monthView->Refresh();
+    PlaceBeside(m_monthView);
     m_monthView->show();
     m_monthView->raise();
 }
@@ -568,9 +573,9 @@ void CMainFrame::SetElementsViewShown(bool shown) {
             Store(SET_AFF_ELEMENTS);
             UpdateCommandStates();
         });
-        PlaceBeside(m_elementsView);
     }
     m_elementsView->Refresh();
+    PlaceBeside(m_elementsView);
     m_elementsView->show();
     m_elementsView->raise();
 }
@@ -584,20 +589,23 @@ void CMainFrame::PlaceBeside(QWidget* tool) const {
         tool->move(frame.right() + kGap, frame.top());
         return;
     }
-    // On the side with room for it, the right first; with room on neither,
-    // the side with more, narrowed to it: never over the main window.
-    const QRect room = screen->availableGeometry();
-    const int right = room.right() - frame.right() - kGap;
-    const int left = frame.left() - room.left() - kGap;
-    const int width = tool->width();
-    const bool onRight = right >= width || (left < width && right >= left);
-    const int fitted = std::max(tool->minimumWidth(), std::min(width, onRight ? right : left));
-    if (fitted != width)
-        tool->resize(fitted, tool->height());
-    const int x = onRight ? frame.right() + kGap : frame.left() - kGap - tool->width();
-    const int y =
-        std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - tool->height()));
-    tool->move(std::max(room.left(), x), y);
+    // A window not yet shown has no frame: the window manager will draw the
+    // main window's around it.
+    const QSize decoration = frame.size() - size();
+    std::vector<CScreenRect> open;
+    for (const QWidget* other :
+         {static_cast<QWidget*>(m_monthView), static_cast<QWidget*>(m_elementsView)}) {
+        if (other && other != tool && other->isVisible())
+            open.push_back(ToScreenRect(other->frameGeometry()));
+    }
+    const CScreenRect placed =
+        PlaceToolWindow(ToScreenRect(frame), tool->width() + decoration.width(),
+                        tool->height() + decoration.height(), open,
+                        ToScreenRect(screen->availableGeometry()), kGap);
+    const QSize size(placed.nWidth - decoration.width(), placed.nHeight - decoration.height());
+    if (size != tool->size())
+        tool->resize(size);
+    tool->move(placed.nLeft, placed.nTop);
 }
 
 void CMainFrame::RestoreMonthView() {
@@ -659,8 +667,17 @@ void CMainFrame::ShowRefusal(int id, const QString& why) {
 }
 
 void CMainFrame::ShowMessage(const QString& text) {
-    if (!text.isEmpty())
-        statusBar()->showMessage(text, kMessageMs);
+    if (!text.isEmpty() && m_statusLine)
+        m_statusLine->ShowMessage(text, kMessageMs);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // The tips go to our line, which shows a long one whole on hover.
+    if (event->type() == QEvent::StatusTip && m_statusLine) {
+        m_statusLine->ShowTip(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -676,6 +693,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
                 ShowMessage(action->statusTip());
         }
     }
+    // A field may claim one of our keys for itself (Ctrl+E is the end of the
+    // line on X11): in this window the menus' keys are the menus'.
+    if (event->type() == QEvent::ShortcutOverride && IsCommandKey(watched, *event)) {
+        event->ignore();
+        return true;
+    }
     // A greyed menu entry shows no status tip when pointed at: its tooltip does.
     if (event->type() == QEvent::ToolTip) {
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
@@ -685,6 +708,18 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::IsCommandKey(const QObject* watched, const QEvent& event) const {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const QKeySequence pressed(static_cast<const QKeyEvent&>(event).keyCombination());
+    for (const auto& entry : m_actions) {
+        if (entry.second->isEnabled() && entry.second->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
 }
 
 void CMainFrame::ArrangeRows(CCalendarPanel& panel) {

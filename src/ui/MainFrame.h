@@ -23,6 +23,7 @@ class CCountDaysDialog;
 class CElementsView;
 class CMonthView;
 class CQuindorView;
+class CStatusLine;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -44,6 +45,7 @@ public:
     CHelpViewer& Help() { return m_help; }
     QAction* Action(int commandId) const;
     QToolBar* ToolBar() const { return m_toolBar; }
+    CStatusLine* StatusLine() const { return m_statusLine; }
     // File > Recent Family-Tree Files.
     QMenu* RecentGedcomMenu() const { return m_recentGedcom; }
     // The month view; null until first shown.
@@ -67,6 +69,7 @@ public:
     void ArrangeRows(CCalendarPanel& panel) override;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -94,13 +97,15 @@ private:
     void ShowAbout();
     void SetMonthViewShown(bool shown);
     void SetElementsViewShown(bool shown);
-    // Beside the main window, on the same screen.
+    // Beside the main window, on its screen, clear of the other tool window.
     void PlaceBeside(QWidget* tool) const;
     void SetWindowHeight(int height);
     // Stores a frozen place still waiting for the window to come to rest.
     void FlushPosition();
     // A command's tooltip and status tip: why it is greyed, or its own text.
     void ShowRefusal(int id, const QString& why);
+    // A key of an enabled command, pressed in this window.
+    bool IsCommandKey(const QObject* watched, const QEvent& event) const;
     // A line in the status bar for a while; nothing for an empty text.
     void ShowMessage(const QString& text);
 
@@ -109,6 +114,7 @@ private:
     CHelpViewer m_help;
     CQuindorView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
+    CStatusLine* m_statusLine = nullptr;
     QMenu* m_recentGedcom = nullptr;
     CMonthView* m_monthView = nullptr;
     CElementsView* m_elementsView = nullptr;

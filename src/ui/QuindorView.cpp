@@ -489,6 +489,8 @@ void CQuindorView::ShowRowTips() {
             icon->setToolTip(yearZero ? noYearZero : IconTooltip(illegalIcon));
         if (yearZero && !m_bYearZeroShown[static_cast<std::size_t>(row)])
             emit Message(noYearZero);
+        if (!yearZero && m_bYearZeroShown[static_cast<std::size_t>(row)])
+            emit MessageGone(noYearZero);
         m_bYearZeroShown[static_cast<std::size_t>(row)] = yearZero;
         // A blank row tells when its calendar begins.
         bool blank = !m_panel.IsIllegal(row);

@@ -64,6 +64,8 @@ public:
 signals:
     // A line for the status bar: why an entry or a paste was refused.
     void Message(const QString& text);
+    // The cause of that line has gone.
+    void MessageGone(const QString& text);
     // The history changed: Back and Forward may have become possible.
     void HistoryChanged();
     // Ctrl+V in a field of a row whose paste can read the clipboard: the

@@ -87,13 +87,11 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
     m_country = new QComboBox(this);
     m_country->setObjectName(QStringLiteral("ctl1033"));
     m_country->setMaxVisibleItems(15);
-    // Each item carries its first Gregorian day, as the model links them.
+    // Sorted by name; each item carries its position, which the model and
+    // "PaysGreg" count.
     const auto& countries = CReformDialogModel::GetCountryList();
-    for (std::size_t i = 0; i < countries.size(); ++i) {
-        const int position = static_cast<int>(i);
-        m_country->addItem(FromCp1252(countries[i]),
-                           CReformDialogModel::GetCountryItemData(position).GetDayNumber());
-    }
+    for (const int position : CReformDialogModel::GetCountryOrder())
+        m_country->addItem(FromCp1252(countries[static_cast<std::size_t>(position)]), position);
 
     auto makeCombo = [this](const std::vector<std::string>& list, const char* name) {
         auto* combo = new QComboBox(this);
@@ -169,7 +167,7 @@ void CReformDialog::CreateControls(CHelpLauncher& help) {
 
     connect(m_country, &QComboBox::activated, this, [this](int index) {
         ReadForm();
-        m_model.OnCountrySelected(index);
+        m_model.OnCountrySelected(m_country->itemData(index).toInt());
         WriteForm();
     });
     connect(m_style, &QComboBox::activated, this, [this](int index) {
@@ -230,8 +228,9 @@ void CReformDialog::ReadForm() {
 }
 
 void CReformDialog::WriteForm() {
-    if (m_country->currentIndex() != m_model.GetCountrySelection())
-        m_country->setCurrentIndex(m_model.GetCountrySelection());
+    const int country = m_country->findData(m_model.GetCountrySelection());
+    if (m_country->currentIndex() != country)
+        m_country->setCurrentIndex(country);
     // An unchanged text is left alone so the cursor stays under the user's hands.
     auto put = [](QLineEdit* edit, const std::string& text) {
         const QString value = FromCp1252(text);

@@ -74,6 +74,10 @@ void TypeDate(CReformDialog& dialog, const QString& day, const QString& month,
         Leave(edit);
     }
 }
+// The country at a position of the stored list, whatever its place in the list shown.
+void ChooseCountry(CReformDialog& dialog, int position) {
+    Choose(dialog.CountryCombo(), dialog.CountryCombo()->findData(position));
+}
 QStringList Boxes(const CReformDialog& dialog) {
     return {dialog.DayCombo()->currentText(), dialog.MonthCombo()->currentText(),
             dialog.YearEdit()->text()};
@@ -198,11 +202,17 @@ private slots:
     void okStoresTheCountryAndMovesTheMarker() {
         CRig rig(2361000); // 5 February 1752
         auto dialog = rig.Reform();
-        QCOMPARE(dialog->CountryCombo()->currentText(), QStringLiteral("12-20-1582 : France"));
+        QCOMPARE(dialog->CountryCombo()->currentText(), QStringLiteral("France: 20 December 1582"));
+        QCOMPARE(dialog->CountryCombo()->itemText(0), QStringLiteral("Austria: 16 October 1583"));
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "gregorien");
         QVERIFY(rig.panel.IsIconVisible(IDC_MARKER_GREG));
-        Choose(dialog->CountryCombo(), 1);
+        // England again after its style was changed: England's own again.
+        ChooseCountry(*dialog, 1);
+        Choose(dialog->StyleCombo(), 0);
+        ChooseCountry(*dialog, 1);
         QCOMPARE(Boxes(*dialog), (QStringList{"14", "September", "1752"}));
+        QVERIFY(dialog->StyleCombo()->currentIndex() == 1 &&
+                dialog->StyleUntilEdit()->text() == "1751");
         dialog->OkButton()->click();
         QVERIFY(!dialog->isVisible() && rig.panel.IsIconVisible(IDC_MARKER_JUL));
         QCOMPARE(g_jdGregorianStart, 2361222);
@@ -211,6 +221,8 @@ private slots:
             (Writes{
                 {"PaysGreg", 1}, {"DtGreg", 2361222}, {"StyleAnnee", 1}, {"FinStyle", 2360976}}));
         auto typed = rig.Reform();
+        QCOMPARE(typed->CountryCombo()->currentText(),
+                 QStringLiteral("England: 14 September 1752"));
         TypeDate(*typed, "5", "2", "1800");
         Choose(typed->DayCombo(), 8);
         Choose(typed->MonthCombo(), 3);
@@ -218,6 +230,12 @@ private slots:
         typed->OkButton()->click();
         QCOMPARE(rig.settings.m_nGregCountry, -1);
         QCOMPARE(g_jdGregorianStart, 2378595); // 9 April 1800
+        // In French, the French names in their order and French dates.
+        SetUiLanguage(ETextLanguage::French);
+        auto french = rig.Reform();
+        SetUiLanguage(ETextLanguage::English);
+        QCOMPARE(french->CountryCombo()->itemText(8),
+                 QStringLiteral("\u00C9tats-Unis\u00A0: 14 septembre 1752"));
     }
 
     // A refused date keeps the dialog open; Display moves the panel only.
@@ -228,7 +246,7 @@ private slots:
         dialog->OkButton()->click();
         QCOMPARE(rig.warnings, QStringList{"The date can not be before october, 15th 1582."});
         QCOMPARE(Boxes(*dialog), (QStringList{"14", "October", "1582"}));
-        Choose(dialog->CountryCombo(), 1);
+        ChooseCountry(*dialog, 1);
         dialog->DisplayButton()->click();
         QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
         TypeDate(*dialog, "31", "April", "1752");

@@ -4,6 +4,7 @@
 #include "ElementsView.h"
 #include "Language.h"
 #include "MonthView.h"
+#include "StatusLine.h"
 #include "UiTestSupport.h"
 #include "elements/Elements.h"
 #include "settings/SettingsSchema.h"
@@ -15,9 +16,23 @@
 #include <QMenu>
 #include <QDialog>
 #include <QMessageBox>
+#include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+// A field that claims every key for itself, as a line edit claims Ctrl+E
+// and Ctrl+K under X11's key scheme (the offscreen platform has none).
+class CGreedyField : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        event->accept();
+        return true;
+    }
+};
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -294,6 +309,82 @@ private slots:
         }
         Key(field, Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(Text(FIELD_GREG_YEAR), QString::number(QDate::currentDate().year()));
+    }
+
+    // Every key of every menu command reaches its action from every field of
+    // the panel, even a field that would keep it. The commands are cut off,
+    // so only the keys' routing is under test.
+    void everyMenuKeyFromEveryField() {
+        Start();
+        CGreedyField greedy;
+        for (int f = 0; f < FIELD_COUNT; ++f) {
+            Edit(static_cast<PanelField>(f))->installEventFilter(&greedy);
+            m_frame->View()->FieldWidget(static_cast<PanelField>(f))->installEventFilter(&greedy);
+        }
+        GoTo(1, 3, 2004);
+        GoTo(2, 3, 2004);
+        m_frame->OnCommand(ID_HISTORY_BACK); // Back and Forward both possible
+        QGuiApplication::clipboard()->setText(QStringLiteral("1 1 200"));
+        QVERIFY(Activate(m_frame));
+        int keys = 0;
+        for (QAction* action : m_frame->actions()) {
+            const int id = action->data().toInt();
+            const bool paste = id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT};
+            m_frame->UpdateCommandStates();
+            // A paste the clipboard gives nothing to is greyed, and so is its key.
+            if (action->shortcuts().isEmpty() || (paste && !action->isEnabled()))
+                continue;
+            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+            action->disconnect(m_frame);
+            QSignalSpy triggered(action, &QAction::triggered);
+            for (int f = 0; f < FIELD_COUNT; ++f) {
+                const auto field = static_cast<PanelField>(f);
+                if (FieldKind(field) == PanelFieldKind::Label)
+                    continue;
+                Focus(field);
+                for (const QKeySequence& key : action->shortcuts()) {
+                    const int before = int(triggered.size());
+                    QTest::keyClick(QApplication::focusWidget(), key[0].key(),
+                                    key[0].keyboardModifiers());
+                    QVERIFY2(triggered.size() == before + 1,
+                             qPrintable(key.toString() + QStringLiteral(" in field ") +
+                                        QString::number(f)));
+                    ++keys;
+                }
+            }
+        }
+        QVERIFY(keys > 0);
+    }
+
+    // A line in the status bar goes when its cause goes, not when another
+    // took its place; a long one is cut to the bar, whole in its tooltip; a
+    // pointed-at tip shows over it.
+    void statusLineFollowsItsCause() {
+        Start();
+        const CStatusLine* line = m_frame->StatusLine();
+        QVERIFY(line->width() > m_frame->width() / 2);
+        for (const bool overtaken : {false, true}) {
+            Type(FIELD_GREG_YEAR, QStringLiteral("0"));
+            Leave(FIELD_GREG_YEAR);
+            QVERIFY(line->text().startsWith(QLatin1String("There is no year 0")));
+            if (overtaken)
+                emit m_frame->View()->Message(QStringLiteral("other"));
+            Type(FIELD_GREG_YEAR, QStringLiteral("1"));
+            Leave(FIELD_GREG_YEAR);
+            QCOMPARE(line->text(), overtaken ? QStringLiteral("other") : QString());
+        }
+        const QString longText = QStringLiteral("The Republican calendar ").repeated(9);
+        emit m_frame->View()->Message(longText);
+        QVERIFY(line->text().endsWith(QChar(0x2026)));
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <=
+                line->contentsRect().width());
+        QCOMPARE(line->toolTip().simplified(), longText.simplified());
+        QStatusTipEvent tip(QStringLiteral("tip"));
+        QApplication::sendEvent(m_frame->ToolBar(), &tip);
+        QVERIFY(line->text() == QStringLiteral("tip") && line->toolTip().isEmpty());
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(m_frame->ToolBar(), &gone);
+        QCOMPARE(line->toolTip().simplified(), longText.simplified());
     }
 
     // Copy and paste by menu and key; Ctrl+V in a field pastes a date the

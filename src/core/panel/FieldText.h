@@ -9,6 +9,7 @@
 // beyond 32 bits saturate, so they read as a number no calendar accepts.
 std::int32_t ReadLeadingInt(std::string_view text);
 
-// Comparisons without regard to letter case (Windows-1252 letters).
+// Comparisons without regard to letter case or accents (Windows-1252): a
+// name typed without its accents ("floreal", "DECEMBRE") is still the name.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);

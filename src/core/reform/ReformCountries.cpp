@@ -1,9 +1,13 @@
 #include "ReformCountries.h"
 
+#include "text/Cp1252.h"
+#include "text/Ordinal.h"
 #include "text/StringTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -40,8 +44,8 @@ constexpr std::array<std::int32_t, kReformCountryCount> kDayById = {
     2422036, // 12028 Yugoslavia
 };
 
-// The list as shown (not sorted by name): string ids by position. The list
-// position is what "PaysGreg" keeps, so this order must never change.
+// String ids by position: the position is what "PaysGreg" keeps, so this
+// order must never change. The list shows them sorted by name instead.
 constexpr std::array<int, kReformCountryCount> kListOrder = {
     12001, 12002, 12003, 12004, 12005, 12006, 12007, 12008, 12027, 12009,
     12010, 12011, 12012, 12013, 12014, 12015, 12016, 12017, 12018, 12019,
@@ -73,16 +77,27 @@ std::string ReformCountryListText(int position, ETextLanguage language) {
     if (!IsPosition(position))
         return {};
     const CGregorianDate date = ReformCountryDay(position).GetGregorian();
-    char head[48];
-    // A French reader takes "01-12-1701" for the first of December: French
-    // dates put the day first.
+    const std::string& month = LoadResString(IDS_MONTH_FIRST + date.nMonth - 1, language);
+    const std::string& name = LoadResString(ReformCountryStringId(position), language);
+    // The name first, which the list is sorted by; the day as the dialogs
+    // write days. French sets a non-breaking space before its colon.
     if (language == ETextLanguage::French)
-        std::snprintf(head, sizeof head, "%02d/%02d/%d : ", static_cast<int>(date.nDay),
-                      static_cast<int>(date.nMonth), static_cast<int>(date.nYear));
-    else
-        std::snprintf(head, sizeof head, "%02d-%02d-%d : ", static_cast<int>(date.nMonth),
-                      static_cast<int>(date.nDay), static_cast<int>(date.nYear));
-    return head + LoadResString(ReformCountryStringId(position), language);
+        return name + "\xA0: " + FrenchDayOfMonth(date.nDay) + " " + month + " " +
+               std::to_string(date.nYear);
+    char day[4];
+    std::snprintf(day, sizeof day, "%02d", static_cast<int>(date.nDay));
+    return name + ": " + day + " " + month + " " + std::to_string(date.nYear);
+}
+
+std::vector<int> ReformCountryOrder(ETextLanguage language) {
+    std::vector<int> order(kReformCountryCount);
+    std::iota(order.begin(), order.end(), 0);
+    // Accents and case aside: "\xC9tats-Unis" comes among the E's.
+    const auto key = [language](int position) {
+        return FoldToAsciiUpper(LoadResString(ReformCountryStringId(position), language));
+    };
+    std::stable_sort(order.begin(), order.end(), [&key](int a, int b) { return key(a) < key(b); });
+    return order;
 }
 
 CYearStyle ReformCountryYearStyle(int position) {

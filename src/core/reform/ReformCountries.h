@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 inline constexpr int kReformCountryCount = 29;
 // The earliest reform date accepted: 15 October 1582, the first Gregorian day anywhere.
@@ -17,11 +18,12 @@ inline constexpr std::int32_t kEarliestReformDay = kFirstGregorianDay;
 int ReformCountryStringId(int position);
 // First Gregorian day of the country at a list position; day 0 outside.
 CJulianDay ReformCountryDay(int position);
-// "09-14-1752 : England": the day as month-day-year, then the name; in
-// French "14/09/1752 : Angleterre", day first (Windows-1252); empty outside
-// the list.
+// "England: 14 September 1752", in French "Angleterre\xA0: 14 septembre
+// 1752" (Windows-1252); empty outside the list.
 std::string ReformCountryListText(int position);
 std::string ReformCountryListText(int position, ETextLanguage language);
+// Every position, in the order the list shows them: by name in the language.
+std::vector<int> ReformCountryOrder(ETextLanguage language);
 
 // The year-start style of the country at a list position, with its change
 // day, where the facts are well established: England, Ireland and the

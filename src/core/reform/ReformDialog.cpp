@@ -36,7 +36,7 @@ void CReformDialogModel::ShowYearStyle(const CYearStyle& style, std::int32_t ref
     // The last year of the style is the civil year of the day before the change.
     const CJulianDay last(style.nChangeDay - 1);
     m_strStyleUntil = std::to_string(last.GetDayNumber() < reformDay ? last.GetJulian().nYear
-                                                                      : last.GetGregorian().nYear);
+                                                                     : last.GetGregorian().nYear);
 }
 
 void CReformDialogModel::SetYearStyle(int style) {
@@ -67,6 +67,12 @@ const std::vector<std::string>& CReformDialogModel::GetCountryList() {
         return v;
     }();
     return lists[TextLanguage() == ETextLanguage::French ? 1 : 0];
+}
+
+const std::vector<int>& CReformDialogModel::GetCountryOrder() {
+    static const std::array<std::vector<int>, 2> orders = {
+        ReformCountryOrder(ETextLanguage::English), ReformCountryOrder(ETextLanguage::French)};
+    return orders[TextLanguage() == ETextLanguage::French ? 1 : 0];
 }
 
 CJulianDay CReformDialogModel::GetCountryItemData(int position) {

@@ -44,10 +44,12 @@ public:
     CReformDialogModel(std::int32_t storedCountry, const CJulianDay& storedStart,
                        const CYearStyle& storedStyle = {});
 
-    // The lists, in the order shown and the current language. Country texts
-    // are "MM-DD-YYYY : Name" (French "JJ/MM/AAAA : Nom"); the item data of
-    // a country is its first Gregorian day.
+    // The lists in the current language. Country texts ("England: 14
+    // September 1752") by position, which is what the selection and
+    // "PaysGreg" count; GetCountryOrder gives the positions in the order
+    // shown, by name. A country's first Gregorian day by position.
     static const std::vector<std::string>& GetCountryList();
+    static const std::vector<int>& GetCountryOrder();
     static CJulianDay GetCountryItemData(int position);
     static const std::vector<std::string>& GetDayList();   // "01" .. "31"
     static const std::vector<std::string>& GetMonthList(); // "January" .. "December"

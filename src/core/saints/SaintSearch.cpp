@@ -357,8 +357,9 @@ std::string FormatResultLine(const CSaintEntry& entry) {
     const std::string monthName = entry.nMonth >= 1 && entry.nMonth <= 12
                                       ? LoadResString(IDS_MONTH_FIRST + entry.nMonth - 1)
                                       : std::string();
+    // French sets a non-breaking space before its colon.
     if (TextLanguage() == ETextLanguage::French)
-        return entry.strName + " : " + FrenchDayOfMonth(entry.nDay) + " " + monthName;
+        return entry.strName + "\xA0: " + FrenchDayOfMonth(entry.nDay) + " " + monthName;
     return entry.strName + " : " + monthName + " " + OrdinalText(entry.nDay);
 }
 

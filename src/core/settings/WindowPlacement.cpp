@@ -1,6 +1,8 @@
 #include "settings/WindowPlacement.h"
 
 #include <algorithm>
+#include <limits>
+#include <tuple>
 
 namespace {
 
@@ -35,6 +37,13 @@ std::vector<std::int64_t> Cuts(std::int64_t low, std::int64_t high,
     std::sort(cuts.begin(), cuts.end());
     cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
     return cuts;
+}
+
+std::int64_t Overlap(const CScreenRect& a, const CScreenRect& b) {
+    const CSpan p = SpanOf(a), q = SpanOf(b);
+    const std::int64_t w = std::min(p.nRight, q.nRight) - std::max(p.nLeft, q.nLeft);
+    const std::int64_t h = std::min(p.nBottom, q.nBottom) - std::max(p.nTop, q.nTop);
+    return w > 0 && h > 0 ? w * h : 0;
 }
 
 } // namespace
@@ -87,4 +96,52 @@ CScreenRect FitRectInto(const CScreenRect& wanted, const CScreenRect& area) {
     fitted.nTop = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(wanted.nTop, a.nTop, a.nBottom - fitted.nHeight));
     return fitted;
+}
+
+CScreenRect PlaceToolWindow(const CScreenRect& frame, std::int32_t width, std::int32_t height,
+                            const std::vector<CScreenRect>& open, const CScreenRect& screen,
+                            std::int32_t gap) {
+    // Columns beside the main window and beside each open window on that
+    // side, right side first; in each, the main window's top, then below
+    // each open one, then the screen's foot.
+    const CSpan main = SpanOf(frame);
+    std::vector<std::int64_t> xs = {main.nRight + gap};
+    for (const CScreenRect& o : open) {
+        if (SpanOf(o).nLeft >= main.nRight)
+            xs.push_back(SpanOf(o).nRight + gap);
+    }
+    xs.push_back(main.nLeft - gap - width);
+    for (const CScreenRect& o : open) {
+        if (SpanOf(o).nRight <= main.nLeft)
+            xs.push_back(std::int64_t{o.nLeft} - gap - width);
+    }
+    std::vector<std::int64_t> ys = {frame.nTop};
+    for (const CScreenRect& o : open)
+        ys.push_back(SpanOf(o).nBottom + gap);
+    std::sort(ys.begin() + 1, ys.end());
+    ys.push_back(SpanOf(screen).nBottom - height);
+
+    constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+    CScreenRect best;
+    // Covering the main window weighs more than any overlap of the others; a
+    // place moved to fit the screen comes after every place beside.
+    std::tuple<std::int64_t, std::int64_t, bool> bestCost = {-1, 0, false};
+    for (const std::int64_t x : xs) {
+        for (const std::int64_t y : ys) {
+            const CScreenRect wanted = {static_cast<std::int32_t>(std::clamp(x, kLow, kHigh)),
+                                        static_cast<std::int32_t>(std::clamp(y, kLow, kHigh)),
+                                        width, height};
+            const CScreenRect placed = FitRectInto(wanted, screen);
+            std::tuple<std::int64_t, std::int64_t, bool> cost = {Overlap(placed, frame), 0,
+                                                                 !(placed == wanted)};
+            for (const CScreenRect& o : open)
+                std::get<1>(cost) += Overlap(placed, o);
+            if (std::get<0>(bestCost) < 0 || cost < bestCost) {
+                best = placed;
+                bestCost = cost;
+            }
+        }
+    }
+    return best;
 }

@@ -39,3 +39,15 @@ bool IsTitleStripOnScreens(std::int32_t x, std::int32_t y, const CScreenArea& ar
 // The wanted rectangle made to fit the area: no larger than it, then moved
 // the least way into it. An empty area leaves the rectangle as it is.
 CScreenRect FitRectInto(const CScreenRect& wanted, const CScreenRect& area);
+
+// Where a tool window of the given size opens: beside the main window, on
+// its screen, clear of it and of the tool windows open already, `gap`
+// pixels apart. Right of the main window at its top first, then below the
+// windows already there, then further right, then the same on the left.
+// Where nothing is clear it overlaps the main window least, then the others.
+//
+//   PlaceToolWindow({100, 100, 400, 600}, 300, 250, {}, {0, 0, 1600, 1000}, 8);
+//   // {508, 100, 300, 250}; with that one open, the next goes below it at y 358
+CScreenRect PlaceToolWindow(const CScreenRect& frame, std::int32_t width, std::int32_t height,
+                            const std::vector<CScreenRect>& open, const CScreenRect& screen,
+                            std::int32_t gap);

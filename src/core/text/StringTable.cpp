@@ -50,8 +50,8 @@ const std::unordered_map<int, std::string>& EnglishTable() {
     return table;
 }
 
-// Windows-1252 bytes, as the rest of the core. The Republican names are
-// French already; French writes month and weekday names in lower case.
+// Windows-1252 bytes, as the rest of the core. French writes month and
+// weekday names in lower case.
 const std::unordered_map<int, std::string>& FrenchTable() {
     static const std::unordered_map<int, std::string> table = [] {
         std::unordered_map<int, std::string> t = EnglishTable();
@@ -66,6 +66,21 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                                 "cembre"});
         range(IDS_WEEKDAY_FIRST,
               {"lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi", "dimanche"});
+        // The Republican names with their accents; the paste reads them
+        // with or without.
+        t[IDS_REP_DAYNAME_FIRST + 9] = "D\xE9"
+                                       "cadi";
+        range(IDS_REP_DAYNAME_FIRST + 10,
+              {"Jour de la Vertu", "Jour du G\xE9nie", "Jour du Travail", "Jour de l'Opinion",
+               "Jour des R\xE9"
+               "compenses",
+               "Jour de la R\xE9volution"});
+        range(IDS_REP_MONTH_FIRST,
+              {"Vend\xE9miaire", "Brumaire", "Frimaire", "Niv\xF4se", "Pluvi\xF4se", "Vent\xF4se",
+               "Germinal",
+               "Flor\xE9"
+               "al",
+               "Prairial", "Messidor", "Thermidor", "Fructidor", "Sans-Culottides"});
         range(IDS_JEWISH_MONTH_FIRST,
               {"Tichri", "Hechvan", "Kislev", "Tevet", "Chevat", "Adar I", "Adar II", "Nissan",
                "Iyar", "Sivan", "Tamouz", "Av", "Eloul"});

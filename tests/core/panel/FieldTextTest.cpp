@@ -23,7 +23,7 @@ TEST(FieldText, LeadingIntegerReading) {
         EXPECT_EQ(ReadLeadingInt(text), value) << '"' << text << '"';
 }
 
-TEST(FieldText, CaseInsensitiveComparisons) {
+TEST(FieldText, ComparisonsWithoutCaseOrAccents) {
     EXPECT_TRUE(EqualsNoCase("february", "FEBRUARY"));
     EXPECT_TRUE(EqualsNoCase("\xC9t\xE9", "\xE9T\xC9")); // accented capitals fold
     EXPECT_FALSE(EqualsNoCase("\xD7", "\xF7"));          // multiplication and division signs
@@ -31,6 +31,10 @@ TEST(FieldText, CaseInsensitiveComparisons) {
     EXPECT_TRUE(StartsWithNoCase("Adar II", "adar i"));
     EXPECT_TRUE(StartsWithNoCase("Nones", ""));
     EXPECT_FALSE(StartsWithNoCase("Av", "Avx"));
+    // Accents aside too: a name typed without them.
+    EXPECT_TRUE(EqualsNoCase("Flor\xE9\x61l", "FLOREAL"));
+    EXPECT_TRUE(StartsWithNoCase("Vend\xE9miaire", "vende"));
+    EXPECT_FALSE(EqualsNoCase("Niv\xF4se", "Nivse"));
 }
 
 TEST(PanelIds, FieldsAndControlsMapBothWays) {

@@ -1,7 +1,10 @@
 #include "PanelFixture.h"
 
+#include "exchange/PasteDate.h"
+#include "text/Cp1252.h"
 #include "text/StringTable.h"
 
+#include <cctype>
 #include <vector>
 
 namespace {
@@ -64,6 +67,30 @@ TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
     EXPECT_EQ(AllTexts(panel), english);
     Enter(FIELD_JUL_YEAR, "1999");
     EXPECT_EQ(Text(FIELD_JUL_MONTH), "December");
+}
+
+// French writes the Republican months with their accents; typed or pasted,
+// a name reads with them or without, whatever the language.
+TEST_F(PanelLanguageTest, RepublicanNamesReadWithOrWithoutAccents) {
+    for (std::int32_t month = 1; month <= 13; ++month) {
+        const std::string french =
+            LoadResString(IDS_REP_MONTH_FIRST + month - 1, ETextLanguage::French);
+        std::string bare = FoldToAsciiUpper(french);
+        for (char& c : bare)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        CJulianDay day;
+        day.SetRepublican({1, month, 10});
+        for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
+            SetTextLanguage(language);
+            for (const std::string& name : {french, bare}) {
+                EXPECT_EQ(PastedDay(ROW_REPUBLICAN, "1 " + name + " 10"), day) << name;
+                panel.FillLists();
+                Enter({{FIELD_REP_DAY, "1"}, {FIELD_REP_YEAR, "10"}});
+                Enter(FIELD_REP_MONTH, name);
+                EXPECT_TRUE(ShowsDay(day)) << name;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 #include "reform/MovableFeasts.h"
 #include "reform/ReformCountries.h"
 #include "settings/MemorySettingsStore.h"
+#include "text/Cp1252.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -187,26 +189,53 @@ protected:
 TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {
     const auto& list = CReformDialogModel::GetCountryList();
     ASSERT_EQ(list.size(), static_cast<std::size_t>(kReformCountryCount));
-    // The first Gregorian day of each country, as the handbooks give it.
-    const std::vector<std::string> expected = {
-        "09-02-1610 : Germany",  "09-14-1752 : England",     "10-16-1583 : Austria",
-        "12-25-1582 : Belgium",  "11-14-1915 : Bulgaria",    "01-01-1912 : China",
-        "03-01-1700 : Denmark",  "10-15-1582 : Spain",       "09-14-1752 : United-States",
-        "03-01-1753 : Finland",  "12-20-1582 : France",      "03-01-1923 : Greece",
-        "02-02-1584 : Hungary",  "09-14-1752 : Ireland",     "11-28-1700 : Iceland",
-        "10-15-1582 : Italy",    "01-01-1873 : Japan",       "12-25-1582 : Luxemburg",
-        "03-01-1700 : Norway",   "12-25-1582 : Netherlands", "10-15-1582 : Poland",
-        "10-15-1582 : Portugal", "03-18-1919 : Romania",     "02-14-1918 : Russia",
-        "03-01-1753 : Sweden",   "01-12-1701 : Switzerland", "01-01-1927 : Turkey",
-        "10-15-1582 : Vatican",  "03-18-1919 : Yugoslavia"};
+    // The first Gregorian day of each country, as the handbooks give it, by
+    // the position "PaysGreg" stores.
+    const std::vector<std::string> expected = {"Germany: 02 September 1610",
+                                               "England: 14 September 1752",
+                                               "Austria: 16 October 1583",
+                                               "Belgium: 25 December 1582",
+                                               "Bulgaria: 14 November 1915",
+                                               "China: 01 January 1912",
+                                               "Denmark: 01 March 1700",
+                                               "Spain: 15 October 1582",
+                                               "United-States: 14 September 1752",
+                                               "Finland: 01 March 1753",
+                                               "France: 20 December 1582",
+                                               "Greece: 01 March 1923",
+                                               "Hungary: 02 February 1584",
+                                               "Ireland: 14 September 1752",
+                                               "Iceland: 28 November 1700",
+                                               "Italy: 15 October 1582",
+                                               "Japan: 01 January 1873",
+                                               "Luxemburg: 25 December 1582",
+                                               "Norway: 01 March 1700",
+                                               "Netherlands: 25 December 1582",
+                                               "Poland: 15 October 1582",
+                                               "Portugal: 15 October 1582",
+                                               "Romania: 18 March 1919",
+                                               "Russia: 14 February 1918",
+                                               "Sweden: 01 March 1753",
+                                               "Switzerland: 12 January 1701",
+                                               "Turkey: 01 January 1927",
+                                               "Vatican: 15 October 1582",
+                                               "Yugoslavia: 18 March 1919"};
     EXPECT_EQ(list, expected);
     EXPECT_EQ(CReformDialogModel::GetCountryItemData(23), CJulianDay(2421639));
     for (int i = 0; i < kReformCountryCount; ++i) {
         const CJulianDay claimed = CReformDialogModel::GetCountryItemData(i);
         EXPECT_GE(claimed.GetDayNumber(), kEarliestReformDay) << i;
-        EXPECT_NE(list[static_cast<std::size_t>(i)].find(LoadResString(ReformCountryStringId(i))),
-                  std::string::npos)
-            << i;
+        // The day the text writes is the day the country sets.
+        const std::string& text = list[static_cast<std::size_t>(i)];
+        const std::string name = LoadResString(ReformCountryStringId(i));
+        ASSERT_EQ(text.compare(0, name.size() + 2, name + ": "), 0) << text;
+        const std::string day = text.substr(name.size() + 2);
+        const std::size_t space = day.find(' '), last = day.rfind(' ');
+        EXPECT_EQ(OkWith(day.substr(0, space), day.substr(space + 1, last - space - 1),
+                         day.substr(last + 1))
+                      .dtStart,
+                  claimed)
+            << text;
         CReformDialogModel dlg(-1, CJulianDay(kDefaultGregorianStart));
         dlg.OnCountrySelected(i);
         const CReformChoice choice = dlg.OnOK();
@@ -217,6 +246,31 @@ TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {
     EXPECT_EQ(CReformDialogModel::GetCountryItemData(-1), CJulianDay());
     EXPECT_EQ(CReformDialogModel::GetCountryItemData(kReformCountryCount), CJulianDay());
     EXPECT_EQ(ReformCountryListText(kReformCountryCount), "");
+}
+
+// The list shows every country once, by its name in the language shown,
+// accents and case aside.
+TEST_F(ReformTest, CountriesAreShownByName) {
+    for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
+        std::vector<int> order = ReformCountryOrder(language);
+        std::vector<std::string> names;
+        for (const int position : order)
+            names.push_back(
+                FoldToAsciiUpper(LoadResString(ReformCountryStringId(position), language)));
+        EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+        std::sort(order.begin(), order.end());
+        for (int i = 0; i < kReformCountryCount; ++i)
+            EXPECT_EQ(order[static_cast<std::size_t>(i)], i);
+    }
+    // By name, not by the other language's: England among the E's, and
+    // \xC9tats-Unis between Espagne and Finlande.
+    const std::pair<ETextLanguage, std::vector<int>> heads[] = {
+        {ETextLanguage::English, {2, 3, 4, 5, 6, 1, 9, 10, 0}},
+        {ETextLanguage::French, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}};
+    for (const auto& [language, head] : heads) {
+        const std::vector<int> order = ReformCountryOrder(language);
+        EXPECT_TRUE(std::equal(head.begin(), head.end(), order.begin()));
+    }
 }
 
 TEST_F(ReformTest, OpeningShowsTheStoredChoice) {
@@ -291,7 +345,8 @@ TEST_F(ReformTest, TypedDatesAreCheckedInOrder) {
 
 TEST_F(ReformTest, LeavingTheBoxesNormalisesThem) {
     CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
-    const std::pair<const char*, const char*> days[] = {{"5", "05"}, {"x", "x"}, {"12", "12"}};
+    const std::pair<const char*, const char*> days[] = {
+        {"5", "05"}, {"0", "00"}, {"9", "09"}, {"x", "x"}, {"12", "12"}};
     for (const auto& [typed, shown] : days) {
         dlg.SetDayText(typed);
         dlg.OnDayKillFocus();
@@ -378,7 +433,8 @@ TEST_F(ReformTest, FrenchListsAndMessages) {
     const CReformChoice early = OkWith("14", "octobre", "1582");
     const CReformChoice accepted = OkWith("14", "septembre", "1752", 1);
     SetTextLanguage(ETextLanguage::English);
-    EXPECT_EQ(countries[8], "14/09/1752 : \xC9tats-Unis");
+    EXPECT_EQ(countries[8], "\xC9tats-Unis\xA0: 14 septembre 1752");
+    EXPECT_EQ(countries[5], "Chine\xA0: 1er janvier 1912");
     EXPECT_EQ(shownMonth, "septembre");
     EXPECT_EQ(completed, "f\xE9vrier");
     EXPECT_EQ(early.strMessage, "La date ne peut pas \xEAtre ant\xE9rieure au 15 octobre 1582.");

@@ -219,7 +219,8 @@ TEST_F(SaintSearch, LineFormat) {
     SetTextLanguage(ETextLanguage::French);
     const Lines french = Found("P*", 0, false);
     SetTextLanguage(ETextLanguage::English);
-    EXPECT_EQ(french, (Lines{"Philippe : 1er mai", "Pierre : 29 juin", "Pierre : 1er août"}));
+    EXPECT_EQ(french, (Lines{"Philippe\u00A0: 1er mai", "Pierre\u00A0: 29 juin",
+                             "Pierre\u00A0: 1er août"}));
 }
 
 // A saint offered in a message: the day as the language writes it, found

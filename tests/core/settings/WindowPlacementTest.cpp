@@ -59,4 +59,50 @@ TEST(WindowPlacement, FitRectIntoTheScreen) {
         EXPECT_EQ(FitRectInto(wanted, on), fitted) << wanted.nLeft << "," << wanted.nTop;
 }
 
+TEST(WindowPlacement, ToolWindowsOpenBesideTheMainWindow) {
+    const CScreenRect screen = {0, 0, 1600, 1000};
+    const CScreenRect frame = {100, 100, 400, 600};
+    const std::tuple<CScreenRect, std::int32_t, std::int32_t, std::vector<CScreenRect>, CScreenRect,
+                     CScreenRect>
+        cases[] = {
+            {frame, 300, 250, {}, screen, {508, 100, 300, 250}},                     // right
+            {frame, 300, 250, {{508, 100, 300, 250}}, screen, {508, 358, 300, 250}}, // below it
+            {frame, 300, 500, {{508, 100, 300, 500}}, screen, {816, 100, 300, 500}}, // further
+            {{1150, 100, 400, 600}, 300, 250, {}, screen, {842, 100, 300, 250}},     // left
+            {{1150, 100, 400, 600}, 300, 250, {{842, 100, 300, 250}}, screen, {842, 358, 300, 250}},
+            // No room: on the screen, over the main window least, then the others.
+            {{0, 0, 700, 600}, 300, 200, {}, {0, 0, 800, 600}, {500, 0, 300, 200}},
+            {{0, 0, 400, 600},
+             300,
+             300,
+             {{408, 0, 300, 350}},
+             {0, 0, 1000, 600},
+             {700, 300, 300, 300}},
+        };
+    for (const auto& [main, width, height, open, on, placed] : cases)
+        EXPECT_EQ(PlaceToolWindow(main, width, height, open, on, 8), placed)
+            << main.nLeft << " " << open.size();
+}
+
+// Wherever the main window stands, the month view and the elements window
+// open on its screen, beside it, clear of it and of each other.
+TEST(WindowPlacement, TwoToolWindowsNeverCoverEachOther) {
+    const CScreenRect screen = {0, 0, 1920, 1080};
+    const auto apart = [](const CScreenRect& a, const CScreenRect& b) {
+        return a.nLeft + a.nWidth <= b.nLeft || b.nLeft + b.nWidth <= a.nLeft ||
+               a.nTop + a.nHeight <= b.nTop || b.nTop + b.nHeight <= a.nTop;
+    };
+    for (std::int32_t x = 0; x + 400 <= 1920; x += 40) {
+        for (std::int32_t y = 0; y + 600 <= 1080; y += 40) {
+            const CScreenRect frame = {x, y, 400, 600};
+            const CScreenRect month = PlaceToolWindow(frame, 320, 260, {}, screen, 8);
+            const CScreenRect elements = PlaceToolWindow(frame, 560, 420, {month}, screen, 8);
+            ASSERT_TRUE(IsRectCovered(month, {screen}) && IsRectCovered(elements, {screen}));
+            ASSERT_TRUE(apart(month, frame) && apart(elements, frame) && apart(month, elements))
+                << x << "," << y;
+            ASSERT_TRUE(month.nLeft == x + 408 || month.nLeft + 328 == x) << x << "," << y;
+        }
+    }
+}
+
 } // namespace
