@@ -192,7 +192,7 @@ void CChurchYearBox::FillList() {
         return;
     const bool french = TextLanguage() == ETextLanguage::French;
     QList<QTreeWidgetItem*> items;
-    for (const CChurchDay& day : ChurchYearDays(m_nYear, m_bGregorian, french)) {
+    for (const CChurchDay& day : LiturgicalYearDays(m_nYear, m_bGregorian, french)) {
         auto* item = new QTreeWidgetItem;
         item->setText(COL_DATE, FromCp1252(FormatFeastDate(day.day, m_bGregorian)));
         item->setText(COL_LATIN, FromCp1252(day.strLatin));

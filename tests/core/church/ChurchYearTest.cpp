@@ -1,15 +1,17 @@
 #include "church/ChurchYear.h"
-#include "church/Clause.h"
 #include "calendar/Computus.h"
+#include "church/Clause.h"
 #include "church/FeastDate.h"
 #include "church/FeastNames.h"
 #include "daynames/DayNameLists.h"
+#include "reform/MovableFeasts.h"
 #include "saints/SaintSearch.h"
 #include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -49,14 +51,120 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
             }
             ASSERT_GE(days.front().day, Date(1, 1, year, gregorian)) << year;
             ASSERT_LE(days.back().day.GetDayNumber(), last) << year;
-            CJulianDay sunday = Date(7, 1, year, gregorian);
+            CJulianDay sunday = Date(1, 1, year, gregorian);
             while (sunday.GetDayOfWeek() != 0)
                 sunday += 1;
-            for (; sunday.GetDayNumber() < std::min(christmas, last + 1); sunday += 7)
+            for (; sunday.GetDayNumber() <= last; sunday += 7)
                 ASSERT_TRUE(named.count(sunday.GetDayNumber()))
                     << "unnamed Sunday " << sunday.GetDayNumber() << " in " << year;
         }
     }
+}
+
+// The number of a "Dominica XIV post ..." name, 0 for any other name.
+std::int32_t SundayNumber(const std::string& latin, std::string_view series) {
+    const std::size_t end = latin.find(series);
+    if (latin.rfind("Dominica ", 0) != 0 || end == std::string::npos)
+        return 0;
+    std::int32_t n = 0, last = 0;
+    for (std::size_t i = end; i-- > 9;) {
+        const std::int32_t v = latin[i] == 'X' ? 10 : latin[i] == 'V' ? 5 : latin[i] == 'I' ? 1 : 0;
+        n += v < last ? -v : v;
+        last = std::max(last, v);
+    }
+    return n;
+}
+
+// Wherever the reform falls in a year, each series of Sundays counts whole
+// weeks from the feast that year kept, with no number skipped or repeated,
+// and the year's Pentecost is the one the movable feasts dialog gives.
+TEST(ChurchYear, SundaysCountWeeksFromTheirFeastAcrossAnyReform) {
+    constexpr std::pair<int, int> kReformDates[] = {{2, 1},  {10, 1}, {20, 1}, {1, 3},
+                                                    {20, 4}, {5, 10}, {15, 12}};
+    for (std::int32_t year = 2; year <= 2998; ++year) {
+        for (const auto& [d, m] : kReformDates) {
+            const std::int32_t reform = Date(d, m, year, false).GetDayNumber();
+            const CFeastsDialogModel dialog(year, CJulianDay(reform));
+            CJulianDay pentecost, christmas, advent;
+            std::map<std::string_view, std::pair<CJulianDay, std::int32_t>> previous;
+            for (const CChurchDay& day : KeptChurchDays(year, reform)) {
+                const std::string where =
+                    day.strLatin + " " + std::to_string(day.day.GetDayNumber());
+                ASSERT_TRUE(day.day.GetDayOfWeek() == 0 || day.strLatin.rfind("Dominica ", 0) != 0)
+                    << where;
+                if (day.strLatin == "Pentecoste")
+                    pentecost = day.day;
+                if (day.strLatin == "Nativitas Domini")
+                    christmas = day.day;
+                if (day.strLatin == "Dominica prima Adventus")
+                    advent = day.day;
+                for (const std::string_view series : {" post Epiphaniam", " post Pentecosten"}) {
+                    const std::int32_t n = SundayNumber(day.strLatin, series);
+                    if (n == 0)
+                        continue;
+                    if (series == " post Pentecosten")
+                        ASSERT_EQ(day.day - pentecost, 7 * n) << where;
+                    auto& [lastDay, lastN] = previous[series];
+                    if (lastN != 0)
+                        ASSERT_EQ(day.day - lastDay, 7 * (n - lastN)) << where;
+                    lastDay = day.day;
+                    lastN = n;
+                }
+            }
+            ASSERT_EQ(pentecost, dialog.GetFeastDay(FEAST_PENTECOST)) << year << " " << reform;
+            if (christmas.GetDayNumber() != 0)
+                ASSERT_EQ((christmas - advent + 6) / 7, 4) << year << " " << reform;
+        }
+    }
+}
+
+// The church year runs from the first Sunday of Advent to the Saturday
+// before the next, in either reckoning; the dialog lists just those days.
+TEST(ChurchYear, TheChurchYearRunsFromAdventToAdvent) {
+    for (const bool gregorian : {false, true}) {
+        const std::int32_t reform = gregorian ? 0 : kLastSupportedDay + 1;
+        for (std::int32_t year = 1; year <= 2998; ++year) {
+            const CJulianDay advent = AdventSunday(1, year, gregorian);
+            ASSERT_EQ(ChurchYearOfDay(advent, reform), year + 1) << year;
+            ASSERT_EQ(ChurchYearOfDay(CJulianDay(advent.GetDayNumber() - 1), reform), year);
+            const auto days = LiturgicalYearDays(year + 1, gregorian);
+            ASSERT_EQ(days.front().day, advent) << year;
+            for (const CChurchDay& day : days)
+                ASSERT_EQ(ChurchYearOfDay(day.day, reform), year + 1) << day.strLatin;
+        }
+    }
+    EXPECT_EQ(LiturgicalYearDays(1, false).front().day, Date(1, 1, 1, false));
+    EXPECT_EQ(ChurchYearOfDay(CJulianDay(), 0), 0);
+    // France: Advent 1582 counted to the new-style Christmas, before the reform.
+    EXPECT_EQ(ChurchYearOfDay(Date(27, 11, 1582, false), 2299227), 1583);
+    EXPECT_EQ(ChurchYearOfDay(Date(17, 11, 1582, false), 2299227), 1582);
+}
+
+TEST(ChurchYear, TheSundaysBetweenChristmasAndEpiphany) {
+    const std::tuple<std::int32_t, bool, const char*, const char*, const char*> cases[] = {
+        {Date(31, 12, 2023, true).GetDayNumber(), false, "Dominica infra octavam Nativitatis",
+         "Sunday in the octave of Christmas", "Dimanche dans l'octave de No\xEBl"},
+        {Date(2, 1, 2022, true).GetDayNumber(), false, "Dominica post Circumcisionem",
+         "Sunday after the Circumcision", "Dimanche apr\xE8s la Circoncision"},
+        {Date(27, 12, 1523, false).GetDayNumber(), true, "Dominica infra octavam Nativitatis",
+         "Sunday in the octave of Christmas", "Dimanche dans l'octave de No\xEBl"},
+        {Date(4, 1, 1523, false).GetDayNumber(), true, "Dominica post Circumcisionem",
+         "Sunday after the Circumcision", "Dimanche apr\xE8s la Circoncision"},
+    };
+    for (const auto& [jd, julian, latin, english, french] : cases) {
+        const CJulianDay day(jd);
+        const std::int32_t year = julian ? day.GetJulian().nYear : day.GetGregorian().nYear;
+        for (const bool inFrench : {false, true}) {
+            std::string found;
+            for (const CChurchDay& d : ChurchYearDays(year, !julian, inFrench))
+                if (d.day == day && d.strLatin == latin)
+                    found = d.strGloss;
+            EXPECT_EQ(found, inFrench ? french : english) << latin << " " << jd;
+        }
+    }
+    // 1 January on a Sunday is the Circumcision alone, 25 December Christmas.
+    for (const CChurchDay& d : ChurchYearDays(2023, true))
+        EXPECT_FALSE(d.day == Date(1, 1, 2023, true) && d.strLatin != "Circumcisio Domini");
 }
 
 TEST(ChurchYear, NumberedSundaysAndYearBounds) {
@@ -111,8 +219,11 @@ CRead ReadText(const std::string& cp1252, EFeastReckoning reckoning = EFeastReck
     CRead read{r.eError, r.strWhat, {}, r.candidates, {}, {}};
     if (!r.readings.empty()) {
         const CClauseReading& first = r.readings.front();
-        read = {r.eError, {}, first.strFeast, {}, first.day, first.baseDay, first.bGregorian,
-                first.bComputus, first.bSure};
+        read = {r.eError,         {},
+                first.strFeast,   {},
+                first.day,        first.baseDay,
+                first.bGregorian, first.bComputus,
+                first.bSure};
     }
     return read;
 }
@@ -177,7 +288,8 @@ TEST(FeastDate, AWeekdayAfterOrBeforeIsStrictlySo) {
                     EXPECT_EQ(r.day.GetGregorian().nYear == year, r.bSure) << text;
                     bool strictly = false;
                     for (const std::int32_t y : {year - 1, year, year + 1}) {
-                        const std::int32_t gap = (r.day - ChurchFeastDay(feast, y, true)) * direction;
+                        const std::int32_t gap =
+                            (r.day - ChurchFeastDay(feast, y, true)) * direction;
                         strictly = strictly || (gap >= 1 && gap <= 7);
                     }
                     EXPECT_TRUE(strictly && r.day.GetDayOfWeek() == w) << text;

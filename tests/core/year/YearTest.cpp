@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -28,6 +29,12 @@ CYearSheet Sheet(std::int32_t year, ECal calendar, std::int32_t reform = kRome) 
 CJulianDay Gregorian(std::int32_t d, std::int32_t m, std::int32_t y) {
     CJulianDay day;
     day.SetGregorian({d, m, y});
+    return day;
+}
+
+CJulianDay Julian(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJulian({d, m, y});
     return day;
 }
 
@@ -87,6 +94,33 @@ TEST(YearSheet, TheReformYearLeavesOutTheSkippedDates) {
                                                              "13 September 1752 omitted");
     EXPECT_FALSE(Sheet(1582, ECal::Julian).skipped);
     EXPECT_FALSE(Sheet(1583, ECal::Civil).skipped);
+}
+
+// Sundays across a reform are counted in weeks from their feast: the
+// Pentecost and Epiphany the year kept, the Christmas Advent leads to.
+TEST(YearSheet, SundaysAcrossAReformKeepTheirNumbers) {
+    const std::int32_t kZurich = 2342349; // 12 January 1701, 1 to 11 January skipped
+    const std::int32_t kLateJanuary = Julian(20, 1, 1734).GetDayNumber();
+    const std::tuple<std::int32_t, std::int32_t, CJulianDay, const char*> cases[] = {
+        {1582, kRome, Gregorian(17, 10, 1582), "Dominica XVIII post Pentecosten"},
+        {1582, kRome, Gregorian(21, 11, 1582), "Dominica XXIII post Pentecosten"},
+        {1752, kEngland, Gregorian(17, 9, 1752), "Dominica XVI post Pentecosten"},
+        {1752, kEngland, Gregorian(26, 11, 1752), "Dominica XXVI post Pentecosten"},
+        {1752, kEngland, Gregorian(3, 12, 1752), "Dominica prima Adventus"},
+        {1752, kEngland, Julian(29, 3, 1752), "Pascha"},
+        {1582, 2299227, Julian(9, 12, 1582), "Dominica quarta Adventus"}, // France
+        {1734, kLateJanuary, Julian(13, 1, 1734), "Dominica I post Epiphaniam"},
+        {1734, kLateJanuary, Gregorian(14, 2, 1734), "Dominica IV post Epiphaniam"},
+        {1701, kZurich, Gregorian(16, 1, 1701), "Dominica II post Epiphaniam"},
+        {1700, kZurich, Julian(29, 12, 1700), "Dominica infra octavam Nativitatis"},
+    };
+    for (const auto& [year, reform, day, latin] : cases) {
+        const CYearSheet sheet = Sheet(year, ECal::Civil, reform);
+        const CSheetDay& shown = sheet.days[static_cast<std::size_t>(day - sheet.firstDay)];
+        ASSERT_EQ(shown.day, day);
+        ASSERT_FALSE(shown.feasts.empty()) << latin;
+        EXPECT_EQ(shown.feasts.back().strLatin, latin);
+    }
 }
 
 TEST(YearSheet, AYearWithoutSupportedDaysIsRefused) {
