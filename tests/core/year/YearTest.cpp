@@ -1,11 +1,13 @@
 // The year sheet, anniversaries in their own calendar, and the CSV and
 // iCalendar writers.
+#include "text/StringTable.h"
 #include "year/Anniversary.h"
 #include "year/YearExport.h"
 #include "year/YearSheet.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <tuple>
 
@@ -218,6 +220,51 @@ TEST(Anniversary, AYearOfAnotherCalendarHoldsItOnceTwiceOrNot) {
         EXPECT_EQ(AnniversaryDays(*anniversary, c.sheet.firstDay, c.sheet.lastDay), c.days)
             << c.sheet.nYear;
     }
+}
+
+TEST(YearExport, AStampIsARealUtcTime) {
+    const std::pair<const char*, bool> kStamps[] = {
+        {"20240101T000000Z", true},  {"20240229T235959Z", true},  {"00010101T120000Z", true},
+        {"99991231T235959Z", true},  {"20241399T256199Z", false}, {"20230229T120000Z", false},
+        {"19000229T120000Z", false}, {"20000229T120000Z", true},  {"20240431T120000Z", false},
+        {"20240100T120000Z", false}, {"20240101T240000Z", false}, {"20240101T236000Z", false},
+        {"20240101T235960Z", false}, {"00000101T000000Z", false}, {"20240101 000000Z", false},
+        {"20240101T000000", false},  {"20240101T00000Z", false},  {"2024010AT000000Z", false},
+    };
+    for (const auto& [stamp, real] : kStamps)
+        EXPECT_EQ(IsIcsStamp(stamp), real) << stamp;
+}
+
+TEST(Anniversary, TheSummaryNamesItsCalendar) {
+    const std::tuple<EAnn, const char*, const char*> kNames[] = {
+        {EAnn::Gregorian, "Gregorian calendar", "calendrier gr\xE9gorien"},
+        {EAnn::Julian, "Julian calendar", "calendrier julien"},
+        {EAnn::Jewish, "Jewish calendar",
+         "calendrier h\xE9"
+         "bra\xEFque"},
+        {EAnn::Muslim, "Muslim calendar", "calendrier musulman"},
+        {EAnn::Republican, "Republican calendar", "calendrier r\xE9publicain"},
+    };
+    const CJulianDay day = Julian(3, 9, 1800);
+    std::set<std::string> summaries;
+    for (const auto& [calendar, english, french] : kNames) {
+        const auto anniversary = AnniversaryOfDay(calendar, day);
+        ASSERT_TRUE(anniversary);
+        const std::string summary = AnniversarySummary(*anniversary);
+        SetTextLanguage(ETextLanguage::French);
+        const std::string inFrench = AnniversarySummary(*anniversary);
+        SetTextLanguage(ETextLanguage::English);
+        EXPECT_EQ(summary.rfind("Anniversary of ", 0), 0u) << summary;
+        EXPECT_EQ(summary.substr(summary.size() - std::strlen(english) - 1),
+                  english + std::string(")"));
+        EXPECT_EQ(inFrench.rfind("Anniversaire du ", 0), 0u) << inFrench;
+        EXPECT_EQ(inFrench.substr(inFrench.size() - std::strlen(french) - 1),
+                  french + std::string(")"));
+        summaries.insert(summary);
+    }
+    EXPECT_EQ(summaries.size(), std::size(kNames));
+    EXPECT_EQ(AnniversarySummary(*AnniversaryOfDay(EAnn::Julian, day)),
+              "Anniversary of 03 September 1800 (Julian calendar)");
 }
 
 TEST(YearExport, CsvFieldsAndIcsTextsAreEscaped) {
