@@ -37,11 +37,6 @@
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
-        <source>&amp;Sundays and feasts of the year</source>
-        <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
-    </message>
-    <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="142"/>
         <source>Date</source>
         <translation>Date</translation>
@@ -141,6 +136,11 @@
         <location filename="../src/ui/ChurchYearBox.cpp" line="272"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="141"/>
+        <source>&amp;Sundays and feasts of the church year, Advent to Advent</source>
+        <translation>&amp;Dimanches et fêtes de l&apos;année liturgique, d&apos;un Avent à l&apos;autre</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="146"/>

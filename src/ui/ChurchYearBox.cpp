@@ -138,7 +138,7 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
 }
 
 void CChurchYearBox::RetranslateUi() {
-    m_listLabel->setText(tr("&Sundays and feasts of the year"));
+    m_listLabel->setText(tr("&Sundays and feasts of the church year, Advent to Advent"));
     m_days->setHeaderLabels({tr("Date"), tr("Latin name"), tr("Meaning")});
     m_days->setToolTip(tr("Double-click a day to display it"));
     m_fieldLabel->setText(tr("Date by &feast"));
