@@ -164,8 +164,8 @@ CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_
 }
 
 bool ReadingsStraddleChange(const CStyleReadings& readings, const CYearStyle& style) {
-    return readings.nCount == 2 && StyleApplies(style, readings.days[0]) &&
-           !StyleApplies(style, readings.days[1]);
+    // Two Easters of one style year both lie before the change day.
+    return readings.nCount == 2 && !StyleApplies(style, readings.days[1]);
 }
 
 std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,

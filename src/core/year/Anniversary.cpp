@@ -3,6 +3,8 @@
 #include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
+#include <iterator>
+
 namespace {
 
 // Jewish months: 2 Heshvan, 3 Kislev, 6 Adar (Adar I in a leap year), 7 Adar II.
@@ -153,7 +155,9 @@ std::string AnniversarySummary(const CAnniversary& anniversary) {
     static constexpr CCalendarText kCalendars[] = {
         {ROW_GREGORIAN, "Gregorian calendar", "calendrier gr\xE9gorien"},
         {ROW_JULIAN, "Julian calendar", "calendrier julien"},
-        {ROW_JEWISH, "Jewish calendar", "calendrier h\xE9" "bra\xEFque"},
+        {ROW_JEWISH, "Jewish calendar",
+         "calendrier h\xE9"
+         "bra\xEFque"},
         {ROW_MUSLIM, "Muslim calendar", "calendrier musulman"},
         {ROW_REPUBLICAN, "Republican calendar", "calendrier r\xE9publicain"},
     };

@@ -46,6 +46,14 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
             std::set<std::int32_t> named;
             for (std::size_t i = 0; i < days.size(); ++i) {
                 named.insert(days[i].day.GetDayNumber());
+                // The Sundays after 1 January and 25 December, within their week.
+                const std::int32_t fromCircumcision = days[i].day - Date(1, 1, year, gregorian);
+                if (days[i].strLatin == "Dominica post Circumcisionem")
+                    ASSERT_TRUE(fromCircumcision >= 1 && fromCircumcision <= 4) << year;
+                if (days[i].strLatin == "Dominica infra octavam Nativitatis")
+                    ASSERT_TRUE(days[i].day > CJulianDay(christmas) &&
+                                days[i].day.GetDayNumber() <= christmas + 6)
+                        << year;
                 if (i > 0)
                     ASSERT_LE(days[i - 1].day, days[i].day) << year;
             }

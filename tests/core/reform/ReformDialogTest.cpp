@@ -131,7 +131,8 @@ TEST(FeastsDialog, OpeningReckoningFollowsTheReformYear) {
         {1610, CJulianDay(2309345), false}, // Prussia: 2 September 1610
         {1918, CJulianDay(2421639), true},  // Russia: 14 February 1918 is 1 February Julian
         {1917, CJulianDay(2421639), false},
-        {1700, CJulianDay(), true}, // a damaged reform day has no year: Gregorian
+        {1700, CJulianDay(), true},                   // a damaged reform day has no year: Gregorian
+        {1700, CJulianDay::Easter(1700, true), true}, // a reform on Easter Day itself
     };
     for (const auto& [year, reform, gregorian] : cases) {
         const CFeastsDialogModel dlg(year, reform);

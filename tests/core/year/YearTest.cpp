@@ -116,6 +116,9 @@ TEST(YearSheet, SundaysAcrossAReformKeepTheirNumbers) {
         {1701, kZurich, Gregorian(16, 1, 1701), "Dominica II post Epiphaniam"},
         {1700, kZurich, Julian(29, 12, 1700), "Dominica infra octavam Nativitatis"},
     };
+    // A Gregorian year before the reform holds the Julian Christmas before it.
+    const CYearSheet sheet1500 = Sheet(1500, ECal::Gregorian);
+    EXPECT_EQ(sheet1500.days[2].feasts.front().strLatin, "Nativitas Domini");
     for (const auto& [year, reform, day, latin] : cases) {
         const CYearSheet sheet = Sheet(year, ECal::Civil, reform);
         const CSheetDay& shown = sheet.days[static_cast<std::size_t>(day - sheet.firstDay)];
@@ -147,6 +150,10 @@ TEST(YearSheet, AYearWithoutSupportedDaysIsRefused) {
         EXPECT_EQ(result.sheet.bCut, result.ok()) << c.year;
     }
     EXPECT_EQ(SheetCalendarOfName("roman"), std::nullopt);
+    // 3 BC was the first year of an indiction, so 4 BC the last of one.
+    EXPECT_EQ(Sheet(-3, ECal::Julian).elements.nIndiction, 1);
+    EXPECT_EQ(Sheet(-4, ECal::Julian).elements.nIndiction, 15);
+    EXPECT_FALSE(AnniversaryOfDay(EAnn::Republican, Gregorian(1, 1, 1700)));
 }
 
 TEST(Anniversary, ComesBackOnItsDateInItsOwnCalendar) {
