@@ -56,13 +56,15 @@ test-fuzz: fuzz-build
 fuzz: fuzz-build
 	@fuzz/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# The Debian package, built from the working tree as a packager would
-# (its own tests were run by test-normal, so they are not run twice).
+# The Debian package, built from the working tree as a packager would: its
+# own build runs the test suite, from the package's build folder.
 deb: deps
 	@scripts/build-deb $(DEB_OUT)
 
+# The same build as `make deb`, tests and all, so that a test that only
+# passes in our own build folder fails here first.
 test-package: deps test-normal
-	@scripts/build-deb $(DEB_OUT) nocheck
+	@scripts/build-deb $(DEB_OUT)
 	@scripts/check-package $(DEB_OUT) $(BUILD)
 
 bench: build

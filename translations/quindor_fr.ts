@@ -43,11 +43,6 @@
         <translation>Usage</translation>
     </message>
     <message>
-        <location filename="../src/ui/ChurchYearBox.cpp" line="211"/>
-        <source>&amp;Sundays and feasts of the year</source>
-        <translation>&amp;Dimanches et fêtes de l&apos;année</translation>
-    </message>
-    <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="212"/>
         <source>Date</source>
         <translation>Date</translation>
@@ -157,6 +152,11 @@
         <location filename="../src/ui/ChurchYearBox.cpp" line="351"/>
         <source>, so %1</source>
         <translation>, donc le %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ChurchYearBox.cpp" line="211"/>
+        <source>&amp;Sundays and feasts of the church year, Advent to Advent</source>
+        <translation>&amp;Dimanches et fêtes de l&apos;année liturgique, d&apos;un Avent à l&apos;autre</translation>
     </message>
     <message>
         <location filename="../src/ui/ChurchYearBox.cpp" line="216"/>
@@ -733,67 +733,67 @@
 <context>
     <name>CFeastsDialog</name>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="26"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="27"/>
         <source>Ash Wednesday</source>
         <translation>Mercredi des Cendres</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="27"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="28"/>
         <source>Easter</source>
         <translation>Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="28"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="29"/>
         <source>Ascension</source>
         <translation>Ascension</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="29"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="30"/>
         <source>Pentecost</source>
         <translation>Pentecôte</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="31"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="32"/>
         <source>Display Ash Wednesday day</source>
         <translation>Afficher le mercredi des Cendres</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="32"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="33"/>
         <source>Display Easter day</source>
         <translation>Afficher le jour de Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="33"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="34"/>
         <source>Display Ascension day</source>
         <translation>Afficher le jour de l&apos;Ascension</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="34"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="35"/>
         <source>Display Pentecost day</source>
         <translation>Afficher le jour de la Pentecôte</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="168"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="169"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="169"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="170"/>
         <source>Year</source>
         <translation>Année</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="177"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="178"/>
         <source>Calculate</source>
         <translation>Calculer</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="179"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="180"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/FeastsDialog.cpp" line="207"/>
+        <location filename="../src/ui/FeastsDialog.cpp" line="208"/>
         <source>No feasts for the year %1: years from %2 to %3 can be shown.</source>
         <translation>Pas de fêtes pour l’année %1&#xa0;: seules les années %2 à %3 peuvent être affichées.</translation>
     </message>
@@ -1661,52 +1661,62 @@
 <context>
     <name>CQuindorView</name>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="210"/>
+        <location filename="../src/ui/QuindorView.cpp" line="213"/>
+        <source>the year of the old style</source>
+        <translation>l&apos;année de l&apos;ancien style</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="214"/>
+        <source>the year counted from 1 January</source>
+        <translation>l&apos;année comptée depuis le 1er janvier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="215"/>
         <source>after Easter</source>
         <translation>après Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="210"/>
+        <location filename="../src/ui/QuindorView.cpp" line="215"/>
         <source>before Easter</source>
         <translation>avant Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="235"/>
+        <location filename="../src/ui/QuindorView.cpp" line="243"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="237"/>
+        <location filename="../src/ui/QuindorView.cpp" line="245"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="239"/>
+        <location filename="../src/ui/QuindorView.cpp" line="247"/>
         <source>Julian calendar (Roman style)</source>
         <translation>Calendrier julien (à la romaine)</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="241"/>
+        <location filename="../src/ui/QuindorView.cpp" line="249"/>
         <source>Republican calendar</source>
         <translation>Calendrier républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="243"/>
+        <location filename="../src/ui/QuindorView.cpp" line="251"/>
         <source>Simulated republican calendar</source>
         <translation>Calendrier républicain simulé</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="245"/>
+        <location filename="../src/ui/QuindorView.cpp" line="253"/>
         <source>Jewish calendar</source>
         <translation>Calendrier hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="247"/>
+        <location filename="../src/ui/QuindorView.cpp" line="255"/>
         <source>Muslim calendar</source>
         <translation>Calendrier musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="487"/>
+        <location filename="../src/ui/QuindorView.cpp" line="495"/>
         <source>There is no year 0: the year before 1 is -1</source>
         <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
     </message>

@@ -132,6 +132,19 @@ bool TakeLanguage(std::vector<std::string>& args, std::ostream& err, int& status
     return true;
 }
 
+// "--help" or "-h" among a command's options (not an option's value, nor
+// an operand after "--"): its usage instead of the command.
+bool AsksForHelp(const Command* command, const std::vector<std::string>& args) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--")
+            return false;
+        if (args[i] == "--help" || args[i] == "-h")
+            return true;
+        i += static_cast<std::size_t>(ValuesOf(command, args[i]));
+    }
+    return false;
+}
+
 int RunCommand(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
     int status = kExitOk;
     if (!TakeLanguage(args, err, status))
@@ -146,8 +159,13 @@ int RunCommand(std::vector<std::string> args, std::ostream& out, std::ostream& e
         out << "quindor-cli " QUINDOR_VERSION "\n";
         return kExitOk;
     }
-    if (const Command* command = FindCommand(args[0]))
+    if (const Command* command = FindCommand(args[0])) {
+        if (AsksForHelp(command, args)) {
+            out << CliCommandHelp(command->name);
+            return kExitOk;
+        }
         return command->run(CliArgs(args.begin() + 1, args.end()), out, err);
+    }
     return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_COMMAND, {args[0]}));
 }
 

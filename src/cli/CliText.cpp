@@ -162,12 +162,11 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"an iCalendar file holds no day before 1 January 1 (Gregorian): the year %1 begins earlier",
      "un fichier iCalendar ne contient aucun jour avant le 1er janvier 1 (grégorien) : l'année "
      "%1 commence plus tôt"},
-    {"Anniversary of %1", "Anniversaire du %1"},
 }};
 
 constexpr std::string_view kEnglishHelp =
     "Usage: quindor-cli [--lang en|fr] COMMAND [ARGUMENTS]\n"
-    "       quindor-cli --help | --version\n"
+    "       quindor-cli --help | --version | COMMAND --help\n"
     "\n"
     "Commands:\n"
     "  table FIRST LAST          one line per day number: the day in every calendar\n"
@@ -254,7 +253,7 @@ constexpr std::string_view kEnglishHelp =
 
 constexpr std::string_view kFrenchHelp =
     "Usage : quindor-cli [--lang en|fr] COMMANDE [ARGUMENTS]\n"
-    "        quindor-cli --help | --version\n"
+    "        quindor-cli --help | --version | COMMANDE --help\n"
     "\n"
     "Commandes :\n"
     "  table PREMIER DERNIER     une ligne par numéro de jour : ce jour dans chaque\n"
@@ -397,4 +396,28 @@ std::string CliRowName(int row) {
 
 const char* CliHelpText() {
     return TextLanguage() == ETextLanguage::French ? kFrenchHelp.data() : kEnglishHelp.data();
+}
+
+std::string CliCommandHelp(std::string_view name) {
+    const std::string_view help = CliHelpText();
+    const std::string head = "  " + std::string(name) + ' ';
+    std::string text;
+    bool inside = false;
+    for (std::size_t start = 0; start < help.size();) {
+        std::size_t end = help.find('\n', start);
+        end = end == std::string_view::npos ? help.size() : end + 1;
+        const std::string_view line = help.substr(start, end - start);
+        start = end;
+        // A form's first line, then the lines indented under it.
+        if (line.substr(0, head.size()) == head) {
+            inside = true;
+            text += "quindor-cli ";
+            text += line.substr(2);
+        } else if (inside && line.substr(0, 7) == "       ") {
+            text += line;
+        } else {
+            inside = false;
+        }
+    }
+    return text;
 }

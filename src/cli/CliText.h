@@ -123,7 +123,6 @@ enum ECliText : int {
     MSG_NOT_A_STAMP,
     MSG_YEAR_OUTSIDE_RANGE,
     MSG_YEAR_NOT_IN_ICS,
-    MSG_ANNIVERSARY_OF,
     MSG_COUNT
 };
 
@@ -136,6 +135,9 @@ std::string CliRowName(int row);
 
 // The --help text in the current language.
 const char* CliHelpText();
+// The part of it for one command, each of its forms starting
+// "quindor-cli NAME"; empty for a name it does not hold.
+std::string CliCommandHelp(std::string_view name);
 
 namespace cli_detail {
 // Both templates of a message, for the tests: English and French.

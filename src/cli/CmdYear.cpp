@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <regex>
 
 namespace {
 
@@ -49,11 +48,6 @@ std::optional<EAnniversaryCalendar> AnniversaryCalendarOfRow(int row) {
     default:
         return std::nullopt;
     }
-}
-
-bool IsStamp(const std::string& text) {
-    static const std::regex kStamp("[0-9]{8}T[0-9]{6}Z");
-    return std::regex_match(text, kStamp);
 }
 
 std::string NowStamp() {
@@ -114,7 +108,7 @@ int ReadYearArgs(const CliArgs& args, CYearArgs& read, std::ostream& err) {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_STAMP_NEEDS_TIME));
             read.stamp = args[++i];
-            if (!IsStamp(*read.stamp))
+            if (!IsIcsStamp(*read.stamp))
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_STAMP, {*read.stamp}));
         } else if (read.yearText || !ParseInt32(arg)) {
             if (arg.size() > 1 && arg[0] == '-' && !ParseInt32(arg))
@@ -149,9 +143,7 @@ int CmdYear(const CliArgs& args, std::ostream& out, std::ostream& err) {
             return Fail(err, kExitRefused,
                         CliText(MSG_ROW_CANNOT_READ, {CliRowName(arg.row), Quoted(arg.text)}));
         anniversaries.push_back(*anniversary);
-        labels.push_back(
-            CliText(MSG_ANNIVERSARY_OF, {Cp1252ToUtf8(JoinFieldTexts(RowFieldTexts(
-                                            static_cast<CalendarRow>(arg.row), days.front())))}));
+        labels.push_back(Cp1252ToUtf8(AnniversarySummary(*anniversary)));
     }
 
     const std::int32_t year = *ParseInt32(*read.yearText);

@@ -208,7 +208,7 @@ CChurchYearBox::CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformSt
 }
 
 void CChurchYearBox::RetranslateUi() {
-    m_listLabel->setText(tr("&Sundays and feasts of the year"));
+    m_listLabel->setText(tr("&Sundays and feasts of the church year, Advent to Advent"));
     m_days->setHeaderLabels({tr("Date"), tr("Latin name"), tr("Meaning")});
     m_days->setToolTip(tr("Double-click a day to display it"));
     m_fieldLabel->setText(tr("Date by &feast"));
@@ -262,7 +262,7 @@ void CChurchYearBox::FillList() {
         return;
     const bool french = TextLanguage() == ETextLanguage::French;
     QList<QTreeWidgetItem*> items;
-    for (const CChurchDay& day : ChurchYearDays(m_nYear, m_bGregorian, french)) {
+    for (const CChurchDay& day : LiturgicalYearDays(m_nYear, m_bGregorian, french)) {
         auto* item = new QTreeWidgetItem;
         item->setText(COL_DATE, FromCp1252(FormatFeastDate(day.day, m_bGregorian)));
         item->setText(COL_LATIN, FromCp1252(day.strLatin));
@@ -296,7 +296,7 @@ void CChurchYearBox::ReadFeastField() {
     }
     CClauseOptions options;
     options.nReformDay = m_nReformDay;
-    options.nYear = MovableFeastsStartYear(m_panel);
+    options.nYear = ShownModernYear(m_panel);
     options.yearStyle = m_panel.GetYearStyle();
     const std::string cp1252 = ToCp1252(raw);
     const CClauseResult clause = ReadDatingClause(cp1252, options);

@@ -1,6 +1,6 @@
 // The lower part of the movable feasts dialog: every Sunday and feast of the
-// dialog's year (Latin name and gloss), and a "Date by feast" box that reads
-// a whole dating clause ("freitags nach Martini", "Datum Rige anno Domini
+// dialog's church year, Advent to Advent (Latin name and gloss), and a "Date by feast" box that
+// reads a whole dating clause ("freitags nach Martini", "Datum Rige anno Domini
 // ... feria tertia post dominicam qua cantatur Oculi") and moves the panel to
 // its day, saying how it read it and what the clause's other elements say.
 // A clause that can mean several days lists them; choosing one moves the
@@ -30,7 +30,7 @@ class CChurchYearBox : public QWidget {
 public:
     CChurchYearBox(CCalendarPanel& panel, const CJulianDay& reformStart, QWidget* parent = nullptr);
 
-    // Lists the year by one computus; year 0 empties the list.
+    // Lists the church year by one computus; year 0 empties the list.
     void SetYear(std::int32_t year, bool gregorian);
 
     // Reads the clause in the box; when it names one day, moves the panel

@@ -7,6 +7,7 @@
 #include "ReformDialog.h"
 #include "TextBridge.h"
 #include "panel/CalendarPanel.h"
+#include "panel/DateCommands.h"
 #include "text/StringTable.h"
 
 #include <QEvent>
@@ -238,9 +239,7 @@ void CFeastsDialog::OnDisplay(EFeast feast) {
 }
 
 std::int32_t PanelFeastsYear(CCalendarPanel& panel) {
-    panel.ReadForm();
-    return FeastsStartYear(panel.IsIconVisible(IDC_MARKER_GREG),
-                           panel.GetFieldText(FIELD_GREG_YEAR), panel.GetFieldText(FIELD_JUL_YEAR));
+    return MovableFeastsStartYear(panel);
 }
 
 void RunFeastsDialog(QWidget* parent, std::int32_t year, const CFrameSettings& settings,

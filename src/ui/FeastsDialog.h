@@ -87,9 +87,8 @@ private:
     CChurchYearBox* m_churchYear = nullptr;
 };
 
-// The year the Ctrl+M command opens with: the Gregorian row's year while the
-// panel marks the Gregorian calendar as in civil use, the Julian row's
-// otherwise. Reads the panel's form first.
+// The year the Ctrl+M command opens with: the church year of the day shown
+// (MovableFeastsStartYear). Reads the panel's form first.
 std::int32_t PanelFeastsYear(CCalendarPanel& panel);
 
 // The Ctrl+M command: runs the dialog modally over the main window for a year.

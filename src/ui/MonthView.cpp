@@ -4,6 +4,7 @@
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "TextBridge.h"
+#include "calendar/Computus.h"
 #include "church/ChurchYear.h"
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
@@ -269,7 +270,10 @@ void CMonthView::Refresh() {
     if (shown.GetDayNumber() != 0) {
         lines << QStringLiteral("<b>%1</b>")
                      .arg(FromCp1252(ComposeWeekdayLabel(shown, options)).toHtmlEscaped());
-        const bool shownGregorian = shown.IsGregorianInForce();
+        // The feasts the year kept, as the feasts dialog and the year sheet give them.
+        const bool shownGregorian = KeepsGregorianEaster(
+            shown.IsGregorianInForce() ? shown.GetGregorian().nYear : shown.GetJulian().nYear,
+            g_jdGregorianStart);
         for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
             lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
         for (int row = 0; row < ROW_COUNT; ++row) {

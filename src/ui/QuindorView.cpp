@@ -39,9 +39,9 @@ CDialogUnits MeasureDialogUnits(const QFont& font) {
     return units;
 }
 
-// The Easter marker's picture: a cross, with the day as a dot after it
-// (after Easter) or before it (before Easter).
-QIcon EasterMarkerIcon(int reading, const QColor& colour) {
+// The marker's picture: a cross (Easter) or a bar (the style's end), with
+// the day as a dot after it (reading 0 at Easter, 1 at the end) or before.
+QIcon EasterMarkerIcon(int reading, bool styleChange, const QColor& colour) {
     QIcon icon;
     for (const qreal ratio : {1.0, 2.0}) {
         QPixmap pixmap(QSize(16, 16) * ratio);
@@ -51,10 +51,12 @@ QIcon EasterMarkerIcon(int reading, const QColor& colour) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        const qreal cross = reading == 0 ? 3.0 : 8.0;
+        const bool dotAfter = (reading == 0) != styleChange;
+        const qreal cross = dotAfter ? 3.0 : 8.0;
         painter.drawRect(QRectF(cross + 1.5, 2, 2, 12));
-        painter.drawRect(QRectF(cross, 5, 5, 2));
-        painter.drawEllipse(QPointF(reading == 0 ? 12.5 : 3.5, 10.5), 2.2, 2.2);
+        if (!styleChange)
+            painter.drawRect(QRectF(cross, 5, 5, 2));
+        painter.drawEllipse(QPointF(dotAfter ? 12.5 : 3.5, 10.5), 2.2, 2.2);
         painter.end();
         icon.addPixmap(pixmap);
     }
@@ -206,7 +208,10 @@ QAction* CQuindorView::EasterMarker(int row) const {
     return row >= 0 && row < 3 ? m_easterMarkers[static_cast<std::size_t>(row)] : nullptr;
 }
 
-QString CQuindorView::EasterMarkerText(int reading) {
+QString CQuindorView::EasterMarkerText(int reading, bool styleChange) {
+    if (styleChange)
+        return reading == 0 ? tr("the year of the old style")
+                            : tr("the year counted from 1 January");
     return reading == 0 ? tr("after Easter") : tr("before Easter");
 }
 
@@ -216,12 +221,15 @@ void CQuindorView::ShowEasterMarkers() {
         const int reading = m_panel.IsRowGreyed(row) ? -1 : m_panel.GetEasterReading(row);
         const bool shown = reading >= 0;
         if (shown) {
-            const QString text = EasterMarkerText(reading);
+            const bool styleChange =
+                m_panel.GetReadingChoice(row) == CCalendarPanel::EReadingChoice::StyleChange;
+            const QString text = EasterMarkerText(reading, styleChange);
             if (marker->text() != text || marker->property("reading").toInt() != reading) {
                 marker->setText(text);
                 marker->setToolTip(text);
                 marker->setProperty("reading", reading);
-                marker->setIcon(EasterMarkerIcon(reading, palette().color(QPalette::Text)));
+                marker->setIcon(
+                    EasterMarkerIcon(reading, styleChange, palette().color(QPalette::Text)));
             }
         }
         if (marker->isVisible() != shown)

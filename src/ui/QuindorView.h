@@ -49,10 +49,13 @@ public:
 
     // The tooltip of a row icon in the current language; empty for the markers.
     static QString IconTooltip(int id);
-    // The Easter-style marker inside the year field of row 0, 1 or 2: shown
-    // when the row's date occurs twice in its year; a click goes to the other.
+    // The marker inside the year field of row 0, 1 or 2: shown when the
+    // row's date can mean two days of its year (two Easters, or the end of
+    // a style); a click goes to the other.
     QAction* EasterMarker(int row) const;
-    static QString EasterMarkerText(int reading); // 0 after Easter, 1 before
+    // 0 after Easter, 1 before; across a style's end, 0 the style's year, 1
+    // the year counted from 1 January.
+    static QString EasterMarkerText(int reading, bool styleChange = false);
 
     // The days the panel went through: Back and Forward move along them
     // without adding to them.

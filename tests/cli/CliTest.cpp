@@ -320,6 +320,15 @@ TEST(Cli, HelpNamesTheSameCommandsAndOptionsInBothLanguages) {
     EXPECT_EQ(Matches(french.out, command), Matches(english.out, command));
     EXPECT_EQ(Matches(french.out, option), Matches(english.out, option));
     EXPECT_EQ(Matches(english.out, command).size(), 15u);
+    // Each command's own --help: its usage, a success, in either language.
+    for (const std::string& name : Matches(english.out, command)) {
+        for (const Args& args : {Args{name, "--help"}, Args{"--lang", "fr", name, "-h"}}) {
+            const CRun help = Cli(args);
+            EXPECT_EQ(help.status, 0) << Joined(args) << help.err;
+            EXPECT_EQ(help.out.rfind("quindor-cli " + name + " ", 0), 0u) << help.out;
+        }
+    }
+    EXPECT_EQ(Cli({"show", "--from", "julian", "--help"}).status, 1); // the TEXT, read
 }
 
 // Each message in both languages, with the same arguments in each.
@@ -442,8 +451,8 @@ TEST(Cli, YearTablesAndCalendarFiles) {
     } kYears[] = {
         // clang-format off
         {{"year", "1582", "--reform", "2299161", "--format", "csv"}, "\r\n2299160,04 October 1582,Thursday,04 Nones October 1582,,18 Tishri 5343,17 Ramadhan 990,,\r\n2299161,15 October 1582,Friday,", 356},
-        {{"year", "1752", "--reform", "2361222", "--format", "csv", "--anniversary", "julian", "10 September 1700"}, ",21 September 1752,Thursday,04 Ides September 1752,,13 Tishri 5513,13 Zul-Qida 1165,,Matthaei (St Matthew),Anniversary of 10 September 1700\r\n", 356},
-        {{"year", "2025", "--calendar", "gregorian", "--format", "ics", "--stamp", "20250101T000000Z", "--anniversary", "jewish", "1 Tevet 5780"}, "DTSTART;VALUE=DATE:20251221\r\nDTEND;VALUE=DATE:20251222\r\nSUMMARY:Anniversary of 01 Tevet 5780\r\n", 24},
+        {{"year", "1752", "--reform", "2361222", "--format", "csv", "--anniversary", "julian", "10 September 1700"}, ",21 September 1752,Thursday,04 Ides September 1752,,13 Tishri 5513,13 Zul-Qida 1165,,Matthaei (St Matthew),Anniversary of 10 September 1700 (Julian calendar)\r\n", 356},
+        {{"year", "2025", "--calendar", "gregorian", "--format", "ics", "--stamp", "20250101T000000Z", "--anniversary", "jewish", "1 Tevet 5780"}, "DTSTART;VALUE=DATE:20251221\r\nDTEND;VALUE=DATE:20251222\r\nSUMMARY:Anniversary of 01 Tevet 5780 (Jewish calendar)\r\n", 24},
         {{"--lang", "fr", "year", "1523", "--calendar", "julian", "--format", "ics", "--feasts", "--stamp", "20250101T000000Z"}, "DTSTART;VALUE=DATE:15230415\r\nDTEND;VALUE=DATE:15230416\r\nSUMMARY:Pascha (P\xC3\xA2ques)\r\n", 0},
         // clang-format on
     };
@@ -471,6 +480,7 @@ TEST(Cli, YearTablesAndCalendarFiles) {
         {{"year", "1582", "--format", "csv", "--anniversary", "jewish"}, 2, "--anniversary needs a calendar and the TEXT of a date"},
         {{"year", "1582", "--format", "csv", "--anniversary", "jewish", "31 Adar 5700"}, 1, "the Jewish row cannot read \"31 Adar 5700\""},
         {{"year", "1582", "--format", "ics", "--stamp", "2024"}, 2, "'2024' is not a UTC time like 20240101T120000Z"},
+        {{"year", "1582", "--format", "ics", "--stamp", "20241399T256199Z"}, 2, "'20241399T256199Z' is not a UTC time like 20240101T120000Z"},
         {{"year", "1582", "--format", "csv", "--saints", "julian"}, 2, "'julian' is not a saints list (none, traditional, present)"},
         {{"--lang", "fr", "year", "1582", "--format", "csv", "--bogus"}, 2, "option inconnue \xC2\xAB --bogus \xC2\xBB pour year"},
         // clang-format on

@@ -202,6 +202,20 @@ private slots:
         QCOMPARE(Edit(FIELD_GREG_MONTH)->selectedText(), QStringLiteral("bruary"));
     }
 
+    // A date the ended Pisan style also named: the marker in the year field
+    // says which year is meant, and a click takes the other.
+    void yearMarkerOffersTheOtherDay() {
+        m_rig->WriteConfig("[General]\nStyleAnnee=2\nFinStyle=2360235\n"); // to 1749
+        Start();
+        GoTo(30, 3, 1750);
+        QAction* marker = m_frame->View()->EasterMarker(ROW_GREGORIAN);
+        QVERIFY(marker->isVisible());
+        QCOMPARE(marker->toolTip(), QStringLiteral("the year counted from 1 January"));
+        marker->trigger();
+        QCOMPARE(Text(FIELD_GREG_YEAR), QStringLiteral("1749/50"));
+        QCOMPARE(marker->toolTip(), QStringLiteral("the year of the old style"));
+    }
+
     // The first start stores every setting and shows today; Enter applies
     // the row it is pressed in: the Gregorian row follows.
     void firstStartAndEnterInEachRow() {

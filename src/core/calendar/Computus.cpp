@@ -29,14 +29,52 @@ CJulianDay ProlepticGregorianEaster(std::int32_t year) {
     return easter;
 }
 
+CJulianDay DateDay(std::int32_t day, std::int32_t month, std::int32_t year, bool gregorian) {
+    CJulianDay result;
+    if (gregorian)
+        result.SetGregorian({day, month, year});
+    else
+        result.SetJulian({day, month, year});
+    return result;
+}
+
 } // namespace
 
 CJulianDay EasterSunday(std::int32_t year, bool gregorian) {
     if (year < -4713 || year == 0 || year > 2999)
         return CJulianDay();
-    const CJulianDay easter =
-        gregorian && year < 1583 ? ProlepticGregorianEaster(year) : CJulianDay::Easter(year, gregorian);
+    const CJulianDay easter = gregorian && year < 1583 ? ProlepticGregorianEaster(year)
+                                                       : CJulianDay::Easter(year, gregorian);
     if (easter.GetDayNumber() < kFirstSupportedDay || easter.GetDayNumber() > kLastSupportedDay)
         return CJulianDay();
     return easter;
+}
+
+bool KeepsGregorianEaster(std::int32_t year, std::int32_t reformDay) {
+    // The Julian year of the first Gregorian day anywhere.
+    constexpr std::int32_t kLastJulianEasterYear = 1582;
+    if (year <= kLastJulianEasterYear || year > 2999)
+        return false;
+    return CJulianDay::Easter(year, true).GetDayNumber() >= reformDay;
+}
+
+bool KeepsGregorianDate(std::int32_t day, std::int32_t month, std::int32_t year,
+                        std::int32_t reformDay) {
+    return DateDay(day, month, year, false).GetDayNumber() >= reformDay;
+}
+
+std::int32_t ChurchYearOfDay(CJulianDay day, std::int32_t reformDay) {
+    if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
+        return 0;
+    const std::int32_t year =
+        day.GetDayNumber() >= reformDay ? day.GetGregorian().nYear : day.GetJulian().nYear;
+    const CJulianDay christmas = DateDay(25, 12, year, KeepsGregorianDate(25, 12, year, reformDay));
+    // The Julian year 2999 ends before its Advent.
+    if (christmas.GetDayNumber() == 0)
+        return year;
+    const std::int32_t weekday = christmas.GetDayOfWeek();
+    const std::int32_t advent = christmas.GetDayNumber() - (weekday == 0 ? 7 : weekday) - 21;
+    if (day.GetDayNumber() < advent)
+        return year;
+    return year == -1 ? 1 : year + 1;
 }

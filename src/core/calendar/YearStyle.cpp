@@ -133,7 +133,7 @@ std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle
 }
 
 CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
-                               EStyleCalendar calendar, const CYearStyle& style) {
+                               EStyleCalendar calendar, const CYearStyle& style, bool keepEnded) {
     CStyleReadings readings;
     if (styleYear == 0)
         return readings;
@@ -155,12 +155,17 @@ CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_
     // the year that follows its change day; from that day on a plain year
     // is the modern one, and the styled day is written with its dual year.
     for (std::size_t i = 0; i < count; ++i) {
-        if (modernFound && StyleApplies(style, found[i]))
+        if (modernFound && !keepEnded && StyleApplies(style, found[i]))
             continue;
         if (readings.nCount < static_cast<int>(readings.days.size()))
             readings.days[static_cast<std::size_t>(readings.nCount++)] = found[i];
     }
     return readings;
+}
+
+bool ReadingsStraddleChange(const CStyleReadings& readings, const CYearStyle& style) {
+    // Two Easters of one style year both lie before the change day.
+    return readings.nCount == 2 && !StyleApplies(style, readings.days[1]);
 }
 
 std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,
@@ -294,9 +299,10 @@ std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearS
 }
 
 CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
-                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style) {
+                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style,
+                           bool keepEnded) {
     if (row != EStyleRow::Roman)
-        return DaysOfStyleDate(dayOrCount, month, styleYear, CalendarOfRow(row), style);
+        return DaysOfStyleDate(dayOrCount, month, styleYear, CalendarOfRow(row), style, keepEnded);
     CStyleReadings readings;
     if (kind < kRomanKalends || kind > kRomanIdes || month < 1 || month > 12)
         return readings;
@@ -304,8 +310,8 @@ CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t 
     CJulianDay probe;
     probe.SetRoman({1, kind, month, 2000});
     const std::int32_t namedDayOfMonth = probe.GetJulian().nDay;
-    const CStyleReadings named =
-        DaysOfStyleDate(namedDayOfMonth, month, styleYear, EStyleCalendar::Julian, style);
+    const CStyleReadings named = DaysOfStyleDate(namedDayOfMonth, month, styleYear,
+                                                 EStyleCalendar::Julian, style, keepEnded);
     for (int i = 0; i < named.nCount; ++i) {
         const CRomanDate date{dayOrCount, kind, month,
                               named.days[static_cast<std::size_t>(i)].GetJulian().nYear};

@@ -61,13 +61,20 @@ std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle
 // From the change day on the year is the modern one, and a date it names is
 // that day only: with a Pisan style until 1750, 10 September 1750 is the day
 // of 1750, not the one of 1749 the style also called 1750 (that is 1749/50).
+// With keepEnded that day is kept too, earliest first: the window offers
+// both ("30 March 1750" under a Pisan style until 1749 is 30 March 1750, or
+// the 30 March 1749 the style called 1750).
 struct CStyleReadings {
     int nCount = 0;
     std::array<CJulianDay, 2> days{};
     bool operator==(const CStyleReadings&) const = default;
 };
 CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
-                               EStyleCalendar calendar, const CYearStyle& style);
+                               EStyleCalendar calendar, const CYearStyle& style,
+                               bool keepEnded = false);
+// Whether two readings differ by the change day (the earlier in the style,
+// the later counted from 1 January) rather than by an Easter.
+bool ReadingsStraddleChange(const CStyleReadings& readings, const CYearStyle& style);
 
 // The earlier and the later year of a day whose style year differs from its
 // modern year; nothing when they agree.
@@ -115,7 +122,8 @@ std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearS
 // dayOrCount is the day (the count in the Roman row), kind the Roman named
 // day (unused elsewhere). Invalid fields give no reading.
 CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
-                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style);
+                           std::int32_t month, std::int32_t styleYear, const CYearStyle& style,
+                           bool keepEnded = false);
 // The same for a typed dual year: the readings whose dual year is that one.
 // With no style (January) the later year is the modern one, as far as some
 // old style could have held the earlier (DayOfPastedDualYear).

@@ -5,6 +5,7 @@
 #include "text/Ordinal.h"
 
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <tuple>
 
@@ -113,41 +114,95 @@ std::string ChurchFeastName(const CChurchFeast& feast, bool french) {
     return french ? feast.strFrench : feast.strEnglish;
 }
 
-std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french) {
-    std::vector<CChurchDay> days;
-    const CJulianDay first = DayOfDate(1, 1, year, gregorian);
-    // The Julian year 2999 runs past the last supported day.
-    CJulianDay last = DayOfDate(31, 12, year, gregorian);
-    if (last.GetDayNumber() == 0 && first.GetDayNumber() != 0)
-        last = CJulianDay(kLastSupportedDay);
-    auto inYear = [&](const CJulianDay& day) {
-        return day.GetDayNumber() != 0 && day >= first && day <= last;
+namespace {
+
+// How a year kept its feasts: the Easter its movable ones count from, and
+// the day from which its fixed dates are Gregorian ones.
+struct CChurchReckoning {
+    bool bGregorianEaster = false;
+    std::int32_t nReformDay = 0;
+};
+
+constexpr std::int32_t kNeverGregorian = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kAlwaysGregorian = std::numeric_limits<std::int32_t>::min();
+
+CChurchReckoning OneReckoning(bool gregorian) {
+    return {gregorian, gregorian ? kAlwaysGregorian : kNeverGregorian};
+}
+
+bool GregorianDate(std::int32_t day, std::int32_t month, std::int32_t year,
+                   const CChurchReckoning& reckoning) {
+    return KeepsGregorianDate(day, month, year, reckoning.nReformDay);
+}
+
+// The Sunday after a feast day within the next count days, or day 0: the
+// Sunday in the octave of Christmas, the one after the Circumcision.
+CJulianDay SundayWithin(const CJulianDay& feast, std::int32_t count) {
+    if (feast.GetDayNumber() == 0)
+        return feast;
+    const std::int32_t ahead = 7 - feast.GetDayOfWeek();
+    return ahead <= count ? Shifted(feast, ahead) : CJulianDay();
+}
+
+// Every Sunday and feast that counts from the feasts of one year, each
+// series from the feast it was kept after, unsorted. A Sunday counted
+// forward from a new-style feast the reform skipped is named only once the
+// new calendar holds.
+void AddYearDays(std::int32_t year, const CChurchReckoning& reckoning, bool french,
+                 std::vector<CChurchDay>& days) {
+    const ETextLanguage language = french ? ETextLanguage::French : ETextLanguage::English;
+    const std::int32_t reform = reckoning.nReformDay;
+    auto add = [&](const CJulianDay& day, bool gregorian, std::string latin, std::string gloss) {
+        if (day.GetDayNumber() != 0 && !(gregorian && day.GetDayNumber() < reform))
+            days.push_back({std::move(latin), std::move(gloss), day});
     };
+    const bool gregorianChristmas = GregorianDate(25, 12, year, reckoning);
     for (const CChurchFeast& feast : ChurchFeasts()) {
-        const CJulianDay day = ChurchFeastDay(feast, year, gregorian);
-        if (inYear(day))
-            days.push_back({feast.strLatin, ChurchFeastName(feast, french), day});
+        switch (feast.eKind) {
+        case K::Movable:
+            days.push_back({feast.strLatin, ChurchFeastName(feast, french),
+                            ChurchFeastDay(feast, year, reckoning.bGregorianEaster)});
+            break;
+        case K::Advent:
+            days.push_back({feast.strLatin, ChurchFeastName(feast, french),
+                            ChurchFeastDay(feast, year, gregorianChristmas)});
+            break;
+        case K::Fixed: {
+            const bool gregorian = GregorianDate(feast.nDay, feast.nMonth, year, reckoning);
+            add(ChurchFeastDay(feast, year, gregorian), gregorian, feast.strLatin,
+                ChurchFeastName(feast, french));
+            break;
+        }
+        }
     }
-    // The numbered Sundays between the named ones.
-    const CJulianDay septuagesima =
-        year < 1 || year > 2999 ? CJulianDay() : Shifted(EasterSunday(year, gregorian), -63);
+    const bool gregorianCircumcision = GregorianDate(1, 1, year, reckoning);
+    add(SundayWithin(DayOfDate(1, 1, year, gregorianCircumcision), 4), gregorianCircumcision,
+        "Dominica post Circumcisionem",
+        french ? "Dimanche apr\xE8s la Circoncision" : "Sunday after the Circumcision");
+    add(SundayWithin(DayOfDate(25, 12, year, gregorianChristmas), 6), gregorianChristmas,
+        "Dominica infra octavam Nativitatis",
+        french ? "Dimanche dans l'octave de No\xEBl" : "Sunday in the octave of Christmas");
+
+    // The numbered Sundays between the named ones, counted in weeks from
+    // their feast, whatever the reform took out of the dates between.
+    const CJulianDay easter = EasterSunday(year, reckoning.bGregorianEaster);
+    const CJulianDay septuagesima = Shifted(easter, -63);
+    const bool gregorianEpiphany = GregorianDate(6, 1, year, reckoning);
     for (std::int32_t n = 1;; ++n) {
-        const CJulianDay day = NumberedSunday(ESundaySeries::Epiphany, n, year, gregorian);
-        if (!inYear(day) || day >= septuagesima)
+        const CJulianDay day = NumberedSunday(ESundaySeries::Epiphany, n, year, gregorianEpiphany);
+        if (day.GetDayNumber() == 0 || septuagesima.GetDayNumber() == 0 || day >= septuagesima)
             break;
-        const std::string number =
-            OrdinalText(n, french ? ETextLanguage::French : ETextLanguage::English);
-        days.push_back({"Dominica " + RomanNumeral(n) + " post Epiphaniam",
-                        french ? number + " dimanche apr\xE8s l'\xC9piphanie"
-                               : number + " Sunday after Epiphany",
-                        day});
+        const std::string number = OrdinalText(n, language);
+        add(day, gregorianEpiphany, "Dominica " + RomanNumeral(n) + " post Epiphaniam",
+            french ? number + " dimanche apr\xE8s l'\xC9piphanie"
+                   : number + " Sunday after Epiphany");
     }
-    const CJulianDay advent = AdventSunday(1, year, gregorian);
+    const CJulianDay advent = AdventSunday(1, year, gregorianChristmas);
     for (std::int32_t n = 2;; ++n) {
-        const CJulianDay day = NumberedSunday(ESundaySeries::Pentecost, n, year, gregorian);
-        if (!inYear(day) || (advent.GetDayNumber() != 0 && day >= advent))
+        const CJulianDay day =
+            NumberedSunday(ESundaySeries::Pentecost, n, year, reckoning.bGregorianEaster);
+        if (day.GetDayNumber() == 0 || (advent.GetDayNumber() != 0 && day >= advent))
             break;
-        const ETextLanguage language = french ? ETextLanguage::French : ETextLanguage::English;
         const std::string afterPentecost = OrdinalText(n, language);
         const std::string afterTrinity = OrdinalText(n - 1, language);
         days.push_back({"Dominica " + RomanNumeral(n) + " post Pentecosten",
@@ -157,8 +212,56 @@ std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool f
                                      " after Trinity",
                         day});
     }
+}
+
+std::vector<CChurchDay> SortedDays(std::vector<CChurchDay> days) {
+    days.erase(std::remove_if(days.begin(), days.end(),
+                              [](const CChurchDay& d) { return d.day.GetDayNumber() == 0; }),
+               days.end());
     std::stable_sort(days.begin(), days.end(),
                      [](const CChurchDay& a, const CChurchDay& b) { return a.day < b.day; });
     return days;
 }
 
+} // namespace
+
+std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french) {
+    std::vector<CChurchDay> days;
+    if (year < 1 || year > 2999)
+        return days;
+    const CJulianDay first = DayOfDate(1, 1, year, gregorian);
+    // The Julian year 2999 runs past the last supported day.
+    CJulianDay last = DayOfDate(31, 12, year, gregorian);
+    if (last.GetDayNumber() == 0 && first.GetDayNumber() != 0)
+        last = CJulianDay(kLastSupportedDay);
+    AddYearDays(year, OneReckoning(gregorian), french, days);
+    days.erase(std::remove_if(days.begin(), days.end(),
+                              [&](const CChurchDay& d) { return d.day < first || d.day > last; }),
+               days.end());
+    return SortedDays(std::move(days));
+}
+
+std::vector<CChurchDay> LiturgicalYearDays(std::int32_t year, bool gregorian, bool french) {
+    std::vector<CChurchDay> days;
+    if (year < 1 || year > 2999)
+        return days;
+    const CJulianDay from = year == 1 ? CJulianDay() : AdventSunday(1, year - 1, gregorian);
+    const CJulianDay to = AdventSunday(1, year, gregorian);
+    if (year > 1) {
+        for (CChurchDay& day : ChurchYearDays(year - 1, gregorian, french))
+            if (day.day >= from)
+                days.push_back(std::move(day));
+    }
+    for (CChurchDay& day : ChurchYearDays(year, gregorian, french))
+        if (to.GetDayNumber() == 0 || day.day < to)
+            days.push_back(std::move(day));
+    return days;
+}
+
+std::vector<CChurchDay> KeptChurchDays(std::int32_t year, std::int32_t reformDay, bool french) {
+    std::vector<CChurchDay> days;
+    if (year < 1 || year > 2999)
+        return days;
+    AddYearDays(year, {KeepsGregorianEaster(year, reformDay), reformDay}, french, days);
+    return SortedDays(std::move(days));
+}

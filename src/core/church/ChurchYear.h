@@ -71,6 +71,23 @@ struct CChurchDay {
 
 // Every named Sunday and feast of the year (its days from 1 January to
 // 31 December of the computus's calendar), in date order; a day with two
-// names (Annunciation in Holy Week) keeps both, movable first.
+// names (Annunciation in Holy Week) keeps both, movable first. Each Sunday
+// is counted in weeks from its feast: after Epiphany, after Pentecost, of
+// Advent, in the octave of Christmas and after the Circumcision.
 std::vector<CChurchDay> ChurchYearDays(std::int32_t year, bool gregorian, bool french = false);
 
+// Every named Sunday and feast of the church year (ChurchYearOfDay): from
+// the first Sunday of Advent of the year before to the Saturday before that
+// of the year, in one reckoning, in date order. The church year 1 starts on
+// 1 January 1.
+std::vector<CChurchDay> LiturgicalYearDays(std::int32_t year, bool gregorian, bool french = false);
+
+// The same where the Gregorian calendar is in civil use from reformDay on,
+// as the year kept them: the movable feasts from the Easter the year kept
+// (KeepsGregorianEaster), the Sundays of Advent and after Epiphany from the
+// Christmas and the Epiphany kept (KeepsGregorianDate), so that no number
+// is skipped across the reform; fixed feasts on their date in the calendar
+// of the day, none on a date the reform skipped. Days counted from the
+// feasts of that year, in date order, not cut to any calendar's year.
+std::vector<CChurchDay> KeptChurchDays(std::int32_t year, std::int32_t reformDay,
+                                       bool french = false);

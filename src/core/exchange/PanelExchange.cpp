@@ -142,7 +142,7 @@ CClauseResult ReadPastedClause(CCalendarPanel& panel, std::string_view clipboard
         return refused;
     }
     CClauseOptions options;
-    options.nYear = MovableFeastsStartYear(panel);
+    options.nYear = ShownModernYear(panel);
     options.yearStyle = panel.GetYearStyle();
     return ReadDatingClause(*text, options);
 }

@@ -884,7 +884,8 @@ CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
     if (!dual && LooksLikeDualYear(yearText))
         return {};
     if (!dual)
-        return RowReadings(styleRow, dayOrCount, kind, month, ReadLeadingInt(yearText), style);
+        return RowReadings(styleRow, dayOrCount, kind, month, ReadLeadingInt(yearText), style,
+                           true);
     return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
 }
 
@@ -892,8 +893,12 @@ std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(int row) const {
     const CStyleReadings readings = ReadStyledRow(row);
     if (readings.nCount == 0)
         return std::nullopt;
-    // Of a date held twice, the one the row's marker shows.
-    const bool later = readings.nCount == 2 && m_nEasterReading[static_cast<std::size_t>(row)] == 1;
+    // Of a date held twice, the one the row's marker shows; with no marker,
+    // the earlier of two Easters but the modern day across a style's end.
+    const int marker = m_nEasterReading[static_cast<std::size_t>(row)];
+    const bool later =
+        readings.nCount == 2 &&
+        (ReadingsStraddleChange(readings, GetYearStyle()) ? marker != 0 : marker == 1);
     return readings.days[later ? 1 : 0];
 }
 
@@ -908,22 +913,25 @@ CStyleReadings CCalendarPanel::ReadingsOfShownDate(int row, const CJulianDay& da
         styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
     if (row == ROW_ROMAN) {
         const CRomanDate date = day.GetRoman();
-        return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style);
+        return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style, true);
     }
     const CDayMonth date = DayMonthOf(day, row == ROW_GREGORIAN);
-    return RowReadings(styleRow, date.nDay, 0, date.nMonth, styleYear, style);
+    return RowReadings(styleRow, date.nDay, 0, date.nMonth, styleYear, style, true);
 }
 
 void CCalendarPanel::MarkEasterReading(int row, const CJulianDay& day) {
     if (!IsStyledRow(row))
         return;
     int& reading = m_nEasterReading[static_cast<std::size_t>(row)];
+    EReadingChoice& choice = m_eReadingChoice[static_cast<std::size_t>(row)];
     reading = -1;
-    if (GetYearStyle().eStyle != EYearStyle::Easter)
-        return;
+    choice = EReadingChoice::None;
     const CStyleReadings readings = ReadingsOfShownDate(row, day);
-    if (readings.nCount == 2)
-        reading = readings.days[1] == day ? 1 : 0;
+    if (readings.nCount != 2)
+        return;
+    reading = readings.days[1] == day ? 1 : 0;
+    choice = ReadingsStraddleChange(readings, GetYearStyle()) ? EReadingChoice::StyleChange
+                                                              : EReadingChoice::Easter;
 }
 
 void CCalendarPanel::RewriteAppliedYear(int row, const CJulianDay& day) {
@@ -936,6 +944,11 @@ void CCalendarPanel::RewriteAppliedYear(int row, const CJulianDay& day) {
 
 int CCalendarPanel::GetEasterReading(int row) const {
     return IsStyledRow(row) ? m_nEasterReading[static_cast<std::size_t>(row)] : -1;
+}
+
+CCalendarPanel::EReadingChoice CCalendarPanel::GetReadingChoice(int row) const {
+    return GetEasterReading(row) < 0 ? EReadingChoice::None
+                                     : m_eReadingChoice[static_cast<std::size_t>(row)];
 }
 
 void CCalendarPanel::SwitchEasterReading(int row) {

@@ -156,11 +156,17 @@ public:
     // The year text a row shows for a day: the dual year where the style
     // gives the row one ("1648/49"), the plain year otherwise.
     std::string ShownYearText(int row, const CJulianDay& day) const;
-    // In the Easter style, when the date a row shows occurs twice in its
-    // style year: 0 for the earlier day ("after Easter"), 1 for the later
-    // ("before Easter"). -1 when the date is held once, in rows other than
-    // the Gregorian, Julian and Roman ones, and in every other style.
+    // When the date a row shows can mean two days of its year as typed: 0
+    // for the earlier day, 1 for the later. In the Easter style a day of
+    // April between two Easters ("after Easter", "before Easter"); where a
+    // style ahead of the modern year ended (Pisan, Nativity), the day it
+    // named so and the modern one ("30 March 1750" until 1749: 1749/50 or
+    // 1750). -1 when the date is held once, and in rows other than the
+    // Gregorian, Julian and Roman ones.
     int GetEasterReading(int row) const;
+    // What the two days differ by, to say so beside the marker.
+    enum class EReadingChoice { None, Easter, StyleChange };
+    EReadingChoice GetReadingChoice(int row) const;
     // The marker clicked: the row goes to the other day of its date.
     void SwitchEasterReading(int row);
     // The day shown again after a change of style, read with the new one.
@@ -242,8 +248,9 @@ private:
     bool m_bHasLastLegal = false;
     CJulianDay m_dayShown;                           // the last legal day
     std::array<int, 3> m_nEasterReading{-1, -1, -1}; // rows 0 to 2
-    bool m_bSimulated = true;                        // row 3 shows the simulated icon
-    bool m_bGregorianInForce = true;                 // the last day shown is in Gregorian civil use
+    std::array<EReadingChoice, 3> m_eReadingChoice{};
+    bool m_bSimulated = true;        // row 3 shows the simulated icon
+    bool m_bGregorianInForce = true; // the last day shown is in Gregorian civil use
     PanelField m_focusField = FIELD_NONE;
     std::function<void()> m_formReader;
     std::function<void()> m_observer;

@@ -2,6 +2,8 @@
 
 #include "CalendarPanel.h"
 #include "FieldText.h"
+#include "church/ChurchYear.h"
+#include "reform/MovableFeasts.h"
 
 void OnToday(CCalendarPanel& panel) {
     CJulianDay today;
@@ -32,6 +34,19 @@ std::int32_t MovableFeastsStartYear(CCalendarPanel& panel) {
     panel.ReadForm();
     // The civil-use flag rather than the marker's visibility: the marker
     // is hidden with its row, and the year must not depend on the display.
+    const int row = panel.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
+    const PanelField yearField = row == ROW_GREGORIAN ? FIELD_GREG_YEAR : FIELD_JUL_YEAR;
+    // The day the row's fields name, typed or shown, dual year and all.
+    std::int32_t day = 0, month = 0, year = 0;
+    if (!panel.IsRowGreyed(row) && panel.GetRowFields(row, day, month, year) && year != 0) {
+        const CJulianDay shown = DayOfDate(day, month, year, row == ROW_GREGORIAN);
+        return shown.GetDayNumber() != 0 ? FeastsStartYear(shown, g_jdGregorianStart) : year;
+    }
+    return ReadLeadingInt(panel.GetFieldText(yearField));
+}
+
+std::int32_t ShownModernYear(CCalendarPanel& panel) {
+    panel.ReadForm();
     const int row = panel.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
     const PanelField yearField = row == ROW_GREGORIAN ? FIELD_GREG_YEAR : FIELD_JUL_YEAR;
     // The modern year of a day shown with a dual year.

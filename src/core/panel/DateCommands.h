@@ -16,6 +16,11 @@ void OnNextDay(CCalendarPanel& panel);
 // True when the row's fields make a legal date of the day shown (not a
 // greyed row); nothing is shown or changed.
 bool IsRowDateValid(CCalendarPanel& panel, int row);
-// The year the movable feasts dialog opens with: the Gregorian row's year
-// while the Gregorian calendar is in civil use, the Julian row's otherwise.
+// The year the movable feasts dialog opens with: that of the church year
+// of the day the row in civil use names (FeastsStartYear), or its year as
+// typed while it names no day.
 std::int32_t MovableFeastsStartYear(CCalendarPanel& panel);
+// The modern year of the day shown: the year a dating clause that states
+// none is read in (a clause of December is of December's year, not of the
+// church year Advent opens).
+std::int32_t ShownModernYear(CCalendarPanel& panel);

@@ -1,6 +1,7 @@
 #include "MovableFeasts.h"
 
 #include "ReformCountries.h"
+#include "calendar/Computus.h"
 #include "panel/FieldText.h"
 #include "text/Ordinal.h"
 #include "text/StringTable.h"
@@ -73,15 +74,13 @@ std::string FormatFeastDate(const CJulianDay& day, bool gregorian) {
     return text;
 }
 
-std::int32_t FeastsStartYear(bool gregorianMarkerShown, std::string_view gregorianYearText,
-                             std::string_view julianYearText) {
-    return ReadLeadingInt(gregorianMarkerShown ? gregorianYearText : julianYearText);
+std::int32_t FeastsStartYear(const CJulianDay& day, std::int32_t reformDay) {
+    return ChurchYearOfDay(day, reformDay);
 }
 
 CFeastsDialogModel::CFeastsDialogModel(std::int32_t startYear, const CJulianDay& reformStart)
     : m_nYear(startYear) {
-    const std::int32_t reformYear = reformStart.GetJulian().nYear;
-    m_bGregorian = m_bPreferGregorian = startYear >= reformYear;
+    m_bGregorian = m_bPreferGregorian = KeepsGregorianEaster(startYear, reformStart.GetDayNumber());
     m_strYear = std::to_string(startYear);
     Compute();
 }

@@ -1,8 +1,7 @@
 // The movable Christian feasts of a year and the "Movable Christian Holy
 // Days" dialog as a model.
 //
-//   CFeastsDialogModel dlg(FeastsStartYear(panel.IsIconVisible(IDC_MARKER_GREG),
-//                                          gregYearText, julYearText),
+//   CFeastsDialogModel dlg(FeastsStartYear(panel.GetDayShown(), g_jdGregorianStart),
 //                          settings.m_dtGregStart);   // computes at once
 //   // year box loses the focus:   dlg.SetYearText(t); dlg.OnYearKillFocus();
 //   // "Calculate" or Enter:       dlg.SetYearText(t); dlg.OnCalculate();
@@ -56,16 +55,17 @@ std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool prefe
 // without a date.
 std::string FormatFeastDate(const CJulianDay& day, bool gregorian);
 
-// The year the dialog opens with: the Gregorian row's year while the panel
-// marks the Gregorian calendar as in civil use, the Julian row's otherwise
-// (year texts read as their leading integer).
-std::int32_t FeastsStartYear(bool gregorianMarkerShown, std::string_view gregorianYearText,
-                             std::string_view julianYearText);
+// The year the dialog opens with for a day: the year of the church year the
+// day belongs to (ChurchYearOfDay), so that the day shown lies between its
+// first Sunday of Advent and the next: 17 March 1522/23 in England opens on
+// 1523, 10 December 1582 on 1583. 0 for day 0.
+std::int32_t FeastsStartYear(const CJulianDay& day, std::int32_t reformDay);
 
 class CFeastsDialogModel {
 public:
-    // Opening: the reckoning starts Gregorian when the year is not before the
-    // Julian year of the reform day, then the year is computed.
+    // Opening: the reckoning starts as the year kept its Easter under the
+    // reform (KeepsGregorianEaster: Julian for England's 1752), then the
+    // year is computed.
     CFeastsDialogModel(std::int32_t startYear, const CJulianDay& reformStart);
 
     const std::string& GetYearText() const { return m_strYear; }

@@ -1,5 +1,10 @@
 #include "Anniversary.h"
 
+#include "panel/RowTexts.h"
+#include "text/StringTable.h"
+
+#include <iterator>
+
 namespace {
 
 // Jewish months: 2 Heshvan, 3 Kislev, 6 Adar (Adar I in a leap year), 7 Adar II.
@@ -138,4 +143,30 @@ std::vector<CJulianDay> AnniversaryDays(const CAnniversary& anniversary, CJulian
             days.push_back(day);
     }
     return days;
+}
+
+std::string AnniversarySummary(const CAnniversary& anniversary) {
+    struct CCalendarText {
+        CalendarRow row;
+        const char* english;
+        const char* french;
+    };
+    // By EAnniversaryCalendar.
+    static constexpr CCalendarText kCalendars[] = {
+        {ROW_GREGORIAN, "Gregorian calendar", "calendrier gr\xE9gorien"},
+        {ROW_JULIAN, "Julian calendar", "calendrier julien"},
+        {ROW_JEWISH, "Jewish calendar",
+         "calendrier h\xE9"
+         "bra\xEFque"},
+        {ROW_MUSLIM, "Muslim calendar", "calendrier musulman"},
+        {ROW_REPUBLICAN, "Republican calendar", "calendrier r\xE9publicain"},
+    };
+    const auto index = static_cast<std::size_t>(anniversary.eCalendar);
+    if (index >= std::size(kCalendars))
+        return {};
+    const CCalendarText& calendar = kCalendars[index];
+    const std::string date = JoinFieldTexts(RowFieldTexts(calendar.row, anniversary.origin));
+    if (TextLanguage() == ETextLanguage::French)
+        return "Anniversaire du " + date + " (" + calendar.french + ")";
+    return "Anniversary of " + date + " (" + calendar.english + ")";
 }

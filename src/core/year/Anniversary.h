@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 enum class EAnniversaryCalendar : std::int32_t { Gregorian, Julian, Jewish, Muslim, Republican };
@@ -46,3 +47,9 @@ CJulianDay AnniversaryInYear(const CAnniversary& anniversary, std::int32_t year)
 // calendar can hold it once, twice or not at all.
 std::vector<CJulianDay> AnniversaryDays(const CAnniversary& anniversary, CJulianDay first,
                                         CJulianDay last);
+
+// The summary of its events, naming the calendar, as two dates alike in two
+// calendars are two anniversaries: "Anniversary of 10 September 1700
+// (Julian calendar)", "Anniversaire du 10 septembre 1700 (calendrier
+// julien)". Windows-1252 in the current text language.
+std::string AnniversarySummary(const CAnniversary& anniversary);

@@ -130,6 +130,28 @@ std::string IcsUid(const CIcsEvent& event) {
     return uid + "@quindor";
 }
 
+bool IsIcsStamp(std::string_view text) {
+    if (text.size() != 16 || text[8] != 'T' || text[15] != 'Z')
+        return false;
+    std::int32_t fields[6] = {};
+    constexpr std::size_t kStarts[6] = {0, 4, 6, 9, 11, 13};
+    constexpr std::size_t kWidths[6] = {4, 2, 2, 2, 2, 2};
+    for (std::size_t f = 0; f < 6; ++f) {
+        for (std::size_t i = kStarts[f]; i < kStarts[f] + kWidths[f]; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return false;
+            fields[f] = fields[f] * 10 + (text[i] - '0');
+        }
+    }
+    const auto [year, month, day, hour, minute, second] = fields;
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    constexpr std::int32_t kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const std::int32_t days = kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    return day <= days && hour < 24 && minute < 60 && second < 60;
+}
+
 std::string IcsCalendar(const std::vector<CIcsEvent>& events, std::string_view stamp) {
     std::string ics = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Velmont//Quindor//EN\r\n"
                       "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\n";

@@ -45,9 +45,13 @@ std::string IcsDate(CJulianDay day);
 // The same for every run and every machine: a hash of kind, summary and
 // day, "@quindor".
 std::string IcsUid(const CIcsEvent& event);
+// A UTC date-time "YYYYMMDDTHHMMSSZ" that is a real time: a day of the
+// Gregorian calendar from year 1, 00:00:00 to 23:59:59 (no leap second,
+// which calendar programs refuse).
+bool IsIcsStamp(std::string_view text);
 // The whole file: VCALENDAR with its properties and one VEVENT per event
 // (an event repeated with the same kind, summary and day written once).
-// stamp is the DTSTAMP of every event, a UTC date-time "YYYYMMDDTHHMMSSZ".
+// stamp is the DTSTAMP of every event (IsIcsStamp).
 std::string IcsCalendar(const std::vector<CIcsEvent>& events, std::string_view stamp);
 // A day the file can hold: its Gregorian year from 1 to 9999.
 bool IsIcsDay(CJulianDay day);

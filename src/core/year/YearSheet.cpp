@@ -9,6 +9,7 @@
 #include "text/StringTable.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -47,21 +48,6 @@ std::int32_t FirstDayOf(std::int32_t year, ESheetCalendar calendar, std::int32_t
     return NewYearDay(year, calendar == ESheetCalendar::Gregorian);
 }
 
-// The computus and the calendar of fixed feasts a day keeps: Julian until
-// the Gregorian calendar takes over (the reform day in the civil calendar,
-// its very first day in the Gregorian one).
-bool KeepsGregorianReckoning(ESheetCalendar calendar, std::int32_t reformDay, CJulianDay day) {
-    switch (calendar) {
-    case ESheetCalendar::Civil:
-        return day.GetDayNumber() >= reformDay;
-    case ESheetCalendar::Gregorian:
-        return day.GetDayNumber() >= kFirstGregorianDay;
-    case ESheetCalendar::Julian:
-        break;
-    }
-    return false;
-}
-
 // The global reform day for the length of one sheet, as the panel reads it.
 class CReformDayScope {
 public:
@@ -80,40 +66,49 @@ std::string DayText(std::int32_t day, bool french) {
     return french && day == 1 ? "1er" : std::to_string(day);
 }
 
+// The day the sheet's calendar turns Gregorian: the reform day in the civil
+// calendar, the first Gregorian day in the Gregorian one (its earlier days
+// kept the Julian feasts), never in the Julian one.
+std::int32_t SheetReformDay(const CYearSheetOptions& options) {
+    switch (options.eCalendar) {
+    case ESheetCalendar::Civil:
+        return options.nReformDay;
+    case ESheetCalendar::Gregorian:
+        return kFirstGregorianDay;
+    case ESheetCalendar::Julian:
+        break;
+    }
+    return std::numeric_limits<std::int32_t>::max();
+}
+
 void AddFeasts(CYearSheet& sheet, bool french) {
     const std::int32_t year = sheet.nYear;
-    const CYearSheetOptions& options = sheet.options;
+    const std::int32_t reform = SheetReformDay(sheet.options);
+    // Each year's feasts, wherever their days fall: Advent in the year before.
     for (const std::int32_t y : {year == 1 ? -1 : year - 1, year, NextYear(year)}) {
-        if (y < 1 || y > 2999)
-            continue;
-        for (const bool gregorian : {false, true}) {
-            for (CChurchDay& feast : ChurchYearDays(y, gregorian, french)) {
-                if (feast.day < sheet.firstDay || feast.day > sheet.lastDay ||
-                    KeepsGregorianReckoning(options.eCalendar, options.nReformDay, feast.day) !=
-                        gregorian)
-                    continue;
-                auto& day = sheet.days[static_cast<std::size_t>(feast.day - sheet.firstDay)];
-                day.feasts.push_back({std::move(feast.strLatin), std::move(feast.strGloss)});
-            }
+        for (CChurchDay& feast : KeptChurchDays(y, reform, french)) {
+            if (feast.day < sheet.firstDay || feast.day > sheet.lastDay)
+                continue;
+            auto& day = sheet.days[static_cast<std::size_t>(feast.day - sheet.firstDay)];
+            day.feasts.push_back({std::move(feast.strLatin), std::move(feast.strGloss)});
         }
     }
 }
 
 CYearElements ElementsOf(const CYearSheet& sheet) {
     const std::int32_t year = sheet.nYear;
-    const ESheetCalendar calendar = sheet.options.eCalendar;
-    const std::int32_t reform = sheet.options.nReformDay;
+    const std::int32_t reform = SheetReformDay(sheet.options);
     CYearElements elements;
     elements.nGoldenNumber = GoldenNumber(year);
     elements.nIndiction = (Astronomical(year) + 2) % 15 + 1;
     if (elements.nIndiction <= 0)
         elements.nIndiction += 15;
     // Each reckoning's elements where some day of the sheet keeps it.
-    if (!KeepsGregorianReckoning(calendar, reform, sheet.firstDay)) {
+    if (sheet.firstDay.GetDayNumber() < reform) {
         elements.strDominicalJulian = DominicalLetters(year, false);
         elements.nJulianEpact = JulianEpact(year);
     }
-    if (KeepsGregorianReckoning(calendar, reform, sheet.lastDay)) {
+    if (sheet.lastDay.GetDayNumber() >= reform) {
         elements.strDominicalGregorian = DominicalLetters(year, true);
         elements.strGregorianEpact = GregorianEpactText(year);
     }

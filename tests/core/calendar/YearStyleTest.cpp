@@ -166,6 +166,13 @@ TEST(YearStyle, TurnOfEachYear) {
               (CStyleReadings{1, {Julian(1, 4, 1700), CJulianDay()}}));
     EXPECT_EQ(RowReadingsOfDual(EStyleRow::Julian, 1, 4, 4, {1699, 1700}, pisa),
               (CStyleReadings{1, {Julian(1, 4, 1699), CJulianDay()}}));
+    // The window offers the day the ended style also named, before the change.
+    const CStyleReadings both = DaysOfStyleDate(1, 4, 1700, EStyleCalendar::Julian, pisa, true);
+    EXPECT_EQ(both, (CStyleReadings{2, {Julian(1, 4, 1699), Julian(1, 4, 1700)}}));
+    EXPECT_TRUE(ReadingsStraddleChange(both, pisa));
+    const CYearStyle easter{EYearStyle::Easter, 0};
+    EXPECT_FALSE(ReadingsStraddleChange(
+        DaysOfStyleDate(5, 4, 2024, EStyleCalendar::Gregorian, easter, true), easter));
 }
 
 TEST(YearStyle, EnglandAround1751) {

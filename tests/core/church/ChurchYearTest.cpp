@@ -4,12 +4,14 @@
 #include "church/FeastDate.h"
 #include "church/FeastNames.h"
 #include "daynames/DayNameLists.h"
+#include "reform/MovableFeasts.h"
 #include "saints/SaintSearch.h"
 #include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -44,19 +46,120 @@ TEST(ChurchYear, EveryYearsFeastsAndSundays) {
             std::set<std::int32_t> named;
             for (std::size_t i = 0; i < days.size(); ++i) {
                 named.insert(days[i].day.GetDayNumber());
+                // The Sundays after 1 January and 25 December, within their week.
+                const std::int32_t fromCircumcision = days[i].day - Date(1, 1, year, gregorian);
+                if (days[i].strLatin == "Dominica post Circumcisionem")
+                    ASSERT_TRUE(fromCircumcision >= 1 && fromCircumcision <= 4) << year;
+                if (days[i].strLatin == "Dominica infra octavam Nativitatis")
+                    ASSERT_TRUE(days[i].day > CJulianDay(christmas) &&
+                                days[i].day.GetDayNumber() <= christmas + 6)
+                        << year;
                 if (i > 0)
                     ASSERT_LE(days[i - 1].day, days[i].day) << year;
             }
             ASSERT_GE(days.front().day, Date(1, 1, year, gregorian)) << year;
             ASSERT_LE(days.back().day.GetDayNumber(), last) << year;
-            CJulianDay sunday = Date(7, 1, year, gregorian);
+            CJulianDay sunday = Date(1, 1, year, gregorian);
             while (sunday.GetDayOfWeek() != 0)
                 sunday += 1;
-            for (; sunday.GetDayNumber() < std::min(christmas, last + 1); sunday += 7)
+            for (; sunday.GetDayNumber() <= last; sunday += 7)
                 ASSERT_TRUE(named.count(sunday.GetDayNumber()))
                     << "unnamed Sunday " << sunday.GetDayNumber() << " in " << year;
         }
     }
+}
+
+// The number of a "Dominica XIV post ..." name, 0 for any other name.
+std::int32_t SundayNumber(const std::string& latin, std::string_view series) {
+    const std::size_t end = latin.find(series);
+    if (latin.rfind("Dominica ", 0) != 0 || end == std::string::npos)
+        return 0;
+    std::int32_t n = 0, last = 0;
+    for (std::size_t i = end; i-- > 9;) {
+        const std::int32_t v = latin[i] == 'X' ? 10 : latin[i] == 'V' ? 5 : latin[i] == 'I' ? 1 : 0;
+        n += v < last ? -v : v;
+        last = std::max(last, v);
+    }
+    return n;
+}
+
+// Wherever the reform falls in a year, each series of Sundays counts whole
+// weeks from the feast that year kept, with no number skipped or repeated,
+// and the year's Pentecost is the one the movable feasts dialog gives.
+TEST(ChurchYear, SundaysCountWeeksFromTheirFeastAcrossAnyReform) {
+    constexpr std::pair<int, int> kReformDates[] = {{2, 1},  {10, 1}, {20, 1}, {1, 3},
+                                                    {20, 4}, {5, 10}, {15, 12}};
+    for (std::int32_t year = 2; year <= 2998; ++year) {
+        for (const auto& [d, m] : kReformDates) {
+            const std::int32_t reform = Date(d, m, year, false).GetDayNumber();
+            const CFeastsDialogModel dialog(year, CJulianDay(reform));
+            CJulianDay pentecost, christmas, advent;
+            std::map<std::string_view, std::pair<CJulianDay, std::int32_t>> previous;
+            for (const CChurchDay& day : KeptChurchDays(year, reform)) {
+                const std::string where =
+                    day.strLatin + " " + std::to_string(day.day.GetDayNumber());
+                ASSERT_TRUE(day.day.GetDayOfWeek() == 0 || day.strLatin.rfind("Dominica ", 0) != 0)
+                    << where;
+                if (day.strLatin == "Pentecoste")
+                    pentecost = day.day;
+                if (day.strLatin == "Nativitas Domini")
+                    christmas = day.day;
+                if (day.strLatin == "Dominica prima Adventus")
+                    advent = day.day;
+                for (const std::string_view series : {" post Epiphaniam", " post Pentecosten"}) {
+                    const std::int32_t n = SundayNumber(day.strLatin, series);
+                    if (n == 0)
+                        continue;
+                    if (series == " post Pentecosten")
+                        ASSERT_EQ(day.day - pentecost, 7 * n) << where;
+                    auto& [lastDay, lastN] = previous[series];
+                    if (lastN != 0)
+                        ASSERT_EQ(day.day - lastDay, 7 * (n - lastN)) << where;
+                    lastDay = day.day;
+                    lastN = n;
+                }
+            }
+            ASSERT_EQ(pentecost, dialog.GetFeastDay(FEAST_PENTECOST)) << year << " " << reform;
+            if (christmas.GetDayNumber() != 0)
+                ASSERT_EQ((christmas - advent + 6) / 7, 4) << year << " " << reform;
+        }
+    }
+}
+
+// The church year runs from the first Sunday of Advent to the Saturday
+// before the next, in either reckoning; the dialog lists just those days.
+TEST(ChurchYear, TheChurchYearRunsFromAdventToAdvent) {
+    for (const bool gregorian : {false, true}) {
+        const std::int32_t reform = gregorian ? 0 : kLastSupportedDay + 1;
+        for (std::int32_t year = 1; year <= 2998; ++year) {
+            const CJulianDay advent = AdventSunday(1, year, gregorian);
+            ASSERT_EQ(ChurchYearOfDay(advent, reform), year + 1) << year;
+            ASSERT_EQ(ChurchYearOfDay(CJulianDay(advent.GetDayNumber() - 1), reform), year);
+            const auto days = LiturgicalYearDays(year + 1, gregorian);
+            ASSERT_EQ(days.front().day, advent) << year;
+            for (const CChurchDay& day : days)
+                ASSERT_EQ(ChurchYearOfDay(day.day, reform), year + 1) << day.strLatin;
+        }
+    }
+    EXPECT_EQ(LiturgicalYearDays(1, false).front().day, Date(1, 1, 1, false));
+    EXPECT_EQ(ChurchYearOfDay(CJulianDay(), 0), 0);
+    // France: Advent 1582 counted to the new-style Christmas, before the reform.
+    EXPECT_EQ(ChurchYearOfDay(Date(27, 11, 1582, false), 2299227), 1583);
+    EXPECT_EQ(ChurchYearOfDay(Date(17, 11, 1582, false), 2299227), 1582);
+}
+
+// 2 January 2022 and 31 December 2023 were Sundays.
+TEST(ChurchYear, TheSundaysBetweenChristmasAndEpiphany) {
+    std::string english, french;
+    for (const bool inFrench : {false, true})
+        for (const std::int32_t year : {2022, 2023})
+            for (const CChurchDay& d : ChurchYearDays(year, true, inFrench))
+                if (d.day == Date(2, 1, 2022, true) || d.day == Date(31, 12, 2023, true))
+                    (inFrench ? french : english) += d.strLatin + ": " + d.strGloss + "|";
+    EXPECT_EQ(english, "Dominica post Circumcisionem: Sunday after the Circumcision|Dominica infra "
+                       "octavam Nativitatis: Sunday in the octave of Christmas|");
+    EXPECT_EQ(french, "Dominica post Circumcisionem: Dimanche apr\xE8s la Circoncision|Dominica "
+                      "infra octavam Nativitatis: Dimanche dans l'octave de No\xEBl|");
 }
 
 TEST(ChurchYear, NumberedSundaysAndYearBounds) {

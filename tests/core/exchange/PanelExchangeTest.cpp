@@ -79,6 +79,13 @@ TEST_F(PanelExchangeTest, AClauseWithoutYearIsReadInThePanelsYear) {
     EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"14", "November", "1997"}));
     EXPECT_EQ(ReadPastedClause(panel, "Dinstagh nach Crucis 1541").readings.size(), 2u);
     EXPECT_EQ(ReadPastedClause(panel, "freitags nach Zzqxw").strWhat, "Zzqxw");
+    // In December, past Advent, a clause is still of the year shown.
+    CJulianDay december;
+    december.SetGregorian({20, 12, 1997});
+    panel.GoToRowDay(ROW_GREGORIAN, december);
+    EXPECT_EQ(
+        ReadPastedClause(panel, "freitags nach Martini").readings.at(0).day.GetGregorian().nYear,
+        1997);
 }
 
 } // namespace

@@ -179,12 +179,15 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
 
 TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     const std::tuple<CJulianDay, std::int32_t, bool, std::int32_t> cases[] = {
-        {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1582}, // 9 December Julian
-        {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1582},
+        // The feasts open on the day's church year: from Advent, the next.
+        {Greg(19, 12, 1582), kDefaultGregorianStart, false, 1583}, // 9 December Julian
+        {Greg(20, 12, 1582), kDefaultGregorianStart, true, 1583},
         {Greg(14, 9, 1752), 2361222, true, 1752},
-        {Greg(5, 1, 1700), 2361222, false, 1699}, // 26 December 1699 Julian
+        {Greg(5, 1, 1700), 2361222, false, 1700}, // 26 December 1699 Julian
         {Greg(5, 1, 1700), kDefaultGregorianStart, true, 1700},
+        {Greg(27, 3, 1523), 2361222, false, 1523}, // 17 March 1522/23 in England
     };
+    owner.m_options.yearStyle = {EYearStyle::Annunciation, 2360976}; // England's, to 1751
     for (const auto& [day, reform, gregorian, feastsYear] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
         g_jdGregorianStart = reform;

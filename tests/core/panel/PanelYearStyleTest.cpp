@@ -95,6 +95,34 @@ TEST_F(PanelStyleTest, AnEasterDateHeldTwiceShowsWhichAndSwitches) {
     EXPECT_TRUE(panel.IsIllegal(ROW_JULIAN));
 }
 
+// Where a Pisan style ended with 1749, "30 March 1750" is the modern day
+// or the one of 1749 the style called 1750: the same choice as at Easter.
+TEST_F(PanelStyleTest, ADateAnEndedStyleAlsoNamedOffersTheChoice) {
+    UseStyle({EYearStyle::Pisan, Greg(1, 1, 1750).GetDayNumber()});
+    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 1700));
+    const auto state = [this] {
+        std::int32_t d = 0, m = 0, y = 0;
+        panel.GetRowFields(ROW_GREGORIAN, d, m, y);
+        return std::tuple(Greg(d, m, y).GetDayNumber(), panel.GetEasterReading(ROW_GREGORIAN),
+                          panel.GetReadingChoice(ROW_GREGORIAN), Text(FIELD_GREG_YEAR));
+    };
+    using EChoice = CCalendarPanel::EReadingChoice;
+    Enter({{FIELD_GREG_DAY, "30"}, {FIELD_GREG_MONTH, "March"}, {FIELD_GREG_YEAR, "1750"}});
+    EXPECT_EQ(state(),
+              std::tuple(Greg(30, 3, 1750).GetDayNumber(), 1, EChoice::StyleChange, "1750"));
+    panel.SwitchEasterReading(ROW_GREGORIAN);
+    EXPECT_EQ(state(),
+              std::tuple(Greg(30, 3, 1749).GetDayNumber(), 0, EChoice::StyleChange, "1749/50"));
+    Enter(FIELD_GREG_DAY, "31"); // the choice holds
+    EXPECT_EQ(state(),
+              std::tuple(Greg(31, 3, 1749).GetDayNumber(), 0, EChoice::StyleChange, "1749/50"));
+    Enter({{FIELD_GREG_DAY, "10"}, {FIELD_GREG_MONTH, "February"}, {FIELD_GREG_YEAR, "1750"}});
+    EXPECT_EQ(state(), std::tuple(Greg(10, 2, 1750).GetDayNumber(), -1, EChoice::None, "1750"));
+    UseStyle(kEaster);
+    panel.GoToRowDay(ROW_JULIAN, CJulianDay(2292409)); // 10 April 1564, after Easter
+    EXPECT_EQ(panel.GetReadingChoice(ROW_JULIAN), EChoice::Easter);
+}
+
 TEST_F(PanelStyleTest, CopyWritesTheDualYearAsChosen) {
     UseStyle(kEngland);
     panel.GoToRowDay(ROW_JULIAN, CJulianDay(2323385));

@@ -128,10 +128,13 @@ TEST(FeastsDialog, OpeningReckoningFollowsTheReformYear) {
     const std::tuple<std::int32_t, CJulianDay, bool> cases[] = {
         {1583, kFranceReform, true},
         {1751, kEnglandReform, false},
-        {1752, kEnglandReform, true},
-        {1918, CJulianDay(2421639), true}, // Russia: 14 February 1918 is 1 February Julian
+        {1752, kEnglandReform, false}, // Easter came before the reform
+        {1753, kEnglandReform, true},
+        {1610, CJulianDay(2309345), false}, // Prussia: 2 September 1610
+        {1918, CJulianDay(2421639), true},  // Russia: 14 February 1918 is 1 February Julian
         {1917, CJulianDay(2421639), false},
-        {1700, CJulianDay(), true}, // a damaged reform day has no year: Gregorian
+        {1700, CJulianDay(), true},                   // a damaged reform day has no year: Gregorian
+        {1700, CJulianDay::Easter(1700, true), true}, // a reform on Easter Day itself
     };
     for (const auto& [year, reform, gregorian] : cases) {
         const CFeastsDialogModel dlg(year, reform);
@@ -142,8 +145,13 @@ TEST(FeastsDialog, OpeningReckoningFollowsTheReformYear) {
     CFeastsDialogModel dlg(1700, kEnglandReform);
     dlg.OnCalculate();
     EXPECT_TRUE(dlg.IsGregorianIndicatorShown());
-    EXPECT_EQ(FeastsStartYear(true, "2008", "2007"), 2008);
-    EXPECT_EQ(FeastsStartYear(false, "1600", "1599x"), 1599);
+    // The church year of the day: from Advent on, the next one.
+    CJulianDay march, advent;
+    march.SetJulian({17, 3, 1523});
+    advent.SetGregorian({1, 12, 2024});
+    EXPECT_EQ(FeastsStartYear(march, kEnglandReform.GetDayNumber()), 1523);
+    EXPECT_EQ(FeastsStartYear(advent, kFranceReform.GetDayNumber()), 2025);
+    EXPECT_EQ(FeastsStartYear(CJulianDay(advent.GetDayNumber() - 1), 0), 2024);
 }
 
 TEST(FeastsDialog, FrenchDatesAndTooltips) {

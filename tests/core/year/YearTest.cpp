@@ -1,12 +1,15 @@
 // The year sheet, anniversaries in their own calendar, and the CSV and
 // iCalendar writers.
+#include "text/StringTable.h"
 #include "year/Anniversary.h"
 #include "year/YearExport.h"
 #include "year/YearSheet.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -28,6 +31,12 @@ CYearSheet Sheet(std::int32_t year, ECal calendar, std::int32_t reform = kRome) 
 CJulianDay Gregorian(std::int32_t d, std::int32_t m, std::int32_t y) {
     CJulianDay day;
     day.SetGregorian({d, m, y});
+    return day;
+}
+
+CJulianDay Julian(std::int32_t d, std::int32_t m, std::int32_t y) {
+    CJulianDay day;
+    day.SetJulian({d, m, y});
     return day;
 }
 
@@ -89,6 +98,36 @@ TEST(YearSheet, TheReformYearLeavesOutTheSkippedDates) {
     EXPECT_FALSE(Sheet(1583, ECal::Civil).skipped);
 }
 
+// Sundays across a reform are counted in weeks from their feast: the
+// Pentecost and Epiphany the year kept, the Christmas Advent leads to.
+TEST(YearSheet, SundaysAcrossAReformKeepTheirNumbers) {
+    const std::int32_t kZurich = 2342349; // 12 January 1701, 1 to 11 January skipped
+    const std::int32_t kLateJanuary = Julian(20, 1, 1734).GetDayNumber();
+    const std::tuple<std::int32_t, std::int32_t, CJulianDay, const char*> cases[] = {
+        {1582, kRome, Gregorian(17, 10, 1582), "Dominica XVIII post Pentecosten"},
+        {1582, kRome, Gregorian(21, 11, 1582), "Dominica XXIII post Pentecosten"},
+        {1752, kEngland, Gregorian(17, 9, 1752), "Dominica XVI post Pentecosten"},
+        {1752, kEngland, Gregorian(26, 11, 1752), "Dominica XXVI post Pentecosten"},
+        {1752, kEngland, Gregorian(3, 12, 1752), "Dominica prima Adventus"},
+        {1752, kEngland, Julian(29, 3, 1752), "Pascha"},
+        {1582, 2299227, Julian(9, 12, 1582), "Dominica quarta Adventus"}, // France
+        {1734, kLateJanuary, Julian(13, 1, 1734), "Dominica I post Epiphaniam"},
+        {1734, kLateJanuary, Gregorian(14, 2, 1734), "Dominica IV post Epiphaniam"},
+        {1701, kZurich, Gregorian(16, 1, 1701), "Dominica II post Epiphaniam"},
+        {1700, kZurich, Julian(29, 12, 1700), "Dominica infra octavam Nativitatis"},
+    };
+    // A Gregorian year before the reform holds the Julian Christmas before it.
+    const CYearSheet sheet1500 = Sheet(1500, ECal::Gregorian);
+    EXPECT_EQ(sheet1500.days[2].feasts.front().strLatin, "Nativitas Domini");
+    for (const auto& [year, reform, day, latin] : cases) {
+        const CYearSheet sheet = Sheet(year, ECal::Civil, reform);
+        const CSheetDay& shown = sheet.days[static_cast<std::size_t>(day - sheet.firstDay)];
+        ASSERT_EQ(shown.day, day);
+        ASSERT_FALSE(shown.feasts.empty()) << latin;
+        EXPECT_EQ(shown.feasts.back().strLatin, latin);
+    }
+}
+
 TEST(YearSheet, AYearWithoutSupportedDaysIsRefused) {
     const struct {
         std::int32_t year;
@@ -111,6 +150,10 @@ TEST(YearSheet, AYearWithoutSupportedDaysIsRefused) {
         EXPECT_EQ(result.sheet.bCut, result.ok()) << c.year;
     }
     EXPECT_EQ(SheetCalendarOfName("roman"), std::nullopt);
+    // 3 BC was the first year of an indiction, so 4 BC the last of one.
+    EXPECT_EQ(Sheet(-3, ECal::Julian).elements.nIndiction, 1);
+    EXPECT_EQ(Sheet(-4, ECal::Julian).elements.nIndiction, 15);
+    EXPECT_FALSE(AnniversaryOfDay(EAnn::Republican, Gregorian(1, 1, 1700)));
 }
 
 TEST(Anniversary, ComesBackOnItsDateInItsOwnCalendar) {
@@ -184,6 +227,51 @@ TEST(Anniversary, AYearOfAnotherCalendarHoldsItOnceTwiceOrNot) {
         EXPECT_EQ(AnniversaryDays(*anniversary, c.sheet.firstDay, c.sheet.lastDay), c.days)
             << c.sheet.nYear;
     }
+}
+
+TEST(YearExport, AStampIsARealUtcTime) {
+    const std::pair<const char*, bool> kStamps[] = {
+        {"20240101T000000Z", true},  {"20240229T235959Z", true},  {"00010101T120000Z", true},
+        {"99991231T235959Z", true},  {"20241399T256199Z", false}, {"20230229T120000Z", false},
+        {"19000229T120000Z", false}, {"20000229T120000Z", true},  {"20240431T120000Z", false},
+        {"20240100T120000Z", false}, {"20240101T240000Z", false}, {"20240101T236000Z", false},
+        {"20240101T235960Z", false}, {"00000101T000000Z", false}, {"20240101 000000Z", false},
+        {"20240101T000000", false},  {"20240101T00000Z", false},  {"2024010AT000000Z", false},
+    };
+    for (const auto& [stamp, real] : kStamps)
+        EXPECT_EQ(IsIcsStamp(stamp), real) << stamp;
+}
+
+TEST(Anniversary, TheSummaryNamesItsCalendar) {
+    const std::tuple<EAnn, const char*, const char*> kNames[] = {
+        {EAnn::Gregorian, "Gregorian calendar", "calendrier gr\xE9gorien"},
+        {EAnn::Julian, "Julian calendar", "calendrier julien"},
+        {EAnn::Jewish, "Jewish calendar",
+         "calendrier h\xE9"
+         "bra\xEFque"},
+        {EAnn::Muslim, "Muslim calendar", "calendrier musulman"},
+        {EAnn::Republican, "Republican calendar", "calendrier r\xE9publicain"},
+    };
+    const CJulianDay day = Julian(3, 9, 1800);
+    std::set<std::string> summaries;
+    for (const auto& [calendar, english, french] : kNames) {
+        const auto anniversary = AnniversaryOfDay(calendar, day);
+        ASSERT_TRUE(anniversary);
+        const std::string summary = AnniversarySummary(*anniversary);
+        SetTextLanguage(ETextLanguage::French);
+        const std::string inFrench = AnniversarySummary(*anniversary);
+        SetTextLanguage(ETextLanguage::English);
+        EXPECT_EQ(summary.rfind("Anniversary of ", 0), 0u) << summary;
+        EXPECT_EQ(summary.substr(summary.size() - std::strlen(english) - 1),
+                  english + std::string(")"));
+        EXPECT_EQ(inFrench.rfind("Anniversaire du ", 0), 0u) << inFrench;
+        EXPECT_EQ(inFrench.substr(inFrench.size() - std::strlen(french) - 1),
+                  french + std::string(")"));
+        summaries.insert(summary);
+    }
+    EXPECT_EQ(summaries.size(), std::size(kNames));
+    EXPECT_EQ(AnniversarySummary(*AnniversaryOfDay(EAnn::Julian, day)),
+              "Anniversary of 03 September 1800 (Julian calendar)");
 }
 
 TEST(YearExport, CsvFieldsAndIcsTextsAreEscaped) {
