@@ -922,7 +922,10 @@ void FindRegnalYears(const std::vector<CClauseWord>& words, std::vector<bool>& c
                 continue;
             const CNumber n = NumberEndingAt(words, k, claimed, ELatin::AblativeOnly, joint);
             if (n.Found()) {
-                const bool adjacent = k + 1 == i && (ordinal > 0 || joint);
+                // "1 Anne", "17 John": a name only one monarch bore needs no numeral.
+                const auto named = ReignsNamed(base, 0);
+                const bool only = named.size() == 1 && named.front()->strEnglish == base;
+                const bool adjacent = k + 1 == i && (ordinal > 0 || joint || only);
                 const bool yearBefore = n.nFirst > 0 && IsYearBefore(words, n.nFirst - 1);
                 const bool yearAfter = k + 1 < words.size() && (words[k + 1].strText == "year" ||
                                                                 words[k + 1].strText == "annee");

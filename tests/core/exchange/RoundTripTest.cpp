@@ -109,3 +109,28 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
 }
 
 } // namespace
+
+// A copy with the regnal year and the indiction after the date pastes back
+// to its day: the elements are read and checked, never a reason to refuse.
+TEST(CopyPasteRoundTrip, DatesWithTheirElementsPasteBack) {
+    int read = 0;
+    for (std::int32_t d = 2150000; d <= 2380000; d += 211) {
+        const CJulianDay day(d);
+        for (const CalendarRow row : {ROW_GREGORIAN, ROW_JULIAN}) {
+            for (const std::int32_t indiction : {COPY_INDICTION_NONE, COPY_INDICTION_ROMAN,
+                                                 COPY_INDICTION_GREEK, COPY_INDICTION_BEDAN}) {
+                CCopyFormat format;
+                format.nMonth = 2;
+                format.strSeparator = " ";
+                format.bRegnal = true;
+                format.nIndiction = indiction;
+                const auto text = FormatDayInRow(row, day, format);
+                if (!text)
+                    continue;
+                EXPECT_EQ(PastedDay(row, *text), day) << *text;
+                ++read;
+            }
+        }
+    }
+    EXPECT_GT(read, 4000);
+}
