@@ -325,173 +325,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="376"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="377"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="379"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="383"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="385"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="392"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="394"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="405"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="406"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="407"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="408"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="409"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="410"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour par une personne née ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="412"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="413"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="414"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="446"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="456"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="447"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="457"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="451"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="461"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="469"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="479"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="478"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="488"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="484"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="494"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="487"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="494"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="504"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="495"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="505"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="507"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="507"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="517"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -499,42 +499,42 @@
 <context>
     <name>CDayPicker</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="198"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="207"/>
         <source>This row cannot read the text.</source>
         <translation>Cette ligne ne peut pas lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="208"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="218"/>
         <source>%1, day number %2</source>
         <translation>%1, jour numéro %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="215"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="225"/>
         <source>Text:</source>
         <translation>Texte&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="216"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="226"/>
         <source>a date to read, as pasted into the row</source>
         <translation>une date à lire, comme collée dans la ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="217"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="227"/>
         <source>Panel&apos;s Day</source>
         <translation>Jour du tableau</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="218"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="228"/>
         <source>Take the day the calendar panel shows</source>
         <translation>Prendre le jour affiché par le tableau des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="139"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="142"/>
         <source>Count (1: the named day itself)</source>
         <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="139"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="142"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -1522,7 +1522,7 @@
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="816"/>
+        <location filename="../src/ui/MainFrame.cpp" line="833"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
@@ -1567,7 +1567,7 @@
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="815"/>
+        <location filename="../src/ui/MainFrame.cpp" line="832"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
@@ -1580,67 +1580,67 @@
 <context>
     <name>CMonthView</name>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="149"/>
+        <location filename="../src/ui/MonthView.cpp" line="150"/>
         <source>Month</source>
         <translation>Mois</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="154"/>
+        <location filename="../src/ui/MonthView.cpp" line="155"/>
         <source>Previous month</source>
         <translation>Mois précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="155"/>
+        <location filename="../src/ui/MonthView.cpp" line="156"/>
         <source>Next month</source>
         <translation>Mois suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="161"/>
+        <location filename="../src/ui/MonthView.cpp" line="162"/>
         <source>Under each day, its first saint.&lt;br&gt;%1 movable feast&lt;br&gt;%2 first day of the reform</source>
         <translation>Sous chaque jour, son premier saint.&lt;br&gt;%1 fête mobile&lt;br&gt;%2 premier jour de la réforme</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="217"/>
+        <location filename="../src/ui/MonthView.cpp" line="218"/>
         <source>The first day of the Gregorian calendar</source>
         <translation>Le premier jour du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="245"/>
+        <location filename="../src/ui/MonthView.cpp" line="246"/>
         <source>Julian, then Gregorian</source>
         <translation>julien, puis grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="246"/>
+        <location filename="../src/ui/MonthView.cpp" line="247"/>
         <source>Gregorian</source>
         <translation>grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="247"/>
+        <location filename="../src/ui/MonthView.cpp" line="248"/>
         <source>Julian</source>
         <translation>julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="251"/>
+        <location filename="../src/ui/MonthView.cpp" line="252"/>
         <source>%1 %2 (%3)</source>
         <translation>%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="255"/>
+        <location filename="../src/ui/MonthView.cpp" line="256"/>
         <source>The reform skipped %1 %2.</source>
         <translation>La réforme a sauté le %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="256"/>
+        <location filename="../src/ui/MonthView.cpp" line="257"/>
         <source>The reform skipped %1 to %2 %3.</source>
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="281"/>
+        <location filename="../src/ui/MonthView.cpp" line="285"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="284"/>
+        <location filename="../src/ui/MonthView.cpp" line="288"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>
@@ -1661,64 +1661,69 @@
 <context>
     <name>CQuindorView</name>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="213"/>
+        <location filename="../src/ui/QuindorView.cpp" line="215"/>
         <source>the year of the old style</source>
         <translation>l&apos;année de l&apos;ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="214"/>
+        <location filename="../src/ui/QuindorView.cpp" line="216"/>
         <source>the year counted from 1 January</source>
         <translation>l&apos;année comptée depuis le 1er janvier</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="215"/>
+        <location filename="../src/ui/QuindorView.cpp" line="217"/>
         <source>after Easter</source>
         <translation>après Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="215"/>
+        <location filename="../src/ui/QuindorView.cpp" line="217"/>
         <source>before Easter</source>
         <translation>avant Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="243"/>
+        <location filename="../src/ui/QuindorView.cpp" line="245"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="245"/>
+        <location filename="../src/ui/QuindorView.cpp" line="247"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="247"/>
+        <location filename="../src/ui/QuindorView.cpp" line="249"/>
         <source>Julian calendar (Roman style)</source>
         <translation>Calendrier julien (à la romaine)</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="249"/>
+        <location filename="../src/ui/QuindorView.cpp" line="251"/>
         <source>Republican calendar</source>
         <translation>Calendrier républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="251"/>
+        <location filename="../src/ui/QuindorView.cpp" line="253"/>
         <source>Simulated republican calendar</source>
         <translation>Calendrier républicain simulé</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="253"/>
+        <location filename="../src/ui/QuindorView.cpp" line="255"/>
         <source>Jewish calendar</source>
         <translation>Calendrier hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="255"/>
+        <location filename="../src/ui/QuindorView.cpp" line="257"/>
         <source>Muslim calendar</source>
         <translation>Calendrier musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="495"/>
+        <location filename="../src/ui/QuindorView.cpp" line="497"/>
         <source>There is no year 0: the year before 1 is -1</source>
         <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/QuindorView.cpp" line="508"/>
+        <source>%1: these fields make no date; the other rows wait until they are put right.</source>
+        <translation>%1&#xa0;: ces champs ne forment aucune date&#xa0;; les autres lignes attendent qu&apos;ils soient corrigés.</translation>
     </message>
 </context>
 <context>
@@ -1875,19 +1880,22 @@
         <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="180"/>
-        <location filename="../src/ui/Clipboard.cpp" line="193"/>
+        <location filename="../src/ui/Clipboard.cpp" line="227"/>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="239"/>
         <source>The clipboard holds more text than any date.</source>
         <translation>Le presse-papiers contient plus de texte que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="182"/>
-        <location filename="../src/ui/Clipboard.cpp" line="191"/>
+        <location filename="../src/ui/Clipboard.cpp" line="241"/>
         <source>The clipboard holds no text to paste.</source>
         <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="196"/>
+        <location filename="../src/ui/Clipboard.cpp" line="193"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
     </message>
@@ -1897,79 +1905,84 @@
         <translation>«&#xa0;%1&#xa0;» lu comme une date de l&apos;ancien style (julien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="201"/>
+        <location filename="../src/ui/Clipboard.cpp" line="198"/>
         <source>a year or a month alone names no day</source>
         <translation>une année ou un mois seul ne désigne aucun jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="204"/>
+        <location filename="../src/ui/Clipboard.cpp" line="201"/>
         <source>a family-tree range or period names no single day</source>
         <translation>un intervalle ou une période d&apos;arbre généalogique ne désigne aucun jour précis</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="208"/>
+        <location filename="../src/ui/Clipboard.cpp" line="205"/>
         <source>a dual year out of its place spans years, not one day</source>
         <translation>une double année hors de sa place couvre des années, pas un jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="212"/>
+        <location filename="../src/ui/Clipboard.cpp" line="209"/>
         <source>its month has no such day</source>
         <translation>son mois n&apos;a pas ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <location filename="../src/ui/Clipboard.cpp" line="212"/>
         <source>the day is outside the range of this calendar</source>
         <translation>le jour est hors des limites de ce calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="222"/>
+        <location filename="../src/ui/Clipboard.cpp" line="219"/>
         <source>Gregorian</source>
         <translation>grégorienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="222"/>
+        <location filename="../src/ui/Clipboard.cpp" line="219"/>
         <source>Julian</source>
         <translation>julienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="223"/>
+        <location filename="../src/ui/Clipboard.cpp" line="220"/>
         <source>Roman-style</source>
         <translation>julienne à la romaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="223"/>
+        <location filename="../src/ui/Clipboard.cpp" line="220"/>
         <source>Republican</source>
         <translation>républicaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="224"/>
+        <location filename="../src/ui/Clipboard.cpp" line="221"/>
         <source>Jewish</source>
         <translation>juive</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="224"/>
+        <location filename="../src/ui/Clipboard.cpp" line="221"/>
         <source>Muslim</source>
         <translation>musulmane</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="227"/>
+        <location filename="../src/ui/Clipboard.cpp" line="224"/>
         <source>a date of the %1 row, not of this one</source>
         <translation>une date de la ligne %1, pas de celle-ci</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="229"/>
+        <location filename="../src/ui/Clipboard.cpp" line="226"/>
         <source>not a date of any row</source>
         <translation>aucune ligne n&apos;y lit une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="231"/>
-        <source>The clipboard holds “%1”: %2</source>
-        <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <location filename="../src/ui/Clipboard.cpp" line="253"/>
+        <source>The clipboard holds “%1”: %2.</source>
+        <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="234"/>
-        <source>%1; %2.</source>
-        <translation>%1&#xa0;; %2.</translation>
+        <location filename="../src/ui/Clipboard.cpp" line="263"/>
+        <source>The text is longer than any date.</source>
+        <translation>Le texte est plus long que toute date.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Clipboard.cpp" line="266"/>
+        <source>This row cannot read the text: %1.</source>
+        <translation>Cette ligne ne peut pas lire le texte&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

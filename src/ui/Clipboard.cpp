@@ -169,18 +169,14 @@ QString CopyRefusalText(CCalendarPanel& panel, int row) {
                                        "Nothing to copy: the row holds no valid date.");
 }
 
-QString PasteRefusalText(int row, const CYearStyle& style) {
-    if (!IsCalendarRow(row))
-        return QString();
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    const QString text = ClipboardTextForPaste();
-    if (text.isEmpty()) {
-        if (data && data->hasText() && !data->text().isEmpty() && data->text().at(0) != u'\0')
-            return QCoreApplication::translate("Clipboard",
-                                               "The clipboard holds more text than any date.");
-        return QCoreApplication::translate("Clipboard", "The clipboard holds no text to paste.");
-    }
+namespace {
+
+// Why a row refuses a text, as a paste would: "a date of the Jewish row, not
+// of this one; its month has no such day"; empty when the row reads it. The
+// empty and the overlong text have their own words (empty, tooLong).
+QString RefusalReason(int row, const QString& text, const CYearStyle& style, bool& empty,
+                      bool& tooLong) {
+    empty = tooLong = false;
     const CPasteRefusal refusal =
         PasteRefusal(static_cast<CalendarRow>(row), text.toStdString(), style);
     QString why;
@@ -188,10 +184,11 @@ QString PasteRefusalText(int row, const CYearStyle& style) {
     case EPasteReason::None:
         return QString();
     case EPasteReason::Empty:
-        return QCoreApplication::translate("Clipboard", "The clipboard holds no text to paste.");
+        empty = true;
+        return QString();
     case EPasteReason::TooLong:
-        return QCoreApplication::translate("Clipboard",
-                                           "The clipboard holds more text than any date.");
+        tooLong = true;
+        return QString();
     case EPasteReason::NoDayInStyle:
         why = QCoreApplication::translate(
             "Clipboard",
@@ -227,9 +224,44 @@ QString PasteRefusalText(int row, const CYearStyle& style) {
             ? QCoreApplication::translate("Clipboard", "a date of the %1 row, not of this one")
                   .arg(Tr(kRowNames[refusal.nOtherRow]))
             : QCoreApplication::translate("Clipboard", "not a date of any row");
-    const QString head =
-        QCoreApplication::translate("Clipboard", "The clipboard holds \u201C%1\u201D: %2")
-            .arg(Quoted(text), rows);
-    return why.isEmpty() ? head + QLatin1Char('.')
-                         : QCoreApplication::translate("Clipboard", "%1; %2.").arg(head, why);
+    return why.isEmpty() ? rows : QCoreApplication::translate("Clipboard", "%1; %2").arg(rows, why);
+}
+
+} // namespace
+
+QString PasteRefusalText(int row, const CYearStyle& style) {
+    if (!IsCalendarRow(row))
+        return QString();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    const QString text = ClipboardTextForPaste();
+    const QString tooLongText =
+        QCoreApplication::translate("Clipboard", "The clipboard holds more text than any date.");
+    const QString emptyText =
+        QCoreApplication::translate("Clipboard", "The clipboard holds no text to paste.");
+    if (text.isEmpty()) {
+        if (data && data->hasText() && !data->text().isEmpty() && data->text().at(0) != u'\0')
+            return tooLongText;
+        return emptyText;
+    }
+    bool empty = false, tooLong = false;
+    const QString why = RefusalReason(row, text, style, empty, tooLong);
+    if (empty || tooLong)
+        return empty ? emptyText : tooLongText;
+    if (why.isEmpty())
+        return QString();
+    return QCoreApplication::translate("Clipboard", "The clipboard holds \u201C%1\u201D: %2.")
+        .arg(Quoted(text), why);
+}
+
+QString TextRefusalText(int row, const QString& text, const CYearStyle& style) {
+    if (!IsCalendarRow(row))
+        return QString();
+    bool empty = false, tooLong = false;
+    const QString why = RefusalReason(row, text, style, empty, tooLong);
+    if (tooLong)
+        return QCoreApplication::translate("Clipboard", "The text is longer than any date.");
+    if (empty || why.isEmpty())
+        return QString();
+    return QCoreApplication::translate("Clipboard", "This row cannot read the text: %1.").arg(why);
 }

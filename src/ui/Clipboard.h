@@ -47,6 +47,9 @@ bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent = nul
 // Why a command is greyed, for its tooltip and the status bar; empty when it
 // is not. The paste's names the clipboard's text, shortened when long.
 QString PasteRefusalText(int row, const CYearStyle& style);
+// Why a row refuses a typed text, as its paste would: "This row cannot read
+// the text: a date of the Jewish row, not of this one."; empty when it reads it.
+QString TextRefusalText(int row, const QString& text, const CYearStyle& style);
 // What the window says after a paste read the clipboard's text otherwise than
 // as written ("read as an Old Style (Julian) date"); empty when nothing.
 QString PasteNoteText();

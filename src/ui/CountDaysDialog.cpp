@@ -1,5 +1,7 @@
 #include "CountDaysDialog.h"
 
+#include "Clipboard.h"
+
 #include "HelpWindow.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
@@ -103,6 +105,7 @@ CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(paren
     const auto edited = [this] {
         if (m_bFilling)
             return;
+        m_bTextRefused = false;
         ShowReading();
         emit DayChanged();
     };
@@ -149,6 +152,8 @@ void CDayPicker::RefillKeepingDay() {
 }
 
 std::optional<CJulianDay> CDayPicker::Day() const {
+    if (m_bTextRefused)
+        return std::nullopt;
     const auto row = static_cast<CalendarRow>(Row());
     bool ok = false;
     const std::int32_t year = m_year->text().trimmed().toInt(&ok);
@@ -165,6 +170,7 @@ std::optional<CJulianDay> CDayPicker::Day() const {
 }
 
 void CDayPicker::SetDay(const CJulianDay& day) {
+    m_bTextRefused = false;
     CRowValues values = RowValuesOfDay(static_cast<CalendarRow>(Row()), day);
     if (values.nFirst == 0) {
         m_bFilling = true;
@@ -195,7 +201,11 @@ void CDayPicker::ReadText() {
     // Modern years, as in the fields beside it, whatever the year-start style.
     const CStyleReadings readings = PastedDays(static_cast<CalendarRow>(Row()), ToCp1252(typed));
     if (readings.nCount == 0) {
-        m_reading->setText(tr("This row cannot read the text."));
+        // The reason the row's paste would give, and no day to count from.
+        m_bTextRefused = true;
+        QString why = TextRefusalText(Row(), typed, CYearStyle{});
+        m_reading->setText(why.isEmpty() ? tr("This row cannot read the text.") : why);
+        emit DayChanged();
         return;
     }
     SetDay(readings.days[0]);

@@ -80,6 +80,7 @@ private:
     QComboBox* m_month = nullptr;
     QLineEdit* m_year = nullptr;
     QLineEdit* m_text = nullptr;
+    bool m_bTextRefused = false; // the text typed names no day: none to count from
     QLabel* m_textLabel = nullptr;
     QPushButton* m_fromPanel = nullptr;
     QLabel* m_reading = nullptr;

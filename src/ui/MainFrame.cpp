@@ -680,16 +680,31 @@ bool CMainFrame::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+namespace {
+
+// The sequences a key press stands for: as the event gives it, and with the
+// key printed on the key cap, which a keyboard sends shifted ("Ctrl+Shift+1"
+// arrives as Ctrl+Shift+!).
+QList<QKeySequence> PressedSequences(const QKeyEvent& key) {
+    QList<QKeySequence> pressed{QKeySequence(key.keyCombination())};
+    const quint32 cap = key.nativeVirtualKey();
+    if ((cap >= '0' && cap <= '9') || (cap >= 'a' && cap <= 'z'))
+        pressed << QKeySequence(QKeyCombination(
+            key.modifiers(), static_cast<Qt::Key>(cap >= 'a' ? cap - 'a' + 'A' : cap)));
+    return pressed;
+}
+
+} // namespace
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride &&
         (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier)) {
         UpdateCommandStates();
         // A greyed command's key does nothing: say why.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
+        const QList<QKeySequence> pressed = PressedSequences(*static_cast<QKeyEvent*>(event));
         for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
             const QAction* action = Action(id);
-            if (!action->isEnabled() && action->shortcut() == pressed)
+            if (!action->isEnabled() && pressed.contains(action->shortcut()))
                 ShowMessage(action->statusTip());
         }
     }
@@ -714,10 +729,12 @@ bool CMainFrame::IsCommandKey(const QObject* watched, const QEvent& event) const
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || widget->window() != this)
         return false;
-    const QKeySequence pressed(static_cast<const QKeyEvent&>(event).keyCombination());
+    const QList<QKeySequence> pressed = PressedSequences(static_cast<const QKeyEvent&>(event));
     for (const auto& entry : m_actions) {
-        if (entry.second->isEnabled() && entry.second->shortcuts().contains(pressed))
-            return true;
+        for (const QKeySequence& sequence : pressed) {
+            if (entry.second->isEnabled() && entry.second->shortcuts().contains(sequence))
+                return true;
+        }
     }
     return false;
 }

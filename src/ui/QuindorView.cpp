@@ -1,5 +1,7 @@
 #include "QuindorView.h"
 
+#include "CountDaysDialog.h"
+
 #include "Clipboard.h"
 #include "HelpWindow.h"
 #include "Icons.h"
@@ -401,8 +403,15 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
             // illegal and grey all the others.
             const auto* focus = static_cast<QFocusEvent*>(event);
             if (focus->reason() != Qt::PopupFocusReason && watched == m_fields[field] &&
-                m_bEditedSinceFocus[field] && m_edits[field]->text() != m_strTextAtFocus[field])
+                m_bEditedSinceFocus[field] && m_edits[field]->text() != m_strTextAtFocus[field]) {
                 m_panel.OnKillFocus(field);
+                // Leaving a row that makes no date says why, as the year 0 does.
+                const int row = FieldRow(field);
+                if (m_panel.IsIllegal(row) && !m_panel.HasYearZero(row)) {
+                    m_bIllegalShown[static_cast<std::size_t>(row)] = true;
+                    emit Message(NoDateText(row));
+                }
+            }
             break;
         }
         case QEvent::KeyPress: {
@@ -488,6 +497,11 @@ void CQuindorView::GoForward() {
     GoTo(m_history.Forward());
 }
 
+QString CQuindorView::NoDateText(int row) {
+    return tr("%1: these fields make no date; the other rows wait until they are put right.")
+        .arg(RowCalendarName(row));
+}
+
 void CQuindorView::ShowRowTips() {
     for (int row = 0; row < ROW_COUNT; ++row) {
         const int illegalIcon = RowIcons(row).illegal;
@@ -500,6 +514,12 @@ void CQuindorView::ShowRowTips() {
         if (!yearZero && m_bYearZeroShown[static_cast<std::size_t>(row)])
             emit MessageGone(noYearZero);
         m_bYearZeroShown[static_cast<std::size_t>(row)] = yearZero;
+        // The word said on leaving an illegal row goes when the row is put right.
+        if (!(m_panel.IsIllegal(row) && !yearZero) &&
+            m_bIllegalShown[static_cast<std::size_t>(row)]) {
+            emit MessageGone(NoDateText(row));
+            m_bIllegalShown[static_cast<std::size_t>(row)] = false;
+        }
         // A blank row tells when its calendar begins.
         bool blank = !m_panel.IsIllegal(row);
         for (const std::string& text : m_panel.GetRowTexts(row))

@@ -122,6 +122,8 @@ private:
     // The rows came into step on a day: the texts now shown are accepted.
     bool m_bAccepted = false;
     std::array<bool, ROW_COUNT> m_bYearZeroShown{};
+    std::array<bool, ROW_COUNT> m_bIllegalShown{}; // said on leaving it, until put right
+    static QString NoDateText(int row);
     CDayHistory m_history;
     // Each row's month width and month-to-year span as the layout placed them.
     std::array<int, ROW_COUNT> m_nLaidMonthWidth{};

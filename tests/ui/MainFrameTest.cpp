@@ -13,8 +13,8 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QDate>
-#include <QMenu>
 #include <QDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QStatusTipEvent>
@@ -439,6 +439,22 @@ private slots:
         }
         clipboard->setText(QStringLiteral("no date here"));
         QVERIFY(!Enabled(ID_PASTE_FIRST));
+        // A greyed paste's key says why, as a keyboard sends it: shifted
+        // ("Ctrl+Shift+1" arrives as Ctrl+Shift+!, the key cap's 1 beside it).
+        Focus(FIELD_GREG_DAY);
+        m_frame->StatusLine()->Withdraw(m_frame->StatusLine()->FullText());
+        QKeyEvent shifted(QEvent::ShortcutOverride, Qt::Key_Exclam,
+                          Qt::ControlModifier | Qt::ShiftModifier, 0, '1', 0, QStringLiteral("!"));
+        QApplication::sendEvent(Edit(FIELD_GREG_DAY), &shifted);
+        QVERIFY(m_frame->StatusLine()->FullText().startsWith(
+            QStringLiteral("The clipboard holds \u201Cno date here\u201D")));
+        // Leaving a row that makes no date says why; the word goes when it is put right.
+        Type(FIELD_GREG_YEAR, QStringLiteral("ABT 185029"));
+        Leave(FIELD_GREG_YEAR);
+        QVERIFY(m_frame->StatusLine()->FullText().contains(QStringLiteral("make no date")));
+        Type(FIELD_GREG_YEAR, QStringLiteral("1850"));
+        Leave(FIELD_GREG_YEAR);
+        QVERIFY(!m_frame->StatusLine()->FullText().contains(QStringLiteral("make no date")));
     }
 
     // Each option: stored at once, ticked, in force after a restart.

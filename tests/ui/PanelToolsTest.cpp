@@ -334,6 +334,14 @@ private slots:
         PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 30, 2, QStringLiteral("2001"));
         QCOMPARE(dialog.SecondDay()->Reading()->text(), QStringLiteral("Illegal date"));
         QVERIFY(dialog.DaysResult()->text().isEmpty() && !dialog.ShowSecondButton()->isEnabled());
+        // A text the row cannot read says why, as the paste would, and counts nothing.
+        PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 1, 3, QStringLiteral("2001"));
+        QVERIFY(!dialog.DaysResult()->text().isEmpty());
+        PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("ABT 1850"));
+        QCOMPARE(dialog.SecondDay()->Reading()->text(),
+                 QStringLiteral("This row cannot read the text: not a date of any row; a year or "
+                                "a month alone names no day."));
+        QVERIFY(dialog.DaysResult()->text().isEmpty() && dialog.SpanResult()->text().isEmpty());
         PickByText(dialog.SecondDay(), ROW_ROMAN, QStringLiteral("3 Nones March 1702"));
         dialog.ShowSecondButton()->click();
         QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("05 March 1702"));
