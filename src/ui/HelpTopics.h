@@ -23,10 +23,11 @@ enum class EHelpTrigger {
 // "annee" (year-start styles) has no trigger of its own: the reform dialog,
 // where the style is chosen, shows "gregorien", which links to it; nor has
 // "eglise" (dating by the church year): the feasts dialog's page links to it;
-// nor has "exporter" (a year printed or exported) yet.
-inline constexpr std::array<std::string_view, 12> kHelpTopics = {
-    "presentation", "interface", "fetes",  "copier", "gregorien", "annee",
-    "eglise",       "saints",    "gedcom", "compte", "elements",  "exporter"};
+// nor has "exporter" (a year printed or exported) yet, nor "liste" (a whole
+// list of clauses dated) until the window that dates one.
+inline constexpr std::array<std::string_view, 13> kHelpTopics = {
+    "presentation", "interface", "fetes",  "copier",   "gregorien", "annee", "eglise",
+    "saints",       "gedcom",    "compte", "elements", "exporter",  "liste"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);
