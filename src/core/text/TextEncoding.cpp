@@ -38,14 +38,11 @@ std::size_t SequenceLength(std::string_view bytes) {
 } // namespace
 
 CTextMark ReadTextMark(std::string_view start) {
-    const auto b = [&](std::size_t k) {
-        return k < start.size() ? static_cast<unsigned char>(start[k]) : 0x100u;
-    };
-    if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF)
+    if (start.starts_with("\xEF\xBB\xBF"))
         return {ETextMark::Utf8, 3};
-    if (b(0) == 0xFF && b(1) == 0xFE)
+    if (start.starts_with("\xFF\xFE"))
         return {ETextMark::Utf16Le, 2};
-    if (b(0) == 0xFE && b(1) == 0xFF)
+    if (start.starts_with("\xFE\xFF"))
         return {ETextMark::Utf16Be, 2};
     return {};
 }
