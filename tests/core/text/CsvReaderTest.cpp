@@ -145,11 +145,13 @@ TEST(TextEncoding, MarksAndUtf8) {
     EXPECT_EQ(ReadTextMark("\xEF\xBB").eMark, ETextMark::None);
     EXPECT_EQ(ReadTextMark("\xFF\xFE").eMark, ETextMark::Utf16Le);
     EXPECT_EQ(ReadTextMark("\xFE\xFF").eMark, ETextMark::Utf16Be);
-    for (const char* good :
-         {"", "abc", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF"})
+    // Each lead byte's first and last, and the sequences just past them.
+    for (const char* good : {"", "abc", "\x7F", "\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80",
+                             "\xEF\xBF\xBD", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF", "\xC3\xA9"})
         EXPECT_TRUE(IsUtf8(good)) << good;
-    for (const char* bad : {"\xE9", "\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
-                            "\xF4\x90\x80\x80", "\xC3\xA9\x80", "\xF8\x88\x80\x80\x80"})
+    for (const char* bad : {"\xE9", "\xC3", "\x80", "\xC1\xBF", "\xC0\xAF", "\xE0\x9F\xBF",
+                            "\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80",
+                            "\xF5\x80\x80\x80", "\xC3\xA9\x80", "\xE2\x82", "\xC3\x28"})
         EXPECT_FALSE(IsUtf8(bad)) << bad;
     EXPECT_EQ(FileTextToUtf8("\xC3\xA9"), "\xC3\xA9");
     EXPECT_EQ(FileTextToUtf8("\xE9"), "\xC3\xA9");
