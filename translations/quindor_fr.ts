@@ -1215,104 +1215,368 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>CListDateDialog</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="152"/>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="168"/>
+        <source>Export the Dated List</source>
+        <translation>Exporter la liste datée</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
-        <source>&amp;Freeze the Position</source>
-        <translation>&amp;Figer la position</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="169"/>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
-        <source>Always on &amp;Top</source>
-        <translation>&amp;Toujours au premier plan</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="291"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="309"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="508"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="699"/>
+        <source>Date a List</source>
+        <translation>Dater une liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
-        <source>&amp;Check a family tree file…</source>
-        <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="292"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="700"/>
+        <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Listes (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="310"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
-        <source>from &amp;Gregorian</source>
-        <translation>du calendrier &amp;grégorien</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="311"/>
+        <source>&amp;Clause column:</source>
+        <translation>Colonne des &amp;formules&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="168"/>
-        <source>from &amp;Julian</source>
-        <translation>du calendrier &amp;julien</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="312"/>
+        <source>&amp;Year column:</source>
+        <translation>Colonne des a&amp;nnées&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
-        <source>from Julian with R&amp;oman Style</source>
-        <translation>du julien à la r&amp;omaine</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="313"/>
+        <source>or &amp;fixed year:</source>
+        <translation>ou année fix&amp;e&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
-        <source>from &amp;French Republican</source>
-        <translation>du calendrier &amp;républicain</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="314"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="370"/>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
-        <source>from J&amp;ewish</source>
-        <translation>du calendrier &amp;hébraïque</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="315"/>
+        <source>The year of the clauses that state none and whose row gives none</source>
+        <translation>L&apos;année des formules qui n&apos;en donnent pas et dont la ligne n&apos;en donne pas</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
-        <source>from &amp;Muslim</source>
-        <translation>du calendrier &amp;musulman</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="316"/>
+        <source>&amp;Reckoning:</source>
+        <translation>Com&amp;put&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
-        <source>to &amp;Gregorian</source>
-        <translation>dans le calendrier &amp;grégorien</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="317"/>
+        <source>Calendar in civil use (as the panel)</source>
+        <translation>Calendrier en usage civil (comme le tableau)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
-        <source>to &amp;Julian</source>
-        <translation>dans le calendrier &amp;julien</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="318"/>
+        <source>Julian</source>
+        <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
-        <source>to Julian with R&amp;oman Style</source>
-        <translation>dans le julien à la r&amp;omaine</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="319"/>
+        <source>Gregorian</source>
+        <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
-        <source>to &amp;French Republican</source>
-        <translation>dans le calendrier &amp;républicain</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="320"/>
+        <source>Year &amp;began on:</source>
+        <translation>L&apos;année &amp;commençait le&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
-        <source>to J&amp;ewish</source>
-        <translation>dans le calendrier &amp;hébraïque</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="322"/>
+        <source>1 January</source>
+        <translation>1er janvier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
-        <source>to &amp;Muslim</source>
-        <translation>dans le calendrier &amp;musulman</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="323"/>
+        <source>25 March, after 1 January (Annunciation)</source>
+        <translation>25 mars, après le 1er janvier (Annonciation)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
+        <location filename="../src/ui/ListDateDialog.cpp" line="324"/>
+        <source>25 March, before 1 January (Pisan)</source>
+        <translation>25 mars, avant le 1er janvier (style pisan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="325"/>
+        <source>25 December (Nativity)</source>
+        <translation>25 décembre (Nativité)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="326"/>
+        <source>1 March (Venetian)</source>
+        <translation>1er mars (style vénitien)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="327"/>
+        <source>Easter</source>
+        <translation>Pâques</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="331"/>
+        <source>&amp;Date the List</source>
+        <translation>&amp;Dater la liste</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="332"/>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="333"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="334"/>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="335"/>
+        <source>Saves every row with its dated columns as a CSV file.</source>
+        <translation>Enregistre chaque ligne avec ses colonnes datées dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="336"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="372"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="385"/>
+        <source>Cannot open %1.</source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="401"/>
+        <source>%1 is empty: it has no header line.</source>
+        <translation>%1 est vide&#xa0;: il n&apos;a pas de ligne d&apos;en-tête.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="403"/>
+        <source>The window keeps the first %1 rows of %2; quindor-cli feastdate --list dates longer lists.</source>
+        <translation>La fenêtre garde les %1 premières lignes de %2&#xa0;; quindor-cli feastdate --list date les listes plus longues.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="408"/>
+        <source>%1: cannot read on from line %2.</source>
+        <translation>%1&#xa0;: impossible de lire au-delà de la ligne %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="411"/>
+        <source>%1: line %2 holds a NUL byte, so this is no text file.</source>
+        <translation>%1&#xa0;: la ligne %2 contient un octet NUL, ce n&apos;est donc pas un fichier texte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="414"/>
+        <source>%1 is UTF-16: save it as UTF-8 or Windows-1252.</source>
+        <translation>%1 est en UTF-16&#xa0;: enregistrez-le en UTF-8 ou en Windows-1252.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="417"/>
+        <source>%1: the row at line %2 is longer than 1 MiB.</source>
+        <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="420"/>
+        <source>%1: the file ends inside the quoted field of the row at line %2 (cut short?).</source>
+        <translation>%1&#xa0;: le fichier finit dans le champ entre guillemets de la ligne %2 (tronqué&#xa0;?).</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="426"/>
+        <source>Cannot read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="430"/>
+        <source>The %1 rows before it are listed.</source>
+        <translation>Les %1 lignes d&apos;avant sont affichées.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="505"/>
+        <source>Dating %1…</source>
+        <translation>Datation de %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="505"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="571"/>
+        <source>All rows (%1)</source>
+        <translation>Toutes les lignes (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="574"/>
+        <source>Sure (%1)</source>
+        <translation>Sûres (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="574"/>
+        <source>Doubtful (%1)</source>
+        <translation>Douteuses (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="575"/>
+        <source>Several days (%1)</source>
+        <translation>À plusieurs jours (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="575"/>
+        <source>Refused (%1)</source>
+        <translation>Refusées (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="578"/>
+        <source>To review: doubtful and refused (%1)</source>
+        <translation>À revoir&#xa0;: douteuses et refusées (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="609"/>
+        <source>%1: %2 rows. Choose the clause column, then date the list.</source>
+        <translation>%1&#xa0;: %2 lignes. Choisissez la colonne des formules, puis datez la liste.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="613"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="663"/>
+        <source>The dated list cannot replace the list it dates (%1): choose another name.</source>
+        <translation>La liste datée ne peut pas remplacer la liste qu&apos;elle date (%1)&#xa0;: choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="669"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="688"/>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ListDateDialog.cpp" line="691"/>
+        <source>%1 written: %2 rows.</source>
+        <translation>%1 écrit&#xa0;: %2 lignes.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <source>&amp;Freeze the Position</source>
+        <translation>&amp;Figer la position</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <source>Always on &amp;Top</source>
+        <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <source>&amp;Check a family tree file…</source>
+        <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <source>from &amp;Gregorian</source>
+        <translation>du calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <source>from &amp;Julian</source>
+        <translation>du calendrier &amp;julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <source>from Julian with R&amp;oman Style</source>
+        <translation>du julien à la r&amp;omaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <source>from &amp;French Republican</source>
+        <translation>du calendrier &amp;républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <source>from J&amp;ewish</source>
+        <translation>du calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <source>from &amp;Muslim</source>
+        <translation>du calendrier &amp;musulman</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <source>to &amp;Gregorian</source>
+        <translation>dans le calendrier &amp;grégorien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <source>to &amp;Julian</source>
+        <translation>dans le calendrier &amp;julien</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <source>to Julian with R&amp;oman Style</source>
+        <translation>dans le julien à la r&amp;omaine</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <source>to &amp;French Republican</source>
+        <translation>dans le calendrier &amp;républicain</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <source>to J&amp;ewish</source>
+        <translation>dans le calendrier &amp;hébraïque</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <source>to &amp;Muslim</source>
+        <translation>dans le calendrier &amp;musulman</translation>
+    </message>
+    <message>
         <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="182"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="183"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
@@ -1322,257 +1586,262 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="157"/>
+        <location filename="../src/ui/MainFrame.cpp" line="158"/>
         <source>&amp;Recent Family-Tree Files</source>
         <translation>Fichiers d&apos;arbre &amp;récents</translation>
     </message>
     <message>
         <location filename="../src/ui/MainFrame.cpp" line="161"/>
+        <source>Date a &amp;List…</source>
+        <translation>Dater une &amp;liste…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>&amp;Print…</source>
         <translation>&amp;Imprimer…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="162"/>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
         <source>Print Pre&amp;view…</source>
         <translation>Aperçu a&amp;vant impression…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="165"/>
         <source>Save as P&amp;DF…</source>
         <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="194"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="199"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="203"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="205"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="209"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="211"/>
+        <location filename="../src/ui/MainFrame.cpp" line="213"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="212"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="215"/>
+        <location filename="../src/ui/MainFrame.cpp" line="217"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="218"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="219"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="219"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="227"/>
+        <location filename="../src/ui/MainFrame.cpp" line="229"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="236"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="240"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="251"/>
+        <location filename="../src/ui/MainFrame.cpp" line="253"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="252"/>
+        <location filename="../src/ui/MainFrame.cpp" line="254"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="256"/>
+        <location filename="../src/ui/MainFrame.cpp" line="258"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="259"/>
+        <location filename="../src/ui/MainFrame.cpp" line="261"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="264"/>
+        <location filename="../src/ui/MainFrame.cpp" line="266"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="267"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="269"/>
+        <location filename="../src/ui/MainFrame.cpp" line="271"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="271"/>
+        <location filename="../src/ui/MainFrame.cpp" line="273"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="273"/>
+        <location filename="../src/ui/MainFrame.cpp" line="275"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="276"/>
+        <location filename="../src/ui/MainFrame.cpp" line="278"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="280"/>
+        <location filename="../src/ui/MainFrame.cpp" line="282"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="282"/>
+        <location filename="../src/ui/MainFrame.cpp" line="284"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="297"/>
+        <location filename="../src/ui/MainFrame.cpp" line="299"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="833"/>
+        <location filename="../src/ui/MainFrame.cpp" line="839"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="279"/>
+        <location filename="../src/ui/MainFrame.cpp" line="281"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="339"/>
+        <location filename="../src/ui/MainFrame.cpp" line="341"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/MainFrame.cpp" line="342"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/MainFrame.cpp" line="343"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/MainFrame.cpp" line="345"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="344"/>
+        <location filename="../src/ui/MainFrame.cpp" line="346"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="345"/>
+        <location filename="../src/ui/MainFrame.cpp" line="347"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="347"/>
+        <location filename="../src/ui/MainFrame.cpp" line="349"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="832"/>
+        <location filename="../src/ui/MainFrame.cpp" line="838"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="382"/>
+        <location filename="../src/ui/MainFrame.cpp" line="384"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1716,12 +1985,12 @@
         <translation>Calendrier musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="497"/>
+        <location filename="../src/ui/QuindorView.cpp" line="509"/>
         <source>There is no year 0: the year before 1 is -1</source>
         <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="508"/>
+        <location filename="../src/ui/QuindorView.cpp" line="501"/>
         <source>%1: these fields make no date; the other rows wait until they are put right.</source>
         <translation>%1&#xa0;: ces champs ne forment aucune date&#xa0;; les autres lignes attendent qu&apos;ils soient corrigés.</translation>
     </message>

@@ -55,7 +55,8 @@ int ValuesOf(const Command* command, std::string_view option) {
     }
     if (name == "feastdate") {
         return option == "--reform" || option == "--year" || option == "--year-start" ||
-                       option == "--style-until"
+                       option == "--style-until" || option == "--list" || option == "--column" ||
+                       option == "--year-column" || option == "--output"
                    ? 1
                    : 0;
     }

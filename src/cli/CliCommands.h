@@ -23,6 +23,16 @@ int CmdScore(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdSearch(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err);
+// feastdate --list: every row of a CSV or TSV file dated (CmdFeastList.cpp).
+struct CFeastListArgs {
+    std::optional<std::string> file; // "-": standard input
+    std::optional<std::string> column;
+    std::optional<std::string> yearColumn;
+    std::optional<std::string> output; // nothing: standard output
+};
+struct CClauseOptions;
+int CmdFeastDateList(const CFeastListArgs& list, const CClauseOptions& options, std::ostream& out,
+                     std::ostream& err);
 int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err);
 int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err);

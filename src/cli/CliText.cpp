@@ -89,29 +89,36 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"feastdate needs the TEXT of a date", "feastdate attend le TEXTE d'une date"},
     {"give feastdate one TEXT (in quotes)", "donnez à feastdate un seul TEXTE (entre guillemets)"},
     {"give only one of --julian and --gregorian", "donnez --julian ou --gregorian, pas les deux"},
-    {"%1: the text gives no year from 1 to 2999 (give one with --year)",
-     "%1 : le texte ne donne pas d'année de 1 à 2999 (donnez-en une avec --year)"},
-    {"%1: cannot read %2", "%1 : impossible de lire %2"},
-    {"%1: no feast or saint is named %2", "%1 : aucune fête ni aucun saint ne s'appelle %2"},
-    {"; nearest in the traditional list of saints (names in French): %1",
-     " ; les plus proches dans la liste traditionnelle des saints : %1"},
-    {"%1: %2 names saints on different days: %3",
-     "%1 : %2 désigne des saints fêtés à des jours différents : %3"},
-    {"%1: that day fell in the days the reform skipped",
-     "%1 : ce jour tombe dans les jours que la réforme a supprimés"},
-    {"%1: the day lies outside 4713 BC to AD 2999",
-     "%1 : le jour sort de la période de 4713 av. J.-C. à 2999"},
-    {"%1 is %2 by the Julian computus", "%1 tombe le %2 selon le comput julien"},
-    {"%1 is %2 by the Gregorian computus", "%1 tombe le %2 selon le comput grégorien"},
-    {"%1 is %2 in the Julian calendar", "%1 tombe le %2 dans le calendrier julien"},
-    {"%1 is %2 in the Gregorian calendar", "%1 tombe le %2 dans le calendrier grégorien"},
-    {", so %1", ", donc le %1"},
     {"--year needs a year from 1 to 2999", "--year attend une année de 1 à 2999"},
-    {" (in the usage of %1)", " (selon l'usage de %1)"},
-    {"%1 in the Julian calendar", "le %1 dans le calendrier julien"},
-    {"%1 in the Gregorian calendar", "le %1 dans le calendrier grégorien"},
-    {" (the year %1 assumed: the text states none)",
-     " (année %1 supposée : le texte n'en donne pas)"},
+    {"--list needs a FILE (or - for standard input)",
+     "--list attend un FICHIER (ou - pour l'entrée standard)"},
+    {"give feastdate either --list FILE or one TEXT",
+     "donnez à feastdate soit --list FICHIER, soit un seul TEXTE"},
+    {"%1 needs a column name or number", "%1 attend un nom ou un numéro de colonne"},
+    {"%1 goes only with --list", "%1 ne s'emploie qu'avec --list"},
+    {"cannot open %1", "impossible d'ouvrir %1"},
+    {"%1 is empty: no header line", "%1 est vide : pas de ligne d'en-tête"},
+    {"%1 has no column %2 (its columns: %3)", "%1 n'a pas de colonne %2 (ses colonnes : %3)"},
+    {"%1: cannot read on from line %2; the rows before it are kept",
+     "%1 : impossible de lire au-delà de la ligne %2 ; les lignes d'avant sont gardées"},
+    {"%1: line %2 holds a NUL byte, so this is no text file; the rows before it are kept",
+     "%1 : la ligne %2 contient un octet NUL, ce n'est donc pas un fichier texte ; les lignes "
+     "d'avant sont gardées"},
+    {"%1 is UTF-16: save it as UTF-8 or Windows-1252",
+     "%1 est en UTF-16 : enregistrez-le en UTF-8 ou en Windows-1252"},
+    {"%1: the row at line %2 is longer than 1 MiB; the rows before it are kept",
+     "%1 : la ligne %2 dépasse 1 Mio ; les lignes d'avant sont gardées"},
+    {"%1: the file ends inside the quoted field of the row at line %2 (cut short?); the rows "
+     "before it are kept",
+     "%1 : le fichier finit dans le champ entre guillemets de la ligne %2 (tronqué ?) ; les "
+     "lignes d'avant sont gardées"},
+    {"%1 changed while it was being read: read it again",
+     "%1 a changé pendant sa lecture : relisez-le"},
+    {"--output never writes over the list it reads (%1)",
+     "--output n'écrit jamais sur la liste qu'il lit (%1)"},
+    {"%1 exists: give another --output", "%1 existe : donnez un autre --output"},
+    {"cannot write %1", "impossible d'écrire %1"},
+    {"%1 rows, %2 a second, %3 s left", "%1 lignes, %2 par seconde, encore %3 s"},
     {"'%1' is not a calendar to count in (gregorian, julian, civil, roman, republican, jewish, "
      "muslim)",
      "« %1 » n'est pas un calendrier où compter (gregorian, julian, civil, roman, republican, "
@@ -186,6 +193,11 @@ constexpr std::string_view kEnglishHelp =
     "       between; --year gives the year of a clause that states none, read in the\n"
     "       year-start style; the computus is that of the calendar in civil use for\n"
     "       the reform day, unless --julian or --gregorian forces one\n"
+    "  feastdate --list FILE|- [--column NAME|N] [--year-column NAME|N] [--output OUT]\n"
+    "       [--julian|--gregorian] [--reform JD] [--year N] [--year-start STYLE]  every\n"
+    "       row of a CSV or TSV list dated: its columns, then day, date, calendar,\n"
+    "       weekday, certainty (sure, doubtful, several, refused), reading, checks and\n"
+    "       other days; to OUT, a new file, or standard output; a summary at the end\n"
     "  show [--jd N | --from CAL TEXT] [--saints none|gregorian|julian|auto] [--present]\n"
     "       [--no-feasts] [--reform JD] [--year-start STYLE] [--style-until JD]\n"
     "       [--before-easter | --after-easter]  the panel as text for one day (default:\n"
@@ -276,6 +288,12 @@ constexpr std::string_view kFrenchHelp =
     "       formule qui n'en dit pas, lue dans le style de début d'année ; le comput\n"
     "       est celui du calendrier en usage civil pour le jour de réforme, sauf si\n"
     "       --julian ou --gregorian en impose un\n"
+    "  feastdate --list FICHIER|- [--column NOM|N] [--year-column NOM|N] [--output SORTIE]\n"
+    "       [--julian|--gregorian] [--reform JJ] [--year N] [--year-start STYLE]\n"
+    "       chaque ligne d'une liste CSV ou TSV datée : ses colonnes, puis day, date,\n"
+    "       calendar, weekday, certainty (sure, doubtful, several, refused), reading,\n"
+    "       checks et other days ; dans SORTIE, un nouveau fichier, ou sur la sortie\n"
+    "       standard ; un bilan à la fin\n"
     "  show [--jd N | --from CAL TEXTE] [--saints none|gregorian|julian|auto]\n"
     "       [--present] [--no-feasts] [--reform JJ] [--year-start STYLE]\n"
     "       [--style-until JJ] [--before-easter | --after-easter]  le tableau des\n"

@@ -6,6 +6,7 @@
 
 #include "GedcomMessages.h"
 #include "calendar/JulianDay.h"
+#include "exchange/ClauseReport.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
@@ -37,37 +38,8 @@ int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDa
 
 } // namespace
 
-// Error messages stay on one line, short and valid UTF-8 whatever the text
-// holds: the text as the paste read it, control characters escaped.
 std::string Quoted(const std::string& utf8) {
-    constexpr std::size_t kShown = 60;
-    std::string text =
-        PasteTextFromUtf8(std::string_view(utf8).substr(0, 4 * kShown)).value_or(std::string());
-    const bool cut = text.size() > kShown || utf8.size() > 4 * kShown;
-    text.resize(std::min(text.size(), kShown));
-    const bool french = TextLanguage() == ETextLanguage::French;
-    std::string quoted = french ? "« " : "\"";
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '\n') {
-            quoted += "\\n";
-        } else if (c == '\t') {
-            quoted += "\\t";
-        } else if (c == '\r') {
-            quoted += "\\r";
-        } else if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 ||
-                   c == 0x9D) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            quoted += escaped;
-        } else {
-            quoted += Cp1252ToUtf8(std::string(1, ch));
-        }
-    }
-    quoted += french ? " »" : "\"";
-    if (cut)
-        quoted += "...";
-    return quoted;
+    return QuotedText(utf8);
 }
 
 int CalendarRowOfName(const std::string& name) {

@@ -6,6 +6,7 @@
 
 #include "church/Clause.h"
 #include "daynames/DayNameLists.h"
+#include "exchange/ClauseReport.h"
 #include "exchange/PasteDate.h"
 #include "reform/MovableFeasts.h"
 #include "saints/SaintSearch.h"
@@ -16,59 +17,6 @@
 #include <string>
 
 namespace {
-
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "; ") + Cp1252ToUtf8(line);
-    return text;
-}
-
-// "Tuesday after Laetare 1523: Laetare is 15 March 1523 by the Julian
-// computus, so 17 March 1523".
-std::string ReadingSentence(const std::string& text, const CClauseReading& r) {
-    const ECliText how =
-        r.bComputus
-            ? (r.bGregorian ? MSG_FEAST_BY_GREGORIAN_COMPUTUS : MSG_FEAST_BY_JULIAN_COMPUTUS)
-            : (r.bGregorian ? MSG_FEAST_IN_GREGORIAN_CALENDAR : MSG_FEAST_IN_JULIAN_CALENDAR);
-    // French sets a space before the colon.
-    const std::string day = Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian));
-    std::string sentence = text + (TextLanguage() == ETextLanguage::French ? " : " : ": ");
-    if (r.bWritten)
-        sentence += CliText(r.bGregorian ? MSG_WRITTEN_IN_GREGORIAN_CALENDAR
-                                         : MSG_WRITTEN_IN_JULIAN_CALENDAR,
-                            {day});
-    else
-        sentence += CliText(how, {Cp1252ToUtf8(r.strFeast), day});
-    if (r.day != r.baseDay)
-        sentence += CliText(MSG_FEAST_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
-    return sentence;
-}
-
-std::string Refusal(const std::string& text, const CClauseResult& r) {
-    const std::string quoted = Quoted(text);
-    switch (r.eError) {
-    case EFeastDateError::Unreadable:
-        return CliText(MSG_FEAST_UNREADABLE, {quoted, Quoted(Cp1252ToUtf8(r.strWhat))});
-    case EFeastDateError::UnknownName: {
-        std::string message = CliText(MSG_FEAST_UNKNOWN, {quoted, Quoted(Cp1252ToUtf8(r.strWhat))});
-        if (!r.candidates.empty())
-            message += CliText(MSG_FEAST_NEAREST, {Joined(r.candidates)});
-        return message;
-    }
-    case EFeastDateError::AmbiguousName:
-        return CliText(MSG_FEAST_AMBIGUOUS,
-                       {quoted, Quoted(Cp1252ToUtf8(r.strWhat)), Joined(r.candidates)});
-    case EFeastDateError::Skipped:
-        return CliText(MSG_FEAST_SKIPPED, {quoted});
-    case EFeastDateError::OutOfRange:
-        return CliText(MSG_FEAST_OUT_OF_RANGE, {quoted});
-    case EFeastDateError::NoYear:
-    case EFeastDateError::None:
-        break;
-    }
-    return CliText(MSG_FEAST_NO_YEAR, {quoted});
-}
 
 // One block: the day number, the day as show prints it, the reading and its checks.
 int PrintBlock(const std::string& text, std::string_view cp1252, const CClauseResult& clause,
@@ -83,23 +31,12 @@ int PrintBlock(const std::string& text, std::string_view cp1252, const CClauseRe
     const int status = CmdShow(show, out, err);
     if (status != kExitOk)
         return status;
-    std::string sentence = ReadingSentence(text, r);
-    if (!r.strUsage.empty())
-        sentence += CliText(MSG_FEAST_USAGE, {Cp1252ToUtf8(r.strUsage)});
-    if (r.bYearAssumed)
-        sentence += CliText(MSG_YEAR_ASSUMED, {std::to_string(r.nYear)});
-    out << "reading\t" << sentence << '\n';
-    // The words "sure" and "doubtful" are kept in every language, as keys are.
-    out << "certainty\t" << (r.bSure ? "sure" : "doubtful");
-    for (std::size_t i = 0; i < r.doubts.size(); ++i)
-        out << (i == 0 ? ": " : "; ") << Cp1252ToUtf8(r.doubts[i]);
-    out << '\n';
+    out << "reading\t" << ClauseReadingSentence(text, r) << '\n';
+    out << "certainty\t" << ClauseCertaintyText(r) << '\n';
     if (const std::string unread = UnreadWords(cp1252, clause); !unread.empty())
         out << "unread\t" << Cp1252ToUtf8(unread) << '\n';
-    for (const std::string& element : clause.notChecked)
-        out << "check\t" << Cp1252ToUtf8(element) << '\n';
-    for (const CClauseCheck& check : r.checks)
-        out << "check\t" << Cp1252ToUtf8(check.strText) << '\n';
+    for (const std::string& line : ClauseCheckLines(clause, r))
+        out << "check\t" << line << '\n';
     return kExitOk;
 }
 
@@ -110,6 +47,7 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> text;
     std::optional<std::int32_t> reform;
     bool forced = false;
+    CFeastListArgs list;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--julian" || arg == "--gregorian") {
@@ -125,6 +63,14 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_YEAR));
             options.nYear = *year;
             ++i;
+        } else if (arg == "--list" || arg == "--output") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                return Fail(err, kExitUsage, CliText(MSG_LIST_NEEDS_FILE));
+            (arg == "--list" ? list.file : list.output) = args[++i];
+        } else if (arg == "--column" || arg == "--year-column") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                return Fail(err, kExitUsage, CliText(MSG_LIST_NEEDS_COLUMN, {arg}));
+            (arg == "--column" ? list.column : list.yearColumn) = args[++i];
         } else if (const auto status = ReadReformOption(args, i, reform, err)) {
             if (*status != kExitOk)
                 return *status;
@@ -139,9 +85,20 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
             text = arg;
         }
     }
-    if (!text)
+    if (list.file && text)
+        return Fail(err, kExitUsage, CliText(MSG_LIST_OR_TEXT));
+    if (!list.file) {
+        for (const auto& [given, name] : {std::pair{list.column.has_value(), "--column"},
+                                          {list.yearColumn.has_value(), "--year-column"},
+                                          {list.output.has_value(), "--output"}})
+            if (given)
+                return Fail(err, kExitUsage, CliText(MSG_LIST_OPTION_ALONE, {name}));
+    }
+    if (!text && !list.file)
         return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_NEEDS_TEXT));
     options.nReformDay = reform.value_or(g_jdGregorianStart);
+    if (list.file)
+        return CmdFeastDateList(list, options, out, err);
 
     // Saints' days come from the traditional list, loaded as show loads it.
     const bool loadLists = g_saintList.empty() && g_repFeastList.empty();
@@ -161,7 +118,7 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (clause.readings.empty()) {
         if (!cp1252)
             clause.eError = EFeastDateError::NoYear;
-        return Fail(err, kExitRefused, Refusal(*text, clause));
+        return Fail(err, kExitRefused, ClauseRefusal(*text, clause));
     }
     for (std::size_t i = 0; i < clause.readings.size(); ++i) {
         if (i > 0)

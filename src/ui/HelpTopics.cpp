@@ -23,6 +23,8 @@ std::string_view HelpTopicFor(EHelpTrigger trigger) {
         return "compte";
     case EHelpTrigger::ElementsView:
         return "elements";
+    case EHelpTrigger::ListDateDialog:
+        return "liste";
     }
     return "presentation";
 }

@@ -17,6 +17,7 @@ enum class EHelpTrigger {
     CountDaysDialog,       // help button or F1 in the count days dialog
     MonthView,             // F1 in the month view
     ElementsView,          // F1 in the elements of the year window
+    ListDateDialog,        // help button or F1 in the window that dates a list
 };
 
 // The topics, one bundled page each (":/help/<topic>.html").
@@ -24,9 +25,9 @@ enum class EHelpTrigger {
 // where the style is chosen, shows "gregorien", which links to it; nor has
 // "eglise" (dating by the church year): the feasts dialog's page links to it;
 // nor has "exporter" (a year printed or exported) yet.
-inline constexpr std::array<std::string_view, 12> kHelpTopics = {
-    "presentation", "interface", "fetes",  "copier", "gregorien", "annee",
-    "eglise",       "saints",    "gedcom", "compte", "elements",  "exporter"};
+inline constexpr std::array<std::string_view, 13> kHelpTopics = {
+    "presentation", "interface", "fetes",  "copier",   "gregorien", "annee", "eglise",
+    "saints",       "gedcom",    "compte", "elements", "exporter",  "liste"};
 
 // The topic a trigger shows.
 std::string_view HelpTopicFor(EHelpTrigger trigger);

@@ -9,6 +9,7 @@
 #include "GedcomCheckDialog.h"
 #include "Icons.h"
 #include "Language.h"
+#include "ListDateDialog.h"
 #include "MonthView.h"
 #include "QuindorView.h"
 #include "ReformDialog.h"
@@ -157,6 +158,7 @@ void CMainFrame::CreateMenus() {
     m_recentGedcom = AddMenu(file, QT_TR_NOOP("&Recent Family-Tree Files"));
     m_recentGedcom->setToolTipsVisible(true);
     UpdateRecentGedcomFiles();
+    AddCommand(file, ID_LIST_DATE, QT_TR_NOOP("Date a &List…"));
     file->addSeparator();
     AddCommand(file, ID_YEAR_PRINT, QT_TR_NOOP("&Print…"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     AddCommand(file, ID_YEAR_PRINT_PREVIEW, QT_TR_NOOP("Print Pre&view…"));
@@ -508,6 +510,10 @@ void CMainFrame::OnCommand(int id) {
             break;
         case ID_GEDCOM_CHECK:
             OpenGedcomFile(QString());
+            break;
+        case ID_LIST_DATE:
+            if (panel)
+                RunListDate(this, *panel, m_help);
             break;
         case ID_YEAR_PRINT:
         case ID_YEAR_PRINT_PREVIEW:

@@ -193,6 +193,12 @@ const struct {
     {{"feastdate", "--julian", "--gregorian", "Easter 1500"}, 2, "only one of --julian and --gregorian"},
     {{"feastdate", "--reform", "12", "Easter 1500"}, 2, "'12' is not a reform day"},
     {{"feastdate", "--reform"}, 2, "--reform needs a day number"},
+    {{"feastdate", "--list"}, 2, "--list needs a FILE"},
+    {{"feastdate", "--list", "a.csv", "Easter 1500"}, 2, "either --list FILE or one TEXT"},
+    {{"feastdate", "--column", "2", "Easter 1500"}, 2, "--column goes only with --list"},
+    {{"feastdate", "--list", "a.csv", "--year-column"}, 2, "--year-column needs a column"},
+    {{"feastdate", "--list", "a.csv", "--output", "a.csv"}, 2, "never writes over the list it reads (a.csv)"},
+    {{"feastdate", "--list", "/nonexistent/a.csv"}, 1, "cannot open /nonexistent/a.csv"},
      {{"span"}, 2, "span needs two days"},
     
     {{"span", "1", "2", "3"}, 2, "span needs two days"}, {{"span", "0", "2"}, 2, "'0'"},
@@ -401,6 +407,73 @@ TEST(Cli, GedcomFixWritesACopyAndListsItsChanges) {
               "0 HEAD\r\n1 DATE ABT 1850\r\n1 DATE @#DJULIAN@ 1500\r\n");
     std::remove(file.c_str());
     std::remove(copy.c_str());
+}
+
+// A list dated into a new file: every column kept, the columns added, the
+// summary; a fault keeps the rows before it; the input is never written.
+TEST(Cli, FeastDateListWritesTheDatedList) {
+    const std::string dir = ::testing::TempDir();
+    const std::string list = dir + "list-in.csv", dated = dir + "list-out.csv";
+    const std::string input = "\xEF\xBB\xBFid;clause;year\r\n"
+                              "1;freitags nach Martini;1553\r\n"
+                              "2;\"Margarethe; 1450\";\r\n"
+                              "3;\"\";1553\r\n"
+                              "4;freitags nach Martini;1553;x\r\n";
+    std::ofstream(list, std::ios::binary) << input;
+    std::remove(dated.c_str());
+    const Args args = {"feastdate",     "--list", list,       "--column", "CLAUSE",
+                       "--year-column", "3",      "--output", dated};
+    CRun run = Cli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "quindor-cli: 4 rows: 1 sure, 0 doubtful, 1 several days, 2 refused\n");
+    std::ifstream in(dated, std::ios::binary);
+    const std::string out(std::istreambuf_iterator<char>(in), {});
+    const std::string head =
+        "id;clause;year;day;date;calendar;weekday;certainty;reading;checks;other days\r\n"
+        "1;freitags nach Martini;1553;2288612;1553-11-17;julian;Friday;sure;";
+    EXPECT_EQ(out.substr(0, head.size()), head);
+    EXPECT_NE(out.find("\r\n2;\"Margarethe; 1450\";;2250864;1450-07-13;julian;Monday;several;"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\r\n3;;1553;;;;;refused;the row holds no clause;;\r\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\r\n4;freitags nach Martini;1553;x;;;;;refused;the row has 4 fields, the "
+                       "header 3;;\r\n"),
+              std::string::npos)
+        << out;
+    // The output is never replaced, and the input stays as it was.
+    run = Cli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("exists"), std::string::npos);
+    std::remove(dated.c_str());
+
+    // Cut short inside a quoted field: the rows before are written, then the fault.
+    std::ofstream(list, std::ios::binary) << "clause\tyear\nMartini\t1553\n\"Martini";
+    run = Cli(
+        {"--lang", "fr", "feastdate", "--list", list, "--year-column", "year", "--output", dated});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "quindor-cli: 1 ligne : 1 s\xC3\xBBres, 0 douteuses, 0 \xC3\xA0 plusieurs jours, "
+              "0 refus\xC3\xA9"
+              "es\nquindor-cli: " +
+                  list +
+                  " : le fichier finit dans le champ entre guillemets de la ligne 3 (tronqué ?) ; "
+                  "les lignes d'avant sont gardées\n");
+    std::ifstream cut(dated, std::ios::binary);
+    const std::string kept(std::istreambuf_iterator<char>(cut), {});
+    EXPECT_EQ(kept.rfind("clause\tyear\tday\tdate\tcalendar\tweekday\tcertainty\treading\tchecks\to"
+                         "ther days\nMartini\t1553\t2288606\t",
+                         0),
+              0u)
+        << kept;
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 2);
+    run = Cli({"feastdate", "--list", list, "--column", "date"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "quindor-cli: " + list +
+                           " has no column \"date\" (its columns: \"clause\", \"year\")\n");
+    std::remove(list.c_str());
+    std::remove(dated.c_str());
 }
 
 // Big enough for many batches between the reading and the checking thread:

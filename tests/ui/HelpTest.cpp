@@ -24,11 +24,12 @@ class HelpTest : public QObject {
 private slots:
     void eachTriggerShowsItsTopic() {
         CRecordingLauncher launcher;
-        for (int t = 0; t <= int(EHelpTrigger::ElementsView); ++t)
+        for (int t = 0; t <= int(EHelpTrigger::ListDateDialog); ++t)
             ShowHelp(launcher, static_cast<EHelpTrigger>(t));
-        QCOMPARE(launcher.topics, (std::vector<std::string>{
-                                      "presentation", "interface", "fetes", "copier", "gregorien",
-                                      "saints", "gedcom", "compte", "compte", "elements"}));
+        QCOMPARE(launcher.topics,
+                 (std::vector<std::string>{"presentation", "interface", "fetes", "copier",
+                                           "gregorien", "saints", "gedcom", "compte", "compte",
+                                           "elements", "liste"}));
     }
 
     // Each page opens; the French page has the English one's anchors and links.

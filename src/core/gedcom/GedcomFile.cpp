@@ -4,6 +4,8 @@
 // it continues.
 #include "GedcomFile.h"
 
+#include "text/TextEncoding.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -116,18 +118,15 @@ bool CGedcomFileReader::Fill() {
         const auto b = [&](std::size_t k) {
             return k < got ? static_cast<unsigned char>(bytes[k]) : 0x100;
         };
-        if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
+        const CTextMark mark = ReadTextMark(std::string_view(bytes, got));
+        bytes += mark.nLength;
+        got -= mark.nLength;
+        if (mark.eMark == ETextMark::Utf8) {
             m_eEncoding = EGedcomEncoding::Utf8Bom;
-            bytes += 3;
-            got -= 3;
-        } else if (b(0) == 0xFF && b(1) == 0xFE) {
+        } else if (mark.eMark == ETextMark::Utf16Le) {
             m_eEncoding = EGedcomEncoding::Utf16Le;
-            bytes += 2;
-            got -= 2;
-        } else if (b(0) == 0xFE && b(1) == 0xFF) {
+        } else if (mark.eMark == ETextMark::Utf16Be) {
             m_eEncoding = EGedcomEncoding::Utf16Be;
-            bytes += 2;
-            got -= 2;
         } else if (b(0) == '0' && b(1) == 0) {
             m_eEncoding = EGedcomEncoding::Utf16Le; // "0 HEAD" without a mark
         } else if (b(0) == 0 && b(1) == '0') {

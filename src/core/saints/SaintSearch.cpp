@@ -130,8 +130,9 @@ struct CPatternCache {
     std::vector<CPattern> keyWords;
 };
 
+// One per thread: the list dater reads clauses, and so searches, on several.
 CPatternCache& PatternCache() {
-    static CPatternCache cache;
+    thread_local CPatternCache cache;
     return cache;
 }
 
@@ -167,7 +168,7 @@ struct CFormSlot {
 };
 
 std::vector<CFormSlot>& FormCache() {
-    static std::vector<CFormSlot> cache;
+    thread_local std::vector<CFormSlot> cache;
     return cache;
 }
 

@@ -73,6 +73,7 @@ struct CSaintSearchLine {
 // name text and returns those scoring at least 5, ranked, with their lines.
 std::vector<CSaintSearchLine> SearchSaints(const std::string& text, std::int32_t nList);
 
-// The forms of the list names are kept between searches and refreshed for any
-// entry whose name changed; this drops them (for tests and at list unload).
+// The forms of the list names are kept between searches, one set a thread,
+// and refreshed for any entry whose name changed; this drops the calling
+// thread's (for tests and at list unload).
 void ClearSaintSearchCache();
