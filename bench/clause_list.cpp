@@ -13,8 +13,8 @@ namespace {
 // Of every kind the reader meets, sure, doubtful, several and refused.
 const char* const kClauses[] = {
     "freitags nach Martini",
-    "Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
-    "cantatur Oculi",
+    ("Datum Rige anno Domini millesimo quadringentesimo primo, feria tertia post dominicam qua "
+     "cantatur Oculi"),
     "Donn\xC3\xA9 \xC3\xA0 Paris, le lundi apr\xC3\xA8s les Brandons",
     "des mondages negest na sunte Johannes baptisten dage",
     "Michaelmas 9 Edward III",

@@ -5,7 +5,8 @@
 // false; it never takes more bytes than given; fields are valid UTF-8; a
 // record stays within the limit and its lines never go back; the records
 // written out again (in the delimiter the reader found) read back the same
-// when the copy's delimiter is told the same; a dated row has the added
+// when the copy's delimiter is told the same and no field moves a line or a
+// mark to the copy's start; a dated row has the added
 // columns, a day exactly when it is not refused, and a reason when it is.
 #include "FuzzCheck.h"
 #include "exchange/ClauseList.h"
@@ -59,7 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!failed) {
         std::string copy;
-        bool blank = false; // a record of one empty field is a blank line, passed over
+        // A record of one empty field is a blank line, passed over; a mark
+        // that began the header's first field would begin the copy.
+        bool blank =
+            !records.empty() && !records[0].empty() && records[0][0].starts_with("\xEF\xBB\xBF");
         for (const auto& record : records) {
             blank = blank || (record.size() == 1 && record[0].empty());
             AppendDelimitedRow(copy, record, delimiter);
@@ -67,9 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         char again = 0;
         bool copyFailed = false;
         const auto reread = ReadAll(copy, again, copyFailed);
-        FUZZ_CHECK(!copyFailed);
-        if (again == delimiter && !blank)
-            FUZZ_CHECK(reread == records);
+        // Fields that hold other delimiters may make the copy's header tell
+        // another one: then it is another table, read as such.
+        if (again == delimiter) {
+            FUZZ_CHECK(!copyFailed);
+            if (!blank)
+                FUZZ_CHECK(reread == records);
+        }
     }
 
     if (records.empty())

@@ -87,7 +87,9 @@ public:
         m_err << '\r'
               << CliText(MSG_LIST_PROGRESS,
                          {GroupedNumber(rows), GroupedNumber(static_cast<std::int64_t>(rate)),
-                          std::to_string(static_cast<std::int64_t>(left + 0.5))})
+                          // Standard input has no size to tell the time left by.
+                          m_nTotal ? std::to_string(static_cast<std::int64_t>(left + 0.5))
+                                   : std::string("?")})
               << "\x1b[K" << std::flush;
     }
     void End() {

@@ -45,13 +45,24 @@ bool CCsvReader::Fill() {
 // The delimiter the first line holds most of outside quotes; a tab wins a
 // tie, then a semicolon (spreadsheets in French write those), then a comma.
 void CCsvReader::DetectDelimiter() {
-    while (!m_bEof && m_buf.find_first_of("\r\n", m_nPos) == std::string::npos &&
-           m_buf.size() - m_nPos < kCsvMaxRecord)
-        Fill();
+    // Blank lines before the header are passed over, as Next passes them.
+    // Fill may move the unread bytes to the buffer's start: keep offsets from m_nPos.
+    std::size_t skip = 0;
+    for (;;) {
+        while (m_nPos + skip < m_buf.size() &&
+               (m_buf[m_nPos + skip] == '\r' || m_buf[m_nPos + skip] == '\n'))
+            ++skip;
+        if (m_nPos + skip < m_buf.size() || m_bEof || skip >= kCsvMaxRecord || !Fill())
+            break;
+    }
+    while (!m_bEof && m_buf.find_first_of("\r\n", m_nPos + skip) == std::string::npos &&
+           m_buf.size() - m_nPos - skip < kCsvMaxRecord && Fill()) {
+    }
+    const std::size_t start = m_nPos + skip;
     std::array<std::size_t, 3> counts{};
     constexpr std::array<char, 3> kDelimiters = {'\t', ';', ','};
     bool quoted = false;
-    for (std::size_t i = m_nPos; i < m_buf.size(); ++i) {
+    for (std::size_t i = start; i < m_buf.size(); ++i) {
         const char c = m_buf[i];
         if (c == '"')
             quoted = !quoted;

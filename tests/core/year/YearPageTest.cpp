@@ -175,7 +175,8 @@ TEST(YearPage, EveryTextOfEveryDayIsWholeUnderItsHeadedColumn) {
                 }
             }
             // Rows come as close as they go before a month goes on over another page.
-            for (const auto& [month, room] : pads) {
+            for (const auto& [shownMonth, room] : pads) {
+                const auto month = shownMonth; // a lambda may not capture a binding
                 const bool goesOn = std::count_if(laid.pages.begin(), laid.pages.end(),
                                                   [month](const CYearPage& page) {
                                                       return page.nMonth == month;
