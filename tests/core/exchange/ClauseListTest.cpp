@@ -101,6 +101,10 @@ TEST(ClauseList, RowsAndColumnsOfAFile) {
                  {"5", {}},         {"0", {}},   {"", {}}, {"day", {}}};
     for (const auto& c : cases)
         EXPECT_EQ(FindListColumn(header, c.wanted), c.column) << c.wanted;
+    const std::vector<std::string> wide(23, "x");
+    EXPECT_EQ(FindListColumn(wide, "12"), 11u);
+    EXPECT_EQ(FindListColumn(wide, "23"), 22u);
+    EXPECT_EQ(FindListColumn(wide, "24"), std::nullopt);
 
     CClauseListRow row = ListRowOf({"C1", "Martini"}, 4, 1, 2);
     EXPECT_EQ(row.strText, "Martini");
