@@ -200,10 +200,12 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
               std::string(CGedcomCheckModel::kMaxValueLength, 'x') + "\xE2\x80\xA6");
     CGedcomCheckModel added;
     for (const std::string& value :
-         {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail"})
+         {std::string("ABT 1900\n(cont)\tx"), std::string(199, 'a') + "\xC3\xA9tail",
+          std::string(CGedcomCheckModel::kMaxValueLength, 'b')})
         added.Add({7, value, {}, {}, 0}, CheckGedcomValue(value, EGedcomVersion::V551));
     EXPECT_EQ(added.Row(0).strValue, "ABT 1900 (cont) x");
     EXPECT_EQ(added.Row(1).strValue, std::string(199, 'a') + "\xE2\x80\xA6");
+    EXPECT_EQ(added.Row(2).strValue, std::string(CGedcomCheckModel::kMaxValueLength, 'b'));
 }
 
 TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {

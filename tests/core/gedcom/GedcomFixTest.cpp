@@ -159,6 +159,28 @@ TEST(GedcomFix, LargeFilesAcrossChunks) {
     }
 }
 
+// The first chunk holds no date after the header; the first one comes just
+// past the chunk's end, wherever that falls in its line.
+TEST(GedcomFix, TheFirstDateJustPastTheFirstChunk) {
+    constexpr std::size_t kChunk = 1 << 20;
+    for (std::size_t past = 0; past < 48; past += 3) {
+        std::string file = k551;
+        std::int64_t line = 3;
+        while (file.size() + 200 < kChunk + past) {
+            file += "1 NOTE " + std::string(190, 'n') + "\n";
+            ++line;
+        }
+        file += "1 NOTE " + std::string(kChunk + past - file.size() - 8, 'n') + "\n";
+        ASSERT_EQ(file.size(), kChunk + past);
+        const std::string tail = "1 DATE ABT 1850\n1 NOTE x\n";
+        const CFixed fixed = Fix(file + "1 DATE Abt. 1850\n1 NOTE x\n");
+        ASSERT_EQ(fixed.error, EGedcomFileError::None) << past;
+        EXPECT_TRUE(fixed.text == file + tail) << past;
+        ASSERT_EQ(fixed.changes.size(), 1u) << past;
+        EXPECT_EQ(fixed.changes[0].nLine, line + 2) << past;
+    }
+}
+
 TEST(GedcomFix, Utf16KeepsItsOrderAndMark) {
     for (const bool little : {true, false}) {
         for (const std::string& mark :

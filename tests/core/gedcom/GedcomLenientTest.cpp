@@ -119,6 +119,9 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"11 FEB 1731/32", V7, nullptr},
     {"Abt. 31 Feb 1900", V5, nullptr},
     {"@#DROMAN@ 1850", V5, nullptr},
+    {"MAR TSH 5610", V5, nullptr},         // two months, one year
+    {"jan vend 1850", V5, nullptr},
+    {"10 FEB 1650/51 BC", V5, nullptr},    // no dual year before Christ
     {"Machine operator, Ford Motor Co.", V5, nullptr},
     {"99999999999999", V5, nullptr},
 };
