@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 #include <optional>
 #include <set>
 
@@ -526,16 +527,17 @@ std::optional<CSaintAnchor> SaintOfLists(const std::string& words, CClauseResult
     return CSaintAnchor{entry.strName, query, entry.nDay, entry.nMonth, folded == query};
 }
 
-// The name a word of a feast's holidays stands for: "pfingstfeyern",
-// "weinachtsfeyern", "osterfeiertagen"; empty when it is none.
-std::string HolidaysName(const std::string& w) {
-    for (const std::string_view suffix :
-         {"feiertagen", "feyertagen", "feiertag", "feyertag", "feiern", "feyern", "feirn"}) {
-        if (w.size() < suffix.size() + 4 ||
-            w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
+// The feast's name a word holds in front of one of the endings:
+// "pfingstwoch", "osterfeiertagen"; empty when it holds none. A linking s
+// may stand between them ("weinachtsfeyern").
+std::string FeastNameBefore(const std::string& w, std::initializer_list<std::string_view> endings,
+                            bool linkingS) {
+    for (const std::string_view ending : endings) {
+        if (w.size() < ending.size() + 4 ||
+            w.compare(w.size() - ending.size(), ending.size(), ending) != 0)
             continue;
-        std::string stem = w.substr(0, w.size() - suffix.size());
-        if (stem.size() > 4 && stem.back() == 's') // "weinachtsfeyern"
+        std::string stem = w.substr(0, w.size() - ending.size());
+        if (linkingS && stem.size() > 4 && stem.back() == 's')
             stem.pop_back();
         for (const std::string& name : {stem, stem + "n", stem + "en"}) {
             std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
@@ -545,6 +547,13 @@ std::string HolidaysName(const std::string& w) {
         return {};
     }
     return {};
+}
+
+// The name a word of a feast's holidays stands for: "pfingstfeyern",
+// "weinachtsfeyern", "osterfeiertagen".
+std::string HolidaysName(const std::string& w) {
+    return FeastNameBefore(
+        w, {"feiertagen", "feyertagen", "feiertag", "feyertag", "feiern", "feyern", "feirn"}, true);
 }
 
 // A day of a common year, 0 for 1 January.
@@ -767,21 +776,11 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         if (f.claimed[i] || f.infos[i].eKind != K::Unknown)
             continue;
         const std::string& w = f.words[i].strText;
-        for (const std::string_view suffix :
-             {"wochen", "woche", "woch", "weken", "weke", "wecken", "weeke", "week"}) {
-            if (w.size() < suffix.size() + 4 ||
-                w.compare(w.size() - suffix.size(), suffix.size(), suffix) != 0)
-                continue;
-            const std::string stem = w.substr(0, w.size() - suffix.size());
-            for (const std::string& name : {stem, stem + "n", stem + "en"}) {
-                std::vector<CClauseWord> one{CClauseWord{name, false, 0, 0}};
-                if (!MatchFeastName(one, 0, 1).empty()) {
-                    expanded[i].strText = name;
-                    week[i] = true;
-                    break;
-                }
-            }
-            break;
+        if (const std::string name = FeastNameBefore(
+                w, {"wochen", "woche", "woch", "weken", "weke", "wecken", "weeke", "week"}, false);
+            !name.empty()) {
+            expanded[i].strText = name;
+            week[i] = true;
         }
         // "in den pfingstfeyern", "nach den osterfeiern": the feast's holidays,
         // counted from the feast; "in" them is the week from its day.

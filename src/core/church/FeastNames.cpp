@@ -653,12 +653,14 @@ std::vector<const CFeastDay*> FeastsNamedWith(std::string_view folded) {
     if (IsEpithet(folded))
         return feasts;
     const std::string key = SpellingKey(folded);
-    for (const CIndexedName& name : Index().names) {
-        const bool holds =
-            std::any_of(name.words.begin(), name.words.end(),
-                        [&](const CNameWord& w) { return !w.bEpithet && w.strKey == key; });
-        if (holds && std::find(feasts.begin(), feasts.end(), name.pFeast) == feasts.end())
-            feasts.push_back(name.pFeast);
+    const CIndex& index = Index();
+    const auto at = std::lower_bound(index.keys.begin(), index.keys.end(), key);
+    if (at == index.keys.end() || *at != key)
+        return feasts;
+    for (const std::size_t n : index.namesOfKey[static_cast<std::size_t>(at - index.keys.begin())]) {
+        const CFeastDay* feast = index.names[n].pFeast;
+        if (std::find(feasts.begin(), feasts.end(), feast) == feasts.end())
+            feasts.push_back(feast);
     }
     return feasts;
 }
