@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <span>
 #include <string>
 
 namespace {
@@ -191,6 +193,9 @@ const ClauseCase kClauses[] = {
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},
     {"nach Martini", 1500, false, J, {}},
+    {"sonn. nach Martini", 1500, false, J, {}}, // Sunday or Saturday
+    {"unser leven vrouwen avent assumptionis", 1480, false, J, {14, 8, 1480}},
+    {"unser lieben frauen abend lichtmess", 1500, false, J, {1, 2, 1500}},
 };
 
 // The words the reader sees: editors' notes out, their restorations and
@@ -263,6 +268,115 @@ TEST(Clause, ClausesOfEveryLanguage) {
         for (const CClauseCheck& check : result.readings[0].checks)
             EXPECT_TRUE(check.bAgrees) << check.strText;
         EXPECT_TRUE(result.readings[0].bSure) << result.readings[0].doubts.front();
+    }
+}
+
+// A style named in the clause moves the days its year does not share with
+// ours: the common year of 12 February, 12 March, 5 April, 12 May and
+// 28 December "1500" in each style.
+TEST(Clause, StylesNamedInTheClause) {
+    const std::array<std::int32_t, 5> venice = {1501, 1500, 1500, 1500, 1500},
+                                      florence = {1501, 1501, 1500, 1500, 1500},
+                                      pisa = {1500, 1500, 1499, 1499, 1499},
+                                      easter = {1501, 1501, 1501, 1500, 1500},
+                                      nativity = {1500, 1500, 1500, 1500, 1499};
+    const std::pair<const char*, std::array<std::int32_t, 5>> styles[] = {
+        {"more veneto", venice},
+        {"more venetorum", venice},
+        {"stile veneziano", venice},
+        {"style venitien", venice},
+        {"stilo florentino", florence},
+        {"more florentinorum", florence},
+        {"stile fiorentino", florence},
+        {"style de florence", florence},
+        {"stylo incarnationis", florence},
+        {"ab incarnatione", florence},
+        {"a incarnationis domini", florence},
+        {"ab incarnatione dominica", florence},
+        {"more pisano", pisa},
+        {"stilo pisanorum", pisa},
+        {"style de pise", pisa},
+        {"style de paques", easter},
+        {"stile di pasque", easter},
+        {"style de pasques", easter},
+        {"stilo paschali", easter},
+        {"more gallicano", easter},
+        {"stilo francie", easter},
+        {"more gallico", easter},
+        {"stilo nativitatis", nativity},
+        {"more natali", nativity},
+    };
+    const std::pair<const char*, CJulianDate> days[] = {{"12 februarii", {12, 2, 0}},
+                                                        {"12 martii", {12, 3, 0}},
+                                                        {"5 aprilis", {5, 4, 0}},
+                                                        {"12 maii", {12, 5, 0}},
+                                                        {"28 decembris", {28, 12, 0}}};
+    for (const auto& [style, years] : styles) {
+        for (std::size_t k = 0; k < std::size(days); ++k) {
+            const std::string text = std::string(days[k].first) + " 1500 " + style;
+            const CClauseResult result = ReadDatingClause(text, {});
+            ASSERT_EQ(result.readings.size(), 1u) << text;
+            CJulianDate day = days[k].second;
+            day.nYear = years[k];
+            EXPECT_EQ(result.readings[0].day.GetJulian(), day) << text;
+        }
+    }
+    for (const char* text :
+         {"anno incarnationis dominice 1500, 12 martii", "anno ab incarnatione 1500, 12 martii",
+          "anno ab incarnatione domini 1500, 12 martii",
+          "anno a incarnatione dominica 1500 die 12 martii"}) {
+        const CClauseResult result = ReadDatingClause(text, {});
+        ASSERT_EQ(result.readings.size(), 1u) << text;
+        EXPECT_EQ(result.readings[0].day.GetJulian(), (CJulianDate{12, 3, 1501})) << text;
+        EXPECT_TRUE(result.readings[0].bSure) << text;
+    }
+    // "more" and "style" alone, or before another word, name no style.
+    for (const char* text : {"12 martii 1500 more", "12 martii 1500 more solito",
+                             "12 martii 1500 style de Rome", "12 martii 1500 incarnationis"}) {
+        for (const CClauseReading& reading : ReadDatingClause(text, {}).readings)
+            EXPECT_NE(reading.day.GetJulian(), (CJulianDate{12, 3, 1501})) << text;
+    }
+}
+
+// The calendar a clause names, in either order: "stilo novo", "alten Kalenders".
+TEST(Clause, CalendarsNamedInTheClause) {
+    const char* const styles[] = {"stilo",    "stylo",     "styli",    "stili",    "style",
+                                  "styl",     "st.",       "stile",    "kal.",     "kalender",
+                                  "kalenders", "calender", "calendar", "stijl",    "calculo",
+                                  "calculi",  "calendario"};
+    const char* const newer[] = {"novo",    "novi", "new",    "neue",  "neuen", "neuer",
+                                 "neu",     "nouveau", "n.",  "nieuwe", "nuovo"};
+    const char* const older[] = {"veteri", "vetere", "veteris", "old",  "alten", "alter",
+                                 "alte",   "vieux",  "ancien",  "v.",   "oude",  "vecchio"};
+    CJulianDay gregorian, julian;
+    gregorian.SetGregorian({3, 5, 1620});
+    julian.SetJulian({3, 5, 1620});
+    for (const char* style : styles) {
+        for (const bool isNew : {true, false}) {
+            // In civil use the other calendar: Julian in England until 1752.
+            CJulianDay england;
+            england.SetGregorian({14, 9, 1752});
+            CClauseOptions options;
+            options.nReformDay = isNew ? england.GetDayNumber() : 0;
+            for (const char* word : isNew ? std::span<const char* const>(newer)
+                                               : std::span<const char* const>(older)) {
+                for (const std::string& text :
+                     {"3 maii 1620 " + std::string(style) + " " + word,
+                      "3 maii 1620 " + std::string(word) + " " + style}) {
+                    const CClauseResult result = ReadDatingClause(text, options);
+                    ASSERT_EQ(result.readings.size(), 1u) << text;
+                    EXPECT_EQ(result.readings[0].day.GetDayNumber(),
+                              (isNew ? gregorian : julian).GetDayNumber())
+                        << text;
+                }
+            }
+        }
+    }
+    // "st" and "n", "v" unmarked are letters, not a calendar named.
+    for (const char* text : {"3 maii 1620 st v", "3 maii 1620 st. v", "3 maii 1620 st v.",
+                             "3 maii 1620 stilo v", "3 maii 1620 s v."}) {
+        for (const CClauseReading& reading : ReadDatingClause(text, {}).readings)
+            EXPECT_NE(reading.day.GetDayNumber(), julian.GetDayNumber()) << text;
     }
 }
 
