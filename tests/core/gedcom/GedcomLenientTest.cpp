@@ -66,6 +66,8 @@ const std::tuple<const char*, EGedcomVersion, const char*> kCases[] = {
     {"@#DFRENCH R@ 1 vend 1", V7, "FRENCH_R 1 VEND 1"},
     {"INT 1700", V5, "1700"},
     {"2 TVT 5758", V5, "@#DHEBREW@ 2 TVT 5758"},
+    {"TSH 5610", V5, "@#DHEBREW@ TSH 5610"},
+    {"vend 0006", V7, "FRENCH_R VEND 0006"},
     {"11 NIVO 0006", V7, "FRENCH_R 11 NIVO 0006"},
     // digits alone, where they can mean one day only
     {"23.10.1948", V7, "23 OCT 1948"},
@@ -143,6 +145,30 @@ TEST(GedcomLenient, MonthWordsAgreeWithTheClauseReader) {
             << row.strWord;
     }
     EXPECT_GT(compared, 60);
+}
+
+// Every month word opens as its month's names do, in one language or
+// another, and as no other's (the longest opening decides: JUIN, JUIL).
+TEST(GedcomLenient, EveryMonthWordOpensAsItsNames) {
+    const std::pair<int, std::string_view> openings[] = {
+        {1, "JAN"},  {1, "JAE"},  {1, "ENE"},  {1, "GEN"},  {2, "FEB"},  {2, "FEV"},
+        {3, "MAR"},  {3, "MAE"},  {3, "MAA"},  {3, "MRZ"},  {3, "MRT"},  {4, "APR"},
+        {4, "AVR"},  {4, "ABR"},  {5, "MAY"},  {5, "MAI"},  {5, "MEI"},  {5, "MAG"},
+        {6, "JUN"},  {6, "JUIN"}, {6, "GIU"},  {7, "JUL"},  {7, "JUIL"}, {7, "LUG"},
+        {8, "AUG"},  {8, "AOU"},  {8, "AGO"},  {9, "SEP"},  {9, "SET"},  {10, "OCT"},
+        {10, "OKT"}, {10, "OTT"}, {10, "OUT"}, {11, "NOV"}, {12, "DEC"}, {12, "DEZ"},
+        {12, "DIC"}};
+    for (const CGedcomMonthWord& row : GedcomMonthWords()) {
+        int month = 0;
+        std::size_t longest = 0;
+        for (const auto& [m, opening] : openings) {
+            if (row.strWord.starts_with(opening) && opening.size() > longest) {
+                longest = opening.size();
+                month = m;
+            }
+        }
+        EXPECT_EQ(month, row.nMonth) << row.strWord;
+    }
 }
 
 TEST(GedcomLenient, StandardValues) {
