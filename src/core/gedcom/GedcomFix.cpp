@@ -197,6 +197,16 @@ private:
 
 } // namespace
 
+bool IsPlainGedcomDate(std::string_view value) {
+    return CPlainDate(value).Matches();
+}
+
+bool IsCommonGedcomDateLine(std::string_view line) {
+    return line.size() >= 6 && line[0] >= '0' && line[0] <= '9' && line[1] == ' ' &&
+           line[2] == 'D' && line[3] == 'A' && line[4] == 'T' && line[5] == 'E' &&
+           (line.size() == 6 || line[6] == ' ');
+}
+
 std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVersion version,
                                                const CGedcomFixOptions& options) {
     // A plain value needs no repair unless pre-1582 dates are to turn Julian;
@@ -208,7 +218,7 @@ std::optional<std::string> RepairedGedcomValue(std::string_view value, EGedcomVe
                     return c >= 'a' && c <= 'z';
                 }));
     };
-    if (!options.bJulianBefore1582 && written() && CPlainDate(value).Matches())
+    if (!options.bJulianBefore1582 && written() && IsPlainGedcomDate(value))
         return std::nullopt;
     const CGedcomCheck check = CheckGedcomValue(value, version);
     std::optional<std::string> repaired;
@@ -437,14 +447,6 @@ bool MayBeAtLevel(const char* p, const char* end, int level) {
     if (p == end && digits < 3)
         return true;
     return digits > 0 && value == level;
-}
-
-// A level of one digit, one blank, DATE in capitals, then the value or
-// nothing: read as ParseGedcomLine would.
-bool IsCommonDateLine(std::string_view line) {
-    return line.size() >= 6 && line[0] >= '0' && line[0] <= '9' && line[1] == ' ' &&
-           line[2] == 'D' && line[3] == 'A' && line[4] == 'T' && line[5] == 'E' &&
-           (line.size() == 6 || line[6] == ' ');
 }
 
 // Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
@@ -708,7 +710,7 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         if (i - start > kGedcomMaxLine)
             return Fail(EGedcomFileError::LineTooLong, m_nLine + 1);
         const std::string_view raw(p + start, i - start);
-        if (u == 1 && m_bSeenHead && !m_bPending && !m_head.bInHead && IsCommonDateLine(raw)) {
+        if (u == 1 && m_bSeenHead && !m_bPending && !m_head.bInHead && IsCommonGedcomDateLine(raw)) {
             // "2 DATE ...", as most DATE lines are: no need to split it.
             ++m_nLine;
             const bool noValue = raw.size() == 6;

@@ -244,6 +244,7 @@ TEST(GedcomFix, PlainDatesNeedNoRepair) {
         for (const char* date : dates) {
             char value[64];
             std::snprintf(value, sizeof value, form, date, dates[0]);
+            EXPECT_TRUE(IsPlainGedcomDate(value)) << value;
             EXPECT_EQ(CheckGedcomValue(value, EGedcomVersion::V551).strSuggestion, "") << value;
             EXPECT_FALSE(RepairedGedcomValue(value, EGedcomVersion::V551, {})) << value;
             // 7.0: the upper-case form where the value reads, nothing else.
@@ -255,6 +256,52 @@ TEST(GedcomFix, PlainDatesNeedNoRepair) {
                 EXPECT_EQ(CheckGedcomValue(*repaired, EGedcomVersion::V70).strSuggestion, "");
             }
         }
+    }
+}
+
+// Values the quick test leaves to the full reading, each for its reason.
+TEST(GedcomFix, NotPlainDates) {
+    for (const char* value :
+         {"", "ABT", "12 JAN", "MAR 12345", "12345", "123 JAN 1850", "12 JANUARY 1850",
+          "JULY 1850", "1850/51", "11 FEB 1731/32", "1850 B.C.", "INT 1850 (x)",
+          "@#DJULIAN@ 1850", "BET 1850", "BET 1850 TO 1860", "FROM 1850 AND 1860",
+          "12 JAN 1850 x", "1850x", "J 1850", "JANU 1850", "BEF BEF 1850", "12.JAN.1850",
+          "1 2 1850", "ABT JAN", "x850", "DEC 99999"}) {
+        EXPECT_FALSE(IsPlainGedcomDate(value)) << value;
+    }
+}
+
+// The quick test of a line agrees with the full parse wherever it says yes.
+TEST(GedcomFix, CommonDateLines) {
+    for (const char* line : {"2 DATE 1850", "1 DATE", "0 DATE x", "9 DATE  ABT 1850"}) {
+        EXPECT_TRUE(IsCommonGedcomDateLine(line)) << line;
+        const CGedcomLine parsed = ParseGedcomLine(line);
+        EXPECT_EQ(parsed.nLevel, line[0] - '0') << line;
+        EXPECT_EQ(parsed.tag, "DATE") << line;
+        EXPECT_EQ(parsed.value, std::string_view(line).substr(std::min<std::size_t>(7, std::strlen(line))))
+            << line;
+    }
+    for (const char* line : {"2 DATE1850", "12 DATE 1850", " 2 DATE 1850", "2 date 1850",
+                             "2  DATE 1850", "2 DAT", "2 DATES x", "x DATE 1850", "2\tDATE 1850",
+                             "2 @D1@ DATE x", ""})
+        EXPECT_FALSE(IsCommonGedcomDateLine(line)) << line;
+}
+
+// The check and the copy read the start of a file alike: the same
+// refusal, or none.
+TEST(GedcomFix, TheCheckAndTheCopyReadTheStartAlike) {
+    const std::string body = "0 HEAD\n1 DATE Abt. 1850\n";
+    for (const std::string& file :
+         {"\xFE" + body, "0\xFF" + body.substr(1), "\xFF" + body, "\xEF\xBB" + body,
+          "\xEF\xBB\xBF" + body, "\xFE\xFF" + Utf16(body, false), "\xFF\xFE" + Utf16(body, true),
+          Utf16(body, true), Utf16(body, false), std::string("\xFE\xFF"), std::string("\n\n"),
+          std::string("1 HEAD\n"), body}) {
+        std::istringstream in(file);
+        CGedcomFileReader reader(in);
+        CGedcomDateLine line;
+        while (reader.Next(line)) {
+        }
+        EXPECT_EQ(Fix(file).error, reader.Error()) << file;
     }
 }
 

@@ -171,6 +171,13 @@ TEST(GedcomLenient, EveryMonthWordOpensAsItsNames) {
     }
 }
 
+// A value is read leniently up to 256 bytes, blanks and all.
+TEST(GedcomLenient, LongValues) {
+    EXPECT_EQ(StandardGedcomValue("Abt." + std::string(248, ' ') + "1850", V5).value_or(""),
+              "ABT 1850");
+    EXPECT_FALSE(StandardGedcomValue("Abt." + std::string(249, ' ') + "1850", V5));
+}
+
 TEST(GedcomLenient, StandardValues) {
     for (const auto& [value, version, expected] : kCases) {
         const auto standard = StandardGedcomValue(value, version);
