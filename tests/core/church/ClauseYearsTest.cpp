@@ -97,6 +97,7 @@ TEST(ClauseYears, EveryWayOfWritingTheYear) {
         {"anno regni regis Georgii tercii decimo", 0, 0, "George III", 10},
         {"anno regni Philippi et Marie primo et secundo", 0, 0, "Philip and Mary", 1},
         {"anno regni Willelmi et Marie quinto", 0, 0, "William and Mary", 5},
+        {"1 William and Mary", 0, 0, "William and Mary", 1},
         {"9 Edward III", 0, 0, "Edward III", 9},
         {"9 Edw. III", 0, 0, "Edward III", 9},
         {"the ninth year of the reign of King Edward III", 0, 0, "Edward III", 9},
