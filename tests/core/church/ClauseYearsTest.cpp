@@ -136,6 +136,10 @@ TEST(ClauseYears, NameWithoutNumberGivesEachReignThatHadTheYear) {
     EXPECT_EQ(Found("anno primo Elizabethe", 0), "Elizabeth I 1 / Elizabeth II 1");
     EXPECT_EQ(Found("anno regni regis Henrici tricesimo sexto", 0),
               "Henry I 36 / Henry III 36 / Henry VI 36 / Henry VIII 36");
+    // A number just before a name many bore is no regnal year; before one
+    // only one monarch bore, it is.
+    EXPECT_EQ(Found("9 Edward", 0), "");
+    EXPECT_EQ(Found("17 John", 0), "John 17");
 }
 
 TEST(ClauseYears, WordsOfTheYearAndOfTheRest) {
