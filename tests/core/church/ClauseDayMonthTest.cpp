@@ -187,6 +187,9 @@ TEST(ClauseDayMonth, RomanStyle) {
         {"the Ides of March", "1 Ides 3 0-3"},
         {"3rd day of Nones June 1997", "3 Nones 6 0-4"},
         {"veille des nones de juin", "2 Nones 6 0-4"},
+        // up to three words between the count and its mark
+        {"3e jour avant les nones de juin", "3 Nones 6 0-6"},
+        {"3e jour avant les des nones de juin", "1 Nones 6 5-7"},
         {"feria tertia ante kal. maii", "1 Kalends 5 3-4"},
         // counts past the month before
         {"xx idus martii", "20 Ides 3 past 0-2"},
