@@ -98,6 +98,7 @@ TEST(ClauseYears, EveryWayOfWritingTheYear) {
         {"anno regni Philippi et Marie primo et secundo", 0, 0, "Philip and Mary", 1},
         {"anno regni Willelmi et Marie quinto", 0, 0, "William and Mary", 5},
         {"1 William and Mary", 0, 0, "William and Mary", 1},
+        {"anno regni Philippi regis Marie quinto", 0, 0, nullptr}, // no "and": no joint reign
         {"9 Edward III", 0, 0, "Edward III", 9},
         {"9 Edw. III", 0, 0, "Edward III", 9},
         {"the ninth year of the reign of King Edward III", 0, 0, "Edward III", 9},
