@@ -494,6 +494,8 @@ TEST(ClauseDayMonth, ClaimedWordsAreNeverUsed) {
     EXPECT_TRUE(FindClauseDayMonths(words, {false, false, true}).empty());
     EXPECT_TRUE(FindClauseDayMonths(ClauseWords("vii idus julii"), {true, false, false}).empty());
     EXPECT_EQ(FindClauseDayMonths(words, {}).size(), 1u); // fewer flags than words
+    // Nor are the words of a date found before: "15" is June's, not May's too.
+    EXPECT_EQ(Found("May 15 June"), "15/6 1-2");
 }
 
 } // namespace

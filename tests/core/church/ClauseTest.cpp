@@ -189,6 +189,7 @@ const ClauseCase kClauses[] = {
     {"phintztag nach Martini", 1500, false, J, {12, 11, 1500}},
     {"donnersthag nach Martini", 1500, false, J, {12, 11, 1500}},
     {"mandagh nach Martini", 1500, false, J, {16, 11, 1500}},
+    {"sounendages na Martini", 1500, false, J, {15, 11, 1500}}, // one letter off, with its ending
     // Refused: an unknown name, no year, a relation with nothing to count
     {"freitags nach Xyzzy", 1500, false, J, {}},
     {"freitags nach Martini", 0, false, J, {}},

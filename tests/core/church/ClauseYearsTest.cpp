@@ -418,6 +418,13 @@ TEST(ClauseYears, ElementsNoCalendarHereChecks) {
     ASSERT_EQ(elements.size(), 1u);
     EXPECT_EQ(elements[0].nFirst, 4u);
     EXPECT_EQ(elements[0].nLast, 7u);
+    // "our" or "his" after it belongs to it.
+    for (const char* text : {"anno quinto pontificatus nostri", "anno quinto pontificatus sui"}) {
+        const auto own = FindUncheckedElements(ClauseWords(text));
+        ASSERT_EQ(own.size(), 1u) << text;
+        EXPECT_EQ(own[0].nFirst, 0u) << text;
+        EXPECT_EQ(own[0].nLast, 3u) << text;
+    }
     SetTextLanguage(ETextLanguage::French);
     EXPECT_EQ(UncheckedElementText(elements[0]), "non v\xE9rifi\xE9 : ann\xE9\x65 du pontificat 5");
     SetTextLanguage(ETextLanguage::English);
