@@ -422,8 +422,10 @@ TEST(ClauseDayMonth, JoiningWordsThatMeanDay) {
         "tag",   "tage", "tages",  "tags", "tagk",      "dag",        "dage",
         "dages", "dach", "dagh",   "die",  "diei",      "jour",       "jor",
         "day",   "daye", "giorno", "iour", "monatstag", "monnatstag", "monathstag"};
-    for (const CClauseDayMonthRow& row : ClauseDayJoinerRows())
+    for (const CClauseDayMonthRow& row : ClauseDayJoinerRows()) {
         EXPECT_EQ(row.bAlone, day.contains(row.strWord)) << row.strWord;
+        EXPECT_EQ(row.nValue, 0) << row.strWord; // a joining word counts nothing
+    }
 }
 
 TEST(ClauseDayMonth, EveryTableRowReadsBack) {
