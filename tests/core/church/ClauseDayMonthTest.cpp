@@ -416,6 +416,28 @@ TEST(ClauseDayMonth, MarksCutShort) {
         EXPECT_EQ(row.bAlone, !cut.contains(row.strWord)) << row.strWord;
 }
 
+// Only French and Italian write a cardinal alone for a day ("le trois
+// mars", "il due maggio"); elsewhere it ends a compound, and "un", "uno"
+// are articles.
+TEST(ClauseDayMonth, CardinalsThatAreNoDayAlone) {
+    const std::set<std::string_view> compound = {
+        "un",    "ung",   "une",  "uno",   "ein",   "ain",   "eins",   "zwei",  "zwey",
+        "zwai",  "zwo",   "drei", "drey",  "vier",  "funf",  "funff",  "sechs", "sieben",
+        "siben", "suben", "acht", "neun",  "zwen",  "zway",  "een",    "twee",  "drie",
+        "vijf",  "vyf",   "zes",  "zeven", "negen", "one",   "two",    "three", "four",
+        "five",  "seven", "nine", "twenty", "thirty"};
+    for (const CClauseDayMonthRow& row : ClauseDayNumberRows())
+        EXPECT_EQ(row.bAlone, !compound.contains(row.strWord)) << row.strWord;
+}
+
+// A scribe's u for v before a vowel, and only there.
+TEST(ClauseDayMonth, AScribesUForV) {
+    for (const char* word : {"nouembris", "nouember", "nouembre", "nouemb"})
+        EXPECT_EQ(MonthOfClauseWord(word), 11) << word;
+    EXPECT_EQ(MonthOfClauseWord("nvvember"), 0);
+    EXPECT_EQ(MonthOfClauseWord("novembris"), 11);
+}
+
 // Between a day and its month, these words mean "day"; the rest join.
 TEST(ClauseDayMonth, JoiningWordsThatMeanDay) {
     const std::set<std::string_view> day = {
