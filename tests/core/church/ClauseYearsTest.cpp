@@ -185,6 +185,11 @@ TEST(ClauseYears, Indictions) {
         {"l'indiction quinzi\xE8me", 15},
         {"R\xF6merzinszahl 4", 4},
         {"quinta decima indictione", 15},
+        {"der Indiktion 4", 4},
+        {"indixione quarta", 4},
+        {"indizione quarta", 4},
+        {"indict. 4", 4},
+        {"Zinszahl 4", 4},
         {"indictione XXV", 0},
         {"anno Domini 1316", 0},
     };
