@@ -7,6 +7,7 @@
 #include "text/TextEncoding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -248,9 +249,22 @@ __attribute__((target("avx2"))) CBlockMasks ScanBlockAvx2(const char* p) {
 }
 #endif
 
+// A byte at a time: what every processor runs, and the measure of the others.
+CBlockMasks ScanBlockPortable(const char* p) {
+    CBlockMasks masks;
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        const bool tag = IsTagAt(p + i);
+        const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
+        masks.tags |= static_cast<std::uint64_t>(tag) << i;
+        masks.ends |= static_cast<std::uint64_t>(end) << i;
+    }
+    return masks;
+}
+
 #if defined(__SSE2__)
+#define QUINDOR_SCAN_SSE2 1
 // Sixteen bytes a step, the first and last letters compared at once.
-CBlockMasks ScanBlock(const char* p) {
+CBlockMasks ScanBlockSse2(const char* p) {
     const __m128i lower = _mm_set1_epi8(0x20);
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
@@ -275,21 +289,10 @@ CBlockMasks ScanBlock(const char* p) {
     }
     return masks;
 }
-#else
-CBlockMasks ScanBlock(const char* p) {
-    CBlockMasks masks;
-    for (std::size_t i = 0; i < kBlock; ++i) {
-        const bool tag = IsTagAt(p + i);
-        const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
-        masks.tags |= static_cast<std::uint64_t>(tag) << i;
-        masks.ends |= static_cast<std::uint64_t>(end) << i;
-    }
-    return masks;
-}
 #endif
 
-// Without a popcount instruction in the baseline the library call costs
-// more than this.
+// Not std::popcount: without a popcount instruction in the baseline it is
+// a library call, which costs more than this.
 unsigned CountBits(std::uint64_t x) {
     x -= (x >> 1) & 0x5555555555555555ULL;
     x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
@@ -299,7 +302,7 @@ unsigned CountBits(std::uint64_t x) {
 
 // The byte after the last line end in the mask.
 std::size_t AfterLastEnd(std::uint64_t ends) {
-    return 64 - static_cast<std::size_t>(__builtin_clzll(ends));
+    return 64 - static_cast<std::size_t>(std::countl_zero(ends));
 }
 
 } // namespace
@@ -322,7 +325,7 @@ CGedcomSkip NextWith(CGedcomLineScanner::CState& state, std::size_t from) {
     for (;;) {
         if (s.bHave) {
             while (s.nTags != 0) {
-                const auto bit = static_cast<unsigned>(__builtin_ctzll(s.nTags));
+                const auto bit = static_cast<unsigned>(std::countr_zero(s.nTags));
                 s.nTags &= s.nTags - 1;
                 if (!IsTagAt(s.pText + s.nBlock + bit))
                     continue;
@@ -378,7 +381,7 @@ CGedcomLineScanner::CGedcomLineScanner(const char* text, std::size_t size, EGedc
     static const EGedcomScan best = GedcomScanAvailable(EGedcomScan::Avx512) ? EGedcomScan::Avx512
                                     : GedcomScanAvailable(EGedcomScan::Avx2)
                                         ? EGedcomScan::Avx2
-                                        : EGedcomScan::Baseline;
+                                        : EGedcomScan::Sse2;
     if (scan == EGedcomScan::Best)
         scan = best;
     if (scan == EGedcomScan::Avx512) {
@@ -389,17 +392,27 @@ CGedcomLineScanner::CGedcomLineScanner(const char* text, std::size_t size, EGedc
         m_next = NextAvx2;
         return;
     }
-#else
-    (void)scan;
 #endif
-    m_next = NextWith<ScanBlock>;
+#ifdef QUINDOR_SCAN_SSE2
+    if (scan != EGedcomScan::Portable) {
+        m_next = NextWith<ScanBlockSse2>;
+        return;
+    }
+#endif
+    m_next = NextWith<ScanBlockPortable>;
 }
 
 bool GedcomScanAvailable(EGedcomScan scan) {
     switch (scan) {
     case EGedcomScan::Best:
-    case EGedcomScan::Baseline:
+    case EGedcomScan::Portable:
         return true;
+    case EGedcomScan::Sse2:
+#ifdef QUINDOR_SCAN_SSE2
+        return true;
+#else
+        return false;
+#endif
 #ifdef QUINDOR_SCAN_WIDE
     case EGedcomScan::Avx2:
         return __builtin_cpu_supports("avx2");
@@ -502,7 +515,7 @@ const char* FindGedcomLineEnd(const char* begin, const char* end) {
         const auto mask = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
         if (mask != 0)
-            return p + __builtin_ctz(mask);
+            return p + std::countr_zero(mask);
     }
 #endif
     for (; p < end; ++p) {

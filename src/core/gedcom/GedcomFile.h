@@ -115,8 +115,9 @@ struct CGedcomSkip {
     bool bFound = false;
 };
 // The widest instructions the processor has (Best) do the pass; tests ask
-// for each set the processor has, and Available says which.
-enum class EGedcomScan { Best, Baseline, Avx2, Avx512 };
+// for each set the processor has, and Available says which. Portable, a
+// byte at a time, is built everywhere: it is what other processors run.
+enum class EGedcomScan { Best, Portable, Sse2, Avx2, Avx512 };
 CGedcomSkip SkipGedcomLines(const char* text, std::size_t size,
                             EGedcomScan scan = EGedcomScan::Best);
 bool GedcomScanAvailable(EGedcomScan scan);
