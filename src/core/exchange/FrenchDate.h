@@ -25,10 +25,6 @@
 // of the row in one of these forms; nothing is tested against the calendar.
 bool ReadFrenchDate(CalendarRow row, std::string_view text, CRowValues& values);
 
-// A Roman numeral in its usual form ("VIII", "XIV", "MCCVIII"; capitals),
-// followed at most by white space such as a line ending; 0 for anything else.
-std::int32_t ReadRomanNumeral(std::string_view word);
-
 namespace paste_detail {
 // Optional white space, one optional sign, then decimal digits, read up to
 // the first other character; 0 when there is no digit ("03" 3, "3rd" 3,

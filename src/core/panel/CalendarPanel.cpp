@@ -4,7 +4,7 @@
 #include "panel/StyledRow.h"
 
 #include "FieldText.h"
-#include "exchange/FrenchDate.h"
+#include "text/RomanNumeral.h"
 #include "text/StringTable.h"
 
 #include <cstdio>
