@@ -6,7 +6,7 @@
 
 #include "calendar/JulianDay.h"
 #include "daynames/DayNameLists.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "panel/CalendarPanel.h"
 #include "panel/RowTexts.h"
 #include "text/Cp1252.h"

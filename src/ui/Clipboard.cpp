@@ -2,7 +2,7 @@
 
 #include "ChurchYearBox.h"
 #include "TextBridge.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "exchange/RowValues.h"
 #include "settings/FrameSettings.h"

@@ -4,7 +4,7 @@
 #include "ReformDialog.h"
 #include "TextBridge.h"
 #include "calendar/JulianDay.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "panel/CalendarPanel.h"
 #include "panel/PanelIds.h"
 #include "panel/RowTexts.h"

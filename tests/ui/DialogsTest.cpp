@@ -7,7 +7,7 @@
 #include "SaintsDialog.h"
 #include "UiTestSupport.h"
 #include "daynames/DayNameLists.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "panel/RowTexts.h"
 #include "reform/ReformCountries.h"
 #include "saints/SaintSearch.h"
