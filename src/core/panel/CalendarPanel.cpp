@@ -2,8 +2,7 @@
 
 #include "calendar/DayMonth.h"
 #include "panel/StyledRow.h"
-
-#include "FieldText.h"
+#include "text/FieldText.h"
 #include "text/RomanNumeral.h"
 #include "text/StringTable.h"
 

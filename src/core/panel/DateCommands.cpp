@@ -1,9 +1,9 @@
 #include "DateCommands.h"
 
 #include "CalendarPanel.h"
-#include "FieldText.h"
 #include "church/ChurchYear.h"
 #include "reform/MovableFeasts.h"
+#include "text/FieldText.h"
 
 void OnToday(CCalendarPanel& panel) {
     CJulianDay today;

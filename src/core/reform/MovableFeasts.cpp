@@ -2,7 +2,7 @@
 
 #include "ReformCountries.h"
 #include "calendar/Computus.h"
-#include "panel/FieldText.h"
+#include "text/FieldText.h"
 #include "text/Ordinal.h"
 #include "text/StringTable.h"
 

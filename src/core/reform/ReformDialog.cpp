@@ -1,7 +1,7 @@
 #include "ReformDialog.h"
 
 #include "ReformCountries.h"
-#include "panel/FieldText.h"
+#include "text/FieldText.h"
 #include "text/StringTable.h"
 
 #include <array>
