@@ -1,7 +1,7 @@
 #include "CalendarPanel.h"
 
 #include "calendar/DayMonth.h"
-#include "panel/StyledRow.h"
+#include "calendar/StyledRow.h"
 #include "text/FieldText.h"
 #include "text/RomanNumeral.h"
 #include "text/StringTable.h"
