@@ -16,7 +16,7 @@
 // of a leap year (which calendars that call the second Veadar write so).
 #pragma once
 
-#include "exchange/RowValues.h"
+#include "calendar/RowValues.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "GedcomCheckModel.h"
 
-#include "exchange/RowValues.h"
+#include "calendar/RowValues.h"
 #include "panel/RowTexts.h"
 #include "text/StringTable.h"
 

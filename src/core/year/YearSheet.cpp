@@ -1,9 +1,9 @@
 #include "YearSheet.h"
 
+#include "calendar/RowValues.h"
 #include "church/ChurchYear.h"
 #include "daynames/DayNameLists.h"
 #include "elements/Elements.h"
-#include "exchange/RowValues.h"
 #include "panel/CalendarPanel.h"
 #include "panel/RowTexts.h"
 #include "text/StringTable.h"
