@@ -1,7 +1,6 @@
 #include "GedcomCheckModel.h"
 
 #include "calendar/RowValues.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <algorithm>

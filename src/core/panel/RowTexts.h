@@ -13,11 +13,5 @@
 // empty strings; a day before the row's calendar gives no fields at all.
 std::vector<std::string> RowFieldTexts(CalendarRow row, const CJulianDay& day);
 
-// The row of the calendar in civil use on a day: Gregorian from the first
-// Gregorian day on, Julian before.
-inline CalendarRow CivilRow(const CJulianDay& day) {
-    return day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
-}
-
 // A row's field texts as one value: joined by single spaces, empty ones left out.
 std::string JoinFieldTexts(const std::vector<std::string>& fields);
