@@ -27,6 +27,7 @@
 #include "PanelOwner.h"
 #include "RowLayout.h"
 #include "calendar/JulianDay.h"
+#include "text/TextSelection.h"
 
 #include <array>
 #include <cstdint>
@@ -34,14 +35,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// Text selection a view applies after type-ahead completion: characters
-// nStart (inclusive) to nEnd (exclusive).
-struct CTextSelection {
-    int nStart = 0;
-    int nEnd = 0;
-    bool operator==(const CTextSelection&) const = default;
-};
 
 class CCalendarPanel {
 public:

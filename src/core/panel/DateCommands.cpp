@@ -55,3 +55,13 @@ std::int32_t ShownModernYear(CCalendarPanel& panel) {
         return year;
     return ReadLeadingInt(panel.GetFieldText(yearField));
 }
+
+void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintDayMonth& day) {
+    if (calendar == ESaintsCalendar::Gregorian) {
+        panel.ShowGregorianDayMonth(day.nDay, day.nMonth);
+        panel.ApplyGregorianRow(0);
+    } else {
+        panel.ShowJulianDayMonth(day.nDay, day.nMonth);
+        panel.ApplyJulianRow();
+    }
+}
