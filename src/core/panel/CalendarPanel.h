@@ -212,7 +212,7 @@ private:
     void SetIconVisible(int id, bool visible);
     bool IsRowShown(int row) const;
     void EmptyRow(int row);
-    void WriteRowFields(int row, std::int32_t day, std::int32_t month, std::int32_t year);
+    void WriteRowTexts(int row, const CJulianDay& day);
     // The day a row holds, or nullopt when it names no supported day.
     std::optional<CJulianDay> ReadRowDay(int row);
     std::int32_t ListPosition(PanelField field) const;

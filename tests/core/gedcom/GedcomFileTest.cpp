@@ -1,6 +1,6 @@
 #include "gedcom/GedcomFile.h"
+#include "calendar/RowTexts.h"
 #include "gedcom/GedcomCheckModel.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
