@@ -435,18 +435,13 @@ bool CGedcomFixer::Step() {
 
 namespace {
 
-// Whether the line at p may be at that level as ParseGedcomLine reads it;
-// also when it is cut off before its level is known.
-bool MayBeAtLevel(const char* p, const char* end, int level) {
-    while (p < end && (*p == ' ' || *p == '\t'))
-        ++p;
-    int value = 0;
-    int digits = 0;
-    for (; p < end && digits < 3 && *p >= '0' && *p <= '9'; ++p, ++digits)
-        value = value * 10 + (*p - '0');
-    if (p == end && digits < 3)
+// Whether the line starting the text may be at that level as
+// ParseGedcomLine reads it; also when it is cut off before its level is known.
+bool MayBeAtLevel(std::string_view text, int level) {
+    const CGedcomLevel read = ReadGedcomLevel(text);
+    if (read.nEnd == text.size() && read.nDigits < 3)
         return true;
-    return digits > 0 && value == level;
+    return read.nDigits > 0 && read.nLevel == level;
 }
 
 // Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
@@ -489,17 +484,17 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
         }
     } else if (m_bPending) {
         CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
-        if (parsed.nLevel == date.nLevel + 1 &&
-            (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
+        if (GedcomContinues(parsed, date.nLevel)) {
             if (!date.bJoined) {
                 const std::string_view first = batch.Value(date);
                 date.nValue = batch.joined.size();
                 date.bJoined = true;
                 batch.joined += first;
             }
-            if (GedcomTagIs(parsed.tag, "CONT"))
-                batch.joined += '\n';
-            batch.joined += parsed.value;
+            // The bytes as they are, ANSEL too: the copy writes a value back
+            // only when it is ASCII, and bounds the bytes it holds for it
+            // besides the value the check would read.
+            AppendGedcomContinuation(batch.joined, parsed, false);
             date.nValueLength = batch.joined.size() - date.nValue;
             date.nLength = next - date.nOffset;
             if (date.nValueLength > kGedcomMaxLine || date.nLength > 4 * kGedcomMaxLine)
@@ -646,18 +641,12 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
             return true;
         }
         m_bStarted = true;
-        auto b = [&](std::size_t k) {
-            return k < size ? static_cast<unsigned char>(p[k]) : 0x100u;
-        };
-        if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
-            start = 3;
-        } else if ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == '0' && b(1) == 0)) {
+        const CGedcomStart first = ReadGedcomStart(batch.bytes.View());
+        start = first.nMark;
+        if (first.eEncoding == EGedcomEncoding::Utf16Le ||
+            first.eEncoding == EGedcomEncoding::Utf16Be) {
             m_nUnit = 2;
-            start = b(0) == 0xFF ? 2 : 0;
-        } else if ((b(0) == 0xFE && b(1) == 0xFF) || (b(0) == 0 && b(1) == '0')) {
-            m_nUnit = 2;
-            m_bLittle = false;
-            start = b(0) == 0xFE ? 2 : 0;
+            m_bLittle = first.eEncoding == EGedcomEncoding::Utf16Le;
         }
     }
 
@@ -724,7 +713,8 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         // it neither goes on with the value nor gives it a phrase, and the
         // next stretch can be passed over from there.
         if (u == 1 && m_bPending &&
-            !MayBeAtLevel(p + start, p + whole, batch.dates[batch.nDates].nLevel + 1))
+            !MayBeAtLevel(std::string_view(p + start, whole - start),
+                          batch.dates[batch.nDates].nLevel + 1))
             EndDate(nullptr, batch);
     }
     if (!m_bEof) {
