@@ -3,6 +3,7 @@
 // changes, so whatever this program does not understand passes untouched.
 #include "GedcomFix.h"
 
+#include "GedcomPipeline.h"
 #include "text/Csv.h"
 
 #include <algorithm>
@@ -741,6 +742,74 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         EndDate(nullptr, batch);
     m_bDone = true;
     return false;
+}
+
+namespace {
+
+template <class Input>
+CGedcomCopyResult WriteCopy(Input& input, const std::string& target,
+                            const CGedcomFixOptions& options, std::ostream& changes,
+                            const CGedcomCopyRun& run) {
+    CGedcomCopyResult result;
+    // Dropped without Commit, the temporary file goes: nothing half-written stays.
+    CAtomicFile copy(target);
+    if (!copy.IsOpen()) {
+        result.eEnd = EGedcomCopy::CannotWrite;
+        return result;
+    }
+    if (run.onOpen)
+        run.onOpen(copy.TempPath());
+    std::string row;
+    CGedcomFixer fixer(input, copy.Stream(), options, [&](const CGedcomChange& change) {
+        row.clear();
+        AppendGedcomChange(row, change);
+        changes.write(row.data(), static_cast<std::streamsize>(row.size()));
+    });
+    if (run.bTwoThreads) {
+        RunGedcomPipeline<CGedcomFixBatch>(
+            // The reading side checks the dates while the writing side is
+            // behind, so neither waits on the other.
+            [&](CGedcomFixBatch& batch, bool behind) { return fixer.Produce(batch, behind); },
+            [&](const CGedcomFixBatch& batch) {
+                fixer.Consume(batch);
+                if (run.onWritten)
+                    run.onWritten(batch.bytes.Data() + batch.bytes.Size());
+            });
+    } else {
+        while (fixer.Step()) {
+            if (run.keepGoing && !run.keepGoing(fixer.BytesRead())) {
+                result.eEnd = EGedcomCopy::Cancelled;
+                return result;
+            }
+        }
+    }
+    result.nChanges = fixer.ChangeCount();
+    result.eVersion = fixer.Version();
+    result.eError = fixer.Error();
+    result.nErrorLine = fixer.ErrorLine();
+    if (result.eError != EGedcomFileError::None)
+        result.eEnd = EGedcomCopy::Unreadable;
+    else if (!fixer.Finish())
+        result.eEnd = EGedcomCopy::CannotWrite;
+    else if (run.mayReplace && !run.mayReplace())
+        result.eEnd = EGedcomCopy::Exists;
+    else if (!copy.Commit())
+        result.eEnd = EGedcomCopy::CannotWrite;
+    return result;
+}
+
+} // namespace
+
+CGedcomCopyResult WriteRepairedGedcom(std::istream& in, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run) {
+    return WriteCopy(in, target, options, changes, run);
+}
+
+CGedcomCopyResult WriteRepairedGedcom(std::string_view whole, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run) {
+    return WriteCopy(whole, target, options, changes, run);
 }
 
 CAtomicFile::CAtomicFile(std::string target) : m_strTarget(std::move(target)) {

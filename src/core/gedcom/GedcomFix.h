@@ -198,6 +198,43 @@ private:
     std::int64_t m_nErrorLine = 0;
 };
 
+// What became of a repaired copy.
+enum class EGedcomCopy { Written, CannotWrite, Unreadable, Cancelled, Exists };
+struct CGedcomCopyResult {
+    EGedcomCopy eEnd = EGedcomCopy::Written;
+    EGedcomFileError eError = EGedcomFileError::None; // why it was Unreadable
+    std::int64_t nErrorLine = 0;
+    std::int64_t nChanges = 0;
+    EGedcomVersion eVersion = EGedcomVersion::V551;
+};
+
+// How a repaired copy is made, beside the fixer's options.
+struct CGedcomCopyRun {
+    // Reading and writing side by side on two threads; else on the caller's
+    // alone, chunk by chunk.
+    bool bTwoThreads = false;
+    // On one thread, after each chunk, the bytes read so far: false gives
+    // up (Cancelled), nothing written.
+    std::function<bool(std::uint64_t)> keepGoing;
+    // The copy's temporary name once it is open, before any reading.
+    std::function<void(const std::string&)> onOpen;
+    // On two threads, the end of each chunk once written: the input before
+    // it is not read again.
+    std::function<void(const char*)> onWritten;
+    // Asked just before the rename: false leaves the target alone (Exists).
+    std::function<bool()> mayReplace;
+};
+
+// The repaired copy of a file (a stream, or whole in memory) written under
+// a temporary name beside target and renamed onto it once whole; each
+// change listed on changes as AppendGedcomChange writes it.
+CGedcomCopyResult WriteRepairedGedcom(std::istream& in, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run);
+CGedcomCopyResult WriteRepairedGedcom(std::string_view whole, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run);
+
 // One change as the list of changes has it: LINE<TAB>OLD<TAB>NEW and a line
 // feed, the old value's tabs and line breaks made blanks.
 void AppendGedcomChange(std::string& out, const CGedcomChange& change);
