@@ -22,8 +22,6 @@ constexpr std::uint32_t kReplacement = 0xFFFD;
 
 } // namespace
 
-CGedcomFileReader::CGedcomFileReader(std::istream& in) : m_in(in), m_raw(kChunk) {}
-
 bool CGedcomFileReader::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
     m_nErrorLine = line;
@@ -81,31 +79,33 @@ bool CGedcomFileReader::Fill() {
         m_data.erase(0, m_nPos);
         m_nPos = 0;
     }
-    if (m_bStarted && m_eEncoding != EGedcomEncoding::Utf16Le &&
-        m_eEncoding != EGedcomEncoding::Utf16Be) {
-        // 8-bit text needs no decoding: read straight behind what is kept.
+    // 8-bit text needs no decoding: it goes straight behind what is kept.
+    const bool decode = !m_bStarted || m_eEncoding == EGedcomEncoding::Utf16Le ||
+                        m_eEncoding == EGedcomEncoding::Utf16Be;
+    std::string_view got;
+    if (!m_in) {
+        got = m_whole.substr(m_nWholeAt, kChunk);
+        m_nWholeAt += got.size();
+        if (!decode)
+            m_data.append(got);
+    } else if (!decode) {
         const std::size_t kept = m_data.size();
         m_data.resize(kept + kChunk);
-        m_in.read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
-        const auto got = static_cast<std::size_t>(m_in.gcount());
-        m_data.resize(kept + got);
-        if (m_in.bad()) {
-            m_bEof = true;
-            Fail(EGedcomFileError::ReadFailed, m_nLine);
-            return false;
-        }
-        m_nBytesRead += got;
-        m_bEof = got == 0;
-        return got != 0;
+        m_in->read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
+        m_data.resize(kept + static_cast<std::size_t>(m_in->gcount()));
+        got = std::string_view(m_data).substr(kept);
+    } else {
+        m_raw.resize(kChunk);
+        m_in->read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
+        got = std::string_view(m_raw.data(), static_cast<std::size_t>(m_in->gcount()));
     }
-    m_in.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
-    std::size_t got = static_cast<std::size_t>(m_in.gcount());
-    if (m_in.bad()) {
+    if (m_in && m_in->bad()) {
         m_bEof = true;
         Fail(EGedcomFileError::ReadFailed, m_nLine);
         return false;
     }
-    if (got == 0) {
+    m_nBytesRead += got.size();
+    if (got.empty()) {
         m_bEof = true;
         if (m_nHighSurrogate != 0) {
             AppendUtf8(m_data, kReplacement);
@@ -113,16 +113,15 @@ bool CGedcomFileReader::Fill() {
         }
         return false;
     }
-    const char* bytes = m_raw.data();
+    if (!decode)
+        return true;
     if (!m_bStarted) {
         m_bStarted = true;
-        const CGedcomStart start = ReadGedcomStart(std::string_view(bytes, got));
+        const CGedcomStart start = ReadGedcomStart(got);
         m_eEncoding = start.eEncoding;
-        bytes += start.nMark;
-        got -= start.nMark;
+        got.remove_prefix(start.nMark);
     }
-    m_nBytesRead += static_cast<std::uint64_t>(m_in.gcount());
-    DecodeAppend(bytes, got);
+    DecodeAppend(got.data(), got.size());
     return true;
 }
 

@@ -189,7 +189,10 @@ private:
 
 class CGedcomFileReader {
 public:
-    explicit CGedcomFileReader(std::istream& in);
+    explicit CGedcomFileReader(std::istream& in) : m_in(&in) {}
+    // The same over a whole file already in memory, which must outlive the
+    // reader: no buffer larger than it is allocated.
+    explicit CGedcomFileReader(std::string_view whole) : m_whole(whole) {}
 
     // Off by default: the record and event of each DATE line are then left
     // empty and lines that cannot hold a DATE are passed over unread. On,
@@ -224,8 +227,10 @@ private:
     void TakePending(CGedcomDateLine& out);
     void TrackLine(const CGedcomLine& parsed, std::string_view text, std::int64_t line);
 
-    std::istream& m_in;
-    std::vector<char> m_raw;
+    std::istream* m_in = nullptr; // none: the file is m_whole
+    std::string_view m_whole;
+    std::size_t m_nWholeAt = 0;
+    std::vector<char> m_raw; // a chunk to decode, read from m_in
     std::string m_data; // decoded bytes (UTF-8) not yet split into lines
     std::size_t m_nPos = 0;
     bool m_bEof = false;
