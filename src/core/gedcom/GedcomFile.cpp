@@ -22,8 +22,6 @@ constexpr std::uint32_t kReplacement = 0xFFFD;
 
 } // namespace
 
-CGedcomFileReader::CGedcomFileReader(std::istream& in) : m_in(in), m_raw(kChunk) {}
-
 bool CGedcomFileReader::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
     m_nErrorLine = line;
@@ -81,31 +79,33 @@ bool CGedcomFileReader::Fill() {
         m_data.erase(0, m_nPos);
         m_nPos = 0;
     }
-    if (m_bStarted && m_eEncoding != EGedcomEncoding::Utf16Le &&
-        m_eEncoding != EGedcomEncoding::Utf16Be) {
-        // 8-bit text needs no decoding: read straight behind what is kept.
+    // 8-bit text needs no decoding: it goes straight behind what is kept.
+    const bool decode = !m_bStarted || m_eEncoding == EGedcomEncoding::Utf16Le ||
+                        m_eEncoding == EGedcomEncoding::Utf16Be;
+    std::string_view got;
+    if (!m_in) {
+        got = m_whole.substr(m_nWholeAt, kChunk);
+        m_nWholeAt += got.size();
+        if (!decode)
+            m_data.append(got);
+    } else if (!decode) {
         const std::size_t kept = m_data.size();
         m_data.resize(kept + kChunk);
-        m_in.read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
-        const auto got = static_cast<std::size_t>(m_in.gcount());
-        m_data.resize(kept + got);
-        if (m_in.bad()) {
-            m_bEof = true;
-            Fail(EGedcomFileError::ReadFailed, m_nLine);
-            return false;
-        }
-        m_nBytesRead += got;
-        m_bEof = got == 0;
-        return got != 0;
+        m_in->read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
+        m_data.resize(kept + static_cast<std::size_t>(m_in->gcount()));
+        got = std::string_view(m_data).substr(kept);
+    } else {
+        m_raw.resize(kChunk);
+        m_in->read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
+        got = std::string_view(m_raw.data(), static_cast<std::size_t>(m_in->gcount()));
     }
-    m_in.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
-    std::size_t got = static_cast<std::size_t>(m_in.gcount());
-    if (m_in.bad()) {
+    if (m_in && m_in->bad()) {
         m_bEof = true;
         Fail(EGedcomFileError::ReadFailed, m_nLine);
         return false;
     }
-    if (got == 0) {
+    m_nBytesRead += got.size();
+    if (got.empty()) {
         m_bEof = true;
         if (m_nHighSurrogate != 0) {
             AppendUtf8(m_data, kReplacement);
@@ -113,29 +113,15 @@ bool CGedcomFileReader::Fill() {
         }
         return false;
     }
-    const char* bytes = m_raw.data();
+    if (!decode)
+        return true;
     if (!m_bStarted) {
         m_bStarted = true;
-        const auto b = [&](std::size_t k) {
-            return k < got ? static_cast<unsigned char>(bytes[k]) : 0x100;
-        };
-        const CTextMark mark = ReadTextMark(std::string_view(bytes, got));
-        bytes += mark.nLength;
-        got -= mark.nLength;
-        if (mark.eMark == ETextMark::Utf8) {
-            m_eEncoding = EGedcomEncoding::Utf8Bom;
-        } else if (mark.eMark == ETextMark::Utf16Le) {
-            m_eEncoding = EGedcomEncoding::Utf16Le;
-        } else if (mark.eMark == ETextMark::Utf16Be) {
-            m_eEncoding = EGedcomEncoding::Utf16Be;
-        } else if (b(0) == '0' && b(1) == 0) {
-            m_eEncoding = EGedcomEncoding::Utf16Le; // "0 HEAD" without a mark
-        } else if (b(0) == 0 && b(1) == '0') {
-            m_eEncoding = EGedcomEncoding::Utf16Be;
-        }
+        const CGedcomStart start = ReadGedcomStart(got);
+        m_eEncoding = start.eEncoding;
+        got.remove_prefix(start.nMark);
     }
-    m_nBytesRead += static_cast<std::uint64_t>(m_in.gcount());
-    DecodeAppend(bytes, got);
+    DecodeAppend(got.data(), got.size());
     return true;
 }
 
@@ -434,30 +420,34 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size, EGedcomScan scan
     return skip;
 }
 
-// The level at the start of a line, after any blanks (at most three
-// digits); the position after it, or npos when the line starts with none.
-static std::size_t ReadLevel(std::string_view line, int& level) {
-    std::size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    level = 0;
-    std::size_t digits = 0;
-    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
-        level = level * 10 + (line[i] - '0');
-        ++i;
-        ++digits;
+CGedcomStart ReadGedcomStart(std::string_view first) {
+    const CTextMark mark = ReadTextMark(first);
+    switch (mark.eMark) {
+    case ETextMark::Utf8:
+        return {EGedcomEncoding::Utf8Bom, mark.nLength};
+    case ETextMark::Utf16Le:
+        return {EGedcomEncoding::Utf16Le, mark.nLength};
+    case ETextMark::Utf16Be:
+        return {EGedcomEncoding::Utf16Be, mark.nLength};
+    case ETextMark::None:
+        break;
     }
-    return digits == 0 ? std::string_view::npos : i;
+    // "0 HEAD" without a mark.
+    if (first.size() >= 2 && first[0] == '0' && first[1] == 0)
+        return {EGedcomEncoding::Utf16Le, 0};
+    if (first.size() >= 2 && first[0] == 0 && first[1] == '0')
+        return {EGedcomEncoding::Utf16Be, 0};
+    return {};
 }
 
 // A level 0 line, a line with a cross-reference, or a DATE line.
 static bool MayMatter(std::string_view line) {
-    int level = 0;
-    std::size_t i = ReadLevel(line, level);
-    if (i == std::string_view::npos)
+    const CGedcomLevel read = ReadGedcomLevel(line);
+    if (read.nDigits == 0)
         return false; // no GEDCOM line: skipped in full too
-    if (level == 0)
+    if (read.nLevel == 0)
         return true;
+    std::size_t i = read.nEnd;
     while (i < line.size() && line[i] == ' ')
         ++i;
     if (i < line.size() && line[i] == '@')
@@ -527,9 +517,9 @@ const char* FindGedcomLineEnd(const char* begin, const char* end) {
 
 CGedcomLine ParseGedcomLine(std::string_view line) {
     CGedcomLine parsed;
-    int level = 0;
-    std::size_t i = ReadLevel(line, level);
-    if (i == std::string_view::npos || i >= line.size() || line[i] != ' ')
+    const CGedcomLevel read = ReadGedcomLevel(line);
+    std::size_t i = read.nEnd;
+    if (read.nDigits == 0 || i >= line.size() || line[i] != ' ')
         return parsed;
     while (i < line.size() && line[i] == ' ')
         ++i;
@@ -546,24 +536,35 @@ CGedcomLine ParseGedcomLine(std::string_view line) {
         ++i;
     if (i == tagStart)
         return parsed;
-    parsed.nLevel = level;
+    parsed.nLevel = read.nLevel;
     parsed.tag = line.substr(tagStart, i - tagStart);
     if (i < line.size())
         parsed.value = line.substr(i + 1); // one space delimits the value
     return parsed;
 }
 
-void CGedcomFileReader::AppendValue(std::string& target, std::string_view value) const {
-    if (!m_head.bAnsel) {
-        target.append(value);
+void AppendGedcomText(std::string& out, std::string_view text, bool ansel) {
+    if (!ansel) {
+        out.append(text);
         return;
     }
-    for (const char c : value) {
+    for (const char c : text) {
         if (static_cast<unsigned char>(c) < 0x80)
-            target += c;
+            out += c;
         else
-            AppendUtf8(target, kReplacement);
+            AppendUtf8(out, kReplacement);
     }
+}
+
+bool GedcomContinues(const CGedcomLine& line, int level) {
+    return line.nLevel == level + 1 &&
+           (GedcomTagIs(line.tag, "CONC") || GedcomTagIs(line.tag, "CONT"));
+}
+
+void AppendGedcomContinuation(std::string& value, const CGedcomLine& line, bool ansel) {
+    if (GedcomTagIs(line.tag, "CONT"))
+        value += '\n';
+    AppendGedcomText(value, line.value, ansel);
 }
 
 namespace {
@@ -623,7 +624,7 @@ void CGedcomFileReader::TrackLine(const CGedcomLine& parsed, std::string_view te
                                   std::int64_t line) {
     const auto take = [this](std::string& target, std::string_view value) {
         target.clear();
-        AppendValue(target, value.substr(0, kGedcomMaxRecordText + 4));
+        AppendGedcomText(target, value.substr(0, kGedcomMaxRecordText + 4), m_head.bAnsel);
         CapRecordText(target);
     };
     if (parsed.nLevel == 0) {
@@ -641,7 +642,7 @@ void CGedcomFileReader::TrackLine(const CGedcomLine& parsed, std::string_view te
     if (m_bNamed || !GedcomTagIs(parsed.tag, "NAME"))
         return;
     std::string value;
-    AppendValue(value, parsed.value.substr(0, 4 * kGedcomMaxRecordText));
+    AppendGedcomText(value, parsed.value.substr(0, 4 * kGedcomMaxRecordText), m_head.bAnsel);
     std::string name = GedcomShownName(value);
     if (name.empty())
         return;
@@ -729,11 +730,8 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             continue; // blank or stray lines are not ours to judge
 
         if (m_bPending) {
-            if (parsed.nLevel == m_nPendingLevel + 1 &&
-                (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
-                if (GedcomTagIs(parsed.tag, "CONT"))
-                    m_pending.strValue += '\n';
-                AppendValue(m_pending.strValue, parsed.value);
+            if (GedcomContinues(parsed, m_nPendingLevel)) {
+                AppendGedcomContinuation(m_pending.strValue, parsed, m_head.bAnsel);
                 if (m_pending.strValue.size() > kGedcomMaxLine)
                     return Fail(EGedcomFileError::LineTooLong, m_pending.nLine);
                 continue;
@@ -755,7 +753,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             m_nPendingLevel = parsed.nLevel;
             m_pending.nLine = lineNumber;
             m_pending.strValue.clear();
-            AppendValue(m_pending.strValue, parsed.value);
+            AppendGedcomText(m_pending.strValue, parsed.value, m_head.bAnsel);
             if (m_bTrack) {
                 m_pending.strRecord = m_strRecord;
                 m_pending.strEvent = parsed.nLevel == 1   ? m_strRecordTag
