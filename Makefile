@@ -7,7 +7,7 @@ GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 DEB_OUT    ?= build-deb
 
-.PHONY: all deps build run test test-share test-normal test-asan test-fuzz test-package fuzz-build bench install fuzz deb clean
+.PHONY: all deps build run test test-share test-layers test-normal test-asan test-fuzz test-package fuzz-build bench install fuzz deb clean
 
 all: build
 
@@ -25,11 +25,15 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	@scripts/run-quindor $(BUILD)
 
-test: deps test-share test-normal test-asan test-fuzz test-package
+test: deps test-share test-layers test-normal test-asan test-fuzz test-package
 
 # Tests stay at a quarter to a third of the code.
 test-share:
 	@scripts/check-test-share
+
+# The core's folders include only downwards.
+test-layers:
+	@scripts/check-layers
 
 test-normal: deps $(BUILD)/CMakeCache.txt
 	@scripts/build-warning-free $(BUILD) -j $(JOBS)

@@ -12,15 +12,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
-#include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    std::istringstream in(text);
-    CGedcomFileReader reader(in);
-    std::istringstream again(text);
-    CGedcomFileReader tracked(again);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CGedcomFileReader reader(text);
+    CGedcomFileReader tracked(text);
     tracked.TrackRecords(true);
     CGedcomDateLine line, other;
     std::int64_t previous = 0;

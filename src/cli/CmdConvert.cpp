@@ -6,13 +6,13 @@
 
 #include "GedcomMessages.h"
 #include "calendar/JulianDay.h"
+#include "calendar/RowTexts.h"
 #include "exchange/ClauseReport.h"
 #include "exchange/CopyFormat.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomLenient.h"
 #include "panel/CalendarPanel.h"
-#include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 

@@ -4,13 +4,13 @@
 #include "CliArgs.h"
 #include "CliCommands.h"
 #include "GedcomMessages.h"
-#include "HandOver.h"
 #include "MappedFile.h"
 
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomFile.h"
 #include "gedcom/GedcomFix.h"
 #include "gedcom/GedcomLenient.h"
+#include "gedcom/GedcomPipeline.h"
 #include "text/Csv.h"
 
 #include <charconv>
@@ -20,7 +20,6 @@
 #include <iterator>
 #include <optional>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -63,7 +62,6 @@ struct CLineBatch {
 
 constexpr std::size_t kBatchLines = 4096;
 constexpr std::size_t kBatchBytes = 1 << 20;
-constexpr std::size_t kSlots = 4;
 
 // False once the reader is at its end or has failed.
 bool FillBatch(CGedcomFileReader& reader, CLineBatch& batch) {
@@ -126,37 +124,6 @@ void WriteRows(const CLineBatch& batch, CCheckCounts& counts, std::string& row, 
     }
 }
 
-// Runs produce (true while more is to come) on a second thread and consume
-// on this one, batch by batch in order; on one thread when no second can
-// be had. produce is told whether the consumer is behind (two batches or
-// more waiting), so that it can take over work the consumer could do.
-template <class T, class Produce, class Consume> void Pipeline(Produce produce, Consume consume) {
-    CHandOver<T> hand(kSlots);
-    std::thread reader;
-    try {
-        reader = std::thread([&] {
-            for (bool more = true; more;) {
-                T batch = hand.Fresh();
-                more = produce(batch, hand.Waiting() >= 2);
-                hand.Give(std::move(batch));
-            }
-            hand.Close();
-        });
-    } catch (const std::system_error&) {
-        T batch;
-        for (bool more = true; more;) {
-            more = produce(batch, false);
-            consume(batch);
-        }
-        return;
-    }
-    while (auto batch = hand.Next()) {
-        consume(*batch);
-        hand.Return(std::move(*batch));
-    }
-    reader.join();
-}
-
 } // namespace
 
 // The reading and the checking run side by side: on a big file each takes
@@ -166,8 +133,9 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
     CCheckCounts counts;
     std::string row;
     row.reserve((1 << 16) + 4096);
-    Pipeline<CLineBatch>([&](CLineBatch& batch, bool) { return FillBatch(reader, batch); },
-                         [&](const CLineBatch& batch) { WriteRows(batch, counts, row, out); });
+    RunGedcomPipeline<CLineBatch>(
+        [&](CLineBatch& batch, bool) { return FillBatch(reader, batch); },
+        [&](const CLineBatch& batch) { WriteRows(batch, counts, row, out); });
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
     if (const int status = FileError(err, reader.Error(), reader.ErrorLine(), name); status != 0)
         return status;
@@ -183,47 +151,40 @@ namespace {
 int FixGedcomFile(std::istream& in, const std::string& file, const std::string& name,
                   const std::string& outPath, bool force, const CGedcomFixOptions& options,
                   std::ostream& out, std::ostream& err) {
-    std::string row;
-    CAtomicFile target(outPath);
-    if (!target.IsOpen())
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
-    auto onChange = [&](const CGedcomChange& change) {
-        row.clear();
-        AppendGedcomChange(row, change);
-        out.write(row.data(), static_cast<std::streamsize>(row.size()));
-    };
     // A file on disk is read where it lies, with no copy; standard input
     // and what cannot be mapped are read as a stream.
     CMappedFile mapped(file == "-" ? std::string() : file);
     std::optional<CTruncationGuard> guard;
-    if (mapped.IsMapped())
-        guard.emplace(target.TempPath(),
-                      "quindor-cli: " + GedcomMessage(EGedcomMessage::ReadFailed, name) + '\n',
-                      kExitRefused);
-    CGedcomFixer fixer = mapped.IsMapped()
-                             ? CGedcomFixer(mapped.Bytes(), target.Stream(), options, onChange)
-                             : CGedcomFixer(in, target.Stream(), options, onChange);
-    Pipeline<CGedcomFixBatch>(
-        // The reading side checks the dates while the writing side is
-        // behind, so neither waits on the other.
-        [&](CGedcomFixBatch& batch, bool behind) { return fixer.Produce(batch, behind); },
-        [&](const CGedcomFixBatch& batch) {
-            fixer.Consume(batch);
-            mapped.Release(batch.bytes.Data() + batch.bytes.Size());
-        });
-    guard.reset();
-    if (const int status = FileError(err, fixer.Error(), fixer.ErrorLine(), name); status != 0)
-        return status;
-    if (!fixer.Finish())
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
-    std::error_code error;
+    CGedcomCopyRun run;
+    run.bTwoThreads = true;
+    run.onOpen = [&](const std::string& temp) {
+        if (mapped.IsMapped())
+            guard.emplace(temp,
+                          "quindor-cli: " + GedcomMessage(EGedcomMessage::ReadFailed, name) + '\n',
+                          kExitRefused);
+    };
+    run.onWritten = [&](const char* upTo) { mapped.Release(upTo); };
     // Checked again at the last moment: the file may have appeared meanwhile.
-    if (!force && std::filesystem::exists(outPath, error))
+    run.mayReplace = [&] {
+        std::error_code error;
+        return force || !std::filesystem::exists(outPath, error);
+    };
+    const CGedcomCopyResult copy =
+        mapped.IsMapped() ? WriteRepairedGedcom(mapped.Bytes(), outPath, options, out, run)
+                          : WriteRepairedGedcom(in, outPath, options, out, run);
+    switch (copy.eEnd) {
+    case EGedcomCopy::Written:
+        break;
+    case EGedcomCopy::Unreadable:
+        return FileError(err, copy.eError, copy.nErrorLine, name);
+    case EGedcomCopy::Exists:
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::FixExists, outPath));
-    if (!target.Commit())
+    case EGedcomCopy::CannotWrite:
+    case EGedcomCopy::Cancelled:
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
-    err << "quindor-cli: "
-        << GedcomMessage(EGedcomMessage::FixSummary, outPath, fixer.ChangeCount()) << '\n';
+    }
+    err << "quindor-cli: " << GedcomMessage(EGedcomMessage::FixSummary, outPath, copy.nChanges)
+        << '\n';
     return kExitOk;
 }
 

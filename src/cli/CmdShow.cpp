@@ -5,10 +5,10 @@
 #include "CliText.h"
 
 #include "calendar/JulianDay.h"
+#include "calendar/RowTexts.h"
 #include "daynames/DayNameLists.h"
-#include "exchange/PanelExchange.h"
 #include "panel/CalendarPanel.h"
-#include "panel/RowTexts.h"
+#include "panel/PanelExchange.h"
 #include "text/Cp1252.h"
 
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {

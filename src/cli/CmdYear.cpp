@@ -5,8 +5,8 @@
 #include "CliCommands.h"
 #include "CliText.h"
 
+#include "calendar/RowTexts.h"
 #include "daynames/DayNameLists.h"
-#include "panel/RowTexts.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 #include "year/Anniversary.h"

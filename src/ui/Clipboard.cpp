@@ -2,9 +2,9 @@
 
 #include "ChurchYearBox.h"
 #include "TextBridge.h"
-#include "exchange/PanelExchange.h"
+#include "calendar/RowValues.h"
 #include "exchange/PasteDate.h"
-#include "exchange/RowValues.h"
+#include "panel/PanelExchange.h"
 #include "settings/FrameSettings.h"
 
 #include <QCoreApplication>

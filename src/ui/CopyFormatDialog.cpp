@@ -4,10 +4,10 @@
 #include "ReformDialog.h"
 #include "TextBridge.h"
 #include "calendar/JulianDay.h"
-#include "exchange/PanelExchange.h"
+#include "calendar/RowTexts.h"
 #include "panel/CalendarPanel.h"
+#include "panel/PanelExchange.h"
 #include "panel/PanelIds.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <QButtonGroup>

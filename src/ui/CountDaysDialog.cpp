@@ -6,11 +6,11 @@
 #include "QuindorView.h"
 #include "ReformDialog.h"
 #include "TextBridge.h"
+#include "calendar/RowTexts.h"
+#include "calendar/RowValues.h"
 #include "exchange/PasteDate.h"
-#include "exchange/RowValues.h"
 #include "panel/CalendarPanel.h"
 #include "panel/Labels.h"
-#include "panel/RowTexts.h"
 #include "span/DaySpan.h"
 #include "text/StringTable.h"
 

@@ -713,24 +713,14 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
         m_warn(tr("Cannot open %1.").arg(m_strFile));
         return EGedcomSave::Failed;
     }
-    CAtomicFile copy(LocalName(target));
-    if (!copy.IsOpen()) {
-        m_warn(tr("Cannot write %1.").arg(targetName));
-        return EGedcomSave::Failed;
-    }
     // Written as the changes come, kept only for a 5.5.1 file with changes.
     CAtomicFile changes(LocalName(report));
-    std::string line = (tr("Line") + QLatin1Char('\t') + tr("Old value") + QLatin1Char('\t') +
-                        tr("New value") + QLatin1Char('\n'))
-                           .toStdString();
+    const std::string line = (tr("Line") + QLatin1Char('\t') + tr("Old value") + QLatin1Char('\t') +
+                              tr("New value") + QLatin1Char('\n'))
+                                 .toStdString();
     changes.Stream().write(line.data(), static_cast<std::streamsize>(line.size()));
     CGedcomFixOptions options;
     options.bJulianBefore1582 = m_julian->isEnabled() && m_julian->isChecked();
-    CGedcomFixer fixer(in, copy.Stream(), options, [&](const CGedcomChange& change) {
-        line.clear();
-        AppendGedcomChange(line, change);
-        changes.Stream().write(line.data(), static_cast<std::streamsize>(line.size()));
-    });
 
     const double size = static_cast<double>(std::max<qint64>(source.size(), 1));
     QProgressDialog progress(tr("Writing %1…").arg(targetName), tr("Cancel"), 0, 1000, this);
@@ -740,25 +730,28 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     progress.setMinimumDuration(500);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
-    while (fixer.Step()) {
-        progress.setValue(static_cast<int>(1000.0 * static_cast<double>(fixer.BytesRead()) / size));
+    CGedcomCopyRun run;
+    run.keepGoing = [&](std::uint64_t read) {
+        progress.setValue(static_cast<int>(1000.0 * static_cast<double>(read) / size));
         QCoreApplication::processEvents();
-        // Dropped without Commit, the copy's temporary file goes: nothing half-written stays.
-        if (progress.wasCanceled())
-            return EGedcomSave::Cancelled;
-    }
+        return !progress.wasCanceled();
+    };
+    const CGedcomCopyResult copy =
+        WriteRepairedGedcom(in, LocalName(target), options, changes.Stream(), run);
+    if (copy.eEnd == EGedcomCopy::Cancelled)
+        return EGedcomSave::Cancelled;
     progress.close();
-    if (fixer.Error() != EGedcomFileError::None) {
-        m_warn(ErrorText(fixer.Error(), fixer.ErrorLine(), m_strFile));
+    if (copy.eEnd == EGedcomCopy::Unreadable) {
+        m_warn(ErrorText(copy.eError, copy.nErrorLine, m_strFile));
         return EGedcomSave::Failed;
     }
-    const bool withReport = fixer.Version() == EGedcomVersion::V551 && fixer.ChangeCount() > 0;
-    if (!copy.Commit()) {
+    if (copy.eEnd != EGedcomCopy::Written) {
         m_warn(tr("Cannot write %1.").arg(targetName));
         return EGedcomSave::Failed;
     }
+    const bool withReport = copy.eVersion == EGedcomVersion::V551 && copy.nChanges > 0;
     QString notice = tr("%1 written: values replaced: %2.")
-                         .arg(QDir::toNativeSeparators(target), Count(fixer.ChangeCount()));
+                         .arg(QDir::toNativeSeparators(target), Count(copy.nChanges));
     if (withReport) {
         if (changes.Commit())
             notice += QLatin1Char(' ') +
@@ -766,7 +759,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
         else
             notice += QLatin1Char(' ') + tr("The list of the changes could not be written "
                                             "beside it.");
-    } else if (fixer.ChangeCount() > 0) {
+    } else if (copy.nChanges > 0) {
         notice += QLatin1Char(' ') + tr("Each replaced value keeps its old text in a PHRASE line.");
     }
     // The list shows the copy from now on.

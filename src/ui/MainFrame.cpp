@@ -17,7 +17,7 @@
 #include "ScreenBridge.h"
 #include "StatusLine.h"
 #include "YearPrint.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "panel/DateCommands.h"
 
 #include <QAction>

@@ -5,11 +5,11 @@
 #include "Icons.h"
 #include "TextBridge.h"
 #include "calendar/Computus.h"
+#include "calendar/RowTexts.h"
 #include "church/ChurchYear.h"
 #include "daynames/DayNameLists.h"
 #include "panel/CalendarPanel.h"
 #include "panel/Labels.h"
-#include "panel/RowTexts.h"
 #include "span/DaySpan.h"
 #include "text/StringTable.h"
 

@@ -6,7 +6,7 @@
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "TextBridge.h"
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "text/StringTable.h"
 
 #include <functional>

@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "ReformDialog.h"
 #include "TextBridge.h"
+#include "panel/DateCommands.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -9,6 +9,7 @@
 
 // The core headers use C++20 library parts the meta-object compiler cannot parse.
 #ifndef Q_MOC_RUN
+#include "panel/CalendarPanel.h"
 #include "saints/SaintsDialogModel.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "TextBridge.h"
 
 #ifndef Q_MOC_RUN
-#include "exchange/RowValues.h"
+#include "calendar/RowValues.h"
 #include "panel/CalendarPanel.h"
 #endif
 

@@ -1,5 +1,6 @@
 #include "church/Clause.h"
 
+#include "calendar/DateText.h"
 #include "church/ChurchYear.h"
 #include "church/ClauseDayMonth.h"
 #include "church/ClauseLexicon.h"
@@ -9,7 +10,6 @@
 #include "daynames/DayNameLists.h"
 #include "elements/Elements.h"
 #include "elements/Reigns.h"
-#include "reform/MovableFeasts.h"
 #include "saints/SaintSearch.h"
 #include "text/StringTable.h"
 

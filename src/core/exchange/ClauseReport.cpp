@@ -1,7 +1,7 @@
 #include "ClauseReport.h"
 
+#include "calendar/DateText.h"
 #include "exchange/PasteDate.h"
-#include "reform/MovableFeasts.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 

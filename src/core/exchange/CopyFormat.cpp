@@ -1,8 +1,8 @@
 #include "CopyFormat.h"
 
+#include "calendar/StyledRow.h"
 #include "elements/Elements.h"
 #include "elements/Reigns.h"
-#include "panel/StyledRow.h"
 #include "settings/FrameSettings.h"
 #include "text/Cp1252.h"
 #include "text/Ordinal.h"

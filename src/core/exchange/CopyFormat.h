@@ -20,8 +20,8 @@
 // "03/Nones/06/1997", "Calendes/06/1997".
 #pragma once
 
+#include "calendar/RowValues.h"
 #include "calendar/YearStyle.h"
-#include "exchange/RowValues.h"
 #include "gedcom/GedcomDate.h"
 
 #include <cstddef>

@@ -16,7 +16,7 @@
 // of a leap year (which calendars that call the second Veadar write so).
 #pragma once
 
-#include "exchange/RowValues.h"
+#include "calendar/RowValues.h"
 
 #include <cstdint>
 #include <string_view>
@@ -24,10 +24,6 @@
 // The row's values with the year as written, when the whole text is a date
 // of the row in one of these forms; nothing is tested against the calendar.
 bool ReadFrenchDate(CalendarRow row, std::string_view text, CRowValues& values);
-
-// A Roman numeral in its usual form ("VIII", "XIV", "MCCVIII"; capitals),
-// followed at most by white space such as a line ending; 0 for anything else.
-std::int32_t ReadRomanNumeral(std::string_view word);
 
 namespace paste_detail {
 // Optional white space, one optional sign, then decimal digits, read up to

@@ -1,10 +1,10 @@
 #include "PasteDate.h"
 
+#include "calendar/StyledRow.h"
 #include "church/Clause.h"
 #include "exchange/FrenchDate.h"
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomLenient.h"
-#include "panel/StyledRow.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 

@@ -29,9 +29,9 @@
 // text of more than kMaxPasteText characters is refused without being read.
 #pragma once
 
+#include "calendar/RowValues.h"
 #include "calendar/YearStyle.h"
 #include "church/Clause.h"
-#include "exchange/RowValues.h"
 
 #include <cstddef>
 #include <cstdint>

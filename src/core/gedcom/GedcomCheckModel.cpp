@@ -1,7 +1,6 @@
 #include "GedcomCheckModel.h"
 
-#include "exchange/RowValues.h"
-#include "panel/RowTexts.h"
+#include "calendar/RowValues.h"
 #include "text/StringTable.h"
 
 #include <algorithm>

@@ -19,8 +19,8 @@
 #include "GedcomDate.h"
 #include "GedcomFile.h"
 #include "GedcomLenient.h"
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
-#include "panel/PanelIds.h"
 #include "text/Csv.h"
 
 #include <array>

@@ -12,8 +12,8 @@
 // length of the text.
 #pragma once
 
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
-#include "panel/PanelIds.h"
 
 #include <cstdint>
 #include <optional>

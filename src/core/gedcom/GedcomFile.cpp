@@ -7,6 +7,7 @@
 #include "text/TextEncoding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -20,8 +21,6 @@ constexpr std::size_t kChunk = 1024 * 1024;
 constexpr std::uint32_t kReplacement = 0xFFFD;
 
 } // namespace
-
-CGedcomFileReader::CGedcomFileReader(std::istream& in) : m_in(in), m_raw(kChunk) {}
 
 bool CGedcomFileReader::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
@@ -80,31 +79,33 @@ bool CGedcomFileReader::Fill() {
         m_data.erase(0, m_nPos);
         m_nPos = 0;
     }
-    if (m_bStarted && m_eEncoding != EGedcomEncoding::Utf16Le &&
-        m_eEncoding != EGedcomEncoding::Utf16Be) {
-        // 8-bit text needs no decoding: read straight behind what is kept.
+    // 8-bit text needs no decoding: it goes straight behind what is kept.
+    const bool decode = !m_bStarted || m_eEncoding == EGedcomEncoding::Utf16Le ||
+                        m_eEncoding == EGedcomEncoding::Utf16Be;
+    std::string_view got;
+    if (!m_in) {
+        got = m_whole.substr(m_nWholeAt, kChunk);
+        m_nWholeAt += got.size();
+        if (!decode)
+            m_data.append(got);
+    } else if (!decode) {
         const std::size_t kept = m_data.size();
         m_data.resize(kept + kChunk);
-        m_in.read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
-        const auto got = static_cast<std::size_t>(m_in.gcount());
-        m_data.resize(kept + got);
-        if (m_in.bad()) {
-            m_bEof = true;
-            Fail(EGedcomFileError::ReadFailed, m_nLine);
-            return false;
-        }
-        m_nBytesRead += got;
-        m_bEof = got == 0;
-        return got != 0;
+        m_in->read(m_data.data() + kept, static_cast<std::streamsize>(kChunk));
+        m_data.resize(kept + static_cast<std::size_t>(m_in->gcount()));
+        got = std::string_view(m_data).substr(kept);
+    } else {
+        m_raw.resize(kChunk);
+        m_in->read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
+        got = std::string_view(m_raw.data(), static_cast<std::size_t>(m_in->gcount()));
     }
-    m_in.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
-    std::size_t got = static_cast<std::size_t>(m_in.gcount());
-    if (m_in.bad()) {
+    if (m_in && m_in->bad()) {
         m_bEof = true;
         Fail(EGedcomFileError::ReadFailed, m_nLine);
         return false;
     }
-    if (got == 0) {
+    m_nBytesRead += got.size();
+    if (got.empty()) {
         m_bEof = true;
         if (m_nHighSurrogate != 0) {
             AppendUtf8(m_data, kReplacement);
@@ -112,29 +113,15 @@ bool CGedcomFileReader::Fill() {
         }
         return false;
     }
-    const char* bytes = m_raw.data();
+    if (!decode)
+        return true;
     if (!m_bStarted) {
         m_bStarted = true;
-        const auto b = [&](std::size_t k) {
-            return k < got ? static_cast<unsigned char>(bytes[k]) : 0x100;
-        };
-        const CTextMark mark = ReadTextMark(std::string_view(bytes, got));
-        bytes += mark.nLength;
-        got -= mark.nLength;
-        if (mark.eMark == ETextMark::Utf8) {
-            m_eEncoding = EGedcomEncoding::Utf8Bom;
-        } else if (mark.eMark == ETextMark::Utf16Le) {
-            m_eEncoding = EGedcomEncoding::Utf16Le;
-        } else if (mark.eMark == ETextMark::Utf16Be) {
-            m_eEncoding = EGedcomEncoding::Utf16Be;
-        } else if (b(0) == '0' && b(1) == 0) {
-            m_eEncoding = EGedcomEncoding::Utf16Le; // "0 HEAD" without a mark
-        } else if (b(0) == 0 && b(1) == '0') {
-            m_eEncoding = EGedcomEncoding::Utf16Be;
-        }
+        const CGedcomStart start = ReadGedcomStart(got);
+        m_eEncoding = start.eEncoding;
+        got.remove_prefix(start.nMark);
     }
-    m_nBytesRead += static_cast<std::uint64_t>(m_in.gcount());
-    DecodeAppend(bytes, got);
+    DecodeAppend(got.data(), got.size());
     return true;
 }
 
@@ -248,9 +235,22 @@ __attribute__((target("avx2"))) CBlockMasks ScanBlockAvx2(const char* p) {
 }
 #endif
 
+// A byte at a time: what every processor runs, and the measure of the others.
+CBlockMasks ScanBlockPortable(const char* p) {
+    CBlockMasks masks;
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        const bool tag = IsTagAt(p + i);
+        const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
+        masks.tags |= static_cast<std::uint64_t>(tag) << i;
+        masks.ends |= static_cast<std::uint64_t>(end) << i;
+    }
+    return masks;
+}
+
 #if defined(__SSE2__)
+#define QUINDOR_SCAN_SSE2 1
 // Sixteen bytes a step, the first and last letters compared at once.
-CBlockMasks ScanBlock(const char* p) {
+CBlockMasks ScanBlockSse2(const char* p) {
     const __m128i lower = _mm_set1_epi8(0x20);
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
@@ -275,21 +275,10 @@ CBlockMasks ScanBlock(const char* p) {
     }
     return masks;
 }
-#else
-CBlockMasks ScanBlock(const char* p) {
-    CBlockMasks masks;
-    for (std::size_t i = 0; i < kBlock; ++i) {
-        const bool tag = IsTagAt(p + i);
-        const bool end = p[i] == '\n' || (p[i] == '\r' && p[i + 1] != '\n');
-        masks.tags |= static_cast<std::uint64_t>(tag) << i;
-        masks.ends |= static_cast<std::uint64_t>(end) << i;
-    }
-    return masks;
-}
 #endif
 
-// Without a popcount instruction in the baseline the library call costs
-// more than this.
+// Not std::popcount: without a popcount instruction in the baseline it is
+// a library call, which costs more than this.
 unsigned CountBits(std::uint64_t x) {
     x -= (x >> 1) & 0x5555555555555555ULL;
     x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
@@ -299,7 +288,7 @@ unsigned CountBits(std::uint64_t x) {
 
 // The byte after the last line end in the mask.
 std::size_t AfterLastEnd(std::uint64_t ends) {
-    return 64 - static_cast<std::size_t>(__builtin_clzll(ends));
+    return 64 - static_cast<std::size_t>(std::countl_zero(ends));
 }
 
 } // namespace
@@ -322,7 +311,7 @@ CGedcomSkip NextWith(CGedcomLineScanner::CState& state, std::size_t from) {
     for (;;) {
         if (s.bHave) {
             while (s.nTags != 0) {
-                const auto bit = static_cast<unsigned>(__builtin_ctzll(s.nTags));
+                const auto bit = static_cast<unsigned>(std::countr_zero(s.nTags));
                 s.nTags &= s.nTags - 1;
                 if (!IsTagAt(s.pText + s.nBlock + bit))
                     continue;
@@ -378,7 +367,7 @@ CGedcomLineScanner::CGedcomLineScanner(const char* text, std::size_t size, EGedc
     static const EGedcomScan best = GedcomScanAvailable(EGedcomScan::Avx512) ? EGedcomScan::Avx512
                                     : GedcomScanAvailable(EGedcomScan::Avx2)
                                         ? EGedcomScan::Avx2
-                                        : EGedcomScan::Baseline;
+                                        : EGedcomScan::Sse2;
     if (scan == EGedcomScan::Best)
         scan = best;
     if (scan == EGedcomScan::Avx512) {
@@ -389,17 +378,27 @@ CGedcomLineScanner::CGedcomLineScanner(const char* text, std::size_t size, EGedc
         m_next = NextAvx2;
         return;
     }
-#else
-    (void)scan;
 #endif
-    m_next = NextWith<ScanBlock>;
+#ifdef QUINDOR_SCAN_SSE2
+    if (scan != EGedcomScan::Portable) {
+        m_next = NextWith<ScanBlockSse2>;
+        return;
+    }
+#endif
+    m_next = NextWith<ScanBlockPortable>;
 }
 
 bool GedcomScanAvailable(EGedcomScan scan) {
     switch (scan) {
     case EGedcomScan::Best:
-    case EGedcomScan::Baseline:
+    case EGedcomScan::Portable:
         return true;
+    case EGedcomScan::Sse2:
+#ifdef QUINDOR_SCAN_SSE2
+        return true;
+#else
+        return false;
+#endif
 #ifdef QUINDOR_SCAN_WIDE
     case EGedcomScan::Avx2:
         return __builtin_cpu_supports("avx2");
@@ -421,30 +420,34 @@ CGedcomSkip SkipGedcomLines(const char* text, std::size_t size, EGedcomScan scan
     return skip;
 }
 
-// The level at the start of a line, after any blanks (at most three
-// digits); the position after it, or npos when the line starts with none.
-static std::size_t ReadLevel(std::string_view line, int& level) {
-    std::size_t i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    level = 0;
-    std::size_t digits = 0;
-    while (i < line.size() && line[i] >= '0' && line[i] <= '9' && digits < 3) {
-        level = level * 10 + (line[i] - '0');
-        ++i;
-        ++digits;
+CGedcomStart ReadGedcomStart(std::string_view first) {
+    const CTextMark mark = ReadTextMark(first);
+    switch (mark.eMark) {
+    case ETextMark::Utf8:
+        return {EGedcomEncoding::Utf8Bom, mark.nLength};
+    case ETextMark::Utf16Le:
+        return {EGedcomEncoding::Utf16Le, mark.nLength};
+    case ETextMark::Utf16Be:
+        return {EGedcomEncoding::Utf16Be, mark.nLength};
+    case ETextMark::None:
+        break;
     }
-    return digits == 0 ? std::string_view::npos : i;
+    // "0 HEAD" without a mark.
+    if (first.size() >= 2 && first[0] == '0' && first[1] == 0)
+        return {EGedcomEncoding::Utf16Le, 0};
+    if (first.size() >= 2 && first[0] == 0 && first[1] == '0')
+        return {EGedcomEncoding::Utf16Be, 0};
+    return {};
 }
 
 // A level 0 line, a line with a cross-reference, or a DATE line.
 static bool MayMatter(std::string_view line) {
-    int level = 0;
-    std::size_t i = ReadLevel(line, level);
-    if (i == std::string_view::npos)
+    const CGedcomLevel read = ReadGedcomLevel(line);
+    if (read.nDigits == 0)
         return false; // no GEDCOM line: skipped in full too
-    if (level == 0)
+    if (read.nLevel == 0)
         return true;
+    std::size_t i = read.nEnd;
     while (i < line.size() && line[i] == ' ')
         ++i;
     if (i < line.size() && line[i] == '@')
@@ -502,7 +505,7 @@ const char* FindGedcomLineEnd(const char* begin, const char* end) {
         const auto mask = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
         if (mask != 0)
-            return p + __builtin_ctz(mask);
+            return p + std::countr_zero(mask);
     }
 #endif
     for (; p < end; ++p) {
@@ -514,9 +517,9 @@ const char* FindGedcomLineEnd(const char* begin, const char* end) {
 
 CGedcomLine ParseGedcomLine(std::string_view line) {
     CGedcomLine parsed;
-    int level = 0;
-    std::size_t i = ReadLevel(line, level);
-    if (i == std::string_view::npos || i >= line.size() || line[i] != ' ')
+    const CGedcomLevel read = ReadGedcomLevel(line);
+    std::size_t i = read.nEnd;
+    if (read.nDigits == 0 || i >= line.size() || line[i] != ' ')
         return parsed;
     while (i < line.size() && line[i] == ' ')
         ++i;
@@ -533,24 +536,35 @@ CGedcomLine ParseGedcomLine(std::string_view line) {
         ++i;
     if (i == tagStart)
         return parsed;
-    parsed.nLevel = level;
+    parsed.nLevel = read.nLevel;
     parsed.tag = line.substr(tagStart, i - tagStart);
     if (i < line.size())
         parsed.value = line.substr(i + 1); // one space delimits the value
     return parsed;
 }
 
-void CGedcomFileReader::AppendValue(std::string& target, std::string_view value) const {
-    if (!m_head.bAnsel) {
-        target.append(value);
+void AppendGedcomText(std::string& out, std::string_view text, bool ansel) {
+    if (!ansel) {
+        out.append(text);
         return;
     }
-    for (const char c : value) {
+    for (const char c : text) {
         if (static_cast<unsigned char>(c) < 0x80)
-            target += c;
+            out += c;
         else
-            AppendUtf8(target, kReplacement);
+            AppendUtf8(out, kReplacement);
     }
+}
+
+bool GedcomContinues(const CGedcomLine& line, int level) {
+    return line.nLevel == level + 1 &&
+           (GedcomTagIs(line.tag, "CONC") || GedcomTagIs(line.tag, "CONT"));
+}
+
+void AppendGedcomContinuation(std::string& value, const CGedcomLine& line, bool ansel) {
+    if (GedcomTagIs(line.tag, "CONT"))
+        value += '\n';
+    AppendGedcomText(value, line.value, ansel);
 }
 
 namespace {
@@ -610,7 +624,7 @@ void CGedcomFileReader::TrackLine(const CGedcomLine& parsed, std::string_view te
                                   std::int64_t line) {
     const auto take = [this](std::string& target, std::string_view value) {
         target.clear();
-        AppendValue(target, value.substr(0, kGedcomMaxRecordText + 4));
+        AppendGedcomText(target, value.substr(0, kGedcomMaxRecordText + 4), m_head.bAnsel);
         CapRecordText(target);
     };
     if (parsed.nLevel == 0) {
@@ -628,7 +642,7 @@ void CGedcomFileReader::TrackLine(const CGedcomLine& parsed, std::string_view te
     if (m_bNamed || !GedcomTagIs(parsed.tag, "NAME"))
         return;
     std::string value;
-    AppendValue(value, parsed.value.substr(0, 4 * kGedcomMaxRecordText));
+    AppendGedcomText(value, parsed.value.substr(0, 4 * kGedcomMaxRecordText), m_head.bAnsel);
     std::string name = GedcomShownName(value);
     if (name.empty())
         return;
@@ -716,11 +730,8 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             continue; // blank or stray lines are not ours to judge
 
         if (m_bPending) {
-            if (parsed.nLevel == m_nPendingLevel + 1 &&
-                (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
-                if (GedcomTagIs(parsed.tag, "CONT"))
-                    m_pending.strValue += '\n';
-                AppendValue(m_pending.strValue, parsed.value);
+            if (GedcomContinues(parsed, m_nPendingLevel)) {
+                AppendGedcomContinuation(m_pending.strValue, parsed, m_head.bAnsel);
                 if (m_pending.strValue.size() > kGedcomMaxLine)
                     return Fail(EGedcomFileError::LineTooLong, m_pending.nLine);
                 continue;
@@ -742,7 +753,7 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             m_nPendingLevel = parsed.nLevel;
             m_pending.nLine = lineNumber;
             m_pending.strValue.clear();
-            AppendValue(m_pending.strValue, parsed.value);
+            AppendGedcomText(m_pending.strValue, parsed.value, m_head.bAnsel);
             if (m_bTrack) {
                 m_pending.strRecord = m_strRecord;
                 m_pending.strEvent = parsed.nLevel == 1   ? m_strRecordTag

@@ -65,6 +65,42 @@ struct CGedcomLine {
     std::string_view value;
 };
 CGedcomLine ParseGedcomLine(std::string_view line);
+
+// The level a line starts with, after any blanks: at most three digits
+// (nDigits 0: none), nEnd the position after them.
+struct CGedcomLevel {
+    int nLevel = 0;
+    int nDigits = 0;
+    std::size_t nEnd = 0;
+};
+inline CGedcomLevel ReadGedcomLevel(std::string_view line) {
+    CGedcomLevel read;
+    std::size_t& i = read.nEnd;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9' && read.nDigits < 3; ++i) {
+        read.nLevel = read.nLevel * 10 + (line[i] - '0');
+        ++read.nDigits;
+    }
+    return read;
+}
+
+// How a file starts: its encoding, told by its byte-order mark or, without
+// one, by "0 HEAD" in UTF-16; and the bytes of the mark.
+struct CGedcomStart {
+    EGedcomEncoding eEncoding = EGedcomEncoding::Utf8;
+    std::size_t nMark = 0;
+};
+CGedcomStart ReadGedcomStart(std::string_view first);
+
+// A value's text added to it; with ansel, bytes above 127 as U+FFFD.
+void AppendGedcomText(std::string& out, std::string_view text, bool ansel);
+// Whether the line goes on with a value begun at level: a CONC or CONT
+// line one level under it. Any other line ends the value.
+bool GedcomContinues(const CGedcomLine& line, int level);
+// Such a line's text added to the value: CONC's as it stands, CONT's after
+// a line feed.
+void AppendGedcomContinuation(std::string& value, const CGedcomLine& line, bool ansel);
 // One code point written in UTF-8.
 void AppendUtf8(std::string& out, std::uint32_t cp);
 // UTF-16 units (pairs of bytes, a last odd byte ignored) appended as UTF-8,
@@ -115,8 +151,9 @@ struct CGedcomSkip {
     bool bFound = false;
 };
 // The widest instructions the processor has (Best) do the pass; tests ask
-// for each set the processor has, and Available says which.
-enum class EGedcomScan { Best, Baseline, Avx2, Avx512 };
+// for each set the processor has, and Available says which. Portable, a
+// byte at a time, is built everywhere: it is what other processors run.
+enum class EGedcomScan { Best, Portable, Sse2, Avx2, Avx512 };
 CGedcomSkip SkipGedcomLines(const char* text, std::size_t size,
                             EGedcomScan scan = EGedcomScan::Best);
 bool GedcomScanAvailable(EGedcomScan scan);
@@ -152,7 +189,10 @@ private:
 
 class CGedcomFileReader {
 public:
-    explicit CGedcomFileReader(std::istream& in);
+    explicit CGedcomFileReader(std::istream& in) : m_in(&in) {}
+    // The same over a whole file already in memory, which must outlive the
+    // reader: no buffer larger than it is allocated.
+    explicit CGedcomFileReader(std::string_view whole) : m_whole(whole) {}
 
     // Off by default: the record and event of each DATE line are then left
     // empty and lines that cannot hold a DATE are passed over unread. On,
@@ -182,14 +222,15 @@ private:
     bool Fill();
     bool NextPhysicalLine(std::string_view& line);
     void DecodeAppend(const char* bytes, std::size_t count);
-    void AppendValue(std::string& target, std::string_view value) const;
     bool Fail(EGedcomFileError error, std::int64_t line);
     void SkipLines();
     void TakePending(CGedcomDateLine& out);
     void TrackLine(const CGedcomLine& parsed, std::string_view text, std::int64_t line);
 
-    std::istream& m_in;
-    std::vector<char> m_raw;
+    std::istream* m_in = nullptr; // none: the file is m_whole
+    std::string_view m_whole;
+    std::size_t m_nWholeAt = 0;
+    std::vector<char> m_raw; // a chunk to decode, read from m_in
     std::string m_data; // decoded bytes (UTF-8) not yet split into lines
     std::size_t m_nPos = 0;
     bool m_bEof = false;

@@ -3,6 +3,8 @@
 // changes, so whatever this program does not understand passes untouched.
 #include "GedcomFix.h"
 
+#include "GedcomFixSides.h"
+#include "GedcomPipeline.h"
 #include "text/Csv.h"
 
 #include <algorithm>
@@ -247,14 +249,39 @@ void AppendGedcomChange(std::string& out, const CGedcomChange& change) {
 
 CGedcomFixer::CGedcomFixer(std::istream& in, std::ostream& out, CGedcomFixOptions options,
                            ChangeSink onChange)
-    : m_in(&in), m_out(out), m_options(options), m_onChange(std::move(onChange)) {}
+    : m_sides(std::make_unique<CGedcomFixSides>(&in, std::string_view(), out, options,
+                                                std::move(onChange))) {}
 
 CGedcomFixer::CGedcomFixer(std::string_view whole, std::ostream& out, CGedcomFixOptions options,
                            ChangeSink onChange)
-    : m_in(nullptr), m_whole(whole), m_out(out), m_options(options),
-      m_onChange(std::move(onChange)) {}
+    : m_sides(
+          std::make_unique<CGedcomFixSides>(nullptr, whole, out, options, std::move(onChange))) {}
 
-bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
+CGedcomFixer::~CGedcomFixer() = default;
+
+bool CGedcomFixer::Step() {
+    return m_sides->Step();
+}
+EGedcomFileError CGedcomFixer::Error() const {
+    return m_sides->reader.Error();
+}
+std::int64_t CGedcomFixer::ErrorLine() const {
+    return m_sides->reader.ErrorLine();
+}
+std::uint64_t CGedcomFixer::BytesRead() const {
+    return m_sides->reader.BytesRead();
+}
+std::int64_t CGedcomFixer::DateCount() const {
+    return m_sides->reader.DateCount();
+}
+std::int64_t CGedcomFixer::ChangeCount() const {
+    return m_sides->writer.ChangeCount();
+}
+EGedcomVersion CGedcomFixer::Version() const {
+    return m_sides->reader.Version();
+}
+
+bool CGedcomFixReader::Fail(EGedcomFileError error, std::int64_t line) {
     m_eError = error;
     m_nErrorLine = line;
     m_bDone = true;
@@ -263,7 +290,7 @@ bool CGedcomFixer::Fail(EGedcomFileError error, std::int64_t line) {
 
 // Short stretches are gathered into large writes: a write call per stretch
 // between two changes costs more than copying the stretch.
-void CGedcomFixer::Write(const char* bytes, std::size_t count) {
+void CGedcomFixWriter::Write(const char* bytes, std::size_t count) {
     if (count >= kFlushAt / 4) {
         // Long enough to be written from where it is.
         Flush();
@@ -275,22 +302,22 @@ void CGedcomFixer::Write(const char* bytes, std::size_t count) {
         Flush();
 }
 
-void CGedcomFixer::Flush() {
+void CGedcomFixWriter::Flush() {
     m_out.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size()));
     m_pending.clear();
 }
 
 // UTF-8 text written in the file's own encoding.
-void CGedcomFixer::Encode(std::string_view utf8) {
-    if (m_nUnit == 1) {
+void CGedcomFixWriter::Encode(std::string_view utf8, const CGedcomFixBatch& batch) {
+    if (batch.nUnit == 1) {
         m_write += utf8;
         return;
     }
-    auto unit = [this](std::uint32_t u) {
+    auto unit = [this, little = batch.bLittle](std::uint32_t u) {
         const char hi = static_cast<char>(u >> 8);
         const char lo = static_cast<char>(u & 0xFF);
-        m_write += m_bLittle ? lo : hi;
-        m_write += m_bLittle ? hi : lo;
+        m_write += little ? lo : hi;
+        m_write += little ? hi : lo;
     };
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
@@ -330,9 +357,20 @@ void CGedcomBytes::Reserve(std::size_t n) {
     m_nCapacity = n;
 }
 
+// The value a date gets in the copy, or nothing to keep it.
+static std::optional<std::string> Repair(std::string_view value, const CGedcomFixBatch::CDate& date,
+                                         const CGedcomFixOptions& options) {
+    std::optional<std::string> repaired = RepairedGedcomValue(value, date.eVersion, options);
+    // An ANSEL value was read with its letters replaced: it cannot be
+    // written back, so it stays.
+    if (repaired && date.bAnsel && !IsAscii(value))
+        return std::nullopt;
+    return repaired;
+}
+
 // The DATE value gathered so far is complete; next is the line that ended
 // it (nothing at the end of the file). Its repair is left to Consume.
-void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
+void CGedcomFixReader::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     m_bPending = false;
     ++m_nDates;
     CGedcomFixBatch::CDate& date = batch.dates[batch.nDates++];
@@ -341,7 +379,7 @@ void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     date.bDecided = m_bDecide;
     date.bRepaired = false;
     if (m_bDecide) {
-        if (auto repaired = Repair(batch.Value(date), date)) {
+        if (auto repaired = Repair(batch.Value(date), date, m_options)) {
             date.bRepaired = true;
             date.nRepair = batch.repairs.size();
             date.nRepairLength = repaired->size();
@@ -350,18 +388,7 @@ void CGedcomFixer::EndDate(const CGedcomLine* next, CGedcomFixBatch& batch) {
     }
 }
 
-// The value a date gets in the copy, or nothing to keep it.
-std::optional<std::string> CGedcomFixer::Repair(std::string_view value,
-                                                const CGedcomFixBatch::CDate& date) const {
-    std::optional<std::string> repaired = RepairedGedcomValue(value, date.eVersion, m_options);
-    // An ANSEL value was read with its letters replaced: it cannot be
-    // written back, so it stays.
-    if (repaired && date.bAnsel && !IsAscii(value))
-        return std::nullopt;
-    return repaired;
-}
-
-void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
+void CGedcomFixWriter::Consume(const CGedcomFixBatch& batch) {
     const char* bytes = batch.bytes.Data();
     std::size_t done = 0;
     constexpr std::size_t kAhead = 8;
@@ -374,7 +401,7 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
         const std::string_view value = batch.Value(date);
         std::optional<std::string> repaired;
         if (!date.bDecided)
-            repaired = Repair(value, date);
+            repaired = Repair(value, date, m_options);
         else if (date.bRepaired)
             repaired.emplace(batch.repairs, date.nRepair, date.nRepairLength);
         if (!repaired)
@@ -385,17 +412,17 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
         // The line up to its value as it stands, in the file's encoding.
         m_write.assign(bytes + date.nOffset, date.nPrefix);
         if (date.bNoValue)
-            Encode(" ");
-        Encode(*repaired);
+            Encode(" ", batch);
+        Encode(*repaired, batch);
         const std::string_view end(bytes + date.nEnd, date.nEndLength);
         // The old text goes under the new one as its PHRASE, but an exact
         // date may have none: there it stays in the list of changes only.
         if (date.eVersion == EGedcomVersion::V70 && !date.bPhraseFollows && !date.bExact) {
             // The line end the file uses, even after a last line without one.
-            const std::string_view lineBreak = !end.empty()   ? end
-                                               : m_nUnit == 1 ? std::string_view("\n")
-                                               : m_bLittle    ? std::string_view("\n\0", 2)
-                                                              : std::string_view("\0\n", 2);
+            const std::string_view lineBreak = !end.empty()       ? end
+                                               : batch.nUnit == 1 ? std::string_view("\n")
+                                               : batch.bLittle    ? std::string_view("\n\0", 2)
+                                                                  : std::string_view("\0\n", 2);
             const std::string_view lead(bytes + date.nOffset, date.nLead);
             std::string_view rest = value;
             for (int level = date.nLevel + 1;; level = date.nLevel + 2) {
@@ -403,7 +430,8 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
                 m_write += lineBreak;
                 m_write += lead;
                 Encode(std::to_string(level) + (level == date.nLevel + 1 ? " PHRASE " : " CONT ") +
-                       std::string(rest.substr(0, feed)));
+                           std::string(rest.substr(0, feed)),
+                       batch);
                 if (feed == std::string_view::npos)
                     break;
                 rest.remove_prefix(feed + 1);
@@ -417,36 +445,31 @@ void CGedcomFixer::Consume(const CGedcomFixBatch& batch) {
     Write(bytes + done, batch.bytes.Size() - done);
 }
 
-bool CGedcomFixer::Finish() {
+bool CGedcomFixWriter::Finish() {
     Flush();
     m_out.flush();
     return static_cast<bool>(m_out);
 }
 
-bool CGedcomFixer::Step() {
-    if (m_bDone)
+bool CGedcomFixSides::Step() {
+    if (reader.Done())
         return false;
-    const bool more = Produce(m_batch);
-    Consume(m_batch);
-    if (!more && m_eError == EGedcomFileError::None && !Finish())
-        Fail(EGedcomFileError::ReadFailed, m_nLine);
+    const bool more = reader.Produce(batch);
+    writer.Consume(batch);
+    if (!more && reader.Error() == EGedcomFileError::None && !writer.Finish())
+        reader.Fail(EGedcomFileError::ReadFailed, reader.Lines());
     return more;
 }
 
 namespace {
 
-// Whether the line at p may be at that level as ParseGedcomLine reads it;
-// also when it is cut off before its level is known.
-bool MayBeAtLevel(const char* p, const char* end, int level) {
-    while (p < end && (*p == ' ' || *p == '\t'))
-        ++p;
-    int value = 0;
-    int digits = 0;
-    for (; p < end && digits < 3 && *p >= '0' && *p <= '9'; ++p, ++digits)
-        value = value * 10 + (*p - '0');
-    if (p == end && digits < 3)
+// Whether the line starting the text may be at that level as
+// ParseGedcomLine reads it; also when it is cut off before its level is known.
+bool MayBeAtLevel(std::string_view text, int level) {
+    const CGedcomLevel read = ReadGedcomLevel(text);
+    if (read.nEnd == text.size() && read.nDigits < 3)
         return true;
-    return digits > 0 && value == level;
+    return read.nDigits > 0 && read.nLevel == level;
 }
 
 // Bytes a UTF-8 text takes in UTF-16: two a code point, four above U+FFFF.
@@ -465,8 +488,8 @@ std::size_t Utf16Size(std::string_view utf8) {
 } // namespace
 
 // One line: [start, end) of the batch's bytes, its line end up to next.
-bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
-                            std::size_t next) {
+bool CGedcomFixReader::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
+                                std::size_t next) {
     ++m_nLine;
     const std::string_view raw(batch.bytes.Data() + start, end - start);
     std::string_view text = raw;
@@ -489,17 +512,17 @@ bool CGedcomFixer::TakeLine(CGedcomFixBatch& batch, std::size_t start, std::size
         }
     } else if (m_bPending) {
         CGedcomFixBatch::CDate& date = batch.dates[batch.nDates];
-        if (parsed.nLevel == date.nLevel + 1 &&
-            (GedcomTagIs(parsed.tag, "CONC") || GedcomTagIs(parsed.tag, "CONT"))) {
+        if (GedcomContinues(parsed, date.nLevel)) {
             if (!date.bJoined) {
                 const std::string_view first = batch.Value(date);
                 date.nValue = batch.joined.size();
                 date.bJoined = true;
                 batch.joined += first;
             }
-            if (GedcomTagIs(parsed.tag, "CONT"))
-                batch.joined += '\n';
-            batch.joined += parsed.value;
+            // The bytes as they are, ANSEL too: the copy writes a value back
+            // only when it is ASCII, and bounds the bytes it holds for it
+            // besides the value the check would read.
+            AppendGedcomContinuation(batch.joined, parsed, false);
             date.nValueLength = batch.joined.size() - date.nValue;
             date.nLength = next - date.nOffset;
             if (date.nValueLength > kGedcomMaxLine || date.nLength > 4 * kGedcomMaxLine)
@@ -563,8 +586,8 @@ bool IsExactDateOf(std::string_view parent, bool inHead) {
 } // namespace
 
 // A DATE line: its value is gathered until a line shows it is complete.
-void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
-                             std::size_t next, const CDateLine& line) {
+void CGedcomFixReader::StartDate(CGedcomFixBatch& batch, std::size_t start, std::size_t end,
+                                 std::size_t next, const CDateLine& line) {
     m_bPending = true;
     if (batch.dates.size() <= batch.nDates)
         batch.dates.emplace_back();
@@ -600,7 +623,7 @@ void CGedcomFixer::StartDate(CGedcomFixBatch& batch, std::size_t start, std::siz
 }
 
 // The batch ends at from; the rest goes to the next one.
-void CGedcomFixer::Keep(CGedcomFixBatch& batch, std::size_t from) {
+void CGedcomFixReader::Keep(CGedcomFixBatch& batch, std::size_t from) {
     if (m_in)
         m_raw.assign(batch.bytes.Data() + from, batch.bytes.Size() - from);
     else
@@ -608,7 +631,7 @@ void CGedcomFixer::Keep(CGedcomFixBatch& batch, std::size_t from) {
     batch.bytes.Resize(from);
 }
 
-bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
+bool CGedcomFixReader::Produce(CGedcomFixBatch& batch, bool decide) {
     m_bDecide = decide;
     batch.nDates = 0;
     batch.joined.clear();
@@ -646,20 +669,16 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
             return true;
         }
         m_bStarted = true;
-        auto b = [&](std::size_t k) {
-            return k < size ? static_cast<unsigned char>(p[k]) : 0x100u;
-        };
-        if (b(0) == 0xEF && b(1) == 0xBB && b(2) == 0xBF) {
-            start = 3;
-        } else if ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == '0' && b(1) == 0)) {
+        const CGedcomStart first = ReadGedcomStart(batch.bytes.View());
+        start = first.nMark;
+        if (first.eEncoding == EGedcomEncoding::Utf16Le ||
+            first.eEncoding == EGedcomEncoding::Utf16Be) {
             m_nUnit = 2;
-            start = b(0) == 0xFF ? 2 : 0;
-        } else if ((b(0) == 0xFE && b(1) == 0xFF) || (b(0) == 0 && b(1) == '0')) {
-            m_nUnit = 2;
-            m_bLittle = false;
-            start = b(0) == 0xFE ? 2 : 0;
+            m_bLittle = first.eEncoding == EGedcomEncoding::Utf16Le;
         }
     }
+    batch.nUnit = m_nUnit;
+    batch.bLittle = m_bLittle;
 
     // Split what is read into lines; a CR last in the buffer waits to see
     // whether a LF follows.
@@ -724,7 +743,8 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         // it neither goes on with the value nor gives it a phrase, and the
         // next stretch can be passed over from there.
         if (u == 1 && m_bPending &&
-            !MayBeAtLevel(p + start, p + whole, batch.dates[batch.nDates].nLevel + 1))
+            !MayBeAtLevel(std::string_view(p + start, whole - start),
+                          batch.dates[batch.nDates].nLevel + 1))
             EndDate(nullptr, batch);
     }
     if (!m_bEof) {
@@ -751,6 +771,73 @@ bool CGedcomFixer::Produce(CGedcomFixBatch& batch, bool decide) {
         EndDate(nullptr, batch);
     m_bDone = true;
     return false;
+}
+
+namespace {
+
+CGedcomCopyResult WriteCopy(std::istream* in, std::string_view whole, const std::string& target,
+                            const CGedcomFixOptions& options, std::ostream& changes,
+                            const CGedcomCopyRun& run) {
+    CGedcomCopyResult result;
+    // Dropped without Commit, the temporary file goes: nothing half-written stays.
+    CAtomicFile copy(target);
+    if (!copy.IsOpen()) {
+        result.eEnd = EGedcomCopy::CannotWrite;
+        return result;
+    }
+    if (run.onOpen)
+        run.onOpen(copy.TempPath());
+    std::string row;
+    CGedcomFixSides fix(in, whole, copy.Stream(), options, [&](const CGedcomChange& change) {
+        row.clear();
+        AppendGedcomChange(row, change);
+        changes.write(row.data(), static_cast<std::streamsize>(row.size()));
+    });
+    if (run.bTwoThreads) {
+        RunGedcomPipeline<CGedcomFixBatch>(
+            // The reading side checks the dates while the writing side is
+            // behind, so neither waits on the other.
+            [&](CGedcomFixBatch& batch, bool behind) { return fix.reader.Produce(batch, behind); },
+            [&](const CGedcomFixBatch& batch) {
+                fix.writer.Consume(batch);
+                if (run.onWritten)
+                    run.onWritten(batch.bytes.Data() + batch.bytes.Size());
+            });
+    } else {
+        while (fix.Step()) {
+            if (run.keepGoing && !run.keepGoing(fix.reader.BytesRead())) {
+                result.eEnd = EGedcomCopy::Cancelled;
+                return result;
+            }
+        }
+    }
+    result.nChanges = fix.writer.ChangeCount();
+    result.eVersion = fix.reader.Version();
+    result.eError = fix.reader.Error();
+    result.nErrorLine = fix.reader.ErrorLine();
+    if (result.eError != EGedcomFileError::None)
+        result.eEnd = EGedcomCopy::Unreadable;
+    else if (!fix.writer.Finish())
+        result.eEnd = EGedcomCopy::CannotWrite;
+    else if (run.mayReplace && !run.mayReplace())
+        result.eEnd = EGedcomCopy::Exists;
+    else if (!copy.Commit())
+        result.eEnd = EGedcomCopy::CannotWrite;
+    return result;
+}
+
+} // namespace
+
+CGedcomCopyResult WriteRepairedGedcom(std::istream& in, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run) {
+    return WriteCopy(&in, {}, target, options, changes, run);
+}
+
+CGedcomCopyResult WriteRepairedGedcom(std::string_view whole, const std::string& target,
+                                      const CGedcomFixOptions& options, std::ostream& changes,
+                                      const CGedcomCopyRun& run) {
+    return WriteCopy(nullptr, whole, target, options, changes, run);
 }
 
 CAtomicFile::CAtomicFile(std::string target) : m_strTarget(std::move(target)) {

@@ -1,13 +1,12 @@
 #include "CalendarPanel.h"
 
 #include "calendar/DayMonth.h"
-#include "panel/StyledRow.h"
-
-#include "FieldText.h"
-#include "exchange/FrenchDate.h"
+#include "calendar/RowTexts.h"
+#include "calendar/StyledRow.h"
+#include "text/FieldText.h"
+#include "text/RomanNumeral.h"
 #include "text/StringTable.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -35,12 +34,6 @@ std::int32_t ReadYearText(int row, std::string_view text) {
             upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     }
     return ReadRomanNumeral(upper);
-}
-
-std::string TwoDigits(int n) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
 }
 
 std::vector<std::string> NumberList(int first, int last) {
@@ -583,22 +576,24 @@ void CCalendarPanel::RecheckCivilMarker() {
 
 // --- Filling rows ---------------------------------------------------------------------
 
-// Day and month as their list entries, the year in decimal (none for year 0).
-void CCalendarPanel::WriteRowFields(int row, std::int32_t day, std::int32_t month,
-                                    std::int32_t year) {
-    const CRowFields fields = RowFields(row);
-    m_strField[fields.day] = ListEntry(fields.day, day);
-    m_strField[fields.month] = ListEntry(fields.month, month);
-    if (year != 0)
-        m_strField[fields.year] = std::to_string(year);
+// The row's fields as the calendar tells the day.
+void CCalendarPanel::WriteRowTexts(int row, const CJulianDay& day) {
+    const std::vector<std::string> texts =
+        DayFieldTexts(static_cast<CalendarRow>(row), day, GetYearStyle());
+    const CRowFields f = RowFields(row);
+    std::size_t i = 0;
+    for (const PanelField field : {f.day, f.kind, f.month, f.year}) {
+        if (field == FIELD_NONE)
+            continue;
+        m_strField[field] = i < texts.size() ? texts[i] : std::string();
+        ++i;
+    }
 }
 
 void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
     EmptyRow(ROW_GREGORIAN);
     SetRowIcon(ROW_GREGORIAN, false);
-    const CGregorianDate d = day.GetGregorian();
-    WriteRowFields(ROW_GREGORIAN, d.nDay, d.nMonth, d.nYear);
-    m_strField[FIELD_GREG_YEAR] = ShownYearText(ROW_GREGORIAN, day);
+    WriteRowTexts(ROW_GREGORIAN, day);
     MarkEasterReading(ROW_GREGORIAN, day);
     UpdateWeekdayLabel(day);
     WriteForm();
@@ -607,9 +602,7 @@ void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
 void CCalendarPanel::ShowJulian(const CJulianDay& day) {
     EmptyRow(ROW_JULIAN);
     SetRowIcon(ROW_JULIAN, false);
-    const CJulianDate d = day.GetJulian();
-    WriteRowFields(ROW_JULIAN, d.nDay, d.nMonth, d.nYear);
-    m_strField[FIELD_JUL_YEAR] = ShownYearText(ROW_JULIAN, day);
+    WriteRowTexts(ROW_JULIAN, day);
     MarkEasterReading(ROW_JULIAN, day);
     WriteForm();
 }
@@ -617,11 +610,7 @@ void CCalendarPanel::ShowJulian(const CJulianDay& day) {
 void CCalendarPanel::ShowRoman(const CJulianDay& day) {
     EmptyRow(ROW_ROMAN);
     SetRowIcon(ROW_ROMAN, false);
-    const CRomanDate d = day.GetRoman();
-    m_strField[FIELD_ROMAN_COUNT] = ListEntry(FIELD_ROMAN_COUNT, d.nCount);
-    m_strField[FIELD_ROMAN_KIND] = ListEntry(FIELD_ROMAN_KIND, d.nKind);
-    m_strField[FIELD_ROMAN_MONTH] = ListEntry(FIELD_ROMAN_MONTH, d.nMonth);
-    m_strField[FIELD_ROMAN_YEAR] = ShownYearText(ROW_ROMAN, day);
+    WriteRowTexts(ROW_ROMAN, day);
     MarkEasterReading(ROW_ROMAN, day);
     WriteForm();
 }
@@ -635,28 +624,21 @@ void CCalendarPanel::ShowRepublican(const CJulianDay& day) {
         return;
     }
     SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
-    const CRepublicanDate d = day.GetRepublican();
-    WriteRowFields(ROW_REPUBLICAN, d.nDay, d.nMonth, d.nYear);
+    WriteRowTexts(ROW_REPUBLICAN, day);
     UpdateRepublicanLabel(day);
 }
 
 void CCalendarPanel::ShowJewish(const CJulianDay& day) {
     EmptyRow(ROW_JEWISH);
     SetRowIcon(ROW_JEWISH, false);
-    if (day.IsJewishEra()) {
-        const CJewishDate d = day.GetJewish();
-        WriteRowFields(ROW_JEWISH, d.nDay, d.nMonth, d.nYear);
-    }
+    WriteRowTexts(ROW_JEWISH, day);
     WriteForm();
 }
 
 void CCalendarPanel::ShowMuslim(const CJulianDay& day) {
     EmptyRow(ROW_MUSLIM);
     SetRowIcon(ROW_MUSLIM, false);
-    if (day.IsMuslimEra()) {
-        const CMuslimDate d = day.GetMuslim();
-        WriteRowFields(ROW_MUSLIM, d.nDay, d.nMonth, d.nYear);
-    }
+    WriteRowTexts(ROW_MUSLIM, day);
     WriteForm();
 }
 
@@ -847,15 +829,7 @@ void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
 // --- Year-start styles ----------------------------------------------------------------------
 
 std::string CCalendarPanel::ShownYearText(int row, const CJulianDay& day) const {
-    if (!IsStyledRow(row))
-        return {};
-    const CYearStyle style = GetYearStyle();
-    if (style.eStyle != EYearStyle::January) {
-        if (const auto dual = RowDualYear(StyleRowOf(row), day, style))
-            return FormatDualYear(*dual);
-    }
-    const std::int32_t year = ModernRowYear(row, day);
-    return year != 0 ? std::to_string(year) : std::string();
+    return RowYearText(static_cast<CalendarRow>(row), day, GetYearStyle());
 }
 
 bool CCalendarPanel::UsesYearStyle(int row) const {

@@ -27,6 +27,7 @@
 #include "PanelOwner.h"
 #include "RowLayout.h"
 #include "calendar/JulianDay.h"
+#include "text/TextSelection.h"
 
 #include <array>
 #include <cstdint>
@@ -34,14 +35,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// Text selection a view applies after type-ahead completion: characters
-// nStart (inclusive) to nEnd (exclusive).
-struct CTextSelection {
-    int nStart = 0;
-    int nEnd = 0;
-    bool operator==(const CTextSelection&) const = default;
-};
 
 class CCalendarPanel {
 public:
@@ -219,7 +212,7 @@ private:
     void SetIconVisible(int id, bool visible);
     bool IsRowShown(int row) const;
     void EmptyRow(int row);
-    void WriteRowFields(int row, std::int32_t day, std::int32_t month, std::int32_t year);
+    void WriteRowTexts(int row, const CJulianDay& day);
     // The day a row holds, or nullopt when it names no supported day.
     std::optional<CJulianDay> ReadRowDay(int row);
     std::int32_t ListPosition(PanelField field) const;

@@ -1,9 +1,9 @@
 #include "DateCommands.h"
 
 #include "CalendarPanel.h"
-#include "FieldText.h"
 #include "church/ChurchYear.h"
 #include "reform/MovableFeasts.h"
+#include "text/FieldText.h"
 
 void OnToday(CCalendarPanel& panel) {
     CJulianDay today;
@@ -54,4 +54,14 @@ std::int32_t ShownModernYear(CCalendarPanel& panel) {
     if (!panel.IsRowGreyed(row) && panel.GetRowFields(row, day, month, year) && year != 0)
         return year;
     return ReadLeadingInt(panel.GetFieldText(yearField));
+}
+
+void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintDayMonth& day) {
+    if (calendar == ESaintsCalendar::Gregorian) {
+        panel.ShowGregorianDayMonth(day.nDay, day.nMonth);
+        panel.ApplyGregorianRow(0);
+    } else {
+        panel.ShowJulianDayMonth(day.nDay, day.nMonth);
+        panel.ApplyJulianRow();
+    }
 }

@@ -3,6 +3,8 @@
 // dialog opens with.
 #pragma once
 
+#include "saints/SaintsDialogModel.h"
+
 #include <cstdint>
 
 class CCalendarPanel;
@@ -24,3 +26,9 @@ std::int32_t MovableFeastsStartYear(CCalendarPanel& panel);
 // none is read in (a clause of December is of December's year, not of the
 // church year Advent opens).
 std::int32_t ShownModernYear(CCalendarPanel& panel);
+
+// A display button: the found day and month in the year the panel's
+// Gregorian (or Julian) row shows, then every row brought into step. A day
+// the year lacks (29 February of a common year) goes through unchecked, as
+// the panel's own conversion takes it.
+void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintDayMonth& day);

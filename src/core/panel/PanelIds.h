@@ -2,15 +2,7 @@
 // panel form's control ids; a view uses them to name its widgets.
 #pragma once
 
-enum CalendarRow : int {
-    ROW_GREGORIAN = 0,
-    ROW_JULIAN = 1,
-    ROW_ROMAN = 2,
-    ROW_REPUBLICAN = 3,
-    ROW_JEWISH = 4,
-    ROW_MUSLIM = 5,
-    ROW_COUNT = 6
-};
+#include "calendar/CalendarRow.h"
 
 // The 21 texts of the panel: 13 combos, 6 year edits, 2 labels.
 enum PanelField : int {

@@ -2,11 +2,10 @@
 
 #include "ReformCountries.h"
 #include "calendar/Computus.h"
-#include "panel/FieldText.h"
+#include "text/FieldText.h"
 #include "text/Ordinal.h"
 #include "text/StringTable.h"
 
-#include <cstdio>
 
 using namespace reform_detail;
 
@@ -53,25 +52,6 @@ std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool prefe
         feasts.days[static_cast<std::size_t>(f)] = day;
     }
     return feasts;
-}
-
-std::string FormatFeastDate(const CJulianDay& day, bool gregorian) {
-    std::int32_t d = 0, m = 0, y = 0;
-    if (gregorian) {
-        const auto g = day.GetGregorian();
-        d = g.nDay, m = g.nMonth, y = g.nYear;
-    } else {
-        const auto j = day.GetJulian();
-        d = j.nDay, m = j.nMonth, y = j.nYear;
-    }
-    if (m < 1 || m > 12)
-        return {};
-    if (TextLanguage() == ETextLanguage::French)
-        return FrenchDayOfMonth(d) + " " + MonthName(m) + " " + std::to_string(y);
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d %s %d", static_cast<int>(d), MonthName(m).c_str(),
-                  static_cast<int>(y));
-    return text;
 }
 
 std::int32_t FeastsStartYear(const CJulianDay& day, std::int32_t reformDay) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "ReformFields.h"
+#include "calendar/DateText.h"
 #include "calendar/JulianDay.h"
 
 #include <array>
@@ -50,10 +51,6 @@ struct CMovableFeasts {
 // 1582 and the Gregorian reckoning is preferred, by the Julian one
 // otherwise. Nothing for years outside 1..2999.
 std::optional<CMovableFeasts> ComputeMovableFeasts(std::int32_t year, bool preferGregorian);
-// "23 March 2008": the day's date in the Gregorian or the Julian calendar
-// ("%02d %s %d"; French "1er mai 2008", "6 f\xE9vrier 2008"); empty for a day
-// without a date.
-std::string FormatFeastDate(const CJulianDay& day, bool gregorian);
 
 // The year the dialog opens with for a day: the year of the church year the
 // day belongs to (ChurchYearOfDay), so that the day shown lies between its

@@ -4,13 +4,13 @@
 
 #include "calendar/JulianDay.h"
 #include "calendar/YearStyle.h"
+#include "settings/SettingsSchema.h"
 #include "text/StringTable.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-inline constexpr int kReformCountryCount = 29;
 // The earliest reform date accepted: 15 October 1582, the first Gregorian day anywhere.
 inline constexpr std::int32_t kEarliestReformDay = kFirstGregorianDay;
 

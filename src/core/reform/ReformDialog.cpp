@@ -1,7 +1,7 @@
 #include "ReformDialog.h"
 
 #include "ReformCountries.h"
-#include "panel/FieldText.h"
+#include "text/FieldText.h"
 #include "text/StringTable.h"
 
 #include <array>
@@ -142,7 +142,7 @@ void CReformDialogModel::OnMonthKillFocus() {
         m_strMonth = MonthName(month);
 }
 
-std::optional<CEditSelection> CReformDialogModel::OnMonthEditChange() {
+std::optional<CTextSelection> CReformDialogModel::OnMonthEditChange() {
     if (ReadLeadingInt(m_strMonth) != 0)
         return std::nullopt;
     const std::string* found = nullptr;
@@ -158,7 +158,7 @@ std::optional<CEditSelection> CReformDialogModel::OnMonthEditChange() {
     // Without a match the last character typed is selected, so the next
     // keystroke replaces it.
     g_nTypedLength = found ? typed : (typed > 0 ? typed - 1 : 0);
-    return CEditSelection{g_nTypedLength, static_cast<int>(m_strMonth.size())};
+    return CTextSelection{g_nTypedLength, static_cast<int>(m_strMonth.size())};
 }
 
 CGregorianDate CReformDialogModel::ReadDate() {

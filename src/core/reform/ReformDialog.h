@@ -82,7 +82,7 @@ public:
     void OnMonthKillFocus();
     // Text typed in the month box: completes a month name. Returns the
     // selection to make in the box, or nothing when the text is a number.
-    std::optional<CEditSelection> OnMonthEditChange();
+    std::optional<CTextSelection> OnMonthEditChange();
 
     // "Display the beginning date": the typed date through the Gregorian
     // row, or "Illegal date". Nothing is stored.

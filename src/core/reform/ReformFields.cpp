@@ -1,6 +1,6 @@
 #include "ReformFields.h"
 
-#include "panel/FieldText.h"
+#include "text/FieldText.h"
 #include "text/StringTable.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/JulianDay.h"
+#include "text/TextSelection.h"
 
 #include <cstdint>
 #include <string>
@@ -31,13 +32,6 @@ struct CPanelMove {
     bool operator==(const CPanelMove&) const = default;
 };
 
-// Selection a view applies to an edit after type-ahead: characters nStart
-// (inclusive) to nEnd (exclusive).
-struct CEditSelection {
-    int nStart = 0;
-    int nEnd = 0;
-    bool operator==(const CEditSelection&) const = default;
-};
 
 namespace reform_detail {
 

@@ -213,13 +213,3 @@ bool StoreSaintsDlgList(CFrameSettings& settings, CSettingsStore& store, std::in
     settings.m_nSaintsDlgList = list;
     return WriteSetting(store, SET_SAINTS_RECENT, list);
 }
-
-void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintDayMonth& day) {
-    if (calendar == ESaintsCalendar::Gregorian) {
-        panel.ShowGregorianDayMonth(day.nDay, day.nMonth);
-        panel.ApplyGregorianRow(0);
-    } else {
-        panel.ShowJulianDayMonth(day.nDay, day.nMonth);
-        panel.ApplyJulianRow();
-    }
-}

@@ -15,9 +15,9 @@
 //   // (refill when GetSearchCount moved), GetResultSelection, GetList.
 #pragma once
 
-#include "panel/CalendarPanel.h"
 #include "settings/FrameSettings.h"
 #include "settings/SettingsStore.h"
+#include "text/TextSelection.h"
 
 #include <cstdint>
 #include <optional>
@@ -125,9 +125,3 @@ bool SaintNameStartsWith(const std::string& text, const std::string& prefix);
 // written at once. False when the store could not be written; the choice
 // still holds for the run.
 bool StoreSaintsDlgList(CFrameSettings& settings, CSettingsStore& store, std::int32_t list);
-
-// A display button: the found day and month in the year the panel's
-// Gregorian (or Julian) row shows, then every row brought into step. A day
-// the year lacks (29 February of a common year) goes through unchecked, as
-// the panel's own conversion takes it.
-void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintDayMonth& day);

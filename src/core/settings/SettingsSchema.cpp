@@ -2,7 +2,6 @@
 
 #include "calendar/JulianDay.h"
 #include "calendar/YearStyle.h"
-#include "reform/ReformCountries.h"
 
 #include <cstring>
 #include <limits>
@@ -19,7 +18,7 @@ constexpr CSettingDef Flag(const char* name, std::int32_t def) {
 
 constexpr std::array<CSettingDef, SET_COUNT> kSchema = {{
     {"PaysGreg", ESettingType::Int32, 10, nullptr, -1, kReformCountryCount - 1},
-    {"DtGreg", ESettingType::Int32, kDefaultGregorianStart, nullptr, kEarliestReformDay,
+    {"DtGreg", ESettingType::Int32, kDefaultGregorianStart, nullptr, kFirstGregorianDay,
      kLastSupportedDay},
     Flag("AffBarre", 1),
     // The frozen place is checked against the screens, not against a range.

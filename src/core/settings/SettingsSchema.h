@@ -49,6 +49,9 @@ struct CSettingDef {
 };
 
 inline constexpr std::int32_t kNotFrozen = -1000;
+// The reform countries a stored choice may name (0 .. 28), in the order of
+// the reform dialog's list.
+inline constexpr int kReformCountryCount = 29;
 // The separator is read back into a 10-byte buffer with its terminating zero.
 inline constexpr std::size_t kMaxSeparatorLength = 9;
 

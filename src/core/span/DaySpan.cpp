@@ -1,6 +1,6 @@
 #include "span/DaySpan.h"
 
-#include "exchange/RowValues.h"
+#include "calendar/RowValues.h"
 
 #include <algorithm>
 #include <array>

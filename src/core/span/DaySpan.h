@@ -23,8 +23,8 @@
 // common one.
 #pragma once
 
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
-#include "panel/PanelIds.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "Anniversary.h"
 
-#include "panel/RowTexts.h"
+#include "calendar/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <iterator>

@@ -1,11 +1,10 @@
 #include "YearSheet.h"
 
+#include "calendar/RowTexts.h"
+#include "calendar/RowValues.h"
 #include "church/ChurchYear.h"
 #include "daynames/DayNameLists.h"
 #include "elements/Elements.h"
-#include "exchange/RowValues.h"
-#include "panel/CalendarPanel.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <algorithm>
@@ -199,13 +198,6 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
 
     const CReformDayScope reform(options.nReformDay);
     const bool french = TextLanguage() == ETextLanguage::French;
-    // One panel moved from day to day writes every row as the window does.
-    CPanelOptions panelOptions;
-    panelOptions.nSaintsMode = 0;
-    panelOptions.bRepFeasts = false;
-    panelOptions.yearStyle = options.yearStyle;
-    CFixedPanelOwner owner(panelOptions);
-    CCalendarPanel panel(owner);
     std::vector<const CSaintEntry*> saints;
     sheet.days.reserve(static_cast<std::size_t>(last - first + 1));
     for (std::int32_t n = first; n <= last; ++n) {
@@ -220,8 +212,10 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
             const CJulianDate date = day.day.GetJulian();
             day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
         }
-        panel.GoToRowDay(ROW_GREGORIAN, day.day);
-        auto row = [&](CalendarRow r) { return JoinFieldTexts(panel.GetRowTexts(r)); };
+        // Every row as the window writes it.
+        auto row = [&](CalendarRow r) {
+            return JoinFieldTexts(DayFieldTexts(r, day.day, options.yearStyle));
+        };
         day.strDate = row(day.bGregorian ? ROW_GREGORIAN : ROW_JULIAN);
         day.strRoman = row(ROW_ROMAN);
         day.strRepublican = row(ROW_REPUBLICAN);

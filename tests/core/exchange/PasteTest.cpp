@@ -1,5 +1,5 @@
 // The paste: the texts each row reads, and the ones it refuses.
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomLenient.h"
 #include "text/StringTable.h"

@@ -1,6 +1,6 @@
 #include "gedcom/GedcomFile.h"
+#include "calendar/RowTexts.h"
 #include "gedcom/GedcomCheckModel.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +22,7 @@ struct CRead {
     bool ansel;
 };
 
-CRead ReadAll(const std::string& bytes) {
-    std::istringstream in(bytes);
-    CGedcomFileReader reader(in);
+CRead ReadWith(CGedcomFileReader& reader) {
     CRead read{};
     CGedcomDateLine line;
     while (reader.Next(line))
@@ -32,6 +30,20 @@ CRead ReadAll(const std::string& bytes) {
     read.error = reader.Error();
     read.errorLine = reader.ErrorLine();
     read.ansel = reader.IsAnsel();
+    return read;
+}
+
+// Every case is read as a stream and from memory, which must agree.
+CRead ReadAll(const std::string& bytes) {
+    std::istringstream in(bytes);
+    CGedcomFileReader streamed(in);
+    const CRead read = ReadWith(streamed);
+    CGedcomFileReader inMemory{std::string_view(bytes)};
+    const CRead again = ReadWith(inMemory);
+    EXPECT_EQ(again.dates, read.dates);
+    EXPECT_EQ(again.error, read.error);
+    EXPECT_EQ(again.errorLine, read.errorLine);
+    EXPECT_EQ(inMemory.BytesRead(), streamed.BytesRead());
     return read;
 }
 

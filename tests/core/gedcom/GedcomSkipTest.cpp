@@ -48,7 +48,8 @@ std::string RandomLines(std::span<const char* const> words, std::mt19937& rng, i
 // Every set of instructions this processor has.
 std::vector<EGedcomScan> AvailableScans() {
     std::vector<EGedcomScan> scans;
-    for (const EGedcomScan scan : {EGedcomScan::Baseline, EGedcomScan::Avx2, EGedcomScan::Avx512}) {
+    for (const EGedcomScan scan : {EGedcomScan::Portable, EGedcomScan::Sse2, EGedcomScan::Avx2,
+                                   EGedcomScan::Avx512}) {
         if (GedcomScanAvailable(scan))
             scans.push_back(scan);
     }

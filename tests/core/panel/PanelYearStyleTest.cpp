@@ -1,6 +1,6 @@
 #include "PanelFixture.h"
 
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "reform/ReformCountries.h"
 

@@ -378,7 +378,7 @@ TEST_F(ReformTest, LeavingTheBoxesNormalisesThem) {
 
 TEST_F(ReformTest, MonthTypeAheadCompletesAndSelectsTheRest) {
     CReformDialogModel dlg(10, CJulianDay(kDefaultGregorianStart));
-    const std::tuple<const char*, const char*, CEditSelection> steps[] = {
+    const std::tuple<const char*, const char*, CTextSelection> steps[] = {
         {"m", "March", {1, 5}}, {"Ma", "March", {2, 5}}, {"May", "May", {3, 3}},
         {"Ma", "Ma", {2, 2}}, // a deletion does not complete again
         {"Mx", "Mx", {1, 2}}, // no month: the wrong letter is selected

@@ -1,6 +1,7 @@
 // The texts in both languages, ordinals, and names folded for comparison.
 #include "text/Cp1252.h"
 #include "text/Ordinal.h"
+#include "text/RomanNumeral.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,17 @@
 #include <tuple>
 
 namespace {
+
+// Every value from 1 to 3999 in its usual spelling reads back, and no other.
+TEST(RomanNumeral, TheUsualSpellingsAndNoOther) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"VIII", 8},    {"XIV", 14}, {"MCCVIII", 1208}, {"MMMCMXCIX", 3999}, {"XL \r\n", 40},
+        {"IIII", 0},    {"VX", 0},   {"IC", 0},         {"viii", 0},         {"MMMM", 0},
+        {"", 0},        {" V", 0},   {"XIIII", 0},      {"IVI", 0},          {"VIII.", 0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ReadRomanNumeral(text), value) << text;
+}
+
 
 TEST(Fold, LettersLoseTheirMarksAndCase) {
     EXPECT_EQ(FoldToAsciiUpper("D\311cembre ao\xFBt Niv\xF4se"), "DECEMBRE AOUT NIVOSE");

@@ -1,5 +1,5 @@
 // Copy from and paste into the panel's rows.
-#include "exchange/PanelExchange.h"
+#include "panel/PanelExchange.h"
 #include "../panel/PanelFixture.h"
 #include "exchange/PasteDate.h"
 

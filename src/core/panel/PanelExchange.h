@@ -9,9 +9,9 @@
 //   PasteIntoRow(panel, ROW_JEWISH, clipboard->text().toStdString());
 #pragma once
 
+#include "calendar/RowValues.h"
 #include "church/Clause.h"
 #include "exchange/CopyFormat.h"
-#include "exchange/RowValues.h"
 #include "panel/CalendarPanel.h"
 
 #include <optional>

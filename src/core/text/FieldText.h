@@ -1,4 +1,4 @@
-// How the panel reads its field texts (Windows-1252).
+// How a typed field text is read (Windows-1252).
 #pragma once
 
 #include <cstdint>

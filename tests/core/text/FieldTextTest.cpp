@@ -1,5 +1,4 @@
-#include "panel/FieldText.h"
-#include "panel/PanelIds.h"
+#include "text/FieldText.h"
 
 #include <gtest/gtest.h>
 
@@ -35,24 +34,6 @@ TEST(FieldText, ComparisonsWithoutCaseOrAccents) {
     EXPECT_TRUE(EqualsNoCase("Flor\xE9\x61l", "FLOREAL"));
     EXPECT_TRUE(StartsWithNoCase("Vend\xE9miaire", "vende"));
     EXPECT_FALSE(EqualsNoCase("Niv\xF4se", "Nivse"));
-}
-
-TEST(PanelIds, FieldsAndControlsMapBothWays) {
-    for (int f = 0; f < FIELD_COUNT; ++f) {
-        const auto field = static_cast<PanelField>(f);
-        EXPECT_EQ(FieldFromControlId(FieldControlId(field)), field);
-        const int row = FieldRow(field);
-        if (FieldKind(field) == PanelFieldKind::Label) {
-            EXPECT_EQ(row, -1);
-            continue;
-        }
-        const CRowFields fields = RowFields(row);
-        EXPECT_TRUE(field == fields.day || field == fields.kind || field == fields.month ||
-                    field == fields.year);
-    }
-    EXPECT_EQ(FieldFromControlId(IDC_ICON_GREG), FIELD_NONE);
-    EXPECT_EQ(FieldRow(FIELD_NONE), -1);
-    EXPECT_EQ(RowFields(7).day, FIELD_NONE);
 }
 
 } // namespace

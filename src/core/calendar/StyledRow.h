@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calendar/YearStyle.h"
-#include "panel/PanelIds.h"
+#include "calendar/CalendarRow.h"
 
 inline bool IsStyledRow(int row) {
     return row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN;

@@ -1,4 +1,4 @@
-#include "FieldText.h"
+#include "text/FieldText.h"
 
 #include "text/Cp1252.h"
 

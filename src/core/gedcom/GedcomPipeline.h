@@ -8,6 +8,8 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <system_error>
+#include <thread>
 
 template <class T> class CHandOver {
 public:
@@ -73,3 +75,35 @@ private:
     std::size_t m_nOut = 0;
     bool m_bClosed = false;
 };
+
+// Runs produce (true while more is to come) on a second thread and consume
+// on this one, batch by batch in order; on one thread when no second can
+// be had. produce is told whether the consumer is behind (two batches or
+// more waiting), so that it can take over work the consumer could do.
+template <class T, class Produce, class Consume>
+void RunGedcomPipeline(Produce produce, Consume consume) {
+    CHandOver<T> hand(4);
+    std::thread reader;
+    try {
+        reader = std::thread([&] {
+            for (bool more = true; more;) {
+                T batch = hand.Fresh();
+                more = produce(batch, hand.Waiting() >= 2);
+                hand.Give(std::move(batch));
+            }
+            hand.Close();
+        });
+    } catch (const std::system_error&) {
+        T batch;
+        for (bool more = true; more;) {
+            more = produce(batch, false);
+            consume(batch);
+        }
+        return;
+    }
+    while (auto batch = hand.Next()) {
+        consume(*batch);
+        hand.Return(std::move(*batch));
+    }
+    reader.join();
+}

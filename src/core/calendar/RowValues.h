@@ -3,8 +3,8 @@
 // validity test, and how its numbers become a day.
 #pragma once
 
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
-#include "panel/RowTexts.h"
 #include "text/StringTable.h"
 
 #include <cstdint>

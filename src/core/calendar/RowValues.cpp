@@ -1,4 +1,4 @@
-#include "RowValues.h"
+#include "calendar/RowValues.h"
 
 namespace {
 
