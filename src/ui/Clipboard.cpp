@@ -2,6 +2,7 @@
 
 #include "ChurchYearBox.h"
 #include "TextBridge.h"
+#include "calendar/DayMonth.h"
 #include "calendar/RowValues.h"
 #include "exchange/PasteDate.h"
 #include "panel/PanelExchange.h"
@@ -40,17 +41,11 @@ QString Quoted(const QString& text) {
 
 // "22 September 1792", in the Gregorian or the Julian calendar.
 QString DateText(const CJulianDay& day, bool gregorian) {
-    std::int32_t d = 0, m = 0, y = 0;
-    CalendarRow row = ROW_GREGORIAN;
-    if (gregorian) {
-        const CGregorianDate date = day.GetGregorian();
-        d = date.nDay, m = date.nMonth, y = date.nYear;
-    } else {
-        const CJulianDate date = day.GetJulian();
-        d = date.nDay, m = date.nMonth, y = date.nYear;
-        row = ROW_JULIAN;
-    }
-    return QStringLiteral("%1 %2 %3").arg(d).arg(FromCp1252(RowMonthName(row, m))).arg(y);
+    const CDayMonthYear date = DateOf(day, gregorian);
+    return QStringLiteral("%1 %2 %3")
+        .arg(date.nDay)
+        .arg(FromCp1252(RowMonthName(gregorian ? ROW_GREGORIAN : ROW_JULIAN, date.nMonth)))
+        .arg(date.nYear);
 }
 
 } // namespace

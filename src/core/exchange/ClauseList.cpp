@@ -1,5 +1,6 @@
 #include "ClauseList.h"
 
+#include "calendar/DayMonth.h"
 #include "exchange/PasteDate.h"
 #include "saints/SaintSearch.h"
 #include "text/Cp1252.h"
@@ -149,14 +150,7 @@ void DateListRows(const std::vector<CClauseListRow>& rows, const CClauseOptions&
 }
 
 std::string IsoDate(const CJulianDay& day, bool gregorian) {
-    std::int32_t y = 0, m = 0, d = 0;
-    if (gregorian) {
-        const CGregorianDate date = day.GetGregorian();
-        y = date.nYear, m = date.nMonth, d = date.nDay;
-    } else {
-        const CJulianDate date = day.GetJulian();
-        y = date.nYear, m = date.nMonth, d = date.nDay;
-    }
+    const auto [d, m, y] = DateOf(day, gregorian);
     char text[32];
     std::snprintf(text, sizeof text, y < 0 ? "%05d-%02d-%02d" : "%04d-%02d-%02d", y, m, d);
     return text;

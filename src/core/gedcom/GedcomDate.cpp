@@ -5,6 +5,7 @@
 // one that lies outside the supported range.
 #include "GedcomDate.h"
 
+#include "calendar/DayMonth.h"
 #include "calendar/YearStyle.h"
 #include "text/StringTable.h"
 
@@ -627,14 +628,7 @@ std::optional<CJulianDay> GedcomFullDay(const CGedcomDateValue& value) {
 namespace {
 
 std::string CivilValue(bool julian, const CJulianDay& day, EGedcomVersion version) {
-    std::int32_t d, m, y;
-    if (julian) {
-        const CJulianDate date = day.GetJulian();
-        d = date.nDay, m = date.nMonth, y = date.nYear;
-    } else {
-        const CGregorianDate date = day.GetGregorian();
-        d = date.nDay, m = date.nMonth, y = date.nYear;
-    }
+    const auto [d, m, y] = DateOf(day, !julian);
     std::string text;
     if (julian)
         text = version == EGedcomVersion::V551 ? "@#DJULIAN@ " : "JULIAN ";

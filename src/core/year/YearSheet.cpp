@@ -1,5 +1,6 @@
 #include "YearSheet.h"
 
+#include "calendar/DayMonth.h"
 #include "calendar/RowTexts.h"
 #include "calendar/RowValues.h"
 #include "church/ChurchYear.h"
@@ -205,13 +206,8 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
         day.day = n;
         day.bGregorian = options.eCalendar == ESheetCalendar::Gregorian ||
                          (options.eCalendar == ESheetCalendar::Civil && n >= options.nReformDay);
-        if (day.bGregorian) {
-            const CGregorianDate date = day.day.GetGregorian();
-            day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
-        } else {
-            const CJulianDate date = day.day.GetJulian();
-            day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
-        }
+        const CDayMonthYear date = DateOf(day.day, day.bGregorian);
+        day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
         // Every row as the window writes it.
         auto row = [&](CalendarRow r) {
             return JoinFieldTexts(DayFieldTexts(r, day.day, options.yearStyle));
