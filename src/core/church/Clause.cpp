@@ -475,7 +475,7 @@ CAnchor WrittenAnchor(std::int32_t day, std::int32_t month, std::size_t first, s
 }
 
 std::string Quote(const std::string& text) {
-    return French() ? "\xAB " + text + " \xBB" : "'" + text + "'";
+    return FormatResString(IDS_QUOTED, {text});
 }
 
 // Below this score the saints search only guesses (SaintSearch.h).
@@ -689,11 +689,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         const std::string span = ClauseSpan(cp1252, f.words, dm.nFirst, dm.nLast);
         if (dm.eProblem != EDayMonthProblem::None) {
             result.eError = EFeastDateError::Unreadable;
-            result.strWhat = span + (dm.eProblem == EDayMonthProblem::DayPastMonth
-                                         ? (French() ? " (le mois n'a pas ce jour)"
-                                                     : " (no such day in the month)")
-                                         : (French() ? " (le compte d\xE9passe le mois)"
-                                                     : " (the count runs past the month)"));
+            result.strWhat = span + LoadResString(dm.eProblem == EDayMonthProblem::DayPastMonth
+                                                      ? IDS_NO_SUCH_DAY_IN_MONTH
+                                                      : IDS_COUNT_PAST_MONTH);
             return result;
         }
         CAnchor anchor = WrittenAnchor(dm.nDay, dm.nMonth, dm.nFirst, dm.nLast,
@@ -1159,15 +1157,21 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
         for (std::size_t i = first; i <= last && i < n; ++i) {
             if (roles[i] == R::Name && i > first && i < last)
                 roles[i] = result.words[i].eRole = R::Unread;
-            if (roles[i] == R::Unread)
-                among += (among.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
+            if (roles[i] == R::Unread) {
+                if (!among.empty())
+                    among += ' ';
+                among += ClauseSpan(cp1252, f.words, i, i);
+            }
         }
     }
 
     std::string unread;
     for (std::size_t i = 0; i < n; ++i) {
-        if (roles[i] == R::Unread)
-            unread += (unread.empty() ? "" : " ") + ClauseSpan(cp1252, f.words, i, i);
+        if (roles[i] == R::Unread) {
+            if (!unread.empty())
+                unread += ' ';
+            unread += ClauseSpan(cp1252, f.words, i, i);
+        }
     }
     // A saint of the loaded lists, from the words nothing else read.
     std::optional<CSaintAnchor> saint;
@@ -1370,22 +1374,15 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     const std::string dayText = FormatFeastDate(day, gregorian);
                     if (anchor.bWritten) {
                         reading.checks.push_back(
-                            {false,
-                             French()
-                                 ? "le texte dit " + says + " ; le " + dayText + " est un " + is
-                                 : "the text says " + says + "; " + dayText + " is a " + is});
+                            {false, FormatResString(IDS_TEXT_SAYS_WEEKDAY, {says, dayText, is})});
                     } else {
                         // ... and where the weekday would have put it.
                         const std::string after = FormatFeastDate(
                             NthWeekdayFrom(day, plan.nCheckWeekday, 1, 1), gregorian);
                         const std::string& feastName = reading.strFeast;
                         reading.checks.push_back(
-                            {false, French() ? "le texte dit " + says + " ; le " + dayText +
-                                                   " est un " + is + ", et le " + says +
-                                                   " apr\xE8s " + feastName + " est le " + after
-                                             : "the text says " + says + "; " + dayText + " is a " +
-                                                   is + ", and the " + says + " after " +
-                                                   feastName + " is " + after});
+                            {false, FormatResString(IDS_TEXT_SAYS_WEEKDAY_AFTER,
+                                                    {says, dayText, is, feastName, after})});
                     }
                 }
                 if (anchor.bBeside) {
@@ -1399,9 +1396,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     const std::string says = std::to_string(own.nDay) + " " + MonthName(own.nMonth);
                     const std::string is = FormatFeastDate(day, gregorian);
                     reading.checks.push_back(
-                        {stated == day, French()
-                                            ? "le texte dit le " + says + " ; le jour est le " + is
-                                            : "the text says " + says + "; the day is " + is});
+                        {stated == day, FormatResString(IDS_TEXT_SAYS_DAY, {says, is})});
                 }
                 // A feast named beside a written date must fall on it.
                 if (anchor.bWritten && !besideWritten.empty()) {
@@ -1420,26 +1415,19 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         names = FeastDayName(named, French());
                     }
                     reading.checks.push_back(
-                        {any, any ? (French() ? names + " : d'accord" : names + " agrees")
-                                  : (French() ? "le texte nomme aussi " + names +
-                                                    ", qui ne tombe pas ce jour-l\xE0"
-                                              : "the text also names " + names +
-                                                    ", which does not fall on that day")});
+                        {any, FormatResString(any ? IDS_AGREES : IDS_FEAST_ELSEWHERE, {names})});
                 }
                 if (indiction) {
                     const std::int32_t stated = indiction->nIndiction;
-                    const char* styles[] = {"Roman", "Greek", "Bedan"};
-                    const char* stylesFr[] = {"romaine", "grecque", "de B\350de"};
                     std::string agrees;
                     for (int s = 0; s < 3; ++s) {
                         if (Indiction(day, static_cast<EIndiction>(s)) == stated && agrees.empty())
-                            agrees = French() ? stylesFr[s] : styles[s];
+                            agrees = LoadResString(IDS_INDICTION_FIRST + s);
                     }
                     const std::string number = std::to_string(stated);
                     if (!agrees.empty()) {
                         reading.checks.push_back(
-                            {true, French() ? "indiction " + number + " : d'accord (" + agrees + ")"
-                                            : "indiction " + number + " agrees (" + agrees + ")"});
+                            {true, FormatResString(IDS_INDICTION_AGREES, {number, agrees})});
                     } else {
                         // The nearest year whose Roman indiction is the stated one.
                         const std::int32_t dayYear = CivilDate(day).nYear;
@@ -1450,10 +1438,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         const std::string other = std::to_string(dayYear + off);
                         const std::string own = std::to_string(dayYear);
                         reading.checks.push_back(
-                            {false, French() ? "l'indiction " + number + " est celle de " + other +
-                                                   " dans le style romain, non de " + own
-                                             : "indiction " + number + " is that of " + other +
-                                                   " in the Roman style, not of " + own});
+                            {false, FormatResString(IDS_INDICTION_OF_ANOTHER_YEAR,
+                                                    {number, other, own})});
                     }
                 }
                 for (const CYearChoice& other : choices) {
@@ -1469,10 +1455,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     const std::string to =
                         FormatFeastDate(span.last, span.last.IsGregorianInForce());
                     reading.checks.push_back(
-                        {within,
-                         French()
-                             ? regnal + (within ? " : d'accord" : " va du " + from + " au " + to)
-                             : regnal + (within ? " agrees" : " runs from " + from + " to " + to)});
+                        {within, within ? FormatResString(IDS_AGREES, {regnal})
+                                        : FormatResString(IDS_REGNAL_YEAR_RUNS, {regnal, from, to})});
                 }
                 if (choice.bDouble) {
                     // Only the months before Lady Day's have two years; the rest of
@@ -1483,52 +1467,41 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         const std::string written = std::to_string(choice.nWritten) + "/" +
                                                     std::to_string((choice.nWritten + 1) % 10);
                         reading.checks.push_back(
-                            {false, French() ? "une ann\xE9\x65 double (" + written +
-                                                   ") ne va que du 1er janvier au 24 mars"
-                                             : "a double year (" + written +
-                                                   ") runs only from 1 January to 24 March"});
+                            {false, FormatResString(IDS_DOUBLE_YEAR_OUT_OF_PLACE, {written})});
                     }
                 }
                 // Sure only with nothing against it.
                 if (!among.empty())
-                    reading.doubts.push_back((French() ? "mots non lus : " : "unread: ") +
-                                             Quote(among));
+                    reading.doubts.push_back(FormatResString(IDS_UNREAD_WORDS, {Quote(among)}));
                 if (saint && !saint->bExact)
-                    reading.doubts.push_back(Quote(saint->strQuery) +
-                                             (French() ? " lu comme " : " read as ") +
-                                             saint->strName);
+                    reading.doubts.push_back(
+                        FormatResString(IDS_READ_AS, {Quote(saint->strQuery), saint->strName}));
                 if (anchor.nLoose < n) {
                     const std::string word =
                         ClauseSpan(cp1252, f.words, anchor.nLoose, anchor.nLoose);
-                    reading.doubts.push_back(Quote(word) + (French() ? " lu comme " : " read as ") +
-                                             anchor.strLooseName);
+                    reading.doubts.push_back(
+                        FormatResString(IDS_READ_AS, {Quote(word), anchor.strLooseName}));
                 }
                 for (const CClauseCheck& check : reading.checks) {
                     if (!check.bAgrees)
                         reading.doubts.push_back(check.strText);
                 }
                 if (otherYear)
-                    reading.doubts.push_back(
-                        (French() ? "le jour tombe en " : "the day falls in ") +
-                        std::to_string(StyleYear(day, calendar, yearStyle)) +
-                        (French() ? ", non en " : ", not in ") + std::to_string(choice.nWritten));
+                    reading.doubts.push_back(FormatResString(
+                        IDS_DAY_FALLS_IN, {std::to_string(StyleYear(day, calendar, yearStyle)),
+                                           std::to_string(choice.nWritten)}));
                 if (!calendarDoubt.empty())
                     reading.doubts.push_back(
-                        (French() ? "le texte dit " : "the text says ") + Quote(calendarDoubt) +
-                        (French() ? ", un autre calendrier" : ", another calendar"));
+                        FormatResString(IDS_ANOTHER_CALENDAR, {Quote(calendarDoubt)}));
                 // A leap year doubles 24 February: counted without it, the day is another.
                 if (plainDay != 0) {
                     const std::string other =
                         std::to_string(plainDay) + " " + MonthName(plainMonth);
-                    reading.doubts.push_back(
-                        French()
-                            ? "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le " + other
-                            : "a leap year: counted without the doubled day, it is " + other);
+                    reading.doubts.push_back(FormatResString(IDS_LEAP_YEAR_DOUBLED_DAY, {other}));
                 }
                 // A week names seven days: without a weekday it is not one of them.
                 if (anchor.bWeek && plan.nWeekday < 0 && plan.nCheckWeekday < 0 && !plan.bDays)
-                    reading.doubts.push_back(French() ? "une semaine, non un jour"
-                                                      : "a week, not a day");
+                    reading.doubts.push_back(LoadResString(IDS_A_WEEK_NOT_A_DAY));
                 reading.bSure = reading.doubts.empty();
                 result.readings.push_back(std::move(reading));
             }

@@ -45,6 +45,17 @@ const std::unordered_map<int, std::string>& EnglishTable() {
         t.emplace(1045, "Julian calendar");
         t.emplace(IDS_ILLEGAL_DATE, "Illegal date");
         t.emplace(IDS_APP_TITLE, "Quindor");
+        range(IDS_QUOTED,
+              {"'%1'", " (no such day in the month)", " (the count runs past the month)",
+               "the text says %1; %2 is a %3",
+               "the text says %1; %2 is a %3, and the %1 after %4 is %5",
+               "the text says %1; the day is %2", "%1 agrees",
+               "the text also names %1, which does not fall on that day",
+               "indiction %1 agrees (%2)", "indiction %1 is that of %2 in the Roman style, not of %3",
+               "%1 runs from %2 to %3", "a double year (%1) runs only from 1 January to 24 March",
+               "unread: %1", "%1 read as %2", "the day falls in %1, not in %2",
+               "the text says %1, another calendar",
+               "a leap year: counted without the doubled day, it is %1", "a week, not a day"});
         return t;
     }();
     return table;
@@ -129,6 +140,21 @@ const std::unordered_map<int, std::string>& FrenchTable() {
         t[1044] = "Calendrier gr\xE9gorien";
         t[1045] = "Calendrier julien";
         t[IDS_ILLEGAL_DATE] = "Date impossible";
+        // French quotes \xAB so \xBB and puts a space before a colon or a semicolon.
+        range(IDS_QUOTED,
+              {"\xAB %1 \xBB", " (le mois n'a pas ce jour)", " (le compte d\xE9passe le mois)",
+               "le texte dit %1 ; le %2 est un %3",
+               "le texte dit %1 ; le %2 est un %3, et le %1 apr\xE8s %4 est le %5",
+               "le texte dit le %1 ; le jour est le %2", "%1 : d'accord",
+               "le texte nomme aussi %1, qui ne tombe pas ce jour-l\xE0",
+               "indiction %1 : d'accord (%2)",
+               "l'indiction %1 est celle de %2 dans le style romain, non de %3",
+               "%1 va du %2 au %3",
+               "une ann\xE9\x65 double (%1) ne va que du 1er janvier au 24 mars",
+               "mots non lus : %1", "%1 lu comme %2", "le jour tombe en %1, non en %2",
+               "le texte dit %1, un autre calendrier",
+               "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le %1",
+               "une semaine, non un jour"});
         return t;
     }();
     return table;
@@ -153,4 +179,20 @@ const std::string& LoadResString(int id, ETextLanguage language) {
 
 const std::string& LoadResString(int id) {
     return LoadResString(id, TextLanguage());
+}
+
+std::string FormatResString(int id, std::initializer_list<std::string_view> args) {
+    const std::string& form = LoadResString(id);
+    std::string out;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        if (form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(form[i + 1] - '1');
+            if (n < args.size())
+                out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += form[i];
+        }
+    }
+    return out;
 }

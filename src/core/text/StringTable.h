@@ -1,7 +1,9 @@
 // The program's texts by id, as single-byte Windows-1252 strings.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Ranges used across the program.
 enum : int {
@@ -18,6 +20,29 @@ enum : int {
     IDS_APP_TITLE = 57344,
 };
 
+// The sentences of the dating-clause reader; %1 .. %9 stand for the
+// arguments of FormatResString.
+enum : int {
+    IDS_QUOTED = 13000,             // 'x'
+    IDS_NO_SUCH_DAY_IN_MONTH,       // " (no such day in the month)"
+    IDS_COUNT_PAST_MONTH,           // " (the count runs past the month)"
+    IDS_TEXT_SAYS_WEEKDAY,          // the weekday written, the day, its weekday
+    IDS_TEXT_SAYS_WEEKDAY_AFTER,    // ... the feast, the day that weekday after it
+    IDS_TEXT_SAYS_DAY,              // the date written, the day
+    IDS_AGREES,                     // a feast or a regnal year that agrees
+    IDS_FEAST_ELSEWHERE,            // a feast named that falls on another day
+    IDS_INDICTION_AGREES,           // the indiction, the style it agrees in
+    IDS_INDICTION_OF_ANOTHER_YEAR,  // the indiction, the year it is of, the day's year
+    IDS_REGNAL_YEAR_RUNS,           // the regnal year, its first and last days
+    IDS_DOUBLE_YEAR_OUT_OF_PLACE,   // the double year
+    IDS_UNREAD_WORDS,               // the words
+    IDS_READ_AS,                    // the words, what they were read as
+    IDS_DAY_FALLS_IN,               // the day's year, the year written
+    IDS_ANOTHER_CALENDAR,           // the calendar named
+    IDS_LEAP_YEAR_DOUBLED_DAY,      // the day counted without the doubled one
+    IDS_A_WEEK_NOT_A_DAY,
+};
+
 // The language of the texts the core writes (names in lists, labels, copied
 // dates). Process-wide like the first Gregorian day: the window sets it from
 // the interface language, quindor-cli from --lang. English until set.
@@ -29,3 +54,6 @@ ETextLanguage TextLanguage();
 // table does not hold. Every id has its French text.
 const std::string& LoadResString(int id);
 const std::string& LoadResString(int id, ETextLanguage language);
+// The text of an id in the current language, %1 .. %9 replaced by the
+// arguments (an argument is put in as it is, never read for more).
+std::string FormatResString(int id, std::initializer_list<std::string_view> args);

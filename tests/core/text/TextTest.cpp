@@ -15,6 +15,33 @@
 
 namespace {
 
+// Each sentence has its French, with the same arguments; an argument goes
+// in as it is, never read for more.
+TEST(StringTable, SentencesInBothLanguages) {
+    const auto places = [](const std::string& form) {
+        std::set<char> found;
+        for (std::size_t i = 0; i + 1 < form.size(); ++i) {
+            if (form[i] == '%')
+                found.insert(form[i + 1]);
+        }
+        return found;
+    };
+    for (int id = IDS_QUOTED; id <= IDS_A_WEEK_NOT_A_DAY; ++id) {
+        const std::string& english = LoadResString(id, ETextLanguage::English);
+        const std::string& french = LoadResString(id, ETextLanguage::French);
+        EXPECT_FALSE(english.empty()) << id;
+        EXPECT_NE(english, french) << id;
+        EXPECT_EQ(places(english), places(french)) << english;
+    }
+    SetTextLanguage(ETextLanguage::English);
+    EXPECT_EQ(FormatResString(IDS_READ_AS, {"'%2'", "Martin"}), "'%2' read as Martin");
+    EXPECT_EQ(FormatResString(IDS_TEXT_SAYS_WEEKDAY_AFTER, {"Friday", "1 May", "Sunday", "Easter"}),
+              "the text says Friday; 1 May is a Sunday, and the Friday after Easter is ");
+    SetTextLanguage(ETextLanguage::French);
+    EXPECT_EQ(FormatResString(IDS_QUOTED, {"x"}), "\xAB x \xBB");
+    SetTextLanguage(ETextLanguage::English);
+}
+
 // Every value from 1 to 3999 in its usual spelling reads back, and no other.
 TEST(RomanNumeral, TheUsualSpellingsAndNoOther) {
     const std::pair<const char*, std::int32_t> cases[] = {
