@@ -118,6 +118,9 @@ TEST(ClauseDayMonth, French) {
         {"le trente et unieme jour de decembre", "31/12 0-6"},
         {"le 3 sept", "3/9 0-2"},
         {"ce xxviiie Juin", "28/6 0-2"},
+        // a numeral with an ending takes two letters at least, and an ending of ordinals
+        {"ce ie Juin", ""},
+        {"ce xxviiz Juin", ""},
         // an article is no day
         {"un jour de mars", ""},
         {"le 31 avril", "31/4 past 0-2"},
