@@ -93,7 +93,7 @@ TEST(ChurchYear, SundaysCountWeeksFromTheirFeastAcrossAnyReform) {
         for (const auto& [d, m] : kReformDates) {
             const std::int32_t reform = Date(d, m, year, false).GetDayNumber();
             const CFeastsDialogModel dialog(year, CJulianDay(reform));
-            CJulianDay pentecost, christmas, advent;
+            CJulianDay pentecost, christmas, advent, afterCircumcision;
             std::map<std::string_view, std::pair<CJulianDay, std::int32_t>> previous;
             for (const CChurchDay& day : KeptChurchDays(year, reform)) {
                 const std::string where =
@@ -106,6 +106,8 @@ TEST(ChurchYear, SundaysCountWeeksFromTheirFeastAcrossAnyReform) {
                     christmas = day.day;
                 if (day.strLatin == "Dominica prima Adventus")
                     advent = day.day;
+                if (day.strLatin == "Dominica post Circumcisionem")
+                    afterCircumcision = day.day;
                 for (const std::string_view series : {" post Epiphaniam", " post Pentecosten"}) {
                     const std::int32_t n = SundayNumber(day.strLatin, series);
                     if (n == 0)
@@ -122,6 +124,13 @@ TEST(ChurchYear, SundaysCountWeeksFromTheirFeastAcrossAnyReform) {
             ASSERT_EQ(pentecost, dialog.GetFeastDay(FEAST_PENTECOST)) << year << " " << reform;
             if (christmas.GetDayNumber() != 0)
                 ASSERT_EQ((christmas - advent + 6) / 7, 4) << year << " " << reform;
+            // Its Sunday follows the 1 January of the calendar in force on it.
+            const CJulianDay julianNewYear = Date(1, 1, year, false);
+            const CJulianDay newYear =
+                julianNewYear.GetDayNumber() < reform ? julianNewYear : Date(1, 1, year, true);
+            if (afterCircumcision.GetDayNumber() != 0)
+                ASSERT_TRUE(afterCircumcision - newYear >= 1 && afterCircumcision - newYear <= 4)
+                    << year << " " << reform;
         }
     }
 }

@@ -159,6 +159,9 @@ TEST(ClauseDayMonth, Latin) {
         {"die vero vicesimatertia mensis junii", "23/6 0-4"},
         {"mensis junij die vigesimo octavo", "28/6 0-4"},
         {"Sleydinghe XVa Novembris", "15/11 1-2"},
+        // a numeral or digits stand alone, never the tens of a compound
+        {"die xx tertia mensis maii", "3/5 2-4"},
+        {"die 20 tertia mensis maii", "3/5 2-4"},
         {"die 3 7bris", "3/9 0-2"},
         // St Augustine is no August
         {"in die sancti Augustini 1490", ""},

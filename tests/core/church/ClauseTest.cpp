@@ -233,6 +233,10 @@ TEST(Clause, EveryWordIsAccountedFor) {
         {"den 7. Juli 1590 more veneto", "DDMYSS"},
         {"vii idus julii 1490, pontificatus nostri anno quinto", "DDMYCCCC"},
         {"Tiguri, 12 Martii 1550", "NDMY"},
+        // a place after a sentence is written as a name is, in three letters or more
+        {"Vale. Leyde, 16 Martii 1550", "ONDMY"},
+        {"Vale. LEYDE, 16 Martii 1550", "OUDMY"},
+        {"Vale. Xy, 16 Martii 1550", "OUDMY"},
         {"Michaelmas 1450 style de Paques", "FYSSS"},
         {"Michaelmas anno incarnationis dominice 1300", "FYSSY"},
         {"tertia feria post Oculi 1480", "OWRFY"},

@@ -217,6 +217,7 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         {"l'an mil quatre cens quarante ung", "1441"},
         {"l'an mil quatre cens quatre vingts et dix", "1490"},
         {"l'an mil quatre cens quatre vingt et unze", "1491"},
+        {"l'an mil deux cens et deux vingts", "1240"},
         {"l'an mil cinq cens cinquante et ung", "1551"},
         {"l'an de gr\xE2\x63\x65 mil IIIc LX", "1360"},
         {"mil quatre cens septante neuf", "1479"},

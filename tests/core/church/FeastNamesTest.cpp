@@ -220,6 +220,23 @@ TEST(FeastNames, MatchKeepsToItsSpan) {
     EXPECT_TRUE(MatchFeastName(words, 7, 99).empty());
 }
 
+// A title of the name found earns one; one the name has but the text leaves
+// out, once the name has begun, takes one back ("Des hilligen lichnams dag").
+TEST(FeastNames, TitlesFoundAndLeftOutAreCounted) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"des hilligen lichnams dag", 7},
+        {"hilligen lichnams dag", 6},
+        {"des lichnams dag", 5},
+        {"lichnams dag", 5},
+    };
+    for (const auto& [text, score] : cases) {
+        const auto words = ClauseWords(text);
+        const auto found = MatchFeastName(words, 0, words.size());
+        ASSERT_FALSE(found.empty()) << text;
+        EXPECT_EQ(found[0].nScore, score) << text;
+    }
+}
+
 bool SameDay(const CFeastDay& a, const CFeastDay& b) {
     return a.eRule == b.eRule && a.nOffset == b.nOffset && a.nDay == b.nDay && a.nMonth == b.nMonth;
 }
