@@ -20,7 +20,7 @@ void WholeSet(benchmark::State& state) {
     const auto days = SpreadDays();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(DayElements(days[i], false));
+        benchmark::DoNotOptimize(DayElements(days[i], false, {}));
         i = (i + 1) % days.size();
     }
 }

@@ -51,7 +51,7 @@ void CheckDay(CalendarRow row, std::string_view text) {
         return;
     }
     if (!values && !gedcom) {
-        const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, {}));
+        const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, {}, {}));
         FUZZ_CHECK(clause.readings.size() == 1 && clause.readings.front().bSure &&
                    clause.readings.front().day == *day);
         return;
@@ -59,10 +59,10 @@ void CheckDay(CalendarRow row, std::string_view text) {
     if (gedcom && !values) {
         FUZZ_CHECK(day == gedcom);
         for (const auto version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
-            const auto value = FormatGedcomDate(ROW_GREGORIAN, *day, version);
+            const auto value = FormatGedcomDate(ROW_GREGORIAN, *day, version, {});
             FUZZ_CHECK(value.has_value());
             FUZZ_CHECK(PastedGedcomDay(*value) == day);
-            if (const auto own = FormatGedcomDate(row, *day, version))
+            if (const auto own = FormatGedcomDate(row, *day, version, {}))
                 FUZZ_CHECK(PastedGedcomDay(*own) == day);
         }
         return;

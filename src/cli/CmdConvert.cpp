@@ -304,7 +304,8 @@ int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDa
                 const std::optional<EGedcomVersion>& gedcomVersion) {
     const std::int32_t dayNumber = day.GetDayNumber();
     if (gedcomVersion) {
-        const auto value = FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion);
+        const auto value =
+            FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion, format.civil);
         if (!value)
             return Fail(err, kExitRefused,
                         GedcomMessage(EGedcomMessage::NoValue, CliRowName(toRow), dayNumber));

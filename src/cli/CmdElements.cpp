@@ -39,11 +39,8 @@ int CmdElements(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (day.day.GetDayNumber() < kFirstSupportedDay || day.day.GetDayNumber() > kLastSupportedDay)
         return Fail(err, kExitRefused, CliText(MSG_TODAY_OUT_OF_RANGE));
 
-    // --reform holds for this command only.
-    const std::int32_t savedGregorianStart = g_jdGregorianStart;
-    g_jdGregorianStart = reform.value_or(g_jdGregorianStart);
-    const auto lines = DayElements(day.day, TextLanguage() == ETextLanguage::French);
-    g_jdGregorianStart = savedGregorianStart;
+    const auto lines = DayElements(day.day, TextLanguage() == ETextLanguage::French,
+                                   {reform.value_or(kDefaultGregorianStart)});
 
     for (const CElementLine& line : lines)
         out << line.pszKey << '\t' << Cp1252ToUtf8(line.strValue) << '\n';

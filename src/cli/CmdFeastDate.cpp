@@ -96,7 +96,7 @@ int CmdFeastDate(const CliArgs& args, std::ostream& out, std::ostream& err) {
     }
     if (!text && !list.file)
         return Fail(err, kExitUsage, CliText(MSG_FEASTDATE_NEEDS_TEXT));
-    options.nReformDay = reform.value_or(g_jdGregorianStart);
+    options.nReformDay = reform.value_or(kDefaultGregorianStart);
     if (list.file)
         return CmdFeastDateList(list, options, out, err);
 

@@ -68,15 +68,12 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
         LoadSaints("sts", 0);
         LoadSaints("sts2", 1);
     }
-    // --reform holds for this command only.
-    const std::int32_t savedGregorianStart = g_jdGregorianStart;
-    g_jdGregorianStart = reform.value_or(g_jdGregorianStart);
+    options.civil.nReformDay = reform.value_or(kDefaultGregorianStart);
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
     panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(day.fromRow), day.day), day.day);
     if (loadLists)
         FreeDayNameLists();
-    g_jdGregorianStart = savedGregorianStart;
 
     for (int row = 0; row < ROW_COUNT; ++row)
         out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row)))

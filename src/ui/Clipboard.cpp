@@ -80,16 +80,16 @@ QString ClipboardTextForPaste() {
     return text;
 }
 
-bool CanPasteRow(int row, const CYearStyle& style) {
+bool CanPasteRow(int row, const CYearStyle& style, const CCivilUse& civil) {
     if (!IsCalendarRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
     return !text.isEmpty() &&
-           CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style);
+           CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style, civil);
 }
 
 bool CanPasteRow(int row) {
-    return CanPasteRow(row, CYearStyle{});
+    return CanPasteRow(row, CYearStyle{}, CCivilUse{});
 }
 
 bool CanPasteClause(CCalendarPanel& panel) {

@@ -14,6 +14,7 @@
 
 class CCalendarPanel;
 class QWidget;
+struct CCivilUse;
 struct CYearStyle;
 struct CFrameSettings;
 
@@ -28,9 +29,9 @@ bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& se
 QString ClipboardTextForPaste();
 
 // The clipboard's text names a date the row accepts, its years read in the
-// style.
-bool CanPasteRow(int row, const CYearStyle& style);
-// The same with the modern count of years.
+// style, in the civil use.
+bool CanPasteRow(int row, const CYearStyle& style, const CCivilUse& civil);
+// The same with the modern count of years and the default reform.
 bool CanPasteRow(int row);
 
 // The clipboard's text is a dating clause the panel can show a day of (in

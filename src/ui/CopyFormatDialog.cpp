@@ -270,6 +270,7 @@ CCopyFormat CCopyFormatDialog::FormatOfControls() const {
     format.nDualYear = m_dualGroup->checkedId();
     format.bRegnal = m_regnal->isChecked();
     format.nIndiction = m_indiction->currentIndex();
+    format.civil = CopyFormatOf(m_settings).civil;
     return format;
 }
 
@@ -279,7 +280,7 @@ void CCopyFormatDialog::UpdatePreview() {
     if (m_panel) {
         const CJulianDay day = m_panel->GetDayShown();
         const auto copied = day.GetDayNumber() != 0
-                                ? CopyRowText(*m_panel, CivilRow(day), FormatOfControls())
+                                ? CopyRowText(*m_panel, m_panel->GetCivilUse().Row(day), FormatOfControls())
                                 : std::nullopt;
         if (copied)
             text = tr("Panel's day: %1").arg(QString::fromStdString(*copied));

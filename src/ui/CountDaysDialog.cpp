@@ -237,7 +237,7 @@ CCountDaysDialog::CCountDaysDialog(CCalendarPanel& panel, CHelpLauncher& help, Q
     RetranslateUi();
     const CJulianDay shown = panel.GetDayShown();
     for (CDayPicker* picker : {m_first, m_second, m_ageDay}) {
-        picker->RowChoice()->setCurrentIndex(shown.GetDayNumber() != 0 ? CivilRow(shown) : 0);
+        picker->RowChoice()->setCurrentIndex(shown.GetDayNumber() != 0 ? panel.GetCivilUse().Row(shown) : 0);
         if (shown.GetDayNumber() != 0)
             picker->SetDay(shown);
     }
@@ -440,7 +440,7 @@ void CCountDaysDialog::Recount() {
     const auto first = m_first->Day();
     const auto last = m_second->Day();
     const int choice = std::max(0, m_reckoning->currentIndex());
-    const CSpanReckoning reckoning{kReckonings[choice], g_jdGregorianStart};
+    const CSpanReckoning reckoning{kReckonings[choice], m_panel.GetCivilUse().nReformDay};
     const auto span = first && last ? SpanBetween(*first, *last, reckoning) : std::nullopt;
     m_showSecond->setEnabled(last.has_value());
     if (!first || !last) {
@@ -481,7 +481,7 @@ void CCountDaysDialog::RecountAge() {
         return;
     }
     const int choice = std::max(0, m_reckoning->currentIndex());
-    const CSpanReckoning reckoning{kReckonings[choice], g_jdGregorianStart};
+    const CSpanReckoning reckoning{kReckonings[choice], m_panel.GetCivilUse().nReformDay};
     const CDayRange range =
         DaysAtAge(*day, age, m_before->isChecked() ? EAgeSide::Before : EAgeSide::After, reckoning);
     if (range.first.GetDayNumber() == 0) {
@@ -493,11 +493,11 @@ void CCountDaysDialog::RecountAge() {
     const std::int32_t count = range.last - range.first + 1;
     QString summary = count == 1 ? tr("One day: %1 %2.")
                                        .arg(WeekdayName(range.first),
-                                            RowDateText(CivilRow(range.first), range.first))
+                                            RowDateText(m_panel.GetCivilUse().Row(range.first), range.first))
                                  : tr("%1 days, from %2 to %3.")
                                        .arg(count)
-                                       .arg(RowDateText(CivilRow(range.first), range.first),
-                                            RowDateText(CivilRow(range.last), range.last));
+                                       .arg(RowDateText(m_panel.GetCivilUse().Row(range.first), range.first),
+                                            RowDateText(m_panel.GetCivilUse().Row(range.last), range.last));
     if (range.bCut)
         summary +=
             QLatin1Char(' ') + (m_before->isChecked()
@@ -523,7 +523,7 @@ void CCountDaysDialog::RecountAge() {
 
 void CCountDaysDialog::MovePanel(const CJulianDay& day) {
     if (day.GetDayNumber() != 0)
-        m_panel.GoToRowDay(CivilRow(day), day);
+        m_panel.GoToRowDay(m_panel.GetCivilUse().Row(day), day);
 }
 
 void RunCountDaysDialog(QWidget* parent, CCountDaysDialog*& kept, CCalendarPanel& panel,

@@ -168,9 +168,9 @@ void CElementsView::closeEvent(QCloseEvent* event) {
 void CElementsView::Refresh() {
     const CJulianDay shown = m_panel.GetDayShown();
     const bool french = TextLanguage() == ETextLanguage::French;
-    const std::vector<CElementLine> lines = DayElements(shown, french);
+    const std::vector<CElementLine> lines = DayElements(shown, french, m_panel.GetCivilUse());
 
-    const CCivilDate civil = CivilDate(shown);
+    const CCivilDate civil = m_panel.GetCivilUse().Date(shown);
     m_title->setText(civil.nMonth < 1 || civil.nMonth > 12
                          ? QString()
                          : tr("%1 %2 %3 (%4)")

@@ -72,7 +72,7 @@ std::vector<std::string> Utf8Fields(const QStringList& texts) {
 
 // The reform's first Gregorian day as the window writes dates.
 QString ReformText(std::int32_t reformDay) {
-    return FromCp1252(GedcomCivilText(reformDay));
+    return FromCp1252(GedcomCivilText(reformDay, {reformDay}));
 }
 
 // What a Save writes for the row: with the Julian box ticked, its dates
@@ -104,7 +104,7 @@ QString CellText(const CGedcomCheckModel& model, const CGedcomCheckRow& row,
     case EGedcomCheckColumn::Status:
         return CGedcomCheckDialog::StatusText(row.nFindings, model.ReformDay());
     case EGedcomCheckColumn::Civil:
-        return FromCp1252(GedcomCheckDaysText(row));
+        return FromCp1252(GedcomCheckDaysText(row, {model.ReformDay()}));
     }
     return {};
 }
@@ -471,7 +471,7 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     m_model = CGedcomCheckModel();
     m_model.SetFindingFilter(filter);
     // Dates worth knowing as Gregorian before the reform the panel follows.
-    m_model.SetReformDay(g_jdGregorianStart);
+    m_model.SetReformDay(m_panel.GetCivilUse().nReformDay);
 
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Reading %1…").arg(name), tr("Cancel"), 0, 1000, owner);
@@ -679,7 +679,7 @@ void CGedcomCheckDialog::OnActivated(int row) {
         return;
     const CGedcomCheckRow& line = m_model.Row(static_cast<std::size_t>(row));
     if (const auto day = GedcomCheckRowDay(line))
-        m_panel.GoToRowDay(GedcomCheckRowCalendar(line), *day);
+        m_panel.GoToRowDay(GedcomCheckRowCalendar(line, m_panel.GetCivilUse()), *day);
 }
 
 QString CGedcomCheckDialog::ChangesPath(const QString& copy) {

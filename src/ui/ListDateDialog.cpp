@@ -461,7 +461,7 @@ CClauseOptions CListDateDialog::Options() const {
     const EFeastReckoning reckonings[] = {EFeastReckoning::Civil, EFeastReckoning::Julian,
                                           EFeastReckoning::Gregorian};
     options.eReckoning = reckonings[std::clamp(m_reckoning->currentIndex(), 0, 2)];
-    options.nReformDay = g_jdGregorianStart;
+    options.nReformDay = m_panel.GetCivilUse().nReformDay;
     options.nYear = m_fixedYear->value();
     const CYearStyle panelStyle = m_panel.GetYearStyle();
     options.yearStyle.eStyle = YearStyleOfValue(m_yearStart->currentIndex());

@@ -69,7 +69,6 @@ CMainFrame::CMainFrame(std::unique_ptr<CSettingsStore> store)
         Store(SET_Y);
     });
     m_settings = ReadFrameSettings(*m_store, ScreenAreaFor(this));
-    g_jdGregorianStart = m_settings.m_dtGregStart.GetDayNumber();
     // Before any widget is made, so each is made in that language.
     SetUiLanguage(LanguageForSetting(m_settings.m_nLanguage));
 }
@@ -649,7 +648,7 @@ void CMainFrame::UpdateCommandStates() {
     for (int row = 0; row < ROW_COUNT; ++row) {
         Action(ID_COPY_FIRST + row)
             ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
-        bool paste = m_view && CanPasteRow(row, GetYearStyle());
+        bool paste = m_view && CanPasteRow(row, GetYearStyle(), GetCivilUse());
         if (m_view && !paste) {
             if (!clause)
                 clause = CanPasteClause(m_view->Panel());

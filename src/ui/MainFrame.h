@@ -66,6 +66,7 @@ public:
     std::int32_t GetSaintsPresent() const override { return m_settings.m_bSaintsPresent; }
     bool GetRepFeasts() const override { return m_settings.m_bRepFeasts != 0; }
     CYearStyle GetYearStyle() const override { return FrameYearStyle(m_settings); }
+    CCivilUse GetCivilUse() const override { return {m_settings.m_dtGregStart.GetDayNumber()}; }
     void ArrangeRows(CCalendarPanel& panel) override;
 
 protected:

@@ -196,7 +196,7 @@ void CMonthView::closeEvent(QCloseEvent* event) {
 void CMonthView::Refresh() {
     m_bRefreshing = true;
     const CJulianDay shown = m_panel.GetDayShown();
-    const CMonthGrid grid = MonthGridOf(shown, g_jdGregorianStart);
+    const CMonthGrid grid = MonthGridOf(shown, m_panel.GetCivilUse().nReformDay);
     m_grid->clearContents();
     m_grid->setRowCount(grid.nWeeks);
     bool julian = false;
@@ -271,9 +271,8 @@ void CMonthView::Refresh() {
         lines << QStringLiteral("<b>%1</b>")
                      .arg(FromCp1252(ComposeWeekdayLabel(shown, options)).toHtmlEscaped());
         // The feasts the year kept, as the feasts dialog and the year sheet give them.
-        const bool shownGregorian = KeepsGregorianEaster(
-            shown.IsGregorianInForce() ? shown.GetGregorian().nYear : shown.GetJulian().nYear,
-            g_jdGregorianStart);
+        const CCivilUse civil = m_panel.GetCivilUse();
+        const bool shownGregorian = KeepsGregorianEaster(civil.Date(shown).nYear, civil.nReformDay);
         for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
             lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
         for (int row = 0; row < ROW_COUNT; ++row) {
@@ -305,10 +304,10 @@ QString CMonthView::ShownDateText(int row, const CJulianDay& day) const {
 void CMonthView::Move(int years, int months) {
     const CJulianDay shown = m_panel.GetDayShown();
     const CAddedDay moved =
-        AddSpan(shown, {years, months, 0}, {ESpanCalendar::Civil, g_jdGregorianStart});
+        AddSpan(shown, {years, months, 0}, {ESpanCalendar::Civil, m_panel.GetCivilUse().nReformDay});
     if (moved.day.GetDayNumber() == 0)
         return;
-    m_panel.GoToRowDay(CivilRow(moved.day), moved.day);
+    m_panel.GoToRowDay(m_panel.GetCivilUse().Row(moved.day), moved.day);
 }
 
 void CMonthView::CellChosen(int row, int column) {
@@ -317,5 +316,5 @@ void CMonthView::CellChosen(int row, int column) {
     const CJulianDay day = DayAt(row, column);
     if (day.GetDayNumber() == 0 || day == m_panel.GetDayShown())
         return;
-    m_panel.GoToRowDay(CivilRow(day), day);
+    m_panel.GoToRowDay(m_panel.GetCivilUse().Row(day), day);
 }

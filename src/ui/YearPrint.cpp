@@ -39,7 +39,7 @@ struct CYearPrint {
     Q_DECLARE_TR_FUNCTIONS(YearPrint)
 };
 
-QString CalendarLabel(ESheetCalendar calendar) {
+QString CalendarLabel(ESheetCalendar calendar, const CCivilUse& civil) {
     switch (calendar) {
     case ESheetCalendar::Julian:
         return CYearPrint::tr("Julian calendar");
@@ -48,16 +48,16 @@ QString CalendarLabel(ESheetCalendar calendar) {
     case ESheetCalendar::Civil:
         break;
     }
-    const CGregorianDate reform = CJulianDay(g_jdGregorianStart).GetGregorian();
+    const CGregorianDate reform = CJulianDay(civil.nReformDay).GetGregorian();
     return CYearPrint::tr("Civil calendar, Gregorian from %1 %2 %3")
         .arg(reform.nDay)
         .arg(FromCp1252(RowMonthName(ROW_GREGORIAN, reform.nMonth)))
         .arg(reform.nYear);
 }
 
-CPageLabels Labels(ESheetCalendar calendar) {
+CPageLabels Labels(ESheetCalendar calendar, const CCivilUse& civil) {
     CPageLabels labels;
-    labels.strCalendar = ToCp1252(CalendarLabel(calendar));
+    labels.strCalendar = ToCp1252(CalendarLabel(calendar, civil));
     labels.strDominical = ToCp1252(CYearPrint::tr("Dominical letters"));
     labels.strGoldenNumber = ToCp1252(CYearPrint::tr("Golden number"));
     labels.strEpact = ToCp1252(CYearPrint::tr("Epact"));
@@ -78,8 +78,10 @@ CPageLabels Labels(ESheetCalendar calendar) {
 CYearPrintChoice DefaultYearPrintChoice(const CCalendarPanel& panel) {
     const CJulianDay day = panel.GetDayShown();
     CYearPrintChoice choice;
-    choice.nYear = day.IsGregorianInForce() ? day.GetGregorian().nYear : day.GetJulian().nYear;
-    choice.nMonth = day.IsGregorianInForce() ? day.GetGregorian().nMonth : day.GetJulian().nMonth;
+    choice.civil = panel.GetCivilUse();
+    const CCivilDate date = choice.civil.Date(day);
+    choice.nYear = date.nYear;
+    choice.nMonth = date.nMonth;
     return choice;
 }
 
@@ -144,7 +146,7 @@ namespace {
 CYearSheetResult SheetFor(const CYearPrintChoice& choice, const CYearStyle& style) {
     CYearSheetOptions options;
     options.eCalendar = choice.eCalendar;
-    options.nReformDay = g_jdGregorianStart;
+    options.nReformDay = choice.civil.nReformDay;
     options.yearStyle = style;
     options.eSaints = choice.eSaints;
     return MakeYearSheet(choice.nYear, options);
@@ -189,7 +191,7 @@ CYearPages LayOut(QPrinter& printer, const CYearSheet& sheet, const CYearPrintCh
     CPageOptions options;
     options.nMonth = choice.nMonth;
     options.nColumns = choice.nColumns;
-    options.labels = Labels(choice.eCalendar);
+    options.labels = Labels(choice.eCalendar, choice.civil);
     return LayOutYearPages(sheet, options, page);
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #ifndef Q_MOC_RUN
+#include "calendar/CalendarRow.h"
 #include "year/YearPage.h"
 #include "year/YearSheet.h"
 #endif
@@ -23,6 +24,7 @@ struct CYearPrintChoice {
     std::int32_t nMonth = 0; // 0: the whole year
     std::uint32_t nColumns = PAGE_ALL;
     ESheetSaints eSaints = ESheetSaints::Traditional;
+    CCivilUse civil{}; // the civil calendar's reform
 };
 
 // The choice's defaults for the panel's day: its year, its month.

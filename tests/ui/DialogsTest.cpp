@@ -115,7 +115,6 @@ class DialogsTest : public QObject {
 
 private slots:
     void init() {
-        g_jdGregorianStart = kDefaultGregorianStart;
         CReformDialogModel::ResetTypedLength();
         CSaintsDialogModel::ResetTypedLength();
         FreeDayNameLists();
@@ -141,7 +140,7 @@ private slots:
             rig.Open<CCopyFormatDialog>(rig.settings, rig.store, rig.help, nullptr, &rig.panel);
         for (const int choice : {0, 1}) {
             dialog->GedcomButton(choice)->click();
-            const auto copied = CopyRowText(rig.panel, CivilRow(rig.panel.GetDayShown()),
+            const auto copied = CopyRowText(rig.panel, rig.panel.GetCivilUse().Row(rig.panel.GetDayShown()),
                                             dialog->FormatOfControls());
             QVERIFY(copied);
             QVERIFY(dialog->PreviewLabel()->toolTip().endsWith(QString::fromStdString(*copied)));
@@ -214,8 +213,8 @@ private slots:
         QVERIFY(dialog->StyleCombo()->currentIndex() == 1 &&
                 dialog->StyleUntilEdit()->text() == "1751");
         dialog->OkButton()->click();
-        QVERIFY(!dialog->isVisible() && rig.panel.IsIconVisible(IDC_MARKER_JUL));
-        QCOMPARE(g_jdGregorianStart, 2361222);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(rig.settings.m_dtGregStart.GetDayNumber(), 2361222);
         QCOMPARE(
             rig.store.Writes(),
             (Writes{
@@ -229,7 +228,7 @@ private slots:
         rig.store.SetFailWrites(true);
         typed->OkButton()->click();
         QCOMPARE(rig.settings.m_nGregCountry, -1);
-        QCOMPARE(g_jdGregorianStart, 2378595); // 9 April 1800
+        QCOMPARE(rig.settings.m_dtGregStart.GetDayNumber(), 2378595); // 9 April 1800
         // In French, the French names in their order and French dates.
         SetUiLanguage(ETextLanguage::French);
         auto french = rig.Reform();
@@ -257,7 +256,6 @@ private slots:
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
-        QCOMPARE(g_jdGregorianStart, kDefaultGregorianStart);
     }
 
     // Calculate alternates the reckonings; each display button lands its

@@ -488,11 +488,11 @@ private slots:
         Panel().GoToRowDay(ROW_JULIAN, CJulianDay(2208935));
         const CElementsView* elements = m_frame->ElementsView();
         QCOMPARE(elements->Value("golden-number"),
-                 QString::number(GoldenNumber(CivilDate(Panel().GetDayShown()).nYear)));
+                 QString::number(GoldenNumber(Panel().GetCivilUse().Date(Panel().GetDayShown()).nYear)));
         if (HasFrenchTranslation()) {
             SetUiLanguage(ETextLanguage::French);
             QCOMPARE(elements->windowTitle(), QStringLiteral("Éléments de l'année"));
-            for (const CElementLine& line : DayElements(Panel().GetDayShown(), true))
+            for (const CElementLine& line : DayElements(Panel().GetDayShown(), true, Panel().GetCivilUse()))
                 QCOMPARE(elements->Value(line.pszKey), FromCp1252(line.strValue));
             SetUiLanguage(ETextLanguage::English);
         }

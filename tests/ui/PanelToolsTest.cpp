@@ -38,7 +38,7 @@ struct CGedcomRig : CPanelRig {
     QStringList warnings;
     CGedcomCheckDialog dialog{panel, help};
 
-    CGedcomRig() : CPanelRig(2451545) {
+    explicit CGedcomRig(std::int32_t reform = kDefaultGregorianStart) : CPanelRig(2451545, reform) {
         dialog.SetWarningHandler([this](const QString& text) { warnings << text; });
     }
     EGedcomLoad Load(const QString& name, const std::string& bytes, std::size_t slice = 2000) {
@@ -74,9 +74,6 @@ class PanelToolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { g_jdGregorianStart = kDefaultGregorianStart; }
-    void cleanup() { g_jdGregorianStart = kDefaultGregorianStart; }
-
     // Every DATE line listed with its verdict and days; the header sorts,
     // the choice filters by kind, a double click or Enter moves the panel
     // and leaves the list open; F1 helps.
@@ -257,8 +254,7 @@ private slots:
     // reform; with the Julian box ticked the Suggestion column shows what the
     // copy would write.
     void gedcomCheckFollowsTheReform() {
-        g_jdGregorianStart = 2361222; // England: 14 September 1752
-        CGedcomRig rig;
+        CGedcomRig rig(2361222); // England: 14 September 1752
         QCOMPARE(rig.Load("tree.ged", "0 HEAD\n0 @I1@ INDI\n1 DATE 3 MAR 1700\n1 DATE Abt. 1500\n"
                                       "1 DATE 1 JAN 1800\n"),
                  EGedcomLoad::Loaded);
@@ -318,8 +314,7 @@ private slots:
     // give the span; an illegal date says so; the panel moves to a picked day
     // and gives its day back.
     void countDaysBetweenTwoDays() {
-        g_jdGregorianStart = 2361222; // England
-        CPanelRig rig(2451545);
+        CPanelRig rig(2451545, 2361222); // England
         CCountDaysDialog dialog(rig.panel, rig.help);
         dialog.show();
         PickByText(dialog.FirstDay(), ROW_JULIAN, QStringLiteral("30 January 1648/49"));
@@ -351,8 +346,7 @@ private slots:
 
     // The days of birth an age at death gives, or the days an age is reached.
     void countDaysFromAnAge() {
-        g_jdGregorianStart = 2361222;
-        CPanelRig rig(2451545);
+        CPanelRig rig(2451545, 2361222);
         CCountDaysDialog dialog(rig.panel, rig.help);
         dialog.show();
         dialog.Tabs()->setCurrentIndex(1);
@@ -381,8 +375,7 @@ private slots:
     // The month of the reform: the skipped days noted, each cell its day; a
     // click moves the panel, the buttons move the month; Easter marked.
     void monthViewShowsTheReformAndMovesThePanel() {
-        g_jdGregorianStart = 2361222;
-        CPanelRig rig(2361222);
+        CPanelRig rig(2361222, 2361222);
         CMonthView view(rig.panel, rig.help);
         view.Refresh();
         QCOMPARE(view.Title()->text(), QStringLiteral("September 1752 (Julian, then Gregorian)"));

@@ -51,7 +51,8 @@ struct CPanelRig {
     CCalendarPanel panel{owner};
     CRecordingLauncher help;
 
-    explicit CPanelRig(std::int32_t day) {
+    explicit CPanelRig(std::int32_t day, std::int32_t reform = kDefaultGregorianStart) {
+        owner.m_options.civil.nReformDay = reform;
         panel.OnInitialUpdate();
         panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day));
     }

@@ -9,12 +9,13 @@
 class YearPrintTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    std::int32_t m_reform = g_jdGregorianStart;
 
+    // In England, Julian then.
     CYearPrintChoice January1523() const {
         CYearPrintChoice choice;
         choice.nYear = 1523;
         choice.nMonth = 1;
+        choice.civil.nReformDay = 2361222;
         return choice;
     }
     static QByteArray Read(const QString& path) {
@@ -23,9 +24,6 @@ class YearPrintTest : public QObject {
     }
 
 private slots:
-    void init() { g_jdGregorianStart = 2361222; }
-    void cleanup() { g_jdGregorianStart = m_reform; }
-
     void aPdfIsWrittenWholeAndNothingElseIsLeft() {
         const QString path = m_dir.filePath(QStringLiteral("1523.pdf"));
         QCOMPARE(SaveYearPdf(path, January1523(), {}), QString());
@@ -71,7 +69,6 @@ private slots:
     void theFileMenuHoldsTheCommands() {
         CAppRig rig;
         CMainFrame* frame = rig.Start();
-        g_jdGregorianStart = 2361222;
         QAction* print = frame->Action(ID_YEAR_PRINT);
         QVERIFY(print && frame->Action(ID_YEAR_PRINT_PREVIEW) && frame->Action(ID_YEAR_SAVE_PDF));
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

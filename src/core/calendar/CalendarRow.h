@@ -13,8 +13,31 @@ enum CalendarRow : int {
     ROW_COUNT = 6
 };
 
-// The row of the calendar in civil use on a day: Gregorian from the first
-// Gregorian day on, Julian before.
-inline CalendarRow CivilRow(const CJulianDay& day) {
-    return day.IsGregorianInForce() ? ROW_GREGORIAN : ROW_JULIAN;
-}
+// The date a day has in the calendar in civil use.
+struct CCivilDate {
+    std::int32_t nDay = 0;
+    std::int32_t nMonth = 0;
+    std::int32_t nYear = 0;
+    bool bGregorian = false;
+};
+
+// The calendar in civil use under one reform: Julian before its first
+// Gregorian day, Gregorian from it. A value, passed to whatever needs it:
+// the window keeps the chosen country's, the CLI builds one from --reform.
+struct CCivilUse {
+    std::int32_t nReformDay = kDefaultGregorianStart;
+
+    bool operator==(const CCivilUse&) const = default;
+    bool IsGregorian(const CJulianDay& day) const { return day.GetDayNumber() >= nReformDay; }
+    CalendarRow Row(const CJulianDay& day) const {
+        return IsGregorian(day) ? ROW_GREGORIAN : ROW_JULIAN;
+    }
+    CCivilDate Date(const CJulianDay& day) const {
+        if (IsGregorian(day)) {
+            const CGregorianDate g = day.GetGregorian();
+            return {g.nDay, g.nMonth, g.nYear, true};
+        }
+        const CJulianDate j = day.GetJulian();
+        return {j.nDay, j.nMonth, j.nYear, false};
+    }
+};

@@ -4,8 +4,6 @@
 
 #include <ctime>
 
-std::int32_t g_jdGregorianStart = kDefaultGregorianStart;
-
 namespace {
 
 // Day of a year that begins on 1 March (1-based), and the March-based year

@@ -27,10 +27,9 @@ inline constexpr std::int32_t kFirstJewishDay = 347998;               // 1 Tishr
 inline constexpr std::int32_t kFirstMuslimDay = 1721426;              // 1 January 1 Gregorian
 inline constexpr std::int32_t kFirstGregorianDay = 2299161;           // 15 October 1582
 
-// First day on which the Gregorian calendar is in civil use; the chosen
-// country's reform day (20 December 1582 until the settings say otherwise).
+// The first Gregorian day in civil use until the settings choose a country's
+// reform: 20 December 1582.
 inline constexpr std::int32_t kDefaultGregorianStart = 2299227;
-extern std::int32_t g_jdGregorianStart;
 
 struct CGregorianDate {
     std::int32_t nDay = 0;
@@ -105,7 +104,6 @@ public:
     void SetToday();
 
     // Predicates and day properties.
-    bool IsGregorianInForce() const { return m_nDay >= g_jdGregorianStart; }
     constexpr bool IsRepublicanEra() const {
         return m_nDay >= kFirstRepublicanDay && m_nDay < kFirstSimulatedRepublicanDay;
     }

@@ -601,6 +601,7 @@ bool InSeason(const CFeastDay& feast, int from, int to) {
 
 CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options) {
     CClauseResult result;
+    const CCivilUse civil{options.nReformDay};
     cp1252 = cp1252.substr(0, cp1252.find('\0'));
     CFound f;
     f.words = ClauseWords(cp1252.substr(0, 2000));
@@ -1421,7 +1422,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     const std::int32_t stated = indiction->nIndiction;
                     std::string agrees;
                     for (int s = 0; s < 3; ++s) {
-                        if (Indiction(day, static_cast<EIndiction>(s)) == stated && agrees.empty())
+                        if (Indiction(day, static_cast<EIndiction>(s), civil) == stated &&
+                            agrees.empty())
                             agrees = LoadResString(IDS_INDICTION_FIRST + s);
                     }
                     const std::string number = std::to_string(stated);
@@ -1430,8 +1432,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                             {true, FormatResString(IDS_INDICTION_AGREES, {number, agrees})});
                     } else {
                         // The nearest year whose Roman indiction is the stated one.
-                        const std::int32_t dayYear = CivilDate(day).nYear;
-                        const std::int32_t roman = Indiction(day, EIndiction::Roman);
+                        const std::int32_t dayYear = civil.Date(day).nYear;
+                        const std::int32_t roman = Indiction(day, EIndiction::Roman, civil);
                         std::int32_t off = (stated - roman + 15) % 15;
                         if (off > 7)
                             off -= 15;
@@ -1451,9 +1453,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         {other.pRegnal->pReign, other.pRegnal->nRegnal, 0}, French(), true);
                     const bool within = day >= span.first && day <= span.last;
                     const std::string from =
-                        FormatFeastDate(span.first, span.first.IsGregorianInForce());
-                    const std::string to =
-                        FormatFeastDate(span.last, span.last.IsGregorianInForce());
+                        FormatFeastDate(span.first, civil.IsGregorian(span.first));
+                    const std::string to = FormatFeastDate(span.last, civil.IsGregorian(span.last));
                     reading.checks.push_back(
                         {within, within ? FormatResString(IDS_AGREES, {regnal})
                                         : FormatResString(IDS_REGNAL_YEAR_RUNS, {regnal, from, to})});

@@ -29,8 +29,8 @@
 
 struct CClauseOptions {
     EFeastReckoning eReckoning = EFeastReckoning::Civil;
-    std::int32_t nReformDay = 0; // 0: g_jdGregorianStart
-    std::int32_t nYear = 0;      // the year of a clause that states none; 0: none
+    std::int32_t nReformDay = kDefaultGregorianStart; // the first Gregorian day in civil use
+    std::int32_t nYear = 0; // the year of a clause that states none; 0: none
     CYearStyle yearStyle;        // how the clause's own years are counted
 };
 

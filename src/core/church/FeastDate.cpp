@@ -13,7 +13,7 @@ CJulianDay FeastDayInReckoning(const std::function<CJulianDay(bool)>& dayIn,
             error = EFeastDateError::OutOfRange;
         return day;
     }
-    const std::int32_t reform = options.nReformDay != 0 ? options.nReformDay : g_jdGregorianStart;
+    const std::int32_t reform = options.nReformDay;
     const CJulianDay inGregorian = dayIn(true);
     if (inGregorian.GetDayNumber() != 0 && inGregorian.GetDayNumber() >= reform) {
         gregorian = true;

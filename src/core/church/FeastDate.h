@@ -19,7 +19,7 @@ enum class EFeastReckoning {
 
 struct CFeastDateOptions {
     EFeastReckoning eReckoning = EFeastReckoning::Civil;
-    std::int32_t nReformDay = 0; // 0: g_jdGregorianStart
+    std::int32_t nReformDay = kDefaultGregorianStart; // the first Gregorian day in civil use
 };
 
 enum class EFeastDateError {

@@ -75,15 +75,6 @@ void AppendNumber(std::string& text, std::int32_t value, int width) {
 
 } // namespace
 
-CCivilDate CivilDate(CJulianDay day) {
-    if (day.IsGregorianInForce()) {
-        const CGregorianDate g = day.GetGregorian();
-        return {g.nDay, g.nMonth, g.nYear, true};
-    }
-    const CJulianDate j = day.GetJulian();
-    return {j.nDay, j.nMonth, j.nYear, false};
-}
-
 std::string DominicalLetters(std::int32_t year, bool gregorian) {
     const std::int32_t a = Astronomical(year);
     const char first = LetterOfWeekday(Weekday(NewYearDay(a, gregorian)));
@@ -135,16 +126,16 @@ std::int32_t JulianPeriodYear(std::int32_t year) {
     return Astronomical(year) + 4713;
 }
 
-std::int32_t Indiction(CJulianDay day, EIndiction style) {
-    return IndictionOf(CivilDate(day), style);
+std::int32_t Indiction(CJulianDay day, EIndiction style, const CCivilUse& civil) {
+    return IndictionOf(civil.Date(day), style);
 }
 
-std::int32_t ByzantineYear(CJulianDay day) {
-    return ByzantineYearOf(CivilDate(day));
+std::int32_t ByzantineYear(CJulianDay day, const CCivilUse& civil) {
+    return ByzantineYearOf(civil.Date(day));
 }
 
-std::int32_t DayOfYear(CJulianDay day) {
-    return DayOfYearOf(day, CivilDate(day));
+std::int32_t DayOfYear(CJulianDay day, const CCivilUse& civil) {
+    return DayOfYearOf(day, civil.Date(day));
 }
 
 CIsoWeek IsoWeek(CJulianDay day) {
@@ -167,11 +158,11 @@ std::string FormatIsoWeek(const CIsoWeek& week) {
     return text;
 }
 
-std::vector<CElementLine> DayElements(CJulianDay day, bool french) {
+std::vector<CElementLine> DayElements(CJulianDay day, bool french, const CCivilUse& civil) {
     std::vector<CElementLine> lines;
     if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
         return lines;
-    const CCivilDate date = CivilDate(day);
+    const CCivilDate date = civil.Date(day);
     const std::int32_t year = date.nYear;
     // The reformed computus is shown from its first whole year.
     const bool reformed = year >= 1583;

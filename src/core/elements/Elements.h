@@ -12,21 +12,11 @@
 // run on backwards through the years BC. Texts are Windows-1252.
 #pragma once
 
-#include "calendar/JulianDay.h"
+#include "calendar/CalendarRow.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// The date a day has in the calendar in civil use for the chosen reform
-// (g_jdGregorianStart): Julian before the reform day, Gregorian from it.
-struct CCivilDate {
-    std::int32_t nDay = 0;
-    std::int32_t nMonth = 0;
-    std::int32_t nYear = 0;
-    bool bGregorian = false;
-};
-CCivilDate CivilDate(CJulianDay day);
 
 // Year elements. Every one is a function of the year alone.
 std::string DominicalLetters(std::int32_t year, bool gregorian); // "A", "ED"
@@ -40,11 +30,11 @@ std::int32_t Concurrent(std::int32_t year);       // 1..7, Sunday 1
 std::int32_t SolarCycle(std::int32_t year);       // 1..28
 std::int32_t JulianPeriodYear(std::int32_t year); // 4714 for AD 1
 
-// Day elements, in the civil calendar of the day.
+// Day elements, in the calendar in civil use on the day.
 enum class EIndiction { Roman, Greek, Bedan };
-std::int32_t Indiction(CJulianDay day, EIndiction style); // 1..15
-std::int32_t ByzantineYear(CJulianDay day);               // 5509 in January of AD 1
-std::int32_t DayOfYear(CJulianDay day);                   // 1..366
+std::int32_t Indiction(CJulianDay day, EIndiction style, const CCivilUse& civil); // 1..15
+std::int32_t ByzantineYear(CJulianDay day, const CCivilUse& civil); // 5509 in January of AD 1
+std::int32_t DayOfYear(CJulianDay day, const CCivilUse& civil);     // 1..366
 
 // The ISO 8601 week date of the day's Gregorian date.
 struct CIsoWeek {
@@ -63,4 +53,4 @@ struct CElementLine {
 // Every element that applies to the day, in the fixed key order
 // (dominical-letters-julian ... regnal-england); French names the kings
 // in French. Nothing outside the supported days.
-std::vector<CElementLine> DayElements(CJulianDay day, bool french);
+std::vector<CElementLine> DayElements(CJulianDay day, bool french, const CCivilUse& civil);

@@ -111,7 +111,8 @@ CCopyFormat CopyFormatOf(const CFrameSettings& settings) {
             settings.m_bFmtRegnal != 0,
             indiction >= COPY_INDICTION_ROMAN && indiction <= COPY_INDICTION_BEDAN
                 ? indiction
-                : COPY_INDICTION_NONE};
+                : COPY_INDICTION_NONE,
+            {settings.m_dtGregStart.GetDayNumber()}};
 }
 
 namespace {
@@ -130,7 +131,7 @@ std::string Appendix(const CJulianDay& day, const CCopyFormat& format) {
     constexpr EIndiction kStyles[] = {EIndiction::Roman, EIndiction::Greek, EIndiction::Bedan};
     if (format.nIndiction >= COPY_INDICTION_ROMAN && format.nIndiction <= COPY_INDICTION_BEDAN) {
         const std::int32_t style = format.nIndiction - COPY_INDICTION_ROMAN;
-        text += ", indiction " + Decimal(Indiction(day, kStyles[style]), false) + " (" +
+        text += ", indiction " + Decimal(Indiction(day, kStyles[style], format.civil), false) + " (" +
                 LoadResString(IDS_INDICTION_FIRST + style) + ")";
     }
     return text;
@@ -178,7 +179,7 @@ std::optional<std::string> FormatValues(CalendarRow row, const CRowValues& value
         return std::nullopt;
     const CJulianDay day = DayOfRowValues(row, values);
     if (const auto version = GedcomVersionOfCopy(format.nGedcom))
-        return FormatGedcomDate(row, day, *version);
+        return FormatGedcomDate(row, day, *version, format.civil);
     return FormatForms(row, values, format, yearText) + Appendix(day, format);
 }
 

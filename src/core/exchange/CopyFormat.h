@@ -79,6 +79,8 @@ struct CCopyFormat {
     // a GEDCOM value, which must stay a value.
     bool bRegnal = false;
     std::int32_t nIndiction = COPY_INDICTION_NONE;
+    // Whose years the indiction counts, and the date a Muslim GEDCOM value gives.
+    CCivilUse civil{};
 
     bool operator==(const CCopyFormat&) const = default;
 };

@@ -370,10 +370,11 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
     return supported;
 }
 
-CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style) {
+CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style, const CCivilUse& civil) {
     // The Roman row is Julian, as the Julian one; the others follow the reform.
     CClauseOptions options;
     options.yearStyle = style;
+    options.nReformDay = civil.nReformDay;
     if (row == ROW_GREGORIAN)
         options.eReckoning = EFeastReckoning::Gregorian;
     else if (row == ROW_JULIAN || row == ROW_ROMAN)
@@ -381,7 +382,8 @@ CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style) {
     return options;
 }
 
-CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style) {
+CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style,
+                          const CCivilUse& civil) {
     CStyleReadings days;
     if (!IsRow(row))
         return days;
@@ -414,15 +416,15 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
         return one(*gedcom);
     // A day told by the church year: "Tuesday after Laetare 1523".
     // Only a sure reading of one day: a doubtful one needs the clause box.
-    const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, style));
+    const CClauseResult clause = ReadDatingClause(text, RowClauseOptions(row, style, civil));
     return clause.readings.size() == 1 && clause.readings.front().bSure
                ? one(clause.readings.front().day)
                : days;
 }
 
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
-                                    const CYearStyle& style) {
-    const CStyleReadings days = PastedDays(row, text, style);
+                                    const CYearStyle& style, const CCivilUse& civil) {
+    const CStyleReadings days = PastedDays(row, text, style, civil);
     if (days.nCount == 0)
         return std::nullopt;
     return days.days[0];
@@ -450,9 +452,9 @@ std::optional<std::string> PasteTextFromUtf8(std::string_view utf8) {
 }
 
 std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8,
-                                            const CYearStyle& style) {
+                                            const CYearStyle& style, const CCivilUse& civil) {
     const auto text = PasteTextFromUtf8(utf8);
     if (!text)
         return std::nullopt;
-    return PastedDay(row, *text, style);
+    return PastedDay(row, *text, style, civil);
 }

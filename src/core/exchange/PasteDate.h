@@ -92,13 +92,15 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
 // row's own calendar);
 // nothing when all refuse the text.
 std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
-                                    const CYearStyle& style = {});
+                                    const CYearStyle& style = {}, const CCivilUse& civil = {});
 // Every day that paste can mean, earliest first: two only for a date the
 // Easter style holds twice; none when the text is refused.
-CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style = {});
+CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearStyle& style = {},
+                          const CCivilUse& civil = {});
 
-// How a row reads a date told by the church year: in the row's own calendar.
-CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style);
+// How a row reads a date told by the church year: in the row's own calendar,
+// the calendar in civil use for a row that has no feasts.
+CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style, const CCivilUse& civil);
 
 // Clipboard and command-line text arrive as UTF-8: converted to
 // Windows-1252, a character it cannot hold read as "?" and malformed bytes
@@ -108,4 +110,5 @@ std::optional<std::string> PasteTextFromUtf8(std::string_view utf8);
 
 // PastedDay on UTF-8 text.
 std::optional<CJulianDay> PastedDayFromUtf8(CalendarRow row, std::string_view utf8,
-                                            const CYearStyle& style = {});
+                                            const CYearStyle& style = {},
+                                            const CCivilUse& civil = {});

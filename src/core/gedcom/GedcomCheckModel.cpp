@@ -200,12 +200,8 @@ void AppendTsvRow(std::string& out, const std::vector<std::string>& fields) {
     out += '\n';
 }
 
-CalendarRow GedcomCivilRow(std::int32_t day) {
-    return CivilRow(CJulianDay(day));
-}
-
-std::string GedcomCivilText(std::int32_t day) {
-    const CalendarRow row = GedcomCivilRow(day);
+std::string GedcomCivilText(std::int32_t day, const CCivilUse& civil) {
+    const CalendarRow row = civil.Row(CJulianDay(day));
     const CRowValues values = RowValuesOfDay(row, CJulianDay(day));
     if (values.nFirst == 0)
         return {};
@@ -251,17 +247,17 @@ std::string Number(std::int32_t number) {
 
 } // namespace
 
-std::string GedcomCheckDaysText(const CGedcomCheckRow& row) {
-    const std::string days = GedcomCheckDaysOnly(row);
+std::string GedcomCheckDaysText(const CGedcomCheckRow& row, const CCivilUse& civil) {
+    const std::string days = GedcomCheckDaysOnly(row, civil);
     if (days.empty())
         return days;
-    return days + " (" + RowCalendarName(GedcomCheckRowCalendar(row)) + ')';
+    return days + " (" + RowCalendarName(GedcomCheckRowCalendar(row, civil)) + ')';
 }
 
-std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row) {
+std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row, const CCivilUse& civil) {
     if (row.nFirst != 0 && row.nFirst == row.nLast)
-        return GedcomCivilText(row.nFirst);
-    const CalendarRow calendar = GedcomCheckRowCalendar(row);
+        return GedcomCivilText(row.nFirst, civil);
+    const CalendarRow calendar = GedcomCheckRowCalendar(row, civil);
     const auto values = [calendar](std::int32_t day) {
         return IsSupportedDay(day) ? RowValuesOfDay(calendar, CJulianDay(day)) : CRowValues{};
     };
@@ -294,10 +290,10 @@ std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row) {
     return CJulianDay(day);
 }
 
-CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row) {
-    const std::int32_t day = row.nFirst != 0 ? row.nFirst : row.nLast;
+CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row, const CCivilUse& civil) {
+    const CJulianDay day(row.nFirst != 0 ? row.nFirst : row.nLast);
     if (row.nFirst == row.nLast)
-        return GedcomCivilRow(day);
+        return civil.Row(day);
     switch (row.eCalendar) {
     case EGedcomCalendar::Gregorian:
         return ROW_GREGORIAN;
@@ -310,5 +306,5 @@ CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row) {
     case EGedcomCalendar::None:
         break;
     }
-    return GedcomCivilRow(day);
+    return civil.Row(day);
 }

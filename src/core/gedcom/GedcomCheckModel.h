@@ -118,12 +118,10 @@ private:
 // made a space; LF at the end); AppendCsvRow writes it as CSV.
 void AppendTsvRow(std::string& out, const std::vector<std::string>& fields);
 
-// The row of the calendar in civil use on a day (Gregorian from
-// g_jdGregorianStart on, Julian before).
-CalendarRow GedcomCivilRow(std::int32_t day);
-// The day in that calendar as the panel writes it ("05 March 1700"), in the
-// core's text language, Windows-1252; empty for a day outside the range.
-std::string GedcomCivilText(std::int32_t day);
+// The day in the calendar in civil use as the panel writes it ("05 March
+// 1700"), in the core's text language, Windows-1252; empty for a day outside
+// the range.
+std::string GedcomCivilText(std::int32_t day, const CCivilUse& civil);
 // The days a row means, as its day column writes them: one full day as the
 // civil date (GedcomCivilText); a year, a month or a range in the value's own
 // calendar, its ends joined by an en dash, shortened where both share the
@@ -133,12 +131,12 @@ std::string GedcomCivilText(std::int32_t day);
 //   "BEF 1900" -> "... - 31 December 1899"
 // followed by the calendar they are written in: "20 February 1702 (Julian)".
 // In the core's text language, Windows-1252; empty for a row without days.
-std::string GedcomCheckDaysText(const CGedcomCheckRow& row);
+std::string GedcomCheckDaysText(const CGedcomCheckRow& row, const CCivilUse& civil);
 // The same without the calendar's name.
-std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row);
+std::string GedcomCheckDaysOnly(const CGedcomCheckRow& row, const CCivilUse& civil);
 // Where a double click on a row moves the panel: its first day (the last for
 // a range open at its start), if any...
 std::optional<CJulianDay> GedcomCheckRowDay(const CGedcomCheckRow& row);
 // ...and the row shown there: the civil calendar's for one full day, the
 // value's own calendar's for a longer span.
-CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row);
+CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row, const CCivilUse& civil);

@@ -642,7 +642,7 @@ std::string CivilValue(bool julian, const CJulianDay& day, EGedcomVersion versio
 } // namespace
 
 std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
-                                            EGedcomVersion version) {
+                                            EGedcomVersion version, const CCivilUse& civilUse) {
     const std::int32_t n = day.GetDayNumber();
     if (n < kFirstSupportedDay || n > kLastSupportedDay)
         return std::nullopt;
@@ -674,7 +674,7 @@ std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
     case ROW_MUSLIM: {
         if (n < kFirstMuslimDay)
             return std::nullopt;
-        const std::string civil = CivilValue(!day.IsGregorianInForce(), day, version);
+        const std::string civil = CivilValue(!civilUse.IsGregorian(day), day, version);
         if (!v551)
             return civil;
         const CMuslimDate h = day.GetMuslim();

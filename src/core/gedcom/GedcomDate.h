@@ -101,4 +101,4 @@ enum class EGedcomVersion : int { V551 = 5, V70 = 7 };
 // the civil date (with the Muslim date as a phrase in 5.5.1). Nothing when
 // the row has no date that day.
 std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
-                                            EGedcomVersion version);
+                                            EGedcomVersion version, const CCivilUse& civil);

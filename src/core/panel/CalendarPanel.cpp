@@ -273,6 +273,7 @@ CLabelOptions CCalendarPanel::GetLabelOptions() const {
     options.nSaintsMode = m_owner.GetSaintsMode();
     options.nSaintsPresent = m_owner.GetSaintsPresent();
     options.bRepFeasts = m_owner.GetRepFeasts();
+    options.civil = m_owner.GetCivilUse();
     return options;
 }
 
@@ -545,7 +546,7 @@ void CCalendarPanel::SetRowIcon(int row, bool illegal, bool simulated) {
 }
 
 void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
-    if (day.IsGregorianInForce()) {
+    if (GetCivilUse().IsGregorian(day)) {
         if (!IsIconVisible(IDC_MARKER_GREG)) {
             m_bGregorianInForce = true;
             SetIconVisible(IDC_MARKER_JUL, false);

@@ -104,6 +104,7 @@ public:
     bool IsGregorianInForce() const { return m_bGregorianInForce; }
     // The owner's year-start style, read at each use.
     CYearStyle GetYearStyle() const { return m_owner.GetYearStyle(); }
+    CCivilUse GetCivilUse() const { return m_owner.GetCivilUse(); }
 
     // --- Focus ---------------------------------------------------------------
     void SetFocusField(PanelField field) { m_focusField = field; }

@@ -40,7 +40,7 @@ std::int32_t MovableFeastsStartYear(CCalendarPanel& panel) {
     std::int32_t day = 0, month = 0, year = 0;
     if (!panel.IsRowGreyed(row) && panel.GetRowFields(row, day, month, year) && year != 0) {
         const CJulianDay shown = DayOfDate(day, month, year, row == ROW_GREGORIAN);
-        return shown.GetDayNumber() != 0 ? FeastsStartYear(shown, g_jdGregorianStart) : year;
+        return shown.GetDayNumber() != 0 ? FeastsStartYear(shown, panel.GetCivilUse().nReformDay) : year;
     }
     return ReadLeadingInt(panel.GetFieldText(yearField));
 }

@@ -13,7 +13,7 @@ std::vector<const CSaintEntry*> SaintsOfDay(const CJulianDay& day, const CLabelO
     // Saints' days recur on the same day and month of the calendar chosen;
     // automatic follows the calendar in civil use on that day.
     const bool gregorian =
-        options.nSaintsMode == 1 || (options.nSaintsMode != 2 && day.IsGregorianInForce());
+        options.nSaintsMode == 1 || (options.nSaintsMode != 2 && options.civil.IsGregorian(day));
     const CDayMonth date = DayMonthOf(day, gregorian);
     FindSaints(date.nDay, date.nMonth, options.nSaintsPresent, saints);
     return saints;

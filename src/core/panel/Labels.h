@@ -2,7 +2,7 @@
 // the Republican day name with its feast name. Both read the day-name lists.
 #pragma once
 
-#include "calendar/JulianDay.h"
+#include "calendar/CalendarRow.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +17,7 @@ struct CLabelOptions {
     std::int32_t nSaintsMode = 3;    // 0 none, 1 Gregorian, 2 Julian, 3 (or any other) automatic
     std::int32_t nSaintsPresent = 0; // list flag: 0 traditional, 1 present; others find none
     bool bRepFeasts = true;
+    CCivilUse civil{}; // whose calendar automatic saints follow
 };
 
 // The saints the weekday label names for a day, in list order; none when

@@ -51,8 +51,9 @@ bool PasteReadsOldStyle(std::string_view clipboardUtf8) {
     return text && PastedGedcomDay(*text, nullptr, &oldStyle) && oldStyle;
 }
 
-bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style) {
-    return PastedDayFromUtf8(row, clipboardUtf8, style).has_value();
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style,
+                     const CCivilUse& civil) {
+    return PastedDayFromUtf8(row, clipboardUtf8, style, civil).has_value();
 }
 
 namespace {
@@ -127,7 +128,8 @@ CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day) {
 }
 
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {
-    const auto day = PastedDayFromUtf8(row, clipboardUtf8, panel.GetYearStyle());
+    const auto day =
+        PastedDayFromUtf8(row, clipboardUtf8, panel.GetYearStyle(), panel.GetCivilUse());
     if (!day)
         return false;
     panel.GoToRowDay(RowShowingPaste(row, *day), *day);
@@ -144,5 +146,6 @@ CClauseResult ReadPastedClause(CCalendarPanel& panel, std::string_view clipboard
     CClauseOptions options;
     options.nYear = ShownModernYear(panel);
     options.yearStyle = panel.GetYearStyle();
+    options.nReformDay = panel.GetCivilUse().nReformDay;
     return ReadDatingClause(*text, options);
 }

@@ -34,7 +34,8 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
 
 // The row reads the clipboard text as a date (two-digit year included),
 // its years in the style the panel counts them in.
-bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style = {});
+bool CanPasteIntoRow(CalendarRow row, std::string_view clipboardUtf8, const CYearStyle& style = {},
+                     const CCivilUse& civil = {});
 
 // Why a row's copy or paste command is greyed, for its tooltip.
 enum class ECopyRefusal {

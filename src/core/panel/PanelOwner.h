@@ -5,6 +5,7 @@
 
 #include "PanelIds.h"
 #include "RowLayout.h"
+#include "calendar/CalendarRow.h"
 #include "calendar/YearStyle.h"
 
 #include <array>
@@ -20,6 +21,8 @@ public:
     virtual bool GetRepFeasts() const = 0;
     // The year-start style of the Gregorian, Julian and Roman rows.
     virtual CYearStyle GetYearStyle() const = 0;
+    // The calendar in civil use: the chosen reform.
+    virtual CCivilUse GetCivilUse() const = 0;
     // Lay out the visible rows; the owner passes the result back to the panel
     // through CCalendarPanel::ApplyLayoutVisibility.
     virtual void ArrangeRows(CCalendarPanel& panel) = 0;
@@ -36,6 +39,7 @@ struct CPanelOptions {
     std::int32_t nSaintsPresent = 0;
     bool bRepFeasts = true;
     CYearStyle yearStyle; // 1 January
+    CCivilUse civil{};      // 20 December 1582
 };
 
 // An owner with fixed options and no window, for the command-line tool and
@@ -50,6 +54,7 @@ public:
     std::int32_t GetSaintsPresent() const override { return m_options.nSaintsPresent; }
     bool GetRepFeasts() const override { return m_options.bRepFeasts; }
     CYearStyle GetYearStyle() const override { return m_options.yearStyle; }
+    CCivilUse GetCivilUse() const override { return m_options.civil; }
     void ArrangeRows(CCalendarPanel& panel) override;
 
     CPanelOptions m_options;

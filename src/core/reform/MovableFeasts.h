@@ -1,7 +1,7 @@
 // The movable Christian feasts of a year and the "Movable Christian Holy
 // Days" dialog as a model.
 //
-//   CFeastsDialogModel dlg(FeastsStartYear(panel.GetDayShown(), g_jdGregorianStart),
+//   CFeastsDialogModel dlg(FeastsStartYear(panel.GetDayShown(), reformDay),
 //                          settings.m_dtGregStart);   // computes at once
 //   // year box loses the focus:   dlg.SetYearText(t); dlg.OnYearKillFocus();
 //   // "Calculate" or Enter:       dlg.SetYearText(t); dlg.OnCalculate();

@@ -237,7 +237,6 @@ bool ApplyReformChoice(const CReformChoice& choice, CFrameSettings& settings,
     settings.m_dtGregStart = choice.dtStart;
     settings.m_nYearStyle = static_cast<std::int32_t>(choice.yearStyle.eStyle);
     settings.m_nStyleUntil = choice.yearStyle.nChangeDay;
-    g_jdGregorianStart = choice.dtStart.GetDayNumber();
     const bool country = WriteSetting(store, SET_PAYS_GREG, settings.m_nGregCountry);
     const bool start = WriteSetting(store, SET_DT_GREG, settings.m_dtGregStart.GetDayNumber());
     const bool style = WriteSetting(store, SET_STYLE_ANNEE, settings.m_nYearStyle);

@@ -113,8 +113,8 @@ private:
     std::string m_strYear;
 };
 
-// What OK does to the program once accepted: the frame's members and the
-// process-wide threshold g_jdGregorianStart take the choice, and "PaysGreg",
+// What OK does to the program once accepted: the frame's members (whose
+// reform day is the civil use the window passes on) take the choice, and "PaysGreg",
 // "DtGreg", "StyleAnnee" and "FinStyle" are written (a store that cannot be opened is skipped
 // silently; the new date holds for the run). The caller then has the panel
 // recheck its civil-use marker and closes the dialog. A refused choice

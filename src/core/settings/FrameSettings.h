@@ -68,8 +68,7 @@ struct CFrameSettings {
 // back; so is a separator longer than 9 characters. A frozen position whose
 // title bar would not lie wholly on the screens of the area is dropped: both
 // coordinates become -1000 and are written. A store that cannot be opened
-// gives the defaults. Does not touch g_jdGregorianStart; the caller sets it
-// from m_dtGregStart.
+// gives the defaults.
 CFrameSettings ReadFrameSettings(CSettingsStore& store, const CScreenArea& screens);
 
 // Writes one value: open the store, set it, close. False (and nothing else

@@ -48,20 +48,6 @@ std::int32_t FirstDayOf(std::int32_t year, ESheetCalendar calendar, std::int32_t
     return NewYearDay(year, calendar == ESheetCalendar::Gregorian);
 }
 
-// The global reform day for the length of one sheet, as the panel reads it.
-class CReformDayScope {
-public:
-    explicit CReformDayScope(std::int32_t day) : m_nSaved(g_jdGregorianStart) {
-        g_jdGregorianStart = day;
-    }
-    ~CReformDayScope() { g_jdGregorianStart = m_nSaved; }
-    CReformDayScope(const CReformDayScope&) = delete;
-    CReformDayScope& operator=(const CReformDayScope&) = delete;
-
-private:
-    std::int32_t m_nSaved;
-};
-
 std::string DayText(std::int32_t day, bool french) {
     return french && day == 1 ? "1er" : std::to_string(day);
 }
@@ -197,7 +183,6 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
     sheet.lastDay = last;
     sheet.bCut = first != range.first.GetDayNumber() || last != range.last.GetDayNumber();
 
-    const CReformDayScope reform(options.nReformDay);
     const bool french = TextLanguage() == ETextLanguage::French;
     std::vector<const CSaintEntry*> saints;
     sheet.days.reserve(static_cast<std::size_t>(last - first + 1));

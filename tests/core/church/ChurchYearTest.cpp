@@ -215,7 +215,7 @@ struct CRead {
 };
 
 CRead ReadText(const std::string& cp1252, EFeastReckoning reckoning = EFeastReckoning::Civil,
-               std::int32_t reform = 0) {
+               std::int32_t reform = kDefaultGregorianStart) {
     CClauseOptions options;
     options.eReckoning = reckoning;
     options.nReformDay = reform;
@@ -233,7 +233,7 @@ CRead ReadText(const std::string& cp1252, EFeastReckoning reckoning = EFeastReck
 }
 
 CRead Read(const char* utf8, EFeastReckoning reckoning = EFeastReckoning::Civil,
-           std::int32_t reform = 0) {
+           std::int32_t reform = kDefaultGregorianStart) {
     return ReadText(Utf8ToCp1252(utf8).value_or(""), reckoning, reform);
 }
 

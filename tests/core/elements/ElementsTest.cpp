@@ -12,11 +12,7 @@ namespace {
 
 constexpr auto Date = &DayOfDate;
 
-// Sets the reform day for one test and puts the program's back.
-class ElementsTest : public testing::Test {
-protected:
-    void TearDown() override { g_jdGregorianStart = kDefaultGregorianStart; }
-};
+class ElementsTest : public testing::Test {};
 
 struct YearFacts {
     std::int32_t nYear;
@@ -48,7 +44,7 @@ TEST_F(ElementsTest, YearsOfTheTables) {
         EXPECT_EQ(JulianEpact(f.nYear), f.nEpact);
         EXPECT_EQ(Concurrent(f.nYear), f.nConcurrent);
         EXPECT_EQ(SolarCycle(f.nYear), f.nSolar);
-        EXPECT_EQ(Indiction(Date(1, 7, f.nYear, false), EIndiction::Roman), f.nIndiction);
+        EXPECT_EQ(Indiction(Date(1, 7, f.nYear, false), EIndiction::Roman, {}), f.nIndiction);
         if (f.nYear >= 1583)
             EXPECT_EQ(GregorianEpactText(f.nYear), f.pszGregorianEpact);
     }
@@ -105,29 +101,29 @@ TEST_F(ElementsTest, GregorianEpactGivesEaster) {
 // Walks every day: the counts of the day turn on their own first days and
 // no other, the civil calendar changing on the reform day.
 TEST_F(ElementsTest, DayCountsTurnOnTheirDays) {
-    g_jdGregorianStart = 2361222; // England
-    CCivilDate before = CivilDate(kFirstSupportedDay);
-    std::int32_t doy = DayOfYear(kFirstSupportedDay);
-    std::int32_t byzantine = ByzantineYear(kFirstSupportedDay);
+    const CCivilUse england{2361222};
+    CCivilDate before = england.Date(kFirstSupportedDay);
+    std::int32_t doy = DayOfYear(kFirstSupportedDay, england);
+    std::int32_t byzantine = ByzantineYear(kFirstSupportedDay, england);
     for (std::int32_t n = kFirstSupportedDay + 1; n <= kLastSupportedDay; ++n) {
         const CJulianDay day(n);
-        const CCivilDate date = CivilDate(day);
-        ASSERT_EQ(date.bGregorian, n >= g_jdGregorianStart);
+        const CCivilDate date = england.Date(day);
+        ASSERT_EQ(date.bGregorian, n >= england.nReformDay);
         const bool newYear = date.nDay == 1 && date.nMonth == 1;
-        const std::int32_t nextDoy = DayOfYear(day);
-        if (n != g_jdGregorianStart)
+        const std::int32_t nextDoy = DayOfYear(day, england);
+        if (n != england.nReformDay)
             ASSERT_EQ(nextDoy, newYear ? 1 : doy + 1) << n;
-        const std::int32_t nextByzantine = ByzantineYear(day);
+        const std::int32_t nextByzantine = ByzantineYear(day, england);
         const bool september = date.nDay == 1 && date.nMonth == 9;
         ASSERT_EQ(nextByzantine - byzantine, september ? 1 : 0) << n;
-        const std::int32_t roman = Indiction(day, EIndiction::Roman);
+        const std::int32_t roman = Indiction(day, EIndiction::Roman, england);
         const std::int32_t next = roman % 15 + 1;
         const bool fromSeptember = date.nMonth >= 9;
         const bool fromBede = date.nMonth > 9 || (date.nMonth == 9 && date.nDay >= 24);
-        ASSERT_EQ(Indiction(day, EIndiction::Greek), fromSeptember ? next : roman) << n;
-        ASSERT_EQ(Indiction(day, EIndiction::Bedan), fromBede ? next : roman) << n;
+        ASSERT_EQ(Indiction(day, EIndiction::Greek, england), fromSeptember ? next : roman) << n;
+        ASSERT_EQ(Indiction(day, EIndiction::Bedan, england), fromBede ? next : roman) << n;
         if (newYear && date.nYear != 1)
-            ASSERT_EQ(roman, Indiction(n - 1, EIndiction::Roman) % 15 + 1) << n;
+            ASSERT_EQ(roman, Indiction(n - 1, EIndiction::Roman, england) % 15 + 1) << n;
         doy = nextDoy;
         byzantine = nextByzantine;
         before = date;
@@ -157,7 +153,7 @@ TEST_F(ElementsTest, IsoWeeksRunOnFromMonday) {
 TEST_F(ElementsTest, LinesOfADay) {
     const auto text = [](CJulianDay day, bool french) {
         std::string all;
-        for (const CElementLine& line : DayElements(day, french))
+        for (const CElementLine& line : DayElements(day, french, {}))
             all += std::string(line.pszKey) + '=' + line.strValue + ' ';
         return all;
     };
@@ -179,12 +175,12 @@ TEST_F(ElementsTest, LinesOfADay) {
               "dominical-letters-julian=DC golden-number=1 epact-julian=0 concurrent=4 "
               "solar-cycle=9 indiction-roman=3 indiction-greek=4 indiction-bedan=4 "
               "julian-period=4713 byzantine-year=5509 day-of-year=366 ");
-    EXPECT_TRUE(DayElements(0, false).empty());
-    EXPECT_TRUE(DayElements(kLastSupportedDay + 1, false).empty());
+    EXPECT_TRUE(DayElements(0, false, {}).empty());
+    EXPECT_TRUE(DayElements(kLastSupportedDay + 1, false, {}).empty());
     // The civil year follows the reform: 1 January 1600 is still 1599 in England.
-    g_jdGregorianStart = 2361222;
-    EXPECT_EQ(CivilDate(Date(1, 1, 1600, true)).nYear, 1599);
-    EXPECT_EQ(GoldenNumber(CivilDate(Date(1, 1, 1600, true)).nYear), 4);
+    const CCivilUse england{2361222};
+    EXPECT_EQ(england.Date(Date(1, 1, 1600, true)).nYear, 1599);
+    EXPECT_EQ(GoldenNumber(england.Date(Date(1, 1, 1600, true)).nYear), 4);
 }
 
 } // namespace

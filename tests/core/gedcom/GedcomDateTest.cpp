@@ -124,13 +124,13 @@ TEST(GedcomDate, WriterExamples) {
         {ROW_MUSLIM, 2299160, "INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", "JULIAN 4 OCT 1582"},
     };
     for (const auto& [row, day, v551, v70] : cases) {
-        EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V551), v551) << day;
-        EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V70), v70) << day;
+        EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V551, {}), v551) << day;
+        EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V70, {}), v70) << day;
     }
-    EXPECT_FALSE(FormatGedcomDate(ROW_REPUBLICAN, kFirstRepublicanDay - 1, EGedcomVersion::V551));
-    EXPECT_FALSE(FormatGedcomDate(ROW_JEWISH, kFirstJewishDay - 1, EGedcomVersion::V70));
-    EXPECT_FALSE(FormatGedcomDate(ROW_MUSLIM, kFirstMuslimDay - 1, EGedcomVersion::V551));
-    EXPECT_FALSE(FormatGedcomDate(ROW_GREGORIAN, 0, EGedcomVersion::V551));
+    EXPECT_FALSE(FormatGedcomDate(ROW_REPUBLICAN, kFirstRepublicanDay - 1, EGedcomVersion::V551, {}));
+    EXPECT_FALSE(FormatGedcomDate(ROW_JEWISH, kFirstJewishDay - 1, EGedcomVersion::V70, {}));
+    EXPECT_FALSE(FormatGedcomDate(ROW_MUSLIM, kFirstMuslimDay - 1, EGedcomVersion::V551, {}));
+    EXPECT_FALSE(FormatGedcomDate(ROW_GREGORIAN, 0, EGedcomVersion::V551, {}));
 }
 
 TEST(GedcomDate, WriterReadsBackEverywhere) {
@@ -139,7 +139,7 @@ TEST(GedcomDate, WriterReadsBackEverywhere) {
         for (int row = 0; row < ROW_COUNT; ++row) {
             for (std::int32_t n = kFirstSupportedDay; n <= kLastSupportedDay + kStep; n += kStep) {
                 const std::int32_t day = n > kLastSupportedDay ? kLastSupportedDay : n;
-                const auto text = FormatGedcomDate(static_cast<CalendarRow>(row), day, version);
+                const auto text = FormatGedcomDate(static_cast<CalendarRow>(row), day, version, {});
                 if (!text)
                     continue;
                 const CGedcomDateValue value = ReadGedcomDate(*text);

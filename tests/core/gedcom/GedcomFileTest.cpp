@@ -221,22 +221,21 @@ TEST(GedcomCheckModel, CapsKeepTheCountsAndTheProblems) {
 }
 
 TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
-    const std::int32_t saved = g_jdGregorianStart;
+    const CCivilUse civil;
     for (const ETextLanguage language : {ETextLanguage::French, ETextLanguage::English}) {
         SetTextLanguage(language);
         for (std::int32_t day = kFirstSupportedDay; day <= kLastSupportedDay; day += 7919) {
-            const CalendarRow row = GedcomCivilRow(day);
-            EXPECT_EQ(row, day >= g_jdGregorianStart ? ROW_GREGORIAN : ROW_JULIAN);
+            const CalendarRow row = day >= kDefaultGregorianStart ? ROW_GREGORIAN : ROW_JULIAN;
             const auto texts = RowFieldTexts(row, CJulianDay(day));
-            EXPECT_EQ(GedcomCivilText(day), texts.at(0) + ' ' + texts.at(1) + ' ' + texts.at(2));
+            EXPECT_EQ(GedcomCivilText(day, civil),
+                      texts.at(0) + ' ' + texts.at(1) + ' ' + texts.at(2));
         }
     }
-    g_jdGregorianStart = 2361222; // 14 September 1752
-    EXPECT_EQ(GedcomCivilText(2361221), "02 September 1752");
-    EXPECT_EQ(GedcomCivilText(2361222), "14 September 1752");
-    EXPECT_EQ(GedcomCivilText(0), "");
-    EXPECT_EQ(GedcomCivilText(kLastSupportedDay + 1), "");
-    g_jdGregorianStart = saved;
+    const CCivilUse england{2361222}; // 14 September 1752
+    EXPECT_EQ(GedcomCivilText(2361221, england), "02 September 1752");
+    EXPECT_EQ(GedcomCivilText(2361222, england), "14 September 1752");
+    EXPECT_EQ(GedcomCivilText(0, england), "");
+    EXPECT_EQ(GedcomCivilText(kLastSupportedDay + 1, england), "");
 }
 
 // A full day is its civil date; a longer span is written, and reached, in
@@ -263,21 +262,21 @@ TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
         CGedcomCheckModel model;
         Load(model, {value});
         ASSERT_EQ(model.RowCount(), 1u);
-        EXPECT_EQ(GedcomCheckDaysOnly(model.Row(0)), text) << value;
+        EXPECT_EQ(GedcomCheckDaysOnly(model.Row(0), {}), text) << value;
         EXPECT_EQ(GedcomCheckRowDay(model.Row(0)).value_or(0), day) << value;
         if (day != 0) {
-            EXPECT_EQ(GedcomCheckRowCalendar(model.Row(0)), row) << value;
+            EXPECT_EQ(GedcomCheckRowCalendar(model.Row(0), {}), row) << value;
             // The column names the calendar its dates are written in.
             const char* name = row == ROW_GREGORIAN ? "Gregorian"
                                : row == ROW_JULIAN  ? "Julian"
                                                     : "Jewish";
-            EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), std::string(text) + " (" + name + ")");
+            EXPECT_EQ(GedcomCheckDaysText(model.Row(0), {}), std::string(text) + " (" + name + ")");
         }
     }
     SetTextLanguage(ETextLanguage::French);
     CGedcomCheckModel model;
     Load(model, {"1383"});
-    EXPECT_EQ(GedcomCheckDaysText(model.Row(0)), "1 janvier \x96 31 d\xE9"
+    EXPECT_EQ(GedcomCheckDaysText(model.Row(0), {}), "1 janvier \x96 31 d\xE9"
                                                  "cembre 1383 (gr\xE9gorien)");
     SetTextLanguage(ETextLanguage::English);
 }

@@ -35,14 +35,14 @@ TEST_F(PanelTest, WeekdayLabelNamesTheSaints) {
         SCOPED_TRACE(label);
         owner.m_options.nSaintsMode = mode;
         owner.m_options.nSaintsPresent = list;
-        g_jdGregorianStart = reform;
+        owner.m_options.civil.nReformDay = reform;
         panel.GoToRowDay(ROW_GREGORIAN, day);
         EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), label);
     }
     owner.m_options = {};
-    g_jdGregorianStart = kDefaultGregorianStart;
+    owner.m_options.civil.nReformDay = kDefaultGregorianStart;
     panel.GoToRowDay(ROW_GREGORIAN, lastJulian);
-    g_jdGregorianStart = kFirstGregorianDay;
+    owner.m_options.civil.nReformDay = kFirstGregorianDay;
     panel.RecheckCivilMarker();
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "Sunday  (Gregorian 19 Dec)");
 }

@@ -190,7 +190,7 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     owner.m_options.yearStyle = {EYearStyle::Annunciation, 2360976}; // England's, to 1751
     for (const auto& [day, reform, gregorian, feastsYear] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
-        g_jdGregorianStart = reform;
+        owner.m_options.civil.nReformDay = reform;
         panel.GoToRowDay(ROW_JULIAN, day);
         EXPECT_EQ(std::tuple(panel.IsGregorianInForce(), panel.IsIconVisible(IDC_MARKER_GREG),
                              panel.IsIconVisible(IDC_MARKER_JUL), MovableFeastsStartYear(panel)),

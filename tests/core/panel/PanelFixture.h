@@ -27,14 +27,8 @@ inline CJulianDay Jul(std::int32_t d, std::int32_t m, std::int32_t y) {
 
 class PanelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        CCalendarPanel::ResetTypedLengths();
-        g_jdGregorianStart = kDefaultGregorianStart;
-    }
-    void TearDown() override {
-        FreeDayNameLists();
-        g_jdGregorianStart = kDefaultGregorianStart;
-    }
+    void SetUp() override { CCalendarPanel::ResetTypedLengths(); }
+    void TearDown() override { FreeDayNameLists(); }
 
     std::optional<CTextSelection> Type(PanelField field, const std::string& text) {
         panel.SetFocusField(field);
