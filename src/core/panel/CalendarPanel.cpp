@@ -407,28 +407,17 @@ void CCalendarPanel::GetRomanFields(std::int32_t& count, std::int32_t& kind, std
     }
 }
 
+CRowValues CCalendarPanel::GetRowValues(int row) {
+    CRowValues v;
+    if (row == ROW_ROMAN)
+        GetRomanFields(v.nFirst, v.nSecond, v.nThird, v.nFourth);
+    else
+        GetRowFields(row, v.nFirst, v.nSecond, v.nThird);
+    return v;
+}
+
 bool CCalendarPanel::IsRowLegal(int row) {
-    if (row == ROW_ROMAN) {
-        CRomanDate d;
-        GetRomanFields(d.nCount, d.nKind, d.nMonth, d.nYear);
-        return d.nCount != 0 && d.nKind != 0 && d.nMonth != 0 && d.nYear != 0 &&
-               CJulianDay::IsValidRoman(d);
-    }
-    std::int32_t day = 0, month = 0, year = 0;
-    if (!GetRowFields(row, day, month, year) || day == 0 || month == 0 || year == 0)
-        return false;
-    switch (row) {
-    case ROW_GREGORIAN:
-        return CJulianDay::IsValidGregorian({day, month, year});
-    case ROW_JULIAN:
-        return CJulianDay::IsValidJulian({day, month, year});
-    case ROW_REPUBLICAN:
-        return CJulianDay::IsValidRepublican({day, month, year});
-    case ROW_JEWISH:
-        return CJulianDay::IsValidJewish({day, month, year});
-    default:
-        return CJulianDay::IsValidMuslim({day, month, year});
-    }
+    return IsRow(row) && IsRowDateValid(static_cast<CalendarRow>(row), GetRowValues(row));
 }
 
 bool CCalendarPanel::ValidateRow(int row) {
@@ -591,81 +580,28 @@ void CCalendarPanel::WriteRowTexts(int row, const CJulianDay& day) {
     }
 }
 
-void CCalendarPanel::ShowGregorian(const CJulianDay& day) {
-    EmptyRow(ROW_GREGORIAN);
-    SetRowIcon(ROW_GREGORIAN, false);
-    WriteRowTexts(ROW_GREGORIAN, day);
-    MarkEasterReading(ROW_GREGORIAN, day);
-    UpdateWeekdayLabel(day);
-    WriteForm();
-}
-
-void CCalendarPanel::ShowJulian(const CJulianDay& day) {
-    EmptyRow(ROW_JULIAN);
-    SetRowIcon(ROW_JULIAN, false);
-    WriteRowTexts(ROW_JULIAN, day);
-    MarkEasterReading(ROW_JULIAN, day);
-    WriteForm();
-}
-
-void CCalendarPanel::ShowRoman(const CJulianDay& day) {
-    EmptyRow(ROW_ROMAN);
-    SetRowIcon(ROW_ROMAN, false);
-    WriteRowTexts(ROW_ROMAN, day);
-    MarkEasterReading(ROW_ROMAN, day);
-    WriteForm();
-}
-
-void CCalendarPanel::ShowRepublican(const CJulianDay& day) {
-    EmptyRow(ROW_REPUBLICAN);
-    m_strField[FIELD_REP_LABEL].clear();
-    if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra()) {
-        SetRowIcon(ROW_REPUBLICAN, false, false);
-        WriteForm();
+void CCalendarPanel::ShowRow(int row, const CJulianDay& day) {
+    if (!IsRow(row))
+        return;
+    EmptyRow(row);
+    if (row == ROW_REPUBLICAN) {
+        m_strField[FIELD_REP_LABEL].clear();
+        if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra()) {
+            SetRowIcon(ROW_REPUBLICAN, false, false);
+            WriteForm();
+            return;
+        }
+        SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
+        WriteRowTexts(ROW_REPUBLICAN, day);
+        UpdateRepublicanLabel(day);
         return;
     }
-    SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
-    WriteRowTexts(ROW_REPUBLICAN, day);
-    UpdateRepublicanLabel(day);
-}
-
-void CCalendarPanel::ShowJewish(const CJulianDay& day) {
-    EmptyRow(ROW_JEWISH);
-    SetRowIcon(ROW_JEWISH, false);
-    WriteRowTexts(ROW_JEWISH, day);
+    SetRowIcon(row, false);
+    WriteRowTexts(row, day);
+    MarkEasterReading(row, day);
+    if (row == ROW_GREGORIAN)
+        UpdateWeekdayLabel(day);
     WriteForm();
-}
-
-void CCalendarPanel::ShowMuslim(const CJulianDay& day) {
-    EmptyRow(ROW_MUSLIM);
-    SetRowIcon(ROW_MUSLIM, false);
-    WriteRowTexts(ROW_MUSLIM, day);
-    WriteForm();
-}
-
-void CCalendarPanel::ShowRow(int row, const CJulianDay& day) {
-    switch (row) {
-    case ROW_GREGORIAN:
-        ShowGregorian(day);
-        break;
-    case ROW_JULIAN:
-        ShowJulian(day);
-        break;
-    case ROW_ROMAN:
-        ShowRoman(day);
-        break;
-    case ROW_REPUBLICAN:
-        ShowRepublican(day);
-        break;
-    case ROW_JEWISH:
-        ShowJewish(day);
-        break;
-    case ROW_MUSLIM:
-        ShowMuslim(day);
-        break;
-    default:
-        break;
-    }
 }
 
 // --- Applying rows -------------------------------------------------------------------------
@@ -674,56 +610,23 @@ std::optional<CJulianDay> CCalendarPanel::ReadRowDay(int row) {
     // Callers check the row first. One that did not (a row filled with a
     // day outside its calendar, a day and month forced into an empty row)
     // must not spread a day made up from blank fields over the panel.
-    if (!IsRowLegal(row)) {
+    const CRowValues values = GetRowValues(row);
+    if (!IsRow(row) || !IsRowDateValid(static_cast<CalendarRow>(row), values)) {
         ShowIllegalDate(row);
         WriteForm();
         return std::nullopt;
     }
-    CJulianDay day;
-    if (row == ROW_ROMAN) {
-        CRomanDate d;
-        GetRomanFields(d.nCount, d.nKind, d.nMonth, d.nYear);
-        day.SetRoman(d);
-    } else {
-        std::int32_t d = 0, m = 0, y = 0;
-        GetRowFields(row, d, m, y);
-        switch (row) {
-        case ROW_GREGORIAN:
-            day.SetGregorian({d, m, y});
-            break;
-        case ROW_JULIAN:
-            day.SetJulian({d, m, y});
-            break;
-        case ROW_REPUBLICAN:
-            day.SetRepublican({d, m, y});
-            break;
-        case ROW_JEWISH:
-            day.SetJewish({d, m, y});
-            break;
-        default:
-            day.SetMuslim({d, m, y});
-            break;
-        }
-    }
-    return day;
+    return DayOfRowValues(static_cast<CalendarRow>(row), values);
 }
 
 void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
     m_dayShown = day;
     RewriteAppliedYear(row, day);
     UpdateCivilMarker(day);
-    if (row != ROW_GREGORIAN)
-        ShowGregorian(day);
-    if (row != ROW_JULIAN)
-        ShowJulian(day);
-    if (row != ROW_ROMAN)
-        ShowRoman(day);
-    if (row != ROW_REPUBLICAN)
-        ShowRepublican(day);
-    if (row != ROW_JEWISH)
-        ShowJewish(day);
-    if (row != ROW_MUSLIM)
-        ShowMuslim(day);
+    for (int other = 0; other < ROW_COUNT; ++other) {
+        if (other != row)
+            ShowRow(other, day);
+    }
     RememberLegalDay();
     WriteForm();
 }
@@ -745,79 +648,30 @@ void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
     SetRowIcon(ROW_GREGORIAN, false);
     UpdateCivilMarker(*day);
     if (offset != 0)
-        ShowGregorian(*day);
+        ShowRow(ROW_GREGORIAN, *day);
     else
         RewriteAppliedYear(ROW_GREGORIAN, *day);
-    ShowJulian(*day);
-    ShowRoman(*day);
-    ShowRepublican(*day);
-    ShowJewish(*day);
-    ShowMuslim(*day);
+    for (int row = ROW_JULIAN; row < ROW_COUNT; ++row)
+        ShowRow(row, *day);
     RememberLegalDay();
     WriteForm();
 }
 
-void CCalendarPanel::ApplyJulianRow() {
-    if (auto day = ReadRowDay(ROW_JULIAN)) {
-        SetRowIcon(ROW_JULIAN, false);
-        FinishApply(ROW_JULIAN, *day);
-    }
-}
-
-void CCalendarPanel::ApplyRomanRow() {
-    if (auto day = ReadRowDay(ROW_ROMAN)) {
-        SetRowIcon(ROW_ROMAN, false);
-        FinishApply(ROW_ROMAN, *day);
-    }
-}
-
-void CCalendarPanel::ApplyRepublicanRow() {
-    if (auto day = ReadRowDay(ROW_REPUBLICAN)) {
+void CCalendarPanel::ApplyRow(int row) {
+    if (row == ROW_GREGORIAN)
+        return ApplyGregorianRow(0);
+    if (!IsRow(row))
+        return;
+    const auto day = ReadRowDay(row);
+    if (!day)
+        return;
+    if (row == ROW_REPUBLICAN) {
         // A year typed in Roman numerals is shown, and copied, as digits.
         m_strField[FIELD_REP_YEAR] = std::to_string(day->GetRepublican().nYear);
         UpdateRepublicanLabel(*day);
-        SetRowIcon(ROW_REPUBLICAN, false, !day->IsRepublicanEra());
-        FinishApply(ROW_REPUBLICAN, *day);
     }
-}
-
-void CCalendarPanel::ApplyJewishRow() {
-    if (auto day = ReadRowDay(ROW_JEWISH)) {
-        SetRowIcon(ROW_JEWISH, false);
-        FinishApply(ROW_JEWISH, *day);
-    }
-}
-
-void CCalendarPanel::ApplyMuslimRow() {
-    if (auto day = ReadRowDay(ROW_MUSLIM)) {
-        SetRowIcon(ROW_MUSLIM, false);
-        FinishApply(ROW_MUSLIM, *day);
-    }
-}
-
-void CCalendarPanel::ApplyRow(int row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-        ApplyGregorianRow(0);
-        break;
-    case ROW_JULIAN:
-        ApplyJulianRow();
-        break;
-    case ROW_ROMAN:
-        ApplyRomanRow();
-        break;
-    case ROW_REPUBLICAN:
-        ApplyRepublicanRow();
-        break;
-    case ROW_JEWISH:
-        ApplyJewishRow();
-        break;
-    case ROW_MUSLIM:
-        ApplyMuslimRow();
-        break;
-    default:
-        break;
-    }
+    SetRowIcon(row, false, row == ROW_REPUBLICAN && !day->IsRepublicanEra());
+    FinishApply(row, *day);
 }
 
 void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
@@ -989,7 +843,7 @@ void CCalendarPanel::ShowGregorianDayMonth(std::int32_t day, std::int32_t month)
     GetRowFields(ROW_GREGORIAN, d, m, year);
     CJulianDay jd;
     jd.SetGregorian({day, month, year});
-    ShowGregorian(jd);
+    ShowRow(ROW_GREGORIAN, jd);
 }
 
 void CCalendarPanel::ShowJulianDayMonth(std::int32_t day, std::int32_t month) {
@@ -997,7 +851,7 @@ void CCalendarPanel::ShowJulianDayMonth(std::int32_t day, std::int32_t month) {
     GetRowFields(ROW_JULIAN, d, m, year);
     CJulianDay jd;
     jd.SetJulian({day, month, year});
-    ShowJulian(jd);
+    ShowRow(ROW_JULIAN, jd);
 }
 
 // --- Field helpers ------------------------------------------------------------------------------

@@ -27,6 +27,7 @@
 #include "PanelOwner.h"
 #include "RowLayout.h"
 #include "calendar/JulianDay.h"
+#include "calendar/RowValues.h"
 #include "text/TextSelection.h"
 
 #include <array>
@@ -127,6 +128,9 @@ public:
     bool GetRowFields(int row, std::int32_t& day, std::int32_t& month, std::int32_t& year);
     void GetRomanFields(std::int32_t& count, std::int32_t& kind, std::int32_t& month,
                         std::int32_t& year);
+    // The row's fields as numbers (Roman: count, kind, month, year), in the
+    // modern count of years; zeros for unset fields and for no row.
+    CRowValues GetRowValues(int row);
     // True when every field of the row is set and its calendar accepts them;
     // nothing is shown or changed.
     bool IsRowLegal(int row);
@@ -138,12 +142,6 @@ public:
     void UpdateCivilMarker(const CJulianDay& day);
     void RecheckCivilMarker();
 
-    void ShowGregorian(const CJulianDay& day);
-    void ShowJulian(const CJulianDay& day);
-    void ShowRoman(const CJulianDay& day);
-    void ShowRepublican(const CJulianDay& day);
-    void ShowJewish(const CJulianDay& day);
-    void ShowMuslim(const CJulianDay& day);
     void ShowRow(int row, const CJulianDay& day);
 
     // --- Year-start styles -------------------------------------------------
@@ -167,11 +165,6 @@ public:
     void RedisplayDay();
 
     void ApplyGregorianRow(std::int32_t offset);
-    void ApplyJulianRow();
-    void ApplyRomanRow();
-    void ApplyRepublicanRow();
-    void ApplyJewishRow();
-    void ApplyMuslimRow();
     void ApplyRow(int row); // row 0 with offset 0
 
     // How every other part moves the panel to a day: fill a row, then apply it.

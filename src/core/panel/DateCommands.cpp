@@ -62,6 +62,6 @@ void ShowSaintDay(CCalendarPanel& panel, ESaintsCalendar calendar, const CSaintD
         panel.ApplyGregorianRow(0);
     } else {
         panel.ShowJulianDayMonth(day.nDay, day.nMonth);
-        panel.ApplyJulianRow();
+        panel.ApplyRow(ROW_JULIAN);
     }
 }

@@ -6,19 +6,10 @@
 #include "panel/DateCommands.h"
 #include "text/Cp1252.h"
 
-CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row) {
-    CRowValues v;
-    if (row == ROW_ROMAN)
-        panel.GetRomanFields(v.nFirst, v.nSecond, v.nThird, v.nFourth);
-    else
-        panel.GetRowFields(row, v.nFirst, v.nSecond, v.nThird);
-    return v;
-}
-
 bool CanCopyRow(CCalendarPanel& panel, CalendarRow row) {
     // A greyed row holds the day before the illegal entry, not the day shown:
     // copying it would put a date on the clipboard the panel no longer shows.
-    return !panel.IsRowGreyed(row) && IsRowDateValid(row, ReadRowValues(panel, row));
+    return !panel.IsRowGreyed(row) && IsRowDateValid(row, panel.GetRowValues(row));
 }
 
 ECopyRefusal CopyRefusal(CCalendarPanel& panel, CalendarRow row) {
@@ -35,7 +26,7 @@ std::optional<std::string> CopyRowText(CCalendarPanel& panel, CalendarRow row,
                                        const CCopyFormat& format) {
     if (panel.IsRowGreyed(row))
         return std::nullopt;
-    const CRowValues values = ReadRowValues(panel, row);
+    const CRowValues values = panel.GetRowValues(row);
     if (!IsRowDateValid(row, values))
         return std::nullopt;
     const auto text =

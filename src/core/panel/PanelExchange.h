@@ -18,10 +18,6 @@
 #include <string>
 #include <string_view>
 
-// The row's values as its readers give them (list positions, the year text's
-// leading integer; in the Roman-style row count, kind, month, year).
-CRowValues ReadRowValues(CCalendarPanel& panel, CalendarRow row);
-
 // The row holds a complete, valid date and is not greyed (a greyed row shows
 // the last legal day while another row is illegal). Nothing is shown or
 // changed.

@@ -276,7 +276,7 @@ TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
     panel.ApplyGregorianRow(0);
     EXPECT_TRUE(ShowsDay(Greg(25, 12, 2008)));
     panel.ShowJulianDayMonth(25, 12);
-    panel.ApplyJulianRow();
+    panel.ApplyRow(ROW_JULIAN);
     EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
     panel.ShowGregorianDayMonth(0, 0);
     panel.ApplyGregorianRow(0);
