@@ -15,7 +15,7 @@ std::string RowYearText(CalendarRow row, const CJulianDay& day, const CYearStyle
     if (!IsStyledRow(row))
         return {};
     if (style.eStyle != EYearStyle::January) {
-        if (const auto dual = RowDualYear(StyleRowOf(row), day, style))
+        if (const auto dual = RowDualYear(row, day, style))
             return FormatDualYear(*dual);
     }
     const std::int32_t year = row == ROW_GREGORIAN ? day.GetGregorian().nYear

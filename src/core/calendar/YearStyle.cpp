@@ -19,15 +19,15 @@ constexpr std::int32_t PreviousYear(std::int32_t year) {
     return year == 1 ? -1 : year - 1;
 }
 
-CDayMonth DayMonthOf(CJulianDay day, EStyleCalendar calendar) {
-    return DayMonthOf(day, calendar == EStyleCalendar::Gregorian);
+CDayMonth DayMonthOf(CJulianDay day, CalendarRow calendar) {
+    return DayMonthOf(day, calendar == ROW_GREGORIAN);
 }
 
 // The day of a date, or nothing when the calendar has no such date.
 std::optional<CJulianDay> DayOf(std::int32_t day, std::int32_t month, std::int32_t year,
-                                EStyleCalendar calendar) {
+                                CalendarRow calendar) {
     CJulianDay result;
-    if (calendar == EStyleCalendar::Gregorian) {
+    if (calendar == ROW_GREGORIAN) {
         if (!CJulianDay::IsValidGregorian({day, month, year}))
             return std::nullopt;
         result.SetGregorian({day, month, year});
@@ -48,8 +48,8 @@ int CompareDayMonth(CDayMonth a, CDayMonth b) {
 }
 
 // Easter Sunday of a modern year as day and month, by the calendar's computus.
-CDayMonth EasterDayMonth(std::int32_t year, EStyleCalendar calendar) {
-    const bool gregorian = calendar == EStyleCalendar::Gregorian;
+CDayMonth EasterDayMonth(std::int32_t year, CalendarRow calendar) {
+    const bool gregorian = calendar == ROW_GREGORIAN;
     const CJulianDay easter = EasterSunday(year, gregorian);
     if (easter.GetDayNumber() > 0)
         return DayMonthOf(easter, calendar);
@@ -66,7 +66,7 @@ struct CStart {
     int nOffset;
 };
 
-CStart StartIn(std::int32_t modernYear, EStyleCalendar calendar, EYearStyle style) {
+CStart StartIn(std::int32_t modernYear, CalendarRow calendar, EYearStyle style) {
     switch (style) {
     case EYearStyle::Annunciation:
         return {{25, 3}, 0};
@@ -85,7 +85,7 @@ CStart StartIn(std::int32_t modernYear, EStyleCalendar calendar, EYearStyle styl
 }
 
 // The style year of a modern date, ignoring the change day.
-std::int32_t StyledYear(CDayMonth date, std::int32_t modernYear, EStyleCalendar calendar,
+std::int32_t StyledYear(CDayMonth date, std::int32_t modernYear, CalendarRow calendar,
                         EYearStyle style) {
     if (style == EYearStyle::January)
         return modernYear;
@@ -121,11 +121,11 @@ bool StyleApplies(const CYearStyle& style, CJulianDay day) {
            (style.nChangeDay == 0 || day.GetDayNumber() < style.nChangeDay);
 }
 
-std::int32_t ModernYear(CJulianDay day, EStyleCalendar calendar) {
-    return calendar == EStyleCalendar::Gregorian ? day.GetGregorian().nYear : day.GetJulian().nYear;
+std::int32_t ModernYear(CJulianDay day, CalendarRow calendar) {
+    return calendar == ROW_GREGORIAN ? day.GetGregorian().nYear : day.GetJulian().nYear;
 }
 
-std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle& style) {
+std::int32_t StyleYear(CJulianDay day, CalendarRow calendar, const CYearStyle& style) {
     const std::int32_t modern = ModernYear(day, calendar);
     if (!StyleApplies(style, day))
         return modern;
@@ -133,7 +133,7 @@ std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle
 }
 
 CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
-                               EStyleCalendar calendar, const CYearStyle& style, bool keepEnded) {
+                               CalendarRow calendar, const CYearStyle& style, bool keepEnded) {
     CStyleReadings readings;
     if (styleYear == 0)
         return readings;
@@ -168,7 +168,7 @@ bool ReadingsStraddleChange(const CStyleReadings& readings, const CYearStyle& st
     return readings.nCount == 2 && !StyleApplies(style, readings.days[1]);
 }
 
-std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,
+std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar,
                                     const CYearStyle& style) {
     const std::int32_t modern = ModernYear(day, calendar);
     const std::int32_t styled = StyleYear(day, calendar, style);
@@ -258,7 +258,7 @@ std::optional<CDualYear> ParseDualYear(std::string_view text) {
 }
 
 CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDualYear& years,
-                               EStyleCalendar calendar) {
+                               CalendarRow calendar) {
     if (years.nLater != NextYear(years.nEarlier))
         return CJulianDay();
     const auto result = DayOf(day, month, years.nLater, calendar);
@@ -272,8 +272,8 @@ CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDual
 
 namespace {
 
-EStyleCalendar CalendarOfRow(EStyleRow row) {
-    return row == EStyleRow::Gregorian ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+CalendarRow CalendarOfRow(CalendarRow row) {
+    return row == ROW_GREGORIAN ? ROW_GREGORIAN : ROW_JULIAN;
 }
 
 // The Kalends, Nones or Ides a Roman date counts to.
@@ -286,22 +286,22 @@ CJulianDay RomanNamedDay(CJulianDay day) {
 
 } // namespace
 
-std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearStyle& style) {
+std::optional<CDualYear> RowDualYear(CalendarRow row, CJulianDay day, const CYearStyle& style) {
     if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
         return std::nullopt;
-    if (row == EStyleRow::Roman) {
+    if (row == ROW_ROMAN) {
         const CJulianDay named = RomanNamedDay(day);
         if (named.GetDayNumber() < kFirstSupportedDay)
             return std::nullopt;
-        return DualYearOf(named, EStyleCalendar::Julian, style);
+        return DualYearOf(named, ROW_JULIAN, style);
     }
     return DualYearOf(day, CalendarOfRow(row), style);
 }
 
-CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+CStyleReadings RowReadings(CalendarRow row, std::int32_t dayOrCount, std::int32_t kind,
                            std::int32_t month, std::int32_t styleYear, const CYearStyle& style,
                            bool keepEnded) {
-    if (row != EStyleRow::Roman)
+    if (row != ROW_ROMAN)
         return DaysOfStyleDate(dayOrCount, month, styleYear, CalendarOfRow(row), style, keepEnded);
     CStyleReadings readings;
     if (kind < kRomanKalends || kind > kRomanIdes || month < 1 || month > 12)
@@ -311,7 +311,7 @@ CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t 
     probe.SetRoman({1, kind, month, 2000});
     const std::int32_t namedDayOfMonth = probe.GetJulian().nDay;
     const CStyleReadings named = DaysOfStyleDate(namedDayOfMonth, month, styleYear,
-                                                 EStyleCalendar::Julian, style, keepEnded);
+                                                 ROW_JULIAN, style, keepEnded);
     for (int i = 0; i < named.nCount; ++i) {
         const CRomanDate date{dayOrCount, kind, month,
                               named.days[static_cast<std::size_t>(i)].GetJulian().nYear};
@@ -324,7 +324,7 @@ CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t 
     return readings;
 }
 
-CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+CStyleReadings RowReadingsOfDual(CalendarRow row, std::int32_t dayOrCount, std::int32_t kind,
                                  std::int32_t month, const CDualYear& years,
                                  const CYearStyle& style) {
     CStyleReadings readings;
@@ -332,14 +332,14 @@ CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::in
         // No style: the later year is the modern one, where an old style
         // could still have counted the earlier.
         CJulianDay day;
-        if (row == EStyleRow::Roman) {
+        if (row == ROW_ROMAN) {
             const CRomanDate date{dayOrCount, kind, month, years.nLater};
             if (!CJulianDay::IsValidRoman(date))
                 return readings;
             CJulianDay named;
             named.SetRoman({1, kind, month, years.nLater});
             const CJulianDate namedDate = named.GetJulian();
-            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years, EStyleCalendar::Julian)
+            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years, ROW_JULIAN)
                     .GetDayNumber() == 0)
                 return readings;
             day.SetRoman(date);
@@ -356,7 +356,7 @@ CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::in
     // year (the Roman row's is that of the day it counts to).
     for (const std::int32_t modern : {years.nEarlier, years.nLater}) {
         CJulianDay day;
-        if (row == EStyleRow::Roman) {
+        if (row == ROW_ROMAN) {
             const CRomanDate date{dayOrCount, kind, month, modern};
             if (!CJulianDay::IsValidRoman(date))
                 continue;

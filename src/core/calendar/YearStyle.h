@@ -3,8 +3,8 @@
 // 30 January 1649 was "30 January 1648", written today 1648/49.
 //
 //   const CYearStyle england{EYearStyle::Annunciation, 2360976};  // until 31 Dec 1751
-//   StyleYear(jd, EStyleCalendar::Julian, england);                // 1648 for 30 Jan 1649
-//   DaysOfStyleDate(30, 1, 1648, EStyleCalendar::Julian, england); // {2323385}
+//   StyleYear(jd, ROW_JULIAN, england);                // 1648 for 30 Jan 1649
+//   DaysOfStyleDate(30, 1, 1648, ROW_JULIAN, england); // {2323385}
 //   FormatDualYear(1648, 1649);                                    // "1648/49"
 //
 // A style applies to the Gregorian, Julian and Roman rows only, and only to
@@ -12,6 +12,7 @@
 // numbers have no year 0, as everywhere in the calendars.
 #pragma once
 
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
 
 #include <array>
@@ -37,9 +38,6 @@ std::optional<EYearStyle> YearStyleOfName(std::string_view name);
 // A stored value read leniently: anything but a known style is January.
 EYearStyle YearStyleOfValue(std::int32_t value);
 
-// The reckoning of a row: Easter by its own computus, dates in its calendar.
-enum class EStyleCalendar { Gregorian, Julian };
-
 struct CYearStyle {
     EYearStyle eStyle = EYearStyle::January;
     // The first day counted from 1 January; 0: the style holds on every day.
@@ -51,9 +49,9 @@ struct CYearStyle {
 bool StyleApplies(const CYearStyle& style, CJulianDay day);
 
 // The day's year counted from 1 January, in the calendar.
-std::int32_t ModernYear(CJulianDay day, EStyleCalendar calendar);
+std::int32_t ModernYear(CJulianDay day, CalendarRow calendar);
 // The day's year in the style; the modern year where the style does not apply.
-std::int32_t StyleYear(CJulianDay day, EStyleCalendar calendar, const CYearStyle& style);
+std::int32_t StyleYear(CJulianDay day, CalendarRow calendar, const CYearStyle& style);
 
 // The days with this day and month whose style year is styleYear, earliest
 // first: none for a date the style year does not hold (10 February 1751 in
@@ -70,7 +68,7 @@ struct CStyleReadings {
     bool operator==(const CStyleReadings&) const = default;
 };
 CStyleReadings DaysOfStyleDate(std::int32_t day, std::int32_t month, std::int32_t styleYear,
-                               EStyleCalendar calendar, const CYearStyle& style,
+                               CalendarRow calendar, const CYearStyle& style,
                                bool keepEnded = false);
 // Whether two readings differ by the change day (the earlier in the style,
 // the later counted from 1 January) rather than by an Easter.
@@ -83,7 +81,7 @@ struct CDualYear {
     std::int32_t nLater = 0;
     bool operator==(const CDualYear&) const = default;
 };
-std::optional<CDualYear> DualYearOf(CJulianDay day, EStyleCalendar calendar,
+std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar,
                                     const CYearStyle& style);
 
 // "1648/49", "1699/1700": the later year by its last two digits when both
@@ -107,26 +105,26 @@ std::optional<CDualYear> ParseDualYear(std::string_view text);
 // 25 March or before Easter Sunday (the calendar's computus) of the later
 // year. Day 0 otherwise, or when the date does not exist.
 CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDualYear& years,
-                               EStyleCalendar calendar);
+                               CalendarRow calendar);
 
-// The three rows a style applies to. The Roman row names its year by the
-// day it counts to (29 December 1648 is "4 days before the Kalends of
-// January 1649"), so its style year is that named day's, in the Julian
-// reckoning.
-enum class EStyleRow { Gregorian, Julian, Roman };
+// The three rows a style applies to: Gregorian, Julian, Roman (a calendar
+// of its own reckoning elsewhere: Gregorian or Julian). The Roman row names
+// its year by the day it counts to (29 December 1648 is "4 days before the
+// Kalends of January 1649"), so its style year is that named day's, in the
+// Julian reckoning.
 
 // The dual year a row shows for the day, or nothing when its year is plain.
-std::optional<CDualYear> RowDualYear(EStyleRow row, CJulianDay day, const CYearStyle& style);
+std::optional<CDualYear> RowDualYear(CalendarRow row, CJulianDay day, const CYearStyle& style);
 
 // The days a row's fields mean when its year field holds a style year:
 // dayOrCount is the day (the count in the Roman row), kind the Roman named
 // day (unused elsewhere). Invalid fields give no reading.
-CStyleReadings RowReadings(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+CStyleReadings RowReadings(CalendarRow row, std::int32_t dayOrCount, std::int32_t kind,
                            std::int32_t month, std::int32_t styleYear, const CYearStyle& style,
                            bool keepEnded = false);
 // The same for a typed dual year: the readings whose dual year is that one.
 // With no style (January) the later year is the modern one, as far as some
 // old style could have held the earlier (DayOfPastedDualYear).
-CStyleReadings RowReadingsOfDual(EStyleRow row, std::int32_t dayOrCount, std::int32_t kind,
+CStyleReadings RowReadingsOfDual(CalendarRow row, std::int32_t dayOrCount, std::int32_t kind,
                                  std::int32_t month, const CDualYear& years,
                                  const CYearStyle& style);

@@ -1309,8 +1309,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     }
                     if (!anchor.roman)
                         return FeastDayOf(feast, year, g);
-                    const EStyleCalendar cal =
-                        g ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+                    const CalendarRow cal =
+                        g ? ROW_GREGORIAN : ROW_JULIAN;
                     CRomanClauseDay roman = RomanClauseDay(*anchor.roman, year, cal);
                     // Charters give the day's own year to the days before the Kalends of
                     // January; this program's copies ("17th day of Kalends January")
@@ -1340,8 +1340,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     }
                     continue;
                 }
-                const EStyleCalendar calendar =
-                    gregorian ? EStyleCalendar::Gregorian : EStyleCalendar::Julian;
+                const CalendarRow calendar =
+                    gregorian ? ROW_GREGORIAN : ROW_JULIAN;
                 if (choice.pRegnal != nullptr) {
                     const CRegnalSpan span =
                         RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);

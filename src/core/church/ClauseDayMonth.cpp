@@ -480,9 +480,9 @@ private:
     std::vector<bool> m_free;
 };
 
-bool IsLeapYear(std::int32_t year, EStyleCalendar calendar) {
+bool IsLeapYear(std::int32_t year, CalendarRow calendar) {
     const std::int32_t y = year < 0 ? year + 1 : year; // no year 0: 1 BC is a leap year
-    if (calendar == EStyleCalendar::Julian)
+    if (calendar == ROW_JULIAN)
         return y % 4 == 0;
     return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
 }
@@ -500,7 +500,7 @@ std::vector<CClauseDayMonth> FindClauseDayMonths(const std::vector<CClauseWord>&
 }
 
 CRomanClauseDay RomanClauseDay(const CClauseDayMonth& date, std::int32_t year,
-                               EStyleCalendar calendar) {
+                               CalendarRow calendar) {
     const std::int32_t month = date.nMonth;
     const std::int32_t count = date.nCount;
     if (date.eMark == EClauseMark::None || date.eProblem != EDayMonthProblem::None || month < 1 ||

@@ -9,7 +9,7 @@
 //
 //   auto roman = FindClauseDayMonths(ClauseWords("vii idus julii"), {false, false, false});
 //   // {count 7, Ides, month 7}, words 0 .. 2
-//   RomanClauseDay(roman[0], 1490, EStyleCalendar::Julian);   // 9 July, year offset 0
+//   RomanClauseDay(roman[0], 1490, ROW_JULIAN);   // 9 July, year offset 0
 //
 // A written day and month is a date of its own: "den" before it is an
 // article, not St Denis, and "mars" after a day is March, not St Aymar. A
@@ -72,7 +72,7 @@ struct CRomanClauseDay {
 // The day of a Roman date (eMark not None) in the year of its Kalends,
 // Nones or Ides, by the leap years of the calendar given.
 CRomanClauseDay RomanClauseDay(const CClauseDayMonth& date, std::int32_t year,
-                               EStyleCalendar calendar);
+                               CalendarRow calendar);
 
 // The finder's own word tables, for the tests that read every row back.
 struct CClauseDayMonthRow {

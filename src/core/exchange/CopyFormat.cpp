@@ -195,7 +195,7 @@ std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day
     const CRowValues values = RowValuesOfDay(row, day);
     std::optional<CDualYear> dual;
     if (IsStyledRow(row) && format.nDualYear != COPY_DUAL_MODERN)
-        dual = RowDualYear(StyleRowOf(row), day, style);
+        dual = RowDualYear(row, day, style);
     if (!dual)
         return FormatRowDate(row, values, format);
     if (format.nDualYear == COPY_DUAL_AS_SHOWN)

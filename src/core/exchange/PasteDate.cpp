@@ -358,8 +358,8 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
     const std::int32_t kind = roman ? values->nSecond : 0;
     const std::int32_t month = roman ? values->nThird : values->nSecond;
     CStyleReadings readings =
-        dual ? RowReadingsOfDual(StyleRowOf(row), values->nFirst, kind, month, *split->dual, style)
-             : RowReadings(StyleRowOf(row), values->nFirst, kind, month, year, style);
+        dual ? RowReadingsOfDual(row, values->nFirst, kind, month, *split->dual, style)
+             : RowReadings(row, values->nFirst, kind, month, year, style);
     // Only days the calendars hold.
     CStyleReadings supported;
     for (int i = 0; i < readings.nCount; ++i) {

@@ -697,7 +697,7 @@ bool CCalendarPanel::UsesYearStyle(int row) const {
 }
 
 CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
-    const EStyleRow styleRow = StyleRowOf(row);
+    const auto styleRow = static_cast<CalendarRow>(row);
     std::int32_t dayOrCount = 0;
     std::int32_t kind = 0;
     if (row == ROW_ROMAN) {
@@ -735,7 +735,7 @@ CStyleReadings CCalendarPanel::ReadingsOfShownDate(int row, const CJulianDay& da
     const CYearStyle style = GetYearStyle();
     if (!IsStyledRow(row) || style.eStyle == EYearStyle::January)
         return {};
-    const EStyleRow styleRow = StyleRowOf(row);
+    const auto styleRow = static_cast<CalendarRow>(row);
     const std::int32_t modern = ModernRowYear(row, day);
     std::int32_t styleYear = modern;
     if (const auto dual = RowDualYear(styleRow, day, style))

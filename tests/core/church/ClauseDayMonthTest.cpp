@@ -208,7 +208,7 @@ TEST(ClauseDayMonth, RomanStyle) {
 }
 
 std::string RomanDay(std::int32_t count, EClauseMark mark, std::int32_t month, std::int32_t year,
-                     EStyleCalendar calendar = EStyleCalendar::Julian) {
+                     CalendarRow calendar = ROW_JULIAN) {
     CClauseDayMonth date;
     date.nCount = count;
     date.eMark = mark;
@@ -248,8 +248,8 @@ TEST(ClauseDayMonth, RomanDays) {
     EXPECT_EQ(RomanDay(18, M::Kalends, 3, 1492), "0/0");
     EXPECT_EQ(RomanDay(5, M::Kalends, 3, -1), "26/2"); // 1 BC was a leap year
     EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700), "26/2");
-    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700, EStyleCalendar::Gregorian), "25/2");
-    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 2000, EStyleCalendar::Gregorian), "26/2");
+    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700, ROW_GREGORIAN), "25/2");
+    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 2000, ROW_GREGORIAN), "26/2");
 }
 
 // Every day of a leap and a common year, as this program copies it in
@@ -274,7 +274,7 @@ TEST(ClauseDayMonth, ReadsBackTheProgramsRomanDates) {
             ASSERT_EQ(found.size(), 1u) << *text;
             EXPECT_EQ(found[0].nLast - found[0].nFirst + 2, words.size()) << *text;
             const CRomanClauseDay read =
-                RomanClauseDay(found[0], roman.nYear, EStyleCalendar::Julian);
+                RomanClauseDay(found[0], roman.nYear, ROW_JULIAN);
             const CJulianDate julian = day.GetJulian();
             EXPECT_EQ(read.nMonth, julian.nMonth) << *text;
             EXPECT_EQ(roman.nYear + read.nYearOffset, julian.nYear) << *text;
