@@ -75,6 +75,11 @@ const std::unordered_map<int, std::string>& EnglishTable() {
                "the row has %1 fields, the header %2", ",",
                "%1 row: %2 sure, %3 doubtful, %4 several days, %5 refused",
                "%1 rows: %2 sure, %3 doubtful, %4 several days, %5 refused"});
+        range(IDS_SUNDAY_AFTER_CIRCUMCISION,
+              {"Sunday after the Circumcision", "Sunday in the octave of Christmas",
+               "%1 Sunday after Epiphany", "%1 Sunday after Pentecost, %2 after Trinity",
+               "%1 omitted", "regnal year", "pontifical year", "epact", "not checked: %1",
+               "Gregorian", "Julian", "Republican", "Jewish", "Muslim"});
         return t;
     }();
     return table;
@@ -200,6 +205,13 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "%5 refus\xE9\x65s",
                "%1 lignes : %2 s\xFBres, %3 douteuses, %4 \xE0 plusieurs jours, "
                "%5 refus\xE9\x65s"});
+        range(IDS_SUNDAY_AFTER_CIRCUMCISION,
+              {"Dimanche apr\xE8s la Circoncision", "Dimanche dans l'octave de No\xEBl",
+               "%1 dimanche apr\xE8s l'\xC9piphanie",
+               "%1 dimanche apr\xE8s la Pentec\xF4te, %2 apr\xE8s la Trinit\xE9", "%1 omis",
+               "ann\xE9\x65 du r\xE8gne", "ann\xE9\x65 du pontificat", "\xE9pacte",
+               "non v\xE9rifi\xE9 : %1", "gr\xE9gorien", "julien", "r\xE9publicain", "juif",
+               "musulman"});
         return t;
     }();
     return table;
@@ -247,6 +259,11 @@ std::string Formatted(std::string_view form, std::initializer_list<std::string_v
 
 std::string FormatResString(int id, std::initializer_list<std::string_view> args) {
     return Formatted(LoadResString(id), args);
+}
+
+std::string FormatResString(int id, ETextLanguage language,
+                            std::initializer_list<std::string_view> args) {
+    return Formatted(LoadResString(id, language), args);
 }
 
 std::string FormatResStringUtf8(int id, std::initializer_list<std::string_view> args) {

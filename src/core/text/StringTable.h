@@ -68,6 +68,23 @@ enum : int {
     IDS_THOUSANDS_SEPARATOR,
     IDS_LIST_SUMMARY_ONE_ROW,       // the rows, then sure, doubtful, several, refused
     IDS_LIST_SUMMARY,               // the same
+    // The church year's Sundays, and days a year sheet leaves out:
+    IDS_SUNDAY_AFTER_CIRCUMCISION,
+    IDS_SUNDAY_IN_CHRISTMAS_OCTAVE,
+    IDS_SUNDAY_AFTER_EPIPHANY,      // its number
+    IDS_SUNDAY_AFTER_PENTECOST,     // its numbers after Pentecost and Trinity
+    IDS_DAYS_OMITTED,               // the days
+    // What a clause names that the reader does not check:
+    IDS_REGNAL_YEAR,
+    IDS_PONTIFICAL_YEAR,
+    IDS_EPACT,
+    IDS_NOT_CHECKED,                // the element
+    // The calendars a GEDCOM value's days are written in:
+    IDS_CALENDAR_GREGORIAN,
+    IDS_CALENDAR_JULIAN,
+    IDS_CALENDAR_REPUBLICAN,
+    IDS_CALENDAR_JEWISH,
+    IDS_CALENDAR_MUSLIM,
 };
 
 // The language of the texts the core writes (names in lists, labels, copied
@@ -84,6 +101,8 @@ const std::string& LoadResString(int id, ETextLanguage language);
 // The text of an id in the current language, %1 .. %9 replaced by the
 // arguments (an argument is put in as it is, never read for more).
 std::string FormatResString(int id, std::initializer_list<std::string_view> args);
+std::string FormatResString(int id, ETextLanguage language,
+                            std::initializer_list<std::string_view> args);
 // The same in UTF-8, for the texts the core writes so: the text is
 // converted, the arguments (UTF-8 already) put in as they are.
 std::string FormatResStringUtf8(int id, std::initializer_list<std::string_view> args);
