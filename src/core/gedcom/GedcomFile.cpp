@@ -4,6 +4,7 @@
 // it continues.
 #include "GedcomFile.h"
 
+#include "text/StringTable.h"
 #include "text/TextEncoding.h"
 
 #include <algorithm>
@@ -764,4 +765,22 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             }
         }
     }
+}
+
+int GedcomFileErrorText(EGedcomFileError error) {
+    switch (error) {
+    case EGedcomFileError::None:
+        break;
+    case EGedcomFileError::ReadFailed:
+        return IDS_CANNOT_READ;
+    case EGedcomFileError::Empty:
+        return IDS_GEDCOM_EMPTY;
+    case EGedcomFileError::NotGedcom:
+        return IDS_NOT_GEDCOM;
+    case EGedcomFileError::LineTooLong:
+        return IDS_GEDCOM_LINE_TOO_LONG;
+    case EGedcomFileError::OddUtf16:
+        return IDS_GEDCOM_ODD_UTF16;
+    }
+    return 0;
 }

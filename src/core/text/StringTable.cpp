@@ -80,6 +80,11 @@ const std::unordered_map<int, std::string>& EnglishTable() {
                "%1 Sunday after Epiphany", "%1 Sunday after Pentecost, %2 after Trinity",
                "%1 omitted", "regnal year", "pontifical year", "epact", "not checked: %1",
                "Gregorian", "Julian", "Republican", "Jewish", "Muslim"});
+        range(IDS_CANNOT_OPEN,
+              {"Cannot open %1", "Cannot read %1", "Cannot write %1",
+               "%1 is empty: it is not a GEDCOM file",
+               "%1 is not a GEDCOM file: line %2 is not 0 HEAD",
+               "%1: line %2 is longer than 1 MiB", "%1: the UTF-16 text ends in half a character"});
         return t;
     }();
     return table;
@@ -212,6 +217,13 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "ann\xE9\x65 du r\xE8gne", "ann\xE9\x65 du pontificat", "\xE9pacte",
                "non v\xE9rifi\xE9 : %1", "gr\xE9gorien", "julien", "r\xE9publicain", "juif",
                "musulman"});
+        // The window's French, a no-break space before a colon.
+        range(IDS_CANNOT_OPEN,
+              {"Impossible d'ouvrir %1", "Impossible de lire %1", "Impossible d'\xE9\x63rire %1",
+               "%1 est vide\xA0: ce n'est pas un fichier GEDCOM",
+               "%1 n'est pas un fichier GEDCOM\xA0: la ligne %2 n'est pas 0 HEAD",
+               "%1\xA0: la ligne %2 d\xE9passe 1 Mio",
+               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re"});
         return t;
     }();
     return table;

@@ -85,6 +85,14 @@ enum : int {
     IDS_CALENDAR_REPUBLICAN,
     IDS_CALENDAR_JEWISH,
     IDS_CALENDAR_MUSLIM,
+    // A file the program cannot use, without the final period the window adds:
+    IDS_CANNOT_OPEN,                // the file
+    IDS_CANNOT_READ,                // the file
+    IDS_CANNOT_WRITE,               // the file
+    IDS_GEDCOM_EMPTY,               // the file
+    IDS_NOT_GEDCOM,                 // the file, the line
+    IDS_GEDCOM_LINE_TOO_LONG,       // the file, the line
+    IDS_GEDCOM_ODD_UTF16,           // the file
 };
 
 // The language of the texts the core writes (names in lists, labels, copied
