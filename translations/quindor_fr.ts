@@ -802,7 +802,7 @@
     <name>CGedcomCheckDialog</name>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="124"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
@@ -823,9 +823,9 @@
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="347"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="476"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="819"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="828"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="475"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="818"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="827"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="219"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="725"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
@@ -992,85 +992,85 @@
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="474"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
         <source>Reading %1…</source>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="474"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="525"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="524"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="544"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="566"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="543"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="565"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="548"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="548"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="550"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="550"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="560"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="587"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="586"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="589"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="588"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="640"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="639"/>
         <source>The list cannot replace the file it lists (%1): choose another name.</source>
         <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="663"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="662"/>
         <source>%1 written: %2 lines.</source>
         <translation>%1 écrit&#xa0;: %2 lignes.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="668"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="667"/>
         <source>Only the lines shown: %1.</source>
         <translation>Seulement les lignes affichées&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="669"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="668"/>
         <source>Every line of the list, none left out by the Show choice.</source>
         <translation>Toutes les lignes de la liste, aucune écartée par le choix Afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="703"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="702"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
@@ -1095,54 +1095,54 @@
         <translation>grégorienne avant le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="716"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="750"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="749"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="755"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="754"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="757"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="756"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="760"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="759"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="533"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="532"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
         <location filename="../src/ui/GedcomCheckDialog.cpp" line="220"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="820"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="829"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="819"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="828"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>

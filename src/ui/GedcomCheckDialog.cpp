@@ -449,9 +449,8 @@ QString CGedcomCheckDialog::StatusText(unsigned findings, std::int32_t reformDay
 
 QString CGedcomCheckDialog::ErrorText(EGedcomFileError error, std::int64_t line,
                                       const QString& file) {
-    if (error == EGedcomFileError::None)
-        return {};
-    return FileSentence(GedcomFileErrorText(error), file, line);
+    return error == EGedcomFileError::None ? QString()
+                                           : FileSentence(GedcomFileErrorText(error), file, line);
 }
 
 EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {

@@ -768,19 +768,9 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
 }
 
 int GedcomFileErrorText(EGedcomFileError error) {
-    switch (error) {
-    case EGedcomFileError::None:
-        break;
-    case EGedcomFileError::ReadFailed:
-        return IDS_CANNOT_READ;
-    case EGedcomFileError::Empty:
-        return IDS_GEDCOM_EMPTY;
-    case EGedcomFileError::NotGedcom:
-        return IDS_NOT_GEDCOM;
-    case EGedcomFileError::LineTooLong:
-        return IDS_GEDCOM_LINE_TOO_LONG;
-    case EGedcomFileError::OddUtf16:
-        return IDS_GEDCOM_ODD_UTF16;
-    }
-    return 0;
+    // In the order of EGedcomFileError.
+    static constexpr int kTexts[] = {0, IDS_CANNOT_READ, IDS_GEDCOM_EMPTY, IDS_NOT_GEDCOM,
+                                     IDS_GEDCOM_LINE_TOO_LONG, IDS_GEDCOM_ODD_UTF16};
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(EGedcomFileError::OddUtf16) + 1);
+    return kTexts[static_cast<int>(error)];
 }
