@@ -801,387 +801,348 @@
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="124"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="121"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="130"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="123"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="132"/>
         <source>Suggestion</source>
         <translation>Suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="125"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="134"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="338"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="479"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="829"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="838"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="347"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="475"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="818"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="827"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="127"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="136"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="126"/>
         <source>Record</source>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="119"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="128"/>
         <source>Event</source>
         <translation>Événement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="210"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="738"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="219"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="214"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="223"/>
         <source>Export the List</source>
         <translation>Exporter la liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="215"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="224"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="339"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="348"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="346"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="355"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="347"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="348"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="351"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="357"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
         <source>&amp;Export…</source>
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="349"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
         <source>Saves the lines shown, in their order, as a CSV file.</source>
         <translation>Enregistre les lignes affichées, dans leur ordre, dans un fichier CSV.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="359"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="352"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
         <source>&amp;Show the Day</source>
         <translation>Afficher le &amp;jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="379"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="388"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="381"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="390"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="383"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="392"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="385"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="394"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="387"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="396"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="389"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="398"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="391"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="400"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="393"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="402"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="395"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="404"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="415"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="408"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="417"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="410"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="419"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="412"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="421"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="414"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="423"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="416"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="425"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="418"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="427"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="420"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="422"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="431"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="432"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="441"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="447"/>
-        <source>Cannot read %1.</source>
-        <translation>Impossible de lire %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="449"/>
-        <source>%1 is empty: it is not a GEDCOM file.</source>
-        <translation>%1 est vide&#xa0;: ce n&apos;est pas un fichier GEDCOM.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="451"/>
-        <source>%1 is not a GEDCOM file: line %2 is not 0 HEAD.</source>
-        <translation>%1 n&apos;est pas un fichier GEDCOM&#xa0;: la ligne %2 n&apos;est pas 0 HEAD.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="453"/>
-        <source>%1: line %2 is longer than 1 MiB.</source>
-        <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="455"/>
-        <source>%1: the UTF-16 text ends in half a character.</source>
-        <translation>%1&#xa0;: le texte UTF-16 finit sur un demi-caractère.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="464"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="713"/>
-        <source>Cannot open %1.</source>
-        <translation>Impossible d&apos;ouvrir %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="477"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
         <source>Reading %1…</source>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="477"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="528"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="524"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="569"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="543"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="565"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="551"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="551"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="553"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="553"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="562"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="563"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="590"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="586"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="592"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="588"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="643"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="639"/>
         <source>The list cannot replace the file it lists (%1): choose another name.</source>
         <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="666"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="662"/>
         <source>%1 written: %2 lines.</source>
         <translation>%1 écrit&#xa0;: %2 lignes.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="671"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="667"/>
         <source>Only the lines shown: %1.</source>
         <translation>Seulement les lignes affichées&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="672"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="668"/>
         <source>Every line of the list, none left out by the Show choice.</source>
         <translation>Toutes les lignes de la liste, aucune écartée par le choix Afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="706"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="702"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="649"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="663"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="718"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="757"/>
-        <source>Cannot write %1.</source>
-        <translation>Impossible d&apos;écrire %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="341"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
         <source>Also make dates before %1 &amp;Julian</source>
         <translation>Rendre aussi &amp;juliennes les dates avant le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="342"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="351"/>
         <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before %1 that name no calendar, as the Suggestion column shows while this is ticked.</source>
         <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le %1 qui ne nomment aucun calendrier, comme le montre la colonne Suggestion tant que la case est cochée.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="397"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
         <source>Gregorian before the reform of %1</source>
         <translation>grégorienne avant la réforme du %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="424"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="433"/>
         <source>Gregorian before %1</source>
         <translation>grégorienne avant le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="723"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="736"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="760"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="749"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="765"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="754"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="767"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="756"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="770"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="759"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="534"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="536"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="532"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="211"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="830"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="839"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="220"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="819"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="828"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>
@@ -2066,52 +2027,52 @@
 <context>
     <name>CSaintsDialog</name>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="153"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="154"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="155"/>
         <source>Saint&apos;s &amp;name:</source>
         <translation>&amp;Nom du saint&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="155"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="156"/>
         <source>a name, e.g. Geneviève or Genevieve</source>
         <translation>un nom, par exemple Geneviève ou Genevieve</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="156"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="157"/>
         <source>Saints found</source>
         <translation>Saints trouvés</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="157"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="158"/>
         <source>Display the date in Gregorian calendar</source>
         <translation>Afficher la date dans le calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="158"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="159"/>
         <source>Display the date in Julian calendar</source>
         <translation>Afficher la date dans le calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="159"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="160"/>
         <source>Traditional dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="160"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="161"/>
         <source>Present dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="161"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="162"/>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <location filename="../src/ui/SaintsDialog.cpp" line="162"/>
+        <location filename="../src/ui/SaintsDialog.cpp" line="163"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -2119,137 +2080,137 @@
 <context>
     <name>Clipboard</name>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="135"/>
+        <location filename="../src/ui/Clipboard.cpp" line="130"/>
         <source>The Republican calendar begins on %1.</source>
         <translation>Le calendrier républicain commence le %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="138"/>
+        <location filename="../src/ui/Clipboard.cpp" line="133"/>
         <source>The Jewish calendar begins on %1 (Julian calendar).</source>
         <translation>Le calendrier juif commence le %1 (calendrier julien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="142"/>
+        <location filename="../src/ui/Clipboard.cpp" line="137"/>
         <source>The Muslim row shows no date before %1 (Gregorian calendar).</source>
         <translation>La ligne musulmane ne montre aucune date avant le %1 (calendrier grégorien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="159"/>
+        <location filename="../src/ui/Clipboard.cpp" line="154"/>
         <source>Nothing to copy: the row is blank on this day.</source>
         <translation>Rien à copier&#xa0;: la ligne est vide ce jour-là.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="161"/>
+        <location filename="../src/ui/Clipboard.cpp" line="156"/>
         <source>Nothing to copy: the row is blank. %1</source>
         <translation>Rien à copier&#xa0;: la ligne est vide. %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="168"/>
+        <location filename="../src/ui/Clipboard.cpp" line="163"/>
         <source>Nothing to copy: the row holds no valid date.</source>
         <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="227"/>
+        <location filename="../src/ui/Clipboard.cpp" line="222"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="239"/>
+        <location filename="../src/ui/Clipboard.cpp" line="234"/>
         <source>The clipboard holds more text than any date.</source>
         <translation>Le presse-papiers contient plus de texte que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="241"/>
+        <location filename="../src/ui/Clipboard.cpp" line="236"/>
         <source>The clipboard holds no text to paste.</source>
         <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="193"/>
+        <location filename="../src/ui/Clipboard.cpp" line="188"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="127"/>
+        <location filename="../src/ui/Clipboard.cpp" line="122"/>
         <source>“%1” read as an Old Style (Julian) date</source>
         <translation>«&#xa0;%1&#xa0;» lu comme une date de l&apos;ancien style (julien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="198"/>
+        <location filename="../src/ui/Clipboard.cpp" line="193"/>
         <source>a year or a month alone names no day</source>
         <translation>une année ou un mois seul ne désigne aucun jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="201"/>
+        <location filename="../src/ui/Clipboard.cpp" line="196"/>
         <source>a family-tree range or period names no single day</source>
         <translation>un intervalle ou une période d&apos;arbre généalogique ne désigne aucun jour précis</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="205"/>
+        <location filename="../src/ui/Clipboard.cpp" line="200"/>
         <source>a dual year out of its place spans years, not one day</source>
         <translation>une double année hors de sa place couvre des années, pas un jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="209"/>
+        <location filename="../src/ui/Clipboard.cpp" line="204"/>
         <source>its month has no such day</source>
         <translation>son mois n&apos;a pas ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="212"/>
+        <location filename="../src/ui/Clipboard.cpp" line="207"/>
         <source>the day is outside the range of this calendar</source>
         <translation>le jour est hors des limites de ce calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="219"/>
+        <location filename="../src/ui/Clipboard.cpp" line="214"/>
         <source>Gregorian</source>
         <translation>grégorienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="219"/>
+        <location filename="../src/ui/Clipboard.cpp" line="214"/>
         <source>Julian</source>
         <translation>julienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="220"/>
+        <location filename="../src/ui/Clipboard.cpp" line="215"/>
         <source>Roman-style</source>
         <translation>julienne à la romaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="220"/>
+        <location filename="../src/ui/Clipboard.cpp" line="215"/>
         <source>Republican</source>
         <translation>républicaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="221"/>
+        <location filename="../src/ui/Clipboard.cpp" line="216"/>
         <source>Jewish</source>
         <translation>juive</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="221"/>
+        <location filename="../src/ui/Clipboard.cpp" line="216"/>
         <source>Muslim</source>
         <translation>musulmane</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="224"/>
+        <location filename="../src/ui/Clipboard.cpp" line="219"/>
         <source>a date of the %1 row, not of this one</source>
         <translation>une date de la ligne %1, pas de celle-ci</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="226"/>
+        <location filename="../src/ui/Clipboard.cpp" line="221"/>
         <source>not a date of any row</source>
         <translation>aucune ligne n&apos;y lit une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="253"/>
+        <location filename="../src/ui/Clipboard.cpp" line="248"/>
         <source>The clipboard holds “%1”: %2.</source>
         <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="263"/>
+        <location filename="../src/ui/Clipboard.cpp" line="258"/>
         <source>The text is longer than any date.</source>
         <translation>Le texte est plus long que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="266"/>
+        <location filename="../src/ui/Clipboard.cpp" line="261"/>
         <source>This row cannot read the text: %1.</source>
         <translation>Cette ligne ne peut pas lire le texte&#xa0;: %1.</translation>
     </message>

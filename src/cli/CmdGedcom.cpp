@@ -12,6 +12,7 @@
 #include "gedcom/GedcomLenient.h"
 #include "gedcom/GedcomPipeline.h"
 #include "text/Csv.h"
+#include "text/StringTable.h"
 
 #include <charconv>
 #include <filesystem>
@@ -32,21 +33,12 @@ void AppendNumber(std::string& row, std::int64_t number) {
 
 int FileError(std::ostream& err, EGedcomFileError error, std::int64_t line,
               const std::string& name) {
-    switch (error) {
-    case EGedcomFileError::None:
-        break;
-    case EGedcomFileError::ReadFailed:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::ReadFailed, name));
-    case EGedcomFileError::Empty:
+    if (error == EGedcomFileError::None)
+        return kExitOk;
+    // Shorter than the window's sentence, as the tool has always written it.
+    if (error == EGedcomFileError::Empty)
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::Empty, name));
-    case EGedcomFileError::NotGedcom:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::NotGedcom, name, line));
-    case EGedcomFileError::LineTooLong:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::LineTooLong, name, line));
-    case EGedcomFileError::OddUtf16:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::OddUtf16, name));
-    }
-    return kExitOk;
+    return Fail(err, kExitRefused, GedcomFileMessage(GedcomFileErrorText(error), name, line));
 }
 
 } // namespace
@@ -159,8 +151,7 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
     run.bTwoThreads = true;
     run.onOpen = [&](const std::string& temp) {
         if (mapped.IsMapped())
-            guard.emplace(temp,
-                          "quindor-cli: " + GedcomMessage(EGedcomMessage::ReadFailed, name) + '\n',
+            guard.emplace(temp, "quindor-cli: " + GedcomFileMessage(IDS_CANNOT_READ, name) + '\n',
                           kExitRefused);
     };
     run.onWritten = [&](const char* upTo) { mapped.Release(upTo); };
@@ -181,7 +172,7 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
         return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::FixExists, outPath));
     case EGedcomCopy::CannotWrite:
     case EGedcomCopy::Cancelled:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotWrite, outPath));
+        return Fail(err, kExitRefused, GedcomFileMessage(IDS_CANNOT_WRITE, outPath));
     }
     err << "quindor-cli: " << GedcomMessage(EGedcomMessage::FixSummary, outPath, copy.nChanges)
         << '\n';
@@ -230,7 +221,7 @@ int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (file != "-") {
         stream.open(file, std::ios::binary);
         if (!stream)
-            return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::CannotOpen, file));
+            return Fail(err, kExitRefused, GedcomFileMessage(IDS_CANNOT_OPEN, file));
     }
     std::istream& in = file == "-" ? std::cin : stream;
     if (fixOut)

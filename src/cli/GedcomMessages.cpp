@@ -9,18 +9,8 @@ const char* FrenchTemplate(EGedcomMessage id) {
     switch (id) {
     case EGedcomMessage::UsageFile:
         return "gedcom attend un FICHIER (ou - pour l'entr\u00E9e standard)";
-    case EGedcomMessage::CannotOpen:
-        return "impossible d'ouvrir %s";
-    case EGedcomMessage::ReadFailed:
-        return "impossible de lire %s";
     case EGedcomMessage::Empty:
         return "%s est vide : ce n'est pas un fichier GEDCOM";
-    case EGedcomMessage::NotGedcom:
-        return "%s n'est pas un fichier GEDCOM : la ligne %d n'est pas 0 HEAD";
-    case EGedcomMessage::LineTooLong:
-        return "%s : la ligne %d d\u00E9passe 1 Mio";
-    case EGedcomMessage::OddUtf16:
-        return "%s : le texte UTF-16 finit sur un demi-caract\u00E8re";
     case EGedcomMessage::NotAFullDay:
         return "%s ne nomme pas un seul jour (une date compl\u00E8te, ou une date apr\u00E8s ABT, "
                "CAL, EST ou INT)";
@@ -38,8 +28,6 @@ const char* FrenchTemplate(EGedcomMessage id) {
         return "%s existe d\u00E9j\u00E0 : --force pour le remplacer";
     case EGedcomMessage::FixOverSource:
         return "--fix n'\u00E9crit jamais sur le fichier qu'il lit (%s)";
-    case EGedcomMessage::CannotWrite:
-        return "impossible d'\u00E9crire %s";
     case EGedcomMessage::FixSummary:
         return "%s \u00E9crit : %d valeurs remplac\u00E9es";
     case EGedcomMessage::NoDayYearOrMonth:
@@ -60,18 +48,8 @@ const char* EnglishTemplate(EGedcomMessage id) {
     switch (id) {
     case EGedcomMessage::UsageFile:
         return "gedcom needs one FILE (or - for standard input)";
-    case EGedcomMessage::CannotOpen:
-        return "cannot open %s";
-    case EGedcomMessage::ReadFailed:
-        return "cannot read %s";
     case EGedcomMessage::Empty:
         return "%s is empty: not a GEDCOM file";
-    case EGedcomMessage::NotGedcom:
-        return "%s is not a GEDCOM file: line %d is not 0 HEAD";
-    case EGedcomMessage::LineTooLong:
-        return "%s: line %d is longer than 1 MiB";
-    case EGedcomMessage::OddUtf16:
-        return "%s: the UTF-16 text ends in half a character";
     case EGedcomMessage::NotAFullDay:
         return "%s names no single day (a full date, or one after ABT, CAL, EST or INT)";
     case EGedcomMessage::BadVersion:
@@ -88,8 +66,6 @@ const char* EnglishTemplate(EGedcomMessage id) {
         return "%s exists: give --force to replace it";
     case EGedcomMessage::FixOverSource:
         return "--fix never writes over the file it reads (%s)";
-    case EGedcomMessage::CannotWrite:
-        return "cannot write %s";
     case EGedcomMessage::FixSummary:
         return "%s written: %d values replaced";
     case EGedcomMessage::NoDayYearOrMonth:
@@ -121,6 +97,15 @@ std::string GedcomMessage(EGedcomMessage id, const std::string& text, std::int64
             message += *p;
         }
     }
+    return message;
+}
+
+std::string GedcomFileMessage(int id, const std::string& file, std::int64_t line) {
+    std::string message = FormatResStringUtf8(id, {file, std::to_string(line)});
+    // "cannot open x"; a sentence that starts with the file keeps its name as it is.
+    const std::string& form = LoadResString(id);
+    if (!form.empty() && form[0] >= 'A' && form[0] <= 'Z')
+        message[0] = static_cast<char>(message[0] - 'A' + 'a');
     return message;
 }
 

@@ -1,5 +1,5 @@
-// Every text the GEDCOM commands write, in one place, so that another
-// language can be added beside the English one.
+// The texts the GEDCOM commands write, in English and French; a file's
+// sentences that the window shows too come from the core's string table.
 #pragma once
 
 #include <cstdint>
@@ -7,12 +7,7 @@
 
 enum class EGedcomMessage : int {
     UsageFile,        // "gedcom needs one FILE (or - for standard input)"
-    CannotOpen,       // "cannot open %s"
-    ReadFailed,       // "cannot read %s"
     Empty,            // "%s is empty: not a GEDCOM file"
-    NotGedcom,        // "%s is not a GEDCOM file: line %d is not 0 HEAD"
-    LineTooLong,      // "%s: line %d is longer than 1 MiB"
-    OddUtf16,         // "%s: the UTF-16 text ends in half a character"
     NotAFullDay,      // "%s names no single day (a full date, or ABT/CAL/EST/INT one)"
     BadVersion,       // "--gedcom takes 5 or 7, not '%s'"
     GedcomNeedsTo,    // "--gedcom needs --to CAL"
@@ -21,7 +16,6 @@ enum class EGedcomMessage : int {
     UsageFix,         // "gedcom --fix needs OUT and FILE"
     FixExists,        // "%s exists: give --force to replace it"
     FixOverSource,    // "--fix never writes over the file it reads (%s)"
-    CannotWrite,      // "cannot write %s"
     FixSummary,       // "%s written: %d values replaced"
     NoDayYearOrMonth, // "%s names no single day: a year or a month alone names no day"
     NoDaySpan,        // "%s names no single day: it is a range or a period"
@@ -32,6 +26,9 @@ enum class EGedcomMessage : int {
 // The message with its one argument (text) and line (number) filled in.
 std::string GedcomMessage(EGedcomMessage id, const std::string& text = std::string(),
                           std::int64_t number = 0);
+// A file's sentence from the core's table, which the window shows too (%1
+// the file, %2 the line), as the tool writes it: in lower case, no period.
+std::string GedcomFileMessage(int id, const std::string& file, std::int64_t line = 0);
 
 // The summary line: "N DATE lines: M ok, K with findings[, J right but
 // worth knowing][; ANSEL file, its dates read as ASCII]".

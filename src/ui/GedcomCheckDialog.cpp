@@ -8,6 +8,7 @@
 #ifndef Q_MOC_RUN
 #include "gedcom/GedcomFix.h"
 #include "settings/RecentFiles.h"
+#include "text/StringTable.h"
 #endif
 
 #include <QAbstractTableModel>
@@ -56,6 +57,14 @@ std::int64_t FindingCount(const CGedcomCheckModel& model, unsigned finding) {
 
 std::string LocalName(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// A file's sentence from the core's table, which quindor-cli writes too,
+// with the window's final period. The name goes in last, as Qt text: it
+// may hold what the code page cannot.
+QString FileSentence(int id, const QString& file, std::int64_t line = 0) {
+    return FromCp1252(FormatResString(id, {"%1", std::to_string(line)})).arg(file) +
+           QLatin1Char('.');
 }
 
 std::string Utf8(const QString& text) {
@@ -440,28 +449,15 @@ QString CGedcomCheckDialog::StatusText(unsigned findings, std::int32_t reformDay
 
 QString CGedcomCheckDialog::ErrorText(EGedcomFileError error, std::int64_t line,
                                       const QString& file) {
-    switch (error) {
-    case EGedcomFileError::None:
-        break;
-    case EGedcomFileError::ReadFailed:
-        return tr("Cannot read %1.").arg(file);
-    case EGedcomFileError::Empty:
-        return tr("%1 is empty: it is not a GEDCOM file.").arg(file);
-    case EGedcomFileError::NotGedcom:
-        return tr("%1 is not a GEDCOM file: line %2 is not 0 HEAD.").arg(file).arg(line);
-    case EGedcomFileError::LineTooLong:
-        return tr("%1: line %2 is longer than 1 MiB.").arg(file).arg(line);
-    case EGedcomFileError::OddUtf16:
-        return tr("%1: the UTF-16 text ends in half a character.").arg(file);
-    }
-    return {};
+    return error == EGedcomFileError::None ? QString()
+                                           : FileSentence(GedcomFileErrorText(error), file, line);
 }
 
 EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!in || QFileInfo(path).isDir()) {
-        m_warn(tr("Cannot open %1.").arg(name));
+        m_warn(FileSentence(IDS_CANNOT_OPEN, name));
         return EGedcomLoad::Failed;
     }
     const double size = static_cast<double>(std::max<qint64>(QFileInfo(path).size(), 1));
@@ -646,7 +642,7 @@ EGedcomSave CGedcomCheckDialog::Export() {
     }
     CAtomicFile file(LocalName(target));
     if (!file.IsOpen()) {
-        m_warn(tr("Cannot write %1.").arg(targetName));
+        m_warn(FileSentence(IDS_CANNOT_WRITE, targetName));
         return EGedcomSave::Failed;
     }
     std::string text;
@@ -660,7 +656,7 @@ EGedcomSave CGedcomCheckDialog::Export() {
     }
     file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
     if (!file.Commit()) {
-        m_warn(tr("Cannot write %1.").arg(targetName));
+        m_warn(FileSentence(IDS_CANNOT_WRITE, targetName));
         return EGedcomSave::Failed;
     }
     QString notice = tr("%1 written: %2 lines.")
@@ -710,7 +706,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     const QString targetName = QFileInfo(target).fileName();
     std::ifstream in(LocalName(m_strPath), std::ios::binary);
     if (!in) {
-        m_warn(tr("Cannot open %1.").arg(m_strFile));
+        m_warn(FileSentence(IDS_CANNOT_OPEN, m_strFile));
         return EGedcomSave::Failed;
     }
     // Written as the changes come, kept only for a 5.5.1 file with changes.
@@ -746,7 +742,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
         return EGedcomSave::Failed;
     }
     if (copy.eEnd != EGedcomCopy::Written) {
-        m_warn(tr("Cannot write %1.").arg(targetName));
+        m_warn(FileSentence(IDS_CANNOT_WRITE, targetName));
         return EGedcomSave::Failed;
     }
     const bool withReport = copy.eVersion == EGedcomVersion::V551 && copy.nChanges > 0;

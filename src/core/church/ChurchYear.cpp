@@ -3,6 +3,7 @@
 #include "calendar/Computus.h"
 #include "church/FeastNames.h"
 #include "text/Ordinal.h"
+#include "text/StringTable.h"
 
 #include <algorithm>
 #include <limits>
@@ -177,11 +178,10 @@ void AddYearDays(std::int32_t year, const CChurchReckoning& reckoning, bool fren
     }
     const bool gregorianCircumcision = GregorianDate(1, 1, year, reckoning);
     add(SundayWithin(DayOfDate(1, 1, year, gregorianCircumcision), 4), gregorianCircumcision,
-        "Dominica post Circumcisionem",
-        french ? "Dimanche apr\xE8s la Circoncision" : "Sunday after the Circumcision");
+        "Dominica post Circumcisionem", LoadResString(IDS_SUNDAY_AFTER_CIRCUMCISION, language));
     add(SundayWithin(DayOfDate(25, 12, year, gregorianChristmas), 6), gregorianChristmas,
         "Dominica infra octavam Nativitatis",
-        french ? "Dimanche dans l'octave de No\xEBl" : "Sunday in the octave of Christmas");
+        LoadResString(IDS_SUNDAY_IN_CHRISTMAS_OCTAVE, language));
 
     // The numbered Sundays between the named ones, counted in weeks from
     // their feast, whatever the reform took out of the dates between.
@@ -192,10 +192,8 @@ void AddYearDays(std::int32_t year, const CChurchReckoning& reckoning, bool fren
         const CJulianDay day = NumberedSunday(ESundaySeries::Epiphany, n, year, gregorianEpiphany);
         if (day.GetDayNumber() == 0 || septuagesima.GetDayNumber() == 0 || day >= septuagesima)
             break;
-        const std::string number = OrdinalText(n, language);
         add(day, gregorianEpiphany, "Dominica " + RomanNumeral(n) + " post Epiphaniam",
-            french ? number + " dimanche apr\xE8s l'\xC9piphanie"
-                   : number + " Sunday after Epiphany");
+            FormatResString(IDS_SUNDAY_AFTER_EPIPHANY, language, {OrdinalText(n, language)}));
     }
     const CJulianDay advent = AdventSunday(1, year, gregorianChristmas);
     for (std::int32_t n = 2;; ++n) {
@@ -203,13 +201,9 @@ void AddYearDays(std::int32_t year, const CChurchReckoning& reckoning, bool fren
             NumberedSunday(ESundaySeries::Pentecost, n, year, reckoning.bGregorianEaster);
         if (day.GetDayNumber() == 0 || (advent.GetDayNumber() != 0 && day >= advent))
             break;
-        const std::string afterPentecost = OrdinalText(n, language);
-        const std::string afterTrinity = OrdinalText(n - 1, language);
         days.push_back({"Dominica " + RomanNumeral(n) + " post Pentecosten",
-                        french ? afterPentecost + " dimanche apr\xE8s la Pentec\xF4te, " +
-                                     afterTrinity + " apr\xE8s la Trinit\xE9"
-                               : afterPentecost + " Sunday after Pentecost, " + afterTrinity +
-                                     " after Trinity",
+                        FormatResString(IDS_SUNDAY_AFTER_PENTECOST, language,
+                                        {OrdinalText(n, language), OrdinalText(n - 1, language)}),
                         day});
     }
 }

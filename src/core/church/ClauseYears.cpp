@@ -1330,14 +1330,13 @@ std::vector<CClauseElement> FindUncheckedElements(const std::vector<CClauseWord>
 }
 
 std::string ClauseElementName(EClauseElement kind) {
-    const bool french = TextLanguage() == ETextLanguage::French;
     switch (kind) {
     case EClauseElement::RegnalYear:
-        return french ? "ann\xE9\x65 du r\xE8gne" : "regnal year";
+        return LoadResString(IDS_REGNAL_YEAR);
     case EClauseElement::PontificalYear:
-        return french ? "ann\xE9\x65 du pontificat" : "pontifical year";
+        return LoadResString(IDS_PONTIFICAL_YEAR);
     case EClauseElement::Epact:
-        return french ? "\xE9pacte" : "epact";
+        return LoadResString(IDS_EPACT);
     case EClauseElement::Concurrent:
         return "concurrent"; // the same word in French
     }
@@ -1345,9 +1344,7 @@ std::string ClauseElementName(EClauseElement kind) {
 }
 
 std::string UncheckedElementText(const CClauseElement& element) {
-    const bool french = TextLanguage() == ETextLanguage::French;
-    std::string text =
-        (french ? "non v\xE9rifi\xE9 : " : "not checked: ") + ClauseElementName(element.eKind);
+    std::string text = FormatResString(IDS_NOT_CHECKED, {ClauseElementName(element.eKind)});
     if (element.value)
         text += ' ' + std::to_string(*element.value);
     return text;

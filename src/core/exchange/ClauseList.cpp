@@ -12,26 +12,6 @@
 
 namespace {
 
-bool French() {
-    return TextLanguage() == ETextLanguage::French;
-}
-
-// The messages of a row the dater cannot take, by language.
-std::string RowMessage(std::string_view english, std::string_view french,
-                       std::string_view arg1 = {}, std::string_view arg2 = {}) {
-    const std::string_view form = French() ? french : english;
-    std::string out;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        if (form[i] == '%' && i + 1 < form.size() && (form[i + 1] == '1' || form[i + 1] == '2')) {
-            out += form[i + 1] == '1' ? arg1 : arg2;
-            ++i;
-        } else {
-            out += form[i];
-        }
-    }
-    return out;
-}
-
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -82,15 +62,13 @@ CClauseListResult DateListRow(const CClauseListRow& row, const CClauseOptions& o
         return result;
     }
     if (Trimmed(row.strText).empty()) {
-        result.strRefusal =
-            RowMessage("the row holds no clause", "la ligne ne contient pas de clause");
+        result.strRefusal = FormatResStringUtf8(IDS_ROW_WITHOUT_CLAUSE, {});
         return result;
     }
     const auto cp1252 = PasteTextFromUtf8(row.strText);
     if (!cp1252) {
-        result.strRefusal = RowMessage("%1: too long to be a dating clause (%2 bytes)",
-                                       "%1 : trop long pour être une clause de date (%2 octets)",
-                                       QuotedText(row.strText), std::to_string(row.strText.size()));
+        result.strRefusal = FormatResStringUtf8(
+            IDS_ROW_TOO_LONG, {QuotedText(row.strText), std::to_string(row.strText.size())});
         return result;
     }
     CClauseOptions own = options;
@@ -104,11 +82,8 @@ CClauseListResult DateListRow(const CClauseListRow& row, const CClauseOptions& o
     if (result.eCertainty == EClauseCertainty::Refused) {
         if (result.clause.eError == EFeastDateError::NoYear && !Trimmed(row.strYear).empty() &&
             !year)
-            result.strRefusal = RowMessage(
-                "%1: the text gives no year, and the row's year %2 is not one from 1 to 2999",
-                "%1 : le texte ne donne pas d'année, et l'année %2 de la ligne n'est pas une année "
-                "de 1 à 2999",
-                QuotedText(row.strText), QuotedText(row.strYear));
+            result.strRefusal = FormatResStringUtf8(
+                IDS_ROW_YEAR_NOT_A_YEAR, {QuotedText(row.strText), QuotedText(row.strYear)});
         else
             result.strRefusal = ClauseRefusal(row.strText, result.clause, false);
     }
@@ -219,9 +194,8 @@ CClauseListRow ListRowOf(const std::vector<std::string>& fields, std::size_t hea
                          std::size_t textColumn, std::optional<std::size_t> yearColumn) {
     CClauseListRow row;
     if (fields.size() > headerSize) {
-        row.strProblem =
-            RowMessage("the row has %1 fields, the header %2", "la ligne a %1 champs, l'en-tête %2",
-                       std::to_string(fields.size()), std::to_string(headerSize));
+        row.strProblem = FormatResStringUtf8(
+            IDS_ROW_FIELDS, {std::to_string(fields.size()), std::to_string(headerSize)});
         return row;
     }
     if (textColumn < fields.size())
@@ -233,7 +207,7 @@ CClauseListRow ListRowOf(const std::vector<std::string>& fields, std::size_t hea
 
 std::string GroupedNumber(std::int64_t number) {
     const std::string digits = std::to_string(number < 0 ? -number : number);
-    const std::string separator = French() ? "\xC2\xA0" : ",";
+    const std::string separator = FormatResStringUtf8(IDS_THOUSANDS_SEPARATOR, {});
     std::string out = number < 0 ? "-" : "";
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
@@ -246,15 +220,8 @@ std::string GroupedNumber(std::int64_t number) {
 std::string ClauseListSummary(const CClauseListCounts& c) {
     const std::int64_t total = c.Total();
     const auto n = [&](EClauseCertainty e) { return GroupedNumber(c.Of(e)); };
-    if (French())
-        return GroupedNumber(total) + (total == 1 ? " ligne : " : " lignes : ") +
-               n(EClauseCertainty::Sure) + " s\xC3\xBBres, " + n(EClauseCertainty::Doubtful) +
-               " douteuses, " + n(EClauseCertainty::Several) + " \xC3\xA0 plusieurs jours, " +
-               n(EClauseCertainty::Refused) +
-               " refus\xC3\xA9"
-               "es";
-    return GroupedNumber(total) + (total == 1 ? " row: " : " rows: ") + n(EClauseCertainty::Sure) +
-           " sure, " + n(EClauseCertainty::Doubtful) + " doubtful, " +
-           n(EClauseCertainty::Several) + " several days, " + n(EClauseCertainty::Refused) +
-           " refused";
+    return FormatResStringUtf8(total == 1 ? IDS_LIST_SUMMARY_ONE_ROW : IDS_LIST_SUMMARY,
+                               {GroupedNumber(total), n(EClauseCertainty::Sure),
+                                n(EClauseCertainty::Doubtful), n(EClauseCertainty::Several),
+                                n(EClauseCertainty::Refused)});
 }

@@ -6,86 +6,9 @@
 #include "text/StringTable.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <initializer_list>
 
 namespace {
-
-enum EReportText : int {
-    TXT_NO_YEAR,
-    TXT_NO_YEAR_IN_ROW,
-    TXT_UNREADABLE,
-    TXT_UNKNOWN,
-    TXT_NEAREST,
-    TXT_AMBIGUOUS,
-    TXT_SKIPPED,
-    TXT_OUT_OF_RANGE,
-    TXT_BY_JULIAN_COMPUTUS,
-    TXT_BY_GREGORIAN_COMPUTUS,
-    TXT_IN_JULIAN_CALENDAR,
-    TXT_IN_GREGORIAN_CALENDAR,
-    TXT_SO,
-    TXT_USAGE,
-    TXT_WRITTEN_IN_JULIAN_CALENDAR,
-    TXT_WRITTEN_IN_GREGORIAN_CALENDAR,
-    TXT_YEAR_ASSUMED,
-    TXT_COUNT
-};
-
-struct CTemplates {
-    std::string_view english;
-    std::string_view french;
-};
-
-// French quotes an argument « so » and puts a space before a colon or a
-// semicolon.
-constexpr std::array<CTemplates, TXT_COUNT> kTexts = {{
-    {"%1: the text gives no year from 1 to 2999 (give one with --year)",
-     "%1 : le texte ne donne pas d'année de 1 à 2999 (donnez-en une avec --year)"},
-    {"%1: neither the text nor the row gives a year from 1 to 2999",
-     "%1 : ni le texte ni la ligne ne donnent d'année de 1 à 2999"},
-    {"%1: cannot read %2", "%1 : impossible de lire %2"},
-    {"%1: no feast or saint is named %2", "%1 : aucune fête ni aucun saint ne s'appelle %2"},
-    {"; nearest in the traditional list of saints (names in French): %1",
-     " ; les plus proches dans la liste traditionnelle des saints : %1"},
-    {"%1: %2 names saints on different days: %3",
-     "%1 : %2 désigne des saints fêtés à des jours différents : %3"},
-    {"%1: that day fell in the days the reform skipped",
-     "%1 : ce jour tombe dans les jours que la réforme a supprimés"},
-    {"%1: the day lies outside 4713 BC to AD 2999",
-     "%1 : le jour sort de la période de 4713 av. J.-C. à 2999"},
-    {"%1 is %2 by the Julian computus", "%1 tombe le %2 selon le comput julien"},
-    {"%1 is %2 by the Gregorian computus", "%1 tombe le %2 selon le comput grégorien"},
-    {"%1 is %2 in the Julian calendar", "%1 tombe le %2 dans le calendrier julien"},
-    {"%1 is %2 in the Gregorian calendar", "%1 tombe le %2 dans le calendrier grégorien"},
-    {", so %1", ", donc le %1"},
-    {" (in the usage of %1)", " (selon l'usage de %1)"},
-    {"%1 in the Julian calendar", "le %1 dans le calendrier julien"},
-    {"%1 in the Gregorian calendar", "le %1 dans le calendrier grégorien"},
-    {" (the year %1 assumed: the text states none)",
-     " (année %1 supposée : le texte n'en donne pas)"},
-}};
-
-bool French() {
-    return TextLanguage() == ETextLanguage::French;
-}
-
-std::string Text(EReportText id, std::initializer_list<std::string_view> args = {}) {
-    const std::string_view form = French() ? kTexts[id].french : kTexts[id].english;
-    std::string out;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        if (form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9') {
-            const auto n = static_cast<std::size_t>(form[i + 1] - '1');
-            if (n < args.size())
-                out += *(args.begin() + n);
-            ++i;
-        } else {
-            out += form[i];
-        }
-    }
-    return out;
-}
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -125,8 +48,7 @@ std::string QuotedText(std::string_view utf8) {
     std::string text = PasteTextFromUtf8(utf8.substr(0, 4 * kShown)).value_or(std::string());
     const bool cut = text.size() > kShown || utf8.size() > 4 * kShown;
     text.resize(std::min(text.size(), kShown));
-    const bool french = French();
-    std::string quoted = french ? "« " : "\"";
+    std::string quoted;
     for (const char ch : text) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if (c == '\n') {
@@ -144,32 +66,29 @@ std::string QuotedText(std::string_view utf8) {
             quoted += Cp1252ToUtf8(std::string(1, ch));
         }
     }
-    quoted += french ? " »" : "\"";
+    quoted = FormatResStringUtf8(IDS_DOUBLE_QUOTED, {quoted});
     if (cut)
         quoted += "...";
     return quoted;
 }
 
 std::string ClauseReadingSentence(std::string_view utf8Text, const CClauseReading& r) {
-    const EReportText how =
-        r.bComputus ? (r.bGregorian ? TXT_BY_GREGORIAN_COMPUTUS : TXT_BY_JULIAN_COMPUTUS)
-                    : (r.bGregorian ? TXT_IN_GREGORIAN_CALENDAR : TXT_IN_JULIAN_CALENDAR);
+    const int how = r.bComputus
+                        ? (r.bGregorian ? IDS_BY_GREGORIAN_COMPUTUS : IDS_BY_JULIAN_COMPUTUS)
+                        : (r.bGregorian ? IDS_IN_GREGORIAN_CALENDAR : IDS_IN_JULIAN_CALENDAR);
     const std::string day = Cp1252ToUtf8(FormatFeastDate(r.baseDay, r.bGregorian));
-    std::string sentence(utf8Text);
-    sentence += French() ? " : " : ": ";
-    if (r.bWritten)
-        sentence +=
-            Text(r.bGregorian ? TXT_WRITTEN_IN_GREGORIAN_CALENDAR : TXT_WRITTEN_IN_JULIAN_CALENDAR,
-                 {day});
-    else
-        sentence += Text(how, {Cp1252ToUtf8(r.strFeast), day});
+    std::string sentence =
+        r.bWritten
+            ? FormatResStringUtf8(r.bGregorian ? IDS_WRITTEN_GREGORIAN : IDS_WRITTEN_JULIAN, {day})
+            : FormatResStringUtf8(how, {Cp1252ToUtf8(r.strFeast), day});
     if (r.day != r.baseDay)
-        sentence += Text(TXT_SO, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
+        sentence +=
+            FormatResStringUtf8(IDS_SO_DAY, {Cp1252ToUtf8(FormatFeastDate(r.day, r.bGregorian))});
     if (!r.strUsage.empty())
-        sentence += Text(TXT_USAGE, {Cp1252ToUtf8(r.strUsage)});
+        sentence += FormatResStringUtf8(IDS_IN_USAGE_OF, {Cp1252ToUtf8(r.strUsage)});
     if (r.bYearAssumed)
-        sentence += Text(TXT_YEAR_ASSUMED, {std::to_string(r.nYear)});
-    return sentence;
+        sentence += FormatResStringUtf8(IDS_YEAR_ASSUMED, {std::to_string(r.nYear)});
+    return FormatResStringUtf8(IDS_READ_CLAUSE, {utf8Text, sentence});
 }
 
 std::string ClauseCertaintyText(const CClauseReading& r) {
@@ -194,23 +113,26 @@ std::string ClauseRefusal(std::string_view utf8Text, const CClauseResult& r, boo
     const std::string quoted = QuotedText(utf8Text);
     switch (r.eError) {
     case EFeastDateError::Unreadable:
-        return Text(TXT_UNREADABLE, {quoted, QuotedText(Cp1252ToUtf8(r.strWhat))});
+        return FormatResStringUtf8(IDS_CANNOT_READ_WORDS,
+                                   {quoted, QuotedText(Cp1252ToUtf8(r.strWhat))});
     case EFeastDateError::UnknownName: {
-        std::string message = Text(TXT_UNKNOWN, {quoted, QuotedText(Cp1252ToUtf8(r.strWhat))});
+        std::string message =
+            FormatResStringUtf8(IDS_NO_SUCH_NAME, {quoted, QuotedText(Cp1252ToUtf8(r.strWhat))});
         if (!r.candidates.empty())
-            message += Text(TXT_NEAREST, {Joined(r.candidates)});
+            message += FormatResStringUtf8(IDS_NEAREST_SAINTS, {Joined(r.candidates)});
         return message;
     }
     case EFeastDateError::AmbiguousName:
-        return Text(TXT_AMBIGUOUS,
-                    {quoted, QuotedText(Cp1252ToUtf8(r.strWhat)), Joined(r.candidates)});
+        return FormatResStringUtf8(
+            IDS_NAME_OF_SEVERAL_DAYS,
+            {quoted, QuotedText(Cp1252ToUtf8(r.strWhat)), Joined(r.candidates)});
     case EFeastDateError::Skipped:
-        return Text(TXT_SKIPPED, {quoted});
+        return FormatResStringUtf8(IDS_DAY_SKIPPED, {quoted});
     case EFeastDateError::OutOfRange:
-        return Text(TXT_OUT_OF_RANGE, {quoted});
+        return FormatResStringUtf8(IDS_DAY_OUT_OF_RANGE, {quoted});
     case EFeastDateError::NoYear:
     case EFeastDateError::None:
         break;
     }
-    return Text(yearOption ? TXT_NO_YEAR : TXT_NO_YEAR_IN_ROW, {quoted});
+    return FormatResStringUtf8(yearOption ? IDS_NO_YEAR_GIVE_ONE : IDS_NO_YEAR_IN_ROW, {quoted});
 }

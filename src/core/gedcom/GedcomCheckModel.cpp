@@ -220,19 +220,18 @@ bool IsSupportedDay(std::int32_t day) {
 
 // The calendar a row's days are written in, for the days column.
 std::string RowCalendarName(CalendarRow row) {
-    const bool french = TextLanguage() == ETextLanguage::French;
     switch (row) {
     case ROW_GREGORIAN:
-        return french ? "gr\xE9gorien" : "Gregorian";
+        return LoadResString(IDS_CALENDAR_GREGORIAN);
     case ROW_JULIAN:
     case ROW_ROMAN:
-        return french ? "julien" : "Julian";
+        return LoadResString(IDS_CALENDAR_JULIAN);
     case ROW_REPUBLICAN:
-        return french ? "r\xE9publicain" : "Republican";
+        return LoadResString(IDS_CALENDAR_REPUBLICAN);
     case ROW_JEWISH:
-        return french ? "juif" : "Jewish";
+        return LoadResString(IDS_CALENDAR_JEWISH);
     case ROW_MUSLIM:
-        return french ? "musulman" : "Muslim";
+        return LoadResString(IDS_CALENDAR_MUSLIM);
     case ROW_COUNT:
         break;
     }

@@ -4,6 +4,7 @@
 // it continues.
 #include "GedcomFile.h"
 
+#include "text/StringTable.h"
 #include "text/TextEncoding.h"
 
 #include <algorithm>
@@ -764,4 +765,12 @@ bool CGedcomFileReader::Next(CGedcomDateLine& out) {
             }
         }
     }
+}
+
+int GedcomFileErrorText(EGedcomFileError error) {
+    // In the order of EGedcomFileError.
+    static constexpr int kTexts[] = {0, IDS_CANNOT_READ, IDS_GEDCOM_EMPTY, IDS_NOT_GEDCOM,
+                                     IDS_GEDCOM_LINE_TOO_LONG, IDS_GEDCOM_ODD_UTF16};
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(EGedcomFileError::OddUtf16) + 1);
+    return kTexts[static_cast<int>(error)];
 }

@@ -32,6 +32,9 @@ enum class EGedcomFileError : int {
     LineTooLong, // a line, or a DATE value with its continuations, over 1 MiB
     OddUtf16,    // a UTF-16 file that ends in half a character
 };
+// The string-table id of an error's sentence, %1 the file and %2 the line;
+// 0 for none.
+int GedcomFileErrorText(EGedcomFileError error);
 
 enum class EGedcomEncoding : int { Utf8, Utf8Bom, Utf16Le, Utf16Be };
 

@@ -1,5 +1,7 @@
 #include "StringTable.h"
 
+#include "Cp1252.h"
+
 #include <atomic>
 #include <unordered_map>
 
@@ -56,6 +58,33 @@ const std::unordered_map<int, std::string>& EnglishTable() {
                "unread: %1", "%1 read as %2", "the day falls in %1, not in %2",
                "the text says %1, another calendar",
                "a leap year: counted without the doubled day, it is %1", "a week, not a day"});
+        range(IDS_NO_YEAR_GIVE_ONE,
+              {"%1: the text gives no year from 1 to 2999 (give one with --year)",
+               "%1: neither the text nor the row gives a year from 1 to 2999",
+               "%1: cannot read %2", "%1: no feast or saint is named %2",
+               "; nearest in the traditional list of saints (names in French): %1",
+               "%1: %2 names saints on different days: %3",
+               "%1: that day fell in the days the reform skipped",
+               "%1: the day lies outside 4713 BC to AD 2999", "%1 is %2 by the Julian computus",
+               "%1 is %2 by the Gregorian computus", "%1 is %2 in the Julian calendar",
+               "%1 is %2 in the Gregorian calendar", ", so %1", " (in the usage of %1)",
+               "%1 in the Julian calendar", "%1 in the Gregorian calendar",
+               " (the year %1 assumed: the text states none)", "\"%1\"", "%1: %2",
+               "the row holds no clause", "%1: too long to be a dating clause (%2 bytes)",
+               "%1: the text gives no year, and the row's year %2 is not one from 1 to 2999",
+               "the row has %1 fields, the header %2", ",",
+               "%1 row: %2 sure, %3 doubtful, %4 several days, %5 refused",
+               "%1 rows: %2 sure, %3 doubtful, %4 several days, %5 refused"});
+        range(IDS_SUNDAY_AFTER_CIRCUMCISION,
+              {"Sunday after the Circumcision", "Sunday in the octave of Christmas",
+               "%1 Sunday after Epiphany", "%1 Sunday after Pentecost, %2 after Trinity",
+               "%1 omitted", "regnal year", "pontifical year", "epact", "not checked: %1",
+               "Gregorian", "Julian", "Republican", "Jewish", "Muslim"});
+        range(IDS_CANNOT_OPEN,
+              {"Cannot open %1", "Cannot read %1", "Cannot write %1",
+               "%1 is empty: it is not a GEDCOM file",
+               "%1 is not a GEDCOM file: line %2 is not 0 HEAD",
+               "%1: line %2 is longer than 1 MiB", "%1: the UTF-16 text ends in half a character"});
         return t;
     }();
     return table;
@@ -155,6 +184,46 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "le texte dit %1, un autre calendrier",
                "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le %1",
                "une semaine, non un jour"});
+        range(IDS_NO_YEAR_GIVE_ONE,
+              {"%1 : le texte ne donne pas d'ann\xE9\x65 de 1 \xE0 2999 "
+               "(donnez-en une avec --year)",
+               "%1 : ni le texte ni la ligne ne donnent d'ann\xE9\x65 de 1 \xE0 2999",
+               "%1 : impossible de lire %2", "%1 : aucune f\xEAte ni aucun saint ne s'appelle %2",
+               " ; les plus proches dans la liste traditionnelle des saints : %1",
+               "%1 : %2 d\xE9signe des saints f\xEAt\xE9s \xE0 des jours diff\xE9rents : %3",
+               "%1 : ce jour tombe dans les jours que la r\xE9\x66orme a supprim\xE9s",
+               "%1 : le jour sort de la p\xE9riode de 4713 av. J.-C. \xE0 2999",
+               "%1 tombe le %2 selon le comput julien",
+               "%1 tombe le %2 selon le comput gr\xE9gorien",
+               "%1 tombe le %2 dans le calendrier julien",
+               "%1 tombe le %2 dans le calendrier gr\xE9gorien", ", donc le %1",
+               " (selon l'usage de %1)", "le %1 dans le calendrier julien",
+               "le %1 dans le calendrier gr\xE9gorien",
+               " (ann\xE9\x65 %1 suppos\xE9\x65 : le texte n'en donne pas)", "\xAB %1 \xBB",
+               "%1 : %2",
+               "la ligne ne contient pas de clause",
+               "%1 : trop long pour \xEAtre une clause de date (%2 octets)",
+               "%1 : le texte ne donne pas d'ann\xE9\x65, et l'ann\xE9\x65 %2 de la ligne "
+               "n'est pas une ann\xE9\x65 de 1 \xE0 2999",
+               "la ligne a %1 champs, l'en-t\xEAte %2", "\xA0",
+               "%1 ligne : %2 s\xFBres, %3 douteuses, %4 \xE0 plusieurs jours, "
+               "%5 refus\xE9\x65s",
+               "%1 lignes : %2 s\xFBres, %3 douteuses, %4 \xE0 plusieurs jours, "
+               "%5 refus\xE9\x65s"});
+        range(IDS_SUNDAY_AFTER_CIRCUMCISION,
+              {"Dimanche apr\xE8s la Circoncision", "Dimanche dans l'octave de No\xEBl",
+               "%1 dimanche apr\xE8s l'\xC9piphanie",
+               "%1 dimanche apr\xE8s la Pentec\xF4te, %2 apr\xE8s la Trinit\xE9", "%1 omis",
+               "ann\xE9\x65 du r\xE8gne", "ann\xE9\x65 du pontificat", "\xE9pacte",
+               "non v\xE9rifi\xE9 : %1", "gr\xE9gorien", "julien", "r\xE9publicain", "juif",
+               "musulman"});
+        // The window's French, a no-break space before a colon.
+        range(IDS_CANNOT_OPEN,
+              {"Impossible d'ouvrir %1", "Impossible de lire %1", "Impossible d'\xE9\x63rire %1",
+               "%1 est vide\xA0: ce n'est pas un fichier GEDCOM",
+               "%1 n'est pas un fichier GEDCOM\xA0: la ligne %2 n'est pas 0 HEAD",
+               "%1\xA0: la ligne %2 d\xE9passe 1 Mio",
+               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re"});
         return t;
     }();
     return table;
@@ -181,8 +250,9 @@ const std::string& LoadResString(int id) {
     return LoadResString(id, TextLanguage());
 }
 
-std::string FormatResString(int id, std::initializer_list<std::string_view> args) {
-    const std::string& form = LoadResString(id);
+namespace {
+
+std::string Formatted(std::string_view form, std::initializer_list<std::string_view> args) {
     std::string out;
     for (std::size_t i = 0; i < form.size(); ++i) {
         if (form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9') {
@@ -195,4 +265,19 @@ std::string FormatResString(int id, std::initializer_list<std::string_view> args
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string FormatResString(int id, std::initializer_list<std::string_view> args) {
+    return Formatted(LoadResString(id), args);
+}
+
+std::string FormatResString(int id, ETextLanguage language,
+                            std::initializer_list<std::string_view> args) {
+    return Formatted(LoadResString(id, language), args);
+}
+
+std::string FormatResStringUtf8(int id, std::initializer_list<std::string_view> args) {
+    return Formatted(Cp1252ToUtf8(LoadResString(id)), args);
 }

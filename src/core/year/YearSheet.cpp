@@ -153,7 +153,7 @@ std::string FormatSkippedDates(const CSkippedDates& skipped) {
     text += month(b.nMonth);
     text += ' ';
     text += std::to_string(b.nYear);
-    return text + (french ? " omis" : " omitted");
+    return FormatResString(IDS_DAYS_OMITTED, {text});
 }
 
 CDayRange YearDays(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay) {

@@ -26,7 +26,7 @@ TEST(StringTable, SentencesInBothLanguages) {
         }
         return found;
     };
-    for (int id = IDS_QUOTED; id <= IDS_A_WEEK_NOT_A_DAY; ++id) {
+    for (int id = IDS_QUOTED; id <= IDS_GEDCOM_ODD_UTF16; ++id) {
         const std::string& english = LoadResString(id, ETextLanguage::English);
         const std::string& french = LoadResString(id, ETextLanguage::French);
         EXPECT_FALSE(english.empty()) << id;
