@@ -33,21 +33,11 @@ struct CYearArgs {
     std::optional<std::int32_t> reform;
 };
 
-std::optional<EAnniversaryCalendar> AnniversaryCalendarOfRow(int row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-        return EAnniversaryCalendar::Gregorian;
-    case ROW_JULIAN:
-        return EAnniversaryCalendar::Julian;
-    case ROW_REPUBLICAN:
-        return EAnniversaryCalendar::Republican;
-    case ROW_JEWISH:
-        return EAnniversaryCalendar::Jewish;
-    case ROW_MUSLIM:
-        return EAnniversaryCalendar::Muslim;
-    default:
+// Any row but the Roman one, whose dates are Julian dates.
+std::optional<CalendarRow> AnniversaryCalendarOfRow(int row) {
+    if (!IsRow(row) || row == ROW_ROMAN)
         return std::nullopt;
-    }
+    return static_cast<CalendarRow>(row);
 }
 
 std::string NowStamp() {

@@ -22,10 +22,6 @@ namespace {
 // yet small enough that looking at it costs nothing.
 constexpr qsizetype kMaxClipboardText = static_cast<qsizetype>(kMaxPasteText) * 4;
 
-bool IsCalendarRow(int row) {
-    return row >= 0 && row < ROW_COUNT;
-}
-
 QString Tr(const char* text) {
     return QCoreApplication::translate("Clipboard", text);
 }
@@ -51,7 +47,7 @@ QString DateText(const CJulianDay& day, bool gregorian) {
 } // namespace
 
 bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& settings) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return false;
     const auto text = CopyRowText(panel, static_cast<CalendarRow>(row), CopyFormatOf(settings));
     if (!text)
@@ -81,7 +77,7 @@ QString ClipboardTextForPaste() {
 }
 
 bool CanPasteRow(int row, const CYearStyle& style, const CCivilUse& civil) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
     return !text.isEmpty() &&
@@ -98,7 +94,7 @@ bool CanPasteClause(CCalendarPanel& panel) {
 }
 
 bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
     if (text.isEmpty())
@@ -143,7 +139,7 @@ QString CalendarBeginsText(int row) {
 }
 
 QString CopyRefusalText(CCalendarPanel& panel, int row) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return QString();
     switch (CopyRefusal(panel, static_cast<CalendarRow>(row))) {
     case ECopyRefusal::None:
@@ -225,7 +221,7 @@ QString RefusalReason(int row, const QString& text, const CYearStyle& style, boo
 } // namespace
 
 QString PasteRefusalText(int row, const CYearStyle& style) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return QString();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
@@ -250,7 +246,7 @@ QString PasteRefusalText(int row, const CYearStyle& style) {
 }
 
 QString TextRefusalText(int row, const QString& text, const CYearStyle& style) {
-    if (!IsCalendarRow(row))
+    if (!IsRow(row))
         return QString();
     bool empty = false, tooLong = false;
     const QString why = RefusalReason(row, text, style, empty, tooLong);

@@ -13,6 +13,10 @@ enum CalendarRow : int {
     ROW_COUNT = 6
 };
 
+constexpr bool IsRow(int row) {
+    return row >= ROW_GREGORIAN && row < ROW_COUNT;
+}
+
 // The date a day has in the calendar in civil use.
 struct CCivilDate {
     std::int32_t nDay = 0;

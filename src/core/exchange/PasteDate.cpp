@@ -129,10 +129,6 @@ std::int32_t& YearOf(CalendarRow row, CRowValues& v) {
     return row == ROW_ROMAN ? v.nFourth : v.nThird;
 }
 
-bool IsRow(CalendarRow row) {
-    return row >= ROW_GREGORIAN && row < ROW_COUNT;
-}
-
 // Length of the well-formed UTF-8 character at the start of the text; 0 for
 // a malformed one (overlong forms and surrogates included).
 std::size_t WellFormedLength(std::string_view text) {

@@ -78,9 +78,6 @@ bool LooksLikeDualYear(std::string_view text) {
     return i < text.size() && (text[i] == '/' || text[i] == '-');
 }
 
-bool IsRow(int row) {
-    return row >= 0 && row < ROW_COUNT;
-}
 bool IsField(PanelField field) {
     return field >= 0 && field < FIELD_COUNT;
 }

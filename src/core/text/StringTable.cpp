@@ -84,7 +84,9 @@ const std::unordered_map<int, std::string>& EnglishTable() {
               {"Cannot open %1", "Cannot read %1", "Cannot write %1",
                "%1 is empty: it is not a GEDCOM file",
                "%1 is not a GEDCOM file: line %2 is not 0 HEAD",
-               "%1: line %2 is longer than 1 MiB", "%1: the UTF-16 text ends in half a character"});
+               "%1: line %2 is longer than 1 MiB", "%1: the UTF-16 text ends in half a character",
+               "Anniversary of %1 (%2)", "Gregorian calendar", "Julian calendar",
+               "Republican calendar", "Jewish calendar", "Muslim calendar"});
         return t;
     }();
     return table;
@@ -223,7 +225,9 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "%1 est vide\xA0: ce n'est pas un fichier GEDCOM",
                "%1 n'est pas un fichier GEDCOM\xA0: la ligne %2 n'est pas 0 HEAD",
                "%1\xA0: la ligne %2 d\xE9passe 1 Mio",
-               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re"});
+               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re",
+               "Anniversaire du %1 (%2)", "calendrier gr\xE9gorien", "calendrier julien",
+               "calendrier r\xE9publicain", "calendrier h\xE9\x62ra\xEFque", "calendrier musulman"});
         return t;
     }();
     return table;

@@ -93,6 +93,13 @@ enum : int {
     IDS_NOT_GEDCOM,                 // the file, the line
     IDS_GEDCOM_LINE_TOO_LONG,       // the file, the line
     IDS_GEDCOM_ODD_UTF16,           // the file
+    IDS_ANNIVERSARY_OF,             // the date, the calendar
+    // The calendars an anniversary is kept in, in row order without the Roman row:
+    IDS_ANNIVERSARY_GREGORIAN,
+    IDS_ANNIVERSARY_JULIAN,
+    IDS_ANNIVERSARY_REPUBLICAN,
+    IDS_ANNIVERSARY_JEWISH,
+    IDS_ANNIVERSARY_MUSLIM,
 };
 
 // The language of the texts the core writes (names in lists, labels, copied

@@ -1,7 +1,7 @@
 // An anniversary kept in its own calendar: a Jewish date stays on its Jewish
 // date, a Julian one on its Julian date, whatever calendar the year is shown in.
 //
-//   const auto a = AnniversaryOfDay(EAnniversaryCalendar::Jewish, CJulianDay(2460256));
+//   const auto a = AnniversaryOfDay(ROW_JEWISH, CJulianDay(2460256));
 //   // 30 Heshvan 5784
 //   AnniversaryInYear(*a, 5785);                 // 1 Kislev 5785: Heshvan has 29 days
 //   AnniversaryDays(*a, first, last);            // the days from first to last
@@ -17,26 +17,24 @@
 //     that month.
 #pragma once
 
-#include "calendar/JulianDay.h"
+#include "calendar/CalendarRow.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-enum class EAnniversaryCalendar : std::int32_t { Gregorian, Julian, Jewish, Muslim, Republican };
-
 struct CAnniversary {
-    EAnniversaryCalendar eCalendar = EAnniversaryCalendar::Gregorian;
+    CalendarRow eCalendar = ROW_GREGORIAN; // any row but the Roman one
     std::int32_t nDay = 0;
     std::int32_t nMonth = 0;
     std::int32_t nYear = 0;
     CJulianDay origin; // the day itself
 };
 
-// The day's date in the calendar; nothing before that calendar's first day
-// or outside the supported days.
-std::optional<CAnniversary> AnniversaryOfDay(EAnniversaryCalendar calendar, CJulianDay day);
+// The day's date in the calendar; nothing before that calendar's first day,
+// outside the supported days, or in the Roman row (a Julian date).
+std::optional<CAnniversary> AnniversaryOfDay(CalendarRow calendar, CJulianDay day);
 
 // The day the date comes back to in a year of its own calendar, by the rules
 // above; day 0 when that year has no such day among the supported days.
