@@ -312,12 +312,12 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="285"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="286"/>
         <source>Panel&apos;s day: %1</source>
         <translation>Jour du tableau&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="290"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="291"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -801,348 +801,348 @@
 <context>
     <name>CGedcomCheckDialog</name>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="124"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="105"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="679"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="130"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="111"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="132"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="113"/>
         <source>Suggestion</source>
         <translation>Suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="134"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="115"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="347"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="475"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="818"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="827"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="328"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="450"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="783"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="792"/>
         <source>Check a family tree file</source>
         <translation>Vérifier un fichier d&apos;arbre généalogique</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="136"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="117"/>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="126"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="107"/>
         <source>Record</source>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="128"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="109"/>
         <source>Event</source>
         <translation>Événement</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="219"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="200"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="689"/>
         <source>Save a Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="223"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="204"/>
         <source>Export the List</source>
         <translation>Exporter la liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="224"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="205"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="348"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="329"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="355"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="336"/>
         <source>Save a &amp;Repaired Copy…</source>
         <translation>&amp;Enregistrer une copie réparée…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="356"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="337"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="357"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="360"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="338"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="341"/>
         <source>&amp;Export…</source>
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="358"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="339"/>
         <source>Saves the lines shown, in their order, as a CSV file.</source>
         <translation>Enregistre les lignes affichées, dans leur ordre, dans un fichier CSV.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="359"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="340"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="361"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="342"/>
         <source>&amp;Show the Day</source>
         <translation>Afficher le &amp;jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="388"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="364"/>
         <source>not standard: see the suggestion</source>
         <translation>non standard&#xa0;: voir la suggestion</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="390"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="366"/>
         <source>dual year of the old style, read as Julian</source>
         <translation>double année de l&apos;ancien style, lue en julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="392"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="368"/>
         <source>extension calendar: right, no days</source>
         <translation>calendrier d&apos;extension&#xa0;: juste, sans jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="394"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="370"/>
         <source>not a date value</source>
         <translation>pas une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="396"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="372"/>
         <source>a phrase, no date</source>
         <translation>une phrase, pas de date</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="398"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="374"/>
         <source>no such day in its calendar</source>
         <translation>jour inexistant dans son calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="400"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="376"/>
         <source>outside the calendars&apos; range</source>
         <translation>hors des limites des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="402"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="378"/>
         <source>dual year out of place</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="404"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="380"/>
         <source>ends before it starts</source>
         <translation>finit avant de commencer</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="415"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="391"/>
         <source>nonstandard</source>
         <translation>non standard</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="417"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="393"/>
         <source>old style</source>
         <translation>ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="419"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="395"/>
         <source>extension</source>
         <translation>extension</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="421"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="397"/>
         <source>unreadable</source>
         <translation>illisible</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="423"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="399"/>
         <source>phrase</source>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="425"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="401"/>
         <source>no such day</source>
         <translation>jour inexistant</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="427"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="403"/>
         <source>outside the range</source>
         <translation>hors limites</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="429"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="405"/>
         <source>misplaced dual year</source>
         <translation>double année mal placée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="431"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="407"/>
         <source>reversed</source>
         <translation>inversée</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="441"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="417"/>
         <source>correct</source>
         <translation>correcte</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="449"/>
         <source>Reading %1…</source>
         <translation>Lecture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="473"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="449"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="687"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="524"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="496"/>
         <source>%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth knowing.</source>
         <translation>%1&#xa0;: %2 lignes de date, %3 correctes, %4 à problèmes, %5 justes mais à savoir.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="543"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="565"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="515"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="537"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="519"/>
         <source>Problems: %1.</source>
         <translation>Problèmes&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="547"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="519"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="521"/>
         <source>, </source>
         <translation>&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="549"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="521"/>
         <source>Right but worth knowing: %1.</source>
         <translation>Justes mais à savoir&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
         <source>All lines (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="559"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="531"/>
         <source>Lines with problems (%1)</source>
         <translation>Lignes à problèmes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="586"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="558"/>
         <source>Writes a copy of the file with each value that has a sure standard form replaced by it; the file itself is left as it is (Ctrl+S).</source>
         <translation>Écrit une copie du fichier où chaque valeur qui a une forme standard sûre est remplacée par elle&#xa0;; le fichier lui-même reste tel quel (Ctrl+S).</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="588"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="560"/>
         <source>Nothing to repair: no value of this file has a sure standard form.</source>
         <translation>Rien à réparer&#xa0;: aucune valeur de ce fichier n&apos;a de forme standard sûre.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="639"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="609"/>
         <source>The list cannot replace the file it lists (%1): choose another name.</source>
         <translation>La liste ne peut pas remplacer le fichier qu&apos;elle montre (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="662"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="627"/>
         <source>%1 written: %2 lines.</source>
         <translation>%1 écrit&#xa0;: %2 lignes.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="667"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="632"/>
         <source>Only the lines shown: %1.</source>
         <translation>Seulement les lignes affichées&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="668"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="633"/>
         <source>Every line of the list, none left out by the Show choice.</source>
         <translation>Toutes les lignes de la liste, aucune écartée par le choix Afficher.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="702"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="667"/>
         <source>A repaired copy cannot replace the file it repairs (%1): choose another name.</source>
         <translation>Une copie réparée ne peut pas remplacer le fichier qu&apos;elle répare (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="350"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="331"/>
         <source>Also make dates before %1 &amp;Julian</source>
         <translation>Rendre aussi &amp;juliennes les dates avant le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="351"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="332"/>
         <source>For a file known to mean the old reckoning: the copy also gives the Julian escape to the dates before %1 that name no calendar, as the Suggestion column shows while this is ticked.</source>
         <translation>Pour un fichier dont on sait qu&apos;il compte à l&apos;ancienne&#xa0;: la copie donne aussi l&apos;échappement julien aux dates avant le %1 qui ne nomment aucun calendrier, comme le montre la colonne Suggestion tant que la case est cochée.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="406"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="382"/>
         <source>Gregorian before the reform of %1</source>
         <translation>grégorienne avant la réforme du %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="433"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="409"/>
         <source>Gregorian before %1</source>
         <translation>grégorienne avant le %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="679"/>
         <source>Old value</source>
         <translation>Ancienne valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="715"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="680"/>
         <source>New value</source>
         <translation>Nouvelle valeur</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="722"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="687"/>
         <source>Writing %1…</source>
         <translation>Écriture de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="749"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="714"/>
         <source>%1 written: values replaced: %2.</source>
         <translation>%1 écrit&#xa0;: valeurs remplacées&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="754"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="719"/>
         <source>The changes are listed in %1.</source>
         <translation>Les changements sont listés dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="756"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="721"/>
         <source>The list of the changes could not be written beside it.</source>
         <translation>La liste des changements n&apos;a pas pu être écrite à côté.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="759"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="724"/>
         <source>Each replaced value keeps its old text in a PHRASE line.</source>
         <translation>Chaque valeur remplacée garde son ancien texte dans une ligne PHRASE.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="530"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="502"/>
         <source>The file is in ANSEL: its dates were read, its other texts were not.</source>
         <translation>Le fichier est en ANSEL&#xa0;: ses dates ont été lues, ses autres textes non.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="532"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="504"/>
         <source>The list keeps the first %1 correct lines and the first %2 lines with problems; the counts cover the whole file.</source>
         <translation>La liste garde les %1 premières lignes correctes et les %2 premières lignes à problèmes&#xa0;; les nombres couvrent tout le fichier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="220"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="819"/>
-        <location filename="../src/ui/GedcomCheckDialog.cpp" line="828"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="201"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="784"/>
+        <location filename="../src/ui/GedcomCheckDialog.cpp" line="793"/>
         <source>GEDCOM files (*.ged *.GED);;All files (*)</source>
         <translation>Fichiers GEDCOM (*.ged *.GED);;Tous les fichiers (*)</translation>
     </message>
@@ -1178,263 +1178,247 @@
 <context>
     <name>CListDateDialog</name>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="168"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="159"/>
         <source>Export the Dated List</source>
         <translation>Exporter la liste datée</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="169"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="160"/>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="291"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="309"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="508"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="699"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="282"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="300"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="494"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="677"/>
         <source>Date a List</source>
         <translation>Dater une liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="292"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="700"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="283"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="678"/>
         <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Listes (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="310"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="301"/>
         <source>&amp;Open…</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="311"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="302"/>
         <source>&amp;Clause column:</source>
         <translation>Colonne des &amp;formules&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="312"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="303"/>
         <source>&amp;Year column:</source>
         <translation>Colonne des a&amp;nnées&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="313"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="304"/>
         <source>or &amp;fixed year:</source>
         <translation>ou année fix&amp;e&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="314"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="370"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="305"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="356"/>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="315"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="306"/>
         <source>The year of the clauses that state none and whose row gives none</source>
         <translation>L&apos;année des formules qui n&apos;en donnent pas et dont la ligne n&apos;en donne pas</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="316"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="307"/>
         <source>&amp;Reckoning:</source>
         <translation>Com&amp;put&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="317"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="308"/>
         <source>Calendar in civil use (as the panel)</source>
         <translation>Calendrier en usage civil (comme le tableau)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="318"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="309"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="319"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="310"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="320"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="311"/>
         <source>Year &amp;began on:</source>
         <translation>L&apos;année &amp;commençait le&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="322"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="313"/>
         <source>1 January</source>
         <translation>1er janvier</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="323"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="314"/>
         <source>25 March, after 1 January (Annunciation)</source>
         <translation>25 mars, après le 1er janvier (Annonciation)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="324"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="315"/>
         <source>25 March, before 1 January (Pisan)</source>
         <translation>25 mars, avant le 1er janvier (style pisan)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="325"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="316"/>
         <source>25 December (Nativity)</source>
         <translation>25 décembre (Nativité)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="326"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="317"/>
         <source>1 March (Venetian)</source>
         <translation>1er mars (style vénitien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="327"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="318"/>
         <source>Easter</source>
         <translation>Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="331"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="322"/>
         <source>&amp;Date the List</source>
         <translation>&amp;Dater la liste</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="332"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="323"/>
         <source>&amp;Show:</source>
         <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="333"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="324"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="334"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="325"/>
         <source>&amp;Export…</source>
         <translation>E&amp;xporter…</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="335"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="326"/>
         <source>Saves every row with its dated columns as a CSV file.</source>
         <translation>Enregistre chaque ligne avec ses colonnes datées dans un fichier CSV.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="336"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="327"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="372"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="358"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="385"/>
-        <source>Cannot open %1.</source>
-        <translation>Impossible d&apos;ouvrir %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="401"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="387"/>
         <source>%1 is empty: it has no header line.</source>
         <translation>%1 est vide&#xa0;: il n&apos;a pas de ligne d&apos;en-tête.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="403"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="389"/>
         <source>The window keeps the first %1 rows of %2; quindor-cli feastdate --list dates longer lists.</source>
         <translation>La fenêtre garde les %1 premières lignes de %2&#xa0;; quindor-cli feastdate --list date les listes plus longues.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="408"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="394"/>
         <source>%1: cannot read on from line %2.</source>
         <translation>%1&#xa0;: impossible de lire au-delà de la ligne %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="411"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="397"/>
         <source>%1: line %2 holds a NUL byte, so this is no text file.</source>
         <translation>%1&#xa0;: la ligne %2 contient un octet NUL, ce n&apos;est donc pas un fichier texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="414"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="400"/>
         <source>%1 is UTF-16: save it as UTF-8 or Windows-1252.</source>
         <translation>%1 est en UTF-16&#xa0;: enregistrez-le en UTF-8 ou en Windows-1252.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="417"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="403"/>
         <source>%1: the row at line %2 is longer than 1 MiB.</source>
         <translation>%1&#xa0;: la ligne %2 dépasse 1 Mio.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="420"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="406"/>
         <source>%1: the file ends inside the quoted field of the row at line %2 (cut short?).</source>
         <translation>%1&#xa0;: le fichier finit dans le champ entre guillemets de la ligne %2 (tronqué&#xa0;?).</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="426"/>
-        <source>Cannot read %1.</source>
-        <translation>Impossible de lire %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="430"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="417"/>
         <source>The %1 rows before it are listed.</source>
         <translation>Les %1 lignes d&apos;avant sont affichées.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="505"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="492"/>
         <source>Dating %1…</source>
         <translation>Datation de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="505"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="492"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="571"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="554"/>
         <source>All rows (%1)</source>
         <translation>Toutes les lignes (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="574"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="557"/>
         <source>Sure (%1)</source>
         <translation>Sûres (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="574"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="557"/>
         <source>Doubtful (%1)</source>
         <translation>Douteuses (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="575"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="558"/>
         <source>Several days (%1)</source>
         <translation>À plusieurs jours (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="575"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="558"/>
         <source>Refused (%1)</source>
         <translation>Refusées (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="578"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="562"/>
         <source>To review: doubtful and refused (%1)</source>
         <translation>À revoir&#xa0;: douteuses et refusées (%1)</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="609"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="594"/>
         <source>%1: %2 rows. Choose the clause column, then date the list.</source>
         <translation>%1&#xa0;: %2 lignes. Choisissez la colonne des formules, puis datez la liste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="613"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="598"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="663"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="646"/>
         <source>The dated list cannot replace the list it dates (%1): choose another name.</source>
         <translation>La liste datée ne peut pas remplacer la liste qu&apos;elle date (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
         <location filename="../src/ui/ListDateDialog.cpp" line="669"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="688"/>
-        <source>Cannot write %1.</source>
-        <translation>Impossible d&apos;écrire %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="691"/>
         <source>%1 written: %2 rows.</source>
         <translation>%1 écrit&#xa0;: %2 lignes.</translation>
     </message>
@@ -1442,102 +1426,102 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="153"/>
+        <location filename="../src/ui/MainFrame.cpp" line="152"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="154"/>
+        <location filename="../src/ui/MainFrame.cpp" line="153"/>
         <source>&amp;Freeze the Position</source>
         <translation>&amp;Figer la position</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="155"/>
+        <location filename="../src/ui/MainFrame.cpp" line="154"/>
         <source>Always on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="156"/>
+        <location filename="../src/ui/MainFrame.cpp" line="155"/>
         <source>&amp;Check a family tree file…</source>
         <translation>&amp;Vérifier un fichier d&apos;arbre généalogique…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="167"/>
+        <location filename="../src/ui/MainFrame.cpp" line="166"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="169"/>
+        <location filename="../src/ui/MainFrame.cpp" line="168"/>
         <source>from &amp;Gregorian</source>
         <translation>du calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="170"/>
+        <location filename="../src/ui/MainFrame.cpp" line="169"/>
         <source>from &amp;Julian</source>
         <translation>du calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="171"/>
+        <location filename="../src/ui/MainFrame.cpp" line="170"/>
         <source>from Julian with R&amp;oman Style</source>
         <translation>du julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="172"/>
+        <location filename="../src/ui/MainFrame.cpp" line="171"/>
         <source>from &amp;French Republican</source>
         <translation>du calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="173"/>
+        <location filename="../src/ui/MainFrame.cpp" line="172"/>
         <source>from J&amp;ewish</source>
         <translation>du calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="174"/>
+        <location filename="../src/ui/MainFrame.cpp" line="173"/>
         <source>from &amp;Muslim</source>
         <translation>du calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="175"/>
+        <location filename="../src/ui/MainFrame.cpp" line="174"/>
         <source>to &amp;Gregorian</source>
         <translation>dans le calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="176"/>
+        <location filename="../src/ui/MainFrame.cpp" line="175"/>
         <source>to &amp;Julian</source>
         <translation>dans le calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="177"/>
+        <location filename="../src/ui/MainFrame.cpp" line="176"/>
         <source>to Julian with R&amp;oman Style</source>
         <translation>dans le julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="178"/>
+        <location filename="../src/ui/MainFrame.cpp" line="177"/>
         <source>to &amp;French Republican</source>
         <translation>dans le calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="179"/>
+        <location filename="../src/ui/MainFrame.cpp" line="178"/>
         <source>to J&amp;ewish</source>
         <translation>dans le calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="180"/>
+        <location filename="../src/ui/MainFrame.cpp" line="179"/>
         <source>to &amp;Muslim</source>
         <translation>dans le calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="181"/>
+        <location filename="../src/ui/MainFrame.cpp" line="180"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="182"/>
+        <location filename="../src/ui/MainFrame.cpp" line="181"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="183"/>
+        <location filename="../src/ui/MainFrame.cpp" line="182"/>
         <source>&amp;Paste</source>
         <translation>C&amp;oller</translation>
     </message>
@@ -1547,262 +1531,262 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="158"/>
+        <location filename="../src/ui/MainFrame.cpp" line="157"/>
         <source>&amp;Recent Family-Tree Files</source>
         <translation>Fichiers d&apos;arbre &amp;récents</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="161"/>
+        <location filename="../src/ui/MainFrame.cpp" line="160"/>
         <source>Date a &amp;List…</source>
         <translation>Dater une &amp;liste…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="163"/>
+        <location filename="../src/ui/MainFrame.cpp" line="162"/>
         <source>&amp;Print…</source>
         <translation>&amp;Imprimer…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="164"/>
+        <location filename="../src/ui/MainFrame.cpp" line="163"/>
         <source>Print Pre&amp;view…</source>
         <translation>Aperçu a&amp;vant impression…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="165"/>
+        <location filename="../src/ui/MainFrame.cpp" line="164"/>
         <source>Save as P&amp;DF…</source>
         <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="196"/>
+        <location filename="../src/ui/MainFrame.cpp" line="195"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="200"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="202"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="203"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="205"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="209"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="213"/>
+        <location filename="../src/ui/MainFrame.cpp" line="212"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="214"/>
+        <location filename="../src/ui/MainFrame.cpp" line="213"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="217"/>
+        <location filename="../src/ui/MainFrame.cpp" line="216"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="219"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="221"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="221"/>
+        <location filename="../src/ui/MainFrame.cpp" line="220"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="222"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="222"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="229"/>
+        <location filename="../src/ui/MainFrame.cpp" line="228"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="230"/>
+        <location filename="../src/ui/MainFrame.cpp" line="229"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="237"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="238"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="240"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="253"/>
+        <location filename="../src/ui/MainFrame.cpp" line="252"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="254"/>
+        <location filename="../src/ui/MainFrame.cpp" line="253"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="258"/>
+        <location filename="../src/ui/MainFrame.cpp" line="257"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="261"/>
+        <location filename="../src/ui/MainFrame.cpp" line="260"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="266"/>
+        <location filename="../src/ui/MainFrame.cpp" line="265"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="267"/>
+        <location filename="../src/ui/MainFrame.cpp" line="266"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="271"/>
+        <location filename="../src/ui/MainFrame.cpp" line="270"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="273"/>
+        <location filename="../src/ui/MainFrame.cpp" line="272"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="275"/>
+        <location filename="../src/ui/MainFrame.cpp" line="274"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="278"/>
+        <location filename="../src/ui/MainFrame.cpp" line="277"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="282"/>
+        <location filename="../src/ui/MainFrame.cpp" line="281"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="284"/>
+        <location filename="../src/ui/MainFrame.cpp" line="283"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="299"/>
+        <location filename="../src/ui/MainFrame.cpp" line="298"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="839"/>
+        <location filename="../src/ui/MainFrame.cpp" line="838"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="281"/>
+        <location filename="../src/ui/MainFrame.cpp" line="280"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/MainFrame.cpp" line="340"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="342"/>
+        <location filename="../src/ui/MainFrame.cpp" line="341"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="343"/>
+        <location filename="../src/ui/MainFrame.cpp" line="342"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="345"/>
+        <location filename="../src/ui/MainFrame.cpp" line="344"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/MainFrame.cpp" line="345"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="347"/>
+        <location filename="../src/ui/MainFrame.cpp" line="346"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="349"/>
+        <location filename="../src/ui/MainFrame.cpp" line="348"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="838"/>
+        <location filename="../src/ui/MainFrame.cpp" line="837"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="384"/>
+        <location filename="../src/ui/MainFrame.cpp" line="383"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1865,12 +1849,12 @@
         <translation>La réforme a sauté du %1 au %2 %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="285"/>
+        <location filename="../src/ui/MonthView.cpp" line="284"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/MonthView.cpp" line="288"/>
+        <location filename="../src/ui/MonthView.cpp" line="287"/>
         <source>Day number: %1</source>
         <translation>Numéro de jour&#xa0;: %1</translation>
     </message>
@@ -2080,137 +2064,137 @@
 <context>
     <name>Clipboard</name>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="130"/>
+        <location filename="../src/ui/Clipboard.cpp" line="126"/>
         <source>The Republican calendar begins on %1.</source>
         <translation>Le calendrier républicain commence le %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="133"/>
+        <location filename="../src/ui/Clipboard.cpp" line="129"/>
         <source>The Jewish calendar begins on %1 (Julian calendar).</source>
         <translation>Le calendrier juif commence le %1 (calendrier julien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="137"/>
+        <location filename="../src/ui/Clipboard.cpp" line="133"/>
         <source>The Muslim row shows no date before %1 (Gregorian calendar).</source>
         <translation>La ligne musulmane ne montre aucune date avant le %1 (calendrier grégorien).</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="154"/>
+        <location filename="../src/ui/Clipboard.cpp" line="150"/>
         <source>Nothing to copy: the row is blank on this day.</source>
         <translation>Rien à copier&#xa0;: la ligne est vide ce jour-là.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="156"/>
+        <location filename="../src/ui/Clipboard.cpp" line="152"/>
         <source>Nothing to copy: the row is blank. %1</source>
         <translation>Rien à copier&#xa0;: la ligne est vide. %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="163"/>
+        <location filename="../src/ui/Clipboard.cpp" line="159"/>
         <source>Nothing to copy: the row holds no valid date.</source>
         <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="222"/>
+        <location filename="../src/ui/Clipboard.cpp" line="218"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="234"/>
+        <location filename="../src/ui/Clipboard.cpp" line="230"/>
         <source>The clipboard holds more text than any date.</source>
         <translation>Le presse-papiers contient plus de texte que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="236"/>
+        <location filename="../src/ui/Clipboard.cpp" line="232"/>
         <source>The clipboard holds no text to paste.</source>
         <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="188"/>
+        <location filename="../src/ui/Clipboard.cpp" line="184"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="122"/>
+        <location filename="../src/ui/Clipboard.cpp" line="118"/>
         <source>“%1” read as an Old Style (Julian) date</source>
         <translation>«&#xa0;%1&#xa0;» lu comme une date de l&apos;ancien style (julien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="193"/>
+        <location filename="../src/ui/Clipboard.cpp" line="189"/>
         <source>a year or a month alone names no day</source>
         <translation>une année ou un mois seul ne désigne aucun jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="196"/>
+        <location filename="../src/ui/Clipboard.cpp" line="192"/>
         <source>a family-tree range or period names no single day</source>
         <translation>un intervalle ou une période d&apos;arbre généalogique ne désigne aucun jour précis</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="200"/>
+        <location filename="../src/ui/Clipboard.cpp" line="196"/>
         <source>a dual year out of its place spans years, not one day</source>
         <translation>une double année hors de sa place couvre des années, pas un jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="204"/>
+        <location filename="../src/ui/Clipboard.cpp" line="200"/>
         <source>its month has no such day</source>
         <translation>son mois n&apos;a pas ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="207"/>
+        <location filename="../src/ui/Clipboard.cpp" line="203"/>
         <source>the day is outside the range of this calendar</source>
         <translation>le jour est hors des limites de ce calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="214"/>
+        <location filename="../src/ui/Clipboard.cpp" line="210"/>
         <source>Gregorian</source>
         <translation>grégorienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="214"/>
+        <location filename="../src/ui/Clipboard.cpp" line="210"/>
         <source>Julian</source>
         <translation>julienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <location filename="../src/ui/Clipboard.cpp" line="211"/>
         <source>Roman-style</source>
         <translation>julienne à la romaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <location filename="../src/ui/Clipboard.cpp" line="211"/>
         <source>Republican</source>
         <translation>républicaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="216"/>
+        <location filename="../src/ui/Clipboard.cpp" line="212"/>
         <source>Jewish</source>
         <translation>juive</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="216"/>
+        <location filename="../src/ui/Clipboard.cpp" line="212"/>
         <source>Muslim</source>
         <translation>musulmane</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="219"/>
+        <location filename="../src/ui/Clipboard.cpp" line="215"/>
         <source>a date of the %1 row, not of this one</source>
         <translation>une date de la ligne %1, pas de celle-ci</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="221"/>
+        <location filename="../src/ui/Clipboard.cpp" line="217"/>
         <source>not a date of any row</source>
         <translation>aucune ligne n&apos;y lit une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="248"/>
+        <location filename="../src/ui/Clipboard.cpp" line="244"/>
         <source>The clipboard holds “%1”: %2.</source>
         <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="258"/>
+        <location filename="../src/ui/Clipboard.cpp" line="254"/>
         <source>The text is longer than any date.</source>
         <translation>Le texte est plus long que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="261"/>
+        <location filename="../src/ui/Clipboard.cpp" line="257"/>
         <source>This row cannot read the text: %1.</source>
         <translation>Cette ligne ne peut pas lire le texte&#xa0;: %1.</translation>
     </message>
@@ -2273,131 +2257,131 @@
         <translation>Dimanches et fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="88"/>
+        <location filename="../src/ui/YearPrint.cpp" line="90"/>
         <source>Print a Month or a Year</source>
         <translation>Imprimer un mois ou une année</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="93"/>
+        <location filename="../src/ui/YearPrint.cpp" line="95"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <location filename="../src/ui/YearPrint.cpp" line="97"/>
         <source>Civil (Julian, then Gregorian from the reform)</source>
         <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="96"/>
+        <location filename="../src/ui/YearPrint.cpp" line="98"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="96"/>
+        <location filename="../src/ui/YearPrint.cpp" line="98"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="98"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>&amp;Calendar:</source>
         <translation>&amp;Calendrier&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <location filename="../src/ui/YearPrint.cpp" line="102"/>
         <source>The whole year</source>
         <translation>L’année entière</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="104"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>&amp;Month:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="106"/>
+        <location filename="../src/ui/YearPrint.cpp" line="108"/>
         <source>No saints</source>
         <translation>Sans saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="106"/>
+        <location filename="../src/ui/YearPrint.cpp" line="108"/>
         <source>Traditional list</source>
         <translation>Liste traditionnelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="107"/>
+        <location filename="../src/ui/YearPrint.cpp" line="109"/>
         <source>Present list</source>
         <translation>Liste actuelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="109"/>
+        <location filename="../src/ui/YearPrint.cpp" line="111"/>
         <source>&amp;Saints:</source>
         <translation>&amp;Saints&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="67"/>
-        <location filename="../src/ui/YearPrint.cpp" line="111"/>
+        <location filename="../src/ui/YearPrint.cpp" line="113"/>
         <source>Roman style</source>
         <translation>Style romain</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="68"/>
-        <location filename="../src/ui/YearPrint.cpp" line="112"/>
+        <location filename="../src/ui/YearPrint.cpp" line="114"/>
         <source>Republican</source>
         <translation>Républicain</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="69"/>
-        <location filename="../src/ui/YearPrint.cpp" line="113"/>
+        <location filename="../src/ui/YearPrint.cpp" line="115"/>
         <source>Jewish</source>
         <translation>Juif</translation>
     </message>
     <message>
         <location filename="../src/ui/YearPrint.cpp" line="70"/>
-        <location filename="../src/ui/YearPrint.cpp" line="114"/>
+        <location filename="../src/ui/YearPrint.cpp" line="116"/>
         <source>Muslim</source>
         <translation>Musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="115"/>
+        <location filename="../src/ui/YearPrint.cpp" line="117"/>
         <source>Feasts</source>
         <translation>Fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="120"/>
+        <location filename="../src/ui/YearPrint.cpp" line="122"/>
         <source>Columns:</source>
         <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="261"/>
+        <location filename="../src/ui/YearPrint.cpp" line="263"/>
         <source>The year %1 cannot be printed in this calendar.</source>
         <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="264"/>
+        <location filename="../src/ui/YearPrint.cpp" line="266"/>
         <source>The chosen columns do not fit on this paper, even in small print. Choose fewer columns, landscape or a larger paper.</source>
         <translation>Les colonnes choisies ne tiennent pas sur ce papier, même en petits caractères. Choisissez moins de colonnes, le format paysage ou un papier plus grand.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="268"/>
+        <location filename="../src/ui/YearPrint.cpp" line="270"/>
         <source>The printer could not be opened.</source>
         <translation>L’imprimante n’a pas pu être ouverte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="303"/>
+        <location filename="../src/ui/YearPrint.cpp" line="305"/>
         <source>The PDF file %1 cannot be written.</source>
         <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="352"/>
+        <location filename="../src/ui/YearPrint.cpp" line="354"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="353"/>
+        <location filename="../src/ui/YearPrint.cpp" line="355"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="383"/>
+        <location filename="../src/ui/YearPrint.cpp" line="385"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>

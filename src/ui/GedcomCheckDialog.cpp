@@ -2,6 +2,7 @@
 
 #include "HelpWindow.h"
 #include "Language.h"
+#include "ListWindows.h"
 #include "ReformDialog.h"
 #include "TextBridge.h"
 
@@ -40,31 +41,11 @@
 
 namespace {
 
-// Counts with the group separator of the window's language ("4,765", "4 765").
-QString Count(std::int64_t count) {
-    const QLocale locale = UiLanguage() == ETextLanguage::French
-                               ? QLocale(QLocale::French, QLocale::France)
-                               : QLocale(QLocale::English, QLocale::UnitedStates);
-    return locale.toString(static_cast<qint64>(count));
-}
-
 // Every finding that is a problem, for "Lines with problems".
 constexpr unsigned kProblemFindings = ((1u << kGedcomFindingCount) - 1) & ~kGedcomNotProblems;
 
 std::int64_t FindingCount(const CGedcomCheckModel& model, unsigned finding) {
     return model.FindingCount(std::countr_zero(finding));
-}
-
-std::string LocalName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-// A file's sentence from the core's table, which quindor-cli writes too,
-// with the window's final period. The name goes in last, as Qt text: it
-// may hold what the code page cannot.
-QString FileSentence(int id, const QString& file, std::int64_t line = 0) {
-    return FromCp1252(FormatResString(id, {"%1", std::to_string(line)})).arg(file) +
-           QLatin1Char('.');
 }
 
 std::string Utf8(const QString& text) {
@@ -373,13 +354,8 @@ void CGedcomCheckDialog::changeEvent(QEvent* event) {
 // Enter never closes the list: in it Enter shows the day (the view's
 // activation), on a focused button it presses that button, elsewhere nothing.
 void CGedcomCheckDialog::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!TakeEnter(focusWidget(), event))
+        QDialog::keyPressEvent(event);
 }
 
 QString CGedcomCheckDialog::FindingPhrase(int bit, std::int32_t reformDay) {
@@ -471,12 +447,7 @@ EGedcomLoad CGedcomCheckDialog::Load(const QString& path) {
 
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Reading %1…").arg(name), tr("Cancel"), 0, 1000, owner);
-    progress.setObjectName(QStringLiteral("gedcomProgress"));
-    progress.setWindowTitle(tr("Check a family tree file"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
+    SetUpProgress(progress, QStringLiteral("gedcomProgress"), tr("Check a family tree file"), 500);
     bool more = true;
     while (more) {
         more = m_model.ReadSlice(reader, m_nSlice);
@@ -521,18 +492,19 @@ void CGedcomCheckDialog::UpdateSummary() {
         m_findings->clear();
         return;
     }
-    QString text = tr("%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth "
-                      "knowing.")
-                       .arg(m_strFile, Count(m_model.DateCount()), Count(m_model.OkCount()),
-                            Count(m_model.ProblemCount()), Count(m_model.ApartCount()));
+    QString text =
+        tr("%1: %2 date lines, %3 correct, %4 with problems, %5 right but worth "
+           "knowing.")
+            .arg(m_strFile, GroupedCount(m_model.DateCount()), GroupedCount(m_model.OkCount()),
+                 GroupedCount(m_model.ProblemCount()), GroupedCount(m_model.ApartCount()));
     if (m_model.IsAnsel())
         text += QLatin1Char(' ') +
                 tr("The file is in ANSEL: its dates were read, its other texts were not.");
     if (m_model.IsCapped())
         text += QLatin1Char(' ') + tr("The list keeps the first %1 correct lines and the first %2 "
                                       "lines with problems; the counts cover the whole file.")
-                                       .arg(Count(CGedcomCheckModel::kMaxOkRows),
-                                            Count(CGedcomCheckModel::kMaxProblemRows));
+                                       .arg(GroupedCount(CGedcomCheckModel::kMaxOkRows),
+                                            GroupedCount(CGedcomCheckModel::kMaxProblemRows));
     m_summary->setText(text);
     // The kinds found, problems first, then what is right but worth knowing.
     QStringList problems;
@@ -540,7 +512,7 @@ void CGedcomCheckDialog::UpdateSummary() {
     for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
         if (const std::int64_t count = m_model.FindingCount(bit); count > 0)
             ((1u << bit) & kGedcomNotProblems ? apart : problems)
-                << tr("%1 (%2)").arg(FindingName(bit, m_model.ReformDay()), Count(count));
+                << tr("%1 (%2)").arg(FindingName(bit, m_model.ReformDay()), GroupedCount(count));
     }
     QStringList findings;
     if (!problems.isEmpty())
@@ -555,14 +527,14 @@ void CGedcomCheckDialog::UpdateSummary() {
 void CGedcomCheckDialog::UpdateShowChoices() {
     const unsigned filter = m_model.FindingFilter();
     m_show->clear();
-    m_show->addItem(tr("All lines (%1)").arg(Count(m_model.DateCount())), 0u);
-    m_show->addItem(tr("Lines with problems (%1)").arg(Count(m_model.ProblemCount())),
+    m_show->addItem(tr("All lines (%1)").arg(GroupedCount(m_model.DateCount())), 0u);
+    m_show->addItem(tr("Lines with problems (%1)").arg(GroupedCount(m_model.ProblemCount())),
                     kProblemFindings);
     for (int bit = 0; bit < kGedcomFindingCount; ++bit) {
         if (const std::int64_t count = m_model.FindingCount(bit); count > 0) {
             QString name = FindingName(bit, m_model.ReformDay());
             name[0] = name[0].toUpper();
-            m_show->addItem(tr("%1 (%2)").arg(name, Count(count)), 1u << bit);
+            m_show->addItem(tr("%1 (%2)").arg(name, GroupedCount(count)), 1u << bit);
         }
     }
     const int index = m_show->findData(filter);
@@ -614,11 +586,9 @@ QStringList CGedcomCheckDialog::RowTexts(std::size_t row) const {
 }
 
 void CGedcomCheckDialog::CopySelection() {
-    QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    const QModelIndexList rows = SelectedRowsInOrder(m_table);
     if (rows.isEmpty())
         return;
-    std::sort(rows.begin(), rows.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::string text;
     AppendTsvRow(text, Utf8Fields(ColumnTitles()));
     for (const QModelIndex& index : rows)
@@ -647,21 +617,16 @@ EGedcomSave CGedcomCheckDialog::Export() {
     }
     std::string text;
     AppendCsvRow(text, Utf8Fields(ColumnTitles()));
-    for (std::size_t row = 0; row < m_model.RowCount(); ++row) {
-        AppendCsvRow(text, Utf8Fields(RowTexts(row)));
-        if (text.size() >= (1u << 16)) {
-            file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-    }
-    file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!file.Commit()) {
+    if (!WriteRows(file, std::move(text), m_model.RowCount(),
+                   [this](std::string& out, std::size_t row) {
+                       AppendCsvRow(out, Utf8Fields(RowTexts(row)));
+                   })) {
         m_warn(FileSentence(IDS_CANNOT_WRITE, targetName));
         return EGedcomSave::Failed;
     }
     QString notice = tr("%1 written: %2 lines.")
                          .arg(QDir::toNativeSeparators(target),
-                              Count(static_cast<std::int64_t>(m_model.RowCount())));
+                              GroupedCount(static_cast<std::int64_t>(m_model.RowCount())));
     notice +=
         QLatin1Char(' ') + (m_model.FindingFilter() != 0
                                 ? tr("Only the lines shown: %1.").arg(m_show->currentText())
@@ -747,7 +712,7 @@ EGedcomSave CGedcomCheckDialog::SaveRepairedCopy() {
     }
     const bool withReport = copy.eVersion == EGedcomVersion::V551 && copy.nChanges > 0;
     QString notice = tr("%1 written: values replaced: %2.")
-                         .arg(QDir::toNativeSeparators(target), Count(copy.nChanges));
+                         .arg(QDir::toNativeSeparators(target), GroupedCount(copy.nChanges));
     if (withReport) {
         if (changes.Commit())
             notice += QLatin1Char(' ') +

@@ -2,6 +2,7 @@
 
 #include "HelpWindow.h"
 #include "Language.h"
+#include "ListWindows.h"
 #include "ReformDialog.h"
 
 #ifndef Q_MOC_RUN
@@ -9,6 +10,7 @@
 #include "panel/PanelIds.h"
 #include "text/Csv.h"
 #include "text/CsvReader.h"
+#include "text/StringTable.h"
 #endif
 
 #include <QAbstractTableModel>
@@ -47,19 +49,8 @@ namespace {
 constexpr int kShowAll = -1;
 constexpr int kShowToReview = kClauseCertainties;
 
-QString Count(std::int64_t count) {
-    const QLocale locale = UiLanguage() == ETextLanguage::French
-                               ? QLocale(QLocale::French, QLocale::France)
-                               : QLocale(QLocale::English, QLocale::UnitedStates);
-    return locale.toString(static_cast<qint64>(count));
-}
-
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string LocalName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
 }
 
 // The column a list most likely keeps its clauses or its years in.
@@ -353,13 +344,8 @@ void CListDateDialog::changeEvent(QEvent* event) {
 // Enter never closes the window: in the table it shows the day, on a
 // focused button it presses it.
 void CListDateDialog::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
-            button->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!TakeEnter(focusWidget(), event))
+        QDialog::keyPressEvent(event);
 }
 
 void CListDateDialog::FillColumnChoices() {
@@ -382,7 +368,7 @@ EListDate CListDateDialog::Load(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     std::ifstream in(LocalName(path), std::ios::binary);
     if (!in || QFileInfo(path).isDir()) {
-        m_warn(tr("Cannot open %1.").arg(name));
+        m_warn(FileSentence(IDS_CANNOT_OPEN, name));
         return EListDate::Failed;
     }
     CCsvReader reader(in);
@@ -394,7 +380,7 @@ EListDate CListDateDialog::Load(const QString& path) {
             records.push_back(fields);
     }
     QString fault;
-    const QString line = Count(reader.ErrorLine());
+    const QString line = GroupedCount(reader.ErrorLine());
     switch (reader.Error()) {
     case ECsvError::None:
         if (header.empty())
@@ -402,7 +388,7 @@ EListDate CListDateDialog::Load(const QString& path) {
         else if (records.size() == kMaxRows)
             fault = tr("The window keeps the first %1 rows of %2; quindor-cli feastdate --list "
                        "dates longer lists.")
-                        .arg(Count(kMaxRows), name);
+                        .arg(GroupedCount(kMaxRows), name);
         break;
     case ECsvError::ReadFailed:
         fault = tr("%1: cannot read on from line %2.").arg(name, line);
@@ -423,12 +409,13 @@ EListDate CListDateDialog::Load(const QString& path) {
         break;
     }
     if (header.empty()) {
-        m_warn(fault.isEmpty() ? tr("Cannot read %1.").arg(name) : fault);
+        m_warn(fault.isEmpty() ? FileSentence(IDS_CANNOT_READ, name) : fault);
         return EListDate::Failed;
     }
     if (reader.Error() != ECsvError::None)
-        fault += QLatin1Char(' ') + tr("The %1 rows before it are listed.")
-                                        .arg(Count(static_cast<std::int64_t>(records.size())));
+        fault +=
+            QLatin1Char(' ') + tr("The %1 rows before it are listed.")
+                                   .arg(GroupedCount(static_cast<std::int64_t>(records.size())));
     m_strPath = path;
     m_strFile = name;
     m_header = std::move(header);
@@ -504,12 +491,7 @@ EListDate CListDateDialog::DateRows() {
     QWidget* owner = parentWidget() ? parentWidget()->window() : this;
     QProgressDialog progress(tr("Dating %1…").arg(m_strFile), tr("Cancel"), 0,
                              static_cast<int>(rows.size()), owner);
-    progress.setObjectName(QStringLiteral("listProgress"));
-    progress.setWindowTitle(tr("Date a List"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
+    SetUpProgress(progress, QStringLiteral("listProgress"), tr("Date a List"), 300);
     while (!finished) {
         progress.setValue(static_cast<int>(done.load()));
         // The event loop turns while the rows are read: the window repaints and Cancel is heard.
@@ -568,16 +550,18 @@ std::size_t CListDateDialog::RowAt(int line) const {
 void CListDateDialog::UpdateShowChoices() {
     const QVariant chosen = m_show->currentData();
     m_show->clear();
-    m_show->addItem(tr("All rows (%1)").arg(Count(static_cast<std::int64_t>(m_records.size()))),
-                    kShowAll);
+    m_show->addItem(
+        tr("All rows (%1)").arg(GroupedCount(static_cast<std::int64_t>(m_records.size()))),
+        kShowAll);
     if (m_bDated) {
         const QString names[kClauseCertainties] = {tr("Sure (%1)"), tr("Doubtful (%1)"),
                                                    tr("Several days (%1)"), tr("Refused (%1)")};
         for (int i = 0; i < kClauseCertainties; ++i)
-            m_show->addItem(names[i].arg(Count(m_counts.counts[static_cast<std::size_t>(i)])), i);
+            m_show->addItem(
+                names[i].arg(GroupedCount(m_counts.counts[static_cast<std::size_t>(i)])), i);
         m_show->addItem(tr("To review: doubtful and refused (%1)")
-                            .arg(Count(m_counts.Of(EClauseCertainty::Doubtful) +
-                                       m_counts.Of(EClauseCertainty::Refused))),
+                            .arg(GroupedCount(m_counts.Of(EClauseCertainty::Doubtful) +
+                                              m_counts.Of(EClauseCertainty::Refused))),
                         kShowToReview);
     }
     const int index = m_show->findData(chosen);
@@ -606,8 +590,9 @@ void CListDateDialog::UpdateSummary() {
         return;
     }
     if (!m_bDated) {
-        m_summary->setText(tr("%1: %2 rows. Choose the clause column, then date the list.")
-                               .arg(m_strFile, Count(static_cast<std::int64_t>(m_records.size()))));
+        m_summary->setText(
+            tr("%1: %2 rows. Choose the clause column, then date the list.")
+                .arg(m_strFile, GroupedCount(static_cast<std::int64_t>(m_records.size()))));
         return;
     }
     m_summary->setText(tr("%1: %2").arg(m_strFile, FromUtf8(ClauseListSummary(m_counts))));
@@ -629,11 +614,9 @@ void CListDateDialog::OnActivated(int line) {
 }
 
 void CListDateDialog::CopySelection() {
-    QModelIndexList lines = m_table->selectionModel()->selectedRows();
+    const QModelIndexList lines = SelectedRowsInOrder(m_table);
     if (lines.isEmpty())
         return;
-    std::sort(lines.begin(), lines.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<std::string> titles = m_header;
     titles.insert(titles.end(), kClauseListColumns.begin(), kClauseListColumns.end());
     std::string text;
@@ -666,31 +649,26 @@ EListDate CListDateDialog::Export() {
     }
     CAtomicFile file(LocalName(target));
     if (!file.IsOpen()) {
-        m_warn(tr("Cannot write %1.").arg(info.fileName()));
+        m_warn(FileSentence(IDS_CANNOT_WRITE, info.fileName()));
         return EListDate::Failed;
     }
     std::vector<std::string> titles = m_header;
     titles.insert(titles.end(), kClauseListColumns.begin(), kClauseListColumns.end());
     std::string text;
     AppendCsvRow(text, titles);
-    for (std::size_t row = 0; row < m_records.size(); ++row) {
-        std::vector<std::string> fields = m_records[row];
-        fields.resize(std::max(fields.size(), m_header.size()));
-        fields.insert(fields.end(), m_added[row].begin(), m_added[row].end());
-        AppendCsvRow(text, fields);
-        if (text.size() >= (1u << 16)) {
-            file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
-            text.clear();
-        }
-    }
-    file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!file.Commit()) {
-        m_warn(tr("Cannot write %1.").arg(info.fileName()));
+    if (!WriteRows(file, std::move(text), m_records.size(),
+                   [this](std::string& out, std::size_t row) {
+                       std::vector<std::string> fields = m_records[row];
+                       fields.resize(std::max(fields.size(), m_header.size()));
+                       fields.insert(fields.end(), m_added[row].begin(), m_added[row].end());
+                       AppendCsvRow(out, fields);
+                   })) {
+        m_warn(FileSentence(IDS_CANNOT_WRITE, info.fileName()));
         return EListDate::Failed;
     }
     m_notice(tr("%1 written: %2 rows.")
                  .arg(QDir::toNativeSeparators(target),
-                      Count(static_cast<std::int64_t>(m_records.size()))));
+                      GroupedCount(static_cast<std::int64_t>(m_records.size()))));
     return EListDate::Done;
 }
 
