@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 
 namespace {
@@ -395,6 +397,29 @@ TEST(ClauseYears, EveryNumberWordReadsBackInAYear) {
     }
 }
 
+// An Old Style double year: the second is the next year, written short or
+// whole, also as the clause's last word.
+TEST(ClauseYears, DoubleYears) {
+    const std::tuple<const char*, std::int32_t, bool> cases[] = {
+        {"1653/4", 1653, true},
+        {"1653/54", 1653, true},
+        {"1653-4", 1653, true},
+        {"1667\x96"
+         "68",
+         1667, true},
+        {"1653/1654", 1653, true},
+        {"1653/5", 1653, false},
+        {"1653/654", 1653, false},
+    };
+    for (const auto& [text, year, doubled] : cases) {
+        const auto years = FindClauseYears(ClauseWords(text), 0);
+        ASSERT_FALSE(years.empty()) << text;
+        EXPECT_EQ(years[0].nYear, year) << text;
+        EXPECT_EQ(years[0].bDoubleYear, doubled) << text;
+        EXPECT_EQ(years[0].nLast, doubled ? 1u : 0u) << text;
+    }
+}
+
 TEST(ClauseYears, ElementsNoCalendarHereChecks) {
     const std::pair<const char*, const char*> cases[] = {
         {"et de nostre regne le septiesme", "regnal year 7"},
@@ -405,6 +430,7 @@ TEST(ClauseYears, ElementsNoCalendarHereChecks) {
         {"pontificatus nostri anno quintodecimo", "pontifical year 15"},
         {"pontificatus domini Johannis pape XXII anno tertio", "pontifical year 3"},
         {"anno pontificatus", "pontifical year"},
+        {"pontificatus nostri indictione XV", "pontifical year"}, // the number is the indiction's
         {"epacta XII", "epact 12"},
         {"concurrente V", "concurrent 5"},
         {"concurrente IX", "concurrent"},
