@@ -2,22 +2,15 @@
 
 namespace {
 
-int FirstMonthId(CalendarRow row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-    case ROW_JULIAN:
-    case ROW_ROMAN:
-        return IDS_MONTH_FIRST;
-    case ROW_REPUBLICAN:
-        return IDS_REP_MONTH_FIRST;
-    case ROW_JEWISH:
-        return IDS_JEWISH_MONTH_FIRST;
-    case ROW_MUSLIM:
-        return IDS_MUSLIM_MONTH_FIRST;
-    default:
-        return 0;
-    }
-}
+// Each row's months, in row order: how many, and the id of the first one's name.
+struct CRowMonths {
+    std::int32_t nCount;
+    int nFirstId;
+};
+constexpr CRowMonths kRowMonths[ROW_COUNT] = {
+    {12, IDS_MONTH_FIRST},     {12, IDS_MONTH_FIRST},        {12, IDS_MONTH_FIRST},
+    {13, IDS_REP_MONTH_FIRST}, {13, IDS_JEWISH_MONTH_FIRST}, {12, IDS_MUSLIM_MONTH_FIRST},
+};
 
 const std::string& NoText() {
     static const std::string empty;
@@ -31,18 +24,7 @@ bool InSupportedRange(const CJulianDay& day) {
 } // namespace
 
 std::int32_t RowMonthCount(CalendarRow row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-    case ROW_JULIAN:
-    case ROW_ROMAN:
-    case ROW_MUSLIM:
-        return 12;
-    case ROW_REPUBLICAN:
-    case ROW_JEWISH:
-        return 13;
-    default:
-        return 0;
-    }
+    return IsRow(row) ? kRowMonths[row].nCount : 0;
 }
 
 const std::string& RowMonthName(CalendarRow row, std::int32_t month) {
@@ -52,7 +34,7 @@ const std::string& RowMonthName(CalendarRow row, std::int32_t month) {
 const std::string& RowMonthName(CalendarRow row, std::int32_t month, ETextLanguage language) {
     if (month < 1 || month > RowMonthCount(row))
         return NoText();
-    return LoadResString(FirstMonthId(row) + month - 1, language);
+    return LoadResString(kRowMonths[row].nFirstId + month - 1, language);
 }
 
 const std::string& RomanKindName(std::int32_t kind) {

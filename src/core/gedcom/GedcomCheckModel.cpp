@@ -220,22 +220,10 @@ bool IsSupportedDay(std::int32_t day) {
 
 // The calendar a row's days are written in, for the days column.
 std::string RowCalendarName(CalendarRow row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-        return LoadResString(IDS_CALENDAR_GREGORIAN);
-    case ROW_JULIAN:
-    case ROW_ROMAN:
-        return LoadResString(IDS_CALENDAR_JULIAN);
-    case ROW_REPUBLICAN:
-        return LoadResString(IDS_CALENDAR_REPUBLICAN);
-    case ROW_JEWISH:
-        return LoadResString(IDS_CALENDAR_JEWISH);
-    case ROW_MUSLIM:
-        return LoadResString(IDS_CALENDAR_MUSLIM);
-    case ROW_COUNT:
-        break;
-    }
-    return {};
+    constexpr int kNames[ROW_COUNT] = {IDS_CALENDAR_GREGORIAN, IDS_CALENDAR_JULIAN,
+                                       IDS_CALENDAR_JULIAN,    IDS_CALENDAR_REPUBLICAN,
+                                       IDS_CALENDAR_JEWISH,    IDS_CALENDAR_MUSLIM};
+    return IsRow(row) ? LoadResString(kNames[row]) : std::string();
 }
 
 std::string Number(std::int32_t number) {

@@ -342,18 +342,10 @@ template <class TTest> std::int32_t FirstHolding(std::int32_t low, std::int32_t 
 } // namespace
 
 ESpanCalendar SpanCalendarOfRow(CalendarRow row) {
-    switch (row) {
-    case ROW_GREGORIAN:
-        return ESpanCalendar::Gregorian;
-    case ROW_REPUBLICAN:
-        return ESpanCalendar::Republican;
-    case ROW_JEWISH:
-        return ESpanCalendar::Jewish;
-    case ROW_MUSLIM:
-        return ESpanCalendar::Muslim;
-    default:
-        return ESpanCalendar::Julian;
-    }
+    constexpr ESpanCalendar kCalendars[ROW_COUNT] = {
+        ESpanCalendar::Gregorian,  ESpanCalendar::Julian, ESpanCalendar::Julian,
+        ESpanCalendar::Republican, ESpanCalendar::Jewish, ESpanCalendar::Muslim};
+    return IsRow(row) ? kCalendars[row] : ESpanCalendar::Julian;
 }
 
 std::optional<CDaySpan> SpanBetween(CJulianDay first, CJulianDay last,
