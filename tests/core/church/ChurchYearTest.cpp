@@ -344,6 +344,9 @@ TEST(FeastDate, RefusalsSayWhy) {
         EXPECT_EQ(r.strWhat, what) << text;
     }
     EXPECT_FALSE(Read("3zz Sunday after Trinity 1600").bSure);
+    // A Sunday past the last day is out of range, not unread.
+    EXPECT_EQ(Read("Sunday after Christmas 2999", EFeastReckoning::Julian).eError,
+              EFeastDateError::OutOfRange);
     EXPECT_EQ(ReadText(std::string(5000, 'a') + " 1500").eError, EFeastDateError::Unreadable);
     EXPECT_EQ(ReadText(std::string("Easter\0 1500", 12)).eError, EFeastDateError::NoYear);
 }

@@ -162,6 +162,7 @@ TEST(ClauseDayMonth, Latin) {
         // a numeral or digits stand alone, never the tens of a compound
         {"die xx tertia mensis maii", "3/5 2-4"},
         {"die 20 tertia mensis maii", "3/5 2-4"},
+        {"die 3zz mensis maii", ""}, // digits with no ending of an ordinal
         {"die 3 7bris", "3/9 0-2"},
         // St Augustine is no August
         {"in die sancti Augustini 1490", ""},
