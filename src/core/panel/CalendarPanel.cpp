@@ -545,20 +545,24 @@ void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
     }
 }
 
+std::optional<CJulianDay> CCalendarPanel::DayOfShownRow(int row) {
+    if (IsRowGreyed(row))
+        return std::nullopt;
+    const CRowValues values = GetRowValues(row);
+    if (!IsRowDateValid(static_cast<CalendarRow>(row), values))
+        return std::nullopt;
+    return DayOfRowValues(static_cast<CalendarRow>(row), values);
+}
+
 void CCalendarPanel::RecheckCivilMarker() {
     // A greyed row 0 is no day shown: the markers stay hidden.
-    if (IsRowGreyed(ROW_GREGORIAN))
+    const auto day = DayOfShownRow(ROW_GREGORIAN);
+    if (!day)
         return;
-    std::int32_t d = 0, m = 0, y = 0;
-    GetRowFields(ROW_GREGORIAN, d, m, y);
-    if (!CJulianDay::IsValidGregorian({d, m, y}))
-        return;
-    CJulianDay day;
-    day.SetGregorian({d, m, y});
-    UpdateCivilMarker(day);
+    UpdateCivilMarker(*day);
     // In automatic mode the saints follow the civil calendar too: keep the
     // label in step with the marker.
-    UpdateWeekdayLabel(day);
+    UpdateWeekdayLabel(*day);
 }
 
 // --- Filling rows ---------------------------------------------------------------------
@@ -812,27 +816,13 @@ void CCalendarPanel::UpdateRepublicanLabel(const CJulianDay& day) {
 }
 
 void CCalendarPanel::RefreshWeekdayLabel() {
-    if (IsRowGreyed(ROW_GREGORIAN))
-        return;
-    std::int32_t d = 0, m = 0, y = 0;
-    GetRowFields(ROW_GREGORIAN, d, m, y);
-    if (!CJulianDay::IsValidGregorian({d, m, y}))
-        return;
-    CJulianDay day;
-    day.SetGregorian({d, m, y});
-    UpdateWeekdayLabel(day);
+    if (const auto day = DayOfShownRow(ROW_GREGORIAN))
+        UpdateWeekdayLabel(*day);
 }
 
 void CCalendarPanel::RefreshRepublicanLabel() {
-    if (IsRowGreyed(ROW_REPUBLICAN))
-        return;
-    std::int32_t d = 0, m = 0, y = 0;
-    GetRowFields(ROW_REPUBLICAN, d, m, y);
-    if (!CJulianDay::IsValidRepublican({d, m, y}))
-        return;
-    CJulianDay day;
-    day.SetRepublican({d, m, y});
-    UpdateRepublicanLabel(day);
+    if (const auto day = DayOfShownRow(ROW_REPUBLICAN))
+        UpdateRepublicanLabel(*day);
 }
 
 void CCalendarPanel::ShowGregorianDayMonth(std::int32_t day, std::int32_t month) {

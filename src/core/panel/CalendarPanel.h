@@ -131,6 +131,8 @@ public:
     // The row's fields as numbers (Roman: count, kind, month, year), in the
     // modern count of years; zeros for unset fields and for no row.
     CRowValues GetRowValues(int row);
+    // The day a row's fields name, when it is not greyed and names a valid one.
+    std::optional<CJulianDay> DayOfShownRow(int row);
     // True when every field of the row is set and its calendar accepts them;
     // nothing is shown or changed.
     bool IsRowLegal(int row);
