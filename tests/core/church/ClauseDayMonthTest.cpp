@@ -163,6 +163,9 @@ TEST(ClauseDayMonth, Latin) {
         {"die xx tertia mensis maii", "3/5 2-4"},
         {"die 20 tertia mensis maii", "3/5 2-4"},
         {"die 3zz mensis maii", ""}, // digits with no ending of an ordinal
+        {"die xxxii mensis maii", ""},
+        {"die 32 mensis maii", ""},
+        {"die xxxi mensis maii", "31/5 0-3"},
         {"die 3 7bris", "3/9 0-2"},
         // St Augustine is no August
         {"in die sancti Augustini 1490", ""},
@@ -274,8 +277,7 @@ TEST(ClauseDayMonth, ReadsBackTheProgramsRomanDates) {
             const auto found = FindClauseDayMonths(words, claimed);
             ASSERT_EQ(found.size(), 1u) << *text;
             EXPECT_EQ(found[0].nLast - found[0].nFirst + 2, words.size()) << *text;
-            const CRomanClauseDay read =
-                RomanClauseDay(found[0], roman.nYear, ROW_JULIAN);
+            const CRomanClauseDay read = RomanClauseDay(found[0], roman.nYear, ROW_JULIAN);
             const CJulianDate julian = day.GetJulian();
             EXPECT_EQ(read.nMonth, julian.nMonth) << *text;
             EXPECT_EQ(roman.nYear + read.nYearOffset, julian.nYear) << *text;
@@ -428,10 +430,10 @@ TEST(ClauseDayMonth, MarksCutShort) {
 // are articles.
 TEST(ClauseDayMonth, CardinalsThatAreNoDayAlone) {
     const std::set<std::string_view> compound = {
-        "un",    "ung",   "une",  "uno",   "ein",   "ain",   "eins",   "zwei",  "zwey",
-        "zwai",  "zwo",   "drei", "drey",  "vier",  "funf",  "funff",  "sechs", "sieben",
-        "siben", "suben", "acht", "neun",  "zwen",  "zway",  "een",    "twee",  "drie",
-        "vijf",  "vyf",   "zes",  "zeven", "negen", "one",   "two",    "three", "four",
+        "un",    "ung",   "une",  "uno",    "ein",   "ain",  "eins",  "zwei",  "zwey",
+        "zwai",  "zwo",   "drei", "drey",   "vier",  "funf", "funff", "sechs", "sieben",
+        "siben", "suben", "acht", "neun",   "zwen",  "zway", "een",   "twee",  "drie",
+        "vijf",  "vyf",   "zes",  "zeven",  "negen", "one",  "two",   "three", "four",
         "five",  "seven", "nine", "twenty", "thirty"};
     for (const CClauseDayMonthRow& row : ClauseDayNumberRows())
         EXPECT_EQ(row.bAlone, !compound.contains(row.strWord)) << row.strWord;

@@ -143,6 +143,11 @@ TEST(ClauseYears, NameWithoutNumberGivesEachReignThatHadTheYear) {
     // only one monarch bore, it is.
     EXPECT_EQ(Found("9 Edward", 0), "");
     EXPECT_EQ(Found("17 John", 0), "John 17");
+    // A king's own number names him; one no king bore names none, not every Henry.
+    EXPECT_EQ(Found("anno regni regis Henrici octavi tricesimo sexto", 0), "Henry VIII 36");
+    EXPECT_EQ(Found("anno regni regis Henrici noni tricesimo sexto", 0), "");
+    EXPECT_EQ(Found("the 36th year of Henry the eighth", 0), "Henry VIII 36");
+    EXPECT_EQ(Found("the 36th year of Henry the ninth", 0), "");
 }
 
 TEST(ClauseYears, WordsOfTheYearAndOfTheRest) {
