@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+// A reckoning, not a row: the computus and the dates a feast is kept by.
+// Civil follows the reform; the Eastern churches keep the Julian one.
 enum class EFeastReckoning {
     Civil,     // the calendar in civil use on the feast's day, for the reform day
     Julian,    // forced: the Julian computus and Julian dates

@@ -31,6 +31,8 @@ enum class EGedcomForm : int {
 
 enum class EGedcomQualifier : int { None = 0, Abt, Cal, Est, Int, Bef, Aft, Bet, From, To, FromTo };
 
+// The calendar escape a value writes, as the file has it: not a row, since a
+// value may write none (None, read by the file's own rules).
 enum class EGedcomCalendar : int { None = 0, Gregorian, Julian, Hebrew, French };
 
 // The findings, in the order their words are written.

@@ -31,6 +31,8 @@
 #include <string_view>
 #include <vector>
 
+// The calendar a span is counted in: a row's, or the civil one (Julian, then
+// Gregorian from the reform day), which no row is.
 enum class ESpanCalendar { Gregorian, Julian, Civil, Republican, Jewish, Muslim };
 
 struct CSpanReckoning {

@@ -25,7 +25,8 @@
 #include <vector>
 
 // The calendar the days of the sheet are counted and dated in. Civil is
-// Julian before the reform day and Gregorian from it.
+// Julian before the reform day and Gregorian from it. In the print dialog's
+// order, which the values keep.
 enum class ESheetCalendar : std::int32_t { Civil = 0, Julian = 1, Gregorian = 2 };
 // "civil", "julian", "gregorian"; nothing for any other name.
 std::optional<ESheetCalendar> SheetCalendarOfName(std::string_view name);
