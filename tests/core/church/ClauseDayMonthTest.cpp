@@ -398,8 +398,8 @@ TEST(ClauseDayMonth, SpellingsOfOneWordAgree) {
     int pairs = 0;
     for (const auto& [a, va, alone_a] : rows) {
         for (const auto& [b, vb, alone_b] : rows) {
-            for (std::size_t ka = 0; ka <= 2 && ka + 4 <= a.size(); ++ka) {
-                for (std::size_t kb = 0; kb <= 2 && kb + 4 <= b.size(); ++kb) {
+            for (std::size_t ka = 0; ka <= 2 && ka + 3 <= a.size(); ++ka) {
+                for (std::size_t kb = 0; kb <= 2 && kb + 3 <= b.size(); ++kb) {
                     static const std::set<std::string> kEndings = {
                         "", "a", "o", "e", "m", "n", "s", "am", "um", "us", "ae", "en", "es", "em"};
                     if (a != b && a.substr(0, a.size() - ka) == b.substr(0, b.size() - kb) &&

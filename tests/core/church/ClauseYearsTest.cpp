@@ -225,6 +225,8 @@ TEST(ClauseYears, YearsInWordsAreReadWholeOrNotAtAll) {
         {"l'an mil quatre cens quatre vingts et dix", "1490"},
         {"l'an mil quatre cens quatre vingt et unze", "1491"},
         {"l'an mil deux cens et deux vingts", "1240"},
+        {"l'an mil cent et douze", "1112"},
+        {"mil et cent", "1100"},
         {"l'an mil cinq cens cinquante et ung", "1551"},
         {"l'an de gr\xE2\x63\x65 mil IIIc LX", "1360"},
         {"mil quatre cens septante neuf", "1479"},
@@ -415,6 +417,7 @@ TEST(ClauseYears, DoubleYears) {
         {"1653/1654", 1653, true},
         {"1653/5", 1653, false},
         {"1653/654", 1653, false},
+        {"1653/", 1653, false},
     };
     for (const auto& [text, year, doubled] : cases) {
         const auto years = FindClauseYears(ClauseWords(text), 0);
