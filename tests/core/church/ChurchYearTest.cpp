@@ -344,8 +344,8 @@ TEST(FeastDate, RefusalsSayWhy) {
         EXPECT_EQ(r.strWhat, what) << text;
     }
     EXPECT_FALSE(Read("3zz Sunday after Trinity 1600").bSure);
-    // A Sunday past the last day is out of range, not unread.
-    EXPECT_EQ(Read("Sunday after Christmas 2999", EFeastReckoning::Julian).eError,
+    // A Sunday past the last day (a Wednesday, 12 December 2999) is out of range, not unread.
+    EXPECT_EQ(Read("the second Sunday after St Nicholas 2999", EFeastReckoning::Julian).eError,
               EFeastDateError::OutOfRange);
     EXPECT_EQ(ReadText(std::string(5000, 'a') + " 1500").eError, EFeastDateError::Unreadable);
     EXPECT_EQ(ReadText(std::string("Easter\0 1500", 12)).eError, EFeastDateError::NoYear);
