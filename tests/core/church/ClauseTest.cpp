@@ -253,6 +253,11 @@ TEST(Clause, EveryWordIsAccountedFor) {
             got += "UONWRFDMYGISC"[static_cast<int>(word.eRole)];
         EXPECT_EQ(got, roles) << text;
     }
+    // A verb after a name is part of it only after the name's "als" or "do",
+    // not one later in the clause.
+    const CClauseResult later = ReadDatingClause("an sant Jorgen tag worden, da man zalt 1400", {});
+    ASSERT_EQ(later.words.size(), 9u);
+    EXPECT_EQ(later.words[4].eRole, EClauseRole::Unread);
 }
 
 TEST(Clause, ClausesOfEveryLanguage) {
@@ -345,14 +350,14 @@ TEST(Clause, StylesNamedInTheClause) {
 
 // The calendar a clause names, in either order: "stilo novo", "alten Kalenders".
 TEST(Clause, CalendarsNamedInTheClause) {
-    const char* const styles[] = {"stilo",    "stylo",     "styli",    "stili",    "style",
-                                  "styl",     "st.",       "stile",    "kal.",     "kalender",
-                                  "kalenders", "calender", "calendar", "stijl",    "calculo",
-                                  "calculi",  "calendario"};
-    const char* const newer[] = {"novo",    "novi", "new",    "neue",  "neuen", "neuer",
-                                 "neu",     "nouveau", "n.",  "nieuwe", "nuovo"};
-    const char* const older[] = {"veteri", "vetere", "veteris", "old",  "alten", "alter",
-                                 "alte",   "vieux",  "ancien",  "v.",   "oude",  "vecchio"};
+    const char* const styles[] = {"stilo",     "stylo",     "styli",    "stili", "style",
+                                  "styl",      "st.",       "stile",    "kal.",  "kalender",
+                                  "kalenders", "calender",  "calendar", "stijl", "calculo",
+                                  "calculi",   "calendario"};
+    const char* const newer[] = {"novo", "novi",    "new", "neue",   "neuen", "neuer",
+                                 "neu",  "nouveau", "n.",  "nieuwe", "nuovo"};
+    const char* const older[] = {"veteri", "vetere", "veteris", "old", "alten", "alter",
+                                 "alte",   "vieux",  "ancien",  "v.",  "oude",  "vecchio"};
     CJulianDay gregorian, julian;
     gregorian.SetGregorian({3, 5, 1620});
     julian.SetJulian({3, 5, 1620});
@@ -362,12 +367,11 @@ TEST(Clause, CalendarsNamedInTheClause) {
             CJulianDay england;
             england.SetGregorian({14, 9, 1752});
             CClauseOptions options;
-            options.nReformDay = isNew ? england.GetDayNumber() : 0;
+            options.nReformDay = isNew ? england.GetDayNumber() : kDefaultGregorianStart;
             for (const char* word : isNew ? std::span<const char* const>(newer)
-                                               : std::span<const char* const>(older)) {
-                for (const std::string& text :
-                     {"3 maii 1620 " + std::string(style) + " " + word,
-                      "3 maii 1620 " + std::string(word) + " " + style}) {
+                                          : std::span<const char* const>(older)) {
+                for (const std::string& text : {"3 maii 1620 " + std::string(style) + " " + word,
+                                                "3 maii 1620 " + std::string(word) + " " + style}) {
                     const CClauseResult result = ReadDatingClause(text, options);
                     ASSERT_EQ(result.readings.size(), 1u) << text;
                     EXPECT_EQ(result.readings[0].day.GetDayNumber(),
