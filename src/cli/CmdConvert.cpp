@@ -166,7 +166,7 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         } else if (arg == "--gedcom") {
             if (!hasValue || (args[i + 1] != "5" && args[i + 1] != "7"))
                 return Fail(err, kExitUsage,
-                            GedcomMessage(EGedcomMessage::BadVersion, hasValue ? args[i + 1] : ""));
+                            CliText(MSG_GEDCOM_BAD_VERSION, {hasValue ? args[i + 1] : ""}));
             gedcomVersion = args[++i] == "5" ? EGedcomVersion::V551 : EGedcomVersion::V70;
         } else if (arg == "--jd") {
             dayNumberOnly = true;
@@ -214,34 +214,33 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         return Fail(err, kExitUsage, CliText(MSG_FORMAT_NEEDS_TO));
 
     if (gedcomVersion && toRow < 0)
-        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomNeedsTo));
+        return Fail(err, kExitUsage, CliText(MSG_GEDCOM_NEEDS_TO));
     if (gedcomVersion && formatGiven)
-        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::GedcomWithFormat));
+        return Fail(err, kExitUsage, CliText(MSG_GEDCOM_WITH_FORMAT));
 
     std::vector<CJulianDay> days;
     if (fromGedcom) {
         const CGedcomDateValue value = GedcomValueMeaning(*text);
         const auto day = GedcomFullDay(value);
         if (!day) {
-            EGedcomMessage why = EGedcomMessage::NotAFullDay;
+            ECliText why = MSG_GEDCOM_NOT_A_FULL_DAY;
             switch (GedcomNoDayOf(value)) {
             case EGedcomNoDay::YearOrMonth:
-                why = EGedcomMessage::NoDayYearOrMonth;
+                why = MSG_GEDCOM_NO_DAY_YEAR_OR_MONTH;
                 break;
             case EGedcomNoDay::Span:
-                why = EGedcomMessage::NoDaySpan;
+                why = MSG_GEDCOM_NO_DAY_SPAN;
                 break;
             case EGedcomNoDay::DualYearSpan:
-                why = EGedcomMessage::NoDayDualYear;
+                why = MSG_GEDCOM_NO_DAY_DUAL_YEAR;
                 break;
             default:
                 break;
             }
-            return Fail(err, kExitRefused, GedcomMessage(why, Quoted(*text)));
+            return Fail(err, kExitRefused, CliText(why, {Quoted(*text)}));
         }
         if (value.nFindings & kGedcomOldStyle)
-            err << "quindor-cli: " << GedcomMessage(EGedcomMessage::ReadOldStyle, Quoted(*text))
-                << '\n';
+            err << "quindor-cli: " << CliText(MSG_GEDCOM_READ_OLD_STYLE, {Quoted(*text)}) << '\n';
         days = {*day};
     } else if (!ReadPastedDays(fromRow, *text, style, easterPick, days, err)) {
         return kExitRefused;
@@ -307,8 +306,9 @@ int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDa
         const auto value =
             FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion, format.civil);
         if (!value)
-            return Fail(err, kExitRefused,
-                        GedcomMessage(EGedcomMessage::NoValue, CliRowName(toRow), dayNumber));
+            return Fail(
+                err, kExitRefused,
+                CliText(MSG_GEDCOM_NO_VALUE, {CliRowName(toRow), std::to_string(dayNumber)}));
         out << Cp1252ToUtf8(*value) << '\n';
         return kExitOk;
     }

@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "CliArgs.h"
 #include "CliCommands.h"
+#include "CliText.h"
 #include "GedcomMessages.h"
 #include "MappedFile.h"
 
@@ -37,7 +38,7 @@ int FileError(std::ostream& err, EGedcomFileError error, std::int64_t line,
         return kExitOk;
     // Shorter than the window's sentence, as the tool has always written it.
     if (error == EGedcomFileError::Empty)
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::Empty, name));
+        return Fail(err, kExitRefused, CliText(MSG_GEDCOM_EMPTY, {name}));
     return Fail(err, kExitRefused, GedcomFileMessage(GedcomFileErrorText(error), name, line));
 }
 
@@ -169,13 +170,13 @@ int FixGedcomFile(std::istream& in, const std::string& file, const std::string& 
     case EGedcomCopy::Unreadable:
         return FileError(err, copy.eError, copy.nErrorLine, name);
     case EGedcomCopy::Exists:
-        return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::FixExists, outPath));
+        return Fail(err, kExitRefused, CliText(MSG_GEDCOM_FIX_EXISTS, {outPath}));
     case EGedcomCopy::CannotWrite:
     case EGedcomCopy::Cancelled:
         return Fail(err, kExitRefused, GedcomFileMessage(IDS_CANNOT_WRITE, outPath));
     }
-    err << "quindor-cli: " << GedcomMessage(EGedcomMessage::FixSummary, outPath, copy.nChanges)
-        << '\n';
+    err << "quindor-cli: "
+        << CliText(MSG_GEDCOM_FIX_SUMMARY, {outPath, std::to_string(copy.nChanges)}) << '\n';
     return kExitOk;
 }
 
@@ -190,31 +191,31 @@ int CmdGedcom(const CliArgs& args, std::ostream& out, std::ostream& err) {
         const std::string& arg = args[i];
         if (arg == "--fix") {
             if (i + 1 >= args.size() || fixOut)
-                return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::UsageFix));
+                return Fail(err, kExitUsage, CliText(MSG_GEDCOM_USAGE_FIX));
             fixOut = args[++i];
         } else if (arg == "--force") {
             force = true;
         } else if (arg == "--julian-before-1582") {
             options.bJulianBefore1582 = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::UsageFile));
+            return Fail(err, kExitUsage, CliText(MSG_GEDCOM_USAGE_FILE));
         } else {
             files.push_back(arg);
         }
     }
     if (files.size() != 1)
-        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::UsageFile));
+        return Fail(err, kExitUsage, CliText(MSG_GEDCOM_USAGE_FILE));
     if (!fixOut && (force || options.bJulianBefore1582))
-        return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::UsageFix));
+        return Fail(err, kExitUsage, CliText(MSG_GEDCOM_USAGE_FIX));
     const std::string& file = files[0];
     if (fixOut) {
         std::error_code error;
         if (*fixOut == "-" || fixOut->empty())
-            return Fail(err, kExitUsage, GedcomMessage(EGedcomMessage::UsageFix));
+            return Fail(err, kExitUsage, CliText(MSG_GEDCOM_USAGE_FIX));
         if (file != "-" && (std::filesystem::equivalent(file, *fixOut, error) || file == *fixOut))
-            return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::FixOverSource, file));
+            return Fail(err, kExitRefused, CliText(MSG_GEDCOM_FIX_OVER_SOURCE, {file}));
         if (!force && std::filesystem::exists(*fixOut, error))
-            return Fail(err, kExitRefused, GedcomMessage(EGedcomMessage::FixExists, *fixOut));
+            return Fail(err, kExitRefused, CliText(MSG_GEDCOM_FIX_EXISTS, {*fixOut}));
     }
     const std::string name = file == "-" ? std::string("standard input") : file;
     std::ifstream stream;
