@@ -26,7 +26,9 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -39,15 +41,15 @@ struct CYearPrint {
     Q_DECLARE_TR_FUNCTIONS(YearPrint)
 };
 
-QString CalendarLabel(ESheetCalendar calendar, const CCivilUse& civil) {
-    switch (calendar) {
-    case ESheetCalendar::Julian:
+// The dialog's choices, in its order.
+constexpr ESpanCalendar kSheetCalendars[] = {ESpanCalendar::Civil, ESpanCalendar::Julian,
+                                             ESpanCalendar::Gregorian};
+
+QString CalendarLabel(ESpanCalendar calendar, const CCivilUse& civil) {
+    if (calendar == ESpanCalendar::Julian)
         return CYearPrint::tr("Julian calendar");
-    case ESheetCalendar::Gregorian:
+    if (calendar == ESpanCalendar::Gregorian)
         return CYearPrint::tr("Gregorian calendar");
-    case ESheetCalendar::Civil:
-        break;
-    }
     const CGregorianDate reform = CJulianDay(civil.nReformDay).GetGregorian();
     return CYearPrint::tr("Civil calendar, Gregorian from %1 %2 %3")
         .arg(reform.nDay)
@@ -55,7 +57,7 @@ QString CalendarLabel(ESheetCalendar calendar, const CCivilUse& civil) {
         .arg(reform.nYear);
 }
 
-CPageLabels Labels(ESheetCalendar calendar, const CCivilUse& civil) {
+CPageLabels Labels(ESpanCalendar calendar, const CCivilUse& civil) {
     CPageLabels labels;
     labels.strCalendar = ToCp1252(CalendarLabel(calendar, civil));
     labels.strDominical = ToCp1252(CYearPrint::tr("Dominical letters"));
@@ -96,7 +98,9 @@ bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice) {
     auto* calendar = new QComboBox;
     calendar->addItems({CYearPrint::tr("Civil (Julian, then Gregorian from the reform)"),
                         CYearPrint::tr("Julian"), CYearPrint::tr("Gregorian")});
-    calendar->setCurrentIndex(static_cast<int>(choice.eCalendar));
+    calendar->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(kSheetCalendars), std::end(kSheetCalendars), choice.eCalendar) -
+        std::begin(kSheetCalendars)));
     form->addRow(CYearPrint::tr("&Calendar:"), calendar);
     auto* month = new QComboBox;
     month->addItem(CYearPrint::tr("The whole year"));
@@ -131,7 +135,7 @@ bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice) {
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice.nYear = year->value();
-    choice.eCalendar = static_cast<ESheetCalendar>(calendar->currentIndex());
+    choice.eCalendar = kSheetCalendars[std::clamp(calendar->currentIndex(), 0, 2)];
     choice.nMonth = month->currentIndex();
     choice.eSaints = static_cast<ESheetSaints>(saints->currentIndex() - 1);
     choice.nColumns = choice.eSaints == ESheetSaints::None ? 0u : std::uint32_t{PAGE_SAINT};

@@ -20,7 +20,7 @@ enum : int { ID_YEAR_PRINT = 32870, ID_YEAR_PRINT_PREVIEW = 32871, ID_YEAR_SAVE_
 
 struct CYearPrintChoice {
     std::int32_t nYear = 1;
-    ESheetCalendar eCalendar = ESheetCalendar::Civil;
+    ESpanCalendar eCalendar = ESpanCalendar::Civil;
     std::int32_t nMonth = 0; // 0: the whole year
     std::uint32_t nColumns = PAGE_ALL;
     ESheetSaints eSaints = ESheetSaints::Traditional;

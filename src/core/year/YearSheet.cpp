@@ -42,10 +42,10 @@ std::int32_t CivilNewYearDay(std::int32_t year, std::int32_t reformDay) {
     return std::max(NewYearDay(year, true), reformDay);
 }
 
-std::int32_t FirstDayOf(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay) {
-    if (calendar == ESheetCalendar::Civil)
+std::int32_t FirstDayOf(std::int32_t year, ESpanCalendar calendar, std::int32_t reformDay) {
+    if (calendar == ESpanCalendar::Civil)
         return CivilNewYearDay(year, reformDay);
-    return NewYearDay(year, calendar == ESheetCalendar::Gregorian);
+    return NewYearDay(year, calendar == ESpanCalendar::Gregorian);
 }
 
 std::string DayText(std::int32_t day, bool french) {
@@ -56,15 +56,10 @@ std::string DayText(std::int32_t day, bool french) {
 // calendar, the first Gregorian day in the Gregorian one (its earlier days
 // kept the Julian feasts), never in the Julian one.
 std::int32_t SheetReformDay(const CYearSheetOptions& options) {
-    switch (options.eCalendar) {
-    case ESheetCalendar::Civil:
+    if (options.eCalendar == ESpanCalendar::Civil)
         return options.nReformDay;
-    case ESheetCalendar::Gregorian:
-        return kFirstGregorianDay;
-    case ESheetCalendar::Julian:
-        break;
-    }
-    return std::numeric_limits<std::int32_t>::max();
+    return options.eCalendar == ESpanCalendar::Gregorian ? kFirstGregorianDay
+                                                         : std::numeric_limits<std::int32_t>::max();
 }
 
 void AddFeasts(CYearSheet& sheet, bool french) {
@@ -103,25 +98,26 @@ CYearElements ElementsOf(const CYearSheet& sheet) {
 
 } // namespace
 
-std::optional<ESheetCalendar> SheetCalendarOfName(std::string_view name) {
-    for (const ESheetCalendar calendar :
-         {ESheetCalendar::Civil, ESheetCalendar::Julian, ESheetCalendar::Gregorian}) {
+std::optional<ESpanCalendar> SheetCalendarOfName(std::string_view name) {
+    for (const ESpanCalendar calendar :
+         {ESpanCalendar::Civil, ESpanCalendar::Julian, ESpanCalendar::Gregorian}) {
         if (name == SheetCalendarName(calendar))
             return calendar;
     }
     return std::nullopt;
 }
 
-std::string_view SheetCalendarName(ESheetCalendar calendar) {
+std::string_view SheetCalendarName(ESpanCalendar calendar) {
     switch (calendar) {
-    case ESheetCalendar::Civil:
+    case ESpanCalendar::Civil:
         return "civil";
-    case ESheetCalendar::Julian:
+    case ESpanCalendar::Julian:
         return "julian";
-    case ESheetCalendar::Gregorian:
+    case ESpanCalendar::Gregorian:
         return "gregorian";
+    default:
+        return {};
     }
-    return {};
 }
 
 std::string FeastLabel(const CSheetFeast& feast) {
@@ -156,7 +152,7 @@ std::string FormatSkippedDates(const CSkippedDates& skipped) {
     return FormatResString(IDS_DAYS_OMITTED, {text});
 }
 
-CDayRange YearDays(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay) {
+CDayRange YearDays(std::int32_t year, ESpanCalendar calendar, std::int32_t reformDay) {
     if (year == 0 || year < -kYearBound || year > kYearBound)
         return {};
     return {FirstDayOf(year, calendar, reformDay),
@@ -189,8 +185,8 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
     for (std::int32_t n = first; n <= last; ++n) {
         CSheetDay day;
         day.day = n;
-        day.bGregorian = options.eCalendar == ESheetCalendar::Gregorian ||
-                         (options.eCalendar == ESheetCalendar::Civil && n >= options.nReformDay);
+        day.bGregorian = options.eCalendar == ESpanCalendar::Gregorian ||
+                         (options.eCalendar == ESpanCalendar::Civil && n >= options.nReformDay);
         const CDayMonthYear date = DateOf(day.day, day.bGregorian);
         day.nDay = date.nDay, day.nMonth = date.nMonth, day.nYear = date.nYear;
         // Every row as the window writes it.
@@ -217,7 +213,7 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
     AddFeasts(sheet, french);
     sheet.elements = ElementsOf(sheet);
 
-    if (options.eCalendar == ESheetCalendar::Civil) {
+    if (options.eCalendar == ESpanCalendar::Civil) {
         // The dates between the last Julian day and the first Gregorian one.
         const CJulianDate from = CJulianDay(options.nReformDay).GetJulian();
         const CGregorianDate to = CJulianDay(options.nReformDay - 1).GetGregorian();

@@ -17,6 +17,7 @@
 
 #include "calendar/JulianDay.h"
 #include "calendar/YearStyle.h"
+#include "span/DaySpan.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,19 +25,17 @@
 #include <string_view>
 #include <vector>
 
-// The calendar the days of the sheet are counted and dated in. Civil is
-// Julian before the reform day and Gregorian from it. In the print dialog's
-// order, which the values keep.
-enum class ESheetCalendar : std::int32_t { Civil = 0, Julian = 1, Gregorian = 2 };
-// "civil", "julian", "gregorian"; nothing for any other name.
-std::optional<ESheetCalendar> SheetCalendarOfName(std::string_view name);
-std::string_view SheetCalendarName(ESheetCalendar calendar);
+// A sheet's days are counted and dated in the civil calendar (Julian before
+// the reform day, Gregorian from it), the Julian or the Gregorian one:
+// "civil", "julian", "gregorian"; nothing for any other name or calendar.
+std::optional<ESpanCalendar> SheetCalendarOfName(std::string_view name);
+std::string_view SheetCalendarName(ESpanCalendar calendar);
 
 // Which saints' list the sheet names a saint from.
 enum class ESheetSaints : std::int32_t { None = -1, Traditional = 0, Present = 1 };
 
 struct CYearSheetOptions {
-    ESheetCalendar eCalendar = ESheetCalendar::Civil;
+    ESpanCalendar eCalendar = ESpanCalendar::Civil;
     // The first day of the Gregorian calendar in civil use (civil calendar only).
     std::int32_t nReformDay = kDefaultGregorianStart;
     // How the Gregorian, Julian and Roman dates write their year.
@@ -118,11 +117,7 @@ struct CYearSheetResult {
 
 // The first and last day of a year of the calendar, not cut to the
 // supported range; both 0 for year 0 or a year beyond 5000 either way.
-struct CDayRange {
-    CJulianDay first;
-    CJulianDay last;
-};
-CDayRange YearDays(std::int32_t year, ESheetCalendar calendar, std::int32_t reformDay);
+CDayRange YearDays(std::int32_t year, ESpanCalendar calendar, std::int32_t reformDay);
 
 // The sheet of a year (no year 0; refused when none of its days is a
 // supported day) in the calendar of the options.

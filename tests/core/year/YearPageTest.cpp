@@ -20,17 +20,17 @@ constexpr CYearStyle kEnglandStyle{EYearStyle::Annunciation, 2360976};
 
 struct CSheetCase {
     std::int32_t year, reform;
-    ESheetCalendar calendar;
+    ESpanCalendar calendar;
     CYearStyle style;
     ETextLanguage language;
 };
 const CSheetCase kSheets[] = {
-    {1523, kEngland, ESheetCalendar::Civil, kEnglandStyle, ETextLanguage::English},
-    {1582, kRome, ESheetCalendar::Civil, {}, ETextLanguage::English},
-    {1582, kRome, ESheetCalendar::Julian, {}, ETextLanguage::French},
-    {1752, kEngland, ESheetCalendar::Civil, kEnglandStyle, ETextLanguage::English},
-    {1794, kRome, ESheetCalendar::Gregorian, {}, ETextLanguage::French},
-    {-44, kRome, ESheetCalendar::Julian, {}, ETextLanguage::English},
+    {1523, kEngland, ESpanCalendar::Civil, kEnglandStyle, ETextLanguage::English},
+    {1582, kRome, ESpanCalendar::Civil, {}, ETextLanguage::English},
+    {1582, kRome, ESpanCalendar::Julian, {}, ETextLanguage::French},
+    {1752, kEngland, ESpanCalendar::Civil, kEnglandStyle, ETextLanguage::English},
+    {1794, kRome, ESpanCalendar::Gregorian, {}, ETextLanguage::French},
+    {-44, kRome, ESpanCalendar::Julian, {}, ETextLanguage::English},
 };
 
 struct CPaper {

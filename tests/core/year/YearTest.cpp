@@ -16,7 +16,7 @@ namespace {
 constexpr std::int32_t kRome = 2299161;    // 15 October 1582
 constexpr std::int32_t kEngland = 2361222; // 14 September 1752
 
-using ECal = ESheetCalendar;
+using ECal = ESpanCalendar;
 
 CYearSheet Sheet(std::int32_t year, ECal calendar, std::int32_t reform = kRome) {
     CYearSheetOptions options;
