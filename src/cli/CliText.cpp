@@ -192,6 +192,11 @@ constexpr std::array<CTemplates, MSG_COUNT> kTexts = {{
     {"%1 names no single day: a dual year out of its place spans years",
      "%1 ne nomme pas un seul jour : une double année hors de sa place couvre des années"},
     {"%1 read as an Old Style (Julian) date", "%1 lu comme une date de l'ancien style (julien)"},
+    {"%1 DATE lines: %2 ok, %3 with findings",
+     "%1 lignes DATE : %2 sans remarque, %3 avec remarques"},
+    {", %1 right but worth knowing (Gregorian before 1582, extension)",
+     ", %1 justes mais à noter (grégorien avant 1582, extension)"},
+    {"; ANSEL file, its dates read as ASCII", " ; fichier ANSEL, ses dates lues en ASCII"},
 }};
 
 constexpr std::string_view kEnglishHelp =
@@ -415,18 +420,7 @@ std::string CliText(ECliText id, std::initializer_list<std::string_view> args) {
     const std::string_view pattern = TextLanguage() == ETextLanguage::French
                                          ? cli_detail::FrenchTemplate(id)
                                          : cli_detail::EnglishTemplate(id);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
-            text += *(args.begin() + index);
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+    return FillArguments(pattern, args);
 }
 
 std::string CliRowName(int row) {

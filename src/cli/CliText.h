@@ -141,6 +141,9 @@ enum ECliText : int {
     MSG_GEDCOM_NO_DAY_SPAN,
     MSG_GEDCOM_NO_DAY_DUAL_YEAR,
     MSG_GEDCOM_READ_OLD_STYLE,
+    MSG_GEDCOM_SUMMARY,       // dates, ok, with findings
+    MSG_GEDCOM_SUMMARY_APART, // right but worth knowing
+    MSG_GEDCOM_SUMMARY_ANSEL,
     MSG_COUNT
 };
 

@@ -4,7 +4,6 @@
 #include "CliCommands.h"
 #include "CliText.h"
 
-#include "GedcomMessages.h"
 #include "calendar/JulianDay.h"
 #include "calendar/RowTexts.h"
 #include "exchange/ClauseReport.h"

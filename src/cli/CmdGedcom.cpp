@@ -4,7 +4,6 @@
 #include "CliArgs.h"
 #include "CliCommands.h"
 #include "CliText.h"
-#include "GedcomMessages.h"
 #include "MappedFile.h"
 
 #include "gedcom/GedcomDate.h"
@@ -25,6 +24,28 @@
 #include <vector>
 
 namespace {
+
+// A file's sentence from the core's table, which the window shows too (%1
+// the file, %2 the line), as the tool writes it: in lower case, no period.
+std::string GedcomFileMessage(int id, const std::string& file, std::int64_t line = 0) {
+    std::string message = FormatResStringUtf8(id, {file, std::to_string(line)});
+    // "cannot open x"; a sentence that starts with the file keeps its name as it is.
+    const std::string& form = LoadResString(id);
+    if (!form.empty() && form[0] >= 'A' && form[0] <= 'Z')
+        message[0] = static_cast<char>(message[0] - 'A' + 'a');
+    return message;
+}
+
+// "N DATE lines: M ok, K with findings[, J right but worth knowing][; ANSEL file, ...]".
+std::string GedcomSummary(std::int64_t dates, std::int64_t ok, std::int64_t apart, bool ansel) {
+    std::string summary = CliText(MSG_GEDCOM_SUMMARY, {std::to_string(dates), std::to_string(ok),
+                                                       std::to_string(dates - ok - apart)});
+    if (apart != 0)
+        summary += CliText(MSG_GEDCOM_SUMMARY_APART, {std::to_string(apart)});
+    if (ansel)
+        summary += CliText(MSG_GEDCOM_SUMMARY_ANSEL);
+    return summary;
+}
 
 void AppendNumber(std::string& row, std::int64_t number) {
     char digits[24];

@@ -53,26 +53,37 @@ const std::unordered_map<int, std::string>& EnglishTable() {
                "the text says %1; %2 is a %3, and the %1 after %4 is %5",
                "the text says %1; the day is %2", "%1 agrees",
                "the text also names %1, which does not fall on that day",
-               "indiction %1 agrees (%2)", "indiction %1 is that of %2 in the Roman style, not of %3",
-               "%1 runs from %2 to %3", "a double year (%1) runs only from 1 January to 24 March",
-               "unread: %1", "%1 read as %2", "the day falls in %1, not in %2",
+               "indiction %1 agrees (%2)",
+               "indiction %1 is that of %2 in the Roman style, not of %3", "%1 runs from %2 to %3",
+               "a double year (%1) runs only from 1 January to 24 March", "unread: %1",
+               "%1 read as %2", "the day falls in %1, not in %2",
                "the text says %1, another calendar",
                "a leap year: counted without the doubled day, it is %1", "a week, not a day"});
         range(IDS_NO_YEAR_GIVE_ONE,
               {"%1: the text gives no year from 1 to 2999 (give one with --year)",
                "%1: neither the text nor the row gives a year from 1 to 2999",
-               "%1: cannot read %2", "%1: no feast or saint is named %2",
+               "%1: cannot read %2",
+               "%1: no feast or saint is named %2",
                "; nearest in the traditional list of saints (names in French): %1",
                "%1: %2 names saints on different days: %3",
                "%1: that day fell in the days the reform skipped",
-               "%1: the day lies outside 4713 BC to AD 2999", "%1 is %2 by the Julian computus",
-               "%1 is %2 by the Gregorian computus", "%1 is %2 in the Julian calendar",
-               "%1 is %2 in the Gregorian calendar", ", so %1", " (in the usage of %1)",
-               "%1 in the Julian calendar", "%1 in the Gregorian calendar",
-               " (the year %1 assumed: the text states none)", "\"%1\"", "%1: %2",
-               "the row holds no clause", "%1: too long to be a dating clause (%2 bytes)",
+               "%1: the day lies outside 4713 BC to AD 2999",
+               "%1 is %2 by the Julian computus",
+               "%1 is %2 by the Gregorian computus",
+               "%1 is %2 in the Julian calendar",
+               "%1 is %2 in the Gregorian calendar",
+               ", so %1",
+               " (in the usage of %1)",
+               "%1 in the Julian calendar",
+               "%1 in the Gregorian calendar",
+               " (the year %1 assumed: the text states none)",
+               "\"%1\"",
+               "%1: %2",
+               "the row holds no clause",
+               "%1: too long to be a dating clause (%2 bytes)",
                "%1: the text gives no year, and the row's year %2 is not one from 1 to 2999",
-               "the row has %1 fields, the header %2", ",",
+               "the row has %1 fields, the header %2",
+               ",",
                "%1 row: %2 sure, %3 doubtful, %4 several days, %5 refused",
                "%1 rows: %2 sure, %3 doubtful, %4 several days, %5 refused"});
         range(IDS_SUNDAY_AFTER_CIRCUMCISION,
@@ -83,10 +94,10 @@ const std::unordered_map<int, std::string>& EnglishTable() {
         range(IDS_CANNOT_OPEN,
               {"Cannot open %1", "Cannot read %1", "Cannot write %1",
                "%1 is empty: it is not a GEDCOM file",
-               "%1 is not a GEDCOM file: line %2 is not 0 HEAD",
-               "%1: line %2 is longer than 1 MiB", "%1: the UTF-16 text ends in half a character",
-               "Anniversary of %1 (%2)", "Gregorian calendar", "Julian calendar",
-               "Republican calendar", "Jewish calendar", "Muslim calendar"});
+               "%1 is not a GEDCOM file: line %2 is not 0 HEAD", "%1: line %2 is longer than 1 MiB",
+               "%1: the UTF-16 text ends in half a character", "Anniversary of %1 (%2)",
+               "Gregorian calendar", "Julian calendar", "Republican calendar", "Jewish calendar",
+               "Muslim calendar"});
         return t;
     }();
     return table;
@@ -172,25 +183,25 @@ const std::unordered_map<int, std::string>& FrenchTable() {
         t[1045] = "Calendrier julien";
         t[IDS_ILLEGAL_DATE] = "Date impossible";
         // French quotes \xAB so \xBB and puts a space before a colon or a semicolon.
-        range(IDS_QUOTED,
-              {"\xAB %1 \xBB", " (le mois n'a pas ce jour)", " (le compte d\xE9passe le mois)",
-               "le texte dit %1 ; le %2 est un %3",
-               "le texte dit %1 ; le %2 est un %3, et le %1 apr\xE8s %4 est le %5",
-               "le texte dit le %1 ; le jour est le %2", "%1 : d'accord",
-               "le texte nomme aussi %1, qui ne tombe pas ce jour-l\xE0",
-               "indiction %1 : d'accord (%2)",
-               "l'indiction %1 est celle de %2 dans le style romain, non de %3",
-               "%1 va du %2 au %3",
-               "une ann\xE9\x65 double (%1) ne va que du 1er janvier au 24 mars",
-               "mots non lus : %1", "%1 lu comme %2", "le jour tombe en %1, non en %2",
-               "le texte dit %1, un autre calendrier",
-               "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le %1",
-               "une semaine, non un jour"});
+        range(IDS_QUOTED, {"\xAB %1 \xBB", " (le mois n'a pas ce jour)",
+                           " (le compte d\xE9passe le mois)", "le texte dit %1 ; le %2 est un %3",
+                           "le texte dit %1 ; le %2 est un %3, et le %1 apr\xE8s %4 est le %5",
+                           "le texte dit le %1 ; le jour est le %2", "%1 : d'accord",
+                           "le texte nomme aussi %1, qui ne tombe pas ce jour-l\xE0",
+                           "indiction %1 : d'accord (%2)",
+                           "l'indiction %1 est celle de %2 dans le style romain, non de %3",
+                           "%1 va du %2 au %3",
+                           "une ann\xE9\x65 double (%1) ne va que du 1er janvier au 24 mars",
+                           "mots non lus : %1", "%1 lu comme %2", "le jour tombe en %1, non en %2",
+                           "le texte dit %1, un autre calendrier",
+                           "ann\xE9\x65 bissextile : sans le jour doubl\xE9, c'est le %1",
+                           "une semaine, non un jour"});
         range(IDS_NO_YEAR_GIVE_ONE,
               {"%1 : le texte ne donne pas d'ann\xE9\x65 de 1 \xE0 2999 "
                "(donnez-en une avec --year)",
                "%1 : ni le texte ni la ligne ne donnent d'ann\xE9\x65 de 1 \xE0 2999",
-               "%1 : impossible de lire %2", "%1 : aucune f\xEAte ni aucun saint ne s'appelle %2",
+               "%1 : impossible de lire %2",
+               "%1 : aucune f\xEAte ni aucun saint ne s'appelle %2",
                " ; les plus proches dans la liste traditionnelle des saints : %1",
                "%1 : %2 d\xE9signe des saints f\xEAt\xE9s \xE0 des jours diff\xE9rents : %3",
                "%1 : ce jour tombe dans les jours que la r\xE9\x66orme a supprim\xE9s",
@@ -198,16 +209,20 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "%1 tombe le %2 selon le comput julien",
                "%1 tombe le %2 selon le comput gr\xE9gorien",
                "%1 tombe le %2 dans le calendrier julien",
-               "%1 tombe le %2 dans le calendrier gr\xE9gorien", ", donc le %1",
-               " (selon l'usage de %1)", "le %1 dans le calendrier julien",
+               "%1 tombe le %2 dans le calendrier gr\xE9gorien",
+               ", donc le %1",
+               " (selon l'usage de %1)",
+               "le %1 dans le calendrier julien",
                "le %1 dans le calendrier gr\xE9gorien",
-               " (ann\xE9\x65 %1 suppos\xE9\x65 : le texte n'en donne pas)", "\xAB %1 \xBB",
+               " (ann\xE9\x65 %1 suppos\xE9\x65 : le texte n'en donne pas)",
+               "\xAB %1 \xBB",
                "%1 : %2",
                "la ligne ne contient pas de clause",
                "%1 : trop long pour \xEAtre une clause de date (%2 octets)",
                "%1 : le texte ne donne pas d'ann\xE9\x65, et l'ann\xE9\x65 %2 de la ligne "
                "n'est pas une ann\xE9\x65 de 1 \xE0 2999",
-               "la ligne a %1 champs, l'en-t\xEAte %2", "\xA0",
+               "la ligne a %1 champs, l'en-t\xEAte %2",
+               "\xA0",
                "%1 ligne : %2 s\xFBres, %3 douteuses, %4 \xE0 plusieurs jours, "
                "%5 refus\xE9\x65s",
                "%1 lignes : %2 s\xFBres, %3 douteuses, %4 \xE0 plusieurs jours, "
@@ -225,9 +240,9 @@ const std::unordered_map<int, std::string>& FrenchTable() {
                "%1 est vide\xA0: ce n'est pas un fichier GEDCOM",
                "%1 n'est pas un fichier GEDCOM\xA0: la ligne %2 n'est pas 0 HEAD",
                "%1\xA0: la ligne %2 d\xE9passe 1 Mio",
-               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re",
-               "Anniversaire du %1 (%2)", "calendrier gr\xE9gorien", "calendrier julien",
-               "calendrier r\xE9publicain", "calendrier h\xE9\x62ra\xEFque", "calendrier musulman"});
+               "%1\xA0: le texte UTF-16 finit sur un demi-caract\xE8re", "Anniversaire du %1 (%2)",
+               "calendrier gr\xE9gorien", "calendrier julien", "calendrier r\xE9publicain",
+               "calendrier h\xE9\x62ra\xEFque", "calendrier musulman"});
         return t;
     }();
     return table;
@@ -254,9 +269,7 @@ const std::string& LoadResString(int id) {
     return LoadResString(id, TextLanguage());
 }
 
-namespace {
-
-std::string Formatted(std::string_view form, std::initializer_list<std::string_view> args) {
+std::string FillArguments(std::string_view form, std::initializer_list<std::string_view> args) {
     std::string out;
     for (std::size_t i = 0; i < form.size(); ++i) {
         if (form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9') {
@@ -271,17 +284,15 @@ std::string Formatted(std::string_view form, std::initializer_list<std::string_v
     return out;
 }
 
-} // namespace
-
 std::string FormatResString(int id, std::initializer_list<std::string_view> args) {
-    return Formatted(LoadResString(id), args);
+    return FillArguments(LoadResString(id), args);
 }
 
 std::string FormatResString(int id, ETextLanguage language,
                             std::initializer_list<std::string_view> args) {
-    return Formatted(LoadResString(id, language), args);
+    return FillArguments(LoadResString(id, language), args);
 }
 
 std::string FormatResStringUtf8(int id, std::initializer_list<std::string_view> args) {
-    return Formatted(Cp1252ToUtf8(LoadResString(id)), args);
+    return FillArguments(Cp1252ToUtf8(LoadResString(id)), args);
 }
