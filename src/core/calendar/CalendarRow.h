@@ -1,6 +1,7 @@
 // The six calendars the program shows, one row each, in the panel's order.
 #pragma once
 
+#include "calendar/DayMonth.h"
 #include "calendar/JulianDay.h"
 
 enum CalendarRow : int {
@@ -37,11 +38,8 @@ struct CCivilUse {
         return IsGregorian(day) ? ROW_GREGORIAN : ROW_JULIAN;
     }
     CCivilDate Date(const CJulianDay& day) const {
-        if (IsGregorian(day)) {
-            const CGregorianDate g = day.GetGregorian();
-            return {g.nDay, g.nMonth, g.nYear, true};
-        }
-        const CJulianDate j = day.GetJulian();
-        return {j.nDay, j.nMonth, j.nYear, false};
+        const bool gregorian = IsGregorian(day);
+        const CDayMonthYear date = DateOf(day, gregorian);
+        return {date.nDay, date.nMonth, date.nYear, gregorian};
     }
 };
