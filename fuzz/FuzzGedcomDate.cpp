@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (const auto day = GedcomFullDay(value)) {
         FUZZ_CHECK(value.nFirst == value.nLast);
-        const auto again = FormatGedcomDate(ROW_GREGORIAN, *day, EGedcomVersion::V551, {});
+        const auto again = FormatGedcomDate(CalendarRow::Gregorian, *day, EGedcomVersion::V551, {});
         FUZZ_CHECK(again.has_value());
         const auto back = GedcomFullDay(ReadGedcomDate(*again));
         FUZZ_CHECK(back && *back == *day);

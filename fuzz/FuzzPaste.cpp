@@ -59,7 +59,7 @@ void CheckDay(CalendarRow row, std::string_view text) {
     if (gedcom && !values) {
         FUZZ_CHECK(day == gedcom);
         for (const auto version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
-            const auto value = FormatGedcomDate(ROW_GREGORIAN, *day, version, {});
+            const auto value = FormatGedcomDate(CalendarRow::Gregorian, *day, version, {});
             FUZZ_CHECK(value.has_value());
             FUZZ_CHECK(PastedGedcomDay(*value) == day);
             if (const auto own = FormatGedcomDate(row, *day, version, {}))
@@ -74,7 +74,7 @@ void CheckDay(CalendarRow row, std::string_view text) {
     const auto copied = FormatDayInRow(row, *day, CCopyFormat{});
     FUZZ_CHECK(copied.has_value());
     // Years 1 to 99 written in full read back as two-digit years.
-    const std::int32_t year = row == ROW_ROMAN ? shown.nFourth : shown.nThird;
+    const std::int32_t year = row == CalendarRow::Roman ? shown.nFourth : shown.nThird;
     if (ExpandPastedYear(row, year) != year)
         return;
     FUZZ_CHECK(PastedDay(row, *copied) == day);
@@ -90,7 +90,7 @@ void CheckDay(CalendarRow row, std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    const auto row = static_cast<CalendarRow>(data[0] % ROW_COUNT);
+    const auto row = static_cast<CalendarRow>(data[0] % kRowCount);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     CheckDay(row, text);
@@ -105,6 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A row number out of range is refused, never read.
-    FUZZ_CHECK(!ParsePastedText(static_cast<CalendarRow>(data[0] + ROW_COUNT), text).bOk);
+    FUZZ_CHECK(!ParsePastedText(static_cast<CalendarRow>(data[0] + kRowCount), text).bOk);
     return 0;
 }

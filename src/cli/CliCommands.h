@@ -43,20 +43,21 @@ int CmdGedcomFile(std::istream& in, const std::string& name, std::ostream& out, 
 // Shared by convert and show --from (CmdConvert.cpp).
 // A text quoted for a one-line message: cut short, control characters escaped.
 std::string Quoted(const std::string& utf8);
-// The row of a calendar name (gregorian .. muslim), or -1.
-int CalendarRowOfName(const std::string& name);
+// The row of a calendar name (gregorian .. muslim), if it is one.
+std::optional<CalendarRow> CalendarRowOfName(const std::string& name);
 // Every day TEXT (UTF-8) means as pasting it into the row would, its years
 // read in the style, earliest first; a pick (0 after Easter, 1 before) keeps
 // one of a date held twice. False, with the one-line refusal written to err,
 // when the row cannot read it, or when oneDay asks for one day and there
 // are two.
-bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& style, int easterPick,
-                    std::vector<CJulianDay>& days, std::ostream& err, bool oneDay = false);
+bool ReadPastedDays(CalendarRow row, const std::string& utf8Text, const CYearStyle& style,
+                    int easterPick, std::vector<CJulianDay>& days, std::ostream& err,
+                    bool oneDay = false);
 // The one day of show and elements: --jd N, or --from CAL TEXT read once
 // every option is known (the year-start style may come after it).
 struct CDayArgument {
-    CJulianDay day;  // --jd, or today
-    int fromRow = 0; // the row a pasted text goes into (ROW_GREGORIAN)
+    CJulianDay day;                               // --jd, or today
+    CalendarRow fromRow = CalendarRow::Gregorian; // the row a pasted text goes into
     std::optional<std::string> pastedText;
     bool bGiven = false;
 };

@@ -423,10 +423,10 @@ std::string CliText(ECliText id, std::initializer_list<std::string_view> args) {
     return FillArguments(pattern, args);
 }
 
-std::string CliRowName(int row) {
-    if (row < 0 || row > MSG_ROW_MUSLIM - MSG_ROW_GREGORIAN)
+std::string CliRowName(CalendarRow row) {
+    if (!IsRow(row))
         return {};
-    return CliText(static_cast<ECliText>(MSG_ROW_GREGORIAN + row));
+    return CliText(static_cast<ECliText>(MSG_ROW_GREGORIAN + RowIndex(row)));
 }
 
 const char* CliHelpText() {

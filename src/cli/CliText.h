@@ -5,6 +5,8 @@
 //   // "'aztec' is not a calendar" or "« aztec » n'est pas un calendrier"
 #pragma once
 
+#include "calendar/CalendarRow.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -152,7 +154,7 @@ enum ECliText : int {
 std::string CliText(ECliText id, std::initializer_list<std::string_view> args = {});
 
 // The name of a calendar row in messages ("Gregorian", "gr\u00E9gorienne"); "" outside.
-std::string CliRowName(int row);
+std::string CliRowName(CalendarRow row);
 
 // The --help text in the current language.
 const char* CliHelpText();

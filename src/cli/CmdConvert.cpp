@@ -11,7 +11,6 @@
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomDate.h"
 #include "gedcom/GedcomLenient.h"
-#include "panel/CalendarPanel.h"
 #include "text/Cp1252.h"
 #include "text/StringTable.h"
 
@@ -31,7 +30,7 @@ std::optional<std::int32_t> ParseForm(const std::string& text, std::int32_t larg
 }
 
 void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style);
-int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
+int WriteCopied(std::ostream& out, std::ostream& err, CalendarRow toRow, const CJulianDay& day,
                 const CCopyFormat& format, const CYearStyle& style,
                 const std::optional<EGedcomVersion>& gedcomVersion);
 
@@ -41,27 +40,26 @@ std::string Quoted(const std::string& utf8) {
     return QuotedText(utf8);
 }
 
-int CalendarRowOfName(const std::string& name) {
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        if (name == kCalendarNames[row])
+std::optional<CalendarRow> CalendarRowOfName(const std::string& name) {
+    for (const CalendarRow row : kAllRows) {
+        if (name == kCalendarNames[RowIndex(row)])
             return row;
     }
-    return -1;
+    return std::nullopt;
 }
 
-bool ReadPastedDays(int row, const std::string& utf8Text, const CYearStyle& style, int easterPick,
-                    std::vector<CJulianDay>& days, std::ostream& err, bool oneDay) {
-    if (row < 0 || row >= ROW_COUNT) {
+bool ReadPastedDays(CalendarRow row, const std::string& utf8Text, const CYearStyle& style,
+                    int easterPick, std::vector<CJulianDay>& days, std::ostream& err, bool oneDay) {
+    if (!IsRow(row)) {
         Fail(err, kExitUsage, CliText(MSG_NO_SUCH_ROW));
         return false;
     }
     const auto text = PasteTextFromUtf8(utf8Text);
-    const CStyleReadings readings =
-        text ? PastedDays(static_cast<CalendarRow>(row), *text, style) : CStyleReadings{};
+    const CStyleReadings readings = text ? PastedDays(row, *text, style) : CStyleReadings{};
     if (readings.nCount == 0) {
         // A date of the row that its year in the style does not hold.
-        const bool styled = text && style.eStyle != EYearStyle::January &&
-                            PastedStyleReadings(static_cast<CalendarRow>(row), *text, style);
+        const bool styled =
+            text && style.eStyle != EYearStyle::January && PastedStyleReadings(row, *text, style);
         Fail(err, kExitRefused,
              styled ? CliText(MSG_NOT_IN_STYLE_YEAR, {Quoted(utf8Text)})
                     : CliText(MSG_ROW_CANNOT_READ, {CliRowName(row), Quoted(utf8Text)}));
@@ -96,9 +94,10 @@ std::optional<int> ReadDayArgument(const CliArgs& args, std::size_t& i, CDayArgu
     } else {
         if (i + 2 >= args.size())
             return Fail(err, kExitUsage, CliText(MSG_FROM_NEEDS_CALENDAR_AND_TEXT));
-        day.fromRow = CalendarRowOfName(args[++i]);
-        if (day.fromRow < 0)
+        const auto row = CalendarRowOfName(args[++i]);
+        if (!row)
             return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR, {args[i]}));
+        day.fromRow = *row;
         day.pastedText = args[++i];
     }
     day.bGiven = true;
@@ -128,8 +127,8 @@ std::optional<int> ReadEasterPick(const std::string& arg, int& pick, std::ostrea
 }
 
 int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
-    int fromRow = -1;
-    int toRow = -1;
+    std::optional<CalendarRow> fromRow;
+    std::optional<CalendarRow> toRow;
     bool dayNumberOnly = false;
     bool formatGiven = false;
     bool fromGedcom = false;
@@ -153,15 +152,15 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         } else if (arg == "--from" || arg == "--to") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
-            const int row = CalendarRowOfName(args[++i]);
+            const auto row = CalendarRowOfName(args[++i]);
             if (arg == "--from" && args[i] == "gedcom") {
                 fromGedcom = true;
-                fromRow = ROW_GREGORIAN; // the value names its own calendar
+                fromRow = CalendarRow::Gregorian; // the value names its own calendar
                 continue;
             }
-            if (row < 0)
+            if (!row)
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR_OF_LIST, {args[i]}));
-            (arg == "--from" ? fromRow : toRow) = row;
+            (arg == "--from" ? fromRow : toRow) = *row;
         } else if (arg == "--gedcom") {
             if (!hasValue || (args[i + 1] != "5" && args[i + 1] != "7"))
                 return Fail(err, kExitUsage,
@@ -203,16 +202,16 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "convert"}));
         }
     }
-    if (fromRow < 0)
+    if (!fromRow)
         return Fail(err, kExitUsage, CliText(MSG_CONVERT_NEEDS_FROM));
     if (!text)
         return Fail(err, kExitUsage, CliText(MSG_CONVERT_NEEDS_TEXT));
-    if (dayNumberOnly && toRow >= 0)
+    if (dayNumberOnly && toRow)
         return Fail(err, kExitUsage, CliText(MSG_JD_AND_TO));
-    if (formatGiven && toRow < 0)
+    if (formatGiven && !toRow)
         return Fail(err, kExitUsage, CliText(MSG_FORMAT_NEEDS_TO));
 
-    if (gedcomVersion && toRow < 0)
+    if (gedcomVersion && !toRow)
         return Fail(err, kExitUsage, CliText(MSG_GEDCOM_NEEDS_TO));
     if (gedcomVersion && formatGiven)
         return Fail(err, kExitUsage, CliText(MSG_GEDCOM_WITH_FORMAT));
@@ -241,10 +240,10 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         if (value.nFindings & kGedcomOldStyle)
             err << "quindor-cli: " << CliText(MSG_GEDCOM_READ_OLD_STYLE, {Quoted(*text)}) << '\n';
         days = {*day};
-    } else if (!ReadPastedDays(fromRow, *text, style, easterPick, days, err)) {
+    } else if (!ReadPastedDays(*fromRow, *text, style, easterPick, days, err)) {
         return kExitRefused;
     }
-    if (days.size() > 1 && toRow < 0) {
+    if (days.size() > 1 && !toRow) {
         // Every day the text can mean, earliest first.
         for (std::size_t k = 0; k < days.size(); ++k) {
             if (dayNumberOnly) {
@@ -260,7 +259,7 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
     if (days.size() > 1) {
         // One date of another calendar per day, earliest first.
         for (const CJulianDay& each : days) {
-            const int status = WriteCopied(out, err, toRow, each, format, style, gedcomVersion);
+            const int status = WriteCopied(out, err, *toRow, each, format, style, gedcomVersion);
             if (status != kExitOk)
                 return status;
         }
@@ -273,8 +272,8 @@ int CmdConvert(const CliArgs& args, std::ostream& out, std::ostream& err) {
         out << dayNumber << '\n';
         return kExitOk;
     }
-    if (toRow >= 0)
-        return WriteCopied(out, err, toRow, day, format, style, gedcomVersion);
+    if (toRow)
+        return WriteCopied(out, err, *toRow, day, format, style, gedcomVersion);
     WriteDayInEveryRow(out, day, style);
     return kExitOk;
 }
@@ -283,27 +282,19 @@ namespace {
 
 void WriteDayInEveryRow(std::ostream& out, const CJulianDay& day, const CYearStyle& style) {
     // The years as the panel shows them in the style.
-    CPanelOptions options;
-    options.yearStyle = style;
-    CFixedPanelOwner owner(options);
-    const CCalendarPanel panel(owner);
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        std::vector<std::string> texts = RowFieldTexts(static_cast<CalendarRow>(row), day);
-        const std::string year = panel.ShownYearText(row, day);
-        if (!year.empty() && !texts.empty())
-            texts.back() = year;
-        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(texts)) << '\n';
+    for (const CalendarRow row : kAllRows) {
+        const std::vector<std::string> texts = RowFieldTexts(row, day, style);
+        out << kCalendarNames[RowIndex(row)] << '\t' << Cp1252ToUtf8(JoinFieldTexts(texts)) << '\n';
     }
     out << "jd\t" << day.GetDayNumber() << '\n';
 }
 
-int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDay& day,
+int WriteCopied(std::ostream& out, std::ostream& err, CalendarRow toRow, const CJulianDay& day,
                 const CCopyFormat& format, const CYearStyle& style,
                 const std::optional<EGedcomVersion>& gedcomVersion) {
     const std::int32_t dayNumber = day.GetDayNumber();
     if (gedcomVersion) {
-        const auto value =
-            FormatGedcomDate(static_cast<CalendarRow>(toRow), day, *gedcomVersion, format.civil);
+        const auto value = FormatGedcomDate(toRow, day, *gedcomVersion, format.civil);
         if (!value)
             return Fail(
                 err, kExitRefused,
@@ -311,7 +302,7 @@ int WriteCopied(std::ostream& out, std::ostream& err, int toRow, const CJulianDa
         out << Cp1252ToUtf8(*value) << '\n';
         return kExitOk;
     }
-    const auto copied = FormatDayInRow(static_cast<CalendarRow>(toRow), day, format, style);
+    const auto copied = FormatDayInRow(toRow, day, format, style);
     if (!copied)
         return Fail(err, kExitRefused,
                     CliText(MSG_ROW_HOLDS_NO_DATE, {CliRowName(toRow), std::to_string(dayNumber)}));

@@ -71,13 +71,13 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     options.civil.nReformDay = reform.value_or(kDefaultGregorianStart);
     CFixedPanelOwner owner(options);
     CCalendarPanel panel(owner);
-    panel.GoToRowDay(RowShowingPaste(static_cast<CalendarRow>(day.fromRow), day.day), day.day);
+    panel.GoToRowDay(RowShowingPaste(day.fromRow, day.day), day.day);
     if (loadLists)
         FreeDayNameLists();
 
-    for (int row = 0; row < ROW_COUNT; ++row)
-        out << kCalendarNames[row] << '\t' << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row)))
-            << '\n';
+    for (const CalendarRow row : kAllRows)
+        out << kCalendarNames[RowIndex(row)] << '\t'
+            << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row))) << '\n';
     out << "weekday\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_WEEKDAY_LABEL)) << '\n';
     out << "republican-day\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_REP_LABEL)) << '\n';
     out << "civil\t" << (panel.IsGregorianInForce() ? "gregorian" : "julian") << '\n';

@@ -15,10 +15,10 @@ namespace {
 std::optional<ESpanCalendar> SpanCalendarOfName(const std::string& name) {
     if (name == "civil")
         return ESpanCalendar::Civil;
-    const int row = CalendarRowOfName(name);
-    if (row < 0)
+    const auto row = CalendarRowOfName(name);
+    if (!row)
         return std::nullopt;
-    return SpanCalendarOfRow(static_cast<CalendarRow>(row));
+    return SpanCalendarOfRow(*row);
 }
 
 // The options the three commands share. Nothing when args[i] is none of
@@ -26,7 +26,7 @@ std::optional<ESpanCalendar> SpanCalendarOfName(const std::string& name) {
 struct CCountOptions {
     std::optional<ESpanCalendar> calendar;
     std::optional<std::int32_t> reform;
-    int fromRow = -1;
+    std::optional<CalendarRow> fromRow; // none: operands are day numbers
 };
 
 std::optional<int> ReadCountOption(const CliArgs& args, std::size_t& i, CCountOptions& options,
@@ -47,7 +47,7 @@ std::optional<int> ReadCountOption(const CliArgs& args, std::size_t& i, CCountOp
         if (!hasValue)
             return Fail(err, kExitUsage, CliText(MSG_NEEDS_CALENDAR_NAME, {arg}));
         options.fromRow = CalendarRowOfName(args[++i]);
-        if (options.fromRow < 0)
+        if (!options.fromRow)
             return Fail(err, kExitUsage, CliText(MSG_NOT_A_CALENDAR_OF_LIST, {args[i]}));
         return kExitOk;
     }
@@ -63,15 +63,16 @@ bool IsOption(const std::string& arg) {
 }
 
 // A day as an operand: a day number, or with --from a text of that row.
-std::optional<CJulianDay> ReadDay(const std::string& text, int fromRow, std::ostream& err) {
-    if (fromRow < 0) {
+std::optional<CJulianDay> ReadDay(const std::string& text, std::optional<CalendarRow> fromRow,
+                                  std::ostream& err) {
+    if (!fromRow) {
         const auto day = ParseDayNumber(text);
         if (!day)
             Fail(err, kExitUsage, CliText(MSG_NOT_A_DAY_NUMBER, {text}));
         return day ? std::optional<CJulianDay>(*day) : std::nullopt;
     }
     std::vector<CJulianDay> days;
-    if (!ReadPastedDays(fromRow, text, CYearStyle{}, -1, days, err, true))
+    if (!ReadPastedDays(*fromRow, text, CYearStyle{}, -1, days, err, true))
         return std::nullopt;
     return days.front();
 }
@@ -108,10 +109,10 @@ int CmdSpan(const CliArgs& args, std::ostream& out, std::ostream& err) {
         return Fail(err, kExitUsage, CliText(MSG_SPAN_NEEDS_TWO_DAYS));
     const auto first = ReadDay(operands[0], options.fromRow, err);
     if (!first)
-        return options.fromRow < 0 ? kExitUsage : kExitRefused;
+        return !options.fromRow ? kExitUsage : kExitRefused;
     const auto last = ReadDay(operands[1], options.fromRow, err);
     if (!last)
-        return options.fromRow < 0 ? kExitUsage : kExitRefused;
+        return !options.fromRow ? kExitUsage : kExitRefused;
     const auto span = SpanBetween(*first, *last, ReckoningOf(options, ESpanCalendar::Gregorian));
     if (!span)
         return Fail(err, kExitRefused, CliText(MSG_NO_DATE_IN_COUNT_CALENDAR));
@@ -127,7 +128,7 @@ int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> operands;
     if (const int status = ReadCountArgs(args, "add", options, operands, err); status != kExitOk)
         return status;
-    if (options.fromRow < 0 || operands.size() != 2)
+    if (!options.fromRow || operands.size() != 2)
         return Fail(err, kExitUsage, CliText(MSG_ADD_USAGE));
     const auto span = ParseSpanText(operands[1]);
     if (!span)
@@ -135,8 +136,7 @@ int CmdAdd(const CliArgs& args, std::ostream& out, std::ostream& err) {
     const auto day = ReadDay(operands[0], options.fromRow, err);
     if (!day)
         return kExitRefused;
-    const CSpanReckoning reckoning =
-        ReckoningOf(options, SpanCalendarOfRow(static_cast<CalendarRow>(options.fromRow)));
+    const CSpanReckoning reckoning = ReckoningOf(options, SpanCalendarOfRow(*options.fromRow));
     const CAddedDay added = AddSpan(*day, span->span, reckoning);
     if (added.day == 0)
         return Fail(err, kExitRefused, CliText(MSG_SPAN_LEAVES_RANGE));
@@ -168,7 +168,7 @@ int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err) {
             return Fail(err, kExitUsage, CliText(MSG_BORN_USAGE));
         }
     }
-    if (!died || !ageText || options.fromRow < 0)
+    if (!died || !ageText || !options.fromRow)
         return Fail(err, kExitUsage, CliText(MSG_BORN_USAGE));
     const auto written = ParseSpanText(*ageText);
     if (!written || written->span.nYears < 0 || written->span.nMonths < 0 ||
@@ -177,8 +177,7 @@ int CmdBorn(const CliArgs& args, std::ostream& out, std::ostream& err) {
     const auto death = ReadDay(*died, options.fromRow, err);
     if (!death)
         return kExitRefused;
-    const CSpanReckoning reckoning =
-        ReckoningOf(options, SpanCalendarOfRow(static_cast<CalendarRow>(options.fromRow)));
+    const CSpanReckoning reckoning = ReckoningOf(options, SpanCalendarOfRow(*options.fromRow));
     const CDayRange births =
         DaysAtAge(*death, AgeOfSpanText(*written), EAgeSide::Before, reckoning);
     if (births.first == 0)

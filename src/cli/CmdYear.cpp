@@ -19,7 +19,7 @@
 namespace {
 
 struct CAnniversaryArg {
-    int row = 0;
+    CalendarRow row = CalendarRow::Gregorian;
     std::string text;
 };
 
@@ -34,10 +34,10 @@ struct CYearArgs {
 };
 
 // Any row but the Roman one, whose dates are Julian dates.
-std::optional<CalendarRow> AnniversaryCalendarOfRow(int row) {
-    if (!IsRow(row) || row == ROW_ROMAN)
+std::optional<CalendarRow> AnniversaryCalendarOfRow(CalendarRow row) {
+    if (!IsRow(row) || row == CalendarRow::Roman)
         return std::nullopt;
-    return static_cast<CalendarRow>(row);
+    return row;
 }
 
 std::string NowStamp() {
@@ -90,10 +90,10 @@ int ReadYearArgs(const CliArgs& args, CYearArgs& read, std::ostream& err) {
         } else if (arg == "--anniversary") {
             if (i + 2 >= args.size())
                 return Fail(err, kExitUsage, CliText(MSG_ANNIVERSARY_NEEDS));
-            const int row = CalendarRowOfName(args[++i]);
-            if (!AnniversaryCalendarOfRow(row))
+            const auto row = CalendarRowOfName(args[++i]);
+            if (!row || !AnniversaryCalendarOfRow(*row))
                 return Fail(err, kExitUsage, CliText(MSG_NOT_AN_ANNIVERSARY_CALENDAR, {args[i]}));
-            read.anniversaries.push_back({row, args[++i]});
+            read.anniversaries.push_back({*row, args[++i]});
         } else if (arg == "--stamp") {
             if (!hasValue)
                 return Fail(err, kExitUsage, CliText(MSG_STAMP_NEEDS_TIME));

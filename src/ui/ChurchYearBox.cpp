@@ -279,7 +279,7 @@ void CChurchYearBox::FillList() {
 void CChurchYearBox::OnItemActivated(QTreeWidgetItem* item) {
     if (!item)
         return;
-    m_panel.GoToRowDay(m_bGregorian ? ROW_GREGORIAN : ROW_JULIAN,
+    m_panel.GoToRowDay(m_bGregorian ? CalendarRow::Gregorian : CalendarRow::Julian,
                        CJulianDay(item->data(COL_DATE, kDayRole).toInt()));
 }
 
@@ -453,7 +453,7 @@ bool ShowClauseItem(CCalendarPanel& panel, const QTreeWidgetItem* item) {
     if (!item)
         return false;
     const bool gregorian = item->data(CLAUSE_DATE, kGregorianRole).toBool();
-    panel.GoToRowDay(gregorian ? ROW_GREGORIAN : ROW_JULIAN,
+    panel.GoToRowDay(gregorian ? CalendarRow::Gregorian : CalendarRow::Julian,
                      CJulianDay(item->data(CLAUSE_DATE, kDayRole).toInt()));
     return true;
 }

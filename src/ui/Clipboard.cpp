@@ -40,16 +40,17 @@ QString DateText(const CJulianDay& day, bool gregorian) {
     const CDayMonthYear date = DateOf(day, gregorian);
     return QStringLiteral("%1 %2 %3")
         .arg(date.nDay)
-        .arg(FromCp1252(RowMonthName(gregorian ? ROW_GREGORIAN : ROW_JULIAN, date.nMonth)))
+        .arg(FromCp1252(
+            RowMonthName(gregorian ? CalendarRow::Gregorian : CalendarRow::Julian, date.nMonth)))
         .arg(date.nYear);
 }
 
 } // namespace
 
-bool CopyRowToClipboard(CCalendarPanel& panel, int row, const CFrameSettings& settings) {
+bool CopyRowToClipboard(CCalendarPanel& panel, CalendarRow row, const CFrameSettings& settings) {
     if (!IsRow(row))
         return false;
-    const auto text = CopyRowText(panel, static_cast<CalendarRow>(row), CopyFormatOf(settings));
+    const auto text = CopyRowText(panel, row, CopyFormatOf(settings));
     if (!text)
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -76,15 +77,14 @@ QString ClipboardTextForPaste() {
     return text;
 }
 
-bool CanPasteRow(int row, const CYearStyle& style, const CCivilUse& civil) {
+bool CanPasteRow(CalendarRow row, const CYearStyle& style, const CCivilUse& civil) {
     if (!IsRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
-    return !text.isEmpty() &&
-           CanPasteIntoRow(static_cast<CalendarRow>(row), text.toStdString(), style, civil);
+    return !text.isEmpty() && CanPasteIntoRow(row, text.toStdString(), style, civil);
 }
 
-bool CanPasteRow(int row) {
+bool CanPasteRow(CalendarRow row) {
     return CanPasteRow(row, CYearStyle{}, CCivilUse{});
 }
 
@@ -93,18 +93,18 @@ bool CanPasteClause(CCalendarPanel& panel) {
     return !text.isEmpty() && !ReadPastedClause(panel, text.toStdString()).readings.empty();
 }
 
-bool PasteRowFromClipboard(CCalendarPanel& panel, int row, QWidget* parent) {
+bool PasteRowFromClipboard(CCalendarPanel& panel, CalendarRow row, QWidget* parent) {
     if (!IsRow(row))
         return false;
     const QString text = ClipboardTextForPaste();
     if (text.isEmpty())
         return false;
-    if (PasteIntoRow(panel, static_cast<CalendarRow>(row), text.toStdString()))
+    if (PasteIntoRow(panel, row, text.toStdString()))
         return true;
     const CClauseResult clause = ReadPastedClause(panel, text.toStdString());
     if (clause.readings.size() == 1) {
         const CClauseReading& only = clause.readings.front();
-        panel.GoToRowDay(only.bGregorian ? ROW_GREGORIAN : ROW_JULIAN, only.day);
+        panel.GoToRowDay(only.bGregorian ? CalendarRow::Gregorian : CalendarRow::Julian, only.day);
         return true;
     }
     return clause.readings.size() > 1 && parent &&
@@ -120,16 +120,16 @@ QString PasteNoteText() {
         .arg(text.simplified());
 }
 
-QString CalendarBeginsText(int row) {
+QString CalendarBeginsText(CalendarRow row) {
     switch (row) {
-    case ROW_REPUBLICAN:
+    case CalendarRow::Republican:
         return QCoreApplication::translate("Clipboard", "The Republican calendar begins on %1.")
             .arg(DateText(CJulianDay(kFirstRepublicanDay), true));
-    case ROW_JEWISH:
+    case CalendarRow::Jewish:
         return QCoreApplication::translate("Clipboard",
                                            "The Jewish calendar begins on %1 (Julian calendar).")
             .arg(DateText(CJulianDay(kFirstJewishDay), false));
-    case ROW_MUSLIM:
+    case CalendarRow::Muslim:
         return QCoreApplication::translate(
                    "Clipboard", "The Muslim row shows no date before %1 (Gregorian calendar).")
             .arg(DateText(CJulianDay(kFirstMuslimDay), true));
@@ -138,10 +138,10 @@ QString CalendarBeginsText(int row) {
     }
 }
 
-QString CopyRefusalText(CCalendarPanel& panel, int row) {
+QString CopyRefusalText(CCalendarPanel& panel, CalendarRow row) {
     if (!IsRow(row))
         return QString();
-    switch (CopyRefusal(panel, static_cast<CalendarRow>(row))) {
+    switch (CopyRefusal(panel, row)) {
     case ECopyRefusal::None:
         return QString();
     case ECopyRefusal::Blank: {
@@ -165,11 +165,10 @@ namespace {
 // Why a row refuses a text, as a paste would: "a date of the Jewish row, not
 // of this one; its month has no such day"; empty when the row reads it. The
 // empty and the overlong text have their own words (empty, tooLong).
-QString RefusalReason(int row, const QString& text, const CYearStyle& style, bool& empty,
+QString RefusalReason(CalendarRow row, const QString& text, const CYearStyle& style, bool& empty,
                       bool& tooLong) {
     empty = tooLong = false;
-    const CPasteRefusal refusal =
-        PasteRefusal(static_cast<CalendarRow>(row), text.toStdString(), style);
+    const CPasteRefusal refusal = PasteRefusal(row, text.toStdString(), style);
     QString why;
     switch (refusal.eReason) {
     case EPasteReason::None:
@@ -206,21 +205,21 @@ QString RefusalReason(int row, const QString& text, const CYearStyle& style, boo
     case EPasteReason::NotADate:
         break;
     }
-    static const char* const kRowNames[ROW_COUNT] = {
+    static const char* const kRowNames[kRowCount] = {
         QT_TRANSLATE_NOOP("Clipboard", "Gregorian"),   QT_TRANSLATE_NOOP("Clipboard", "Julian"),
         QT_TRANSLATE_NOOP("Clipboard", "Roman-style"), QT_TRANSLATE_NOOP("Clipboard", "Republican"),
         QT_TRANSLATE_NOOP("Clipboard", "Jewish"),      QT_TRANSLATE_NOOP("Clipboard", "Muslim")};
     const QString rows =
-        refusal.nOtherRow >= 0
+        refusal.otherRow
             ? QCoreApplication::translate("Clipboard", "a date of the %1 row, not of this one")
-                  .arg(Tr(kRowNames[refusal.nOtherRow]))
+                  .arg(Tr(kRowNames[RowIndex(*refusal.otherRow)]))
             : QCoreApplication::translate("Clipboard", "not a date of any row");
     return why.isEmpty() ? rows : QCoreApplication::translate("Clipboard", "%1; %2").arg(rows, why);
 }
 
 } // namespace
 
-QString PasteRefusalText(int row, const CYearStyle& style) {
+QString PasteRefusalText(CalendarRow row, const CYearStyle& style) {
     if (!IsRow(row))
         return QString();
     const QClipboard* clipboard = QGuiApplication::clipboard();
@@ -245,7 +244,7 @@ QString PasteRefusalText(int row, const CYearStyle& style) {
         .arg(Quoted(text), why);
 }
 
-QString TextRefusalText(int row, const QString& text, const CYearStyle& style) {
+QString TextRefusalText(CalendarRow row, const QString& text, const CYearStyle& style) {
     if (!IsRow(row))
         return QString();
     bool empty = false, tooLong = false;

@@ -279,15 +279,16 @@ void CCopyFormatDialog::UpdatePreview() {
     QString text;
     if (m_panel) {
         const CJulianDay day = m_panel->GetDayShown();
-        const auto copied = day.GetDayNumber() != 0
-                                ? CopyRowText(*m_panel, m_panel->GetCivilUse().Row(day), FormatOfControls())
-                                : std::nullopt;
+        const auto copied =
+            day.GetDayNumber() != 0
+                ? CopyRowText(*m_panel, m_panel->GetCivilUse().Row(day), FormatOfControls())
+                : std::nullopt;
         if (copied)
             text = tr("Panel's day: %1").arg(QString::fromStdString(*copied));
     } else {
         CJulianDay today;
         today.SetToday();
-        if (const auto copied = FormatDayInRow(ROW_GREGORIAN, today, FormatOfControls()))
+        if (const auto copied = FormatDayInRow(CalendarRow::Gregorian, today, FormatOfControls()))
             text = tr("Today: %1").arg(FromCp1252(*copied));
     }
     if (text.isEmpty()) {

@@ -36,8 +36,9 @@ namespace {
 constexpr ESpanCalendar kReckonings[] = {ESpanCalendar::Civil,  ESpanCalendar::Gregorian,
                                          ESpanCalendar::Julian, ESpanCalendar::Republican,
                                          ESpanCalendar::Jewish, ESpanCalendar::Muslim};
-constexpr int kReckoningRows[] = {-1,         ROW_GREGORIAN, ROW_JULIAN, ROW_REPUBLICAN,
-                                  ROW_JEWISH, ROW_MUSLIM};
+constexpr std::optional<CalendarRow> kReckoningRows[] = {
+    std::nullopt,        CalendarRow::Gregorian, CalendarRow::Julian, CalendarRow::Republican,
+    CalendarRow::Jewish, CalendarRow::Muslim};
 
 QString WeekdayName(const CJulianDay& day) {
     return FromCp1252(ComposeWeekdayLabel(day, {0, 0, false})); // no saints
@@ -51,21 +52,21 @@ std::optional<std::int32_t> AgePart(const QLineEdit* edit) {
 
 } // namespace
 
-QString RowDateText(int row, const CJulianDay& day) {
-    return FromCp1252(JoinFieldTexts(RowFieldTexts(static_cast<CalendarRow>(row), day)));
+QString RowDateText(CalendarRow row, const CJulianDay& day) {
+    return FromCp1252(JoinFieldTexts(RowFieldTexts(row, day)));
 }
 
-QString RowCalendarName(int row) {
-    static constexpr int kIcons[ROW_COUNT] = {IDC_ICON_GREG, IDC_ICON_JUL, IDC_ICON_ROMAN,
+QString RowCalendarName(CalendarRow row) {
+    static constexpr int kIcons[kRowCount] = {IDC_ICON_GREG, IDC_ICON_JUL, IDC_ICON_ROMAN,
                                               IDC_ICON_REP,  IDC_ICON_JEW, IDC_ICON_MUS};
-    return row >= 0 && row < ROW_COUNT ? CQuindorView::IconTooltip(kIcons[row]) : QString();
+    return IsRow(row) ? CQuindorView::IconTooltip(kIcons[RowIndex(row)]) : QString();
 }
 
 // --- CDayPicker ---------------------------------------------------------------
 
 CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(parent), m_panel(panel) {
     m_row = new QComboBox(this);
-    for (int row = 0; row < ROW_COUNT; ++row)
+    for (int k = 0; k < kRowCount; ++k)
         m_row->addItem(QString());
     m_day = new QSpinBox(this);
     m_kind = new QComboBox(this);
@@ -121,14 +122,14 @@ CDayPicker::CDayPicker(CCalendarPanel& panel, QWidget* parent) : QGroupBox(paren
     RetranslateUi(); // fills the fields' lists
 }
 
-int CDayPicker::Row() const {
-    return std::max(0, m_row->currentIndex());
+CalendarRow CDayPicker::Row() const {
+    return RowAt(m_row->currentIndex()).value_or(CalendarRow::Gregorian);
 }
 
 void CDayPicker::FillFields() {
     m_bFilling = true;
-    const auto row = static_cast<CalendarRow>(Row());
-    const bool roman = row == ROW_ROMAN;
+    const auto row = Row();
+    const bool roman = row == CalendarRow::Roman;
     m_day->setRange(1, roman ? 19 : 31);
     m_kind->setVisible(roman);
     m_kind->clear();
@@ -154,13 +155,13 @@ void CDayPicker::RefillKeepingDay() {
 std::optional<CJulianDay> CDayPicker::Day() const {
     if (m_bTextRefused)
         return std::nullopt;
-    const auto row = static_cast<CalendarRow>(Row());
+    const auto row = Row();
     bool ok = false;
     const std::int32_t year = m_year->text().trimmed().toInt(&ok);
     if (!ok)
         return std::nullopt;
     CRowValues values;
-    if (row == ROW_ROMAN)
+    if (row == CalendarRow::Roman)
         values = {m_day->value(), m_kind->currentIndex() + 1, m_month->currentIndex() + 1, year};
     else
         values = {m_day->value(), m_month->currentIndex() + 1, year, 0};
@@ -171,17 +172,17 @@ std::optional<CJulianDay> CDayPicker::Day() const {
 
 void CDayPicker::SetDay(const CJulianDay& day) {
     m_bTextRefused = false;
-    CRowValues values = RowValuesOfDay(static_cast<CalendarRow>(Row()), day);
+    CRowValues values = RowValuesOfDay(Row(), day);
     if (values.nFirst == 0) {
         m_bFilling = true;
-        m_row->setCurrentIndex(ROW_GREGORIAN);
+        m_row->setCurrentIndex(RowIndex(CalendarRow::Gregorian));
         m_bFilling = false;
         FillFields();
-        values = RowValuesOfDay(ROW_GREGORIAN, day);
+        values = RowValuesOfDay(CalendarRow::Gregorian, day);
     }
     m_bFilling = true;
     m_day->setValue(values.nFirst);
-    if (Row() == ROW_ROMAN) {
+    if (Row() == CalendarRow::Roman) {
         m_kind->setCurrentIndex(values.nSecond - 1);
         m_month->setCurrentIndex(values.nThird - 1);
         m_year->setText(QString::number(values.nFourth));
@@ -199,7 +200,7 @@ void CDayPicker::ReadText() {
     if (typed.isEmpty())
         return;
     // Modern years, as in the fields beside it, whatever the year-start style.
-    const CStyleReadings readings = PastedDays(static_cast<CalendarRow>(Row()), ToCp1252(typed));
+    const CStyleReadings readings = PastedDays(Row(), ToCp1252(typed));
     if (readings.nCount == 0) {
         // The reason the row's paste would give, and no day to count from.
         m_bTextRefused = true;
@@ -220,8 +221,8 @@ void CDayPicker::ShowReading() {
 }
 
 void CDayPicker::RetranslateUi() {
-    for (int row = 0; row < ROW_COUNT; ++row)
-        m_row->setItemText(row, RowCalendarName(row));
+    for (const CalendarRow row : kAllRows)
+        m_row->setItemText(RowIndex(row), RowCalendarName(row));
     m_textLabel->setText(tr("Text:"));
     m_text->setPlaceholderText(tr("a date to read, as pasted into the row"));
     m_fromPanel->setText(tr("Panel's Day"));
@@ -237,7 +238,8 @@ CCountDaysDialog::CCountDaysDialog(CCalendarPanel& panel, CHelpLauncher& help, Q
     RetranslateUi();
     const CJulianDay shown = panel.GetDayShown();
     for (CDayPicker* picker : {m_first, m_second, m_ageDay}) {
-        picker->RowChoice()->setCurrentIndex(shown.GetDayNumber() != 0 ? panel.GetCivilUse().Row(shown) : 0);
+        picker->RowChoice()->setCurrentIndex(
+            shown.GetDayNumber() != 0 ? RowIndex(panel.GetCivilUse().Row(shown)) : 0);
         if (shown.GetDayNumber() != 0)
             picker->SetDay(shown);
     }
@@ -386,8 +388,8 @@ void CCountDaysDialog::RetranslateUi() {
     setWindowTitle(tr("Count Days"));
     m_reckoningLabel->setText(tr("Count &in:"));
     for (int k = 0; k < static_cast<int>(std::size(kReckonings)); ++k) {
-        m_reckoning->setItemText(k, kReckoningRows[k] < 0 ? tr("Calendar in civil use")
-                                                          : RowCalendarName(kReckoningRows[k]));
+        m_reckoning->setItemText(k, !kReckoningRows[k] ? tr("Calendar in civil use")
+                                                       : RowCalendarName(*kReckoningRows[k]));
     }
     m_reckoning->setToolTip(
         tr("Years and months are counted in this calendar; in civil use, the Julian calendar "
@@ -491,13 +493,14 @@ void CCountDaysDialog::RecountAge() {
     m_firstResult = range.first;
     m_lastResult = range.last;
     const std::int32_t count = range.last - range.first + 1;
-    QString summary = count == 1 ? tr("One day: %1 %2.")
-                                       .arg(WeekdayName(range.first),
-                                            RowDateText(m_panel.GetCivilUse().Row(range.first), range.first))
-                                 : tr("%1 days, from %2 to %3.")
-                                       .arg(count)
-                                       .arg(RowDateText(m_panel.GetCivilUse().Row(range.first), range.first),
-                                            RowDateText(m_panel.GetCivilUse().Row(range.last), range.last));
+    QString summary =
+        count == 1 ? tr("One day: %1 %2.")
+                         .arg(WeekdayName(range.first),
+                              RowDateText(m_panel.GetCivilUse().Row(range.first), range.first))
+                   : tr("%1 days, from %2 to %3.")
+                         .arg(count)
+                         .arg(RowDateText(m_panel.GetCivilUse().Row(range.first), range.first),
+                              RowDateText(m_panel.GetCivilUse().Row(range.last), range.last));
     if (range.bCut)
         summary +=
             QLatin1Char(' ') + (m_before->isChecked()
@@ -507,7 +510,7 @@ void CCountDaysDialog::RecountAge() {
         summary += QLatin1Char(' ') + tr("Adar I and Adar II both become Adar in a common year: "
                                          "some days between may not give this age.");
     m_ageSummary->setText(summary);
-    for (int row = 0; row < ROW_COUNT; ++row) {
+    for (const CalendarRow row : kAllRows) {
         auto* item = new QTreeWidgetItem(m_ageDays);
         item->setText(0, RowCalendarName(row));
         item->setText(1, RowDateText(row, range.first));

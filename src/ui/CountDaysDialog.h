@@ -11,6 +11,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
 
 #include <optional>
@@ -33,10 +34,10 @@ class QTabWidget;
 class QTreeWidget;
 
 // A calendar name as the panel's icons give it ("Gregorian calendar").
-QString RowCalendarName(int row);
+QString RowCalendarName(CalendarRow row);
 // A day's date in a row as the panel shows it ("14 September 1752"); empty
 // before the row's calendar begins.
-QString RowDateText(int row, const CJulianDay& day);
+QString RowDateText(CalendarRow row, const CJulianDay& day);
 
 // One day, in the calendar a row choice names: its fields (day, month,
 // year; count, kind, month, year in Roman style) or a text read as pasting
@@ -66,7 +67,7 @@ signals:
     void DayChanged();
 
 private:
-    int Row() const;
+    CalendarRow Row() const;
     // The lists of the chosen row, without a signal.
     void FillFields();
     void RefillKeepingDay();

@@ -233,7 +233,7 @@ void CFeastsDialog::OnCalculate() {
 void CFeastsDialog::OnDisplay(EFeast feast) {
     const CPanelMove move = m_model.OnDisplay(feast);
     if (move.bMove)
-        m_panel.GoToRowDay(move.nRow, move.day);
+        m_panel.GoToRowDay(move.row, move.day);
     else if (m_warn)
         m_warn(FromCp1252(move.strMessage));
 }

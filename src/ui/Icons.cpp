@@ -1,5 +1,7 @@
 #include "Icons.h"
 
+#include "calendar/CalendarRow.h"
+
 #include <QCoreApplication>
 #include <QIconEngine>
 #include <QImage>
@@ -695,18 +697,18 @@ QPixmap MakePixmap(QuindorIcon id, int logicalSize, qreal dpr, QIcon::Mode mode)
     return pixmap;
 }
 
-QuindorIcon RowValidIcon(int row) {
+QuindorIcon RowValidIcon(CalendarRow row) {
     static constexpr QuindorIcon kValid[] = {QuindorIcon::Gregorian, QuindorIcon::Julian,
                                              QuindorIcon::Roman,     QuindorIcon::Republican,
                                              QuindorIcon::Jewish,    QuindorIcon::Muslim};
-    return row >= 0 && row < 6 ? kValid[row] : QuindorIcon::Gregorian;
+    return IsRow(row) ? kValid[RowIndex(row)] : QuindorIcon::Gregorian;
 }
 
-QuindorIcon RowIllegalIcon(int row) {
+QuindorIcon RowIllegalIcon(CalendarRow row) {
     static constexpr QuindorIcon kIllegal[] = {
         QuindorIcon::IllegalGregorian,  QuindorIcon::IllegalJulian, QuindorIcon::IllegalRoman,
         QuindorIcon::IllegalRepublican, QuindorIcon::IllegalJewish, QuindorIcon::IllegalMuslim};
-    return row >= 0 && row < 6 ? kIllegal[row] : QuindorIcon::IllegalGregorian;
+    return IsRow(row) ? kIllegal[RowIndex(row)] : QuindorIcon::IllegalGregorian;
 }
 
 std::optional<QuindorIcon> CommandIcon(int commandId) {

@@ -18,6 +18,8 @@
 
 #include <optional>
 
+enum class CalendarRow : int;
+
 enum class QuindorIcon {
     // Row icons of the calendar panel.
     Gregorian,
@@ -64,8 +66,8 @@ QPixmap MakePixmap(QuindorIcon id, int logicalSize, qreal dpr = 1.0,
 // The panel row's icons (rows 0 Gregorian to 5 Muslim); the valid icon of
 // the Republican row is the historical one. Rows out of range give the
 // Gregorian icons.
-QuindorIcon RowValidIcon(int row);
-QuindorIcon RowIllegalIcon(int row);
+QuindorIcon RowValidIcon(CalendarRow row);
+QuindorIcon RowIllegalIcon(CalendarRow row);
 
 // The image of a toolbar or menu command (32771 Today, 32778, 32779, 32772,
 // 32776, 32792, 57664 About, 57667 Help topics); no value for the commands that have none.

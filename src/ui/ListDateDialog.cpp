@@ -610,7 +610,8 @@ void CListDateDialog::OnActivated(int line) {
     if (!m_bDated || row >= m_results.size() || m_results[row].clause.readings.empty())
         return;
     const CClauseReading& reading = m_results[row].clause.readings[0];
-    m_panel.GoToRowDay(reading.bGregorian ? ROW_GREGORIAN : ROW_JULIAN, reading.day);
+    m_panel.GoToRowDay(reading.bGregorian ? CalendarRow::Gregorian : CalendarRow::Julian,
+                       reading.day);
 }
 
 void CListDateDialog::CopySelection() {

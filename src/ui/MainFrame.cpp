@@ -17,8 +17,8 @@
 #include "ScreenBridge.h"
 #include "StatusLine.h"
 #include "YearPrint.h"
-#include "panel/PanelExchange.h"
 #include "panel/DateCommands.h"
+#include "panel/PanelExchange.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -97,7 +97,7 @@ void CMainFrame::CreateFrame() {
     m_view = new CQuindorView(*this, m_help, this);
     setCentralWidget(m_view);
     connect(m_view, &CQuindorView::PasteCommand, this,
-            [this](int row) { OnCommand(ID_PASTE_FIRST + row); });
+            [this](CalendarRow row) { OnCommand(ID_PASTE_FIRST + RowIndex(row)); });
     // Why an entry or a command was refused, and Back and Forward's states.
     statusBar()->setSizeGripEnabled(false); // the window has a fixed size
     m_statusLine = new CStatusLine(statusBar());
@@ -165,13 +165,13 @@ void CMainFrame::CreateMenus() {
     file->addSeparator();
     AddCommand(file, ID_APP_EXIT, QT_TR_NOOP("E&xit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    static const char* const kCopyTexts[ROW_COUNT] = {QT_TR_NOOP("from &Gregorian"),
+    static const char* const kCopyTexts[kRowCount] = {QT_TR_NOOP("from &Gregorian"),
                                                       QT_TR_NOOP("from &Julian"),
                                                       QT_TR_NOOP("from Julian with R&oman Style"),
                                                       QT_TR_NOOP("from &French Republican"),
                                                       QT_TR_NOOP("from J&ewish"),
                                                       QT_TR_NOOP("from &Muslim")};
-    static const char* const kPasteTexts[ROW_COUNT] = {QT_TR_NOOP("to &Gregorian"),
+    static const char* const kPasteTexts[kRowCount] = {QT_TR_NOOP("to &Gregorian"),
                                                        QT_TR_NOOP("to &Julian"),
                                                        QT_TR_NOOP("to Julian with R&oman Style"),
                                                        QT_TR_NOOP("to &French Republican"),
@@ -185,10 +185,11 @@ void CMainFrame::CreateMenus() {
     paste->setToolTipsVisible(true);
     // Ctrl+1 .. Ctrl+6 copy from the rows in menu order, Ctrl+Shift+1 ..
     // Ctrl+Shift+6 paste into them.
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        const auto digit = static_cast<Qt::Key>(Qt::Key_1 + row);
-        AddCommand(copy, ID_COPY_FIRST + row, kCopyTexts[row], {QKeySequence(Qt::CTRL | digit)});
-        AddCommand(paste, ID_PASTE_FIRST + row, kPasteTexts[row],
+    for (const CalendarRow row : kAllRows) {
+        const auto digit = static_cast<Qt::Key>(Qt::Key_1 + RowIndex(row));
+        AddCommand(copy, ID_COPY_FIRST + RowIndex(row), kCopyTexts[RowIndex(row)],
+                   {QKeySequence(Qt::CTRL | digit)});
+        AddCommand(paste, ID_PASTE_FIRST + RowIndex(row), kPasteTexts[RowIndex(row)],
                    {QKeySequence(Qt::CTRL | Qt::SHIFT | digit)});
     }
     edit->addSeparator();
@@ -200,14 +201,15 @@ void CMainFrame::CreateMenus() {
     QMenu* display = AddMenu(nullptr, QT_TR_NOOP("&Display"));
     AddCommand(display, ID_VIEW_TOOLBAR, QT_TR_NOOP("&Tool Bar"))->setCheckable(true);
     display->addSeparator();
-    static const char* const kRowMenu[ROW_COUNT] = {QT_TR_NOOP("&Gregorian Calendar"),
+    static const char* const kRowMenu[kRowCount] = {QT_TR_NOOP("&Gregorian Calendar"),
                                                     QT_TR_NOOP("&Julian Calendar"),
                                                     QT_TR_NOOP("Julian with R&oman Style Calendar"),
                                                     QT_TR_NOOP("&French Republican Calendar"),
                                                     QT_TR_NOOP("J&ewish Calendar"),
                                                     QT_TR_NOOP("&Muslim Calendar")};
-    for (int row = 0; row < ROW_COUNT; ++row)
-        AddCommand(display, ID_SHOW_ROW_FIRST + row, kRowMenu[row])->setCheckable(true);
+    for (const CalendarRow row : kAllRows)
+        AddCommand(display, ID_SHOW_ROW_FIRST + RowIndex(row), kRowMenu[RowIndex(row)])
+            ->setCheckable(true);
     display->addSeparator();
     AddCommand(display, ID_REP_FEASTS, QT_TR_NOOP("&Republican Feast Days"))->setCheckable(true);
     AddCommand(display, ID_MONTH_VIEW, QT_TR_NOOP("Mont&h"),
@@ -400,8 +402,8 @@ QAction* CMainFrame::Action(int commandId) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-bool CMainFrame::IsRowShown(int row) const {
-    return row >= 0 && row < ROW_COUNT && m_settings.m_bShowRow[static_cast<std::size_t>(row)];
+bool CMainFrame::IsRowShown(CalendarRow row) const {
+    return IsRow(row) && m_settings.m_bShowRow[RowIndex(row)];
 }
 
 void CMainFrame::Store(ESetting setting) {
@@ -410,19 +412,20 @@ void CMainFrame::Store(ESetting setting) {
 
 void CMainFrame::OnCommand(int id) {
     CCalendarPanel* panel = m_view ? &m_view->Panel() : nullptr;
-    if (id >= ID_SHOW_ROW_FIRST && id < ID_SHOW_ROW_FIRST + int{ROW_COUNT}) {
-        const int row = id - ID_SHOW_ROW_FIRST;
-        auto& shown = m_settings.m_bShowRow[static_cast<std::size_t>(row)];
+    if (id >= ID_SHOW_ROW_FIRST && id < ID_SHOW_ROW_FIRST + kRowCount) {
+        const CalendarRow row = *RowAt(id - ID_SHOW_ROW_FIRST);
+        auto& shown = m_settings.m_bShowRow[RowIndex(row)];
         shown = !shown;
         if (panel)
             ArrangeRows(*panel);
         Store(RowShownSetting(row));
-    } else if (id >= ID_COPY_FIRST && id < ID_COPY_FIRST + int{ROW_COUNT}) {
+    } else if (id >= ID_COPY_FIRST && id < ID_COPY_FIRST + kRowCount) {
         if (panel)
-            CopyRowToClipboard(*panel, id - ID_COPY_FIRST, m_settings);
-    } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT}) {
-        if (panel && !PasteRowFromClipboard(*panel, id - ID_PASTE_FIRST, this))
-            ShowMessage(PasteRefusalText(id - ID_PASTE_FIRST, GetYearStyle()));
+            CopyRowToClipboard(*panel, *RowAt(id - ID_COPY_FIRST), m_settings);
+    } else if (id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + kRowCount) {
+        const CalendarRow row = *RowAt(id - ID_PASTE_FIRST);
+        if (panel && !PasteRowFromClipboard(*panel, row, this))
+            ShowMessage(PasteRefusalText(row, GetYearStyle()));
         else if (panel)
             ShowMessage(PasteNoteText());
     } else if (id >= ID_LANGUAGE_FIRST && id < ID_LANGUAGE_FIRST + 3) {
@@ -629,8 +632,8 @@ void CMainFrame::UpdateCommandStates() {
     check(ID_FREEZE, m_settings.IsFrozen());
     check(ID_ON_TOP, m_settings.m_bOnTop != 0);
     check(ID_VIEW_TOOLBAR, m_settings.m_bToolBar != 0);
-    for (int row = 0; row < ROW_COUNT; ++row)
-        check(ID_SHOW_ROW_FIRST + row, IsRowShown(row));
+    for (const CalendarRow row : kAllRows)
+        check(ID_SHOW_ROW_FIRST + RowIndex(row), IsRowShown(row));
     check(ID_REP_FEASTS, m_settings.m_bRepFeasts != 0);
     check(ID_MONTH_VIEW, m_settings.m_bMonthView != 0);
     check(ID_ELEMENTS_VIEW, m_settings.m_bElementsView != 0);
@@ -645,19 +648,19 @@ void CMainFrame::UpdateCommandStates() {
     // Copy needs a legal date in the row, paste a text that row can read
     // or a dating clause (read once, whatever the row).
     std::optional<bool> clause;
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        Action(ID_COPY_FIRST + row)
-            ->setEnabled(m_view && CanCopyRow(m_view->Panel(), static_cast<CalendarRow>(row)));
+    for (const CalendarRow row : kAllRows) {
+        Action(ID_COPY_FIRST + RowIndex(row))
+            ->setEnabled(m_view && CanCopyRow(m_view->Panel(), row));
         bool paste = m_view && CanPasteRow(row, GetYearStyle(), GetCivilUse());
         if (m_view && !paste) {
             if (!clause)
                 clause = CanPasteClause(m_view->Panel());
             paste = *clause;
         }
-        Action(ID_PASTE_FIRST + row)->setEnabled(paste);
+        Action(ID_PASTE_FIRST + RowIndex(row))->setEnabled(paste);
         if (m_view)
-            ShowRefusal(ID_COPY_FIRST + row, CopyRefusalText(m_view->Panel(), row));
-        ShowRefusal(ID_PASTE_FIRST + row,
+            ShowRefusal(ID_COPY_FIRST + RowIndex(row), CopyRefusalText(m_view->Panel(), row));
+        ShowRefusal(ID_PASTE_FIRST + RowIndex(row),
                     paste ? QString() : PasteRefusalText(row, GetYearStyle()));
     }
     Action(ID_HISTORY_BACK)->setEnabled(m_view && m_view->CanGoBack());
@@ -707,7 +710,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         UpdateCommandStates();
         // A greyed command's key does nothing: say why.
         const QList<QKeySequence> pressed = PressedSequences(*static_cast<QKeyEvent*>(event));
-        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + int{ROW_COUNT}; ++id) {
+        for (int id = ID_COPY_FIRST; id < ID_PASTE_FIRST + kRowCount; ++id) {
             const QAction* action = Action(id);
             if (!action->isEnabled() && pressed.contains(action->shortcut()))
                 ShowMessage(action->statusTip());
@@ -748,8 +751,8 @@ void CMainFrame::ArrangeRows(CCalendarPanel& panel) {
     if (!m_view)
         return;
     CArrangeInput input = panel.GetArrangeState();
-    for (int row = 0; row < ROW_COUNT; ++row)
-        input.bShowRow[static_cast<std::size_t>(row)] = IsRowShown(row);
+    for (const CalendarRow row : kAllRows)
+        input.bShowRow[RowIndex(row)] = IsRowShown(row);
     input.bToolBar = m_settings.m_bToolBar != 0;
     // The window manager draws the caption; the frame's height starts below it.
     input.nCaptionHeight = 0;

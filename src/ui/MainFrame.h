@@ -61,7 +61,7 @@ public:
     void UpdateCommandStates();
 
     // IPanelOwner
-    bool IsRowShown(int row) const override;
+    bool IsRowShown(CalendarRow row) const override;
     std::int32_t GetSaintsMode() const override { return m_settings.m_nSaintsMode; }
     std::int32_t GetSaintsPresent() const override { return m_settings.m_bSaintsPresent; }
     bool GetRepFeasts() const override { return m_settings.m_bRepFeasts != 0; }

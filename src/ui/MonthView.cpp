@@ -275,7 +275,7 @@ void CMonthView::Refresh() {
         const bool shownGregorian = KeepsGregorianEaster(civil.Date(shown).nYear, civil.nReformDay);
         for (const QString& feast : MovableFeastsOn(shown, shownGregorian))
             lines << kFeastMark + QLatin1Char(' ') + feast.toHtmlEscaped();
-        for (int row = 0; row < ROW_COUNT; ++row) {
+        for (const CalendarRow row : kAllRows) {
             const QString date = ShownDateText(row, shown);
             if (date.isEmpty())
                 continue;
@@ -291,20 +291,15 @@ void CMonthView::Refresh() {
     m_bRefreshing = false;
 }
 
-QString CMonthView::ShownDateText(int row, const CJulianDay& day) const {
-    std::vector<std::string> fields = RowFieldTexts(static_cast<CalendarRow>(row), day);
-    if (fields.empty())
-        return QString();
+QString CMonthView::ShownDateText(CalendarRow row, const CJulianDay& day) const {
     // The year as the panel writes it, with the dual year of the year-start style.
-    if (row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN)
-        fields.back() = m_panel.ShownYearText(row, day);
-    return FromCp1252(JoinFieldTexts(fields));
+    return FromCp1252(JoinFieldTexts(RowFieldTexts(row, day, m_panel.GetYearStyle())));
 }
 
 void CMonthView::Move(int years, int months) {
     const CJulianDay shown = m_panel.GetDayShown();
-    const CAddedDay moved =
-        AddSpan(shown, {years, months, 0}, {ESpanCalendar::Civil, m_panel.GetCivilUse().nReformDay});
+    const CAddedDay moved = AddSpan(shown, {years, months, 0},
+                                    {ESpanCalendar::Civil, m_panel.GetCivilUse().nReformDay});
     if (moved.day.GetDayNumber() == 0)
         return;
     m_panel.GoToRowDay(m_panel.GetCivilUse().Row(moved.day), moved.day);

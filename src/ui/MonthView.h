@@ -6,6 +6,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
 #endif
 
@@ -49,7 +50,7 @@ private:
     // Moves the panel by whole years and months in the calendar in civil use.
     void Move(int years, int months);
     // A row's date for the side panel: as the panel shows it, in one piece.
-    QString ShownDateText(int row, const CJulianDay& day) const;
+    QString ShownDateText(CalendarRow row, const CJulianDay& day) const;
     void CellChosen(int row, int column);
 
     CCalendarPanel& m_panel;

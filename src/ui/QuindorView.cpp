@@ -1,5 +1,7 @@
 #include "QuindorView.h"
 
+#include "calendar/StyledRow.h"
+
 #include "CountDaysDialog.h"
 
 #include "Clipboard.h"
@@ -110,7 +112,7 @@ QuindorIcon IconImage(int id) {
     default:
         break;
     }
-    for (int row = 0; row < ROW_COUNT; ++row) {
+    for (const CalendarRow row : kAllRows) {
         const CRowIcons icons = RowIcons(row);
         if (icons.valid == id)
             return RowValidIcon(row);
@@ -192,7 +194,7 @@ void CQuindorView::CreateControls() {
         button->hide();
         m_controls[id] = button;
     }
-    for (int row = 0; row < 3; ++row) {
+    for (const CalendarRow row : kStyledRows) {
         QLineEdit* year = m_edits[RowFields(row).year];
         QAction* marker = year->addAction(QIcon(), QLineEdit::TrailingPosition);
         marker->setVisible(false);
@@ -200,14 +202,14 @@ void CQuindorView::CreateControls() {
             ReadForm();
             m_panel.SwitchEasterReading(row);
         });
-        m_easterMarkers[static_cast<std::size_t>(row)] = marker;
+        m_easterMarkers[RowIndex(row)] = marker;
     }
     FillCombos();
     RetranslateUi();
 }
 
-QAction* CQuindorView::EasterMarker(int row) const {
-    return row >= 0 && row < 3 ? m_easterMarkers[static_cast<std::size_t>(row)] : nullptr;
+QAction* CQuindorView::EasterMarker(CalendarRow row) const {
+    return IsStyledRow(row) ? m_easterMarkers[RowIndex(row)] : nullptr;
 }
 
 QString CQuindorView::EasterMarkerText(int reading, bool styleChange) {
@@ -218,8 +220,8 @@ QString CQuindorView::EasterMarkerText(int reading, bool styleChange) {
 }
 
 void CQuindorView::ShowEasterMarkers() {
-    for (int row = 0; row < 3; ++row) {
-        QAction* marker = m_easterMarkers[static_cast<std::size_t>(row)];
+    for (const CalendarRow row : kStyledRows) {
+        QAction* marker = m_easterMarkers[RowIndex(row)];
         const int reading = m_panel.IsRowGreyed(row) ? -1 : m_panel.GetEasterReading(row);
         const bool shown = reading >= 0;
         if (shown) {
@@ -406,10 +408,10 @@ bool CQuindorView::eventFilter(QObject* watched, QEvent* event) {
                 m_bEditedSinceFocus[field] && m_edits[field]->text() != m_strTextAtFocus[field]) {
                 m_panel.OnKillFocus(field);
                 // Leaving a row that makes no date says why, as the year 0 does.
-                const int row = FieldRow(field);
-                if (m_panel.IsIllegal(row) && !m_panel.HasYearZero(row)) {
-                    m_bIllegalShown[static_cast<std::size_t>(row)] = true;
-                    emit Message(NoDateText(row));
+                const auto row = FieldRow(field);
+                if (row && m_panel.IsIllegal(*row) && !m_panel.HasYearZero(*row)) {
+                    m_bIllegalShown[RowIndex(*row)] = true;
+                    emit Message(NoDateText(*row));
                 }
             }
             break;
@@ -441,11 +443,13 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
         key.keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V);
     if (!plain && !key.matches(QKeySequence::Paste))
         return false;
-    const int row = FieldRow(field);
+    const auto row = FieldRow(field);
+    if (!row)
+        return false;
     const std::string clipboard = ClipboardTextForPaste().toStdString();
-    if (ChooseFieldPaste(row, plain, clipboard, m_panel.GetYearStyle()) == EFieldPaste::RowDate) {
+    if (ChooseFieldPaste(*row, plain, clipboard, m_panel.GetYearStyle()) == EFieldPaste::RowDate) {
         m_panel.SetFocusField(field);
-        emit PasteCommand(row);
+        emit PasteCommand(*row);
         return true;
     }
     // A dating clause of more than one word goes to the row's paste; one
@@ -453,7 +457,7 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
     if (!plain && QString::fromStdString(clipboard).simplified().contains(QLatin1Char(' ')) &&
         CanPasteClause(m_panel)) {
         m_panel.SetFocusField(field);
-        emit PasteCommand(row);
+        emit PasteCommand(*row);
         return true;
     }
     // The edit pastes Ctrl+V's text itself; Ctrl+Shift+V is ours to do.
@@ -466,8 +470,9 @@ bool CQuindorView::OnPasteKey(PanelField field, const QKeyEvent& key) {
 bool CQuindorView::RevertField(PanelField field) {
     QLineEdit* edit = m_edits[field];
     const QString before = m_strTextAtFocus[field];
-    const int row = FieldRow(field);
-    if (edit->text() == before && !m_panel.IsIllegal(row))
+    const auto row = FieldRow(field);
+    const bool illegal = row && m_panel.IsIllegal(*row);
+    if (edit->text() == before && !illegal)
         return false;
     edit->setText(before);
     m_panel.SetFieldText(field, ToCp1252(before));
@@ -475,7 +480,7 @@ bool CQuindorView::RevertField(PanelField field) {
     SyncComboIndex(field);
     // An entry already refused greys the other rows: show the day they
     // were on again, which is no move.
-    if (m_panel.IsIllegal(row) && m_panel.GetDayShown().GetDayNumber() != 0)
+    if (illegal && m_panel.GetDayShown().GetDayNumber() != 0)
         m_panel.RedisplayDay();
     edit->selectAll();
     return true;
@@ -485,7 +490,7 @@ void CQuindorView::GoTo(const std::optional<CJulianDay>& day) {
     if (!day)
         return;
     // The history has moved already: the panel's visit of the day adds nothing.
-    m_panel.GoToRowDay(ROW_GREGORIAN, *day);
+    m_panel.GoToRowDay(CalendarRow::Gregorian, *day);
     emit HistoryChanged();
 }
 
@@ -497,28 +502,27 @@ void CQuindorView::GoForward() {
     GoTo(m_history.Forward());
 }
 
-QString CQuindorView::NoDateText(int row) {
+QString CQuindorView::NoDateText(CalendarRow row) {
     return tr("%1: these fields make no date; the other rows wait until they are put right.")
         .arg(RowCalendarName(row));
 }
 
 void CQuindorView::ShowRowTips() {
-    for (int row = 0; row < ROW_COUNT; ++row) {
+    for (const CalendarRow row : kAllRows) {
         const int illegalIcon = RowIcons(row).illegal;
         const bool yearZero = m_panel.IsIllegal(row) && m_panel.HasYearZero(row);
         const QString noYearZero = tr("There is no year 0: the year before 1 is -1");
         if (QWidget* icon = ControlWidget(illegalIcon))
             icon->setToolTip(yearZero ? noYearZero : IconTooltip(illegalIcon));
-        if (yearZero && !m_bYearZeroShown[static_cast<std::size_t>(row)])
+        if (yearZero && !m_bYearZeroShown[RowIndex(row)])
             emit Message(noYearZero);
-        if (!yearZero && m_bYearZeroShown[static_cast<std::size_t>(row)])
+        if (!yearZero && m_bYearZeroShown[RowIndex(row)])
             emit MessageGone(noYearZero);
-        m_bYearZeroShown[static_cast<std::size_t>(row)] = yearZero;
+        m_bYearZeroShown[RowIndex(row)] = yearZero;
         // The word said on leaving an illegal row goes when the row is put right.
-        if (!(m_panel.IsIllegal(row) && !yearZero) &&
-            m_bIllegalShown[static_cast<std::size_t>(row)]) {
+        if (!(m_panel.IsIllegal(row) && !yearZero) && m_bIllegalShown[RowIndex(row)]) {
             emit MessageGone(NoDateText(row));
-            m_bIllegalShown[static_cast<std::size_t>(row)] = false;
+            m_bIllegalShown[RowIndex(row)] = false;
         }
         // A blank row tells when its calendar begins.
         bool blank = !m_panel.IsIllegal(row);
@@ -585,7 +589,8 @@ void CQuindorView::WriteForm() {
     for (int f = 0; f < FIELD_COUNT; ++f) {
         const auto field = static_cast<PanelField>(f);
         SyncComboIndex(field);
-        ShowGreyed(field, m_panel.IsRowGreyed(FieldRow(field)));
+        const auto row = FieldRow(field);
+        ShowGreyed(field, row && m_panel.IsRowGreyed(*row));
     }
     for (const int id : kIconIds)
         m_controls[id]->setVisible(m_panel.IsIconVisible(id));
@@ -623,10 +628,10 @@ void CQuindorView::ApplyLayout(const CRowLayout& layout) {
         widget->setVisible(place.bVisible);
     }
     m_panel.ApplyLayoutVisibility(layout);
-    for (int row = 0; row < ROW_COUNT; ++row) {
+    for (const CalendarRow row : kAllRows) {
         const QWidget* month = m_fields[RowFields(row).month];
-        m_nLaidMonthWidth[static_cast<std::size_t>(row)] = month->width();
-        m_nLaidSpan[static_cast<std::size_t>(row)] =
+        m_nLaidMonthWidth[RowIndex(row)] = month->width();
+        m_nLaidSpan[RowIndex(row)] =
             m_fields[RowFields(row).year]->geometry().right() + 1 - month->x();
     }
     FitMonthsAndYears();
@@ -634,18 +639,18 @@ void CQuindorView::ApplyLayout(const CRowLayout& layout) {
 
 void CQuindorView::FitMonthsAndYears() {
     const QFontMetrics metrics(font());
-    for (int row = 0; row < ROW_COUNT; ++row) {
+    for (const CalendarRow row : kAllRows) {
         const CRowFields fields = RowFields(row);
         auto* month = qobject_cast<QComboBox*>(m_fields[fields.month]);
         QLineEdit* year = m_edits[fields.year];
-        if (!month || !year || m_nLaidSpan[static_cast<std::size_t>(row)] <= 0)
+        if (!month || !year || m_nLaidSpan[RowIndex(row)] <= 0)
             continue;
         // The month and the year share their line: the year keeps room for
         // its longest text and, in rows 0 to 2, a dual year and the Easter
         // marker beside it; the month takes the rest, up to its longest name.
         const int left = month->x();
         const int gap = year->x() - month->geometry().right() - 1;
-        const int span = m_nLaidSpan[static_cast<std::size_t>(row)];
+        const int span = m_nLaidSpan[RowIndex(row)];
         QStyleOptionComboBox option;
         option.initFrom(month);
         option.editable = true;
@@ -655,12 +660,12 @@ void CQuindorView::FitMonthsAndYears() {
         for (int i = 0; i < month->count(); ++i)
             longest = std::max(longest, metrics.horizontalAdvance(month->itemText(i)));
         const int monthNeed = longest + month->width() - field.width() + 6;
-        const bool marked = row < 3;
+        const bool marked = IsStyledRow(row);
         const int yearNeed = metrics.horizontalAdvance(marked ? QStringLiteral("-0000/00")
                                                               : QStringLiteral("-00000")) +
                              (marked ? 16 + 12 : 0) + 10;
         // As laid out unless a name or the year needs otherwise.
-        const int laid = m_nLaidMonthWidth[static_cast<std::size_t>(row)];
+        const int laid = m_nLaidMonthWidth[RowIndex(row)];
         const int monthWidth =
             std::max(0, std::min(std::max(monthNeed, laid), span - gap - yearNeed));
         month->resize(monthWidth, month->height());

@@ -52,7 +52,7 @@ public:
     // The marker inside the year field of row 0, 1 or 2: shown when the
     // row's date can mean two days of its year (two Easters, or the end of
     // a style); a click goes to the other.
-    QAction* EasterMarker(int row) const;
+    QAction* EasterMarker(CalendarRow row) const;
     // 0 after Easter, 1 before; across a style's end, 0 the style's year, 1
     // the year counted from 1 January.
     static QString EasterMarkerText(int reading, bool styleChange = false);
@@ -73,7 +73,7 @@ signals:
     void HistoryChanged();
     // Ctrl+V in a field of a row whose paste can read the clipboard: the
     // owner runs that row's paste command.
-    void PasteCommand(int row);
+    void PasteCommand(CalendarRow row);
     // The widgets show the model again: the day may have moved.
     void FormWritten();
 
@@ -121,12 +121,12 @@ private:
     bool m_bWriting = false;
     // The rows came into step on a day: the texts now shown are accepted.
     bool m_bAccepted = false;
-    std::array<bool, ROW_COUNT> m_bYearZeroShown{};
-    std::array<bool, ROW_COUNT> m_bIllegalShown{}; // said on leaving it, until put right
-    static QString NoDateText(int row);
+    std::array<bool, kRowCount> m_bYearZeroShown{};
+    std::array<bool, kRowCount> m_bIllegalShown{}; // said on leaving it, until put right
+    static QString NoDateText(CalendarRow row);
     CDayHistory m_history;
     // Each row's month width and month-to-year span as the layout placed them.
-    std::array<int, ROW_COUNT> m_nLaidMonthWidth{};
-    std::array<int, ROW_COUNT> m_nLaidSpan{};
+    std::array<int, kRowCount> m_nLaidMonthWidth{};
+    std::array<int, kRowCount> m_nLaidSpan{};
     std::uint64_t m_nListsShown = 0;
 };

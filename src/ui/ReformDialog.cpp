@@ -283,7 +283,7 @@ void CReformDialog::OnDisplay() {
     const CPanelMove move = m_model.OnDisplayBeginning();
     WriteForm();
     if (move.bMove)
-        m_panel.GoToRowDay(move.nRow, move.day);
+        m_panel.GoToRowDay(move.row, move.day);
     else
         Warn(move.strMessage);
 }

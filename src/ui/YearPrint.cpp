@@ -53,7 +53,7 @@ QString CalendarLabel(ESpanCalendar calendar, const CCivilUse& civil) {
     const CGregorianDate reform = CJulianDay(civil.nReformDay).GetGregorian();
     return CYearPrint::tr("Civil calendar, Gregorian from %1 %2 %3")
         .arg(reform.nDay)
-        .arg(FromCp1252(RowMonthName(ROW_GREGORIAN, reform.nMonth)))
+        .arg(FromCp1252(RowMonthName(CalendarRow::Gregorian, reform.nMonth)))
         .arg(reform.nYear);
 }
 
@@ -105,7 +105,7 @@ bool AskYearPrint(QWidget* parent, CYearPrintChoice& choice) {
     auto* month = new QComboBox;
     month->addItem(CYearPrint::tr("The whole year"));
     for (std::int32_t m = 1; m <= 12; ++m)
-        month->addItem(FromCp1252(RowMonthName(ROW_GREGORIAN, m)));
+        month->addItem(FromCp1252(RowMonthName(CalendarRow::Gregorian, m)));
     month->setCurrentIndex(choice.nMonth);
     form->addRow(CYearPrint::tr("&Month:"), month);
     auto* saints = new QComboBox;

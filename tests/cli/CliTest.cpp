@@ -353,9 +353,9 @@ TEST(Cli, EveryMessageHasItsFrenchText) {
         EXPECT_EQ(french.find("'%"), french.npos) << i; // French quotes « so », never 'so'
     }
     EXPECT_EQ(CliText(MSG_COUNT), "");
-    EXPECT_EQ(CliRowName(6), "");
+    EXPECT_EQ(CliRowName(static_cast<CalendarRow>(6)), "");
     SetTextLanguage(ETextLanguage::French);
-    const std::string row = CliRowName(0);
+    const std::string row = CliRowName(CalendarRow::Gregorian);
     const std::string text = CliText(MSG_FORM_TAKES, {"--day", "0 ou 1", "x%1"});
     SetTextLanguage(ETextLanguage::English);
     EXPECT_EQ(row, "gr\xC3\xA9gorienne");

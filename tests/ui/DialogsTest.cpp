@@ -140,8 +140,9 @@ private slots:
             rig.Open<CCopyFormatDialog>(rig.settings, rig.store, rig.help, nullptr, &rig.panel);
         for (const int choice : {0, 1}) {
             dialog->GedcomButton(choice)->click();
-            const auto copied = CopyRowText(rig.panel, rig.panel.GetCivilUse().Row(rig.panel.GetDayShown()),
-                                            dialog->FormatOfControls());
+            const auto copied =
+                CopyRowText(rig.panel, rig.panel.GetCivilUse().Row(rig.panel.GetDayShown()),
+                            dialog->FormatOfControls());
             QVERIFY(copied);
             QVERIFY(dialog->PreviewLabel()->toolTip().endsWith(QString::fromStdString(*copied)));
         }
@@ -247,12 +248,12 @@ private slots:
         QCOMPARE(Boxes(*dialog), (QStringList{"14", "October", "1582"}));
         ChooseCountry(*dialog, 1);
         dialog->DisplayButton()->click();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("14 September 1752"));
         TypeDate(*dialog, "31", "April", "1752");
         dialog->DisplayButton()->click();
         dialog->OkButton()->click();
         QCOMPARE(rig.warnings.size(), 3);
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("14 September 1752"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("14 September 1752"));
         dialog->CancelButton()->click();
         QVERIFY(!dialog->isVisible() && rig.store.Writes().empty() &&
                 rig.settings == CFrameSettings{});
@@ -263,7 +264,8 @@ private slots:
     void calculateFlipsAndDisplayMovesThePanel() {
         CRig rig(2451545);
         auto dialog = rig.Feasts(2008);
-        for (const auto& [indicator, row] : {std::pair{'G', ROW_GREGORIAN}, {'J', ROW_JULIAN}}) {
+        for (const auto& [indicator, row] :
+             {std::pair{'G', CalendarRow::Gregorian}, {'J', CalendarRow::Julian}}) {
             QCOMPARE(dialog->GregorianIndicator()->isVisibleTo(dialog.get()), indicator == 'G');
             QCOMPARE(dialog->JulianIndicator()->isVisibleTo(dialog.get()), indicator == 'J');
             for (int f = 0; f < FEAST_COUNT; ++f) {
@@ -272,18 +274,18 @@ private slots:
             }
             dialog->CalculateButton()->click();
         }
-        const QString before = rig.Row(ROW_GREGORIAN);
+        const QString before = rig.Row(CalendarRow::Gregorian);
         LeaveYear(*dialog, QStringLiteral("3000"));
         QVERIFY(dialog->FeastEdit(FEAST_EASTER)->text().isEmpty());
         dialog->DisplayButton(FEAST_EASTER)->click();
         QCOMPARE(rig.warnings, QStringList{QStringLiteral("Illegal date")});
-        QCOMPARE(rig.Row(ROW_GREGORIAN), before);
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), before);
         CheckHelp(dialog.get(), dialog->YearEdit(), dialog->HelpButton(), rig.help, "fetes");
         // A click elsewhere computes the typed year first.
         dialog->YearEdit()->setFocus();
         Retype(dialog->YearEdit(), QStringLiteral("2011"));
         QTest::mouseClick(dialog->DisplayButton(FEAST_EASTER), Qt::LeftButton);
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 April 2011"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("24 April 2011"));
     }
 
     // A day of the year's list moves the panel; so does a date told by a feast.
@@ -295,7 +297,7 @@ private slots:
             box->DaysList()->findItems(QStringLiteral("Laetare"), Qt::MatchExactly, 1).value(0);
         QVERIFY(laetare);
         emit box->DaysList()->itemActivated(laetare, 0);
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("15 March 1523"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("15 March 1523"));
         LeaveYear(*dialog, QStringLiteral("3000"));
         QCOMPARE(box->DaysList()->topLevelItemCount(), 0);
         QVERIFY(Activate(dialog.get()));
@@ -303,25 +305,26 @@ private slots:
         QTest::keyClicks(box->FeastField(), QStringLiteral("fer. 3 p. Laetare 1523"));
         QTest::keyClick(box->FeastField(), Qt::Key_Return); // reads the field, not Calculate
         QVERIFY(dialog->isVisible());
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("17 March 1523"));
         // A clause over two lines; the panel's year when it states none.
         box->FeastField()->clear();
         QTest::keyClicks(box->FeastField(), QStringLiteral("freitags nach"));
         QTest::keyClick(box->FeastField(), Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(box->FeastField(), QStringLiteral("Martini"));
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("17 March 1523"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("17 March 1523"));
         QTest::keyClick(box->FeastField(), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("13 November 1523"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("13 November 1523"));
         Enter(box, QStringLiteral("3 days after Candlemas 1600"));
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600")); // from the reform on
+        QCOMPARE(rig.Row(CalendarRow::Gregorian),
+                 QStringLiteral("05 February 1600")); // from the reform on
         // Two days to choose from; a check that disagrees is marked.
         Enter(box, QStringLiteral("Dinstagh nach Crucis Anno Domini inn 1541"));
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("05 February 1600"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("05 February 1600"));
         QCOMPARE(box->ClauseList()->topLevelItemCount(), 2);
         emit box->ClauseList()->itemActivated(box->ClauseList()->topLevelItem(1), 0);
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("20 September 1541"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("20 September 1541"));
         Enter(box, QStringLiteral("Saturday St Martin 1533"));
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("11 November 1533"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("11 November 1533"));
         // The doubt first, then the check that causes it, marked.
         const QTreeWidgetItem* doubt = box->ClauseList()->topLevelItem(0)->child(0);
         QVERIFY(doubt && doubt->text(0).startsWith(QStringLiteral("Doubtful:")));
@@ -345,7 +348,7 @@ private slots:
         Enter(box, QStringLiteral("Sancte Hildegardis 1523"));
         QVERIFY(box->ReadingLabel()->text().endsWith(QStringLiteral("Hildegarde, 17 September.")));
         Enter(box, QStringLiteral("Tuesday after Zzqxw 1523"));
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("11 November 1533"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("11 November 1533"));
         QVERIFY(box->ReadingLabel()->text().contains(QStringLiteral("\"Zzqxw\"")));
         QCOMPARE(box->ClauseList()->topLevelItemCount(), 0);
         QVERIFY(rig.warnings.isEmpty());
@@ -377,10 +380,11 @@ private slots:
         Pick(*dialog, QStringLiteral("Jean"));
         dialog->ResultList()->setCurrentRow(1);
         dialog->GregorianButton()->click();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("24 June 2023"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("24 June 2023"));
         dialog->ResultList()->setCurrentRow(2);
         dialog->JulianButton()->click();
-        QVERIFY(dialog->isVisible() && rig.Row(ROW_JULIAN) == QStringLiteral("27 December 2023"));
+        QVERIFY(dialog->isVisible() &&
+                rig.Row(CalendarRow::Julian) == QStringLiteral("27 December 2023"));
     }
 
     // Switching lists stores at once and searches again.

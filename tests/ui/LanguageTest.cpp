@@ -127,7 +127,7 @@ private slots:
             QSKIP("built without the translation tools");
         CMainFrame* frame = m_rig->Start();
         constexpr std::int32_t kDay = 2451545; // 1 January 2000
-        frame->View()->Panel().GoToRowDay(ROW_GREGORIAN, CJulianDay(kDay));
+        frame->View()->Panel().GoToRowDay(CalendarRow::Gregorian, CJulianDay(kDay));
         const QStringList english = PanelTexts(frame);
         frame->OnCommand(ID_HELP_TOPICS);
         QTextBrowser* browser = frame->Help().Window()->Browser();

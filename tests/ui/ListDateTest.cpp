@@ -75,9 +75,9 @@ private slots:
 
         // Selecting a row with a day shows it; a refused row leaves the panel.
         rig.dialog.Table()->setCurrentIndex(rig.dialog.Table()->model()->index(0, 0));
-        QVERIFY(rig.Row(ROW_JULIAN).contains("17 November 1553"));
+        QVERIFY(rig.Row(CalendarRow::Julian).contains("17 November 1553"));
         rig.dialog.Table()->setCurrentIndex(rig.dialog.Table()->model()->index(3, 0));
-        QVERIFY(rig.Row(ROW_JULIAN).contains("17 November 1553"));
+        QVERIFY(rig.Row(CalendarRow::Julian).contains("17 November 1553"));
 
         // A clause corrected in place is read again and counted again.
         QAbstractItemModel* model = rig.dialog.Table()->model();

@@ -69,7 +69,7 @@ class MainFrameTest : public QObject {
     void GoTo(std::int32_t d, std::int32_t m, std::int32_t y) {
         CJulianDay day;
         day.SetGregorian({d, m, y});
-        Panel().GoToRowDay(ROW_GREGORIAN, day);
+        Panel().GoToRowDay(CalendarRow::Gregorian, day);
     }
     void Key(PanelField field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
         QVERIFY(Activate(m_frame));
@@ -118,7 +118,7 @@ private slots:
     // Page Up and Page Down in the month view turn months, with Ctrl years.
     void monthViewPageKeys() {
         Start();
-        Panel().GoToRowDay(ROW_GREGORIAN, CJulianDay(2451545)); // 1 January 2000
+        Panel().GoToRowDay(CalendarRow::Gregorian, CJulianDay(2451545)); // 1 January 2000
         m_frame->OnCommand(ID_MONTH_VIEW);
         CMonthView* view = m_frame->MonthView();
         // Shortcuts answer in the active window only.
@@ -208,7 +208,7 @@ private slots:
         m_rig->WriteConfig("[General]\nStyleAnnee=2\nFinStyle=2360235\n"); // to 1749
         Start();
         GoTo(30, 3, 1750);
-        QAction* marker = m_frame->View()->EasterMarker(ROW_GREGORIAN);
+        QAction* marker = m_frame->View()->EasterMarker(CalendarRow::Gregorian);
         QVERIFY(marker->isVisible());
         QCOMPARE(marker->toolTip(), QStringLiteral("the year counted from 1 January"));
         marker->trigger();
@@ -250,12 +250,13 @@ private slots:
         const QPalette& julian = Edit(FIELD_JUL_DAY)->palette();
         QCOMPARE(julian.color(QPalette::Active, QPalette::Text),
                  julian.color(QPalette::Disabled, QPalette::Text));
-        QVERIFY(!Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
+        QVERIFY(!Enabled(ID_COPY_FIRST + RowIndex(CalendarRow::Julian)));
         m_frame->OnCommand(ID_NEXT_DAY);
         QVERIFY(Text(FIELD_GREG_DAY) == QStringLiteral("29") && Text(FIELD_JUL_DAY) == julianDay);
         Type(FIELD_JUL_YEAR, QStringLiteral("1899"));
         Leave(FIELD_JUL_YEAR);
-        QVERIFY(!Shown(IDC_ICON_GREG_ILLEGAL) && Enabled(ID_COPY_FIRST + int{ROW_JULIAN}));
+        QVERIFY(!Shown(IDC_ICON_GREG_ILLEGAL) &&
+                Enabled(ID_COPY_FIRST + RowIndex(CalendarRow::Julian)));
     }
 
     // Tabbing through every field, the blank Republican ones of 1293 included,
@@ -267,7 +268,7 @@ private slots:
         Key(FIELD_GREG_DAY, Qt::Key_Tab, Qt::NoModifier);
         for (int i = 0; i < FIELD_COUNT; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (int row = 0; row < ROW_COUNT; ++row)
+        for (const CalendarRow row : kAllRows)
             QVERIFY(!Panel().IsIllegal(row) && !Panel().IsRowGreyed(row));
         QVERIFY(Text(FIELD_REP_DAY).isEmpty() && Text(FIELD_WEEKDAY_LABEL) == weekday);
     }
@@ -290,8 +291,10 @@ private slots:
         // A blank row says when its calendar begins; its copy and a refused paste say why.
         GoTo(1, 1, 1700);
         QVERIFY(Edit(FIELD_REP_YEAR)->toolTip().contains(QLatin1String("1792")));
-        QVERIFY(!Enabled(ID_COPY_FIRST + int{ROW_REPUBLICAN}));
-        QVERIFY(m_frame->Action(ID_COPY_FIRST + int{ROW_REPUBLICAN})->toolTip().contains("1792"));
+        QVERIFY(!Enabled(ID_COPY_FIRST + RowIndex(CalendarRow::Republican)));
+        QVERIFY(m_frame->Action(ID_COPY_FIRST + RowIndex(CalendarRow::Republican))
+                    ->toolTip()
+                    .contains("1792"));
         QGuiApplication::clipboard()->setText(QStringLiteral("ABT 1850"));
         QVERIFY(!Enabled(ID_PASTE_FIRST));
         QVERIFY(m_frame->Action(ID_PASTE_FIRST)->toolTip().contains(QLatin1String("ABT 1850")));
@@ -343,7 +346,7 @@ private slots:
         int keys = 0;
         for (QAction* action : m_frame->actions()) {
             const int id = action->data().toInt();
-            const bool paste = id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + int{ROW_COUNT};
+            const bool paste = id >= ID_PASTE_FIRST && id < ID_PASTE_FIRST + kRowCount;
             m_frame->UpdateCommandStates();
             // A paste the clipboard gives nothing to is greyed, and so is its key.
             if (action->shortcuts().isEmpty() || (paste && !action->isEnabled()))
@@ -485,14 +488,16 @@ private slots:
         QCOMPARE(view->DayAt(view->Grid()->currentRow(), view->Grid()->currentColumn()),
                  Panel().GetDayShown());
         // So do the elements, in French too.
-        Panel().GoToRowDay(ROW_JULIAN, CJulianDay(2208935));
+        Panel().GoToRowDay(CalendarRow::Julian, CJulianDay(2208935));
         const CElementsView* elements = m_frame->ElementsView();
-        QCOMPARE(elements->Value("golden-number"),
-                 QString::number(GoldenNumber(Panel().GetCivilUse().Date(Panel().GetDayShown()).nYear)));
+        QCOMPARE(
+            elements->Value("golden-number"),
+            QString::number(GoldenNumber(Panel().GetCivilUse().Date(Panel().GetDayShown()).nYear)));
         if (HasFrenchTranslation()) {
             SetUiLanguage(ETextLanguage::French);
             QCOMPARE(elements->windowTitle(), QStringLiteral("Éléments de l'année"));
-            for (const CElementLine& line : DayElements(Panel().GetDayShown(), true, Panel().GetCivilUse()))
+            for (const CElementLine& line :
+                 DayElements(Panel().GetDayShown(), true, Panel().GetCivilUse()))
                 QCOMPARE(elements->Value(line.pszKey), FromCp1252(line.strValue));
             SetUiLanguage(ETextLanguage::English);
         }
@@ -535,12 +540,12 @@ private slots:
     void hidingRowsResizesTheWindow() {
         Start();
         const int full = m_frame->height();
-        for (int row = 0; row < ROW_COUNT; ++row)
-            m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        for (const CalendarRow row : kAllRows)
+            m_frame->OnCommand(ID_SHOW_ROW_FIRST + RowIndex(row));
         QVERIFY(m_frame->height() < full &&
                 !m_frame->View()->ControlWidget(IDC_WEEKDAY_LABEL)->isVisibleTo(m_frame));
-        for (int row = 0; row < ROW_COUNT; ++row)
-            m_frame->OnCommand(ID_SHOW_ROW_FIRST + row);
+        for (const CalendarRow row : kAllRows)
+            m_frame->OnCommand(ID_SHOW_ROW_FIRST + RowIndex(row));
         QCOMPARE(m_frame->height(), full);
     }
 };

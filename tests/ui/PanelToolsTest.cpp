@@ -55,15 +55,15 @@ struct CGedcomRig : CPanelRig {
     }
 };
 
-void PickByFields(CDayPicker* picker, int row, int day, int month, const QString& year) {
-    picker->RowChoice()->setCurrentIndex(row);
+void PickByFields(CDayPicker* picker, CalendarRow row, int day, int month, const QString& year) {
+    picker->RowChoice()->setCurrentIndex(RowIndex(row));
     picker->DayField()->setValue(day);
     picker->MonthField()->setCurrentIndex(month - 1);
     Retype(picker->YearField(), year);
 }
 
-void PickByText(CDayPicker* picker, int row, const QString& text) {
-    picker->RowChoice()->setCurrentIndex(row);
+void PickByText(CDayPicker* picker, CalendarRow row, const QString& text) {
+    picker->RowChoice()->setCurrentIndex(RowIndex(row));
     Retype(picker->TextField(), text);
     QTest::keyClick(picker->TextField(), Qt::Key_Return);
 }
@@ -107,8 +107,8 @@ private slots:
         rig.dialog.show();
         QTableView* table = rig.dialog.Table();
         for (const auto& [line, row, text] :
-             {std::tuple{2, ROW_JULIAN, "26 December 1199"},
-              {1, ROW_JULIAN, "26 December 1199"}}) { // no day: stays
+             {std::tuple{2, CalendarRow::Julian, "26 December 1199"},
+              {1, CalendarRow::Julian, "26 December 1199"}}) { // no day: stays
             const QPoint cell = table->visualRect(table->model()->index(line, 1)).center();
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
             QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
@@ -117,7 +117,7 @@ private slots:
         table->setFocus();
         table->selectRow(0);
         QTest::keyClick(table, Qt::Key_Return);
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("14 July 1789"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QLatin1String("14 July 1789"));
         show->setFocus();
         QTest::keyClick(show, Qt::Key_Return);
         QVERIFY(rig.dialog.isVisible());
@@ -247,7 +247,7 @@ private slots:
         table->setCurrentIndex(table->model()->index(0, 0));
         QVERIFY(rig.dialog.ShowDayAction()->isEnabled());
         rig.dialog.ShowDayAction()->trigger();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QLatin1String("01 January 1900"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QLatin1String("01 January 1900"));
     }
 
     // The dates worth knowing as Gregorian are those before the panel's
@@ -317,29 +317,29 @@ private slots:
         CPanelRig rig(2451545, 2361222); // England
         CCountDaysDialog dialog(rig.panel, rig.help);
         dialog.show();
-        PickByText(dialog.FirstDay(), ROW_JULIAN, QStringLiteral("30 January 1648/49"));
+        PickByText(dialog.FirstDay(), CalendarRow::Julian, QStringLiteral("30 January 1648/49"));
         QVERIFY(dialog.isVisible() && dialog.FirstDay()->Day() == CJulianDay(2323385));
-        PickByFields(dialog.FirstDay(), ROW_JULIAN, 1, 1, QStringLiteral("1700"));
-        PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("17 September 1753"));
-        dialog.SecondDay()->RowChoice()->setCurrentIndex(ROW_JULIAN);
+        PickByFields(dialog.FirstDay(), CalendarRow::Julian, 1, 1, QStringLiteral("1700"));
+        PickByText(dialog.SecondDay(), CalendarRow::Gregorian, QStringLiteral("17 September 1753"));
+        dialog.SecondDay()->RowChoice()->setCurrentIndex(RowIndex(CalendarRow::Julian));
         QCOMPARE(dialog.SecondDay()->DayField()->value(), 6);
         dialog.Reckoning()->setCurrentIndex(2);
         QCOMPARE(dialog.SpanResult()->text(), QStringLiteral("53 years, 8 months and 5 days"));
         QCOMPARE(dialog.DaysResult()->text(), QStringLiteral("19607"));
-        PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 30, 2, QStringLiteral("2001"));
+        PickByFields(dialog.SecondDay(), CalendarRow::Gregorian, 30, 2, QStringLiteral("2001"));
         QCOMPARE(dialog.SecondDay()->Reading()->text(), QStringLiteral("Illegal date"));
         QVERIFY(dialog.DaysResult()->text().isEmpty() && !dialog.ShowSecondButton()->isEnabled());
         // A text the row cannot read says why, as the paste would, and counts nothing.
-        PickByFields(dialog.SecondDay(), ROW_GREGORIAN, 1, 3, QStringLiteral("2001"));
+        PickByFields(dialog.SecondDay(), CalendarRow::Gregorian, 1, 3, QStringLiteral("2001"));
         QVERIFY(!dialog.DaysResult()->text().isEmpty());
-        PickByText(dialog.SecondDay(), ROW_GREGORIAN, QStringLiteral("ABT 1850"));
+        PickByText(dialog.SecondDay(), CalendarRow::Gregorian, QStringLiteral("ABT 1850"));
         QCOMPARE(dialog.SecondDay()->Reading()->text(),
                  QStringLiteral("This row cannot read the text: not a date of any row; a year or "
                                 "a month alone names no day."));
         QVERIFY(dialog.DaysResult()->text().isEmpty() && dialog.SpanResult()->text().isEmpty());
-        PickByText(dialog.SecondDay(), ROW_ROMAN, QStringLiteral("3 Nones March 1702"));
+        PickByText(dialog.SecondDay(), CalendarRow::Roman, QStringLiteral("3 Nones March 1702"));
         dialog.ShowSecondButton()->click();
-        QCOMPARE(rig.Row(ROW_JULIAN), QStringLiteral("05 March 1702"));
+        QCOMPARE(rig.Row(CalendarRow::Julian), QStringLiteral("05 March 1702"));
         dialog.FirstDay()->PanelButton()->click();
         QCOMPARE(dialog.FirstDay()->Day()->GetDayNumber(), 2342777);
     }
@@ -351,9 +351,10 @@ private slots:
         dialog.show();
         dialog.Tabs()->setCurrentIndex(1);
         QVERIFY(!dialog.ShowFirstButton()->isEnabled());
-        PickByText(dialog.AgeDay(), ROW_JULIAN, QStringLiteral("3 March 1702"));
+        PickByText(dialog.AgeDay(), CalendarRow::Julian, QStringLiteral("3 March 1702"));
         QTest::keyClicks(dialog.AgeField(0), QStringLiteral("67"));
-        const QTreeWidgetItem* julian = dialog.AgeDays()->topLevelItem(ROW_JULIAN);
+        const QTreeWidgetItem* julian =
+            dialog.AgeDays()->topLevelItem(RowIndex(CalendarRow::Julian));
         QVERIFY(julian && julian->text(1) == QStringLiteral("04 March 1634"));
         QTest::keyClicks(dialog.AgeField(1), QStringLiteral("4\r"));
         QVERIFY(dialog.isVisible());
@@ -361,13 +362,13 @@ private slots:
         dialog.ShowFirstButton()->click();
         QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2318168);
         dialog.AfterChoice()->setChecked(true);
-        PickByText(dialog.AgeDay(), ROW_JULIAN, QStringLiteral("10 February 1700"));
+        PickByText(dialog.AgeDay(), CalendarRow::Julian, QStringLiteral("10 February 1700"));
         dialog.AgeField(1)->clear();
         dialog.AgeField(2)->clear();
         Retype(dialog.AgeField(0), QStringLiteral("60"));
         dialog.ShowLastButton()->click();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("09 February 1761"));
-        PickByText(dialog.AgeDay(), ROW_GREGORIAN, QStringLiteral("1 January -4713"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("09 February 1761"));
+        PickByText(dialog.AgeDay(), CalendarRow::Gregorian, QStringLiteral("1 January -4713"));
         dialog.BeforeChoice()->setChecked(true);
         QCOMPARE(dialog.AgeSummary()->text(), QStringLiteral("No day gives this age."));
     }
@@ -387,7 +388,7 @@ private slots:
         QCOMPARE(rig.panel.GetDayShown().GetDayNumber(), 2361233);
         view.NextButton()->click();
         view.Refresh();
-        QCOMPARE(rig.Row(ROW_GREGORIAN), QStringLiteral("25 October 1752"));
+        QCOMPARE(rig.Row(CalendarRow::Gregorian), QStringLiteral("25 October 1752"));
         QVERIFY(view.SkippedNote()->isHidden());
     }
 
@@ -400,24 +401,24 @@ private slots:
         roman.m_nFmtMonth = 2;
         roman.m_strSeparator = " ";
         CPanelRig source(2450616), target(2450603);
-        QVERIFY(CopyRowToClipboard(source.panel, ROW_ROMAN, roman));
-        for (int row = 0; row < ROW_COUNT; ++row) {
+        QVERIFY(CopyRowToClipboard(source.panel, CalendarRow::Roman, roman));
+        for (const CalendarRow row : kAllRows) {
             QVERIFY(CopyRowToClipboard(source.panel, row, CFrameSettings()));
-            target.panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(1234567));
+            target.panel.GoToRowDay(CalendarRow::Gregorian, CJulianDay(1234567));
             QVERIFY2(CanPasteRow(row) && PasteRowFromClipboard(target.panel, row),
                      qPrintable(clipboard->text()));
             QCOMPARE(target.panel.GetDayShown(), source.panel.GetDayShown());
         }
         clipboard->setText(QStringLiteral("03/06/1997\n"));
-        QVERIFY(CanPasteRow(ROW_GREGORIAN));
+        QVERIFY(CanPasteRow(CalendarRow::Gregorian));
         clipboard->setText(QStringLiteral("29/2/04") + QChar(u'\0') + QString(1000, u'x'));
-        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JULIAN));
-        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("29 February 2004"));
+        QVERIFY(PasteRowFromClipboard(target.panel, CalendarRow::Julian));
+        QCOMPARE(target.Row(CalendarRow::Julian), QStringLiteral("29 February 2004"));
         // A dating clause moves the panel to its day, or asks which.
         clipboard->setText(QStringLiteral("freitags nach\nMartini 1553"));
         QVERIFY(CanPasteClause(target.panel));
-        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JEWISH));
-        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("17 November 1553"));
+        QVERIFY(PasteRowFromClipboard(target.panel, CalendarRow::Jewish));
+        QCOMPARE(target.Row(CalendarRow::Julian), QStringLiteral("17 November 1553"));
         clipboard->setText(QStringLiteral("Dinstagh nach Crucis 1541"));
         QWidget window;
         QTimer::singleShot(0, [] {
@@ -426,13 +427,14 @@ private slots:
             if (days && days->topLevelItemCount() == 2)
                 emit days->itemActivated(days->topLevelItem(1), 0);
         });
-        QVERIFY(PasteRowFromClipboard(target.panel, ROW_JEWISH, &window));
-        QCOMPARE(target.Row(ROW_JULIAN), QStringLiteral("20 September 1541"));
+        QVERIFY(PasteRowFromClipboard(target.panel, CalendarRow::Jewish, &window));
+        QCOMPARE(target.Row(CalendarRow::Julian), QStringLiteral("20 September 1541"));
         clipboard->setText(QStringLiteral("kept"));
-        QVERIFY(!CopyRowToClipboard(target.panel, ROW_COUNT, CFrameSettings()));
+        QVERIFY(!CopyRowToClipboard(target.panel, static_cast<CalendarRow>(kRowCount),
+                                    CFrameSettings()));
         target.panel.SetFieldText(FIELD_GREG_DAY, "31");
         target.panel.SetFieldText(FIELD_GREG_MONTH, "February");
-        QVERIFY(!CopyRowToClipboard(target.panel, ROW_GREGORIAN, CFrameSettings()));
+        QVERIFY(!CopyRowToClipboard(target.panel, CalendarRow::Gregorian, CFrameSettings()));
         QCOMPARE(clipboard->text(), QStringLiteral("kept"));
         // Ten megabytes that would read as the date if the whole text were looked at.
         auto* huge = new QMimeData;
@@ -440,7 +442,7 @@ private slots:
         const CJulianDay before = source.panel.GetDayShown();
         clipboard->setMimeData(huge);
         QVERIFY(ClipboardTextForPaste().isEmpty());
-        for (int row = -1; row <= ROW_COUNT; ++row)
+        for (const CalendarRow row : kAllRows)
             QVERIFY(!CanPasteRow(row) && !PasteRowFromClipboard(source.panel, row));
         QCOMPARE(source.panel.GetDayShown(), before);
     }

@@ -54,9 +54,9 @@ struct CPanelRig {
     explicit CPanelRig(std::int32_t day, std::int32_t reform = kDefaultGregorianStart) {
         owner.m_options.civil.nReformDay = reform;
         panel.OnInitialUpdate();
-        panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(day));
+        panel.GoToRowDay(CalendarRow::Gregorian, CJulianDay(day));
     }
-    QString Row(int row) const {
+    QString Row(CalendarRow row) const {
         QStringList parts;
         for (const std::string& text : panel.GetRowTexts(row))
             parts << FromCp1252(text);

@@ -4,18 +4,33 @@
 #include "calendar/DayMonth.h"
 #include "calendar/JulianDay.h"
 
-enum CalendarRow : int {
-    ROW_GREGORIAN = 0,
-    ROW_JULIAN = 1,
-    ROW_ROMAN = 2,
-    ROW_REPUBLICAN = 3,
-    ROW_JEWISH = 4,
-    ROW_MUSLIM = 5,
-    ROW_COUNT = 6
-};
+#include <array>
+#include <optional>
 
-constexpr bool IsRow(int row) {
-    return row >= ROW_GREGORIAN && row < ROW_COUNT;
+enum class CalendarRow : int { Gregorian, Julian, Roman, Republican, Jewish, Muslim };
+
+inline constexpr int kRowCount = 6;
+inline constexpr std::array<CalendarRow, kRowCount> kAllRows = {
+    CalendarRow::Gregorian,  CalendarRow::Julian, CalendarRow::Roman,
+    CalendarRow::Republican, CalendarRow::Jewish, CalendarRow::Muslim};
+
+// A row's place in the panel: the index of per-row arrays, and the number
+// menus, settings and the CLI store.
+constexpr int RowIndex(CalendarRow row) {
+    return static_cast<int>(row);
+}
+constexpr bool IsRow(int index) {
+    return index >= 0 && index < kRowCount;
+}
+// False only for a value cast from a number that is no row.
+constexpr bool IsRow(CalendarRow row) {
+    return IsRow(RowIndex(row));
+}
+// The row at a stored or typed index; none outside 0 to 5.
+constexpr std::optional<CalendarRow> RowAt(int index) {
+    if (!IsRow(index))
+        return std::nullopt;
+    return static_cast<CalendarRow>(index);
 }
 
 // The date a day has in the calendar in civil use.
@@ -35,7 +50,7 @@ struct CCivilUse {
     bool operator==(const CCivilUse&) const = default;
     bool IsGregorian(const CJulianDay& day) const { return day.GetDayNumber() >= nReformDay; }
     CalendarRow Row(const CJulianDay& day) const {
-        return IsGregorian(day) ? ROW_GREGORIAN : ROW_JULIAN;
+        return IsGregorian(day) ? CalendarRow::Gregorian : CalendarRow::Julian;
     }
     CCivilDate Date(const CJulianDay& day) const {
         const bool gregorian = IsGregorian(day);

@@ -18,9 +18,9 @@ std::string RowYearText(CalendarRow row, const CJulianDay& day, const CYearStyle
         if (const auto dual = RowDualYear(row, day, style))
             return FormatDualYear(*dual);
     }
-    const std::int32_t year = row == ROW_GREGORIAN ? day.GetGregorian().nYear
-                              : row == ROW_JULIAN  ? day.GetJulian().nYear
-                                                   : day.GetRoman().nYear;
+    const std::int32_t year = row == CalendarRow::Gregorian ? day.GetGregorian().nYear
+                              : row == CalendarRow::Julian  ? day.GetJulian().nYear
+                                                            : day.GetRoman().nYear;
     return year != 0 ? std::to_string(year) : std::string();
 }
 
@@ -35,25 +35,24 @@ std::vector<std::string> DayFieldTexts(CalendarRow row, const CJulianDay& day,
     const auto year = [](std::int32_t y) { return y != 0 ? std::to_string(y) : std::string(); };
     std::vector<std::string> texts;
     switch (row) {
-    case ROW_GREGORIAN: {
+    case CalendarRow::Gregorian: {
         const CGregorianDate d = day.GetGregorian();
         texts = {number(d.nDay, 31), month(d.nMonth), RowYearText(row, day, style)};
         break;
     }
-    case ROW_JULIAN: {
+    case CalendarRow::Julian: {
         const CJulianDate d = day.GetJulian();
         texts = {number(d.nDay, 31), month(d.nMonth), RowYearText(row, day, style)};
         break;
     }
-    case ROW_ROMAN: {
+    case CalendarRow::Roman: {
         // Count 1, the named day itself, is written as nothing.
         const CRomanDate d = day.GetRoman();
         texts = {d.nCount >= 2 && d.nCount <= 19 ? TwoDigits(d.nCount) : std::string(),
-                 RomanKindName(d.nKind), month(d.nMonth),
-                 RowYearText(row, day, style)};
+                 RomanKindName(d.nKind), month(d.nMonth), RowYearText(row, day, style)};
         break;
     }
-    case ROW_REPUBLICAN:
+    case CalendarRow::Republican:
         if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra())
             return {};
         {
@@ -61,7 +60,7 @@ std::vector<std::string> DayFieldTexts(CalendarRow row, const CJulianDay& day,
             texts = {number(d.nDay, 30), month(d.nMonth), year(d.nYear)};
         }
         break;
-    case ROW_JEWISH:
+    case CalendarRow::Jewish:
         if (!day.IsJewishEra())
             return {};
         {
@@ -69,7 +68,7 @@ std::vector<std::string> DayFieldTexts(CalendarRow row, const CJulianDay& day,
             texts = {number(d.nDay, 30), month(d.nMonth), year(d.nYear)};
         }
         break;
-    case ROW_MUSLIM:
+    case CalendarRow::Muslim:
         if (!day.IsMuslimEra())
             return {};
         {

@@ -1,10 +1,12 @@
 // The rows whose years a year-start style counts.
 #pragma once
 
-#include "calendar/YearStyle.h"
 #include "calendar/CalendarRow.h"
+#include "calendar/YearStyle.h"
 
-inline bool IsStyledRow(int row) {
-    return row == ROW_GREGORIAN || row == ROW_JULIAN || row == ROW_ROMAN;
+inline constexpr std::array<CalendarRow, 3> kStyledRows = {CalendarRow::Gregorian,
+                                                           CalendarRow::Julian, CalendarRow::Roman};
+
+inline bool IsStyledRow(CalendarRow row) {
+    return row == CalendarRow::Gregorian || row == CalendarRow::Julian || row == CalendarRow::Roman;
 }
-

@@ -20,14 +20,14 @@ constexpr std::int32_t PreviousYear(std::int32_t year) {
 }
 
 CDayMonth DayMonthOf(CJulianDay day, CalendarRow calendar) {
-    return DayMonthOf(day, calendar == ROW_GREGORIAN);
+    return DayMonthOf(day, calendar == CalendarRow::Gregorian);
 }
 
 // The day of a date, or nothing when the calendar has no such date.
 std::optional<CJulianDay> DayOf(std::int32_t day, std::int32_t month, std::int32_t year,
                                 CalendarRow calendar) {
     CJulianDay result;
-    if (calendar == ROW_GREGORIAN) {
+    if (calendar == CalendarRow::Gregorian) {
         if (!CJulianDay::IsValidGregorian({day, month, year}))
             return std::nullopt;
         result.SetGregorian({day, month, year});
@@ -49,7 +49,7 @@ int CompareDayMonth(CDayMonth a, CDayMonth b) {
 
 // Easter Sunday of a modern year as day and month, by the calendar's computus.
 CDayMonth EasterDayMonth(std::int32_t year, CalendarRow calendar) {
-    const bool gregorian = calendar == ROW_GREGORIAN;
+    const bool gregorian = calendar == CalendarRow::Gregorian;
     const CJulianDay easter = EasterSunday(year, gregorian);
     if (easter.GetDayNumber() > 0)
         return DayMonthOf(easter, calendar);
@@ -122,7 +122,7 @@ bool StyleApplies(const CYearStyle& style, CJulianDay day) {
 }
 
 std::int32_t ModernYear(CJulianDay day, CalendarRow calendar) {
-    return calendar == ROW_GREGORIAN ? day.GetGregorian().nYear : day.GetJulian().nYear;
+    return calendar == CalendarRow::Gregorian ? day.GetGregorian().nYear : day.GetJulian().nYear;
 }
 
 std::int32_t StyleYear(CJulianDay day, CalendarRow calendar, const CYearStyle& style) {
@@ -168,8 +168,7 @@ bool ReadingsStraddleChange(const CStyleReadings& readings, const CYearStyle& st
     return readings.nCount == 2 && !StyleApplies(style, readings.days[1]);
 }
 
-std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar,
-                                    const CYearStyle& style) {
+std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar, const CYearStyle& style) {
     const std::int32_t modern = ModernYear(day, calendar);
     const std::int32_t styled = StyleYear(day, calendar, style);
     if (styled == modern)
@@ -273,7 +272,7 @@ CJulianDay DayOfPastedDualYear(std::int32_t day, std::int32_t month, const CDual
 namespace {
 
 CalendarRow CalendarOfRow(CalendarRow row) {
-    return row == ROW_GREGORIAN ? ROW_GREGORIAN : ROW_JULIAN;
+    return row == CalendarRow::Gregorian ? CalendarRow::Gregorian : CalendarRow::Julian;
 }
 
 // The Kalends, Nones or Ides a Roman date counts to.
@@ -289,11 +288,11 @@ CJulianDay RomanNamedDay(CJulianDay day) {
 std::optional<CDualYear> RowDualYear(CalendarRow row, CJulianDay day, const CYearStyle& style) {
     if (day.GetDayNumber() < kFirstSupportedDay || day.GetDayNumber() > kLastSupportedDay)
         return std::nullopt;
-    if (row == ROW_ROMAN) {
+    if (row == CalendarRow::Roman) {
         const CJulianDay named = RomanNamedDay(day);
         if (named.GetDayNumber() < kFirstSupportedDay)
             return std::nullopt;
-        return DualYearOf(named, ROW_JULIAN, style);
+        return DualYearOf(named, CalendarRow::Julian, style);
     }
     return DualYearOf(day, CalendarOfRow(row), style);
 }
@@ -301,7 +300,7 @@ std::optional<CDualYear> RowDualYear(CalendarRow row, CJulianDay day, const CYea
 CStyleReadings RowReadings(CalendarRow row, std::int32_t dayOrCount, std::int32_t kind,
                            std::int32_t month, std::int32_t styleYear, const CYearStyle& style,
                            bool keepEnded) {
-    if (row != ROW_ROMAN)
+    if (row != CalendarRow::Roman)
         return DaysOfStyleDate(dayOrCount, month, styleYear, CalendarOfRow(row), style, keepEnded);
     CStyleReadings readings;
     if (kind < kRomanKalends || kind > kRomanIdes || month < 1 || month > 12)
@@ -310,8 +309,8 @@ CStyleReadings RowReadings(CalendarRow row, std::int32_t dayOrCount, std::int32_
     CJulianDay probe;
     probe.SetRoman({1, kind, month, 2000});
     const std::int32_t namedDayOfMonth = probe.GetJulian().nDay;
-    const CStyleReadings named = DaysOfStyleDate(namedDayOfMonth, month, styleYear,
-                                                 ROW_JULIAN, style, keepEnded);
+    const CStyleReadings named =
+        DaysOfStyleDate(namedDayOfMonth, month, styleYear, CalendarRow::Julian, style, keepEnded);
     for (int i = 0; i < named.nCount; ++i) {
         const CRomanDate date{dayOrCount, kind, month,
                               named.days[static_cast<std::size_t>(i)].GetJulian().nYear};
@@ -332,14 +331,14 @@ CStyleReadings RowReadingsOfDual(CalendarRow row, std::int32_t dayOrCount, std::
         // No style: the later year is the modern one, where an old style
         // could still have counted the earlier.
         CJulianDay day;
-        if (row == ROW_ROMAN) {
+        if (row == CalendarRow::Roman) {
             const CRomanDate date{dayOrCount, kind, month, years.nLater};
             if (!CJulianDay::IsValidRoman(date))
                 return readings;
             CJulianDay named;
             named.SetRoman({1, kind, month, years.nLater});
             const CJulianDate namedDate = named.GetJulian();
-            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years, ROW_JULIAN)
+            if (DayOfPastedDualYear(namedDate.nDay, namedDate.nMonth, years, CalendarRow::Julian)
                     .GetDayNumber() == 0)
                 return readings;
             day.SetRoman(date);
@@ -356,7 +355,7 @@ CStyleReadings RowReadingsOfDual(CalendarRow row, std::int32_t dayOrCount, std::
     // year (the Roman row's is that of the day it counts to).
     for (const std::int32_t modern : {years.nEarlier, years.nLater}) {
         CJulianDay day;
-        if (row == ROW_ROMAN) {
+        if (row == CalendarRow::Roman) {
             const CRomanDate date{dayOrCount, kind, month, modern};
             if (!CJulianDay::IsValidRoman(date))
                 continue;

@@ -3,8 +3,8 @@
 // 30 January 1649 was "30 January 1648", written today 1648/49.
 //
 //   const CYearStyle england{EYearStyle::Annunciation, 2360976};  // until 31 Dec 1751
-//   StyleYear(jd, ROW_JULIAN, england);                // 1648 for 30 Jan 1649
-//   DaysOfStyleDate(30, 1, 1648, ROW_JULIAN, england); // {2323385}
+//   StyleYear(jd, CalendarRow::Julian, england);                // 1648 for 30 Jan 1649
+//   DaysOfStyleDate(30, 1, 1648, CalendarRow::Julian, england); // {2323385}
 //   FormatDualYear(1648, 1649);                                    // "1648/49"
 //
 // A style applies to the Gregorian, Julian and Roman rows only, and only to
@@ -81,8 +81,7 @@ struct CDualYear {
     std::int32_t nLater = 0;
     bool operator==(const CDualYear&) const = default;
 };
-std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar,
-                                    const CYearStyle& style);
+std::optional<CDualYear> DualYearOf(CJulianDay day, CalendarRow calendar, const CYearStyle& style);
 
 // "1648/49", "1699/1700": the later year by its last two digits when both
 // share a century, whole otherwise (and always for years before 1).

@@ -1309,8 +1309,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     }
                     if (!anchor.roman)
                         return FeastDayOf(feast, year, g);
-                    const CalendarRow cal =
-                        g ? ROW_GREGORIAN : ROW_JULIAN;
+                    const CalendarRow cal = g ? CalendarRow::Gregorian : CalendarRow::Julian;
                     CRomanClauseDay roman = RomanClauseDay(*anchor.roman, year, cal);
                     // Charters give the day's own year to the days before the Kalends of
                     // January; this program's copies ("17th day of Kalends January")
@@ -1341,7 +1340,7 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                     continue;
                 }
                 const CalendarRow calendar =
-                    gregorian ? ROW_GREGORIAN : ROW_JULIAN;
+                    gregorian ? CalendarRow::Gregorian : CalendarRow::Julian;
                 if (choice.pRegnal != nullptr) {
                     const CRegnalSpan span =
                         RegnalYearDays(*choice.pRegnal->pReign, choice.pRegnal->nRegnal);
@@ -1440,8 +1439,8 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         const std::string other = std::to_string(dayYear + off);
                         const std::string own = std::to_string(dayYear);
                         reading.checks.push_back(
-                            {false, FormatResString(IDS_INDICTION_OF_ANOTHER_YEAR,
-                                                    {number, other, own})});
+                            {false,
+                             FormatResString(IDS_INDICTION_OF_ANOTHER_YEAR, {number, other, own})});
                     }
                 }
                 for (const CYearChoice& other : choices) {
@@ -1456,8 +1455,9 @@ CClauseResult ReadClause(std::string_view cp1252, const CClauseOptions& options)
                         FormatFeastDate(span.first, civil.IsGregorian(span.first));
                     const std::string to = FormatFeastDate(span.last, civil.IsGregorian(span.last));
                     reading.checks.push_back(
-                        {within, within ? FormatResString(IDS_AGREES, {regnal})
-                                        : FormatResString(IDS_REGNAL_YEAR_RUNS, {regnal, from, to})});
+                        {within, within
+                                     ? FormatResString(IDS_AGREES, {regnal})
+                                     : FormatResString(IDS_REGNAL_YEAR_RUNS, {regnal, from, to})});
                 }
                 if (choice.bDouble) {
                     // Only the months before Lady Day's have two years; the rest of

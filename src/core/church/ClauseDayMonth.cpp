@@ -482,7 +482,7 @@ private:
 
 bool IsLeapYear(std::int32_t year, CalendarRow calendar) {
     const std::int32_t y = year < 0 ? year + 1 : year; // no year 0: 1 BC is a leap year
-    if (calendar == ROW_JULIAN)
+    if (calendar == CalendarRow::Julian)
         return y % 4 == 0;
     return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
 }

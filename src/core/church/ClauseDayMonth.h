@@ -9,7 +9,7 @@
 //
 //   auto roman = FindClauseDayMonths(ClauseWords("vii idus julii"), {false, false, false});
 //   // {count 7, Ides, month 7}, words 0 .. 2
-//   RomanClauseDay(roman[0], 1490, ROW_JULIAN);   // 9 July, year offset 0
+//   RomanClauseDay(roman[0], 1490, CalendarRow::Julian);   // 9 July, year offset 0
 //
 // A written day and month is a date of its own: "den" before it is an
 // article, not St Denis, and "mars" after a day is March, not St Aymar. A

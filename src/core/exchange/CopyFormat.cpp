@@ -37,7 +37,7 @@ bool IsFrench() {
 // A common Jewish year has one Adar, which French simply calls Adar; the
 // numbers keep it as month 6, the list's "Adar I".
 bool IsSingleAdar(CalendarRow row, std::int32_t month, std::int32_t year) {
-    return row == ROW_JEWISH && month == 6 && !CJulianDay::IsValidJewish({1, 7, year});
+    return row == CalendarRow::Jewish && month == 6 && !CJulianDay::IsValidJewish({1, 7, year});
 }
 
 std::string MonthText(CalendarRow row, std::int32_t month, std::int32_t year, std::int32_t form) {
@@ -82,7 +82,8 @@ std::string FrenchRomanPhrase(const CRowValues& v, const std::string& separator,
         text = "veille des ";
     else if (count != 1)
         text = OrdinalText(count, ETextLanguage::French) + " jour avant les ";
-    text += kind + " " + FrenchOfMonth(RowMonthName(ROW_ROMAN, v.nThird, ETextLanguage::French));
+    text += kind + " " +
+            FrenchOfMonth(RowMonthName(CalendarRow::Roman, v.nThird, ETextLanguage::French));
     return text + separator + year;
 }
 
@@ -131,8 +132,8 @@ std::string Appendix(const CJulianDay& day, const CCopyFormat& format) {
     constexpr EIndiction kStyles[] = {EIndiction::Roman, EIndiction::Greek, EIndiction::Bedan};
     if (format.nIndiction >= COPY_INDICTION_ROMAN && format.nIndiction <= COPY_INDICTION_BEDAN) {
         const std::int32_t style = format.nIndiction - COPY_INDICTION_ROMAN;
-        text += ", indiction " + Decimal(Indiction(day, kStyles[style], format.civil), false) + " (" +
-                LoadResString(IDS_INDICTION_FIRST + style) + ")";
+        text += ", indiction " + Decimal(Indiction(day, kStyles[style], format.civil), false) +
+                " (" + LoadResString(IDS_INDICTION_FIRST + style) + ")";
     }
     return text;
 }
@@ -142,14 +143,15 @@ std::string Appendix(const CJulianDay& day, const CCopyFormat& format) {
 std::string FormatForms(CalendarRow row, const CRowValues& values, const CCopyFormat& format,
                         const std::optional<std::string>& yearText) {
     const std::string year =
-        yearText ? *yearText
-                 : YearText(row == ROW_ROMAN ? values.nFourth : values.nThird, format.nYear);
+        yearText
+            ? *yearText
+            : YearText(row == CalendarRow::Roman ? values.nFourth : values.nThird, format.nYear);
     std::string separator = format.strSeparator.substr(0, kMaxCopySeparator);
     // A NUL would end the clipboard text early.
     separator = separator.substr(0, separator.find('\0'));
 
     std::string text;
-    if (row != ROW_ROMAN) {
+    if (row != CalendarRow::Roman) {
         text = DayText(values.nFirst, format) + separator +
                MonthText(row, values.nSecond, values.nThird, format.nMonth) + separator + year;
         return text;
@@ -166,7 +168,8 @@ std::string FormatForms(CalendarRow row, const CRowValues& values, const CCopyFo
             names ? OrdinalText(count) + " day of " : Decimal(count, format.nDay != 0) + separator;
     }
     text += RomanKindName(values.nSecond) + separator +
-            MonthText(ROW_ROMAN, values.nThird, values.nFourth, format.nMonth) + separator + year;
+            MonthText(CalendarRow::Roman, values.nThird, values.nFourth, format.nMonth) +
+            separator + year;
     return text;
 }
 
@@ -200,7 +203,7 @@ std::optional<std::string> FormatDayInRow(CalendarRow row, const CJulianDay& day
         return FormatRowDate(row, values, format);
     if (format.nDualYear == COPY_DUAL_AS_SHOWN)
         return FormatValues(row, values, format, FormatDualYear(*dual));
-    const std::int32_t modern = row == ROW_ROMAN ? values.nFourth : values.nThird;
+    const std::int32_t modern = row == CalendarRow::Roman ? values.nFourth : values.nThird;
     const std::int32_t styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
     return FormatValues(row, values, format, YearText(styleYear, format.nYear));
 }

@@ -2,7 +2,7 @@
 //
 //   CCopyFormat format;                           // 03/06/1997
 //   format = {0, 2, 0, " "};                      // 3 June 97
-//   auto text = FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, format);
+//   auto text = FormatRowDate(CalendarRow::Gregorian, {3, 6, 1997, 0}, format);
 //   // *text == "3 June 97"; nullopt when the row holds no valid date, which
 //   // is also when its Copy entry is greyed.
 //

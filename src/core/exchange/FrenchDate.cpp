@@ -127,15 +127,15 @@ constexpr CNameForm kMuslimNames[] = {
 
 std::span<const CNameForm> NamesOfRow(CalendarRow row) {
     switch (row) {
-    case ROW_GREGORIAN:
-    case ROW_JULIAN:
-    case ROW_ROMAN:
+    case CalendarRow::Gregorian:
+    case CalendarRow::Julian:
+    case CalendarRow::Roman:
         return kGregorianNames;
-    case ROW_REPUBLICAN:
+    case CalendarRow::Republican:
         return kRepublicanNames;
-    case ROW_JEWISH:
+    case CalendarRow::Jewish:
         return kJewishNames;
-    case ROW_MUSLIM:
+    case CalendarRow::Muslim:
         return kMuslimNames;
     default:
         return {};
@@ -285,7 +285,7 @@ bool ReadDayMonthYear(CalendarRow row, CWordReader& in, CRowValues& v) {
     v.nSecond = in.Month(row);
     if (v.nSecond == 0)
         return false;
-    v.nThird = in.Year(row == ROW_REPUBLICAN);
+    v.nThird = in.Year(row == CalendarRow::Republican);
     return v.nThird != 0 && in.AtEnd();
 }
 
@@ -312,7 +312,7 @@ bool ReadRoman(CWordReader& in, CRowValues& v) {
     if (kind == 0)
         return false;
     in.Skip("DE");
-    const std::int32_t month = in.Month(ROW_ROMAN);
+    const std::int32_t month = in.Month(CalendarRow::Roman);
     if (month == 0)
         return false;
     const std::int32_t year = in.Year(false);
@@ -323,7 +323,6 @@ bool ReadRoman(CWordReader& in, CRowValues& v) {
 }
 
 } // namespace
-
 
 namespace paste_detail {
 
@@ -362,7 +361,8 @@ bool ReadFrenchDate(CalendarRow row, std::string_view text, CRowValues& values) 
     // Numbers alone are no French date: 3, 6 and 1997 apart by no-break
     // spaces stay refused, as any separator the paste does not know always was.
     const bool read =
-        (row == ROW_ROMAN ? ReadRoman(in, v) : ReadDayMonthYear(row, in, v)) && in.ReadAWord();
+        (row == CalendarRow::Roman ? ReadRoman(in, v) : ReadDayMonthYear(row, in, v)) &&
+        in.ReadAWord();
     if (read)
         values = v;
     return read;

@@ -105,7 +105,7 @@ bool ReadRoman(const CTokens& t, CRowValues& v) {
         v.nFirst = KindOfName(t.token[0]);
         if (v.nFirst == 0)
             return false;
-        v.nSecond = MonthOfToken(ROW_ROMAN, t.token[1]);
+        v.nSecond = MonthOfToken(CalendarRow::Roman, t.token[1]);
         if (v.nSecond == 0)
             return false;
         v.nThird = LeadingInteger(t.token[2]);
@@ -118,7 +118,7 @@ bool ReadRoman(const CTokens& t, CRowValues& v) {
     v.nSecond = KindOfName(t.token[1]);
     if (v.nSecond == 0)
         return false;
-    v.nThird = MonthOfToken(ROW_ROMAN, t.token[2]);
+    v.nThird = MonthOfToken(CalendarRow::Roman, t.token[2]);
     if (v.nThird == 0)
         return false;
     v.nFourth = t.nCount == 4 ? LeadingInteger(t.token[3]) : 0;
@@ -126,7 +126,7 @@ bool ReadRoman(const CTokens& t, CRowValues& v) {
 }
 
 std::int32_t& YearOf(CalendarRow row, CRowValues& v) {
-    return row == ROW_ROMAN ? v.nFourth : v.nThird;
+    return row == CalendarRow::Roman ? v.nFourth : v.nThird;
 }
 
 // Length of the well-formed UTF-8 character at the start of the text; 0 for
@@ -183,8 +183,9 @@ CPasteParse ParsePastedText(CalendarRow row, std::string_view text) {
     const CTokens tokens = CutTokens(text);
     CRowValues values;
     bool read = false;
-    if (tokens.nCount == 3 || (tokens.nCount == 4 && row == ROW_ROMAN))
-        read = row == ROW_ROMAN ? ReadRoman(tokens, values) : ReadDayMonthYear(row, tokens, values);
+    if (tokens.nCount == 3 || (tokens.nCount == 4 && row == CalendarRow::Roman))
+        read = row == CalendarRow::Roman ? ReadRoman(tokens, values)
+                                         : ReadDayMonthYear(row, tokens, values);
     if (!read || !IsRowDateValid(row, values))
         read = ReadFrenchDate(row, text, values);
     if (!read || !IsRowDateValid(row, values))
@@ -198,13 +199,13 @@ std::int32_t ExpandPastedYear(CalendarRow row, std::int32_t year) {
     if (year < 0 || year > 99)
         return year;
     switch (row) {
-    case ROW_GREGORIAN:
-    case ROW_JULIAN:
-    case ROW_ROMAN:
+    case CalendarRow::Gregorian:
+    case CalendarRow::Julian:
+    case CalendarRow::Roman:
         return year + (year <= 49 ? 2000 : 1900);
-    case ROW_JEWISH:
+    case CalendarRow::Jewish:
         return year + 5700;
-    case ROW_MUSLIM:
+    case CalendarRow::Muslim:
         return year + (year <= 79 ? 1400 : 1300);
     default:
         return year;
@@ -350,7 +351,7 @@ std::optional<CStyleReadings> PastedStyleReadings(CalendarRow row, std::string_v
             return std::nullopt;
         year = YearOf(row, *values);
     }
-    const bool roman = row == ROW_ROMAN;
+    const bool roman = row == CalendarRow::Roman;
     const std::int32_t kind = roman ? values->nSecond : 0;
     const std::int32_t month = roman ? values->nThird : values->nSecond;
     CStyleReadings readings =
@@ -371,9 +372,9 @@ CClauseOptions RowClauseOptions(CalendarRow row, const CYearStyle& style, const 
     CClauseOptions options;
     options.yearStyle = style;
     options.nReformDay = civil.nReformDay;
-    if (row == ROW_GREGORIAN)
+    if (row == CalendarRow::Gregorian)
         options.eReckoning = EFeastReckoning::Gregorian;
-    else if (row == ROW_JULIAN || row == ROW_ROMAN)
+    else if (row == CalendarRow::Julian || row == CalendarRow::Roman)
         options.eReckoning = EFeastReckoning::Julian;
     return options;
 }
@@ -418,8 +419,8 @@ CStyleReadings PastedDays(CalendarRow row, std::string_view text, const CYearSty
                : days;
 }
 
-std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text,
-                                    const CYearStyle& style, const CCivilUse& civil) {
+std::optional<CJulianDay> PastedDay(CalendarRow row, std::string_view text, const CYearStyle& style,
+                                    const CCivilUse& civil) {
     const CStyleReadings days = PastedDays(row, text, style, civil);
     if (days.nCount == 0)
         return std::nullopt;

@@ -21,8 +21,8 @@
 // bare value's year of one or two digits is no GEDCOM year; ranges,
 // periods, BEF/AFT, months and years alone are refused like any other text.
 //
-//   auto day = PastedDay(ROW_GREGORIAN, "3 june 97");   // 3 June 1997
-//   if (day) panel.GoToRowDay(ROW_GREGORIAN, *day);
+//   auto day = PastedDay(CalendarRow::Gregorian, "3 june 97");   // 3 June 1997
+//   if (day) panel.GoToRowDay(CalendarRow::Gregorian, *day);
 //   // Paste menu entry of a row: enabled exactly when PastedDay has a value.
 //
 // Every refusal is a result, never a message. A date is one short line, so a

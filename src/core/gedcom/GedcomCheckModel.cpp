@@ -220,10 +220,10 @@ bool IsSupportedDay(std::int32_t day) {
 
 // The calendar a row's days are written in, for the days column.
 std::string RowCalendarName(CalendarRow row) {
-    constexpr int kNames[ROW_COUNT] = {IDS_CALENDAR_GREGORIAN, IDS_CALENDAR_JULIAN,
+    constexpr int kNames[kRowCount] = {IDS_CALENDAR_GREGORIAN, IDS_CALENDAR_JULIAN,
                                        IDS_CALENDAR_JULIAN,    IDS_CALENDAR_REPUBLICAN,
                                        IDS_CALENDAR_JEWISH,    IDS_CALENDAR_MUSLIM};
-    return IsRow(row) ? LoadResString(kNames[row]) : std::string();
+    return IsRow(row) ? LoadResString(kNames[RowIndex(row)]) : std::string();
 }
 
 std::string Number(std::int32_t number) {
@@ -283,13 +283,13 @@ CalendarRow GedcomCheckRowCalendar(const CGedcomCheckRow& row, const CCivilUse& 
         return civil.Row(day);
     switch (row.eCalendar) {
     case EGedcomCalendar::Gregorian:
-        return ROW_GREGORIAN;
+        return CalendarRow::Gregorian;
     case EGedcomCalendar::Julian:
-        return ROW_JULIAN;
+        return CalendarRow::Julian;
     case EGedcomCalendar::Hebrew:
-        return ROW_JEWISH;
+        return CalendarRow::Jewish;
     case EGedcomCalendar::French:
-        return ROW_REPUBLICAN;
+        return CalendarRow::Republican;
     case EGedcomCalendar::None:
         break;
     }

@@ -641,26 +641,26 @@ std::string CivilValue(bool julian, const CJulianDay& day, EGedcomVersion versio
 
 } // namespace
 
-std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
-                                            EGedcomVersion version, const CCivilUse& civilUse) {
+std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day, EGedcomVersion version,
+                                            const CCivilUse& civilUse) {
     const std::int32_t n = day.GetDayNumber();
     if (n < kFirstSupportedDay || n > kLastSupportedDay)
         return std::nullopt;
     const bool v551 = version == EGedcomVersion::V551;
     switch (row) {
-    case ROW_GREGORIAN:
+    case CalendarRow::Gregorian:
         return CivilValue(false, day, version);
-    case ROW_JULIAN:
-    case ROW_ROMAN:
+    case CalendarRow::Julian:
+    case CalendarRow::Roman:
         return CivilValue(true, day, version);
-    case ROW_REPUBLICAN: {
+    case CalendarRow::Republican: {
         if (n < kFirstRepublicanDay)
             return std::nullopt;
         const CRepublicanDate r = day.GetRepublican();
         return std::string(v551 ? "@#DFRENCH R@ " : "FRENCH_R ") + std::to_string(r.nDay) + ' ' +
                kGedcomFrenchMonths[r.nMonth - 1] + ' ' + std::to_string(r.nYear);
     }
-    case ROW_JEWISH: {
+    case CalendarRow::Jewish: {
         if (n < kFirstJewishDay)
             return std::nullopt;
         const CJewishDate j = day.GetJewish();
@@ -671,7 +671,7 @@ std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
         return std::string(v551 ? "@#DHEBREW@ " : "HEBREW ") + std::to_string(j.nDay) + ' ' +
                month + ' ' + std::to_string(j.nYear);
     }
-    case ROW_MUSLIM: {
+    case CalendarRow::Muslim: {
         if (n < kFirstMuslimDay)
             return std::nullopt;
         const std::string civil = CivilValue(!civilUse.IsGregorian(day), day, version);

@@ -4,7 +4,7 @@
 //   auto value = ReadGedcomDate("@#DJULIAN@ 21 JAN 1718/19");
 //   value.eForm == EGedcomForm::Date; value.nFirst == value.nLast == 2348943
 //   GedcomStatusText(value.nFindings) == "ok"
-//   FormatGedcomDate(ROW_JEWISH, CJulianDay(2460423), EGedcomVersion::V551)
+//   FormatGedcomDate(CalendarRow::Jewish, CJulianDay(2460423), EGedcomVersion::V551)
 //       == "@#DHEBREW@ 14 NSN 5784"
 //
 // Keywords, escapes and month codes are read without regard to case; runs of
@@ -102,5 +102,5 @@ enum class EGedcomVersion : int { V551 = 5, V70 = 7 };
 // Jewish as themselves, the Roman row as its Julian value, the Muslim row as
 // the civil date (with the Muslim date as a phrase in 5.5.1). Nothing when
 // the row has no date that day.
-std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day,
-                                            EGedcomVersion version, const CCivilUse& civil);
+std::optional<std::string> FormatGedcomDate(CalendarRow row, CJulianDay day, EGedcomVersion version,
+                                            const CCivilUse& civil);

@@ -7,7 +7,6 @@
 #include "text/RomanNumeral.h"
 #include "text/StringTable.h"
 
-
 namespace {
 
 // One remembered typed length per month-like field, for the whole process:
@@ -17,16 +16,17 @@ std::array<int, 7> g_nTypedLength{};
 int TypedLengthSlot(PanelField field) {
     if (field == FIELD_ROMAN_KIND)
         return 6;
-    if (FieldKind(field) == PanelFieldKind::Month)
-        return FieldRow(field);
-    return -1;
+    if (FieldKind(field) != PanelFieldKind::Month)
+        return -1;
+    const auto row = FieldRow(field);
+    return row ? RowIndex(*row) : -1;
 }
 
 // A row's year text as a number; the Republican year may be written in
 // Roman numerals, as the period's documents write it ("an VIII").
-std::int32_t ReadYearText(int row, std::string_view text) {
+std::int32_t ReadYearText(CalendarRow row, std::string_view text) {
     const std::int32_t year = ReadLeadingInt(text);
-    if (year != 0 || row != ROW_REPUBLICAN)
+    if (year != 0 || row != CalendarRow::Republican)
         return year;
     std::string upper;
     for (const char c : text) {
@@ -55,10 +55,10 @@ const std::string& EmptyText() {
     return empty;
 }
 
-std::int32_t ModernRowYear(int row, const CJulianDay& day) {
-    return row == ROW_GREGORIAN ? day.GetGregorian().nYear
-           : row == ROW_JULIAN  ? day.GetJulian().nYear
-                                : day.GetRoman().nYear;
+std::int32_t ModernRowYear(CalendarRow row, const CJulianDay& day) {
+    return row == CalendarRow::Gregorian ? day.GetGregorian().nYear
+           : row == CalendarRow::Julian  ? day.GetJulian().nYear
+                                         : day.GetRoman().nYear;
 }
 
 // "1648/50": two years where a dual year would stand, but not one.
@@ -147,7 +147,7 @@ void CCalendarPanel::OnInitialUpdate() {
     const CGregorianDate date = today.GetGregorian();
     m_strField[FIELD_GREG_DAY] = ListEntry(FIELD_GREG_DAY, date.nDay);
     m_strField[FIELD_GREG_MONTH] = ListEntry(FIELD_GREG_MONTH, date.nMonth);
-    m_strField[FIELD_GREG_YEAR] = ShownYearText(ROW_GREGORIAN, today);
+    m_strField[FIELD_GREG_YEAR] = ShownYearText(CalendarRow::Gregorian, today);
     WriteForm();
     ApplyGregorianRow(0);
     m_owner.ArrangeRows(*this);
@@ -182,7 +182,7 @@ int CCalendarPanel::FieldListIndex(PanelField field) const {
     return IsField(field) ? ListPosition(field) - 1 : -1;
 }
 
-std::vector<std::string> CCalendarPanel::GetRowTexts(int row) const {
+std::vector<std::string> CCalendarPanel::GetRowTexts(CalendarRow row) const {
     const CRowFields f = RowFields(row);
     std::vector<std::string> texts;
     for (PanelField field : {f.day, f.kind, f.month, f.year}) {
@@ -253,15 +253,15 @@ const std::string& CCalendarPanel::IconTooltip(int id) {
     }
 }
 
-bool CCalendarPanel::IsIllegal(int row) const {
-    return IsRow(row) && m_bIllegal[row];
+bool CCalendarPanel::IsIllegal(CalendarRow row) const {
+    return IsRow(row) && m_bIllegal[RowIndex(row)];
 }
 
-bool CCalendarPanel::IsRowGreyed(int row) const {
-    return IsRow(row) && m_bGreyed[row];
+bool CCalendarPanel::IsRowGreyed(CalendarRow row) const {
+    return IsRow(row) && m_bGreyed[RowIndex(row)];
 }
 
-bool CCalendarPanel::IsRowShown(int row) const {
+bool CCalendarPanel::IsRowShown(CalendarRow row) const {
     return m_owner.IsRowShown(row);
 }
 
@@ -285,20 +285,23 @@ void CCalendarPanel::OnSelChange(PanelField field, int index) {
     if (!TakeSelection(field, index))
         return;
     WriteForm();
-    CheckAndApply(FieldRow(field));
+    if (const auto row = FieldRow(field))
+        CheckAndApply(*row);
 }
 
 void CCalendarPanel::OnKillFocus(PanelField field) {
-    if (!IsField(field))
+    // A label is no row, and leaving it changes nothing.
+    const auto found = FieldRow(field);
+    if (!found)
         return;
-    const int row = FieldRow(field);
+    const CalendarRow row = *found;
     if (IsRowGreyed(row)) {
         ReadForm();
         // Passing through a greyed row is no edit: the illegal entry the
         // user is working on stays.
         if (RowMatchesLastLegal(row))
             return;
-        m_bGreyed[row] = false;
+        m_bGreyed[RowIndex(row)] = false;
     }
     switch (FieldKind(field)) {
     case PanelFieldKind::Day:
@@ -319,16 +322,16 @@ void CCalendarPanel::OnKillFocus(PanelField field) {
     case PanelFieldKind::Label:
         return;
     }
-    CheckAndApply(FieldRow(field));
+    CheckAndApply(row);
 }
 
 std::optional<CTextSelection> CCalendarPanel::OnEditChange(PanelField field) {
-    if (!IsField(field))
+    const auto row = FieldRow(field);
+    if (!row)
         return std::nullopt;
-    const int row = FieldRow(field);
-    if (IsRowGreyed(row)) {
+    if (IsRowGreyed(*row)) {
         // The greyed values are now the fields of the user's entry.
-        m_bGreyed[row] = false;
+        m_bGreyed[RowIndex(*row)] = false;
         WriteForm();
     }
     const PanelFieldKind kind = FieldKind(field);
@@ -339,14 +342,12 @@ std::optional<CTextSelection> CCalendarPanel::OnEditChange(PanelField field) {
 
 void CCalendarPanel::OnEnter() {
     // The focused field's row; the labels, the icons and no focus mean row 0.
-    int row = FieldRow(m_focusField);
-    if (row < 0)
-        row = ROW_GREGORIAN;
+    const CalendarRow row = FieldRow(m_focusField).value_or(CalendarRow::Gregorian);
     const CRowFields f = RowFields(row);
     ReadForm();
     PadDayText(f.day);
     WriteForm();
-    if (row == ROW_ROMAN)
+    if (row == CalendarRow::Roman)
         KindNumberToName();
     ReadForm();
     MonthNumberToName(f.month);
@@ -365,10 +366,10 @@ std::int32_t CCalendarPanel::ListPosition(PanelField field) const {
     return 0;
 }
 
-bool CCalendarPanel::GetRowFields(int row, std::int32_t& day, std::int32_t& month,
+bool CCalendarPanel::GetRowFields(CalendarRow row, std::int32_t& day, std::int32_t& month,
                                   std::int32_t& year) {
     day = month = year = 0;
-    if (!IsRow(row) || row == ROW_ROMAN)
+    if (!IsRow(row) || row == CalendarRow::Roman)
         return false;
     ReadForm();
     const CRowFields f = RowFields(row);
@@ -390,8 +391,8 @@ void CCalendarPanel::GetRomanFields(std::int32_t& count, std::int32_t& kind, std
     kind = ListPosition(FIELD_ROMAN_KIND);
     month = ListPosition(FIELD_ROMAN_MONTH);
     year = ReadLeadingInt(m_strField[FIELD_ROMAN_YEAR]);
-    if (UsesYearStyle(ROW_ROMAN)) {
-        const auto resolved = ResolveStyledRow(ROW_ROMAN);
+    if (UsesYearStyle(CalendarRow::Roman)) {
+        const auto resolved = ResolveStyledRow(CalendarRow::Roman);
         if (!resolved) {
             year = 0;
             return;
@@ -404,20 +405,20 @@ void CCalendarPanel::GetRomanFields(std::int32_t& count, std::int32_t& kind, std
     }
 }
 
-CRowValues CCalendarPanel::GetRowValues(int row) {
+CRowValues CCalendarPanel::GetRowValues(CalendarRow row) {
     CRowValues v;
-    if (row == ROW_ROMAN)
+    if (row == CalendarRow::Roman)
         GetRomanFields(v.nFirst, v.nSecond, v.nThird, v.nFourth);
     else
         GetRowFields(row, v.nFirst, v.nSecond, v.nThird);
     return v;
 }
 
-bool CCalendarPanel::IsRowLegal(int row) {
-    return IsRow(row) && IsRowDateValid(static_cast<CalendarRow>(row), GetRowValues(row));
+bool CCalendarPanel::IsRowLegal(CalendarRow row) {
+    return IsRow(row) && IsRowDateValid(row, GetRowValues(row));
 }
 
-bool CCalendarPanel::ValidateRow(int row) {
+bool CCalendarPanel::ValidateRow(CalendarRow row) {
     if (!IsRow(row))
         return false;
     const bool legal = IsRowLegal(row);
@@ -427,18 +428,18 @@ bool CCalendarPanel::ValidateRow(int row) {
     return legal;
 }
 
-void CCalendarPanel::CheckAndApply(int row) {
+void CCalendarPanel::CheckAndApply(CalendarRow row) {
     if (ValidateRow(row))
         ApplyRow(row);
 }
 
-void CCalendarPanel::EmptyRow(int row) {
+void CCalendarPanel::EmptyRow(CalendarRow row) {
     const CRowFields f = RowFields(row);
     for (PanelField field : {f.day, f.kind, f.month, f.year}) {
         if (field != FIELD_NONE)
             m_strField[field].clear();
     }
-    m_bGreyed[row] = false;
+    m_bGreyed[RowIndex(row)] = false;
 }
 
 void CCalendarPanel::RememberLegalDay() {
@@ -452,7 +453,7 @@ void CCalendarPanel::RememberLegalDay() {
         m_dayObserver(m_dayShown);
 }
 
-bool CCalendarPanel::HasYearZero(int row) const {
+bool CCalendarPanel::HasYearZero(CalendarRow row) const {
     if (!IsRow(row))
         return false;
     std::string_view text = m_strField[RowFields(row).year];
@@ -466,7 +467,7 @@ bool CCalendarPanel::HasYearZero(int row) const {
     return !text.empty() && text.find_first_not_of('0') == std::string_view::npos;
 }
 
-bool CCalendarPanel::RowMatchesLastLegal(int row) const {
+bool CCalendarPanel::RowMatchesLastLegal(CalendarRow row) const {
     if (!m_bHasLastLegal)
         return false;
     const CRowFields f = RowFields(row);
@@ -477,13 +478,13 @@ bool CCalendarPanel::RowMatchesLastLegal(int row) const {
     return true;
 }
 
-void CCalendarPanel::ShowIllegalDate(int row) {
+void CCalendarPanel::ShowIllegalDate(CalendarRow row) {
     if (!IsRow(row))
         return;
     SetIconVisible(IDC_MARKER_GREG, false);
     SetIconVisible(IDC_MARKER_JUL, false);
     SetRowIcon(row, true, false);
-    for (int other = 0; other < ROW_COUNT; ++other) {
+    for (const CalendarRow other : kAllRows) {
         if (other != row)
             SetRowIcon(other, false, false);
     }
@@ -492,8 +493,8 @@ void CCalendarPanel::ShowIllegalDate(int row) {
     m_strField[FIELD_REP_LABEL].clear();
     // The illegal row keeps what the user typed; the others go back to the
     // last legal day, greyed, so that an edit there need not start from blank.
-    m_bGreyed[row] = false;
-    for (int other = 0; other < ROW_COUNT; ++other) {
+    m_bGreyed[RowIndex(row)] = false;
+    for (const CalendarRow other : kAllRows) {
         if (other == row)
             continue;
         EmptyRow(other);
@@ -504,18 +505,18 @@ void CCalendarPanel::ShowIllegalDate(int row) {
             if (field != FIELD_NONE)
                 m_strField[field] = m_strLastLegal[field];
         }
-        m_bGreyed[other] = true;
+        m_bGreyed[RowIndex(other)] = true;
     }
 }
 
-void CCalendarPanel::SetRowIcon(int row, bool illegal, bool simulated) {
+void CCalendarPanel::SetRowIcon(CalendarRow row, bool illegal, bool simulated) {
     if (!IsRow(row))
         return;
     const CRowIcons icons = RowIcons(row);
     int show = icons.valid;
     if (illegal)
         show = icons.illegal;
-    else if (row == ROW_REPUBLICAN && simulated)
+    else if (row == CalendarRow::Republican && simulated)
         show = icons.simulated;
     if (IsIconVisible(show))
         return;
@@ -525,10 +526,10 @@ void CCalendarPanel::SetRowIcon(int row, bool illegal, bool simulated) {
         SetIconVisible(icons.simulated, false);
     if (IsRowShown(row))
         SetIconVisible(show, true);
-    if (row == ROW_REPUBLICAN)
+    if (row == CalendarRow::Republican)
         m_bSimulated = simulated && !illegal;
     // Kept for the simulated icon too, so no stale illegal flag outlives it.
-    m_bIllegal[row] = illegal;
+    m_bIllegal[RowIndex(row)] = illegal;
 }
 
 void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
@@ -536,27 +537,27 @@ void CCalendarPanel::UpdateCivilMarker(const CJulianDay& day) {
         if (!IsIconVisible(IDC_MARKER_GREG)) {
             m_bGregorianInForce = true;
             SetIconVisible(IDC_MARKER_JUL, false);
-            SetIconVisible(IDC_MARKER_GREG, IsRowShown(ROW_GREGORIAN));
+            SetIconVisible(IDC_MARKER_GREG, IsRowShown(CalendarRow::Gregorian));
         }
     } else if (!IsIconVisible(IDC_MARKER_JUL)) {
         m_bGregorianInForce = false;
         SetIconVisible(IDC_MARKER_GREG, false);
-        SetIconVisible(IDC_MARKER_JUL, IsRowShown(ROW_JULIAN));
+        SetIconVisible(IDC_MARKER_JUL, IsRowShown(CalendarRow::Julian));
     }
 }
 
-std::optional<CJulianDay> CCalendarPanel::DayOfShownRow(int row) {
+std::optional<CJulianDay> CCalendarPanel::DayOfShownRow(CalendarRow row) {
     if (IsRowGreyed(row))
         return std::nullopt;
     const CRowValues values = GetRowValues(row);
-    if (!IsRowDateValid(static_cast<CalendarRow>(row), values))
+    if (!IsRowDateValid(row, values))
         return std::nullopt;
-    return DayOfRowValues(static_cast<CalendarRow>(row), values);
+    return DayOfRowValues(row, values);
 }
 
 void CCalendarPanel::RecheckCivilMarker() {
     // A greyed row 0 is no day shown: the markers stay hidden.
-    const auto day = DayOfShownRow(ROW_GREGORIAN);
+    const auto day = DayOfShownRow(CalendarRow::Gregorian);
     if (!day)
         return;
     UpdateCivilMarker(*day);
@@ -568,9 +569,8 @@ void CCalendarPanel::RecheckCivilMarker() {
 // --- Filling rows ---------------------------------------------------------------------
 
 // The row's fields as the calendar tells the day.
-void CCalendarPanel::WriteRowTexts(int row, const CJulianDay& day) {
-    const std::vector<std::string> texts =
-        DayFieldTexts(static_cast<CalendarRow>(row), day, GetYearStyle());
+void CCalendarPanel::WriteRowTexts(CalendarRow row, const CJulianDay& day) {
+    const std::vector<std::string> texts = DayFieldTexts(row, day, GetYearStyle());
     const CRowFields f = RowFields(row);
     std::size_t i = 0;
     for (const PanelField field : {f.day, f.kind, f.month, f.year}) {
@@ -581,50 +581,50 @@ void CCalendarPanel::WriteRowTexts(int row, const CJulianDay& day) {
     }
 }
 
-void CCalendarPanel::ShowRow(int row, const CJulianDay& day) {
+void CCalendarPanel::ShowRow(CalendarRow row, const CJulianDay& day) {
     if (!IsRow(row))
         return;
     EmptyRow(row);
-    if (row == ROW_REPUBLICAN) {
+    if (row == CalendarRow::Republican) {
         m_strField[FIELD_REP_LABEL].clear();
         if (!day.IsRepublicanEra() && !day.IsSimulatedRepublicanEra()) {
-            SetRowIcon(ROW_REPUBLICAN, false, false);
+            SetRowIcon(CalendarRow::Republican, false, false);
             WriteForm();
             return;
         }
-        SetRowIcon(ROW_REPUBLICAN, false, !day.IsRepublicanEra());
-        WriteRowTexts(ROW_REPUBLICAN, day);
+        SetRowIcon(CalendarRow::Republican, false, !day.IsRepublicanEra());
+        WriteRowTexts(CalendarRow::Republican, day);
         UpdateRepublicanLabel(day);
         return;
     }
     SetRowIcon(row, false);
     WriteRowTexts(row, day);
     MarkEasterReading(row, day);
-    if (row == ROW_GREGORIAN)
+    if (row == CalendarRow::Gregorian)
         UpdateWeekdayLabel(day);
     WriteForm();
 }
 
 // --- Applying rows -------------------------------------------------------------------------
 
-std::optional<CJulianDay> CCalendarPanel::ReadRowDay(int row) {
+std::optional<CJulianDay> CCalendarPanel::ReadRowDay(CalendarRow row) {
     // Callers check the row first. One that did not (a row filled with a
     // day outside its calendar, a day and month forced into an empty row)
     // must not spread a day made up from blank fields over the panel.
     const CRowValues values = GetRowValues(row);
-    if (!IsRow(row) || !IsRowDateValid(static_cast<CalendarRow>(row), values)) {
+    if (!IsRow(row) || !IsRowDateValid(row, values)) {
         ShowIllegalDate(row);
         WriteForm();
         return std::nullopt;
     }
-    return DayOfRowValues(static_cast<CalendarRow>(row), values);
+    return DayOfRowValues(row, values);
 }
 
-void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
+void CCalendarPanel::FinishApply(CalendarRow row, const CJulianDay& day) {
     m_dayShown = day;
     RewriteAppliedYear(row, day);
     UpdateCivilMarker(day);
-    for (int other = 0; other < ROW_COUNT; ++other) {
+    for (const CalendarRow other : kAllRows) {
         if (other != row)
             ShowRow(other, day);
     }
@@ -633,7 +633,7 @@ void CCalendarPanel::FinishApply(int row, const CJulianDay& day) {
 }
 
 void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
-    auto day = ReadRowDay(ROW_GREGORIAN);
+    auto day = ReadRowDay(CalendarRow::Gregorian);
     if (!day)
         return;
     if (offset != 0) {
@@ -646,36 +646,38 @@ void CCalendarPanel::ApplyGregorianRow(std::int32_t offset) {
     }
     m_dayShown = *day;
     UpdateWeekdayLabel(*day);
-    SetRowIcon(ROW_GREGORIAN, false);
+    SetRowIcon(CalendarRow::Gregorian, false);
     UpdateCivilMarker(*day);
     if (offset != 0)
-        ShowRow(ROW_GREGORIAN, *day);
+        ShowRow(CalendarRow::Gregorian, *day);
     else
-        RewriteAppliedYear(ROW_GREGORIAN, *day);
-    for (int row = ROW_JULIAN; row < ROW_COUNT; ++row)
-        ShowRow(row, *day);
+        RewriteAppliedYear(CalendarRow::Gregorian, *day);
+    for (const CalendarRow row : kAllRows) {
+        if (row != CalendarRow::Gregorian)
+            ShowRow(row, *day);
+    }
     RememberLegalDay();
     WriteForm();
 }
 
-void CCalendarPanel::ApplyRow(int row) {
-    if (row == ROW_GREGORIAN)
+void CCalendarPanel::ApplyRow(CalendarRow row) {
+    if (row == CalendarRow::Gregorian)
         return ApplyGregorianRow(0);
     if (!IsRow(row))
         return;
     const auto day = ReadRowDay(row);
     if (!day)
         return;
-    if (row == ROW_REPUBLICAN) {
+    if (row == CalendarRow::Republican) {
         // A year typed in Roman numerals is shown, and copied, as digits.
         m_strField[FIELD_REP_YEAR] = std::to_string(day->GetRepublican().nYear);
         UpdateRepublicanLabel(*day);
     }
-    SetRowIcon(row, false, row == ROW_REPUBLICAN && !day->IsRepublicanEra());
+    SetRowIcon(row, false, row == CalendarRow::Republican && !day->IsRepublicanEra());
     FinishApply(row, *day);
 }
 
-void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
+void CCalendarPanel::GoToRowDay(CalendarRow row, const CJulianDay& day) {
     if (!IsRow(row))
         return;
     ShowRow(row, day);
@@ -684,11 +686,11 @@ void CCalendarPanel::GoToRowDay(int row, const CJulianDay& day) {
 
 // --- Year-start styles ----------------------------------------------------------------------
 
-std::string CCalendarPanel::ShownYearText(int row, const CJulianDay& day) const {
-    return RowYearText(static_cast<CalendarRow>(row), day, GetYearStyle());
+std::string CCalendarPanel::ShownYearText(CalendarRow row, const CJulianDay& day) const {
+    return RowYearText(row, day, GetYearStyle());
 }
 
-bool CCalendarPanel::UsesYearStyle(int row) const {
+bool CCalendarPanel::UsesYearStyle(CalendarRow row) const {
     if (!IsStyledRow(row))
         return false;
     // A dual year typed with no style is read as documents mean it, and
@@ -697,11 +699,11 @@ bool CCalendarPanel::UsesYearStyle(int row) const {
            LooksLikeDualYear(m_strField[RowFields(row).year]);
 }
 
-CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
-    const auto styleRow = static_cast<CalendarRow>(row);
+CStyleReadings CCalendarPanel::ReadStyledRow(CalendarRow row) const {
+    const auto styleRow = row;
     std::int32_t dayOrCount = 0;
     std::int32_t kind = 0;
-    if (row == ROW_ROMAN) {
+    if (row == CalendarRow::Roman) {
         dayOrCount = m_strField[FIELD_ROMAN_COUNT].empty() ? 1 : ListPosition(FIELD_ROMAN_COUNT);
         kind = ListPosition(FIELD_ROMAN_KIND);
     } else {
@@ -719,41 +721,41 @@ CStyleReadings CCalendarPanel::ReadStyledRow(int row) const {
     return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
 }
 
-std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(int row) const {
+std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(CalendarRow row) const {
     const CStyleReadings readings = ReadStyledRow(row);
     if (readings.nCount == 0)
         return std::nullopt;
     // Of a date held twice, the one the row's marker shows; with no marker,
     // the earlier of two Easters but the modern day across a style's end.
-    const int marker = m_nEasterReading[static_cast<std::size_t>(row)];
+    const int marker = m_nEasterReading[RowIndex(row)];
     const bool later =
         readings.nCount == 2 &&
         (ReadingsStraddleChange(readings, GetYearStyle()) ? marker != 0 : marker == 1);
     return readings.days[later ? 1 : 0];
 }
 
-CStyleReadings CCalendarPanel::ReadingsOfShownDate(int row, const CJulianDay& day) const {
+CStyleReadings CCalendarPanel::ReadingsOfShownDate(CalendarRow row, const CJulianDay& day) const {
     const CYearStyle style = GetYearStyle();
     if (!IsStyledRow(row) || style.eStyle == EYearStyle::January)
         return {};
-    const auto styleRow = static_cast<CalendarRow>(row);
+    const auto styleRow = row;
     const std::int32_t modern = ModernRowYear(row, day);
     std::int32_t styleYear = modern;
     if (const auto dual = RowDualYear(styleRow, day, style))
         styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
-    if (row == ROW_ROMAN) {
+    if (row == CalendarRow::Roman) {
         const CRomanDate date = day.GetRoman();
         return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style, true);
     }
-    const CDayMonth date = DayMonthOf(day, row == ROW_GREGORIAN);
+    const CDayMonth date = DayMonthOf(day, row == CalendarRow::Gregorian);
     return RowReadings(styleRow, date.nDay, 0, date.nMonth, styleYear, style, true);
 }
 
-void CCalendarPanel::MarkEasterReading(int row, const CJulianDay& day) {
+void CCalendarPanel::MarkEasterReading(CalendarRow row, const CJulianDay& day) {
     if (!IsStyledRow(row))
         return;
-    int& reading = m_nEasterReading[static_cast<std::size_t>(row)];
-    EReadingChoice& choice = m_eReadingChoice[static_cast<std::size_t>(row)];
+    int& reading = m_nEasterReading[RowIndex(row)];
+    EReadingChoice& choice = m_eReadingChoice[RowIndex(row)];
     reading = -1;
     choice = EReadingChoice::None;
     const CStyleReadings readings = ReadingsOfShownDate(row, day);
@@ -764,7 +766,7 @@ void CCalendarPanel::MarkEasterReading(int row, const CJulianDay& day) {
                                                               : EReadingChoice::Easter;
 }
 
-void CCalendarPanel::RewriteAppliedYear(int row, const CJulianDay& day) {
+void CCalendarPanel::RewriteAppliedYear(CalendarRow row, const CJulianDay& day) {
     // Without a style the year stays as typed ("2000x").
     if (!UsesYearStyle(row))
         return;
@@ -772,16 +774,15 @@ void CCalendarPanel::RewriteAppliedYear(int row, const CJulianDay& day) {
     MarkEasterReading(row, day);
 }
 
-int CCalendarPanel::GetEasterReading(int row) const {
-    return IsStyledRow(row) ? m_nEasterReading[static_cast<std::size_t>(row)] : -1;
+int CCalendarPanel::GetEasterReading(CalendarRow row) const {
+    return IsStyledRow(row) ? m_nEasterReading[RowIndex(row)] : -1;
 }
 
-CCalendarPanel::EReadingChoice CCalendarPanel::GetReadingChoice(int row) const {
-    return GetEasterReading(row) < 0 ? EReadingChoice::None
-                                     : m_eReadingChoice[static_cast<std::size_t>(row)];
+CCalendarPanel::EReadingChoice CCalendarPanel::GetReadingChoice(CalendarRow row) const {
+    return GetEasterReading(row) < 0 ? EReadingChoice::None : m_eReadingChoice[RowIndex(row)];
 }
 
-void CCalendarPanel::SwitchEasterReading(int row) {
+void CCalendarPanel::SwitchEasterReading(CalendarRow row) {
     if (GetEasterReading(row) < 0 || IsRowGreyed(row))
         return;
     ReadForm();
@@ -796,7 +797,7 @@ void CCalendarPanel::SwitchEasterReading(int row) {
 
 void CCalendarPanel::RedisplayDay() {
     if (m_bHasLastLegal)
-        GoToRowDay(ROW_GREGORIAN, m_dayShown);
+        GoToRowDay(CalendarRow::Gregorian, m_dayShown);
 }
 
 // --- Labels --------------------------------------------------------------------------------
@@ -816,29 +817,29 @@ void CCalendarPanel::UpdateRepublicanLabel(const CJulianDay& day) {
 }
 
 void CCalendarPanel::RefreshWeekdayLabel() {
-    if (const auto day = DayOfShownRow(ROW_GREGORIAN))
+    if (const auto day = DayOfShownRow(CalendarRow::Gregorian))
         UpdateWeekdayLabel(*day);
 }
 
 void CCalendarPanel::RefreshRepublicanLabel() {
-    if (const auto day = DayOfShownRow(ROW_REPUBLICAN))
+    if (const auto day = DayOfShownRow(CalendarRow::Republican))
         UpdateRepublicanLabel(*day);
 }
 
 void CCalendarPanel::ShowGregorianDayMonth(std::int32_t day, std::int32_t month) {
     std::int32_t d = 0, m = 0, year = 0;
-    GetRowFields(ROW_GREGORIAN, d, m, year);
+    GetRowFields(CalendarRow::Gregorian, d, m, year);
     CJulianDay jd;
     jd.SetGregorian({day, month, year});
-    ShowRow(ROW_GREGORIAN, jd);
+    ShowRow(CalendarRow::Gregorian, jd);
 }
 
 void CCalendarPanel::ShowJulianDayMonth(std::int32_t day, std::int32_t month) {
     std::int32_t d = 0, m = 0, year = 0;
-    GetRowFields(ROW_JULIAN, d, m, year);
+    GetRowFields(CalendarRow::Julian, d, m, year);
     CJulianDay jd;
     jd.SetJulian({day, month, year});
-    ShowRow(ROW_JULIAN, jd);
+    ShowRow(CalendarRow::Julian, jd);
 }
 
 // --- Field helpers ------------------------------------------------------------------------------
@@ -916,8 +917,8 @@ void CCalendarPanel::ResetTypedLengths() {
 
 CArrangeInput CCalendarPanel::GetArrangeState() const {
     CArrangeInput input;
-    for (int row = 0; row < ROW_COUNT; ++row)
-        input.bShowRow[row] = IsRowShown(row);
+    for (const CalendarRow row : kAllRows)
+        input.bShowRow[RowIndex(row)] = IsRowShown(row);
     input.bIllegal = m_bIllegal;
     input.bSimulated = m_bSimulated;
     input.bGregorianInForce = m_bGregorianInForce;

@@ -70,7 +70,7 @@ public:
     // fields without a list. A view's drop-down highlights this entry.
     int FieldListIndex(PanelField field) const;
     // The texts of a row in screen order (Roman row: count, kind, month, year).
-    std::vector<std::string> GetRowTexts(int row) const;
+    std::vector<std::string> GetRowTexts(CalendarRow row) const;
 
     // Read/write the form. ReadForm runs the reader hook (a view copies its
     // widgets' texts in); WriteForm counts a revision and runs the observer.
@@ -91,14 +91,14 @@ public:
     // Icon or marker by control id (1064 to 1078); false for any other id.
     bool IsIconVisible(int id) const;
     static const std::string& IconTooltip(int id); // empty for the markers
-    bool IsIllegal(int row) const;
+    bool IsIllegal(CalendarRow row) const;
     // The row's year field holds a written zero ("0", "-0"), which no
     // calendar here counts: the year before 1 is -1.
-    bool HasYearZero(int row) const;
+    bool HasYearZero(CalendarRow row) const;
     // While a row is illegal the other rows keep the last legal day's texts,
     // greyed: not the day shown, but where an edit of that row starts from.
     // A row stops being greyed when it is edited, filled or applied.
-    bool IsRowGreyed(int row) const;
+    bool IsRowGreyed(CalendarRow row) const;
     bool IsSimulated() const { return m_bSimulated; }
     // The last legal day the rows showed (0 before the first).
     CJulianDay GetDayShown() const { return m_dayShown; }
@@ -125,31 +125,31 @@ public:
     // --- Row operations ------------------------------------------------------
     // Day, month, year of row 0, 1, 3, 4 or 5 (0 for a text not in its list);
     // false and zeros for any other row.
-    bool GetRowFields(int row, std::int32_t& day, std::int32_t& month, std::int32_t& year);
+    bool GetRowFields(CalendarRow row, std::int32_t& day, std::int32_t& month, std::int32_t& year);
     void GetRomanFields(std::int32_t& count, std::int32_t& kind, std::int32_t& month,
                         std::int32_t& year);
     // The row's fields as numbers (Roman: count, kind, month, year), in the
     // modern count of years; zeros for unset fields and for no row.
-    CRowValues GetRowValues(int row);
+    CRowValues GetRowValues(CalendarRow row);
     // The day a row's fields name, when it is not greyed and names a valid one.
-    std::optional<CJulianDay> DayOfShownRow(int row);
+    std::optional<CJulianDay> DayOfShownRow(CalendarRow row);
     // True when every field of the row is set and its calendar accepts them;
     // nothing is shown or changed.
-    bool IsRowLegal(int row);
+    bool IsRowLegal(CalendarRow row);
     // The same, showing the row as illegal when it is not.
-    bool ValidateRow(int row);
-    void CheckAndApply(int row);
-    void ShowIllegalDate(int row);
-    void SetRowIcon(int row, bool illegal, bool simulated = false);
+    bool ValidateRow(CalendarRow row);
+    void CheckAndApply(CalendarRow row);
+    void ShowIllegalDate(CalendarRow row);
+    void SetRowIcon(CalendarRow row, bool illegal, bool simulated = false);
     void UpdateCivilMarker(const CJulianDay& day);
     void RecheckCivilMarker();
 
-    void ShowRow(int row, const CJulianDay& day);
+    void ShowRow(CalendarRow row, const CJulianDay& day);
 
     // --- Year-start styles -------------------------------------------------
     // The year text a row shows for a day: the dual year where the style
     // gives the row one ("1648/49"), the plain year otherwise.
-    std::string ShownYearText(int row, const CJulianDay& day) const;
+    std::string ShownYearText(CalendarRow row, const CJulianDay& day) const;
     // When the date a row shows can mean two days of its year as typed: 0
     // for the earlier day, 1 for the later. In the Easter style a day of
     // April between two Easters ("after Easter", "before Easter"); where a
@@ -157,20 +157,20 @@ public:
     // named so and the modern one ("30 March 1750" until 1749: 1749/50 or
     // 1750). -1 when the date is held once, and in rows other than the
     // Gregorian, Julian and Roman ones.
-    int GetEasterReading(int row) const;
+    int GetEasterReading(CalendarRow row) const;
     // What the two days differ by, to say so beside the marker.
     enum class EReadingChoice { None, Easter, StyleChange };
-    EReadingChoice GetReadingChoice(int row) const;
+    EReadingChoice GetReadingChoice(CalendarRow row) const;
     // The marker clicked: the row goes to the other day of its date.
-    void SwitchEasterReading(int row);
+    void SwitchEasterReading(CalendarRow row);
     // The day shown again after a change of style, read with the new one.
     void RedisplayDay();
 
     void ApplyGregorianRow(std::int32_t offset);
-    void ApplyRow(int row); // row 0 with offset 0
+    void ApplyRow(CalendarRow row); // row 0 with offset 0
 
     // How every other part moves the panel to a day: fill a row, then apply it.
-    void GoToRowDay(int row, const CJulianDay& day);
+    void GoToRowDay(CalendarRow row, const CJulianDay& day);
 
     void UpdateWeekdayLabel(const CJulianDay& day);
     void UpdateRepublicanLabel(const CJulianDay& day);
@@ -206,33 +206,33 @@ private:
     static constexpr int kIconCount = IDC_ICON_MUS_ILLEGAL - IDC_MARKER_GREG + 1;
 
     void SetIconVisible(int id, bool visible);
-    bool IsRowShown(int row) const;
-    void EmptyRow(int row);
-    void WriteRowTexts(int row, const CJulianDay& day);
+    bool IsRowShown(CalendarRow row) const;
+    void EmptyRow(CalendarRow row);
+    void WriteRowTexts(CalendarRow row, const CJulianDay& day);
     // The day a row holds, or nullopt when it names no supported day.
-    std::optional<CJulianDay> ReadRowDay(int row);
+    std::optional<CJulianDay> ReadRowDay(CalendarRow row);
     std::int32_t ListPosition(PanelField field) const;
-    void FinishApply(int row, const CJulianDay& day);
+    void FinishApply(CalendarRow row, const CJulianDay& day);
     // Keeps every row's texts as those of the last legal day; no row is greyed.
     void RememberLegalDay();
     // Rows 0 to 2 under a style: the days the row's texts mean.
-    bool UsesYearStyle(int row) const;
-    CStyleReadings ReadStyledRow(int row) const;
-    std::optional<CJulianDay> ResolveStyledRow(int row) const;
+    bool UsesYearStyle(CalendarRow row) const;
+    CStyleReadings ReadStyledRow(CalendarRow row) const;
+    std::optional<CJulianDay> ResolveStyledRow(CalendarRow row) const;
     // The days of the date a row shows for the day, read in its style year.
-    CStyleReadings ReadingsOfShownDate(int row, const CJulianDay& day) const;
-    void MarkEasterReading(int row, const CJulianDay& day);
+    CStyleReadings ReadingsOfShownDate(CalendarRow row, const CJulianDay& day) const;
+    void MarkEasterReading(CalendarRow row, const CJulianDay& day);
     // An applied row shows its year as the style writes it.
-    void RewriteAppliedYear(int row, const CJulianDay& day);
+    void RewriteAppliedYear(CalendarRow row, const CJulianDay& day);
     // The row still holds the last legal day's texts, untouched.
-    bool RowMatchesLastLegal(int row) const;
+    bool RowMatchesLastLegal(CalendarRow row) const;
 
     IPanelOwner& m_owner;
     std::array<std::string, FIELD_COUNT> m_strField;
     std::array<std::vector<std::string>, FIELD_COUNT> m_lists;
     std::array<bool, kIconCount> m_bIconVisible{};
-    std::array<bool, ROW_COUNT> m_bIllegal{};            // the row shows its illegal icon
-    std::array<bool, ROW_COUNT> m_bGreyed{};             // the row shows the last legal day, greyed
+    std::array<bool, kRowCount> m_bIllegal{};            // the row shows its illegal icon
+    std::array<bool, kRowCount> m_bGreyed{};             // the row shows the last legal day, greyed
     std::array<std::string, FIELD_COUNT> m_strLastLegal; // the texts of that day
     bool m_bHasLastLegal = false;
     CJulianDay m_dayShown;                           // the last legal day

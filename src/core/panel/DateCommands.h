@@ -17,7 +17,7 @@ void OnPreviousDay(CCalendarPanel& panel);
 void OnNextDay(CCalendarPanel& panel);
 // True when the row's fields make a legal date of the day shown (not a
 // greyed row); nothing is shown or changed.
-bool IsRowDateValid(CCalendarPanel& panel, int row);
+bool IsRowDateValid(CCalendarPanel& panel, CalendarRow row);
 // The year the movable feasts dialog opens with: that of the church year
 // of the day the row in civil use names (FeastsStartYear), or its year as
 // typed while it names no day.

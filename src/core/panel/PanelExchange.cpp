@@ -96,26 +96,27 @@ CPasteRefusal PasteRefusal(CalendarRow row, std::string_view clipboardUtf8,
         refusal.eReason = EPasteReason::TooLong;
         return refusal;
     }
-    for (int other = 0; other < ROW_COUNT && refusal.nOtherRow < 0; ++other) {
-        if (other != row && CanPasteIntoRow(static_cast<CalendarRow>(other), clipboardUtf8, style))
-            refusal.nOtherRow = other;
+    for (const CalendarRow other : kAllRows) {
+        if (other != row && CanPasteIntoRow(other, clipboardUtf8, style)) {
+            refusal.otherRow = other;
+            break;
+        }
     }
     refusal.eReason = ReasonOfRefusal(row, *text, style);
     return refusal;
 }
 
-EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8,
+EFieldPaste ChooseFieldPaste(CalendarRow row, bool plainText, std::string_view clipboardUtf8,
                              const CYearStyle& style) {
-    if (plainText || row < 0 || row >= ROW_COUNT)
+    if (plainText || !IsRow(row))
         return EFieldPaste::FieldText;
-    return CanPasteIntoRow(static_cast<CalendarRow>(row), clipboardUtf8, style)
-               ? EFieldPaste::RowDate
-               : EFieldPaste::FieldText;
+    return CanPasteIntoRow(row, clipboardUtf8, style) ? EFieldPaste::RowDate
+                                                      : EFieldPaste::FieldText;
 }
 
 CalendarRow RowShowingPaste(CalendarRow row, const CJulianDay& day) {
     // A GEDCOM value names its own day, which the row may not have.
-    return IsRowDateValid(row, RowValuesOfDay(row, day)) ? row : ROW_GREGORIAN;
+    return IsRowDateValid(row, RowValuesOfDay(row, day)) ? row : CalendarRow::Gregorian;
 }
 
 bool PasteIntoRow(CCalendarPanel& panel, CalendarRow row, std::string_view clipboardUtf8) {

@@ -2,11 +2,11 @@
 // are UTF-8 here; the panel and the parser work in Windows-1252 inside.
 //
 //   // Copy "from <row>": enabled exactly when CanCopyRow.
-//   if (auto text = CopyRowText(panel, ROW_JEWISH, CopyFormatOf(settings)))
+//   if (auto text = CopyRowText(panel, CalendarRow::Jewish, CopyFormatOf(settings)))
 //       clipboard->setText(QString::fromStdString(*text));
 //   // Paste "to <row>": enabled exactly when CanPasteIntoRow on the
 //   // clipboard's current text; PasteIntoRow moves every row to that day.
-//   PasteIntoRow(panel, ROW_JEWISH, clipboard->text().toStdString());
+//   PasteIntoRow(panel, CalendarRow::Jewish, clipboard->text().toStdString());
 #pragma once
 
 #include "calendar/RowValues.h"
@@ -56,7 +56,7 @@ enum class EPasteReason {
 struct CPasteRefusal {
     EPasteReason eReason = EPasteReason::None; // None: the row reads the text
     // Another row that reads the text, or -1.
-    int nOtherRow = -1;
+    std::optional<CalendarRow> otherRow;
     bool operator==(const CPasteRefusal&) const = default;
 };
 // The most useful reason the row refuses the text, as the paste reads it.
@@ -72,7 +72,7 @@ bool PasteReadsOldStyle(std::string_view clipboardUtf8);
 // lands in all three fields at once; asked for plain text (Ctrl+Shift+V), or
 // with a text the row refuses, the field takes the text as typing would.
 enum class EFieldPaste { RowDate, FieldText };
-EFieldPaste ChooseFieldPaste(int row, bool plainText, std::string_view clipboardUtf8,
+EFieldPaste ChooseFieldPaste(CalendarRow row, bool plainText, std::string_view clipboardUtf8,
                              const CYearStyle& style = {});
 
 // The row a paste into a row moves the panel through: that row, unless it

@@ -9,7 +9,7 @@ constexpr PanelControlId kFieldIds[FIELD_COUNT] = {
     IDC_JEW_YEAR, IDC_MUS_DAY,     IDC_MUS_MONTH,  IDC_MUS_YEAR,    IDC_WEEKDAY_LABEL,
     IDC_REP_LABEL};
 
-constexpr CRowFields kRowFields[ROW_COUNT] = {
+constexpr CRowFields kRowFields[kRowCount] = {
     {FIELD_GREG_DAY, FIELD_NONE, FIELD_GREG_MONTH, FIELD_GREG_YEAR},
     {FIELD_JUL_DAY, FIELD_NONE, FIELD_JUL_MONTH, FIELD_JUL_YEAR},
     {FIELD_ROMAN_COUNT, FIELD_ROMAN_KIND, FIELD_ROMAN_MONTH, FIELD_ROMAN_YEAR},
@@ -18,7 +18,7 @@ constexpr CRowFields kRowFields[ROW_COUNT] = {
     {FIELD_MUS_DAY, FIELD_NONE, FIELD_MUS_MONTH, FIELD_MUS_YEAR},
 };
 
-constexpr CRowIcons kRowIcons[ROW_COUNT] = {
+constexpr CRowIcons kRowIcons[kRowCount] = {
     {IDC_ICON_GREG, IDC_ICON_GREG_ILLEGAL, 0},
     {IDC_ICON_JUL, IDC_ICON_JUL_ILLEGAL, 0},
     {IDC_ICON_ROMAN, IDC_ICON_ROMAN_ILLEGAL, 0},
@@ -63,15 +63,15 @@ PanelFieldKind FieldKind(PanelField field) {
     }
 }
 
-int FieldRow(PanelField field) {
+std::optional<CalendarRow> FieldRow(PanelField field) {
     if (!IsField(field))
-        return -1;
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        const CRowFields& f = kRowFields[row];
+        return std::nullopt;
+    for (const CalendarRow row : kAllRows) {
+        const CRowFields& f = kRowFields[RowIndex(row)];
         if (field == f.day || field == f.kind || field == f.month || field == f.year)
             return row;
     }
-    return -1;
+    return std::nullopt;
 }
 
 PanelControlId FieldControlId(PanelField field) {
@@ -86,14 +86,14 @@ PanelField FieldFromControlId(int id) {
     return FIELD_NONE;
 }
 
-CRowFields RowFields(int row) {
-    if (row < 0 || row >= ROW_COUNT)
+CRowFields RowFields(CalendarRow row) {
+    if (!IsRow(row))
         return {FIELD_NONE, FIELD_NONE, FIELD_NONE, FIELD_NONE};
-    return kRowFields[row];
+    return kRowFields[RowIndex(row)];
 }
 
-CRowIcons RowIcons(int row) {
-    if (row < 0 || row >= ROW_COUNT)
+CRowIcons RowIcons(CalendarRow row) {
+    if (!IsRow(row))
         return {0, 0, 0};
-    return kRowIcons[row];
+    return kRowIcons[RowIndex(row)];
 }

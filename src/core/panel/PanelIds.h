@@ -77,8 +77,8 @@ enum PanelControlId : int {
 enum class PanelFieldKind { Day, Month, Kind, Year, Label };
 
 PanelFieldKind FieldKind(PanelField field);
-// The row a field belongs to; -1 for the labels.
-int FieldRow(PanelField field);
+// The row a field belongs to; none for the labels.
+std::optional<CalendarRow> FieldRow(PanelField field);
 PanelControlId FieldControlId(PanelField field);
 // FIELD_NONE for an id that is not one of the 21 texts.
 PanelField FieldFromControlId(int id);
@@ -91,7 +91,7 @@ struct CRowFields {
     PanelField month;
     PanelField year;
 };
-CRowFields RowFields(int row);
+CRowFields RowFields(CalendarRow row);
 
 // Icons of a row: the valid icon, the illegal one, and for the Republican
 // row the simulated one (0 elsewhere).
@@ -100,4 +100,4 @@ struct CRowIcons {
     int illegal;
     int simulated;
 };
-CRowIcons RowIcons(int row);
+CRowIcons RowIcons(CalendarRow row);

@@ -2,8 +2,8 @@
 
 #include "CalendarPanel.h"
 
-bool CFixedPanelOwner::IsRowShown(int row) const {
-    return row >= 0 && row < ROW_COUNT && m_options.bShowRow[row];
+bool CFixedPanelOwner::IsRowShown(CalendarRow row) const {
+    return IsRow(row) && m_options.bShowRow[RowIndex(row)];
 }
 
 void CFixedPanelOwner::ArrangeRows(CCalendarPanel& panel) {

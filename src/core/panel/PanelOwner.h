@@ -15,7 +15,7 @@ class CCalendarPanel;
 
 class IPanelOwner {
 public:
-    virtual bool IsRowShown(int row) const = 0;
+    virtual bool IsRowShown(CalendarRow row) const = 0;
     virtual std::int32_t GetSaintsMode() const = 0;    // 0 none, 1 Gregorian, 2 Julian, 3 auto
     virtual std::int32_t GetSaintsPresent() const = 0; // 0 traditional list, 1 present list
     virtual bool GetRepFeasts() const = 0;
@@ -34,12 +34,12 @@ protected:
 // The options at the program's defaults: every row shown, saints automatic
 // from the traditional list, feast names on.
 struct CPanelOptions {
-    std::array<bool, ROW_COUNT> bShowRow{true, true, true, true, true, true};
+    std::array<bool, kRowCount> bShowRow{true, true, true, true, true, true};
     std::int32_t nSaintsMode = 3;
     std::int32_t nSaintsPresent = 0;
     bool bRepFeasts = true;
     CYearStyle yearStyle; // 1 January
-    CCivilUse civil{};      // 20 December 1582
+    CCivilUse civil{};    // 20 December 1582
 };
 
 // An owner with fixed options and no window, for the command-line tool and
@@ -49,7 +49,7 @@ public:
     CFixedPanelOwner() = default;
     explicit CFixedPanelOwner(const CPanelOptions& options) : m_options(options) {}
 
-    bool IsRowShown(int row) const override;
+    bool IsRowShown(CalendarRow row) const override;
     std::int32_t GetSaintsMode() const override { return m_options.nSaintsMode; }
     std::int32_t GetSaintsPresent() const override { return m_options.nSaintsPresent; }
     bool GetRepFeasts() const override { return m_options.bRepFeasts; }

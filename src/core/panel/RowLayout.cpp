@@ -117,13 +117,13 @@ private:
 };
 
 // A row of day, month and year on one line (rows 0, 1, 4 and 5).
-void PlaceSimpleRow(CLayoutBuilder& b, const CArrangeInput& in, int row, int& y, int marker,
+void PlaceSimpleRow(CLayoutBuilder& b, const CArrangeInput& in, CalendarRow row, int& y, int marker,
                     bool markerShown) {
     const CRowFields fields = RowFields(row);
     const CRowIcons icons = RowIcons(row);
     const int ids[] = {FieldControlId(fields.day), FieldControlId(fields.month),
                        FieldControlId(fields.year), icons.valid, icons.illegal};
-    if (!in.bShowRow[row]) {
+    if (!in.bShowRow[RowIndex(row)]) {
         for (int id : ids)
             b.Show(id, false);
         if (marker)
@@ -137,8 +137,8 @@ void PlaceSimpleRow(CLayoutBuilder& b, const CArrangeInput& in, int row, int& y,
     y += kLayoutRowStep;
     for (int i = 0; i < 3; ++i)
         b.Show(ids[i], true);
-    b.Show(icons.illegal, in.bIllegal[row]);
-    b.Show(icons.valid, !in.bIllegal[row]);
+    b.Show(icons.illegal, in.bIllegal[RowIndex(row)]);
+    b.Show(icons.valid, !in.bIllegal[RowIndex(row)]);
     if (marker)
         b.Show(marker, markerShown);
 }
@@ -173,13 +173,15 @@ CRowLayout ArrangeRows(const CArrangeInput& in) {
     int g = 0;
     if (anyFirstGroup)
         y += kLayoutGroupTop;
-    PlaceSimpleRow(b, in, ROW_GREGORIAN, y, IDC_MARKER_GREG, in.bGregorianInForce && !anyIllegal);
-    PlaceSimpleRow(b, in, ROW_JULIAN, y, IDC_MARKER_JUL, !in.bGregorianInForce && !anyIllegal);
+    PlaceSimpleRow(b, in, CalendarRow::Gregorian, y, IDC_MARKER_GREG,
+                   in.bGregorianInForce && !anyIllegal);
+    PlaceSimpleRow(b, in, CalendarRow::Julian, y, IDC_MARKER_JUL,
+                   !in.bGregorianInForce && !anyIllegal);
 
     const int romanFirstLine[] = {IDC_ROMAN_COUNT, IDC_ROMAN_KIND, IDC_ICON_ROMAN,
                                   IDC_ICON_ROMAN_ILLEGAL};
     const int romanFields[] = {IDC_ROMAN_COUNT, IDC_ROMAN_KIND, IDC_ROMAN_MONTH, IDC_ROMAN_YEAR};
-    if (in.bShowRow[ROW_ROMAN]) {
+    if (in.bShowRow[RowIndex(CalendarRow::Roman)]) {
         for (int id : romanFirstLine)
             b.Move(id, y);
         y += kLayoutRomanLine;
@@ -188,8 +190,8 @@ CRowLayout ArrangeRows(const CArrangeInput& in) {
         y += kLayoutRowStep;
         for (int id : romanFields)
             b.Show(id, true);
-        b.Show(IDC_ICON_ROMAN_ILLEGAL, in.bIllegal[ROW_ROMAN]);
-        b.Show(IDC_ICON_ROMAN, !in.bIllegal[ROW_ROMAN]);
+        b.Show(IDC_ICON_ROMAN_ILLEGAL, in.bIllegal[RowIndex(CalendarRow::Roman)]);
+        b.Show(IDC_ICON_ROMAN, !in.bIllegal[RowIndex(CalendarRow::Roman)]);
     } else {
         for (int id : romanFields)
             b.Show(id, false);
@@ -210,7 +212,7 @@ CRowLayout ArrangeRows(const CArrangeInput& in) {
 
     const int repFields[] = {IDC_REP_DAY, IDC_REP_MONTH, IDC_REP_YEAR};
     const int repIcons[] = {IDC_ICON_REP, IDC_ICON_REP_ILLEGAL, IDC_ICON_REP_SIMULATED};
-    if (in.bShowRow[ROW_REPUBLICAN]) {
+    if (in.bShowRow[RowIndex(CalendarRow::Republican)]) {
         y += kLayoutGroupTop;
         for (int id : repFields)
             b.Move(id, y);
@@ -223,7 +225,7 @@ CRowLayout ArrangeRows(const CArrangeInput& in) {
         for (int id : repFields)
             b.Show(id, true);
         b.Show(IDC_REP_LABEL, true);
-        const bool illegal = !in.bSimulated && in.bIllegal[ROW_REPUBLICAN];
+        const bool illegal = !in.bSimulated && in.bIllegal[RowIndex(CalendarRow::Republican)];
         b.Show(IDC_ICON_REP_SIMULATED, in.bSimulated);
         b.Show(IDC_ICON_REP_ILLEGAL, illegal);
         b.Show(IDC_ICON_REP, !in.bSimulated && !illegal);
@@ -239,8 +241,8 @@ CRowLayout ArrangeRows(const CArrangeInput& in) {
 
     if (anyLastGroup)
         y += kLayoutGroupTop;
-    PlaceSimpleRow(b, in, ROW_JEWISH, y, 0, false);
-    PlaceSimpleRow(b, in, ROW_MUSLIM, y, 0, false);
+    PlaceSimpleRow(b, in, CalendarRow::Jewish, y, 0, false);
+    PlaceSimpleRow(b, in, CalendarRow::Muslim, y, 0, false);
     if (anyLastGroup)
         b.Frame(IDC_GROUP_OTHERS, g, y);
     else

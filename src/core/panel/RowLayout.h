@@ -19,8 +19,8 @@ struct CDialogUnits {
 };
 
 struct CArrangeInput {
-    std::array<bool, ROW_COUNT> bShowRow{true, true, true, true, true, true};
-    std::array<bool, ROW_COUNT> bIllegal{}; // the panel's m_bIllegal
+    std::array<bool, kRowCount> bShowRow{true, true, true, true, true, true};
+    std::array<bool, kRowCount> bIllegal{}; // the panel's m_bIllegal
     bool bSimulated = true;                 // the panel's m_bSimulated
     bool bGregorianInForce = true;          // the panel's m_bGregorianInForce
     bool bToolBar = true;

@@ -6,7 +6,6 @@
 #include "text/Ordinal.h"
 #include "text/StringTable.h"
 
-
 using namespace reform_detail;
 
 namespace {
@@ -104,7 +103,7 @@ CPanelMove CFeastsDialogModel::OnDisplay(EFeast feast) const {
         return move;
     }
     move.bMove = true;
-    move.nRow = m_bGregorian ? kReformRowGregorian : kReformRowJulian;
+    move.row = m_bGregorian ? CalendarRow::Gregorian : CalendarRow::Julian;
     move.day = day;
     return move;
 }

@@ -6,7 +6,7 @@
 //   // year box loses the focus:   dlg.SetYearText(t); dlg.OnYearKillFocus();
 //   // "Calculate" or Enter:       dlg.SetYearText(t); dlg.OnCalculate();
 //   // then copy GetYearText, GetFeastText and the indicators out.
-//   CPanelMove m = dlg.OnDisplay(FEAST_EASTER);  // panel.GoToRowDay(m.nRow, m.day) or warn
+//   CPanelMove m = dlg.OnDisplay(FEAST_EASTER);  // panel.GoToRowDay(m.row, m.day) or warn
 //
 // Nothing is stored; Cancel drops the model.
 #pragma once

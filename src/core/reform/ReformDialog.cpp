@@ -176,7 +176,7 @@ CPanelMove CReformDialogModel::OnDisplayBeginning() {
         return move;
     }
     move.bMove = true;
-    move.nRow = kReformRowGregorian;
+    move.row = CalendarRow::Gregorian;
     move.day.SetGregorian(date);
     return move;
 }

@@ -8,7 +8,7 @@
 //   // and GetCountrySelection; on each widget event:
 //   dlg.OnCountrySelected(i);                // then copy the three texts out
 //   dlg.SetMonthText(t); dlg.OnMonthEditChange();  // type-ahead
-//   CPanelMove m = dlg.OnDisplayBeginning(); // panel.GoToRowDay(m.nRow, m.day) or warn
+//   CPanelMove m = dlg.OnDisplayBeginning(); // panel.GoToRowDay(m.row, m.day) or warn
 //   CReformChoice c = dlg.OnOK();            // warn and stay open, or:
 //   ApplyReformChoice(c, settings, store); panel.RecheckCivilMarker(); close
 //

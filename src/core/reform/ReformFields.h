@@ -2,6 +2,7 @@
 // field texts, the month names, and what a "Display" button asks of the panel.
 #pragma once
 
+#include "calendar/CalendarRow.h"
 #include "calendar/JulianDay.h"
 #include "text/TextSelection.h"
 
@@ -17,21 +18,17 @@ enum : int {
     IDS_REFORM_TOO_EARLY = 12100,  // "The date can not be before october, 15th 1582."
 };
 
-// Rows of the calendar panel the dialogs move (the panel's row numbers).
-enum : int { kReformRowGregorian = 0, kReformRowJulian = 1 };
-
-// What a "Display" button asks for: either move the panel to nRow's day
+// What a "Display" button asks for: either move the panel to row's day
 // (fill that row with the day, then apply it), or show strMessage in a
 // warning box. The dialog stays open either way.
 struct CPanelMove {
     bool bMove = false;
-    int nRow = kReformRowGregorian;
+    CalendarRow row = CalendarRow::Gregorian;
     CJulianDay day;
     std::string strMessage; // Windows-1252; set when bMove is false
 
     bool operator==(const CPanelMove&) const = default;
 };
-
 
 namespace reform_detail {
 

@@ -61,11 +61,11 @@ const CSettingDef& SettingDef(ESetting setting) {
     return kSchema[static_cast<std::size_t>(setting)];
 }
 
-ESetting RowShownSetting(int row) {
-    if (row < 0 || row > 5) {
+ESetting RowShownSetting(CalendarRow row) {
+    if (!IsRow(row)) {
         return SET_COUNT;
     }
-    return static_cast<ESetting>(SET_AFF_CAL0 + row);
+    return static_cast<ESetting>(SET_AFF_CAL0 + RowIndex(row));
 }
 
 bool IsSettingValueAllowed(ESetting setting, std::int32_t value) {

@@ -2,6 +2,8 @@
 // the order a new store is written and the start-up read goes.
 #pragma once
 
+#include "calendar/CalendarRow.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -59,7 +61,7 @@ inline constexpr std::size_t kMaxSeparatorLength = 9;
 const std::array<CSettingDef, SET_COUNT>& SettingsSchema();
 const CSettingDef& SettingDef(ESetting setting);
 // "AffCal<row>" for row 0..5; SET_COUNT (which no write accepts) for any other row.
-ESetting RowShownSetting(int row);
+ESetting RowShownSetting(CalendarRow row);
 // Whether an integer setting may hold this value; false for the separator.
 bool IsSettingValueAllowed(ESetting setting, std::int32_t value);
 // The setting of a store name, empty for a name that is not ours.

@@ -48,15 +48,15 @@ constexpr bool IsJewishLeap(std::int32_t year) {
 CalendarRow RowOfCalendar(ESpanCalendar calendar) {
     switch (calendar) {
     case ESpanCalendar::Julian:
-        return ROW_JULIAN;
+        return CalendarRow::Julian;
     case ESpanCalendar::Republican:
-        return ROW_REPUBLICAN;
+        return CalendarRow::Republican;
     case ESpanCalendar::Jewish:
-        return ROW_JEWISH;
+        return CalendarRow::Jewish;
     case ESpanCalendar::Muslim:
-        return ROW_MUSLIM;
+        return CalendarRow::Muslim;
     default:
-        return ROW_GREGORIAN;
+        return CalendarRow::Gregorian;
     }
 }
 
@@ -79,8 +79,8 @@ public:
     // The day's date; false when the calendar has none for it.
     bool DateOf(std::int32_t dayNumber, CYmd& date) const {
         const CalendarRow row = m_eCalendar != ESpanCalendar::Civil ? m_row
-                                : dayNumber < m_nReform             ? ROW_JULIAN
-                                                                    : ROW_GREGORIAN;
+                                : dayNumber < m_nReform             ? CalendarRow::Julian
+                                                                    : CalendarRow::Gregorian;
         const CRowValues values = RowValuesOfDay(row, dayNumber);
         date = {values.nThird, values.nSecond, values.nFirst};
         return values.nFirst != 0;
@@ -155,7 +155,7 @@ public:
         if (m_eCalendar == ESpanCalendar::Civil) {
             if (InSkippedDays(date))
                 return m_nReform;
-            row = date <= m_lastJulian ? ROW_JULIAN : ROW_GREGORIAN;
+            row = date <= m_lastJulian ? CalendarRow::Julian : CalendarRow::Gregorian;
         }
         const CRowValues values{date.nDay, date.nMonth, date.nYear, 0};
         if (!IsRowDateValid(row, values))
@@ -342,10 +342,10 @@ template <class TTest> std::int32_t FirstHolding(std::int32_t low, std::int32_t 
 } // namespace
 
 ESpanCalendar SpanCalendarOfRow(CalendarRow row) {
-    constexpr ESpanCalendar kCalendars[ROW_COUNT] = {
+    constexpr ESpanCalendar kCalendars[kRowCount] = {
         ESpanCalendar::Gregorian,  ESpanCalendar::Julian, ESpanCalendar::Julian,
         ESpanCalendar::Republican, ESpanCalendar::Jewish, ESpanCalendar::Muslim};
-    return IsRow(row) ? kCalendars[row] : ESpanCalendar::Julian;
+    return IsRow(row) ? kCalendars[RowIndex(row)] : ESpanCalendar::Julian;
 }
 
 std::optional<CDaySpan> SpanBetween(CJulianDay first, CJulianDay last,

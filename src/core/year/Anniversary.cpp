@@ -22,7 +22,7 @@ bool IsJewishLeapYear(std::int32_t year) {
 } // namespace
 
 std::optional<CAnniversary> AnniversaryOfDay(CalendarRow calendar, CJulianDay day) {
-    if (!IsSupported(day) || calendar == ROW_ROMAN)
+    if (!IsSupported(day) || calendar == CalendarRow::Roman)
         return std::nullopt;
     const CRowValues date = RowValuesOfDay(calendar, day);
     if (date.nThird == 0)
@@ -33,9 +33,9 @@ std::optional<CAnniversary> AnniversaryOfDay(CalendarRow calendar, CJulianDay da
 CJulianDay AnniversaryInYear(const CAnniversary& anniversary, std::int32_t year) {
     const CalendarRow calendar = anniversary.eCalendar;
     CRowValues date{anniversary.nDay, anniversary.nMonth, year, 0};
-    if (year == 0 || date.nFirst < 1 || date.nFirst > 30 || calendar == ROW_ROMAN)
+    if (year == 0 || date.nFirst < 1 || date.nFirst > 30 || calendar == CalendarRow::Roman)
         return {};
-    if (calendar == ROW_JEWISH) {
+    if (calendar == CalendarRow::Jewish) {
         const bool leap = IsJewishLeapYear(year);
         if (!leap && date.nSecond == kAdarII)
             date.nSecond = kAdar;
@@ -73,10 +73,10 @@ std::vector<CJulianDay> AnniversaryDays(const CAnniversary& anniversary, CJulian
 
 std::string AnniversarySummary(const CAnniversary& anniversary) {
     const CalendarRow row = anniversary.eCalendar;
-    if (!IsRow(row) || row == ROW_ROMAN)
+    if (!IsRow(row) || row == CalendarRow::Roman)
         return {};
-    const int name = IDS_ANNIVERSARY_GREGORIAN + static_cast<int>(row) - (row > ROW_ROMAN ? 1 : 0);
-    return FormatResString(IDS_ANNIVERSARY_OF,
-                           {JoinFieldTexts(RowFieldTexts(row, anniversary.origin)),
-                            LoadResString(name)});
+    const int name = IDS_ANNIVERSARY_GREGORIAN + RowIndex(row) - (row > CalendarRow::Roman ? 1 : 0);
+    return FormatResString(
+        IDS_ANNIVERSARY_OF,
+        {JoinFieldTexts(RowFieldTexts(row, anniversary.origin)), LoadResString(name)});
 }

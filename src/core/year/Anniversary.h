@@ -1,7 +1,7 @@
 // An anniversary kept in its own calendar: a Jewish date stays on its Jewish
 // date, a Julian one on its Julian date, whatever calendar the year is shown in.
 //
-//   const auto a = AnniversaryOfDay(ROW_JEWISH, CJulianDay(2460256));
+//   const auto a = AnniversaryOfDay(CalendarRow::Jewish, CJulianDay(2460256));
 //   // 30 Heshvan 5784
 //   AnniversaryInYear(*a, 5785);                 // 1 Kislev 5785: Heshvan has 29 days
 //   AnniversaryDays(*a, first, last);            // the days from first to last
@@ -25,7 +25,7 @@
 #include <vector>
 
 struct CAnniversary {
-    CalendarRow eCalendar = ROW_GREGORIAN; // any row but the Roman one
+    CalendarRow eCalendar = CalendarRow::Gregorian; // any row but the Roman one
     std::int32_t nDay = 0;
     std::int32_t nMonth = 0;
     std::int32_t nYear = 0;

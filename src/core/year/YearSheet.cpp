@@ -130,7 +130,7 @@ std::string FormatSkippedDates(const CSkippedDates& skipped) {
     const bool french = TextLanguage() == ETextLanguage::French;
     const CGregorianDate& a = skipped.first;
     const CGregorianDate& b = skipped.last;
-    auto month = [](std::int32_t m) { return RowMonthName(ROW_GREGORIAN, m); };
+    auto month = [](std::int32_t m) { return RowMonthName(CalendarRow::Gregorian, m); };
     std::string text = DayText(a.nDay, french);
     // Appended piece by piece: gcc 12 misreads "x" + std::string as overlapping copies.
     if (a.nMonth == b.nMonth && a.nYear == b.nYear) {
@@ -193,11 +193,11 @@ CYearSheetResult MakeYearSheet(std::int32_t year, const CYearSheetOptions& optio
         auto row = [&](CalendarRow r) {
             return JoinFieldTexts(DayFieldTexts(r, day.day, options.yearStyle));
         };
-        day.strDate = row(day.bGregorian ? ROW_GREGORIAN : ROW_JULIAN);
-        day.strRoman = row(ROW_ROMAN);
-        day.strRepublican = row(ROW_REPUBLICAN);
-        day.strJewish = row(ROW_JEWISH);
-        day.strMuslim = row(ROW_MUSLIM);
+        day.strDate = row(day.bGregorian ? CalendarRow::Gregorian : CalendarRow::Julian);
+        day.strRoman = row(CalendarRow::Roman);
+        day.strRepublican = row(CalendarRow::Republican);
+        day.strJewish = row(CalendarRow::Jewish);
+        day.strMuslim = row(CalendarRow::Muslim);
         day.nWeekday = day.day.GetDayOfWeek();
         // The string table runs Monday..Sunday.
         day.strWeekday = LoadResString(IDS_WEEKDAY_FIRST + (day.nWeekday + 6) % 7);

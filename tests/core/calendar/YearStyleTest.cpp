@@ -27,7 +27,7 @@ struct CDate {
 };
 
 CDate DateOf(CJulianDay day, CalendarRow calendar) {
-    if (calendar == ROW_GREGORIAN) {
+    if (calendar == CalendarRow::Gregorian) {
         const auto g = day.GetGregorian();
         return {g.nDay, g.nMonth, g.nYear};
     }
@@ -58,7 +58,7 @@ bool IsStartDay(CJulianDay day, CalendarRow calendar, EYearStyle style) {
     case EYearStyle::Venetian:
         return date.d == 1 && date.m == 3;
     case EYearStyle::Easter:
-        return day == EasterSunday(date.y, calendar == ROW_GREGORIAN);
+        return day == EasterSunday(date.y, calendar == CalendarRow::Gregorian);
     case EYearStyle::January:
         return date.d == 1 && date.m == 1;
     }
@@ -68,7 +68,7 @@ bool IsStartDay(CJulianDay day, CalendarRow calendar, EYearStyle style) {
 TEST(YearStyle, EveryDayReadsBackAndTheYearTurnsOnlyOnItsDay) {
     for (int s = 0; s < kYearStyleCount; ++s) {
         const CYearStyle style{static_cast<EYearStyle>(s), 0};
-        for (const CalendarRow calendar : {ROW_GREGORIAN, ROW_JULIAN}) {
+        for (const CalendarRow calendar : {CalendarRow::Gregorian, CalendarRow::Julian}) {
             std::int32_t previousYear = StyleYear(CJulianDay(kWalkFirst), calendar, style);
             for (std::int32_t n = kWalkFirst + 1; n <= kWalkLast; ++n) {
                 const CJulianDay day(n);
@@ -116,13 +116,13 @@ TEST(YearStyleRows, ShownYearReadsBackAroundTheChangeDay) {
                  ++n) {
                 const CJulianDay day(n);
                 for (const CalendarRow row :
-                     {ROW_GREGORIAN, ROW_JULIAN, ROW_ROMAN}) {
+                     {CalendarRow::Gregorian, CalendarRow::Julian, CalendarRow::Roman}) {
                     const CRomanDate roman = day.GetRoman();
                     const CDate date =
-                        row == ROW_ROMAN
+                        row == CalendarRow::Roman
                             ? CDate{roman.nCount, roman.nMonth, roman.nYear}
-                            : DateOf(day, row == ROW_GREGORIAN ? ROW_GREGORIAN
-                                                                      : ROW_JULIAN);
+                            : DateOf(day, row == CalendarRow::Gregorian ? CalendarRow::Gregorian
+                                                                        : CalendarRow::Julian);
                     const auto dual = RowDualYear(row, day, style);
                     const CStyleReadings readings =
                         dual ? RowReadingsOfDual(row, date.d, roman.nKind, date.m, *dual, style)
@@ -152,31 +152,31 @@ TEST(YearStyle, TurnOfEachYear) {
         {EYearStyle::Pisan, Julian(1, 4, -1), 1},
     };
     for (const auto& [style, day, year] : cases)
-        EXPECT_EQ(StyleYear(day, ROW_JULIAN, {style, 0}), year)
+        EXPECT_EQ(StyleYear(day, CalendarRow::Julian, {style, 0}), year)
             << YearStyleName(style) << " " << day.GetDayNumber();
 
     const CYearStyle until1700{EYearStyle::Annunciation, Julian(1, 1, 1700).GetDayNumber()};
-    EXPECT_EQ(StyleYear(Julian(1, 2, 1699), ROW_JULIAN, until1700), 1698);
-    EXPECT_EQ(StyleYear(Julian(1, 2, 1700), ROW_JULIAN, until1700), 1700);
+    EXPECT_EQ(StyleYear(Julian(1, 2, 1699), CalendarRow::Julian, until1700), 1698);
+    EXPECT_EQ(StyleYear(Julian(1, 2, 1700), CalendarRow::Julian, until1700), 1700);
     EXPECT_FALSE(StyleApplies(until1700, Julian(1, 1, 1700)));
     EXPECT_TRUE(StyleApplies(until1700, Julian(31, 12, 1699)));
     EXPECT_FALSE(StyleApplies({EYearStyle::January, 0}, Julian(1, 2, 1600)));
     const CYearStyle pisa{EYearStyle::Pisan, Julian(1, 1, 1700).GetDayNumber()};
-    EXPECT_EQ(DaysOfStyleDate(1, 4, 1700, ROW_JULIAN, pisa),
+    EXPECT_EQ(DaysOfStyleDate(1, 4, 1700, CalendarRow::Julian, pisa),
               (CStyleReadings{1, {Julian(1, 4, 1700), CJulianDay()}}));
-    EXPECT_EQ(RowReadingsOfDual(ROW_JULIAN, 1, 4, 4, {1699, 1700}, pisa),
+    EXPECT_EQ(RowReadingsOfDual(CalendarRow::Julian, 1, 4, 4, {1699, 1700}, pisa),
               (CStyleReadings{1, {Julian(1, 4, 1699), CJulianDay()}}));
     // The window offers the day the ended style also named, before the change.
-    const CStyleReadings both = DaysOfStyleDate(1, 4, 1700, ROW_JULIAN, pisa, true);
+    const CStyleReadings both = DaysOfStyleDate(1, 4, 1700, CalendarRow::Julian, pisa, true);
     EXPECT_EQ(both, (CStyleReadings{2, {Julian(1, 4, 1699), Julian(1, 4, 1700)}}));
     EXPECT_TRUE(ReadingsStraddleChange(both, pisa));
     const CYearStyle easter{EYearStyle::Easter, 0};
     EXPECT_FALSE(ReadingsStraddleChange(
-        DaysOfStyleDate(5, 4, 2024, ROW_GREGORIAN, easter, true), easter));
+        DaysOfStyleDate(5, 4, 2024, CalendarRow::Gregorian, easter, true), easter));
 }
 
 TEST(YearStyle, EnglandAround1751) {
-    const CalendarRow julian = ROW_JULIAN;
+    const CalendarRow julian = CalendarRow::Julian;
     const CYearStyle england{EYearStyle::Annunciation, Julian(1, 1, 1752).GetDayNumber()};
     EXPECT_EQ(DaysOfStyleDate(30, 1, 1648, julian, england),
               (CStyleReadings{1, {CJulianDay(2323385), CJulianDay()}}));
@@ -190,7 +190,7 @@ TEST(YearStyle, EnglandAround1751) {
 }
 
 TEST(YearStyle, EasterYearsWithAndWithoutARepeatedApril) {
-    const CalendarRow gregorian = ROW_GREGORIAN;
+    const CalendarRow gregorian = CalendarRow::Gregorian;
     const CYearStyle easter{EYearStyle::Easter, 0};
     EXPECT_EQ(DaysOfStyleDate(5, 4, 2024, gregorian, easter),
               (CStyleReadings{2, {Gregorian(5, 4, 2024), Gregorian(5, 4, 2025)}}));
@@ -202,8 +202,8 @@ TEST(YearStyle, EasterYearsWithAndWithoutARepeatedApril) {
               (CStyleReadings{1, {Gregorian(30, 3, 2025), CJulianDay()}}));
     EXPECT_EQ(DaysOfStyleDate(10, 4, 2025, gregorian, easter).nCount, 0);
     EXPECT_EQ(DaysOfStyleDate(4, 4, 2025, gregorian, easter).days[0], Gregorian(4, 4, 2026));
-    EXPECT_EQ(StyleYear(Julian(21, 4, 2024), ROW_JULIAN, easter), 2023);
-    EXPECT_EQ(StyleYear(Julian(22, 4, 2024), ROW_JULIAN, easter), 2024);
+    EXPECT_EQ(StyleYear(Julian(21, 4, 2024), CalendarRow::Julian, easter), 2023);
+    EXPECT_EQ(StyleYear(Julian(22, 4, 2024), CalendarRow::Julian, easter), 2024);
     EXPECT_EQ(StyleYear(Gregorian(31, 3, 1500), gregorian, easter), 1499);
     EXPECT_EQ(StyleYear(Gregorian(1, 4, 1500), gregorian, easter), 1500);
 }
@@ -244,7 +244,7 @@ TEST(DualYear, WrittenAndRead) {
 }
 
 TEST(DualYear, PastedDayMustBeOneTheEarlierYearCouldHold) {
-    const CalendarRow julian = ROW_JULIAN;
+    const CalendarRow julian = CalendarRow::Julian;
     EXPECT_EQ(DayOfPastedDualYear(30, 1, {1648, 1649}, julian), CJulianDay(2323385));
     EXPECT_EQ(DayOfPastedDualYear(24, 3, {1648, 1649}, julian), Julian(24, 3, 1649));
     EXPECT_EQ(DayOfPastedDualYear(10, 4, {1500, 1501}, julian), Julian(10, 4, 1501));
@@ -253,21 +253,22 @@ TEST(DualYear, PastedDayMustBeOneTheEarlierYearCouldHold) {
     EXPECT_EQ(DayOfPastedDualYear(29, 2, {1647, 1648}, julian), Julian(29, 2, 1648));
     EXPECT_EQ(DayOfPastedDualYear(29, 2, {1648, 1649}, julian), CJulianDay());
     EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, julian), Julian(29, 2, 1700));
-    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, ROW_GREGORIAN), CJulianDay());
+    EXPECT_EQ(DayOfPastedDualYear(29, 2, {1699, 1700}, CalendarRow::Gregorian), CJulianDay());
 }
 
 TEST(YearStyleRows, RomanYearIsTheNamedDays) {
     const CYearStyle annunciation{EYearStyle::Annunciation, 0};
-    EXPECT_EQ(RowDualYear(ROW_ROMAN, Julian(29, 12, 1648), annunciation),
+    EXPECT_EQ(RowDualYear(CalendarRow::Roman, Julian(29, 12, 1648), annunciation),
               (CDualYear{1648, 1649}));
-    EXPECT_FALSE(RowDualYear(ROW_JULIAN, Julian(29, 12, 1648), annunciation));
-    EXPECT_EQ(RowReadings(ROW_ROMAN, 4, kRomanKalends, 1, 1648, annunciation),
+    EXPECT_FALSE(RowDualYear(CalendarRow::Julian, Julian(29, 12, 1648), annunciation));
+    EXPECT_EQ(RowReadings(CalendarRow::Roman, 4, kRomanKalends, 1, 1648, annunciation),
               (CStyleReadings{1, {Julian(29, 12, 1648), CJulianDay()}}));
-    EXPECT_EQ(RowReadingsOfDual(ROW_JULIAN, 30, 1, 1, {1648, 1649}, annunciation),
+    EXPECT_EQ(RowReadingsOfDual(CalendarRow::Julian, 30, 1, 1, {1648, 1649}, annunciation),
               (CStyleReadings{1, {CJulianDay(2323385), CJulianDay()}}));
-    EXPECT_EQ(RowReadingsOfDual(ROW_JULIAN, 30, 6, 6, {1648, 1649}, annunciation).nCount, 0);
-    EXPECT_EQ(RowReadings(ROW_ROMAN, 1, 9, 1, 1648, annunciation).nCount, 0);
-    EXPECT_EQ(RowReadings(ROW_ROMAN, 20, kRomanKalends, 1, 1648, annunciation).nCount, 0);
+    EXPECT_EQ(RowReadingsOfDual(CalendarRow::Julian, 30, 6, 6, {1648, 1649}, annunciation).nCount,
+              0);
+    EXPECT_EQ(RowReadings(CalendarRow::Roman, 1, 9, 1, 1648, annunciation).nCount, 0);
+    EXPECT_EQ(RowReadings(CalendarRow::Roman, 20, kRomanKalends, 1, 1648, annunciation).nCount, 0);
 }
 
 } // namespace

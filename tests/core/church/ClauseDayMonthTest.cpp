@@ -212,7 +212,7 @@ TEST(ClauseDayMonth, RomanStyle) {
 }
 
 std::string RomanDay(std::int32_t count, EClauseMark mark, std::int32_t month, std::int32_t year,
-                     CalendarRow calendar = ROW_JULIAN) {
+                     CalendarRow calendar = CalendarRow::Julian) {
     CClauseDayMonth date;
     date.nCount = count;
     date.eMark = mark;
@@ -252,8 +252,8 @@ TEST(ClauseDayMonth, RomanDays) {
     EXPECT_EQ(RomanDay(18, M::Kalends, 3, 1492), "0/0");
     EXPECT_EQ(RomanDay(5, M::Kalends, 3, -1), "26/2"); // 1 BC was a leap year
     EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700), "26/2");
-    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700, ROW_GREGORIAN), "25/2");
-    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 2000, ROW_GREGORIAN), "26/2");
+    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 1700, CalendarRow::Gregorian), "25/2");
+    EXPECT_EQ(RomanDay(5, M::Kalends, 3, 2000, CalendarRow::Gregorian), "26/2");
 }
 
 // Every day of a leap and a common year, as this program copies it in
@@ -268,8 +268,9 @@ TEST(ClauseDayMonth, ReadsBackTheProgramsRomanDates) {
         end.SetJulian({31, 12, 2001});
         for (; day <= end; day += 1) {
             const CRomanDate roman = day.GetRoman();
-            const auto text = FormatRowDate(
-                ROW_ROMAN, {roman.nCount, roman.nKind, roman.nMonth, roman.nYear}, {0, 2, 1, " "});
+            const auto text = FormatRowDate(CalendarRow::Roman,
+                                            {roman.nCount, roman.nKind, roman.nMonth, roman.nYear},
+                                            {0, 2, 1, " "});
             ASSERT_TRUE(text);
             const auto words = ClauseWords(*text);
             std::vector<bool> claimed(words.size(), false);
@@ -277,7 +278,7 @@ TEST(ClauseDayMonth, ReadsBackTheProgramsRomanDates) {
             const auto found = FindClauseDayMonths(words, claimed);
             ASSERT_EQ(found.size(), 1u) << *text;
             EXPECT_EQ(found[0].nLast - found[0].nFirst + 2, words.size()) << *text;
-            const CRomanClauseDay read = RomanClauseDay(found[0], roman.nYear, ROW_JULIAN);
+            const CRomanClauseDay read = RomanClauseDay(found[0], roman.nYear, CalendarRow::Julian);
             const CJulianDate julian = day.GetJulian();
             EXPECT_EQ(read.nMonth, julian.nMonth) << *text;
             EXPECT_EQ(roman.nYear + read.nYearOffset, julian.nYear) << *text;

@@ -25,58 +25,81 @@ using CopyCase = std::tuple<ETextLanguage, CalendarRow, CRowValues, std::int32_t
 
 TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     const CopyCase cases[] = {
-        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
-        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
-        {E, ROW_GREGORIAN, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
-        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read leniently
-        {E, ROW_GREGORIAN, {3, 6, 1997, 0}, 1, 1, 1, "0123456789AB", "03012345678060123456781997"},
-        {E, ROW_JULIAN, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
-        {E, ROW_JULIAN, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
-        {E, ROW_JULIAN, {29, 2, 4, 0}, 1, 1, 1, "/", "29/02/4"},
-        {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
-        {E, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
-        {E, ROW_ROMAN, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
-        {E, ROW_REPUBLICAN, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
-        {E, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
-        {E, ROW_MUSLIM, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
+        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
+        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
+        {E, CalendarRow::Gregorian, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
+        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read
+                                                                                     // leniently
+        {E,
+         CalendarRow::Gregorian,
+         {3, 6, 1997, 0},
+         1,
+         1,
+         1,
+         "0123456789AB",
+         "03012345678060123456781997"},
+        {E, CalendarRow::Julian, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
+        {E, CalendarRow::Julian, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
+        {E, CalendarRow::Julian, {29, 2, 4, 0}, 1, 1, 1, "/", "29/02/4"},
+        {E, CalendarRow::Roman, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
+        {E, CalendarRow::Roman, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
+        {E, CalendarRow::Roman, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
+        {E, CalendarRow::Republican, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
+        {E, CalendarRow::Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
+        {E, CalendarRow::Muslim, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
         // Refused: a zero or empty year, values outside their lists, no such day.
-        {E, ROW_GREGORIAN, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
-        {E, ROW_GREGORIAN, {0, 6, 1997, 0}, 1, 1, 1, "/", nullptr},
-        {E, ROW_GREGORIAN, {3, 0, 1997, 0}, 1, 1, 1, "/", nullptr},
-        {E, ROW_ROMAN, {19, 1, 3, 2001}, 1, 1, 1, "/", nullptr}, // count too large there
-        {E, ROW_ROMAN, {2, 3, 12, 2999}, 1, 1, 1, "/", nullptr}, // Ides beyond the range
+        {E, CalendarRow::Gregorian, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
+        {E, CalendarRow::Gregorian, {0, 6, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, CalendarRow::Gregorian, {3, 0, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, CalendarRow::Roman, {19, 1, 3, 2001}, 1, 1, 1, "/", nullptr}, // count too large there
+        {E, CalendarRow::Roman, {2, 3, 12, 2999}, 1, 1, 1, "/", nullptr}, // Ides beyond the range
         {E, static_cast<CalendarRow>(6), {1, 1, 2000, 0}, 1, 1, 1, "/", nullptr},
         // French: "1er" by name only, the Roman day as a historian tells it.
-        {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
-        {F, ROW_GREGORIAN, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
-        {F, ROW_ROMAN, {3, 2, 6, 1997}, 1, 2, 1, " ", "3e jour avant les nones de juin 1997"},
-        {F, ROW_ROMAN, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
-        {F, ROW_ROMAN, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
-        {F, ROW_ROMAN, {2, 1, 8, 2026}, 0, 2, 1, ", ", "veille des calendes d'ao\xFBt, 2026"},
-        {F, ROW_JEWISH, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's Adar
-        {F, ROW_JEWISH, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
+        {F, CalendarRow::Gregorian, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
+        {F, CalendarRow::Gregorian, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
+        {F,
+         CalendarRow::Roman,
+         {3, 2, 6, 1997},
+         1,
+         2,
+         1,
+         " ",
+         "3e jour avant les nones de juin 1997"},
+        {F, CalendarRow::Roman, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
+        {F, CalendarRow::Roman, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
+        {F,
+         CalendarRow::Roman,
+         {2, 1, 8, 2026},
+         0,
+         2,
+         1,
+         ", ",
+         "veille des calendes d'ao\xFBt, 2026"},
+        {F, CalendarRow::Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's
+                                                                                  // Adar
+        {F, CalendarRow::Jewish, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
     };
     for (const auto& [language, row, values, day, month, year, separator, text] : cases) {
         SetTextLanguage(language);
         EXPECT_EQ(FormatRowDate(row, values, {day, month, year, separator}), Opt(text))
-            << "row " << row << " " << values.nFirst << "/" << values.nSecond << "/"
+            << "row " << RowIndex(row) << " " << values.nFirst << "/" << values.nSecond << "/"
             << values.nThird << "/" << values.nFourth;
     }
     SetTextLanguage(E);
     const CCopyFormat withNul{1, 1, 1, std::string("-\0-", 3)};
-    EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {3, 6, 1997, 0}, withNul), "03-06-1997");
+    EXPECT_EQ(FormatRowDate(CalendarRow::Gregorian, {3, 6, 1997, 0}, withNul), "03-06-1997");
 }
 
 TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
     const CCopyFormat names{0, 2, 1, " "};
     const std::tuple<CalendarRow, std::int32_t, const char*> cases[] = {
-        {ROW_MUSLIM, kFirstMuslimDay - 1, nullptr},
-        {ROW_REPUBLICAN, kFirstRepublicanDay - 1, nullptr},
-        {ROW_REPUBLICAN, kFirstRepublicanDay, "1 Vendemiaire 1"},
-        {ROW_GREGORIAN, 0, nullptr},
-        {ROW_ROMAN, kLastSupportedDay, nullptr}, // before an Ides beyond the range
-        {ROW_GREGORIAN, kLastSupportedDay, "31 December 2999"},
-        {ROW_JULIAN, kFirstSupportedDay, "2 January -4713"},
+        {CalendarRow::Muslim, kFirstMuslimDay - 1, nullptr},
+        {CalendarRow::Republican, kFirstRepublicanDay - 1, nullptr},
+        {CalendarRow::Republican, kFirstRepublicanDay, "1 Vendemiaire 1"},
+        {CalendarRow::Gregorian, 0, nullptr},
+        {CalendarRow::Roman, kLastSupportedDay, nullptr}, // before an Ides beyond the range
+        {CalendarRow::Gregorian, kLastSupportedDay, "31 December 2999"},
+        {CalendarRow::Julian, kFirstSupportedDay, "2 January -4713"},
     };
     for (const auto& [row, day, text] : cases)
         EXPECT_EQ(FormatDayInRow(row, CJulianDay(day), names), Opt(text)) << day;
@@ -90,14 +113,15 @@ TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
         {-1, "24 - November - 26"}};
     for (const auto& [choice, text] : cases) {
         const CCopyFormat format{0, 2, 0, " - ", choice};
-        EXPECT_EQ(FormatDayInRow(ROW_JULIAN, CJulianDay(2461382), format), text);
+        EXPECT_EQ(FormatDayInRow(CalendarRow::Julian, CJulianDay(2461382), format), text);
         EXPECT_EQ(GedcomVersionOfCopy(choice).has_value(),
                   choice == COPY_GEDCOM_551 || choice == COPY_GEDCOM_70)
             << choice;
     }
     // No such day: no value either.
-    EXPECT_EQ(FormatRowDate(ROW_GREGORIAN, {29, 2, 1900, 0}, {1, 1, 1, "/", COPY_GEDCOM_551}),
-              std::nullopt);
+    EXPECT_EQ(
+        FormatRowDate(CalendarRow::Gregorian, {29, 2, 1900, 0}, {1, 1, 1, "/", COPY_GEDCOM_551}),
+        std::nullopt);
 }
 
 // The Julian date copied with names and spaces, whether the regnal year is
@@ -120,7 +144,7 @@ TEST(CopyFormat, AppendsTheRegnalYearAndTheIndictionWhereTheyApply) {
     for (const auto& [language, values, regnal, indiction, gedcom, text] : cases) {
         SetTextLanguage(language);
         const CCopyFormat format{0, 2, 1, " ", gedcom, COPY_DUAL_AS_SHOWN, regnal, indiction};
-        EXPECT_EQ(FormatRowDate(ROW_JULIAN, values, format), text);
+        EXPECT_EQ(FormatRowDate(CalendarRow::Julian, values, format), text);
     }
     SetTextLanguage(E);
 }

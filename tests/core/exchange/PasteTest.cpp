@@ -1,7 +1,7 @@
 // The paste: the texts each row reads, and the ones it refuses.
-#include "panel/PanelExchange.h"
 #include "exchange/PasteDate.h"
 #include "gedcom/GedcomLenient.h"
+#include "panel/PanelExchange.h"
 #include "text/StringTable.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,9 @@
 
 namespace {
 
-constexpr CalendarRow G = ROW_GREGORIAN, J = ROW_JULIAN, R = ROW_ROMAN, REP = ROW_REPUBLICAN,
-                      JEW = ROW_JEWISH, MUS = ROW_MUSLIM;
+constexpr CalendarRow G = CalendarRow::Gregorian, J = CalendarRow::Julian, R = CalendarRow::Roman,
+                      REP = CalendarRow::Republican, JEW = CalendarRow::Jewish,
+                      MUS = CalendarRow::Muslim;
 
 TEST(PasteParse, ReadsTheWrittenForms) {
     struct Case {
@@ -47,12 +48,12 @@ TEST(PasteParse, ReadsTheWrittenForms) {
             const CPasteParse parse = ParsePastedText(c.row, c.text);
             EXPECT_EQ(std::pair(parse.bOk, parse.values),
                       std::pair(true, CRowValues{c.first, c.second, c.third, c.fourth}))
-                << "row " << c.row << " \"" << c.text << "\"";
+                << "row " << RowIndex(c.row) << " \"" << c.text << "\"";
         }
     }
     // The text ends at its first NUL.
-    EXPECT_TRUE(ParsePastedText(ROW_GREGORIAN, std::string("3/6/1997\0/5", 11)).bOk);
-    EXPECT_FALSE(ParsePastedText(ROW_GREGORIAN, std::string("3/6\0/1997", 9)).bOk);
+    EXPECT_TRUE(ParsePastedText(CalendarRow::Gregorian, std::string("3/6/1997\0/5", 11)).bOk);
+    EXPECT_FALSE(ParsePastedText(CalendarRow::Gregorian, std::string("3/6\0/1997", 9)).bOk);
 }
 
 // Names whole and in their place, no tabs or dashes as separators, the date
@@ -60,30 +61,33 @@ TEST(PasteParse, ReadsTheWrittenForms) {
 TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
     const auto refused = [](CalendarRow row, std::initializer_list<const char*> texts) {
         for (const char* text : texts)
-            EXPECT_FALSE(ParsePastedText(row, text).bOk) << "row " << row << " \"" << text << "\"";
+            EXPECT_FALSE(ParsePastedText(row, text).bOk)
+                << "row " << RowIndex(row) << " \"" << text << "\"";
     };
-    refused(ROW_GREGORIAN, {" / , . ", "3 Jun 1997", "3 Junes 1997", "0/6/1997", "3/6/0", "3/6/abc",
-                            "3/0/1997", "3/6/1997/5", "3/6", "03-06-1997", "3\t6\t1997"});
-    refused(ROW_GREGORIAN,
+    refused(CalendarRow::Gregorian,
+            {" / , . ", "3 Jun 1997", "3 Junes 1997", "0/6/1997", "3/6/0", "3/6/abc", "3/0/1997",
+             "3/6/1997/5", "3/6", "03-06-1997", "3\t6\t1997"});
+    refused(CalendarRow::Gregorian,
             {"29/2/1900", "29/2/1", "1/13/1997", "1/-6/1997", "1 1 3000", "4294967299/6/1997",
              "3 6 99999999999999999999", "3 Vendemiaire 1997", ""});
-    refused(ROW_GREGORIAN,
+    refused(CalendarRow::Gregorian,
             {"7 d\351cembre", "d\351cembre 7 2026", "7 de d\351cembre 2026", "le le 7 juin 2026",
              "7 juin an MMXXVI", "3-juin-1997", "3\2406\2401997"});
-    refused(ROW_JULIAN, {"3 6 1997 x"});
-    refused(ROW_REPUBLICAN,
+    refused(CalendarRow::Julian, {"3 6 1997 x"});
+    refused(CalendarRow::Republican,
             {"6 13 2", "1 January 2", "3 brumaire VIII", "3 brumaire an IIII", "3 brumaire an VX",
              "3 brumaire an", "3 brumaire an VIIIx", "6 sans-culottides an II", "1 janvier an 2"});
-    refused(ROW_JEWISH,
+    refused(CalendarRow::Jewish,
             {"14 Adar II 5785", "1/7/5785", "14 Adar III 5784", "14 Nissan", "14 Adar I"});
-    refused(ROW_MUSLIM, {"12 Rabi Al-Awwal 1445", "1 Jumad Al-Ula 1445", "1 Al-Ula 1445",
-                         "1 13 1445", "12 Rabia 1445", "1 Joumada 1445"});
-    refused(ROW_ROMAN, {"3 6 6 1997", "Kalends June 1997 x", "3rd day of Kalends June 1997",
-                        "3 Nones June", "3 Nones June 0", "3 Nonesx June 1997", "3 Nones Jun 1997",
-                        "Kal June 1997", "0 Nones June 1997", "Kalends 0 1997", "Kalends June 0",
-                        "19 Kalends March 2001", "17 Kalends March 2001", "9 Ides June 1997",
-                        "3/6/1997", "-3 Nones June 1997", "Kalends January -4713"});
-    refused(ROW_ROMAN,
+    refused(CalendarRow::Muslim, {"12 Rabi Al-Awwal 1445", "1 Jumad Al-Ula 1445", "1 Al-Ula 1445",
+                                  "1 13 1445", "12 Rabia 1445", "1 Joumada 1445"});
+    refused(CalendarRow::Roman,
+            {"3 6 6 1997", "Kalends June 1997 x", "3rd day of Kalends June 1997", "3 Nones June",
+             "3 Nones June 0", "3 Nonesx June 1997", "3 Nones Jun 1997", "Kal June 1997",
+             "0 Nones June 1997", "Kalends 0 1997", "Kalends June 0", "19 Kalends March 2001",
+             "17 Kalends March 2001", "9 Ides June 1997", "3/6/1997", "-3 Nones June 1997",
+             "Kalends January -4713"});
+    refused(CalendarRow::Roman,
             {"3e jour avant les nones de juin", "3e jour avant les nones de June 1997",
              "17e jour avant les calendes de mars 2001", "veille veille des nones de juin 1997",
              "3e jour apr\xE8s les nones de juin 1997", "jour avant les nones de juin 1997",
@@ -96,19 +100,22 @@ TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
 
 TEST(PasteApply, TwoDigitYearsByRow) {
     const std::tuple<CalendarRow, std::int32_t, std::int32_t> cases[] = {
-        {ROW_GREGORIAN, 0, 2000},  {ROW_GREGORIAN, 49, 2049}, {ROW_GREGORIAN, 50, 1950},
-        {ROW_GREGORIAN, 99, 1999}, {ROW_GREGORIAN, 100, 100}, {ROW_GREGORIAN, -5, -5},
-        {ROW_JULIAN, 50, 1950},    {ROW_ROMAN, 4, 2004},      {ROW_JEWISH, 0, 5700},
-        {ROW_JEWISH, 99, 5799},    {ROW_JEWISH, 100, 100},    {ROW_MUSLIM, 79, 1479},
-        {ROW_MUSLIM, 80, 1380},    {ROW_MUSLIM, 100, 100},    {ROW_REPUBLICAN, 99, 99},
+        {CalendarRow::Gregorian, 0, 2000},  {CalendarRow::Gregorian, 49, 2049},
+        {CalendarRow::Gregorian, 50, 1950}, {CalendarRow::Gregorian, 99, 1999},
+        {CalendarRow::Gregorian, 100, 100}, {CalendarRow::Gregorian, -5, -5},
+        {CalendarRow::Julian, 50, 1950},    {CalendarRow::Roman, 4, 2004},
+        {CalendarRow::Jewish, 0, 5700},     {CalendarRow::Jewish, 99, 5799},
+        {CalendarRow::Jewish, 100, 100},    {CalendarRow::Muslim, 79, 1479},
+        {CalendarRow::Muslim, 80, 1380},    {CalendarRow::Muslim, 100, 100},
+        {CalendarRow::Republican, 99, 99},
     };
     for (const auto& [row, written, used] : cases)
-        EXPECT_EQ(ExpandPastedYear(row, written), used) << row << " " << written;
-    EXPECT_EQ(PastedValues(ROW_ROMAN, "Kalends June 97"), (CRowValues{1, 1, 6, 1997}));
-    EXPECT_EQ(PastedValues(ROW_JEWISH, "29 Eloul 84"), (CRowValues{29, 13, 5784, 0}));
+        EXPECT_EQ(ExpandPastedYear(row, written), used) << RowIndex(row) << " " << written;
+    EXPECT_EQ(PastedValues(CalendarRow::Roman, "Kalends June 97"), (CRowValues{1, 1, 6, 1997}));
+    EXPECT_EQ(PastedValues(CalendarRow::Jewish, "29 Eloul 84"), (CRowValues{29, 13, 5784, 0}));
     // The date is tested again in the expanded year: 1402 is no leap year.
-    ASSERT_TRUE(IsRowDateValid(ROW_MUSLIM, {30, 12, 2, 0}));
-    EXPECT_EQ(PastedDay(ROW_MUSLIM, "30/12/2"), std::nullopt);
+    ASSERT_TRUE(IsRowDateValid(CalendarRow::Muslim, {30, 12, 2, 0}));
+    EXPECT_EQ(PastedDay(CalendarRow::Muslim, "30/12/2"), std::nullopt);
 }
 
 // The day each text names in its row (0: refused): the row's own reading
@@ -129,7 +136,8 @@ TEST(PasteApply, GivesTheDayOfTheRow) {
     };
     for (const auto& [row, text, expected] : cases) {
         const auto day = PastedDay(row, text);
-        EXPECT_EQ(day ? day->GetDayNumber() : 0, expected) << row << " \"" << text << "\"";
+        EXPECT_EQ(day ? day->GetDayNumber() : 0, expected)
+            << RowIndex(row) << " \"" << text << "\"";
     }
 }
 
@@ -150,11 +158,12 @@ TEST(PasteApply, EveryRowTakesTheDayAGedcomValueNames) {
         // clang-format on
     };
     for (const auto& [text, expected] : cases) {
-        for (int r = 0; r < ROW_COUNT; ++r) {
-            const auto row = static_cast<CalendarRow>(r);
+        for (const CalendarRow row : kAllRows) {
             const auto day = PastedDay(row, text);
-            EXPECT_EQ(day ? day->GetDayNumber() : 0, expected) << r << " \"" << text << "\"";
-            EXPECT_EQ(CanPasteIntoRow(row, text), expected != 0) << r << " \"" << text << "\"";
+            EXPECT_EQ(day ? day->GetDayNumber() : 0, expected)
+                << RowIndex(row) << " \"" << text << "\"";
+            EXPECT_EQ(CanPasteIntoRow(row, text), expected != 0)
+                << RowIndex(row) << " \"" << text << "\"";
         }
     }
 }
@@ -174,12 +183,11 @@ TEST(PasteApply, AValueReadsAsTheFileCheckReadsIt) {
                     EXPECT_EQ(PastedGedcomDay(text), checked) << text;
                     if (checked && (check.value.nFindings & kGedcomOldStyle)) {
                         ++days;
-                        for (int r = 0; r < ROW_COUNT; ++r)
-                            EXPECT_EQ(PastedDay(static_cast<CalendarRow>(r), text), checked)
-                                << r << ' ' << text;
+                        for (const CalendarRow r : kAllRows)
+                            EXPECT_EQ(PastedDay(r, text), checked) << RowIndex(r) << ' ' << text;
                     }
                     if (check.value.nFindings & kGedcomDualYearMisplaced)
-                        EXPECT_FALSE(PastedDay(ROW_GREGORIAN, text)) << text;
+                        EXPECT_FALSE(PastedDay(CalendarRow::Gregorian, text)) << text;
                 }
             }
         }
@@ -202,21 +210,22 @@ TEST(PasteText, Utf8ArrivesAsWindows1252) {
     EXPECT_EQ(PasteTextFromUtf8(std::string("3/6\0/1997", 9)), "3/6");
     EXPECT_EQ(PasteTextFromUtf8(std::string(kMaxPasteText, '1'))->size(), kMaxPasteText);
     EXPECT_EQ(PasteTextFromUtf8(std::string(kMaxPasteText + 1, '1')), std::nullopt);
-    EXPECT_EQ(PastedDayFromUtf8(ROW_GREGORIAN, "7 D\xC3\211CEMBRE 2026"), CJulianDay(2461382));
-    EXPECT_EQ(PastedDayFromUtf8(ROW_GREGORIAN, "3 \xE2\x9C\x93 1997"), std::nullopt);
+    EXPECT_EQ(PastedDayFromUtf8(CalendarRow::Gregorian, "7 D\xC3\211CEMBRE 2026"),
+              CJulianDay(2461382));
+    EXPECT_EQ(PastedDayFromUtf8(CalendarRow::Gregorian, "3 \xE2\x9C\x93 1997"), std::nullopt);
 }
 
 TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
-    const std::tuple<int, bool, const char*, EFieldPaste> cases[] = {
-        {ROW_GREGORIAN, false, "03/06/1997", EFieldPaste::RowDate},
-        {ROW_GREGORIAN, true, "03/06/1997", EFieldPaste::FieldText},
-        {ROW_MUSLIM, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
-        {ROW_GREGORIAN, false, "29/2/1900", EFieldPaste::FieldText},
-        {-1, false, "03/06/1997", EFieldPaste::FieldText}, // a label has no row
-        {ROW_COUNT, false, "03/06/1997", EFieldPaste::FieldText},
+    const std::tuple<CalendarRow, bool, const char*, EFieldPaste> cases[] = {
+        {CalendarRow::Gregorian, false, "03/06/1997", EFieldPaste::RowDate},
+        {CalendarRow::Gregorian, true, "03/06/1997", EFieldPaste::FieldText},
+        {CalendarRow::Muslim, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
+        {CalendarRow::Gregorian, false, "29/2/1900", EFieldPaste::FieldText},
+        {static_cast<CalendarRow>(kRowCount), false, "03/06/1997", EFieldPaste::FieldText},
     };
     for (const auto& [row, plain, clipboard, expected] : cases)
-        EXPECT_EQ(ChooseFieldPaste(row, plain, clipboard), expected) << row << " " << clipboard;
+        EXPECT_EQ(ChooseFieldPaste(row, plain, clipboard), expected)
+            << RowIndex(row) << " " << clipboard;
 }
 
 } // namespace

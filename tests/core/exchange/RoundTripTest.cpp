@@ -38,13 +38,14 @@ CNumberedFormat FormatNumber(int n) {
 // English names with a space read as two tokens (Adar I and II are French
 // names too, and read as such); the English "3rd day of" is six tokens.
 bool NamesReadBack(CalendarRow row, const CRowValues& v) {
-    if (row == ROW_ROMAN)
+    if (row == CalendarRow::Roman)
         return v.nFirst == 1;
-    return row == ROW_JEWISH || RowMonthName(row, v.nSecond).find(' ') == std::string::npos;
+    return row == CalendarRow::Jewish ||
+           RowMonthName(row, v.nSecond).find(' ') == std::string::npos;
 }
 
 std::int32_t& YearOf(CalendarRow row, CRowValues& v) {
-    return row == ROW_ROMAN ? v.nFourth : v.nThird;
+    return row == CalendarRow::Roman ? v.nFourth : v.nThird;
 }
 
 TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
@@ -57,15 +58,16 @@ TEST(CopyPasteRoundTrip, EveryCopiedDayPastesBack) {
     int sameDay = 0, refusedTwoDigit = 0;
     for (std::size_t i = 0; i < days.size(); ++i) {
         const CJulianDay day(days[i]);
-        for (int r = 0; r < ROW_COUNT; ++r) {
-            const auto row = static_cast<CalendarRow>(r);
-            const CNumberedFormat f = FormatNumber(static_cast<int>((i * 7 + r) % kFormatCount));
+        for (const CalendarRow r : kAllRows) {
+            const CalendarRow row = r;
+            const CNumberedFormat f = FormatNumber(
+                static_cast<int>((i * 7 + static_cast<std::size_t>(RowIndex(r))) % kFormatCount));
             SetTextLanguage(f.language);
             const auto text = FormatDayInRow(row, day, f.format);
             SetTextLanguage(ETextLanguage::English);
             if (!text)
                 continue; // a blank row
-            SCOPED_TRACE(std::to_string(r) + " \"" + *text + "\"");
+            SCOPED_TRACE(std::to_string(RowIndex(r)) + " \"" + *text + "\"");
             const auto pasted = PastedDay(row, *text);
             if (f.format.nGedcom != COPY_GEDCOM_NONE) {
                 if (!PastedValues(row, *text)) // else the row's own reading stands (below)
@@ -116,7 +118,7 @@ TEST(CopyPasteRoundTrip, DatesWithTheirElementsPasteBack) {
     int read = 0;
     for (std::int32_t d = 2150000; d <= 2380000; d += 211) {
         const CJulianDay day(d);
-        for (const CalendarRow row : {ROW_GREGORIAN, ROW_JULIAN}) {
+        for (const CalendarRow row : {CalendarRow::Gregorian, CalendarRow::Julian}) {
             for (const std::int32_t indiction : {COPY_INDICTION_NONE, COPY_INDICTION_ROMAN,
                                                  COPY_INDICTION_GREEK, COPY_INDICTION_BEDAN}) {
                 CCopyFormat format;

@@ -113,33 +113,37 @@ TEST(GedcomDate, FormsAndFullDays) {
 
 TEST(GedcomDate, WriterExamples) {
     const std::tuple<CalendarRow, std::int32_t, const char*, const char*> cases[] = {
-        {ROW_GREGORIAN, 2461382, "7 DEC 2026", "7 DEC 2026"},
-        {ROW_JULIAN, 2461382, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
-        {ROW_MUSLIM, 2461382, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)", "7 DEC 2026"},
-        {ROW_JEWISH, 2453809, "@#DHEBREW@ 14 ADR 5766", "HEBREW 14 ADS 5766"},
-        {ROW_JEWISH, 2454517, "@#DHEBREW@ 14 ADR 5768", "HEBREW 14 ADR 5768"},
-        {ROW_REPUBLICAN, 2376280, "@#DFRENCH R@ 16 FRIM 2", "FRENCH_R 16 FRIM 2"},
-        {ROW_GREGORIAN, 1705428, "15 MAR 44 B.C.", "15 MAR 44 BCE"},
+        {CalendarRow::Gregorian, 2461382, "7 DEC 2026", "7 DEC 2026"},
+        {CalendarRow::Julian, 2461382, "@#DJULIAN@ 24 NOV 2026", "JULIAN 24 NOV 2026"},
+        {CalendarRow::Muslim, 2461382, "INT 7 DEC 2026 (27 Jumad Al-Thani 1448)", "7 DEC 2026"},
+        {CalendarRow::Jewish, 2453809, "@#DHEBREW@ 14 ADR 5766", "HEBREW 14 ADS 5766"},
+        {CalendarRow::Jewish, 2454517, "@#DHEBREW@ 14 ADR 5768", "HEBREW 14 ADR 5768"},
+        {CalendarRow::Republican, 2376280, "@#DFRENCH R@ 16 FRIM 2", "FRENCH_R 16 FRIM 2"},
+        {CalendarRow::Gregorian, 1705428, "15 MAR 44 B.C.", "15 MAR 44 BCE"},
         // Before the reform the civil date of a Muslim day is Julian.
-        {ROW_MUSLIM, 2299160, "INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)", "JULIAN 4 OCT 1582"},
+        {CalendarRow::Muslim, 2299160, "INT @#DJULIAN@ 4 OCT 1582 (17 Ramadhan 990)",
+         "JULIAN 4 OCT 1582"},
     };
     for (const auto& [row, day, v551, v70] : cases) {
         EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V551, {}), v551) << day;
         EXPECT_EQ(FormatGedcomDate(row, day, EGedcomVersion::V70, {}), v70) << day;
     }
-    EXPECT_FALSE(FormatGedcomDate(ROW_REPUBLICAN, kFirstRepublicanDay - 1, EGedcomVersion::V551, {}));
-    EXPECT_FALSE(FormatGedcomDate(ROW_JEWISH, kFirstJewishDay - 1, EGedcomVersion::V70, {}));
-    EXPECT_FALSE(FormatGedcomDate(ROW_MUSLIM, kFirstMuslimDay - 1, EGedcomVersion::V551, {}));
-    EXPECT_FALSE(FormatGedcomDate(ROW_GREGORIAN, 0, EGedcomVersion::V551, {}));
+    EXPECT_FALSE(FormatGedcomDate(CalendarRow::Republican, kFirstRepublicanDay - 1,
+                                  EGedcomVersion::V551, {}));
+    EXPECT_FALSE(
+        FormatGedcomDate(CalendarRow::Jewish, kFirstJewishDay - 1, EGedcomVersion::V70, {}));
+    EXPECT_FALSE(
+        FormatGedcomDate(CalendarRow::Muslim, kFirstMuslimDay - 1, EGedcomVersion::V551, {}));
+    EXPECT_FALSE(FormatGedcomDate(CalendarRow::Gregorian, 0, EGedcomVersion::V551, {}));
 }
 
 TEST(GedcomDate, WriterReadsBackEverywhere) {
     constexpr std::int32_t kStep = 997;
     for (const auto version : {EGedcomVersion::V551, EGedcomVersion::V70}) {
-        for (int row = 0; row < ROW_COUNT; ++row) {
+        for (const CalendarRow row : kAllRows) {
             for (std::int32_t n = kFirstSupportedDay; n <= kLastSupportedDay + kStep; n += kStep) {
                 const std::int32_t day = n > kLastSupportedDay ? kLastSupportedDay : n;
-                const auto text = FormatGedcomDate(static_cast<CalendarRow>(row), day, version, {});
+                const auto text = FormatGedcomDate(row, day, version, {});
                 if (!text)
                     continue;
                 const CGedcomDateValue value = ReadGedcomDate(*text);

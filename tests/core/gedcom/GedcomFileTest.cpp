@@ -225,7 +225,8 @@ TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
     for (const ETextLanguage language : {ETextLanguage::French, ETextLanguage::English}) {
         SetTextLanguage(language);
         for (std::int32_t day = kFirstSupportedDay; day <= kLastSupportedDay; day += 7919) {
-            const CalendarRow row = day >= kDefaultGregorianStart ? ROW_GREGORIAN : ROW_JULIAN;
+            const CalendarRow row =
+                day >= kDefaultGregorianStart ? CalendarRow::Gregorian : CalendarRow::Julian;
             const auto texts = RowFieldTexts(row, CJulianDay(day));
             EXPECT_EQ(GedcomCivilText(day, civil),
                       texts.at(0) + ' ' + texts.at(1) + ' ' + texts.at(2));
@@ -242,20 +243,22 @@ TEST(GedcomCheckModel, CivilTextIsThePanelsRowOfTheCivilCalendar) {
 // the value's own calendar.
 TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
     const std::tuple<const char*, const char*, std::int32_t, CalendarRow> cases[] = {
-        {"1383", "1 January \x96 31 December 1383", 2226191, ROW_GREGORIAN},
-        {"@#DJULIAN@ 1383", "1 January \x96 31 December 1383", 2226199, ROW_JULIAN},
-        {"JUL 1850", "1 \x96 31 July 1850", 2396940, ROW_GREGORIAN},
-        {"FEB 1700", "1 \x96 28 February 1700", 2342004, ROW_GREGORIAN},
-        {"@#DJULIAN@ FEB 1700", "1 \x96 29 February 1700", 2342014, ROW_JULIAN},
-        {"BET MAR 1850 AND 1860", "1 March 1850 \x96 31 December 1860", 2396818, ROW_GREGORIAN},
-        {"FROM 1900 TO 1800", "1 January 1900 \x96 31 December 1800", 2415021, ROW_GREGORIAN},
-        {"BEF 1900", "\x85 \x96 31 December 1899", 2415020, ROW_GREGORIAN},
-        {"AFT 1900", "1 January 1901 \x96 \x85", 2415386, ROW_GREGORIAN},
-        {"@#DHEBREW@ 5784", "1 Tishri \x96 29 Elul 5784", 2460204, ROW_JEWISH},
-        {"14 JUL 1789", "14 July 1789", 2374674, ROW_GREGORIAN},
-        {"ABT @#DJULIAN@ 1 MAR 1600", "11 March 1600", 2305518, ROW_GREGORIAN},
-        {"2 JAN 1200", "26 December 1199", 2159352, ROW_JULIAN},
-        {"(unknown)", "", 0, ROW_GREGORIAN},
+        {"1383", "1 January \x96 31 December 1383", 2226191, CalendarRow::Gregorian},
+        {"@#DJULIAN@ 1383", "1 January \x96 31 December 1383", 2226199, CalendarRow::Julian},
+        {"JUL 1850", "1 \x96 31 July 1850", 2396940, CalendarRow::Gregorian},
+        {"FEB 1700", "1 \x96 28 February 1700", 2342004, CalendarRow::Gregorian},
+        {"@#DJULIAN@ FEB 1700", "1 \x96 29 February 1700", 2342014, CalendarRow::Julian},
+        {"BET MAR 1850 AND 1860", "1 March 1850 \x96 31 December 1860", 2396818,
+         CalendarRow::Gregorian},
+        {"FROM 1900 TO 1800", "1 January 1900 \x96 31 December 1800", 2415021,
+         CalendarRow::Gregorian},
+        {"BEF 1900", "\x85 \x96 31 December 1899", 2415020, CalendarRow::Gregorian},
+        {"AFT 1900", "1 January 1901 \x96 \x85", 2415386, CalendarRow::Gregorian},
+        {"@#DHEBREW@ 5784", "1 Tishri \x96 29 Elul 5784", 2460204, CalendarRow::Jewish},
+        {"14 JUL 1789", "14 July 1789", 2374674, CalendarRow::Gregorian},
+        {"ABT @#DJULIAN@ 1 MAR 1600", "11 March 1600", 2305518, CalendarRow::Gregorian},
+        {"2 JAN 1200", "26 December 1199", 2159352, CalendarRow::Julian},
+        {"(unknown)", "", 0, CalendarRow::Gregorian},
     };
     SetTextLanguage(ETextLanguage::English);
     for (const auto& [value, text, day, row] : cases) {
@@ -267,9 +270,9 @@ TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
         if (day != 0) {
             EXPECT_EQ(GedcomCheckRowCalendar(model.Row(0), {}), row) << value;
             // The column names the calendar its dates are written in.
-            const char* name = row == ROW_GREGORIAN ? "Gregorian"
-                               : row == ROW_JULIAN  ? "Julian"
-                                                    : "Jewish";
+            const char* name = row == CalendarRow::Gregorian ? "Gregorian"
+                               : row == CalendarRow::Julian  ? "Julian"
+                                                             : "Jewish";
             EXPECT_EQ(GedcomCheckDaysText(model.Row(0), {}), std::string(text) + " (" + name + ")");
         }
     }
@@ -277,7 +280,7 @@ TEST(GedcomCheckModel, DaysColumnSaysTheSpanInTheValuesCalendar) {
     CGedcomCheckModel model;
     Load(model, {"1383"});
     EXPECT_EQ(GedcomCheckDaysText(model.Row(0), {}), "1 janvier \x96 31 d\xE9"
-                                                 "cembre 1383 (gr\xE9gorien)");
+                                                     "cembre 1383 (gr\xE9gorien)");
     SetTextLanguage(ETextLanguage::English);
 }
 

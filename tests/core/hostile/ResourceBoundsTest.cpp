@@ -66,22 +66,21 @@ protected:
 
 TEST(HostilePaste, HugeClipboardIsRefusedForEveryRow) {
     const std::string huge = "3/6/1997" + std::string(kHuge, ' ');
-    for (int r = 0; r < ROW_COUNT; ++r) {
-        const auto row = static_cast<CalendarRow>(r);
-        EXPECT_FALSE(ParsePastedText(row, huge).bOk) << r;
-        EXPECT_FALSE(PastedDay(row, huge).has_value()) << r;
-        EXPECT_FALSE(PastedDayFromUtf8(row, huge).has_value()) << r;
+    for (const CalendarRow row : kAllRows) {
+        EXPECT_FALSE(ParsePastedText(row, huge).bOk) << RowIndex(row);
+        EXPECT_FALSE(PastedDay(row, huge).has_value()) << RowIndex(row);
+        EXPECT_FALSE(PastedDayFromUtf8(row, huge).has_value()) << RowIndex(row);
     }
     const std::string date = "3/6/1997";
     const std::string fits = date + std::string(kMaxPasteText - date.size(), ' ');
-    EXPECT_TRUE(PastedDay(ROW_GREGORIAN, fits).has_value());
-    EXPECT_FALSE(PastedDay(ROW_GREGORIAN, fits + ' ').has_value());
+    EXPECT_TRUE(PastedDay(CalendarRow::Gregorian, fits).has_value());
+    EXPECT_FALSE(PastedDay(CalendarRow::Gregorian, fits + ' ').has_value());
     const std::string cut = date + '\0' + std::string(kHuge, 'x');
-    EXPECT_EQ(PastedDay(ROW_GREGORIAN, cut), CJulianDay(2450603));
-    EXPECT_EQ(PastedDayFromUtf8(ROW_GREGORIAN, cut), CJulianDay(2450603));
+    EXPECT_EQ(PastedDay(CalendarRow::Gregorian, cut), CJulianDay(2450603));
+    EXPECT_EQ(PastedDayFromUtf8(CalendarRow::Gregorian, cut), CJulianDay(2450603));
     std::string late = fits + std::string(8, ' ');
     late[kMaxPasteText + 1] = '\0'; // a zero only past the bound
-    EXPECT_FALSE(ParsePastedText(ROW_GREGORIAN, late).bOk);
+    EXPECT_FALSE(ParsePastedText(CalendarRow::Gregorian, late).bOk);
 }
 
 TEST_F(HostileLists, SingleLineIsDroppedInBoundedMemory) {

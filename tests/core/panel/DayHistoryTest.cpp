@@ -56,7 +56,7 @@ TEST_F(PanelTest, EveryMoveOfThePanelIsTold) {
         if (told.empty() || told.back() != day.GetDayNumber())
             told.push_back(day.GetDayNumber());
     });
-    panel.GoToRowDay(ROW_JULIAN, Jul(1, 1, 1700));
+    panel.GoToRowDay(CalendarRow::Julian, Jul(1, 1, 1700));
     Enter({{FIELD_GREG_DAY, "05"}});
     panel.OnEnter();
     Enter({{FIELD_REP_DAY, "31"}}); // illegal: no move
@@ -66,7 +66,7 @@ TEST_F(PanelTest, EveryMoveOfThePanelIsTold) {
 }
 
 TEST_F(PanelTest, RepublicanYearInRomanNumeralsAndYearZero) {
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(8, 11, 1798)); // 18 brumaire VII
+    panel.GoToRowDay(CalendarRow::Gregorian, Greg(8, 11, 1798)); // 18 brumaire VII
     Enter({{FIELD_REP_YEAR, "viii"}});
     panel.OnEnter();
     EXPECT_TRUE(ShowsDay(Greg(9, 11, 1799)));
@@ -74,7 +74,7 @@ TEST_F(PanelTest, RepublicanYearInRomanNumeralsAndYearZero) {
     for (const auto& [text, zero] : std::vector<std::pair<const char*, bool>>{
              {"0", true}, {" -00 ", true}, {"", false}, {"10", false}, {"O", false}}) {
         panel.SetFieldText(FIELD_GREG_YEAR, text);
-        EXPECT_EQ(panel.HasYearZero(ROW_GREGORIAN), zero) << text;
+        EXPECT_EQ(panel.HasYearZero(CalendarRow::Gregorian), zero) << text;
     }
 }
 

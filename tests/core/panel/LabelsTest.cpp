@@ -36,12 +36,12 @@ TEST_F(PanelTest, WeekdayLabelNamesTheSaints) {
         owner.m_options.nSaintsMode = mode;
         owner.m_options.nSaintsPresent = list;
         owner.m_options.civil.nReformDay = reform;
-        panel.GoToRowDay(ROW_GREGORIAN, day);
+        panel.GoToRowDay(CalendarRow::Gregorian, day);
         EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), label);
     }
     owner.m_options = {};
     owner.m_options.civil.nReformDay = kDefaultGregorianStart;
-    panel.GoToRowDay(ROW_GREGORIAN, lastJulian);
+    panel.GoToRowDay(CalendarRow::Gregorian, lastJulian);
     owner.m_options.civil.nReformDay = kFirstGregorianDay;
     panel.RecheckCivilMarker();
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "Sunday  (Gregorian 19 Dec)");
@@ -64,11 +64,11 @@ TEST_F(PanelTest, RepublicanLabelNamesTheDayAndItsFeast) {
         {Greg(21, 9, 1792), ""}, // before the era
     };
     for (const auto& [day, label] : cases) {
-        panel.GoToRowDay(ROW_GREGORIAN, day);
+        panel.GoToRowDay(CalendarRow::Gregorian, day);
         EXPECT_EQ(Text(FIELD_REP_LABEL), label);
     }
     owner.m_options.bRepFeasts = false;
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(22, 9, 1792));
+    panel.GoToRowDay(CalendarRow::Gregorian, Greg(22, 9, 1792));
     EXPECT_EQ(Text(FIELD_REP_LABEL), "Primidi");
 }
 

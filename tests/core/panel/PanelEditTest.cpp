@@ -26,19 +26,21 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
     };
     for (const auto& [field, typed, shown, legal] : cases) {
         SCOPED_TRACE(std::string(typed) + " in field " + std::to_string(field));
-        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
         Enter(field, typed);
         EXPECT_EQ(Text(field), shown);
-        const int row = FieldRow(field);
+        const CalendarRow row = FieldRow(field).value();
         EXPECT_EQ(panel.IsIllegal(row), !legal);
         if (legal) {
             std::int32_t d, m, y;
-            panel.GetRowFields(ROW_GREGORIAN, d, m, y);
+            panel.GetRowFields(CalendarRow::Gregorian, d, m, y);
             EXPECT_TRUE(ShowsDay(Greg(d, m, y)));
         } else {
-            EXPECT_TRUE(panel.IsRowGreyed(row == 0 ? ROW_JULIAN : ROW_GREGORIAN));
-            if (row != 0)
-                EXPECT_EQ(panel.GetRowTexts(0), (Texts{"01", "January", "2000"}));
+            EXPECT_TRUE(panel.IsRowGreyed(row == CalendarRow::Gregorian ? CalendarRow::Julian
+                                                                        : CalendarRow::Gregorian));
+            if (row != CalendarRow::Gregorian)
+                EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian),
+                          (Texts{"01", "January", "2000"}));
         }
     }
 }
@@ -56,7 +58,7 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
         EXPECT_EQ(panel.FieldListIndex(field), index) << field << " " << text;
     }
     EXPECT_EQ(panel.FieldListIndex(FIELD_NONE), -1);
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(7, 11, 1801));
+    panel.GoToRowDay(CalendarRow::Gregorian, Greg(7, 11, 1801));
     for (int field = 0; field < FIELD_COUNT; ++field) {
         const auto f = static_cast<PanelField>(field);
         if (!panel.GetFieldList(f).empty())
@@ -73,7 +75,7 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
         {FIELD_JUL_MONTH, "xy", 2, 2, "xy"},         {FIELD_GREG_DAY, "0", -1, 0, "0"},
         {FIELD_GREG_YEAR, "Fe", -1, 0, "Fe"},
     };
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
     for (const auto& [field, typed, from, to, shown] : steps) {
         const auto selection = Type(field, typed);
         EXPECT_EQ(selection, from < 0 ? std::nullopt : std::optional(CTextSelection{from, to}))
@@ -89,15 +91,15 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
 TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
     CFixedPanelOwner scratchOwner;
     CCalendarPanel lastLegal(scratchOwner);
-    lastLegal.GoToRowDay(ROW_GREGORIAN, Greg(29, 2, 2000));
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    lastLegal.GoToRowDay(CalendarRow::Gregorian, Greg(29, 2, 2000));
+    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
     Enter({{FIELD_GREG_DAY, "29"}, {FIELD_GREG_MONTH, "2"}, {FIELD_GREG_YEAR, "1900"}});
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"29", "February", "1900"}));
-    EXPECT_EQ(RowState(ROW_GREGORIAN), (std::array{true, false, false, true}));
-    for (int row = 0; row < ROW_COUNT; ++row) {
-        EXPECT_FALSE(IsRowDateValid(panel, row)) << row;
-        if (row != 0) {
-            EXPECT_EQ(RowState(row), (std::array{false, true, true, false})) << row;
+    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"29", "February", "1900"}));
+    EXPECT_EQ(RowState(CalendarRow::Gregorian), (std::array{true, false, false, true}));
+    for (const CalendarRow row : kAllRows) {
+        EXPECT_FALSE(IsRowDateValid(panel, row)) << RowIndex(row);
+        if (row != CalendarRow::Gregorian) {
+            EXPECT_EQ(RowState(row), (std::array{false, true, true, false})) << RowIndex(row);
             EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
         }
     }
@@ -109,28 +111,29 @@ TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
     EXPECT_FALSE(panel.IsIconVisible(IDC_MARKER_GREG) || panel.IsIconVisible(IDC_MARKER_JUL));
     Enter(FIELD_GREG_DAY, "28");
     EXPECT_TRUE(ShowsDay(Greg(28, 2, 1900)));
-    for (int row = -1; row <= ROW_COUNT; ++row) {
-        EXPECT_FALSE(panel.IsRowGreyed(row)) << row;
-        EXPECT_EQ(IsRowDateValid(panel, row), row >= 0 && row < ROW_COUNT) << row;
+    for (int index = -1; index <= kRowCount; ++index) {
+        const auto row = static_cast<CalendarRow>(index); // out of range at both ends
+        EXPECT_FALSE(panel.IsRowGreyed(row)) << index;
+        EXPECT_EQ(IsRowDateValid(panel, row), IsRow(index)) << index;
     }
 }
 
 TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     const auto makeIllegal = [this] {
-        panel.GoToRowDay(ROW_GREGORIAN, kMillennium); // 19 December 1999 Julian
+        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium); // 19 December 1999 Julian
         Enter(FIELD_GREG_DAY, "32");
     };
     makeIllegal();
     EXPECT_EQ(Type(FIELD_JUL_YEAR, "1899"), std::nullopt);
-    EXPECT_FALSE(panel.IsRowGreyed(ROW_JULIAN));
+    EXPECT_FALSE(panel.IsRowGreyed(CalendarRow::Julian));
     panel.OnKillFocus(FIELD_JUL_YEAR);
     EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
     makeIllegal();
     for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND}) {
         panel.SetFocusField(field);
         panel.OnKillFocus(field);
-        EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN)) << field;
-        EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field)));
+        EXPECT_TRUE(panel.IsIllegal(CalendarRow::Gregorian)) << field;
+        EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field).value()));
     }
     makeIllegal();
     panel.OnSelChange(FIELD_MUS_DAY, 0);
@@ -143,9 +146,9 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     EXPECT_TRUE(ShowsDay(kMillennium));
     makeIllegal();
     Enter(FIELD_REP_DAY, "31");
-    EXPECT_TRUE(panel.IsIllegal(ROW_REPUBLICAN));
-    EXPECT_EQ(RowState(ROW_GREGORIAN), (std::array{false, true, true, false}));
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"01", "January", "2000"}));
+    EXPECT_TRUE(panel.IsIllegal(CalendarRow::Republican));
+    EXPECT_EQ(RowState(CalendarRow::Gregorian), (std::array{false, true, true, false}));
+    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"01", "January", "2000"}));
     OnNextDay(panel);
     EXPECT_TRUE(ShowsDay(Greg(2, 1, 2000)));
 }
@@ -164,7 +167,7 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     };
     for (const auto& [day, blank, icon] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
-        panel.GoToRowDay(ROW_GREGORIAN, day);
+        panel.GoToRowDay(CalendarRow::Gregorian, day);
         EXPECT_EQ(Text(FIELD_REP_DAY).empty(), blank);
         EXPECT_EQ(Text(FIELD_REP_LABEL).empty(), blank);
         const bool sim = icon == IDC_ICON_REP_SIMULATED;
@@ -191,7 +194,7 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     for (const auto& [day, reform, gregorian, feastsYear] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
         owner.m_options.civil.nReformDay = reform;
-        panel.GoToRowDay(ROW_JULIAN, day);
+        panel.GoToRowDay(CalendarRow::Julian, day);
         EXPECT_EQ(std::tuple(panel.IsGregorianInForce(), panel.IsIconVisible(IDC_MARKER_GREG),
                              panel.IsIconVisible(IDC_MARKER_JUL), MovableFeastsStartYear(panel)),
                   std::tuple(gregorian, gregorian, !gregorian, feastsYear));
@@ -202,22 +205,23 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     owner.m_options.bShowRow = {false, true, false, false, true, true};
     panel.OnInitialUpdate();
     EXPECT_EQ(owner.m_nArrangeCount, 1);
-    panel.GoToRowDay(ROW_JULIAN, Greg(1, 1, 1800));
+    panel.GoToRowDay(CalendarRow::Julian, Greg(1, 1, 1800));
     EXPECT_TRUE(ShowsDay(Greg(1, 1, 1800)));
     EXPECT_FALSE(Text(FIELD_WEEKDAY_LABEL).empty());
-    for (int row : {0, 2, 3})
-        EXPECT_EQ(RowState(row), (std::array{false, false, false, false})) << row;
+    for (const CalendarRow row :
+         {CalendarRow::Gregorian, CalendarRow::Roman, CalendarRow::Republican})
+        EXPECT_EQ(RowState(row), (std::array{false, false, false, false})) << RowIndex(row);
     EXPECT_EQ(std::tuple(panel.IsIconVisible(IDC_ICON_REP_SIMULATED),
                          panel.IsIconVisible(IDC_ICON_JUL), panel.IsIconVisible(IDC_MARKER_GREG),
                          panel.IsGregorianInForce()),
               std::tuple(false, true, false, true));
     Enter(FIELD_JUL_DAY, "32");
-    owner.m_options.bShowRow[ROW_GREGORIAN] = true;
+    owner.m_options.bShowRow[RowIndex(CalendarRow::Gregorian)] = true;
     owner.ArrangeRows(panel);
     for (const CControlPlace& place : owner.m_layout.controls)
         if (place.nId >= IDC_MARKER_GREG && place.nId <= IDC_ICON_MUS_ILLEGAL)
             EXPECT_EQ(panel.IsIconVisible(place.nId), place.bVisible) << place.nId;
-    owner.m_options.bShowRow[ROW_JULIAN] = false;
+    owner.m_options.bShowRow[RowIndex(CalendarRow::Julian)] = false;
     owner.ArrangeRows(panel);
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_JUL_ILLEGAL));
 }
@@ -225,26 +229,26 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
 TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
     CFixedPanelOwner scratchOwner;
     CCalendarPanel to(scratchOwner);
-    to.GoToRowDay(ROW_GREGORIAN, Greg(1, 6, 2001));
+    to.GoToRowDay(CalendarRow::Gregorian, Greg(1, 6, 2001));
     for (PanelField field :
          {FIELD_JUL_MONTH, FIELD_ROMAN_KIND, FIELD_REP_YEAR, FIELD_MUS_DAY, FIELD_NONE}) {
         SCOPED_TRACE(field);
-        const int row = std::max(0, FieldRow(field));
-        panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+        const CalendarRow row = FieldRow(field).value_or(CalendarRow::Gregorian);
+        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
         SetRowTexts(row, to.GetRowTexts(row));
         panel.SetFocusField(field);
         panel.OnEnter();
         EXPECT_TRUE(ShowsDay(to.GetDayShown()));
     }
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
-    SetRowTexts(ROW_ROMAN, {"3", "1", "2", "1999"});
+    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+    SetRowTexts(CalendarRow::Roman, {"3", "1", "2", "1999"});
     panel.SetFocusField(FIELD_ROMAN_MONTH);
     panel.OnEnter();
-    EXPECT_EQ(panel.GetRowTexts(ROW_ROMAN), (Texts{"03", "Kalends", "February", "1999"}));
+    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Roman), (Texts{"03", "Kalends", "February", "1999"}));
 }
 
 TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
-    panel.GoToRowDay(ROW_GREGORIAN, kMillennium);
+    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
     panel.OnSelChange(FIELD_GREG_MONTH, 1);
     EXPECT_TRUE(ShowsDay(Greg(1, 2, 2000)) && Text(FIELD_GREG_MONTH) == "February");
     const auto revision = panel.GetRevision();
@@ -257,13 +261,13 @@ TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
 TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
     for (const auto& [end, command] : {std::pair(kLastSupportedDay, &OnNextDay),
                                        std::pair(kFirstSupportedDay, &OnPreviousDay)}) {
-        panel.GoToRowDay(ROW_GREGORIAN, CJulianDay(end));
+        panel.GoToRowDay(CalendarRow::Gregorian, CJulianDay(end));
         command(panel);
         EXPECT_TRUE(ShowsDay(CJulianDay(end)));
     }
     Enter({{FIELD_GREG_DAY, "31"}, {FIELD_GREG_MONTH, "April"}});
     OnNextDay(panel);
-    EXPECT_EQ(panel.GetRowTexts(ROW_GREGORIAN), (Texts{"31", "April", "-4714"}));
+    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"31", "April", "-4714"}));
     OnToday(panel);
     CJulianDay today;
     today.SetToday();
@@ -271,25 +275,25 @@ TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
 }
 
 TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(10, 5, 2008));
+    panel.GoToRowDay(CalendarRow::Gregorian, Greg(10, 5, 2008));
     panel.ShowGregorianDayMonth(25, 12);
     panel.ApplyGregorianRow(0);
     EXPECT_TRUE(ShowsDay(Greg(25, 12, 2008)));
     panel.ShowJulianDayMonth(25, 12);
-    panel.ApplyRow(ROW_JULIAN);
+    panel.ApplyRow(CalendarRow::Julian);
     EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
     panel.ShowGregorianDayMonth(0, 0);
     panel.ApplyGregorianRow(0);
-    EXPECT_TRUE(panel.IsIllegal(ROW_GREGORIAN));
+    EXPECT_TRUE(panel.IsIllegal(CalendarRow::Gregorian));
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
 }
 
 TEST_F(PanelTest, EveryRowGoesToTheDay) {
     for (const CJulianDay& day : {kMillennium, CJulianDay(kFirstSupportedDay)})
-        for (int row = 0; row < ROW_COUNT; ++row) {
+        for (const CalendarRow row : kAllRows) {
             panel.GoToRowDay(row, day);
-            const bool inEra = row < ROW_REPUBLICAN || day == kMillennium;
-            EXPECT_TRUE(inEra ? bool(ShowsDay(day)) : panel.IsIllegal(row)) << row;
+            const bool inEra = row < CalendarRow::Republican || day == kMillennium;
+            EXPECT_TRUE(inEra ? bool(ShowsDay(day)) : panel.IsIllegal(row)) << RowIndex(row);
         }
 }
 

@@ -43,7 +43,7 @@ protected:
         for (const auto& [field, text] : entries)
             Enter(field, text);
     }
-    void SetRowTexts(int row, const std::vector<std::string>& texts) {
+    void SetRowTexts(CalendarRow row, const std::vector<std::string>& texts) {
         const CRowFields f = RowFields(row);
         std::size_t i = 0;
         for (PanelField field : {f.day, f.kind, f.month, f.year})
@@ -52,7 +52,7 @@ protected:
     }
     const std::string& Text(PanelField field) const { return panel.GetFieldText(field); }
     // Illegal, greyed, its valid icon shown, its illegal icon shown.
-    std::array<bool, 4> RowState(int row) const {
+    std::array<bool, 4> RowState(CalendarRow row) const {
         return {panel.IsIllegal(row), panel.IsRowGreyed(row),
                 panel.IsIconVisible(RowIcons(row).valid),
                 panel.IsIconVisible(RowIcons(row).illegal)};
@@ -60,7 +60,7 @@ protected:
 
     // Every row in its era holds this day, the others are blank.
     ::testing::AssertionResult ShowsDay(const CJulianDay& day) {
-        const auto holds = [&](int row, bool inEra, auto date) {
+        const auto holds = [&](CalendarRow row, bool inEra, auto date) {
             std::int32_t d = 0, m = 0, y = 0;
             if (inEra)
                 return panel.GetRowFields(row, d, m, y) && d == date.nDay && m == date.nMonth &&
@@ -72,18 +72,18 @@ protected:
         };
         CRomanDate roman;
         panel.GetRomanFields(roman.nCount, roman.nKind, roman.nMonth, roman.nYear);
-        const bool rows[ROW_COUNT] = {holds(ROW_GREGORIAN, true, day.GetGregorian()),
-                                      holds(ROW_JULIAN, true, day.GetJulian()),
-                                      roman == day.GetRoman(),
-                                      holds(ROW_REPUBLICAN,
-                                            day.IsRepublicanEra() || day.IsSimulatedRepublicanEra(),
-                                            day.GetRepublican()),
-                                      holds(ROW_JEWISH, day.IsJewishEra(), day.GetJewish()),
-                                      holds(ROW_MUSLIM, day.IsMuslimEra(), day.GetMuslim())};
-        for (int row = 0; row < ROW_COUNT; ++row)
-            if (!rows[row])
+        const bool rows[kRowCount] = {
+            holds(CalendarRow::Gregorian, true, day.GetGregorian()),
+            holds(CalendarRow::Julian, true, day.GetJulian()),
+            roman == day.GetRoman(),
+            holds(CalendarRow::Republican, day.IsRepublicanEra() || day.IsSimulatedRepublicanEra(),
+                  day.GetRepublican()),
+            holds(CalendarRow::Jewish, day.IsJewishEra(), day.GetJewish()),
+            holds(CalendarRow::Muslim, day.IsMuslimEra(), day.GetMuslim())};
+        for (const CalendarRow row : kAllRows)
+            if (!rows[RowIndex(row)])
                 return ::testing::AssertionFailure()
-                       << "row " << row << " differs for day " << day.GetDayNumber();
+                       << "row " << RowIndex(row) << " differs for day " << day.GetDayNumber();
         return ::testing::AssertionSuccess();
     }
 

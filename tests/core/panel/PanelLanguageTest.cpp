@@ -33,12 +33,12 @@ TEST_F(PanelLanguageTest, EveryRowShowsTheSameDayInTheNewLanguage) {
         SCOPED_TRACE(day.GetDayNumber());
         SetTextLanguage(ETextLanguage::English);
         panel.FillLists();
-        panel.GoToRowDay(ROW_GREGORIAN, day);
+        panel.GoToRowDay(CalendarRow::Gregorian, day);
         SetTextLanguage(ETextLanguage::French);
         panel.RefillListsKeepingTexts();
         CFixedPanelOwner fresh;
         CCalendarPanel other(fresh);
-        other.GoToRowDay(ROW_GREGORIAN, day);
+        other.GoToRowDay(CalendarRow::Gregorian, day);
         EXPECT_EQ(AllTexts(panel), AllTexts(other));
         EXPECT_TRUE(ShowsDay(day));
     }
@@ -46,11 +46,11 @@ TEST_F(PanelLanguageTest, EveryRowShowsTheSameDayInTheNewLanguage) {
 
 // The corrected row keeps what was typed; greyed rows stay greyed.
 TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
-    panel.GoToRowDay(ROW_GREGORIAN, Greg(1, 1, 2000));
-    SetRowTexts(ROW_MUSLIM, {"31", "Ramadhan", "1420"}); // no month has 31 days
+    panel.GoToRowDay(CalendarRow::Gregorian, Greg(1, 1, 2000));
+    SetRowTexts(CalendarRow::Muslim, {"31", "Ramadhan", "1420"}); // no month has 31 days
     Enter(FIELD_MUS_YEAR, "1420");
     Enter(FIELD_JEW_MONTH, "Nisanx"); // no entry of the list: stays as typed
-    ASSERT_TRUE(panel.IsIllegal(ROW_JEWISH) && panel.IsRowGreyed(ROW_MUSLIM));
+    ASSERT_TRUE(panel.IsIllegal(CalendarRow::Jewish) && panel.IsRowGreyed(CalendarRow::Muslim));
     const std::vector<std::string> english = AllTexts(panel);
 
     SetTextLanguage(ETextLanguage::French);
@@ -58,9 +58,9 @@ TEST_F(PanelLanguageTest, IllegalEntryAndGreyedRowsAreKept) {
     EXPECT_EQ((std::vector{Text(FIELD_JEW_MONTH), Text(FIELD_MUS_MONTH), Text(FIELD_GREG_MONTH),
                            Text(FIELD_WEEKDAY_LABEL)}),
               (std::vector<std::string>{"Nisanx", "Ramadan", "janvier", ""}));
-    EXPECT_TRUE(panel.IsRowGreyed(ROW_GREGORIAN));
+    EXPECT_TRUE(panel.IsRowGreyed(CalendarRow::Gregorian));
     panel.OnKillFocus(FIELD_GREG_MONTH);
-    EXPECT_TRUE(panel.IsIllegal(ROW_JEWISH));
+    EXPECT_TRUE(panel.IsIllegal(CalendarRow::Jewish));
 
     SetTextLanguage(ETextLanguage::English);
     panel.RefillListsKeepingTexts();
@@ -83,7 +83,7 @@ TEST_F(PanelLanguageTest, RepublicanNamesReadWithOrWithoutAccents) {
         for (const auto language : {ETextLanguage::English, ETextLanguage::French}) {
             SetTextLanguage(language);
             for (const std::string& name : {french, bare}) {
-                EXPECT_EQ(PastedDay(ROW_REPUBLICAN, "1 " + name + " 10"), day) << name;
+                EXPECT_EQ(PastedDay(CalendarRow::Republican, "1 " + name + " 10"), day) << name;
                 panel.FillLists();
                 Enter({{FIELD_REP_DAY, "1"}, {FIELD_REP_YEAR, "10"}});
                 Enter(FIELD_REP_MONTH, name);

@@ -2,8 +2,8 @@
 
 #include "panel/RowLayout.h"
 
-#include <initializer_list>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -11,11 +11,11 @@ constexpr int kCaption = 20;
 constexpr int kMenu = 18;
 constexpr int kFrame = kCaption + kMenu + 20 + 30; // with the tool bar
 
-CArrangeInput Input(std::initializer_list<int> shown, bool toolBar = true) {
+CArrangeInput Input(const std::vector<CalendarRow>& shown, bool toolBar = true) {
     CArrangeInput in;
     in.bShowRow.fill(false);
-    for (int row : shown)
-        in.bShowRow[row] = true;
+    for (const CalendarRow row : shown)
+        in.bShowRow[RowIndex(row)] = true;
     in.bToolBar = toolBar;
     in.nCaptionHeight = kCaption;
     in.nMenuHeight = kMenu;
@@ -30,8 +30,8 @@ const CControlPlace& At(const CRowLayout& layout, int id) {
 }
 
 TEST(RowLayout, ShownControlsAndGroups) {
-    const CRowLayout all = ArrangeRows(Input({0, 1, 2, 3, 4, 5}));
-    const CRowLayout roman = ArrangeRows(Input({ROW_ROMAN}));
+    const CRowLayout all = ArrangeRows(Input({kAllRows.begin(), kAllRows.end()}));
+    const CRowLayout roman = ArrangeRows(Input({CalendarRow::Roman}));
     const std::tuple<int, int> rows[] = {
         {IDC_GREG_DAY, 16},          {IDC_MARKER_GREG, 16},         {IDC_JUL_MONTH, 48},
         {IDC_ROMAN_COUNT, 80},       {IDC_ROMAN_MONTH, 105},        {IDC_WEEKDAY_LABEL, 137},
@@ -50,7 +50,8 @@ TEST(RowLayout, ShownControlsAndGroups) {
                          At(roman, IDC_WEEKDAY_LABEL).nTop),
               std::tuple(16, 41, 73));
     EXPECT_EQ(all.nWindowHeight, 329 + kFrame);
-    EXPECT_EQ(ArrangeRows(Input({0, 1, 2, 3, 4, 5}, false)).nWindowHeight, 329 + kFrame - 30);
+    EXPECT_EQ(ArrangeRows(Input({kAllRows.begin(), kAllRows.end()}, false)).nWindowHeight,
+              329 + kFrame - 30);
     const CRowLayout none = ArrangeRows(Input({}));
     EXPECT_EQ(none.nWindowHeight, kFrame);
     for (const CControlPlace& place : none.controls)
@@ -58,13 +59,13 @@ TEST(RowLayout, ShownControlsAndGroups) {
 }
 
 TEST(RowLayout, OnlyOneRowShown) {
-    const std::tuple<int, int, int, int> cases[] = {
-        {ROW_GREGORIAN, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
-        {ROW_REPUBLICAN, IDC_GROUP_REPUBLICAN, IDC_REP_LABEL, 80},
-        {ROW_MUSLIM, IDC_GROUP_OTHERS, 0, 48},
+    const std::tuple<CalendarRow, int, int, int> cases[] = {
+        {CalendarRow::Gregorian, IDC_GROUP_JULIAN, IDC_WEEKDAY_LABEL, 80},
+        {CalendarRow::Republican, IDC_GROUP_REPUBLICAN, IDC_REP_LABEL, 80},
+        {CalendarRow::Muslim, IDC_GROUP_OTHERS, 0, 48},
     };
     for (const auto& [row, group, label, bottom] : cases) {
-        SCOPED_TRACE(row);
+        SCOPED_TRACE(RowIndex(row));
         const CRowLayout layout = ArrangeRows(Input({row}));
         const CRowIcons icons = RowIcons(row);
         for (const CControlPlace& place : layout.controls) {
@@ -72,7 +73,7 @@ TEST(RowLayout, OnlyOneRowShown) {
             const bool mine = (field != FIELD_NONE && FieldRow(field) == row) ||
                               place.nId == group || place.nId == label ||
                               place.nId == (icons.simulated ? icons.simulated : icons.valid) ||
-                              (row == ROW_GREGORIAN && place.nId == IDC_MARKER_GREG);
+                              (row == CalendarRow::Gregorian && place.nId == IDC_MARKER_GREG);
             EXPECT_EQ(place.bVisible, mine) << place.nId;
         }
         EXPECT_EQ(
@@ -82,7 +83,7 @@ TEST(RowLayout, OnlyOneRowShown) {
 }
 
 TEST(RowLayout, IconsFollowTheFlags) {
-    CArrangeInput in = Input({0, 1, 2, 3, 4, 5});
+    CArrangeInput in = Input({kAllRows.begin(), kAllRows.end()});
     const auto visible = [&](int id) {
         const CRowLayout layout = ArrangeRows(in);
         return At(layout, id).bVisible;
@@ -92,13 +93,13 @@ TEST(RowLayout, IconsFollowTheFlags) {
     in.bSimulated = false;
     in.bGregorianInForce = false;
     EXPECT_TRUE(visible(IDC_ICON_REP) && visible(IDC_MARKER_JUL) && !visible(IDC_MARKER_GREG));
-    in.bIllegal[ROW_REPUBLICAN] = true;
+    in.bIllegal[RowIndex(CalendarRow::Republican)] = true;
     EXPECT_TRUE(visible(IDC_ICON_REP_ILLEGAL));
     EXPECT_FALSE(visible(IDC_ICON_REP) || visible(IDC_MARKER_JUL) || visible(IDC_MARKER_GREG));
 }
 
 TEST(RowLayout, FormUnitsConvertWithTheDialogFont) {
-    CArrangeInput in = Input({0, 1, 2, 3, 4, 5});
+    CArrangeInput in = Input({kAllRows.begin(), kAllRows.end()});
     in.dialogUnits = {8, 16};
     const CRowLayout layout = ArrangeRows(in);
     const CControlPlace& year = At(layout, IDC_GREG_YEAR);

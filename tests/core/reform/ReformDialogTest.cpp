@@ -113,13 +113,13 @@ TEST(FeastsDialog, DisplayMovesThroughTheRowOfTheReckoning) {
     CFeastsDialogModel dlg(2008, kFranceReform);
     const CPanelMove greg = dlg.OnDisplay(FEAST_EASTER);
     ASSERT_TRUE(greg.bMove);
-    EXPECT_EQ(greg.nRow, 0);
+    EXPECT_EQ(greg.row, CalendarRow::Gregorian);
     EXPECT_EQ(greg.day.GetGregorian(), (CGregorianDate{23, 3, 2008}));
     dlg.OnCalculate(); // Julian
     for (int f = 0; f < FEAST_COUNT; ++f) {
         const CPanelMove move = dlg.OnDisplay(static_cast<EFeast>(f));
         ASSERT_TRUE(move.bMove);
-        EXPECT_EQ(move.nRow, 1);
+        EXPECT_EQ(move.row, CalendarRow::Julian);
         EXPECT_EQ(FormatFeastDate(move.day, false), kJulian2008[static_cast<std::size_t>(f)]);
     }
 }
@@ -186,7 +186,6 @@ protected:
         dlg.SetYearText(year);
         return dlg.OnOK();
     }
-
 };
 
 TEST_F(ReformTest, CountryListIsTheTableInItsOrder) {

@@ -18,13 +18,13 @@ using Writes = std::vector<Write>;
 const CScreenArea kScreens{{{-1280, 0, 1280, 1024}, {0, 0, 1920, 1080}}, 400, 24};
 
 const Writes kFirstRun = {
-    {"PaysGreg", 10},   {"DtGreg", 2299227}, {"AffBarre", 1},     {"X", -1000},
-    {"Y", -1000},       {"AffCal0", 1},      {"AffCal1", 1},      {"AffCal2", 1},
-    {"AffCal3", 1},     {"AffCal4", 1},      {"AffCal5", 1},      {"AffFetesRep", 1},
-    {"AffSaints", 3},   {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
-    {"FmtJour", 1},     {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
-    {"Langue", 0},      {"FmtGedcom", 0},    {"StyleAnnee", 0},   {"FinStyle", 0},
-    {"FmtAnDouble", 0}, {"AffMois", 0},      {"AffElements", 0},  {"FmtRegne", 0},
+    {"PaysGreg", 10},    {"DtGreg", 2299227}, {"AffBarre", 1},     {"X", -1000},
+    {"Y", -1000},        {"AffCal0", 1},      {"AffCal1", 1},      {"AffCal2", 1},
+    {"AffCal3", 1},      {"AffCal4", 1},      {"AffCal5", 1},      {"AffFetesRep", 1},
+    {"AffSaints", 3},    {"Dessus", 0},       {"SaintsRecent", 0}, {"AffSaintsRecent", 0},
+    {"FmtJour", 1},      {"FmtMois", 1},      {"FmtAnnee", 1},     {"Separateur", std::string("/")},
+    {"Langue", 0},       {"FmtGedcom", 0},    {"StyleAnnee", 0},   {"FinStyle", 0},
+    {"FmtAnDouble", 0},  {"AffMois", 0},      {"AffElements", 0},  {"FmtRegne", 0},
     {"FmtIndiction", 0},
 };
 
@@ -171,7 +171,7 @@ TEST(FrameSettingsRead, BrokenStoreGivesDefaultsAndFailedWrites) {
 
 TEST(FrameSettingsWrite, OneValueAtATime) {
     CMemorySettingsStore store = CustomStore();
-    EXPECT_TRUE(WriteSetting(store, RowShownSetting(3), 0));
+    EXPECT_TRUE(WriteSetting(store, RowShownSetting(CalendarRow::Republican), 0));
     EXPECT_TRUE(WriteSetting(store, SET_X, -32));
     EXPECT_TRUE(WriteSetting(store, SET_SEPARATEUR, std::string_view(" ")));
     EXPECT_EQ(store.Writes(),
@@ -183,8 +183,8 @@ TEST(FrameSettingsWrite, OneValueAtATime) {
     EXPECT_FALSE(WriteSetting(store, SET_SEPARATEUR, 5));
     EXPECT_FALSE(WriteSetting(store, SET_FMT_JOUR, std::string_view("1")));
     EXPECT_FALSE(WriteSetting(store, SET_SEPARATEUR, std::string_view("1234567890")));
-    EXPECT_FALSE(WriteSetting(store, RowShownSetting(6), 1));
-    EXPECT_FALSE(WriteSetting(store, RowShownSetting(-1), 1));
+    EXPECT_FALSE(WriteSetting(store, RowShownSetting(static_cast<CalendarRow>(6)), 1));
+    EXPECT_FALSE(WriteSetting(store, RowShownSetting(static_cast<CalendarRow>(-1)), 1));
     EXPECT_FALSE(WriteSetting(store, SET_COUNT, 1));
     EXPECT_TRUE(store.Writes().empty());
 }

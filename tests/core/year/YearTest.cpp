@@ -152,8 +152,9 @@ TEST(YearSheet, AYearWithoutSupportedDaysIsRefused) {
     // 3 BC was the first year of an indiction, so 4 BC the last of one.
     EXPECT_EQ(Sheet(-3, ECal::Julian).elements.nIndiction, 1);
     EXPECT_EQ(Sheet(-4, ECal::Julian).elements.nIndiction, 15);
-    EXPECT_FALSE(AnniversaryOfDay(ROW_REPUBLICAN, Gregorian(1, 1, 1700)));
-    EXPECT_FALSE(AnniversaryOfDay(ROW_ROMAN, Gregorian(1, 1, 1700))); // its dates are Julian
+    EXPECT_FALSE(AnniversaryOfDay(CalendarRow::Republican, Gregorian(1, 1, 1700)));
+    EXPECT_FALSE(
+        AnniversaryOfDay(CalendarRow::Roman, Gregorian(1, 1, 1700))); // its dates are Julian
 }
 
 TEST(Anniversary, ComesBackOnItsDateInItsOwnCalendar) {
@@ -166,34 +167,41 @@ TEST(Anniversary, ComesBackOnItsDateInItsOwnCalendar) {
         std::int32_t year;    // comes back in
         std::int32_t d2, m2;  // on
     } kCases[] = {
-        {ROW_JEWISH, 30, 2, 5783, 5784, 1, 3},     {ROW_JEWISH, 30, 2, 5783, 5785, 30, 2},
-        {ROW_JEWISH, 30, 2, 5783, 5786, 1, 3},     {ROW_JEWISH, 30, 3, 5783, 5784, 1, 4},
-        {ROW_JEWISH, 15, 6, 5783, 5784, 15, 7},    {ROW_JEWISH, 10, 7, 5784, 5785, 10, 6},
-        {ROW_JEWISH, 10, 6, 5784, 5785, 10, 6},    {ROW_JEWISH, 10, 6, 5784, 5787, 10, 6},
-        {ROW_JEWISH, 30, 6, 5784, 5785, 29, 6},    {ROW_GREGORIAN, 29, 2, 2024, 2025, 28, 2},
-        {ROW_GREGORIAN, 29, 2, 2024, 2028, 29, 2}, {ROW_JULIAN, 29, 2, 1700, 1701, 28, 2},
-        {ROW_REPUBLICAN, 6, 13, 3, 4, 5, 13},      {ROW_REPUBLICAN, 6, 13, 3, 7, 6, 13},
+        {CalendarRow::Jewish, 30, 2, 5783, 5784, 1, 3},
+        {CalendarRow::Jewish, 30, 2, 5783, 5785, 30, 2},
+        {CalendarRow::Jewish, 30, 2, 5783, 5786, 1, 3},
+        {CalendarRow::Jewish, 30, 3, 5783, 5784, 1, 4},
+        {CalendarRow::Jewish, 15, 6, 5783, 5784, 15, 7},
+        {CalendarRow::Jewish, 10, 7, 5784, 5785, 10, 6},
+        {CalendarRow::Jewish, 10, 6, 5784, 5785, 10, 6},
+        {CalendarRow::Jewish, 10, 6, 5784, 5787, 10, 6},
+        {CalendarRow::Jewish, 30, 6, 5784, 5785, 29, 6},
+        {CalendarRow::Gregorian, 29, 2, 2024, 2025, 28, 2},
+        {CalendarRow::Gregorian, 29, 2, 2024, 2028, 29, 2},
+        {CalendarRow::Julian, 29, 2, 1700, 1701, 28, 2},
+        {CalendarRow::Republican, 6, 13, 3, 4, 5, 13},
+        {CalendarRow::Republican, 6, 13, 3, 7, 6, 13},
     };
     for (const auto& c : kCases) {
         CJulianDay origin;
-        if (c.calendar == ROW_JEWISH)
+        if (c.calendar == CalendarRow::Jewish)
             origin.SetJewish({c.d, c.m, c.y});
-        else if (c.calendar == ROW_REPUBLICAN)
+        else if (c.calendar == CalendarRow::Republican)
             origin.SetRepublican({c.d, c.m, c.y});
-        else if (c.calendar == ROW_JULIAN)
+        else if (c.calendar == CalendarRow::Julian)
             origin.SetJulian({c.d, c.m, c.y});
         else
             origin.SetGregorian({c.d, c.m, c.y});
         const auto anniversary = AnniversaryOfDay(c.calendar, origin);
         ASSERT_TRUE(anniversary) << c.d << "/" << c.m << "/" << c.y;
         const CJulianDay day = AnniversaryInYear(*anniversary, c.year);
-        const std::int32_t back = c.calendar == ROW_JEWISH
+        const std::int32_t back = c.calendar == CalendarRow::Jewish
                                       ? day.GetJewish().nMonth * 100 + day.GetJewish().nDay
-                                  : c.calendar == ROW_REPUBLICAN
+                                  : c.calendar == CalendarRow::Republican
                                       ? day.GetRepublican().nMonth * 100 + day.GetRepublican().nDay
                                       : day.GetGregorian().nMonth * 100 + day.GetGregorian().nDay;
         const std::int32_t julianBack = day.GetJulian().nMonth * 100 + day.GetJulian().nDay;
-        EXPECT_EQ(c.calendar == ROW_JULIAN ? julianBack : back, c.m2 * 100 + c.d2)
+        EXPECT_EQ(c.calendar == CalendarRow::Julian ? julianBack : back, c.m2 * 100 + c.d2)
             << c.d << "/" << c.m << "/" << c.y << " in " << c.year;
     }
 }
@@ -210,16 +218,22 @@ TEST(Anniversary, AYearOfAnotherCalendarHoldsItOnceTwiceOrNot) {
         std::vector<CJulianDay> days;
     } kCases[] = {
         // 1 Tevet 5785 and 1 Tevet 5786 both fall in 2025.
-        {ROW_JEWISH,
+        {CalendarRow::Jewish,
          tevet,
          Sheet(2025, ECal::Gregorian),
          {Gregorian(1, 1, 2025), Gregorian(21, 12, 2025)}},
         // England's reform: Julian 10 September is Gregorian 21 September.
-        {ROW_JULIAN, julian, Sheet(1752, ECal::Civil, kEngland), {Gregorian(21, 9, 1752)}},
-        {ROW_JULIAN, christmas, Sheet(1752, ECal::Civil, kEngland), {}},
-        {ROW_JULIAN, christmas, Sheet(1753, ECal::Civil, kEngland), {Gregorian(5, 1, 1753)}},
-        {ROW_JEWISH, tevet, Sheet(2019, ECal::Gregorian), {Gregorian(29, 12, 2019)}},
-        {ROW_JEWISH, tevet, Sheet(2018, ECal::Gregorian), {}}, // none before the day itself
+        {CalendarRow::Julian, julian, Sheet(1752, ECal::Civil, kEngland), {Gregorian(21, 9, 1752)}},
+        {CalendarRow::Julian, christmas, Sheet(1752, ECal::Civil, kEngland), {}},
+        {CalendarRow::Julian,
+         christmas,
+         Sheet(1753, ECal::Civil, kEngland),
+         {Gregorian(5, 1, 1753)}},
+        {CalendarRow::Jewish, tevet, Sheet(2019, ECal::Gregorian), {Gregorian(29, 12, 2019)}},
+        {CalendarRow::Jewish,
+         tevet,
+         Sheet(2018, ECal::Gregorian),
+         {}}, // none before the day itself
     };
     for (const auto& c : kCases) {
         const auto anniversary = AnniversaryOfDay(c.calendar, c.origin);
@@ -244,13 +258,13 @@ TEST(YearExport, AStampIsARealUtcTime) {
 
 TEST(Anniversary, TheSummaryNamesItsCalendar) {
     const std::tuple<CalendarRow, const char*, const char*> kNames[] = {
-        {ROW_GREGORIAN, "Gregorian calendar", "calendrier gr\xE9gorien"},
-        {ROW_JULIAN, "Julian calendar", "calendrier julien"},
-        {ROW_JEWISH, "Jewish calendar",
+        {CalendarRow::Gregorian, "Gregorian calendar", "calendrier gr\xE9gorien"},
+        {CalendarRow::Julian, "Julian calendar", "calendrier julien"},
+        {CalendarRow::Jewish, "Jewish calendar",
          "calendrier h\xE9"
          "bra\xEFque"},
-        {ROW_MUSLIM, "Muslim calendar", "calendrier musulman"},
-        {ROW_REPUBLICAN, "Republican calendar", "calendrier r\xE9publicain"},
+        {CalendarRow::Muslim, "Muslim calendar", "calendrier musulman"},
+        {CalendarRow::Republican, "Republican calendar", "calendrier r\xE9publicain"},
     };
     const CJulianDay day = Julian(3, 9, 1800);
     std::set<std::string> summaries;
@@ -270,7 +284,7 @@ TEST(Anniversary, TheSummaryNamesItsCalendar) {
         summaries.insert(summary);
     }
     EXPECT_EQ(summaries.size(), std::size(kNames));
-    EXPECT_EQ(AnniversarySummary(*AnniversaryOfDay(ROW_JULIAN, day)),
+    EXPECT_EQ(AnniversarySummary(*AnniversaryOfDay(CalendarRow::Julian, day)),
               "Anniversary of 03 September 1800 (Julian calendar)");
 }
 
