@@ -109,11 +109,8 @@ CGedcomCopyResult WriteRepairedGedcom(std::string_view whole, const std::string&
 // feed, the old value's tabs and line breaks made blanks.
 void AppendGedcomChange(std::string& out, const CGedcomChange& change);
 
-// The quick tests the copy makes before a full reading, on every line: a
-// plain Gregorian value ("[ABT|CAL|EST|BEF|AFT|TO] [DD] [MON] YYYY", BET ...
-// AND ..., FROM ... [TO ...], in any case and spacing), which reads as it is
-// and has no repair; and a line "N DATE value" as ParseGedcomLine reads it.
-bool IsPlainGedcomDate(std::string_view value);
+// The quick test the copy makes before a full reading, on every line: a
+// line "N DATE value" as ParseGedcomLine reads it.
 bool IsCommonGedcomDateLine(std::string_view line);
 
 // The value a repaired copy writes for a DATE value of a file of that

@@ -734,44 +734,185 @@ bool IsOldStyleDualYear(std::string_view value) {
 
 namespace {
 
-// Words of codes and digits, in any case and any spacing (which the reader
-// takes and a standard form would not change), none of the other version's
-// words, no dual year, phrase or era: a value the reader took that has no
-// other standard form, known without the lenient reading. Most values of a
-// real file are such.
-bool PlainlyStandard(std::string_view value, EGedcomVersion version) {
-    char folded[48];
-    std::size_t n = 0;
-    for (const char c : value) {
-        if (c == ' ') {
-            if (n > 0 && folded[n - 1] != ' ' && n < sizeof folded)
-                folded[n++] = ' ';
-            continue;
-        }
-        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        const bool ok = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9') ||
-                        (version == EGedcomVersion::V551 && (c == '@' || c == '#'));
-        if (!ok || n == sizeof folded)
-            return false;
-        folded[n++] = upper;
-    }
-    const std::string_view text(folded, n > 0 && folded[n - 1] == ' ' ? n - 1 : n);
-    // "INT" wants its phrase; calendar words and eras have two spellings.
-    static constexpr std::string_view kTwoWays[] = {"INT",    "JULIAN", "GREGORIAN", "HEBREW",
-                                                    "FRENCH", "BC",     "BCE",       "AD"};
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != ' ' && text[end] != '@')
-            ++end;
-        const std::string_view word = text.substr(start, end - start);
-        if (std::find(std::begin(kTwoWays), std::end(kTwoWays), word) != std::end(kTwoWays))
-            return false;
-        start = end + 1;
-    }
-    return true;
+// A word of up to four letters in capitals, one byte each, as a number to
+// switch on.
+constexpr std::uint32_t Key(std::string_view word) {
+    std::uint32_t key = 0;
+    for (const char c : word)
+        key = (key << 8) | static_cast<unsigned char>(c);
+    return key;
 }
 
+// "[ABT|CAL|EST|BEF|AFT] [DD] [MON] YYYY", or BET ... AND ..., FROM ... [TO
+// ...], TO ...: the plain Gregorian forms that make most of a file, in any
+// case and spacing. Such a value reads as it is, so it has no repair; the
+// test is a small part of a full reading, and runs on every DATE line.
+class CPlainDate {
+public:
+    explicit CPlainDate(std::string_view text)
+        : m_p(text.data()), m_end(text.data() + text.size()) {}
+
+    bool Matches() {
+        if (const int quick = Quick(); quick >= 0)
+            return quick == 1;
+        switch (PeekWord()) {
+        case Key("BET"):
+            TakeWord();
+            return Date() && PeekWord() == Key("AND") && TakeWord() && Date() && AtEnd();
+        case Key("FROM"):
+            TakeWord();
+            return Date() &&
+                   (AtEnd() || (PeekWord() == Key("TO") && TakeWord() && Date() && AtEnd()));
+        case Key("ABT"):
+        case Key("CAL"):
+        case Key("EST"):
+        case Key("BEF"):
+        case Key("AFT"):
+        case Key("TO"):
+            TakeWord();
+            break;
+        default:
+            break;
+        }
+        return Date() && AtEnd();
+    }
+
+private:
+    void Blanks() {
+        while (m_p < m_end && *m_p == ' ')
+            ++m_p;
+    }
+    bool AtEnd() {
+        Blanks();
+        return m_p == m_end;
+    }
+    static bool Letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+    static bool Digit(char c) { return c >= '0' && c <= '9'; }
+    // The word here, whole and in capitals (0 if it is none of two to four
+    // letters); it stays to be taken.
+    std::uint32_t PeekWord() {
+        Blanks();
+        std::uint32_t key = 0;
+        const char* q = m_p;
+        for (; q < m_end && Letter(*q); ++q) {
+            if (q - m_p == 4)
+                return 0;
+            key = (key << 8) | static_cast<unsigned char>(*q & ~0x20);
+        }
+        if (q - m_p < 2 || (q < m_end && *q != ' '))
+            return 0;
+        m_pWord = q;
+        return key;
+    }
+    bool TakeWord() {
+        m_p = m_pWord;
+        return true;
+    }
+    // The forms that make nine values in ten, told by their length alone:
+    // "1850", "12 JAN 1850", "2 JAN 1850", "JAN 1850" or "ABT 1850"; 1 or 0
+    // for those, -1 for the rest.
+    int Quick() const {
+        const auto n = static_cast<std::size_t>(m_end - m_p);
+        const char* p = m_p;
+        auto digits = [p](std::size_t at, std::size_t count) {
+            for (std::size_t i = at; i < at + count; ++i) {
+                if (!Digit(p[i]))
+                    return false;
+            }
+            return true;
+        };
+        auto word = [p](std::size_t at) {
+            std::uint32_t key = 0;
+            for (std::size_t i = at; i < at + 3; ++i) {
+                if (!Letter(p[i]))
+                    return std::uint32_t(0);
+                key = (key << 8) | static_cast<unsigned char>(p[i] & ~0x20);
+            }
+            return key;
+        };
+        switch (n) {
+        case 4:
+            return digits(0, 4) ? 1 : -1;
+        case 8:
+            if (p[3] != ' ' || !digits(4, 4))
+                return -1;
+            return IsMonth(word(0)) || IsQualifier(word(0)) ? 1 : -1;
+        case 10:
+            return digits(0, 1) && p[1] == ' ' && p[5] == ' ' && digits(6, 4) && IsMonth(word(2))
+                       ? 1
+                       : -1;
+        case 11:
+            return digits(0, 2) && p[2] == ' ' && p[6] == ' ' && digits(7, 4) && IsMonth(word(3))
+                       ? 1
+                       : -1;
+        default:
+            return -1;
+        }
+    }
+    static bool IsQualifier(std::uint32_t key) {
+        return key == Key("ABT") || key == Key("CAL") || key == Key("EST") || key == Key("BEF") ||
+               key == Key("AFT");
+    }
+    static bool IsMonth(std::uint32_t key) {
+        switch (key) {
+        case Key("JAN"):
+        case Key("FEB"):
+        case Key("MAR"):
+        case Key("APR"):
+        case Key("MAY"):
+        case Key("JUN"):
+        case Key("JUL"):
+        case Key("AUG"):
+        case Key("SEP"):
+        case Key("OCT"):
+        case Key("NOV"):
+        case Key("DEC"):
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool Month() { return IsMonth(PeekWord()) && TakeWord(); }
+    // Up to most digits, whole.
+    bool Digits(std::size_t most) {
+        Blanks();
+        const char* q = m_p;
+        while (q < m_end && Digit(*q))
+            ++q;
+        const auto n = static_cast<std::size_t>(q - m_p);
+        if (n == 0 || n > most || (q < m_end && *q != ' '))
+            return false;
+        m_p = q;
+        return true;
+    }
+    // [DD] MON YYYY, MON YYYY or YYYY, the digits read once.
+    bool Date() {
+        Blanks();
+        if (m_p == m_end || !Digit(*m_p))
+            return Month() && Digits(4);
+        const char* q = m_p;
+        while (q < m_end && Digit(*q))
+            ++q;
+        if (q < m_end && *q != ' ')
+            return false;
+        const char* start = m_p;
+        m_p = q;
+        if (q - start <= 2 && Month() && Digits(4))
+            return true;
+        m_p = q;
+        return q - start <= 4;
+    }
+
+    const char* m_p;
+    const char* m_end;
+    const char* m_pWord = nullptr;
+};
+
 } // namespace
+
+bool IsPlainGedcomDate(std::string_view value) {
+    return CPlainDate(value).Matches();
+}
 
 CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
     // Files are UTF-8 or, when they are not, most often Windows-1252.
@@ -784,7 +925,7 @@ CGedcomCheck CheckGedcomValue(std::string_view value, EGedcomVersion version) {
     // 5.5.1 reads keywords in any case and any spacing; 7.0's grammar is
     // case-sensitive, so there only the standard text itself is standard.
     const bool v70 = version == EGedcomVersion::V70;
-    if (!(check.value.nFindings & kGedcomUnreadable) && PlainlyStandard(text, version) &&
+    if (!(check.value.nFindings & kGedcomUnreadable) && IsPlainGedcomDate(text) &&
         (!v70 || Folded(text) == text))
         return check;
     std::string standard(text);

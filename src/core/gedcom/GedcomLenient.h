@@ -46,6 +46,12 @@ std::optional<std::string> JulianGedcomValue(std::string_view value, EGedcomVers
 // the dates were Julian then.
 bool GregorianBeforeReform(const CGedcomDateValue& value, std::int32_t reformDay);
 
+// A plain Gregorian value ("[ABT|CAL|EST|BEF|AFT|TO] [DD] [MON] YYYY",
+// BET ... AND ..., FROM ... [TO ...], in any case and spacing): most values
+// of a real file, which read as they are and have no other standard form.
+// The check and the repaired copy both take it as their shortcut.
+bool IsPlainGedcomDate(std::string_view value);
+
 // One DATE value of a file of that version, checked: its findings (with
 // "nonstandard", "old-style" and "extension"), the days the file means, and
 // the standard value to write instead where there is one. The value is

@@ -233,6 +233,11 @@ const std::tuple<const char*, EGedcomVersion, const char*, std::int32_t, const c
     {"JULIAN 1700", V5, "nonstandard", 2341983, "@#DJULIAN@ 1700"},
     {"@#DJULIAN@ 1700", V7, "nonstandard", 2341983, "JULIAN 1700"},
     {"abt  1 jan 1850", V5, "ok", 2396759, ""}, // case and spaces alone are no fault
+    // An escape wants its blank, with or without a dual year after it.
+    {"@#DJULIAN@2 FEB 1700", V5, "nonstandard", 2342015, "@#DJULIAN@ 2 FEB 1700"},
+    {"@#DJULIAN@2 FEB 1700/01", V5, "nonstandard", 2342381, "@#DJULIAN@ 2 FEB 1700/01"},
+    {"@#DHEBREW@1 TSH 5780", V5, "nonstandard", 2458757, "@#DHEBREW@ 1 TSH 5780"},
+    {"@#DJULIAN@  2  feb 1700", V5, "ok", 2342015, ""},
     {"_UNKNOWN 87", V7, "extension", 0, ""},
     {"_UNKNOWN 13 _MONTH 17", V7, "extension", 0, ""},
     {"@#DROMAN@ 1850", V5, "extension", 0, ""},
