@@ -6,11 +6,6 @@ bool InSupportedRange(const CJulianDay& day) {
     return day.GetDayNumber() >= kFirstSupportedDay && day.GetDayNumber() <= kLastSupportedDay;
 }
 
-// Day, month, year as a row holds them (the Roman row keeps its own four).
-CRowValues ValuesOf(std::int32_t day, std::int32_t month, std::int32_t year) {
-    return {day, month, year, 0};
-}
-
 // What each row's calendar can do, in row order: its months and their
 // names, whether it shows a day, whether it accepts a date, and the two ways
 // between its numbers and a day.
@@ -23,33 +18,43 @@ struct CRowCalendar {
     CRowValues (*fromDay)(const CJulianDay&);
 };
 
+// A calendar of day, month and year: its three operations on a row's values.
+template <class Date, Date (CJulianDay::*Get)() const, void (CJulianDay::*Set)(const Date&),
+          bool (*Valid)(const Date&)>
+struct CDayMonthYearRow {
+    static bool IsValid(const CRowValues& v) { return Valid({v.nFirst, v.nSecond, v.nThird}); }
+    static void ToDay(CJulianDay& day, const CRowValues& v) {
+        (day.*Set)({v.nFirst, v.nSecond, v.nThird});
+    }
+    static CRowValues FromDay(const CJulianDay& day) {
+        const Date d = (day.*Get)();
+        return {d.nDay, d.nMonth, d.nYear, 0};
+    }
+    static constexpr CRowCalendar Calendar(std::int32_t months, int firstMonthId,
+                                           bool (*shows)(const CJulianDay&)) {
+        return {months, firstMonthId, shows, IsValid, ToDay, FromDay};
+    }
+};
+
+using CGregorianRow = CDayMonthYearRow<CGregorianDate, &CJulianDay::GetGregorian,
+                                       &CJulianDay::SetGregorian, &CJulianDay::IsValidGregorian>;
+using CJulianRow = CDayMonthYearRow<CJulianDate, &CJulianDay::GetJulian, &CJulianDay::SetJulian,
+                                    &CJulianDay::IsValidJulian>;
+using CRepublicanRow = CDayMonthYearRow<CRepublicanDate, &CJulianDay::GetRepublican,
+                                        &CJulianDay::SetRepublican, &CJulianDay::IsValidRepublican>;
+using CJewishRow = CDayMonthYearRow<CJewishDate, &CJulianDay::GetJewish, &CJulianDay::SetJewish,
+                                    &CJulianDay::IsValidJewish>;
+using CMuslimRow = CDayMonthYearRow<CMuslimDate, &CJulianDay::GetMuslim, &CJulianDay::SetMuslim,
+                                    &CJulianDay::IsValidMuslim>;
+
 bool Always(const CJulianDay&) {
     return true;
 }
 
 constexpr CRowCalendar kRowCalendars[kRowCount] = {
-    {12, IDS_MONTH_FIRST, Always,
-     [](const CRowValues& v) {
-         return CJulianDay::IsValidGregorian({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](CJulianDay& day, const CRowValues& v) {
-         day.SetGregorian({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](const CJulianDay& day) {
-         const CGregorianDate d = day.GetGregorian();
-         return ValuesOf(d.nDay, d.nMonth, d.nYear);
-     }},
-    {12, IDS_MONTH_FIRST, Always,
-     [](const CRowValues& v) {
-         return CJulianDay::IsValidJulian({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](CJulianDay& day, const CRowValues& v) {
-         day.SetJulian({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](const CJulianDay& day) {
-         const CJulianDate d = day.GetJulian();
-         return ValuesOf(d.nDay, d.nMonth, d.nYear);
-     }},
+    CGregorianRow::Calendar(12, IDS_MONTH_FIRST, Always),
+    CJulianRow::Calendar(12, IDS_MONTH_FIRST, Always),
+    // Count (1 the named day itself), kind, month, year.
     {12, IDS_MONTH_FIRST, Always,
      [](const CRowValues& v) {
          return v.nFourth != 0 &&
@@ -62,40 +67,14 @@ constexpr CRowCalendar kRowCalendars[kRowCount] = {
          const CRomanDate d = day.GetRoman();
          return CRowValues{d.nCount, d.nKind, d.nMonth, d.nYear};
      }},
-    {13, IDS_REP_MONTH_FIRST,
-     [](const CJulianDay& day) { return day.IsRepublicanEra() || day.IsSimulatedRepublicanEra(); },
-     [](const CRowValues& v) {
-         return CJulianDay::IsValidRepublican({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](CJulianDay& day, const CRowValues& v) {
-         day.SetRepublican({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](const CJulianDay& day) {
-         const CRepublicanDate d = day.GetRepublican();
-         return ValuesOf(d.nDay, d.nMonth, d.nYear);
-     }},
-    {13, IDS_JEWISH_MONTH_FIRST, [](const CJulianDay& day) { return day.IsJewishEra(); },
-     [](const CRowValues& v) {
-         return CJulianDay::IsValidJewish({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](CJulianDay& day, const CRowValues& v) {
-         day.SetJewish({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](const CJulianDay& day) {
-         const CJewishDate d = day.GetJewish();
-         return ValuesOf(d.nDay, d.nMonth, d.nYear);
-     }},
-    {12, IDS_MUSLIM_MONTH_FIRST, [](const CJulianDay& day) { return day.IsMuslimEra(); },
-     [](const CRowValues& v) {
-         return CJulianDay::IsValidMuslim({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](CJulianDay& day, const CRowValues& v) {
-         day.SetMuslim({v.nFirst, v.nSecond, v.nThird});
-     },
-     [](const CJulianDay& day) {
-         const CMuslimDate d = day.GetMuslim();
-         return ValuesOf(d.nDay, d.nMonth, d.nYear);
-     }},
+    CRepublicanRow::Calendar(13, IDS_REP_MONTH_FIRST,
+                             [](const CJulianDay& day) {
+                                 return day.IsRepublicanEra() || day.IsSimulatedRepublicanEra();
+                             }),
+    CJewishRow::Calendar(13, IDS_JEWISH_MONTH_FIRST,
+                         [](const CJulianDay& day) { return day.IsJewishEra(); }),
+    CMuslimRow::Calendar(12, IDS_MUSLIM_MONTH_FIRST,
+                         [](const CJulianDay& day) { return day.IsMuslimEra(); }),
 };
 
 // A value outside the enum (cast from a stored number) is no row.

@@ -63,6 +63,7 @@ TEST(GedcomDate, ValuesTheirDaysAndFindings) {
         {"@#DFRENCH R@ 12 NIVO 1208", 0, 0, "outside-range"},
         {"@#DFRENCH R@ 1 VEND 1209", 0, 0, "outside-range"},
         {"@#DFRENCH R@ 1208", 0, 0, "outside-range"}, // runs past the last day
+        {"@#DFRENCH R@ 3", 2376570, 2376935, "ok"},    // sextile: six days at its end
         {"@#DHEBREW@ 2 TVT 6760", 0, 0, "outside-range"},
         {"14 OCT 1582", 2299160, 2299160, "gregorian-before-1582"},
         {"15 OCT 1582", 2299161, 2299161, "ok"},

@@ -279,7 +279,7 @@ TEST(GedcomFix, NotPlainDates) {
           "JULY 1850", "1850/51", "11 FEB 1731/32", "1850 B.C.", "INT 1850 (x)",
           "@#DJULIAN@ 1850", "BET 1850", "BET 1850 TO 1860", "FROM 1850 AND 1860",
           "12 JAN 1850 x", "1850x", "J 1850", "JANU 1850", "BEF BEF 1850", "12.JAN.1850",
-          "1 2 1850", "ABT JAN", "x850", "DEC 99999"}) {
+          "1 2 1850", "ABT JAN", "x850", "DEC 99999", "x JAN 1850", "xx JAN 1850"}) {
         EXPECT_FALSE(IsPlainGedcomDate(value)) << value;
     }
 }

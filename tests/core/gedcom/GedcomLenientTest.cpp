@@ -218,6 +218,7 @@ const std::tuple<const char*, EGedcomVersion, const char*, std::int32_t, const c
     {"apr\xE8s 1850", V5, "nonstandard", 2397124, "AFT 1850"},     // Windows-1252
     {"11 FEB 1731/32", V5, "old-style", 2353712, "@#DJULIAN@ 11 FEB 1731/32"},
     {"1731/32", V5, "old-style", 2353389, "@#DJULIAN@ 1731/32"},
+    {"1 FEB 1751/52", V5, "old-style", 2361007, "@#DJULIAN@ 1 FEB 1751/52"}, // the last
     {"11 FEB 1731/32", V7, "old-style", 2353712, "JULIAN 11 FEB 1732"},
     {"Abt. 11 Feb 1731/32", V5, "nonstandard,old-style", 2353712, "ABT @#DJULIAN@ 11 FEB 1731/32"},
     {"@#DJULIAN@ 11 FEB 1731/32", V5, "ok", 2353712, ""},
