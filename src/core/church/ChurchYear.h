@@ -7,7 +7,9 @@
 //   // ... {"Laetare", 15 March 1523}, ...
 //   CJulianDay d = ChurchFeastDay(ChurchFeasts().front(), 1523, false);
 //
-// Names are Windows-1252 texts: Latin, English and French.
+// Names are Windows-1252 texts: Latin, English and French. A `gregorian`
+// flag names a reckoning, the computus and the calendar its dates are told
+// in, which a charter's dating fixes; it is no row of the panel.
 #pragma once
 
 #include "calendar/JulianDay.h"
