@@ -7,14 +7,14 @@
 #include "calendar/JulianDay.h"
 #include "calendar/RowTexts.h"
 #include "daynames/DayNameLists.h"
-#include "panel/CalendarPanel.h"
-#include "panel/PanelExchange.h"
+#include "panel/Labels.h"
 #include "text/Cp1252.h"
 
 int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
     CDayArgument day;
     day.day.SetToday();
-    CPanelOptions options;
+    CLabelOptions labels;
+    CYearStyle style;
     std::optional<std::int32_t> reform;
     int easterPick = -1;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -31,55 +31,57 @@ int CmdShow(const CliArgs& args, std::ostream& out, std::ostream& err) {
                 return Fail(err, kExitUsage, CliText(MSG_SAINTS_NEEDS_MODE));
             const std::string& mode = args[++i];
             if (mode == "none")
-                options.nSaintsMode = 0;
+                labels.nSaintsMode = 0;
             else if (mode == "gregorian")
-                options.nSaintsMode = 1;
+                labels.nSaintsMode = 1;
             else if (mode == "julian")
-                options.nSaintsMode = 2;
+                labels.nSaintsMode = 2;
             else if (mode == "auto")
-                options.nSaintsMode = 3;
+                labels.nSaintsMode = 3;
             else
                 return Fail(err, kExitUsage, CliText(MSG_NOT_A_SAINTS_MODE, {mode}));
         } else if (arg == "--present") {
-            options.nSaintsPresent = 1;
+            labels.nSaintsPresent = 1;
         } else if (arg == "--no-feasts") {
-            options.bRepFeasts = false;
+            labels.bRepFeasts = false;
         } else if (const auto status = ReadReformOption(args, i, reform, err)) {
             if (*status != kExitOk)
                 return *status;
-        } else if (const auto status = ReadYearStyleOption(args, i, options.yearStyle, err)) {
+        } else if (const auto status = ReadYearStyleOption(args, i, style, err)) {
             if (*status != kExitOk)
                 return *status;
         } else {
             return Fail(err, kExitUsage, CliText(MSG_UNKNOWN_OPTION_FOR, {arg, "show"}));
         }
     }
-    // One panel shows one day: a date held twice is never picked silently.
-    if (!ResolveDayArgument(day, options.yearStyle, easterPick, err))
+    // One day is shown: a date held twice is never picked silently.
+    if (!ResolveDayArgument(day, style, easterPick, err))
         return kExitRefused;
     if (day.day.GetDayNumber() < kFirstSupportedDay)
         return Fail(err, kExitRefused, CliText(MSG_TODAY_OUT_OF_RANGE));
 
-    // The same lists and the same panel as the window, so the two never
-    // disagree. Lists a caller already holds are used as they are.
+    // The same lists and the same texts as the window's panel, so the two
+    // never disagree. Lists a caller already holds are used as they are.
     const bool loadLists = g_saintList.empty() && g_repFeastList.empty();
     if (loadLists) {
         LoadRepFeastDays();
         LoadSaints("sts", 0);
         LoadSaints("sts2", 1);
     }
-    options.civil.nReformDay = reform.value_or(kDefaultGregorianStart);
-    CFixedPanelOwner owner(options);
-    CCalendarPanel panel(owner);
-    panel.GoToRowDay(RowShowingPaste(day.fromRow, day.day), day.day);
+    labels.civil.nReformDay = reform.value_or(kDefaultGregorianStart);
+    const CJulianDay shown = day.day;
+    const std::string weekday = ComposeWeekdayLabel(shown, labels);
+    // The Republican row and its label are blank before its calendar.
+    const bool republican = shown.IsRepublicanEra() || shown.IsSimulatedRepublicanEra();
+    const std::string republicanDay = republican ? ComposeRepublicanLabel(shown, labels) : "";
     if (loadLists)
         FreeDayNameLists();
 
     for (const CalendarRow row : kAllRows)
         out << kCalendarNames[RowIndex(row)] << '\t'
-            << Cp1252ToUtf8(JoinFieldTexts(panel.GetRowTexts(row))) << '\n';
-    out << "weekday\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_WEEKDAY_LABEL)) << '\n';
-    out << "republican-day\t" << Cp1252ToUtf8(panel.GetFieldText(FIELD_REP_LABEL)) << '\n';
-    out << "civil\t" << (panel.IsGregorianInForce() ? "gregorian" : "julian") << '\n';
+            << Cp1252ToUtf8(JoinFieldTexts(DayFieldTexts(row, shown, style))) << '\n';
+    out << "weekday\t" << Cp1252ToUtf8(weekday) << '\n';
+    out << "republican-day\t" << Cp1252ToUtf8(republicanDay) << '\n';
+    out << "civil\t" << (labels.civil.IsGregorian(shown) ? "gregorian" : "julian") << '\n';
     return kExitOk;
 }
