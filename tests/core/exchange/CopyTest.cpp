@@ -11,6 +11,8 @@
 
 namespace {
 
+using enum CalendarRow;
+
 constexpr ETextLanguage E = ETextLanguage::English;
 constexpr ETextLanguage F = ETextLanguage::French;
 
@@ -25,59 +27,37 @@ using CopyCase = std::tuple<ETextLanguage, CalendarRow, CRowValues, std::int32_t
 
 TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     const CopyCase cases[] = {
-        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
-        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
-        {E, CalendarRow::Gregorian, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
-        {E, CalendarRow::Gregorian, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read
-                                                                                     // leniently
-        {E,
-         CalendarRow::Gregorian,
-         {3, 6, 1997, 0},
-         1,
-         1,
-         1,
-         "0123456789AB",
-         "03012345678060123456781997"},
-        {E, CalendarRow::Julian, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
-        {E, CalendarRow::Julian, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
-        {E, CalendarRow::Julian, {29, 2, 4, 0}, 1, 1, 1, "/", "29/02/4"},
-        {E, CalendarRow::Roman, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
-        {E, CalendarRow::Roman, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
-        {E, CalendarRow::Roman, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
-        {E, CalendarRow::Republican, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
-        {E, CalendarRow::Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
-        {E, CalendarRow::Muslim, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
+        {E, Gregorian, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
+        {E, Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
+        {E, Gregorian, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
+        {E, Gregorian, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read
+                                                                        // leniently
+        {E, Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "0123456789AB", "03012345678060123456781997"},
+        {E, Julian, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
+        {E, Julian, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
+        {E, Julian, {29, 2, 4, 0}, 1, 1, 1, "/", "29/02/4"},
+        {E, Roman, {3, 2, 6, 1997}, 1, 1, 1, "/", "03/Nones/06/1997"},
+        {E, Roman, {3, 2, 6, 1997}, 1, 2, 1, " ", "3rd day of Nones June 1997"},
+        {E, Roman, {1, 1, 6, 1997}, 1, 1, 1, "/", "Kalends/06/1997"},
+        {E, Republican, {5, 13, 3, 0}, 0, 2, 1, " ", "5 Sans-Culottides 3"},
+        {E, Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar I 5783"},
+        {E, Muslim, {1, 9, 1445, 0}, 1, 2, 1, ", ", "01, Ramadhan, 1445"},
         // Refused: a zero or empty year, values outside their lists, no such day.
-        {E, CalendarRow::Gregorian, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
-        {E, CalendarRow::Gregorian, {0, 6, 1997, 0}, 1, 1, 1, "/", nullptr},
-        {E, CalendarRow::Gregorian, {3, 0, 1997, 0}, 1, 1, 1, "/", nullptr},
-        {E, CalendarRow::Roman, {19, 1, 3, 2001}, 1, 1, 1, "/", nullptr}, // count too large there
-        {E, CalendarRow::Roman, {2, 3, 12, 2999}, 1, 1, 1, "/", nullptr}, // Ides beyond the range
+        {E, Gregorian, {3, 6, 0, 0}, 1, 1, 1, "/", nullptr},
+        {E, Gregorian, {0, 6, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, Gregorian, {3, 0, 1997, 0}, 1, 1, 1, "/", nullptr},
+        {E, Roman, {19, 1, 3, 2001}, 1, 1, 1, "/", nullptr}, // count too large there
+        {E, Roman, {2, 3, 12, 2999}, 1, 1, 1, "/", nullptr}, // Ides beyond the range
         {E, static_cast<CalendarRow>(6), {1, 1, 2000, 0}, 1, 1, 1, "/", nullptr},
         // French: "1er" by name only, the Roman day as a historian tells it.
-        {F, CalendarRow::Gregorian, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
-        {F, CalendarRow::Gregorian, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
-        {F,
-         CalendarRow::Roman,
-         {3, 2, 6, 1997},
-         1,
-         2,
-         1,
-         " ",
-         "3e jour avant les nones de juin 1997"},
-        {F, CalendarRow::Roman, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
-        {F, CalendarRow::Roman, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
-        {F,
-         CalendarRow::Roman,
-         {2, 1, 8, 2026},
-         0,
-         2,
-         1,
-         ", ",
-         "veille des calendes d'ao\xFBt, 2026"},
-        {F, CalendarRow::Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's
-                                                                                  // Adar
-        {F, CalendarRow::Jewish, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
+        {F, Gregorian, {1, 8, 1997, 0}, 0, 2, 1, " ", "1er ao\xFBt 1997"},
+        {F, Gregorian, {1, 8, 1997, 0}, 1, 2, 1, " ", "01 ao\xFBt 1997"},
+        {F, Roman, {3, 2, 6, 1997}, 1, 2, 1, " ", "3e jour avant les nones de juin 1997"},
+        {F, Roman, {2, 3, 3, -44}, 0, 2, 1, " ", "veille des ides de mars -44"},
+        {F, Roman, {1, 1, 6, 1997}, 0, 2, 1, " ", "calendes de juin 1997"},
+        {F, Roman, {2, 1, 8, 2026}, 0, 2, 1, ", ", "veille des calendes d'ao\xFBt, 2026"},
+        {F, Jewish, {14, 6, 5783, 0}, 0, 2, 1, " ", "14 Adar 5783"}, // a common year's Adar
+        {F, Jewish, {14, 6, 5784, 0}, 0, 2, 1, " ", "14 Adar I 5784"},
     };
     for (const auto& [language, row, values, day, month, year, separator, text] : cases) {
         SetTextLanguage(language);
@@ -87,19 +67,19 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
     }
     SetTextLanguage(E);
     const CCopyFormat withNul{1, 1, 1, std::string("-\0-", 3)};
-    EXPECT_EQ(FormatRowDate(CalendarRow::Gregorian, {3, 6, 1997, 0}, withNul), "03-06-1997");
+    EXPECT_EQ(FormatRowDate(Gregorian, {3, 6, 1997, 0}, withNul), "03-06-1997");
 }
 
 TEST(CopyFormat, DaysOutsideTheirRowGiveNothing) {
     const CCopyFormat names{0, 2, 1, " "};
     const std::tuple<CalendarRow, std::int32_t, const char*> cases[] = {
-        {CalendarRow::Muslim, kFirstMuslimDay - 1, nullptr},
-        {CalendarRow::Republican, kFirstRepublicanDay - 1, nullptr},
-        {CalendarRow::Republican, kFirstRepublicanDay, "1 Vendemiaire 1"},
-        {CalendarRow::Gregorian, 0, nullptr},
-        {CalendarRow::Roman, kLastSupportedDay, nullptr}, // before an Ides beyond the range
-        {CalendarRow::Gregorian, kLastSupportedDay, "31 December 2999"},
-        {CalendarRow::Julian, kFirstSupportedDay, "2 January -4713"},
+        {Muslim, kFirstMuslimDay - 1, nullptr},
+        {Republican, kFirstRepublicanDay - 1, nullptr},
+        {Republican, kFirstRepublicanDay, "1 Vendemiaire 1"},
+        {Gregorian, 0, nullptr},
+        {Roman, kLastSupportedDay, nullptr}, // before an Ides beyond the range
+        {Gregorian, kLastSupportedDay, "31 December 2999"},
+        {Julian, kFirstSupportedDay, "2 January -4713"},
     };
     for (const auto& [row, day, text] : cases)
         EXPECT_EQ(FormatDayInRow(row, CJulianDay(day), names), Opt(text)) << day;
@@ -113,15 +93,14 @@ TEST(CopyFormat, GedcomChoiceWritesTheRowsValue) {
         {-1, "24 - November - 26"}};
     for (const auto& [choice, text] : cases) {
         const CCopyFormat format{0, 2, 0, " - ", choice};
-        EXPECT_EQ(FormatDayInRow(CalendarRow::Julian, CJulianDay(2461382), format), text);
+        EXPECT_EQ(FormatDayInRow(Julian, CJulianDay(2461382), format), text);
         EXPECT_EQ(GedcomVersionOfCopy(choice).has_value(),
                   choice == COPY_GEDCOM_551 || choice == COPY_GEDCOM_70)
             << choice;
     }
     // No such day: no value either.
-    EXPECT_EQ(
-        FormatRowDate(CalendarRow::Gregorian, {29, 2, 1900, 0}, {1, 1, 1, "/", COPY_GEDCOM_551}),
-        std::nullopt);
+    EXPECT_EQ(FormatRowDate(Gregorian, {29, 2, 1900, 0}, {1, 1, 1, "/", COPY_GEDCOM_551}),
+              std::nullopt);
 }
 
 // The Julian date copied with names and spaces, whether the regnal year is
@@ -144,7 +123,7 @@ TEST(CopyFormat, AppendsTheRegnalYearAndTheIndictionWhereTheyApply) {
     for (const auto& [language, values, regnal, indiction, gedcom, text] : cases) {
         SetTextLanguage(language);
         const CCopyFormat format{0, 2, 1, " ", gedcom, COPY_DUAL_AS_SHOWN, regnal, indiction};
-        EXPECT_EQ(FormatRowDate(CalendarRow::Julian, values, format), text);
+        EXPECT_EQ(FormatRowDate(Julian, values, format), text);
     }
     SetTextLanguage(E);
 }

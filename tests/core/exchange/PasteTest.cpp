@@ -13,9 +13,10 @@
 
 namespace {
 
-constexpr CalendarRow G = CalendarRow::Gregorian, J = CalendarRow::Julian, R = CalendarRow::Roman,
-                      REP = CalendarRow::Republican, JEW = CalendarRow::Jewish,
-                      MUS = CalendarRow::Muslim;
+using enum CalendarRow;
+
+constexpr CalendarRow G = Gregorian, J = Julian, R = Roman, REP = Republican, JEW = Jewish,
+                      MUS = Muslim;
 
 TEST(PasteParse, ReadsTheWrittenForms) {
     struct Case {
@@ -52,8 +53,8 @@ TEST(PasteParse, ReadsTheWrittenForms) {
         }
     }
     // The text ends at its first NUL.
-    EXPECT_TRUE(ParsePastedText(CalendarRow::Gregorian, std::string("3/6/1997\0/5", 11)).bOk);
-    EXPECT_FALSE(ParsePastedText(CalendarRow::Gregorian, std::string("3/6\0/1997", 9)).bOk);
+    EXPECT_TRUE(ParsePastedText(Gregorian, std::string("3/6/1997\0/5", 11)).bOk);
+    EXPECT_FALSE(ParsePastedText(Gregorian, std::string("3/6\0/1997", 9)).bOk);
 }
 
 // Names whole and in their place, no tabs or dashes as separators, the date
@@ -64,30 +65,25 @@ TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
             EXPECT_FALSE(ParsePastedText(row, text).bOk)
                 << "row " << RowIndex(row) << " \"" << text << "\"";
     };
-    refused(CalendarRow::Gregorian,
-            {" / , . ", "3 Jun 1997", "3 Junes 1997", "0/6/1997", "3/6/0", "3/6/abc", "3/0/1997",
-             "3/6/1997/5", "3/6", "03-06-1997", "3\t6\t1997"});
-    refused(CalendarRow::Gregorian,
-            {"29/2/1900", "29/2/1", "1/13/1997", "1/-6/1997", "1 1 3000", "4294967299/6/1997",
-             "3 6 99999999999999999999", "3 Vendemiaire 1997", ""});
-    refused(CalendarRow::Gregorian,
-            {"7 d\351cembre", "d\351cembre 7 2026", "7 de d\351cembre 2026", "le le 7 juin 2026",
-             "7 juin an MMXXVI", "3-juin-1997", "3\2406\2401997"});
-    refused(CalendarRow::Julian, {"3 6 1997 x"});
-    refused(CalendarRow::Republican,
+    refused(Gregorian, {" / , . ", "3 Jun 1997", "3 Junes 1997", "0/6/1997", "3/6/0", "3/6/abc",
+                        "3/0/1997", "3/6/1997/5", "3/6", "03-06-1997", "3\t6\t1997"});
+    refused(Gregorian, {"29/2/1900", "29/2/1", "1/13/1997", "1/-6/1997", "1 1 3000",
+                        "4294967299/6/1997", "3 6 99999999999999999999", "3 Vendemiaire 1997", ""});
+    refused(Gregorian, {"7 d\351cembre", "d\351cembre 7 2026", "7 de d\351cembre 2026",
+                        "le le 7 juin 2026", "7 juin an MMXXVI", "3-juin-1997", "3\2406\2401997"});
+    refused(Julian, {"3 6 1997 x"});
+    refused(Republican,
             {"6 13 2", "1 January 2", "3 brumaire VIII", "3 brumaire an IIII", "3 brumaire an VX",
              "3 brumaire an", "3 brumaire an VIIIx", "6 sans-culottides an II", "1 janvier an 2"});
-    refused(CalendarRow::Jewish,
-            {"14 Adar II 5785", "1/7/5785", "14 Adar III 5784", "14 Nissan", "14 Adar I"});
-    refused(CalendarRow::Muslim, {"12 Rabi Al-Awwal 1445", "1 Jumad Al-Ula 1445", "1 Al-Ula 1445",
-                                  "1 13 1445", "12 Rabia 1445", "1 Joumada 1445"});
-    refused(CalendarRow::Roman,
-            {"3 6 6 1997", "Kalends June 1997 x", "3rd day of Kalends June 1997", "3 Nones June",
-             "3 Nones June 0", "3 Nonesx June 1997", "3 Nones Jun 1997", "Kal June 1997",
-             "0 Nones June 1997", "Kalends 0 1997", "Kalends June 0", "19 Kalends March 2001",
-             "17 Kalends March 2001", "9 Ides June 1997", "3/6/1997", "-3 Nones June 1997",
-             "Kalends January -4713"});
-    refused(CalendarRow::Roman,
+    refused(Jewish, {"14 Adar II 5785", "1/7/5785", "14 Adar III 5784", "14 Nissan", "14 Adar I"});
+    refused(Muslim, {"12 Rabi Al-Awwal 1445", "1 Jumad Al-Ula 1445", "1 Al-Ula 1445", "1 13 1445",
+                     "12 Rabia 1445", "1 Joumada 1445"});
+    refused(Roman, {"3 6 6 1997", "Kalends June 1997 x", "3rd day of Kalends June 1997",
+                    "3 Nones June", "3 Nones June 0", "3 Nonesx June 1997", "3 Nones Jun 1997",
+                    "Kal June 1997", "0 Nones June 1997", "Kalends 0 1997", "Kalends June 0",
+                    "19 Kalends March 2001", "17 Kalends March 2001", "9 Ides June 1997",
+                    "3/6/1997", "-3 Nones June 1997", "Kalends January -4713"});
+    refused(Roman,
             {"3e jour avant les nones de juin", "3e jour avant les nones de June 1997",
              "17e jour avant les calendes de mars 2001", "veille veille des nones de juin 1997",
              "3e jour apr\xE8s les nones de juin 1997", "jour avant les nones de juin 1997",
@@ -100,22 +96,18 @@ TEST(PasteParse, RefusesTextsThatAreNoDateOfTheRow) {
 
 TEST(PasteApply, TwoDigitYearsByRow) {
     const std::tuple<CalendarRow, std::int32_t, std::int32_t> cases[] = {
-        {CalendarRow::Gregorian, 0, 2000},  {CalendarRow::Gregorian, 49, 2049},
-        {CalendarRow::Gregorian, 50, 1950}, {CalendarRow::Gregorian, 99, 1999},
-        {CalendarRow::Gregorian, 100, 100}, {CalendarRow::Gregorian, -5, -5},
-        {CalendarRow::Julian, 50, 1950},    {CalendarRow::Roman, 4, 2004},
-        {CalendarRow::Jewish, 0, 5700},     {CalendarRow::Jewish, 99, 5799},
-        {CalendarRow::Jewish, 100, 100},    {CalendarRow::Muslim, 79, 1479},
-        {CalendarRow::Muslim, 80, 1380},    {CalendarRow::Muslim, 100, 100},
-        {CalendarRow::Republican, 99, 99},
+        {Gregorian, 0, 2000},  {Gregorian, 49, 2049}, {Gregorian, 50, 1950}, {Gregorian, 99, 1999},
+        {Gregorian, 100, 100}, {Gregorian, -5, -5},   {Julian, 50, 1950},    {Roman, 4, 2004},
+        {Jewish, 0, 5700},     {Jewish, 99, 5799},    {Jewish, 100, 100},    {Muslim, 79, 1479},
+        {Muslim, 80, 1380},    {Muslim, 100, 100},    {Republican, 99, 99},
     };
     for (const auto& [row, written, used] : cases)
         EXPECT_EQ(ExpandPastedYear(row, written), used) << RowIndex(row) << " " << written;
-    EXPECT_EQ(PastedValues(CalendarRow::Roman, "Kalends June 97"), (CRowValues{1, 1, 6, 1997}));
-    EXPECT_EQ(PastedValues(CalendarRow::Jewish, "29 Eloul 84"), (CRowValues{29, 13, 5784, 0}));
+    EXPECT_EQ(PastedValues(Roman, "Kalends June 97"), (CRowValues{1, 1, 6, 1997}));
+    EXPECT_EQ(PastedValues(Jewish, "29 Eloul 84"), (CRowValues{29, 13, 5784, 0}));
     // The date is tested again in the expanded year: 1402 is no leap year.
-    ASSERT_TRUE(IsRowDateValid(CalendarRow::Muslim, {30, 12, 2, 0}));
-    EXPECT_EQ(PastedDay(CalendarRow::Muslim, "30/12/2"), std::nullopt);
+    ASSERT_TRUE(IsRowDateValid(Muslim, {30, 12, 2, 0}));
+    EXPECT_EQ(PastedDay(Muslim, "30/12/2"), std::nullopt);
 }
 
 // The day each text names in its row (0: refused): the row's own reading
@@ -187,7 +179,7 @@ TEST(PasteApply, AValueReadsAsTheFileCheckReadsIt) {
                             EXPECT_EQ(PastedDay(r, text), checked) << RowIndex(r) << ' ' << text;
                     }
                     if (check.value.nFindings & kGedcomDualYearMisplaced)
-                        EXPECT_FALSE(PastedDay(CalendarRow::Gregorian, text)) << text;
+                        EXPECT_FALSE(PastedDay(Gregorian, text)) << text;
                 }
             }
         }
@@ -210,17 +202,16 @@ TEST(PasteText, Utf8ArrivesAsWindows1252) {
     EXPECT_EQ(PasteTextFromUtf8(std::string("3/6\0/1997", 9)), "3/6");
     EXPECT_EQ(PasteTextFromUtf8(std::string(kMaxPasteText, '1'))->size(), kMaxPasteText);
     EXPECT_EQ(PasteTextFromUtf8(std::string(kMaxPasteText + 1, '1')), std::nullopt);
-    EXPECT_EQ(PastedDayFromUtf8(CalendarRow::Gregorian, "7 D\xC3\211CEMBRE 2026"),
-              CJulianDay(2461382));
-    EXPECT_EQ(PastedDayFromUtf8(CalendarRow::Gregorian, "3 \xE2\x9C\x93 1997"), std::nullopt);
+    EXPECT_EQ(PastedDayFromUtf8(Gregorian, "7 D\xC3\211CEMBRE 2026"), CJulianDay(2461382));
+    EXPECT_EQ(PastedDayFromUtf8(Gregorian, "3 \xE2\x9C\x93 1997"), std::nullopt);
 }
 
 TEST(FieldPaste, TheRowTakesADateItReadsAndTheFieldTakesTheRest) {
     const std::tuple<CalendarRow, bool, const char*, EFieldPaste> cases[] = {
-        {CalendarRow::Gregorian, false, "03/06/1997", EFieldPaste::RowDate},
-        {CalendarRow::Gregorian, true, "03/06/1997", EFieldPaste::FieldText},
-        {CalendarRow::Muslim, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
-        {CalendarRow::Gregorian, false, "29/2/1900", EFieldPaste::FieldText},
+        {Gregorian, false, "03/06/1997", EFieldPaste::RowDate},
+        {Gregorian, true, "03/06/1997", EFieldPaste::FieldText},
+        {Muslim, false, "12 Rabi Al-Awwal 1445", EFieldPaste::FieldText}, // four parts
+        {Gregorian, false, "29/2/1900", EFieldPaste::FieldText},
         {static_cast<CalendarRow>(kRowCount), false, "03/06/1997", EFieldPaste::FieldText},
     };
     for (const auto& [row, plain, clipboard, expected] : cases)

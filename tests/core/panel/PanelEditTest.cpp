@@ -7,6 +7,8 @@
 
 namespace {
 
+using enum CalendarRow;
+
 using Texts = std::vector<std::string>;
 const CJulianDay kMillennium = Greg(1, 1, 2000); // in every calendar's range
 
@@ -26,21 +28,19 @@ TEST_F(PanelTest, EnteredTextIsNormalisedAndChecked) {
     };
     for (const auto& [field, typed, shown, legal] : cases) {
         SCOPED_TRACE(std::string(typed) + " in field " + std::to_string(field));
-        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+        panel.GoToRowDay(Gregorian, kMillennium);
         Enter(field, typed);
         EXPECT_EQ(Text(field), shown);
         const CalendarRow row = FieldRow(field).value();
         EXPECT_EQ(panel.IsIllegal(row), !legal);
         if (legal) {
             std::int32_t d, m, y;
-            panel.GetRowFields(CalendarRow::Gregorian, d, m, y);
+            panel.GetRowFields(Gregorian, d, m, y);
             EXPECT_TRUE(ShowsDay(Greg(d, m, y)));
         } else {
-            EXPECT_TRUE(panel.IsRowGreyed(row == CalendarRow::Gregorian ? CalendarRow::Julian
-                                                                        : CalendarRow::Gregorian));
-            if (row != CalendarRow::Gregorian)
-                EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian),
-                          (Texts{"01", "January", "2000"}));
+            EXPECT_TRUE(panel.IsRowGreyed(row == Gregorian ? Julian : Gregorian));
+            if (row != Gregorian)
+                EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"01", "January", "2000"}));
         }
     }
 }
@@ -58,7 +58,7 @@ TEST_F(PanelTest, ListIndexFollowsTheFieldText) {
         EXPECT_EQ(panel.FieldListIndex(field), index) << field << " " << text;
     }
     EXPECT_EQ(panel.FieldListIndex(FIELD_NONE), -1);
-    panel.GoToRowDay(CalendarRow::Gregorian, Greg(7, 11, 1801));
+    panel.GoToRowDay(Gregorian, Greg(7, 11, 1801));
     for (int field = 0; field < FIELD_COUNT; ++field) {
         const auto f = static_cast<PanelField>(field);
         if (!panel.GetFieldList(f).empty())
@@ -75,7 +75,7 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
         {FIELD_JUL_MONTH, "xy", 2, 2, "xy"},         {FIELD_GREG_DAY, "0", -1, 0, "0"},
         {FIELD_GREG_YEAR, "Fe", -1, 0, "Fe"},
     };
-    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+    panel.GoToRowDay(Gregorian, kMillennium);
     for (const auto& [field, typed, from, to, shown] : steps) {
         const auto selection = Type(field, typed);
         EXPECT_EQ(selection, from < 0 ? std::nullopt : std::optional(CTextSelection{from, to}))
@@ -91,14 +91,14 @@ TEST_F(PanelTest, TypeAheadCompletesAndBackspaceDoesNotCompleteAgain) {
 TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
     CFixedPanelOwner scratchOwner;
     CCalendarPanel lastLegal(scratchOwner);
-    lastLegal.GoToRowDay(CalendarRow::Gregorian, Greg(29, 2, 2000));
-    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+    lastLegal.GoToRowDay(Gregorian, Greg(29, 2, 2000));
+    panel.GoToRowDay(Gregorian, kMillennium);
     Enter({{FIELD_GREG_DAY, "29"}, {FIELD_GREG_MONTH, "2"}, {FIELD_GREG_YEAR, "1900"}});
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"29", "February", "1900"}));
-    EXPECT_EQ(RowState(CalendarRow::Gregorian), (std::array{true, false, false, true}));
+    EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"29", "February", "1900"}));
+    EXPECT_EQ(RowState(Gregorian), (std::array{true, false, false, true}));
     for (const CalendarRow row : kAllRows) {
         EXPECT_FALSE(IsRowDateValid(panel, row)) << RowIndex(row);
-        if (row != CalendarRow::Gregorian) {
+        if (row != Gregorian) {
             EXPECT_EQ(RowState(row), (std::array{false, true, true, false})) << RowIndex(row);
             EXPECT_EQ(panel.GetRowTexts(row), lastLegal.GetRowTexts(row));
         }
@@ -120,19 +120,19 @@ TEST_F(PanelTest, IllegalDateKeepsItsRowAndGreysTheRest) {
 
 TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     const auto makeIllegal = [this] {
-        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium); // 19 December 1999 Julian
+        panel.GoToRowDay(Gregorian, kMillennium); // 19 December 1999 Julian
         Enter(FIELD_GREG_DAY, "32");
     };
     makeIllegal();
     EXPECT_EQ(Type(FIELD_JUL_YEAR, "1899"), std::nullopt);
-    EXPECT_FALSE(panel.IsRowGreyed(CalendarRow::Julian));
+    EXPECT_FALSE(panel.IsRowGreyed(Julian));
     panel.OnKillFocus(FIELD_JUL_YEAR);
     EXPECT_TRUE(ShowsDay(Jul(19, 12, 1899)));
     makeIllegal();
     for (PanelField field : {FIELD_JUL_DAY, FIELD_ROMAN_KIND}) {
         panel.SetFocusField(field);
         panel.OnKillFocus(field);
-        EXPECT_TRUE(panel.IsIllegal(CalendarRow::Gregorian)) << field;
+        EXPECT_TRUE(panel.IsIllegal(Gregorian)) << field;
         EXPECT_TRUE(panel.IsRowGreyed(FieldRow(field).value()));
     }
     makeIllegal();
@@ -146,9 +146,9 @@ TEST_F(PanelTest, AnEditOfAGreyedRowStartsFromItsValues) {
     EXPECT_TRUE(ShowsDay(kMillennium));
     makeIllegal();
     Enter(FIELD_REP_DAY, "31");
-    EXPECT_TRUE(panel.IsIllegal(CalendarRow::Republican));
-    EXPECT_EQ(RowState(CalendarRow::Gregorian), (std::array{false, true, true, false}));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"01", "January", "2000"}));
+    EXPECT_TRUE(panel.IsIllegal(Republican));
+    EXPECT_EQ(RowState(Gregorian), (std::array{false, true, true, false}));
+    EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"01", "January", "2000"}));
     OnNextDay(panel);
     EXPECT_TRUE(ShowsDay(Greg(2, 1, 2000)));
 }
@@ -167,7 +167,7 @@ TEST_F(PanelTest, RepublicanIconFollowsTheEra) {
     };
     for (const auto& [day, blank, icon] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
-        panel.GoToRowDay(CalendarRow::Gregorian, day);
+        panel.GoToRowDay(Gregorian, day);
         EXPECT_EQ(Text(FIELD_REP_DAY).empty(), blank);
         EXPECT_EQ(Text(FIELD_REP_LABEL).empty(), blank);
         const bool sim = icon == IDC_ICON_REP_SIMULATED;
@@ -194,7 +194,7 @@ TEST_F(PanelTest, CivilMarkerSwitchesAtTheReform) {
     for (const auto& [day, reform, gregorian, feastsYear] : cases) {
         SCOPED_TRACE(day.GetDayNumber());
         owner.m_options.civil.nReformDay = reform;
-        panel.GoToRowDay(CalendarRow::Julian, day);
+        panel.GoToRowDay(Julian, day);
         EXPECT_EQ(std::tuple(panel.IsGregorianInForce(), panel.IsIconVisible(IDC_MARKER_GREG),
                              panel.IsIconVisible(IDC_MARKER_JUL), MovableFeastsStartYear(panel)),
                   std::tuple(gregorian, gregorian, !gregorian, feastsYear));
@@ -205,23 +205,22 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
     owner.m_options.bShowRow = {false, true, false, false, true, true};
     panel.OnInitialUpdate();
     EXPECT_EQ(owner.m_nArrangeCount, 1);
-    panel.GoToRowDay(CalendarRow::Julian, Greg(1, 1, 1800));
+    panel.GoToRowDay(Julian, Greg(1, 1, 1800));
     EXPECT_TRUE(ShowsDay(Greg(1, 1, 1800)));
     EXPECT_FALSE(Text(FIELD_WEEKDAY_LABEL).empty());
-    for (const CalendarRow row :
-         {CalendarRow::Gregorian, CalendarRow::Roman, CalendarRow::Republican})
+    for (const CalendarRow row : {Gregorian, Roman, Republican})
         EXPECT_EQ(RowState(row), (std::array{false, false, false, false})) << RowIndex(row);
     EXPECT_EQ(std::tuple(panel.IsIconVisible(IDC_ICON_REP_SIMULATED),
                          panel.IsIconVisible(IDC_ICON_JUL), panel.IsIconVisible(IDC_MARKER_GREG),
                          panel.IsGregorianInForce()),
               std::tuple(false, true, false, true));
     Enter(FIELD_JUL_DAY, "32");
-    owner.m_options.bShowRow[RowIndex(CalendarRow::Gregorian)] = true;
+    owner.m_options.bShowRow[RowIndex(Gregorian)] = true;
     owner.ArrangeRows(panel);
     for (const CControlPlace& place : owner.m_layout.controls)
         if (place.nId >= IDC_MARKER_GREG && place.nId <= IDC_ICON_MUS_ILLEGAL)
             EXPECT_EQ(panel.IsIconVisible(place.nId), place.bVisible) << place.nId;
-    owner.m_options.bShowRow[RowIndex(CalendarRow::Julian)] = false;
+    owner.m_options.bShowRow[RowIndex(Julian)] = false;
     owner.ArrangeRows(panel);
     EXPECT_FALSE(panel.IsIconVisible(IDC_ICON_JUL_ILLEGAL));
 }
@@ -229,26 +228,26 @@ TEST_F(PanelTest, HiddenRowsStillTakePart) {
 TEST_F(PanelTest, EnterChecksTheRowHoldingTheFocus) {
     CFixedPanelOwner scratchOwner;
     CCalendarPanel to(scratchOwner);
-    to.GoToRowDay(CalendarRow::Gregorian, Greg(1, 6, 2001));
+    to.GoToRowDay(Gregorian, Greg(1, 6, 2001));
     for (PanelField field :
          {FIELD_JUL_MONTH, FIELD_ROMAN_KIND, FIELD_REP_YEAR, FIELD_MUS_DAY, FIELD_NONE}) {
         SCOPED_TRACE(field);
-        const CalendarRow row = FieldRow(field).value_or(CalendarRow::Gregorian);
-        panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+        const CalendarRow row = FieldRow(field).value_or(Gregorian);
+        panel.GoToRowDay(Gregorian, kMillennium);
         SetRowTexts(row, to.GetRowTexts(row));
         panel.SetFocusField(field);
         panel.OnEnter();
         EXPECT_TRUE(ShowsDay(to.GetDayShown()));
     }
-    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
-    SetRowTexts(CalendarRow::Roman, {"3", "1", "2", "1999"});
+    panel.GoToRowDay(Gregorian, kMillennium);
+    SetRowTexts(Roman, {"3", "1", "2", "1999"});
     panel.SetFocusField(FIELD_ROMAN_MONTH);
     panel.OnEnter();
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Roman), (Texts{"03", "Kalends", "February", "1999"}));
+    EXPECT_EQ(panel.GetRowTexts(Roman), (Texts{"03", "Kalends", "February", "1999"}));
 }
 
 TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
-    panel.GoToRowDay(CalendarRow::Gregorian, kMillennium);
+    panel.GoToRowDay(Gregorian, kMillennium);
     panel.OnSelChange(FIELD_GREG_MONTH, 1);
     EXPECT_TRUE(ShowsDay(Greg(1, 2, 2000)) && Text(FIELD_GREG_MONTH) == "February");
     const auto revision = panel.GetRevision();
@@ -261,13 +260,13 @@ TEST_F(PanelTest, ChoosingFromAListAppliesTheRow) {
 TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
     for (const auto& [end, command] : {std::pair(kLastSupportedDay, &OnNextDay),
                                        std::pair(kFirstSupportedDay, &OnPreviousDay)}) {
-        panel.GoToRowDay(CalendarRow::Gregorian, CJulianDay(end));
+        panel.GoToRowDay(Gregorian, CJulianDay(end));
         command(panel);
         EXPECT_TRUE(ShowsDay(CJulianDay(end)));
     }
     Enter({{FIELD_GREG_DAY, "31"}, {FIELD_GREG_MONTH, "April"}});
     OnNextDay(panel);
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"31", "April", "-4714"}));
+    EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"31", "April", "-4714"}));
     OnToday(panel);
     CJulianDay today;
     today.SetToday();
@@ -275,16 +274,16 @@ TEST_F(PanelTest, DayCommandsMoveFromRowZero) {
 }
 
 TEST_F(PanelTest, DayAndMonthFromTheSaintsDialog) {
-    panel.GoToRowDay(CalendarRow::Gregorian, Greg(10, 5, 2008));
+    panel.GoToRowDay(Gregorian, Greg(10, 5, 2008));
     panel.ShowGregorianDayMonth(25, 12);
     panel.ApplyGregorianRow(0);
     EXPECT_TRUE(ShowsDay(Greg(25, 12, 2008)));
     panel.ShowJulianDayMonth(25, 12);
-    panel.ApplyRow(CalendarRow::Julian);
+    panel.ApplyRow(Julian);
     EXPECT_TRUE(ShowsDay(Jul(25, 12, 2008)));
     panel.ShowGregorianDayMonth(0, 0);
     panel.ApplyGregorianRow(0);
-    EXPECT_TRUE(panel.IsIllegal(CalendarRow::Gregorian));
+    EXPECT_TRUE(panel.IsIllegal(Gregorian));
     EXPECT_EQ(Text(FIELD_WEEKDAY_LABEL), "");
 }
 
@@ -292,7 +291,7 @@ TEST_F(PanelTest, EveryRowGoesToTheDay) {
     for (const CJulianDay& day : {kMillennium, CJulianDay(kFirstSupportedDay)})
         for (const CalendarRow row : kAllRows) {
             panel.GoToRowDay(row, day);
-            const bool inEra = row < CalendarRow::Republican || day == kMillennium;
+            const bool inEra = row < Republican || day == kMillennium;
             EXPECT_TRUE(inEra ? bool(ShowsDay(day)) : panel.IsIllegal(row)) << RowIndex(row);
         }
 }

@@ -7,13 +7,15 @@
 
 namespace {
 
+using enum CalendarRow;
+
 using Texts = std::vector<std::string>;
 
 class PanelExchangeTest : public PanelTest {
 protected:
     void SetUp() override {
         PanelTest::SetUp();
-        panel.GoToRowDay(CalendarRow::Gregorian, CJulianDay(2450603)); // 3 June 1997
+        panel.GoToRowDay(Gregorian, CJulianDay(2450603)); // 3 June 1997
     }
 };
 
@@ -22,18 +24,12 @@ const CCopyFormat kNames{0, 2, 1, " "};
 TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
     // Texts, then the copy in numbers and in names (nullptr: nothing to copy).
     const std::tuple<CalendarRow, Texts, const char*, const char*> cases[] = {
-        {CalendarRow::Gregorian, {"03", "JUNE", " 1997x"}, "03/06/1997", "3 June 1997"},
-        {CalendarRow::Gregorian,
-         {"3", "June", "1997"},
-         nullptr,
-         nullptr}, // "3" is not in the day list
-        {CalendarRow::Gregorian, {"29", "February", "1900"}, nullptr, nullptr},
-        {CalendarRow::Roman,
-         {"", "Kalends", "June", "1997"},
-         "Kalends/06/1997",
-         "Kalends June 1997"},
-        {CalendarRow::Republican, {"05", "Sans-Culottides", "3"}, "05/13/3", "5 Sans-Culottides 3"},
-        {CalendarRow::Jewish, {"14", "Adar II", "5784"}, "14/07/5784", "14 Adar II 5784"},
+        {Gregorian, {"03", "JUNE", " 1997x"}, "03/06/1997", "3 June 1997"},
+        {Gregorian, {"3", "June", "1997"}, nullptr, nullptr}, // "3" is not in the day list
+        {Gregorian, {"29", "February", "1900"}, nullptr, nullptr},
+        {Roman, {"", "Kalends", "June", "1997"}, "Kalends/06/1997", "Kalends June 1997"},
+        {Republican, {"05", "Sans-Culottides", "3"}, "05/13/3", "5 Sans-Culottides 3"},
+        {Jewish, {"14", "Adar II", "5784"}, "14/07/5784", "14 Adar II 5784"},
     };
     for (const auto& [row, texts, numbers, names] : cases) {
         SCOPED_TRACE(texts[1]);
@@ -45,51 +41,50 @@ TEST_F(PanelExchangeTest, CopyReadsTheFieldsAsTyped) {
 }
 
 TEST_F(PanelExchangeTest, PasteMovesEveryRowToTheDay) {
-    ASSERT_TRUE(PasteIntoRow(panel, CalendarRow::Jewish, "1 tishri 84\n"));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Jewish), (Texts{"01", "Tishri", "5784"}));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"16", "September", "2023"}));
-    ASSERT_TRUE(PasteIntoRow(panel, CalendarRow::Roman, "Kalends June 1997"));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Roman), (Texts{"", "Kalends", "June", "1997"}));
+    ASSERT_TRUE(PasteIntoRow(panel, Jewish, "1 tishri 84\n"));
+    EXPECT_EQ(panel.GetRowTexts(Jewish), (Texts{"01", "Tishri", "5784"}));
+    EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"16", "September", "2023"}));
+    ASSERT_TRUE(PasteIntoRow(panel, Roman, "Kalends June 1997"));
+    EXPECT_EQ(panel.GetRowTexts(Roman), (Texts{"", "Kalends", "June", "1997"}));
     // A value the row has no date for moves the panel through the Gregorian row.
-    ASSERT_TRUE(PasteIntoRow(panel, CalendarRow::Republican, "@#DJULIAN@ 21 JAN 1718/19"));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Julian), (Texts{"21", "January", "1719"}));
-    EXPECT_FALSE(panel.IsIllegal(CalendarRow::Republican));
-    EXPECT_EQ(RowShowingPaste(CalendarRow::Republican, CJulianDay(2348943)),
-              CalendarRow::Gregorian);
-    EXPECT_EQ(RowShowingPaste(CalendarRow::Jewish, CJulianDay(2376280)), CalendarRow::Jewish);
-    ASSERT_TRUE(PasteIntoRow(panel, CalendarRow::Jewish, "FRENCH_R 16 FRIM 2"));
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Republican), (Texts{"16", "Frimaire", "2"}));
+    ASSERT_TRUE(PasteIntoRow(panel, Republican, "@#DJULIAN@ 21 JAN 1718/19"));
+    EXPECT_EQ(panel.GetRowTexts(Julian), (Texts{"21", "January", "1719"}));
+    EXPECT_FALSE(panel.IsIllegal(Republican));
+    EXPECT_EQ(RowShowingPaste(Republican, CJulianDay(2348943)), Gregorian);
+    EXPECT_EQ(RowShowingPaste(Jewish, CJulianDay(2376280)), Jewish);
+    ASSERT_TRUE(PasteIntoRow(panel, Jewish, "FRENCH_R 16 FRIM 2"));
+    EXPECT_EQ(panel.GetRowTexts(Republican), (Texts{"16", "Frimaire", "2"}));
 
     // A refused paste leaves the panel alone.
     const auto revision = panel.GetRevision();
-    EXPECT_FALSE(PasteIntoRow(panel, CalendarRow::Jewish, ""));
+    EXPECT_FALSE(PasteIntoRow(panel, Jewish, ""));
     EXPECT_EQ(panel.GetRevision(), revision);
 }
 
 TEST_F(PanelExchangeTest, GreyedRowsAreNoDayToCopy) {
     panel.SetFieldText(FIELD_GREG_DAY, "31");
     panel.OnKillFocus(FIELD_GREG_DAY);
-    ASSERT_TRUE(panel.IsRowGreyed(CalendarRow::Julian));
+    ASSERT_TRUE(panel.IsRowGreyed(Julian));
     for (const CalendarRow r : kAllRows) {
         EXPECT_FALSE(CanCopyRow(panel, r)) << RowIndex(r);
         EXPECT_EQ(CopyRowText(panel, r, {}), std::nullopt) << RowIndex(r);
     }
     // A paste into a greyed row is an edit like any other.
-    ASSERT_TRUE(PasteIntoRow(panel, CalendarRow::Julian, "1/1/2000"));
-    EXPECT_EQ(CopyRowText(panel, CalendarRow::Gregorian, {}), "14/01/2000");
+    ASSERT_TRUE(PasteIntoRow(panel, Julian, "1/1/2000"));
+    EXPECT_EQ(CopyRowText(panel, Gregorian, {}), "14/01/2000");
 }
 
 TEST_F(PanelExchangeTest, AClauseWithoutYearIsReadInThePanelsYear) {
     const CClauseResult friday = ReadPastedClause(panel, "freitags nach Martini");
     ASSERT_EQ(friday.readings.size(), 1u);
-    panel.GoToRowDay(CalendarRow::Gregorian, friday.readings[0].day);
-    EXPECT_EQ(panel.GetRowTexts(CalendarRow::Gregorian), (Texts{"14", "November", "1997"}));
+    panel.GoToRowDay(Gregorian, friday.readings[0].day);
+    EXPECT_EQ(panel.GetRowTexts(Gregorian), (Texts{"14", "November", "1997"}));
     EXPECT_EQ(ReadPastedClause(panel, "Dinstagh nach Crucis 1541").readings.size(), 2u);
     EXPECT_EQ(ReadPastedClause(panel, "freitags nach Zzqxw").strWhat, "Zzqxw");
     // In December, past Advent, a clause is still of the year shown.
     CJulianDay december;
     december.SetGregorian({20, 12, 1997});
-    panel.GoToRowDay(CalendarRow::Gregorian, december);
+    panel.GoToRowDay(Gregorian, december);
     EXPECT_EQ(
         ReadPastedClause(panel, "freitags nach Martini").readings.at(0).day.GetGregorian().nYear,
         1997);
@@ -102,29 +97,16 @@ TEST(PasteRefusalTest, TellsTheMostUsefulReason) {
     // Row, text, style, reason, another row reading it.
     const std::tuple<CalendarRow, const char*, CYearStyle, EPasteReason, std::optional<CalendarRow>>
         cases[] = {
-            {CalendarRow::Gregorian, "3 June 1997", {}, EPasteReason::None, std::nullopt},
-            {CalendarRow::Gregorian, " \t\n", {}, EPasteReason::Empty, std::nullopt},
-            {CalendarRow::Gregorian, "ABT 1850", {}, EPasteReason::GedcomYearOrMonth, std::nullopt},
-            {CalendarRow::Gregorian,
-             "1 FEB 1649/9",
-             {},
-             EPasteReason::GedcomYearsSpan,
-             std::nullopt},
-            {CalendarRow::Gregorian,
-             "BET 1850 AND 1860",
-             {},
-             EPasteReason::GedcomNoSingleDay,
-             std::nullopt},
-            {CalendarRow::Julian, "1 avril 1648", easter, EPasteReason::NoDayInStyle,
-             CalendarRow::Gregorian},
-            {CalendarRow::Gregorian, "31 February 1700", {}, EPasteReason::NoSuchDay, std::nullopt},
-            {CalendarRow::Gregorian, "1 JAN 3000", {}, EPasteReason::OutsideRange, std::nullopt},
-            {CalendarRow::Gregorian,
-             "3 Kislev 5784",
-             {},
-             EPasteReason::NotADate,
-             CalendarRow::Jewish},
-            {CalendarRow::Republican, "hello world", {}, EPasteReason::NotADate, std::nullopt},
+            {Gregorian, "3 June 1997", {}, EPasteReason::None, std::nullopt},
+            {Gregorian, " \t\n", {}, EPasteReason::Empty, std::nullopt},
+            {Gregorian, "ABT 1850", {}, EPasteReason::GedcomYearOrMonth, std::nullopt},
+            {Gregorian, "1 FEB 1649/9", {}, EPasteReason::GedcomYearsSpan, std::nullopt},
+            {Gregorian, "BET 1850 AND 1860", {}, EPasteReason::GedcomNoSingleDay, std::nullopt},
+            {Julian, "1 avril 1648", easter, EPasteReason::NoDayInStyle, Gregorian},
+            {Gregorian, "31 February 1700", {}, EPasteReason::NoSuchDay, std::nullopt},
+            {Gregorian, "1 JAN 3000", {}, EPasteReason::OutsideRange, std::nullopt},
+            {Gregorian, "3 Kislev 5784", {}, EPasteReason::NotADate, Jewish},
+            {Republican, "hello world", {}, EPasteReason::NotADate, std::nullopt},
         };
     for (const auto& [row, text, style, reason, other] : cases) {
         SCOPED_TRACE(text);
@@ -133,15 +115,15 @@ TEST(PasteRefusalTest, TellsTheMostUsefulReason) {
         EXPECT_EQ(refusal.otherRow, other);
         EXPECT_EQ(reason == EPasteReason::None, CanPasteIntoRow(row, text, style));
     }
-    EXPECT_EQ(PasteRefusal(CalendarRow::Gregorian, std::string(kMaxPasteText + 1, '1')).eReason,
+    EXPECT_EQ(PasteRefusal(Gregorian, std::string(kMaxPasteText + 1, '1')).eReason,
               EPasteReason::TooLong);
 }
 
 TEST_F(PanelExchangeTest, CopyRefusalTellsABlankRowFromABadEntry) {
-    EXPECT_EQ(CopyRefusal(panel, CalendarRow::Republican), ECopyRefusal::None);
-    panel.GoToRowDay(CalendarRow::Gregorian, Greg(21, 9, 1792));
-    EXPECT_EQ(CopyRefusal(panel, CalendarRow::Republican), ECopyRefusal::Blank);
-    EXPECT_EQ(CopyRefusal(panel, CalendarRow::Jewish), ECopyRefusal::None);
-    SetRowTexts(CalendarRow::Jewish, {"31", "Kislev", "5553"});
-    EXPECT_EQ(CopyRefusal(panel, CalendarRow::Jewish), ECopyRefusal::NoDate);
+    EXPECT_EQ(CopyRefusal(panel, Republican), ECopyRefusal::None);
+    panel.GoToRowDay(Gregorian, Greg(21, 9, 1792));
+    EXPECT_EQ(CopyRefusal(panel, Republican), ECopyRefusal::Blank);
+    EXPECT_EQ(CopyRefusal(panel, Jewish), ECopyRefusal::None);
+    SetRowTexts(Jewish, {"31", "Kislev", "5553"});
+    EXPECT_EQ(CopyRefusal(panel, Jewish), ECopyRefusal::NoDate);
 }
