@@ -312,12 +312,12 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="286"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="287"/>
         <source>Panel&apos;s day: %1</source>
         <translation>Jour du tableau&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/CopyFormatDialog.cpp" line="291"/>
+        <location filename="../src/ui/CopyFormatDialog.cpp" line="292"/>
         <source>Today: %1</source>
         <translation>Aujourd&apos;hui&#xa0;: %1</translation>
     </message>
@@ -325,173 +325,173 @@
 <context>
     <name>CCountDaysDialog</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="386"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="388"/>
         <source>Count Days</source>
         <translation>Compter les jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="387"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
         <source>Count &amp;in:</source>
         <translation>&amp;Compter dans&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="389"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="391"/>
         <source>Calendar in civil use</source>
         <translation>Calendrier en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="393"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
         <source>Years and months are counted in this calendar; in civil use, the Julian calendar before the reform day chosen for the Gregorian calendar, the Gregorian from it</source>
         <translation>Les années et les mois sont comptés dans ce calendrier&#xa0;; en usage civil, le calendrier julien avant le jour de réforme choisi pour le calendrier grégorien, le grégorien à partir de ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="395"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
         <source>&amp;Between Two Days</source>
         <translation>&amp;Entre deux jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="396"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
         <source>From an &amp;Age</source>
         <translation>D&apos;après un â&amp;ge</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="397"/>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="413"/>
         <source>First day</source>
         <translation>Premier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="398"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="400"/>
         <source>Second day</source>
         <translation>Second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="399"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="401"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="402"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
         <source>Days:</source>
         <translation>Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="403"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="405"/>
         <source>Weeks:</source>
         <translation>Semaines&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="404"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="406"/>
         <source>Years, months, days:</source>
         <translation>Années, mois, jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="405"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="407"/>
         <source>&amp;Show Second Day</source>
         <translation>Afficher le &amp;second jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="406"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="408"/>
         <source>&amp;Years:</source>
         <translation>&amp;Années&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="407"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="409"/>
         <source>&amp;Months:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="408"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="410"/>
         <source>&amp;Days:</source>
         <translation>&amp;Jours&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="409"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
         <source>Bor&amp;n before this day, with this age on it</source>
         <translation>&amp;Né avant ce jour, avec cet âge ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="410"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="412"/>
         <source>Rea&amp;ched after this day, by someone born on it</source>
         <translation>Atteint a&amp;près ce jour par une personne née ce jour-là</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="413"/>
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="411"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="413"/>
         <source>Last day</source>
         <translation>Dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="412"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="414"/>
         <source>Show &amp;First Day</source>
         <translation>Afficher le p&amp;remier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="413"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="415"/>
         <source>Show &amp;Last Day</source>
         <translation>Afficher le &amp;dernier jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="414"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="416"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="456"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="458"/>
         <source>%1 weeks and %2 days</source>
         <translation>%1 semaines et %2 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="457"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="459"/>
         <source>%1 years, %2 months and %3 days</source>
         <translation>%1 ans, %2 mois et %3 jours</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="461"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="463"/>
         <source>A day has no date in that calendar.</source>
         <translation>Un des jours n&apos;a pas de date dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="479"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="481"/>
         <source>Give an age in years, months or days; the smallest part given is its precision.</source>
         <translation>Donnez un âge en années, en mois ou en jours&#xa0;; la plus petite partie donnée en fixe la précision.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="488"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="490"/>
         <source>No day gives this age.</source>
         <translation>Aucun jour ne donne cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="494"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
         <source>One day: %1 %2.</source>
         <translation>Un seul jour&#xa0;: %1 %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="497"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="500"/>
         <source>%1 days, from %2 to %3.</source>
         <translation>%1 jours, du %2 au %3.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="504"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="507"/>
         <source>More days would fit before the first supported day.</source>
         <translation>D&apos;autres jours conviendraient avant le premier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="505"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="508"/>
         <source>More days would fit after the last supported day.</source>
         <translation>D&apos;autres jours conviendraient après le dernier jour pris en charge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="507"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="510"/>
         <source>Adar I and Adar II both become Adar in a common year: some days between may not give this age.</source>
         <translation>Adar I et Adar II deviennent tous deux Adar dans une année commune&#xa0;: certains jours entre les deux peuvent ne pas donner cet âge.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="517"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="520"/>
         <source>Day number</source>
         <translation>Numéro de jour</translation>
     </message>
@@ -499,42 +499,42 @@
 <context>
     <name>CDayPicker</name>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="207"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="208"/>
         <source>This row cannot read the text.</source>
         <translation>Cette ligne ne peut pas lire le texte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="218"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="219"/>
         <source>%1, day number %2</source>
         <translation>%1, jour numéro %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="225"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="226"/>
         <source>Text:</source>
         <translation>Texte&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="226"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="227"/>
         <source>a date to read, as pasted into the row</source>
         <translation>une date à lire, comme collée dans la ligne</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="227"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="228"/>
         <source>Panel&apos;s Day</source>
         <translation>Jour du tableau</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="228"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="229"/>
         <source>Take the day the calendar panel shows</source>
         <translation>Prendre le jour affiché par le tableau des calendriers</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="142"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
         <source>Count (1: the named day itself)</source>
         <translation>Compte (1&#xa0;: le jour nommé lui-même)</translation>
     </message>
     <message>
-        <location filename="../src/ui/CountDaysDialog.cpp" line="142"/>
+        <location filename="../src/ui/CountDaysDialog.cpp" line="143"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
@@ -1191,13 +1191,13 @@
         <location filename="../src/ui/ListDateDialog.cpp" line="282"/>
         <location filename="../src/ui/ListDateDialog.cpp" line="300"/>
         <location filename="../src/ui/ListDateDialog.cpp" line="494"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="677"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="678"/>
         <source>Date a List</source>
         <translation>Dater une liste</translation>
     </message>
     <message>
         <location filename="../src/ui/ListDateDialog.cpp" line="283"/>
-        <location filename="../src/ui/ListDateDialog.cpp" line="678"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="679"/>
         <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Listes (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
@@ -1413,12 +1413,12 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="646"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="647"/>
         <source>The dated list cannot replace the list it dates (%1): choose another name.</source>
         <translation>La liste datée ne peut pas remplacer la liste qu&apos;elle date (%1)&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../src/ui/ListDateDialog.cpp" line="669"/>
+        <location filename="../src/ui/ListDateDialog.cpp" line="670"/>
         <source>%1 written: %2 rows.</source>
         <translation>%1 écrit&#xa0;: %2 lignes.</translation>
     </message>
@@ -1526,7 +1526,7 @@
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../src/ui/Icons.cpp" line="749"/>
+        <location filename="../src/ui/Icons.cpp" line="751"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1556,237 +1556,237 @@
         <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="195"/>
+        <location filename="../src/ui/MainFrame.cpp" line="196"/>
         <source>Copy &amp;Format…</source>
         <translation>&amp;Format de copie…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="200"/>
+        <location filename="../src/ui/MainFrame.cpp" line="201"/>
         <source>&amp;Display</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="201"/>
+        <location filename="../src/ui/MainFrame.cpp" line="202"/>
         <source>&amp;Tool Bar</source>
         <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="203"/>
+        <location filename="../src/ui/MainFrame.cpp" line="204"/>
         <source>&amp;Gregorian Calendar</source>
         <translation>Calendrier &amp;grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="204"/>
+        <location filename="../src/ui/MainFrame.cpp" line="205"/>
         <source>&amp;Julian Calendar</source>
         <translation>Calendrier &amp;julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="205"/>
+        <location filename="../src/ui/MainFrame.cpp" line="206"/>
         <source>Julian with R&amp;oman Style Calendar</source>
         <translation>Calendrier julien à la r&amp;omaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="206"/>
+        <location filename="../src/ui/MainFrame.cpp" line="207"/>
         <source>&amp;French Republican Calendar</source>
         <translation>Calendrier &amp;républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="207"/>
+        <location filename="../src/ui/MainFrame.cpp" line="208"/>
         <source>J&amp;ewish Calendar</source>
         <translation>Calendrier &amp;hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="208"/>
+        <location filename="../src/ui/MainFrame.cpp" line="209"/>
         <source>&amp;Muslim Calendar</source>
         <translation>Calendrier &amp;musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="212"/>
+        <location filename="../src/ui/MainFrame.cpp" line="214"/>
         <source>&amp;Republican Feast Days</source>
         <translation>&amp;Fêtes républicaines</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="213"/>
+        <location filename="../src/ui/MainFrame.cpp" line="215"/>
         <source>Mont&amp;h</source>
         <translation>Mo&amp;is</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="216"/>
+        <location filename="../src/ui/MainFrame.cpp" line="218"/>
         <source>Elements of the &amp;Year</source>
         <translation>Éléments de l&apos;&amp;année</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="219"/>
+        <location filename="../src/ui/MainFrame.cpp" line="221"/>
         <source>&amp;Saints&apos; Days</source>
         <translation>&amp;Saints du jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;No</source>
         <translation>&amp;Aucun</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="220"/>
+        <location filename="../src/ui/MainFrame.cpp" line="222"/>
         <source>&amp;Gregorian</source>
         <translation>&amp;Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="221"/>
+        <location filename="../src/ui/MainFrame.cpp" line="223"/>
         <source>&amp;Julian</source>
         <translation>&amp;Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="221"/>
+        <location filename="../src/ui/MainFrame.cpp" line="223"/>
         <source>&amp;Automatic</source>
         <translation>A&amp;utomatique</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="228"/>
+        <location filename="../src/ui/MainFrame.cpp" line="230"/>
         <source>Traditional Dates</source>
         <translation>Dates traditionnelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="229"/>
+        <location filename="../src/ui/MainFrame.cpp" line="231"/>
         <source>Present Dates</source>
         <translation>Dates actuelles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="237"/>
+        <location filename="../src/ui/MainFrame.cpp" line="239"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="240"/>
         <source>&amp;System</source>
         <translation>&amp;Système</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="238"/>
+        <location filename="../src/ui/MainFrame.cpp" line="240"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="239"/>
+        <location filename="../src/ui/MainFrame.cpp" line="241"/>
         <source>&amp;Français</source>
         <translation>&amp;Français</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="252"/>
+        <location filename="../src/ui/MainFrame.cpp" line="254"/>
         <source>D&amp;ates</source>
         <translation>Da&amp;tes</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="253"/>
+        <location filename="../src/ui/MainFrame.cpp" line="255"/>
         <source>&amp;Today</source>
         <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="257"/>
+        <location filename="../src/ui/MainFrame.cpp" line="259"/>
         <source>&amp;Previous Day</source>
         <translation>Jour &amp;précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="260"/>
+        <location filename="../src/ui/MainFrame.cpp" line="262"/>
         <source>&amp;Next Day</source>
         <translation>Jour s&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="265"/>
+        <location filename="../src/ui/MainFrame.cpp" line="267"/>
         <source>&amp;Back</source>
         <translation>Re&amp;culer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="266"/>
+        <location filename="../src/ui/MainFrame.cpp" line="268"/>
         <source>&amp;Forward</source>
         <translation>A&amp;vancer</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="270"/>
+        <location filename="../src/ui/MainFrame.cpp" line="272"/>
         <source>Beginning of &amp;Gregorian Calendar…</source>
         <translation>Début du calendrier &amp;grégorien…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="272"/>
+        <location filename="../src/ui/MainFrame.cpp" line="274"/>
         <source>&amp;Movable Christian Holy Days…</source>
         <translation>Fêtes chrétiennes &amp;mobiles…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="274"/>
+        <location filename="../src/ui/MainFrame.cpp" line="276"/>
         <source>&amp;Saints&apos; Days…</source>
         <translation>Fêtes des &amp;saints…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="277"/>
+        <location filename="../src/ui/MainFrame.cpp" line="279"/>
         <source>&amp;Count Days…</source>
         <translation>&amp;Compter les jours…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="281"/>
+        <location filename="../src/ui/MainFrame.cpp" line="283"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="283"/>
+        <location filename="../src/ui/MainFrame.cpp" line="285"/>
         <source>&amp;About Quindor…</source>
         <translation>À &amp;propos de Quindor…</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="298"/>
+        <location filename="../src/ui/MainFrame.cpp" line="300"/>
         <source>%1 is no longer there: it is taken off the recent family-tree files.</source>
         <translation>%1 n&apos;existe plus&#xa0;: il est retiré des fichiers d&apos;arbre récents.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="838"/>
+        <location filename="../src/ui/MainFrame.cpp" line="841"/>
         <source>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A perpetual calendar: one day at once in the Gregorian, Julian, Roman-style Julian, French Republican, Jewish and Muslim calendars, from 25 November 4714 BC to 31 December 2999.&lt;/p&gt;&lt;p&gt;Press F1 in the window, or choose &lt;i&gt;Help Topics&lt;/i&gt;, for the manual.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Quindor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Un calendrier perpétuel&#xa0;: un même jour à la fois dans les calendriers grégorien, julien, julien à la romaine, républicain, hébraïque et musulman, du 25&#xa0;novembre 4714 av. J.-C. au 31&#xa0;décembre 2999.&lt;/p&gt;&lt;p&gt;Appuyez sur F1 dans la fenêtre, ou choisissez &lt;i&gt;Rubriques d’aide&lt;/i&gt;, pour lire le manuel.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="280"/>
+        <location filename="../src/ui/MainFrame.cpp" line="282"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="340"/>
+        <location filename="../src/ui/MainFrame.cpp" line="342"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="341"/>
+        <location filename="../src/ui/MainFrame.cpp" line="343"/>
         <source>Previous Day</source>
         <translation>Jour précédent</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="342"/>
+        <location filename="../src/ui/MainFrame.cpp" line="344"/>
         <source>Next Day</source>
         <translation>Jour suivant</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="344"/>
+        <location filename="../src/ui/MainFrame.cpp" line="346"/>
         <source>Beginning of Gregorian Calendar</source>
         <translation>Début du calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="345"/>
+        <location filename="../src/ui/MainFrame.cpp" line="347"/>
         <source>Movable Christian Holy Days</source>
         <translation>Fêtes chrétiennes mobiles</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="346"/>
+        <location filename="../src/ui/MainFrame.cpp" line="348"/>
         <source>Saints&apos; Days</source>
         <translation>Fêtes des saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="348"/>
+        <location filename="../src/ui/MainFrame.cpp" line="350"/>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="837"/>
+        <location filename="../src/ui/MainFrame.cpp" line="840"/>
         <source>About Quindor</source>
         <translation>À propos de Quindor</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainFrame.cpp" line="383"/>
+        <location filename="../src/ui/MainFrame.cpp" line="385"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1862,12 +1862,12 @@
 <context>
     <name>CPanelIcons</name>
     <message>
-        <location filename="../src/ui/Icons.cpp" line="739"/>
+        <location filename="../src/ui/Icons.cpp" line="741"/>
         <source>Gregorian calendar in civil use</source>
         <translation>Calendrier grégorien en usage civil</translation>
     </message>
     <message>
-        <location filename="../src/ui/Icons.cpp" line="741"/>
+        <location filename="../src/ui/Icons.cpp" line="743"/>
         <source>Julian calendar in civil use</source>
         <translation>Calendrier julien en usage civil</translation>
     </message>
@@ -1875,67 +1875,67 @@
 <context>
     <name>CQuindorView</name>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="215"/>
+        <location filename="../src/ui/QuindorView.cpp" line="217"/>
         <source>the year of the old style</source>
         <translation>l&apos;année de l&apos;ancien style</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="216"/>
+        <location filename="../src/ui/QuindorView.cpp" line="218"/>
         <source>the year counted from 1 January</source>
         <translation>l&apos;année comptée depuis le 1er janvier</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="217"/>
+        <location filename="../src/ui/QuindorView.cpp" line="219"/>
         <source>after Easter</source>
         <translation>après Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="217"/>
+        <location filename="../src/ui/QuindorView.cpp" line="219"/>
         <source>before Easter</source>
         <translation>avant Pâques</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="245"/>
+        <location filename="../src/ui/QuindorView.cpp" line="247"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="247"/>
+        <location filename="../src/ui/QuindorView.cpp" line="249"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="249"/>
+        <location filename="../src/ui/QuindorView.cpp" line="251"/>
         <source>Julian calendar (Roman style)</source>
         <translation>Calendrier julien (à la romaine)</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="251"/>
+        <location filename="../src/ui/QuindorView.cpp" line="253"/>
         <source>Republican calendar</source>
         <translation>Calendrier républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="253"/>
+        <location filename="../src/ui/QuindorView.cpp" line="255"/>
         <source>Simulated republican calendar</source>
         <translation>Calendrier républicain simulé</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="255"/>
+        <location filename="../src/ui/QuindorView.cpp" line="257"/>
         <source>Jewish calendar</source>
         <translation>Calendrier hébraïque</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="257"/>
+        <location filename="../src/ui/QuindorView.cpp" line="259"/>
         <source>Muslim calendar</source>
         <translation>Calendrier musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="509"/>
+        <location filename="../src/ui/QuindorView.cpp" line="514"/>
         <source>There is no year 0: the year before 1 is -1</source>
         <translation>Il n&apos;y a pas d&apos;an 0&#xa0;: l&apos;année avant 1 est -1</translation>
     </message>
     <message>
-        <location filename="../src/ui/QuindorView.cpp" line="501"/>
+        <location filename="../src/ui/QuindorView.cpp" line="506"/>
         <source>%1: these fields make no date; the other rows wait until they are put right.</source>
         <translation>%1&#xa0;: ces champs ne forment aucune date&#xa0;; les autres lignes attendent qu&apos;ils soient corrigés.</translation>
     </message>
@@ -2094,22 +2094,22 @@
         <translation>Rien à copier&#xa0;: la ligne ne contient pas de date valide.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="218"/>
+        <location filename="../src/ui/Clipboard.cpp" line="217"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="230"/>
+        <location filename="../src/ui/Clipboard.cpp" line="229"/>
         <source>The clipboard holds more text than any date.</source>
         <translation>Le presse-papiers contient plus de texte que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="232"/>
+        <location filename="../src/ui/Clipboard.cpp" line="231"/>
         <source>The clipboard holds no text to paste.</source>
         <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="184"/>
+        <location filename="../src/ui/Clipboard.cpp" line="183"/>
         <source>that day and month do not occur in that year as the year-start style counts it</source>
         <translation>ce jour et ce mois n&apos;existent pas dans cette année selon le style du début d&apos;année</translation>
     </message>
@@ -2119,82 +2119,82 @@
         <translation>«&#xa0;%1&#xa0;» lu comme une date de l&apos;ancien style (julien)</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="189"/>
+        <location filename="../src/ui/Clipboard.cpp" line="188"/>
         <source>a year or a month alone names no day</source>
         <translation>une année ou un mois seul ne désigne aucun jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="192"/>
+        <location filename="../src/ui/Clipboard.cpp" line="191"/>
         <source>a family-tree range or period names no single day</source>
         <translation>un intervalle ou une période d&apos;arbre généalogique ne désigne aucun jour précis</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="196"/>
+        <location filename="../src/ui/Clipboard.cpp" line="195"/>
         <source>a dual year out of its place spans years, not one day</source>
         <translation>une double année hors de sa place couvre des années, pas un jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="200"/>
+        <location filename="../src/ui/Clipboard.cpp" line="199"/>
         <source>its month has no such day</source>
         <translation>son mois n&apos;a pas ce jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="203"/>
+        <location filename="../src/ui/Clipboard.cpp" line="202"/>
         <source>the day is outside the range of this calendar</source>
         <translation>le jour est hors des limites de ce calendrier</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="210"/>
+        <location filename="../src/ui/Clipboard.cpp" line="209"/>
         <source>Gregorian</source>
         <translation>grégorienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="210"/>
+        <location filename="../src/ui/Clipboard.cpp" line="209"/>
         <source>Julian</source>
         <translation>julienne</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="211"/>
+        <location filename="../src/ui/Clipboard.cpp" line="210"/>
         <source>Roman-style</source>
         <translation>julienne à la romaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="211"/>
+        <location filename="../src/ui/Clipboard.cpp" line="210"/>
         <source>Republican</source>
         <translation>républicaine</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="212"/>
+        <location filename="../src/ui/Clipboard.cpp" line="211"/>
         <source>Jewish</source>
         <translation>juive</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="212"/>
+        <location filename="../src/ui/Clipboard.cpp" line="211"/>
         <source>Muslim</source>
         <translation>musulmane</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="215"/>
+        <location filename="../src/ui/Clipboard.cpp" line="214"/>
         <source>a date of the %1 row, not of this one</source>
         <translation>une date de la ligne %1, pas de celle-ci</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="217"/>
+        <location filename="../src/ui/Clipboard.cpp" line="216"/>
         <source>not a date of any row</source>
         <translation>aucune ligne n&apos;y lit une date</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="244"/>
+        <location filename="../src/ui/Clipboard.cpp" line="243"/>
         <source>The clipboard holds “%1”: %2.</source>
         <translation>Le presse-papiers contient «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="254"/>
+        <location filename="../src/ui/Clipboard.cpp" line="253"/>
         <source>The text is longer than any date.</source>
         <translation>Le texte est plus long que toute date.</translation>
     </message>
     <message>
-        <location filename="../src/ui/Clipboard.cpp" line="257"/>
+        <location filename="../src/ui/Clipboard.cpp" line="256"/>
         <source>This row cannot read the text: %1.</source>
         <translation>Cette ligne ne peut pas lire le texte&#xa0;: %1.</translation>
     </message>
@@ -2202,186 +2202,186 @@
 <context>
     <name>YearPrint</name>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="45"/>
+        <location filename="../src/ui/YearPrint.cpp" line="50"/>
         <source>Julian calendar</source>
         <translation>Calendrier julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="47"/>
+        <location filename="../src/ui/YearPrint.cpp" line="52"/>
         <source>Gregorian calendar</source>
         <translation>Calendrier grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="52"/>
+        <location filename="../src/ui/YearPrint.cpp" line="54"/>
         <source>Civil calendar, Gregorian from %1 %2 %3</source>
         <translation>Calendrier civil, grégorien depuis le %1 %2 %3</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="61"/>
+        <location filename="../src/ui/YearPrint.cpp" line="63"/>
         <source>Dominical letters</source>
         <translation>Lettres dominicales</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="62"/>
+        <location filename="../src/ui/YearPrint.cpp" line="64"/>
         <source>Golden number</source>
         <translation>Nombre d’or</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="63"/>
+        <location filename="../src/ui/YearPrint.cpp" line="65"/>
         <source>Epact</source>
         <translation>Épacte</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="64"/>
+        <location filename="../src/ui/YearPrint.cpp" line="66"/>
         <source>Indiction</source>
         <translation>Indiction</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="65"/>
+        <location filename="../src/ui/YearPrint.cpp" line="67"/>
         <source>Day</source>
         <translation>Jour</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="66"/>
+        <location filename="../src/ui/YearPrint.cpp" line="68"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="71"/>
+        <location filename="../src/ui/YearPrint.cpp" line="73"/>
         <source>Saint</source>
         <translation>Saint</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="72"/>
+        <location filename="../src/ui/YearPrint.cpp" line="74"/>
         <source>Sundays and feasts</source>
         <translation>Dimanches et fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="90"/>
+        <location filename="../src/ui/YearPrint.cpp" line="92"/>
         <source>Print a Month or a Year</source>
         <translation>Imprimer un mois ou une année</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="95"/>
+        <location filename="../src/ui/YearPrint.cpp" line="97"/>
         <source>&amp;Year:</source>
         <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="97"/>
+        <location filename="../src/ui/YearPrint.cpp" line="99"/>
         <source>Civil (Julian, then Gregorian from the reform)</source>
         <translation>Civil (julien, puis grégorien depuis la réforme)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="98"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>Julian</source>
         <translation>Julien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="98"/>
+        <location filename="../src/ui/YearPrint.cpp" line="100"/>
         <source>Gregorian</source>
         <translation>Grégorien</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="100"/>
+        <location filename="../src/ui/YearPrint.cpp" line="104"/>
         <source>&amp;Calendar:</source>
         <translation>&amp;Calendrier&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="102"/>
+        <location filename="../src/ui/YearPrint.cpp" line="106"/>
         <source>The whole year</source>
         <translation>L’année entière</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="106"/>
+        <location filename="../src/ui/YearPrint.cpp" line="110"/>
         <source>&amp;Month:</source>
         <translation>&amp;Mois&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="108"/>
+        <location filename="../src/ui/YearPrint.cpp" line="112"/>
         <source>No saints</source>
         <translation>Sans saints</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="108"/>
+        <location filename="../src/ui/YearPrint.cpp" line="112"/>
         <source>Traditional list</source>
         <translation>Liste traditionnelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="109"/>
+        <location filename="../src/ui/YearPrint.cpp" line="113"/>
         <source>Present list</source>
         <translation>Liste actuelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="111"/>
+        <location filename="../src/ui/YearPrint.cpp" line="115"/>
         <source>&amp;Saints:</source>
         <translation>&amp;Saints&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="67"/>
-        <location filename="../src/ui/YearPrint.cpp" line="113"/>
+        <location filename="../src/ui/YearPrint.cpp" line="69"/>
+        <location filename="../src/ui/YearPrint.cpp" line="117"/>
         <source>Roman style</source>
         <translation>Style romain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="68"/>
-        <location filename="../src/ui/YearPrint.cpp" line="114"/>
+        <location filename="../src/ui/YearPrint.cpp" line="70"/>
+        <location filename="../src/ui/YearPrint.cpp" line="118"/>
         <source>Republican</source>
         <translation>Républicain</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="69"/>
-        <location filename="../src/ui/YearPrint.cpp" line="115"/>
+        <location filename="../src/ui/YearPrint.cpp" line="71"/>
+        <location filename="../src/ui/YearPrint.cpp" line="119"/>
         <source>Jewish</source>
         <translation>Juif</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="70"/>
-        <location filename="../src/ui/YearPrint.cpp" line="116"/>
+        <location filename="../src/ui/YearPrint.cpp" line="72"/>
+        <location filename="../src/ui/YearPrint.cpp" line="120"/>
         <source>Muslim</source>
         <translation>Musulman</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="117"/>
+        <location filename="../src/ui/YearPrint.cpp" line="121"/>
         <source>Feasts</source>
         <translation>Fêtes</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="122"/>
+        <location filename="../src/ui/YearPrint.cpp" line="126"/>
         <source>Columns:</source>
         <translation>Colonnes&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="263"/>
+        <location filename="../src/ui/YearPrint.cpp" line="267"/>
         <source>The year %1 cannot be printed in this calendar.</source>
         <translation>L’année %1 ne peut pas être imprimée dans ce calendrier.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="266"/>
+        <location filename="../src/ui/YearPrint.cpp" line="270"/>
         <source>The chosen columns do not fit on this paper, even in small print. Choose fewer columns, landscape or a larger paper.</source>
         <translation>Les colonnes choisies ne tiennent pas sur ce papier, même en petits caractères. Choisissez moins de colonnes, le format paysage ou un papier plus grand.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="270"/>
+        <location filename="../src/ui/YearPrint.cpp" line="274"/>
         <source>The printer could not be opened.</source>
         <translation>L’imprimante n’a pas pu être ouverte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="305"/>
+        <location filename="../src/ui/YearPrint.cpp" line="309"/>
         <source>The PDF file %1 cannot be written.</source>
         <translation>Le fichier PDF %1 ne peut pas être écrit.</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="354"/>
+        <location filename="../src/ui/YearPrint.cpp" line="358"/>
         <source>Save as PDF</source>
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="355"/>
+        <location filename="../src/ui/YearPrint.cpp" line="359"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/YearPrint.cpp" line="385"/>
+        <location filename="../src/ui/YearPrint.cpp" line="389"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
