@@ -71,6 +71,10 @@ TEST(GedcomFile, EveryEncodingAndLineEnd) {
         }
     }
     EXPECT_EQ(ReadAll("0 HEAD\n1 DATE 2000").dates.size(), 1u);
+    // A letter beyond ASCII comes out in UTF-8, in either byte order.
+    for (const bool le : {true, false})
+        EXPECT_EQ(ReadAll(Utf16("0 HEAD\n1 DATE apr\xE8s 1850\n", le)).dates,
+                  (Dates{{2, "apr\xC3\xA8s 1850"}}));
 }
 
 TEST(GedcomFile, ContinuationsJoinTheValueAndAnselIsSaid) {
@@ -115,6 +119,12 @@ TEST(GedcomFile, RefusedFiles) {
     EXPECT_EQ(ReadAll(many).error, EGedcomFileError::LineTooLong);
     EXPECT_EQ(ReadAll("0 HEAD\n1 DATE " + std::string(kGedcomMaxLine - 7, '1') + "\n").error,
               EGedcomFileError::None);
+    // A value gathered from its CONC lines may be as long as a line, and no longer.
+    for (const std::size_t tail : {10, 11}) {
+        const std::string value = std::string(kGedcomMaxLine - 10, '1') + "\n2 CONC ";
+        EXPECT_EQ(ReadAll("0 HEAD\n1 DATE " + value + std::string(tail, '2') + "\n").error,
+                  tail == 10 ? EGedcomFileError::None : EGedcomFileError::LineTooLong);
+    }
 }
 
 using Lines = std::vector<std::int64_t>;

@@ -96,6 +96,7 @@ TEST(DaySpan, SpansTable) {
         {"the same, Julian", kJulian, J(10, 2, 1700), G(20, 2, 1760), {59, 11, 30}},
         {"over the skipped days, France", kFrance, J(9, 12, 1582), G(20, 12, 1582), {0, 0, 1}},
         {"a month into the skipped days", kFrance, J(19, 11, 1582), G(20, 12, 1582), {0, 1, 0}},
+        {"from the reform day, a Gregorian date", kDenmark, G(1, 3, 1700), G(1, 3, 1701), {1, 0, 0}},
         {"Jewish leap year", kJewish, H(1, 1, 5784), H(29, 13, 5784), {0, 12, 28}},
         {"Jewish, Adar to Adar I", kJewish, H(15, 6, 5783), H(14, 6, 5784), {0, 11, 29}},
         {"last day, Jewish", kJewish, kLastSupportedDay, kLastSupportedDay, {0, 0, 0}},

@@ -47,7 +47,8 @@ TEST(RomanNumeral, TheUsualSpellingsAndNoOther) {
     const std::pair<const char*, std::int32_t> cases[] = {
         {"VIII", 8},    {"XIV", 14}, {"MCCVIII", 1208}, {"MMMCMXCIX", 3999}, {"XL \r\n", 40},
         {"IIII", 0},    {"VX", 0},   {"IC", 0},         {"viii", 0},         {"MMMM", 0},
-        {"", 0},        {" V", 0},   {"XIIII", 0},      {"IVI", 0},          {"VIII.", 0}};
+        {"", 0},        {" V", 0},   {"XIIII", 0},      {"IVI", 0},          {"VIII.", 0},
+        {"I", 1},       {"MMMCM", 3900}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ReadRomanNumeral(text), value) << text;
 }
