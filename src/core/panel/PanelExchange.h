@@ -55,7 +55,7 @@ enum class EPasteReason {
 };
 struct CPasteRefusal {
     EPasteReason eReason = EPasteReason::None; // None: the row reads the text
-    // Another row that reads the text, or -1.
+    // Another row that reads the text, if one does.
     std::optional<CalendarRow> otherRow;
     bool operator==(const CPasteRefusal&) const = default;
 };
