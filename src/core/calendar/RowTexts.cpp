@@ -18,10 +18,14 @@ std::string RowYearText(CalendarRow row, const CJulianDay& day, const CYearStyle
         if (const auto dual = RowDualYear(row, day, style))
             return FormatDualYear(*dual);
     }
-    const std::int32_t year = row == CalendarRow::Gregorian ? day.GetGregorian().nYear
-                              : row == CalendarRow::Julian  ? day.GetJulian().nYear
-                                                            : day.GetRoman().nYear;
+    const std::int32_t year = ModernRowYear(row, day);
     return year != 0 ? std::to_string(year) : std::string();
+}
+
+std::int32_t ModernRowYear(CalendarRow row, const CJulianDay& day) {
+    return row == CalendarRow::Gregorian ? day.GetGregorian().nYear
+           : row == CalendarRow::Julian  ? day.GetJulian().nYear
+                                         : day.GetRoman().nYear;
 }
 
 std::vector<std::string> DayFieldTexts(CalendarRow row, const CJulianDay& day,

@@ -27,6 +27,8 @@ std::vector<std::string> DayFieldTexts(CalendarRow row, const CJulianDay& day,
 // style gives the day, or its year from 1 January (empty for year 0 and for
 // the other rows).
 std::string RowYearText(CalendarRow row, const CJulianDay& day, const CYearStyle& style);
+// Their year from 1 January (the Roman row's: that of the day it counts to).
+std::int32_t ModernRowYear(CalendarRow row, const CJulianDay& day);
 
 // A number of a day list: "01" .. "31".
 std::string TwoDigits(std::int32_t n);

@@ -79,7 +79,7 @@ constexpr CRowCalendar kRowCalendars[kRowCount] = {
 
 // A value outside the enum (cast from a stored number) is no row.
 const CRowCalendar* CalendarOf(CalendarRow row) {
-    return IsRow(RowIndex(row)) ? &kRowCalendars[RowIndex(row)] : nullptr;
+    return IsRow(row) ? &kRowCalendars[RowIndex(row)] : nullptr;
 }
 
 const std::string& NoText() {

@@ -4,9 +4,11 @@
 #include "calendar/CalendarRow.h"
 #include "calendar/YearStyle.h"
 
+#include <algorithm>
+
 inline constexpr std::array<CalendarRow, 3> kStyledRows = {CalendarRow::Gregorian,
                                                            CalendarRow::Julian, CalendarRow::Roman};
 
 inline bool IsStyledRow(CalendarRow row) {
-    return row == CalendarRow::Gregorian || row == CalendarRow::Julian || row == CalendarRow::Roman;
+    return std::find(kStyledRows.begin(), kStyledRows.end(), row) != kStyledRows.end();
 }

@@ -55,12 +55,6 @@ const std::string& EmptyText() {
     return empty;
 }
 
-std::int32_t ModernRowYear(CalendarRow row, const CJulianDay& day) {
-    return row == CalendarRow::Gregorian ? day.GetGregorian().nYear
-           : row == CalendarRow::Julian  ? day.GetJulian().nYear
-                                         : day.GetRoman().nYear;
-}
-
 // "1648/50": two years where a dual year would stand, but not one.
 bool LooksLikeDualYear(std::string_view text) {
     std::size_t i = 0;
@@ -700,7 +694,6 @@ bool CCalendarPanel::UsesYearStyle(CalendarRow row) const {
 }
 
 CStyleReadings CCalendarPanel::ReadStyledRow(CalendarRow row) const {
-    const auto styleRow = row;
     std::int32_t dayOrCount = 0;
     std::int32_t kind = 0;
     if (row == CalendarRow::Roman) {
@@ -716,9 +709,8 @@ CStyleReadings CCalendarPanel::ReadStyledRow(CalendarRow row) const {
     if (!dual && LooksLikeDualYear(yearText))
         return {};
     if (!dual)
-        return RowReadings(styleRow, dayOrCount, kind, month, ReadLeadingInt(yearText), style,
-                           true);
-    return RowReadingsOfDual(styleRow, dayOrCount, kind, month, *dual, style);
+        return RowReadings(row, dayOrCount, kind, month, ReadLeadingInt(yearText), style, true);
+    return RowReadingsOfDual(row, dayOrCount, kind, month, *dual, style);
 }
 
 std::optional<CJulianDay> CCalendarPanel::ResolveStyledRow(CalendarRow row) const {
@@ -738,17 +730,16 @@ CStyleReadings CCalendarPanel::ReadingsOfShownDate(CalendarRow row, const CJulia
     const CYearStyle style = GetYearStyle();
     if (!IsStyledRow(row) || style.eStyle == EYearStyle::January)
         return {};
-    const auto styleRow = row;
     const std::int32_t modern = ModernRowYear(row, day);
     std::int32_t styleYear = modern;
-    if (const auto dual = RowDualYear(styleRow, day, style))
+    if (const auto dual = RowDualYear(row, day, style))
         styleYear = dual->nEarlier == modern ? dual->nLater : dual->nEarlier;
     if (row == CalendarRow::Roman) {
         const CRomanDate date = day.GetRoman();
-        return RowReadings(styleRow, date.nCount, date.nKind, date.nMonth, styleYear, style, true);
+        return RowReadings(row, date.nCount, date.nKind, date.nMonth, styleYear, style, true);
     }
     const CDayMonth date = DayMonthOf(day, row == CalendarRow::Gregorian);
-    return RowReadings(styleRow, date.nDay, 0, date.nMonth, styleYear, style, true);
+    return RowReadings(row, date.nDay, 0, date.nMonth, styleYear, style, true);
 }
 
 void CCalendarPanel::MarkEasterReading(CalendarRow row, const CJulianDay& day) {
