@@ -30,8 +30,8 @@ TEST(CopyFormat, WritesEachRowInTheChosenForms) {
         {E, Gregorian, {3, 6, 1997, 0}, 0, 2, 0, " ", "3 June 97"},
         {E, Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "", "03061997"},
         {E, Gregorian, {1, 1, 2000, 0}, 1, 1, 0, "/", "01/01/00"},
-        {E, Gregorian, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"}, // read
-                                                                        // leniently
+        // Forms out of their range are read leniently.
+        {E, Gregorian, {3, 6, 1997, 0}, 7, -1, 9, ".", "03.June.1997"},
         {E, Gregorian, {3, 6, 1997, 0}, 1, 1, 1, "0123456789AB", "03012345678060123456781997"},
         {E, Julian, {15, 3, -5, 0}, 0, 0, 0, "/", "15/3/-5"},
         {E, Julian, {15, 3, -144, 0}, 0, 0, 0, "/", "15/3/-44"},
